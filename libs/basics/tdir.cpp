@@ -1,0 +1,184 @@
+#include "tdir.h"
+
+#include "terror.h"
+#include "tfile.h"
+
+#include <QDebug>
+#include <QFileInfo>
+#include <QMutex>
+#include <QThread>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace Basics {
+
+namespace {
+QMutex dirMutex;
+std::atomic<int> pauseMs{200};
+constexpr int Attempts = 10;
+} // namespace
+
+void setRetryPause(int milliseconds)
+{
+    pauseMs = milliseconds;
+}
+
+int retryPause()
+{
+    return pauseMs;
+}
+
+QString expandEnvironment(const QString &path)
+{
+    QString result = path;
+    for (;;) {
+        const int start = result.indexOf(QLatin1String("$("));
+        if (start < 0)
+            return result;
+        const int end = result.indexOf(QLatin1Char(')'), start + 2);
+        if (end < 0) {
+            // No closing bracket: the rest is the name.
+            const QString name = result.mid(start + 2);
+            result = result.left(start) + qEnvironmentVariable(name.toLocal8Bit().constData());
+            continue;
+        }
+        const QString name = result.mid(start + 2, end - start - 2);
+        result.replace(start, end - start + 1,
+                       qEnvironmentVariable(name.toLocal8Bit().constData()));
+    }
+}
+
+QString normalizeDir(const QString &path, bool create)
+{
+    QMutexLocker locker(&dirMutex);
+    QString dir = expandEnvironment(path);
+    if (dir.isEmpty())
+        return dir;
+    if (dir.endsWith(QLatin1Char('/')) || dir.endsWith(QLatin1Char('\\')))
+        dir.chop(1);
+    if (create && !dir.isEmpty() && !QFileInfo(dir).isDir())
+        createPath(dir + QLatin1Char('/'));
+    dir += QLatin1Char('/');
+    return dir;
+}
+
+void createPath(const QString &path)
+{
+    const QString p = expandEnvironment(path);
+    int from = 0;
+    if (p.size() >= 2 && p.at(1) == QLatin1Char(':') && p.at(0).isLetter())
+        from = 2;
+    const bool unc = p.startsWith(QLatin1String("//")) || p.startsWith(QLatin1String("\\\\"));
+    if (unc) {
+        // skip "//server/share"
+        int skipped = 0;
+        from = 2;
+        while (from < p.size() && skipped < 2) {
+            if (p.at(from) == QLatin1Char('/') || p.at(from) == QLatin1Char('\\'))
+                ++skipped;
+            if (skipped < 2)
+                ++from;
+        }
+    }
+    for (int i = from; i < p.size(); ++i) {
+        const QChar c = p.at(i);
+        if (c != QLatin1Char('/') && c != QLatin1Char('\\'))
+            continue;
+        if (i == 0)
+            continue;
+        const QString prefix = p.left(i);
+        if (QFileInfo(prefix).isDir())
+            continue;
+        if (!QDir().mkdir(prefix) && !QFileInfo(prefix).isDir())
+            throw TDirError(T_SOURCE, 201, 201, prefix);
+    }
+    // A path without a trailing separator names a directory too.
+    if (!p.isEmpty() && !p.endsWith(QLatin1Char('/')) && !p.endsWith(QLatin1Char('\\'))
+        && !QFileInfo(p).isDir()) {
+        if (!QDir().mkdir(p) && !QFileInfo(p).isDir())
+            throw TDirError(T_SOURCE, 201, 201, p);
+    }
+}
+
+void deleteFile(const QString &name)
+{
+    const QString file = expandEnvironment(name);
+    const QByteArray local = QFile::encodeName(file);
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        if (!QFileInfo::exists(file)) {
+            qDebug("%s does not exist", qPrintable(file));
+            return;
+        }
+        if (::unlink(local.constData()) == 0 || errno == ENOENT)
+            return;
+        QThread::msleep(pauseMs);
+    }
+    throw TFileError(T_SOURCE, 311, 311, file);
+}
+
+void renameFile(const QString &from, const QString &to)
+{
+    const QByteArray f = QFile::encodeName(expandEnvironment(from));
+    const QByteArray t = QFile::encodeName(expandEnvironment(to));
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        if (::rename(f.constData(), t.constData()) == 0)
+            return;
+        QThread::msleep(pauseMs);
+    }
+    throw TFileError(T_SOURCE, 312, 312, QFile::decodeName(f));
+}
+
+bool copyFile(const QString &source, const QString &target)
+{
+    QFile in(expandEnvironment(source));
+    if (!in.exists() || !in.open(QIODevice::ReadOnly))
+        return false;
+    QFile out(expandEnvironment(target));
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const qint64 size = in.size();
+    qint64 copied = 0;
+    char block[4096];
+    for (;;) {
+        const qint64 n = in.read(block, sizeof block);
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        if (out.write(block, n) != n)
+            return false;
+        copied += n;
+    }
+    return out.flush() && copied == size;
+}
+
+bool syncDirectory(const QString &dir)
+{
+    const QByteArray local = QFile::encodeName(dir.isEmpty() ? QStringLiteral(".") : dir);
+    const int fd = ::open(local.constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+bool TDir::remove(const QString &fileName)
+{
+    if (!QDir::remove(fileName))
+        throw TDirError(T_SOURCE, 202, 202, filePath(fileName));
+    return true;
+}
+
+bool TDir::rename(const QString &oldName, const QString &newName)
+{
+    if (!QDir::rename(oldName, newName))
+        throw TDirError(T_SOURCE, 203, 203, filePath(oldName));
+    return true;
+}
+
+} // namespace Basics

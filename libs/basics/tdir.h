@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDir>
+#include <QString>
+
+namespace Basics {
+
+// Replaces every "$(NAME)" by the value of the environment variable NAME
+// (nothing when unset), repeating from the start until no "$(" is left.
+QString expandEnvironment(const QString &path);
+
+// Expands the environment references, removes one trailing "/" or "\",
+// creates the directory with its parents when `create` is set and appends
+// "/". An empty path stays empty. Serialised by a process-wide mutex.
+QString normalizeDir(const QString &path, bool create);
+
+// Creates every missing directory of the path. A drive prefix ("C:") and
+// the server and share of "//server/share" paths are skipped. Throws
+// TDirError (201) when a directory cannot be created.
+void createPath(const QString &path);
+
+// Deletes a file, retrying while another process keeps it busy. A missing
+// file is no error. Throws TFileError (311) when it is still there after
+// the retries.
+void deleteFile(const QString &name);
+
+// Renames a file (replacing the target where the system allows it),
+// retrying while it fails. Throws TFileError (312) after the retries.
+void renameFile(const QString &from, const QString &to);
+
+// Copies in blocks; true only when every byte arrived.
+bool copyFile(const QString &source, const QString &target);
+
+// Flushes a directory's entries to disk (after a rename into it).
+bool syncDirectory(const QString &dir);
+
+// Pause between the retries of deleteFile and renameFile (200 ms, ten
+// attempts). Tests shorten it.
+void setRetryPause(int milliseconds);
+int retryPause();
+
+class TDir : public QDir
+{
+public:
+    using QDir::QDir;
+
+    // Throw TDirError (202 / 203) instead of returning false.
+    bool remove(const QString &fileName);
+    bool rename(const QString &oldName, const QString &newName);
+};
+
+} // namespace Basics

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QString>
+
+namespace Basics {
+
+// Exceptions of the foundation library. They are plain values: thrown by
+// value, caught by reference. Each carries the raising source position, a
+// reason and a code.
+class TError
+{
+public:
+    TError(int line, const char *file, int reason, int code);
+    virtual ~TError() = default;
+
+    int line() const { return m_line; }
+    const char *file() const { return m_file; }
+    int reason() const { return m_reason; }
+    int code() const { return m_code; }
+
+    // "file %1, line %2" for plain errors; file and directory errors add
+    // the name concerned and the OS error number.
+    virtual QString text() const;
+
+private:
+    int m_line;
+    const char *m_file;
+    int m_reason;
+    int m_code;
+};
+
+class TOsError : public TError
+{
+public:
+    // Takes errno at the moment of construction.
+    TOsError(int line, const char *file, int reason, int code);
+    TOsError(int line, const char *file, int reason, int code, int osError);
+
+    int osError() const { return m_osError; }
+
+private:
+    int m_osError;
+};
+
+class TFileError : public TOsError
+{
+public:
+    TFileError(int line, const char *file, int reason, int code, const QString &fileName);
+    TFileError(int line, const char *file, int reason, int code, int osError,
+               const QString &fileName);
+
+    QString fileName() const { return m_fileName; }
+    QString text() const override;
+
+private:
+    QString m_fileName;
+};
+
+class TDirError : public TOsError
+{
+public:
+    TDirError(int line, const char *file, int reason, int code, const QString &path);
+
+    QString path() const { return m_path; }
+    QString text() const override;
+
+private:
+    QString m_path;
+};
+
+class TInifileError : public TOsError
+{
+public:
+    TInifileError(int line, const char *file, int code);
+};
+
+class TCryptError : public TError
+{
+public:
+    using TError::TError;
+};
+
+// The source file name without its directory, as errors report it.
+const char *sourceBaseName(const char *path);
+
+} // namespace Basics
+
+#define T_SOURCE __LINE__, ::Basics::sourceBaseName(__FILE__)

@@ -1,0 +1,614 @@
+#include "tvalue.h"
+
+#include "tdir.h"
+#include "terror.h"
+#include "tfile.h"
+#include "trecordcodec.h"
+
+#include <QDebug>
+#include <QDomDocument>
+#include <QFileInfo>
+#include <QTextStream>
+#include <QtEndian>
+
+#include <algorithm>
+
+namespace Basics {
+
+// ---- text forms -----------------------------------------------------------
+
+QString integerText(qint64 value)
+{
+    return QString::number(value);
+}
+
+QString decimalText(double value)
+{
+    return QString::number(value, 'f', 5);
+}
+
+QString booleanText(bool value)
+{
+    return value ? QStringLiteral("yes") : QStringLiteral("no");
+}
+
+qint64 parseInteger(const QString &text)
+{
+    bool ok = false;
+    const qint64 v = text.trimmed().toLongLong(&ok);
+    return ok ? v : 0;
+}
+
+double parseDecimal(const QString &text)
+{
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    return ok ? v : 0.0;
+}
+
+bool parseBoolean(const QString &text)
+{
+    const QString t = text.trimmed().toLower();
+    if (t == QLatin1String("yes") || t == QLatin1String("true") || t == QLatin1String("on"))
+        return true;
+    return parseInteger(t) == 1;
+}
+
+// ---- TValue ---------------------------------------------------------------
+
+TValue::~TValue() = default;
+
+int TValue::id() const
+{
+    return getInt(QStringLiteral("id"));
+}
+
+void TValue::setId(int id)
+{
+    set(QStringLiteral("id"), TypeInteger, integerText(id));
+}
+
+TValueField TValue::get(const QString &name, const TValueField &def) const
+{
+    auto it = m_fields.constFind(name);
+    return it == m_fields.cend() ? def : it.value();
+}
+
+QString TValue::getString(const QString &name, const QString &def) const
+{
+    auto it = m_fields.constFind(name);
+    return it == m_fields.cend() ? def : it.value().text;
+}
+
+int TValue::getInt(const QString &name, int def) const
+{
+    return int(getLong(name, def));
+}
+
+qint64 TValue::getLong(const QString &name, qint64 def) const
+{
+    auto it = m_fields.constFind(name);
+    return it == m_fields.cend() ? def : parseInteger(it.value().text);
+}
+
+double TValue::getDouble(const QString &name, double def) const
+{
+    auto it = m_fields.constFind(name);
+    return it == m_fields.cend() ? def : parseDecimal(it.value().text);
+}
+
+bool TValue::getBool(const QString &name, bool def) const
+{
+    auto it = m_fields.constFind(name);
+    return it == m_fields.cend() ? def : parseBoolean(it.value().text);
+}
+
+QDate TValue::getDate(const QString &name) const
+{
+    auto it = m_fields.constFind(name);
+    return it == m_fields.cend() ? QDate() : QDate::fromString(it.value().text, Qt::ISODate);
+}
+
+QTime TValue::getTime(const QString &name) const
+{
+    auto it = m_fields.constFind(name);
+    return it == m_fields.cend() ? QTime() : QTime::fromString(it.value().text, Qt::ISODate);
+}
+
+QDateTime TValue::getDateTime(const QString &name) const
+{
+    auto it = m_fields.constFind(name);
+    return it == m_fields.cend() ? QDateTime()
+                                 : QDateTime::fromString(it.value().text, Qt::ISODate);
+}
+
+void TValue::set(const QString &name, const TValueField &field)
+{
+    m_fields.insert(name, field);
+}
+
+void TValue::set(const QString &name, qint32 type, const QString &text)
+{
+    m_fields.insert(name, TValueField(type, text));
+}
+
+void TValue::setString(const QString &name, const QString &text)
+{
+    set(name, TypeText, text);
+}
+
+void TValue::setInt(const QString &name, qint64 value)
+{
+    set(name, TypeInteger, integerText(value));
+}
+
+void TValue::setDouble(const QString &name, double value)
+{
+    set(name, TypeDecimal, decimalText(value));
+}
+
+void TValue::setBool(const QString &name, bool value)
+{
+    set(name, TypeBoolean, booleanText(value));
+}
+
+void TValue::setDate(const QString &name, const QDate &value)
+{
+    set(name, TypeDateTime, value.toString(Qt::ISODate));
+}
+
+void TValue::setTime(const QString &name, const QTime &value)
+{
+    set(name, TypeDateTime, value.toString(Qt::ISODate));
+}
+
+void TValue::setDateTime(const QString &name, const QDateTime &value)
+{
+    set(name, TypeDateTime, value.toString(Qt::ISODate));
+}
+
+void TValue::remove(const QString &name)
+{
+    if (m_fields.contains(name))
+        m_fields.remove(name);
+}
+
+void TValue::clear()
+{
+    m_fields.clear();
+}
+
+QString TValue::name() const
+{
+    return getString(QStringLiteral("name"));
+}
+
+void TValue::setName(const QString &name)
+{
+    if (name.isEmpty())
+        remove(QStringLiteral("name"));
+    else
+        setString(QStringLiteral("name"), name);
+}
+
+TNValue::~TNValue() = default;
+
+int TNValue::id() const
+{
+    return TValue::id();
+}
+
+void TNValue::setId(int id)
+{
+    TValue::setId(id);
+}
+
+// ---- compressed files -----------------------------------------------------
+
+bool compressionEnabled()
+{
+    const QString v = qEnvironmentVariable("POS_COMPRESS").trimmed().toLower();
+    return !v.isEmpty() && v != QLatin1String("0") && v != QLatin1String("false");
+}
+
+QByteArray uncompressIfMarked(const QByteArray &data)
+{
+    if (data.isEmpty() || uchar(data.back()) != 0xFF || !compressionEnabled())
+        return data;
+    const QByteArray packed = data.left(data.size() - 1);
+    const QByteArray plain = qUncompress(packed);
+    // A marker byte that was no marker: keep the data for the record parser,
+    // which then reports what it finds.
+    return plain.isEmpty() && packed.size() > 4 ? data : plain;
+}
+
+// ---- TValueList -----------------------------------------------------------
+
+TValueList::TValueList(bool autoDelete, QObject *parent)
+    : QObject(parent)
+    , m_autoDelete(autoDelete)
+{
+}
+
+TValueList::~TValueList()
+{
+    if (m_autoDelete)
+        qDeleteAll(m_values);
+}
+
+QString TValueList::listName() const
+{
+    return QStringLiteral("elements");
+}
+
+QString TValueList::fileName() const
+{
+    return QStringLiteral("elements.dat");
+}
+
+QString TValueList::elementName() const
+{
+    return QStringLiteral("element");
+}
+
+QString TValueList::dataDir() const
+{
+    return QStringLiteral("usr/data");
+}
+
+TValue *TValueList::newValue()
+{
+    return new TValue;
+}
+
+TValue *TValueList::find(int id) const
+{
+    return m_values.value(id, nullptr);
+}
+
+void TValueList::clear()
+{
+    if (m_autoDelete)
+        qDeleteAll(m_values);
+    m_values.clear();
+    m_nextId = 1;
+}
+
+void TValueList::store(TValue *value)
+{
+    auto it = m_values.find(value->id());
+    if (it != m_values.end()) {
+        if (it.value() != value && m_autoDelete)
+            delete it.value();
+        it.value() = value;
+    } else {
+        m_values.insert(value->id(), value);
+    }
+}
+
+void TValueList::insert(TValue *value)
+{
+    if (value->id() >= m_nextId)
+        m_nextId = value->id() + 1;
+    store(value);
+    Q_EMIT inserted(value);
+}
+
+void TValueList::insertOrUpdate(TValue *value)
+{
+    if (value->id() >= m_nextId)
+        m_nextId = value->id() + 1;
+    if (!find(value->id())) {
+        store(value);
+        Q_EMIT inserted(value);
+    } else {
+        update(value);
+    }
+}
+
+void TValueList::append(TValue *value)
+{
+    if (m_nextId == 0)
+        m_nextId = 1;
+    value->setId(m_nextId);
+    insertOrUpdate(value);
+}
+
+TValue *TValueList::take(TValue *value)
+{
+    TValue *found = m_values.take(value->id());
+    if (found)
+        Q_EMIT removed(found);
+    return found;
+}
+
+bool TValueList::remove(TValue *value)
+{
+    Q_EMIT removed(value);
+    auto it = m_values.find(value->id());
+    if (it == m_values.end())
+        return false;
+    TValue *stored = it.value();
+    m_values.erase(it);
+    if (m_autoDelete)
+        delete stored;
+    return true;
+}
+
+void TValueList::update(TValue *value)
+{
+    Q_EMIT changed(value);
+}
+
+int TValueList::parseData(const QByteArray &raw)
+{
+    const QByteArray data = uncompressIfMarked(raw);
+    TRecordReader reader(data);
+    for (;;) {
+        TValue *value = newValue();
+        const TRecordReader::Status status = reader.read(*value);
+        if (status == TRecordReader::Ok) {
+            insert(value);
+            continue;
+        }
+        delete value;
+        switch (status) {
+        case TRecordReader::End:
+            return 0;
+        case TRecordReader::CorruptCount:
+            throw TError(106, "tvalue", 5, 5);
+        default:
+            return 304;
+        }
+    }
+}
+
+QByteArray TValueList::toData() const
+{
+    QByteArray out;
+    for (const TValue *v : m_values)
+        appendRecord(out, *v);
+    return out;
+}
+
+int TValueList::load(const QString &dir, const QString &file)
+{
+    const QString path = normalizeDir(dir, true) + file;
+    if (!QFileInfo::exists(path)) {
+        clear();
+        return 7;
+    }
+    TFile f(path);
+    f.open(QIODevice::ReadOnly);
+    clear();
+    const QByteArray data = f.readRest();
+    f.close();
+    return parseData(data);
+}
+
+QString TValueList::filePath(const char *basePath) const
+{
+    return normalizeDir(normalizeDir(QString::fromLocal8Bit(basePath), false) + dataDir(), true)
+            + fileName();
+}
+
+int TValueList::load(const char *basePath)
+{
+    return load(normalizeDir(normalizeDir(QString::fromLocal8Bit(basePath), false) + dataDir(),
+                             true),
+                fileName());
+}
+
+void TValueList::save(const QString &dir, const QString &file)
+{
+    const QString folder = normalizeDir(dir, true);
+    const QString path = folder + file;
+    const QString newPath = path + QLatin1String(".new");
+    const QString oldPath = path + QLatin1String(".old");
+
+    // 1. the complete new list, on disk, under its temporary name
+    {
+        TFile f(newPath);
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.writeBlock(toData());
+        f.sync();
+        f.close();
+    }
+    // 2. the previous version becomes ".old", 3. the new one takes its place
+    if (QFileInfo::exists(oldPath))
+        deleteFile(oldPath);
+    if (QFileInfo::exists(path))
+        renameFile(path, oldPath);
+    renameFile(newPath, path);
+    syncDirectory(folder);
+}
+
+void TValueList::save(const char *basePath)
+{
+    save(normalizeDir(normalizeDir(QString::fromLocal8Bit(basePath), false) + dataDir(), true),
+         fileName());
+}
+
+// ---- XML ------------------------------------------------------------------
+
+static const QString DeleteTag = QStringLiteral("_delete_");
+
+void TValueList::importXml(const QDomElement &list)
+{
+    const QDomNodeList children = list.childNodes();
+    Q_EMIT importCount(children.count());
+    int first = 0;
+    if (children.count() > 0 && children.item(0).nodeName() == DeleteTag) {
+        clear();
+        first = 1;
+    }
+    const bool settings = list.nodeName().toLower() == QLatin1String("settings");
+    for (int i = first; i < children.count(); ++i) {
+        Q_EMIT importStep(i - first + 1);
+        const QDomNode node = children.item(i);
+        if (!node.isElement())
+            continue;
+        const QDomElement element = node.toElement();
+        TValue *value = newValue();
+        readValueXml(value, element);
+        if (settings) {
+            // The settings record is merged in place, whatever its id.
+            TValue *existing = find(value->id());
+            if (!existing) {
+                insertOrUpdate(value);
+                continue;
+            }
+            readValueXml(existing, element);
+            insertOrUpdate(existing);
+            delete value;
+            continue;
+        }
+        if (value->id() == 0) {
+            append(value);
+            continue;
+        }
+        TValue *existing = find(value->id());
+        if (!existing) {
+            insert(value);
+            continue;
+        }
+        if (element.firstChild().nodeName() != DeleteTag) {
+            readValueXml(existing, element);
+            update(existing);
+        } else {
+            remove(existing);
+        }
+        delete value;
+    }
+}
+
+void TValueList::exportXml(QDomDocument &doc, QDomNode &parent)
+{
+    Q_EMIT exportCount(count());
+    QDomElement list = doc.createElement(listName());
+    parent.appendChild(list);
+    int step = 0;
+    for (TValue *value : std::as_const(m_values)) {
+        Q_EMIT exportStep(++step);
+        QDomElement element = doc.createElement(elementName());
+        writeValueXml(value, doc, element);
+        list.appendChild(element);
+    }
+}
+
+bool TValueList::readValueXml(TValue *value, const QDomElement &element)
+{
+    for (QDomNode child = element.firstChild(); !child.isNull(); child = child.nextSibling()) {
+        if (!child.isElement()) {
+            qDebug("no attr");
+            return false;
+        }
+        value->set(child.nodeName(), TypeText, child.toElement().text());
+    }
+    return true;
+}
+
+void TValueList::writeValueXml(TValue *value, QDomDocument &doc, QDomElement &element)
+{
+    const TValue::Fields &f = value->fields();
+    for (auto it = f.cbegin(); it != f.cend(); ++it) {
+        QDomElement field = doc.createElement(it.key());
+        field.appendChild(doc.createTextNode(it.value().text));
+        element.appendChild(field);
+    }
+}
+
+void TValueList::exportText(QTextStream &stream, const QStringList &keys)
+{
+    Q_EMIT exportCount(count());
+    int step = 0;
+    for (TValue *value : std::as_const(m_values)) {
+        Q_EMIT exportStep(++step);
+        for (int k = 0; k < keys.size(); ++k) {
+            QString text = value->getString(keys.at(k));
+            text.replace(QLatin1Char(';'), QLatin1Char(','));
+            text.replace(QLatin1Char('\r'), QLatin1Char('|'));
+            text.replace(QLatin1Char('\n'), QLatin1Char('|'));
+            text.replace(QLatin1Char('"'), QLatin1Char('\''));
+            if (k > 0)
+                stream << ';';
+            stream << text;
+        }
+        stream << '\n';
+    }
+}
+
+// ---- TValueSort -----------------------------------------------------------
+
+TValueSort::TValueSort(const QString &k, int m, bool f, const QString &second)
+    : key(k)
+    , secondKey(second)
+    , mode(m)
+    , flag(f)
+{
+}
+
+int TValueSort::compareItems(const TValue *a, const TValue *b) const
+{
+    if (mode == 1) {
+        const double x = a->getDouble(key);
+        const double y = b->getDouble(key);
+        if (x == y)
+            return 0;
+        return (x < y) == flag ? -1 : 1;
+    }
+    if (mode == 2) {
+        const QDateTime x(a->getDate(key), a->getTime(secondKey));
+        const QDateTime y(b->getDate(key), b->getTime(secondKey));
+        if (x == y)
+            return 0;
+        return (x < y) == flag ? -1 : 1;
+    }
+    const QString x = a->getString(key).toLower();
+    const QString y = b->getString(key).toLower();
+    const int c = QString::compare(x, y, Qt::CaseSensitive);
+    if (c == 0)
+        return 0;
+    // text mode: the flag asks for descending order
+    return (c < 0) != flag ? -1 : 1;
+}
+
+void TValueSort::sort()
+{
+    std::stable_sort(begin(), end(), [this](const TValue *a, const TValue *b) {
+        return compareItems(a, b) < 0;
+    });
+}
+
+// ---- XML escaping ---------------------------------------------------------
+
+QString escapeXml(const QString &text)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 8);
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const ushort u = c.unicode();
+        if (u == '<') {
+            out += QLatin1String("&lt;");
+        } else if (u == '"') {
+            out += QLatin1String("&quot;");
+        } else if (u == '&') {
+            out += QLatin1String("&amp;");
+        } else if (u == '>') {
+            if (i >= 2 && text.at(i - 1) == QLatin1Char(']') && text.at(i - 2) == QLatin1Char(']'))
+                out += QLatin1String("&gt;");
+            else
+                out += c;
+        } else if (u == '\t' || u == '\n' || u == '\r') {
+            out += c;
+        } else if ((u >= 0x20 && u <= 0xD7FF) || (u >= 0xE000 && u <= 0xFFFD)) {
+            out += c;
+        } else {
+            out += QLatin1String("&#x") + QString::number(u, 16) + QLatin1Char(';');
+        }
+    }
+    return out;
+}
+
+} // namespace Basics
