@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QTemporaryDir>
+
+// A fresh temporary directory per test, removed afterwards.
+class TestDir
+{
+public:
+    TestDir();
+    QString path() const; // ends in "/"
+    QString file(const QString &name) const { return path() + name; }
+    // Copies a reference file of tests/data into the directory; returns its path.
+    QString copyData(const QString &name, const QString &as = QString()) const;
+    void write(const QString &name, const QByteArray &bytes) const;
+    QByteArray read(const QString &name) const;
+    bool exists(const QString &name) const;
+    // Names in the directory, sorted.
+    QStringList entries() const;
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// Bytes of a reference file in tests/data.
+QByteArray testData(const QString &name);
+QString testDataPath(const QString &name);
+// Path of a program built into build/bin.
+QString binPath(const QString &program);
