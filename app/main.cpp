@@ -1,1 +1,49 @@
-int main() { return 0; }
+#include "cliutil.h"
+#include "datcommand.h"
+#include "tversion.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+const char *const HelpText =
+        "Usage: veltrum COMMAND [ARGS...]\n"
+        "\n"
+        "Looks into and works on the data of a POS installation.\n"
+        "\n"
+        "Commands:\n"
+        "  dat to-xml FILE              print a binary list file (.dat) as XML\n"
+        "  dat from-xml XML FILE        import XML into a list file (created if missing;\n"
+        "                               the previous version is kept as FILE.old)\n"
+        "  dat to-text FILE KEY...      print the fields KEY... of every record,\n"
+        "                               separated by ';', one record a line\n"
+        "\n"
+        "Options:\n"
+        "  -h, --help                   show this help\n"
+        "  -v, --version                show the module's version\n"
+        "\n"
+        "Exit codes: 0 success, 1 bad input or a file error, 2 wrong arguments.\n";
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+
+    const QString command = args.value(0);
+    if (command.isEmpty())
+        return usageError(QCoreApplication::translate("veltrum", "missing command"));
+    if (command == QLatin1String("--help") || command == QLatin1String("-h")
+        || command == QLatin1String("help")) {
+        out() << QCoreApplication::translate("veltrum", HelpText);
+        return ExitOk;
+    }
+    if (command == QLatin1String("--version") || command == QLatin1String("-v")) {
+        out() << Basics::VersionText << Qt::endl;
+        return ExitOk;
+    }
+    if (command == QLatin1String("dat"))
+        return runDatCommand(args.mid(1));
+    return usageError(QCoreApplication::translate("veltrum", "unknown command '%1'").arg(command));
+}

@@ -1,0 +1,29 @@
+#include "cliutil.h"
+
+#include <cstdio>
+
+QTextStream &out()
+{
+    static QTextStream s(stdout);
+    return s;
+}
+
+QTextStream &err()
+{
+    static QTextStream s(stderr);
+    return s;
+}
+
+int fail(const QString &message, int code)
+{
+    out().flush();
+    err() << "veltrum: " << message << Qt::endl;
+    return code;
+}
+
+int usageError(const QString &message)
+{
+    fail(message, ExitUsage);
+    err() << "Try 'veltrum --help'." << Qt::endl;
+    return ExitUsage;
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QStringList>
+
+// veltrum dat to-xml FILE | from-xml XML FILE | to-text FILE KEY...
+int runDatCommand(const QStringList &args);
