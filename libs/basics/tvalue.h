@@ -157,6 +157,8 @@ public:
     // Records in ascending id order.
     QList<TValue *> values() const { return m_values.values(); }
     QList<int> ids() const { return m_values.keys(); }
+    // The records by id, for walking a list without copying it.
+    const QMap<int, TValue *> &valueMap() const { return m_values; }
 
     // The file form without touching the disk: parse or produce the bytes
     // of a ".dat" file. parseData returns 0 or 304 and throws like load.
