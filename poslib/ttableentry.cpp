@@ -20,9 +20,8 @@ TTableEntry::TTableEntry(const TTableEntry &other)
 {
     if (other.m_children) {
         m_children = new TTableEntries(true);
-        other.m_children->forEach([this](TTableEntry *child) {
-            m_children->insert(new TTableEntry(*child));
-        });
+        other.m_children->forEach(
+                [this](TTableEntry *child) { m_children->insert(new TTableEntry(*child)); });
     }
 }
 
@@ -119,8 +118,7 @@ TTableCreate::TTableCreate()
 
 TTableEntries::TTableEntries(bool owning, QObject *parent)
     : TValueList(owning, parent)
-{
-}
+{ }
 
 QString TTableEntries::listName() const
 {

@@ -1,0 +1,128 @@
+#include "tarchtable.h"
+
+#include "tdir.h"
+#include "terror.h"
+#include "tfile.h"
+#include "tinstallation.h"
+#include "ttable.h"
+#include "ttablelist.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QThread>
+
+using namespace Basics;
+
+namespace PosLib {
+
+namespace {
+constexpr int OpenAttempts = 1000;
+constexpr int OpenPauseMs = 30;
+} // namespace
+
+QString summaryFileName(const QDate &day)
+{
+    return day.toString(Qt::ISODate) + QLatin1String(".dat");
+}
+
+TArchTable::TArchTable(const QString &root, const QDate &day)
+    : m_root(root)
+    , m_day(day)
+{ }
+
+QString TArchTable::filePath() const
+{
+    return summaryDir(m_root) + summaryFileName(m_day);
+}
+
+int TArchTable::build()
+{
+    std::unique_ptr<TTableList> list(dayTables(m_root, m_day));
+    if (list->isEmpty())
+        return 0;
+
+    QByteArray data;
+    int tables = 0;
+    TTableIterator it(list.get(), true, 0, nullptr, m_root);
+    it.setReleasePassed(true);
+    TValue end;
+    end.setInt(QStringLiteral("type"), -1);
+    for (TTable *table = it.first(); table; table = it.next()) {
+        table->write(data);
+        appendRecord(data, end);
+        ++tables;
+    }
+
+    // Written aside and renamed into place, so a report never reads half a
+    // summary and an interrupted build leaves the previous one.
+    const QString path = filePath();
+    const QString temporary = path + QLatin1String(".tmp");
+    {
+        TFile file(temporary);
+        file.open(QIODevice::ReadWrite | QIODevice::Truncate);
+        file.writeBlock(data);
+        file.sync();
+        file.close();
+    }
+    renameFile(temporary, path);
+    syncDirectory(summaryDir(m_root));
+    return tables;
+}
+
+bool TArchTable::isCurrent() const
+{
+    const QFileInfo summary(filePath());
+    if (!summary.exists())
+        return false;
+    const QDateTime built = summary.lastModified();
+    const QString dir = statistDayDir(m_day, m_root);
+    const QFileInfo folder(dir);
+    if (folder.exists() && folder.lastModified() > built)
+        return false;
+    const QFileInfoList files
+            = QDir(dir).entryInfoList(QStringList(QStringLiteral("a*")), QDir::Files);
+    for (const QFileInfo &f : files) {
+        if (f.lastModified() > built)
+            return false;
+    }
+    return true;
+}
+
+void TArchTable::readFile()
+{
+    m_read = true;
+    const QString path = filePath();
+    if (!QFileInfo::exists(path))
+        build();
+    if (!QFileInfo::exists(path))
+        return;
+    TFile file(path);
+    for (int attempt = 0;; ++attempt) {
+        try {
+            file.open(QIODevice::ReadOnly);
+            break;
+        } catch (const TFileError &) {
+            if (attempt + 1 >= OpenAttempts)
+                throw TError(146, "tarchtable", 301, 301);
+            QThread::msleep(OpenPauseMs);
+        }
+    }
+    m_data = file.readRest();
+    file.close();
+    m_reader = std::make_unique<TRecordReader>(m_data);
+}
+
+TTable *TArchTable::nextTable()
+{
+    if (!m_read)
+        readFile();
+    if (!m_reader || m_reader->atEnd())
+        return nullptr;
+    auto *table = new TTable(nullptr);
+    table->loadData(*m_reader, true, 0, nullptr, 0, true);
+    table->setState(TTable::Open);
+    ++m_tables;
+    return table;
+}
+
+} // namespace PosLib

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "trecordcodec.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+
+#include <memory>
+
+namespace PosLib {
+
+class TTable;
+
+// The day summary of a closed day, "var/summary/yyyy-MM-dd.dat": every
+// table of the day directory back to back (header, creation record,
+// entries with their children), each followed by a record holding only
+// "type" = -1. A report over many days reads one such file per day.
+class TArchTable
+{
+public:
+    TArchTable(const QString &root, const QDate &day);
+
+    QString filePath() const;
+    QDate day() const { return m_day; }
+    int tableCount() const { return m_tables; }
+
+    // Writes the summary from the day directory; writes nothing when the
+    // day holds no tables. Returns the number of tables written.
+    int build();
+    // True when no table file of the day is newer than the summary and
+    // the day directory did not change since.
+    bool isCurrent() const;
+    // The next table of the summary (building it first when it is
+    // missing), owned by the caller; null at the end.
+    TTable *nextTable();
+
+private:
+    void readFile();
+
+    QString m_root;
+    QDate m_day;
+    bool m_read = false;
+    int m_tables = 0;
+    QByteArray m_data;
+    std::unique_ptr<Basics::TRecordReader> m_reader;
+};
+
+// Name of the summary file of a day: "2014-03-05.dat".
+QString summaryFileName(const QDate &day);
+
+} // namespace PosLib

@@ -1,0 +1,97 @@
+#include "tcounter.h"
+
+#include "tdir.h"
+#include "terror.h"
+#include "tfile.h"
+#include "trecordcodec.h"
+
+#include <QFileInfo>
+#include <QThread>
+
+using namespace Basics;
+
+namespace PosLib {
+
+namespace {
+constexpr int PauseMs = 100;
+
+// The error every counter failure raises; it names "counter.dat" whatever
+// the file.
+TFileError counterError(int line)
+{
+    return TFileError(line, "tcounter", 304, 5, QStringLiteral("counter.dat"));
+}
+
+void openWithRetries(TFile &file, QIODevice::OpenMode mode, int attempts, int line)
+{
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        try {
+            file.open(mode);
+            return;
+        } catch (const TFileError &) {
+            QThread::msleep(PauseMs);
+        }
+    }
+    throw counterError(line);
+}
+} // namespace
+
+TCounter::TCounter(const QString &dir, const QString &fileName)
+    : m_dir(normalizeDir(dir, true))
+    , m_file(fileName)
+{ }
+
+long TCounter::readModifyWrite(const QString &name, bool increment, long value, int line)
+{
+    TFile file(filePath());
+    openWithRetries(file, QIODevice::ReadWrite, 100, line);
+    const QByteArray data = file.readRest();
+    clear();
+    if (!data.isEmpty()) {
+        TRecordReader reader(data);
+        reader.read(*this);
+    }
+    const long current = long(getLong(name, 1));
+    const long stored = increment ? current + 1 : value;
+    setInt(name, stored);
+
+    QByteArray out;
+    appendRecord(out, *this);
+    try {
+        file.at(0);
+        file.writeBlock(out);
+        if (out.size() < data.size())
+            file.resize(out.size());
+        file.sync();
+    } catch (const TFileError &) {
+        throw counterError(line);
+    }
+    file.close();
+    return current;
+}
+
+long TCounter::next(const QString &name)
+{
+    return readModifyWrite(name, true, 0, 49);
+}
+
+long TCounter::get(const QString &name)
+{
+    if (!QFileInfo::exists(filePath()))
+        return 1;
+    TFile file(filePath());
+    openWithRetries(file, QIODevice::ReadOnly, 1000, 87);
+    const QByteArray data = file.readRest();
+    file.close();
+    clear();
+    TRecordReader reader(data);
+    reader.read(*this);
+    return long(getLong(name, 1));
+}
+
+void TCounter::set(const QString &name, long value)
+{
+    readModifyWrite(name, false, value, 119);
+}
+
+} // namespace PosLib

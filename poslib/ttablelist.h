@@ -1,0 +1,69 @@
+#pragma once
+
+#include "ttable.h"
+#include "tvalue.h"
+
+#include <QDate>
+
+namespace PosLib {
+
+// A list of table files (TTableInfo records, owned), numbered in the order
+// of the directory listing.
+class TTableList : public Basics::TValueList
+{
+    Q_OBJECT
+public:
+    explicit TTableList(QObject *parent = nullptr);
+    Basics::TValue *newValue() override;
+
+    TTableInfo *info(int id) const { return static_cast<TTableInfo *>(find(id)); }
+};
+
+// The open tables: every "t<table>.<party>" of "var/tables".
+TTableList *activeTables(const QString &root);
+// The paid tables of the current day: every "a<archive>" of "var/archives".
+TTableList *archiveTables(const QString &root);
+// The tables of a closed day: every "a<archive>" of its statistics folder.
+TTableList *dayTables(const QString &root, const QDate &day);
+
+// Walks a table list, loading each table and skipping those that are held
+// by a terminal or hidden from the owner (unless asked to include them).
+// Tables that cannot be read are skipped too. Returned tables belong to
+// their info in the list.
+class TTableIterator
+{
+public:
+    TTableIterator(TTableList *list, bool withEntries, int visibility, Basics::TValue *owner,
+                   const QString &root);
+
+    void setWaiters(Basics::TValueList *waiters) { m_waiters = waiters; }
+    void setTeamCheck(int teamCheck) { m_teamCheck = teamCheck; }
+    void setIncludeHeld(bool include) { m_includeHeld = include; }
+    void setIncludeHidden(bool include) { m_includeHidden = include; }
+    // Deletes each returned table when the iterator moves on, so a long
+    // walk keeps one table in memory.
+    void setReleasePassed(bool release) { m_releasePassed = release; }
+
+    TTable *first();
+    TTable *next();
+    int count() const { return m_list->count(); }
+
+private:
+    TTable *advance();
+
+    TTableList *m_list;
+    QList<int> m_ids;
+    int m_index = 0;
+    TTableInfo *m_current = nullptr;
+    bool m_withEntries;
+    int m_visibility;
+    Basics::TValue *m_owner;
+    QString m_root;
+    Basics::TValueList *m_waiters = nullptr;
+    int m_teamCheck = 0;
+    bool m_includeHeld = false;
+    bool m_includeHidden = false;
+    bool m_releasePassed = false;
+};
+
+} // namespace PosLib
