@@ -1,0 +1,56 @@
+#pragma once
+
+#include "tcurrency.h"
+
+namespace PosLib {
+
+// The currency list ("currency.dat"). Currencies have ids from 1; the record
+// with id 0 belongs to the list itself and names the system currency in
+// "syscurr" (1 when absent), the currency in which every amount of the table
+// files is kept.
+class TCurrencies : public Basics::TValueList
+{
+    Q_OBJECT
+public:
+    explicit TCurrencies(bool autoDelete = true, QObject *parent = nullptr);
+    ~TCurrencies() override;
+
+    QString listName() const override;
+    QString fileName() const override;
+    QString elementName() const override;
+    Basics::TValue *newValue() override;
+
+    // The list-level record (id 0), null when the list has none.
+    Basics::TValue *listRecord() const;
+    int systemCurrencyId() const;
+    // Creates the list-level record when needed.
+    void setSystemCurrencyId(int id);
+
+    // The currency with that id (1 and up), null when absent.
+    TCurrency *currency(int id) const;
+    TCurrency *systemCurrency() const;
+    // Every currency in id order, without the list-level record.
+    QList<TCurrency *> currencies() const;
+
+    // Converts an amount in the smallest unit of `from` into the smallest
+    // unit of `to`, rounded half up. A null currency stands for the system
+    // currency; when the list has no system currency, a currency at par with
+    // two decimals takes its place. A `from` without a rate counts at par.
+    long convert(long amount, const TCurrency *to, const TCurrency *from) const;
+
+    // The text of an amount in cents of the system currency, in `currency`
+    // (null: the system currency), converted into it first when `convert` is
+    // set. Without a system currency the text is the plain number of cents.
+    // The grouped form separates thousands with the currency's "thschar".
+    QString format(long amount, const TCurrency *currency, bool convert, bool grouped) const;
+
+    // Short forms: plain with conversion, plain without conversion, and
+    // right-justified with blanks to `width` (longer texts are kept whole).
+    QString format(long amount) const { return formatConverted(amount); }
+    QString formatConverted(long amount, const TCurrency *currency = nullptr) const;
+    QString formatPlain(long amount, const TCurrency *currency = nullptr) const;
+    QString formatRight(long amount, int width, const TCurrency *currency = nullptr,
+                        bool convert = true) const;
+};
+
+} // namespace PosLib
