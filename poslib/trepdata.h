@@ -1,0 +1,138 @@
+#pragma once
+
+#include "treportleaf.h"
+#include "treportnode.h"
+
+#include <QMap>
+
+class QDomDocument;
+class QDomNode;
+class QTextStream;
+
+namespace PosLib {
+
+class TTable;
+class TTableEntry;
+
+// Every aggregate of one group of tables (one waiter, one cost center or
+// the whole report): 22 nodes in five dictionaries, and the group values
+// "waiter", "waitername", "center", "centername", "descr", "tablecount",
+// "tableamount", "credits", "tip", "cash", "voids" in its own record.
+class TRepData : public TReportLeaf
+{
+public:
+    using Nodes = QMap<QString, TReportNode *>;
+
+    // `source` names the group (its waiter and cost center are copied);
+    // null for the overall group. `dataPath` locates the departments.
+    TRepData(const Basics::TValue *source, const QString &dataPath);
+    ~TRepData() override;
+    TRepData(const TRepData &) = delete;
+    TRepData &operator=(const TRepData &) = delete;
+
+    const Nodes &orderNodes() const { return m_orders; }
+    const Nodes &voidNodes() const { return m_voids; }
+    const Nodes &payNodes() const { return m_pays; }
+    const Nodes &cashNodes() const { return m_cash; }
+    const Nodes &balanceNodes() const { return m_balances; }
+    // A node by its dictionary key ("orders", "deps", "payforms", …).
+    TReportNode *node(const QString &key) const;
+    TRepVatRates *vatRates() const;
+
+    void addOrder(TTableEntry *entry, const TTable *table);
+    void addVoid(TTableEntry *entry, const TTable *table);
+    void addPay(TTableEntry *entry, const TTable *table);
+    void addCash(TTableEntry *entry, const TTable *table);
+    void addBalance(TTableEntry *entry, const TTable *table);
+    // Dispatches by entry type; other types are ignored.
+    void add(TTableEntry *entry, const TTable *table);
+    void countTable(const TTable *table);
+
+    virtual void writeText(const QString &prefix, const Basics::TValue &record, QTextStream &out,
+                           QStringList &columns) const;
+    virtual void writeXml(QDomDocument &doc, QDomNode &parent) const;
+
+private:
+    Nodes m_orders;
+    Nodes m_voids;
+    Nodes m_pays;
+    Nodes m_cash;
+    Nodes m_balances;
+};
+
+// The groups of one report, keyed by waiter or cost-center number; "0"
+// holds the overall group.
+class TRepDatas
+{
+public:
+    using Groups = QMap<QString, TRepData *>;
+
+    TRepDatas(const QString &name, Basics::TValue *reportWaiter, const QString &dataPath);
+    virtual ~TRepDatas();
+    TRepDatas(const TRepDatas &) = delete;
+    TRepDatas &operator=(const TRepDatas &) = delete;
+
+    QString nodeName() const { return m_name; }
+    const Groups &groups() const { return m_groups; }
+    TRepData *group(const QString &key) const { return m_groups.value(key); }
+    TRepData *overall() const { return group(QStringLiteral("0")); }
+    int highest() const { return m_highest; }
+    bool simpleRep() const { return m_simpleRep; }
+    Basics::TValue *reportWaiter() const { return m_reportWaiter; }
+    QString dataPath() const { return m_dataPath; }
+    bool isEmpty() const { return m_groups.isEmpty(); }
+
+    virtual void addEntry(TTableEntry *entry, const TTable *table) = 0;
+    void addTable(const TTable *table);
+    void addTaxGroups(const TTable *table, const Basics::TValueList &taxGroups);
+    // The group key of an entry of a table; "0" without an entry.
+    virtual QString keyOf(const Basics::TValue *entry, const TTable *table) const = 0;
+
+    virtual void writeXml(QDomDocument &doc, QDomNode &parent) const;
+
+protected:
+    // The group of `key`, created from `source` when missing.
+    TRepData *groupFor(const QString &key, const Basics::TValue *source);
+    void noteKey(const QString &key);
+
+    Groups m_groups;
+    QString m_name;
+    Basics::TValue *m_reportWaiter;
+    QString m_dataPath;
+    int m_highest = 0;
+    bool m_simpleRep = false;
+};
+
+// One group per waiter plus the overall group.
+class TRepWaiters : public TRepDatas
+{
+public:
+    TRepWaiters(Basics::TValue *reportWaiter, const QString &dataPath);
+    void addEntry(TTableEntry *entry, const TTable *table) override;
+    QString keyOf(const Basics::TValue *entry, const TTable *table) const override;
+    bool voidWaiter() const { return m_voidWaiter; }
+
+private:
+    bool m_voidWaiter = false;
+};
+
+// One group per cost center; entries without one, and the table counts
+// and tax groups of every table, land in "0".
+class TRepCenters : public TRepDatas
+{
+public:
+    TRepCenters(Basics::TValue *reportWaiter, const QString &dataPath);
+    void addEntry(TTableEntry *entry, const TTable *table) override;
+    QString keyOf(const Basics::TValue *entry, const TTable *table) const override;
+};
+
+// Waiter and cost center of a table: the header's value, else the
+// creation record's.
+int tableWaiter(const TTable *table);
+int tableCenter(const TTable *table);
+
+// "etc/reports.ini" of an installation (the working directory's when the
+// path is empty).
+QString reportsIniPath(const QString &dataPath);
+
+} // namespace PosLib

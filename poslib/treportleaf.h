@@ -1,0 +1,234 @@
+#pragma once
+
+#include "tvalue.h"
+
+#include <QDate>
+#include <QStringList>
+#include <QTime>
+
+class QTextStream;
+
+namespace PosLib {
+
+class TTable;
+class TTableEntry;
+
+// A keyed record of a report plus two running sums, count and amount,
+// mirrored into the record as "count" and "amount" after every change.
+class TReportLeaf : public Basics::TValue
+{
+public:
+    TReportLeaf();
+    ~TReportLeaf() override;
+
+    double count() const { return m_count; }
+    double amount() const { return m_amount; }
+    // Adds to the running sums and writes them into the record.
+    void add(double count, double amount);
+    // A named long sum of the record, e.g. "tip".
+    qint64 sum(const QString &key) const { return getLong(key); }
+    void addSum(const QString &key, qint64 value);
+    double doubleSum(const QString &key) const { return getDouble(key); }
+    void addDoubleSum(const QString &key, double value);
+    // Copies the named fields of `from` that it has (values fixed by the
+    // first entry that creates a leaf).
+    void copyFields(const Basics::TValue &from, std::initializer_list<const char *> keys);
+
+    // One ";"-separated line: "partcount", this record's values, then
+    // `record`'s values (these win); columns not yet in `columns` are
+    // appended to it.
+    virtual void writeRecord(const Basics::TValue &record, QTextStream &out,
+                             QStringList &columns) const;
+
+protected:
+    void syncSums();
+
+    double m_count = 0.0;
+    double m_amount = 0.0;
+};
+
+// ---- order leaves: fed by article orders --------------------------------
+
+class TRepOrderLeaf : public TReportLeaf
+{
+public:
+    // count 0: not taken; else count += count, amount += price x count.
+    virtual bool addEntry(TTableEntry *entry, const TTable *table);
+};
+
+class TRepOrder : public TRepOrderLeaf
+{
+public:
+    TRepOrder(const TTableEntry *entry, const TTable *table);
+};
+
+class TRepFamily : public TRepOrderLeaf
+{
+public:
+    explicit TRepFamily(const TTableEntry *entry);
+};
+
+class TRepFamGroup : public TRepOrderLeaf
+{
+public:
+    explicit TRepFamGroup(const TTableEntry *entry);
+};
+
+class TRepArticle : public TRepOrderLeaf
+{
+public:
+    TRepArticle() = default;
+    explicit TRepArticle(const TTableEntry *entry);
+};
+
+class TRepDiscount : public TRepArticle
+{
+public:
+    explicit TRepDiscount(const TTableEntry *entry);
+    bool addEntry(TTableEntry *entry, const TTable *table) override;
+};
+
+class TRepDepartment : public TRepArticle
+{
+public:
+    explicit TRepDepartment(const TTableEntry *entry);
+};
+
+class TRepHour : public TRepOrderLeaf
+{
+public:
+    explicit TRepHour(int hour);
+    int hour() const { return getInt(QStringLiteral("hour")); }
+};
+
+// VAT of one rate: net and VAT doubles besides count and amount.
+class TRepVatRate : public TRepOrderLeaf
+{
+public:
+    TRepVatRate() = default;
+    TRepVatRate(const TTableEntry *entry, const TTable *table);
+    bool addEntry(TTableEntry *entry, const TTable *table) override;
+
+    double net() const { return m_net; }
+    double vat() const { return m_vat; }
+    void addVat(double vat);
+
+private:
+    double m_net = 0.0;
+    double m_vat = 0.0;
+};
+
+// ---- void leaves ---------------------------------------------------------
+
+class TRepVoidLeaf : public TReportLeaf
+{
+public:
+    // count 0: not taken; else count += count, amount += the void's amount.
+    virtual bool addEntry(TTableEntry *entry);
+};
+
+class TRepVoid : public TRepVoidLeaf
+{
+public:
+    explicit TRepVoid(const TTableEntry *entry, const TTable *table);
+    bool addEntry(TTableEntry *entry) override;
+    QDate date() const { return m_date; }
+    QTime time() const { return m_time; }
+
+private:
+    QDate m_date;
+    QTime m_time;
+};
+
+class TRepVArticle : public TRepVoidLeaf
+{
+public:
+    explicit TRepVArticle(const TTableEntry *entry);
+};
+
+// ---- pay leaves ----------------------------------------------------------
+
+class TRepPayLeaf : public TReportLeaf
+{
+public:
+    // A voided pay is not taken; else count + 1, amount, "tip", "guests".
+    virtual bool addEntry(TTableEntry *entry);
+};
+
+// One pay form (or currency): amount includes the tips; "given",
+// "orggiven", "return", "retamount" sums.
+class TRepPayform : public TRepPayLeaf
+{
+public:
+    TRepPayform(const TTableEntry *entry, const TTable *table, bool returnMode = false);
+    bool addEntry(TTableEntry *entry) override;
+    bool returnMode() const { return m_returnMode; }
+
+private:
+    bool m_returnMode;
+};
+
+class TRepSubvent : public TRepPayform
+{
+public:
+    TRepSubvent(const TTableEntry *entry, const TTable *table);
+    bool addEntry(TTableEntry *entry) override;
+};
+
+class TRepHotelRoom : public TRepPayform
+{
+public:
+    TRepHotelRoom(const TTableEntry *entry, const TTable *table);
+    bool addEntry(TTableEntry *entry) override;
+};
+
+// One paid table: its pays as text "payform:given-return:tip;…".
+class TRepTable : public TRepPayLeaf
+{
+public:
+    TRepTable(const TTableEntry *entry, const TTable *table);
+    bool addEntry(TTableEntry *entry) override;
+
+    QDate payDate() const { return m_payDate; }
+    QTime payTime() const { return m_payTime; }
+    QDate tableDate() const { return m_tableDate; }
+    QTime tableTime() const { return m_tableTime; }
+    QDate zeroPayDate() const { return m_zeroDate; }
+    QTime zeroPayTime() const { return m_zeroTime; }
+    bool inHouse() const { return m_inHouse; }
+    QString pays() const { return m_pays; }
+
+private:
+    QDate m_payDate;
+    QTime m_payTime;
+    QDate m_tableDate;
+    QTime m_tableTime;
+    QDate m_zeroDate;
+    QTime m_zeroTime;
+    bool m_inHouse;
+    QString m_pays;
+};
+
+// ---- cash and balance ----------------------------------------------------
+
+class TRepCashLeaf : public TReportLeaf
+{
+public:
+    explicit TRepCashLeaf(const TTableEntry *entry);
+    bool addEntry(TTableEntry *entry);
+    // The currency of the cash record, from its return-currency values.
+    const Basics::TValue &currency() const { return m_currency; }
+    qint64 retAmount() const { return sum(QStringLiteral("retamount")); }
+    QString reason() const { return getString(QStringLiteral("reason")); }
+
+private:
+    Basics::TValue m_currency;
+};
+
+class TRepBalanceLeaf : public TReportLeaf
+{
+public:
+    bool addEntry(TTableEntry *entry);
+};
+
+} // namespace PosLib
