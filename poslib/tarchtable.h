@@ -34,6 +34,9 @@ public:
     // The next table of the summary (building it first when it is
     // missing), owned by the caller; null at the end.
     TTable *nextTable();
+    // Bytes of the summary read so far, and in all (once read).
+    qsizetype position() const { return m_reader ? m_reader->position() : 0; }
+    qsizetype dataSize() const { return m_data.size(); }
 
 private:
     void readFile();

@@ -47,6 +47,8 @@ public:
     TTable *first();
     TTable *next();
     int count() const { return m_list->count(); }
+    // Position in the list (from 1) of the table returned last.
+    int position() const { return m_index; }
 
 private:
     TTable *advance();
