@@ -1,0 +1,105 @@
+#pragma once
+
+#include "tvalue.h"
+
+#include <QDate>
+#include <QObject>
+#include <QStringList>
+
+namespace PosLib {
+
+class TRepCenters;
+class TRepWaiters;
+class TSumFilter;
+class TTable;
+class TTableList;
+
+// Walks the table files of an installation (or of the terminals of one
+// outlet) for a range of days, or the current unclosed data, and feeds the
+// accepted entries into per-waiter and per-cost-center groups. Progress is
+// signalled; setStopped() ends a run at its next check.
+class TReport : public QObject
+{
+    Q_OBJECT
+public:
+    enum TurnoverType { AllTables = 0, InSummaryOnly = 1, NotInSummaryOnly = 2 };
+    enum TraineeType { AllWaiters = 0, WithoutTrainees = 1, TraineesOnly = 2 };
+
+    // An invalid report date stands for the current, not yet closed data.
+    TReport(const QDate &reportDate, Basics::TValue *reportWaiter, const QString &dataPath,
+            QObject *parent = nullptr);
+    ~TReport() override;
+
+    Basics::TValue *reportWaiter() const { return m_reportWaiter; }
+    QString dataPath() const { return m_dataPath; }
+    QDate reportDate() const { return m_reportDate; }
+    const TSumFilter *filter() const { return m_filter; }
+    void setFilter(const TSumFilter *filter) { m_filter = filter; }
+    bool reportsRight() const { return m_reportsRight; }
+    void setReportsRight(bool right) { m_reportsRight = right; }
+    bool withOpenTables() const { return m_withOpenTables; }
+    void setWithOpenTables(bool with) { m_withOpenTables = with; }
+    bool withoutCredits() const { return m_withoutCredits; }
+    void setWithoutCredits(bool without) { m_withoutCredits = without; }
+    QString outletName() const { return m_outletName; }
+    void setOutletName(const QString &name) { m_outletName = name; }
+    QStringList outletPaths() const { return m_outletPaths; }
+    void setOutletPaths(const QStringList &paths) { m_outletPaths = paths; }
+    int turnoverType() const { return m_turnoverType; }
+    void setTurnoverType(int type) { m_turnoverType = type; }
+    int traineeType() const { return m_traineeType; }
+    void setTraineeType(int type) { m_traineeType = type; }
+    bool isStopped() const { return m_stopped; }
+
+    // New groupings filled over from..to (invalid dates: the report date);
+    // the caller owns them.
+    TRepWaiters *makeWaiterReport(const QDate &from, const QDate &to);
+    TRepCenters *makeCenterReport(const QDate &from, const QDate &to);
+    // Walks the days from..to into either grouping (or both); false when
+    // stopped.
+    bool runRange(TRepWaiters *waiters, TRepCenters *centers, const QDate &from, const QDate &to);
+    // One closed day from its day summary, or the open and paid tables of
+    // the current data when `day` is invalid; false when stopped.
+    bool runDay(TRepWaiters *waiters, TRepCenters *centers, const QDate &day);
+
+    // Tables and entries accepted so far (for statistics and benchmarks).
+    qint64 tableCount() const { return m_tables; }
+    qint64 entryCount() const { return m_entries; }
+
+Q_SIGNALS:
+    void sigDataCount(int count);
+    void sigProgress(int step);
+    void sigDate(const QDate &day);
+
+public Q_SLOTS:
+    void setStopped();
+
+private:
+    struct Groups
+    {
+        TRepWaiters *waiters;
+        TRepCenters *centers;
+    };
+    bool readList(TTableList *list, const QString &path, bool open, const Groups &groups);
+    bool readSummary(const QString &path, const QDate &day, const Groups &groups);
+    void processTable(TTable *table, const Groups &groups);
+    bool passesTrainee(const TTable *table) const;
+    QStringList paths() const;
+
+    Basics::TValue *m_reportWaiter;
+    QString m_dataPath;
+    QDate m_reportDate;
+    const TSumFilter *m_filter = nullptr;
+    bool m_reportsRight;
+    bool m_withOpenTables = false;
+    bool m_withoutCredits = false;
+    QString m_outletName;
+    QStringList m_outletPaths;
+    bool m_stopped = false;
+    int m_turnoverType = AllTables;
+    int m_traineeType = AllWaiters;
+    qint64 m_tables = 0;
+    qint64 m_entries = 0;
+};
+
+} // namespace PosLib
