@@ -1,0 +1,113 @@
+#include "tworkspacelists.h"
+
+#include "tcurrencies.h"
+#include "terror.h"
+#include "tinstallation.h"
+#include "tlog.h"
+#include "toutlets.h"
+#include "tsumbatch.h"
+#include "tsumfilters.h"
+
+#include <QFileInfo>
+
+using namespace Basics;
+
+namespace PosLib {
+
+namespace {
+
+// A plain list stored under a file of its own.
+class TNamedList : public TValueList
+{
+public:
+    TNamedList(const QString &list, const QString &file, const QString &element)
+        : m_list(list)
+        , m_file(file)
+        , m_element(element)
+    { }
+    QString listName() const override { return m_list; }
+    QString fileName() const override { return m_file; }
+    QString elementName() const override { return m_element; }
+
+private:
+    QString m_list;
+    QString m_file;
+    QString m_element;
+};
+
+// The outlet tree of the summary reports.
+class TSumOutlets : public OutletsLib::TOutlets
+{
+public:
+    QString listName() const override { return QStringLiteral("sumoutlets"); }
+    QString fileName() const override { return QStringLiteral("sumoutlets.dat"); }
+    QString elementName() const override { return QStringLiteral("sumoutlet"); }
+};
+
+TValueList *makeList(const QString &name)
+{
+    if (name == QLatin1String("waiters"))
+        return new TNamedList(name, QStringLiteral("waiters.dat"), QStringLiteral("waiter"));
+    if (name == QLatin1String("terminals"))
+        return new TNamedList(name, QStringLiteral("terminals.dat"), QStringLiteral("terminal"));
+    if (name == QLatin1String("currencies"))
+        return new TCurrencies;
+    if (name == QLatin1String("outlets"))
+        return new OutletsLib::TOutlets;
+    if (name == QLatin1String("sumoutlets"))
+        return new TSumOutlets;
+    if (name == QLatin1String("sumfilters"))
+        return new TSumFilters;
+    if (name == QLatin1String("sumbatches"))
+        return new TSumBatches;
+    return nullptr;
+}
+
+} // namespace
+
+TWorkspaceLists::TWorkspaceLists(const QString &root)
+    : m_root(root)
+{ }
+
+TWorkspaceLists::~TWorkspaceLists() = default;
+
+QStringList TWorkspaceLists::names()
+{
+    return {QStringLiteral("waiters"),   QStringLiteral("terminals"),  QStringLiteral("currencies"),
+            QStringLiteral("outlets"),   QStringLiteral("sumoutlets"), QStringLiteral("sumfilters"),
+            QStringLiteral("sumbatches")};
+}
+
+QString TWorkspaceLists::fileNameOf(const QString &name)
+{
+    std::unique_ptr<TValueList> list(makeList(name));
+    return list ? list->fileName() : QString();
+}
+
+void TWorkspaceLists::clear()
+{
+    m_lists.clear();
+}
+
+TValueList *TWorkspaceLists::get(const QString &name)
+{
+    auto it = m_lists.constFind(name);
+    if (it != m_lists.cend())
+        return it.value().get();
+    std::shared_ptr<TValueList> list(makeList(name));
+    if (list) {
+        const QString path
+                = installationDir(m_root, QStringLiteral("usr/data"), false) + list->fileName();
+        try {
+            if (!QFileInfo::exists(path) || list->load(m_root.toLocal8Bit().constData()) != 0)
+                list.reset();
+        } catch (const TError &e) {
+            logError(QStringLiteral("%1: %2").arg(path, e.text()), "Library", "TWorkspaceLists");
+            list.reset();
+        }
+    }
+    m_lists.insert(name, list);
+    return list.get();
+}
+
+} // namespace PosLib
