@@ -116,13 +116,23 @@ TTable *TArchTable::nextTable()
 {
     if (!m_read)
         readFile();
-    if (!m_reader || m_reader->atEnd())
-        return nullptr;
-    auto *table = new TTable(nullptr);
-    table->loadData(*m_reader, true, 0, nullptr, 0, true);
-    table->setState(TTable::Open);
-    ++m_tables;
-    return table;
+    while (m_reader && !m_reader->atEnd()) {
+        auto *table = new TTable(nullptr);
+        const int rc = table->loadData(*m_reader, true, 0, nullptr, 0, true);
+        if (rc == 0) {
+            table->setState(TTable::Open);
+            ++m_tables;
+            return table;
+        }
+        const bool unreadable = table->isEmpty() && table->create().isEmpty();
+        delete table;
+        if (unreadable)
+            break; // no record could be read: the rest is no table
+        // a table without a valid creation record is left out, as build()
+        // leaves it out; its entries were skipped
+    }
+    m_reader.reset();
+    return nullptr;
 }
 
 } // namespace PosLib

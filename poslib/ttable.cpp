@@ -192,6 +192,11 @@ int TTable::loadData(TRecordReader &reader, bool withEntries, int visibility, TV
     reader.read(m_create);
     if (m_create.type() != EntryCreate) {
         m_state = Corrupt;
+        if (stopAtEnd) {
+            // keep the summary in step: the next table starts after this one
+            TTableEntry skipped;
+            while (reader.read(skipped) == TRecordReader::Ok && skipped.type() >= 0) { }
+        }
         return 304;
     }
     if (!isVisible(visibility, waiters, teamCheck)) {
@@ -205,6 +210,17 @@ int TTable::loadData(TRecordReader &reader, bool withEntries, int visibility, TV
     }
     if (withEntries || stopAtEnd) {
         qint64 sum = 0;
+        // An order's add-ons follow it in the file, so its line counts once
+        // the next top-level entry (or the end) shows they are complete.
+        TTableEntry *order = nullptr;
+        auto countOrder = [&] {
+            if (order && withEntries) {
+                sum += lineAmount(order->price(), order->count());
+                Q_EMIT loaded(long(sum));
+            }
+            order = nullptr;
+        };
+        const QString father = QStringLiteral("father");
         for (;;) {
             auto *e = new TTableEntry;
             if (reader.read(*e) != TRecordReader::Ok) {
@@ -217,12 +233,14 @@ int TTable::loadData(TRecordReader &reader, bool withEntries, int visibility, TV
                 delete e;
                 break;
             }
+            const bool child = e->has(father) && m_saved.entry(e->getInt(father));
+            if (!child)
+                countOrder(); // before filing: an entry with the same id replaces it
             TTableEntry::file(e, m_saved);
-            if (type == EntryOrder && withEntries) {
-                sum += lineAmount(e->price(), e->count());
-                Q_EMIT loaded(long(sum));
-            }
+            if (!child && type == EntryOrder)
+                order = e;
         }
+        countOrder();
         if (!withEntries)
             m_saved.clear();
     }
@@ -274,12 +292,16 @@ int TTable::openForUpdate()
     TRecordReader reader(data);
     reader.read(*this);
     reader.read(m_create);
+    // A table that is not opened for update must not keep the file locked
+    // against the terminals.
     if (m_create.type() != EntryCreate) {
         m_state = Corrupt;
+        closeFile(m_file);
         return 3;
     }
     if (!mayUpdate()) {
         m_state = Locked;
+        closeFile(m_file);
         return 8;
     }
     while (TTableEntry::read(reader, m_saved)) { }

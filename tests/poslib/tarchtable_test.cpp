@@ -1,0 +1,195 @@
+#include "tarchtable.h"
+
+#include "testdir.h"
+#include "trecordcodec.h"
+#include "ttable.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <utime.h>
+
+using Basics::TValue;
+using PosLib::TArchTable;
+using PosLib::TTable;
+
+namespace {
+
+QByteArray endRecord()
+{
+    TValue end;
+    end.setInt(QStringLiteral("type"), -1);
+    QByteArray data;
+    Basics::appendRecord(data, end);
+    return data;
+}
+
+void setModified(const QString &path, qint64 seconds)
+{
+    const struct utimbuf times = {time_t(seconds), time_t(seconds)};
+    ASSERT_EQ(0, utime(QFile::encodeName(path).constData(), &times));
+}
+
+class ArchTableTest : public ::testing::Test
+{
+protected:
+    QString root() const { return dir.path(); }
+    QString dayFile(const QString &name) const
+    {
+        return QStringLiteral("var/statist/tag05.03.2014/") + name;
+    }
+    QString summaryFile() const { return QStringLiteral("var/summary/2014-03-05.dat"); }
+
+    // "table/party/archive" of every table of the summary, taking each.
+    QStringList walk(TArchTable &summary)
+    {
+        QStringList out;
+        while (TTable *t = summary.nextTable()) {
+            std::unique_ptr<TTable> table(t);
+            EXPECT_EQ(TTable::SummaryTable, table->mode());
+            EXPECT_EQ(TTable::Open, table->state());
+            out << QStringLiteral("%1/%2/%3").arg(t->table()).arg(t->party()).arg(t->archive());
+        }
+        return out;
+    }
+
+    const QDate day {2014, 3, 5};
+    TestDir dir;
+};
+
+} // namespace
+
+TEST_F(ArchTableTest, ReferenceSummaryYieldsTwoTablesThenNull)
+{
+    dir.copyData(QStringLiteral("2014-03-05.dat"), summaryFile());
+    TArchTable summary(root(), day);
+    EXPECT_EQ(dir.file(summaryFile()), summary.filePath());
+
+    std::unique_ptr<TTable> first(summary.nextTable());
+    ASSERT_NE(nullptr, first);
+    EXPECT_EQ(12, first->table());
+    EXPECT_EQ(QList<int>({1, 2}), first->entries().ids());
+    EXPECT_EQ(1150, first->entries().entry(1)->price());
+    EXPECT_EQ(QList<int>({1, 2}), first->entries().entry(1)->children()->ids());
+    EXPECT_FALSE(first->entries().entry(1)->children()->entry(2)->has(QStringLiteral("father")));
+    EXPECT_EQ(QStringLiteral("Anna"), first->create().waiterName());
+
+    std::unique_ptr<TTable> second(summary.nextTable());
+    ASSERT_NE(nullptr, second);
+    EXPECT_EQ(7, second->table());
+    EXPECT_EQ(2, second->party());
+    EXPECT_EQ(15, second->archive());
+    EXPECT_EQ(2, second->entries().count());
+
+    EXPECT_EQ(nullptr, summary.nextTable());
+    EXPECT_EQ(nullptr, summary.nextTable());
+    EXPECT_EQ(2, summary.tableCount());
+}
+
+TEST_F(ArchTableTest, BuildWritesTheReferenceBytes)
+{
+    // the two tables of the reference summary, as files of the closed day
+    dir.copyData(QStringLiteral("t12.001"), dayFile(QStringLiteral("a0")));
+    dir.copyData(QStringLiteral("a15"), dayFile(QStringLiteral("a15")));
+
+    TArchTable summary(root(), day);
+    EXPECT_EQ(2, summary.build());
+    EXPECT_EQ(testData(QStringLiteral("2014-03-05.dat")), dir.read(summaryFile()));
+    EXPECT_FALSE(dir.exists(summaryFile() + QStringLiteral(".tmp")));
+}
+
+TEST_F(ArchTableTest, BuildTakesArchiveNumbersFromTheDayFiles)
+{
+    dir.copyData(QStringLiteral("a15"), dayFile(QStringLiteral("a15")));
+    dir.copyData(QStringLiteral("t12.001"), dayFile(QStringLiteral("a16")));
+    dir.write(dayFile(QStringLiteral("a17")), QByteArray()); // unreadable, left out
+
+    TArchTable builder(root(), day);
+    EXPECT_EQ(2, builder.build());
+    TArchTable summary(root(), day);
+    EXPECT_EQ(QStringList({QStringLiteral("7/2/15"), QStringLiteral("12/1/16")}), walk(summary));
+    EXPECT_TRUE(dir.read(summaryFile()).endsWith(endRecord()));
+}
+
+TEST_F(ArchTableTest, MissingSummaryIsBuiltOnFirstRead)
+{
+    dir.copyData(QStringLiteral("a15"), dayFile(QStringLiteral("a15")));
+    TArchTable summary(root(), day);
+    EXPECT_FALSE(dir.exists(summaryFile()));
+    EXPECT_EQ(QStringList({QStringLiteral("7/2/15")}), walk(summary));
+    EXPECT_EQ(testData(QStringLiteral("a15")) + endRecord(), dir.read(summaryFile()));
+}
+
+TEST_F(ArchTableTest, EmptyDayWritesNoSummary)
+{
+    TArchTable missing(root(), day);
+    EXPECT_EQ(0, missing.build());
+    EXPECT_EQ(nullptr, missing.nextTable());
+    EXPECT_FALSE(dir.exists(summaryFile()));
+
+    dir.write(dayFile(QStringLiteral("notes")), "");
+    TArchTable empty(root(), day);
+    EXPECT_EQ(0, empty.build());
+    EXPECT_FALSE(dir.exists(summaryFile()));
+}
+
+TEST_F(ArchTableTest, NewerTableFileMakesTheSummaryOutdated)
+{
+    dir.copyData(QStringLiteral("a15"), dayFile(QStringLiteral("a15")));
+    dir.copyData(QStringLiteral("t12.001"), dayFile(QStringLiteral("a16")));
+    TArchTable summary(root(), day);
+    EXPECT_FALSE(summary.isCurrent());
+    ASSERT_EQ(2, summary.build());
+
+    const qint64 built = 1394049600; // 2014-03-05 20:00 UTC
+    setModified(dir.file(dayFile(QStringLiteral("a15"))), built - 100);
+    setModified(dir.file(dayFile(QStringLiteral("a16"))), built);
+    setModified(dir.file(QStringLiteral("var/statist/tag05.03.2014")), built - 100);
+    setModified(dir.file(summaryFile()), built);
+    EXPECT_TRUE(summary.isCurrent());
+
+    setModified(dir.file(dayFile(QStringLiteral("a16"))), built + 1);
+    EXPECT_FALSE(summary.isCurrent());
+}
+
+TEST_F(ArchTableTest, TruncatedSummaryKeepsWhatWasRead)
+{
+    QByteArray data = testData(QStringLiteral("2014-03-05.dat"));
+    // cut inside the payment of the second table
+    data.chop(endRecord().size() + 20);
+    dir.write(summaryFile(), data);
+
+    TArchTable summary(root(), day);
+    std::unique_ptr<TTable> first(summary.nextTable());
+    ASSERT_NE(nullptr, first);
+    EXPECT_EQ(2, first->entries().count());
+    std::unique_ptr<TTable> second(summary.nextTable());
+    ASSERT_NE(nullptr, second);
+    EXPECT_EQ(7, second->table());
+    EXPECT_EQ(QList<int>({1}), second->entries().ids());
+    EXPECT_EQ(1150, second->entries().entry(1)->price());
+    EXPECT_EQ(nullptr, summary.nextTable());
+}
+
+TEST_F(ArchTableTest, TableWithoutCreationRecordIsSkippedInStep)
+{
+    TValue head;
+    head.setInt(QStringLiteral("table"), 99);
+    TValue wrong;
+    wrong.setInt(QStringLiteral("type"), 3);
+    TValue order;
+    order.setId(1);
+    order.setInt(QStringLiteral("type"), PosLib::EntryOrder);
+    QByteArray data;
+    Basics::appendRecord(data, head);
+    Basics::appendRecord(data, wrong);
+    Basics::appendRecord(data, order);
+    Basics::appendRecord(data, order);
+    data += endRecord() + testData(QStringLiteral("a15")) + endRecord();
+    dir.write(summaryFile(), data);
+
+    TArchTable summary(root(), day);
+    EXPECT_EQ(QStringList({QStringLiteral("7/2/15")}), walk(summary));
+    EXPECT_EQ(1, summary.tableCount());
+}
