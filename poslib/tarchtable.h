@@ -32,7 +32,8 @@ public:
     // the day directory did not change since.
     bool isCurrent() const;
     // The next table of the summary (building it first when it is
-    // missing), owned by the caller; null at the end.
+    // missing), owned by the caller; null at the end. A table whose
+    // creation record is not one is skipped with its entries.
     TTable *nextTable();
     // Bytes of the summary read so far, and in all (once read).
     qsizetype position() const { return m_reader ? m_reader->position() : 0; }

@@ -65,18 +65,6 @@ TEST(TableEntry, PriceCountsOnlyAddOnChildren)
     EXPECT_EQ(250, order->unitPrice());
 }
 
-TEST(TableEntry, ChildrenCreatedOnlyOnRequest)
-{
-    TTableEntry entry;
-    EXPECT_EQ(nullptr, entry.children(false));
-    EXPECT_FALSE(entry.hasChildren());
-    TTableEntries *list = entry.children(true);
-    ASSERT_NE(nullptr, list);
-    EXPECT_TRUE(list->autoDelete());
-    EXPECT_EQ(list, entry.children(true));
-    EXPECT_FALSE(entry.hasChildren());
-}
-
 TEST(TableEntry, ArticleTextJoinsLinesWithBar)
 {
     TTableEntry entry;
@@ -239,17 +227,6 @@ TEST(TableEntry, EntriesOfTypeReferToTheirEntries)
     EXPECT_EQ(list.entry(5), orders->entry(5));
     orders.reset();
     EXPECT_EQ(200, list.entry(5)->unitPrice());
-}
-
-TEST(TableEntry, LoadAndSaveOfTheListDoNothing)
-{
-    TestDir dir;
-    TTableEntries list;
-    list.insert(makeEntry(1, PosLib::EntryOrder));
-    list.save(dir.path(), QStringLiteral("entries.dat"));
-    EXPECT_TRUE(dir.entries().isEmpty());
-    EXPECT_EQ(0, list.load(dir.path(), QStringLiteral("entries.dat")));
-    EXPECT_EQ(1, list.count());
 }
 
 TEST(TableEntry, XmlKeepsChildrenApartFromFields)
