@@ -18,7 +18,7 @@ namespace Basics {
 
 namespace {
 QMutex dirMutex;
-std::atomic<int> pauseMs{200};
+std::atomic<int> pauseMs {200};
 constexpr int Attempts = 10;
 } // namespace
 
@@ -69,20 +69,21 @@ QString normalizeDir(const QString &path, bool create)
 void createPath(const QString &path)
 {
     const QString p = expandEnvironment(path);
+    // Prefixes ending before `from` are never created: a drive ("C:") or
+    // the server and share of "//server/share/...".
     int from = 0;
     if (p.size() >= 2 && p.at(1) == QLatin1Char(':') && p.at(0).isLetter())
         from = 2;
-    const bool unc = p.startsWith(QLatin1String("//")) || p.startsWith(QLatin1String("\\\\"));
-    if (unc) {
-        // skip "//server/share"
-        int skipped = 0;
+    if (p.startsWith(QLatin1String("//")) || p.startsWith(QLatin1String("\\\\"))) {
+        int separators = 0;
         from = 2;
-        while (from < p.size() && skipped < 2) {
+        while (from < p.size() && separators < 2) {
             if (p.at(from) == QLatin1Char('/') || p.at(from) == QLatin1Char('\\'))
-                ++skipped;
-            if (skipped < 2)
-                ++from;
+                ++separators;
+            ++from;
         }
+        if (separators < 2)
+            from = int(p.size()); // nothing below the share
     }
     for (int i = from; i < p.size(); ++i) {
         const QChar c = p.at(i);
@@ -97,7 +98,7 @@ void createPath(const QString &path)
             throw TDirError(T_SOURCE, 201, 201, prefix);
     }
     // A path without a trailing separator names a directory too.
-    if (!p.isEmpty() && !p.endsWith(QLatin1Char('/')) && !p.endsWith(QLatin1Char('\\'))
+    if (p.size() > from && !p.endsWith(QLatin1Char('/')) && !p.endsWith(QLatin1Char('\\'))
         && !QFileInfo(p).isDir()) {
         if (!QDir().mkdir(p) && !QFileInfo(p).isDir())
             throw TDirError(T_SOURCE, 201, 201, p);
@@ -108,28 +109,34 @@ void deleteFile(const QString &name)
 {
     const QString file = expandEnvironment(name);
     const QByteArray local = QFile::encodeName(file);
+    int error = 0; // of the last attempt, not of the sleep after it
     for (int attempt = 0; attempt < Attempts; ++attempt) {
         if (!QFileInfo::exists(file)) {
             qDebug("%s does not exist", qPrintable(file));
             return;
         }
-        if (::unlink(local.constData()) == 0 || errno == ENOENT)
+        if (::unlink(local.constData()) == 0)
+            return;
+        error = errno;
+        if (error == ENOENT)
             return;
         QThread::msleep(pauseMs);
     }
-    throw TFileError(T_SOURCE, 311, 311, file);
+    throw TFileError(T_SOURCE, 311, 311, error, file);
 }
 
 void renameFile(const QString &from, const QString &to)
 {
     const QByteArray f = QFile::encodeName(expandEnvironment(from));
     const QByteArray t = QFile::encodeName(expandEnvironment(to));
+    int error = 0; // of the last attempt, not of the sleep after it
     for (int attempt = 0; attempt < Attempts; ++attempt) {
         if (::rename(f.constData(), t.constData()) == 0)
             return;
+        error = errno;
         QThread::msleep(pauseMs);
     }
-    throw TFileError(T_SOURCE, 312, 312, QFile::decodeName(f));
+    throw TFileError(T_SOURCE, 312, 312, error, QFile::decodeName(f));
 }
 
 bool copyFile(const QString &source, const QString &target)

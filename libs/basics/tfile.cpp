@@ -4,6 +4,7 @@
 #include "terror.h"
 
 #include <cerrno>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace Basics {
@@ -12,12 +13,51 @@ TFile::TFile() = default;
 
 TFile::TFile(const QString &name)
     : QFile(name)
-{
-}
+{ }
 
 TFile::~TFile()
 {
     close();
+}
+
+// QFile empties a file opened for writing only unless it appends or
+// creates a new file, and always with Truncate.
+static bool emptiesOnOpen(QIODevice::OpenMode mode)
+{
+    if (!(mode & QIODevice::WriteOnly))
+        return false;
+    if (mode & QIODevice::Truncate)
+        return true;
+    return !(mode & (QIODevice::ReadOnly | QIODevice::Append | QIODevice::NewOnly));
+}
+
+// Emptying the file before the write lock is granted would pull the data
+// away from a reader that still holds its lock. So: open without
+// truncating, wait for the lock, then empty the file. Returns the locked
+// descriptor.
+static int openLockedAndEmpty(const QString &name, QIODevice::OpenMode mode)
+{
+    int flags = O_CLOEXEC | ((mode & QIODevice::ReadOnly) ? O_RDWR : O_WRONLY);
+    if (!(mode & QIODevice::ExistingOnly))
+        flags |= O_CREAT;
+    if (mode & QIODevice::NewOnly)
+        flags |= O_EXCL;
+    if (mode & QIODevice::Append)
+        flags |= O_APPEND;
+    const int fd = ::open(QFile::encodeName(name).constData(), flags, 0666);
+    if (fd < 0)
+        throw TFileError(T_SOURCE, 301, 301, name);
+    if (!TFileLock::lock(fd, TFileLock::WriteLock)) {
+        const int err = errno;
+        ::close(fd);
+        throw TFileError(T_SOURCE, 318, 301, err, name);
+    }
+    if (::ftruncate(fd, 0) != 0) {
+        const int err = errno;
+        ::close(fd);
+        throw TFileError(T_SOURCE, 301, 301, err, name);
+    }
+    return fd;
 }
 
 bool TFile::open(OpenMode mode)
@@ -27,11 +67,23 @@ bool TFile::open(OpenMode mode)
         setFileName(expanded);
     if (expanded.contains(QLatin1Char('%')))
         throw TFileError(T_SOURCE, 3, 301, EINVAL, expanded);
+    if (emptiesOnOpen(mode)) {
+        const int fd = openLockedAndEmpty(expanded, mode);
+        const OpenMode fdMode
+                = mode & ~(QIODevice::Truncate | QIODevice::NewOnly | QIODevice::ExistingOnly);
+        if (!QFile::open(fd, fdMode, QFileDevice::AutoCloseHandle)) {
+            const int err = errno;
+            ::close(fd);
+            throw TFileError(T_SOURCE, 301, 301, err, expanded);
+        }
+        m_lock = TFileLock::WriteLock;
+        return true;
+    }
     if (!QFile::open(mode))
         throw TFileError(T_SOURCE, 301, 301, expanded);
 
-    const TFileLock::Mode wanted =
-            (mode & QIODevice::WriteOnly) ? TFileLock::WriteLock : TFileLock::ReadLock;
+    const TFileLock::Mode wanted
+            = (mode & QIODevice::WriteOnly) ? TFileLock::WriteLock : TFileLock::ReadLock;
     if (!TFileLock::lock(handle(), wanted)) {
         const int err = errno;
         QFile::close();

@@ -1,0 +1,170 @@
+#include "tdir.h"
+#include "terror.h"
+#include "testdir.h"
+
+#include <QFileInfo>
+#include <QUuid>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+using namespace Basics;
+
+class DirTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        setRetryPause(1);
+        qputenv("VELTRUM_T_SET", "/pos");
+        qunsetenv("VELTRUM_T_UNSET");
+    }
+    void TearDown() override
+    {
+        setRetryPause(200);
+        qunsetenv("VELTRUM_T_SET");
+        qunsetenv("VELTRUM_T_NESTED");
+    }
+
+    TestDir dir;
+};
+
+TEST_F(DirTest, ExpandsEnvironmentReferences)
+{
+    EXPECT_EQ("/pos/var", expandEnvironment("$(VELTRUM_T_SET)/var"));
+    EXPECT_EQ("var", expandEnvironment("$(VELTRUM_T_UNSET)var"));
+    EXPECT_EQ("/pos/a:/pos/b", expandEnvironment("$(VELTRUM_T_SET)/a:$(VELTRUM_T_SET)/b"));
+    EXPECT_EQ("/pos/", expandEnvironment("$(VELTRUM_T_SET)/$(VELTRUM_T_UNSET)"));
+    EXPECT_EQ("plain/$path)", expandEnvironment("plain/$path)"));
+    // a value holding a reference is expanded in turn
+    qputenv("VELTRUM_T_NESTED", "$(VELTRUM_T_SET)/usr");
+    EXPECT_EQ("/pos/usr/data", expandEnvironment("$(VELTRUM_T_NESTED)/data"));
+    // an unclosed reference takes the rest as the name
+    EXPECT_EQ("x/pos", expandEnvironment("x$(VELTRUM_T_SET"));
+}
+
+TEST_F(DirTest, NormalizeDir)
+{
+    const QString base = dir.path() + "var";
+    EXPECT_EQ(base + "/", normalizeDir(base, false));
+    EXPECT_EQ(base + "/", normalizeDir(base + "/", false));
+    EXPECT_EQ(base + "/", normalizeDir(base + "\\", false));
+    EXPECT_EQ("", normalizeDir("", true));
+    EXPECT_EQ("/", normalizeDir("/", false));
+    EXPECT_EQ("/pos/usr/", normalizeDir("$(VELTRUM_T_SET)/usr/", false));
+    EXPECT_FALSE(dir.exists("var"));
+
+    EXPECT_EQ(base + "/tables/", normalizeDir(base + "/tables", true));
+    EXPECT_TRUE(QFileInfo(base + "/tables").isDir());
+    // existing directories are fine
+    EXPECT_EQ(base + "/tables/", normalizeDir(base + "/tables/", true));
+}
+
+TEST_F(DirTest, CreatePath)
+{
+    createPath(dir.path() + "a/b/c/");
+    EXPECT_TRUE(QFileInfo(dir.file("a/b/c")).isDir());
+    createPath(dir.path() + "a/b/d");
+    EXPECT_TRUE(QFileInfo(dir.file("a/b/d")).isDir());
+
+    dir.write("file", "x");
+    try {
+        createPath(dir.path() + "file/sub/");
+        FAIL() << "no error thrown";
+    } catch (const TDirError &e) {
+        EXPECT_EQ(201, e.reason());
+        EXPECT_EQ(201, e.code());
+        EXPECT_EQ(dir.path() + "file", e.path());
+    }
+}
+
+TEST_F(DirTest, CreatePathSkipsServerAndShare)
+{
+    // "//tmp/<share>/sub": "tmp" is the server, the share must not be made
+    const QString share = "veltrum-share-" + QUuid::createUuid().toString(QUuid::Id128);
+    const QString local = "/tmp/" + share;
+    EXPECT_THROW(createPath("//tmp/" + share + "/sub/"), TDirError);
+    const bool made = QFileInfo(local).exists();
+    QDir(local).removeRecursively();
+    EXPECT_FALSE(made);
+}
+
+TEST_F(DirTest, DeleteFile)
+{
+    deleteFile(dir.file("missing")); // no error
+    dir.write("bill", "x");
+    deleteFile(dir.file("bill"));
+    EXPECT_FALSE(dir.exists("bill"));
+
+    // a directory never goes away through unlink, not even for root
+    ASSERT_TRUE(QDir().mkdir(dir.file("busy")));
+    try {
+        deleteFile(dir.file("busy"));
+        FAIL() << "no error thrown";
+    } catch (const TFileError &e) {
+        EXPECT_EQ(311, e.reason());
+        EXPECT_EQ(311, e.code());
+        EXPECT_EQ(dir.file("busy"), e.fileName());
+    }
+}
+
+TEST_F(DirTest, RenameFile)
+{
+    dir.write("a", "first");
+    dir.write("b", "second");
+    renameFile(dir.file("a"), dir.file("b"));
+    EXPECT_FALSE(dir.exists("a"));
+    EXPECT_EQ("first", dir.read("b"));
+
+    try {
+        renameFile(dir.file("a"), dir.file("c"));
+        FAIL() << "no error thrown";
+    } catch (const TFileError &e) {
+        EXPECT_EQ(312, e.reason());
+        EXPECT_EQ(312, e.code());
+        EXPECT_EQ(ENOENT, e.osError());
+        EXPECT_EQ(dir.file("a"), e.fileName());
+    }
+    EXPECT_EQ("first", dir.read("b"));
+}
+
+TEST_F(DirTest, CopyFile)
+{
+    QByteArray data;
+    for (int i = 0; i < 10000; ++i)
+        data.append(char(i * 7));
+    dir.write("source", data);
+    dir.write("target", "longer old content that must go away entirely, every byte of it");
+    EXPECT_TRUE(copyFile(dir.file("source"), dir.file("target")));
+    EXPECT_EQ(data, dir.read("target"));
+    EXPECT_EQ(data, dir.read("source"));
+
+    qputenv("VELTRUM_T_SET", dir.path().toLocal8Bit());
+    EXPECT_TRUE(copyFile("$(VELTRUM_T_SET)source", "$(VELTRUM_T_SET)copy"));
+    EXPECT_EQ(data, dir.read("copy"));
+
+    EXPECT_FALSE(copyFile(dir.file("missing"), dir.file("other")));
+    EXPECT_FALSE(dir.exists("other"));
+    EXPECT_FALSE(copyFile(dir.file("source"), dir.file("no/such/dir")));
+}
+
+TEST_F(DirTest, TDirThrowsOnFailure)
+{
+    TDir d(dir.path());
+    dir.write("a", "x");
+    EXPECT_TRUE(d.rename("a", "b"));
+    EXPECT_TRUE(d.remove("b"));
+    try {
+        d.remove("b");
+        FAIL() << "no error thrown";
+    } catch (const TDirError &e) {
+        EXPECT_EQ(202, e.code());
+    }
+    try {
+        d.rename("b", "c");
+        FAIL() << "no error thrown";
+    } catch (const TDirError &e) {
+        EXPECT_EQ(203, e.code());
+    }
+}
