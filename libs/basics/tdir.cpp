@@ -35,7 +35,10 @@ int retryPause()
 QString expandEnvironment(const QString &path)
 {
     QString result = path;
-    for (;;) {
+    // A variable that names itself would expand forever; after this many
+    // replacements the rest stays as it is.
+    constexpr int MaxReplacements = 256;
+    for (int replaced = 0; replaced < MaxReplacements; ++replaced) {
         const int start = result.indexOf(QLatin1String("$("));
         if (start < 0)
             return result;
@@ -50,6 +53,7 @@ QString expandEnvironment(const QString &path)
         result.replace(start, end - start + 1,
                        qEnvironmentVariable(name.toLocal8Bit().constData()));
     }
+    return result;
 }
 
 QString normalizeDir(const QString &path, bool create)

@@ -168,3 +168,11 @@ TEST_F(DirTest, TDirThrowsOnFailure)
         EXPECT_EQ(203, e.code());
     }
 }
+
+TEST(EnvironmentExpansion, SelfReferenceEnds)
+{
+    qputenv("VELTRUM_SELF", "$(VELTRUM_SELF)");
+    const QString expanded = Basics::expandEnvironment(QStringLiteral("/x/$(VELTRUM_SELF)/y"));
+    EXPECT_TRUE(expanded.startsWith(QStringLiteral("/x/")));
+    qunsetenv("VELTRUM_SELF");
+}

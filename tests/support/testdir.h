@@ -4,6 +4,14 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <ostream>
+
+// Readable QString values in failed expectations.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
+
 // A fresh temporary directory per test, removed afterwards.
 class TestDir
 {
