@@ -4,14 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
-// Texts in failure messages instead of code units.
-static void PrintTo(const QString &text, std::ostream *os)
-{
-    *os << '"' << text.toStdString() << '"';
-}
-
 using PosLib::TCurrencies;
 using PosLib::TCurrency;
 
