@@ -1,28 +1,37 @@
 #include "cliutil.h"
 #include "datcommand.h"
+#include "reportcommand.h"
 #include "tversion.h"
 
 #include <QCoreApplication>
 
 namespace {
 
-const char *const HelpText =
-        "Usage: veltrum COMMAND [ARGS...]\n"
-        "\n"
-        "Looks into and works on the data of a POS installation.\n"
-        "\n"
-        "Commands:\n"
-        "  dat to-xml FILE              print a binary list file (.dat) as XML\n"
-        "  dat from-xml XML FILE        import XML into a list file (created if missing;\n"
-        "                               the previous version is kept as FILE.old)\n"
-        "  dat to-text FILE KEY...      print the fields KEY... of every record,\n"
-        "                               separated by ';', one record a line\n"
-        "\n"
-        "Options:\n"
-        "  -h, --help                   show this help\n"
-        "  -v, --version                show the module's version\n"
-        "\n"
-        "Exit codes: 0 success, 1 bad input or a file error, 2 wrong arguments.\n";
+const char *const HelpText
+        = "Usage: veltrum COMMAND [ARGS...]\n"
+          "\n"
+          "Looks into and works on the data of a POS installation.\n"
+          "\n"
+          "Commands:\n"
+          "  dat to-xml FILE              print a binary list file (.dat) as XML\n"
+          "  dat from-xml XML FILE        import XML into a list file (created if missing;\n"
+          "                               the previous version is kept as FILE.old)\n"
+          "  dat to-text FILE KEY...      print the fields KEY... of every record,\n"
+          "                               separated by ';', one record a line\n"
+          "  report --data DIR --kind ID [--from yyyy-MM-dd] [--to yyyy-MM-dd]\n"
+          "         [--period N] [--filter ID] [--outlet ID] [--open-tables]\n"
+          "         [--without-credits] [--turnover all|in|out]\n"
+          "         [--trainee all|without|only] [--report-waiter N]\n"
+          "         [--now yyyy-MM-ddThh:mm:ss]\n"
+          "                               print a summary: kinds 3-42 as in the reports\n"
+          "                               document, 100+N the batch N; without --from the\n"
+          "                               current, not yet closed day\n"
+          "\n"
+          "Options:\n"
+          "  -h, --help                   show this help\n"
+          "  -v, --version                show the module's version\n"
+          "\n"
+          "Exit codes: 0 success, 1 bad input or a file error, 2 wrong arguments.\n";
 
 } // namespace
 
@@ -45,5 +54,7 @@ int main(int argc, char **argv)
     }
     if (command == QLatin1String("dat"))
         return runDatCommand(args.mid(1));
+    if (command == QLatin1String("report"))
+        return runReportCommand(args.mid(1));
     return usageError(QCoreApplication::translate("veltrum", "unknown command '%1'").arg(command));
 }

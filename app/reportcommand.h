@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QStringList>
+
+// veltrum report --data DIR --kind ID [options]
+int runReportCommand(const QStringList &args);

@@ -1,0 +1,225 @@
+#include "treportrun.h"
+
+#include "tcurrencies.h"
+#include "tinstallation.h"
+#include "tlog.h"
+#include "toutlets.h"
+#include "trepdata.h"
+#include "treport.h"
+#include "treportkinds.h"
+#include "tsumbatch.h"
+#include "tsumfilters.h"
+#include "tsummary.h"
+#include "tworkspacelists.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSaveFile>
+
+#include <memory>
+
+using namespace Basics;
+
+namespace PosLib {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("TPaidTablesDoc", text);
+}
+
+} // namespace
+
+QStringList TReportResult::displayLines() const
+{
+    switch (status) {
+    case Cancelled:
+        return {tr("Cancelled")};
+    case NoData:
+        return {tr("No data available")};
+    case BatchNotFound:
+        return {tr("Batch not found")};
+    case NotAvailable:
+        return {};
+    case Done:
+        break;
+    }
+    if (batchName.isNull())
+        return lines;
+    return QStringList(batchName) + lines;
+}
+
+TReportRun::TReportRun(TWorkspaceLists *lists, const QString &root, QObject *parent)
+    : QObject(parent)
+    , m_lists(lists)
+    , m_root(root)
+{ }
+
+void TReportRun::setStopped()
+{
+    m_stopped = true;
+}
+
+QMap<int, QString> TReportRun::titles()
+{
+    QMap<int, QString> map;
+    for (const TReportKind &kind : reportKinds())
+        map.insert(kind.id, reportTitle(kind));
+    return map;
+}
+
+void TReportRun::configure(TReport &report, const TReportRequest &request, int filter)
+{
+    if (filter != 0) {
+        if (auto *filters = static_cast<TSumFilters *>(m_lists->get(QStringLiteral("sumfilters"))))
+            report.setFilter(filters->filter(filter));
+    }
+    report.setWithOpenTables(request.withOpenTables);
+    report.setWithoutCredits(request.withoutCredits);
+    report.setTurnoverType(request.turnoverType);
+    report.setTraineeType(request.traineeType);
+
+    TValueList *outlets = m_lists->get(QStringLiteral("outlets"));
+    TValueList *sumOutlets = m_lists->get(QStringLiteral("sumoutlets"));
+    if (request.outlet != 0 && outlets && sumOutlets) {
+        if (TValue *outlet = sumOutlets->find(request.outlet)) {
+            report.setOutletName(outlet->name());
+            report.setOutletPaths(OutletsLib::TOutlets::paths(sumOutlets, outlets, outlet));
+        }
+    }
+    connect(&report, &TReport::sigDataCount, this, &TReportRun::sigDataCount);
+    connect(&report, &TReport::sigProgress, this, &TReportRun::sigProgress);
+    connect(&report, &TReport::sigDate, this, &TReportRun::sigDate);
+}
+
+TReportResult TReportRun::run(const TReportRequest &request)
+{
+    m_stopped = false;
+    if (isSummaryKind(request.kind))
+        return runSummary(request);
+    if (request.kind == 1 || request.kind > PluginKindOffset)
+        return {TReportResult::NotAvailable, {}, QString()};
+    // anything else, the journal entry among them, is a batch
+    return runBatch(request, request.kind - BatchKindOffset);
+}
+
+TReportResult TReportRun::runSummary(const TReportRequest &request)
+{
+    const TReportKind *kind = reportKind(request.kind);
+    TValueList *waiters = m_lists->get(QStringLiteral("waiters"));
+    TValue *reportWaiter
+            = request.reportWaiter != 0 && waiters ? waiters->find(request.reportWaiter) : nullptr;
+
+    TReport report(QDate(), reportWaiter, m_root);
+    configure(report, request, request.filter);
+    auto *currencies = static_cast<TCurrencies *>(m_lists->get(QStringLiteral("currencies")));
+    TSummary summary(&report, currencies, waiters, m_root);
+    if (request.from.isValid())
+        summary.setRange(request.from, request.to);
+    summary.setPeriod(request.period);
+    summary.setNow(request.now);
+
+    // the stop request reaches the generator between two tables
+    connect(this, &TReportRun::sigProgress, &report, [this, &report]() {
+        if (m_stopped)
+            report.setStopped();
+    });
+    const QString title = reportTitle(*kind);
+    const QStringList lines = kind->side == TReportKind::CenterSide
+                                      ? summary.centerReport(kind->code, title)
+                                      : summary.waiterReport(kind->code, title, kind->overAll);
+    if (report.isStopped())
+        return {TReportResult::Cancelled, {}, QString()};
+    if (lines.isEmpty())
+        return {TReportResult::NoData, {}, QString()};
+    return {TReportResult::Done, lines, QString()};
+}
+
+TReportResult TReportRun::runBatch(const TReportRequest &request, int number)
+{
+    auto *batches = static_cast<TSumBatches *>(m_lists->get(QStringLiteral("sumbatches")));
+    const TSumBatch *batch = batches ? batches->batch(number) : nullptr;
+    if (!batch)
+        return {TReportResult::BatchNotFound, {}, QString()};
+    logDebug(QStringLiteral("Path: %1").arg(m_root), "Library", "TPaidTablesDoc");
+
+    TValueList *waiters = m_lists->get(QStringLiteral("waiters"));
+    TValue *reportWaiter
+            = request.reportWaiter != 0 && waiters ? waiters->find(request.reportWaiter) : nullptr;
+    TReport report(QDate(), reportWaiter, m_root);
+    configure(report, request, batch->filter());
+    connect(this, &TReportRun::sigProgress, &report, [this, &report]() {
+        if (m_stopped)
+            report.setStopped();
+    });
+    auto *currencies = static_cast<TCurrencies *>(m_lists->get(QStringLiteral("currencies")));
+    TSummary summary(&report, currencies, waiters, m_root);
+    if (request.from.isValid())
+        summary.setRange(request.from, request.to);
+    summary.setFiscal(batch->fiscal());
+    summary.setNow(request.now);
+
+    const QStringList lines = batchReport(summary, report, *batch, titles(), request);
+    if (report.isStopped())
+        return {TReportResult::Cancelled, {}, batch->name()};
+    if (lines.isEmpty())
+        return {TReportResult::NoData, {}, batch->name()};
+    return {TReportResult::Done, lines, batch->name()};
+}
+
+QStringList TReportRun::batchReport(TSummary &summary, TReport &report, const TSumBatch &batch,
+                                    const QMap<int, QString> &titles, const TReportRequest &request)
+{
+    const QDate fiscalDay = request.from.isValid() ? request.from : summary.businessDate();
+    const QString fiscalFile = TSummary::fiscalFileName(fiscalDay, batch.id(), m_root);
+    // a fiscal summary is written once and from then on shown as written
+    if (batch.fiscal()) {
+        QFile stored(fiscalFile);
+        if (stored.open(QIODevice::ReadOnly))
+            return QString::fromUtf8(stored.readAll()).split(QLatin1Char('\n'));
+    }
+
+    TRepWaiters waiters(report.reportWaiter(), m_root);
+    TRepCenters centers(report.reportWaiter(), m_root);
+    if (request.from.isValid())
+        report.runRange(&waiters, &centers, request.from,
+                        request.to.isValid() ? request.to : request.from);
+    else
+        report.runDay(&waiters, &centers, QDate());
+    if (report.isStopped())
+        return {};
+
+    QStringList sections;
+    for (int id : batch.reportIds()) {
+        const TReportKind *kind = isSummaryKind(id) ? reportKind(id) : nullptr;
+        if (!kind)
+            continue;
+        const QStringList part = kind->side == TReportKind::CenterSide
+                                         ? summary.centerLines(&centers, kind->code)
+                                         : summary.waiterLines(&waiters, kind->code, kind->overAll);
+        if (part.isEmpty())
+            continue;
+        sections << QString() << titles.value(id) << part
+                 << QString(summary.pageWidth(), QLatin1Char('#'));
+    }
+    if (sections.isEmpty())
+        return {};
+    QStringList lines
+            = summary.headerLines(summary.caption(QStringLiteral("batch"), tr("Batch report")));
+    lines << sections;
+
+    if (batch.fiscal()) {
+        reportsDir(m_root); // created when missing
+        QSaveFile file(fiscalFile);
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(lines.join(QLatin1Char('\n')).toUtf8());
+            if (!file.commit())
+                logError(QStringLiteral("Could not write %1").arg(fiscalFile), "Library",
+                         "TSummary");
+        }
+    }
+    return lines;
+}
+
+} // namespace PosLib

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QMap>
+#include <QObject>
+#include <QStringList>
+
+namespace PosLib {
+
+class TReport;
+class TSumBatch;
+class TSummary;
+class TWorkspaceLists;
+
+// What one report run asks for: the kind (3 … 42 a summary, 100 + n the
+// batch n), the range and the options of the reports document.
+struct TReportRequest
+{
+    int kind = 0;
+    QDate from; // invalid: the current, not yet closed data
+    QDate to;
+    int period = 0; // days per period, 0 for the whole range
+    int filter = 0; // summary filter number, 0 for none
+    int outlet = 0; // number in "sumoutlets", 0 for none
+    bool withOpenTables = false;
+    bool withoutCredits = false;
+    int turnoverType = 0; // 0 all, 1 in summary, 2 not in summary
+    int traineeType = 0; // 0 all, 1 without trainees, 2 only trainees
+    int reportWaiter = 0; // waiter number the report is restricted to, 0 for none
+    QDateTime now; // the clock of the header; invalid: the current time
+};
+
+struct TReportResult
+{
+    enum Status { Done, Cancelled, NoData, BatchNotFound, NotAvailable };
+    Status status = NoData;
+    QStringList lines;
+    QString batchName; // for batch runs
+
+    // The lines the reports document lists: "Cancelled", "No data
+    // available", "Batch not found", or the report (a batch headed by its
+    // name).
+    QStringList displayLines() const;
+};
+
+// The non-graphical part of a report run, shared by the reports document
+// and the command line: resolves filter, outlet and report waiter from the
+// workspace lists, drives the generator and the summary writer, and tells
+// how the run ended. Progress is forwarded from the generator.
+class TReportRun : public QObject
+{
+    Q_OBJECT
+public:
+    TReportRun(TWorkspaceLists *lists, const QString &root, QObject *parent = nullptr);
+
+    TReportResult run(const TReportRequest &request);
+    // The report titles by kind id, as the batch report heads its sections.
+    static QMap<int, QString> titles();
+
+Q_SIGNALS:
+    void sigDataCount(int count);
+    void sigProgress(int step);
+    void sigDate(const QDate &day);
+
+public Q_SLOTS:
+    void setStopped();
+
+private:
+    void configure(TReport &report, const TReportRequest &request, int filter);
+    TReportResult runSummary(const TReportRequest &request);
+    TReportResult runBatch(const TReportRequest &request, int number);
+    // The sections of a batch under one header; a fiscal batch writes its
+    // fiscal summary file, or shows the one written before.
+    QStringList batchReport(TSummary &summary, TReport &report, const TSumBatch &batch,
+                            const QMap<int, QString> &titles, const TReportRequest &request);
+
+    TWorkspaceLists *m_lists;
+    QString m_root;
+    bool m_stopped = false;
+};
+
+} // namespace PosLib
