@@ -1,0 +1,1418 @@
+// The summary writer.
+//
+// Choices made where the layout of a line is not fixed elsewhere:
+// - Section titles are the caption itself (not cut or dot-filled), underlined
+//   with '=' of the same length: "In summary" over "==========".
+// - Pay form lines of the full summary are caption lines: the text
+//   "Cash (3)" cut to "fillto" - 7, filled with '.' to "fillto", then
+//   ": net currency". The debug lines below them are caption lines too,
+//   "* Tip", "* Given", "* Return".
+// - A VAT rate writes three caption lines, "VAT   19.00 %", "Net   19.00 %"
+//   and "Gross 19.00 %" (caption and rate filled with '.'). The gross figure
+//   is the rounded net plus the rounded VAT, so the printed lines add up.
+//   The rate is the leaf's "rate" when it came from a tax group, else its
+//   key (the rate in hundredths of a percent).
+// - Cash part ("Cash amount", over the pays that count in the cash summary):
+//   one caption line per currency of those pays (in currency order, the
+//   system currency for pays without one) with what was handed over in it
+//   ("given", system cents); "- Return difference" with the change given
+//   back ("return"); "Given not in summary" with given minus return of
+//   tables outside the turnover, only when not 0; "Tip" and "Credits";
+//   "Cash in" and "Cash out" with their sums and a line
+//   "* <number> <reason>: <amount currency>" per record; after a blank line
+//   "Cash amount" = given - return + cash in + cash out (cash out is
+//   negative). Tip and credits are shown, not added.
+// - "Currencies": per currency one line "<amount> <short name>" in that
+//   currency's own units: "orggiven" of its pays minus the change returned
+//   in it (the "retamount" of the "currreturns" leaves of that return
+//   currency; "return" for the system currency). The short name is written
+//   even with "nocurrency", since it is what tells the lines apart.
+// - Balancing, Currencies, Control articles and Negative orders write
+//   their title only when they have at least one line.
+// - Item reports: the sum is the sum of the rounded amounts printed above
+//   it. Hours are listed in the order of the hour (0 to 23). The sum line
+//   of the minimal report is a caption line like the lines above it and
+//   sums the rounded VAT of the printed rates.
+// - Price findings: a third line per leaf, "per pay" with subvention, paid
+//   amount and their sum divided by the number of pays. The sums are
+//   "Table undiscounted:" = subventions + amounts, "Table amount:" = the
+//   amounts, "Table discount:" = the subventions, written like the
+//   discount sums.
+// - The header's time is "hh:mm". A report whose groups give no line at all
+//   is empty (no header), so the caller can say that there is no data.
+// - The currency text follows a discount's absolute size after one blank.
+
+#include "tsummary.h"
+
+#include "tcounter.h"
+#include "tcurrencies.h"
+#include "tdir.h"
+#include "terror.h"
+#include "tinifile.h"
+#include "tinstallation.h"
+#include "trepdata.h"
+#include "treport.h"
+#include "treportleaf.h"
+#include "treportnode.h"
+#include "tround.h"
+#include "tsettings.h"
+#include "tsumfilter.h"
+#include "tsumparser.h"
+
+#include <QDir>
+#include <QLocale>
+
+#include <algorithm>
+
+using namespace Basics;
+
+namespace PosLib {
+
+namespace {
+
+const QString Settings = QStringLiteral("Settings");
+const QString Reports = QStringLiteral("reports");
+const QString NoPrint = QStringLiteral("NoPrint");
+
+// Replaces %1 … %9 by the arguments; placeholders without an argument and
+// the arguments' own text stay as they are.
+QString fill(const QString &text, const QStringList &args)
+{
+    QString out;
+    out.reserve(text.size() + 16);
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('%') && i + 1 < text.size()) {
+            const int n = text.at(i + 1).digitValue();
+            if (n >= 1 && n <= args.size()) {
+                out += args.at(n - 1);
+                ++i;
+                continue;
+            }
+        }
+        out += c;
+    }
+    return out;
+}
+
+QString num(qint64 value)
+{
+    return QString::number(value);
+}
+
+// True when the count has a fractional part (to a thousandth).
+bool partCount(double count)
+{
+    return roundHalfUp(count * 1000.0) != roundHalfUp(count) * 1000;
+}
+
+// "   2" or "1.500".
+QString countColumn(double count)
+{
+    if (partCount(count))
+        return QString::asprintf("%4.3f", count);
+    return num(roundHalfUp(count)).rightJustified(4);
+}
+
+QString countPlain(double count)
+{
+    if (partCount(count))
+        return QString::asprintf("%.3f", count);
+    return num(roundHalfUp(count));
+}
+
+QString cut(const QString &text, int width)
+{
+    return text.left(width).leftJustified(width);
+}
+
+QString oneLine(QString text)
+{
+    text.remove(QLatin1Char('\r'));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return text;
+}
+
+QStringList dateArgs(const QDate &date)
+{
+    return {QLocale().dayName(date.dayOfWeek(), QLocale::LongFormat), num(date.day()),
+            num(date.month()), num(date.year())};
+}
+
+const TReportLeaf *totalOf(const TRepData *group, const QString &node)
+{
+    const TReportNode *n = group->node(node);
+    return n ? n->total() : nullptr;
+}
+
+QList<const TReportLeaf *> leavesOf(const TRepData *group, const QString &node)
+{
+    QList<const TReportLeaf *> out;
+    if (const TReportNode *n = group->node(node)) {
+        for (const TReportLeaf *leaf : n->leaves())
+            out << leaf;
+    }
+    return out;
+}
+
+// The rounded amount of a leaf.
+qint64 amountOf(const TReportLeaf *leaf)
+{
+    return roundHalfUp(leaf->amount());
+}
+
+} // namespace
+
+struct TSummary::Payform
+{
+    QString sortText;
+    const TReportLeaf *leaf = nullptr;
+    qint64 net = 0;
+    qint64 amount = 0;
+    qint64 guests = 0;
+    bool inSum = false;
+};
+
+struct TSummary::LayoutItem
+{
+    QString name;
+    double count = 0;
+    qint64 amount = 0;
+};
+
+TSummary::TSummary(TReport *report, TCurrencies *currencies, TValueList *waiters,
+                   const QString &dataPath, QObject *parent)
+    : QObject(parent)
+    , m_report(report)
+    , m_currencies(currencies)
+    , m_waiters(waiters)
+    , m_dataPath(normalizeDir(dataPath, false))
+{
+    try {
+        m_ini = std::make_unique<TInifile>(reportsIniPath(m_dataPath));
+    } catch (const TError &) {
+        m_ini.reset(); // an unreadable file gives the defaults
+    }
+    if (m_ini) {
+        m_fillTo
+                = int(std::max<qint64>(10, m_ini->readInt(Settings, QStringLiteral("fillto"), 25)));
+        m_pageWidth = int(m_ini->readInt(Settings, QStringLiteral("pagewidth"), 40));
+        m_masterOwnTabs = m_ini->readBool(Settings, QStringLiteral("MasterOwnTabs"), true);
+        m_useShortText = m_ini->readBool(Settings, QStringLiteral("useshorttext"), false);
+        m_noCurrency = m_ini->readBool(Settings, QStringLiteral("nocurrency"), false);
+        m_showPercent = m_ini->readBool(Settings, QStringLiteral("showpercent"), true);
+        m_gastroDay = int(m_ini->readInt(Settings, QStringLiteral("gastroday"), 500));
+        m_debug = m_ini->readBool(Reports, QStringLiteral("debug"), false);
+        m_shortForm = m_ini->readBool(Reports, QStringLiteral("shortform"), false);
+    }
+    m_settings = std::make_unique<TSettings>();
+    try {
+        m_settings->load(m_dataPath.toLocal8Bit().constData());
+    } catch (const TError &) {
+        m_settings->clear(); // no installation name then
+    }
+}
+
+TSummary::~TSummary() = default;
+
+void TSummary::setRange(const QDate &from, const QDate &to)
+{
+    m_from = from;
+    m_to = to;
+}
+
+// ---- options and primitives -------------------------------------------------
+
+QString TSummary::caption(const QString &key, const QString &defaultText) const
+{
+    return m_ini ? m_ini->readString(Reports, key, defaultText) : defaultText;
+}
+
+bool TSummary::isPrinted(const QString &key) const
+{
+    return !(m_ini && m_ini->readBool(NoPrint, QStringLiteral("no") + key, false));
+}
+
+QDateTime TSummary::clock() const
+{
+    return m_now.isValid() ? m_now : QDateTime::currentDateTime();
+}
+
+QDate TSummary::businessDate() const
+{
+    // "gastroday" 500 at 04:59 is still yesterday; 2400 and more go back
+    // whole days
+    const QDateTime now = clock();
+    const int value = std::max(0, m_gastroDay);
+    QDate day = now.date().addDays(-(value / 2400));
+    const int rest = value % 2400;
+    const QTime start(rest / 100 % 24, rest % 100 % 60);
+    if (now.time() < start)
+        day = day.addDays(-1);
+    return day;
+}
+
+QString TSummary::amountText(qint64 cents, const TCurrency *currency) const
+{
+    if (!m_currencies)
+        return num(cents);
+    return m_currencies->format(long(cents), currency, false, false);
+}
+
+QString TSummary::currencyText(const TCurrency *currency) const
+{
+    if (m_noCurrency || !m_currencies)
+        return QString();
+    if (!currency)
+        currency = m_currencies->systemCurrency();
+    return currency ? currency->shortname().left(3) : QString();
+}
+
+QString TSummary::countLine(const QString &caption, qint64 count) const
+{
+    return caption.left(m_fillTo).leftJustified(m_fillTo, QLatin1Char('.')) + QStringLiteral(": ")
+           + num(count);
+}
+
+QString TSummary::amountLine(const QString &caption, qint64 cents) const
+{
+    return caption.left(m_fillTo).leftJustified(m_fillTo, QLatin1Char('.'))
+           + QStringLiteral(": %1 %2").arg(amountText(cents), currencyText());
+}
+
+QString TSummary::itemLine(const QString &text, qint64 cents) const
+{
+    return text.leftJustified(m_fillTo) + QStringLiteral("  ") + amountText(cents).rightJustified(8)
+           + QLatin1Char(' ') + currencyText().leftJustified(3);
+}
+
+QStringList TSummary::sectionTitle(const QString &caption) const
+{
+    return {caption, QString(caption.size(), QLatin1Char('='))};
+}
+
+// ---- fiscal files ---------------------------------------------------------
+
+QString TSummary::fiscalFileName(const QDate &from, int batchNumber, const QString &dataPath)
+{
+    return installationDir(dataPath, QStringLiteral("var/reports"), false)
+           + from.toString(QStringLiteral("yyyyMMdd.")) + num(batchNumber)
+           + QStringLiteral(".fiscal");
+}
+
+bool TSummary::hasFiscalFiles(const QDate &day, const QString &dataPath)
+{
+    const QDir dir(installationDir(dataPath, QStringLiteral("var/reports"), false));
+    const QString pattern = day.toString(QStringLiteral("yyyyMMdd.")) + QStringLiteral("*.fiscal");
+    return !dir.entryList(QStringList(pattern), QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty();
+}
+
+long TSummary::zCounter(const QDate &day) const
+{
+    try {
+        TCounter counter(statistDayDir(day, m_dataPath), QStringLiteral("zcount.dat"));
+        return counter.get(QStringLiteral("z"));
+    } catch (const TError &) {
+        return 0; // an unreadable counter shows as 0 rather than a made-up number
+    }
+}
+
+// ---- header ---------------------------------------------------------------
+
+QStringList TSummary::headerLines(const QString &title) const
+{
+    return headerLines(title, m_from, m_to);
+}
+
+QStringList TSummary::headerLines(const QString &title, const QDate &from, const QDate &to) const
+{
+    QStringList lines;
+    const QString name = m_settings->installationName();
+    if (!name.isEmpty())
+        lines << fill(caption(QStringLiteral("installationname"), tr("Summary for: %1")), {name});
+    lines << title;
+
+    const QDateTime now = clock();
+    const QDate business = businessDate();
+    if (from.isValid()) {
+        QString line;
+        if (m_fiscal && !to.isValid())
+            line = fill(caption(QStringLiteral("headerfiscal"), tr("Fiscal Summary %1 from ")),
+                        {num(zCounter(from))});
+        else
+            line = caption(QStringLiteral("headerhistory"), tr("History Summary from "));
+        line += QLatin1Char(' ')
+                + fill(caption(QStringLiteral("headerfrom"), tr("%1, %2.%3.%4")), dateArgs(from));
+        if (to.isValid())
+            line += fill(caption(QStringLiteral("headerto"), tr(" - %1, %2.%3.%4")), dateArgs(to));
+        lines << line;
+    } else if (m_turnover != 0) {
+        if (isPrinted(QStringLiteral("headerturn")))
+            lines << fill(
+                    caption(QStringLiteral("headerturn"), tr("Day turnover %1 from %2, %3.%4.%5")),
+                    QStringList(num(m_turnover)) + dateArgs(business));
+    } else if (isPrinted(QStringLiteral("headeractual"))) {
+        lines << fill(caption(QStringLiteral("headeractual"),
+                              tr("Actual Shift Summary from %1, %2.%3.%4")),
+                      dateArgs(business));
+    }
+    if (isPrinted(QStringLiteral("header")))
+        lines << fill(caption(QStringLiteral("header"), tr("Printed %1, %2.%3.%4 at %5")),
+                      dateArgs(now.date()) << now.time().toString(QStringLiteral("hh:mm")));
+    if (m_headerWaiter)
+        lines << fill(caption(QStringLiteral("header2"), tr("From waiter %1")),
+                      {m_headerWaiter->name()});
+    if (m_report && m_report->filter())
+        lines << fill(caption(QStringLiteral("headerfilter"), tr("Using filter %1")),
+                      {m_report->filter()->name()});
+    if (m_report && !m_report->outletName().isEmpty())
+        lines << fill(caption(QStringLiteral("headeroutlet"), tr("On outlet %1")),
+                      {m_report->outletName()});
+    lines << QString();
+    return lines;
+}
+
+// ---- reports over groups ----------------------------------------------------
+
+QStringList TSummary::waiterReport(int code, const QString &title, bool overAll)
+{
+    return runReport(code, title, overAll, false);
+}
+
+QStringList TSummary::centerReport(int code, const QString &title)
+{
+    return runReport(code, title, false, true);
+}
+
+QStringList TSummary::runReport(int code, const QString &title, bool overAll, bool centers)
+{
+    if (!m_report || code < Articles || code > HotelRooms)
+        return {};
+    QStringList lines;
+    bool gotData = false;
+    if (!m_from.isValid() || m_period <= 0) {
+        lines = runPeriod(code, title, overAll, centers, m_from, m_to, gotData);
+    } else {
+        // periods of n days; the last one ends with the range
+        const QDate last = m_to.isValid() ? m_to : m_from;
+        for (QDate start = m_from; start <= last; start = start.addDays(m_period)) {
+            if (m_report->isStopped())
+                break;
+            const QDate end = std::min(start.addDays(m_period - 1), last);
+            if (!lines.isEmpty())
+                lines << QString(m_pageWidth, QLatin1Char('*')) << QString();
+            lines += runPeriod(code, title, overAll, centers, start, m_to.isValid() ? end : QDate(),
+                               gotData);
+        }
+    }
+    return gotData ? lines : QStringList();
+}
+
+QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bool centers,
+                                const QDate &from, const QDate &to, bool &gotData)
+{
+    const QDate last = to.isValid() ? to : from;
+    QStringList sections;
+    if (centers) {
+        TRepCenters groups(m_report->reportWaiter(), m_dataPath);
+        if (from.isValid())
+            m_report->runRange(nullptr, &groups, from, last);
+        else
+            m_report->runDay(nullptr, &groups, m_report->reportDate());
+        sections = centerLines(&groups, code);
+    } else {
+        TRepWaiters groups(m_report->reportWaiter(), m_dataPath);
+        if (from.isValid())
+            m_report->runRange(&groups, nullptr, from, last);
+        else
+            m_report->runDay(&groups, nullptr, m_report->reportDate());
+        sections = waiterLines(&groups, code, overAll);
+    }
+    if (!sections.isEmpty())
+        gotData = true;
+    return headerLines(title, from, to) + sections;
+}
+
+QStringList TSummary::groupSection(const QString &title, const QString *descr,
+                                   const QStringList &body) const
+{
+    const QString rule(title.size(), QLatin1Char('='));
+    QStringList lines {rule, title};
+    if (descr)
+        lines << *descr;
+    lines << rule << QString();
+    return lines + body;
+}
+
+QString TSummary::waiterName(const TRepData *group, int number) const
+{
+    QString name = group->getString(QStringLiteral("waitername"));
+    if (name.isEmpty() && m_waiters) {
+        if (const TValue *waiter = m_waiters->find(number))
+            name = waiter->name();
+    }
+    return name;
+}
+
+QStringList TSummary::waiterLines(const TRepWaiters *waiters, int code, bool overAll) const
+{
+    if (!waiters)
+        return {};
+    const bool current = !m_from.isValid();
+    if (overAll)
+        return body(code, waiters->overall(), current);
+    QStringList lines;
+    for (int number = 1; number <= waiters->highest(); ++number) {
+        const TRepData *group = waiters->group(num(number));
+        const QStringList text = body(code, group, current);
+        if (text.isEmpty())
+            continue;
+        const QString title = fill(caption(QStringLiteral("waiters"), tr("Waiter #%1 - %2")),
+                                   {num(number), waiterName(group, number)});
+        const QString descr = group->getString(QStringLiteral("descr"));
+        const QString line
+                = descr.isEmpty()
+                          ? QString()
+                          : fill(caption(QStringLiteral("waiterdescr"), tr("(%1)")), {descr});
+        lines += groupSection(title, &line, text);
+    }
+    return lines;
+}
+
+QStringList TSummary::centerLines(const TRepCenters *centers, int code) const
+{
+    if (!centers)
+        return {};
+    const bool current = !m_from.isValid();
+    QStringList lines;
+    for (int number = 1; number <= centers->highest(); ++number) {
+        const TRepData *group = centers->group(num(number));
+        const QStringList text = body(code, group, current);
+        if (text.isEmpty())
+            continue;
+        const QString title = fill(caption(QStringLiteral("centers"), tr("Cost center #%1 - %2")),
+                                   {num(number), group->getString(QStringLiteral("centername"))});
+        lines += groupSection(title, nullptr, text);
+    }
+    // entries booked without a cost center
+    const QStringList text = body(code, centers->overall(), current);
+    if (!text.isEmpty())
+        lines += groupSection(caption(QStringLiteral("center0"), tr("Cost center 0")), nullptr,
+                              text);
+    return lines;
+}
+
+bool TSummary::hasData(const TRepData *group)
+{
+    if (!group)
+        return false;
+    if (group->getLong(QStringLiteral("tablecount")) != 0)
+        return true;
+    for (const TRepData::Nodes *nodes :
+         {&group->orderNodes(), &group->voidNodes(), &group->payNodes(), &group->cashNodes(),
+          &group->balanceNodes()}) {
+        for (const TReportNode *node : *nodes) {
+            if (node->count() > 0 || (node->total() && node->total()->count() != 0))
+                return true;
+        }
+    }
+    return false;
+}
+
+QStringList TSummary::body(int code, const TRepData *group, bool currentData) const
+{
+    if (!hasData(group))
+        return {};
+    switch (code) {
+    case WaiterSummary:
+    case CenterSummary:
+        return fullSummary(group, currentData);
+    case Articles:
+    case Families:
+    case Voids:
+    case Tables:
+    case VoidEntries:
+    case Hours:
+    case Orders:
+    case FamGroups:
+    case Departments:
+    case Minimal:
+    case Discounts:
+    case PriceFindings:
+    case HotelRooms:
+        return itemReport(code, group);
+    default:
+        return {};
+    }
+}
+
+// ---- full summary ---------------------------------------------------------
+
+QList<TSummary::Payform> TSummary::payforms(const TRepData *group) const
+{
+    QList<Payform> out;
+    for (const TReportLeaf *leaf : leavesOf(group, QStringLiteral("payforms"))) {
+        Payform p;
+        p.leaf = leaf;
+        p.sortText = leaf->getString(QStringLiteral("payform"))
+                     + leaf->getString(QStringLiteral("payformname"))
+                     + leaf->getString(QStringLiteral("insum"))
+                     + leaf->getString(QStringLiteral("intermsum"));
+        p.net = leaf->getLong(QStringLiteral("given")) - leaf->getLong(QStringLiteral("return"));
+        p.amount = amountOf(leaf);
+        p.guests = leaf->getLong(QStringLiteral("guests"));
+        p.inSum = leaf->getBool(QStringLiteral("insum"));
+        out << p;
+    }
+    std::stable_sort(out.begin(), out.end(),
+                     [](const Payform &a, const Payform &b) { return a.sortText < b.sortText; });
+    return out;
+}
+
+void TSummary::payformList(QStringList &lines, const QList<Payform> &pays, bool inSum,
+                           bool titled) const
+{
+    bool first = true;
+    for (const Payform &p : pays) {
+        if (p.inSum != inSum)
+            continue;
+        if (first && titled)
+            lines += sectionTitle(
+                    inSum ? caption(QStringLiteral("insummary"), tr("In summary"))
+                          : caption(QStringLiteral("notsummary"), tr("Not in summary")));
+        first = false;
+        const QString name
+                = oneLine(p.leaf->getString(QStringLiteral("payformname"))).left(m_fillTo - 7);
+        const QString text
+                = m_shortForm
+                          ? name
+                          : QStringLiteral("%1 (%2)").arg(name, num(roundHalfUp(p.leaf->count())));
+        lines << amountLine(text, p.net);
+        if (!m_debug)
+            continue;
+        const std::pair<const char *, QString> details[]
+                = {{"tip", tr("* Tip")}, {"given", tr("* Given")}, {"return", tr("* Return")}};
+        for (const auto &d : details) {
+            const qint64 value = p.leaf->getLong(QString::fromLatin1(d.first));
+            if (value != 0)
+                lines << amountLine(d.second, value);
+        }
+    }
+}
+
+qint64 TSummary::vatLines(QStringList &lines, const TRepData *group, qint64 *vatSum) const
+{
+    qint64 netSum = 0;
+    const TReportNode *rates = group->node(QStringLiteral("vatrates"));
+    if (!rates)
+        return 0;
+    for (auto it = rates->leaves().cbegin(); it != rates->leaves().cend(); ++it) {
+        const auto *leaf = dynamic_cast<const TRepVatRate *>(it.value());
+        if (!leaf)
+            continue;
+        const qint64 net = roundHalfUp(leaf->net());
+        if (net == 0)
+            continue;
+        const qint64 vat = roundHalfUp(leaf->vat());
+        const qint64 rate = leaf->has(QStringLiteral("rate"))
+                                    ? leaf->getLong(QStringLiteral("rate"))
+                                    : it.key().toLongLong();
+        const QString rateText = QString::asprintf("%lld.%02lld %%", rate / 100, qAbs(rate % 100));
+        if (isPrinted(QStringLiteral("sumvat")))
+            lines << amountLine(caption(QStringLiteral("sumvat"), tr("VAT   ")) + rateText, vat);
+        if (isPrinted(QStringLiteral("sumnet")))
+            lines << amountLine(caption(QStringLiteral("sumnet"), tr("Net   ")) + rateText, net);
+        if (isPrinted(QStringLiteral("sumgross")))
+            lines << amountLine(caption(QStringLiteral("sumgross"), tr("Gross ")) + rateText,
+                                net + vat);
+        netSum += net;
+        if (vatSum)
+            *vatSum += vat;
+    }
+    return netSum;
+}
+
+QString TSummary::leafCurrencyName(const TReportLeaf *leaf) const
+{
+    QString name = leaf->getString(QStringLiteral("currname"));
+    const int id = leaf->getInt(QStringLiteral("curr"));
+    const TCurrency *currency = nullptr;
+    if (m_currencies)
+        currency = id > 0 ? m_currencies->currency(id) : m_currencies->systemCurrency();
+    if (name.isEmpty() && currency)
+        name = currency->name().isEmpty() ? currency->shortname() : currency->name();
+    if (name.isEmpty())
+        name = leaf->getString(QStringLiteral("currshort"));
+    if (name.isEmpty())
+        name = tr("Cash");
+    return name;
+}
+
+void TSummary::cashPart(QStringList &lines, const TRepData *group) const
+{
+    const bool printed = isPrinted(QStringLiteral("cashamount"));
+    const QString title = caption(QStringLiteral("cashamount"), tr("Cash amount"));
+    if (printed)
+        lines += sectionTitle(title);
+
+    // the pays that count in the cash summary, by currency
+    struct Sums
+    {
+        QString name;
+        qint64 given = 0;
+    };
+    QMap<int, Sums> perCurrency;
+    qint64 returned = 0;
+    qint64 notInSummary = 0;
+    for (const TReportLeaf *leaf : leavesOf(group, QStringLiteral("currencies"))) {
+        const int id = leaf->getInt(QStringLiteral("curr"));
+        Sums &s = perCurrency[id];
+        if (s.name.isEmpty())
+            s.name = leafCurrencyName(leaf);
+        const qint64 given = leaf->getLong(QStringLiteral("given"));
+        const qint64 ret = leaf->getLong(QStringLiteral("return"));
+        s.given += given;
+        returned += ret;
+        if (!leaf->getBool(QStringLiteral("insum")))
+            notInSummary += given - ret;
+    }
+    if (printed) {
+        for (const Sums &s : std::as_const(perCurrency))
+            lines << amountLine(s.name, s.given);
+        if (!perCurrency.isEmpty())
+            lines << amountLine(caption(QStringLiteral("returndiff"), tr("- Return difference")),
+                                returned);
+        if (notInSummary != 0)
+            lines << amountLine(caption(QStringLiteral("nsreturn"), tr("Given not in summary")),
+                                notInSummary);
+    }
+    if (isPrinted(QStringLiteral("sumtip")))
+        lines << amountLine(caption(QStringLiteral("sumtip"), tr("Tip")),
+                            group->getLong(QStringLiteral("tip")));
+    if (isPrinted(QStringLiteral("credits")))
+        lines << amountLine(caption(QStringLiteral("credits"), tr("Credits")),
+                            group->getLong(QStringLiteral("credits")));
+
+    // cash records: the sum, then one line per record
+    qint64 cash = 0;
+    const std::pair<QString, QString> movements[]
+            = {{QStringLiteral("cashins"), QStringLiteral("cashin")},
+               {QStringLiteral("cashouts"), QStringLiteral("cashout")}};
+    for (const auto &[node, key] : movements) {
+        const TReportNode *n = group->node(node);
+        qint64 sum = 0;
+        if (n) {
+            for (const TReportLeaf *leaf : n->leaves())
+                sum += amountOf(leaf);
+        }
+        cash += sum;
+        if (!isPrinted(key))
+            continue;
+        lines << amountLine(key == QLatin1String("cashin") ? caption(key, tr("Cash in"))
+                                                           : caption(key, tr("Cash out")),
+                            sum);
+        if (!n)
+            continue;
+        for (auto it = n->leaves().cbegin(); it != n->leaves().cend(); ++it) {
+            const QString amount
+                    = (amountText(amountOf(it.value())) + QLatin1Char(' ') + currencyText())
+                              .trimmed();
+            lines << QStringLiteral("* %1 %2: %3")
+                             .arg(it.key(),
+                                  oneLine(it.value()->getString(QStringLiteral("reason"))), amount);
+        }
+    }
+    if (printed) {
+        lines << QString();
+        qint64 given = 0;
+        for (const Sums &s : std::as_const(perCurrency))
+            given += s.given;
+        lines << amountLine(title, given - returned + cash);
+    }
+}
+
+void TSummary::currencyPart(QStringList &lines, const TRepData *group) const
+{
+    if (!isPrinted(QStringLiteral("sumcurrencies")))
+        return;
+    // amounts in each currency's own units
+    struct Own
+    {
+        TCurrency currency;
+        qint64 amount = 0;
+    };
+    QMap<int, Own> perCurrency;
+    const int system = m_currencies ? m_currencies->systemCurrencyId() : 0;
+    auto entryFor = [&](const TReportLeaf *leaf) -> Own & {
+        int id = leaf->getInt(QStringLiteral("curr"));
+        if (id <= 0)
+            id = system;
+        auto it = perCurrency.find(id);
+        if (it != perCurrency.end())
+            return it.value();
+        Own own;
+        if (const TCurrency *known = m_currencies ? m_currencies->currency(id) : nullptr) {
+            own.currency = *known;
+        } else {
+            own.currency.setShortname(leaf->getString(QStringLiteral("currshort")));
+            if (leaf->has(QStringLiteral("currdecpos")))
+                own.currency.setDecpos(leaf->getInt(QStringLiteral("currdecpos")));
+        }
+        return perCurrency.insert(id, own).value();
+    };
+    for (const TReportLeaf *leaf : leavesOf(group, QStringLiteral("currencies")))
+        entryFor(leaf).amount += leaf->getLong(QStringLiteral("orggiven"));
+    for (const TReportLeaf *leaf : leavesOf(group, QStringLiteral("currreturns"))) {
+        if (!leaf->getBool(QStringLiteral("intermsum")))
+            continue;
+        const int id = leaf->getInt(QStringLiteral("curr"));
+        const bool own = id <= 0 || id == system;
+        const qint64 back = own ? leaf->getLong(QStringLiteral("return"))
+                                : leaf->getLong(QStringLiteral("retamount"));
+        if (back != 0)
+            entryFor(leaf).amount -= back;
+    }
+    if (perCurrency.isEmpty())
+        return;
+    lines += sectionTitle(caption(QStringLiteral("sumcurrencies"), tr("Currencies")));
+    for (const Own &own : std::as_const(perCurrency)) {
+        const QString text
+                = m_currencies ? m_currencies->format(long(own.amount), &own.currency, false, false)
+                               : num(own.amount);
+        lines << (text + QLatin1Char(' ') + own.currency.shortname().left(3)).trimmed();
+    }
+}
+
+void TSummary::balancingPart(QStringList &lines, const TRepData *group) const
+{
+    if (!isPrinted(QStringLiteral("balancing")))
+        return;
+    const QList<const TReportLeaf *> leaves = leavesOf(group, QStringLiteral("balances"));
+    if (leaves.isEmpty())
+        return;
+    lines += sectionTitle(caption(QStringLiteral("balancing"), tr("Balancing")));
+    for (const TReportLeaf *leaf : leaves) {
+        QString kind = tr("Waiter");
+        QString number = leaf->getString(QStringLiteral("waiter"));
+        QString name = leaf->getString(QStringLiteral("waitername"));
+        if (leaf->getBool(QStringLiteral("ccdterminal"))) {
+            kind = tr("Terminal");
+            number = leaf->getString(QStringLiteral("terminal"));
+            name = leaf->getString(QStringLiteral("termname"));
+        } else if (leaf->getBool(QStringLiteral("ccdcostcenter"))) {
+            kind = tr("Cost center");
+            number = leaf->getString(QStringLiteral("center"));
+            name = leaf->getString(QStringLiteral("centername"));
+        }
+        lines << QStringLiteral("%1 %2 %3").arg(kind, number, name);
+        lines << QStringLiteral("I: %1    S: %2    D: %3")
+                         .arg(amountText(leaf->getLong(QStringLiteral("ccdamount"))),
+                              amountText(leaf->getLong(QStringLiteral("ccdbalance"))),
+                              amountText(leaf->getLong(QStringLiteral("ccddifferences"))));
+    }
+}
+
+QString TSummary::articleText(const TReportLeaf *leaf) const
+{
+    QString text;
+    if (m_useShortText)
+        text = leaf->getString(QStringLiteral("artshort"));
+    if (text.isEmpty())
+        text = leaf->getString(QStringLiteral("article"));
+    return oneLine(text);
+}
+
+void TSummary::articleList(QStringList &lines, const TRepData *group, const QString &node,
+                           const QString &key, const QString &title, bool controlOnly) const
+{
+    if (!isPrinted(key))
+        return;
+    const TReportNode *n = group->node(node);
+    if (!n)
+        return;
+    QStringList list;
+    qint64 sum = 0;
+    const QString format = caption(QStringLiteral("articlecount"), tr("%1 %2 (%3): %4 %5"));
+    for (auto it = n->leaves().cbegin(); it != n->leaves().cend(); ++it) {
+        const TReportLeaf *leaf = it.value();
+        if (controlOnly && !leaf->getBool(QStringLiteral("iscontrol")))
+            continue;
+        // "articles" keys start with the ten-digit article number
+        const QString number = num(it.key().section(QLatin1Char(':'), 0, 0).toLongLong());
+        const qint64 amount = amountOf(leaf);
+        sum += amount;
+        list << fill(format, {number, articleText(leaf), countPlain(leaf->count()),
+                              amountText(amount), currencyText()});
+    }
+    if (list.isEmpty())
+        return;
+    lines += sectionTitle(title);
+    lines += list;
+    lines << QStringLiteral("  --------------");
+    lines << amountLine(caption(QStringLiteral("articlesum"), tr("Sum articles")), sum);
+}
+
+QStringList TSummary::fullSummary(const TRepData *group, bool currentData) const
+{
+    QStringList lines;
+    const qint64 tip = group->getLong(QStringLiteral("tip"));
+    const qint64 credits = group->getLong(QStringLiteral("credits"));
+
+    // pay form sums: net = given - return, amount with the tips
+    const QList<Payform> pays = payforms(group);
+    qint64 inNet = 0, inAmount = 0, inGuests = 0, notNet = 0, notAmount = 0;
+    bool anyIn = false, anyNot = false;
+    for (const Payform &p : pays) {
+        if (p.inSum) {
+            inNet += p.net;
+            inAmount += p.amount;
+            inGuests += p.guests;
+            anyIn = true;
+        } else {
+            notNet += p.net;
+            notAmount += p.amount;
+            anyNot = true;
+        }
+    }
+    const qint64 allPayforms = inNet + notNet;
+    const qint64 nonRefund = allPayforms - (inAmount + notAmount);
+    const qint64 allAmount = allPayforms - (nonRefund + credits + tip + notAmount);
+
+    auto on = [this](const char *key) { return isPrinted(QString::fromLatin1(key)); };
+    auto cap = [this](const char *key, const QString &text) {
+        return caption(QString::fromLatin1(key), text);
+    };
+
+    if (on("paidtables")) {
+        const TReportLeaf *tables = totalOf(group, QStringLiteral("tables"));
+        lines << countLine(cap("paidtables", tr("Paid tables")),
+                           tables ? roundHalfUp(tables->count()) : 0);
+    }
+    const TReportLeaf *voids = totalOf(group, QStringLiteral("voids"));
+    if (on("voids"))
+        lines << countLine(cap("voids", tr("Voids")),
+                           voids ? voids->getLong(QStringLiteral("repvoidcount")) : 0);
+    if (on("voidamount"))
+        lines << amountLine(cap("voidamount", tr("Void amount")), voids ? amountOf(voids) : 0);
+    if (currentData) {
+        if (on("opentables"))
+            lines << countLine(cap("opentables", tr("Open tables")),
+                               group->getLong(QStringLiteral("tablecount")));
+        if (on("opentablesum"))
+            lines << amountLine(cap("opentablesum", tr("Open tables, sum")),
+                                group->getLong(QStringLiteral("tableamount")));
+    }
+
+    if (on("insummary") && anyIn) {
+        payformList(lines, pays, true, true);
+        if (on("sumpayforms"))
+            lines << QString() << amountLine(cap("sumpayforms", tr("Sum of payforms")), inNet);
+    }
+    if (on("notsummary") && anyNot) {
+        payformList(lines, pays, false, true);
+        lines << QString() << amountLine(cap("sumpayforms_nc", tr("Sum of payforms")), notNet);
+    }
+    if (tip != 0 || credits != 0 || nonRefund != 0) {
+        if (on("sumallpayforms"))
+            lines << amountLine(cap("sumpayforms_all", tr("Sum of all payforms")), allPayforms);
+        if (on("sumtip"))
+            lines << amountLine(cap("sumtip", tr("Tip")), tip);
+        if (on("credits"))
+            lines << amountLine(cap("credits", tr("Credits")), credits);
+        if (on("nonrefunds"))
+            lines << amountLine(cap("nonrefunds", tr("Non refund")), nonRefund);
+    }
+    if (on("notinsummarysum"))
+        lines << amountLine(cap("notinsummarysum", tr("Not in summary")), notAmount);
+    if (on("allamountAb"))
+        lines << QString() << amountLine(cap("allamountAb", tr("All amount")), allAmount);
+
+    const TReportLeaf *vatTotal = totalOf(group, QStringLiteral("vatrates"));
+    const qint64 sumIh = vatTotal ? vatTotal->getLong(QStringLiteral("sumih")) : 0;
+    const qint64 sumOh = vatTotal ? vatTotal->getLong(QStringLiteral("sumoh")) : 0;
+    if (on("listorders")) {
+        lines += sectionTitle(cap("listorders", tr("Orders")));
+        lines << amountLine(cap("suminhouse", tr("Sum In House")), sumIh);
+        lines << amountLine(cap("sumouthouse", tr("Sum Out of House")), sumOh);
+        lines << amountLine(cap("notsummary", tr("Not in summary")), notAmount);
+        lines << QString()
+              << amountLine(cap("allamount", tr("All amount")), sumIh + sumOh - notAmount);
+    }
+
+    const qint64 netSum = vatLines(lines, group);
+    if (on("sumnetsum"))
+        lines << amountLine(cap("sumnetsum", tr("Sum Net")), netSum);
+    if (on("netallamount"))
+        lines << amountLine(cap("netallamount", tr("Net all amount")), netSum);
+
+    cashPart(lines, group);
+    currencyPart(lines, group);
+    balancingPart(lines, group);
+
+    if (on("statists") && inGuests != 0) {
+        const double guests = double(inGuests);
+        lines += sectionTitle(cap("statists", tr("Statists")));
+        if (on("sumguest"))
+            lines << countLine(cap("sumguest", tr("Guests")), inGuests);
+        if (on("sumperguest"))
+            lines << amountLine(cap("sumperguest", tr("Amount per guest")),
+                                roundHalfUp(double(inAmount - credits - tip) / guests));
+        if (on("allsumperguest"))
+            lines << amountLine(cap("allsumperguest", tr("All amount per guest")),
+                                roundHalfUp(double(sumIh + sumOh) / guests));
+        if (on("netsumperguest"))
+            lines << amountLine(cap("netsumperguest", tr("Net all amount per guest")),
+                                roundHalfUp(double(netSum) / guests));
+    }
+
+    articleList(lines, group, QStringLiteral("articles"), QStringLiteral("controlarts"),
+                cap("controlarts", tr("Control articles")), true);
+    articleList(lines, group, QStringLiteral("negorders"), QStringLiteral("negcounts"),
+                cap("negcounts", tr("Negative orders")), false);
+    return lines;
+}
+
+// ---- item reports ---------------------------------------------------------
+
+QStringList TSummary::itemReport(int code, const TRepData *group) const
+{
+    QStringList list;
+    QStringList sums;
+    qint64 sum = 0;
+    switch (code) {
+    case Articles:
+    case Families:
+    case Voids:
+    case FamGroups:
+    case Departments: {
+        list = simpleItems(code, group, sum);
+        QString text;
+        if (code == Articles)
+            text = caption(QStringLiteral("sumarticles"), tr("Sum articles:"));
+        else if (code == Families)
+            text = caption(QStringLiteral("sumfamilies"), tr("Sum families:"));
+        else if (code == Voids)
+            text = caption(QStringLiteral("sumvoids"), tr("Sum voids:"));
+        else if (code == FamGroups)
+            text = caption(QStringLiteral("sumfamgroups"), tr("Sum fam. groups:"));
+        else
+            text = caption(QStringLiteral("sumdepartments"), tr("Sum Departnents:"));
+        sums << itemLine(text, sum);
+        break;
+    }
+    case VoidEntries:
+        list = voidEntries(group, sum);
+        sums << itemLine(caption(QStringLiteral("sumvoidentries"), tr("Sum void entries:")), sum);
+        break;
+    case Tables:
+    case HotelRooms:
+        list = tableItems(group, sum, code == HotelRooms);
+        sums << itemLine(caption(QStringLiteral("sumpayments"), tr("Sum payments:")), sum);
+        break;
+    case Hours:
+        list = hourItems(group, sum);
+        sums << itemLine(caption(QStringLiteral("sumhours"), tr("Amount")), sum);
+        break;
+    case Orders:
+        list = orderItems(group, sum);
+        sums << itemLine(caption(QStringLiteral("sumorders"), tr("Sum orders:")), sum);
+        break;
+    case Minimal:
+        list = minimalItems(group, sum);
+        sums << amountLine(caption(QStringLiteral("sumnetsum"), tr("Sum VATs")), sum);
+        break;
+    case Discounts:
+        list = discountItems(group, sums);
+        break;
+    case PriceFindings:
+        list = priceFindings(group, sums);
+        break;
+    default:
+        break;
+    }
+    if (list.isEmpty())
+        return {};
+    const QString rule(list.last().size(), QLatin1Char('-'));
+    return list << rule << sums << rule << QString();
+}
+
+bool TSummary::layoutLines(const QString &layout, const QList<LayoutItem> &items,
+                           QStringList &lines) const
+{
+    TSumParser parser(m_currencies, m_dataPath);
+    if (!parser.setLayout(layout))
+        return false;
+    const bool articles = layout == QLatin1String("sumarticles.cfg");
+    for (const LayoutItem &item : items) {
+        parser.setString(QStringLiteral("name"), item.name);
+        if (articles)
+            parser.setString(QStringLiteral("article"), item.name);
+        parser.setDouble(QStringLiteral("count"), item.count);
+        parser.setDouble(QStringLiteral("countsum"), double(item.amount));
+        parser.runLines(lines);
+    }
+    return true;
+}
+
+QStringList TSummary::simpleItems(int code, const TRepData *group, qint64 &sum) const
+{
+    QString node;
+    QString layout;
+    switch (code) {
+    case Articles:
+        node = QStringLiteral("articles");
+        layout = QStringLiteral("sumarticles.cfg");
+        break;
+    case Families:
+        node = QStringLiteral("families");
+        layout = QStringLiteral("sumfamilies.cfg");
+        break;
+    case Voids:
+        node = QStringLiteral("varticles");
+        layout = QStringLiteral("sumvoids.cfg");
+        break;
+    case FamGroups:
+        node = QStringLiteral("famgroups");
+        layout = QStringLiteral("sumfamgroups.cfg");
+        break;
+    default:
+        node = QStringLiteral("deps");
+        layout = QStringLiteral("sumdepartments.cfg");
+        break;
+    }
+    const TReportNode *n = group->node(node);
+    if (!n)
+        return {};
+
+    QStringList lines;
+    QList<LayoutItem> items;
+    for (auto it = n->leaves().cbegin(); it != n->leaves().cend(); ++it) {
+        const TReportLeaf *leaf = it.value();
+        const qint64 amount = amountOf(leaf);
+        sum += amount;
+        QString name;
+        qint64 number = 0;
+        int numberWidth = 4;
+        switch (code) {
+        case Articles:
+            name = articleText(leaf);
+            number = it.key().section(QLatin1Char(':'), 0, 0).toLongLong();
+            numberWidth = 5;
+            break;
+        case Families:
+            name = leaf->getString(QStringLiteral("familyname"));
+            number = leaf->has(QStringLiteral("family")) ? leaf->getLong(QStringLiteral("family"))
+                                                         : it.key().toLongLong();
+            break;
+        case Voids:
+            name = leaf->getString(QStringLiteral("article"));
+            number = it.key().toLongLong();
+            break;
+        case FamGroups:
+            name = leaf->getString(QStringLiteral("famgrpname"));
+            number = leaf->has(QStringLiteral("famgroup"))
+                             ? leaf->getLong(QStringLiteral("famgroup"))
+                             : it.key().toLongLong();
+            break;
+        default:
+            name = leaf->getString(QStringLiteral("depname"));
+            number = leaf->has(QStringLiteral("department"))
+                             ? leaf->getLong(QStringLiteral("department"))
+                             : it.key().toLongLong();
+            break;
+        }
+        name = oneLine(name);
+        items << LayoutItem {name, leaf->count(), amount};
+
+        QString text;
+        if (code == FamGroups) {
+            text = cut(name, 18) + QLatin1Char(' ') + num(number).rightJustified(4);
+        } else {
+            // "   2 Pizza Margher   101", or "1.500 Pizza Mar   101"
+            const int width = partCount(leaf->count()) ? 9 : 13;
+            const QString format
+                    = code == Voids ? QStringLiteral("%1 %2 (%3)") : QStringLiteral("%1 %2 %3");
+            text = format.arg(countColumn(leaf->count()), cut(name, width),
+                              num(number).rightJustified(numberWidth));
+        }
+        lines << itemLine(text, amount);
+    }
+    QStringList laidOut;
+    if (!items.isEmpty() && layoutLines(layout, items, laidOut))
+        return laidOut;
+    return lines;
+}
+
+QStringList TSummary::voidEntries(const TRepData *group, qint64 &sum) const
+{
+    const TReportNode *n = group->node(QStringLiteral("allvoids"));
+    if (!n)
+        return {};
+    QStringList lines;
+    QList<LayoutItem> items;
+    for (const TReportLeaf *value : n->leaves()) {
+        const auto *leaf = static_cast<const TRepVoid *>(value);
+        const qint64 amount = amountOf(leaf);
+        sum += amount;
+        const QString article = oneLine(leaf->getString(QStringLiteral("article")));
+        items << LayoutItem {article, leaf->count(), amount};
+
+        const QDate d = leaf->date();
+        lines << QStringLiteral("%1 %2 %3/%4")
+                         .arg(QString::asprintf("%02d.%02d.%04d", d.day(), d.month(), d.year()),
+                              leaf->time().toString(QStringLiteral("hh:mm:ss")),
+                              leaf->getString(QStringLiteral("table")).rightJustified(5),
+                              leaf->getString(QStringLiteral("party")).rightJustified(3));
+        lines << itemLine(QStringLiteral("%1 %2 (%3)")
+                                  .arg(num(roundHalfUp(leaf->count())).rightJustified(4),
+                                       cut(article, 14),
+                                       num(leaf->getLong(QStringLiteral("plu"))).rightJustified(4)),
+                          amount);
+        lines << QStringLiteral("(%1: %2)")
+                         .arg(leaf->getString(QStringLiteral("vwaiter")),
+                              leaf->getString(QStringLiteral("vwaitername")));
+        const QString reason = oneLine(leaf->getString(QStringLiteral("reason")));
+        if (!reason.isEmpty())
+            lines << reason;
+    }
+    QStringList laidOut;
+    if (!items.isEmpty() && layoutLines(QStringLiteral("sumvoidentries.cfg"), items, laidOut))
+        return laidOut;
+    return lines;
+}
+
+QStringList TSummary::tableItems(const TRepData *group, qint64 &sum, bool hotel) const
+{
+    const TReportNode *n
+            = group->node(hotel ? QStringLiteral("hotrooms") : QStringLiteral("tables"));
+    if (!n)
+        return {};
+    // by the time of the pay that made the leaf; the running number keeps
+    // equal times apart
+    QList<std::pair<QString, const TReportLeaf *>> sorted;
+    long running = 0;
+    for (const TReportLeaf *leaf : n->leaves()) {
+        QDate d;
+        QTime t;
+        if (const auto *table = dynamic_cast<const TRepTable *>(leaf)) {
+            d = table->payDate();
+            t = table->payTime();
+        } else {
+            d = leaf->getDate(QStringLiteral("date"));
+            t = leaf->getTime(QStringLiteral("time"));
+        }
+        const QString key = QString::asprintf("%04d%02d%02d%02d%02d%02d%08ld", d.year(), d.month(),
+                                              d.day(), t.hour(), t.minute(), t.second(), ++running);
+        sorted.append({key, leaf});
+    }
+    std::sort(sorted.begin(), sorted.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+
+    QStringList lines;
+    const QString currency = currencyText().leftJustified(3);
+    for (const auto &entry : sorted) {
+        const TReportLeaf *leaf = entry.second;
+        const qint64 amount = amountOf(leaf);
+        sum += amount;
+        QDate d;
+        QTime t;
+        if (const auto *table = dynamic_cast<const TRepTable *>(leaf)) {
+            d = table->payDate();
+            t = table->payTime();
+        } else {
+            d = leaf->getDate(QStringLiteral("date"));
+            t = leaf->getTime(QStringLiteral("time"));
+        }
+        const QString date = d.toString(QStringLiteral("dd.MM.yy")).rightJustified(8);
+        const QString time = t.toString(QStringLiteral("hh:mm:ss")).rightJustified(8);
+        const QString table = leaf->getString(QStringLiteral("table"));
+        if (!hotel) {
+            lines << QStringLiteral("%1 %2  %3/%4 %5 %6")
+                             .arg(date, time, table.rightJustified(5),
+                                  QString::asprintf("%03d", leaf->getInt(QStringLiteral("party"))),
+                                  amountText(amount).rightJustified(8), currency);
+            const QStringList pays = leaf->getString(QStringLiteral("pays"))
+                                             .split(QLatin1Char(';'), Qt::SkipEmptyParts);
+            for (const QString &pay : pays) {
+                const QStringList f = pay.split(QLatin1Char(':'));
+                lines << QStringLiteral("%1:(Tip %2) %3 %4")
+                                 .arg(f.value(0).left(13).rightJustified(13),
+                                      amountText(parseInteger(f.value(2))).rightJustified(8),
+                                      amountText(parseInteger(f.value(1))).rightJustified(8),
+                                      currency);
+            }
+        } else {
+            lines << QStringLiteral("%1 %2  %3/%4 %5")
+                             .arg(date, time, table, leaf->getString(QStringLiteral("party")),
+                                  leaf->getString(QStringLiteral("billnum")));
+            lines << QStringLiteral("  %1 %2 %3")
+                             .arg(cut(leaf->getString(QStringLiteral("waitername")), 15),
+                                  amountText(amount).rightJustified(8), currency);
+            QString room = leaf->getString(QStringLiteral("room"));
+            if (room.isEmpty())
+                room = leaf->getString(QStringLiteral("hotelacc"));
+            lines << room.rightJustified(5) + QLatin1Char(' ')
+                             + leaf->getString(QStringLiteral("hotelguest"));
+        }
+    }
+    return lines;
+}
+
+QStringList TSummary::hourItems(const TRepData *group, qint64 &sum) const
+{
+    const TReportNode *n = group->node(QStringLiteral("hours"));
+    if (!n)
+        return {};
+    QMap<int, const TReportLeaf *> byHour;
+    for (auto it = n->leaves().cbegin(); it != n->leaves().cend(); ++it)
+        byHour.insert(it.key().toInt(), it.value());
+    QStringList lines;
+    for (auto it = byHour.cbegin(); it != byHour.cend(); ++it) {
+        const qint64 amount = amountOf(it.value());
+        sum += amount;
+        const QString hour = num(it.key()).rightJustified(2);
+        lines << itemLine(
+                QStringLiteral("%1:00-%2:59 (%3)")
+                        .arg(hour, hour, num(roundHalfUp(it.value()->count())).rightJustified(4)),
+                amount);
+    }
+    return lines;
+}
+
+QStringList TSummary::orderItems(const TRepData *group, qint64 &sum) const
+{
+    const TReportNode *n = group->node(QStringLiteral("orders"));
+    if (!n)
+        return {};
+    QMap<qint64, const TReportLeaf *> byKey;
+    for (auto it = n->leaves().cbegin(); it != n->leaves().cend(); ++it)
+        byKey.insert(it.key().toLongLong(), it.value());
+    QStringList lines;
+    for (auto it = byKey.cbegin(); it != byKey.cend(); ++it) {
+        const TReportLeaf *leaf = it.value();
+        const qint64 amount = amountOf(leaf);
+        sum += amount;
+        // 101003: article 101 paid with pay form 3
+        lines << itemLine(QStringLiteral("%1 %2 %3/%4 (%5)")
+                                  .arg(num(it.key() / 1000).rightJustified(5),
+                                       num(it.key() % 1000).rightJustified(3),
+                                       leaf->getString(QStringLiteral("table")).rightJustified(4),
+                                       leaf->getString(QStringLiteral("party")).rightJustified(3),
+                                       num(roundHalfUp(leaf->count()))),
+                          amount);
+    }
+    return lines;
+}
+
+QStringList TSummary::discountItems(const TRepData *group, QStringList &sums) const
+{
+    const TReportNode *n = group->node(QStringLiteral("discounts"));
+    if (!n || n->leaves().isEmpty())
+        return {};
+    QStringList lines;
+    const QString currency = currencyText();
+    qint64 lost = 0;
+    for (const TReportLeaf *leaf : n->leaves()) {
+        const QString absolute = leaf->getString(QStringLiteral("discabs"));
+        const bool isAbsolute = parseBoolean(absolute) || parseDecimal(absolute) != 0;
+        const double rate = leaf->getDouble(QStringLiteral("discrate"));
+        const QString size
+                = isAbsolute ? amountText(roundHalfUp(rate)).rightJustified(6) + QLatin1Char(' ')
+                                       + currency
+                             : QString::asprintf("%2d", int(roundHalfUp(rate))) + QLatin1Char('%');
+        lines << QStringLiteral("%1 x %2 (%3)")
+                                 .arg(num(roundHalfUp(leaf->count())).rightJustified(3),
+                                      leaf->getString(QStringLiteral("discid")).rightJustified(3),
+                                      cut(leaf->getString(QStringLiteral("discname")), 15))
+                         + size;
+        const qint64 discount = roundHalfUp(leaf->getDouble(QStringLiteral("discount")));
+        const qint64 amount = amountOf(leaf);
+        lost += discount;
+        lines << QStringLiteral("         %1 %2 %3 %4")
+                         .arg(amountText(discount).rightJustified(8),
+                              amountText(amount).rightJustified(8),
+                              amountText(discount + amount).rightJustified(8), currency);
+    }
+    const TReportLeaf *total = n->total();
+    const qint64 discounted = total ? amountOf(total) : 0;
+    sums << itemLine(caption(QStringLiteral("discorderamount"), tr("Order amount:")),
+                     discounted + lost);
+    sums << itemLine(caption(QStringLiteral("discounted"), tr("Discounted:")), discounted);
+    sums << itemLine(caption(QStringLiteral("lostmoney"), tr("Lost money:")), lost);
+    return lines;
+}
+
+QStringList TSummary::priceFindings(const TRepData *group, QStringList &sums) const
+{
+    const TReportNode *n = group->node(QStringLiteral("subvents"));
+    if (!n || n->leaves().isEmpty())
+        return {};
+    QList<std::pair<QString, const TReportLeaf *>> sorted;
+    for (const TReportLeaf *leaf : n->leaves())
+        sorted.append({QString::asprintf("%04d%04d", leaf->getInt(QStringLiteral("payform")),
+                                         leaf->getInt(QStringLiteral("subvid"))),
+                       leaf});
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+
+    QStringList lines;
+    const QString currency = currencyText();
+    qint64 sumSubvention = 0;
+    qint64 sumAmount = 0;
+    for (const auto &entry : sorted) {
+        const TReportLeaf *leaf = entry.second;
+        const qint64 count = roundHalfUp(leaf->count());
+        const qint64 subvention = leaf->getLong(QStringLiteral("subvamount"));
+        const qint64 amount = amountOf(leaf);
+        sumSubvention += subvention;
+        sumAmount += amount;
+        lines << QStringLiteral("* %1) %2 (%3)")
+                         .arg(leaf->getString(QStringLiteral("payform")).rightJustified(4),
+                              cut(leaf->getString(QStringLiteral("payformname")), 20),
+                              num(count).rightJustified(4));
+        auto figures = [&](const QString &label, qint64 s, qint64 a) {
+            return QStringLiteral("%1: %2 %3 %4 %5")
+                    .arg(cut(label, 14), amountText(s).rightJustified(7),
+                         amountText(a).rightJustified(7), amountText(s + a).rightJustified(7),
+                         currency);
+        };
+        lines << figures(leaf->getString(QStringLiteral("subvname")), subvention, amount);
+        if (count > 0)
+            lines << figures(tr("per pay"), roundHalfUp(double(subvention) / double(count)),
+                             roundHalfUp(double(amount) / double(count)));
+    }
+    sums << itemLine(caption(QStringLiteral("subundiscount"), tr("Table undiscounted:")),
+                     sumSubvention + sumAmount);
+    sums << itemLine(caption(QStringLiteral("subamount"), tr("Table amount:")), sumAmount);
+    sums << itemLine(caption(QStringLiteral("subdiscount"), tr("Table discount:")), sumSubvention);
+    return lines;
+}
+
+QStringList TSummary::minimalItems(const TRepData *group, qint64 &vatSum) const
+{
+    QStringList lines;
+    const QList<Payform> pays = payforms(group);
+    qint64 inAmount = 0;
+    for (const Payform &p : pays) {
+        if (p.inSum)
+            inAmount += p.amount;
+    }
+    if (isPrinted(QStringLiteral("insummary")))
+        payformList(lines, pays, true, false);
+    if (isPrinted(QStringLiteral("notsummary")))
+        payformList(lines, pays, false, false);
+    const qint64 tip = group->getLong(QStringLiteral("tip"));
+    const qint64 credits = group->getLong(QStringLiteral("credits"));
+    if (isPrinted(QStringLiteral("sumtip")))
+        lines << amountLine(caption(QStringLiteral("sumtip"), tr("Tip")), tip);
+    if (isPrinted(QStringLiteral("credits")))
+        lines << amountLine(caption(QStringLiteral("credits"), tr("Credits")), credits);
+    // all payforms - (non refund + credits + tip + not in summary)
+    if (isPrinted(QStringLiteral("allamount")))
+        lines << amountLine(caption(QStringLiteral("allamount"), tr("All amount")),
+                            inAmount - credits - tip);
+    vatLines(lines, group, &vatSum);
+    return lines;
+}
+
+} // namespace PosLib

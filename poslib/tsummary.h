@@ -1,0 +1,215 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QObject>
+#include <QStringList>
+
+#include <memory>
+
+namespace Basics {
+class TInifile;
+class TValue;
+class TValueList;
+} // namespace Basics
+
+namespace PosLib {
+
+class TCurrencies;
+class TCurrency;
+class TRepCenters;
+class TRepData;
+class TReport;
+class TReportLeaf;
+class TRepWaiters;
+class TSettings;
+
+// Turns the report data tree into the printed summary: fixed-width text
+// lines with a header, one section per waiter or cost center (or one over
+// all) and the lines of one report code in each. Captions, section
+// switches and options come from "etc/reports.ini" under the data path;
+// item lists may be laid out by the layouts of "etc/layout".
+//
+// Usual use: construct over a prepared generator, set the range (and the
+// period, header waiter, turnover number where needed), then call
+// waiterReport() or centerReport(). The writer runs the generator itself.
+class TSummary : public QObject
+{
+    Q_OBJECT
+public:
+    // The report codes (the body written for each group).
+    enum Code {
+        Articles = 0,
+        Families = 1,
+        WaiterSummary = 2,
+        CenterSummary = 3,
+        Voids = 4,
+        Tables = 5,
+        VoidEntries = 6,
+        Hours = 7,
+        Orders = 8,
+        FamGroups = 9,
+        Departments = 10,
+        Minimal = 11,
+        Discounts = 12,
+        PriceFindings = 13,
+        HotelRooms = 14,
+    };
+
+    // None of the pointers is owned; `currencies` and `waiters` may be
+    // null. `dataPath` is the installation's data path (with or without a
+    // trailing separator). Reads "etc/reports.ini" and the installation
+    // settings once; a missing or unreadable file gives the defaults.
+    TSummary(TReport *report, TCurrencies *currencies, Basics::TValueList *waiters,
+             const QString &dataPath, QObject *parent = nullptr);
+    ~TSummary() override;
+
+    // An invalid from date means the current, not yet closed data; a from
+    // date without a to date reads that one day.
+    void setRange(const QDate &from, const QDate &to);
+    QDate from() const { return m_from; }
+    QDate to() const { return m_to; }
+    // Days per period; 0 writes the whole range at once.
+    void setPeriod(int days) { m_period = days; }
+    int period() const { return m_period; }
+    // The waiter named by the "From waiter" header line; not owned.
+    void setHeaderWaiter(Basics::TValue *waiter) { m_headerWaiter = waiter; }
+    // The number of the day turnover whose header is written; 0 none.
+    void setTurnoverNumber(int number) { m_turnover = number; }
+    // A fiscal batch run: a from date without a to date gives the fiscal
+    // header with the day's Z counter.
+    void setFiscal(bool fiscal) { m_fiscal = fiscal; }
+    bool isFiscal() const { return m_fiscal; }
+    // Fixes the clock of the header and of the business date; an invalid
+    // value means the current time.
+    void setNow(const QDateTime &now) { m_now = now; }
+
+    // Runs the generator and writes the report of `code` per waiter (or
+    // over all waiters). Empty when no group gave any line.
+    QStringList waiterReport(int code, const QString &title, bool overAll);
+    // The same per cost center, then the entries without cost center.
+    QStringList centerReport(int code, const QString &title);
+
+    // "Summary for", the title and the header over the writer's range.
+    QStringList headerLines(const QString &title) const;
+    // The group sections of already filled groupings (no header, the
+    // generator is not run). The current data is assumed when the writer
+    // has no from date.
+    QStringList waiterLines(const TRepWaiters *waiters, int code, bool overAll) const;
+    QStringList centerLines(const TRepCenters *centers, int code) const;
+    // The lines of one report code for one group; empty when the group
+    // gives nothing. `currentData` adds the open tables to the full
+    // summary.
+    QStringList body(int code, const TRepData *group, bool currentData) const;
+
+    // Options of section "Settings".
+    int fillTo() const { return m_fillTo; }
+    int pageWidth() const { return m_pageWidth; }
+    bool masterOwnTabs() const { return m_masterOwnTabs; }
+    bool useShortText() const { return m_useShortText; }
+    bool noCurrency() const { return m_noCurrency; }
+    bool showPercent() const { return m_showPercent; }
+    int gastroDay() const { return m_gastroDay; }
+
+    // The caption of `key` in section "reports", else `defaultText`.
+    QString caption(const QString &key, const QString &defaultText) const;
+    // False when section "NoPrint" switches "no" + key on.
+    bool isPrinted(const QString &key) const;
+    // The business day of the writer's clock: back one day per full 2400
+    // of "gastroday", and one more before its HH:MM.
+    QDate businessDate() const;
+
+    // Line primitives.
+    // The amount in cents as the system currency writes it; the plain
+    // cents without a currency list. `currency` formats an amount that is
+    // kept in that currency.
+    QString amountText(qint64 cents, const TCurrency *currency = nullptr) const;
+    // The first three characters of the currency's short name (system
+    // currency by default); empty with "nocurrency" or without a list.
+    QString currencyText(const TCurrency *currency = nullptr) const;
+    // Caption cut and filled with '.' to "fillto", then ": count".
+    QString countLine(const QString &caption, qint64 count) const;
+    // The same with ": amount currency".
+    QString amountLine(const QString &caption, qint64 cents) const;
+    // Text filled with blanks to "fillto", then the amount right-aligned
+    // in 8 and the currency text left-aligned in 3.
+    QString itemLine(const QString &text, qint64 cents) const;
+    // The caption and a line of '=' of its length.
+    QStringList sectionTitle(const QString &caption) const;
+
+    // "var/reports/yyyyMMdd.<batch>.fiscal" under the data path.
+    static QString fiscalFileName(const QDate &from, int batchNumber, const QString &dataPath);
+    // True when "var/reports" holds a fiscal summary file of that day.
+    static bool hasFiscalFiles(const QDate &day, const QString &dataPath);
+
+private:
+    struct Payform;
+    struct LayoutItem;
+
+    QDateTime clock() const;
+    QStringList headerLines(const QString &title, const QDate &from, const QDate &to) const;
+    long zCounter(const QDate &day) const;
+    QStringList runReport(int code, const QString &title, bool overAll, bool centers);
+    // One period (or the current data): header and group sections.
+    QStringList runPeriod(int code, const QString &title, bool overAll, bool centers,
+                          const QDate &from, const QDate &to, bool &gotData);
+    // Rule, title, the description line when given, rule, blank, body.
+    QStringList groupSection(const QString &title, const QString *descr,
+                             const QStringList &body) const;
+    QString waiterName(const TRepData *group, int number) const;
+    static bool hasData(const TRepData *group);
+
+    // Full summary and its parts.
+    QStringList fullSummary(const TRepData *group, bool currentData) const;
+    QList<Payform> payforms(const TRepData *group) const;
+    void payformList(QStringList &lines, const QList<Payform> &pays, bool inSum, bool titled) const;
+    qint64 vatLines(QStringList &lines, const TRepData *group, qint64 *vatSum = nullptr) const;
+    void cashPart(QStringList &lines, const TRepData *group) const;
+    void currencyPart(QStringList &lines, const TRepData *group) const;
+    void balancingPart(QStringList &lines, const TRepData *group) const;
+    void articleList(QStringList &lines, const TRepData *group, const QString &node,
+                     const QString &key, const QString &title, bool controlOnly) const;
+
+    // Item reports.
+    QStringList itemReport(int code, const TRepData *group) const;
+    QStringList simpleItems(int code, const TRepData *group, qint64 &sum) const;
+    QStringList voidEntries(const TRepData *group, qint64 &sum) const;
+    QStringList tableItems(const TRepData *group, qint64 &sum, bool hotel) const;
+    QStringList hourItems(const TRepData *group, qint64 &sum) const;
+    QStringList orderItems(const TRepData *group, qint64 &sum) const;
+    QStringList discountItems(const TRepData *group, QStringList &sums) const;
+    QStringList priceFindings(const TRepData *group, QStringList &sums) const;
+    QStringList minimalItems(const TRepData *group, qint64 &vatSum) const;
+    // Item lines from the layout `layout`, when that layout exists.
+    bool layoutLines(const QString &layout, const QList<LayoutItem> &items,
+                     QStringList &lines) const;
+
+    QString articleText(const TReportLeaf *leaf) const;
+    QString leafCurrencyName(const TReportLeaf *leaf) const;
+
+    TReport *m_report;
+    TCurrencies *m_currencies;
+    Basics::TValueList *m_waiters;
+    QString m_dataPath;
+    std::unique_ptr<Basics::TInifile> m_ini;
+    std::unique_ptr<TSettings> m_settings;
+    Basics::TValue *m_headerWaiter = nullptr;
+    QDate m_from;
+    QDate m_to;
+    int m_period = 0;
+    int m_turnover = 0;
+    bool m_fiscal = false;
+    QDateTime m_now;
+
+    int m_fillTo = 25;
+    int m_pageWidth = 40;
+    bool m_masterOwnTabs = true;
+    bool m_useShortText = false;
+    bool m_noCurrency = false;
+    bool m_showPercent = true;
+    int m_gastroDay = 500;
+    bool m_debug = false;
+    bool m_shortForm = false;
+};
+
+} // namespace PosLib

@@ -1,0 +1,634 @@
+#include "tsummary.h"
+
+#include "tcounter.h"
+#include "tcurrencies.h"
+#include "testdir.h"
+#include "tinstallation.h"
+#include "treport.h"
+#include "tsettings.h"
+#include "ttable.h"
+
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+using namespace PosLib;
+
+namespace {
+
+const QDate Day(2014, 3, 10); // a Monday
+const QDateTime Evening(Day, QTime(23, 30));
+
+// ---- the installation -------------------------------------------------------
+
+struct Article
+{
+    qint64 plu;
+    const char *text;
+    qint64 price;
+    int family;
+    const char *familyName;
+    int rate; // hundredths of a percent
+};
+
+const Article Pizza {101, "Pizza Margherita", 850, 10, "Pizza", 1000};
+const Article Cola {201, "Cola", 300, 20, "Soft drinks", 2000};
+const Article Wine {410, "House wine", 1200, 30, "Wine", 2000};
+
+struct Waiter
+{
+    int number;
+    const char *name;
+};
+
+const Waiter Anna {1, "Anna"};
+const Waiter Carla {3, "Carla"};
+
+void common(TTableEntry *e, int type, const Waiter &w, const QDate &day, const QTime &time,
+            int center)
+{
+    e->setType(type);
+    e->setInt("waiter", w.number);
+    e->setString("waitername", w.name);
+    e->setDate("date", day);
+    e->setTime("time", time);
+    if (center != 0) {
+        e->setInt("center", center);
+        e->setString("centername", "Restaurant");
+    }
+}
+
+TTableEntry *order(const Article &a, double count, const Waiter &w, const QTime &time,
+                   const QDate &day = Day, int center = 1)
+{
+    auto *e = new TTableEntry;
+    common(e, EntryOrder, w, day, time, center);
+    e->setInt("plu", a.plu);
+    e->setString("article", a.text);
+    e->setInt("price", a.price);
+    e->setDouble("count", count);
+    e->setInt("family", a.family);
+    e->setString("familyname", a.familyName);
+    e->setInt("rateih", a.rate);
+    e->setInt("rateoh", a.rate);
+    if (a.plu == Wine.plu)
+        e->setBool("iscontrol", true);
+    return e;
+}
+
+struct Pay
+{
+    qint64 amount;
+    qint64 tip;
+    qint64 given;
+    qint64 ret;
+    int payform;
+    const char *name;
+    bool inTermSum;
+    int guests;
+};
+
+TTableEntry *pay(const Pay &p, const Waiter &w, const QTime &time, const QDate &day = Day,
+                 int center = 1)
+{
+    auto *e = new TTableEntry;
+    common(e, EntryPay, w, day, time, center);
+    e->setInt("amount", p.amount);
+    e->setInt("tip", p.tip);
+    e->setInt("given", p.given);
+    e->setInt("return", p.ret);
+    e->setInt("payform", p.payform);
+    e->setString("payformname", p.name);
+    e->setBool("intermsum", p.inTermSum);
+    e->setInt("guests", p.guests);
+    return e;
+}
+
+TTableEntry *cash(qint64 amount, const char *reason, const Waiter &w, const QTime &time)
+{
+    auto *e = new TTableEntry;
+    common(e, EntryCash, w, Day, time, 1);
+    e->setInt("amount", amount);
+    e->setDouble("count", 1);
+    e->setString("reason", reason);
+    return e;
+}
+
+class Summary : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::English));
+
+        TSettings settings;
+        auto *record = new Basics::TValue;
+        record->setString("installationname", "Trattoria Sole");
+        settings.insert(record);
+        settings.save(base().constData());
+
+        TCurrencies list;
+        list.setSystemCurrencyId(1);
+        auto *euro = new TCurrency;
+        euro->setId(1);
+        euro->setName("Euro");
+        euro->setShortname("EUR");
+        euro->setDecpos(2);
+        list.insert(euro);
+        list.save(base().constData());
+        ASSERT_EQ(0, currencies.load(base().constData()));
+    }
+
+    QByteArray base() const { return dir.path().toLocal8Bit(); }
+    QString root() const { return dir.path(); }
+
+    // Header and entries of one table file; ids are given in order.
+    static QByteArray tableBytes(long number, int party, const Waiter &w, bool inSum,
+                                 const QList<TTableEntry *> &entries, double amount = 0)
+    {
+        TTable t(nullptr);
+        t.setTable(number);
+        t.setParty(party);
+        t.setInSum(inSum);
+        t.setAmount(amount);
+        t.create().setInt("waiter", w.number);
+        t.create().setString("waitername", w.name);
+        t.create().setDate("date", Day);
+        int id = 0;
+        for (TTableEntry *e : entries) {
+            e->setId(++id);
+            t.entries().insert(e);
+        }
+        QByteArray bytes;
+        t.write(bytes);
+        return bytes;
+    }
+
+    // The current data: three paid tables of Anna and Carla and one open
+    // table of Anna.
+    void currentData()
+    {
+        auto *voided = new TTableEntry;
+        common(voided, EntryVoid, Anna, Day, QTime(19, 6), 1);
+        voided->setInt("plu", Cola.plu);
+        voided->setString("article", Cola.text);
+        voided->setInt("price", Cola.price);
+        voided->setDouble("count", 1);
+        voided->setInt("amount", 300);
+        voided->setInt("vwaiter", 1);
+        voided->setString("vwaitername", "Anna");
+        voided->setString("reason", "Wrong order");
+        // table 12: 2 x 8.50 + 3 x 3.00 = 26.00 paid cash with 1.00 tip
+        dir.write("var/archives/a1",
+                  tableBytes(12, 1, Anna, true,
+                             {order(Pizza, 2, Anna, QTime(18, 45)),
+                              order(Cola, 3, Anna, QTime(19, 5)), voided,
+                              pay({2600, 100, 3000, 300, 1, "Cash", true, 2}, Anna, QTime(20, 10)),
+                              cash(5000, "Change float", Anna, QTime(17, 0)),
+                              cash(-1500, "Flowers", Anna, QTime(17, 5))}));
+        // table 7: 8.50 + 0.25 x 12.00 = 11.50 by card
+        dir.write("var/archives/a2",
+                  tableBytes(7, 2, Carla, true,
+                             {order(Pizza, 1, Carla, QTime(20, 15)),
+                              order(Wine, 0.25, Carla, QTime(20, 20)),
+                              pay({1150, 0, 1150, 0, 2, "Visa", false, 1}, Carla, QTime(21, 0))}));
+        // table 4: a morning cola outside the turnover, without cost center
+        dir.write("var/archives/a3", tableBytes(4, 1, Anna, false,
+                                                {order(Cola, 1, Anna, QTime(9, 30), Day, 0),
+                                                 pay({300, 0, 500, 200, 1, "Cash", true, 1}, Anna,
+                                                     QTime(9, 35), Day, 0)}));
+        // an open table of 4.50
+        dir.write("var/tables/t20.001", tableBytes(20, 1, Anna, true, {}, 450));
+    }
+
+    // A closed day with one table: `count` pizzas paid cash.
+    void closedDay(const QDate &day, long archive, double count)
+    {
+        const qint64 amount = qint64(Pizza.price * count);
+        dir.write(QStringLiteral("var/statist/") + statistDayName(day)
+                          + QStringLiteral("/a%1").arg(archive),
+                  tableBytes(archive, 1, Anna, true,
+                             {order(Pizza, count, Anna, QTime(12, 0), day),
+                              pay({amount, 0, amount, 0, 1, "Cash", true, 1}, Anna, QTime(13, 0),
+                                  day)}));
+    }
+
+    void ini(const QByteArray &text) { dir.write("etc/reports.ini", text); }
+
+    // A writer over the current data with the clock at `now`.
+    std::unique_ptr<TSummary> writer(const QDateTime &now = Evening)
+    {
+        report = std::make_unique<TReport>(QDate(), nullptr, root());
+        auto s = std::make_unique<TSummary>(report.get(), &currencies, nullptr, root());
+        s->setNow(now);
+        return s;
+    }
+
+    static QStringList header(const QString &title)
+    {
+        return {"Summary for: Trattoria Sole", title, "Actual Shift Summary from Monday, 10.3.2014",
+                "Printed Monday, 10.3.2014 at 23:30", ""};
+    }
+
+    TestDir dir;
+    TCurrencies currencies;
+    std::unique_ptr<TReport> report;
+};
+
+#define EXPECT_LINES(expected, actual) \
+    EXPECT_EQ((expected).join('\n').toStdString(), (actual).join('\n').toStdString())
+
+const QStringList FullBody {
+        "Paid tables..............: 3",
+        "Voids....................: 1",
+        "Void amount..............: 3.00 EUR",
+        "Open tables..............: 1",
+        "Open tables, sum.........: 4.50 EUR",
+        "In summary",
+        "==========",
+        "Cash (1).................: 27.00 EUR",
+        "Visa (1).................: 11.50 EUR",
+        "",
+        "Sum of payforms..........: 38.50 EUR",
+        "Not in summary",
+        "==============",
+        "Cash (1).................: 3.00 EUR",
+        "",
+        "Sum of payforms..........: 3.00 EUR",
+        "Sum of all payforms......: 41.50 EUR",
+        "Tip......................: 1.00 EUR",
+        "Credits..................: 0.00 EUR",
+        "Non refund...............: 0.00 EUR",
+        "Not in summary...........: 3.00 EUR",
+        "",
+        "All amount...............: 37.50 EUR",
+        "Orders",
+        "======",
+        "Sum In House.............: 40.50 EUR",
+        "Sum Out of House.........: 0.00 EUR",
+        "Not in summary...........: 3.00 EUR",
+        "",
+        "All amount...............: 37.50 EUR",
+        "VAT   10.00 %............: 2.32 EUR",
+        "Net   10.00 %............: 23.18 EUR",
+        "Gross 10.00 %............: 25.50 EUR",
+        "VAT   20.00 %............: 2.00 EUR",
+        "Net   20.00 %............: 10.00 EUR",
+        "Gross 20.00 %............: 12.00 EUR",
+        "Sum Net..................: 33.18 EUR",
+        "Net all amount...........: 33.18 EUR",
+        "Cash amount",
+        "===========",
+        "Euro.....................: 35.00 EUR",
+        "- Return difference......: 5.00 EUR",
+        "Given not in summary.....: 3.00 EUR",
+        "Tip......................: 1.00 EUR",
+        "Credits..................: 0.00 EUR",
+        "Cash in..................: 50.00 EUR",
+        "* 1 Change float: 50.00 EUR",
+        "Cash out.................: -15.00 EUR",
+        "* 1 Flowers: -15.00 EUR",
+        "",
+        "Cash amount..............: 65.00 EUR",
+        "Currencies",
+        "==========",
+        "30.00 EUR",
+        "Statists",
+        "========",
+        "Guests...................: 3",
+        "Amount per guest.........: 12.50 EUR",
+        "All amount per guest.....: 13.50 EUR",
+        "Net all amount per guest.: 11.06 EUR",
+        "Control articles",
+        "================",
+        "410 House wine (0.250): 3.00 EUR",
+        "  --------------",
+        "Sum articles.............: 3.00 EUR",
+};
+
+const QStringList CarlaBody {
+        "Paid tables..............: 1",
+        "Voids....................: 0",
+        "Void amount..............: 0.00 EUR",
+        "Open tables..............: 0",
+        "Open tables, sum.........: 0.00 EUR",
+        "In summary",
+        "==========",
+        "Visa (1).................: 11.50 EUR",
+        "",
+        "Sum of payforms..........: 11.50 EUR",
+        "Not in summary...........: 0.00 EUR",
+        "",
+        "All amount...............: 11.50 EUR",
+        "Orders",
+        "======",
+        "Sum In House.............: 11.50 EUR",
+        "Sum Out of House.........: 0.00 EUR",
+        "Not in summary...........: 0.00 EUR",
+        "",
+        "All amount...............: 11.50 EUR",
+        "VAT   10.00 %............: 0.77 EUR",
+        "Net   10.00 %............: 7.73 EUR",
+        "Gross 10.00 %............: 8.50 EUR",
+        "VAT   20.00 %............: 0.50 EUR",
+        "Net   20.00 %............: 2.50 EUR",
+        "Gross 20.00 %............: 3.00 EUR",
+        "Sum Net..................: 10.23 EUR",
+        "Net all amount...........: 10.23 EUR",
+        "Cash amount",
+        "===========",
+        "Tip......................: 0.00 EUR",
+        "Credits..................: 0.00 EUR",
+        "Cash in..................: 0.00 EUR",
+        "Cash out.................: 0.00 EUR",
+        "",
+        "Cash amount..............: 0.00 EUR",
+        "Statists",
+        "========",
+        "Guests...................: 1",
+        "Amount per guest.........: 11.50 EUR",
+        "All amount per guest.....: 11.50 EUR",
+        "Net all amount per guest.: 10.23 EUR",
+        "Control articles",
+        "================",
+        "410 House wine (0.250): 3.00 EUR",
+        "  --------------",
+        "Sum articles.............: 3.00 EUR",
+};
+
+const QStringList ArtsBody {
+        "   3 Pizza Margher   101      25.50 EUR",
+        "   4 Cola            201      12.00 EUR",
+        "0.250 House win   410          3.00 EUR",
+        "---------------------------------------",
+        "Sum articles:                 40.50 EUR",
+        "---------------------------------------",
+        "",
+};
+
+const QStringList FamsBody {
+        "   3 Pizza           10       25.50 EUR",
+        "   4 Soft drinks     20       12.00 EUR",
+        "0.250 Wine        30           3.00 EUR",
+        "---------------------------------------",
+        "Sum families:                 40.50 EUR",
+        "---------------------------------------",
+        "",
+};
+
+const QStringList TabsBody {
+        "10.03.14 09:35:00      4/001     3.00 EUR", "         Cash:(Tip     0.00)     3.00 EUR",
+        "10.03.14 20:10:00     12/001    26.00 EUR", "         Cash:(Tip     1.00)    27.00 EUR",
+        "10.03.14 21:00:00      7/002    11.50 EUR", "         Visa:(Tip     0.00)    11.50 EUR",
+        "-----------------------------------------", "Sum payments:                 40.50 EUR",
+        "-----------------------------------------", "",
+};
+
+const QStringList HoursBody {
+        " 9:00- 9:59 (   1)             3.00 EUR", "18:00-18:59 (   2)            17.00 EUR",
+        "19:00-19:59 (   3)             9.00 EUR", "20:00-20:59 (   1)            11.50 EUR",
+        "---------------------------------------", "Amount                        40.50 EUR",
+        "---------------------------------------", "",
+};
+
+const QStringList OrdersBody {
+        "  101   1   12/  1 (2)        17.00 EUR", "  101   2    7/  2 (1)         8.50 EUR",
+        "  201   1   12/  1 (4)        12.00 EUR", "  410   2    7/  2 (0)         3.00 EUR",
+        "---------------------------------------", "Sum orders:                   40.50 EUR",
+        "---------------------------------------", "",
+};
+
+const QStringList VoidsBody {
+        "10.03.2014 19:06:00    12/  1",
+        "   1 Cola           (   0)      3.00 EUR",
+        "(1: Anna)",
+        "Wrong order",
+        "-----------",
+        "Sum void entries:              3.00 EUR",
+        "-----------",
+        "",
+};
+
+QStringList operator+(const QStringList &a, const QStringList &b)
+{
+    QStringList out = a;
+    out += b;
+    return out;
+}
+
+} // namespace
+
+TEST_F(Summary, FullSummaryOverAllWaiters)
+{
+    currentData();
+    EXPECT_LINES(header("Amount of all waiters") + FullBody,
+                 writer()->waiterReport(TSummary::WaiterSummary, "Amount of all waiters", true));
+}
+
+TEST_F(Summary, WaiterWithoutEntriesHasNoSection)
+{
+    currentData();
+    const QStringList lines
+            = writer()->waiterReport(TSummary::WaiterSummary, "List of all waiters", false);
+    EXPECT_TRUE(lines.contains("Waiter #1 - Anna"));
+    EXPECT_FALSE(lines.join('\n').contains("Waiter #2"));
+    // Carla's section closes the report
+    const QString rule(17, '=');
+    const QStringList carla = QStringList {rule, "Waiter #3 - Carla", "", rule, ""} + CarlaBody;
+    ASSERT_GE(lines.size(), carla.size());
+    EXPECT_LINES(carla, lines.mid(lines.size() - carla.size()));
+    EXPECT_LINES(header("List of all waiters"), lines.mid(0, 5));
+    EXPECT_EQ(QString(16, '='), lines.at(5));
+}
+
+TEST_F(Summary, ItemReportsOverAllWaiters)
+{
+    currentData();
+    const std::pair<int, QStringList> reports[] = {
+            {TSummary::Articles, ArtsBody}, {TSummary::Families, FamsBody},
+            {TSummary::Tables, TabsBody},   {TSummary::Hours, HoursBody},
+            {TSummary::Orders, OrdersBody}, {TSummary::VoidEntries, VoidsBody},
+    };
+    for (const auto &r : reports) {
+        SCOPED_TRACE(r.first);
+        EXPECT_LINES(header("Report") + r.second, writer()->waiterReport(r.first, "Report", true));
+    }
+    EXPECT_TRUE(writer()->waiterReport(15, "Report", true).isEmpty());
+}
+
+TEST_F(Summary, NoPrintSwitchRemovesOneLineAndCaptionsReplaceDefaults)
+{
+    currentData();
+    ini("[NoPrint]\r\nnopaidtables = yes\r\nnoheader = yes\r\n"
+        "[reports]\r\nvoids = Cancellations\r\nheaderactual = Shift of %1 (%2.%3.)\r\n"
+        "waiters = Waiter %1: %2\r\n");
+    QStringList body = FullBody.mid(1);
+    body[0] = "Cancellations............: 1";
+    const QStringList expected
+            = QStringList {"Summary for: Trattoria Sole", "All", "Shift of Monday (10.3.)", ""}
+              + body;
+    EXPECT_LINES(expected, writer()->waiterReport(TSummary::WaiterSummary, "All", true));
+
+    const QStringList perWaiter = writer()->waiterReport(TSummary::Articles, "Per waiter", false);
+    EXPECT_TRUE(perWaiter.contains("Waiter 3: Carla"));
+    EXPECT_TRUE(perWaiter.contains("Waiter 1: Anna"));
+}
+
+TEST_F(Summary, FillToBelowTenGivesTen)
+{
+    currentData();
+    ini("[Settings]\r\nfillto = 5\r\n");
+    auto s = writer();
+    EXPECT_EQ(10, s->fillTo());
+    const QStringList lines = s->waiterReport(TSummary::WaiterSummary, "All", true);
+    const QStringList expected {"Paid table: 3", "Voids.....: 1",         "Void amoun: 3.00 EUR",
+                                "Open table: 1", "Open table: 4.50 EUR",  "In summary",
+                                "==========",    "Cas (1)...: 27.00 EUR", "Vis (1)...: 11.50 EUR"};
+    EXPECT_LINES(expected, lines.mid(5, expected.size()));
+}
+
+TEST_F(Summary, GastroDayDecidesTheBusinessDate)
+{
+    auto s = writer(QDateTime(Day, QTime(4, 59)));
+    EXPECT_EQ(500, s->gastroDay());
+    EXPECT_EQ("Actual Shift Summary from Sunday, 9.3.2014", s->headerLines("T").at(2));
+    EXPECT_EQ("Printed Monday, 10.3.2014 at 04:59", s->headerLines("T").at(3));
+    s->setNow(QDateTime(Day, QTime(5, 0)));
+    EXPECT_EQ("Actual Shift Summary from Monday, 10.3.2014", s->headerLines("T").at(2));
+
+    // a whole day and two hours
+    ini("[Settings]\r\ngastroday = 2600\r\n");
+    s = writer(QDateTime(Day, QTime(3, 0)));
+    EXPECT_EQ(Day.addDays(-1), s->businessDate());
+    s->setNow(QDateTime(Day, QTime(1, 59)));
+    EXPECT_EQ(Day.addDays(-2), s->businessDate());
+}
+
+TEST_F(Summary, TurnoverAndHeaderWaiterLines)
+{
+    auto s = writer();
+    s->setTurnoverNumber(17);
+    Basics::TValue bruno;
+    bruno.setName("Bruno");
+    s->setHeaderWaiter(&bruno);
+    EXPECT_LINES((QStringList {"Summary for: Trattoria Sole", "T",
+                               "Day turnover 17 from Monday, 10.3.2014",
+                               "Printed Monday, 10.3.2014 at 23:30", "From waiter Bruno", ""}),
+                 s->headerLines("T"));
+}
+
+TEST_F(Summary, PeriodsOfSevenOverTenDays)
+{
+    closedDay(QDate(2014, 3, 3), 10, 1);
+    closedDay(QDate(2014, 3, 9), 11, 2);
+    auto s = writer();
+    s->setRange(QDate(2014, 3, 1), Day);
+    s->setPeriod(7);
+    const QString rule(39, '-');
+    const QStringList expected {
+            "Summary for: Trattoria Sole",
+            "Articles",
+            "History Summary from  Saturday, 1.3.2014 - Friday, 7.3.2014",
+            "Printed Monday, 10.3.2014 at 23:30",
+            "",
+            "   1 Pizza Margher   101       8.50 EUR",
+            rule,
+            "Sum articles:                  8.50 EUR",
+            rule,
+            "",
+            QString(40, '*'),
+            "",
+            "Summary for: Trattoria Sole",
+            "Articles",
+            "History Summary from  Saturday, 8.3.2014 - Monday, 10.3.2014",
+            "Printed Monday, 10.3.2014 at 23:30",
+            "",
+            "   2 Pizza Margher   101      17.00 EUR",
+            rule,
+            "Sum articles:                 17.00 EUR",
+            rule,
+            "",
+    };
+    EXPECT_LINES(expected, s->waiterReport(TSummary::Articles, "Articles", true));
+}
+
+TEST_F(Summary, FiscalHeaderShowsTheZCounterOfTheDay)
+{
+    const QDate day(2014, 3, 3);
+    TCounter(statistDayDir(day, root()), "zcount.dat").set("z", 42);
+    auto s = writer();
+    s->setRange(day, QDate());
+    EXPECT_EQ("History Summary from  Monday, 3.3.2014", s->headerLines("Batch report").at(2));
+    s->setFiscal(true);
+    EXPECT_EQ("Fiscal Summary 42 from  Monday, 3.3.2014", s->headerLines("Batch report").at(2));
+    s->setRange(day, day);
+    EXPECT_EQ("History Summary from  Monday, 3.3.2014 - Monday, 3.3.2014",
+              s->headerLines("Batch report").at(2));
+}
+
+TEST_F(Summary, EntriesWithoutCostCenterGoToCostCenterZero)
+{
+    currentData();
+    const QString rule(39, '-');
+    const QString center1(27, '=');
+    const QString center0(13, '=');
+    const QStringList expected = header("Articles per cost center")
+                                 + QStringList {
+                                         center1,
+                                         "Cost center #1 - Restaurant",
+                                         center1,
+                                         "",
+                                         "   3 Pizza Margher   101      25.50 EUR",
+                                         "   3 Cola            201       9.00 EUR",
+                                         "0.250 House win   410          3.00 EUR",
+                                         rule,
+                                         "Sum articles:                 37.50 EUR",
+                                         rule,
+                                         "",
+                                         center0,
+                                         "Cost center 0",
+                                         center0,
+                                         "",
+                                         "   1 Cola            201       3.00 EUR",
+                                         rule,
+                                         "Sum articles:                  3.00 EUR",
+                                         rule,
+                                         "",
+                                 };
+    EXPECT_LINES(expected, writer()->centerReport(TSummary::Articles, "Articles per cost center"));
+}
+
+TEST_F(Summary, LayoutFileLaysOutTheItemLines)
+{
+    currentData();
+    dir.write("etc/layout/sumfamilies.cfg", "{count@f5.2} {name@a13}{countsum@p@a-9}\n");
+    const QString rule(28, '-');
+    const QStringList expected = header("Families")
+                                 + QStringList {
+                                         " 3.00 Pizza            25.50",
+                                         " 4.00 Soft drinks      12.00",
+                                         " 0.25 Wine              3.00",
+                                         rule,
+                                         "Sum families:                 40.50 EUR",
+                                         rule,
+                                         "",
+                                 };
+    EXPECT_LINES(expected, writer()->waiterReport(TSummary::Families, "Families", true));
+}
+
+TEST_F(Summary, NoDataGivesNoLines)
+{
+    EXPECT_TRUE(writer()->waiterReport(TSummary::WaiterSummary, "All", true).isEmpty());
+    EXPECT_TRUE(writer()->centerReport(TSummary::Articles, "All").isEmpty());
+}
+
+TEST_F(Summary, FiscalFilesOfADay)
+{
+    const QDate day(2014, 3, 3);
+    EXPECT_EQ(root() + "var/reports/20140303.7.fiscal", TSummary::fiscalFileName(day, 7, root()));
+    EXPECT_FALSE(TSummary::hasFiscalFiles(day, root()));
+    dir.write("var/reports/20140303.7.fiscal", "lines");
+    dir.write("var/reports/20140304.txt", "");
+    EXPECT_TRUE(TSummary::hasFiscalFiles(day, root()));
+    EXPECT_FALSE(TSummary::hasFiscalFiles(day.addDays(1), root()));
+}
