@@ -73,6 +73,8 @@ TTableEntry *order(const Article &a, double count, const Waiter &w, const QTime 
     e->setInt("rateoh", a.rate);
     if (a.plu == Wine.plu)
         e->setBool("iscontrol", true);
+    if (a.plu == Pizza.plu)
+        e->setString("artshort", "Margherita");
     return e;
 }
 
@@ -631,4 +633,55 @@ TEST_F(Summary, FiscalFilesOfADay)
     dir.write("var/reports/20140304.txt", "");
     EXPECT_TRUE(TSummary::hasFiscalFiles(day, root()));
     EXPECT_FALSE(TSummary::hasFiscalFiles(day.addDays(1), root()));
+}
+
+TEST_F(Summary, ShortTextNoCurrencyDebugAndShortForm)
+{
+    currentData();
+    ini("[Settings]\r\nuseshorttext = yes\r\nnocurrency = yes\r\n"
+        "[reports]\r\ndebug = yes\r\nshortform = yes\r\n");
+    const QStringList articles = writer()->waiterReport(TSummary::Articles, "A", true);
+    ASSERT_GE(articles.size(), 7);
+    EXPECT_EQ("   3 Margherita      101      25.50    ", articles.at(5));
+    EXPECT_EQ("   4 Cola            201      12.00    ", articles.at(6));
+
+    const QStringList full = writer()->waiterReport(TSummary::WaiterSummary, "A", true);
+    const qsizetype at = full.indexOf("In summary");
+    ASSERT_GE(at, 0);
+    const QStringList expected {"In summary",
+                                "==========",
+                                "Cash.....................: 27.00 ",
+                                "* Tip....................: 1.00 ",
+                                "* Given..................: 30.00 ",
+                                "* Return.................: 3.00 ",
+                                "Visa.....................: 11.50 ",
+                                "* Given..................: 11.50 ",
+                                ""};
+    EXPECT_LINES(expected, full.mid(at, expected.size()));
+}
+
+TEST_F(Summary, MinimalReport)
+{
+    currentData();
+    const QString rule(36, '-');
+    const QStringList expected = header("Report")
+                                 + QStringList {
+                                         "Cash (1).................: 27.00 EUR",
+                                         "Visa (1).................: 11.50 EUR",
+                                         "Cash (1).................: 3.00 EUR",
+                                         "Tip......................: 1.00 EUR",
+                                         "Credits..................: 0.00 EUR",
+                                         "All amount...............: 37.50 EUR",
+                                         "VAT   10.00 %............: 2.32 EUR",
+                                         "Net   10.00 %............: 23.18 EUR",
+                                         "Gross 10.00 %............: 25.50 EUR",
+                                         "VAT   20.00 %............: 2.00 EUR",
+                                         "Net   20.00 %............: 10.00 EUR",
+                                         "Gross 20.00 %............: 12.00 EUR",
+                                         rule,
+                                         "Sum VATs.................: 4.32 EUR",
+                                         rule,
+                                         "",
+                                 };
+    EXPECT_LINES(expected, writer()->waiterReport(TSummary::Minimal, "Report", true));
 }
