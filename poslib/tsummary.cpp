@@ -59,6 +59,7 @@
 #include "tsumfilter.h"
 #include "tsumparser.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 
@@ -69,6 +70,12 @@ using namespace Basics;
 namespace PosLib {
 
 namespace {
+
+// Default texts, translated in the context "TSummary".
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("TSummary", text);
+}
 
 const QString Settings = QStringLiteral("Settings");
 const QString Reports = QStringLiteral("reports");
@@ -329,7 +336,8 @@ QStringList TSummary::headerLines(const QString &title, const QDate &from, const
     QStringList lines;
     const QString name = m_settings->installationName();
     if (!name.isEmpty())
-        lines << fill(caption(QStringLiteral("installationname"), tr("Summary for: %1")), {name});
+        lines << fill(caption(QStringLiteral("installationname"), translated("Summary for: %1")),
+                      {name});
     lines << title;
 
     const QDateTime now = clock();
@@ -337,36 +345,39 @@ QStringList TSummary::headerLines(const QString &title, const QDate &from, const
     if (from.isValid()) {
         QString line;
         if (m_fiscal && !to.isValid())
-            line = fill(caption(QStringLiteral("headerfiscal"), tr("Fiscal Summary %1 from ")),
-                        {num(zCounter(from))});
+            line = fill(
+                    caption(QStringLiteral("headerfiscal"), translated("Fiscal Summary %1 from ")),
+                    {num(zCounter(from))});
         else
-            line = caption(QStringLiteral("headerhistory"), tr("History Summary from "));
+            line = caption(QStringLiteral("headerhistory"), translated("History Summary from "));
         line += QLatin1Char(' ')
-                + fill(caption(QStringLiteral("headerfrom"), tr("%1, %2.%3.%4")), dateArgs(from));
+                + fill(caption(QStringLiteral("headerfrom"), translated("%1, %2.%3.%4")),
+                       dateArgs(from));
         if (to.isValid())
-            line += fill(caption(QStringLiteral("headerto"), tr(" - %1, %2.%3.%4")), dateArgs(to));
+            line += fill(caption(QStringLiteral("headerto"), translated(" - %1, %2.%3.%4")),
+                         dateArgs(to));
         lines << line;
     } else if (m_turnover != 0) {
         if (isPrinted(QStringLiteral("headerturn")))
-            lines << fill(
-                    caption(QStringLiteral("headerturn"), tr("Day turnover %1 from %2, %3.%4.%5")),
-                    QStringList(num(m_turnover)) + dateArgs(business));
+            lines << fill(caption(QStringLiteral("headerturn"),
+                                  translated("Day turnover %1 from %2, %3.%4.%5")),
+                          QStringList(num(m_turnover)) + dateArgs(business));
     } else if (isPrinted(QStringLiteral("headeractual"))) {
         lines << fill(caption(QStringLiteral("headeractual"),
-                              tr("Actual Shift Summary from %1, %2.%3.%4")),
+                              translated("Actual Shift Summary from %1, %2.%3.%4")),
                       dateArgs(business));
     }
     if (isPrinted(QStringLiteral("header")))
-        lines << fill(caption(QStringLiteral("header"), tr("Printed %1, %2.%3.%4 at %5")),
+        lines << fill(caption(QStringLiteral("header"), translated("Printed %1, %2.%3.%4 at %5")),
                       dateArgs(now.date()) << now.time().toString(QStringLiteral("hh:mm")));
     if (m_headerWaiter)
-        lines << fill(caption(QStringLiteral("header2"), tr("From waiter %1")),
+        lines << fill(caption(QStringLiteral("header2"), translated("From waiter %1")),
                       {m_headerWaiter->name()});
     if (m_report && m_report->filter())
-        lines << fill(caption(QStringLiteral("headerfilter"), tr("Using filter %1")),
+        lines << fill(caption(QStringLiteral("headerfilter"), translated("Using filter %1")),
                       {m_report->filter()->name()});
     if (m_report && !m_report->outletName().isEmpty())
-        lines << fill(caption(QStringLiteral("headeroutlet"), tr("On outlet %1")),
+        lines << fill(caption(QStringLiteral("headeroutlet"), translated("On outlet %1")),
                       {m_report->outletName()});
     lines << QString();
     return lines;
@@ -467,13 +478,14 @@ QStringList TSummary::waiterLines(const TRepWaiters *waiters, int code, bool ove
         const QStringList text = body(code, group, current);
         if (text.isEmpty())
             continue;
-        const QString title = fill(caption(QStringLiteral("waiters"), tr("Waiter #%1 - %2")),
-                                   {num(number), waiterName(group, number)});
+        const QString title
+                = fill(caption(QStringLiteral("waiters"), translated("Waiter #%1 - %2")),
+                       {num(number), waiterName(group, number)});
         const QString descr = group->getString(QStringLiteral("descr"));
         const QString line
-                = descr.isEmpty()
-                          ? QString()
-                          : fill(caption(QStringLiteral("waiterdescr"), tr("(%1)")), {descr});
+                = descr.isEmpty() ? QString()
+                                  : fill(caption(QStringLiteral("waiterdescr"), translated("(%1)")),
+                                         {descr});
         lines += groupSection(title, &line, text);
     }
     return lines;
@@ -490,15 +502,16 @@ QStringList TSummary::centerLines(const TRepCenters *centers, int code) const
         const QStringList text = body(code, group, current);
         if (text.isEmpty())
             continue;
-        const QString title = fill(caption(QStringLiteral("centers"), tr("Cost center #%1 - %2")),
-                                   {num(number), group->getString(QStringLiteral("centername"))});
+        const QString title
+                = fill(caption(QStringLiteral("centers"), translated("Cost center #%1 - %2")),
+                       {num(number), group->getString(QStringLiteral("centername"))});
         lines += groupSection(title, nullptr, text);
     }
     // entries booked without a cost center
     const QStringList text = body(code, centers->overall(), current);
     if (!text.isEmpty())
-        lines += groupSection(caption(QStringLiteral("center0"), tr("Cost center 0")), nullptr,
-                              text);
+        lines += groupSection(caption(QStringLiteral("center0"), translated("Cost center 0")),
+                              nullptr, text);
     return lines;
 }
 
@@ -578,8 +591,8 @@ void TSummary::payformList(QStringList &lines, const QList<Payform> &pays, bool 
             continue;
         if (first && titled)
             lines += sectionTitle(
-                    inSum ? caption(QStringLiteral("insummary"), tr("In summary"))
-                          : caption(QStringLiteral("notsummary"), tr("Not in summary")));
+                    inSum ? caption(QStringLiteral("insummary"), translated("In summary"))
+                          : caption(QStringLiteral("notsummary"), translated("Not in summary")));
         first = false;
         const QString name
                 = oneLine(p.leaf->getString(QStringLiteral("payformname"))).left(m_fillTo - 7);
@@ -590,8 +603,9 @@ void TSummary::payformList(QStringList &lines, const QList<Payform> &pays, bool 
         lines << amountLine(text, p.net);
         if (!m_debug)
             continue;
-        const std::pair<const char *, QString> details[]
-                = {{"tip", tr("* Tip")}, {"given", tr("* Given")}, {"return", tr("* Return")}};
+        const std::pair<const char *, QString> details[] = {{"tip", translated("* Tip")},
+                                                            {"given", translated("* Given")},
+                                                            {"return", translated("* Return")}};
         for (const auto &d : details) {
             const qint64 value = p.leaf->getLong(QString::fromLatin1(d.first));
             if (value != 0)
@@ -619,11 +633,14 @@ qint64 TSummary::vatLines(QStringList &lines, const TRepData *group, qint64 *vat
                                     : it.key().toLongLong();
         const QString rateText = QString::asprintf("%lld.%02lld %%", rate / 100, qAbs(rate % 100));
         if (isPrinted(QStringLiteral("sumvat")))
-            lines << amountLine(caption(QStringLiteral("sumvat"), tr("VAT   ")) + rateText, vat);
+            lines << amountLine(caption(QStringLiteral("sumvat"), translated("VAT   ")) + rateText,
+                                vat);
         if (isPrinted(QStringLiteral("sumnet")))
-            lines << amountLine(caption(QStringLiteral("sumnet"), tr("Net   ")) + rateText, net);
+            lines << amountLine(caption(QStringLiteral("sumnet"), translated("Net   ")) + rateText,
+                                net);
         if (isPrinted(QStringLiteral("sumgross")))
-            lines << amountLine(caption(QStringLiteral("sumgross"), tr("Gross ")) + rateText,
+            lines << amountLine(caption(QStringLiteral("sumgross"), translated("Gross "))
+                                        + rateText,
                                 net + vat);
         netSum += net;
         if (vatSum)
@@ -644,14 +661,14 @@ QString TSummary::leafCurrencyName(const TReportLeaf *leaf) const
     if (name.isEmpty())
         name = leaf->getString(QStringLiteral("currshort"));
     if (name.isEmpty())
-        name = tr("Cash");
+        name = translated("Cash");
     return name;
 }
 
 void TSummary::cashPart(QStringList &lines, const TRepData *group) const
 {
     const bool printed = isPrinted(QStringLiteral("cashamount"));
-    const QString title = caption(QStringLiteral("cashamount"), tr("Cash amount"));
+    const QString title = caption(QStringLiteral("cashamount"), translated("Cash amount"));
     if (printed)
         lines += sectionTitle(title);
 
@@ -680,17 +697,19 @@ void TSummary::cashPart(QStringList &lines, const TRepData *group) const
         for (const Sums &s : std::as_const(perCurrency))
             lines << amountLine(s.name, s.given);
         if (!perCurrency.isEmpty())
-            lines << amountLine(caption(QStringLiteral("returndiff"), tr("- Return difference")),
-                                returned);
+            lines << amountLine(
+                    caption(QStringLiteral("returndiff"), translated("- Return difference")),
+                    returned);
         if (notInSummary != 0)
-            lines << amountLine(caption(QStringLiteral("nsreturn"), tr("Given not in summary")),
-                                notInSummary);
+            lines << amountLine(
+                    caption(QStringLiteral("nsreturn"), translated("Given not in summary")),
+                    notInSummary);
     }
     if (isPrinted(QStringLiteral("sumtip")))
-        lines << amountLine(caption(QStringLiteral("sumtip"), tr("Tip")),
+        lines << amountLine(caption(QStringLiteral("sumtip"), translated("Tip")),
                             group->getLong(QStringLiteral("tip")));
     if (isPrinted(QStringLiteral("credits")))
-        lines << amountLine(caption(QStringLiteral("credits"), tr("Credits")),
+        lines << amountLine(caption(QStringLiteral("credits"), translated("Credits")),
                             group->getLong(QStringLiteral("credits")));
 
     // cash records: the sum, then one line per record
@@ -708,8 +727,8 @@ void TSummary::cashPart(QStringList &lines, const TRepData *group) const
         cash += sum;
         if (!isPrinted(key))
             continue;
-        lines << amountLine(key == QLatin1String("cashin") ? caption(key, tr("Cash in"))
-                                                           : caption(key, tr("Cash out")),
+        lines << amountLine(key == QLatin1String("cashin") ? caption(key, translated("Cash in"))
+                                                           : caption(key, translated("Cash out")),
                             sum);
         if (!n)
             continue;
@@ -774,7 +793,7 @@ void TSummary::currencyPart(QStringList &lines, const TRepData *group) const
     }
     if (perCurrency.isEmpty())
         return;
-    lines += sectionTitle(caption(QStringLiteral("sumcurrencies"), tr("Currencies")));
+    lines += sectionTitle(caption(QStringLiteral("sumcurrencies"), translated("Currencies")));
     for (const Own &own : std::as_const(perCurrency)) {
         const QString text
                 = m_currencies ? m_currencies->format(long(own.amount), &own.currency, false, false)
@@ -790,17 +809,17 @@ void TSummary::balancingPart(QStringList &lines, const TRepData *group) const
     const QList<const TReportLeaf *> leaves = leavesOf(group, QStringLiteral("balances"));
     if (leaves.isEmpty())
         return;
-    lines += sectionTitle(caption(QStringLiteral("balancing"), tr("Balancing")));
+    lines += sectionTitle(caption(QStringLiteral("balancing"), translated("Balancing")));
     for (const TReportLeaf *leaf : leaves) {
-        QString kind = tr("Waiter");
+        QString kind = translated("Waiter");
         QString number = leaf->getString(QStringLiteral("waiter"));
         QString name = leaf->getString(QStringLiteral("waitername"));
         if (leaf->getBool(QStringLiteral("ccdterminal"))) {
-            kind = tr("Terminal");
+            kind = translated("Terminal");
             number = leaf->getString(QStringLiteral("terminal"));
             name = leaf->getString(QStringLiteral("termname"));
         } else if (leaf->getBool(QStringLiteral("ccdcostcenter"))) {
-            kind = tr("Cost center");
+            kind = translated("Cost center");
             number = leaf->getString(QStringLiteral("center"));
             name = leaf->getString(QStringLiteral("centername"));
         }
@@ -832,7 +851,7 @@ void TSummary::articleList(QStringList &lines, const TRepData *group, const QStr
         return;
     QStringList list;
     qint64 sum = 0;
-    const QString format = caption(QStringLiteral("articlecount"), tr("%1 %2 (%3): %4 %5"));
+    const QString format = caption(QStringLiteral("articlecount"), translated("%1 %2 (%3): %4 %5"));
     for (auto it = n->leaves().cbegin(); it != n->leaves().cend(); ++it) {
         const TReportLeaf *leaf = it.value();
         if (controlOnly && !leaf->getBool(QStringLiteral("iscontrol")))
@@ -849,7 +868,7 @@ void TSummary::articleList(QStringList &lines, const TRepData *group, const QStr
     lines += sectionTitle(title);
     lines += list;
     lines << QStringLiteral("  --------------");
-    lines << amountLine(caption(QStringLiteral("articlesum"), tr("Sum articles")), sum);
+    lines << amountLine(caption(QStringLiteral("articlesum"), translated("Sum articles")), sum);
 }
 
 QStringList TSummary::fullSummary(const TRepData *group, bool currentData) const
@@ -885,65 +904,69 @@ QStringList TSummary::fullSummary(const TRepData *group, bool currentData) const
 
     if (on("paidtables")) {
         const TReportLeaf *tables = totalOf(group, QStringLiteral("tables"));
-        lines << countLine(cap("paidtables", tr("Paid tables")),
+        lines << countLine(cap("paidtables", translated("Paid tables")),
                            tables ? roundHalfUp(tables->count()) : 0);
     }
     const TReportLeaf *voids = totalOf(group, QStringLiteral("voids"));
     if (on("voids"))
-        lines << countLine(cap("voids", tr("Voids")),
+        lines << countLine(cap("voids", translated("Voids")),
                            voids ? voids->getLong(QStringLiteral("repvoidcount")) : 0);
     if (on("voidamount"))
-        lines << amountLine(cap("voidamount", tr("Void amount")), voids ? amountOf(voids) : 0);
+        lines << amountLine(cap("voidamount", translated("Void amount")),
+                            voids ? amountOf(voids) : 0);
     if (currentData) {
         if (on("opentables"))
-            lines << countLine(cap("opentables", tr("Open tables")),
+            lines << countLine(cap("opentables", translated("Open tables")),
                                group->getLong(QStringLiteral("tablecount")));
         if (on("opentablesum"))
-            lines << amountLine(cap("opentablesum", tr("Open tables, sum")),
+            lines << amountLine(cap("opentablesum", translated("Open tables, sum")),
                                 group->getLong(QStringLiteral("tableamount")));
     }
 
     if (on("insummary") && anyIn) {
         payformList(lines, pays, true, true);
         if (on("sumpayforms"))
-            lines << QString() << amountLine(cap("sumpayforms", tr("Sum of payforms")), inNet);
+            lines << QString()
+                  << amountLine(cap("sumpayforms", translated("Sum of payforms")), inNet);
     }
     if (on("notsummary") && anyNot) {
         payformList(lines, pays, false, true);
-        lines << QString() << amountLine(cap("sumpayforms_nc", tr("Sum of payforms")), notNet);
+        lines << QString()
+              << amountLine(cap("sumpayforms_nc", translated("Sum of payforms")), notNet);
     }
     if (tip != 0 || credits != 0 || nonRefund != 0) {
         if (on("sumallpayforms"))
-            lines << amountLine(cap("sumpayforms_all", tr("Sum of all payforms")), allPayforms);
+            lines << amountLine(cap("sumpayforms_all", translated("Sum of all payforms")),
+                                allPayforms);
         if (on("sumtip"))
-            lines << amountLine(cap("sumtip", tr("Tip")), tip);
+            lines << amountLine(cap("sumtip", translated("Tip")), tip);
         if (on("credits"))
-            lines << amountLine(cap("credits", tr("Credits")), credits);
+            lines << amountLine(cap("credits", translated("Credits")), credits);
         if (on("nonrefunds"))
-            lines << amountLine(cap("nonrefunds", tr("Non refund")), nonRefund);
+            lines << amountLine(cap("nonrefunds", translated("Non refund")), nonRefund);
     }
     if (on("notinsummarysum"))
-        lines << amountLine(cap("notinsummarysum", tr("Not in summary")), notAmount);
+        lines << amountLine(cap("notinsummarysum", translated("Not in summary")), notAmount);
     if (on("allamountAb"))
-        lines << QString() << amountLine(cap("allamountAb", tr("All amount")), allAmount);
+        lines << QString() << amountLine(cap("allamountAb", translated("All amount")), allAmount);
 
     const TReportLeaf *vatTotal = totalOf(group, QStringLiteral("vatrates"));
     const qint64 sumIh = vatTotal ? vatTotal->getLong(QStringLiteral("sumih")) : 0;
     const qint64 sumOh = vatTotal ? vatTotal->getLong(QStringLiteral("sumoh")) : 0;
     if (on("listorders")) {
-        lines += sectionTitle(cap("listorders", tr("Orders")));
-        lines << amountLine(cap("suminhouse", tr("Sum In House")), sumIh);
-        lines << amountLine(cap("sumouthouse", tr("Sum Out of House")), sumOh);
-        lines << amountLine(cap("notsummary", tr("Not in summary")), notAmount);
+        lines += sectionTitle(cap("listorders", translated("Orders")));
+        lines << amountLine(cap("suminhouse", translated("Sum In House")), sumIh);
+        lines << amountLine(cap("sumouthouse", translated("Sum Out of House")), sumOh);
+        lines << amountLine(cap("notsummary", translated("Not in summary")), notAmount);
         lines << QString()
-              << amountLine(cap("allamount", tr("All amount")), sumIh + sumOh - notAmount);
+              << amountLine(cap("allamount", translated("All amount")), sumIh + sumOh - notAmount);
     }
 
     const qint64 netSum = vatLines(lines, group);
     if (on("sumnetsum"))
-        lines << amountLine(cap("sumnetsum", tr("Sum Net")), netSum);
+        lines << amountLine(cap("sumnetsum", translated("Sum Net")), netSum);
     if (on("netallamount"))
-        lines << amountLine(cap("netallamount", tr("Net all amount")), netSum);
+        lines << amountLine(cap("netallamount", translated("Net all amount")), netSum);
 
     cashPart(lines, group);
     currencyPart(lines, group);
@@ -951,24 +974,24 @@ QStringList TSummary::fullSummary(const TRepData *group, bool currentData) const
 
     if (on("statists") && inGuests != 0) {
         const double guests = double(inGuests);
-        lines += sectionTitle(cap("statists", tr("Statists")));
+        lines += sectionTitle(cap("statists", translated("Statists")));
         if (on("sumguest"))
-            lines << countLine(cap("sumguest", tr("Guests")), inGuests);
+            lines << countLine(cap("sumguest", translated("Guests")), inGuests);
         if (on("sumperguest"))
-            lines << amountLine(cap("sumperguest", tr("Amount per guest")),
+            lines << amountLine(cap("sumperguest", translated("Amount per guest")),
                                 roundHalfUp(double(inAmount - credits - tip) / guests));
         if (on("allsumperguest"))
-            lines << amountLine(cap("allsumperguest", tr("All amount per guest")),
+            lines << amountLine(cap("allsumperguest", translated("All amount per guest")),
                                 roundHalfUp(double(sumIh + sumOh) / guests));
         if (on("netsumperguest"))
-            lines << amountLine(cap("netsumperguest", tr("Net all amount per guest")),
+            lines << amountLine(cap("netsumperguest", translated("Net all amount per guest")),
                                 roundHalfUp(double(netSum) / guests));
     }
 
     articleList(lines, group, QStringLiteral("articles"), QStringLiteral("controlarts"),
-                cap("controlarts", tr("Control articles")), true);
+                cap("controlarts", translated("Control articles")), true);
     articleList(lines, group, QStringLiteral("negorders"), QStringLiteral("negcounts"),
-                cap("negcounts", tr("Negative orders")), false);
+                cap("negcounts", translated("Negative orders")), false);
     return lines;
 }
 
@@ -988,38 +1011,39 @@ QStringList TSummary::itemReport(int code, const TRepData *group) const
         list = simpleItems(code, group, sum);
         QString text;
         if (code == Articles)
-            text = caption(QStringLiteral("sumarticles"), tr("Sum articles:"));
+            text = caption(QStringLiteral("sumarticles"), translated("Sum articles:"));
         else if (code == Families)
-            text = caption(QStringLiteral("sumfamilies"), tr("Sum families:"));
+            text = caption(QStringLiteral("sumfamilies"), translated("Sum families:"));
         else if (code == Voids)
-            text = caption(QStringLiteral("sumvoids"), tr("Sum voids:"));
+            text = caption(QStringLiteral("sumvoids"), translated("Sum voids:"));
         else if (code == FamGroups)
-            text = caption(QStringLiteral("sumfamgroups"), tr("Sum fam. groups:"));
+            text = caption(QStringLiteral("sumfamgroups"), translated("Sum fam. groups:"));
         else
-            text = caption(QStringLiteral("sumdepartments"), tr("Sum Departnents:"));
+            text = caption(QStringLiteral("sumdepartments"), translated("Sum Departnents:"));
         sums << itemLine(text, sum);
         break;
     }
     case VoidEntries:
         list = voidEntries(group, sum);
-        sums << itemLine(caption(QStringLiteral("sumvoidentries"), tr("Sum void entries:")), sum);
+        sums << itemLine(caption(QStringLiteral("sumvoidentries"), translated("Sum void entries:")),
+                         sum);
         break;
     case Tables:
     case HotelRooms:
         list = tableItems(group, sum, code == HotelRooms);
-        sums << itemLine(caption(QStringLiteral("sumpayments"), tr("Sum payments:")), sum);
+        sums << itemLine(caption(QStringLiteral("sumpayments"), translated("Sum payments:")), sum);
         break;
     case Hours:
         list = hourItems(group, sum);
-        sums << itemLine(caption(QStringLiteral("sumhours"), tr("Amount")), sum);
+        sums << itemLine(caption(QStringLiteral("sumhours"), translated("Amount")), sum);
         break;
     case Orders:
         list = orderItems(group, sum);
-        sums << itemLine(caption(QStringLiteral("sumorders"), tr("Sum orders:")), sum);
+        sums << itemLine(caption(QStringLiteral("sumorders"), translated("Sum orders:")), sum);
         break;
     case Minimal:
         list = minimalItems(group, sum);
-        sums << amountLine(caption(QStringLiteral("sumnetsum"), tr("Sum VATs")), sum);
+        sums << amountLine(caption(QStringLiteral("sumnetsum"), translated("Sum VATs")), sum);
         break;
     case Discounts:
         list = discountItems(group, sums);
@@ -1335,10 +1359,10 @@ QStringList TSummary::discountItems(const TRepData *group, QStringList &sums) co
     }
     const TReportLeaf *total = n->total();
     const qint64 discounted = total ? amountOf(total) : 0;
-    sums << itemLine(caption(QStringLiteral("discorderamount"), tr("Order amount:")),
+    sums << itemLine(caption(QStringLiteral("discorderamount"), translated("Order amount:")),
                      discounted + lost);
-    sums << itemLine(caption(QStringLiteral("discounted"), tr("Discounted:")), discounted);
-    sums << itemLine(caption(QStringLiteral("lostmoney"), tr("Lost money:")), lost);
+    sums << itemLine(caption(QStringLiteral("discounted"), translated("Discounted:")), discounted);
+    sums << itemLine(caption(QStringLiteral("lostmoney"), translated("Lost money:")), lost);
     return lines;
 }
 
@@ -1378,13 +1402,14 @@ QStringList TSummary::priceFindings(const TRepData *group, QStringList &sums) co
         };
         lines << figures(leaf->getString(QStringLiteral("subvname")), subvention, amount);
         if (count > 0)
-            lines << figures(tr("per pay"), roundHalfUp(double(subvention) / double(count)),
+            lines << figures(translated("per pay"), roundHalfUp(double(subvention) / double(count)),
                              roundHalfUp(double(amount) / double(count)));
     }
-    sums << itemLine(caption(QStringLiteral("subundiscount"), tr("Table undiscounted:")),
+    sums << itemLine(caption(QStringLiteral("subundiscount"), translated("Table undiscounted:")),
                      sumSubvention + sumAmount);
-    sums << itemLine(caption(QStringLiteral("subamount"), tr("Table amount:")), sumAmount);
-    sums << itemLine(caption(QStringLiteral("subdiscount"), tr("Table discount:")), sumSubvention);
+    sums << itemLine(caption(QStringLiteral("subamount"), translated("Table amount:")), sumAmount);
+    sums << itemLine(caption(QStringLiteral("subdiscount"), translated("Table discount:")),
+                     sumSubvention);
     return lines;
 }
 
@@ -1404,12 +1429,12 @@ QStringList TSummary::minimalItems(const TRepData *group, qint64 &vatSum) const
     const qint64 tip = group->getLong(QStringLiteral("tip"));
     const qint64 credits = group->getLong(QStringLiteral("credits"));
     if (isPrinted(QStringLiteral("sumtip")))
-        lines << amountLine(caption(QStringLiteral("sumtip"), tr("Tip")), tip);
+        lines << amountLine(caption(QStringLiteral("sumtip"), translated("Tip")), tip);
     if (isPrinted(QStringLiteral("credits")))
-        lines << amountLine(caption(QStringLiteral("credits"), tr("Credits")), credits);
+        lines << amountLine(caption(QStringLiteral("credits"), translated("Credits")), credits);
     // all payforms - (non refund + credits + tip + not in summary)
     if (isPrinted(QStringLiteral("allamount")))
-        lines << amountLine(caption(QStringLiteral("allamount"), tr("All amount")),
+        lines << amountLine(caption(QStringLiteral("allamount"), translated("All amount")),
                             inAmount - credits - tip);
     vatLines(lines, group, &vatSum);
     return lines;
