@@ -25,8 +25,7 @@ class TFileValueList : public TValueList
 public:
     explicit TFileValueList(const QString &path)
         : m_info(path)
-    {
-    }
+    { }
 
     QString listName() const override
     {
@@ -87,8 +86,8 @@ int toXml(const QString &path)
         return fail(problem);
 
     QDomDocument doc;
-    doc.appendChild(doc.createProcessingInstruction(QStringLiteral("xml"),
-                                                    QStringLiteral("version=\"1.0\" encoding=\"UTF-8\"")));
+    doc.appendChild(doc.createProcessingInstruction(
+            QStringLiteral("xml"), QStringLiteral("version=\"1.0\" encoding=\"UTF-8\"")));
     list.exportXml(doc, doc);
     out() << doc.toString(1);
     out().flush();
@@ -121,7 +120,11 @@ int fromXml(const QString &xmlPath, const QString &path)
     int line = 0;
     int column = 0;
     if (!doc.setContent(&xmlFile, &message, &line, &column))
-        return fail(tr("%1:%2:%3: not well-formed XML: %4").arg(xmlPath).arg(line).arg(column).arg(message));
+        return fail(tr("%1:%2:%3: not well-formed XML: %4")
+                            .arg(xmlPath)
+                            .arg(line)
+                            .arg(column)
+                            .arg(message));
     const QDomElement root = doc.documentElement();
     if (root.isNull())
         return fail(tr("%1: the XML holds no list element").arg(xmlPath));

@@ -1,5 +1,6 @@
 #include "cliutil.h"
 #include "datcommand.h"
+#include "democommand.h"
 #include "reportcommand.h"
 #include "tversion.h"
 
@@ -18,6 +19,8 @@ const char *const HelpText
           "                               the previous version is kept as FILE.old)\n"
           "  dat to-text FILE KEY...      print the fields KEY... of every record,\n"
           "                               separated by ';', one record a line\n"
+          "  demo DIR [--days N] [--tables N] [--seed S] [--today yyyy-MM-dd] [--force]\n"
+          "                               write a demo installation of a restaurant\n"
           "  report --data DIR --kind ID [--from yyyy-MM-dd] [--to yyyy-MM-dd]\n"
           "         [--period N] [--filter ID] [--outlet ID] [--open-tables]\n"
           "         [--without-credits] [--turnover all|in|out]\n"
@@ -54,6 +57,8 @@ int main(int argc, char **argv)
     }
     if (command == QLatin1String("dat"))
         return runDatCommand(args.mid(1));
+    if (command == QLatin1String("demo"))
+        return runDemoCommand(args.mid(1));
     if (command == QLatin1String("report"))
         return runReportCommand(args.mid(1));
     return usageError(QCoreApplication::translate("veltrum", "unknown command '%1'").arg(command));

@@ -212,7 +212,7 @@ bool TRepVoidLeaf::addEntry(TTableEntry *entry)
 
 TRepVoid::TRepVoid(const TTableEntry *entry, const TTable *table)
 {
-    copyFields(*entry, {"article", "price", "vwaiter", "vwaitername", "reason"});
+    copyFields(*entry, {"article", "plu", "price", "vwaiter", "vwaitername", "reason"});
     if (table)
         copyFields(*table, {"table", "party"});
 }
@@ -297,10 +297,13 @@ bool TRepSubvent::addEntry(TTableEntry *entry)
 
 TRepHotelRoom::TRepHotelRoom(const TTableEntry *entry, const TTable *table)
     : TRepPayform(entry, table)
+    , m_payDate(entry->date())
+    , m_payTime(entry->time())
 {
     if (table)
         copyFields(*table, {"table", "party", "billnum"});
-    copyFields(*entry, {"room", "hotparty", "hotelacc", "hotelguest", "waitername"});
+    copyFields(*entry,
+               {"room", "hotparty", "hotelacc", "hotelguest", "waitername", "date", "time"});
 }
 
 bool TRepHotelRoom::addEntry(TTableEntry *entry)

@@ -180,6 +180,13 @@ class TRepHotelRoom : public TRepPayform
 public:
     TRepHotelRoom(const TTableEntry *entry, const TTable *table);
     bool addEntry(TTableEntry *entry) override;
+    // Date and time of the pay that created the leaf.
+    QDate payDate() const { return m_payDate; }
+    QTime payTime() const { return m_payTime; }
+
+private:
+    QDate m_payDate;
+    QTime m_payTime;
 };
 
 // One paid table: its pays as text "payform:given-return:tip;…".

@@ -402,7 +402,7 @@ const QStringList OrdersBody {
 
 const QStringList VoidsBody {
         "10.03.2014 19:06:00    12/  1",
-        "   1 Cola           (   0)      3.00 EUR",
+        "   1 Cola           ( 201)      3.00 EUR",
         "(1: Anna)",
         "Wrong order",
         "-----------",
