@@ -1,0 +1,155 @@
+#include "testdir.h"
+#include "tvalue.h"
+
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Outcome
+{
+    int code = -1;
+    QString out;
+    QString err;
+};
+
+Outcome veltrum(const QStringList &args)
+{
+    QProcess p;
+    p.start(binPath(QStringLiteral("veltrum")), args);
+    p.waitForFinished(120000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+} // namespace
+
+TEST(VeltrumDat, ListsAsXmlAndTextAndBack)
+{
+    TestDir dir;
+    const QString waiters = dir.copyData(QStringLiteral("waiters.dat"));
+    const Outcome xml = veltrum({QStringLiteral("dat"), QStringLiteral("to-xml"), waiters});
+    ASSERT_EQ(0, xml.code) << xml.err.toStdString();
+    EXPECT_TRUE(xml.out.contains(QStringLiteral("<waiters>")));
+    EXPECT_TRUE(xml.out.contains(QStringLiteral("<name>Anna</name>")));
+
+    const Outcome text
+            = veltrum({QStringLiteral("dat"), QStringLiteral("to-text"), waiters,
+                       QStringLiteral("id"), QStringLiteral("name"), QStringLiteral("teams")});
+    EXPECT_EQ(QStringLiteral("1;Anna;1,3\n2;Bruno;\n3;;\n"), text.out);
+
+    // the XML imported into a new file gives the same list
+    dir.write(QStringLiteral("in.xml"), xml.out.toUtf8());
+    const QString copy = dir.file(QStringLiteral("copy/waiters.dat"));
+    const Outcome back = veltrum({QStringLiteral("dat"), QStringLiteral("from-xml"),
+                                  dir.file(QStringLiteral("in.xml")), copy});
+    ASSERT_EQ(0, back.code) << back.err.toStdString();
+    // XML cannot tell a null text from an empty one; everything else survives
+    Basics::TValueList original;
+    Basics::TValueList imported;
+    ASSERT_EQ(0, original.parseData(testData(QStringLiteral("waiters.dat"))));
+    ASSERT_EQ(0, imported.parseData(dir.read(QStringLiteral("copy/waiters.dat"))));
+    ASSERT_EQ(original.ids(), imported.ids());
+    for (int id : original.ids())
+        EXPECT_TRUE(*original.find(id) == *imported.find(id)) << id;
+}
+
+TEST(VeltrumDat, BadInputTouchesNothing)
+{
+    TestDir dir;
+    EXPECT_EQ(1, veltrum({QStringLiteral("dat"), QStringLiteral("to-xml"),
+                          dir.file(QStringLiteral("missing.dat"))})
+                         .code);
+    dir.write(QStringLiteral("corrupt.dat"), QByteArray::fromHex("01000000"));
+    const Outcome corrupt = veltrum({QStringLiteral("dat"), QStringLiteral("to-xml"),
+                                     dir.file(QStringLiteral("corrupt.dat"))});
+    EXPECT_EQ(1, corrupt.code);
+    EXPECT_TRUE(corrupt.err.contains(QStringLiteral("corrupt")));
+
+    const QString waiters = dir.copyData(QStringLiteral("waiters.dat"));
+    dir.write(QStringLiteral("bad.xml"), "<waiters><waiter>");
+    EXPECT_EQ(1, veltrum({QStringLiteral("dat"), QStringLiteral("from-xml"),
+                          dir.file(QStringLiteral("bad.xml")), waiters})
+                         .code);
+    EXPECT_EQ(testData(QStringLiteral("waiters.dat")), dir.read(QStringLiteral("waiters.dat")));
+    EXPECT_FALSE(dir.exists(QStringLiteral("waiters.dat.new")));
+    EXPECT_FALSE(dir.exists(QStringLiteral("waiters.dat.old")));
+
+    EXPECT_EQ(2, veltrum({QStringLiteral("dat")}).code);
+    EXPECT_EQ(2, veltrum({QStringLiteral("frobnicate")}).code);
+    EXPECT_EQ(0, veltrum({QStringLiteral("--help")}).code);
+    const Outcome version = veltrum({QStringLiteral("--version")});
+    EXPECT_TRUE(version.out.startsWith(QStringLiteral("V4.1 Build (7) @ ")));
+}
+
+TEST(VeltrumDemo, WritesRefusesAndReplaces)
+{
+    TestDir dir;
+    const QString root = dir.file(QStringLiteral("inst"));
+    const QStringList args = {QStringLiteral("demo"),     root,
+                              QStringLiteral("--days"),   QStringLiteral("2"),
+                              QStringLiteral("--tables"), QStringLiteral("5"),
+                              QStringLiteral("--today"),  QStringLiteral("2026-12-05")};
+    ASSERT_EQ(0, veltrum(args).code);
+    EXPECT_TRUE(dir.exists(QStringLiteral("inst/usr/data/waiters.dat")));
+    EXPECT_EQ(1, veltrum(args).code);
+    EXPECT_EQ(0, veltrum(args + QStringList(QStringLiteral("--force"))).code);
+
+    dir.write(QStringLiteral("other/letter.txt"), "keep me");
+    EXPECT_EQ(1, veltrum({QStringLiteral("demo"), dir.file(QStringLiteral("other")),
+                          QStringLiteral("--force")})
+                         .code);
+    EXPECT_EQ(QByteArray("keep me"), dir.read(QStringLiteral("other/letter.txt")));
+    EXPECT_EQ(2,
+              veltrum({QStringLiteral("demo"), root, QStringLiteral("--days"), QStringLiteral("x")})
+                      .code);
+}
+
+TEST(VeltrumReport, EveryKindAndBatchRunsOverTheDemo)
+{
+    TestDir dir;
+    const QString root = dir.file(QStringLiteral("inst"));
+    ASSERT_EQ(0, veltrum({QStringLiteral("demo"), root, QStringLiteral("--days"),
+                          QStringLiteral("3"), QStringLiteral("--tables"), QStringLiteral("12"),
+                          QStringLiteral("--today"), QStringLiteral("2026-12-05")})
+                         .code);
+    const QStringList common = {QStringLiteral("report"), QStringLiteral("--data"), root,
+                                QStringLiteral("--now"), QStringLiteral("2026-12-05T21:00:00")};
+    for (int kind = 3; kind <= 42; ++kind) {
+        for (const QStringList &range :
+             {QStringList(), QStringList({QStringLiteral("--from"), QStringLiteral("2026-12-02"),
+                                          QStringLiteral("--to"), QStringLiteral("2026-12-04")})}) {
+            const Outcome r
+                    = veltrum(common + range
+                              + QStringList({QStringLiteral("--kind"), QString::number(kind)}));
+            EXPECT_EQ(0, r.code) << kind << r.err.toStdString();
+            EXPECT_FALSE(r.out.isEmpty()) << kind;
+        }
+    }
+    for (int batch : {101, 102, 103}) {
+        const Outcome r
+                = veltrum(common + QStringList({QStringLiteral("--kind"), QString::number(batch)}));
+        EXPECT_EQ(0, r.code) << batch;
+        EXPECT_FALSE(r.out.startsWith(QStringLiteral("Batch not found"))) << batch;
+    }
+    EXPECT_EQ(QStringLiteral("Batch not found\n"),
+              veltrum(common + QStringList({QStringLiteral("--kind"), QStringLiteral("199")})).out);
+
+    const Outcome waiters
+            = veltrum(common + QStringList({QStringLiteral("--kind"), QStringLiteral("5")}));
+    EXPECT_TRUE(waiters.out.startsWith(QStringLiteral("Summary for: Trattoria Veltrum\n")));
+    EXPECT_TRUE(waiters.out.contains(QStringLiteral("Waiter #1 - Anna")));
+
+    EXPECT_EQ(2,
+              veltrum(common + QStringList({QStringLiteral("--kind"), QStringLiteral("77")})).code);
+    EXPECT_EQ(2, veltrum(common
+                         + QStringList({QStringLiteral("--kind"), QStringLiteral("5"),
+                                        QStringLiteral("--from"), QStringLiteral("5.3.2014")}))
+                         .code);
+    EXPECT_EQ(2, veltrum({QStringLiteral("report"), QStringLiteral("--data"),
+                          dir.file(QStringLiteral("nowhere")), QStringLiteral("--kind"),
+                          QStringLiteral("5")})
+                         .code);
+}
