@@ -1,0 +1,85 @@
+#include "tdatepicker.h"
+
+#include "tdatevalidator.h"
+
+#include <QCalendarWidget>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace QtWidgets {
+
+TDatePicker::TDatePicker(QWidget *parent)
+    : QWidget(parent)
+    , m_edit(new QLineEdit(this))
+    , m_button(new QToolButton(this))
+    , m_validator(new TDateValidator(this))
+{
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(m_edit);
+    layout->addWidget(m_button);
+    m_edit->setValidator(m_validator);
+    m_edit->setPlaceholderText(QStringLiteral("dd.mm.yyyy"));
+    m_button->setArrowType(Qt::DownArrow);
+    setFocusProxy(m_edit);
+    connect(m_edit, &QLineEdit::editingFinished, this, &TDatePicker::onEdited);
+    connect(m_button, &QToolButton::clicked, this, &TDatePicker::showCalendar);
+}
+
+TDatePicker::~TDatePicker() = default;
+
+QDate TDatePicker::date() const
+{
+    return m_validator->dateOf(m_edit->text());
+}
+
+void TDatePicker::setDate(const QDate &date)
+{
+    const QDate shown = date.isValid() || m_allowEmpty ? date : QDate::currentDate();
+    m_edit->setText(TDateValidator::textOf(shown));
+    if (shown != m_date) {
+        m_date = shown;
+        emit dateChanged(m_date);
+    }
+}
+
+void TDatePicker::onEdited()
+{
+    QString text = m_edit->text();
+    m_validator->fixup(text);
+    m_edit->setText(text);
+    const QDate typed = date();
+    if (!typed.isValid() && !m_allowEmpty) {
+        setDate(m_date.isValid() ? m_date : QDate::currentDate());
+        return;
+    }
+    if (typed != m_date) {
+        m_date = typed;
+        emit dateChanged(m_date);
+    }
+}
+
+void TDatePicker::showCalendar()
+{
+    if (!m_calendar) {
+        m_calendar = new QCalendarWidget(this);
+        m_calendar->setWindowFlags(Qt::Popup);
+        m_calendar->setGridVisible(true);
+        connect(m_calendar, &QCalendarWidget::clicked, this, &TDatePicker::onPicked);
+        connect(m_calendar, &QCalendarWidget::activated, this, &TDatePicker::onPicked);
+    }
+    m_calendar->setSelectedDate(m_date.isValid() ? m_date : QDate::currentDate());
+    m_calendar->move(mapToGlobal(QPoint(0, height())));
+    m_calendar->show();
+}
+
+void TDatePicker::onPicked(const QDate &date)
+{
+    if (m_calendar)
+        m_calendar->hide();
+    setDate(date);
+}
+
+} // namespace QtWidgets

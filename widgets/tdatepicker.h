@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QDate>
+#include <QWidget>
+
+class QLineEdit;
+class QToolButton;
+class QCalendarWidget;
+
+namespace QtWidgets {
+
+class TDateValidator;
+
+// A date field with a calendar drop-down. The field takes typed dates
+// through TDateValidator; it may also be left empty, which gives a null
+// date (the "no date" of the callers).
+class TDatePicker : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TDatePicker(QWidget *parent = nullptr);
+    ~TDatePicker() override;
+
+    // The shown date; null when the field is empty or not a date.
+    QDate date() const;
+    void setDate(const QDate &date);
+    // Whether an empty field is allowed (on by default).
+    void setAllowEmpty(bool allow) { m_allowEmpty = allow; }
+    bool allowEmpty() const { return m_allowEmpty; }
+
+    QLineEdit *lineEdit() const { return m_edit; }
+
+public Q_SLOTS:
+    void showCalendar();
+
+Q_SIGNALS:
+    void dateChanged(const QDate &date);
+
+private Q_SLOTS:
+    void onEdited();
+    void onPicked(const QDate &date);
+
+private:
+    QLineEdit *m_edit;
+    QToolButton *m_button;
+    QCalendarWidget *m_calendar = nullptr;
+    TDateValidator *m_validator;
+    QDate m_date;
+    bool m_allowEmpty = true;
+};
+
+} // namespace QtWidgets
