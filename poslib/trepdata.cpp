@@ -208,7 +208,7 @@ void TRepData::writeText(const QString &prefix, const TValue &record, QTextStrea
 
 void TRepData::writeXml(QDomDocument &doc, QDomNode &parent) const
 {
-    appendFields(*this, doc, parent);
+    appendFields(record(), doc, parent);
     const std::pair<const Nodes *, const char *> families[]
             = {{&m_orders, "Orders"}, {&m_voids, "Voids"}, {&m_pays, "Pays"}};
     for (const auto &family : families) {

@@ -50,17 +50,21 @@ TReportLeaf::TReportLeaf()
 
 TReportLeaf::~TReportLeaf() = default;
 
-void TReportLeaf::syncSums()
+void TReportLeaf::syncSums() const
 {
-    setDouble(QStringLiteral("count"), m_count);
-    setDouble(QStringLiteral("amount"), m_amount);
+    if (m_synced)
+        return;
+    auto *self = const_cast<TReportLeaf *>(this);
+    self->setDouble(QStringLiteral("count"), m_count);
+    self->setDouble(QStringLiteral("amount"), m_amount);
+    m_synced = true;
 }
 
 void TReportLeaf::add(double count, double amount)
 {
     m_count += count;
     m_amount += amount;
-    syncSums();
+    m_synced = false;
 }
 
 void TReportLeaf::addSum(const QString &key, qint64 value)
@@ -268,7 +272,7 @@ bool TRepPayform::addEntry(TTableEntry *entry)
         return false;
     // the pay form's amount is what the guest paid, tip included
     m_amount += double(entry->tip());
-    syncSums();
+    touch();
     addSum(QStringLiteral("return"), entry->getLong(QStringLiteral("return")));
     addSum(QStringLiteral("retamount"), entry->getLong(QStringLiteral("retamount")));
     qint64 given = entry->getLong(QStringLiteral("given"));

@@ -34,6 +34,36 @@ public:
     // first entry that creates a leaf).
     void copyFields(const Basics::TValue &from, std::initializer_list<const char *> keys);
 
+    // The record with "count" and "amount" brought up to date. The sums
+    // are written into the record only when it is read: a report adds
+    // millions of entries but reads each leaf a few times.
+    const Fields &fields() const
+    {
+        syncSums();
+        return Basics::TValue::fields();
+    }
+    Basics::TValueField get(const QString &name,
+                            const Basics::TValueField &def = Basics::TValueField()) const
+    {
+        syncSums();
+        return Basics::TValue::get(name, def);
+    }
+    QString getString(const QString &name, const QString &def = QString()) const
+    {
+        syncSums();
+        return Basics::TValue::getString(name, def);
+    }
+    double getDouble(const QString &name, double def = 0.0) const
+    {
+        syncSums();
+        return Basics::TValue::getDouble(name, def);
+    }
+    const Basics::TValue &record() const
+    {
+        syncSums();
+        return *this;
+    }
+
     // One ";"-separated line: "partcount", this record's values, then
     // `record`'s values (these win); columns not yet in `columns` are
     // appended to it.
@@ -41,10 +71,12 @@ public:
                              QStringList &columns) const;
 
 protected:
-    void syncSums();
+    void syncSums() const;
+    void touch() { m_synced = false; }
 
     double m_count = 0.0;
     double m_amount = 0.0;
+    mutable bool m_synced = false;
 };
 
 // ---- order leaves: fed by article orders --------------------------------

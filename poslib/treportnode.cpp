@@ -114,11 +114,11 @@ void TReportNode::writeXml(QDomDocument &doc, QDomNode &parent) const
 {
     QDomElement node = doc.createElement(m_name);
     if (const TReportLeaf *sum = total())
-        appendFields(*sum, doc, node);
+        appendFields(sum->record(), doc, node);
     for (auto it = m_leaves.cbegin(); it != m_leaves.cend(); ++it) {
         QDomElement element = doc.createElement(QStringLiteral("element"));
         element.setAttribute(QStringLiteral("key"), it.key());
-        appendFields(*it.value(), doc, element);
+        appendFields(it.value()->record(), doc, element);
         node.appendChild(element);
     }
     parent.appendChild(node);

@@ -52,8 +52,9 @@ bool TTableEntry::hasChildren() const
     return m_children && !m_children->isEmpty();
 }
 
-qint64 TTableEntry::price() const
+void TTableEntry::refresh() const
 {
+    m_count = getDouble(QStringLiteral("count"));
     qint64 p = unitPrice();
     if (m_children) {
         m_children->forEach([&p](TTableEntry *child) {
@@ -61,7 +62,32 @@ qint64 TTableEntry::price() const
                 p += child->unitPrice();
         });
     }
-    return p;
+    m_price = p;
+    m_cached = version();
+}
+
+double TTableEntry::count() const
+{
+    if (m_cached != version())
+        refresh();
+    return m_count;
+}
+
+qint64 TTableEntry::price() const
+{
+    // children change without the parent knowing: only cached while the
+    // entry has none
+    if (m_children) {
+        qint64 p = unitPrice();
+        m_children->forEach([&p](TTableEntry *child) {
+            if (child->type() == EntryAddOn)
+                p += child->unitPrice();
+        });
+        return p;
+    }
+    if (m_cached != version())
+        refresh();
+    return m_price;
 }
 
 QString TTableEntry::articleText() const

@@ -72,7 +72,7 @@ public:
     qint64 plu() const { return getLong(QStringLiteral("plu")); }
     QString article() const { return getString(QStringLiteral("article")); }
     qint64 unitPrice() const { return getLong(QStringLiteral("price")); }
-    double count() const { return getDouble(QStringLiteral("count")); }
+    double count() const;
     int family() const { return getInt(QStringLiteral("family")); }
     int famGroup() const { return getInt(QStringLiteral("famgroup")); }
     double taxAmount() const { return getDouble(QStringLiteral("taxamount")); }
@@ -95,7 +95,14 @@ public:
     static void file(TTableEntry *entry, TTableEntries &list);
 
 private:
+    void refresh() const;
+
     TTableEntries *m_children = nullptr;
+    // count and price() as of `m_cached`: reports ask for them once per
+    // node, the text is parsed once per change
+    mutable quint32 m_cached = ~0u;
+    mutable double m_count = 0.0;
+    mutable qint64 m_price = 0;
 };
 
 // The creation record of a table: type 1.

@@ -12,6 +12,7 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <cmath>
 
 namespace Basics {
 
@@ -24,6 +25,21 @@ QString integerText(qint64 value)
 
 QString decimalText(double value)
 {
+    // Most values are whole cents or counts: format those without the
+    // general floating point conversion ("12.50000").
+    const double scaled = value * 100000.0;
+    if (std::fabs(scaled) < 9e15) {
+        const qint64 units = qint64(std::llround(scaled));
+        if (std::fabs(scaled - double(units)) < 1e-6 && std::fabs(value) >= 1e-5) {
+            const qint64 whole = units / 100000;
+            const qint64 fraction = units < 0 ? -(units % 100000) : units % 100000;
+            QString text
+                    = (units < 0 && whole == 0) ? QStringLiteral("-0") : QString::number(whole);
+            text += QLatin1Char('.');
+            text += QString::number(fraction).rightJustified(5, QLatin1Char('0'));
+            return text;
+        }
+    }
     return QString::number(value, 'f', 5);
 }
 
@@ -35,14 +51,18 @@ QString booleanText(bool value)
 qint64 parseInteger(const QString &text)
 {
     bool ok = false;
-    const qint64 v = text.trimmed().toLongLong(&ok);
+    qint64 v = text.toLongLong(&ok);
+    if (!ok)
+        v = text.trimmed().toLongLong(&ok);
     return ok ? v : 0;
 }
 
 double parseDecimal(const QString &text)
 {
     bool ok = false;
-    const double v = text.trimmed().toDouble(&ok);
+    double v = text.toDouble(&ok);
+    if (!ok)
+        v = text.trimmed().toDouble(&ok);
     return ok ? v : 0.0;
 }
 
@@ -125,11 +145,13 @@ QDateTime TValue::getDateTime(const QString &name) const
 void TValue::set(const QString &name, const TValueField &field)
 {
     m_fields.insert(name, field);
+    ++m_version;
 }
 
 void TValue::set(const QString &name, qint32 type, const QString &text)
 {
     m_fields.insert(name, TValueField(type, text));
+    ++m_version;
 }
 
 void TValue::setString(const QString &name, const QString &text)
@@ -169,13 +191,16 @@ void TValue::setDateTime(const QString &name, const QDateTime &value)
 
 void TValue::remove(const QString &name)
 {
-    if (m_fields.contains(name))
+    if (m_fields.contains(name)) {
         m_fields.remove(name);
+        ++m_version;
+    }
 }
 
 void TValue::clear()
 {
     m_fields.clear();
+    ++m_version;
 }
 
 QString TValue::name() const
@@ -227,8 +252,7 @@ QByteArray uncompressIfMarked(const QByteArray &data)
 TValueList::TValueList(bool autoDelete, QObject *parent)
     : QObject(parent)
     , m_autoDelete(autoDelete)
-{
-}
+{ }
 
 TValueList::~TValueList()
 {
@@ -389,14 +413,14 @@ int TValueList::load(const QString &dir, const QString &file)
 QString TValueList::filePath(const char *basePath) const
 {
     return normalizeDir(normalizeDir(QString::fromLocal8Bit(basePath), false) + dataDir(), true)
-            + fileName();
+           + fileName();
 }
 
 int TValueList::load(const char *basePath)
 {
-    return load(normalizeDir(normalizeDir(QString::fromLocal8Bit(basePath), false) + dataDir(),
-                             true),
-                fileName());
+    return load(
+            normalizeDir(normalizeDir(QString::fromLocal8Bit(basePath), false) + dataDir(), true),
+            fileName());
 }
 
 void TValueList::save(const QString &dir, const QString &file)
@@ -545,8 +569,7 @@ TValueSort::TValueSort(const QString &k, int m, bool f, const QString &second)
     , secondKey(second)
     , mode(m)
     , flag(f)
-{
-}
+{ }
 
 int TValueSort::compareItems(const TValue *a, const TValue *b) const
 {
@@ -575,9 +598,8 @@ int TValueSort::compareItems(const TValue *a, const TValue *b) const
 
 void TValueSort::sort()
 {
-    std::stable_sort(begin(), end(), [this](const TValue *a, const TValue *b) {
-        return compareItems(a, b) < 0;
-    });
+    std::stable_sort(begin(), end(),
+                     [this](const TValue *a, const TValue *b) { return compareItems(a, b) < 0; });
 }
 
 // ---- XML escaping ---------------------------------------------------------

@@ -32,8 +32,7 @@ struct TValueField
     TValueField(qint32 t, const QString &s)
         : type(t)
         , text(s)
-    {
-    }
+    { }
 
     qint32 type = TypeText;
     QString text;
@@ -98,8 +97,13 @@ public:
 
     bool operator==(const TValue &o) const { return m_fields == o.m_fields; }
 
+    // Grows with every change of the fields, so that derived values can be
+    // cached and recomputed only when the record changed.
+    quint32 version() const { return m_version; }
+
 private:
     Fields m_fields;
+    quint32 m_version = 0;
 };
 
 class TNValue : public TValue

@@ -751,3 +751,16 @@ TEST_F(ValueListFile, ReadsZCounter)
     ASSERT_EQ(1, list.count());
     EXPECT_EQ(42, list.find(0)->getInt("z"));
 }
+
+TEST(TextForms, DecimalsWithFiveDigits)
+{
+    EXPECT_EQ(QStringLiteral("12.50000"), Basics::decimalText(12.5));
+    EXPECT_EQ(QStringLiteral("-12.50000"), Basics::decimalText(-12.5));
+    EXPECT_EQ(QStringLiteral("-0.50000"), Basics::decimalText(-0.5));
+    EXPECT_EQ(QStringLiteral("0.00000"), Basics::decimalText(0));
+    EXPECT_EQ(QStringLiteral("2000.00000"), Basics::decimalText(2000));
+    EXPECT_EQ(QStringLiteral("0.33333"), Basics::decimalText(1.0 / 3));
+    EXPECT_EQ(QStringLiteral("1234567.00001"), Basics::decimalText(1234567.00001));
+    EXPECT_EQ(12.5, Basics::parseDecimal(QStringLiteral(" 12.5 ")));
+    EXPECT_EQ(42, Basics::parseInteger(QStringLiteral("42 ")));
+}
