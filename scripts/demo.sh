@@ -1,24 +1,23 @@
 #!/usr/bin/env bash
-# Builds veltrum and shows it at work on a small installation in build/demo.
+# Builds veltrum, writes a demo restaurant installation into a temporary
+# directory and prints two reports of it: the waiter report (kind 5) of its
+# closed days and "All articles" (kind 7) of the current, not yet closed day.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh
-bin=build/bin/veltrum
-demo=build/demo
-rm -rf "$demo"
-mkdir -p "$demo/usr/data"
+bin="$PWD/build/bin/veltrum"
+
+demo=$(mktemp -d "${TMPDIR:-/tmp}/veltrum-demo.XXXXXX")
+trap 'rm -rf "$demo"' EXIT
+today=$(date +%F)
+from=$(date -d "$today - 7 days" +%F)
+to=$(date -d "$today - 1 day" +%F)
 
 "$bin" --version
-cat > "$demo/waiters.xml" <<'XML'
-<waiters>
-  <waiter><id>1</id><name>Anna</name><teams>1;3</teams><alltables>yes</alltables></waiter>
-  <waiter><id>2</id><name>Bruno</name><teams></teams><alltables>no</alltables></waiter>
-  <waiter><id>3</id><name>Clara; "Head" waiter</name><teams>2</teams><alltables>no</alltables></waiter>
-</waiters>
-XML
-echo "== import waiters.xml into usr/data/waiters.dat"
-"$bin" dat from-xml "$demo/waiters.xml" "$demo/usr/data/waiters.dat"
-echo "== the list as XML"
-"$bin" dat to-xml "$demo/usr/data/waiters.dat"
-echo "== the list as text (id;name;teams)"
-"$bin" dat to-text "$demo/usr/data/waiters.dat" id name teams
+"$bin" demo "$demo/inst" --days 7 --tables 40 --today "$today"
+echo
+echo "== Waiter report (kind 5), $from to $to"
+"$bin" report --data "$demo/inst" --kind 5 --from "$from" --to "$to"
+echo
+echo "== All articles (kind 7), current day"
+"$bin" report --data "$demo/inst" --kind 7
