@@ -1,0 +1,116 @@
+#include "tdemoinstallation.h"
+#include "testdir.h"
+#include "treportrun.h"
+#include "tsumbatch.h"
+#include "tsummary.h"
+#include "tworkspacelists.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+using namespace PosLib;
+
+namespace {
+
+const QDate Today(2026, 12, 5);
+
+class BatchRun : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(QLocale::English));
+        TDemoOptions o;
+        o.days = 2;
+        o.tables = 8;
+        o.today = Today;
+        TDemoInstallation(o).write(dir.path());
+        // batches of this test next to the demo's own
+        TSumBatches batches;
+        ASSERT_EQ(0, batches.load(dir.path().toLocal8Bit().constData()));
+        auto add = [&](int id, const char *reports, bool fiscal) {
+            auto *b = new TSumBatch;
+            b->setId(id);
+            b->setName(QStringLiteral("Batch %1").arg(id));
+            b->setString(QStringLiteral("reports"), QString::fromLatin1(reports));
+            b->setFiscal(fiscal);
+            batches.insert(b);
+        };
+        add(7, "7;10;4", false);
+        add(8, "7;;10", false);
+        add(9, "7", true);
+        batches.save(dir.path().toLocal8Bit().constData());
+    }
+
+    TReportResult run(int kind, const QDate &from = QDate())
+    {
+        TWorkspaceLists lists(dir.path());
+        TReportRun runner(&lists, dir.path());
+        TReportRequest request;
+        request.kind = kind;
+        request.from = from;
+        request.to = from;
+        request.now = QDateTime(Today, QTime(22, 0));
+        return runner.run(request);
+    }
+
+    static int indexOf(const QStringList &lines, const QString &line)
+    {
+        return int(lines.indexOf(line));
+    }
+
+    TestDir dir;
+};
+
+} // namespace
+
+TEST_F(BatchRun, SectionsFollowTheBatchOrder)
+{
+    const TReportResult r = run(107);
+    ASSERT_EQ(TReportResult::Done, r.status);
+    const QStringList lines = r.displayLines();
+    EXPECT_EQ(QStringLiteral("Batch 7"), lines.first());
+    const int articles = indexOf(lines, QStringLiteral("Article report of all waiters"));
+    const int families = indexOf(lines, QStringLiteral("Family report of all waiters"));
+    const int waiters = indexOf(lines, QStringLiteral("Amount of all waiters"));
+    ASSERT_GT(articles, 0);
+    EXPECT_LT(articles, families);
+    EXPECT_LT(families, waiters);
+    EXPECT_EQ(QString(), lines.at(articles - 1)); // each section starts with an empty line
+    EXPECT_EQ(3, lines.filter(QRegularExpression(QStringLiteral("^#+$"))).size());
+    EXPECT_TRUE(lines.contains(QStringLiteral("Batch report")));
+
+    const QStringList two = run(108).lines;
+    EXPECT_EQ(2, two.filter(QRegularExpression(QStringLiteral("^#+$"))).size());
+}
+
+TEST_F(BatchRun, UnknownBatchIsReported)
+{
+    const TReportResult r = run(150);
+    EXPECT_EQ(TReportResult::BatchNotFound, r.status);
+    EXPECT_EQ(QStringList(QStringLiteral("Batch not found")), r.displayLines());
+}
+
+TEST_F(BatchRun, FiscalBatchWritesItsFileOnceAndShowsItAfterwards)
+{
+    const QDate day = Today.addDays(-1);
+    const TReportResult first = run(109, day);
+    ASSERT_EQ(TReportResult::Done, first.status);
+    const QString file = TSummary::fiscalFileName(day, 9, dir.path());
+    ASSERT_TRUE(QFileInfo::exists(file));
+    EXPECT_TRUE(file.endsWith(QStringLiteral("var/reports/20261204.9.fiscal")));
+    EXPECT_TRUE(TSummary::hasFiscalFiles(day, dir.path()));
+    EXPECT_FALSE(TSummary::hasFiscalFiles(Today, dir.path()));
+
+    // whatever happens to the data afterwards, the fiscal summary stays
+    QFile stored(file);
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    EXPECT_EQ(first.lines.join(QLatin1Char('\n')).toUtf8(), stored.readAll());
+    stored.close();
+    QDir(dir.path() + QStringLiteral("var/summary")).removeRecursively();
+    QDir(dir.path() + QStringLiteral("var/statist")).removeRecursively();
+    EXPECT_EQ(first.lines, run(109, day).lines);
+}
