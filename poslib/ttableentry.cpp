@@ -55,6 +55,7 @@ bool TTableEntry::hasChildren() const
 void TTableEntry::refresh() const
 {
     m_count = getDouble(QStringLiteral("count"));
+    m_type = getInt(QStringLiteral("type"));
     qint64 p = unitPrice();
     if (m_children) {
         m_children->forEach([&p](TTableEntry *child) {

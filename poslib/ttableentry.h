@@ -45,7 +45,12 @@ public:
     TTableEntry *temporaryCopy() const;
     bool isTemporary() const { return has(QStringLiteral("tmp")); }
 
-    int type() const { return getInt(QStringLiteral("type")); }
+    int type() const
+    {
+        if (m_cached != version())
+            refresh();
+        return m_type;
+    }
     void setType(int type) { setInt(QStringLiteral("type"), type); }
 
     // The child list; created (owning, empty) when `create` is set.
@@ -102,6 +107,7 @@ private:
     // node, the text is parsed once per change
     mutable quint32 m_cached = ~0u;
     mutable double m_count = 0.0;
+    mutable int m_type = 0;
     mutable qint64 m_price = 0;
 };
 

@@ -38,14 +38,12 @@ void appendRecord(QByteArray &out, const TValue &value)
 
 TRecordReader::TRecordReader(const QByteArray &data)
     : TRecordReader(data.constData(), data.size())
-{
-}
+{ }
 
 TRecordReader::TRecordReader(const char *data, qsizetype size)
     : m_data(reinterpret_cast<const uchar *>(data))
     , m_size(size)
-{
-}
+{ }
 
 bool TRecordReader::readU32(quint32 &v)
 {
@@ -98,7 +96,7 @@ TRecordReader::Status TRecordReader::read(TValue &value)
             value.clear();
             return Truncated;
         }
-        value.set(name, TypeText, text);
+        value.append(name, text);
     }
     return Ok;
 }

@@ -84,6 +84,9 @@ public:
     void setDate(const QString &name, const QDate &value);
     void setTime(const QString &name, const QTime &value);
     void setDateTime(const QString &name, const QDateTime &value);
+    // Adds a field known to sort after every field the record has (as a
+    // file's records store them); falls back to set() otherwise.
+    void append(const QString &name, const QString &text);
     void remove(const QString &name);
     void clear();
 
