@@ -1,0 +1,236 @@
+#include "toffconfig.h"
+
+#include "terror.h"
+#include "tinifile.h"
+#include "tlog.h"
+#include "twaiter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <memory>
+
+using Basics::TInifile;
+
+namespace {
+
+const QString ListAccess = QStringLiteral("ListAccess");
+const QString DialogAccess = QStringLiteral("DialogAccess");
+const QString Reporting = QStringLiteral("Reporting");
+const QString Crystal = QStringLiteral("Crystal");
+
+std::unique_ptr<TInifile> &store()
+{
+    static std::unique_ptr<TInifile> file;
+    return file;
+}
+
+// Set when the file could not be read: it is then never written over.
+bool &unreadable()
+{
+    static bool flag = false;
+    return flag;
+}
+
+QString dialogKey(const QString &dialog, const QString &element)
+{
+    return element.isEmpty() ? dialog : dialog + QLatin1Char('/') + element;
+}
+
+} // namespace
+
+QString TOffConfig::path()
+{
+    const QString configured = qEnvironmentVariable("VELTRUM_CONFIG");
+    if (!configured.isEmpty())
+        return configured;
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
+           + QStringLiteral("/veltrum-office.ini");
+}
+
+TInifile &TOffConfig::ini()
+{
+    std::unique_ptr<TInifile> &file = store();
+    if (!file) {
+        const QString name = path();
+        unreadable() = false;
+        try {
+            file = std::make_unique<TInifile>(name);
+        } catch (const Basics::TError &e) {
+            Basics::logError(QStringLiteral("%1: %2").arg(name, e.text()), "Host", "TOffConfig");
+            unreadable() = true;
+            // An empty store in memory; the name is one that does not exist.
+            file = std::make_unique<TInifile>(name + QStringLiteral(".unreadable"));
+        }
+    }
+    return *file;
+}
+
+void TOffConfig::write()
+{
+    TInifile &file = ini();
+    if (unreadable()) {
+        Basics::logError(QStringLiteral("%1 kept as it was: it could not be read").arg(path()),
+                         "Host", "TOffConfig");
+        return;
+    }
+    QDir().mkpath(QFileInfo(path()).absolutePath());
+    file.write(path());
+}
+
+void TOffConfig::reload()
+{
+    store().reset();
+}
+
+bool TOffConfig::checkLstRight(const char *list, TOffWindow *)
+{
+    if (!list || !*list)
+        return false;
+    return ini().readBool(ListAccess, QString::fromLatin1(list), true);
+}
+
+void TOffConfig::setLstRight(const QString &list, bool granted)
+{
+    ini().writeBool(ListAccess, list, granted);
+}
+
+bool TOffConfig::checkDlgRight(const QString &dialog, const QString &element)
+{
+    if (!ini().readBool(DialogAccess, dialog, true))
+        return false;
+    return element.isEmpty() || ini().readBool(DialogAccess, dialogKey(dialog, element), true);
+}
+
+void TOffConfig::setDlgRight(const QString &dialog, const QString &element, bool granted)
+{
+    ini().writeBool(DialogAccess, dialogKey(dialog, element), granted);
+}
+
+int TOffConfig::getDefReport()
+{
+    return int(ini().readInt(Reporting, QStringLiteral("DefReport"), 0));
+}
+
+void TOffConfig::setDefReport(int report)
+{
+    ini().writeInt(Reporting, QStringLiteral("DefReport"), report);
+}
+
+int TOffConfig::getDefFilter()
+{
+    return int(ini().readInt(Reporting, QStringLiteral("DefFilter"), 0));
+}
+
+void TOffConfig::setDefFilter(int filter)
+{
+    ini().writeInt(Reporting, QStringLiteral("DefFilter"), filter);
+}
+
+bool TOffConfig::getDefOpenTabs()
+{
+    return ini().readBool(Reporting, QStringLiteral("DefOpenTabs"), false);
+}
+
+void TOffConfig::setDefOpenTabs(bool on)
+{
+    ini().writeBool(Reporting, QStringLiteral("DefOpenTabs"), on);
+}
+
+bool TOffConfig::getDefWithoutCredits()
+{
+    return ini().readBool(Reporting, QStringLiteral("DefWithoutCredits"), false);
+}
+
+void TOffConfig::setDefWithoutCredits(bool on)
+{
+    ini().writeBool(Reporting, QStringLiteral("DefWithoutCredits"), on);
+}
+
+int TOffConfig::getDefInTurnOver()
+{
+    const int state = int(ini().readInt(Reporting, QStringLiteral("DefInTurnOver"), 0));
+    return state >= 0 && state <= 2 ? state : 0;
+}
+
+void TOffConfig::setDefInTurnOver(int state)
+{
+    ini().writeInt(Reporting, QStringLiteral("DefInTurnOver"), state);
+}
+
+int TOffConfig::getDefTraineeType()
+{
+    const int type = int(ini().readInt(Reporting, QStringLiteral("DefTraineeType"), 0));
+    return type >= 0 && type <= 2 ? type : 0;
+}
+
+void TOffConfig::setDefTraineeType(int type)
+{
+    ini().writeInt(Reporting, QStringLiteral("DefTraineeType"), type);
+}
+
+QStringList TOffConfig::getDisabledReps()
+{
+    return ini()
+            .readString(Reporting, QStringLiteral("DisabledReps"))
+            .split(QLatin1Char(';'), Qt::SkipEmptyParts);
+}
+
+void TOffConfig::setDisabledReps(const QStringList &reports)
+{
+    ini().writeString(Reporting, QStringLiteral("DisabledReps"), reports.join(QLatin1Char(';')));
+}
+
+QString TOffConfig::getCrystalPath()
+{
+    QString dir = ini().readString(Crystal, QStringLiteral("Path"));
+    if (!dir.isEmpty() && !dir.endsWith(QLatin1Char('/')))
+        dir += QLatin1Char('/');
+    return dir;
+}
+
+QString TOffConfig::getCrystalFile(const QString &name)
+{
+    return name.isEmpty() ? QString() : getCrystalPath() + name;
+}
+
+QString TOffConfig::getCrystalLngFile(const QString &name)
+{
+    return getCrystalFile(name);
+}
+
+QString TOffConfig::getCrystalDefaultLngFile(const QString &name)
+{
+    return getCrystalFile(name);
+}
+
+QStringList TOffConfig::getCrystals(TInifile &file, const QString &key)
+{
+    return file.readString(Crystal, key).split(QLatin1Char(';'), Qt::SkipEmptyParts);
+}
+
+QString TOffConfig::getCrystalUser(PosLib::TWaiter *waiter)
+{
+    return waiter ? waiter->name() : QString();
+}
+
+QString TOffConfig::getCrystalTerm()
+{
+    return ini().readString(Crystal, QStringLiteral("Terminal"));
+}
+
+QString TOffConfig::getCrystalLogo()
+{
+    return ini().readString(Crystal, QStringLiteral("Logo"));
+}
+
+QString TOffConfig::getCrystalHeader(int n)
+{
+    return ini().readString(Crystal, QStringLiteral("Header%1").arg(n));
+}
+
+QString TOffConfig::getCrystalFooter(int n)
+{
+    return ini().readString(Crystal, QStringLiteral("Footer%1").arg(n));
+}

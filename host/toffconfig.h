@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace Basics {
+class TInifile;
+}
+namespace PosLib {
+class TWaiter;
+}
+class TOffWindow;
+
+// The back-office configuration: one INI file of the user, in the
+// application's configuration folder ("veltrum-office.ini"), or the file
+// that the environment variable VELTRUM_CONFIG names. It holds the list and
+// dialog rights, the reporting defaults and the "Settings" keys of the
+// module (such as "ToolAusw").
+//
+// Sections: "ListAccess" (list key = yes/no), "DialogAccess" (dialog
+// name + "/" + element name = yes/no), "Reporting" (defaults), "Crystal".
+// A right that was never stored is granted, so a new installation shows
+// everything until the master restricts it.
+class TOffConfig
+{
+public:
+    // The file in use.
+    static QString path();
+    // The file's contents, read on first use. Read failures are logged and
+    // leave an empty configuration.
+    static Basics::TInifile &ini();
+    // Writes the file (creating its folder). Throws the INI errors.
+    static void write();
+    // Forgets what was read, so that the next use reads the file (again).
+    static void reload();
+
+    // Whether the user may see the list.
+    static bool checkLstRight(const char *list, TOffWindow *window = nullptr);
+    static void setLstRight(const QString &list, bool granted);
+    // Whether the user may use an element of a dialog; an empty element
+    // stands for the dialog itself.
+    static bool checkDlgRight(const QString &dialog, const QString &element = QString());
+    static void setDlgRight(const QString &dialog, const QString &element, bool granted);
+
+    // Reporting defaults. Report 0 and filter 0 mean none.
+    static int getDefReport();
+    static void setDefReport(int report);
+    static int getDefFilter();
+    static void setDefFilter(int filter);
+    static bool getDefOpenTabs();
+    static void setDefOpenTabs(bool on);
+    static bool getDefWithoutCredits();
+    static void setDefWithoutCredits(bool on);
+    // 0 all, 1 in summary, 2 not in summary.
+    static int getDefInTurnOver();
+    static void setDefInTurnOver(int state);
+    // 0 all waiters, 1 without trainees, 2 only trainees.
+    static int getDefTraineeType();
+    static void setDefTraineeType(int type);
+    // Report numbers (decimal texts) left out of the report selector.
+    static QStringList getDisabledReps();
+    static void setDisabledReps(const QStringList &reports);
+
+    // Crystal Reports settings. This back office has no Crystal engine, so
+    // they are only kept for the export code that reads them.
+    static QString getCrystalPath();
+    static QString getCrystalFile(const QString &name);
+    static QString getCrystalLngFile(const QString &name);
+    static QString getCrystalDefaultLngFile(const QString &name);
+    static QStringList getCrystals(Basics::TInifile &ini, const QString &key);
+    static QString getCrystalUser(PosLib::TWaiter *waiter);
+    static QString getCrystalTerm();
+    static QString getCrystalLogo();
+    static QString getCrystalHeader(int n);
+    static QString getCrystalFooter(int n);
+};

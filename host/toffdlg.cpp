@@ -1,0 +1,131 @@
+#include "toffdlg.h"
+
+#include "tcombobox.h"
+#include "toffconfig.h"
+#include "tvalue.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QIntValidator>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("TOffDlg", text);
+}
+
+} // namespace
+
+bool TOffDlg::checkDlgRight(QWidget *dialog)
+{
+    if (!dialog)
+        return false;
+    const QString name = dialog->objectName();
+    if (!TOffConfig::checkDlgRight(name))
+        return false;
+    for (QWidget *child : dialog->findChildren<QWidget *>()) {
+        const QString element = child->objectName();
+        if (element.isEmpty() || element.startsWith(QLatin1String("qt_")))
+            continue;
+        if (!TOffConfig::checkDlgRight(name, element))
+            child->setEnabled(false);
+    }
+    return true;
+}
+
+bool TOffDlg::checkElement(QWidget *dialog, const QString &element)
+{
+    return dialog && TOffConfig::checkDlgRight(dialog->objectName(), element);
+}
+
+void TOffDlg::setListID(QLineEdit *field, Basics::TValueList *list, Basics::TValue *record)
+{
+    if (!field)
+        return;
+    if (!field->validator())
+        field->setValidator(new QIntValidator(0, 2147483647, field));
+    if (record)
+        field->setText(QString::number(record->id()));
+    else
+        field->setText(QString::number(list ? list->nextId() : 1));
+    field->setReadOnly(record != nullptr);
+}
+
+int TOffDlg::getListID(const QLineEdit *field)
+{
+    bool ok = false;
+    const int id = field ? field->text().trimmed().toInt(&ok) : -1;
+    return ok ? id : -1;
+}
+
+void TOffDlg::fillCombo(QtWidgets::TComboBox *box, Basics::TValueList *list, const QString &none)
+{
+    if (!box)
+        return;
+    box->clear();
+    if (!none.isEmpty())
+        box->insertItem(0, none);
+    if (!list)
+        return;
+    for (Basics::TValue *value : list->values())
+        box->insertItem(value->id(), value->name());
+}
+
+Basics::TValue *TOffDlg::neighbour(Basics::TValueList *list, Basics::TValue *record, int step)
+{
+    if (!list || !record)
+        return nullptr;
+    const QList<int> ids = list->ids();
+    const int at = int(ids.indexOf(record->id()));
+    if (at < 0 || at + step < 0 || at + step >= ids.size())
+        return nullptr;
+    return list->find(ids.at(at + step));
+}
+
+void TOffDlg::setNavigation(QWidget *first, QWidget *prev, QWidget *next, QWidget *last,
+                            Basics::TValueList *list, Basics::TValue *record)
+{
+    const bool before = neighbour(list, record, -1) != nullptr;
+    const bool after = neighbour(list, record, 1) != nullptr;
+    if (first)
+        first->setEnabled(before);
+    if (prev)
+        prev->setEnabled(before);
+    if (next)
+        next->setEnabled(after);
+    if (last)
+        last->setEnabled(after);
+}
+
+void TOffDlg::showHelp(QWidget *parent, const QString &topic)
+{
+    // Help pages are looked for in the installation's "help" folder.
+    const QString page = QDir::current().absoluteFilePath(QStringLiteral("help/") + topic);
+    if (!topic.isEmpty() && QFileInfo::exists(page)) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(page));
+        return;
+    }
+    QMessageBox::information(parent, tr("Help"), tr("There is no help for \"%1\".").arg(topic));
+}
+
+void TOffDlg::fatal(QWidget *parent, const QString &text)
+{
+    QMessageBox::critical(parent, tr("Fatal error"), text);
+}
+
+void TOffDlg::error(QWidget *parent, const QString &text)
+{
+    QMessageBox::critical(parent, tr("Error"), text);
+}
+
+void TOffDlg::warning(QWidget *parent, const QString &text)
+{
+    QMessageBox::warning(parent, tr("Warning"), text);
+}

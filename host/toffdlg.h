@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+class QLineEdit;
+class QWidget;
+
+namespace Basics {
+class TValue;
+class TValueList;
+} // namespace Basics
+namespace QtWidgets {
+class TComboBox;
+}
+
+// Static helpers of the back office's dialogs: rights, number fields,
+// record combo boxes, record navigation, help and messages.
+class TOffDlg
+{
+public:
+    // Applies the current user's dialog rights (TOffConfig, section
+    // "DialogAccess") to the dialog: every named element without the right
+    // is disabled. False when the user may not use the dialog at all.
+    static bool checkDlgRight(QWidget *dialog);
+    // Whether the user may use the named element of the dialog.
+    static bool checkElement(QWidget *dialog, const QString &element);
+
+    // Sets up a record number field: the record's id, or the list's next
+    // free id for a new record (null record). Only numbers can be typed;
+    // an existing record's number is read-only.
+    static void setListID(QLineEdit *field, Basics::TValueList *list, Basics::TValue *record);
+    // The number in the field; -1 when it holds none.
+    static int getListID(const QLineEdit *field);
+
+    // Fills a numbered combo box with the list's records ("name" as text),
+    // after a first item with number 0 when `none` is not empty.
+    static void fillCombo(QtWidgets::TComboBox *box, Basics::TValueList *list,
+                          const QString &none = QString());
+
+    // Enables first/previous/next/last for the record's place in the list;
+    // all four are disabled without a record. Null buttons are skipped.
+    static void setNavigation(QWidget *first, QWidget *prev, QWidget *next, QWidget *last,
+                              Basics::TValueList *list, Basics::TValue *record);
+    // The record before or after `record` in id order (null at the ends).
+    static Basics::TValue *neighbour(Basics::TValueList *list, Basics::TValue *record, int step);
+
+    // Shows the help topic; tells the user when there is no help for it.
+    static void showHelp(QWidget *parent, const QString &topic);
+
+    static void fatal(QWidget *parent, const QString &text);
+    static void error(QWidget *parent, const QString &text);
+    static void warning(QWidget *parent, const QString &text);
+};

@@ -1,0 +1,256 @@
+#include "toffdocument.h"
+
+#include "tcurrencies.h"
+#include "tofflistview.h"
+#include "toffwindow.h"
+#include "toffworkspace.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMenu>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProgressBar>
+
+TOffDocument::TOffDocument(const QString &key, TOffWindow *window)
+    : QObject(nullptr)
+    , m_key(key)
+    , m_window(window)
+{
+    setObjectName(key);
+}
+
+TOffDocument::~TOffDocument()
+{
+    delete m_view;
+}
+
+TOffWorkspace *TOffDocument::workspace() const
+{
+    return m_window ? m_window->workspace() : nullptr;
+}
+
+QString TOffDocument::caption() const
+{
+    return m_key;
+}
+
+QWidget *TOffDocument::createView(QWidget *parent)
+{
+    auto *list = new TOffListView(parent);
+    for (const QString &title : columns())
+        list->addColumn(title);
+    if (list->columnCount() == 0)
+        list->header()->hide();
+    m_view = list;
+    fill();
+    return list;
+}
+
+QStringList TOffDocument::columns() const
+{
+    return {};
+}
+
+void TOffDocument::fill() { }
+
+void TOffDocument::onSelection()
+{
+    if (m_window)
+        m_window->status(getInformation(), false);
+}
+
+void TOffDocument::onDeselection() { }
+
+void TOffDocument::createContext(QMenu *) { }
+
+QString TOffDocument::getInformation() const
+{
+    return QString();
+}
+
+void TOffDocument::attach(QWidget *page, QWidget *toolArea)
+{
+    m_toolArea = toolArea;
+    QWidget *view = createView(page);
+    if (view)
+        m_view = view;
+}
+
+TOffListView *TOffDocument::listView() const
+{
+    return qobject_cast<TOffListView *>(m_view.data());
+}
+
+void TOffDocument::addTool(QWidget *tool)
+{
+    if (!m_toolArea || !tool)
+        return;
+    tool->setParent(m_toolArea);
+    if (auto *layout = qobject_cast<QBoxLayout *>(m_toolArea->layout()))
+        layout->addWidget(tool);
+    tool->show();
+    m_toolArea->show();
+}
+
+void TOffDocument::addToolStretch()
+{
+    if (!m_toolArea)
+        return;
+    if (auto *layout = qobject_cast<QBoxLayout *>(m_toolArea->layout()))
+        layout->addStretch(1);
+}
+
+void TOffDocument::printHeader(QPainter &painter, QRect &area, int page)
+{
+    QFont font = painter.font();
+    font.setBold(true);
+    painter.save();
+    painter.setFont(font);
+    const int height = painter.fontMetrics().height();
+    painter.drawText(QRect(area.left(), area.top(), area.width(), height), Qt::AlignLeft,
+                     caption());
+    painter.drawText(QRect(area.left(), area.top(), area.width(), height), Qt::AlignRight,
+                     tr("Page %1").arg(page));
+    painter.restore();
+    area.setTop(area.top() + height * 2);
+}
+
+void TOffDocument::printItem(QPainter &painter, QRect &area, QTreeWidgetItem *item, int depth)
+{
+    TOffListView *list = listView();
+    const int columnCount = item->columnCount();
+    const int height = painter.fontMetrics().height();
+    const int indent = painter.fontMetrics().horizontalAdvance(QLatin1Char('M')) * 2 * depth;
+    int total = 0;
+    for (int c = 0; c < columnCount; ++c)
+        total += list ? qMax(1, list->columnWidth(c)) : 1;
+    int x = area.left() + indent;
+    const int width = area.width() - indent;
+    for (int c = 0; c < columnCount; ++c) {
+        const int share = list ? qMax(1, list->columnWidth(c)) : 1;
+        const int columnWidth = columnCount == 1 ? width : width * share / qMax(1, total);
+        painter.drawText(QRect(x, area.top(), columnWidth, height),
+                         Qt::AlignLeft | Qt::TextSingleLine, item->text(c));
+        x += columnWidth;
+    }
+    area.setTop(area.top() + height);
+}
+
+bool TOffDocument::print(QPrinter *printer)
+{
+    TOffListView *list = listView();
+    if (!printer || !list)
+        return false;
+    QPainter painter;
+    if (!painter.begin(printer))
+        return false;
+    painter.setFont(list->font());
+    const QRect page = painter.viewport();
+    int number = 1;
+    QRect area = page;
+    printHeader(painter, area, number);
+    const int line = painter.fontMetrics().height();
+    for (QTreeWidgetItemIterator it(list); *it; ++it) {
+        if (area.top() + line > page.bottom()) {
+            printer->newPage();
+            area = page;
+            printHeader(painter, area, ++number);
+        }
+        int depth = 0;
+        for (QTreeWidgetItem *parent = (*it)->parent(); parent; parent = parent->parent())
+            ++depth;
+        printItem(painter, area, *it, depth);
+    }
+    painter.end();
+    return true;
+}
+
+bool TOffDocument::printToPdf(const QString &fileName)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(fileName);
+    printer.setDocName(caption());
+    return print(&printer);
+}
+
+void TOffDocument::onPrint()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(caption());
+    QPrintDialog dialog(&printer, m_window);
+    if (dialog.exec() == QDialog::Accepted)
+        print(&printer);
+}
+
+bool TOffDocument::crystalExport(Basics::TInifile &, const QString &, bool)
+{
+    return false;
+}
+
+bool TOffDocument::crystalExport(Basics::TValueList *, const QString &, const QString &, bool, bool,
+                                 bool, const QString &)
+{
+    return false;
+}
+
+void TOffDocument::onCrystal(const QString &)
+{
+    if (m_window)
+        m_window->status(tr("Crystal Reports are not available"), false);
+}
+
+QProgressBar *TOffDocument::startProgressBar(int steps)
+{
+    return m_window ? m_window->startProgressBar(steps) : nullptr;
+}
+
+void TOffDocument::setProgress(QProgressBar *bar, int step)
+{
+    if (m_window)
+        m_window->setProgress(bar, step);
+}
+
+void TOffDocument::endProgressBar(QProgressBar *bar)
+{
+    if (m_window)
+        m_window->endProgressBar(bar);
+}
+
+QString TOffDocument::formatPrice(long cents) const
+{
+    TOffWorkspace *ws = workspace();
+    auto *currencies
+            = ws ? qobject_cast<PosLib::TCurrencies *>(ws->getData(QStringLiteral("currencies")))
+                 : nullptr;
+    if (currencies && currencies->systemCurrency())
+        return currencies->format(cents);
+    // Without a currency list amounts are shown with two decimals.
+    const QString sign = cents < 0 ? QStringLiteral("-") : QString();
+    const long value = cents < 0 ? -cents : cents;
+    return QStringLiteral("%1%2.%3")
+            .arg(sign)
+            .arg(value / 100)
+            .arg(value % 100, 2, 10, QLatin1Char('0'));
+}
+
+QString TOffDocument::getCurrBez() const
+{
+    TOffWorkspace *ws = workspace();
+    auto *currencies
+            = ws ? qobject_cast<PosLib::TCurrencies *>(ws->getData(QStringLiteral("currencies")))
+                 : nullptr;
+    PosLib::TCurrency *system = currencies ? currencies->systemCurrency() : nullptr;
+    return system ? system->shortname() : QString();
+}
+
+void TOffDocument::setChanged(bool changed)
+{
+    if (m_changed == changed)
+        return;
+    m_changed = changed;
+    emit changedState(changed);
+}

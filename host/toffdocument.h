@@ -1,0 +1,124 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QRect>
+#include <QStringList>
+
+class QMenu;
+class QPainter;
+class QPrinter;
+class QProgressBar;
+class QTreeWidgetItem;
+#include <QWidget>
+class TOffListView;
+class TOffWindow;
+class TOffWorkspace;
+
+namespace Basics {
+class TInifile;
+class TValueList;
+} // namespace Basics
+
+// A document of the back office: what the document area shows for one
+// tree item. The host creates its view on first show (createView), empties
+// its tool area and calls onSelection() each time it becomes the selected
+// document, asks it for a context menu (createContext) and prints it.
+// Documents override the hooks they need.
+class TOffDocument : public QObject
+{
+    Q_OBJECT
+public:
+    TOffDocument(const QString &key, TOffWindow *window);
+    ~TOffDocument() override;
+
+    QString key() const { return m_key; }
+    TOffWindow *window() const { return m_window; }
+    TOffWorkspace *workspace() const;
+
+    // The title of the document area; the key by default.
+    virtual QString caption() const;
+    // Creates the view inside `parent`. The default is a TOffListView with
+    // the titles of columns(), filled by fill().
+    virtual QWidget *createView(QWidget *parent);
+    virtual QStringList columns() const;
+    // Fills the view with the document's data.
+    virtual void fill();
+    // The document became the selected one; its tool area is empty. The
+    // default shows getInformation() in the status line.
+    virtual void onSelection();
+    // Another document was selected.
+    virtual void onDeselection();
+    // Fills the context menu of the view or tree item; empty means none.
+    virtual void createContext(QMenu *menu);
+    // Status-line text about the document's content.
+    virtual QString getInformation() const;
+
+    // New, open and save from the host's "File" menu, enabled when the
+    // document says it can.
+    virtual bool canNew() const { return false; }
+    virtual bool canOpen() const { return false; }
+    virtual bool canSave() const { return false; }
+    virtual void onNew() { }
+    virtual void onOpenFile() { }
+    virtual void onSave() { }
+
+    // Printing: a header at the top of every page, then one printItem per
+    // row of the list view, depth first. Both draw at area.top() and move
+    // it down past what they drew. The defaults print the caption and the
+    // column texts in the view's font.
+    virtual void printHeader(QPainter &painter, QRect &area, int page);
+    virtual void printItem(QPainter &painter, QRect &area, QTreeWidgetItem *item, int depth);
+    // Prints on a set-up printer; false when there is nothing to print.
+    virtual bool print(QPrinter *printer);
+    // Prints into a PDF file; false when it could not be written.
+    bool printToPdf(const QString &fileName);
+
+    // Crystal Reports hand-over. This back office has no Crystal engine, so
+    // the host part refuses every export.
+    virtual bool crystalExport(Basics::TInifile &ini, const QString &name, bool fast);
+    virtual bool crystalExport(Basics::TValueList *list, const QString &name, const QString &spec,
+                               bool first, bool last, bool append, const QString &file);
+    void onCrystal(const QString &name);
+
+    QWidget *view() const { return m_view; }
+    // The view when it is a host list view, else null.
+    TOffListView *listView() const;
+    // The row above the view for the document's tools.
+    QWidget *toolArea() const { return m_toolArea; }
+    void addTool(QWidget *tool);
+    void addToolStretch();
+
+    // A progress bar in the host's status line.
+    QProgressBar *startProgressBar(int steps);
+    void setProgress(QProgressBar *bar, int step);
+    void endProgressBar(QProgressBar *bar);
+
+    // An amount in cents as money text of the system currency.
+    QString formatPrice(long cents) const;
+    // The name of the system currency; empty without currency list.
+    QString getCurrBez() const;
+
+    bool isChanged() const { return m_changed; }
+    void setChanged(bool changed);
+    QString helpTopic() const { return m_helpTopic; }
+    void setHelpTopic(const QString &topic) { m_helpTopic = topic; }
+
+    // Used by the host window: builds the view and tool area in `page`.
+    void attach(QWidget *page, QWidget *toolArea);
+
+public Q_SLOTS:
+    // Asks for a printer and prints.
+    void onPrint();
+
+Q_SIGNALS:
+    void changedState(bool changed);
+
+private:
+    QString m_key;
+    TOffWindow *m_window;
+    QPointer<QWidget> m_view;
+    QPointer<QWidget> m_toolArea;
+    QString m_helpTopic;
+    bool m_changed = false;
+};

@@ -1,0 +1,376 @@
+#include "toffwindow.h"
+
+#include "pixmapresource.h"
+#include "toffdocument.h"
+#include "tofflistview.h"
+#include "tofftreeitem.h"
+#include "toffworkspace.h"
+#include "tvalue.h"
+#include "twaiter.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+TOffWindow::TOffWindow(TOffWorkspace *workspace, QWidget *parent)
+    : QMainWindow(parent)
+    , m_workspace(workspace)
+{
+    setObjectName(QStringLiteral("TOffWindow"));
+    setWindowTitle(tr("Veltrum back office"));
+
+    auto *splitter = new QSplitter(this);
+    m_tree = new TOffListView(splitter);
+    m_tree->setObjectName(QStringLiteral("documentTree"));
+    m_tree->addColumn(tr("Documents"));
+    m_tree->header()->hide();
+    m_tree->setAlternatingRowColors(false);
+    m_root = new TOffTreeItem(nullptr, m_tree);
+    m_root->setText(0, tr("Back office"));
+    m_root->setIcon(0, getPixmapResource(QStringLiteral("WORKSPACE"), 16, m_iconTheme, false));
+    m_root->setExpanded(true);
+
+    auto *area = new QWidget(splitter);
+    auto *areaLayout = new QVBoxLayout(area);
+    areaLayout->setContentsMargins(4, 0, 0, 0);
+    m_caption = new QLabel(area);
+    QFont captionFont = m_caption->font();
+    captionFont.setBold(true);
+    captionFont.setPointSizeF(captionFont.pointSizeF() * 1.2);
+    m_caption->setFont(captionFont);
+    areaLayout->addWidget(m_caption);
+    m_pages = new QStackedWidget(area);
+    m_emptyPage = new QWidget(m_pages);
+    m_pages->addWidget(m_emptyPage);
+    areaLayout->addWidget(m_pages, 1);
+    splitter->addWidget(m_tree);
+    splitter->addWidget(area);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({220, 680});
+    setCentralWidget(splitter);
+
+    m_statusLabel = new QLabel(this);
+    statusBar()->addWidget(m_statusLabel, 1);
+    m_progress = new QProgressBar(this);
+    m_progress->setMaximumWidth(200);
+    m_progress->hide();
+    statusBar()->addPermanentWidget(m_progress);
+
+    buildMenus();
+
+    connect(m_tree, &QTreeWidget::currentItemChanged, this, &TOffWindow::onTreeItemChanged);
+    auto activate = [](QTreeWidgetItem *item) {
+        if (auto *treeItem = dynamic_cast<TOffTreeItem *>(item))
+            treeItem->activate();
+    };
+    connect(m_tree, &QTreeWidget::itemClicked, this, activate);
+    connect(m_tree, &TOffListView::returnPressed, this, activate);
+    connect(m_tree, &TOffListView::contextRequested, this,
+            [this](QTreeWidgetItem *item, const QPoint &pos) {
+                auto *treeItem = dynamic_cast<TOffTreeItem *>(item);
+                if (treeItem && treeItem->document()) {
+                    selectItem(treeItem);
+                    showContext(treeItem->document(), pos);
+                }
+            });
+    if (m_workspace)
+        connect(&m_workspace->documents(), &TOffDocDict::aboutToRemove, this,
+                &TOffWindow::onDocumentRemoved);
+    resize(960, 640);
+}
+
+TOffWindow::~TOffWindow() = default;
+
+void TOffWindow::buildMenus()
+{
+    auto add = [this](QMenu *menu, const char *icon, const QString &text,
+                      void (TOffWindow::*slot)(), const QKeySequence &keys) {
+        QAction *action = menu->addAction(text);
+        if (icon)
+            action->setIcon(getPixmapResource(QLatin1String(icon), 16, m_iconTheme, false));
+        action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, slot);
+        return action;
+    };
+    m_fileMenu = menuBar()->addMenu(tr("&File"));
+    m_newAction = add(m_fileMenu, "NEW", tr("&New"), &TOffWindow::onFileNew, QKeySequence::New);
+    m_openAction
+            = add(m_fileMenu, "OPEN", tr("&Open..."), &TOffWindow::onFileOpen, QKeySequence::Open);
+    m_saveAction
+            = add(m_fileMenu, "SAVE", tr("&Save"), &TOffWindow::onFileSave, QKeySequence::Save);
+    m_fileMenu->addSeparator();
+    m_printAction = add(m_fileMenu, "PRINT", tr("&Print..."), &TOffWindow::onFilePrint,
+                        QKeySequence::Print);
+    m_pdfAction = add(m_fileMenu, "PDF", tr("Export as P&DF..."), &TOffWindow::onFilePdf,
+                      QKeySequence());
+    m_fileMenu->addSeparator();
+    QAction *quit = m_fileMenu->addAction(tr("&Quit"));
+    quit->setShortcut(QKeySequence::Quit);
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    m_optionsMenu = menuBar()->addMenu(tr("&Options"));
+    m_helpMenu = menuBar()->addMenu(tr("&Help"));
+    add(m_helpMenu, "HELP", tr("&About..."), &TOffWindow::onAbout, QKeySequence());
+    updateFileActions();
+}
+
+void TOffWindow::status(const QString &text, bool immediate)
+{
+    m_statusLabel->setText(text);
+    if (immediate)
+        m_statusLabel->repaint();
+}
+
+QString TOffWindow::statusText() const
+{
+    return m_statusLabel->text();
+}
+
+bool TOffWindow::gotMaster(bool warn) const
+{
+    if (!m_master && warn)
+        QMessageBox::warning(const_cast<TOffWindow *>(this), tr("Warning"),
+                             tr("Only the master window may do this."));
+    return m_master;
+}
+
+void TOffWindow::setReportWaiter(int id)
+{
+    m_reportWaiter.reset();
+    Basics::TValueList *waiters
+            = m_workspace ? m_workspace->getData(QStringLiteral("waiters")) : nullptr;
+    Basics::TValue *record = waiters && id > 0 ? waiters->find(id) : nullptr;
+    if (record)
+        m_reportWaiter = std::make_unique<PosLib::TWaiter>(*record);
+}
+
+int TOffWindow::createCrystal(const QString &)
+{
+    return -1;
+}
+
+bool TOffWindow::showCrystal(int, const QString &, const QString &, const QString &)
+{
+    return false;
+}
+
+int TOffWindow::insertMenu(const QString &label, QMenu *menu, int id, int index)
+{
+    if (!menu)
+        return -1;
+    if (id < 0 || m_menus.value(id))
+        for (id = qMax(id, 0); m_menus.value(id); ++id) { }
+    menu->setTitle(label);
+    const QList<QAction *> bar = menuBar()->actions();
+    QAction *before
+            = index >= 0 && index < bar.size() ? bar.at(index) : m_optionsMenu->menuAction();
+    menuBar()->insertMenu(before, menu);
+    m_menus.insert(id, menu->menuAction());
+    return id;
+}
+
+void TOffWindow::changeMenuText(int id, const QString &label)
+{
+    if (QAction *action = m_menus.value(id))
+        action->setText(label);
+}
+
+QString TOffWindow::menuText(int id) const
+{
+    QAction *action = m_menus.value(id);
+    return action ? action->text() : QString();
+}
+
+bool TOffWindow::hasMenu(int id) const
+{
+    QAction *action = m_menus.value(id);
+    return action && menuBar()->actions().contains(action);
+}
+
+TOffTreeItem *TOffWindow::lastTreeItem() const
+{
+    return m_root->lastChild();
+}
+
+void TOffWindow::selectItem(TOffTreeItem *item)
+{
+    if (!item)
+        return;
+    m_tree->setCurrentItem(item);
+    item->setSelected(true);
+}
+
+void TOffWindow::onTreeItemChanged()
+{
+    auto *item = dynamic_cast<TOffTreeItem *>(m_tree->currentItem());
+    showDocument(item ? item->document() : nullptr);
+}
+
+void TOffWindow::showDocument(TOffDocument *document)
+{
+    if (m_current == document && (document || m_pages->currentWidget() == m_emptyPage))
+        return;
+    if (m_current)
+        m_current->onDeselection();
+    m_current = document;
+    if (!document) {
+        m_pages->setCurrentWidget(m_emptyPage);
+        m_caption->clear();
+        updateFileActions();
+        return;
+    }
+    QWidget *page = m_pagesByDocument.value(document);
+    QWidget *tools = m_toolAreas.value(document);
+    if (!page) {
+        page = new QWidget(m_pages);
+        auto *layout = new QVBoxLayout(page);
+        layout->setContentsMargins(0, 0, 0, 0);
+        tools = new QWidget(page);
+        auto *toolLayout = new QHBoxLayout(tools);
+        toolLayout->setContentsMargins(0, 2, 0, 2);
+        layout->addWidget(tools);
+        m_pages->addWidget(page);
+        m_pagesByDocument.insert(document, page);
+        m_toolAreas.insert(document, tools);
+        document->attach(page, tools);
+        if (QWidget *view = document->view())
+            layout->addWidget(view, 1);
+        if (TOffListView *list = document->listView())
+            connect(list, &TOffListView::contextRequested, this,
+                    [this, document](QTreeWidgetItem *, const QPoint &pos) {
+                        showContext(document, pos);
+                    });
+    }
+    // The tool row is built anew on every selection.
+    for (QWidget *child : tools->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        delete child;
+    while (QLayoutItem *item = tools->layout()->takeAt(0))
+        delete item;
+    tools->hide();
+    m_pages->setCurrentWidget(page);
+    m_caption->setText(document->caption());
+    document->onSelection();
+    updateFileActions();
+    emit documentShown(document);
+}
+
+void TOffWindow::onDocumentRemoved(const QString &, TOffDocument *document)
+{
+    // Tree items of the document go with it (their children too).
+    QList<QTreeWidgetItem *> doomed;
+    for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
+        auto *item = dynamic_cast<TOffTreeItem *>(*it);
+        if (item && item->document() == document)
+            doomed.append(item);
+    }
+    for (QTreeWidgetItem *item : doomed) {
+        bool nested = false;
+        for (QTreeWidgetItem *parent = item->parent(); parent; parent = parent->parent())
+            nested = nested || doomed.contains(parent);
+        if (!nested)
+            delete item;
+    }
+    if (m_current == document)
+        showDocument(nullptr);
+    m_toolAreas.remove(document);
+    delete m_pagesByDocument.take(document);
+}
+
+void TOffWindow::showContext(TOffDocument *document, const QPoint &globalPos)
+{
+    QMenu menu(this);
+    document->createContext(&menu);
+    if (!menu.isEmpty())
+        menu.exec(globalPos);
+}
+
+void TOffWindow::updateFileActions()
+{
+    TOffDocument *document = m_current;
+    m_newAction->setEnabled(document && document->canNew());
+    m_openAction->setEnabled(document && document->canOpen());
+    m_saveAction->setEnabled(document && document->canSave());
+    m_printAction->setEnabled(document && document->listView());
+    m_pdfAction->setEnabled(document && document->listView());
+}
+
+QProgressBar *TOffWindow::startProgressBar(int steps)
+{
+    m_progress->setRange(0, qMax(0, steps));
+    m_progress->setValue(0);
+    m_progress->show();
+    return m_progress;
+}
+
+void TOffWindow::setProgress(QProgressBar *bar, int step)
+{
+    if (!bar)
+        return;
+    bar->setValue(step);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TOffWindow::endProgressBar(QProgressBar *bar)
+{
+    if (bar)
+        bar->hide();
+}
+
+void TOffWindow::onFileNew()
+{
+    if (m_current && m_current->canNew())
+        m_current->onNew();
+}
+
+void TOffWindow::onFileOpen()
+{
+    if (m_current && m_current->canOpen())
+        m_current->onOpenFile();
+}
+
+void TOffWindow::onFileSave()
+{
+    if (m_current && m_current->canSave())
+        m_current->onSave();
+}
+
+void TOffWindow::onFilePrint()
+{
+    if (m_current)
+        m_current->onPrint();
+}
+
+void TOffWindow::onFilePdf()
+{
+    if (!m_current)
+        return;
+    const QString file = QFileDialog::getSaveFileName(this, tr("Export as PDF"),
+                                                      m_current->key() + QStringLiteral(".pdf"),
+                                                      tr("PDF files (*.pdf)"));
+    if (file.isEmpty())
+        return;
+    if (m_current->printToPdf(file))
+        status(tr("Written to %1").arg(file));
+    else
+        QMessageBox::critical(this, tr("Error"), tr("Could not write %1").arg(file));
+}
+
+void TOffWindow::onFileCrystal()
+{
+    status(tr("Crystal Reports are not available"));
+}
+
+void TOffWindow::onAbout()
+{
+    QMessageBox::about(this, tr("About"), m_aboutText.isEmpty() ? windowTitle() : m_aboutText);
+}

@@ -1,0 +1,141 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QMap>
+#include <QPointer>
+
+#include <memory>
+
+class QLabel;
+class QMenu;
+class QProgressBar;
+class QStackedWidget;
+#include "toffdocument.h"
+class TOffListView;
+class TOffTreeItem;
+class TOffWorkspace;
+
+namespace PosLib {
+class TWaiter;
+}
+
+// The back-office main window: menu bar with "&File", "&Options" and
+// "&Help", the document tree on the left, the document area on the right
+// (the selected document's tool row above its view) and the status line.
+class TOffWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // The workspace is not owned; it must outlive the window.
+    explicit TOffWindow(TOffWorkspace *workspace, QWidget *parent = nullptr);
+    ~TOffWindow() override;
+
+    TOffWorkspace *workspace() const { return m_workspace; }
+
+    // Shows a status-line text; with `immediate` it is painted at once
+    // (for texts shown before a long step).
+    void status(const QString &text, bool immediate = true);
+    QString statusText() const;
+
+    // Icon theme and size for getPixmapResource.
+    QString GetIconTheme() const { return m_iconTheme; }
+    void setIconTheme(const QString &theme) { m_iconTheme = theme; }
+    int getIconSize() const { return m_iconSize; }
+    void setIconSize(int size) { m_iconSize = size; }
+
+    // Whether this is the master window (the one that may change rights).
+    // With `warn` a refusal is also told to the user.
+    bool gotMaster(bool warn = false) const;
+    void setMaster(bool master) { m_master = master; }
+
+    // The waiter reports are restricted to; null for all waiters.
+    PosLib::TWaiter *getReportWaiter() const { return m_reportWaiter.get(); }
+    // Restricts reports to the waiter of the workspace's "waiters" list;
+    // 0 (or an unknown number) lifts the restriction.
+    void setReportWaiter(int id);
+
+    // Crystal Reports: not available in this back office.
+    bool CrystalReportsAvailable() const { return false; }
+    bool FastCrystalReportsAvailable() const { return false; }
+    // A print job number; -1 as there is no engine.
+    int createCrystal(const QString &file);
+    bool showCrystal(int job, const QString &title, const QString &languageFile,
+                     const QString &defaultLanguageFile);
+
+    QMenu *fileMenu() const { return m_fileMenu; }
+    QMenu *optionsMenu() const { return m_optionsMenu; }
+    QMenu *helpMenu() const { return m_helpMenu; }
+    // Puts a menu into the menu bar under `id` (a free one is chosen when
+    // -1 or taken), before the "&Options" menu unless `index` says
+    // otherwise; returns the id used.
+    int insertMenu(const QString &label, QMenu *menu, int id = -1, int index = -1);
+    void changeMenuText(int id, const QString &label);
+    QString menuText(int id) const;
+    bool hasMenu(int id) const;
+
+    // The document tree and its root item, under which modules add theirs.
+    TOffListView *documentTree() const { return m_tree; }
+    TOffTreeItem *treeRoot() const { return m_root; }
+    // The last item under the root; null when it has none.
+    TOffTreeItem *lastTreeItem() const;
+    // Makes the item current and selected, as a click would.
+    void selectItem(TOffTreeItem *item);
+
+    TOffDocument *currentDocument() const { return m_current; }
+    void showDocument(TOffDocument *document);
+
+    QProgressBar *startProgressBar(int steps);
+    void setProgress(QProgressBar *bar, int step);
+    void endProgressBar(QProgressBar *bar);
+
+    void setAboutText(const QString &text) { m_aboutText = text; }
+
+public Q_SLOTS:
+    void onFileNew();
+    void onFileOpen();
+    void onFileSave();
+    void onFilePrint();
+    void onFilePdf();
+    // Starts the Crystal export of the current document; tells that there
+    // is no engine.
+    void onFileCrystal();
+    void onAbout();
+
+Q_SIGNALS:
+    void documentShown(TOffDocument *document);
+
+private:
+    void buildMenus();
+    void updateFileActions();
+    void onTreeItemChanged();
+    void onDocumentRemoved(const QString &key, TOffDocument *document);
+    void showContext(TOffDocument *document, const QPoint &globalPos);
+
+    TOffWorkspace *m_workspace;
+    QString m_iconTheme = QStringLiteral("classic");
+    int m_iconSize = 22;
+    bool m_master = true;
+    std::unique_ptr<PosLib::TWaiter> m_reportWaiter;
+    QString m_aboutText;
+
+    QMenu *m_fileMenu = nullptr;
+    QMenu *m_optionsMenu = nullptr;
+    QMenu *m_helpMenu = nullptr;
+    QAction *m_newAction = nullptr;
+    QAction *m_openAction = nullptr;
+    QAction *m_saveAction = nullptr;
+    QAction *m_printAction = nullptr;
+    QAction *m_pdfAction = nullptr;
+    QMap<int, QPointer<QAction>> m_menus;
+
+    TOffListView *m_tree;
+    TOffTreeItem *m_root;
+    QLabel *m_caption;
+    QStackedWidget *m_pages;
+    QWidget *m_emptyPage;
+    QMap<TOffDocument *, QWidget *> m_pagesByDocument;
+    QMap<TOffDocument *, QWidget *> m_toolAreas;
+    QPointer<TOffDocument> m_current;
+    QProgressBar *m_progress;
+    QLabel *m_statusLabel;
+};
