@@ -218,3 +218,20 @@ TEST(RecordCodecFiles, RewritesReferenceBytes)
         EXPECT_EQ(original, written) << name;
     }
 }
+
+TEST(RecordReaderOrder, FieldsOutOfOrderAreAllKept)
+{
+    Basics::TValue written;
+    QByteArray bytes;
+    // count 2, then "b" before "a": writers outside this library may do that
+    bytes.append(QByteArray::fromHex("00000002"));
+    Basics::appendString(bytes, QStringLiteral("b"));
+    Basics::appendString(bytes, QStringLiteral("2"));
+    Basics::appendString(bytes, QStringLiteral("a"));
+    Basics::appendString(bytes, QStringLiteral("1"));
+    Basics::TRecordReader reader(bytes);
+    ASSERT_EQ(Basics::TRecordReader::Ok, reader.read(written));
+    EXPECT_EQ(QStringLiteral("1"), written.getString(QStringLiteral("a")));
+    EXPECT_EQ(QStringLiteral("2"), written.getString(QStringLiteral("b")));
+    EXPECT_EQ(QStringLiteral("a"), written.fields().firstKey());
+}
