@@ -1,14 +1,127 @@
 #include "tuploadstatistics.h"
 
+#include "tinstallation.h"
+#include "tpluginbridge.h"
+#include "tsettings.h"
+
+#include "terror.h"
+#include "tlog.h"
+
+#include <QCoreApplication>
+
 namespace PosLib {
+
+namespace {
+
+const char *const logModule = "Library";
+const char *const logClass = "turnover cloud upload";
+
+void logUploadError(const QString &text)
+{
+    Basics::logError(text, logModule, logClass);
+}
+
+// Adds the field under the plug-in's name when it holds any text.
+void appendText(QStringList &lines, const QString &name, const Basics::TValue &record,
+                const char *field)
+{
+    const QString text = record.getString(QString::fromLatin1(field));
+    if (!text.isEmpty())
+        appendParameter(lines, name, text);
+}
+
+} // namespace
+
+QStringList uploadParameters(const Basics::TValue &installation, const QString &operation,
+                             const QString &root, const QDate &day)
+{
+    QStringList lines;
+    appendParameter(lines, QStringLiteral("path"), root.isEmpty() ? QStringLiteral(".") : root);
+    if (operation == QLatin1String("UploadStatistXml")
+        || operation == QLatin1String("DownloadStatistXml"))
+        appendParameter(lines, QStringLiteral("statistdate"),
+                        day.toString(QStringLiteral("dd.MM.yyyy")));
+
+    switch (installation.getInt(QStringLiteral("cloudservice"))) {
+    case 0:
+        appendParameter(lines, QStringLiteral("cloudmode"), QStringLiteral("ftp"));
+        appendText(lines, QStringLiteral("ftpip"), installation, "cloudftpip");
+        appendText(lines, QStringLiteral("ftpuser"), installation, "cloudftpuser");
+        appendText(lines, QStringLiteral("ftppassword"), installation, "cloudftppassword");
+        appendText(lines, QStringLiteral("ftppath"), installation, "cloudftppath");
+        break;
+    case 1: {
+        appendParameter(lines, QStringLiteral("cloudmode"), QStringLiteral("db"));
+        appendText(lines, QStringLiteral("dbserver"), installation, "dbservername");
+        appendText(lines, QStringLiteral("dbdatabasename"), installation, "dbdatabasename");
+        // Without the flag the database login is the integrated one.
+        const bool usePassword = installation.getBool(QStringLiteral("dbnointegratedsec"));
+        appendParameter(lines, QStringLiteral("dbusepassword"), Basics::booleanText(usePassword));
+        if (usePassword) {
+            appendText(lines, QStringLiteral("dbusername"), installation, "dbusername");
+            appendText(lines, QStringLiteral("dbpassword"), installation, "dbpassword");
+        }
+        break;
+    }
+    case 2:
+        appendParameter(lines, QStringLiteral("cloudmode"), QStringLiteral("localfile"));
+        appendText(lines, QStringLiteral("filepath"), installation, "cloudlocalfilepath");
+        break;
+    case 3:
+        appendParameter(lines, QStringLiteral("cloudmode"), QStringLiteral("webcloud"));
+        appendText(lines, QStringLiteral("cloudusername"), installation, "cloudkorvalusername");
+        appendText(lines, QStringLiteral("cloudpassword"), installation, "cloudkorvalpassword");
+        break;
+    default:
+        break; // an unknown mode sends no target; the plug-in decides
+    }
+    return lines;
+}
 
 int uploadStatistics(const QString &operation, const QString &root, const QDate &day)
 {
-    Q_UNUSED(operation);
-    Q_UNUSED(root);
-    Q_UNUSED(day);
-    // No plug-in host is wired in yet.
-    return 803;
+    return uploadStatistics(operation, root, day, pluginBridge());
+}
+
+int uploadStatistics(const QString &operation, const QString &root, const QDate &day,
+                     TPluginBridge *bridge)
+{
+    QStringList parameters;
+    try {
+        TSettings settings;
+        settings.load(installationDir(root, QStringLiteral("usr/data"), false),
+                      settings.fileName());
+        const Basics::TValue *installation = settings.installation();
+        if (!installation || !installation->getBool(QStringLiteral("cloudserviceactive")))
+            return 0;
+        parameters = uploadParameters(*installation, operation, root, day);
+    } catch (const Basics::TError &error) {
+        // Whether to upload cannot be told; the closing goes on without it.
+        logUploadError(error.text());
+        return 803;
+    }
+
+    if (!bridge || !bridge->init()) {
+        logUploadError(QStringLiteral("Could not initialize the VUrazEdad plugin."));
+        return 804;
+    }
+    const int status = bridge->callPlugin(QStringLiteral("VUrazEdad"), operation,
+                                          QStringLiteral("snapshotsettings"), parameters);
+    if (status != 0) {
+        logUploadError(QStringLiteral("VUrazEdad error. Code: %1").arg(status));
+        return 803;
+    }
+    // A missing code counts as 0; text that is no number as a failure.
+    bool numeric = false;
+    const int code = bridge->resultAttribute(QStringLiteral("code"), QStringLiteral("0"))
+                             .trimmed()
+                             .toInt(&numeric);
+    if (!numeric || code != 0) {
+        logUploadError(QStringLiteral("VUrazEdad error: %1")
+                               .arg(bridge->resultAttribute(QStringLiteral("message"))));
+        return 803;
+    }
+    return 0;
 }
 
 } // namespace PosLib

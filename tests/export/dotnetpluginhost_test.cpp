@@ -1,0 +1,105 @@
+#include "dotnetpluginhost.h"
+
+#include "plugintestsupport.h"
+#include "testdir.h"
+
+#include <gtest/gtest.h>
+
+using DotNetPluginLibrary::DotNetPluginHost;
+using DotNetPluginLibrary::DotNetPluginRequest;
+
+namespace {
+
+DotNetPluginRequest requestFor(const QString &plugin)
+{
+    DotNetPluginRequest request;
+    request.setPlugin(plugin);
+    request.setFunction(QStringLiteral("Run"));
+    request.addParams(QStringLiteral("settings"), QStringList {QStringLiteral("a^=|1")});
+    return request;
+}
+
+} // namespace
+
+TEST(PluginHost, CallBeforeInitOrWithoutDirectoryIsRefused)
+{
+    TestDir dir;
+    DotNetPluginHost host(dir.file(QStringLiteral("plugins")));
+    EXPECT_EQ(DotNetPluginHost::NotInitialised, host.call(requestFor(QStringLiteral("Echo"))));
+    EXPECT_FALSE(host.init());
+    EXPECT_EQ(DotNetPluginHost::NotInitialised, host.call(requestFor(QStringLiteral("Echo"))));
+    EXPECT_TRUE(host.lastRequest().isEmpty());
+}
+
+TEST(PluginHost, RequestWithoutPluginIsNotPassedOn)
+{
+    TestDir dir;
+    const QString plugins = dir.file(QStringLiteral("plugins"));
+    // Any plug-in started would leave its mark.
+    writeScriptPlugin(plugins, QStringLiteral("Echo"),
+                      "touch \"" + dir.file("called").toUtf8() + "\"");
+    DotNetPluginHost host(plugins);
+    ASSERT_TRUE(host.init());
+    DotNetPluginRequest request;
+    request.setFunction(QStringLiteral("Run"));
+    EXPECT_EQ(DotNetPluginHost::NoPlugin, host.call(request));
+    EXPECT_TRUE(host.lastRequest().isEmpty());
+    EXPECT_FALSE(dir.exists(QStringLiteral("called")));
+}
+
+TEST(PluginHost, MissingPluginFailsTheCall)
+{
+    TestDir dir;
+    QDir().mkpath(dir.file(QStringLiteral("plugins")));
+    DotNetPluginHost host(dir.file(QStringLiteral("plugins")));
+    ASSERT_TRUE(host.init());
+    EXPECT_FALSE(host.hasPlugin(QStringLiteral("VErov")));
+    EXPECT_EQ(DotNetPluginHost::HostError, host.call(requestFor(QStringLiteral("VErov"))));
+    EXPECT_TRUE(host.errorText().contains(QStringLiteral("VErov")))
+            << host.errorText().toStdString();
+    // A name cannot reach outside the directory.
+    EXPECT_FALSE(host.hasPlugin(QStringLiteral("../plugins")));
+}
+
+TEST(PluginHost, ProgramGetsRequestAndAnswersWithCode)
+{
+    TestDir dir;
+    const QString plugins = dir.file(QStringLiteral("plugins"));
+    writeScriptPlugin(plugins, QStringLiteral("Echo"),
+                      "cat > \"" + dir.file("request.xml").toUtf8()
+                              + "\"\necho '<answer><result code=\"7\" message=\"seven\"/></answer>'"
+                                "\nexit 3");
+    DotNetPluginHost host(plugins);
+    ASSERT_TRUE(host.init());
+    EXPECT_TRUE(host.hasPlugin(QStringLiteral("Echo")));
+    const DotNetPluginRequest request = requestFor(QStringLiteral("Echo"));
+    EXPECT_EQ(3, host.call(request));
+    EXPECT_TRUE(host.errorText().isEmpty());
+    EXPECT_EQ(request.toString().toUtf8(), dir.read(QStringLiteral("request.xml")));
+    EXPECT_EQ(7, host.response().resultInt(QStringLiteral("code")));
+    EXPECT_EQ(QStringLiteral("seven"), host.resultAttribute(QStringLiteral("message")));
+}
+
+TEST(PluginHost, BrokenAnswersAreHostErrors)
+{
+    TestDir dir;
+    const QString plugins = dir.file(QStringLiteral("plugins"));
+    writeScriptPlugin(plugins, QStringLiteral("Garbage"), "cat >/dev/null\necho 'no xml <'");
+    writeScriptPlugin(plugins, QStringLiteral("Crash"), "cat >/dev/null\nkill -9 $$");
+    writeScriptPlugin(plugins, QStringLiteral("Slow"), "sleep 30");
+    DotNetPluginHost host(plugins);
+    host.setTimeout(300);
+    ASSERT_TRUE(host.init());
+    for (const char *name : {"Garbage", "Crash", "Slow"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(DotNetPluginHost::HostError, host.call(requestFor(QString::fromLatin1(name))));
+        EXPECT_FALSE(host.errorText().isEmpty());
+        EXPECT_EQ(QStringLiteral("-"), host.resultAttribute(QStringLiteral("code"), "-"));
+    }
+
+    // A good call afterwards clears the error text.
+    writeScriptPlugin(plugins, QStringLiteral("Good"),
+                      "cat >/dev/null\necho '<result code=\"0\"/>'");
+    EXPECT_EQ(0, host.call(requestFor(QStringLiteral("Good"))));
+    EXPECT_TRUE(host.errorText().isEmpty());
+}
