@@ -208,6 +208,8 @@ void TOffWindow::selectItem(TOffTreeItem *item)
         return;
     m_tree->setCurrentItem(item);
     item->setSelected(true);
+    // Already current items change nothing in the tree; show them anyway.
+    showDocument(item->document());
 }
 
 void TOffWindow::onTreeItemChanged()

@@ -12,6 +12,7 @@
 class TPaidTablesDoc : public TOffDataDoc
 {
     Q_OBJECT
+    Q_PROPERTY(QString lastCommand READ lastCommand)
 public:
     explicit TPaidTablesDoc(TOffWindow *window, const QString &key = QString());
     ~TPaidTablesDoc() override;

@@ -25,7 +25,7 @@ TComboBox::TComboBox(QWidget *parent)
 
 TComboBox::~TComboBox() = default;
 
-QString TComboBox::itemText(int id, const QString &name, int width)
+QString TComboBox::formatItem(int id, const QString &name, int width)
 {
     return QStringLiteral("%1)  %2").arg(id, width).arg(name);
 }
@@ -46,12 +46,12 @@ void TComboBox::insertItem(int id, const QString &name)
     if (digits(id) > m_width) {
         m_width = digits(id);
         for (int i = 0; i < count(); ++i)
-            setItemText(i, itemText(itemData(i, IdRole).toInt(), itemData(i, NameRole).toString(),
-                                    m_width));
+            setItemText(i, formatItem(itemData(i, IdRole).toInt(), itemData(i, NameRole).toString(),
+                                      m_width));
         if (isEditable() && currentIndex() >= 0)
             lineEdit()->setText(QComboBox::itemText(currentIndex()));
     }
-    addItem(itemText(id, name, m_width));
+    addItem(formatItem(id, name, m_width));
     setItemData(count() - 1, id, IdRole);
     setItemData(count() - 1, name, NameRole);
 }

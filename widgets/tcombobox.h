@@ -32,7 +32,7 @@ public:
     // Sorts the items by their text, keeping the current item current.
     void sortItems();
 
-    static QString itemText(int id, const QString &name, int width);
+    static QString formatItem(int id, const QString &name, int width);
     static int idOf(const QString &text);
 
 private:

@@ -1,0 +1,403 @@
+// The reporting module loaded from its library, as the back office does,
+// and driven only through its exports and the host window.
+
+#include "offtoolbar.h"
+#include "testdir.h"
+#include "tinifile.h"
+#include "toffapplication.h"
+#include "toffconfig.h"
+#include "tofflistview.h"
+#include "toffmodule.h"
+#include "tofftreeitem.h"
+#include "toffwindow.h"
+#include "toffworkspace.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+TOffModule &module()
+{
+    static TOffModule loaded;
+    if (!loaded.isLoaded() && !loaded.load(QStringLiteral(VELTRUM_MODULE_FILE)))
+        ADD_FAILURE() << loaded.errorString().toStdString();
+    return loaded;
+}
+
+QMenu *menuOf(QMenuBar *bar, const QString &title)
+{
+    for (QAction *action : bar->actions())
+        if (action->menu() && action->text() == title)
+            return action->menu();
+    return nullptr;
+}
+
+QMenu *submenuOf(QMenu *menu, const QString &title)
+{
+    for (QAction *action : menu->actions())
+        if (action->menu() && action->text() == title)
+            return action->menu();
+    return nullptr;
+}
+
+// Item texts of a menu, "-" for a separator.
+QStringList textsOf(QMenu *menu)
+{
+    QStringList texts;
+    for (QAction *action : menu->actions())
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return texts;
+}
+
+QStringList childTexts(QTreeWidgetItem *item)
+{
+    QStringList texts;
+    for (int i = 0; i < item->childCount(); ++i)
+        texts << item->child(i)->text(0);
+    return texts;
+}
+
+QAction *actionOf(QMenu *menu, const QString &text)
+{
+    for (QAction *action : menu->actions())
+        if (action->text() == text)
+            return action;
+    return nullptr;
+}
+
+// Closes the next modal dialog as soon as it is up and notes its name.
+class DialogCatcher : public QObject
+{
+public:
+    void arm()
+    {
+        QTimer::singleShot(0, this, [this] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                caught = dialog->objectName();
+                dialog->reject();
+            }
+        });
+    }
+    QString caught;
+};
+
+class VeltrumModule : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        qputenv("VELTRUM_CONFIG", dir.file(QStringLiteral("office.ini")).toLocal8Bit());
+        TOffConfig::reload();
+        ASSERT_TRUE(module().isLoaded());
+    }
+
+    void TearDown() override
+    {
+        stop();
+        TOffConfig::reload();
+    }
+
+    // Starts the module in a new window, in the host's order.
+    void start(bool master = true)
+    {
+        stop();
+        workspace = std::make_unique<TOffWorkspace>(dir.path());
+        window = std::make_unique<TOffWindow>(workspace.get());
+        window->setMaster(master);
+        ASSERT_NE(nullptr, module().initModule(window.get()));
+        module().initMenu();
+        started = true;
+    }
+
+    void stop()
+    {
+        if (started) {
+            module().doneMenu();
+            module().doneModule();
+            started = false;
+        }
+        window.reset();
+        workspace.reset();
+    }
+
+    void denyList(const char *list) { TOffConfig::setLstRight(QLatin1String(list), false); }
+
+    QMenu *reporting() const { return menuOf(window->menuBar(), QStringLiteral("&Reporting")); }
+    QMenu *reportingOptions() const
+    {
+        return submenuOf(window->optionsMenu(), QStringLiteral("&Reporting options"));
+    }
+    TOffTreeItem *moduleRoot() const
+    {
+        return window->treeRoot()->childCount() > 0
+                       ? static_cast<TOffTreeItem *>(window->treeRoot()->child(0))
+                       : nullptr;
+    }
+    OffToolbar *toolBar() const
+    {
+        return window->findChild<OffToolbar *>(QStringLiteral("reporting"));
+    }
+
+    TestDir dir;
+    std::unique_ptr<TOffWorkspace> workspace;
+    std::unique_ptr<TOffWindow> window;
+    bool started = false;
+};
+
+} // namespace
+
+// Runs before any other test of this program creates a module object (and
+// again after doneModule, which leaves none).
+TEST_F(VeltrumModule, ExportsBeforeInitModuleDoNothing)
+{
+    QPixmap pixmap;
+    module().getPixmap(pixmap);
+    EXPECT_TRUE(pixmap.isNull());
+    DialogCatcher catcher;
+    catcher.arm();
+    module().callMethod(QStringLiteral("onOptions"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(QString(), catcher.caught);
+
+    start();
+    stop();
+    module().getPixmap(pixmap);
+    EXPECT_TRUE(pixmap.isNull());
+}
+
+TEST_F(VeltrumModule, VersionAndPixmap)
+{
+    QString version;
+    module().getVersion(version);
+    EXPECT_EQ(QStringLiteral("V4.1 Build (7) @ Donnerstag, 8. Januar 2015 - 11:57:17"), version);
+
+    start();
+    window->setIconSize(32);
+    QPixmap pixmap;
+    module().getPixmap(pixmap);
+    EXPECT_EQ(QSize(32, 32), pixmap.size());
+}
+
+TEST_F(VeltrumModule, InitModuleRegistersTheDocuments)
+{
+    start();
+    const QStringList keys = {"veltrum",    "sumbatches",  "sumfilters",  "opentables",
+                              "paidtables", "aswvariable", "timecontrols"};
+    for (const QString &key : keys) {
+        ASSERT_NE(nullptr, workspace->get(key)) << key.toStdString();
+        EXPECT_EQ(key, workspace->get(key)->key());
+    }
+    EXPECT_STREQ("TPaidTablesDoc", workspace->get("paidtables")->metaObject()->className());
+    EXPECT_STREQ("TVariableDoc", workspace->get("aswvariable")->metaObject()->className());
+    EXPECT_EQ(QStringLiteral("Ready"), window->statusText());
+
+    stop();
+    workspace = std::make_unique<TOffWorkspace>(dir.path());
+    window = std::make_unique<TOffWindow>(workspace.get());
+    module().initModule(window.get());
+    module().doneModule();
+    EXPECT_EQ(0, workspace->documents().count());
+}
+
+TEST_F(VeltrumModule, InitMenuBuildsMenusToolBarAndTree)
+{
+    start();
+    QMenu *menu = reporting();
+    ASSERT_NE(nullptr, menu);
+    EXPECT_EQ(QStringList({"Filter", "Batchreports", "Opentables", "&Archives", "Range", "Waiters",
+                           "-", "Turnover"}),
+              textsOf(menu));
+    EXPECT_TRUE(window->hasMenu(4));
+    EXPECT_EQ(QStringLiteral("&Reporting"), window->menuText(4));
+
+    QMenu *archives = submenuOf(menu, QStringLiteral("&Archives"));
+    ASSERT_NE(nullptr, archives);
+    EXPECT_EQ(QStringList({"All &families", "All &articles", "All &waiters", "-",
+                           "Fa&milies per waiter", "A&rticles per waiter", "Wa&iter report", "-",
+                           "Fami&lies per cost center", "A&rticles per cost center",
+                           "&Cost center report", "-", "&Paid tables"}),
+              textsOf(archives));
+    EXPECT_TRUE(archives->actions().first()->icon().isNull());
+    EXPECT_FALSE(archives->actions().last()->icon().isNull());
+
+    ASSERT_NE(nullptr, moduleRoot());
+    EXPECT_EQ(QStringLiteral("Reporting"), moduleRoot()->text(0));
+    EXPECT_EQ(workspace->get("veltrum"), moduleRoot()->document());
+    EXPECT_EQ(QStringList({"Reporting filters", "Reporting batches", "Open tables", "Paid tables",
+                           "Range statistics", "Time controlling"}),
+              childTexts(moduleRoot()));
+    auto *paid = static_cast<TOffTreeItem *>(moduleRoot()->child(3));
+    EXPECT_EQ(workspace->get("paidtables"), paid->document());
+    EXPECT_EQ(QStringLiteral("1onPaidTables()"), paid->slot());
+
+    ASSERT_NE(nullptr, toolBar());
+    QStringList buttons;
+    for (QAction *action : toolBar()->actions())
+        buttons << action->iconText();
+    EXPECT_EQ(QStringList({"Reporting filters", "Reporting batches", "Open tables", "Paid tables",
+                           "Range statistics", "Time controlling"}),
+              buttons);
+    EXPECT_EQ(Qt::ToolButtonTextUnderIcon, toolBar()->toolButtonStyle());
+
+    QMenu *options = reportingOptions();
+    ASSERT_NE(nullptr, options);
+    EXPECT_EQ(QStringList({"&Options", "Show reporting tool &bar", "&List access...",
+                           "&Dialog access..."}),
+              textsOf(options));
+    EXPECT_EQ(QStringLiteral("Change reporting options"), options->actions().first()->statusTip());
+}
+
+TEST_F(VeltrumModule, ListRightsGateTheEntries)
+{
+    denyList("turnover");
+    start();
+    EXPECT_EQ(
+            QStringList({"Filter", "Batchreports", "Opentables", "&Archives", "Range", "Waiters"}),
+            textsOf(reporting()));
+
+    // Without the paid tables the turnover goes too, whatever its right.
+    TOffConfig::setLstRight(QStringLiteral("turnover"), true);
+    denyList(TOffWorkspace::docPaidTables);
+    denyList("sumfilters");
+    start();
+    EXPECT_EQ(QStringList({"Batchreports", "Opentables", "Range", "Waiters"}),
+              textsOf(reporting()));
+    EXPECT_EQ(QStringList(
+                      {"Reporting batches", "Open tables", "Range statistics", "Time controlling"}),
+              childTexts(moduleRoot()));
+    EXPECT_EQ(4, toolBar()->actions().size());
+}
+
+TEST_F(VeltrumModule, AccessActionsNeedTheMaster)
+{
+    start(false);
+    EXPECT_FALSE(actionOf(reportingOptions(), "&List access...")->isEnabled());
+    EXPECT_FALSE(actionOf(reportingOptions(), "&Dialog access...")->isEnabled());
+    EXPECT_TRUE(actionOf(reportingOptions(), "&Options")->isEnabled());
+    start(true);
+    EXPECT_TRUE(actionOf(reportingOptions(), "&List access...")->isEnabled());
+    EXPECT_TRUE(actionOf(reportingOptions(), "&Dialog access...")->isEnabled());
+}
+
+TEST_F(VeltrumModule, ToolBarToggleIsStoredAndRestored)
+{
+    start();
+    window->show();
+    QAction *toggle = actionOf(reportingOptions(), "Show reporting tool &bar");
+    ASSERT_NE(nullptr, toggle);
+    EXPECT_FALSE(toggle->isChecked());
+    EXPECT_FALSE(toolBar()->isVisible());
+
+    toggle->trigger();
+    EXPECT_TRUE(toolBar()->isVisible());
+    TOffConfig::reload();
+    EXPECT_TRUE(TOffConfig::ini().readBool("Settings", "ToolAusw", false));
+
+    start();
+    window->show();
+    toggle = actionOf(reportingOptions(), "Show reporting tool &bar");
+    EXPECT_TRUE(toggle->isChecked());
+    EXPECT_TRUE(toolBar()->isVisible());
+    toggle->trigger();
+    EXPECT_FALSE(toolBar()->isVisible());
+    TOffConfig::reload();
+    EXPECT_FALSE(TOffConfig::ini().readBool("Settings", "ToolAusw", true));
+
+    start();
+    window->show();
+    EXPECT_FALSE(actionOf(reportingOptions(), "Show reporting tool &bar")->isChecked());
+    EXPECT_FALSE(toolBar()->isVisible());
+}
+
+TEST_F(VeltrumModule, CallMethodReachesSlotsByName)
+{
+    start();
+    DialogCatcher catcher;
+    catcher.arm();
+    module().callMethod(QStringLiteral("onOptions"));
+    EXPECT_EQ(QStringLiteral("TDlgOptAusw"), catcher.caught);
+
+    catcher.caught.clear();
+    catcher.arm();
+    module().callMethod(QStringLiteral("optListAccess"));
+    EXPECT_EQ(QStringLiteral("TAuswAccess"), catcher.caught);
+
+    module().callMethod(QStringLiteral("onFilters"));
+    EXPECT_EQ(workspace->get("sumfilters"), window->currentDocument());
+    EXPECT_TRUE(moduleRoot()->isExpanded());
+    EXPECT_EQ(QStringLiteral("Reporting filters"), window->documentTree()->currentItem()->text(0));
+
+    // Neither an unknown name nor one that needs arguments does anything.
+    for (const char *name : {"noSuchSlot", "optToolBar", "", "onFilters()"}) {
+        catcher.caught.clear();
+        catcher.arm();
+        module().callMethod(QLatin1String(name));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(QString(), catcher.caught) << name;
+        EXPECT_EQ(workspace->get("sumfilters"), window->currentDocument()) << name;
+    }
+}
+
+TEST_F(VeltrumModule, ReportEntriesGoToThePaidTablesDocument)
+{
+    start();
+    TOffDocument *paid = workspace->get("paidtables");
+    if (!paid->property("lastCommand").isValid())
+        GTEST_SKIP() << "the reports document keeps no record of its commands";
+    const struct
+    {
+        const char *slot;
+        const char *command;
+    } cases[] = {
+            {"onAllFamilies", "report 1 1 1"},    {"onAllArticles", "report 1 0 1"},
+            {"onAllWaiters", "report 1 2 1"},     {"onWaiterFamilies", "report 1 1 0"},
+            {"onWaiterArticles", "report 1 0 0"}, {"onWaiterReport", "report 1 2 0"},
+            {"onCenterFamilies", "report 0 1 0"}, {"onCenterArticles", "report 0 0 0"},
+            {"onCenterReport", "report 0 3 0"},   {"onPaidTables", "paidtables"},
+            {"onTurnOver", "turnover"},
+    };
+    for (const auto &c : cases) {
+        window->showDocument(nullptr);
+        module().callMethod(QLatin1String(c.slot));
+        EXPECT_EQ(QLatin1String(c.command), paid->property("lastCommand").toString()) << c.slot;
+        EXPECT_EQ(paid, window->currentDocument()) << c.slot;
+    }
+}
+
+TEST_F(VeltrumModule, LanguageChangeSetsTheTextsAgain)
+{
+    start();
+    QAction *options = actionOf(reportingOptions(), "&Options");
+    options->setText(QStringLiteral("stale"));
+    moduleRoot()->setText(0, QStringLiteral("stale"));
+    window->changeMenuText(4, QStringLiteral("stale"));
+    TOffApplication::instance()->setLanguage(QString());
+    EXPECT_EQ(QStringLiteral("&Options"), options->text());
+    EXPECT_EQ(QStringLiteral("Reporting"), moduleRoot()->text(0));
+    EXPECT_EQ(QStringLiteral("&Reporting"), window->menuText(4));
+}
+
+TEST_F(VeltrumModule, DoneMenuAndDoneModuleTakeEverythingAway)
+{
+    start();
+    module().doneMenu();
+    EXPECT_EQ(nullptr, reporting());
+    EXPECT_EQ(nullptr, reportingOptions());
+    EXPECT_EQ(nullptr, toolBar());
+    // A language change after doneMenu touches nothing that is gone.
+    TOffApplication::instance()->setLanguage(QString());
+
+    module().doneModule();
+    started = false;
+    EXPECT_EQ(0, workspace->documents().count());
+    EXPECT_EQ(0, window->treeRoot()->childCount());
+}
