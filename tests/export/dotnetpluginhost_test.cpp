@@ -103,3 +103,28 @@ TEST(PluginHost, BrokenAnswersAreHostErrors)
     EXPECT_EQ(0, host.call(requestFor(QStringLiteral("Good"))));
     EXPECT_TRUE(host.errorText().isEmpty());
 }
+
+TEST(PluginHost, LibraryPlugin)
+{
+    DotNetPluginHost host(QStringLiteral(VELTRUM_TEST_PLUGIN_DIR));
+    ASSERT_TRUE(host.init());
+    ASSERT_TRUE(host.hasPlugin(QStringLiteral("LibraryEcho")));
+    EXPECT_EQ(0, host.call(requestFor(QStringLiteral("LibraryEcho"))))
+            << host.errorText().toStdString();
+    EXPECT_EQ(1, host.response().resultInt(QStringLiteral("code"), -1));
+    EXPECT_EQ(QStringLiteral("Run"), host.resultAttribute(QStringLiteral("message")));
+    // Loaded once, called again.
+    EXPECT_EQ(0, host.callPlugin(QStringLiteral("LibraryEcho"), QStringLiteral("Again"),
+                                 QStringLiteral("g"), QStringList()));
+    EXPECT_EQ(QStringLiteral("Again"), host.resultAttribute(QStringLiteral("message")));
+}
+
+TEST(PluginHost, FileThatIsNoPluginLibrary)
+{
+    TestDir dir;
+    dir.write(QStringLiteral("plugins/libFake.so"), "not a library");
+    DotNetPluginHost host(dir.file(QStringLiteral("plugins")));
+    ASSERT_TRUE(host.init());
+    EXPECT_EQ(DotNetPluginHost::HostError, host.call(requestFor(QStringLiteral("Fake"))));
+    EXPECT_FALSE(host.errorText().isEmpty());
+}
