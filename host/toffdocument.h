@@ -77,8 +77,9 @@ public:
     // Crystal Reports hand-over. This back office has no Crystal engine, so
     // the host part refuses every export.
     virtual bool crystalExport(Basics::TInifile &ini, const QString &name, bool fast);
-    virtual bool crystalExport(Basics::TValueList *list, const QString &name, const QString &spec,
-                               bool first, bool last, bool append, const QString &file);
+    virtual bool crystalExport(Basics::TValueList *list, const QString &name,
+                               const QString &definition, bool first, bool last, bool append,
+                               const QString &file);
     void onCrystal(const QString &name);
 
     QWidget *view() const { return m_view; }
