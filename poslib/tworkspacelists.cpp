@@ -7,6 +7,7 @@
 #include "toutlets.h"
 #include "tsumbatch.h"
 #include "tsumfilters.h"
+#include "twaiters.h"
 
 #include <QFileInfo>
 
@@ -47,7 +48,7 @@ public:
 TValueList *makeList(const QString &name)
 {
     if (name == QLatin1String("waiters"))
-        return new TNamedList(name, QStringLiteral("waiters.dat"), QStringLiteral("waiter"));
+        return new TWaiters;
     if (name == QLatin1String("terminals"))
         return new TNamedList(name, QStringLiteral("terminals.dat"), QStringLiteral("terminal"));
     if (name == QLatin1String("currencies"))
