@@ -24,6 +24,16 @@ QString DotNetPluginHost::pluginDir() const
     return dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/');
 }
 
+QString DotNetPluginHost::findPluginDir(const QString &root)
+{
+    const QString own
+            = QDir(root.isEmpty() ? QStringLiteral(".") : root).filePath(QStringLiteral("plugins"));
+    if (QFileInfo(own).isDir() || !QCoreApplication::instance())
+        return QDir::cleanPath(own) + QLatin1Char('/');
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1String("/../plugins"))
+           + QLatin1Char('/');
+}
+
 bool DotNetPluginHost::init()
 {
     if (!m_initialised)

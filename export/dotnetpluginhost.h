@@ -32,6 +32,10 @@ public:
 
     // The directory the plug-ins are looked for in, ending in "/".
     QString pluginDir() const;
+    // The plug-in directory for the installation `root`: its "plugins"
+    // directory when there is one, else "plugins" beside the program's
+    // directory (program files kept apart from the data, or a build tree).
+    static QString findPluginDir(const QString &root);
     // The longest a program plug-in may run; 10 minutes by default.
     void setTimeout(int milliseconds) { m_timeout = milliseconds; }
 

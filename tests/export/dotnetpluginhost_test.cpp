@@ -3,6 +3,9 @@
 #include "plugintestsupport.h"
 #include "testdir.h"
 
+#include <QCoreApplication>
+#include <QDir>
+
 #include <gtest/gtest.h>
 
 using DotNetPluginLibrary::DotNetPluginHost;
@@ -127,4 +130,19 @@ TEST(PluginHost, FileThatIsNoPluginLibrary)
     ASSERT_TRUE(host.init());
     EXPECT_EQ(DotNetPluginHost::HostError, host.call(requestFor(QStringLiteral("Fake"))));
     EXPECT_FALSE(host.errorText().isEmpty());
+}
+
+TEST(PluginHost, PluginDirectoryOfAnInstallation)
+{
+    TestDir dir;
+    int argc = 1;
+    char name[] = "test_export";
+    char *argv[] = {name, nullptr};
+    const QCoreApplication app(argc, argv);
+    // Without its own directory: the one beside the program's.
+    EXPECT_EQ(QDir::cleanPath(builtPluginDir()) + '/', DotNetPluginHost::findPluginDir(dir.path()));
+    QDir().mkpath(dir.file(QStringLiteral("plugins")));
+    EXPECT_EQ(dir.file(QStringLiteral("plugins/")), DotNetPluginHost::findPluginDir(dir.path()));
+    EXPECT_EQ(dir.file(QStringLiteral("plugins/")),
+              DotNetPluginHost(dir.file(QStringLiteral("plugins"))).pluginDir());
 }
