@@ -20,15 +20,14 @@ QString tr(const char *text)
 const char *const Usage = "usage: veltrum demo DIR [--days N] [--tables N] [--seed S] "
                           "[--today yyyy-MM-dd] [--force]";
 
-// Removes what an earlier demo run wrote, nothing else.
-bool clearDemo(const QString &dir)
+int usage(const QString &message)
 {
-    for (const char *sub : {"usr", "var", "etc"}) {
-        QDir d(QDir(dir).filePath(QString::fromLatin1(sub)));
-        if (d.exists() && !d.removeRecursively())
-            return false;
-    }
-    return QFile::remove(QDir(dir).filePath(TDemoInstallation::markerName()));
+    return usageError(message + QLatin1Char('\n') + tr(Usage));
+}
+
+bool isEmptyDir(const QString &dir)
+{
+    return QDir(dir).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
 }
 
 } // namespace
@@ -39,67 +38,88 @@ int runDemoCommand(const QStringList &args)
     QString dir;
     bool force = false;
     for (int i = 0; i < args.size(); ++i) {
-        const QString a = args.at(i);
-        if (a == QLatin1String("--force")) {
+        QString option = args.at(i);
+        if (option == QLatin1String("--force")) {
             force = true;
             continue;
         }
-        if (a.startsWith(QLatin1String("--"))) {
-            if (i + 1 >= args.size())
-                return usageError(tr("demo: %1 needs a value").arg(a));
-            const QString v = args.at(++i);
-            bool ok = false;
-            if (a == QLatin1String("--days")) {
-                options.days = v.toInt(&ok);
-                ok = ok && options.days >= 0 && options.days <= 3660;
-            } else if (a == QLatin1String("--tables")) {
-                options.tables = v.toInt(&ok);
-                ok = ok && options.tables >= 1 && options.tables <= 10000;
-            } else if (a == QLatin1String("--seed")) {
-                options.seed = v.toULongLong(&ok);
-            } else if (a == QLatin1String("--today")) {
-                options.today = QDate::fromString(v, QStringLiteral("yyyy-MM-dd"));
-                ok = options.today.isValid();
-            } else {
-                return usageError(tr("demo: unknown option '%1'\n%2").arg(a, tr(Usage)));
-            }
-            if (!ok)
-                return usageError(tr("demo: bad value '%1' for %2").arg(v, a));
+        if (!option.startsWith(QLatin1String("--"))) {
+            if (!dir.isEmpty())
+                return usage(tr("demo: more than one directory given"));
+            dir = option;
             continue;
         }
-        if (!dir.isEmpty())
-            return usageError(tr(Usage));
-        dir = a;
+        // "--days 7" and "--days=7" alike
+        QString value;
+        const int equals = option.indexOf(QLatin1Char('='));
+        if (equals > 0) {
+            value = option.mid(equals + 1);
+            option.truncate(equals);
+        } else if (i + 1 < args.size()) {
+            value = args.at(++i);
+        } else {
+            return usage(tr("demo: %1 needs a value").arg(option));
+        }
+        bool ok = false;
+        if (option == QLatin1String("--days")) {
+            options.days = value.toInt(&ok);
+            ok = ok && options.days >= 0 && options.days <= 3660;
+        } else if (option == QLatin1String("--tables")) {
+            options.tables = value.toInt(&ok);
+            ok = ok && options.tables >= 1 && options.tables <= 10000;
+        } else if (option == QLatin1String("--seed")) {
+            options.seed = value.toULongLong(&ok);
+        } else if (option == QLatin1String("--today")) {
+            options.today = QDate::fromString(value, QStringLiteral("yyyy-MM-dd"));
+            ok = options.today.isValid();
+        } else {
+            return usage(tr("demo: unknown option '%1'").arg(option));
+        }
+        if (!ok)
+            return usage(tr("demo: bad value '%1' for %2").arg(value, option));
     }
     if (dir.isEmpty())
-        return usageError(tr(Usage));
+        return usage(tr("demo: missing directory"));
 
     const QFileInfo info(dir);
     if (info.exists() && !info.isDir())
         return fail(tr("demo: %1 is not a directory").arg(dir));
-    if (info.exists()
-        && !QDir(dir).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
-        const bool earlierDemo
-                = QFileInfo::exists(QDir(dir).filePath(TDemoInstallation::markerName()));
-        if (!force || !earlierDemo)
-            return fail(
-                    earlierDemo
-                            ? tr("demo: %1 holds a demo installation; use --force to replace it")
-                                      .arg(dir)
-                            : tr("demo: %1 is not empty; refusing to write into it").arg(dir));
-        if (!clearDemo(dir))
-            return fail(tr("demo: could not remove the earlier demo in %1").arg(dir));
-    }
-
     try {
+        if (info.exists() && !isEmptyDir(dir)) {
+            // only a directory an earlier demo run wrote is ever cleaned,
+            // and then only of the files such a run writes
+            if (!TDemoInstallation::isDemo(dir))
+                return fail(tr("demo: %1 is not empty and holds no demo installation; "
+                               "refusing to write into it")
+                                    .arg(dir));
+            if (!force)
+                return fail(tr("demo: %1 holds a demo installation; use --force to replace it")
+                                    .arg(dir));
+            TDemoInstallation::remove(dir);
+        }
+
         TDemoInstallation demo(options);
         const TDemoSummary s = demo.write(dir);
-        err() << tr("demo: %1: %2 closed days with %3 tables, %4 paid and %5 open tables today")
-                         .arg(dir)
+        out() << tr("Demo installation in %1 (today %2, seed %3):")
+                         .arg(QDir(dir).absolutePath(), demo.options().today.toString(Qt::ISODate))
+                         .arg(options.seed)
+              << Qt::endl
+              << tr("  %1 lists, %2 closed days with %3 tables and %4 day summaries")
+                         .arg(s.lists)
                          .arg(s.closedDays)
                          .arg(s.closedTables)
+                         .arg(s.daySummaries)
+              << Qt::endl
+              << tr("  today %1 paid tables (%2 in the archive index), %3 open (%4 held)")
                          .arg(s.paidTables)
+                         .arg(s.indexedTables)
                          .arg(s.openTables)
+                         .arg(s.heldTables)
+              << Qt::endl
+              << tr("  %1 table entries, time controls of %2 days, next Z number %3")
+                         .arg(s.entries)
+                         .arg(s.timeControlDays)
+                         .arg(s.nextZ)
               << Qt::endl;
     } catch (const Basics::TError &e) {
         return fail(tr("demo: could not write %1 (%2)").arg(dir, e.text()));
