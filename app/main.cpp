@@ -2,6 +2,7 @@
 #include "datcommand.h"
 #include "democommand.h"
 #include "reportcommand.h"
+#include "turnovercommand.h"
 #include "tversion.h"
 
 #include <QCoreApplication>
@@ -29,12 +30,17 @@ const char *const HelpText
           "                               print a summary: kinds 3-42 as in the reports\n"
           "                               document, 100+N the batch N; without --from the\n"
           "                               current, not yet closed day\n"
+          "  turnover --data DIR --date yyyy-MM-dd [--waiter N] [--exec-waiter N]\n"
+          "         [--cancel-if-empty] [--force] [--now yyyy-MM-ddThh:mm:ss]\n"
+          "                               close the business day (of one waiter); open\n"
+          "                               tables stop it (exit 3) unless --force\n"
           "\n"
           "Options:\n"
           "  -h, --help                   show this help\n"
           "  -v, --version                show the module's version\n"
           "\n"
-          "Exit codes: 0 success, 1 bad input or a file error, 2 wrong arguments.\n";
+          "Exit codes: 0 success, 1 bad input, a file error or a refused closing,\n"
+          "2 wrong arguments, 3 a closing stopped by open tables.\n";
 
 } // namespace
 
@@ -61,5 +67,7 @@ int main(int argc, char **argv)
         return runDemoCommand(args.mid(1));
     if (command == QLatin1String("report"))
         return runReportCommand(args.mid(1));
+    if (command == QLatin1String("turnover"))
+        return runTurnoverCommand(args.mid(1));
     return usageError(QCoreApplication::translate("veltrum", "unknown command '%1'").arg(command));
 }

@@ -1,4 +1,5 @@
 #include "ttable.h"
+#include "turnoverdata.h"
 
 #include "tdir.h"
 #include "terror.h"
@@ -307,6 +308,33 @@ int TTable::openForUpdate()
     while (TTableEntry::read(reader, m_saved)) { }
     setArchive(m_archiveNo);
     m_state = Open;
+    return 0;
+}
+
+int TTable::stampTurnover(const TurnoverData &data)
+{
+    const int result = openForUpdate();
+    if (result != 0)
+        return result;
+    const QDateTime when = data.actualDateTime();
+    setString(QStringLiteral("turnoverdate"), when.date().toString(Qt::ISODate));
+    setString(QStringLiteral("turnovertime"), when.time().toString(Qt::ISODate));
+    setString(QStringLiteral("turnoverapp"), data.applicationName());
+    if (const TValue *executing = data.turnoverWaiter()) {
+        setInt(QStringLiteral("turnoverexecwaiter"), executing->id());
+        setString(QStringLiteral("turnoverexecwaitername"),
+                  executing->getString(QStringLiteral("name")));
+    }
+    setString(QStringLiteral("turnovercostcenter"), QString::number(data.costCenterId()));
+    setString(QStringLiteral("turnoverterminal"), QString::number(data.terminalId()));
+    setZCount(data.zCounter());
+    setString(QStringLiteral("turnovertodate"), data.turnoverPath());
+    if (const TValue *waiter = data.waiter()) {
+        setInt(QStringLiteral("turnoverwaiter"), waiter->id());
+        setString(QStringLiteral("turnoverwaitername"), waiter->getString(QStringLiteral("name")));
+    }
+    setModified(true);
+    close();
     return 0;
 }
 

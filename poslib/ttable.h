@@ -20,6 +20,7 @@ class TRecordReader;
 namespace PosLib {
 
 class TTaxGroups;
+class TurnoverData;
 
 // One table (bill) in memory: the header (this record's own fields), the
 // creation record and the entries. Named by table and party while open on
@@ -77,6 +78,10 @@ public:
     // Writes pending entries through "<file>.tmp" and releases the file.
     // Never throws: failures are logged and the old file stays.
     void close();
+    // Writes the turnover stamp of a day turnover run into the header of
+    // an archived table and saves it: 0 done, otherwise the refusal of
+    // openForUpdate() (nothing is written then).
+    int stampTurnover(const TurnoverData &data);
 
     // Table total in cents: orders minus payments plus the per-guest
     // charge. Also stores "maxamount".

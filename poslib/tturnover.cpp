@@ -1,0 +1,486 @@
+#include "tturnover.h"
+
+#include "tarchinfo.h"
+#include "tarchtable.h"
+#include "tcounter.h"
+#include "tdir.h"
+#include "terror.h"
+#include "tfile.h"
+#include "tfilelock.h"
+#include "tinstallation.h"
+#include "tlog.h"
+#include "ttable.h"
+#include "ttablelist.h"
+#include "tuploadstatistics.h"
+#include "turnoverdata.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QThread>
+
+#include <algorithm>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Basics;
+
+namespace PosLib {
+
+namespace {
+
+const char *const LogModule = "Library";
+const char *const LogClass = "turnover";
+constexpr int LockWaitMs = 1000;
+constexpr int LockPauseMs = 50;
+constexpr qint64 CopyBlock = 64 * 1024;
+
+// The move in progress, and the copy that is not yet a table file (its
+// name does not start with "a", so no table list ever takes it for one).
+const char *const IntentName = "turnover.mov";
+const char *const CopyName = ".turnover.tmp";
+
+TurnoverProbe &probe()
+{
+    static TurnoverProbe instance;
+    return instance;
+}
+
+void report(TurnoverStep step, const QString &archiveFile)
+{
+    if (probe())
+        probe()(step, archiveFile);
+}
+
+void logTurnover(int level, const QString &text, const char *klass = LogClass)
+{
+    TLog::instance().log(level, text, LogModule, klass);
+}
+
+// "turnover.lck": taken by one run at a time, across programs. The file
+// exists only while a run holds it; a run that died leaves it behind, and
+// the next one takes it as soon as no process holds its lock.
+class TTurnoverLock
+{
+public:
+    explicit TTurnoverLock(const QString &path)
+        : m_path(QFile::encodeName(path))
+    { }
+    ~TTurnoverLock() { release(); }
+    TTurnoverLock(const TTurnoverLock &) = delete;
+    TTurnoverLock &operator=(const TTurnoverLock &) = delete;
+
+    // Tries until `waitMs` have passed.
+    bool take(int waitMs)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (!tryOnce()) {
+            if (timer.elapsed() >= waitMs)
+                return false;
+            QThread::msleep(LockPauseMs);
+        }
+        return true;
+    }
+
+    // Deletes the file while still holding it, then lets it go.
+    void release()
+    {
+        if (m_fd < 0)
+            return;
+        ::unlink(m_path.constData());
+        ::close(m_fd);
+        m_fd = -1;
+    }
+
+private:
+    bool tryOnce()
+    {
+        const int fd = ::open(m_path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        if (fd < 0)
+            return false;
+        if (!TFileLock::tryLock(fd, TFileLock::WriteLock)) {
+            ::close(fd);
+            return false;
+        }
+        // The run before may have deleted the file after we opened it: our
+        // lock is then on a file nobody else sees.
+        struct stat held, named;
+        if (::fstat(fd, &held) != 0 || ::stat(m_path.constData(), &named) != 0
+            || held.st_ino != named.st_ino || held.st_dev != named.st_dev) {
+            ::close(fd);
+            return false;
+        }
+        m_fd = fd;
+        return true;
+    }
+
+    QByteArray m_path;
+    int m_fd = -1;
+};
+
+// Deletes a file that may not be there.
+void removeIfThere(const QString &path)
+{
+    if (QFileInfo::exists(path))
+        deleteFile(path);
+}
+
+void syncFile(QFile &file, const QString &name)
+{
+    if (!file.flush() || ::fsync(file.handle()) != 0)
+        throw TFileError(T_SOURCE, 305, 308, errno, name);
+}
+
+// The intent names the source and the target relative to the root, so it
+// stays valid when the installation is reached by another path.
+void writeIntent(const QString &root, const QString &source, const QString &target)
+{
+    const QString path = lockDir(root) + QLatin1String(IntentName);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw TFileError(T_SOURCE, 301, 301, errno, path);
+    const QDir base(root.isEmpty() ? QStringLiteral(".") : root);
+    const QByteArray text = (base.relativeFilePath(source) + QLatin1Char('\n')
+                             + base.relativeFilePath(target) + QLatin1Char('\n'))
+                                    .toUtf8();
+    if (file.write(text) != text.size())
+        throw TFileError(T_SOURCE, 305, 308, errno, path);
+    syncFile(file, path);
+}
+
+void removeIntent(const QString &root)
+{
+    removeIfThere(lockDir(root) + QLatin1String(IntentName));
+}
+
+// Finishes a move that a killed run left half done: a copy that reached
+// its final name means the bill is in the day directory, so its source
+// goes; otherwise the source stays and this run moves it.
+void completeInterruptedMove(const QString &root)
+{
+    const QString intent = lockDir(root) + QLatin1String(IntentName);
+    QFile file(intent);
+    if (!file.exists())
+        return;
+    QStringList lines;
+    if (file.open(QIODevice::ReadOnly))
+        lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    file.close();
+    // Two complete lines; anything less was cut off before the copy began.
+    if (lines.size() >= 3 && !lines.at(0).isEmpty() && !lines.at(1).isEmpty()) {
+        const QDir base(root.isEmpty() ? QStringLiteral(".") : root);
+        const QString source = base.filePath(lines.at(0));
+        const QString target = base.filePath(lines.at(1));
+        removeIfThere(QFileInfo(target).path() + QLatin1Char('/') + QLatin1String(CopyName));
+        if (QFileInfo::exists(target) && QFileInfo::exists(source)) {
+            deleteFile(source);
+            logTurnover(TLog::Warning, QStringLiteral("Completed the interrupted move of %1 to %2")
+                                               .arg(lines.at(0), lines.at(1)));
+        }
+    }
+    deleteFile(intent);
+}
+
+// Copies under the source's read lock into `temporary`, flushed to disk.
+// False when fewer bytes arrived than the source holds.
+bool copyToTemporary(const QString &source, const QString &temporary, const QString &archiveFile)
+{
+    TFile in(source);
+    in.open(QIODevice::ReadOnly);
+    const qint64 size = in.size();
+    QFile out(temporary);
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        throw TFileError(T_SOURCE, 301, 301, errno, temporary);
+    QByteArray block(int(CopyBlock), Qt::Uninitialized);
+    qint64 copied = 0;
+    bool first = true;
+    for (;;) {
+        const qint64 n = in.readBlock(block.data(), CopyBlock);
+        if (n == 0)
+            break;
+        if (out.write(block.constData(), n) != n)
+            throw TFileError(T_SOURCE, 305, 308, errno, temporary);
+        copied += n;
+        if (first) {
+            first = false;
+            out.flush();
+            report(TurnoverStep::Copying, archiveFile);
+        }
+    }
+    syncFile(out, temporary);
+    out.close();
+    in.close();
+    return copied == size;
+}
+
+// Moves one table file into the day directory as `target`. False when the
+// copy came out short (the source stays); throws the file errors.
+bool moveTable(const QString &root, const QString &source, const QString &dayDir,
+               const QString &target, const QString &archiveFile)
+{
+    const QString temporary = dayDir + QLatin1String(CopyName);
+    writeIntent(root, source, target);
+    if (!copyToTemporary(source, temporary, archiveFile)) {
+        deleteFile(temporary);
+        removeIntent(root);
+        return false;
+    }
+    renameFile(temporary, target);
+    syncDirectory(dayDir);
+    report(TurnoverStep::Copied, archiveFile);
+    deleteFile(source);
+    syncDirectory(QFileInfo(source).path());
+    removeIntent(root);
+    report(TurnoverStep::Moved, archiveFile);
+    return true;
+}
+
+// The "a*" files of a directory with their numbers, in number order (the
+// order the terminals archived them); names that hold no number and a
+// second name of the same number ("a12.tmp" beside "a12") are left out.
+QList<QPair<long, QString>> archiveFiles(const QString &dir)
+{
+    const QStringList names = QDir(dir).entryList(QStringList(QStringLiteral("a*")),
+                                                  QDir::Files | QDir::Hidden, QDir::Unsorted);
+    QList<QPair<long, QString>> files;
+    for (const QString &name : names) {
+        const long number = tableFileNumber(name);
+        if (number > 0 && !name.contains(QLatin1Char('.')))
+            files.append({number, name});
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+bool ownsOpenTable(const QString &root, TValue *waiter)
+{
+    std::unique_ptr<TTableList> list(activeTables(root));
+    TTableIterator it(list.get(), false, TTable::ShowOwn, waiter, root);
+    it.setReleasePassed(true);
+    for (TTable *table = it.first(); table; table = it.next()) {
+        if (table->state() == TTable::Open)
+            return true;
+    }
+    return false;
+}
+
+void appendJournal(const QString &path, const QString &line)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        throw TFileError(T_SOURCE, 301, 301, errno, path);
+    const QByteArray bytes = line.toLocal8Bit();
+    if (file.write(bytes) != bytes.size())
+        throw TFileError(T_SOURCE, 305, 308, errno, path);
+    syncFile(file, path);
+}
+
+int run(TurnoverData &data, TTurnoverLock &lock)
+{
+    const QString root = data.dataPath();
+    const QDate day = data.turnoverDate();
+    TValue *waiter = data.waiter();
+
+    // the day directory
+    const QString dayName = statistDayName(day);
+    const QString dayDir = installationDir(root, QStringLiteral("var/statist/") + dayName, true);
+
+    // a waiter closes once a day, and not while a table of theirs is open
+    const QString journal = dayDir + QStringLiteral("turnover.z");
+    if (waiter) {
+        if (ownsOpenTable(root, waiter))
+            return TurnoverOpenTables;
+        if (journalHasWaiterRun(journal, waiter->id()))
+            return TurnoverAlreadyDone;
+    }
+
+    completeInterruptedMove(root);
+    removeIfThere(dayDir + QLatin1String(CopyName));
+
+    // moved tables are numbered on from the day's highest ("a10.tmp" counts)
+    long next = nextDayArchiveNumber(dayDir);
+    int moved = 0;
+
+    const QString archives = archivesDir(root);
+    const QList<QPair<long, QString>> files = archiveFiles(archives);
+    if (files.isEmpty() && data.cancelTurnover()) {
+        logTurnover(TLog::Info, QStringLiteral("No archive for turnover found. Cancel turnover."));
+        return TurnoverNothingToMove;
+    }
+
+    // one Z counter per run, the value before the increment
+    data.setZCounter(
+            TCounter(root, QStringLiteral("counter.dat")).next(QStringLiteral("zcounter")));
+
+    for (const auto &file : files) {
+        const long number = file.first;
+        const QString source = archives + file.second;
+        {
+            TTable table(number, waiter, root);
+            data.setActualDateTime(data.now());
+            data.setTurnoverPath(dayName);
+            // refused tables (other waiters' out of reach, corrupt ones)
+            // stay unstamped; the header read below decides
+            table.stampTurnover(data);
+            report(TurnoverStep::Stamped, file.second);
+            if (!QFileInfo::exists(source))
+                continue; // empty, deleted by the stamp, or taken back meanwhile
+            table.load(table.filePath(), false, 0);
+            if (table.state() != TTable::Open)
+                continue;
+            if (waiter && table.create().waiter() != waiter->id())
+                continue;
+        }
+        const QString target = dayDir + archiveFileName(next);
+        try {
+            moveTable(root, source, dayDir, target, file.second);
+            // a short copy still uses up its number and counts
+            ++next;
+            ++moved;
+        } catch (const TError &) {
+            try {
+                // the copy goes only while the source is still there: the
+                // bill must stay in one place, never in none
+                if (QFileInfo::exists(source))
+                    removeIfThere(target);
+                removeIfThere(dayDir + QLatin1String(CopyName));
+                removeIntent(root);
+            } catch (const TError &) {
+                // the next run clears what is left
+            }
+            TLog::instance().log(TLog::Error, QStringLiteral("Could not move file %1").arg(number),
+                                 LogModule, LogClass);
+        }
+    }
+
+    // the day's Z number is fixed by its first run
+    if (!QFileInfo::exists(dayDir + QStringLiteral("zcount.dat"))) {
+        const long z = TCounter(statistDir(root), QStringLiteral("zcount.dat"))
+                               .next(QStringLiteral("z"));
+        TCounter(dayDir, QStringLiteral("zcount.dat")).set(QStringLiteral("z"), z);
+    }
+
+    appendJournal(journal, turnoverJournalLine(data, moved));
+
+    // a waiter run leaves the day open for others: its summary is rebuilt
+    // when a report next needs it
+    TArchTable summary(root, day);
+    if (!waiter) {
+        summary.build();
+    } else if (QFileInfo::exists(summary.filePath())) {
+        try {
+            deleteFile(summary.filePath());
+        } catch (const TError &) {
+            logTurnover(TLog::Error,
+                        QStringLiteral("Could not remove file %1").arg(summary.filePath()));
+        }
+    }
+
+    TArchInfos(root).rebuild();
+
+    const int uploaded = uploadStatistics(QStringLiteral("UploadStatistXml"), root, day);
+    if (uploaded != 0)
+        logTurnover(TLog::Error, QStringLiteral("Upload statist error, code %1").arg(uploaded),
+                    "upload statist failed");
+    else
+        logTurnover(TLog::Error, QStringLiteral("Upload statist success"));
+
+    lock.release();
+    return TurnoverDone;
+}
+
+} // namespace
+
+void setTurnoverProbe(TurnoverProbe hook)
+{
+    probe() = std::move(hook);
+}
+
+long tableFileNumber(const QString &fileName)
+{
+    QString digits = fileName.mid(1);
+    const int dot = int(digits.indexOf(QLatin1Char('.')));
+    if (dot >= 0)
+        digits.truncate(dot);
+    bool ok = false;
+    const long number = digits.toLong(&ok);
+    return ok ? number : 0;
+}
+
+long nextDayArchiveNumber(const QString &dir)
+{
+    long highest = 0;
+    const QStringList names = QDir(dir).entryList(QStringList(QStringLiteral("a*")),
+                                                  QDir::Files | QDir::Hidden, QDir::Unsorted);
+    for (const QString &name : names)
+        highest = std::max(highest, tableFileNumber(name));
+    return highest + 1;
+}
+
+QString turnoverJournalLine(const TurnoverData &data, int moved)
+{
+    QString line = QString::number(data.zCounter()) + QLatin1Char(':') + QString::number(moved);
+    if (const TValue *waiter = data.waiter())
+        line += QStringLiteral(";%1;%2")
+                        .arg(waiter->id())
+                        .arg(waiter->getString(QStringLiteral("name")));
+    else
+        line += QStringLiteral(";;");
+    line += QLatin1Char(';');
+    if (const TValue *executing = data.turnoverWaiter())
+        line += QStringLiteral("%1;%2")
+                        .arg(executing->id())
+                        .arg(executing->getString(QStringLiteral("name")));
+    else
+        line += QLatin1Char(';');
+    line += QLatin1Char(';') + data.turnoverDate().toString(Qt::TextDate);
+    line += QLatin1Char(';') + data.applicationName();
+    line += QLatin1Char(';') + QString::number(data.terminalId());
+    line += QLatin1Char(';') + QString::number(data.costCenterId());
+    return line + QStringLiteral("\r\n");
+}
+
+bool journalHasWaiterRun(const QString &journalPath, long waiter)
+{
+    QFile file(journalPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    while (!file.atEnd()) {
+        const QString line = QString::fromLocal8Bit(file.readLine()).trimmed();
+        const QString counts = line.section(QLatin1Char(':'), 1, 1);
+        const QString number = counts.section(QLatin1Char(';'), 1, 1);
+        bool ok = false;
+        // a whole-day run leaves the field empty and blocks nobody
+        if (number.toLong(&ok) == waiter && ok)
+            return true;
+    }
+    return false;
+}
+
+int executeTurnover(TurnoverData &data)
+{
+    try {
+        TTurnoverLock lock(lockDir(data.dataPath()) + QStringLiteral("turnover.lck"));
+        if (!lock.take(LockWaitMs))
+            return TurnoverAlreadyDone;
+        try {
+            return run(data, lock);
+        } catch (const TError &e) {
+            logTurnover(TLog::Error, QStringLiteral("Turnover failed: %1").arg(e.text()));
+        } catch (const std::exception &e) {
+            logTurnover(
+                    TLog::Error,
+                    QStringLiteral("Turnover failed: %1").arg(QString::fromLocal8Bit(e.what())));
+        }
+        return TurnoverError;
+    } catch (const TError &e) {
+        // the lock directory cannot even be made
+        logTurnover(TLog::Error, e.text());
+        return TurnoverAlreadyDone;
+    }
+}
+
+} // namespace PosLib

@@ -1,0 +1,122 @@
+#include "tturnoverflow.h"
+
+#include "terror.h"
+#include "tlog.h"
+#include "tmessages.h"
+#include "tsettings.h"
+#include "tsummary.h"
+#include "ttablelist.h"
+#include "tturnover.h"
+#include "turnoverdata.h"
+
+#include <QCoreApplication>
+
+#include <memory>
+
+using namespace Basics;
+
+namespace PosLib {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("TPaidTablesDoc", text);
+}
+
+TTurnoverOutcome outcome(TTurnoverOutcome::Status status, int code, const QString &caption,
+                         const QString &text)
+{
+    TTurnoverOutcome result;
+    result.status = status;
+    result.code = code;
+    result.caption = caption;
+    result.text = text;
+    return result;
+}
+
+int officeNumber(const QString &root)
+{
+    try {
+        TSettings settings;
+        if (settings.load(root.toLocal8Bit().constData()) != 0)
+            return 0;
+        return settings.officeId();
+    } catch (const TError &) {
+        return 0;
+    }
+}
+
+QString failureText(int code)
+{
+    switch (code) {
+    case TurnoverOpenTables:
+        return tr("Could not execute turn over!\nYou are owner of open tables.");
+    case TurnoverAlreadyDone:
+        return tr("Could not execute turn over!\nYou already finalized this day.");
+    default:
+        return tr("Could not execute turn over: %1").arg(code);
+    }
+}
+
+} // namespace
+
+bool hasOpenTables(const QString &root, TValue *waiter)
+{
+    try {
+        std::unique_ptr<TTableList> list(activeTables(root));
+        TTableIterator it(list.get(), false, 0, waiter, root);
+        it.setReleasePassed(true);
+        for (TTable *table = it.first(); table; table = it.next()) {
+            if (table->state() == TTable::Open)
+                return true;
+        }
+    } catch (const TError &e) {
+        logError(e.text(), "Library", "turnover");
+    }
+    return false;
+}
+
+TTurnoverOutcome runTurnover(const TTurnoverRequest &request, const TTurnoverConfirm &confirm)
+{
+    if (!request.waiter && TSummary::hasFiscalFiles(request.date, request.root))
+        return outcome(TTurnoverOutcome::AlreadyFiscalized, 0, tr("Error"),
+                       tr("This day is already fiscalized!"));
+
+    if (hasOpenTables(request.root, request.waiter)) {
+        const bool goOn = confirm
+                          && confirm(tr("Warning"),
+                                     tr("There still are open tables! Do you want to continue?"));
+        if (!goOn)
+            return outcome(TTurnoverOutcome::Declined, 0, QString(), QString());
+    }
+
+    TurnoverData data;
+    data.setApplicationName(QStringLiteral("Office (Reports)"));
+    data.setTerminalId(officeNumber(request.root));
+    data.setTurnoverDate(request.date);
+    data.setWaiter(request.waiter);
+    data.setTurnoverWaiter(request.executingWaiter);
+    data.setDataPath(request.root);
+    data.setCancelTurnover(request.cancelIfEmpty);
+    data.setClock(request.now);
+
+    const int code = executeTurnover(data);
+    if (code != 0)
+        return outcome(TTurnoverOutcome::Failed, code, tr("Error"), failureText(code));
+
+    if (request.terminals) {
+        try {
+            sendMessage(*request.terminals, FiscalTurnMessageType, QStringLiteral("fiscalturn"),
+                        request.executingWaiter, request.root, request.now);
+        } catch (const TError &e) {
+            // the day is closed all the same; the terminals learn it later
+            logError(QStringLiteral("Could not tell the terminals: %1").arg(e.text()), "Library",
+                     "turnover");
+        }
+    }
+    return outcome(TTurnoverOutcome::Done, 0, tr("Success"),
+                   tr("Day turn over processed to\n%1").arg(request.date.toString(Qt::TextDate)));
+}
+
+} // namespace PosLib

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+#include <functional>
+
+namespace Basics {
+class TValue;
+class TValueList;
+} // namespace Basics
+
+namespace PosLib {
+
+// What the user chose for one day closing.
+struct TTurnoverRequest
+{
+    QString root; // installation root
+    QDate date; // the business day to close
+    Basics::TValue *waiter = nullptr; // close only this waiter's tables
+    Basics::TValue *executingWaiter = nullptr; // the waiter logged in
+    Basics::TValueList *terminals = nullptr; // told of the closing; may be null
+    bool cancelIfEmpty = false; // give up when there is nothing to move
+    QDateTime now; // the clock of the run; invalid: the current time
+};
+
+// How a closing ended, with the message box the user is shown.
+struct TTurnoverOutcome
+{
+    enum Status {
+        Done, // "Success"
+        AlreadyFiscalized, // a fiscal summary of the day exists ("Error")
+        Declined, // open tables, and the user did not go on
+        Failed, // the run's result code in `code` ("Error")
+    };
+    Status status = Done;
+    int code = 0;
+    QString caption;
+    QString text;
+};
+
+// Asked when tables are still open: true to go on.
+using TTurnoverConfirm = std::function<bool(const QString &caption, const QString &text)>;
+
+// The day closing as the user starts it: refuses a day that has fiscal
+// summary files (whole-day closing only), asks before closing while
+// tables are open, runs the turnover as "Office (Reports)" from the
+// installation's office number, and on success leaves the message
+// "fiscalturn" for every terminal. Never throws.
+TTurnoverOutcome runTurnover(const TTurnoverRequest &request, const TTurnoverConfirm &confirm);
+
+// True when an open table of `waiter` (any table without a waiter) is on
+// the terminals; tables held by a terminal are not looked at.
+bool hasOpenTables(const QString &root, Basics::TValue *waiter);
+
+// The message type of "fiscalturn"; the terminals go by the text.
+constexpr int FiscalTurnMessageType = 1;
+
+} // namespace PosLib
