@@ -1716,7 +1716,9 @@ void TDemoInstallation::remove(const QString &path)
 
 TDemoSummary TDemoInstallation::write(const QString &path)
 {
-    const QString root = normalizeDir(path, true);
+    // absolute, because the outlet list names it and reports run from
+    // inside the installation
+    const QString root = normalizeDir(QDir(normalizeDir(path, true)).absolutePath(), false);
     const TDemoOptions &o = m_options;
     TDemoSummary summary;
 

@@ -317,21 +317,20 @@ int TTable::stampTurnover(const TurnoverData &data)
     if (result != 0)
         return result;
     const QDateTime when = data.actualDateTime();
-    setString(QStringLiteral("turnoverdate"), when.date().toString(Qt::ISODate));
-    setString(QStringLiteral("turnovertime"), when.time().toString(Qt::ISODate));
-    setString(QStringLiteral("turnoverapp"), data.applicationName());
+    setTurnoverDate(when.date().toString(Qt::ISODate));
+    setTurnoverTime(when.time().toString(Qt::ISODate));
+    setTurnoverApp(data.applicationName());
     if (const TValue *executing = data.turnoverWaiter()) {
-        setInt(QStringLiteral("turnoverexecwaiter"), executing->id());
-        setString(QStringLiteral("turnoverexecwaitername"),
-                  executing->getString(QStringLiteral("name")));
+        setTurnoverExecWaiter(QString::number(executing->id()));
+        setTurnoverExecWaiterName(executing->getString(QStringLiteral("name")));
     }
-    setString(QStringLiteral("turnovercostcenter"), QString::number(data.costCenterId()));
-    setString(QStringLiteral("turnoverterminal"), QString::number(data.terminalId()));
+    setTurnoverCostCenter(QString::number(data.costCenterId()));
+    setTurnoverTerminal(QString::number(data.terminalId()));
     setZCount(data.zCounter());
-    setString(QStringLiteral("turnovertodate"), data.turnoverPath());
+    setTurnoverToDate(data.turnoverPath());
     if (const TValue *waiter = data.waiter()) {
-        setInt(QStringLiteral("turnoverwaiter"), waiter->id());
-        setString(QStringLiteral("turnoverwaitername"), waiter->getString(QStringLiteral("name")));
+        setTurnoverWaiter(QString::number(waiter->id()));
+        setTurnoverWaiterName(waiter->getString(QStringLiteral("name")));
     }
     setModified(true);
     close();

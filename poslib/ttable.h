@@ -142,6 +142,42 @@ public:
     }
     long zCount() const { return long(getLong(QStringLiteral("zcount"))); }
     void setZCount(long v) { setInt(QStringLiteral("zcount"), v); }
+    // The turnover stamp, all text.
+    QString turnoverDate() const { return getString(QStringLiteral("turnoverdate")); }
+    void setTurnoverDate(const QString &v) { setString(QStringLiteral("turnoverdate"), v); }
+    QString turnoverTime() const { return getString(QStringLiteral("turnovertime")); }
+    void setTurnoverTime(const QString &v) { setString(QStringLiteral("turnovertime"), v); }
+    QString turnoverApp() const { return getString(QStringLiteral("turnoverapp")); }
+    void setTurnoverApp(const QString &v) { setString(QStringLiteral("turnoverapp"), v); }
+    QString turnoverTerminal() const { return getString(QStringLiteral("turnoverterminal")); }
+    void setTurnoverTerminal(const QString &v) { setString(QStringLiteral("turnoverterminal"), v); }
+    QString turnoverCostCenter() const { return getString(QStringLiteral("turnovercostcenter")); }
+    void setTurnoverCostCenter(const QString &v)
+    {
+        setString(QStringLiteral("turnovercostcenter"), v);
+    }
+    QString turnoverWaiter() const { return getString(QStringLiteral("turnoverwaiter")); }
+    void setTurnoverWaiter(const QString &v) { setString(QStringLiteral("turnoverwaiter"), v); }
+    QString turnoverWaiterName() const { return getString(QStringLiteral("turnoverwaitername")); }
+    void setTurnoverWaiterName(const QString &v)
+    {
+        setString(QStringLiteral("turnoverwaitername"), v);
+    }
+    QString turnoverExecWaiter() const { return getString(QStringLiteral("turnoverexecwaiter")); }
+    void setTurnoverExecWaiter(const QString &v)
+    {
+        setString(QStringLiteral("turnoverexecwaiter"), v);
+    }
+    QString turnoverExecWaiterName() const
+    {
+        return getString(QStringLiteral("turnoverexecwaitername"));
+    }
+    void setTurnoverExecWaiterName(const QString &v)
+    {
+        setString(QStringLiteral("turnoverexecwaitername"), v);
+    }
+    QString turnoverToDate() const { return getString(QStringLiteral("turnovertodate")); }
+    void setTurnoverToDate(const QString &v) { setString(QStringLiteral("turnovertodate"), v); }
 
     virtual bool fromXml(const QDomNode &node);
     virtual void toXml(QDomDocument &doc, QDomElement &table);
