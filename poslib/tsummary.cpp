@@ -162,6 +162,21 @@ QList<const TReportLeaf *> leavesOf(const TRepData *group, const QString &node)
     return out;
 }
 
+// The leaves of a node whose keys are running numbers ("1", "2", … "10"),
+// in the order of those numbers rather than of their text.
+QList<std::pair<QString, const TReportLeaf *>> numberedLeaves(const TReportNode *node)
+{
+    QList<std::pair<QString, const TReportLeaf *>> out;
+    if (!node)
+        return out;
+    for (auto it = node->leaves().cbegin(); it != node->leaves().cend(); ++it)
+        out.append({it.key(), it.value()});
+    std::stable_sort(out.begin(), out.end(), [](const auto &a, const auto &b) {
+        return a.first.toLongLong() < b.first.toLongLong();
+    });
+    return out;
+}
+
 // The rounded amount of a leaf.
 qint64 amountOf(const TReportLeaf *leaf)
 {
@@ -730,15 +745,12 @@ void TSummary::cashPart(QStringList &lines, const TRepData *group) const
         lines << amountLine(key == QLatin1String("cashin") ? caption(key, translated("Cash in"))
                                                            : caption(key, translated("Cash out")),
                             sum);
-        if (!n)
-            continue;
-        for (auto it = n->leaves().cbegin(); it != n->leaves().cend(); ++it) {
+        for (const auto &[number, leaf] : numberedLeaves(n)) {
             const QString amount
-                    = (amountText(amountOf(it.value())) + QLatin1Char(' ') + currencyText())
-                              .trimmed();
+                    = (amountText(amountOf(leaf)) + QLatin1Char(' ') + currencyText()).trimmed();
             lines << QStringLiteral("* %1 %2: %3")
-                             .arg(it.key(),
-                                  oneLine(it.value()->getString(QStringLiteral("reason"))), amount);
+                             .arg(number, oneLine(leaf->getString(QStringLiteral("reason"))),
+                                  amount);
         }
     }
     if (printed) {
@@ -806,11 +818,12 @@ void TSummary::balancingPart(QStringList &lines, const TRepData *group) const
 {
     if (!isPrinted(QStringLiteral("balancing")))
         return;
-    const QList<const TReportLeaf *> leaves = leavesOf(group, QStringLiteral("balances"));
+    const auto leaves = numberedLeaves(group->node(QStringLiteral("balances")));
     if (leaves.isEmpty())
         return;
     lines += sectionTitle(caption(QStringLiteral("balancing"), translated("Balancing")));
-    for (const TReportLeaf *leaf : leaves) {
+    for (const auto &entry : leaves) {
+        const TReportLeaf *leaf = entry.second;
         QString kind = translated("Waiter");
         QString number = leaf->getString(QStringLiteral("waiter"));
         QString name = leaf->getString(QStringLiteral("waitername"));

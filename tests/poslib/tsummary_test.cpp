@@ -116,6 +116,23 @@ TTableEntry *cash(qint64 amount, const char *reason, const Waiter &w, const QTim
     return e;
 }
 
+// A balance record of a waiter; `kind` "ccdterminal" or "ccdcostcenter"
+// makes it one of terminal 2 or of the cost center.
+TTableEntry *balance(qint64 amount, qint64 balance, const Waiter &w, const QTime &time,
+                     const char *kind = nullptr)
+{
+    auto *e = new TTableEntry;
+    common(e, EntryBalance, w, Day, time, 1);
+    e->setInt("ccdamount", amount);
+    e->setInt("ccdbalance", balance);
+    e->setInt("ccddifferences", balance - amount);
+    e->setInt("terminal", 2);
+    e->setString("termname", "Bar");
+    if (kind)
+        e->setBool(kind, true);
+    return e;
+}
+
 class Summary : public ::testing::Test
 {
 protected:
@@ -684,4 +701,38 @@ TEST_F(Summary, MinimalReport)
                                          "",
                                  };
     EXPECT_LINES(expected, writer()->waiterReport(TSummary::Minimal, "Report", true));
+}
+
+TEST_F(Summary, CashAndBalancingDetailsFollowTheirNumbers)
+{
+    QList<TTableEntry *> entries;
+    for (int n = 1; n <= 11; ++n)
+        entries << cash(n * 100, qPrintable(QStringLiteral("Float %1").arg(n)), Anna, QTime(17, n));
+    entries << balance(1000, 950, Anna, QTime(23, 1), "ccdterminal")
+            << balance(2000, 2000, Anna, QTime(23, 2), "ccdcostcenter");
+    for (int n = 3; n <= 11; ++n)
+        entries << balance(n * 1000, n * 1000, Anna, QTime(23, n));
+    dir.write("var/archives/a1", tableBytes(12, 1, Anna, true, entries));
+    const QStringList lines = writer()->waiterReport(TSummary::WaiterSummary, "All", true);
+
+    QStringList cashIn {"Cash in..................: 66.00 EUR"};
+    for (int n = 1; n <= 11; ++n)
+        cashIn << QStringLiteral("* %1 Float %1: %1.00 EUR").arg(n);
+    cashIn << "Cash out.................: 0.00 EUR";
+    const qsizetype at = lines.indexOf(cashIn.first());
+    ASSERT_GE(at, 0);
+    EXPECT_LINES(cashIn, lines.mid(at, cashIn.size()));
+
+    QStringList balancing {"Balancing",
+                           "=========",
+                           "Terminal 2 Bar",
+                           "I: 10.00    S: 9.50    D: -0.50",
+                           "Cost center 1 Restaurant",
+                           "I: 20.00    S: 20.00    D: 0.00"};
+    for (int n = 3; n <= 11; ++n)
+        balancing << "Waiter 1 Anna"
+                  << QStringLiteral("I: %1.00    S: %1.00    D: 0.00").arg(n * 10);
+    const qsizetype from = lines.indexOf("Balancing");
+    ASSERT_GE(from, 0);
+    EXPECT_LINES(balancing, lines.mid(from, balancing.size()));
 }
