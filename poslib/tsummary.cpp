@@ -128,6 +128,9 @@ QString countPlain(double count)
     return num(roundHalfUp(count));
 }
 
+// Cut to the width and filled to it. Names that are only aligned in a
+// column (family groups, discounts, price findings, hotel waiters) are
+// filled but never cut; a longer name pushes the rest of its line.
 QString cut(const QString &text, int width)
 {
     return text.left(width).leftJustified(width);
@@ -1163,7 +1166,7 @@ QStringList TSummary::simpleItems(int code, const TRepData *group, qint64 &sum) 
 
         QString text;
         if (code == FamGroups) {
-            text = cut(name, 18) + QLatin1Char(' ') + num(number).rightJustified(4);
+            text = name.leftJustified(18) + QLatin1Char(' ') + num(number).rightJustified(4);
         } else {
             // "   2 Pizza Margher   101", or "1.500 Pizza Mar   101"
             const int width = partCount(leaf->count()) ? 9 : 13;
@@ -1283,7 +1286,7 @@ QStringList TSummary::tableItems(const TRepData *group, qint64 &sum, bool hotel)
                              .arg(date, time, table, leaf->getString(QStringLiteral("party")),
                                   leaf->getString(QStringLiteral("billnum")));
             lines << QStringLiteral("  %1 %2 %3")
-                             .arg(cut(leaf->getString(QStringLiteral("waitername")), 15),
+                             .arg(leaf->getString(QStringLiteral("waitername")).leftJustified(15),
                                   amountText(amount).rightJustified(8), currency);
             QString room = leaf->getString(QStringLiteral("room"));
             if (room.isEmpty())
@@ -1360,7 +1363,7 @@ QStringList TSummary::discountItems(const TRepData *group, QStringList &sums) co
         lines << QStringLiteral("%1 x %2 (%3)")
                                  .arg(num(roundHalfUp(leaf->count())).rightJustified(3),
                                       leaf->getString(QStringLiteral("discid")).rightJustified(3),
-                                      cut(leaf->getString(QStringLiteral("discname")), 15))
+                                      leaf->getString(QStringLiteral("discname")).leftJustified(15))
                          + size;
         const qint64 discount = roundHalfUp(leaf->getDouble(QStringLiteral("discount")));
         const qint64 amount = amountOf(leaf);
@@ -1405,11 +1408,11 @@ QStringList TSummary::priceFindings(const TRepData *group, QStringList &sums) co
         sumAmount += amount;
         lines << QStringLiteral("* %1) %2 (%3)")
                          .arg(leaf->getString(QStringLiteral("payform")).rightJustified(4),
-                              cut(leaf->getString(QStringLiteral("payformname")), 20),
+                              leaf->getString(QStringLiteral("payformname")).leftJustified(20),
                               num(count).rightJustified(4));
         auto figures = [&](const QString &label, qint64 s, qint64 a) {
             return QStringLiteral("%1: %2 %3 %4 %5")
-                    .arg(cut(label, 14), amountText(s).rightJustified(7),
+                    .arg(label.leftJustified(14), amountText(s).rightJustified(7),
                          amountText(a).rightJustified(7), amountText(s + a).rightJustified(7),
                          currency);
         };

@@ -2,6 +2,7 @@
 
 #include "tcounter.h"
 #include "tcurrencies.h"
+#include "tdepartments.h"
 #include "testdir.h"
 #include "tinstallation.h"
 #include "treport.h"
@@ -29,11 +30,13 @@ struct Article
     int family;
     const char *familyName;
     int rate; // hundredths of a percent
+    int famGroup;
+    const char *famGroupName;
 };
 
-const Article Pizza {101, "Pizza Margherita", 850, 10, "Pizza", 1000};
-const Article Cola {201, "Cola", 300, 20, "Soft drinks", 2000};
-const Article Wine {410, "House wine", 1200, 30, "Wine", 2000};
+const Article Pizza {101, "Pizza Margherita", 850, 10, "Pizza", 1000, 1, "Food"};
+const Article Cola {201, "Cola", 300, 20, "Soft drinks", 2000, 2, "Non-alcoholic drinks"};
+const Article Wine {410, "House wine", 1200, 30, "Wine", 2000, 3, "Wine & spirits"};
 
 struct Waiter
 {
@@ -43,6 +46,7 @@ struct Waiter
 
 const Waiter Anna {1, "Anna"};
 const Waiter Carla {3, "Carla"};
+const Waiter Maria {5, "Maria-Luisa Ferrari"};
 
 void common(TTableEntry *e, int type, const Waiter &w, const QDate &day, const QTime &time,
             int center)
@@ -69,6 +73,8 @@ TTableEntry *order(const Article &a, double count, const Waiter &w, const QTime 
     e->setDouble("count", count);
     e->setInt("family", a.family);
     e->setString("familyname", a.familyName);
+    e->setInt("famgroup", a.famGroup);
+    e->setString("famgrpname", a.famGroupName);
     e->setInt("rateih", a.rate);
     e->setInt("rateoh", a.rate);
     if (a.plu == Wine.plu)
@@ -103,6 +109,22 @@ TTableEntry *pay(const Pay &p, const Waiter &w, const QTime &time, const QDate &
     e->setString("payformname", p.name);
     e->setBool("intermsum", p.inTermSum);
     e->setInt("guests", p.guests);
+    return e;
+}
+
+TTableEntry *voided(const Article &a, double count, const Waiter &w, const QTime &time,
+                    const char *reason)
+{
+    auto *e = new TTableEntry;
+    common(e, EntryVoid, w, Day, time, 1);
+    e->setInt("plu", a.plu);
+    e->setString("article", a.text);
+    e->setInt("price", a.price);
+    e->setDouble("count", count);
+    e->setInt("amount", qint64(a.price * count));
+    e->setInt("vwaiter", w.number);
+    e->setString("vwaitername", w.name);
+    e->setString("reason", reason);
     return e;
 }
 
@@ -163,11 +185,14 @@ protected:
 
     // Header and entries of one table file; ids are given in order.
     static QByteArray tableBytes(long number, int party, const Waiter &w, bool inSum,
-                                 const QList<TTableEntry *> &entries, double amount = 0)
+                                 const QList<TTableEntry *> &entries, double amount = 0,
+                                 long billNum = 0)
     {
         TTable t(nullptr);
         t.setTable(number);
         t.setParty(party);
+        if (billNum != 0)
+            t.setBillNum(billNum);
         t.setInSum(inSum);
         t.setAmount(amount);
         t.create().setInt("waiter", w.number);
@@ -187,21 +212,12 @@ protected:
     // table of Anna.
     void currentData()
     {
-        auto *voided = new TTableEntry;
-        common(voided, EntryVoid, Anna, Day, QTime(19, 6), 1);
-        voided->setInt("plu", Cola.plu);
-        voided->setString("article", Cola.text);
-        voided->setInt("price", Cola.price);
-        voided->setDouble("count", 1);
-        voided->setInt("amount", 300);
-        voided->setInt("vwaiter", 1);
-        voided->setString("vwaitername", "Anna");
-        voided->setString("reason", "Wrong order");
         // table 12: 2 x 8.50 + 3 x 3.00 = 26.00 paid cash with 1.00 tip
         dir.write("var/archives/a1",
                   tableBytes(12, 1, Anna, true,
                              {order(Pizza, 2, Anna, QTime(18, 45)),
-                              order(Cola, 3, Anna, QTime(19, 5)), voided,
+                              order(Cola, 3, Anna, QTime(19, 5)),
+                              voided(Cola, 1, Anna, QTime(19, 6), "Wrong order"),
                               pay({2600, 100, 3000, 300, 1, "Cash", true, 2}, Anna, QTime(20, 10)),
                               cash(5000, "Change float", Anna, QTime(17, 0)),
                               cash(-1500, "Flowers", Anna, QTime(17, 5))}));
@@ -735,4 +751,308 @@ TEST_F(Summary, CashAndBalancingDetailsFollowTheirNumbers)
     const qsizetype from = lines.indexOf("Balancing");
     ASSERT_GE(from, 0);
     EXPECT_LINES(balancing, lines.mid(from, balancing.size()));
+}
+
+TEST_F(Summary, FullSummaryPerCostCenter)
+{
+    currentData();
+    const QString center1(27, '=');
+    const QString center0(13, '=');
+    const QStringList expected = header("Cost centers")
+                                 + QStringList {
+                                         center1,
+                                         "Cost center #1 - Restaurant",
+                                         center1,
+                                         "",
+                                         "Paid tables..............: 2",
+                                         "Voids....................: 1",
+                                         "Void amount..............: 3.00 EUR",
+                                         "Open tables..............: 0",
+                                         "Open tables, sum.........: 0.00 EUR",
+                                         "In summary",
+                                         "==========",
+                                         "Cash (1).................: 27.00 EUR",
+                                         "Visa (1).................: 11.50 EUR",
+                                         "",
+                                         "Sum of payforms..........: 38.50 EUR",
+                                         "Sum of all payforms......: 38.50 EUR",
+                                         "Tip......................: 1.00 EUR",
+                                         "Credits..................: 0.00 EUR",
+                                         "Non refund...............: 0.00 EUR",
+                                         "Not in summary...........: 0.00 EUR",
+                                         "",
+                                         "All amount...............: 37.50 EUR",
+                                         "Orders",
+                                         "======",
+                                         "Sum In House.............: 37.50 EUR",
+                                         "Sum Out of House.........: 0.00 EUR",
+                                         "Not in summary...........: 0.00 EUR",
+                                         "",
+                                         "All amount...............: 37.50 EUR",
+                                         "VAT   10.00 %............: 2.32 EUR",
+                                         "Net   10.00 %............: 23.18 EUR",
+                                         "Gross 10.00 %............: 25.50 EUR",
+                                         "VAT   20.00 %............: 2.00 EUR",
+                                         "Net   20.00 %............: 10.00 EUR",
+                                         "Gross 20.00 %............: 12.00 EUR",
+                                         "Sum Net..................: 33.18 EUR",
+                                         "Net all amount...........: 33.18 EUR",
+                                         "Cash amount",
+                                         "===========",
+                                         "Euro.....................: 30.00 EUR",
+                                         "- Return difference......: 3.00 EUR",
+                                         "Tip......................: 1.00 EUR",
+                                         "Credits..................: 0.00 EUR",
+                                         "Cash in..................: 50.00 EUR",
+                                         "* 1 Change float: 50.00 EUR",
+                                         "Cash out.................: -15.00 EUR",
+                                         "* 1 Flowers: -15.00 EUR",
+                                         "",
+                                         "Cash amount..............: 62.00 EUR",
+                                         "Currencies",
+                                         "==========",
+                                         "27.00 EUR",
+                                         "Statists",
+                                         "========",
+                                         "Guests...................: 3",
+                                         "Amount per guest.........: 12.50 EUR",
+                                         "All amount per guest.....: 12.50 EUR",
+                                         "Net all amount per guest.: 11.06 EUR",
+                                         "Control articles",
+                                         "================",
+                                         "410 House wine (0.250): 3.00 EUR",
+                                         "  --------------",
+                                         "Sum articles.............: 3.00 EUR",
+                                         // the morning table without cost center and
+                                         // the open table
+                                         center0,
+                                         "Cost center 0",
+                                         center0,
+                                         "",
+                                         "Paid tables..............: 1",
+                                         "Voids....................: 0",
+                                         "Void amount..............: 0.00 EUR",
+                                         "Open tables..............: 1",
+                                         "Open tables, sum.........: 4.50 EUR",
+                                         "Not in summary",
+                                         "==============",
+                                         "Cash (1).................: 3.00 EUR",
+                                         "",
+                                         "Sum of payforms..........: 3.00 EUR",
+                                         "Not in summary...........: 3.00 EUR",
+                                         "",
+                                         "All amount...............: 0.00 EUR",
+                                         "Orders",
+                                         "======",
+                                         "Sum In House.............: 3.00 EUR",
+                                         "Sum Out of House.........: 0.00 EUR",
+                                         "Not in summary...........: 3.00 EUR",
+                                         "",
+                                         "All amount...............: 0.00 EUR",
+                                         "Sum Net..................: 0.00 EUR",
+                                         "Net all amount...........: 0.00 EUR",
+                                         "Cash amount",
+                                         "===========",
+                                         "Euro.....................: 5.00 EUR",
+                                         "- Return difference......: 2.00 EUR",
+                                         "Given not in summary.....: 3.00 EUR",
+                                         "Tip......................: 0.00 EUR",
+                                         "Credits..................: 0.00 EUR",
+                                         "Cash in..................: 0.00 EUR",
+                                         "Cash out.................: 0.00 EUR",
+                                         "",
+                                         "Cash amount..............: 3.00 EUR",
+                                         "Currencies",
+                                         "==========",
+                                         "3.00 EUR",
+                                 };
+    EXPECT_LINES(expected, writer()->centerReport(TSummary::CenterSummary, "Cost centers"));
+}
+
+TEST_F(Summary, VoidedArticles)
+{
+    currentData();
+    dir.write("var/archives/a4", tableBytes(9, 1, Carla, true,
+                                            {voided(Pizza, 2, Carla, QTime(21, 10), ""),
+                                             voided(Wine, 0.5, Carla, QTime(21, 12), "Corked")}));
+    const QString rule(39, '-');
+    const QStringList expected = header("Voids")
+                                 + QStringList {
+                                         "   2 Pizza Margher ( 101)     17.00 EUR",
+                                         "   1 Cola          ( 201)      3.00 EUR",
+                                         "0.500 House win ( 410)         6.00 EUR",
+                                         rule,
+                                         "Sum voids:                    26.00 EUR",
+                                         rule,
+                                         "",
+                                 };
+    EXPECT_LINES(expected, writer()->waiterReport(TSummary::Voids, "Voids", true));
+}
+
+TEST_F(Summary, FamilyGroupsAndDepartments)
+{
+    currentData();
+    // the kitchen sells the pizza family, the bar two drinks; the house
+    // is both and counts everything a second time
+    TDepartments departments;
+    auto department = [&](int id, const char *name, bool leaf, const char *items) {
+        auto *d = departments.newValue();
+        d->setId(id);
+        d->setName(name);
+        d->setBool("leaf", leaf);
+        d->setString(leaf ? "articles" : "children", items);
+        departments.insert(d);
+    };
+    department(1, "Kitchen", true, "-10");
+    department(2, "Bar", true, "201;410");
+    department(3, "Whole house", false, "1;2");
+    departments.save(base().constData());
+
+    const QString rule(39, '-');
+    const QStringList groups = header("Family groups")
+                               + QStringList {
+                                       "Food                  1       25.50 EUR",
+                                       "Non-alcoholic drinks    2     12.00 EUR",
+                                       "Wine & spirits        3        3.00 EUR",
+                                       rule,
+                                       "Sum fam. groups:              40.50 EUR",
+                                       rule,
+                                       "",
+                               };
+    EXPECT_LINES(groups, writer()->waiterReport(TSummary::FamGroups, "Family groups", true));
+
+    const QStringList deps = header("Departments")
+                             + QStringList {
+                                     "   3 Kitchen          1       25.50 EUR",
+                                     "4.250 Bar          2          15.00 EUR",
+                                     "7.250 Whole hou    3          40.50 EUR",
+                                     rule,
+                                     "Sum Departnents:              81.00 EUR",
+                                     rule,
+                                     "",
+                             };
+    EXPECT_LINES(deps, writer()->waiterReport(TSummary::Departments, "Departments", true));
+}
+
+TEST_F(Summary, Discounts)
+{
+    currentData();
+    // 10 % off two pizzas, 2.00 off a bottle of wine
+    TTableEntry *pizzas = order(Pizza, 2, Carla, QTime(13, 0));
+    pizzas->setInt("price", 765);
+    pizzas->setInt("discount", 85);
+    pizzas->setInt("discid", 3);
+    pizzas->setString("discname", "Happy hour");
+    pizzas->setInt("discrate", 10);
+    pizzas->setInt("discabs", 0);
+    TTableEntry *wine = order(Wine, 1, Carla, QTime(13, 5));
+    wine->setInt("price", 1000);
+    wine->setInt("discount", 200);
+    wine->setInt("discid", 5);
+    wine->setString("discname", "Regular guest card");
+    wine->setInt("discrate", 200);
+    wine->setInt("discabs", 1);
+    dir.write("var/archives/a4",
+              tableBytes(36, 1, Carla, true,
+                         {pizzas, wine,
+                          pay({2530, 0, 2530, 0, 1, "Cash", true, 2}, Carla, QTime(14, 0))}));
+
+    const QString rule(39, '-');
+    const QStringList expected = header("Discounts")
+                                 + QStringList {
+                                         "  2 x   3 (Happy hour     )10%",
+                                         "             1.70    15.30    17.00 EUR",
+                                         "  1 x   5 (Regular guest card)  2.00 EUR",
+                                         "             2.00    10.00    12.00 EUR",
+                                         rule,
+                                         "Order amount:                 29.00 EUR",
+                                         "Discounted:                   25.30 EUR",
+                                         "Lost money:                    3.70 EUR",
+                                         rule,
+                                         "",
+                                 };
+    EXPECT_LINES(expected, writer()->waiterReport(TSummary::Discounts, "Discounts", true));
+}
+
+TEST_F(Summary, PriceFindingsInPayformOrder)
+{
+    currentData();
+    auto subsidised = [](qint64 amount, int payform, const char *name, int id,
+                         const char *subvention, qint64 subsidy, const QTime &time) {
+        TTableEntry *e = pay({amount, 0, amount, 0, payform, name, false, 1}, Carla, time);
+        e->setInt("subvid", id);
+        e->setString("subvname", subvention);
+        e->setInt("subvamount", subsidy);
+        return e;
+    };
+    // pay form 12 sorts after pay form 3, although "12001" < "3002"
+    dir.write("var/archives/a4",
+              tableBytes(34, 1, Carla, true,
+                         {order(Pizza, 1, Carla, QTime(12, 0)),
+                          subsidised(450, 3, "Voucher", 2, "Staff meal", 400, QTime(12, 30))}));
+    dir.write("var/archives/a5", tableBytes(35, 2, Carla, true,
+                                            {order(Pizza, 2, Carla, QTime(12, 10)),
+                                             subsidised(600, 12, "Company lunch card Gold", 1,
+                                                        "Lunch subsidy", 250, QTime(12, 40)),
+                                             subsidised(700, 12, "Company lunch card Gold", 1,
+                                                        "Lunch subsidy", 250, QTime(12, 41))}));
+
+    const QString rule(43, '-');
+    const QStringList expected = header("Price findings")
+                                 + QStringList {
+                                         "*    3) Voucher              (   1)",
+                                         "Staff meal    :    4.00    4.50    8.50 EUR",
+                                         "per pay       :    4.00    4.50    8.50 EUR",
+                                         "*   12) Company lunch card Gold (   2)",
+                                         "Lunch subsidy :    5.00   13.00   18.00 EUR",
+                                         "per pay       :    2.50    6.50    9.00 EUR",
+                                         rule,
+                                         "Table undiscounted:           26.50 EUR",
+                                         "Table amount:                 17.50 EUR",
+                                         "Table discount:                9.00 EUR",
+                                         rule,
+                                         "",
+                                 };
+    EXPECT_LINES(expected, writer()->waiterReport(TSummary::PriceFindings, "Price findings", true));
+}
+
+TEST_F(Summary, HotelRoomsInTimeOrder)
+{
+    currentData();
+    auto roomCharge = [](qint64 amount, const char *room, const char *guest, const Waiter &w,
+                         const QTime &time) {
+        TTableEntry *e = pay({amount, 0, amount, 0, 4, "Room charge", false, 1}, w, time);
+        e->setString("room", room);
+        e->setInt("hotparty", 1);
+        e->setString("hotelguest", guest);
+        return e;
+    };
+    // room 204 is charged first, although "12_…" is the smaller key
+    dir.write("var/archives/a4",
+              tableBytes(32, 1, Maria, true,
+                         {order(Wine, 2, Maria, QTime(20, 0)),
+                          roomCharge(2350, "204", "Mr. Brown", Maria, QTime(21, 30))},
+                         0, 58));
+    dir.write("var/archives/a5",
+              tableBytes(33, 2, Anna, true,
+                         {order(Pizza, 2, Anna, QTime(20, 30)),
+                          roomCharge(1880, "12", "Mrs. Green", Anna, QTime(22, 0)),
+                          pay({500, 0, 500, 0, 1, "Cash", true, 1}, Anna, QTime(22, 1))},
+                         0, 59));
+
+    const QString rule(16, '-');
+    const QStringList expected = header("Hotel rooms")
+                                 + QStringList {
+                                         "10.03.14 21:30:00  32/1 58",
+                                         "  Maria-Luisa Ferrari    23.50 EUR",
+                                         "  204 Mr. Brown",
+                                         "10.03.14 22:00:00  33/2 59",
+                                         "  Anna               18.80 EUR",
+                                         "   12 Mrs. Green",
+                                         rule,
+                                         "Sum payments:                 42.30 EUR",
+                                         rule,
+                                         "",
+                                 };
+    EXPECT_LINES(expected, writer()->waiterReport(TSummary::HotelRooms, "Hotel rooms", true));
 }
