@@ -179,15 +179,23 @@ void TReport::processTable(TTable *table, const Groups &groups)
     };
     const int waiter = m_reportWaiter ? m_reportWaiter->id() : 0;
 
+    auto passes = [&](const TTableEntry *entry) {
+        return !m_filter || m_filter->testEntry(table, entry);
+    };
+
     table->entries().forEach([&](TTableEntry *entry) {
         if (m_reportWaiter && entry->waiter() != waiter)
             return;
-        if (m_filter && !m_filter->testEntry(table, entry))
-            return;
         const int type = entry->type();
+        // The filter looks at what is counted: an order's components are
+        // tested in its place and the order itself only when it counts
+        // (because of its price add-ons), so it is tested after the walk.
+        const bool walk = type == EntryOrder && entry->children();
+        if (!walk && !passes(entry))
+            return;
         if (type == EntryOrder && m_withoutCredits && entry->isCredit())
             return;
-        if (type == EntryOrder && entry->children()) {
+        if (walk) {
             int addOns = 0;
             bool done = false;
             entry->children()->forEach([&](TTableEntry *child) {
@@ -218,12 +226,11 @@ void TReport::processTable(TTable *table, const Groups &groups)
                     }
                     // a rejected component is only left out; the rest of
                     // the table still counts
-                    if (m_filter && !m_filter->testEntry(table, child))
-                        return;
-                    give(child);
+                    if (passes(child))
+                        give(child);
                 } else if (childType == EntryOrder) {
                     // converted by an earlier run over the same table
-                    if (!m_filter || m_filter->testEntry(table, child))
+                    if (passes(child))
                         give(child);
                 } else if (childType == EntryAddOn) {
                     ++addOns;
@@ -231,7 +238,7 @@ void TReport::processTable(TTable *table, const Groups &groups)
                     done = true;
                 }
             });
-            if (addOns > 0)
+            if (addOns > 0 && passes(entry))
                 give(entry);
             return;
         }

@@ -78,6 +78,37 @@ QByteArray tableBytes(long number, const TableSpec &spec)
     return bytes;
 }
 
+// A paid table of waiter 4 at 12:15 holding menu 900 (price 0) made of the
+// components 901 (400) and 902 (500), with a price add-on of 100 on request.
+QByteArray menuTableBytes(bool addOn)
+{
+    TTable t(nullptr);
+    t.setTable(3);
+    t.setParty(1);
+    t.setInSum(true);
+    t.create().setInt(QStringLiteral("waiter"), 4);
+    TTableEntry *menu = order(1, 4, 900, 0, 1, QTime(12, 15));
+    if (addOn) {
+        auto *extra = new TTableEntry;
+        extra->setType(EntryAddOn);
+        extra->setInt(QStringLiteral("price"), 100);
+        menu->children(true)->append(extra);
+    }
+    for (int i = 0; i < 2; ++i) {
+        auto *part = new TTableEntry;
+        part->setType(EntryComponent);
+        part->setInt(QStringLiteral("plu"), 901 + i);
+        part->setInt(QStringLiteral("price"), 400 + 100 * i);
+        part->setDouble(QStringLiteral("count"), 1);
+        menu->children(true)->append(part);
+    }
+    t.entries().insert(menu);
+    t.entries().insert(pay(2, 4, addOn ? 1000 : 900));
+    QByteArray bytes;
+    t.write(bytes);
+    return bytes;
+}
+
 class ReportRun : public ::testing::Test
 {
 protected:
@@ -194,25 +225,7 @@ TEST_F(ReportRun, TurnoverAndTraineeTypesSkipWholeTables)
 
 TEST_F(ReportRun, ComponentsCountAsOrdersOfTheirParentsWaiterAndHour)
 {
-    TTable t(nullptr);
-    t.setTable(3);
-    t.setParty(1);
-    t.setInSum(true);
-    t.create().setInt(QStringLiteral("waiter"), 4);
-    TTableEntry *menu = order(1, 4, 900, 0, 1, QTime(12, 15));
-    for (int i = 0; i < 2; ++i) {
-        auto *part = new TTableEntry;
-        part->setType(EntryComponent);
-        part->setInt(QStringLiteral("plu"), 901 + i);
-        part->setInt(QStringLiteral("price"), 400 + 100 * i);
-        part->setDouble(QStringLiteral("count"), 1);
-        menu->children(true)->append(part);
-    }
-    t.entries().insert(menu);
-    t.entries().insert(pay(2, 4, 900));
-    QByteArray bytes;
-    t.write(bytes);
-    dir.write(QStringLiteral("var/archives/a7"), bytes);
+    dir.write(QStringLiteral("var/archives/a7"), menuTableBytes(false));
 
     TReport report(QDate(), nullptr, root());
     TRepWaiters groups(nullptr, root());
@@ -292,4 +305,29 @@ TEST_F(ReportRun, StoppingKeepsWhatWasAddedAndEndsEveryLaterRun)
     EXPECT_FALSE(report.runRange(&groups, nullptr, Day1, Day2));
     EXPECT_FALSE(report.runDay(&groups, nullptr, QDate()));
     EXPECT_EQ(QList<int>({1, 2}), steps);
+}
+
+TEST_F(ReportRun, EntryFilterTestsComponentsInPlaceOfTheirOrder)
+{
+    auto amount = [this](bool addOn, const char *entries) {
+        dir.write(QStringLiteral("var/archives/a7"), menuTableBytes(addOn));
+        TSumFilter filter;
+        filter.setEntries(QString::fromLatin1(entries));
+        TReport report(QDate(), nullptr, root());
+        report.setFilter(&filter);
+        TRepWaiters groups(nullptr, root());
+        report.runDay(&groups, nullptr, QDate());
+        return ordersAmount(groups);
+    };
+    // a component passes on its own article
+    EXPECT_EQ(400.0, amount(false, "3:plu:=:901"));
+    EXPECT_EQ(500.0, amount(false, "3:plu:!:901"));
+    // the menu counts only through its components, so its own article
+    // selects nothing; with an add-on the menu itself counts (0 + 100)
+    EXPECT_EQ(0.0, amount(false, "3:plu:=:900"));
+    EXPECT_EQ(100.0, amount(true, "3:plu:=:900"));
+    EXPECT_EQ(400.0, amount(true, "3:plu:=:901"));
+    // components are tested with the time of their menu (12:15:00)
+    EXPECT_EQ(900.0, amount(false, "3:time:<:130000"));
+    EXPECT_EQ(0.0, amount(false, "3:time:>:130000"));
 }
