@@ -22,7 +22,7 @@ TReport::TReport(const QDate &reportDate, TValue *reportWaiter, const QString &d
     , m_reportWaiter(reportWaiter)
     , m_dataPath(dataPath)
     , m_reportDate(reportDate)
-    , m_reportsRight(reportWaiter == nullptr)
+    , m_reportsRight(!reportWaiter || reportWaiter->getBool(QStringLiteral("reports")))
 { }
 
 TReport::~TReport() = default;
@@ -63,6 +63,7 @@ bool TReport::runRange(TRepWaiters *waiters, TRepCenters *centers, const QDate &
     for (QDate d = from; d.isValid() && d <= to; d = d.addDays(1)) {
         if (m_stopped)
             return false;
+        Q_EMIT sigDate(d);
         if (!runDay(waiters, centers, d))
             return false;
     }

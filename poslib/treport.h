@@ -35,6 +35,8 @@ public:
     QDate reportDate() const { return m_reportDate; }
     const TSumFilter *filter() const { return m_filter; }
     void setFilter(const TSumFilter *filter) { m_filter = filter; }
+    // True without a report waiter, else the waiter's "reports" right. Kept
+    // for the callers; a run does not look at it.
     bool reportsRight() const { return m_reportsRight; }
     void setReportsRight(bool right) { m_reportsRight = right; }
     bool withOpenTables() const { return m_withOpenTables; }
@@ -55,8 +57,9 @@ public:
     // the caller owns them.
     TRepWaiters *makeWaiterReport(const QDate &from, const QDate &to);
     TRepCenters *makeCenterReport(const QDate &from, const QDate &to);
-    // Walks the days from..to into either grouping (or both); false when
-    // stopped.
+    // Walks the days from..to into either grouping (or both), announcing
+    // each day with sigDate() before runDay() announces it again; false
+    // when stopped.
     bool runRange(TRepWaiters *waiters, TRepCenters *centers, const QDate &from, const QDate &to);
     // One closed day from its day summary, or the open and paid tables of
     // the current data when `day` is invalid; false when stopped.

@@ -166,7 +166,8 @@ TEST_F(ReportRun, RangeReadsEveryClosedDayInOrder)
     QList<QDate> days;
     QObject::connect(&report, &TReport::sigDate, [&days](const QDate &d) { days << d; });
     std::unique_ptr<TRepWaiters> groups(report.makeWaiterReport(Day1, Day2));
-    EXPECT_EQ(QList<QDate>({Day1, Day2}), days);
+    // each day announced by the range and again by the day's own run
+    EXPECT_EQ(QList<QDate>({Day1, Day1, Day2, Day2}), days);
     EXPECT_EQ(750.0, ordersAmount(*groups));
     EXPECT_EQ(300.0, ordersAmount(*groups, QStringLiteral("1")));
     EXPECT_EQ(450.0, ordersAmount(*groups, QStringLiteral("2")));
@@ -330,4 +331,16 @@ TEST_F(ReportRun, EntryFilterTestsComponentsInPlaceOfTheirOrder)
     // components are tested with the time of their menu (12:15:00)
     EXPECT_EQ(900.0, amount(false, "3:time:<:130000"));
     EXPECT_EQ(0.0, amount(false, "3:time:>:130000"));
+}
+
+TEST(ReportOptions, ReportsRightFollowsTheReportWaiter)
+{
+    EXPECT_TRUE(TReport(QDate(), nullptr, QString()).reportsRight());
+    Basics::TValue manager;
+    manager.setId(8);
+    manager.setBool(QStringLiteral("reports"), true);
+    EXPECT_TRUE(TReport(QDate(), &manager, QString()).reportsRight());
+    Basics::TValue waiter;
+    waiter.setId(2);
+    EXPECT_FALSE(TReport(QDate(), &waiter, QString()).reportsRight());
 }
