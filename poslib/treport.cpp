@@ -127,14 +127,17 @@ bool TReport::readSummary(const QString &path, const QDate &day, const Groups &g
     // a table file of the day changed since the summary was written
     if (QFileInfo::exists(file) && !summary.isCurrent())
         deleteFile(file);
+    // asked once: a summary built by the first read exists afterwards
     const QFileInfo info(file);
-    Q_EMIT sigDataCount(info.exists() ? int(info.size()) : 0);
+    const bool existed = info.exists();
+    Q_EMIT sigDataCount(existed ? int(info.size()) : 0);
     if (m_stopped)
         return false;
     bool first = true;
     for (;;) {
         std::unique_ptr<TTable> table(summary.nextTable());
-        if (first && !info.exists() && summary.dataSize() > 0)
+        // a summary built just now: its size is known from here on
+        if (first && !existed && summary.dataSize() > 0)
             Q_EMIT sigDataCount(int(summary.dataSize()));
         first = false;
         if (!table)
