@@ -29,10 +29,14 @@
 //   even with "nocurrency", since it is what tells the lines apart.
 // - Balancing, Currencies, Control articles and Negative orders write
 //   their title only when they have at least one line.
-// - Item reports: the sum is the sum of the rounded amounts printed above
-//   it. Hours are listed in the order of the hour (0 to 23). The sum line
-//   of the minimal report is a caption line like the lines above it and
-//   sums the rounded VAT of the printed rates.
+// - Item reports and the control article lists: the sum line is the sum
+//   of the exact amounts of the lines, rounded once, not the sum of the
+//   rounded lines; so articles, hours, families and orders over the same
+//   tables all end with the same total, the one the till shows. "Lost
+//   money" of the discounts likewise. Hours are listed in the order of the
+//   hour (0 to 23). The sum line of the minimal report is a caption line
+//   like the lines above it and sums the rounded VAT of the printed rates,
+//   as "Sum Net" does.
 // - Price findings: a third line per leaf, "per pay" with subvention, paid
 //   amount and their sum divided by the number of pays. The sums are
 //   "Table undiscounted:" = subventions + amounts, "Table amount:" = the
@@ -866,7 +870,7 @@ void TSummary::articleList(QStringList &lines, const TRepData *group, const QStr
     if (!n)
         return;
     QStringList list;
-    qint64 sum = 0;
+    double sum = 0;
     const QString format = caption(QStringLiteral("articlecount"), translated("%1 %2 (%3): %4 %5"));
     for (auto it = n->leaves().cbegin(); it != n->leaves().cend(); ++it) {
         const TReportLeaf *leaf = it.value();
@@ -875,7 +879,7 @@ void TSummary::articleList(QStringList &lines, const TRepData *group, const QStr
         // "articles" keys start with the ten-digit article number
         const QString number = num(it.key().section(QLatin1Char(':'), 0, 0).toLongLong());
         const qint64 amount = amountOf(leaf);
-        sum += amount;
+        sum += leaf->amount();
         list << fill(format, {number, articleText(leaf), countPlain(leaf->count()),
                               amountText(amount), currencyText()});
     }
@@ -884,7 +888,8 @@ void TSummary::articleList(QStringList &lines, const TRepData *group, const QStr
     lines += sectionTitle(title);
     lines += list;
     lines << QStringLiteral("  --------------");
-    lines << amountLine(caption(QStringLiteral("articlesum"), translated("Sum articles")), sum);
+    lines << amountLine(caption(QStringLiteral("articlesum"), translated("Sum articles")),
+                        roundHalfUp(sum));
 }
 
 QStringList TSummary::fullSummary(const TRepData *group, bool currentData) const
@@ -1017,14 +1022,18 @@ QStringList TSummary::itemReport(int code, const TRepData *group) const
 {
     QStringList list;
     QStringList sums;
-    qint64 sum = 0;
+    // the exact amounts of the lines, rounded once for the sum line, so
+    // that every report over the same tables ends with the same total
+    double exact = 0;
+    qint64 vatSum = 0;
+    const auto sum = [&exact] { return roundHalfUp(exact); };
     switch (code) {
     case Articles:
     case Families:
     case Voids:
     case FamGroups:
     case Departments: {
-        list = simpleItems(code, group, sum);
+        list = simpleItems(code, group, exact);
         QString text;
         if (code == Articles)
             text = caption(QStringLiteral("sumarticles"), translated("Sum articles:"));
@@ -1036,30 +1045,31 @@ QStringList TSummary::itemReport(int code, const TRepData *group) const
             text = caption(QStringLiteral("sumfamgroups"), translated("Sum fam. groups:"));
         else
             text = caption(QStringLiteral("sumdepartments"), translated("Sum Departnents:"));
-        sums << itemLine(text, sum);
+        sums << itemLine(text, sum());
         break;
     }
     case VoidEntries:
-        list = voidEntries(group, sum);
+        list = voidEntries(group, exact);
         sums << itemLine(caption(QStringLiteral("sumvoidentries"), translated("Sum void entries:")),
-                         sum);
+                         sum());
         break;
     case Tables:
     case HotelRooms:
-        list = tableItems(group, sum, code == HotelRooms);
-        sums << itemLine(caption(QStringLiteral("sumpayments"), translated("Sum payments:")), sum);
+        list = tableItems(group, exact, code == HotelRooms);
+        sums << itemLine(caption(QStringLiteral("sumpayments"), translated("Sum payments:")),
+                         sum());
         break;
     case Hours:
-        list = hourItems(group, sum);
-        sums << itemLine(caption(QStringLiteral("sumhours"), translated("Amount")), sum);
+        list = hourItems(group, exact);
+        sums << itemLine(caption(QStringLiteral("sumhours"), translated("Amount")), sum());
         break;
     case Orders:
-        list = orderItems(group, sum);
-        sums << itemLine(caption(QStringLiteral("sumorders"), translated("Sum orders:")), sum);
+        list = orderItems(group, exact);
+        sums << itemLine(caption(QStringLiteral("sumorders"), translated("Sum orders:")), sum());
         break;
     case Minimal:
-        list = minimalItems(group, sum);
-        sums << amountLine(caption(QStringLiteral("sumnetsum"), translated("Sum VATs")), sum);
+        list = minimalItems(group, vatSum);
+        sums << amountLine(caption(QStringLiteral("sumnetsum"), translated("Sum VATs")), vatSum);
         break;
     case Discounts:
         list = discountItems(group, sums);
@@ -1094,7 +1104,7 @@ bool TSummary::layoutLines(const QString &layout, const QList<LayoutItem> &items
     return true;
 }
 
-QStringList TSummary::simpleItems(int code, const TRepData *group, qint64 &sum) const
+QStringList TSummary::simpleItems(int code, const TRepData *group, double &sum) const
 {
     QString node;
     QString layout;
@@ -1129,7 +1139,7 @@ QStringList TSummary::simpleItems(int code, const TRepData *group, qint64 &sum) 
     for (auto it = n->leaves().cbegin(); it != n->leaves().cend(); ++it) {
         const TReportLeaf *leaf = it.value();
         const qint64 amount = amountOf(leaf);
-        sum += amount;
+        sum += leaf->amount();
         QString name;
         qint64 number = 0;
         int numberWidth = 4;
@@ -1183,7 +1193,7 @@ QStringList TSummary::simpleItems(int code, const TRepData *group, qint64 &sum) 
     return lines;
 }
 
-QStringList TSummary::voidEntries(const TRepData *group, qint64 &sum) const
+QStringList TSummary::voidEntries(const TRepData *group, double &sum) const
 {
     const TReportNode *n = group->node(QStringLiteral("allvoids"));
     if (!n)
@@ -1193,7 +1203,7 @@ QStringList TSummary::voidEntries(const TRepData *group, qint64 &sum) const
     for (const TReportLeaf *value : n->leaves()) {
         const auto *leaf = static_cast<const TRepVoid *>(value);
         const qint64 amount = amountOf(leaf);
-        sum += amount;
+        sum += leaf->amount();
         const QString article = oneLine(leaf->getString(QStringLiteral("article")));
         items << LayoutItem {article, leaf->count(), amount};
 
@@ -1221,7 +1231,7 @@ QStringList TSummary::voidEntries(const TRepData *group, qint64 &sum) const
     return lines;
 }
 
-QStringList TSummary::tableItems(const TRepData *group, qint64 &sum, bool hotel) const
+QStringList TSummary::tableItems(const TRepData *group, double &sum, bool hotel) const
 {
     const TReportNode *n
             = group->node(hotel ? QStringLiteral("hotrooms") : QStringLiteral("tables"));
@@ -1253,7 +1263,7 @@ QStringList TSummary::tableItems(const TRepData *group, qint64 &sum, bool hotel)
     for (const auto &entry : sorted) {
         const TReportLeaf *leaf = entry.second;
         const qint64 amount = amountOf(leaf);
-        sum += amount;
+        sum += leaf->amount();
         QDate d;
         QTime t;
         if (const auto *table = dynamic_cast<const TRepTable *>(leaf)) {
@@ -1298,7 +1308,7 @@ QStringList TSummary::tableItems(const TRepData *group, qint64 &sum, bool hotel)
     return lines;
 }
 
-QStringList TSummary::hourItems(const TRepData *group, qint64 &sum) const
+QStringList TSummary::hourItems(const TRepData *group, double &sum) const
 {
     const TReportNode *n = group->node(QStringLiteral("hours"));
     if (!n)
@@ -1309,7 +1319,7 @@ QStringList TSummary::hourItems(const TRepData *group, qint64 &sum) const
     QStringList lines;
     for (auto it = byHour.cbegin(); it != byHour.cend(); ++it) {
         const qint64 amount = amountOf(it.value());
-        sum += amount;
+        sum += it.value()->amount();
         const QString hour = num(it.key()).rightJustified(2);
         lines << itemLine(
                 QStringLiteral("%1:00-%2:59 (%3)")
@@ -1319,7 +1329,7 @@ QStringList TSummary::hourItems(const TRepData *group, qint64 &sum) const
     return lines;
 }
 
-QStringList TSummary::orderItems(const TRepData *group, qint64 &sum) const
+QStringList TSummary::orderItems(const TRepData *group, double &sum) const
 {
     const TReportNode *n = group->node(QStringLiteral("orders"));
     if (!n)
@@ -1331,7 +1341,7 @@ QStringList TSummary::orderItems(const TRepData *group, qint64 &sum) const
     for (auto it = byKey.cbegin(); it != byKey.cend(); ++it) {
         const TReportLeaf *leaf = it.value();
         const qint64 amount = amountOf(leaf);
-        sum += amount;
+        sum += leaf->amount();
         // 101003: article 101 paid with pay form 3
         lines << itemLine(QStringLiteral("%1 %2 %3/%4 (%5)")
                                   .arg(num(it.key() / 1000).rightJustified(5),
@@ -1351,7 +1361,7 @@ QStringList TSummary::discountItems(const TRepData *group, QStringList &sums) co
         return {};
     QStringList lines;
     const QString currency = currencyText();
-    qint64 lost = 0;
+    double lost = 0;
     for (const TReportLeaf *leaf : n->leaves()) {
         const QString absolute = leaf->getString(QStringLiteral("discabs"));
         const bool isAbsolute = parseBoolean(absolute) || parseDecimal(absolute) != 0;
@@ -1365,9 +1375,10 @@ QStringList TSummary::discountItems(const TRepData *group, QStringList &sums) co
                                       leaf->getString(QStringLiteral("discid")).rightJustified(3),
                                       leaf->getString(QStringLiteral("discname")).leftJustified(15))
                          + size;
-        const qint64 discount = roundHalfUp(leaf->getDouble(QStringLiteral("discount")));
+        const double exactDiscount = leaf->getDouble(QStringLiteral("discount"));
+        const qint64 discount = roundHalfUp(exactDiscount);
         const qint64 amount = amountOf(leaf);
-        lost += discount;
+        lost += exactDiscount;
         lines << QStringLiteral("         %1 %2 %3 %4")
                          .arg(amountText(discount).rightJustified(8),
                               amountText(amount).rightJustified(8),
@@ -1375,10 +1386,11 @@ QStringList TSummary::discountItems(const TRepData *group, QStringList &sums) co
     }
     const TReportLeaf *total = n->total();
     const qint64 discounted = total ? amountOf(total) : 0;
+    const qint64 lostMoney = roundHalfUp(lost);
     sums << itemLine(caption(QStringLiteral("discorderamount"), translated("Order amount:")),
-                     discounted + lost);
+                     discounted + lostMoney);
     sums << itemLine(caption(QStringLiteral("discounted"), translated("Discounted:")), discounted);
-    sums << itemLine(caption(QStringLiteral("lostmoney"), translated("Lost money:")), lost);
+    sums << itemLine(caption(QStringLiteral("lostmoney"), translated("Lost money:")), lostMoney);
     return lines;
 }
 

@@ -172,11 +172,11 @@ private:
 
     // Item reports.
     QStringList itemReport(int code, const TRepData *group) const;
-    QStringList simpleItems(int code, const TRepData *group, qint64 &sum) const;
-    QStringList voidEntries(const TRepData *group, qint64 &sum) const;
-    QStringList tableItems(const TRepData *group, qint64 &sum, bool hotel) const;
-    QStringList hourItems(const TRepData *group, qint64 &sum) const;
-    QStringList orderItems(const TRepData *group, qint64 &sum) const;
+    QStringList simpleItems(int code, const TRepData *group, double &sum) const;
+    QStringList voidEntries(const TRepData *group, double &sum) const;
+    QStringList tableItems(const TRepData *group, double &sum, bool hotel) const;
+    QStringList hourItems(const TRepData *group, double &sum) const;
+    QStringList orderItems(const TRepData *group, double &sum) const;
     QStringList discountItems(const TRepData *group, QStringList &sums) const;
     QStringList priceFindings(const TRepData *group, QStringList &sums) const;
     QStringList minimalItems(const TRepData *group, qint64 &vatSum) const;

@@ -1056,3 +1056,59 @@ TEST_F(Summary, HotelRoomsInTimeOrder)
                                  };
     EXPECT_LINES(expected, writer()->waiterReport(TSummary::HotelRooms, "Hotel rooms", true));
 }
+
+TEST_F(Summary, SumLinesRoundTheExactTotalOnce)
+{
+    // half a glass each: 1.665, 1.675 and 1.685, printed as 1.67, 1.68 and
+    // 1.69, together 5.025
+    const Article grappa {501, "Grappa", 333, 40, "Spirits", 2000, 3, "Wine & spirits"};
+    const Article amaro {502, "Amaro", 335, 40, "Spirits", 2000, 3, "Wine & spirits"};
+    const Article sambuca {503, "Sambuca", 337, 40, "Spirits", 2000, 3, "Wine & spirits"};
+    QList<TTableEntry *> entries;
+    for (const Article *a : {&grappa, &amaro, &sambuca}) {
+        entries << order(*a, 0.5, Anna, QTime(22, 10));
+        entries.last()->setBool("iscontrol", true);
+    }
+    entries << pay({503, 0, 503, 0, 1, "Cash", true, 1}, Anna, QTime(22, 30));
+    dir.write("var/archives/a1", tableBytes(12, 1, Anna, true, entries));
+
+    const QString rule(39, '-');
+    const QStringList articles {
+            "0.500 Grappa      501          1.67 EUR",
+            "0.500 Amaro       502          1.68 EUR",
+            "0.500 Sambuca     503          1.69 EUR",
+            rule,
+            "Sum articles:                  5.03 EUR",
+            rule,
+            "",
+    };
+    EXPECT_LINES(header("A") + articles, writer()->waiterReport(TSummary::Articles, "A", true));
+    const QStringList hours {
+            "22:00-22:59 (   2)             5.03 EUR",
+            rule,
+            "Amount                         5.03 EUR",
+            rule,
+            "",
+    };
+    EXPECT_LINES(header("A") + hours, writer()->waiterReport(TSummary::Hours, "A", true));
+    const QStringList families {
+            "1.500 Spirits     40           5.03 EUR",
+            rule,
+            "Sum families:                  5.03 EUR",
+            rule,
+            "",
+    };
+    EXPECT_LINES(header("A") + families, writer()->waiterReport(TSummary::Families, "A", true));
+
+    const QStringList full = writer()->waiterReport(TSummary::WaiterSummary, "A", true);
+    const QStringList control {
+            "Control articles",
+            "================",
+            "501 Grappa (0.500): 1.67 EUR",
+            "502 Amaro (0.500): 1.68 EUR",
+            "503 Sambuca (0.500): 1.69 EUR",
+            "  --------------",
+            "Sum articles.............: 5.03 EUR",
+    };
+    EXPECT_LINES(control, full.mid(full.size() - control.size()));
+}
