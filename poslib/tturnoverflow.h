@@ -50,8 +50,9 @@ using TTurnoverConfirm = std::function<bool(const QString &caption, const QStrin
 // "fiscalturn" for every terminal. Never throws.
 TTurnoverOutcome runTurnover(const TTurnoverRequest &request, const TTurnoverConfirm &confirm);
 
-// True when an open table of `waiter` (any table without a waiter) is on
-// the terminals; tables held by a terminal are not looked at.
+// True when any table is open on the terminals. The tables load for
+// `waiter` without a visibility filter, so other waiters' tables count
+// too; tables held by a terminal are not looked at.
 bool hasOpenTables(const QString &root, Basics::TValue *waiter);
 
 // The message type of "fiscalturn"; the terminals go by the text.

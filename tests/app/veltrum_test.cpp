@@ -1,6 +1,8 @@
 #include "testdir.h"
+#include "ttable.h"
 #include "tvalue.h"
 
+#include <QDir>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -152,4 +154,87 @@ TEST(VeltrumReport, EveryKindAndBatchRunsOverTheDemo)
                           dir.file(QStringLiteral("nowhere")), QStringLiteral("--kind"),
                           QStringLiteral("5")})
                          .code);
+}
+
+TEST(VeltrumTurnover, ExitCodesAndTexts)
+{
+    TestDir dir;
+    const QString root = dir.file(QStringLiteral("inst"));
+    ASSERT_EQ(0, veltrum({QStringLiteral("demo"), root, QStringLiteral("--days"),
+                          QStringLiteral("1"), QStringLiteral("--tables"), QStringLiteral("20"),
+                          QStringLiteral("--today"), QStringLiteral("2026-12-05")})
+                         .code);
+    const QStringList turnover = {QStringLiteral("turnover"), QStringLiteral("--data"), root,
+                                  QStringLiteral("--date"), QStringLiteral("2026-12-05")};
+    auto paid = [&] {
+        return QDir(root + QStringLiteral("/var/archives"))
+                .entryList(QStringList(QStringLiteral("a*")), QDir::Files)
+                .size();
+    };
+    const int paidBefore = paid();
+    ASSERT_GT(paidBefore, 0);
+
+    // the demo leaves tables open; with none held by a terminal, each counts
+    QDir(root + QStringLiteral("/var/activetables")).removeRecursively();
+    Outcome r = veltrum(turnover);
+    EXPECT_EQ(3, r.code);
+    EXPECT_EQ(QStringLiteral("There still are open tables! Do you want to continue?\n"), r.err);
+    EXPECT_EQ(paidBefore, paid());
+
+    // a waiter run of the creator of an open table
+    const QString openTable = QDir(root + QStringLiteral("/var/tables"))
+                                      .entryInfoList(QStringList(QStringLiteral("t*")), QDir::Files)
+                                      .value(0)
+                                      .absoluteFilePath();
+    PosLib::TTable open(nullptr);
+    ASSERT_EQ(0, open.load(openTable, false));
+    const QString owner = QString::number(open.create().waiter());
+    const QStringList ownersRun
+            = turnover
+              + QStringList({QStringLiteral("--waiter"), owner, QStringLiteral("--force")});
+    r = veltrum(ownersRun);
+    EXPECT_EQ(1, r.code);
+    EXPECT_EQ(QStringLiteral("Could not execute turn over!\nYou are owner of open tables.\n"),
+              r.err);
+
+    const QString done = QStringLiteral("Day turn over processed to\n%1\n")
+                                 .arg(QDate(2026, 12, 5).toString(Qt::TextDate));
+    QDir(root + QStringLiteral("/var/tables")).removeRecursively();
+    r = veltrum(ownersRun);
+    EXPECT_EQ(0, r.code) << r.err.toStdString();
+    EXPECT_EQ(done, r.out);
+    r = veltrum(ownersRun);
+    EXPECT_EQ(1, r.code);
+    EXPECT_EQ(QStringLiteral("Could not execute turn over!\nYou already finalized this day.\n"),
+              r.err);
+
+    r = veltrum(turnover);
+    EXPECT_EQ(0, r.code) << r.err.toStdString();
+    EXPECT_EQ(done, r.out);
+    EXPECT_EQ(0, paid());
+
+    // a journal that cannot be written fails the run inside
+    const QString journal = root + QStringLiteral("/var/statist/tag05.12.2026/turnover.z");
+    ASSERT_TRUE(QFile::remove(journal));
+    ASSERT_TRUE(QDir().mkpath(journal));
+    r = veltrum(turnover);
+    EXPECT_EQ(1, r.code);
+    EXPECT_EQ(QStringLiteral("Could not execute turn over: 304\n"), r.err);
+
+    dir.write(QStringLiteral("inst/var/reports/20261205.1.fiscal"), "report");
+    r = veltrum(turnover);
+    EXPECT_EQ(1, r.code);
+    EXPECT_EQ(QStringLiteral("This day is already fiscalized!\n"), r.err);
+
+    EXPECT_EQ(1, veltrum(turnover + QStringList({QStringLiteral("--waiter"), QStringLiteral("99")}))
+                         .code);
+    for (const QStringList &bad :
+         {QStringList({QStringLiteral("turnover"), QStringLiteral("--data"), root}),
+          QStringList({QStringLiteral("turnover"), QStringLiteral("--data"), root,
+                       QStringLiteral("--date"), QStringLiteral("5.12.2026")}),
+          turnover + QStringList(QStringLiteral("--frobnicate")),
+          QStringList({QStringLiteral("turnover"), QStringLiteral("--data"),
+                       dir.file(QStringLiteral("nowhere")), QStringLiteral("--date"),
+                       QStringLiteral("2026-12-05")})})
+        EXPECT_EQ(2, veltrum(bad).code) << qPrintable(bad.join(' '));
 }
