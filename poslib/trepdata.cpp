@@ -38,6 +38,34 @@ TValue tableNames(const TTable *table)
     return names;
 }
 
+// What a new waiter group copies: the number and name of the waiter its
+// key stands for (with "SimpleRep" the table's, with "VWaiter" a void's
+// voiding waiter, else the entry's own) and the entry's cost center.
+TValue waiterGroupSource(const TTableEntry *entry, const TTable *table, bool simpleRep,
+                         bool voidWaiter)
+{
+    TValue source;
+    auto copy = [&source](const TValue &from, const char *key, const char *as) {
+        const QString name = QString::fromLatin1(key);
+        if (from.has(name))
+            source.set(QString::fromLatin1(as), from.get(name));
+    };
+    copy(*entry, "center", "center");
+    copy(*entry, "centername", "centername");
+    if (table && simpleRep) {
+        const TValue names = tableNames(table);
+        copy(names, "waiter", "waiter");
+        copy(names, "waitername", "waitername");
+    } else if (voidWaiter && entry->type() == EntryVoid) {
+        copy(*entry, "vwaiter", "waiter");
+        copy(*entry, "vwaitername", "waitername");
+    } else {
+        copy(*entry, "waiter", "waiter");
+        copy(*entry, "waitername", "waitername");
+    }
+    return source;
+}
+
 } // namespace
 
 int tableWaiter(const TTable *table)
@@ -314,7 +342,11 @@ void TRepWaiters::addEntry(TTableEntry *entry, const TTable *table)
 {
     const QString key = keyOf(entry, table);
     noteKey(key);
-    TRepData *g = groupFor(key, entry);
+    TRepData *g = m_groups.value(key);
+    if (!g) {
+        const TValue source = waiterGroupSource(entry, table, m_simpleRep, m_voidWaiter);
+        g = groupFor(key, &source);
+    }
     const QString descr = table ? table->getString(QStringLiteral("descr")) : QString();
     if (!descr.isEmpty())
         g->setString(QStringLiteral("descr"), descr);

@@ -1,0 +1,533 @@
+#include "tdepartments.h"
+#include "testdir.h"
+#include "trepdata.h"
+#include "ttable.h"
+#include "ttaxgroups.h"
+
+#include <QDomDocument>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+using namespace PosLib;
+
+namespace {
+
+const QDate Day(2014, 3, 5);
+
+TTableEntry *entry(int type, int waiter)
+{
+    auto *e = new TTableEntry;
+    e->setType(type);
+    e->setInt(QStringLiteral("waiter"), waiter);
+    e->setString(QStringLiteral("waitername"), QStringLiteral("Waiter %1").arg(waiter));
+    e->setDate(QStringLiteral("date"), Day);
+    e->setTime(QStringLiteral("time"), QTime(19, 30));
+    return e;
+}
+
+TTableEntry *order(int waiter, qint64 plu, qint64 price, double count, int family = 1)
+{
+    TTableEntry *e = entry(EntryOrder, waiter);
+    e->setInt(QStringLiteral("plu"), plu);
+    e->setString(QStringLiteral("article"), QStringLiteral("Article %1").arg(plu));
+    e->setInt(QStringLiteral("price"), price);
+    e->setDouble(QStringLiteral("count"), count);
+    e->setInt(QStringLiteral("family"), family);
+    e->setInt(QStringLiteral("famgroup"), 1);
+    return e;
+}
+
+TTableEntry *child(int type, qint64 plu, qint64 price, double count = 1, int family = 1)
+{
+    auto *e = new TTableEntry;
+    e->setType(type);
+    e->setInt(QStringLiteral("plu"), plu);
+    e->setString(QStringLiteral("article"), QStringLiteral("Article %1").arg(plu));
+    e->setInt(QStringLiteral("price"), price);
+    e->setDouble(QStringLiteral("count"), count);
+    e->setInt(QStringLiteral("family"), family);
+    return e;
+}
+
+TTableEntry *pay(int waiter, qint64 amount, int payform = 1, bool voided = false)
+{
+    TTableEntry *e = entry(EntryPay, waiter);
+    e->setInt(QStringLiteral("amount"), amount);
+    e->setInt(QStringLiteral("payform"), payform);
+    e->setString(QStringLiteral("payformname"),
+                 payform == 1 ? QStringLiteral("Cash") : QStringLiteral("Card"));
+    e->setBool(QStringLiteral("voided"), voided);
+    return e;
+}
+
+// A paid table of the day, archive 17, in the turnover, opened by waiter 3.
+struct Table
+{
+    Table()
+        : t(nullptr)
+    {
+        t.setTable(5);
+        t.setParty(1);
+        t.setArchive(17);
+        t.setInSum(true);
+        t.create().setInt(QStringLiteral("waiter"), 3);
+        t.create().setString(QStringLiteral("waitername"), QStringLiteral("Waiter 3"));
+    }
+    TTableEntry *add(TTableEntry *e)
+    {
+        t.entries().append(e);
+        return e;
+    }
+    // Hands every entry to the groups, as a report does with accepted ones.
+    void feed(TRepDatas &groups)
+    {
+        t.entries().forEach([&](TTableEntry *e) { groups.addEntry(e, &t); });
+    }
+
+    TTable t;
+};
+
+const TReportNode *node(const TRepDatas &groups, const char *group, const char *key)
+{
+    const TRepData *g = groups.group(QString::fromLatin1(group));
+    return g ? g->node(QString::fromLatin1(key)) : nullptr;
+}
+
+const TReportLeaf *leaf(const TRepDatas &groups, const char *group, const char *key,
+                        const QString &leafKey)
+{
+    const TReportNode *n = node(groups, group, key);
+    return n ? n->leaf(leafKey) : nullptr;
+}
+
+class RepData : public ::testing::Test
+{
+protected:
+    TestDir dir;
+};
+
+} // namespace
+
+TEST_F(RepData, ComponentsCountInsteadOfTheirOrder)
+{
+    Table table; // no pays: orders are keyed by article x 1000
+    TTableEntry *menu = table.add(order(3, 900, 0, 1, 9));
+    menu->children(true)->append(child(EntryComponent, 901, 400, 1, 1));
+    menu->children()->append(child(EntryComponent, 902, 250, 2, 2));
+    TRepWaiters groups(nullptr, dir.path());
+    table.feed(groups);
+
+    const TReportNode *orders = node(groups, "0", "orders");
+    ASSERT_NE(nullptr, orders);
+    EXPECT_EQ(900.0, orders->total()->amount()); // 400 + 2 x 250
+    EXPECT_EQ(3.0, orders->total()->count());
+    EXPECT_EQ(2, orders->total()->getLong(QStringLiteral("repordercount")));
+    EXPECT_EQ(QStringList({QStringLiteral("901000"), QStringLiteral("902000")}),
+              QStringList(orders->leaves().keys()));
+    EXPECT_EQ(500.0, orders->leaf(QStringLiteral("902000"))->amount());
+
+    const TReportNode *families = node(groups, "0", "families");
+    EXPECT_EQ(QStringList({QStringLiteral("1"), QStringLiteral("2")}),
+              QStringList(families->leaves().keys()));
+    ASSERT_NE(nullptr, leaf(groups, "3", "articles", QStringLiteral("0000000902:250:Article 902")));
+    EXPECT_EQ(2.0,
+              leaf(groups, "3", "articles", QStringLiteral("0000000902:250:Article 902"))->count());
+}
+
+TEST_F(RepData, DepartmentsCountAMenuWithAnAddOnBesideItsComponents)
+{
+    TDepartments departments;
+    auto department = [&](int id, const char *name, bool isLeaf, const char *list) {
+        auto *d = new Basics::TValue;
+        d->setId(id);
+        d->setName(QString::fromLatin1(name));
+        d->setBool(QStringLiteral("leaf"), isLeaf);
+        d->setString(isLeaf ? QStringLiteral("articles") : QStringLiteral("children"),
+                     QString::fromLatin1(list));
+        departments.insert(d);
+    };
+    department(1, "Kitchen", true, "900;901");
+    department(2, "Cellar", true, "-2"); // family 2
+    department(3, "House", false, "1;2");
+    departments.save(dir.path().toLocal8Bit().constData());
+
+    Table table;
+    TTableEntry *menu = table.add(order(3, 900, 0, 1, 9));
+    menu->children(true)->append(child(EntryAddOn, 0, 60));
+    menu->children()->append(child(EntryComponent, 901, 400, 1, 1));
+    menu->children()->append(child(EntryComponent, 902, 250, 2, 2));
+    TRepWaiters groups(nullptr, dir.path());
+    table.feed(groups);
+
+    // the menu with its add-on (0 + 60) counts in departments only
+    EXPECT_EQ(900.0, node(groups, "0", "orders")->total()->amount());
+    const TReportNode *deps = node(groups, "0", "deps");
+    ASSERT_EQ(3, deps->count());
+    EXPECT_EQ(460.0, deps->leaf(QStringLiteral("1"))->amount()); // menu 60 + 901
+    EXPECT_EQ(2.0, deps->leaf(QStringLiteral("1"))->count());
+    EXPECT_EQ(500.0, deps->leaf(QStringLiteral("2"))->amount()); // 902 by family
+    EXPECT_EQ(960.0, deps->leaf(QStringLiteral("3"))->amount()); // through both children
+    EXPECT_EQ(QStringLiteral("House"),
+              deps->leaf(QStringLiteral("3"))->getString(QStringLiteral("depname")));
+}
+
+TEST_F(RepData, AddOnsAreInThePriceOfTheirOrder)
+{
+    Table table;
+    TTableEntry *steak = table.add(order(3, 101, 250, 2));
+    steak->setInt(QStringLiteral("rateih"), 2500); // 25 %
+    steak->setInt(QStringLiteral("rateoh"), 1000);
+    steak->children(true)->append(child(EntryAddOn, 0, 50));
+    steak->children()->append(child(EntryAddOn, 0, 50));
+    table.add(pay(3, 700));
+    TRepWaiters groups(nullptr, dir.path());
+    table.feed(groups);
+
+    const TReportLeaf *line = leaf(groups, "3", "orders", QStringLiteral("101001"));
+    ASSERT_NE(nullptr, line);
+    EXPECT_EQ(700.0, line->amount()); // (250 + 50 + 50) x 2
+    EXPECT_EQ(350, line->getLong(QStringLiteral("price")));
+    ASSERT_NE(nullptr, leaf(groups, "3", "articles", QStringLiteral("0000000101:350:Article 101")));
+    EXPECT_EQ(700.0, leaf(groups, "3", "hours", QStringLiteral("19"))->amount());
+
+    // VAT in house: 700 gross at 25 % is 560 net and 140 VAT
+    const auto *vat = static_cast<const TRepVatRate *>(
+            leaf(groups, "0", "vatrates", QStringLiteral("2500")));
+    ASSERT_NE(nullptr, vat);
+    EXPECT_DOUBLE_EQ(560.0, vat->net());
+    EXPECT_DOUBLE_EQ(140.0, vat->vat());
+    EXPECT_EQ(700, node(groups, "0", "vatrates")->total()->getLong(QStringLiteral("sumih")));
+}
+
+TEST_F(RepData, OrdersOfCountZeroAreIgnoredEverywhere)
+{
+    Table table;
+    TTableEntry *none = table.add(order(3, 101, 500, 0));
+    none->setBool(QStringLiteral("credit"), true);
+    TTableEntry *credit = table.add(order(3, 103, 333, 1.5));
+    credit->setBool(QStringLiteral("credit"), true);
+    table.add(order(3, 102, 300, -1));
+    table.add(pay(3, 200));
+    TRepWaiters groups(nullptr, dir.path());
+    table.feed(groups);
+
+    for (const char *group : {"0", "3"}) {
+        const TRepData *g = groups.group(QString::fromLatin1(group));
+        ASSERT_NE(nullptr, g);
+        EXPECT_EQ(500, g->getLong(QStringLiteral("credits"))) << group; // 499.5 rounded
+        const TReportNode *orders = g->node(QStringLiteral("orders"));
+        EXPECT_EQ(0.5, orders->total()->count()); // 1.5 - 1
+        EXPECT_EQ(199.5, orders->total()->amount()); // 499.5 - 300
+        EXPECT_EQ(nullptr, orders->leaf(QStringLiteral("101001")));
+        // "negorders" takes counts of 0 and below: only the returned 102
+        EXPECT_EQ(QStringList({QStringLiteral("102")}),
+                  QStringList(g->node(QStringLiteral("negorders"))->leaves().keys()));
+        EXPECT_EQ(-300.0, g->node(QStringLiteral("negorders"))->total()->amount());
+    }
+}
+
+TEST_F(RepData, VoidedPaysAreIgnored)
+{
+    Table table;
+    table.add(order(3, 101, 1000, 1));
+    TTableEntry *declined = table.add(pay(3, 1000, 2, true));
+    declined->setInt(QStringLiteral("tip"), 50);
+    declined->setBool(QStringLiteral("intermsum"), true);
+    TTableEntry *cash = table.add(pay(3, 1000));
+    cash->setInt(QStringLiteral("tip"), 100);
+    cash->setInt(QStringLiteral("given"), 2000);
+    cash->setInt(QStringLiteral("return"), 900);
+    cash->setBool(QStringLiteral("intermsum"), true);
+    TRepWaiters groups(nullptr, dir.path());
+    table.feed(groups);
+
+    const TRepData *all = groups.overall();
+    EXPECT_EQ(100, all->getLong(QStringLiteral("tip")));
+    EXPECT_EQ(1000, all->getLong(QStringLiteral("cash")));
+    const TReportLeaf *pays = all->node(QStringLiteral("pays"))->total();
+    EXPECT_EQ(1.0, pays->count());
+    EXPECT_EQ(1000.0, pays->amount());
+    EXPECT_EQ(2000, pays->getLong(QStringLiteral("given")));
+    EXPECT_EQ(900, pays->getLong(QStringLiteral("return")));
+    EXPECT_EQ(1000, pays->getLong(QStringLiteral("reppaytermsum")));
+
+    const TReportNode *payforms = all->node(QStringLiteral("payforms"));
+    ASSERT_EQ(QStringList({QStringLiteral("Cash_1insumintermsum")}),
+              QStringList(payforms->leaves().keys()));
+    const TReportLeaf *cashForm = payforms->leaf(QStringLiteral("Cash_1insumintermsum"));
+    EXPECT_EQ(1100.0, cashForm->amount()); // the tip included
+    EXPECT_EQ(2000, cashForm->getLong(QStringLiteral("given")));
+    EXPECT_EQ(2000, cashForm->getLong(QStringLiteral("orggiven")));
+
+    const auto *paid = static_cast<const TRepTable *>(
+            all->node(QStringLiteral("tables"))->leaf(QStringLiteral("20140305      17")));
+    ASSERT_NE(nullptr, paid);
+    EXPECT_EQ(1.0, paid->count());
+    EXPECT_EQ(QStringLiteral("Cash:1100:100"), paid->pays());
+    EXPECT_EQ(1, all->node(QStringLiteral("currencies"))->count());
+    EXPECT_EQ(1, all->node(QStringLiteral("currreturns"))->count());
+    // the voided card pay does not make the table one of two pay forms
+    EXPECT_NE(nullptr, all->node(QStringLiteral("orders"))->leaf(QStringLiteral("101001")));
+}
+
+TEST_F(RepData, CashEntryOfZeroCountsInBothCashNodes)
+{
+    Table table;
+    auto cash = [&](qint64 amount, const char *reason) {
+        TTableEntry *e = table.add(entry(EntryCash, 3));
+        e->setInt(QStringLiteral("amount"), amount);
+        e->setString(QStringLiteral("reason"), QString::fromLatin1(reason));
+    };
+    cash(0, "Count");
+    cash(500, "Float");
+    cash(-200, "Supplier");
+    TRepWaiters groups(nullptr, dir.path());
+    table.feed(groups);
+
+    const TReportNode *ins = node(groups, "0", "cashins");
+    const TReportNode *outs = node(groups, "0", "cashouts");
+    ASSERT_EQ(2, ins->count());
+    ASSERT_EQ(2, outs->count());
+    EXPECT_EQ(nullptr, ins->total());
+    EXPECT_EQ(QStringLiteral("Count"),
+              ins->leaf(QStringLiteral("1"))->getString(QStringLiteral("reason")));
+    EXPECT_EQ(500.0, ins->leaf(QStringLiteral("2"))->amount());
+    EXPECT_EQ(QStringLiteral("Count"),
+              outs->leaf(QStringLiteral("1"))->getString(QStringLiteral("reason")));
+    EXPECT_EQ(1.0, outs->leaf(QStringLiteral("1"))->count());
+    EXPECT_EQ(-200.0, outs->leaf(QStringLiteral("2"))->amount());
+}
+
+TEST(RepOrders, OrdersFallUnderThePayformOfTheirTable)
+{
+    auto key = [](std::initializer_list<TTableEntry *> pays, int ownPayform = 0) {
+        Table table;
+        if (ownPayform)
+            table.t.setPayform(ownPayform);
+        TTableEntry *soup = table.add(order(3, 101, 300, 1));
+        for (TTableEntry *p : pays)
+            table.add(p);
+        TRepOrders orders;
+        orders.addEntry(soup, &table.t);
+        return QStringList(orders.leaves().keys()).join(QLatin1Char(','));
+    };
+    EXPECT_EQ(QStringLiteral("101000"), key({pay(3, 100, 1), pay(3, 200, 2)}));
+    EXPECT_EQ(QStringLiteral("101002"), key({pay(3, 300, 1, true), pay(3, 300, 2)}));
+    EXPECT_EQ(QStringLiteral("101000"), key({pay(3, 300, 1, true)}));
+    EXPECT_EQ(QStringLiteral("101000"), key({}));
+    // the table's own pay form wins
+    EXPECT_EQ(QStringLiteral("101004"), key({pay(3, 100, 1), pay(3, 200, 2)}, 4));
+}
+
+TEST_F(RepData, SimpleRepAndVoidWaiterChooseTheWaiterGroup)
+{
+    auto run = [&](const char *settings, auto check) {
+        dir.write(QStringLiteral("etc/reports.ini"),
+                  QByteArray("[Settings]\n") + QByteArray(settings));
+        Table table; // opened by waiter 3
+        table.add(order(2, 101, 300, 1));
+        TTableEntry *v = table.add(entry(EntryVoid, 2));
+        v->setInt(QStringLiteral("plu"), 101);
+        v->setDouble(QStringLiteral("count"), 1);
+        v->setInt(QStringLiteral("amount"), 150);
+        v->setInt(QStringLiteral("vwaiter"), 7);
+        v->setString(QStringLiteral("vwaitername"), QStringLiteral("Waiter 7"));
+        table.add(pay(4, 300));
+        TRepWaiters groups(nullptr, dir.path());
+        table.feed(groups);
+        check(groups);
+    };
+    auto amount = [](const TRepDatas &groups, const char *group, const char *key) {
+        const TReportNode *n = node(groups, group, key);
+        return n ? n->total()->amount() : 0.0;
+    };
+    // a group bears the number and name of the waiter it stands for
+    auto name = [](const TRepDatas &groups, const char *group) {
+        const TRepData *g = groups.group(QString::fromLatin1(group));
+        return g ? QStringLiteral("%1 %2")
+                               .arg(g->getInt(QStringLiteral("waiter")))
+                               .arg(g->getString(QStringLiteral("waitername")))
+                 : QString();
+    };
+
+    run("", [&](const TRepWaiters &groups) {
+        EXPECT_EQ(300.0, amount(groups, "2", "orders"));
+        EXPECT_EQ(150, groups.group(QStringLiteral("2"))->getLong(QStringLiteral("voids")));
+        EXPECT_EQ(300.0, amount(groups, "4", "pays"));
+        EXPECT_EQ(nullptr, groups.group(QStringLiteral("7")));
+        EXPECT_EQ(QStringLiteral("2 Waiter 2"), name(groups, "2"));
+        EXPECT_EQ(4, groups.highest());
+    });
+    run("VWaiter=true\n", [&](const TRepWaiters &groups) {
+        EXPECT_EQ(300.0, amount(groups, "2", "orders"));
+        EXPECT_EQ(0.0, amount(groups, "2", "voids"));
+        EXPECT_EQ(150.0, amount(groups, "7", "voids"));
+        EXPECT_EQ(150.0, amount(groups, "0", "voids"));
+        EXPECT_EQ(QStringLiteral("7 Waiter 7"), name(groups, "7"));
+        EXPECT_EQ(7, groups.highest());
+    });
+    run("SimpleRep=true\nVWaiter=true\n", [&](const TRepWaiters &groups) {
+        // everything goes to the waiter who opened the table
+        EXPECT_EQ(QStringList({QStringLiteral("0"), QStringLiteral("3")}),
+                  QStringList(groups.groups().keys()));
+        EXPECT_EQ(300.0, amount(groups, "3", "orders"));
+        EXPECT_EQ(150.0, amount(groups, "3", "voids"));
+        EXPECT_EQ(300.0, amount(groups, "3", "pays"));
+        EXPECT_EQ(QStringLiteral("3 Waiter 3"), name(groups, "3"));
+    });
+}
+
+TEST_F(RepData, EntriesOfWaiterZeroCountOnceInTheOverallGroup)
+{
+    Table table;
+    table.add(order(0, 101, 300, 1));
+    table.add(order(2, 102, 200, 1));
+    TRepWaiters groups(nullptr, dir.path());
+    table.feed(groups);
+    EXPECT_EQ(500.0, node(groups, "0", "orders")->total()->amount());
+}
+
+TEST_F(RepData, CostCenterZeroHoldsEntriesWithoutCenterAndEveryTable)
+{
+    Table first;
+    first.t.setAmount(250);
+    first.add(order(3, 101, 300, 1))->setInt(QStringLiteral("center"), 2);
+    first.add(order(3, 102, 200, 1));
+    first.add(pay(3, 500));
+    Table second;
+    second.t.setAmount(100);
+    second.add(order(3, 103, 100, 1))->setInt(QStringLiteral("center"), 3);
+    TTaxGroups taxes;
+    auto *vat = new TTaxGroup;
+    vat->setId(1);
+    vat->setName(QStringLiteral("VAT 19"));
+    vat->setAmount(16);
+    taxes.insert(vat);
+
+    TRepCenters groups(nullptr, dir.path());
+    first.feed(groups);
+    second.feed(groups);
+    groups.addTable(&first.t);
+    groups.addTable(&second.t);
+    groups.addTaxGroups(&second.t, taxes);
+
+    auto orders
+            = [&](const char *group) { return node(groups, group, "orders")->total()->amount(); };
+    EXPECT_EQ(200.0, orders("0")); // only the order without a center
+    EXPECT_EQ(300.0, orders("2"));
+    EXPECT_EQ(100.0, orders("3"));
+    EXPECT_EQ(500.0, node(groups, "0", "pays")->total()->amount());
+    const TRepData *zero = groups.group(QStringLiteral("0"));
+    EXPECT_EQ(2, zero->getLong(QStringLiteral("tablecount")));
+    EXPECT_EQ(350, zero->getLong(QStringLiteral("tableamount")));
+    EXPECT_EQ(0, groups.group(QStringLiteral("3"))->getLong(QStringLiteral("tablecount")));
+    const auto *taxLeaf = static_cast<const TRepVatRate *>(
+            zero->node(QStringLiteral("vatrates"))->leaf(QStringLiteral("1")));
+    ASSERT_NE(nullptr, taxLeaf);
+    EXPECT_EQ(16.0, taxLeaf->vat());
+    EXPECT_EQ(nullptr, leaf(groups, "3", "vatrates", QStringLiteral("1")));
+}
+
+TEST_F(RepData, SimpleRepGroupsCentersByTheTableHeader)
+{
+    dir.write(QStringLiteral("etc/reports.ini"), "[Settings]\nSimpleRep=true\n");
+    Table table;
+    table.t.create().setInt(QStringLiteral("center"), 4);
+    table.add(order(3, 101, 300, 1))->setInt(QStringLiteral("center"), 2);
+    table.add(order(3, 102, 200, 1));
+    TRepCenters groups(nullptr, dir.path());
+    table.feed(groups);
+    EXPECT_EQ(QStringList({QStringLiteral("4")}), QStringList(groups.groups().keys()));
+    EXPECT_EQ(500.0, node(groups, "4", "orders")->total()->amount());
+}
+
+TEST_F(RepData, GroupTextHasItsLineThenOneLinePerOrderVoidAndPayNode)
+{
+    Table table;
+    table.add(order(3, 101, 300, 1));
+    table.add(pay(3, 300));
+    table.add(entry(EntryCash, 3))->setInt(QStringLiteral("amount"), 50);
+    TRepWaiters groups(nullptr, dir.path());
+    table.feed(groups);
+    TestDir out;
+    Basics::TValue record;
+    record.setString(QStringLiteral("report"), QStringLiteral("day"));
+    QStringList columns;
+    QString text;
+    QTextStream stream(&text);
+
+    groups.group(QStringLiteral("3"))->writeText(out.path(), record, stream, columns);
+    stream.flush();
+
+    const QStringList lines = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(1 + 9 + 3 + 7, lines.size());
+    auto value = [&](int line, const char *key) {
+        const QStringList values = lines.at(line).split(QLatin1Char(';'));
+        const qsizetype column = columns.indexOf(QString::fromLatin1(key));
+        return column >= 0 && column < values.size() ? values.at(column) : QString();
+    };
+    EXPECT_EQ(QStringLiteral("3"), value(0, "waiter"));
+    EXPECT_EQ(QString(), value(0, "nodename"));
+    QMap<QString, QList<int>> keys;
+    for (int i = 1; i < lines.size(); ++i) {
+        EXPECT_EQ(QStringLiteral("day"), value(i, "report"));
+        keys[value(i, "nodename")].append(value(i, "prim_key").toInt());
+    }
+    EXPECT_EQ((QMap<QString, QList<int>> {{QStringLiteral("orders"), {0, 1, 2, 3, 4, 5, 6, 7, 8}},
+                                          {QStringLiteral("voids"), {0, 1, 2}},
+                                          {QStringLiteral("payments"), {0, 1, 2, 3, 4, 5, 6}}}),
+              keys);
+    // a file per exported node; cash and balance nodes are not exported
+    EXPECT_EQ(QStringList({"rep_AllVoids.txt", "rep_Hours.txt", "rep_Payments.txt",
+                           "rep_Subventions.txt", "rep_Tables.txt", "rep_VArticles.txt",
+                           "rep_Voids.txt", "rep_articles.txt", "rep_currencies.txt",
+                           "rep_currreturns.txt", "rep_departments.txt", "rep_discounts.txt",
+                           "rep_famgroups.txt", "rep_families.txt", "rep_hotelrooms.txt",
+                           "rep_negorders.txt", "rep_orders.txt", "rep_payforms.txt",
+                           "rep_vatrates.txt"}),
+              out.entries());
+}
+
+TEST_F(RepData, GroupsXmlHoldsEachGroupWithItsOrderVoidAndPayNodes)
+{
+    Table table;
+    table.add(order(3, 101, 300, 1));
+    table.add(pay(4, 300));
+    TRepWaiters groups(nullptr, dir.path());
+    table.feed(groups);
+    groups.addTable(&table.t);
+
+    QDomDocument doc;
+    QDomElement root = doc.createElement(QStringLiteral("report"));
+    doc.appendChild(root);
+    groups.writeXml(doc, root);
+
+    const QDomElement list = root.firstChildElement(QStringLiteral("waiters"));
+    ASSERT_FALSE(list.isNull());
+    QStringList keys;
+    for (QDomElement e = list.firstChildElement(QStringLiteral("element")); !e.isNull();
+         e = e.nextSiblingElement(QStringLiteral("element")))
+        keys << e.attribute(QStringLiteral("key"));
+    keys.sort();
+    EXPECT_EQ(QStringList({"0", "3", "4"}), keys);
+
+    QDomElement waiter = list.firstChildElement(QStringLiteral("element"));
+    while (waiter.attribute(QStringLiteral("key")) != QLatin1String("3"))
+        waiter = waiter.nextSiblingElement(QStringLiteral("element"));
+    EXPECT_EQ(QStringLiteral("1"), waiter.firstChildElement(QStringLiteral("tablecount")).text());
+    EXPECT_EQ(QStringLiteral("3"), waiter.firstChildElement(QStringLiteral("waiter")).text());
+    auto children = [](const QDomElement &e) {
+        int n = 0;
+        for (QDomElement c = e.firstChildElement(); !c.isNull(); c = c.nextSiblingElement())
+            ++n;
+        return n;
+    };
+    EXPECT_EQ(9, children(waiter.firstChildElement(QStringLiteral("Orders"))));
+    EXPECT_EQ(3, children(waiter.firstChildElement(QStringLiteral("Voids"))));
+    EXPECT_EQ(7, children(waiter.firstChildElement(QStringLiteral("Pays"))));
+    const QDomElement orders
+            = waiter.firstChildElement(QStringLiteral("Orders")).firstChildElement("orders");
+    EXPECT_EQ(300.0, orders.firstChildElement(QStringLiteral("amount")).text().toDouble());
+    EXPECT_TRUE(waiter.firstChildElement(QStringLiteral("cashins")).isNull());
+}
