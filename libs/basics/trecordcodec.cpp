@@ -2,7 +2,11 @@
 
 #include "tvalue.h"
 
+#include <QHash>
 #include <QtEndian>
+
+#include <cstring>
+#include <memory>
 
 namespace Basics {
 
@@ -54,6 +58,27 @@ bool TRecordReader::readU32(quint32 &v)
     return true;
 }
 
+namespace {
+
+// Field names repeat in every record, and so do short values ("0", "yes",
+// "1.00000"): decoded once, they are shared by every record that holds
+// them, which saves an allocation per field and the memory of the copies.
+struct TCachedString
+{
+    QByteArray raw;
+    QString text;
+};
+constexpr int CacheSlots = 1024;
+constexpr quint32 CacheableBytes = 40;
+
+TCachedString *stringCache()
+{
+    thread_local std::unique_ptr<TCachedString[]> cache(new TCachedString[CacheSlots]);
+    return cache.get();
+}
+
+} // namespace
+
 bool TRecordReader::readString(QString &s)
 {
     quint32 len;
@@ -70,9 +95,23 @@ bool TRecordReader::readString(QString &s)
         s = QLatin1String(""); // empty, not null
         return true;
     }
-    s = QString(n, Qt::Uninitialized);
-    qFromBigEndian<quint16>(m_data + m_pos, n, reinterpret_cast<quint16 *>(s.data()));
+    const uchar *raw = m_data + m_pos;
     m_pos += len;
+    TCachedString *slot = nullptr;
+    if (len <= CacheableBytes) {
+        slot = stringCache() + (qHashBits(raw, len) & (CacheSlots - 1));
+        if (slot->raw.size() == qsizetype(len)
+            && std::memcmp(slot->raw.constData(), raw, len) == 0) {
+            s = slot->text;
+            return true;
+        }
+    }
+    s = QString(n, Qt::Uninitialized);
+    qFromBigEndian<quint16>(raw, n, reinterpret_cast<quint16 *>(s.data()));
+    if (slot) {
+        slot->raw = QByteArray(reinterpret_cast<const char *>(raw), len);
+        slot->text = s;
+    }
     return true;
 }
 
@@ -89,6 +128,7 @@ TRecordReader::Status TRecordReader::read(TValue &value)
     // Each pair needs at least two lengths.
     if (qsizetype(count) * 8 > m_size - m_pos)
         return Truncated;
+    value.reserve(int(count));
     QString name;
     QString text;
     for (quint32 i = 0; i < count; ++i) {

@@ -156,11 +156,7 @@ void TValue::set(const QString &name, qint32 type, const QString &text)
 
 void TValue::append(const QString &name, const QString &text)
 {
-    if (!m_fields.isEmpty() && !(m_fields.lastKey() < name)) {
-        set(name, TypeText, text);
-        return;
-    }
-    m_fields.insert(m_fields.cend(), name, TValueField(TypeText, text));
+    m_fields.insert(name, TValueField(TypeText, text));
     ++m_version;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tfieldmap.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QList>
@@ -53,7 +55,7 @@ bool parseBoolean(const QString &text); // "yes", "true", "on" (any case) or 1
 class TValue
 {
 public:
-    using Fields = QMap<QString, TValueField>;
+    using Fields = TFieldMap<TValueField>;
 
     TValue() = default;
     TValue(const TValue &) = default;
@@ -89,6 +91,8 @@ public:
     void append(const QString &name, const QString &text);
     void remove(const QString &name);
     void clear();
+    // Makes room for `count` fields (a record about to be read).
+    void reserve(int count) { m_fields.reserve(count); }
 
     // Text of "name"; null when absent. An empty name removes the field.
     QString name() const;
