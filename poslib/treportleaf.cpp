@@ -43,10 +43,7 @@ QString tableValue(const TTable *table, const QString &key)
 
 // ---- TReportLeaf ----------------------------------------------------------
 
-TReportLeaf::TReportLeaf()
-{
-    syncSums();
-}
+TReportLeaf::TReportLeaf() = default;
 
 TReportLeaf::~TReportLeaf() = default;
 
@@ -57,6 +54,12 @@ void TReportLeaf::syncSums() const
     auto *self = const_cast<TReportLeaf *>(this);
     self->setDouble(QStringLiteral("count"), m_count);
     self->setDouble(QStringLiteral("amount"), m_amount);
+    for (const TSum &sum : std::as_const(m_sums)) {
+        if (sum.isDecimal)
+            self->setDouble(sum.key, sum.decimal);
+        else
+            self->setInt(sum.key, sum.whole);
+    }
     m_synced = true;
 }
 
@@ -67,14 +70,63 @@ void TReportLeaf::add(double count, double amount)
     m_synced = false;
 }
 
+TReportLeaf::TSum *TReportLeaf::findSum(const QString &key) const
+{
+    for (TSum &sum : m_sums) {
+        if (sum.key == key)
+            return &sum;
+    }
+    return nullptr;
+}
+
+// A sum starts from what the record holds under its name.
+TReportLeaf::TSum &TReportLeaf::sumFor(const QString &key, bool isDecimal)
+{
+    if (TSum *sum = findSum(key))
+        return *sum;
+    TSum sum;
+    sum.key = key;
+    sum.isDecimal = isDecimal;
+    if (isDecimal)
+        sum.decimal = Basics::TValue::getDouble(key);
+    else
+        sum.whole = Basics::TValue::getLong(key);
+    m_sums.append(sum);
+    return m_sums.last();
+}
+
+qint64 TReportLeaf::sum(const QString &key) const
+{
+    if (const TSum *sum = findSum(key))
+        return sum->isDecimal ? qint64(sum->decimal) : sum->whole;
+    return Basics::TValue::getLong(key);
+}
+
+double TReportLeaf::doubleSum(const QString &key) const
+{
+    if (const TSum *sum = findSum(key))
+        return sum->isDecimal ? sum->decimal : double(sum->whole);
+    return Basics::TValue::getDouble(key);
+}
+
 void TReportLeaf::addSum(const QString &key, qint64 value)
 {
-    setInt(key, getLong(key) + value);
+    TSum &sum = sumFor(key, false);
+    if (sum.isDecimal)
+        sum.decimal += double(value);
+    else
+        sum.whole += value;
+    m_synced = false;
 }
 
 void TReportLeaf::addDoubleSum(const QString &key, double value)
 {
-    setDouble(key, getDouble(key) + value);
+    TSum &sum = sumFor(key, true);
+    if (sum.isDecimal)
+        sum.decimal += value;
+    else
+        sum.whole += qint64(value);
+    m_synced = false;
 }
 
 void TReportLeaf::copyFields(const TValue &from, std::initializer_list<const char *> keys)

@@ -26,9 +26,9 @@ public:
     // Adds to the running sums and writes them into the record.
     void add(double count, double amount);
     // A named long sum of the record, e.g. "tip".
-    qint64 sum(const QString &key) const { return getLong(key); }
+    qint64 sum(const QString &key) const;
     void addSum(const QString &key, qint64 value);
-    double doubleSum(const QString &key) const { return getDouble(key); }
+    double doubleSum(const QString &key) const;
     void addDoubleSum(const QString &key, double value);
     // Copies the named fields of `from` that it has (values fixed by the
     // first entry that creates a leaf).
@@ -52,6 +52,21 @@ public:
     {
         syncSums();
         return Basics::TValue::getString(name, def);
+    }
+    qint64 getLong(const QString &name, qint64 def = 0) const
+    {
+        syncSums();
+        return Basics::TValue::getLong(name, def);
+    }
+    int getInt(const QString &name, int def = 0) const
+    {
+        syncSums();
+        return Basics::TValue::getInt(name, def);
+    }
+    bool has(const QString &name) const
+    {
+        syncSums();
+        return Basics::TValue::has(name);
     }
     double getDouble(const QString &name, double def = 0.0) const
     {
@@ -77,6 +92,23 @@ protected:
     double m_count = 0.0;
     double m_amount = 0.0;
     mutable bool m_synced = false;
+
+private:
+    // The named sums, kept as numbers while entries are added and written
+    // into the record with "count" and "amount": a year's report holds a
+    // leaf per table and pay, and text fields rewritten on every entry
+    // would cost an allocation each time and memory all along.
+    struct TSum
+    {
+        QString key;
+        qint64 whole = 0;
+        double decimal = 0.0;
+        bool isDecimal = false;
+    };
+    TSum *findSum(const QString &key) const;
+    TSum &sumFor(const QString &key, bool isDecimal);
+
+    mutable QList<TSum> m_sums;
 };
 
 // ---- order leaves: fed by article orders --------------------------------
