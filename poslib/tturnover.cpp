@@ -156,32 +156,13 @@ void removeIntent(const QString &root)
     removeIfThere(lockDir(root) + QLatin1String(IntentName));
 }
 
-// Finishes a move that a killed run left half done: a copy that reached
-// its final name means the bill is in the day directory, so its source
-// goes; otherwise the source stays and this run moves it.
-void completeInterruptedMove(const QString &root)
+bool sameContent(const QString &first, const QString &second)
 {
-    const QString intent = lockDir(root) + QLatin1String(IntentName);
-    QFile file(intent);
-    if (!file.exists())
-        return;
-    QStringList lines;
-    if (file.open(QIODevice::ReadOnly))
-        lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-    file.close();
-    // Two complete lines; anything less was cut off before the copy began.
-    if (lines.size() >= 3 && !lines.at(0).isEmpty() && !lines.at(1).isEmpty()) {
-        const QDir base(root.isEmpty() ? QStringLiteral(".") : root);
-        const QString source = base.filePath(lines.at(0));
-        const QString target = base.filePath(lines.at(1));
-        removeIfThere(QFileInfo(target).path() + QLatin1Char('/') + QLatin1String(CopyName));
-        if (QFileInfo::exists(target) && QFileInfo::exists(source)) {
-            deleteFile(source);
-            logTurnover(TLog::Warning, QStringLiteral("Completed the interrupted move of %1 to %2")
-                                               .arg(lines.at(0), lines.at(1)));
-        }
-    }
-    deleteFile(intent);
+    TFile a(first);
+    TFile b(second);
+    a.open(QIODevice::ReadOnly);
+    b.open(QIODevice::ReadOnly);
+    return a.size() == b.size() && a.readRest() == b.readRest();
 }
 
 // Copies under the source's read lock into `temporary`, flushed to disk.
@@ -214,6 +195,49 @@ bool copyToTemporary(const QString &source, const QString &temporary, const QStr
     out.close();
     in.close();
     return copied == size;
+}
+
+// Finishes a move that a killed run left half done: a copy that reached
+// its final name means the bill is in the day directory, so its source
+// goes; otherwise the source stays and this run moves it.
+void completeInterruptedMove(const QString &root)
+{
+    const QString intent = lockDir(root) + QLatin1String(IntentName);
+    QFile file(intent);
+    if (!file.exists())
+        return;
+    QStringList lines;
+    if (file.open(QIODevice::ReadOnly))
+        lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    file.close();
+    // Two complete lines; anything less was cut off before the copy began.
+    if (lines.size() >= 3 && !lines.at(0).isEmpty() && !lines.at(1).isEmpty()) {
+        const QDir base(root.isEmpty() ? QStringLiteral(".") : root);
+        const QString source = base.filePath(lines.at(0));
+        const QString target = base.filePath(lines.at(1));
+        removeIfThere(QFileInfo(target).path() + QLatin1Char('/') + QLatin1String(CopyName));
+        if (QFileInfo::exists(target) && QFileInfo::exists(source)) {
+            // a terminal may have rewritten the bill since it was copied:
+            // the newer one goes into the day
+            if (!sameContent(source, target)) {
+                const QString temporary
+                        = QFileInfo(target).path() + QLatin1Char('/') + QLatin1String(CopyName);
+                if (!copyToTemporary(source, temporary, QFileInfo(source).fileName())) {
+                    // the source stays, and this run moves it
+                    removeIfThere(temporary);
+                    deleteFile(target);
+                    deleteFile(intent);
+                    return;
+                }
+                renameFile(temporary, target);
+                syncDirectory(QFileInfo(target).path());
+            }
+            deleteFile(source);
+            logTurnover(TLog::Warning, QStringLiteral("Completed the interrupted move of %1 to %2")
+                                               .arg(lines.at(0), lines.at(1)));
+        }
+    }
+    deleteFile(intent);
 }
 
 // Moves one table file into the day directory as `target`. False when the

@@ -421,6 +421,30 @@ TEST_F(TurnoverTest, KilledRunLeavesEveryBillOnceAndTheNextRunFinishes)
     }
 }
 
+TEST_F(TurnoverTest, BillRewrittenAfterAnInterruptedCopyMovesInItsNewForm)
+{
+    archive(1, 1, 7);
+    archive(2, 2, 8);
+    QProcess crash;
+    crash.start(binPath(QStringLiteral("turnovercrash")),
+                {root(), day.toString(Qt::ISODate), QStringLiteral("copied"), QStringLiteral("1")});
+    ASSERT_TRUE(crash.waitForFinished(60000));
+    ASSERT_EQ(86, crash.exitCode());
+    const QStringList intent = QString::fromUtf8(dir.read(QStringLiteral("var/lock/turnover.mov")))
+                                       .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(2, intent.size());
+
+    // a terminal adds to the paid bill before the day is closed again
+    const long table = intent.at(0).endsWith(QLatin1String("a1")) ? 1 : 2;
+    archive(table, table, table == 1 ? 7 : 8, 5);
+    const QByteArray rewritten = dir.read(intent.at(0));
+
+    ASSERT_EQ(0, run());
+    EXPECT_EQ(rewritten, dir.read(intent.at(1)));
+    EXPECT_EQ(QList<long>({1, 2}), bills().keys());
+    EXPECT_EQ(QStringList(), names(QStringLiteral("var/archives")));
+}
+
 // ---- the closing as the user starts it ------------------------------------
 
 class TurnoverFlowTest : public TurnoverTest
