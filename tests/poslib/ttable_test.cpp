@@ -7,8 +7,10 @@
 #include "trecordcodec.h"
 #include "ttaxgroups.h"
 
+#include <QDir>
 #include <QDomDocument>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -537,6 +539,28 @@ TEST_F(TableTest, CloseRepairsReferenceTotalThroughTmp)
     EXPECT_EQ(original[2], written[2]);
     EXPECT_EQ(original[3], written[3]);
     EXPECT_EQ(original[5], written[5]);
+}
+
+TEST_F(TableTest, CloseLeavesTheOldFileWhenTheTmpCannotBeOpened)
+{
+    dir.copyData(QStringLiteral("a15"), QStringLiteral("var/archives/a15"));
+    // a directory in the temporary's place: not even root can open it for
+    // writing (file permissions would not stop root)
+    ASSERT_TRUE(QDir().mkpath(dir.file(QStringLiteral("var/archives/a15.tmp"))));
+    TTable table(15, nullptr, root());
+    ASSERT_EQ(0, table.openForUpdate());
+    const int saved = table.entries().count();
+    table.addEntry(newOrder(100, 1));
+    LogLines log;
+
+    table.close();
+
+    EXPECT_EQ(1, log.count(QStringLiteral("Temp Tablefile could not open")));
+    EXPECT_EQ(testData(QStringLiteral("a15")), archiveBytes(15));
+    EXPECT_TRUE(QFileInfo(dir.file(QStringLiteral("var/archives/a15.tmp"))).isDir());
+    // the committed entry stays in memory
+    EXPECT_EQ(saved + 1, table.entries().count());
+    EXPECT_TRUE(table.newEntries().isEmpty());
 }
 
 TEST_F(TableTest, CloseLogsTheStoredAndTheComputedAmount)
