@@ -1,9 +1,15 @@
 #include "testdir.h"
+#include "tsumbatch.h"
+#include "tsummary.h"
 #include "ttable.h"
 #include "tvalue.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
+#include <QImage>
 #include <QProcess>
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -119,10 +125,10 @@ TEST(VeltrumReport, EveryKindAndBatchRunsOverTheDemo)
                          .code);
     const QStringList common = {QStringLiteral("report"), QStringLiteral("--data"), root,
                                 QStringLiteral("--now"), QStringLiteral("2026-12-05T21:00:00")};
+    const QStringList closedDays = {QStringLiteral("--from"), QStringLiteral("2026-12-02"),
+                                    QStringLiteral("--to"), QStringLiteral("2026-12-04")};
     for (int kind = 3; kind <= 42; ++kind) {
-        for (const QStringList &range :
-             {QStringList(), QStringList({QStringLiteral("--from"), QStringLiteral("2026-12-02"),
-                                          QStringLiteral("--to"), QStringLiteral("2026-12-04")})}) {
+        for (const QStringList &range : {QStringList(), closedDays}) {
             const Outcome r
                     = veltrum(common + range
                               + QStringList({QStringLiteral("--kind"), QString::number(kind)}));
@@ -130,12 +136,50 @@ TEST(VeltrumReport, EveryKindAndBatchRunsOverTheDemo)
             EXPECT_FALSE(r.out.isEmpty()) << kind;
         }
     }
-    for (int batch : {101, 102, 103}) {
-        const Outcome r
-                = veltrum(common + QStringList({QStringLiteral("--kind"), QString::number(batch)}));
-        EXPECT_EQ(0, r.code) << batch;
-        EXPECT_FALSE(r.out.startsWith(QStringLiteral("Batch not found"))) << batch;
+    // every batch of the demo, over the current day and over the closed days;
+    // a fiscal batch writes its summary once and shows that file from then on
+    PosLib::TSumBatches batches;
+    ASSERT_EQ(0, batches.load(root.toLocal8Bit().constData()));
+    ASSERT_FALSE(batches.isEmpty());
+    int fiscal = 0;
+    for (int id : batches.ids()) {
+        const bool isFiscal = batches.batch(id)->fiscal();
+        fiscal += isFiscal ? 1 : 0;
+        for (const QStringList &range : {QStringList(), closedDays}) {
+            const QString file = PosLib::TSummary::fiscalFileName(
+                    range.isEmpty() ? QDate(2026, 12, 5) : QDate(2026, 12, 2), id, root);
+            EXPECT_FALSE(QFileInfo::exists(file)) << id;
+            const QStringList args
+                    = common + range
+                      + QStringList({QStringLiteral("--kind"), QString::number(100 + id)});
+            const Outcome first = veltrum(args);
+            EXPECT_EQ(0, first.code) << id << first.err.toStdString();
+            EXPECT_TRUE(first.out.startsWith(batches.batch(id)->name() + QLatin1Char('\n')))
+                    << id << first.out.left(40).toStdString();
+            EXPECT_TRUE(first.out.contains(QStringLiteral("\nBatch report\n"))) << id;
+            if (!isFiscal) {
+                EXPECT_FALSE(QFileInfo::exists(file)) << id;
+                continue;
+            }
+            QFile stored(file);
+            ASSERT_TRUE(stored.open(QIODevice::ReadOnly)) << id;
+            const QByteArray bytes = stored.readAll();
+            EXPECT_TRUE(first.out.endsWith(QString::fromUtf8(bytes) + QLatin1Char('\n'))) << id;
+            // an old stamp shows whether the second run writes the file again
+            const QDateTime old(QDate(2020, 1, 1), QTime(12, 0));
+            ASSERT_TRUE(stored.setFileTime(old, QFileDevice::FileModificationTime));
+            stored.close();
+            const Outcome second = veltrum(args);
+            EXPECT_EQ(0, second.code) << id;
+            EXPECT_EQ(first.out, second.out) << id;
+            EXPECT_EQ(old.toString(Qt::ISODate),
+                      QFileInfo(file).lastModified().toString(Qt::ISODate))
+                    << id;
+            stored.open(QIODevice::ReadOnly);
+            EXPECT_EQ(bytes, stored.readAll()) << id;
+        }
     }
+    EXPECT_GE(fiscal, 1);
     EXPECT_EQ(QStringLiteral("Batch not found\n"),
               veltrum(common + QStringList({QStringLiteral("--kind"), QStringLiteral("199")})).out);
 
@@ -237,4 +281,38 @@ TEST(VeltrumTurnover, ExitCodesAndTexts)
                        dir.file(QStringLiteral("nowhere")), QStringLiteral("--date"),
                        QStringLiteral("2026-12-05")})})
         EXPECT_EQ(2, veltrum(bad).code) << qPrintable(bad.join(' '));
+}
+
+TEST(VeltrumOffice, ScreenshotOfTheDemoWithoutADisplay)
+{
+    TestDir dir;
+    const QString root = dir.file(QStringLiteral("inst"));
+    ASSERT_EQ(0, veltrum({QStringLiteral("demo"), root, QStringLiteral("--days"),
+                          QStringLiteral("1"), QStringLiteral("--tables"), QStringLiteral("5"),
+                          QStringLiteral("--today"), QStringLiteral("2026-12-05")})
+                         .code);
+    QProcess office;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // the user's back-office settings stay untouched
+    env.insert(QStringLiteral("VELTRUM_CONFIG"), dir.file(QStringLiteral("veltrum-office.ini")));
+    office.setProcessEnvironment(env);
+    const QString picture = dir.file(QStringLiteral("out.png"));
+    office.start(binPath(QStringLiteral("veltrum-office")),
+                 {QStringLiteral("--data"), root, QStringLiteral("--screenshot"), picture});
+    ASSERT_TRUE(office.waitForFinished(120000));
+    EXPECT_EQ(QProcess::NormalExit, office.exitStatus());
+    EXPECT_EQ(0, office.exitCode()) << office.readAllStandardError().toStdString();
+
+    const QImage image(picture);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_GT(image.width(), 200);
+    EXPECT_GT(image.height(), 200);
+    // a drawn window, not an empty canvas: text and icons bring many colours
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 2) {
+        for (int x = 0; x < image.width(); x += 2)
+            colours.insert(image.pixel(x, y));
+    }
+    EXPECT_GT(colours.size(), 20);
 }
