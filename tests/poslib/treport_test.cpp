@@ -48,7 +48,7 @@ TTableEntry *pay(int id, int waiter, qint64 amount)
 }
 
 // A paid table of one order line, paid in full.
-struct TableSpec
+struct TableFacts
 {
     int waiter = 1;
     qint64 price = 300;
@@ -58,21 +58,21 @@ struct TableSpec
     bool open = false; // no pay yet
 };
 
-QByteArray tableBytes(long number, const TableSpec &spec)
+QByteArray tableBytes(long number, const TableFacts &facts)
 {
     TTable t(nullptr);
     t.setTable(number);
     t.setParty(1);
-    t.setInSum(spec.inSum);
-    if (spec.trainee)
+    t.setInSum(facts.inSum);
+    if (facts.trainee)
         t.setBool(QStringLiteral("trainee"), true);
-    t.create().setInt(QStringLiteral("waiter"), spec.waiter);
+    t.create().setInt(QStringLiteral("waiter"), facts.waiter);
     t.create().setDate(QStringLiteral("date"), Day1);
-    t.entries().insert(order(1, spec.waiter, 101, spec.price, spec.count));
-    const qint64 total = qint64(spec.price * spec.count);
-    if (!spec.open)
-        t.entries().insert(pay(2, spec.waiter, total));
-    t.setAmount(spec.open ? double(total) : 0.0);
+    t.entries().insert(order(1, facts.waiter, 101, facts.price, facts.count));
+    const qint64 total = qint64(facts.price * facts.count);
+    if (!facts.open)
+        t.entries().insert(pay(2, facts.waiter, total));
+    t.setAmount(facts.open ? double(total) : 0.0);
     QByteArray bytes;
     t.write(bytes);
     return bytes;
@@ -113,19 +113,19 @@ class ReportRun : public ::testing::Test
 {
 protected:
     QString root() const { return dir.path(); }
-    void archived(long archive, const TableSpec &spec = {})
+    void archived(long archive, const TableFacts &facts = {})
     {
-        dir.write(QStringLiteral("var/archives/a%1").arg(archive), tableBytes(archive, spec));
+        dir.write(QStringLiteral("var/archives/a%1").arg(archive), tableBytes(archive, facts));
     }
-    void openTable(long number, const TableSpec &spec)
+    void openTable(long number, const TableFacts &facts)
     {
-        dir.write(QStringLiteral("var/tables/t%1.001").arg(number), tableBytes(number, spec));
+        dir.write(QStringLiteral("var/tables/t%1.001").arg(number), tableBytes(number, facts));
     }
-    void closedDay(const QDate &day, long archive, const TableSpec &spec = {})
+    void closedDay(const QDate &day, long archive, const TableFacts &facts = {})
     {
         const QString rel = QStringLiteral("var/statist/") + statistDayName(day)
                             + QStringLiteral("/a%1").arg(archive);
-        dir.write(rel, tableBytes(archive, spec));
+        dir.write(rel, tableBytes(archive, facts));
     }
     static double ordersAmount(const TRepDatas &groups, const QString &key = QStringLiteral("0"))
     {
