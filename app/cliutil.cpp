@@ -1,5 +1,7 @@
 #include "cliutil.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 
 QTextStream &out()
@@ -26,4 +28,14 @@ int usageError(const QString &message)
     fail(message, ExitUsage);
     err() << "Try 'veltrum --help'." << Qt::endl;
     return ExitUsage;
+}
+
+int usageError(const QString &message, const char *usage)
+{
+    return usageError(message + QLatin1Char('\n') + tr(usage));
+}
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("veltrum", text);
 }

@@ -17,3 +17,8 @@ QTextStream &err();
 // Prints "veltrum: <message>" on stderr and returns `code`.
 int fail(const QString &message, int code = ExitFailure);
 int usageError(const QString &message);
+// The same with the command's usage text after the message.
+int usageError(const QString &message, const char *usage);
+
+// A text of the command line, translated in the context "veltrum".
+QString tr(const char *text);

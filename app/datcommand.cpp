@@ -13,11 +13,6 @@ using namespace Basics;
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("veltrum", text);
-}
-
 // A list file of any kind: its XML names follow the file name, so
 // "waiters.dat" exports as <waiters><waiter>…</waiter></waiters>.
 class TFileValueList : public TValueList

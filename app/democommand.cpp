@@ -12,18 +12,8 @@ using namespace PosLib;
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("veltrum", text);
-}
-
 const char *const Usage = "usage: veltrum demo DIR [--days N] [--tables N] [--seed S] "
                           "[--today yyyy-MM-dd] [--force]";
-
-int usage(const QString &message)
-{
-    return usageError(message + QLatin1Char('\n') + tr(Usage));
-}
 
 bool isEmptyDir(const QString &dir)
 {
@@ -45,7 +35,7 @@ int runDemoCommand(const QStringList &args)
         }
         if (!option.startsWith(QLatin1String("--"))) {
             if (!dir.isEmpty())
-                return usage(tr("demo: more than one directory given"));
+                return usageError(tr("demo: more than one directory given"), Usage);
             dir = option;
             continue;
         }
@@ -58,7 +48,7 @@ int runDemoCommand(const QStringList &args)
         } else if (i + 1 < args.size()) {
             value = args.at(++i);
         } else {
-            return usage(tr("demo: %1 needs a value").arg(option));
+            return usageError(tr("demo: %1 needs a value").arg(option), Usage);
         }
         bool ok = false;
         if (option == QLatin1String("--days")) {
@@ -73,13 +63,13 @@ int runDemoCommand(const QStringList &args)
             options.today = QDate::fromString(value, QStringLiteral("yyyy-MM-dd"));
             ok = options.today.isValid();
         } else {
-            return usage(tr("demo: unknown option '%1'").arg(option));
+            return usageError(tr("demo: unknown option '%1'").arg(option), Usage);
         }
         if (!ok)
-            return usage(tr("demo: bad value '%1' for %2").arg(value, option));
+            return usageError(tr("demo: bad value '%1' for %2").arg(value, option), Usage);
     }
     if (dir.isEmpty())
-        return usage(tr("demo: missing directory"));
+        return usageError(tr("demo: missing directory"), Usage);
 
     const QFileInfo info(dir);
     if (info.exists() && !info.isDir())

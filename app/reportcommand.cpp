@@ -15,11 +15,6 @@ using namespace PosLib;
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("veltrum", text);
-}
-
 const char *const Usage
         = "usage: veltrum report --data DIR --kind ID [--from yyyy-MM-dd] [--to yyyy-MM-dd]\n"
           "         [--period N] [--filter ID] [--outlet ID] [--open-tables] [--without-credits]\n"

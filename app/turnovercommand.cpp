@@ -14,22 +14,12 @@ using namespace PosLib;
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("veltrum", text);
-}
-
 const char *const Usage
         = "usage: veltrum turnover --data DIR --date yyyy-MM-dd [--waiter N] [--exec-waiter N]\n"
           "         [--cancel-if-empty] [--force] [--now yyyy-MM-ddThh:mm:ss]";
 
 // Exit code when open tables stop a closing that was not forced.
 constexpr int ExitOpenTables = 3;
-
-int usage(const QString &message)
-{
-    return usageError(message + QLatin1Char('\n') + tr(Usage));
-}
 
 } // namespace
 
@@ -57,9 +47,9 @@ int runTurnoverCommand(const QStringList &args)
                   || option == QLatin1String("--waiter") || option == QLatin1String("--exec-waiter")
                   || option == QLatin1String("--now");
         if (!takesValue)
-            return usage(tr("turnover: unknown option '%1'").arg(option));
+            return usageError(tr("turnover: unknown option '%1'").arg(option), Usage);
         if (i + 1 >= args.size())
-            return usage(tr("turnover: %1 needs a value").arg(option));
+            return usageError(tr("turnover: %1 needs a value").arg(option), Usage);
         const QString value = args.at(++i);
         bool ok = true;
         if (option == QLatin1String("--data")) {
@@ -78,12 +68,12 @@ int runTurnoverCommand(const QStringList &args)
             ok = request.now.isValid();
         }
         if (!ok)
-            return usage(tr("turnover: bad value '%1' for %2").arg(value, option));
+            return usageError(tr("turnover: bad value '%1' for %2").arg(value, option), Usage);
     }
     if (data.isEmpty())
-        return usage(tr("turnover: --data is missing"));
+        return usageError(tr("turnover: --data is missing"), Usage);
     if (!date.isValid())
-        return usage(tr("turnover: --date is missing"));
+        return usageError(tr("turnover: --date is missing"), Usage);
     if (!QFileInfo(data).isDir())
         return usageError(tr("turnover: %1: no such directory").arg(data));
 
