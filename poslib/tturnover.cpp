@@ -197,6 +197,22 @@ bool copyToTemporary(const QString &source, const QString &temporary, const QStr
     return copied == size;
 }
 
+// Puts a flushed copy of `source` in place as `target`, through the
+// temporary of the target's directory, so a partial copy never carries a
+// table's name. False when the copy came out short (nothing is placed).
+bool placeCopy(const QString &source, const QString &target, const QString &archiveFile)
+{
+    const QString dir = QFileInfo(target).path();
+    const QString temporary = dir + QLatin1Char('/') + QLatin1String(CopyName);
+    if (!copyToTemporary(source, temporary, archiveFile)) {
+        deleteFile(temporary);
+        return false;
+    }
+    renameFile(temporary, target);
+    syncDirectory(dir);
+    return true;
+}
+
 // Finishes a move that a killed run left half done: a copy that reached
 // its final name means the bill is in the day directory, so its source
 // goes; otherwise the source stays and this run moves it.
@@ -219,18 +235,12 @@ void completeInterruptedMove(const QString &root)
         if (QFileInfo::exists(target) && QFileInfo::exists(source)) {
             // a terminal may have rewritten the bill since it was copied:
             // the newer one goes into the day
-            if (!sameContent(source, target)) {
-                const QString temporary
-                        = QFileInfo(target).path() + QLatin1Char('/') + QLatin1String(CopyName);
-                if (!copyToTemporary(source, temporary, QFileInfo(source).fileName())) {
-                    // the source stays, and this run moves it
-                    removeIfThere(temporary);
-                    deleteFile(target);
-                    deleteFile(intent);
-                    return;
-                }
-                renameFile(temporary, target);
-                syncDirectory(QFileInfo(target).path());
+            if (!sameContent(source, target)
+                && !placeCopy(source, target, QFileInfo(source).fileName())) {
+                // the source stays, and this run moves it
+                deleteFile(target);
+                deleteFile(intent);
+                return;
             }
             deleteFile(source);
             logTurnover(TLog::Warning, QStringLiteral("Completed the interrupted move of %1 to %2")
@@ -242,18 +252,14 @@ void completeInterruptedMove(const QString &root)
 
 // Moves one table file into the day directory as `target`. False when the
 // copy came out short (the source stays); throws the file errors.
-bool moveTable(const QString &root, const QString &source, const QString &dayDir,
-               const QString &target, const QString &archiveFile)
+bool moveTable(const QString &root, const QString &source, const QString &target,
+               const QString &archiveFile)
 {
-    const QString temporary = dayDir + QLatin1String(CopyName);
     writeIntent(root, source, target);
-    if (!copyToTemporary(source, temporary, archiveFile)) {
-        deleteFile(temporary);
+    if (!placeCopy(source, target, archiveFile)) {
         removeIntent(root);
         return false;
     }
-    renameFile(temporary, target);
-    syncDirectory(dayDir);
     report(TurnoverStep::Copied, archiveFile);
     deleteFile(source);
     syncDirectory(QFileInfo(source).path());
@@ -277,18 +283,6 @@ QList<QPair<long, QString>> archiveFiles(const QString &dir)
     }
     std::sort(files.begin(), files.end());
     return files;
-}
-
-bool ownsOpenTable(const QString &root, TValue *waiter)
-{
-    std::unique_ptr<TTableList> list(activeTables(root));
-    TTableIterator it(list.get(), false, TTable::ShowOwn, waiter, root);
-    it.setReleasePassed(true);
-    for (TTable *table = it.first(); table; table = it.next()) {
-        if (table->state() == TTable::Open)
-            return true;
-    }
-    return false;
 }
 
 void appendJournal(const QString &path, const QString &line)
@@ -315,7 +309,7 @@ int run(TurnoverData &data, TTurnoverLock &lock)
     // a waiter closes once a day, and not while a table of theirs is open
     const QString journal = dayDir + QStringLiteral("turnover.z");
     if (waiter) {
-        if (ownsOpenTable(root, waiter))
+        if (hasOpenTable(root, waiter, TTable::ShowOwn))
             return TurnoverOpenTables;
         if (journalHasWaiterRun(journal, waiter->id()))
             return TurnoverAlreadyDone;
@@ -360,7 +354,7 @@ int run(TurnoverData &data, TTurnoverLock &lock)
         }
         const QString target = dayDir + archiveFileName(next);
         try {
-            moveTable(root, source, dayDir, target, file.second);
+            moveTable(root, source, target, file.second);
             // a short copy still uses up its number and counts
             ++next;
             ++moved;
@@ -417,6 +411,18 @@ int run(TurnoverData &data, TTurnoverLock &lock)
 }
 
 } // namespace
+
+bool hasOpenTable(const QString &root, TValue *owner, int visibility)
+{
+    std::unique_ptr<TTableList> list(activeTables(root));
+    TTableIterator it(list.get(), false, visibility, owner, root);
+    it.setReleasePassed(true);
+    for (TTable *table = it.first(); table; table = it.next()) {
+        if (table->state() == TTable::Open)
+            return true;
+    }
+    return false;
+}
 
 void setTurnoverProbe(TurnoverProbe hook)
 {

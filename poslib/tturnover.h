@@ -4,6 +4,10 @@
 
 #include <functional>
 
+namespace Basics {
+class TValue;
+}
+
 namespace PosLib {
 
 class TurnoverData;
@@ -31,6 +35,11 @@ enum TurnoverResult {
 // the intent; the next run completes that move before anything else, so
 // no bill is lost or counted twice.
 int executeTurnover(TurnoverData &data);
+
+// True when a table on the terminals (not held by one) loads open for
+// `owner` with the visibility bits of TTable::load(); headers only.
+// Throws the file errors.
+bool hasOpenTable(const QString &root, Basics::TValue *owner, int visibility);
 
 // The number part of a table file name: after its first character, up to
 // the first "." ("a10.tmp" -> 10); 0 when it is no number.

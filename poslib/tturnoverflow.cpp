@@ -5,13 +5,10 @@
 #include "tmessages.h"
 #include "tsettings.h"
 #include "tsummary.h"
-#include "ttablelist.h"
 #include "tturnover.h"
 #include "turnoverdata.h"
 
 #include <QCoreApplication>
-
-#include <memory>
 
 using namespace Basics;
 
@@ -64,13 +61,7 @@ QString failureText(int code)
 bool hasOpenTables(const QString &root, TValue *waiter)
 {
     try {
-        std::unique_ptr<TTableList> list(activeTables(root));
-        TTableIterator it(list.get(), false, 0, waiter, root);
-        it.setReleasePassed(true);
-        for (TTable *table = it.first(); table; table = it.next()) {
-            if (table->state() == TTable::Open)
-                return true;
-        }
+        return hasOpenTable(root, waiter, 0);
     } catch (const TError &e) {
         logError(e.text(), "Library", "turnover");
     }
