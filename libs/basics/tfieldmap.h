@@ -80,7 +80,6 @@ public:
     }
 
     qsizetype size() const { return m_entries.size(); }
-    qsizetype count() const { return m_entries.size(); }
     bool isEmpty() const { return m_entries.isEmpty(); }
     void clear() { m_entries.clear(); }
 
@@ -88,8 +87,6 @@ public:
     const_iterator cend() const { return const_iterator(m_entries.cend()); }
     const_iterator begin() const { return cbegin(); }
     const_iterator end() const { return cend(); }
-    const_iterator constBegin() const { return cbegin(); }
-    const_iterator constEnd() const { return cend(); }
 
     const_iterator constFind(const QString &key) const
     {
@@ -98,16 +95,9 @@ public:
             return const_iterator(m_entries.cbegin() + at);
         return cend();
     }
-    const_iterator find(const QString &key) const { return constFind(key); }
     bool contains(const QString &key) const { return constFind(key) != cend(); }
-    T value(const QString &key, const T &def = T()) const
-    {
-        const const_iterator it = constFind(key);
-        return it == cend() ? def : it.value();
-    }
 
     const QString &firstKey() const { return m_entries.first().key; }
-    const QString &lastKey() const { return m_entries.last().key; }
 
     void insert(const QString &key, const T &value)
     {
@@ -136,15 +126,6 @@ public:
 
     void reserve(qsizetype n) { m_entries.reserve(n); }
 
-    QList<QString> keys() const
-    {
-        QList<QString> result;
-        result.reserve(m_entries.size());
-        for (const Entry &e : m_entries)
-            result.append(e.key);
-        return result;
-    }
-
     bool operator==(const TFieldMap &o) const
     {
         if (m_entries.size() != o.m_entries.size())
@@ -156,7 +137,6 @@ public:
         }
         return true;
     }
-    bool operator!=(const TFieldMap &o) const { return !(*this == o); }
 
 private:
     qsizetype lowerBound(const QString &key) const

@@ -197,10 +197,8 @@ void TValue::setDateTime(const QString &name, const QDateTime &value)
 
 void TValue::remove(const QString &name)
 {
-    if (m_fields.contains(name)) {
-        m_fields.remove(name);
+    if (m_fields.remove(name))
         ++m_version;
-    }
 }
 
 void TValue::clear()
