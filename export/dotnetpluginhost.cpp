@@ -11,6 +11,17 @@
 
 namespace DotNetPluginLibrary {
 
+namespace {
+
+// A library by its name on this system ("libEcho.so"), or any file that
+// carries Qt plug-in metadata ("VErov.dll" built here).
+bool isPluginLibrary(const QString &path)
+{
+    return QLibrary::isLibrary(path) || !QPluginLoader(path).metaData().isEmpty();
+}
+
+} // namespace
+
 DotNetPluginHost::DotNetPluginHost(const QString &pluginDir)
     : m_pluginDir(pluginDir)
 { }
@@ -36,13 +47,23 @@ QString DotNetPluginHost::findPluginDir(const QString &root)
 
 bool DotNetPluginHost::init()
 {
-    if (!m_initialised)
-        m_initialised = QFileInfo(pluginDir()).isDir();
-    return m_initialised;
+    m_initialised = true;
+    return true;
+}
+
+void DotNetPluginHost::setPluginFile(const QString &name, const QString &path)
+{
+    if (path.isEmpty())
+        m_pluginFiles.remove(name);
+    else
+        m_pluginFiles.insert(name, path);
 }
 
 QString DotNetPluginHost::pluginPath(const QString &name) const
 {
+    const auto file = m_pluginFiles.constFind(name);
+    if (file != m_pluginFiles.cend())
+        return QFileInfo(*file).isFile() ? *file : QString();
     if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')))
         return QString();
     const QString dir = pluginDir();
@@ -73,13 +94,14 @@ int DotNetPluginHost::call(const DotNetPluginRequest &request)
     m_response.clear();
     const QString path = pluginPath(name);
     if (path.isEmpty()) {
-        m_errorText = QStringLiteral("Plug-in %1 not found in %2").arg(name, pluginDir());
+        m_errorText = QStringLiteral("Plug-in %1 not found in %2")
+                              .arg(name, m_pluginFiles.value(name, pluginDir()));
         return HostError;
     }
 
     QString answer;
-    const int code = QLibrary::isLibrary(path) ? callLibrary(path, m_lastRequest, answer)
-                                               : callProgram(path, m_lastRequest, answer);
+    const int code = isPluginLibrary(path) ? callLibrary(path, m_lastRequest, answer)
+                                           : callProgram(path, m_lastRequest, answer);
     if (!m_errorText.isEmpty())
         return HostError;
     if (!m_response.parse(answer)) {

@@ -5,16 +5,20 @@
 
 #include "tpluginbridge.h"
 
+#include <QHash>
 #include <QString>
 
 namespace DotNetPluginLibrary {
 
 // The connection to the plug-ins. A plug-in named "Name" lives in the
-// plug-in directory either as a program ("Name" or "Name.exe"), which gets
-// the request XML on its standard input and writes the answer XML to its
-// standard output, its exit code being the call's code; or as a shared
-// library ("libName.so", "Name.so", "Name.dll", ...) implementing
-// DotNetPluginInterface. A program is preferred when both exist.
+// plug-in directory, or in the file given with setPluginFile(), either as a
+// program ("Name" or "Name.exe"), which gets the request XML on its standard
+// input and writes the answer XML to its standard output, its exit code
+// being the call's code; or as a Qt plug-in library ("libName.so",
+// "Name.so", "Name.dll", ...) implementing DotNetPluginInterface. In the
+// directory a program is preferred when both exist. Whether a file is a
+// library is told by its plug-in metadata, not by its name, so a library
+// called "VErov.dll" loads on any system.
 class DotNetPluginHost : public PosLib::TPluginBridge
 {
 public:
@@ -39,8 +43,9 @@ public:
     // The longest a program plug-in may run; 10 minutes by default.
     void setTimeout(int milliseconds) { m_timeout = milliseconds; }
 
-    // Prepares the host once: false, and calls answer NotInitialised, when
-    // the plug-in directory does not exist.
+    // Prepares the host once; always true. Without a plug-in directory the
+    // host has no plug-ins, and calls of plug-ins looked up there answer
+    // HostError.
     bool init() override;
     bool isInitialised() const { return m_initialised; }
 
@@ -48,6 +53,9 @@ public:
     // errorText()) or the plug-in's code, its answer in response().
     int call(const DotNetPluginRequest &request);
 
+    // Plug-in `name` is the file `path` instead of a file of the plug-in
+    // directory; an empty path looks in the directory again.
+    void setPluginFile(const QString &name, const QString &path);
     // The path of the plug-in's program or library; empty when missing.
     QString pluginPath(const QString &name) const;
     bool hasPlugin(const QString &name) const { return !pluginPath(name).isEmpty(); }
@@ -68,6 +76,7 @@ private:
     int callLibrary(const QString &library, const QString &request, QString &answer);
 
     QString m_pluginDir;
+    QHash<QString, QString> m_pluginFiles;
     bool m_initialised = false;
     int m_timeout = 10 * 60 * 1000;
     DotNetPluginResponse m_response;

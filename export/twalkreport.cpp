@@ -49,11 +49,15 @@ QString TWalkReport::prepare(int walkId, const QDateTime &now)
     return m_fileName;
 }
 
-bool TWalkReport::usePlugin(const DotNetPluginHost &host) const
+QString TWalkReport::pluginFile() const
 {
-    const QString dir = m_workingDir.isEmpty() ? QStringLiteral(".") : m_workingDir;
-    return QFile::exists(QDir(dir).filePath(QStringLiteral("VErov.dll")))
-           || host.hasPlugin(QStringLiteral("VErov"));
+    return QDir(m_workingDir.isEmpty() ? QStringLiteral(".") : m_workingDir)
+            .filePath(QStringLiteral("VErov.dll"));
+}
+
+bool TWalkReport::usePlugin() const
+{
+    return QFile::exists(pluginFile());
 }
 
 QStringList TWalkReport::parameters(const TWalkOptions &options)
@@ -120,6 +124,7 @@ bool TWalkReport::runPlugin(DotNetPluginHost &host, const QStringList &parameter
                             QString *message) const
 {
     *title = translate("Walk plugin error");
+    host.setPluginFile(QStringLiteral("VErov"), pluginFile());
     if (!host.init()) {
         *message = translate("Could not initialize the Walk plugin.");
         return false;

@@ -31,9 +31,9 @@ struct TWalkOptions
     std::optional<int> reportWaiter; // the host's report waiter, if any
 };
 
-// One run of an external walk report: the report plug-in "VErov" when it
-// is installed, else the program "./walk.exe". Either writes a UTF-8
-// report file, which takeReport() reads and deletes.
+// One run of an external walk report: the report plug-in "VErov" when
+// "VErov.dll" is in the working directory, else the program "./walk.exe".
+// Either writes a UTF-8 report file, which takeReport() reads and deletes.
 class TWalkReport
 {
 public:
@@ -49,9 +49,11 @@ public:
     QString prepare(int walkId, const QDateTime &now);
     QString fileName() const { return m_fileName; }
 
-    // True when the report plug-in is installed: "VErov.dll" in the
-    // working directory or a "VErov" plug-in of the host.
-    bool usePlugin(const DotNetPluginHost &host) const;
+    // True when "VErov.dll" is in the working directory; plug-ins of the
+    // host's plug-in directory do not count.
+    bool usePlugin() const;
+    // "VErov.dll" in the working directory: the file runPlugin() loads.
+    QString pluginFile() const;
 
     // The parameter lines ("name^=|value") handed to the plug-in.
     static QStringList parameters(const TWalkOptions &options);
@@ -61,8 +63,8 @@ public:
     // program knows.
     static QStringList programArguments(const QStringList &parameters);
 
-    // Runs the plug-in. True on success; else `title` and `message` hold
-    // the text to show the user.
+    // Runs the plug-in pluginFile() through `host`. True on success; else
+    // `title` and `message` hold the text to show the user.
     bool runPlugin(DotNetPluginHost &host, const QStringList &parameters, QString *title,
                    QString *message) const;
     // Starts "./walk.exe" in `process`; false with `message` when it

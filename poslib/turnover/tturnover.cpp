@@ -399,7 +399,7 @@ int run(TurnoverData &data, TTurnoverLock &lock)
 
     TArchInfos(root).rebuild();
 
-    const int uploaded = uploadStatistics(QStringLiteral("UploadStatistXml"), root, day);
+    const int uploaded = uploadStatistics(root, QStringLiteral("UploadStatistXml"), day);
     if (uploaded != 0)
         logTurnover(TLog::Error, QStringLiteral("Upload statist error, code %1").arg(uploaded),
                     "upload statist failed");

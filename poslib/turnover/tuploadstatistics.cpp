@@ -32,8 +32,8 @@ void appendText(QStringList &lines, const QString &name, const Basics::TValue &r
 
 } // namespace
 
-QStringList uploadParameters(const Basics::TValue &installation, const QString &operation,
-                             const QString &root, const QDate &day)
+QStringList uploadParameters(const Basics::TValue &installation, const QString &root,
+                             const QString &operation, const QDate &day)
 {
     QStringList lines;
     appendParameter(lines, QStringLiteral("path"), root.isEmpty() ? QStringLiteral(".") : root);
@@ -78,38 +78,45 @@ QStringList uploadParameters(const Basics::TValue &installation, const QString &
     return lines;
 }
 
-int uploadStatistics(const QString &operation, const QString &root, const QDate &day)
+int uploadStatistics(const QString &root, const QString &operation, const QDate &day)
 {
-    return uploadStatistics(operation, root, day, pluginBridge());
+    return uploadStatistics(root, operation, day, pluginBridge());
 }
 
-int uploadStatistics(const QString &operation, const QString &root, const QDate &day,
+int uploadStatistics(const QString &root, const QString &operation, const QDate &day,
                      TPluginBridge *bridge)
 {
-    QStringList parameters;
+    TSettings settings;
+    const QString dir = installationDir(root, QStringLiteral("usr/data"), false);
     try {
-        TSettings settings;
-        settings.load(installationDir(root, QStringLiteral("usr/data"), false),
-                      settings.fileName());
-        const Basics::TValue *installation = settings.installation();
-        if (!installation || !installation->getBool(QStringLiteral("cloudserviceactive")))
-            return 0;
-        parameters = uploadParameters(*installation, operation, root, day);
+        // A missing file is no installation record; one that ends inside a
+        // record cannot be trusted to tell whether to upload.
+        const int loaded = settings.load(dir, settings.fileName());
+        if (loaded != 0 && loaded != 7) {
+            logUploadError(QStringLiteral("Could not read %1: code %2")
+                                   .arg(dir + settings.fileName())
+                                   .arg(loaded));
+            return UploadNoSettings;
+        }
     } catch (const Basics::TError &error) {
-        // Whether to upload cannot be told; the closing goes on without it.
-        logUploadError(error.text());
-        return 803;
+        logUploadError(QStringLiteral("Could not read %1: %2")
+                               .arg(dir + settings.fileName(), error.text()));
+        return UploadNoSettings;
     }
+    const Basics::TValue *installation = settings.installation();
+    if (!installation || !installation->getBool(QStringLiteral("cloudserviceactive")))
+        return UploadDone;
+    const QStringList parameters = uploadParameters(*installation, root, operation, day);
 
     if (!bridge || !bridge->init()) {
         logUploadError(QStringLiteral("Could not initialize the VUrazEdad plugin."));
-        return 804;
+        return UploadNoHost;
     }
     const int status = bridge->callPlugin(QStringLiteral("VUrazEdad"), operation,
                                           QStringLiteral("snapshotsettings"), parameters);
     if (status != 0) {
         logUploadError(QStringLiteral("VUrazEdad error. Code: %1").arg(status));
-        return 803;
+        return UploadFailed;
     }
     // A missing code counts as 0; text that is no number as a failure.
     bool numeric = false;
@@ -119,9 +126,9 @@ int uploadStatistics(const QString &operation, const QString &root, const QDate 
     if (!numeric || code != 0) {
         logUploadError(QStringLiteral("VUrazEdad error: %1")
                                .arg(bridge->resultAttribute(QStringLiteral("message"))));
-        return 803;
+        return UploadFailed;
     }
-    return 0;
+    return UploadDone;
 }
 
 } // namespace PosLib

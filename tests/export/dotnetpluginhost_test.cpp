@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -24,14 +25,20 @@ DotNetPluginRequest requestFor(const QString &plugin)
 
 } // namespace
 
-TEST(PluginHost, CallBeforeInitOrWithoutDirectoryIsRefused)
+TEST(PluginHost, CallBeforeInitIsRefusedAndInitAlwaysSucceeds)
 {
     TestDir dir;
     DotNetPluginHost host(dir.file(QStringLiteral("plugins")));
     EXPECT_EQ(DotNetPluginHost::NotInitialised, host.call(requestFor(QStringLiteral("Echo"))));
-    EXPECT_FALSE(host.init());
-    EXPECT_EQ(DotNetPluginHost::NotInitialised, host.call(requestFor(QStringLiteral("Echo"))));
     EXPECT_TRUE(host.lastRequest().isEmpty());
+
+    // Without a plug-in directory the host starts all the same; the call
+    // then fails on the missing plug-in.
+    EXPECT_TRUE(host.init());
+    EXPECT_EQ(DotNetPluginHost::HostError, host.call(requestFor(QStringLiteral("Echo"))));
+    EXPECT_TRUE(host.errorText().contains(QStringLiteral("Echo")))
+            << host.errorText().toStdString();
+    EXPECT_FALSE(host.lastRequest().isEmpty());
 }
 
 TEST(PluginHost, RequestWithoutPluginIsNotPassedOn)
@@ -130,6 +137,41 @@ TEST(PluginHost, FileThatIsNoPluginLibrary)
     ASSERT_TRUE(host.init());
     EXPECT_EQ(DotNetPluginHost::HostError, host.call(requestFor(QStringLiteral("Fake"))));
     EXPECT_FALSE(host.errorText().isEmpty());
+}
+
+TEST(PluginHost, PluginFileOutsideTheDirectory)
+{
+    TestDir dir;
+    const QString plugins = dir.file(QStringLiteral("plugins"));
+    writeScriptPlugin(plugins, QStringLiteral("VErov"),
+                      "cat >/dev/null\necho '<result message=\"directory\"/>'");
+    DotNetPluginHost host(plugins);
+    ASSERT_TRUE(host.init());
+
+    // A library whose name says nothing on this system still loads as one.
+    const QString library = dir.file(QStringLiteral("VErov.dll"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VELTRUM_TEST_PLUGIN_FILE), library));
+    host.setPluginFile(QStringLiteral("VErov"), library);
+    EXPECT_EQ(library, host.pluginPath(QStringLiteral("VErov")));
+    EXPECT_EQ(0, host.call(requestFor(QStringLiteral("VErov")))) << host.errorText().toStdString();
+    EXPECT_EQ(QStringLiteral("Run"), host.resultAttribute(QStringLiteral("message")));
+
+    // A program of that name runs as a program.
+    const QString program
+            = writeScriptPlugin(dir.file(QStringLiteral("work")), QStringLiteral("VErov.dll"),
+                                "cat >/dev/null\necho '<result message=\"program\"/>'");
+    host.setPluginFile(QStringLiteral("VErov"), program);
+    EXPECT_EQ(0, host.call(requestFor(QStringLiteral("VErov")))) << host.errorText().toStdString();
+    EXPECT_EQ(QStringLiteral("program"), host.resultAttribute(QStringLiteral("message")));
+
+    // A file that is gone fails the call, without falling back on the
+    // directory; an empty path goes back to it.
+    QFile::remove(program);
+    EXPECT_EQ(DotNetPluginHost::HostError, host.call(requestFor(QStringLiteral("VErov"))));
+    EXPECT_TRUE(host.errorText().contains(program)) << host.errorText().toStdString();
+    host.setPluginFile(QStringLiteral("VErov"), QString());
+    EXPECT_EQ(0, host.call(requestFor(QStringLiteral("VErov"))));
+    EXPECT_EQ(QStringLiteral("directory"), host.resultAttribute(QStringLiteral("message")));
 }
 
 TEST(PluginHost, PluginDirectoryOfAnInstallation)

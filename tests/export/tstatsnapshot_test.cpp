@@ -63,7 +63,7 @@ protected:
 
     int upload(const QDate &day)
     {
-        return PosLib::uploadStatistics(QStringLiteral("UploadStatistXml"), root(), day, &host);
+        return PosLib::uploadStatistics(root(), QStringLiteral("UploadStatistXml"), day, &host);
     }
 
     // What the archive of `day` should hold: the day's table files and its

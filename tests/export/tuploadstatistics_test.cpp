@@ -1,6 +1,7 @@
 #include "tuploadstatistics.h"
 
 #include "dotnetpluginhost.h"
+#include "logcapture.h"
 #include "plugintestsupport.h"
 #include "testdir.h"
 #include "tpluginbridge.h"
@@ -50,7 +51,7 @@ protected:
     int upload(const QString &operation = Upload)
     {
         DotNetPluginHost host(plugins());
-        return PosLib::uploadStatistics(operation, dir.path(), Day, &host);
+        return PosLib::uploadStatistics(dir.path(), operation, Day, &host);
     }
 
     // The "snapshotsettings" parameters the plug-in received, in order.
@@ -181,9 +182,9 @@ TEST_F(UploadTest, UnknownModeAndOtherOperation)
     TValue record;
     record.setInt("cloudservice", 2);
     EXPECT_EQ(QStringList({"path^=|.", "cloudmode^=|localfile"}),
-              PosLib::uploadParameters(record, QStringLiteral("ListSnapshots"), QString(), Day));
+              PosLib::uploadParameters(record, QString(), QStringLiteral("ListSnapshots"), Day));
     EXPECT_EQ(QStringList({"path^=|/pos", "statistdate^=|05.03.2026", "cloudmode^=|localfile"}),
-              PosLib::uploadParameters(record, QStringLiteral("DownloadStatistXml"), "/pos", Day));
+              PosLib::uploadParameters(record, "/pos", QStringLiteral("DownloadStatistXml"), Day));
 }
 
 TEST_F(UploadTest, NothingToDoWithoutRecordOrWhenInactive)
@@ -197,29 +198,97 @@ TEST_F(UploadTest, NothingToDoWithoutRecordOrWhenInactive)
     EXPECT_EQ(0, upload());
     EXPECT_FALSE(dir.exists(QStringLiteral("request.xml")));
     // Not even a missing bridge matters then.
-    EXPECT_EQ(0, PosLib::uploadStatistics(Upload, dir.path(), Day, nullptr));
+    EXPECT_EQ(0, PosLib::uploadStatistics(dir.path(), Upload, Day, nullptr));
+}
+
+TEST_F(UploadTest, ArgumentsInTheOrderRootOperationDay)
+{
+    writePlugin();
+    writeRecord([](TValue &r) { r.setInt("cloudservice", 2); });
+    DotNetPluginHost host(plugins());
+    const QString root = dir.path();
+    EXPECT_EQ(0, PosLib::uploadStatistics(root, "UploadStatistXml", Day, &host));
+    // received() checks the function name; the root is the "path".
+    EXPECT_EQ(base("localfile"), received());
 }
 
 TEST_F(UploadTest, FailureCodes)
 {
     writeRecord([](TValue &r) { r.setInt("cloudservice", 2); });
-    // No plug-in directory: the host cannot be initialised.
-    EXPECT_EQ(804, upload());
-    EXPECT_EQ(804, PosLib::uploadStatistics(Upload, dir.path(), Day, nullptr));
+    // No plug-in directory: the host starts, the call fails.
+    EXPECT_EQ(PosLib::UploadFailed, upload());
+    // No host at all.
+    EXPECT_EQ(PosLib::UploadNoHost, PosLib::uploadStatistics(dir.path(), Upload, Day, nullptr));
 
     // A directory without the plug-in: the call fails.
     QDir().mkpath(plugins());
-    EXPECT_EQ(803, upload());
+    EXPECT_EQ(PosLib::UploadFailed, upload());
 
     writePlugin("<result code=\"12\" message=\"no space\"/>");
-    EXPECT_EQ(803, upload());
+    EXPECT_EQ(PosLib::UploadFailed, upload());
     writePlugin("<result code=\"soon\"/>");
-    EXPECT_EQ(803, upload());
+    EXPECT_EQ(PosLib::UploadFailed, upload());
     writePlugin("<result code=\"0\"/>", 9);
-    EXPECT_EQ(803, upload());
+    EXPECT_EQ(PosLib::UploadFailed, upload());
     // An answer without a code counts as done.
     writePlugin("<result message=\"fine\"/>");
-    EXPECT_EQ(0, upload());
+    EXPECT_EQ(PosLib::UploadDone, upload());
+}
+
+namespace {
+
+// A bridge that cannot be initialised.
+class DeadBridge : public PosLib::TPluginBridge
+{
+public:
+    bool init() override { return false; }
+    int callPlugin(const QString &, const QString &, const QString &, const QStringList &) override
+    {
+        ++calls;
+        return 0;
+    }
+    QString resultAttribute(const QString &, const QString &defaultValue) const override
+    {
+        return defaultValue;
+    }
+    QString errorText() const override { return QString(); }
+    int calls = 0;
+};
+
+} // namespace
+
+TEST_F(UploadTest, HostThatCannotStart)
+{
+    writeRecord([](TValue &r) { r.setInt("cloudservice", 2); });
+    DeadBridge bridge;
+    const LogCapture log;
+    EXPECT_EQ(PosLib::UploadNoHost, PosLib::uploadStatistics(dir.path(), Upload, Day, &bridge));
+    EXPECT_EQ(0, bridge.calls);
+    EXPECT_TRUE(log.contains(QStringLiteral("Could not initialize the VUrazEdad plugin.")))
+            << log.lines.join('\n').toStdString();
+}
+
+TEST_F(UploadTest, UnreadableRecordIsAnErrorOfItsOwn)
+{
+    writePlugin();
+    const QString file = dir.file(QStringLiteral("usr/data/settings.dat"));
+    // A field count that the rest of the file cannot hold.
+    dir.write(QStringLiteral("usr/data/settings.dat"), QByteArray("\xff\xff\xff\xf0", 4));
+    {
+        const LogCapture log;
+        EXPECT_EQ(PosLib::UploadNoSettings, upload());
+        EXPECT_TRUE(log.contains(file)) << log.lines.join('\n').toStdString();
+    }
+    // A file that ends inside a record.
+    writeRecord([](TValue &r) { r.setInt("cloudservice", 2); });
+    const QByteArray whole = dir.read(QStringLiteral("usr/data/settings.dat"));
+    dir.write(QStringLiteral("usr/data/settings.dat"), whole.left(whole.size() - 3));
+    {
+        const LogCapture log;
+        EXPECT_EQ(PosLib::UploadNoSettings, upload());
+        EXPECT_TRUE(log.contains(file)) << log.lines.join('\n').toStdString();
+    }
+    EXPECT_FALSE(dir.exists(QStringLiteral("request.xml")));
 }
 
 TEST_F(UploadTest, UsesTheBridgeTheProgramSet)
@@ -228,8 +297,8 @@ TEST_F(UploadTest, UsesTheBridgeTheProgramSet)
     writeRecord([](TValue &r) { r.setInt("cloudservice", 2); });
     DotNetPluginHost host(plugins());
     PosLib::setPluginBridge(&host);
-    EXPECT_EQ(0, PosLib::uploadStatistics(Upload, dir.path(), Day));
+    EXPECT_EQ(0, PosLib::uploadStatistics(dir.path(), Upload, Day));
     PosLib::setPluginBridge(nullptr);
     EXPECT_EQ(base("localfile"), received());
-    EXPECT_EQ(804, PosLib::uploadStatistics(Upload, dir.path(), Day));
+    EXPECT_EQ(PosLib::UploadNoHost, PosLib::uploadStatistics(dir.path(), Upload, Day));
 }

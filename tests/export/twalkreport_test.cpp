@@ -4,6 +4,7 @@
 #include "plugintestsupport.h"
 #include "testdir.h"
 
+#include <QFile>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -107,9 +108,11 @@ TEST(WalkReport, TakeReportReadsAndDeletesTheFile)
 TEST(WalkReport, ProgramVariantWithoutThePlugin)
 {
     TestDir dir;
-    DotNetPluginHost host(dir.file(QStringLiteral("plugins")));
     TWalkReport walk(dir.path());
-    EXPECT_FALSE(walk.usePlugin(host));
+    EXPECT_FALSE(walk.usePlugin());
+    // A "VErov" of the plug-in directory does not select the plug-in.
+    writeScriptPlugin(dir.file(QStringLiteral("plugins")), QStringLiteral("VErov"), "exit 0");
+    EXPECT_FALSE(walk.usePlugin());
 
     // "walk.exe" stand-in: records its arguments and writes the report.
     writeScriptPlugin(
@@ -134,34 +137,49 @@ TEST(WalkReport, ProgramVariantWithoutThePlugin)
     EXPECT_EQ(QStringLiteral("Could not start walk.exe"), message);
 }
 
-TEST(WalkReport, PluginVariant)
+TEST(WalkReport, PluginVariantLoadsVErovDllOfTheWorkingDirectory)
 {
     TestDir dir;
     const QString plugins = dir.file(QStringLiteral("plugins"));
+    // A "VErov" of the host's plug-in directory is never called.
+    writeScriptPlugin(plugins, QStringLiteral("VErov"),
+                      "touch \"" + dir.file("wrong").toUtf8() + "\"\necho '<result/>'");
+    DotNetPluginHost host(plugins);
     TWalkReport walk(dir.path());
+    EXPECT_EQ(dir.file(QStringLiteral("VErov.dll")), walk.pluginFile());
+
+    // The plug-in writes the report file named in its request.
+    writeScriptPlugin(dir.path(), QStringLiteral("VErov.dll"),
+                      "cat > \"" + dir.file("request.xml").toUtf8()
+                              + "\"\n"
+                                "file=$(sed -n 's/.*<file value=\"\\([^\"]*\\)\".*/\\1/p' \""
+                              + dir.file("request.xml").toUtf8()
+                              + "\")\n"
+                                "echo 'walk line' > \"$file\"\necho '<result/>'");
+    EXPECT_TRUE(walk.usePlugin());
+    TWalkOptions options = someOptions();
+    options.file = walk.prepare(options.walkId, QDateTime(QDate(2015, 2, 3), QTime(14, 5, 9)));
+    const QStringList lines = TWalkReport::parameters(options);
     QString title;
     QString message;
-    DotNetPluginHost noHost(plugins);
-    EXPECT_FALSE(walk.runPlugin(noHost, QStringList(), &title, &message));
-    EXPECT_EQ(QStringLiteral("Walk plugin error"), title);
-    EXPECT_EQ(QStringLiteral("Could not initialize the Walk plugin."), message);
-
-    writeScriptPlugin(plugins, QStringLiteral("VErov"),
-                      "cat > \"" + dir.file("request.xml").toUtf8()
-                              + "\"\necho '<result/>'\nexit 6");
-    DotNetPluginHost host(plugins);
-    EXPECT_TRUE(walk.usePlugin(host));
-    const QStringList lines = TWalkReport::parameters(someOptions());
-    EXPECT_FALSE(walk.runPlugin(host, lines, &title, &message));
-    EXPECT_EQ(QStringLiteral("The plugin has encountered an error. Code: 6"), message);
+    ASSERT_TRUE(walk.runPlugin(host, lines, &title, &message)) << message.toStdString();
     EXPECT_EQ(TWalkReport::pluginRequest(lines).toString().toUtf8(),
               dir.read(QStringLiteral("request.xml")));
+    EXPECT_EQ(QStringList {QStringLiteral("walk line")}, walk.takeReport());
+    EXPECT_FALSE(dir.exists(QStringLiteral("wrong")));
 
-    writeScriptPlugin(plugins, QStringLiteral("VErov"), "cat >/dev/null\necho '<result/>'");
-    EXPECT_TRUE(walk.runPlugin(host, lines, &title, &message));
+    // A status other than 0 is shown with its code.
+    writeScriptPlugin(dir.path(), QStringLiteral("VErov.dll"),
+                      "cat >/dev/null\necho '<result/>'\nexit 6");
+    EXPECT_FALSE(walk.runPlugin(host, lines, &title, &message));
+    EXPECT_EQ(QStringLiteral("Walk plugin error"), title);
+    EXPECT_EQ(QStringLiteral("The plugin has encountered an error. Code: 6"), message);
 
-    // "VErov.dll" in the working directory also selects the plug-in.
-    TestDir other;
-    other.write(QStringLiteral("VErov.dll"), "");
-    EXPECT_TRUE(TWalkReport(other.path()).usePlugin(noHost));
+    // Built as a library it loads too.
+    QFile::remove(dir.file(QStringLiteral("VErov.dll")));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(VELTRUM_TEST_PLUGIN_FILE),
+                            dir.file(QStringLiteral("VErov.dll"))));
+    EXPECT_TRUE(walk.runPlugin(host, lines, &title, &message)) << message.toStdString();
+    EXPECT_EQ(QStringLiteral("CallFunction"), host.resultAttribute(QStringLiteral("message")));
+    EXPECT_FALSE(dir.exists(QStringLiteral("wrong")));
 }

@@ -1,3 +1,4 @@
+#include "logcapture.h"
 #include "tcurrencies.h"
 #include "testdir.h"
 #include "tjobparser.h"
@@ -20,36 +21,6 @@ using PosLib::TJobParser;
 using PosLib::TSumParser;
 
 namespace {
-
-// Collects the lines of the process logger while it exists, with every
-// level switched on.
-class LogCapture
-{
-public:
-    LogCapture()
-        : m_level(Basics::TLog::instance().level())
-    {
-        Basics::TLog::instance().setLevel(Basics::TLog::All);
-        m_connection = QObject::connect(&Basics::TLog::instance(), &Basics::TLog::logged,
-                                        [this](int level, const QString &line) {
-                                            levels << level;
-                                            lines << line;
-                                        });
-    }
-    ~LogCapture()
-    {
-        QObject::disconnect(m_connection);
-        Basics::TLog::instance().setLevel(m_level);
-    }
-    bool contains(const QString &text) const { return !lines.filter(text).isEmpty(); }
-
-    QList<int> levels;
-    QStringList lines;
-
-private:
-    int m_level;
-    QMetaObject::Connection m_connection;
-};
 
 void addCurrency(TCurrencies &list, int id, const QString &shortname, double rate,
                  const QString &decchar)
