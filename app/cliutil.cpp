@@ -1,8 +1,11 @@
 #include "cliutil.h"
 
+#include "terror.h"
+#include "tlog.h"
+
 #include <QCoreApplication>
 
-#include <cstdio>
+#include <cstring>
 
 QTextStream &out()
 {
@@ -23,16 +26,33 @@ int fail(const QString &message, int code)
     return code;
 }
 
-int usageError(const QString &message)
+int usageError(const QString &message, const QString &command)
 {
     fail(message, ExitUsage);
-    err() << "Try 'veltrum --help'." << Qt::endl;
+    if (command.isEmpty())
+        err() << tr("Try 'veltrum --help'.") << Qt::endl;
+    else
+        err() << tr("Try 'veltrum help %1'.").arg(command) << Qt::endl;
     return ExitUsage;
 }
 
-int usageError(const QString &message, const char *usage)
+QString errorText(const Basics::TError &error)
 {
-    return usageError(message + QLatin1Char('\n') + tr(usage));
+    Basics::logError(error.text(), "veltrum", "veltrum");
+    QString name;
+    int os = 0;
+    if (const auto *file = dynamic_cast<const Basics::TFileError *>(&error)) {
+        name = file->fileName();
+        os = file->osError();
+    } else if (const auto *dir = dynamic_cast<const Basics::TDirError *>(&error)) {
+        name = dir->path();
+        os = dir->osError();
+    }
+    if (name.isEmpty())
+        return tr("error %1").arg(error.code());
+    if (os == 0)
+        return tr("%1: cannot be read or written (error %2)").arg(name).arg(error.code());
+    return QStringLiteral("%1: %2").arg(name, QString::fromLocal8Bit(std::strerror(os)));
 }
 
 QString tr(const char *text)

@@ -4,11 +4,17 @@
 #include <QStringList>
 #include <QTextStream>
 
-// Exit codes of the command line.
+namespace Basics {
+class TError;
+}
+
+// Exit codes of the command line, the same for every command.
 enum ExitCode {
     ExitOk = 0,
-    ExitFailure = 1, // bad input, a file that cannot be read or written
+    ExitFailure = 1, // bad input, a file that cannot be read or written, a refused run
     ExitUsage = 2, // wrong arguments
+    ExitOpenTables = 3, // a closing stopped by open tables
+    ExitInterrupted = 130, // stopped by Ctrl-C (128 + SIGINT)
 };
 
 QTextStream &out();
@@ -16,9 +22,13 @@ QTextStream &err();
 
 // Prints "veltrum: <message>" on stderr and returns `code`.
 int fail(const QString &message, int code = ExitFailure);
-int usageError(const QString &message);
-// The same with the command's usage text after the message.
-int usageError(const QString &message, const char *usage);
+// The same with a hint to the help, of `command` when given; returns
+// ExitUsage.
+int usageError(const QString &message, const QString &command = QString());
+
+// What went wrong, for the user: the file concerned and the system's
+// reason, never a source position. The full error goes to the log.
+QString errorText(const Basics::TError &error);
 
 // A text of the command line, translated in the context "veltrum".
 QString tr(const char *text);

@@ -1,6 +1,7 @@
-#include "datcommand.h"
+#include "commands.h"
 
 #include "cliutil.h"
+#include "targs.h"
 #include "terror.h"
 #include "tvalue.h"
 
@@ -48,11 +49,10 @@ public:
             if (rc != 0)
                 return tr("%1: cannot read the file (code %2)").arg(m_info.filePath()).arg(rc);
         } catch (const TFileError &e) {
-            return tr("%1: cannot open the file (%2)").arg(m_info.filePath(), e.text());
+            return tr("%1: cannot open the file (%2)").arg(m_info.filePath(), errorText(e));
         } catch (const TError &e) {
-            return tr("%1: the file is corrupt (%2, code %3)")
-                    .arg(m_info.filePath(), e.text())
-                    .arg(e.code());
+            errorText(e); // logged
+            return tr("%1: the file is corrupt (code %2)").arg(m_info.filePath()).arg(e.code());
         }
         return QString();
     }
@@ -136,7 +136,7 @@ int fromXml(const QString &xmlPath, const QString &path)
     try {
         list.save(list.directory(), list.fileName());
     } catch (const TError &e) {
-        return fail(tr("%1: cannot write the file (%2)").arg(path, e.text()));
+        return fail(tr("%1: cannot write the file (%2)").arg(path, errorText(e)));
     }
     err() << tr("%1: %2 records").arg(path).arg(list.count()) << Qt::endl;
     return ExitOk;
@@ -144,25 +144,63 @@ int fromXml(const QString &xmlPath, const QString &path)
 
 } // namespace
 
-int runDatCommand(const QStringList &args)
+TCommand datToXmlCommand()
 {
-    const QString sub = args.value(0);
-    if (sub == QLatin1String("to-xml")) {
-        if (args.size() != 2)
-            return usageError(tr("usage: veltrum dat to-xml FILE"));
-        return toXml(args.at(1));
-    }
-    if (sub == QLatin1String("from-xml")) {
-        if (args.size() != 3)
-            return usageError(tr("usage: veltrum dat from-xml XML FILE"));
-        return fromXml(args.at(1), args.at(2));
-    }
-    if (sub == QLatin1String("to-text")) {
-        if (args.size() < 3)
-            return usageError(tr("usage: veltrum dat to-text FILE KEY..."));
-        return toText(args.at(1), args.mid(2));
-    }
-    if (sub.isEmpty())
-        return usageError(tr("dat: missing subcommand (to-xml, from-xml, to-text)"));
-    return usageError(tr("dat: unknown subcommand '%1'").arg(sub));
+    TCommand command;
+    command.name = QStringLiteral("dat to-xml");
+    command.summary = tr("print a binary list file (.dat) as XML");
+    command.arguments = QStringLiteral("FILE");
+    command.description = tr(
+            "Prints the list element, named after the file (waiters.dat gives <waiters>), with "
+            "one element per record (<waiter>) and one child per field, in field-name order.");
+    command.exitCodes = {
+            {ExitOk, tr("the XML was printed")},
+            {ExitFailure, tr("the file is missing, unreadable or corrupt")},
+            {ExitUsage, tr("wrong arguments")},
+    };
+    command.run = [](TArgs &args) { return toXml(args.positional().at(0)); };
+    return command;
+}
+
+TCommand datFromXmlCommand()
+{
+    TCommand command;
+    command.name = QStringLiteral("dat from-xml");
+    command.summary = tr("import XML into a list file (created if missing)");
+    command.arguments = QStringLiteral("XML FILE");
+    command.description = tr(
+            "Reads the XML's root element as the list and merges it into FILE. Records without "
+            "an id get the next free id; records with an id replace or extend the stored record "
+            "of that id; an element whose first child is <_delete_/> deletes that record; a list "
+            "whose first child is <_delete_/> replaces the whole list. A root element named "
+            "settings merges into the stored records. The file is replaced safely: the new list "
+            "is written to FILE.new, the previous file is kept as FILE.old.");
+    command.exitCodes = {
+            {ExitOk, tr("the list was written")},
+            {ExitFailure, tr("malformed XML, a corrupt or unreadable list, or a file that cannot "
+                             "be written; FILE is left as it was")},
+            {ExitUsage, tr("wrong arguments")},
+    };
+    command.run
+            = [](TArgs &args) { return fromXml(args.positional().at(0), args.positional().at(1)); };
+    return command;
+}
+
+TCommand datToTextCommand()
+{
+    TCommand command;
+    command.name = QStringLiteral("dat to-text");
+    command.summary = tr("print the fields KEY... of every record, ';'-separated");
+    command.arguments = QStringLiteral("FILE KEY...");
+    command.description = tr(
+            "Prints one record a line with the fields KEY... separated by ';'. Inside values ';' "
+            "becomes ',', line breaks become '|' and '\"' becomes \"'\".");
+    command.exitCodes = {
+            {ExitOk, tr("the records were printed")},
+            {ExitFailure, tr("the file is missing, unreadable or corrupt")},
+            {ExitUsage, tr("wrong arguments")},
+    };
+    command.run
+            = [](TArgs &args) { return toText(args.positional().at(0), args.positional().mid(1)); };
+    return command;
 }

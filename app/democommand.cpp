@@ -1,6 +1,7 @@
-#include "democommand.h"
+#include "commands.h"
 
 #include "cliutil.h"
+#include "targs.h"
 #include "tdemoinstallation.h"
 #include "terror.h"
 
@@ -12,64 +13,21 @@ using namespace PosLib;
 
 namespace {
 
-const char *const Usage = "usage: veltrum demo DIR [--days N] [--tables N] [--seed S] "
-                          "[--today yyyy-MM-dd] [--force]";
-
 bool isEmptyDir(const QString &dir)
 {
     return QDir(dir).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
 }
 
-} // namespace
-
-int runDemoCommand(const QStringList &args)
+int runDemo(TArgs &args)
 {
     TDemoOptions options;
-    QString dir;
-    bool force = false;
-    for (int i = 0; i < args.size(); ++i) {
-        QString option = args.at(i);
-        if (option == QLatin1String("--force")) {
-            force = true;
-            continue;
-        }
-        if (!option.startsWith(QLatin1String("--"))) {
-            if (!dir.isEmpty())
-                return usageError(tr("demo: more than one directory given"), Usage);
-            dir = option;
-            continue;
-        }
-        // "--days 7" and "--days=7" alike
-        QString value;
-        const int equals = option.indexOf(QLatin1Char('='));
-        if (equals > 0) {
-            value = option.mid(equals + 1);
-            option.truncate(equals);
-        } else if (i + 1 < args.size()) {
-            value = args.at(++i);
-        } else {
-            return usageError(tr("demo: %1 needs a value").arg(option), Usage);
-        }
-        bool ok = false;
-        if (option == QLatin1String("--days")) {
-            options.days = value.toInt(&ok);
-            ok = ok && options.days >= 0 && options.days <= 3660;
-        } else if (option == QLatin1String("--tables")) {
-            options.tables = value.toInt(&ok);
-            ok = ok && options.tables >= 1 && options.tables <= 10000;
-        } else if (option == QLatin1String("--seed")) {
-            options.seed = value.toULongLong(&ok);
-        } else if (option == QLatin1String("--today")) {
-            options.today = QDate::fromString(value, QStringLiteral("yyyy-MM-dd"));
-            ok = options.today.isValid();
-        } else {
-            return usageError(tr("demo: unknown option '%1'").arg(option), Usage);
-        }
-        if (!ok)
-            return usageError(tr("demo: bad value '%1' for %2").arg(value, option), Usage);
-    }
-    if (dir.isEmpty())
-        return usageError(tr("demo: missing directory"), Usage);
+    const QString dir = args.positional().at(0);
+    options.days = args.number(QStringLiteral("days"), 0, 3660, options.days);
+    options.tables = args.number(QStringLiteral("tables"), 1, 10000, options.tables);
+    options.seed = args.unsignedNumber(QStringLiteral("seed"), options.seed);
+    if (args.isSet(QStringLiteral("today")))
+        options.today = args.date(QStringLiteral("today"));
+    const bool force = args.isSet(QStringLiteral("force"));
 
     const QFileInfo info(dir);
     if (info.exists() && !info.isDir())
@@ -112,7 +70,56 @@ int runDemoCommand(const QStringList &args)
                          .arg(s.nextZ)
               << Qt::endl;
     } catch (const Basics::TError &e) {
-        return fail(tr("demo: could not write %1 (%2)").arg(dir, e.text()));
+        return fail(tr("demo: could not write %1 (%2)").arg(dir, errorText(e)));
     }
     return ExitOk;
+}
+
+} // namespace
+
+TCommand demoCommand()
+{
+    const TDemoOptions defaults;
+    TCommand command;
+    command.name = QStringLiteral("demo");
+    command.summary = tr("write a demo installation of a restaurant");
+    command.arguments = QStringLiteral("DIR");
+    command.description = tr(
+            "Writes a complete installation of a small restaurant into DIR: master data and "
+            "settings in usr/data, etc/reports.ini and etc/globals.ini, closed days in "
+            "var/statist (with their Z numbers, journal lines and day summaries), today's paid "
+            "tables with the archive index, open tables (one held by a terminal) and time "
+            "controls. The same arguments always give the same files.\n\n"
+            "A directory that is not empty is refused, unless it holds an earlier demo and "
+            "--force is given; then only the files a demo writes are replaced.");
+    command.options = {
+            {{QStringLiteral("days")},
+             QStringLiteral("N"),
+             tr("Closed days before today, 0 to 3660 (default %1).").arg(defaults.days),
+             false},
+            {{QStringLiteral("tables")},
+             QStringLiteral("N"),
+             tr("Paid tables per day, 1 to 10000 (default %1).").arg(defaults.tables),
+             false},
+            {{QStringLiteral("seed")},
+             QStringLiteral("S"),
+             tr("Seed of the generator (default %1).").arg(defaults.seed),
+             false},
+            {{QStringLiteral("today")},
+             QStringLiteral("yyyy-MM-dd"),
+             tr("The demo's current, not yet closed day (default: today)."),
+             false},
+            {{QStringLiteral("force")},
+             QString(),
+             tr("Replace the demo installation that DIR holds."),
+             false},
+    };
+    command.exitCodes = {
+            {ExitOk, tr("the demo was written")},
+            {ExitFailure, tr("DIR is not empty (or holds a demo and --force is missing), or a "
+                             "file cannot be written")},
+            {ExitUsage, tr("wrong arguments")},
+    };
+    command.run = runDemo;
+    return command;
 }

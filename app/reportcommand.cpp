@@ -1,32 +1,22 @@
-#include "reportcommand.h"
+#include "commands.h"
 
 #include "cliutil.h"
+#include "targs.h"
+#include "tdataargs.h"
+#include "treportkinds.h"
 #include "treportrun.h"
-#include "tworkspacelists.h"
+#include "tsumbatch.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 #include <cstdio>
+#include <limits>
 #include <unistd.h>
 
 using namespace PosLib;
 
 namespace {
-
-const char *const Usage
-        = "usage: veltrum report --data DIR --kind ID [--from yyyy-MM-dd] [--to yyyy-MM-dd]\n"
-          "         [--period N] [--filter ID] [--outlet ID] [--open-tables] [--without-credits]\n"
-          "         [--turnover all|in|out] [--trainee all|without|only] [--report-waiter N]\n"
-          "         [--now yyyy-MM-ddThh:mm:ss]";
-
-bool parseNumber(const QString &text, int &out)
-{
-    bool ok = false;
-    out = text.toInt(&ok);
-    return ok;
-}
 
 // Shows the generator's progress on a terminal.
 class TProgressPrinter : public QObject
@@ -46,94 +36,74 @@ private:
     QString m_day;
 };
 
-} // namespace
-
-int runReportCommand(const QStringList &args)
+QString sideText(const TReportKind &kind)
 {
-    QString data;
-    TReportRequest request;
-    bool haveKind = false;
+    switch (kind.side) {
+    case TReportKind::WaiterSide:
+        return kind.overAll ? tr("all waiters") : tr("per waiter");
+    case TReportKind::CenterSide:
+        return tr("per cost center");
+    case TReportKind::NoSide:
+        break;
+    }
+    return tr("journal");
+}
 
-    for (int i = 0; i < args.size(); ++i) {
-        const QString option = args.at(i);
-        auto value = [&](QString &out) {
-            if (i + 1 >= args.size())
-                return false;
-            out = args.at(++i);
-            return true;
-        };
-        QString v;
-        if (option == QLatin1String("--open-tables")) {
-            request.withOpenTables = true;
-        } else if (option == QLatin1String("--without-credits")) {
-            request.withoutCredits = true;
-        } else if (option == QLatin1String("--data") || option == QLatin1String("--kind")
-                   || option == QLatin1String("--from") || option == QLatin1String("--to")
-                   || option == QLatin1String("--period") || option == QLatin1String("--filter")
-                   || option == QLatin1String("--outlet") || option == QLatin1String("--turnover")
-                   || option == QLatin1String("--trainee")
-                   || option == QLatin1String("--report-waiter")
-                   || option == QLatin1String("--now")) {
-            if (!value(v))
-                return usageError(tr("report: %1 needs a value").arg(option));
-            bool ok = true;
-            if (option == QLatin1String("--data")) {
-                data = v;
-            } else if (option == QLatin1String("--kind")) {
-                ok = parseNumber(v, request.kind);
-                haveKind = ok;
-            } else if (option == QLatin1String("--from") || option == QLatin1String("--to")) {
-                const QDate d = QDate::fromString(v, QStringLiteral("yyyy-MM-dd"));
-                if (!d.isValid())
-                    return usageError(tr("report: bad date '%1' (yyyy-MM-dd)").arg(v));
-                (option == QLatin1String("--from") ? request.from : request.to) = d;
-            } else if (option == QLatin1String("--period")) {
-                ok = parseNumber(v, request.period) && request.period >= 0;
-            } else if (option == QLatin1String("--filter")) {
-                ok = parseNumber(v, request.filter);
-            } else if (option == QLatin1String("--outlet")) {
-                ok = parseNumber(v, request.outlet);
-            } else if (option == QLatin1String("--report-waiter")) {
-                ok = parseNumber(v, request.reportWaiter);
-            } else if (option == QLatin1String("--turnover")) {
-                const QStringList names
-                        = {QStringLiteral("all"), QStringLiteral("in"), QStringLiteral("out")};
-                request.turnoverType = int(names.indexOf(v));
-                ok = request.turnoverType >= 0;
-            } else if (option == QLatin1String("--trainee")) {
-                const QStringList names = {QStringLiteral("all"), QStringLiteral("without"),
-                                           QStringLiteral("only")};
-                request.traineeType = int(names.indexOf(v));
-                ok = request.traineeType >= 0;
-            } else if (option == QLatin1String("--now")) {
-                request.now = QDateTime::fromString(v, QStringLiteral("yyyy-MM-ddThh:mm:ss"));
-                if (!request.now.isValid())
-                    return usageError(tr("report: bad time '%1' (yyyy-MM-ddThh:mm:ss)").arg(v));
+// Every kind with its caption and side; the batches of the installation
+// when one is given.
+int listKinds(const TArgs &args)
+{
+    const QString format = QStringLiteral("%1  %2  %3");
+    for (const TReportKind &kind : reportKinds())
+        out() << format.arg(kind.id, 3).arg(reportCaption(kind), -30).arg(sideText(kind)) << '\n';
+    if (args.isSet(QStringLiteral("data"))) {
+        TDataArgs data(args);
+        if (auto *batches
+            = static_cast<TSumBatches *>(data.lists().get(QStringLiteral("sumbatches")))) {
+            for (int id : batches->ids()) {
+                const TSumBatch *batch = batches->batch(id);
+                out() << format.arg(BatchKindOffset + id, 3)
+                                 .arg(batch->name(), -30)
+                                 .arg(batch->fiscal() ? tr("batch, fiscal") : tr("batch"))
+                      << '\n';
             }
-            if (!ok)
-                return usageError(tr("report: bad value '%1' for %2").arg(v, option));
-        } else {
-            return usageError(tr("report: unknown option '%1'\n%2").arg(option, tr(Usage)));
         }
     }
+    out().flush();
+    return ExitOk;
+}
 
-    if (data.isEmpty() || !haveKind)
-        return usageError(tr(Usage));
-    if (!QFileInfo(data).isDir())
-        return usageError(tr("report: %1: no such directory").arg(data));
-    const bool known = (request.kind >= 1 && request.kind <= 42) || request.kind > 100;
+int runReport(TArgs &args)
+{
+    if (args.isSet(QStringLiteral("list-kinds")))
+        return listKinds(args);
+
+    TDataArgs data(args);
+    TReportRequest request;
+    request.kind = args.number(QStringLiteral("kind"), 0, std::numeric_limits<int>::max());
+    const bool known = isSummaryKind(request.kind) || request.kind == 1 || request.kind == 2
+                       || request.kind > BatchKindOffset;
     if (!known)
-        return usageError(tr("report: unknown report kind %1").arg(request.kind));
-    if (request.to.isValid() && !request.from.isValid())
-        return usageError(tr("report: --to needs --from"));
+        throw TUsageError {tr("--kind %1: there is no report kind %1 (see 'veltrum report "
+                              "--list-kinds')")
+                                   .arg(request.kind)};
+    args.dateRange(request.from, request.to, true);
+    request.period = args.number(QStringLiteral("period"), 0, 3660);
+    request.filter = data.filter();
+    request.outlet = data.outlet();
+    if (Basics::TValue *waiter = data.waiter(QStringLiteral("report-waiter"), true))
+        request.reportWaiter = waiter->id();
+    request.withOpenTables = args.isSet(QStringLiteral("open-tables"));
+    request.withoutCredits = args.isSet(QStringLiteral("without-credits"));
+    request.turnoverType
+            = args.choice(QStringLiteral("turnover"),
+                          {QStringLiteral("all"), QStringLiteral("in"), QStringLiteral("out")});
+    request.traineeType = args.choice(
+            QStringLiteral("trainee"),
+            {QStringLiteral("all"), QStringLiteral("without"), QStringLiteral("only")});
+    request.now = args.dateTime(QStringLiteral("now"));
 
-    // Installation files named relative to the installation ("etc/…")
-    // resolve inside it.
-    const QString root = QDir(data).absolutePath() + QLatin1Char('/');
-    QDir::setCurrent(root);
-
-    TWorkspaceLists lists(root);
-    TReportRun run(&lists, root);
+    TReportRun run(&data.lists(), data.root());
     TProgressPrinter progress;
     const bool showProgress = ::isatty(2);
     if (showProgress) {
@@ -149,5 +119,79 @@ int runReportCommand(const QStringList &args)
     for (const QString &line : result.displayLines())
         out() << line << '\n';
     out().flush();
-    return ExitOk;
+    return result.status == TReportResult::BatchNotFound ? ExitFailure : ExitOk;
+}
+
+} // namespace
+
+TCommand reportCommand()
+{
+    TCommand command;
+    command.name = QStringLiteral("report");
+    command.summary = tr("print a summary, a batch of summaries or the list of report kinds");
+    command.moreUsage = {QStringLiteral("--list-kinds [--data DIR]")};
+    command.description = tr(
+            "Prints the lines that the back office's reports document lists for report kind ID: "
+            "3 to 42 are the summaries (5 \"Waiter report\", 7 \"All articles\", 38 \"Table "
+            "report\", ...), 100+N runs the summary batch N of usr/data/sumbatches.dat. "
+            "'veltrum report --list-kinds' lists them all.\n\n"
+            "Without --from the report covers the current, not yet closed business day: the "
+            "open tables in var/tables and the paid ones in var/archives. With --from it covers "
+            "the closed days from --from to --to (or the day --from alone), each read from its "
+            "day summary in var/summary. \"No data available\" is printed when nothing matched, "
+            "\"Batch not found\" for an unknown batch. Captions, switches and widths come from "
+            "the installation's etc/reports.ini.");
+    command.options = {
+            dataOption(),
+            {{QStringLiteral("kind")},
+             QStringLiteral("ID"),
+             tr("The report kind: 3-42 a summary, 100+N the batch N."),
+             true},
+            {{QStringLiteral("list-kinds")},
+             QString(),
+             tr("List every report kind with its caption and grouping; with --data also the "
+                "installation's batches (100+N)."),
+             false},
+            fromOption(tr("The first closed day of the report; without it, the current day.")),
+            toOption(tr("The last closed day (needs --from; default: --from alone).")),
+            {{QStringLiteral("period")},
+             QStringLiteral("N"),
+             tr("Cut the range into periods of N days, each printed with its own header and "
+                "separated by a line of '*' (the last period ends with --to); 0, the default, "
+                "prints the whole range at once. Has an effect only with --from."),
+             false},
+            filterOption(),
+            outletOption(),
+            {{QStringLiteral("open-tables")},
+             QString(),
+             tr("Count the entries of the open tables too (current day only)."),
+             false},
+            {{QStringLiteral("without-credits")}, QString(), tr("Leave out credit orders."), false},
+            {{QStringLiteral("turnover")},
+             QStringLiteral("all|in|out"),
+             tr("All tables (default), only those that count in the turnover, or only those "
+                "that do not."),
+             false},
+            {{QStringLiteral("trainee")},
+             QStringLiteral("all|without|only"),
+             tr("All waiters (default), without trainee waiters, or only trainee waiters."),
+             false},
+            {{QStringLiteral("report-waiter")},
+             QStringLiteral("N"),
+             tr("Only what waiter N booked, as the back office shows it to that waiter; 0 for "
+                "all. An unknown waiter is an error."),
+             false},
+            nowOption(),
+    };
+    command.standalone = QStringLiteral("list-kinds");
+    command.exitCodes = {
+            {ExitOk, tr("the report was printed (also \"No data available\")")},
+            {ExitFailure, tr("\"Batch not found\", a kind that only the back office shows, or a "
+                             "file that cannot be read")},
+            {ExitUsage, tr("wrong arguments: an unknown option, kind, filter, outlet or waiter, "
+                           "a bad date, --from after --to, --to without --from, no such "
+                           "directory")},
+    };
+    command.run = runReport;
+    return command;
 }

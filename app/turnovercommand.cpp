@@ -1,104 +1,31 @@
-#include "turnovercommand.h"
+#include "commands.h"
 
 #include "cliutil.h"
 #include "dotnetpluginhost.h"
+#include "targs.h"
+#include "tdataargs.h"
 #include "tpluginbridge.h"
 #include "tturnoverflow.h"
-#include "tworkspacelists.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 
 using namespace PosLib;
 
 namespace {
 
-const char *const Usage
-        = "usage: veltrum turnover --data DIR --date yyyy-MM-dd [--waiter N] [--exec-waiter N]\n"
-          "         [--cancel-if-empty] [--force] [--now yyyy-MM-ddThh:mm:ss]";
-
-// Exit code when open tables stop a closing that was not forced.
-constexpr int ExitOpenTables = 3;
-
-} // namespace
-
-int runTurnoverCommand(const QStringList &args)
+int runTurnoverCommand(TArgs &args)
 {
-    QString data;
-    QDate date;
-    int waiterNumber = -1;
-    int executingNumber = -1;
-    bool force = false;
+    TDataArgs data(args);
     TTurnoverRequest request;
-
-    for (int i = 0; i < args.size(); ++i) {
-        const QString option = args.at(i);
-        if (option == QLatin1String("--force")) {
-            force = true;
-            continue;
-        }
-        if (option == QLatin1String("--cancel-if-empty")) {
-            request.cancelIfEmpty = true;
-            continue;
-        }
-        const bool takesValue
-                = option == QLatin1String("--data") || option == QLatin1String("--date")
-                  || option == QLatin1String("--waiter") || option == QLatin1String("--exec-waiter")
-                  || option == QLatin1String("--now");
-        if (!takesValue)
-            return usageError(tr("turnover: unknown option '%1'").arg(option), Usage);
-        if (i + 1 >= args.size())
-            return usageError(tr("turnover: %1 needs a value").arg(option), Usage);
-        const QString value = args.at(++i);
-        bool ok = true;
-        if (option == QLatin1String("--data")) {
-            data = value;
-        } else if (option == QLatin1String("--date")) {
-            date = QDate::fromString(value, QStringLiteral("yyyy-MM-dd"));
-            ok = date.isValid();
-        } else if (option == QLatin1String("--waiter")) {
-            waiterNumber = value.toInt(&ok);
-            ok = ok && waiterNumber > 0;
-        } else if (option == QLatin1String("--exec-waiter")) {
-            executingNumber = value.toInt(&ok);
-            ok = ok && executingNumber > 0;
-        } else {
-            request.now = QDateTime::fromString(value, QStringLiteral("yyyy-MM-ddThh:mm:ss"));
-            ok = request.now.isValid();
-        }
-        if (!ok)
-            return usageError(tr("turnover: bad value '%1' for %2").arg(value, option), Usage);
-    }
-    if (data.isEmpty())
-        return usageError(tr("turnover: --data is missing"), Usage);
-    if (!date.isValid())
-        return usageError(tr("turnover: --date is missing"), Usage);
-    if (!QFileInfo(data).isDir())
-        return usageError(tr("turnover: %1: no such directory").arg(data));
-
-    // installation files named relative to the installation resolve inside it
-    const QString root = QDir(data).absolutePath() + QLatin1Char('/');
-    QDir::setCurrent(root);
-
-    TWorkspaceLists lists(root);
-    Basics::TValueList *waiters = lists.get(QStringLiteral("waiters"));
-    auto findWaiter = [&](int number, Basics::TValue *&out) {
-        if (number < 0)
-            return true;
-        out = waiters ? waiters->find(number) : nullptr;
-        return out != nullptr;
-    };
-    if (!findWaiter(waiterNumber, request.waiter))
-        return fail(tr("turnover: there is no waiter %1").arg(waiterNumber));
-    if (!findWaiter(executingNumber, request.executingWaiter))
-        return fail(tr("turnover: there is no waiter %1").arg(executingNumber));
-    request.root = root;
-    request.date = date;
-    request.terminals = lists.get(QStringLiteral("terminals"));
+    request.date = args.date(QStringLiteral("date"));
+    request.waiter = data.waiter(QStringLiteral("waiter"));
+    request.executingWaiter = data.waiter(QStringLiteral("exec-waiter"));
+    request.cancelIfEmpty = args.isSet(QStringLiteral("cancel-if-empty"));
+    request.now = args.dateTime(QStringLiteral("now"));
+    request.root = data.root();
+    request.terminals = data.lists().get(QStringLiteral("terminals"));
+    const bool force = args.isSet(QStringLiteral("force"));
 
     DotNetPluginLibrary::DotNetPluginHost plugins(
-            DotNetPluginLibrary::DotNetPluginHost::findPluginDir(root));
+            DotNetPluginLibrary::DotNetPluginHost::findPluginDir(data.root()));
     setPluginBridge(&plugins);
 
     bool stoppedByOpenTables = false;
@@ -124,4 +51,54 @@ int runTurnoverCommand(const QStringList &args)
         return ExitFailure;
     }
     return ExitFailure;
+}
+
+} // namespace
+
+TCommand turnoverCommand()
+{
+    TCommand command;
+    command.name = QStringLiteral("turnover");
+    command.summary = tr("close the business day (of one waiter)");
+    command.description = tr(
+            "Closes the business day --date as the back office does: the paid tables of "
+            "var/archives move into var/statist/tagDD.MM.YYYY, stamped with the run's Z counter, "
+            "the day gets its Z number, the run is journalled in the day's turnover.z, the day "
+            "summary and the archive index are rebuilt, the statistics are uploaded and every "
+            "terminal is told. With --waiter only that waiter's tables move.\n\n"
+            "Open tables on the terminals stop the closing unless --force is given. A day that "
+            "already has a fiscal summary file is refused.");
+    command.options = {
+            dataOption(),
+            {{QStringLiteral("date")},
+             QStringLiteral("yyyy-MM-dd"),
+             tr("The business day to close."),
+             true},
+            {{QStringLiteral("waiter")},
+             QStringLiteral("N"),
+             tr("Close only the tables of waiter N. An unknown waiter is an error."),
+             false},
+            {{QStringLiteral("exec-waiter")},
+             QStringLiteral("N"),
+             tr("The waiter who runs the closing (journalled and named in the terminals' "
+                "message). An unknown waiter is an error."),
+             false},
+            {{QStringLiteral("cancel-if-empty")},
+             QString(),
+             tr("Give up when var/archives holds nothing to move."),
+             false},
+            {{QStringLiteral("force")}, QString(), tr("Close even while tables are open."), false},
+            nowOption(),
+    };
+    command.exitCodes = {
+            {ExitOk, tr("the day was closed")},
+            {ExitFailure, tr("the closing was refused or failed: the day is fiscalized, the "
+                             "waiter owns an open table or closed this day already, the "
+                             "closing is busy elsewhere, or a file error")},
+            {ExitUsage, tr("wrong arguments: an unknown option or waiter, a bad date, no such "
+                           "directory")},
+            {ExitOpenTables, tr("open tables stopped the closing (see --force)")},
+    };
+    command.run = runTurnoverCommand;
+    return command;
 }

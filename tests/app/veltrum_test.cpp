@@ -3,6 +3,7 @@
 #include "tsummary.h"
 #include "ttable.h"
 #include "tvalue.h"
+#include "veltrumprocess.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -12,27 +13,6 @@
 #include <QSet>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-struct Outcome
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-Outcome veltrum(const QStringList &args)
-{
-    QProcess p;
-    p.start(binPath(QStringLiteral("veltrum")), args);
-    p.waitForFinished(120000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
-} // namespace
 
 TEST(VeltrumDat, ListsAsXmlAndTextAndBack)
 {
@@ -180,8 +160,10 @@ TEST(VeltrumReport, EveryKindAndBatchRunsOverTheDemo)
         }
     }
     EXPECT_GE(fiscal, 1);
-    EXPECT_EQ(QStringLiteral("Batch not found\n"),
-              veltrum(common + QStringList({QStringLiteral("--kind"), QStringLiteral("199")})).out);
+    const Outcome noBatch
+            = veltrum(common + QStringList({QStringLiteral("--kind"), QStringLiteral("199")}));
+    EXPECT_EQ(1, noBatch.code);
+    EXPECT_EQ(QStringLiteral("Batch not found\n"), noBatch.out);
 
     const Outcome waiters
             = veltrum(common + QStringList({QStringLiteral("--kind"), QStringLiteral("5")}));
@@ -270,13 +252,13 @@ TEST(VeltrumTurnover, ExitCodesAndTexts)
     EXPECT_EQ(1, r.code);
     EXPECT_EQ(QStringLiteral("This day is already fiscalized!\n"), r.err);
 
-    EXPECT_EQ(1, veltrum(turnover + QStringList({QStringLiteral("--waiter"), QStringLiteral("99")}))
-                         .code);
     for (const QStringList &bad :
          {QStringList({QStringLiteral("turnover"), QStringLiteral("--data"), root}),
           QStringList({QStringLiteral("turnover"), QStringLiteral("--data"), root,
                        QStringLiteral("--date"), QStringLiteral("5.12.2026")}),
           turnover + QStringList(QStringLiteral("--frobnicate")),
+          turnover + QStringList({QStringLiteral("--waiter"), QStringLiteral("99")}),
+          turnover + QStringList({QStringLiteral("--exec-waiter"), QStringLiteral("99")}),
           QStringList({QStringLiteral("turnover"), QStringLiteral("--data"),
                        dir.file(QStringLiteral("nowhere")), QStringLiteral("--date"),
                        QStringLiteral("2026-12-05")})})

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "tcommand.h"
+
+// The commands of `veltrum`, each defined beside its handler.
+TCommand datToXmlCommand();
+TCommand datFromXmlCommand();
+TCommand datToTextCommand();
+TCommand demoCommand();
+TCommand reportCommand();
+TCommand turnoverCommand();
