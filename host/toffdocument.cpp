@@ -2,6 +2,7 @@
 
 #include "tcurrencies.h"
 #include "tofflistview.h"
+#include "tpricetext.h"
 #include "toffwindow.h"
 #include "toffworkspace.h"
 
@@ -95,6 +96,20 @@ void TOffDocument::addTool(QWidget *tool)
     m_toolArea->show();
 }
 
+void TOffDocument::clearTools()
+{
+    if (!m_toolArea)
+        return;
+    for (QWidget *child :
+         m_toolArea->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        delete child;
+    if (QLayout *layout = m_toolArea->layout()) {
+        while (QLayoutItem *item = layout->takeAt(0))
+            delete item;
+    }
+    m_toolArea->hide();
+}
+
 void TOffDocument::addToolStretch()
 {
     if (!m_toolArea)
@@ -118,6 +133,14 @@ void TOffDocument::printHeader(QPainter &painter, QRect &area, int page)
     area.setTop(area.top() + height * 2);
 }
 
+int TOffDocument::printLines(QTreeWidgetItem *item)
+{
+    int lines = 1;
+    for (int c = 0; c < item->columnCount(); ++c)
+        lines = qMax(lines, int(item->text(c).count(QLatin1Char('\n'))) + 1);
+    return lines;
+}
+
 void TOffDocument::printItem(QPainter &painter, QRect &area, QTreeWidgetItem *item, int depth)
 {
     TOffListView *list = listView();
@@ -132,11 +155,16 @@ void TOffDocument::printItem(QPainter &painter, QRect &area, QTreeWidgetItem *it
     for (int c = 0; c < columnCount; ++c) {
         const int share = list ? qMax(1, list->columnWidth(c)) : 1;
         const int columnWidth = columnCount == 1 ? width : width * share / qMax(1, total);
-        painter.drawText(QRect(x, area.top(), columnWidth, height),
-                         Qt::AlignLeft | Qt::TextSingleLine, item->text(c));
+        // a line break inside an item goes on at the item's indentation
+        int y = area.top();
+        for (const QString &line : item->text(c).split(QLatin1Char('\n'))) {
+            painter.drawText(QRect(x, y, columnWidth, height), Qt::AlignLeft | Qt::TextSingleLine,
+                             line);
+            y += height;
+        }
         x += columnWidth;
     }
-    area.setTop(area.top() + height);
+    area.setTop(area.top() + height * printLines(item));
 }
 
 bool TOffDocument::print(QPrinter *printer)
@@ -154,7 +182,7 @@ bool TOffDocument::print(QPrinter *printer)
     printHeader(painter, area, number);
     const int line = painter.fontMetrics().height();
     for (QTreeWidgetItemIterator it(list); *it; ++it) {
-        if (area.top() + line > page.bottom()) {
+        if (area.top() + line * printLines(*it) > page.bottom()) {
             printer->newPage();
             area = page;
             printHeader(painter, area, ++number);
@@ -223,28 +251,18 @@ void TOffDocument::endProgressBar(QProgressBar *bar)
 QString TOffDocument::formatPrice(long cents) const
 {
     TOffWorkspace *ws = workspace();
-    auto *currencies
-            = ws ? qobject_cast<PosLib::TCurrencies *>(ws->getData(QStringLiteral("currencies")))
-                 : nullptr;
-    if (currencies && currencies->systemCurrency())
-        return currencies->format(cents);
-    // Without a currency list amounts are shown with two decimals.
-    const QString sign = cents < 0 ? QStringLiteral("-") : QString();
-    const long value = cents < 0 ? -cents : cents;
-    return QStringLiteral("%1%2.%3")
-            .arg(sign)
-            .arg(value / 100)
-            .arg(value % 100, 2, 10, QLatin1Char('0'));
+    return PosLib::priceText(
+            ws ? qobject_cast<PosLib::TCurrencies *>(ws->getData(QStringLiteral("currencies")))
+               : nullptr,
+            cents);
 }
 
 QString TOffDocument::getCurrBez() const
 {
     TOffWorkspace *ws = workspace();
-    auto *currencies
-            = ws ? qobject_cast<PosLib::TCurrencies *>(ws->getData(QStringLiteral("currencies")))
-                 : nullptr;
-    PosLib::TCurrency *system = currencies ? currencies->systemCurrency() : nullptr;
-    return system ? system->shortname() : QString();
+    return PosLib::currencyShortName(
+            ws ? qobject_cast<PosLib::TCurrencies *>(ws->getData(QStringLiteral("currencies")))
+               : nullptr);
 }
 
 void TOffDocument::setChanged(bool changed)

@@ -69,6 +69,8 @@ public:
     // column texts in the view's font.
     virtual void printHeader(QPainter &painter, QRect &area, int page);
     virtual void printItem(QPainter &painter, QRect &area, QTreeWidgetItem *item, int depth);
+    // The printed lines of a row: its texts may hold line breaks.
+    static int printLines(QTreeWidgetItem *item);
     // Prints on a set-up printer; false when there is nothing to print.
     virtual bool print(QPrinter *printer);
     // Prints into a PDF file; false when it could not be written.
@@ -89,6 +91,8 @@ public:
     QWidget *toolArea() const { return m_toolArea; }
     void addTool(QWidget *tool);
     void addToolStretch();
+    // Empties the tool row (the host does so before each onSelection()).
+    void clearTools();
 
     // A progress bar in the host's status line.
     QProgressBar *startProgressBar(int steps);

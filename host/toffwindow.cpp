@@ -9,6 +9,9 @@
 #include "twaiter.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -144,14 +147,25 @@ bool TOffWindow::gotMaster(bool warn) const
     return m_master;
 }
 
+namespace {
+
+std::unique_ptr<PosLib::TWaiter> waiterOf(TOffWorkspace *workspace, int id)
+{
+    Basics::TValueList *waiters = workspace ? workspace->getData(QStringLiteral("waiters")) : nullptr;
+    Basics::TValue *record = waiters && id > 0 ? waiters->find(id) : nullptr;
+    return record ? std::make_unique<PosLib::TWaiter>(*record) : nullptr;
+}
+
+} // namespace
+
 void TOffWindow::setReportWaiter(int id)
 {
-    m_reportWaiter.reset();
-    Basics::TValueList *waiters
-            = m_workspace ? m_workspace->getData(QStringLiteral("waiters")) : nullptr;
-    Basics::TValue *record = waiters && id > 0 ? waiters->find(id) : nullptr;
-    if (record)
-        m_reportWaiter = std::make_unique<PosLib::TWaiter>(*record);
+    m_reportWaiter = waiterOf(m_workspace, id);
+}
+
+void TOffWindow::setLoggedWaiter(int id)
+{
+    m_loggedWaiter = waiterOf(m_workspace, id);
 }
 
 int TOffWindow::createCrystal(const QString &)
@@ -254,11 +268,7 @@ void TOffWindow::showDocument(TOffDocument *document)
                     });
     }
     // The tool row is built anew on every selection.
-    for (QWidget *child : tools->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
-        delete child;
-    while (QLayoutItem *item = tools->layout()->takeAt(0))
-        delete item;
-    tools->hide();
+    document->clearTools();
     m_pages->setCurrentWidget(page);
     m_caption->setText(document->caption());
     document->onSelection();
@@ -357,7 +367,7 @@ void TOffWindow::onFilePdf()
     if (!m_current)
         return;
     const QString file = QFileDialog::getSaveFileName(this, tr("Export as PDF"),
-                                                      m_current->key() + QStringLiteral(".pdf"),
+                                                      proposedPdfFile(m_current),
                                                       tr("PDF files (*.pdf)"));
     if (file.isEmpty())
         return;
@@ -365,6 +375,19 @@ void TOffWindow::onFilePdf()
         status(tr("Written to %1").arg(file));
     else
         QMessageBox::critical(this, tr("Error"), tr("Could not write %1").arg(file));
+}
+
+QString TOffWindow::proposedPdfFile(const TOffDocument *document)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    QString name = document ? document->caption() : QString();
+    // no folder separators or other characters file systems refuse
+    name.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")), QStringLiteral("_"));
+    if (name.trimmed().isEmpty())
+        name = QStringLiteral("report");
+    return QDir(folder).filePath(name + QStringLiteral(".pdf"));
 }
 
 void TOffWindow::onFileCrystal()

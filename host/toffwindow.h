@@ -53,6 +53,11 @@ public:
     // Restricts reports to the waiter of the workspace's "waiters" list;
     // 0 (or an unknown number) lifts the restriction.
     void setReportWaiter(int id);
+    // The waiter logged in to the back office; null when nobody is.
+    PosLib::TWaiter *getLoggedWaiter() const { return m_loggedWaiter.get(); }
+    // Logs in the waiter of the workspace's "waiters" list; 0 (or an
+    // unknown number) logs out.
+    void setLoggedWaiter(int id);
 
     // Crystal Reports: not available in this back office.
     bool CrystalReportsAvailable() const { return false; }
@@ -90,6 +95,11 @@ public:
 
     void setAboutText(const QString &text) { m_aboutText = text; }
 
+    // The file the PDF export proposes for a document: its caption in the
+    // user's documents folder, never the installation directory that the
+    // terminals share.
+    static QString proposedPdfFile(const TOffDocument *document);
+
 public Q_SLOTS:
     void onFileNew();
     void onFileOpen();
@@ -116,6 +126,7 @@ private:
     int m_iconSize = 22;
     bool m_master = true;
     std::unique_ptr<PosLib::TWaiter> m_reportWaiter;
+    std::unique_ptr<PosLib::TWaiter> m_loggedWaiter;
     QString m_aboutText;
 
     QMenu *m_fileMenu = nullptr;

@@ -39,6 +39,8 @@ public:
     Basics::TValueList *getData(const QString &name);
     // Drops the loaded lists, so that the next getData reads the files again.
     void reloadData();
+    // The lists behind getData(), for the report runs that share them.
+    PosLib::TWorkspaceLists *lists() const { return m_lists.get(); }
 
     TOffDocDict &documents() { return *m_documents; }
     TOffDocument *get(const QString &key) const { return m_documents->find(key); }

@@ -1,0 +1,257 @@
+#include "tpaidtablesjournal.h"
+
+#include "tcurrencies.h"
+#include "tlog.h"
+#include "tpricetext.h"
+#include "tsumfilters.h"
+#include "ttable.h"
+#include "ttablelist.h"
+#include "tworkspacelists.h"
+
+#include <QCoreApplication>
+#include <QMap>
+#include <QSet>
+
+#include <cmath>
+
+using namespace Basics;
+
+namespace PosLib {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("TPaidTablesDoc", text);
+}
+
+const QString TimeFormat = QStringLiteral("hh:mm:ss");
+const int RuleWidth = 40;
+
+// The entry that tells when and by whom the table was closed: its last
+// archiving entry, else the creation record.
+const TTableEntry &closingRecord(const TTable &table)
+{
+    const TTableEntry *archived = nullptr;
+    table.entries().forEach([&](const TTableEntry *entry) {
+        if (entry->type() == EntryArchive)
+            archived = entry;
+    });
+    return archived ? *archived : table.create();
+}
+
+// "2026-12-05T21:14:03-       123": orders tables by closing time, then
+// archive number.
+QString sortKey(const TTable &table)
+{
+    const TTableEntry &closing = closingRecord(table);
+    return QStringLiteral("%1-%2")
+            .arg(QDateTime(closing.date(), closing.time()).toString(Qt::ISODate))
+            .arg(table.archive(), 10);
+}
+
+QString dayText(const QDate &day)
+{
+    return QStringLiteral("%1.%2.%3").arg(day.day()).arg(day.month()).arg(day.year());
+}
+
+} // namespace
+
+TPaidTablesJournal::TPaidTablesJournal(TWorkspaceLists *lists, const QString &root)
+    : m_lists(lists)
+    , m_root(root)
+{
+    if (m_lists)
+        m_currencies = qobject_cast<TCurrencies *>(m_lists->get(QStringLiteral("currencies")));
+}
+
+TPaidTablesJournal::~TPaidTablesJournal() = default;
+
+QString TPaidTablesJournal::price(long cents) const
+{
+    return priceText(m_currencies, cents);
+}
+
+QString TPaidTablesJournal::currencyField() const
+{
+    return QStringLiteral("%1").arg(currencyShortName(m_currencies), -3);
+}
+
+QString TPaidTablesJournal::tableLine(const TTable &table, bool showBill, bool showArch) const
+{
+    const TTableEntry &closing = closingRecord(table);
+    QString line = QStringLiteral("%1 ").arg(closing.time().toString(TimeFormat), 8);
+    line += QStringLiteral("%1 ").arg(closing.date().toString(QStringLiteral("dd.MM.yy")), 8);
+    line += QStringLiteral("%1 %2 ")
+                    .arg(closing.waiter(), 3)
+                    .arg(closing.waiterName().left(12), 12);
+    line += QStringLiteral("%1/%2 ").arg(table.table(), 5).arg(table.party(), -4);
+    if (showBill)
+        line += QStringLiteral("Bill %1 ").arg(table.billNum(), 4);
+    if (showArch)
+        line += QStringLiteral("Arch %1").arg(table.archive(), 5);
+    const long amount = long(std::floor(table.maxAmount() + 0.5));
+    line += QStringLiteral("\r\n%1 %2").arg(price(amount), 10).arg(currencyField());
+    return line;
+}
+
+QString TPaidTablesJournal::entryLine(const TTableEntry &entry, QString *extra) const
+{
+    auto text = [&](const char *field, int length) {
+        return entry.getString(QLatin1String(field)).left(length);
+    };
+    auto number = [&](const char *field) { return entry.getLong(QLatin1String(field)); };
+    switch (entry.type()) {
+    case EntryChange:
+        return QStringLiteral("Change from %1/%2 to %3/%4 (%5)")
+                .arg(number("fromtable"), 5)
+                .arg(number("fromparty"))
+                .arg(number("totable"), 5)
+                .arg(number("toparty"))
+                .arg(entry.waiter(), 3);
+    case EntryOrder:
+        return QStringLiteral("%1 %2 (%3) %4 %5")
+                .arg(entry.count(), -7, 'f', 3)
+                .arg(entry.articleText().left(15), -15)
+                .arg(entry.plu(), 4)
+                .arg(price(long(entry.price())), 8)
+                .arg(currencyField());
+    case EntryVoid:
+        return QStringLiteral("Void: %1 %2 (%3) %4 %5")
+                .arg(entry.count(), 0, 'g', 3)
+                .arg(entry.articleText().left(15), -15)
+                .arg(entry.plu(), 4)
+                .arg(price(long(entry.price())))
+                .arg(currencyField());
+    case EntryPay:
+        if (entry.isVoided())
+            return QString();
+        if (extra && !entry.getString(QStringLiteral("room")).isEmpty())
+            *extra = QStringLiteral("Room: %1/%2 %3")
+                             .arg(text("room", -1), 4)
+                             .arg(text("hotparty", -1), -2)
+                             .arg(text("hotelguest", -1));
+        return QStringLiteral("%1 %2 %3 %4")
+                .arg(entry.waiterName().left(15), -15)
+                .arg(text("payformname", 9), -9)
+                .arg(price(long(entry.amount())), 10)
+                .arg(currencyField());
+    case EntrySplit:
+        return QStringLiteral("Split: %1 x %2 to %3/%4 (%5 %6)")
+                .arg(entry.count(), 0, 'g', 3)
+                .arg(entry.plu())
+                .arg(number("totable"))
+                .arg(number("toparty"))
+                .arg(price(long(entry.amount())))
+                .arg(currencyField());
+    case EntryRestore:
+        return QStringLiteral("Restored: %1 (%2)")
+                .arg(entry.waiter())
+                .arg(entry.waiterName().left(15), -15);
+    case EntryArchive:
+        return QStringLiteral("Archived: %1 (%2)")
+                .arg(entry.waiter())
+                .arg(entry.waiterName().left(15), -15);
+    case 9:
+        return QString();
+    default:
+        return QStringLiteral("Unknown action: %1").arg(entry.type());
+    }
+}
+
+QString TPaidTablesJournal::reportLine(const QDateTime &now)
+{
+    return tr("Report from %1 at %2").arg(dayText(now.date()), now.time().toString(TimeFormat));
+}
+
+QString TPaidTablesJournal::heading(const TJournalRequest &request) const
+{
+    QString text = tr("List of paid tables");
+    const QString currency = currencyShortName(m_currencies);
+    if (!currency.isEmpty())
+        text += QStringLiteral(" (%1)").arg(currency);
+    if (request.from.isValid()) {
+        text += QLatin1Char(' ') + tr("Range") + QStringLiteral(" (%1)").arg(dayText(request.from));
+        if (request.to.isValid())
+            text += QStringLiteral(" - (%1)").arg(dayText(request.to));
+    }
+    return text;
+}
+
+TTableList *TPaidTablesJournal::loadList(const QDate &from, const QDate &to) const
+{
+    if (!from.isValid())
+        return archiveTables(m_root);
+    const QDate last = to.isValid() ? to : from;
+    auto *list = new TTableList;
+    for (QDate day = from; day <= last; day = day.addDays(1)) {
+        std::unique_ptr<TTableList> tables(dayTables(m_root, day));
+        if (!tables)
+            continue;
+        for (TValue *info : tables->values())
+            list->append(
+                    TTableInfo::ofDay(day, long(info->getLong(QStringLiteral("archive"))), m_root));
+    }
+    return list;
+}
+
+TListRows TPaidTablesJournal::run(const TJournalRequest &request)
+{
+    m_list.reset(loadList(request.from, request.to));
+    if (!m_list || m_list->isEmpty())
+        return {TListRow(tr("No table list available"))};
+
+    const TSumFilter *filter = nullptr;
+    if (request.filter != 0 && m_lists) {
+        if (auto *filters = qobject_cast<TSumFilters *>(m_lists->get(QStringLiteral("sumfilters"))))
+            filter = filters->filter(request.filter);
+    }
+
+    // one walk over the tables: each table's items under its sort key
+    QMap<QString, TListRows> byKey;
+    QSet<QString> seen;
+    TTableIterator it(m_list.get(), true, 0, nullptr, m_root);
+    it.setReleasePassed(true);
+    const int count = it.count();
+    for (TTable *table = it.first(); table; table = it.next()) {
+        if (m_progress)
+            m_progress(it.position(), count);
+        const QString key = sortKey(*table);
+        if (seen.contains(key)) {
+            logError(QStringLiteral("Error: billnum used twice"), "Library", "TPaidTablesDoc");
+            continue;
+        }
+        seen.insert(key);
+        if (filter && !filter->testTable(table))
+            continue;
+
+        TListRow item(tableLine(*table, request.showBill, request.showArch));
+        table->entries().forEach([&](const TTableEntry *entry) {
+            if (filter && !filter->testEntry(table, entry))
+                return;
+            QString room;
+            const QString line = entryLine(*entry, &room);
+            if (line.isNull())
+                return;
+            if (entry->type() == EntryPay && !item.children.isEmpty())
+                item.addChild(QString(RuleWidth, QLatin1Char('-')));
+            item.addChild(line);
+            if (!room.isEmpty())
+                item.addChild(room);
+        });
+        TListRows rows {item};
+        if (!item.children.isEmpty())
+            rows.append(TListRow(QString(RuleWidth, QLatin1Char('='))));
+        byKey.insert(key, rows);
+    }
+
+    TListRows rows;
+    for (const TListRows &table : std::as_const(byKey))
+        rows += table;
+    const QDateTime now = request.now.isValid() ? request.now : QDateTime::currentDateTime();
+    rows.append(TListRow(reportLine(now)));
+    rows.append(TListRow(heading(request)));
+    return rows;
+}
+
+} // namespace PosLib

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "tlistrow.h"
+
+#include <QDate>
+#include <QDateTime>
+
+#include <functional>
+#include <memory>
+
+namespace PosLib {
+
+class TCurrencies;
+class TSumFilter;
+class TTable;
+class TTableEntry;
+class TTableList;
+class TWorkspaceLists;
+
+// What one journal run asks for.
+struct TJournalRequest
+{
+    QDate from; // invalid: the paid tables of the current, not yet closed day
+    QDate to; // invalid with a valid `from`: that single day
+    int filter = 0; // summary filter number, 0 for none
+    bool showBill = false; // the table line carries the bill number
+    bool showArch = false; // the table line carries the archive number
+    QDateTime now; // the clock of the "Report from" line; invalid: now
+};
+
+// The paid tables journal: every paid table of a day or range, one item
+// per table with its closing data and, below it, one item per entry, in
+// fixed-width text. Shared by the reports document and the command line.
+//
+// A table's time, date and waiter come from its last archiving entry (the
+// closing as it stands), or from the creation record when it was never
+// archived. Money is written in the back office's price format followed by
+// the system currency's short name in three places.
+class TPaidTablesJournal
+{
+public:
+    TPaidTablesJournal(TWorkspaceLists *lists, const QString &root);
+    ~TPaidTablesJournal();
+
+    // Called once per table walked: the position (from 1) and the count.
+    using Progress = std::function<void(int step, int count)>;
+    void setProgress(Progress progress) { m_progress = std::move(progress); }
+
+    // The journal's items: the table items with their entries, "=" rules
+    // after tables with entries, then "Report from …" and the heading; a
+    // single "No table list available" when the range holds no table.
+    TListRows run(const TJournalRequest &request);
+
+    // The table list of the last run (owned; replaced by the next run).
+    TTableList *tableList() const { return m_list.get(); }
+
+    // The pieces, for the document and the tests.
+    QString tableLine(const TTable &table, bool showBill, bool showArch) const;
+    // The entry's item, null-text for entries that add none (type 9 and
+    // voided payments). A payment with a hotel room gets the room line as
+    // `extra`.
+    QString entryLine(const TTableEntry &entry, QString *extra = nullptr) const;
+    QString heading(const TJournalRequest &request) const;
+    static QString reportLine(const QDateTime &now);
+    // The three-wide field after amounts.
+    QString currencyField() const;
+    QString price(long cents) const;
+
+private:
+    TTableList *loadList(const QDate &from, const QDate &to) const;
+
+    TWorkspaceLists *m_lists;
+    QString m_root;
+    TCurrencies *m_currencies = nullptr;
+    std::unique_ptr<TTableList> m_list;
+    Progress m_progress;
+};
+
+} // namespace PosLib
