@@ -421,10 +421,11 @@ QStringList TSummary::runReport(int code, const QString &title, bool overAll, bo
 {
     if (!m_report || code < Articles || code > HotelRooms)
         return {};
+    // an empty body still gets its header: the reader sees what was
+    // asked for and that nothing matched
     QStringList lines;
-    bool gotData = false;
     if (!m_from.isValid() || m_period <= 0) {
-        lines = runPeriod(code, title, overAll, centers, m_from, m_to, gotData);
+        lines = runPeriod(code, title, overAll, centers, m_from, m_to);
     } else {
         // periods of n days; the last one ends with the range
         const QDate last = m_to.isValid() ? m_to : m_from;
@@ -434,15 +435,15 @@ QStringList TSummary::runReport(int code, const QString &title, bool overAll, bo
             const QDate end = std::min(start.addDays(m_period - 1), last);
             if (!lines.isEmpty())
                 lines << QString(m_pageWidth, QLatin1Char('*')) << QString();
-            lines += runPeriod(code, title, overAll, centers, start, m_to.isValid() ? end : QDate(),
-                               gotData);
+            lines += runPeriod(code, title, overAll, centers, start,
+                               m_to.isValid() ? end : QDate());
         }
     }
-    return gotData ? lines : QStringList();
+    return lines;
 }
 
 QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bool centers,
-                                const QDate &from, const QDate &to, bool &gotData)
+                                const QDate &from, const QDate &to)
 {
     const QDate last = to.isValid() ? to : from;
     QStringList sections;
@@ -461,8 +462,6 @@ QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bo
             m_report->runDay(&groups, nullptr, m_report->reportDate());
         sections = waiterLines(&groups, code, overAll);
     }
-    if (!sections.isEmpty())
-        gotData = true;
     return headerLines(title, from, to) + sections;
 }
 

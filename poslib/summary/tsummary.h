@@ -85,7 +85,8 @@ public:
     void setNow(const QDateTime &now) { m_now = now; }
 
     // Runs the generator and writes the report of `code` per waiter (or
-    // over all waiters). Empty when no group gave any line.
+    // over all waiters). Without any group's lines the header stands
+    // alone; empty only for an unknown code.
     QStringList waiterReport(int code, const QString &title, bool overAll);
     // The same per cost center, then the entries without cost center.
     QStringList centerReport(int code, const QString &title);
@@ -152,7 +153,7 @@ private:
     QStringList runReport(int code, const QString &title, bool overAll, bool centers);
     // One period (or the current data): header and group sections.
     QStringList runPeriod(int code, const QString &title, bool overAll, bool centers,
-                          const QDate &from, const QDate &to, bool &gotData);
+                          const QDate &from, const QDate &to);
     // Rule, title, the description line when given, rule, blank, body.
     QStringList groupSection(const QString &title, const QString *descr,
                              const QStringList &body) const;
