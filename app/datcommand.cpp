@@ -14,6 +14,29 @@ using namespace Basics;
 
 namespace {
 
+// The file name as an XML element name: characters that XML refuses in a
+// name become '_', and a name that cannot start an element ("2026-12-01")
+// gets a leading '_'. Reading back ignores the list element's name.
+QString xmlElementName(const QString &name)
+{
+    if (name.isEmpty())
+        return name;
+    QString out = name;
+    for (QChar &c : out) {
+        const bool ok = c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('-')
+                        || c == QLatin1Char('.');
+        if (!ok)
+            c = QLatin1Char('_');
+    }
+    const QChar first = out.at(0);
+    if (!first.isLetter() && first != QLatin1Char('_'))
+        out.prepend(QLatin1Char('_'));
+    // names starting with "xml" are reserved
+    if (out.startsWith(QLatin1String("xml"), Qt::CaseInsensitive))
+        out.prepend(QLatin1Char('_'));
+    return out;
+}
+
 // A list file of any kind: its XML names follow the file name, so
 // "waiters.dat" exports as <waiters><waiter>…</waiter></waiters>.
 class TFileValueList : public TValueList
@@ -25,7 +48,7 @@ public:
 
     QString listName() const override
     {
-        const QString base = m_info.completeBaseName();
+        const QString base = xmlElementName(m_info.completeBaseName());
         return base.isEmpty() ? TValueList::listName() : base;
     }
     QString elementName() const override
@@ -152,7 +175,10 @@ TCommand datToXmlCommand()
     command.arguments = QStringLiteral("FILE");
     command.description = tr(
             "Prints the list element, named after the file (waiters.dat gives <waiters>), with "
-            "one element per record (<waiter>) and one child per field, in field-name order.");
+            "one element per record (<waiter>) and one child per field, in field-name order. A "
+            "file name that XML refuses as an element name gets a valid form: refused characters "
+            "become '_', and a name that cannot start an element gets a leading '_' "
+            "(2026-12-01.dat gives <_2026-12-01>). 'dat from-xml' reads the output back.");
     command.exitCodes = {
             {ExitOk, tr("the XML was printed")},
             {ExitFailure, tr("the file is missing, unreadable or corrupt")},

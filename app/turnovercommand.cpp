@@ -3,13 +3,183 @@
 #include "cliutil.h"
 #include "dotnetpluginhost.h"
 #include "targs.h"
+#include "tcurrencies.h"
 #include "tdataargs.h"
+#include "tinstallation.h"
 #include "tpluginbridge.h"
+#include "tturnover.h"
 #include "tturnoverflow.h"
+#include "tvalue.h"
 
 using namespace PosLib;
 
 namespace {
+
+QString dayText(const QDate &day)
+{
+    return day.toString(Qt::ISODate);
+}
+
+QString tableText(const TOpenTable &table)
+{
+    // a held table is not read: its waiter is unknown
+    if (table.waiter == 0)
+        return tr("table %1/%2").arg(table.table).arg(table.party);
+    return tr("table %1/%2, waiter %3 %4")
+            .arg(table.table)
+            .arg(table.party)
+            .arg(table.waiter)
+            .arg(table.waiterName)
+            .trimmed();
+}
+
+// True when the day was closed as a whole before: closing it again uses a
+// Z number, so it takes --force. Waiter runs leave the day open for the
+// others and for the whole-day closing.
+bool closedAsWhole(const QStringList &journal)
+{
+    for (const QString &line : journal) {
+        if (isWholeDayRun(line))
+            return true;
+    }
+    return false;
+}
+
+// The amount as the installation writes it, with its currency.
+QString amountText(TDataArgs &data, qint64 cents)
+{
+    auto *currencies = static_cast<TCurrencies *>(data.lists().get(QStringLiteral("currencies")));
+    if (!currencies || !currencies->systemCurrency())
+        return QString::number(cents);
+    return (currencies->format(long(cents), nullptr, false, false) + QLatin1Char(' ')
+            + currencies->systemCurrency()->shortname().left(3))
+            .trimmed();
+}
+
+// Why the run itself would refuse, by its result code.
+QString refusalText(int code, const TTurnoverRequest &request, const TTurnoverForecast &forecast)
+{
+    switch (code) {
+    case TurnoverNothingToMove:
+        return tr("Nothing to close for %1: var/archives holds no paid table (--cancel-if-empty)")
+                .arg(dayText(request.date));
+    case TurnoverOpenTables:
+        return tr("Waiter %1 still owns an open table; the closing of their tables was refused")
+                .arg(request.waiter ? request.waiter->id() : 0);
+    case TurnoverAlreadyDone:
+        if (forecast.lockBusy || !request.waiter)
+            return tr("Another closing is running (var/lock/turnover.lck is held); try again "
+                      "when it has ended");
+        return tr("Waiter %1 closed %2 already")
+                .arg(request.waiter->id())
+                .arg(dayText(request.date));
+    case TurnoverError:
+        return tr("The closing of %1 failed inside; what was moved stays moved, and the log names "
+                  "the cause")
+                .arg(dayText(request.date));
+    default:
+        return tr("The closing of %1 failed with code %2").arg(dayText(request.date)).arg(code);
+    }
+}
+
+// The verdict of the checks, in the order the closing makes them.
+struct Verdict
+{
+    int exitCode = ExitOk;
+    QString reason; // empty when the closing would go through
+};
+
+Verdict verdictOf(const TTurnoverCheck &check, const TTurnoverRequest &request, bool force)
+{
+    if (check.fiscalized)
+        return {ExitFailure, tr("This day is already fiscalized!")};
+    if (!force && closedAsWhole(check.forecast.journal))
+        return {ExitFailure,
+                tr("%1 was closed already; closing it again uses Z counter %2 (add --force to "
+                   "do so)")
+                        .arg(dayText(request.date))
+                        .arg(check.forecast.zCounter)};
+    if (!force && !check.openTables().isEmpty())
+        return {ExitOpenTables, tr("There still are open tables (add --force to close the day "
+                                   "all the same)")};
+    if (check.forecast.result != TurnoverDone)
+        return {ExitFailure, refusalText(check.forecast.result, request, check.forecast)};
+    return {};
+}
+
+// One line of the checklist: "  ok    text".
+void item(const char *mark, const QString &text)
+{
+    out() << QStringLiteral("  %1 ").arg(QLatin1String(mark), -5) << text << '\n';
+}
+
+int dryRun(TDataArgs &data, const TTurnoverRequest &request, bool force)
+{
+    const TTurnoverCheck check = checkTurnover(request);
+    const TTurnoverForecast &f = check.forecast;
+    const Verdict verdict = verdictOf(check, request, force);
+
+    out() << tr("Dry run: closing %1 (%2); nothing is written.")
+                     .arg(dayText(request.date), request.waiter
+                                                         ? tr("waiter %1 %2")
+                                                                   .arg(request.waiter->id())
+                                                                   .arg(request.waiter->name())
+                                                         : tr("whole day"))
+          << '\n';
+    if (f.lockBusy)
+        item("stop", tr("another closing holds var/lock/turnover.lck"));
+    else
+        item("ok", tr("the lock is free"));
+    if (request.waiter)
+        item("ok", tr("fiscal summary files are not checked for a waiter's closing"));
+    else if (check.fiscalized)
+        item("stop", tr("the day has a fiscal summary file in var/reports"));
+    else
+        item("ok", tr("no fiscal summary file of the day"));
+
+    const QList<TOpenTable> open = check.openTables();
+    if (open.isEmpty())
+        item("ok", tr("no open table on the terminals"));
+    else
+        item(force ? "note" : "stop",
+             force ? tr("open tables: %1; --force closes the day all the same").arg(open.size())
+                   : tr("open tables: %1; they stop the closing (see --force)").arg(open.size()));
+    for (const TOpenTable &table : open)
+        out() << QStringLiteral("          ") << tableText(table) << '\n';
+    for (const TOpenTable &table : check.tables) {
+        if (table.heldBy != 0)
+            item("note", tr("%1 is held by terminal %2 and stays open")
+                                 .arg(tableText(table))
+                                 .arg(table.heldBy));
+    }
+
+    if (f.journal.isEmpty())
+        item("ok", tr("the day was not closed before"));
+    else
+        item(closedAsWhole(f.journal) && !force ? "stop" : "note",
+             tr("the day's journal has %1 run(s) already (%2turnover.z)")
+                     .arg(f.journal.size())
+                     .arg(f.dayDirectory));
+    if (!f.pendingMove.isEmpty())
+        item("note", tr("the interrupted move of %1 is completed first").arg(f.pendingMove));
+    if (f.result != TurnoverDone && !f.lockBusy)
+        item("stop", refusalText(f.result, request, f));
+    item("info", tr("%1 bills would move (%2) into %3")
+                         .arg(f.bills.size())
+                         .arg(amountText(data, f.amount), f.dayDirectory));
+    item("info", f.drawsDayZ ? tr("Z counter %1 would be used; the day would get Z number %2")
+                                       .arg(f.zCounter)
+                                       .arg(f.dayZ)
+                             : tr("Z counter %1 would be used; the day keeps its Z number %2")
+                                       .arg(f.zCounter)
+                                       .arg(f.dayZ));
+    if (verdict.reason.isEmpty())
+        out() << tr("The closing would go through.") << '\n';
+    else
+        out() << tr("The closing would not go through: %1").arg(verdict.reason) << '\n';
+    out().flush();
+    return verdict.exitCode;
+}
 
 int runTurnoverCommand(TArgs &args)
 {
@@ -23,32 +193,65 @@ int runTurnoverCommand(TArgs &args)
     request.root = data.root();
     request.terminals = data.lists().get(QStringLiteral("terminals"));
     const bool force = args.isSet(QStringLiteral("force"));
+    if (args.isSet(QStringLiteral("dry-run")))
+        return dryRun(data, request, force);
+
+    // refused before anything is written
+    const TTurnoverCheck check = checkTurnover(request);
+    if (check.fiscalized || (closedAsWhole(check.forecast.journal) && !force)) {
+        return fail(tr("turnover: %1").arg(verdictOf(check, request, force).reason));
+    }
+    if (closedAsWhole(check.forecast.journal) && check.forecast.result == TurnoverDone)
+        err() << tr("veltrum: turnover: closing %1 again; Z counter %2 is used")
+                         .arg(dayText(request.date))
+                         .arg(check.forecast.zCounter)
+              << Qt::endl;
 
     DotNetPluginLibrary::DotNetPluginHost plugins(
             DotNetPluginLibrary::DotNetPluginHost::findPluginDir(data.root()));
     setPluginBridge(&plugins);
-
     bool stoppedByOpenTables = false;
-    const TTurnoverOutcome result
-            = runTurnover(request, [&](const QString &, const QString &question) {
-                  if (force)
-                      return true;
-                  err() << question << Qt::endl;
-                  stoppedByOpenTables = true;
-                  return false;
-              });
+    const TTurnoverOutcome result = runTurnover(request, [&](const QString &, const QString &) {
+        if (force)
+            return true;
+        stoppedByOpenTables = true;
+        return false;
+    });
     setPluginBridge(nullptr);
 
     switch (result.status) {
     case TTurnoverOutcome::Done:
-        out() << result.text << Qt::endl;
+        out() << tr("Closed %1: %2 bills moved into %3")
+                         .arg(dayText(request.date))
+                         .arg(result.moved)
+                         .arg(result.dayDirectory)
+              << '\n'
+              << tr("Z counter %1, the day's Z number %2").arg(result.zCounter).arg(result.dayZ)
+              << Qt::endl;
         return ExitOk;
-    case TTurnoverOutcome::Declined:
-        return stoppedByOpenTables ? ExitOpenTables : ExitFailure;
+    case TTurnoverOutcome::Declined: {
+        if (!stoppedByOpenTables)
+            return ExitFailure;
+        const QList<TOpenTable> open = openTables(request.root, request.waiter);
+        fail(tr("turnover: there still are open tables; close them on the terminals, or add "
+                "--force to close the day all the same:"));
+        for (const TOpenTable &table : open) {
+            if (table.heldBy == 0)
+                err() << QStringLiteral("  ") << tableText(table) << '\n';
+        }
+        err().flush();
+        return ExitOpenTables;
+    }
     case TTurnoverOutcome::AlreadyFiscalized:
-    case TTurnoverOutcome::Failed:
-        err() << result.text << Qt::endl;
-        return ExitFailure;
+        return fail(tr("turnover: %1").arg(result.text));
+    case TTurnoverOutcome::Failed: {
+        TTurnoverForecast after;
+        after.lockBusy = result.code == TurnoverAlreadyDone && request.waiter
+                         && !journalHasWaiterRun(statistDayDir(request.date, request.root)
+                                                         + QStringLiteral("turnover.z"),
+                                                 request.waiter->id());
+        return fail(tr("turnover: %1").arg(refusalText(result.code, request, after)));
+    }
     }
     return ExitFailure;
 }
@@ -66,8 +269,15 @@ TCommand turnoverCommand()
             "the day gets its Z number, the run is journalled in the day's turnover.z, the day "
             "summary and the archive index are rebuilt, the statistics are uploaded and every "
             "terminal is told. With --waiter only that waiter's tables move.\n\n"
-            "Open tables on the terminals stop the closing unless --force is given. A day that "
-            "already has a fiscal summary file is refused.");
+            "Success prints the number of bills moved, the day directory, the Z counter the run "
+            "used and the day's Z number. Open tables on the terminals stop the closing and are "
+            "listed, unless --force is given. A day that already has a fiscal summary file is "
+            "refused. A day that was closed as a whole before is closed again only with --force, "
+            "since every run uses a Z number (waiter closings leave the day open).\n\n"
+            "--dry-run writes nothing: it checks the lock, the fiscal files, the open and held "
+            "tables and the journal, and tells which bills would move (count and amount), the Z "
+            "counter the run would use and the day's Z number, then exits with the code the real "
+            "run would give.");
     command.options = {
             dataOption(),
             {{QStringLiteral("date")},
@@ -87,17 +297,27 @@ TCommand turnoverCommand()
              QString(),
              tr("Give up when var/archives holds nothing to move."),
              false},
-            {{QStringLiteral("force")}, QString(), tr("Close even while tables are open."), false},
+            {{QStringLiteral("force")},
+             QString(),
+             tr("Close even while tables are open, and close again a day that was closed as a "
+                "whole before (a Z number is used)."),
+             false},
+            {{QStringLiteral("dry-run")},
+             QString(),
+             tr("Check and tell what the closing would do, without writing anything."),
+             false},
             nowOption(),
     };
     command.exitCodes = {
-            {ExitOk, tr("the day was closed")},
-            {ExitFailure, tr("the closing was refused or failed: the day is fiscalized, the "
-                             "waiter owns an open table or closed this day already, the "
-                             "closing is busy elsewhere, or a file error")},
+            {ExitOk, tr("the day was closed (with --dry-run: it would be)")},
+            {ExitFailure, tr("the closing was refused or failed: the day is fiscalized or was "
+                             "closed before (without --force), there is nothing to close "
+                             "(--cancel-if-empty), the waiter owns an open table or closed this "
+                             "day already, another closing is running, or a file error")},
             {ExitUsage, tr("wrong arguments: an unknown option or waiter, a bad date, no such "
                            "directory")},
-            {ExitOpenTables, tr("open tables stopped the closing (see --force)")},
+            {ExitOpenTables, tr("open tables stopped the closing (see --force); with --dry-run: "
+                                "they would")},
     };
     command.run = runTurnoverCommand;
     return command;

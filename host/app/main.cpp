@@ -1,4 +1,5 @@
 // veltrum-office [--data DIR] [--screenshot FILE.png] [--module FILE]
+// veltrum-office --help | --version
 //
 // The back office: opens the installation in DIR (default: the working
 // directory, which the installation's relative files are read from), loads
@@ -12,6 +13,7 @@
 #include "tofftreeitem.h"
 #include "toffwindow.h"
 #include "toffworkspace.h"
+#include "tversion.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -42,18 +44,19 @@ void selectFirstDocument(TOffWindow &window)
         window.selectItem(first);
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+struct Options
 {
-    TOffApplication app(argc, argv);
-    app.setApplicationName(QStringLiteral("veltrum-office"));
-    app.setOrganizationName(QStringLiteral("Veltrum"));
+    QCommandLineOption data;
+    QCommandLineOption screenshot;
+    QCommandLineOption moduleFile;
+};
 
-    QCommandLineParser parser;
+Options addOptions(QCommandLineParser &parser)
+{
     parser.setApplicationDescription(
             QCoreApplication::translate("veltrum-office", "The Veltrum back office."));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption data(
             QStringLiteral("data"),
             QCoreApplication::translate("veltrum-office", "The installation directory."),
@@ -68,6 +71,49 @@ int main(int argc, char **argv)
             QCoreApplication::translate("veltrum-office", "The module library to load."),
             QStringLiteral("FILE"));
     parser.addOptions({data, screenshot, moduleFile});
+    return {data, screenshot, moduleFile};
+}
+
+void setNames(QCoreApplication &app)
+{
+    app.setApplicationName(QStringLiteral("veltrum-office"));
+    app.setOrganizationName(QStringLiteral("Veltrum"));
+    app.setApplicationVersion(QString::fromLatin1(Basics::VersionText));
+}
+
+// --help and --version are answered without a window, so they work
+// without a display.
+bool asksForText(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "-h" || arg == "--help" || arg == "-?" || arg == "--help-all" || arg == "-v"
+            || arg == "--version")
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (asksForText(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        setNames(app);
+        QCommandLineParser parser;
+        addOptions(parser);
+        parser.process(app); // prints the text and ends the program
+        return 0;
+    }
+
+    TOffApplication app(argc, argv);
+    setNames(app);
+    QCommandLineParser parser;
+    const Options options = addOptions(parser);
+    const QCommandLineOption &data = options.data;
+    const QCommandLineOption &screenshot = options.screenshot;
+    const QCommandLineOption &moduleFile = options.moduleFile;
     parser.process(app);
 
     // Relative output names refer to where the program was started.

@@ -54,6 +54,10 @@ public:
     bool cancelTurnover() const { return getBool(QStringLiteral("cancelturnover")); }
     void setCancelTurnover(bool cancel) { setBool(QStringLiteral("cancelturnover"), cancel); }
 
+    // Bills moved by the run; set at its end.
+    int movedCount() const { return m_moved; }
+    void setMovedCount(int moved) { m_moved = moved; }
+
     // The clock of the run: the current time unless fixed (reproducible
     // runs and tests).
     QDateTime now() const;
@@ -63,6 +67,7 @@ private:
     Basics::TValue *m_waiter = nullptr;
     Basics::TValue *m_turnoverWaiter = nullptr;
     QDateTime m_clock;
+    int m_moved = 0;
 };
 
 } // namespace PosLib

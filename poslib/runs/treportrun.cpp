@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <memory>
@@ -30,6 +31,21 @@ QString tr(const char *text)
 }
 
 } // namespace
+
+bool isClosedDay(const QDate &day, const QString &root)
+{
+    return day.isValid()
+           && QFileInfo::exists(statistDayDir(day, root) + QStringLiteral("turnover.z"));
+}
+
+bool isFiscalRun(const TSumBatch &batch, const QDate &from, const QDate &to, const QString &root)
+{
+    if (!batch.fiscal() || !from.isValid() || (to.isValid() && to != from))
+        return false;
+    // a summary stored once stays what that day shows
+    return isClosedDay(from, root)
+           || QFileInfo::exists(TSummary::fiscalFileName(from, batch.id(), root));
+}
 
 QStringList TReportResult::displayLines() const
 {
@@ -155,26 +171,27 @@ TReportResult TReportRun::runBatch(const TReportRequest &request, int number)
     });
     auto *currencies = static_cast<TCurrencies *>(m_lists->get(QStringLiteral("currencies")));
     TSummary summary(&report, currencies, waiters, m_root);
+    // a fiscal run covers its one day, and its header says so
+    const bool fiscal = isFiscalRun(*batch, request.from, request.to, m_root);
     if (request.from.isValid())
-        summary.setRange(request.from, request.to);
-    summary.setFiscal(batch->fiscal());
+        summary.setRange(request.from, fiscal ? QDate() : request.to);
+    summary.setFiscal(fiscal);
     summary.setNow(request.now);
 
     const QStringList lines = batchReport(summary, report, *batch, titles(), request);
     if (report.isStopped())
         return {TReportResult::Cancelled, {}, batch->name()};
-    if (lines.isEmpty())
-        return {TReportResult::NoData, {}, batch->name()};
     return {TReportResult::Done, lines, batch->name()};
 }
 
 QStringList TReportRun::batchReport(TSummary &summary, TReport &report, const TSumBatch &batch,
                                     const QMap<int, QString> &titles, const TReportRequest &request)
 {
-    const QDate fiscalDay = request.from.isValid() ? request.from : summary.businessDate();
-    const QString fiscalFile = TSummary::fiscalFileName(fiscalDay, batch.id(), m_root);
-    // a fiscal summary is written once and from then on shown as written
-    if (batch.fiscal()) {
+    // a fiscal summary is written once and from then on shown as written;
+    // the current day and ranges are printed only, so that they never
+    // block or misstate a day's closing
+    const QString fiscalFile = TSummary::fiscalFileName(request.from, batch.id(), m_root);
+    if (summary.isFiscal()) {
         QFile stored(fiscalFile);
         if (stored.open(QIODevice::ReadOnly))
             return QString::fromUtf8(stored.readAll()).split(QLatin1Char('\n'));
@@ -203,13 +220,11 @@ QStringList TReportRun::batchReport(TSummary &summary, TReport &report, const TS
         sections << QString() << titles.value(id) << part
                  << QString(summary.pageWidth(), QLatin1Char('#'));
     }
-    if (sections.isEmpty())
-        return {};
     QStringList lines
             = summary.headerLines(summary.caption(QStringLiteral("batch"), tr("Batch report")));
     lines << sections;
 
-    if (batch.fiscal()) {
+    if (summary.isFiscal()) {
         reportsDir(m_root); // created when missing
         QSaveFile file(fiscalFile);
         if (file.open(QIODevice::WriteOnly)) {

@@ -31,6 +31,14 @@ struct TReportRequest
     QDateTime now; // the clock of the header; invalid: the current time
 };
 
+// True when the day was closed: its day directory holds a turnover journal.
+bool isClosedDay(const QDate &day, const QString &root);
+// A fiscal run: a fiscal batch over one closed day (a from date and no to
+// date other than the same day), or over a day whose fiscal summary file
+// it stored before. Only a fiscal run stores its fiscal summary file, and
+// reads it back from then on.
+bool isFiscalRun(const TSumBatch &batch, const QDate &from, const QDate &to, const QString &root);
+
 struct TReportResult
 {
     enum Status { Done, Cancelled, NoData, BatchNotFound, NotAvailable };

@@ -1,6 +1,8 @@
 #include "tturnoverflow.h"
 
+#include "tcounter.h"
 #include "terror.h"
+#include "tinstallation.h"
 #include "tlog.h"
 #include "tmessages.h"
 #include "tsettings.h"
@@ -9,6 +11,7 @@
 #include "turnoverdata.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 using namespace Basics;
 
@@ -56,7 +59,52 @@ QString failureText(int code)
     }
 }
 
+// The parameters of the run as the back office sets them.
+void fillData(TurnoverData &data, const TTurnoverRequest &request)
+{
+    data.setApplicationName(QStringLiteral("Office (Reports)"));
+    data.setTerminalId(officeNumber(request.root));
+    data.setTurnoverDate(request.date);
+    data.setWaiter(request.waiter);
+    data.setTurnoverWaiter(request.executingWaiter);
+    data.setDataPath(request.root);
+    data.setCancelTurnover(request.cancelIfEmpty);
+    data.setClock(request.now);
+}
+
+long dayZNumber(const QString &dayDirectory)
+{
+    try {
+        if (QFileInfo::exists(dayDirectory + QStringLiteral("zcount.dat")))
+            return TCounter(dayDirectory, QStringLiteral("zcount.dat")).get(QStringLiteral("z"));
+    } catch (const TError &e) {
+        logError(e.text(), "Library", "turnover");
+    }
+    return 0;
+}
+
 } // namespace
+
+QList<TOpenTable> TTurnoverCheck::openTables() const
+{
+    QList<TOpenTable> open;
+    for (const TOpenTable &table : tables) {
+        if (table.heldBy == 0)
+            open << table;
+    }
+    return open;
+}
+
+TTurnoverCheck checkTurnover(const TTurnoverRequest &request)
+{
+    TTurnoverCheck check;
+    check.fiscalized = !request.waiter && TSummary::hasFiscalFiles(request.date, request.root);
+    check.tables = openTables(request.root, request.waiter);
+    TurnoverData data;
+    fillData(data, request);
+    check.forecast = forecastTurnover(data);
+    return check;
+}
 
 bool hasOpenTables(const QString &root, TValue *waiter)
 {
@@ -83,18 +131,15 @@ TTurnoverOutcome runTurnover(const TTurnoverRequest &request, const TTurnoverCon
     }
 
     TurnoverData data;
-    data.setApplicationName(QStringLiteral("Office (Reports)"));
-    data.setTerminalId(officeNumber(request.root));
-    data.setTurnoverDate(request.date);
-    data.setWaiter(request.waiter);
-    data.setTurnoverWaiter(request.executingWaiter);
-    data.setDataPath(request.root);
-    data.setCancelTurnover(request.cancelIfEmpty);
-    data.setClock(request.now);
-
+    fillData(data, request);
     const int code = executeTurnover(data);
-    if (code != 0)
-        return outcome(TTurnoverOutcome::Failed, code, tr("Error"), failureText(code));
+    if (code != 0) {
+        TTurnoverOutcome failed
+                = outcome(TTurnoverOutcome::Failed, code, tr("Error"), failureText(code));
+        failed.zCounter = data.zCounter();
+        failed.moved = data.movedCount();
+        return failed;
+    }
 
     if (request.terminals) {
         try {
@@ -106,8 +151,14 @@ TTurnoverOutcome runTurnover(const TTurnoverRequest &request, const TTurnoverCon
                      "turnover");
         }
     }
-    return outcome(TTurnoverOutcome::Done, 0, tr("Success"),
-                   tr("Day turn over processed to\n%1").arg(request.date.toString(Qt::TextDate)));
+    TTurnoverOutcome done = outcome(
+            TTurnoverOutcome::Done, 0, tr("Success"),
+            tr("Day turn over processed to\n%1").arg(request.date.toString(Qt::TextDate)));
+    done.zCounter = data.zCounter();
+    done.moved = data.movedCount();
+    done.dayDirectory = statistDayDir(request.date, request.root);
+    done.dayZ = dayZNumber(done.dayDirectory);
+    return done;
 }
 
 } // namespace PosLib

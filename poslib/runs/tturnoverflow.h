@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tturnover.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -38,7 +40,25 @@ struct TTurnoverOutcome
     int code = 0;
     QString caption;
     QString text;
+    // What a run that took place did (also a failed one, as far as it got).
+    long zCounter = 0; // the Z counter the run used
+    long dayZ = 0; // the day's Z number
+    int moved = 0; // bills moved
+    QString dayDirectory; // "var/statist/tagDD.MM.YYYY/" under the root
 };
+
+// What a closing would meet, found without writing anything: the fiscal
+// check, the tables on the terminals and the run's own forecast.
+struct TTurnoverCheck
+{
+    bool fiscalized = false; // a whole-day closing of a day with fiscal summary files
+    QList<TOpenTable> tables; // open ones stop it; held ones are passed over
+    TTurnoverForecast forecast;
+
+    // The open tables that are not held by a terminal.
+    QList<TOpenTable> openTables() const;
+};
+TTurnoverCheck checkTurnover(const TTurnoverRequest &request);
 
 // Asked when tables are still open: true to go on.
 using TTurnoverConfirm = std::function<bool(const QString &caption, const QString &text)>;

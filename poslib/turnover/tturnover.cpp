@@ -9,6 +9,7 @@
 #include "tfilelock.h"
 #include "tinstallation.h"
 #include "tlog.h"
+#include "tround.h"
 #include "ttable.h"
 #include "ttablelist.h"
 #include "tuploadstatistics.h"
@@ -213,24 +214,33 @@ bool placeCopy(const QString &source, const QString &target, const QString &arch
     return true;
 }
 
+// Source and target of the move a killed run noted, absolute; empty when
+// there is none or the note was cut off before the copy began.
+QPair<QString, QString> notedMove(const QString &root)
+{
+    // read only: the lock directory is not made here
+    QFile file(installationDir(root, QStringLiteral("var/lock"), false)
+               + QLatin1String(IntentName));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    // two complete lines
+    if (lines.size() < 3 || lines.at(0).isEmpty() || lines.at(1).isEmpty())
+        return {};
+    const QDir base(root.isEmpty() ? QStringLiteral(".") : root);
+    return {base.filePath(lines.at(0)), base.filePath(lines.at(1))};
+}
+
 // Finishes a move that a killed run left half done: a copy that reached
 // its final name means the bill is in the day directory, so its source
 // goes; otherwise the source stays and this run moves it.
 void completeInterruptedMove(const QString &root)
 {
     const QString intent = lockDir(root) + QLatin1String(IntentName);
-    QFile file(intent);
-    if (!file.exists())
+    if (!QFileInfo::exists(intent))
         return;
-    QStringList lines;
-    if (file.open(QIODevice::ReadOnly))
-        lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-    file.close();
-    // Two complete lines; anything less was cut off before the copy began.
-    if (lines.size() >= 3 && !lines.at(0).isEmpty() && !lines.at(1).isEmpty()) {
-        const QDir base(root.isEmpty() ? QStringLiteral(".") : root);
-        const QString source = base.filePath(lines.at(0));
-        const QString target = base.filePath(lines.at(1));
+    const auto [source, target] = notedMove(root);
+    if (!source.isEmpty()) {
         removeIfThere(QFileInfo(target).path() + QLatin1Char('/') + QLatin1String(CopyName));
         if (QFileInfo::exists(target) && QFileInfo::exists(source)) {
             // a terminal may have rewritten the bill since it was copied:
@@ -244,7 +254,7 @@ void completeInterruptedMove(const QString &root)
             }
             deleteFile(source);
             logTurnover(TLog::Warning, QStringLiteral("Completed the interrupted move of %1 to %2")
-                                               .arg(lines.at(0), lines.at(1)));
+                                               .arg(source, target));
         }
     }
     deleteFile(intent);
@@ -381,6 +391,7 @@ int run(TurnoverData &data, TTurnoverLock &lock)
         TCounter(dayDir, QStringLiteral("zcount.dat")).set(QStringLiteral("z"), z);
     }
 
+    data.setMovedCount(moved);
     appendJournal(journal, turnoverJournalLine(data, moved));
 
     // a waiter run leaves the day open for others: its summary is rebuilt
@@ -473,6 +484,12 @@ QString turnoverJournalLine(const TurnoverData &data, int moved)
     return line + QStringLiteral("\r\n");
 }
 
+bool isWholeDayRun(const QString &journalLine)
+{
+    const QString counts = journalLine.section(QLatin1Char(':'), 1, 1);
+    return counts.contains(QLatin1Char(';')) && counts.section(QLatin1Char(';'), 1, 1).isEmpty();
+}
+
 bool journalHasWaiterRun(const QString &journalPath, long waiter)
 {
     QFile file(journalPath);
@@ -511,6 +528,152 @@ int executeTurnover(TurnoverData &data)
         logTurnover(TLog::Error, e.text());
         return TurnoverAlreadyDone;
     }
+}
+
+} // namespace PosLib
+
+namespace PosLib {
+
+namespace {
+
+// True when another process holds a lock on "turnover.lck" that would
+// keep a run from taking it. Only asks: a file that is not there is free,
+// and nothing is locked or written.
+bool lockIsBusy(const QString &root)
+{
+    const QByteArray path
+            = QFile::encodeName(installationDir(root, QStringLiteral("var/lock"), false)
+                                + QStringLiteral("turnover.lck"));
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct flock probe = {};
+    probe.l_type = F_WRLCK;
+    probe.l_whence = SEEK_SET;
+#ifdef F_OFD_GETLK
+    const int command = F_OFD_GETLK;
+#else
+    const int command = F_GETLK;
+#endif
+    const bool busy = ::fcntl(fd, command, &probe) != 0 || probe.l_type != F_UNLCK;
+    ::close(fd);
+    return busy;
+}
+
+QStringList journalLines(const QString &path)
+{
+    QFile file(path);
+    QStringList lines;
+    if (!file.open(QIODevice::ReadOnly))
+        return lines;
+    while (!file.atEnd()) {
+        const QString line = QString::fromLocal8Bit(file.readLine()).trimmed();
+        if (!line.isEmpty())
+            lines << line;
+    }
+    return lines;
+}
+
+} // namespace
+
+TTurnoverForecast forecastTurnover(const TurnoverData &data)
+{
+    TTurnoverForecast forecast;
+    const QString root = data.dataPath();
+    const QDate day = data.turnoverDate();
+    TValue *waiter = data.waiter();
+    forecast.dayDirectory = statistDayDir(day, root);
+    forecast.journal = journalLines(forecast.dayDirectory + QStringLiteral("turnover.z"));
+
+    // the counters the run would draw, also when it would be refused
+    const QString counters = root.isEmpty() ? QStringLiteral("./") : root;
+    forecast.zCounter = QFileInfo::exists(counters + QStringLiteral("counter.dat"))
+                                ? TCounter(counters, QStringLiteral("counter.dat"))
+                                          .get(QStringLiteral("zcounter"))
+                                : 1;
+    const QString dayCounter = forecast.dayDirectory + QStringLiteral("zcount.dat");
+    forecast.drawsDayZ = !QFileInfo::exists(dayCounter);
+    const QString statist = statistDir(root);
+    if (!forecast.drawsDayZ)
+        forecast.dayZ = TCounter(forecast.dayDirectory, QStringLiteral("zcount.dat"))
+                                .get(QStringLiteral("z"));
+    else if (QFileInfo::exists(statist + QStringLiteral("zcount.dat")))
+        forecast.dayZ = TCounter(statist, QStringLiteral("zcount.dat")).get(QStringLiteral("z"));
+    else
+        forecast.dayZ = 1;
+
+    if (lockIsBusy(root)) {
+        forecast.lockBusy = true;
+        forecast.result = TurnoverAlreadyDone;
+        return forecast;
+    }
+    if (waiter) {
+        if (QFileInfo::exists(installationDir(root, QStringLiteral("var/tables"), false))
+            && hasOpenTable(root, waiter, TTable::ShowOwn)) {
+            forecast.result = TurnoverOpenTables;
+            return forecast;
+        }
+        if (journalHasWaiterRun(forecast.dayDirectory + QStringLiteral("turnover.z"),
+                                waiter->id())) {
+            forecast.result = TurnoverAlreadyDone;
+            return forecast;
+        }
+    }
+
+    // a killed run's copy that reached the day: the run drops its source
+    QString completed;
+    const auto [source, target] = notedMove(root);
+    if (!source.isEmpty() && QFileInfo::exists(source)) {
+        forecast.pendingMove = QFileInfo(source).fileName();
+        if (QFileInfo::exists(target))
+            completed = forecast.pendingMove;
+    }
+
+    const QString archives = installationDir(root, QStringLiteral("var/archives"), false);
+    QList<QPair<long, QString>> files = archiveFiles(archives);
+    files.removeIf([&](const auto &file) { return file.second == completed; });
+    if (files.isEmpty() && data.cancelTurnover()) {
+        forecast.result = TurnoverNothingToMove;
+        return forecast;
+    }
+    for (const auto &file : files) {
+        TTable table(file.first, waiter, root);
+        try {
+            table.load(table.filePath(), false, 0);
+        } catch (const TError &) {
+            continue; // the run cannot stamp it either
+        }
+        if (table.state() != TTable::Open)
+            continue;
+        if (waiter && table.create().waiter() != waiter->id())
+            continue;
+        forecast.bills << file.second;
+        // a paid bill's open amount is 0: its total is the highest it reached
+        forecast.amount += roundHalfUp(table.maxAmount());
+    }
+
+    return forecast;
+}
+
+QList<TOpenTable> openTables(const QString &root, TValue *owner)
+{
+    QList<TOpenTable> tables;
+    if (!QFileInfo::exists(installationDir(root, QStringLiteral("var/tables"), false)))
+        return tables;
+    std::unique_ptr<TTableList> list(activeTables(root));
+    TTableIterator it(list.get(), false, 0, owner, root);
+    it.setReleasePassed(true);
+    it.setIncludeHeld(true);
+    for (TTable *table = it.first(); table; table = it.next()) {
+        TOpenTable open;
+        open.table = table->table();
+        open.party = table->party();
+        open.waiter = table->create().waiter();
+        open.waiterName = table->create().waiterName();
+        open.heldBy = table->state() == TTable::Locked ? std::max(1, table->heldBy()) : 0;
+        tables << open;
+    }
+    return tables;
 }
 
 } // namespace PosLib

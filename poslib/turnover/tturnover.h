@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -36,6 +38,38 @@ enum TurnoverResult {
 // no bill is lost or counted twice.
 int executeTurnover(TurnoverData &data);
 
+// What a run of `data` would do, found without writing anything: the
+// same checks in the same order, the bills it would move, the counters it
+// would draw.
+struct TTurnoverForecast
+{
+    int result = TurnoverDone; // the code the run would return: 0, 9, 20009 or 20010
+    bool lockBusy = false; // another closing holds "turnover.lck" (20010)
+    QString dayDirectory; // "var/statist/tagDD.MM.YYYY/" under the root
+    QStringList journal; // the day's journal lines so far
+    QStringList bills; // the "a*" files of "var/archives" the run would move, in order
+    qint64 amount = 0; // their totals ("maxamount") together, in cents
+    QString pendingMove; // the bill whose interrupted move the run completes first
+    long zCounter = 0; // the Z counter the run would use
+    long dayZ = 0; // the day's Z number: kept, or drawn by this run
+    bool drawsDayZ = false; // the day has no Z number yet
+};
+TTurnoverForecast forecastTurnover(const TurnoverData &data);
+
+// A table on the terminals, as the closing names it.
+struct TOpenTable
+{
+    long table = 0;
+    int party = 0;
+    int waiter = 0;
+    QString waiterName;
+    int heldBy = 0; // the terminal that holds it, 0 for none
+};
+// The tables of "var/tables" that load open for `owner` without a
+// visibility filter, and those held by a terminal (which the closing
+// passes over). Headers only; throws the file errors.
+QList<TOpenTable> openTables(const QString &root, Basics::TValue *owner);
+
 // True when a table on the terminals (not held by one) loads open for
 // `owner` with the visibility bits of TTable::load(); headers only.
 // Throws the file errors.
@@ -49,6 +83,8 @@ long nextDayArchiveNumber(const QString &dir);
 
 // The journal line of a run that moved `moved` tables, with "\r\n".
 QString turnoverJournalLine(const TurnoverData &data, int moved);
+// True when the journal line is that of a whole-day run (no waiter).
+bool isWholeDayRun(const QString &journalLine);
 // True when a line of the journal names `waiter` as the waiter of a
 // waiter run.
 bool journalHasWaiterRun(const QString &journalPath, long waiter);

@@ -2,6 +2,9 @@
 #include "veltrumprocess.h"
 
 #include <QDir>
+#include <QDomDocument>
+#include <QProcess>
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -168,5 +171,54 @@ TEST(VeltrumStrict, FailuresShowNoSourcePositions)
         EXPECT_FALSE(r.err.isEmpty()) << args.join(' ');
         EXPECT_FALSE(r.err.contains(QStringLiteral(".cpp"))) << r.err;
         EXPECT_FALSE(r.err.contains(QStringLiteral("line "))) << r.err;
+    }
+}
+
+TEST(VeltrumDat, AnyFileNameGivesWellFormedXmlThatReadsBack)
+{
+    TestDir dir;
+    for (const QString &name : {QStringLiteral("2026-12-01.dat"), QStringLiteral("my list.dat"),
+                                QStringLiteral("xmlthings.dat")}) {
+        const QString file = dir.copyData(QStringLiteral("waiters.dat"), name);
+        const Outcome xml = veltrum({QStringLiteral("dat"), QStringLiteral("to-xml"), file});
+        ASSERT_EQ(0, xml.code) << xml.err;
+        QDomDocument doc;
+        ASSERT_TRUE(bool(doc.setContent(xml.out))) << name << xml.out.left(200);
+        EXPECT_EQ(3, doc.documentElement().childNodes().count()) << name;
+
+        dir.write(QStringLiteral("in.xml"), xml.out.toUtf8());
+        const QString copy = dir.file(QStringLiteral("copy/") + name);
+        const Outcome back = veltrum({QStringLiteral("dat"), QStringLiteral("from-xml"),
+                                      dir.file(QStringLiteral("in.xml")), copy});
+        ASSERT_EQ(0, back.code) << back.err;
+        EXPECT_EQ(xml.out, veltrum({QStringLiteral("dat"), QStringLiteral("to-xml"), copy}).out);
+    }
+    const auto root = [&](const QString &name) {
+        QDomDocument doc;
+        doc.setContent(
+                veltrum({QStringLiteral("dat"), QStringLiteral("to-xml"), dir.file(name)}).out);
+        return doc.documentElement().tagName();
+    };
+    EXPECT_EQ(QStringLiteral("_2026-12-01"), root(QStringLiteral("2026-12-01.dat")));
+    EXPECT_EQ(QStringLiteral("my_list"), root(QStringLiteral("my list.dat")));
+    EXPECT_EQ(QStringLiteral("_xmlthings"), root(QStringLiteral("xmlthings.dat")));
+}
+
+TEST(VeltrumOffice, HelpAndVersionNeedNoDisplay)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QLatin1String(name));
+    for (const QString &option : {QStringLiteral("--help"), QStringLiteral("--version")}) {
+        QProcess office;
+        office.setProcessEnvironment(env);
+        office.start(binPath(QStringLiteral("veltrum-office")), {option});
+        ASSERT_TRUE(office.waitForFinished(60000)) << option;
+        EXPECT_EQ(QProcess::NormalExit, office.exitStatus()) << option;
+        EXPECT_EQ(0, office.exitCode()) << option;
+        const QString text = QString::fromUtf8(office.readAllStandardOutput());
+        EXPECT_TRUE(text.contains(option == QLatin1String("--help") ? QStringLiteral("--data")
+                                                                    : QStringLiteral("V4.1")))
+                << option << text;
     }
 }

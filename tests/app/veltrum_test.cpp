@@ -116,8 +116,10 @@ TEST(VeltrumReport, EveryKindAndBatchRunsOverTheDemo)
             EXPECT_FALSE(r.out.isEmpty()) << kind;
         }
     }
-    // every batch of the demo, over the current day and over the closed days;
-    // a fiscal batch writes its summary once and shows that file from then on
+    // every batch of the demo, over the current day, the closed days and one
+    // closed day; a fiscal batch over one closed day writes its summary once
+    // and shows that file from then on, the other runs store nothing
+    const QStringList oneDay = {QStringLiteral("--from"), QStringLiteral("2026-12-02")};
     PosLib::TSumBatches batches;
     ASSERT_EQ(0, batches.load(root.toLocal8Bit().constData()));
     ASSERT_FALSE(batches.isEmpty());
@@ -125,7 +127,7 @@ TEST(VeltrumReport, EveryKindAndBatchRunsOverTheDemo)
     for (int id : batches.ids()) {
         const bool isFiscal = batches.batch(id)->fiscal();
         fiscal += isFiscal ? 1 : 0;
-        for (const QStringList &range : {QStringList(), closedDays}) {
+        for (const QStringList &range : {QStringList(), closedDays, oneDay}) {
             const QString file = PosLib::TSummary::fiscalFileName(
                     range.isEmpty() ? QDate(2026, 12, 5) : QDate(2026, 12, 2), id, root);
             EXPECT_FALSE(QFileInfo::exists(file)) << id;
@@ -137,10 +139,14 @@ TEST(VeltrumReport, EveryKindAndBatchRunsOverTheDemo)
             EXPECT_TRUE(first.out.startsWith(batches.batch(id)->name() + QLatin1Char('\n')))
                     << id << first.out.left(40).toStdString();
             EXPECT_TRUE(first.out.contains(QStringLiteral("\nBatch report\n"))) << id;
-            if (!isFiscal) {
-                EXPECT_FALSE(QFileInfo::exists(file)) << id;
+            if (!isFiscal || range != oneDay) {
+                const QStringList stored
+                        = QDir(root + QStringLiteral("/var/reports"))
+                                  .entryList({QStringLiteral("*.%1.fiscal").arg(id)});
+                EXPECT_TRUE(stored.isEmpty()) << id << stored.join(' ');
                 continue;
             }
+            EXPECT_TRUE(first.out.contains(QStringLiteral("\nFiscal Summary "))) << id;
             QFile stored(file);
             ASSERT_TRUE(stored.open(QIODevice::ReadOnly)) << id;
             const QByteArray bytes = stored.readAll();
@@ -204,7 +210,10 @@ TEST(VeltrumTurnover, ExitCodesAndTexts)
     QDir(root + QStringLiteral("/var/activetables")).removeRecursively();
     Outcome r = veltrum(turnover);
     EXPECT_EQ(3, r.code);
-    EXPECT_EQ(QStringLiteral("There still are open tables! Do you want to continue?\n"), r.err);
+    EXPECT_TRUE(r.err.startsWith(QStringLiteral("veltrum: turnover: there still are open tables; "
+                                                "close them on the terminals, or add --force")))
+            << r.err;
+    EXPECT_TRUE(r.err.contains(QStringLiteral("\n  table "))) << r.err;
     EXPECT_EQ(paidBefore, paid());
 
     // a waiter run of the creator of an open table
@@ -220,24 +229,47 @@ TEST(VeltrumTurnover, ExitCodesAndTexts)
               + QStringList({QStringLiteral("--waiter"), owner, QStringLiteral("--force")});
     r = veltrum(ownersRun);
     EXPECT_EQ(1, r.code);
-    EXPECT_EQ(QStringLiteral("Could not execute turn over!\nYou are owner of open tables.\n"),
+    EXPECT_EQ(QStringLiteral("veltrum: turnover: Waiter %1 still owns an open table; the closing "
+                             "of their tables was refused\n")
+                      .arg(owner),
               r.err);
 
-    const QString done = QStringLiteral("Day turn over processed to\n%1\n")
-                                 .arg(QDate(2026, 12, 5).toString(Qt::TextDate));
+    const QString dayDir = root + QStringLiteral("/var/statist/tag05.12.2026/");
     QDir(root + QStringLiteral("/var/tables")).removeRecursively();
     r = veltrum(ownersRun);
     EXPECT_EQ(0, r.code) << r.err.toStdString();
-    EXPECT_EQ(done, r.out);
+    EXPECT_TRUE(r.out.startsWith(QStringLiteral("Closed 2026-12-05: "))) << r.out;
+    EXPECT_TRUE(r.out.contains(dayDir)) << r.out;
     r = veltrum(ownersRun);
     EXPECT_EQ(1, r.code);
-    EXPECT_EQ(QStringLiteral("Could not execute turn over!\nYou already finalized this day.\n"),
+    EXPECT_EQ(QStringLiteral("veltrum: turnover: Waiter %1 closed 2026-12-05 already\n").arg(owner),
               r.err);
 
+    // the waiter's closing leaves the day open for the whole-day closing
     r = veltrum(turnover);
     EXPECT_EQ(0, r.code) << r.err.toStdString();
-    EXPECT_EQ(done, r.out);
+    EXPECT_TRUE(r.out.startsWith(QStringLiteral("Closed 2026-12-05: "))) << r.out;
     EXPECT_EQ(0, paid());
+
+    // closing the closed day again takes --force, and says it uses a Z number
+    const QByteArray journalBefore
+            = dir.read(QStringLiteral("inst/var/statist/tag05.12.2026/turnover.z"));
+    r = veltrum(turnover);
+    EXPECT_EQ(1, r.code);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("2026-12-05 was closed already; closing it again "
+                                              "uses Z counter ")))
+            << r.err;
+    EXPECT_EQ(journalBefore, dir.read(QStringLiteral("inst/var/statist/tag05.12.2026/turnover.z")));
+    r = veltrum(turnover + QStringList(QStringLiteral("--force")));
+    EXPECT_EQ(0, r.code) << r.err;
+    EXPECT_TRUE(r.err.contains(QStringLiteral("closing 2026-12-05 again; Z counter "))) << r.err;
+    EXPECT_TRUE(r.out.startsWith(QStringLiteral("Closed 2026-12-05: 0 bills moved"))) << r.out;
+    r = veltrum(turnover
+                + QStringList({QStringLiteral("--force"), QStringLiteral("--cancel-if-empty")}));
+    EXPECT_EQ(1, r.code);
+    EXPECT_EQ(QStringLiteral("veltrum: turnover: Nothing to close for 2026-12-05: var/archives "
+                             "holds no paid table (--cancel-if-empty)\n"),
+              r.err);
 
     // a journal that cannot be written fails the run inside
     const QString journal = root + QStringLiteral("/var/statist/tag05.12.2026/turnover.z");
@@ -245,12 +277,14 @@ TEST(VeltrumTurnover, ExitCodesAndTexts)
     ASSERT_TRUE(QDir().mkpath(journal));
     r = veltrum(turnover);
     EXPECT_EQ(1, r.code);
-    EXPECT_EQ(QStringLiteral("Could not execute turn over: 304\n"), r.err);
+    EXPECT_EQ(QStringLiteral("veltrum: turnover: The closing of 2026-12-05 failed inside; what "
+                             "was moved stays moved, and the log names the cause\n"),
+              r.err);
 
     dir.write(QStringLiteral("inst/var/reports/20261205.1.fiscal"), "report");
     r = veltrum(turnover);
     EXPECT_EQ(1, r.code);
-    EXPECT_EQ(QStringLiteral("This day is already fiscalized!\n"), r.err);
+    EXPECT_EQ(QStringLiteral("veltrum: turnover: This day is already fiscalized!\n"), r.err);
 
     for (const QStringList &bad :
          {QStringList({QStringLiteral("turnover"), QStringLiteral("--data"), root}),

@@ -42,19 +42,25 @@ protected:
         add(7, "7;10;4", false);
         add(8, "7;;10", false);
         add(9, "7", true);
+        add(10, "1", false); // no section the writer knows
         batches.save(dir.path().toLocal8Bit().constData());
     }
 
-    TReportResult run(int kind, const QDate &from = QDate())
+    TReportResult run(int kind, const QDate &from = QDate(), const QDate &to = QDate())
     {
         TWorkspaceLists lists(dir.path());
         TReportRun runner(&lists, dir.path());
         TReportRequest request;
         request.kind = kind;
         request.from = from;
-        request.to = from;
+        request.to = to.isValid() ? to : from;
         request.now = QDateTime(Today, QTime(22, 0));
         return runner.run(request);
+    }
+
+    QStringList storedSummaries() const
+    {
+        return QDir(dir.path() + QStringLiteral("var/reports")).entryList(QDir::Files);
     }
 
     static int indexOf(const QStringList &lines, const QString &line)
@@ -113,4 +119,28 @@ TEST_F(BatchRun, FiscalBatchWritesItsFileOnceAndShowsItAfterwards)
     QDir(dir.path() + QStringLiteral("var/summary")).removeRecursively();
     QDir(dir.path() + QStringLiteral("var/statist")).removeRecursively();
     EXPECT_EQ(first.lines, run(109, day).lines);
+}
+
+TEST_F(BatchRun, OnlyAFiscalRunOverOneClosedDayStoresItsSummary)
+{
+    const QDate closed = Today.addDays(-1);
+    EXPECT_EQ(TReportResult::Done, run(109).status);
+    EXPECT_EQ(TReportResult::Done, run(109, closed.addDays(-1), closed).status);
+    // a day without a closing is no fiscal day yet
+    EXPECT_EQ(TReportResult::Done, run(109, Today).status);
+    EXPECT_TRUE(storedSummaries().isEmpty()) << storedSummaries().join(' ').toStdString();
+    EXPECT_FALSE(TSummary::hasFiscalFiles(Today, dir.path()));
+
+    const TReportResult fiscal = run(109, closed);
+    EXPECT_TRUE(fiscal.lines.filter(QStringLiteral("Fiscal Summary ")).size() == 1);
+    EXPECT_EQ(QStringList(QStringLiteral("20261204.9.fiscal")), storedSummaries());
+}
+
+TEST_F(BatchRun, ABatchWithoutSectionsStillPrintsItsHeader)
+{
+    const TReportResult r = run(110, Today.addDays(-1));
+    ASSERT_EQ(TReportResult::Done, r.status);
+    EXPECT_EQ(QStringLiteral("Batch 10"), r.displayLines().value(0));
+    EXPECT_TRUE(r.lines.contains(QStringLiteral("Batch report")));
+    EXPECT_TRUE(r.lines.filter(QStringLiteral("Printed ")).size() == 1);
 }
