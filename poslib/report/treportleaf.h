@@ -13,17 +13,24 @@ namespace PosLib {
 class TTable;
 class TTableEntry;
 
-// A keyed record of a report plus two running sums, count and amount,
-// mirrored into the record as "count" and "amount" after every change.
-class TReportLeaf : public Basics::TValue
+// A keyed record of a report plus two running sums, count and amount, and
+// named sums ("tip", "guests", ...). The sums are kept as numbers while
+// entries are added (a report adds millions of entries but reads each leaf a
+// few times) and written into the record as "count", "amount" and their names
+// whenever it is read. The record is a protected base: every way to read it
+// (the getters here, fields(), record()) brings it up to date first, so no
+// reader ever sees a stale sum.
+class TReportLeaf : protected Basics::TValue
 {
 public:
+    using Fields = Basics::TValue::Fields;
+
     TReportLeaf();
     ~TReportLeaf() override;
 
     double count() const { return m_count; }
     double amount() const { return m_amount; }
-    // Adds to the running sums and writes them into the record.
+    // Adds to the running sums.
     void add(double count, double amount);
     // A named long sum of the record, e.g. "tip".
     qint64 sum(const QString &key) const;
@@ -34,50 +41,52 @@ public:
     // first entry that creates a leaf).
     void copyFields(const Basics::TValue &from, std::initializer_list<const char *> keys);
 
-    // The record with "count" and "amount" brought up to date. The sums
-    // are written into the record only when it is read: a report adds
-    // millions of entries but reads each leaf a few times.
-    const Fields &fields() const
-    {
-        syncSums();
-        return Basics::TValue::fields();
-    }
-    Basics::TValueField get(const QString &name,
-                            const Basics::TValueField &def = Basics::TValueField()) const
-    {
-        syncSums();
-        return Basics::TValue::get(name, def);
-    }
-    QString getString(const QString &name, const QString &def = QString()) const
-    {
-        syncSums();
-        return Basics::TValue::getString(name, def);
-    }
-    qint64 getLong(const QString &name, qint64 def = 0) const
-    {
-        syncSums();
-        return Basics::TValue::getLong(name, def);
-    }
-    int getInt(const QString &name, int def = 0) const
-    {
-        syncSums();
-        return Basics::TValue::getInt(name, def);
-    }
-    bool has(const QString &name) const
-    {
-        syncSums();
-        return Basics::TValue::has(name);
-    }
-    double getDouble(const QString &name, double def = 0.0) const
-    {
-        syncSums();
-        return Basics::TValue::getDouble(name, def);
-    }
+    // The record, current at the moment of the call (read it again after
+    // adding more).
     const Basics::TValue &record() const
     {
         syncSums();
         return *this;
     }
+    const Fields &fields() const { return record().fields(); }
+    bool has(const QString &name) const { return record().has(name); }
+    Basics::TValueField get(const QString &name,
+                            const Basics::TValueField &def = Basics::TValueField()) const
+    {
+        return record().get(name, def);
+    }
+    QString getString(const QString &name, const QString &def = QString()) const
+    {
+        return record().getString(name, def);
+    }
+    int getInt(const QString &name, int def = 0) const { return record().getInt(name, def); }
+    qint64 getLong(const QString &name, qint64 def = 0) const
+    {
+        return record().getLong(name, def);
+    }
+    double getDouble(const QString &name, double def = 0.0) const
+    {
+        return record().getDouble(name, def);
+    }
+    bool getBool(const QString &name, bool def = false) const
+    {
+        return record().getBool(name, def);
+    }
+    QDate getDate(const QString &name) const { return record().getDate(name); }
+    QTime getTime(const QString &name) const { return record().getTime(name); }
+    QString name() const { return record().name(); }
+
+    // Plain fields beside the sums.
+    using Basics::TValue::id;
+    using Basics::TValue::set;
+    using Basics::TValue::setBool;
+    using Basics::TValue::setDate;
+    using Basics::TValue::setDouble;
+    using Basics::TValue::setId;
+    using Basics::TValue::setInt;
+    using Basics::TValue::setName;
+    using Basics::TValue::setString;
+    using Basics::TValue::setTime;
 
     // One ";"-separated line: "partcount", this record's values, then
     // `record`'s values (these win); columns not yet in `columns` are
@@ -86,6 +95,7 @@ public:
                              QStringList &columns) const;
 
 protected:
+    // Writes the sums into the record, once per change.
     void syncSums() const;
     void touch() { m_synced = false; }
 
