@@ -648,6 +648,14 @@ private:
     TTableEntry *order(int plu, double count, int at, int round);
     void header(long archive, long bill);
     void rounds();
+    QVector<int> roundTimes();
+    void changeTable(int at);
+    QMap<int, double> roundItems(int round, int rounds);
+    TTableEntry *bookItems(const QMap<int, double> &items, int at, int round, int &offset);
+    void addToppings(TTableEntry *pizza);
+    void bookMenu(int at, int round, int &offset);
+    void voidOne(const TTableEntry *cola, int at, int round);
+    void splitOne();
     void cashDrawer();
     void nulled();
     void splitTarget();
@@ -806,13 +814,46 @@ void TTableMaker::header(long archive, long bill)
 // three rounds, with whatever the table's features add to them.
 void TTableMaker::rounds()
 {
+    const Plan &p = m_plan;
+    const QVector<int> times = roundTimes();
+    const int changeAt = p.start + std::min(10 * Minute, (p.end - p.start) / 5);
+    bool changed = false;
+    for (int round = 1; round <= times.size(); ++round) {
+        const int at = times.at(round - 1);
+        if (p.has(FChange) && !changed && at > changeAt) {
+            changeTable(changeAt);
+            changed = true;
+        }
+        int offset = 0;
+        TTableEntry *voidable = bookItems(roundItems(round, int(times.size())), at, round, offset);
+        if (round == 1 && p.has(FMenu))
+            bookMenu(at + offset, round, offset);
+        if (p.has(FFraction) && (round == 2 || times.size() == 1) && p.area != Takeaway) {
+            // 0.25 l of a 21.90 litre price is 547.5, booked as 548
+            const double quarters[] = {0.25, 0.5, 0.75};
+            order(802, m_random.pick(quarters), at + offset, round);
+            offset += 5;
+        }
+        if (round == 2 && p.has(FControl))
+            order(1301, 1, at - Minute, round);
+        if (voidable)
+            voidOne(voidable, at, round);
+        ++m_rounds;
+    }
+    if (p.has(FChange) && !changed)
+        changeTable(changeAt);
+    if (p.has(FControl) && times.size() < 2)
+        order(1301, 1, times.first() + Minute, 1);
+    if (p.has(FSplit) && !p.open)
+        splitOne();
+}
+
+// When each round is booked; an open table has booked only its past rounds.
+QVector<int> TTableMaker::roundTimes()
+{
     TRandom &r = m_random;
     const Plan &p = m_plan;
     const int duration = p.end - p.start;
-    const int guests = std::max(1, p.guests);
-    const bool seated = p.area == Restaurant || p.area == Terrace;
-
-    // when each round is booked; an open table has booked only its past rounds
     QVector<int> times;
     times << p.start + r.range(3, 6) * Minute;
     if (p.area == Takeaway) {
@@ -831,194 +872,205 @@ void TTableMaker::rounds()
         while (times.size() > 1 && times.last() > Now - 2 * Minute)
             times.removeLast();
     }
-    const int changeAt = p.start + std::min(10 * Minute, duration / 5);
-    bool changed = false;
-    auto change = [&]() {
-        // the party moved over from another table and waiter
-        TTableEntry *c = entry(EntryChange, changeAt);
-        c->setInt(QStringLiteral("fromtable"), p.fromTable);
-        c->setInt(QStringLiteral("fromparty"), 1);
-        c->setInt(QStringLiteral("fromwaiter"), p.waiter);
-        c->setInt(QStringLiteral("totable"), p.table);
-        c->setInt(QStringLiteral("toparty"), p.party);
-        c->setInt(QStringLiteral("towaiter"), p.toWaiter);
-        m_waiter = p.toWaiter;
-        changed = true;
-    };
+    return times;
+}
 
-    for (int round = 1; round <= times.size(); ++round) {
-        const int at = times.at(round - 1);
-        if (p.has(FChange) && !changed && at > changeAt)
-            change();
+// The party moved over from another table and waiter.
+void TTableMaker::changeTable(int at)
+{
+    const Plan &p = m_plan;
+    TTableEntry *c = entry(EntryChange, at);
+    c->setInt(QStringLiteral("fromtable"), p.fromTable);
+    c->setInt(QStringLiteral("fromparty"), 1);
+    c->setInt(QStringLiteral("fromwaiter"), p.waiter);
+    c->setInt(QStringLiteral("totable"), p.table);
+    c->setInt(QStringLiteral("toparty"), p.party);
+    c->setInt(QStringLiteral("towaiter"), p.toWaiter);
+    m_waiter = p.toWaiter;
+}
 
-        QMap<int, double> items; // plu -> count, booked as one line each
-        const bool last = round == times.size();
-        if (p.area == Takeaway) {
-            const int pizzas = r.range(1, 3);
-            for (int i = 0; i < pizzas; ++i)
-                items[r.chance(80) ? r.pick(Pizzas) : 302] += 1;
-            const int drinks = r.range(p.has(FOrderTax) ? 1 : 0, 2);
-            for (int i = 0; i < drinks; ++i)
-                items[p.has(FOrderTax) && i == 0 ? 602 : r.pick(TakeawayDrinks)] += 1;
-        } else if (p.area == Bar) {
-            const int drinks = r.range(1, guests + 1);
-            for (int i = 0; i < drinks; ++i)
-                items[r.pick(BarDrinks)] += 1;
-            if (r.chance(15))
-                items[201] += 1;
-        } else if (round == 1) {
-            const int menus = p.has(FMenu) ? std::max(1, guests / 2) : 0;
-            for (int g = 0; g < guests; ++g) {
-                items[r.pick(TableDrinks)] += 1;
-                if (g < menus)
-                    continue;
-                if (r.chance(30))
-                    items[r.pick(Starters)] += 1;
-                items[r.pick(MainDishes)] += 1;
-            }
-        } else if (!last || times.size() == 2) {
-            const int drinks = std::max(1, guests / 2);
-            for (int g = 0; g < drinks; ++g)
-                items[r.pick(TableDrinks)] += 1;
-        } else {
-            for (int g = 0; g < guests; ++g) {
-                if (r.chance(40))
-                    items[r.pick(Desserts)] += 1;
-                if (r.chance(60))
-                    items[r.pick(Coffees)] += 1;
-            }
+// What a round orders, plu -> count (each booked as one line): the area's
+// usual orders, then what the table's features add in the first round.
+QMap<int, double> TTableMaker::roundItems(int round, int rounds)
+{
+    TRandom &r = m_random;
+    const Plan &p = m_plan;
+    const int guests = std::max(1, p.guests);
+    QMap<int, double> items;
+    const bool last = round == rounds;
+    if (p.area == Takeaway) {
+        const int pizzas = r.range(1, 3);
+        for (int i = 0; i < pizzas; ++i)
+            items[r.chance(80) ? r.pick(Pizzas) : 302] += 1;
+        const int drinks = r.range(p.has(FOrderTax) ? 1 : 0, 2);
+        for (int i = 0; i < drinks; ++i)
+            items[p.has(FOrderTax) && i == 0 ? 602 : r.pick(TakeawayDrinks)] += 1;
+    } else if (p.area == Bar) {
+        const int drinks = r.range(1, guests + 1);
+        for (int i = 0; i < drinks; ++i)
+            items[r.pick(BarDrinks)] += 1;
+        if (r.chance(15))
+            items[201] += 1;
+    } else if (round == 1) {
+        const int menus = p.has(FMenu) ? std::max(1, guests / 2) : 0;
+        for (int g = 0; g < guests; ++g) {
+            items[r.pick(TableDrinks)] += 1;
+            if (g < menus)
+                continue;
+            if (r.chance(30))
+                items[r.pick(Starters)] += 1;
+            items[r.pick(MainDishes)] += 1;
         }
-        if (round == 1 && p.has(FSplit))
-            items[p.splitPlu] += 2;
-        if (round == 1 && p.has(FVoid))
-            items[602] += 2;
-        if (round == 1 && p.has(FAddOn) && seated) {
-            bool pizza = false;
-            for (int plu : Pizzas)
-                pizza = pizza || items.contains(plu);
-            if (!pizza)
-                items[201] += 1;
+    } else if (!last || rounds == 2) {
+        const int drinks = std::max(1, guests / 2);
+        for (int g = 0; g < drinks; ++g)
+            items[r.pick(TableDrinks)] += 1;
+    } else {
+        for (int g = 0; g < guests; ++g) {
+            if (r.chance(40))
+                items[r.pick(Desserts)] += 1;
+            if (r.chance(60))
+                items[r.pick(Coffees)] += 1;
         }
-        if (round == 1 && p.has(FCredit))
-            items[1201] += 1;
-        if (round == 1 && items.isEmpty())
-            items[901] += 1;
-
-        int offset = 0;
-        TTableEntry *voidable = nullptr;
-        bool addOnsDone = false, happyHour = false, loyalty = false;
-        for (auto it = items.cbegin(); it != items.cend(); ++it) {
-            TTableEntry *o = order(it.key(), it.value(), at + offset, round);
-            offset += 5;
-            const Article &a = articleByPlu(it.key());
-            if (p.has(FAddOn) && !addOnsDone && familyById(a.family).id == 2) {
-                // toppings are price add-ons: they raise the pizza's price
-                for (int plu : {1001, 1002}) {
-                    if (plu == 1002 && r.chance(50))
-                        continue;
-                    const Article &extra = articleByPlu(plu);
-                    auto *addOn = new TTableEntry;
-                    addOn->setType(EntryAddOn);
-                    addOn->setInt(QStringLiteral("plu"), extra.plu);
-                    addOn->setString(QStringLiteral("article"), text(extra.name));
-                    addOn->setInt(QStringLiteral("price"), extra.price);
-                    o->children(true)->append(addOn);
-                    ++m_log.entries;
-                }
-                addOnsDone = true;
-            }
-            if (p.has(FDiscount) && !happyHour && familyById(a.family).group == 2) {
-                discount(o, 1, "Happy hour", 20, 0);
-                happyHour = true;
-            } else if (p.has(FDiscount) && !loyalty && a.family == 4) {
-                discount(o, 2, "Loyalty card", 0, 200);
-                loyalty = true;
-            }
-            if (p.has(FSubvention) && familyById(a.family).group == 1) {
-                // the employer pays 3.00 of every staff meal
-                const qint64 subsidy = std::min<qint64>(300, a.price / 2);
-                o->setInt(QStringLiteral("price"), a.price - subsidy);
-                o->setInt(QStringLiteral("discsub"), 1);
-                o->setString(QStringLiteral("discsubname"), QStringLiteral("Employer subsidy"));
-                o->setInt(QStringLiteral("subsidy"), subsidy);
-            }
-            if (it.key() == 602 && p.has(FVoid))
-                voidable = o;
-        }
-        if (round == 1 && p.has(FMenu)) {
-            // the lunch menu is sold as one line and counted by its courses
-            const double menus = std::max(1, guests / 2);
-            TTableEntry *menu = order(1101, menus, at + offset, round);
-            offset += 5;
-            for (const auto &course : MenuCourses) {
-                const Article &a = articleByPlu(course[0]);
-                const Family &family = familyById(a.family);
-                auto *part = new TTableEntry;
-                part->setType(EntryComponent);
-                part->setInt(QStringLiteral("plu"), a.plu);
-                part->setString(QStringLiteral("article"), text(a.name));
-                part->setString(QStringLiteral("artshort"), text(a.shortName));
-                part->setInt(QStringLiteral("price"), course[1]);
-                part->setDouble(QStringLiteral("count"), menus);
-                part->setInt(QStringLiteral("family"), family.id);
-                part->setString(QStringLiteral("familyname"), text(family.name));
-                part->setInt(QStringLiteral("famgroup"), family.group);
-                part->setString(QStringLiteral("famgrpname"),
-                                text(FamGroups[family.group - 1].name));
-                part->setInt(QStringLiteral("rateih"), rateInHouse(a.family));
-                part->setInt(QStringLiteral("rateoh"), rateTakeaway(a.family));
-                part->setInt(QStringLiteral("vatrate"), rateNumber(rateInHouse(a.family)));
-                menu->children(true)->append(part);
-                ++m_log.entries;
-            }
-        }
-        if (p.has(FFraction) && (round == 2 || times.size() == 1) && p.area != Takeaway) {
-            // 0.25 l of a 21.90 litre price is 547.5, booked as 548
-            const double quarters[] = {0.25, 0.5, 0.75};
-            order(802, r.pick(quarters), at + offset, round);
-            offset += 5;
-        }
-        if (round == 2 && p.has(FControl))
-            order(1301, 1, at - Minute, round);
-        if (voidable) {
-            // one of two colas taken back: the void and the line that cancels it
-            const int when = at + r.range(2, 6) * Minute;
-            TTableEntry *v = entry(EntryVoid, when);
-            const Article &a = articleByPlu(602);
-            v->setInt(QStringLiteral("plu"), a.plu);
-            v->setString(QStringLiteral("article"), text(a.name));
-            v->setInt(QStringLiteral("price"), voidable->unitPrice());
-            v->setDouble(QStringLiteral("count"), 1);
-            v->setInt(QStringLiteral("amount"), voidable->unitPrice());
-            v->setInt(QStringLiteral("family"), a.family);
-            v->setInt(QStringLiteral("famgroup"), familyById(a.family).group);
-            v->setInt(QStringLiteral("vwaiter"), Manager);
-            v->setString(QStringLiteral("vwaitername"), text(waiterById(Manager).name));
-            const char *reasons[] = {"Guest changed mind", "Wrong order", ""};
-            v->setString(QStringLiteral("reason"), text(r.pick(reasons)));
-            TTableEntry *back = order(602, -1, when, round);
-            back->setInt(QStringLiteral("price"), voidable->unitPrice());
-            back->setBool(QStringLiteral("voided"), true);
-        }
-        ++m_rounds;
     }
-    if (p.has(FChange) && !changed)
-        change();
-    if (p.has(FControl) && times.size() < 2)
-        order(1301, 1, times.first() + Minute, 1);
-
-    if (p.has(FSplit) && !p.open) {
-        // one beer goes over to the guest's own bill, party 2
-        const Article &a = articleByPlu(p.splitPlu);
-        TTableEntry *split = entry(EntrySplit, p.splitAt);
-        split->setDouble(QStringLiteral("count"), 1);
-        split->setInt(QStringLiteral("plu"), a.plu);
-        split->setInt(QStringLiteral("totable"), p.table);
-        split->setInt(QStringLiteral("toparty"), p.linkParty);
-        split->setInt(QStringLiteral("amount"), a.price);
-        TTableEntry *moved = order(a.plu, -1, p.splitAt, m_rounds);
-        moved->setBool(QStringLiteral("moved"), true);
+    if (round != 1)
+        return items;
+    if (p.has(FSplit))
+        items[p.splitPlu] += 2;
+    if (p.has(FVoid))
+        items[602] += 2;
+    if (p.has(FAddOn) && (p.area == Restaurant || p.area == Terrace)) {
+        bool pizza = false;
+        for (int plu : Pizzas)
+            pizza = pizza || items.contains(plu);
+        if (!pizza)
+            items[201] += 1;
     }
+    if (p.has(FCredit))
+        items[1201] += 1;
+    if (items.isEmpty())
+        items[901] += 1;
+    return items;
+}
+
+// Books the items of a round 5 seconds apart from `at`, with the toppings,
+// discounts and staff subsidies the table's features call for. Returns
+// the cola line a void takes back, if the table has one.
+TTableEntry *TTableMaker::bookItems(const QMap<int, double> &items, int at, int round, int &offset)
+{
+    const Plan &p = m_plan;
+    TTableEntry *voidable = nullptr;
+    bool addOnsDone = false, happyHour = false, loyalty = false;
+    for (auto it = items.cbegin(); it != items.cend(); ++it) {
+        TTableEntry *o = order(it.key(), it.value(), at + offset, round);
+        offset += 5;
+        const Article &a = articleByPlu(it.key());
+        if (p.has(FAddOn) && !addOnsDone && familyById(a.family).id == 2) {
+            addToppings(o);
+            addOnsDone = true;
+        }
+        if (p.has(FDiscount) && !happyHour && familyById(a.family).group == 2) {
+            discount(o, 1, "Happy hour", 20, 0);
+            happyHour = true;
+        } else if (p.has(FDiscount) && !loyalty && a.family == 4) {
+            discount(o, 2, "Loyalty card", 0, 200);
+            loyalty = true;
+        }
+        if (p.has(FSubvention) && familyById(a.family).group == 1) {
+            // the employer pays 3.00 of every staff meal
+            const qint64 subsidy = std::min<qint64>(300, a.price / 2);
+            o->setInt(QStringLiteral("price"), a.price - subsidy);
+            o->setInt(QStringLiteral("discsub"), 1);
+            o->setString(QStringLiteral("discsubname"), QStringLiteral("Employer subsidy"));
+            o->setInt(QStringLiteral("subsidy"), subsidy);
+        }
+        if (it.key() == 602 && p.has(FVoid))
+            voidable = o;
+    }
+    return voidable;
+}
+
+// Toppings are price add-ons: they raise the pizza's price.
+void TTableMaker::addToppings(TTableEntry *pizza)
+{
+    for (int plu : {1001, 1002}) {
+        if (plu == 1002 && m_random.chance(50))
+            continue;
+        const Article &extra = articleByPlu(plu);
+        auto *addOn = new TTableEntry;
+        addOn->setType(EntryAddOn);
+        addOn->setInt(QStringLiteral("plu"), extra.plu);
+        addOn->setString(QStringLiteral("article"), text(extra.name));
+        addOn->setInt(QStringLiteral("price"), extra.price);
+        pizza->children(true)->append(addOn);
+        ++m_log.entries;
+    }
+}
+
+// The lunch menu is sold as one line and counted by its courses.
+void TTableMaker::bookMenu(int at, int round, int &offset)
+{
+    const double menus = std::max(1, std::max(1, m_plan.guests) / 2);
+    TTableEntry *menu = order(1101, menus, at, round);
+    offset += 5;
+    for (const auto &course : MenuCourses) {
+        const Article &a = articleByPlu(course[0]);
+        const Family &family = familyById(a.family);
+        auto *part = new TTableEntry;
+        part->setType(EntryComponent);
+        part->setInt(QStringLiteral("plu"), a.plu);
+        part->setString(QStringLiteral("article"), text(a.name));
+        part->setString(QStringLiteral("artshort"), text(a.shortName));
+        part->setInt(QStringLiteral("price"), course[1]);
+        part->setDouble(QStringLiteral("count"), menus);
+        part->setInt(QStringLiteral("family"), family.id);
+        part->setString(QStringLiteral("familyname"), text(family.name));
+        part->setInt(QStringLiteral("famgroup"), family.group);
+        part->setString(QStringLiteral("famgrpname"), text(FamGroups[family.group - 1].name));
+        part->setInt(QStringLiteral("rateih"), rateInHouse(a.family));
+        part->setInt(QStringLiteral("rateoh"), rateTakeaway(a.family));
+        part->setInt(QStringLiteral("vatrate"), rateNumber(rateInHouse(a.family)));
+        menu->children(true)->append(part);
+        ++m_log.entries;
+    }
+}
+
+// One of two colas taken back: the void and the line that cancels it.
+void TTableMaker::voidOne(const TTableEntry *cola, int at, int round)
+{
+    TRandom &r = m_random;
+    const int when = at + r.range(2, 6) * Minute;
+    TTableEntry *v = entry(EntryVoid, when);
+    const Article &a = articleByPlu(602);
+    v->setInt(QStringLiteral("plu"), a.plu);
+    v->setString(QStringLiteral("article"), text(a.name));
+    v->setInt(QStringLiteral("price"), cola->unitPrice());
+    v->setDouble(QStringLiteral("count"), 1);
+    v->setInt(QStringLiteral("amount"), cola->unitPrice());
+    v->setInt(QStringLiteral("family"), a.family);
+    v->setInt(QStringLiteral("famgroup"), familyById(a.family).group);
+    v->setInt(QStringLiteral("vwaiter"), Manager);
+    v->setString(QStringLiteral("vwaitername"), text(waiterById(Manager).name));
+    const char *reasons[] = {"Guest changed mind", "Wrong order", ""};
+    v->setString(QStringLiteral("reason"), text(r.pick(reasons)));
+    TTableEntry *back = order(602, -1, when, round);
+    back->setInt(QStringLiteral("price"), cola->unitPrice());
+    back->setBool(QStringLiteral("voided"), true);
+}
+
+// One beer goes over to the guest's own bill, party 2.
+void TTableMaker::splitOne()
+{
+    const Plan &p = m_plan;
+    const Article &a = articleByPlu(p.splitPlu);
+    TTableEntry *split = entry(EntrySplit, p.splitAt);
+    split->setDouble(QStringLiteral("count"), 1);
+    split->setInt(QStringLiteral("plu"), a.plu);
+    split->setInt(QStringLiteral("totable"), p.table);
+    split->setInt(QStringLiteral("toparty"), p.linkParty);
+    split->setInt(QStringLiteral("amount"), a.price);
+    TTableEntry *moved = order(a.plu, -1, p.splitAt, m_rounds);
+    moved->setBool(QStringLiteral("moved"), true);
 }
 
 void TTableMaker::setCurrency(TTableEntry *e, const Currency &c, const char *prefix)
@@ -1354,11 +1406,9 @@ const char *const ListFiles[]
            "taxgroups.dat", "vatrates.dat",   "payforms.dat",   "currency.dat",
            "outlets.dat",   "sumoutlets.dat", "sumfilters.dat", "sumbatches.dat"};
 
-void writeLists(const QString &root)
+// The installation record: name, address and the office number.
+void writeSettings(const char *path)
 {
-    const QByteArray base = root.toLocal8Bit();
-    const char *path = base.constData();
-
     TSettings settings;
     auto *installation = new TValue;
     installation->setId(0);
@@ -1376,7 +1426,12 @@ void writeLists(const QString &root)
                             QStringLiteral("Thank you for your visit!"));
     settings.insert(installation);
     settings.save(path);
+}
 
+// Waiters with their teams, table ranges and rights; terminals; cost
+// centers.
+void writeStaff(const char *path)
+{
     TPlainList waiters("waiters", "waiters.dat", "waiter");
     for (const Waiter &w : Waiters) {
         TValue *v = record(w.id, text(w.name));
@@ -1399,7 +1454,12 @@ void writeLists(const QString &root)
     for (const Named &c : Centers)
         centers.insert(record(c.id, text(c.name)));
     centers.save(path);
+}
 
+// Families and their groups, articles with prices and VAT rates, and the
+// department tree over families and articles.
+void writeArticles(const char *path)
+{
     TPlainList families("families", "families.dat", "family");
     for (const Family &f : Families) {
         TValue *v = record(f.id, text(f.name));
@@ -1443,7 +1503,11 @@ void writeLists(const QString &root)
     department(5, "Bar", true, "-6;-7;-8;-9");
     department(6, "Whole house", false, "1;5");
     departments.save(path);
+}
 
+// Tax groups and VAT rates.
+void writeTaxes(const char *path)
+{
     PosLib::TTaxGroups taxGroups;
     auto taxGroup = [&](int id, const char *name, double rate) {
         auto *g = record<TTaxGroup>(id, text(name));
@@ -1464,7 +1528,11 @@ void writeLists(const QString &root)
         vatRates.insert(v);
     }
     vatRates.save(path);
+}
 
+// Pay forms and currencies, the euro the system currency.
+void writePayments(const char *path)
+{
     TPlainList payforms("payforms", "payforms.dat", "payform");
     for (const Payform &f : Payforms) {
         TValue *v = record(f.id, text(f.name));
@@ -1486,9 +1554,12 @@ void writeLists(const QString &root)
         currencies.insert(currency);
     }
     currencies.save(path);
+}
 
-    // the data paths of the terminals, and the outlet tree of the summary
-    // reports over them
+// The data paths of the terminals, and the outlet tree of the summary
+// reports over them.
+void writeOutlets(const QString &root, const char *path)
+{
     OutletsLib::TOutlets outlets;
     TValue *house = record(1, QStringLiteral("Main house terminals"));
     house->setString(QStringLiteral("path"), root);
@@ -1504,7 +1575,11 @@ void writeLists(const QString &root)
     main->setString(QStringLiteral("outlets"), QStringLiteral("1"));
     sumOutlets.insert(main);
     sumOutlets.save(path);
+}
 
+// Summary filters over tables and entries.
+void writeFilters(const char *path)
+{
     TSumFilters filters;
     auto filter = [&](int id, const char *name, const char *description, const char *tables,
                       const char *entries) {
@@ -1523,7 +1598,11 @@ void writeLists(const QString &root)
     filter(5, "Card payments", "Tables paid by card, their payments only",
            "5:payform:=:2|5:payform:=:3|5:payform:=:4", "5:type:=:5");
     filters.save(path);
+}
 
+// Summary batches, the first a fiscal one.
+void writeBatches(const char *path)
+{
     TSumBatches batches;
     auto batch = [&](int id, const char *name, const char *descr, const char *reports, int filterId,
                      bool fiscal, const char *key, bool desc) {
@@ -1541,6 +1620,20 @@ void writeLists(const QString &root)
     batch(3, "Takeaway articles", "Articles and orders to take away", "7;22", 1, false, "count",
           true);
     batches.save(path);
+}
+
+void writeLists(const QString &root)
+{
+    const QByteArray base = root.toLocal8Bit();
+    const char *path = base.constData();
+    writeSettings(path);
+    writeStaff(path);
+    writeArticles(path);
+    writeTaxes(path);
+    writePayments(path);
+    writeOutlets(root, path);
+    writeFilters(path);
+    writeBatches(path);
 }
 
 void writeIniFiles(const QString &root)
