@@ -1,6 +1,7 @@
 #include "treportrun.h"
 
 #include "tcurrencies.h"
+#include "tfiscalfiles.h"
 #include "tinstallation.h"
 #include "tlog.h"
 #include "toutlets.h"
@@ -44,7 +45,7 @@ bool isFiscalRun(const TSumBatch &batch, const QDate &from, const QDate &to, con
         return false;
     // a summary stored once stays what that day shows
     return isClosedDay(from, root)
-           || QFileInfo::exists(TSummary::fiscalFileName(from, batch.id(), root));
+           || QFileInfo::exists(fiscalFileName(from, batch.id(), root));
 }
 
 QStringList TReportResult::displayLines() const
@@ -190,7 +191,7 @@ QStringList TReportRun::batchReport(TSummary &summary, TReport &report, const TS
     // a fiscal summary is written once and from then on shown as written;
     // the current day and ranges are printed only, so that they never
     // block or misstate a day's closing
-    const QString fiscalFile = TSummary::fiscalFileName(request.from, batch.id(), m_root);
+    const QString fiscalFile = fiscalFileName(request.from, batch.id(), m_root);
     if (summary.isFiscal()) {
         QFile stored(fiscalFile);
         if (stored.open(QIODevice::ReadOnly))

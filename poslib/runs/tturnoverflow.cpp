@@ -2,11 +2,11 @@
 
 #include "tcounter.h"
 #include "terror.h"
+#include "tfiscalfiles.h"
 #include "tinstallation.h"
 #include "tlog.h"
 #include "tmessages.h"
 #include "tsettings.h"
-#include "tsummary.h"
 #include "tturnover.h"
 #include "turnoverdata.h"
 
@@ -98,7 +98,7 @@ QList<TOpenTable> TTurnoverCheck::openTables() const
 TTurnoverCheck checkTurnover(const TTurnoverRequest &request)
 {
     TTurnoverCheck check;
-    check.fiscalized = !request.waiter && TSummary::hasFiscalFiles(request.date, request.root);
+    check.fiscalized = !request.waiter && hasFiscalFiles(request.date, request.root);
     check.tables = openTables(request.root, request.waiter);
     TurnoverData data;
     fillData(data, request);
@@ -118,7 +118,7 @@ bool hasOpenTables(const QString &root, TValue *waiter)
 
 TTurnoverOutcome runTurnover(const TTurnoverRequest &request, const TTurnoverConfirm &confirm)
 {
-    if (!request.waiter && TSummary::hasFiscalFiles(request.date, request.root))
+    if (!request.waiter && hasFiscalFiles(request.date, request.root))
         return outcome(TTurnoverOutcome::AlreadyFiscalized, 0, tr("Error"),
                        tr("This day is already fiscalized!"));
 

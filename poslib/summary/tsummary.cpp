@@ -64,7 +64,6 @@
 #include "tsumparser.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLocale>
 
 #include <algorithm>
@@ -318,22 +317,6 @@ QString TSummary::itemLine(const QString &text, qint64 cents) const
 QStringList TSummary::sectionTitle(const QString &caption) const
 {
     return {caption, QString(caption.size(), QLatin1Char('='))};
-}
-
-// ---- fiscal files ---------------------------------------------------------
-
-QString TSummary::fiscalFileName(const QDate &from, int batchNumber, const QString &dataPath)
-{
-    return installationDir(dataPath, QStringLiteral("var/reports"), false)
-           + from.toString(QStringLiteral("yyyyMMdd.")) + num(batchNumber)
-           + QStringLiteral(".fiscal");
-}
-
-bool TSummary::hasFiscalFiles(const QDate &day, const QString &dataPath)
-{
-    const QDir dir(installationDir(dataPath, QStringLiteral("var/reports"), false));
-    const QString pattern = day.toString(QStringLiteral("yyyyMMdd.")) + QStringLiteral("*.fiscal");
-    return !dir.entryList(QStringList(pattern), QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty();
 }
 
 long TSummary::zCounter(const QDate &day) const

@@ -138,11 +138,6 @@ public:
     // The caption and a line of '=' of its length.
     QStringList sectionTitle(const QString &caption) const;
 
-    // "var/reports/yyyyMMdd.<batch>.fiscal" under the data path.
-    static QString fiscalFileName(const QDate &from, int batchNumber, const QString &dataPath);
-    // True when "var/reports" holds a fiscal summary file of that day.
-    static bool hasFiscalFiles(const QDate &day, const QString &dataPath);
-
 private:
     struct Payform;
     struct LayoutItem;

@@ -1,6 +1,6 @@
 #include "testdir.h"
+#include "tfiscalfiles.h"
 #include "tsumbatch.h"
-#include "tsummary.h"
 #include "ttable.h"
 #include "tvalue.h"
 #include "veltrumprocess.h"
@@ -128,7 +128,7 @@ TEST(VeltrumReport, EveryKindAndBatchRunsOverTheDemo)
         const bool isFiscal = batches.batch(id)->fiscal();
         fiscal += isFiscal ? 1 : 0;
         for (const QStringList &range : {QStringList(), closedDays, oneDay}) {
-            const QString file = PosLib::TSummary::fiscalFileName(
+            const QString file = PosLib::fiscalFileName(
                     range.isEmpty() ? QDate(2026, 12, 5) : QDate(2026, 12, 2), id, root);
             EXPECT_FALSE(QFileInfo::exists(file)) << id;
             const QStringList args

@@ -1,8 +1,8 @@
 #include "tdemoinstallation.h"
 #include "testdir.h"
+#include "tfiscalfiles.h"
 #include "treportrun.h"
 #include "tsumbatch.h"
-#include "tsummary.h"
 #include "tworkspacelists.h"
 
 #include <QDir>
@@ -105,11 +105,11 @@ TEST_F(BatchRun, FiscalBatchWritesItsFileOnceAndShowsItAfterwards)
     const QDate day = Today.addDays(-1);
     const TReportResult first = run(109, day);
     ASSERT_EQ(TReportResult::Done, first.status);
-    const QString file = TSummary::fiscalFileName(day, 9, dir.path());
+    const QString file = fiscalFileName(day, 9, dir.path());
     ASSERT_TRUE(QFileInfo::exists(file));
     EXPECT_TRUE(file.endsWith(QStringLiteral("var/reports/20261204.9.fiscal")));
-    EXPECT_TRUE(TSummary::hasFiscalFiles(day, dir.path()));
-    EXPECT_FALSE(TSummary::hasFiscalFiles(Today, dir.path()));
+    EXPECT_TRUE(hasFiscalFiles(day, dir.path()));
+    EXPECT_FALSE(hasFiscalFiles(Today, dir.path()));
 
     // whatever happens to the data afterwards, the fiscal summary stays
     QFile stored(file);
@@ -129,7 +129,7 @@ TEST_F(BatchRun, OnlyAFiscalRunOverOneClosedDayStoresItsSummary)
     // a day without a closing is no fiscal day yet
     EXPECT_EQ(TReportResult::Done, run(109, Today).status);
     EXPECT_TRUE(storedSummaries().isEmpty()) << storedSummaries().join(' ').toStdString();
-    EXPECT_FALSE(TSummary::hasFiscalFiles(Today, dir.path()));
+    EXPECT_FALSE(hasFiscalFiles(Today, dir.path()));
 
     const TReportResult fiscal = run(109, closed);
     EXPECT_TRUE(fiscal.lines.filter(QStringLiteral("Fiscal Summary ")).size() == 1);

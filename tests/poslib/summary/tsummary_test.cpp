@@ -657,17 +657,6 @@ TEST_F(Summary, AnEmptyBodyKeepsTheHeader)
     EXPECT_LINES(header("Articles"), writer()->centerReport(TSummary::Articles, "Articles"));
 }
 
-TEST_F(Summary, FiscalFilesOfADay)
-{
-    const QDate day(2014, 3, 3);
-    EXPECT_EQ(root() + "var/reports/20140303.7.fiscal", TSummary::fiscalFileName(day, 7, root()));
-    EXPECT_FALSE(TSummary::hasFiscalFiles(day, root()));
-    dir.write("var/reports/20140303.7.fiscal", "lines");
-    dir.write("var/reports/20140304.txt", "");
-    EXPECT_TRUE(TSummary::hasFiscalFiles(day, root()));
-    EXPECT_FALSE(TSummary::hasFiscalFiles(day.addDays(1), root()));
-}
-
 TEST_F(Summary, ShortTextNoCurrencyDebugAndShortForm)
 {
     currentData();
