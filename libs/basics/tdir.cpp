@@ -2,6 +2,7 @@
 
 #include "terror.h"
 #include "tfile.h"
+#include "tsavefile.h"
 
 #include <QDebug>
 #include <QFileInfo>
@@ -145,26 +146,11 @@ void renameFile(const QString &from, const QString &to)
 
 bool copyFile(const QString &source, const QString &target)
 {
-    QFile in(expandEnvironment(source));
-    if (!in.exists() || !in.open(QIODevice::ReadOnly))
+    try {
+        return copyDurably(expandEnvironment(source), expandEnvironment(target));
+    } catch (const TError &) {
         return false;
-    QFile out(expandEnvironment(target));
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const qint64 size = in.size();
-    qint64 copied = 0;
-    char block[4096];
-    for (;;) {
-        const qint64 n = in.read(block, sizeof block);
-        if (n < 0)
-            return false;
-        if (n == 0)
-            break;
-        if (out.write(block, n) != n)
-            return false;
-        copied += n;
     }
-    return out.flush() && copied == size;
 }
 
 bool syncDirectory(const QString &dir)

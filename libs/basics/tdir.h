@@ -28,7 +28,9 @@ void deleteFile(const QString &name);
 // retrying while it fails. Throws TFileError (312) after the retries.
 void renameFile(const QString &from, const QString &to);
 
-// Copies in blocks; true only when every byte arrived.
+// Copies durably (copyDurably of tsavefile.h: under the source's read
+// lock, synced, renamed into place); true only when every byte arrived
+// and the copy took the target's name.
 bool copyFile(const QString &source, const QString &target);
 
 // Flushes a directory's entries to disk (after a rename into it).

@@ -3,8 +3,8 @@
 #include "tdir.h"
 #include "terror.h"
 #include "tfile.h"
+#include "tsavefile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -318,25 +318,11 @@ void TInifile::write(const QString &fileName)
         bytes.append(reinterpret_cast<const char *>(text.utf16()), text.size() * qsizetype(2));
     }
 
-    // The complete text under a temporary name first; only a fully written
-    // and synced file replaces the old one.
-    const QString temp = target + QStringLiteral(".%1.tmp").arg(QCoreApplication::applicationPid());
-    try {
-        TFile f(temp);
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.writeBlock(bytes);
-        f.sync();
-        f.close();
-        if (QFileInfo::exists(target))
-            QFile::setPermissions(temp, QFile::permissions(target));
-        renameFile(temp, target);
-    } catch (...) {
-        try {
-            deleteFile(temp);
-        } catch (...) { }
-        throw;
-    }
-    syncDirectory(QFileInfo(target).path());
+    // Only a fully written and synced file replaces the old one.
+    TSaveFile out(target);
+    out.open();
+    out.write(bytes);
+    out.commit();
 }
 
 TInifile::Section *TInifile::section(const QString &name) const

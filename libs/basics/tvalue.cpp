@@ -4,6 +4,7 @@
 #include "terror.h"
 #include "tfile.h"
 #include "trecordcodec.h"
+#include "tsavefile.h"
 
 #include <QDebug>
 #include <QDomDocument>
@@ -429,26 +430,13 @@ int TValueList::load(const char *basePath)
 
 void TValueList::save(const QString &dir, const QString &file)
 {
-    const QString folder = normalizeDir(dir, true);
-    const QString path = folder + file;
-    const QString newPath = path + QLatin1String(".new");
-    const QString oldPath = path + QLatin1String(".old");
-
-    // 1. the complete new list, on disk, under its temporary name
-    {
-        TFile f(newPath);
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.writeBlock(toData());
-        f.sync();
-        f.close();
-    }
-    // 2. the previous version becomes ".old", 3. the new one takes its place
-    if (QFileInfo::exists(oldPath))
-        deleteFile(oldPath);
-    if (QFileInfo::exists(path))
-        renameFile(path, oldPath);
-    renameFile(newPath, path);
-    syncDirectory(folder);
+    const QString path = normalizeDir(dir, true) + file;
+    // The complete list as ".new"; the previous one stays as ".old"
+    TSaveFile out(path, path + QLatin1String(".new"));
+    out.setBackupName(path + QLatin1String(".old"));
+    out.open();
+    out.write(toData());
+    out.commit();
 }
 
 void TValueList::save(const char *basePath)

@@ -147,9 +147,10 @@ public:
     // file cannot be opened.
     virtual int load(const QString &dir, const QString &file);
     virtual int load(const char *basePath);
-    // Writes file + ".new", keeps the previous file as ".old", then puts
-    // the new one in place. Throws TFileError; the existing file is never
-    // touched before the new one is complete on disk.
+    // Writes file + ".new", keeps the previous file as ".old" (a hard
+    // link), then renames ".new" over the file (TSaveFile). Throws
+    // TFileError; the file is never touched before the new one is
+    // complete on disk, and its name is never missing.
     virtual void save(const QString &dir, const QString &file);
     virtual void save(const char *basePath);
     virtual void importXml(const QDomElement &list);

@@ -4,6 +4,7 @@
 #include "terror.h"
 #include "tfile.h"
 #include "tinstallation.h"
+#include "tsavefile.h"
 #include "ttable.h"
 #include "ttablelist.h"
 
@@ -56,16 +57,10 @@ int TArchTable::build()
     // Written aside and renamed into place, so a report never reads half a
     // summary and an interrupted build leaves the previous one.
     const QString path = filePath();
-    const QString temporary = path + QLatin1String(".tmp");
-    {
-        TFile file(temporary);
-        file.open(QIODevice::ReadWrite | QIODevice::Truncate);
-        file.writeBlock(data);
-        file.sync();
-        file.close();
-    }
-    renameFile(temporary, path);
-    syncDirectory(summaryDir(m_root));
+    TSaveFile file(path, path + QLatin1String(".tmp"));
+    file.open();
+    file.write(data);
+    file.commit();
     return tables;
 }
 

@@ -7,6 +7,7 @@
 #include "tlog.h"
 #include "trecordcodec.h"
 #include "tround.h"
+#include "tsavefile.h"
 #include "ttaxgroups.h"
 
 #include <QDir>
@@ -420,11 +421,13 @@ void TTable::close()
     if (ordered)
         setRound(round() + 1);
 
-    TFile tmp(temporary);
+    // The new content goes to the ".tmp" beside the table and replaces it
+    // in one rename: readers see the old or the new table, never none.
+    TSaveFile tmp(target, temporary);
     bool opened = false;
     for (int attempt = 0; attempt < CloseAttempts && !opened; ++attempt) {
         try {
-            tmp.open(QIODevice::ReadWrite | QIODevice::Truncate);
+            tmp.open();
             opened = true;
         } catch (const TError &) {
             QThread::msleep(RetryPauseMs);
@@ -446,28 +449,20 @@ void TTable::close()
 
     QByteArray data;
     write(data);
-    bool written = false;
+    // The table file keeps its lock until the new one has taken its name.
     try {
-        tmp.writeBlock(data);
-        tmp.sync();
-        written = true;
-    } catch (const TError &e) {
-        logTable(2, QStringLiteral("Exception ttable:close write: %1").arg(temporary));
-    }
-    closeFile(tmp);
-    closeFile(m_file);
-    if (!written)
-        return;
-
-    // rename() replaces the old file in one step: readers see the old or
-    // the new table, never none
-    try {
-        renameFile(temporary, target);
-        syncDirectory(QFileInfo(target).path());
-    } catch (const TError &) {
+        tmp.write(data);
+        tmp.commit();
+    } catch (const TFileError &) {
+        if (tmp.failedStep() <= TSaveStep::Sync) {
+            logTable(2, QStringLiteral("Exception ttable:close write: %1").arg(temporary));
+            closeFile(m_file);
+            return;
+        }
         logTable(2,
                  QStringLiteral("Exception ttable:close rename %1 to %2").arg(temporary, target));
     }
+    closeFile(m_file);
     if (wasEmpty)
         Q_EMIT created(this);
 }

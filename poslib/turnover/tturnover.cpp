@@ -10,6 +10,7 @@
 #include "tinstallation.h"
 #include "tlog.h"
 #include "tround.h"
+#include "tsavefile.h"
 #include "ttable.h"
 #include "ttablelist.h"
 #include "tuploadstatistics.h"
@@ -36,7 +37,6 @@ const char *const LogModule = "Library";
 const char *const LogClass = "turnover";
 constexpr int LockWaitMs = 1000;
 constexpr int LockPauseMs = 50;
-constexpr qint64 CopyBlock = 64 * 1024;
 
 // The move in progress, and the copy that is not yet a table file (its
 // name does not start with "a", so no table list ever takes it for one).
@@ -166,52 +166,14 @@ bool sameContent(const QString &first, const QString &second)
     return a.size() == b.size() && a.readRest() == b.readRest();
 }
 
-// Copies under the source's read lock into `temporary`, flushed to disk.
-// False when fewer bytes arrived than the source holds.
-bool copyToTemporary(const QString &source, const QString &temporary, const QString &archiveFile)
-{
-    TFile in(source);
-    in.open(QIODevice::ReadOnly);
-    const qint64 size = in.size();
-    QFile out(temporary);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw TFileError(T_SOURCE, 301, 301, errno, temporary);
-    QByteArray block(int(CopyBlock), Qt::Uninitialized);
-    qint64 copied = 0;
-    bool first = true;
-    for (;;) {
-        const qint64 n = in.readBlock(block.data(), CopyBlock);
-        if (n == 0)
-            break;
-        if (out.write(block.constData(), n) != n)
-            throw TFileError(T_SOURCE, 305, 308, errno, temporary);
-        copied += n;
-        if (first) {
-            first = false;
-            out.flush();
-            report(TurnoverStep::Copying, archiveFile);
-        }
-    }
-    syncFile(out, temporary);
-    out.close();
-    in.close();
-    return copied == size;
-}
-
-// Puts a flushed copy of `source` in place as `target`, through the
+// Puts a durable copy of `source` in place as `target`, through the
 // temporary of the target's directory, so a partial copy never carries a
 // table's name. False when the copy came out short (nothing is placed).
 bool placeCopy(const QString &source, const QString &target, const QString &archiveFile)
 {
-    const QString dir = QFileInfo(target).path();
-    const QString temporary = dir + QLatin1Char('/') + QLatin1String(CopyName);
-    if (!copyToTemporary(source, temporary, archiveFile)) {
-        deleteFile(temporary);
-        return false;
-    }
-    renameFile(temporary, target);
-    syncDirectory(dir);
-    return true;
+    const QString temporary = QFileInfo(target).path() + QLatin1Char('/') + QLatin1String(CopyName);
+    return copyDurably(source, target, temporary,
+                       [&] { report(TurnoverStep::Copying, archiveFile); });
 }
 
 // Source and target of the move a killed run noted, absolute; empty when

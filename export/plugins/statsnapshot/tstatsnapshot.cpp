@@ -11,33 +11,10 @@
 #include <QFileInfo>
 
 #include <cstdio>
-#include <unistd.h>
 
 namespace DotNetPluginLibrary {
 
 namespace {
-
-// Copies one file completely and flushes it to disk.
-bool copyDurably(const QString &source, const QString &target)
-{
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    QFile out(target);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    char block[65536];
-    for (;;) {
-        const qint64 n = in.read(block, sizeof block);
-        if (n < 0)
-            return false;
-        if (n == 0)
-            break;
-        if (out.write(block, n) != n)
-            return false;
-    }
-    return out.flush() && ::fsync(out.handle()) == 0;
-}
 
 bool renameDirectory(const QString &from, const QString &to)
 {
@@ -108,13 +85,13 @@ int TStatSnapshot::run(const QString &root, const QDate &day, const QString &tar
             // A ".tmp" is a copy the closing has not finished: no bill yet.
             if (file.endsWith(QLatin1String(".tmp")))
                 continue;
-            if (!copyDurably(dayDir + file, temp + statistPart + QLatin1Char('/') + file))
+            if (!Basics::copyFile(dayDir + file, temp + statistPart + QLatin1Char('/') + file))
                 return abandon(QStringLiteral("Could not copy %1").arg(dayDir + file));
         }
     }
     if (hasSummary
-        && !copyDurably(summary,
-                        temp + summaryPart + QLatin1Char('/') + PosLib::summaryFileName(day)))
+        && !Basics::copyFile(summary,
+                             temp + summaryPart + QLatin1Char('/') + PosLib::summaryFileName(day)))
         return abandon(QStringLiteral("Could not copy %1").arg(summary));
     Basics::syncDirectory(temp + statistPart);
     Basics::syncDirectory(temp + summaryPart);
