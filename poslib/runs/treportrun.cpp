@@ -8,6 +8,7 @@
 #include "trepdata.h"
 #include "treport.h"
 #include "treportkinds.h"
+#include "tsavefile.h"
 #include "tsumbatch.h"
 #include "tsumfilters.h"
 #include "tsummary.h"
@@ -16,7 +17,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <memory>
 
@@ -44,8 +44,7 @@ bool isFiscalRun(const TSumBatch &batch, const QDate &from, const QDate &to, con
     if (!batch.fiscal() || !from.isValid() || (to.isValid() && to != from))
         return false;
     // a summary stored once stays what that day shows
-    return isClosedDay(from, root)
-           || QFileInfo::exists(fiscalFileName(from, batch.id(), root));
+    return isClosedDay(from, root) || QFileInfo::exists(fiscalFileName(from, batch.id(), root));
 }
 
 QStringList TReportResult::displayLines() const
@@ -227,12 +226,13 @@ QStringList TReportRun::batchReport(TSummary &summary, TReport &report, const TS
 
     if (summary.isFiscal()) {
         reportsDir(m_root); // created when missing
-        QSaveFile file(fiscalFile);
-        if (file.open(QIODevice::WriteOnly)) {
+        try {
+            TSaveFile file(fiscalFile);
+            file.open();
             file.write(lines.join(QLatin1Char('\n')).toUtf8());
-            if (!file.commit())
-                logError(QStringLiteral("Could not write %1").arg(fiscalFile), "Library",
-                         "TSummary");
+            file.commit();
+        } catch (const TError &) {
+            logError(QStringLiteral("Could not write %1").arg(fiscalFile), "Library", "TSummary");
         }
     }
     return lines;
