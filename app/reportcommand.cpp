@@ -3,9 +3,13 @@
 #include "cliutil.h"
 #include "targs.h"
 #include "tdataargs.h"
+#include "tinterrupt.h"
+#include "toutput.h"
+#include "tprogressprinter.h"
 #include "treportkinds.h"
 #include "treportrun.h"
 #include "tsumbatch.h"
+#include "tsummaryexport.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -17,24 +21,6 @@
 using namespace PosLib;
 
 namespace {
-
-// Shows the generator's progress on a terminal.
-class TProgressPrinter : public QObject
-{
-public:
-    void setSteps(int steps) { m_steps = steps; }
-    void setStep(int step)
-    {
-        if (m_steps > 0)
-            std::fprintf(stderr, "\r%s %3d%%", qPrintable(m_day), int(100LL * step / m_steps));
-    }
-    void setDate(const QDate &day) { m_day = day.toString(Qt::ISODate); }
-    void done() { std::fprintf(stderr, "\r%30s\r", ""); }
-
-private:
-    int m_steps = 0;
-    QString m_day;
-};
 
 QString sideText(const TReportKind &kind)
 {
@@ -103,22 +89,43 @@ int runReport(TArgs &args)
             {QStringLiteral("all"), QStringLiteral("without"), QStringLiteral("only")});
     request.now = args.dateTime(QStringLiteral("now"));
 
+    TOutput output(args);
+    request.withData
+            = output.format() == TOutputFormat::Json || output.format() == TOutputFormat::Csv;
+    if (args.isSet(QStringLiteral("progress")) && args.isSet(QStringLiteral("quiet")))
+        throw TUsageError {tr("--progress and --quiet exclude each other")};
+    const bool showProgress = !args.isSet(QStringLiteral("quiet"))
+                              && (args.isSet(QStringLiteral("progress")) || ::isatty(2));
+
     TReportRun run(&data.lists(), data.root());
-    TProgressPrinter progress;
-    const bool showProgress = ::isatty(2);
+    TProgressPrinter progress(stderr);
     if (showProgress) {
         QObject::connect(&run, &TReportRun::sigDataCount, &progress, &TProgressPrinter::setSteps);
         QObject::connect(&run, &TReportRun::sigProgress, &progress, &TProgressPrinter::setStep);
         QObject::connect(&run, &TReportRun::sigDate, &progress, &TProgressPrinter::setDate);
     }
+    // Ctrl-C stops the generator at its next table or day
+    TInterrupt::install();
+    const auto stopWhenAsked = [&run] {
+        if (TInterrupt::requested())
+            run.setStopped();
+    };
+    QObject::connect(&run, &TReportRun::sigProgress, &run, stopWhenAsked);
+    QObject::connect(&run, &TReportRun::sigDate, &run, stopWhenAsked);
     const TReportResult result = run.run(request);
-    if (showProgress)
-        progress.done();
+    progress.done();
+
+    if (result.status == TReportResult::Cancelled || TInterrupt::requested())
+        return fail(tr("report: interrupted; nothing was written"), ExitInterrupted);
     if (result.status == TReportResult::NotAvailable)
         return fail(tr("report: kind %1 is not available on the command line").arg(request.kind));
-    for (const QString &line : result.displayLines())
-        out() << line << '\n';
-    out().flush();
+    if (result.status == TReportResult::BatchNotFound && output.format() != TOutputFormat::Text)
+        return fail(tr("report: --kind %1: Batch not found").arg(request.kind));
+    const TReportKind *kind = reportKind(request.kind);
+    const QString title = kind ? reportCaption(*kind) : result.batchName;
+    if (!output.write(result.displayLines(), result.data, TSummaryExport::csvRows(result.data),
+                      title))
+        return ExitFailure;
     return result.status == TReportResult::BatchNotFound ? ExitFailure : ExitOk;
 }
 
@@ -138,9 +145,13 @@ TCommand reportCommand()
             "Without --from the report covers the current, not yet closed business day: the "
             "open tables in var/tables and the paid ones in var/archives. With --from it covers "
             "the closed days from --from to --to (or the day --from alone), each read from its "
-            "day summary in var/summary. \"No data available\" is printed when nothing matched, "
+            "day summary in var/summary. When nothing matched, the header stands alone; "
             "\"Batch not found\" for an unknown batch. Captions, switches and widths come from "
-            "the installation's etc/reports.ini.");
+            "the installation's etc/reports.ini.\n\n"
+            "--format csv and --format json write the data the lines come from (groups, items "
+            "with counts and amounts in cents, the figures of the full summary), --format pdf the "
+            "printed page. On a terminal the day being read and a progress bar are shown on "
+            "standard error; Ctrl-C stops the run cleanly.");
     command.options = {
             dataOption(),
             {{QStringLiteral("kind")},
@@ -182,15 +193,25 @@ TCommand reportCommand()
                 "all. An unknown waiter is an error."),
              false},
             nowOption(),
+            formatOption(),
+            outputOption(),
+            {{QStringLiteral("progress")},
+             QString(),
+             tr("Show the day being read and a progress bar on standard error, also when it is "
+                "no terminal (by default only on a terminal)."),
+             false},
+            {{QStringLiteral("quiet")}, QString(), tr("Show no progress."), false},
     };
     command.standalone = QStringLiteral("list-kinds");
     command.exitCodes = {
-            {ExitOk, tr("the report was printed (also \"No data available\")")},
+            {ExitOk, tr("the report was written (also when nothing matched)")},
             {ExitFailure, tr("\"Batch not found\", a kind that only the back office shows, or a "
                              "file that cannot be read")},
             {ExitUsage, tr("wrong arguments: an unknown option, kind, filter, outlet or waiter, "
                            "a bad date, --from after --to, --to without --from, no such "
                            "directory")},
+            {ExitInterrupted, tr("interrupted by Ctrl-C: the run stopped at its next table, "
+                                 "nothing was printed and no --output file was left")},
     };
     command.run = runReport;
     return command;

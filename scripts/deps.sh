@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
-          qt6-qpa-plugins fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev)
+          qt6-qpa-plugins fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
+          poppler-utils)
 
 missing=()
 for p in "${packages[@]}"; do

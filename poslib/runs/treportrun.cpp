@@ -12,6 +12,7 @@
 #include "tsumbatch.h"
 #include "tsumfilters.h"
 #include "tsummary.h"
+#include "tsummaryexport.h"
 #include "tworkspacelists.h"
 
 #include <QCoreApplication>
@@ -29,6 +30,14 @@ namespace {
 QString tr(const char *text)
 {
     return QCoreApplication::translate("TPaidTablesDoc", text);
+}
+
+TSummaryExport::Grouping groupingOf(const TReportKind &kind)
+{
+    if (kind.overAll)
+        return TSummaryExport::AllGroups;
+    return kind.side == TReportKind::CenterSide ? TSummaryExport::PerCenter
+                                                : TSummaryExport::PerWaiter;
 }
 
 } // namespace
@@ -85,6 +94,18 @@ QMap<int, QString> TReportRun::titles()
     return map;
 }
 
+void TReportRun::stopOnRequest(TReport &report)
+{
+    // the stop request reaches the generator between two tables and
+    // between two days
+    const auto check = [this, &report]() {
+        if (m_stopped)
+            report.setStopped();
+    };
+    connect(this, &TReportRun::sigProgress, &report, check);
+    connect(this, &TReportRun::sigDate, &report, check);
+}
+
 void TReportRun::configure(TReport &report, const TReportRequest &request, int filter)
 {
     if (filter != 0) {
@@ -136,12 +157,16 @@ TReportResult TReportRun::runSummary(const TReportRequest &request)
     summary.setPeriod(request.period);
     summary.setNow(request.now);
 
-    // the stop request reaches the generator between two tables
-    connect(this, &TReportRun::sigProgress, &report, [this, &report]() {
-        if (m_stopped)
-            report.setStopped();
-    });
+    stopOnRequest(report);
     const QString title = reportTitle(*kind);
+    TSummaryExport exporter(summary);
+    if (request.withData) {
+        exporter.beginSection(kind->id, title, kind->code, groupingOf(*kind));
+        summary.setGroupsSink(
+                [&exporter](const QDate &from, const QDate &to, const TRepDatas &groups) {
+                    exporter.addPeriod(from, to, groups);
+                });
+    }
     const QStringList lines = kind->side == TReportKind::CenterSide
                                       ? summary.centerReport(kind->code, title)
                                       : summary.waiterReport(kind->code, title, kind->overAll);
@@ -149,7 +174,10 @@ TReportResult TReportRun::runSummary(const TReportRequest &request)
         return {TReportResult::Cancelled, {}, QString()};
     if (lines.isEmpty())
         return {TReportResult::NoData, {}, QString()};
-    return {TReportResult::Done, lines, QString()};
+    TReportResult result {TReportResult::Done, lines, QString()};
+    if (request.withData)
+        result.data = exporter.document(kind->id, reportCaption(*kind));
+    return result;
 }
 
 TReportResult TReportRun::runBatch(const TReportRequest &request, int number)
@@ -165,10 +193,7 @@ TReportResult TReportRun::runBatch(const TReportRequest &request, int number)
             = request.reportWaiter != 0 && waiters ? waiters->find(request.reportWaiter) : nullptr;
     TReport report(QDate(), reportWaiter, m_root);
     configure(report, request, batch->filter());
-    connect(this, &TReportRun::sigProgress, &report, [this, &report]() {
-        if (m_stopped)
-            report.setStopped();
-    });
+    stopOnRequest(report);
     auto *currencies = static_cast<TCurrencies *>(m_lists->get(QStringLiteral("currencies")));
     TSummary summary(&report, currencies, waiters, m_root);
     // a fiscal run covers its one day, and its header says so
@@ -178,23 +203,35 @@ TReportResult TReportRun::runBatch(const TReportRequest &request, int number)
     summary.setFiscal(fiscal);
     summary.setNow(request.now);
 
-    const QStringList lines = batchReport(summary, report, *batch, titles(), request);
+    TSummaryExport exporter(summary);
+    const QStringList lines = batchReport(summary, report, *batch, titles(), request,
+                                          request.withData ? &exporter : nullptr);
     if (report.isStopped())
         return {TReportResult::Cancelled, {}, batch->name()};
-    return {TReportResult::Done, lines, batch->name()};
+    TReportResult result {TReportResult::Done, lines, batch->name()};
+    if (request.withData)
+        result.data = exporter.document(request.kind, batch->name());
+    return result;
 }
 
 QStringList TReportRun::batchReport(TSummary &summary, TReport &report, const TSumBatch &batch,
-                                    const QMap<int, QString> &titles, const TReportRequest &request)
+                                    const QMap<int, QString> &titles, const TReportRequest &request,
+                                    TSummaryExport *exporter)
 {
     // a fiscal summary is written once and from then on shown as written;
     // the current day and ranges are printed only, so that they never
     // block or misstate a day's closing
     const QString fiscalFile = fiscalFileName(request.from, batch.id(), m_root);
+    QStringList stored;
     if (summary.isFiscal()) {
-        QFile stored(fiscalFile);
-        if (stored.open(QIODevice::ReadOnly))
-            return QString::fromUtf8(stored.readAll()).split(QLatin1Char('\n'));
+        QFile file(fiscalFile);
+        if (file.open(QIODevice::ReadOnly)) {
+            stored = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+            // the data of a stored summary come from the closed day, which
+            // keeps them
+            if (!exporter)
+                return stored;
+        }
     }
 
     TRepWaiters waiters(report.reportWaiter(), m_root);
@@ -212,6 +249,13 @@ QStringList TReportRun::batchReport(TSummary &summary, TReport &report, const TS
         const TReportKind *kind = isSummaryKind(id) ? reportKind(id) : nullptr;
         if (!kind)
             continue;
+        if (exporter) {
+            exporter->beginSection(id, titles.value(id), kind->code, groupingOf(*kind));
+            exporter->addPeriod(request.from, request.to.isValid() ? request.to : request.from,
+                                kind->side == TReportKind::CenterSide
+                                        ? static_cast<const TRepDatas &>(centers)
+                                        : static_cast<const TRepDatas &>(waiters));
+        }
         const QStringList part = kind->side == TReportKind::CenterSide
                                          ? summary.centerLines(&centers, kind->code)
                                          : summary.waiterLines(&waiters, kind->code, kind->overAll);
@@ -220,6 +264,8 @@ QStringList TReportRun::batchReport(TSummary &summary, TReport &report, const TS
         sections << QString() << titles.value(id) << part
                  << QString(summary.pageWidth(), QLatin1Char('#'));
     }
+    if (!stored.isEmpty())
+        return stored;
     QStringList lines
             = summary.headerLines(summary.caption(QStringLiteral("batch"), tr("Batch report")));
     lines << sections;

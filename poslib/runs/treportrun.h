@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QJsonObject>
 #include <QMap>
 #include <QObject>
 #include <QStringList>
@@ -11,6 +12,7 @@ namespace PosLib {
 class TReport;
 class TSumBatch;
 class TSummary;
+class TSummaryExport;
 class TWorkspaceLists;
 
 // What one report run asks for: the kind (3 … 42 a summary, 100 + n the
@@ -29,6 +31,7 @@ struct TReportRequest
     int traineeType = 0; // 0 all, 1 without trainees, 2 only trainees
     int reportWaiter = 0; // waiter number the report is restricted to, 0 for none
     QDateTime now; // the clock of the header; invalid: the current time
+    bool withData = false; // also collect the data of the lines (TReportResult::data)
 };
 
 // True when the day was closed: its day directory holds a turnover journal.
@@ -45,6 +48,9 @@ struct TReportResult
     Status status = NoData;
     QStringList lines;
     QString batchName; // for batch runs
+    // With TReportRequest::withData: the data the lines come from, as
+    // TSummaryExport::document() gives it.
+    QJsonObject data;
 
     // The lines the reports document lists: "Cancelled", "No data
     // available", "Batch not found", or the report (a batch headed by its
@@ -76,12 +82,15 @@ public Q_SLOTS:
 
 private:
     void configure(TReport &report, const TReportRequest &request, int filter);
+    // Passes setStopped() on to the generator at its next step.
+    void stopOnRequest(TReport &report);
     TReportResult runSummary(const TReportRequest &request);
     TReportResult runBatch(const TReportRequest &request, int number);
     // The sections of a batch under one header; a fiscal batch writes its
     // fiscal summary file, or shows the one written before.
     QStringList batchReport(TSummary &summary, TReport &report, const TSumBatch &batch,
-                            const QMap<int, QString> &titles, const TReportRequest &request);
+                            const QMap<int, QString> &titles, const TReportRequest &request,
+                            TSummaryExport *exporter);
 
     TWorkspaceLists *m_lists;
     QString m_root;

@@ -266,6 +266,11 @@ QDateTime TSummary::clock() const
     return m_now.isValid() ? m_now : QDateTime::currentDateTime();
 }
 
+QString TSummary::installationName() const
+{
+    return m_settings->installationName();
+}
+
 QDate TSummary::businessDate() const
 {
     // "gastroday" 500 at 04:59 is still yesterday; 2400 and more go back
@@ -437,6 +442,8 @@ QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bo
         else
             m_report->runDay(nullptr, &groups, m_report->reportDate());
         sections = centerLines(&groups, code);
+        if (m_groupsSink)
+            m_groupsSink(from, to, groups);
     } else {
         TRepWaiters groups(m_report->reportWaiter(), m_dataPath);
         if (from.isValid())
@@ -444,6 +451,8 @@ QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bo
         else
             m_report->runDay(&groups, nullptr, m_report->reportDate());
         sections = waiterLines(&groups, code, overAll);
+        if (m_groupsSink)
+            m_groupsSink(from, to, groups);
     }
     return headerLines(title, from, to) + sections;
 }
@@ -874,56 +883,89 @@ void TSummary::articleList(QStringList &lines, const TRepData *group, const QStr
                         roundHalfUp(sum));
 }
 
+TSummary::Figures TSummary::figures(const TRepData *group, bool currentData) const
+{
+    return figures(group, payforms(group), currentData);
+}
+
+TSummary::Figures TSummary::figures(const TRepData *group, const QList<Payform> &pays,
+                                    bool currentData) const
+{
+    Figures f;
+    if (!group)
+        return f;
+    f.tip = group->getLong(QStringLiteral("tip"));
+    f.credits = group->getLong(QStringLiteral("credits"));
+
+    // pay form sums: net = given - return, amount with the tips
+    for (const Payform &p : pays) {
+        if (p.inSum) {
+            f.inSummary += p.net;
+            f.inSummaryAmount += p.amount;
+            f.guests += p.guests;
+        } else {
+            f.notInSummary += p.net;
+            f.notInSummaryAmount += p.amount;
+        }
+    }
+    f.allPayforms = f.inSummary + f.notInSummary;
+    f.nonRefund = f.allPayforms - (f.inSummaryAmount + f.notInSummaryAmount);
+    f.allAmount = f.allPayforms - (f.nonRefund + f.credits + f.tip + f.notInSummaryAmount);
+
+    const TReportLeaf *tables = totalOf(group, QStringLiteral("tables"));
+    f.paidTables = tables ? roundHalfUp(tables->count()) : 0;
+    const TReportLeaf *voids = totalOf(group, QStringLiteral("voids"));
+    f.voids = voids ? voids->getLong(QStringLiteral("repvoidcount")) : 0;
+    f.voidAmount = voids ? amountOf(voids) : 0;
+    if (currentData) {
+        f.openTables = group->getLong(QStringLiteral("tablecount"));
+        f.openTablesAmount = group->getLong(QStringLiteral("tableamount"));
+    }
+    const TReportLeaf *vatTotal = totalOf(group, QStringLiteral("vatrates"));
+    f.sumInHouse = vatTotal ? vatTotal->getLong(QStringLiteral("sumih")) : 0;
+    f.sumOutOfHouse = vatTotal ? vatTotal->getLong(QStringLiteral("sumoh")) : 0;
+    f.ordersAmount = f.sumInHouse + f.sumOutOfHouse - f.notInSummaryAmount;
+    QStringList scratch;
+    f.netSum = vatLines(scratch, group);
+    return f;
+}
+
 QStringList TSummary::fullSummary(const TRepData *group, bool currentData) const
 {
     QStringList lines;
-    const qint64 tip = group->getLong(QStringLiteral("tip"));
-    const qint64 credits = group->getLong(QStringLiteral("credits"));
-
-    // pay form sums: net = given - return, amount with the tips
     const QList<Payform> pays = payforms(group);
-    qint64 inNet = 0, inAmount = 0, inGuests = 0, notNet = 0, notAmount = 0;
+    const Figures f = figures(group, pays, currentData);
     bool anyIn = false, anyNot = false;
-    for (const Payform &p : pays) {
-        if (p.inSum) {
-            inNet += p.net;
-            inAmount += p.amount;
-            inGuests += p.guests;
-            anyIn = true;
-        } else {
-            notNet += p.net;
-            notAmount += p.amount;
-            anyNot = true;
-        }
-    }
-    const qint64 allPayforms = inNet + notNet;
-    const qint64 nonRefund = allPayforms - (inAmount + notAmount);
-    const qint64 allAmount = allPayforms - (nonRefund + credits + tip + notAmount);
+    for (const Payform &p : pays)
+        (p.inSum ? anyIn : anyNot) = true;
+    const qint64 tip = f.tip;
+    const qint64 credits = f.credits;
+    const qint64 inNet = f.inSummary;
+    const qint64 inAmount = f.inSummaryAmount;
+    const qint64 inGuests = f.guests;
+    const qint64 notNet = f.notInSummary;
+    const qint64 notAmount = f.notInSummaryAmount;
+    const qint64 allPayforms = f.allPayforms;
+    const qint64 nonRefund = f.nonRefund;
+    const qint64 allAmount = f.allAmount;
 
     auto on = [this](const char *key) { return isPrinted(QString::fromLatin1(key)); };
     auto cap = [this](const char *key, const QString &text) {
         return caption(QString::fromLatin1(key), text);
     };
 
-    if (on("paidtables")) {
-        const TReportLeaf *tables = totalOf(group, QStringLiteral("tables"));
-        lines << countLine(cap("paidtables", translated("Paid tables")),
-                           tables ? roundHalfUp(tables->count()) : 0);
-    }
-    const TReportLeaf *voids = totalOf(group, QStringLiteral("voids"));
+    if (on("paidtables"))
+        lines << countLine(cap("paidtables", translated("Paid tables")), f.paidTables);
     if (on("voids"))
-        lines << countLine(cap("voids", translated("Voids")),
-                           voids ? voids->getLong(QStringLiteral("repvoidcount")) : 0);
+        lines << countLine(cap("voids", translated("Voids")), f.voids);
     if (on("voidamount"))
-        lines << amountLine(cap("voidamount", translated("Void amount")),
-                            voids ? amountOf(voids) : 0);
+        lines << amountLine(cap("voidamount", translated("Void amount")), f.voidAmount);
     if (currentData) {
         if (on("opentables"))
-            lines << countLine(cap("opentables", translated("Open tables")),
-                               group->getLong(QStringLiteral("tablecount")));
+            lines << countLine(cap("opentables", translated("Open tables")), f.openTables);
         if (on("opentablesum"))
             lines << amountLine(cap("opentablesum", translated("Open tables, sum")),
-                                group->getLong(QStringLiteral("tableamount")));
+                                f.openTablesAmount);
     }
 
     if (on("insummary") && anyIn) {
@@ -953,16 +995,15 @@ QStringList TSummary::fullSummary(const TRepData *group, bool currentData) const
     if (on("allamountAb"))
         lines << QString() << amountLine(cap("allamountAb", translated("All amount")), allAmount);
 
-    const TReportLeaf *vatTotal = totalOf(group, QStringLiteral("vatrates"));
-    const qint64 sumIh = vatTotal ? vatTotal->getLong(QStringLiteral("sumih")) : 0;
-    const qint64 sumOh = vatTotal ? vatTotal->getLong(QStringLiteral("sumoh")) : 0;
+    const qint64 sumIh = f.sumInHouse;
+    const qint64 sumOh = f.sumOutOfHouse;
     if (on("listorders")) {
         lines += sectionTitle(cap("listorders", translated("Orders")));
         lines << amountLine(cap("suminhouse", translated("Sum In House")), sumIh);
         lines << amountLine(cap("sumouthouse", translated("Sum Out of House")), sumOh);
         lines << amountLine(cap("notsummary", translated("Not in summary")), notAmount);
         lines << QString()
-              << amountLine(cap("allamount", translated("All amount")), sumIh + sumOh - notAmount);
+              << amountLine(cap("allamount", translated("All amount")), f.ordersAmount);
     }
 
     const qint64 netSum = vatLines(lines, group);

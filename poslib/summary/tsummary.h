@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 namespace Basics {
@@ -19,6 +20,7 @@ class TCurrencies;
 class TCurrency;
 class TRepCenters;
 class TRepData;
+class TRepDatas;
 class TReport;
 class TReportLeaf;
 class TRepWaiters;
@@ -83,6 +85,19 @@ public:
     // Fixes the clock of the header and of the business date; an invalid
     // value means the current time.
     void setNow(const QDateTime &now) { m_now = now; }
+    // The writer's clock: the fixed time, else the current one.
+    QDateTime clock() const;
+    // The installation's name from its settings; empty when unnamed.
+    QString installationName() const;
+    const TCurrencies *currencies() const { return m_currencies; }
+    const TReport *report() const { return m_report; }
+
+    // Called with the filled groups of each period (or of the current
+    // data) that waiterReport() or centerReport() writes, before they are
+    // released: other outputs than text take their data there.
+    using GroupsSink
+            = std::function<void(const QDate &from, const QDate &to, const TRepDatas &groups)>;
+    void setGroupsSink(GroupsSink sink) { m_groupsSink = std::move(sink); }
 
     // Runs the generator and writes the report of `code` per waiter (or
     // over all waiters). Without any group's lines the header stands
@@ -102,6 +117,36 @@ public:
     // gives nothing. `currentData` adds the open tables to the full
     // summary.
     QStringList body(int code, const TRepData *group, bool currentData) const;
+
+    // The figures of the full summary of a group, in cents (counts where
+    // said): what its lines print, for other outputs than text.
+    struct Figures
+    {
+        qint64 paidTables = 0; // count
+        qint64 voids = 0; // count
+        qint64 voidAmount = 0;
+        qint64 openTables = 0; // count; current data only
+        qint64 openTablesAmount = 0; // current data only
+        qint64 inSummary = 0; // net of the in-summary payforms: "Sum of payforms"
+        qint64 inSummaryAmount = 0;
+        qint64 guests = 0; // count, of the in-summary payforms
+        qint64 notInSummary = 0; // net of the other payforms
+        qint64 notInSummaryAmount = 0;
+        qint64 allPayforms = 0;
+        qint64 tip = 0;
+        qint64 credits = 0;
+        qint64 nonRefund = 0;
+        qint64 allAmount = 0; // "All amount" after the payforms
+        qint64 sumInHouse = 0;
+        qint64 sumOutOfHouse = 0;
+        qint64 ordersAmount = 0; // "All amount" of the orders part
+        qint64 netSum = 0; // "Sum Net"
+    };
+    Figures figures(const TRepData *group, bool currentData) const;
+    // The name of a waiter group: its own, else the waiter list's.
+    QString waiterName(const TRepData *group, int number) const;
+    // True when the group holds anything to report.
+    static bool hasData(const TRepData *group);
 
     // Options of section "Settings".
     int fillTo() const { return m_fillTo; }
@@ -142,7 +187,6 @@ private:
     struct Payform;
     struct LayoutItem;
 
-    QDateTime clock() const;
     QStringList headerLines(const QString &title, const QDate &from, const QDate &to) const;
     long zCounter(const QDate &day) const;
     QStringList runReport(int code, const QString &title, bool overAll, bool centers);
@@ -152,10 +196,8 @@ private:
     // Rule, title, the description line when given, rule, blank, body.
     QStringList groupSection(const QString &title, const QString *descr,
                              const QStringList &body) const;
-    QString waiterName(const TRepData *group, int number) const;
-    static bool hasData(const TRepData *group);
-
     // Full summary and its parts.
+    Figures figures(const TRepData *group, const QList<Payform> &pays, bool currentData) const;
     QStringList fullSummary(const TRepData *group, bool currentData) const;
     QList<Payform> payforms(const TRepData *group) const;
     void payformList(QStringList &lines, const QList<Payform> &pays, bool inSum, bool titled) const;
@@ -196,6 +238,7 @@ private:
     int m_turnover = 0;
     bool m_fiscal = false;
     QDateTime m_now;
+    GroupsSink m_groupsSink;
 
     int m_fillTo = 25;
     int m_pageWidth = 40;

@@ -139,6 +139,8 @@ TEST(VeltrumStrict, UsageErrorsExitTwoAndNameTheValue)
              "'x'"},
             {{QStringLiteral("demo")}, "DIR"},
             {{QStringLiteral("dat"), QStringLiteral("to-xml")}, "FILE"},
+            {{QStringLiteral("dat"), QStringLiteral("from-xml"), QStringLiteral("in.xml")}, "few"},
+            {{QStringLiteral("dat"), QStringLiteral("to-text"), QStringLiteral("list.dat")}, "few"},
             {{QStringLiteral("dat"), QStringLiteral("to-xml"), QStringLiteral("a"),
               QStringLiteral("b")},
              "'b'"},
@@ -162,6 +164,8 @@ TEST(VeltrumStrict, FailuresShowNoSourcePositions)
     const QList<QStringList> runs = {
             {QStringLiteral("dat"), QStringLiteral("to-xml"), dir.file(QStringLiteral("sub"))},
             {QStringLiteral("dat"), QStringLiteral("to-xml"), dir.file(QStringLiteral("sub/x"))},
+            {QStringLiteral("dat"), QStringLiteral("to-text"), dir.file(QStringLiteral("none.dat")),
+             QStringLiteral("id")},
             {QStringLiteral("dat"), QStringLiteral("from-xml"), dir.file(QStringLiteral("in.xml")),
              dir.file(QStringLiteral("list.dat"))},
     };

@@ -1,0 +1,127 @@
+#include "toutput.h"
+
+#include "cliutil.h"
+#include "targs.h"
+#include "terror.h"
+#include "tpdfwriter.h"
+#include "tsavefile.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QJsonDocument>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+QByteArray csvField(const QString &text)
+{
+    QByteArray bytes = text.toUtf8();
+    if (!bytes.contains(',') && !bytes.contains('"') && !bytes.contains('\r')
+        && !bytes.contains('\n'))
+        return bytes;
+    bytes.replace("\"", "\"\"");
+    return '"' + bytes + '"';
+}
+
+} // namespace
+
+TCommandOption formatOption()
+{
+    return {{QStringLiteral("format")},
+            QStringLiteral("text|csv|json|pdf"),
+            tr("The form of the output: the printed lines (text, default); the data the lines "
+               "come from as CSV (a header row, one row per item, RFC 4180) or as JSON "
+               "(\"format\": 1, see docs/report-json.md), amounts in cents; or the printed page "
+               "as PDF (needs --output when standard output is a terminal)."),
+            false};
+}
+
+TCommandOption outputOption()
+{
+    return {{QStringLiteral("output")},
+            QStringLiteral("FILE"),
+            tr("Write to FILE instead of standard output. FILE is replaced only when the run "
+               "succeeds; an interrupted or failed run leaves no partial file."),
+            false};
+}
+
+QByteArray csvText(const QList<QStringList> &rows)
+{
+    QByteArray out;
+    for (const QStringList &row : rows) {
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            if (i > 0)
+                out += ',';
+            out += csvField(row.at(i));
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+TOutput::TOutput(const TArgs &args)
+{
+    m_format = TOutputFormat(
+            args.choice(QStringLiteral("format"), {QStringLiteral("text"), QStringLiteral("csv"),
+                                                   QStringLiteral("json"), QStringLiteral("pdf")}));
+    m_path = args.text(QStringLiteral("output"));
+    if (args.isSet(QStringLiteral("output")) && m_path.isEmpty())
+        args.badValue(QStringLiteral("output"), tr("a file name"));
+    if (m_format == TOutputFormat::Pdf && m_path.isEmpty() && ::isatty(1))
+        throw TUsageError {tr("--format pdf writes no PDF to a terminal; add --output FILE")};
+    if (!m_path.isEmpty() && QFileInfo(m_path).isDir())
+        throw TUsageError {tr("--output %1: is a directory").arg(m_path)};
+}
+
+bool TOutput::put(const QByteArray &bytes)
+{
+    if (m_path.isEmpty()) {
+        out().flush();
+        if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())
+            || std::fflush(stdout) != 0) {
+            fail(tr("standard output cannot be written"));
+            return false;
+        }
+        return true;
+    }
+    try {
+        Basics::TSaveFile file(m_path);
+        file.open();
+        file.write(bytes);
+        file.commit();
+    } catch (const Basics::TError &e) {
+        fail(tr("%1: cannot be written (%2)").arg(m_path, errorText(e)));
+        return false;
+    }
+    return true;
+}
+
+bool TOutput::write(const QStringList &lines, const QJsonObject &data,
+                    const QList<QStringList> &rows, const QString &title)
+{
+    QByteArray bytes;
+    switch (m_format) {
+    case TOutputFormat::Text:
+        for (const QString &line : lines)
+            bytes += line.toUtf8() + '\n';
+        break;
+    case TOutputFormat::Json:
+        bytes = QJsonDocument(data).toJson(QJsonDocument::Indented);
+        break;
+    case TOutputFormat::Csv:
+        bytes = csvText(rows);
+        break;
+    case TOutputFormat::Pdf: {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        if (!writePdf(buffer, lines, title)) {
+            fail(tr("the PDF could not be made"));
+            return false;
+        }
+        break;
+    }
+    }
+    return put(bytes);
+}

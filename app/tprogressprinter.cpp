@@ -1,0 +1,75 @@
+#include "tprogressprinter.h"
+
+#include "cliutil.h"
+
+namespace {
+
+constexpr int BarWidth = 30;
+
+} // namespace
+
+TProgressPrinter::TProgressPrinter(std::FILE *stream)
+    : m_stream(stream)
+    , m_day(tr("current day"))
+{ }
+
+TProgressPrinter::~TProgressPrinter()
+{
+    done();
+}
+
+QString TProgressPrinter::line(const QString &day, int step, int steps)
+{
+    const int percent = steps > 0 ? int(100LL * std::clamp(step, 0, steps) / steps) : 0;
+    const int filled = percent * BarWidth / 100;
+    return QStringLiteral("%1 [%2%3] %4%")
+            .arg(day, QString(filled, QLatin1Char('#')),
+                 QString(BarWidth - filled, QLatin1Char(' ')))
+            .arg(percent, 3);
+}
+
+void TProgressPrinter::setSteps(int steps)
+{
+    m_steps = steps;
+    m_step = 0;
+    m_shown = -1;
+    draw();
+}
+
+void TProgressPrinter::setStep(int step)
+{
+    m_step = step;
+    draw();
+}
+
+void TProgressPrinter::setDate(const QDate &day)
+{
+    const QString text = day.toString(Qt::ISODate);
+    if (text == m_day)
+        return;
+    m_day = text;
+    m_steps = 0;
+    m_shown = -1;
+    draw();
+}
+
+void TProgressPrinter::draw()
+{
+    // redraw only when the figure changes: a year has millions of steps
+    const int percent = m_steps > 0 ? int(100LL * m_step / m_steps) : 0;
+    if (percent == m_shown)
+        return;
+    m_shown = percent;
+    std::fprintf(m_stream, "\r%s", qPrintable(line(m_day, m_step, m_steps)));
+    std::fflush(m_stream);
+    m_drawn = true;
+}
+
+void TProgressPrinter::done()
+{
+    if (!m_drawn)
+        return;
+    std::fprintf(m_stream, "\r%*s\r", int(line(m_day, 0, 0).size()), "");
+    std::fflush(m_stream);
+    m_drawn = false;
+}

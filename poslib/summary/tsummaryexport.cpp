@@ -1,0 +1,365 @@
+#include "tsummaryexport.h"
+
+#include "tcurrencies.h"
+#include "trepdata.h"
+#include "treport.h"
+#include "treportleaf.h"
+#include "treportnode.h"
+#include "tround.h"
+#include "tsumfilter.h"
+#include "tsummary.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+using namespace Basics;
+
+namespace PosLib {
+
+namespace {
+
+QJsonValue dateValue(const QDate &day)
+{
+    return day.isValid() ? QJsonValue(day.toString(Qt::ISODate)) : QJsonValue();
+}
+
+// A count as a whole number when it is one, else with its decimals.
+QJsonValue countValue(double count)
+{
+    const qint64 whole = roundHalfUp(count);
+    return double(whole) == count ? QJsonValue(whole) : QJsonValue(count);
+}
+
+// A value read from a file keeps no type: a plain whole number or decimal
+// becomes a number, "yes" and "no" a boolean; numbers with leading zeros
+// (article numbers) stay text.
+QJsonValue textValue(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral("^-?(0|[1-9][0-9]{0,17})(\\.[0-9]+)?$"));
+    if (number.match(text).hasMatch())
+        return text.contains(QLatin1Char('.')) ? QJsonValue(parseDecimal(text))
+                                               : QJsonValue(parseInteger(text));
+    if (text == QLatin1String("yes") || text == QLatin1String("no"))
+        return text == QLatin1String("yes");
+    return text;
+}
+
+// The leaf's named values with their types: numbers, true/false, text.
+QJsonObject valuesOf(const TReportLeaf &leaf)
+{
+    QJsonObject values;
+    const TValue::Fields &fields = leaf.fields();
+    for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
+        const QString &text = it.value().text;
+        switch (it.value().type) {
+        case TypeInteger:
+            values.insert(it.key(), parseInteger(text));
+            break;
+        case TypeDecimal:
+            values.insert(it.key(), parseDecimal(text));
+            break;
+        case TypeBoolean:
+            values.insert(it.key(), parseBoolean(text));
+            break;
+        default:
+            values.insert(it.key(), textValue(text));
+        }
+    }
+    return values;
+}
+
+// The name an item's line shows, from the first of these values it has.
+QString itemText(const TReportLeaf &leaf)
+{
+    static const char *const names[]
+            = {"article",  "payformname", "familyname",   "famgrpname", "department", "depname",
+               "currname", "subventname", "discountname", "waitername", "centername", "name"};
+    for (const char *name : names) {
+        const QString key = QString::fromLatin1(name);
+        if (leaf.has(key))
+            return leaf.getString(key);
+    }
+    return QString();
+}
+
+QJsonObject figuresObject(const TSummary::Figures &f, bool currentData)
+{
+    QJsonObject o;
+    o.insert(QStringLiteral("paidTables"), f.paidTables);
+    o.insert(QStringLiteral("voids"), f.voids);
+    o.insert(QStringLiteral("voidAmount"), f.voidAmount);
+    if (currentData) {
+        o.insert(QStringLiteral("openTables"), f.openTables);
+        o.insert(QStringLiteral("openTablesAmount"), f.openTablesAmount);
+    }
+    o.insert(QStringLiteral("inSummary"), f.inSummary);
+    o.insert(QStringLiteral("inSummaryAmount"), f.inSummaryAmount);
+    o.insert(QStringLiteral("notInSummary"), f.notInSummary);
+    o.insert(QStringLiteral("notInSummaryAmount"), f.notInSummaryAmount);
+    o.insert(QStringLiteral("allPayforms"), f.allPayforms);
+    o.insert(QStringLiteral("tip"), f.tip);
+    o.insert(QStringLiteral("credits"), f.credits);
+    o.insert(QStringLiteral("nonRefund"), f.nonRefund);
+    o.insert(QStringLiteral("allAmount"), f.allAmount);
+    o.insert(QStringLiteral("sumInHouse"), f.sumInHouse);
+    o.insert(QStringLiteral("sumOutOfHouse"), f.sumOutOfHouse);
+    o.insert(QStringLiteral("ordersAmount"), f.ordersAmount);
+    o.insert(QStringLiteral("netSum"), f.netSum);
+    o.insert(QStringLiteral("guests"), f.guests);
+    return o;
+}
+
+// Figures that are counts, not amounts (for the CSV columns).
+bool isCountFigure(const QString &name)
+{
+    return name == QLatin1String("paidTables") || name == QLatin1String("voids")
+           || name == QLatin1String("openTables") || name == QLatin1String("guests");
+}
+
+QString groupingName(TSummaryExport::Grouping grouping)
+{
+    switch (grouping) {
+    case TSummaryExport::PerWaiter:
+        return QStringLiteral("waiter");
+    case TSummaryExport::PerCenter:
+        return QStringLiteral("center");
+    case TSummaryExport::AllGroups:
+        break;
+    }
+    return QStringLiteral("all");
+}
+
+QString csvNumber(const QJsonValue &value)
+{
+    if (value.isDouble()) {
+        const double d = value.toDouble();
+        return double(qint64(d)) == d ? QString::number(qint64(d)) : QString::number(d, 'g', 15);
+    }
+    return value.toVariant().toString();
+}
+
+} // namespace
+
+TSummaryExport::TSummaryExport(const TSummary &writer)
+    : m_writer(writer)
+{ }
+
+QStringList TSummaryExport::nodesOf(int code)
+{
+    switch (code) {
+    case TSummary::Articles:
+        return {QStringLiteral("articles")};
+    case TSummary::Families:
+        return {QStringLiteral("families")};
+    case TSummary::WaiterSummary:
+    case TSummary::CenterSummary:
+        // control articles only, as the text lists them
+        return {QStringLiteral("payforms"),   QStringLiteral("vatrates"),
+                QStringLiteral("currencies"), QStringLiteral("currreturns"),
+                QStringLiteral("cashins"),    QStringLiteral("cashouts"),
+                QStringLiteral("balances"),   QStringLiteral("articles"),
+                QStringLiteral("negorders")};
+    case TSummary::Voids:
+        return {QStringLiteral("varticles")};
+    case TSummary::Tables:
+        return {QStringLiteral("tables")};
+    case TSummary::VoidEntries:
+        return {QStringLiteral("allvoids")};
+    case TSummary::Hours:
+        return {QStringLiteral("hours")};
+    case TSummary::Orders:
+        return {QStringLiteral("orders")};
+    case TSummary::FamGroups:
+        return {QStringLiteral("famgroups")};
+    case TSummary::Departments:
+        return {QStringLiteral("deps")};
+    case TSummary::Minimal:
+        return {QStringLiteral("payforms"), QStringLiteral("vatrates")};
+    case TSummary::Discounts:
+        return {QStringLiteral("discounts")};
+    case TSummary::PriceFindings:
+        return {QStringLiteral("subvents")};
+    case TSummary::HotelRooms:
+        return {QStringLiteral("hotrooms")};
+    default:
+        return {};
+    }
+}
+
+void TSummaryExport::beginSection(int kind, const QString &title, int code, Grouping grouping)
+{
+    m_code = code;
+    m_grouping = grouping;
+    QJsonObject section;
+    section.insert(QStringLiteral("kind"), kind);
+    section.insert(QStringLiteral("title"), title);
+    section.insert(QStringLiteral("code"), code);
+    section.insert(QStringLiteral("grouping"), groupingName(grouping));
+    section.insert(QStringLiteral("periods"), QJsonArray());
+    m_sections.append(section);
+}
+
+QJsonObject TSummaryExport::groupObject(const TRepData *group, const QString &grouping, int number,
+                                        const QString &name, bool currentData) const
+{
+    QJsonObject o;
+    o.insert(QStringLiteral("grouping"), grouping);
+    o.insert(QStringLiteral("number"), number);
+    o.insert(QStringLiteral("name"), name);
+    const QString descr = group->getString(QStringLiteral("descr"));
+    if (grouping == QLatin1String("waiter") && !descr.isEmpty())
+        o.insert(QStringLiteral("description"), descr);
+
+    const bool full = m_code == TSummary::WaiterSummary || m_code == TSummary::CenterSummary;
+    QJsonArray items;
+    QJsonObject sums;
+    for (const QString &nodeName : nodesOf(m_code)) {
+        const TReportNode *node = group->node(nodeName);
+        if (!node)
+            continue;
+        const bool controlOnly = full && nodeName == QLatin1String("articles");
+        double exact = 0;
+        for (auto it = node->leaves().cbegin(); it != node->leaves().cend(); ++it) {
+            const TReportLeaf *leaf = it.value();
+            if (controlOnly && !leaf->getBool(QStringLiteral("iscontrol")))
+                continue;
+            QJsonObject item;
+            item.insert(QStringLiteral("node"), nodeName);
+            item.insert(QStringLiteral("key"), it.key());
+            item.insert(QStringLiteral("text"), itemText(*leaf));
+            item.insert(QStringLiteral("count"), countValue(leaf->count()));
+            item.insert(QStringLiteral("amount"), roundHalfUp(leaf->amount()));
+            item.insert(QStringLiteral("values"), valuesOf(*leaf));
+            items.append(item);
+            exact += leaf->amount();
+        }
+        // the sum line rounds the exact total once, as the text does
+        if (!full && m_code != TSummary::Minimal)
+            sums.insert(nodeName, roundHalfUp(exact));
+    }
+    o.insert(QStringLiteral("items"), items);
+    if (!sums.isEmpty())
+        o.insert(QStringLiteral("sums"), sums);
+    if (full || m_code == TSummary::Minimal)
+        o.insert(QStringLiteral("figures"),
+                 figuresObject(m_writer.figures(group, currentData), currentData));
+    return o;
+}
+
+void TSummaryExport::addPeriod(const QDate &from, const QDate &to, const TRepDatas &groups)
+{
+    if (m_sections.isEmpty())
+        return;
+    const bool current = !from.isValid();
+    QJsonArray list;
+    auto add
+            = [&](const TRepData *group, const QString &grouping, int number, const QString &name) {
+                  // the groups the text shows: those whose body gives lines
+                  if (group && !m_writer.body(m_code, group, current).isEmpty())
+                      list.append(groupObject(group, grouping, number, name, current));
+              };
+    if (m_grouping == AllGroups) {
+        add(groups.overall(), QStringLiteral("all"), 0, QString());
+    } else {
+        const bool waiters = m_grouping == PerWaiter;
+        for (int number = 1; number <= groups.highest(); ++number) {
+            const TRepData *group = groups.group(QString::number(number));
+            if (!group)
+                continue;
+            add(group, waiters ? QStringLiteral("waiter") : QStringLiteral("center"), number,
+                waiters ? m_writer.waiterName(group, number)
+                        : group->getString(QStringLiteral("centername")));
+        }
+        if (!waiters)
+            add(groups.overall(), QStringLiteral("center"), 0, QString());
+    }
+    QJsonObject period;
+    period.insert(QStringLiteral("from"), dateValue(from));
+    period.insert(QStringLiteral("to"), dateValue(to.isValid() ? to : from));
+    period.insert(QStringLiteral("groups"), list);
+
+    QJsonObject section = m_sections.last().toObject();
+    QJsonArray periods = section.value(QStringLiteral("periods")).toArray();
+    periods.append(period);
+    section.insert(QStringLiteral("periods"), periods);
+    m_sections.replace(m_sections.size() - 1, section);
+}
+
+QJsonObject TSummaryExport::document(int kind, const QString &caption) const
+{
+    QJsonObject o;
+    o.insert(QStringLiteral("format"), 1);
+    o.insert(QStringLiteral("kind"), kind);
+    o.insert(QStringLiteral("caption"), caption);
+    o.insert(QStringLiteral("installation"), m_writer.installationName());
+    o.insert(QStringLiteral("from"), dateValue(m_writer.from()));
+    o.insert(QStringLiteral("to"),
+             dateValue(m_writer.to().isValid() ? m_writer.to() : m_writer.from()));
+    o.insert(QStringLiteral("printed"), m_writer.clock().toString(Qt::ISODate));
+    QJsonObject currency;
+    const TCurrencies *currencies = m_writer.currencies();
+    const TCurrency *system = currencies ? currencies->systemCurrency() : nullptr;
+    currency.insert(QStringLiteral("name"), system ? system->shortname() : QString());
+    currency.insert(QStringLiteral("decimals"), system ? system->decpos() : 0);
+    o.insert(QStringLiteral("currency"), currency);
+    const TReport *report = m_writer.report();
+    o.insert(QStringLiteral("filter"),
+             report && report->filter() ? QJsonValue(report->filter()->name()) : QJsonValue());
+    o.insert(QStringLiteral("outlet"), report && !report->outletName().isEmpty()
+                                               ? QJsonValue(report->outletName())
+                                               : QJsonValue());
+    o.insert(QStringLiteral("sections"), m_sections);
+    return o;
+}
+
+QList<QStringList> TSummaryExport::csvRows(const QJsonObject &document)
+{
+    QList<QStringList> rows;
+    rows << QStringList {
+            QStringLiteral("kind"),     QStringLiteral("from"),   QStringLiteral("to"),
+            QStringLiteral("grouping"), QStringLiteral("number"), QStringLiteral("name"),
+            QStringLiteral("node"),     QStringLiteral("key"),    QStringLiteral("text"),
+            QStringLiteral("count"),    QStringLiteral("amount")};
+    const QJsonArray sections = document.value(QStringLiteral("sections")).toArray();
+    for (const QJsonValue &s : sections) {
+        const QJsonObject section = s.toObject();
+        const QString kind = csvNumber(section.value(QStringLiteral("kind")));
+        for (const QJsonValue &p : section.value(QStringLiteral("periods")).toArray()) {
+            const QJsonObject period = p.toObject();
+            for (const QJsonValue &g : period.value(QStringLiteral("groups")).toArray()) {
+                const QJsonObject group = g.toObject();
+                const QStringList head = {kind,
+                                          period.value(QStringLiteral("from")).toString(),
+                                          period.value(QStringLiteral("to")).toString(),
+                                          group.value(QStringLiteral("grouping")).toString(),
+                                          csvNumber(group.value(QStringLiteral("number"))),
+                                          group.value(QStringLiteral("name")).toString()};
+                for (const QJsonValue &i : group.value(QStringLiteral("items")).toArray()) {
+                    const QJsonObject item = i.toObject();
+                    rows << head
+                                    + QStringList {item.value(QStringLiteral("node")).toString(),
+                                                   item.value(QStringLiteral("key")).toString(),
+                                                   item.value(QStringLiteral("text")).toString(),
+                                                   csvNumber(item.value(QStringLiteral("count"))),
+                                                   csvNumber(item.value(QStringLiteral("amount")))};
+                }
+                const QJsonObject sums = group.value(QStringLiteral("sums")).toObject();
+                for (auto it = sums.constBegin(); it != sums.constEnd(); ++it)
+                    rows << head
+                                    + QStringList {QStringLiteral("sums"), it.key(), QString(),
+                                                   QString(), csvNumber(it.value())};
+                const QJsonObject figures = group.value(QStringLiteral("figures")).toObject();
+                for (auto it = figures.constBegin(); it != figures.constEnd(); ++it) {
+                    const bool count = isCountFigure(it.key());
+                    rows << head
+                                    + QStringList {QStringLiteral("figures"), it.key(), QString(),
+                                                   count ? csvNumber(it.value()) : QString(),
+                                                   count ? QString() : csvNumber(it.value())};
+                }
+            }
+        }
+    }
+    return rows;
+}
+
+} // namespace PosLib

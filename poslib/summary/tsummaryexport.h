@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QDate>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QStringList>
+
+namespace PosLib {
+
+class TRepData;
+class TRepDatas;
+class TSummary;
+
+// The data that the lines of a summary come from, for spreadsheets and
+// scripts: per period the groups the text shows, each with the report
+// tree's leaves of the nodes its report code reads (counts, amounts in
+// cents and every named value of the leaf), the sum lines of the item
+// reports and the figures of the full summary. Built from the groups while
+// the writer writes them, never from the text. The JSON form is
+// documented in docs/report-json.md; "format" 1 names that form.
+class TSummaryExport
+{
+public:
+    enum Grouping { AllGroups, PerWaiter, PerCenter };
+
+    explicit TSummaryExport(const TSummary &writer);
+
+    // A report of the batch or the single report: the groups of the
+    // periods that follow belong to it.
+    void beginSection(int kind, const QString &title, int code, Grouping grouping);
+    // The groups of one period (or of the current data) of the section
+    // begun last, as the text writes them: groups without lines are left
+    // out.
+    void addPeriod(const QDate &from, const QDate &to, const TRepDatas &groups);
+
+    // The whole document: the report's head (`kind`, `caption`) and every
+    // section.
+    QJsonObject document(int kind, const QString &caption) const;
+
+    // The nodes whose leaves the report code's lines come from.
+    static QStringList nodesOf(int code);
+
+    // The CSV rows of a document: a header row, then one row per item,
+    // figure and sum. Columns: kind, from, to, grouping, number, name,
+    // node, key, text, count, amount.
+    static QList<QStringList> csvRows(const QJsonObject &document);
+
+private:
+    QJsonObject groupObject(const TRepData *group, const QString &grouping, int number,
+                            const QString &name, bool currentData) const;
+
+    const TSummary &m_writer;
+    QJsonArray m_sections;
+    int m_code = 0;
+    Grouping m_grouping = AllGroups;
+};
+
+} // namespace PosLib
