@@ -8,6 +8,7 @@
 
 #include <QBuffer>
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonDocument>
 
 #include <cstdio>
@@ -25,7 +26,57 @@ QByteArray csvField(const QString &text)
     return '"' + bytes + '"';
 }
 
+QJsonArray rowsArray(const PosLib::TListRows &rows)
+{
+    QJsonArray array;
+    for (const PosLib::TListRow &row : rows) {
+        QJsonObject item;
+        item.insert(QStringLiteral("columns"), QJsonArray::fromStringList(row.columns));
+        if (!row.children.isEmpty())
+            item.insert(QStringLiteral("children"), rowsArray(row.children));
+        array.append(item);
+    }
+    return array;
+}
+
+void addCsvRows(QList<QStringList> &out, const PosLib::TListRows &rows, int depth)
+{
+    for (const PosLib::TListRow &row : rows) {
+        out << (QStringList(QString::number(depth)) + row.columns);
+        addCsvRows(out, row.children, depth + 1);
+    }
+}
+
 } // namespace
+
+QJsonObject listRowsData(int kind, const QString &caption, const PosLib::TListRows &rows)
+{
+    QJsonObject o;
+    o.insert(QStringLiteral("format"), 1);
+    o.insert(QStringLiteral("kind"), kind);
+    o.insert(QStringLiteral("caption"), caption);
+    o.insert(QStringLiteral("rows"), rowsArray(rows));
+    return o;
+}
+
+QList<QStringList> listRowsCsv(const PosLib::TListRows &rows)
+{
+    QList<QStringList> out;
+    addCsvRows(out, rows, 0);
+    qsizetype columns = 0;
+    for (const QStringList &row : std::as_const(out))
+        columns = std::max(columns, row.size() - 1);
+    // every record has the same number of fields
+    QStringList header(QStringLiteral("depth"));
+    for (qsizetype i = 1; i <= columns; ++i)
+        header << QStringLiteral("column%1").arg(i);
+    for (QStringList &row : out) {
+        while (row.size() < header.size())
+            row << QString();
+    }
+    out.prepend(header);
+    return out;
+}
 
 TCommandOption formatOption()
 {
@@ -96,6 +147,14 @@ bool TOutput::put(const QByteArray &bytes)
         return false;
     }
     return true;
+}
+
+bool TOutput::writeRows(int kind, const QString &caption, const PosLib::TListRows &rows)
+{
+    QStringList lines = PosLib::listRowsText(rows).split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    return write(lines, listRowsData(kind, caption, rows), listRowsCsv(rows), caption);
 }
 
 bool TOutput::write(const QStringList &lines, const QJsonObject &data,

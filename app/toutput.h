@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tcommand.h"
+#include "tlistrow.h"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -21,6 +22,13 @@ TCommandOption outputOption();
 // in double quotes with its '"' doubled, every record ended by CRLF.
 QByteArray csvText(const QList<QStringList> &rows);
 
+// A list document's items as data: {"format": 1, "kind", "caption",
+// "rows": [{"columns": [...], "children": [...]}]}.
+QJsonObject listRowsData(int kind, const QString &caption, const PosLib::TListRows &rows);
+// A header row ("depth", "column1", ...), then one row per item in the
+// list's order: its depth (0 at the top) and its columns.
+QList<QStringList> listRowsCsv(const PosLib::TListRows &rows);
+
 // Where a command's result goes: standard output, or the file of
 // --output. The result is written whole at the end of a run; a file
 // through TSaveFile (a temporary beside it, renamed over it when complete),
@@ -40,6 +48,11 @@ public:
     // On failure prints the reason and returns false.
     bool write(const QStringList &lines, const QJsonObject &data, const QList<QStringList> &rows,
                const QString &title);
+    // The same for a list document (the journal, the open tables, the time
+    // controls): text as the document lists it, JSON and CSV from the rows
+    // (listRowsData(), listRowsCsv()). A list with data of its own passes
+    // them to write() instead.
+    bool writeRows(int kind, const QString &caption, const PosLib::TListRows &rows);
 
 private:
     bool put(const QByteArray &bytes);

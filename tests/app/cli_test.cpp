@@ -4,6 +4,9 @@
 #include "toutput.h"
 #include "tprogressprinter.h"
 
+#include <QJsonArray>
+#include <QJsonObject>
+
 #include <gtest/gtest.h>
 
 TEST(Csv, QuotesWhatRfc4180Asks)
@@ -114,4 +117,22 @@ TEST(Progress, TheLineShowsDayBarAndPercent)
               TProgressPrinter::line(QStringLiteral("x"), 3, 0));
     EXPECT_EQ(QStringLiteral("x [##############################] 100%"),
               TProgressPrinter::line(QStringLiteral("x"), 12, 10));
+}
+
+TEST(ListRows, GiveDataAndCsvOfTheirItems)
+{
+    PosLib::TListRows rows;
+    PosLib::TListRow table(QStringList {QStringLiteral("Table 12/1"), QStringLiteral("12,50")});
+    table.addChild(QStringLiteral("2 Pizza"));
+    rows << table << PosLib::TListRow(QStringLiteral("Report from 05.12.2026"));
+
+    EXPECT_EQ(QByteArray("depth,column1,column2\r\n0,Table 12/1,\"12,50\"\r\n1,2 Pizza,\r\n"
+                         "0,Report from 05.12.2026,\r\n"),
+              csvText(listRowsCsv(rows)));
+    const QJsonObject data = listRowsData(1, QStringLiteral("Paid tables"), rows);
+    EXPECT_EQ(1, data.value(QStringLiteral("format")).toInt());
+    EXPECT_EQ(QStringLiteral("2 Pizza"), data[QStringLiteral("rows")][0][QStringLiteral("children")]
+                                             [0][QStringLiteral("columns")][0]
+                                                     .toString());
+    EXPECT_FALSE(data[QStringLiteral("rows")][1].toObject().contains(QStringLiteral("children")));
 }
