@@ -167,7 +167,7 @@ bool TOutput::write(const QStringList &lines, const QJsonObject &data,
             bytes += line.toUtf8() + '\n';
         break;
     case TOutputFormat::Json:
-        bytes = QJsonDocument(data).toJson(QJsonDocument::Indented);
+        bytes = QJsonDocument(data).toJson(QJsonDocument::Compact) + '\n';
         break;
     case TOutputFormat::Csv:
         bytes = csvText(rows);

@@ -5,6 +5,7 @@
 namespace {
 
 constexpr int BarWidth = 30;
+constexpr int RedrawMs = 100;
 
 } // namespace
 
@@ -55,10 +56,15 @@ void TProgressPrinter::setDate(const QDate &day)
 
 void TProgressPrinter::draw()
 {
-    // redraw only when the figure changes: a year has millions of steps
+    // redraw only when the figure changes, and not more often than a
+    // terminal can show: a year has millions of steps
     const int percent = m_steps > 0 ? int(100LL * m_step / m_steps) : 0;
     if (percent == m_shown)
         return;
+    const bool last = percent == 100;
+    if (m_clock.isValid() && m_clock.elapsed() < RedrawMs && !last)
+        return;
+    m_clock.start();
     m_shown = percent;
     std::fprintf(m_stream, "\r%s", qPrintable(line(m_day, m_step, m_steps)));
     std::fflush(m_stream);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
@@ -32,4 +33,5 @@ private:
     int m_shown = -1; // the percentage on the screen
     QString m_day;
     bool m_drawn = false;
+    QElapsedTimer m_clock; // since the last redraw
 };

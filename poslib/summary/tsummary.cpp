@@ -441,6 +441,9 @@ QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bo
             m_report->runRange(nullptr, &groups, from, last);
         else
             m_report->runDay(nullptr, &groups, m_report->reportDate());
+        // a stopped run is thrown away: no time spent on its lines
+        if (m_report->isStopped())
+            return {};
         sections = centerLines(&groups, code);
         if (m_groupsSink)
             m_groupsSink(from, to, groups);
@@ -450,6 +453,8 @@ QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bo
             m_report->runRange(&groups, nullptr, from, last);
         else
             m_report->runDay(&groups, nullptr, m_report->reportDate());
+        if (m_report->isStopped())
+            return {};
         sections = waiterLines(&groups, code, overAll);
         if (m_groupsSink)
             m_groupsSink(from, to, groups);
