@@ -2,9 +2,9 @@
 
 #include "tcurrencies.h"
 #include "tofflistview.h"
-#include "tpricetext.h"
 #include "toffwindow.h"
 #include "toffworkspace.h"
+#include "tpricetext.h"
 
 #include <QApplication>
 #include <QHBoxLayout>

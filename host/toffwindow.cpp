@@ -10,8 +10,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QRegularExpression>
-#include <QStandardPaths>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -20,8 +18,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -151,7 +151,8 @@ namespace {
 
 std::unique_ptr<PosLib::TWaiter> waiterOf(TOffWorkspace *workspace, int id)
 {
-    Basics::TValueList *waiters = workspace ? workspace->getData(QStringLiteral("waiters")) : nullptr;
+    Basics::TValueList *waiters
+            = workspace ? workspace->getData(QStringLiteral("waiters")) : nullptr;
     Basics::TValue *record = waiters && id > 0 ? waiters->find(id) : nullptr;
     return record ? std::make_unique<PosLib::TWaiter>(*record) : nullptr;
 }
@@ -366,9 +367,8 @@ void TOffWindow::onFilePdf()
 {
     if (!m_current)
         return;
-    const QString file = QFileDialog::getSaveFileName(this, tr("Export as PDF"),
-                                                      proposedPdfFile(m_current),
-                                                      tr("PDF files (*.pdf)"));
+    const QString file = QFileDialog::getSaveFileName(
+            this, tr("Export as PDF"), proposedPdfFile(m_current), tr("PDF files (*.pdf)"));
     if (file.isEmpty())
         return;
     if (m_current->printToPdf(file))

@@ -1,5 +1,6 @@
 #include "tveltrum.h"
 
+#include "dotnetpluginhost.h"
 #include "offpopupmenu.h"
 #include "offtoolbar.h"
 #include "pixmapresource.h"
@@ -18,6 +19,7 @@
 #include "toffworkspace.h"
 #include "topentablesdoc.h"
 #include "tpaidtablesdoc.h"
+#include "tpluginbridge.h"
 #include "tsumbatchesdoc.h"
 #include "tsumfiltersdoc.h"
 #include "ttimecontrolsdoc.h"
@@ -76,7 +78,19 @@ TVeltrum::TVeltrum(TOffWindow *window)
     documents.insert(QLatin1String(TOffWorkspace::docPaidTables), new TPaidTablesDoc(m_window));
     documents.insert(QLatin1String(VariableKey), new TVariableDoc(this, m_window));
     documents.insert(QLatin1String(TimesKey), new TTimeControlsDoc(m_window));
+    // the day turnover uploads its statistics through the plug-ins of the
+    // installation, wherever the workspace goes
+    installPlugins(m_window->workspace()->getPath());
+    connect(m_window->workspace(), &TOffWorkspace::pathChanged, this, &TVeltrum::installPlugins);
     m_window->status(tr("Ready"));
+}
+
+void TVeltrum::installPlugins(const QString &root)
+{
+    auto plugins = std::make_unique<DotNetPluginLibrary::DotNetPluginHost>(
+            DotNetPluginLibrary::DotNetPluginHost::findPluginDir(root));
+    PosLib::setPluginBridge(plugins.get());
+    m_plugins = std::move(plugins);
 }
 
 TVeltrum::~TVeltrum()
@@ -88,6 +102,8 @@ TVeltrum::~TVeltrum()
     for (const char *key : {TimesKey, VariableKey, TOffWorkspace::docPaidTables,
                             TOffWorkspace::docOpenTables, FiltersKey, BatchesKey, VeltrumKey})
         documents.remove(QLatin1String(key));
+    if (PosLib::pluginBridge() == m_plugins.get())
+        PosLib::setPluginBridge(nullptr);
     m_window->status(tr("Ready"));
 }
 

@@ -4,12 +4,17 @@
 #include <QPixmap>
 #include <QStringList>
 
+#include <memory>
+
 class QAction;
 class OffPopupMenu;
 class OffToolbar;
 class TOffTreeItem;
 class TOffWindow;
 class TPaidTablesDoc;
+namespace DotNetPluginLibrary {
+class DotNetPluginHost;
+}
 
 // The reporting module inside the back office: registers the module's
 // documents with the host workspace, adds the "&Reporting" menu, the
@@ -48,6 +53,8 @@ public:
     QAction *dlgAccessAction() const { return m_dlgAccess; }
     QAction *turnOverAction() const { return m_turnOver; }
     QAction *paidTablesAction() const { return m_paidTables; }
+    // The plug-in host the day turnover uploads through.
+    DotNetPluginLibrary::DotNetPluginHost *plugins() const { return m_plugins.get(); }
 
     // The help viewer ("pdfviewer" with the platform's program suffix)
     // in the working directory, and the "help" folder; empty when missing.
@@ -93,6 +100,8 @@ private:
     // Selects the paid tables item and runs report `id` in its document.
     void runReport(int id, int side, int code, bool overAll);
     static QString tr2(const char *text);
+    // Hands the plug-ins of the installation to the POS library.
+    void installPlugins(const QString &root);
 
     QAction *m_help = nullptr;
     QAction *m_toolToggle = nullptr;
@@ -128,4 +137,5 @@ private:
     QAction *m_centerArticles = nullptr;
     QAction *m_centerReport = nullptr;
     QAction *m_paidTables = nullptr;
+    std::unique_ptr<DotNetPluginLibrary::DotNetPluginHost> m_plugins;
 };

@@ -3,39 +3,219 @@
 #include "toffdatadoc.h"
 
 #include "tcombobox.h"
+#include "tlistrow.h"
+#include "twalkcatalogue.h"
+#include "twalkreport.h"
 
+#include <QDate>
+#include <QLabel>
+#include <QMap>
 #include <QPointer>
+#include <QProcess>
+#include <QPushButton>
+#include <QToolButton>
 
-// The reports document. Not built yet: it takes the module's commands
-// (report runs, journal, day turnover) and remembers the last one, so the
-// routing can be seen, until the reports view replaces it.
+#include <memory>
+
+class QTreeWidgetItem;
+class TRepProgress;
+namespace PosLib {
+class TPaidTablesJournal;
+struct TReportRequest;
+struct TReportResult;
+} // namespace PosLib
+
+// The reports document: the user picks a report kind, a summary filter, an
+// outlet and the data options in the selection row above the view, and
+// "Start" (F5) shows the report's lines in a monospace list that can be
+// printed. Kind 1 (and 2, "Journal") lists the paid tables with their
+// entries, 100 + N runs the summary batch N, 500 + N the external walk
+// report N. Without a date the document reports the current, not yet
+// closed business day; with one, the closed days of its range. The day
+// turnover is started from here too.
 class TPaidTablesDoc : public TOffDataDoc
 {
     Q_OBJECT
-    Q_PROPERTY(QString lastCommand READ lastCommand)
 public:
     explicit TPaidTablesDoc(TOffWindow *window, const QString &key = QString());
     ~TPaidTablesDoc() override;
 
     QString caption() const override;
+    QWidget *createView(QWidget *parent) override;
+    // Builds the selection row.
+    void onSelection() override;
+    void createContext(QMenu *menu) override;
+    // The installation's name and the report's caption over every page.
+    void printHeader(QPainter &painter, QRect &area, int page) override;
+    bool canNew() const override { return true; }
 
-    // The report selector of the selection row; null while there is none.
+    // The date range; an invalid from date means the current day.
+    QDate fromDate() const { return m_from; }
+    QDate toDate() const { return m_to; }
+    int step() const { return m_step; }
+    bool hasDate() const { return m_from.isValid(); }
+    // Sets the range and builds the selection row again when it is shown.
+    void setRange(const QDate &from, const QDate &to, int step = 0);
+
+    // The selection row's widgets; null while there is none.
     QtWidgets::TComboBox *reportSelector() const { return m_reports; }
+    QtWidgets::TComboBox *groupSelector() const { return m_groups; }
+    QtWidgets::TComboBox *filterSelector() const { return m_filters; }
+    QtWidgets::TComboBox *outletSelector() const { return m_outlets; }
+    QPushButton *tablesButton() const { return m_tablesButton; }
+    QPushButton *creditsButton() const { return m_creditsButton; }
+    QPushButton *traineeButton() const { return m_traineeButton; }
+    QPushButton *inTurnOverButton() const { return m_inTurnOverButton; }
+    QPushButton *startButton() const { return m_startButton; }
+
+    // The option states the next run uses.
+    bool withoutTables() const { return m_withoutTables; }
+    bool withCredits() const { return m_withCredits; }
+    int inTurnOverState() const { return m_inTurnOver; }
+    int traineeState() const { return m_trainee; }
+
     // The title of a report kind.
     QString title(int id) const;
-    // Runs a report: side 1 per waiter, 0 per cost center; the summary
+    // Runs a summary: side 1 per waiter, 0 per cost center; the summary
     // report code; the title; one report over all waiters.
     void report(int side, int code, const QString &title, bool overAll);
+    // Runs the summary batch with that number.
+    void runBatch(int number);
+    // Runs the external walk report with that number.
+    void runWalkReport(int number);
 
-    // The last command taken, as "report <side> <code> <over all>",
-    // "paidtables" or "turnover"; empty before the first.
-    QString lastCommand() const { return m_lastCommand; }
+    // The lines of the view, children indented, as the command line
+    // prints lists.
+    QString viewText() const;
+    // The walk report program while it runs; null otherwise.
+    QProcess *walkProcess() const { return m_walkProcess; }
+    // The walk reports of "etc/walk.ini", read at each selection.
+    const DotNetPluginLibrary::TWalkCatalogue &walkCatalogue() const { return m_walkCatalogue; }
 
 public Q_SLOTS:
+    void onFastCrystal();
+    // Asks for the kind of a new report and runs it.
+    void onNew() override;
+    // Empties the view.
+    void onRemove();
     void onTurnOver();
     void onPaidTables();
+    void onAllArticles();
+    void onAllDepartments();
+    void onAllFamilies();
+    void onAllFamGroups();
+    void onAllWaiters();
+    void onWaiterFamilies();
+    void onWaiterFamGroups();
+    void onWaiterArticles();
+    void onWaiterDepartments();
+    void onWaiterTables();
+    void onAllTables();
+    void onCenterTables();
+    void onWaiterReport();
+    void onCenterFamilies();
+    void onCenterFamGroups();
+    void onCenterArticles();
+    void onCenterDepartments();
+    void onCenterReport();
+    void onAllVoids();
+    void onWaiterVoids();
+    void onCenterVoids();
+    void onVoidEntries();
+    void onWaiterVoidEntries();
+    void onCenterVoidEntries();
+    void onAllHours();
+    void onWaiterHours();
+    void onCenterHours();
+    void onAllOrders();
+    void onWaiterOrders();
+    void onCenterOrders();
+    void onMinimal();
+    void onAllDiscounts();
+    void onWaiterDiscounts();
+    void onCenterDiscounts();
+    void onAllSubvents();
+    void onWaiterSubvents();
+    void onCenterSubvents();
+    void onAllHotelRooms();
+    void onWaiterHotelRooms();
+    void onCenterHotelRooms();
+    // Shows the walk reports of the group at that index of the groups box.
+    void fillWalkGroupsBox(int index);
+    void expandcollapseitem(QTreeWidgetItem *item);
+    // "Start": runs the kind chosen in the report box.
+    void fillData();
+    void initTitles();
+    void onOpenTabs();
+    void onWithoutCredits();
+    void onInTurnOverChange();
+    void onTraineeChange();
+    // Shows the report file the walk report program wrote.
+    void onWalkExit();
+
+Q_SIGNALS:
+    // A run put up its progress dialog.
+    void runStarted(TRepProgress *progress);
+    // A run finished and its lines are in the view.
+    void runFinished();
 
 private:
+    // Selects the kind in the report box and runs it.
+    void runKind(int id);
+    // Selects the kind in the report box, when there is one.
+    void selectKind(int id);
+    void buildSelectionRow();
+    void fillReportBox();
+    void addWalkReports(const QList<int> &numbers);
+    void drawTablesButton();
+    void drawCreditsButton();
+    void drawTraineeButton();
+    void drawInTurnOverButton();
+    // The request of the selection row's options for a run of `kind`.
+    PosLib::TReportRequest request(int kind) const;
+    // Runs a summary or batch with the progress dialog up.
+    PosLib::TReportResult runWithProgress(const PosLib::TReportRequest &request);
+    // Shows the run's lines and takes the progress dialog down.
+    void finishRun(const PosLib::TReportResult &result);
+    // Clears the view for a new run.
+    void startView(bool multiLine);
+    void showLines(const QStringList &lines);
+    void showRows(const PosLib::TListRows &rows);
+    void showWalkReport();
+
+    QDate m_from;
+    QDate m_to;
+    int m_step = 0;
+    bool m_withoutTables = true;
+    bool m_withCredits = true;
+    bool m_showBill = false;
+    bool m_showArch = false;
+    int m_defReport = 0;
+    int m_defFilter = 0;
+    int m_inTurnOver = 0;
+    int m_trainee = 0;
+    QStringList m_disabledReps;
+    QMap<int, QString> m_titles;
+    bool m_titlesMissing = true;
+    // The report whose lines the view shows, for the printed pages.
+    QString m_shownTitle;
+
+    std::unique_ptr<PosLib::TPaidTablesJournal> m_journal;
+    std::unique_ptr<TRepProgress> m_progress;
+    DotNetPluginLibrary::TWalkCatalogue m_walkCatalogue;
+    DotNetPluginLibrary::TWalkReport m_walkReport;
+    QPointer<QProcess> m_walkProcess;
+
+    QPointer<QToolButton> m_crystalButton;
+    QPointer<QToolButton> m_fastCrystalButton;
     QPointer<QtWidgets::TComboBox> m_reports;
-    QString m_lastCommand;
+    QPointer<QLabel> m_groupsLabel;
+    QPointer<QtWidgets::TComboBox> m_groups;
+    QPointer<QtWidgets::TComboBox> m_filters;
+    QPointer<QtWidgets::TComboBox> m_outlets;
+    QPointer<QPushButton> m_tablesButton;
+    QPointer<QPushButton> m_creditsButton;
+    QPointer<QPushButton> m_traineeButton;
+    QPointer<QPushButton> m_inTurnOverButton;
+    QPointer<QPushButton> m_startButton;
 };

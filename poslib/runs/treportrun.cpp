@@ -158,7 +158,7 @@ TReportResult TReportRun::runSummary(const TReportRequest &request)
     summary.setNow(request.now);
 
     stopOnRequest(report);
-    const QString title = reportTitle(*kind);
+    const QString title = request.title.isEmpty() ? reportTitle(*kind) : request.title;
     TSummaryExport exporter(summary);
     if (request.withData) {
         exporter.beginSection(kind->id, title, kind->code, groupingOf(*kind));

@@ -32,6 +32,7 @@ struct TReportRequest
     int reportWaiter = 0; // waiter number the report is restricted to, 0 for none
     QDateTime now; // the clock of the header; invalid: the current time
     bool withData = false; // also collect the data of the lines (TReportResult::data)
+    QString title; // the title of a summary; empty: the kind's own
 };
 
 // True when the day was closed: its day directory holds a turnover journal.

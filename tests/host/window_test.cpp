@@ -13,11 +13,13 @@
 #include "twaiter.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -146,6 +148,42 @@ TEST_F(OffWindow, PrintsTheListIntoAPdf)
 
     TOffDocument viewless(QStringLiteral("v"), &window);
     EXPECT_FALSE(viewless.printToPdf(data.file(QStringLiteral("none.pdf"))));
+}
+
+TEST_F(OffWindow, RowsWithLineBreaksPrintOneLineEach)
+{
+    QTreeWidgetItem single(QStringList {QStringLiteral("one")});
+    QTreeWidgetItem two(QStringList {QStringLiteral("table 12\n  15.00")});
+    QTreeWidgetItem columns(QStringList {QStringLiteral("a"), QStringLiteral("b\nc\nd")});
+    EXPECT_EQ(1, TOffDocument::printLines(&single));
+    EXPECT_EQ(2, TOffDocument::printLines(&two));
+    EXPECT_EQ(3, TOffDocument::printLines(&columns));
+}
+
+TEST_F(OffWindow, PdfIsProposedInTheDocumentsFolder)
+{
+    // the working directory is the installation, as in the back office
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(workspace.getPath());
+    TOffDocument doc(QStringLiteral("paid/tables"), &window);
+    const QString proposed = TOffWindow::proposedPdfFile(&doc);
+    QDir::setCurrent(before);
+
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EXPECT_EQ(QDir(documents).filePath(QStringLiteral("paid_tables.pdf")), proposed);
+    EXPECT_FALSE(proposed.startsWith(workspace.getPath()));
+    EXPECT_TRUE(QFileInfo(proposed).isAbsolute());
+}
+
+TEST_F(OffWindow, LoggedInWaiterFromTheWaiterList)
+{
+    data.copyData(QStringLiteral("waiters.dat"), QStringLiteral("usr/data/waiters.dat"));
+    EXPECT_EQ(nullptr, window.getLoggedWaiter());
+    window.setLoggedWaiter(1);
+    ASSERT_NE(nullptr, window.getLoggedWaiter());
+    EXPECT_EQ(QStringLiteral("Anna"), window.getLoggedWaiter()->name());
+    window.setLoggedWaiter(0);
+    EXPECT_EQ(nullptr, window.getLoggedWaiter());
 }
 
 TEST_F(OffWindow, DataDocumentShowsItsWorkspaceList)

@@ -1,7 +1,9 @@
 // The reporting module loaded from its library, as the back office does,
 // and driven only through its exports and the host window.
 
+#include "modaldriver.h"
 #include "offtoolbar.h"
+#include "tcombobox.h"
 #include "testdir.h"
 #include "tinifile.h"
 #include "toffapplication.h"
@@ -11,9 +13,13 @@
 #include "tofftreeitem.h"
 #include "toffwindow.h"
 #include "toffworkspace.h"
+#include "tsettings.h"
+#include "tvalue.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
@@ -347,30 +353,77 @@ TEST_F(VeltrumModule, CallMethodReachesSlotsByName)
     }
 }
 
-TEST_F(VeltrumModule, ReportEntriesGoToThePaidTablesDocument)
+TEST_F(VeltrumModule, ReportEntriesRunInThePaidTablesDocument)
 {
     start();
     TOffDocument *paid = workspace->get("paidtables");
-    if (!paid->property("lastCommand").isValid())
-        GTEST_SKIP() << "the reports document keeps no record of its commands";
     const struct
     {
         const char *slot;
-        const char *command;
+        int kind;
+        const char *firstLine;
     } cases[] = {
-            {"onAllFamilies", "report 1 1 1"},    {"onAllArticles", "report 1 0 1"},
-            {"onAllWaiters", "report 1 2 1"},     {"onWaiterFamilies", "report 1 1 0"},
-            {"onWaiterArticles", "report 1 0 0"}, {"onWaiterReport", "report 1 2 0"},
-            {"onCenterFamilies", "report 0 1 0"}, {"onCenterArticles", "report 0 0 0"},
-            {"onCenterReport", "report 0 3 0"},   {"onPaidTables", "paidtables"},
-            {"onTurnOver", "turnover"},
+            {"onAllFamilies", 10, "Family report of all waiters"},
+            {"onAllArticles", 7, "Article report of all waiters"},
+            {"onAllWaiters", 4, "Amount of all waiters"},
+            {"onWaiterFamilies", 11, "Family report per waiter"},
+            {"onWaiterArticles", 8, "Article report per waiter"},
+            {"onWaiterReport", 5, "List of all waiters"},
+            {"onCenterFamilies", 12, "Family report per cost center"},
+            {"onCenterArticles", 9, "Article report per cost center"},
+            {"onCenterReport", 6, "List of all cost centers"},
+            {"onPaidTables", 1, "No table list available"},
     };
     for (const auto &c : cases) {
         window->showDocument(nullptr);
         module().callMethod(QLatin1String(c.slot));
-        EXPECT_EQ(QLatin1String(c.command), paid->property("lastCommand").toString()) << c.slot;
         EXPECT_EQ(paid, window->currentDocument()) << c.slot;
+        auto *box = paid->toolArea()->findChild<QtWidgets::TComboBox *>(QStringLiteral("m_Report"));
+        ASSERT_NE(nullptr, box);
+        EXPECT_EQ(c.kind, box->currentId()) << c.slot;
+        // an installation without data: the report's header, or the journal's note
+        ASSERT_LT(0, paid->listView()->topLevelItemCount()) << c.slot;
+        EXPECT_EQ(QLatin1String(c.firstLine), paid->listView()->topLevelItem(0)->text(0)) << c.slot;
     }
+
+    DialogCatcher catcher;
+    catcher.arm();
+    module().callMethod(QStringLiteral("onTurnOver"));
+    EXPECT_EQ(QStringLiteral("TTurnOverDlg"), catcher.caught);
+    EXPECT_EQ(paid, window->currentDocument());
+}
+
+// A closing from the window hands the day's statistics to the snapshot
+// plug-in of the installation.
+TEST_F(VeltrumModule, ClosingFromTheWindowUploadsTheStatistics)
+{
+    PosLib::TSettings settings;
+    auto *record = new Basics::TValue;
+    record->setBool(QStringLiteral("cloudserviceactive"), true);
+    record->setInt(QStringLiteral("cloudservice"), 2);
+    settings.insert(record);
+    QDir().mkpath(dir.file(QStringLiteral("usr/data")));
+    settings.save(dir.path().toLocal8Bit().constData());
+    QDir().mkpath(dir.file(QStringLiteral("plugins")));
+    const QString plugin = dir.file(QStringLiteral("plugins/VUrazEdad"));
+    dir.write(QStringLiteral("plugins/VUrazEdad"),
+              "#!/bin/sh\ncat > \"" + dir.file(QStringLiteral("request.xml")).toUtf8()
+                      + "\"\necho '<result code=\"0\"/>'\n");
+    QFile::setPermissions(plugin,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    start();
+
+    ModalDriver driver;
+    driver.then([](QDialog *dialog) { dialog->accept(); }); // the day shown: today
+    driver.answer(QMessageBox::Ok);
+    module().callMethod(QStringLiteral("onTurnOver"));
+
+    ASSERT_EQ(1, driver.boxes.size());
+    EXPECT_TRUE(driver.boxes.first().startsWith(QStringLiteral("Success: ")))
+            << driver.boxes.first().toStdString();
+    const QString request = QString::fromUtf8(dir.read(QStringLiteral("request.xml")));
+    EXPECT_TRUE(request.contains(QStringLiteral("UploadStatistXml"))) << request.toStdString();
+    EXPECT_TRUE(request.contains(QStringLiteral("localfile"))) << request.toStdString();
 }
 
 TEST_F(VeltrumModule, LanguageChangeSetsTheTextsAgain)

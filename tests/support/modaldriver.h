@@ -1,0 +1,74 @@
+#pragma once
+
+// Widget tests: answers the modal dialogs and message boxes that a window
+// puts up while the test calls into it. Header-only, so that only the
+// widget tests pull in the widgets.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+
+#include <functional>
+
+// Each modal dialog that comes up is handed to the next handler in line;
+// without one it is rejected. Message boxes are noted as "caption: text".
+class ModalDriver : public QObject
+{
+public:
+    using Handler = std::function<void(QDialog *)>;
+
+    ModalDriver()
+    {
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, this, [this] { poll(); });
+        m_timer.start();
+    }
+
+    // Handles the next dialog.
+    void then(Handler handler) { m_handlers.append(std::move(handler)); }
+    // Answers the next message box with the button of that role.
+    void answer(QMessageBox::StandardButton button)
+    {
+        then([button](QDialog *dialog) {
+            auto *box = qobject_cast<QMessageBox *>(dialog);
+            if (box && box->button(button))
+                box->button(button)->click();
+            else
+                dialog->reject();
+        });
+    }
+
+    // "caption: text" of every message box seen, in order.
+    QStringList boxes;
+    // Object names of the other dialogs seen, in order.
+    QStringList dialogs;
+    // Dialogs left alone: progress dialogs are shown during a run, not run.
+    QStringList ignored {QStringLiteral("trepprogress")};
+
+private:
+    void poll()
+    {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog || dialog == m_last || !dialog->isVisible()
+            || ignored.contains(dialog->objectName()))
+            return;
+        m_last = dialog;
+        if (auto *box = qobject_cast<QMessageBox *>(dialog))
+            boxes << box->windowTitle() + QStringLiteral(": ") + box->text();
+        else
+            dialogs << dialog->objectName();
+        if (m_handlers.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        Handler handler = m_handlers.takeFirst();
+        handler(dialog);
+    }
+
+    QTimer m_timer;
+    QList<Handler> m_handlers;
+    QPointer<QDialog> m_last;
+};

@@ -1,0 +1,575 @@
+// The reports document driven as a manager would: over a demo installation,
+// in a host window without a display, by its selection row and its keys.
+
+#include "modaldriver.h"
+#include "tcounter.h"
+#include "tdemoinstallation.h"
+#include "tdlgselectdate.h"
+#include "testdir.h"
+#include "tinifile.h"
+#include "toffconfig.h"
+#include "tofflistview.h"
+#include "toffwindow.h"
+#include "toffworkspace.h"
+#include "tpaidtablesdoc.h"
+#include "tpaidtablesjournal.h"
+#include "treportkinds.h"
+#include "trepprogress.h"
+#include "tselectrepdlg.h"
+#include "tsumbatch.h"
+#include "tturnoverdlg.h"
+#include "tvariabledoc.h"
+#include "tworkspacelists.h"
+
+#include <QDateEdit>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QMenu>
+#include <QProcess>
+#include <QProgressBar>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace PosLib;
+
+namespace {
+
+const QDate Today(2026, 12, 5);
+
+// Saves a picture of the widget into $VELTRUM_SCREENSHOTS, when set (the
+// README's pictures are taken this way).
+void screenshot(QWidget *widget, const char *name)
+{
+    const QString dir = qEnvironmentVariable("VELTRUM_SCREENSHOTS");
+    if (dir.isEmpty() || !widget)
+        return;
+    QCoreApplication::processEvents();
+    widget->grab().save(QDir(dir).filePath(QLatin1String(name)));
+}
+
+void writeDemo(const QString &root, int days = 7, int tables = 16)
+{
+    TDemoOptions options;
+    options.days = days;
+    options.tables = tables;
+    options.today = Today;
+    TDemoInstallation(options).write(root);
+}
+
+class ReportsDoc : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        QLocale::setDefault(QLocale(QLocale::English));
+        demo = new TestDir;
+        writeDemo(demo->path());
+        // a batch of the test's own, next to the demo's
+        TSumBatches batches;
+        ASSERT_EQ(0, batches.load(demo->path().toLocal8Bit().constData()));
+        auto *batch = new TSumBatch;
+        batch->setId(7);
+        batch->setName(QStringLiteral("Evening check"));
+        batch->setReports({QStringLiteral("7"), QStringLiteral("4")});
+        batches.insert(batch);
+        batches.save(demo->path().toLocal8Bit().constData());
+    }
+    static void TearDownTestSuite()
+    {
+        delete demo;
+        demo = nullptr;
+    }
+
+    void SetUp() override
+    {
+        qputenv("VELTRUM_CONFIG", config.file(QStringLiteral("office.ini")).toLocal8Bit());
+        TOffConfig::reload();
+    }
+    void TearDown() override
+    {
+        window.reset();
+        workspace.reset();
+        TOffConfig::reload();
+    }
+
+    // Opens the document in a shown, active host window.
+    template<typename Doc = TPaidTablesDoc>
+    Doc *open(const QString &root = demo->path())
+    {
+        workspace = std::make_unique<TOffWorkspace>(root);
+        window = std::make_unique<TOffWindow>(workspace.get());
+        Doc *doc = makeDoc<Doc>();
+        workspace->documents().insert(doc->key(), doc);
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        window->showDocument(doc);
+        return doc;
+    }
+    template<typename Doc>
+    Doc *makeDoc()
+    {
+        if constexpr (std::is_same_v<Doc, TVariableDoc>)
+            return new TVariableDoc(nullptr, window.get());
+        else
+            return new Doc(window.get());
+    }
+
+    // Chooses a kind and presses F5.
+    QString runWithF5(TPaidTablesDoc *doc, int kind)
+    {
+        EXPECT_TRUE(doc->reportSelector()->setCurrentId(kind)) << kind;
+        QSignalSpy finished(doc, &TPaidTablesDoc::runFinished);
+        // back to the window, as the window manager does when a dialog goes
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_F5);
+        // a shortcut clicks its button a moment later, as the user sees it
+        EXPECT_TRUE(finished.count() > 0 || finished.wait(10000));
+        return doc->viewText();
+    }
+
+    static TestDir *demo;
+    TestDir config;
+    std::unique_ptr<TOffWorkspace> workspace;
+    std::unique_ptr<TOffWindow> window;
+};
+
+TestDir *ReportsDoc::demo = nullptr;
+
+TEST_F(ReportsDoc, ChosenKindAndF5ShowTheReportsLines)
+{
+    TPaidTablesDoc *doc = open();
+    QStringList steps;
+    QObject::connect(doc, &TPaidTablesDoc::runStarted, doc, [&](TRepProgress *progress) {
+        EXPECT_TRUE(progress->isVisible());
+        EXPECT_EQ(QStringLiteral("Generating report..."), progress->windowTitle());
+        QObject::connect(progress->m_Progress, &QProgressBar::valueChanged, progress,
+                         [&, progress](int value) {
+                             if (steps.isEmpty())
+                                 screenshot(progress, "progress.png");
+                             steps << QString::number(value);
+                         });
+    });
+
+    const QString text = runWithF5(doc, 7);
+
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Summary for: Trattoria Veltrum\n"
+                                               "Article report of all waiters\n")))
+            << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Sum articles:"))) << text.toStdString();
+    EXPECT_FALSE(steps.isEmpty());
+    // the run ended: the dialog is gone, Start can be pressed again
+    EXPECT_EQ(nullptr, window->findChild<TRepProgress *>());
+    EXPECT_TRUE(doc->startButton()->isEnabled());
+    EXPECT_EQ(QStringLiteral("Courier New"), doc->listView()->font().family());
+    screenshot(window.get(), "reports.png");
+}
+
+TEST_F(ReportsDoc, CancelStopsTheRunAndTheDialogWaitsForIt)
+{
+    TPaidTablesDoc *doc = open();
+    bool stayedUp = false;
+    QObject::connect(doc, &TPaidTablesDoc::runStarted, doc, [&](TRepProgress *progress) {
+        // pressed while the generator works, as soon as events are handled
+        QTimer::singleShot(0, progress, [&, progress] {
+            QTest::mouseClick(progress->b_Cancel, Qt::LeftButton);
+            stayedUp = progress->isVisible();
+        });
+    });
+
+    EXPECT_EQ(QStringLiteral("Cancelled\n"), runWithF5(doc, 5));
+    EXPECT_TRUE(stayedUp);
+    EXPECT_EQ(nullptr, window->findChild<TRepProgress *>());
+
+    // the next run is not cancelled
+    QObject::disconnect(doc, &TPaidTablesDoc::runStarted, doc, nullptr);
+    const QString again = runWithF5(doc, 5);
+    EXPECT_TRUE(again.contains(QStringLiteral("List of all waiters"))) << again.toStdString();
+}
+
+TEST_F(ReportsDoc, ReportBoxOffersTheKindsInOrderWithoutDisabledOnes)
+{
+    TOffConfig::setDisabledReps({QStringLiteral("28"), QStringLiteral("2")});
+    TPaidTablesDoc *doc = open();
+    QtWidgets::TComboBox *box = doc->reportSelector();
+
+    QList<int> ids;
+    for (int i = 0; i < box->count(); ++i)
+        ids << QtWidgets::TComboBox::idOf(box->itemText(i));
+    QList<int> expected;
+    for (const TReportKind &kind : reportKinds())
+        if (kind.id != 28 && kind.id != 2)
+            expected << kind.id;
+    expected << 101 << 102 << 103 << 107;
+    EXPECT_EQ(expected, ids);
+    EXPECT_EQ(QStringLiteral("  1)  Paid tables"), box->itemText(0));
+    EXPECT_EQ(QStringLiteral("107)  Evening check"), box->itemText(box->count() - 1));
+    EXPECT_NE(-1, box->findId(27));
+    EXPECT_NE(-1, box->findId(29));
+}
+
+TEST_F(ReportsDoc, OptionButtonsShowTheNextRunsStateAndCycle)
+{
+    TOffConfig::setDefOpenTabs(true);
+    TPaidTablesDoc *doc = open();
+    auto colour = [](QPushButton *b) { return b->palette().color(QPalette::Button); };
+
+    EXPECT_EQ(QStringLiteral("With tables"), doc->tablesButton()->text());
+    EXPECT_EQ(QColor(255, 0, 0), colour(doc->tablesButton()));
+    QTest::keyClick(window.get(), Qt::Key_F3);
+    EXPECT_TRUE(QTest::qWaitFor([doc] { return doc->withoutTables(); }, 5000));
+    EXPECT_EQ(QStringLiteral("Without tables"), doc->tablesButton()->text());
+    EXPECT_EQ(QColor(51, 153, 102), colour(doc->tablesButton()));
+    EXPECT_TRUE(doc->withoutTables());
+
+    EXPECT_EQ(QStringLiteral("With credits"), doc->creditsButton()->text());
+    doc->creditsButton()->click();
+    EXPECT_EQ(QStringLiteral("Without credits"), doc->creditsButton()->text());
+    EXPECT_EQ(QStringLiteral("Remove all credit articles from this report's data"),
+              doc->creditsButton()->toolTip());
+
+    QPushButton *turnover = doc->inTurnOverButton();
+    QStringList faces {turnover->text()};
+    for (int i = 0; i < 3; ++i) {
+        turnover->click();
+        faces << turnover->text();
+    }
+    EXPECT_EQ((QStringList {QStringLiteral("All"), QStringLiteral("In summary"),
+                            QStringLiteral("Not in summary"), QStringLiteral("All")}),
+              faces);
+    EXPECT_EQ(QColor(0, 217, 255), colour(turnover));
+    EXPECT_EQ(0, doc->inTurnOverState());
+
+    doc->traineeButton()->click();
+    doc->traineeButton()->click();
+    EXPECT_EQ(QStringLiteral("Only trainee waiters"), doc->traineeButton()->text());
+
+    // the states outlive the selection row
+    window->showDocument(nullptr);
+    window->showDocument(doc);
+    EXPECT_EQ(QStringLiteral("Without tables"), doc->tablesButton()->text());
+    EXPECT_EQ(QStringLiteral("Only trainee waiters"), doc->traineeButton()->text());
+}
+
+TEST_F(ReportsDoc, BatchSevenIsKind107AndF5RunsIt)
+{
+    TPaidTablesDoc *doc = open();
+    const QStringList lines = runWithF5(doc, 107).split(QLatin1Char('\n'));
+    EXPECT_EQ(QStringLiteral("Evening check"), lines.value(0));
+    EXPECT_EQ(QStringLiteral("Summary for: Trattoria Veltrum"), lines.value(1));
+    EXPECT_TRUE(lines.contains(QStringLiteral("Article report of all waiters")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("Amount of all waiters")));
+
+    // a batch that is gone
+    doc->runBatch(9);
+    EXPECT_EQ(QStringLiteral("Batch not found\n"), doc->viewText());
+}
+
+TEST_F(ReportsDoc, JournalListsThePaidTablesAsTheCommandLineDoes)
+{
+    TPaidTablesDoc *doc = open();
+    const QString text = runWithF5(doc, 1);
+
+    TWorkspaceLists lists(demo->path());
+    TPaidTablesJournal journal(&lists, demo->path());
+    TListRows rows = journal.run(TJournalRequest());
+    // all but the clock of the "Report from" line
+    QStringList expected = listRowsText(rows).split(QLatin1Char('\n'));
+    QStringList shown = text.split(QLatin1Char('\n'));
+    ASSERT_EQ(expected.size(), shown.size());
+    const int clockLine = int(expected.size()) - 3;
+    EXPECT_TRUE(shown.at(clockLine).startsWith(QStringLiteral("Report from ")));
+    expected.removeAt(clockLine);
+    shown.removeAt(clockLine);
+    EXPECT_EQ(expected, shown);
+    EXPECT_EQ(QStringLiteral("List of paid tables (EUR)"), shown.value(shown.size() - 2));
+
+    // table items hold their entries, shown open
+    QTreeWidgetItem *first = doc->listView()->topLevelItem(0);
+    EXPECT_GT(first->childCount(), 0);
+    EXPECT_TRUE(first->isExpanded());
+    EXPECT_EQ(1, first->text(0).count(QLatin1Char('\n')));
+    doc->expandcollapseitem(first);
+    EXPECT_FALSE(first->isExpanded());
+    doc->expandcollapseitem(first);
+    screenshot(window.get(), "journal.png");
+
+    // "Journal" shows the journal too
+    EXPECT_EQ(text.section(QStringLiteral("Report from"), 0, 0),
+              runWithF5(doc, 2).section(QStringLiteral("Report from"), 0, 0));
+}
+
+TEST_F(ReportsDoc, EveryKindHasItsSlot)
+{
+    TPaidTablesDoc *doc = open();
+    for (const TReportKind &kind : reportKinds()) {
+        if (!isSummaryKind(kind.id))
+            continue;
+        const QByteArray slot = QByteArray(kind.slot) + "()";
+        EXPECT_NE(-1, doc->metaObject()->indexOfSlot(slot.constData())) << kind.slot;
+    }
+    // a slot selects its kind and runs it
+    ASSERT_TRUE(QMetaObject::invokeMethod(doc, "onCenterHotelRooms"));
+    EXPECT_EQ(42, doc->reportSelector()->currentId());
+    EXPECT_TRUE(doc->viewText().contains(QStringLiteral("Hotel rooms per cost center"))
+                || doc->viewText() == QStringLiteral("No data available\n"));
+}
+
+TEST_F(ReportsDoc, ContextMenuOffersTheReportsTurnoverJournalAndPrinting)
+{
+    TPaidTablesDoc *doc = open();
+    QMenu menu;
+    doc->createContext(&menu);
+    QStringList texts;
+    for (QAction *action : menu.actions())
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    EXPECT_EQ((QStringList {"All &families", "All &articles", "All &waiters", "-",
+                            "Fa&milies per waiter", "A&rticles per waiter", "Wa&iter report", "-",
+                            "Fami&lies per cost center", "A&rticles per cost center",
+                            "&Cost center report", "-", "Day &Turn over", "&Paid tables", "-",
+                            "Print report"}),
+              texts);
+    menu.actions().at(1)->trigger();
+    EXPECT_EQ(7, doc->reportSelector()->currentId());
+}
+
+TEST_F(ReportsDoc, PdfOfAReportHoldsItsHeaderAndLines)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_FAIL() << "pdftotext is missing: run scripts/deps.sh";
+    TPaidTablesDoc *doc = open();
+    runWithF5(doc, 5);
+    const QString pdf = config.file(QStringLiteral("waiters.pdf"));
+    ASSERT_TRUE(doc->printToPdf(pdf));
+
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(printed.contains(QStringLiteral("Trattoria Veltrum - List of all waiters")))
+            << printed.toStdString();
+    EXPECT_TRUE(printed.contains(QStringLiteral("Page 1")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("Summary for: Trattoria Veltrum")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("Printed ")));
+    EXPECT_TRUE(printed.contains(QStringLiteral("Waiter #1 - Anna")));
+}
+
+TEST_F(ReportsDoc, RangeDocumentAsksForTheRangeEachTimeItOpens)
+{
+    ModalDriver driver;
+    const QDate from = Today.addDays(-3);
+    const QDate to = Today.addDays(-2);
+    driver.then([&](QDialog *dialog) {
+        auto *dates = static_cast<TDlgSelectDate *>(dialog);
+        dates->setFrom(from);
+        dates->setTo(to);
+        screenshot(dialog, "range.png");
+        dates->accept();
+    });
+    auto *doc = open<TVariableDoc>();
+    EXPECT_EQ(QStringList {QStringLiteral("TDlgSelectDate")}, driver.dialogs);
+    EXPECT_EQ(from, doc->fromDate());
+    EXPECT_EQ(to, doc->toDate());
+    // a dated document has neither "Journal" nor "With tables"
+    EXPECT_EQ(-1, doc->reportSelector()->findId(2));
+    EXPECT_EQ(nullptr, doc->tablesButton());
+
+    const QString text = runWithF5(doc, 5);
+    EXPECT_TRUE(text.contains(QStringLiteral("History Summary from  Wednesday, 2.12.2026 - "
+                                             "Thursday, 3.12.2026")))
+            << text.toStdString();
+
+    // opened again: asked again; cancelled, the range stays
+    window->showDocument(nullptr);
+    window->showDocument(doc);
+    EXPECT_EQ(2, driver.dialogs.size());
+    EXPECT_EQ(from, doc->fromDate());
+    EXPECT_EQ(to, doc->toDate());
+}
+
+TEST_F(ReportsDoc, NewReportAsksForTheKind)
+{
+    ModalDriver driver;
+    driver.then([](QDialog *dialog) {
+        auto *select = static_cast<TSelectRepDlg *>(dialog);
+        select->setReport(24);
+        select->accept();
+    });
+    TPaidTablesDoc *doc = open();
+    window->onFileNew();
+    EXPECT_EQ(QStringList {QStringLiteral("TSelectRepDlg")}, driver.dialogs);
+    EXPECT_EQ(14, doc->reportSelector()->currentId());
+}
+
+// The day turnover closes a copy of the demo.
+class TurnoverFromWindow : public ReportsDoc
+{
+protected:
+    void SetUp() override
+    {
+        ReportsDoc::SetUp();
+        writeDemo(copy.path(), 2, 12);
+    }
+    QStringList paidTables() const
+    {
+        return QDir(copy.file(QStringLiteral("var/archives")))
+                .entryList({QStringLiteral("a*")}, QDir::Files);
+    }
+    long zCounter() const
+    {
+        TCounter counter(copy.path(), QStringLiteral("counter.dat"));
+        return counter.get(QStringLiteral("zcounter"));
+    }
+    QStringList closedTables() const
+    {
+        return QDir(copy.file(QStringLiteral("var/statist/tag05.12.2026")))
+                .entryList({QStringLiteral("a*")}, QDir::Files);
+    }
+    void chooseDay(ModalDriver &driver)
+    {
+        driver.then([this](QDialog *dialog) {
+            auto *turnover = static_cast<TTurnOverDlg *>(dialog);
+            EXPECT_EQ(nullptr, turnover->waiter());
+            turnover->m_Date->setDate(Today);
+            screenshot(turnover, "turnover.png");
+            turnover->accept();
+        });
+    }
+    TestDir copy;
+};
+
+TEST_F(TurnoverFromWindow, ClosesTheDayAfterTheOpenTablesQuestion)
+{
+    TPaidTablesDoc *doc = open(copy.path());
+    const QStringList paid = paidTables();
+    const long z = zCounter();
+    ASSERT_FALSE(paid.isEmpty());
+
+    ModalDriver driver;
+    chooseDay(driver);
+    driver.answer(QMessageBox::Yes);
+    driver.answer(QMessageBox::Ok);
+    doc->onTurnOver();
+
+    EXPECT_EQ(QStringList {QStringLiteral("TTurnOverDlg")}, driver.dialogs);
+    EXPECT_EQ((QStringList {QStringLiteral("Warning: There still are open tables! Do you want to "
+                                           "continue?"),
+                            QStringLiteral("Success: Day turn over processed to\n")
+                                    + Today.toString(Qt::TextDate)}),
+              driver.boxes);
+    EXPECT_TRUE(paidTables().isEmpty());
+    EXPECT_EQ(paid.size(), closedTables().size());
+    EXPECT_EQ(z + 1, zCounter());
+}
+
+TEST_F(TurnoverFromWindow, NoToTheOpenTablesQuestionClosesNothing)
+{
+    TPaidTablesDoc *doc = open(copy.path());
+    const QStringList paid = paidTables();
+    const long z = zCounter();
+
+    ModalDriver driver;
+    chooseDay(driver);
+    driver.answer(QMessageBox::No);
+    doc->onTurnOver();
+
+    EXPECT_EQ(1, driver.boxes.size());
+    EXPECT_EQ(paid, paidTables());
+    EXPECT_TRUE(closedTables().isEmpty());
+    EXPECT_EQ(z, zCounter());
+}
+
+TEST_F(TurnoverFromWindow, CancelledDialogClosesNothing)
+{
+    TPaidTablesDoc *doc = open(copy.path());
+    const QStringList paid = paidTables();
+    ModalDriver driver; // rejects the dialog
+    doc->onTurnOver();
+    EXPECT_EQ(QStringList {QStringLiteral("TTurnOverDlg")}, driver.dialogs);
+    EXPECT_TRUE(driver.boxes.isEmpty());
+    EXPECT_EQ(paid, paidTables());
+}
+
+// An external walk report served by a stand-in "./walk.exe".
+class WalkReport : public ReportsDoc
+{
+protected:
+    void SetUp() override
+    {
+        ReportsDoc::SetUp();
+        writeDemo(inst.path(), 1, 6);
+        inst.write(QStringLiteral("etc/walk.ini"), "[reports]\r\n"
+                                                   "12=Sales per hour\r\n"
+                                                   "14=Covers per waiter\r\n"
+                                                   "[group1]\r\n"
+                                                   "caption=Service\r\n"
+                                                   "group=14\r\n");
+        // writes its arguments into the file it is given
+        inst.write(QStringLiteral("walk.exe"), "#!/bin/sh\n"
+                                               "for a in \"$@\"; do\n"
+                                               "  case \"$a\" in file=*) out=\"${a#file=}\";; "
+                                               "esac\n"
+                                               "done\n"
+                                               "{ echo \"Walk report\"; for a in \"$@\"; do echo "
+                                               "\"$a\"; done; } > \"$out\"\n");
+        QFile::setPermissions(inst.file(QStringLiteral("walk.exe")),
+                              QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                      | QFileDevice::ExeOwner);
+    }
+    TestDir inst;
+};
+
+TEST_F(WalkReport, RunsFromTheReportBoxAndShowsItsFile)
+{
+    TPaidTablesDoc *doc = open(inst.path());
+    EXPECT_NE(-1, doc->reportSelector()->findId(512));
+    EXPECT_NE(-1, doc->reportSelector()->findId(514));
+    EXPECT_TRUE(doc->groupSelector()->isVisible());
+
+    runWithF5(doc, 512);
+
+    const QStringList lines = doc->viewText().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_FALSE(lines.isEmpty());
+    EXPECT_EQ(QStringLiteral("Walk report"), lines.first());
+    EXPECT_TRUE(lines.contains(QStringLiteral("walkid=12")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("opentabs=0")));
+    // the current day: from and to are the business day
+    const int from = int(lines.indexOf(QRegularExpression(QStringLiteral("^from=\\d{8}$"))));
+    ASSERT_NE(-1, from);
+    EXPECT_TRUE(lines.contains(QStringLiteral("to=") + lines.at(from).mid(5)));
+    // the report file is read once and removed
+    EXPECT_TRUE(QDir(inst.file(QStringLiteral("var/reports")))
+                        .entryList({QStringLiteral("walkreport-*")})
+                        .isEmpty());
+}
+
+TEST_F(WalkReport, GroupNarrowsTheWalkReports)
+{
+    TPaidTablesDoc *doc = open(inst.path());
+    QtWidgets::TComboBox *groups = doc->groupSelector();
+    ASSERT_EQ(2, groups->count());
+    doc->fillWalkGroupsBox(1);
+    EXPECT_EQ(-1, doc->reportSelector()->findId(512));
+    EXPECT_NE(-1, doc->reportSelector()->findId(514));
+    EXPECT_NE(-1, doc->reportSelector()->findId(7));
+    doc->fillWalkGroupsBox(0);
+    EXPECT_NE(-1, doc->reportSelector()->findId(512));
+}
+
+TEST_F(WalkReport, WithoutCatalogueNoGroups)
+{
+    QFile::remove(inst.file(QStringLiteral("etc/walk.ini")));
+    TPaidTablesDoc *doc = open(inst.path());
+    EXPECT_FALSE(doc->groupSelector()->isVisible());
+    EXPECT_EQ(-1, doc->reportSelector()->findId(512));
+}
+
+} // namespace

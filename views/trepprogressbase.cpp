@@ -1,0 +1,98 @@
+#include "trepprogressbase.h"
+
+#include <QApplication>
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// How long the events may wait while a run reports its steps: short
+// enough for a smooth bar and a prompt "Cancel".
+const int EventInterval = 20; // milliseconds
+
+} // namespace
+
+TRepProgressBase::TRepProgressBase(QWidget *parent)
+    : QDialog(parent)
+    , m_Date(new QDateEdit(this))
+    , m_Progress(new QProgressBar(this))
+    , b_Cancel(new QPushButton(this))
+    , m_Group(new QGroupBox(this))
+    , m_DateLabel(new QLabel(m_Group))
+    , m_ProgressLabel(new QLabel(m_Group))
+{
+    setObjectName(QStringLiteral("trepprogress"));
+    m_Date->setObjectName(QStringLiteral("m_Date"));
+    m_Progress->setObjectName(QStringLiteral("m_Progress"));
+    b_Cancel->setObjectName(QStringLiteral("b_Cancel"));
+    m_Date->setReadOnly(true);
+    m_Date->setFocusPolicy(Qt::NoFocus);
+    m_Date->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    m_Date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+    m_Date->setDate(QDate::currentDate());
+    m_Progress->setRange(0, 1);
+    m_Progress->setValue(0);
+    m_Progress->setMinimumWidth(260);
+
+    auto *grid = new QGridLayout(m_Group);
+    m_Date->setParent(m_Group);
+    m_Progress->setParent(m_Group);
+    grid->addWidget(m_DateLabel, 0, 0);
+    grid->addWidget(m_Date, 0, 1);
+    grid->addWidget(m_ProgressLabel, 1, 0);
+    grid->addWidget(m_Progress, 1, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(b_Cancel);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_Group);
+    layout->addLayout(buttons);
+
+    connect(b_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    languageChange();
+}
+
+TRepProgressBase::~TRepProgressBase() = default;
+
+void TRepProgressBase::processEvents()
+{
+    if (m_sinceEvents.isValid() && m_sinceEvents.elapsed() < EventInterval)
+        return;
+    QApplication::processEvents();
+    m_sinceEvents.start();
+}
+
+void TRepProgressBase::setSteps(int steps)
+{
+    // a bar over 0 … 0 would show as busy; an empty run shows an empty bar
+    m_Progress->setRange(0, qMax(1, steps));
+    m_sinceEvents.invalidate();
+    processEvents();
+    m_Progress->setValue(0);
+}
+
+void TRepProgressBase::setStep(int step)
+{
+    processEvents();
+    m_Progress->setValue(qBound(m_Progress->minimum(), step, m_Progress->maximum()));
+}
+
+void TRepProgressBase::setDate(const QDate &date)
+{
+    m_Date->setDate(date);
+}
+
+void TRepProgressBase::languageChange()
+{
+    setWindowTitle(tr("Generating report..."));
+    m_Group->setTitle(QString());
+    m_DateLabel->setText(tr("Current date:"));
+    m_ProgressLabel->setText(tr("Progress:"));
+    b_Cancel->setText(tr("Cancel"));
+}

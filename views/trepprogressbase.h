@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDate>
+#include <QDialog>
+#include <QElapsedTimer>
+
+class QDateEdit;
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+
+// The progress dialog of a report run ("Generating report..."): the day
+// being read and how far the run is. The generator's progress signals go
+// to its slots, which let the application process pending events so that
+// the dialog repaints and "Cancel" can be pressed during a long run.
+class TRepProgressBase : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit TRepProgressBase(QWidget *parent = nullptr);
+    ~TRepProgressBase() override;
+
+    QDateEdit *m_Date;
+    QProgressBar *m_Progress;
+    QPushButton *b_Cancel;
+
+public Q_SLOTS:
+    // The run's number of steps; the bar starts again at 0.
+    virtual void setSteps(int steps);
+    virtual void setStep(int step);
+    virtual void setDate(const QDate &date);
+    virtual void languageChange();
+
+protected:
+    // Lets the application handle its pending events, at most every few
+    // milliseconds: a run over a year reports a step per table, and
+    // handling events for each would cost more than reading the table.
+    void processEvents();
+
+private:
+    QGroupBox *m_Group;
+    QLabel *m_DateLabel;
+    QLabel *m_ProgressLabel;
+    QElapsedTimer m_sinceEvents;
+};
