@@ -3,6 +3,8 @@
 #include "cliutil.h"
 #include "tcommand.h"
 
+#include <QFileInfo>
+
 namespace {
 
 const char *const DateFormat = "yyyy-MM-dd";
@@ -16,6 +18,8 @@ TArgs::TArgs(const TCommand &command, const QStringList &args)
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList {QStringLiteral("h"), QStringLiteral("help")});
     m_parser.addOption(help);
+    const QCommandLineOption log(QStringLiteral("log"), QString(), QStringLiteral("FILE"));
+    m_parser.addOption(log);
     for (const TCommandOption &option : command.options) {
         QCommandLineOption parsed(option.names);
         if (!option.valueName.isEmpty())
@@ -27,6 +31,10 @@ TArgs::TArgs(const TCommand &command, const QStringList &args)
     m_help = m_parser.isSet(help);
     if (m_help)
         return;
+    // relative to where the program started, before a command moves into
+    // its installation
+    if (m_parser.isSet(log))
+        m_logFile = QFileInfo(m_parser.value(log)).absoluteFilePath();
     if (!parsed) {
         const QStringList unknown = m_parser.unknownOptionNames();
         if (!unknown.isEmpty())

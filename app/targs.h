@@ -30,6 +30,9 @@ public:
 
     const TCommand &command() const { return m_command; }
     bool helpRequested() const { return m_help; }
+    // The absolute path of --log, which every command takes; empty when
+    // not given.
+    QString logFile() const { return m_logFile; }
 
     bool isSet(const QString &name) const;
     // The value, or `fallback` when the option is not given.
@@ -57,4 +60,5 @@ private:
     const TCommand &m_command;
     QCommandLineParser m_parser;
     bool m_help = false;
+    QString m_logFile;
 };

@@ -102,6 +102,9 @@ QString TCommand::help() const
     text += QLatin1Char('\n') + tr("Options:") + QLatin1Char('\n');
     for (const TCommandOption &option : options)
         text += optionLine(optionSyntax(option), option.description);
+    text += optionLine(QStringLiteral("--log FILE"),
+                       tr("Append the program's log to FILE (level ERROR unless KORVAL_LOGLEVEL "
+                          "names another): the causes of failures, with their source positions."));
     text += optionLine(QStringLiteral("-h, --help"), tr("Show this help."));
     if (!exitCodes.isEmpty()) {
         text += QLatin1Char('\n') + tr("Exit codes:") + QLatin1Char('\n');

@@ -131,6 +131,12 @@ int TCommandTable::runCommand(const TCommand &command, const QStringList &args) 
             out() << command.help();
             return ExitOk;
         }
+        if (!parsed.logFile().isEmpty()) {
+            Basics::TLog &log = Basics::TLog::instance();
+            log.setFileName(parsed.logFile());
+            if (log.level() == Basics::TLog::Off)
+                log.setLevel(Basics::TLog::Error);
+        }
         return command.run(parsed);
     } catch (const TUsageError &e) {
         return usageError(command.name + QStringLiteral(": ") + e.message, command.name);

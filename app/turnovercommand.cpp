@@ -74,8 +74,8 @@ QString refusalText(int code, const TTurnoverRequest &request, const TTurnoverFo
                 .arg(request.waiter->id())
                 .arg(dayText(request.date));
     case TurnoverError:
-        return tr("The closing of %1 failed inside; what was moved stays moved, and the log names "
-                  "the cause")
+        return tr("The closing of %1 failed inside; what was moved stays moved (--log FILE "
+                  "records the cause)")
                 .arg(dayText(request.date));
     default:
         return tr("The closing of %1 failed with code %2").arg(dayText(request.date)).arg(code);

@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QProcess>
 #include <QSet>
+#include <QStringDecoder>
 
 #include <gtest/gtest.h>
 
@@ -278,8 +279,15 @@ TEST(VeltrumTurnover, ExitCodesAndTexts)
     r = veltrum(turnover);
     EXPECT_EQ(1, r.code);
     EXPECT_EQ(QStringLiteral("veltrum: turnover: The closing of 2026-12-05 failed inside; what "
-                             "was moved stays moved, and the log names the cause\n"),
+                             "was moved stays moved (--log FILE records the cause)\n"),
               r.err);
+    // the log has the cause (the system's logs are UTF-16)
+    r = veltrum(turnover
+                + QStringList({QStringLiteral("--log"), dir.file(QStringLiteral("turnover.log"))}));
+    EXPECT_EQ(1, r.code);
+    QStringDecoder utf16(QStringDecoder::Utf16);
+    const QString log = utf16(dir.read(QStringLiteral("turnover.log")));
+    EXPECT_TRUE(log.contains(QStringLiteral("Turnover failed: "))) << log.toStdString();
 
     dir.write(QStringLiteral("inst/var/reports/20261205.1.fiscal"), "report");
     r = veltrum(turnover);
