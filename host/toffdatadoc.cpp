@@ -22,7 +22,12 @@ QStringList TOffDataDoc::columns() const
 {
     if (!m_listData)
         return {};
-    return {tr("Number"), tr("Name")};
+    return {numberColumnTitle(), tr("Name")};
+}
+
+QString TOffDataDoc::numberColumnTitle()
+{
+    return tr("Number");
 }
 
 QStringList TOffDataDoc::dataKeys() const

@@ -25,6 +25,9 @@ public:
     QString getInformation() const override;
     QWidget *createView(QWidget *parent) override;
 
+    // The title of a data document's first column, which shows numbers.
+    static QString numberColumnTitle();
+
     // The record fields shown per column: "id" and "name".
     virtual QStringList dataKeys() const;
 

@@ -1,5 +1,6 @@
 #include "toffdocument.h"
 
+#include "pixmapresource.h"
 #include "tcurrencies.h"
 #include "tofflistview.h"
 #include "toffwindow.h"
@@ -14,6 +15,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressBar>
+#include <QToolButton>
 
 TOffDocument::TOffDocument(const QString &key, TOffWindow *window)
     : QObject(nullptr)
@@ -110,6 +112,17 @@ void TOffDocument::clearTools()
     m_toolArea->hide();
 }
 
+QToolButton *TOffDocument::addToolButton(const QString &key, const QKeySequence &shortcut,
+                                         const QString &toolTip)
+{
+    auto *button = new QToolButton;
+    button->setIcon(themedPixmap(key));
+    button->setShortcut(shortcut);
+    button->setToolTip(toolTip);
+    addTool(button);
+    return button;
+}
+
 void TOffDocument::addToolStretch()
 {
     if (!m_toolArea)
@@ -120,13 +133,17 @@ void TOffDocument::addToolStretch()
 
 void TOffDocument::printHeader(QPainter &painter, QRect &area, int page)
 {
+    printTitle(painter, area, page, caption());
+}
+
+void TOffDocument::printTitle(QPainter &painter, QRect &area, int page, const QString &title)
+{
     QFont font = painter.font();
     font.setBold(true);
     painter.save();
     painter.setFont(font);
     const int height = painter.fontMetrics().height();
-    painter.drawText(QRect(area.left(), area.top(), area.width(), height), Qt::AlignLeft,
-                     caption());
+    painter.drawText(QRect(area.left(), area.top(), area.width(), height), Qt::AlignLeft, title);
     painter.drawText(QRect(area.left(), area.top(), area.width(), height), Qt::AlignRight,
                      tr("Page %1").arg(page));
     painter.restore();
@@ -246,6 +263,13 @@ void TOffDocument::endProgressBar(QProgressBar *bar)
 {
     if (m_window)
         m_window->endProgressBar(bar);
+}
+
+QPixmap TOffDocument::themedPixmap(const QString &key, int size) const
+{
+    const int pixels = size > 0 ? size : (m_window ? m_window->getIconSize() : 22);
+    const QString theme = m_window ? m_window->GetIconTheme() : QString();
+    return getPixmapResource(key, pixels, theme, false);
 }
 
 QString TOffDocument::formatPrice(long cents) const

@@ -6,6 +6,9 @@
 #include <QStringList>
 
 class QMenu;
+class QPixmap;
+class QKeySequence;
+class QToolButton;
 class QPainter;
 class QPrinter;
 class QProgressBar;
@@ -68,6 +71,9 @@ public:
     // it down past what they drew. The defaults print the caption and the
     // column texts in the view's font.
     virtual void printHeader(QPainter &painter, QRect &area, int page);
+    // The default header with another title: the title in bold on the
+    // left, "Page n" on the right, then a blank line.
+    void printTitle(QPainter &painter, QRect &area, int page, const QString &title);
     virtual void printItem(QPainter &painter, QRect &area, QTreeWidgetItem *item, int depth);
     // The printed lines of a row: its texts may hold line breaks.
     static int printLines(QTreeWidgetItem *item);
@@ -90,6 +96,10 @@ public:
     // The row above the view for the document's tools.
     QWidget *toolArea() const { return m_toolArea; }
     void addTool(QWidget *tool);
+    // Adds a tool button with the themed icon of `key`, an accelerator and
+    // a tool tip; the caller connects its clicked().
+    QToolButton *addToolButton(const QString &key, const QKeySequence &shortcut,
+                               const QString &toolTip);
     void addToolStretch();
     // Empties the tool row (the host does so before each onSelection()).
     void clearTools();
@@ -98,6 +108,10 @@ public:
     QProgressBar *startProgressBar(int steps);
     void setProgress(QProgressBar *bar, int step);
     void endProgressBar(QProgressBar *bar);
+
+    // The icon of a key in the window's icon theme, `size` pixels square
+    // (the window's icon size when 0).
+    QPixmap themedPixmap(const QString &key, int size = 0) const;
 
     // An amount in cents as money text of the system currency.
     QString formatPrice(long cents) const;

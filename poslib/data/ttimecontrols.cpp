@@ -2,8 +2,8 @@
 
 #include "tdir.h"
 #include "terror.h"
+#include "tlog.h"
 
-#include <QDebug>
 #include <QDir>
 #include <QFileInfo>
 
@@ -140,8 +140,9 @@ static QDate dayOfFile(const QString &name)
 
 int TTimeControlList::load(const QDate &from, const QDate &to, const QString &root)
 {
-    qDebug("%s", qPrintable(QStringLiteral("From %1 to %2")
-                                    .arg(from.toString(Qt::ISODate), to.toString(Qt::ISODate))));
+    Basics::logDebug(QStringLiteral("From %1 to %2")
+                             .arg(from.toString(Qt::ISODate), to.toString(Qt::ISODate)),
+                     "Library", "TTimeControlList");
     clear();
 
     const QDir dir(controlDir(root, true));
@@ -160,7 +161,7 @@ int TTimeControlList::load(const QDate &from, const QDate &to, const QString &ro
         try {
             result = controls->load(root);
         } catch (const Basics::TError &e) {
-            qWarning("%s", qPrintable(e.text()));
+            Basics::logError(e.text(), "Library", "TTimeControlList");
             result = e.code() != 0 ? e.code() : 304;
         }
         if (result != 0) {

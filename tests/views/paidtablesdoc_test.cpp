@@ -2,6 +2,7 @@
 // in a host window without a display, by its selection row and its keys.
 
 #include "modaldriver.h"
+#include "screenshot.h"
 #include "tcounter.h"
 #include "tdemoinstallation.h"
 #include "tdlgselectdate.h"
@@ -42,17 +43,6 @@ using namespace PosLib;
 namespace {
 
 const QDate Today(2026, 12, 5);
-
-// Saves a picture of the widget into $VELTRUM_SCREENSHOTS, when set (the
-// README's pictures are taken this way).
-void screenshot(QWidget *widget, const char *name)
-{
-    const QString dir = qEnvironmentVariable("VELTRUM_SCREENSHOTS");
-    if (dir.isEmpty() || !widget)
-        return;
-    QCoreApplication::processEvents();
-    widget->grab().save(QDir(dir).filePath(QLatin1String(name)));
-}
 
 void writeDemo(const QString &root, int days = 7, int tables = 16)
 {

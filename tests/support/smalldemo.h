@@ -1,0 +1,43 @@
+#pragma once
+
+// The small demo installation that the document and command-line tests
+// run on, and days of time controls written by hand. Header-only, so that
+// only the tests that link the demo generator use it.
+
+#include "tdemoinstallation.h"
+#include "ttimecontrols.h"
+
+#include <QDate>
+#include <QString>
+
+namespace smalldemo {
+
+// The demo's current day.
+inline const QDate Today(2026, 12, 5);
+
+// Two closed days of 16 tables, and today's: 13 paid tables and the open
+// tables 27 (held by a handheld), 28 (partly paid) and 45; time controls
+// of all three days.
+inline void write(const QString &root)
+{
+    PosLib::TDemoOptions options;
+    options.days = 2;
+    options.tables = 16;
+    options.today = Today;
+    PosLib::TDemoInstallation(options).write(root);
+}
+
+// Saves the time controls of `day` with one record: the waiter's logon
+// periods.
+inline void writeTimeControls(const QString &root, const QDate &day, int waiter,
+                              const QString &time)
+{
+    PosLib::TTimeControls controls(day);
+    auto *record = new Basics::TValue;
+    record->setId(waiter);
+    record->setString(QStringLiteral("time"), time);
+    controls.insert(record);
+    controls.save(root);
+}
+
+} // namespace smalldemo
