@@ -8,4 +8,6 @@ TCommand datFromXmlCommand();
 TCommand datToTextCommand();
 TCommand demoCommand();
 TCommand reportCommand();
+TCommand openTablesCommand();
+TCommand timeControlsCommand();
 TCommand turnoverCommand();

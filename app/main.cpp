@@ -43,6 +43,8 @@ int main(int argc, char **argv)
             datToTextCommand(),
             demoCommand(),
             reportCommand(),
+            openTablesCommand(),
+            timeControlsCommand(),
             turnoverCommand(),
     });
     return table.run(QCoreApplication::arguments().mid(1));
