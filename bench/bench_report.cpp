@@ -1,23 +1,37 @@
-// Report runs over a large demo installation.
+// Report runs over large demo installations, measured against the floor.
 //
-//   VELTRUM_BENCH_DAYS (365) and VELTRUM_BENCH_TABLES (400) size the
-//   installation; it is written once into VELTRUM_BENCH_DIR (default
-//   bench-data/<days>x<tables> under the working directory) and reused.
+//   bench_report [--days 30,365] [--kinds 5,7,19] [--repeat 3] [--no-today]
+//
+// Each case runs in a process of its own (this program started again with
+// --case), so that its CPU time (user + system, from the kernel's
+// accounting) and its peak resident memory are its own. The machine is
+// shared, so wall-clock times are noise: CPU time is what is printed, as
+// seconds and as a multiple of the floor (tfloor.h) over the same days,
+// measured in the same run; each case is run --repeat times and the least
+// CPU time and the largest peak memory are kept.
+//
+// Installations, written on first use and reused:
+//   VELTRUM_BENCH_DIR        the closed days (default bench-data/<days>x<tables>
+//                            under the working directory), VELTRUM_BENCH_DAYS (365)
+//                            days of VELTRUM_BENCH_TABLES (400) tables;
+//   VELTRUM_BENCH_TODAY_DIR  the current day with 1000 tables (default
+//                            bench-data/1x1000).
+// A run over N days reads the last N closed days.
 #include "tdemoinstallation.h"
-#include "trepdata.h"
-#include "treport.h"
-#include "tcurrencies.h"
-#include "tsummary.h"
+#include "tfloor.h"
+#include "treportkinds.h"
+#include "treportrun.h"
 #include "tworkspacelists.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 
-#include <benchmark/benchmark.h>
-
-#include <memory>
+#include <cstdio>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace PosLib;
 
@@ -32,24 +46,16 @@ int envInt(const char *name, int def)
     return ok && v > 0 ? v : def;
 }
 
-int days()
+QString installation(const char *variable, int days, int tables)
 {
-    return envInt("VELTRUM_BENCH_DAYS", 365);
-}
-
-QString installation()
-{
-    static QString root;
-    if (!root.isEmpty())
-        return root;
-    const int tables = envInt("VELTRUM_BENCH_TABLES", 400);
-    root = qEnvironmentVariable("VELTRUM_BENCH_DIR");
+    QString root = qEnvironmentVariable(variable);
     if (root.isEmpty())
-        root = QDir::current().filePath(QStringLiteral("bench-data/%1x%2").arg(days()).arg(tables));
+        root = QDir::current().filePath(QStringLiteral("bench-data/%1x%2").arg(days).arg(tables));
     root = QDir(root).absolutePath() + QLatin1Char('/');
     if (!QFileInfo::exists(root + TDemoInstallation::markerName())) {
+        std::fprintf(stderr, "writing %s ...\n", qPrintable(root));
         TDemoOptions options;
-        options.days = days();
+        options.days = days;
         options.tables = tables;
         options.today = Today;
         TDemoInstallation(options).write(root);
@@ -57,68 +63,162 @@ QString installation()
     return root;
 }
 
-// Generator and writer as the reports document runs them, over all
-// closed days.
-void runKind(benchmark::State &state, int code, bool overAll)
+QString closedDays()
 {
-    const QString root = installation();
+    return installation("VELTRUM_BENCH_DIR", envInt("VELTRUM_BENCH_DAYS", 365),
+                        envInt("VELTRUM_BENCH_TABLES", 400));
+}
+
+QString currentDay()
+{
+    return installation("VELTRUM_BENCH_TODAY_DIR", 1, 1000);
+}
+
+// ---- the cases, each run in a process of its own ----------------------------
+
+int runFloor(int days)
+{
+    const TFloorResult r = walkDaySummaries(closedDays(), Today.addDays(-days), Today.addDays(-1));
+    return r.orders > 0 ? 0 : 1;
+}
+
+// A report as the command line runs it; days 0 is the current day.
+int runReport(int kind, int days)
+{
+    const QString root = days > 0 ? closedDays() : currentDay();
     QDir::setCurrent(root);
     TWorkspaceLists lists(root);
-    auto *currencies = static_cast<TCurrencies *>(lists.get(QStringLiteral("currencies")));
-    qint64 entries = 0;
-    qint64 tables = 0;
-    for (auto _ : state) {
-        TReport report(QDate(), nullptr, root);
-        TSummary summary(&report, currencies, lists.get(QStringLiteral("waiters")), root);
-        summary.setRange(Today.addDays(-days()), Today.addDays(-1));
-        const QStringList lines = summary.waiterReport(code, QStringLiteral("Bench"), overAll);
-        benchmark::DoNotOptimize(lines);
-        entries += report.entryCount();
-        tables += report.tableCount();
+    TReportRun run(&lists, root);
+    TReportRequest request;
+    request.kind = kind;
+    if (days > 0) {
+        request.from = Today.addDays(-days);
+        request.to = Today.addDays(-1);
     }
-    state.counters["entries/s"] = benchmark::Counter(double(entries), benchmark::Counter::kIsRate);
-    state.counters["tables/s"] = benchmark::Counter(double(tables), benchmark::Counter::kIsRate);
+    request.now = QDateTime(Today, QTime(21, 0));
+    const TReportResult result = run.run(request);
+    return result.status == TReportResult::Done && !result.lines.isEmpty() ? 0 : 1;
 }
 
-// Reading the same day summary files without interpreting them.
-void readSummaries(benchmark::State &state)
+// ---- the driver -------------------------------------------------------------
+
+struct Measure
 {
-    const QString dir = installation() + QStringLiteral("var/summary/");
-    const QStringList files = QDir(dir).entryList(QDir::Files);
-    qint64 bytes = 0;
-    for (auto _ : state) {
-        for (const QString &name : files) {
-            QFile f(dir + name);
-            f.open(QIODevice::ReadOnly);
-            const QByteArray data = f.readAll();
-            benchmark::DoNotOptimize(data.constData());
-            bytes += data.size();
+    double cpu = -1; // seconds, the least of the runs
+    double rss = 0; // megabytes, the most of the runs
+    bool ok = true;
+};
+
+Measure measure(const QStringList &args, int repeat)
+{
+    Measure m;
+    const QByteArray program = QCoreApplication::applicationFilePath().toLocal8Bit();
+    QList<QByteArray> bytes;
+    bytes << program << QByteArrayLiteral("--case");
+    for (const QString &a : args)
+        bytes << a.toLocal8Bit();
+    for (int i = 0; i < repeat; ++i) {
+        std::fflush(nullptr);
+        const pid_t pid = fork();
+        if (pid == 0) {
+            std::vector<char *> argv;
+            for (QByteArray &b : bytes)
+                argv.push_back(b.data());
+            argv.push_back(nullptr);
+            execv(argv[0], argv.data());
+            _exit(127);
         }
+        int status = 0;
+        struct rusage usage = {};
+        if (pid < 0 || wait4(pid, &status, 0, &usage) != pid) {
+            m.ok = false;
+            return m;
+        }
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+            m.ok = false;
+        const double cpu = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+                           + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+        if (m.cpu < 0 || cpu < m.cpu)
+            m.cpu = cpu;
+        m.rss = std::max(m.rss, double(usage.ru_maxrss) / 1024.0);
     }
-    state.SetBytesProcessed(bytes);
+    return m;
 }
 
-void WaiterReport(benchmark::State &state)
+QList<int> numbers(const QString &text)
 {
-    runKind(state, 2, false); // kind 5
+    QList<int> out;
+    for (const QString &part : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        out << part.toInt();
+    return out;
 }
 
-void AllArticles(benchmark::State &state)
+void printRow(const QString &days, const QString &what, const Measure &m, double floor)
 {
-    runKind(state, 0, true); // kind 7
+    const QString ratio = floor > 0 ? QString::number(m.cpu / floor, 'f', 2) : QStringLiteral("-");
+    std::printf("%6s  %-28s %9.3f %9s %10.1f%s\n", qPrintable(days), qPrintable(what), m.cpu,
+                qPrintable(ratio), m.rss, m.ok ? "" : "  FAILED");
+    std::fflush(stdout);
 }
 
 } // namespace
 
-BENCHMARK(WaiterReport)->Unit(benchmark::kSecond)->Iterations(1);
-BENCHMARK(AllArticles)->Unit(benchmark::kSecond)->Iterations(1);
-BENCHMARK(readSummaries)->Unit(benchmark::kMillisecond);
-
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const QStringList args = app.arguments().mid(1);
+
+    if (args.value(0) == QLatin1String("--case")) {
+        const QString what = args.value(1);
+        if (what == QLatin1String("floor"))
+            return runFloor(args.value(2).toInt());
+        if (what == QLatin1String("report"))
+            return runReport(args.value(2).toInt(), args.value(3).toInt());
+        return 2;
+    }
+
+    QList<int> dayCounts = {30, envInt("VELTRUM_BENCH_DAYS", 365)};
+    QList<int> kinds = {5, 7, 19};
+    int repeat = 3;
+    bool today = true;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--days"))
+            dayCounts = numbers(args.value(++i));
+        else if (args.at(i) == QLatin1String("--kinds"))
+            kinds = numbers(args.value(++i));
+        else if (args.at(i) == QLatin1String("--repeat"))
+            repeat = std::max(1, args.value(++i).toInt());
+        else if (args.at(i) == QLatin1String("--no-today"))
+            today = false;
+    }
+    // written before anything is measured
+    closedDays();
+    if (today)
+        currentDay();
+
+    std::printf("%6s  %-28s %9s %9s %10s\n", "days", "kind", "cpu s", "x floor", "peak MB");
+    for (int days : std::as_const(dayCounts)) {
+        const QString d = QString::number(days);
+        const Measure floor = measure({QStringLiteral("floor"), d}, repeat);
+        printRow(d, QStringLiteral("floor"), floor, floor.cpu);
+        for (int kind : std::as_const(kinds)) {
+            const TReportKind *k = reportKind(kind);
+            const QString name = QStringLiteral("%1 %2").arg(kind).arg(
+                    k ? QString::fromLatin1(k->caption).remove(QLatin1Char('&')) : QString());
+            printRow(d, name, measure({QStringLiteral("report"), QString::number(kind), d}, repeat),
+                     floor.cpu);
+        }
+    }
+    if (today) {
+        for (int kind : std::as_const(kinds)) {
+            const TReportKind *k = reportKind(kind);
+            const QString name = QStringLiteral("%1 %2").arg(kind).arg(
+                    k ? QString::fromLatin1(k->caption).remove(QLatin1Char('&')) : QString());
+            printRow(QStringLiteral("today"), name,
+                     measure({QStringLiteral("report"), QString::number(kind), QStringLiteral("0")},
+                             repeat),
+                     0);
+        }
+    }
     return 0;
 }

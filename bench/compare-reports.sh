@@ -1,0 +1,151 @@
+#!/usr/bin/env bash
+# Writes what two builds must print alike, and compares two such snapshots.
+#
+#   bench/compare-reports.sh snapshot BINDIR OUTDIR [--year INSTALLATION]
+#   bench/compare-reports.sh diff OLD NEW
+#
+# BINDIR holds `veltrum` and `report_export` of one build
+# (-DVELTRUM_BUILD_BENCH=ON). A snapshot holds:
+# - demo/: every report text of the fixed demo (scripts/report-snapshot.sh)
+#   and a few more option runs;
+# - demo-export/<run>/: the report trees' text and XML exports of the demo
+#   over the current day and the closed week, plain and with each option;
+# - with --year: year/ the report texts of kinds 3-42 and the batches over
+#   the installation's closed days and its current day, and
+#   year-export/<run>.sha256 the checksums of the exports of the year (the
+#   files themselves run into gigabytes and are deleted).
+# `diff` compares two snapshots file by file and prints what differs; it
+# exits 1 on any difference.
+#
+# The year installation is the benchmark's (bench_report writes it, e.g.
+# VELTRUM_BENCH_DIR=/work/bench-data/365x400); its closed days end the day
+# before 2026-12-05. Fiscal batch files a run writes into its var/reports
+# are removed again, so the installation stays as it was.
+set -euo pipefail
+
+usage() {
+    sed -n '2,6p' "$0" >&2
+    exit 2
+}
+
+here=$(cd "$(dirname "$0")/.." && pwd)
+
+snapshot() {
+    local bin out year=""
+    bin=$(cd "$1" && pwd)
+    out=$2
+    shift 2
+    if [ "${1:-}" = "--year" ]; then
+        year=$(cd "$2" && pwd)
+    fi
+    mkdir -p "$out"
+    out=$(cd "$out" && pwd)
+    local work
+    work=$(mktemp -d "${TMPDIR:-/tmp}/veltrum-compare.XXXXXX")
+    trap 'rm -rf "$work"' RETURN
+
+    # --- the demo ---------------------------------------------------------
+    "$here/scripts/report-snapshot.sh" "$bin/veltrum" "$out/demo"
+    "$bin/veltrum" demo "$work/inst" --days 7 --tables 40 --today 2026-12-05 --seed 1 >/dev/null
+    local now=(--now 2026-12-05T21:00:00)
+    local week=(--from 2026-11-28 --to 2026-12-04)
+    for kind in 5 7 19 38; do
+        "$bin/veltrum" report --data "$work/inst" --kind $kind --report-waiter 2 "${week[@]}" \
+            "${now[@]}" >"$out/demo/kind$kind-waiter2-week.txt" 2>&1 || true
+        "$bin/veltrum" report --data "$work/inst" --kind $kind --open-tables "${now[@]}" \
+            >"$out/demo/kind$kind-opentables-today.txt" 2>&1 || true
+    done
+    local variants=("plain" "filter1" "filter2" "filter3" "filter4" "filter5" "outlet1"
+        "opentables" "withoutcredits" "turnoverin" "turnoverout" "traineewithout"
+        "traineeonly" "waiter2")
+    for variant in "${variants[@]}"; do
+        local opts=()
+        case $variant in
+        filter*) opts=(--filter "${variant#filter}") ;;
+        outlet1) opts=(--outlet 1) ;;
+        opentables) opts=(--open-tables) ;;
+        withoutcredits) opts=(--without-credits) ;;
+        turnoverin) opts=(--turnover in) ;;
+        turnoverout) opts=(--turnover out) ;;
+        traineewithout) opts=(--trainee without) ;;
+        traineeonly) opts=(--trainee only) ;;
+        waiter2) opts=(--report-waiter 2) ;;
+        esac
+        "$bin/report_export" --data "$work/inst" --out "$out/demo-export/$variant-today" "${opts[@]}"
+        "$bin/report_export" --data "$work/inst" --out "$out/demo-export/$variant-week" \
+            "${week[@]}" "${opts[@]}"
+    done
+
+    [ -n "$year" ] || return 0
+
+    # --- the year of the benchmark installation ---------------------------
+    local first last
+    first=$(ls "$year/var/summary" | grep -E '^[0-9]{4}-[0-9]{2}-[0-9]{2}\.dat$' | sort | head -1)
+    last=$(ls "$year/var/statist" | grep -E '^tag' | sed -E 's/tag(..)\.(..)\.(....)/\3-\2-\1/' |
+        sort | tail -1)
+    first=${first%.dat}
+    local range=(--from "$first" --to "$last")
+    mkdir -p "$out/year" "$out/year-export"
+    local reports="$year/var/reports"
+    mkdir -p "$reports"
+    local before
+    before=$(ls "$reports")
+    clean_reports() {
+        for f in "$reports"/*; do
+            [ -e "$f" ] || continue
+            grep -qxF "$(basename "$f")" <<<"$before" || rm -f "$f"
+        done
+    }
+    run_year() {
+        local name=$1
+        shift
+        local rc=0
+        "$bin/veltrum" report --data "$year" "$@" "${now[@]}" >"$out/year/$name.txt" 2>&1 || rc=$?
+        if [ "$rc" -ne 0 ]; then echo "exit $rc" >>"$out/year/$name.txt"; fi
+        clean_reports
+    }
+    for kind in $(seq 3 42); do
+        run_year "kind$kind-year" --kind "$kind" "${range[@]}"
+        run_year "kind$kind-today" --kind "$kind"
+    done
+    for batch in 101 102 103; do
+        run_year "batch$batch-year" --kind "$batch" "${range[@]}"
+        run_year "batch$batch-today" --kind "$batch"
+    done
+    run_year "batch101-day" --kind 101 --from "$last"
+    for variant in year today; do
+        local dir="$work/export-$variant"
+        if [ $variant = year ]; then
+            "$bin/report_export" --data "$year" --out "$dir" "${range[@]}"
+        else
+            "$bin/report_export" --data "$year" --out "$dir"
+        fi
+        (cd "$dir" && find . -type f | LC_ALL=C sort | xargs -d '\n' sha256sum) \
+            >"$out/year-export/$variant.sha256"
+        rm -rf "$dir"
+    done
+}
+
+compare() {
+    local old=$1 new=$2
+    if diff -r -q "$old" "$new"; then
+        echo "identical: $(find "$old" -type f | wc -l) files"
+        return 0
+    fi
+    return 1
+}
+
+case "${1:-}" in
+snapshot)
+    [ $# -ge 3 ] || usage
+    shift
+    snapshot "$@"
+    ;;
+diff)
+    [ $# -eq 3 ] || usage
+    compare "$2" "$3"
+    ;;
+*)
+    usage
+    ;;
+esac
