@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QDir>
 #include <QString>
 
@@ -35,6 +36,12 @@ bool copyFile(const QString &source, const QString &target);
 
 // Flushes a directory's entries to disk (after a rename into it).
 bool syncDirectory(const QString &dir);
+
+// True when `dir` holds a regular file (or a link to one) whose name starts
+// with `prefix`, in any case, and that was modified after `time`, compared
+// to the millisecond. One listing of the directory and one status query per
+// matching name; a missing directory holds nothing.
+bool hasFileModifiedAfter(const QString &dir, const QString &prefix, const QDateTime &time);
 
 // Pause between the retries of deleteFile and renameFile (200 ms, ten
 // attempts). Tests shorten it.

@@ -8,7 +8,6 @@
 #include "ttable.h"
 #include "ttablelist.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QThread>
 
@@ -33,7 +32,9 @@ TArchTable::TArchTable(const QString &root, const QDate &day)
 
 QString TArchTable::filePath() const
 {
-    return summaryDir(m_root) + summaryFileName(m_day);
+    if (m_path.isEmpty())
+        m_path = summaryDir(m_root) + summaryFileName(m_day);
+    return m_path;
 }
 
 int TArchTable::build()
@@ -67,20 +68,12 @@ int TArchTable::build()
 bool TArchTable::isCurrent() const
 {
     const QFileInfo summary(filePath());
-    if (!summary.exists())
-        return false;
-    const QDateTime built = summary.lastModified();
-    const QString dir = statistDayDir(m_day, m_root);
-    const QFileInfo folder(dir);
-    if (folder.exists() && folder.lastModified() > built)
-        return false;
-    const QFileInfoList files
-            = QDir(dir).entryInfoList(QStringList(QStringLiteral("a*")), QDir::Files);
-    for (const QFileInfo &f : files) {
-        if (f.lastModified() > built)
-            return false;
-    }
-    return true;
+    return summary.exists() && !hasTablesNewerThan(summary.lastModified());
+}
+
+bool TArchTable::hasTablesNewerThan(const QDateTime &time) const
+{
+    return hasFileModifiedAfter(statistDayDir(m_day, m_root), QStringLiteral("a"), time);
 }
 
 void TArchTable::readFile()

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 
 #include <memory>
@@ -28,9 +29,12 @@ public:
     // Writes the summary from the day directory; writes nothing when the
     // day holds no tables. Returns the number of tables written.
     int build();
-    // True when no table file of the day is newer than the summary and
-    // the day directory did not change since.
+    // True when the summary exists and no table file of the day is newer
+    // than it.
     bool isCurrent() const;
+    // True when a table file ("a*") of the day directory was modified
+    // after `time`: one listing of the directory.
+    bool hasTablesNewerThan(const QDateTime &time) const;
     // The next table of the summary (building it first when it is
     // missing), owned by the caller; null at the end. A table whose
     // creation record is not one is skipped with its entries.
@@ -44,6 +48,7 @@ private:
 
     QString m_root;
     QDate m_day;
+    mutable QString m_path;
     bool m_read = false;
     int m_tables = 0;
     QByteArray m_data;

@@ -124,12 +124,14 @@ bool TReport::readSummary(const QString &path, const QDate &day, const Groups &g
 {
     TArchTable summary(path, day);
     const QString file = summary.filePath();
-    // a table file of the day changed since the summary was written
-    if (QFileInfo::exists(file) && !summary.isCurrent())
-        deleteFile(file);
     // asked once: a summary built by the first read exists afterwards
     const QFileInfo info(file);
-    const bool existed = info.exists();
+    bool existed = info.exists();
+    // a table file of the day changed since the summary was written
+    if (existed && summary.hasTablesNewerThan(info.lastModified())) {
+        deleteFile(file);
+        existed = false;
+    }
     Q_EMIT sigDataCount(existed ? int(info.size()) : 0);
     if (m_stopped)
         return false;

@@ -2,6 +2,7 @@
 #include "terror.h"
 #include "testdir.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QUuid>
 
@@ -167,6 +168,34 @@ TEST_F(DirTest, TDirThrowsOnFailure)
     } catch (const TDirError &e) {
         EXPECT_EQ(203, e.code());
     }
+}
+
+TEST_F(DirTest, FileModifiedAfterLooksAtMatchingRegularFilesOnly)
+{
+    auto touch = [this](const char *name, qint64 msecs) {
+        const QString path = dir.file(QString::fromLatin1(name));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime::fromMSecsSinceEpoch(msecs, Qt::UTC),
+                                     QFileDevice::FileModificationTime));
+    };
+    const qint64 base = 1394049600000; // 2014-03-05 20:00 UTC
+    const QDateTime built = QDateTime::fromMSecsSinceEpoch(base, Qt::UTC);
+    dir.write("a1", "x");
+    dir.write("b2", "x");
+    touch("a1", base);
+    touch("b2", base + 5000); // another name
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("a-folder"))); // not a file
+    EXPECT_FALSE(hasFileModifiedAfter(dir.path(), QStringLiteral("a"), built));
+
+    // to the millisecond, and any case of the first letter
+    dir.write("A3", "x");
+    touch("A3", base + 1);
+    EXPECT_TRUE(hasFileModifiedAfter(dir.path(), QStringLiteral("a"), built));
+    touch("A3", base);
+    EXPECT_FALSE(hasFileModifiedAfter(dir.path(), QStringLiteral("a"), built));
+
+    EXPECT_FALSE(hasFileModifiedAfter(dir.file("missing"), QStringLiteral("a"), built));
 }
 
 TEST(EnvironmentExpansion, SelfReferenceEnds)

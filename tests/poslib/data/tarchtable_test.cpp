@@ -153,6 +153,22 @@ TEST_F(ArchTableTest, NewerTableFileMakesTheSummaryOutdated)
     EXPECT_FALSE(summary.isCurrent());
 }
 
+TEST_F(ArchTableTest, NewerDayFolderAloneKeepsTheSummaryCurrent)
+{
+    dir.copyData(QStringLiteral("a15"), dayFile(QStringLiteral("a15")));
+    TArchTable summary(root(), day);
+    ASSERT_EQ(1, summary.build());
+
+    const qint64 built = 1394049600;
+    setModified(dir.file(dayFile(QStringLiteral("a15"))), built - 100);
+    setModified(dir.file(summaryFile()), built);
+    // a file that is no table file, and the folder's own time, do not count
+    dir.write(dayFile(QStringLiteral("turnover.z")), "1");
+    setModified(dir.file(dayFile(QStringLiteral("turnover.z"))), built + 100);
+    setModified(dir.file(QStringLiteral("var/statist/tag05.03.2014")), built + 100);
+    EXPECT_TRUE(summary.isCurrent());
+}
+
 TEST_F(ArchTableTest, TruncatedSummaryKeepsWhatWasRead)
 {
     QByteArray data = testData(QStringLiteral("2014-03-05.dat"));
