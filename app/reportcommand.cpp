@@ -5,6 +5,7 @@
 #include "tdataargs.h"
 #include "tinterrupt.h"
 #include "toutput.h"
+#include "tpaidtablesjournal.h"
 #include "tprogressprinter.h"
 #include "treportkinds.h"
 #include "treportrun.h"
@@ -59,6 +60,54 @@ int listKinds(const TArgs &args)
     return ExitOk;
 }
 
+bool showProgressOf(const TArgs &args)
+{
+    if (args.isSet(QStringLiteral("progress")) && args.isSet(QStringLiteral("quiet")))
+        throw TUsageError {tr("--progress and --quiet exclude each other")};
+    return !args.isSet(QStringLiteral("quiet"))
+           && (args.isSet(QStringLiteral("progress")) || ::isatty(2));
+}
+
+// The paid tables journal (kinds 1 and 2): the lines of the reports
+// document, one table a line with its entries two blanks deeper.
+int runJournal(TArgs &args, TDataArgs &data, int kind)
+{
+    for (const char *summaryOnly : {"period", "outlet", "open-tables", "without-credits",
+                                    "turnover", "trainee", "report-waiter"}) {
+        if (args.isSet(QLatin1String(summaryOnly)))
+            throw TUsageError {tr("%1 does not apply to the paid tables journal (kind %2)")
+                                       .arg(TArgs::optionText(QLatin1String(summaryOnly)))
+                                       .arg(kind)};
+    }
+    TJournalRequest request;
+    args.dateRange(request.from, request.to, true);
+    request.filter = data.filter();
+    const QStringList yesNo {QStringLiteral("no"), QStringLiteral("yes")};
+    request.showBill = args.choice(QStringLiteral("show-bill"), yesNo) == 1;
+    request.showArch = args.choice(QStringLiteral("show-arch"), yesNo) == 1;
+    request.now = args.dateTime(QStringLiteral("now"));
+    TOutput output(args);
+    const bool showProgress = showProgressOf(args);
+
+    TPaidTablesJournal journal(&data.lists(), data.root());
+    TProgressPrinter progress(stderr);
+    TInterrupt::install();
+    journal.setProgress([&](int step, int count) {
+        if (showProgress) {
+            progress.setSteps(count);
+            progress.setStep(step);
+        }
+        // Ctrl-C stops the walk at its next table
+        if (TInterrupt::requested())
+            journal.setStopped();
+    });
+    const TListRows rows = journal.run(request);
+    progress.done();
+    if (journal.isStopped() || TInterrupt::requested())
+        return fail(tr("report: interrupted; nothing was written"), ExitInterrupted);
+    return output.writeRows(kind, reportCaption(*reportKind(kind)), rows) ? ExitOk : ExitFailure;
+}
+
 int runReport(TArgs &args)
 {
     if (args.isSet(QStringLiteral("list-kinds")))
@@ -73,6 +122,13 @@ int runReport(TArgs &args)
         throw TUsageError {tr("--kind %1: there is no report kind %1 (see 'veltrum report "
                               "--list-kinds')")
                                    .arg(request.kind)};
+    if (request.kind == 1 || request.kind == 2)
+        return runJournal(args, data, request.kind);
+    for (const char *journalOnly : {"show-bill", "show-arch"}) {
+        if (args.isSet(QLatin1String(journalOnly)))
+            throw TUsageError {tr("%1 applies to the paid tables journal (kind 1) only")
+                                       .arg(TArgs::optionText(QLatin1String(journalOnly)))};
+    }
     args.dateRange(request.from, request.to, true);
     request.period = args.number(QStringLiteral("period"), 0, 3660);
     request.filter = data.filter();
@@ -92,10 +148,7 @@ int runReport(TArgs &args)
     TOutput output(args);
     request.withData
             = output.format() == TOutputFormat::Json || output.format() == TOutputFormat::Csv;
-    if (args.isSet(QStringLiteral("progress")) && args.isSet(QStringLiteral("quiet")))
-        throw TUsageError {tr("--progress and --quiet exclude each other")};
-    const bool showProgress = !args.isSet(QStringLiteral("quiet"))
-                              && (args.isSet(QStringLiteral("progress")) || ::isatty(2));
+    const bool showProgress = showProgressOf(args);
 
     TReportRun run(&data.lists(), data.root());
     TProgressPrinter progress(stderr);
@@ -135,13 +188,18 @@ TCommand reportCommand()
 {
     TCommand command;
     command.name = QStringLiteral("report");
-    command.summary = tr("print a summary, a batch of summaries or the list of report kinds");
+    command.summary = tr("print a summary, a batch of summaries, the paid tables journal or the "
+                         "list of report kinds");
     command.moreUsage = {QStringLiteral("--list-kinds [--data DIR]")};
     command.description = tr(
             "Prints the lines that the back office's reports document lists for report kind ID: "
             "3 to 42 are the summaries (5 \"Waiter report\", 7 \"All articles\", 38 \"Table "
             "report\", ...), 100+N runs the summary batch N of usr/data/sumbatches.dat. "
-            "'veltrum report --list-kinds' lists them all.\n\n"
+            "'veltrum report --list-kinds' lists them all. Kind 1 (and 2, \"Journal\") is the "
+            "paid tables journal: one line per paid table (closing time, date, waiter, "
+            "table/party, with --show-bill its bill and with --show-arch its archive number, and "
+            "on a second line its amount), its entries below it indented by two blanks, in the "
+            "order the tables were closed; --filter applies, the summary options do not.\n\n"
             "Without --from the report covers the current, not yet closed business day: the "
             "open tables in var/tables and the paid ones in var/archives. With --from it covers "
             "the closed days from --from to --to (or the day --from alone), each read from its "
@@ -156,7 +214,8 @@ TCommand reportCommand()
             dataOption(),
             {{QStringLiteral("kind")},
              QStringLiteral("ID"),
-             tr("The report kind: 3-42 a summary, 100+N the batch N."),
+             tr("The report kind: 1 the paid tables journal, 3-42 a summary, 100+N the batch "
+                "N."),
              true},
             {{QStringLiteral("list-kinds")},
              QString(),
@@ -191,6 +250,14 @@ TCommand reportCommand()
              QStringLiteral("N"),
              tr("Only what waiter N booked, as the back office shows it to that waiter; 0 for "
                 "all. An unknown waiter is an error."),
+             false},
+            {{QStringLiteral("show-bill")},
+             QStringLiteral("yes|no"),
+             tr("Journal: the table lines carry the bill number (default no)."),
+             false},
+            {{QStringLiteral("show-arch")},
+             QStringLiteral("yes|no"),
+             tr("Journal: the table lines carry the archive number (default no)."),
              false},
             nowOption(),
             formatOption(),

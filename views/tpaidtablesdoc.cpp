@@ -207,7 +207,9 @@ void TPaidTablesDoc::buildSelectionRow()
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
         box->setToolTip(tip);
-        box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        // wide enough for the usual names; the list opens wider
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        box->setMinimumContentsLength(10);
         connect(box->lineEdit(), &QLineEdit::returnPressed, this, &TPaidTablesDoc::fillData);
         return box;
     };
@@ -219,6 +221,7 @@ void TPaidTablesDoc::buildSelectionRow()
     };
 
     m_reports = editableBox("m_Report", tr("Select a report to show (<b>F2</b>)"));
+    m_reports->setMinimumContentsLength(20);
     auto *focusReports = new QShortcut(QKeySequence(Qt::Key_F2), m_reports);
     connect(focusReports, &QShortcut::activated, m_reports, [box = m_reports.data()] {
         box->setFocus(Qt::ShortcutFocusReason);

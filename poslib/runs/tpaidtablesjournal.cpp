@@ -197,6 +197,7 @@ TTableList *TPaidTablesJournal::loadList(const QDate &from, const QDate &to) con
 
 TListRows TPaidTablesJournal::run(const TJournalRequest &request)
 {
+    m_stopped = false;
     m_list.reset(loadList(request.from, request.to));
     if (!m_list || m_list->isEmpty())
         return {TListRow(tr("No table list available"))};
@@ -216,6 +217,8 @@ TListRows TPaidTablesJournal::run(const TJournalRequest &request)
     for (TTable *table = it.first(); table; table = it.next()) {
         if (m_progress)
             m_progress(it.position(), count);
+        if (m_stopped)
+            return {};
         const QString key = sortKey(*table);
         if (seen.contains(key)) {
             logError(QStringLiteral("Error: billnum used twice"), "Library", "TPaidTablesDoc");

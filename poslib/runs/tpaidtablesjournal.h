@@ -45,10 +45,14 @@ public:
     // Called once per table walked: the position (from 1) and the count.
     using Progress = std::function<void(int step, int count)>;
     void setProgress(Progress progress) { m_progress = std::move(progress); }
+    // Ends the run at its next table (from the progress callback, say).
+    void setStopped() { m_stopped = true; }
+    bool isStopped() const { return m_stopped; }
 
     // The journal's items: the table items with their entries, "=" rules
     // after tables with entries, then "Report from …" and the heading; a
-    // single "No table list available" when the range holds no table.
+    // single "No table list available" when the range holds no table;
+    // nothing when stopped.
     TListRows run(const TJournalRequest &request);
 
     // The table list of the last run (owned; replaced by the next run).
@@ -74,6 +78,7 @@ private:
     TCurrencies *m_currencies = nullptr;
     std::unique_ptr<TTableList> m_list;
     Progress m_progress;
+    bool m_stopped = false;
 };
 
 } // namespace PosLib

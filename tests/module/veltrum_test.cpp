@@ -3,7 +3,9 @@
 
 #include "modaldriver.h"
 #include "offtoolbar.h"
+#include "screenshot.h"
 #include "tcombobox.h"
+#include "tdemoinstallation.h"
 #include "testdir.h"
 #include "tinifile.h"
 #include "toffapplication.h"
@@ -20,6 +22,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
@@ -424,6 +427,32 @@ TEST_F(VeltrumModule, ClosingFromTheWindowUploadsTheStatistics)
     const QString request = QString::fromUtf8(dir.read(QStringLiteral("request.xml")));
     EXPECT_TRUE(request.contains(QStringLiteral("UploadStatistXml"))) << request.toStdString();
     EXPECT_TRUE(request.contains(QStringLiteral("localfile"))) << request.toStdString();
+}
+
+TEST_F(VeltrumModule, MenuEntriesOverADemoShowTheReportAndTheJournal)
+{
+    QLocale::setDefault(QLocale(QLocale::English));
+    PosLib::TDemoOptions options;
+    options.today = QDate(2026, 12, 5);
+    PosLib::TDemoInstallation(options).write(dir.path());
+    start();
+    window->resize(1400, 760);
+    window->show();
+    TOffDocument *paid = workspace->get("paidtables");
+
+    module().callMethod(QStringLiteral("onWaiterReport"));
+    const QList<QTreeWidgetItem *> lines = paid->listView()->allItems();
+    ASSERT_GT(lines.size(), 10);
+    EXPECT_EQ(QStringLiteral("Summary for: Trattoria Veltrum"), lines.at(0)->text(0));
+    EXPECT_EQ(QStringLiteral("List of all waiters"), lines.at(1)->text(0));
+    screenshot(window.get(), "office-report.png");
+
+    module().callMethod(QStringLiteral("onPaidTables"));
+    QTreeWidgetItem *table = paid->listView()->topLevelItem(0);
+    ASSERT_NE(nullptr, table);
+    EXPECT_GT(table->childCount(), 0);
+    EXPECT_TRUE(table->text(0).contains(QStringLiteral(" EUR")));
+    screenshot(window.get(), "office-journal.png");
 }
 
 TEST_F(VeltrumModule, LanguageChangeSetsTheTextsAgain)

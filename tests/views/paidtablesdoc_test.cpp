@@ -160,7 +160,6 @@ TEST_F(ReportsDoc, ChosenKindAndF5ShowTheReportsLines)
     EXPECT_EQ(nullptr, window->findChild<TRepProgress *>());
     EXPECT_TRUE(doc->startButton()->isEnabled());
     EXPECT_EQ(QStringLiteral("Courier New"), doc->listView()->font().family());
-    screenshot(window.get(), "reports.png");
 }
 
 TEST_F(ReportsDoc, CancelStopsTheRunAndTheDialogWaitsForIt)
@@ -290,7 +289,6 @@ TEST_F(ReportsDoc, JournalListsThePaidTablesAsTheCommandLineDoes)
     doc->expandcollapseitem(first);
     EXPECT_FALSE(first->isExpanded());
     doc->expandcollapseitem(first);
-    screenshot(window.get(), "journal.png");
 
     // "Journal" shows the journal too
     EXPECT_EQ(text.section(QStringLiteral("Report from"), 0, 0),

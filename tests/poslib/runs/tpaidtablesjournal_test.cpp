@@ -264,6 +264,26 @@ TEST_F(Journal, RangeWalksTheClosedDaysSingleDayWithoutToDate)
     EXPECT_EQ(QStringLiteral("No table list available\n"), listRowsText(run(r)));
 }
 
+TEST_F(Journal, StoppedFromTheProgressGivesNothing)
+{
+    for (long n = 1; n <= 3; ++n)
+        TableWriter(n, 1, n).write(dir);
+    TWorkspaceLists lists(dir.path());
+    TPaidTablesJournal journal(&lists, dir.path());
+    int steps = 0;
+    journal.setProgress([&](int, int) {
+        if (++steps == 2)
+            journal.setStopped();
+    });
+    EXPECT_TRUE(journal.run(request()).isEmpty());
+    EXPECT_TRUE(journal.isStopped());
+    EXPECT_EQ(2, steps);
+    // the next run starts afresh
+    journal.setProgress({});
+    EXPECT_EQ(5, journal.run(request()).size());
+    EXPECT_FALSE(journal.isStopped());
+}
+
 TEST_F(Journal, NoPaidTablesNoTableList)
 {
     EXPECT_EQ(QStringLiteral("No table list available\n"), listRowsText(run(request())));
