@@ -2,6 +2,7 @@
 
 #include "terror.h"
 #include "tlog.h"
+#include "tlogcategories.h"
 
 #include <QCoreApplication>
 
@@ -38,7 +39,7 @@ int usageError(const QString &message, const QString &command)
 
 QString errorText(const Basics::TError &error)
 {
-    Basics::logError(error.text(), "veltrum", "veltrum");
+    Basics::logError(error.text(), Basics::LogModule::CommandLine, Basics::LogClass::CommandLine);
     QString name;
     int os = 0;
     if (const auto *file = dynamic_cast<const Basics::TFileError *>(&error)) {

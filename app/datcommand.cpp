@@ -66,10 +66,10 @@ public:
     {
         try {
             const int rc = load(directory(), fileName());
-            if (rc == 304)
+            if (rc == DataCutShort)
                 return tr("%1: the file is corrupt (it ends inside a record)")
                         .arg(m_info.filePath());
-            if (rc != 0)
+            if (rc != Loaded)
                 return tr("%1: cannot read the file (code %2)").arg(m_info.filePath()).arg(rc);
         } catch (const TFileError &e) {
             return tr("%1: cannot open the file (%2)").arg(m_info.filePath(), errorText(e));

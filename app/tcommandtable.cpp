@@ -4,6 +4,7 @@
 #include "targs.h"
 #include "terror.h"
 #include "tlog.h"
+#include "tlogcategories.h"
 #include "tversion.h"
 
 #include <exception>
@@ -143,7 +144,8 @@ int TCommandTable::runCommand(const TCommand &command, const QStringList &args) 
     } catch (const Basics::TError &e) {
         return fail(command.name + QStringLiteral(": ") + errorText(e));
     } catch (const std::exception &e) {
-        Basics::logError(QString::fromLocal8Bit(e.what()), "veltrum", "veltrum");
+        Basics::logError(QString::fromLocal8Bit(e.what()), Basics::LogModule::CommandLine,
+                         Basics::LogClass::CommandLine);
         return fail(command.name + QStringLiteral(": ")
                     + tr("unexpected error (%1)").arg(QString::fromLocal8Bit(e.what())));
     }

@@ -3,6 +3,7 @@
 #include "terror.h"
 #include "tinifile.h"
 #include "tlog.h"
+#include "tlogcategories.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -55,8 +56,8 @@ bool TWalkCatalogue::load(const QString &root)
                 m_groups.append(group);
         }
     } catch (const Basics::TError &e) {
-        Basics::logError(QStringLiteral("Could not read %1: %2").arg(file, e.text()), "Library",
-                         "TWalkCatalogue");
+        Basics::logError(QStringLiteral("Could not read %1: %2").arg(file, e.text()),
+                         Basics::LogModule::Library, Basics::LogClass::WalkCatalogue);
         m_reports.clear();
         m_groups.clear();
         return false;

@@ -3,6 +3,7 @@
 #include "terror.h"
 #include "tinifile.h"
 #include "tlog.h"
+#include "tlogcategories.h"
 #include "twaiter.h"
 
 #include <QDir>
@@ -58,7 +59,8 @@ TInifile &TOffConfig::ini()
         try {
             file = std::make_unique<TInifile>(name);
         } catch (const Basics::TError &e) {
-            Basics::logError(QStringLiteral("%1: %2").arg(name, e.text()), "Host", "TOffConfig");
+            Basics::logError(QStringLiteral("%1: %2").arg(name, e.text()), Basics::LogModule::Host,
+                             Basics::LogClass::OffConfig);
             unreadable() = true;
             // An empty store in memory; the name is one that does not exist.
             file = std::make_unique<TInifile>(name + QStringLiteral(".unreadable"));
@@ -72,7 +74,7 @@ void TOffConfig::write()
     TInifile &file = ini();
     if (unreadable()) {
         Basics::logError(QStringLiteral("%1 kept as it was: it could not be read").arg(path()),
-                         "Host", "TOffConfig");
+                         Basics::LogModule::Host, Basics::LogClass::OffConfig);
         return;
     }
     QDir().mkpath(QFileInfo(path()).absolutePath());

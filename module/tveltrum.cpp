@@ -11,6 +11,7 @@
 #include "terror.h"
 #include "tinifile.h"
 #include "tlog.h"
+#include "tlogcategories.h"
 #include "toffapplication.h"
 #include "toffconfig.h"
 #include "tofflistview.h"
@@ -378,7 +379,8 @@ void TVeltrum::onHelp()
     if (viewer.isEmpty() || folder.isEmpty())
         return;
     if (!QProcess::startDetached(viewer, helpArguments(folder, QLatin1String(HelpTopic))))
-        Basics::logError(QStringLiteral("Could not start %1").arg(viewer), "Library", "TVeltrum");
+        Basics::logError(QStringLiteral("Could not start %1").arg(viewer),
+                         Basics::LogModule::Library, Basics::LogClass::Veltrum);
 }
 
 void TVeltrum::optToolBar(bool on)
@@ -389,8 +391,8 @@ void TVeltrum::optToolBar(bool on)
     try {
         TOffConfig::write();
     } catch (const Basics::TError &e) {
-        Basics::logError(QStringLiteral("%1: %2").arg(TOffConfig::path(), e.text()), "Library",
-                         "TVeltrum");
+        Basics::logError(QStringLiteral("%1: %2").arg(TOffConfig::path(), e.text()),
+                         Basics::LogModule::Library, Basics::LogClass::Veltrum);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "pixmapresource.h"
 #include "tlog.h"
+#include "tlogcategories.h"
 #include "toffwindow.h"
 #include "tveltrum.h"
 #include "tversion.h"
@@ -25,8 +26,8 @@ void *initModule(TOffWindow *window)
     try {
         module = new TVeltrum(window);
     } catch (const std::bad_alloc &) {
-        Basics::logError(QStringLiteral("Out of memory creating the module"), "Library",
-                         "TVeltrum");
+        Basics::logError(QStringLiteral("Out of memory creating the module"),
+                         Basics::LogModule::Library, Basics::LogClass::Veltrum);
         module = nullptr;
     }
     return module;

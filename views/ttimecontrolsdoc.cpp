@@ -4,6 +4,7 @@
 #include "tdatepicker.h"
 #include "terror.h"
 #include "tlog.h"
+#include "tlogcategories.h"
 #include "toffapplication.h"
 #include "toffdlg.h"
 #include "tofflistview.h"
@@ -261,7 +262,7 @@ void TTimeControlsDoc::fillData(TOffListView *list)
         result = days.load(m_from, m_to, ws->getPath());
     } catch (const Basics::TError &e) {
         // the folder could not be made or read
-        Basics::logError(e.text(), "Library", "TTimeControlsDoc");
+        Basics::logError(e.text(), Basics::LogModule::Library, Basics::LogClass::TimeControlsDoc);
         result = e.code() != 0 ? e.code() : 1;
     }
 

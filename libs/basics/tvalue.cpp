@@ -369,6 +369,13 @@ void TValueList::update(TValue *value)
     Q_EMIT changed(value);
 }
 
+namespace {
+// An absurd field count is reported as this position of "tvalue", code 5,
+// the one the terminals' tools know.
+constexpr int CorruptCountLine = 106;
+constexpr int CorruptCountCode = 5;
+} // namespace
+
 int TValueList::parseData(const QByteArray &raw)
 {
     const QByteArray data = uncompressIfMarked(raw);
@@ -383,11 +390,11 @@ int TValueList::parseData(const QByteArray &raw)
         delete value;
         switch (status) {
         case TRecordReader::End:
-            return 0;
+            return Loaded;
         case TRecordReader::CorruptCount:
-            throw TError(106, "tvalue", 5, 5);
+            throw TError(CorruptCountLine, "tvalue", CorruptCountCode, CorruptCountCode);
         default:
-            return 304;
+            return DataCutShort;
         }
     }
 }
@@ -405,7 +412,7 @@ int TValueList::load(const QString &dir, const QString &file)
     const QString path = normalizeDir(dir, true) + file;
     if (!QFileInfo::exists(path)) {
         clear();
-        return 7;
+        return NoFile;
     }
     TFile f(path);
     f.open(QIODevice::ReadOnly);

@@ -127,6 +127,13 @@ class TValueList : public QObject
 {
     Q_OBJECT
 public:
+    // Results of load() and parseData().
+    enum LoadResult {
+        Loaded = 0,
+        NoFile = 7, // the list is empty then
+        DataCutShort = 304, // the data ended inside a record
+    };
+
     explicit TValueList(bool autoDelete = true, QObject *parent = nullptr);
     ~TValueList() override;
 
@@ -142,9 +149,8 @@ public:
     virtual TValue *take(TValue *value);
     virtual bool remove(TValue *value);
     virtual void update(TValue *value);
-    // 0 loaded, 7 no such file, 304 the data ended inside a record.
-    // Throws TError (code 5) on an absurd field count, TFileError when the
-    // file cannot be opened.
+    // A LoadResult. Throws TError (code 5) on an absurd field count,
+    // TFileError when the file cannot be opened.
     virtual int load(const QString &dir, const QString &file);
     virtual int load(const char *basePath);
     // Writes file + ".new", keeps the previous file as ".old" (a hard
@@ -173,7 +179,8 @@ public:
     const QMap<int, TValue *> &valueMap() const { return m_values; }
 
     // The file form without touching the disk: parse or produce the bytes
-    // of a ".dat" file. parseData returns 0 or 304 and throws like load.
+    // of a ".dat" file. parseData returns Loaded or DataCutShort and throws
+    // like load.
     int parseData(const QByteArray &data);
     QByteArray toData() const;
 

@@ -4,6 +4,7 @@
 #include "terror.h"
 #include "tinstallation.h"
 #include "tlog.h"
+#include "tlogcategories.h"
 #include "ttable.h"
 #include "ttablelist.h"
 
@@ -18,6 +19,9 @@ namespace {
 const QChar Etx(0x03);
 constexpr int OpenAttempts = 1000;
 constexpr int OpenPauseMs = 30;
+// An index that stays locked is reported as this position of "tarchinfo",
+// the one the terminals' tools know.
+constexpr int LockedErrorLine = 217;
 
 // Lines are UTF-8; a line that is no valid UTF-8 comes from an 8-bit writer.
 QString decodeLine(const QByteArray &bytes)
@@ -101,7 +105,7 @@ void TArchInfos::open(TFile &file, int mode)
             QThread::msleep(OpenPauseMs);
         }
     }
-    throw TError(217, "tarchinfo", 301, 301);
+    throw TError(LockedErrorLine, "tarchinfo", 301, 301);
 }
 
 void TArchInfos::insert(TArchInfo *info)
@@ -159,7 +163,8 @@ void TArchInfos::load(qint64 offset)
             delete info;
             continue;
         }
-        logDebug(QStringLiteral("load, key is %1").arg(info->sortKey()), "Library", "TArchInfos");
+        logDebug(QStringLiteral("load, key is %1").arg(info->sortKey()), LogModule::Library,
+                 LogClass::ArchInfos);
         insert(info);
     }
     file.close();
@@ -169,7 +174,8 @@ void TArchInfos::save()
 {
     QByteArray data;
     for (auto it = m_sorted.cbegin(); it != m_sorted.cend(); ++it) {
-        logDebug(QStringLiteral("save, key is %1").arg(it.key()), "Library", "TArchInfos");
+        logDebug(QStringLiteral("save, key is %1").arg(it.key()), LogModule::Library,
+                 LogClass::ArchInfos);
         data += it.value()->toLine().toUtf8();
         data += '\n';
     }

@@ -18,6 +18,9 @@ namespace PosLib {
 namespace {
 constexpr int OpenAttempts = 1000;
 constexpr int OpenPauseMs = 30;
+// A summary that stays locked is reported as this position of "tarchtable",
+// the one the terminals' tools know.
+constexpr int LockedErrorLine = 146;
 } // namespace
 
 QString summaryFileName(const QDate &day)
@@ -91,7 +94,7 @@ void TArchTable::readFile()
             break;
         } catch (const TFileError &) {
             if (attempt + 1 >= OpenAttempts)
-                throw TError(146, "tarchtable", 301, 301);
+                throw TError(LockedErrorLine, "tarchtable", 301, 301);
             QThread::msleep(OpenPauseMs);
         }
     }
@@ -106,8 +109,7 @@ TTable *TArchTable::nextTable()
         readFile();
     while (m_reader && !m_reader->atEnd()) {
         auto *table = new TTable(nullptr);
-        const int rc = table->loadData(*m_reader, true, 0, nullptr, 0, true);
-        if (rc == 0) {
+        if (table->loadData(*m_reader, true, 0, nullptr, 0, true) == TTable::Loaded) {
             table->setState(TTable::Open);
             ++m_tables;
             return table;

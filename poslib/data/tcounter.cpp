@@ -15,11 +15,18 @@ namespace PosLib {
 namespace {
 constexpr int PauseMs = 100;
 
+// The positions of "tcounter" that counter failures are reported as, the
+// ones the terminals' tools know, and the reason and code they carry.
+enum CounterErrorLine { NextFailedLine = 49, GetFailedLine = 87, SetFailedLine = 119 };
+constexpr int CounterErrorReason = 304;
+constexpr int CounterErrorCode = 5;
+
 // The error every counter failure raises; it names "counter.dat" whatever
 // the file.
 TFileError counterError(int line)
 {
-    return TFileError(line, "tcounter", 304, 5, QStringLiteral("counter.dat"));
+    return TFileError(line, "tcounter", CounterErrorReason, CounterErrorCode,
+                      QStringLiteral("counter.dat"));
 }
 
 void openWithRetries(TFile &file, QIODevice::OpenMode mode, int attempts, int line)
@@ -72,7 +79,7 @@ long TCounter::readModifyWrite(const QString &name, bool increment, long value, 
 
 long TCounter::next(const QString &name)
 {
-    return readModifyWrite(name, true, 0, 49);
+    return readModifyWrite(name, true, 0, NextFailedLine);
 }
 
 long TCounter::get(const QString &name)
@@ -80,7 +87,7 @@ long TCounter::get(const QString &name)
     if (!QFileInfo::exists(filePath()))
         return 1;
     TFile file(filePath());
-    openWithRetries(file, QIODevice::ReadOnly, 1000, 87);
+    openWithRetries(file, QIODevice::ReadOnly, 1000, GetFailedLine);
     const QByteArray data = file.readRest();
     file.close();
     clear();
@@ -91,7 +98,7 @@ long TCounter::get(const QString &name)
 
 void TCounter::set(const QString &name, long value)
 {
-    readModifyWrite(name, false, value, 119);
+    readModifyWrite(name, false, value, SetFailedLine);
 }
 
 } // namespace PosLib

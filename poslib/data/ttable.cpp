@@ -1,4 +1,5 @@
 #include "ttable.h"
+#include "tlogcategories.h"
 #include "turnoverdata.h"
 
 #include "tdir.h"
@@ -27,9 +28,9 @@ constexpr int RetryPauseMs = 100;
 void logTable(int level, const QString &text)
 {
     if (level <= 2)
-        logError(text, "Library", "TTable");
+        logError(text, LogModule::Library, LogClass::Table);
     else
-        logWarning(text, "Library", "TTable");
+        logWarning(text, LogModule::Library, LogClass::Table);
 }
 
 } // namespace
@@ -176,13 +177,13 @@ int TTable::load(const QString &path, bool withEntries, int visibility, TValueLi
     resetContent();
     m_state = Closed;
     if (path.isEmpty())
-        return 3;
+        return NoPath;
     TFile file(path);
     file.open(QIODevice::ReadOnly);
     const QByteArray data = file.readRest();
     file.close();
     if (data.isEmpty())
-        return 5;
+        return EmptyFile;
     TRecordReader reader(data);
     return loadData(reader, withEntries, visibility, waiters, teamCheck);
 }
@@ -199,7 +200,7 @@ int TTable::loadData(TRecordReader &reader, bool withEntries, int visibility, TV
             TTableEntry skipped;
             while (reader.read(skipped) == TRecordReader::Ok && skipped.type() >= 0) { }
         }
-        return 304;
+        return NoCreationRecord;
     }
     if (!isVisible(visibility, waiters, teamCheck)) {
         m_state = Hidden;
@@ -208,7 +209,7 @@ int TTable::loadData(TRecordReader &reader, bool withEntries, int visibility, TV
             TTableEntry skipped;
             while (reader.read(skipped) == TRecordReader::Ok && skipped.type() >= 0) { }
         }
-        return 0;
+        return Loaded;
     }
     if (withEntries || stopAtEnd) {
         qint64 sum = 0;
@@ -253,7 +254,7 @@ int TTable::loadData(TRecordReader &reader, bool withEntries, int visibility, TV
     } else if (m_mode != SummaryTable) {
         setArchive(m_archiveNo);
     }
-    return 0;
+    return Loaded;
 }
 
 // ---- update ---------------------------------------------------------------
@@ -275,10 +276,10 @@ bool TTable::mayUpdate() const
 int TTable::openForUpdate()
 {
     if (m_mode == ActiveTable)
-        return 3;
+        return NotUpdatable;
     const QString path = filePath();
     if (!QFileInfo::exists(path))
-        return 10016;
+        return NoTableFile;
     if (m_file.isOpen())
         closeFile(m_file);
     m_file.setFileName(path);
@@ -286,7 +287,7 @@ int TTable::openForUpdate()
     if (m_file.size() == 0) {
         closeFile(m_file);
         deleteFile(path);
-        return 10016;
+        return NoTableFile;
     }
     const QByteArray data = m_file.readRest();
     m_saved.clear();
@@ -299,23 +300,23 @@ int TTable::openForUpdate()
     if (m_create.type() != EntryCreate) {
         m_state = Corrupt;
         closeFile(m_file);
-        return 3;
+        return NotUpdatable;
     }
     if (!mayUpdate()) {
         m_state = Locked;
         closeFile(m_file);
-        return 8;
+        return AccessRefused;
     }
     while (TTableEntry::read(reader, m_saved)) { }
     setArchive(m_archiveNo);
     m_state = Open;
-    return 0;
+    return OpenedForUpdate;
 }
 
 int TTable::stampTurnover(const TurnoverData &data)
 {
     const int result = openForUpdate();
-    if (result != 0)
+    if (result != OpenedForUpdate)
         return result;
     const QDateTime when = data.actualDateTime();
     setTurnoverDate(when.date().toString(Qt::ISODate));
@@ -335,7 +336,7 @@ int TTable::stampTurnover(const TurnoverData &data)
     }
     setModified(true);
     close();
-    return 0;
+    return OpenedForUpdate;
 }
 
 void TTable::addEntry(TTableEntry *entry)
@@ -357,7 +358,7 @@ void TTable::removeOwnMarker()
                            .arg(m_partyNo)
                            .arg(m_ownTerminal));
     } catch (const TError &e) {
-        logDebug(e.text(), "Library", "TTable");
+        logDebug(e.text(), LogModule::Library, LogClass::Table);
     }
 }
 

@@ -36,6 +36,20 @@ public:
         SummaryTable = 4, // read from a day summary; no file of its own
     };
     enum State { Closed = 0, Open = 1, Locked = 2, Corrupt = 3, Hidden = 4 };
+    // Results of load() and loadData().
+    enum LoadResult {
+        Loaded = 0, // loaded, or hidden by the visibility bits (see state())
+        NoPath = 3,
+        EmptyFile = 5,
+        NoCreationRecord = 304, // the creation record is not one
+    };
+    // Results of openForUpdate() and stampTurnover().
+    enum UpdateResult {
+        OpenedForUpdate = 0,
+        NotUpdatable = 3, // an active table, or a corrupt creation record
+        AccessRefused = 8,
+        NoTableFile = 10016, // missing, or empty (and then deleted)
+    };
     // Visibility bits of load().
     enum Visibility {
         ShowOwn = 2,
@@ -63,8 +77,7 @@ public:
     QString filePath() const;
     bool checkHeld();
 
-    // 0 loaded or hidden (see state), 3 empty path, 5 empty file, 304 the
-    // creation record is not one. Throws the file errors of TFile.
+    // A LoadResult. Throws the file errors of TFile.
     int load(const QString &path, bool withEntries = true, int visibility = 0,
              Basics::TValueList *waiters = nullptr, int teamCheck = 0);
     // The same over bytes already in memory (table files and day
@@ -72,15 +85,14 @@ public:
     // first record whose "type" is negative.
     int loadData(Basics::TRecordReader &reader, bool withEntries, int visibility,
                  Basics::TValueList *waiters, int teamCheck, bool stopAtEnd = false);
-    // Opens an archived table for rewriting: 0 open, 3 active table or
-    // corrupt record, 8 access refused, 10016 file missing or empty.
+    // Opens an archived table for rewriting; an UpdateResult.
     int openForUpdate();
     // Writes pending entries through "<file>.tmp" and releases the file.
     // Never throws: failures are logged and the old file stays.
     void close();
     // Writes the turnover stamp of a day turnover run into the header of
-    // an archived table and saves it: 0 done, otherwise the refusal of
-    // openForUpdate() (nothing is written then).
+    // an archived table and saves it: OpenedForUpdate when done, otherwise
+    // the refusal of openForUpdate() (nothing is written then).
     int stampTurnover(const TurnoverData &data);
 
     // Table total in cents: orders minus payments plus the per-guest

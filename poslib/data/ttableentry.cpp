@@ -164,12 +164,12 @@ TValue *TTableEntries::newValue()
 
 int TTableEntries::load(const QString &, const QString &)
 {
-    return 0;
+    return Loaded;
 }
 
 int TTableEntries::load(const char *)
 {
-    return 0;
+    return Loaded;
 }
 
 void TTableEntries::save(const QString &, const QString &) { }

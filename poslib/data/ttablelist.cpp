@@ -3,6 +3,7 @@
 #include "terror.h"
 #include "tinstallation.h"
 #include "tlog.h"
+#include "tlogcategories.h"
 
 #include <QDir>
 
@@ -124,7 +125,7 @@ TTable *TTableIterator::advance()
         } catch (const TError &e) {
             // gone or unreadable meanwhile (a terminal or the day closing
             // moved it): not a table of this walk
-            logDebug(e.text(), "Library", "TTable");
+            logDebug(e.text(), LogModule::Library, LogClass::Table);
             info->releaseTable();
             continue;
         }

@@ -3,6 +3,7 @@
 #include "tdir.h"
 #include "terror.h"
 #include "tlog.h"
+#include "tlogcategories.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -142,7 +143,7 @@ int TTimeControlList::load(const QDate &from, const QDate &to, const QString &ro
 {
     Basics::logDebug(QStringLiteral("From %1 to %2")
                              .arg(from.toString(Qt::ISODate), to.toString(Qt::ISODate)),
-                     "Library", "TTimeControlList");
+                     Basics::LogModule::Library, Basics::LogClass::TimeControlList);
     clear();
 
     const QDir dir(controlDir(root, true));
@@ -161,16 +162,17 @@ int TTimeControlList::load(const QDate &from, const QDate &to, const QString &ro
         try {
             result = controls->load(root);
         } catch (const Basics::TError &e) {
-            Basics::logError(e.text(), "Library", "TTimeControlList");
-            result = e.code() != 0 ? e.code() : 304;
+            Basics::logError(e.text(), Basics::LogModule::Library,
+                             Basics::LogClass::TimeControlList);
+            result = e.code() != 0 ? e.code() : Basics::TValueList::DataCutShort;
         }
-        if (result != 0) {
+        if (result != Basics::TValueList::Loaded) {
             delete controls;
             return result;
         }
         m_days.insert(key(day), controls);
     }
-    return 0;
+    return Basics::TValueList::Loaded;
 }
 
 } // namespace PosLib

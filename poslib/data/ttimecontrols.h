@@ -46,7 +46,7 @@ public:
     using Basics::TValueList::load;
     using Basics::TValueList::save;
 
-    // 0 loaded, 7 no file for this day, 304 the file ends inside a record.
+    // A TValueList::LoadResult (NoFile: no file for this day).
     // Throws like TValueList::load when the file cannot be read.
     int load(const QString &root);
     // Replaces the day file safely (".new", ".old"); an empty list deletes

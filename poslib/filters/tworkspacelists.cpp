@@ -4,6 +4,7 @@
 #include "terror.h"
 #include "tinstallation.h"
 #include "tlog.h"
+#include "tlogcategories.h"
 #include "toutlets.h"
 #include "tsumbatch.h"
 #include "tsumfilters.h"
@@ -100,10 +101,12 @@ TValueList *TWorkspaceLists::get(const QString &name)
         const QString path
                 = installationDir(m_root, QStringLiteral("usr/data"), false) + list->fileName();
         try {
-            if (!QFileInfo::exists(path) || list->load(m_root.toLocal8Bit().constData()) != 0)
+            if (!QFileInfo::exists(path)
+                || list->load(m_root.toLocal8Bit().constData()) != TValueList::Loaded)
                 list.reset();
         } catch (const TError &e) {
-            logError(QStringLiteral("%1: %2").arg(path, e.text()), "Library", "TWorkspaceLists");
+            logError(QStringLiteral("%1: %2").arg(path, e.text()), LogModule::Library,
+                     LogClass::WorkspaceLists);
             list.reset();
         }
     }

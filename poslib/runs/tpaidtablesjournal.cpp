@@ -2,6 +2,7 @@
 
 #include "tcurrencies.h"
 #include "tlog.h"
+#include "tlogcategories.h"
 #include "tpricetext.h"
 #include "tsumfilters.h"
 #include "ttable.h"
@@ -221,7 +222,8 @@ TListRows TPaidTablesJournal::run(const TJournalRequest &request)
             return {};
         const QString key = sortKey(*table);
         if (seen.contains(key)) {
-            logError(QStringLiteral("Error: billnum used twice"), "Library", "TPaidTablesDoc");
+            logError(QStringLiteral("Error: billnum used twice"), LogModule::Library,
+                     LogClass::PaidTablesDoc);
             continue;
         }
         seen.insert(key);

@@ -4,6 +4,7 @@
 #include "tfiscalfiles.h"
 #include "tinstallation.h"
 #include "tlog.h"
+#include "tlogcategories.h"
 #include "toutlets.h"
 #include "trepdata.h"
 #include "treport.h"
@@ -186,7 +187,7 @@ TReportResult TReportRun::runBatch(const TReportRequest &request, int number)
     const TSumBatch *batch = batches ? batches->batch(number) : nullptr;
     if (!batch)
         return {TReportResult::BatchNotFound, {}, QString()};
-    logDebug(QStringLiteral("Path: %1").arg(m_root), "Library", "TPaidTablesDoc");
+    logDebug(QStringLiteral("Path: %1").arg(m_root), LogModule::Library, LogClass::PaidTablesDoc);
 
     TValueList *waiters = m_lists->get(QStringLiteral("waiters"));
     TValue *reportWaiter
@@ -278,7 +279,8 @@ QStringList TReportRun::batchReport(TSummary &summary, TReport &report, const TS
             file.write(lines.join(QLatin1Char('\n')).toUtf8());
             file.commit();
         } catch (const TError &) {
-            logError(QStringLiteral("Could not write %1").arg(fiscalFile), "Library", "TSummary");
+            logError(QStringLiteral("Could not write %1").arg(fiscalFile), LogModule::Library,
+                     LogClass::Summary);
         }
     }
     return lines;

@@ -5,6 +5,7 @@
 #include "tfiscalfiles.h"
 #include "tinstallation.h"
 #include "tlog.h"
+#include "tlogcategories.h"
 #include "tmessages.h"
 #include "tsettings.h"
 #include "tturnover.h"
@@ -39,7 +40,7 @@ int officeNumber(const QString &root)
 {
     try {
         TSettings settings;
-        if (settings.load(root.toLocal8Bit().constData()) != 0)
+        if (settings.load(root.toLocal8Bit().constData()) != TValueList::Loaded)
             return 0;
         return settings.officeId();
     } catch (const TError &) {
@@ -78,7 +79,7 @@ long dayZNumber(const QString &dayDirectory)
         if (QFileInfo::exists(dayDirectory + QStringLiteral("zcount.dat")))
             return TCounter(dayDirectory, QStringLiteral("zcount.dat")).get(QStringLiteral("z"));
     } catch (const TError &e) {
-        logError(e.text(), "Library", "turnover");
+        logError(e.text(), LogModule::Library, LogClass::Turnover);
     }
     return 0;
 }
@@ -111,7 +112,7 @@ bool hasOpenTables(const QString &root, TValue *waiter)
     try {
         return hasOpenTable(root, waiter, 0);
     } catch (const TError &e) {
-        logError(e.text(), "Library", "turnover");
+        logError(e.text(), LogModule::Library, LogClass::Turnover);
     }
     return false;
 }
@@ -147,8 +148,8 @@ TTurnoverOutcome runTurnover(const TTurnoverRequest &request, const TTurnoverCon
                         request.executingWaiter, request.root, request.now);
         } catch (const TError &e) {
             // the day is closed all the same; the terminals learn it later
-            logError(QStringLiteral("Could not tell the terminals: %1").arg(e.text()), "Library",
-                     "turnover");
+            logError(QStringLiteral("Could not tell the terminals: %1").arg(e.text()),
+                     LogModule::Library, LogClass::Turnover);
         }
     }
     TTurnoverOutcome done = outcome(

@@ -5,6 +5,7 @@
 #include "terror.h"
 #include "tinifile.h"
 #include "tlog.h"
+#include "tlogcategories.h"
 #include "tround.h"
 #include "ttable.h"
 #include "ttableentry.h"
@@ -18,8 +19,8 @@ namespace PosLib {
 
 namespace {
 
-const char *const Module = "Library";
-const char *const Klass = "TJobParser";
+const char *const Module = Basics::LogModule::Library;
+const char *const Klass = Basics::LogClass::JobParser;
 
 // Widths and precisions beyond these are layout mistakes, not intentions.
 constexpr int MaxWidth = 1000;

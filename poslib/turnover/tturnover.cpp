@@ -9,6 +9,7 @@
 #include "tfilelock.h"
 #include "tinstallation.h"
 #include "tlog.h"
+#include "tlogcategories.h"
 #include "tround.h"
 #include "tsavefile.h"
 #include "ttable.h"
@@ -33,8 +34,6 @@ namespace PosLib {
 
 namespace {
 
-const char *const LogModule = "Library";
-const char *const LogClass = "turnover";
 constexpr int LockWaitMs = 1000;
 constexpr int LockPauseMs = 50;
 
@@ -55,9 +54,9 @@ void report(TurnoverStep step, const QString &archiveFile)
         probe()(step, archiveFile);
 }
 
-void logTurnover(int level, const QString &text, const char *klass = LogClass)
+void logTurnover(int level, const QString &text, const char *klass = LogClass::Turnover)
 {
-    TLog::instance().log(level, text, LogModule, klass);
+    TLog::instance().log(level, text, LogModule::Library, klass);
 }
 
 // "turnover.lck": taken by one run at a time, across programs. The file
@@ -342,7 +341,7 @@ int run(TurnoverData &data, TTurnoverLock &lock)
                 // the next run clears what is left
             }
             TLog::instance().log(TLog::Error, QStringLiteral("Could not move file %1").arg(number),
-                                 LogModule, LogClass);
+                                 LogModule::Library, LogClass::Turnover);
         }
     }
 
@@ -375,7 +374,7 @@ int run(TurnoverData &data, TTurnoverLock &lock)
     const int uploaded = uploadStatistics(root, QStringLiteral("UploadStatistXml"), day);
     if (uploaded != 0)
         logTurnover(TLog::Error, QStringLiteral("Upload statist error, code %1").arg(uploaded),
-                    "upload statist failed");
+                    LogClass::UploadFailed);
     else
         logTurnover(TLog::Error, QStringLiteral("Upload statist success"));
 

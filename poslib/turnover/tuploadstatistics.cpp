@@ -1,6 +1,7 @@
 #include "tuploadstatistics.h"
 
 #include "tinstallation.h"
+#include "tlogcategories.h"
 #include "tpluginbridge.h"
 #include "tsettings.h"
 
@@ -13,12 +14,9 @@ namespace PosLib {
 
 namespace {
 
-const char *const logModule = "Library";
-const char *const logClass = "turnover cloud upload";
-
 void logUploadError(const QString &text)
 {
-    Basics::logError(text, logModule, logClass);
+    Basics::logError(text, Basics::LogModule::Library, Basics::LogClass::CloudUpload);
 }
 
 // Adds the field under the plug-in's name when it holds any text.
@@ -92,7 +90,7 @@ int uploadStatistics(const QString &root, const QString &operation, const QDate 
         // A missing file is no installation record; one that ends inside a
         // record cannot be trusted to tell whether to upload.
         const int loaded = settings.load(dir, settings.fileName());
-        if (loaded != 0 && loaded != 7) {
+        if (loaded != Basics::TValueList::Loaded && loaded != Basics::TValueList::NoFile) {
             logUploadError(QStringLiteral("Could not read %1: code %2")
                                    .arg(dir + settings.fileName())
                                    .arg(loaded));

@@ -1,0 +1,31 @@
+#pragma once
+
+namespace Basics {
+
+// The module and class names that log lines carry ("[Library]:[TTable]:"),
+// which log collectors filter by: one spelling each, in one place.
+namespace LogModule {
+inline constexpr char Library[] = "Library";
+inline constexpr char Host[] = "Host";
+inline constexpr char CommandLine[] = "veltrum";
+} // namespace LogModule
+
+namespace LogClass {
+inline constexpr char Table[] = "TTable";
+inline constexpr char ArchInfos[] = "TArchInfos";
+inline constexpr char JobParser[] = "TJobParser";
+inline constexpr char Summary[] = "TSummary";
+inline constexpr char WorkspaceLists[] = "TWorkspaceLists";
+inline constexpr char PaidTablesDoc[] = "TPaidTablesDoc";
+inline constexpr char Turnover[] = "turnover";
+inline constexpr char UploadFailed[] = "upload statist failed";
+inline constexpr char CloudUpload[] = "turnover cloud upload";
+inline constexpr char Veltrum[] = "TVeltrum";
+inline constexpr char WalkCatalogue[] = "TWalkCatalogue";
+inline constexpr char TimeControlList[] = "TTimeControlList";
+inline constexpr char TimeControlsDoc[] = "TTimeControlsDoc";
+inline constexpr char OffConfig[] = "TOffConfig";
+inline constexpr char CommandLine[] = "veltrum";
+} // namespace LogClass
+
+} // namespace Basics
