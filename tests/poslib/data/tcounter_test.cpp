@@ -1,6 +1,7 @@
 #include "tcounter.h"
 
 #include "testdir.h"
+#include "testrecords.h"
 #include "trecordcodec.h"
 
 #include <gtest/gtest.h>
@@ -10,17 +11,6 @@ using Basics::TValue;
 using PosLib::TCounter;
 
 namespace {
-
-// The records of a counter file.
-QList<TValue> records(const QByteArray &data)
-{
-    QList<TValue> out;
-    TRecordReader reader(data);
-    TValue v;
-    while (reader.read(v) == TRecordReader::Ok)
-        out << v;
-    return out;
-}
 
 class CounterTest : public ::testing::Test
 {

@@ -2,6 +2,7 @@
 
 #include "terror.h"
 #include "testdir.h"
+#include "testrecords.h"
 #include "tfilelock.h"
 #include "tlog.h"
 #include "trecordcodec.h"
@@ -81,16 +82,6 @@ QByteArray tableBytes(const TValue &head, const TValue &create, const QList<TVal
     for (const TValue &e : entries)
         Basics::appendRecord(data, e);
     return data;
-}
-
-QList<TValue> records(const QByteArray &data)
-{
-    QList<TValue> out;
-    TRecordReader reader(data);
-    TValue v;
-    while (reader.read(v) == TRecordReader::Ok)
-        out << v;
-    return out;
 }
 
 // Field texts without their type tags, which only live in memory.

@@ -1,6 +1,7 @@
 #include "ttableentry.h"
 
 #include "testdir.h"
+#include "testrecords.h"
 #include "trecordcodec.h"
 
 #include <QDomDocument>
@@ -32,17 +33,6 @@ TValue record(int id, int type, int father = -1)
     if (father >= 0)
         v.setInt(QStringLiteral("father"), father);
     return v;
-}
-
-// Every record of the bytes, in order.
-QList<TValue> records(const QByteArray &data)
-{
-    QList<TValue> out;
-    TRecordReader reader(data);
-    TValue v;
-    while (reader.read(v) == TRecordReader::Ok)
-        out << v;
-    return out;
 }
 
 // Reads every record of the bytes into the list as a table file does.

@@ -1,5 +1,6 @@
 #include "tsummary.h"
 
+#include "golden.h"
 #include "tcounter.h"
 #include "tcurrencies.h"
 #include "tdepartments.h"
@@ -259,205 +260,20 @@ protected:
         return s;
     }
 
-    static QStringList header(const QString &title)
-    {
-        return {"Summary for: Trattoria Sole", title, "Actual Shift Summary from Monday, 10.3.2014",
-                "Printed Monday, 10.3.2014 at 23:30", ""};
-    }
-
     TestDir dir;
     TCurrencies currencies;
     std::unique_ptr<TReport> report;
 };
 
-#define EXPECT_LINES(expected, actual) \
-    EXPECT_EQ((expected).join('\n').toStdString(), (actual).join('\n').toStdString())
-
-const QStringList FullBody {
-        "Paid tables..............: 3",
-        "Voids....................: 1",
-        "Void amount..............: 3.00 EUR",
-        "Open tables..............: 1",
-        "Open tables, sum.........: 4.50 EUR",
-        "In summary",
-        "==========",
-        "Cash (1).................: 27.00 EUR",
-        "Visa (1).................: 11.50 EUR",
-        "",
-        "Sum of payforms..........: 38.50 EUR",
-        "Not in summary",
-        "==============",
-        "Cash (1).................: 3.00 EUR",
-        "",
-        "Sum of payforms..........: 3.00 EUR",
-        "Sum of all payforms......: 41.50 EUR",
-        "Tip......................: 1.00 EUR",
-        "Credits..................: 0.00 EUR",
-        "Non refund...............: 0.00 EUR",
-        "Not in summary...........: 3.00 EUR",
-        "",
-        "All amount...............: 37.50 EUR",
-        "Orders",
-        "======",
-        "Sum In House.............: 40.50 EUR",
-        "Sum Out of House.........: 0.00 EUR",
-        "Not in summary...........: 3.00 EUR",
-        "",
-        "All amount...............: 37.50 EUR",
-        "VAT   10.00 %............: 2.32 EUR",
-        "Net   10.00 %............: 23.18 EUR",
-        "Gross 10.00 %............: 25.50 EUR",
-        "VAT   20.00 %............: 2.00 EUR",
-        "Net   20.00 %............: 10.00 EUR",
-        "Gross 20.00 %............: 12.00 EUR",
-        "Sum Net..................: 33.18 EUR",
-        "Net all amount...........: 33.18 EUR",
-        "Cash amount",
-        "===========",
-        "Euro.....................: 35.00 EUR",
-        "- Return difference......: 5.00 EUR",
-        "Given not in summary.....: 3.00 EUR",
-        "Tip......................: 1.00 EUR",
-        "Credits..................: 0.00 EUR",
-        "Cash in..................: 50.00 EUR",
-        "* 1 Change float: 50.00 EUR",
-        "Cash out.................: -15.00 EUR",
-        "* 1 Flowers: -15.00 EUR",
-        "",
-        "Cash amount..............: 65.00 EUR",
-        "Currencies",
-        "==========",
-        "30.00 EUR",
-        "Statists",
-        "========",
-        "Guests...................: 3",
-        "Amount per guest.........: 12.50 EUR",
-        "All amount per guest.....: 13.50 EUR",
-        "Net all amount per guest.: 11.06 EUR",
-        "Control articles",
-        "================",
-        "410 House wine (0.250): 3.00 EUR",
-        "  --------------",
-        "Sum articles.............: 3.00 EUR",
-};
-
-const QStringList CarlaBody {
-        "Paid tables..............: 1",
-        "Voids....................: 0",
-        "Void amount..............: 0.00 EUR",
-        "Open tables..............: 0",
-        "Open tables, sum.........: 0.00 EUR",
-        "In summary",
-        "==========",
-        "Visa (1).................: 11.50 EUR",
-        "",
-        "Sum of payforms..........: 11.50 EUR",
-        "Not in summary...........: 0.00 EUR",
-        "",
-        "All amount...............: 11.50 EUR",
-        "Orders",
-        "======",
-        "Sum In House.............: 11.50 EUR",
-        "Sum Out of House.........: 0.00 EUR",
-        "Not in summary...........: 0.00 EUR",
-        "",
-        "All amount...............: 11.50 EUR",
-        "VAT   10.00 %............: 0.77 EUR",
-        "Net   10.00 %............: 7.73 EUR",
-        "Gross 10.00 %............: 8.50 EUR",
-        "VAT   20.00 %............: 0.50 EUR",
-        "Net   20.00 %............: 2.50 EUR",
-        "Gross 20.00 %............: 3.00 EUR",
-        "Sum Net..................: 10.23 EUR",
-        "Net all amount...........: 10.23 EUR",
-        "Cash amount",
-        "===========",
-        "Tip......................: 0.00 EUR",
-        "Credits..................: 0.00 EUR",
-        "Cash in..................: 0.00 EUR",
-        "Cash out.................: 0.00 EUR",
-        "",
-        "Cash amount..............: 0.00 EUR",
-        "Statists",
-        "========",
-        "Guests...................: 1",
-        "Amount per guest.........: 11.50 EUR",
-        "All amount per guest.....: 11.50 EUR",
-        "Net all amount per guest.: 10.23 EUR",
-        "Control articles",
-        "================",
-        "410 House wine (0.250): 3.00 EUR",
-        "  --------------",
-        "Sum articles.............: 3.00 EUR",
-};
-
-const QStringList ArtsBody {
-        "   3 Pizza Margher   101      25.50 EUR",
-        "   4 Cola            201      12.00 EUR",
-        "0.250 House win   410          3.00 EUR",
-        "---------------------------------------",
-        "Sum articles:                 40.50 EUR",
-        "---------------------------------------",
-        "",
-};
-
-const QStringList FamsBody {
-        "   3 Pizza           10       25.50 EUR",
-        "   4 Soft drinks     20       12.00 EUR",
-        "0.250 Wine        30           3.00 EUR",
-        "---------------------------------------",
-        "Sum families:                 40.50 EUR",
-        "---------------------------------------",
-        "",
-};
-
-const QStringList TabsBody {
-        "10.03.14 09:35:00      4/001     3.00 EUR", "         Cash:(Tip     0.00)     3.00 EUR",
-        "10.03.14 20:10:00     12/001    26.00 EUR", "         Cash:(Tip     1.00)    27.00 EUR",
-        "10.03.14 21:00:00      7/002    11.50 EUR", "         Visa:(Tip     0.00)    11.50 EUR",
-        "-----------------------------------------", "Sum payments:                 40.50 EUR",
-        "-----------------------------------------", "",
-};
-
-const QStringList HoursBody {
-        " 9:00- 9:59 (   1)             3.00 EUR", "18:00-18:59 (   2)            17.00 EUR",
-        "19:00-19:59 (   3)             9.00 EUR", "20:00-20:59 (   1)            11.50 EUR",
-        "---------------------------------------", "Amount                        40.50 EUR",
-        "---------------------------------------", "",
-};
-
-const QStringList OrdersBody {
-        "  101   1   12/  1 (2)        17.00 EUR", "  101   2    7/  2 (1)         8.50 EUR",
-        "  201   1   12/  1 (4)        12.00 EUR", "  410   2    7/  2 (0)         3.00 EUR",
-        "---------------------------------------", "Sum orders:                   40.50 EUR",
-        "---------------------------------------", "",
-};
-
-const QStringList VoidsBody {
-        "10.03.2014 19:06:00    12/  1",
-        "   1 Cola           ( 201)      3.00 EUR",
-        "(1: Anna)",
-        "Wrong order",
-        "-----------",
-        "Sum void entries:              3.00 EUR",
-        "-----------",
-        "",
-};
-
-QStringList operator+(const QStringList &a, const QStringList &b)
-{
-    QStringList out = a;
-    out += b;
-    return out;
-}
-
 } // namespace
+
+// The reference texts are in tests/data/golden/summary/.
 
 TEST_F(Summary, FullSummaryOverAllWaiters)
 {
     currentData();
-    EXPECT_LINES(header("Amount of all waiters") + FullBody,
-                 writer()->waiterReport(TSummary::WaiterSummary, "Amount of all waiters", true));
+    EXPECT_GOLDEN("summary/all-waiters.txt",
+                  writer()->waiterReport(TSummary::WaiterSummary, "Amount of all waiters", true));
 }
 
 TEST_F(Summary, WaiterWithoutEntriesHasNoSection)
@@ -468,25 +284,21 @@ TEST_F(Summary, WaiterWithoutEntriesHasNoSection)
     EXPECT_TRUE(lines.contains("Waiter #1 - Anna"));
     EXPECT_FALSE(lines.join('\n').contains("Waiter #2"));
     // Carla's section closes the report
-    const QString rule(17, '=');
-    const QStringList carla = QStringList {rule, "Waiter #3 - Carla", "", rule, ""} + CarlaBody;
-    ASSERT_GE(lines.size(), carla.size());
-    EXPECT_LINES(carla, lines.mid(lines.size() - carla.size()));
-    EXPECT_LINES(header("List of all waiters"), lines.mid(0, 5));
-    EXPECT_EQ(QString(16, '='), lines.at(5));
+    EXPECT_GOLDEN("summary/each-waiter.txt", lines);
 }
 
 TEST_F(Summary, ItemReportsOverAllWaiters)
 {
     currentData();
-    const std::pair<int, QStringList> reports[] = {
-            {TSummary::Articles, ArtsBody}, {TSummary::Families, FamsBody},
-            {TSummary::Tables, TabsBody},   {TSummary::Hours, HoursBody},
-            {TSummary::Orders, OrdersBody}, {TSummary::VoidEntries, VoidsBody},
+    const std::pair<int, const char *> reports[] = {
+            {TSummary::Articles, "articles"}, {TSummary::Families, "families"},
+            {TSummary::Tables, "tables"},     {TSummary::Hours, "hours"},
+            {TSummary::Orders, "orders"},     {TSummary::VoidEntries, "void-entries"},
     };
     for (const auto &r : reports) {
-        SCOPED_TRACE(r.first);
-        EXPECT_LINES(header("Report") + r.second, writer()->waiterReport(r.first, "Report", true));
+        SCOPED_TRACE(r.second);
+        EXPECT_GOLDEN(QStringLiteral("summary/%1.txt").arg(QLatin1String(r.second)),
+                      writer()->waiterReport(r.first, "Report", true));
     }
     EXPECT_TRUE(writer()->waiterReport(15, "Report", true).isEmpty());
 }
@@ -497,12 +309,8 @@ TEST_F(Summary, NoPrintSwitchRemovesOneLineAndCaptionsReplaceDefaults)
     ini("[NoPrint]\r\nnopaidtables = yes\r\nnoheader = yes\r\n"
         "[reports]\r\nvoids = Cancellations\r\nheaderactual = Shift of %1 (%2.%3.)\r\n"
         "waiters = Waiter %1: %2\r\n");
-    QStringList body = FullBody.mid(1);
-    body[0] = "Cancellations............: 1";
-    const QStringList expected
-            = QStringList {"Summary for: Trattoria Sole", "All", "Shift of Monday (10.3.)", ""}
-              + body;
-    EXPECT_LINES(expected, writer()->waiterReport(TSummary::WaiterSummary, "All", true));
+    EXPECT_GOLDEN("summary/noprint-and-captions.txt",
+                  writer()->waiterReport(TSummary::WaiterSummary, "All", true));
 
     const QStringList perWaiter = writer()->waiterReport(TSummary::Articles, "Per waiter", false);
     EXPECT_TRUE(perWaiter.contains("Waiter 3: Carla"));
@@ -515,11 +323,7 @@ TEST_F(Summary, FillToBelowTenGivesTen)
     ini("[Settings]\r\nfillto = 5\r\n");
     auto s = writer();
     EXPECT_EQ(10, s->fillTo());
-    const QStringList lines = s->waiterReport(TSummary::WaiterSummary, "All", true);
-    const QStringList expected {"Paid table: 3", "Voids.....: 1",         "Void amoun: 3.00 EUR",
-                                "Open table: 1", "Open table: 4.50 EUR",  "In summary",
-                                "==========",    "Cas (1)...: 27.00 EUR", "Vis (1)...: 11.50 EUR"};
-    EXPECT_LINES(expected, lines.mid(5, expected.size()));
+    EXPECT_GOLDEN("summary/fillto-5.txt", s->waiterReport(TSummary::WaiterSummary, "All", true));
 }
 
 TEST_F(Summary, GastroDayDecidesTheBusinessDate)
@@ -546,10 +350,7 @@ TEST_F(Summary, TurnoverAndHeaderWaiterLines)
     Basics::TValue bruno;
     bruno.setName("Bruno");
     s->setHeaderWaiter(&bruno);
-    EXPECT_LINES((QStringList {"Summary for: Trattoria Sole", "T",
-                               "Day turnover 17 from Monday, 10.3.2014",
-                               "Printed Monday, 10.3.2014 at 23:30", "From waiter Bruno", ""}),
-                 s->headerLines("T"));
+    EXPECT_GOLDEN("summary/header-turnover-waiter.txt", s->headerLines("T"));
 }
 
 TEST_F(Summary, PeriodsOfSevenOverTenDays)
@@ -559,32 +360,8 @@ TEST_F(Summary, PeriodsOfSevenOverTenDays)
     auto s = writer();
     s->setRange(QDate(2014, 3, 1), Day);
     s->setPeriod(7);
-    const QString rule(39, '-');
-    const QStringList expected {
-            "Summary for: Trattoria Sole",
-            "Articles",
-            "History Summary from  Saturday, 1.3.2014 - Friday, 7.3.2014",
-            "Printed Monday, 10.3.2014 at 23:30",
-            "",
-            "   1 Pizza Margher   101       8.50 EUR",
-            rule,
-            "Sum articles:                  8.50 EUR",
-            rule,
-            "",
-            QString(40, '*'),
-            "",
-            "Summary for: Trattoria Sole",
-            "Articles",
-            "History Summary from  Saturday, 8.3.2014 - Monday, 10.3.2014",
-            "Printed Monday, 10.3.2014 at 23:30",
-            "",
-            "   2 Pizza Margher   101      17.00 EUR",
-            rule,
-            "Sum articles:                 17.00 EUR",
-            rule,
-            "",
-    };
-    EXPECT_LINES(expected, s->waiterReport(TSummary::Articles, "Articles", true));
+    EXPECT_GOLDEN("summary/periods-of-seven.txt",
+                  s->waiterReport(TSummary::Articles, "Articles", true));
 }
 
 TEST_F(Summary, FiscalHeaderShowsTheZCounterOfTheDay)
@@ -604,57 +381,24 @@ TEST_F(Summary, FiscalHeaderShowsTheZCounterOfTheDay)
 TEST_F(Summary, EntriesWithoutCostCenterGoToCostCenterZero)
 {
     currentData();
-    const QString rule(39, '-');
-    const QString center1(27, '=');
-    const QString center0(13, '=');
-    const QStringList expected = header("Articles per cost center")
-                                 + QStringList {
-                                         center1,
-                                         "Cost center #1 - Restaurant",
-                                         center1,
-                                         "",
-                                         "   3 Pizza Margher   101      25.50 EUR",
-                                         "   3 Cola            201       9.00 EUR",
-                                         "0.250 House win   410          3.00 EUR",
-                                         rule,
-                                         "Sum articles:                 37.50 EUR",
-                                         rule,
-                                         "",
-                                         center0,
-                                         "Cost center 0",
-                                         center0,
-                                         "",
-                                         "   1 Cola            201       3.00 EUR",
-                                         rule,
-                                         "Sum articles:                  3.00 EUR",
-                                         rule,
-                                         "",
-                                 };
-    EXPECT_LINES(expected, writer()->centerReport(TSummary::Articles, "Articles per cost center"));
+    EXPECT_GOLDEN("summary/articles-per-center.txt",
+                  writer()->centerReport(TSummary::Articles, "Articles per cost center"));
 }
 
 TEST_F(Summary, LayoutFileLaysOutTheItemLines)
 {
     currentData();
     dir.write("etc/layout/sumfamilies.cfg", "{count@f5.2} {name@a13}{countsum@p@a-9}\n");
-    const QString rule(28, '-');
-    const QStringList expected = header("Families")
-                                 + QStringList {
-                                         " 3.00 Pizza            25.50",
-                                         " 4.00 Soft drinks      12.00",
-                                         " 0.25 Wine              3.00",
-                                         rule,
-                                         "Sum families:                 40.50 EUR",
-                                         rule,
-                                         "",
-                                 };
-    EXPECT_LINES(expected, writer()->waiterReport(TSummary::Families, "Families", true));
+    EXPECT_GOLDEN("summary/families-layout.txt",
+                  writer()->waiterReport(TSummary::Families, "Families", true));
 }
 
 TEST_F(Summary, AnEmptyBodyKeepsTheHeader)
 {
-    EXPECT_LINES(header("All"), writer()->waiterReport(TSummary::WaiterSummary, "All", true));
-    EXPECT_LINES(header("Articles"), writer()->centerReport(TSummary::Articles, "Articles"));
+    EXPECT_GOLDEN("summary/empty-waiters.txt",
+                  writer()->waiterReport(TSummary::WaiterSummary, "All", true));
+    EXPECT_GOLDEN("summary/empty-centers.txt",
+                  writer()->centerReport(TSummary::Articles, "Articles"));
 }
 
 TEST_F(Summary, ShortTextNoCurrencyDebugAndShortForm)
@@ -662,50 +406,16 @@ TEST_F(Summary, ShortTextNoCurrencyDebugAndShortForm)
     currentData();
     ini("[Settings]\r\nuseshorttext = yes\r\nnocurrency = yes\r\n"
         "[reports]\r\ndebug = yes\r\nshortform = yes\r\n");
-    const QStringList articles = writer()->waiterReport(TSummary::Articles, "A", true);
-    ASSERT_GE(articles.size(), 7);
-    EXPECT_EQ("   3 Margherita      101      25.50    ", articles.at(5));
-    EXPECT_EQ("   4 Cola            201      12.00    ", articles.at(6));
-
-    const QStringList full = writer()->waiterReport(TSummary::WaiterSummary, "A", true);
-    const qsizetype at = full.indexOf("In summary");
-    ASSERT_GE(at, 0);
-    const QStringList expected {"In summary",
-                                "==========",
-                                "Cash.....................: 27.00 ",
-                                "* Tip....................: 1.00 ",
-                                "* Given..................: 30.00 ",
-                                "* Return.................: 3.00 ",
-                                "Visa.....................: 11.50 ",
-                                "* Given..................: 11.50 ",
-                                ""};
-    EXPECT_LINES(expected, full.mid(at, expected.size()));
+    EXPECT_GOLDEN("summary/short-articles.txt",
+                  writer()->waiterReport(TSummary::Articles, "A", true));
+    EXPECT_GOLDEN("summary/short-debug-all.txt",
+                  writer()->waiterReport(TSummary::WaiterSummary, "A", true));
 }
 
 TEST_F(Summary, MinimalReport)
 {
     currentData();
-    const QString rule(36, '-');
-    const QStringList expected = header("Report")
-                                 + QStringList {
-                                         "Cash (1).................: 27.00 EUR",
-                                         "Visa (1).................: 11.50 EUR",
-                                         "Cash (1).................: 3.00 EUR",
-                                         "Tip......................: 1.00 EUR",
-                                         "Credits..................: 0.00 EUR",
-                                         "All amount...............: 37.50 EUR",
-                                         "VAT   10.00 %............: 2.32 EUR",
-                                         "Net   10.00 %............: 23.18 EUR",
-                                         "Gross 10.00 %............: 25.50 EUR",
-                                         "VAT   20.00 %............: 2.00 EUR",
-                                         "Net   20.00 %............: 10.00 EUR",
-                                         "Gross 20.00 %............: 12.00 EUR",
-                                         rule,
-                                         "Sum VATs.................: 4.32 EUR",
-                                         rule,
-                                         "",
-                                 };
-    EXPECT_LINES(expected, writer()->waiterReport(TSummary::Minimal, "Report", true));
+    EXPECT_GOLDEN("summary/minimal.txt", writer()->waiterReport(TSummary::Minimal, "Report", true));
 }
 
 TEST_F(Summary, CashAndBalancingDetailsFollowTheirNumbers)
@@ -718,144 +428,18 @@ TEST_F(Summary, CashAndBalancingDetailsFollowTheirNumbers)
     for (int n = 3; n <= 11; ++n)
         entries << balance(n * 1000, n * 1000, Anna, QTime(23, n));
     dir.write("var/archives/a1", tableBytes(12, 1, Anna, true, entries));
-    const QStringList lines = writer()->waiterReport(TSummary::WaiterSummary, "All", true);
-
-    QStringList cashIn {"Cash in..................: 66.00 EUR"};
-    for (int n = 1; n <= 11; ++n)
-        cashIn << QStringLiteral("* %1 Float %1: %1.00 EUR").arg(n);
-    cashIn << "Cash out.................: 0.00 EUR";
-    const qsizetype at = lines.indexOf(cashIn.first());
-    ASSERT_GE(at, 0);
-    EXPECT_LINES(cashIn, lines.mid(at, cashIn.size()));
-
-    QStringList balancing {"Balancing",
-                           "=========",
-                           "Terminal 2 Bar",
-                           "I: 10.00    S: 9.50    D: -0.50",
-                           "Cost center 1 Restaurant",
-                           "I: 20.00    S: 20.00    D: 0.00"};
-    for (int n = 3; n <= 11; ++n)
-        balancing << "Waiter 1 Anna"
-                  << QStringLiteral("I: %1.00    S: %1.00    D: 0.00").arg(n * 10);
-    const qsizetype from = lines.indexOf("Balancing");
-    ASSERT_GE(from, 0);
-    EXPECT_LINES(balancing, lines.mid(from, balancing.size()));
+    // cash in 1, 2, ... 10, 11 and the balancing of waiter 1 three to eleven
+    EXPECT_GOLDEN("summary/cash-and-balancing.txt",
+                  writer()->waiterReport(TSummary::WaiterSummary, "All", true));
 }
 
 TEST_F(Summary, FullSummaryPerCostCenter)
 {
     currentData();
-    const QString center1(27, '=');
-    const QString center0(13, '=');
-    const QStringList expected = header("Cost centers")
-                                 + QStringList {
-                                         center1,
-                                         "Cost center #1 - Restaurant",
-                                         center1,
-                                         "",
-                                         "Paid tables..............: 2",
-                                         "Voids....................: 1",
-                                         "Void amount..............: 3.00 EUR",
-                                         "Open tables..............: 0",
-                                         "Open tables, sum.........: 0.00 EUR",
-                                         "In summary",
-                                         "==========",
-                                         "Cash (1).................: 27.00 EUR",
-                                         "Visa (1).................: 11.50 EUR",
-                                         "",
-                                         "Sum of payforms..........: 38.50 EUR",
-                                         "Sum of all payforms......: 38.50 EUR",
-                                         "Tip......................: 1.00 EUR",
-                                         "Credits..................: 0.00 EUR",
-                                         "Non refund...............: 0.00 EUR",
-                                         "Not in summary...........: 0.00 EUR",
-                                         "",
-                                         "All amount...............: 37.50 EUR",
-                                         "Orders",
-                                         "======",
-                                         "Sum In House.............: 37.50 EUR",
-                                         "Sum Out of House.........: 0.00 EUR",
-                                         "Not in summary...........: 0.00 EUR",
-                                         "",
-                                         "All amount...............: 37.50 EUR",
-                                         "VAT   10.00 %............: 2.32 EUR",
-                                         "Net   10.00 %............: 23.18 EUR",
-                                         "Gross 10.00 %............: 25.50 EUR",
-                                         "VAT   20.00 %............: 2.00 EUR",
-                                         "Net   20.00 %............: 10.00 EUR",
-                                         "Gross 20.00 %............: 12.00 EUR",
-                                         "Sum Net..................: 33.18 EUR",
-                                         "Net all amount...........: 33.18 EUR",
-                                         "Cash amount",
-                                         "===========",
-                                         "Euro.....................: 30.00 EUR",
-                                         "- Return difference......: 3.00 EUR",
-                                         "Tip......................: 1.00 EUR",
-                                         "Credits..................: 0.00 EUR",
-                                         "Cash in..................: 50.00 EUR",
-                                         "* 1 Change float: 50.00 EUR",
-                                         "Cash out.................: -15.00 EUR",
-                                         "* 1 Flowers: -15.00 EUR",
-                                         "",
-                                         "Cash amount..............: 62.00 EUR",
-                                         "Currencies",
-                                         "==========",
-                                         "27.00 EUR",
-                                         "Statists",
-                                         "========",
-                                         "Guests...................: 3",
-                                         "Amount per guest.........: 12.50 EUR",
-                                         "All amount per guest.....: 12.50 EUR",
-                                         "Net all amount per guest.: 11.06 EUR",
-                                         "Control articles",
-                                         "================",
-                                         "410 House wine (0.250): 3.00 EUR",
-                                         "  --------------",
-                                         "Sum articles.............: 3.00 EUR",
-                                         // the morning table without cost center and
-                                         // the open table
-                                         center0,
-                                         "Cost center 0",
-                                         center0,
-                                         "",
-                                         "Paid tables..............: 1",
-                                         "Voids....................: 0",
-                                         "Void amount..............: 0.00 EUR",
-                                         "Open tables..............: 1",
-                                         "Open tables, sum.........: 4.50 EUR",
-                                         "Not in summary",
-                                         "==============",
-                                         "Cash (1).................: 3.00 EUR",
-                                         "",
-                                         "Sum of payforms..........: 3.00 EUR",
-                                         "Not in summary...........: 3.00 EUR",
-                                         "",
-                                         "All amount...............: 0.00 EUR",
-                                         "Orders",
-                                         "======",
-                                         "Sum In House.............: 3.00 EUR",
-                                         "Sum Out of House.........: 0.00 EUR",
-                                         "Not in summary...........: 3.00 EUR",
-                                         "",
-                                         "All amount...............: 0.00 EUR",
-                                         "Sum Net..................: 0.00 EUR",
-                                         "Net all amount...........: 0.00 EUR",
-                                         "Cash amount",
-                                         "===========",
-                                         "Euro.....................: 5.00 EUR",
-                                         "- Return difference......: 2.00 EUR",
-                                         "Given not in summary.....: 3.00 EUR",
-                                         "Tip......................: 0.00 EUR",
-                                         "Credits..................: 0.00 EUR",
-                                         "Cash in..................: 0.00 EUR",
-                                         "Cash out.................: 0.00 EUR",
-                                         "",
-                                         "Cash amount..............: 3.00 EUR",
-                                         "Currencies",
-                                         "==========",
-                                         "3.00 EUR",
-                                 };
-    EXPECT_LINES(expected, writer()->centerReport(TSummary::CenterSummary, "Cost centers"));
+    // cost center 0: the morning table without cost center and the open
+    // table
+    EXPECT_GOLDEN("summary/cost-centers.txt",
+                  writer()->centerReport(TSummary::CenterSummary, "Cost centers"));
 }
 
 TEST_F(Summary, VoidedArticles)
@@ -864,18 +448,7 @@ TEST_F(Summary, VoidedArticles)
     dir.write("var/archives/a4", tableBytes(9, 1, Carla, true,
                                             {voided(Pizza, 2, Carla, QTime(21, 10), ""),
                                              voided(Wine, 0.5, Carla, QTime(21, 12), "Corked")}));
-    const QString rule(39, '-');
-    const QStringList expected = header("Voids")
-                                 + QStringList {
-                                         "   2 Pizza Margher ( 101)     17.00 EUR",
-                                         "   1 Cola          ( 201)      3.00 EUR",
-                                         "0.500 House win ( 410)         6.00 EUR",
-                                         rule,
-                                         "Sum voids:                    26.00 EUR",
-                                         rule,
-                                         "",
-                                 };
-    EXPECT_LINES(expected, writer()->waiterReport(TSummary::Voids, "Voids", true));
+    EXPECT_GOLDEN("summary/voids.txt", writer()->waiterReport(TSummary::Voids, "Voids", true));
 }
 
 TEST_F(Summary, FamilyGroupsAndDepartments)
@@ -897,30 +470,10 @@ TEST_F(Summary, FamilyGroupsAndDepartments)
     department(3, "Whole house", false, "1;2");
     departments.save(base().constData());
 
-    const QString rule(39, '-');
-    const QStringList groups = header("Family groups")
-                               + QStringList {
-                                       "Food                  1       25.50 EUR",
-                                       "Non-alcoholic drinks    2     12.00 EUR",
-                                       "Wine & spirits        3        3.00 EUR",
-                                       rule,
-                                       "Sum fam. groups:              40.50 EUR",
-                                       rule,
-                                       "",
-                               };
-    EXPECT_LINES(groups, writer()->waiterReport(TSummary::FamGroups, "Family groups", true));
-
-    const QStringList deps = header("Departments")
-                             + QStringList {
-                                     "   3 Kitchen          1       25.50 EUR",
-                                     "4.250 Bar          2          15.00 EUR",
-                                     "7.250 Whole hou    3          40.50 EUR",
-                                     rule,
-                                     "Sum Departnents:              81.00 EUR",
-                                     rule,
-                                     "",
-                             };
-    EXPECT_LINES(deps, writer()->waiterReport(TSummary::Departments, "Departments", true));
+    EXPECT_GOLDEN("summary/family-groups.txt",
+                  writer()->waiterReport(TSummary::FamGroups, "Family groups", true));
+    EXPECT_GOLDEN("summary/departments.txt",
+                  writer()->waiterReport(TSummary::Departments, "Departments", true));
 }
 
 TEST_F(Summary, Discounts)
@@ -946,21 +499,8 @@ TEST_F(Summary, Discounts)
                          {pizzas, wine,
                           pay({2530, 0, 2530, 0, 1, "Cash", true, 2}, Carla, QTime(14, 0))}));
 
-    const QString rule(39, '-');
-    const QStringList expected = header("Discounts")
-                                 + QStringList {
-                                         "  2 x   3 (Happy hour     )10%",
-                                         "             1.70    15.30    17.00 EUR",
-                                         "  1 x   5 (Regular guest card)  2.00 EUR",
-                                         "             2.00    10.00    12.00 EUR",
-                                         rule,
-                                         "Order amount:                 29.00 EUR",
-                                         "Discounted:                   25.30 EUR",
-                                         "Lost money:                    3.70 EUR",
-                                         rule,
-                                         "",
-                                 };
-    EXPECT_LINES(expected, writer()->waiterReport(TSummary::Discounts, "Discounts", true));
+    EXPECT_GOLDEN("summary/discounts.txt",
+                  writer()->waiterReport(TSummary::Discounts, "Discounts", true));
 }
 
 TEST_F(Summary, PriceFindingsInPayformOrder)
@@ -986,23 +526,8 @@ TEST_F(Summary, PriceFindingsInPayformOrder)
                                              subsidised(700, 12, "Company lunch card Gold", 1,
                                                         "Lunch subsidy", 250, QTime(12, 41))}));
 
-    const QString rule(43, '-');
-    const QStringList expected = header("Price findings")
-                                 + QStringList {
-                                         "*    3) Voucher              (   1)",
-                                         "Staff meal    :    4.00    4.50    8.50 EUR",
-                                         "per pay       :    4.00    4.50    8.50 EUR",
-                                         "*   12) Company lunch card Gold (   2)",
-                                         "Lunch subsidy :    5.00   13.00   18.00 EUR",
-                                         "per pay       :    2.50    6.50    9.00 EUR",
-                                         rule,
-                                         "Table undiscounted:           26.50 EUR",
-                                         "Table amount:                 17.50 EUR",
-                                         "Table discount:                9.00 EUR",
-                                         rule,
-                                         "",
-                                 };
-    EXPECT_LINES(expected, writer()->waiterReport(TSummary::PriceFindings, "Price findings", true));
+    EXPECT_GOLDEN("summary/price-findings.txt",
+                  writer()->waiterReport(TSummary::PriceFindings, "Price findings", true));
 }
 
 TEST_F(Summary, HotelRoomsInTimeOrder)
@@ -1029,21 +554,8 @@ TEST_F(Summary, HotelRoomsInTimeOrder)
                           pay({500, 0, 500, 0, 1, "Cash", true, 1}, Anna, QTime(22, 1))},
                          0, 59));
 
-    const QString rule(16, '-');
-    const QStringList expected = header("Hotel rooms")
-                                 + QStringList {
-                                         "10.03.14 21:30:00  32/1 58",
-                                         "  Maria-Luisa Ferrari    23.50 EUR",
-                                         "  204 Mr. Brown",
-                                         "10.03.14 22:00:00  33/2 59",
-                                         "  Anna               18.80 EUR",
-                                         "   12 Mrs. Green",
-                                         rule,
-                                         "Sum payments:                 42.30 EUR",
-                                         rule,
-                                         "",
-                                 };
-    EXPECT_LINES(expected, writer()->waiterReport(TSummary::HotelRooms, "Hotel rooms", true));
+    EXPECT_GOLDEN("summary/hotel-rooms.txt",
+                  writer()->waiterReport(TSummary::HotelRooms, "Hotel rooms", true));
 }
 
 TEST_F(Summary, SumLinesRoundTheExactTotalOnce)
@@ -1061,43 +573,11 @@ TEST_F(Summary, SumLinesRoundTheExactTotalOnce)
     entries << pay({503, 0, 503, 0, 1, "Cash", true, 1}, Anna, QTime(22, 30));
     dir.write("var/archives/a1", tableBytes(12, 1, Anna, true, entries));
 
-    const QString rule(39, '-');
-    const QStringList articles {
-            "0.500 Grappa      501          1.67 EUR",
-            "0.500 Amaro       502          1.68 EUR",
-            "0.500 Sambuca     503          1.69 EUR",
-            rule,
-            "Sum articles:                  5.03 EUR",
-            rule,
-            "",
-    };
-    EXPECT_LINES(header("A") + articles, writer()->waiterReport(TSummary::Articles, "A", true));
-    const QStringList hours {
-            "22:00-22:59 (   2)             5.03 EUR",
-            rule,
-            "Amount                         5.03 EUR",
-            rule,
-            "",
-    };
-    EXPECT_LINES(header("A") + hours, writer()->waiterReport(TSummary::Hours, "A", true));
-    const QStringList families {
-            "1.500 Spirits     40           5.03 EUR",
-            rule,
-            "Sum families:                  5.03 EUR",
-            rule,
-            "",
-    };
-    EXPECT_LINES(header("A") + families, writer()->waiterReport(TSummary::Families, "A", true));
-
-    const QStringList full = writer()->waiterReport(TSummary::WaiterSummary, "A", true);
-    const QStringList control {
-            "Control articles",
-            "================",
-            "501 Grappa (0.500): 1.67 EUR",
-            "502 Amaro (0.500): 1.68 EUR",
-            "503 Sambuca (0.500): 1.69 EUR",
-            "  --------------",
-            "Sum articles.............: 5.03 EUR",
-    };
-    EXPECT_LINES(control, full.mid(full.size() - control.size()));
+    for (const auto &[kind, name] :
+         {std::pair {TSummary::Articles, "articles"}, std::pair {TSummary::Hours, "hours"},
+          std::pair {TSummary::Families, "families"}, std::pair {TSummary::WaiterSummary, "all"}}) {
+        SCOPED_TRACE(name);
+        EXPECT_GOLDEN(QStringLiteral("summary/rounded-once-%1.txt").arg(QLatin1String(name)),
+                      writer()->waiterReport(kind, "A", true));
+    }
 }

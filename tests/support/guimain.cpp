@@ -1,5 +1,6 @@
-// Widget tests run without a display, with a configuration file of their
-// own so that the user's back-office settings are never touched.
+// The main() of the widget tests: they run without a display, with a
+// configuration file of their own, so that the user's back-office settings
+// are never touched.
 #include "toffapplication.h"
 
 #include <QTemporaryDir>
