@@ -1,22 +1,27 @@
 #include "commands.h"
 #include "tcommandtable.h"
 
+#include <QApplication>
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <memory>
 
 namespace {
 
-// PDF is painted, and painting text needs the GUI application; it runs on
-// the offscreen platform, so no display is needed.
-bool writesPdf(int argc, char **argv)
+// PDF, PNG and SVG are painted, and painting needs the GUI application,
+// charts even the widgets' one; it runs on the offscreen platform, so no
+// display is needed.
+bool paints(int argc, char **argv)
 {
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
-        if (arg == "--format=pdf"
-            || (arg == "--format" && i + 1 < argc && QByteArray(argv[i + 1]) == "pdf"))
+        QByteArray format;
+        if (arg.startsWith("--format="))
+            format = arg.mid(9);
+        else if (arg == "--format" && i + 1 < argc)
+            format = argv[i + 1];
+        if (format == "pdf" || format == "png" || format == "svg")
             return true;
     }
     return false;
@@ -28,12 +33,12 @@ int main(int argc, char **argv)
 {
     std::unique_ptr<QCoreApplication> app;
     QTemporaryDir runtime; // the platform's own runtime folder when the session has none
-    if (writesPdf(argc, argv)) {
+    if (paints(argc, argv)) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime.isValid())
             qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
-        app = std::make_unique<QGuiApplication>(argc, argv);
+        app = std::make_unique<QApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }

@@ -2,6 +2,8 @@
 
 #include "cliutil.h"
 #include "targs.h"
+#include "tchartpage.h"
+#include "tcurrencies.h"
 #include "tdataargs.h"
 #include "tinterrupt.h"
 #include "toutput.h"
@@ -81,12 +83,14 @@ int runJournal(TArgs &args, TDataArgs &data, int kind)
     }
     TJournalRequest request;
     args.dateRange(request.from, request.to, true);
+    TOutput output(args, true);
+    if (output.isChart())
+        throw TUsageError {tr("the paid tables journal (kind %1) has no chart").arg(kind)};
     request.filter = data.filter();
     const QStringList yesNo {QStringLiteral("no"), QStringLiteral("yes")};
     request.showBill = args.choice(QStringLiteral("show-bill"), yesNo) == 1;
     request.showArch = args.choice(QStringLiteral("show-arch"), yesNo) == 1;
     request.now = args.dateTime(QStringLiteral("now"));
-    TOutput output(args);
     const bool showProgress = showProgressOf(args);
 
     TPaidTablesJournal journal(&data.lists(), data.root());
@@ -145,9 +149,17 @@ int runReport(TArgs &args)
             {QStringLiteral("all"), QStringLiteral("without"), QStringLiteral("only")});
     request.now = args.dateTime(QStringLiteral("now"));
 
-    TOutput output(args);
-    request.withData
-            = output.format() == TOutputFormat::Json || output.format() == TOutputFormat::Csv;
+    TOutput output(args, true);
+    const bool charted = kindHasChart(request.kind);
+    if (output.isChart() && !charted)
+        throw TUsageError {tr("--format %1: report kind %2 has no chart (charts: the waiter, "
+                              "minimal, article, family, department, void, hour and discount "
+                              "reports)")
+                                   .arg(args.text(QStringLiteral("format")))
+                                   .arg(request.kind)};
+    request.withData = output.format() == TOutputFormat::Json
+                       || output.format() == TOutputFormat::Csv || output.isChart()
+                       || (output.format() == TOutputFormat::Pdf && charted);
     const bool showProgress = showProgressOf(args);
 
     TReportRun run(&data.lists(), data.root());
@@ -176,6 +188,17 @@ int runReport(TArgs &args)
         return fail(tr("report: --kind %1: Batch not found").arg(request.kind));
     const TReportKind *kind = reportKind(request.kind);
     const QString title = kind ? reportCaption(*kind) : result.batchName;
+    if (charted) {
+        QList<TChartPage> pages = chartPages(result.data);
+        // a picture is asked for: an empty report still gives one
+        if (pages.isEmpty() && output.isChart()) {
+            TChartPage empty;
+            empty.title = kind ? reportTitle(*kind) : result.batchName;
+            pages << empty;
+        }
+        output.setCharts(pages, static_cast<TCurrencies *>(
+                                        data.lists().get(QStringLiteral("currencies"))));
+    }
     if (!output.write(result.displayLines(), result.data, TSummaryExport::csvRows(result.data),
                       title))
         return ExitFailure;
@@ -208,7 +231,11 @@ TCommand reportCommand()
             "the installation's etc/reports.ini.\n\n"
             "--format csv and --format json write the data the lines come from (groups, items "
             "with counts and amounts in cents, the figures of the full summary), --format pdf the "
-            "printed page. On a terminal the day being read and a progress bar are shown on "
+            "printed page. --format png and --format svg draw the report's chart from the same "
+            "data: bars per hour for the hour reports (19-21), a pie of the payment forms for the "
+            "waiter and minimal reports (4-6, 31), the 15 items with the highest amounts and the "
+            "rest for the article, family, family group, department, void and discount reports; "
+            "one chart per waiter or cost center, one below the other. On a terminal the day being read and a progress bar are shown on "
             "standard error; Ctrl-C stops the run cleanly.");
     command.options = {
             dataOption(),
@@ -260,7 +287,7 @@ TCommand reportCommand()
              tr("Journal: the table lines carry the archive number (default no)."),
              false},
             nowOption(),
-            formatOption(),
+            formatOption(true),
             outputOption(),
             {{QStringLiteral("progress")},
              QString(),

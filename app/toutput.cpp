@@ -2,6 +2,7 @@
 
 #include "cliutil.h"
 #include "targs.h"
+#include "tchartpainter.h"
 #include "terror.h"
 #include "tpdfwriter.h"
 #include "tsavefile.h"
@@ -78,14 +79,24 @@ QList<QStringList> listRowsCsv(const PosLib::TListRows &rows)
     return out;
 }
 
-TCommandOption formatOption()
+TCommandOption formatOption(bool charts)
 {
+    if (!charts)
+        return {{QStringLiteral("format")},
+                QStringLiteral("text|csv|json|pdf"),
+                tr("The form of the output: the printed lines (text, default); the data the lines "
+                   "come from as CSV (a header row, one row per item, RFC 4180) or as JSON "
+                   "(\"format\": 1, see docs/report-json.md), amounts in cents; or the printed "
+                   "page as PDF (needs --output when standard output is a terminal)."),
+                false};
     return {{QStringLiteral("format")},
-            QStringLiteral("text|csv|json|pdf"),
+            QStringLiteral("text|csv|json|pdf|png|svg"),
             tr("The form of the output: the printed lines (text, default); the data the lines "
                "come from as CSV (a header row, one row per item, RFC 4180) or as JSON "
-               "(\"format\": 1, see docs/report-json.md), amounts in cents; or the printed page "
-               "as PDF (needs --output when standard output is a terminal)."),
+               "(\"format\": 1, see docs/report-json.md), amounts in cents; the printed page as "
+               "PDF, with the report's chart under its header; or the chart alone as PNG or SVG, "
+               "one chart per waiter or cost center one below the other (PDF and PNG need "
+               "--output when standard output is a terminal)."),
             false};
 }
 
@@ -112,18 +123,28 @@ QByteArray csvText(const QList<QStringList> &rows)
     return out;
 }
 
-TOutput::TOutput(const TArgs &args)
+TOutput::TOutput(const TArgs &args, bool charts)
 {
-    m_format = TOutputFormat(
-            args.choice(QStringLiteral("format"), {QStringLiteral("text"), QStringLiteral("csv"),
-                                                   QStringLiteral("json"), QStringLiteral("pdf")}));
+    QStringList formats {QStringLiteral("text"), QStringLiteral("csv"), QStringLiteral("json"),
+                         QStringLiteral("pdf")};
+    if (charts)
+        formats << QStringLiteral("png") << QStringLiteral("svg");
+    m_format = TOutputFormat(args.choice(QStringLiteral("format"), formats));
     m_path = args.text(QStringLiteral("output"));
     if (args.isSet(QStringLiteral("output")) && m_path.isEmpty())
         args.badValue(QStringLiteral("output"), tr("a file name"));
     if (m_format == TOutputFormat::Pdf && m_path.isEmpty() && ::isatty(1))
         throw TUsageError {tr("--format pdf writes no PDF to a terminal; add --output FILE")};
+    if (m_format == TOutputFormat::Png && m_path.isEmpty() && ::isatty(1))
+        throw TUsageError {tr("--format png writes no picture to a terminal; add --output FILE")};
     if (!m_path.isEmpty() && QFileInfo(m_path).isDir())
         throw TUsageError {tr("--output %1: is a directory").arg(m_path)};
+}
+
+void TOutput::setCharts(const QList<TChartPage> &pages, const PosLib::TCurrencies *currencies)
+{
+    m_charts = pages;
+    m_currencies = currencies;
 }
 
 bool TOutput::put(const QByteArray &bytes)
@@ -175,8 +196,30 @@ bool TOutput::write(const QStringList &lines, const QJsonObject &data,
     case TOutputFormat::Pdf: {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        if (!writePdf(buffer, lines, title)) {
+        TPdfFigure figure;
+        if (!m_charts.isEmpty()) {
+            // the chart of every group, under the report's header
+            figure.afterLine = int(lines.indexOf(QString()));
+            figure.count = int(m_charts.size());
+            figure.paint = [this](QPainter &painter, const QRectF &area, int index) {
+                paintChart(painter, area, m_charts.at(index), m_currencies);
+            };
+        }
+        if (!writePdf(buffer, lines, title, figure)) {
             fail(tr("the PDF could not be made"));
+            return false;
+        }
+        break;
+    }
+    case TOutputFormat::Png:
+    case TOutputFormat::Svg: {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        const bool done = m_format == TOutputFormat::Png
+                                  ? writeChartPng(buffer, m_charts, m_currencies)
+                                  : writeChartSvg(buffer, m_charts, m_currencies, title);
+        if (!done) {
+            fail(tr("the chart could not be drawn"));
             return false;
         }
         break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tchartpage.h"
 #include "tcommand.h"
 #include "tlistrow.h"
 
@@ -9,13 +10,16 @@
 #include <QStringList>
 
 class TArgs;
+namespace PosLib {
+class TCurrencies;
+}
 
 // The forms a report or a list can be written in.
-enum class TOutputFormat { Text, Csv, Json, Pdf };
+enum class TOutputFormat { Text, Csv, Json, Pdf, Png, Svg };
 
 // --format and --output, worded once for every command that writes a
-// report or a list.
-TCommandOption formatOption();
+// report or a list; `charts` for the one that also draws them (png, svg).
+TCommandOption formatOption(bool charts = false);
 TCommandOption outputOption();
 
 // RFC 4180: fields separated by ',', a field holding ',', '"', CR or LF
@@ -37,14 +41,22 @@ QList<QStringList> listRowsCsv(const PosLib::TListRows &rows);
 class TOutput
 {
 public:
-    // Reads --format (default text) and --output; throws TUsageError for
-    // an unknown format, and for PDF without --output on a terminal.
-    explicit TOutput(const TArgs &args);
+    // Reads --format (default text; png and svg only with `charts`) and
+    // --output; throws TUsageError for an unknown format, and for PDF or
+    // PNG without --output on a terminal.
+    explicit TOutput(const TArgs &args, bool charts = false);
 
     TOutputFormat format() const { return m_format; }
+    bool isChart() const { return m_format == TOutputFormat::Png || m_format == TOutputFormat::Svg; }
+
+    // The charts of the report: what PNG and SVG draw, one below the
+    // other, and what the PDF shows under the report's header. `currencies`
+    // (may be null) formats their amounts and must outlive the writing.
+    void setCharts(const QList<TChartPage> &pages, const PosLib::TCurrencies *currencies);
 
     // Writes the result in the chosen form: the text lines for text and
-    // PDF (`title` names the PDF document), `data` for JSON, `rows` for CSV.
+    // PDF (`title` names the PDF and SVG document), `data` for JSON, `rows`
+    // for CSV, the charts for PNG and SVG.
     // On failure prints the reason and returns false.
     bool write(const QStringList &lines, const QJsonObject &data, const QList<QStringList> &rows,
                const QString &title);
@@ -59,4 +71,6 @@ private:
 
     TOutputFormat m_format = TOutputFormat::Text;
     QString m_path;
+    QList<TChartPage> m_charts;
+    const PosLib::TCurrencies *m_currencies = nullptr;
 };

@@ -9,7 +9,21 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-bool writePdf(QIODevice &device, const QStringList &lines, const QString &title)
+namespace {
+
+// One thing on a page: a line of text, or a figure.
+struct Block
+{
+    int page = 0;
+    int top = 0;
+    int line = -1; // index into the lines, -1 for a figure
+    int figure = -1;
+};
+
+} // namespace
+
+bool writePdf(QIODevice &device, const QStringList &lines, const QString &title,
+              const TPdfFigure &figure)
 {
     QPdfWriter pdf(&device);
     pdf.setTitle(title);
@@ -29,20 +43,52 @@ bool writePdf(QIODevice &device, const QStringList &lines, const QString &title)
     const int lineHeight = metrics.lineSpacing();
     const QRect area = painter.viewport();
     // the last two lines of a page hold its number
-    const int perPage = std::max(1, area.height() / lineHeight - 2);
-    const int pages = std::max<int>(1, int((lines.size() + perPage - 1) / perPage));
+    const int bottom = std::max(lineHeight, area.height() - 2 * lineHeight);
+    const int figureHeight
+            = std::min(bottom, int(area.width() * figure.aspect)) + (figure.paint ? lineHeight : 0);
 
-    for (int page = 0; page < pages; ++page) {
-        if (page > 0 && !pdf.newPage())
+    // where everything goes
+    QList<Block> blocks;
+    int page = 0;
+    int y = 0;
+    auto place = [&](Block block, int height) {
+        if (y > 0 && y + height > bottom) {
+            ++page;
+            y = 0;
+        }
+        block.page = page;
+        block.top = y;
+        blocks << block;
+        y += height;
+    };
+    auto placeFigures = [&] {
+        for (int i = 0; figure.paint && i < figure.count; ++i)
+            place(Block {0, 0, -1, i}, figureHeight);
+    };
+    if (figure.afterLine < 0)
+        placeFigures();
+    for (int i = 0; i < lines.size(); ++i) {
+        place(Block {0, 0, i, -1}, lineHeight);
+        if (i == figure.afterLine)
+            placeFigures();
+    }
+    const int pages = page + 1;
+
+    for (int p = 0; p < pages; ++p) {
+        if (p > 0 && !pdf.newPage())
             return false;
-        int y = metrics.ascent();
-        for (int i = page * perPage; i < std::min<int>(int(lines.size()), (page + 1) * perPage);
-             ++i) {
-            painter.drawText(0, y, lines.at(i));
-            y += lineHeight;
+        for (const Block &block : std::as_const(blocks)) {
+            if (block.page != p)
+                continue;
+            if (block.line >= 0)
+                painter.drawText(0, block.top + metrics.ascent(), lines.at(block.line));
+            else
+                figure.paint(painter,
+                             QRectF(0, block.top, area.width(), figureHeight - lineHeight),
+                             block.figure);
         }
         const QString number
-                = QCoreApplication::translate("veltrum", "Page %1 of %2").arg(page + 1).arg(pages);
+                = QCoreApplication::translate("veltrum", "Page %1 of %2").arg(p + 1).arg(pages);
         const int footer = area.height() - metrics.descent();
         painter.drawText(0, footer, title);
         painter.drawText(area.width() - metrics.horizontalAdvance(number), footer, number);

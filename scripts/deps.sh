@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
           qt6-qpa-plugins fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
-          poppler-utils)
+          poppler-utils qt6-charts-dev qt6-svg-dev)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,343 @@
+#include "tchartpage.h"
+
+#include "treportkinds.h"
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QJsonArray>
+#include <QLocale>
+#include <QMap>
+
+#include <algorithm>
+
+using namespace PosLib;
+
+namespace {
+
+// Summary report codes, as the summary writer numbers them.
+enum Code {
+    Articles = 0,
+    Families = 1,
+    WaiterSummary = 2,
+    CenterSummary = 3,
+    Voids = 4,
+    VoidEntries = 6,
+    HoursCode = 7,
+    FamGroups = 9,
+    Departments = 10,
+    Minimal = 11,
+    Discounts = 12,
+};
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("TReportChart", text);
+}
+
+// The node whose leaves a top-items chart shows.
+QString itemNode(int code)
+{
+    switch (code) {
+    case Articles:
+        return QStringLiteral("articles");
+    case Families:
+        return QStringLiteral("families");
+    case FamGroups:
+        return QStringLiteral("famgroups");
+    case Departments:
+        return QStringLiteral("deps");
+    case Voids:
+        return QStringLiteral("varticles");
+    case VoidEntries:
+        return QStringLiteral("allvoids");
+    case Discounts:
+        return QStringLiteral("discounts");
+    default:
+        return QString();
+    }
+}
+
+qint64 cents(const QJsonValue &value)
+{
+    return qint64(value.toDouble());
+}
+
+// The name an item shows in the chart. A department's leaf also carries the
+// article it was first met with, so its own name comes first.
+QString itemLabel(const QJsonObject &item)
+{
+    const QJsonObject values = item.value(QStringLiteral("values")).toObject();
+    if (item.value(QStringLiteral("node")).toString() == QLatin1String("deps")) {
+        const QString name = values.value(QStringLiteral("depname")).toString();
+        if (!name.isEmpty())
+            return name;
+    }
+    const QString text = item.value(QStringLiteral("text")).toString();
+    return text.isEmpty() ? item.value(QStringLiteral("key")).toString() : text;
+}
+
+// Bars of equal label added up, in the order of their first appearance.
+QList<TChartBar> merged(const QList<TChartBar> &bars)
+{
+    QList<TChartBar> out;
+    QMap<QString, int> index;
+    for (const TChartBar &bar : bars) {
+        auto it = index.constFind(bar.label);
+        if (it == index.constEnd()) {
+            index.insert(bar.label, int(out.size()));
+            out << bar;
+        } else {
+            out[*it].count += bar.count;
+            out[*it].amount += bar.amount;
+        }
+    }
+    return out;
+}
+
+void sortByAmount(QList<TChartBar> &bars)
+{
+    std::stable_sort(bars.begin(), bars.end(), [](const TChartBar &a, const TChartBar &b) {
+        if (a.amount != b.amount)
+            return a.amount > b.amount;
+        return a.label < b.label;
+    });
+}
+
+void fillHours(TChartPage &page, const QJsonArray &items)
+{
+    QMap<int, TChartBar> hours;
+    for (const QJsonValue &value : items) {
+        const QJsonObject item = value.toObject();
+        if (item.value(QStringLiteral("node")).toString() != QLatin1String("hours"))
+            continue;
+        bool ok = false;
+        const int hour = item.value(QStringLiteral("key")).toString().toInt(&ok);
+        if (!ok)
+            continue;
+        TChartBar &bar = hours[hour];
+        bar.label = QStringLiteral("%1:00").arg(hour, 2, 10, QLatin1Char('0'));
+        bar.count += item.value(QStringLiteral("count")).toDouble();
+        bar.amount += cents(item.value(QStringLiteral("amount")));
+    }
+    page.bars = hours.values();
+}
+
+// One slice per payment form: the net of its leaves (in summary or not),
+// given minus return, as the payform lines of the summary add them up.
+void fillPayforms(TChartPage &page, const QJsonArray &items)
+{
+    QList<TChartBar> bars;
+    for (const QJsonValue &value : items) {
+        const QJsonObject item = value.toObject();
+        if (item.value(QStringLiteral("node")).toString() != QLatin1String("payforms"))
+            continue;
+        const QJsonObject values = item.value(QStringLiteral("values")).toObject();
+        TChartBar bar;
+        bar.label = values.value(QStringLiteral("payformname")).toString();
+        if (bar.label.isEmpty())
+            bar.label = item.value(QStringLiteral("text")).toString();
+        bar.count = item.value(QStringLiteral("count")).toDouble();
+        bar.amount = cents(values.value(QStringLiteral("given")))
+                     - cents(values.value(QStringLiteral("return")));
+        bars << bar;
+    }
+    page.bars = merged(bars);
+    sortByAmount(page.bars);
+}
+
+void fillTopItems(TChartPage &page, const QJsonArray &items, const QString &node)
+{
+    QList<TChartBar> bars;
+    for (const QJsonValue &value : items) {
+        const QJsonObject item = value.toObject();
+        if (item.value(QStringLiteral("node")).toString() != node)
+            continue;
+        bars << TChartBar {itemLabel(item), item.value(QStringLiteral("count")).toDouble(),
+                           long(cents(item.value(QStringLiteral("amount"))))};
+    }
+    bars = merged(bars);
+    sortByAmount(bars);
+    if (bars.size() > TopItemCount) {
+        TChartBar rest;
+        page.others = int(bars.size()) - TopItemCount;
+        for (qsizetype i = TopItemCount; i < bars.size(); ++i) {
+            rest.count += bars.at(i).count;
+            rest.amount += bars.at(i).amount;
+        }
+        rest.label = tr("Others (%1)").arg(page.others);
+        bars = bars.mid(0, TopItemCount);
+        bars << rest;
+    }
+    page.bars = bars;
+}
+
+QString groupLabel(const QJsonObject &group)
+{
+    const QString grouping = group.value(QStringLiteral("grouping")).toString();
+    const int number = group.value(QStringLiteral("number")).toInt();
+    const QString name = group.value(QStringLiteral("name")).toString();
+    if (grouping == QLatin1String("waiter"))
+        return tr("Waiter #%1 - %2").arg(number).arg(name);
+    if (grouping == QLatin1String("center"))
+        return number == 0 ? tr("Cost center 0") : tr("Cost center #%1 - %2").arg(number).arg(name);
+    return QString();
+}
+
+QString periodLabel(const QJsonObject &period)
+{
+    const QDate from = QDate::fromString(period.value(QStringLiteral("from")).toString(),
+                                         Qt::ISODate);
+    const QDate to = QDate::fromString(period.value(QStringLiteral("to")).toString(), Qt::ISODate);
+    if (!from.isValid())
+        return QString();
+    const QLocale locale;
+    if (!to.isValid() || to == from)
+        return locale.toString(from, QLocale::ShortFormat);
+    return QStringLiteral("%1 - %2").arg(locale.toString(from, QLocale::ShortFormat),
+                                         locale.toString(to, QLocale::ShortFormat));
+}
+
+bool isRule(const QString &line, QChar c)
+{
+    return !line.isEmpty() && line.count(c) == line.size();
+}
+
+// A group's title block starts here: '=' line, title as long, an optional
+// description, '=' line again.
+bool startsGroupBlock(const QStringList &lines, int i)
+{
+    const QString &rule = lines.at(i);
+    if (!isRule(rule, QLatin1Char('=')) || i + 2 >= lines.size()
+        || lines.at(i + 1).size() != rule.size())
+        return false;
+    return lines.at(i + 2) == rule || (i + 3 < lines.size() && lines.at(i + 3) == rule);
+}
+
+} // namespace
+
+QString TChartPage::caption() const
+{
+    QStringList parts {title};
+    if (!group.isEmpty())
+        parts << group;
+    if (!period.isEmpty())
+        parts << period;
+    return parts.join(QStringLiteral(" - "));
+}
+
+bool chartKindOfCode(int code, TChartPage::Kind *kind)
+{
+    TChartPage::Kind k;
+    switch (code) {
+    case HoursCode:
+        k = TChartPage::Hours;
+        break;
+    case WaiterSummary:
+    case CenterSummary:
+    case Minimal:
+        k = TChartPage::Payforms;
+        break;
+    default:
+        if (itemNode(code).isEmpty())
+            return false;
+        k = TChartPage::TopItems;
+    }
+    if (kind)
+        *kind = k;
+    return true;
+}
+
+bool kindHasChart(int id)
+{
+    if (id > BatchKindOffset && id < PluginKindOffset)
+        return true;
+    const TReportKind *kind = isSummaryKind(id) ? reportKind(id) : nullptr;
+    return kind && chartKindOfCode(kind->code);
+}
+
+QList<TChartPage> chartPages(const QJsonObject &document)
+{
+    QList<TChartPage> pages;
+    int textSection = 0;
+    for (const QJsonValue &s : document.value(QStringLiteral("sections")).toArray()) {
+        const QJsonObject section = s.toObject();
+        const int code = section.value(QStringLiteral("code")).toInt();
+        const QJsonArray periods = section.value(QStringLiteral("periods")).toArray();
+        bool hasGroups = false;
+        TChartPage::Kind kind;
+        const bool charted = chartKindOfCode(code, &kind);
+        for (int p = 0; p < periods.size(); ++p) {
+            const QJsonObject period = periods.at(p).toObject();
+            const QJsonArray groups = period.value(QStringLiteral("groups")).toArray();
+            hasGroups = hasGroups || !groups.isEmpty();
+            for (int g = 0; charted && g < groups.size(); ++g) {
+                const QJsonObject group = groups.at(g).toObject();
+                TChartPage page;
+                page.kind = kind;
+                page.title = section.value(QStringLiteral("title")).toString();
+                page.group = groupLabel(group);
+                page.perGroup = section.value(QStringLiteral("grouping")).toString()
+                                != QLatin1String("all");
+                if (periods.size() > 1)
+                    page.period = periodLabel(period);
+                page.section = textSection;
+                page.periodIndex = p;
+                page.groupIndex = g;
+                const QJsonArray items = group.value(QStringLiteral("items")).toArray();
+                if (kind == TChartPage::Hours)
+                    fillHours(page, items);
+                else if (kind == TChartPage::Payforms)
+                    fillPayforms(page, items);
+                else
+                    fillTopItems(page, items, itemNode(code));
+                for (const TChartBar &bar : std::as_const(page.bars))
+                    page.total += bar.amount;
+                pages << page;
+            }
+        }
+        // the text leaves out a report of a batch that gives no lines
+        if (hasGroups)
+            ++textSection;
+    }
+    return pages;
+}
+
+int chartPageOfLine(const QList<TChartPage> &pages, const QStringList &lines, int line)
+{
+    if (pages.isEmpty() || line < 0 || line >= lines.size())
+        return -1;
+    const bool batch = std::any_of(pages.cbegin(), pages.cend(),
+                                   [](const TChartPage &p) { return p.section > 0; });
+    int section = 0;
+    int period = 0;
+    int group = -1;
+    bool inSection = !batch; // a batch's reports follow its header
+    for (int i = 0; i <= line; ++i) {
+        const QString &text = lines.at(i);
+        if (batch && isRule(text, QLatin1Char('#'))) {
+            if (inSection)
+                ++section;
+            inSection = false;
+            period = 0;
+            group = -1;
+        } else if (isRule(text, QLatin1Char('*'))) {
+            ++period;
+            group = -1;
+        } else if (startsGroupBlock(lines, i)) {
+            ++group;
+        } else if (batch && !inSection && i > 0 && lines.at(i - 1).isEmpty() && !text.isEmpty()) {
+            // a batch's report starts with an empty line and its title
+            inSection = true;
+        }
+    }
+    if (batch && !inSection)
+        return -1;
+    for (int i = 0; i < pages.size(); ++i) {
+        const TChartPage &page = pages.at(i);
+        if (page.section != section || page.periodIndex != period)
+            continue;
+        if (!page.perGroup || page.groupIndex == group)
+            return i;
+    }
+    return -1;
+}

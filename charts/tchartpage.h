@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+
+// One bar (or slice) of a report chart: what the report lists under one
+// name, its count and its amount in cents.
+struct TChartBar
+{
+    QString label;
+    double count = 0;
+    long amount = 0;
+};
+
+// The chart of one group of a report: one waiter, one cost center or all
+// of them, in one period. Made from the data the report's lines come from
+// (TReportRequest::withData), never from the printed text.
+struct TChartPage
+{
+    enum Kind {
+        Hours, // one bar per hour with data: amounts as bars, counts as a line
+        Payforms, // one slice per payment form, its net (given minus return)
+        TopItems, // the items with the highest amounts, the rest in one bar
+    };
+
+    Kind kind = Hours;
+    QString title; // the report's title ("Hour report")
+    QString group; // "Waiter #2 - Maria", "Cost center 0"; empty for all
+    QString period; // the period's dates when the report covers closed days
+    QList<TChartBar> bars;
+    // The sum of every bar: the amount of the sum line of an item report,
+    // "Sum of all payforms" of a payform chart.
+    long total = 0;
+    // Top items: how many items the last bar ("Others") stands for.
+    int others = 0;
+
+    // Which section, period and group of the printed report this is: the
+    // report's sections that have lines, its periods and its groups
+    // counted from 0 in the order the text prints them.
+    int section = 0;
+    int periodIndex = 0;
+    int groupIndex = 0;
+    // One page per waiter or cost center (else one over all of them).
+    bool perGroup = false;
+
+    // Title, group and period in one line, for the chart's head and the
+    // choice of groups.
+    QString caption() const;
+};
+
+// How many items a top-items chart names; the rest share the last bar.
+constexpr int TopItemCount = 15;
+
+// The chart kind of a summary report code; false for codes without chart
+// (tables, orders, price findings, hotel rooms).
+bool chartKindOfCode(int code, TChartPage::Kind *kind = nullptr);
+// Whether report kind `id` has a chart: a summary kind whose code has one,
+// or a batch (whose chartable reports have).
+bool kindHasChart(int id);
+
+// The chart pages of a report's data document (TSummaryExport::document),
+// section by section, period by period, group by group.
+QList<TChartPage> chartPages(const QJsonObject &document);
+
+// The page whose group the printed line `line` of `lines` belongs to, or
+// -1 when it lies before the first group (the header). The writer heads
+// every group of a per-waiter or per-cost-center report with a title block
+// ('=' line, title, description, '=' line), separates periods with a line
+// of '*' and the reports of a batch with a line of '#'.
+int chartPageOfLine(const QList<TChartPage> &pages, const QStringList &lines, int line);

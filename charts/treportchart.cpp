@@ -1,0 +1,265 @@
+#include "treportchart.h"
+
+#include "tcurrencies.h"
+#include "tcurrency.h"
+#include "tpricetext.h"
+#include "tround.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QtCharts/QBarCategoryAxis>
+#include <QtCharts/QBarSeries>
+#include <QtCharts/QBarSet>
+#include <QtCharts/QHorizontalBarSeries>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QPieSeries>
+#include <QtCharts/QPieSlice>
+#include <QtCharts/QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace PosLib;
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("TReportChart", text);
+}
+
+// Okabe and Ito's palette: told apart by colour-blind readers, and its
+// first colours differ in lightness, so grey print keeps them apart too.
+const QColor Palette[] = {
+        QColor(0x00, 0x72, 0xB2), QColor(0xE6, 0x9F, 0x00), QColor(0x00, 0x9E, 0x73),
+        QColor(0xCC, 0x79, 0xA7), QColor(0x56, 0xB4, 0xE9), QColor(0xD5, 0x5E, 0x00),
+        QColor(0xF0, 0xE4, 0x42), QColor(0x33, 0x33, 0x33),
+};
+constexpr int PaletteSize = int(sizeof(Palette) / sizeof(Palette[0]));
+
+QString countText(double count)
+{
+    return QLocale().toString(count, 'g', 10);
+}
+
+QString currencyName(const TCurrencies *currencies)
+{
+    return currencyShortName(currencies);
+}
+
+int decimals(const TCurrencies *currencies)
+{
+    const TCurrency *system = currencies ? currencies->systemCurrency() : nullptr;
+    return system ? std::max(0, system->decpos()) : 2;
+}
+
+// An axis from 0 (or the lowest value below it) to a round top.
+void roundAxis(QValueAxis *axis, double low, double high, int places)
+{
+    axis->setRange(std::min(0.0, low), std::max(high, 1.0));
+    axis->applyNiceNumbers();
+    axis->setLabelFormat(QStringLiteral("%.%1f").arg(places));
+}
+
+// Two lines: the chart's title is rich text.
+QString titleOf(const QString &first, const QString &second)
+{
+    return first.toHtmlEscaped() + QStringLiteral("<br>") + second.toHtmlEscaped();
+}
+
+QChart *newChart(const TChartPage &page)
+{
+    auto *chart = new QChart;
+    chart->setTheme(QChart::ChartThemeLight);
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setLocalizeNumbers(true);
+    chart->setLocale(QLocale());
+    chart->setTitle(page.caption());
+    QFont font = chart->titleFont();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.2);
+    chart->setTitleFont(font);
+    chart->setBackgroundRoundness(0);
+    return chart;
+}
+
+void addHours(QChart *chart, const TChartPage &page, const TCurrencies *currencies)
+{
+    auto *amounts = new QBarSet(tr("Amount (%1)").arg(currencyName(currencies)).trimmed());
+    amounts->setColor(Palette[0]);
+    amounts->setBorderColor(Palette[0].darker(130));
+    auto *counts = new QLineSeries;
+    counts->setName(tr("Count"));
+    QPen pen(Palette[5]);
+    pen.setWidthF(2.5);
+    pen.setStyle(Qt::DashLine);
+    counts->setPen(pen);
+    counts->setPointsVisible(true);
+    counts->setPointLabelsVisible(true);
+    counts->setPointLabelsFormat(QStringLiteral("@yPoint"));
+    counts->setPointLabelsColor(Palette[5].darker(150));
+    counts->setPointLabelsClipping(false);
+
+    QStringList hours;
+    double high = 0;
+    double low = 0;
+    double most = 0;
+    for (int i = 0; i < page.bars.size(); ++i) {
+        const TChartBar &bar = page.bars.at(i);
+        hours << bar.label;
+        const double value = moneyUnits(currencies, bar.amount);
+        *amounts << value;
+        high = std::max(high, value);
+        low = std::min(low, value);
+        // the count as the hour's line prints it
+        const double count = double(roundHalfUp(bar.count));
+        counts->append(i, count);
+        most = std::max(most, count);
+    }
+    auto *bars = new QBarSeries;
+    bars->append(amounts);
+    bars->setBarWidth(0.7);
+    chart->addSeries(bars);
+    chart->addSeries(counts);
+
+    auto *axisX = new QBarCategoryAxis;
+    axisX->append(hours);
+    axisX->setTitleText(tr("Hour"));
+    chart->addAxis(axisX, Qt::AlignBottom);
+    bars->attachAxis(axisX);
+    counts->attachAxis(axisX);
+
+    auto *axisAmount = new QValueAxis;
+    axisAmount->setTitleText(amounts->label());
+    roundAxis(axisAmount, low, high * 1.1, decimals(currencies));
+    chart->addAxis(axisAmount, Qt::AlignLeft);
+    bars->attachAxis(axisAmount);
+
+    auto *axisCount = new QValueAxis;
+    axisCount->setTitleText(tr("Count"));
+    roundAxis(axisCount, 0, most * 1.15, 0);
+    chart->addAxis(axisCount, Qt::AlignRight);
+    counts->attachAxis(axisCount);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+}
+
+QString share(long part, long total)
+{
+    if (total <= 0)
+        return QString();
+    return QLocale().toString(100.0 * double(part) / double(total), 'f', 1)
+           + QStringLiteral(" %");
+}
+
+void addPie(QChart *chart, const TChartPage &page, const TCurrencies *currencies)
+{
+    auto *series = new QPieSeries;
+    // large and small slices in turn, so that the labels of small slices
+    // do not crowd together
+    QList<TChartBar> order;
+    for (qsizetype low = 0, high = page.bars.size() - 1; low <= high; ++low, --high) {
+        order << page.bars.at(low);
+        if (high != low)
+            order << page.bars.at(high);
+    }
+    for (int i = 0; i < order.size(); ++i) {
+        const TChartBar &bar = order.at(i);
+        auto *slice = series->append(QStringLiteral("%1: %2 (%3)")
+                                             .arg(bar.label, moneyText(currencies, bar.amount),
+                                                  share(bar.amount, page.total)),
+                                     moneyUnits(currencies, bar.amount));
+        slice->setColor(Palette[i % PaletteSize]);
+        slice->setBorderColor(Qt::white);
+        slice->setLabelVisible(true);
+        slice->setLabelPosition(QPieSlice::LabelOutside);
+    }
+    series->setPieSize(0.62);
+    chart->addSeries(series);
+    chart->legend()->setAlignment(Qt::AlignRight);
+    chart->legend()->setShowToolTips(true);
+}
+
+// Horizontal bars, the highest amount on top, each named with its amount.
+void addHorizontalBars(QChart *chart, const TChartPage &page, const TCurrencies *currencies)
+{
+    auto *amounts = new QBarSet(tr("Amount (%1)").arg(currencyName(currencies)).trimmed());
+    amounts->setColor(Palette[0]);
+    amounts->setBorderColor(Palette[0].darker(130));
+    QStringList names;
+    double high = 0;
+    double low = 0;
+    for (qsizetype i = page.bars.size() - 1; i >= 0; --i) {
+        const TChartBar &bar = page.bars.at(i);
+        names << QStringLiteral("%1  %2 × %3")
+                         .arg(bar.label, countText(bar.count), moneyText(currencies, bar.amount));
+        const double value = moneyUnits(currencies, bar.amount);
+        *amounts << value;
+        high = std::max(high, value);
+        low = std::min(low, value);
+    }
+    auto *series = new QHorizontalBarSeries;
+    series->append(amounts);
+    series->setBarWidth(0.75);
+    chart->addSeries(series);
+    auto *axisY = new QBarCategoryAxis;
+    axisY->append(names);
+    chart->addAxis(axisY, Qt::AlignLeft);
+    series->attachAxis(axisY);
+    auto *axisX = new QValueAxis;
+    axisX->setTitleText(amounts->label());
+    roundAxis(axisX, low, high * 1.05, decimals(currencies));
+    chart->addAxis(axisX, Qt::AlignBottom);
+    series->attachAxis(axisX);
+    chart->legend()->hide();
+}
+
+} // namespace
+
+double moneyUnits(const TCurrencies *currencies, long cents)
+{
+    const TCurrency *system = currencies ? currencies->systemCurrency() : nullptr;
+    if (!system)
+        return double(cents) / 100.0;
+    return system->decpos() >= 0 ? double(cents) / system->factor()
+                                 : double(cents) * system->factor();
+}
+
+QString moneyText(const TCurrencies *currencies, long cents)
+{
+    const QString name = currencyName(currencies);
+    const QString amount = priceText(currencies, cents);
+    return name.isEmpty() ? amount : amount + QLatin1Char(' ') + name;
+}
+
+QChart *reportChart(const TChartPage &page, const TCurrencies *currencies)
+{
+    QChart *chart = newChart(page);
+    if (page.bars.isEmpty()) {
+        chart->setTitle(titleOf(page.caption(), tr("No data available")));
+        return chart;
+    }
+    // the sum the report's own sum line shows
+    const char *sum = page.kind == TChartPage::Payforms ? QT_TRANSLATE_NOOP("TReportChart",
+                                                                            "Sum of all payforms: %1")
+                                                        : QT_TRANSLATE_NOOP("TReportChart",
+                                                                            "Sum: %1");
+    chart->setTitle(titleOf(page.caption(), tr(sum).arg(moneyText(currencies, page.total))));
+    const bool negative = std::any_of(page.bars.cbegin(), page.bars.cend(),
+                                      [](const TChartBar &bar) { return bar.amount < 0; });
+    switch (page.kind) {
+    case TChartPage::Hours:
+        addHours(chart, page, currencies);
+        break;
+    case TChartPage::Payforms:
+        // a pie cannot show a refund
+        if (negative)
+            addHorizontalBars(chart, page, currencies);
+        else
+            addPie(chart, page, currencies);
+        break;
+    case TChartPage::TopItems:
+        addHorizontalBars(chart, page, currencies);
+        break;
+    }
+    return chart;
+}

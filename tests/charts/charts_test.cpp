@@ -1,0 +1,292 @@
+// Charts of the demo's reports: built from the report's data, checked
+// against the figures its printed lines show.
+
+#include "smalldemo.h"
+#include "tchartpage.h"
+#include "tchartpainter.h"
+#include "tcurrencies.h"
+#include "testdir.h"
+#include "treportchart.h"
+#include "treportrun.h"
+#include "tworkspacelists.h"
+
+#include <QBuffer>
+#include <QRegularExpression>
+#include <QtCharts/QBarSeries>
+#include <QtCharts/QBarSet>
+#include <QtCharts/QHorizontalBarSeries>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QPieSeries>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+using namespace PosLib;
+
+namespace {
+
+// Cents of a money text of the demo's currency ("1.234,50" → 123450).
+long centsOf(const QString &text)
+{
+    QString digits = text;
+    digits.remove(QLatin1Char('.')).remove(QLatin1Char(','));
+    return digits.toLong();
+}
+
+long cents(double units)
+{
+    return std::lround(units * 100);
+}
+
+// The amount of the caption line "caption....: amount EUR" or of the sum
+// line "caption      amount EUR", -1 without.
+long captionAmount(const QStringList &lines, const QString &caption)
+{
+    const QRegularExpression line(QStringLiteral("^%1[ .]*:? +(-?[0-9.,]+) EUR$")
+                                          .arg(QRegularExpression::escape(caption)));
+    for (const QString &text : lines) {
+        const QRegularExpressionMatch m = line.match(text);
+        if (m.hasMatch())
+            return centsOf(m.captured(1));
+    }
+    return -1;
+}
+
+class DemoCharts : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        demo = new TestDir;
+        smalldemo::write(demo->path());
+    }
+    static void TearDownTestSuite()
+    {
+        delete demo;
+        demo = nullptr;
+    }
+
+    TReportResult run(int kind)
+    {
+        TReportRun report(&lists, demo->path());
+        TReportRequest request;
+        request.kind = kind;
+        request.withData = true;
+        request.now = QDateTime(smalldemo::Today, QTime(21, 0));
+        return report.run(request);
+    }
+    const TCurrencies *currencies()
+    {
+        return static_cast<TCurrencies *>(lists.get(QStringLiteral("currencies")));
+    }
+
+    static TestDir *demo;
+    TWorkspaceLists lists {demo->path()};
+};
+
+TestDir *DemoCharts::demo = nullptr;
+
+TEST_F(DemoCharts, HourChartHasABarPerPrintedHourWithItsCountAndAmount)
+{
+    const TReportResult result = run(19);
+    const QList<TChartPage> pages = chartPages(result.data);
+    ASSERT_EQ(1, pages.size());
+    const TChartPage &page = pages.first();
+    EXPECT_EQ(TChartPage::Hours, page.kind);
+    EXPECT_EQ(QStringLiteral("Hour report"), page.title);
+
+    // the lines: "11:00-11:59 (   8)            65,40 EUR"
+    const QRegularExpression hourLine(
+            QStringLiteral("^(\\d\\d):00-\\d\\d:59 \\(\\s*(\\d+)\\)\\s+(-?[0-9.,]+) EUR$"));
+    QStringList hours;
+    QList<double> counts;
+    QList<long> amounts;
+    for (const QString &line : result.lines) {
+        const QRegularExpressionMatch m = hourLine.match(line);
+        if (m.hasMatch()) {
+            hours << m.captured(1) + QStringLiteral(":00");
+            counts << m.captured(2).toDouble();
+            amounts << centsOf(m.captured(3));
+        }
+    }
+    ASSERT_GE(hours.size(), 3);
+
+    std::unique_ptr<QChart> chart(reportChart(page, currencies()));
+    QBarSeries *bars = nullptr;
+    QLineSeries *line = nullptr;
+    for (QAbstractSeries *series : chart->series()) {
+        if (!bars)
+            bars = qobject_cast<QBarSeries *>(series);
+        if (!line)
+            line = qobject_cast<QLineSeries *>(series);
+    }
+    ASSERT_TRUE(bars && line);
+    ASSERT_EQ(1, bars->barSets().size());
+    const QBarSet *set = bars->barSets().first();
+    ASSERT_EQ(hours.size(), set->count());
+    ASSERT_EQ(hours.size(), line->count());
+    for (int i = 0; i < hours.size(); ++i) {
+        EXPECT_EQ(hours.at(i), page.bars.at(i).label);
+        EXPECT_EQ(amounts.at(i), cents(set->at(i))) << hours.at(i).toStdString();
+        EXPECT_EQ(counts.at(i), line->at(i).y()) << hours.at(i).toStdString();
+    }
+    EXPECT_EQ(captionAmount(result.lines, QStringLiteral("Amount")), page.total);
+}
+
+TEST_F(DemoCharts, PayformSlicesAddUpToTheSumOfAllPayforms)
+{
+    for (int kind : {4, 31}) {
+        SCOPED_TRACE(kind);
+        const TReportResult result = run(kind);
+        const QList<TChartPage> pages = chartPages(result.data);
+        ASSERT_EQ(1, pages.size());
+        EXPECT_EQ(TChartPage::Payforms, pages.first().kind);
+
+        std::unique_ptr<QChart> chart(reportChart(pages.first(), currencies()));
+        ASSERT_EQ(1, chart->series().size());
+        auto *pie = qobject_cast<QPieSeries *>(chart->series().first());
+        ASSERT_TRUE(pie);
+        EXPECT_EQ(pages.first().bars.size(), pie->count());
+        const long all = long(result.data.value(QStringLiteral("sections"))[0]
+                                      .toObject()
+                                      .value(QStringLiteral("periods"))[0]
+                                      .toObject()
+                                      .value(QStringLiteral("groups"))[0]
+                                      .toObject()
+                                      .value(QStringLiteral("figures"))
+                                      .toObject()
+                                      .value(QStringLiteral("allPayforms"))
+                                      .toDouble());
+        EXPECT_EQ(all, cents(pie->sum()));
+        EXPECT_EQ(all, pages.first().total);
+        if (kind == 4) { // the full summary prints the line
+            EXPECT_EQ(captionAmount(result.lines, QStringLiteral("Sum of all payforms")),
+                      cents(pie->sum()));
+        }
+        // every slice names its payment form and amount
+        for (QPieSlice *slice : pie->slices())
+            EXPECT_TRUE(slice->label().contains(QStringLiteral(" EUR ("))) << slice->label().toStdString();
+    }
+}
+
+TEST_F(DemoCharts, TopArticlesNameFifteenAndSumTheRestToTheSumLine)
+{
+    const TReportResult result = run(7);
+    const QList<TChartPage> pages = chartPages(result.data);
+    ASSERT_EQ(1, pages.size());
+    const TChartPage &page = pages.first();
+    EXPECT_EQ(TChartPage::TopItems, page.kind);
+    ASSERT_EQ(TopItemCount + 1, page.bars.size());
+    EXPECT_TRUE(page.bars.last().label.startsWith(QStringLiteral("Others (")));
+    for (int i = 1; i < TopItemCount; ++i)
+        EXPECT_GE(page.bars.at(i - 1).amount, page.bars.at(i).amount);
+    EXPECT_EQ(captionAmount(result.lines, QStringLiteral("Sum articles:")), page.total);
+
+    std::unique_ptr<QChart> chart(reportChart(page, currencies()));
+    auto *series = qobject_cast<QHorizontalBarSeries *>(chart->series().first());
+    ASSERT_TRUE(series);
+    // the highest amount is drawn on top, that is last
+    const QBarSet *set = series->barSets().first();
+    EXPECT_EQ(page.bars.first().amount, cents(set->at(set->count() - 1)));
+}
+
+TEST_F(DemoCharts, DepartmentsAreNamedByTheirOwnName)
+{
+    const TReportResult result = run(28);
+    const QList<TChartPage> pages = chartPages(result.data);
+    ASSERT_EQ(1, pages.size());
+    ASSERT_FALSE(pages.first().bars.isEmpty());
+    // the text cuts names to 9 or 13 places
+    for (const TChartBar &bar : pages.first().bars)
+        EXPECT_TRUE(result.lines.join(QLatin1Char('\n')).contains(bar.label.left(9)))
+                << bar.label.toStdString();
+}
+
+TEST_F(DemoCharts, PerWaiterPagesFollowTheTextsSections)
+{
+    const TReportResult result = run(20);
+    const QList<TChartPage> pages = chartPages(result.data);
+    ASSERT_GE(pages.size(), 2);
+    // a title line per waiter section
+    QList<int> titles;
+    for (int i = 0; i < result.lines.size(); ++i)
+        if (result.lines.at(i).startsWith(QStringLiteral("Waiter #")))
+            titles << i;
+    ASSERT_EQ(pages.size(), titles.size());
+    EXPECT_EQ(-1, chartPageOfLine(pages, result.lines, 1)); // the header
+    for (int k = 0; k < titles.size(); ++k) {
+        EXPECT_EQ(result.lines.at(titles.at(k)), pages.at(k).group);
+        EXPECT_EQ(k, chartPageOfLine(pages, result.lines, titles.at(k)));
+        // the section's last line still belongs to it
+        const int end = k + 1 < titles.size() ? titles.at(k + 1) - 2 : int(result.lines.size()) - 1;
+        EXPECT_EQ(k, chartPageOfLine(pages, result.lines, end)) << end;
+    }
+    // cost centers: the entries without one come last, as "Cost center 0"
+    const TReportResult centers = run(21);
+    const QList<TChartPage> centerPages = chartPages(centers.data);
+    ASSERT_FALSE(centerPages.isEmpty());
+    for (const TChartPage &page : centerPages)
+        EXPECT_TRUE(centers.lines.contains(page.group)) << page.group.toStdString();
+}
+
+TEST_F(DemoCharts, KindsWithAndWithoutChart)
+{
+    for (int kind : {4, 5, 6, 7, 8, 9, 10, 13, 16, 19, 20, 21, 25, 28, 31, 32, 107})
+        EXPECT_TRUE(kindHasChart(kind)) << kind;
+    for (int kind : {1, 2, 3, 22, 35, 38, 40, 0, 43, 501})
+        EXPECT_FALSE(kindHasChart(kind)) << kind;
+    EXPECT_TRUE(chartPages(run(38).data).isEmpty());
+}
+
+TEST(ReportChart, NegativePayformIsABarNotASlice)
+{
+    TChartPage page;
+    page.kind = TChartPage::Payforms;
+    page.title = QStringLiteral("Report");
+    page.bars = {{QStringLiteral("Cash"), 3, 5000}, {QStringLiteral("Refund"), 1, -1200}};
+    page.total = 3800;
+    std::unique_ptr<QChart> chart(reportChart(page, nullptr));
+    ASSERT_EQ(1, chart->series().size());
+    EXPECT_TRUE(qobject_cast<QHorizontalBarSeries *>(chart->series().first()));
+    EXPECT_TRUE(chart->title().contains(QStringLiteral("38.00"))) << chart->title().toStdString();
+}
+
+TEST_F(DemoCharts, PngAndSvgHoldEveryPageOneBelowTheOther)
+{
+    const QList<TChartPage> pages = chartPages(run(20).data);
+    ASSERT_GE(pages.size(), 2);
+    const QSize size(640, 360);
+    const QImage image = chartImage(pages, currencies(), size);
+    EXPECT_EQ(QSize(640, 360 * int(pages.size())), image.size());
+    // something is drawn in every page's part, not only white
+    for (int i = 0; i < pages.size(); ++i) {
+        const QImage part = image.copy(0, i * 360, 640, 360);
+        bool painted = false;
+        for (int y = 0; y < part.height() && !painted; y += 4)
+            for (int x = 0; x < part.width() && !painted; x += 4)
+                painted = part.pixel(x, y) != qRgb(255, 255, 255);
+        EXPECT_TRUE(painted) << i;
+    }
+
+    if (qEnvironmentVariableIsSet("CHART_DUMP")) {
+        for (int kind : {19, 4, 7, 28})
+            chartImage(chartPages(run(kind).data), currencies())
+                    .save(QStringLiteral("/tmp/chart%1.png").arg(kind));
+    }
+    QByteArray png;
+    QBuffer pngBuffer(&png);
+    pngBuffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(writeChartPng(pngBuffer, pages, currencies(), size));
+    EXPECT_TRUE(png.startsWith("\x89PNG"));
+
+    QByteArray svg;
+    QBuffer svgBuffer(&svg);
+    svgBuffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(writeChartSvg(svgBuffer, pages, currencies(), QStringLiteral("Hours"), size));
+    EXPECT_TRUE(svg.contains("<svg")) << svg.left(200).constData();
+    EXPECT_TRUE(svg.contains("<title>Hours</title>"));
+}
+
+} // namespace
