@@ -1401,10 +1401,10 @@ void writeSection(TInifile &ini, const char *section,
 }
 
 const char *const ListFiles[]
-        = {"settings.dat",  "waiters.dat",    "terminals.dat",  "centers.dat",
-           "families.dat",  "famgroups.dat",  "articles.dat",   "departments.dat",
-           "taxgroups.dat", "vatrates.dat",   "payforms.dat",   "currency.dat",
-           "outlets.dat",   "sumoutlets.dat", "sumfilters.dat", "sumbatches.dat"};
+        = {"settings.dat",   "waiters.dat",  "terminals.dat",   "centers.dat",    "families.dat",
+           "famgroups.dat",  "articles.dat", "departments.dat", "taxgroups.dat",  "vatrates.dat",
+           "payforms.dat",   "currency.dat", "outlets.dat",     "sumoutlets.dat", "sumfilters.dat",
+           "sumbatches.dat", "tablecfgs.dat"};
 
 // The installation record: name, address and the office number.
 void writeSettings(const char *path)
@@ -1429,7 +1429,7 @@ void writeSettings(const char *path)
 }
 
 // Waiters with their teams, table ranges and rights; terminals; cost
-// centers.
+// centers and their tables.
 void writeStaff(const char *path)
 {
     TPlainList waiters("waiters", "waiters.dat", "waiter");
@@ -1454,6 +1454,19 @@ void writeStaff(const char *path)
     for (const Named &c : Centers)
         centers.insert(record(c.id, text(c.name)));
     centers.save(path);
+
+    // the tables of every area, named after the area, and the cash table
+    TPlainList tables("tablecfgs", "tablecfgs.dat", "tablecfg");
+    for (const AreaInfo &area : Areas) {
+        for (int t = area.minTable; t <= area.maxTable; ++t) {
+            TValue *v = record(
+                    t, QStringLiteral("%1 %2").arg(text(Centers[area.center - 1].name)).arg(t));
+            v->setInt(QStringLiteral("center"), area.center);
+            tables.insert(v);
+        }
+    }
+    tables.insert(record(100, QStringLiteral("Cash sale")));
+    tables.save(path);
 }
 
 // Families and their groups, articles with prices and VAT rates, and the

@@ -25,10 +25,21 @@ public:
 
     // Start of the gastronomic day as hours * 100 + minutes.
     int dayOffset() const { return m_dayOffset; }
-    void setDayOffset(int value) { m_dayOffset = value; }
+    // Takes a new start of the day; dayOffsetChanged() when it differs.
+    void setDayOffset(int value);
+    // Reads the start of the day from the installation's "globals.ini"
+    // ("dayoffs" in "Settings"; missing or unreadable: 0).
+    void loadDayOffset(const QString &basePath);
+    // The installation-wide settings file of the installation at
+    // `basePath`: its "etc/globals.ini".
+    static QString globalsFile(const QString &basePath);
 
 Q_SIGNALS:
     void lngChanged();
+    void dayOffsetChanged(int value);
+    // The back-office configuration was written (TOffConfig::write):
+    // whoever keeps defaults or rights from it reads them again.
+    void configChanged();
 
 private:
     QTranslator *m_translator = nullptr;

@@ -4,6 +4,7 @@
 #include "tinifile.h"
 #include "tlog.h"
 #include "tlogcategories.h"
+#include "toffapplication.h"
 #include "twaiter.h"
 
 #include <QDir>
@@ -79,6 +80,8 @@ void TOffConfig::write()
     }
     QDir().mkpath(QFileInfo(path()).absolutePath());
     file.write(path());
+    if (TOffApplication *application = TOffApplication::instance())
+        emit application->configChanged();
 }
 
 void TOffConfig::reload()

@@ -29,7 +29,8 @@ public:
     // The file's contents, read on first use. Read failures are logged and
     // leave an empty configuration.
     static Basics::TInifile &ini();
-    // Writes the file (creating its folder). Throws the INI errors.
+    // Writes the file (creating its folder), then tells the application
+    // (TOffApplication::configChanged). Throws the INI errors.
     static void write();
     // Forgets what was read, so that the next use reads the file (again).
     static void reload();

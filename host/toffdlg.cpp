@@ -45,6 +45,22 @@ bool TOffDlg::checkElement(QWidget *dialog, const QString &element)
     return dialog && TOffConfig::checkDlgRight(dialog->objectName(), element);
 }
 
+bool TOffDlg::checkOpen(QWidget *dialog)
+{
+    if (checkDlgRight(dialog))
+        return true;
+    QWidget *parent = dialog ? dialog->parentWidget() : nullptr;
+    error(parent, tr("You have no right to use the dialog \"%1\".")
+                          .arg(dialog ? dialog->windowTitle() : QString()));
+    return false;
+}
+
+void TOffDlg::setEnabled(QWidget *dialog, QWidget *element, bool enabled)
+{
+    if (element)
+        element->setEnabled(enabled && checkElement(dialog, element->objectName()));
+}
+
 void TOffDlg::setListID(QLineEdit *field, Basics::TValueList *list, Basics::TValue *record)
 {
     if (!field)

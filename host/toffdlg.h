@@ -24,6 +24,15 @@ public:
     static bool checkDlgRight(QWidget *dialog);
     // Whether the user may use the named element of the dialog.
     static bool checkElement(QWidget *dialog, const QString &element);
+    // The check every dialog makes when it opens: applies the rights as
+    // checkDlgRight does; when the user may not use the dialog at all,
+    // says so in a message box and returns false (the dialog then does not
+    // open).
+    static bool checkOpen(QWidget *dialog);
+    // Enables an element of the dialog, but only as far as the user's
+    // right for it allows: for elements enabled and disabled while the
+    // dialog is up (navigation, buttons that need a selection).
+    static void setEnabled(QWidget *dialog, QWidget *element, bool enabled);
 
     // Sets up a record number field: the record's id, or the list's next
     // free id for a new record (null record). Only numbers can be typed;

@@ -9,6 +9,7 @@
 #include "twaiter.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -262,11 +263,15 @@ void TOffWindow::showDocument(TOffDocument *document)
         document->attach(page, tools);
         if (QWidget *view = document->view())
             layout->addWidget(view, 1);
-        if (TOffListView *list = document->listView())
+        if (TOffListView *list = document->listView()) {
             connect(list, &TOffListView::contextRequested, this,
                     [this, document](QTreeWidgetItem *, const QPoint &pos) {
                         showContext(document, pos);
                     });
+            // what the File menu offers may depend on the current row
+            connect(list, &QTreeWidget::currentItemChanged, this, [this] { updateFileActions(); });
+        }
+        connect(document, &TOffDocument::changedState, this, [this] { updateFileActions(); });
     }
     // The tool row is built anew on every selection.
     document->clearTools();
@@ -305,6 +310,35 @@ void TOffWindow::showContext(TOffDocument *document, const QPoint &globalPos)
     document->createContext(&menu);
     if (!menu.isEmpty())
         menu.exec(globalPos);
+}
+
+void TOffWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_workspace) {
+        for (const QString &key : m_workspace->documents().keys()) {
+            TOffDocument *document = m_workspace->get(key);
+            if (!document || !document->isChanged() || !document->canSave())
+                continue;
+            const QMessageBox::StandardButton answer = QMessageBox::question(
+                    this, tr("Unsaved changes"),
+                    tr("\"%1\" has changes that are not saved. Save them?")
+                            .arg(document->caption()),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                    QMessageBox::Save);
+            if (answer == QMessageBox::Cancel) {
+                event->ignore();
+                return;
+            }
+            if (answer == QMessageBox::Save) {
+                document->onSave();
+                if (document->isChanged()) {
+                    event->ignore();
+                    return;
+                }
+            }
+        }
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void TOffWindow::updateFileActions()

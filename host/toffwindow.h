@@ -114,6 +114,11 @@ public Q_SLOTS:
 Q_SIGNALS:
     void documentShown(TOffDocument *document);
 
+protected:
+    // Asks what to do with documents that have unsaved changes: save them,
+    // discard them or stay open. A save that fails keeps the window open.
+    void closeEvent(QCloseEvent *event) override;
+
 private:
     void buildMenus();
     void updateFileActions();

@@ -45,6 +45,11 @@ Basics::TValueList *TOffWorkspace::getData(const QString &name)
     return m_lists->get(name);
 }
 
+void TOffWorkspace::setData(const QString &name, Basics::TValueList *list)
+{
+    m_lists->set(name, list);
+}
+
 void TOffWorkspace::reloadData()
 {
     m_lists->clear();

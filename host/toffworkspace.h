@@ -37,6 +37,10 @@ public:
     // "sumoutlets", "sumfilters", "sumbatches"), loaded on first use and
     // owned by the workspace; null for an unknown name or a missing file.
     Basics::TValueList *getData(const QString &name);
+    // Puts a list under the name and takes it over (an empty list for a
+    // file that does not exist yet, which its document then saves). Only
+    // for a name whose getData() is null: a list there before is deleted.
+    void setData(const QString &name, Basics::TValueList *list);
     // Drops the loaded lists, so that the next getData reads the files again.
     void reloadData();
     // The lists behind getData(), for the report runs that share them.

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "toffdatadoc.h"
+#include "tsumlistdoc.h"
 
-// The summary batches of the installation (workspace list "sumbatches").
-// For now the host's plain list of the records (number and name), until
-// the batch view with its dialogs replaces it.
-class TSumBatchesDoc : public TOffDataDoc
+// The summary batches of the installation (workspace list "sumbatches",
+// file "sumbatches.dat"): one row per batch with its name, whether it is
+// fiscal ("Yes"/"No"), description and number of reports; New and Open
+// run the batch dialog.
+class TSumBatchesDoc : public TSumListDoc
 {
     Q_OBJECT
 public:
@@ -13,4 +14,13 @@ public:
     ~TSumBatchesDoc() override;
 
     QString caption() const override;
+    QStringList columns() const override;
+
+protected:
+    bool edit(Basics::TValue *record, bool navigate, bool *accepted) override;
+    Basics::TValueList *newList() const override;
+    QStringList rowTexts(const Basics::TValue *record) const override;
+    QString notFoundText() const override;
+    QString loadErrorText() const override;
+    QString saveErrorText() const override;
 };

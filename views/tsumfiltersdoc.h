@@ -1,11 +1,11 @@
 #pragma once
 
-#include "toffdatadoc.h"
+#include "tsumlistdoc.h"
 
-// The summary filters of the installation (workspace list "sumfilters").
-// For now the host's plain list of the records (number and name), until
-// the filter view with its dialogs replaces it.
-class TSumFiltersDoc : public TOffDataDoc
+// The summary filters of the installation (workspace list "sumfilters",
+// file "sumfilters.dat"): one row per filter with its name and
+// description; New and Open run the filter dialog.
+class TSumFiltersDoc : public TSumListDoc
 {
     Q_OBJECT
 public:
@@ -13,4 +13,13 @@ public:
     ~TSumFiltersDoc() override;
 
     QString caption() const override;
+    QStringList columns() const override;
+
+protected:
+    bool edit(Basics::TValue *record, bool navigate, bool *accepted) override;
+    Basics::TValueList *newList() const override;
+    QStringList rowTexts(const Basics::TValue *record) const override;
+    QString notFoundText() const override;
+    QString loadErrorText() const override;
+    QString saveErrorText() const override;
 };

@@ -138,6 +138,9 @@ int main(int argc, char **argv)
         return fail(module.errorString());
 
     TOffWorkspace workspace(QDir::currentPath());
+    app.loadDayOffset(workspace.getPath());
+    QObject::connect(&workspace, &TOffWorkspace::pathChanged, &app,
+                     &TOffApplication::loadDayOffset);
     auto *window = new TOffWindow(&workspace);
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     if (!module.initModule(window)) {

@@ -25,6 +25,7 @@ inline constexpr char WalkCatalogue[] = "TWalkCatalogue";
 inline constexpr char TimeControlList[] = "TTimeControlList";
 inline constexpr char TimeControlsDoc[] = "TTimeControlsDoc";
 inline constexpr char OffConfig[] = "TOffConfig";
+inline constexpr char OffApplication[] = "TOffApplication";
 inline constexpr char CommandLine[] = "veltrum";
 } // namespace LogClass
 

@@ -2,6 +2,7 @@
 
 #include "tcurrencies.h"
 #include "terror.h"
+#include "tfamgroups.h"
 #include "tinstallation.h"
 #include "tlog.h"
 #include "tlogcategories.h"
@@ -62,6 +63,19 @@ TValueList *makeList(const QString &name)
         return new TSumFilters;
     if (name == QLatin1String("sumbatches"))
         return new TSumBatches;
+    if (name == QLatin1String("famgroups"))
+        return new TFamGroups;
+    // the selections of the filter dialogs
+    if (name == QLatin1String("costcenters"))
+        return new TNamedList(name, QStringLiteral("centers.dat"), QStringLiteral("center"));
+    for (const char *plain : {"tablecfgs", "articles", "families", "payforms", "vatrates"}) {
+        if (name == QLatin1String(plain)) {
+            // "families" has the element "family", the others drop the "s"
+            const QString element = name == QLatin1String("families") ? QStringLiteral("family")
+                                                                      : name.left(name.size() - 1);
+            return new TNamedList(name, name + QStringLiteral(".dat"), element);
+        }
+    }
     return nullptr;
 }
 
@@ -75,15 +89,24 @@ TWorkspaceLists::~TWorkspaceLists() = default;
 
 QStringList TWorkspaceLists::names()
 {
-    return {QStringLiteral("waiters"),   QStringLiteral("terminals"),  QStringLiteral("currencies"),
-            QStringLiteral("outlets"),   QStringLiteral("sumoutlets"), QStringLiteral("sumfilters"),
-            QStringLiteral("sumbatches")};
+    return {QStringLiteral("waiters"),     QStringLiteral("terminals"),
+            QStringLiteral("currencies"),  QStringLiteral("outlets"),
+            QStringLiteral("sumoutlets"),  QStringLiteral("sumfilters"),
+            QStringLiteral("sumbatches"),  QStringLiteral("famgroups"),
+            QStringLiteral("costcenters"), QStringLiteral("tablecfgs"),
+            QStringLiteral("articles"),    QStringLiteral("families"),
+            QStringLiteral("payforms"),    QStringLiteral("vatrates")};
 }
 
 QString TWorkspaceLists::fileNameOf(const QString &name)
 {
     std::unique_ptr<TValueList> list(makeList(name));
     return list ? list->fileName() : QString();
+}
+
+void TWorkspaceLists::set(const QString &name, TValueList *list)
+{
+    m_lists.insert(name, std::shared_ptr<TValueList>(list));
 }
 
 void TWorkspaceLists::clear()

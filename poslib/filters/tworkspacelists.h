@@ -11,8 +11,11 @@ namespace PosLib {
 
 // The named master-data lists of an installation as the back office keeps
 // them loaded: "waiters", "terminals", "currencies", "outlets",
-// "sumoutlets", "sumfilters", "sumbatches", each from its file in
-// "usr/data". A list whose file is missing (or unreadable) does not exist.
+// "sumoutlets", "sumfilters", "sumbatches", and for the filter dialogs'
+// selections "costcenters" ("centers.dat"), "tablecfgs", "articles",
+// "families", "famgroups", "payforms" and "vatrates", each from its file
+// in "usr/data". A list whose file is missing (or unreadable) does not
+// exist, until one is put in its place with set().
 class TWorkspaceLists
 {
 public:
@@ -22,6 +25,10 @@ public:
     QString root() const { return m_root; }
     // The loaded list, or null when it has no file. Loaded on first use.
     Basics::TValueList *get(const QString &name);
+    // Puts a list under the name and takes it over, e.g. an empty list for
+    // a file that its document creates on saving. A list that was there
+    // before is deleted: only replace a name that get() found missing.
+    void set(const QString &name, Basics::TValueList *list);
     // Drops every loaded list, e.g. after the installation path changed.
     void clear();
 

@@ -1,7 +1,12 @@
+#include "modalanswers.h"
 #include "terror.h"
 #include "testdir.h"
 #include "tinifile.h"
+#include "toffapplication.h"
 #include "toffconfig.h"
+#include "toffdlg.h"
+
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -93,4 +98,65 @@ TEST_F(OffConfig, UnreadableFileIsNeverWrittenOver)
     TOffConfig::write();
     EXPECT_EQ(QByteArray("#>rights.ini<\r\nToolAusw = yes\r\n"),
               dir.read(QStringLiteral("conf/office.ini")));
+}
+
+TEST_F(OffConfig, WritingTellsTheApplication)
+{
+    int told = 0;
+    const QMetaObject::Connection connection = QObject::connect(
+            TOffApplication::instance(), &TOffApplication::configChanged, [&] { ++told; });
+    TOffConfig::setDisabledReps({QStringLiteral("2"), QStringLiteral("38")});
+    EXPECT_EQ(0, told);
+    TOffConfig::write();
+    QObject::disconnect(connection);
+    EXPECT_EQ(1, told);
+}
+
+TEST_F(OffConfig, DialogsOpenOnlyWithTheRightAndEnableWhatItAllows)
+{
+    QDialog dialog;
+    dialog.setObjectName(QStringLiteral("TSomeDlg"));
+    dialog.setWindowTitle(QStringLiteral("Some dialog"));
+    auto *next = new QPushButton(&dialog);
+    next->setObjectName(QStringLiteral("b_Next"));
+    auto *last = new QPushButton(&dialog);
+    last->setObjectName(QStringLiteral("b_Last"));
+    TOffConfig::setDlgRight(QStringLiteral("TSomeDlg"), QStringLiteral("b_Next"), false);
+
+    ModalAnswers answers;
+    EXPECT_TRUE(TOffDlg::checkOpen(&dialog));
+    EXPECT_FALSE(next->isEnabled());
+    // enabling later keeps to the right
+    TOffDlg::setEnabled(&dialog, next, true);
+    TOffDlg::setEnabled(&dialog, last, true);
+    EXPECT_FALSE(next->isEnabled());
+    EXPECT_TRUE(last->isEnabled());
+    TOffDlg::setEnabled(&dialog, last, false);
+    EXPECT_FALSE(last->isEnabled());
+    EXPECT_TRUE(answers.messages.isEmpty());
+
+    TOffConfig::setDlgRight(QStringLiteral("TSomeDlg"), QString(), false);
+    EXPECT_FALSE(TOffDlg::checkOpen(&dialog));
+    EXPECT_EQ(QStringList({"You have no right to use the dialog \"Some dialog\"."}),
+              answers.messages);
+}
+
+TEST(OffApplication, DayOffsetComesFromGlobalsAndIsAnnounced)
+{
+    TestDir dir;
+    TOffApplication *application = TOffApplication::instance();
+    EXPECT_EQ(dir.file(QStringLiteral("etc/globals.ini")),
+              TOffApplication::globalsFile(dir.path()));
+    QList<int> told;
+    const QMetaObject::Connection connection = QObject::connect(
+            application, &TOffApplication::dayOffsetChanged, [&](int value) { told << value; });
+    dir.write(QStringLiteral("etc/globals.ini"), "[Settings]\r\ndayoffs=530\r\n");
+    application->loadDayOffset(dir.path());
+    EXPECT_EQ(530, application->dayOffset());
+    application->setDayOffset(530);
+    // no file: the day starts at midnight
+    application->loadDayOffset(dir.file(QStringLiteral("elsewhere")));
+    QObject::disconnect(connection);
+    EXPECT_EQ(0, application->dayOffset());
+    EXPECT_EQ(QList<int>({530, 0}), told);
 }

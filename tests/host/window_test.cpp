@@ -1,3 +1,4 @@
+#include "modalanswers.h"
 #include "offpopupmenu.h"
 #include "pixmapresource.h"
 #include "taccessitem.h"
@@ -18,6 +19,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QStandardPaths>
 
@@ -55,6 +57,31 @@ public:
 public Q_SLOTS:
     void onPicked() { ++calls; }
 };
+
+// A document with changes to save; its Save can be made to fail.
+class SavingDoc : public TOffDocument
+{
+    Q_OBJECT
+public:
+    using TOffDocument::TOffDocument;
+    bool canSave() const override { return isChanged(); }
+    void onSave() override
+    {
+        ++saves;
+        if (!failing)
+            setChanged(false);
+    }
+    int saves = 0;
+    bool failing = false;
+};
+
+QAction *fileAction(TOffWindow &window, const QString &text)
+{
+    for (QAction *action : window.fileMenu()->actions())
+        if (action->text() == text)
+            return action;
+    return nullptr;
+}
 
 class OffWindow : public ::testing::Test
 {
@@ -302,3 +329,57 @@ TEST(ModuleLoader, LooksBesideTheProgramThenInLib)
 }
 
 #include "window_test.moc"
+
+TEST_F(OffWindow, SaveFollowsTheDocumentsChanges)
+{
+    auto *doc = new SavingDoc(QStringLiteral("filters"), &window);
+    workspace.documents().insert(doc->key(), doc);
+    window.showDocument(doc);
+    QAction *save = fileAction(window, QStringLiteral("&Save"));
+    ASSERT_NE(nullptr, save);
+    EXPECT_FALSE(save->isEnabled());
+    doc->setChanged(true);
+    EXPECT_TRUE(save->isEnabled());
+    save->trigger();
+    EXPECT_EQ(1, doc->saves);
+    EXPECT_FALSE(save->isEnabled());
+}
+
+TEST_F(OffWindow, ClosingAsksAboutUnsavedChanges)
+{
+    auto *doc = new SavingDoc(QStringLiteral("filters"), &window);
+    workspace.documents().insert(doc->key(), doc);
+    doc->setChanged(true);
+    window.show();
+    ModalAnswers answers;
+
+    answers.answer(QMessageBox::Cancel);
+    EXPECT_FALSE(window.close());
+    EXPECT_EQ(0, doc->saves);
+    EXPECT_EQ(QStringList({"\"filters\" has changes that are not saved. Save them?"}),
+              answers.messages);
+
+    // a save that fails keeps the window open
+    doc->failing = true;
+    answers.answer(QMessageBox::Save);
+    EXPECT_FALSE(window.close());
+    EXPECT_EQ(1, doc->saves);
+
+    doc->failing = false;
+    answers.answer(QMessageBox::Save);
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(2, doc->saves);
+    EXPECT_FALSE(doc->isChanged());
+
+    window.show();
+    doc->setChanged(true);
+    answers.answer(QMessageBox::Discard);
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(2, doc->saves);
+
+    // nothing to save, nothing to ask
+    window.show();
+    doc->setChanged(false);
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(4, answers.messages.size());
+}

@@ -34,6 +34,18 @@ TEST_F(OffWorkspace, ListsComeFromUsrData)
     EXPECT_EQ(nullptr, workspace.getData(QStringLiteral("nosuchlist")));
 }
 
+TEST_F(OffWorkspace, AListPutInPlaceIsHandedOut)
+{
+    TOffWorkspace workspace(data.path());
+    ASSERT_EQ(nullptr, workspace.getData(QStringLiteral("sumfilters")));
+    auto *filters = new Basics::TValueList;
+    workspace.setData(QStringLiteral("sumfilters"), filters);
+    EXPECT_EQ(filters, workspace.getData(QStringLiteral("sumfilters")));
+    // until the lists are read again
+    workspace.reloadData();
+    EXPECT_EQ(nullptr, workspace.getData(QStringLiteral("sumfilters")));
+}
+
 TEST_F(OffWorkspace, NewPathAnnouncedAndListsReadAgain)
 {
     TOffWorkspace workspace(data.path());

@@ -1,0 +1,313 @@
+// The filter and batch documents: loading, New, Open, Save and their
+// messages; a filter made in the dialog used by the command line's report.
+
+#include "tofflistview.h"
+#include "tsumbatchdlg.h"
+#include "tsumbatchesdoc.h"
+#include "tsumfilterdlg.h"
+#include "tsumfilterlistdlg.h"
+#include "tsumfiltersdoc.h"
+#include "viewsfixture.h"
+
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+namespace {
+
+QStringList rows(TOffDocument &document)
+{
+    QStringList texts;
+    TOffListView *list = document.listView();
+    for (int i = 0; list && i < list->topLevelItemCount(); ++i) {
+        QStringList columns;
+        for (int c = 0; c < list->columnCount(); ++c)
+            columns << list->topLevelItem(i)->text(c);
+        texts << columns.join(QLatin1Char('|'));
+    }
+    return texts;
+}
+
+QStringList headers(TOffDocument &document)
+{
+    QStringList texts;
+    QTreeWidgetItem *header = document.listView()->headerItem();
+    for (int c = 0; c < header->columnCount(); ++c)
+        texts << header->text(c);
+    return texts;
+}
+
+// Fills a new filter in the dialog: a name and one flag on the table page.
+ModalAnswers::Handler newFilter(const QString &name)
+{
+    return [name](QDialog *d) {
+        auto *dialog = qobject_cast<TSumFilterDlg *>(d);
+        ASSERT_NE(nullptr, dialog);
+        dialog->m_Name->setText(name);
+        dialog->onTabTakeaway();
+        dialog->buttonOk->click();
+    };
+}
+
+class ListDocuments : public ViewsTest
+{
+protected:
+    // A window page for the document, as the host shows it.
+    void show(TOffDocument &document)
+    {
+        page = std::make_unique<QWidget>();
+        tools = std::make_unique<QWidget>();
+        document.attach(page.get(), tools.get());
+    }
+
+    std::unique_ptr<QWidget> page;
+    std::unique_ptr<QWidget> tools;
+};
+
+} // namespace
+
+TEST_F(ListDocuments, FiltersAreListedInNumberOrder)
+{
+    TSumFiltersDoc document(window.get());
+    show(document);
+    EXPECT_EQ(QStringLiteral("Reporting filters"), document.caption());
+    EXPECT_EQ(QStringList({"Name", "Description"}), headers(document));
+    const QStringList texts = rows(document);
+    ASSERT_EQ(5, texts.size());
+    EXPECT_EQ(QStringLiteral("Takeaway|Takeaway tables only"), texts.first());
+    EXPECT_EQ(QStringLiteral("Card payments|Tables paid by card, their payments only"),
+              texts.last());
+    EXPECT_TRUE(document.canNew());
+    EXPECT_FALSE(document.canOpen());
+    EXPECT_FALSE(document.canSave());
+}
+
+TEST_F(ListDocuments, BatchesShowFiscalDescriptionAndReportCount)
+{
+    batches()->batch(2)->remove(QStringLiteral("fiscal"));
+    TSumBatchesDoc document(window.get());
+    show(document);
+    EXPECT_EQ(QStringList({"Name", "Fiscal", "Description", "Report count"}), headers(document));
+    EXPECT_EQ(QStringList({"Day closing|Yes|Waiters, articles, families, voids|4",
+                           "Waiter check|No|Payments and articles per waiter|3",
+                           "Takeaway articles|No|Articles and orders to take away|2"}),
+              rows(document));
+}
+
+TEST_F(ListDocuments, NewRunsTheDialogAgainWhileItEndsWithOk)
+{
+    TSumFiltersDoc document(window.get());
+    show(document);
+    ModalAnswers answers;
+    answers.then(newFilter(QStringLiteral("First")));
+    answers.then(newFilter(QStringLiteral("Second")));
+    answers.then([](QDialog *d) { d->reject(); });
+    document.onNew();
+    EXPECT_EQ(QStringList({"TSumFilterDlg", "TSumFilterDlg", "TSumFilterDlg"}), answers.dialogs);
+    EXPECT_EQ(7, filters()->count());
+    EXPECT_EQ(QStringLiteral("Second"), filters()->filter(7)->name());
+    EXPECT_TRUE(document.isChanged());
+    EXPECT_TRUE(document.canSave());
+    EXPECT_EQ(7, rows(document).size());
+
+    // not on disk before Save
+    EXPECT_EQ(5, stored<PosLib::TSumFilters>()->count());
+    ASSERT_TRUE(document.save());
+    EXPECT_FALSE(document.isChanged());
+    const auto saved = stored<PosLib::TSumFilters>();
+    EXPECT_EQ(7, saved->count());
+    EXPECT_EQ(QStringLiteral("0:vatoh:=:yes"), saved->filter(6)->tables());
+    // replaced safely: the previous list is kept, no temporary is left
+    EXPECT_TRUE(dir.exists(QStringLiteral("inst/usr/data/sumfilters.dat.old")));
+    EXPECT_FALSE(dir.exists(QStringLiteral("inst/usr/data/sumfilters.dat.new")));
+}
+
+TEST_F(ListDocuments, OpenEditsTheCurrentRowWithNavigation)
+{
+    TSumBatchesDoc document(window.get());
+    show(document);
+    EXPECT_FALSE(document.canOpen());
+    document.selectRecord(batches()->batch(2));
+    EXPECT_TRUE(document.canOpen());
+    ModalAnswers answers;
+    answers.then([](QDialog *d) {
+        auto *dialog = qobject_cast<TSumBatchDlg *>(d);
+        ASSERT_NE(nullptr, dialog);
+        EXPECT_EQ(QStringLiteral("Edit summary batches"), dialog->windowTitle());
+        EXPECT_EQ(QStringLiteral("Waiter check"), dialog->m_Name->text());
+        dialog->m_Name->setText(QStringLiteral("Waiters' check"));
+        dialog->buttonOk->click();
+    });
+    // Enter on the row opens it, as a double click does
+    document.listView()->setFocus();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(document.listView(), &enter);
+    EXPECT_FALSE(answers.pending());
+    EXPECT_EQ(QStringLiteral("Waiters' check"), batches()->batch(2)->name());
+    EXPECT_TRUE(document.isChanged());
+    EXPECT_EQ(QStringLiteral("Waiters' check|No|Payments and articles per waiter|3"),
+              rows(document).at(1));
+
+    // the context menu offers what the File menu does
+    QMenu menu;
+    document.createContext(&menu);
+    QStringList items;
+    for (QAction *action : menu.actions())
+        items << action->text();
+    EXPECT_EQ(QStringList({"&New...", "&Open...", "&Save"}), items);
+}
+
+TEST_F(ListDocuments, AMissingFileIsNoErrorAndSaveCreatesIt)
+{
+    QFile::remove(root + QStringLiteral("usr/data/sumbatches.dat"));
+    workspace->reloadData();
+    TSumBatchesDoc document(window.get());
+    show(document);
+    EXPECT_EQ(QStringLiteral("List of summary batches not found"), window->statusText());
+    ASSERT_NE(nullptr, batches());
+    EXPECT_EQ(0, batches()->count());
+    EXPECT_TRUE(rows(document).isEmpty());
+
+    ModalAnswers answers;
+    answers.then([](QDialog *d) {
+        auto *dialog = static_cast<TSumBatchDlg *>(d);
+        EXPECT_EQ(QStringLiteral("1"), dialog->m_ID->text());
+        dialog->m_Name->setText(QStringLiteral("Tables"));
+        dialog->setCurrentReport(38);
+        dialog->b_insert->click();
+        dialog->buttonOk->click();
+    });
+    document.onNew();
+    EXPECT_TRUE(answers.messages.isEmpty());
+    ASSERT_TRUE(document.save());
+    const auto saved = stored<PosLib::TSumBatches>();
+    ASSERT_EQ(1, saved->count());
+    EXPECT_EQ(QStringLiteral("38"), saved->batch(1)->getString(QStringLiteral("reports")));
+}
+
+TEST_F(ListDocuments, AnUnreadableFileIsReportedAndNeverWrittenOver)
+{
+    const QByteArray corrupt = QByteArray::fromHex("0300000002000000");
+    dir.write(QStringLiteral("inst/usr/data/sumfilters.dat"), corrupt);
+    workspace->reloadData();
+    ModalAnswers answers;
+    TSumFiltersDoc document(window.get());
+    show(document);
+    EXPECT_EQ(QStringList({"Could not load summary filters"}), answers.messages);
+    EXPECT_EQ(nullptr, filters());
+    EXPECT_FALSE(document.canNew());
+    EXPECT_FALSE(document.save());
+    document.onNew();
+    EXPECT_TRUE(answers.dialogs.isEmpty());
+    EXPECT_EQ(corrupt, dir.read(QStringLiteral("inst/usr/data/sumfilters.dat")));
+}
+
+TEST_F(ListDocuments, AFailedSaveIsReportedAndTheDocumentStaysChanged)
+{
+    TSumFiltersDoc document(window.get());
+    show(document);
+    const QByteArray before = dir.read(QStringLiteral("inst/usr/data/sumfilters.dat"));
+    filters()->filter(1)->setName(QStringLiteral("Renamed"));
+    document.setChanged(true);
+    // the temporary cannot be written
+    ASSERT_TRUE(QDir().mkpath(root + QStringLiteral("usr/data/sumfilters.dat.new")));
+    ModalAnswers answers;
+    EXPECT_FALSE(document.save());
+    EXPECT_EQ(QStringList({"Could not save summary filters"}), answers.messages);
+    EXPECT_TRUE(document.isChanged());
+    EXPECT_EQ(before, dir.read(QStringLiteral("inst/usr/data/sumfilters.dat")));
+}
+
+TEST_F(ListDocuments, AFilterMadeInTheDialogReportsAsTheSameConditionWrittenByHand)
+{
+    // made in the dialog: tables in the summary, their drinks only
+    TSumFiltersDoc document(window.get());
+    show(document);
+    ModalAnswers answers;
+    answers.then([](QDialog *d) {
+        auto *dialog = static_cast<TSumFilterDlg *>(d);
+        dialog->m_Name->setText(QStringLiteral("Drinks in the summary"));
+        dialog->onTabInSummary();
+        dialog->onEntFamilies();
+        dialog->buttonOk->click();
+    });
+    answers.then([](QDialog *d) {
+        auto *range = qobject_cast<TSumFilterListDlg *>(d);
+        ASSERT_NE(nullptr, range);
+        range->select({6, 7, 8});
+        range->buttonOk->click();
+    });
+    answers.then([](QDialog *d) { d->reject(); });
+    document.onNew();
+    ASSERT_TRUE(document.save());
+    ASSERT_EQ(QStringLiteral("3:family:>:5&3:family:<:9"), filters()->filter(6)->entries());
+
+    // written by hand: the same texts, and the families one by one
+    dir.write(QStringLiteral("hand.xml"),
+              "<sumfilters>"
+              "<sumfilter><id>7</id><name>Drinks in the summary</name>"
+              "<tables>0:insum:=:yes</tables><entries>3:family:&gt;:5&amp;3:family:&lt;:9</entries>"
+              "</sumfilter>"
+              "<sumfilter><id>8</id><name>Drinks in the summary</name>"
+              "<tables>0:insum:=:yes</tables>"
+              "<entries>3:family:=:6|3:family:=:7|3:family:=:8</entries></sumfilter>"
+              "</sumfilters>");
+    auto run = [&](const QStringList &args) {
+        QProcess process;
+        process.start(binPath(QStringLiteral("veltrum")), args);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(0, process.exitCode()) << process.readAllStandardError().toStdString();
+        return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    run({QStringLiteral("dat"), QStringLiteral("from-xml"), dir.file(QStringLiteral("hand.xml")),
+         root + QStringLiteral("usr/data/sumfilters.dat")});
+    auto report = [&](const char *filter) {
+        QStringList args = {QStringLiteral("report"),
+                            QStringLiteral("--data"),
+                            root,
+                            QStringLiteral("--kind"),
+                            QStringLiteral("10"),
+                            QStringLiteral("--now"),
+                            QStringLiteral("2015-01-08T20:00:00")};
+        if (filter)
+            args << QStringLiteral("--filter") << QLatin1String(filter);
+        return run(args);
+    };
+    const QString made = report("6");
+    EXPECT_TRUE(made.contains(QStringLiteral("Using filter Drinks in the summary")));
+    EXPECT_TRUE(made.contains(QStringLiteral("Beer")));
+    EXPECT_FALSE(made.contains(QStringLiteral("Pizza")));
+    EXPECT_EQ(made, report("7"));
+    EXPECT_EQ(made, report("8"));
+    EXPECT_TRUE(report(nullptr).contains(QStringLiteral("Pizza")));
+}
+
+// Pictures of the dialogs for the README, written when VELTRUM_SCREENSHOTS
+// names a folder; otherwise only checked to be drawn.
+TEST_F(ListDocuments, ScreenshotsOfTheFilterAndBatchDialogs)
+{
+    const QString folder = qEnvironmentVariable("VELTRUM_SCREENSHOTS");
+    auto picture = [&](QWidget &dialog, const char *name) {
+        dialog.show();
+        QApplication::processEvents();
+        const QPixmap pixmap = dialog.grab();
+        EXPECT_FALSE(pixmap.isNull());
+        if (!folder.isEmpty()) {
+            EXPECT_TRUE(pixmap.save(QDir(folder).filePath(QLatin1String(name))));
+        }
+        dialog.hide();
+    };
+    TSumFilterDlg filter(workspace.get(), filters()->filter(5), true);
+    filter.tableRows().setCondition(
+            QStringLiteral("0:insum:=:yes&5:payform:=:2|0:insum:=:yes&5:payform:=:3|1:waiter:=:8"));
+    filter.m_Tables->setCurrentItem(filter.m_Tables->topLevelItem(1));
+    picture(filter, "filter-dialog.png");
+    TSumBatchDlg batch(workspace.get(), batches()->batch(1), true);
+    batch.setCurrentReport(10);
+    picture(batch, "batch-dialog.png");
+}
