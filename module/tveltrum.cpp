@@ -4,9 +4,9 @@
 #include "offpopupmenu.h"
 #include "offtoolbar.h"
 #include "pixmapresource.h"
+#include "tauswaccdlg.h"
 #include "tauswaccess.h"
 #include "tcombobox.h"
-#include "tdlgaccess.h"
 #include "tdlgoptausw.h"
 #include "terror.h"
 #include "tinifile.h"
@@ -14,6 +14,7 @@
 #include "tlogcategories.h"
 #include "toffapplication.h"
 #include "toffconfig.h"
+#include "toffdlg.h"
 #include "tofflistview.h"
 #include "tofftreeitem.h"
 #include "toffwindow.h"
@@ -42,6 +43,7 @@ const char *const FiltersKey = "sumfilters";
 const char *const VariableKey = "aswvariable";
 const char *const TimesKey = "timecontrols";
 const char *const TurnOverKey = "turnover";
+const char *const OptionsKey = "sumoptions";
 
 const char *const HelpTopic = "veltrum.html";
 
@@ -404,7 +406,7 @@ void TVeltrum::optListAccess()
 
 void TVeltrum::optDlgAccess()
 {
-    TDlgAccess dialog(m_window, "TAuswAccDlg");
+    TAuswAccDlg dialog(m_window);
     dialog.exec();
 }
 
@@ -527,6 +529,13 @@ void TVeltrum::onTimeControls()
 
 void TVeltrum::onOptions()
 {
-    TDlgOptAusw dialog(m_window);
+    if (!m_window)
+        return;
+    // the options are a list of the rights dialog of their own
+    if (!TOffConfig::checkLstRight(OptionsKey, m_window)) {
+        TOffDlg::error(m_window, tr("You have no right to change the reporting options."));
+        return;
+    }
+    TDlgOptAusw dialog(m_window->workspace(), m_window);
     dialog.exec();
 }

@@ -55,6 +55,7 @@ public:
     QAction *paidTablesAction() const { return m_paidTables; }
     // The plug-in host the day turnover uploads through.
     DotNetPluginLibrary::DotNetPluginHost *plugins() const { return m_plugins.get(); }
+    QAction *optionsAction() const { return m_optionsAction; }
 
     // The help viewer ("pdfviewer" with the platform's program suffix)
     // in the working directory, and the "help" folder; empty when missing.

@@ -2,10 +2,18 @@
 
 #include "pixmapresource.h"
 #include "toffapplication.h"
+#include "toffdlg.h"
 #include "tofflistitem.h"
 #include "tofflistview.h"
 #include "toffwindow.h"
+#include "toffworkspace.h"
+#include "tsumbatchdlg.h"
+#include "tsumbatchesdoc.h"
+#include "tsumfilterdlg.h"
+#include "tsumfiltersdoc.h"
 #include "tveltrum.h"
+
+#include <QMenu>
 
 namespace {
 
@@ -125,4 +133,199 @@ void TVeltrumDoc::setColumnTexts()
         list->setColumnText(0, tr("Module"));
         list->setColumnText(1, tr("Description"));
     }
+}
+
+QIcon TVeltrumDoc::icon(const char *key) const
+{
+    return QIcon(getPixmapResource(QLatin1String(key), window()->getIconSize(),
+                                   window()->GetIconTheme(), false));
+}
+
+void TVeltrumDoc::createContext(QMenu *menu)
+{
+    if (!m_module || !window())
+        return;
+    // Groups of items, separated where both sides have items.
+    auto separate = [menu] {
+        if (!menu->isEmpty() && !menu->actions().last()->isSeparator())
+            menu->addSeparator();
+    };
+    auto item = [this](QMenu *target, const char *iconKey, const QString &text,
+                       void (TVeltrumDoc::*slot)()) {
+        QAction *action = target->addAction(text, this, slot);
+        if (iconKey)
+            action->setIcon(icon(iconKey));
+        return action;
+    };
+
+    if (m_module->turnOverAction())
+        item(menu, "TURNOVER", tr("Day &turn over"), &TVeltrumDoc::onTurnOver);
+    separate();
+    if (m_module->filtersItem())
+        item(menu, "FILTER", tr("Insert reporting &filter"), &TVeltrumDoc::onNewFilter);
+    if (m_module->batchesItem())
+        item(menu, "BATCHREPORT", tr("Insert reporting &batch"), &TVeltrumDoc::onNewBatch);
+    separate();
+    if (m_module->tablesItem())
+        item(menu, "OPENTABLES", tr("&Open tables"), &TVeltrumDoc::onTables);
+    if (m_module->archsItem())
+        item(menu, "PAIDTABLES", tr("&Paid tables"), &TVeltrumDoc::onArchs);
+    if (m_module->variableItem())
+        item(menu, "REPORTRANGE", tr("&Range statistics"), &TVeltrumDoc::onVariable);
+    if (m_module->timesItem())
+        item(menu, "REPORTWAITER", tr("Time &controlling"), &TVeltrumDoc::onTimes);
+    separate();
+    // the report entries exist with the paid tables
+    if (m_module->archsItem() && m_module->paidTablesAction()) {
+        auto *reports = new QMenu(tr("R&eports"), menu);
+        reports->setIcon(icon("REPORTING"));
+        item(reports, nullptr, tr("All &families"), &TVeltrumDoc::onAllFamilies);
+        item(reports, nullptr, tr("All &articles"), &TVeltrumDoc::onAllArticles);
+        item(reports, nullptr, tr("All &waiters"), &TVeltrumDoc::onAllWaiters);
+        reports->addSeparator();
+        item(reports, nullptr, tr("Fa&milies per waiter"), &TVeltrumDoc::onWaiterFamilies);
+        item(reports, nullptr, tr("A&rticles per waiter"), &TVeltrumDoc::onWaiterArticles);
+        item(reports, nullptr, tr("Wa&iter report"), &TVeltrumDoc::onWaiterReport);
+        reports->addSeparator();
+        item(reports, nullptr, tr("Fami&lies per cost center"), &TVeltrumDoc::onCenterFamilies);
+        item(reports, nullptr, tr("A&rticles per cost center"), &TVeltrumDoc::onCenterArticles);
+        item(reports, nullptr, tr("&Cost center report"), &TVeltrumDoc::onCenterReport);
+        reports->addSeparator();
+        item(reports, nullptr, tr("&Paid tables"), &TVeltrumDoc::onPaidTables);
+        menu->addMenu(reports);
+    }
+    separate();
+    if (m_module->optionsAction())
+        menu->addAction(icon("EDITENTRY"), tr("Edit reporting &options"), m_module,
+                        &TVeltrum::onOptions);
+    if (!menu->isEmpty() && menu->actions().last()->isSeparator())
+        menu->removeAction(menu->actions().last());
+}
+
+void TVeltrumDoc::onNewFilter()
+{
+    TOffWorkspace *ws = workspace();
+    auto *filters
+            = ws ? qobject_cast<TSumFiltersDoc *>(ws->get(QStringLiteral("sumfilters"))) : nullptr;
+    if (!filters)
+        return;
+    filters->load();
+    if (!ws->getData(QStringLiteral("sumfilters")))
+        return;
+    TSumFilterDlg dialog(ws, nullptr, false, window());
+    dialog.exec();
+    if (dialog.stored()) {
+        filters->setChanged(true);
+        filters->fill();
+        filters->save();
+    }
+}
+
+void TVeltrumDoc::onNewBatch()
+{
+    TOffWorkspace *ws = workspace();
+    auto *batches
+            = ws ? qobject_cast<TSumBatchesDoc *>(ws->get(QStringLiteral("sumbatches"))) : nullptr;
+    if (!batches)
+        return;
+    batches->load();
+    if (!ws->getData(QStringLiteral("sumbatches")))
+        return;
+    TSumBatchDlg dialog(ws, nullptr, false, window());
+    dialog.exec();
+    if (dialog.stored()) {
+        batches->setChanged(true);
+        batches->fill();
+        batches->save();
+    }
+}
+
+void TVeltrumDoc::onTurnOver()
+{
+    if (m_module)
+        m_module->onTurnOver();
+}
+
+void TVeltrumDoc::onTables()
+{
+    if (m_module)
+        m_module->onTables();
+}
+
+void TVeltrumDoc::onArchs()
+{
+    if (m_module)
+        m_module->onArchs();
+}
+
+void TVeltrumDoc::onVariable()
+{
+    if (m_module)
+        m_module->onVariable();
+}
+
+void TVeltrumDoc::onTimes()
+{
+    if (m_module)
+        m_module->onTimeControls();
+}
+
+void TVeltrumDoc::onAllFamilies()
+{
+    if (m_module)
+        m_module->onAllFamilies();
+}
+
+void TVeltrumDoc::onAllArticles()
+{
+    if (m_module)
+        m_module->onAllArticles();
+}
+
+void TVeltrumDoc::onAllWaiters()
+{
+    if (m_module)
+        m_module->onAllWaiters();
+}
+
+void TVeltrumDoc::onWaiterFamilies()
+{
+    if (m_module)
+        m_module->onWaiterFamilies();
+}
+
+void TVeltrumDoc::onWaiterArticles()
+{
+    if (m_module)
+        m_module->onWaiterArticles();
+}
+
+void TVeltrumDoc::onWaiterReport()
+{
+    if (m_module)
+        m_module->onWaiterReport();
+}
+
+void TVeltrumDoc::onCenterFamilies()
+{
+    if (m_module)
+        m_module->onCenterFamilies();
+}
+
+void TVeltrumDoc::onCenterArticles()
+{
+    if (m_module)
+        m_module->onCenterArticles();
+}
+
+void TVeltrumDoc::onCenterReport()
+{
+    if (m_module)
+        m_module->onCenterReport();
+}
+
+void TVeltrumDoc::onPaidTables()
+{
+    if (m_module)
+        m_module->onPaidTables();
 }
