@@ -39,6 +39,11 @@ TDlgSelectDate::TDlgSelectDate(QWidget *parent, const QString &caption)
 
 TDlgSelectDate::~TDlgSelectDate() = default;
 
+int TDlgSelectDate::exec()
+{
+    return TOffDlg::checkOpen(this) ? QDialog::exec() : QDialog::Rejected;
+}
+
 QDate TDlgSelectDate::getFrom() const
 {
     return m_from->date();

@@ -18,6 +18,10 @@ public:
     explicit TDlgSelectDate(QWidget *parent = nullptr, const QString &caption = QString());
     ~TDlgSelectDate() override;
 
+    // Applies the user's dialog rights first; a dialog the user may not
+    // use does not open.
+    int exec() override;
+
     QDate getFrom() const;
     QDate getTo() const;
     int getStep() const;

@@ -3,8 +3,10 @@
 #include "pixmapresource.h"
 #include "taccessitem.h"
 #include "toffwindow.h"
+#include "toffworkspace.h"
 #include "tsumbatchdlg.h"
 #include "tsumfilterdlg.h"
+#include "tturnoverdlg.h"
 
 #include <memory>
 
@@ -23,6 +25,10 @@ TAuswAccDlg::TAuswAccDlg(TOffWindow *window)
         tr("Report filter dialog"), "FILTER");
     add(std::make_unique<TSumBatchDlg>(workspace, nullptr, false, this), tr("Batchreport dialog"),
         "BATCHREPORT");
+    add(std::make_unique<TTurnOverDlg>(workspace ? workspace->getData(QStringLiteral("waiters"))
+                                                 : nullptr,
+                                       QDate::currentDate(), this),
+        tr("Turnover dialog"), "TURNOVER");
 }
 
 TAuswAccDlg::~TAuswAccDlg() = default;

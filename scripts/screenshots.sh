@@ -8,6 +8,6 @@ cd "$(dirname "$0")/.."
 build=${1:-build}
 export QT_QPA_PLATFORM=offscreen
 export VELTRUM_SCREENSHOTS=$PWD/docs
-"$build/bin/test_module" --gtest_filter='VeltrumModule.MenuEntriesOverADemo*' >/dev/null
+"$build/bin/test_module" --gtest_filter='VeltrumModule.MenuEntriesOverADemo*:Options.ScreenshotsOfBothTabs' >/dev/null
 "$build/bin/test_views" >/dev/null
 ls -1 docs/*.png

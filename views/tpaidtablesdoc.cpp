@@ -95,15 +95,29 @@ TPaidTablesDoc::TPaidTablesDoc(TOffWindow *window, const QString &key)
     Basics::TInifile &ini = TOffConfig::ini();
     m_showBill = ini.readBool(QStringLiteral("Settings"), QStringLiteral("ShowBill"), false);
     m_showArch = ini.readBool(QStringLiteral("Settings"), QStringLiteral("ShowArch"), false);
-    m_defReport = TOffConfig::getDefReport();
-    m_defFilter = TOffConfig::getDefFilter();
     m_withoutTables = !TOffConfig::getDefOpenTabs();
     m_withCredits = !TOffConfig::getDefWithoutCredits();
     m_inTurnOver = qBound(0, TOffConfig::getDefInTurnOver(), 2);
     m_trainee = qBound(0, TOffConfig::getDefTraineeType(), 2);
-    m_disabledReps = TOffConfig::getDisabledReps();
-    if (TOffApplication *application = TOffApplication::instance())
+    readOptions();
+    if (TOffApplication *application = TOffApplication::instance()) {
         connect(application, &TOffApplication::lngChanged, this, &TPaidTablesDoc::initTitles);
+        connect(application, &TOffApplication::configChanged, this, &TPaidTablesDoc::readOptions);
+    }
+}
+
+void TPaidTablesDoc::readOptions()
+{
+    m_defReport = TOffConfig::getDefReport();
+    m_defFilter = TOffConfig::getDefFilter();
+    m_disabledReps = TOffConfig::getDisabledReps();
+    // a report box on show offers the reports allowed now
+    if (m_reports) {
+        const int current = m_reports->currentId();
+        fillReportBox();
+        if (!m_reports->setCurrentId(current))
+            m_reports->setCurrentId(m_defReport);
+    }
 }
 
 TPaidTablesDoc::~TPaidTablesDoc()

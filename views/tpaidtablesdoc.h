@@ -152,6 +152,10 @@ public Q_SLOTS:
     void onTraineeChange();
     // Shows the report file the walk report program wrote.
     void onWalkExit();
+    // The reporting options were stored: takes the default report and
+    // filter and the reports left out of the report box again (the states
+    // of the option buttons stay as they are).
+    void readOptions();
 
 Q_SIGNALS:
     // A run put up its progress dialog.

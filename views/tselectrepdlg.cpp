@@ -79,6 +79,11 @@ TSelectRepDlg::TSelectRepDlg(QWidget *parent)
 
 TSelectRepDlg::~TSelectRepDlg() = default;
 
+int TSelectRepDlg::exec()
+{
+    return TOffDlg::checkOpen(this) ? QDialog::exec() : QDialog::Rejected;
+}
+
 int TSelectRepDlg::reportKindOf(int identifier)
 {
     for (const Choice &choice : Choices)

@@ -19,6 +19,10 @@ public:
     explicit TSelectRepDlg(QWidget *parent = nullptr);
     ~TSelectRepDlg() override;
 
+    // Applies the user's dialog rights first; a dialog the user may not
+    // use does not open.
+    int exec() override;
+
     // The report kind id (as the reports document numbers them) of a
     // button identifier; 0 for an unknown one.
     static int reportKindOf(int identifier);

@@ -2,6 +2,7 @@
 
 #include "tcombobox.h"
 #include "tlog.h"
+#include "toffdlg.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -57,6 +58,11 @@ TTurnOverDlgBase::TTurnOverDlgBase(QWidget *parent)
 }
 
 TTurnOverDlgBase::~TTurnOverDlgBase() = default;
+
+int TTurnOverDlgBase::exec()
+{
+    return TOffDlg::checkOpen(this) ? QDialog::exec() : QDialog::Rejected;
+}
 
 void TTurnOverDlgBase::onHelp()
 {

@@ -19,6 +19,10 @@ public:
     explicit TTurnOverDlgBase(QWidget *parent = nullptr);
     ~TTurnOverDlgBase() override;
 
+    // Applies the user's dialog rights first; a dialog the user may not
+    // use does not open.
+    int exec() override;
+
     QtWidgets::TComboBox *m_Waiter;
     QDateEdit *m_Date;
     QToolButton *b_Date;

@@ -1,4 +1,4 @@
-#include "modalanswers.h"
+#include "modaldriver.h"
 #include "terror.h"
 #include "testdir.h"
 #include "tinifile.h"
@@ -123,7 +123,7 @@ TEST_F(OffConfig, DialogsOpenOnlyWithTheRightAndEnableWhatItAllows)
     last->setObjectName(QStringLiteral("b_Last"));
     TOffConfig::setDlgRight(QStringLiteral("TSomeDlg"), QStringLiteral("b_Next"), false);
 
-    ModalAnswers answers;
+    ModalDriver answers;
     EXPECT_TRUE(TOffDlg::checkOpen(&dialog));
     EXPECT_FALSE(next->isEnabled());
     // enabling later keeps to the right
@@ -133,12 +133,12 @@ TEST_F(OffConfig, DialogsOpenOnlyWithTheRightAndEnableWhatItAllows)
     EXPECT_TRUE(last->isEnabled());
     TOffDlg::setEnabled(&dialog, last, false);
     EXPECT_FALSE(last->isEnabled());
-    EXPECT_TRUE(answers.messages.isEmpty());
+    EXPECT_TRUE(answers.boxes.isEmpty());
 
     TOffConfig::setDlgRight(QStringLiteral("TSomeDlg"), QString(), false);
     EXPECT_FALSE(TOffDlg::checkOpen(&dialog));
-    EXPECT_EQ(QStringList({"You have no right to use the dialog \"Some dialog\"."}),
-              answers.messages);
+    EXPECT_EQ(QStringList({"Error: You have no right to use the dialog \"Some dialog\"."}),
+              answers.boxes);
 }
 
 TEST(OffApplication, DayOffsetComesFromGlobalsAndIsAnnounced)

@@ -1,4 +1,4 @@
-#include "modalanswers.h"
+#include "modaldriver.h"
 #include "offpopupmenu.h"
 #include "pixmapresource.h"
 #include "taccessitem.h"
@@ -351,13 +351,14 @@ TEST_F(OffWindow, ClosingAsksAboutUnsavedChanges)
     workspace.documents().insert(doc->key(), doc);
     doc->setChanged(true);
     window.show();
-    ModalAnswers answers;
+    ModalDriver answers;
 
     answers.answer(QMessageBox::Cancel);
     EXPECT_FALSE(window.close());
     EXPECT_EQ(0, doc->saves);
-    EXPECT_EQ(QStringList({"\"filters\" has changes that are not saved. Save them?"}),
-              answers.messages);
+    EXPECT_EQ(QStringList(
+                      {"Unsaved changes: \"filters\" has changes that are not saved. Save them?"}),
+              answers.boxes);
 
     // a save that fails keeps the window open
     doc->failing = true;
@@ -381,5 +382,5 @@ TEST_F(OffWindow, ClosingAsksAboutUnsavedChanges)
     window.show();
     doc->setChanged(false);
     EXPECT_TRUE(window.close());
-    EXPECT_EQ(4, answers.messages.size());
+    EXPECT_EQ(4, answers.boxes.size());
 }

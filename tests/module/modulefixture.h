@@ -161,4 +161,3 @@ protected:
     std::unique_ptr<TOffWindow> window;
     bool started = false;
 };
-

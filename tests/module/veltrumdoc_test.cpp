@@ -1,7 +1,6 @@
 // The module overview's context menu, its insert commands and the dialog
 // rights dialog, through the loaded module.
 
-#include "modalanswers.h"
 #include "modulefixture.h"
 #include "tsumbatch.h"
 #include "tsumfilters.h"
@@ -86,7 +85,7 @@ TEST_F(Overview, ContextMenuHoldsTheModuleCommands)
     EXPECT_EQ(workspace->get(QStringLiteral("timecontrols")), window->currentDocument());
     contextItem(QStringLiteral("&Open tables"))->trigger();
     EXPECT_EQ(workspace->get(QStringLiteral("opentables")), window->currentDocument());
-    ModalAnswers answers;
+    ModalDriver answers;
     contextItem(QStringLiteral("Edit reporting &options"))->trigger();
     EXPECT_EQ(QStringList({"TDlgOptAusw"}), answers.dialogs);
 }
@@ -121,7 +120,7 @@ TEST_F(Overview, EnterOnAnEmptyListDoesNothing)
     TOffListView *list = overview()->listView();
     ASSERT_NE(nullptr, list);
     EXPECT_EQ(0, list->topLevelItemCount());
-    ModalAnswers answers;
+    ModalDriver answers;
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(list, &enter);
     QCoreApplication::processEvents();
@@ -133,7 +132,7 @@ TEST_F(Overview, EnterOnAnEmptyListDoesNothing)
 TEST_F(Overview, AFilterInsertedFromTheOverviewIsSavedAtOnce)
 {
     start();
-    ModalAnswers answers;
+    ModalDriver answers;
     answers.then([](QDialog *dialog) {
         EXPECT_EQ(QStringLiteral("Insert new summary filter..."), dialog->windowTitle());
         // a new number of the list; no navigation
@@ -148,7 +147,7 @@ TEST_F(Overview, AFilterInsertedFromTheOverviewIsSavedAtOnce)
     contextItem(QStringLiteral("Insert reporting &filter"))->trigger();
     EXPECT_EQ(QStringList({"TSumFilterDlg"}), answers.dialogs);
     // the installation had no filters yet: that is no error
-    EXPECT_TRUE(answers.messages.isEmpty());
+    EXPECT_TRUE(answers.boxes.isEmpty());
 
     PosLib::TSumFilters saved;
     ASSERT_EQ(0, saved.load(dir.path().toLocal8Bit().constData()));
@@ -160,7 +159,7 @@ TEST_F(Overview, AFilterInsertedFromTheOverviewIsSavedAtOnce)
 TEST_F(Overview, ABatchInsertedFromTheOverviewIsSavedAtOnce)
 {
     start();
-    ModalAnswers answers;
+    ModalDriver answers;
     answers.then([](QDialog *dialog) {
         EXPECT_EQ(QStringLiteral("Insert new summary batch..."), dialog->windowTitle());
         dialog->findChild<QLineEdit *>("m_Name")->setText(QStringLiteral("All of it"));
@@ -181,7 +180,7 @@ TEST_F(Overview, ABatchInsertedFromTheOverviewIsSavedAtOnce)
 TEST_F(Overview, DialogAccessListsTheDialogsAndTheRightsAreKept)
 {
     start();
-    ModalAnswers answers;
+    ModalDriver answers;
     QStringList dialogs;
     QStringList filterElements;
     answers.then([&](QDialog *dialog) {
@@ -204,6 +203,8 @@ TEST_F(Overview, DialogAccessListsTheDialogsAndTheRightsAreKept)
     EXPECT_EQ(QStringList({"TAuswAccDlg"}), answers.dialogs);
     EXPECT_EQ(QStringLiteral("Report filter dialog"), dialogs.value(0));
     EXPECT_EQ(QStringLiteral("Batchreport dialog"), dialogs.value(1));
+    EXPECT_EQ(QStringLiteral("Turnover dialog"), dialogs.value(2));
+    EXPECT_EQ(3, dialogs.size());
     for (const char *element : {"m_Number", "m_Name", "m_Descr", "b_Test", "m_Tables", "b_TabAdd",
                                 "b_EntFlags", "b_First", "buttonOk"})
         EXPECT_TRUE(filterElements.contains(QLatin1String(element))) << element;
@@ -224,13 +225,26 @@ TEST_F(Overview, DialogAccessListsTheDialogsAndTheRightsAreKept)
     EXPECT_FALSE(testEnabled);
 }
 
+TEST_F(Overview, TheTurnoverDialogKeepsToItsRight)
+{
+    TOffConfig::setDlgRight(QStringLiteral("TTurnOverDlg"), QString(), false);
+    start();
+    ModalDriver answers;
+    contextItem(QStringLiteral("Day &turn over"))->trigger();
+    EXPECT_TRUE(answers.dialogs.isEmpty());
+    ASSERT_EQ(1, answers.boxes.size());
+    EXPECT_TRUE(answers.boxes.first().contains(QStringLiteral("no right")));
+    // nothing was closed
+    EXPECT_FALSE(dir.exists(QStringLiteral("var/statist")));
+}
+
 TEST_F(Overview, OptionsNeedTheirListRight)
 {
     denyList("sumoptions");
     start();
-    ModalAnswers answers;
+    ModalDriver answers;
     module().callMethod(QStringLiteral("onOptions"));
     EXPECT_TRUE(answers.dialogs.isEmpty());
-    ASSERT_EQ(1, answers.messages.size());
-    EXPECT_TRUE(answers.messages.first().contains(QStringLiteral("no right")));
+    ASSERT_EQ(1, answers.boxes.size());
+    EXPECT_TRUE(answers.boxes.first().contains(QStringLiteral("no right")));
 }

@@ -2,7 +2,6 @@
 // gastronomic day in "globals.ini", the defaults and the reports left out
 // in the configuration.
 
-#include "modalanswers.h"
 #include "modulefixture.h"
 #include "tinstallation.h"
 #include "tsumfilters.h"
@@ -23,7 +22,7 @@ protected:
     // Opens the options, lets `change` work on them, then presses `button`.
     void edit(std::function<void(QDialog *)> change, const char *button = "buttonOk")
     {
-        ModalAnswers answers;
+        ModalDriver answers;
         answers.then([&](QDialog *dialog) {
             EXPECT_EQ(QStringLiteral("TDlgOptAusw"), dialog->objectName());
             change(dialog);
@@ -31,7 +30,7 @@ protected:
         });
         module().callMethod(QStringLiteral("onOptions"));
         EXPECT_FALSE(answers.pending());
-        messages = answers.messages;
+        boxes = answers.boxes;
     }
 
     static QTreeWidget *reports(QDialog *dialog)
@@ -49,7 +48,7 @@ protected:
         return dialog->findChild<QComboBox *>(QLatin1String(name));
     }
 
-    QStringList messages;
+    QStringList boxes;
 };
 
 } // namespace
@@ -108,6 +107,40 @@ TEST_F(Options, ReportsLeftOutAreStoredAsTheirNumbers)
     });
     TOffConfig::reload();
     EXPECT_EQ(QStringList({"38"}), TOffConfig::getDisabledReps());
+}
+
+TEST_F(Options, TheReportsDocumentOffersOnlyTheReportsAllowed)
+{
+    start();
+    TOffDocument *paid = workspace->get(QStringLiteral("paidtables"));
+    window->showDocument(paid);
+    auto offered = [&] {
+        QList<int> ids;
+        auto *box = window->findChild<QtWidgets::TComboBox *>(QStringLiteral("m_Report"));
+        for (int i = 0; box && i < box->count(); ++i)
+            ids << QtWidgets::TComboBox::idOf(box->itemText(i));
+        return ids;
+    };
+    ASSERT_TRUE(offered().contains(2));
+    ASSERT_TRUE(offered().contains(38));
+    edit([](QDialog *dialog) {
+        report(dialog, 2)->setCheckState(0, Qt::Unchecked);
+        report(dialog, 38)->setCheckState(0, Qt::Unchecked);
+        box(dialog, "m_DefRep")->setCurrentIndex(7);
+    });
+    // the document on show, and again when it is shown the next time
+    for (int pass = 0; pass < 2; ++pass) {
+        const QList<int> ids = offered();
+        EXPECT_FALSE(ids.contains(2)) << pass;
+        EXPECT_FALSE(ids.contains(38)) << pass;
+        EXPECT_TRUE(ids.contains(1)) << pass;
+        EXPECT_TRUE(ids.contains(37)) << pass;
+        EXPECT_TRUE(ids.contains(39)) << pass;
+        window->showDocument(nullptr);
+        window->showDocument(paid);
+    }
+    auto *box = window->findChild<QtWidgets::TComboBox *>(QStringLiteral("m_Report"));
+    EXPECT_EQ(7, box->currentId());
 }
 
 TEST_F(Options, ReportRowsSortByNumberAndEverySecondRowIsBluer)
@@ -234,7 +267,7 @@ TEST_F(Options, AGlobalsFileThatCannotBeWrittenKeepsTheDialogOpen)
     dir.write(QStringLiteral("etc"), "not a folder");
     start();
     const QByteArray config = dir.read(QStringLiteral("office.ini"));
-    ModalAnswers answers;
+    ModalDriver answers;
     bool open = false;
     answers.then([&](QDialog *dialog) {
         box(dialog, "m_DefRep")->setCurrentIndex(9);
@@ -244,23 +277,21 @@ TEST_F(Options, AGlobalsFileThatCannotBeWrittenKeepsTheDialogOpen)
     });
     module().callMethod(QStringLiteral("onOptions"));
     EXPECT_TRUE(open);
-    ASSERT_EQ(1, answers.messages.size());
-    EXPECT_TRUE(answers.messages.first().startsWith(QStringLiteral("Could not write ")));
+    ASSERT_EQ(1, answers.boxes.size());
+    EXPECT_TRUE(answers.boxes.first().startsWith(QStringLiteral("Error: Could not write ")));
     // nothing of the dialog reached the configuration
     EXPECT_EQ(config, dir.read(QStringLiteral("office.ini")));
     TOffConfig::reload();
     EXPECT_EQ(0, TOffConfig::getDefReport());
 }
 
-// Pictures of both tabs for the README, written when VELTRUM_SCREENSHOTS
-// names a folder; otherwise only checked to be drawn.
+// Pictures of both tabs for the README (with $VELTRUM_SCREENSHOTS set).
 TEST_F(Options, ScreenshotsOfBothTabs)
 {
     TOffConfig::setDisabledReps({QStringLiteral("2"), QStringLiteral("38")});
     TOffConfig::setDefReport(7);
     TOffApplication::instance()->setDayOffset(530);
     start();
-    const QString folder = qEnvironmentVariable("VELTRUM_SCREENSHOTS");
     edit(
             [&](QDialog *dialog) {
                 auto *tabs = dialog->findChild<QTabWidget *>(QStringLiteral("tabWidget"));
@@ -268,12 +299,8 @@ TEST_F(Options, ScreenshotsOfBothTabs)
                 for (int tab = 0; tab < tabs->count(); ++tab) {
                     tabs->setCurrentIndex(tab);
                     QApplication::processEvents();
-                    const QPixmap picture = dialog->grab();
-                    EXPECT_FALSE(picture.isNull());
-                    if (!folder.isEmpty()) {
-                        const char *name = tab == 0 ? "options-dialog.png" : "options-reports.png";
-                        EXPECT_TRUE(picture.save(QDir(folder).filePath(QLatin1String(name))));
-                    }
+                    EXPECT_FALSE(dialog->grab().isNull());
+                    screenshot(dialog, tab == 0 ? "options-dialog.png" : "options-reports.png");
                 }
             },
             "buttonCancel");

@@ -29,6 +29,8 @@ public:
 
     // Handles the next dialog.
     void then(Handler handler) { m_handlers.append(std::move(handler)); }
+    // Whether handlers wait for their dialogs still.
+    bool pending() const { return !m_handlers.isEmpty(); }
     // Answers the next message box with the button of that role.
     void answer(QMessageBox::StandardButton button)
     {
@@ -64,8 +66,15 @@ private:
             dialog->reject();
             return;
         }
+        // From a timer of its own: a timer does not fire again while its
+        // own slot runs, and a handler may put up further dialogs (a
+        // message box after OK, a dialog of the dialog) for the next ones.
         Handler handler = m_handlers.takeFirst();
-        handler(dialog);
+        QPointer<QDialog> guard(dialog);
+        QTimer::singleShot(0, this, [handler, guard] {
+            if (guard)
+                handler(guard);
+        });
     }
 
     QTimer m_timer;

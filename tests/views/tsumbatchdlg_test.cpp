@@ -127,24 +127,24 @@ TEST_F(BatchDialog, MoveButtonsAndDoubleClicks)
 
 TEST_F(BatchDialog, NothingIsStoredWhileSomethingIsWrong)
 {
-    const QByteArray before = dir.read(QStringLiteral("inst/usr/data/sumbatches.dat"));
+    const QByteArray before = dir.read(QStringLiteral("usr/data/sumbatches.dat"));
     TSumBatchDlg dialog(workspace.get(), nullptr, false);
-    ModalAnswers answers;
+    ModalDriver answers;
     dialog.m_Name->setText(QStringLiteral("Nothing"));
     dialog.buttonOk->click();
-    EXPECT_TRUE(answers.messages.last().contains(QStringLiteral("at least one report")));
+    EXPECT_TRUE(answers.boxes.last().contains(QStringLiteral("at least one report")));
     dialog.setCurrentReport(38);
     dialog.b_insert->click();
     dialog.m_ID->setText(QStringLiteral("2"));
     dialog.buttonOk->click();
-    EXPECT_TRUE(answers.messages.last().contains(QStringLiteral("already taken")));
+    EXPECT_TRUE(answers.boxes.last().contains(QStringLiteral("already taken")));
     dialog.m_ID->setText(QStringLiteral("0"));
     dialog.buttonOk->click();
-    EXPECT_TRUE(answers.messages.last().contains(QStringLiteral("above 0")));
-    EXPECT_EQ(3, answers.messages.size());
+    EXPECT_TRUE(answers.boxes.last().contains(QStringLiteral("above 0")));
+    EXPECT_EQ(3, answers.boxes.size());
     EXPECT_FALSE(dialog.stored());
     EXPECT_EQ(3, batches()->count());
-    EXPECT_EQ(before, dir.read(QStringLiteral("inst/usr/data/sumbatches.dat")));
+    EXPECT_EQ(before, dir.read(QStringLiteral("usr/data/sumbatches.dat")));
 
     dialog.m_ID->setText(QStringLiteral("20"));
     dialog.buttonOk->click();

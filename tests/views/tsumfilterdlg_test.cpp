@@ -45,7 +45,7 @@ QAction *menuItem(QMenu *menu, const QString &text)
 }
 
 // Answers the item editor with an item made in its fields.
-ModalAnswers::Handler itemEditor(std::function<void(TSumFilterItem *)> fill)
+ModalDriver::Handler itemEditor(std::function<void(TSumFilterItem *)> fill)
 {
     return [fill](QDialog *dialog) {
         auto *editor = qobject_cast<TSumFilterItem *>(dialog);
@@ -73,7 +73,7 @@ TEST_F(FilterDialog, WaiterRangeOfTheTablePageIsStoredAsBoundsAndSingles)
     EXPECT_EQ(QStringLiteral("6"), dialog.m_Number->text());
     EXPECT_FALSE(dialog.m_Number->isReadOnly());
 
-    ModalAnswers answers;
+    ModalDriver answers;
     answers.then([](QDialog *d) {
         auto *range = qobject_cast<TSumFilterListDlg *>(d);
         ASSERT_NE(nullptr, range);
@@ -106,7 +106,7 @@ TEST_F(FilterDialog, WaiterRangeOfTheTablePageIsStoredAsBoundsAndSingles)
 TEST_F(FilterDialog, RangesOfArticlesAndPaymentsLookAtTheirEntries)
 {
     TSumFilterDlg dialog(workspace.get(), nullptr, false);
-    ModalAnswers answers;
+    ModalDriver answers;
     answers.then([](QDialog *d) {
         auto *range = qobject_cast<TSumFilterListDlg *>(d);
         ASSERT_NE(nullptr, range);
@@ -160,7 +160,7 @@ TEST_F(FilterDialog, FlagsAppendReadyMadeAlternatives)
 TEST_F(FilterDialog, DatesAndTimesAreWrittenAsDigits)
 {
     TSumFilterDlg dialog(workspace.get(), nullptr, false);
-    ModalAnswers answers;
+    ModalDriver answers;
     answers.then(itemEditor([](TSumFilterItem *editor) {
         EXPECT_EQ(QStringLiteral("Insert new filter item..."), editor->windowTitle());
         EXPECT_FALSE(editor->m_Date->isVisibleTo(editor));
@@ -202,7 +202,7 @@ TEST_F(FilterDialog, AddEditAndDeleteWorkOnSingleItems)
               rowTexts(dialog.m_Tables));
     EXPECT_FALSE(dialog.b_TabEdit->isEnabled());
 
-    ModalAnswers answers;
+    ModalDriver answers;
     // with the first alternative
     answers.then(itemEditor([](TSumFilterItem *editor) {
         EXPECT_TRUE(editor->m_Alternative->isVisibleTo(editor));
@@ -248,56 +248,56 @@ TEST_F(FilterDialog, AddEditAndDeleteWorkOnSingleItems)
 TEST_F(FilterDialog, ItemEditorRefusesWhatCannotBeCompared)
 {
     TSumFilterItem editor;
-    ModalAnswers answers;
+    ModalDriver answers;
     editor.selectKind(0);
     editor.selectAttribute(QStringLiteral("maxamount"));
     editor.selectComparison(u'>');
     editor.m_Value->setText(QStringLiteral("a lot"));
     editor.accept();
-    ASSERT_EQ(1, answers.messages.size());
-    EXPECT_TRUE(answers.messages.first().contains(QStringLiteral("is no number")));
+    ASSERT_EQ(1, answers.boxes.size());
+    EXPECT_TRUE(answers.boxes.first().contains(QStringLiteral("is no number")));
     EXPECT_NE(QDialog::Accepted, editor.result());
     editor.m_Value->setText(QStringLiteral("Anna|Ben"));
     editor.selectComparison(u'=');
     editor.accept();
-    EXPECT_EQ(2, answers.messages.size());
+    EXPECT_EQ(2, answers.boxes.size());
     editor.m_Value->setText(QStringLiteral("100000"));
     editor.selectComparison(u'>');
     editor.accept();
-    EXPECT_EQ(2, answers.messages.size());
+    EXPECT_EQ(2, answers.boxes.size());
     EXPECT_EQ(QDialog::Accepted, editor.result());
     EXPECT_EQ(QStringLiteral("0:maxamount:>:100000"), editor.item());
 }
 
 TEST_F(FilterDialog, NothingIsStoredWhileSomethingIsWrong)
 {
-    const QByteArray before = dir.read(QStringLiteral("inst/usr/data/sumfilters.dat"));
+    const QByteArray before = dir.read(QStringLiteral("usr/data/sumfilters.dat"));
     const int count = filters()->count();
     TSumFilterDlg dialog(workspace.get(), nullptr, false);
-    ModalAnswers answers;
+    ModalDriver answers;
 
     dialog.m_Number->setText(QStringLiteral("2"));
     dialog.m_Name->setText(QStringLiteral("Twice"));
     dialog.buttonOk->click();
-    EXPECT_TRUE(answers.messages.last().contains(QStringLiteral("already taken")));
+    EXPECT_TRUE(answers.boxes.last().contains(QStringLiteral("already taken")));
 
     dialog.m_Number->setText(QStringLiteral("12"));
     dialog.m_Name->clear();
     dialog.buttonOk->click();
-    EXPECT_TRUE(answers.messages.last().contains(QStringLiteral("name")));
+    EXPECT_TRUE(answers.boxes.last().contains(QStringLiteral("name")));
 
     // an item that came from a hand-written file
     dialog.m_Name->setText(QStringLiteral("Old days"));
     dialog.entryRows().setCondition(QStringLiteral("0:date:<:2014"));
     dialog.buttonOk->click();
-    EXPECT_TRUE(answers.messages.last().startsWith(QStringLiteral("Entry filter: ")));
-    EXPECT_TRUE(answers.messages.last().contains(QStringLiteral("is no date")));
+    EXPECT_TRUE(answers.boxes.last().startsWith(QStringLiteral("Error: Entry filter: ")));
+    EXPECT_TRUE(answers.boxes.last().contains(QStringLiteral("is no date")));
 
-    EXPECT_EQ(3, answers.messages.size());
+    EXPECT_EQ(3, answers.boxes.size());
     EXPECT_NE(QDialog::Accepted, dialog.result());
     EXPECT_FALSE(dialog.stored());
     EXPECT_EQ(count, filters()->count());
-    EXPECT_EQ(before, dir.read(QStringLiteral("inst/usr/data/sumfilters.dat")));
+    EXPECT_EQ(before, dir.read(QStringLiteral("usr/data/sumfilters.dat")));
 
     dialog.entryRows().setCondition(QStringLiteral("0:date:<:20140101"));
     dialog.buttonOk->click();
@@ -324,10 +324,10 @@ TEST_F(FilterDialog, MovingOnStoresTheChangesFirst)
     EXPECT_TRUE(dialog.stored());
 
     // a change that cannot be stored keeps the dialog on its record
-    ModalAnswers answers;
+    ModalDriver answers;
     dialog.m_Name->clear();
     dialog.b_Last->click();
-    EXPECT_EQ(1, answers.messages.size());
+    EXPECT_EQ(1, answers.boxes.size());
     EXPECT_EQ(filters()->filter(2), dialog.filter());
 
     dialog.m_Name->setText(QStringLiteral("Big tables"));
@@ -351,7 +351,7 @@ TEST_F(FilterDialog, TestShowsWhatTheEditedFilterKeepsToday)
     // what the dialog shows counts, not what is stored
     dialog.tableRows().setCondition(QStringLiteral("0:vatoh:!:yes"));
     dialog.entryRows().setCondition(QStringLiteral("5:type:=:5"));
-    ModalAnswers answers;
+    ModalDriver answers;
     QStringList lines;
     QString script;
     PosLib::TFilterProbe probe;
@@ -402,7 +402,7 @@ TEST_F(FilterDialog, RightsAreAppliedWhenTheDialogOpens)
     TOffConfig::setDlgRight(QStringLiteral("TSumFilterDlg"), QStringLiteral("b_Test"), false);
     TOffConfig::setDlgRight(QStringLiteral("TSumFilterDlg"), QStringLiteral("b_Next"), false);
     TSumFilterDlg dialog(workspace.get(), filters()->filter(1), true);
-    ModalAnswers answers;
+    ModalDriver answers;
     bool testEnabled = true;
     bool nextEnabled = true;
     answers.then([&](QDialog *d) {
@@ -420,8 +420,8 @@ TEST_F(FilterDialog, RightsAreAppliedWhenTheDialogOpens)
     TSumFilterDlg denied(workspace.get(), nullptr, false);
     EXPECT_EQ(QDialog::Rejected, denied.exec());
     EXPECT_EQ(QStringList({"TSumFilterDlg"}), answers.dialogs);
-    ASSERT_EQ(1, answers.messages.size());
-    EXPECT_TRUE(answers.messages.first().contains(QStringLiteral("no right")));
+    ASSERT_EQ(1, answers.boxes.size());
+    EXPECT_TRUE(answers.boxes.first().contains(QStringLiteral("no right")));
 }
 
 TEST(DialogBases, SlotsWithoutASubclassWriteADebugTrace)

@@ -1,41 +1,30 @@
 #pragma once
 
-#include "modalanswers.h"
-#include "tdemoinstallation.h"
-#include "testdir.h"
+// The filter and batch dialogs' tests: a back-office window over the small
+// demo installation, with a configuration of their own.
+
+#include "modaldriver.h"
 #include "toffconfig.h"
-#include "toffwindow.h"
-#include "toffworkspace.h"
 #include "tsumbatch.h"
 #include "tsumfilters.h"
-
-#include <gtest/gtest.h>
+#include "viewstest.h"
 
 #include <memory>
 
-// A back office over a demo installation of one business day, with a
-// configuration of its own.
-class ViewsTest : public ::testing::Test
+class ViewsTest : public viewstest::DemoWindow
 {
 protected:
     void SetUp() override
     {
         qputenv("VELTRUM_CONFIG", dir.file(QStringLiteral("office.ini")).toLocal8Bit());
         TOffConfig::reload();
-        root = dir.file(QStringLiteral("inst/"));
-        PosLib::TDemoOptions options;
-        options.days = 0;
-        options.tables = 12;
-        options.today = QDate(2015, 1, 8);
-        PosLib::TDemoInstallation(options).write(root);
-        workspace = std::make_unique<TOffWorkspace>(root);
-        window = std::make_unique<TOffWindow>(workspace.get());
+        DemoWindow::SetUp();
+        root = dir.path();
     }
 
     void TearDown() override
     {
-        window.reset();
-        workspace.reset();
+        DemoWindow::TearDown();
         TOffConfig::reload();
     }
 
@@ -52,12 +41,9 @@ protected:
     std::unique_ptr<List> stored() const
     {
         auto list = std::make_unique<List>();
-        EXPECT_EQ(0, list->load(root.toLocal8Bit().constData()));
+        EXPECT_EQ(Basics::TValueList::Loaded, list->load(root.toLocal8Bit().constData()));
         return list;
     }
 
-    TestDir dir;
     QString root;
-    std::unique_ptr<TOffWorkspace> workspace;
-    std::unique_ptr<TOffWindow> window;
 };
