@@ -52,6 +52,17 @@ bool compareField(const Basics::TValue &record, const Item &item)
     return compare(readValue(stored(record, item.attribute), item.source), item);
 }
 
+// A table item (kind 0) reads the header's field; where the header has no
+// such field it reads the creation record's, which holds the waiter, cost
+// center, terminal, date and time of the table.
+bool compareTableField(const TTable &table, const Item &item)
+{
+    const QString *text = stored(table, item.attribute);
+    if (!text)
+        text = stored(table.create(), item.attribute);
+    return compare(readValue(text, item.source), item);
+}
+
 bool isComputed(const Item &item)
 {
     return item.source == TSumFilter::OrderCount || item.source == TSumFilter::VoidCount
@@ -212,7 +223,7 @@ bool tableItem(const Item &item, const TTable &table, TableCounts &counts, bool 
         return compare(counts.text(item.source), item);
     switch (item.kind) {
     case 0:
-        return compareField(table, item);
+        return compareTableField(table, item);
     case EntryCreate:
         return compareField(table.create(), item);
     case EntryOrder:
@@ -234,7 +245,7 @@ bool entryItem(const Item &item, const TTable &table, const TTableEntry &entry, 
         return true;
     switch (item.kind) {
     case 0:
-        return compareField(table, item);
+        return compareTableField(table, item);
     case EntryCreate:
         return compareField(table.create(), item);
     case EntryPay:

@@ -31,6 +31,11 @@ class TTableEntry;
 // numbers (no number reads 0), "=" compares the text exactly, any other
 // operator means "differs".
 //
+// Table items (kind 0) read the header's field, and the creation record's
+// where the header has none: the header holds no "waiter", "center",
+// "terminal", "date" or "time", so 0:waiter:>:2 means the waiter who opened
+// the table. The header's own field wins when it has one.
+//
 // Choices of this implementation where the rules above say nothing:
 // - Malformed items. Splitting an item drops its empty fields, and the only
 //   field the dialogs may leave empty is the value, so an item with three

@@ -234,6 +234,48 @@ TEST(SumFilterTable, CreationRecord)
     EXPECT_TRUE(tableFilter("1:type:=:1").testTable(t.table.get()));
 }
 
+TEST(SumFilterTable, TableItemsReadTheCreationRecordWhereTheHeaderHasNoField)
+{
+    // The waiter, cost center, date and time of a table live in its
+    // creation record only; the filter dialog's waiter range still works.
+    Table t({{"table", "12"}, {"insum", "yes"}});
+    TTableEntry &create = t.table->create();
+    create.setInt(QStringLiteral("waiter"), 4);
+    create.setInt(QStringLiteral("center"), 2);
+    create.setDate(QStringLiteral("date"), QDate(2014, 12, 31));
+    create.setTime(QStringLiteral("time"), QTime(23, 5, 0));
+    const char *range = "0:waiter:>:2&0:waiter:<:6|0:waiter:=:9";
+    EXPECT_TRUE(tableFilter(range).testTable(t.table.get()));
+    create.setInt(QStringLiteral("waiter"), 6);
+    EXPECT_FALSE(tableFilter(range).testTable(t.table.get()));
+    create.setInt(QStringLiteral("waiter"), 9);
+    EXPECT_TRUE(tableFilter(range).testTable(t.table.get()));
+    EXPECT_FALSE(tableFilter("0:waiter:!:9").testTable(t.table.get()));
+    EXPECT_TRUE(tableFilter("0:center:=:2&0:insum:=:yes").testTable(t.table.get()));
+    EXPECT_TRUE(tableFilter("0:date:<:20150101&0:time:=:230500").testTable(t.table.get()));
+    // A field of neither record reads empty.
+    EXPECT_TRUE(tableFilter("0:terminal:=:").testTable(t.table.get()));
+
+    // The header's own field wins, also an empty one.
+    t.table->setInt(QStringLiteral("waiter"), 3);
+    EXPECT_TRUE(tableFilter("0:waiter:=:3").testTable(t.table.get()));
+    EXPECT_FALSE(tableFilter("0:waiter:=:9").testTable(t.table.get()));
+    t.table->setString(QStringLiteral("center"), QString());
+    EXPECT_FALSE(tableFilter("0:center:=:2").testTable(t.table.get()));
+
+    // The entry condition reads table items the same way, for every entry.
+    TTableEntry *order = t.add(3, {{"waiter", "5"}});
+    TTableEntry *pay = t.add(5, {{"amount", "100"}});
+    const TSumFilter byCreator = entryFilter("0:center:!:2&0:tablename:=:Bar");
+    create.setString(QStringLiteral("tablename"), QStringLiteral("Bar"));
+    EXPECT_TRUE(byCreator.testEntry(t.table.get(), order));
+    EXPECT_TRUE(byCreator.testEntry(t.table.get(), pay));
+    const TSumFilter waiter9 = entryFilter("0:waiter:=:9");
+    EXPECT_FALSE(waiter9.testEntry(t.table.get(), order));
+    t.table->remove(QStringLiteral("waiter"));
+    EXPECT_TRUE(waiter9.testEntry(t.table.get(), order));
+}
+
 TEST(SumFilterTable, OrdersAnyMatchWithoutValuePassedOver)
 {
     Table t;
