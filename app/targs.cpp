@@ -3,6 +3,7 @@
 #include "cliutil.h"
 #include "tcommand.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace {
@@ -33,6 +34,7 @@ TArgs::TArgs(const TCommand &command, const QStringList &args)
         return;
     // relative to where the program started, before a command moves into
     // its installation
+    m_startDir = QDir::currentPath();
     if (m_parser.isSet(log))
         m_logFile = QFileInfo(m_parser.value(log)).absoluteFilePath();
     if (!parsed) {
@@ -77,6 +79,12 @@ bool TArgs::isSet(const QString &name) const
 QString TArgs::text(const QString &name, const QString &fallback) const
 {
     return m_parser.isSet(name) ? m_parser.value(name) : fallback;
+}
+
+QString TArgs::filePath(const QString &name) const
+{
+    const QString value = text(name);
+    return value.isEmpty() ? value : QDir(m_startDir).absoluteFilePath(value);
 }
 
 int TArgs::number(const QString &name, int min, int max, int fallback) const

@@ -37,6 +37,10 @@ public:
     bool isSet(const QString &name) const;
     // The value, or `fallback` when the option is not given.
     QString text(const QString &name, const QString &fallback = QString()) const;
+    // A file name given on the command line, absolute against the directory
+    // the command was started in (a command may change its working
+    // directory later); empty when not given.
+    QString filePath(const QString &name) const;
     // A whole number in min..max.
     int number(const QString &name, int min, int max, int fallback = 0) const;
     qulonglong unsignedNumber(const QString &name, qulonglong fallback = 0) const;
@@ -61,4 +65,5 @@ private:
     QCommandLineParser m_parser;
     bool m_help = false;
     QString m_logFile;
+    QString m_startDir;
 };
