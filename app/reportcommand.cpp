@@ -196,8 +196,8 @@ int runReport(TArgs &args)
             empty.title = kind ? reportTitle(*kind) : result.batchName;
             pages << empty;
         }
-        output.setCharts(pages, static_cast<TCurrencies *>(
-                                        data.lists().get(QStringLiteral("currencies"))));
+        output.setCharts(
+                pages, static_cast<TCurrencies *>(data.lists().get(QStringLiteral("currencies"))));
     }
     if (!output.write(result.displayLines(), result.data, TSummaryExport::csvRows(result.data),
                       title))
@@ -235,7 +235,8 @@ TCommand reportCommand()
             "data: bars per hour for the hour reports (19-21), a pie of the payment forms for the "
             "waiter and minimal reports (4-6, 31), the 15 items with the highest amounts and the "
             "rest for the article, family, family group, department, void and discount reports; "
-            "one chart per waiter or cost center, one below the other. On a terminal the day being read and a progress bar are shown on "
+            "one chart per waiter or cost center, one below the other. On a terminal the day being "
+            "read and a progress bar are shown on "
             "standard error; Ctrl-C stops the run cleanly.");
     command.options = {
             dataOption(),

@@ -130,7 +130,8 @@ TOutput::TOutput(const TArgs &args, bool charts)
     if (charts)
         formats << QStringLiteral("png") << QStringLiteral("svg");
     m_format = TOutputFormat(args.choice(QStringLiteral("format"), formats));
-    m_path = args.text(QStringLiteral("output"));
+    // relative to where the command was started, not to the installation
+    m_path = args.filePath(QStringLiteral("output"));
     if (args.isSet(QStringLiteral("output")) && m_path.isEmpty())
         args.badValue(QStringLiteral("output"), tr("a file name"));
     if (m_format == TOutputFormat::Pdf && m_path.isEmpty() && ::isatty(1))
@@ -138,7 +139,8 @@ TOutput::TOutput(const TArgs &args, bool charts)
     if (m_format == TOutputFormat::Png && m_path.isEmpty() && ::isatty(1))
         throw TUsageError {tr("--format png writes no picture to a terminal; add --output FILE")};
     if (!m_path.isEmpty() && QFileInfo(m_path).isDir())
-        throw TUsageError {tr("--output %1: is a directory").arg(m_path)};
+        throw TUsageError {
+                tr("--output %1: is a directory").arg(args.text(QStringLiteral("output")))};
 }
 
 void TOutput::setCharts(const QList<TChartPage> &pages, const PosLib::TCurrencies *currencies)

@@ -47,7 +47,10 @@ public:
     explicit TOutput(const TArgs &args, bool charts = false);
 
     TOutputFormat format() const { return m_format; }
-    bool isChart() const { return m_format == TOutputFormat::Png || m_format == TOutputFormat::Svg; }
+    bool isChart() const
+    {
+        return m_format == TOutputFormat::Png || m_format == TOutputFormat::Svg;
+    }
 
     // The charts of the report: what PNG and SVG draw, one below the
     // other, and what the PDF shows under the report's header. `currencies`

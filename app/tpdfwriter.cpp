@@ -83,8 +83,7 @@ bool writePdf(QIODevice &device, const QStringList &lines, const QString &title,
             if (block.line >= 0)
                 painter.drawText(0, block.top + metrics.ascent(), lines.at(block.line));
             else
-                figure.paint(painter,
-                             QRectF(0, block.top, area.width(), figureHeight - lineHeight),
+                figure.paint(painter, QRectF(0, block.top, area.width(), figureHeight - lineHeight),
                              block.figure);
         }
         const QString number

@@ -185,8 +185,8 @@ QString groupLabel(const QJsonObject &group)
 
 QString periodLabel(const QJsonObject &period)
 {
-    const QDate from = QDate::fromString(period.value(QStringLiteral("from")).toString(),
-                                         Qt::ISODate);
+    const QDate from
+            = QDate::fromString(period.value(QStringLiteral("from")).toString(), Qt::ISODate);
     const QDate to = QDate::fromString(period.value(QStringLiteral("to")).toString(), Qt::ISODate);
     if (!from.isValid())
         return QString();

@@ -147,8 +147,7 @@ QString share(long part, long total)
 {
     if (total <= 0)
         return QString();
-    return QLocale().toString(100.0 * double(part) / double(total), 'f', 1)
-           + QStringLiteral(" %");
+    return QLocale().toString(100.0 * double(part) / double(total), 'f', 1) + QStringLiteral(" %");
 }
 
 void addPie(QChart *chart, const TChartPage &page, const TCurrencies *currencies)
@@ -239,10 +238,9 @@ QChart *reportChart(const TChartPage &page, const TCurrencies *currencies)
         return chart;
     }
     // the sum the report's own sum line shows
-    const char *sum = page.kind == TChartPage::Payforms ? QT_TRANSLATE_NOOP("TReportChart",
-                                                                            "Sum of all payforms: %1")
-                                                        : QT_TRANSLATE_NOOP("TReportChart",
-                                                                            "Sum: %1");
+    const char *sum = page.kind == TChartPage::Payforms
+                              ? QT_TRANSLATE_NOOP("TReportChart", "Sum of all payforms: %1")
+                              : QT_TRANSLATE_NOOP("TReportChart", "Sum: %1");
     chart->setTitle(titleOf(page.caption(), tr(sum).arg(moneyText(currencies, page.total))));
     const bool negative = std::any_of(page.bars.cbegin(), page.bars.cend(),
                                       [](const TChartBar &bar) { return bar.amount < 0; });

@@ -84,7 +84,10 @@ void TOffDocument::attach(QWidget *page, QWidget *toolArea)
 
 TOffListView *TOffDocument::listView() const
 {
-    return qobject_cast<TOffListView *>(m_view.data());
+    if (auto *list = qobject_cast<TOffListView *>(m_view.data()))
+        return list;
+    // a view made of parts: the list among them
+    return m_view ? m_view->findChild<TOffListView *>() : nullptr;
 }
 
 void TOffDocument::addTool(QWidget *tool)

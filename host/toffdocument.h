@@ -91,7 +91,8 @@ public:
     void onCrystal(const QString &name);
 
     QWidget *view() const { return m_view; }
-    // The view when it is a host list view, else null.
+    // The view when it is a host list view, or the host list view inside
+    // it; else null.
     TOffListView *listView() const;
     // The row above the view for the document's tools.
     QWidget *toolArea() const { return m_toolArea; }

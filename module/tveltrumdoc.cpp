@@ -1,12 +1,14 @@
 #include "tveltrumdoc.h"
 
 #include "pixmapresource.h"
+#include "tdayfigurespanel.h"
 #include "toffapplication.h"
 #include "toffdlg.h"
 #include "tofflistitem.h"
 #include "tofflistview.h"
 #include "toffwindow.h"
 #include "toffworkspace.h"
+#include "tpaidtablesdoc.h"
 #include "tsumbatchdlg.h"
 #include "tsumbatchesdoc.h"
 #include "tsumfilterdlg.h"
@@ -14,6 +16,7 @@
 #include "tveltrum.h"
 
 #include <QMenu>
+#include <QSplitter>
 
 namespace {
 
@@ -50,7 +53,52 @@ QWidget *TVeltrumDoc::createView(QWidget *parent)
     }
     if (TOffApplication *application = TOffApplication::instance())
         connect(application, &TOffApplication::lngChanged, this, &TVeltrumDoc::setColumnTexts);
-    return view;
+
+    // today's figures beside the module list
+    auto *split = new QSplitter(Qt::Horizontal, parent);
+    split->addWidget(view);
+    m_figures = new TDayFiguresPanel(workspace(), split);
+    split->setStretchFactor(0, 2);
+    split->setStretchFactor(1, 1);
+    connect(m_figures, &TDayFiguresPanel::figureActivated, this,
+            [this](TDayFiguresPanel::Figure figure) { openFigure(figure); });
+    if (TOffApplication *application = TOffApplication::instance())
+        connect(application, &TOffApplication::lngChanged, m_figures,
+                &TDayFiguresPanel::retranslate);
+    return split;
+}
+
+void TVeltrumDoc::openFigure(int figure)
+{
+    if (!m_module)
+        return;
+    // a report of the reports document, chosen there as from its box
+    auto report = [this](void (TPaidTablesDoc::*slot)()) {
+        m_module->onArchs();
+        if (auto *doc = qobject_cast<TPaidTablesDoc *>(
+                    workspace()->get(QLatin1String(TOffWorkspace::docPaidTables))))
+            (doc->*slot)();
+    };
+    switch (figure) {
+    case TDayFiguresPanel::Takings:
+    case TDayFiguresPanel::Covers:
+        m_module->onAllWaiters();
+        break;
+    case TDayFiguresPanel::OpenTables:
+        m_module->onTables();
+        break;
+    case TDayFiguresPanel::AverageBill:
+        report(&TPaidTablesDoc::onAllTables);
+        break;
+    case TDayFiguresPanel::Voids:
+        report(&TPaidTablesDoc::onAllVoids);
+        break;
+    case TDayFiguresPanel::LastClosing:
+        m_module->onVariable();
+        break;
+    default:
+        break;
+    }
 }
 
 void TVeltrumDoc::fill()

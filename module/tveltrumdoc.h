@@ -2,12 +2,16 @@
 
 #include "toffdocument.h"
 
+#include <QPointer>
+
+class TDayFiguresPanel;
 class TVeltrum;
 
 // The module overview behind the "Reporting" tree item: one row per area
 // the user may open, with a short description; double click or Enter
-// opens the area through the module object. Its context menu holds the
-// module's commands, each only where the module has it for this user.
+// opens the area through the module object. Beside the list, today's
+// figures, each opening the document behind it. Its context menu holds
+// the module's commands, each only where the module has it for this user.
 class TVeltrumDoc : public TOffDocument
 {
     Q_OBJECT
@@ -49,6 +53,9 @@ protected Q_SLOTS:
 
 private:
     QIcon icon(const char *key) const;
+    // Opens the document behind a figure of today's figures.
+    void openFigure(int figure);
 
     TVeltrum *m_module;
+    QPointer<TDayFiguresPanel> m_figures;
 };

@@ -3,7 +3,9 @@
 #include "dotnetpluginhost.h"
 #include "listrows.h"
 #include "pixmapresource.h"
+#include "tchartpage.h"
 #include "tcombobox.h"
+#include "tcurrencies.h"
 #include "terror.h"
 #include "tinifile.h"
 #include "tinstallation.h"
@@ -14,6 +16,7 @@
 #include "toffwindow.h"
 #include "toffworkspace.h"
 #include "tpaidtablesjournal.h"
+#include "treportchartpane.h"
 #include "treportkinds.h"
 #include "treportrun.h"
 #include "trepprogress.h"
@@ -23,6 +26,7 @@
 #include "tturnoverflow.h"
 #include "tvalue.h"
 #include "twaiter.h"
+#include "tworkspacelists.h"
 
 #include <QDir>
 #include <QHeaderView>
@@ -147,9 +151,27 @@ QWidget *TPaidTablesDoc::createView(QWidget *parent)
     font.setFixedPitch(true);
     list->setFont(font);
     connect(list, &QTreeWidget::itemPressed, this, &TPaidTablesDoc::expandcollapseitem);
-    if (TOffWorkspace *ws = workspace())
+
+    // the report's chart beside its text
+    m_chartPane = new TReportChartPane(list, parent);
+    m_chartPane->setCurrencies([this]() -> const TCurrencies * {
+        TOffWorkspace *ws = workspace();
+        return ws ? static_cast<const TCurrencies *>(ws->lists()->get(QStringLiteral("currencies")))
+                  : nullptr;
+    });
+    connect(list, &QTreeWidget::currentItemChanged, m_chartPane,
+            [list, pane = m_chartPane.data()](QTreeWidgetItem *item) {
+                if (item && !item->parent())
+                    pane->followLine(list->indexOfTopLevelItem(item));
+            });
+    if (TOffWorkspace *ws = workspace()) {
         connect(ws, &TOffWorkspace::pathChanged, list, &QTreeWidget::clear);
-    return list;
+        connect(ws, &TOffWorkspace::pathChanged, m_chartPane, &TReportChartPane::clear);
+    }
+    if (TOffApplication *application = TOffApplication::instance())
+        connect(application, &TOffApplication::lngChanged, m_chartPane,
+                &TReportChartPane::retranslate);
+    return m_chartPane;
 }
 
 void TPaidTablesDoc::setRange(const QDate &from, const QDate &to, int step)
@@ -478,6 +500,8 @@ TReportRequest TPaidTablesDoc::request(int kind) const
         r.traineeType = m_trainee;
     if (window() && window()->getReportWaiter())
         r.reportWaiter = window()->getReportWaiter()->id();
+    // the chart is drawn from the data the lines come from
+    r.withData = kindHasChart(kind);
     return r;
 }
 
@@ -523,7 +547,12 @@ TReportResult TPaidTablesDoc::runWithProgress(const TReportRequest &request)
 
 void TPaidTablesDoc::finishRun(const TReportResult &result)
 {
-    showLines(result.displayLines());
+    const QStringList lines = result.displayLines();
+    showLines(lines);
+    if (m_chartPane)
+        m_chartPane->setPages(result.status == TReportResult::Done ? chartPages(result.data)
+                                                                   : QList<TChartPage>(),
+                              lines);
     if (m_progress)
         m_progress->finish();
     m_progress.reset();
@@ -564,6 +593,9 @@ void TPaidTablesDoc::onPaidTables()
 
 void TPaidTablesDoc::startView(bool multiLine)
 {
+    // a new run: its chart comes with its lines
+    if (m_chartPane)
+        m_chartPane->clear();
     TOffListView *list = listView();
     if (!list)
         return;
@@ -803,6 +835,14 @@ void TPaidTablesDoc::printHeader(QPainter &painter, QRect &area, int page)
                      area.top() + height + height / 4);
     painter.restore();
     area.setTop(area.top() + height * 2);
+
+    // the chart shown under the first page's header
+    if (page == 1 && m_chartPane && m_chartPane->showsChart()) {
+        const int chartHeight = std::min(area.width() * 56 / 100, area.height() / 2);
+        m_chartPane->paintCurrent(painter,
+                                  QRectF(area.left(), area.top(), area.width(), chartHeight));
+        area.setTop(area.top() + chartHeight + height);
+    }
 }
 
 // Report kinds ---------------------------------------------------------------

@@ -4,6 +4,7 @@
 
 #include "tcombobox.h"
 #include "tlistrow.h"
+#include "treportchartpane.h"
 #include "twalkcatalogue.h"
 #include "twalkreport.h"
 
@@ -19,6 +20,7 @@
 
 class QTreeWidgetItem;
 class TRepProgress;
+
 namespace PosLib {
 class TPaidTablesJournal;
 struct TReportRequest;
@@ -87,6 +89,8 @@ public:
     // The lines of the view, children indented, as the command line
     // prints lists.
     QString viewText() const;
+    // The chart beside the text; null before the view is made.
+    TReportChartPane *chartPane() const { return m_chartPane; }
     // The walk report program while it runs; null otherwise.
     QProcess *walkProcess() const { return m_walkProcess; }
     // The walk reports of "etc/walk.ini", read at each selection.
@@ -209,6 +213,7 @@ private:
     DotNetPluginLibrary::TWalkCatalogue m_walkCatalogue;
     DotNetPluginLibrary::TWalkReport m_walkReport;
     QPointer<QProcess> m_walkProcess;
+    QPointer<TReportChartPane> m_chartPane;
 
     QPointer<QToolButton> m_crystalButton;
     QPointer<QToolButton> m_fastCrystalButton;

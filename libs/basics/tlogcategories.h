@@ -16,6 +16,7 @@ inline constexpr char ArchInfos[] = "TArchInfos";
 inline constexpr char JobParser[] = "TJobParser";
 inline constexpr char Summary[] = "TSummary";
 inline constexpr char WorkspaceLists[] = "TWorkspaceLists";
+inline constexpr char DayFigures[] = "TDayFigures";
 inline constexpr char PaidTablesDoc[] = "TPaidTablesDoc";
 inline constexpr char Turnover[] = "turnover";
 inline constexpr char UploadFailed[] = "upload statist failed";

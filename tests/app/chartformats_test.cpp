@@ -56,9 +56,9 @@ QString ChartFormats::root;
 TEST_F(ChartFormats, PngHasOneChartPerWaiterOfTheText)
 {
     const QString file = dir->file(QStringLiteral("hours.png"));
-    const Outcome png = report({QStringLiteral("--kind"), QStringLiteral("20"),
-                                QStringLiteral("--format"), QStringLiteral("png"),
-                                QStringLiteral("--output"), file});
+    const Outcome png
+            = report({QStringLiteral("--kind"), QStringLiteral("20"), QStringLiteral("--format"),
+                      QStringLiteral("png"), QStringLiteral("--output"), file});
     ASSERT_EQ(0, png.code) << png.err;
     EXPECT_TRUE(png.out.isEmpty());
     const QImage image(file);
@@ -70,21 +70,38 @@ TEST_F(ChartFormats, PngHasOneChartPerWaiterOfTheText)
 
 TEST_F(ChartFormats, SvgGoesToStandardOutputWithTheReportsTitle)
 {
-    const Outcome svg = report({QStringLiteral("--kind"), QStringLiteral("4"),
-                                QStringLiteral("--format=svg")});
+    const Outcome svg = report(
+            {QStringLiteral("--kind"), QStringLiteral("4"), QStringLiteral("--format=svg")});
     ASSERT_EQ(0, svg.code) << svg.err;
     EXPECT_TRUE(svg.out.startsWith(QStringLiteral("<?xml"))) << svg.out.left(100);
     EXPECT_TRUE(svg.out.contains(QStringLiteral("<title>All waiters</title>")));
     EXPECT_TRUE(svg.out.trimmed().endsWith(QStringLiteral("</svg>")));
 }
 
+// The command moves into the installation; a relative --output still
+// names a file where it was started.
+TEST_F(ChartFormats, RelativeOutputIsWhereTheCommandStarted)
+{
+    TestDir here;
+    QProcess p;
+    p.setWorkingDirectory(here.path());
+    p.start(QStringLiteral(VELTRUM_BIN_DIR "/veltrum"),
+            {QStringLiteral("report"), QStringLiteral("--data"), root, QStringLiteral("--kind"),
+             QStringLiteral("19"), QStringLiteral("--format"), QStringLiteral("png"),
+             QStringLiteral("--output"), QStringLiteral("hours.png")});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(0, p.exitCode()) << p.readAllStandardError().constData();
+    EXPECT_TRUE(QFile::exists(here.file(QStringLiteral("hours.png"))));
+    EXPECT_FALSE(QFile::exists(root + QStringLiteral("/hours.png")));
+}
+
 TEST_F(ChartFormats, KindsWithoutChartAreRefusedAndNoFileIsLeft)
 {
     const QString file = dir->file(QStringLiteral("refused.png"));
     for (const char *kind : {"38", "1", "22"}) {
-        const Outcome refused = report({QStringLiteral("--kind"), QLatin1String(kind),
-                                        QStringLiteral("--format"), QStringLiteral("png"),
-                                        QStringLiteral("--output"), file});
+        const Outcome refused
+                = report({QStringLiteral("--kind"), QLatin1String(kind), QStringLiteral("--format"),
+                          QStringLiteral("png"), QStringLiteral("--output"), file});
         EXPECT_EQ(2, refused.code) << kind;
         EXPECT_TRUE(refused.err.contains(QStringLiteral("no chart"))) << refused.err;
         EXPECT_FALSE(QFile::exists(file));
@@ -98,10 +115,10 @@ TEST_F(ChartFormats, KindsWithoutChartAreRefusedAndNoFileIsLeft)
 TEST_F(ChartFormats, EmptyReportStillGivesAPicture)
 {
     const QString file = dir->file(QStringLiteral("empty.png"));
-    const Outcome png = report({QStringLiteral("--kind"), QStringLiteral("19"),
-                                QStringLiteral("--from"), QStringLiteral("2020-01-01"),
-                                QStringLiteral("--format"), QStringLiteral("png"),
-                                QStringLiteral("--output"), file});
+    const Outcome png
+            = report({QStringLiteral("--kind"), QStringLiteral("19"), QStringLiteral("--from"),
+                      QStringLiteral("2020-01-01"), QStringLiteral("--format"),
+                      QStringLiteral("png"), QStringLiteral("--output"), file});
     ASSERT_EQ(0, png.code) << png.err;
     EXPECT_EQ(QSize(1000, 560), QImage(file).size());
 }
@@ -112,9 +129,9 @@ TEST_F(ChartFormats, PdfShowsEachWaitersChartUnderTheHeader)
     if (pdftotext.isEmpty())
         GTEST_SKIP() << "pdftotext is missing: scripts/deps.sh installs poppler-utils";
     const QString file = dir->file(QStringLiteral("waiters.pdf"));
-    const Outcome pdf = report({QStringLiteral("--kind"), QStringLiteral("5"),
-                                QStringLiteral("--format"), QStringLiteral("pdf"),
-                                QStringLiteral("--output"), file});
+    const Outcome pdf
+            = report({QStringLiteral("--kind"), QStringLiteral("5"), QStringLiteral("--format"),
+                      QStringLiteral("pdf"), QStringLiteral("--output"), file});
     ASSERT_EQ(0, pdf.code) << pdf.err;
     QProcess p;
     p.start(pdftotext, {file, QStringLiteral("-")});

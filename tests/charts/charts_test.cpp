@@ -167,7 +167,8 @@ TEST_F(DemoCharts, PayformSlicesAddUpToTheSumOfAllPayforms)
         }
         // every slice names its payment form and amount
         for (QPieSlice *slice : pie->slices())
-            EXPECT_TRUE(slice->label().contains(QStringLiteral(" EUR ("))) << slice->label().toStdString();
+            EXPECT_TRUE(slice->label().contains(QStringLiteral(" EUR (")))
+                    << slice->label().toStdString();
     }
 }
 

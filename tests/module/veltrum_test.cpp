@@ -3,6 +3,10 @@
 
 #include "modulefixture.h"
 
+#include <QCommandLinkButton>
+#include <QSignalSpy>
+#include <QTest>
+
 // Runs before any other test of this program creates a module object (and
 // again after doneModule, which leaves none).
 TEST_F(VeltrumModule, ExportsBeforeInitModuleDoNothing)
@@ -292,6 +296,68 @@ TEST_F(VeltrumModule, MenuEntriesOverADemoShowTheReportAndTheJournal)
     EXPECT_GT(table->childCount(), 0);
     EXPECT_TRUE(table->text(0).contains(QStringLiteral(" EUR")));
     screenshot(window.get(), "office-journal.png");
+}
+
+// Today's figures beside the overview's list: the takings are the "All
+// amount" of the report of all waiters, each figure opens its document,
+// F5 and another installation read them again.
+TEST_F(VeltrumModule, OverviewShowsTodaysFiguresAndOpensTheirDocuments)
+{
+    QLocale::setDefault(QLocale(QLocale::English));
+    PosLib::TDemoOptions options;
+    options.days = 2;
+    options.tables = 16;
+    options.today = QDate(2026, 12, 5);
+    PosLib::TDemoInstallation(options).write(dir.path());
+    start();
+    window->resize(1400, 760);
+    window->show();
+    TOffDocument *overview = workspace->get("veltrum");
+    ASSERT_NE(nullptr, overview);
+    window->selectItem(moduleRoot());
+    ASSERT_EQ(overview, window->currentDocument());
+    ASSERT_NE(nullptr, overview->listView()); // the list is still there
+    QWidget *panel = overview->view()->findChild<QWidget *>(QStringLiteral("dayFigures"));
+    ASSERT_NE(nullptr, panel);
+    auto figure = [panel](int number) {
+        return panel->findChild<QCommandLinkButton *>(QStringLiteral("figure%1").arg(number));
+    };
+    ASSERT_NE(nullptr, figure(5));
+    const QString takings = figure(0)->text();
+    EXPECT_TRUE(takings.endsWith(QStringLiteral(" EUR"))) << takings.toStdString();
+    EXPECT_TRUE(figure(5)->text().contains(QStringLiteral("Z ")))
+            << figure(5)->text().toStdString();
+    screenshot(window.get(), "overview-today.png");
+
+    // the takings open the report of all waiters, whose "All amount" they are
+    QTest::mouseClick(figure(0), Qt::LeftButton);
+    TOffDocument *paid = workspace->get("paidtables");
+    ASSERT_EQ(paid, window->currentDocument());
+    QString allAmount;
+    for (QTreeWidgetItem *line : paid->listView()->allItems()) {
+        if (line->text(0).startsWith(QStringLiteral("All amount"))) {
+            allAmount = line->text(0).section(QStringLiteral(": "), 1);
+            break;
+        }
+    }
+    EXPECT_EQ(allAmount, takings);
+    QTest::mouseClick(figure(2), Qt::LeftButton);
+    EXPECT_EQ(workspace->get("opentables"), window->currentDocument());
+    QTest::mouseClick(figure(4), Qt::LeftButton);
+    EXPECT_EQ(QStringLiteral("Report of all voids"), paid->listView()->topLevelItem(1)->text(0));
+
+    // F5 on the overview reads them again, and so does another installation
+    window->selectItem(moduleRoot());
+    QSignalSpy refreshed(panel, SIGNAL(refreshed()));
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    EXPECT_EQ(1, refreshed.count());
+    TestDir empty;
+    workspace->setPath(empty.path());
+    EXPECT_EQ(2, refreshed.count());
+    EXPECT_EQ(QStringLiteral("0.00"), figure(0)->text());
+    EXPECT_EQ(QStringLiteral("none"), figure(5)->text());
 }
 
 TEST_F(VeltrumModule, LanguageChangeSetsTheTextsAgain)

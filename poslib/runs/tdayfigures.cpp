@@ -1,0 +1,93 @@
+#include "tdayfigures.h"
+
+#include "tcounter.h"
+#include "terror.h"
+#include "tinstallation.h"
+#include "tlog.h"
+#include "tlogcategories.h"
+#include "treportrun.h"
+#include "tround.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
+
+namespace PosLib {
+
+namespace {
+
+// "All waiters": the full summary over all waiters.
+constexpr int AllWaitersKind = 4;
+
+long figure(const QJsonObject &figures, const char *name)
+{
+    return long(figures.value(QLatin1String(name)).toDouble());
+}
+
+} // namespace
+
+long TDayFigures::averageBill() const
+{
+    return paidTables > 0 ? long(roundHalfUp(double(takings) / double(paidTables))) : 0;
+}
+
+QDate lastClosedDay(const QString &root)
+{
+    QDate last;
+    const QDir statist(statistDir(root));
+    for (const QString &name :
+         statist.entryList({QStringLiteral("tag*")}, QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QDate day = QDate::fromString(name.mid(3), QStringLiteral("dd.MM.yyyy"));
+        if (day.isValid() && day > last && isClosedDay(day, root))
+            last = day;
+    }
+    return last;
+}
+
+TDayFigures dayFigures(TWorkspaceLists *lists, const QString &root, const QDateTime &now)
+{
+    TDayFigures figures;
+    TReportRun run(lists, root);
+    TReportRequest request;
+    request.kind = AllWaitersKind;
+    request.withData = true;
+    request.now = now;
+    const TReportResult result = run.run(request);
+    if (result.status == TReportResult::Cancelled)
+        return figures;
+    figures.read = true;
+    // the one group over all waiters; none when the day has nothing yet
+    const QJsonArray groups = result.data.value(QStringLiteral("sections"))[0]
+                                      .toObject()
+                                      .value(QStringLiteral("periods"))[0]
+                                      .toObject()
+                                      .value(QStringLiteral("groups"))
+                                      .toArray();
+    if (!groups.isEmpty()) {
+        const QJsonObject f = groups.first().toObject().value(QStringLiteral("figures")).toObject();
+        figures.takings = figure(f, "allAmount");
+        figures.paidTables = figure(f, "paidTables");
+        figures.guests = figure(f, "guests");
+        figures.openTables = figure(f, "openTables");
+        figures.openAmount = figure(f, "openTablesAmount");
+        figures.voids = figure(f, "voids");
+        figures.voidAmount = figure(f, "voidAmount");
+    }
+
+    figures.lastClosing = lastClosedDay(root);
+    if (figures.lastClosing.isValid()) {
+        const QString dayDir = statistDayDir(figures.lastClosing, root);
+        try {
+            if (QFileInfo::exists(dayDir + QStringLiteral("zcount.dat")))
+                figures.lastZ
+                        = TCounter(dayDir, QStringLiteral("zcount.dat")).get(QStringLiteral("z"));
+        } catch (const Basics::TError &e) {
+            // the figures go without the Z number
+            Basics::logError(e.text(), Basics::LogModule::Library, Basics::LogClass::DayFigures);
+        }
+    }
+    return figures;
+}
+
+} // namespace PosLib

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+namespace PosLib {
+
+class TWorkspaceLists;
+
+// Today's figures at a glance, as the full summary of all waiters over the
+// current, not yet closed day prints them; amounts in cents.
+struct TDayFigures
+{
+    bool read = false; // false when the run was stopped
+    long takings = 0; // "All amount": what the paid tables took in so far
+    long paidTables = 0;
+    long guests = 0; // "Guests" (of the tables in summary)
+    long openTables = 0;
+    long openAmount = 0; // "Open tables, sum"
+    long voids = 0;
+    long voidAmount = 0;
+    QDate lastClosing; // the last closed day; invalid when none was closed
+    long lastZ = 0; // its Z number, 0 when it has none
+
+    // The takings per paid table, rounded half up; 0 without tables.
+    long averageBill() const;
+};
+
+// Reads the figures of the current day from the installation at `root`
+// (the report "All waiters" without its options) and its last closing.
+// `now` is the report's clock; invalid: the current time.
+TDayFigures dayFigures(TWorkspaceLists *lists, const QString &root,
+                       const QDateTime &now = QDateTime());
+
+// The latest day whose closing is journaled in "var/statist"; invalid when
+// there is none.
+QDate lastClosedDay(const QString &root);
+
+} // namespace PosLib
