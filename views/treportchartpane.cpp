@@ -83,6 +83,9 @@ void TReportChartPane::retranslate()
     m_groupLabel->setText(tr("Chart of:"));
     m_groups->setToolTip(tr("The waiter, cost center or period that the chart shows; choosing a "
                             "line in the text chooses its section"));
+    // the chart's own texts (axes, legend, "Others") in the new language
+    if (m_current >= 0)
+        showPage();
 }
 
 void TReportChartPane::setCurrencies(std::function<const PosLib::TCurrencies *()> currencies)

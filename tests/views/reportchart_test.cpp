@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QLocale>
+#include <QPointer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -160,6 +161,12 @@ TEST_F(ReportChart, PerWaiterChartFollowsTheSelectedSection)
     // and the box chooses too
     pane()->groupSelector()->setCurrentIndex(1);
     emit pane()->groupSelector()->activated(1);
+    EXPECT_EQ(1, pane()->currentPage());
+    // a language change draws the chart shown again, of the same group
+    QPointer<QChart> before = pane()->chart();
+    pane()->retranslate();
+    EXPECT_TRUE(before.isNull());
+    EXPECT_NE(nullptr, pane()->chart());
     EXPECT_EQ(1, pane()->currentPage());
 }
 
