@@ -10,6 +10,7 @@
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
+#include <QtCharts/QCategoryAxis>
 #include <QtCharts/QHorizontalBarSeries>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QPieSeries>
@@ -47,18 +48,42 @@ QString currencyName(const TCurrencies *currencies)
     return currencyShortName(currencies);
 }
 
-int decimals(const TCurrencies *currencies)
-{
-    const TCurrency *system = currencies ? currencies->systemCurrency() : nullptr;
-    return system ? std::max(0, system->decpos()) : 2;
-}
-
 // An axis from 0 (or the lowest value below it) to a round top.
-void roundAxis(QValueAxis *axis, double low, double high, int places)
+void roundAxis(QValueAxis *axis, double low, double high)
 {
     axis->setRange(std::min(0.0, low), std::max(high, 1.0));
     axis->applyNiceNumbers();
-    axis->setLabelFormat(QStringLiteral("%.%1f").arg(places));
+}
+
+// The counts' axis: whole numbers in the UI language.
+QValueAxis *countAxis(double high)
+{
+    auto *axis = new QValueAxis;
+    roundAxis(axis, 0, high);
+    axis->setLabelFormat(QStringLiteral("%.0f"));
+    // the amounts' grid is the one to read by
+    axis->setGridLineVisible(false);
+    return axis;
+}
+
+// The amounts' axis: the same round ticks, each written as the currency
+// writes money ("200,00"), not in the UI language's number format, so the
+// axis reads like the amounts beside it.
+QValueAxis *moneyAxis(double low, double high, const TCurrencies *currencies)
+{
+    QValueAxis nice;
+    roundAxis(&nice, low, high);
+    auto *axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setRange(nice.min(), nice.max());
+    axis->setStartValue(nice.min());
+    const int ticks = std::max(2, nice.tickCount());
+    const double step = (nice.max() - nice.min()) / (ticks - 1);
+    for (int i = 0; i < ticks; ++i) {
+        const double value = nice.min() + i * step;
+        axis->append(priceText(currencies, moneyCents(currencies, value)), value);
+    }
+    return axis;
 }
 
 // Two lines: the chart's title is rich text.
@@ -129,15 +154,13 @@ void addHours(QChart *chart, const TChartPage &page, const TCurrencies *currenci
     bars->attachAxis(axisX);
     counts->attachAxis(axisX);
 
-    auto *axisAmount = new QValueAxis;
+    QValueAxis *axisAmount = moneyAxis(low, high * 1.1, currencies);
     axisAmount->setTitleText(amounts->label());
-    roundAxis(axisAmount, low, high * 1.1, decimals(currencies));
     chart->addAxis(axisAmount, Qt::AlignLeft);
     bars->attachAxis(axisAmount);
 
-    auto *axisCount = new QValueAxis;
+    QValueAxis *axisCount = countAxis(most * 1.15);
     axisCount->setTitleText(tr("Count"));
-    roundAxis(axisCount, 0, most * 1.15, 0);
     chart->addAxis(axisCount, Qt::AlignRight);
     counts->attachAxis(axisCount);
     chart->legend()->setAlignment(Qt::AlignBottom);
@@ -163,8 +186,10 @@ void addPie(QChart *chart, const TChartPage &page, const TCurrencies *currencies
     }
     for (int i = 0; i < order.size(); ++i) {
         const TChartBar &bar = order.at(i);
-        auto *slice = series->append(QStringLiteral("%1: %2 (%3)")
-                                             .arg(bar.label, moneyText(currencies, bar.amount),
+        // the name above its amount, so that labels fit beside a narrow pie
+        auto *slice = series->append(QStringLiteral("%1:<br>%2 (%3)")
+                                             .arg(bar.label.toHtmlEscaped(),
+                                                  moneyText(currencies, bar.amount),
                                                   share(bar.amount, page.total)),
                                      moneyUnits(currencies, bar.amount));
         slice->setColor(Palette[i % PaletteSize]);
@@ -172,10 +197,11 @@ void addPie(QChart *chart, const TChartPage &page, const TCurrencies *currencies
         slice->setLabelVisible(true);
         slice->setLabelPosition(QPieSlice::LabelOutside);
     }
-    series->setPieSize(0.62);
+    series->setPieSize(0.4);
     chart->addSeries(series);
-    chart->legend()->setAlignment(Qt::AlignRight);
-    chart->legend()->setShowToolTips(true);
+    // every slice names itself; a legend would only repeat the labels and
+    // take the room they need beside a report's text
+    chart->legend()->hide();
 }
 
 // Horizontal bars, the highest amount on top, each named with its amount.
@@ -204,9 +230,8 @@ void addHorizontalBars(QChart *chart, const TChartPage &page, const TCurrencies 
     axisY->append(names);
     chart->addAxis(axisY, Qt::AlignLeft);
     series->attachAxis(axisY);
-    auto *axisX = new QValueAxis;
+    QValueAxis *axisX = moneyAxis(low, high * 1.05, currencies);
     axisX->setTitleText(amounts->label());
-    roundAxis(axisX, low, high * 1.05, decimals(currencies));
     chart->addAxis(axisX, Qt::AlignBottom);
     series->attachAxis(axisX);
     chart->legend()->hide();
@@ -221,6 +246,15 @@ double moneyUnits(const TCurrencies *currencies, long cents)
         return double(cents) / 100.0;
     return system->decpos() >= 0 ? double(cents) / system->factor()
                                  : double(cents) * system->factor();
+}
+
+long moneyCents(const TCurrencies *currencies, double units)
+{
+    const TCurrency *system = currencies ? currencies->systemCurrency() : nullptr;
+    if (!system)
+        return roundHalfUp(units * 100.0);
+    return system->decpos() >= 0 ? roundHalfUp(units * system->factor())
+                                 : roundHalfUp(units / system->factor());
 }
 
 QString moneyText(const TCurrencies *currencies, long cents)

@@ -14,12 +14,14 @@
 #include <QRegularExpression>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
+#include <QtCharts/QCategoryAxis>
 #include <QtCharts/QHorizontalBarSeries>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QPieSeries>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -133,6 +135,21 @@ TEST_F(DemoCharts, HourChartHasABarPerPrintedHourWithItsCountAndAmount)
         EXPECT_EQ(counts.at(i), line->at(i).y()) << hours.at(i).toStdString();
     }
     EXPECT_EQ(captionAmount(result.lines, QStringLiteral("Amount")), page.total);
+
+    // the amounts' axis writes its ticks as the report writes money, each
+    // at the value it names
+    const QList<QAbstractAxis *> axes = chart->axes(Qt::Vertical, bars);
+    ASSERT_EQ(1, axes.size());
+    auto *money = qobject_cast<QCategoryAxis *>(axes.first());
+    ASSERT_TRUE(money);
+    ASSERT_GE(money->count(), 3);
+    for (const QString &label : money->categoriesLabels()) {
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^[0-9.]+,\\d\\d$")).match(label).hasMatch())
+                << label.toStdString();
+        EXPECT_EQ(centsOf(label), cents(money->endValue(label)));
+    }
+    EXPECT_EQ(0, cents(money->min()));
+    EXPECT_LE(*std::max_element(amounts.cbegin(), amounts.cend()), cents(money->max()));
 }
 
 TEST_F(DemoCharts, PayformSlicesAddUpToTheSumOfAllPayforms)

@@ -333,6 +333,10 @@ TEST_F(VeltrumModule, OverviewShowsTodaysFiguresAndOpensTheirDocuments)
     QTest::mouseClick(figure(0), Qt::LeftButton);
     TOffDocument *paid = workspace->get("paidtables");
     ASSERT_EQ(paid, window->currentDocument());
+    // the report of all waiters over the day not yet closed
+    EXPECT_EQ(QStringLiteral("Amount of all waiters"), paid->listView()->topLevelItem(1)->text(0));
+    EXPECT_TRUE(paid->listView()->topLevelItem(2)->text(0).startsWith(
+            QStringLiteral("Actual Shift Summary from")));
     QString allAmount;
     for (QTreeWidgetItem *line : paid->listView()->allItems()) {
         if (line->text(0).startsWith(QStringLiteral("All amount"))) {
