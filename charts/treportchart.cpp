@@ -6,6 +6,7 @@
 #include "tround.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QLocale>
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSeries>
@@ -173,6 +174,20 @@ QString share(long part, long total)
     return QLocale().toString(100.0 * double(part) / double(total), 'f', 1) + QStringLiteral(" %");
 }
 
+// The pie's size relative to the plot area's shorter side: its labels
+// (`labelWidth` wide, two lines high) and their arms must fit on either
+// side and above and below.
+qreal pieSizeFor(const QSizeF &plot, double labelWidth)
+{
+    const double shorter = std::min(plot.width(), plot.height());
+    if (shorter <= 0)
+        return 0.4;
+    const double arm = 30;
+    const double diameter
+            = std::min(plot.width() - 2 * (labelWidth + arm), plot.height() - 2 * (40 + arm));
+    return std::clamp(diameter / shorter, 0.25, 0.7);
+}
+
 void addPie(QChart *chart, const TChartPage &page, const TCurrencies *currencies)
 {
     auto *series = new QPieSeries;
@@ -184,21 +199,32 @@ void addPie(QChart *chart, const TChartPage &page, const TCurrencies *currencies
         if (high != low)
             order << page.bars.at(high);
     }
+    double labelWidth = 0;
     for (int i = 0; i < order.size(); ++i) {
         const TChartBar &bar = order.at(i);
         // the name above its amount, so that labels fit beside a narrow pie
-        auto *slice = series->append(QStringLiteral("%1:<br>%2 (%3)")
-                                             .arg(bar.label.toHtmlEscaped(),
-                                                  moneyText(currencies, bar.amount),
-                                                  share(bar.amount, page.total)),
+        const QString name = bar.label + QLatin1Char(':');
+        const QString amount = QStringLiteral("%1 (%2)").arg(moneyText(currencies, bar.amount),
+                                                             share(bar.amount, page.total));
+        auto *slice = series->append(name.toHtmlEscaped() + QStringLiteral("<br>")
+                                             + amount.toHtmlEscaped(),
                                      moneyUnits(currencies, bar.amount));
+        const QFontMetricsF metrics(slice->labelFont());
+        labelWidth = std::max(
+                {labelWidth, metrics.horizontalAdvance(name), metrics.horizontalAdvance(amount)});
         slice->setColor(Palette[i % PaletteSize]);
         slice->setBorderColor(Qt::white);
         slice->setLabelVisible(true);
         slice->setLabelPosition(QPieSlice::LabelOutside);
     }
-    series->setPieSize(0.4);
     chart->addSeries(series);
+    // as large as the labels leave room for: beside a report's text the pie
+    // is small, on its own or on paper it fills the height
+    QObject::connect(chart, &QChart::plotAreaChanged, series,
+                     [series, labelWidth](const QRectF &plot) {
+                         series->setPieSize(pieSizeFor(plot.size(), labelWidth));
+                     });
+    series->setPieSize(pieSizeFor(chart->plotArea().size(), labelWidth));
     // every slice names itself; a legend would only repeat the labels and
     // take the room they need beside a report's text
     chart->legend()->hide();

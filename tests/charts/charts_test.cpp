@@ -11,6 +11,8 @@
 #include "tworkspacelists.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
+#include <QGraphicsScene>
 #include <QRegularExpression>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
@@ -269,6 +271,35 @@ TEST(ReportChart, NegativePayformIsABarNotASlice)
     ASSERT_EQ(1, chart->series().size());
     EXPECT_TRUE(qobject_cast<QHorizontalBarSeries *>(chart->series().first()));
     EXPECT_TRUE(chart->title().contains(QStringLiteral("38.00"))) << chart->title().toStdString();
+}
+
+// Beside a report's text the chart is narrow: the pie shrinks so that its
+// labels keep their room; on its own it grows again, within bounds.
+TEST(ReportChart, PieLeavesItsLabelsRoomWhenNarrow)
+{
+    TChartPage page;
+    page.kind = TChartPage::Payforms;
+    page.title = QStringLiteral("Report");
+    page.bars = {{QStringLiteral("Cash"), 3, 5000},
+                 {QStringLiteral("Staff account"), 1, 1200},
+                 {QStringLiteral("Hotel room"), 2, 9900}};
+    page.total = 16100;
+    QGraphicsScene scene;
+    QChart *chart = reportChart(page, nullptr);
+    scene.addItem(chart);
+    auto *pie = qobject_cast<QPieSeries *>(chart->series().first());
+    ASSERT_TRUE(pie);
+    auto sizeAt = [&](qreal width, qreal height) {
+        chart->setGeometry(QRectF(0, 0, width, height));
+        QCoreApplication::sendPostedEvents();
+        return pie->pieSize();
+    };
+    const qreal wide = sizeAt(1200, 600);
+    const qreal narrow = sizeAt(520, 600);
+    EXPECT_LT(narrow, wide);
+    EXPECT_GE(narrow, 0.25);
+    EXPECT_LE(wide, 0.7);
+    EXPECT_EQ(wide, sizeAt(1200, 600));
 }
 
 TEST_F(DemoCharts, PngAndSvgHoldEveryPageOneBelowTheOther)
