@@ -30,14 +30,45 @@ QString tr(const char *text)
     return QCoreApplication::translate("TReportChart", text);
 }
 
-// Okabe and Ito's palette: told apart by colour-blind readers, and its
-// first colours differ in lightness, so grey print keeps them apart too.
+// Okabe and Ito's palette: told apart by colour-blind readers. Ordered so
+// that neighbours differ in lightness too (qGray 84, 158, 96, 155, 120,
+// 206, 51, 156), which keeps them apart in grey print.
 const QColor Palette[] = {
         QColor(0x00, 0x72, 0xB2), QColor(0xE6, 0x9F, 0x00), QColor(0x00, 0x9E, 0x73),
-        QColor(0xCC, 0x79, 0xA7), QColor(0x56, 0xB4, 0xE9), QColor(0xD5, 0x5E, 0x00),
-        QColor(0xF0, 0xE4, 0x42), QColor(0x33, 0x33, 0x33),
+        QColor(0x56, 0xB4, 0xE9), QColor(0xD5, 0x5E, 0x00), QColor(0xF0, 0xE4, 0x42),
+        QColor(0x33, 0x33, 0x33), QColor(0xCC, 0x79, 0xA7),
 };
 constexpr int PaletteSize = int(sizeof(Palette) / sizeof(Palette[0]));
+
+// How far two greys must lie apart to be told apart on paper.
+constexpr int GreyDistance = 30;
+
+bool apartInGrey(const QColor &a, const QColor &b)
+{
+    return std::abs(qGray(a.rgb()) - qGray(b.rgb())) >= GreyDistance;
+}
+
+// The colours of `count` slices of a pie in turn: the palette in order,
+// except that the last slice, which also touches the first, takes the
+// next colour that stands apart from both.
+QList<QColor> ringColours(int count)
+{
+    QList<QColor> colours;
+    for (int i = 0; i < count; ++i)
+        colours << Palette[i % PaletteSize];
+    if (count > 2) {
+        const QColor &first = colours.first();
+        const QColor &before = colours.at(count - 2);
+        for (int step = 0; step < PaletteSize; ++step) {
+            const QColor &candidate = Palette[(count - 1 + step) % PaletteSize];
+            if (apartInGrey(candidate, first) && apartInGrey(candidate, before)) {
+                colours.last() = candidate;
+                break;
+            }
+        }
+    }
+    return colours;
+}
 
 QString countText(double count)
 {
@@ -116,14 +147,14 @@ void addHours(QChart *chart, const TChartPage &page, const TCurrencies *currenci
     amounts->setBorderColor(Palette[0].darker(130));
     auto *counts = new QLineSeries;
     counts->setName(tr("Count"));
-    QPen pen(Palette[5]);
+    QPen pen(Palette[4]);
     pen.setWidthF(2.5);
     pen.setStyle(Qt::DashLine);
     counts->setPen(pen);
     counts->setPointsVisible(true);
     counts->setPointLabelsVisible(true);
     counts->setPointLabelsFormat(QStringLiteral("@yPoint"));
-    counts->setPointLabelsColor(Palette[5].darker(150));
+    counts->setPointLabelsColor(Palette[4].darker(150));
     counts->setPointLabelsClipping(false);
 
     QStringList hours;
@@ -200,6 +231,7 @@ void addPie(QChart *chart, const TChartPage &page, const TCurrencies *currencies
             order << page.bars.at(high);
     }
     double labelWidth = 0;
+    const QList<QColor> colours = ringColours(int(order.size()));
     for (int i = 0; i < order.size(); ++i) {
         const TChartBar &bar = order.at(i);
         // the name above its amount, so that labels fit beside a narrow pie
@@ -212,7 +244,7 @@ void addPie(QChart *chart, const TChartPage &page, const TCurrencies *currencies
         const QFontMetricsF metrics(slice->labelFont());
         labelWidth = std::max(
                 {labelWidth, metrics.horizontalAdvance(name), metrics.horizontalAdvance(amount)});
-        slice->setColor(Palette[i % PaletteSize]);
+        slice->setColor(colours.at(i));
         slice->setBorderColor(Qt::white);
         slice->setLabelVisible(true);
         slice->setLabelPosition(QPieSlice::LabelOutside);

@@ -302,6 +302,29 @@ TEST(ReportChart, PieLeavesItsLabelsRoomWhenNarrow)
     EXPECT_EQ(wide, sizeAt(1200, 600));
 }
 
+// Printed in grey, neighbouring slices still differ in lightness, the last
+// one from the first too, whatever the number of payment forms.
+TEST(ReportChart, NeighbouringSlicesDifferInGrey)
+{
+    for (int count = 2; count <= 12; ++count) {
+        SCOPED_TRACE(count);
+        TChartPage page;
+        page.kind = TChartPage::Payforms;
+        for (int i = 0; i < count; ++i)
+            page.bars << TChartBar {QStringLiteral("Form %1").arg(i), 1, 1000L * (i + 1)};
+        std::unique_ptr<QChart> chart(reportChart(page, nullptr));
+        auto *pie = qobject_cast<QPieSeries *>(chart->series().first());
+        ASSERT_TRUE(pie);
+        const QList<QPieSlice *> slices = pie->slices();
+        ASSERT_EQ(count, slices.size());
+        for (int i = 0; i < count; ++i) {
+            const int a = qGray(slices.at(i)->color().rgb());
+            const int b = qGray(slices.at((i + 1) % count)->color().rgb());
+            EXPECT_GE(std::abs(a - b), 30) << i << ": " << a << " beside " << b;
+        }
+    }
+}
+
 TEST_F(DemoCharts, PngAndSvgHoldEveryPageOneBelowTheOther)
 {
     const QList<TChartPage> pages = chartPages(run(20).data);
