@@ -1,0 +1,153 @@
+#include "tclosingbills.h"
+
+#include "terror.h"
+#include "trecordcodec.h"
+#include "tround.h"
+#include "ttable.h"
+#include "ttableentry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+using namespace Basics;
+
+namespace PosLib {
+
+namespace {
+
+// Takeaway: the entry's own "isvatoh" when it has one, else the table's.
+bool outOfHouse(const TTableEntry &entry, const TTable &table)
+{
+    if (entry.has(QStringLiteral("isvatoh")))
+        return entry.getBool(QStringLiteral("isvatoh"));
+    return table.vatOh();
+}
+
+TClosingTotals billTotals(const TTable &table)
+{
+    TClosingTotals totals;
+    table.entries().forEach([&](const TTableEntry *entry) {
+        switch (entry->type()) {
+        case EntryOrder: {
+            // 1190 gross at 19.00 % (rate 1900): net = 1190 x 100 / 119 = 1000
+            const qint64 gross = lineAmount(entry->price(), entry->count());
+            const int rate = entry->getInt(outOfHouse(*entry, table) ? QStringLiteral("rateoh")
+                                                                     : QStringLiteral("rateih"));
+            TClosingVat &vat = totals.vatRates[rate];
+            vat.gross += gross;
+            vat.net += roundHalfUp(double(gross) * 100.0 / (100.0 + rate / 100.0));
+            totals.amount += gross;
+            break;
+        }
+        case EntryVoid:
+            totals.voidCount += entry->count();
+            totals.voidAmount += roundHalfUp(entry->getDouble(QStringLiteral("amount")));
+            break;
+        case EntryPay: {
+            if (entry->isVoided())
+                break;
+            TClosingPayment &payment = totals.payments[entry->payform()];
+            if (payment.name.isEmpty())
+                payment.name = entry->getString(QStringLiteral("payformname"));
+            ++payment.count;
+            payment.amount += entry->amount();
+            break;
+        }
+        default:
+            break;
+        }
+    });
+    return totals;
+}
+
+} // namespace
+
+QList<QPair<long, QString>> dayBillFiles(const QString &dayDir)
+{
+    const QStringList names = QDir(dayDir).entryList(QStringList(QStringLiteral("a*")),
+                                                     QDir::Files | QDir::Hidden, QDir::Unsorted);
+    QList<QPair<long, QString>> files;
+    for (const QString &name : names) {
+        if (name.contains(QLatin1Char('.')))
+            continue;
+        bool ok = false;
+        const long number = name.mid(1).toLong(&ok);
+        if (ok && number > 0)
+            files.append({number, name});
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+TStoredBill readStoredBill(const QString &path, const QDate &day, const QString &root)
+{
+    TStoredBill stored;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return stored;
+    // hashed and read from the same bytes
+    const QByteArray bytes = file.readAll();
+    stored.bill.file = QFileInfo(path).fileName();
+    stored.bill.sha256 = sha256Hex(bytes);
+    if (bytes.isEmpty())
+        return stored;
+    // the header as stored: loading sets "archive" to the number it loads under
+    TValue head;
+    TRecordReader headReader(bytes);
+    headReader.read(head);
+    TTable table(day, 0, nullptr, root);
+    TRecordReader reader(bytes);
+    try {
+        if (table.loadData(reader, true, 0, nullptr, 0) != TTable::Loaded
+            || table.state() == TTable::Corrupt)
+            return stored;
+    } catch (const TError &) {
+        return stored;
+    }
+    stored.ok = true;
+    stored.zCount = table.zCount();
+    stored.bill.archive = long(head.getLong(QStringLiteral("archive")));
+    stored.bill.table = table.table();
+    stored.bill.party = table.party();
+    stored.bill.bill = table.billNum();
+    stored.totals = billTotals(table);
+    stored.bill.amount = stored.totals.amount;
+    return stored;
+}
+
+void addTotals(TClosingTotals &sum, const TClosingTotals &bill)
+{
+    sum.amount += bill.amount;
+    for (auto it = bill.payments.cbegin(); it != bill.payments.cend(); ++it) {
+        TClosingPayment &payment = sum.payments[it.key()];
+        if (payment.name.isEmpty())
+            payment.name = it->name;
+        payment.count += it->count;
+        payment.amount += it->amount;
+    }
+    for (auto it = bill.vatRates.cbegin(); it != bill.vatRates.cend(); ++it) {
+        sum.vatRates[it.key()].gross += it->gross;
+        sum.vatRates[it.key()].net += it->net;
+    }
+    sum.voidCount += bill.voidCount;
+    sum.voidAmount += bill.voidAmount;
+}
+
+TClosingContent closingContent(const QString &dayDir, const QDate &day, long z,
+                               const QString &root)
+{
+    TClosingContent content;
+    for (const auto &file : dayBillFiles(dayDir)) {
+        const TStoredBill stored = readStoredBill(dayDir + file.second, day, root);
+        if (!stored.ok || stored.zCount != z)
+            continue;
+        content.bills << stored.bill;
+        addTotals(content.totals, stored.totals);
+    }
+    return content;
+}
+
+} // namespace PosLib

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "tclosingrecord.h"
+
+#include <QDate>
+#include <QList>
+#include <QPair>
+#include <QString>
+
+namespace PosLib {
+
+// The table files of a day directory ("a<number>", no extension), with
+// their numbers, in number order.
+QList<QPair<long, QString>> dayBillFiles(const QString &dayDir);
+
+// A bill file read as it is stored: its figures and hash, and the Z stamp
+// it carries. `ok` is false when it does not load as a table.
+struct TStoredBill
+{
+    bool ok = false;
+    long zCount = 0;
+    TClosingBill bill;
+    TClosingTotals totals; // of this bill alone
+};
+TStoredBill readStoredBill(const QString &path, const QDate &day, const QString &root);
+
+// Adds the totals of one bill to a closing's.
+void addTotals(TClosingTotals &sum, const TClosingTotals &bill);
+
+// The bills of `dayDir` that carry the Z stamp `z`, and their totals: what
+// the closing with that Z counter moved.
+struct TClosingContent
+{
+    QList<TClosingBill> bills;
+    TClosingTotals totals;
+};
+TClosingContent closingContent(const QString &dayDir, const QDate &day, long z,
+                               const QString &root);
+
+} // namespace PosLib

@@ -1,0 +1,49 @@
+#include "tclosingrecorder.h"
+
+#include "tclosingbills.h"
+#include "tclosingledger.h"
+#include "tinstallation.h"
+
+#include <QFileInfo>
+
+namespace PosLib {
+
+TClosingRecord recordClosing(const QString &root, const TPendingClosing &run, long dayZ,
+                             const QDateTime &end, bool completedLater)
+{
+    const QString dayDir = statistDayDir(run.date, root);
+    TClosingRecord record;
+    record.z = run.z;
+    record.dayZ = dayZ;
+    record.date = run.date;
+    record.waiter = run.waiter;
+    record.waiterName = run.waiterName;
+    record.executingWaiter = run.executingWaiter;
+    record.executingWaiterName = run.executingWaiterName;
+    record.application = run.application;
+    record.terminal = run.terminal;
+    record.costCenter = run.costCenter;
+    record.start = run.start;
+    record.end = end;
+    record.completedLater = completedLater;
+
+    const TClosingContent content = closingContent(dayDir, run.date, run.z, root);
+    record.bills = content.bills;
+    record.totals = content.totals;
+
+    // a waiter's closing removes the day summary: nothing to seal then
+    const QString summary = installationDir(root, QStringLiteral("var/summary"), false)
+                            + run.date.toString(Qt::ISODate) + QStringLiteral(".dat");
+    if (record.isWholeDay() && QFileInfo::exists(summary))
+        record.summarySha256 = fileSha256(summary);
+
+    const TClosingLedger ledger(root);
+    if (const TClosing *before = ledger.recordBefore(run.z)) {
+        record.previousZ = before->z;
+        record.previousSha256 = sha256Hex(before->recordBytes);
+    }
+    saveClosingRecord(dayDir, record);
+    return record;
+}
+
+} // namespace PosLib

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+namespace PosLib {
+
+class TClosingLedger;
+
+// Something that does not hold in an installation's closings.
+struct TClosingFinding
+{
+    enum Kind {
+        BillChanged, // a bill file differs from its hash in the record
+        BillMissing, // a recorded bill file is gone
+        BillAdded, // a bill file of the day that no record names
+        RecordChanged, // the record's seal does not match its content
+        RecordUnreadable, // the record is no record
+        BrokenLink, // the record's link to the one before it does not hold
+        ZGap, // Z counter values in no journal line
+        ZTwice, // a Z counter value in more than one journal line
+        JournalWithoutRecord, // a journal line made since records are kept, without one
+        RecordWithoutJournal, // a record without its journal line
+        SummaryChanged, // the day summary differs from the one the closing left
+        Interrupted, // a closing was cut off; the next closing completes it
+    };
+    Kind kind = BillChanged;
+    long z = 0; // the closing concerned; 0 for an added bill
+    QDate date; // its day
+    QString file; // the file concerned, relative to the installation
+    QString text; // for the user, translated
+};
+
+// Checks the closings of `ledger`: the hashes of every recorded bill and of
+// the day summary, the seals and the chain of the records, the Z counter
+// values of the journals (no gaps, none twice, up to the counter) and
+// journal lines without records. Closings made before the first record are
+// checked for Z continuity only. With a valid `day` only the findings of
+// that day's closings are made (a Z gap belongs to the closing after it).
+// Reads only. The findings come in Z order.
+QList<TClosingFinding> verifyClosings(const QString &root, const TClosingLedger &ledger,
+                                      const QDate &day = QDate());
+
+// True when none of `findings` concerns the closing `z` of `date` (a bill
+// added to its day concerns every closing of the day).
+bool closingHolds(const QList<TClosingFinding> &findings, long z, const QDate &date);
+
+} // namespace PosLib

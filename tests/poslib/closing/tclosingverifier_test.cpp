@@ -1,0 +1,141 @@
+#include "closingtestsupport.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using K = TClosingFinding;
+
+TEST_F(ClosingTest, UntouchedClosingsHold)
+{
+    closeTwoDays();
+    const QList<TClosingFinding> findings = verify();
+    EXPECT_TRUE(findings.isEmpty()) << texts(findings).join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(verify(firstDay).isEmpty());
+    EXPECT_TRUE(closingHolds(findings, 2, firstDay));
+}
+
+TEST_F(ClosingTest, OneChangedByteOfABillIsReportedAndNothingElse)
+{
+    closeTwoDays();
+    const QString bill = dayDir(firstDay) + QStringLiteral("a3");
+    QByteArray bytes = dir.read(bill);
+    bytes[bytes.size() - 1] = char(bytes.at(bytes.size() - 1) ^ 1);
+    dir.write(bill, bytes);
+
+    const QList<TClosingFinding> findings = verify();
+    ASSERT_EQ(QList<K::Kind>({K::BillChanged}), kinds(findings));
+    EXPECT_EQ(2, findings[0].z);
+    EXPECT_EQ(firstDay, findings[0].date);
+    EXPECT_EQ(QStringLiteral("var/statist/tag05.03.2014/a3"), findings[0].file);
+    EXPECT_FALSE(closingHolds(findings, 2, firstDay));
+    EXPECT_TRUE(closingHolds(findings, 1, firstDay));
+    // the day of it, and only that day
+    EXPECT_EQ(1, verify(firstDay).size());
+    EXPECT_TRUE(verify(secondDay).isEmpty());
+}
+
+TEST_F(ClosingTest, DeletedBillIsReportedMissing)
+{
+    closeTwoDays();
+    ASSERT_TRUE(QFile::remove(dir.file(dayDir(secondDay) + QStringLiteral("a2"))));
+    const QList<TClosingFinding> findings = verify();
+    ASSERT_EQ(QList<K::Kind>({K::BillMissing}), kinds(findings));
+    EXPECT_EQ(3, findings[0].z);
+    EXPECT_EQ(QStringLiteral("var/statist/tag06.03.2014/a2"), findings[0].file);
+}
+
+TEST_F(ClosingTest, AddedBillIsReportedAdded)
+{
+    closeTwoDays();
+    dir.write(dayDir(firstDay) + QStringLiteral("a9"), billBytes(19, 7));
+    const QList<TClosingFinding> findings = verify();
+    ASSERT_EQ(QList<K::Kind>({K::BillAdded}), kinds(findings));
+    EXPECT_EQ(0, findings[0].z);
+    EXPECT_EQ(firstDay, findings[0].date);
+    EXPECT_EQ(QStringLiteral("var/statist/tag05.03.2014/a9"), findings[0].file);
+    // it touches every closing of its day
+    EXPECT_FALSE(closingHolds(findings, 1, firstDay));
+    EXPECT_TRUE(closingHolds(findings, 3, secondDay));
+}
+
+TEST_F(ClosingTest, EditedRecordIsReportedChangedAlsoTheNewest)
+{
+    closeTwoDays();
+    for (const auto &[date, z] : {std::pair(firstDay, 1L), std::pair(secondDay, 3L)}) {
+        const QString path = dayDir(date) + TClosingRecord::fileName(z);
+        const QByteArray original = dir.read(path);
+        QByteArray edited = original;
+        edited.replace("\"application\": \"test\"", "\"application\": \"tost\"");
+        ASSERT_NE(original, edited);
+        dir.write(path, edited);
+
+        const QList<TClosingFinding> findings = verify();
+        ASSERT_EQ(QList<K::Kind>({K::RecordChanged}), kinds(findings)) << z;
+        EXPECT_EQ(z, findings[0].z);
+        dir.write(path, original);
+    }
+    EXPECT_TRUE(verify().isEmpty());
+}
+
+TEST_F(ClosingTest, RecordReplacedWholeBreaksTheLinkOfTheNext)
+{
+    closeTwoDays();
+    // a record rewritten with a valid seal: only the chain can tell
+    TClosingRecord forged = record(firstDay, 2);
+    forged.totals.amount += 100;
+    dir.write(dayDir(firstDay) + TClosingRecord::fileName(2), forged.toBytes());
+    const QList<TClosingFinding> findings = verify();
+    ASSERT_EQ(QList<K::Kind>({K::BrokenLink}), kinds(findings));
+    EXPECT_EQ(3, findings[0].z);
+}
+
+TEST_F(ClosingTest, DeletedRecordLeavesItsJournalLineWithoutAndBreaksTheChain)
+{
+    closeTwoDays();
+    ASSERT_TRUE(QFile::remove(dir.file(dayDir(firstDay) + TClosingRecord::fileName(2))));
+    const QList<TClosingFinding> findings = verify();
+    EXPECT_EQ(QList<K::Kind>({K::JournalWithoutRecord, K::BrokenLink}), kinds(findings));
+}
+
+TEST_F(ClosingTest, ZValuesInNoJournalLineOrInTwoAreReported)
+{
+    closeTwoDays();
+    // the counter moved on without a closing
+    TCounter(root(), QStringLiteral("counter.dat")).set(QStringLiteral("zcounter"), 6);
+    QList<TClosingFinding> findings = verify();
+    ASSERT_EQ(QList<K::Kind>({K::ZGap}), kinds(findings));
+    EXPECT_EQ(4, findings[0].z);
+    EXPECT_EQ(QStringLiteral("Z 4 to 5 are in no journal line"), findings[0].text);
+
+    TCounter(root(), QStringLiteral("counter.dat")).set(QStringLiteral("zcounter"), 4);
+    const QString journal = dayDir(secondDay) + QStringLiteral("turnover.z");
+    const QByteArray lines = dir.read(journal);
+    dir.write(journal, lines + lines);
+    findings = verify();
+    ASSERT_EQ(QList<K::Kind>({K::ZTwice}), kinds(findings));
+    EXPECT_EQ(3, findings[0].z);
+}
+
+TEST_F(ClosingTest, ClosingsBeforeTheFirstRecordAreCheckedForZContinuityOnly)
+{
+    // two closings of an older installation: journal lines, no records
+    dir.write(QStringLiteral("var/statist/tag03.03.2014/turnover.z"),
+              "1:1;;;;;Mon Mar 3 2014;old;1;0\r\n");
+    dir.write(QStringLiteral("var/statist/tag03.03.2014/a1"), billBytes(1, 7));
+    dir.write(QStringLiteral("var/statist/tag04.03.2014/turnover.z"),
+              "2:0;;;;;Tue Mar 4 2014;old;1;0\r\n");
+    TCounter(root(), QStringLiteral("counter.dat")).set(QStringLiteral("zcounter"), 3);
+    EXPECT_TRUE(verify().isEmpty());
+
+    closeTwoDays();
+    const TClosingLedger ledger(root());
+    EXPECT_EQ(3, ledger.firstRecordedZ());
+    EXPECT_FALSE(ledger.find(1)->hasRecord);
+    EXPECT_EQ(0, record(firstDay, 3).previousZ);
+    EXPECT_TRUE(verify().isEmpty());
+
+    // a gap among them still shows
+    dir.write(QStringLiteral("var/statist/tag04.03.2014/turnover.z"), QByteArray());
+    EXPECT_EQ(QList<K::Kind>({K::ZGap}), kinds(verify()));
+}
