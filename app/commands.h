@@ -11,3 +11,5 @@ TCommand reportCommand();
 TCommand openTablesCommand();
 TCommand timeControlsCommand();
 TCommand turnoverCommand();
+TCommand verifyCommand();
+TCommand zCommand();

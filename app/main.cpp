@@ -51,6 +51,8 @@ int main(int argc, char **argv)
             openTablesCommand(),
             timeControlsCommand(),
             turnoverCommand(),
+            verifyCommand(),
+            zCommand(),
     });
     return table.run(QCoreApplication::arguments().mid(1));
 }

@@ -1,0 +1,84 @@
+#include "commands.h"
+
+#include "cliutil.h"
+#include "targs.h"
+#include "tclosingledger.h"
+#include "tclosingverifier.h"
+#include "tdataargs.h"
+
+using namespace PosLib;
+
+namespace {
+
+int runVerify(TArgs &args)
+{
+    TDataArgs data(args);
+    const QDate day = args.date(QStringLiteral("day"));
+    if (day.isValid() && args.isSet(QStringLiteral("all")))
+        return usageError(tr("--day and --all exclude each other"), QStringLiteral("verify"));
+
+    const TClosingLedger ledger(data.root());
+    const QList<TClosingFinding> findings = verifyClosings(data.root(), ledger, day);
+    int closings = 0;
+    int legacy = 0;
+    for (const TClosing &closing : ledger.closings()) {
+        if (day.isValid() && closing.date != day)
+            continue;
+        ++closings;
+        if (!closing.hasRecord
+            && (ledger.firstRecordedZ() == 0 || closing.z < ledger.firstRecordedZ()))
+            ++legacy;
+    }
+    for (const TClosingFinding &finding : findings)
+        out() << finding.text << '\n';
+    const QString scope = day.isValid() ? day.toString(Qt::ISODate) : tr("all days");
+    if (findings.isEmpty())
+        out() << tr("%1 closing(s) of %2 verified: everything holds").arg(closings).arg(scope);
+    else
+        out() << tr("%1 closing(s) of %2 verified: %3 finding(s)")
+                         .arg(closings)
+                         .arg(scope)
+                         .arg(findings.size());
+    if (legacy > 0)
+        out() << tr(" (%1 made before closing records were kept: Z continuity only)").arg(legacy);
+    out() << Qt::endl;
+    return findings.isEmpty() ? ExitOk : ExitFailure;
+}
+
+} // namespace
+
+TCommand verifyCommand()
+{
+    TCommand command;
+    command.name = QStringLiteral("verify");
+    command.summary = tr("check the closed days against their closing records");
+    command.description = tr(
+            "Checks the closings of the installation against the records they left beside each "
+            "day's turnover.z (closing-<Z>.json): every bill file a closing moved must still "
+            "have the SHA-256 its record holds, no bill file may have been added to a closed "
+            "day, the day summary must be the one the day's last closing left, every record "
+            "must match its seal and be the one the next record was chained to, every Z "
+            "counter value from the first journalled one up to the counter must be in exactly "
+            "one journal line, and every journal line made since records are kept must have "
+            "its record. Closings made before records were kept are checked for Z continuity "
+            "only.\n\n"
+            "Each finding is printed on a line of its own, then a summary line. Nothing is "
+            "written. Without --day all days are checked (--all says so explicitly).");
+    command.options = {
+            dataOption(),
+            {{QStringLiteral("day")},
+             QStringLiteral("yyyy-MM-dd"),
+             tr("Check only the closings of this day (and the Z gaps before them)."),
+             false},
+            {{QStringLiteral("all")}, QString(), tr("Check every closed day (the default)."), false},
+    };
+    command.exitCodes = {
+            {ExitOk, tr("everything holds")},
+            {ExitFailure, tr("findings: bills changed, missing or added, records changed or "
+                             "unreadable, broken links, Z gaps, journal lines without a record")},
+            {ExitUsage, tr("wrong arguments: an unknown option, a bad date, --day with --all, "
+                           "no such directory")},
+    };
+    command.run = runVerify;
+    return command;
+}

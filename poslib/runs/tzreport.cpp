@@ -1,0 +1,243 @@
+#include "tzreport.h"
+
+#include "tcurrencies.h"
+#include "tcurrency.h"
+#include "treportrun.h"
+#include "tworkspacelists.h"
+
+#include <QCoreApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+
+namespace PosLib {
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("TZReport", text);
+}
+
+QString money(const TCurrencies *currencies, qint64 cents)
+{
+    if (!currencies || !currencies->systemCurrency())
+        return QString::number(cents);
+    return currencies->format(long(cents), nullptr, false, false);
+}
+
+QString currencyName(const TCurrencies *currencies)
+{
+    if (!currencies || !currencies->systemCurrency())
+        return QString();
+    return currencies->systemCurrency()->shortname().left(3);
+}
+
+QString kindText(const TClosing &closing)
+{
+    if (closing.isWholeDay())
+        return tr("whole day");
+    return tr("waiter %1 %2").arg(closing.waiter()).arg(closing.waiterName()).trimmed();
+}
+
+// "Cash (3)..............: 12,00 EUR", as the summaries line up their figures
+QString figure(const QString &caption, const QString &value)
+{
+    QString left = caption;
+    if (left.size() < 25)
+        left += QString(25 - left.size(), QLatin1Char('.'));
+    return left + QStringLiteral(": ") + value;
+}
+
+QString percent(int rate)
+{
+    return QStringLiteral("%1.%2 %").arg(rate / 100).arg(rate % 100, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+TClosingList::TClosingList(const QString &root, const QDate &from, const QDate &to)
+    : m_ledger(root)
+{
+    m_findings = verifyClosings(root, m_ledger);
+    for (const TClosing &closing : m_ledger.closings()) {
+        if ((from.isValid() && closing.date < from) || (to.isValid() && closing.date > to))
+            continue;
+        TClosingRow row;
+        row.z = closing.z;
+        row.date = closing.date;
+        row.kind = kindText(closing);
+        row.bills = closing.moved();
+        row.hasRecord = closing.hasRecord;
+        if (closing.hasRecord && closing.recordReadable) {
+            row.firstBill = closing.record.firstBill();
+            row.lastBill = closing.record.lastBill();
+            row.amount = closing.record.totals.amount;
+        }
+        row.holds = closingHolds(m_findings, closing.z, closing.date);
+        // before records were kept only the Z continuity is checked
+        const bool legacy = !closing.hasRecord
+                            && (m_ledger.firstRecordedZ() == 0
+                                || closing.z < m_ledger.firstRecordedZ());
+        row.verified = legacy ? tr("no record") : row.holds ? tr("yes") : tr("no");
+        m_rows << row;
+    }
+}
+
+QStringList TClosingList::lines(const TCurrencies *currencies) const
+{
+    QStringList out;
+    auto line = [](const QStringList &c) {
+        return QStringLiteral("%1  %2  %3 %4  %5  %6  %7  %8")
+                .arg(c[0], 6)
+                .arg(c[1], -10)
+                .arg(c[2], -20)
+                .arg(c[3], 5)
+                .arg(c[4], 10)
+                .arg(c[5], 10)
+                .arg(c[6], 12)
+                .arg(c[7]);
+    };
+    out << line({tr("Z"), tr("Date"), tr("Kind"), tr("Bills"), tr("First bill"), tr("Last bill"),
+                  tr("Total"), tr("Verified")});
+    for (const TClosingRow &row : m_rows) {
+        const bool figures = row.hasRecord;
+        out << line({QString::number(row.z), row.date.toString(Qt::ISODate), row.kind,
+                     QString::number(row.bills),
+                     figures && row.bills ? QString::number(row.firstBill) : QStringLiteral("-"),
+                     figures && row.bills ? QString::number(row.lastBill) : QStringLiteral("-"),
+                     figures ? money(currencies, row.amount) : QStringLiteral("-"),
+                     row.verified});
+    }
+    return out;
+}
+
+QJsonObject TClosingList::data() const
+{
+    QJsonArray closings;
+    for (const TClosingRow &row : m_rows) {
+        const TClosing *closing = m_ledger.find(row.z);
+        QJsonObject o {{QStringLiteral("z"), qint64(row.z)},
+                       {QStringLiteral("date"), row.date.toString(Qt::ISODate)},
+                       {QStringLiteral("kind"), closing->isWholeDay() ? QStringLiteral("day")
+                                                                      : QStringLiteral("waiter")},
+                       {QStringLiteral("bills"), row.bills},
+                       {QStringLiteral("record"), row.hasRecord},
+                       {QStringLiteral("verified"), row.holds}};
+        if (!closing->isWholeDay())
+            o.insert(QStringLiteral("waiter"),
+                     QJsonObject {{QStringLiteral("number"), closing->waiter()},
+                                  {QStringLiteral("name"), closing->waiterName()}});
+        if (row.hasRecord) {
+            o.insert(QStringLiteral("firstBill"), qint64(row.firstBill));
+            o.insert(QStringLiteral("lastBill"), qint64(row.lastBill));
+            o.insert(QStringLiteral("amount"), row.amount);
+        }
+        closings.append(o);
+    }
+    return {{QStringLiteral("format"), 1}, {QStringLiteral("closings"), closings}};
+}
+
+TZReport::TZReport(TWorkspaceLists *lists, const QString &root)
+    : m_lists(lists)
+    , m_root(root)
+{ }
+
+bool TZReport::build(long z, const QDateTime &now)
+{
+    const TClosingLedger ledger(m_root);
+    const TClosing *closing = ledger.find(z);
+    if (!closing)
+        return false;
+    const QList<TClosingFinding> findings = verifyClosings(m_root, ledger, closing->date);
+    const auto *currencies = static_cast<TCurrencies *>(m_lists->get(QStringLiteral("currencies")));
+    const QString unit = currencyName(currencies);
+    auto amount = [&](qint64 cents) { return (money(currencies, cents) + QLatin1Char(' ') + unit).trimmed(); };
+
+    m_title = tr("Day turnover %1 from %2").arg(z).arg(closing->date.toString(QStringLiteral("dd.MM.yyyy")));
+    QStringList &out = m_lines;
+    out.clear();
+    out << m_title << QString(m_title.size(), QLatin1Char('=')) << QString();
+    out << figure(tr("Closing"), kindText(*closing));
+    const bool recorded = closing->hasRecord && closing->recordReadable;
+    if (!recorded) {
+        out << figure(tr("Bills"), QString::number(closing->moved()));
+        out << figure(tr("Closing record"), closing->hasRecord ? tr("cannot be read")
+                                                               : tr("no record"));
+    } else {
+        const TClosingRecord &r = closing->record;
+        if (r.executingWaiter != 0)
+            out << figure(tr("Executed by"),
+                          QStringLiteral("%1 %2").arg(r.executingWaiter).arg(r.executingWaiterName));
+        out << figure(tr("Program"), tr("%1, terminal %2").arg(r.application).arg(r.terminal));
+        out << figure(tr("Day Z number"), QString::number(r.dayZ));
+        out << figure(tr("Started"), r.start.toString(QStringLiteral("dd.MM.yyyy hh:mm:ss")));
+        out << figure(tr("Ended"), r.end.toString(QStringLiteral("dd.MM.yyyy hh:mm:ss")));
+        if (r.completedLater)
+            out << figure(tr("Completed"), tr("by the next closing (the run was cut off)"));
+        out << figure(tr("Bills"), QString::number(r.bills.size()));
+        if (!r.bills.isEmpty()) {
+            out << figure(tr("First bill"), tr("%1 (archive %2)").arg(r.firstBill()).arg(r.firstArchive()));
+            out << figure(tr("Last bill"), tr("%1 (archive %2)").arg(r.lastBill()).arg(r.lastArchive()));
+        }
+        out << figure(tr("Total"), amount(r.totals.amount)) << QString();
+        if (!r.totals.payments.isEmpty()) {
+            out << tr("Payments") << QStringLiteral("========");
+            for (auto it = r.totals.payments.cbegin(); it != r.totals.payments.cend(); ++it)
+                out << figure(QStringLiteral("%1 (%2)")
+                                      .arg(it->name.isEmpty() ? QString::number(it.key()) : it->name)
+                                      .arg(it->count),
+                              amount(it->amount));
+            out << QString();
+        }
+        if (!r.totals.vatRates.isEmpty()) {
+            out << tr("VAT rates") << QStringLiteral("=========");
+            for (auto it = r.totals.vatRates.cbegin(); it != r.totals.vatRates.cend(); ++it) {
+                out << figure(tr("Gross %1").arg(percent(it.key())), amount(it->gross));
+                out << figure(tr("Net %1").arg(percent(it.key())), amount(it->net));
+                out << figure(tr("VAT %1").arg(percent(it.key())), amount(it->vat()));
+            }
+            out << QString();
+        }
+        out << figure(tr("Voids"), QString::number(r.totals.voidCount));
+        out << figure(tr("Void amount"), amount(r.totals.voidAmount));
+        out << figure(tr("Closing record"), TClosingRecord::fileName(z));
+    }
+    const bool legacy = !closing->hasRecord
+                        && (ledger.firstRecordedZ() == 0 || z < ledger.firstRecordedZ());
+    const bool holds = closingHolds(findings, z, closing->date);
+    out << figure(tr("Verified"), legacy ? tr("no record") : holds ? tr("yes") : tr("no"));
+    QJsonArray findingTexts;
+    for (const TClosingFinding &finding : findings) {
+        if (finding.z == z || (finding.z == 0 && finding.date == closing->date)) {
+            out << QStringLiteral("  ") + finding.text;
+            findingTexts.append(finding.text);
+        }
+    }
+    out << QString();
+
+    // the day's summary as the reports document prints it
+    TReportRequest request;
+    request.kind = SummaryKind;
+    request.from = closing->date;
+    request.to = closing->date;
+    request.reportWaiter = closing->isWholeDay() ? 0 : closing->waiter();
+    request.now = now;
+    request.withData = true;
+    TReportRun run(m_lists, m_root);
+    const TReportResult summary = run.run(request);
+    out << summary.displayLines();
+
+    m_data = QJsonObject {{QStringLiteral("format"), 1},
+                          {QStringLiteral("title"), m_title},
+                          {QStringLiteral("z"), qint64(z)},
+                          {QStringLiteral("date"), closing->date.toString(Qt::ISODate)},
+                          {QStringLiteral("verified"), !legacy && holds},
+                          {QStringLiteral("findings"), findingTexts},
+                          {QStringLiteral("summary"), summary.data}};
+    m_data.insert(QStringLiteral("record"),
+                  recorded ? QJsonDocument::fromJson(closing->recordBytes).object()
+                           : QJsonValue(QJsonValue::Null));
+    return true;
+}
+
+} // namespace PosLib

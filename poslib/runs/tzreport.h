@@ -1,0 +1,90 @@
+#pragma once
+
+#include "tclosingledger.h"
+#include "tclosingverifier.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QJsonObject>
+#include <QList>
+#include <QStringList>
+
+namespace PosLib {
+
+class TCurrencies;
+class TWorkspaceLists;
+
+// One closing as the list of closings shows it.
+struct TClosingRow
+{
+    long z = 0;
+    QDate date;
+    QString kind; // "whole day" or "waiter 7 Anna"
+    int bills = 0;
+    long firstBill = 0; // 0 without a record
+    long lastBill = 0;
+    qint64 amount = 0; // cents, 0 without a record
+    bool hasRecord = false;
+    bool holds = false; // verified: nothing found about it
+    QString verified; // "yes", "no" or "no record"
+};
+
+// The closings of an installation between `from` and `to` (each bound
+// optional), verified, in Z order; reads only.
+class TClosingList
+{
+public:
+    explicit TClosingList(const QString &root, const QDate &from = QDate(),
+                          const QDate &to = QDate());
+
+    const TClosingLedger &ledger() const { return m_ledger; }
+    const QList<TClosingRow> &rows() const { return m_rows; }
+    // Every finding of the installation (not only those of the range).
+    const QList<TClosingFinding> &findings() const { return m_findings; }
+
+    // Fixed-width text: a title row, then one line per closing, amounts
+    // formatted by `currencies` (cents when null).
+    QStringList lines(const TCurrencies *currencies) const;
+    // {"format": 1, "closings": [{"z", "date", "kind", "waiter", "bills",
+    // "firstBill", "lastBill", "amount", "record", "verified"}]}
+    QJsonObject data() const;
+
+private:
+    TClosingLedger m_ledger;
+    QList<TClosingFinding> m_findings;
+    QList<TClosingRow> m_rows;
+};
+
+// The Z report of one closing: headed "Day turnover <Z> from <date>", the
+// closing record's figures (kind, who ran it and when, the bills with the
+// first and last bill, totals per payment form, VAT rate and voids, the
+// verification) and under them the day's summary as the reports document
+// prints it ("All waiters" over that day; a waiter's closing over that
+// waiter).
+class TZReport
+{
+public:
+    TZReport(TWorkspaceLists *lists, const QString &root);
+
+    // False when the installation has no closing `z`.
+    bool build(long z, const QDateTime &now = QDateTime());
+
+    QString title() const { return m_title; }
+    QStringList lines() const { return m_lines; }
+    // {"format": 1, "title", "z", "date", "record": the record as stored
+    // or null, "verified", "findings": [texts], "summary": the summary's
+    // data as the report command writes it}
+    QJsonObject data() const { return m_data; }
+
+    // The report kind whose text the Z report shows under its figures.
+    static constexpr int SummaryKind = 4;
+
+private:
+    TWorkspaceLists *m_lists;
+    QString m_root;
+    QString m_title;
+    QStringList m_lines;
+    QJsonObject m_data;
+};
+
+} // namespace PosLib

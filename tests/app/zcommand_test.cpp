@@ -1,0 +1,88 @@
+#include "testdir.h"
+#include "veltrumprocess.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonArray>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList withData(const QString &command, const QString &root, QStringList more = {})
+{
+    return QStringList {command, QStringLiteral("--data"), root} + more;
+}
+
+} // namespace
+
+TEST(ZCommand, ClosingsBeforeRecordsAreListedAsNoRecordAndCheckedForZOnly)
+{
+    TestDir dir;
+    const QString root = writeDemo(dir, 2, 6);
+
+    const Outcome list = veltrum(withData(QStringLiteral("z"), root));
+    ASSERT_EQ(0, list.code) << list.err;
+    const QStringList lines = list.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(3, lines.size()) << list.out;
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("Verified")));
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("2026-12-03")));
+    EXPECT_TRUE(lines[1].endsWith(QStringLiteral("no record"))) << lines[1];
+    EXPECT_TRUE(lines[2].contains(QStringLiteral("whole day")));
+
+    const Outcome json = veltrum(withData(QStringLiteral("z"), root,
+                                          {QStringLiteral("--format"), QStringLiteral("json")}));
+    ASSERT_EQ(0, json.code) << json.err;
+    const QJsonArray closings = QJsonDocument::fromJson(json.out.toUtf8())
+                                        .object()
+                                        .value(QStringLiteral("closings"))
+                                        .toArray();
+    ASSERT_EQ(2, closings.size());
+    const long z = long(closings[0].toObject().value(QStringLiteral("z")).toInteger());
+    EXPECT_FALSE(closings[0].toObject().value(QStringLiteral("record")).toBool());
+    EXPECT_EQ(1, veltrum(withData(QStringLiteral("z"), root,
+                                  {QStringLiteral("--from"), QStringLiteral("2026-12-04")}))
+                         .out.count(QStringLiteral("whole day")));
+
+    const Outcome verify = veltrum(withData(QStringLiteral("verify"), root));
+    EXPECT_EQ(0, verify.code) << verify.out << verify.err;
+    EXPECT_TRUE(verify.out.contains(QStringLiteral("everything holds"))) << verify.out;
+
+    const Outcome show = veltrum(withData(
+            QStringLiteral("z"), root,
+            {QStringLiteral("--show"), QString::number(z), QStringLiteral("--now"),
+             QStringLiteral("2026-12-05T23:00:00")}));
+    ASSERT_EQ(0, show.code) << show.err;
+    EXPECT_TRUE(show.out.startsWith(QStringLiteral("Day turnover %1 from 03.12.2026\n").arg(z)))
+            << show.out;
+    EXPECT_TRUE(show.out.contains(QStringLiteral("no record")));
+    EXPECT_TRUE(show.out.contains(QStringLiteral("Amount of all waiters")));
+
+    // a journal line that goes leaves its Z in none: the counter is past it
+    ASSERT_TRUE(QFile::remove(root + QStringLiteral("/var/statist/tag04.12.2026/turnover.z")));
+    const Outcome gap = veltrum(withData(QStringLiteral("verify"), root));
+    EXPECT_EQ(1, gap.code);
+    EXPECT_TRUE(gap.out.startsWith(QStringLiteral("Z %1 is in no journal line\n").arg(z + 1)))
+            << gap.out;
+    EXPECT_EQ(1, veltrum(withData(QStringLiteral("verify"), root,
+                                  {QStringLiteral("--day"), QStringLiteral("2026-12-03")}))
+                         .code);
+}
+
+TEST(ZCommand, WrongRequestsAreRefused)
+{
+    TestDir dir;
+    const QString root = writeDemo(dir, 1, 4);
+    EXPECT_EQ(1, veltrum(withData(QStringLiteral("z"), root, {QStringLiteral("--show"),
+                                                              QStringLiteral("999")}))
+                         .code);
+    EXPECT_EQ(2, veltrum(withData(QStringLiteral("z"), root,
+                                  {QStringLiteral("--show"), QStringLiteral("101"),
+                                   QStringLiteral("--format"), QStringLiteral("csv")}))
+                         .code);
+    EXPECT_EQ(2, veltrum(withData(QStringLiteral("verify"), root,
+                                  {QStringLiteral("--day"), QStringLiteral("2026-12-04"),
+                                   QStringLiteral("--all")}))
+                         .code);
+}
