@@ -47,7 +47,8 @@ void TListAccess::accept()
     try {
         TOffConfig::write();
     } catch (const Basics::TError &e) {
-        TOffDlg::error(this, tr("Could not write the configuration: %1").arg(e.text()));
+        TOffDlg::error(this,
+                       tr("Could not write the configuration: %1").arg(TOffConfig::failureText(e)));
         return;
     }
     QDialog::accept();

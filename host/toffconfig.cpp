@@ -1,5 +1,6 @@
 #include "toffconfig.h"
 
+#include "tdir.h"
 #include "terror.h"
 #include "tinifile.h"
 #include "tlog.h"
@@ -7,10 +8,11 @@
 #include "toffapplication.h"
 #include "twaiter.h"
 
-#include <QDir>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cstring>
 #include <memory>
 
 using Basics::TInifile;
@@ -72,16 +74,45 @@ TInifile &TOffConfig::ini()
 
 void TOffConfig::write()
 {
-    TInifile &file = ini();
-    if (unreadable()) {
-        Basics::logError(QStringLiteral("%1 kept as it was: it could not be read").arg(path()),
+    const QString name = path();
+    try {
+        TInifile &file = ini();
+        if (unreadable())
+            throw Unreadable(T_SOURCE, 304, 310, 0, name);
+        Basics::createPath(QFileInfo(name).absolutePath());
+        file.write(name);
+    } catch (const Basics::TError &e) {
+        Basics::logError(QStringLiteral("%1 not written: %2").arg(name, e.text()),
                          Basics::LogModule::Host, Basics::LogClass::OffConfig);
-        return;
+        // What was not saved is not used either.
+        reload();
+        throw;
     }
-    QDir().mkpath(QFileInfo(path()).absolutePath());
-    file.write(path());
     if (TOffApplication *application = TOffApplication::instance())
         emit application->configChanged();
+}
+
+QString TOffConfig::failureText(const Basics::TError &error)
+{
+    if (dynamic_cast<const Unreadable *>(&error))
+        return QCoreApplication::translate("TOffConfig",
+                                           "%1 could not be read when the back office started and "
+                                           "is kept as it was.")
+                .arg(path());
+    QString name = path();
+    int os = 0;
+    if (const auto *file = dynamic_cast<const Basics::TFileError *>(&error)) {
+        name = file->fileName();
+        os = file->osError();
+    } else if (const auto *dir = dynamic_cast<const Basics::TDirError *>(&error)) {
+        name = dir->path();
+        os = dir->osError();
+    }
+    if (os == 0)
+        return QCoreApplication::translate("TOffConfig", "%1: error %2")
+                .arg(name)
+                .arg(error.code());
+    return QStringLiteral("%1: %2").arg(name, QString::fromLocal8Bit(std::strerror(os)));
 }
 
 void TOffConfig::reload()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "terror.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -24,14 +26,29 @@ class TOffWindow;
 class TOffConfig
 {
 public:
+    // Thrown by write() when the file could not be read at start: it is
+    // never written over then, since that would lose what it holds.
+    class Unreadable : public Basics::TFileError
+    {
+    public:
+        using Basics::TFileError::TFileError;
+    };
+
     // The file in use.
     static QString path();
     // The file's contents, read on first use. Read failures are logged and
     // leave an empty configuration.
     static Basics::TInifile &ini();
     // Writes the file (creating its folder), then tells the application
-    // (TOffApplication::configChanged). Throws the INI errors.
+    // (TOffApplication::configChanged). Throws Unreadable when the file
+    // could not be read at start, TDirError when its folder cannot be made
+    // and the errors of TInifile::write otherwise; the failure is logged,
+    // the file stays as it was and the changes since the last write are
+    // dropped, so the configuration in use is still what the file holds.
     static void write();
+    // Why write() failed, for a message box: translated, without source
+    // positions (those are in the log).
+    static QString failureText(const Basics::TError &error);
     // Forgets what was read, so that the next use reads the file (again).
     static void reload();
 

@@ -202,7 +202,8 @@ void TDlgOptAusw::accept()
     try {
         TOffConfig::write();
     } catch (const Basics::TError &e) {
-        TOffDlg::error(this, tr("Could not write %1: %2").arg(TOffConfig::path(), e.text()));
+        TOffDlg::error(this,
+                       tr("Could not write the configuration: %1").arg(TOffConfig::failureText(e)));
         return;
     }
     TDlgOptAuswBase::accept();

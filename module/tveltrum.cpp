@@ -166,7 +166,8 @@ void TVeltrum::initMenu()
             const QSignalBlocker blocker(m_toolToggle);
             m_toolToggle->setChecked(shown);
         }
-        optToolBar(shown);
+        if (m_toolbar)
+            m_toolbar->setVisible(shown);
         m_options->setTitle(tr("&Reporting options"));
         m_options->setIcon(QIcon(pixmap("REPORTING")));
         options->addMenu(m_options);
@@ -387,15 +388,21 @@ void TVeltrum::onHelp()
 
 void TVeltrum::optToolBar(bool on)
 {
-    if (m_toolbar)
-        m_toolbar->setVisible(on);
     TOffConfig::ini().writeBool(QStringLiteral("Settings"), QStringLiteral("ToolAusw"), on);
     try {
         TOffConfig::write();
     } catch (const Basics::TError &e) {
-        Basics::logError(QStringLiteral("%1: %2").arg(TOffConfig::path(), e.text()),
-                         Basics::LogModule::Library, Basics::LogClass::Veltrum);
+        // The choice is not kept, so it is not shown as made either.
+        if (m_toolToggle && m_toolToggle->isChecked() == on) {
+            const QSignalBlocker blocker(m_toolToggle);
+            m_toolToggle->setChecked(!on);
+        }
+        TOffDlg::error(m_window,
+                       tr("Could not write the configuration: %1").arg(TOffConfig::failureText(e)));
+        return;
     }
+    if (m_toolbar)
+        m_toolbar->setVisible(on);
 }
 
 void TVeltrum::optListAccess()

@@ -6,6 +6,7 @@
 #include "toffconfig.h"
 #include "toffdlg.h"
 
+#include <QDir>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -88,16 +89,56 @@ TEST_F(OffConfig, StatesOutOfRangeReadAsAll)
     EXPECT_EQ(0, TOffConfig::getDefTraineeType());
 }
 
-TEST_F(OffConfig, UnreadableFileIsNeverWrittenOver)
+TEST_F(OffConfig, UnreadableFileIsNeverWrittenOverAndSaysSo)
 {
     // An include line with its brackets the wrong way round cannot be read.
-    dir.write(QStringLiteral("conf/office.ini"), QByteArray("#>rights.ini<\r\nToolAusw = yes\r\n"));
+    const QByteArray unreadable("#>rights.ini<\r\nToolAusw = yes\r\n");
+    dir.write(QStringLiteral("conf/office.ini"), unreadable);
     TOffConfig::reload();
     EXPECT_TRUE(TOffConfig::checkLstRight("turnover"));
     TOffConfig::setLstRight(QStringLiteral("turnover"), false);
-    TOffConfig::write();
-    EXPECT_EQ(QByteArray("#>rights.ini<\r\nToolAusw = yes\r\n"),
-              dir.read(QStringLiteral("conf/office.ini")));
+    int told = 0;
+    const QMetaObject::Connection connection = QObject::connect(
+            TOffApplication::instance(), &TOffApplication::configChanged, [&] { ++told; });
+    try {
+        TOffConfig::write();
+        ADD_FAILURE() << "written over an unreadable file";
+    } catch (const TOffConfig::Unreadable &e) {
+        EXPECT_EQ(TOffConfig::path(), e.fileName());
+        EXPECT_EQ(dir.file(QStringLiteral("conf/office.ini"))
+                          + QStringLiteral(" could not be read when the back office started and "
+                                           "is kept as it was."),
+                  TOffConfig::failureText(e));
+    }
+    QObject::disconnect(connection);
+    EXPECT_EQ(0, told);
+    EXPECT_EQ(unreadable, dir.read(QStringLiteral("conf/office.ini")));
+    // What could not be saved is not in use either.
+    EXPECT_TRUE(TOffConfig::checkLstRight("turnover"));
+}
+
+TEST_F(OffConfig, FolderThatCannotBeMadeFailsTheWriteAndDropsTheChanges)
+{
+    TOffConfig::setDefReport(10);
+    writeAndReload();
+    // "conf" becomes a file: neither the folder nor the file can be made.
+    QDir(dir.file(QStringLiteral("conf"))).removeRecursively();
+    dir.write(QStringLiteral("conf"), "not a folder");
+    TOffConfig::reload();
+    TOffConfig::setDefReport(5);
+    EXPECT_THROW(TOffConfig::write(), Basics::TDirError);
+    EXPECT_EQ(0, TOffConfig::getDefReport());
+    try {
+        TOffConfig::setDefReport(5);
+        TOffConfig::write();
+        ADD_FAILURE() << "written into a folder that is a file";
+    } catch (const Basics::TError &e) {
+        const QString text = TOffConfig::failureText(e);
+        EXPECT_TRUE(text.startsWith(dir.file(QStringLiteral("conf")) + QStringLiteral(": ")))
+                << text.toStdString();
+        EXPECT_FALSE(text.contains(QStringLiteral("line"))) << text.toStdString();
+    }
+    EXPECT_EQ(QByteArray("not a folder"), dir.read(QStringLiteral("conf")));
 }
 
 TEST_F(OffConfig, WritingTellsTheApplication)

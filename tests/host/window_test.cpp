@@ -265,6 +265,33 @@ TEST(ListAccessDialog, OkStoresTheRights)
     TOffConfig::reload();
 }
 
+TEST(ListAccessDialog, OkOverAnUnreadableConfigurationSaysSoAndStaysOpen)
+{
+    TestDir dir;
+    qputenv("VELTRUM_CONFIG", dir.file(QStringLiteral("office.ini")).toLocal8Bit());
+    const QByteArray unreadable("#>rights.ini<\r\n");
+    dir.write(QStringLiteral("office.ini"), unreadable);
+    TOffConfig::reload();
+    {
+        TListAccess dialog(nullptr, "TAuswAccess");
+        TAccessItem *turnover
+                = dialog.insert(QStringLiteral("turnover"), QStringLiteral("Day turn over"));
+        turnover->setGranted(false);
+        dialog.show();
+        ModalDriver answers;
+        dialog.accept();
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(QDialog::Rejected, dialog.result());
+        ASSERT_EQ(1, answers.boxes.size());
+        EXPECT_TRUE(answers.boxes.first().startsWith(
+                QStringLiteral("Error: Could not write the configuration: ")))
+                << answers.boxes.first().toStdString();
+    }
+    EXPECT_TRUE(TOffConfig::checkLstRight("turnover"));
+    EXPECT_EQ(unreadable, dir.read(QStringLiteral("office.ini")));
+    TOffConfig::reload();
+}
+
 TEST(PixmapResource, EveryModuleKeyHasAnIconOfItsOwn)
 {
     const QStringList keys

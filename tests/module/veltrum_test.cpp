@@ -170,6 +170,31 @@ TEST_F(VeltrumModule, ToolBarToggleIsStoredAndRestored)
     EXPECT_FALSE(toolBar()->isVisible());
 }
 
+TEST_F(VeltrumModule, ToolBarToggleThatCannotBeStoredSaysSoAndChangesNothing)
+{
+    const QByteArray unreadable("#>rights.ini<\r\nToolAusw = no\r\n");
+    dir.write(QStringLiteral("office.ini"), unreadable);
+    TOffConfig::reload();
+    start();
+    window->show();
+    QAction *toggle = actionOf(reportingOptions(), "Show reporting tool &bar");
+    ASSERT_NE(nullptr, toggle);
+    EXPECT_FALSE(toolBar()->isVisible());
+    ModalDriver answers;
+    toggle->trigger();
+    ASSERT_EQ(1, answers.boxes.size());
+    EXPECT_TRUE(answers.boxes.first().startsWith(
+            QStringLiteral("Error: Could not write the configuration: ")))
+            << answers.boxes.first().toStdString();
+    EXPECT_FALSE(toggle->isChecked());
+    EXPECT_FALSE(toolBar()->isVisible());
+    EXPECT_EQ(unreadable, dir.read(QStringLiteral("office.ini")));
+    // Starting the module reads the file and writes nothing, so it says
+    // nothing either.
+    start();
+    EXPECT_EQ(1, answers.boxes.size());
+}
+
 TEST_F(VeltrumModule, CallMethodReachesSlotsByName)
 {
     start();

@@ -285,6 +285,32 @@ TEST_F(Options, AGlobalsFileThatCannotBeWrittenKeepsTheDialogOpen)
     EXPECT_EQ(0, TOffConfig::getDefReport());
 }
 
+TEST_F(Options, AConfigurationThatCannotBeWrittenKeepsTheDialogOpen)
+{
+    const QByteArray unreadable("#>rights.ini<\r\n[Reporting]\r\nDefReport = 3\r\n");
+    dir.write(QStringLiteral("office.ini"), unreadable);
+    TOffConfig::reload();
+    start();
+    ModalDriver answers;
+    bool open = false;
+    answers.then([&](QDialog *dialog) {
+        box(dialog, "m_DefRep")->setCurrentIndex(9);
+        dialog->findChild<QPushButton *>(QStringLiteral("buttonOk"))->click();
+        open = dialog->isVisible();
+        dialog->reject();
+    });
+    module().callMethod(QStringLiteral("onOptions"));
+    EXPECT_TRUE(open);
+    ASSERT_EQ(1, answers.boxes.size());
+    EXPECT_EQ(QStringLiteral("Error: Could not write the configuration: ")
+                      + dir.file(QStringLiteral("office.ini"))
+                      + QStringLiteral(" could not be read when the back office started and is "
+                                       "kept as it was."),
+              answers.boxes.first());
+    EXPECT_EQ(unreadable, dir.read(QStringLiteral("office.ini")));
+    EXPECT_EQ(0, TOffConfig::getDefReport());
+}
+
 // Pictures of both tabs for the README (with $VELTRUM_SCREENSHOTS set).
 TEST_F(Options, ScreenshotsOfBothTabs)
 {
