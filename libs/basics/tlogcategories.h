@@ -15,6 +15,7 @@ inline constexpr char Table[] = "TTable";
 inline constexpr char ArchInfos[] = "TArchInfos";
 inline constexpr char JobParser[] = "TJobParser";
 inline constexpr char Summary[] = "TSummary";
+inline constexpr char ReportNode[] = "TReportNode";
 inline constexpr char WorkspaceLists[] = "TWorkspaceLists";
 inline constexpr char DayFigures[] = "TDayFigures";
 inline constexpr char PaidTablesDoc[] = "TPaidTablesDoc";

@@ -2,12 +2,14 @@
 
 #include "tdepartments.h"
 #include "terror.h"
+#include "tlog.h"
+#include "tlogcategories.h"
 #include "tround.h"
+#include "tsavefile.h"
 #include "ttable.h"
 #include "ttableentry.h"
 
 #include <QDomDocument>
-#include <QSaveFile>
 #include <QSet>
 #include <QTextStream>
 
@@ -101,13 +103,18 @@ void TReportNode::writeFile(const QString &prefix, const TValue &record) const
     }
     buffer.flush();
 
-    QSaveFile file(prefix + QLatin1String("rep_") + m_name + QLatin1String(".txt"));
-    if (!file.open(QIODevice::WriteOnly))
-        return;
-    QTextStream out(&file);
-    out << columns.join(QLatin1Char(';')) << '\n' << lines;
-    out.flush();
-    file.commit();
+    // A node whose file cannot be written is left out; the export goes on
+    // with the next one, and an earlier file of that name stays whole.
+    const QString name = prefix + QLatin1String("rep_") + m_name + QLatin1String(".txt");
+    try {
+        TSaveFile file(name);
+        file.open();
+        file.write((columns.join(QLatin1Char(';')) + QLatin1Char('\n') + lines).toUtf8());
+        file.commit();
+    } catch (const TError &e) {
+        logError(QStringLiteral("Could not write %1: %2").arg(name, e.text()), LogModule::Library,
+                 LogClass::ReportNode);
+    }
 }
 
 void TReportNode::writeXml(QDomDocument &doc, QDomNode &parent) const

@@ -1,11 +1,14 @@
 #include "testdir.h"
 #include "treportnode.h"
+#include "tsavefile.h"
 #include "ttable.h"
 
 #include <QDomDocument>
 #include <QTextStream>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 using namespace PosLib;
 
@@ -179,6 +182,32 @@ TEST(ReportNodeExport, FileThatCannotBeOpenedIsLeftOut)
     families.addEntry(table.add(order(101, 1, 300, 1)), &table.t);
     families.writeFile(dir.path() + QStringLiteral("missing/day_"), Basics::TValue());
     EXPECT_TRUE(dir.entries().isEmpty());
+}
+
+TEST(ReportNodeExport, FileIsReplacedWholeOrNotAtAll)
+{
+    TestDir dir;
+    Table table;
+    TRepFamilies families;
+    families.addEntry(table.add(order(101, 1, 300, 1)), &table.t);
+    const QByteArray earlier("an earlier export\n");
+    dir.write(QStringLiteral("rep_families.txt"), earlier);
+
+    // A write that fails keeps the earlier file and leaves no temporary.
+    int writes = 0;
+    Basics::setSaveFaultHook([&writes](Basics::TSaveStep step, const QString &) {
+        return step == Basics::TSaveStep::Write && ++writes == 1 ? ENOSPC : 0;
+    });
+    families.writeFile(dir.path(), Basics::TValue());
+    Basics::setSaveFaultHook({});
+    EXPECT_EQ(1, writes);
+    EXPECT_EQ(earlier, dir.read(QStringLiteral("rep_families.txt")));
+    EXPECT_EQ(QStringList {QStringLiteral("rep_families.txt")}, dir.entries());
+
+    // The next export replaces it.
+    families.writeFile(dir.path(), Basics::TValue());
+    EXPECT_TRUE(dir.read(QStringLiteral("rep_families.txt")).contains("families_key"));
+    EXPECT_EQ(QStringList {QStringLiteral("rep_families.txt")}, dir.entries());
 }
 
 TEST(ReportNodeExport, XmlHoldsTheTotalAndAnElementPerLeaf)
