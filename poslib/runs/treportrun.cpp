@@ -137,7 +137,7 @@ TReportResult TReportRun::run(const TReportRequest &request)
     if (isSummaryKind(request.kind))
         return runSummary(request);
     if (request.kind == 1 || request.kind > PluginKindOffset)
-        return {TReportResult::NotAvailable, {}, QString()};
+        return {TReportResult::NotAvailable, {}, QString(), {}};
     // anything else, the journal entry among them, is a batch
     return runBatch(request, request.kind - BatchKindOffset);
 }
@@ -172,10 +172,10 @@ TReportResult TReportRun::runSummary(const TReportRequest &request)
                                       ? summary.centerReport(kind->code, title)
                                       : summary.waiterReport(kind->code, title, kind->overAll);
     if (report.isStopped())
-        return {TReportResult::Cancelled, {}, QString()};
+        return {TReportResult::Cancelled, {}, QString(), {}};
     if (lines.isEmpty())
-        return {TReportResult::NoData, {}, QString()};
-    TReportResult result {TReportResult::Done, lines, QString()};
+        return {TReportResult::NoData, {}, QString(), {}};
+    TReportResult result {TReportResult::Done, lines, QString(), {}};
     if (request.withData)
         result.data = exporter.document(kind->id, reportCaption(*kind));
     return result;
@@ -186,7 +186,7 @@ TReportResult TReportRun::runBatch(const TReportRequest &request, int number)
     auto *batches = static_cast<TSumBatches *>(m_lists->get(QStringLiteral("sumbatches")));
     const TSumBatch *batch = batches ? batches->batch(number) : nullptr;
     if (!batch)
-        return {TReportResult::BatchNotFound, {}, QString()};
+        return {TReportResult::BatchNotFound, {}, QString(), {}};
     logDebug(QStringLiteral("Path: %1").arg(m_root), LogModule::Library, LogClass::PaidTablesDoc);
 
     TValueList *waiters = m_lists->get(QStringLiteral("waiters"));
@@ -208,8 +208,8 @@ TReportResult TReportRun::runBatch(const TReportRequest &request, int number)
     const QStringList lines = batchReport(summary, report, *batch, titles(), request,
                                           request.withData ? &exporter : nullptr);
     if (report.isStopped())
-        return {TReportResult::Cancelled, {}, batch->name()};
-    TReportResult result {TReportResult::Done, lines, batch->name()};
+        return {TReportResult::Cancelled, {}, batch->name(), {}};
+    TReportResult result {TReportResult::Done, lines, batch->name(), {}};
     if (request.withData)
         result.data = exporter.document(request.kind, batch->name());
     return result;

@@ -111,9 +111,11 @@ TEST_F(OpenTablesDoc, ExpandingOneTableExpandsAll)
 
     list->topLevelItem(0)->setExpanded(true);
     QCoreApplication::processEvents();
-    for (QTreeWidgetItem *item : list->allItems())
-        if (item->childCount() > 0)
+    for (QTreeWidgetItem *item : list->allItems()) {
+        if (item->childCount() > 0) {
             EXPECT_TRUE(item->isExpanded()) << item->text(0).toStdString();
+        }
+    }
     for (int column = 0; column < list->columnCount(); ++column)
         list->resizeColumnToContents(column);
     screenshot(window.get(), "opentables.png");
