@@ -376,6 +376,8 @@ int run(TurnoverData &data, TTurnoverLock &lock)
         logTurnover(TLog::Error, QStringLiteral("Upload statist error, code %1").arg(uploaded),
                     LogClass::UploadFailed);
     else
+        // At the failure's level, so that a log kept at ERROR tells how
+        // every upload ended.
         logTurnover(TLog::Error, QStringLiteral("Upload statist success"));
 
     lock.release();

@@ -1,10 +1,14 @@
 #include "turnovertestsupport.h"
 
+#include "tlog.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 
 #include <gtest/gtest.h>
+
+using Basics::TLog;
 
 // ---- whole-day runs -------------------------------------------------------
 
@@ -77,6 +81,25 @@ TEST_F(TurnoverTest, EmptyArchivesCancelOnlyWhenAsked)
     EXPECT_EQ(105, counter(QString(), QStringLiteral("counter.dat"), QStringLiteral("zcounter")));
     EXPECT_EQ(QStringList(line(QStringLiteral("104:0;;;;;%1;test;3;0"))), journal());
     EXPECT_TRUE(dir.exists(dayFile(QStringLiteral("zcount.dat"))));
+}
+
+TEST_F(TurnoverTest, UploadOutcomeShowsInALogKeptAtErrorLevel)
+{
+    TLog &log = TLog::instance();
+    const int level = log.level();
+    log.setLevel(TLog::Error);
+    QList<int> levels;
+    const QMetaObject::Connection connection
+            = QObject::connect(&log, &TLog::logged, [&](int entryLevel, const QString &line) {
+                  if (line.endsWith(QLatin1String("Upload statist success")))
+                      levels << entryLevel;
+              });
+    const int result = run();
+    QObject::disconnect(connection);
+    log.setLevel(level);
+
+    EXPECT_EQ(0, result);
+    EXPECT_EQ(QList<int> {TLog::Error}, levels);
 }
 
 // ---- waiter runs ----------------------------------------------------------
