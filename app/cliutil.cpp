@@ -31,9 +31,9 @@ int usageError(const QString &message, const QString &command)
 {
     fail(message, ExitUsage);
     if (command.isEmpty())
-        err() << tr("Try 'veltrum --help'.") << Qt::endl;
+        err() << TCli::tr("Try 'veltrum --help'.") << Qt::endl;
     else
-        err() << tr("Try 'veltrum help %1'.").arg(command) << Qt::endl;
+        err() << TCli::tr("Try 'veltrum help %1'.").arg(command) << Qt::endl;
     return ExitUsage;
 }
 
@@ -50,13 +50,8 @@ QString errorText(const Basics::TError &error)
         os = dir->osError();
     }
     if (name.isEmpty())
-        return tr("error %1").arg(error.code());
+        return TCli::tr("error %1").arg(error.code());
     if (os == 0)
-        return tr("%1: cannot be read or written (error %2)").arg(name).arg(error.code());
+        return TCli::tr("%1: cannot be read or written (error %2)").arg(name).arg(error.code());
     return QStringLiteral("%1: %2").arg(name, QString::fromLocal8Bit(std::strerror(os)));
-}
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("veltrum", text);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -30,5 +31,9 @@ int usageError(const QString &message, const QString &command = QString());
 // reason, never a source position. The full error goes to the log.
 QString errorText(const Basics::TError &error);
 
-// A text of the command line, translated in the context "veltrum".
-QString tr(const char *text);
+// The texts of the command line, translated in the context "veltrum":
+// TCli::tr("...").
+struct TCli
+{
+    Q_DECLARE_TR_FUNCTIONS(veltrum)
+};

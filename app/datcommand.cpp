@@ -67,15 +67,19 @@ public:
         try {
             const int rc = load(directory(), fileName());
             if (rc == DataCutShort)
-                return tr("%1: the file is corrupt (it ends inside a record)")
+                return TCli::tr("%1: the file is corrupt (it ends inside a record)")
                         .arg(m_info.filePath());
             if (rc != Loaded)
-                return tr("%1: cannot read the file (code %2)").arg(m_info.filePath()).arg(rc);
+                return TCli::tr("%1: cannot read the file (code %2)")
+                        .arg(m_info.filePath())
+                        .arg(rc);
         } catch (const TFileError &e) {
-            return tr("%1: cannot open the file (%2)").arg(m_info.filePath(), errorText(e));
+            return TCli::tr("%1: cannot open the file (%2)").arg(m_info.filePath(), errorText(e));
         } catch (const TError &e) {
             errorText(e); // logged
-            return tr("%1: the file is corrupt (code %2)").arg(m_info.filePath()).arg(e.code());
+            return TCli::tr("%1: the file is corrupt (code %2)")
+                    .arg(m_info.filePath())
+                    .arg(e.code());
         }
         return QString();
     }
@@ -88,9 +92,9 @@ QString requireFile(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return tr("%1: no such file").arg(path);
+        return TCli::tr("%1: no such file").arg(path);
     if (!info.isFile())
-        return tr("%1: not a file").arg(path);
+        return TCli::tr("%1: not a file").arg(path);
     return QString();
 }
 
@@ -131,25 +135,25 @@ int fromXml(const QString &xmlPath, const QString &path)
         return fail(problem);
     QFile xmlFile(xmlPath);
     if (!xmlFile.open(QIODevice::ReadOnly))
-        return fail(tr("%1: cannot open the file (%2)").arg(xmlPath, xmlFile.errorString()));
+        return fail(TCli::tr("%1: cannot open the file (%2)").arg(xmlPath, xmlFile.errorString()));
 
     QDomDocument doc;
     QString message;
     int line = 0;
     int column = 0;
     if (!doc.setContent(&xmlFile, &message, &line, &column))
-        return fail(tr("%1:%2:%3: not well-formed XML: %4")
+        return fail(TCli::tr("%1:%2:%3: not well-formed XML: %4")
                             .arg(xmlPath)
                             .arg(line)
                             .arg(column)
                             .arg(message));
     const QDomElement root = doc.documentElement();
     if (root.isNull())
-        return fail(tr("%1: the XML holds no list element").arg(xmlPath));
+        return fail(TCli::tr("%1: the XML holds no list element").arg(xmlPath));
 
     const QFileInfo target(path);
     if (target.exists() && !target.isFile())
-        return fail(tr("%1: not a file").arg(path));
+        return fail(TCli::tr("%1: not a file").arg(path));
     TFileValueList list(path);
     if (target.exists()) {
         if (const QString problem = list.loadExisting(); !problem.isEmpty())
@@ -159,9 +163,9 @@ int fromXml(const QString &xmlPath, const QString &path)
     try {
         list.save(list.directory(), list.fileName());
     } catch (const TError &e) {
-        return fail(tr("%1: cannot write the file (%2)").arg(path, errorText(e)));
+        return fail(TCli::tr("%1: cannot write the file (%2)").arg(path, errorText(e)));
     }
-    err() << tr("%1: %2 records").arg(path).arg(list.count()) << Qt::endl;
+    err() << TCli::tr("%1: %2 records").arg(path).arg(list.count()) << Qt::endl;
     return ExitOk;
 }
 
@@ -171,18 +175,18 @@ TCommand datToXmlCommand()
 {
     TCommand command;
     command.name = QStringLiteral("dat to-xml");
-    command.summary = tr("print a binary list file (.dat) as XML");
+    command.summary = TCli::tr("print a binary list file (.dat) as XML");
     command.arguments = QStringLiteral("FILE");
-    command.description = tr(
+    command.description = TCli::tr(
             "Prints the list element, named after the file (waiters.dat gives <waiters>), with "
             "one element per record (<waiter>) and one child per field, in field-name order. A "
             "file name that XML refuses as an element name gets a valid form: refused characters "
             "become '_', and a name that cannot start an element gets a leading '_' "
             "(2026-12-01.dat gives <_2026-12-01>). 'dat from-xml' reads the output back.");
     command.exitCodes = {
-            {ExitOk, tr("the XML was printed")},
-            {ExitFailure, tr("the file is missing, unreadable or corrupt")},
-            {ExitUsage, tr("wrong arguments")},
+            {ExitOk, TCli::tr("the XML was printed")},
+            {ExitFailure, TCli::tr("the file is missing, unreadable or corrupt")},
+            {ExitUsage, TCli::tr("wrong arguments")},
     };
     command.run = [](TArgs &args) { return toXml(args.positional().at(0)); };
     return command;
@@ -192,9 +196,9 @@ TCommand datFromXmlCommand()
 {
     TCommand command;
     command.name = QStringLiteral("dat from-xml");
-    command.summary = tr("import XML into a list file (created if missing)");
+    command.summary = TCli::tr("import XML into a list file (created if missing)");
     command.arguments = QStringLiteral("XML FILE");
-    command.description = tr(
+    command.description = TCli::tr(
             "Reads the XML's root element as the list and merges it into FILE. Records without "
             "an id get the next free id; records with an id replace or extend the stored record "
             "of that id; an element whose first child is <_delete_/> deletes that record; a list "
@@ -202,10 +206,11 @@ TCommand datFromXmlCommand()
             "settings merges into the stored records. The file is replaced safely: the new list "
             "is written to FILE.new, the previous file is kept as FILE.old.");
     command.exitCodes = {
-            {ExitOk, tr("the list was written")},
-            {ExitFailure, tr("malformed XML, a corrupt or unreadable list, or a file that cannot "
-                             "be written; FILE is left as it was")},
-            {ExitUsage, tr("wrong arguments")},
+            {ExitOk, TCli::tr("the list was written")},
+            {ExitFailure,
+             TCli::tr("malformed XML, a corrupt or unreadable list, or a file that cannot "
+                      "be written; FILE is left as it was")},
+            {ExitUsage, TCli::tr("wrong arguments")},
     };
     command.run
             = [](TArgs &args) { return fromXml(args.positional().at(0), args.positional().at(1)); };
@@ -216,15 +221,15 @@ TCommand datToTextCommand()
 {
     TCommand command;
     command.name = QStringLiteral("dat to-text");
-    command.summary = tr("print the fields KEY... of every record, ';'-separated");
+    command.summary = TCli::tr("print the fields KEY... of every record, ';'-separated");
     command.arguments = QStringLiteral("FILE KEY...");
-    command.description = tr(
+    command.description = TCli::tr(
             "Prints one record a line with the fields KEY... separated by ';'. Inside values ';' "
             "becomes ',', line breaks become '|' and '\"' becomes \"'\".");
     command.exitCodes = {
-            {ExitOk, tr("the records were printed")},
-            {ExitFailure, tr("the file is missing, unreadable or corrupt")},
-            {ExitUsage, tr("wrong arguments")},
+            {ExitOk, TCli::tr("the records were printed")},
+            {ExitFailure, TCli::tr("the file is missing, unreadable or corrupt")},
+            {ExitUsage, TCli::tr("wrong arguments")},
     };
     command.run
             = [](TArgs &args) { return toText(args.positional().at(0), args.positional().mid(1)); };

@@ -31,46 +31,47 @@ int runDemo(TArgs &args)
 
     const QFileInfo info(dir);
     if (info.exists() && !info.isDir())
-        return fail(tr("demo: %1 is not a directory").arg(dir));
+        return fail(TCli::tr("demo: %1 is not a directory").arg(dir));
     try {
         if (info.exists() && !isEmptyDir(dir)) {
             // only a directory an earlier demo run wrote is ever cleaned,
             // and then only of the files such a run writes
             if (!TDemoInstallation::isDemo(dir))
-                return fail(tr("demo: %1 is not empty and holds no demo installation; "
-                               "refusing to write into it")
+                return fail(TCli::tr("demo: %1 is not empty and holds no demo installation; "
+                                     "refusing to write into it")
                                     .arg(dir));
             if (!force)
-                return fail(tr("demo: %1 holds a demo installation; use --force to replace it")
-                                    .arg(dir));
+                return fail(
+                        TCli::tr("demo: %1 holds a demo installation; use --force to replace it")
+                                .arg(dir));
             TDemoInstallation::remove(dir);
         }
 
         TDemoInstallation demo(options);
         const TDemoSummary s = demo.write(dir);
-        out() << tr("Demo installation in %1 (today %2, seed %3):")
+        out() << TCli::tr("Demo installation in %1 (today %2, seed %3):")
                          .arg(QDir(dir).absolutePath(), demo.options().today.toString(Qt::ISODate))
                          .arg(options.seed)
               << Qt::endl
-              << tr("  %1 lists, %2 closed days with %3 tables and %4 day summaries")
+              << TCli::tr("  %1 lists, %2 closed days with %3 tables and %4 day summaries")
                          .arg(s.lists)
                          .arg(s.closedDays)
                          .arg(s.closedTables)
                          .arg(s.daySummaries)
               << Qt::endl
-              << tr("  today %1 paid tables (%2 in the archive index), %3 open (%4 held)")
+              << TCli::tr("  today %1 paid tables (%2 in the archive index), %3 open (%4 held)")
                          .arg(s.paidTables)
                          .arg(s.indexedTables)
                          .arg(s.openTables)
                          .arg(s.heldTables)
               << Qt::endl
-              << tr("  %1 table entries, time controls of %2 days, next Z number %3")
+              << TCli::tr("  %1 table entries, time controls of %2 days, next Z number %3")
                          .arg(s.entries)
                          .arg(s.timeControlDays)
                          .arg(s.nextZ)
               << Qt::endl;
     } catch (const Basics::TError &e) {
-        return fail(tr("demo: could not write %1 (%2)").arg(dir, errorText(e)));
+        return fail(TCli::tr("demo: could not write %1 (%2)").arg(dir, errorText(e)));
     }
     return ExitOk;
 }
@@ -82,9 +83,9 @@ TCommand demoCommand()
     const TDemoOptions defaults;
     TCommand command;
     command.name = QStringLiteral("demo");
-    command.summary = tr("write a demo installation of a restaurant");
+    command.summary = TCli::tr("write a demo installation of a restaurant");
     command.arguments = QStringLiteral("DIR");
-    command.description = tr(
+    command.description = TCli::tr(
             "Writes a complete installation of a small restaurant into DIR: master data and "
             "settings in usr/data, etc/reports.ini and etc/globals.ini, closed days in "
             "var/statist (with their Z numbers, journal lines and day summaries), today's paid "
@@ -95,30 +96,31 @@ TCommand demoCommand()
     command.options = {
             {{QStringLiteral("days")},
              QStringLiteral("N"),
-             tr("Closed days before today, 0 to 3660 (default %1).").arg(defaults.days),
+             TCli::tr("Closed days before today, 0 to 3660 (default %1).").arg(defaults.days),
              false},
             {{QStringLiteral("tables")},
              QStringLiteral("N"),
-             tr("Paid tables per day, 1 to 10000 (default %1).").arg(defaults.tables),
+             TCli::tr("Paid tables per day, 1 to 10000 (default %1).").arg(defaults.tables),
              false},
             {{QStringLiteral("seed")},
              QStringLiteral("S"),
-             tr("Seed of the generator (default %1).").arg(defaults.seed),
+             TCli::tr("Seed of the generator (default %1).").arg(defaults.seed),
              false},
             {{QStringLiteral("today")},
              QStringLiteral("yyyy-MM-dd"),
-             tr("The demo's current, not yet closed day (default: today)."),
+             TCli::tr("The demo's current, not yet closed day (default: today)."),
              false},
             {{QStringLiteral("force")},
              QString(),
-             tr("Replace the demo installation that DIR holds."),
+             TCli::tr("Replace the demo installation that DIR holds."),
              false},
     };
     command.exitCodes = {
-            {ExitOk, tr("the demo was written")},
-            {ExitFailure, tr("DIR is not empty (or holds a demo and --force is missing), or a "
-                             "file cannot be written")},
-            {ExitUsage, tr("wrong arguments")},
+            {ExitOk, TCli::tr("the demo was written")},
+            {ExitFailure,
+             TCli::tr("DIR is not empty (or holds a demo and --force is missing), or a "
+                      "file cannot be written")},
+            {ExitUsage, TCli::tr("wrong arguments")},
     };
     command.run = runDemo;
     return command;

@@ -1,5 +1,8 @@
+#include "cliutil.h"
 #include "commands.h"
 #include "tcommandtable.h"
+#include "tlanguagechoice.h"
+#include "ttranslation.h"
 
 #include <QApplication>
 #include <QFile>
@@ -42,6 +45,13 @@ int main(int argc, char **argv)
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    // the language first: the commands' help texts are translated as the
+    // table is built
+    const TLanguageChoice language = TLanguageChoice::of(QCoreApplication::arguments().mid(1));
+    Basics::TTranslation translation;
+    translation.setLanguage(language.language);
+    if (!language.error().isEmpty())
+        return usageError(language.error());
     const TCommandTable table({
             datToXmlCommand(),
             datFromXmlCommand(),
@@ -54,5 +64,5 @@ int main(int argc, char **argv)
             verifyCommand(),
             zCommand(),
     });
-    return table.run(QCoreApplication::arguments().mid(1));
+    return table.run(language.args);
 }

@@ -44,8 +44,8 @@ TCommand openTablesCommand()
 {
     TCommand command;
     command.name = QStringLiteral("open-tables");
-    command.summary = tr("list the tables open on the terminals");
-    command.description = tr(
+    command.summary = TCli::tr("list the tables open on the terminals");
+    command.description = TCli::tr(
             "Prints what the back office's open tables document lists: the column titles, then "
             "one item per table of var/tables in ascending table number and party (a table that "
             "a terminal holds right now is left out), and last the number of tables and the sum "
@@ -64,15 +64,16 @@ TCommand openTablesCommand()
             dataOption(),
             {{QStringLiteral("now")},
              QStringLiteral("yyyy-MM-ddThh:mm:ss"),
-             tr("Accepted as every command takes it; the list holds no clock time."),
+             TCli::tr("Accepted as every command takes it; the list holds no clock time."),
              false},
             formatOption(),
             outputOption(),
     };
     command.exitCodes = {
-            {ExitOk, tr("the list was printed (also when no table is open)")},
-            {ExitFailure, tr("the --output file could not be written")},
-            {ExitUsage, tr("wrong arguments: an unknown option, a bad time, no such directory")},
+            {ExitOk, TCli::tr("the list was printed (also when no table is open)")},
+            {ExitFailure, TCli::tr("the --output file could not be written")},
+            {ExitUsage,
+             TCli::tr("wrong arguments: an unknown option, a bad time, no such directory")},
     };
     command.run = runOpenTables;
     return command;

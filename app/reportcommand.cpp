@@ -29,13 +29,13 @@ QString sideText(const TReportKind &kind)
 {
     switch (kind.side) {
     case TReportKind::WaiterSide:
-        return kind.overAll ? tr("all waiters") : tr("per waiter");
+        return kind.overAll ? TCli::tr("all waiters") : TCli::tr("per waiter");
     case TReportKind::CenterSide:
-        return tr("per cost center");
+        return TCli::tr("per cost center");
     case TReportKind::NoSide:
         break;
     }
-    return tr("journal");
+    return TCli::tr("journal");
 }
 
 // Every kind with its caption and side; the batches of the installation
@@ -53,7 +53,8 @@ int listKinds(const TArgs &args)
                 const TSumBatch *batch = batches->batch(id);
                 out() << format.arg(BatchKindOffset + id, 3)
                                  .arg(batch->name(), -30)
-                                 .arg(batch->fiscal() ? tr("batch, fiscal") : tr("batch"))
+                                 .arg(batch->fiscal() ? TCli::tr("batch, fiscal")
+                                                      : TCli::tr("batch"))
                       << '\n';
             }
         }
@@ -65,7 +66,7 @@ int listKinds(const TArgs &args)
 bool showProgressOf(const TArgs &args)
 {
     if (args.isSet(QStringLiteral("progress")) && args.isSet(QStringLiteral("quiet")))
-        throw TUsageError {tr("--progress and --quiet exclude each other")};
+        throw TUsageError {TCli::tr("--progress and --quiet exclude each other")};
     return !args.isSet(QStringLiteral("quiet"))
            && (args.isSet(QStringLiteral("progress")) || ::isatty(2));
 }
@@ -77,7 +78,7 @@ int runJournal(TArgs &args, TDataArgs &data, int kind)
     for (const char *summaryOnly : {"period", "outlet", "open-tables", "without-credits",
                                     "turnover", "trainee", "report-waiter"}) {
         if (args.isSet(QLatin1String(summaryOnly)))
-            throw TUsageError {tr("%1 does not apply to the paid tables journal (kind %2)")
+            throw TUsageError {TCli::tr("%1 does not apply to the paid tables journal (kind %2)")
                                        .arg(TArgs::optionText(QLatin1String(summaryOnly)))
                                        .arg(kind)};
     }
@@ -85,7 +86,7 @@ int runJournal(TArgs &args, TDataArgs &data, int kind)
     args.dateRange(request.from, request.to, true);
     TOutput output(args, true);
     if (output.isChart())
-        throw TUsageError {tr("the paid tables journal (kind %1) has no chart").arg(kind)};
+        throw TUsageError {TCli::tr("the paid tables journal (kind %1) has no chart").arg(kind)};
     request.filter = data.filter();
     const QStringList yesNo {QStringLiteral("no"), QStringLiteral("yes")};
     request.showBill = args.choice(QStringLiteral("show-bill"), yesNo) == 1;
@@ -108,7 +109,7 @@ int runJournal(TArgs &args, TDataArgs &data, int kind)
     const TListRows rows = journal.run(request);
     progress.done();
     if (journal.isStopped() || TInterrupt::requested())
-        return fail(tr("report: interrupted; nothing was written"), ExitInterrupted);
+        return fail(TCli::tr("report: interrupted; nothing was written"), ExitInterrupted);
     return output.writeRows(kind, reportCaption(*reportKind(kind)), rows) ? ExitOk : ExitFailure;
 }
 
@@ -123,14 +124,14 @@ int runReport(TArgs &args)
     const bool known = isSummaryKind(request.kind) || request.kind == 1 || request.kind == 2
                        || request.kind > BatchKindOffset;
     if (!known)
-        throw TUsageError {tr("--kind %1: there is no report kind %1 (see 'veltrum report "
-                              "--list-kinds')")
+        throw TUsageError {TCli::tr("--kind %1: there is no report kind %1 (see 'veltrum report "
+                                    "--list-kinds')")
                                    .arg(request.kind)};
     if (request.kind == 1 || request.kind == 2)
         return runJournal(args, data, request.kind);
     for (const char *journalOnly : {"show-bill", "show-arch"}) {
         if (args.isSet(QLatin1String(journalOnly)))
-            throw TUsageError {tr("%1 applies to the paid tables journal (kind 1) only")
+            throw TUsageError {TCli::tr("%1 applies to the paid tables journal (kind 1) only")
                                        .arg(TArgs::optionText(QLatin1String(journalOnly)))};
     }
     args.dateRange(request.from, request.to, true);
@@ -152,9 +153,9 @@ int runReport(TArgs &args)
     TOutput output(args, true);
     const bool charted = kindHasChart(request.kind);
     if (output.isChart() && !charted)
-        throw TUsageError {tr("--format %1: report kind %2 has no chart (charts: the waiter, "
-                              "minimal, article, family, department, void, hour and discount "
-                              "reports)")
+        throw TUsageError {TCli::tr("--format %1: report kind %2 has no chart (charts: the waiter, "
+                                    "minimal, article, family, department, void, hour and discount "
+                                    "reports)")
                                    .arg(args.text(QStringLiteral("format")))
                                    .arg(request.kind)};
     request.withData = output.format() == TOutputFormat::Json
@@ -181,11 +182,12 @@ int runReport(TArgs &args)
     progress.done();
 
     if (result.status == TReportResult::Cancelled || TInterrupt::requested())
-        return fail(tr("report: interrupted; nothing was written"), ExitInterrupted);
+        return fail(TCli::tr("report: interrupted; nothing was written"), ExitInterrupted);
     if (result.status == TReportResult::NotAvailable)
-        return fail(tr("report: kind %1 is not available on the command line").arg(request.kind));
+        return fail(
+                TCli::tr("report: kind %1 is not available on the command line").arg(request.kind));
     if (result.status == TReportResult::BatchNotFound && output.format() != TOutputFormat::Text)
-        return fail(tr("report: --kind %1: Batch not found").arg(request.kind));
+        return fail(TCli::tr("report: --kind %1: Batch not found").arg(request.kind));
     const TReportKind *kind = reportKind(request.kind);
     const QString title = kind ? reportCaption(*kind) : result.batchName;
     if (charted) {
@@ -211,10 +213,11 @@ TCommand reportCommand()
 {
     TCommand command;
     command.name = QStringLiteral("report");
-    command.summary = tr("print a summary, a batch of summaries, the paid tables journal or the "
-                         "list of report kinds");
+    command.summary
+            = TCli::tr("print a summary, a batch of summaries, the paid tables journal or the "
+                       "list of report kinds");
     command.moreUsage = {QStringLiteral("--list-kinds [--data DIR]")};
-    command.description = tr(
+    command.description = TCli::tr(
             "Prints the lines that the back office's reports document lists for report kind ID: "
             "3 to 42 are the summaries (5 \"Waiter report\", 7 \"All articles\", 38 \"Table "
             "report\", ...), 100+N runs the summary batch N of usr/data/sumbatches.dat. "
@@ -242,71 +245,80 @@ TCommand reportCommand()
             dataOption(),
             {{QStringLiteral("kind")},
              QStringLiteral("ID"),
-             tr("The report kind: 1 the paid tables journal, 3-42 a summary, 100+N the batch "
-                "N."),
+             TCli::tr("The report kind: 1 the paid tables journal, 3-42 a summary, 100+N the batch "
+                      "N."),
              true},
             {{QStringLiteral("list-kinds")},
              QString(),
-             tr("List every report kind with its caption and grouping; with --data also the "
-                "installation's batches (100+N)."),
+             TCli::tr("List every report kind with its caption and grouping; with --data also the "
+                      "installation's batches (100+N)."),
              false},
-            fromOption(tr("The first closed day of the report; without it, the current day.")),
-            toOption(tr("The last closed day (needs --from; default: --from alone).")),
+            fromOption(
+                    TCli::tr("The first closed day of the report; without it, the current day.")),
+            toOption(TCli::tr("The last closed day (needs --from; default: --from alone).")),
             {{QStringLiteral("period")},
              QStringLiteral("N"),
-             tr("Cut the range into periods of N days, each printed with its own header and "
-                "separated by a line of '*' (the last period ends with --to); 0, the default, "
-                "prints the whole range at once. Has an effect only with --from."),
+             TCli::tr(
+                     "Cut the range into periods of N days, each printed with its own header and "
+                     "separated by a line of '*' (the last period ends with --to); 0, the default, "
+                     "prints the whole range at once. Has an effect only with --from."),
              false},
             filterOption(),
             outletOption(),
             {{QStringLiteral("open-tables")},
              QString(),
-             tr("Count the entries of the open tables too (current day only)."),
+             TCli::tr("Count the entries of the open tables too (current day only)."),
              false},
-            {{QStringLiteral("without-credits")}, QString(), tr("Leave out credit orders."), false},
+            {{QStringLiteral("without-credits")},
+             QString(),
+             TCli::tr("Leave out credit orders."),
+             false},
             {{QStringLiteral("turnover")},
              QStringLiteral("all|in|out"),
-             tr("All tables (default), only those that count in the turnover, or only those "
-                "that do not."),
+             TCli::tr("All tables (default), only those that count in the turnover, or only those "
+                      "that do not."),
              false},
             {{QStringLiteral("trainee")},
              QStringLiteral("all|without|only"),
-             tr("All waiters (default), without trainee waiters, or only trainee waiters."),
+             TCli::tr("All waiters (default), without trainee waiters, or only trainee waiters."),
              false},
             {{QStringLiteral("report-waiter")},
              QStringLiteral("N"),
-             tr("Only what waiter N booked, as the back office shows it to that waiter; 0 for "
-                "all. An unknown waiter is an error."),
+             TCli::tr(
+                     "Only what waiter N booked, as the back office shows it to that waiter; 0 for "
+                     "all. An unknown waiter is an error."),
              false},
             {{QStringLiteral("show-bill")},
              QStringLiteral("yes|no"),
-             tr("Journal: the table lines carry the bill number (default no)."),
+             TCli::tr("Journal: the table lines carry the bill number (default no)."),
              false},
             {{QStringLiteral("show-arch")},
              QStringLiteral("yes|no"),
-             tr("Journal: the table lines carry the archive number (default no)."),
+             TCli::tr("Journal: the table lines carry the archive number (default no)."),
              false},
             nowOption(),
             formatOption(true),
             outputOption(),
             {{QStringLiteral("progress")},
              QString(),
-             tr("Show the day being read and a progress bar on standard error, also when it is "
-                "no terminal (by default only on a terminal)."),
+             TCli::tr("Show the day being read and a progress bar on standard error, also when it "
+                      "is "
+                      "no terminal (by default only on a terminal)."),
              false},
-            {{QStringLiteral("quiet")}, QString(), tr("Show no progress."), false},
+            {{QStringLiteral("quiet")}, QString(), TCli::tr("Show no progress."), false},
     };
     command.standalone = QStringLiteral("list-kinds");
     command.exitCodes = {
-            {ExitOk, tr("the report was written (also when nothing matched)")},
-            {ExitFailure, tr("\"Batch not found\", a kind that only the back office shows, or a "
-                             "file that cannot be read")},
-            {ExitUsage, tr("wrong arguments: an unknown option, kind, filter, outlet or waiter, "
-                           "a bad date, --from after --to, --to without --from, no such "
-                           "directory")},
-            {ExitInterrupted, tr("interrupted by Ctrl-C: the run stopped at its next table, "
-                                 "nothing was printed and no --output file was left")},
+            {ExitOk, TCli::tr("the report was written (also when nothing matched)")},
+            {ExitFailure,
+             TCli::tr("\"Batch not found\", a kind that only the back office shows, or a "
+                      "file that cannot be read")},
+            {ExitUsage,
+             TCli::tr("wrong arguments: an unknown option, kind, filter, outlet or waiter, "
+                      "a bad date, --from after --to, --to without --from, no such "
+                      "directory")},
+            {ExitInterrupted, TCli::tr("interrupted by Ctrl-C: the run stopped at its next table, "
+                                       "nothing was printed and no --output file was left")},
     };
     command.run = runReport;
     return command;

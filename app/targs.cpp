@@ -40,24 +40,25 @@ TArgs::TArgs(const TCommand &command, const QStringList &args)
     if (!parsed) {
         const QStringList unknown = m_parser.unknownOptionNames();
         if (!unknown.isEmpty())
-            throw TUsageError {tr("unknown option '%1'").arg(optionText(unknown.constFirst()))};
+            throw TUsageError {
+                    TCli::tr("unknown option '%1'").arg(optionText(unknown.constFirst()))};
         throw TUsageError {m_parser.errorText()};
     }
     for (const TCommandOption &option : command.options) {
         const QString &name = option.names.constLast();
         if (!option.valueName.isEmpty() && m_parser.values(name).size() > 1)
-            throw TUsageError {tr("%1 is given more than once").arg(optionText(name))};
+            throw TUsageError {TCli::tr("%1 is given more than once").arg(optionText(name))};
         if (option.required && !m_parser.isSet(name)
             && (command.standalone.isEmpty() || !m_parser.isSet(command.standalone)))
-            throw TUsageError {tr("%1 is missing").arg(optionText(name))};
+            throw TUsageError {TCli::tr("%1 is missing").arg(optionText(name))};
     }
     const qsizetype count = positional().size();
     if (count < command.minArguments())
-        throw TUsageError {count == 0 ? tr("missing %1").arg(command.arguments)
-                                      : tr("too few arguments")};
+        throw TUsageError {count == 0 ? TCli::tr("missing %1").arg(command.arguments)
+                                      : TCli::tr("too few arguments")};
     if (command.maxArguments() >= 0 && count > command.maxArguments())
-        throw TUsageError {
-                tr("unexpected argument '%1'").arg(positional().value(command.maxArguments()))};
+        throw TUsageError {TCli::tr("unexpected argument '%1'")
+                                   .arg(positional().value(command.maxArguments()))};
 }
 
 QString TArgs::optionText(const QString &name)
@@ -67,8 +68,8 @@ QString TArgs::optionText(const QString &name)
 
 void TArgs::badValue(const QString &name, const QString &expected) const
 {
-    throw TUsageError {
-            tr("bad value '%1' for %2 (%3)").arg(m_parser.value(name), optionText(name), expected)};
+    throw TUsageError {TCli::tr("bad value '%1' for %2 (%3)")
+                               .arg(m_parser.value(name), optionText(name), expected)};
 }
 
 bool TArgs::isSet(const QString &name) const
@@ -95,8 +96,8 @@ int TArgs::number(const QString &name, int min, int max, int fallback) const
     const int value = m_parser.value(name).toInt(&ok);
     if (!ok || value < min || value > max)
         badValue(name, max == std::numeric_limits<int>::max()
-                               ? tr("a whole number from %1").arg(min)
-                               : tr("a whole number from %1 to %2").arg(min).arg(max));
+                               ? TCli::tr("a whole number from %1").arg(min)
+                               : TCli::tr("a whole number from %1 to %2").arg(min).arg(max));
     return value;
 }
 
@@ -107,7 +108,7 @@ qulonglong TArgs::unsignedNumber(const QString &name, qulonglong fallback) const
     bool ok = false;
     const qulonglong value = m_parser.value(name).toULongLong(&ok);
     if (!ok)
-        badValue(name, tr("a whole number from 0"));
+        badValue(name, TCli::tr("a whole number from 0"));
     return value;
 }
 
@@ -126,9 +127,9 @@ void TArgs::dateRange(QDate &from, QDate &to, bool toNeedsFrom) const
     from = date(QStringLiteral("from"));
     to = date(QStringLiteral("to"));
     if (toNeedsFrom && to.isValid() && !from.isValid())
-        throw TUsageError {tr("--to needs --from")};
+        throw TUsageError {TCli::tr("--to needs --from")};
     if (from.isValid() && to.isValid() && from > to)
-        throw TUsageError {tr("--from %1 lies after --to %2")
+        throw TUsageError {TCli::tr("--from %1 lies after --to %2")
                                    .arg(from.toString(Qt::ISODate), to.toString(Qt::ISODate))};
 }
 

@@ -34,6 +34,13 @@ QString optionLine(const QString &syntax, const QString &description)
 
 } // namespace
 
+QString languageHelp()
+{
+    return TCli::tr("Messages, help and reports in German (de) or English (en); without it, "
+                    "the language that LC_ALL, LC_MESSAGES or LANG names, else the \"language\" "
+                    "of the installation's etc/globals.ini, else English.");
+}
+
 QString wrapText(const QString &text, int width, int indent)
 {
     const QString pad(indent, QLatin1Char(' '));
@@ -91,7 +98,7 @@ QString TCommand::usage() const
 
 QString TCommand::help() const
 {
-    QString text = tr("Usage: %1\n").arg(usage());
+    QString text = TCli::tr("Usage: %1\n").arg(usage());
     for (const QString &more : moreUsage)
         text += QStringLiteral("       veltrum %1 %2\n").arg(name, more);
     if (!description.isEmpty()) {
@@ -99,15 +106,17 @@ QString TCommand::help() const
         for (const QString &paragraph : paragraphs)
             text += QLatin1Char('\n') + wrapText(paragraph, HelpWidth, 0) + QLatin1Char('\n');
     }
-    text += QLatin1Char('\n') + tr("Options:") + QLatin1Char('\n');
+    text += QLatin1Char('\n') + TCli::tr("Options:") + QLatin1Char('\n');
     for (const TCommandOption &option : options)
         text += optionLine(optionSyntax(option), option.description);
-    text += optionLine(QStringLiteral("--log FILE"),
-                       tr("Append the program's log to FILE (level ERROR unless KORVAL_LOGLEVEL "
-                          "names another): the causes of failures, with their source positions."));
-    text += optionLine(QStringLiteral("-h, --help"), tr("Show this help."));
+    text += optionLine(
+            QStringLiteral("--log FILE"),
+            TCli::tr("Append the program's log to FILE (level ERROR unless KORVAL_LOGLEVEL "
+                     "names another): the causes of failures, with their source positions."));
+    text += optionLine(QStringLiteral("--lang de|en"), languageHelp());
+    text += optionLine(QStringLiteral("-h, --help"), TCli::tr("Show this help."));
     if (!exitCodes.isEmpty()) {
-        text += QLatin1Char('\n') + tr("Exit codes:") + QLatin1Char('\n');
+        text += QLatin1Char('\n') + TCli::tr("Exit codes:") + QLatin1Char('\n');
         for (const TExitCode &exit : exitCodes)
             text += QStringLiteral("  %1  ").arg(exit.code, 3)
                     + wrapText(exit.meaning, HelpWidth - 7, 7) + QLatin1Char('\n');

@@ -51,6 +51,9 @@ struct TCommand
     int maxArguments() const;
 };
 
+// The help of --lang, which every command takes.
+QString languageHelp();
+
 // Text wrapped at `width` columns, every line after the first indented by
 // `indent` blanks; paragraphs ("\n") are kept.
 QString wrapText(const QString &text, int width, int indent);

@@ -47,28 +47,31 @@ QString TCommandTable::help() const
     const QString helpName = QStringLiteral("help [COMMAND]");
     width = std::max(width, int(helpName.size())) + 2;
 
-    QString text = tr("Usage: veltrum COMMAND [OPTIONS] [ARGUMENTS]\n"
-                      "       veltrum help COMMAND | veltrum COMMAND --help\n"
-                      "\n"
-                      "Looks into and works on the data of a POS installation.\n"
-                      "\n"
-                      "Commands:\n");
+    QString text = TCli::tr("Usage: veltrum COMMAND [OPTIONS] [ARGUMENTS]\n"
+                            "       veltrum help COMMAND | veltrum COMMAND --help\n"
+                            "\n"
+                            "Looks into and works on the data of a POS installation.\n"
+                            "\n"
+                            "Commands:\n");
     auto line = [&](const QString &name, const QString &summary) {
         text += QStringLiteral("  ") + name.leftJustified(width)
                 + wrapText(summary, 77 - width, width + 2) + QLatin1Char('\n');
     };
     for (const TCommand &command : m_commands)
         line(command.name, command.summary);
-    line(helpName, tr("show the help of a command: its options and exit codes"));
-    text += QLatin1Char('\n') + tr("Options:") + QLatin1Char('\n');
-    line(QStringLiteral("-h, --help"), tr("show this help"));
-    line(QStringLiteral("-v, --version"), tr("show the module's version"));
+    line(helpName, TCli::tr("show the help of a command: its options and exit codes"));
+    text += QLatin1Char('\n') + TCli::tr("Options:") + QLatin1Char('\n');
+    line(QStringLiteral("-h, --help"), TCli::tr("show this help"));
+    line(QStringLiteral("-v, --version"), TCli::tr("show the module's version"));
+    line(QStringLiteral("--lang de|en"),
+         TCli::tr("messages, help and reports in German or English"));
     text += QLatin1Char('\n')
-            + wrapText(tr("Exit codes are the same for every command: 0 success, 1 failure (bad "
-                          "input, a file that cannot be read or written, a refused closing), 2 "
-                          "wrong arguments, 3 a closing stopped by open tables, 130 interrupted "
-                          "(Ctrl-C). Each command's help says which of them it uses."),
-                       79, 0)
+            + wrapText(
+                    TCli::tr("Exit codes are the same for every command: 0 success, 1 failure (bad "
+                             "input, a file that cannot be read or written, a refused closing), 2 "
+                             "wrong arguments, 3 a closing stopped by open tables, 130 interrupted "
+                             "(Ctrl-C). Each command's help says which of them it uses."),
+                    79, 0)
             + QLatin1Char('\n');
     return text;
 }
@@ -90,7 +93,7 @@ int TCommandTable::helpCommand(const QStringList &args) const
     const QString name = args.join(QLatin1Char(' '));
     const QString text = help(name);
     if (text.isEmpty())
-        return usageError(tr("unknown command '%1'").arg(name));
+        return usageError(TCli::tr("unknown command '%1'").arg(name));
     out() << text;
     return ExitOk;
 }
@@ -99,7 +102,7 @@ int TCommandTable::run(const QStringList &args) const
 {
     const QString first = args.value(0);
     if (first.isEmpty())
-        return usageError(tr("missing command"));
+        return usageError(TCli::tr("missing command"));
     if (first == QLatin1String("--help") || first == QLatin1String("-h"))
         return helpCommand({});
     if (first == QLatin1String("help"))
@@ -115,11 +118,11 @@ int TCommandTable::run(const QStringList &args) const
         if (!matching(first).isEmpty()) {
             const QString sub = args.value(1);
             return usageError(sub.isEmpty() || sub.startsWith(QLatin1Char('-'))
-                                      ? tr("%1: missing subcommand").arg(first)
-                                      : tr("%1: unknown subcommand '%2'").arg(first, sub),
+                                      ? TCli::tr("%1: missing subcommand").arg(first)
+                                      : TCli::tr("%1: unknown subcommand '%2'").arg(first, sub),
                               first);
         }
-        return usageError(tr("unknown command '%1'").arg(first));
+        return usageError(TCli::tr("unknown command '%1'").arg(first));
     }
     return runCommand(*command, args.mid(words));
 }
@@ -147,6 +150,6 @@ int TCommandTable::runCommand(const TCommand &command, const QStringList &args) 
         Basics::logError(QString::fromLocal8Bit(e.what()), Basics::LogModule::CommandLine,
                          Basics::LogClass::CommandLine);
         return fail(command.name + QStringLiteral(": ")
-                    + tr("unexpected error (%1)").arg(QString::fromLocal8Bit(e.what())));
+                    + TCli::tr("unexpected error (%1)").arg(QString::fromLocal8Bit(e.what())));
     }
 }

@@ -15,7 +15,7 @@ QString rootOf(const TArgs &args)
 {
     const QString data = args.text(QStringLiteral("data"));
     if (!QFileInfo(data).isDir())
-        throw TUsageError {tr("--data %1: no such directory").arg(data)};
+        throw TUsageError {TCli::tr("--data %1: no such directory").arg(data)};
     return QDir(data).absolutePath() + QLatin1Char('/');
 }
 
@@ -25,7 +25,7 @@ TCommandOption dataOption()
 {
     return {{QStringLiteral("data")},
             QStringLiteral("DIR"),
-            tr("The installation's directory (the one holding usr/data, var and etc)."),
+            TCli::tr("The installation's directory (the one holding usr/data, var and etc)."),
             true};
 }
 
@@ -33,8 +33,9 @@ TCommandOption nowOption()
 {
     return {{QStringLiteral("now")},
             QStringLiteral("yyyy-MM-ddThh:mm:ss"),
-            tr("Fixes the clock (the printed time and the business day), so that the output can "
-               "be reproduced."),
+            TCli::tr("Fixes the clock (the printed time and the business day), so that the output "
+                     "can "
+                     "be reproduced."),
             false};
 }
 
@@ -52,8 +53,9 @@ TCommandOption filterOption()
 {
     return {{QStringLiteral("filter")},
             QStringLiteral("ID"),
-            tr("Only what the summary filter ID of usr/data/sumfilters.dat lets through; 0 for "
-               "none. An unknown ID is an error."),
+            TCli::tr("Only what the summary filter ID of usr/data/sumfilters.dat lets through; 0 "
+                     "for "
+                     "none. An unknown ID is an error."),
             false};
 }
 
@@ -61,8 +63,9 @@ TCommandOption outletOption()
 {
     return {{QStringLiteral("outlet")},
             QStringLiteral("ID"),
-            tr("Read the terminals of the outlet ID of usr/data/sumoutlets.dat instead of the "
-               "installation's own data; 0 for none. An unknown ID is an error."),
+            TCli::tr(
+                    "Read the terminals of the outlet ID of usr/data/sumoutlets.dat instead of the "
+                    "installation's own data; 0 for none. An unknown ID is an error."),
             false};
 }
 
@@ -83,25 +86,28 @@ Basics::TValue *TDataArgs::record(const QString &list, const QString &option, co
     Basics::TValueList *values = m_lists.get(list);
     Basics::TValue *found = values ? values->find(id) : nullptr;
     if (!found)
-        throw TUsageError {
-                tr("%1 %2: there is no %3 %2").arg(TArgs::optionText(option)).arg(id).arg(what)};
+        throw TUsageError {TCli::tr("%1 %2: there is no %3 %2")
+                                   .arg(TArgs::optionText(option))
+                                   .arg(id)
+                                   .arg(what)};
     return found;
 }
 
 int TDataArgs::filter(const QString &option)
 {
     const Basics::TValue *found
-            = record(QStringLiteral("sumfilters"), option, tr("summary filter"), 0);
+            = record(QStringLiteral("sumfilters"), option, TCli::tr("summary filter"), 0);
     return found ? found->id() : 0;
 }
 
 int TDataArgs::outlet(const QString &option)
 {
-    const Basics::TValue *found = record(QStringLiteral("sumoutlets"), option, tr("outlet"), 0);
+    const Basics::TValue *found
+            = record(QStringLiteral("sumoutlets"), option, TCli::tr("outlet"), 0);
     return found ? found->id() : 0;
 }
 
 Basics::TValue *TDataArgs::waiter(const QString &option, bool zeroIsNone)
 {
-    return record(QStringLiteral("waiters"), option, tr("waiter"), zeroIsNone ? 0 : 1);
+    return record(QStringLiteral("waiters"), option, TCli::tr("waiter"), zeroIsNone ? 0 : 1);
 }

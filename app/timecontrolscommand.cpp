@@ -16,10 +16,11 @@ using namespace PosLib;
 
 namespace {
 
-QString docText(const char *text)
+// The texts of this file, translated in the context "TTimeControlsDoc".
+struct Text
 {
-    return QCoreApplication::translate("TTimeControlsDoc", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TTimeControlsDoc)
+};
 
 int runTimeControls(TArgs &args)
 {
@@ -33,7 +34,7 @@ int runTimeControls(TArgs &args)
     if (!now.isValid())
         now = QDateTime::currentDateTime();
     TOutput output(args);
-    const QString caption = docText("Time controlling");
+    const QString caption = Text::tr("Time controlling");
 
     // Nothing was recorded yet: nothing to list (and no folder to make).
     if (!QFileInfo(data.root() + QStringLiteral("var/control")).isDir())
@@ -46,9 +47,9 @@ int runTimeControls(TArgs &args)
         result = e.code() != 0 ? e.code() : 1;
     }
     if (result == 7)
-        return fail(docText("List of time controls not found"));
+        return fail(Text::tr("List of time controls not found"));
     if (result != 0)
-        return fail(docText("Could not load time controls"));
+        return fail(Text::tr("Could not load time controls"));
 
     // a row per waiter in number order, its periods below it in day order
     QMap<int, TWaiterTimes> times;
@@ -72,8 +73,8 @@ TCommand timeControlsCommand()
 {
     TCommand command;
     command.name = QStringLiteral("time-controls");
-    command.summary = tr("list how long each waiter was logged on");
-    command.description = tr(
+    command.summary = TCli::tr("list how long each waiter was logged on");
+    command.description = TCli::tr(
             "Prints what the back office's time controls document lists: one item per waiter "
             "in number order (number, name, total time), and under it one item per logon period "
             "in day order (day, an empty column, duration, logon and logoff time), from the day "
@@ -87,28 +88,30 @@ TCommand timeControlsCommand()
             "printed page.");
     command.options = {
             dataOption(),
-            fromOption(tr("The first day to list; without it, from the first day recorded.")),
-            toOption(tr("The last day to list; without it, up to the last day recorded.")),
+            fromOption(TCli::tr("The first day to list; without it, from the first day recorded.")),
+            toOption(TCli::tr("The last day to list; without it, up to the last day recorded.")),
             {{QStringLiteral("waiter")},
              QStringLiteral("N"),
-             tr("Only waiter N. An unknown waiter is an error."),
+             TCli::tr("Only waiter N. An unknown waiter is an error."),
              false},
             {{QStringLiteral("now")},
              QStringLiteral("yyyy-MM-ddThh:mm:ss"),
-             tr("Fixes the clock that running periods end at, so that the output can be "
-                "reproduced."),
+             TCli::tr("Fixes the clock that running periods end at, so that the output can be "
+                      "reproduced."),
              false},
             formatOption(),
             outputOption(),
     };
     command.exitCodes = {
-            {ExitOk, tr("the list was printed (also when nothing was recorded)")},
-            {ExitFailure, tr("the --output file could not be written, or a day file that cannot be "
-                             "read (\"Could not load time "
-                             "controls\", or \"List of time controls not found\" when it "
-                             "vanished while being read)")},
-            {ExitUsage, tr("wrong arguments: an unknown option or waiter, a bad date or time, "
-                           "--from after --to, no such directory")},
+            {ExitOk, TCli::tr("the list was printed (also when nothing was recorded)")},
+            {ExitFailure,
+             TCli::tr("the --output file could not be written, or a day file that cannot be "
+                      "read (\"Could not load time "
+                      "controls\", or \"List of time controls not found\" when it "
+                      "vanished while being read)")},
+            {ExitUsage,
+             TCli::tr("wrong arguments: an unknown option or waiter, a bad date or time, "
+                      "--from after --to, no such directory")},
     };
     command.run = runTimeControls;
     return command;

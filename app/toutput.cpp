@@ -84,19 +84,24 @@ TCommandOption formatOption(bool charts)
     if (!charts)
         return {{QStringLiteral("format")},
                 QStringLiteral("text|csv|json|pdf"),
-                tr("The form of the output: the printed lines (text, default); the data the lines "
-                   "come from as CSV (a header row, one row per item, RFC 4180) or as JSON "
-                   "(\"format\": 1, see docs/report-json.md), amounts in cents; or the printed "
-                   "page as PDF (needs --output when standard output is a terminal)."),
+                TCli::tr("The form of the output: the printed lines (text, default); the data the "
+                         "lines "
+                         "come from as CSV (a header row, one row per item, RFC 4180) or as JSON "
+                         "(\"format\": 1, see docs/report-json.md), amounts in cents; or the "
+                         "printed "
+                         "page as PDF (needs --output when standard output is a terminal)."),
                 false};
     return {{QStringLiteral("format")},
             QStringLiteral("text|csv|json|pdf|png|svg"),
-            tr("The form of the output: the printed lines (text, default); the data the lines "
-               "come from as CSV (a header row, one row per item, RFC 4180) or as JSON "
-               "(\"format\": 1, see docs/report-json.md), amounts in cents; the printed page as "
-               "PDF, with the report's chart under its header; or the chart alone as PNG or SVG, "
-               "one chart per waiter or cost center one below the other (PDF and PNG need "
-               "--output when standard output is a terminal)."),
+            TCli::tr(
+                    "The form of the output: the printed lines (text, default); the data the lines "
+                    "come from as CSV (a header row, one row per item, RFC 4180) or as JSON "
+                    "(\"format\": 1, see docs/report-json.md), amounts in cents; the printed page "
+                    "as "
+                    "PDF, with the report's chart under its header; or the chart alone as PNG or "
+                    "SVG, "
+                    "one chart per waiter or cost center one below the other (PDF and PNG need "
+                    "--output when standard output is a terminal)."),
             false};
 }
 
@@ -104,8 +109,8 @@ TCommandOption outputOption()
 {
     return {{QStringLiteral("output")},
             QStringLiteral("FILE"),
-            tr("Write to FILE instead of standard output. FILE is replaced only when the run "
-               "succeeds; an interrupted or failed run leaves no partial file."),
+            TCli::tr("Write to FILE instead of standard output. FILE is replaced only when the run "
+                     "succeeds; an interrupted or failed run leaves no partial file."),
             false};
 }
 
@@ -133,14 +138,15 @@ TOutput::TOutput(const TArgs &args, bool charts)
     // relative to where the command was started, not to the installation
     m_path = args.filePath(QStringLiteral("output"));
     if (args.isSet(QStringLiteral("output")) && m_path.isEmpty())
-        args.badValue(QStringLiteral("output"), tr("a file name"));
+        args.badValue(QStringLiteral("output"), TCli::tr("a file name"));
     if (m_format == TOutputFormat::Pdf && m_path.isEmpty() && ::isatty(1))
-        throw TUsageError {tr("--format pdf writes no PDF to a terminal; add --output FILE")};
+        throw TUsageError {TCli::tr("--format pdf writes no PDF to a terminal; add --output FILE")};
     if (m_format == TOutputFormat::Png && m_path.isEmpty() && ::isatty(1))
-        throw TUsageError {tr("--format png writes no picture to a terminal; add --output FILE")};
+        throw TUsageError {
+                TCli::tr("--format png writes no picture to a terminal; add --output FILE")};
     if (!m_path.isEmpty() && QFileInfo(m_path).isDir())
         throw TUsageError {
-                tr("--output %1: is a directory").arg(args.text(QStringLiteral("output")))};
+                TCli::tr("--output %1: is a directory").arg(args.text(QStringLiteral("output")))};
 }
 
 void TOutput::setCharts(const QList<TChartPage> &pages, const PosLib::TCurrencies *currencies)
@@ -155,7 +161,7 @@ bool TOutput::put(const QByteArray &bytes)
         out().flush();
         if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())
             || std::fflush(stdout) != 0) {
-            fail(tr("standard output cannot be written"));
+            fail(TCli::tr("standard output cannot be written"));
             return false;
         }
         return true;
@@ -166,7 +172,7 @@ bool TOutput::put(const QByteArray &bytes)
         file.write(bytes);
         file.commit();
     } catch (const Basics::TError &e) {
-        fail(tr("%1: cannot be written (%2)").arg(m_path, errorText(e)));
+        fail(TCli::tr("%1: cannot be written (%2)").arg(m_path, errorText(e)));
         return false;
     }
     return true;
@@ -208,7 +214,7 @@ bool TOutput::write(const QStringList &lines, const QJsonObject &data,
             };
         }
         if (!writePdf(buffer, lines, title, figure)) {
-            fail(tr("the PDF could not be made"));
+            fail(TCli::tr("the PDF could not be made"));
             return false;
         }
         break;
@@ -221,7 +227,7 @@ bool TOutput::write(const QStringList &lines, const QJsonObject &data,
                                   ? writeChartPng(buffer, m_charts, m_currencies)
                                   : writeChartSvg(buffer, m_charts, m_currencies, title);
         if (!done) {
-            fail(tr("the chart could not be drawn"));
+            fail(TCli::tr("the chart could not be drawn"));
             return false;
         }
         break;

@@ -11,7 +11,7 @@ constexpr int RedrawMs = 100;
 
 TProgressPrinter::TProgressPrinter(std::FILE *stream)
     : m_stream(stream)
-    , m_day(tr("current day"))
+    , m_day(TCli::tr("current day"))
 { }
 
 TProgressPrinter::~TProgressPrinter()

@@ -24,8 +24,8 @@ QString tableText(const TOpenTable &table)
 {
     // a held table is not read: its waiter is unknown
     if (table.waiter == 0)
-        return tr("table %1/%2").arg(table.table).arg(table.party);
-    return tr("table %1/%2, waiter %3 %4")
+        return TCli::tr("table %1/%2").arg(table.table).arg(table.party);
+    return TCli::tr("table %1/%2, waiter %3 %4")
             .arg(table.table)
             .arg(table.party)
             .arg(table.waiter)
@@ -61,24 +61,28 @@ QString refusalText(int code, const TTurnoverRequest &request, const TTurnoverFo
 {
     switch (code) {
     case TurnoverNothingToMove:
-        return tr("Nothing to close for %1: var/archives holds no paid table (--cancel-if-empty)")
-                .arg(dayText(request.date));
+        return TCli::TCli::
+                tr("Nothing to close for %1: var/archives holds no paid table (--cancel-if-empty)")
+                        .arg(dayText(request.date));
     case TurnoverOpenTables:
-        return tr("Waiter %1 still owns an open table; the closing of their tables was refused")
-                .arg(request.waiter ? request.waiter->id() : 0);
+        return TCli::TCli::
+                tr("Waiter %1 still owns an open table; the closing of their tables was refused")
+                        .arg(request.waiter ? request.waiter->id() : 0);
     case TurnoverAlreadyDone:
         if (forecast.lockBusy || !request.waiter)
-            return tr("Another closing is running (var/lock/turnover.lck is held); try again "
-                      "when it has ended");
-        return tr("Waiter %1 closed %2 already")
+            return TCli::tr("Another closing is running (var/lock/turnover.lck is held); try again "
+                            "when it has ended");
+        return TCli::tr("Waiter %1 closed %2 already")
                 .arg(request.waiter->id())
                 .arg(dayText(request.date));
     case TurnoverError:
-        return tr("The closing of %1 failed inside; what was moved stays moved (--log FILE "
-                  "records the cause)")
+        return TCli::tr("The closing of %1 failed inside; what was moved stays moved (--log FILE "
+                        "records the cause)")
                 .arg(dayText(request.date));
     default:
-        return tr("The closing of %1 failed with code %2").arg(dayText(request.date)).arg(code);
+        return TCli::tr("The closing of %1 failed with code %2")
+                .arg(dayText(request.date))
+                .arg(code);
     }
 }
 
@@ -92,16 +96,18 @@ struct Verdict
 Verdict verdictOf(const TTurnoverCheck &check, const TTurnoverRequest &request, bool force)
 {
     if (check.fiscalized)
-        return {ExitFailure, tr("This day is already fiscalized!")};
+        return {ExitFailure, TCli::tr("This day is already fiscalized!")};
     if (!force && closedAsWhole(check.forecast.journal))
         return {ExitFailure,
-                tr("%1 was closed already; closing it again uses Z counter %2 (add --force to "
-                   "do so)")
+                TCli::tr(
+                        "%1 was closed already; closing it again uses Z counter %2 (add --force to "
+                        "do so)")
                         .arg(dayText(request.date))
                         .arg(check.forecast.zCounter)};
     if (!force && !check.openTables().isEmpty())
-        return {ExitOpenTables, tr("There still are open tables (add --force to close the day "
-                                   "all the same)")};
+        return {ExitOpenTables,
+                TCli::tr("There still are open tables (add --force to close the day "
+                         "all the same)")};
     if (check.forecast.result != TurnoverDone)
         return {ExitFailure, refusalText(check.forecast.result, request, check.forecast)};
     return {};
@@ -119,64 +125,66 @@ int dryRun(TDataArgs &data, const TTurnoverRequest &request, bool force)
     const TTurnoverForecast &f = check.forecast;
     const Verdict verdict = verdictOf(check, request, force);
 
-    out() << tr("Dry run: closing %1 (%2); nothing is written.")
+    out() << TCli::tr("Dry run: closing %1 (%2); nothing is written.")
                      .arg(dayText(request.date), request.waiter
-                                                         ? tr("waiter %1 %2")
+                                                         ? TCli::tr("waiter %1 %2")
                                                                    .arg(request.waiter->id())
                                                                    .arg(request.waiter->name())
-                                                         : tr("whole day"))
+                                                         : TCli::tr("whole day"))
           << '\n';
     if (f.lockBusy)
-        item("stop", tr("another closing holds var/lock/turnover.lck"));
+        item("stop", TCli::tr("another closing holds var/lock/turnover.lck"));
     else
-        item("ok", tr("the lock is free"));
+        item("ok", TCli::tr("the lock is free"));
     if (request.waiter)
-        item("ok", tr("fiscal summary files are not checked for a waiter's closing"));
+        item("ok", TCli::tr("fiscal summary files are not checked for a waiter's closing"));
     else if (check.fiscalized)
-        item("stop", tr("the day has a fiscal summary file in var/reports"));
+        item("stop", TCli::tr("the day has a fiscal summary file in var/reports"));
     else
-        item("ok", tr("no fiscal summary file of the day"));
+        item("ok", TCli::tr("no fiscal summary file of the day"));
 
     const QList<TOpenTable> open = check.openTables();
     if (open.isEmpty())
-        item("ok", tr("no open table on the terminals"));
+        item("ok", TCli::tr("no open table on the terminals"));
     else
         item(force ? "note" : "stop",
-             force ? tr("open tables: %1; --force closes the day all the same").arg(open.size())
-                   : tr("open tables: %1; they stop the closing (see --force)").arg(open.size()));
+             force ? TCli::tr("open tables: %1; --force closes the day all the same")
+                             .arg(open.size())
+                   : TCli::tr("open tables: %1; they stop the closing (see --force)")
+                             .arg(open.size()));
     for (const TOpenTable &table : open)
         out() << QStringLiteral("          ") << tableText(table) << '\n';
     for (const TOpenTable &table : check.tables) {
         if (table.heldBy != 0)
-            item("note", tr("%1 is held by terminal %2 and stays open")
+            item("note", TCli::tr("%1 is held by terminal %2 and stays open")
                                  .arg(tableText(table))
                                  .arg(table.heldBy));
     }
 
     if (f.journal.isEmpty())
-        item("ok", tr("the day was not closed before"));
+        item("ok", TCli::tr("the day was not closed before"));
     else
         item(closedAsWhole(f.journal) && !force ? "stop" : "note",
-             tr("the day's journal has %1 run(s) already (%2turnover.z)")
+             TCli::tr("the day's journal has %1 run(s) already (%2turnover.z)")
                      .arg(f.journal.size())
                      .arg(f.dayDirectory));
     if (!f.pendingMove.isEmpty())
-        item("note", tr("the interrupted move of %1 is completed first").arg(f.pendingMove));
+        item("note", TCli::tr("the interrupted move of %1 is completed first").arg(f.pendingMove));
     if (f.result != TurnoverDone && !f.lockBusy)
         item("stop", refusalText(f.result, request, f));
-    item("info", tr("%1 bills would move (%2) into %3")
+    item("info", TCli::tr("%1 bills would move (%2) into %3")
                          .arg(f.bills.size())
                          .arg(amountText(data, f.amount), f.dayDirectory));
-    item("info", f.drawsDayZ ? tr("Z counter %1 would be used; the day would get Z number %2")
+    item("info", f.drawsDayZ ? TCli::tr("Z counter %1 would be used; the day would get Z number %2")
                                        .arg(f.zCounter)
                                        .arg(f.dayZ)
-                             : tr("Z counter %1 would be used; the day keeps its Z number %2")
+                             : TCli::tr("Z counter %1 would be used; the day keeps its Z number %2")
                                        .arg(f.zCounter)
                                        .arg(f.dayZ));
     if (verdict.reason.isEmpty())
-        out() << tr("The closing would go through.") << '\n';
+        out() << TCli::tr("The closing would go through.") << '\n';
     else
-        out() << tr("The closing would not go through: %1").arg(verdict.reason) << '\n';
+        out() << TCli::tr("The closing would not go through: %1").arg(verdict.reason) << '\n';
     out().flush();
     return verdict.exitCode;
 }
@@ -199,10 +207,10 @@ int runTurnoverCommand(TArgs &args)
     // refused before anything is written
     const TTurnoverCheck check = checkTurnover(request);
     if (check.fiscalized || (closedAsWhole(check.forecast.journal) && !force)) {
-        return fail(tr("turnover: %1").arg(verdictOf(check, request, force).reason));
+        return fail(TCli::tr("turnover: %1").arg(verdictOf(check, request, force).reason));
     }
     if (closedAsWhole(check.forecast.journal) && check.forecast.result == TurnoverDone)
-        err() << tr("veltrum: turnover: closing %1 again; Z counter %2 is used")
+        err() << TCli::tr("veltrum: turnover: closing %1 again; Z counter %2 is used")
                          .arg(dayText(request.date))
                          .arg(check.forecast.zCounter)
               << Qt::endl;
@@ -221,20 +229,22 @@ int runTurnoverCommand(TArgs &args)
 
     switch (result.status) {
     case TTurnoverOutcome::Done:
-        out() << tr("Closed %1: %2 bills moved into %3")
+        out() << TCli::tr("Closed %1: %2 bills moved into %3")
                          .arg(dayText(request.date))
                          .arg(result.moved)
                          .arg(result.dayDirectory)
               << '\n'
-              << tr("Z counter %1, the day's Z number %2").arg(result.zCounter).arg(result.dayZ)
+              << TCli::tr("Z counter %1, the day's Z number %2")
+                         .arg(result.zCounter)
+                         .arg(result.dayZ)
               << Qt::endl;
         return ExitOk;
     case TTurnoverOutcome::Declined: {
         if (!stoppedByOpenTables)
             return ExitFailure;
         const QList<TOpenTable> open = openTables(request.root, request.waiter);
-        fail(tr("turnover: there still are open tables; close them on the terminals, or add "
-                "--force to close the day all the same:"));
+        fail(TCli::tr("turnover: there still are open tables; close them on the terminals, or add "
+                      "--force to close the day all the same:"));
         for (const TOpenTable &table : open) {
             if (table.heldBy == 0)
                 err() << QStringLiteral("  ") << tableText(table) << '\n';
@@ -243,14 +253,14 @@ int runTurnoverCommand(TArgs &args)
         return ExitOpenTables;
     }
     case TTurnoverOutcome::AlreadyFiscalized:
-        return fail(tr("turnover: %1").arg(result.text));
+        return fail(TCli::tr("turnover: %1").arg(result.text));
     case TTurnoverOutcome::Failed: {
         TTurnoverForecast after;
         after.lockBusy = result.code == TurnoverAlreadyDone && request.waiter
                          && !journalHasWaiterRun(statistDayDir(request.date, request.root)
                                                          + QStringLiteral("turnover.z"),
                                                  request.waiter->id());
-        return fail(tr("turnover: %1").arg(refusalText(result.code, request, after)));
+        return fail(TCli::tr("turnover: %1").arg(refusalText(result.code, request, after)));
     }
     }
     return ExitFailure;
@@ -262,8 +272,8 @@ TCommand turnoverCommand()
 {
     TCommand command;
     command.name = QStringLiteral("turnover");
-    command.summary = tr("close the business day (of one waiter)");
-    command.description = tr(
+    command.summary = TCli::tr("close the business day (of one waiter)");
+    command.description = TCli::tr(
             "Closes the business day --date as the back office does: the paid tables of "
             "var/archives move into var/statist/tagDD.MM.YYYY, stamped with the run's Z counter, "
             "the day gets its Z number, the run is journalled in the day's turnover.z, the day "
@@ -282,42 +292,46 @@ TCommand turnoverCommand()
             dataOption(),
             {{QStringLiteral("date")},
              QStringLiteral("yyyy-MM-dd"),
-             tr("The business day to close."),
+             TCli::tr("The business day to close."),
              true},
             {{QStringLiteral("waiter")},
              QStringLiteral("N"),
-             tr("Close only the tables of waiter N. An unknown waiter is an error."),
+             TCli::tr("Close only the tables of waiter N. An unknown waiter is an error."),
              false},
             {{QStringLiteral("exec-waiter")},
              QStringLiteral("N"),
-             tr("The waiter who runs the closing (journalled and named in the terminals' "
-                "message). An unknown waiter is an error."),
+             TCli::tr("The waiter who runs the closing (journalled and named in the terminals' "
+                      "message). An unknown waiter is an error."),
              false},
             {{QStringLiteral("cancel-if-empty")},
              QString(),
-             tr("Give up when var/archives holds nothing to move."),
+             TCli::tr("Give up when var/archives holds nothing to move."),
              false},
             {{QStringLiteral("force")},
              QString(),
-             tr("Close even while tables are open, and close again a day that was closed as a "
-                "whole before (a Z number is used)."),
+             TCli::tr(
+                     "Close even while tables are open, and close again a day that was closed as a "
+                     "whole before (a Z number is used)."),
              false},
             {{QStringLiteral("dry-run")},
              QString(),
-             tr("Check and tell what the closing would do, without writing anything."),
+             TCli::tr("Check and tell what the closing would do, without writing anything."),
              false},
             nowOption(),
     };
     command.exitCodes = {
-            {ExitOk, tr("the day was closed (with --dry-run: it would be)")},
-            {ExitFailure, tr("the closing was refused or failed: the day is fiscalized or was "
-                             "closed before (without --force), there is nothing to close "
-                             "(--cancel-if-empty), the waiter owns an open table or closed this "
-                             "day already, another closing is running, or a file error")},
-            {ExitUsage, tr("wrong arguments: an unknown option or waiter, a bad date, no such "
-                           "directory")},
-            {ExitOpenTables, tr("open tables stopped the closing (see --force); with --dry-run: "
-                                "they would")},
+            {ExitOk, TCli::tr("the day was closed (with --dry-run: it would be)")},
+            {ExitFailure,
+             TCli::tr("the closing was refused or failed: the day is fiscalized or was "
+                      "closed before (without --force), there is nothing to close "
+                      "(--cancel-if-empty), the waiter owns an open table or closed this "
+                      "day already, another closing is running, or a file error")},
+            {ExitUsage,
+             TCli::tr("wrong arguments: an unknown option or waiter, a bad date, no such "
+                      "directory")},
+            {ExitOpenTables,
+             TCli::tr("open tables stopped the closing (see --force); with --dry-run: "
+                      "they would")},
     };
     command.run = runTurnoverCommand;
     return command;

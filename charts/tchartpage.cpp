@@ -29,10 +29,11 @@ enum Code {
     Discounts = 12,
 };
 
-QString tr(const char *text)
+// The texts of this file, translated in the context "TReportChart".
+struct Text
 {
-    return QCoreApplication::translate("TReportChart", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TReportChart)
+};
 
 // The node whose leaves a top-items chart shows.
 QString itemNode(int code)
@@ -164,7 +165,7 @@ void fillTopItems(TChartPage &page, const QJsonArray &items, const QString &node
             rest.count += bars.at(i).count;
             rest.amount += bars.at(i).amount;
         }
-        rest.label = tr("Others (%1)").arg(page.others);
+        rest.label = Text::tr("Others (%1)").arg(page.others);
         bars = bars.mid(0, TopItemCount);
         bars << rest;
     }
@@ -177,9 +178,10 @@ QString groupLabel(const QJsonObject &group)
     const int number = group.value(QStringLiteral("number")).toInt();
     const QString name = group.value(QStringLiteral("name")).toString();
     if (grouping == QLatin1String("waiter"))
-        return tr("Waiter #%1 - %2").arg(number).arg(name);
+        return Text::tr("Waiter #%1 - %2").arg(number).arg(name);
     if (grouping == QLatin1String("center"))
-        return number == 0 ? tr("Cost center 0") : tr("Cost center #%1 - %2").arg(number).arg(name);
+        return number == 0 ? Text::tr("Cost center 0")
+                           : Text::tr("Cost center #%1 - %2").arg(number).arg(name);
     return QString();
 }
 

@@ -25,10 +25,11 @@ using namespace PosLib;
 
 namespace {
 
-QString tr(const char *text)
+// The texts of this file, translated in the context "TReportChart".
+struct Text
 {
-    return QCoreApplication::translate("TReportChart", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TReportChart)
+};
 
 // Okabe and Ito's palette: told apart by colour-blind readers. Ordered so
 // that neighbours differ in lightness too (qGray 84, 158, 96, 155, 120,
@@ -142,11 +143,11 @@ QChart *newChart(const TChartPage &page)
 
 void addHours(QChart *chart, const TChartPage &page, const TCurrencies *currencies)
 {
-    auto *amounts = new QBarSet(tr("Amount (%1)").arg(currencyName(currencies)).trimmed());
+    auto *amounts = new QBarSet(Text::tr("Amount (%1)").arg(currencyName(currencies)).trimmed());
     amounts->setColor(Palette[0]);
     amounts->setBorderColor(Palette[0].darker(130));
     auto *counts = new QLineSeries;
-    counts->setName(tr("Count"));
+    counts->setName(Text::tr("Count"));
     QPen pen(Palette[4]);
     pen.setWidthF(2.5);
     pen.setStyle(Qt::DashLine);
@@ -181,7 +182,7 @@ void addHours(QChart *chart, const TChartPage &page, const TCurrencies *currenci
 
     auto *axisX = new QBarCategoryAxis;
     axisX->append(hours);
-    axisX->setTitleText(tr("Hour"));
+    axisX->setTitleText(Text::tr("Hour"));
     chart->addAxis(axisX, Qt::AlignBottom);
     bars->attachAxis(axisX);
     counts->attachAxis(axisX);
@@ -192,7 +193,7 @@ void addHours(QChart *chart, const TChartPage &page, const TCurrencies *currenci
     bars->attachAxis(axisAmount);
 
     QValueAxis *axisCount = countAxis(most * 1.15);
-    axisCount->setTitleText(tr("Count"));
+    axisCount->setTitleText(Text::tr("Count"));
     chart->addAxis(axisCount, Qt::AlignRight);
     counts->attachAxis(axisCount);
     chart->legend()->setAlignment(Qt::AlignBottom);
@@ -265,7 +266,7 @@ void addPie(QChart *chart, const TChartPage &page, const TCurrencies *currencies
 // Horizontal bars, the highest amount on top, each named with its amount.
 void addHorizontalBars(QChart *chart, const TChartPage &page, const TCurrencies *currencies)
 {
-    auto *amounts = new QBarSet(tr("Amount (%1)").arg(currencyName(currencies)).trimmed());
+    auto *amounts = new QBarSet(Text::tr("Amount (%1)").arg(currencyName(currencies)).trimmed());
     amounts->setColor(Palette[0]);
     amounts->setBorderColor(Palette[0].darker(130));
     QStringList names;
@@ -326,14 +327,14 @@ QChart *reportChart(const TChartPage &page, const TCurrencies *currencies)
 {
     QChart *chart = newChart(page);
     if (page.bars.isEmpty()) {
-        chart->setTitle(titleOf(page.caption(), tr("No data available")));
+        chart->setTitle(titleOf(page.caption(), Text::tr("No data available")));
         return chart;
     }
     // the sum the report's own sum line shows
     const char *sum = page.kind == TChartPage::Payforms
                               ? QT_TRANSLATE_NOOP("TReportChart", "Sum of all payforms: %1")
                               : QT_TRANSLATE_NOOP("TReportChart", "Sum: %1");
-    chart->setTitle(titleOf(page.caption(), tr(sum).arg(moneyText(currencies, page.total))));
+    chart->setTitle(titleOf(page.caption(), Text::tr(sum).arg(moneyText(currencies, page.total))));
     const bool negative = std::any_of(page.bars.cbegin(), page.bars.cend(),
                                       [](const TChartBar &bar) { return bar.amount < 0; });
     switch (page.kind) {

@@ -19,10 +19,11 @@ namespace {
 
 const QString separator = QStringLiteral("^=|");
 
-QString translate(const char *text)
+// The texts of this file, translated in the context "TPaidTablesDoc".
+struct Text
 {
-    return QCoreApplication::translate("TPaidTablesDoc", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TPaidTablesDoc)
+};
 
 QString dateText(const QDate &date)
 {
@@ -123,15 +124,15 @@ QStringList TWalkReport::programArguments(const QStringList &parameters)
 bool TWalkReport::runPlugin(DotNetPluginHost &host, const QStringList &parameters, QString *title,
                             QString *message) const
 {
-    *title = translate("Walk plugin error");
+    *title = Text::tr("Walk plugin error");
     host.setPluginFile(QStringLiteral("VErov"), pluginFile());
     if (!host.init()) {
-        *message = translate("Could not initialize the Walk plugin.");
+        *message = Text::tr("Could not initialize the Walk plugin.");
         return false;
     }
     const int status = host.call(pluginRequest(parameters));
     if (status != 0) {
-        *message = translate("The plugin has encountered an error. Code: %1").arg(status);
+        *message = Text::tr("The plugin has encountered an error. Code: %1").arg(status);
         return false;
     }
     title->clear();
@@ -151,7 +152,7 @@ bool TWalkReport::startProgram(QProcess &process, const QStringList &parameters,
         process.setWorkingDirectory(m_workingDir);
     process.start(programPath(), programArguments(parameters));
     if (!process.waitForStarted()) {
-        *message = translate("Could not start walk.exe");
+        *message = Text::tr("Could not start walk.exe");
         return false;
     }
     return true;

@@ -16,10 +16,11 @@
 
 namespace {
 
-QString tr(const char *text)
+// The texts of this file, translated in the context "TOffDlg".
+struct Text
 {
-    return QCoreApplication::translate("TOffDlg", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TOffDlg)
+};
 
 } // namespace
 
@@ -128,20 +129,21 @@ void TOffDlg::showHelp(QWidget *parent, const QString &topic)
         QDesktopServices::openUrl(QUrl::fromLocalFile(page));
         return;
     }
-    QMessageBox::information(parent, tr("Help"), tr("There is no help for \"%1\".").arg(topic));
+    QMessageBox::information(parent, Text::tr("Help"),
+                             Text::tr("There is no help for \"%1\".").arg(topic));
 }
 
 void TOffDlg::fatal(QWidget *parent, const QString &text)
 {
-    QMessageBox::critical(parent, tr("Fatal error"), text);
+    QMessageBox::critical(parent, Text::tr("Fatal error"), text);
 }
 
 void TOffDlg::error(QWidget *parent, const QString &text)
 {
-    QMessageBox::critical(parent, tr("Error"), text);
+    QMessageBox::critical(parent, Text::tr("Error"), text);
 }
 
 void TOffDlg::warning(QWidget *parent, const QString &text)
 {
-    QMessageBox::warning(parent, tr("Warning"), text);
+    QMessageBox::warning(parent, Text::tr("Warning"), text);
 }

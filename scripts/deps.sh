@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
           qt6-qpa-plugins fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
-          poppler-utils qt6-charts-dev qt6-svg-dev)
+          poppler-utils qt6-charts-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
+          qt6-translations-l10n)
 
 missing=()
 for p in "${packages[@]}"; do

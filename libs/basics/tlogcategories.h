@@ -29,6 +29,7 @@ inline constexpr char TimeControlsDoc[] = "TTimeControlsDoc";
 inline constexpr char OffConfig[] = "TOffConfig";
 inline constexpr char OffApplication[] = "TOffApplication";
 inline constexpr char CommandLine[] = "veltrum";
+inline constexpr char Installation[] = "TInstallation";
 } // namespace LogClass
 
 } // namespace Basics

@@ -1,7 +1,11 @@
 #include "tinstallation.h"
 
 #include "tdir.h"
+#include "terror.h"
 #include "tinifile.h"
+#include "tlanguage.h"
+#include "tlog.h"
+#include "tlogcategories.h"
 
 #include <QFileInfo>
 
@@ -98,6 +102,19 @@ QTime dayOffset(const QString &iniFile)
 QTime dayOffset()
 {
     return dayOffset(globalsIniPath());
+}
+
+QString installationLanguage(const QString &iniFile)
+{
+    try {
+        const TInifile ini(iniFile);
+        return Basics::languageOfLocale(
+                ini.readString(QStringLiteral("Settings"), QStringLiteral("language")));
+    } catch (const Basics::TError &e) {
+        Basics::logError(QStringLiteral("%1: %2").arg(iniFile, e.text()),
+                         Basics::LogModule::Library, Basics::LogClass::Installation);
+        return QString();
+    }
 }
 
 void appendParameter(QStringList &lines, const QString &name, const QString &value)

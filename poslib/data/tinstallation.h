@@ -59,6 +59,13 @@ QTime dayOffset();
 QTime dayOffset(const QString &iniFile);
 QTime dayOffsetTime(qint64 value);
 
+// The language of the installation: "language" of section "Settings" in its
+// globals file, "de" for German and "en" for any other language (read as
+// Basics::languageOfLocale, so "de_AT" is German too). Empty when the file
+// or the key is missing or the file cannot be read: the installation then
+// names no language and the programs speak English.
+QString installationLanguage(const QString &iniFile);
+
 // Appends the parameter line "name^=|value" used by the walk report.
 void appendParameter(QStringList &lines, const QString &name, const QString &value);
 void appendParameter(QStringList &lines, const QString &name, qint64 value);

@@ -15,23 +15,16 @@ namespace PosLib {
 
 namespace {
 
-QString translated(const char *text)
+// The texts of this file, translated in the context "TOpenTablesDoc".
+struct Text
 {
-    return QCoreApplication::translate("TOpenTablesDoc", text);
-}
-
-QStringList texts(std::initializer_list<const char *> titles)
-{
-    QStringList list;
-    for (const char *title : titles)
-        list << translated(title);
-    return list;
-}
+    Q_DECLARE_TR_FUNCTIONS(TOpenTablesDoc)
+};
 
 // The group row of a detail kind with its column-title row.
-TListRow group(const char *caption, const QStringList &titles)
+TListRow group(const QString &caption, const QStringList &titles)
 {
-    TListRow row(translated(caption));
+    TListRow row(caption);
     row.addChild(titles);
     return row;
 }
@@ -55,8 +48,7 @@ TOpenTableRow openTableRow(const TTable &table, const TCurrencies *currencies,
     const QString party = QString::number(row.party).rightJustified(3);
 
     if (row.state == TTable::Locked) {
-        row.columns
-                = {number, party, QString(), QString(), translated("Table is locked"), QString()};
+        row.columns = {number, party, QString(), QString(), Text::tr("Table is locked"), QString()};
         return row;
     }
     row.counted = true;
@@ -73,17 +65,20 @@ TOpenTableRow openTableRow(const TTable &table, const TCurrencies *currencies,
             = [dateFormat](const TTableEntry &entry) { return entry.date().toString(dateFormat); };
 
     // 1. when and under which bill the table was opened
-    row.details.append(group("Creation", texts({"Bill", "Time", "Date"})));
+    row.details.append(
+            group(Text::tr("Creation"), {Text::tr("Bill"), Text::tr("Time"), Text::tr("Date")}));
     row.details.last().addChild(
             QStringList {QString::number(table.billNum()), timeText(create), dateText(create)});
 
     // 2. payments and 3. orders, each group only when an entry of its kind
     //    is there
-    TListRow pays = group("Pay", texts({"Amount", "Payform", "Time", "Date"}));
+    TListRow pays = group(Text::tr("Pay"), {Text::tr("Amount"), Text::tr("Payform"),
+                                            Text::tr("Time"), Text::tr("Date")});
     // the article number has no title of its own: the titles stand over
     // the columns they name
-    TListRow orders = group("Order", {translated("Price"), translated("Article"), QString(),
-                                      translated("Count"), translated("Time"), translated("Date")});
+    TListRow orders
+            = group(Text::tr("Order"), {Text::tr("Price"), Text::tr("Article"), QString(),
+                                        Text::tr("Count"), Text::tr("Time"), Text::tr("Date")});
     const TTableEntries &entries = table.entries();
     for (int id : entries.ids()) {
         const auto *entry = static_cast<const TTableEntry *>(entries.find(id));
@@ -93,7 +88,7 @@ TOpenTableRow openTableRow(const TTable &table, const TCurrencies *currencies,
                                        timeText(*entry), dateText(*entry)});
             const QString room = entry->getString(QStringLiteral("room"));
             if (!room.isEmpty()) {
-                pays.addChild(texts({"Guest", "Party", "Room"}));
+                pays.addChild({Text::tr("Guest"), Text::tr("Party"), Text::tr("Room")});
                 pays.addChild(QStringList {entry->getString(QStringLiteral("hotelguest")),
                                            entry->getString(QStringLiteral("hotparty")), room});
             }
@@ -122,7 +117,8 @@ TOpenTablesList::~TOpenTablesList() = default;
 
 QStringList TOpenTablesList::columnTitles()
 {
-    return texts({"Table", "Party", "Amount", "Waiter", "Waiter name", "Table name"});
+    return {Text::tr("Table"),  Text::tr("Party"),       Text::tr("Amount"),
+            Text::tr("Waiter"), Text::tr("Waiter name"), Text::tr("Table name")};
 }
 
 void TOpenTablesList::load()
@@ -157,8 +153,7 @@ void TOpenTablesList::load()
 
 QString TOpenTablesList::status() const
 {
-    return translated("%1 tables (%2 %3)")
-            .arg(m_count)
+    return Text::tr("%n tables (%1 %2)", nullptr, m_count)
             .arg(priceText(m_currencies, m_sum), currencyShortName(m_currencies));
 }
 

@@ -21,10 +21,11 @@ namespace PosLib {
 
 namespace {
 
-QString tr(const char *text)
+// The texts of this file, translated in the context "TPaidTablesDoc".
+struct Text
 {
-    return QCoreApplication::translate("TPaidTablesDoc", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TPaidTablesDoc)
+};
 
 const QString TimeFormat = QStringLiteral("hh:mm:ss");
 const int RuleWidth = 40;
@@ -162,17 +163,19 @@ QString TPaidTablesJournal::entryLine(const TTableEntry &entry, QString *extra) 
 
 QString TPaidTablesJournal::reportLine(const QDateTime &now)
 {
-    return tr("Report from %1 at %2").arg(dayText(now.date()), now.time().toString(TimeFormat));
+    return Text::tr("Report from %1 at %2")
+            .arg(dayText(now.date()), now.time().toString(TimeFormat));
 }
 
 QString TPaidTablesJournal::heading(const TJournalRequest &request) const
 {
-    QString text = tr("List of paid tables");
+    QString text = Text::tr("List of paid tables");
     const QString currency = currencyShortName(m_currencies);
     if (!currency.isEmpty())
         text += QStringLiteral(" (%1)").arg(currency);
     if (request.from.isValid()) {
-        text += QLatin1Char(' ') + tr("Range") + QStringLiteral(" (%1)").arg(dayText(request.from));
+        text += QLatin1Char(' ') + Text::tr("Range")
+                + QStringLiteral(" (%1)").arg(dayText(request.from));
         if (request.to.isValid())
             text += QStringLiteral(" - (%1)").arg(dayText(request.to));
     }
@@ -201,7 +204,7 @@ TListRows TPaidTablesJournal::run(const TJournalRequest &request)
     m_stopped = false;
     m_list.reset(loadList(request.from, request.to));
     if (!m_list || m_list->isEmpty())
-        return {TListRow(tr("No table list available"))};
+        return {TListRow(Text::tr("No table list available"))};
 
     const TSumFilter *filter = nullptr;
     if (request.filter != 0 && m_lists) {

@@ -28,10 +28,11 @@ namespace PosLib {
 
 namespace {
 
-QString tr(const char *text)
+// The texts of this file, translated in the context "TPaidTablesDoc".
+struct Text
 {
-    return QCoreApplication::translate("TPaidTablesDoc", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TPaidTablesDoc)
+};
 
 TSummaryExport::Grouping groupingOf(const TReportKind &kind)
 {
@@ -61,11 +62,11 @@ QStringList TReportResult::displayLines() const
 {
     switch (status) {
     case Cancelled:
-        return {tr("Cancelled")};
+        return {Text::tr("Cancelled")};
     case NoData:
-        return {tr("No data available")};
+        return {Text::tr("No data available")};
     case BatchNotFound:
-        return {tr("Batch not found")};
+        return {Text::tr("Batch not found")};
     case NotAvailable:
         return {};
     case Done:
@@ -267,8 +268,8 @@ QStringList TReportRun::batchReport(TSummary &summary, TReport &report, const TS
     }
     if (!stored.isEmpty())
         return stored;
-    QStringList lines
-            = summary.headerLines(summary.caption(QStringLiteral("batch"), tr("Batch report")));
+    QStringList lines = summary.headerLines(
+            summary.caption(QStringLiteral("batch"), Text::tr("Batch report")));
     lines << sections;
 
     if (summary.isFiscal()) {

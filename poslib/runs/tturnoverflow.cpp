@@ -20,10 +20,11 @@ namespace PosLib {
 
 namespace {
 
-QString tr(const char *text)
+// The texts of this file, translated in the context "TPaidTablesDoc".
+struct Text
 {
-    return QCoreApplication::translate("TPaidTablesDoc", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TPaidTablesDoc)
+};
 
 TTurnoverOutcome outcome(TTurnoverOutcome::Status status, int code, const QString &caption,
                          const QString &text)
@@ -52,11 +53,11 @@ QString failureText(int code)
 {
     switch (code) {
     case TurnoverOpenTables:
-        return tr("Could not execute turn over!\nYou are owner of open tables.");
+        return Text::tr("Could not execute turn over!\nYou are owner of open tables.");
     case TurnoverAlreadyDone:
-        return tr("Could not execute turn over!\nYou already finalized this day.");
+        return Text::tr("Could not execute turn over!\nYou already finalized this day.");
     default:
-        return tr("Could not execute turn over: %1").arg(code);
+        return Text::tr("Could not execute turn over: %1").arg(code);
     }
 }
 
@@ -120,13 +121,14 @@ bool hasOpenTables(const QString &root, TValue *waiter)
 TTurnoverOutcome runTurnover(const TTurnoverRequest &request, const TTurnoverConfirm &confirm)
 {
     if (!request.waiter && hasFiscalFiles(request.date, request.root))
-        return outcome(TTurnoverOutcome::AlreadyFiscalized, 0, tr("Error"),
-                       tr("This day is already fiscalized!"));
+        return outcome(TTurnoverOutcome::AlreadyFiscalized, 0, Text::tr("Error"),
+                       Text::tr("This day is already fiscalized!"));
 
     if (hasOpenTables(request.root, request.waiter)) {
-        const bool goOn = confirm
-                          && confirm(tr("Warning"),
-                                     tr("There still are open tables! Do you want to continue?"));
+        const bool goOn
+                = confirm
+                  && confirm(Text::tr("Warning"),
+                             Text::tr("There still are open tables! Do you want to continue?"));
         if (!goOn)
             return outcome(TTurnoverOutcome::Declined, 0, QString(), QString());
     }
@@ -136,7 +138,7 @@ TTurnoverOutcome runTurnover(const TTurnoverRequest &request, const TTurnoverCon
     const int code = executeTurnover(data);
     if (code != 0) {
         TTurnoverOutcome failed
-                = outcome(TTurnoverOutcome::Failed, code, tr("Error"), failureText(code));
+                = outcome(TTurnoverOutcome::Failed, code, Text::tr("Error"), failureText(code));
         failed.zCounter = data.zCounter();
         failed.moved = data.movedCount();
         return failed;
@@ -153,8 +155,8 @@ TTurnoverOutcome runTurnover(const TTurnoverRequest &request, const TTurnoverCon
         }
     }
     TTurnoverOutcome done = outcome(
-            TTurnoverOutcome::Done, 0, tr("Success"),
-            tr("Day turn over processed to\n%1").arg(request.date.toString(Qt::TextDate)));
+            TTurnoverOutcome::Done, 0, Text::tr("Success"),
+            Text::tr("Day turn over processed to\n%1").arg(request.date.toString(Qt::TextDate)));
     done.zCounter = data.zCounter();
     done.moved = data.movedCount();
     done.dayDirectory = statistDayDir(request.date, request.root);

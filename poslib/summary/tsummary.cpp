@@ -74,11 +74,11 @@ namespace PosLib {
 
 namespace {
 
-// Default texts, translated in the context "TSummary".
-QString translated(const char *text)
+// The texts of this file, translated in the context "TSummary".
+struct Text
 {
-    return QCoreApplication::translate("TSummary", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TSummary)
+};
 
 const QString Settings = QStringLiteral("Settings");
 const QString Reports = QStringLiteral("reports");
@@ -346,7 +346,7 @@ QStringList TSummary::headerLines(const QString &title, const QDate &from, const
     QStringList lines;
     const QString name = m_settings->installationName();
     if (!name.isEmpty())
-        lines << fill(caption(QStringLiteral("installationname"), translated("Summary for: %1")),
+        lines << fill(caption(QStringLiteral("installationname"), Text::tr("Summary for: %1")),
                       {name});
     lines << title;
 
@@ -356,38 +356,38 @@ QStringList TSummary::headerLines(const QString &title, const QDate &from, const
         QString line;
         if (m_fiscal && !to.isValid())
             line = fill(
-                    caption(QStringLiteral("headerfiscal"), translated("Fiscal Summary %1 from ")),
+                    caption(QStringLiteral("headerfiscal"), Text::tr("Fiscal Summary %1 from ")),
                     {num(zCounter(from))});
         else
-            line = caption(QStringLiteral("headerhistory"), translated("History Summary from "));
+            line = caption(QStringLiteral("headerhistory"), Text::tr("History Summary from "));
         line += QLatin1Char(' ')
-                + fill(caption(QStringLiteral("headerfrom"), translated("%1, %2.%3.%4")),
+                + fill(caption(QStringLiteral("headerfrom"), Text::tr("%1, %2.%3.%4")),
                        dateArgs(from));
         if (to.isValid())
-            line += fill(caption(QStringLiteral("headerto"), translated(" - %1, %2.%3.%4")),
+            line += fill(caption(QStringLiteral("headerto"), Text::tr(" - %1, %2.%3.%4")),
                          dateArgs(to));
         lines << line;
     } else if (m_turnover != 0) {
         if (isPrinted(QStringLiteral("headerturn")))
             lines << fill(caption(QStringLiteral("headerturn"),
-                                  translated("Day turnover %1 from %2, %3.%4.%5")),
+                                  Text::tr("Day turnover %1 from %2, %3.%4.%5")),
                           QStringList(num(m_turnover)) + dateArgs(business));
     } else if (isPrinted(QStringLiteral("headeractual"))) {
         lines << fill(caption(QStringLiteral("headeractual"),
-                              translated("Actual Shift Summary from %1, %2.%3.%4")),
+                              Text::tr("Actual Shift Summary from %1, %2.%3.%4")),
                       dateArgs(business));
     }
     if (isPrinted(QStringLiteral("header")))
-        lines << fill(caption(QStringLiteral("header"), translated("Printed %1, %2.%3.%4 at %5")),
+        lines << fill(caption(QStringLiteral("header"), Text::tr("Printed %1, %2.%3.%4 at %5")),
                       dateArgs(now.date()) << now.time().toString(QStringLiteral("hh:mm")));
     if (m_headerWaiter)
-        lines << fill(caption(QStringLiteral("header2"), translated("From waiter %1")),
+        lines << fill(caption(QStringLiteral("header2"), Text::tr("From waiter %1")),
                       {m_headerWaiter->name()});
     if (m_report && m_report->filter())
-        lines << fill(caption(QStringLiteral("headerfilter"), translated("Using filter %1")),
+        lines << fill(caption(QStringLiteral("headerfilter"), Text::tr("Using filter %1")),
                       {m_report->filter()->name()});
     if (m_report && !m_report->outletName().isEmpty())
-        lines << fill(caption(QStringLiteral("headeroutlet"), translated("On outlet %1")),
+        lines << fill(caption(QStringLiteral("headeroutlet"), Text::tr("On outlet %1")),
                       {m_report->outletName()});
     lines << QString();
     return lines;
@@ -496,14 +496,13 @@ QStringList TSummary::waiterLines(const TRepWaiters *waiters, int code, bool ove
         const QStringList text = body(code, group, current);
         if (text.isEmpty())
             continue;
-        const QString title
-                = fill(caption(QStringLiteral("waiters"), translated("Waiter #%1 - %2")),
-                       {num(number), waiterName(group, number)});
+        const QString title = fill(caption(QStringLiteral("waiters"), Text::tr("Waiter #%1 - %2")),
+                                   {num(number), waiterName(group, number)});
         const QString descr = group->getString(QStringLiteral("descr"));
         const QString line
-                = descr.isEmpty() ? QString()
-                                  : fill(caption(QStringLiteral("waiterdescr"), translated("(%1)")),
-                                         {descr});
+                = descr.isEmpty()
+                          ? QString()
+                          : fill(caption(QStringLiteral("waiterdescr"), Text::tr("(%1)")), {descr});
         lines += groupSection(title, &line, text);
     }
     return lines;
@@ -521,14 +520,14 @@ QStringList TSummary::centerLines(const TRepCenters *centers, int code) const
         if (text.isEmpty())
             continue;
         const QString title
-                = fill(caption(QStringLiteral("centers"), translated("Cost center #%1 - %2")),
+                = fill(caption(QStringLiteral("centers"), Text::tr("Cost center #%1 - %2")),
                        {num(number), group->getString(QStringLiteral("centername"))});
         lines += groupSection(title, nullptr, text);
     }
     // entries booked without a cost center
     const QStringList text = body(code, centers->overall(), current);
     if (!text.isEmpty())
-        lines += groupSection(caption(QStringLiteral("center0"), translated("Cost center 0")),
+        lines += groupSection(caption(QStringLiteral("center0"), Text::tr("Cost center 0")),
                               nullptr, text);
     return lines;
 }
@@ -609,8 +608,8 @@ void TSummary::payformList(QStringList &lines, const QList<Payform> &pays, bool 
             continue;
         if (first && titled)
             lines += sectionTitle(
-                    inSum ? caption(QStringLiteral("insummary"), translated("In summary"))
-                          : caption(QStringLiteral("notsummary"), translated("Not in summary")));
+                    inSum ? caption(QStringLiteral("insummary"), Text::tr("In summary"))
+                          : caption(QStringLiteral("notsummary"), Text::tr("Not in summary")));
         first = false;
         const QString name
                 = oneLine(p.leaf->getString(QStringLiteral("payformname"))).left(m_fillTo - 7);
@@ -621,9 +620,9 @@ void TSummary::payformList(QStringList &lines, const QList<Payform> &pays, bool 
         lines << amountLine(text, p.net);
         if (!m_debug)
             continue;
-        const std::pair<const char *, QString> details[] = {{"tip", translated("* Tip")},
-                                                            {"given", translated("* Given")},
-                                                            {"return", translated("* Return")}};
+        const std::pair<const char *, QString> details[] = {{"tip", Text::tr("* Tip")},
+                                                            {"given", Text::tr("* Given")},
+                                                            {"return", Text::tr("* Return")}};
         for (const auto &d : details) {
             const qint64 value = p.leaf->getLong(QString::fromLatin1(d.first));
             if (value != 0)
@@ -651,14 +650,13 @@ qint64 TSummary::vatLines(QStringList &lines, const TRepData *group, qint64 *vat
                                     : it.key().toLongLong();
         const QString rateText = QString::asprintf("%lld.%02lld %%", rate / 100, qAbs(rate % 100));
         if (isPrinted(QStringLiteral("sumvat")))
-            lines << amountLine(caption(QStringLiteral("sumvat"), translated("VAT   ")) + rateText,
+            lines << amountLine(caption(QStringLiteral("sumvat"), Text::tr("VAT   ")) + rateText,
                                 vat);
         if (isPrinted(QStringLiteral("sumnet")))
-            lines << amountLine(caption(QStringLiteral("sumnet"), translated("Net   ")) + rateText,
+            lines << amountLine(caption(QStringLiteral("sumnet"), Text::tr("Net   ")) + rateText,
                                 net);
         if (isPrinted(QStringLiteral("sumgross")))
-            lines << amountLine(caption(QStringLiteral("sumgross"), translated("Gross "))
-                                        + rateText,
+            lines << amountLine(caption(QStringLiteral("sumgross"), Text::tr("Gross ")) + rateText,
                                 net + vat);
         netSum += net;
         if (vatSum)
@@ -679,14 +677,14 @@ QString TSummary::leafCurrencyName(const TReportLeaf *leaf) const
     if (name.isEmpty())
         name = leaf->getString(QStringLiteral("currshort"));
     if (name.isEmpty())
-        name = translated("Cash");
+        name = Text::tr("Cash");
     return name;
 }
 
 void TSummary::cashPart(QStringList &lines, const TRepData *group) const
 {
     const bool printed = isPrinted(QStringLiteral("cashamount"));
-    const QString title = caption(QStringLiteral("cashamount"), translated("Cash amount"));
+    const QString title = caption(QStringLiteral("cashamount"), Text::tr("Cash amount"));
     if (printed)
         lines += sectionTitle(title);
 
@@ -716,18 +714,18 @@ void TSummary::cashPart(QStringList &lines, const TRepData *group) const
             lines << amountLine(s.name, s.given);
         if (!perCurrency.isEmpty())
             lines << amountLine(
-                    caption(QStringLiteral("returndiff"), translated("- Return difference")),
+                    caption(QStringLiteral("returndiff"), Text::tr("- Return difference")),
                     returned);
         if (notInSummary != 0)
             lines << amountLine(
-                    caption(QStringLiteral("nsreturn"), translated("Given not in summary")),
+                    caption(QStringLiteral("nsreturn"), Text::tr("Given not in summary")),
                     notInSummary);
     }
     if (isPrinted(QStringLiteral("sumtip")))
-        lines << amountLine(caption(QStringLiteral("sumtip"), translated("Tip")),
+        lines << amountLine(caption(QStringLiteral("sumtip"), Text::tr("Tip")),
                             group->getLong(QStringLiteral("tip")));
     if (isPrinted(QStringLiteral("credits")))
-        lines << amountLine(caption(QStringLiteral("credits"), translated("Credits")),
+        lines << amountLine(caption(QStringLiteral("credits"), Text::tr("Credits")),
                             group->getLong(QStringLiteral("credits")));
 
     // cash records: the sum, then one line per record
@@ -745,8 +743,8 @@ void TSummary::cashPart(QStringList &lines, const TRepData *group) const
         cash += sum;
         if (!isPrinted(key))
             continue;
-        lines << amountLine(key == QLatin1String("cashin") ? caption(key, translated("Cash in"))
-                                                           : caption(key, translated("Cash out")),
+        lines << amountLine(key == QLatin1String("cashin") ? caption(key, Text::tr("Cash in"))
+                                                           : caption(key, Text::tr("Cash out")),
                             sum);
         for (const auto &[number, leaf] : numberedLeaves(n)) {
             const QString amount
@@ -808,7 +806,7 @@ void TSummary::currencyPart(QStringList &lines, const TRepData *group) const
     }
     if (perCurrency.isEmpty())
         return;
-    lines += sectionTitle(caption(QStringLiteral("sumcurrencies"), translated("Currencies")));
+    lines += sectionTitle(caption(QStringLiteral("sumcurrencies"), Text::tr("Currencies")));
     for (const Own &own : std::as_const(perCurrency)) {
         const QString text
                 = m_currencies ? m_currencies->format(long(own.amount), &own.currency, false, false)
@@ -824,18 +822,18 @@ void TSummary::balancingPart(QStringList &lines, const TRepData *group) const
     const auto leaves = numberedLeaves(group->node(QStringLiteral("balances")));
     if (leaves.isEmpty())
         return;
-    lines += sectionTitle(caption(QStringLiteral("balancing"), translated("Balancing")));
+    lines += sectionTitle(caption(QStringLiteral("balancing"), Text::tr("Balancing")));
     for (const auto &entry : leaves) {
         const TReportLeaf *leaf = entry.second;
-        QString kind = translated("Waiter");
+        QString kind = Text::tr("Waiter");
         QString number = leaf->getString(QStringLiteral("waiter"));
         QString name = leaf->getString(QStringLiteral("waitername"));
         if (leaf->getBool(QStringLiteral("ccdterminal"))) {
-            kind = translated("Terminal");
+            kind = Text::tr("Terminal");
             number = leaf->getString(QStringLiteral("terminal"));
             name = leaf->getString(QStringLiteral("termname"));
         } else if (leaf->getBool(QStringLiteral("ccdcostcenter"))) {
-            kind = translated("Cost center");
+            kind = Text::tr("Cost center");
             number = leaf->getString(QStringLiteral("center"));
             name = leaf->getString(QStringLiteral("centername"));
         }
@@ -867,7 +865,7 @@ void TSummary::articleList(QStringList &lines, const TRepData *group, const QStr
         return;
     QStringList list;
     double sum = 0;
-    const QString format = caption(QStringLiteral("articlecount"), translated("%1 %2 (%3): %4 %5"));
+    const QString format = caption(QStringLiteral("articlecount"), Text::tr("%1 %2 (%3): %4 %5"));
     for (auto it = n->leaves().cbegin(); it != n->leaves().cend(); ++it) {
         const TReportLeaf *leaf = it.value();
         if (controlOnly && !leaf->getBool(QStringLiteral("iscontrol")))
@@ -884,7 +882,7 @@ void TSummary::articleList(QStringList &lines, const TRepData *group, const QStr
     lines += sectionTitle(title);
     lines += list;
     lines << QStringLiteral("  --------------");
-    lines << amountLine(caption(QStringLiteral("articlesum"), translated("Sum articles")),
+    lines << amountLine(caption(QStringLiteral("articlesum"), Text::tr("Sum articles")),
                         roundHalfUp(sum));
 }
 
@@ -960,16 +958,16 @@ QStringList TSummary::fullSummary(const TRepData *group, bool currentData) const
     };
 
     if (on("paidtables"))
-        lines << countLine(cap("paidtables", translated("Paid tables")), f.paidTables);
+        lines << countLine(cap("paidtables", Text::tr("Paid tables")), f.paidTables);
     if (on("voids"))
-        lines << countLine(cap("voids", translated("Voids")), f.voids);
+        lines << countLine(cap("voids", Text::tr("Voids")), f.voids);
     if (on("voidamount"))
-        lines << amountLine(cap("voidamount", translated("Void amount")), f.voidAmount);
+        lines << amountLine(cap("voidamount", Text::tr("Void amount")), f.voidAmount);
     if (currentData) {
         if (on("opentables"))
-            lines << countLine(cap("opentables", translated("Open tables")), f.openTables);
+            lines << countLine(cap("opentables", Text::tr("Open tables")), f.openTables);
         if (on("opentablesum"))
-            lines << amountLine(cap("opentablesum", translated("Open tables, sum")),
+            lines << amountLine(cap("opentablesum", Text::tr("Open tables, sum")),
                                 f.openTablesAmount);
     }
 
@@ -977,45 +975,44 @@ QStringList TSummary::fullSummary(const TRepData *group, bool currentData) const
         payformList(lines, pays, true, true);
         if (on("sumpayforms"))
             lines << QString()
-                  << amountLine(cap("sumpayforms", translated("Sum of payforms")), inNet);
+                  << amountLine(cap("sumpayforms", Text::tr("Sum of payforms")), inNet);
     }
     if (on("notsummary") && anyNot) {
         payformList(lines, pays, false, true);
         lines << QString()
-              << amountLine(cap("sumpayforms_nc", translated("Sum of payforms")), notNet);
+              << amountLine(cap("sumpayforms_nc", Text::tr("Sum of payforms")), notNet);
     }
     if (tip != 0 || credits != 0 || nonRefund != 0) {
         if (on("sumallpayforms"))
-            lines << amountLine(cap("sumpayforms_all", translated("Sum of all payforms")),
+            lines << amountLine(cap("sumpayforms_all", Text::tr("Sum of all payforms")),
                                 allPayforms);
         if (on("sumtip"))
-            lines << amountLine(cap("sumtip", translated("Tip")), tip);
+            lines << amountLine(cap("sumtip", Text::tr("Tip")), tip);
         if (on("credits"))
-            lines << amountLine(cap("credits", translated("Credits")), credits);
+            lines << amountLine(cap("credits", Text::tr("Credits")), credits);
         if (on("nonrefunds"))
-            lines << amountLine(cap("nonrefunds", translated("Non refund")), nonRefund);
+            lines << amountLine(cap("nonrefunds", Text::tr("Non refund")), nonRefund);
     }
     if (on("notinsummarysum"))
-        lines << amountLine(cap("notinsummarysum", translated("Not in summary")), notAmount);
+        lines << amountLine(cap("notinsummarysum", Text::tr("Not in summary")), notAmount);
     if (on("allamountAb"))
-        lines << QString() << amountLine(cap("allamountAb", translated("All amount")), allAmount);
+        lines << QString() << amountLine(cap("allamountAb", Text::tr("All amount")), allAmount);
 
     const qint64 sumIh = f.sumInHouse;
     const qint64 sumOh = f.sumOutOfHouse;
     if (on("listorders")) {
-        lines += sectionTitle(cap("listorders", translated("Orders")));
-        lines << amountLine(cap("suminhouse", translated("Sum In House")), sumIh);
-        lines << amountLine(cap("sumouthouse", translated("Sum Out of House")), sumOh);
-        lines << amountLine(cap("notsummary", translated("Not in summary")), notAmount);
-        lines << QString()
-              << amountLine(cap("allamount", translated("All amount")), f.ordersAmount);
+        lines += sectionTitle(cap("listorders", Text::tr("Orders")));
+        lines << amountLine(cap("suminhouse", Text::tr("Sum In House")), sumIh);
+        lines << amountLine(cap("sumouthouse", Text::tr("Sum Out of House")), sumOh);
+        lines << amountLine(cap("notsummary", Text::tr("Not in summary")), notAmount);
+        lines << QString() << amountLine(cap("allamount", Text::tr("All amount")), f.ordersAmount);
     }
 
     const qint64 netSum = vatLines(lines, group);
     if (on("sumnetsum"))
-        lines << amountLine(cap("sumnetsum", translated("Sum Net")), netSum);
+        lines << amountLine(cap("sumnetsum", Text::tr("Sum Net")), netSum);
     if (on("netallamount"))
-        lines << amountLine(cap("netallamount", translated("Net all amount")), netSum);
+        lines << amountLine(cap("netallamount", Text::tr("Net all amount")), netSum);
 
     cashPart(lines, group);
     currencyPart(lines, group);
@@ -1023,24 +1020,24 @@ QStringList TSummary::fullSummary(const TRepData *group, bool currentData) const
 
     if (on("statists") && inGuests != 0) {
         const double guests = double(inGuests);
-        lines += sectionTitle(cap("statists", translated("Statists")));
+        lines += sectionTitle(cap("statists", Text::tr("Statists")));
         if (on("sumguest"))
-            lines << countLine(cap("sumguest", translated("Guests")), inGuests);
+            lines << countLine(cap("sumguest", Text::tr("Guests")), inGuests);
         if (on("sumperguest"))
-            lines << amountLine(cap("sumperguest", translated("Amount per guest")),
+            lines << amountLine(cap("sumperguest", Text::tr("Amount per guest")),
                                 roundHalfUp(double(inAmount - credits - tip) / guests));
         if (on("allsumperguest"))
-            lines << amountLine(cap("allsumperguest", translated("All amount per guest")),
+            lines << amountLine(cap("allsumperguest", Text::tr("All amount per guest")),
                                 roundHalfUp(double(sumIh + sumOh) / guests));
         if (on("netsumperguest"))
-            lines << amountLine(cap("netsumperguest", translated("Net all amount per guest")),
+            lines << amountLine(cap("netsumperguest", Text::tr("Net all amount per guest")),
                                 roundHalfUp(double(netSum) / guests));
     }
 
     articleList(lines, group, QStringLiteral("articles"), QStringLiteral("controlarts"),
-                cap("controlarts", translated("Control articles")), true);
+                cap("controlarts", Text::tr("Control articles")), true);
     articleList(lines, group, QStringLiteral("negorders"), QStringLiteral("negcounts"),
-                cap("negcounts", translated("Negative orders")), false);
+                cap("negcounts", Text::tr("Negative orders")), false);
     return lines;
 }
 
@@ -1064,40 +1061,39 @@ QStringList TSummary::itemReport(int code, const TRepData *group) const
         list = simpleItems(code, group, exact);
         QString text;
         if (code == Articles)
-            text = caption(QStringLiteral("sumarticles"), translated("Sum articles:"));
+            text = caption(QStringLiteral("sumarticles"), Text::tr("Sum articles:"));
         else if (code == Families)
-            text = caption(QStringLiteral("sumfamilies"), translated("Sum families:"));
+            text = caption(QStringLiteral("sumfamilies"), Text::tr("Sum families:"));
         else if (code == Voids)
-            text = caption(QStringLiteral("sumvoids"), translated("Sum voids:"));
+            text = caption(QStringLiteral("sumvoids"), Text::tr("Sum voids:"));
         else if (code == FamGroups)
-            text = caption(QStringLiteral("sumfamgroups"), translated("Sum fam. groups:"));
+            text = caption(QStringLiteral("sumfamgroups"), Text::tr("Sum fam. groups:"));
         else
-            text = caption(QStringLiteral("sumdepartments"), translated("Sum Departnents:"));
+            text = caption(QStringLiteral("sumdepartments"), Text::tr("Sum Departnents:"));
         sums << itemLine(text, sum());
         break;
     }
     case VoidEntries:
         list = voidEntries(group, exact);
-        sums << itemLine(caption(QStringLiteral("sumvoidentries"), translated("Sum void entries:")),
+        sums << itemLine(caption(QStringLiteral("sumvoidentries"), Text::tr("Sum void entries:")),
                          sum());
         break;
     case Tables:
     case HotelRooms:
         list = tableItems(group, exact, code == HotelRooms);
-        sums << itemLine(caption(QStringLiteral("sumpayments"), translated("Sum payments:")),
-                         sum());
+        sums << itemLine(caption(QStringLiteral("sumpayments"), Text::tr("Sum payments:")), sum());
         break;
     case Hours:
         list = hourItems(group, exact);
-        sums << itemLine(caption(QStringLiteral("sumhours"), translated("Amount")), sum());
+        sums << itemLine(caption(QStringLiteral("sumhours"), Text::tr("Amount")), sum());
         break;
     case Orders:
         list = orderItems(group, exact);
-        sums << itemLine(caption(QStringLiteral("sumorders"), translated("Sum orders:")), sum());
+        sums << itemLine(caption(QStringLiteral("sumorders"), Text::tr("Sum orders:")), sum());
         break;
     case Minimal:
         list = minimalItems(group, vatSum);
-        sums << amountLine(caption(QStringLiteral("sumnetsum"), translated("Sum VATs")), vatSum);
+        sums << amountLine(caption(QStringLiteral("sumnetsum"), Text::tr("Sum VATs")), vatSum);
         break;
     case Discounts:
         list = discountItems(group, sums);
@@ -1415,10 +1411,10 @@ QStringList TSummary::discountItems(const TRepData *group, QStringList &sums) co
     const TReportLeaf *total = n->total();
     const qint64 discounted = total ? amountOf(total) : 0;
     const qint64 lostMoney = roundHalfUp(lost);
-    sums << itemLine(caption(QStringLiteral("discorderamount"), translated("Order amount:")),
+    sums << itemLine(caption(QStringLiteral("discorderamount"), Text::tr("Order amount:")),
                      discounted + lostMoney);
-    sums << itemLine(caption(QStringLiteral("discounted"), translated("Discounted:")), discounted);
-    sums << itemLine(caption(QStringLiteral("lostmoney"), translated("Lost money:")), lostMoney);
+    sums << itemLine(caption(QStringLiteral("discounted"), Text::tr("Discounted:")), discounted);
+    sums << itemLine(caption(QStringLiteral("lostmoney"), Text::tr("Lost money:")), lostMoney);
     return lines;
 }
 
@@ -1458,13 +1454,13 @@ QStringList TSummary::priceFindings(const TRepData *group, QStringList &sums) co
         };
         lines << figures(leaf->getString(QStringLiteral("subvname")), subvention, amount);
         if (count > 0)
-            lines << figures(translated("per pay"), roundHalfUp(double(subvention) / double(count)),
+            lines << figures(Text::tr("per pay"), roundHalfUp(double(subvention) / double(count)),
                              roundHalfUp(double(amount) / double(count)));
     }
-    sums << itemLine(caption(QStringLiteral("subundiscount"), translated("Table undiscounted:")),
+    sums << itemLine(caption(QStringLiteral("subundiscount"), Text::tr("Table undiscounted:")),
                      sumSubvention + sumAmount);
-    sums << itemLine(caption(QStringLiteral("subamount"), translated("Table amount:")), sumAmount);
-    sums << itemLine(caption(QStringLiteral("subdiscount"), translated("Table discount:")),
+    sums << itemLine(caption(QStringLiteral("subamount"), Text::tr("Table amount:")), sumAmount);
+    sums << itemLine(caption(QStringLiteral("subdiscount"), Text::tr("Table discount:")),
                      sumSubvention);
     return lines;
 }
@@ -1485,12 +1481,12 @@ QStringList TSummary::minimalItems(const TRepData *group, qint64 &vatSum) const
     const qint64 tip = group->getLong(QStringLiteral("tip"));
     const qint64 credits = group->getLong(QStringLiteral("credits"));
     if (isPrinted(QStringLiteral("sumtip")))
-        lines << amountLine(caption(QStringLiteral("sumtip"), translated("Tip")), tip);
+        lines << amountLine(caption(QStringLiteral("sumtip"), Text::tr("Tip")), tip);
     if (isPrinted(QStringLiteral("credits")))
-        lines << amountLine(caption(QStringLiteral("credits"), translated("Credits")), credits);
+        lines << amountLine(caption(QStringLiteral("credits"), Text::tr("Credits")), credits);
     // all payforms - (non refund + credits + tip + not in summary)
     if (isPrinted(QStringLiteral("allamount")))
-        lines << amountLine(caption(QStringLiteral("allamount"), translated("All amount")),
+        lines << amountLine(caption(QStringLiteral("allamount"), Text::tr("All amount")),
                             inAmount - credits - tip);
     vatLines(lines, group, &vatSum);
     return lines;
