@@ -51,7 +51,7 @@ bool TOffDlg::checkOpen(QWidget *dialog)
     if (checkDlgRight(dialog))
         return true;
     QWidget *parent = dialog ? dialog->parentWidget() : nullptr;
-    error(parent, tr("You have no right to use the dialog \"%1\".")
+    error(parent, Text::tr("You have no right to use the dialog \"%1\".")
                           .arg(dialog ? dialog->windowTitle() : QString()));
     return false;
 }
