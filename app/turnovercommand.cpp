@@ -61,13 +61,13 @@ QString refusalText(int code, const TTurnoverRequest &request, const TTurnoverFo
 {
     switch (code) {
     case TurnoverNothingToMove:
-        return TCli::TCli::
-                tr("Nothing to close for %1: var/archives holds no paid table (--cancel-if-empty)")
-                        .arg(dayText(request.date));
+        return TCli::tr("Nothing to close for %1: var/archives holds no paid table "
+                        "(--cancel-if-empty)")
+                .arg(dayText(request.date));
     case TurnoverOpenTables:
-        return TCli::TCli::
-                tr("Waiter %1 still owns an open table; the closing of their tables was refused")
-                        .arg(request.waiter ? request.waiter->id() : 0);
+        return TCli::tr("Waiter %1 still owns an open table; the closing of their tables was "
+                        "refused")
+                .arg(request.waiter ? request.waiter->id() : 0);
     case TurnoverAlreadyDone:
         if (forecast.lockBusy || !request.waiter)
             return TCli::tr("Another closing is running (var/lock/turnover.lck is held); try again "
