@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>TAuswAccDlg</name>
+    <message>
+        <source>Report filter dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Batchreport dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turnover dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TAuswAccess</name>
     <message>
         <source>Report filters</source>
@@ -54,7 +69,250 @@
 <context>
     <name>TDlgOptAusw</name>
     <message>
+        <source>Paid tables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Journal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiter payments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All waiters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiter report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost center report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All articles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Articles per waiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Articles per cost center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All families</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Families per waiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Families per cost center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All voids</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voids per Waiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voids per cost center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Void entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Void entries per waiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Void entries per cost center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hour summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hour summary per waiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hour summary per cost center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Order summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Order summary per waiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Order summary per cost center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All family groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Family groups per waiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Family groups per cost center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All departments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Departments per waiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Departments per cost center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimal summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All discounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discounts per waiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discounts per cost center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All pricefindings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pricefinding per waiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pricefinding per cost center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table report per cost center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hotel rooms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hotel rooms per waiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hotel rooms per cost center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TDlgOptAuswBase</name>
+    <message>
         <source>Summary options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R&amp;eports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turnover</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Gastron. day:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reporting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default &amp;report:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default &amp;filter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default including open &amp;tables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default excluding credit articles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allow the following reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>These reports will be shown in the report selection combobox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -146,6 +404,10 @@
     </message>
     <message>
         <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have no right to use the dialog &quot;%1&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -248,6 +510,14 @@
     </message>
     <message>
         <source>About</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changes that are not saved. Save them?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -936,6 +1206,49 @@ refresh the report view</source>
     </message>
 </context>
 <context>
+    <name>TReportChart</name>
+    <message>
+        <source>Others (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiter #%1 - %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost center 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost center #%1 - %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No data available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sum of all payforms: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sum: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TSelectRepDlg</name>
     <message>
         <source>&amp;1) Paid tables</source>
@@ -1019,9 +1332,335 @@ refresh the report view</source>
     </message>
 </context>
 <context>
+    <name>TSumBatchDlg</name>
+    <message>
+        <source>Paid tables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiter payments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Waiters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiter report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cost center report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All articles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Articles per waiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Articles per cost center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All families</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Families per waiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Families per cost center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All voids</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voids per waiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voids per cost center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All void entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Void entries per waiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Void entries per cost center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hour summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hour summary per waiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hour summary per cost center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Order summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Order summary per waiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Order summary per cost center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All family groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Family groups per waiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Family groups per cost center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All departments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Departments per waiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Departments per cost center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minimal summary</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All discounts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discounts per waiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discounts per cost center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All pricefindings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pricefindings per waiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pricefindings per cost center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table report per cost center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hotel rooms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hotel rooms per waiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hotel rooms per cost center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert new summary batch...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit summary batch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit summary batches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not specified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The summary batches could not be loaded; nothing can be stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a number above 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number %1 is already taken by the batch &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please select at least one report for the batch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TSumBatchDlgBase</name>
+    <message>
+        <source>Insert new summary batch...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N&amp;umber:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Filter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Sorting:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Alphabetical</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Descending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F&amp;iscalizing report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Selected reports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>TSumBatchesDoc</name>
     <message>
         <source>Reporting batches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fiscal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List of summary batches not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not load summary batches</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not save summary batches</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1351,11 +1990,567 @@ refresh the report view</source>
         <source>Table archived</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>There is no record kind %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The item has no attribute.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The attribute &quot;%1&quot; may not contain &quot;|&quot;, &quot;&amp;&quot; or &quot;:&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value &quot;%1&quot; may not contain &quot;|&quot; or &quot;&amp;&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no comparison.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value &quot;%1&quot; of &quot;%2&quot; is no date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The value &quot;%1&quot; of &quot;%2&quot; is no time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be compared as less or greater: &quot;%2&quot; is no number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no filter item (kind:attribute:comparison:value).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TSumFilterDlg</name>
+    <message>
+        <source>Entry type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>any entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>less</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>greater</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>equal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unequal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert new summary filter...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit summary filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit summary filters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The summary filters could not be loaded; nothing can be stored.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a number above 0.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number %1 is already taken by the filter &quot;%2&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter a name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table filter: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry filter: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select tables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select cost centers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select terminals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select waiters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select articles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select families</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select family groups</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select payforms</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TSumFilterDlgBase</name>
+    <message>
+        <source>T&amp;able range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cost center range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Terminal range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Waiter range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Article range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Family range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Family &amp;group range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Payform range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Takeaway payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No takeaway payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;In summary payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N&amp;ot in summary payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is an order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is a void</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Is a Pay</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert new summary filter...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>N&amp;umber:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Description:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test F&amp;ilter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Table filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry &amp;filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attribute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>F&amp;lags</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TSumFilterItem</name>
+    <message>
+        <source>Edit filter item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As an &amp;alternative to the other items</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Any entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entry type</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>less</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>greater</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>equal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unequal</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TSumFilterItemBase</name>
+    <message>
+        <source>Insert new filter item...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All other filter items must match</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;from</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;must be</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>than</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TSumFilterListBase</name>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For table entry</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Article &amp;order</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table &amp;change</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Article &amp;void</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table &amp;payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table &amp;split</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table &amp;restore</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table &amp;archived</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TSumFilterTest</name>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open table %1/%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>paid table %1/%2 (archive %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, waiter %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>: %1 of %2 entries kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The tables of the day cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tables of the current day: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tables of the current day that match the selection: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept by the table filter: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Entries of the kept tables: %1, kept by the entry filter: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kept: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dropped: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Table filter:
+%1
+
+Entry filter:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(every table)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(every entry)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Filter script</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TSumFilterTestBase</name>
+    <message>
+        <source>Test summary filter...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;General</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pa&amp;yment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cost center:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Waiter:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Table:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Article:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Family:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Payform:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Vat rate:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Script...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TSumFiltersDoc</name>
     <message>
         <source>Reporting filters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>List of summary filters not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not load summary filters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not save summary filters</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TSumListDoc</name>
+    <message>
+        <source>&amp;New...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2072,6 +3267,10 @@ refresh the report view</source>
         <source>Reporting</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>You have no right to change the reporting options.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TVeltrumDoc</name>
@@ -2133,6 +3332,78 @@ refresh the report view</source>
     </message>
     <message>
         <source>Show time controllings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day &amp;turn over</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert reporting &amp;filter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert reporting &amp;batch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open tables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paid tables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Range statistics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time &amp;controlling</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>R&amp;eports</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All &amp;families</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All &amp;articles</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All &amp;waiters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fa&amp;milies per waiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;rticles per waiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wa&amp;iter report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fami&amp;lies per cost center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A&amp;rticles per cost center</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cost center report</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit reporting &amp;options</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2394,14 +3665,6 @@ One item a line, each level two blanks deeper, columns separated by a tab. Amoun
     </message>
     <message>
         <source>print a summary, a batch of summaries, the paid tables journal or the list of report kinds</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Prints the lines that the back office&apos;s reports document lists for report kind ID: 3 to 42 are the summaries (5 &quot;Waiter report&quot;, 7 &quot;All articles&quot;, 38 &quot;Table report&quot;, ...), 100+N runs the summary batch N of usr/data/sumbatches.dat. &apos;veltrum report --list-kinds&apos; lists them all. Kind 1 (and 2, &quot;Journal&quot;) is the paid tables journal: one line per paid table (closing time, date, waiter, table/party, with --show-bill its bill and with --show-arch its archive number, and on a second line its amount), its entries below it indented by two blanks, in the order the tables were closed; --filter applies, the summary options do not.
-
-Without --from the report covers the current, not yet closed business day: the open tables in var/tables and the paid ones in var/archives. With --from it covers the closed days from --from to --to (or the day --from alone), each read from its day summary in var/summary. When nothing matched, the header stands alone; &quot;Batch not found&quot; for an unknown batch. Captions, switches and widths come from the installation&apos;s etc/reports.ini.
-
---format csv and --format json write the data the lines come from (groups, items with counts and amounts in cents, the figures of the full summary), --format pdf the printed page. On a terminal the day being read and a progress bar are shown on standard error; Ctrl-C stops the run cleanly.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2901,6 +4164,50 @@ Success prints the number of bills moved, the day directory, the Z counter the r
     </message>
     <message>
         <source>open tables stopped the closing (see --force); with --dry-run: they would</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the paid tables journal (kind %1) has no chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--format %1: report kind %2 has no chart (charts: the waiter, minimal, article, family, department, void, hour and discount reports)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prints the lines that the back office&apos;s reports document lists for report kind ID: 3 to 42 are the summaries (5 &quot;Waiter report&quot;, 7 &quot;All articles&quot;, 38 &quot;Table report&quot;, ...), 100+N runs the summary batch N of usr/data/sumbatches.dat. &apos;veltrum report --list-kinds&apos; lists them all. Kind 1 (and 2, &quot;Journal&quot;) is the paid tables journal: one line per paid table (closing time, date, waiter, table/party, with --show-bill its bill and with --show-arch its archive number, and on a second line its amount), its entries below it indented by two blanks, in the order the tables were closed; --filter applies, the summary options do not.
+
+Without --from the report covers the current, not yet closed business day: the open tables in var/tables and the paid ones in var/archives. With --from it covers the closed days from --from to --to (or the day --from alone), each read from its day summary in var/summary. When nothing matched, the header stands alone; &quot;Batch not found&quot; for an unknown batch. Captions, switches and widths come from the installation&apos;s etc/reports.ini.
+
+--format csv and --format json write the data the lines come from (groups, items with counts and amounts in cents, the figures of the full summary), --format pdf the printed page. --format png and --format svg draw the report&apos;s chart from the same data: bars per hour for the hour reports (19-21), a pie of the payment forms for the waiter and minimal reports (4-6, 31), the 15 items with the highest amounts and the rest for the article, family, family group, department, void and discount reports; one chart per waiter or cost center, one below the other. On a terminal the day being read and a progress bar are shown on standard error; Ctrl-C stops the run cleanly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Messages, help and reports in German (de) or English (en); without it, the language that LC_ALL, LC_MESSAGES or LANG names, else the &quot;language&quot; of the installation&apos;s etc/globals.ini, else English.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>messages, help and reports in German or English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bad value &apos;%1&apos; for --lang (de|en)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--lang is given more than once</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The form of the output: the printed lines (text, default); the data the lines come from as CSV (a header row, one row per item, RFC 4180) or as JSON (&quot;format&quot;: 1, see docs/report-json.md), amounts in cents; the printed page as PDF, with the report&apos;s chart under its header; or the chart alone as PNG or SVG, one chart per waiter or cost center one below the other (PDF and PNG need --output when standard output is a terminal).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--format png writes no picture to a terminal; add --output FILE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the chart could not be drawn</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

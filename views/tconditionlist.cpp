@@ -13,10 +13,11 @@ namespace {
 const int ItemRole = Qt::UserRole + 1;
 const int StartRole = Qt::UserRole + 2;
 
-QString tr(const char *text)
+// The texts of this file, translated in the context "TSumFilterDlg".
+struct Text
 {
-    return QCoreApplication::translate("TSumFilterDlg", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TSumFilterDlg)
+};
 
 // The caption of the attribute an item looks at; items of entry kinds say
 // which entries ("PLU (Article order)").
@@ -27,11 +28,11 @@ QString attributeText(const TConditionItem &item)
     for (int kind = 0; kind <= 5 && caption == item.attribute; ++kind)
         caption = PosLib::TSumFilter::attributeCaption(kind, item.attribute);
     if (item.attribute == QLatin1String("type"))
-        caption = tr("Entry type");
+        caption = Text::tr("Entry type");
     if (item.kind > 0)
         caption += QStringLiteral(" (%1)").arg(PosLib::TSumFilter::kindName(item.kind));
     else if (item.kind < 0)
-        caption += QStringLiteral(" (%1)").arg(tr("any entry"));
+        caption += QStringLiteral(" (%1)").arg(Text::tr("any entry"));
     return caption;
 }
 
@@ -55,13 +56,13 @@ QString TConditionList::comparisonWord(QChar op)
 {
     switch (op.unicode()) {
     case u'<':
-        return tr("less");
+        return Text::tr("less");
     case u'>':
-        return tr("greater");
+        return Text::tr("greater");
     case u'=':
-        return tr("equal");
+        return Text::tr("equal");
     default:
-        return tr("unequal");
+        return Text::tr("unequal");
     }
 }
 
@@ -142,7 +143,7 @@ void TConditionList::refresh()
             row->setData(0, StartRole, true);
         QString prefix;
         if (i > 0)
-            prefix = startsAlternative(row) ? QStringLiteral("OR: ") : QStringLiteral("AND: ");
+            prefix = startsAlternative(row) ? Text::tr("OR: ") : Text::tr("AND: ");
         TConditionItem item;
         const QString text = itemOf(row);
         if (TConditionItem::parse(text, item)) {

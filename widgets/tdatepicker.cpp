@@ -3,6 +3,7 @@
 #include "tdatevalidator.h"
 
 #include <QCalendarWidget>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QToolButton>
@@ -21,7 +22,7 @@ TDatePicker::TDatePicker(QWidget *parent)
     layout->addWidget(m_edit);
     layout->addWidget(m_button);
     m_edit->setValidator(m_validator);
-    m_edit->setPlaceholderText(QStringLiteral("dd.mm.yyyy"));
+    m_edit->setPlaceholderText(tr("dd.mm.yyyy"));
     m_button->setArrowType(Qt::DownArrow);
     setFocusProxy(m_edit);
     connect(m_edit, &QLineEdit::editingFinished, this, &TDatePicker::onEdited);
@@ -29,6 +30,13 @@ TDatePicker::TDatePicker(QWidget *parent)
 }
 
 TDatePicker::~TDatePicker() = default;
+
+void TDatePicker::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        m_edit->setPlaceholderText(tr("dd.mm.yyyy"));
+    QWidget::changeEvent(event);
+}
 
 QDate TDatePicker::date() const
 {

@@ -36,6 +36,10 @@ public Q_SLOTS:
 Q_SIGNALS:
     void dateChanged(const QDate &date);
 
+protected:
+    // Shows the date format in the new language.
+    void changeEvent(QEvent *event) override;
+
 private Q_SLOTS:
     void onEdited();
     void onPicked(const QDate &date);

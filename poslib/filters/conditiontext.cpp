@@ -12,10 +12,11 @@ namespace PosLib {
 
 namespace {
 
-QString tr(const char *text)
+// The texts of this file, translated in the context "TSumFilter".
+struct Text
 {
-    return QCoreApplication::translate("TSumFilter", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TSumFilter)
+};
 
 QString itemText(int kind, const QString &attribute, QChar op, qint64 value)
 {
@@ -107,29 +108,29 @@ QString rangeCondition(int kind, const QString &attribute, QList<int> numbers)
 QString checkConditionItem(const TConditionItem &item)
 {
     if (item.kind < -1)
-        return tr("There is no record kind %1.").arg(item.kind);
+        return Text::tr("There is no record kind %1.").arg(item.kind);
     if (item.attribute.trimmed().isEmpty())
-        return tr("The item has no attribute.");
+        return Text::tr("The item has no attribute.");
     if (item.attribute.contains(u'|') || item.attribute.contains(u'&')
         || item.attribute.contains(u':'))
-        return tr("The attribute \"%1\" may not contain \"|\", \"&\" or \":\".")
+        return Text::tr("The attribute \"%1\" may not contain \"|\", \"&\" or \":\".")
                 .arg(item.attribute);
     if (item.value.contains(u'|') || item.value.contains(u'&'))
-        return tr("The value \"%1\" may not contain \"|\" or \"&\".").arg(item.value);
+        return Text::tr("The value \"%1\" may not contain \"|\" or \"&\".").arg(item.value);
     if (item.op != u'<' && item.op != u'>' && item.op != u'=' && item.op != u'!')
-        return tr("\"%1\" is no comparison.").arg(item.op);
+        return Text::tr("\"%1\" is no comparison.").arg(item.op);
     const QString caption = TSumFilter::attributeCaption(item.kind, item.attribute);
     if (item.attribute == QLatin1String("date")
         && !QDate::fromString(item.value, QStringLiteral("yyyyMMdd")).isValid())
-        return tr("The value \"%1\" of \"%2\" is no date.").arg(item.value, caption);
+        return Text::tr("The value \"%1\" of \"%2\" is no date.").arg(item.value, caption);
     if (item.attribute == QLatin1String("time")
         && !QTime::fromString(item.value, QStringLiteral("hhmmss")).isValid())
-        return tr("The value \"%1\" of \"%2\" is no time.").arg(item.value, caption);
+        return Text::tr("The value \"%1\" of \"%2\" is no time.").arg(item.value, caption);
     if (item.op == u'<' || item.op == u'>') {
         bool number = false;
         item.value.trimmed().toDouble(&number);
         if (!number)
-            return tr("\"%1\" cannot be compared as less or greater: \"%2\" is no number.")
+            return Text::tr("\"%1\" cannot be compared as less or greater: \"%2\" is no number.")
                     .arg(caption, item.value);
     }
     return QString();
@@ -141,7 +142,8 @@ QString checkCondition(const QString &condition)
         for (const QString &text : items) {
             TConditionItem item;
             if (!TConditionItem::parse(text, item))
-                return tr("\"%1\" is no filter item (kind:attribute:comparison:value).").arg(text);
+                return Text::tr("\"%1\" is no filter item (kind:attribute:comparison:value).")
+                        .arg(text);
             const QString problem = checkConditionItem(item);
             if (!problem.isEmpty())
                 return problem;

@@ -89,9 +89,9 @@ QString TPaidTablesJournal::tableLine(const TTable &table, bool showBill, bool s
                     .arg(closing.waiterName().left(12), 12);
     line += QStringLiteral("%1/%2 ").arg(table.table(), 5).arg(table.party(), -4);
     if (showBill)
-        line += QStringLiteral("Bill %1 ").arg(table.billNum(), 4);
+        line += Text::tr("Bill %1 ").arg(table.billNum(), 4);
     if (showArch)
-        line += QStringLiteral("Arch %1").arg(table.archive(), 5);
+        line += Text::tr("Arch %1").arg(table.archive(), 5);
     const long amount = long(std::floor(table.maxAmount() + 0.5));
     line += QStringLiteral("\r\n%1 %2").arg(price(amount), 10).arg(currencyField());
     return line;
@@ -105,7 +105,7 @@ QString TPaidTablesJournal::entryLine(const TTableEntry &entry, QString *extra) 
     auto number = [&](const char *field) { return entry.getLong(QLatin1String(field)); };
     switch (entry.type()) {
     case EntryChange:
-        return QStringLiteral("Change from %1/%2 to %3/%4 (%5)")
+        return Text::tr("Change from %1/%2 to %3/%4 (%5)")
                 .arg(number("fromtable"), 5)
                 .arg(number("fromparty"))
                 .arg(number("totable"), 5)
@@ -119,7 +119,7 @@ QString TPaidTablesJournal::entryLine(const TTableEntry &entry, QString *extra) 
                 .arg(price(long(entry.price())), 8)
                 .arg(currencyField());
     case EntryVoid:
-        return QStringLiteral("Void: %1 %2 (%3) %4 %5")
+        return Text::tr("Void: %1 %2 (%3) %4 %5")
                 .arg(entry.count(), 0, 'g', 3)
                 .arg(entry.articleText().left(15), -15)
                 .arg(entry.plu(), 4)
@@ -129,7 +129,7 @@ QString TPaidTablesJournal::entryLine(const TTableEntry &entry, QString *extra) 
         if (entry.isVoided())
             return QString();
         if (extra && !entry.getString(QStringLiteral("room")).isEmpty())
-            *extra = QStringLiteral("Room: %1/%2 %3")
+            *extra = Text::tr("Room: %1/%2 %3")
                              .arg(text("room", -1), 4)
                              .arg(text("hotparty", -1), -2)
                              .arg(text("hotelguest", -1));
@@ -139,7 +139,7 @@ QString TPaidTablesJournal::entryLine(const TTableEntry &entry, QString *extra) 
                 .arg(price(long(entry.amount())), 10)
                 .arg(currencyField());
     case EntrySplit:
-        return QStringLiteral("Split: %1 x %2 to %3/%4 (%5 %6)")
+        return Text::tr("Split: %1 x %2 to %3/%4 (%5 %6)")
                 .arg(entry.count(), 0, 'g', 3)
                 .arg(entry.plu())
                 .arg(number("totable"))
@@ -147,17 +147,17 @@ QString TPaidTablesJournal::entryLine(const TTableEntry &entry, QString *extra) 
                 .arg(price(long(entry.amount())))
                 .arg(currencyField());
     case EntryRestore:
-        return QStringLiteral("Restored: %1 (%2)")
+        return Text::tr("Restored: %1 (%2)")
                 .arg(entry.waiter())
                 .arg(entry.waiterName().left(15), -15);
     case EntryArchive:
-        return QStringLiteral("Archived: %1 (%2)")
+        return Text::tr("Archived: %1 (%2)")
                 .arg(entry.waiter())
                 .arg(entry.waiterName().left(15), -15);
     case 9:
         return QString();
     default:
-        return QStringLiteral("Unknown action: %1").arg(entry.type());
+        return Text::tr("Unknown action: %1").arg(entry.type());
     }
 }
 
