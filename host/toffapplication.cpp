@@ -5,11 +5,15 @@
 #include "tlog.h"
 #include "tlogcategories.h"
 
+#include "tinstallation.h"
+#include "tlanguage.h"
+#include "ttranslation.h"
+
 #include <QDir>
-#include <QTranslator>
 
 TOffApplication::TOffApplication(int &argc, char **argv)
     : QApplication(argc, argv)
+    , m_translation(std::make_unique<Basics::TTranslation>())
 { }
 
 TOffApplication::~TOffApplication() = default;
@@ -19,25 +23,23 @@ TOffApplication *TOffApplication::instance()
     return qobject_cast<TOffApplication *>(QCoreApplication::instance());
 }
 
+QString TOffApplication::language() const
+{
+    return m_translation->language();
+}
+
 void TOffApplication::setLanguage(const QString &code)
 {
-    if (m_translator) {
-        removeTranslator(m_translator);
-        delete m_translator;
-        m_translator = nullptr;
-    }
-    m_language = code;
-    if (!code.isEmpty()) {
-        auto *translator = new QTranslator(this);
-        if (translator->load(QStringLiteral("veltrum_") + code,
-                             applicationDirPath() + QStringLiteral("/translations"))) {
-            installTranslator(translator);
-            m_translator = translator;
-        } else {
-            delete translator;
-        }
-    }
+    m_translation->setLanguage(code);
     emit lngChanged();
+}
+
+QString TOffApplication::startLanguage(const QString &asked, const QString &configured,
+                                       const QString &basePath)
+{
+    return Basics::chooseLanguage(
+            {Basics::languageOfLocale(asked), Basics::languageOfLocale(configured),
+             Basics::environmentLanguage(), PosLib::installationLanguage(globalsFile(basePath))});
 }
 
 void TOffApplication::setDayOffset(int value)

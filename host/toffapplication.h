@@ -2,7 +2,11 @@
 
 #include <QApplication>
 
-class QTranslator;
+#include <memory>
+
+namespace Basics {
+class TTranslation;
+}
 
 // The back-office application object. It announces language changes to
 // everything that shows texts (lngChanged()) and keeps the current start
@@ -17,11 +21,18 @@ public:
     // The running application, null when the process has another one.
     static TOffApplication *instance();
 
-    QString language() const { return m_language; }
-    // Loads "veltrum_<code>.qm" from the "translations" folder beside the
-    // program (when there is one) and emits lngChanged(). An empty code
-    // means the untranslated texts.
+    // "de" or "en".
+    QString language() const;
+    // Shows every text in the language ("de" or "en"; anything else is
+    // English): installs its catalogues (Basics::TTranslation) and emits
+    // lngChanged(), on which everything that shows texts sets them again.
     void setLanguage(const QString &code);
+    // The language the back office starts in: `asked` (--lang), else
+    // `configured` (the choice of the language menu), else the language
+    // the environment names, else the installation's at `basePath`, else
+    // English (Basics::chooseLanguage).
+    static QString startLanguage(const QString &asked, const QString &configured,
+                                 const QString &basePath);
 
     // Start of the gastronomic day as hours * 100 + minutes.
     int dayOffset() const { return m_dayOffset; }
@@ -42,7 +53,6 @@ Q_SIGNALS:
     void configChanged();
 
 private:
-    QTranslator *m_translator = nullptr;
-    QString m_language;
+    std::unique_ptr<Basics::TTranslation> m_translation;
     int m_dayOffset = 0;
 };

@@ -218,6 +218,16 @@ void TOffConfig::setDisabledReps(const QStringList &reports)
     ini().writeString(Reporting, QStringLiteral("DisabledReps"), reports.join(QLatin1Char(';')));
 }
 
+QString TOffConfig::getLanguage()
+{
+    return ini().readString(QStringLiteral("Settings"), QStringLiteral("Language"));
+}
+
+void TOffConfig::setLanguage(const QString &code)
+{
+    ini().writeString(QStringLiteral("Settings"), QStringLiteral("Language"), code);
+}
+
 QString TOffConfig::getCrystalPath()
 {
     QString dir = ini().readString(Crystal, QStringLiteral("Path"));

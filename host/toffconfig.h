@@ -79,6 +79,11 @@ public:
     static QStringList getDisabledReps();
     static void setDisabledReps(const QStringList &reports);
 
+    // The language the user chose in the language menu ("de" or "en");
+    // empty when none was chosen. Kept as "Language" in "Settings".
+    static QString getLanguage();
+    static void setLanguage(const QString &code);
+
     // Crystal Reports settings. This back office has no Crystal engine, so
     // they are only kept for the export code that reads them.
     static QString getCrystalPath();

@@ -2,6 +2,7 @@
 
 #include "pixmapresource.h"
 #include "tcurrencies.h"
+#include "toffapplication.h"
 #include "tofflistview.h"
 #include "toffwindow.h"
 #include "toffworkspace.h"
@@ -23,6 +24,8 @@ TOffDocument::TOffDocument(const QString &key, TOffWindow *window)
     , m_window(window)
 {
     setObjectName(key);
+    if (TOffApplication *application = TOffApplication::instance())
+        connect(application, &TOffApplication::lngChanged, this, &TOffDocument::languageChange);
 }
 
 TOffDocument::~TOffDocument()
@@ -58,6 +61,18 @@ QStringList TOffDocument::columns() const
 }
 
 void TOffDocument::fill() { }
+
+void TOffDocument::languageChange()
+{
+    const QStringList titles = columns();
+    TOffListView *list = listView();
+    if (list && !titles.isEmpty() && list->columnCount() == titles.size())
+        list->setHeaderLabels(titles);
+    if (m_window && m_window->currentDocument() == this && m_toolArea) {
+        clearTools();
+        onSelection();
+    }
+}
 
 void TOffDocument::onSelection()
 {

@@ -130,6 +130,12 @@ public:
 public Q_SLOTS:
     // Asks for a printer and prints.
     void onPrint();
+    // The application's language changed (lngChanged()): sets the texts
+    // again. The default titles the columns of the default list view anew
+    // and, when the document is shown, builds its tool row again
+    // (clearTools(), onSelection()). Documents whose selection does more
+    // than build the row, or whose rows hold texts, override it.
+    virtual void languageChange();
 
 Q_SIGNALS:
     void changedState(bool changed);

@@ -1,6 +1,11 @@
 #include "toffwindow.h"
 
 #include "pixmapresource.h"
+#include "terror.h"
+#include "tlog.h"
+#include "tlogcategories.h"
+#include "toffapplication.h"
+#include "toffconfig.h"
 #include "toffdocument.h"
 #include "tofflistview.h"
 #include "tofftreeitem.h"
@@ -8,6 +13,7 @@
 #include "tvalue.h"
 #include "twaiter.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -31,16 +37,14 @@ TOffWindow::TOffWindow(TOffWorkspace *workspace, QWidget *parent)
     , m_workspace(workspace)
 {
     setObjectName(QStringLiteral("TOffWindow"));
-    setWindowTitle(tr("Veltrum back office"));
 
     auto *splitter = new QSplitter(this);
     m_tree = new TOffListView(splitter);
     m_tree->setObjectName(QStringLiteral("documentTree"));
-    m_tree->addColumn(tr("Documents"));
+    m_tree->addColumn(QString());
     m_tree->header()->hide();
     m_tree->setAlternatingRowColors(false);
     m_root = new TOffTreeItem(nullptr, m_tree);
-    m_root->setText(0, tr("Back office"));
     m_root->setIcon(0, getPixmapResource(QStringLiteral("WORKSPACE"), 16, m_iconTheme, false));
     m_root->setExpanded(true);
 
@@ -71,6 +75,10 @@ TOffWindow::TOffWindow(TOffWorkspace *workspace, QWidget *parent)
     statusBar()->addPermanentWidget(m_progress);
 
     buildMenus();
+    setWindowTitle(tr("Veltrum back office"));
+    initText();
+    if (TOffApplication *application = TOffApplication::instance())
+        connect(application, &TOffApplication::lngChanged, this, &TOffWindow::initText);
 
     connect(m_tree, &QTreeWidget::currentItemChanged, this, &TOffWindow::onTreeItemChanged);
     auto activate = [](QTreeWidgetItem *item) {
@@ -97,35 +105,80 @@ TOffWindow::~TOffWindow() = default;
 
 void TOffWindow::buildMenus()
 {
-    auto add = [this](QMenu *menu, const char *icon, const QString &text,
-                      void (TOffWindow::*slot)(), const QKeySequence &keys) {
-        QAction *action = menu->addAction(text);
+    auto add = [this](QMenu *menu, const char *icon, void (TOffWindow::*slot)(),
+                      const QKeySequence &keys) {
+        QAction *action = menu->addAction(QString());
         if (icon)
             action->setIcon(getPixmapResource(QLatin1String(icon), 16, m_iconTheme, false));
         action->setShortcut(keys);
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    m_fileMenu = menuBar()->addMenu(tr("&File"));
-    m_newAction = add(m_fileMenu, "NEW", tr("&New"), &TOffWindow::onFileNew, QKeySequence::New);
-    m_openAction
-            = add(m_fileMenu, "OPEN", tr("&Open..."), &TOffWindow::onFileOpen, QKeySequence::Open);
-    m_saveAction
-            = add(m_fileMenu, "SAVE", tr("&Save"), &TOffWindow::onFileSave, QKeySequence::Save);
+    m_fileMenu = menuBar()->addMenu(QString());
+    m_newAction = add(m_fileMenu, "NEW", &TOffWindow::onFileNew, QKeySequence::New);
+    m_openAction = add(m_fileMenu, "OPEN", &TOffWindow::onFileOpen, QKeySequence::Open);
+    m_saveAction = add(m_fileMenu, "SAVE", &TOffWindow::onFileSave, QKeySequence::Save);
     m_fileMenu->addSeparator();
-    m_printAction = add(m_fileMenu, "PRINT", tr("&Print..."), &TOffWindow::onFilePrint,
-                        QKeySequence::Print);
-    m_pdfAction = add(m_fileMenu, "PDF", tr("Export as P&DF..."), &TOffWindow::onFilePdf,
-                      QKeySequence());
+    m_printAction = add(m_fileMenu, "PRINT", &TOffWindow::onFilePrint, QKeySequence::Print);
+    m_pdfAction = add(m_fileMenu, "PDF", &TOffWindow::onFilePdf, QKeySequence());
     m_fileMenu->addSeparator();
-    QAction *quit = m_fileMenu->addAction(tr("&Quit"));
-    quit->setShortcut(QKeySequence::Quit);
-    connect(quit, &QAction::triggered, this, &QWidget::close);
+    m_quitAction = m_fileMenu->addAction(QString());
+    m_quitAction->setShortcut(QKeySequence::Quit);
+    connect(m_quitAction, &QAction::triggered, this, &QWidget::close);
 
-    m_optionsMenu = menuBar()->addMenu(tr("&Options"));
-    m_helpMenu = menuBar()->addMenu(tr("&Help"));
-    add(m_helpMenu, "HELP", tr("&About..."), &TOffWindow::onAbout, QKeySequence());
+    m_optionsMenu = menuBar()->addMenu(QString());
+    // Options › Language: each language under its own name, so that it is
+    // found whatever language is shown
+    m_languageMenu = m_optionsMenu->addMenu(QString());
+    m_languageMenu->setObjectName(QStringLiteral("languageMenu"));
+    auto *languages = new QActionGroup(this);
+    for (const auto &[code, name] : {std::pair {"de", "Deutsch"}, std::pair {"en", "English"}}) {
+        QAction *action = m_languageMenu->addAction(QString::fromUtf8(name));
+        action->setCheckable(true);
+        action->setData(QLatin1String(code));
+        languages->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, language = QString::fromLatin1(code)] { chooseLanguage(language); });
+    }
+    m_optionsMenu->addSeparator();
+    m_helpMenu = menuBar()->addMenu(QString());
+    m_aboutAction = add(m_helpMenu, "HELP", &TOffWindow::onAbout, QKeySequence());
     updateFileActions();
+}
+
+void TOffWindow::initText()
+{
+    m_tree->setHeaderLabels({tr("Documents")});
+    m_fileMenu->setTitle(tr("&File"));
+    m_newAction->setText(tr("&New"));
+    m_openAction->setText(tr("&Open..."));
+    m_saveAction->setText(tr("&Save"));
+    m_printAction->setText(tr("&Print..."));
+    m_pdfAction->setText(tr("Export as P&DF..."));
+    m_quitAction->setText(tr("&Quit"));
+    m_optionsMenu->setTitle(tr("&Options"));
+    m_languageMenu->setTitle(tr("&Language"));
+    const QString language = TOffApplication::instance() ? TOffApplication::instance()->language()
+                                                         : QStringLiteral("en");
+    for (QAction *action : m_languageMenu->actions())
+        action->setChecked(action->data().toString() == language);
+    m_helpMenu->setTitle(tr("&Help"));
+    m_aboutAction->setText(tr("&About..."));
+    if (m_current)
+        m_caption->setText(m_current->caption());
+}
+
+void TOffWindow::chooseLanguage(const QString &code)
+{
+    TOffConfig::setLanguage(code);
+    try {
+        TOffConfig::write();
+    } catch (const Basics::TError &e) {
+        Basics::logError(QStringLiteral("%1: %2").arg(TOffConfig::path(), e.text()),
+                         Basics::LogModule::Host, Basics::LogClass::OffConfig);
+    }
+    if (TOffApplication *application = TOffApplication::instance())
+        application->setLanguage(code);
 }
 
 void TOffWindow::status(const QString &text, bool immediate)

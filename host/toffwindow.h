@@ -19,9 +19,10 @@ namespace PosLib {
 class TWaiter;
 }
 
-// The back-office main window: menu bar with "&File", "&Options" and
-// "&Help", the document tree on the left, the document area on the right
-// (the selected document's tool row above its view) and the status line.
+// The back-office main window: menu bar with "&File", "&Options" (with
+// the "&Language" submenu) and "&Help", the document tree on the left,
+// the document area on the right (the selected document's tool row above
+// its view) and the status line.
 class TOffWindow : public QMainWindow
 {
     Q_OBJECT
@@ -70,6 +71,8 @@ public:
     QMenu *fileMenu() const { return m_fileMenu; }
     QMenu *optionsMenu() const { return m_optionsMenu; }
     QMenu *helpMenu() const { return m_helpMenu; }
+    // Options › Language, one checkable entry per language.
+    QMenu *languageMenu() const { return m_languageMenu; }
     // Puts a menu into the menu bar under `id` (a free one is chosen when
     // -1 or taken), before the "&Options" menu unless `index` says
     // otherwise; returns the id used.
@@ -110,6 +113,11 @@ public Q_SLOTS:
     // is no engine.
     void onFileCrystal();
     void onAbout();
+    // Sets the texts of the menus, the tree and the caption in the current
+    // language; run on every language change.
+    void initText();
+    // The language menu's choice: kept in the configuration, then shown.
+    void chooseLanguage(const QString &code);
 
 Q_SIGNALS:
     void documentShown(TOffDocument *document);
@@ -137,6 +145,9 @@ private:
     QMenu *m_fileMenu = nullptr;
     QMenu *m_optionsMenu = nullptr;
     QMenu *m_helpMenu = nullptr;
+    QMenu *m_languageMenu = nullptr;
+    QAction *m_quitAction = nullptr;
+    QAction *m_aboutAction = nullptr;
     QAction *m_newAction = nullptr;
     QAction *m_openAction = nullptr;
     QAction *m_saveAction = nullptr;

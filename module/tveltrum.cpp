@@ -183,13 +183,15 @@ void TVeltrum::initMenu()
 
     // 6. The entries the user has the list right for.
     TOffTreeItem *after = nullptr;
-    auto entry = [&](const char *list, const char *icon, const QString &label, QAction *&action,
+    auto entry = [&](const char *list, const char *icon, const char *label, QAction *&action,
                      TOffTreeItem *&item, void (TVeltrum::*slot)(), const char *slotName) {
         if (!TOffConfig::checkLstRight(list, m_window))
             return;
         const QPixmap icons = pixmap(icon);
         action = newAction(icon);
-        m_popup->insertItem(QIcon(icons), label, this, (QByteArray("1") + slotName).constData());
+        m_menuItems.append({m_popup->insertItem(QIcon(icons), tr(label), this,
+                                                (QByteArray("1") + slotName).constData()),
+                            label});
         if (m_toolbar)
             m_toolbar->addAction(action);
         connect(action, &QAction::triggered, this, slot);
@@ -198,12 +200,12 @@ void TVeltrum::initMenu()
         item->setIcon(0, icons);
         after = item;
     };
-    entry(FiltersKey, "FILTER", tr("Filter"), m_filters, m_filtersItem, &TVeltrum::onFilters,
-          "onFilters()");
-    entry(BatchesKey, "BATCHREPORT", tr("Batchreports"), m_batches, m_batchesItem,
+    entry(FiltersKey, "FILTER", QT_TR_NOOP("Filter"), m_filters, m_filtersItem,
+          &TVeltrum::onFilters, "onFilters()");
+    entry(BatchesKey, "BATCHREPORT", QT_TR_NOOP("Batchreports"), m_batches, m_batchesItem,
           &TVeltrum::onBatches, "onBatches()");
-    entry(TOffWorkspace::docOpenTables, "OPENTABLES", tr("Opentables"), m_tables, m_tablesItem,
-          &TVeltrum::onTables, "onTables()");
+    entry(TOffWorkspace::docOpenTables, "OPENTABLES", QT_TR_NOOP("Opentables"), m_tables,
+          m_tablesItem, &TVeltrum::onTables, "onTables()");
 
     if (TOffConfig::checkLstRight(TOffWorkspace::docPaidTables, m_window)) {
         m_archives = new OffPopupMenu(m_popup);
@@ -228,22 +230,26 @@ void TVeltrum::initMenu()
         m_paidTables->setIcon(QIcon(pixmap("PAIDTABLES")));
         if (m_toolbar)
             m_toolbar->addAction(m_paidTables);
-        m_popup->insertSubmenu(QIcon(pixmap("PAIDTABLES")), tr("&Archives"), m_archives);
+        m_menuItems.append(
+                {m_popup->insertSubmenu(QIcon(pixmap("PAIDTABLES")), tr("&Archives"), m_archives),
+                 QT_TR_NOOP("&Archives")});
         m_archsItem = new TOffTreeItem(workspace->get(QLatin1String(TOffWorkspace::docPaidTables)),
                                        m_root, after, slotText("onPaidTables()"));
         m_archsItem->setIcon(0, pixmap("PAIDTABLES"));
         after = m_archsItem;
     }
 
-    entry(VariableKey, "REPORTRANGE", tr("Range"), m_variable, m_variableItem,
+    entry(VariableKey, "REPORTRANGE", QT_TR_NOOP("Range"), m_variable, m_variableItem,
           &TVeltrum::onVariable, "onVariable()");
-    entry(TimesKey, "REPORTWAITER", tr("Waiters"), m_times, m_timesItem, &TVeltrum::onTimeControls,
-          "onTimeControls()");
+    entry(TimesKey, "REPORTWAITER", QT_TR_NOOP("Waiters"), m_times, m_timesItem,
+          &TVeltrum::onTimeControls, "onTimeControls()");
 
     if (m_archsItem && TOffConfig::checkLstRight(TurnOverKey, m_window)) {
         m_turnOver = newAction("TURNOVER");
         m_popup->addSeparator();
-        m_popup->insertItem(QIcon(pixmap("TURNOVER")), tr("Turnover"), this, SLOT(onTurnOver()));
+        m_menuItems.append({m_popup->insertItem(QIcon(pixmap("TURNOVER")), tr("Turnover"), this,
+                                                SLOT(onTurnOver())),
+                            QT_TR_NOOP("Turnover")});
         connect(m_turnOver, &QAction::triggered, this, &TVeltrum::onTurnOver);
     }
 
@@ -274,6 +280,7 @@ void TVeltrum::doneMenu()
     m_popup = nullptr;
     // The archives submenu was a child of the popup.
     m_archives = nullptr;
+    m_menuItems.clear();
 }
 
 QString TVeltrum::tr2(const char *text)
@@ -336,6 +343,12 @@ void TVeltrum::initText()
         m_variableItem->setText(0, tr("Range statistics"));
     if (m_timesItem)
         m_timesItem->setText(0, tr("Time controlling"));
+    if (m_options)
+        m_options->setTitle(tr("&Reporting options"));
+    // the items inserted directly into the "&Reporting" menu
+    for (const auto &[item, label] : std::as_const(m_menuItems))
+        if (item)
+            item->setText(tr(label));
     if (m_popup && m_window)
         m_window->changeMenuText(m_menuId, tr("&Reporting"));
 }

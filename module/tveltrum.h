@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPixmap>
+#include <QPointer>
 #include <QStringList>
 
 #include <memory>
@@ -138,5 +139,8 @@ private:
     QAction *m_centerArticles = nullptr;
     QAction *m_centerReport = nullptr;
     QAction *m_paidTables = nullptr;
+    // The items inserted directly into the "&Reporting" menu with the
+    // source texts of their labels, for initText.
+    QList<std::pair<QPointer<QAction>, const char *>> m_menuItems;
     std::unique_ptr<DotNetPluginLibrary::DotNetPluginHost> m_plugins;
 };

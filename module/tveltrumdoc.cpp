@@ -51,9 +51,6 @@ QWidget *TVeltrumDoc::createView(QWidget *parent)
         connect(list, &QTreeWidget::itemDoubleClicked, this, &TVeltrumDoc::onOpen);
         connect(list, &TOffListView::returnPressed, this, &TVeltrumDoc::onOpen);
     }
-    if (TOffApplication *application = TOffApplication::instance())
-        connect(application, &TOffApplication::lngChanged, this, &TVeltrumDoc::setColumnTexts);
-
     // today's figures beside the module list
     auto *split = new QSplitter(Qt::Horizontal, parent);
     split->addWidget(view);
@@ -173,6 +170,22 @@ void TVeltrumDoc::onOpen()
     default:
         break;
     }
+}
+
+void TVeltrumDoc::languageChange()
+{
+    TOffDocument::languageChange();
+    setColumnTexts();
+    // the rows name the areas: filled again, on the same row
+    TOffListView *list = listView();
+    if (!list)
+        return;
+    const QTreeWidgetItem *current = list->currentItem();
+    const QVariant entry = current ? current->data(0, EntryRole) : QVariant();
+    fill();
+    for (int i = 0; entry.isValid() && i < list->topLevelItemCount(); ++i)
+        if (list->topLevelItem(i)->data(0, EntryRole) == entry)
+            list->setCurrentItem(list->topLevelItem(i));
 }
 
 void TVeltrumDoc::setColumnTexts()

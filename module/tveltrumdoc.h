@@ -27,6 +27,8 @@ public:
 
 public Q_SLOTS:
     void onOpen();
+    // Titles and rows in the new language, on the same row.
+    void languageChange() override;
 
 protected Q_SLOTS:
     // Run the filter or batch dialog on a new record, without record

@@ -79,8 +79,6 @@ QWidget *TOpenTablesDoc::createView(QWidget *parent)
         return view;
     if (TOffWorkspace *ws = workspace())
         connect(ws, &TOffWorkspace::pathChanged, this, &TOpenTablesDoc::onRefresh);
-    if (TOffApplication *app = TOffApplication::instance())
-        connect(app, &TOffApplication::lngChanged, list, [this, list] { setColumnTexts(list); });
     connectExpanded(list, true);
     return view;
 }
@@ -94,6 +92,16 @@ void TOpenTablesDoc::connectExpanded(TOffListView *list, bool on)
                 Qt::QueuedConnection);
     else
         disconnect(list, &QTreeWidget::itemExpanded, this, &TOpenTablesDoc::tableExpanded);
+}
+
+void TOpenTablesDoc::languageChange()
+{
+    TOffDataDoc::languageChange();
+    if (TOffListView *list = listView()) {
+        setColumnTexts(list);
+        if (m_loaded)
+            onRefresh();
+    }
 }
 
 void TOpenTablesDoc::setColumnTexts(TOffListView *list)

@@ -39,6 +39,9 @@ public:
     long tableSum() const { return m_sum; }
 
 public Q_SLOTS:
+    // Tool row, titles and the tables' rows in the new language (the
+    // tables are read again, as with F5).
+    void languageChange() override;
     void setColumnTexts(TOffListView *list);
     void onRefresh();
     void fillData(TOffListView *list);

@@ -200,6 +200,27 @@ void TPaidTablesDoc::initTitles()
 
 // Selection row ----------------------------------------------------------
 
+void TPaidTablesDoc::languageChange()
+{
+    if (!m_startButton || !window() || window()->currentDocument() != this)
+        return; // the row is built anew when the document is selected
+    const int report = m_reports ? m_reports->currentId() : m_defReport;
+    const int group = m_groups && !m_groups->isHidden() ? m_groups->currentIndex() : 0;
+    const int filter = m_filters ? m_filters->currentId() : m_defFilter;
+    const int outlet = m_outlets ? m_outlets->currentId() : 0;
+    buildSelectionRow();
+    if (m_groups && group > 0) {
+        m_groups->setCurrentIndex(group);
+        fillWalkGroupsBox(group);
+    }
+    if (m_reports)
+        m_reports->setCurrentId(report);
+    if (m_filters)
+        m_filters->setCurrentId(filter);
+    if (m_outlets)
+        m_outlets->setCurrentId(outlet);
+}
+
 void TPaidTablesDoc::onSelection()
 {
     buildSelectionRow();

@@ -150,6 +150,10 @@ public Q_SLOTS:
     // "Start": runs the kind chosen in the report box.
     void fillData();
     void initTitles();
+    // Builds the selection row again in the new language, with the same
+    // report, group, filter and outlet chosen; the lines shown stay as
+    // they were printed.
+    void languageChange() override;
     void onOpenTabs();
     void onWithoutCredits();
     void onInTurnOverChange();

@@ -100,6 +100,12 @@ void TSumListDoc::fill()
     selectRecord(current);
 }
 
+void TSumListDoc::languageChange()
+{
+    TOffDataDoc::languageChange();
+    fill();
+}
+
 Basics::TValue *TSumListDoc::currentRecord() const
 {
     TOffListView *list = listView();

@@ -42,6 +42,9 @@ public:
     void onOpenFile() override;
     void onSave() override;
 
+    // Titles, tool row and the rows' texts in the new language.
+    void languageChange() override;
+
     // The record of the current row; null without one.
     Basics::TValue *currentRecord() const;
     // Makes the row of the record current.

@@ -118,11 +118,17 @@ QWidget *TTimeControlsDoc::createView(QWidget *parent)
     if (auto *list = qobject_cast<TOffListView *>(view)) {
         list->setSortingEnabled(true);
         list->sortByColumn(0, Qt::AscendingOrder);
-        if (TOffApplication *app = TOffApplication::instance())
-            connect(app, &TOffApplication::lngChanged, list,
-                    [this, list] { setColumnTexts(list); });
     }
     return view;
+}
+
+void TTimeControlsDoc::languageChange()
+{
+    TOffDataDoc::languageChange();
+    if (TOffListView *list = listView()) {
+        setColumnTexts(list);
+        fillData(list);
+    }
 }
 
 void TTimeControlsDoc::setColumnTexts(TOffListView *list)

@@ -83,6 +83,9 @@ public:
     QToolButton *refreshButton() const { return m_refresh; }
 
 public Q_SLOTS:
+    // Tool row, titles and the waiters' rows in the new language (the
+    // time controls are read again, as with F5).
+    void languageChange() override;
     void setColumnTexts(TOffListView *list);
     void onRefresh();
     void onFromToggled(bool on);

@@ -1,4 +1,4 @@
-// veltrum-office [--data DIR] [--screenshot FILE.png] [--module FILE]
+// veltrum-office [--data DIR] [--lang de|en] [--screenshot FILE.png] [--module FILE]
 // veltrum-office --help | --version
 //
 // The back office: opens the installation in DIR (default: the working
@@ -7,12 +7,15 @@
 // is saved as a picture once it is shown, and the program ends.
 
 #include "pixmapresource.h"
+#include "tlanguage.h"
 #include "toffapplication.h"
+#include "toffconfig.h"
 #include "tofflistview.h"
 #include "toffmodule.h"
 #include "tofftreeitem.h"
 #include "toffwindow.h"
 #include "toffworkspace.h"
+#include "ttranslation.h"
 #include "tversion.h"
 
 #include <QCommandLineParser>
@@ -26,10 +29,23 @@
 
 namespace {
 
-int fail(const QString &text)
+int fail(const QString &text, int code = 1)
 {
     std::fprintf(stderr, "veltrum-office: %s\n", qPrintable(text));
-    return 1;
+    return code;
+}
+
+// The value of --lang before the parser runs (for --help); empty when
+// not given.
+QString languageArgument(const QStringList &args)
+{
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--lang") || args.at(i) == QLatin1String("-lang"))
+            return args.value(i + 1);
+        if (args.at(i).startsWith(QLatin1String("--lang=")))
+            return args.at(i).mid(7);
+    }
+    return QString();
 }
 
 // The first item under the module's root, so that the window opens on
@@ -47,6 +63,7 @@ void selectFirstDocument(TOffWindow &window)
 struct Options
 {
     QCommandLineOption data;
+    QCommandLineOption language;
     QCommandLineOption screenshot;
     QCommandLineOption moduleFile;
 };
@@ -61,6 +78,14 @@ Options addOptions(QCommandLineParser &parser)
             QStringLiteral("data"),
             QCoreApplication::translate("veltrum-office", "The installation directory."),
             QStringLiteral("DIR"));
+    const QCommandLineOption language(
+            QStringLiteral("lang"),
+            QCoreApplication::translate(
+                    "veltrum-office",
+                    "The language of this run: de (German) or en (English). Without it, the "
+                    "language chosen in Options > Language, else the one LC_ALL, LC_MESSAGES or "
+                    "LANG names, else the installation's."),
+            QStringLiteral("de|en"));
     const QCommandLineOption screenshot(
             QStringLiteral("screenshot"),
             QCoreApplication::translate("veltrum-office",
@@ -70,8 +95,8 @@ Options addOptions(QCommandLineParser &parser)
             QStringLiteral("module"),
             QCoreApplication::translate("veltrum-office", "The module library to load."),
             QStringLiteral("FILE"));
-    parser.addOptions({data, screenshot, moduleFile});
-    return {data, screenshot, moduleFile};
+    parser.addOptions({data, language, screenshot, moduleFile});
+    return {data, language, screenshot, moduleFile};
 }
 
 void setNames(QCoreApplication &app)
@@ -101,6 +126,9 @@ int main(int argc, char **argv)
     if (asksForText(argc, argv)) {
         QCoreApplication app(argc, argv);
         setNames(app);
+        Basics::TTranslation translation;
+        translation.setLanguage(TOffApplication::startLanguage(
+                languageArgument(app.arguments()), TOffConfig::getLanguage(), QString()));
         QCommandLineParser parser;
         addOptions(parser);
         parser.process(app); // prints the text and ends the program
@@ -115,6 +143,12 @@ int main(int argc, char **argv)
     const QCommandLineOption &screenshot = options.screenshot;
     const QCommandLineOption &moduleFile = options.moduleFile;
     parser.process(app);
+    const QString asked = parser.value(options.language);
+    if (parser.isSet(options.language) && !Basics::availableLanguages().contains(asked))
+        return fail(
+                QCoreApplication::translate("veltrum-office", "bad value '%1' for --lang (de|en)")
+                        .arg(asked),
+                2);
 
     // Relative output names refer to where the program was started.
     const QString picture = parser.isSet(screenshot)
@@ -123,15 +157,21 @@ int main(int argc, char **argv)
     if (parser.isSet(data)) {
         const QString dir = parser.value(data);
         if (!QFileInfo(dir).isDir() || !QDir::setCurrent(dir))
-            return fail(QStringLiteral("no installation directory %1").arg(dir));
+            return fail(
+                    QCoreApplication::translate("veltrum-office", "no installation directory %1")
+                            .arg(dir));
     }
+    // before anything shows a text
+    app.setLanguage(
+            TOffApplication::startLanguage(asked, TOffConfig::getLanguage(), QDir::currentPath()));
 
     QString library = parser.value(moduleFile);
     if (library.isEmpty())
         library = TOffModule::locate(TOffModule::libraryFileName(QStringLiteral("veltrum")),
                                      QCoreApplication::applicationDirPath());
     if (library.isEmpty())
-        return fail(QStringLiteral("the reporting module %1 was not found")
+        return fail(QCoreApplication::translate("veltrum-office",
+                                                "the reporting module %1 was not found")
                             .arg(TOffModule::libraryFileName(QStringLiteral("veltrum"))));
     TOffModule module;
     if (!module.load(library))
@@ -145,7 +185,8 @@ int main(int argc, char **argv)
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     if (!module.initModule(window)) {
         delete window;
-        return fail(QStringLiteral("the reporting module could not be started"));
+        return fail(QCoreApplication::translate("veltrum-office",
+                                                "the reporting module could not be started"));
     }
     module.initMenu();
 
@@ -155,11 +196,16 @@ int main(int argc, char **argv)
     module.getPixmap(icon);
     if (!icon.isNull())
         window->setWindowIcon(icon);
-    window->setWindowTitle(QCoreApplication::translate("veltrum-office", "Veltrum back office - %1")
-                                   .arg(workspace.getPath()));
-    window->setAboutText(
-            QCoreApplication::translate("veltrum-office", "Veltrum back office\nReporting %1")
-                    .arg(version));
+    auto windowTexts = [&, window] {
+        window->setWindowTitle(
+                QCoreApplication::translate("veltrum-office", "Veltrum back office - %1")
+                        .arg(workspace.getPath()));
+        window->setAboutText(
+                QCoreApplication::translate("veltrum-office", "Veltrum back office\nReporting %1")
+                        .arg(version));
+    };
+    windowTexts();
+    QObject::connect(&app, &TOffApplication::lngChanged, window, windowTexts);
     selectFirstDocument(*window);
     window->show();
 
@@ -167,7 +213,8 @@ int main(int argc, char **argv)
     if (!picture.isEmpty()) {
         QTimer::singleShot(500, window, [&] {
             if (!window->grab().save(picture)) {
-                fail(QStringLiteral("could not write %1").arg(picture));
+                fail(QCoreApplication::translate("veltrum-office", "could not write %1")
+                             .arg(picture));
                 result = 1;
             }
             app.quit();
