@@ -1663,11 +1663,9 @@ void writeIniFiles(const QString &root)
                   {"gastroday", QStringLiteral("600")},
                   {"SimpleRep", QStringLiteral("no")},
                   {"VWaiter", QStringLiteral("no")}});
+    // no captions: the summary writer's own, in the language of the run
     writeSection(reports, "reports",
-                 {{"installationname", QStringLiteral("Summary for: %1")},
-                  {"batch", QStringLiteral("Batch report")},
-                  {"debug", QStringLiteral("no")},
-                  {"shortform", QStringLiteral("no")}});
+                 {{"debug", QStringLiteral("no")}, {"shortform", QStringLiteral("no")}});
     writeSection(reports, "NoPrint",
                  {{"nobalancing", QStringLiteral("no")}, {"nostatists", QStringLiteral("no")}});
     reports.write();

@@ -75,7 +75,6 @@ TOffWindow::TOffWindow(TOffWorkspace *workspace, QWidget *parent)
     statusBar()->addPermanentWidget(m_progress);
 
     buildMenus();
-    setWindowTitle(tr("Veltrum back office"));
     initText();
     if (TOffApplication *application = TOffApplication::instance())
         connect(application, &TOffApplication::lngChanged, this, &TOffWindow::initText);
@@ -148,7 +147,10 @@ void TOffWindow::buildMenus()
 
 void TOffWindow::initText()
 {
+    // the program sets a title of its own after this, on every change too
+    setWindowTitle(tr("Veltrum back office"));
     m_tree->setHeaderLabels({tr("Documents")});
+    m_root->setText(0, tr("Back office"));
     m_fileMenu->setTitle(tr("&File"));
     m_newAction->setText(tr("&New"));
     m_openAction->setText(tr("&Open..."));

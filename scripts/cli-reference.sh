@@ -5,6 +5,8 @@
 #
 #   scripts/cli-reference.sh build/bin/veltrum [README.md]
 set -euo pipefail
+# in English, whatever language the caller's environment names
+export LC_ALL=C.UTF-8
 bin=$1
 readme=${2:-README.md}
 begin='<!-- command reference: written by scripts/cli-reference.sh from the help texts -->'

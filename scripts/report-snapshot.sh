@@ -6,6 +6,8 @@
 #
 #   scripts/report-snapshot.sh VELTRUM_BINARY OUTDIR
 set -euo pipefail
+# in English, whatever language the caller's environment names
+export LC_ALL=C.UTF-8
 bin=$1
 out=$2
 mkdir -p "$out"

@@ -2,385 +2,467 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>QtWidgets::TDatePicker</name>
+    <message>
+        <source>dd.mm.yyyy</source>
+        <translation>TT.MM.JJJJ</translation>
+    </message>
+</context>
+<context>
     <name>TAuswAccDlg</name>
     <message>
         <source>Report filter dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtsfilter-Dialog</translation>
     </message>
     <message>
         <source>Batchreport dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammelbericht-Dialog</translation>
     </message>
     <message>
         <source>Turnover dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesabschluss-Dialog</translation>
     </message>
 </context>
 <context>
     <name>TAuswAccess</name>
     <message>
         <source>Report filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtsfilter</translation>
     </message>
     <message>
         <source>Batchreports</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammelberichte</translation>
     </message>
     <message>
         <source>Open tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Offene Tische</translation>
     </message>
     <message>
         <source>Paid tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlte Tische</translation>
     </message>
     <message>
         <source>Range statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraumstatistik</translation>
     </message>
     <message>
         <source>Time controlling</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiterfassung</translation>
     </message>
     <message>
         <source>Day turn over</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesabschluss</translation>
     </message>
     <message>
         <source>Report options</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertungsoptionen</translation>
+    </message>
+</context>
+<context>
+    <name>TDayFiguresPanel</name>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>The current business day, not yet closed. F5 reads the figures again.</source>
+        <translation>Der laufende Geschäftstag, noch nicht abgeschlossen. F5 liest die Zahlen neu ein.</translation>
+    </message>
+    <message>
+        <source>Takings so far (1 paid table)</source>
+        <translation>Einnahmen bisher (1 bezahlter Tisch)</translation>
+    </message>
+    <message>
+        <source>Takings so far (%1 paid tables)</source>
+        <translation>Einnahmen bisher (%1 bezahlte Tische)</translation>
+    </message>
+    <message>
+        <source>&quot;All amount&quot; of the paid tables: opens the report of all waiters</source>
+        <translation>„Gesamtbetrag“ der bezahlten Tische: öffnet den Bericht aller Kellner</translation>
+    </message>
+    <message>
+        <source>Covers</source>
+        <translation>Gedecke</translation>
+    </message>
+    <message>
+        <source>The guests of the paid tables: opens the report of all waiters</source>
+        <translation>Die Gäste der bezahlten Tische: öffnet den Bericht aller Kellner</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>Open tables</source>
+        <translation>Offene Tische</translation>
+    </message>
+    <message>
+        <source>The tables still open: opens the list of open tables</source>
+        <translation>Die noch offenen Tische: öffnet die Liste der offenen Tische</translation>
+    </message>
+    <message>
+        <source>Average bill</source>
+        <translation>Durchschnittsbon</translation>
+    </message>
+    <message>
+        <source>The takings per paid table: opens the table report</source>
+        <translation>Die Einnahmen je bezahltem Tisch: öffnet den Tischbericht</translation>
+    </message>
+    <message>
+        <source>Voids of the day</source>
+        <translation>Stornos des Tages</translation>
+    </message>
+    <message>
+        <source>Voided orders: opens the report of all voids</source>
+        <translation>Stornierte Bestellungen: öffnet den Bericht aller Stornos</translation>
+    </message>
+    <message>
+        <source>%1 - Z %2</source>
+        <translation>%1 - Z %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>Last closing</source>
+        <translation>Letzter Tagesabschluss</translation>
+    </message>
+    <message>
+        <source>The last day closed and its Z number: opens the range statistics</source>
+        <translation>Der zuletzt abgeschlossene Tag und seine Z-Nummer: öffnet die Zeitraumstatistik</translation>
     </message>
 </context>
 <context>
     <name>TDlgAccess</name>
     <message>
         <source>Dialog access</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialogzugriff</translation>
     </message>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialog</translation>
     </message>
     <message>
         <source>Could not write the configuration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration konnte nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
     <name>TDlgOptAusw</name>
     <message>
         <source>Paid tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlte Tische</translation>
     </message>
     <message>
         <source>Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal</translation>
     </message>
     <message>
         <source>Waiter payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellnerabrechnung</translation>
     </message>
     <message>
         <source>All waiters</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kellner</translation>
     </message>
     <message>
         <source>Waiter report</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellnerbericht</translation>
     </message>
     <message>
         <source>Cost center report</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenstellenbericht</translation>
     </message>
     <message>
         <source>All articles</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Artikel</translation>
     </message>
     <message>
         <source>Articles per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikel je Kellner</translation>
     </message>
     <message>
         <source>Articles per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikel je Kostenstelle</translation>
     </message>
     <message>
         <source>All families</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Warengruppen</translation>
     </message>
     <message>
         <source>Families per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Warengruppen je Kellner</translation>
     </message>
     <message>
         <source>Families per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Warengruppen je Kostenstelle</translation>
     </message>
     <message>
         <source>All voids</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Stornos</translation>
     </message>
     <message>
         <source>Voids per Waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Stornos je Kellner</translation>
     </message>
     <message>
         <source>Voids per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Stornos je Kostenstelle</translation>
     </message>
     <message>
         <source>Void entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Stornobuchungen</translation>
     </message>
     <message>
         <source>Void entries per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Stornobuchungen je Kellner</translation>
     </message>
     <message>
         <source>Void entries per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Stornobuchungen je Kostenstelle</translation>
     </message>
     <message>
         <source>Hour summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Stundenauswertung</translation>
     </message>
     <message>
         <source>Hour summary per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Stundenauswertung je Kellner</translation>
     </message>
     <message>
         <source>Hour summary per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Stundenauswertung je Kostenstelle</translation>
     </message>
     <message>
         <source>Order summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonierungsauswertung</translation>
     </message>
     <message>
         <source>Order summary per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonierungsauswertung je Kellner</translation>
     </message>
     <message>
         <source>Order summary per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonierungsauswertung je Kostenstelle</translation>
     </message>
     <message>
         <source>All family groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Hauptgruppen</translation>
     </message>
     <message>
         <source>Family groups per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptgruppen je Kellner</translation>
     </message>
     <message>
         <source>Family groups per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptgruppen je Kostenstelle</translation>
     </message>
     <message>
         <source>All departments</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Abteilungen</translation>
     </message>
     <message>
         <source>Departments per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Abteilungen je Kellner</translation>
     </message>
     <message>
         <source>Departments per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Abteilungen je Kostenstelle</translation>
     </message>
     <message>
         <source>Minimal summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurzauswertung</translation>
     </message>
     <message>
         <source>All discounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Rabatte</translation>
     </message>
     <message>
         <source>Discounts per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Rabatte je Kellner</translation>
     </message>
     <message>
         <source>Discounts per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Rabatte je Kostenstelle</translation>
     </message>
     <message>
         <source>All pricefindings</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Preisfindungen</translation>
     </message>
     <message>
         <source>Pricefinding per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Preisfindung je Kellner</translation>
     </message>
     <message>
         <source>Pricefinding per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Preisfindung je Kostenstelle</translation>
     </message>
     <message>
         <source>Table report</source>
-        <translation type="unfinished"></translation>
+        <translation>Tischbericht</translation>
     </message>
     <message>
         <source>Table report per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Tischbericht je Kostenstelle</translation>
     </message>
     <message>
         <source>Hotel rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotelzimmer</translation>
     </message>
     <message>
         <source>Hotel rooms per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotelzimmer je Kellner</translation>
     </message>
     <message>
         <source>Hotel rooms per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotelzimmer je Kostenstelle</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keiner</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
     <name>TDlgOptAuswBase</name>
     <message>
         <source>Summary options</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertungsoptionen</translation>
     </message>
     <message>
         <source>&amp;General</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Allgemein</translation>
     </message>
     <message>
         <source>R&amp;eports</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berichte</translation>
     </message>
     <message>
         <source>Turnover</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesabschluss</translation>
     </message>
     <message>
         <source>&amp;Gastron. day:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gastronomischer Tag:</translation>
     </message>
     <message>
         <source>Reporting</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertungen</translation>
     </message>
     <message>
         <source>Default &amp;report:</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard&amp;bericht:</translation>
     </message>
     <message>
         <source>Default &amp;filter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard&amp;filter:</translation>
     </message>
     <message>
         <source>Default including open &amp;tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardmäßig mit offenen &amp;Tischen</translation>
     </message>
     <message>
         <source>Default excluding credit articles</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardmäßig ohne Gutschriftartikel</translation>
     </message>
     <message>
         <source>Allow the following reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Folgende Berichte zulassen</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>These reports will be shown in the report selection combobox</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Berichte werden in der Berichtsauswahl angeboten</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TDlgSelectDate</name>
     <message>
         <source>Select date range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum wählen...</translation>
     </message>
     <message>
         <source>Whole range</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganzer Zeitraum</translation>
     </message>
     <message>
         <source> days</source>
-        <translation type="unfinished"></translation>
+        <translation> Tage</translation>
     </message>
     <message>
         <source>&amp;From:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Von:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bis:</translation>
     </message>
     <message>
         <source>&amp;Period:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Periode:</translation>
     </message>
     <message>
         <source>Please enter the first day of the range.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie den ersten Tag des Zeitraums ein.</translation>
     </message>
     <message>
         <source>The range ends before it begins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitraum endet, bevor er beginnt.</translation>
     </message>
 </context>
 <context>
     <name>TListAccess</name>
     <message>
         <source>List access</source>
-        <translation type="unfinished"></translation>
+        <translation>Listenzugriff</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Could not write the configuration: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Konfiguration konnte nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
     <name>TOffDataDoc</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummer</translation>
     </message>
     <message numerus="yes">
         <source>%n record(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Datensatz</numerusform>
+            <numerusform>%n Datensätze</numerusform>
         </translation>
     </message>
 </context>
@@ -388,2049 +470,2141 @@
     <name>TOffDlg</name>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>There is no help for &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu „%1“ gibt es keine Hilfe.</translation>
     </message>
     <message>
         <source>Fatal error</source>
-        <translation type="unfinished"></translation>
+        <translation>Schwerer Fehler</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>You have no right to use the dialog &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben kein Recht, den Dialog „%1“ zu benutzen.</translation>
     </message>
 </context>
 <context>
     <name>TOffDocument</name>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1</translation>
     </message>
     <message>
         <source>Crystal Reports are not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Crystal Reports ist nicht verfügbar</translation>
     </message>
 </context>
 <context>
     <name>TOffWindow</name>
     <message>
         <source>Veltrum back office</source>
-        <translation type="unfinished"></translation>
+        <translation>Veltrum Backoffice</translation>
     </message>
     <message>
         <source>Documents</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Back office</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumente</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>Export as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als P&amp;DF exportieren...</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber...</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>Only the master window may do this.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur das Hauptfenster darf das.</translation>
     </message>
     <message>
         <source>Export as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF exportieren</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>Written to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschrieben nach %1</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Could not write %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden</translation>
     </message>
     <message>
         <source>Crystal Reports are not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Crystal Reports ist nicht verfügbar</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Unsaved changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungespeicherte Änderungen</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has changes that are not saved. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ hat Änderungen, die nicht gespeichert sind. Speichern?</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+    <message>
+        <source>Back office</source>
+        <translation>Backoffice</translation>
     </message>
 </context>
 <context>
     <name>TOpenTablesDoc</name>
     <message>
         <source>Open tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Offene Tische</translation>
     </message>
     <message>
         <source>Table is locked</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisch ist gesperrt</translation>
     </message>
     <message>
         <source>Creation</source>
-        <translation type="unfinished"></translation>
+        <translation>Eröffnung</translation>
     </message>
     <message>
         <source>Bill</source>
-        <translation type="unfinished"></translation>
+        <translation>Bon</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Pay</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Payform</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsart</translation>
     </message>
     <message>
         <source>Order</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonierung</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>Article</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikel</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl</translation>
     </message>
     <message>
         <source>Guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Gäste</translation>
     </message>
     <message>
         <source>Party</source>
-        <translation type="unfinished"></translation>
+        <translation>Teiltisch</translation>
     </message>
     <message>
         <source>Room</source>
-        <translation type="unfinished"></translation>
+        <translation>Zimmer</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisch</translation>
     </message>
     <message>
         <source>Waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellner</translation>
     </message>
     <message>
         <source>Waiter name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellnername</translation>
     </message>
     <message>
         <source>Table name</source>
-        <translation type="unfinished"></translation>
+        <translation>Tischname</translation>
     </message>
     <message numerus="yes">
         <source>%n tables (%1 %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Tisch (%1 %2)</numerusform>
+            <numerusform>%n Tische (%1 %2)</numerusform>
         </translation>
     </message>
     <message>
         <source>Refresh the list of open tables (&lt;b&gt;F5&lt;/b&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste der offenen Tische neu laden (&lt;b&gt;F5&lt;/b&gt;)</translation>
     </message>
     <message>
         <source>List of open tables at %1 %2.%3.%4</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste der offenen Tische am %1 %2.%3.%4</translation>
     </message>
 </context>
 <context>
     <name>TPaidTablesDoc</name>
     <message>
         <source>Walk plugin error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler des Walk-Plugins</translation>
     </message>
     <message>
         <source>Could not initialize the Walk plugin.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Walk-Plugin konnte nicht initialisiert werden.</translation>
     </message>
     <message>
         <source>The plugin has encountered an error. Code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Plugin meldet einen Fehler. Code: %1</translation>
     </message>
     <message>
         <source>Could not start walk.exe</source>
-        <translation type="unfinished"></translation>
+        <translation>walk.exe konnte nicht gestartet werden</translation>
     </message>
     <message>
         <source>Report from %1 at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht vom %1 um %2</translation>
     </message>
     <message>
         <source>List of paid tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste der bezahlten Tische</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum</translation>
     </message>
     <message>
         <source>No table list available</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Tischliste vorhanden</translation>
     </message>
     <message>
         <source>Paid tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlte Tische</translation>
     </message>
     <message>
         <source>Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal</translation>
     </message>
     <message>
         <source>Waiter payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellnerabrechnung</translation>
     </message>
     <message>
         <source>Table report per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Tischbericht je Kellner</translation>
     </message>
     <message>
         <source>All waiters</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kellner</translation>
     </message>
     <message>
         <source>Amount of all waiters</source>
-        <translation type="unfinished"></translation>
+        <translation>Umsatz aller Kellner</translation>
     </message>
     <message>
         <source>Waiter report</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellnerbericht</translation>
     </message>
     <message>
         <source>List of all waiters</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste aller Kellner</translation>
     </message>
     <message>
         <source>Cost center report</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenstellenbericht</translation>
     </message>
     <message>
         <source>List of all cost centers</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste aller Kostenstellen</translation>
     </message>
     <message>
         <source>All articles</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Artikel</translation>
     </message>
     <message>
         <source>Article report of all waiters</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikelbericht aller Kellner</translation>
     </message>
     <message>
         <source>Articles per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikel je Kellner</translation>
     </message>
     <message>
         <source>Article report per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikelbericht je Kellner</translation>
     </message>
     <message>
         <source>Articles per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikel je Kostenstelle</translation>
     </message>
     <message>
         <source>Article report per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikelbericht je Kostenstelle</translation>
     </message>
     <message>
         <source>All families</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Warengruppen</translation>
     </message>
     <message>
         <source>Family report of all waiters</source>
-        <translation type="unfinished"></translation>
+        <translation>Warengruppenbericht aller Kellner</translation>
     </message>
     <message>
         <source>Families per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Warengruppen je Kellner</translation>
     </message>
     <message>
         <source>Family report per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Warengruppenbericht je Kellner</translation>
     </message>
     <message>
         <source>Families per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Warengruppen je Kostenstelle</translation>
     </message>
     <message>
         <source>Family report per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Warengruppenbericht je Kostenstelle</translation>
     </message>
     <message>
         <source>All voids</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Stornos</translation>
     </message>
     <message>
         <source>Report of all voids</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht aller Stornos</translation>
     </message>
     <message>
         <source>Voids per Waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Stornos je Kellner</translation>
     </message>
     <message>
         <source>Void report per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Stornobericht je Kellner</translation>
     </message>
     <message>
         <source>Voids per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Stornos je Kostenstelle</translation>
     </message>
     <message>
         <source>Void report per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Stornobericht je Kostenstelle</translation>
     </message>
     <message>
         <source>Void entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Stornobuchungen</translation>
     </message>
     <message>
         <source>Void entries per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Stornobuchungen je Kellner</translation>
     </message>
     <message>
         <source>Void entries per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Stornobuchungen je Kostenstelle</translation>
     </message>
     <message>
         <source>Hour report</source>
-        <translation type="unfinished"></translation>
+        <translation>Stundenbericht</translation>
     </message>
     <message>
         <source>Hour report per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Stundenbericht je Kellner</translation>
     </message>
     <message>
         <source>Hour report per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Stundenbericht je Kostenstelle</translation>
     </message>
     <message>
         <source>Order report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonierungsbericht</translation>
     </message>
     <message>
         <source>Order report per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonierungsbericht je Kellner</translation>
     </message>
     <message>
         <source>Order report per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonierungsbericht je Kostenstelle</translation>
     </message>
     <message>
         <source>All family groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Hauptgruppen</translation>
     </message>
     <message>
         <source>Family group report of all waiters</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptgruppenbericht aller Kellner</translation>
     </message>
     <message>
         <source>Family groups per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptgruppen je Kellner</translation>
     </message>
     <message>
         <source>Family group report per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptgruppenbericht je Kellner</translation>
     </message>
     <message>
         <source>Family groups per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptgruppen je Kostenstelle</translation>
     </message>
     <message>
         <source>Family group report per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptgruppenbericht je Kostenstelle</translation>
     </message>
     <message>
         <source>All departments</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Abteilungen</translation>
     </message>
     <message>
         <source>Department report of all waiters</source>
-        <translation type="unfinished"></translation>
+        <translation>Abteilungsbericht aller Kellner</translation>
     </message>
     <message>
         <source>Departments per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Abteilungen je Kellner</translation>
     </message>
     <message>
         <source>Department report per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Abteilungsbericht je Kellner</translation>
     </message>
     <message>
         <source>Departments per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Abteilungen je Kostenstelle</translation>
     </message>
     <message>
         <source>Department report per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Abteilungsbericht je Kostenstelle</translation>
     </message>
     <message>
         <source>Minimal report</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurzbericht</translation>
     </message>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht</translation>
     </message>
     <message>
         <source>All discounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Rabatte</translation>
     </message>
     <message>
         <source>Discount report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rabattbericht</translation>
     </message>
     <message>
         <source>Discounts per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Rabatte je Kellner</translation>
     </message>
     <message>
         <source>Discount report per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Rabattbericht je Kellner</translation>
     </message>
     <message>
         <source>Discounts per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Rabatte je Kostenstelle</translation>
     </message>
     <message>
         <source>Discount report per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Rabattbericht je Kostenstelle</translation>
     </message>
     <message>
         <source>All pricefindings</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Preisfindungen</translation>
     </message>
     <message>
         <source>Pricefinding report</source>
-        <translation type="unfinished"></translation>
+        <translation>Preisfindungsbericht</translation>
     </message>
     <message>
         <source>Pricefinding per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Preisfindung je Kellner</translation>
     </message>
     <message>
         <source>Pricefinding report per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Preisfindungsbericht je Kellner</translation>
     </message>
     <message>
         <source>Pricefinding per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Preisfindung je Kostenstelle</translation>
     </message>
     <message>
         <source>Pricefinding report per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Preisfindungsbericht je Kostenstelle</translation>
     </message>
     <message>
         <source>Table report</source>
-        <translation type="unfinished"></translation>
+        <translation>Tischbericht</translation>
     </message>
     <message>
         <source>Table report per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Tischbericht je Kostenstelle</translation>
     </message>
     <message>
         <source>All hotel rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Hotelzimmer</translation>
     </message>
     <message>
         <source>Hotel rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotelzimmer</translation>
     </message>
     <message>
         <source>Hotel rooms per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotelzimmer je Kellner</translation>
     </message>
     <message>
         <source>Hotel rooms per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotelzimmer je Kostenstelle</translation>
     </message>
     <message>
         <source>Cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen</translation>
     </message>
     <message>
         <source>No data available</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Daten vorhanden</translation>
     </message>
     <message>
         <source>Batch not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammelbericht nicht gefunden</translation>
     </message>
     <message>
         <source>Batch report</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammelbericht</translation>
     </message>
     <message>
         <source>Could not execute turn over!
 You are owner of open tables.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesabschluss nicht möglich!
+Sie haben noch offene Tische.</translation>
     </message>
     <message>
         <source>Could not execute turn over!
 You already finalized this day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesabschluss nicht möglich!
+Dieser Tag ist bereits abgeschlossen.</translation>
     </message>
     <message>
         <source>Could not execute turn over: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesabschluss nicht möglich: %1</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>This day is already fiscalized!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Tag ist bereits fiskalisiert!</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warnung</translation>
     </message>
     <message>
         <source>There still are open tables! Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt noch offene Tische! Trotzdem fortfahren?</translation>
     </message>
     <message>
         <source>Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Erfolgreich</translation>
     </message>
     <message>
         <source>Day turn over processed to
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesabschluss ausgeführt nach
+%1</translation>
     </message>
     <message>
         <source>Crystal Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Crystal Reports</translation>
     </message>
     <message>
         <source>Fast Crystal Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnelle Crystal Reports</translation>
     </message>
     <message>
         <source>Hit F8 or this button to
 view</source>
-        <translation type="unfinished"></translation>
+        <translation>F8 oder diese Schaltfläche
+zeigt den Bericht</translation>
     </message>
     <message>
         <source>Select a report to show (&lt;b&gt;F2&lt;/b&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht zur Anzeige wählen (&lt;b&gt;F2&lt;/b&gt;)</translation>
     </message>
     <message>
         <source>Report:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht:</translation>
     </message>
     <message>
         <source>Select a group</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppe wählen</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>Groups:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppen:</translation>
     </message>
     <message>
         <source>Select a filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter wählen</translation>
     </message>
     <message>
         <source>Filter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter:</translation>
     </message>
     <message>
         <source>Select an outlet</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrieb wählen</translation>
     </message>
     <message>
         <source>Outlet:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrieb:</translation>
     </message>
     <message>
         <source>With tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Tischen</translation>
     </message>
     <message>
         <source>With credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Gutschriften</translation>
     </message>
     <message>
         <source>With trainee waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Azubi-Kellnern</translation>
     </message>
     <message>
         <source>In turnover</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Umsatz</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Hit F5 or this button to
 refresh the report view</source>
-        <translation type="unfinished"></translation>
+        <translation>F5 oder diese Schaltfläche
+erneuert die Berichtsansicht</translation>
     </message>
     <message>
         <source>Include open table information for this report  (&lt;b&gt;F3&lt;/b&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Offene Tische in diesen Bericht aufnehmen  (&lt;b&gt;F3&lt;/b&gt;)</translation>
     </message>
     <message>
         <source>Without tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Tische</translation>
     </message>
     <message>
         <source>Exclude open table information for this report  (&lt;b&gt;F3&lt;/b&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Offene Tische aus diesem Bericht herauslassen  (&lt;b&gt;F3&lt;/b&gt;)</translation>
     </message>
     <message>
         <source>Without credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Gutschriften</translation>
     </message>
     <message>
         <source>Remove all credit articles from this report&apos;s data</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Gutschriftartikel aus den Daten dieses Berichts entfernen</translation>
     </message>
     <message>
         <source>Add all credit articles to this report&apos;s data</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Gutschriftartikel in die Daten dieses Berichts aufnehmen</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>Show both, in summary or not</source>
-        <translation type="unfinished"></translation>
+        <translation>Beide zeigen, im Umsatz oder nicht</translation>
     </message>
     <message>
         <source>In summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Umsatz</translation>
     </message>
     <message>
         <source>Show report for in summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht für „im Umsatz“ zeigen</translation>
     </message>
     <message>
         <source>Not in summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht im Umsatz</translation>
     </message>
     <message>
         <source>Show report for not in summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht für „nicht im Umsatz“ zeigen</translation>
     </message>
     <message>
         <source>Include trainee waiter information for this report</source>
-        <translation type="unfinished"></translation>
+        <translation>Azubi-Kellner in diesen Bericht aufnehmen</translation>
     </message>
     <message>
         <source>Without trainee waiters</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Azubi-Kellner</translation>
     </message>
     <message>
         <source>Exclude trainee waiter information for this report</source>
-        <translation type="unfinished"></translation>
+        <translation>Azubi-Kellner aus diesem Bericht herauslassen</translation>
     </message>
     <message>
         <source>Only trainee waiters</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Azubi-Kellner</translation>
     </message>
     <message>
         <source>Show only trainee waiter information for this report</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Azubi-Kellner in diesem Bericht zeigen</translation>
     </message>
     <message>
         <source>All &amp;families</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle &amp;Warengruppen</translation>
     </message>
     <message>
         <source>All &amp;articles</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle &amp;Artikel</translation>
     </message>
     <message>
         <source>All &amp;waiters</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle &amp;Kellner</translation>
     </message>
     <message>
         <source>Fa&amp;milies per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Warengr&amp;uppen je Kellner</translation>
     </message>
     <message>
         <source>A&amp;rticles per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;rtikel je Kellner</translation>
     </message>
     <message>
         <source>Wa&amp;iter report</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellnerbe&amp;richt</translation>
     </message>
     <message>
         <source>Fami&amp;lies per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Warengruppen &amp;je Kostenstelle</translation>
     </message>
     <message>
         <source>A&amp;rticles per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikel je K&amp;ostenstelle</translation>
     </message>
     <message>
         <source>&amp;Cost center report</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenstellenberi&amp;cht</translation>
     </message>
     <message>
         <source>Day &amp;Turn over</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tagesabschluss</translation>
     </message>
     <message>
         <source>&amp;Paid tables</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bezahlte Tische</translation>
     </message>
     <message>
         <source>Print report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht drucken</translation>
     </message>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1</translation>
+    </message>
+    <message>
+        <source>Bill %1 </source>
+        <translation>Bon %1 </translation>
+    </message>
+    <message>
+        <source>Arch %1</source>
+        <translation>Archiv %1</translation>
+    </message>
+    <message>
+        <source>Change from %1/%2 to %3/%4 (%5)</source>
+        <translation>Umbuchung von %1/%2 nach %3/%4 (%5)</translation>
+    </message>
+    <message>
+        <source>Void: %1 %2 (%3) %4 %5</source>
+        <translation>Storno: %1 %2 (%3) %4 %5</translation>
+    </message>
+    <message>
+        <source>Room: %1/%2 %3</source>
+        <translation>Zimmer: %1/%2 %3</translation>
+    </message>
+    <message>
+        <source>Split: %1 x %2 to %3/%4 (%5 %6)</source>
+        <translation>Tischteilung: %1 x %2 nach %3/%4 (%5 %6)</translation>
+    </message>
+    <message>
+        <source>Restored: %1 (%2)</source>
+        <translation>Wiederhergestellt: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Archived: %1 (%2)</source>
+        <translation>Archiviert: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Unknown action: %1</source>
+        <translation>Unbekannte Aktion: %1</translation>
     </message>
 </context>
 <context>
     <name>TRepProgress</name>
     <message>
         <source>Stopping...</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird angehalten...</translation>
     </message>
 </context>
 <context>
     <name>TRepProgressBase</name>
     <message>
         <source>Generating report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht wird erstellt...</translation>
     </message>
     <message>
         <source>Current date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelles Datum:</translation>
     </message>
     <message>
         <source>Progress:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschritt:</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TReportChart</name>
     <message>
         <source>Others (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonstige (%1)</translation>
     </message>
     <message>
         <source>Waiter #%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellner #%1 - %2</translation>
     </message>
     <message>
         <source>Cost center 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenstelle 0</translation>
     </message>
     <message>
         <source>Cost center #%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenstelle #%1 - %2</translation>
     </message>
     <message>
         <source>Amount (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag (%1)</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl</translation>
     </message>
     <message>
         <source>Hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunde</translation>
     </message>
     <message>
         <source>No data available</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Daten vorhanden</translation>
     </message>
     <message>
         <source>Sum of all payforms: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe aller Zahlungsarten: %1</translation>
     </message>
     <message>
         <source>Sum: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TReportChartPane</name>
+    <message>
+        <source>Show:</source>
+        <translation>Zeigen:</translation>
+    </message>
+    <message>
+        <source>&amp;Text</source>
+        <translation>&amp;Text</translation>
+    </message>
+    <message>
+        <source>C&amp;hart</source>
+        <translation>&amp;Grafik</translation>
+    </message>
+    <message>
+        <source>B&amp;oth</source>
+        <translation>&amp;Beides</translation>
+    </message>
+    <message>
+        <source>Show the report&apos;s text only</source>
+        <translation>Nur den Text des Berichts zeigen</translation>
+    </message>
+    <message>
+        <source>Show the report&apos;s chart only</source>
+        <translation>Nur die Grafik des Berichts zeigen</translation>
+    </message>
+    <message>
+        <source>Show the report&apos;s text and its chart side by side</source>
+        <translation>Text und Grafik des Berichts nebeneinander zeigen</translation>
+    </message>
+    <message>
+        <source>Chart of:</source>
+        <translation>Grafik für:</translation>
+    </message>
+    <message>
+        <source>The waiter, cost center or period that the chart shows; choosing a line in the text chooses its section</source>
+        <translation>Der Kellner, die Kostenstelle oder der Zeitraum, den die Grafik zeigt; eine Zeile im Text wählt ihren Abschnitt</translation>
     </message>
 </context>
 <context>
     <name>TSelectRepDlg</name>
     <message>
         <source>&amp;1) Paid tables</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;1) Bezahlte Tische</translation>
     </message>
     <message>
         <source>&amp;2) Journal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;2) Journal</translation>
     </message>
     <message>
         <source>&amp;c) Cost center report</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;c) Kostenstellenbericht</translation>
     </message>
     <message>
         <source>&amp;h) Families per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;h) Warengruppen je Kellner</translation>
     </message>
     <message>
         <source>&amp;g) All families</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;g) Alle Warengruppen</translation>
     </message>
     <message>
         <source>&amp;d) All articles</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;d) Alle Artikel</translation>
     </message>
     <message>
         <source>&amp;e) Articles per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;e) Artikel je Kellner</translation>
     </message>
     <message>
         <source>&amp;f) Articles per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;f) Artikel je Kostenstelle</translation>
     </message>
     <message>
         <source>&amp;i) Families per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;i) Warengruppen je Kostenstelle</translation>
     </message>
     <message>
         <source>b) Waiter report</source>
-        <translation type="unfinished"></translation>
+        <translation>b) Kellnerbericht</translation>
     </message>
     <message>
         <source>&amp;a) All waiters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;a) Alle Kellner</translation>
     </message>
     <message>
         <source>&amp;j) All voids</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;j) Alle Stornos</translation>
     </message>
     <message>
         <source>&amp;k) Voids per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;k) Stornos je Kellner</translation>
     </message>
     <message>
         <source>&amp;l) Voids per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;l) Stornos je Kostenstelle</translation>
     </message>
     <message>
         <source>m) Waiter payments</source>
-        <translation type="unfinished"></translation>
+        <translation>m) Kellnerabrechnung</translation>
     </message>
     <message>
         <source>Select new report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Bericht wählen...</translation>
     </message>
     <message>
         <source>Available reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Verfügbare Berichte</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TSumBatchDlg</name>
     <message>
         <source>Paid tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlte Tische</translation>
     </message>
     <message>
         <source>Waiter payments</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellnerabrechnung</translation>
     </message>
     <message>
         <source>All Waiters</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kellner</translation>
     </message>
     <message>
         <source>Waiter report</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellnerbericht</translation>
     </message>
     <message>
         <source>Cost center report</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenstellenbericht</translation>
     </message>
     <message>
         <source>All articles</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Artikel</translation>
     </message>
     <message>
         <source>Articles per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikel je Kellner</translation>
     </message>
     <message>
         <source>Articles per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikel je Kostenstelle</translation>
     </message>
     <message>
         <source>All families</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Warengruppen</translation>
     </message>
     <message>
         <source>Families per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Warengruppen je Kellner</translation>
     </message>
     <message>
         <source>Families per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Warengruppen je Kostenstelle</translation>
     </message>
     <message>
         <source>All voids</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Stornos</translation>
     </message>
     <message>
         <source>Voids per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Stornos je Kellner</translation>
     </message>
     <message>
         <source>Voids per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Stornos je Kostenstelle</translation>
     </message>
     <message>
         <source>All void entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Stornobuchungen</translation>
     </message>
     <message>
         <source>Void entries per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Stornobuchungen je Kellner</translation>
     </message>
     <message>
         <source>Void entries per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Stornobuchungen je Kostenstelle</translation>
     </message>
     <message>
         <source>Hour summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Stundenauswertung</translation>
     </message>
     <message>
         <source>Hour summary per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Stundenauswertung je Kellner</translation>
     </message>
     <message>
         <source>Hour summary per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Stundenauswertung je Kostenstelle</translation>
     </message>
     <message>
         <source>Order summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonierungsauswertung</translation>
     </message>
     <message>
         <source>Order summary per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonierungsauswertung je Kellner</translation>
     </message>
     <message>
         <source>Order summary per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonierungsauswertung je Kostenstelle</translation>
     </message>
     <message>
         <source>All family groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Hauptgruppen</translation>
     </message>
     <message>
         <source>Family groups per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptgruppen je Kellner</translation>
     </message>
     <message>
         <source>Family groups per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptgruppen je Kostenstelle</translation>
     </message>
     <message>
         <source>All departments</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Abteilungen</translation>
     </message>
     <message>
         <source>Departments per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Abteilungen je Kellner</translation>
     </message>
     <message>
         <source>Departments per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Abteilungen je Kostenstelle</translation>
     </message>
     <message>
         <source>Minimal summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurzauswertung</translation>
     </message>
     <message>
         <source>All discounts</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Rabatte</translation>
     </message>
     <message>
         <source>Discounts per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Rabatte je Kellner</translation>
     </message>
     <message>
         <source>Discounts per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Rabatte je Kostenstelle</translation>
     </message>
     <message>
         <source>All pricefindings</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Preisfindungen</translation>
     </message>
     <message>
         <source>Pricefindings per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Preisfindungen je Kellner</translation>
     </message>
     <message>
         <source>Pricefindings per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Preisfindungen je Kostenstelle</translation>
     </message>
     <message>
         <source>Table report</source>
-        <translation type="unfinished"></translation>
+        <translation>Tischbericht</translation>
     </message>
     <message>
         <source>Table report per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Tischbericht je Kostenstelle</translation>
     </message>
     <message>
         <source>Hotel rooms</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotelzimmer</translation>
     </message>
     <message>
         <source>Hotel rooms per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotelzimmer je Kellner</translation>
     </message>
     <message>
         <source>Hotel rooms per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotelzimmer je Kostenstelle</translation>
     </message>
     <message>
         <source>Unknown report</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Bericht</translation>
     </message>
     <message>
         <source>Insert new summary batch...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Sammelbericht anlegen...</translation>
     </message>
     <message>
         <source>Edit summary batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammelbericht bearbeiten</translation>
     </message>
     <message>
         <source>Edit summary batches</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammelberichte bearbeiten</translation>
     </message>
     <message>
         <source>Not specified</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht angegeben</translation>
     </message>
     <message>
         <source>Unknown filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Filter</translation>
     </message>
     <message>
         <source>The summary batches could not be loaded; nothing can be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sammelberichte konnten nicht geladen werden; es kann nichts gespeichert werden.</translation>
     </message>
     <message>
         <source>Please enter a number above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine Nummer größer als 0 ein.</translation>
     </message>
     <message>
         <source>The number %1 is already taken by the batch &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nummer %1 ist bereits durch den Sammelbericht „%2“ belegt.</translation>
     </message>
     <message>
         <source>Please enter a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen Namen ein.</translation>
     </message>
     <message>
         <source>Please select at least one report for the batch.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie mindestens einen Bericht für den Sammelbericht.</translation>
     </message>
 </context>
 <context>
     <name>TSumBatchDlgBase</name>
     <message>
         <source>Insert new summary batch...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Sammelbericht anlegen...</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Allgemein</translation>
     </message>
     <message>
         <source>N&amp;umber:</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;ummer:</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beschreibung:</translation>
     </message>
     <message>
         <source>&amp;Filter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filter:</translation>
     </message>
     <message>
         <source>&amp;Sorting:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sortierung:</translation>
     </message>
     <message>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Count</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl</translation>
     </message>
     <message>
         <source>Alphabetical</source>
-        <translation type="unfinished"></translation>
+        <translation>Alphabetisch</translation>
     </message>
     <message>
         <source>Descending</source>
-        <translation type="unfinished"></translation>
+        <translation>Absteigend</translation>
     </message>
     <message>
         <source>F&amp;iscalizing report</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;iskalbericht</translation>
     </message>
     <message>
         <source>Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichte</translation>
     </message>
     <message>
         <source>Selected reports</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewählte Berichte</translation>
     </message>
     <message>
         <source>No.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TSumBatchesDoc</name>
     <message>
         <source>Reporting batches</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammelberichte</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Fiscal</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiskal</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Report count</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Berichte</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>List of summary batches not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste der Sammelberichte nicht gefunden</translation>
     </message>
     <message>
         <source>Could not load summary batches</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sammelberichte konnten nicht geladen werden</translation>
     </message>
     <message>
         <source>Could not save summary batches</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sammelberichte konnten nicht gespeichert werden</translation>
     </message>
 </context>
 <context>
     <name>TSumFilter</name>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Terminal ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminal-Nr.</translation>
     </message>
     <message>
         <source>Terminal name</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminalname</translation>
     </message>
     <message>
         <source>Cost center ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenstellen-Nr.</translation>
     </message>
     <message>
         <source>Cost center name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenstellenname</translation>
     </message>
     <message>
         <source>Waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellner</translation>
     </message>
     <message>
         <source>Waiter name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellnername</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisch</translation>
     </message>
     <message>
         <source>Party</source>
-        <translation type="unfinished"></translation>
+        <translation>Teiltisch</translation>
     </message>
     <message>
         <source>Archive</source>
-        <translation type="unfinished"></translation>
+        <translation>Archiv</translation>
     </message>
     <message>
         <source>Rounds</source>
-        <translation type="unfinished"></translation>
+        <translation>Runden</translation>
     </message>
     <message>
         <source>Table amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Tischbetrag</translation>
     </message>
     <message>
         <source>Takeaway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Außer Haus?</translation>
     </message>
     <message>
         <source>In summary?</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Umsatz?</translation>
     </message>
     <message>
         <source>Bill number</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonnummer</translation>
     </message>
     <message>
         <source>Restored?</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiederhergestellt?</translation>
     </message>
     <message>
         <source>Order count</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Bonierungen</translation>
     </message>
     <message>
         <source>Void count</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Stornos</translation>
     </message>
     <message>
         <source>Payments count</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Zahlungen</translation>
     </message>
     <message>
         <source>Table name</source>
-        <translation type="unfinished"></translation>
+        <translation>Tischname</translation>
     </message>
     <message>
         <source>From table</source>
-        <translation type="unfinished"></translation>
+        <translation>Von Tisch</translation>
     </message>
     <message>
         <source>From party</source>
-        <translation type="unfinished"></translation>
+        <translation>Von Teiltisch</translation>
     </message>
     <message>
         <source>From waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Von Kellner</translation>
     </message>
     <message>
         <source>To table</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Tisch</translation>
     </message>
     <message>
         <source>To party</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Teiltisch</translation>
     </message>
     <message>
         <source>To waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Kellner</translation>
     </message>
     <message>
         <source>Order round</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonierrunde</translation>
     </message>
     <message>
         <source>Seat number</source>
-        <translation type="unfinished"></translation>
+        <translation>Platznummer</translation>
     </message>
     <message>
         <source>PLU</source>
-        <translation type="unfinished"></translation>
+        <translation>PLU</translation>
     </message>
     <message>
         <source>Article</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikel</translation>
     </message>
     <message>
         <source>Discount</source>
-        <translation type="unfinished"></translation>
+        <translation>Rabatt</translation>
     </message>
     <message>
         <source>Discount ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Rabatt-Nr.</translation>
     </message>
     <message>
         <source>Discount name</source>
-        <translation type="unfinished"></translation>
+        <translation>Rabattname</translation>
     </message>
     <message>
         <source>Discount rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rabattsatz</translation>
     </message>
     <message>
         <source>Subvention ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuschuss-Nr.</translation>
     </message>
     <message>
         <source>Subvention name</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuschussname</translation>
     </message>
     <message>
         <source>Family</source>
-        <translation type="unfinished"></translation>
+        <translation>Warengruppe</translation>
     </message>
     <message>
         <source>Family name</source>
-        <translation type="unfinished"></translation>
+        <translation>Warengruppenname</translation>
     </message>
     <message>
         <source>Family group</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptgruppe</translation>
     </message>
     <message>
         <source>Free price?</source>
-        <translation type="unfinished"></translation>
+        <translation>Freier Preis?</translation>
     </message>
     <message>
         <source>Credit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Gutschrift?</translation>
     </message>
     <message>
         <source>Hint?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis?</translation>
     </message>
     <message>
         <source>Voided</source>
-        <translation type="unfinished"></translation>
+        <translation>Storniert</translation>
     </message>
     <message>
         <source>Moved</source>
-        <translation type="unfinished"></translation>
+        <translation>Umgebucht</translation>
     </message>
     <message>
         <source>From split</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Tischteilung</translation>
     </message>
     <message>
         <source>Void amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Stornobetrag</translation>
     </message>
     <message>
         <source>Price</source>
-        <translation type="unfinished"></translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>Void-waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Stornokellner</translation>
     </message>
     <message>
         <source>Void-waiter name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des Stornokellners</translation>
     </message>
     <message>
         <source>Pay amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlbetrag</translation>
     </message>
     <message>
         <source>Given amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegebener Betrag</translation>
     </message>
     <message>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Trinkgeld</translation>
     </message>
     <message>
         <source>Return</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgeld</translation>
     </message>
     <message>
         <source>Payform</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsart</translation>
     </message>
     <message>
         <source>Payform name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Zahlungsart</translation>
     </message>
     <message>
         <source>Guest count</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl Gäste</translation>
     </message>
     <message>
         <source>Payment number</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsnummer</translation>
     </message>
     <message>
         <source>Currency</source>
-        <translation type="unfinished"></translation>
+        <translation>Währung</translation>
     </message>
     <message>
         <source>Currency name</source>
-        <translation type="unfinished"></translation>
+        <translation>Währungsname</translation>
     </message>
     <message>
         <source>Currency rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselkurs</translation>
     </message>
     <message>
         <source>In cash summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Kassenbericht</translation>
     </message>
     <message>
         <source>Hotel room</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotelzimmer</translation>
     </message>
     <message>
         <source>Hotel party</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotel-Teiltisch</translation>
     </message>
     <message>
         <source>Hotel account</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotelkonto</translation>
     </message>
     <message>
         <source>Hotel guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotelgast</translation>
     </message>
     <message>
         <source>Hotel card</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotelkarte</translation>
     </message>
     <message>
         <source>Hotel group</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotelgruppe</translation>
     </message>
     <message>
         <source>Hotel amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Hotelbetrag</translation>
     </message>
     <message>
         <source>Hotel new amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Hotelbetrag</translation>
     </message>
     <message>
         <source>Client</source>
-        <translation type="unfinished"></translation>
+        <translation>Kunde</translation>
     </message>
     <message>
         <source>Client name</source>
-        <translation type="unfinished"></translation>
+        <translation>Kundenname</translation>
     </message>
     <message>
         <source>Elpay data</source>
-        <translation type="unfinished"></translation>
+        <translation>Elpay-Daten</translation>
     </message>
     <message>
         <source>Creation</source>
-        <translation type="unfinished"></translation>
+        <translation>Eröffnung</translation>
     </message>
     <message>
         <source>Table change</source>
-        <translation type="unfinished"></translation>
+        <translation>Tischwechsel</translation>
     </message>
     <message>
         <source>Article order</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikelbonierung</translation>
     </message>
     <message>
         <source>Article void</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikelstorno</translation>
     </message>
     <message>
         <source>Payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung</translation>
     </message>
     <message>
         <source>Table split</source>
-        <translation type="unfinished"></translation>
+        <translation>Tischteilung</translation>
     </message>
     <message>
         <source>Table restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisch wiederhergestellt</translation>
     </message>
     <message>
         <source>Table archived</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisch archiviert</translation>
     </message>
     <message>
         <source>There is no record kind %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt keine Satzart %1.</translation>
     </message>
     <message>
         <source>The item has no attribute.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bedingung hat kein Attribut.</translation>
     </message>
     <message>
         <source>The attribute &quot;%1&quot; may not contain &quot;|&quot;, &quot;&amp;&quot; or &quot;:&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Attribut „%1“ darf weder „|“ noch „&amp;“ noch „:“ enthalten.</translation>
     </message>
     <message>
         <source>The value &quot;%1&quot; may not contain &quot;|&quot; or &quot;&amp;&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert „%1“ darf weder „|“ noch „&amp;“ enthalten.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no comparison.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein Vergleich.</translation>
     </message>
     <message>
         <source>The value &quot;%1&quot; of &quot;%2&quot; is no date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert „%1“ von „%2“ ist kein Datum.</translation>
     </message>
     <message>
         <source>The value &quot;%1&quot; of &quot;%2&quot; is no time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wert „%1“ von „%2“ ist keine Uhrzeit.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be compared as less or greater: &quot;%2&quot; is no number.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht auf kleiner oder größer verglichen werden: „%2“ ist keine Zahl.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no filter item (kind:attribute:comparison:value).</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Filterbedingung (Art:Attribut:Vergleich:Wert).</translation>
     </message>
 </context>
 <context>
     <name>TSumFilterDlg</name>
     <message>
         <source>Entry type</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsart</translation>
     </message>
     <message>
         <source>any entry</source>
-        <translation type="unfinished"></translation>
+        <translation>jede Buchung</translation>
     </message>
     <message>
         <source>less</source>
-        <translation type="unfinished"></translation>
+        <translation>kleiner</translation>
     </message>
     <message>
         <source>greater</source>
-        <translation type="unfinished"></translation>
+        <translation>größer</translation>
     </message>
     <message>
         <source>equal</source>
-        <translation type="unfinished"></translation>
+        <translation>gleich</translation>
     </message>
     <message>
         <source>unequal</source>
-        <translation type="unfinished"></translation>
+        <translation>ungleich</translation>
     </message>
     <message>
         <source>Insert new summary filter...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Berichtsfilter anlegen...</translation>
     </message>
     <message>
         <source>Edit summary filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtsfilter bearbeiten</translation>
     </message>
     <message>
         <source>Edit summary filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtsfilter bearbeiten</translation>
     </message>
     <message>
         <source>The summary filters could not be loaded; nothing can be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Berichtsfilter konnten nicht geladen werden; es kann nichts gespeichert werden.</translation>
     </message>
     <message>
         <source>Please enter a number above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine Nummer größer als 0 ein.</translation>
     </message>
     <message>
         <source>The number %1 is already taken by the filter &quot;%2&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Nummer %1 ist bereits durch den Filter „%2“ belegt.</translation>
     </message>
     <message>
         <source>Please enter a name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen Namen ein.</translation>
     </message>
     <message>
         <source>Table filter: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tischfilter: %1</translation>
     </message>
     <message>
         <source>Entry filter: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsfilter: %1</translation>
     </message>
     <message>
         <source>Select tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Tische wählen</translation>
     </message>
     <message>
         <source>Select cost centers</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenstellen wählen</translation>
     </message>
     <message>
         <source>Select terminals</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminals wählen</translation>
     </message>
     <message>
         <source>Select waiters</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellner wählen</translation>
     </message>
     <message>
         <source>Select articles</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikel wählen</translation>
     </message>
     <message>
         <source>Select families</source>
-        <translation type="unfinished"></translation>
+        <translation>Warengruppen wählen</translation>
     </message>
     <message>
         <source>Select family groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauptgruppen wählen</translation>
     </message>
     <message>
         <source>Select payforms</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungsarten wählen</translation>
+    </message>
+    <message>
+        <source>OR: </source>
+        <translation>ODER: </translation>
+    </message>
+    <message>
+        <source>AND: </source>
+        <translation>UND: </translation>
     </message>
 </context>
 <context>
     <name>TSumFilterDlgBase</name>
     <message>
         <source>T&amp;able range</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ischbereich</translation>
     </message>
     <message>
         <source>&amp;Cost center range</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kostenstellenbereich</translation>
     </message>
     <message>
         <source>&amp;Terminal range</source>
-        <translation type="unfinished"></translation>
+        <translation>Te&amp;rminalbereich</translation>
     </message>
     <message>
         <source>&amp;Waiter range</source>
-        <translation type="unfinished"></translation>
+        <translation>Ke&amp;llnerbereich</translation>
     </message>
     <message>
         <source>&amp;Article range</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Artikelbereich</translation>
     </message>
     <message>
         <source>&amp;Family range</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Warengruppenbereich</translation>
     </message>
     <message>
         <source>Family &amp;group range</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hauptgruppenbereich</translation>
     </message>
     <message>
         <source>&amp;Payform range</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zahlungsartenbereich</translation>
     </message>
     <message>
         <source>&amp;Takeaway payment</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Außer-Haus-Zahlung</translation>
     </message>
     <message>
         <source>&amp;No takeaway payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Kei&amp;ne Außer-Haus-Zahlung</translation>
     </message>
     <message>
         <source>&amp;In summary payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung &amp;im Umsatz</translation>
     </message>
     <message>
         <source>N&amp;ot in summary payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlung nicht im &amp;Umsatz</translation>
     </message>
     <message>
         <source>Is an order</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist eine Bonierung</translation>
     </message>
     <message>
         <source>Is a void</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist ein Storno</translation>
     </message>
     <message>
         <source>Is a Pay</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist eine Zahlung</translation>
     </message>
     <message>
         <source>Insert new summary filter...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Berichtsfilter anlegen...</translation>
     </message>
     <message>
         <source>N&amp;umber:</source>
-        <translation type="unfinished"></translation>
+        <translation>N&amp;ummer:</translation>
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Name:</translation>
     </message>
     <message>
         <source>&amp;Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beschreibung:</translation>
     </message>
     <message>
         <source>Test F&amp;ilter</source>
-        <translation type="unfinished"></translation>
+        <translation>F&amp;ilter testen</translation>
     </message>
     <message>
         <source>&amp;Table filter</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tischfilter</translation>
     </message>
     <message>
         <source>Entry &amp;filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungs&amp;filter</translation>
     </message>
     <message>
         <source>Attribute</source>
-        <translation type="unfinished"></translation>
+        <translation>Attribut</translation>
     </message>
     <message>
         <source>Comp</source>
-        <translation type="unfinished"></translation>
+        <translation>Vgl.</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation type="unfinished"></translation>
+        <translation>Wert</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>&amp;Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Be&amp;reiche</translation>
     </message>
     <message>
         <source>F&amp;lags</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Merkmale</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TSumFilterItem</name>
     <message>
         <source>Edit filter item</source>
-        <translation type="unfinished"></translation>
+        <translation>Filterbedingung bearbeiten</translation>
     </message>
     <message>
         <source>As an &amp;alternative to the other items</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;Alternative zu den anderen Bedingungen</translation>
     </message>
     <message>
         <source>Any entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Buchung</translation>
     </message>
     <message>
         <source>Entry type</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungsart</translation>
     </message>
     <message>
         <source>less</source>
-        <translation type="unfinished"></translation>
+        <translation>kleiner</translation>
     </message>
     <message>
         <source>greater</source>
-        <translation type="unfinished"></translation>
+        <translation>größer</translation>
     </message>
     <message>
         <source>equal</source>
-        <translation type="unfinished"></translation>
+        <translation>gleich</translation>
     </message>
     <message>
         <source>unequal</source>
-        <translation type="unfinished"></translation>
+        <translation>ungleich</translation>
     </message>
 </context>
 <context>
     <name>TSumFilterItemBase</name>
     <message>
         <source>Insert new filter item...</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Filterbedingung anlegen...</translation>
     </message>
     <message>
         <source>All other filter items must match</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle anderen Filterbedingungen müssen zutreffen</translation>
     </message>
     <message>
         <source>&amp;from</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;von</translation>
     </message>
     <message>
         <source>&amp;entry</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buchung</translation>
     </message>
     <message>
         <source>&amp;must be</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;muss</translation>
     </message>
     <message>
         <source>than</source>
-        <translation type="unfinished"></translation>
+        <translation>sein als</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TSumFilterListBase</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>For table entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Für Tischbuchung</translation>
     </message>
     <message>
         <source>Article &amp;order</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikel&amp;bonierung</translation>
     </message>
     <message>
         <source>Table &amp;change</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisch&amp;wechsel</translation>
     </message>
     <message>
         <source>Article &amp;void</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikel&amp;storno</translation>
     </message>
     <message>
         <source>Table &amp;payment</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisch&amp;zahlung</translation>
     </message>
     <message>
         <source>Table &amp;split</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisch&amp;teilung</translation>
     </message>
     <message>
         <source>Table &amp;restore</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisch wieder&amp;hergestellt</translation>
     </message>
     <message>
         <source>Table &amp;archived</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisch &amp;archiviert</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TSumFilterTest</name>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keiner</translation>
     </message>
     <message>
         <source>open table %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>offener Tisch %1/%2</translation>
     </message>
     <message>
         <source>paid table %1/%2 (archive %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>bezahlter Tisch %1/%2 (Archiv %3)</translation>
     </message>
     <message>
         <source>, waiter %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>, Kellner %1 %2</translation>
     </message>
     <message>
         <source>: %1 of %2 entries kept</source>
-        <translation type="unfinished"></translation>
+        <translation>: %1 von %2 Buchungen behalten</translation>
     </message>
     <message>
         <source>The tables of the day cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tische des Tages können nicht gelesen werden: %1</translation>
     </message>
     <message>
         <source>Tables of the current day: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tische des laufenden Tages: %1</translation>
     </message>
     <message>
         <source>Tables of the current day that match the selection: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tische des laufenden Tages, die zur Auswahl passen: %1</translation>
     </message>
     <message>
         <source>Kept by the table filter: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vom Tischfilter behalten: %1</translation>
     </message>
     <message>
         <source>Entries of the kept tables: %1, kept by the entry filter: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchungen der behaltenen Tische: %1, vom Buchungsfilter behalten: %2</translation>
     </message>
     <message>
         <source>Kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Behalten: %1</translation>
     </message>
     <message>
         <source>Dropped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verworfen: %1</translation>
     </message>
     <message>
         <source>Table filter:
@@ -2438,1154 +2612,1160 @@ refresh the report view</source>
 
 Entry filter:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tischfilter:
+%1
+
+Buchungsfilter:
+%2</translation>
     </message>
     <message>
         <source>(every table)</source>
-        <translation type="unfinished"></translation>
+        <translation>(jeder Tisch)</translation>
     </message>
     <message>
         <source>(every entry)</source>
-        <translation type="unfinished"></translation>
+        <translation>(jede Buchung)</translation>
     </message>
     <message>
         <source>Filter script</source>
-        <translation type="unfinished"></translation>
+        <translation>Filterskript</translation>
     </message>
 </context>
 <context>
     <name>TSumFilterTestBase</name>
     <message>
         <source>Test summary filter...</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtsfilter testen...</translation>
     </message>
     <message>
         <source>&amp;General</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Allgemein</translation>
     </message>
     <message>
         <source>Pa&amp;yment</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zahlung</translation>
     </message>
     <message>
         <source>&amp;Cost center:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kostenstelle:</translation>
     </message>
     <message>
         <source>&amp;Waiter:</source>
-        <translation type="unfinished"></translation>
+        <translation>K&amp;ellner:</translation>
     </message>
     <message>
         <source>&amp;Table:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tisch:</translation>
     </message>
     <message>
         <source>&amp;Article:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Artikel:</translation>
     </message>
     <message>
         <source>&amp;Family:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Warengruppe:</translation>
     </message>
     <message>
         <source>&amp;Payform:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlungs&amp;art:</translation>
     </message>
     <message>
         <source>&amp;Vat rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;MwSt.-Satz:</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>&amp;Script...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Skript...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>TSumFiltersDoc</name>
     <message>
         <source>Reporting filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtsfilter</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>List of summary filters not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste der Berichtsfilter nicht gefunden</translation>
     </message>
     <message>
         <source>Could not load summary filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Berichtsfilter konnten nicht geladen werden</translation>
     </message>
     <message>
         <source>Could not save summary filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Berichtsfilter konnten nicht gespeichert werden</translation>
     </message>
 </context>
 <context>
     <name>TSumListDoc</name>
     <message>
         <source>&amp;New...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu...</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
 </context>
 <context>
     <name>TSummary</name>
     <message>
         <source>Summary for: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertung für: %1</translation>
     </message>
     <message>
         <source>Fiscal Summary %1 from </source>
-        <translation type="unfinished"></translation>
+        <translation>Fiskalauswertung %1 vom </translation>
     </message>
     <message>
         <source>History Summary from </source>
-        <translation type="unfinished"></translation>
+        <translation>Archivauswertung vom </translation>
     </message>
     <message>
         <source>%1, %2.%3.%4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2.%3.%4</translation>
     </message>
     <message>
         <source> - %1, %2.%3.%4</source>
-        <translation type="unfinished"></translation>
+        <translation> - %1, %2.%3.%4</translation>
     </message>
     <message>
         <source>Day turnover %1 from %2, %3.%4.%5</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesabschluss %1 vom %2, %3.%4.%5</translation>
     </message>
     <message>
         <source>Actual Shift Summary from %1, %2.%3.%4</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelle Schichtauswertung vom %1, %2.%3.%4</translation>
     </message>
     <message>
         <source>Printed %1, %2.%3.%4 at %5</source>
-        <translation type="unfinished"></translation>
+        <translation>Gedruckt %1, %2.%3.%4 um %5</translation>
     </message>
     <message>
         <source>From waiter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Von Kellner %1</translation>
     </message>
     <message>
         <source>Using filter %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Filter %1</translation>
     </message>
     <message>
         <source>On outlet %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Betrieb %1</translation>
     </message>
     <message>
         <source>Waiter #%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellner #%1 - %2</translation>
     </message>
     <message>
         <source>(%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>(%1)</translation>
     </message>
     <message>
         <source>Cost center #%1 - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenstelle #%1 - %2</translation>
     </message>
     <message>
         <source>Cost center 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenstelle 0</translation>
     </message>
     <message>
         <source>In summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Umsatz</translation>
     </message>
     <message>
         <source>Not in summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht im Umsatz</translation>
     </message>
     <message>
         <source>* Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>* Trinkgeld</translation>
     </message>
     <message>
         <source>* Given</source>
-        <translation type="unfinished"></translation>
+        <translation>* Gegeben</translation>
     </message>
     <message>
         <source>* Return</source>
-        <translation type="unfinished"></translation>
+        <translation>* Rückgeld</translation>
     </message>
     <message>
         <source>VAT   </source>
-        <translation type="unfinished"></translation>
+        <translation>MwSt.  </translation>
     </message>
     <message>
         <source>Net   </source>
-        <translation type="unfinished"></translation>
+        <translation>Netto  </translation>
     </message>
     <message>
         <source>Gross </source>
-        <translation type="unfinished"></translation>
+        <translation>Brutto </translation>
     </message>
     <message>
         <source>Cash</source>
-        <translation type="unfinished"></translation>
+        <translation>Bar</translation>
     </message>
     <message>
         <source>Cash amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Barbetrag</translation>
     </message>
     <message>
         <source>- Return difference</source>
-        <translation type="unfinished"></translation>
+        <translation>- Rückgelddifferenz</translation>
     </message>
     <message>
         <source>Given not in summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegeben, nicht im Umsatz</translation>
     </message>
     <message>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Trinkgeld</translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Gutschriften</translation>
     </message>
     <message>
         <source>Cash in</source>
-        <translation type="unfinished"></translation>
+        <translation>Einlagen</translation>
     </message>
     <message>
         <source>Cash out</source>
-        <translation type="unfinished"></translation>
+        <translation>Entnahmen</translation>
     </message>
     <message>
         <source>Currencies</source>
-        <translation type="unfinished"></translation>
+        <translation>Währungen</translation>
     </message>
     <message>
         <source>Balancing</source>
-        <translation type="unfinished"></translation>
+        <translation>Saldierung</translation>
     </message>
     <message>
         <source>Waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellner</translation>
     </message>
     <message>
         <source>Terminal</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminal</translation>
     </message>
     <message>
         <source>Cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenstelle</translation>
     </message>
     <message>
         <source>%1 %2 (%3): %4 %5</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 (%3): %4 %5</translation>
     </message>
     <message>
         <source>Sum articles</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe Artikel</translation>
     </message>
     <message>
         <source>Paid tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlte Tische</translation>
     </message>
     <message>
         <source>Voids</source>
-        <translation type="unfinished"></translation>
+        <translation>Stornos</translation>
     </message>
     <message>
         <source>Void amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Stornobetrag</translation>
     </message>
     <message>
         <source>Open tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Offene Tische</translation>
     </message>
     <message>
         <source>Open tables, sum</source>
-        <translation type="unfinished"></translation>
+        <translation>Offene Tische, Summe</translation>
     </message>
     <message>
         <source>Sum of payforms</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe Zahlungsarten</translation>
     </message>
     <message>
         <source>Sum of all payforms</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe aller Zahlungsarten</translation>
     </message>
     <message>
         <source>Non refund</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht erstattbar</translation>
     </message>
     <message>
         <source>All amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtbetrag</translation>
     </message>
     <message>
         <source>Orders</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonierungen</translation>
     </message>
     <message>
         <source>Sum In House</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe im Haus</translation>
     </message>
     <message>
         <source>Sum Out of House</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe außer Haus</translation>
     </message>
     <message>
         <source>Sum Net</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe netto</translation>
     </message>
     <message>
         <source>Net all amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtbetrag netto</translation>
     </message>
     <message>
         <source>Statists</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>Guests</source>
-        <translation type="unfinished"></translation>
+        <translation>Gäste</translation>
     </message>
     <message>
         <source>Amount per guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag je Gast</translation>
     </message>
     <message>
         <source>All amount per guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtbetrag je Gast</translation>
     </message>
     <message>
         <source>Net all amount per guest</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtbetrag netto je Gast</translation>
     </message>
     <message>
         <source>Control articles</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrollartikel</translation>
     </message>
     <message>
         <source>Negative orders</source>
-        <translation type="unfinished"></translation>
+        <translation>Negativbonierungen</translation>
     </message>
     <message>
         <source>Sum articles:</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe Artikel:</translation>
     </message>
     <message>
         <source>Sum families:</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe Warengruppen:</translation>
     </message>
     <message>
         <source>Sum voids:</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe Stornos:</translation>
     </message>
     <message>
         <source>Sum fam. groups:</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe Hauptgruppen:</translation>
     </message>
     <message>
         <source>Sum Departnents:</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe Abteilungen:</translation>
     </message>
     <message>
         <source>Sum void entries:</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe Stornobuchungen:</translation>
     </message>
     <message>
         <source>Sum payments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe Zahlungen:</translation>
     </message>
     <message>
         <source>Amount</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag</translation>
     </message>
     <message>
         <source>Sum orders:</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe Bonierungen:</translation>
     </message>
     <message>
         <source>Sum VATs</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe MwSt.</translation>
     </message>
     <message>
         <source>Order amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonierbetrag:</translation>
     </message>
     <message>
         <source>Discounted:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rabattiert:</translation>
     </message>
     <message>
         <source>Lost money:</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlust:</translation>
     </message>
     <message>
         <source>per pay</source>
-        <translation type="unfinished"></translation>
+        <translation>je Zahlung</translation>
     </message>
     <message>
         <source>Table undiscounted:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisch ohne Rabatt:</translation>
     </message>
     <message>
         <source>Table amount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tischbetrag:</translation>
     </message>
     <message>
         <source>Table discount:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tischrabatt:</translation>
     </message>
 </context>
 <context>
     <name>TTimeControlsDoc</name>
     <message>
         <source>Time controlling</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiterfassung</translation>
     </message>
     <message>
         <source>List of time controls not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste der Zeiterfassung nicht gefunden</translation>
     </message>
     <message>
         <source>Could not load time controls</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zeiterfassung konnte nicht geladen werden</translation>
     </message>
     <message>
         <source>%1 hours %2 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Stunden %2 Minuten</translation>
     </message>
     <message>
         <source>Waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellner</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source>From</source>
-        <translation type="unfinished"></translation>
+        <translation>Von</translation>
     </message>
     <message>
         <source>To</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis</translation>
     </message>
     <message>
         <source>Waiter:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellner:</translation>
     </message>
     <message>
         <source>Resctrict view to this waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht auf diesen Kellner beschränken</translation>
     </message>
     <message>
         <source>Show all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle zeigen</translation>
     </message>
     <message>
         <source>From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Von:</translation>
     </message>
     <message>
         <source>Set the start date of this view (&lt;b&gt;F3&lt;/b&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangsdatum dieser Ansicht setzen (&lt;b&gt;F3&lt;/b&gt;)</translation>
     </message>
     <message>
         <source>To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bis:</translation>
     </message>
     <message>
         <source>Set the end date of this view (&lt;b&gt;F4&lt;/b&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enddatum dieser Ansicht setzen (&lt;b&gt;F4&lt;/b&gt;)</translation>
     </message>
     <message>
         <source>Refresh this view with current restrictions (&lt;b&gt;F5&lt;/b&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ansicht mit den aktuellen Einschränkungen neu laden (&lt;b&gt;F5&lt;/b&gt;)</translation>
     </message>
 </context>
 <context>
     <name>TTurnOverDlg</name>
     <message>
         <source>Not specified</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht angegeben</translation>
     </message>
 </context>
 <context>
     <name>TTurnOverDlgBase</name>
     <message>
         <source>Turnover settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen Tagesabschluss</translation>
     </message>
     <message>
         <source>&amp;Waiter:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kellner:</translation>
     </message>
     <message>
         <source>&amp;To date:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bis Datum:</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TVariableDoc</name>
     <message>
         <source>Range statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraumstatistik</translation>
     </message>
     <message>
         <source>Select date range...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum wählen...</translation>
     </message>
 </context>
 <context>
     <name>TVeltrum</name>
     <message>
         <source>Initializing reporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertungen werden gestartet...</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>Unloading reporting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertungen werden beendet...</translation>
     </message>
     <message>
         <source>&amp;Reporting options</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertungs&amp;optionen</translation>
     </message>
     <message>
         <source>Filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Filter</translation>
     </message>
     <message>
         <source>Batchreports</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammelberichte</translation>
     </message>
     <message>
         <source>Opentables</source>
-        <translation type="unfinished"></translation>
+        <translation>Offene Tische</translation>
     </message>
     <message>
         <source>&amp;Archives</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archive</translation>
     </message>
     <message>
         <source>Range</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraum</translation>
     </message>
     <message>
         <source>Waiters</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellner</translation>
     </message>
     <message>
         <source>Turnover</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesabschluss</translation>
     </message>
     <message>
         <source>&amp;Reporting</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Auswertungen</translation>
     </message>
     <message>
         <source>Show reporting tool &amp;bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertungs-&amp;Symbolleiste zeigen</translation>
     </message>
     <message>
         <source>Enables or disables the tool bar of the reporting module</source>
-        <translation type="unfinished"></translation>
+        <translation>Schaltet die Symbolleiste des Auswertungsmoduls ein oder aus</translation>
     </message>
     <message>
         <source>&amp;List access...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Listenzugriff...</translation>
     </message>
     <message>
         <source>Configures the access to the reporting lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt den Zugriff auf die Auswertungslisten fest</translation>
     </message>
     <message>
         <source>&amp;Dialog access...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dialogzugriff...</translation>
     </message>
     <message>
         <source>Configures the access to the reporting dialogs</source>
-        <translation type="unfinished"></translation>
+        <translation>Legt den Zugriff auf die Auswertungsdialoge fest</translation>
     </message>
     <message>
         <source>Reporting Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe zu Auswertungen</translation>
     </message>
     <message>
         <source>&amp;Reporting Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe zu Auswertungen</translation>
     </message>
     <message>
         <source>View the index of reporting help</source>
-        <translation type="unfinished"></translation>
+        <translation>Inhaltsverzeichnis der Hilfe zu Auswertungen anzeigen</translation>
     </message>
     <message>
         <source>Reporting filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtsfilter</translation>
     </message>
     <message>
         <source>&amp;Reporting filters</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Berichtsfilter</translation>
     </message>
     <message>
         <source>View all reporting filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Berichtsfilter anzeigen</translation>
     </message>
     <message>
         <source>Reporting batches</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammelberichte</translation>
     </message>
     <message>
         <source>Reporting &amp;batches</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sammelberichte</translation>
     </message>
     <message>
         <source>View all reporting batches</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Sammelberichte anzeigen</translation>
     </message>
     <message>
         <source>Open tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Offene Tische</translation>
     </message>
     <message>
         <source>&amp;Open tables</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Offene Tische</translation>
     </message>
     <message>
         <source>View all open tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle offenen Tische anzeigen</translation>
     </message>
     <message>
         <source>All families</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Warengruppen</translation>
     </message>
     <message>
         <source>All &amp;families</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle &amp;Warengruppen</translation>
     </message>
     <message>
         <source>View complete family report</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollständigen Warengruppenbericht anzeigen</translation>
     </message>
     <message>
         <source>All articles</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Artikel</translation>
     </message>
     <message>
         <source>All &amp;articles</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle &amp;Artikel</translation>
     </message>
     <message>
         <source>View complete article report</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollständigen Artikelbericht anzeigen</translation>
     </message>
     <message>
         <source>All waiters</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kellner</translation>
     </message>
     <message>
         <source>All &amp;waiters</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle &amp;Kellner</translation>
     </message>
     <message>
         <source>View complete waiter report</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollständigen Kellnerbericht anzeigen</translation>
     </message>
     <message>
         <source>Families per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Warengruppen je Kellner</translation>
     </message>
     <message>
         <source>Fa&amp;milies per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Warengr&amp;uppen je Kellner</translation>
     </message>
     <message>
         <source>View family report for each waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Warengruppenbericht für jeden Kellner anzeigen</translation>
     </message>
     <message>
         <source>Articles per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikel je Kellner</translation>
     </message>
     <message>
         <source>A&amp;rticles per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;rtikel je Kellner</translation>
     </message>
     <message>
         <source>View article report for each waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikelbericht für jeden Kellner anzeigen</translation>
     </message>
     <message>
         <source>Waiter report</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellnerbericht</translation>
     </message>
     <message>
         <source>Wa&amp;iter report</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellnerbe&amp;richt</translation>
     </message>
     <message>
         <source>View waiter report for each waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellnerbericht für jeden Kellner anzeigen</translation>
     </message>
     <message>
         <source>Families per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Warengruppen je Kostenstelle</translation>
     </message>
     <message>
         <source>Fami&amp;lies per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Warengruppen &amp;je Kostenstelle</translation>
     </message>
     <message>
         <source>View family report for each cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Warengruppenbericht für jede Kostenstelle anzeigen</translation>
     </message>
     <message>
         <source>Articles per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikel je Kostenstelle</translation>
     </message>
     <message>
         <source>A&amp;rticles per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikel je K&amp;ostenstelle</translation>
     </message>
     <message>
         <source>View article report for each cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikelbericht für jede Kostenstelle anzeigen</translation>
     </message>
     <message>
         <source>Cost center report</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenstellenbericht</translation>
     </message>
     <message>
         <source>&amp;Cost center report</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenstellenberi&amp;cht</translation>
     </message>
     <message>
         <source>View cost center report for each cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenstellenbericht für jede Kostenstelle anzeigen</translation>
     </message>
     <message>
         <source>Paid tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlte Tische</translation>
     </message>
     <message>
         <source>&amp;Paid tables</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bezahlte Tische</translation>
     </message>
     <message>
         <source>View all paid tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle bezahlten Tische anzeigen</translation>
     </message>
     <message>
         <source>Range statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraumstatistik</translation>
     </message>
     <message>
         <source>&amp;Range statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeitraumstatistik</translation>
     </message>
     <message>
         <source>A report from and to a specific date</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bericht von einem bis zu einem bestimmten Datum</translation>
     </message>
     <message>
         <source>Time controlling</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiterfassung</translation>
     </message>
     <message>
         <source>&amp;Time controlling</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit&amp;erfassung</translation>
     </message>
     <message>
         <source>A report of waiter logons/logoffse</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Bericht über die An- und Abmeldungen der Kellner</translation>
     </message>
     <message>
         <source>Day Turn Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesabschluss</translation>
     </message>
     <message>
         <source>Day &amp;Turn over</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tagesabschluss</translation>
     </message>
     <message>
         <source>Execute day turn over</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagesabschluss ausführen</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>Change reporting options</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertungsoptionen ändern</translation>
     </message>
     <message>
         <source>Reporting</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertungen</translation>
     </message>
     <message>
         <source>You have no right to change the reporting options.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie haben kein Recht, die Auswertungsoptionen zu ändern.</translation>
     </message>
 </context>
 <context>
     <name>TVeltrumDoc</name>
     <message>
         <source>Reporting</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertungen</translation>
     </message>
     <message>
         <source>Module</source>
-        <translation type="unfinished"></translation>
+        <translation>Modul</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung</translation>
     </message>
     <message>
         <source>Reporting filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtsfilter</translation>
     </message>
     <message>
         <source>Show all Reporting filters</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Berichtsfilter anzeigen</translation>
     </message>
     <message>
         <source>Reporting batches</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammelberichte</translation>
     </message>
     <message>
         <source>Show all reporting batches</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Sammelberichte anzeigen</translation>
     </message>
     <message>
         <source>Open tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Offene Tische</translation>
     </message>
     <message>
         <source>Show current open tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zurzeit offenen Tische anzeigen</translation>
     </message>
     <message>
         <source>Paid tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlte Tische</translation>
     </message>
     <message>
         <source>Show already paid tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Die bereits bezahlten Tische anzeigen</translation>
     </message>
     <message>
         <source>Range statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraumstatistik</translation>
     </message>
     <message>
         <source>Show range statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitraumstatistik anzeigen</translation>
     </message>
     <message>
         <source>Time controlling</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiterfassung</translation>
     </message>
     <message>
         <source>Show time controllings</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiterfassung anzeigen</translation>
     </message>
     <message>
         <source>Day &amp;turn over</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tagesabschluss</translation>
     </message>
     <message>
         <source>Insert reporting &amp;filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichts&amp;filter anlegen</translation>
     </message>
     <message>
         <source>Insert reporting &amp;batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammel&amp;bericht anlegen</translation>
     </message>
     <message>
         <source>&amp;Open tables</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Offene Tische</translation>
     </message>
     <message>
         <source>&amp;Paid tables</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bezahlte Tische</translation>
     </message>
     <message>
         <source>&amp;Range statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeitraumstatistik</translation>
     </message>
     <message>
         <source>Time &amp;controlling</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit&amp;erfassung</translation>
     </message>
     <message>
         <source>R&amp;eports</source>
-        <translation type="unfinished"></translation>
+        <translation>Beri&amp;chte</translation>
     </message>
     <message>
         <source>All &amp;families</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle &amp;Warengruppen</translation>
     </message>
     <message>
         <source>All &amp;articles</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle &amp;Artikel</translation>
     </message>
     <message>
         <source>All &amp;waiters</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle &amp;Kellner</translation>
     </message>
     <message>
         <source>Fa&amp;milies per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Warengr&amp;uppen je Kellner</translation>
     </message>
     <message>
         <source>A&amp;rticles per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;rtikel je Kellner</translation>
     </message>
     <message>
         <source>Wa&amp;iter report</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellnerbe&amp;richt</translation>
     </message>
     <message>
         <source>Fami&amp;lies per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Warengruppen &amp;je Kostenstelle</translation>
     </message>
     <message>
         <source>A&amp;rticles per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>Artikel je K&amp;ostenstelle</translation>
     </message>
     <message>
         <source>&amp;Cost center report</source>
-        <translation type="unfinished"></translation>
+        <translation>Kostenstellenberi&amp;cht</translation>
     </message>
     <message>
         <source>Edit reporting &amp;options</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswertungs&amp;optionen bearbeiten</translation>
     </message>
 </context>
 <context>
     <name>veltrum</name>
     <message>
         <source>Try &apos;veltrum --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siehe &apos;veltrum --help&apos;.</translation>
     </message>
     <message>
         <source>Try &apos;veltrum help %1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siehe &apos;veltrum help %1&apos;.</translation>
     </message>
     <message>
         <source>error %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler %1</translation>
     </message>
     <message>
         <source>%1: cannot be read or written (error %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kann nicht gelesen oder geschrieben werden (Fehler %2)</translation>
     </message>
     <message>
         <source>%1: the file is corrupt (it ends inside a record)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: die Datei ist beschädigt (sie endet mitten in einem Datensatz)</translation>
     </message>
     <message>
         <source>%1: cannot read the file (code %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: die Datei kann nicht gelesen werden (Code %2)</translation>
     </message>
     <message>
         <source>%1: cannot open the file (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: die Datei kann nicht geöffnet werden (%2)</translation>
     </message>
     <message>
         <source>%1: the file is corrupt (code %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: die Datei ist beschädigt (Code %2)</translation>
     </message>
     <message>
         <source>%1: no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Datei nicht vorhanden</translation>
     </message>
     <message>
         <source>%1: not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: keine Datei</translation>
     </message>
     <message>
         <source>%1:%2:%3: not well-formed XML: %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1:%2:%3: kein wohlgeformtes XML: %4</translation>
     </message>
     <message>
         <source>%1: the XML holds no list element</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: das XML enthält kein Listenelement</translation>
     </message>
     <message>
         <source>%1: cannot write the file (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: die Datei kann nicht geschrieben werden (%2)</translation>
     </message>
     <message>
         <source>%1: %2 records</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 Datensätze</translation>
     </message>
     <message>
         <source>print a binary list file (.dat) as XML</source>
-        <translation type="unfinished"></translation>
+        <translation>eine binäre Listendatei (.dat) als XML ausgeben</translation>
     </message>
     <message>
         <source>Prints the list element, named after the file (waiters.dat gives &lt;waiters&gt;), with one element per record (&lt;waiter&gt;) and one child per field, in field-name order. A file name that XML refuses as an element name gets a valid form: refused characters become &apos;_&apos;, and a name that cannot start an element gets a leading &apos;_&apos; (2026-12-01.dat gives &lt;_2026-12-01&gt;). &apos;dat from-xml&apos; reads the output back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt das Listenelement aus, benannt nach der Datei (waiters.dat ergibt &lt;waiters&gt;), mit einem Element je Datensatz (&lt;waiter&gt;) und einem Kindelement je Feld, nach Feldnamen geordnet. Ein Dateiname, den XML als Elementname ablehnt, erhält eine gültige Form: abgelehnte Zeichen werden zu &apos;_&apos;, und ein Name, der kein Element beginnen kann, erhält ein führendes &apos;_&apos; (2026-12-01.dat ergibt &lt;_2026-12-01&gt;). &apos;dat from-xml&apos; liest die Ausgabe wieder ein.</translation>
     </message>
     <message>
         <source>the XML was printed</source>
-        <translation type="unfinished"></translation>
+        <translation>das XML wurde ausgegeben</translation>
     </message>
     <message>
         <source>the file is missing, unreadable or corrupt</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei fehlt, ist nicht lesbar oder beschädigt</translation>
     </message>
     <message>
         <source>wrong arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>falsche Argumente</translation>
     </message>
     <message>
         <source>import XML into a list file (created if missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>XML in eine Listendatei einlesen (sie wird angelegt, wenn sie fehlt)</translation>
     </message>
     <message>
         <source>Reads the XML&apos;s root element as the list and merges it into FILE. Records without an id get the next free id; records with an id replace or extend the stored record of that id; an element whose first child is &lt;_delete_/&gt; deletes that record; a list whose first child is &lt;_delete_/&gt; replaces the whole list. A root element named settings merges into the stored records. The file is replaced safely: the new list is written to FILE.new, the previous file is kept as FILE.old.</source>
-        <translation type="unfinished"></translation>
+        <translation>Liest das Wurzelelement des XML als Liste und führt sie mit FILE zusammen. Datensätze ohne id erhalten die nächste freie id; Datensätze mit id ersetzen oder ergänzen den gespeicherten Datensatz dieser id; ein Element, dessen erstes Kind &lt;_delete_/&gt; ist, löscht diesen Datensatz; eine Liste, deren erstes Kind &lt;_delete_/&gt; ist, ersetzt die ganze Liste. Ein Wurzelelement namens settings wird in die gespeicherten Datensätze übernommen. Die Datei wird sicher ersetzt: die neue Liste wird nach FILE.new geschrieben, die bisherige Datei bleibt als FILE.old erhalten.</translation>
     </message>
     <message>
         <source>the list was written</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste wurde geschrieben</translation>
     </message>
     <message>
         <source>malformed XML, a corrupt or unreadable list, or a file that cannot be written; FILE is left as it was</source>
-        <translation type="unfinished"></translation>
+        <translation>fehlerhaftes XML, eine beschädigte oder nicht lesbare Liste oder eine Datei, die nicht geschrieben werden kann; FILE bleibt, wie sie war</translation>
     </message>
     <message>
         <source>print the fields KEY... of every record, &apos;;&apos;-separated</source>
-        <translation type="unfinished"></translation>
+        <translation>die Felder KEY... jedes Datensatzes ausgeben, durch &apos;;&apos; getrennt</translation>
     </message>
     <message>
         <source>Prints one record a line with the fields KEY... separated by &apos;;&apos;. Inside values &apos;;&apos; becomes &apos;,&apos;, line breaks become &apos;|&apos; and &apos;&quot;&apos; becomes &quot;&apos;&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt einen Datensatz je Zeile aus, mit den Feldern KEY... durch &apos;;&apos; getrennt. In den Werten wird &apos;;&apos; zu &apos;,&apos;, Zeilenumbrüche werden zu &apos;|&apos; und &apos;&quot;&apos; wird zu &quot;&apos;&quot;.</translation>
     </message>
     <message>
         <source>the records were printed</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datensätze wurden ausgegeben</translation>
     </message>
     <message>
         <source>demo: %1 is not a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>demo: %1 ist kein Verzeichnis</translation>
     </message>
     <message>
         <source>demo: %1 is not empty and holds no demo installation; refusing to write into it</source>
-        <translation type="unfinished"></translation>
+        <translation>demo: %1 ist nicht leer und enthält keine Demo-Installation; es wird nichts hineingeschrieben</translation>
     </message>
     <message>
         <source>demo: %1 holds a demo installation; use --force to replace it</source>
-        <translation type="unfinished"></translation>
+        <translation>demo: %1 enthält eine Demo-Installation; mit --force wird sie ersetzt</translation>
     </message>
     <message>
         <source>Demo installation in %1 (today %2, seed %3):</source>
-        <translation type="unfinished"></translation>
+        <translation>Demo-Installation in %1 (heute %2, Startwert %3):</translation>
     </message>
     <message>
         <source>  %1 lists, %2 closed days with %3 tables and %4 day summaries</source>
-        <translation type="unfinished"></translation>
+        <translation>  %1 Listen, %2 abgeschlossene Tage mit %3 Tischen und %4 Tageszusammenfassungen</translation>
     </message>
     <message>
         <source>  today %1 paid tables (%2 in the archive index), %3 open (%4 held)</source>
-        <translation type="unfinished"></translation>
+        <translation>  heute %1 bezahlte Tische (%2 im Archivindex), %3 offen (%4 gesperrt)</translation>
     </message>
     <message>
         <source>  %1 table entries, time controls of %2 days, next Z number %3</source>
-        <translation type="unfinished"></translation>
+        <translation>  %1 Tischbuchungen, Zeiterfassung von %2 Tagen, nächste Z-Nummer %3</translation>
     </message>
     <message>
         <source>demo: could not write %1 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>demo: %1 konnte nicht geschrieben werden (%2)</translation>
     </message>
     <message>
         <source>write a demo installation of a restaurant</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Demo-Installation eines Restaurants schreiben</translation>
     </message>
     <message>
         <source>Writes a complete installation of a small restaurant into DIR: master data and settings in usr/data, etc/reports.ini and etc/globals.ini, closed days in var/statist (with their Z numbers, journal lines and day summaries), today&apos;s paid tables with the archive index, open tables (one held by a terminal) and time controls. The same arguments always give the same files.
 
 A directory that is not empty is refused, unless it holds an earlier demo and --force is given; then only the files a demo writes are replaced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt die vollständige Installation eines kleinen Restaurants nach DIR: Stammdaten und Einstellungen in usr/data, etc/reports.ini und etc/globals.ini, abgeschlossene Tage in var/statist (mit ihren Z-Nummern, Journalzeilen und Tageszusammenfassungen), die heute bezahlten Tische mit dem Archivindex, offene Tische (einer von einem Terminal gesperrt) und die Zeiterfassung. Dieselben Argumente ergeben immer dieselben Dateien.
+
+Ein Verzeichnis, das nicht leer ist, wird abgelehnt, außer es enthält eine frühere Demo und --force ist angegeben; dann werden nur die Dateien ersetzt, die eine Demo schreibt.</translation>
     </message>
     <message>
         <source>Closed days before today, 0 to 3660 (default %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossene Tage vor heute, 0 bis 3660 (Standard %1).</translation>
     </message>
     <message>
         <source>Paid tables per day, 1 to 10000 (default %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezahlte Tische je Tag, 1 bis 10000 (Standard %1).</translation>
     </message>
     <message>
         <source>Seed of the generator (default %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Startwert des Zufallsgenerators (Standard %1).</translation>
     </message>
     <message>
         <source>The demo&apos;s current, not yet closed day (default: today).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der laufende, noch nicht abgeschlossene Tag der Demo (Standard: heute).</translation>
     </message>
     <message>
         <source>Replace the demo installation that DIR holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Demo-Installation in DIR ersetzen.</translation>
     </message>
     <message>
         <source>the demo was written</source>
-        <translation type="unfinished"></translation>
+        <translation>die Demo wurde geschrieben</translation>
     </message>
     <message>
         <source>DIR is not empty (or holds a demo and --force is missing), or a file cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>DIR ist nicht leer (oder enthält eine Demo und --force fehlt), oder eine Datei kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>list the tables open on the terminals</source>
-        <translation type="unfinished"></translation>
+        <translation>die auf den Terminals offenen Tische auflisten</translation>
     </message>
     <message>
         <source>Prints what the back office&apos;s open tables document lists: the column titles, then one item per table of var/tables in ascending table number and party (a table that a terminal holds right now is left out), and last the number of tables and the sum of their amounts.
@@ -3593,220 +3773,225 @@ A directory that is not empty is refused, unless it holds an earlier demo and --
 Under each table: &quot;Creation&quot; with the bill number, time and date the table was opened; &quot;Pay&quot; with every payment (voided ones too; a charge to a hotel room adds the guest, party and room after it); &quot;Order&quot; with price (add-ons included), article, article number, count, time and date of every order. &quot;Pay&quot; and &quot;Order&quot; are there only when the table has an entry of their kind.
 
 One item a line, each level two blanks deeper, columns separated by a tab. Amounts are in the system currency of usr/data/currency.dat; without that list the table amount is in cents and the other amounts in units with two decimals. --format csv and json write the same items (docs/report-json.md, &quot;Lists&quot;), pdf the printed page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt aus, was das Dokument „Offene Tische“ des Backoffice auflistet: die Spaltentitel, dann einen Eintrag je Tisch aus var/tables, aufsteigend nach Tischnummer und Teiltisch (ein Tisch, den gerade ein Terminal sperrt, wird ausgelassen), und zuletzt die Anzahl der Tische und die Summe ihrer Beträge.
+
+Unter jedem Tisch: „Eröffnung“ mit Bonnummer, Uhrzeit und Datum der Tischeröffnung; „Zahlung“ mit jeder Zahlung (auch stornierten; eine Belastung auf ein Hotelzimmer fügt Gast, Teiltisch und Zimmer an); „Bonierung“ mit Preis (Zusätze eingeschlossen), Artikel, Artikelnummer, Anzahl, Uhrzeit und Datum jeder Bonierung. „Zahlung“ und „Bonierung“ stehen nur da, wenn der Tisch eine Buchung dieser Art hat.
+
+Ein Eintrag je Zeile, jede Ebene zwei Leerzeichen tiefer, Spalten durch einen Tabulator getrennt. Beträge stehen in der Systemwährung aus usr/data/currency.dat; ohne diese Liste steht der Tischbetrag in Cent und die übrigen Beträge in Einheiten mit zwei Nachkommastellen. --format csv und json schreiben dieselben Einträge (docs/report-json.md, &quot;Lists&quot;), pdf die gedruckte Seite.</translation>
     </message>
     <message>
         <source>Accepted as every command takes it; the list holds no clock time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Angenommen wie bei jedem Befehl; die Liste enthält keine Uhrzeit.</translation>
     </message>
     <message>
         <source>the list was printed (also when no table is open)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste wurde ausgegeben (auch wenn kein Tisch offen ist)</translation>
     </message>
     <message>
         <source>the --output file could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>die --output-Datei konnte nicht geschrieben werden</translation>
     </message>
     <message>
         <source>wrong arguments: an unknown option, a bad time, no such directory</source>
-        <translation type="unfinished"></translation>
+        <translation>falsche Argumente: eine unbekannte Option, eine ungültige Uhrzeit, kein solches Verzeichnis</translation>
     </message>
     <message>
         <source>all waiters</source>
-        <translation type="unfinished"></translation>
+        <translation>alle Kellner</translation>
     </message>
     <message>
         <source>per waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>je Kellner</translation>
     </message>
     <message>
         <source>per cost center</source>
-        <translation type="unfinished"></translation>
+        <translation>je Kostenstelle</translation>
     </message>
     <message>
         <source>journal</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal</translation>
     </message>
     <message>
         <source>batch, fiscal</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammelbericht, fiskal</translation>
     </message>
     <message>
         <source>batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Sammelbericht</translation>
     </message>
     <message>
         <source>--progress and --quiet exclude each other</source>
-        <translation type="unfinished"></translation>
+        <translation>--progress und --quiet schließen einander aus</translation>
     </message>
     <message>
         <source>%1 does not apply to the paid tables journal (kind %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gilt nicht für das Journal der bezahlten Tische (Art %2)</translation>
     </message>
     <message>
         <source>report: interrupted; nothing was written</source>
-        <translation type="unfinished"></translation>
+        <translation>report: unterbrochen; es wurde nichts geschrieben</translation>
     </message>
     <message>
         <source>--kind %1: there is no report kind %1 (see &apos;veltrum report --list-kinds&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>--kind %1: es gibt keine Berichtsart %1 (siehe &apos;veltrum report --list-kinds&apos;)</translation>
     </message>
     <message>
         <source>%1 applies to the paid tables journal (kind 1) only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gilt nur für das Journal der bezahlten Tische (Art 1)</translation>
     </message>
     <message>
         <source>report: kind %1 is not available on the command line</source>
-        <translation type="unfinished"></translation>
+        <translation>report: Art %1 ist auf der Kommandozeile nicht verfügbar</translation>
     </message>
     <message>
         <source>report: --kind %1: Batch not found</source>
-        <translation type="unfinished"></translation>
+        <translation>report: --kind %1: Sammelbericht nicht gefunden</translation>
     </message>
     <message>
         <source>print a summary, a batch of summaries, the paid tables journal or the list of report kinds</source>
-        <translation type="unfinished"></translation>
+        <translation>eine Auswertung, einen Sammelbericht, das Journal der bezahlten Tische oder die Liste der Berichtsarten ausgeben</translation>
     </message>
     <message>
         <source>The report kind: 1 the paid tables journal, 3-42 a summary, 100+N the batch N.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Berichtsart: 1 das Journal der bezahlten Tische, 3-42 eine Auswertung, 100+N der Sammelbericht N.</translation>
     </message>
     <message>
         <source>List every report kind with its caption and grouping; with --data also the installation&apos;s batches (100+N).</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede Berichtsart mit Titel und Gruppierung auflisten; mit --data auch die Sammelberichte der Installation (100+N).</translation>
     </message>
     <message>
         <source>The first closed day of the report; without it, the current day.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der erste abgeschlossene Tag des Berichts; ohne die Option der laufende Tag.</translation>
     </message>
     <message>
         <source>The last closed day (needs --from; default: --from alone).</source>
-        <translation type="unfinished"></translation>
+        <translation>Der letzte abgeschlossene Tag (braucht --from; Standard: nur der Tag von --from).</translation>
     </message>
     <message>
         <source>Cut the range into periods of N days, each printed with its own header and separated by a line of &apos;*&apos; (the last period ends with --to); 0, the default, prints the whole range at once. Has an effect only with --from.</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Zeitraum in Perioden von N Tagen teilen, jede mit eigenem Kopf ausgegeben und durch eine Zeile aus &apos;*&apos; getrennt (die letzte Periode endet mit --to); 0, der Standard, gibt den ganzen Zeitraum auf einmal aus. Wirkt nur mit --from.</translation>
     </message>
     <message>
         <source>Count the entries of the open tables too (current day only).</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch die Buchungen der offenen Tische zählen (nur laufender Tag).</translation>
     </message>
     <message>
         <source>Leave out credit orders.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gutschriftbonierungen weglassen.</translation>
     </message>
     <message>
         <source>All tables (default), only those that count in the turnover, or only those that do not.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Tische (Standard), nur die, die im Umsatz zählen, oder nur die, die nicht zählen.</translation>
     </message>
     <message>
         <source>All waiters (default), without trainee waiters, or only trainee waiters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kellner (Standard), ohne Azubi-Kellner oder nur Azubi-Kellner.</translation>
     </message>
     <message>
         <source>Only what waiter N booked, as the back office shows it to that waiter; 0 for all. An unknown waiter is an error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur was Kellner N boniert hat, so wie das Backoffice es diesem Kellner zeigt; 0 für alle. Ein unbekannter Kellner ist ein Fehler.</translation>
     </message>
     <message>
         <source>Journal: the table lines carry the bill number (default no).</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal: die Tischzeilen tragen die Bonnummer (Standard no).</translation>
     </message>
     <message>
         <source>Journal: the table lines carry the archive number (default no).</source>
-        <translation type="unfinished"></translation>
+        <translation>Journal: die Tischzeilen tragen die Archivnummer (Standard no).</translation>
     </message>
     <message>
         <source>Show the day being read and a progress bar on standard error, also when it is no terminal (by default only on a terminal).</source>
-        <translation type="unfinished"></translation>
+        <translation>Den gerade gelesenen Tag und einen Fortschrittsbalken auf der Standardfehlerausgabe zeigen, auch wenn sie kein Terminal ist (sonst nur auf einem Terminal).</translation>
     </message>
     <message>
         <source>Show no progress.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keinen Fortschritt zeigen.</translation>
     </message>
     <message>
         <source>the report was written (also when nothing matched)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Bericht wurde geschrieben (auch wenn nichts zutraf)</translation>
     </message>
     <message>
         <source>&quot;Batch not found&quot;, a kind that only the back office shows, or a file that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>„Sammelbericht nicht gefunden“, eine Art, die nur das Backoffice zeigt, oder eine Datei, die nicht gelesen werden kann</translation>
     </message>
     <message>
         <source>wrong arguments: an unknown option, kind, filter, outlet or waiter, a bad date, --from after --to, --to without --from, no such directory</source>
-        <translation type="unfinished"></translation>
+        <translation>falsche Argumente: eine unbekannte Option, Art, ein unbekannter Filter, Betrieb oder Kellner, ein ungültiges Datum, --from nach --to, --to ohne --from, kein solches Verzeichnis</translation>
     </message>
     <message>
         <source>interrupted by Ctrl-C: the run stopped at its next table, nothing was printed and no --output file was left</source>
-        <translation type="unfinished"></translation>
+        <translation>durch Strg-C unterbrochen: der Lauf hielt beim nächsten Tisch an, nichts wurde ausgegeben und keine --output-Datei blieb zurück</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option &apos;%1&apos;</translation>
     </message>
     <message>
         <source>%1 is given more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist mehr als einmal angegeben</translation>
     </message>
     <message>
         <source>%1 is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fehlt</translation>
     </message>
     <message>
         <source>missing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fehlt</translation>
     </message>
     <message>
         <source>too few arguments</source>
-        <translation type="unfinished"></translation>
+        <translation>zu wenige Argumente</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument &apos;%1&apos;</translation>
     </message>
     <message>
         <source>bad value &apos;%1&apos; for %2 (%3)</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültiger Wert &apos;%1&apos; für %2 (%3)</translation>
     </message>
     <message>
         <source>a whole number from %1</source>
-        <translation type="unfinished"></translation>
+        <translation>eine ganze Zahl ab %1</translation>
     </message>
     <message>
         <source>a whole number from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>eine ganze Zahl von %1 bis %2</translation>
     </message>
     <message>
         <source>a whole number from 0</source>
-        <translation type="unfinished"></translation>
+        <translation>eine ganze Zahl ab 0</translation>
     </message>
     <message>
         <source>--to needs --from</source>
-        <translation type="unfinished"></translation>
+        <translation>--to braucht --from</translation>
     </message>
     <message>
         <source>--from %1 lies after --to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--from %1 liegt nach --to %2</translation>
     </message>
     <message>
         <source>Usage: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1
+</translation>
     </message>
     <message>
         <source>Options:</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen:</translation>
     </message>
     <message>
         <source>Append the program&apos;s log to FILE (level ERROR unless KORVAL_LOGLEVEL names another): the causes of failures, with their source positions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Protokoll des Programms an FILE anhängen (Stufe ERROR, außer KORVAL_LOGLEVEL nennt eine andere): die Ursachen von Fehlern mit ihren Quellpositionen.</translation>
     </message>
     <message>
         <source>Show this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Hilfe zeigen.</translation>
     </message>
     <message>
         <source>Exit codes:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückgabewerte:</translation>
     </message>
     <message>
         <source>Usage: veltrum COMMAND [OPTIONS] [ARGUMENTS]
@@ -3816,83 +4001,89 @@ Looks into and works on the data of a POS installation.
 
 Commands:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: veltrum BEFEHL [OPTIONEN] [ARGUMENTE]
+       veltrum help BEFEHL | veltrum BEFEHL --help
+
+Sieht sich die Daten einer Kasseninstallation an und bearbeitet sie.
+
+Befehle:
+</translation>
     </message>
     <message>
         <source>show the help of a command: its options and exit codes</source>
-        <translation type="unfinished"></translation>
+        <translation>die Hilfe eines Befehls zeigen: seine Optionen und Rückgabewerte</translation>
     </message>
     <message>
         <source>show this help</source>
-        <translation type="unfinished"></translation>
+        <translation>diese Hilfe zeigen</translation>
     </message>
     <message>
         <source>show the module&apos;s version</source>
-        <translation type="unfinished"></translation>
+        <translation>die Version des Moduls zeigen</translation>
     </message>
     <message>
         <source>Exit codes are the same for every command: 0 success, 1 failure (bad input, a file that cannot be read or written, a refused closing), 2 wrong arguments, 3 a closing stopped by open tables, 130 interrupted (Ctrl-C). Each command&apos;s help says which of them it uses.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Rückgabewerte sind für jeden Befehl dieselben: 0 Erfolg, 1 Fehler (ungültige Eingabe, eine Datei, die nicht gelesen oder geschrieben werden kann, ein abgelehnter Abschluss), 2 falsche Argumente, 3 ein durch offene Tische angehaltener Abschluss, 130 unterbrochen (Strg-C). Die Hilfe jedes Befehls sagt, welche davon er verwendet.</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Befehl &apos;%1&apos;</translation>
     </message>
     <message>
         <source>missing command</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl fehlt</translation>
     </message>
     <message>
         <source>%1: missing subcommand</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Unterbefehl fehlt</translation>
     </message>
     <message>
         <source>%1: unknown subcommand &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: unbekannter Unterbefehl &apos;%2&apos;</translation>
     </message>
     <message>
         <source>unexpected error (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwarteter Fehler (%1)</translation>
     </message>
     <message>
         <source>--data %1: no such directory</source>
-        <translation type="unfinished"></translation>
+        <translation>--data %1: kein solches Verzeichnis</translation>
     </message>
     <message>
         <source>The installation&apos;s directory (the one holding usr/data, var and etc).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Verzeichnis der Installation (das mit usr/data, var und etc).</translation>
     </message>
     <message>
         <source>Fixes the clock (the printed time and the business day), so that the output can be reproduced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellt die Uhr fest (die gedruckte Uhrzeit und den Geschäftstag), damit sich die Ausgabe wiederholen lässt.</translation>
     </message>
     <message>
         <source>Only what the summary filter ID of usr/data/sumfilters.dat lets through; 0 for none. An unknown ID is an error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur was der Berichtsfilter ID aus usr/data/sumfilters.dat durchlässt; 0 für keinen. Eine unbekannte ID ist ein Fehler.</translation>
     </message>
     <message>
         <source>Read the terminals of the outlet ID of usr/data/sumoutlets.dat instead of the installation&apos;s own data; 0 for none. An unknown ID is an error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Terminals des Betriebs ID aus usr/data/sumoutlets.dat lesen statt der eigenen Daten der Installation; 0 für keinen. Eine unbekannte ID ist ein Fehler.</translation>
     </message>
     <message>
         <source>%1 %2: there is no %3 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: es gibt keinen %3 %2</translation>
     </message>
     <message>
         <source>summary filter</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtsfilter</translation>
     </message>
     <message>
         <source>outlet</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrieb</translation>
     </message>
     <message>
         <source>waiter</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellner</translation>
     </message>
     <message>
         <source>list how long each waiter was logged on</source>
-        <translation type="unfinished"></translation>
+        <translation>auflisten, wie lange jeder Kellner angemeldet war</translation>
     </message>
     <message>
         <source>Prints what the back office&apos;s time controls document lists: one item per waiter in number order (number, name, total time), and under it one item per logon period in day order (day, an empty column, duration, logon and logoff time), from the day files of var/control.
@@ -3900,223 +4091,227 @@ Commands:
 A logoff earlier than the logon lies on the next day. A period that is still running (no logoff time) ends at --now when it belongs to the day of --now, and at 23:59:59 of its day before that. Without var/control, or with no day in the range, nothing is printed.
 
 One item a line, children two blanks deeper, columns separated by a tab. --format csv and json write the same items (docs/report-json.md, &quot;Lists&quot;), pdf the printed page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt aus, was das Dokument „Zeiterfassung“ des Backoffice auflistet: einen Eintrag je Kellner in Nummernfolge (Nummer, Name, Gesamtzeit) und darunter einen Eintrag je Anmeldezeitraum in Tagesfolge (Tag, eine leere Spalte, Dauer, An- und Abmeldezeit), aus den Tagesdateien in var/control.
+
+Eine Abmeldung vor der Anmeldung liegt am nächsten Tag. Ein noch laufender Zeitraum (ohne Abmeldezeit) endet bei --now, wenn er zum Tag von --now gehört, und davor um 23:59:59 seines Tages. Ohne var/control oder ohne Tag im Zeitraum wird nichts ausgegeben.
+
+Ein Eintrag je Zeile, Kinder zwei Leerzeichen tiefer, Spalten durch einen Tabulator getrennt. --format csv und json schreiben dieselben Einträge (docs/report-json.md, &quot;Lists&quot;), pdf die gedruckte Seite.</translation>
     </message>
     <message>
         <source>The first day to list; without it, from the first day recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der erste aufzulistende Tag; ohne die Option ab dem ersten erfassten Tag.</translation>
     </message>
     <message>
         <source>The last day to list; without it, up to the last day recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der letzte aufzulistende Tag; ohne die Option bis zum letzten erfassten Tag.</translation>
     </message>
     <message>
         <source>Only waiter N. An unknown waiter is an error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Kellner N. Ein unbekannter Kellner ist ein Fehler.</translation>
     </message>
     <message>
         <source>Fixes the clock that running periods end at, so that the output can be reproduced.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellt die Uhr fest, zu der laufende Zeiträume enden, damit sich die Ausgabe wiederholen lässt.</translation>
     </message>
     <message>
         <source>the list was printed (also when nothing was recorded)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Liste wurde ausgegeben (auch wenn nichts erfasst war)</translation>
     </message>
     <message>
         <source>the --output file could not be written, or a day file that cannot be read (&quot;Could not load time controls&quot;, or &quot;List of time controls not found&quot; when it vanished while being read)</source>
-        <translation type="unfinished"></translation>
+        <translation>die --output-Datei konnte nicht geschrieben werden, oder eine Tagesdatei kann nicht gelesen werden („Die Zeiterfassung konnte nicht geladen werden“, oder „Liste der Zeiterfassung nicht gefunden“, wenn sie beim Lesen verschwand)</translation>
     </message>
     <message>
         <source>wrong arguments: an unknown option or waiter, a bad date or time, --from after --to, no such directory</source>
-        <translation type="unfinished"></translation>
+        <translation>falsche Argumente: eine unbekannte Option oder ein unbekannter Kellner, ein ungültiges Datum oder eine ungültige Uhrzeit, --from nach --to, kein solches Verzeichnis</translation>
     </message>
     <message>
         <source>The form of the output: the printed lines (text, default); the data the lines come from as CSV (a header row, one row per item, RFC 4180) or as JSON (&quot;format&quot;: 1, see docs/report-json.md), amounts in cents; or the printed page as PDF (needs --output when standard output is a terminal).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Form der Ausgabe: die gedruckten Zeilen (text, Standard); die Daten, aus denen die Zeilen stammen, als CSV (eine Kopfzeile, eine Zeile je Eintrag, RFC 4180) oder als JSON (&quot;format&quot;: 1, siehe docs/report-json.md), Beträge in Cent; oder die gedruckte Seite als PDF (braucht --output, wenn die Standardausgabe ein Terminal ist).</translation>
     </message>
     <message>
         <source>Write to FILE instead of standard output. FILE is replaced only when the run succeeds; an interrupted or failed run leaves no partial file.</source>
-        <translation type="unfinished"></translation>
+        <translation>In FILE statt auf die Standardausgabe schreiben. FILE wird nur ersetzt, wenn der Lauf gelingt; ein unterbrochener oder fehlgeschlagener Lauf hinterlässt keine halbe Datei.</translation>
     </message>
     <message>
         <source>a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Dateiname</translation>
     </message>
     <message>
         <source>--format pdf writes no PDF to a terminal; add --output FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>--format pdf schreibt kein PDF auf ein Terminal; --output FILE angeben</translation>
     </message>
     <message>
         <source>--output %1: is a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>--output %1: ist ein Verzeichnis</translation>
     </message>
     <message>
         <source>standard output cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>die Standardausgabe kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>%1: cannot be written (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kann nicht geschrieben werden (%2)</translation>
     </message>
     <message>
         <source>the PDF could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>das PDF konnte nicht erstellt werden</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
     <message>
         <source>current day</source>
-        <translation type="unfinished"></translation>
+        <translation>laufender Tag</translation>
     </message>
     <message>
         <source>table %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisch %1/%2</translation>
     </message>
     <message>
         <source>table %1/%2, waiter %3 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Tisch %1/%2, Kellner %3 %4</translation>
     </message>
     <message>
         <source>Nothing to close for %1: var/archives holds no paid table (--cancel-if-empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts abzuschließen für %1: var/archives enthält keinen bezahlten Tisch (--cancel-if-empty)</translation>
     </message>
     <message>
         <source>Waiter %1 still owns an open table; the closing of their tables was refused</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellner %1 hat noch einen offenen Tisch; der Abschluss seiner Tische wurde abgelehnt</translation>
     </message>
     <message>
         <source>Another closing is running (var/lock/turnover.lck is held); try again when it has ended</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein anderer Abschluss läuft (var/lock/turnover.lck ist belegt); versuchen Sie es erneut, wenn er beendet ist</translation>
     </message>
     <message>
         <source>Waiter %1 closed %2 already</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellner %1 hat %2 bereits abgeschlossen</translation>
     </message>
     <message>
         <source>The closing of %1 failed inside; what was moved stays moved (--log FILE records the cause)</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Abschluss von %1 schlug intern fehl; was verschoben wurde, bleibt verschoben (--log FILE hält die Ursache fest)</translation>
     </message>
     <message>
         <source>The closing of %1 failed with code %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Abschluss von %1 schlug mit Code %2 fehl</translation>
     </message>
     <message>
         <source>This day is already fiscalized!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Tag ist bereits fiskalisiert!</translation>
     </message>
     <message>
         <source>%1 was closed already; closing it again uses Z counter %2 (add --force to do so)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 wurde bereits abgeschlossen; ein erneuter Abschluss verwendet den Z-Zähler %2 (dazu --force angeben)</translation>
     </message>
     <message>
         <source>There still are open tables (add --force to close the day all the same)</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt noch offene Tische (mit --force wird der Tag trotzdem abgeschlossen)</translation>
     </message>
     <message>
         <source>Dry run: closing %1 (%2); nothing is written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Probelauf: Abschluss von %1 (%2); es wird nichts geschrieben.</translation>
     </message>
     <message>
         <source>waiter %1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Kellner %1 %2</translation>
     </message>
     <message>
         <source>whole day</source>
-        <translation type="unfinished"></translation>
+        <translation>ganzer Tag</translation>
     </message>
     <message>
         <source>another closing holds var/lock/turnover.lck</source>
-        <translation type="unfinished"></translation>
+        <translation>ein anderer Abschluss belegt var/lock/turnover.lck</translation>
     </message>
     <message>
         <source>the lock is free</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sperre ist frei</translation>
     </message>
     <message>
         <source>fiscal summary files are not checked for a waiter&apos;s closing</source>
-        <translation type="unfinished"></translation>
+        <translation>beim Abschluss eines Kellners werden Fiskaldateien nicht geprüft</translation>
     </message>
     <message>
         <source>the day has a fiscal summary file in var/reports</source>
-        <translation type="unfinished"></translation>
+        <translation>der Tag hat eine Fiskaldatei in var/reports</translation>
     </message>
     <message>
         <source>no fiscal summary file of the day</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Fiskaldatei des Tages</translation>
     </message>
     <message>
         <source>no open table on the terminals</source>
-        <translation type="unfinished"></translation>
+        <translation>kein offener Tisch auf den Terminals</translation>
     </message>
     <message>
         <source>open tables: %1; --force closes the day all the same</source>
-        <translation type="unfinished"></translation>
+        <translation>offene Tische: %1; --force schließt den Tag trotzdem ab</translation>
     </message>
     <message>
         <source>open tables: %1; they stop the closing (see --force)</source>
-        <translation type="unfinished"></translation>
+        <translation>offene Tische: %1; sie halten den Abschluss an (siehe --force)</translation>
     </message>
     <message>
         <source>%1 is held by terminal %2 and stays open</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist von Terminal %2 gesperrt und bleibt offen</translation>
     </message>
     <message>
         <source>the day was not closed before</source>
-        <translation type="unfinished"></translation>
+        <translation>der Tag wurde zuvor nicht abgeschlossen</translation>
     </message>
     <message>
         <source>the day&apos;s journal has %1 run(s) already (%2turnover.z)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Journal des Tages hat bereits %1 Lauf/Läufe (%2turnover.z)</translation>
     </message>
     <message>
         <source>the interrupted move of %1 is completed first</source>
-        <translation type="unfinished"></translation>
+        <translation>das unterbrochene Verschieben von %1 wird zuerst abgeschlossen</translation>
     </message>
     <message>
         <source>%1 bills would move (%2) into %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Bons würden verschoben (%2) nach %3</translation>
     </message>
     <message>
         <source>Z counter %1 would be used; the day would get Z number %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Z-Zähler %1 würde verwendet; der Tag erhielte die Z-Nummer %2</translation>
     </message>
     <message>
         <source>Z counter %1 would be used; the day keeps its Z number %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Z-Zähler %1 würde verwendet; der Tag behält seine Z-Nummer %2</translation>
     </message>
     <message>
         <source>The closing would go through.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Abschluss würde gelingen.</translation>
     </message>
     <message>
         <source>The closing would not go through: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Abschluss würde nicht gelingen: %1</translation>
     </message>
     <message>
         <source>turnover: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>turnover: %1</translation>
     </message>
     <message>
         <source>veltrum: turnover: closing %1 again; Z counter %2 is used</source>
-        <translation type="unfinished"></translation>
+        <translation>veltrum: turnover: %1 wird erneut abgeschlossen; Z-Zähler %2 wird verwendet</translation>
     </message>
     <message>
         <source>Closed %1: %2 bills moved into %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 abgeschlossen: %2 Bons verschoben nach %3</translation>
     </message>
     <message>
         <source>Z counter %1, the day&apos;s Z number %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Z-Zähler %1, Z-Nummer des Tages %2</translation>
     </message>
     <message>
         <source>turnover: there still are open tables; close them on the terminals, or add --force to close the day all the same:</source>
-        <translation type="unfinished"></translation>
+        <translation>turnover: es gibt noch offene Tische; schließen Sie sie auf den Terminals oder geben Sie --force an, um den Tag trotzdem abzuschließen:</translation>
     </message>
     <message>
         <source>close the business day (of one waiter)</source>
-        <translation type="unfinished"></translation>
+        <translation>den Geschäftstag abschließen (eines Kellners)</translation>
     </message>
     <message>
         <source>Closes the business day --date as the back office does: the paid tables of var/archives move into var/statist/tagDD.MM.YYYY, stamped with the run&apos;s Z counter, the day gets its Z number, the run is journalled in the day&apos;s turnover.z, the day summary and the archive index are rebuilt, the statistics are uploaded and every terminal is told. With --waiter only that waiter&apos;s tables move.
@@ -4124,55 +4319,59 @@ One item a line, children two blanks deeper, columns separated by a tab. --forma
 Success prints the number of bills moved, the day directory, the Z counter the run used and the day&apos;s Z number. Open tables on the terminals stop the closing and are listed, unless --force is given. A day that already has a fiscal summary file is refused. A day that was closed as a whole before is closed again only with --force, since every run uses a Z number (waiter closings leave the day open).
 
 --dry-run writes nothing: it checks the lock, the fiscal files, the open and held tables and the journal, and tells which bills would move (count and amount), the Z counter the run would use and the day&apos;s Z number, then exits with the code the real run would give.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließt den Geschäftstag --date ab wie das Backoffice: die bezahlten Tische aus var/archives werden nach var/statist/tagDD.MM.YYYY verschoben und mit dem Z-Zähler des Laufs versehen, der Tag erhält seine Z-Nummer, der Lauf wird im turnover.z des Tages protokolliert, Tageszusammenfassung und Archivindex werden neu aufgebaut, die Statistik wird hochgeladen und jedes Terminal wird benachrichtigt. Mit --waiter werden nur die Tische dieses Kellners verschoben.
+
+Bei Erfolg werden die Anzahl der verschobenen Bons, das Tagesverzeichnis, der vom Lauf verwendete Z-Zähler und die Z-Nummer des Tages ausgegeben. Offene Tische auf den Terminals halten den Abschluss an und werden aufgelistet, außer --force ist angegeben. Ein Tag, der bereits eine Fiskaldatei hat, wird abgelehnt. Ein Tag, der zuvor als Ganzes abgeschlossen wurde, wird nur mit --force erneut abgeschlossen, da jeder Lauf eine Z-Nummer verbraucht (Kellnerabschlüsse lassen den Tag offen).
+
+--dry-run schreibt nichts: es prüft die Sperre, die Fiskaldateien, die offenen und gesperrten Tische und das Journal und sagt, welche Bons verschoben würden (Anzahl und Betrag), welchen Z-Zähler der Lauf verwenden würde und welche Z-Nummer der Tag erhielte, und endet dann mit dem Rückgabewert, den der echte Lauf liefern würde.</translation>
     </message>
     <message>
         <source>The business day to close.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der abzuschließende Geschäftstag.</translation>
     </message>
     <message>
         <source>Close only the tables of waiter N. An unknown waiter is an error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur die Tische von Kellner N abschließen. Ein unbekannter Kellner ist ein Fehler.</translation>
     </message>
     <message>
         <source>The waiter who runs the closing (journalled and named in the terminals&apos; message). An unknown waiter is an error.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kellner, der den Abschluss ausführt (protokolliert und in der Nachricht an die Terminals genannt). Ein unbekannter Kellner ist ein Fehler.</translation>
     </message>
     <message>
         <source>Give up when var/archives holds nothing to move.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgeben, wenn var/archives nichts zu verschieben enthält.</translation>
     </message>
     <message>
         <source>Close even while tables are open, and close again a day that was closed as a whole before (a Z number is used).</source>
-        <translation type="unfinished"></translation>
+        <translation>Auch bei offenen Tischen abschließen und einen Tag erneut abschließen, der zuvor als Ganzes abgeschlossen wurde (eine Z-Nummer wird verbraucht).</translation>
     </message>
     <message>
         <source>Check and tell what the closing would do, without writing anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen und sagen, was der Abschluss täte, ohne etwas zu schreiben.</translation>
     </message>
     <message>
         <source>the day was closed (with --dry-run: it would be)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Tag wurde abgeschlossen (mit --dry-run: er würde es)</translation>
     </message>
     <message>
         <source>the closing was refused or failed: the day is fiscalized or was closed before (without --force), there is nothing to close (--cancel-if-empty), the waiter owns an open table or closed this day already, another closing is running, or a file error</source>
-        <translation type="unfinished"></translation>
+        <translation>der Abschluss wurde abgelehnt oder schlug fehl: der Tag ist fiskalisiert oder wurde zuvor abgeschlossen (ohne --force), es gibt nichts abzuschließen (--cancel-if-empty), der Kellner hat einen offenen Tisch oder diesen Tag bereits abgeschlossen, ein anderer Abschluss läuft, oder ein Dateifehler</translation>
     </message>
     <message>
         <source>wrong arguments: an unknown option or waiter, a bad date, no such directory</source>
-        <translation type="unfinished"></translation>
+        <translation>falsche Argumente: eine unbekannte Option oder ein unbekannter Kellner, ein ungültiges Datum, kein solches Verzeichnis</translation>
     </message>
     <message>
         <source>open tables stopped the closing (see --force); with --dry-run: they would</source>
-        <translation type="unfinished"></translation>
+        <translation>offene Tische hielten den Abschluss an (siehe --force); mit --dry-run: sie würden es</translation>
     </message>
     <message>
         <source>the paid tables journal (kind %1) has no chart</source>
-        <translation type="unfinished"></translation>
+        <translation>das Journal der bezahlten Tische (Art %1) hat keine Grafik</translation>
     </message>
     <message>
         <source>--format %1: report kind %2 has no chart (charts: the waiter, minimal, article, family, department, void, hour and discount reports)</source>
-        <translation type="unfinished"></translation>
+        <translation>--format %1: die Berichtsart %2 hat keine Grafik (Grafiken: Kellner-, Kurz-, Artikel-, Warengruppen-, Abteilungs-, Storno-, Stunden- und Rabattberichte)</translation>
     </message>
     <message>
         <source>Prints the lines that the back office&apos;s reports document lists for report kind ID: 3 to 42 are the summaries (5 &quot;Waiter report&quot;, 7 &quot;All articles&quot;, 38 &quot;Table report&quot;, ...), 100+N runs the summary batch N of usr/data/sumbatches.dat. &apos;veltrum report --list-kinds&apos; lists them all. Kind 1 (and 2, &quot;Journal&quot;) is the paid tables journal: one line per paid table (closing time, date, waiter, table/party, with --show-bill its bill and with --show-arch its archive number, and on a second line its amount), its entries below it indented by two blanks, in the order the tables were closed; --filter applies, the summary options do not.
@@ -4180,63 +4379,92 @@ Success prints the number of bills moved, the day directory, the Z counter the r
 Without --from the report covers the current, not yet closed business day: the open tables in var/tables and the paid ones in var/archives. With --from it covers the closed days from --from to --to (or the day --from alone), each read from its day summary in var/summary. When nothing matched, the header stands alone; &quot;Batch not found&quot; for an unknown batch. Captions, switches and widths come from the installation&apos;s etc/reports.ini.
 
 --format csv and --format json write the data the lines come from (groups, items with counts and amounts in cents, the figures of the full summary), --format pdf the printed page. --format png and --format svg draw the report&apos;s chart from the same data: bars per hour for the hour reports (19-21), a pie of the payment forms for the waiter and minimal reports (4-6, 31), the 15 items with the highest amounts and the rest for the article, family, family group, department, void and discount reports; one chart per waiter or cost center, one below the other. On a terminal the day being read and a progress bar are shown on standard error; Ctrl-C stops the run cleanly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gibt die Zeilen aus, die das Berichtsdokument des Backoffice für die Berichtsart ID auflistet: 3 bis 42 sind die Auswertungen (5 „Kellnerbericht“, 7 „Alle Artikel“, 38 „Tischbericht“, ...), 100+N führt den Sammelbericht N aus usr/data/sumbatches.dat aus. &apos;veltrum report --list-kinds&apos; listet sie alle. Art 1 (und 2, „Journal“) ist das Journal der bezahlten Tische: eine Zeile je bezahltem Tisch (Abschlusszeit, Datum, Kellner, Tisch/Teiltisch, mit --show-bill sein Bon und mit --show-arch seine Archivnummer, und in einer zweiten Zeile sein Betrag), darunter seine Buchungen um zwei Leerzeichen eingerückt, in der Reihenfolge, in der die Tische abgeschlossen wurden; --filter gilt, die Auswertungsoptionen nicht.
+
+Ohne --from umfasst der Bericht den laufenden, noch nicht abgeschlossenen Geschäftstag: die offenen Tische in var/tables und die bezahlten in var/archives. Mit --from umfasst er die abgeschlossenen Tage von --from bis --to (oder nur den Tag --from), jeder aus seiner Tageszusammenfassung in var/summary gelesen. Wenn nichts zutraf, steht der Kopf allein; „Sammelbericht nicht gefunden“ bei einem unbekannten Sammelbericht. Titel, Schalter und Breiten kommen aus etc/reports.ini der Installation.
+
+--format csv und --format json schreiben die Daten, aus denen die Zeilen stammen (Gruppen, Einträge mit Anzahlen und Beträgen in Cent, die Zahlen der vollständigen Auswertung), --format pdf die gedruckte Seite. --format png und --format svg zeichnen aus denselben Daten die Grafik des Berichts: Balken je Stunde für die Stundenberichte (19-21), ein Kreis der Zahlungsarten für die Kellner- und Kurzberichte (4-6, 31), die 15 Einträge mit den höchsten Beträgen und der Rest für die Artikel-, Warengruppen-, Hauptgruppen-, Abteilungs-, Storno- und Rabattberichte; eine Grafik je Kellner oder Kostenstelle, untereinander. Auf einem Terminal werden der gerade gelesene Tag und ein Fortschrittsbalken auf der Standardfehlerausgabe gezeigt; Strg-C hält den Lauf sauber an.</translation>
     </message>
     <message>
         <source>Messages, help and reports in German (de) or English (en); without it, the language that LC_ALL, LC_MESSAGES or LANG names, else the &quot;language&quot; of the installation&apos;s etc/globals.ini, else English.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldungen, Hilfe und Berichte auf Deutsch (de) oder Englisch (en); ohne die Option die Sprache, die LC_ALL, LC_MESSAGES oder LANG nennt, sonst die „language“ aus etc/globals.ini der Installation, sonst Englisch.</translation>
     </message>
     <message>
         <source>messages, help and reports in German or English</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldungen, Hilfe und Berichte auf Deutsch oder Englisch</translation>
     </message>
     <message>
         <source>bad value &apos;%1&apos; for --lang (de|en)</source>
-        <translation type="unfinished"></translation>
+        <translation>ungültiger Wert &apos;%1&apos; für --lang (de|en)</translation>
     </message>
     <message>
         <source>--lang is given more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>--lang ist mehr als einmal angegeben</translation>
     </message>
     <message>
         <source>The form of the output: the printed lines (text, default); the data the lines come from as CSV (a header row, one row per item, RFC 4180) or as JSON (&quot;format&quot;: 1, see docs/report-json.md), amounts in cents; the printed page as PDF, with the report&apos;s chart under its header; or the chart alone as PNG or SVG, one chart per waiter or cost center one below the other (PDF and PNG need --output when standard output is a terminal).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Form der Ausgabe: die gedruckten Zeilen (text, Standard); die Daten, aus denen die Zeilen stammen, als CSV (eine Kopfzeile, eine Zeile je Eintrag, RFC 4180) oder als JSON (&quot;format&quot;: 1, siehe docs/report-json.md), Beträge in Cent; die gedruckte Seite als PDF, mit der Grafik des Berichts unter seinem Kopf; oder nur die Grafik als PNG oder SVG, eine Grafik je Kellner oder Kostenstelle untereinander (PDF und PNG brauchen --output, wenn die Standardausgabe ein Terminal ist).</translation>
     </message>
     <message>
         <source>--format png writes no picture to a terminal; add --output FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>--format png schreibt kein Bild auf ein Terminal; --output FILE angeben</translation>
     </message>
     <message>
         <source>the chart could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>die Grafik konnte nicht gezeichnet werden</translation>
     </message>
 </context>
 <context>
     <name>veltrum-office</name>
     <message>
         <source>The Veltrum back office.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Veltrum-Backoffice.</translation>
     </message>
     <message>
         <source>The installation directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Installationsverzeichnis.</translation>
     </message>
     <message>
         <source>Save the window as a picture once shown, then quit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Fenster nach dem Anzeigen als Bild speichern, dann beenden.</translation>
     </message>
     <message>
         <source>The module library to load.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zu ladende Modulbibliothek.</translation>
     </message>
     <message>
         <source>Veltrum back office - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Veltrum Backoffice - %1</translation>
     </message>
     <message>
         <source>Veltrum back office
 Reporting %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Veltrum Backoffice
+Auswertungen %1</translation>
+    </message>
+    <message>
+        <source>The language of this run: de (German) or en (English). Without it, the language chosen in Options &gt; Language, else the one LC_ALL, LC_MESSAGES or LANG names, else the installation&apos;s.</source>
+        <translation>Die Sprache dieses Laufs: de (Deutsch) oder en (Englisch). Ohne die Option die im Menü Optionen &gt; Sprache gewählte, sonst die, die LC_ALL, LC_MESSAGES oder LANG nennt, sonst die der Installation.</translation>
+    </message>
+    <message>
+        <source>bad value &apos;%1&apos; for --lang (de|en)</source>
+        <translation>ungültiger Wert &apos;%1&apos; für --lang (de|en)</translation>
+    </message>
+    <message>
+        <source>no installation directory %1</source>
+        <translation>kein Installationsverzeichnis %1</translation>
+    </message>
+    <message>
+        <source>the reporting module %1 was not found</source>
+        <translation>das Auswertungsmodul %1 wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>the reporting module could not be started</source>
+        <translation>das Auswertungsmodul konnte nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>could not write %1</source>
+        <translation>%1 konnte nicht geschrieben werden</translation>
     </message>
 </context>
 </TS>

@@ -5,9 +5,9 @@
     <name>TOffDataDoc</name>
     <message numerus="yes">
         <source>%n record(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n record</numerusform>
+            <numerusform>%n records</numerusform>
         </translation>
     </message>
 </context>
@@ -15,9 +15,9 @@
     <name>TOpenTablesDoc</name>
     <message numerus="yes">
         <source>%n tables (%1 %2)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n table (%1 %2)</numerusform>
+            <numerusform>%n tables (%1 %2)</numerusform>
         </translation>
     </message>
 </context>

@@ -6,9 +6,24 @@
 
 #include <gtest/gtest.h>
 
+QProcessEnvironment languageEnvironment(const QString &locale)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+        env.remove(QLatin1String(name));
+    env.insert(QStringLiteral("LANG"), locale);
+    return env;
+}
+
 Outcome veltrum(const QStringList &args, const QByteArray &input)
 {
+    return veltrumIn(QStringLiteral("C.UTF-8"), args, input);
+}
+
+Outcome veltrumIn(const QString &locale, const QStringList &args, const QByteArray &input)
+{
     QProcess p;
+    p.setProcessEnvironment(languageEnvironment(locale));
     p.start(binPath(QStringLiteral("veltrum")), args);
     if (!input.isEmpty())
         p.write(input);

@@ -21,7 +21,17 @@ struct Outcome
     QString err;
 };
 
+// A run in English, whatever language this machine's environment names.
 Outcome veltrum(const QStringList &args, const QByteArray &input = QByteArray());
+// A run whose environment names only `locale` (LANG; LC_ALL, LC_MESSAGES
+// and LANGUAGE unset).
+Outcome veltrumIn(const QString &locale, const QStringList &args,
+                  const QByteArray &input = QByteArray());
+
+class QProcessEnvironment;
+// The system environment with LANG set to `locale` and the variables that
+// would override it removed.
+QProcessEnvironment languageEnvironment(const QString &locale);
 
 // A demo installation in dir/inst with `days` closed days of `tables`
 // tables, today 2026-12-05; returns its path.

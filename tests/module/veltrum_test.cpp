@@ -2,8 +2,11 @@
 // and driven only through its exports and the host window.
 
 #include "modulefixture.h"
+#include "smalldemo.h"
 
 #include <QCommandLinkButton>
+#include <QLabel>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -416,4 +419,80 @@ TEST_F(VeltrumModule, DoneMenuAndDoneModuleTakeEverythingAway)
     started = false;
     EXPECT_EQ(0, workspace->documents().count());
     EXPECT_EQ(0, window->treeRoot()->childCount());
+}
+
+// Options › Language switches the running back office: the window's and
+// the module's menus, the tree, the reports document's row and the next
+// report follow at once, the choice is kept, and the way back restores
+// every English text.
+TEST_F(VeltrumModule, LanguageMenuSwitchesTheRunningBackOfficeAndBack)
+{
+    struct English
+    {
+        ~English() { TOffApplication::instance()->setLanguage(QStringLiteral("en")); }
+    } english; // whatever fails below, the next test runs in English
+    smalldemo::write(dir.path());
+    start();
+    window->resize(1400, 760);
+    window->show();
+    TOffDocument *paid = workspace->get("paidtables");
+    module().callMethod(QStringLiteral("onWaiterReport"));
+    ASSERT_EQ(paid, window->currentDocument());
+
+    auto choose = [this](const char *code) {
+        for (QAction *action : window->languageMenu()->actions())
+            if (action->data().toString() == QLatin1String(code))
+                return action->trigger();
+        ADD_FAILURE() << "no language " << code;
+    };
+    auto button = [paid](const char *name) {
+        auto *b = paid->toolArea()->findChild<QPushButton *>(QLatin1String(name));
+        return b ? b->text() : QStringLiteral("(none)");
+    };
+    auto label = [paid](const char *buddy) {
+        for (auto *l : paid->toolArea()->findChildren<QLabel *>())
+            if (l->buddy() && l->buddy()->objectName() == QLatin1String(buddy))
+                return l->text();
+        return QStringLiteral("(none)");
+    };
+    auto report = [paid] {
+        auto *box = paid->toolArea()->findChild<QtWidgets::TComboBox *>(QStringLiteral("m_Report"));
+        return box ? box->currentText() : QString();
+    };
+    auto line = [paid](int row) {
+        const QList<QTreeWidgetItem *> lines = paid->listView()->allItems();
+        return row < lines.size() ? lines.at(row)->text(0) : QString();
+    };
+    const struct
+    {
+        const char *code;
+        const char *reporting, *file, *root, *reportLabel, *report, *tables, *credits, *start,
+                *secondLine;
+    } languages[] = {
+            {"de", "&Auswertungen", "&Datei", "Auswertungen", "Bericht:", "Kellnerbericht",
+             "Ohne Tische", "Mit Gutschriften", "Start", "Liste aller Kellner"},
+            {"en", "&Reporting", "&File", "Reporting", "Report:", "Waiter report", "Without tables",
+             "With credits", "Start", "List of all waiters"},
+    };
+    EXPECT_EQ(QStringLiteral("With credits"), button("b_Credits"));
+    for (const auto &l : languages) {
+        choose(l.code);
+        EXPECT_EQ(QLatin1String(l.code), TOffApplication::instance()->language());
+        EXPECT_EQ(QLatin1String(l.code), TOffConfig::getLanguage());
+        EXPECT_NE(nullptr, menuOf(window->menuBar(), QString::fromUtf8(l.reporting))) << l.code;
+        EXPECT_EQ(QString::fromUtf8(l.file), window->fileMenu()->title());
+        EXPECT_EQ(QString::fromUtf8(l.root), moduleRoot()->text(0));
+        EXPECT_EQ(paid, window->currentDocument()) << l.code;
+        EXPECT_EQ(QString::fromUtf8(l.reportLabel), label("m_Report"));
+        EXPECT_TRUE(report().contains(QString::fromUtf8(l.report))) << report().toStdString();
+        EXPECT_EQ(QString::fromUtf8(l.tables), button("b_Tables"));
+        EXPECT_EQ(QString::fromUtf8(l.credits), button("b_Credits"));
+        EXPECT_EQ(QString::fromUtf8(l.start), button("b_Start"));
+        // the next run prints in the new language
+        paid->toolArea()->findChild<QPushButton *>(QStringLiteral("b_Start"))->click();
+        EXPECT_EQ(QString::fromUtf8(l.secondLine), line(1)) << l.code;
+        if (QLatin1String(l.code) == QLatin1String("de"))
+            screenshot(window.get(), "office-report-de.png");
+    }
+    EXPECT_EQ(nullptr, menuOf(window->menuBar(), QStringLiteral("&Auswertungen")));
 }
