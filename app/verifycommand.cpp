@@ -15,7 +15,7 @@ int runVerify(TArgs &args)
     TDataArgs data(args);
     const QDate day = args.date(QStringLiteral("day"));
     if (day.isValid() && args.isSet(QStringLiteral("all")))
-        return usageError(tr("--day and --all exclude each other"), QStringLiteral("verify"));
+        return usageError(TCli::tr("--day and --all exclude each other"), QStringLiteral("verify"));
 
     const TClosingLedger ledger(data.root());
     const QList<TClosingFinding> findings = verifyClosings(data.root(), ledger, day);
@@ -31,16 +31,19 @@ int runVerify(TArgs &args)
     }
     for (const TClosingFinding &finding : findings)
         out() << finding.text << '\n';
-    const QString scope = day.isValid() ? day.toString(Qt::ISODate) : tr("all days");
+    const QString scope = day.isValid() ? day.toString(Qt::ISODate) : TCli::tr("all days");
     if (findings.isEmpty())
-        out() << tr("%1 closing(s) of %2 verified: everything holds").arg(closings).arg(scope);
+        out() << TCli::tr("%1 closing(s) of %2 verified: everything holds")
+                         .arg(closings)
+                         .arg(scope);
     else
-        out() << tr("%1 closing(s) of %2 verified: %3 finding(s)")
+        out() << TCli::tr("%1 closing(s) of %2 verified: %3 finding(s)")
                          .arg(closings)
                          .arg(scope)
                          .arg(findings.size());
     if (legacy > 0)
-        out() << tr(" (%1 made before closing records were kept: Z continuity only)").arg(legacy);
+        out() << TCli::tr(" (%1 made before closing records were kept: Z continuity only)")
+                         .arg(legacy);
     out() << Qt::endl;
     return findings.isEmpty() ? ExitOk : ExitFailure;
 }
@@ -51,8 +54,8 @@ TCommand verifyCommand()
 {
     TCommand command;
     command.name = QStringLiteral("verify");
-    command.summary = tr("check the closed days against their closing records");
-    command.description = tr(
+    command.summary = TCli::tr("check the closed days against their closing records");
+    command.description = TCli::tr(
             "Checks the closings of the installation against the records they left beside each "
             "day's turnover.z (closing-<Z>.json): every bill file a closing moved must still "
             "have the SHA-256 its record holds, no bill file may have been added to a closed "
@@ -68,16 +71,21 @@ TCommand verifyCommand()
             dataOption(),
             {{QStringLiteral("day")},
              QStringLiteral("yyyy-MM-dd"),
-             tr("Check only the closings of this day (and the Z gaps before them)."),
+             TCli::tr("Check only the closings of this day (and the Z gaps before them)."),
              false},
-            {{QStringLiteral("all")}, QString(), tr("Check every closed day (the default)."), false},
+            {{QStringLiteral("all")},
+             QString(),
+             TCli::tr("Check every closed day (the default)."),
+             false},
     };
     command.exitCodes = {
-            {ExitOk, tr("everything holds")},
-            {ExitFailure, tr("findings: bills changed, missing or added, records changed or "
-                             "unreadable, broken links, Z gaps, journal lines without a record")},
-            {ExitUsage, tr("wrong arguments: an unknown option, a bad date, --day with --all, "
-                           "no such directory")},
+            {ExitOk, TCli::tr("everything holds")},
+            {ExitFailure,
+             TCli::tr("findings: bills changed, missing or added, records changed or "
+                      "unreadable, broken links, Z gaps, journal lines without a record")},
+            {ExitUsage,
+             TCli::tr("wrong arguments: an unknown option, a bad date, --day with --all, "
+                      "no such directory")},
     };
     command.run = runVerify;
     return command;

@@ -42,10 +42,10 @@ int runZ(TArgs &args)
     if (args.isSet(QStringLiteral("show"))) {
         const qulonglong z = args.unsignedNumber(QStringLiteral("show"));
         if (output.format() == TOutputFormat::Csv)
-            return usageError(tr("--show writes text, json or pdf"), QStringLiteral("z"));
+            return usageError(TCli::tr("--show writes text, json or pdf"), QStringLiteral("z"));
         TZReport report(&data.lists(), data.root());
         if (z == 0 || !report.build(long(z), args.dateTime(QStringLiteral("now"))))
-            return fail(tr("z: the installation has no closing with Z counter %1").arg(z));
+            return fail(TCli::tr("z: the installation has no closing with Z counter %1").arg(z));
         return output.write(report.lines(), report.data(), {}, report.title()) ? ExitOk
                                                                                : ExitFailure;
     }
@@ -55,7 +55,7 @@ int runZ(TArgs &args)
     args.dateRange(from, to, false);
     const TClosingList list(data.root(), from, to);
     return output.write(list.lines(currencies), list.data(), closingRows(list),
-                        tr("Closings"))
+                        TCli::tr("Closings"))
                    ? ExitOk
                    : ExitFailure;
 }
@@ -66,8 +66,8 @@ TCommand zCommand()
 {
     TCommand command;
     command.name = QStringLiteral("z");
-    command.summary = tr("list the closings, or print the Z report of one");
-    command.description = tr(
+    command.summary = TCli::tr("list the closings, or print the Z report of one");
+    command.description = TCli::tr(
             "Lists the day closings of the installation in Z order: Z counter, day, whole day or "
             "waiter, bills moved, first and last bill number, total of the order lines, and "
             "whether the closing verifies (\"yes\", \"no\", or \"no record\" for closings made "
@@ -80,22 +80,24 @@ TCommand zCommand()
             "json writes the record and the summary's data, pdf the printed page.");
     command.options = {
             dataOption(),
-            fromOption(tr("List the closings from this day on.")),
-            toOption(tr("List the closings up to this day.")),
+            fromOption(TCli::tr("List the closings from this day on.")),
+            toOption(TCli::tr("List the closings up to this day.")),
             {{QStringLiteral("show")},
              QStringLiteral("Z"),
-             tr("Print the Z report of the closing with Z counter Z."),
+             TCli::tr("Print the Z report of the closing with Z counter Z."),
              false},
             nowOption(),
             formatOption(),
             outputOption(),
     };
     command.exitCodes = {
-            {ExitOk, tr("the list or the Z report was written")},
-            {ExitFailure, tr("no closing with that Z counter, or the --output file could not be "
-                             "written")},
-            {ExitUsage, tr("wrong arguments: an unknown option, a bad date or number, --format "
-                           "csv with --show, no such directory")},
+            {ExitOk, TCli::tr("the list or the Z report was written")},
+            {ExitFailure,
+             TCli::tr("no closing with that Z counter, or the --output file could not be "
+                      "written")},
+            {ExitUsage,
+             TCli::tr("wrong arguments: an unknown option, a bad date or number, --format "
+                      "csv with --show, no such directory")},
     };
     command.run = runZ;
     return command;

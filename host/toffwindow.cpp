@@ -6,6 +6,7 @@
 #include "tlogcategories.h"
 #include "toffapplication.h"
 #include "toffconfig.h"
+#include "toffdlg.h"
 #include "toffdocument.h"
 #include "tofflistview.h"
 #include "tofftreeitem.h"
@@ -176,8 +177,12 @@ void TOffWindow::chooseLanguage(const QString &code)
     try {
         TOffConfig::write();
     } catch (const Basics::TError &e) {
-        Basics::logError(QStringLiteral("%1: %2").arg(TOffConfig::path(), e.text()),
-                         Basics::LogModule::Host, Basics::LogClass::OffConfig);
+        // the choice is not kept, so it is not made either: the menu shows
+        // the language still in use
+        initText();
+        TOffDlg::error(this,
+                       tr("Could not write the configuration: %1").arg(TOffConfig::failureText(e)));
+        return;
     }
     if (TOffApplication *application = TOffApplication::instance())
         application->setLanguage(code);

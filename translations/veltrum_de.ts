@@ -2,6 +2,250 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>PosLib</name>
+    <message>
+        <source>whole day</source>
+        <translation type="unfinished">ganzer Tag</translation>
+    </message>
+    <message>
+        <source>waiter %1 %2</source>
+        <translation type="unfinished">Kellner %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>PosLib::TClosingList</name>
+    <message>
+        <source>no record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished">Datum</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bills</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PosLib::TVerifier</name>
+    <message>
+        <source>Z %1 (%2) is in %3 journal lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): the closing was cut off; the next closing completes it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z %1 is in no journal line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z %1 to %2 are in no journal line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): the journal line has no closing record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): the closing record has no journal line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): the closing record cannot be read: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): the closing record was changed after it was written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): the link to the closing before is broken: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the record names none, but Z %1 has one</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the record of Z %1 is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it names Z %1, but the record before it is Z %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the record of Z %1 is not the one it was chained to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): bill %3 (%4) is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): bill %3 (%4) was changed after the closing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 (bill %3) was added after the closings of the day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): the day summary was changed after the closing</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PosLib::TZReport</name>
+    <message>
+        <source>Day turnover %1 from %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bills</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Closing record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Executed by</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, terminal %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Day Z number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>by the next closing (the run was cut off)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (archive %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last bill</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payments</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VAT rates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Gross %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VAT %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voids</source>
+        <translation type="unfinished">Stornos</translation>
+    </message>
+    <message>
+        <source>Void amount</source>
+        <translation type="unfinished">Stornobetrag</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>QtWidgets::TDatePicker</name>
     <message>
         <source>dd.mm.yyyy</source>
@@ -326,6 +570,10 @@
         <source>Could not write %1: %2</source>
         <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
+    <message>
+        <source>Could not write the configuration: %1</source>
+        <translation type="unfinished">Die Konfiguration konnte nicht geschrieben werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>TDlgOptAuswBase</name>
@@ -446,6 +694,17 @@
     <message>
         <source>Could not write the configuration: %1</source>
         <translation>Die Konfiguration konnte nicht geschrieben werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TOffConfig</name>
+    <message>
+        <source>%1 could not be read when the back office started and is kept as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: error %2</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -605,6 +864,10 @@
     <message>
         <source>Back office</source>
         <translation>Backoffice</translation>
+    </message>
+    <message>
+        <source>Could not write the configuration: %1</source>
+        <translation>Die Konfiguration konnte nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
@@ -3448,6 +3711,10 @@ Buchungsfilter:
     <message>
         <source>You have no right to change the reporting options.</source>
         <translation>Sie haben kein Recht, die Auswertungsoptionen zu ändern.</translation>
+    </message>
+    <message>
+        <source>Could not write the configuration: %1</source>
+        <translation type="unfinished">Die Konfiguration konnte nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>

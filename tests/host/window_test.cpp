@@ -4,6 +4,7 @@
 #include "taccessitem.h"
 #include "testdir.h"
 #include "tlistaccess.h"
+#include "toffapplication.h"
 #include "toffconfig.h"
 #include "toffdatadoc.h"
 #include "tofflistview.h"
@@ -289,6 +290,53 @@ TEST(ListAccessDialog, OkOverAnUnreadableConfigurationSaysSoAndStaysOpen)
     }
     EXPECT_TRUE(TOffConfig::checkLstRight("turnover"));
     EXPECT_EQ(unreadable, dir.read(QStringLiteral("office.ini")));
+    TOffConfig::reload();
+}
+
+// Options › Language keeps the choice and shows it; when the configuration
+// cannot be written the menu says so and the language stays.
+TEST(LanguageMenu, KeepsTheChoiceOrSaysWhyNot)
+{
+    TestDir dir;
+    qputenv("VELTRUM_CONFIG", dir.file(QStringLiteral("office.ini")).toLocal8Bit());
+    TOffConfig::reload();
+    TOffWorkspace workspace(dir.path());
+    TOffWindow window(&workspace);
+    auto entry = [&window](const char *code) {
+        for (QAction *action : window.languageMenu()->actions())
+            if (action->data().toString() == QLatin1String(code))
+                return action;
+        return static_cast<QAction *>(nullptr);
+    };
+    ASSERT_NE(nullptr, entry("de"));
+    EXPECT_EQ(QStringLiteral("Deutsch"), entry("de")->text());
+    EXPECT_TRUE(entry("en")->isChecked());
+
+    entry("de")->trigger();
+    EXPECT_EQ(QStringLiteral("de"), TOffApplication::instance()->language());
+    EXPECT_EQ(QStringLiteral("&Optionen"), window.optionsMenu()->title());
+    EXPECT_EQ(QStringLiteral("Backoffice"), window.treeRoot()->text(0));
+    EXPECT_TRUE(entry("de")->isChecked());
+    TOffConfig::reload();
+    EXPECT_EQ(QStringLiteral("de"), TOffConfig::getLanguage());
+
+    const QByteArray unreadable("#>rights.ini<\r\n");
+    dir.write(QStringLiteral("office.ini"), unreadable);
+    TOffConfig::reload();
+    {
+        ModalDriver answers;
+        entry("en")->trigger();
+        ASSERT_EQ(1, answers.boxes.size());
+        EXPECT_TRUE(answers.boxes.first().contains(
+                QStringLiteral("Die Konfiguration konnte nicht geschrieben werden: ")))
+                << answers.boxes.first().toStdString();
+    }
+    EXPECT_EQ(QStringLiteral("de"), TOffApplication::instance()->language());
+    EXPECT_TRUE(entry("de")->isChecked());
+    EXPECT_EQ(unreadable, dir.read(QStringLiteral("office.ini")));
+
+    TOffApplication::instance()->setLanguage(QStringLiteral("en"));
+    EXPECT_EQ(QStringLiteral("&Options"), window.optionsMenu()->title());
     TOffConfig::reload();
 }
 
