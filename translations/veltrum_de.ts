@@ -2,250 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>PosLib</name>
-    <message>
-        <source>whole day</source>
-        <translation type="unfinished">ganzer Tag</translation>
-    </message>
-    <message>
-        <source>waiter %1 %2</source>
-        <translation type="unfinished">Kellner %1 %2</translation>
-    </message>
-</context>
-<context>
-    <name>PosLib::TClosingList</name>
-    <message>
-        <source>no record</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>yes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Z</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Date</source>
-        <translation type="unfinished">Datum</translation>
-    </message>
-    <message>
-        <source>Kind</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bills</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>First bill</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Last bill</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Total</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Verified</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>PosLib::TVerifier</name>
-    <message>
-        <source>Z %1 (%2) is in %3 journal lines</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Z %1 (%2): the closing was cut off; the next closing completes it</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Z %1 is in no journal line</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Z %1 to %2 are in no journal line</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Z %1 (%2): the journal line has no closing record</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Z %1 (%2): the closing record has no journal line</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Z %1 (%2): the closing record cannot be read: %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Z %1 (%2): the closing record was changed after it was written</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Z %1 (%2): the link to the closing before is broken: %3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the record names none, but Z %1 has one</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the record of Z %1 is missing</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>it names Z %1, but the record before it is Z %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>the record of Z %1 is not the one it was chained to</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Z %1 (%2): bill %3 (%4) is missing</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Z %1 (%2): bill %3 (%4) was changed after the closing</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1: %2 (bill %3) was added after the closings of the day</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Z %1 (%2): the day summary was changed after the closing</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>PosLib::TZReport</name>
-    <message>
-        <source>Day turnover %1 from %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Closing</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Bills</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Closing record</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>cannot be read</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no record</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Executed by</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Program</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1, terminal %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Day Z number</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Started</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ended</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Completed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>by the next closing (the run was cut off)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>First bill</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 (archive %2)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Last bill</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Total</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Payments</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>VAT rates</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Gross %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Net %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>VAT %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Voids</source>
-        <translation type="unfinished">Stornos</translation>
-    </message>
-    <message>
-        <source>Void amount</source>
-        <translation type="unfinished">Stornobetrag</translation>
-    </message>
-    <message>
-        <source>Verified</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>yes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>QtWidgets::TDatePicker</name>
     <message>
         <source>dd.mm.yyyy</source>
@@ -300,6 +56,77 @@
     <message>
         <source>Report options</source>
         <translation>Auswertungsoptionen</translation>
+    </message>
+</context>
+<context>
+    <name>TClosingVerifier</name>
+    <message>
+        <source>Z %1 (%2) is in %3 journal lines</source>
+        <translation>Z %1 (%2) steht in %3 Journalzeilen</translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): the closing was cut off; the next closing completes it</source>
+        <translation>Z %1 (%2): der Abschluss wurde abgebrochen; der nächste Abschluss vervollständigt ihn</translation>
+    </message>
+    <message>
+        <source>Z %1 is in no journal line</source>
+        <translation>Z %1 steht in keiner Journalzeile</translation>
+    </message>
+    <message>
+        <source>Z %1 to %2 are in no journal line</source>
+        <translation>Z %1 bis %2 stehen in keiner Journalzeile</translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): the journal line has no closing record</source>
+        <translation>Z %1 (%2): die Journalzeile hat keinen Abschlussdatensatz</translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): the closing record has no journal line</source>
+        <translation>Z %1 (%2): der Abschlussdatensatz hat keine Journalzeile</translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): the closing record cannot be read: %3</source>
+        <translation>Z %1 (%2): der Abschlussdatensatz kann nicht gelesen werden: %3</translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): the closing record was changed after it was written</source>
+        <translation>Z %1 (%2): der Abschlussdatensatz wurde nach dem Schreiben verändert</translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): the link to the closing before is broken: %3</source>
+        <translation>Z %1 (%2): die Verkettung mit dem vorigen Abschluss ist gebrochen: %3</translation>
+    </message>
+    <message>
+        <source>the record names none, but Z %1 has one</source>
+        <translation>der Datensatz nennt keinen, aber Z %1 hat einen</translation>
+    </message>
+    <message>
+        <source>the record of Z %1 is missing</source>
+        <translation>der Datensatz von Z %1 fehlt</translation>
+    </message>
+    <message>
+        <source>it names Z %1, but the record before it is Z %2</source>
+        <translation>er nennt Z %1, aber der Datensatz davor ist Z %2</translation>
+    </message>
+    <message>
+        <source>the record of Z %1 is not the one it was chained to</source>
+        <translation>der Datensatz von Z %1 ist nicht der, mit dem er verkettet wurde</translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): bill %3 (%4) is missing</source>
+        <translation>Z %1 (%2): Bon %3 (%4) fehlt</translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): bill %3 (%4) was changed after the closing</source>
+        <translation>Z %1 (%2): Bon %3 (%4) wurde nach dem Abschluss verändert</translation>
+    </message>
+    <message>
+        <source>%1: %2 (bill %3) was added after the closings of the day</source>
+        <translation>%1: %2 (Bon %3) kam nach den Abschlüssen des Tages hinzu</translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): the day summary was changed after the closing</source>
+        <translation>Z %1 (%2): die Tageszusammenfassung wurde nach dem Abschluss verändert</translation>
     </message>
 </context>
 <context>
@@ -572,7 +399,7 @@
     </message>
     <message>
         <source>Could not write the configuration: %1</source>
-        <translation type="unfinished">Die Konfiguration konnte nicht geschrieben werden: %1</translation>
+        <translation>Die Konfiguration konnte nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
@@ -700,11 +527,11 @@
     <name>TOffConfig</name>
     <message>
         <source>%1 could not be read when the back office started and is kept as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte beim Start des Backoffice nicht gelesen werden und bleibt, wie sie ist.</translation>
     </message>
     <message>
         <source>%1: error %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: Fehler %2</translation>
     </message>
 </context>
 <context>
@@ -3714,7 +3541,7 @@ Buchungsfilter:
     </message>
     <message>
         <source>Could not write the configuration: %1</source>
-        <translation type="unfinished">Die Konfiguration konnte nicht geschrieben werden: %1</translation>
+        <translation>Die Konfiguration konnte nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
@@ -3850,6 +3677,141 @@ Buchungsfilter:
     <message>
         <source>Edit reporting &amp;options</source>
         <translation>Auswertungs&amp;optionen bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>TZReport</name>
+    <message>
+        <source>whole day</source>
+        <translation>ganzer Tag</translation>
+    </message>
+    <message>
+        <source>waiter %1 %2</source>
+        <translation>Kellner %1 %2</translation>
+    </message>
+    <message>
+        <source>no record</source>
+        <translation>kein Datensatz</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Bills</source>
+        <translation>Bons</translation>
+    </message>
+    <message>
+        <source>First bill</source>
+        <translation>Erster Bon</translation>
+    </message>
+    <message>
+        <source>Last bill</source>
+        <translation>Letzter Bon</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>Geprüft</translation>
+    </message>
+    <message>
+        <source>Day turnover %1 from %2</source>
+        <translation>Tagesabschluss %1 vom %2</translation>
+    </message>
+    <message>
+        <source>Closing</source>
+        <translation>Abschluss</translation>
+    </message>
+    <message>
+        <source>Closing record</source>
+        <translation>Abschlussdatensatz</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>Executed by</source>
+        <translation>Ausgeführt von</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Programm</translation>
+    </message>
+    <message>
+        <source>%1, terminal %2</source>
+        <translation>%1, Terminal %2</translation>
+    </message>
+    <message>
+        <source>Day Z number</source>
+        <translation>Z-Nummer des Tages</translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation>Begonnen</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Beendet</translation>
+    </message>
+    <message>
+        <source>Completed</source>
+        <translation>Vervollständigt</translation>
+    </message>
+    <message>
+        <source>by the next closing (the run was cut off)</source>
+        <translation>durch den nächsten Abschluss (der Lauf wurde abgebrochen)</translation>
+    </message>
+    <message>
+        <source>%1 (archive %2)</source>
+        <translation>%1 (Archiv %2)</translation>
+    </message>
+    <message>
+        <source>Payments</source>
+        <translation>Zahlungen</translation>
+    </message>
+    <message>
+        <source>VAT rates</source>
+        <translation>MwSt.-Sätze</translation>
+    </message>
+    <message>
+        <source>Gross %1</source>
+        <translation>Brutto %1</translation>
+    </message>
+    <message>
+        <source>Net %1</source>
+        <translation>Netto %1</translation>
+    </message>
+    <message>
+        <source>VAT %1</source>
+        <translation>MwSt. %1</translation>
+    </message>
+    <message>
+        <source>Voids</source>
+        <translation>Stornos</translation>
+    </message>
+    <message>
+        <source>Void amount</source>
+        <translation>Stornobetrag</translation>
     </message>
 </context>
 <context>
@@ -4679,6 +4641,106 @@ Ohne --from umfasst der Bericht den laufenden, noch nicht abgeschlossenen Gesch�
     <message>
         <source>the chart could not be drawn</source>
         <translation>die Grafik konnte nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>--day and --all exclude each other</source>
+        <translation>--day und --all schließen einander aus</translation>
+    </message>
+    <message>
+        <source>all days</source>
+        <translation>alle Tage</translation>
+    </message>
+    <message>
+        <source>%1 closing(s) of %2 verified: everything holds</source>
+        <translation>%1 Abschluss/Abschlüsse von %2 geprüft: alles in Ordnung</translation>
+    </message>
+    <message>
+        <source>%1 closing(s) of %2 verified: %3 finding(s)</source>
+        <translation>%1 Abschluss/Abschlüsse von %2 geprüft: %3 Befund(e)</translation>
+    </message>
+    <message>
+        <source> (%1 made before closing records were kept: Z continuity only)</source>
+        <translation> (%1 davon vor Einführung der Abschlussdatensätze: nur Z-Fortlauf geprüft)</translation>
+    </message>
+    <message>
+        <source>check the closed days against their closing records</source>
+        <translation>die abgeschlossenen Tage gegen ihre Abschlussdatensätze prüfen</translation>
+    </message>
+    <message>
+        <source>Checks the closings of the installation against the records they left beside each day&apos;s turnover.z (closing-&lt;Z&gt;.json): every bill file a closing moved must still have the SHA-256 its record holds, no bill file may have been added to a closed day, the day summary must be the one the day&apos;s last closing left, every record must match its seal and be the one the next record was chained to, every Z counter value from the first journalled one up to the counter must be in exactly one journal line, and every journal line made since records are kept must have its record. Closings made before records were kept are checked for Z continuity only.
+
+Each finding is printed on a line of its own, then a summary line. Nothing is written. Without --day all days are checked (--all says so explicitly).</source>
+        <translation>Prüft die Abschlüsse der Installation gegen die Datensätze, die sie neben der turnover.z jedes Tages hinterlassen haben (closing-&lt;Z&gt;.json): jede Bondatei, die ein Abschluss verschoben hat, muss noch die SHA-256 haben, die ihr Datensatz festhält, keine Bondatei darf einem abgeschlossenen Tag hinzugefügt worden sein, die Tageszusammenfassung muss die sein, die der letzte Abschluss des Tages hinterlassen hat, jeder Datensatz muss zu seinem Siegel passen und der sein, mit dem der nächste Datensatz verkettet wurde, jeder Wert des Z-Zählers vom ersten protokollierten bis zum Zählerstand muss in genau einer Journalzeile stehen, und jede Journalzeile seit Einführung der Datensätze muss ihren Datensatz haben. Abschlüsse von vor der Einführung der Datensätze werden nur auf den Z-Fortlauf geprüft.
+
+Jeder Befund wird in einer eigenen Zeile ausgegeben, dann eine Zusammenfassungszeile. Es wird nichts geschrieben. Ohne --day werden alle Tage geprüft (--all sagt es ausdrücklich).</translation>
+    </message>
+    <message>
+        <source>Check only the closings of this day (and the Z gaps before them).</source>
+        <translation>Nur die Abschlüsse dieses Tages prüfen (und die Z-Lücken davor).</translation>
+    </message>
+    <message>
+        <source>Check every closed day (the default).</source>
+        <translation>Jeden abgeschlossenen Tag prüfen (der Standard).</translation>
+    </message>
+    <message>
+        <source>everything holds</source>
+        <translation>alles in Ordnung</translation>
+    </message>
+    <message>
+        <source>findings: bills changed, missing or added, records changed or unreadable, broken links, Z gaps, journal lines without a record</source>
+        <translation>Befunde: Bons verändert, fehlend oder hinzugefügt, Datensätze verändert oder nicht lesbar, gebrochene Verkettungen, Z-Lücken, Journalzeilen ohne Datensatz</translation>
+    </message>
+    <message>
+        <source>wrong arguments: an unknown option, a bad date, --day with --all, no such directory</source>
+        <translation>falsche Argumente: eine unbekannte Option, ein ungültiges Datum, --day mit --all, kein solches Verzeichnis</translation>
+    </message>
+    <message>
+        <source>--show writes text, json or pdf</source>
+        <translation>--show schreibt text, json oder pdf</translation>
+    </message>
+    <message>
+        <source>z: the installation has no closing with Z counter %1</source>
+        <translation>z: die Installation hat keinen Abschluss mit dem Z-Zähler %1</translation>
+    </message>
+    <message>
+        <source>Closings</source>
+        <translation>Abschlüsse</translation>
+    </message>
+    <message>
+        <source>list the closings, or print the Z report of one</source>
+        <translation>die Abschlüsse auflisten oder den Z-Bericht eines Abschlusses ausgeben</translation>
+    </message>
+    <message>
+        <source>Lists the day closings of the installation in Z order: Z counter, day, whole day or waiter, bills moved, first and last bill number, total of the order lines, and whether the closing verifies (&quot;yes&quot;, &quot;no&quot;, or &quot;no record&quot; for closings made before closing records were kept; see &apos;veltrum verify&apos;).
+
+--show Z prints the Z report of the closing with Z counter Z: headed &quot;Day turnover &lt;Z&gt; from &lt;day&gt;&quot;, the closing record&apos;s figures (who closed and when, the bills with the first and last one, totals per payment form and VAT rate, voids, the verification), then the day&apos;s summary as the reports document prints it (&quot;All waiters&quot; over that day; a waiter&apos;s closing over that waiter). --format json writes the record and the summary&apos;s data, pdf the printed page.</source>
+        <translation>Listet die Tagesabschlüsse der Installation in Z-Folge: Z-Zähler, Tag, ganzer Tag oder Kellner, verschobene Bons, erste und letzte Bonnummer, Summe der Bonierzeilen und ob der Abschluss die Prüfung besteht („ja“, „nein“ oder „kein Datensatz“ für Abschlüsse von vor der Einführung der Abschlussdatensätze; siehe &apos;veltrum verify&apos;).
+
+--show Z gibt den Z-Bericht des Abschlusses mit dem Z-Zähler Z aus: überschrieben mit „Tagesabschluss &lt;Z&gt; vom &lt;Tag&gt;“, die Zahlen des Abschlussdatensatzes (wer wann abgeschlossen hat, die Bons mit dem ersten und letzten, Summen je Zahlungsart und MwSt.-Satz, Stornos, die Prüfung), dann die Auswertung des Tages, wie das Berichtsdokument sie ausgibt („Alle Kellner“ über diesen Tag; beim Abschluss eines Kellners über diesen Kellner). --format json schreibt den Datensatz und die Daten der Auswertung, pdf die gedruckte Seite.</translation>
+    </message>
+    <message>
+        <source>List the closings from this day on.</source>
+        <translation>Die Abschlüsse ab diesem Tag auflisten.</translation>
+    </message>
+    <message>
+        <source>List the closings up to this day.</source>
+        <translation>Die Abschlüsse bis zu diesem Tag auflisten.</translation>
+    </message>
+    <message>
+        <source>Print the Z report of the closing with Z counter Z.</source>
+        <translation>Den Z-Bericht des Abschlusses mit dem Z-Zähler Z ausgeben.</translation>
+    </message>
+    <message>
+        <source>the list or the Z report was written</source>
+        <translation>die Liste oder der Z-Bericht wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>no closing with that Z counter, or the --output file could not be written</source>
+        <translation>kein Abschluss mit diesem Z-Zähler, oder die --output-Datei konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>wrong arguments: an unknown option, a bad date or number, --format csv with --show, no such directory</source>
+        <translation>falsche Argumente: eine unbekannte Option, ein ungültiges Datum oder eine ungültige Zahl, --format csv mit --show, kein solches Verzeichnis</translation>
     </message>
 </context>
 <context>

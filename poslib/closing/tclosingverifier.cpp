@@ -15,10 +15,11 @@ namespace PosLib {
 
 namespace {
 
-QString tr(const char *text)
+// The texts of this file, translated in the context "TClosingVerifier".
+struct Text
 {
-    return QCoreApplication::translate("TClosingVerifier", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TClosingVerifier)
+};
 
 QString dateText(const QDate &day)
 {
@@ -48,10 +49,9 @@ public:
                 checkClosing(closing);
         }
         checkDays();
-        std::stable_sort(m_findings.begin(), m_findings.end(),
-                         [](const TClosingFinding &a, const TClosingFinding &b) {
-                             return a.z < b.z;
-                         });
+        std::stable_sort(
+                m_findings.begin(), m_findings.end(),
+                [](const TClosingFinding &a, const TClosingFinding &b) { return a.z < b.z; });
         return m_findings;
     }
 
@@ -75,7 +75,7 @@ private:
         for (const TClosing &closing : all) {
             if (closing.journalLines > 1)
                 add(TClosingFinding::ZTwice, closing.z, closing.date, QString(),
-                    tr("Z %1 (%2) is in %3 journal lines")
+                    Text::tr("Z %1 (%2) is in %3 journal lines")
                             .arg(closing.z)
                             .arg(dateText(closing.date))
                             .arg(closing.journalLines));
@@ -91,8 +91,9 @@ private:
             long last = m_ledger.counter() - 1;
             if (m_ledger.hasPending() && m_ledger.pending().z == last) {
                 const TPendingClosing &p = m_ledger.pending();
-                add(TClosingFinding::Interrupted, p.z, p.date, QStringLiteral("var/lock/turnover.run"),
-                    tr("Z %1 (%2): the closing was cut off; the next closing completes it")
+                add(TClosingFinding::Interrupted, p.z, p.date,
+                    QStringLiteral("var/lock/turnover.run"),
+                    Text::tr("Z %1 (%2): the closing was cut off; the next closing completes it")
                             .arg(p.z)
                             .arg(dateText(p.date)));
                 --last;
@@ -105,8 +106,8 @@ private:
     void gap(long first, long last, const QDate &date)
     {
         add(TClosingFinding::ZGap, first, date, QString(),
-            first == last ? tr("Z %1 is in no journal line").arg(first)
-                          : tr("Z %1 to %2 are in no journal line").arg(first).arg(last));
+            first == last ? Text::tr("Z %1 is in no journal line").arg(first)
+                          : Text::tr("Z %1 to %2 are in no journal line").arg(first).arg(last));
     }
 
     void checkClosing(const TClosing &closing)
@@ -117,26 +118,26 @@ private:
             if (m_ledger.firstRecordedZ() > 0 && closing.z > m_ledger.firstRecordedZ())
                 add(TClosingFinding::JournalWithoutRecord, closing.z, closing.date,
                     relativeFile(closing.date, QStringLiteral("turnover.z")),
-                    tr("Z %1 (%2): the journal line has no closing record")
+                    Text::tr("Z %1 (%2): the journal line has no closing record")
                             .arg(closing.z)
                             .arg(dateText(closing.date)));
             return;
         }
         if (closing.journalLines == 0)
             add(TClosingFinding::RecordWithoutJournal, closing.z, closing.date, recordFile,
-                tr("Z %1 (%2): the closing record has no journal line")
+                Text::tr("Z %1 (%2): the closing record has no journal line")
                         .arg(closing.z)
                         .arg(dateText(closing.date)));
         if (!closing.recordReadable) {
             add(TClosingFinding::RecordUnreadable, closing.z, closing.date, recordFile,
-                tr("Z %1 (%2): the closing record cannot be read: %3")
+                Text::tr("Z %1 (%2): the closing record cannot be read: %3")
                         .arg(closing.z)
                         .arg(dateText(closing.date), closing.recordError));
             return;
         }
         if (!TClosingRecord::sealHolds(closing.recordBytes))
             add(TClosingFinding::RecordChanged, closing.z, closing.date, recordFile,
-                tr("Z %1 (%2): the closing record was changed after it was written")
+                Text::tr("Z %1 (%2): the closing record was changed after it was written")
                         .arg(closing.z)
                         .arg(dateText(closing.date)));
         checkLink(closing, recordFile);
@@ -150,22 +151,22 @@ private:
         const TClosing *before = m_ledger.recordBefore(closing.z);
         auto broken = [&](const QString &why) {
             add(TClosingFinding::BrokenLink, closing.z, closing.date, recordFile,
-                tr("Z %1 (%2): the link to the closing before is broken: %3")
+                Text::tr("Z %1 (%2): the link to the closing before is broken: %3")
                         .arg(closing.z)
                         .arg(dateText(closing.date), why));
         };
         if (record.previousSha256.isEmpty()) {
             if (before)
-                broken(tr("the record names none, but Z %1 has one").arg(before->z));
+                broken(Text::tr("the record names none, but Z %1 has one").arg(before->z));
             return;
         }
         const TClosing *named = m_ledger.find(record.previousZ);
         if (!named || !named->hasRecord) {
-            broken(tr("the record of Z %1 is missing").arg(record.previousZ));
+            broken(Text::tr("the record of Z %1 is missing").arg(record.previousZ));
             return;
         }
         if (before && before->z != record.previousZ) {
-            broken(tr("it names Z %1, but the record before it is Z %2")
+            broken(Text::tr("it names Z %1, but the record before it is Z %2")
                            .arg(record.previousZ)
                            .arg(before->z));
             return;
@@ -173,7 +174,7 @@ private:
         // a changed record says so itself
         if (sha256Hex(named->recordBytes) != record.previousSha256
             && TClosingRecord::sealHolds(named->recordBytes))
-            broken(tr("the record of Z %1 is not the one it was chained to")
+            broken(Text::tr("the record of Z %1 is not the one it was chained to")
                            .arg(record.previousZ));
     }
 
@@ -184,14 +185,14 @@ private:
             const QString file = relativeFile(closing.date, bill.file);
             if (!QFileInfo::exists(path)) {
                 add(TClosingFinding::BillMissing, closing.z, closing.date, file,
-                    tr("Z %1 (%2): bill %3 (%4) is missing")
+                    Text::tr("Z %1 (%2): bill %3 (%4) is missing")
                             .arg(closing.z)
                             .arg(dateText(closing.date))
                             .arg(bill.bill)
                             .arg(file));
             } else if (fileSha256(path) != bill.sha256) {
                 add(TClosingFinding::BillChanged, closing.z, closing.date, file,
-                    tr("Z %1 (%2): bill %3 (%4) was changed after the closing")
+                    Text::tr("Z %1 (%2): bill %3 (%4) was changed after the closing")
                             .arg(closing.z)
                             .arg(dateText(closing.date))
                             .arg(bill.bill)
@@ -235,7 +236,7 @@ private:
                     continue;
                 const QString name = relativeFile(date, file.second);
                 add(TClosingFinding::BillAdded, 0, date, name,
-                    tr("%1: %2 (bill %3) was added after the closings of the day")
+                    Text::tr("%1: %2 (bill %3) was added after the closings of the day")
                             .arg(dateText(date), name)
                             .arg(stored.bill.bill));
             }
@@ -253,7 +254,7 @@ private:
         // a missing summary is built again from the bills when a report needs it
         if (QFileInfo::exists(path) && fileSha256(path) != last.record.summarySha256)
             add(TClosingFinding::SummaryChanged, last.z, date, name,
-                tr("Z %1 (%2): the day summary was changed after the closing")
+                Text::tr("Z %1 (%2): the day summary was changed after the closing")
                         .arg(last.z)
                         .arg(dateText(date)));
     }

@@ -13,10 +13,11 @@ namespace PosLib {
 
 namespace {
 
-QString tr(const char *text)
+// The texts of this file, translated in the context "TZReport".
+struct Text
 {
-    return QCoreApplication::translate("TZReport", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TZReport)
+};
 
 QString money(const TCurrencies *currencies, qint64 cents)
 {
@@ -35,8 +36,8 @@ QString currencyName(const TCurrencies *currencies)
 QString kindText(const TClosing &closing)
 {
     if (closing.isWholeDay())
-        return tr("whole day");
-    return tr("waiter %1 %2").arg(closing.waiter()).arg(closing.waiterName()).trimmed();
+        return Text::tr("whole day");
+    return Text::tr("waiter %1 %2").arg(closing.waiter()).arg(closing.waiterName()).trimmed();
 }
 
 // "Cash (3)..............: 12,00 EUR", as the summaries line up their figures
@@ -75,10 +76,12 @@ TClosingList::TClosingList(const QString &root, const QDate &from, const QDate &
         }
         row.holds = closingHolds(m_findings, closing.z, closing.date);
         // before records were kept only the Z continuity is checked
-        const bool legacy = !closing.hasRecord
-                            && (m_ledger.firstRecordedZ() == 0
-                                || closing.z < m_ledger.firstRecordedZ());
-        row.verified = legacy ? tr("no record") : row.holds ? tr("yes") : tr("no");
+        const bool legacy
+                = !closing.hasRecord
+                  && (m_ledger.firstRecordedZ() == 0 || closing.z < m_ledger.firstRecordedZ());
+        row.verified = legacy      ? Text::tr("no record")
+                       : row.holds ? Text::tr("yes")
+                                   : Text::tr("no");
         m_rows << row;
     }
 }
@@ -97,16 +100,16 @@ QStringList TClosingList::lines(const TCurrencies *currencies) const
                 .arg(c[6], 12)
                 .arg(c[7]);
     };
-    out << line({tr("Z"), tr("Date"), tr("Kind"), tr("Bills"), tr("First bill"), tr("Last bill"),
-                  tr("Total"), tr("Verified")});
+    out << line({Text::tr("Z"), Text::tr("Date"), Text::tr("Kind"), Text::tr("Bills"),
+                 Text::tr("First bill"), Text::tr("Last bill"), Text::tr("Total"),
+                 Text::tr("Verified")});
     for (const TClosingRow &row : m_rows) {
         const bool figures = row.hasRecord;
         out << line({QString::number(row.z), row.date.toString(Qt::ISODate), row.kind,
                      QString::number(row.bills),
                      figures && row.bills ? QString::number(row.firstBill) : QStringLiteral("-"),
                      figures && row.bills ? QString::number(row.lastBill) : QStringLiteral("-"),
-                     figures ? money(currencies, row.amount) : QStringLiteral("-"),
-                     row.verified});
+                     figures ? money(currencies, row.amount) : QStringLiteral("-"), row.verified});
     }
     return out;
 }
@@ -118,8 +121,8 @@ QJsonObject TClosingList::data() const
         const TClosing *closing = m_ledger.find(row.z);
         QJsonObject o {{QStringLiteral("z"), qint64(row.z)},
                        {QStringLiteral("date"), row.date.toString(Qt::ISODate)},
-                       {QStringLiteral("kind"), closing->isWholeDay() ? QStringLiteral("day")
-                                                                      : QStringLiteral("waiter")},
+                       {QStringLiteral("kind"),
+                        closing->isWholeDay() ? QStringLiteral("day") : QStringLiteral("waiter")},
                        {QStringLiteral("bills"), row.bills},
                        {QStringLiteral("record"), row.hasRecord},
                        {QStringLiteral("verified"), row.holds}};
@@ -151,61 +154,73 @@ bool TZReport::build(long z, const QDateTime &now)
     const QList<TClosingFinding> findings = verifyClosings(m_root, ledger, closing->date);
     const auto *currencies = static_cast<TCurrencies *>(m_lists->get(QStringLiteral("currencies")));
     const QString unit = currencyName(currencies);
-    auto amount = [&](qint64 cents) { return (money(currencies, cents) + QLatin1Char(' ') + unit).trimmed(); };
+    auto amount = [&](qint64 cents) {
+        return (money(currencies, cents) + QLatin1Char(' ') + unit).trimmed();
+    };
 
-    m_title = tr("Day turnover %1 from %2").arg(z).arg(closing->date.toString(QStringLiteral("dd.MM.yyyy")));
+    m_title = Text::tr("Day turnover %1 from %2")
+                      .arg(z)
+                      .arg(closing->date.toString(QStringLiteral("dd.MM.yyyy")));
     QStringList &out = m_lines;
     out.clear();
     out << m_title << QString(m_title.size(), QLatin1Char('=')) << QString();
-    out << figure(tr("Closing"), kindText(*closing));
+    out << figure(Text::tr("Closing"), kindText(*closing));
     const bool recorded = closing->hasRecord && closing->recordReadable;
     if (!recorded) {
-        out << figure(tr("Bills"), QString::number(closing->moved()));
-        out << figure(tr("Closing record"), closing->hasRecord ? tr("cannot be read")
-                                                               : tr("no record"));
+        out << figure(Text::tr("Bills"), QString::number(closing->moved()));
+        out << figure(Text::tr("Closing record"),
+                      closing->hasRecord ? Text::tr("cannot be read") : Text::tr("no record"));
     } else {
         const TClosingRecord &r = closing->record;
         if (r.executingWaiter != 0)
-            out << figure(tr("Executed by"),
-                          QStringLiteral("%1 %2").arg(r.executingWaiter).arg(r.executingWaiterName));
-        out << figure(tr("Program"), tr("%1, terminal %2").arg(r.application).arg(r.terminal));
-        out << figure(tr("Day Z number"), QString::number(r.dayZ));
-        out << figure(tr("Started"), r.start.toString(QStringLiteral("dd.MM.yyyy hh:mm:ss")));
-        out << figure(tr("Ended"), r.end.toString(QStringLiteral("dd.MM.yyyy hh:mm:ss")));
+            out << figure(
+                    Text::tr("Executed by"),
+                    QStringLiteral("%1 %2").arg(r.executingWaiter).arg(r.executingWaiterName));
+        out << figure(Text::tr("Program"),
+                      Text::tr("%1, terminal %2").arg(r.application).arg(r.terminal));
+        out << figure(Text::tr("Day Z number"), QString::number(r.dayZ));
+        out << figure(Text::tr("Started"), r.start.toString(QStringLiteral("dd.MM.yyyy hh:mm:ss")));
+        out << figure(Text::tr("Ended"), r.end.toString(QStringLiteral("dd.MM.yyyy hh:mm:ss")));
         if (r.completedLater)
-            out << figure(tr("Completed"), tr("by the next closing (the run was cut off)"));
-        out << figure(tr("Bills"), QString::number(r.bills.size()));
+            out << figure(Text::tr("Completed"),
+                          Text::tr("by the next closing (the run was cut off)"));
+        out << figure(Text::tr("Bills"), QString::number(r.bills.size()));
         if (!r.bills.isEmpty()) {
-            out << figure(tr("First bill"), tr("%1 (archive %2)").arg(r.firstBill()).arg(r.firstArchive()));
-            out << figure(tr("Last bill"), tr("%1 (archive %2)").arg(r.lastBill()).arg(r.lastArchive()));
+            out << figure(Text::tr("First bill"),
+                          Text::tr("%1 (archive %2)").arg(r.firstBill()).arg(r.firstArchive()));
+            out << figure(Text::tr("Last bill"),
+                          Text::tr("%1 (archive %2)").arg(r.lastBill()).arg(r.lastArchive()));
         }
-        out << figure(tr("Total"), amount(r.totals.amount)) << QString();
+        out << figure(Text::tr("Total"), amount(r.totals.amount)) << QString();
         if (!r.totals.payments.isEmpty()) {
-            out << tr("Payments") << QStringLiteral("========");
+            out << Text::tr("Payments") << QStringLiteral("========");
             for (auto it = r.totals.payments.cbegin(); it != r.totals.payments.cend(); ++it)
-                out << figure(QStringLiteral("%1 (%2)")
-                                      .arg(it->name.isEmpty() ? QString::number(it.key()) : it->name)
-                                      .arg(it->count),
-                              amount(it->amount));
+                out << figure(
+                        QStringLiteral("%1 (%2)")
+                                .arg(it->name.isEmpty() ? QString::number(it.key()) : it->name)
+                                .arg(it->count),
+                        amount(it->amount));
             out << QString();
         }
         if (!r.totals.vatRates.isEmpty()) {
-            out << tr("VAT rates") << QStringLiteral("=========");
+            out << Text::tr("VAT rates") << QStringLiteral("=========");
             for (auto it = r.totals.vatRates.cbegin(); it != r.totals.vatRates.cend(); ++it) {
-                out << figure(tr("Gross %1").arg(percent(it.key())), amount(it->gross));
-                out << figure(tr("Net %1").arg(percent(it.key())), amount(it->net));
-                out << figure(tr("VAT %1").arg(percent(it.key())), amount(it->vat()));
+                out << figure(Text::tr("Gross %1").arg(percent(it.key())), amount(it->gross));
+                out << figure(Text::tr("Net %1").arg(percent(it.key())), amount(it->net));
+                out << figure(Text::tr("VAT %1").arg(percent(it.key())), amount(it->vat()));
             }
             out << QString();
         }
-        out << figure(tr("Voids"), QString::number(r.totals.voidCount));
-        out << figure(tr("Void amount"), amount(r.totals.voidAmount));
-        out << figure(tr("Closing record"), TClosingRecord::fileName(z));
+        out << figure(Text::tr("Voids"), QString::number(r.totals.voidCount));
+        out << figure(Text::tr("Void amount"), amount(r.totals.voidAmount));
+        out << figure(Text::tr("Closing record"), TClosingRecord::fileName(z));
     }
-    const bool legacy = !closing->hasRecord
-                        && (ledger.firstRecordedZ() == 0 || z < ledger.firstRecordedZ());
+    const bool legacy
+            = !closing->hasRecord && (ledger.firstRecordedZ() == 0 || z < ledger.firstRecordedZ());
     const bool holds = closingHolds(findings, z, closing->date);
-    out << figure(tr("Verified"), legacy ? tr("no record") : holds ? tr("yes") : tr("no"));
+    out << figure(Text::tr("Verified"), legacy  ? Text::tr("no record")
+                                        : holds ? Text::tr("yes")
+                                                : Text::tr("no"));
     QJsonArray findingTexts;
     for (const TClosingFinding &finding : findings) {
         if (finding.z == z || (finding.z == 0 && finding.date == closing->date)) {
