@@ -84,9 +84,11 @@ int main(int argc, char **argv)
             {QStringLiteral("report-waiter"), QStringLiteral("waiter"), QStringLiteral("N")},
     });
     parser.process(app);
-    const QString root = QDir(parser.value(QStringLiteral("data"))).absolutePath() + QLatin1Char('/');
+    const QString root
+            = QDir(parser.value(QStringLiteral("data"))).absolutePath() + QLatin1Char('/');
     const QString out = QDir(parser.value(QStringLiteral("out"))).absolutePath() + QLatin1Char('/');
-    if (parser.value(QStringLiteral("data")).isEmpty() || parser.value(QStringLiteral("out")).isEmpty()) {
+    if (parser.value(QStringLiteral("data")).isEmpty()
+        || parser.value(QStringLiteral("out")).isEmpty()) {
         std::fprintf(stderr, "usage: report_export --data DIR --out DIR [options]\n");
         return 2;
     }
@@ -105,11 +107,14 @@ int main(int argc, char **argv)
     }
     report.setWithOpenTables(parser.isSet(QStringLiteral("open-tables")));
     report.setWithoutCredits(parser.isSet(QStringLiteral("without-credits")));
-    const QStringList turnover = {QStringLiteral("all"), QStringLiteral("in"), QStringLiteral("out")};
-    report.setTurnoverType(std::max(0, int(turnover.indexOf(parser.value(QStringLiteral("turnover"))))));
+    const QStringList turnover
+            = {QStringLiteral("all"), QStringLiteral("in"), QStringLiteral("out")};
+    report.setTurnoverType(
+            std::max(0, int(turnover.indexOf(parser.value(QStringLiteral("turnover"))))));
     const QStringList trainee
             = {QStringLiteral("all"), QStringLiteral("without"), QStringLiteral("only")};
-    report.setTraineeType(std::max(0, int(trainee.indexOf(parser.value(QStringLiteral("trainee"))))));
+    report.setTraineeType(
+            std::max(0, int(trainee.indexOf(parser.value(QStringLiteral("trainee"))))));
     if (const int outletId = parser.value(QStringLiteral("outlet")).toInt()) {
         Basics::TValueList *outlets = lists.get(QStringLiteral("outlets"));
         Basics::TValueList *sumOutlets = lists.get(QStringLiteral("sumoutlets"));

@@ -49,15 +49,6 @@ TRecordReader::TRecordReader(const char *data, qsizetype size)
     , m_size(size)
 { }
 
-bool TRecordReader::readU32(quint32 &v)
-{
-    if (m_size - m_pos < 4)
-        return false;
-    v = qFromBigEndian<quint32>(m_data + m_pos);
-    m_pos += 4;
-    return true;
-}
-
 namespace {
 
 // Field names repeat in every record, and so do short values ("0", "yes",
@@ -79,66 +70,184 @@ TCachedString *stringCache()
 
 } // namespace
 
-bool TRecordReader::readString(QString &s)
+QString decodeString(TRawString raw)
 {
-    quint32 len;
-    if (!readU32(len))
-        return false;
-    if (len == 0xFFFFFFFFu) {
-        s = QString();
-        return true;
-    }
-    if ((len & 1) || qsizetype(len) > m_size - m_pos)
-        return false;
-    const qsizetype n = len / 2;
-    if (n == 0) {
-        s = QLatin1String(""); // empty, not null
-        return true;
-    }
-    const uchar *raw = m_data + m_pos;
-    m_pos += len;
+    if (raw.isNull())
+        return QString();
+    const qsizetype n = raw.size / 2;
+    if (n == 0)
+        return QLatin1String(""); // empty, not null
+    const quint32 len = quint32(raw.size);
     TCachedString *slot = nullptr;
     if (len <= CacheableBytes) {
-        slot = stringCache() + (qHashBits(raw, len) & (CacheSlots - 1));
+        slot = stringCache() + (qHashBits(raw.data, len) & (CacheSlots - 1));
         if (slot->raw.size() == qsizetype(len)
-            && std::memcmp(slot->raw.constData(), raw, len) == 0) {
-            s = slot->text;
-            return true;
-        }
+            && std::memcmp(slot->raw.constData(), raw.data, len) == 0)
+            return slot->text;
     }
-    s = QString(n, Qt::Uninitialized);
-    qFromBigEndian<quint16>(raw, n, reinterpret_cast<quint16 *>(s.data()));
+    QString s(n, Qt::Uninitialized);
+    qFromBigEndian<quint16>(raw.data, n, reinterpret_cast<quint16 *>(s.data()));
     if (slot) {
-        slot->raw = QByteArray(reinterpret_cast<const char *>(raw), len);
+        slot->raw = QByteArray(reinterpret_cast<const char *>(raw.data), len);
         slot->text = s;
     }
+    return s;
+}
+
+bool TRawString::equals(const char *latin1, qsizetype length) const
+{
+    if (size != length * 2)
+        return false;
+    for (qsizetype i = 0; i < length; ++i) {
+        if (data[2 * i] != 0 || data[2 * i + 1] != uchar(latin1[i]))
+            return false;
+    }
     return true;
+}
+
+namespace {
+
+// The code unit at `i` of a raw string.
+inline char16_t unitAt(TRawString raw, qsizetype i)
+{
+    return char16_t(raw.data[2 * i] << 8 | raw.data[2 * i + 1]);
+}
+
+inline bool isDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// "-12", "+7", "0042": a sign and at most 18 digits, nothing else.
+bool plainInteger(TRawString raw, qint64 &value)
+{
+    const qsizetype n = raw.size / 2;
+    qsizetype i = 0;
+    bool negative = false;
+    if (n > 0 && (unitAt(raw, 0) == u'-' || unitAt(raw, 0) == u'+')) {
+        negative = unitAt(raw, 0) == u'-';
+        i = 1;
+    }
+    if (i == n || n - i > 18)
+        return false;
+    qint64 v = 0;
+    for (; i < n; ++i) {
+        const char16_t c = unitAt(raw, i);
+        if (!isDigit(c))
+            return false;
+        v = v * 10 + (c - u'0');
+    }
+    value = negative ? -v : v;
+    return true;
+}
+
+// A parsed number of up to two digits at `i`.
+inline int twoDigits(TRawString raw, qsizetype i)
+{
+    const char16_t a = unitAt(raw, i);
+    const char16_t b = unitAt(raw, i + 1);
+    return isDigit(a) && isDigit(b) ? (a - u'0') * 10 + (b - u'0') : -1;
+}
+
+} // namespace
+
+qint64 rawInteger(TRawString raw)
+{
+    qint64 value;
+    if (raw.size > 0 && plainInteger(raw, value))
+        return value;
+    return parseInteger(decodeString(raw));
+}
+
+double rawDecimal(TRawString raw)
+{
+    // "-12.50000": digits with an optional sign and fraction, at most 15
+    // digits in all, so that the digits are exact as a double and one
+    // division by an exact power of ten rounds as the text conversion does
+    static const double Powers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                    1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const qsizetype n = raw.size / 2;
+    if (n > 0 && n <= 17) {
+        qsizetype i = 0;
+        bool negative = false;
+        if (unitAt(raw, 0) == u'-' || unitAt(raw, 0) == u'+') {
+            negative = unitAt(raw, 0) == u'-';
+            i = 1;
+        }
+        qint64 digits = 0;
+        int count = 0;
+        int fraction = -1;
+        bool plain = i < n;
+        for (; plain && i < n; ++i) {
+            const char16_t c = unitAt(raw, i);
+            if (isDigit(c)) {
+                digits = digits * 10 + (c - u'0');
+                ++count;
+                if (fraction >= 0)
+                    ++fraction;
+            } else if (c == u'.' && fraction < 0 && count > 0) {
+                fraction = 0;
+            } else {
+                plain = false;
+            }
+        }
+        if (plain && count <= 15 && fraction != 0) {
+            const double v = fraction > 0 ? double(digits) / Powers[fraction] : double(digits);
+            return negative ? -v : v;
+        }
+    }
+    return parseDecimal(decodeString(raw));
+}
+
+bool rawBoolean(TRawString raw)
+{
+    if (raw.equals("yes", 3))
+        return true;
+    if (raw.equals("no", 2))
+        return false;
+    return parseBoolean(decodeString(raw));
+}
+
+QDate rawDate(TRawString raw)
+{
+    // "2014-03-05"; days past the 28th and other forms go the long way
+    if (raw.size == 20 && unitAt(raw, 4) == u'-' && unitAt(raw, 7) == u'-') {
+        const int hi = twoDigits(raw, 0);
+        const int lo = twoDigits(raw, 2);
+        const int month = twoDigits(raw, 5);
+        const int day = twoDigits(raw, 8);
+        if (hi >= 10 && lo >= 0 && month >= 1 && month <= 12 && day >= 1 && day <= 28)
+            return QDate(hi * 100 + lo, month, day);
+    }
+    if (raw.isNull())
+        return QDate::fromString(QString(), Qt::ISODate);
+    return QDate::fromString(decodeString(raw), Qt::ISODate);
+}
+
+QTime rawTime(TRawString raw)
+{
+    // "11:09:15"
+    if (raw.size == 16 && unitAt(raw, 2) == u':' && unitAt(raw, 5) == u':') {
+        const int h = twoDigits(raw, 0);
+        const int m = twoDigits(raw, 3);
+        const int s = twoDigits(raw, 6);
+        if (h >= 0 && h <= 23 && m >= 0 && m <= 59 && s >= 0 && s <= 59)
+            return QTime(h, m, s);
+    }
+    return QTime::fromString(decodeString(raw), Qt::ISODate);
 }
 
 TRecordReader::Status TRecordReader::read(TValue &value)
 {
     value.clear();
-    if (atEnd())
-        return End;
-    quint32 count;
-    if (!readU32(count))
-        return Truncated;
-    if (count >= MaxFieldCount)
-        return CorruptCount;
-    // Each pair needs at least two lengths.
-    if (qsizetype(count) * 8 > m_size - m_pos)
-        return Truncated;
-    value.reserve(int(count));
-    QString name;
-    QString text;
-    for (quint32 i = 0; i < count; ++i) {
-        if (!readString(name) || !readString(text)) {
-            value.clear();
-            return Truncated;
-        }
-        value.append(name, text);
-    }
-    return Ok;
+    const Status status = scan(
+            [&value](TRawString name, TRawString text) {
+                value.append(decodeString(name), decodeString(text));
+            },
+            [&value](quint32 count) { value.reserve(int(count)); });
+    if (status != Ok)
+        value.clear();
+    return status;
 }
 
 } // namespace Basics

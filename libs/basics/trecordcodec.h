@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
+#include <QTime>
+#include <QtEndian>
 
 namespace Basics {
 
@@ -13,6 +16,33 @@ class TValue;
 // byte first; 0xFFFFFFFF stands for a null string.
 void appendRecord(QByteArray &out, const TValue &value);
 void appendString(QByteArray &out, const QString &text);
+
+// A string of a record as it lies in the buffer: UTF-16 code units, most
+// significant byte first.
+struct TRawString
+{
+    const uchar *data = nullptr;
+    qint32 size = -1; // bytes; -1 for a null string
+
+    bool isNull() const { return size < 0; }
+    // Equal to the Latin-1 text `latin1` (of `length` characters).
+    bool equals(const char *latin1, qsizetype length) const;
+};
+
+// The text of a raw string, as TRecordReader::read() decodes it: short
+// texts that repeat share one copy.
+QString decodeString(TRawString raw);
+
+// The value forms of TValue (tvalue.h) read straight from a raw string,
+// with the same results as parseInteger(), parseDecimal(), parseBoolean()
+// and the ISO date and time forms of TValue::getDate() and getTime() on
+// the decoded text. Plain digits take a short path; anything else is
+// decoded and parsed as text.
+qint64 rawInteger(TRawString raw);
+double rawDecimal(TRawString raw);
+bool rawBoolean(TRawString raw);
+QDate rawDate(TRawString raw);
+QTime rawTime(TRawString raw);
 
 // Reads records from a byte buffer without copying it; every length is
 // checked against the bytes that are left.
@@ -33,16 +63,83 @@ public:
 
     // Clears `value` and fills it with the next record's fields (tag text).
     Status read(TValue &value);
+    // Walks the next record as read() does, without decoding it: calls
+    // `field(TRawString name, TRawString value)` for each field, in file
+    // order. The status and the position afterwards are those of read();
+    // when the status is not Ok, the fields passed so far belong to no
+    // record.
+    template<typename Field>
+    Status scan(Field &&field)
+    {
+        return scan(field, [](quint32) {});
+    }
+    // The same, telling `begin(count)` the number of fields first.
+    template<typename Field, typename Begin>
+    Status scan(Field &&field, Begin &&begin);
     bool atEnd() const { return m_pos >= m_size; }
     qsizetype position() const { return m_pos; }
+    // Continues reading at `position` (a position this reader returned).
+    void seek(qsizetype position) { m_pos = position; }
+    const uchar *data() const { return m_data; }
 
 private:
     bool readU32(quint32 &v);
-    bool readString(QString &s);
+    bool readRaw(TRawString &s);
 
     const uchar *m_data;
     qsizetype m_size;
     qsizetype m_pos = 0;
 };
+
+template<typename Field, typename Begin>
+TRecordReader::Status TRecordReader::scan(Field &&field, Begin &&begin)
+{
+    if (atEnd())
+        return End;
+    quint32 count;
+    if (!readU32(count))
+        return Truncated;
+    if (count >= MaxFieldCount)
+        return CorruptCount;
+    // Each pair needs at least two lengths.
+    if (qsizetype(count) * 8 > m_size - m_pos)
+        return Truncated;
+    begin(count);
+    TRawString name;
+    TRawString text;
+    for (quint32 i = 0; i < count; ++i) {
+        if (!readRaw(name) || !readRaw(text))
+            return Truncated;
+        field(name, text);
+    }
+    return Ok;
+}
+
+inline bool TRecordReader::readU32(quint32 &v)
+{
+    if (m_size - m_pos < 4)
+        return false;
+    v = qFromBigEndian<quint32>(m_data + m_pos);
+    m_pos += 4;
+    return true;
+}
+
+inline bool TRecordReader::readRaw(TRawString &s)
+{
+    if (m_size - m_pos < 4)
+        return false;
+    const quint32 len = qFromBigEndian<quint32>(m_data + m_pos);
+    m_pos += 4;
+    if (len == 0xFFFFFFFFu) {
+        s = TRawString();
+        return true;
+    }
+    if ((len & 1) || qsizetype(len) > m_size - m_pos)
+        return false;
+    s.data = m_data + m_pos;
+    s.size = qint32(len);
+    m_pos += len;
+    return true;
+}
 
 } // namespace Basics

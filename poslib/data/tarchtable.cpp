@@ -6,10 +6,13 @@
 #include "tinstallation.h"
 #include "tsavefile.h"
 #include "ttable.h"
+#include "ttablefacts.h"
 #include "ttablelist.h"
 
 #include <QFileInfo>
 #include <QThread>
+
+#include <algorithm>
 
 using namespace Basics;
 
@@ -98,9 +101,19 @@ void TArchTable::readFile()
             QThread::msleep(OpenPauseMs);
         }
     }
-    m_data = file.readRest();
+    QByteArray &data = m_buffer ? *m_buffer : m_data;
+    if (m_buffer) {
+        // the caller's buffer keeps its capacity from day to day
+        const qint64 size = file.size();
+        data.resize(qsizetype(size));
+        const qint64 read = size > 0 ? file.read(data.data(), size) : 0;
+        data.resize(qsizetype(std::max<qint64>(read, 0)));
+    } else {
+        data = file.readRest();
+    }
     file.close();
-    m_reader = std::make_unique<TRecordReader>(m_data);
+    m_size = data.size();
+    m_reader = std::make_unique<TRecordReader>(data.constData(), m_size);
 }
 
 TTable *TArchTable::nextTable()
@@ -123,6 +136,37 @@ TTable *TArchTable::nextTable()
     }
     m_reader.reset();
     return nullptr;
+}
+
+bool TArchTable::nextTable(TTableFacts &table)
+{
+    if (!m_read)
+        readFile();
+    while (m_reader && !m_reader->atEnd()) {
+        const TTableFacts::Result result = table.read(*m_reader);
+        if (result == TTableFacts::Read) {
+            ++m_tables;
+            return true;
+        }
+        if (result == TTableFacts::End)
+            break; // no record could be read: the rest is no table
+        // a table without a valid creation record is left out, as build()
+        // leaves it out; its entries were skipped
+    }
+    m_reader.reset();
+    table.clear();
+    return false;
+}
+
+TTable *TArchTable::loadTable(const TTableFacts &facts) const
+{
+    const QByteArray &data = m_buffer ? *m_buffer : m_data;
+    TRecordReader reader(data.constData(), m_size);
+    reader.seek(facts.begin());
+    auto *table = new TTable(nullptr);
+    table->loadData(reader, true, 0, nullptr, 0, true);
+    table->setState(TTable::Open);
+    return table;
 }
 
 } // namespace PosLib

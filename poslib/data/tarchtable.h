@@ -12,6 +12,7 @@
 namespace PosLib {
 
 class TTable;
+class TTableFacts;
 
 // The day summary of a closed day, "var/summary/yyyy-MM-dd.dat": every
 // table of the day directory back to back (header, creation record,
@@ -39,9 +40,18 @@ public:
     // missing), owned by the caller; null at the end. A table whose
     // creation record is not one is skipped with its entries.
     TTable *nextTable();
+    // The same for reports: the next table as facts, read once; false at
+    // the end. The facts point into the summary's bytes.
+    bool nextTable(TTableFacts &table);
+    // The table of facts read by nextTable() as a table in memory (owned by
+    // the caller), for what needs the whole records.
+    TTable *loadTable(const TTableFacts &table) const;
+    // Reads the summary into `buffer` (kept by the caller for the next day)
+    // instead of a buffer of its own. Call before the first nextTable().
+    void setBuffer(QByteArray *buffer) { m_buffer = buffer; }
     // Bytes of the summary read so far, and in all (once read).
     qsizetype position() const { return m_reader ? m_reader->position() : 0; }
-    qsizetype dataSize() const { return m_data.size(); }
+    qsizetype dataSize() const { return m_size; }
 
 private:
     void readFile();
@@ -52,6 +62,8 @@ private:
     bool m_read = false;
     int m_tables = 0;
     QByteArray m_data;
+    QByteArray *m_buffer = nullptr;
+    qsizetype m_size = 0;
     std::unique_ptr<Basics::TRecordReader> m_reader;
 };
 

@@ -1,5 +1,6 @@
 #include "trepdata.h"
 
+#include "tfactsof.h"
 #include "tinifile.h"
 #include "tround.h"
 #include "ttable.h"
@@ -25,15 +26,14 @@ void appendFields(const TValue &value, QDomDocument &doc, QDomNode &parent)
 }
 
 // The names of a table's group: header values, else the creation record's.
-TValue tableNames(const TTable *table)
+TValue tableNames(const TTableFacts &table)
 {
     TValue names;
-    for (const char *key : {"waiter", "waitername", "center", "centername"}) {
-        const QString name = QString::fromLatin1(key);
-        if (table->has(name))
-            names.set(name, table->get(name));
-        else if (table->create().has(name))
-            names.set(name, table->create().get(name));
+    for (TField f : {FWaiter, FWaiterName, FCenter, FCenterName}) {
+        if (table.header().has(f))
+            names.set(fieldName(f), table.header().get(f));
+        else if (table.create().has(f))
+            names.set(fieldName(f), table.create().get(f));
     }
     return names;
 }
@@ -41,27 +41,25 @@ TValue tableNames(const TTable *table)
 // What a new waiter group copies: the number and name of the waiter its
 // key stands for (with "SimpleRep" the table's, with "VWaiter" a void's
 // voiding waiter, else the entry's own) and the entry's cost center.
-TValue waiterGroupSource(const TTableEntry *entry, const TTable *table, bool simpleRep,
+TValue waiterGroupSource(const TEntryFacts &entry, const TTableFacts &table, bool simpleRep,
                          bool voidWaiter)
 {
     TValue source;
-    auto copy = [&source](const TValue &from, const char *key, const char *as) {
-        const QString name = QString::fromLatin1(key);
-        if (from.has(name))
-            source.set(QString::fromLatin1(as), from.get(name));
+    auto copy = [&source](const TEntryFacts &from, TField f, TField as) {
+        if (from.has(f))
+            source.set(fieldName(as), from.get(f));
     };
-    copy(*entry, "center", "center");
-    copy(*entry, "centername", "centername");
-    if (table && simpleRep) {
-        const TValue names = tableNames(table);
-        copy(names, "waiter", "waiter");
-        copy(names, "waitername", "waitername");
-    } else if (voidWaiter && entry->type() == EntryVoid) {
-        copy(*entry, "vwaiter", "waiter");
-        copy(*entry, "vwaitername", "waitername");
+    copy(entry, FCenter, FCenter);
+    copy(entry, FCenterName, FCenterName);
+    if (!table.isNull() && simpleRep) {
+        copy(table.named(FWaiter), FWaiter, FWaiter);
+        copy(table.named(FWaiterName), FWaiterName, FWaiterName);
+    } else if (voidWaiter && entry.type() == EntryVoid) {
+        copy(entry, FVWaiter, FWaiter);
+        copy(entry, FVWaiterName, FWaiterName);
     } else {
-        copy(*entry, "waiter", "waiter");
-        copy(*entry, "waitername", "waitername");
+        copy(entry, FWaiter, FWaiter);
+        copy(entry, FWaiterName, FWaiterName);
     }
     return source;
 }
@@ -96,6 +94,17 @@ TRepData::TRepData(const TValue *source, const QString &dataPath)
     if (source) {
         copyFields(*source, {"waiter", "waitername", "center", "centername"});
     }
+    createNodes(dataPath);
+}
+
+TRepData::TRepData(const TEntryFacts &source, const QString &dataPath)
+{
+    source.copyTo(*this, {FWaiter, FWaiterName, FCenter, FCenterName});
+    createNodes(dataPath);
+}
+
+void TRepData::createNodes(const QString &dataPath)
+{
     for (const char *key : {"tablecount", "tableamount", "credits", "tip", "cash", "voids"})
         setInt(QString::fromLatin1(key), 0);
 
@@ -121,6 +130,14 @@ TRepData::TRepData(const TValue *source, const QString &dataPath)
     m_cash.insert(QStringLiteral("cashins"), new TRepCashIns);
     m_cash.insert(QStringLiteral("cashouts"), new TRepCashOuts);
     m_balances.insert(QStringLiteral("balances"), new TRepBalanceNode);
+
+    // entries walk the nodes in the dictionaries' order
+    for (auto it = m_orders.cbegin(); it != m_orders.cend(); ++it)
+        m_orderWalk.emplace_back(it.value(), it.key() == QLatin1String("vatrates"));
+    m_voidWalk.assign(m_voids.cbegin(), m_voids.cend());
+    m_payWalk.assign(m_pays.cbegin(), m_pays.cend());
+    m_cashWalk.assign(m_cash.cbegin(), m_cash.cend());
+    m_balanceWalk.assign(m_balances.cbegin(), m_balances.cend());
 }
 
 TRepData::~TRepData()
@@ -145,52 +162,94 @@ TRepVatRates *TRepData::vatRates() const
 
 void TRepData::addOrder(TTableEntry *entry, const TTable *table)
 {
-    if (entry->count() == 0)
-        return;
-    if (entry->isCredit())
-        addSum(QStringLiteral("credits"), lineAmount(entry->price(), entry->count()));
-    // an order with its own tax split gets its VAT from the table's tax groups
-    const bool ownTaxes = !entry->getString(QStringLiteral("taxamounts")).isEmpty();
-    for (auto it = m_orders.cbegin(); it != m_orders.cend(); ++it) {
-        if (ownTaxes && it.key() == QLatin1String("vatrates"))
-            continue;
-        it.value()->addEntry(entry, table);
-    }
+    const TFactsOf facts(entry, table);
+    addOrder(facts.entry(), facts.table());
 }
 
 void TRepData::addVoid(TTableEntry *entry, const TTable *table)
 {
-    addSum(QStringLiteral("voids"), entry->amount());
-    for (TReportNode *n : std::as_const(m_voids))
-        n->addEntry(entry, table);
+    const TFactsOf facts(entry, table);
+    addVoid(facts.entry(), facts.table());
 }
 
 void TRepData::addPay(TTableEntry *entry, const TTable *table)
 {
-    if (entry->isVoided())
-        return;
-    addSum(QStringLiteral("tip"), entry->tip());
-    if (entry->getBool(QStringLiteral("intermsum")))
-        addSum(QStringLiteral("cash"), entry->amount());
-    for (TReportNode *n : std::as_const(m_pays))
-        n->addEntry(entry, table);
+    const TFactsOf facts(entry, table);
+    addPay(facts.entry(), facts.table());
 }
 
 void TRepData::addCash(TTableEntry *entry, const TTable *table)
 {
-    for (TReportNode *n : std::as_const(m_cash))
-        n->addEntry(entry, table);
+    const TFactsOf facts(entry, table);
+    addCash(facts.entry(), facts.table());
 }
 
 void TRepData::addBalance(TTableEntry *entry, const TTable *table)
 {
-    for (TReportNode *n : std::as_const(m_balances))
-        n->addEntry(entry, table);
+    const TFactsOf facts(entry, table);
+    addBalance(facts.entry(), facts.table());
 }
 
 void TRepData::add(TTableEntry *entry, const TTable *table)
 {
-    switch (entry->type()) {
+    const TFactsOf facts(entry, table);
+    add(facts.entry(), facts.table());
+}
+
+void TRepData::countTable(const TTable *table)
+{
+    countTable(TFactsOf(nullptr, table).table());
+}
+
+void TRepData::addOrder(const TEntryFacts &entry, const TTableFacts &table)
+{
+    const double count = entry.count();
+    if (count == 0)
+        return;
+    if (entry.getBool(FCredit))
+        addSum(QStringLiteral("credits"), lineAmount(entry.price(), count));
+    // an order with its own tax split gets its VAT from the table's tax groups
+    const bool ownTaxes = !entry.isEmptyText(FTaxAmounts);
+    for (const auto &[node, isVat] : m_orderWalk) {
+        if (ownTaxes && isVat)
+            continue;
+        node->add(entry, table);
+    }
+}
+
+void TRepData::addVoid(const TEntryFacts &entry, const TTableFacts &table)
+{
+    addSum(QStringLiteral("voids"), entry.amount());
+    for (TReportNode *n : m_voidWalk)
+        n->add(entry, table);
+}
+
+void TRepData::addPay(const TEntryFacts &entry, const TTableFacts &table)
+{
+    if (entry.getBool(FVoided))
+        return;
+    addSum(QStringLiteral("tip"), entry.tip());
+    if (entry.getBool(FInTermSum))
+        addSum(QStringLiteral("cash"), entry.amount());
+    for (TReportNode *n : m_payWalk)
+        n->add(entry, table);
+}
+
+void TRepData::addCash(const TEntryFacts &entry, const TTableFacts &table)
+{
+    for (TReportNode *n : m_cashWalk)
+        n->add(entry, table);
+}
+
+void TRepData::addBalance(const TEntryFacts &entry, const TTableFacts &table)
+{
+    for (TReportNode *n : m_balanceWalk)
+        n->add(entry, table);
+}
+
+void TRepData::add(const TEntryFacts &entry, const TTableFacts &table)
+{
+    switch (entry.type()) {
     case EntryOrder:
         addOrder(entry, table);
         break;
@@ -211,10 +270,19 @@ void TRepData::add(TTableEntry *entry, const TTable *table)
     }
 }
 
-void TRepData::countTable(const TTable *table)
+void TRepData::countTable(const TTableFacts &table)
 {
     addSum(QStringLiteral("tablecount"), 1);
-    addSum(QStringLiteral("tableamount"), roundHalfUp(table->amount()));
+    addSum(QStringLiteral("tableamount"), roundHalfUp(table.header().getDouble(FAmount)));
+}
+
+void TRepData::setDescription(const QString &descr)
+{
+    // set once per change: a table's entries all carry the same one
+    if (m_descr.isNull() || m_descr != descr) {
+        m_descr = descr;
+        setString(QStringLiteral("descr"), descr);
+    }
 }
 
 void TRepData::writeText(const QString &prefix, const TValue &record, QTextStream &out,
@@ -272,6 +340,27 @@ TRepData *TRepDatas::groupFor(const QString &key, const TValue *source)
     return g;
 }
 
+TRepData *TRepDatas::groupOf(int key) const
+{
+    if (TRepData *g = m_byNumber.value(key))
+        return g;
+    return m_groups.value(QString::number(key));
+}
+
+TRepData *TRepDatas::groupFor(int key, const TValue *source)
+{
+    if (TRepData *g = m_byNumber.value(key))
+        return g;
+    TRepData *g = groupFor(QString::number(key), source);
+    m_byNumber.insert(key, g);
+    return g;
+}
+
+TRepData *TRepDatas::overallGroup()
+{
+    return groupFor(0, nullptr);
+}
+
 void TRepDatas::noteKey(const QString &key)
 {
     const int number = key.toInt();
@@ -279,30 +368,62 @@ void TRepDatas::noteKey(const QString &key)
         m_highest = number;
 }
 
+void TRepDatas::noteKey(int key)
+{
+    if (key > m_highest)
+        m_highest = key;
+}
+
+void TRepDatas::addEntry(TTableEntry *entry, const TTable *table)
+{
+    const TFactsOf facts(entry, table);
+    add(facts.entry(), facts.table());
+}
+
 void TRepDatas::addTable(const TTable *table)
 {
-    if (m_reportWaiter && tableWaiter(table) != m_reportWaiter->id())
+    addTable(TFactsOf(nullptr, table).table());
+}
+
+void TRepDatas::addTaxGroups(const TTable *table, const TValueList &taxGroups)
+{
+    std::vector<TTaxGroupFacts> groups;
+    for (const TValue *g : taxGroups.valueMap())
+        groups.push_back({g->id(), g->name(), g->getString(QStringLiteral("rate")),
+                          g->getLong(QStringLiteral("amount"))});
+    addTaxGroups(TFactsOf(nullptr, table).table(), groups);
+}
+
+void TRepDatas::addTable(const TTableFacts &table)
+{
+    if (m_reportWaiter && table.waiter() != m_reportWaiter->id())
         return;
-    const QString key = keyOf(table, table);
+    const int key = keyNumber(nullptr, table);
     noteKey(key);
-    const TValue names = tableNames(table);
-    TRepData *g = groupFor(key, &names);
-    TRepData *all = groupFor(QStringLiteral("0"), nullptr);
+    TRepData *g = groupOf(key);
+    if (!g) {
+        const TValue names = tableNames(table);
+        g = groupFor(key, &names);
+    }
+    TRepData *all = overallGroup();
     g->countTable(table);
     if (all != g)
         all->countTable(table);
 }
 
-void TRepDatas::addTaxGroups(const TTable *table, const TValueList &taxGroups)
+void TRepDatas::addTaxGroups(const TTableFacts &table, const std::vector<TTaxGroupFacts> &taxGroups)
 {
-    const QString key = keyOf(table, table);
-    const TValue names = tableNames(table);
-    TRepData *g = groupFor(key, &names);
-    TRepData *all = groupFor(QStringLiteral("0"), nullptr);
-    for (TValue *group : taxGroups.valueMap()) {
-        g->vatRates()->addTaxGroup(*group, table);
+    const int key = keyNumber(nullptr, table);
+    TRepData *g = groupOf(key);
+    if (!g) {
+        const TValue names = tableNames(table);
+        g = groupFor(key, &names);
+    }
+    TRepData *all = overallGroup();
+    for (const TTaxGroupFacts &group : taxGroups) {
+        g->vatRates()->addTaxGroup(group, table);
         if (all != g)
-            all->vatRates()->addTaxGroup(*group, table);
+            all->vatRates()->addTaxGroup(group, table);
     }
 }
 
@@ -338,19 +459,29 @@ QString TRepWaiters::keyOf(const TValue *entry, const TTable *table) const
     return QString::number(entry->getInt(QStringLiteral("waiter")));
 }
 
-void TRepWaiters::addEntry(TTableEntry *entry, const TTable *table)
+int TRepWaiters::keyNumber(const TEntryFacts *entry, const TTableFacts &table) const
 {
-    const QString key = keyOf(entry, table);
+    if (!table.isNull() && (!entry || m_simpleRep))
+        return table.waiter();
+    if (!entry)
+        return 0;
+    if (m_voidWaiter && entry->type() == EntryVoid)
+        return entry->getInt(FVWaiter);
+    return entry->getInt(FWaiter);
+}
+
+void TRepWaiters::add(const TEntryFacts &entry, const TTableFacts &table)
+{
+    const int key = keyNumber(&entry, table);
     noteKey(key);
-    TRepData *g = m_groups.value(key);
+    TRepData *g = groupOf(key);
     if (!g) {
         const TValue source = waiterGroupSource(entry, table, m_simpleRep, m_voidWaiter);
         g = groupFor(key, &source);
     }
-    const QString descr = table ? table->getString(QStringLiteral("descr")) : QString();
-    if (!descr.isEmpty())
-        g->setString(QStringLiteral("descr"), descr);
-    TRepData *all = groupFor(QStringLiteral("0"), nullptr);
+    if (!table.isNull() && !table.header().isEmptyText(FDescr))
+        g->setDescription(table.header().getString(FDescr));
+    TRepData *all = overallGroup();
     g->add(entry, table);
     // waiter 0 shares its key with the overall group: counted once
     if (all != g)
@@ -376,11 +507,28 @@ QString TRepCenters::keyOf(const TValue *entry, const TTable *table) const
     return QString::number(entry->getInt(QStringLiteral("center")));
 }
 
-void TRepCenters::addEntry(TTableEntry *entry, const TTable *table)
+int TRepCenters::keyNumber(const TEntryFacts *entry, const TTableFacts &table) const
 {
-    const QString key = keyOf(entry, table);
+    if (!table.isNull() && !entry)
+        return table.header().getInt(FCenter);
+    if (!entry)
+        return 0;
+    if (!table.isNull() && m_simpleRep)
+        return table.center();
+    return entry->getInt(FCenter);
+}
+
+void TRepCenters::add(const TEntryFacts &entry, const TTableFacts &table)
+{
+    const int key = keyNumber(&entry, table);
     noteKey(key);
-    groupFor(key, entry)->add(entry, table);
+    TRepData *g = groupOf(key);
+    if (!g) {
+        TValue source;
+        entry.copyTo(source, {FWaiter, FWaiterName, FCenter, FCenterName});
+        g = groupFor(key, &source);
+    }
+    g->add(entry, table);
 }
 
 } // namespace PosLib

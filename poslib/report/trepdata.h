@@ -3,7 +3,10 @@
 #include "treportleaf.h"
 #include "treportnode.h"
 
+#include <QHash>
 #include <QMap>
+
+#include <vector>
 
 class QDomDocument;
 class QDomNode;
@@ -11,8 +14,11 @@ class QTextStream;
 
 namespace PosLib {
 
+class TEntryFacts;
 class TTable;
 class TTableEntry;
+class TTableFacts;
+struct TTaxGroupFacts;
 
 // Every aggregate of one group of tables (one waiter, one cost center or
 // the whole report): 22 nodes in five dictionaries, and the group values
@@ -26,6 +32,7 @@ public:
     // `source` names the group (its waiter and cost center are copied);
     // null for the overall group. `dataPath` locates the departments.
     TRepData(const Basics::TValue *source, const QString &dataPath);
+    TRepData(const TEntryFacts &source, const QString &dataPath);
     ~TRepData() override;
     TRepData(const TRepData &) = delete;
     TRepData &operator=(const TRepData &) = delete;
@@ -47,17 +54,38 @@ public:
     // Dispatches by entry type; other types are ignored.
     void add(TTableEntry *entry, const TTable *table);
     void countTable(const TTable *table);
+    // The same for the facts of an entry and its table.
+    void addOrder(const TEntryFacts &entry, const TTableFacts &table);
+    void addVoid(const TEntryFacts &entry, const TTableFacts &table);
+    void addPay(const TEntryFacts &entry, const TTableFacts &table);
+    void addCash(const TEntryFacts &entry, const TTableFacts &table);
+    void addBalance(const TEntryFacts &entry, const TTableFacts &table);
+    void add(const TEntryFacts &entry, const TTableFacts &table);
+    void countTable(const TTableFacts &table);
 
     virtual void writeText(const QString &prefix, const Basics::TValue &record, QTextStream &out,
                            QStringList &columns) const;
     virtual void writeXml(QDomDocument &doc, QDomNode &parent) const;
 
 private:
+    void createNodes(const QString &dataPath);
+    // Sets "descr" when it changes.
+    friend class TRepWaiters;
+    void setDescription(const QString &descr);
+
     Nodes m_orders;
     Nodes m_voids;
     Nodes m_pays;
     Nodes m_cash;
     Nodes m_balances;
+    // the order nodes in dictionary order, the VAT node marked: what an
+    // order entry walks
+    std::vector<std::pair<TReportNode *, bool>> m_orderWalk;
+    std::vector<TReportNode *> m_voidWalk;
+    std::vector<TReportNode *> m_payWalk;
+    std::vector<TReportNode *> m_cashWalk;
+    std::vector<TReportNode *> m_balanceWalk;
+    QString m_descr;
 };
 
 // The groups of one report, keyed by waiter or cost-center number; "0"
@@ -82,11 +110,19 @@ public:
     QString dataPath() const { return m_dataPath; }
     bool isEmpty() const { return m_groups.isEmpty(); }
 
-    virtual void addEntry(TTableEntry *entry, const TTable *table) = 0;
+    virtual void addEntry(TTableEntry *entry, const TTable *table);
     void addTable(const TTable *table);
     void addTaxGroups(const TTable *table, const Basics::TValueList &taxGroups);
     // The group key of an entry of a table; "0" without an entry.
     virtual QString keyOf(const Basics::TValue *entry, const TTable *table) const = 0;
+
+    // The same for the facts of entries and tables (what the generator
+    // hands over).
+    virtual void add(const TEntryFacts &entry, const TTableFacts &table) = 0;
+    void addTable(const TTableFacts &table);
+    void addTaxGroups(const TTableFacts &table, const std::vector<TTaxGroupFacts> &taxGroups);
+    // The group number of an entry (`entry` null: of the table itself).
+    virtual int keyNumber(const TEntryFacts *entry, const TTableFacts &table) const = 0;
 
     virtual void writeXml(QDomDocument &doc, QDomNode &parent) const;
 
@@ -94,8 +130,15 @@ protected:
     // The group of `key`, created from `source` when missing.
     TRepData *groupFor(const QString &key, const Basics::TValue *source);
     void noteKey(const QString &key);
+    // The group of a number, when there is one.
+    TRepData *groupOf(int key) const;
+    // The group of a number, created from `source` when missing.
+    TRepData *groupFor(int key, const Basics::TValue *source);
+    TRepData *overallGroup();
+    void noteKey(int key);
 
     Groups m_groups;
+    QHash<int, TRepData *> m_byNumber;
     QString m_name;
     Basics::TValue *m_reportWaiter;
     QString m_dataPath;
@@ -108,8 +151,10 @@ class TRepWaiters : public TRepDatas
 {
 public:
     TRepWaiters(Basics::TValue *reportWaiter, const QString &dataPath);
-    void addEntry(TTableEntry *entry, const TTable *table) override;
+    using TRepDatas::addEntry;
+    void add(const TEntryFacts &entry, const TTableFacts &table) override;
     QString keyOf(const Basics::TValue *entry, const TTable *table) const override;
+    int keyNumber(const TEntryFacts *entry, const TTableFacts &table) const override;
     bool voidWaiter() const { return m_voidWaiter; }
 
 private:
@@ -122,8 +167,10 @@ class TRepCenters : public TRepDatas
 {
 public:
     TRepCenters(Basics::TValue *reportWaiter, const QString &dataPath);
-    void addEntry(TTableEntry *entry, const TTable *table) override;
+    using TRepDatas::addEntry;
+    void add(const TEntryFacts &entry, const TTableFacts &table) override;
     QString keyOf(const Basics::TValue *entry, const TTable *table) const override;
+    int keyNumber(const TEntryFacts *entry, const TTableFacts &table) const override;
 };
 
 // Waiter and cost center of a table: the header's value, else the

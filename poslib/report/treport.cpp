@@ -2,11 +2,12 @@
 
 #include "tarchtable.h"
 #include "tdir.h"
+#include "tentryfacts.h"
 #include "trepdata.h"
 #include "tsumfilter.h"
 #include "ttable.h"
+#include "ttablefacts.h"
 #include "ttablelist.h"
-#include "ttaxgroups.h"
 
 #include <QFileInfo>
 
@@ -100,21 +101,23 @@ bool TReport::readList(TTableList *list, const QString &path, bool open, const G
     const bool fullLoad = !open || m_withOpenTables;
     TTableIterator it(list, fullLoad, 0, m_reportWaiter, path);
     it.setReleasePassed(true);
+    TTableFacts facts;
     for (TTable *table = it.first(); table; table = it.next()) {
         Q_EMIT sigProgress(it.position());
         if (m_stopped)
             return false;
+        facts.take(*table);
         if (open) {
-            if (passesTrainee(table)) {
+            if (passesTrainee(facts)) {
                 if (groups.waiters)
-                    groups.waiters->addTable(table);
+                    groups.waiters->addTable(facts);
                 if (groups.centers)
-                    groups.centers->addTable(table);
+                    groups.centers->addTable(facts);
             }
             if (m_withOpenTables)
-                processTable(table, groups);
+                processTable(facts, table, nullptr, groups);
         } else {
-            processTable(table, groups);
+            processTable(facts, table, nullptr, groups);
         }
     }
     return !m_stopped;
@@ -123,6 +126,7 @@ bool TReport::readList(TTableList *list, const QString &path, bool open, const G
 bool TReport::readSummary(const QString &path, const QDate &day, const Groups &groups)
 {
     TArchTable summary(path, day);
+    summary.setBuffer(&m_buffer);
     const QString file = summary.filePath();
     // asked once: a summary built by the first read exists afterwards
     const QFileInfo info(file);
@@ -136,25 +140,26 @@ bool TReport::readSummary(const QString &path, const QDate &day, const Groups &g
     if (m_stopped)
         return false;
     bool first = true;
+    TTableFacts facts;
     for (;;) {
-        std::unique_ptr<TTable> table(summary.nextTable());
+        const bool more = summary.nextTable(facts);
         // a summary built just now: its size is known from here on
         if (first && !existed && summary.dataSize() > 0)
             Q_EMIT sigDataCount(int(summary.dataSize()));
         first = false;
-        if (!table)
+        if (!more)
             break;
         Q_EMIT sigProgress(int(summary.position()));
-        processTable(table.get(), groups);
+        processTable(facts, nullptr, &summary, groups);
         if (m_stopped)
             return false;
     }
     return true;
 }
 
-bool TReport::passesTrainee(const TTable *table) const
+bool TReport::passesTrainee(const TTableFacts &table) const
 {
-    const bool trainee = table->getBool(QStringLiteral("trainee"));
+    const bool trainee = table.header().getBool(FTrainee);
     if (m_traineeType == WithoutTrainees)
         return !trainee;
     if (m_traineeType == TraineesOnly)
@@ -162,104 +167,158 @@ bool TReport::passesTrainee(const TTable *table) const
     return true;
 }
 
-void TReport::processTable(TTable *table, const Groups &groups)
+namespace {
+
+// A component (type 12) as it is sold: an order of its own, booked like
+// its parent: its waiter, date and time, its cost center when the
+// component has none, its VAT side and rate when the parent has one.
+void makeOrder(TEntryFacts &child, const TEntryFacts &parent)
 {
-    if (table->state() != TTable::Open)
+    child.setType(EntryOrder);
+    for (TField f : {FWaiter, FWaiterName, FDate, FTime}) {
+        if (parent.has(f))
+            child.set(f, parent.get(f));
+    }
+    if (!child.has(FCenter)) {
+        child.set(FCenter, parent.get(FCenter));
+        child.set(FCenterName, parent.get(FCenterName));
+    }
+    if (parent.has(FIsVatOh)) {
+        const TField rate = parent.getBool(FIsVatOh) ? FRateOh : FRateIh;
+        child.set(FIsVatOh, parent.get(FIsVatOh));
+        child.set(rate, parent.get(rate));
+    }
+    child.finish();
+}
+
+// The same for the records in memory, which the filter tests.
+void makeOrder(TTableEntry &child, const TTableEntry &parent)
+{
+    child.setType(EntryOrder);
+    for (const char *key : {"waiter", "waitername", "date", "time"}) {
+        const QString name = QString::fromLatin1(key);
+        if (parent.has(name))
+            child.set(name, parent.get(name));
+    }
+    if (!child.has(QStringLiteral("center"))) {
+        child.set(QStringLiteral("center"), parent.get(QStringLiteral("center")));
+        child.set(QStringLiteral("centername"), parent.get(QStringLiteral("centername")));
+    }
+    if (parent.has(QStringLiteral("isvatoh"))) {
+        const bool takeaway = parent.getBool(QStringLiteral("isvatoh"));
+        const QString rate = takeaway ? QStringLiteral("rateoh") : QStringLiteral("rateih");
+        child.set(QStringLiteral("isvatoh"), parent.get(QStringLiteral("isvatoh")));
+        child.set(rate, parent.get(rate));
+    }
+}
+
+} // namespace
+
+void TReport::processTable(const TTableFacts &facts, TTable *table, const TArchTable *summary,
+                           const Groups &groups)
+{
+    if (table && table->state() != TTable::Open)
         return;
+    // the filter reads the records themselves
+    std::unique_ptr<TTable> loaded;
+    if (m_filter && !table) {
+        loaded.reset(summary->loadTable(facts));
+        table = loaded.get();
+    }
     if (m_filter && !m_filter->testTable(table))
         return;
-    if (!passesTrainee(table))
+    if (!passesTrainee(facts))
         return;
-    if (m_turnoverType == InSummaryOnly && !table->inSum())
+    if (m_turnoverType == InSummaryOnly && !facts.inSum())
         return;
-    if (m_turnoverType == NotInSummaryOnly && table->inSum())
+    if (m_turnoverType == NotInSummaryOnly && facts.inSum())
         return;
     ++m_tables;
 
-    auto give = [&](TTableEntry *entry) {
+    auto give = [&](const TEntryFacts &entry) {
         ++m_entries;
         if (groups.waiters)
-            groups.waiters->addEntry(entry, table);
+            groups.waiters->add(entry, facts);
         if (groups.centers)
-            groups.centers->addEntry(entry, table);
+            groups.centers->add(entry, facts);
     };
     const int waiter = m_reportWaiter ? m_reportWaiter->id() : 0;
+    // the entries in memory, in the order of the facts' entries
+    const QList<Basics::TValue *> records
+            = m_filter ? table->entries().values() : QList<Basics::TValue *>();
 
-    auto passes = [&](const TTableEntry *entry) {
-        return !m_filter || m_filter->testEntry(table, entry);
-    };
-
-    table->entries().forEach([&](TTableEntry *entry) {
-        if (m_reportWaiter && entry->waiter() != waiter)
-            return;
-        const int type = entry->type();
+    for (size_t i = 0; i < facts.entries().size(); ++i) {
+        const TEntryFacts &entry = *facts.entries()[i];
+        auto *record = m_filter ? static_cast<TTableEntry *>(records.at(qsizetype(i))) : nullptr;
+        if (m_reportWaiter && entry.waiter() != waiter)
+            continue;
+        const int type = entry.type();
         // The filter looks at what is counted: an order's components are
         // tested in its place and the order itself only when it counts
         // (because of its price add-ons), so it is tested after the walk.
-        const bool walk = type == EntryOrder && entry->children();
-        if (!walk && !passes(entry))
-            return;
-        if (type == EntryOrder && m_withoutCredits && entry->isCredit())
-            return;
+        const bool walk = type == EntryOrder && entry.hasChildList();
+        if (!walk && m_filter && !m_filter->testEntry(table, record))
+            continue;
+        if (type == EntryOrder && m_withoutCredits && entry.getBool(FCredit))
+            continue;
         if (walk) {
+            // the order as its nodes see it after the walk: the components
+            // walked are orders of their own by then
+            std::unique_ptr<TEntryFacts> walked;
+            const QList<Basics::TValue *> childRecords
+                    = m_filter ? record->children()->values() : QList<Basics::TValue *>();
             int addOns = 0;
-            bool done = false;
-            entry->children()->forEach([&](TTableEntry *child) {
-                if (done)
-                    return;
-                const int childType = child->type();
+            for (size_t c = 0; c < entry.children().size(); ++c) {
+                const TEntryFacts &child = entry.children()[c];
+                auto *childRecord
+                        = m_filter ? static_cast<TTableEntry *>(childRecords.at(qsizetype(c)))
+                                   : nullptr;
+                const int childType = child.type();
                 if (childType == EntryComponent) {
-                    // a component is sold as an order of its own, booked
-                    // like its parent
-                    child->setType(EntryOrder);
-                    for (const char *key : {"waiter", "waitername", "date", "time"}) {
-                        const QString name = QString::fromLatin1(key);
-                        if (entry->has(name))
-                            child->set(name, entry->get(name));
-                    }
-                    if (!child->has(QStringLiteral("center"))) {
-                        child->set(QStringLiteral("center"), entry->get(QStringLiteral("center")));
-                        child->set(QStringLiteral("centername"),
-                                   entry->get(QStringLiteral("centername")));
-                    }
-                    if (entry->has(QStringLiteral("isvatoh"))) {
-                        const bool takeaway = entry->getBool(QStringLiteral("isvatoh"));
-                        const QString rate
-                                = takeaway ? QStringLiteral("rateoh") : QStringLiteral("rateih");
-                        child->set(QStringLiteral("isvatoh"),
-                                   entry->get(QStringLiteral("isvatoh")));
-                        child->set(rate, entry->get(rate));
-                    }
+                    if (!walked)
+                        walked = std::make_unique<TEntryFacts>(entry);
+                    TEntryFacts &order = walked->children()[c];
+                    makeOrder(order, entry);
                     // a rejected component is only left out; the rest of
                     // the table still counts
-                    if (passes(child))
-                        give(child);
+                    if (m_filter) {
+                        TTableEntry copy(*childRecord);
+                        makeOrder(copy, *record);
+                        if (!m_filter->testEntry(table, &copy))
+                            continue;
+                    }
+                    give(order);
                 } else if (childType == EntryOrder) {
-                    // converted by an earlier run over the same table
-                    if (passes(child))
+                    if (!m_filter || m_filter->testEntry(table, childRecord))
                         give(child);
                 } else if (childType == EntryAddOn) {
                     ++addOns;
                 } else {
-                    done = true;
+                    break;
                 }
-            });
-            if (addOns > 0 && passes(entry))
-                give(entry);
-            return;
+            }
+            if (addOns > 0 && (!m_filter || m_filter->testEntry(table, record))) {
+                if (walked) {
+                    walked->finish();
+                    give(*walked);
+                } else {
+                    give(entry);
+                }
+            }
+            continue;
         }
         if (type == EntryComponent || type == EntryChange)
-            return;
+            continue;
         give(entry);
-    });
+    }
 
-    TTaxGroups taxGroups;
-    table->taxGroups(&taxGroups, m_reportWaiter);
-    if (!taxGroups.isEmpty()) {
+    std::vector<TTaxGroupFacts> taxGroups;
+    facts.taxGroups(taxGroups, m_reportWaiter);
+    if (!taxGroups.empty()) {
         if (groups.waiters)
-            groups.waiters->addTaxGroups(table, taxGroups);
+            groups.waiters->addTaxGroups(facts, taxGroups);
         if (groups.centers)
-            groups.centers->addTaxGroups(table, taxGroups);
+            groups.centers->addTaxGroups(facts, taxGroups);
     }
 }
 

@@ -2,16 +2,21 @@
 
 #include "tvalue.h"
 
+#include <QByteArray>
 #include <QDate>
 #include <QObject>
 #include <QStringList>
 
 namespace PosLib {
 
+class TArchTable;
+class TEntryFacts;
 class TRepCenters;
 class TRepWaiters;
 class TSumFilter;
 class TTable;
+class TTableEntry;
+class TTableFacts;
 class TTableList;
 
 // Walks the table files of an installation (or of the terminals of one
@@ -85,8 +90,12 @@ private:
     };
     bool readList(TTableList *list, const QString &path, bool open, const Groups &groups);
     bool readSummary(const QString &path, const QDate &day, const Groups &groups);
-    void processTable(TTable *table, const Groups &groups);
-    bool passesTrainee(const TTable *table) const;
+    // One table: its facts, and the table in memory when there is one
+    // (tables of lists; for a day summary's table the filter asks for it
+    // through `summary`).
+    void processTable(const TTableFacts &facts, TTable *table, const TArchTable *summary,
+                      const Groups &groups);
+    bool passesTrainee(const TTableFacts &table) const;
     QStringList paths() const;
 
     Basics::TValue *m_reportWaiter;
@@ -103,6 +112,8 @@ private:
     int m_traineeType = AllWaiters;
     qint64 m_tables = 0;
     qint64 m_entries = 0;
+    // the day summaries are read into one buffer, day after day
+    QByteArray m_buffer;
 };
 
 } // namespace PosLib

@@ -1,5 +1,6 @@
 #include "treportleaf.h"
 
+#include "tfactsof.h"
 #include "tround.h"
 #include "ttable.h"
 #include "ttableentry.h"
@@ -13,11 +14,11 @@ namespace PosLib {
 namespace {
 
 // Takeaway: the entry's own "isvatoh" when it has one, else the table's.
-bool outOfHouse(const TTableEntry *entry, const TTable *table)
+bool outOfHouse(const TEntryFacts &entry, const TTableFacts &table)
 {
-    if (entry->has(QStringLiteral("isvatoh")))
-        return entry->getBool(QStringLiteral("isvatoh"));
-    return table && table->vatOh();
+    if (entry.has(FIsVatOh))
+        return entry.getBool(FIsVatOh);
+    return !table.isNull() && table.vatOh();
 }
 
 QString exportText(QString text)
@@ -29,15 +30,9 @@ QString exportText(QString text)
     return text;
 }
 
-// Header value of a table, falling back to its creation record.
-QString tableValue(const TTable *table, const QString &key)
-{
-    if (!table)
-        return QString();
-    if (table->has(key))
-        return table->getString(key);
-    return table->create().getString(key);
-}
+const TField OwnCurrency[] = {FCurr, FCurrName, FCurrShort, FCurrRate, FCurrDecPos};
+const TField ReturnCurrency[]
+        = {FRetCurr, FRetCurrName, FRetCurrShort, FRetCurrRate, FRetCurrDecPos};
 
 } // namespace
 
@@ -161,53 +156,78 @@ void TReportLeaf::writeRecord(const TValue &record, QTextStream &out, QStringLis
 
 // ---- order leaves ---------------------------------------------------------
 
-bool TRepOrderLeaf::addEntry(TTableEntry *entry, const TTable *)
+bool TRepOrderLeaf::addEntry(TTableEntry *entry, const TTable *table)
 {
-    const double count = entry->count();
+    const TFactsOf facts(entry, table);
+    return add(facts.entry(), facts.table());
+}
+
+bool TRepOrderLeaf::add(const TEntryFacts &entry, const TTableFacts &)
+{
+    const double count = entry.count();
     if (count == 0)
         return false;
-    add(count, double(entry->price()) * count);
+    TReportLeaf::add(count, double(entry.price()) * count);
     return true;
 }
 
 TRepOrder::TRepOrder(const TTableEntry *entry, const TTable *table)
+    : TRepOrder(TFactsOf(entry, table).entry(), TFactsOf(nullptr, table).table())
+{ }
+
+TRepOrder::TRepOrder(const TEntryFacts &entry, const TTableFacts &table)
 {
-    if (table)
-        copyFields(*table, {"table", "party", "billnum", "vatoh"});
-    copyFields(*entry, {"isvatoh", "famgroup", "famgrpname", "family", "familyname", "article",
-                        "terminal", "center", "waiter", "rateih", "rateoh"});
-    setInt(QStringLiteral("price"), entry->price());
+    if (!table.isNull())
+        table.header().copyTo(*this, {FTable, FParty, FBillNum, FVatOh});
+    entry.copyTo(*this, {FIsVatOh, FFamGroup, FFamGrpName, FFamily, FFamilyName, FArticle,
+                         FTerminal, FCenter, FWaiter, FRateIh, FRateOh});
+    setInt(QStringLiteral("price"), entry.price());
 }
 
 TRepFamily::TRepFamily(const TTableEntry *entry)
+    : TRepFamily(TFactsOf(entry, nullptr).entry())
+{ }
+
+TRepFamily::TRepFamily(const TEntryFacts &entry)
 {
-    copyFields(*entry, {"family", "familyname"});
+    entry.copyTo(*this, {FFamily, FFamilyName});
 }
 
 TRepFamGroup::TRepFamGroup(const TTableEntry *entry)
+    : TRepFamGroup(TFactsOf(entry, nullptr).entry())
+{ }
+
+TRepFamGroup::TRepFamGroup(const TEntryFacts &entry)
 {
-    copyFields(*entry, {"famgroup", "famgrpname"});
+    entry.copyTo(*this, {FFamGroup, FFamGrpName});
 }
 
 TRepArticle::TRepArticle(const TTableEntry *entry)
+    : TRepArticle(TFactsOf(entry, nullptr).entry())
+{ }
+
+TRepArticle::TRepArticle(const TEntryFacts &entry)
 {
-    copyFields(*entry, {"article", "artshort", "iscontrol"});
-    setInt(QStringLiteral("price"), entry->price());
+    entry.copyTo(*this, {FArticle, FArtShort, FIsControl});
+    setInt(QStringLiteral("price"), entry.price());
 }
 
 TRepDiscount::TRepDiscount(const TTableEntry *entry)
+    : TRepDiscount(TFactsOf(entry, nullptr).entry())
+{ }
+
+TRepDiscount::TRepDiscount(const TEntryFacts &entry)
     : TRepArticle(entry)
 {
-    copyFields(*entry,
-               {"discbase", "discid", "discname", "discrate", "discabs", "discsub", "discsubname"});
+    entry.copyTo(*this,
+                 {FDiscBase, FDiscId, FDiscName, FDiscRate, FDiscAbs, FDiscSub, FDiscSubName});
 }
 
-bool TRepDiscount::addEntry(TTableEntry *entry, const TTable *table)
+bool TRepDiscount::add(const TEntryFacts &entry, const TTableFacts &table)
 {
-    if (!TRepArticle::addEntry(entry, table))
+    if (!TRepArticle::add(entry, table))
         return false;
-    addDoubleSum(QStringLiteral("discount"),
-                 entry->count() * entry->getDouble(QStringLiteral("discount")));
+    addDoubleSum(QStringLiteral("discount"), entry.count() * entry.getDouble(FDiscount));
     return true;
 }
 
@@ -217,185 +237,219 @@ TRepDepartment::TRepDepartment(const TTableEntry *entry)
     copyFields(*entry, {"department", "depname"});
 }
 
+TRepDepartment::TRepDepartment(const TEntryFacts &entry, int department, const QString &name)
+    : TRepArticle(entry)
+{
+    setInt(QStringLiteral("department"), department);
+    setString(QStringLiteral("depname"), name);
+}
+
 TRepHour::TRepHour(int hour)
 {
     setInt(QStringLiteral("hour"), hour);
 }
 
 TRepVatRate::TRepVatRate(const TTableEntry *entry, const TTable *table)
+    : TRepVatRate(TFactsOf(entry, nullptr).entry(), TFactsOf(nullptr, table).table())
+{ }
+
+TRepVatRate::TRepVatRate(const TEntryFacts &entry, const TTableFacts &table)
 {
-    if (table) {
-        setBool(QStringLiteral("vatoh"), table->vatOh());
-        setBool(QStringLiteral("insum"), table->inSum());
+    if (!table.isNull()) {
+        setBool(QStringLiteral("vatoh"), table.vatOh());
+        setBool(QStringLiteral("insum"), table.inSum());
     }
-    copyFields(*entry, {"isvatoh", "vatrate", "rateih", "rateoh"});
+    entry.copyTo(*this, {FIsVatOh, FVatRate, FRateIh, FRateOh});
 }
 
-bool TRepVatRate::addEntry(TTableEntry *entry, const TTable *table)
+bool TRepVatRate::add(const TEntryFacts &entry, const TTableFacts &table)
 {
-    if (table && !table->inSum())
+    if (!table.isNull() && !table.inSum())
         return false;
-    if (!TRepOrderLeaf::addEntry(entry, table))
+    if (!TRepOrderLeaf::add(entry, table))
         return false;
     // 1190 gross at 19.00 % (rate 1900): net = 1190 x 100 / 119 = 1000
-    const double gross = double(lineAmount(entry->price(), entry->count()));
-    const double rate = entry->getDouble(outOfHouse(entry, table) ? QStringLiteral("rateoh")
-                                                                  : QStringLiteral("rateih"));
+    const double gross = double(lineAmount(entry.price(), entry.count()));
+    const double rate = entry.getDouble(outOfHouse(entry, table) ? FRateOh : FRateIh);
     const double net = gross * 100.0 / (100.0 + rate / 100.0);
-    m_net += net;
-    m_vat += gross - net;
-    setDouble(QStringLiteral("net"), m_net);
-    setDouble(QStringLiteral("vat"), m_vat);
+    addDoubleSum(QStringLiteral("net"), net);
+    addDoubleSum(QStringLiteral("vat"), gross - net);
     return true;
 }
 
 void TRepVatRate::addVat(double vat)
 {
-    m_vat += vat;
-    setDouble(QStringLiteral("vat"), m_vat);
+    addDoubleSum(QStringLiteral("vat"), vat);
 }
 
 // ---- void leaves ----------------------------------------------------------
 
 bool TRepVoidLeaf::addEntry(TTableEntry *entry)
 {
-    const double count = entry->count();
+    return add(TFactsOf(entry, nullptr).entry());
+}
+
+bool TRepVoidLeaf::add(const TEntryFacts &entry)
+{
+    const double count = entry.count();
     if (count == 0)
         return false;
-    add(count, entry->getDouble(QStringLiteral("amount")));
+    TReportLeaf::add(count, entry.getDouble(FAmount));
     return true;
 }
 
 TRepVoid::TRepVoid(const TTableEntry *entry, const TTable *table)
+    : TRepVoid(TFactsOf(entry, nullptr).entry(), TFactsOf(nullptr, table).table())
+{ }
+
+TRepVoid::TRepVoid(const TEntryFacts &entry, const TTableFacts &table)
 {
-    copyFields(*entry, {"article", "plu", "price", "vwaiter", "vwaitername", "reason"});
-    if (table)
-        copyFields(*table, {"table", "party"});
+    entry.copyTo(*this, {FArticle, FPlu, FPrice, FVWaiter, FVWaiterName, FReason});
+    if (!table.isNull())
+        table.header().copyTo(*this, {FTable, FParty});
 }
 
-bool TRepVoid::addEntry(TTableEntry *entry)
+bool TRepVoid::add(const TEntryFacts &entry)
 {
-    if (!TRepVoidLeaf::addEntry(entry))
+    if (!TRepVoidLeaf::add(entry))
         return false;
-    m_date = entry->date();
-    m_time = entry->time();
+    m_date = entry.date();
+    m_time = entry.time();
     return true;
 }
 
 TRepVArticle::TRepVArticle(const TTableEntry *entry)
+    : TRepVArticle(TFactsOf(entry, nullptr).entry())
+{ }
+
+TRepVArticle::TRepVArticle(const TEntryFacts &entry)
 {
-    copyFields(*entry, {"article", "price"});
+    entry.copyTo(*this, {FArticle, FPrice});
 }
 
 // ---- pay leaves -----------------------------------------------------------
 
 bool TRepPayLeaf::addEntry(TTableEntry *entry)
 {
-    if (entry->isVoided())
+    return add(TFactsOf(entry, nullptr).entry());
+}
+
+bool TRepPayLeaf::add(const TEntryFacts &entry)
+{
+    if (entry.getBool(FVoided))
         return false;
-    add(1, double(entry->amount()));
-    addSum(QStringLiteral("tip"), entry->tip());
-    addSum(QStringLiteral("guests"), entry->getLong(QStringLiteral("guests")));
+    TReportLeaf::add(1, double(entry.amount()));
+    addSum(QStringLiteral("tip"), entry.tip());
+    addSum(QStringLiteral("guests"), entry.getLong(FGuests));
     return true;
 }
 
 TRepPayform::TRepPayform(const TTableEntry *entry, const TTable *table, bool returnMode)
+    : TRepPayform(TFactsOf(entry, nullptr).entry(), TFactsOf(nullptr, table).table(), returnMode)
+{ }
+
+TRepPayform::TRepPayform(const TEntryFacts &entry, const TTableFacts &table, bool returnMode)
     : m_returnMode(returnMode)
 {
-    if (table) {
-        setBool(QStringLiteral("vatoh"), table->vatOh());
-        setBool(QStringLiteral("insum"), table->inSum());
-        copyFields(*table, {"billnum"});
+    if (!table.isNull()) {
+        setBool(QStringLiteral("vatoh"), table.vatOh());
+        setBool(QStringLiteral("insum"), table.inSum());
+        table.header().copyTo(*this, {FBillNum});
     }
-    copyFields(*entry, {"payform", "payformname", "intermsum", "waiter", "waitername"});
-    static const char *const own[] = {"curr", "currname", "currshort", "currrate", "currdecpos"};
-    static const char *const ret[]
-            = {"retcurr", "retcurrname", "retcurrshort", "retcurrrate", "retcurrdecpos"};
+    entry.copyTo(*this, {FPayform, FPayformName, FInTermSum, FWaiter, FWaiterName});
+    const TField *from = returnMode ? ReturnCurrency : OwnCurrency;
     for (int i = 0; i < 5; ++i) {
-        const QString from = QString::fromLatin1(returnMode ? ret[i] : own[i]);
-        if (entry->has(from))
-            set(QString::fromLatin1(own[i]), entry->get(from));
+        if (entry.has(from[i]))
+            set(fieldName(OwnCurrency[i]), entry.get(from[i]));
     }
 }
 
-bool TRepPayform::addEntry(TTableEntry *entry)
+bool TRepPayform::add(const TEntryFacts &entry)
 {
-    if (!TRepPayLeaf::addEntry(entry))
+    if (!TRepPayLeaf::add(entry))
         return false;
     // the pay form's amount is what the guest paid, tip included
-    m_amount += double(entry->tip());
+    m_amount += double(entry.tip());
     touch();
-    addSum(QStringLiteral("return"), entry->getLong(QStringLiteral("return")));
-    addSum(QStringLiteral("retamount"), entry->getLong(QStringLiteral("retamount")));
-    qint64 given = entry->getLong(QStringLiteral("given"));
+    addSum(QStringLiteral("return"), entry.getLong(FReturn));
+    addSum(QStringLiteral("retamount"), entry.getLong(FRetAmount));
+    qint64 given = entry.getLong(FGiven);
     if (given == 0)
-        given = entry->amount();
+        given = entry.amount();
     addSum(QStringLiteral("given"), given);
-    addSum(QStringLiteral("orggiven"), entry->has(QStringLiteral("orggiven"))
-                                               ? entry->getLong(QStringLiteral("orggiven"))
-                                               : given);
+    addSum(QStringLiteral("orggiven"), entry.has(FOrgGiven) ? entry.getLong(FOrgGiven) : given);
     return true;
 }
 
 TRepSubvent::TRepSubvent(const TTableEntry *entry, const TTable *table)
+    : TRepSubvent(TFactsOf(entry, nullptr).entry(), TFactsOf(nullptr, table).table())
+{ }
+
+TRepSubvent::TRepSubvent(const TEntryFacts &entry, const TTableFacts &table)
     : TRepPayform(entry, table)
 {
-    copyFields(*entry, {"subvent", "subvid", "subvname"});
+    entry.copyTo(*this, {FSubvent, FSubvId, FSubvName});
 }
 
-bool TRepSubvent::addEntry(TTableEntry *entry)
+bool TRepSubvent::add(const TEntryFacts &entry)
 {
-    if (!TRepPayform::addEntry(entry))
+    if (!TRepPayform::add(entry))
         return false;
-    addSum(QStringLiteral("subvamount"), entry->getLong(QStringLiteral("subvamount")));
+    addSum(QStringLiteral("subvamount"), entry.getLong(FSubvAmount));
     return true;
 }
 
 TRepHotelRoom::TRepHotelRoom(const TTableEntry *entry, const TTable *table)
+    : TRepHotelRoom(TFactsOf(entry, nullptr).entry(), TFactsOf(nullptr, table).table())
+{ }
+
+TRepHotelRoom::TRepHotelRoom(const TEntryFacts &entry, const TTableFacts &table)
     : TRepPayform(entry, table)
-    , m_payDate(entry->date())
-    , m_payTime(entry->time())
+    , m_payDate(entry.date())
+    , m_payTime(entry.time())
 {
-    if (table)
-        copyFields(*table, {"table", "party", "billnum"});
-    copyFields(*entry,
-               {"room", "hotparty", "hotelacc", "hotelguest", "waitername", "date", "time"});
+    if (!table.isNull())
+        table.header().copyTo(*this, {FTable, FParty, FBillNum});
+    entry.copyTo(*this, {FRoom, FHotParty, FHotelAcc, FHotelGuest, FWaiterName, FDate, FTime});
 }
 
-bool TRepHotelRoom::addEntry(TTableEntry *entry)
+bool TRepHotelRoom::add(const TEntryFacts &entry)
 {
-    if (entry->getString(QStringLiteral("room")).isEmpty())
+    if (entry.isEmptyText(FRoom))
         return false;
-    return TRepPayform::addEntry(entry);
+    return TRepPayform::add(entry);
 }
 
 TRepTable::TRepTable(const TTableEntry *entry, const TTable *table)
-    : m_payDate(entry->date())
-    , m_payTime(entry->time())
-    , m_inHouse(!(table && table->vatOh()))
+    : TRepTable(TFactsOf(entry, nullptr).entry(), TFactsOf(nullptr, table).table())
+{ }
+
+TRepTable::TRepTable(const TEntryFacts &entry, const TTableFacts &table)
+    : m_payDate(entry.date())
+    , m_payTime(entry.time())
+    , m_inHouse(!(!table.isNull() && table.vatOh()))
 {
-    if (table) {
-        copyFields(*table, {"table", "party"});
-        setString(QStringLiteral("tablename"), tableValue(table, QStringLiteral("tablename")));
-        m_tableDate = QDate::fromString(tableValue(table, QStringLiteral("date")), Qt::ISODate);
-        m_tableTime = QTime::fromString(tableValue(table, QStringLiteral("time")), Qt::ISODate);
+    if (!table.isNull()) {
+        table.header().copyTo(*this, {FTable, FParty});
+        setString(QStringLiteral("tablename"), table.named(FTableName).getString(FTableName));
+        m_tableDate = table.named(FDate).date();
+        m_tableTime = table.named(FTime).time();
     }
 }
 
-bool TRepTable::addEntry(TTableEntry *entry)
+bool TRepTable::add(const TEntryFacts &entry)
 {
-    if (!TRepPayLeaf::addEntry(entry))
+    if (!TRepPayLeaf::add(entry))
         return false;
-    if (entry->amount() == 0) {
-        m_zeroDate = entry->date();
-        m_zeroTime = entry->time();
+    if (entry.amount() == 0) {
+        m_zeroDate = entry.date();
+        m_zeroTime = entry.time();
     }
     if (!m_pays.isEmpty())
         m_pays += QLatin1Char(';');
-    m_pays += entry->getString(QStringLiteral("payformname")) + QLatin1Char(':')
-              + QString::number(entry->getLong(QStringLiteral("given"))
-                                - entry->getLong(QStringLiteral("return")))
-              + QLatin1Char(':') + QString::number(entry->tip());
+    m_pays += entry.getString(FPayformName) + QLatin1Char(':')
+              + QString::number(entry.getLong(FGiven) - entry.getLong(FReturn)) + QLatin1Char(':')
+              + QString::number(entry.tip());
     setString(QStringLiteral("pays"), m_pays);
     return true;
 }
@@ -403,15 +457,16 @@ bool TRepTable::addEntry(TTableEntry *entry)
 // ---- cash and balance -----------------------------------------------------
 
 TRepCashLeaf::TRepCashLeaf(const TTableEntry *entry)
+    : TRepCashLeaf(TFactsOf(entry, nullptr).entry())
+{ }
+
+TRepCashLeaf::TRepCashLeaf(const TEntryFacts &entry)
 {
-    static const char *const own[] = {"curr", "currname", "currshort", "currrate", "currdecpos"};
-    static const char *const ret[]
-            = {"retcurr", "retcurrname", "retcurrshort", "retcurrrate", "retcurrdecpos"};
     for (int i = 0; i < 5; ++i) {
-        const QString from = QString::fromLatin1(ret[i]);
-        if (entry->has(from)) {
-            m_currency.set(QString::fromLatin1(own[i]), entry->get(from));
-            set(from, entry->get(from));
+        const TField from = ReturnCurrency[i];
+        if (entry.has(from)) {
+            m_currency.set(fieldName(OwnCurrency[i]), entry.get(from));
+            set(fieldName(from), entry.get(from));
         }
     }
     if (m_currency.has(QStringLiteral("curr")))
@@ -420,23 +475,31 @@ TRepCashLeaf::TRepCashLeaf(const TTableEntry *entry)
 
 bool TRepCashLeaf::addEntry(TTableEntry *entry)
 {
-    add(1, double(entry->amount()));
-    addSum(QStringLiteral("retamount"), entry->getLong(QStringLiteral("retamount")));
-    setString(QStringLiteral("reason"), entry->getString(QStringLiteral("reason")));
+    return add(TFactsOf(entry, nullptr).entry());
+}
+
+bool TRepCashLeaf::add(const TEntryFacts &entry)
+{
+    TReportLeaf::add(1, double(entry.amount()));
+    addSum(QStringLiteral("retamount"), entry.getLong(FRetAmount));
+    setString(QStringLiteral("reason"), entry.getString(FReason));
     return true;
 }
 
 bool TRepBalanceLeaf::addEntry(TTableEntry *entry)
 {
-    add(1, 0);
-    addSum(QStringLiteral("ccdamount"), entry->getLong(QStringLiteral("ccdamount")));
-    addSum(QStringLiteral("ccdbalance"), entry->getLong(QStringLiteral("ccdbalance")));
-    addSum(QStringLiteral("ccddifferences"), entry->getLong(QStringLiteral("ccddifferences")));
-    for (const char *flag : {"allwaiters", "ccdterminal", "ccdcostcenter"}) {
-        const QString key = QString::fromLatin1(flag);
-        setBool(key, entry->has(key));
-    }
-    copyFields(*entry, {"waiter", "waitername", "terminal", "termname", "center", "centername"});
+    return add(TFactsOf(entry, nullptr).entry());
+}
+
+bool TRepBalanceLeaf::add(const TEntryFacts &entry)
+{
+    TReportLeaf::add(1, 0);
+    addSum(QStringLiteral("ccdamount"), entry.getLong(FCcdAmount));
+    addSum(QStringLiteral("ccdbalance"), entry.getLong(FCcdBalance));
+    addSum(QStringLiteral("ccddifferences"), entry.getLong(FCcdDifferences));
+    for (TField flag : {FAllWaiters, FCcdTerminal, FCcdCostCenter})
+        setBool(fieldName(flag), entry.has(flag));
+    entry.copyTo(*this, {FWaiter, FWaiterName, FTerminal, FTermName, FCenter, FCenterName});
     return true;
 }
 

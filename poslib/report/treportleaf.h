@@ -10,8 +10,10 @@ class QTextStream;
 
 namespace PosLib {
 
+class TEntryFacts;
 class TTable;
 class TTableEntry;
+class TTableFacts;
 
 // A keyed record of a report plus two running sums, count and amount, and
 // named sums ("tip", "guests", ...). The sums are kept as numbers while
@@ -123,29 +125,37 @@ private:
 
 // ---- order leaves: fed by article orders --------------------------------
 
+// Every leaf takes an entry of a table in memory (addEntry) or the facts
+// of one (add, what the report generator uses); both count alike. The
+// constructors likewise.
+
 class TRepOrderLeaf : public TReportLeaf
 {
 public:
     // count 0: not taken; else count += count, amount += price x count.
     virtual bool addEntry(TTableEntry *entry, const TTable *table);
+    virtual bool add(const TEntryFacts &entry, const TTableFacts &table);
 };
 
 class TRepOrder : public TRepOrderLeaf
 {
 public:
     TRepOrder(const TTableEntry *entry, const TTable *table);
+    TRepOrder(const TEntryFacts &entry, const TTableFacts &table);
 };
 
 class TRepFamily : public TRepOrderLeaf
 {
 public:
     explicit TRepFamily(const TTableEntry *entry);
+    explicit TRepFamily(const TEntryFacts &entry);
 };
 
 class TRepFamGroup : public TRepOrderLeaf
 {
 public:
     explicit TRepFamGroup(const TTableEntry *entry);
+    explicit TRepFamGroup(const TEntryFacts &entry);
 };
 
 class TRepArticle : public TRepOrderLeaf
@@ -153,19 +163,25 @@ class TRepArticle : public TRepOrderLeaf
 public:
     TRepArticle() = default;
     explicit TRepArticle(const TTableEntry *entry);
+    explicit TRepArticle(const TEntryFacts &entry);
 };
 
 class TRepDiscount : public TRepArticle
 {
 public:
     explicit TRepDiscount(const TTableEntry *entry);
-    bool addEntry(TTableEntry *entry, const TTable *table) override;
+    explicit TRepDiscount(const TEntryFacts &entry);
+    using TRepArticle::addEntry;
+    bool add(const TEntryFacts &entry, const TTableFacts &table) override;
 };
 
 class TRepDepartment : public TRepArticle
 {
 public:
+    // The entry's "department" and "depname".
     explicit TRepDepartment(const TTableEntry *entry);
+    // Of the department the entry counts in.
+    TRepDepartment(const TEntryFacts &entry, int department, const QString &name);
 };
 
 class TRepHour : public TRepOrderLeaf
@@ -181,15 +197,13 @@ class TRepVatRate : public TRepOrderLeaf
 public:
     TRepVatRate() = default;
     TRepVatRate(const TTableEntry *entry, const TTable *table);
-    bool addEntry(TTableEntry *entry, const TTable *table) override;
+    TRepVatRate(const TEntryFacts &entry, const TTableFacts &table);
+    using TRepOrderLeaf::addEntry;
+    bool add(const TEntryFacts &entry, const TTableFacts &table) override;
 
-    double net() const { return m_net; }
-    double vat() const { return m_vat; }
+    double net() const { return doubleSum(QStringLiteral("net")); }
+    double vat() const { return doubleSum(QStringLiteral("vat")); }
     void addVat(double vat);
-
-private:
-    double m_net = 0.0;
-    double m_vat = 0.0;
 };
 
 // ---- void leaves ---------------------------------------------------------
@@ -199,13 +213,16 @@ class TRepVoidLeaf : public TReportLeaf
 public:
     // count 0: not taken; else count += count, amount += the void's amount.
     virtual bool addEntry(TTableEntry *entry);
+    virtual bool add(const TEntryFacts &entry);
 };
 
 class TRepVoid : public TRepVoidLeaf
 {
 public:
     explicit TRepVoid(const TTableEntry *entry, const TTable *table);
-    bool addEntry(TTableEntry *entry) override;
+    TRepVoid(const TEntryFacts &entry, const TTableFacts &table);
+    using TRepVoidLeaf::addEntry;
+    bool add(const TEntryFacts &entry) override;
     QDate date() const { return m_date; }
     QTime time() const { return m_time; }
 
@@ -218,6 +235,7 @@ class TRepVArticle : public TRepVoidLeaf
 {
 public:
     explicit TRepVArticle(const TTableEntry *entry);
+    explicit TRepVArticle(const TEntryFacts &entry);
 };
 
 // ---- pay leaves ----------------------------------------------------------
@@ -227,6 +245,7 @@ class TRepPayLeaf : public TReportLeaf
 public:
     // A voided pay is not taken; else count + 1, amount, "tip", "guests".
     virtual bool addEntry(TTableEntry *entry);
+    virtual bool add(const TEntryFacts &entry);
 };
 
 // One pay form (or currency): amount includes the tips; "given",
@@ -235,7 +254,9 @@ class TRepPayform : public TRepPayLeaf
 {
 public:
     TRepPayform(const TTableEntry *entry, const TTable *table, bool returnMode = false);
-    bool addEntry(TTableEntry *entry) override;
+    TRepPayform(const TEntryFacts &entry, const TTableFacts &table, bool returnMode = false);
+    using TRepPayLeaf::addEntry;
+    bool add(const TEntryFacts &entry) override;
     bool returnMode() const { return m_returnMode; }
 
 private:
@@ -246,14 +267,18 @@ class TRepSubvent : public TRepPayform
 {
 public:
     TRepSubvent(const TTableEntry *entry, const TTable *table);
-    bool addEntry(TTableEntry *entry) override;
+    TRepSubvent(const TEntryFacts &entry, const TTableFacts &table);
+    using TRepPayform::addEntry;
+    bool add(const TEntryFacts &entry) override;
 };
 
 class TRepHotelRoom : public TRepPayform
 {
 public:
     TRepHotelRoom(const TTableEntry *entry, const TTable *table);
-    bool addEntry(TTableEntry *entry) override;
+    TRepHotelRoom(const TEntryFacts &entry, const TTableFacts &table);
+    using TRepPayform::addEntry;
+    bool add(const TEntryFacts &entry) override;
     // Date and time of the pay that created the leaf.
     QDate payDate() const { return m_payDate; }
     QTime payTime() const { return m_payTime; }
@@ -268,7 +293,9 @@ class TRepTable : public TRepPayLeaf
 {
 public:
     TRepTable(const TTableEntry *entry, const TTable *table);
-    bool addEntry(TTableEntry *entry) override;
+    TRepTable(const TEntryFacts &entry, const TTableFacts &table);
+    using TRepPayLeaf::addEntry;
+    bool add(const TEntryFacts &entry) override;
 
     QDate payDate() const { return m_payDate; }
     QTime payTime() const { return m_payTime; }
@@ -296,7 +323,9 @@ class TRepCashLeaf : public TReportLeaf
 {
 public:
     explicit TRepCashLeaf(const TTableEntry *entry);
+    explicit TRepCashLeaf(const TEntryFacts &entry);
     bool addEntry(TTableEntry *entry);
+    bool add(const TEntryFacts &entry);
     // The currency of the cash record, from its return-currency values.
     const Basics::TValue &currency() const { return m_currency; }
     qint64 retAmount() const { return sum(QStringLiteral("retamount")); }
@@ -310,6 +339,7 @@ class TRepBalanceLeaf : public TReportLeaf
 {
 public:
     bool addEntry(TTableEntry *entry);
+    bool add(const TEntryFacts &entry);
 };
 
 } // namespace PosLib

@@ -2,6 +2,7 @@
 
 #include "tdepartments.h"
 #include "terror.h"
+#include "tfactsof.h"
 #include "tlog.h"
 #include "tlogcategories.h"
 #include "tround.h"
@@ -28,29 +29,20 @@ void appendFields(const TValue &value, QDomDocument &doc, QDomElement &element)
     }
 }
 
-bool outOfHouse(const TTableEntry *entry, const TTable *table)
+bool outOfHouse(const TEntryFacts &entry, const TTableFacts &table)
 {
-    if (entry->has(QStringLiteral("isvatoh")))
-        return entry->getBool(QStringLiteral("isvatoh"));
-    return table && table->vatOh();
+    if (entry.has(FIsVatOh))
+        return entry.getBool(FIsVatOh);
+    return !table.isNull() && table.vatOh();
 }
 
-bool hasPays(const TTable *table)
-{
-    if (!table)
-        return false;
-    bool found = false;
-    table->entries().forEach([&found](TTableEntry *e) {
-        if (e->type() == EntryPay)
-            found = true;
-    });
-    return found;
-}
-
+// The text without CR and LF; the text itself when it has none.
 QString withoutLineBreaks(QString text)
 {
-    text.remove(QLatin1Char('\r'));
-    text.remove(QLatin1Char('\n'));
+    if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'))) {
+        text.remove(QLatin1Char('\r'));
+        text.remove(QLatin1Char('\n'));
+    }
     return text;
 }
 
@@ -67,17 +59,36 @@ TReportNode::~TReportNode()
     qDeleteAll(m_leaves);
 }
 
-TReportLeaf *TReportNode::createLeaf(TTableEntry *, const TTable *)
+void TReportNode::addEntry(TTableEntry *entry, const TTable *table)
+{
+    const TFactsOf facts(entry, table);
+    add(facts.entry(), facts.table());
+}
+
+TReportLeaf *TReportNode::createLeaf(TTableEntry *entry, const TTable *table)
+{
+    const TFactsOf facts(entry, table);
+    return createLeaf(facts.entry(), facts.table());
+}
+
+TReportLeaf *TReportNode::createLeaf(const TEntryFacts &, const TTableFacts &)
 {
     return nullptr;
 }
 
-QString TReportNode::keyOf(TTableEntry *, const TTable *) const
+QString TReportNode::keyOf(TTableEntry *entry, const TTable *table) const
+{
+    const TFactsOf facts(entry, table);
+    return keyOf(facts.entry(), facts.table());
+}
+
+QString TReportNode::keyOf(const TEntryFacts &, const TTableFacts &) const
 {
     return QString::number(m_leaves.size() + 1);
 }
 
-TReportLeaf *TReportNode::leafFor(const QString &key, TTableEntry *entry, const TTable *table)
+TReportLeaf *TReportNode::leafFor(const QString &key, const TEntryFacts &entry,
+                                  const TTableFacts &table)
 {
     auto it = m_leaves.constFind(key);
     if (it != m_leaves.cend())
@@ -142,49 +153,70 @@ TRepOrderNode::TRepOrderNode(const QString &name, TRepOrderLeaf *total)
     , m_total(total)
 { }
 
-bool TRepOrderNode::hasComponents(const TTableEntry *entry)
+void TRepOrderNode::addComponents(const TEntryFacts &entry, const TTableFacts &table)
 {
-    const TTableEntries *children = entry->children();
-    if (!children)
-        return false;
-    bool found = false;
-    children->forEach([&found](TTableEntry *c) {
-        if (c->type() == EntryComponent)
-            found = true;
-    });
-    return found;
+    for (const TEntryFacts &child : entry.children()) {
+        if (child.type() == EntryComponent)
+            add(child, table);
+    }
 }
 
-void TRepOrderNode::addComponents(TTableEntry *entry, const TTable *table)
+void TRepOrderNode::add(const TEntryFacts &entry, const TTableFacts &table)
 {
-    entry->children()->forEach([&](TTableEntry *c) {
-        if (c->type() == EntryComponent)
-            addEntry(c, table);
-    });
-}
-
-void TRepOrderNode::addEntry(TTableEntry *entry, const TTable *table)
-{
-    if (hasComponents(entry)) {
+    if (entry.hasComponents()) {
         addComponents(entry, table);
         return;
     }
     addKeyed(entry, table);
 }
 
-void TRepOrderNode::addKeyed(TTableEntry *entry, const TTable *table)
+bool TRepOrderNode::numberKey(const TEntryFacts &, const TTableFacts &, qint64 &, bool &) const
 {
-    const QString key = keyOf(entry, table);
-    if (key.isEmpty())
-        return;
-    addToTotal(entry, table);
-    if (auto *leaf = static_cast<TRepOrderLeaf *>(leafFor(key, entry, table)))
-        leaf->addEntry(entry, table);
+    return false;
 }
 
-bool TRepOrderNode::addToTotal(TTableEntry *entry, const TTable *table)
+QString TRepOrderNode::keyOf(const TEntryFacts &entry, const TTableFacts &table) const
 {
-    return m_total->addEntry(entry, table);
+    qint64 key = 0;
+    bool counted = true;
+    if (!numberKey(entry, table, key, counted))
+        return TReportNode::keyOf(entry, table);
+    return counted ? QString::number(key) : QString();
+}
+
+TReportLeaf *TRepOrderNode::keyedLeaf(const TEntryFacts &entry, const TTableFacts &table,
+                                      bool &counted)
+{
+    qint64 number = 0;
+    counted = true;
+    if (numberKey(entry, table, number, counted)) {
+        if (!counted)
+            return nullptr;
+        if (TReportLeaf *leaf = m_numbers.find(number))
+            return leaf;
+        TReportLeaf *leaf = leafFor(QString::number(number), entry, table);
+        m_numbers.insert(number, leaf);
+        return leaf;
+    }
+    const QString key = keyOf(entry, table);
+    counted = !key.isEmpty();
+    return counted ? leafFor(key, entry, table) : nullptr;
+}
+
+void TRepOrderNode::addKeyed(const TEntryFacts &entry, const TTableFacts &table)
+{
+    bool counted = false;
+    TReportLeaf *leaf = keyedLeaf(entry, table, counted);
+    if (!counted)
+        return;
+    addToTotal(entry, table);
+    if (leaf)
+        static_cast<TRepOrderLeaf *>(leaf)->add(entry, table);
+}
+
+bool TRepOrderNode::addToTotal(const TEntryFacts &entry, const TTableFacts &table)
+{
+    return m_total->add(entry, table);
 }
 
 void TRepOrderNode::writeText(const QString &prefix, const TValue &record, QTextStream &out,
@@ -203,42 +235,42 @@ int orderPayform(const TTable *table)
 {
     if (!table)
         return -1;
-    if (table->has(QStringLiteral("payform")))
-        return table->payform();
-    int pays = 0;
-    int open = 0;
-    int payform = 0;
-    table->entries().forEach([&](TTableEntry *e) {
-        if (e->type() != EntryPay)
-            return;
-        ++pays;
-        if (!e->isVoided()) {
-            ++open;
-            payform = e->payform();
-        }
-    });
-    if (pays == 0)
-        return -1;
-    return open == 1 ? payform : 0;
+    return TFactsOf(nullptr, table).table().orderPayform();
+}
+
+int orderPayform(const TTableFacts &table)
+{
+    return table.isNull() ? -1 : table.orderPayform();
 }
 
 TRepOrders::TRepOrders()
     : TRepOrderNode(QStringLiteral("orders"))
 { }
 
-QString TRepOrders::keyOf(TTableEntry *entry, const TTable *table) const
+namespace {
+
+// "orders": article number x 1000 + the pay form (0 when none)
+qint64 ordersKey(const TEntryFacts &entry, const TTableFacts &table)
 {
     const int payform = orderPayform(table);
-    const qint64 key = entry->plu() * 1000 + (payform > 0 ? payform : 0);
-    return QString::number(key);
+    return entry.plu() * 1000 + (payform > 0 ? payform : 0);
 }
 
-TReportLeaf *TRepOrders::createLeaf(TTableEntry *entry, const TTable *table)
+} // namespace
+
+bool TRepOrders::numberKey(const TEntryFacts &entry, const TTableFacts &table, qint64 &key,
+                           bool &) const
+{
+    key = ordersKey(entry, table);
+    return true;
+}
+
+TReportLeaf *TRepOrders::createLeaf(const TEntryFacts &entry, const TTableFacts &table)
 {
     return new TRepOrder(entry, table);
 }
 
-bool TRepOrders::addToTotal(TTableEntry *entry, const TTable *table)
+bool TRepOrders::addToTotal(const TEntryFacts &entry, const TTableFacts &table)
 {
     if (!TRepOrderNode::addToTotal(entry, table))
         return false;
@@ -250,12 +282,16 @@ TRepNegOrders::TRepNegOrders()
     : TRepOrderNode(QStringLiteral("negorders"))
 { }
 
-QString TRepNegOrders::keyOf(TTableEntry *entry, const TTable *) const
+bool TRepNegOrders::numberKey(const TEntryFacts &entry, const TTableFacts &, qint64 &key,
+                              bool &counted) const
 {
-    return entry->count() > 0 ? QString() : QString::number(entry->plu());
+    // articles booked with a count of 0 or less
+    counted = !(entry.count() > 0);
+    key = entry.plu();
+    return true;
 }
 
-TReportLeaf *TRepNegOrders::createLeaf(TTableEntry *entry, const TTable *)
+TReportLeaf *TRepNegOrders::createLeaf(const TEntryFacts &entry, const TTableFacts &)
 {
     return new TRepArticle(entry);
 }
@@ -264,12 +300,14 @@ TRepFamilies::TRepFamilies()
     : TRepOrderNode(QStringLiteral("families"))
 { }
 
-QString TRepFamilies::keyOf(TTableEntry *entry, const TTable *) const
+bool TRepFamilies::numberKey(const TEntryFacts &entry, const TTableFacts &, qint64 &key,
+                             bool &) const
 {
-    return QString::number(entry->family());
+    key = entry.getInt(FFamily);
+    return true;
 }
 
-TReportLeaf *TRepFamilies::createLeaf(TTableEntry *entry, const TTable *)
+TReportLeaf *TRepFamilies::createLeaf(const TEntryFacts &entry, const TTableFacts &)
 {
     return new TRepFamily(entry);
 }
@@ -278,12 +316,14 @@ TRepFamGroups::TRepFamGroups()
     : TRepOrderNode(QStringLiteral("famgroups"))
 { }
 
-QString TRepFamGroups::keyOf(TTableEntry *entry, const TTable *) const
+bool TRepFamGroups::numberKey(const TEntryFacts &entry, const TTableFacts &, qint64 &key,
+                              bool &) const
 {
-    return QString::number(entry->famGroup());
+    key = entry.getInt(FFamGroup);
+    return true;
 }
 
-TReportLeaf *TRepFamGroups::createLeaf(TTableEntry *entry, const TTable *)
+TReportLeaf *TRepFamGroups::createLeaf(const TEntryFacts &entry, const TTableFacts &)
 {
     return new TRepFamGroup(entry);
 }
@@ -292,34 +332,65 @@ TRepDiscounts::TRepDiscounts()
     : TRepOrderNode(QStringLiteral("discounts"))
 { }
 
-QString TRepDiscounts::keyOf(TTableEntry *entry, const TTable *) const
+QString TRepDiscounts::keyOf(const TEntryFacts &entry, const TTableFacts &) const
 {
-    return entry->getString(QStringLiteral("discid"));
+    return entry.getString(FDiscId);
 }
 
-TReportLeaf *TRepDiscounts::createLeaf(TTableEntry *entry, const TTable *)
+TReportLeaf *TRepDiscounts::keyedLeaf(const TEntryFacts &entry, const TTableFacts &table,
+                                      bool &counted)
+{
+    counted = !entry.isEmptyText(FDiscId);
+    if (!counted)
+        return nullptr;
+    const QString key = entry.getString(FDiscId);
+    if (TReportLeaf *leaf = m_index.find(key))
+        return leaf;
+    TReportLeaf *leaf = leafFor(key, entry, table);
+    m_index.insert(key, leaf);
+    return leaf;
+}
+
+TReportLeaf *TRepDiscounts::createLeaf(const TEntryFacts &entry, const TTableFacts &)
 {
     return new TRepDiscount(entry);
 }
 
 QString articleKey(const TTableEntry *entry)
 {
+    return articleKey(TFactsOf(entry, nullptr).entry());
+}
+
+QString articleKey(const TEntryFacts &entry)
+{
     return QStringLiteral("%1:%2:%3")
-            .arg(entry->plu(), 10, 10, QLatin1Char('0'))
-            .arg(entry->price())
-            .arg(withoutLineBreaks(entry->article()));
+            .arg(entry.plu(), 10, 10, QLatin1Char('0'))
+            .arg(entry.price())
+            .arg(withoutLineBreaks(entry.getString(FArticle)));
 }
 
 TRepArticles::TRepArticles()
     : TRepOrderNode(QStringLiteral("articles"))
 { }
 
-QString TRepArticles::keyOf(TTableEntry *entry, const TTable *) const
+QString TRepArticles::keyOf(const TEntryFacts &entry, const TTableFacts &) const
 {
     return articleKey(entry);
 }
 
-TReportLeaf *TRepArticles::createLeaf(TTableEntry *entry, const TTable *)
+TReportLeaf *TRepArticles::keyedLeaf(const TEntryFacts &entry, const TTableFacts &table,
+                                     bool &counted)
+{
+    counted = true;
+    const Key key {entry.plu(), entry.price(), withoutLineBreaks(entry.getString(FArticle))};
+    if (TReportLeaf *leaf = m_index.find(key))
+        return leaf;
+    TReportLeaf *leaf = leafFor(articleKey(entry), entry, table);
+    m_index.insert(key, leaf);
+    return leaf;
+}
+
+TReportLeaf *TRepArticles::createLeaf(const TEntryFacts &entry, const TTableFacts &)
 {
     return new TRepArticle(entry);
 }
@@ -330,61 +401,37 @@ TRepVatRates::TRepVatRates()
     : TRepOrderNode(QStringLiteral("vatrates"))
 { }
 
-void TRepVatRates::addEntry(TTableEntry *entry, const TTable *table)
+void TRepVatRates::add(const TEntryFacts &entry, const TTableFacts &table)
 {
-    if (entry->isCredit() || entry->has(QStringLiteral("roundingart")))
+    if (entry.getBool(FCredit) || entry.has(FRoundingArt))
         return;
-    if (entry->hasChildren()) {
-        TRepOrderNode::addEntry(entry, table);
+    // the VAT belongs to whoever took the money, the first pay's waiter; no
+    // figure of the node depends on the waiter, so only a table without
+    // pays (nobody took money) matters here
+    if (!entry.hasChildren() && !table.hasPays())
         return;
-    }
-    // the VAT belongs to whoever took the money: the first pay's waiter
-    const TTableEntry *firstPay = nullptr;
-    if (table) {
-        table->entries().forEach([&firstPay](TTableEntry *e) {
-            if (!firstPay && e->type() == EntryPay)
-                firstPay = e;
-        });
-    }
-    if (!firstPay)
-        return;
-    const QString waiterKey = QStringLiteral("waiter");
-    const QString nameKey = QStringLiteral("waitername");
-    const bool hadWaiter = entry->has(waiterKey);
-    const bool hadName = entry->has(nameKey);
-    const TValueField waiter = entry->get(waiterKey);
-    const TValueField name = entry->get(nameKey);
-    entry->set(waiterKey, firstPay->get(waiterKey));
-    entry->set(nameKey, firstPay->get(nameKey));
-    TRepOrderNode::addEntry(entry, table);
-    if (hadWaiter)
-        entry->set(waiterKey, waiter);
-    else
-        entry->remove(waiterKey);
-    if (hadName)
-        entry->set(nameKey, name);
-    else
-        entry->remove(nameKey);
+    TRepOrderNode::add(entry, table);
 }
 
-QString TRepVatRates::keyOf(TTableEntry *entry, const TTable *table) const
+bool TRepVatRates::numberKey(const TEntryFacts &entry, const TTableFacts &table, qint64 &key,
+                             bool &) const
 {
-    return QString::number(entry->getLong(outOfHouse(entry, table) ? QStringLiteral("rateoh")
-                                                                   : QStringLiteral("rateih")));
+    key = entry.getLong(outOfHouse(entry, table) ? FRateOh : FRateIh);
+    return true;
 }
 
-TReportLeaf *TRepVatRates::createLeaf(TTableEntry *entry, const TTable *table)
+TReportLeaf *TRepVatRates::createLeaf(const TEntryFacts &entry, const TTableFacts &table)
 {
     return new TRepVatRate(entry, table);
 }
 
-bool TRepVatRates::addToTotal(TTableEntry *entry, const TTable *table)
+bool TRepVatRates::addToTotal(const TEntryFacts &entry, const TTableFacts &table)
 {
-    if (entry->isCredit() || entry->has(QStringLiteral("roundingart")) || !hasPays(table))
+    if (entry.getBool(FCredit) || entry.has(FRoundingArt) || table.isNull() || !table.hasPays())
         return false;
     if (!TRepOrderNode::addToTotal(entry, table))
         return false;
-    const qint64 gross = lineAmount(entry->price(), entry->count());
+    const qint64 gross = lineAmount(entry.price(), entry.count());
     m_total->addSum(outOfHouse(entry, table) ? QStringLiteral("sumoh") : QStringLiteral("sumih"),
                     gross);
     return true;
@@ -392,21 +439,34 @@ bool TRepVatRates::addToTotal(TTableEntry *entry, const TTable *table)
 
 void TRepVatRates::addTaxGroup(const TValue &group, const TTable *table)
 {
-    const QString key = QString::number(group.id());
+    const TFactsOf facts(nullptr, table);
+    addTaxGroup(group.id(), group.name(), group.get(QStringLiteral("rate")),
+                group.getLong(QStringLiteral("amount")), facts.table());
+}
+
+void TRepVatRates::addTaxGroup(const TTaxGroupFacts &group, const TTableFacts &table)
+{
+    addTaxGroup(group.id, group.name, TValueField(TypeDecimal, group.rate), group.amount, table);
+}
+
+void TRepVatRates::addTaxGroup(int id, const QString &name, const TValueField &rate, qint64 amount,
+                               const TTableFacts &table)
+{
+    const QString key = QString::number(id);
     auto *leaf = static_cast<TRepVatRate *>(m_leaves.value(key));
     if (!leaf) {
         leaf = new TRepVatRate;
-        leaf->setName(group.name());
-        if (table) {
-            leaf->setBool(QStringLiteral("vatoh"), table->vatOh());
-            leaf->setBool(QStringLiteral("insum"), table->inSum());
+        leaf->setName(name);
+        if (!table.isNull()) {
+            leaf->setBool(QStringLiteral("vatoh"), table.vatOh());
+            leaf->setBool(QStringLiteral("insum"), table.inSum());
         }
-        leaf->set(QStringLiteral("rate"), group.get(QStringLiteral("rate")));
+        leaf->set(QStringLiteral("rate"), rate);
         leaf->set(QStringLiteral("vatrate"), TypeInteger, key);
         m_leaves.insert(key, leaf);
     }
-    if (table && table->inSum())
-        leaf->addVat(double(group.getLong(QStringLiteral("amount"))));
+    if (!table.isNull() && table.inSum())
+        leaf->addVat(double(amount));
     m_taxGroups = true;
 }
 
@@ -416,15 +476,19 @@ TRepHours::TRepHours()
     : TRepOrderNode(QStringLiteral("Hours"))
 { }
 
-QString TRepHours::keyOf(TTableEntry *entry, const TTable *) const
+bool TRepHours::numberKey(const TEntryFacts &entry, const TTableFacts &, qint64 &key,
+                          bool &counted) const
 {
-    const QTime time = entry->time();
-    return time.isValid() ? QString::number(time.hour()) : QString();
+    // entries without a time are not counted by the hour
+    const QTime time = entry.time();
+    counted = time.isValid();
+    key = counted ? time.hour() : 0;
+    return true;
 }
 
-TReportLeaf *TRepHours::createLeaf(TTableEntry *entry, const TTable *)
+TReportLeaf *TRepHours::createLeaf(const TEntryFacts &entry, const TTableFacts &)
 {
-    return new TRepHour(entry->time().hour());
+    return new TRepHour(entry.time().hour());
 }
 
 struct TRepDepartments::Department
@@ -451,39 +515,63 @@ TRepDepartments::TRepDepartments(const QString &dataPath)
 
 TRepDepartments::~TRepDepartments() = default;
 
-void TRepDepartments::addEntry(TTableEntry *entry, const TTable *table)
+void TRepDepartments::add(const TEntryFacts &entry, const TTableFacts &table)
 {
-    if (hasComponents(entry)) {
+    if (entry.hasComponents()) {
         addComponents(entry, table);
-        bool addOn = false;
-        entry->children()->forEach([&addOn](TTableEntry *c) {
-            if (c->type() == EntryAddOn)
-                addOn = true;
-        });
-        if (!addOn)
+        if (!entry.hasAddOns())
             return;
     }
     addMatching(entry, table);
 }
 
-void TRepDepartments::addMatching(TTableEntry *entry, const TTable *table)
+const std::vector<int> &TRepDepartments::matching(qint64 plu, int family)
 {
-    const qint64 plu = entry->plu();
-    const int family = entry->family();
-    for (const Department &d : m_departments) {
+    const std::pair<qint64, int> key(plu, family);
+    auto it = m_matching.constFind(key);
+    if (it != m_matching.cend())
+        return it.value();
+    std::vector<int> found;
+    for (int i = 0; i < int(m_departments.size()); ++i) {
+        const Department &d = m_departments[size_t(i)];
         const bool article = plu >= 0 && plu <= INT_MAX && d.covered.contains(int(plu));
         const bool inFamily = family > 0 && d.covered.contains(-family);
-        if (!article && !inFamily)
-            continue;
-        entry->setInt(QStringLiteral("department"), d.id);
-        entry->setString(QStringLiteral("depname"), d.name);
-        addKeyed(entry, table);
+        if (article || inFamily)
+            found.push_back(i);
+    }
+    return m_matching.insert(key, found).value();
+}
+
+void TRepDepartments::addMatching(const TEntryFacts &entry, const TTableFacts &table)
+{
+    if (m_departments.empty())
+        return;
+    // in every department that covers the article or its family
+    for (int i : matching(entry.plu(), entry.getInt(FFamily))) {
+        const Department &d = m_departments[size_t(i)];
+        addToTotal(entry, table);
+        TReportLeaf *leaf = m_index.find(d.id);
+        if (!leaf) {
+            const QString key = QString::number(d.id);
+            leaf = m_leaves.value(key);
+            if (!leaf) {
+                leaf = new TRepDepartment(entry, d.id, d.name);
+                m_leaves.insert(key, leaf);
+            }
+            m_index.insert(d.id, leaf);
+        }
+        static_cast<TRepOrderLeaf *>(leaf)->add(entry, table);
     }
 }
 
 QString TRepDepartments::keyOf(TTableEntry *entry, const TTable *) const
 {
     return entry->getString(QStringLiteral("department"));
+}
+
+QString TRepDepartments::keyOf(const TEntryFacts &, const TTableFacts &) const
+{
+    return QString();
 }
 
 TReportLeaf *TRepDepartments::createLeaf(TTableEntry *entry, const TTable *)
@@ -498,19 +586,19 @@ TRepVoidNode::TRepVoidNode(const QString &name)
     , m_total(new TRepVoidLeaf)
 { }
 
-void TRepVoidNode::addEntry(TTableEntry *entry, const TTable *table)
+void TRepVoidNode::add(const TEntryFacts &entry, const TTableFacts &table)
 {
     addToTotal(entry);
     const QString key = keyOf(entry, table);
     if (key.isEmpty())
         return;
     if (auto *leaf = static_cast<TRepVoidLeaf *>(leafFor(key, entry, table)))
-        leaf->addEntry(entry);
+        leaf->add(entry);
 }
 
-bool TRepVoidNode::addToTotal(TTableEntry *entry)
+bool TRepVoidNode::addToTotal(const TEntryFacts &entry)
 {
-    return m_total->addEntry(entry);
+    return m_total->add(entry);
 }
 
 void TRepVoidNode::writeText(const QString &prefix, const TValue &record, QTextStream &out,
@@ -529,12 +617,12 @@ TRepVoids::TRepVoids()
     : TRepVoidNode(QStringLiteral("Voids"))
 { }
 
-QString TRepVoids::keyOf(TTableEntry *, const TTable *) const
+QString TRepVoids::keyOf(const TEntryFacts &, const TTableFacts &) const
 {
     return QStringLiteral("0");
 }
 
-bool TRepVoids::addToTotal(TTableEntry *entry)
+bool TRepVoids::addToTotal(const TEntryFacts &entry)
 {
     if (!TRepVoidNode::addToTotal(entry))
         return false;
@@ -546,12 +634,12 @@ TRepVArticles::TRepVArticles()
     : TRepVoidNode(QStringLiteral("VArticles"))
 { }
 
-QString TRepVArticles::keyOf(TTableEntry *entry, const TTable *) const
+QString TRepVArticles::keyOf(const TEntryFacts &entry, const TTableFacts &) const
 {
-    return QString::number(entry->plu());
+    return QString::number(entry.plu());
 }
 
-TReportLeaf *TRepVArticles::createLeaf(TTableEntry *entry, const TTable *)
+TReportLeaf *TRepVArticles::createLeaf(const TEntryFacts &entry, const TTableFacts &)
 {
     return new TRepVArticle(entry);
 }
@@ -560,15 +648,15 @@ TRepAllVoids::TRepAllVoids()
     : TRepVoidNode(QStringLiteral("AllVoids"))
 { }
 
-QString TRepAllVoids::keyOf(TTableEntry *entry, const TTable *) const
+QString TRepAllVoids::keyOf(const TEntryFacts &entry, const TTableFacts &) const
 {
-    const QDate d = entry->date();
-    const QTime t = entry->time();
+    const QDate d = entry.date();
+    const QTime t = entry.time();
     return QString::asprintf("%02d%02d%02d%02d%02d%02d", d.year(), d.month(), d.day(), t.hour(),
                              t.minute(), t.second());
 }
 
-TReportLeaf *TRepAllVoids::createLeaf(TTableEntry *entry, const TTable *table)
+TReportLeaf *TRepAllVoids::createLeaf(const TEntryFacts &entry, const TTableFacts &table)
 {
     return new TRepVoid(entry, table);
 }
@@ -580,19 +668,19 @@ TRepPayNode::TRepPayNode(const QString &name)
     , m_total(new TRepPayLeaf)
 { }
 
-void TRepPayNode::addEntry(TTableEntry *entry, const TTable *table)
+void TRepPayNode::add(const TEntryFacts &entry, const TTableFacts &table)
 {
     const QString key = keyOf(entry, table);
     if (key.isEmpty())
         return;
     addToTotal(entry);
     if (auto *leaf = static_cast<TRepPayLeaf *>(leafFor(key, entry, table)))
-        leaf->addEntry(entry);
+        leaf->add(entry);
 }
 
-bool TRepPayNode::addToTotal(TTableEntry *entry)
+bool TRepPayNode::addToTotal(const TEntryFacts &entry)
 {
-    return m_total->addEntry(entry);
+    return m_total->add(entry);
 }
 
 void TRepPayNode::writeText(const QString &prefix, const TValue &record, QTextStream &out,
@@ -611,14 +699,14 @@ TRepPays::TRepPays()
     : TRepPayNode(QStringLiteral("Payments"))
 { }
 
-bool TRepPays::addToTotal(TTableEntry *entry)
+bool TRepPays::addToTotal(const TEntryFacts &entry)
 {
     if (!TRepPayNode::addToTotal(entry))
         return false;
-    m_total->addSum(QStringLiteral("given"), entry->getLong(QStringLiteral("given")));
-    m_total->addSum(QStringLiteral("return"), entry->getLong(QStringLiteral("return")));
-    if (entry->getBool(QStringLiteral("intermsum")))
-        m_total->addSum(QStringLiteral("reppaytermsum"), entry->amount());
+    m_total->addSum(QStringLiteral("given"), entry.getLong(FGiven));
+    m_total->addSum(QStringLiteral("return"), entry.getLong(FReturn));
+    if (entry.getBool(FInTermSum))
+        m_total->addSum(QStringLiteral("reppaytermsum"), entry.amount());
     return true;
 }
 
@@ -626,14 +714,14 @@ TRepTables::TRepTables()
     : TRepPayNode(QStringLiteral("Tables"))
 { }
 
-QString TRepTables::keyOf(TTableEntry *entry, const TTable *table) const
+QString TRepTables::keyOf(const TEntryFacts &entry, const TTableFacts &table) const
 {
-    const QDate d = entry->date();
+    const QDate d = entry.date();
     return QString::asprintf("%4d%02d%02d%8ld", d.year(), d.month(), d.day(),
-                             table ? table->archive() : 0L);
+                             table.isNull() ? 0L : long(table.header().getLong(FArchive)));
 }
 
-TReportLeaf *TRepTables::createLeaf(TTableEntry *entry, const TTable *table)
+TReportLeaf *TRepTables::createLeaf(const TEntryFacts &entry, const TTableFacts &table)
 {
     return new TRepTable(entry, table);
 }
@@ -646,18 +734,18 @@ TRepPayforms::TRepPayforms(const QString &name)
     : TRepPayNode(name)
 { }
 
-QString TRepPayforms::keyOf(TTableEntry *entry, const TTable *table) const
+QString TRepPayforms::keyOf(const TEntryFacts &entry, const TTableFacts &table) const
 {
-    QString key = withoutLineBreaks(entry->getString(QStringLiteral("payformname")))
-                  + QLatin1Char('_') + QString::number(entry->payform());
-    if (table && table->inSum())
+    QString key = withoutLineBreaks(entry.getString(FPayformName)) + QLatin1Char('_')
+                  + QString::number(entry.getInt(FPayform));
+    if (!table.isNull() && table.inSum())
         key += QLatin1String("insum");
-    if (entry->getBool(QStringLiteral("intermsum")))
+    if (entry.getBool(FInTermSum))
         key += QLatin1String("intermsum");
     return key;
 }
 
-TReportLeaf *TRepPayforms::createLeaf(TTableEntry *entry, const TTable *table)
+TReportLeaf *TRepPayforms::createLeaf(const TEntryFacts &entry, const TTableFacts &table)
 {
     return new TRepPayform(entry, table);
 }
@@ -666,22 +754,22 @@ TRepSubvents::TRepSubvents()
     : TRepPayNode(QStringLiteral("Subventions"))
 { }
 
-void TRepSubvents::addEntry(TTableEntry *entry, const TTable *table)
+void TRepSubvents::add(const TEntryFacts &entry, const TTableFacts &table)
 {
-    if (!keyOf(entry, table).isEmpty())
+    if (entry.getLong(FSubvId) != 0)
         ++m_subventions;
-    TRepPayNode::addEntry(entry, table);
+    TRepPayNode::add(entry, table);
 }
 
-QString TRepSubvents::keyOf(TTableEntry *entry, const TTable *) const
+QString TRepSubvents::keyOf(const TEntryFacts &entry, const TTableFacts &) const
 {
-    const qint64 id = entry->getLong(QStringLiteral("subvid"));
+    const qint64 id = entry.getLong(FSubvId);
     if (id == 0)
         return QString();
-    return QString::number(qint64(entry->payform()) * 1000 + id);
+    return QString::number(qint64(entry.getInt(FPayform)) * 1000 + id);
 }
 
-TReportLeaf *TRepSubvents::createLeaf(TTableEntry *entry, const TTable *table)
+TReportLeaf *TRepSubvents::createLeaf(const TEntryFacts &entry, const TTableFacts &table)
 {
     return new TRepSubvent(entry, table);
 }
@@ -690,9 +778,9 @@ TRepCurrencies::TRepCurrencies()
     : TRepPayforms(QStringLiteral("currencies"))
 { }
 
-QString TRepCurrencies::keyOf(TTableEntry *entry, const TTable *) const
+QString TRepCurrencies::keyOf(const TEntryFacts &entry, const TTableFacts &) const
 {
-    if (!entry->getBool(QStringLiteral("intermsum")))
+    if (!entry.getBool(FInTermSum))
         return QString();
     return QString::number(m_leaves.size() + 1);
 }
@@ -701,12 +789,12 @@ TRepCurrReturns::TRepCurrReturns()
     : TRepPayforms(QStringLiteral("currreturns"))
 { }
 
-QString TRepCurrReturns::keyOf(TTableEntry *, const TTable *) const
+QString TRepCurrReturns::keyOf(const TEntryFacts &, const TTableFacts &) const
 {
     return QString::number(m_leaves.size() + 1);
 }
 
-TReportLeaf *TRepCurrReturns::createLeaf(TTableEntry *entry, const TTable *table)
+TReportLeaf *TRepCurrReturns::createLeaf(const TEntryFacts &entry, const TTableFacts &table)
 {
     return new TRepPayform(entry, table, true);
 }
@@ -715,16 +803,16 @@ TRepHotelRooms::TRepHotelRooms()
     : TRepPayNode(QStringLiteral("hotelrooms"))
 { }
 
-QString TRepHotelRooms::keyOf(TTableEntry *entry, const TTable *) const
+QString TRepHotelRooms::keyOf(const TEntryFacts &entry, const TTableFacts &) const
 {
-    const QString room = entry->getString(QStringLiteral("room"));
+    const QString room = entry.getString(FRoom);
     if (room.isEmpty())
         return QString();
-    return room + QLatin1Char('_') + entry->getString(QStringLiteral("hotparty")) + QLatin1Char('_')
+    return room + QLatin1Char('_') + entry.getString(FHotParty) + QLatin1Char('_')
            + QString::number(m_leaves.size());
 }
 
-TReportLeaf *TRepHotelRooms::createLeaf(TTableEntry *entry, const TTable *table)
+TReportLeaf *TRepHotelRooms::createLeaf(const TEntryFacts &entry, const TTableFacts &table)
 {
     return new TRepHotelRoom(entry, table);
 }
@@ -735,16 +823,16 @@ TRepCashNode::TRepCashNode(const QString &name)
     : TReportNode(name)
 { }
 
-void TRepCashNode::addEntry(TTableEntry *entry, const TTable *table)
+void TRepCashNode::add(const TEntryFacts &entry, const TTableFacts &table)
 {
     const QString key = keyOf(entry, table);
     if (key.isEmpty())
         return;
     if (auto *leaf = static_cast<TRepCashLeaf *>(leafFor(key, entry, table)))
-        leaf->addEntry(entry);
+        leaf->add(entry);
 }
 
-TReportLeaf *TRepCashNode::createLeaf(TTableEntry *entry, const TTable *)
+TReportLeaf *TRepCashNode::createLeaf(const TEntryFacts &entry, const TTableFacts &)
 {
     return new TRepCashLeaf(entry);
 }
@@ -753,32 +841,32 @@ TRepCashIns::TRepCashIns()
     : TRepCashNode(QStringLiteral("cashins"))
 { }
 
-QString TRepCashIns::keyOf(TTableEntry *entry, const TTable *) const
+QString TRepCashIns::keyOf(const TEntryFacts &entry, const TTableFacts &) const
 {
-    return entry->amount() >= 0 ? QString::number(m_leaves.size() + 1) : QString();
+    return entry.amount() >= 0 ? QString::number(m_leaves.size() + 1) : QString();
 }
 
 TRepCashOuts::TRepCashOuts()
     : TRepCashNode(QStringLiteral("cashouts"))
 { }
 
-QString TRepCashOuts::keyOf(TTableEntry *entry, const TTable *) const
+QString TRepCashOuts::keyOf(const TEntryFacts &entry, const TTableFacts &) const
 {
-    return entry->amount() <= 0 ? QString::number(m_leaves.size() + 1) : QString();
+    return entry.amount() <= 0 ? QString::number(m_leaves.size() + 1) : QString();
 }
 
 TRepBalanceNode::TRepBalanceNode()
     : TReportNode(QStringLiteral("balances"))
 { }
 
-void TRepBalanceNode::addEntry(TTableEntry *entry, const TTable *table)
+void TRepBalanceNode::add(const TEntryFacts &entry, const TTableFacts &table)
 {
     const QString key = keyOf(entry, table);
     if (auto *leaf = static_cast<TRepBalanceLeaf *>(leafFor(key, entry, table)))
-        leaf->addEntry(entry);
+        leaf->add(entry);
 }
 
-TReportLeaf *TRepBalanceNode::createLeaf(TTableEntry *, const TTable *)
+TReportLeaf *TRepBalanceNode::createLeaf(const TEntryFacts &, const TTableFacts &)
 {
     return new TRepBalanceLeaf;
 }

@@ -2,6 +2,7 @@
 
 #include "treportleaf.h"
 
+#include <QHash>
 #include <QMap>
 #include <QString>
 
@@ -14,12 +15,20 @@ class QTextStream;
 
 namespace PosLib {
 
+class TEntryFacts;
 class TTable;
 class TTableEntry;
+class TTableFacts;
+struct TTaxGroupFacts;
 
 // A named set of leaves keyed by a text the node derives from each entry.
 // Entries with the same key are summed in one leaf. Order, void and pay
 // nodes also keep a total over everything they took.
+//
+// A node takes an entry of a table in memory (addEntry) or the facts of
+// one (add, what the report generator uses); both count alike. The nodes
+// that many entries reach find their leaf by a number (or a few) before
+// they spell out the key, so an entry costs a hash lookup, not a text.
 class TReportNode
 {
 public:
@@ -38,12 +47,15 @@ public:
     virtual const TReportLeaf *total() const { return nullptr; }
 
     // Adds one entry to the total and to the leaf of its key.
-    virtual void addEntry(TTableEntry *entry, const TTable *table) = 0;
+    virtual void addEntry(TTableEntry *entry, const TTable *table);
+    virtual void add(const TEntryFacts &entry, const TTableFacts &table) = 0;
     // The leaf for a new key; null when the node keeps no leaves.
     virtual TReportLeaf *createLeaf(TTableEntry *entry, const TTable *table);
+    virtual TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table);
     // The key of an entry; empty: not counted here. Default: a new leaf
     // per entry.
     virtual QString keyOf(TTableEntry *entry, const TTable *table) const;
+    virtual QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const;
 
     virtual void writeText(const QString &prefix, const Basics::TValue &record, QTextStream &out,
                            QStringList &columns) const;
@@ -54,10 +66,27 @@ public:
 
 protected:
     // The leaf of `key`, created when missing; null when none can be made.
-    TReportLeaf *leafFor(const QString &key, TTableEntry *entry, const TTable *table);
+    TReportLeaf *leafFor(const QString &key, const TEntryFacts &entry, const TTableFacts &table);
 
     Leaves m_leaves;
     QString m_name;
+};
+
+// The leaves of a node by a key of numbers that spells out the node's key:
+// a cache in front of the node's leaves by text.
+template<typename Key>
+class TLeafIndex
+{
+public:
+    TReportLeaf *find(const Key &key) const { return m_leaves.value(key, nullptr); }
+    void insert(const Key &key, TReportLeaf *leaf)
+    {
+        if (leaf)
+            m_leaves.insert(key, leaf);
+    }
+
+private:
+    QHash<Key, TReportLeaf *> m_leaves;
 };
 
 // ---- order nodes ----------------------------------------------------------
@@ -71,7 +100,10 @@ public:
 
     // A component child counts in place of its order; else the total and
     // the leaf of the key take the entry.
-    void addEntry(TTableEntry *entry, const TTable *table) override;
+    void add(const TEntryFacts &entry, const TTableFacts &table) override;
+    // The number key spelled out, when the node has number keys.
+    using TReportNode::keyOf;
+    QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
     void writeText(const QString &prefix, const Basics::TValue &record, QTextStream &out,
                    QStringList &columns) const override;
     void writeXml(QDomDocument &doc, QDomNode &parent) const override;
@@ -79,13 +111,23 @@ public:
 protected:
     TRepOrderNode(const QString &name, TRepOrderLeaf *total);
     // Adds to the total; true when it took the entry.
-    virtual bool addToTotal(TTableEntry *entry, const TTable *table);
+    virtual bool addToTotal(const TEntryFacts &entry, const TTableFacts &table);
+    // The key as a number, for the nodes whose keys are numbers: sets `key`,
+    // or `counted` to false for an entry this node does not count, and
+    // returns true. False for a node whose keys are other texts.
+    virtual bool numberKey(const TEntryFacts &entry, const TTableFacts &table, qint64 &key,
+                           bool &counted) const;
+    // The leaf of the entry's key (created when missing); `counted` false
+    // when the key is empty. Number keys find it through an index, other
+    // keys through keyOf() and leafFor().
+    virtual TReportLeaf *keyedLeaf(const TEntryFacts &entry, const TTableFacts &table,
+                                   bool &counted);
     // Total and leaf, without the component rule.
-    void addKeyed(TTableEntry *entry, const TTable *table);
-    static bool hasComponents(const TTableEntry *entry);
-    void addComponents(TTableEntry *entry, const TTable *table);
+    void addKeyed(const TEntryFacts &entry, const TTableFacts &table);
+    void addComponents(const TEntryFacts &entry, const TTableFacts &table);
 
     std::unique_ptr<TRepOrderLeaf> m_total;
+    TLeafIndex<qint64> m_numbers;
 };
 
 // "orders": article number x 1000 + the table's pay form.
@@ -93,49 +135,73 @@ class TRepOrders : public TRepOrderNode
 {
 public:
     TRepOrders();
-    QString keyOf(TTableEntry *entry, const TTable *table) const override;
-    TReportLeaf *createLeaf(TTableEntry *entry, const TTable *table) override;
+    using TRepOrderNode::createLeaf;
+    TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
 
 protected:
-    bool addToTotal(TTableEntry *entry, const TTable *table) override;
+    bool addToTotal(const TEntryFacts &entry, const TTableFacts &table) override;
+    bool numberKey(const TEntryFacts &entry, const TTableFacts &table, qint64 &key,
+                   bool &counted) const override;
 };
 
 // The pay form an order of this table falls under: the table's own
 // "payform", else the only pay that is not voided, else 0; -1 when the
 // table has no pays at all.
 int orderPayform(const TTable *table);
+int orderPayform(const TTableFacts &table);
 
 // "negorders": articles booked with a count of 0 or less.
 class TRepNegOrders : public TRepOrderNode
 {
 public:
     TRepNegOrders();
-    QString keyOf(TTableEntry *entry, const TTable *table) const override;
-    TReportLeaf *createLeaf(TTableEntry *entry, const TTable *table) override;
+    using TRepOrderNode::createLeaf;
+    TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
+
+protected:
+    bool numberKey(const TEntryFacts &entry, const TTableFacts &table, qint64 &key,
+                   bool &counted) const override;
 };
 
 class TRepFamilies : public TRepOrderNode
 {
 public:
     TRepFamilies();
-    QString keyOf(TTableEntry *entry, const TTable *table) const override;
-    TReportLeaf *createLeaf(TTableEntry *entry, const TTable *table) override;
+    using TRepOrderNode::createLeaf;
+    TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
+
+protected:
+    bool numberKey(const TEntryFacts &entry, const TTableFacts &table, qint64 &key,
+                   bool &counted) const override;
 };
 
 class TRepFamGroups : public TRepOrderNode
 {
 public:
     TRepFamGroups();
-    QString keyOf(TTableEntry *entry, const TTable *table) const override;
-    TReportLeaf *createLeaf(TTableEntry *entry, const TTable *table) override;
+    using TRepOrderNode::createLeaf;
+    TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
+
+protected:
+    bool numberKey(const TEntryFacts &entry, const TTableFacts &table, qint64 &key,
+                   bool &counted) const override;
 };
 
 class TRepDiscounts : public TRepOrderNode
 {
 public:
     TRepDiscounts();
-    QString keyOf(TTableEntry *entry, const TTable *table) const override;
-    TReportLeaf *createLeaf(TTableEntry *entry, const TTable *table) override;
+    using TRepOrderNode::createLeaf;
+    using TRepOrderNode::keyOf;
+    QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
+    TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
+
+protected:
+    TReportLeaf *keyedLeaf(const TEntryFacts &entry, const TTableFacts &table,
+                           bool &counted) override;
+
+private:
+    TLeafIndex<QString> m_index;
 };
 
 // "articles": "0000000101:950:Pizza Margherita" (number, unit price, text).
@@ -143,26 +209,57 @@ class TRepArticles : public TRepOrderNode
 {
 public:
     TRepArticles();
-    QString keyOf(TTableEntry *entry, const TTable *table) const override;
-    TReportLeaf *createLeaf(TTableEntry *entry, const TTable *table) override;
+    using TRepOrderNode::createLeaf;
+    using TRepOrderNode::keyOf;
+    QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
+    TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
+
+protected:
+    TReportLeaf *keyedLeaf(const TEntryFacts &entry, const TTableFacts &table,
+                           bool &counted) override;
+
+private:
+    // article number, unit price and the text without line breaks
+    struct Key
+    {
+        qint64 plu;
+        qint64 price;
+        QString text;
+        bool operator==(const Key &o) const
+        {
+            return plu == o.plu && price == o.price && text == o.text;
+        }
+        friend size_t qHash(const Key &k, size_t seed = 0)
+        {
+            return qHashMulti(seed, k.plu, k.price, k.text);
+        }
+    };
+    TLeafIndex<Key> m_index;
 };
 QString articleKey(const TTableEntry *entry);
+QString articleKey(const TEntryFacts &entry);
 
 class TRepVatRates : public TRepOrderNode
 {
 public:
     TRepVatRates();
-    void addEntry(TTableEntry *entry, const TTable *table) override;
-    QString keyOf(TTableEntry *entry, const TTable *table) const override;
-    TReportLeaf *createLeaf(TTableEntry *entry, const TTable *table) override;
+    void add(const TEntryFacts &entry, const TTableFacts &table) override;
+    using TRepOrderNode::createLeaf;
+    TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
     // Adds a tax group of a table (key: the tax id).
     void addTaxGroup(const Basics::TValue &group, const TTable *table);
+    void addTaxGroup(const TTaxGroupFacts &group, const TTableFacts &table);
     bool hasTaxGroups() const { return m_taxGroups; }
 
 protected:
-    bool addToTotal(TTableEntry *entry, const TTable *table) override;
+    bool addToTotal(const TEntryFacts &entry, const TTableFacts &table) override;
+    bool numberKey(const TEntryFacts &entry, const TTableFacts &table, qint64 &key,
+                   bool &counted) const override;
 
 private:
+    void addTaxGroup(int id, const QString &name, const Basics::TValueField &rate, qint64 amount,
+                     const TTableFacts &table);
+
     bool m_taxGroups = false;
 };
 
@@ -170,8 +267,12 @@ class TRepHours : public TRepOrderNode
 {
 public:
     TRepHours();
-    QString keyOf(TTableEntry *entry, const TTable *table) const override;
-    TReportLeaf *createLeaf(TTableEntry *entry, const TTable *table) override;
+    using TRepOrderNode::createLeaf;
+    TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
+
+protected:
+    bool numberKey(const TEntryFacts &entry, const TTableFacts &table, qint64 &key,
+                   bool &counted) const override;
 };
 
 // "departments": an entry counts in every department that covers its
@@ -181,14 +282,21 @@ class TRepDepartments : public TRepOrderNode
 public:
     explicit TRepDepartments(const QString &dataPath);
     ~TRepDepartments() override;
-    void addEntry(TTableEntry *entry, const TTable *table) override;
+    void add(const TEntryFacts &entry, const TTableFacts &table) override;
+    // The entry's "department".
     QString keyOf(TTableEntry *entry, const TTable *table) const override;
+    QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
     TReportLeaf *createLeaf(TTableEntry *entry, const TTable *table) override;
+    using TRepOrderNode::createLeaf;
 
 private:
     struct Department;
-    void addMatching(TTableEntry *entry, const TTable *table);
+    void addMatching(const TEntryFacts &entry, const TTableFacts &table);
+    // The departments covering an article number and family.
+    const std::vector<int> &matching(qint64 plu, int family);
     std::vector<Department> m_departments;
+    QHash<std::pair<qint64, int>, std::vector<int>> m_matching;
+    TLeafIndex<int> m_index;
 };
 
 // ---- void nodes -----------------------------------------------------------
@@ -199,13 +307,13 @@ public:
     explicit TRepVoidNode(const QString &name);
     const TReportLeaf *total() const override { return m_total.get(); }
     // The total takes every void, whatever its key.
-    void addEntry(TTableEntry *entry, const TTable *table) override;
+    void add(const TEntryFacts &entry, const TTableFacts &table) override;
     void writeText(const QString &prefix, const Basics::TValue &record, QTextStream &out,
                    QStringList &columns) const override;
     void writeXml(QDomDocument &doc, QDomNode &parent) const override;
 
 protected:
-    virtual bool addToTotal(TTableEntry *entry);
+    virtual bool addToTotal(const TEntryFacts &entry);
     std::unique_ptr<TRepVoidLeaf> m_total;
 };
 
@@ -213,26 +321,31 @@ class TRepVoids : public TRepVoidNode
 {
 public:
     TRepVoids();
-    QString keyOf(TTableEntry *entry, const TTable *table) const override;
+    using TRepVoidNode::keyOf;
+    QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
 
 protected:
-    bool addToTotal(TTableEntry *entry) override;
+    bool addToTotal(const TEntryFacts &entry) override;
 };
 
 class TRepVArticles : public TRepVoidNode
 {
 public:
     TRepVArticles();
-    QString keyOf(TTableEntry *entry, const TTable *table) const override;
-    TReportLeaf *createLeaf(TTableEntry *entry, const TTable *table) override;
+    using TRepVoidNode::createLeaf;
+    using TRepVoidNode::keyOf;
+    QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
+    TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
 };
 
 class TRepAllVoids : public TRepVoidNode
 {
 public:
     TRepAllVoids();
-    QString keyOf(TTableEntry *entry, const TTable *table) const override;
-    TReportLeaf *createLeaf(TTableEntry *entry, const TTable *table) override;
+    using TRepVoidNode::createLeaf;
+    using TRepVoidNode::keyOf;
+    QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
+    TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
 };
 
 // ---- pay nodes ------------------------------------------------------------
@@ -242,13 +355,13 @@ class TRepPayNode : public TReportNode
 public:
     explicit TRepPayNode(const QString &name);
     const TReportLeaf *total() const override { return m_total.get(); }
-    void addEntry(TTableEntry *entry, const TTable *table) override;
+    void add(const TEntryFacts &entry, const TTableFacts &table) override;
     void writeText(const QString &prefix, const Basics::TValue &record, QTextStream &out,
                    QStringList &columns) const override;
     void writeXml(QDomDocument &doc, QDomNode &parent) const override;
 
 protected:
-    virtual bool addToTotal(TTableEntry *entry);
+    virtual bool addToTotal(const TEntryFacts &entry);
     std::unique_ptr<TRepPayLeaf> m_total;
 };
 
@@ -258,23 +371,27 @@ public:
     TRepPays();
 
 protected:
-    bool addToTotal(TTableEntry *entry) override;
+    bool addToTotal(const TEntryFacts &entry) override;
 };
 
 class TRepTables : public TRepPayNode
 {
 public:
     TRepTables();
-    QString keyOf(TTableEntry *entry, const TTable *table) const override;
-    TReportLeaf *createLeaf(TTableEntry *entry, const TTable *table) override;
+    using TRepPayNode::createLeaf;
+    using TRepPayNode::keyOf;
+    QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
+    TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
 };
 
 class TRepPayforms : public TRepPayNode
 {
 public:
     TRepPayforms();
-    QString keyOf(TTableEntry *entry, const TTable *table) const override;
-    TReportLeaf *createLeaf(TTableEntry *entry, const TTable *table) override;
+    using TRepPayNode::createLeaf;
+    using TRepPayNode::keyOf;
+    QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
+    TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
 
 protected:
     explicit TRepPayforms(const QString &name);
@@ -284,9 +401,11 @@ class TRepSubvents : public TRepPayNode
 {
 public:
     TRepSubvents();
-    void addEntry(TTableEntry *entry, const TTable *table) override;
-    QString keyOf(TTableEntry *entry, const TTable *table) const override;
-    TReportLeaf *createLeaf(TTableEntry *entry, const TTable *table) override;
+    void add(const TEntryFacts &entry, const TTableFacts &table) override;
+    using TRepPayNode::createLeaf;
+    using TRepPayNode::keyOf;
+    QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
+    TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
     // Pays that carried a subvention.
     int subventionCount() const { return m_subventions; }
 
@@ -299,7 +418,8 @@ class TRepCurrencies : public TRepPayforms
 {
 public:
     TRepCurrencies();
-    QString keyOf(TTableEntry *entry, const TTable *table) const override;
+    using TRepPayforms::keyOf;
+    QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
 };
 
 // "currreturns": one leaf per pay, in the currency of its change.
@@ -307,16 +427,20 @@ class TRepCurrReturns : public TRepPayforms
 {
 public:
     TRepCurrReturns();
-    QString keyOf(TTableEntry *entry, const TTable *table) const override;
-    TReportLeaf *createLeaf(TTableEntry *entry, const TTable *table) override;
+    using TRepPayforms::createLeaf;
+    using TRepPayforms::keyOf;
+    QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
+    TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
 };
 
 class TRepHotelRooms : public TRepPayNode
 {
 public:
     TRepHotelRooms();
-    QString keyOf(TTableEntry *entry, const TTable *table) const override;
-    TReportLeaf *createLeaf(TTableEntry *entry, const TTable *table) override;
+    using TRepPayNode::createLeaf;
+    using TRepPayNode::keyOf;
+    QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
+    TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
 };
 
 // ---- cash and balance nodes -----------------------------------------------
@@ -325,30 +449,34 @@ class TRepCashNode : public TReportNode
 {
 public:
     explicit TRepCashNode(const QString &name);
-    void addEntry(TTableEntry *entry, const TTable *table) override;
-    TReportLeaf *createLeaf(TTableEntry *entry, const TTable *table) override;
+    void add(const TEntryFacts &entry, const TTableFacts &table) override;
+    using TReportNode::createLeaf;
+    TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
 };
 
 class TRepCashIns : public TRepCashNode
 {
 public:
     TRepCashIns();
-    QString keyOf(TTableEntry *entry, const TTable *table) const override;
+    using TRepCashNode::keyOf;
+    QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
 };
 
 class TRepCashOuts : public TRepCashNode
 {
 public:
     TRepCashOuts();
-    QString keyOf(TTableEntry *entry, const TTable *table) const override;
+    using TRepCashNode::keyOf;
+    QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
 };
 
 class TRepBalanceNode : public TReportNode
 {
 public:
     TRepBalanceNode();
-    void addEntry(TTableEntry *entry, const TTable *table) override;
-    TReportLeaf *createLeaf(TTableEntry *entry, const TTable *table) override;
+    void add(const TEntryFacts &entry, const TTableFacts &table) override;
+    using TReportNode::createLeaf;
+    TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
 };
 
 } // namespace PosLib

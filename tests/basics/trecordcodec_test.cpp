@@ -235,3 +235,136 @@ TEST(RecordReaderOrder, FieldsOutOfOrderAreAllKept)
     EXPECT_EQ(QStringLiteral("2"), written.getString(QStringLiteral("b")));
     EXPECT_EQ(QStringLiteral("a"), written.fields().firstKey());
 }
+
+namespace {
+
+// The bytes of `text` as a record stores them, and their raw view.
+struct Raw
+{
+    explicit Raw(const QString &text)
+    {
+        QByteArray record;
+        appendString(record, text);
+        bytes = record.mid(4);
+        raw.data = reinterpret_cast<const uchar *>(bytes.constData());
+        raw.size = text.isNull() ? -1 : qint32(bytes.size());
+    }
+    QByteArray bytes;
+    TRawString raw;
+};
+
+} // namespace
+
+TEST(RecordCodec, RawValuesReadAsTheirDecodedText)
+{
+    const QStringList texts = {QString(),
+                               QStringLiteral(""),
+                               QStringLiteral("0"),
+                               QStringLiteral("12"),
+                               QStringLiteral("-12"),
+                               QStringLiteral("+7"),
+                               QStringLiteral("0042"),
+                               QStringLiteral(" 5"),
+                               QStringLiteral("5 "),
+                               QStringLiteral("1.50000"),
+                               QStringLiteral("-0.00000"),
+                               QStringLiteral("-1.5"),
+                               QStringLiteral("+2.25"),
+                               QStringLiteral("1."),
+                               QStringLiteral(".5"),
+                               QStringLiteral("1e3"),
+                               QStringLiteral("123456789012345.5"),
+                               QStringLiteral("999999999999999999"),
+                               QStringLiteral("9999999999999999999"),
+                               QStringLiteral("0.1"),
+                               QStringLiteral("3.14159"),
+                               QStringLiteral("yes"),
+                               QStringLiteral("no"),
+                               QStringLiteral("YES"),
+                               QStringLiteral("on"),
+                               QStringLiteral("1"),
+                               QStringLiteral("true"),
+                               QStringLiteral("abc"),
+                               QStringLiteral("-"),
+                               QStringLiteral("1,5"),
+                               QStringLiteral("0x10"),
+                               QStringLiteral("\u0661")};
+    for (const QString &text : texts) {
+        const Raw r(text);
+        EXPECT_EQ(text, decodeString(r.raw)) << qPrintable(text);
+        EXPECT_EQ(text.isNull(), decodeString(r.raw).isNull()) << qPrintable(text);
+        EXPECT_EQ(parseInteger(text), rawInteger(r.raw)) << qPrintable(text);
+        const double d = parseDecimal(text);
+        const double raw = rawDecimal(r.raw);
+        // the same bits: the sign of a zero counts too
+        EXPECT_EQ(QByteArray(reinterpret_cast<const char *>(&d), sizeof d).toHex(),
+                  QByteArray(reinterpret_cast<const char *>(&raw), sizeof raw).toHex())
+                << qPrintable(text);
+        EXPECT_EQ(parseBoolean(text), rawBoolean(r.raw)) << qPrintable(text);
+    }
+}
+
+TEST(RecordCodec, RawDatesAndTimesReadAsTheirDecodedText)
+{
+    const QStringList dates = {QStringLiteral("2014-03-05"), QStringLiteral("2014-02-29"),
+                               QStringLiteral("2016-02-29"), QStringLiteral("2014-13-01"),
+                               QStringLiteral("2014-00-10"), QStringLiteral("0999-01-01"),
+                               QStringLiteral("2014-3-5"),   QStringLiteral("2014-03-05T10:00:00"),
+                               QStringLiteral(""),           QString()};
+    for (const QString &text : dates) {
+        const Raw r(text);
+        EXPECT_EQ(QDate::fromString(text, Qt::ISODate), rawDate(r.raw)) << qPrintable(text);
+    }
+    const QStringList times = {QStringLiteral("11:09:15"),
+                               QStringLiteral("00:00:00"),
+                               QStringLiteral("23:59:59"),
+                               QStringLiteral("24:00:00"),
+                               QStringLiteral("12:60:00"),
+                               QStringLiteral("12:00"),
+                               QStringLiteral("12:00:00.250"),
+                               QStringLiteral("1:2:3"),
+                               QStringLiteral(""),
+                               QString()};
+    for (const QString &text : times) {
+        const Raw r(text);
+        EXPECT_EQ(QTime::fromString(text, Qt::ISODate), rawTime(r.raw)) << qPrintable(text);
+    }
+}
+
+TEST(RecordCodec, ScanWalksTheFieldsReadWouldRead)
+{
+    TValue first;
+    first.setString("article", "Soup");
+    first.setInt("price", 450);
+    first.set("note", TypeText, QString());
+    TValue second;
+    second.setInt("type", -1);
+    QByteArray data;
+    appendRecord(data, first);
+    appendRecord(data, second);
+    data.append(bytes({0, 0, 0, 1, 0, 0, 0, 2, 0, 'a'})); // ends inside its first name
+
+    TRecordReader reader(data);
+    QStringList seen;
+    auto collect = [&seen](TRawString name, TRawString value) {
+        seen << decodeString(name) + QLatin1Char('=')
+                        + (value.isNull() ? QStringLiteral("null") : decodeString(value));
+    };
+    ASSERT_EQ(TRecordReader::Ok, reader.scan(collect));
+    EXPECT_EQ(QStringList({"article=Soup", "note=null", "price=450"}), seen);
+    const qsizetype afterFirst = reader.position();
+    seen.clear();
+    ASSERT_EQ(TRecordReader::Ok, reader.scan(collect));
+    EXPECT_EQ(QStringList({"type=-1"}), seen);
+    EXPECT_EQ(TRecordReader::Truncated, reader.scan(collect));
+
+    // positions and statuses are those of read()
+    TRecordReader other(data);
+    TValue v;
+    ASSERT_EQ(TRecordReader::Ok, other.read(v));
+    EXPECT_EQ(afterFirst, other.position());
+    reader.seek(afterFirst);
+    seen.clear();
+    EXPECT_EQ(TRecordReader::Ok, reader.scan(collect));
+    EXPECT_EQ(QStringList({"type=-1"}), seen);
+}

@@ -170,6 +170,14 @@ TEST_F(RepData, DepartmentsCountAMenuWithAnAddOnBesideItsComponents)
     EXPECT_EQ(960.0, deps->leaf(QStringLiteral("3"))->amount()); // through both children
     EXPECT_EQ(QStringLiteral("House"),
               deps->leaf(QStringLiteral("3"))->getString(QStringLiteral("depname")));
+
+    // the departments are the leaves', not written into the entries counted
+    table.t.entries().forEach([](TTableEntry *e) {
+        EXPECT_FALSE(e->has(QStringLiteral("department")));
+        EXPECT_FALSE(e->has(QStringLiteral("depname")));
+        for (Basics::TValue *c : e->children()->valueMap())
+            EXPECT_FALSE(c->has(QStringLiteral("department")));
+    });
 }
 
 TEST_F(RepData, AddOnsAreInThePriceOfTheirOrder)

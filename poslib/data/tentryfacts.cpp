@@ -1,0 +1,389 @@
+#include "tentryfacts.h"
+
+#include "ttableentry.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <cstring>
+
+using namespace Basics;
+
+namespace PosLib {
+
+namespace {
+
+using Kind = TEntryFacts::Kind;
+constexpr quint8 Text = TEntryFacts::Text;
+constexpr quint8 Long = TEntryFacts::Long;
+constexpr quint8 Double = TEntryFacts::Double;
+constexpr quint8 Bool = TEntryFacts::Bool;
+constexpr quint8 Date = TEntryFacts::Date;
+constexpr quint8 Time = TEntryFacts::Time;
+
+struct FieldInfo
+{
+    const char *name;
+    quint8 kinds;
+};
+
+// In the order of TField.
+const FieldInfo Fields[FieldCount] = {
+        {"type", Long},
+        {"id", Long},
+        {"father", Long},
+        {"date", Date},
+        {"time", Time},
+        {"waiter", Long},
+        {"waitername", Text},
+        {"terminal", Long},
+        {"termname", Text},
+        {"center", Long},
+        {"centername", Text},
+        {"plu", Long},
+        {"article", Text},
+        {"artshort", Text},
+        {"price", Long},
+        {"count", Double},
+        {"family", Long},
+        {"familyname", Text},
+        {"famgroup", Long},
+        {"famgrpname", Text},
+        {"vatrate", Long},
+        {"rateih", Long | Double},
+        {"rateoh", Long | Double},
+        {"isvatoh", Bool},
+        {"taxamounts", Text},
+        {"taxoh", Text},
+        {"taxih", Text},
+        {"discount", Double},
+        {"discid", Text},
+        {"discname", Text},
+        {"discrate", Double},
+        {"discbase", Text},
+        {"discabs", Text},
+        {"discsub", Text},
+        {"discsubname", Text},
+        {"credit", Bool},
+        {"voided", Bool},
+        {"roundingart", Text},
+        {"iscontrol", Bool},
+        {"vwaiter", Long},
+        {"vwaitername", Text},
+        {"reason", Text},
+        {"amount", Long | Double},
+        {"given", Long},
+        {"orggiven", Long},
+        {"return", Long},
+        {"retamount", Long},
+        {"tip", Long},
+        {"payform", Long},
+        {"payformname", Text},
+        {"guests", Long},
+        {"curr", Long},
+        {"currname", Text},
+        {"currshort", Text},
+        {"currrate", Text},
+        {"currdecpos", Long},
+        {"retcurr", Long},
+        {"retcurrname", Text},
+        {"retcurrshort", Text},
+        {"retcurrrate", Text},
+        {"retcurrdecpos", Long},
+        {"intermsum", Bool},
+        {"room", Text},
+        {"hotparty", Text},
+        {"hotelacc", Text},
+        {"hotelguest", Text},
+        {"subvent", Text},
+        {"subvid", Long},
+        {"subvname", Text},
+        {"subvamount", Long},
+        {"ccdamount", Long},
+        {"ccdbalance", Long},
+        {"ccddifferences", Long},
+        {"allwaiters", Text},
+        {"ccdterminal", Text},
+        {"ccdcostcenter", Text},
+        {"table", Long},
+        {"party", Long},
+        {"archive", Long},
+        {"billnum", Long},
+        {"vatoh", Bool},
+        {"insum", Bool},
+        {"trainee", Bool},
+        {"descr", Text},
+        {"tablename", Text},
+};
+
+// The names as QStrings and as the bytes of a file, and a small hash of
+// the file form for finding a name's field without decoding it.
+struct Names
+{
+    static constexpr int Slots = 1024;
+
+    Names()
+    {
+        std::fill(std::begin(slot), std::end(slot), qint16(-1));
+        for (int f = 0; f < FieldCount; ++f) {
+            const char *name = Fields[f].name;
+            const qsizetype n = qsizetype(std::strlen(name));
+            text[f] = QString::fromLatin1(name, n);
+            byName.insert(text[f], TField(f));
+            QByteArray raw;
+            for (qsizetype i = 0; i < n; ++i)
+                raw.append('\0').append(name[i]);
+            bytes[f] = raw;
+            int h = hash(reinterpret_cast<const uchar *>(raw.constData()), qint32(raw.size()));
+            while (slot[h] >= 0)
+                h = (h + 1) & (Slots - 1);
+            slot[h] = qint16(f);
+        }
+    }
+
+    static int hash(const uchar *p, qint32 size)
+    {
+        // length, first and last character
+        return int((quint32(size) * 131u + quint32(p[1]) * 31u + quint32(p[size - 1]))
+                   & (Slots - 1));
+    }
+
+    bool find(TRawString name, TField &field) const
+    {
+        if (name.size < 2)
+            return false;
+        for (int h = hash(name.data, name.size);; h = (h + 1) & (Slots - 1)) {
+            const int f = slot[h];
+            if (f < 0)
+                return false;
+            if (bytes[f].size() == name.size
+                && std::memcmp(bytes[f].constData(), name.data, size_t(name.size)) == 0) {
+                field = TField(f);
+                return true;
+            }
+        }
+    }
+
+    QString text[FieldCount];
+    QByteArray bytes[FieldCount];
+    QHash<QString, TField> byName;
+    qint16 slot[Slots];
+};
+
+const Names &names()
+{
+    static const Names *const n = [] {
+        auto *made = new Names;
+        return made;
+    }();
+    return *n;
+}
+
+} // namespace
+
+const QString &fieldName(TField field)
+{
+    return names().text[field];
+}
+
+bool fieldOf(const QString &name, TField &field)
+{
+    const auto &byName = names().byName;
+    auto it = byName.constFind(name);
+    if (it == byName.cend())
+        return false;
+    field = it.value();
+    return true;
+}
+
+bool fieldOf(TRawString name, TField &field)
+{
+    return names().find(name, field);
+}
+
+// ---- TEntryFacts ------------------------------------------------------------
+
+void TEntryFacts::clear()
+{
+    m_present[0] = m_present[1] = 0;
+    m_record = nullptr;
+    m_set.clear();
+    m_price = 0;
+    m_childList = false;
+    m_components = false;
+    m_addOns = false;
+    m_children.clear();
+}
+
+void TEntryFacts::parse(TField f)
+{
+    const quint8 kinds = Fields[f].kinds;
+    m_kinds[f] = kinds;
+    if (kinds == Text)
+        return;
+    if (m_record || !m_set.empty()) {
+        // from a text in memory
+        const QString text = getString(f);
+        if (kinds & Long)
+            m_long[f] = parseInteger(text);
+        if (kinds & Double)
+            m_double[f] = parseDecimal(text);
+        if (kinds & Bool)
+            m_long[f] = parseBoolean(text);
+        if (kinds & Date)
+            m_date = QDate::fromString(text, Qt::ISODate);
+        if (kinds & Time)
+            m_time = QTime::fromString(text, Qt::ISODate);
+        return;
+    }
+    const TRawString raw = m_raw[f];
+    if (kinds & Long)
+        m_long[f] = rawInteger(raw);
+    if (kinds & Double)
+        m_double[f] = rawDecimal(raw);
+    if (kinds & Bool)
+        m_long[f] = rawBoolean(raw);
+    if (kinds & Date)
+        m_date = rawDate(raw);
+    if (kinds & Time)
+        m_time = rawTime(raw);
+}
+
+void TEntryFacts::take(TField f, TRawString text)
+{
+    m_present[f >> 6] |= quint64(1) << (f & 63);
+    m_raw[f] = text;
+    parse(f);
+}
+
+void TEntryFacts::takeRecord(const TValue &record)
+{
+    clear();
+    m_record = &record;
+    const TValue::Fields &fields = record.fields();
+    for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
+        TField f;
+        if (!fieldOf(it.key(), f))
+            continue;
+        m_present[f >> 6] |= quint64(1) << (f & 63);
+        parse(f);
+    }
+}
+
+void TEntryFacts::takeEntry(const TTableEntry &entry)
+{
+    takeRecord(entry);
+    if (const TTableEntries *children = entry.children()) {
+        m_childList = true;
+        m_children.reserve(size_t(children->count()));
+        children->forEach([this](TTableEntry *child) {
+            m_children.emplace_back();
+            m_children.back().takeEntry(*child);
+        });
+    }
+    finish();
+}
+
+void TEntryFacts::finish()
+{
+    m_price = getLong(FPrice);
+    m_components = false;
+    m_addOns = false;
+    for (const TEntryFacts &child : m_children) {
+        const int type = child.type();
+        if (type == EntryAddOn) {
+            m_price += child.getLong(FPrice);
+            m_addOns = true;
+        } else if (type == EntryComponent) {
+            m_components = true;
+        }
+    }
+}
+
+qint64 TEntryFacts::longOf(TField f) const
+{
+    return parseInteger(getString(f));
+}
+
+double TEntryFacts::doubleOf(TField f) const
+{
+    return parseDecimal(getString(f));
+}
+
+bool TEntryFacts::boolOf(TField f) const
+{
+    return parseBoolean(getString(f));
+}
+
+const TValueField *TEntryFacts::setField(TField f) const
+{
+    for (const auto &set : m_set) {
+        if (set.first == f)
+            return &set.second;
+    }
+    return nullptr;
+}
+
+QString TEntryFacts::getString(TField f) const
+{
+    if (!has(f))
+        return QString();
+    if (const TValueField *set = setField(f))
+        return set->text;
+    if (m_record)
+        return m_record->getString(fieldName(f));
+    return decodeString(m_raw[f]);
+}
+
+bool TEntryFacts::isEmptyText(TField f) const
+{
+    if (!has(f))
+        return true;
+    if (m_record || !m_set.empty())
+        return getString(f).isEmpty();
+    return m_raw[f].size <= 0;
+}
+
+TValueField TEntryFacts::get(TField f) const
+{
+    if (!has(f))
+        return TValueField();
+    if (const TValueField *set = setField(f))
+        return *set;
+    if (m_record)
+        return m_record->get(fieldName(f));
+    return TValueField(TypeText, decodeString(m_raw[f]));
+}
+
+void TEntryFacts::set(TField f, const TValueField &value)
+{
+    if (auto *set = const_cast<TValueField *>(setField(f)))
+        *set = value;
+    else
+        m_set.emplace_back(f, value);
+    m_present[f >> 6] |= quint64(1) << (f & 63);
+    parse(f);
+}
+
+void TEntryFacts::remove(TField f)
+{
+    m_present[f >> 6] &= ~(quint64(1) << (f & 63));
+    m_set.erase(std::remove_if(m_set.begin(), m_set.end(),
+                               [f](const auto &set) { return set.first == f; }),
+                m_set.end());
+}
+
+void TEntryFacts::setType(int type)
+{
+    set(FType, TValueField(TypeInteger, integerText(type)));
+}
+
+void TEntryFacts::copyTo(TValue &to, std::initializer_list<TField> fields) const
+{
+    for (TField f : fields) {
+        if (has(f))
+            to.set(fieldName(f), get(f));
+    }
+}
+
+} // namespace PosLib

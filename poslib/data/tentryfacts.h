@@ -1,0 +1,234 @@
+#pragma once
+
+#include "trecordcodec.h"
+#include "tvalue.h"
+
+#include <QDate>
+#include <QString>
+#include <QTime>
+
+#include <vector>
+
+namespace PosLib {
+
+class TTableEntry;
+
+// The fields of table files that reports read or copy, as small numbers.
+// Every other field of a record is passed over by reports.
+enum TField : quint8 {
+    // every entry
+    FType,
+    FId,
+    FFather,
+    FDate,
+    FTime,
+    FWaiter,
+    FWaiterName,
+    FTerminal,
+    FTermName,
+    FCenter,
+    FCenterName,
+    // orders and components
+    FPlu,
+    FArticle,
+    FArtShort,
+    FPrice,
+    FCount,
+    FFamily,
+    FFamilyName,
+    FFamGroup,
+    FFamGrpName,
+    FVatRate,
+    FRateIh,
+    FRateOh,
+    FIsVatOh,
+    FTaxAmounts,
+    FTaxOh,
+    FTaxIh,
+    FDiscount,
+    FDiscId,
+    FDiscName,
+    FDiscRate,
+    FDiscBase,
+    FDiscAbs,
+    FDiscSub,
+    FDiscSubName,
+    FCredit,
+    FVoided,
+    FRoundingArt,
+    FIsControl,
+    // voids
+    FVWaiter,
+    FVWaiterName,
+    FReason,
+    // payments and cash records
+    FAmount,
+    FGiven,
+    FOrgGiven,
+    FReturn,
+    FRetAmount,
+    FTip,
+    FPayform,
+    FPayformName,
+    FGuests,
+    FCurr,
+    FCurrName,
+    FCurrShort,
+    FCurrRate,
+    FCurrDecPos,
+    FRetCurr,
+    FRetCurrName,
+    FRetCurrShort,
+    FRetCurrRate,
+    FRetCurrDecPos,
+    FInTermSum,
+    FRoom,
+    FHotParty,
+    FHotelAcc,
+    FHotelGuest,
+    FSubvent,
+    FSubvId,
+    FSubvName,
+    FSubvAmount,
+    // balance records
+    FCcdAmount,
+    FCcdBalance,
+    FCcdDifferences,
+    FAllWaiters,
+    FCcdTerminal,
+    FCcdCostCenter,
+    // table header and creation record
+    FTable,
+    FParty,
+    FArchive,
+    FBillNum,
+    FVatOh,
+    FInSum,
+    FTrainee,
+    FDescr,
+    FTableName,
+    FieldCount
+};
+
+// The field's name in records ("plu" for FPlu).
+const QString &fieldName(TField field);
+// The field of a name; false for a name reports do not read.
+bool fieldOf(const QString &name, TField &field);
+bool fieldOf(Basics::TRawString name, TField &field);
+
+// One record of a table file as reports read it: which of the fields above
+// it has, their texts, and their values parsed once, with the results of
+// TValue's getters on the same record (getInt(), getLong(), getDouble(),
+// getBool(), getDate(), getTime(), getString(), has()). A record read from
+// a file keeps pointers into the file's bytes, so it is valid while those
+// bytes are; one taken from a record in memory refers to that record.
+//
+// Orders carry their children (price add-ons, components), and price() is
+// the unit price with the add-ons, as TTableEntry::price().
+class TEntryFacts
+{
+public:
+    // The parsed forms kept for a field besides its text.
+    enum Kind : quint8 {
+        Text = 0,
+        Long = 1, // getLong(), getInt()
+        Double = 2, // getDouble()
+        Bool = 4, // getBool()
+        Date = 8,
+        Time = 16,
+    };
+
+    TEntryFacts() { clear(); }
+
+    // Forgets every field and child.
+    void clear();
+    // Takes one field read from a file.
+    void take(TField field, Basics::TRawString text);
+    // Takes the fields of a record in memory (and its children, for an
+    // entry); `record` must outlive these facts.
+    void takeRecord(const Basics::TValue &record);
+    void takeEntry(const TTableEntry &entry);
+    // Computes price() and the child flags; call after the children are
+    // complete.
+    void finish();
+
+    bool has(TField f) const { return (m_present[f >> 6] >> (f & 63)) & 1; }
+    qint64 getLong(TField f, qint64 def = 0) const
+    {
+        return !has(f) ? def : (m_kinds[f] & Long) ? m_long[f] : longOf(f);
+    }
+    int getInt(TField f, int def = 0) const { return int(getLong(f, def)); }
+    double getDouble(TField f, double def = 0.0) const
+    {
+        return !has(f) ? def : (m_kinds[f] & Double) ? m_double[f] : doubleOf(f);
+    }
+    bool getBool(TField f, bool def = false) const
+    {
+        return !has(f) ? def : (m_kinds[f] & Bool) ? m_long[f] != 0 : boolOf(f);
+    }
+    // The text, as TValue::getString(); null when absent.
+    QString getString(TField f) const;
+    bool isEmptyText(TField f) const;
+    // The field with its type tag, as TValue::get().
+    Basics::TValueField get(TField f) const;
+    // Sets a field as TValue::set() would (used to make a component an order).
+    void set(TField f, const Basics::TValueField &value);
+    void setType(int type);
+    void remove(TField f);
+
+    // Sets the named fields of `to` that these facts have, as
+    // TValue::set(name, get(name)) does.
+    void copyTo(Basics::TValue &to, std::initializer_list<TField> fields) const;
+
+    int type() const { return getInt(FType); }
+    int id() const { return getInt(FId); }
+    double count() const { return getDouble(FCount); }
+    int waiter() const { return getInt(FWaiter); }
+    qint64 plu() const { return getLong(FPlu); }
+    qint64 amount() const { return getLong(FAmount); }
+    qint64 tip() const { return getLong(FTip); }
+    QDate date() const { return has(FDate) ? m_date : QDate(); }
+    QTime time() const { return has(FTime) ? m_time : QTime(); }
+    // Unit price with the price add-ons.
+    qint64 price() const { return m_price; }
+
+    // Children, in their order; hasChildList() also for an empty list.
+    bool hasChildList() const { return m_childList; }
+    void setChildList(bool has) { m_childList = has; }
+    std::vector<TEntryFacts> &children() { return m_children; }
+    const std::vector<TEntryFacts> &children() const { return m_children; }
+    bool hasChildren() const { return !m_children.empty(); }
+    // A component child (type 12), or a price add-on child (type 11).
+    bool hasComponents() const { return m_components; }
+    bool hasAddOns() const { return m_addOns; }
+
+    // The record this came from when it was in memory; null when it was
+    // read from a file.
+    const Basics::TValue *record() const { return m_record; }
+
+private:
+    void parse(TField f);
+    // The value set by set(), if any.
+    const Basics::TValueField *setField(TField f) const;
+    qint64 longOf(TField f) const;
+    double doubleOf(TField f) const;
+    bool boolOf(TField f) const;
+
+    quint64 m_present[2];
+    const Basics::TValue *m_record;
+    Basics::TRawString m_raw[FieldCount];
+    // values set by set() instead of taken from the record
+    std::vector<std::pair<TField, Basics::TValueField>> m_set;
+    quint8 m_kinds[FieldCount];
+    qint64 m_long[FieldCount];
+    double m_double[FieldCount];
+    QDate m_date;
+    QTime m_time;
+    qint64 m_price;
+    bool m_childList;
+    bool m_components;
+    bool m_addOns;
+    std::vector<TEntryFacts> m_children;
+};
+
+} // namespace PosLib

@@ -1,0 +1,328 @@
+#include "ttablefacts.h"
+
+#include "trecordcodec.h"
+#include "ttable.h"
+#include "ttaxgroups.h"
+
+#include <QHash>
+
+#include <algorithm>
+
+using namespace Basics;
+
+namespace PosLib {
+
+namespace {
+
+// One item of a "taxamounts" list: "1,152" is tax id "1" with 152 cents.
+struct TaxItem
+{
+    QString id;
+    int key; // the id as a number
+    qint64 cents; // the amount read as an integer
+    double exact; // and as a decimal
+};
+
+// One item of a "taxoh" / "taxih" list: "1,VAT 19%,1900".
+struct TaxDefinition
+{
+    QString id;
+    QString name;
+    QString rate; // percent, five decimals, as a tax group stores it
+};
+
+// The lists repeat on every order of an article: each text is split once.
+template<typename T>
+class TSplitCache
+{
+public:
+    template<typename Split>
+    const QList<T> &get(const QString &text, Split split)
+    {
+        auto it = m_cache.constFind(text);
+        if (it != m_cache.cend())
+            return it.value();
+        if (m_cache.size() > 4096)
+            m_cache.clear();
+        return m_cache.insert(text, split(text)).value();
+    }
+
+private:
+    QHash<QString, QList<T>> m_cache;
+};
+
+const QList<TaxItem> &taxItems(const QString &text)
+{
+    thread_local TSplitCache<TaxItem> cache;
+    return cache.get(text, [](const QString &t) {
+        QList<TaxItem> items;
+        for (const QString &item : t.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+            const QStringList f = item.split(QLatin1Char(','));
+            items.append({f.value(0), int(parseInteger(f.value(0))), parseInteger(f.value(1)),
+                          parseDecimal(f.value(1))});
+        }
+        return items;
+    });
+}
+
+const QList<TaxDefinition> &taxDefinitions(const QString &text)
+{
+    thread_local TSplitCache<TaxDefinition> cache;
+    return cache.get(text, [](const QString &t) {
+        QList<TaxDefinition> defs;
+        for (const QString &item : t.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+            const QStringList f = item.split(QLatin1Char(','));
+            defs.append({f.value(0), f.value(1), decimalText(parseDecimal(f.value(2)) / 100.0)});
+        }
+        return defs;
+    });
+}
+
+// The group of a tax id, made from the first matching definition when the
+// table has none yet; null when the id is not defined.
+TTaxGroupFacts *groupFor(std::vector<TTaxGroupFacts> &out, const TaxItem &item,
+                         const QString &definitions)
+{
+    auto at = std::lower_bound(out.begin(), out.end(), item.key,
+                               [](const TTaxGroupFacts &g, int key) { return g.id < key; });
+    if (at != out.end() && at->id == item.key)
+        return &*at;
+    for (const TaxDefinition &def : taxDefinitions(definitions)) {
+        if (def.id != item.id)
+            continue;
+        TTaxGroupFacts group;
+        group.id = item.key;
+        group.name = def.name;
+        group.rate = def.rate;
+        return &*out.insert(at, group);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TTableFacts::TTableFacts() = default;
+
+TTableFacts::~TTableFacts()
+{
+    clear();
+    qDeleteAll(m_spare);
+}
+
+void TTableFacts::clear()
+{
+    m_header.clear();
+    m_create.clear();
+    for (TEntryFacts *e : m_entries) {
+        e->clear();
+        m_spare.push_back(e);
+    }
+    m_entries.clear();
+    m_table = nullptr;
+    m_given = false;
+    m_begin = m_end = 0;
+    m_derived = false;
+}
+
+TEntryFacts *TTableFacts::newEntry()
+{
+    if (m_spare.empty())
+        return new TEntryFacts;
+    TEntryFacts *e = m_spare.back();
+    m_spare.pop_back();
+    return e;
+}
+
+void TTableFacts::file(TEntryFacts *entry)
+{
+    auto byId = [](const TEntryFacts *e, int id) { return e->id() < id; };
+    // a child follows its parent: it joins the parent's children, numbered on
+    if (entry->has(FFather)) {
+        const int father = entry->getInt(FFather);
+        auto at = std::lower_bound(m_entries.begin(), m_entries.end(), father, byId);
+        if (at != m_entries.end() && (*at)->id() == father) {
+            TEntryFacts *parent = *at;
+            entry->remove(FFather);
+            entry->set(FId, TValueField(TypeInteger,
+                                        integerText(qint64(parent->children().size()) + 1)));
+            parent->children().push_back(std::move(*entry));
+            parent->setChildList(true);
+            entry->clear();
+            m_spare.push_back(entry);
+            return;
+        }
+    }
+    // anything else is filed under its own id; a second entry of an id
+    // replaces the first
+    const int id = entry->id();
+    if (m_entries.empty() || m_entries.back()->id() < id) {
+        m_entries.push_back(entry);
+        return;
+    }
+    auto at = std::lower_bound(m_entries.begin(), m_entries.end(), id, byId);
+    if (at != m_entries.end() && (*at)->id() == id) {
+        (*at)->clear();
+        m_spare.push_back(*at);
+        *at = entry;
+    } else {
+        m_entries.insert(at, entry);
+    }
+}
+
+TTableFacts::Result TTableFacts::read(TRecordReader &reader)
+{
+    clear();
+    m_given = true;
+    m_begin = reader.position();
+    // the number of fields of the record read last, known or not
+    int fields = 0;
+    auto scan = [&reader, &fields](TEntryFacts &facts) {
+        facts.clear();
+        fields = 0;
+        const TRecordReader::Status status = reader.scan([&](TRawString name, TRawString text) {
+            ++fields;
+            TField f;
+            if (fieldOf(name, f))
+                facts.take(f, text);
+        });
+        if (status != TRecordReader::Ok) {
+            facts.clear();
+            fields = 0;
+        }
+        return status;
+    };
+
+    scan(m_header);
+    const int headerFields = fields;
+    scan(m_create);
+    if (m_create.type() != EntryCreate) {
+        // the table is left out; its entries up to the end record are passed over
+        const int createFields = fields;
+        for (;;) {
+            int type = 0;
+            const TRecordReader::Status status
+                    = reader.scan([&type](TRawString name, TRawString text) {
+                          if (name.equals("type", 4))
+                              type = int(rawInteger(text));
+                      });
+            if (status != TRecordReader::Ok || type < 0)
+                break;
+        }
+        m_end = reader.position();
+        return headerFields == 0 && createFields == 0 ? End : Skipped;
+    }
+
+    for (;;) {
+        TEntryFacts *e = newEntry();
+        if (scan(*e) != TRecordReader::Ok || e->type() < 0) {
+            e->clear();
+            m_spare.push_back(e);
+            break;
+        }
+        file(e);
+    }
+    m_end = reader.position();
+    for (TEntryFacts *e : m_entries) {
+        for (TEntryFacts &child : e->children())
+            child.finish();
+        e->finish();
+    }
+    return Read;
+}
+
+void TTableFacts::take(const TTable &table)
+{
+    clear();
+    m_given = true;
+    m_table = &table;
+    m_header.takeRecord(table);
+    m_create.takeRecord(table.create());
+    table.entries().forEach([this](TTableEntry *entry) {
+        TEntryFacts *e = newEntry();
+        e->takeEntry(*entry);
+        m_entries.push_back(e);
+    });
+}
+
+void TTableFacts::derive() const
+{
+    if (m_derived)
+        return;
+    m_derived = true;
+    int pays = 0;
+    int open = 0;
+    int payform = 0;
+    for (const TEntryFacts *e : m_entries) {
+        if (e->type() != EntryPay)
+            continue;
+        ++pays;
+        if (!e->getBool(FVoided)) {
+            ++open;
+            payform = e->getInt(FPayform);
+        }
+    }
+    m_hasPays = pays > 0;
+    if (m_header.has(FPayform))
+        m_orderPayform = m_header.getInt(FPayform);
+    else if (pays == 0)
+        m_orderPayform = -1;
+    else
+        m_orderPayform = open == 1 ? payform : 0;
+}
+
+bool TTableFacts::hasPays() const
+{
+    derive();
+    return m_hasPays;
+}
+
+int TTableFacts::orderPayform() const
+{
+    derive();
+    return m_orderPayform;
+}
+
+void TTableFacts::taxGroups(std::vector<TTaxGroupFacts> &out, const TValue *waiter) const
+{
+    out.clear();
+    if (m_table) {
+        // a table in memory may hold new entries too: it knows best
+        TTaxGroups groups;
+        m_table->taxGroups(&groups, const_cast<TValue *>(waiter));
+        for (const TValue *g : groups.valueMap()) {
+            TTaxGroupFacts group;
+            group.id = g->id();
+            group.name = g->name();
+            group.rate = g->getString(QStringLiteral("rate"));
+            group.amount = g->getLong(QStringLiteral("amount"));
+            out.push_back(group);
+        }
+        return;
+    }
+    // per guest: cents x guests
+    const QString tableDefs = vatOh() ? m_header.getString(FTaxOh) : m_header.getString(FTaxIh);
+    const qint64 guests = m_header.getInt(FGuests);
+    for (const TaxItem &item : taxItems(m_header.getString(FTaxAmounts))) {
+        if (TTaxGroupFacts *group = groupFor(out, item, tableDefs))
+            group->amount += item.cents * guests;
+    }
+    // per order: cents per unit x count, the running total cut to whole cents
+    const int waiterId = waiter ? waiter->id() : 0;
+    for (const TEntryFacts *e : m_entries) {
+        if (e->type() != EntryOrder || (waiter && e->waiter() != waiterId))
+            continue;
+        const double count = e->count();
+        if (count == 0)
+            continue;
+        if (e->isEmptyText(FTaxAmounts))
+            continue;
+        const bool takeaway = e->has(FIsVatOh) ? e->getBool(FIsVatOh) : vatOh();
+        const QString defs = e->getString(takeaway ? FTaxOh : FTaxIh);
+        for (const TaxItem &item : taxItems(e->getString(FTaxAmounts))) {
+            if (TTaxGroupFacts *group = groupFor(out, item, defs))
+                group->amount = qint64(double(group->amount) + item.exact * count);
+        }
+    }
+}
+
+} // namespace PosLib

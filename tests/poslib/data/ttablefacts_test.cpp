@@ -1,0 +1,298 @@
+#include "tarchtable.h"
+#include "tdemoinstallation.h"
+#include "testdir.h"
+#include "trecordcodec.h"
+#include "ttable.h"
+#include "ttablefacts.h"
+#include "ttaxgroups.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+using namespace PosLib;
+using Basics::TValue;
+
+namespace {
+
+// The bits of a double, so that -0.0 and 0.0 differ.
+QByteArray bits(double d)
+{
+    return QByteArray(reinterpret_cast<const char *>(&d), sizeof d).toHex();
+}
+
+// Every field reports read agrees between facts and the record they were
+// read from, with TValue's getters; children likewise.
+void expectSame(const TValue &record, const TEntryFacts &facts, const QString &where)
+{
+    for (int i = 0; i < FieldCount; ++i) {
+        const TField f = TField(i);
+        const QString name = fieldName(f);
+        const QString at = where + QLatin1Char('.') + name;
+        ASSERT_EQ(record.has(name), facts.has(f)) << qPrintable(at);
+        EXPECT_EQ(record.getString(name), facts.getString(f)) << qPrintable(at);
+        EXPECT_EQ(record.getString(name).isNull(), facts.getString(f).isNull()) << qPrintable(at);
+        EXPECT_EQ(record.getString(name).isEmpty(), facts.isEmptyText(f)) << qPrintable(at);
+        EXPECT_EQ(record.getLong(name), facts.getLong(f)) << qPrintable(at);
+        EXPECT_EQ(bits(record.getDouble(name)), bits(facts.getDouble(f))) << qPrintable(at);
+        EXPECT_EQ(record.getBool(name), facts.getBool(f)) << qPrintable(at);
+        EXPECT_EQ(record.get(name).text, facts.get(f).text) << qPrintable(at);
+    }
+    EXPECT_EQ(record.getDate(QStringLiteral("date")), facts.date()) << qPrintable(where);
+    EXPECT_EQ(record.getTime(QStringLiteral("time")), facts.time()) << qPrintable(where);
+}
+
+void expectSameEntry(const TTableEntry &entry, const TEntryFacts &facts, const QString &where)
+{
+    expectSame(entry, facts, where);
+    EXPECT_EQ(entry.price(), facts.price()) << qPrintable(where);
+    const TTableEntries *children = entry.children();
+    ASSERT_EQ(children != nullptr, facts.hasChildList()) << qPrintable(where);
+    if (!children)
+        return;
+    const QList<TValue *> list = children->values();
+    ASSERT_EQ(size_t(list.size()), facts.children().size()) << qPrintable(where);
+    for (qsizetype i = 0; i < list.size(); ++i)
+        expectSameEntry(*static_cast<TTableEntry *>(list.at(i)), facts.children()[size_t(i)],
+                        where + QStringLiteral("/%1").arg(i));
+}
+
+// Every table of a day summary's bytes, read as facts and as tables in
+// memory side by side (as TArchTable::nextTable() reads them).
+int expectSameTables(const QByteArray &data)
+{
+    Basics::TRecordReader facts(data);
+    Basics::TRecordReader records(data);
+    TTableFacts table;
+    int tables = 0;
+    for (;;) {
+        const qsizetype at = records.position();
+        TTable classic(nullptr);
+        const bool more = !records.atEnd();
+        const int rc = more ? classic.loadData(records, true, 0, nullptr, 0, true) : -1;
+        const TTableFacts::Result result = more ? table.read(facts) : TTableFacts::End;
+        EXPECT_EQ(records.position(), facts.position()) << "table at " << at;
+        if (!more || (rc != 0 && classic.isEmpty() && classic.create().isEmpty())) {
+            EXPECT_EQ(TTableFacts::End, result) << "table at " << at;
+            return tables;
+        }
+        if (rc != 0) {
+            EXPECT_EQ(TTableFacts::Skipped, result) << "table at " << at;
+            continue;
+        }
+        EXPECT_EQ(TTableFacts::Read, result) << "table at " << at;
+        ++tables;
+        const QString where = QStringLiteral("table at %1").arg(at);
+        expectSame(classic, table.header(), where + QStringLiteral(" header"));
+        expectSame(classic.create(), table.create(), where + QStringLiteral(" creation"));
+        const QList<TValue *> entries = classic.entries().values();
+        EXPECT_EQ(size_t(entries.size()), table.entries().size()) << qPrintable(where);
+        for (qsizetype i = 0; i < entries.size() && size_t(i) < table.entries().size(); ++i)
+            expectSameEntry(*static_cast<TTableEntry *>(entries.at(i)), *table.entries()[size_t(i)],
+                            where + QStringLiteral(" entry %1").arg(i));
+
+        // what reports derive from the whole table
+        EXPECT_EQ(classic.getBool(QStringLiteral("vatoh")), table.vatOh());
+        EXPECT_EQ(classic.getBool(QStringLiteral("insum")), table.inSum());
+        bool pays = false;
+        classic.entries().forEach([&pays](TTableEntry *e) { pays |= e->type() == EntryPay; });
+        EXPECT_EQ(pays, table.hasPays()) << qPrintable(where);
+        TTaxGroups groups;
+        classic.taxGroups(&groups, nullptr);
+        std::vector<TTaxGroupFacts> typed;
+        table.taxGroups(typed, nullptr);
+        EXPECT_EQ(size_t(groups.count()), typed.size()) << qPrintable(where);
+        if (size_t(groups.count()) != typed.size())
+            continue;
+        size_t g = 0;
+        for (const TValue *group : groups.valueMap()) {
+            EXPECT_EQ(group->id(), typed[g].id);
+            EXPECT_EQ(group->name(), typed[g].name);
+            EXPECT_EQ(group->getString(QStringLiteral("rate")), typed[g].rate);
+            EXPECT_EQ(group->getLong(QStringLiteral("amount")), typed[g].amount);
+            ++g;
+        }
+    }
+}
+
+QByteArray record(std::initializer_list<std::pair<const char *, QString>> fields)
+{
+    TValue v;
+    for (const auto &[name, text] : fields)
+        v.set(QString::fromLatin1(name), Basics::TypeText, text);
+    QByteArray out;
+    Basics::appendRecord(out, v);
+    return out;
+}
+
+QByteArray end()
+{
+    return record({{"type", QStringLiteral("-1")}});
+}
+
+QByteArray header(const char *table)
+{
+    return record({{"table", QString::fromLatin1(table)},
+                   {"amount", QStringLiteral("12.50000")},
+                   {"vatoh", QStringLiteral("no")},
+                   {"insum", QStringLiteral("yes")},
+                   {"guests", QStringLiteral("3")},
+                   {"taxamounts", QStringLiteral("1,50:9,10")},
+                   {"taxih", QStringLiteral("1,VAT 19%,1900:2,VAT 7%,700")},
+                   {"taxoh", QStringLiteral("2,VAT 7%,700")}});
+}
+
+QByteArray creation()
+{
+    return record({{"type", QStringLiteral("1")},
+                   {"id", QStringLiteral("0")},
+                   {"waiter", QStringLiteral("4")},
+                   {"date", QStringLiteral("2014-03-05")},
+                   {"time", QStringLiteral("24:00:00")},
+                   {"tablename", QString()}});
+}
+
+} // namespace
+
+TEST(TableFacts, OddRecordsReadAsTheTablesInMemoryRead)
+{
+    QByteArray data;
+    // children, a child whose parent is missing, a repeated id, values in
+    // forms off the short paths, a pay form per table
+    data += header("12") + creation();
+    data += record({{"type", QStringLiteral("3")},
+                    {"id", QStringLiteral("1")},
+                    {"plu", QStringLiteral("101")},
+                    {"price", QStringLiteral("250")},
+                    {"count", QStringLiteral(" 1.5")},
+                    {"isvatoh", QStringLiteral("ON")},
+                    {"taxamounts", QStringLiteral("2,30:7,1")},
+                    {"taxoh", QStringLiteral("2,VAT 7%,700:7,Special,1250")},
+                    {"rateoh", QStringLiteral("7e2")},
+                    {"date", QStringLiteral("2014-02-30")},
+                    {"article", QStringLiteral("Soup\nof the day")}});
+    data += record({{"type", QStringLiteral("11")},
+                    {"father", QStringLiteral("1")},
+                    {"id", QStringLiteral("7")},
+                    {"price", QStringLiteral("50")}});
+    data += record({{"type", QStringLiteral("12")},
+                    {"father", QStringLiteral("+1")},
+                    {"price", QStringLiteral("100")},
+                    {"count", QStringLiteral("-0.00000")}});
+    data += record({{"type", QStringLiteral("12")}, {"father", QStringLiteral("9")}});
+    data += record({{"type", QStringLiteral("3")},
+                    {"id", QStringLiteral("4")},
+                    {"plu", QStringLiteral("102")},
+                    {"count", QStringLiteral("2")},
+                    {"taxamounts", QStringLiteral("1,19.5")},
+                    {"waiter", QStringLiteral("5")}});
+    data += record({{"type", QStringLiteral("5")},
+                    {"id", QStringLiteral("4")},
+                    {"amount", QStringLiteral("1250")},
+                    {"voided", QStringLiteral("no")},
+                    {"payform", QStringLiteral("3")}});
+    data += record({{"type", QStringLiteral("5")},
+                    {"id", QStringLiteral("2")},
+                    {"amount", QStringLiteral("1,5")},
+                    {"given", QString()},
+                    {"tip", QStringLiteral("")}});
+    data += end();
+    // a table whose creation record is none is passed over up to its end
+    data += header("13") + record({{"type", QStringLiteral("3")}}) + record({}) + end();
+    // a record without a type inside a table, then a table cut short
+    data += header("14") + creation() + record({{"id", QStringLiteral("3")}}) + end();
+    data += header("15") + creation();
+    data += record({{"type", QStringLiteral("3")}, {"id", QStringLiteral("1")}}).chopped(3);
+
+    EXPECT_EQ(3, expectSameTables(data));
+}
+
+TEST(TableFacts, EveryTableOfTheDemoReadsAsInMemory)
+{
+    TestDir dir;
+    TDemoOptions options;
+    options.days = 3;
+    options.tables = 40;
+    options.today = QDate(2026, 12, 5);
+    TDemoInstallation(options).write(dir.path());
+    int tables = 0;
+    for (QDate day = options.today.addDays(-options.days); day < options.today;
+         day = day.addDays(1)) {
+        TArchTable summary(dir.path(), day);
+        delete summary.nextTable(); // builds the missing summary
+        QFile file(summary.filePath());
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        tables += expectSameTables(file.readAll());
+    }
+    EXPECT_EQ(options.days * options.tables, tables);
+}
+
+TEST(TableFacts, TableInMemoryGivesItsOwnEntriesAndTaxGroups)
+{
+    TTable table(nullptr);
+    table.setVatOh(true);
+    table.setTaxOh(QStringLiteral("1,VAT 19%,1900"));
+    auto *order = new TTableEntry;
+    order->setType(EntryOrder);
+    order->setInt(QStringLiteral("price"), 200);
+    order->setDouble(QStringLiteral("count"), 2);
+    order->setString(QStringLiteral("taxamounts"), QStringLiteral("1,32"));
+    order->setString(QStringLiteral("taxoh"), QStringLiteral("1,VAT 19%,1900"));
+    auto *addOn = new TTableEntry;
+    addOn->setType(EntryAddOn);
+    addOn->setInt(QStringLiteral("price"), 30);
+    order->children(true)->append(addOn);
+    table.entries().append(order);
+    auto *later = new TTableEntry;
+    later->setType(EntryOrder);
+    later->setDouble(QStringLiteral("count"), 1);
+    later->setString(QStringLiteral("taxamounts"), QStringLiteral("1,10"));
+    table.newEntries().append(later); // not saved yet: counts in the tax groups only
+
+    TTableFacts facts;
+    facts.take(table);
+    EXPECT_FALSE(facts.isNull());
+    EXPECT_EQ(&table, facts.table());
+    ASSERT_EQ(1u, facts.entries().size());
+    expectSameEntry(*order, *facts.entries()[0], QStringLiteral("order"));
+    EXPECT_EQ(230, facts.entries()[0]->price());
+    EXPECT_TRUE(facts.entries()[0]->hasAddOns());
+    EXPECT_FALSE(facts.entries()[0]->hasComponents());
+    EXPECT_FALSE(facts.hasPays());
+    EXPECT_EQ(-1, facts.orderPayform());
+    std::vector<TTaxGroupFacts> groups;
+    facts.taxGroups(groups, nullptr);
+    ASSERT_EQ(1u, groups.size());
+    EXPECT_EQ(1, groups[0].id);
+    EXPECT_EQ(QStringLiteral("VAT 19%"), groups[0].name);
+    EXPECT_EQ(QStringLiteral("19.00000"), groups[0].rate);
+    EXPECT_EQ(74, groups[0].amount); // 2 x 32, then 1 x 10 of the new entry
+
+    facts.clear();
+    EXPECT_TRUE(facts.isNull());
+}
+
+TEST(TableFacts, SetFieldsReadLikeTheRecordWouldAfterSet)
+{
+    TTableEntry component;
+    component.setType(EntryComponent);
+    component.setString(QStringLiteral("rateih"), QStringLiteral("700"));
+    TEntryFacts facts;
+    facts.takeEntry(component);
+    facts.setType(EntryOrder);
+    facts.set(FRateIh, Basics::TValueField(Basics::TypeText, QStringLiteral("1900")));
+    facts.set(FTime, Basics::TValueField(Basics::TypeText, QStringLiteral("12:30:00")));
+    facts.set(FCenter, Basics::TValueField());
+
+    component.setType(EntryOrder);
+    component.set(QStringLiteral("rateih"), Basics::TypeText, QStringLiteral("1900"));
+    component.set(QStringLiteral("time"), Basics::TypeText, QStringLiteral("12:30:00"));
+    component.set(QStringLiteral("center"), Basics::TValueField());
+    expectSame(component, facts, QStringLiteral("component"));
+
+    facts.remove(FRateIh);
+    component.remove(QStringLiteral("rateih"));
+    expectSame(component, facts, QStringLiteral("component"));
+}
