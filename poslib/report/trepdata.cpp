@@ -155,6 +155,12 @@ TReportNode *TRepData::node(const QString &key) const
     return nullptr;
 }
 
+void TRepData::setKeepRecords(bool keep)
+{
+    for (const char *key : {"tables", "currencies", "currreturns", "hotrooms", "allvoids"})
+        node(QString::fromLatin1(key))->setKeepRecords(keep);
+}
+
 TRepVatRates *TRepData::vatRates() const
 {
     return static_cast<TRepVatRates *>(m_orders.value(QStringLiteral("vatrates")));
@@ -336,8 +342,17 @@ TRepData *TRepDatas::groupFor(const QString &key, const TValue *source)
     if (TRepData *g = m_groups.value(key))
         return g;
     auto *g = new TRepData(key == QLatin1String("0") ? nullptr : source, m_dataPath);
+    if (!m_keepRecords)
+        g->setKeepRecords(false);
     m_groups.insert(key, g);
     return g;
+}
+
+void TRepDatas::setKeepRecords(bool keep)
+{
+    m_keepRecords = keep;
+    for (TRepData *g : std::as_const(m_groups))
+        g->setKeepRecords(keep);
 }
 
 TRepData *TRepDatas::groupOf(int key) const

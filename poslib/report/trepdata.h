@@ -44,6 +44,9 @@ public:
     const Nodes &balanceNodes() const { return m_balances; }
     // A node by its dictionary key ("orders", "deps", "payforms", …).
     TReportNode *node(const QString &key) const;
+    // Whether the record nodes keep a leaf per pay or void (see
+    // TReportNode::setKeepRecords()).
+    void setKeepRecords(bool keep);
     TRepVatRates *vatRates() const;
 
     void addOrder(TTableEntry *entry, const TTable *table);
@@ -109,6 +112,10 @@ public:
     Basics::TValue *reportWaiter() const { return m_reportWaiter; }
     QString dataPath() const { return m_dataPath; }
     bool isEmpty() const { return m_groups.isEmpty(); }
+    // Whether the groups' record nodes keep a leaf per pay or void (by
+    // default); set before anything is added.
+    void setKeepRecords(bool keep);
+    bool keepsRecords() const { return m_keepRecords; }
 
     virtual void addEntry(TTableEntry *entry, const TTable *table);
     void addTable(const TTable *table);
@@ -144,6 +151,7 @@ protected:
     QString m_dataPath;
     int m_highest = 0;
     bool m_simpleRep = false;
+    bool m_keepRecords = true;
 };
 
 // One group per waiter plus the overall group.

@@ -329,6 +329,21 @@ TRepVArticle::TRepVArticle(const TEntryFacts &entry)
 
 // ---- pay leaves -----------------------------------------------------------
 
+TPayValues TPayValues::of(const TEntryFacts &pay)
+{
+    TPayValues v;
+    v.amount = pay.amount();
+    v.tip = pay.tip();
+    v.guests = pay.getLong(FGuests);
+    v.ret = pay.getLong(FReturn);
+    v.retAmount = pay.getLong(FRetAmount);
+    v.given = pay.getLong(FGiven);
+    if (v.given == 0)
+        v.given = v.amount;
+    v.orgGiven = pay.has(FOrgGiven) ? pay.getLong(FOrgGiven) : v.given;
+    return v;
+}
+
 bool TRepPayLeaf::addEntry(TTableEntry *entry)
 {
     return add(TFactsOf(entry, nullptr).entry());
@@ -338,10 +353,15 @@ bool TRepPayLeaf::add(const TEntryFacts &entry)
 {
     if (entry.getBool(FVoided))
         return false;
-    TReportLeaf::add(1, double(entry.amount()));
-    addSum(QStringLiteral("tip"), entry.tip());
-    addSum(QStringLiteral("guests"), entry.getLong(FGuests));
+    takePay(TPayValues::of(entry));
     return true;
+}
+
+void TRepPayLeaf::takePay(const TPayValues &pay)
+{
+    TReportLeaf::add(1, double(pay.amount));
+    addSum(QStringLiteral("tip"), pay.tip);
+    addSum(QStringLiteral("guests"), pay.guests);
 }
 
 TRepPayform::TRepPayform(const TTableEntry *entry, const TTable *table, bool returnMode)
@@ -364,21 +384,28 @@ TRepPayform::TRepPayform(const TEntryFacts &entry, const TTableFacts &table, boo
     }
 }
 
+TRepPayform::TRepPayform(bool returnMode)
+    : m_returnMode(returnMode)
+{ }
+
 bool TRepPayform::add(const TEntryFacts &entry)
 {
-    if (!TRepPayLeaf::add(entry))
+    if (entry.getBool(FVoided))
         return false;
-    // the pay form's amount is what the guest paid, tip included
-    m_amount += double(entry.tip());
-    touch();
-    addSum(QStringLiteral("return"), entry.getLong(FReturn));
-    addSum(QStringLiteral("retamount"), entry.getLong(FRetAmount));
-    qint64 given = entry.getLong(FGiven);
-    if (given == 0)
-        given = entry.amount();
-    addSum(QStringLiteral("given"), given);
-    addSum(QStringLiteral("orggiven"), entry.has(FOrgGiven) ? entry.getLong(FOrgGiven) : given);
+    takePay(TPayValues::of(entry));
     return true;
+}
+
+void TRepPayform::takePay(const TPayValues &pay)
+{
+    TRepPayLeaf::takePay(pay);
+    // the pay form's amount is what the guest paid, tip included
+    m_amount += double(pay.tip);
+    touch();
+    addSum(QStringLiteral("return"), pay.ret);
+    addSum(QStringLiteral("retamount"), pay.retAmount);
+    addSum(QStringLiteral("given"), pay.given);
+    addSum(QStringLiteral("orggiven"), pay.orgGiven);
 }
 
 TRepSubvent::TRepSubvent(const TTableEntry *entry, const TTable *table)
@@ -437,21 +464,37 @@ TRepTable::TRepTable(const TEntryFacts &entry, const TTableFacts &table)
     }
 }
 
+TRepTable::TRepTable(const QDate &payDate, const QTime &payTime, const QDate &tableDate,
+                     const QTime &tableTime, bool inHouse)
+    : m_payDate(payDate)
+    , m_payTime(payTime)
+    , m_tableDate(tableDate)
+    , m_tableTime(tableTime)
+    , m_inHouse(inHouse)
+{ }
+
 bool TRepTable::add(const TEntryFacts &entry)
 {
-    if (!TRepPayLeaf::add(entry))
+    if (entry.getBool(FVoided))
         return false;
-    if (entry.amount() == 0) {
-        m_zeroDate = entry.date();
-        m_zeroTime = entry.time();
+    takePay(TPayValues::of(entry), entry.getLong(FGiven) - entry.getLong(FReturn),
+            entry.getString(FPayformName), entry.date(), entry.time());
+    return true;
+}
+
+void TRepTable::takePay(const TPayValues &pay, qint64 net, const QString &payformName,
+                        const QDate &date, const QTime &time)
+{
+    TRepPayLeaf::takePay(pay);
+    if (pay.amount == 0) {
+        m_zeroDate = date;
+        m_zeroTime = time;
     }
     if (!m_pays.isEmpty())
         m_pays += QLatin1Char(';');
-    m_pays += entry.getString(FPayformName) + QLatin1Char(':')
-              + QString::number(entry.getLong(FGiven) - entry.getLong(FReturn)) + QLatin1Char(':')
-              + QString::number(entry.tip());
+    m_pays += payformName + QLatin1Char(':') + QString::number(net) + QLatin1Char(':')
+              + QString::number(pay.tip);
     setString(QStringLiteral("pays"), m_pays);
-    return true;
 }
 
 // ---- cash and balance -----------------------------------------------------

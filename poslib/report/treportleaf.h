@@ -240,12 +240,33 @@ public:
 
 // ---- pay leaves ----------------------------------------------------------
 
+// What pay leaves sum of one pay: its amount, tip and guests, its change
+// ("return", and "retamount" in the currency of the change), what was
+// handed over ("given", else the amount) and that in the pay's currency
+// ("orggiven", else the same).
+struct TPayValues
+{
+    qint64 amount = 0;
+    qint64 tip = 0;
+    qint64 guests = 0;
+    qint64 ret = 0;
+    qint64 retAmount = 0;
+    qint64 given = 0;
+    qint64 orgGiven = 0;
+
+    static TPayValues of(const TEntryFacts &pay);
+};
+
 class TRepPayLeaf : public TReportLeaf
 {
 public:
     // A voided pay is not taken; else count + 1, amount, "tip", "guests".
     virtual bool addEntry(TTableEntry *entry);
     virtual bool add(const TEntryFacts &entry);
+
+protected:
+    // Counts a pay that is taken.
+    void takePay(const TPayValues &pay);
 };
 
 // One pay form (or currency): amount includes the tips; "given",
@@ -255,9 +276,13 @@ class TRepPayform : public TRepPayLeaf
 public:
     TRepPayform(const TTableEntry *entry, const TTable *table, bool returnMode = false);
     TRepPayform(const TEntryFacts &entry, const TTableFacts &table, bool returnMode = false);
+    // A leaf without values yet, which its node fills from a pay it kept.
+    explicit TRepPayform(bool returnMode);
     using TRepPayLeaf::addEntry;
     bool add(const TEntryFacts &entry) override;
     bool returnMode() const { return m_returnMode; }
+    // Counts a pay that is taken.
+    void takePay(const TPayValues &pay);
 
 private:
     bool m_returnMode;
@@ -294,8 +319,17 @@ class TRepTable : public TRepPayLeaf
 public:
     TRepTable(const TTableEntry *entry, const TTable *table);
     TRepTable(const TEntryFacts &entry, const TTableFacts &table);
+    // A leaf without values yet, which its node fills from what it kept:
+    // the date and time of the pay that makes it, those of the table,
+    // whether the table is in house.
+    TRepTable(const QDate &payDate, const QTime &payTime, const QDate &tableDate,
+              const QTime &tableTime, bool inHouse);
     using TRepPayLeaf::addEntry;
     bool add(const TEntryFacts &entry) override;
+    // Counts a pay that is taken: its values, given minus return, its pay
+    // form's name, its date and time.
+    void takePay(const TPayValues &pay, qint64 net, const QString &payformName, const QDate &date,
+                 const QTime &time);
 
     QDate payDate() const { return m_payDate; }
     QTime payTime() const { return m_payTime; }

@@ -14,6 +14,8 @@
 #include <QSet>
 #include <QTextStream>
 
+#include <algorithm>
+
 using namespace Basics;
 
 namespace PosLib {
@@ -107,7 +109,8 @@ void TReportNode::writeFile(const QString &prefix, const TValue &record) const
     QTextStream buffer(&lines);
     QStringList columns;
     const QString keyName = m_name + QLatin1String("_key");
-    for (auto it = m_leaves.cbegin(); it != m_leaves.cend(); ++it) {
+    const Leaves &all = leaves();
+    for (auto it = all.cbegin(); it != all.cend(); ++it) {
         TValue line(record);
         line.setString(keyName, it.key());
         it.value()->writeRecord(line, buffer, columns);
@@ -133,7 +136,8 @@ void TReportNode::writeXml(QDomDocument &doc, QDomNode &parent) const
     QDomElement node = doc.createElement(m_name);
     if (const TReportLeaf *sum = total())
         appendFields(sum->record(), doc, node);
-    for (auto it = m_leaves.cbegin(); it != m_leaves.cend(); ++it) {
+    const Leaves &all = leaves();
+    for (auto it = all.cbegin(); it != all.cend(); ++it) {
         QDomElement element = doc.createElement(QStringLiteral("element"));
         element.setAttribute(QStringLiteral("key"), it.key());
         appendFields(it.value()->record(), doc, element);
@@ -661,6 +665,22 @@ TReportLeaf *TRepAllVoids::createLeaf(const TEntryFacts &entry, const TTableFact
     return new TRepVoid(entry, table);
 }
 
+void TRepAllVoids::add(const TEntryFacts &entry, const TTableFacts &table)
+{
+    if (m_keepRecords) {
+        TRepVoidNode::add(entry, table);
+        return;
+    }
+    // every void has a key here
+    addToTotal(entry);
+    ++m_taken;
+}
+
+int TRepAllVoids::leafCount() const
+{
+    return m_keepRecords ? int(m_leaves.size()) : m_taken;
+}
+
 // ---- pay nodes ------------------------------------------------------------
 
 TRepPayNode::TRepPayNode(const QString &name)
@@ -726,12 +746,123 @@ TReportLeaf *TRepTables::createLeaf(const TEntryFacts &entry, const TTableFacts 
     return new TRepTable(entry, table);
 }
 
+int TRepTables::rowOf(const TEntryFacts &entry, const TTableFacts &table)
+{
+    const QDate d = entry.date();
+    const qint64 archive = table.isNull() ? 0 : long(table.header().getLong(FArchive));
+    // a year of four places keeps the key's parts apart: the parts find the row
+    int *at = nullptr;
+    const Key key {d.year(), d.month(), d.day(), archive};
+    const bool plain = d.year() >= -999 && d.year() <= 9999;
+    if (plain)
+        at = &m_rowOf[key];
+    else
+        at = &m_rowOfText[keyOf(entry, table)];
+    if (*at > 0)
+        return *at - 1;
+    Row row;
+    row.archive = archive;
+    row.payDate = d;
+    row.payTime = entry.time();
+    row.hasTable = !table.isNull();
+    row.inHouse = !(row.hasTable && table.vatOh());
+    row.table = row.party = row.name = TTextPool::Absent;
+    if (row.hasTable) {
+        if (table.header().has(FTable))
+            row.table = m_texts.id(table.header().getString(FTable));
+        if (table.header().has(FParty))
+            row.party = m_texts.id(table.header().getString(FParty));
+        row.name = m_texts.id(table.named(FTableName).getString(FTableName));
+        row.tableDate = table.named(FDate).date();
+        row.tableTime = table.named(FTime).time();
+    }
+    row.firstPay = row.lastPay = -1;
+    m_rows.push_back(row);
+    *at = int(m_rows.size());
+    return int(m_rows.size()) - 1;
+}
+
+void TRepTables::add(const TEntryFacts &entry, const TTableFacts &table)
+{
+    if (!m_compact) {
+        TRepPayNode::add(entry, table);
+        return;
+    }
+    // every pay has a key here
+    addToTotal(entry);
+    if (!m_keepRecords) {
+        ++m_taken;
+        return;
+    }
+    Row &row = m_rows[size_t(rowOf(entry, table))];
+    if (entry.getBool(FVoided))
+        return;
+    const TPayValues values = TPayValues::of(entry);
+    Pay pay;
+    pay.amount = values.amount;
+    pay.tip = values.tip;
+    pay.guests = values.guests;
+    pay.net = entry.getLong(FGiven) - entry.getLong(FReturn);
+    pay.date = entry.date();
+    pay.time = entry.time();
+    pay.payform = m_texts.id(entry.getString(FPayformName));
+    pay.next = -1;
+    m_pays.push_back(pay);
+    const int at = int(m_pays.size()) - 1;
+    if (row.lastPay >= 0)
+        m_pays[size_t(row.lastPay)].next = at;
+    else
+        row.firstPay = at;
+    row.lastPay = at;
+}
+
+int TRepTables::leafCount() const
+{
+    if (!m_keepRecords)
+        return m_taken;
+    return m_compact ? int(m_rows.size()) : int(m_leaves.size());
+}
+
+void TRepTables::materialize() const
+{
+    if (!m_compact || !m_keepRecords)
+        return;
+    m_compact = false;
+    for (const Row &row : m_rows) {
+        auto *leaf = new TRepTable(row.payDate, row.payTime, row.tableDate, row.tableTime,
+                                   row.inHouse);
+        if (row.hasTable) {
+            if (row.table != TTextPool::Absent)
+                leaf->set(fieldName(FTable), Basics::TypeText, m_texts.text(row.table));
+            if (row.party != TTextPool::Absent)
+                leaf->set(fieldName(FParty), Basics::TypeText, m_texts.text(row.party));
+            leaf->setString(fieldName(FTableName), m_texts.text(row.name));
+        }
+        for (int p = row.firstPay; p >= 0; p = m_pays[size_t(p)].next) {
+            const Pay &pay = m_pays[size_t(p)];
+            TPayValues values;
+            values.amount = pay.amount;
+            values.tip = pay.tip;
+            values.guests = pay.guests;
+            leaf->takePay(values, pay.net, m_texts.text(pay.payform), pay.date, pay.time);
+        }
+        const QDate d = row.payDate;
+        m_leaves.insert(QString::asprintf("%4d%02d%02d%8ld", d.year(), d.month(), d.day(),
+                                          long(row.archive)),
+                        leaf);
+    }
+    std::vector<Row>().swap(m_rows);
+    std::vector<Pay>().swap(m_pays);
+}
+
 TRepPayforms::TRepPayforms()
     : TRepPayNode(QStringLiteral("payforms"))
 { }
 
-TRepPayforms::TRepPayforms(const QString &name)
+TRepPayforms::TRepPayforms(const QString &name, bool returnMode)
     : TRepPayNode(name)
+    , m_perPay(true)
+    , m_returnMode(returnMode)
 { }
 
 QString TRepPayforms::keyOf(const TEntryFacts &entry, const TTableFacts &table) const
@@ -748,6 +879,169 @@ QString TRepPayforms::keyOf(const TEntryFacts &entry, const TTableFacts &table) 
 TReportLeaf *TRepPayforms::createLeaf(const TEntryFacts &entry, const TTableFacts &table)
 {
     return new TRepPayform(entry, table);
+}
+
+bool TRepPayforms::takesPay(const TEntryFacts &) const
+{
+    return true;
+}
+
+namespace {
+
+const TField OwnCurrency[] = {FCurr, FCurrName, FCurrShort, FCurrRate, FCurrDecPos};
+const TField ReturnCurrency[]
+        = {FRetCurr, FRetCurrName, FRetCurrShort, FRetCurrRate, FRetCurrDecPos};
+
+} // namespace
+
+bool numberKeyBefore(int a, int b)
+{
+    // "10" < "9": compare the digits as far as the shorter number goes
+    int da = 1;
+    int db = 1;
+    for (int v = a; v >= 10; v /= 10)
+        ++da;
+    for (int v = b; v >= 10; v /= 10)
+        ++db;
+    qint64 x = a;
+    qint64 y = b;
+    for (int i = da; i < db; ++i)
+        x *= 10;
+    for (int i = db; i < da; ++i)
+        y *= 10;
+    return x != y ? x < y : da < db;
+}
+
+bool TRepPayforms::Copied::operator==(const Copied &o) const
+{
+    return std::equal(std::begin(text), std::end(text), std::begin(o.text))
+           && hasTable == o.hasTable && vatOh == o.vatOh && inSum == o.inSum
+           && billNum == o.billNum;
+}
+
+quint32 TRepPayforms::copiedOf(const TEntryFacts &entry, const TTableFacts &table)
+{
+    Copied c;
+    auto text = [&](const TEntryFacts &from, TField f) {
+        return from.has(f) ? m_texts.id(from.getString(f)) : TTextPool::Absent;
+    };
+    c.hasTable = !table.isNull();
+    c.vatOh = c.hasTable && table.vatOh();
+    c.inSum = c.hasTable && table.inSum();
+    c.billNum = c.hasTable ? text(table.header(), FBillNum) : TTextPool::Absent;
+    c.text[Copied::Payform] = text(entry, FPayform);
+    c.text[Copied::PayformName] = text(entry, FPayformName);
+    c.text[Copied::InTermSum] = text(entry, FInTermSum);
+    c.text[Copied::Waiter] = text(entry, FWaiter);
+    c.text[Copied::WaiterName] = text(entry, FWaiterName);
+    const TField *currency = m_returnMode ? ReturnCurrency : OwnCurrency;
+    for (int i = 0; i < 5; ++i)
+        c.text[Copied::Curr + i] = text(entry, currency[i]);
+    auto it = m_copiedIds.constFind(c);
+    if (it != m_copiedIds.cend())
+        return it.value();
+    const quint32 id = quint32(m_copied.size());
+    m_copied.push_back(c);
+    m_copiedIds.insert(c, id);
+    return id;
+}
+
+void TRepPayforms::countCurrency(const TEntryFacts &entry, const TTableFacts &table, int number,
+                                 bool taken)
+{
+    // what the pay's leaf would hold: its currency's number, its sums
+    // (none when not taken), the table's and the pay's flags
+    const TField *currency = m_returnMode ? ReturnCurrency : OwnCurrency;
+    TCurrencySums &sums = m_currencySums[entry.getInt(currency[0])];
+    const TPayValues pay = taken ? TPayValues::of(entry) : TPayValues();
+    sums.given += pay.given;
+    sums.returned += pay.ret;
+    if (!(!table.isNull() && table.inSum()))
+        sums.notInSummary += pay.given - pay.ret;
+    sums.orgGiven += pay.orgGiven;
+    const bool inCash = entry.getBool(FInTermSum);
+    if (inCash) {
+        sums.cashReturned += pay.ret;
+        sums.cashRetAmount += pay.retAmount;
+    }
+    auto note = [&](TCurrencySums::Pay &first) {
+        if (first.number != 0 && !numberKeyBefore(number, first.number))
+            return;
+        first.number = number;
+        first.name = entry.getString(currency[1]);
+        first.shortName = entry.getString(currency[2]);
+        first.hasDecPos = entry.has(currency[4]);
+        first.decPos = entry.getInt(currency[4]);
+    };
+    note(sums.first);
+    if (inCash && pay.ret != 0)
+        note(sums.firstReturn);
+    if (inCash && pay.retAmount != 0)
+        note(sums.firstRetAmount);
+}
+
+void TRepPayforms::add(const TEntryFacts &entry, const TTableFacts &table)
+{
+    if (!m_perPay) {
+        TRepPayNode::add(entry, table);
+        return;
+    }
+    if (!takesPay(entry))
+        return;
+    addToTotal(entry);
+    const int number = leafCount() + 1;
+    const bool taken = !entry.getBool(FVoided);
+    countCurrency(entry, table, number, taken);
+    if (!m_keepRecords) {
+        ++m_taken;
+        return;
+    }
+    if (!m_compact) {
+        if (auto *leaf = static_cast<TRepPayLeaf *>(leafFor(QString::number(number), entry, table)))
+            leaf->add(entry);
+        return;
+    }
+    Row row;
+    row.pay = taken ? TPayValues::of(entry) : TPayValues();
+    row.copied = copiedOf(entry, table);
+    row.taken = taken;
+    m_rows.push_back(row);
+}
+
+int TRepPayforms::leafCount() const
+{
+    if (m_perPay && !m_keepRecords)
+        return m_taken;
+    return m_perPay && m_compact ? int(m_rows.size()) : int(m_leaves.size());
+}
+
+void TRepPayforms::materialize() const
+{
+    if (!m_perPay || !m_compact || !m_keepRecords)
+        return;
+    m_compact = false;
+    static const TField Fields[Copied::Count]
+            = {FPayform, FPayformName, FInTermSum, FWaiter,   FWaiterName,
+               FCurr,    FCurrName,    FCurrShort, FCurrRate, FCurrDecPos};
+    int number = 0;
+    for (const Row &row : m_rows) {
+        const Copied &c = m_copied[row.copied];
+        auto *leaf = new TRepPayform(m_returnMode);
+        if (c.hasTable) {
+            leaf->setBool(fieldName(FVatOh), c.vatOh);
+            leaf->setBool(fieldName(FInSum), c.inSum);
+            if (c.billNum != TTextPool::Absent)
+                leaf->set(fieldName(FBillNum), Basics::TypeText, m_texts.text(c.billNum));
+        }
+        for (int i = 0; i < Copied::Count; ++i) {
+            if (c.text[i] != TTextPool::Absent)
+                leaf->set(fieldName(Fields[i]), Basics::TypeText, m_texts.text(c.text[i]));
+        }
+        if (row.taken)
+            leaf->takePay(row.pay);
+        m_leaves.insert(QString::number(++number), leaf);
+    }
+    std::vector<Row>().swap(m_rows);
 }
 
 TRepSubvents::TRepSubvents()
@@ -775,23 +1069,34 @@ TReportLeaf *TRepSubvents::createLeaf(const TEntryFacts &entry, const TTableFact
 }
 
 TRepCurrencies::TRepCurrencies()
-    : TRepPayforms(QStringLiteral("currencies"))
+    : TRepPayforms(QStringLiteral("currencies"), false)
 { }
 
 QString TRepCurrencies::keyOf(const TEntryFacts &entry, const TTableFacts &) const
 {
-    if (!entry.getBool(FInTermSum))
+    if (!takesPay(entry))
         return QString();
-    return QString::number(m_leaves.size() + 1);
+    return QString::number(leafCount() + 1);
+}
+
+bool TRepCurrencies::takesPay(const TEntryFacts &entry) const
+{
+    // the pays that count in the cash summary
+    return entry.getBool(FInTermSum);
 }
 
 TRepCurrReturns::TRepCurrReturns()
-    : TRepPayforms(QStringLiteral("currreturns"))
+    : TRepPayforms(QStringLiteral("currreturns"), true)
 { }
 
 QString TRepCurrReturns::keyOf(const TEntryFacts &, const TTableFacts &) const
 {
-    return QString::number(m_leaves.size() + 1);
+    return QString::number(leafCount() + 1);
+}
+
+bool TRepCurrReturns::takesPay(const TEntryFacts &) const
+{
+    return true;
 }
 
 TReportLeaf *TRepCurrReturns::createLeaf(const TEntryFacts &entry, const TTableFacts &table)
@@ -802,6 +1107,24 @@ TReportLeaf *TRepCurrReturns::createLeaf(const TEntryFacts &entry, const TTableF
 TRepHotelRooms::TRepHotelRooms()
     : TRepPayNode(QStringLiteral("hotelrooms"))
 { }
+
+void TRepHotelRooms::add(const TEntryFacts &entry, const TTableFacts &table)
+{
+    if (m_keepRecords) {
+        TRepPayNode::add(entry, table);
+        return;
+    }
+    // the pays charged to a room
+    if (entry.isEmptyText(FRoom))
+        return;
+    addToTotal(entry);
+    ++m_taken;
+}
+
+int TRepHotelRooms::leafCount() const
+{
+    return m_keepRecords ? int(m_leaves.size()) : m_taken;
+}
 
 QString TRepHotelRooms::keyOf(const TEntryFacts &entry, const TTableFacts &) const
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "treportleaf.h"
+#include "ttextpool.h"
 
 #include <QHash>
 #include <QMap>
@@ -40,9 +41,25 @@ public:
     TReportNode &operator=(const TReportNode &) = delete;
 
     QString nodeName() const { return m_name; }
-    const Leaves &leaves() const { return m_leaves; }
-    TReportLeaf *leaf(const QString &key) const { return m_leaves.value(key); }
-    int count() const { return int(m_leaves.size()); }
+    // The leaves by key. A node that holds its records as compact rows
+    // makes them leaves now, and holds leaves from then on.
+    const Leaves &leaves() const
+    {
+        materialize();
+        return m_leaves;
+    }
+    TReportLeaf *leaf(const QString &key) const { return leaves().value(key); }
+    // The number of leaves; for a node that keeps no record leaves, the
+    // number of records it took.
+    int count() const { return leafCount(); }
+
+    // The record nodes ("tables", "currencies", "currreturns", "hotrooms",
+    // "allvoids") keep a leaf for every pay or void (by default). Told not
+    // to, before anything is added, they keep their total and the sums per
+    // currency only: leaves() is empty then and count() counts the records
+    // taken. What the summary writer does when it reads no more.
+    void setKeepRecords(bool keep) { m_keepRecords = keep; }
+    bool keepsRecords() const { return m_keepRecords; }
     // The node's own total; null for cash and balance nodes.
     virtual const TReportLeaf *total() const { return nullptr; }
 
@@ -67,9 +84,15 @@ public:
 protected:
     // The leaf of `key`, created when missing; null when none can be made.
     TReportLeaf *leafFor(const QString &key, const TEntryFacts &entry, const TTableFacts &table);
+    // Makes leaves of compact rows, for nodes that keep rows.
+    virtual void materialize() const { }
+    virtual int leafCount() const { return int(m_leaves.size()); }
 
-    Leaves m_leaves;
+    mutable Leaves m_leaves;
     QString m_name;
+    bool m_keepRecords = true;
+    // records taken without leaves
+    int m_taken = 0;
 };
 
 // The leaves of a node by a key of numbers that spells out the node's key:
@@ -342,10 +365,14 @@ class TRepAllVoids : public TRepVoidNode
 {
 public:
     TRepAllVoids();
+    void add(const TEntryFacts &entry, const TTableFacts &table) override;
     using TRepVoidNode::createLeaf;
     using TRepVoidNode::keyOf;
     QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
     TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
+
+protected:
+    int leafCount() const override;
 };
 
 // ---- pay nodes ------------------------------------------------------------
@@ -374,27 +401,181 @@ protected:
     bool addToTotal(const TEntryFacts &entry) override;
 };
 
+// "tables": one leaf per table and pay day. The leaves are held as compact
+// rows (the table's texts by number, its pays' figures) until asked for.
 class TRepTables : public TRepPayNode
 {
 public:
     TRepTables();
-    using TRepPayNode::createLeaf;
-    using TRepPayNode::keyOf;
-    QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
-    TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
-};
-
-class TRepPayforms : public TRepPayNode
-{
-public:
-    TRepPayforms();
+    void add(const TEntryFacts &entry, const TTableFacts &table) override;
     using TRepPayNode::createLeaf;
     using TRepPayNode::keyOf;
     QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
     TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
 
 protected:
-    explicit TRepPayforms(const QString &name);
+    void materialize() const override;
+    int leafCount() const override;
+
+private:
+    // a leaf as a row
+    struct Row
+    {
+        qint64 archive;
+        QDate payDate;
+        QDate tableDate;
+        QTime payTime;
+        QTime tableTime;
+        quint32 table; // text numbers, TTextPool::Absent when missing
+        quint32 party;
+        quint32 name;
+        bool hasTable;
+        bool inHouse;
+        int firstPay; // into m_pays, -1 for none
+        int lastPay;
+    };
+    // a pay the leaf took
+    struct Pay
+    {
+        qint64 amount;
+        qint64 tip;
+        qint64 guests;
+        qint64 net; // given - return
+        QDate date;
+        QTime time;
+        quint32 payform; // the pay form's name
+        int next;
+    };
+    // the key's parts: the pay's day and the table's archive number
+    struct Key
+    {
+        int year;
+        int month;
+        int day;
+        qint64 archive;
+        bool operator==(const Key &o) const
+        {
+            return year == o.year && month == o.month && day == o.day && archive == o.archive;
+        }
+        friend size_t qHash(const Key &k, size_t seed = 0)
+        {
+            return qHashMulti(seed, k.year, k.month, k.day, k.archive);
+        }
+    };
+    int rowOf(const TEntryFacts &entry, const TTableFacts &table);
+
+    mutable std::vector<Row> m_rows;
+    mutable std::vector<Pay> m_pays;
+    mutable bool m_compact = true;
+    QHash<Key, int> m_rowOf;
+    QHash<QString, int> m_rowOfText; // keys whose year is not four places wide
+    TTextPool m_texts;
+};
+
+// The pays of one currency (the number in their "curr") as the cash and
+// currency parts of a summary read them. Kept by "currencies" and
+// "currreturns" whether or not they keep a leaf per pay.
+struct TCurrencySums
+{
+    // One pay's currency as its leaf holds it.
+    struct Pay
+    {
+        int number = 0; // the pay's leaf key; 0: there is no such pay
+        QString name; // "currname"
+        QString shortName; // "currshort"
+        bool hasDecPos = false; // "currdecpos"
+        int decPos = 0;
+    };
+
+    qint64 given = 0;
+    qint64 returned = 0;
+    // given - return of tables that do not count in the turnover
+    qint64 notInSummary = 0;
+    qint64 orgGiven = 0;
+    // of the pays that count in the cash summary ("intermsum")
+    qint64 cashReturned = 0;
+    qint64 cashRetAmount = 0;
+    // The pays whose leaves come first in key order: of all, and of those
+    // in the cash summary with a return, and with a return amount.
+    Pay first;
+    Pay firstReturn;
+    Pay firstRetAmount;
+};
+
+// True when the leaf key of pay `a` sorts before that of pay `b`: their
+// keys are their numbers, in the order of the texts ("10" before "9").
+bool numberKeyBefore(int a, int b);
+
+class TRepPayforms : public TRepPayNode
+{
+public:
+    TRepPayforms();
+    void add(const TEntryFacts &entry, const TTableFacts &table) override;
+    using TRepPayNode::createLeaf;
+    using TRepPayNode::keyOf;
+    QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
+    TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
+
+    // By currency number; empty but for the nodes with a leaf per pay.
+    const QMap<int, TCurrencySums> &currencySums() const { return m_currencySums; }
+
+protected:
+    // A node with a leaf per pay ("currencies", "currreturns"), in the
+    // currency of the pay or of its change: compact rows until asked for,
+    // sums per currency always.
+    TRepPayforms(const QString &name, bool returnMode);
+    // Whether a pay gets a leaf of its own here.
+    virtual bool takesPay(const TEntryFacts &entry) const;
+    void materialize() const override;
+    int leafCount() const override;
+
+private:
+    // the fields a pay's leaf copies, by text numbers
+    struct Copied
+    {
+        enum {
+            Payform,
+            PayformName,
+            InTermSum,
+            Waiter,
+            WaiterName,
+            Curr,
+            CurrName,
+            CurrShort,
+            CurrRate,
+            CurrDecPos,
+            Count
+        };
+        quint32 text[Count];
+        bool hasTable;
+        bool vatOh;
+        bool inSum;
+        quint32 billNum;
+        bool operator==(const Copied &o) const;
+        friend size_t qHash(const Copied &c, size_t seed = 0)
+        {
+            return qHashMulti(seed, qHashRange(std::begin(c.text), std::end(c.text)), c.hasTable,
+                              c.vatOh, c.inSum, c.billNum);
+        }
+    };
+    // a leaf as a row
+    struct Row
+    {
+        TPayValues pay;
+        quint32 copied; // into m_copied
+        bool taken;
+    };
+    void countCurrency(const TEntryFacts &entry, const TTableFacts &table, int number, bool taken);
+    quint32 copiedOf(const TEntryFacts &entry, const TTableFacts &table);
+
+    bool m_perPay = false;
+    bool m_returnMode = false;
+    mutable std::vector<Row> m_rows;
+    mutable bool m_compact = true;
+    TTextPool m_texts;
+    std::vector<Copied> m_copied;
+    QHash<Copied, quint32> m_copiedIds;
+    QMap<int, TCurrencySums> m_currencySums;
 };
 
 class TRepSubvents : public TRepPayNode
@@ -420,6 +601,9 @@ public:
     TRepCurrencies();
     using TRepPayforms::keyOf;
     QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
+
+protected:
+    bool takesPay(const TEntryFacts &entry) const override;
 };
 
 // "currreturns": one leaf per pay, in the currency of its change.
@@ -431,16 +615,23 @@ public:
     using TRepPayforms::keyOf;
     QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
     TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
+
+protected:
+    bool takesPay(const TEntryFacts &entry) const override;
 };
 
 class TRepHotelRooms : public TRepPayNode
 {
 public:
     TRepHotelRooms();
+    void add(const TEntryFacts &entry, const TTableFacts &table) override;
     using TRepPayNode::createLeaf;
     using TRepPayNode::keyOf;
     QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
     TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
+
+protected:
+    int leafCount() const override;
 };
 
 // ---- cash and balance nodes -----------------------------------------------

@@ -238,6 +238,15 @@ QStringList TReportRun::batchReport(TSummary &summary, TReport &report, const TS
 
     TRepWaiters waiters(report.reportWaiter(), m_root);
     TRepCenters centers(report.reportWaiter(), m_root);
+    // a leaf per pay and void only when a report of the batch lists them,
+    // or when the data are handed out
+    bool records = exporter != nullptr;
+    for (int id : batch.reportIds()) {
+        const TReportKind *kind = isSummaryKind(id) ? reportKind(id) : nullptr;
+        records = records || (kind && TSummary::readsRecords(kind->code));
+    }
+    waiters.setKeepRecords(records);
+    centers.setKeepRecords(records);
     if (request.from.isValid())
         report.runRange(&waiters, &centers, request.from,
                         request.to.isValid() ? request.to : request.from);

@@ -183,6 +183,13 @@ QList<std::pair<QString, const TReportLeaf *>> numberedLeaves(const TReportNode 
     return out;
 }
 
+// The sums per currency of a "currencies" or "currreturns" node.
+QMap<int, TCurrencySums> currencySums(const TRepData *group, const QString &node)
+{
+    const auto *n = dynamic_cast<const TRepPayforms *>(group->node(node));
+    return n ? n->currencySums() : QMap<int, TCurrencySums>();
+}
+
 // The rounded amount of a leaf.
 qint64 amountOf(const TReportLeaf *leaf)
 {
@@ -435,8 +442,11 @@ QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bo
 {
     const QDate last = to.isValid() ? to : from;
     QStringList sections;
+    // a leaf per pay and void only when something reads them
+    const bool records = m_groupsSink || readsRecords(code);
     if (centers) {
         TRepCenters groups(m_report->reportWaiter(), m_dataPath);
+        groups.setKeepRecords(records);
         if (from.isValid())
             m_report->runRange(nullptr, &groups, from, last);
         else
@@ -449,6 +459,7 @@ QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bo
             m_groupsSink(from, to, groups);
     } else {
         TRepWaiters groups(m_report->reportWaiter(), m_dataPath);
+        groups.setKeepRecords(records);
         if (from.isValid())
             m_report->runRange(&groups, nullptr, from, last);
         else
@@ -460,6 +471,11 @@ QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bo
             m_groupsSink(from, to, groups);
     }
     return headerLines(title, from, to) + sections;
+}
+
+bool TSummary::readsRecords(int code)
+{
+    return code == Tables || code == VoidEntries || code == HotelRooms;
 }
 
 QStringList TSummary::groupSection(const QString &title, const QString *descr,
@@ -665,17 +681,16 @@ qint64 TSummary::vatLines(QStringList &lines, const TRepData *group, qint64 *vat
     return netSum;
 }
 
-QString TSummary::leafCurrencyName(const TReportLeaf *leaf) const
+QString TSummary::currencyName(const QString &currName, int id, const QString &shortName) const
 {
-    QString name = leaf->getString(QStringLiteral("currname"));
-    const int id = leaf->getInt(QStringLiteral("curr"));
+    QString name = currName;
     const TCurrency *currency = nullptr;
     if (m_currencies)
         currency = id > 0 ? m_currencies->currency(id) : m_currencies->systemCurrency();
     if (name.isEmpty() && currency)
         name = currency->name().isEmpty() ? currency->shortname() : currency->name();
     if (name.isEmpty())
-        name = leaf->getString(QStringLiteral("currshort"));
+        name = shortName;
     if (name.isEmpty())
         name = Text::tr("Cash");
     return name;
@@ -688,7 +703,8 @@ void TSummary::cashPart(QStringList &lines, const TRepData *group) const
     if (printed)
         lines += sectionTitle(title);
 
-    // the pays that count in the cash summary, by currency
+    // the pays that count in the cash summary, by currency, named as the
+    // first of them in the node's order
     struct Sums
     {
         QString name;
@@ -697,17 +713,12 @@ void TSummary::cashPart(QStringList &lines, const TRepData *group) const
     QMap<int, Sums> perCurrency;
     qint64 returned = 0;
     qint64 notInSummary = 0;
-    for (const TReportLeaf *leaf : leavesOf(group, QStringLiteral("currencies"))) {
-        const int id = leaf->getInt(QStringLiteral("curr"));
-        Sums &s = perCurrency[id];
-        if (s.name.isEmpty())
-            s.name = leafCurrencyName(leaf);
-        const qint64 given = leaf->getLong(QStringLiteral("given"));
-        const qint64 ret = leaf->getLong(QStringLiteral("return"));
-        s.given += given;
-        returned += ret;
-        if (!leaf->getBool(QStringLiteral("insum")))
-            notInSummary += given - ret;
+    const QMap<int, TCurrencySums> pays = currencySums(group, QStringLiteral("currencies"));
+    for (auto it = pays.cbegin(); it != pays.cend(); ++it) {
+        const TCurrencySums &c = it.value();
+        perCurrency[it.key()] = {currencyName(c.first.name, it.key(), c.first.shortName), c.given};
+        returned += c.returned;
+        notInSummary += c.notInSummary;
     }
     if (printed) {
         for (const Sums &s : std::as_const(perCurrency))
@@ -775,34 +786,51 @@ void TSummary::currencyPart(QStringList &lines, const TRepData *group) const
     };
     QMap<int, Own> perCurrency;
     const int system = m_currencies ? m_currencies->systemCurrencyId() : 0;
-    auto entryFor = [&](const TReportLeaf *leaf) -> Own & {
-        int id = leaf->getInt(QStringLiteral("curr"));
-        if (id <= 0)
-            id = system;
-        auto it = perCurrency.find(id);
-        if (it != perCurrency.end())
-            return it.value();
-        Own own;
-        if (const TCurrency *known = m_currencies ? m_currencies->currency(id) : nullptr) {
-            own.currency = *known;
-        } else {
-            own.currency.setShortname(leaf->getString(QStringLiteral("currshort")));
-            if (leaf->has(QStringLiteral("currdecpos")))
-                own.currency.setDecpos(leaf->getInt(QStringLiteral("currdecpos")));
-        }
-        return perCurrency.insert(id, own).value();
+    // A currency is made from the first pay that names it: the pays of
+    // "currencies" in their order, then those of "currreturns" that count
+    // in the cash summary and gave change.
+    struct First
+    {
+        TCurrencySums::Pay pay;
+        bool ofCurrencies = false;
     };
-    for (const TReportLeaf *leaf : leavesOf(group, QStringLiteral("currencies")))
-        entryFor(leaf).amount += leaf->getLong(QStringLiteral("orggiven"));
-    for (const TReportLeaf *leaf : leavesOf(group, QStringLiteral("currreturns"))) {
-        if (!leaf->getBool(QStringLiteral("intermsum")))
-            continue;
-        const int id = leaf->getInt(QStringLiteral("curr"));
-        const bool own = id <= 0 || id == system;
-        const qint64 back = own ? leaf->getLong(QStringLiteral("return"))
-                                : leaf->getLong(QStringLiteral("retamount"));
-        if (back != 0)
-            entryFor(leaf).amount -= back;
+    QMap<int, First> firsts;
+    auto note = [&](int id, const TCurrencySums::Pay &pay, bool ofCurrencies) {
+        auto it = firsts.find(id);
+        if (it == firsts.end())
+            firsts.insert(id, {pay, ofCurrencies});
+        else if ((ofCurrencies && !it->ofCurrencies)
+                 || (ofCurrencies == it->ofCurrencies
+                     && numberKeyBefore(pay.number, it->pay.number)))
+            *it = {pay, ofCurrencies};
+    };
+    // pays in a currency number of 0 or less are in the system currency
+    auto mapped = [system](int id) { return id <= 0 ? system : id; };
+    const QMap<int, TCurrencySums> given = currencySums(group, QStringLiteral("currencies"));
+    for (auto it = given.cbegin(); it != given.cend(); ++it) {
+        note(mapped(it.key()), it->first, true);
+        perCurrency[mapped(it.key())].amount += it->orgGiven;
+    }
+    const QMap<int, TCurrencySums> back = currencySums(group, QStringLiteral("currreturns"));
+    for (auto it = back.cbegin(); it != back.cend(); ++it) {
+        // change in the system currency counts as "return", else in the
+        // pay's own currency as "retamount"
+        const bool own = it.key() <= 0 || it.key() == system;
+        const TCurrencySums::Pay &first = own ? it->firstReturn : it->firstRetAmount;
+        if (first.number == 0)
+            continue; // no change at all
+        note(mapped(it.key()), first, false);
+        perCurrency[mapped(it.key())].amount -= own ? it->cashReturned : it->cashRetAmount;
+    }
+    for (auto it = perCurrency.begin(); it != perCurrency.end(); ++it) {
+        if (const TCurrency *known = m_currencies ? m_currencies->currency(it.key()) : nullptr) {
+            it->currency = *known;
+        } else {
+            const TCurrencySums::Pay &first = firsts.value(it.key()).pay;
+            it->currency.setShortname(first.shortName);
+            if (first.hasDecPos)
+                it->currency.setDecpos(first.decPos);
+        }
     }
     if (perCurrency.isEmpty())
         return;

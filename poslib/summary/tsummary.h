@@ -113,6 +113,10 @@ public:
     // has no from date.
     QStringList waiterLines(const TRepWaiters *waiters, int code, bool overAll) const;
     QStringList centerLines(const TRepCenters *centers, int code) const;
+    // Whether the lines of a report code list the pays or voids one by one
+    // (tables, void entries, hotel rooms): only then do the groups need a
+    // leaf per record (TRepDatas::setKeepRecords()).
+    static bool readsRecords(int code);
     // The lines of one report code for one group; empty when the group
     // gives nothing. `currentData` adds the open tables to the full
     // summary.
@@ -223,7 +227,9 @@ private:
                      QStringList &lines) const;
 
     QString articleText(const TReportLeaf *leaf) const;
-    QString leafCurrencyName(const TReportLeaf *leaf) const;
+    // The name of a pay's currency: its "currname", else that of the
+    // currency list, else its short name, else "Cash".
+    QString currencyName(const QString &currName, int id, const QString &shortName) const;
 
     TReport *m_report;
     TCurrencies *m_currencies;

@@ -1,0 +1,25 @@
+#include "ttextpool.h"
+
+namespace PosLib {
+
+TTextPool::TTextPool()
+{
+    m_texts << QString() << QString();
+}
+
+quint32 TTextPool::id(const QString &text)
+{
+    // a null and an empty text are equal keys of a hash: the null one has
+    // its own number
+    if (text.isNull())
+        return Null;
+    auto it = m_ids.constFind(text);
+    if (it != m_ids.cend())
+        return it.value();
+    const quint32 id = quint32(m_texts.size());
+    m_texts.append(text);
+    m_ids.insert(text, id);
+    return id;
+}
+
+} // namespace PosLib
