@@ -31,10 +31,11 @@ TClosingRecord recordClosing(const QString &root, const TPendingClosing &run, lo
     record.bills = content.bills;
     record.totals = content.totals;
 
-    // a waiter's closing removes the day summary: nothing to seal then
+    // a waiter's closing removes the day summary: nothing to seal then; a
+    // run completed later did not build it
     const QString summary = installationDir(root, QStringLiteral("var/summary"), false)
                             + run.date.toString(Qt::ISODate) + QStringLiteral(".dat");
-    if (record.isWholeDay() && QFileInfo::exists(summary))
+    if (record.isWholeDay() && !completedLater && QFileInfo::exists(summary))
         record.summarySha256 = fileSha256(summary);
 
     const TClosingLedger ledger(root);

@@ -2,6 +2,7 @@
 
 #include "tarchinfo.h"
 #include "tarchtable.h"
+#include "tclosingrun.h"
 #include "tcounter.h"
 #include "tdir.h"
 #include "terror.h"
@@ -277,6 +278,11 @@ int run(TurnoverData &data, TTurnoverLock &lock)
     const QString dayName = statistDayName(day);
     const QString dayDir = installationDir(root, QStringLiteral("var/statist/") + dayName, true);
 
+    // what a cut-off run left: its bill's move, then its journal line and
+    // record, so that the checks below see it
+    completeInterruptedMove(root);
+    completeCutOffClosing(root, data.now());
+
     // a waiter closes once a day, and not while a table of theirs is open
     const QString journal = dayDir + QStringLiteral("turnover.z");
     if (waiter) {
@@ -286,7 +292,6 @@ int run(TurnoverData &data, TTurnoverLock &lock)
             return TurnoverAlreadyDone;
     }
 
-    completeInterruptedMove(root);
     removeIfThere(dayDir + QLatin1String(CopyName));
 
     // moved tables are numbered on from the day's highest ("a10.tmp" counts)
@@ -300,9 +305,9 @@ int run(TurnoverData &data, TTurnoverLock &lock)
         return TurnoverNothingToMove;
     }
 
-    // one Z counter per run, the value before the increment
-    data.setZCounter(
-            TCounter(root, QStringLiteral("counter.dat")).next(QStringLiteral("zcounter")));
+    // one Z counter per run, the value before the increment, noted before
+    // anything moves
+    const TPendingClosing closing = beginClosing(data);
 
     for (const auto &file : files) {
         const long number = file.first;
@@ -368,6 +373,9 @@ int run(TurnoverData &data, TTurnoverLock &lock)
                         QStringLiteral("Could not remove file %1").arg(summary.filePath()));
         }
     }
+
+    // the record seals the bills and the summary as the run leaves them
+    finishClosing(data, closing);
 
     TArchInfos(root).rebuild();
 
@@ -554,6 +562,10 @@ TTurnoverForecast forecastTurnover(const TurnoverData &data)
                                 ? TCounter(counters, QStringLiteral("counter.dat"))
                                           .get(QStringLiteral("zcounter"))
                                 : 1;
+    // a cut-off run is completed first: its Z is taken
+    TPendingClosing cut;
+    if (loadPendingClosing(root, &cut) && forecast.zCounter <= cut.z)
+        forecast.zCounter = cut.z + 1;
     const QString dayCounter = forecast.dayDirectory + QStringLiteral("zcount.dat");
     forecast.drawsDayZ = !QFileInfo::exists(dayCounter);
     const QString statist = statistDir(root);
