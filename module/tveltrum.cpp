@@ -24,6 +24,7 @@
 #include "tpluginbridge.h"
 #include "tsumbatchesdoc.h"
 #include "tsumfiltersdoc.h"
+#include "tclosingsdoc.h"
 #include "ttimecontrolsdoc.h"
 #include "tvariabledoc.h"
 #include "tveltrumdoc.h"
@@ -43,6 +44,7 @@ const char *const FiltersKey = "sumfilters";
 const char *const VariableKey = "aswvariable";
 const char *const TimesKey = "timecontrols";
 const char *const TurnOverKey = "turnover";
+const char *const ClosingsKey = "closings";
 const char *const OptionsKey = "sumoptions";
 
 const char *const HelpTopic = "veltrum.html";
@@ -81,6 +83,7 @@ TVeltrum::TVeltrum(TOffWindow *window)
     documents.insert(QLatin1String(TOffWorkspace::docPaidTables), new TPaidTablesDoc(m_window));
     documents.insert(QLatin1String(VariableKey), new TVariableDoc(this, m_window));
     documents.insert(QLatin1String(TimesKey), new TTimeControlsDoc(m_window));
+    documents.insert(QLatin1String(ClosingsKey), new TClosingsDoc(m_window));
     // the day turnover uploads its statistics through the plug-ins of the
     // installation, wherever the workspace goes
     installPlugins(m_window->workspace()->getPath());
@@ -102,7 +105,7 @@ TVeltrum::~TVeltrum()
         return;
     m_window->status(tr("Unloading reporting..."));
     TOffDocDict &documents = m_window->workspace()->documents();
-    for (const char *key : {TimesKey, VariableKey, TOffWorkspace::docPaidTables,
+    for (const char *key : {ClosingsKey, TimesKey, VariableKey, TOffWorkspace::docPaidTables,
                             TOffWorkspace::docOpenTables, FiltersKey, BatchesKey, VeltrumKey})
         documents.remove(QLatin1String(key));
     if (PosLib::pluginBridge() == m_plugins.get())
@@ -251,6 +254,16 @@ void TVeltrum::initMenu()
                                                 SLOT(onTurnOver())),
                             QT_TR_NOOP("Turnover")});
         connect(m_turnOver, &QAction::triggered, this, &TVeltrum::onTurnOver);
+        // the closings the turnover made, with their Z reports
+        m_closings = newAction("TURNOVER");
+        m_menuItems.append({m_popup->insertItem(QIcon(pixmap("TURNOVER")), tr("Closings"), this,
+                                                SLOT(onClosings())),
+                            QT_TR_NOOP("Closings")});
+        connect(m_closings, &QAction::triggered, this, &TVeltrum::onClosings);
+        m_closingsItem = new TOffTreeItem(workspace->get(QLatin1String(ClosingsKey)), m_root,
+                                          after, slotText("onClosings()"));
+        m_closingsItem->setIcon(0, pixmap("TURNOVER"));
+        after = m_closingsItem;
     }
 
     // 7. Text labels under the tool bar's icons.
@@ -327,6 +340,8 @@ void TVeltrum::initText()
     setTexts(m_times, tr("Time controlling"), tr("&Time controlling"),
              tr("A report of waiter logons/logoffse"));
     setTexts(m_turnOver, tr("Day Turn Over"), tr("Day &Turn over"), tr("Execute day turn over"));
+    setTexts(m_closings, tr("Closings"), tr("&Closings"),
+             tr("View the day closings with their Z reports"));
     setTexts(m_optionsAction, tr("Options"), tr("&Options"), tr("Change reporting options"));
 
     if (m_root)
@@ -343,6 +358,8 @@ void TVeltrum::initText()
         m_variableItem->setText(0, tr("Range statistics"));
     if (m_timesItem)
         m_timesItem->setText(0, tr("Time controlling"));
+    if (m_closingsItem)
+        m_closingsItem->setText(0, tr("Closings"));
     if (m_options)
         m_options->setTitle(tr("&Reporting options"));
     // the items inserted directly into the "&Reporting" menu
@@ -545,6 +562,11 @@ void TVeltrum::onVariable()
 void TVeltrum::onTimeControls()
 {
     selectItem(m_timesItem);
+}
+
+void TVeltrum::onClosings()
+{
+    selectItem(m_closingsItem);
 }
 
 void TVeltrum::onOptions()

@@ -48,6 +48,7 @@ public:
     TOffTreeItem *archsItem() const { return m_archsItem; }
     TOffTreeItem *variableItem() const { return m_variableItem; }
     TOffTreeItem *timesItem() const { return m_timesItem; }
+    TOffTreeItem *closingsItem() const { return m_closingsItem; }
     QAction *helpAction() const { return m_help; }
     QAction *toolBarAction() const { return m_toolToggle; }
     QAction *listAccessAction() const { return m_listAccess; }
@@ -88,6 +89,7 @@ public Q_SLOTS:
     void onCenterReport();
     void onVariable();
     void onTimeControls();
+    void onClosings();
     void onOptions();
 
 private Q_SLOTS:
@@ -126,6 +128,8 @@ private:
     QAction *m_variable = nullptr;
     TOffTreeItem *m_timesItem = nullptr;
     QAction *m_times = nullptr;
+    TOffTreeItem *m_closingsItem = nullptr;
+    QAction *m_closings = nullptr;
     QAction *m_optionsAction = nullptr;
     OffPopupMenu *m_archives = nullptr;
     QAction *m_turnOver = nullptr;

@@ -45,8 +45,8 @@ TEST_F(VeltrumModule, VersionAndPixmap)
 TEST_F(VeltrumModule, InitModuleRegistersTheDocuments)
 {
     start();
-    const QStringList keys = {"veltrum",    "sumbatches",  "sumfilters",  "opentables",
-                              "paidtables", "aswvariable", "timecontrols"};
+    const QStringList keys = {"veltrum",    "sumbatches",  "sumfilters",   "opentables",
+                              "paidtables", "aswvariable", "timecontrols", "closings"};
     for (const QString &key : keys) {
         ASSERT_NE(nullptr, workspace->get(key)) << key.toStdString();
         EXPECT_EQ(key, workspace->get(key)->key());
@@ -69,7 +69,7 @@ TEST_F(VeltrumModule, InitMenuBuildsMenusToolBarAndTree)
     QMenu *menu = reporting();
     ASSERT_NE(nullptr, menu);
     EXPECT_EQ(QStringList({"Filter", "Batchreports", "Opentables", "&Archives", "Range", "Waiters",
-                           "-", "Turnover"}),
+                           "-", "Turnover", "Closings"}),
               textsOf(menu));
     EXPECT_TRUE(window->hasMenu(4));
     EXPECT_EQ(QStringLiteral("&Reporting"), window->menuText(4));
@@ -88,8 +88,10 @@ TEST_F(VeltrumModule, InitMenuBuildsMenusToolBarAndTree)
     EXPECT_EQ(QStringLiteral("Reporting"), moduleRoot()->text(0));
     EXPECT_EQ(workspace->get("veltrum"), moduleRoot()->document());
     EXPECT_EQ(QStringList({"Reporting filters", "Reporting batches", "Open tables", "Paid tables",
-                           "Range statistics", "Time controlling"}),
+                           "Range statistics", "Time controlling", "Closings"}),
               childTexts(moduleRoot()));
+    auto *closings = static_cast<TOffTreeItem *>(moduleRoot()->child(6));
+    EXPECT_EQ(workspace->get("closings"), closings->document());
     auto *paid = static_cast<TOffTreeItem *>(moduleRoot()->child(3));
     EXPECT_EQ(workspace->get("paidtables"), paid->document());
     EXPECT_EQ(QStringLiteral("1onPaidTables()"), paid->slot());

@@ -1,0 +1,118 @@
+#include "viewstest.h"
+
+#include "modaldriver.h"
+
+#include "tclosingsdoc.h"
+#include "tofflistview.h"
+#include "turnoverdata.h"
+#include "tturnover.h"
+
+#include <QDialog>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+using namespace viewstest;
+
+namespace {
+
+class ClosingsDoc : public DemoWindow
+{
+protected:
+    void SetUp() override
+    {
+        DemoWindow::SetUp();
+        doc = open<TClosingsDoc>();
+        doc->setNow(QDateTime(Today, QTime(23, 0)));
+        list = doc->listView();
+        ASSERT_NE(nullptr, list);
+    }
+
+    // Closes today as a whole, as the reports document would.
+    void closeToday()
+    {
+        PosLib::TurnoverData data;
+        data.setDataPath(dir.path());
+        data.setTurnoverDate(Today);
+        data.setApplicationName(QStringLiteral("Office (Reports)"));
+        data.setClock(QDateTime(Today, QTime(23, 30)));
+        ASSERT_EQ(0, PosLib::executeTurnover(data));
+    }
+
+    QStringList column(int c) const
+    {
+        QStringList texts;
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            texts << list->topLevelItem(i)->text(c);
+        return texts;
+    }
+
+    TClosingsDoc *doc = nullptr;
+    TOffListView *list = nullptr;
+};
+
+} // namespace
+
+TEST_F(ClosingsDoc, ListsTheClosingsAndReprintsTheChosenZReport)
+{
+    // the demo's two closed days were closed before records were kept
+    ASSERT_EQ(2, list->topLevelItemCount());
+    EXPECT_EQ(QStringList({QStringLiteral("no record"), QStringLiteral("no record")}), column(7));
+    EXPECT_EQ(QStringLiteral("Z"), list->headerItem()->text(0));
+
+    closeToday();
+    doc->onRefresh();
+    ASSERT_EQ(3, list->topLevelItemCount());
+    EXPECT_EQ(QStringLiteral("yes"), column(7).last());
+    EXPECT_EQ(QStringLiteral("whole day"), column(2).last());
+    // the choice stays over a refresh; at first the newest is chosen
+    const long z = column(0).last().toLong();
+    EXPECT_EQ(z - 1, doc->currentZ());
+    ASSERT_TRUE(doc->selectZ(z));
+    EXPECT_EQ(z, doc->currentZ());
+
+    ASSERT_NE(nullptr, doc->reprintButton());
+    doc->reprintButton()->click();
+    ASSERT_NE(nullptr, doc->reportDialog());
+    EXPECT_TRUE(doc->reportDialog()->isVisible());
+    const QString text = doc->reportText()->toPlainText();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Day turnover %1 from 05.12.2026").arg(z))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("First bill"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Amount of all waiters")));
+    screenshot(window.get(), "closings.png");
+    screenshot(doc->reportDialog(), "closings-zreport.png");
+
+    // PDF of the Z report
+    const QString pdf = dir.file(QStringLiteral("z.pdf"));
+    ASSERT_TRUE(doc->saveZReportPdf(z, pdf));
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5).startsWith("%PDF-"));
+    EXPECT_FALSE(doc->saveZReportPdf(9999, pdf + QStringLiteral("x")));
+}
+
+TEST_F(ClosingsDoc, VerifyShowsWhatDoesNotHold)
+{
+    closeToday();
+    doc->onRefresh();
+    ModalDriver driver;
+    driver.answer(QMessageBox::Ok);
+    ASSERT_NE(nullptr, doc->verifyButton());
+    doc->verifyButton()->click();
+    ASSERT_EQ(1, driver.boxes.size());
+    EXPECT_TRUE(driver.boxes[0].startsWith(QStringLiteral("Verify: Every closing holds")))
+            << driver.boxes[0].toStdString();
+
+    // a closed bill changed afterwards
+    const QString bill = dir.file(QStringLiteral("var/statist/tag05.12.2026/a1"));
+    QFile file(bill);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("x");
+    file.close();
+    const QStringList findings = doc->verify();
+    ASSERT_EQ(1, findings.size());
+    EXPECT_TRUE(findings[0].contains(QStringLiteral("a1"))) << findings[0].toStdString();
+    EXPECT_EQ(QStringLiteral("no"), column(7).last());
+    EXPECT_TRUE(doc->getInformation().contains(QStringLiteral("1 of them")));
+}

@@ -1,0 +1,299 @@
+#include "tclosingsdoc.h"
+
+#include "tclosingledger.h"
+#include "tclosingverifier.h"
+#include "tcurrencies.h"
+#include "tofflistitem.h"
+#include "tofflistview.h"
+#include "toffwindow.h"
+#include "toffworkspace.h"
+#include "tzreport.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFontDatabase>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace PosLib;
+
+namespace {
+
+// The closing's row: sorts by number in the number columns.
+class TClosingItem : public TOffListItem
+{
+public:
+    TClosingItem(TOffListView *view, const TClosingRow &row, const QStringList &texts)
+        : TOffListItem(view)
+        , m_row(row)
+    {
+        for (int column = 0; column < texts.size(); ++column)
+            setText(column, texts.at(column));
+    }
+    long z() const { return m_row.z; }
+    QString key(int column) const override
+    {
+        auto number = [](qint64 n) { return QStringLiteral("%1").arg(n, 20, 10, QLatin1Char('0')); };
+        switch (column) {
+        case 0:
+            return number(m_row.z);
+        case 3:
+            return number(m_row.bills);
+        case 4:
+            return number(m_row.firstBill);
+        case 5:
+            return number(m_row.lastBill);
+        case 6:
+            return number(m_row.amount + (qint64(1) << 40));
+        default:
+            return TOffListItem::key(column);
+        }
+    }
+
+private:
+    TClosingRow m_row;
+};
+
+// The Z report as a document of monospace lines, for printing and PDF.
+void layOut(QTextDocument &document, const QStringList &lines)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSizeF(9);
+    document.setDefaultFont(font);
+    document.setPlainText(lines.join(QLatin1Char('\n')));
+}
+
+} // namespace
+
+TClosingsDoc::TClosingsDoc(TOffWindow *window)
+    : TOffDataDoc(QStringLiteral("closings"), window, false)
+{ }
+
+TClosingsDoc::~TClosingsDoc()
+{
+    delete m_reportDialog;
+}
+
+QString TClosingsDoc::caption() const
+{
+    return tr("Closings");
+}
+
+QStringList TClosingsDoc::columns() const
+{
+    return {tr("Z"),          tr("Date"),      tr("Kind"),  tr("Bills"),
+            tr("First bill"), tr("Last bill"), tr("Total"), tr("Verified")};
+}
+
+QWidget *TClosingsDoc::createView(QWidget *parent)
+{
+    QWidget *view = TOffDataDoc::createView(parent);
+    if (auto *list = qobject_cast<TOffListView *>(view)) {
+        list->setSortingEnabled(true);
+        list->sortByColumn(0, Qt::AscendingOrder);
+        connect(list, &QTreeWidget::itemDoubleClicked, this, &TClosingsDoc::onReprint);
+    }
+    return view;
+}
+
+void TClosingsDoc::fill()
+{
+    TOffListView *list = listView();
+    TOffWorkspace *ws = workspace();
+    if (!list || !ws)
+        return;
+    const long chosen = currentZ();
+    list->clear();
+    const TClosingList closings(ws->getPath());
+    m_count = 0;
+    m_failing = 0;
+    for (const TClosingRow &row : closings.rows()) {
+        const bool figures = row.hasRecord;
+        const QStringList texts {
+                QString::number(row.z),
+                row.date.toString(QStringLiteral("dd.MM.yyyy")),
+                row.kind,
+                QString::number(row.bills),
+                figures && row.bills ? QString::number(row.firstBill) : QString(),
+                figures && row.bills ? QString::number(row.lastBill) : QString(),
+                figures ? formatPrice(long(row.amount)) : QString(),
+                row.verified,
+        };
+        new TClosingItem(list, row, texts);
+        ++m_count;
+        if (row.hasRecord && !row.holds)
+            ++m_failing;
+    }
+    if (!selectZ(chosen) && list->topLevelItemCount() > 0)
+        list->setCurrentItem(list->topLevelItem(list->topLevelItemCount() - 1));
+}
+
+void TClosingsDoc::onSelection()
+{
+    m_reprint = addToolButton(QStringLiteral("PRINT"), Qt::CTRL | Qt::Key_P,
+                              tr("Reprint the Z report of the chosen closing (<b>Ctrl+P</b>)"));
+    connect(m_reprint, &QToolButton::clicked, this, &TClosingsDoc::onReprint);
+    m_pdf = addToolButton(QStringLiteral("PDF"), Qt::CTRL | Qt::Key_S,
+                          tr("Save the Z report of the chosen closing as PDF (<b>Ctrl+S</b>)"));
+    connect(m_pdf, &QToolButton::clicked, this, &TClosingsDoc::onPdf);
+    m_verify = new QPushButton(tr("&Verify"));
+    m_verify->setToolTip(tr("Check every closing against its closing record"));
+    connect(m_verify, &QPushButton::clicked, this, &TClosingsDoc::onVerify);
+    addTool(m_verify);
+    QToolButton *refresh = addToolButton(QStringLiteral("REFRESH"), Qt::Key_F5,
+                                         tr("Read the closings again (<b>F5</b>)"));
+    connect(refresh, &QToolButton::clicked, this, &TClosingsDoc::onRefresh);
+    addToolStretch();
+    TOffDataDoc::onSelection();
+}
+
+QString TClosingsDoc::getInformation() const
+{
+    if (m_failing > 0)
+        return tr("%1 closings, %2 of them do not verify").arg(m_count).arg(m_failing);
+    return tr("%1 closings").arg(m_count);
+}
+
+long TClosingsDoc::currentZ() const
+{
+    TOffListView *list = listView();
+    const auto *item = list ? dynamic_cast<TClosingItem *>(list->currentItem()) : nullptr;
+    return item ? item->z() : 0;
+}
+
+bool TClosingsDoc::selectZ(long z)
+{
+    TOffListView *list = listView();
+    if (!list || z == 0)
+        return false;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        auto *item = dynamic_cast<TClosingItem *>(list->topLevelItem(i));
+        if (item && item->z() == z) {
+            list->setCurrentItem(item);
+            return true;
+        }
+    }
+    return false;
+}
+
+QStringList TClosingsDoc::zReport(long z, QString *title) const
+{
+    TOffWorkspace *ws = workspace();
+    if (!ws || z == 0)
+        return {};
+    TZReport report(ws->lists(), ws->getPath());
+    if (!report.build(z, m_now))
+        return {};
+    if (title)
+        *title = report.title();
+    return report.lines();
+}
+
+bool TClosingsDoc::saveZReportPdf(long z, const QString &fileName) const
+{
+    QString title;
+    const QStringList lines = zReport(z, &title);
+    if (lines.isEmpty())
+        return false;
+    QPdfWriter pdf(fileName);
+    pdf.setTitle(title);
+    pdf.setCreator(QStringLiteral("Veltrum"));
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                  QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+    QTextDocument document;
+    layOut(document, lines);
+    document.print(&pdf);
+    QFile written(fileName);
+    return written.exists() && written.size() > 0;
+}
+
+QStringList TClosingsDoc::verify()
+{
+    QStringList texts;
+    if (TOffWorkspace *ws = workspace()) {
+        const TClosingLedger ledger(ws->getPath());
+        for (const TClosingFinding &finding : verifyClosings(ws->getPath(), ledger))
+            texts << finding.text;
+    }
+    fill();
+    return texts;
+}
+
+void TClosingsDoc::onReprint()
+{
+    const long z = currentZ();
+    QString title;
+    const QStringList lines = zReport(z, &title);
+    if (lines.isEmpty())
+        return;
+    if (!m_reportDialog) {
+        m_reportDialog = new QDialog(window());
+        m_reportDialog->setObjectName(QStringLiteral("tzreportdlg"));
+        m_reportDialog->resize(720, 640);
+        auto *layout = new QVBoxLayout(m_reportDialog);
+        m_reportText = new QPlainTextEdit;
+        m_reportText->setReadOnly(true);
+        m_reportText->setLineWrapMode(QPlainTextEdit::NoWrap);
+        m_reportText->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        layout->addWidget(m_reportText);
+        auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+        QPushButton *print = buttons->addButton(tr("&Print..."), QDialogButtonBox::ActionRole);
+        layout->addWidget(buttons);
+        connect(buttons, &QDialogButtonBox::rejected, m_reportDialog, &QDialog::close);
+        connect(print, &QPushButton::clicked, this, [this] {
+            QPrinter printer;
+            QPrintDialog dialog(&printer, m_reportDialog);
+            if (dialog.exec() != QDialog::Accepted)
+                return;
+            QTextDocument document;
+            layOut(document, m_reportText->toPlainText().split(QLatin1Char('\n')));
+            document.print(&printer);
+        });
+    }
+    m_reportDialog->setWindowTitle(title);
+    m_reportText->setPlainText(lines.join(QLatin1Char('\n')));
+    m_reportDialog->show();
+    m_reportDialog->raise();
+}
+
+void TClosingsDoc::onPdf()
+{
+    const long z = currentZ();
+    if (z == 0)
+        return;
+    const QString fileName = QFileDialog::getSaveFileName(
+            window(), tr("Save Z report"), QStringLiteral("z%1.pdf").arg(z), tr("PDF (*.pdf)"));
+    if (fileName.isEmpty())
+        return;
+    if (!saveZReportPdf(z, fileName))
+        QMessageBox::critical(window(), tr("Error"),
+                              tr("Could not write %1").arg(fileName));
+}
+
+void TClosingsDoc::onVerify()
+{
+    const QStringList findings = verify();
+    if (findings.isEmpty())
+        QMessageBox::information(window(), tr("Verify"),
+                                 tr("Every closing holds: its bills, record and Z number are as "
+                                    "the closing left them."));
+    else
+        QMessageBox::warning(window(), tr("Verify"),
+                             tr("%1 finding(s):\n%2").arg(findings.size()).arg(findings.join(QLatin1Char('\n'))));
+}
+
+void TClosingsDoc::onRefresh()
+{
+    fill();
+    TOffDataDoc::onSelection();
+}
