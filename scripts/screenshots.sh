@@ -18,4 +18,12 @@ trap 'rm -rf "$demo"' EXIT
 "$build/bin/veltrum" demo --days 2 --tables 16 --today 2026-12-05 "$demo/inst" >/dev/null
 "$build/bin/veltrum" report --data "$demo/inst" --kind 7 --now 2026-12-05T21:00:00 \
     --format png --output docs/cli-articles.png
-ls -1 docs/*.png
+# the Z report of the whole-day closing after a waiter's closing
+"$build/bin/veltrum" demo --today 2026-12-05 "$demo/zdemo" >/dev/null
+"$build/bin/veltrum" turnover --data "$demo/zdemo" --date 2026-12-05 --waiter 3 --exec-waiter 1 \
+    --force --now 2026-12-05T22:30:00 >/dev/null
+"$build/bin/veltrum" turnover --data "$demo/zdemo" --date 2026-12-05 --exec-waiter 1 --force \
+    --now 2026-12-05T23:45:00 >/dev/null
+"$build/bin/veltrum" z --data "$demo/zdemo" --show 109 --now 2026-12-05T23:50:00 --format pdf \
+    --output docs/z-report.pdf
+ls -1 docs/*.png docs/*.pdf

@@ -17,7 +17,7 @@ sed -n 's|.*// \(.*\) -> \(.*\)$|\1 -> \2|p' "$graph/g.dot" |
     grep -v '::' | grep -v '^test_' | sort -u | tee "$graph/edges"
 
 # The layers of the POS library, lowest first.
-layers=(basics poslib_data "poslib_filters poslib_turnover" poslib_report poslib_summary poslib_runs)
+layers=(basics poslib_data "poslib_filters poslib_closing" "poslib_turnover poslib_report" poslib_summary poslib_runs)
 rank() {
     local i=0
     for level in "${layers[@]}"; do
