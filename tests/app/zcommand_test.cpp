@@ -86,3 +86,58 @@ TEST(ZCommand, WrongRequestsAreRefused)
                                    QStringLiteral("--all")}))
                          .code);
 }
+
+TEST(ZCommand, ClosingsWithRecordsListShowAndVerify)
+{
+    TestDir dir;
+    const QString root = writeDemo(dir, 1, 6);
+    const QStringList close = {QStringLiteral("turnover"), QStringLiteral("--data"), root,
+                               QStringLiteral("--date"),   QStringLiteral("2026-12-05"),
+                               QStringLiteral("--force"),  QStringLiteral("--now"),
+                               QStringLiteral("2026-12-05T23:00:00")};
+    ASSERT_EQ(0, veltrum(close + QStringList {QStringLiteral("--waiter"), QStringLiteral("3")}).code);
+    ASSERT_EQ(0, veltrum(close).code);
+
+    const Outcome list = veltrum(withData(QStringLiteral("z"), root));
+    ASSERT_EQ(0, list.code) << list.err;
+    const QStringList lines = list.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(4, lines.size()) << list.out;
+    EXPECT_TRUE(lines[2].contains(QStringLiteral("waiter 3 Clara"))) << lines[2];
+    EXPECT_TRUE(lines[2].endsWith(QStringLiteral("yes"))) << lines[2];
+    EXPECT_TRUE(lines[3].contains(QStringLiteral("whole day")));
+    EXPECT_TRUE(lines[3].endsWith(QStringLiteral("yes")));
+    const long z = lines[3].trimmed().section(QLatin1Char(' '), 0, 0).toLong();
+    EXPECT_EQ(0, veltrum(withData(QStringLiteral("verify"), root)).code);
+
+    const Outcome json = veltrum(withData(QStringLiteral("z"), root,
+                                          {QStringLiteral("--show"), QString::number(z),
+                                           QStringLiteral("--format"), QStringLiteral("json")}));
+    ASSERT_EQ(0, json.code) << json.err;
+    const QJsonObject report = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    EXPECT_EQ(QStringLiteral("Day turnover %1 from 05.12.2026").arg(z),
+              report.value(QStringLiteral("title")).toString());
+    EXPECT_TRUE(report.value(QStringLiteral("verified")).toBool());
+    EXPECT_EQ(z, report.value(QStringLiteral("record")).toObject().value(QStringLiteral("z")).toInteger());
+    EXPECT_TRUE(report.value(QStringLiteral("summary")).isObject());
+
+    const QString pdf = dir.file(QStringLiteral("z.pdf"));
+    ASSERT_EQ(0, veltrum(withData(QStringLiteral("z"), root,
+                                  {QStringLiteral("--show"), QString::number(z),
+                                   QStringLiteral("--format"), QStringLiteral("pdf"),
+                                   QStringLiteral("--output"), pdf}))
+                         .code);
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.read(5).startsWith("%PDF-"));
+
+    // a closed bill changed: verify names it, the list says no
+    QFile bill(root + QStringLiteral("/var/statist/tag05.12.2026/a1"));
+    ASSERT_TRUE(bill.open(QIODevice::Append));
+    bill.write("x");
+    bill.close();
+    const Outcome verify = veltrum(withData(QStringLiteral("verify"), root));
+    EXPECT_EQ(1, verify.code);
+    EXPECT_TRUE(verify.out.contains(QStringLiteral("var/statist/tag05.12.2026/a1) was changed")))
+            << verify.out;
+    EXPECT_TRUE(veltrum(withData(QStringLiteral("z"), root)).out.contains(QStringLiteral(" no\n")));
+}
