@@ -6,6 +6,7 @@
 #include "pixmapresource.h"
 #include "tauswaccdlg.h"
 #include "tauswaccess.h"
+#include "tclosingsdoc.h"
 #include "tcombobox.h"
 #include "tdlgoptausw.h"
 #include "terror.h"
@@ -24,7 +25,6 @@
 #include "tpluginbridge.h"
 #include "tsumbatchesdoc.h"
 #include "tsumfiltersdoc.h"
-#include "tclosingsdoc.h"
 #include "ttimecontrolsdoc.h"
 #include "tvariabledoc.h"
 #include "tveltrumdoc.h"
@@ -260,8 +260,8 @@ void TVeltrum::initMenu()
                                                 SLOT(onClosings())),
                             QT_TR_NOOP("Closings")});
         connect(m_closings, &QAction::triggered, this, &TVeltrum::onClosings);
-        m_closingsItem = new TOffTreeItem(workspace->get(QLatin1String(ClosingsKey)), m_root,
-                                          after, slotText("onClosings()"));
+        m_closingsItem = new TOffTreeItem(workspace->get(QLatin1String(ClosingsKey)), m_root, after,
+                                          slotText("onClosings()"));
         m_closingsItem->setIcon(0, pixmap("TURNOVER"));
         after = m_closingsItem;
     }

@@ -43,7 +43,8 @@ public:
     long z() const { return m_row.z; }
     QString key(int column) const override
     {
-        auto number = [](qint64 n) { return QStringLiteral("%1").arg(n, 20, 10, QLatin1Char('0')); };
+        auto number
+                = [](qint64 n) { return QStringLiteral("%1").arg(n, 20, 10, QLatin1Char('0')); };
         switch (column) {
         case 0:
             return number(m_row.z);
@@ -276,8 +277,7 @@ void TClosingsDoc::onPdf()
     if (fileName.isEmpty())
         return;
     if (!saveZReportPdf(z, fileName))
-        QMessageBox::critical(window(), tr("Error"),
-                              tr("Could not write %1").arg(fileName));
+        QMessageBox::critical(window(), tr("Error"), tr("Could not write %1").arg(fileName));
 }
 
 void TClosingsDoc::onVerify()
@@ -289,7 +289,9 @@ void TClosingsDoc::onVerify()
                                     "the closing left them."));
     else
         QMessageBox::warning(window(), tr("Verify"),
-                             tr("%1 finding(s):\n%2").arg(findings.size()).arg(findings.join(QLatin1Char('\n'))));
+                             tr("%1 finding(s):\n%2")
+                                     .arg(findings.size())
+                                     .arg(findings.join(QLatin1Char('\n'))));
 }
 
 void TClosingsDoc::onRefresh()

@@ -34,7 +34,8 @@ QString countersDir(const QString &root)
 long dayZNumber(const QString &root, const QString &dayDir)
 {
     if (!QFileInfo::exists(dayDir + QStringLiteral("zcount.dat"))) {
-        const long z = TCounter(statistDir(root), QStringLiteral("zcount.dat")).next(QStringLiteral("z"));
+        const long z = TCounter(statistDir(root), QStringLiteral("zcount.dat"))
+                               .next(QStringLiteral("z"));
         TCounter(dayDir, QStringLiteral("zcount.dat")).set(QStringLiteral("z"), z);
         return z;
     }
@@ -47,7 +48,8 @@ bool journalHasZ(const QString &journal, long z)
     if (!file.open(QIODevice::ReadOnly))
         return false;
     while (!file.atEnd()) {
-        const TJournalEntry entry = parseJournalLine(QString::fromLocal8Bit(file.readLine()).trimmed());
+        const TJournalEntry entry
+                = parseJournalLine(QString::fromLocal8Bit(file.readLine()).trimmed());
         if (entry.ok && entry.z == z)
             return true;
     }
@@ -103,7 +105,8 @@ void finishClosing(const TurnoverData &data, const TPendingClosing &run)
 {
     const QString root = data.dataPath();
     const QString dayDir = statistDayDir(run.date, root);
-    recordClosing(root, run, TCounter(dayDir, QStringLiteral("zcount.dat")).get(QStringLiteral("z")),
+    recordClosing(root, run,
+                  TCounter(dayDir, QStringLiteral("zcount.dat")).get(QStringLiteral("z")),
                   data.now());
     removePendingClosing(root);
 }
@@ -120,8 +123,8 @@ long completeCutOffClosing(const QString &root, const QDateTime &now)
     if (counter.get(QStringLiteral("zcounter")) <= run.z)
         counter.set(QStringLiteral("zcounter"), run.z + 1);
 
-    const QString dayDir
-            = installationDir(root, QStringLiteral("var/statist/") + statistDayName(run.date), true);
+    const QString dayDir = installationDir(
+            root, QStringLiteral("var/statist/") + statistDayName(run.date), true);
     const long dayZ = dayZNumber(root, dayDir);
 
     const QString journal = dayDir + QStringLiteral("turnover.z");
@@ -136,7 +139,8 @@ long completeCutOffClosing(const QString &root, const QDateTime &now)
         data.setDataPath(root);
         data.setTurnoverDate(run.date);
         const std::unique_ptr<TValue> waiter = person(run.waiter, run.waiterName);
-        const std::unique_ptr<TValue> executing = person(run.executingWaiter, run.executingWaiterName);
+        const std::unique_ptr<TValue> executing
+                = person(run.executingWaiter, run.executingWaiterName);
         data.setWaiter(waiter.get());
         data.setTurnoverWaiter(executing.get());
         data.setApplicationName(run.application);
@@ -152,11 +156,12 @@ long completeCutOffClosing(const QString &root, const QDateTime &now)
     if (!QFileInfo::exists(dayDir + TClosingRecord::fileName(run.z)))
         recordClosing(root, run, dayZ, now, true);
     removePendingClosing(root);
-    TLog::instance().log(TLog::Warning,
-                         QStringLiteral("Completed the closing with Z counter %1 of %2, which was cut off")
-                                 .arg(run.z)
-                                 .arg(run.date.toString(Qt::ISODate)),
-                         LogModule::Library, LogClass::Turnover);
+    TLog::instance().log(
+            TLog::Warning,
+            QStringLiteral("Completed the closing with Z counter %1 of %2, which was cut off")
+                    .arg(run.z)
+                    .arg(run.date.toString(Qt::ISODate)),
+            LogModule::Library, LogClass::Turnover);
     return run.z;
 }
 

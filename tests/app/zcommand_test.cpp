@@ -2,9 +2,9 @@
 #include "veltrumprocess.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QJsonArray>
 
 #include <gtest/gtest.h>
 
@@ -49,10 +49,10 @@ TEST(ZCommand, ClosingsBeforeRecordsAreListedAsNoRecordAndCheckedForZOnly)
     EXPECT_EQ(0, verify.code) << verify.out << verify.err;
     EXPECT_TRUE(verify.out.contains(QStringLiteral("everything holds"))) << verify.out;
 
-    const Outcome show = veltrum(withData(
-            QStringLiteral("z"), root,
-            {QStringLiteral("--show"), QString::number(z), QStringLiteral("--now"),
-             QStringLiteral("2026-12-05T23:00:00")}));
+    const Outcome show
+            = veltrum(withData(QStringLiteral("z"), root,
+                               {QStringLiteral("--show"), QString::number(z),
+                                QStringLiteral("--now"), QStringLiteral("2026-12-05T23:00:00")}));
     ASSERT_EQ(0, show.code) << show.err;
     EXPECT_TRUE(show.out.startsWith(QStringLiteral("Day turnover %1 from 03.12.2026\n").arg(z)))
             << show.out;
@@ -74,8 +74,8 @@ TEST(ZCommand, WrongRequestsAreRefused)
 {
     TestDir dir;
     const QString root = writeDemo(dir, 1, 4);
-    EXPECT_EQ(1, veltrum(withData(QStringLiteral("z"), root, {QStringLiteral("--show"),
-                                                              QStringLiteral("999")}))
+    EXPECT_EQ(1, veltrum(withData(QStringLiteral("z"), root,
+                                  {QStringLiteral("--show"), QStringLiteral("999")}))
                          .code);
     EXPECT_EQ(2, veltrum(withData(QStringLiteral("z"), root,
                                   {QStringLiteral("--show"), QStringLiteral("101"),
@@ -91,11 +91,16 @@ TEST(ZCommand, ClosingsWithRecordsListShowAndVerify)
 {
     TestDir dir;
     const QString root = writeDemo(dir, 1, 6);
-    const QStringList close = {QStringLiteral("turnover"), QStringLiteral("--data"), root,
-                               QStringLiteral("--date"),   QStringLiteral("2026-12-05"),
-                               QStringLiteral("--force"),  QStringLiteral("--now"),
+    const QStringList close = {QStringLiteral("turnover"),
+                               QStringLiteral("--data"),
+                               root,
+                               QStringLiteral("--date"),
+                               QStringLiteral("2026-12-05"),
+                               QStringLiteral("--force"),
+                               QStringLiteral("--now"),
                                QStringLiteral("2026-12-05T23:00:00")};
-    ASSERT_EQ(0, veltrum(close + QStringList {QStringLiteral("--waiter"), QStringLiteral("3")}).code);
+    ASSERT_EQ(0,
+              veltrum(close + QStringList {QStringLiteral("--waiter"), QStringLiteral("3")}).code);
     ASSERT_EQ(0, veltrum(close).code);
 
     const Outcome list = veltrum(withData(QStringLiteral("z"), root));
@@ -117,7 +122,10 @@ TEST(ZCommand, ClosingsWithRecordsListShowAndVerify)
     EXPECT_EQ(QStringLiteral("Day turnover %1 from 05.12.2026").arg(z),
               report.value(QStringLiteral("title")).toString());
     EXPECT_TRUE(report.value(QStringLiteral("verified")).toBool());
-    EXPECT_EQ(z, report.value(QStringLiteral("record")).toObject().value(QStringLiteral("z")).toInteger());
+    EXPECT_EQ(z, report.value(QStringLiteral("record"))
+                         .toObject()
+                         .value(QStringLiteral("z"))
+                         .toInteger());
     EXPECT_TRUE(report.value(QStringLiteral("summary")).isObject());
 
     const QString pdf = dir.file(QStringLiteral("z.pdf"));

@@ -4,8 +4,8 @@
 
 #include "tclosingsdoc.h"
 #include "tofflistview.h"
-#include "turnoverdata.h"
 #include "tturnover.h"
+#include "turnoverdata.h"
 
 #include <QDialog>
 #include <QFile>
@@ -77,7 +77,8 @@ TEST_F(ClosingsDoc, ListsTheClosingsAndReprintsTheChosenZReport)
     ASSERT_NE(nullptr, doc->reportDialog());
     EXPECT_TRUE(doc->reportDialog()->isVisible());
     const QString text = doc->reportText()->toPlainText();
-    EXPECT_TRUE(text.startsWith(QStringLiteral("Day turnover %1 from 05.12.2026").arg(z))) << text.toStdString();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Day turnover %1 from 05.12.2026").arg(z)))
+            << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("First bill"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Amount of all waiters")));
     screenshot(window.get(), "closings.png");

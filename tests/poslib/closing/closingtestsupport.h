@@ -75,8 +75,8 @@ protected:
     {
         TClosingRecord r;
         QString error;
-        EXPECT_TRUE(TClosingRecord::fromBytes(
-                dir.read(dayDir(date) + TClosingRecord::fileName(z)), &r, &error))
+        EXPECT_TRUE(TClosingRecord::fromBytes(dir.read(dayDir(date) + TClosingRecord::fileName(z)),
+                                              &r, &error))
                 << error.toStdString();
         return r;
     }
