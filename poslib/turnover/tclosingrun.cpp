@@ -119,9 +119,13 @@ long completeCutOffClosing(const QString &root, const QDateTime &now)
         removePendingClosing(root);
         return 0;
     }
+    // cut before the counter moved: the Z was never given out, and nothing
+    // was stamped or moved with it; the next run takes it
     TCounter counter(countersDir(root), QStringLiteral("counter.dat"));
-    if (counter.get(QStringLiteral("zcounter")) <= run.z)
-        counter.set(QStringLiteral("zcounter"), run.z + 1);
+    if (counter.get(QStringLiteral("zcounter")) <= run.z) {
+        removePendingClosing(root);
+        return 0;
+    }
 
     const QString dayDir = installationDir(
             root, QStringLiteral("var/statist/") + statistDayName(run.date), true);

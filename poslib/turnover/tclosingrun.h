@@ -23,12 +23,14 @@ TPendingClosing beginClosing(TurnoverData &data);
 // errors; the note then stays and the next run writes the record.
 void finishClosing(const TurnoverData &data, const TPendingClosing &run);
 
-// Completes a run that was cut off after it noted itself: the counter past
-// its Z, the day's Z number, its journal line (in the journal's format,
+// Completes a run that was cut off after it took its Z counter: the day's
+// Z number, its journal line (in the journal's format,
 // with the number of bills of the day directory that carry its Z stamp)
-// and its record, each only where missing; then removes the note. To be
-// called after the interrupted move of a bill is completed. Returns the Z
-// of the run completed, 0 when there was none. Throws the file errors.
+// and its record, each only where missing; then removes the note. A note
+// whose Z the counter has not given out yet is dropped (the run was cut
+// before it took it). To be called after the interrupted move of a bill is
+// completed. Returns the Z of the run completed, 0 when there was none.
+// Throws the file errors.
 long completeCutOffClosing(const QString &root, const QDateTime &now);
 
 } // namespace PosLib
