@@ -130,6 +130,107 @@
     </message>
 </context>
 <context>
+    <name>TClosingsDoc</name>
+    <message>
+        <source>Closings</source>
+        <translation>Abschlüsse</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Bills</source>
+        <translation>Bons</translation>
+    </message>
+    <message>
+        <source>First bill</source>
+        <translation>Erster Bon</translation>
+    </message>
+    <message>
+        <source>Last bill</source>
+        <translation>Letzter Bon</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>Geprüft</translation>
+    </message>
+    <message>
+        <source>Reprint the Z report of the chosen closing (&lt;b&gt;Ctrl+P&lt;/b&gt;)</source>
+        <translation>Z-Bericht des gewählten Abschlusses nachdrucken (&lt;b&gt;Strg+P&lt;/b&gt;)</translation>
+    </message>
+    <message>
+        <source>Save the Z report of the chosen closing as PDF (&lt;b&gt;Ctrl+S&lt;/b&gt;)</source>
+        <translation>Z-Bericht des gewählten Abschlusses als PDF speichern (&lt;b&gt;Strg+S&lt;/b&gt;)</translation>
+    </message>
+    <message>
+        <source>&amp;Verify</source>
+        <translation>&amp;Prüfen</translation>
+    </message>
+    <message>
+        <source>Check every closing against its closing record</source>
+        <translation>Jeden Abschluss gegen seinen Abschlussdatensatz prüfen</translation>
+    </message>
+    <message>
+        <source>Read the closings again (&lt;b&gt;F5&lt;/b&gt;)</source>
+        <translation>Die Abschlüsse neu einlesen (&lt;b&gt;F5&lt;/b&gt;)</translation>
+    </message>
+    <message>
+        <source>%1 closings, %2 of them do not verify</source>
+        <translation>%1 Abschlüsse, %2 davon bestehen die Prüfung nicht</translation>
+    </message>
+    <message>
+        <source>%1 closings</source>
+        <translation>%1 Abschlüsse</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Save Z report</source>
+        <translation>Z-Bericht speichern</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Could not write %1</source>
+        <translation>%1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Verify</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Every closing holds: its bills, record and Z number are as the closing left them.</source>
+        <translation>Jeder Abschluss ist in Ordnung: seine Bons, sein Datensatz und seine Z-Nummer sind so, wie der Abschluss sie hinterlassen hat.</translation>
+    </message>
+    <message>
+        <source>%1 finding(s):
+%2</source>
+        <translation>%1 Befund(e):
+%2</translation>
+    </message>
+</context>
+<context>
     <name>TDayFiguresPanel</name>
     <message>
         <source>Today</source>
@@ -3542,6 +3643,18 @@ Buchungsfilter:
     <message>
         <source>Could not write the configuration: %1</source>
         <translation>Die Konfiguration konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Closings</source>
+        <translation>Abschlüsse</translation>
+    </message>
+    <message>
+        <source>&amp;Closings</source>
+        <translation>&amp;Abschlüsse</translation>
+    </message>
+    <message>
+        <source>View the day closings with their Z reports</source>
+        <translation>Die Tagesabschlüsse mit ihren Z-Berichten anzeigen</translation>
     </message>
 </context>
 <context>

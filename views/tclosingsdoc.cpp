@@ -294,6 +294,12 @@ void TClosingsDoc::onVerify()
                                      .arg(findings.join(QLatin1Char('\n'))));
 }
 
+void TClosingsDoc::languageChange()
+{
+    TOffDataDoc::languageChange();
+    fill();
+}
+
 void TClosingsDoc::onRefresh()
 {
     fill();

@@ -64,6 +64,9 @@ public Q_SLOTS:
     // Verifies and shows the outcome in a message box.
     void onVerify();
     void onRefresh();
+    // Titles, tool row and the rows' kinds and verdicts in the new
+    // language, on the same row; a Z report shown stays as it was printed.
+    void languageChange() override;
 
 private:
     QDateTime m_now;

@@ -3,6 +3,7 @@
 #include "modaldriver.h"
 
 #include "tclosingsdoc.h"
+#include "toffapplication.h"
 #include "tofflistview.h"
 #include "tturnover.h"
 #include "turnoverdata.h"
@@ -116,4 +117,23 @@ TEST_F(ClosingsDoc, VerifyShowsWhatDoesNotHold)
     EXPECT_TRUE(findings[0].contains(QStringLiteral("a1"))) << findings[0].toStdString();
     EXPECT_EQ(QStringLiteral("no"), column(7).last());
     EXPECT_TRUE(doc->getInformation().contains(QStringLiteral("1 of them")));
+}
+
+TEST_F(ClosingsDoc, ALanguageChangeRetextsTitlesAndRows)
+{
+    closeToday();
+    doc->onRefresh();
+    const long z = column(0).last().toLong();
+    TOffApplication::instance()->setLanguage(QStringLiteral("de"));
+    EXPECT_EQ(QStringLiteral("Datum"), list->headerItem()->text(1));
+    EXPECT_EQ(QStringLiteral("ganzer Tag"), column(2).last());
+    EXPECT_EQ(QStringLiteral("ja"), column(7).last());
+    EXPECT_EQ(QStringLiteral("kein Datensatz"), column(7).first());
+    EXPECT_EQ(QStringLiteral("&Prüfen"), doc->verifyButton()->text());
+    EXPECT_EQ(z - 1, doc->currentZ());
+
+    TOffApplication::instance()->setLanguage(QStringLiteral("en"));
+    EXPECT_EQ(QStringLiteral("Date"), list->headerItem()->text(1));
+    EXPECT_EQ(QStringLiteral("whole day"), column(2).last());
+    EXPECT_EQ(QStringLiteral("&Verify"), doc->verifyButton()->text());
 }
