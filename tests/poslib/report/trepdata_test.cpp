@@ -539,3 +539,141 @@ TEST_F(RepData, GroupsXmlHoldsEachGroupWithItsOrderVoidAndPayNodes)
     EXPECT_EQ(300.0, orders.firstChildElement(QStringLiteral("amount")).text().toDouble());
     EXPECT_TRUE(waiter.firstChildElement(QStringLiteral("cashins")).isNull());
 }
+
+namespace {
+
+// Two tables whose pays fill every node that keeps a record per pay: a
+// pay in a foreign currency with change in the house currency, a voided
+// pay, a pay charged to a hotel room.
+void payTables(Table &first, Table &second)
+{
+    first.add(order(3, 101, 1000, 1));
+    TTableEntry *francs = first.add(pay(3, 600));
+    francs->setInt(QStringLiteral("curr"), 2);
+    francs->setString(QStringLiteral("currshort"), QStringLiteral("CHF"));
+    francs->setInt(QStringLiteral("currdecpos"), 2);
+    francs->setInt(QStringLiteral("given"), 1000);
+    francs->setInt(QStringLiteral("orggiven"), 950);
+    francs->setInt(QStringLiteral("return"), 400);
+    francs->setInt(QStringLiteral("retcurr"), 1);
+    francs->setBool(QStringLiteral("intermsum"), true);
+    first.add(pay(3, 400, 2, true))->setBool(QStringLiteral("intermsum"), true);
+    TTableEntry *card = first.add(pay(4, 400, 2));
+    card->setInt(QStringLiteral("tip"), 30);
+    card->setBool(QStringLiteral("intermsum"), true);
+
+    second.t.setArchive(18);
+    second.add(order(4, 102, 700, 1));
+    second.add(pay(4, 700))->setString(QStringLiteral("room"), QStringLiteral("12"));
+    TTableEntry *cash = second.add(pay(4, 0));
+    cash->setInt(QStringLiteral("curr"), 1);
+    cash->setBool(QStringLiteral("intermsum"), true);
+}
+
+QString groupsXml(const TRepDatas &groups)
+{
+    QDomDocument doc;
+    QDomElement root = doc.createElement(QStringLiteral("report"));
+    doc.appendChild(root);
+    groups.writeXml(doc, root);
+    return doc.toString();
+}
+
+const char *const RecordNodes[] = {"tables", "currencies", "currreturns", "hotrooms", "allvoids"};
+
+} // namespace
+
+TEST_F(RepData, RecordNodesGiveTheSameLeavesAskedForEarlyOrLate)
+{
+    Table first;
+    Table second;
+    payTables(first, second);
+    TRepWaiters late(nullptr, dir.path());
+    first.feed(late);
+    second.feed(late);
+    // the same records, the leaves asked for between the two tables
+    TRepWaiters early(nullptr, dir.path());
+    first.feed(early);
+    for (const char *key : RecordNodes)
+        ASSERT_NE(nullptr, node(early, "0", key)) << key;
+    for (const char *key : RecordNodes)
+        node(early, "0", key)->leaves();
+    second.feed(early);
+
+    EXPECT_EQ(groupsXml(early), groupsXml(late));
+    const auto *paid = static_cast<const TRepTable *>(
+            node(late, "0", "tables")->leaf(QStringLiteral("20140305      17")));
+    ASSERT_NE(nullptr, paid);
+    // given minus return: the card pay names no given
+    EXPECT_EQ(QStringLiteral("Cash:600:0;Card:0:30"), paid->pays());
+    EXPECT_EQ(node(late, "0", "currencies")->leaves().size(),
+              node(late, "0", "currencies")->count());
+    EXPECT_EQ(QStringLiteral("CHF"), node(late, "0", "currencies")
+                                             ->leaf(QStringLiteral("1"))
+                                             ->getString(QStringLiteral("currshort")));
+}
+
+TEST_F(RepData, RecordNodesWithoutLeavesKeepTheirTotalsCountsAndSumsPerCurrency)
+{
+    Table first;
+    Table second;
+    payTables(first, second);
+    TRepWaiters kept(nullptr, dir.path());
+    TRepWaiters bare(nullptr, dir.path());
+    bare.setKeepRecords(false);
+    for (TRepWaiters *groups : {&kept, &bare}) {
+        first.feed(*groups);
+        second.feed(*groups);
+    }
+
+    for (const char *key : RecordNodes) {
+        const TReportNode *with = node(kept, "0", key);
+        const TReportNode *without = node(bare, "0", key);
+        ASSERT_NE(nullptr, without) << key;
+        EXPECT_TRUE(without->leaves().isEmpty()) << key;
+        // without leaves, "tables" counts pays rather than tables and days
+        if (qstrcmp(key, "tables") != 0) {
+            EXPECT_EQ(with->count(), without->count()) << key;
+        }
+        if (with->total()) {
+            EXPECT_EQ(with->total()->amount(), without->total()->amount()) << key;
+            EXPECT_EQ(with->total()->count(), without->total()->count()) << key;
+        }
+    }
+    for (const char *key : {"currencies", "currreturns"}) {
+        const auto *with = static_cast<const TRepPayforms *>(node(kept, "0", key));
+        const auto *without = static_cast<const TRepPayforms *>(node(bare, "0", key));
+        ASSERT_EQ(with->currencySums().keys(), without->currencySums().keys()) << key;
+        for (int id : with->currencySums().keys()) {
+            const TCurrencySums &a = with->currencySums()[id];
+            const TCurrencySums &b = without->currencySums()[id];
+            EXPECT_EQ(a.given, b.given) << key << id;
+            EXPECT_EQ(a.returned, b.returned) << key << id;
+            EXPECT_EQ(a.orgGiven, b.orgGiven) << key << id;
+            EXPECT_EQ(a.first.number, b.first.number) << key << id;
+            EXPECT_EQ(a.first.shortName, b.first.shortName) << key << id;
+        }
+    }
+    // the francs pay: 1000 given in francs (950 counted), 400 back in the house currency
+    const TCurrencySums francs
+            = static_cast<const TRepPayforms *>(node(bare, "0", "currencies"))->currencySums()[2];
+    EXPECT_EQ(1000, francs.given);
+    EXPECT_EQ(950, francs.orgGiven);
+    EXPECT_EQ(400, francs.returned);
+    EXPECT_EQ(1, francs.first.number);
+    EXPECT_EQ(QStringLiteral("CHF"), francs.first.shortName);
+    const TCurrencySums change
+            = static_cast<const TRepPayforms *>(node(bare, "0", "currreturns"))->currencySums()[1];
+    EXPECT_EQ(400, change.cashReturned);
+    EXPECT_EQ(1, change.firstReturn.number);
+}
+
+TEST(NumberKeys, SortAsTheirTexts)
+{
+    EXPECT_TRUE(numberKeyBefore(1, 2));
+    EXPECT_TRUE(numberKeyBefore(10, 9));
+    EXPECT_TRUE(numberKeyBefore(1, 10));
+    EXPECT_FALSE(numberKeyBefore(10, 1));
+    EXPECT_TRUE(numberKeyBefore(100, 11));
+    EXPECT_FALSE(numberKeyBefore(7, 7));
+}
