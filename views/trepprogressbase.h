@@ -43,4 +43,7 @@ private:
     QLabel *m_DateLabel;
     QLabel *m_ProgressLabel;
     QElapsedTimer m_sinceEvents;
+    // since the bar last moved: it moves at most every few milliseconds,
+    // as each move paints it at once
+    QElapsedTimer m_sinceStep;
 };
