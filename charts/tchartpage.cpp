@@ -257,6 +257,14 @@ bool kindHasChart(int id)
     return kind && chartKindOfCode(kind->code);
 }
 
+QStringList chartNodes()
+{
+    QStringList nodes {QStringLiteral("hours"), QStringLiteral("payforms")};
+    for (int code : {Articles, Families, FamGroups, Departments, Voids, VoidEntries, Discounts})
+        nodes << itemNode(code);
+    return nodes;
+}
+
 QList<TChartPage> chartPages(const QJsonObject &document)
 {
     QList<TChartPage> pages;

@@ -3,6 +3,7 @@
 #include <QJsonObject>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // One bar (or slice) of a report chart: what the report lists under one
 // name, its count and its amount in cents.
@@ -58,6 +59,9 @@ bool chartKindOfCode(int code, TChartPage::Kind *kind = nullptr);
 // Whether report kind `id` has a chart: a summary kind whose code has one,
 // or a batch (whose chartable reports have).
 bool kindHasChart(int id);
+// The report tree's nodes whose leaves the charts are drawn from: all the
+// data a run has to hand out for its charts (TReportRequest::dataNodes).
+QStringList chartNodes();
 
 // The chart pages of a report's data document (TSummaryExport::document),
 // section by section, period by period, group by group.

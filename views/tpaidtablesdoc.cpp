@@ -523,6 +523,9 @@ TReportRequest TPaidTablesDoc::request(int kind) const
         r.reportWaiter = window()->getReportWaiter()->id();
     // the chart is drawn from the data the lines come from
     r.withData = kindHasChart(kind);
+    // of the data, what the charts read: a full summary's data would
+    // otherwise list every pay of the range
+    r.dataNodes = chartNodes();
     return r;
 }
 

@@ -162,12 +162,14 @@ TReportResult TReportRun::runSummary(const TReportRequest &request)
     stopOnRequest(report);
     const QString title = request.title.isEmpty() ? reportTitle(*kind) : request.title;
     TSummaryExport exporter(summary);
+    exporter.setOnlyNodes(request.dataNodes);
     if (request.withData) {
         exporter.beginSection(kind->id, title, kind->code, groupingOf(*kind));
         summary.setGroupsSink(
                 [&exporter](const QDate &from, const QDate &to, const TRepDatas &groups) {
                     exporter.addPeriod(from, to, groups);
-                });
+                },
+                exporter.readsRecords(kind->code));
     }
     const QStringList lines = kind->side == TReportKind::CenterSide
                                       ? summary.centerReport(kind->code, title)
@@ -206,6 +208,7 @@ TReportResult TReportRun::runBatch(const TReportRequest &request, int number)
     summary.setNow(request.now);
 
     TSummaryExport exporter(summary);
+    exporter.setOnlyNodes(request.dataNodes);
     const QStringList lines = batchReport(summary, report, *batch, titles(), request,
                                           request.withData ? &exporter : nullptr);
     if (report.isStopped())
@@ -239,11 +242,14 @@ QStringList TReportRun::batchReport(TSummary &summary, TReport &report, const TS
     TRepWaiters waiters(report.reportWaiter(), m_root);
     TRepCenters centers(report.reportWaiter(), m_root);
     // a leaf per pay and void only when a report of the batch lists them,
-    // or when the data are handed out
-    bool records = exporter != nullptr;
+    // or when its data are handed out with them
+    bool records = false;
     for (int id : batch.reportIds()) {
         const TReportKind *kind = isSummaryKind(id) ? reportKind(id) : nullptr;
-        records = records || (kind && TSummary::readsRecords(kind->code));
+        records = records
+                  || (kind
+                      && (TSummary::readsRecords(kind->code)
+                          || (exporter && exporter->readsRecords(kind->code))));
     }
     waiters.setKeepRecords(records);
     centers.setKeepRecords(records);

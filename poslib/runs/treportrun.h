@@ -32,6 +32,7 @@ struct TReportRequest
     int reportWaiter = 0; // waiter number the report is restricted to, 0 for none
     QDateTime now; // the clock of the header; invalid: the current time
     bool withData = false; // also collect the data of the lines (TReportResult::data)
+    QStringList dataNodes; // with withData: only the leaves of these nodes; empty: all
     QString title; // the title of a summary; empty: the kind's own
 };
 

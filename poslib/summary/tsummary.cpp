@@ -443,7 +443,7 @@ QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bo
     const QDate last = to.isValid() ? to : from;
     QStringList sections;
     // a leaf per pay and void only when something reads them
-    const bool records = m_groupsSink || readsRecords(code);
+    const bool records = (m_groupsSink && m_sinkReadsRecords) || readsRecords(code);
     if (centers) {
         TRepCenters groups(m_report->reportWaiter(), m_dataPath);
         groups.setKeepRecords(records);

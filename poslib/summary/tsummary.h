@@ -97,7 +97,13 @@ public:
     // released: other outputs than text take their data there.
     using GroupsSink
             = std::function<void(const QDate &from, const QDate &to, const TRepDatas &groups)>;
-    void setGroupsSink(GroupsSink sink) { m_groupsSink = std::move(sink); }
+    // `records`: the sink reads the leaves of the nodes with a leaf per
+    // pay or void, which the groups then keep.
+    void setGroupsSink(GroupsSink sink, bool records = true)
+    {
+        m_groupsSink = std::move(sink);
+        m_sinkReadsRecords = records;
+    }
 
     // Runs the generator and writes the report of `code` per waiter (or
     // over all waiters). Without any group's lines the header stands
@@ -245,6 +251,7 @@ private:
     bool m_fiscal = false;
     QDateTime m_now;
     GroupsSink m_groupsSink;
+    bool m_sinkReadsRecords = true;
 
     int m_fillTo = 25;
     int m_pageWidth = 40;

@@ -12,6 +12,8 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 using namespace Basics;
 
 namespace PosLib {
@@ -186,6 +188,24 @@ QStringList TSummaryExport::nodesOf(int code)
     }
 }
 
+QStringList TSummaryExport::takenNodes(int code) const
+{
+    QStringList nodes = nodesOf(code);
+    if (!m_onlyNodes.isEmpty())
+        nodes.removeIf([this](const QString &node) { return !m_onlyNodes.contains(node); });
+    return nodes;
+}
+
+bool TSummaryExport::readsRecords(int code) const
+{
+    static const QStringList records {QStringLiteral("tables"), QStringLiteral("currencies"),
+                                      QStringLiteral("currreturns"), QStringLiteral("hotrooms"),
+                                      QStringLiteral("allvoids")};
+    const QStringList nodes = takenNodes(code);
+    return std::any_of(nodes.cbegin(), nodes.cend(),
+                       [](const QString &node) { return records.contains(node); });
+}
+
 void TSummaryExport::beginSection(int kind, const QString &title, int code, Grouping grouping)
 {
     m_code = code;
@@ -213,7 +233,7 @@ QJsonObject TSummaryExport::groupObject(const TRepData *group, const QString &gr
     const bool full = m_code == TSummary::WaiterSummary || m_code == TSummary::CenterSummary;
     QJsonArray items;
     QJsonObject sums;
-    for (const QString &nodeName : nodesOf(m_code)) {
+    for (const QString &nodeName : takenNodes(m_code)) {
         const TReportNode *node = group->node(nodeName);
         if (!node)
             continue;

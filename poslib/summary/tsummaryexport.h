@@ -39,6 +39,14 @@ public:
 
     // The nodes whose leaves the report code's lines come from.
     static QStringList nodesOf(int code);
+    // Takes only the leaves of these nodes (of those the lines come from);
+    // empty, as at first: all of them.
+    void setOnlyNodes(const QStringList &nodes) { m_onlyNodes = nodes; }
+    // The nodes it takes the leaves of for a report code.
+    QStringList takenNodes(int code) const;
+    // Whether it takes the leaves of a node with a leaf per pay or void
+    // for a report code: only then must the groups keep those leaves.
+    bool readsRecords(int code) const;
 
     // The CSV rows of a document: a header row, then one row per item,
     // figure and sum. Columns: kind, from, to, grouping, number, name,
@@ -53,6 +61,7 @@ private:
     QJsonArray m_sections;
     int m_code = 0;
     Grouping m_grouping = AllGroups;
+    QStringList m_onlyNodes;
 };
 
 } // namespace PosLib

@@ -13,6 +13,7 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QGraphicsScene>
+#include <QJsonDocument>
 #include <QRegularExpression>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
@@ -258,6 +259,54 @@ TEST_F(DemoCharts, KindsWithAndWithoutChart)
     for (int kind : {1, 2, 3, 22, 35, 38, 40, 0, 43, 501})
         EXPECT_FALSE(kindHasChart(kind)) << kind;
     EXPECT_TRUE(chartPages(run(38).data).isEmpty());
+}
+
+namespace {
+
+// Every page of the charts as text, to compare two runs' charts.
+QStringList pagesText(const QList<TChartPage> &pages)
+{
+    QStringList out;
+    for (const TChartPage &page : pages) {
+        out << QStringLiteral("%1|%2|%3|%4|%5|%6|%7|%8")
+                        .arg(page.kind)
+                        .arg(page.caption())
+                        .arg(page.total)
+                        .arg(page.others)
+                        .arg(page.section)
+                        .arg(page.periodIndex)
+                        .arg(page.groupIndex)
+                        .arg(page.perGroup);
+        for (const TChartBar &bar : page.bars)
+            out << QStringLiteral("  %1 %2 %3").arg(bar.label).arg(bar.count).arg(bar.amount);
+    }
+    return out;
+}
+
+} // namespace
+
+TEST_F(DemoCharts, ChartNodesAloneDrawTheSameCharts)
+{
+    // a full summary, hours, departments, void entries and a batch
+    for (int kind : {5, 19, 28, 21, 101}) {
+        TReportRun report(&lists, demo->path());
+        TReportRequest request;
+        request.kind = kind;
+        request.withData = true;
+        request.dataNodes = chartNodes();
+        request.now = QDateTime(smalldemo::Today, QTime(21, 0));
+        const TReportResult charted = report.run(request);
+        const TReportResult all = run(kind);
+        EXPECT_EQ(all.lines, charted.lines) << kind;
+        EXPECT_EQ(pagesText(chartPages(all.data)), pagesText(chartPages(charted.data))) << kind;
+        EXPECT_FALSE(chartPages(charted.data).isEmpty()) << kind;
+        if (kind == 5) {
+            // the pays one by one are left out
+            const QByteArray data = QJsonDocument(charted.data).toJson();
+            EXPECT_FALSE(data.contains("\"currencies\"")) << kind;
+            EXPECT_TRUE(QJsonDocument(all.data).toJson().contains("\"currencies\""));
+        }
+    }
 }
 
 TEST(ReportChart, NegativePayformIsABarNotASlice)
