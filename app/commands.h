@@ -7,6 +7,7 @@ TCommand datToXmlCommand();
 TCommand datFromXmlCommand();
 TCommand datToTextCommand();
 TCommand demoCommand();
+TCommand exportCommand();
 TCommand reportCommand();
 TCommand openTablesCommand();
 TCommand timeControlsCommand();

@@ -58,6 +58,7 @@ int main(int argc, char **argv)
             datToTextCommand(),
             demoCommand(),
             reportCommand(),
+            exportCommand(),
             openTablesCommand(),
             timeControlsCommand(),
             turnoverCommand(),

@@ -7,6 +7,7 @@
 #include "tlog.h"
 #include "tlogcategories.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 using namespace Basics;
@@ -115,6 +116,12 @@ QString installationLanguage(const QString &iniFile)
                          Basics::LogModule::Library, Basics::LogClass::Installation);
         return QString();
     }
+}
+
+QDate businessDay(const QString &root, const QDateTime &now)
+{
+    const QTime start = dayOffset(QDir(root).filePath(QStringLiteral("etc/globals.ini")));
+    return now.time() < start ? now.date().addDays(-1) : now.date();
 }
 
 void appendParameter(QStringList &lines, const QString &name, const QString &value)

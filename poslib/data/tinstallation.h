@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QTime>
@@ -58,6 +59,10 @@ QString globalsIniPath();
 QTime dayOffset();
 QTime dayOffset(const QString &iniFile);
 QTime dayOffsetTime(qint64 value);
+// The business day at `now` for the installation at `root`: before the
+// start of the gastronomic day of its "etc/globals.ini" it is still the day
+// before (00:30 on 6 May with a start at 06:00 belongs to 5 May).
+QDate businessDay(const QString &root, const QDateTime &now);
 
 // The language of the installation: "language" of section "Settings" in its
 // globals file, "de" for German and "en" for any other language (read as

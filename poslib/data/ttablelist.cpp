@@ -85,6 +85,23 @@ TTableList *dayTables(const QString &root, const QDate &day)
     return archiveList(statistDayDir(day, root), day, root);
 }
 
+TTableList *paidTables(const QString &root, const QDate &from, const QDate &to)
+{
+    if (!from.isValid())
+        return archiveTables(root);
+    const QDate last = to.isValid() ? to : from;
+    auto *list = new TTableList;
+    for (QDate day = from; day <= last; day = day.addDays(1)) {
+        const QString dir = statistDayDir(day, root);
+        for (const QString &name : tableFiles(dir, QStringLiteral("a*"))) {
+            const long number = archiveNumber(name);
+            if (number >= 0)
+                list->append(TTableInfo::ofDay(day, number, root));
+        }
+    }
+    return list;
+}
+
 // ---- iterator -------------------------------------------------------------
 
 TTableIterator::TTableIterator(TTableList *list, bool withEntries, int visibility, TValue *owner,

@@ -25,6 +25,10 @@ TTableList *activeTables(const QString &root);
 TTableList *archiveTables(const QString &root);
 // The tables of a closed day: every "a<archive>" of its statistics folder.
 TTableList *dayTables(const QString &root, const QDate &day);
+// The paid tables a journal or an export covers: those of the closed days
+// `from` … `to` day by day (of `from` alone when `to` is invalid), or the
+// current day's (archiveTables) when `from` is invalid.
+TTableList *paidTables(const QString &root, const QDate &from, const QDate &to);
 
 // Walks a table list, loading each table and skipping those that are held
 // by a terminal or hidden from the owner (unless asked to include them).

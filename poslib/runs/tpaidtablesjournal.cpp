@@ -184,19 +184,7 @@ QString TPaidTablesJournal::heading(const TJournalRequest &request) const
 
 TTableList *TPaidTablesJournal::loadList(const QDate &from, const QDate &to) const
 {
-    if (!from.isValid())
-        return archiveTables(m_root);
-    const QDate last = to.isValid() ? to : from;
-    auto *list = new TTableList;
-    for (QDate day = from; day <= last; day = day.addDays(1)) {
-        std::unique_ptr<TTableList> tables(dayTables(m_root, day));
-        if (!tables)
-            continue;
-        for (TValue *info : tables->values())
-            list->append(
-                    TTableInfo::ofDay(day, long(info->getLong(QStringLiteral("archive"))), m_root));
-    }
-    return list;
+    return paidTables(m_root, from, to);
 }
 
 TListRows TPaidTablesJournal::run(const TJournalRequest &request)

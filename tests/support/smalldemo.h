@@ -5,6 +5,7 @@
 // only the tests that link the demo generator use it.
 
 #include "tdemoinstallation.h"
+#include "testdir.h"
 #include "ttimecontrols.h"
 
 #include <QDate>
@@ -25,6 +26,16 @@ inline void write(const QString &root)
     options.tables = 16;
     options.today = Today;
     PosLib::TDemoInstallation(options).write(root);
+}
+
+// The small demo written once per test program, for tests that only read
+// it; removed when the program ends.
+inline QString shared()
+{
+    static TestDir dir;
+    static const bool written = (write(dir.path()), true);
+    Q_UNUSED(written);
+    return dir.path();
 }
 
 // Saves the time controls of `day` with one record: the waiter's logon

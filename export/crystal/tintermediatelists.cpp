@@ -1,0 +1,244 @@
+#include "tintermediatelists.h"
+
+#include "terror.h"
+#include "tintermediatefile.h"
+#include "tlog.h"
+#include "tround.h"
+#include "tsettings.h"
+#include "tsumfilter.h"
+#include "ttable.h"
+#include "ttablelist.h"
+
+#include <QDir>
+
+using namespace Basics;
+using namespace PosLib;
+
+namespace Crystal {
+
+namespace {
+
+const QString RefTable = QStringLiteral("ref_table");
+const QString MaxAmount = QStringLiteral("maxamount");
+
+QString isoDate(const QDate &day)
+{
+    return day.toString(Qt::ISODate);
+}
+
+// Paths compare as folders: "/srv/pos" and "/srv/pos/" are one.
+QString folder(const QString &path)
+{
+    QString clean = QDir::cleanPath(QDir::fromNativeSeparators(path));
+    if (!clean.endsWith(QLatin1Char('/')))
+        clean += QLatin1Char('/');
+    return clean;
+}
+
+// The list an entry goes to; empty for the kinds no list takes and for
+// voided payments.
+QString listOf(const TTableEntry &entry)
+{
+    switch (entry.type()) {
+    case EntryOrder:
+        return QStringLiteral("orders");
+    case EntryVoid:
+        return QStringLiteral("voids");
+    case EntryPay:
+        return entry.isVoided() ? QString() : QStringLiteral("pays");
+    case EntrySplit:
+        return QStringLiteral("splits");
+    default:
+        return QString();
+    }
+}
+
+// Whole cents of an entry: an order line is price times count (199 x 1.5
+// = 298.5 -> 299), the other entries carry their "amount".
+qint64 entryAmount(const TTableEntry &entry)
+{
+    if (entry.type() == EntryOrder)
+        return lineAmount(entry.price(), entry.count());
+    return roundHalfUp(entry.getDouble(QStringLiteral("amount")));
+}
+
+} // namespace
+
+TIntermediateLists::TIntermediateLists(const TExportRequest &request)
+    : m_request(request)
+{
+    for (const QString &name : names())
+        m_lists.insert(name, std::make_shared<TValueList>());
+}
+
+TIntermediateLists::~TIntermediateLists() = default;
+
+QStringList TIntermediateLists::names()
+{
+    return {QStringLiteral("tables"), QStringLiteral("creates"), QStringLiteral("orders"),
+            QStringLiteral("voids"),  QStringLiteral("pays"),    QStringLiteral("infos"),
+            QStringLiteral("splits")};
+}
+
+TValueList *TIntermediateLists::list(const QString &name) const
+{
+    return m_lists.value(name).get();
+}
+
+TValue *TIntermediateLists::infos(const QString &path) const
+{
+    auto *info = new TValue;
+    const TExportRequest &r = m_request;
+    info->setString(QStringLiteral("filter"), QString::number(r.filterId));
+    info->setString(QStringLiteral("filtername"), r.filterName);
+    const QDate from = r.from.isValid() ? r.from : r.today;
+    const QDate to = r.from.isValid() && r.to.isValid() ? r.to : from;
+    info->setString(QStringLiteral("fromdate"), isoDate(from));
+    info->setString(QStringLiteral("todate"), isoDate(to));
+    info->setString(QStringLiteral("lng"), r.language);
+    info->setString(QStringLiteral("user"), r.user);
+    info->setString(QStringLiteral("terminal"), r.terminal);
+    info->setString(QStringLiteral("logo"), r.logo);
+    for (int n = 1; n <= 3; ++n) {
+        const QString header = r.headers.value(n - 1);
+        if (!header.isEmpty())
+            info->setString(QStringLiteral("header%1").arg(n), header);
+        const QString footer = r.footers.value(n - 1);
+        if (!footer.isEmpty())
+            info->setString(QStringLiteral("footer%1").arg(n), footer);
+    }
+
+    TSettings settings;
+    try {
+        settings.load(path.toLocal8Bit().constData());
+    } catch (const TError &e) {
+        logError(QStringLiteral("Installation record of %1: %2").arg(path, e.text()), "Crystal",
+                 "TIntermediateLists");
+    }
+    const QList<QPair<const char *, QString>> address = {
+            {"installationname", settings.installationName()},
+            {"street", settings.street()},
+            {"city", settings.city()},
+            {"taxnumber", settings.taxNumber()},
+            {"addaddress", settings.addAddress()},
+            {"phonenumber", settings.phoneNumber()},
+            {"faxnumber", settings.faxNumber()},
+            {"email", settings.email()},
+            {"webaddress", settings.webAddress()},
+            {"infotext", settings.infoText()},
+    };
+    for (const auto &field : address)
+        info->setString(QLatin1String(field.first), field.second);
+    return info;
+}
+
+void TIntermediateLists::outletOf(const QString &path, int &id, QString &name) const
+{
+    id = 0;
+    name.clear();
+    if (!m_request.dataOutlets)
+        return;
+    const QString wanted = folder(path);
+    for (const TValue *outlet : m_request.dataOutlets->valueMap()) {
+        if (folder(outlet->getString(QStringLiteral("path"))) == wanted) {
+            id = outlet->id();
+            name = outlet->name();
+            return;
+        }
+    }
+}
+
+TValue *TIntermediateLists::record(const QString &list, const TValue &source, int ref)
+{
+    auto *copy = new TValue(source);
+    copy->setString(RefTable, QString::number(ref));
+    copy->setId(++m_lastId[list]);
+    m_lists.value(list)->insert(copy);
+    return copy;
+}
+
+void TIntermediateLists::build(const QString &path, const Progress &progress)
+{
+    for (const auto &list : std::as_const(m_lists))
+        list->clear();
+    TValue *info = infos(path);
+    info->setId(++m_lastId[QStringLiteral("infos")]);
+    list(QStringLiteral("infos"))->insert(info);
+
+    int outletId = 0;
+    QString outletName;
+    outletOf(path, outletId, outletName);
+
+    std::unique_ptr<TTableList> tables(paidTables(path, m_request.from, m_request.to));
+    if (!tables)
+        return;
+    TTableIterator it(tables.get(), true, 0, nullptr, path);
+    it.setReleasePassed(true);
+    const int count = it.count();
+    for (TTable *table = it.first(); table; table = it.next()) {
+        if (progress)
+            progress(it.position(), count);
+        if (m_request.filter && !m_request.filter->testTable(table))
+            continue;
+        const QDate day = table->day().isValid() ? table->day() : m_request.today;
+        addTable(*table, day, path, outletId, outletName);
+    }
+}
+
+void TIntermediateLists::addTable(TTable &table, const QDate &day, const QString &path,
+                                  int outletId, const QString &outletName)
+{
+    const int ref = ++m_lastRef;
+    if (!table.has(MaxAmount))
+        table.computeAmount();
+
+    TValue *header = record(QStringLiteral("tables"), table, ref);
+    header->setString(QStringLiteral("rep_date"), isoDate(day));
+    header->setString(QStringLiteral("rep_outlet"), QString::number(m_request.outlet));
+    header->setString(QStringLiteral("rep_info"), path);
+    header->setString(QStringLiteral("c_outletid"), QString::number(outletId));
+    header->setString(QStringLiteral("c_outletname"), outletName);
+    header->setString(MaxAmount, QString::number(roundHalfUp(table.maxAmount())));
+
+    TValue *create = record(QStringLiteral("creates"), table.create(), ref);
+    for (const char *key : {"waiter", "waitername", "time", "date", "center", "centername"})
+        if (!create->has(QLatin1String(key)))
+            create->setString(QLatin1String(key), QString());
+
+    const TSumFilter *filter = m_request.filter;
+    table.entries().forEach([&](const TTableEntry *entry) {
+        const QString name = listOf(*entry);
+        if (name.isEmpty() || (filter && !filter->testEntry(&table, entry)))
+            return;
+        TValue *line = record(name, *entry, ref);
+        // the entry's own number within its table
+        line->setString(QStringLiteral("entry"), QString::number(entry->id()));
+        if (line->has(QStringLiteral("count")))
+            line->setString(QStringLiteral("count"),
+                            line->getString(QStringLiteral("count"))
+                                    .replace(QLatin1Char(','), QLatin1Char('.')));
+        line->setString(MaxAmount, QString::number(entryAmount(*entry)));
+    });
+}
+
+QHash<QString, int> exportIntermediateLists(const TExportRequest &request, const QStringList &paths,
+                                            const QString &directory,
+                                            const QHash<QString, QString> &layouts,
+                                            const TIntermediateLists::Progress &progress)
+{
+    removeIntermediateFiles(directory);
+    QHash<QString, int> counts;
+    TIntermediateLists lists(request);
+    for (int i = 0; i < paths.size(); ++i) {
+        lists.build(paths.at(i), progress);
+        for (const QString &name : TIntermediateLists::names()) {
+            const Basics::TValueList &list = *lists.list(name);
+            writeIntermediateFile(list, layouts.value(name), intermediateFileName(directory, name),
+                                  i > 0);
+            counts[name] += list.count();
+        }
+    }
+    return counts;
+}
+
+} // namespace Crystal
