@@ -9,6 +9,7 @@
 #include "twaiter.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -228,27 +229,71 @@ void TOffConfig::setLanguage(const QString &code)
     ini().writeString(QStringLiteral("Settings"), QStringLiteral("Language"), code);
 }
 
-QString TOffConfig::getCrystalPath()
+namespace {
+
+// The program's folder, or its parent when the program lies in "bin".
+QString baseDirectory()
 {
-    QString dir = ini().readString(Crystal, QStringLiteral("Path"));
-    if (!dir.isEmpty() && !dir.endsWith(QLatin1Char('/')))
+    QDir dir(QCoreApplication::applicationDirPath());
+    if (dir.dirName() == QLatin1String("bin"))
+        dir.cdUp();
+    return dir.absolutePath() + QLatin1Char('/');
+}
+
+QString folderOf(const QString &configured, const QString &fallback)
+{
+    QString dir = configured.isEmpty() ? fallback : configured;
+    if (!dir.endsWith(QLatin1Char('/')))
         dir += QLatin1Char('/');
     return dir;
 }
 
+} // namespace
+
+QString TOffConfig::getCrystalPath()
+{
+    return folderOf(ini().readString(Crystal, QStringLiteral("Path")),
+                    baseDirectory() + QStringLiteral("reports"));
+}
+
+QString TOffConfig::getCrystalDataPath()
+{
+    return folderOf(ini().readString(Crystal, QStringLiteral("DataPath")),
+                    baseDirectory() + QStringLiteral("reports"));
+}
+
+QString TOffConfig::getCrystalEngineDir()
+{
+    const QString configured = ini().readString(Crystal, QStringLiteral("CommonFiles"));
+    if (!configured.isEmpty())
+        return configured;
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../lib"));
+}
+
 QString TOffConfig::getCrystalFile(const QString &name)
 {
-    return name.isEmpty() ? QString() : getCrystalPath() + name;
+    if (name.isEmpty())
+        return QString();
+    return QDir::isAbsolutePath(name) ? name : getCrystalPath() + name;
 }
 
 QString TOffConfig::getCrystalLngFile(const QString &name)
 {
-    return getCrystalFile(name);
+    const QFileInfo design(getCrystalFile(name));
+    const TOffApplication *app = TOffApplication::instance();
+    const QString language = app ? app->language() : QString();
+    if (name.isEmpty() || language.isEmpty())
+        return getCrystalDefaultLngFile(name);
+    return design.absoluteDir().filePath(design.completeBaseName() + QLatin1Char('_') + language
+                                         + QStringLiteral(".lng"));
 }
 
 QString TOffConfig::getCrystalDefaultLngFile(const QString &name)
 {
-    return getCrystalFile(name);
+    if (name.isEmpty())
+        return QString();
+    const QFileInfo design(getCrystalFile(name));
+    return design.absoluteDir().filePath(design.completeBaseName() + QStringLiteral(".lng"));
 }
 
 QStringList TOffConfig::getCrystals(TInifile &file, const QString &key)

@@ -84,13 +84,33 @@ public:
     static QString getLanguage();
     static void setLanguage(const QString &code);
 
-    // Crystal Reports settings. This back office has no Crystal engine, so
-    // they are only kept for the export code that reads them.
+    // Report designs, section "Crystal":
+    //   "Path"        the reports directory with the designs and their ini
+    //                 files (the fast report catalogue); default the
+    //                 program's base directory + "reports/"
+    //   "DataPath"    where the intermediate lists are written; default the
+    //                 same folder as "Path" would be by default
+    //   "CommonFiles" the folder of the print engine, with or without a
+    //                 trailing "/"; default the program's "../lib"
+    //   "fastcrystal" the fast reports offered (ini base names, ";"
+    //                 separated); empty offers every one
+    //   "Terminal", "Logo", "Header1" … "Header3", "Footer1" … "Footer3"
+    //                 texts handed to the reports
+    // The base directory is the program's folder, or its parent when the
+    // program lies in a "bin" folder. Folders end in "/".
     static QString getCrystalPath();
+    static QString getCrystalDataPath();
+    static QString getCrystalEngineDir();
+    // A file of the reports directory; empty for an empty name.
     static QString getCrystalFile(const QString &name);
+    // The language file of a design in the user's language
+    // ("<design base name>_<language>.lng"), and the default one
+    // ("<design base name>.lng"), both beside the design.
     static QString getCrystalLngFile(const QString &name);
     static QString getCrystalDefaultLngFile(const QString &name);
+    // The ";"-separated names of `key` in section "Crystal" of `ini`.
     static QStringList getCrystals(Basics::TInifile &ini, const QString &key);
+    // The waiter's name; empty without one.
     static QString getCrystalUser(PosLib::TWaiter *waiter);
     static QString getCrystalTerm();
     static QString getCrystalLogo();

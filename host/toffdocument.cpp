@@ -2,16 +2,23 @@
 
 #include "pixmapresource.h"
 #include "tcurrencies.h"
+#include "terror.h"
+#include "tinifile.h"
+#include "tintermediatefile.h"
+#include "tlog.h"
 #include "toffapplication.h"
+#include "toffconfig.h"
 #include "tofflistview.h"
 #include "toffwindow.h"
 #include "toffworkspace.h"
 #include "tpricetext.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -251,19 +258,50 @@ void TOffDocument::onPrint()
 
 bool TOffDocument::crystalExport(Basics::TInifile &, const QString &, bool)
 {
+    // the host's part: the folder of the intermediate lists must be there
+    const QString folder = TOffConfig::getCrystalDataPath();
+    if (QDir().mkpath(folder))
+        return true;
+    Basics::logError(QStringLiteral("Folder %1 could not be made").arg(folder), "Host",
+                     "TOffDocument");
+    QMessageBox::critical(m_window, tr("Error"),
+                          tr("The folder %1 could not be made.").arg(folder));
     return false;
 }
 
-bool TOffDocument::crystalExport(Basics::TValueList *, const QString &, const QString &, bool, bool,
-                                 bool, const QString &)
+bool TOffDocument::crystalExport(Basics::TValueList *list, const QString &name,
+                                 const QString &definition, bool, bool, bool append,
+                                 const QString &file)
 {
-    return false;
+    if (!list || name.isEmpty())
+        return false;
+    const QString target
+            = file.isEmpty() ? Crystal::intermediateFileName(TOffConfig::getCrystalDataPath(), name)
+                             : file;
+    try {
+        Crystal::writeIntermediateFile(*list, definition, target, append);
+        return true;
+    } catch (const Basics::TError &e) {
+        Basics::logError(e.text(), "Host", "TOffDocument");
+        return false;
+    }
 }
 
-void TOffDocument::onCrystal(const QString &)
+void TOffDocument::onCrystal(const QString &name)
 {
-    if (m_window)
-        m_window->status(tr("Crystal Reports are not available"), false);
+    // the export definition of that name: the [default] layouts of the lists
+    std::unique_ptr<Basics::TInifile> ini;
+    try {
+        ini = std::make_unique<Basics::TInifile>(
+                TOffConfig::getCrystalFile(name + QStringLiteral(".ini")));
+    } catch (const Basics::TError &e) {
+        Basics::logError(e.text(), "Host", "TOffDocument");
+        QMessageBox::critical(m_window, tr("Error"), e.text());
+        return;
+    }
+    if (crystalExport(*ini, TOffConfig::getCrystalDataPath(), false) && m_window)
+        m_window->status(tr("Report data written to %1").arg(TOffConfig::getCrystalDataPath()),
+                         false);
 }
 
 QProgressBar *TOffDocument::startProgressBar(int steps)

@@ -82,12 +82,24 @@ public:
     // Prints into a PDF file; false when it could not be written.
     bool printToPdf(const QString &fileName);
 
-    // Crystal Reports hand-over. This back office has no Crystal engine, so
-    // the host part refuses every export.
+    // Hand-over of report data to report designs. A document that has data
+    // for them overrides the first crystalExport and calls this one first:
+    // it makes the folder of the intermediate lists and is false (told in
+    // a message box) when that fails. `ini` is the report's definition,
+    // `name` the data path, `fast` set for a fast report.
     virtual bool crystalExport(Basics::TInifile &ini, const QString &name, bool fast);
+    // Writes one list as its intermediate file: `name` is the list's name,
+    // `definition` its layout from the definition's section "default",
+    // `file` the file (empty: "<name>.txt" in the intermediate lists'
+    // folder); `append` adds the records to the file of an earlier data
+    // path. `first` and `last` tell the list's place in the export. False
+    // (logged) when the file cannot be written.
     virtual bool crystalExport(Basics::TValueList *list, const QString &name,
                                const QString &definition, bool first, bool last, bool append,
                                const QString &file);
+    // Runs the export of report data with the definition `name` + ".ini"
+    // of the reports directory (a missing one writes every column) and
+    // tells in the status line where the lists are.
     void onCrystal(const QString &name);
 
     QWidget *view() const { return m_view; }

@@ -1,6 +1,7 @@
 #include "toffwindow.h"
 
 #include "pixmapresource.h"
+#include "tcrystalviewer.h"
 #include "terror.h"
 #include "tlog.h"
 #include "tlogcategories.h"
@@ -11,6 +12,7 @@
 #include "tofflistview.h"
 #include "tofftreeitem.h"
 #include "toffworkspace.h"
+#include "tprintengine.h"
 #include "tvalue.h"
 #include "twaiter.h"
 
@@ -19,6 +21,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -230,14 +233,75 @@ void TOffWindow::setLoggedWaiter(int id)
     m_loggedWaiter = waiterOf(m_workspace, id);
 }
 
-int TOffWindow::createCrystal(const QString &)
+namespace {
+
+Crystal::TPrintEngine &printEngine()
 {
-    return -1;
+    return Crystal::TPrintEngine::process(TOffConfig::getCrystalEngineDir());
 }
 
-bool TOffWindow::showCrystal(int, const QString &, const QString &, const QString &)
+} // namespace
+
+TCrystalViewer *TOffWindow::crystalViewer() const
 {
-    return false;
+    return m_crystalViewer;
+}
+
+bool TOffWindow::CrystalReportsAvailable() const
+{
+    return printEngine().load();
+}
+
+bool TOffWindow::FastCrystalReportsAvailable() const
+{
+    return CrystalReportsAvailable() && QFileInfo(TOffConfig::getCrystalPath()).isDir();
+}
+
+int TOffWindow::createCrystal(const QString &file)
+{
+    Crystal::TPrintEngine &engine = printEngine();
+    const short job = engine.PEOpenPrintJob(file);
+    if (job <= 0) {
+        const QString reason = engine.isLoaded() ? engine.PEGetErrorText(0)
+                                                 : tr("The print engine is not available.");
+        QMessageBox::critical(this, tr("Error"),
+                              tr("The report %1 could not be opened.\n%2").arg(file, reason));
+        return 0;
+    }
+    engine.PESetDataDirectory(job, TOffConfig::getCrystalDataPath());
+    m_crystalFiles.insert(job, file);
+    return job;
+}
+
+bool TOffWindow::showCrystal(int job, const QString &title, const QString &languageFile,
+                             const QString &defaultLanguageFile)
+{
+    Crystal::TPrintEngine &engine = printEngine();
+    engine.PESetLanguageFiles(short(job), languageFile, defaultLanguageFile);
+    const bool rendered = engine.PEStartPrintJob(short(job));
+    if (!rendered) {
+        const QString reason = engine.PEGetErrorText(short(job));
+        engine.PEClosePrintJob(short(job));
+        m_crystalFiles.remove(job);
+        QMessageBox::critical(this, tr("Error"),
+                              tr("The report could not be made.\n%1").arg(reason));
+        return false;
+    }
+    TCrystalReport report;
+    report.body = engine.PEGetOutput(short(job), PE_BODY);
+    report.pageHeader = engine.PEGetOutput(short(job), PE_PAGE_HEADER);
+    report.pageFooter = engine.PEGetOutput(short(job), PE_PAGE_FOOTER);
+    // pictures named relative to the design are found beside it
+    report.baseUrl = QUrl::fromLocalFile(QFileInfo(m_crystalFiles.take(job)).absolutePath()
+                                         + QLatin1Char('/'));
+    engine.PEClosePrintJob(short(job));
+
+    auto *viewer = new TCrystalViewer(report, this);
+    viewer->setWindowTitle(title);
+    viewer->setAttribute(Qt::WA_DeleteOnClose);
+    viewer->show();
+    m_crystalViewer = viewer;
+    return true;
 }
 
 int TOffWindow::insertMenu(const QString &label, QMenu *menu, int id, int index)
@@ -486,7 +550,12 @@ QString TOffWindow::proposedPdfFile(const TOffDocument *document)
 
 void TOffWindow::onFileCrystal()
 {
-    status(tr("Crystal Reports are not available"));
+    TOffDocument *document = currentDocument();
+    if (!document || document->metaObject()->indexOfSlot("onCrystal()") < 0) {
+        status(tr("This document hands no data to reports"));
+        return;
+    }
+    QMetaObject::invokeMethod(document, "onCrystal");
 }
 
 void TOffWindow::onAbout()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QMainWindow>
 #include <QMap>
 #include <QPointer>
@@ -11,6 +12,7 @@ class QMenu;
 class QProgressBar;
 class QStackedWidget;
 #include "toffdocument.h"
+class TCrystalViewer;
 class TOffListView;
 class TOffTreeItem;
 class TOffWorkspace;
@@ -60,13 +62,22 @@ public:
     // unknown number) logs out.
     void setLoggedWaiter(int id);
 
-    // Crystal Reports: not available in this back office.
-    bool CrystalReportsAvailable() const { return false; }
-    bool FastCrystalReportsAvailable() const { return false; }
-    // A print job number; -1 as there is no engine.
+    // Report designs (the Crystal operations). The export of report data
+    // to designs is there when the print engine loads; the fast reports
+    // when, besides, the reports directory exists.
+    bool CrystalReportsAvailable() const;
+    bool FastCrystalReportsAvailable() const;
+    // Opens a design with the print engine, its lists to be read from the
+    // intermediate files' folder: the print job number, or 0 when the
+    // design cannot be opened (told in a message box).
     int createCrystal(const QString &file);
+    // Renders the job and shows it in a viewer window with the title,
+    // printing and PDF; the job is closed. False, with a message box, when
+    // it cannot be rendered.
     bool showCrystal(int job, const QString &title, const QString &languageFile,
                      const QString &defaultLanguageFile);
+    // The viewer shown last; null when none is open.
+    TCrystalViewer *crystalViewer() const;
 
     QMenu *fileMenu() const { return m_fileMenu; }
     QMenu *optionsMenu() const { return m_optionsMenu; }
@@ -109,8 +120,8 @@ public Q_SLOTS:
     void onFileSave();
     void onFilePrint();
     void onFilePdf();
-    // Starts the Crystal export of the current document; tells that there
-    // is no engine.
+    // Starts the export of report data of the current document (its
+    // onCrystal() slot); documents without one say so in the status line.
     void onFileCrystal();
     void onAbout();
     // Sets the texts of the menus, the tree and the caption in the current
@@ -163,6 +174,8 @@ private:
     QMap<TOffDocument *, QWidget *> m_pagesByDocument;
     QMap<TOffDocument *, QWidget *> m_toolAreas;
     QPointer<TOffDocument> m_current;
+    QPointer<TCrystalViewer> m_crystalViewer;
+    QHash<int, QString> m_crystalFiles; // design of each open print job
     QProgressBar *m_progress;
     QLabel *m_statusLabel;
 };

@@ -5,6 +5,7 @@
 #include "pixmapresource.h"
 #include "tchartpage.h"
 #include "tcombobox.h"
+#include "tcrystalhandover.h"
 #include "tcurrencies.h"
 #include "terror.h"
 #include "tinifile.h"
@@ -239,23 +240,24 @@ void TPaidTablesDoc::buildSelectionRow()
 
     if (host->CrystalReportsAvailable()) {
         m_crystalButton = new QToolButton;
+        m_crystalButton->setObjectName(QStringLiteral("m_Crystal"));
         m_crystalButton->setText(tr("Crystal Reports"));
         m_crystalButton->setIcon(
                 getPixmapResource(QStringLiteral("CRYSTALREP"), iconSize, theme, false));
         m_crystalButton->setShortcut(QKeySequence(Qt::Key_F9));
         connect(m_crystalButton, &QToolButton::clicked, host, &TOffWindow::onFileCrystal);
         addTool(m_crystalButton);
-        if (host->FastCrystalReportsAvailable()) {
-            m_fastCrystalButton = new QToolButton;
-            m_fastCrystalButton->setText(tr("Fast Crystal Reports"));
-            m_fastCrystalButton->setIcon(
-                    getPixmapResource(QStringLiteral("FASTCRYSTALREP"), iconSize, theme, false));
-            m_fastCrystalButton->setShortcut(QKeySequence(Qt::Key_F8));
-            m_fastCrystalButton->setToolTip(tr("Hit F8 or this button to\nview"));
-            connect(m_fastCrystalButton, &QToolButton::clicked, this,
-                    &TPaidTablesDoc::onFastCrystal);
-            addTool(m_fastCrystalButton);
-        }
+    }
+    if (host->FastCrystalReportsAvailable()) {
+        m_fastCrystalButton = new QToolButton;
+        m_fastCrystalButton->setObjectName(QStringLiteral("m_FastCrystal"));
+        m_fastCrystalButton->setText(tr("Fast Crystal Reports"));
+        m_fastCrystalButton->setIcon(
+                getPixmapResource(QStringLiteral("FASTCRYSTALREP"), iconSize, theme, false));
+        m_fastCrystalButton->setShortcut(QKeySequence(Qt::Key_F8));
+        m_fastCrystalButton->setToolTip(tr("Hit F8 or this button to\nview"));
+        connect(m_fastCrystalButton, &QToolButton::clicked, this, &TPaidTablesDoc::onFastCrystal);
+        addTool(m_fastCrystalButton);
     }
 
     auto editableBox = [this](const char *name, const QString &tip) {
@@ -679,10 +681,21 @@ void TPaidTablesDoc::onNew()
         runKind(kind);
 }
 
+// Report designs -----------------------------------------------------------
+
 void TPaidTablesDoc::onFastCrystal()
 {
-    const int id = m_reports ? m_reports->currentId() : m_defReport;
-    onCrystal(title(id));
+    TCrystalHandOver(this).runFastReport();
+}
+
+void TPaidTablesDoc::onCrystal()
+{
+    TOffDocument::onCrystal(QStringLiteral("Archives"));
+}
+
+bool TPaidTablesDoc::crystalExport(Basics::TInifile &ini, const QString &, bool fast)
+{
+    return TCrystalHandOver(this).exportData(ini, fast);
 }
 
 // Day turnover -------------------------------------------------------------

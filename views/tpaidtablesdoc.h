@@ -50,6 +50,10 @@ public:
     // The installation's name and the report's caption over every page.
     void printHeader(QPainter &painter, QRect &area, int page) override;
     bool canNew() const override { return true; }
+    // Exports the selected tables as the intermediate lists of report
+    // designs (after the host's part).
+    bool crystalExport(Basics::TInifile &ini, const QString &name, bool fast) override;
+    using TOffDocument::crystalExport;
 
     // The date range; an invalid from date means the current day.
     QDate fromDate() const { return m_from; }
@@ -69,6 +73,8 @@ public:
     QPushButton *traineeButton() const { return m_traineeButton; }
     QPushButton *inTurnOverButton() const { return m_inTurnOverButton; }
     QPushButton *startButton() const { return m_startButton; }
+    QToolButton *crystalButton() const { return m_crystalButton; }
+    QToolButton *fastCrystalButton() const { return m_fastCrystalButton; }
 
     // The option states the next run uses.
     bool withoutTables() const { return m_withoutTables; }
@@ -97,7 +103,10 @@ public:
     const DotNetPluginLibrary::TWalkCatalogue &walkCatalogue() const { return m_walkCatalogue; }
 
 public Q_SLOTS:
+    // F8: picks a prepared report, exports the data, fills and shows it.
     void onFastCrystal();
+    // The export of report data that "Crystal Reports" (F9) starts.
+    void onCrystal();
     // Asks for the kind of a new report and runs it.
     void onNew() override;
     // Empties the view.

@@ -237,8 +237,6 @@ TEST_F(OffWindow, ReportWaiterFromTheWaiterList)
     EXPECT_EQ(QStringLiteral("Bruno"), window.getReportWaiter()->name());
     window.setReportWaiter(99);
     EXPECT_EQ(nullptr, window.getReportWaiter());
-    EXPECT_FALSE(window.CrystalReportsAvailable());
-    EXPECT_FALSE(window.FastCrystalReportsAvailable());
 }
 
 TEST(ListAccessDialog, OkStoresTheRights)
