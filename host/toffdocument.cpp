@@ -6,6 +6,7 @@
 #include "tinifile.h"
 #include "tintermediatefile.h"
 #include "tlog.h"
+#include "tlogcategories.h"
 #include "toffapplication.h"
 #include "toffconfig.h"
 #include "tofflistview.h"
@@ -262,8 +263,8 @@ bool TOffDocument::crystalExport(Basics::TInifile &, const QString &, bool)
     const QString folder = TOffConfig::getCrystalDataPath();
     if (QDir().mkpath(folder))
         return true;
-    Basics::logError(QStringLiteral("Folder %1 could not be made").arg(folder), "Host",
-                     "TOffDocument");
+    Basics::logError(QStringLiteral("Folder %1 could not be made").arg(folder),
+                     Basics::LogModule::Host, Basics::LogClass::OffDocument);
     QMessageBox::critical(m_window, tr("Error"),
                           tr("The folder %1 could not be made.").arg(folder));
     return false;
@@ -282,7 +283,7 @@ bool TOffDocument::crystalExport(Basics::TValueList *list, const QString &name,
         Crystal::writeIntermediateFile(*list, definition, target, append);
         return true;
     } catch (const Basics::TError &e) {
-        Basics::logError(e.text(), "Host", "TOffDocument");
+        Basics::logError(e.text(), Basics::LogModule::Host, Basics::LogClass::OffDocument);
         return false;
     }
 }
@@ -295,7 +296,7 @@ void TOffDocument::onCrystal(const QString &name)
         ini = std::make_unique<Basics::TInifile>(
                 TOffConfig::getCrystalFile(name + QStringLiteral(".ini")));
     } catch (const Basics::TError &e) {
-        Basics::logError(e.text(), "Host", "TOffDocument");
+        Basics::logError(e.text(), Basics::LogModule::Host, Basics::LogClass::OffDocument);
         QMessageBox::critical(m_window, tr("Error"), e.text());
         return;
     }

@@ -8,6 +8,7 @@
 #include "tinstallation.h"
 #include "tintermediatefile.h"
 #include "tlog.h"
+#include "tlogcategories.h"
 #include "toffapplication.h"
 #include "toffconfig.h"
 #include "toffwindow.h"
@@ -105,7 +106,7 @@ bool TCrystalHandOver::exportData(Basics::TInifile &ini, bool fast)
     // reads the columns from; the switch is only noted.
     Basics::logDebug(QStringLiteral("Report header %1")
                              .arg(ini.readBool(Settings, QStringLiteral("header")) ? 1 : 0),
-                     "Crystal", "TPaidTablesDoc");
+                     Basics::LogModule::Library, Basics::LogClass::PaidTablesDoc);
 
     const QStringList names = TIntermediateLists::names();
     QHash<QString, QString> layouts;

@@ -3,6 +3,7 @@
 #include "terror.h"
 #include "tinifile.h"
 #include "tlog.h"
+#include "tlogcategories.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -45,7 +46,8 @@ QList<TCatalogueEntry> scanCatalogue(const QString &directory, const QString &la
     const QStringList files = dir.entryList({QStringLiteral("*.ini")}, QDir::Files, QDir::Name);
     for (const QString &file : files) {
         const QString path = dir.filePath(file);
-        logDebug(QStringLiteral("Scanning %1").arg(path), "Crystal", "TPaidTablesDoc");
+        logDebug(QStringLiteral("Scanning %1").arg(path), LogModule::Library,
+                 LogClass::PaidTablesDoc);
         const QString base = QFileInfo(file).completeBaseName();
         if (!enabled.isEmpty() && !enabled.contains(base, Qt::CaseInsensitive))
             continue;
@@ -57,8 +59,8 @@ QList<TCatalogueEntry> scanCatalogue(const QString &directory, const QString &la
             TCatalogueEntry entry;
             entry.report = resolve(report);
             if (!QFileInfo::exists(entry.report)) {
-                logWarning(QStringLiteral("Reports, Report not found for %1").arg(path), "Crystal",
-                           "TPaidTablesDoc");
+                logWarning(QStringLiteral("Reports, Report not found for %1").arg(path),
+                           LogModule::Library, LogClass::PaidTablesDoc);
                 continue;
             }
             entry.name = ini.readString(Settings, QStringLiteral("name_") + language);
@@ -71,7 +73,8 @@ QList<TCatalogueEntry> scanCatalogue(const QString &directory, const QString &la
             entry.ini = path;
             entries.append(entry);
         } catch (const TError &e) {
-            logError(QStringLiteral("%1: %2").arg(path, e.text()), "Crystal", "TPaidTablesDoc");
+            logError(QStringLiteral("%1: %2").arg(path, e.text()), LogModule::Library,
+                     LogClass::PaidTablesDoc);
         }
     }
     return entries;

@@ -2,6 +2,7 @@
 
 #include "pefield.h"
 #include "tlog.h"
+#include "tlogcategories.h"
 #include "tprintengine.h"
 
 namespace Crystal {
@@ -20,7 +21,8 @@ int numberAfter(const QString &name, int prefix)
 
 void trace()
 {
-    Basics::logDebug(QStringLiteral("Unable to change parameter"), "Crystal", "TPaidTablesDoc");
+    Basics::logDebug(QStringLiteral("Unable to change parameter"), Basics::LogModule::Library,
+                     Basics::LogClass::PaidTablesDoc);
 }
 
 } // namespace

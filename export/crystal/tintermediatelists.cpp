@@ -3,6 +3,7 @@
 #include "terror.h"
 #include "tintermediatefile.h"
 #include "tlog.h"
+#include "tlogcategories.h"
 #include "tround.h"
 #include "tsettings.h"
 #include "tsumfilter.h"
@@ -112,8 +113,8 @@ TValue *TIntermediateLists::infos(const QString &path) const
     try {
         settings.load(path.toLocal8Bit().constData());
     } catch (const TError &e) {
-        logError(QStringLiteral("Installation record of %1: %2").arg(path, e.text()), "Crystal",
-                 "TIntermediateLists");
+        logError(QStringLiteral("Installation record of %1: %2").arg(path, e.text()),
+                 LogModule::Library, LogClass::IntermediateLists);
     }
     const QList<QPair<const char *, QString>> address = {
             {"installationname", settings.installationName()},

@@ -1,6 +1,7 @@
 #include "tprintengine.h"
 
 #include "tlog.h"
+#include "tlogcategories.h"
 
 #include <QLibrary>
 #include <QMutexLocker>
@@ -91,7 +92,7 @@ bool TPrintEngine::load()
         m_failed = true;
         Basics::logDebug(
                 QStringLiteral("Print engine not loaded: %1").arg(tried.join(QStringLiteral("; "))),
-                "Crystal", "TPrintEngine");
+                Basics::LogModule::Library, Basics::LogClass::PrintEngine);
         return false;
     }
     m_entries.clear();
@@ -99,7 +100,7 @@ bool TPrintEngine::load()
     if (!open || !open()) {
         Basics::logError(
                 QStringLiteral("Print engine %1 could not be prepared").arg(m_library->fileName()),
-                "Crystal", "TPrintEngine");
+                Basics::LogModule::Library, Basics::LogClass::PrintEngine);
         m_library->unload();
         m_library.reset();
         m_failed = true;
@@ -144,7 +145,7 @@ QFunctionPointer TPrintEngine::entry(const char *name)
     const QFunctionPointer found = m_library->resolve(name);
     if (!found)
         Basics::logError(QStringLiteral("Print engine lacks %1").arg(QLatin1String(name)),
-                         "Crystal", "TPrintEngine");
+                         Basics::LogModule::Library, Basics::LogClass::PrintEngine);
     m_entries.insert(key, found);
     return found;
 }

@@ -30,6 +30,9 @@ inline constexpr char OffConfig[] = "TOffConfig";
 inline constexpr char OffApplication[] = "TOffApplication";
 inline constexpr char CommandLine[] = "veltrum";
 inline constexpr char Installation[] = "TInstallation";
+inline constexpr char OffDocument[] = "TOffDocument";
+inline constexpr char PrintEngine[] = "TPrintEngine";
+inline constexpr char IntermediateLists[] = "TIntermediateLists";
 } // namespace LogClass
 
 } // namespace Basics
