@@ -183,8 +183,9 @@ TEST_F(CrystalHandOver, F8FillsTheDailySheetAndShowsIt)
     EXPECT_TRUE(pdf.startsWith("%PDF"));
     screenshot(viewer, "fastreport.png");
     const QString docs = qEnvironmentVariable("VELTRUM_SCREENSHOTS");
-    if (!docs.isEmpty())
+    if (!docs.isEmpty()) {
         EXPECT_TRUE(viewer->writePdf(QDir(docs).filePath(QStringLiteral("fastreport.pdf")), false));
+    }
 }
 
 TEST_F(CrystalHandOver, NoChoiceIsAnEmptySelection)
