@@ -27,7 +27,7 @@ QHash<QString, QString> layoutsOf(const QString &file)
     if (file.isEmpty())
         return layouts;
     if (!QFileInfo(file).isFile())
-        throw TUsageError {tr("--layouts %1: no such file").arg(file)};
+        throw TUsageError {TCli::tr("--layouts %1: no such file").arg(file)};
     const Basics::TInifile ini(file);
     for (const QString &name : TIntermediateLists::names())
         layouts.insert(name, ini.readString(QStringLiteral("default"), name));
@@ -70,7 +70,7 @@ int runExport(TArgs &args)
     QHash<QString, int> counts;
     try {
         if (!QDir().mkpath(folder))
-            return fail(tr("%1: the folder could not be made").arg(folder));
+            return fail(TCli::tr("%1: the folder could not be made").arg(folder));
         counts = exportIntermediateLists(request, paths, folder, layouts);
     } catch (const Basics::TError &e) {
         return fail(errorText(e));
@@ -90,8 +90,8 @@ TCommand exportCommand()
 {
     TCommand command;
     command.name = QStringLiteral("export");
-    command.summary = tr("write the paid tables as the intermediate lists of report designs");
-    command.description = tr(
+    command.summary = TCli::tr("write the paid tables as the intermediate lists of report designs");
+    command.description = TCli::tr(
             "Writes what the back office hands to report designs (\"Crystal Reports\", F9) "
             "without the window: the lists tables, creates, orders, voids, pays, infos and "
             "splits of the paid tables, each as LIST.txt in the folder --out (made when "
@@ -108,24 +108,24 @@ TCommand exportCommand()
             dataOption(),
             {{QStringLiteral("out")},
              QStringLiteral("DIR"),
-             tr("The folder the lists are written to."),
+             TCli::tr("The folder the lists are written to."),
              true},
-            fromOption(tr("First closed day; without it, the current day.")),
-            toOption(tr("Last closed day (needs --from; default: --from).")),
+            fromOption(TCli::tr("First closed day; without it, the current day.")),
+            toOption(TCli::tr("Last closed day (needs --from; default: --from).")),
             filterOption(),
             outletOption(),
             {{QStringLiteral("layouts")},
              QStringLiteral("INI"),
-             tr("A report's ini file whose section \"default\" names the columns and separator "
+             TCli::tr("A report's ini file whose section \"default\" names the columns and separator "
                 "of each list (\"pays = ref_table;waitername;amount\"); without it every "
                 "column, separated by \",\"."),
              false},
             nowOption(),
     };
     command.exitCodes = {
-            {ExitOk, tr("the lists were written (also when they are empty)")},
-            {ExitFailure, tr("a list could not be removed or written")},
-            {ExitUsage, tr("wrong arguments: an unknown option, filter or outlet, a bad date, "
+            {ExitOk, TCli::tr("the lists were written (also when they are empty)")},
+            {ExitFailure, TCli::tr("a list could not be removed or written")},
+            {ExitUsage, TCli::tr("wrong arguments: an unknown option, filter or outlet, a bad date, "
                            "no such directory")},
     };
     command.run = runExport;
