@@ -231,6 +231,43 @@
     </message>
 </context>
 <context>
+    <name>TCrystalViewer</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The PDF could not be made.</source>
+        <translation>Das PDF konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>The PDF file could not be written.
+%1</source>
+        <translation>Die PDF-Datei konnte nicht geschrieben werden.
+%1</translation>
+    </message>
+    <message>
+        <source>Export as PDF</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+</context>
+<context>
     <name>TDayFiguresPanel</name>
     <message>
         <source>Today</source>
@@ -318,6 +355,29 @@
     <message>
         <source>Could not write the configuration: %1</source>
         <translation>Die Konfiguration konnte nicht geschrieben werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TDlgCrystal</name>
+    <message>
+        <source>Fast reports</source>
+        <translation>Schnellberichte</translation>
+    </message>
+    <message>
+        <source>Without report header</source>
+        <translation>Ohne Berichtskopf</translation>
+    </message>
+    <message>
+        <source>Without report footer</source>
+        <translation>Ohne Berichtsfuß</translation>
+    </message>
+    <message>
+        <source>Without page header</source>
+        <translation>Ohne Seitenkopf</translation>
+    </message>
+    <message>
+        <source>Without page footer</source>
+        <translation>Ohne Seitenfuß</translation>
     </message>
 </context>
 <context>
@@ -687,8 +747,16 @@
         <translation>Seite %1</translation>
     </message>
     <message>
-        <source>Crystal Reports are not available</source>
-        <translation>Crystal Reports ist nicht verfügbar</translation>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Report data written to %1</source>
+        <translation>Berichtsdaten nach %1 geschrieben</translation>
     </message>
 </context>
 <context>
@@ -770,10 +838,6 @@
         <translation>%1 konnte nicht geschrieben werden</translation>
     </message>
     <message>
-        <source>Crystal Reports are not available</source>
-        <translation>Crystal Reports ist nicht verfügbar</translation>
-    </message>
-    <message>
         <source>About</source>
         <translation>Über</translation>
     </message>
@@ -796,6 +860,26 @@
     <message>
         <source>Could not write the configuration: %1</source>
         <translation>Die Konfiguration konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The print engine is not available.</source>
+        <translation>Die Druck-Engine ist nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>The report %1 could not be opened.
+%2</source>
+        <translation>Der Bericht %1 konnte nicht geöffnet werden.
+%2</translation>
+    </message>
+    <message>
+        <source>The report could not be made.
+%1</source>
+        <translation>Der Bericht konnte nicht erstellt werden.
+%1</translation>
+    </message>
+    <message>
+        <source>This document hands no data to reports</source>
+        <translation>Dieses Dokument übergibt keine Daten an Berichte</translation>
     </message>
 </context>
 <context>
@@ -1495,6 +1579,24 @@ erneuert die Berichtsansicht</translation>
     <message>
         <source>Unknown action: %1</source>
         <translation>Unbekannte Aktion: %1</translation>
+    </message>
+    <message>
+        <source>Unable to remove intermediate files
+(%1)</source>
+        <translation>Zwischendateien konnten nicht entfernt werden
+(%1)</translation>
+    </message>
+    <message>
+        <source>Exporting %1 (%2 of %3)</source>
+        <translation>Exportiere %1 (%2 von %3)</translation>
+    </message>
+    <message>
+        <source>Selected report is empty</source>
+        <translation>Ausgewählter Bericht ist leer</translation>
+    </message>
+    <message>
+        <source>Auswertung</source>
+        <translation>Auswertung</translation>
     </message>
 </context>
 <context>
@@ -4854,6 +4956,58 @@ Jeder Befund wird in einer eigenen Zeile ausgegeben, dann eine Zusammenfassungsz
     <message>
         <source>wrong arguments: an unknown option, a bad date or number, --format csv with --show, no such directory</source>
         <translation>falsche Argumente: eine unbekannte Option, ein ungültiges Datum oder eine ungültige Zahl, --format csv mit --show, kein solches Verzeichnis</translation>
+    </message>
+    <message>
+        <source>--layouts %1: no such file</source>
+        <translation>--layouts %1: keine solche Datei</translation>
+    </message>
+    <message>
+        <source>%1: the folder could not be made</source>
+        <translation>%1: der Ordner konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>write the paid tables as the intermediate lists of report designs</source>
+        <translation>die bezahlten Tische als Zwischenlisten für Berichtsvorlagen schreiben</translation>
+    </message>
+    <message>
+        <source>Writes what the back office hands to report designs (&quot;Crystal Reports&quot;, F9) without the window: the lists tables, creates, orders, voids, pays, infos and splits of the paid tables, each as LIST.txt in the folder --out (made when missing): CSV in UTF-8 with a header line, records linked to their table by ref_table (docs/intermediate-lists.md). Spreadsheets and other report tools read them as they are.
+
+Without --from the current day&apos;s paid tables (var/archives); with --from the closed days from --from to --to (--from alone: that day). --filter leaves out the tables and entries the summary filter does not let through; voided payments are never listed. With --outlet the data paths of the outlet&apos;s terminals are read one after another into the same lists. The five table lists are removed first.
+
+Prints each file with its number of records.</source>
+        <translation>Schreibt ohne Fenster, was das Back Office an Berichtsvorlagen übergibt (&quot;Crystal Reports&quot;, F9): die Listen tables, creates, orders, voids, pays, infos und splits der bezahlten Tische, jede als LIST.txt im Ordner --out (angelegt, wenn er fehlt): CSV in UTF-8 mit Kopfzeile, die Sätze über ref_table mit ihrem Tisch verknüpft (docs/intermediate-lists.md). Tabellenkalkulationen und andere Berichtswerkzeuge lesen sie, wie sie sind.
+
+Ohne --from die bezahlten Tische des aktuellen Tages (var/archives); mit --from die abgeschlossenen Tage von --from bis --to (--from allein: dieser Tag). --filter lässt die Tische und Buchungen aus, die der Summenfilter nicht durchlässt; stornierte Zahlungen werden nie aufgeführt. Mit --outlet werden die Datenpfade der Kassen des Betriebs nacheinander in dieselben Listen gelesen. Die fünf Tischlisten werden zuerst entfernt.
+
+Gibt jede Datei mit der Zahl ihrer Sätze aus.</translation>
+    </message>
+    <message>
+        <source>The folder the lists are written to.</source>
+        <translation>Der Ordner, in den die Listen geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>First closed day; without it, the current day.</source>
+        <translation>Erster abgeschlossener Tag; ohne ihn der aktuelle Tag.</translation>
+    </message>
+    <message>
+        <source>Last closed day (needs --from; default: --from).</source>
+        <translation>Letzter abgeschlossener Tag (braucht --from; Vorgabe: --from).</translation>
+    </message>
+    <message>
+        <source>A report&apos;s ini file whose section &quot;default&quot; names the columns and separator of each list (&quot;pays = ref_table;waitername;amount&quot;); without it every column, separated by &quot;,&quot;.</source>
+        <translation>Die ini-Datei eines Berichts, deren Abschnitt &quot;default&quot; die Spalten und das Trennzeichen jeder Liste nennt (&quot;pays = ref_table;waitername;amount&quot;); ohne sie jede Spalte, getrennt durch &quot;,&quot;.</translation>
+    </message>
+    <message>
+        <source>the lists were written (also when they are empty)</source>
+        <translation>die Listen wurden geschrieben (auch wenn sie leer sind)</translation>
+    </message>
+    <message>
+        <source>a list could not be removed or written</source>
+        <translation>eine Liste konnte nicht entfernt oder geschrieben werden</translation>
+    </message>
+    <message>
+        <source>wrong arguments: an unknown option, filter or outlet, a bad date, no such directory</source>
+        <translation>falsche Argumente: eine unbekannte Option, ein unbekannter Filter oder Betrieb, ein ungültiges Datum, kein solches Verzeichnis</translation>
     </message>
 </context>
 <context>

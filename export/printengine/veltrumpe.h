@@ -14,10 +14,12 @@
  * module.
  */
 
+#ifndef __cplusplus
+#include <stdbool.h>
+#endif
+
 #ifdef __cplusplus
 extern "C" {
-#else
-#include <stdbool.h>
 #endif
 
 #if defined(_WIN32)
