@@ -2,6 +2,7 @@
 // "Fast Crystal Reports" (F8) with the shipped daily sheet over the demo,
 // "Crystal Reports" (F9) for the intermediate lists alone.
 
+#include "crystaltest.h"
 #include "modaldriver.h"
 #include "screenshot.h"
 #include "smalldemo.h"
@@ -21,6 +22,7 @@
 #include <QListWidget>
 #include <QMap>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 #include <QTextDocument>
 #include <QToolButton>
@@ -30,10 +32,12 @@
 #include <memory>
 
 using namespace PosLib;
+using crystaltest::column;
+using crystaltest::readList;
 
 namespace {
 
-const QString Crystal = QStringLiteral("Crystal");
+const QString CrystalSection = QStringLiteral("Crystal");
 
 // "1234.56" for 123456 cents.
 QString money(qint64 cents)
@@ -66,13 +70,15 @@ protected:
         qputenv("VELTRUM_CONFIG", config.file(QStringLiteral("office.ini")).toLocal8Bit());
         TOffConfig::reload();
         Basics::TInifile &ini = TOffConfig::ini();
-        ini.writeString(Crystal, QStringLiteral("Path"), QStringLiteral(VELTRUM_REPORTS_DIR));
-        ini.writeString(Crystal, QStringLiteral("DataPath"), lists.path());
-        ini.writeString(Crystal, QStringLiteral("Logo"), QStringLiteral("logo.png"));
-        ini.writeString(Crystal, QStringLiteral("Header1"),
+        ini.writeString(CrystalSection, QStringLiteral("Path"),
+                        QStringLiteral(VELTRUM_REPORTS_DIR));
+        ini.writeString(CrystalSection, QStringLiteral("DataPath"), lists.path());
+        ini.writeString(CrystalSection, QStringLiteral("Logo"), QStringLiteral("logo.png"));
+        ini.writeString(CrystalSection, QStringLiteral("Header1"),
                         QStringLiteral("Thank you for your visit"));
-        ini.writeString(Crystal, QStringLiteral("Footer1"), QStringLiteral("Closing at midnight"));
-        ini.writeString(Crystal, QStringLiteral("Terminal"), QStringLiteral("Office"));
+        ini.writeString(CrystalSection, QStringLiteral("Footer1"),
+                        QStringLiteral("Closing at midnight"));
+        ini.writeString(CrystalSection, QStringLiteral("Terminal"), QStringLiteral("Office"));
 
         workspace = std::make_unique<TOffWorkspace>(root);
         window = std::make_unique<TOffWindow>(workspace.get());
@@ -125,7 +131,7 @@ TEST_F(CrystalHandOver, BothButtonsWhenTheEngineAndTheReportsAreThere)
               doc->fastCrystalButton()->toolTip());
 
     // without a reports directory only the export is offered
-    TOffConfig::ini().writeString(Crystal, QStringLiteral("Path"),
+    TOffConfig::ini().writeString(CrystalSection, QStringLiteral("Path"),
                                   lists.file(QStringLiteral("no")));
     doc->onSelection();
     EXPECT_NE(nullptr, doc->crystalButton());
@@ -136,6 +142,7 @@ TEST_F(CrystalHandOver, F8FillsTheDailySheetAndShowsIt)
 {
     ModalDriver driver;
     choose(driver, QStringLiteral("Daily sheet per waiter"));
+    window->setReportWaiter(1);
     // the current business day, on whichever side of a day's start the click falls
     const QDate before = businessDay(root, QDateTime::currentDateTime());
     doc->fastCrystalButton()->click();
@@ -157,6 +164,7 @@ TEST_F(CrystalHandOver, F8FillsTheDailySheetAndShowsIt)
     EXPECT_TRUE(range.captured(1) == before.toString(QStringLiteral("dd.MM.yyyy"))
                 || range.captured(1) == after.toString(QStringLiteral("dd.MM.yyyy")));
     EXPECT_TRUE(text.contains(QStringLiteral("Daily sheet per waiter")));
+    EXPECT_TRUE(text.contains(QStringLiteral("User Anna"))) << "the report waiter";
     EXPECT_TRUE(text.contains(QStringLiteral("Thank you for your visit")));
     EXPECT_TRUE(text.contains(QStringLiteral("Closing at midnight")));
     EXPECT_TRUE(text.contains(QStringLiteral("Via Roma 12")));
@@ -219,4 +227,82 @@ TEST_F(CrystalHandOver, F9WritesTheIntermediateLists)
             QStringLiteral("Error: Unable to remove intermediate files\n(")))
             << driver.boxes.first().toStdString();
     EXPECT_EQ(QByteArray("old"), lists.read(QStringLiteral("pays.txt")));
+}
+
+TEST_F(CrystalHandOver, F9OverAnOutletOfThreeDataPathsAppendsToTheSameLists)
+{
+    // two more terminals' installations beside the demo, and an outlet over all three
+    TestDir second;
+    TestDir third;
+    PosLib::TDemoOptions options;
+    options.days = 1;
+    options.tables = 6;
+    options.today = smalldemo::Today;
+    options.seed = 2;
+    PosLib::TDemoInstallation(options).write(second.path());
+    options.seed = 3;
+    PosLib::TDemoInstallation(options).write(third.path());
+    const QStringList roots {root, second.path(), third.path()};
+
+    // the document reads the outlets when it is made: a new workspace and window
+    window.reset();
+    workspace = std::make_unique<TOffWorkspace>(root);
+    Basics::TValueList *terminals = workspace->getData(QStringLiteral("outlets"));
+    Basics::TValueList *tree = workspace->getData(QStringLiteral("sumoutlets"));
+    ASSERT_TRUE(terminals && tree);
+    for (int i = 2; i <= 3; ++i) {
+        auto *path = new Basics::TValue;
+        path->setId(i);
+        path->setName(QStringLiteral("Terminal %1").arg(i));
+        path->setString(QStringLiteral("path"), roots.at(i - 1));
+        terminals->insert(path);
+    }
+    auto *outlet = new Basics::TValue;
+    outlet->setId(9);
+    outlet->setName(QStringLiteral("Three terminals"));
+    outlet->setBool(QStringLiteral("isleaf"), true);
+    outlet->setString(QStringLiteral("outlets"), QStringLiteral("1;2;3"));
+    tree->insert(outlet);
+    window = std::make_unique<TOffWindow>(workspace.get());
+    doc = new TPaidTablesDoc(window.get());
+    workspace->documents().insert(doc->key(), doc);
+    window->show();
+    window->showDocument(doc);
+    ASSERT_NE(nullptr, doc->outletSelector());
+    ASSERT_TRUE(doc->outletSelector()->setCurrentId(9));
+
+    lists.write(QStringLiteral("orders.txt"), "stale");
+    doc->crystalButton()->click();
+
+    // the tables of each data path in turn, numbered through all of them
+    QStringList outletIds;
+    for (int i = 0; i < 3; ++i) {
+        std::unique_ptr<TTableList> list(archiveTables(roots.at(i)));
+        TTableIterator it(list.get(), true, 0, nullptr, roots.at(i));
+        for (TTable *table = it.first(); table; table = it.next())
+            outletIds << QString::number(i + 1);
+    }
+    const PrintEngine::TDataList tables = readList(lists.path(), QStringLiteral("tables"));
+    EXPECT_EQ(outletIds, column(tables, QStringLiteral("c_outletid")));
+    QStringList numbers;
+    for (int n = 1; n <= outletIds.size(); ++n)
+        numbers << QString::number(n);
+    EXPECT_EQ(numbers, column(tables, QStringLiteral("ref_table")));
+    for (const QString &number : column(tables, QStringLiteral("rep_outlet")))
+        EXPECT_EQ(QStringLiteral("9"), number);
+    EXPECT_EQ(1, lists.read(QStringLiteral("tables.txt")).count("id,ref_table,"))
+            << "one header line";
+
+    // every record of the other lists names one of those tables; the old
+    // orders are gone, one infos record per data path
+    const QSet<QString> known(numbers.begin(), numbers.end());
+    for (const char *name : {"creates", "orders", "voids", "pays", "splits"}) {
+        const PrintEngine::TDataList list = readList(lists.path(), QLatin1String(name));
+        for (const QString &ref : column(list, QStringLiteral("ref_table")))
+            EXPECT_TRUE(known.contains(ref)) << name << " names table " << ref.toStdString();
+    }
+    EXPECT_EQ(numbers, column(readList(lists.path(), QStringLiteral("creates")),
+                              QStringLiteral("ref_table")));
+    EXPECT_GT(readList(lists.path(), QStringLiteral("orders")).count(), 0);
+    EXPECT_EQ(3, readList(lists.path(), QStringLiteral("infos")).count());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 // Reading the intermediate files back as the print engine reads them.
+// Header-only, for the tests that link the engine's core (veltrumpe_core).
 
 #include "tintermediatefile.h"
 #include "treportdata.h"
