@@ -388,6 +388,8 @@ TEST_F(LogTest, RemoteMessageReachesTheCollector)
     qputenv("KORVAL_LOGHOST", "127.0.0.1");
     qputenv("KORVAL_LOGPORT", QByteArray::number(collector.port()));
     TLog log(dir.file(QStringLiteral("app.log")), clock.clock());
+    // Generous limits: a busy machine may take longer than the defaults to answer.
+    log.setRemoteTimeouts(10000, 10000, 10000);
     log.write(2, QStringLiteral("Could not move file 17 \u00fc"), "Library", "turnover");
 
     const std::vector<QByteArray> &payloads = collector.payloads();
@@ -460,6 +462,7 @@ TEST(TcpClient, ReplyIsReturned)
 {
     Collector collector(1);
     TTcpClient client(QStringLiteral("127.0.0.1"), collector.port());
+    client.setTimeouts(10000, 10000);
     QByteArray reply;
     EXPECT_TRUE(client.send("ping", &reply));
     EXPECT_EQ(QByteArray("OK"), reply);
