@@ -15,6 +15,8 @@ enum ExitCode {
     ExitFailure = 1, // bad input, a file that cannot be read or written, a refused run
     ExitUsage = 2, // wrong arguments
     ExitOpenTables = 3, // a closing stopped by open tables
+    ExitIncomplete = 4, // a closing done, but bills left behind or a later step failed
+    ExitDiskFull = 5, // a run stopped or left bills behind because the disk is full
     ExitInterrupted = 130, // stopped by Ctrl-C (128 + SIGINT)
 };
 

@@ -3,6 +3,7 @@
 #include "cliutil.h"
 #include "targs.h"
 #include "terror.h"
+#include "tfile.h"
 #include "tvalue.h"
 
 #include <QCoreApplication>
@@ -141,7 +142,10 @@ int fromXml(const QString &xmlPath, const QString &path)
     QString message;
     int line = 0;
     int column = 0;
-    if (!doc.setContent(&xmlFile, &message, &line, &column))
+    if (xmlFile.size() > TFile::maxReadSize())
+        return fail(
+                TCli::tr("%1: too large for a list (%2 bytes)").arg(xmlPath).arg(xmlFile.size()));
+    if (!parseListXml(xmlFile.readAll(), doc, &message, &line, &column))
         return fail(TCli::tr("%1:%2:%3: not well-formed XML: %4")
                             .arg(xmlPath)
                             .arg(line)

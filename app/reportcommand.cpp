@@ -165,6 +165,9 @@ int runReport(TArgs &args)
 
     TReportRun run(&data.lists(), data.root());
     TProgressPrinter progress(stderr);
+    QObject::connect(&run, &TReportRun::sigNotice, &run, [](const QString &text) {
+        err() << TCli::tr("veltrum: report: %1").arg(text) << Qt::endl;
+    });
     if (showProgress) {
         QObject::connect(&run, &TReportRun::sigDataCount, &progress, &TProgressPrinter::setSteps);
         QObject::connect(&run, &TReportRun::sigProgress, &progress, &TProgressPrinter::setStep);

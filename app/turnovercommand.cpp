@@ -227,8 +227,10 @@ int runTurnoverCommand(TArgs &args)
     });
     setPluginBridge(nullptr);
 
+    const TClosingOutcome &closing = result.closing;
     switch (result.status) {
     case TTurnoverOutcome::Done:
+    case TTurnoverOutcome::Incomplete:
         out() << TCli::tr("Closed %1: %2 bills moved into %3")
                          .arg(dayText(request.date))
                          .arg(result.moved)
@@ -237,8 +239,22 @@ int runTurnoverCommand(TArgs &args)
               << TCli::tr("Z counter %1, the day's Z number %2")
                          .arg(result.zCounter)
                          .arg(result.dayZ)
-              << Qt::endl;
-        return ExitOk;
+              << '\n'
+              << TCli::tr("Outcome: %1").arg(closing.summary()) << Qt::endl;
+        if (result.status == TTurnoverOutcome::Done)
+            return ExitOk;
+        for (const TLeftBill &bill : closing.leftBehind)
+            err() << TCli::tr("veltrum: turnover: left in var/archives: %1").arg(bill.text())
+                  << '\n';
+        for (const QString &problem : closing.problems)
+            err() << TCli::tr("veltrum: turnover: %1").arg(problem) << '\n';
+        if (closing.diskFull)
+            err() << TCli::tr(
+                    "veltrum: turnover: the disk is full; make room, then run the closing "
+                    "again to move the rest")
+                  << '\n';
+        err().flush();
+        return closing.diskFull ? ExitDiskFull : ExitIncomplete;
     case TTurnoverOutcome::Declined: {
         if (!stoppedByOpenTables)
             return ExitFailure;
@@ -260,6 +276,18 @@ int runTurnoverCommand(TArgs &args)
                          && !journalHasWaiterRun(statistDayDir(request.date, request.root)
                                                          + QStringLiteral("turnover.z"),
                                                  request.waiter->id());
+        if (result.code == TurnoverError && !closing.failure.isEmpty()) {
+            for (const TLeftBill &bill : closing.leftBehind)
+                err() << TCli::tr("veltrum: turnover: left in var/archives: %1").arg(bill.text())
+                      << '\n';
+            return fail(TCli::tr("turnover: the closing of %1 failed: %2%3; %4 bills moved before "
+                                 "stay moved")
+                                .arg(dayText(request.date),
+                                     closing.diskFull ? TCli::tr("the disk is full: ") : QString(),
+                                     closing.failure)
+                                .arg(closing.moved),
+                        closing.diskFull ? ExitDiskFull : ExitFailure);
+        }
         return fail(TCli::tr("turnover: %1").arg(refusalText(result.code, request, after)));
     }
     }
@@ -280,7 +308,13 @@ TCommand turnoverCommand()
             "summary and the archive index are rebuilt, the statistics are uploaded and every "
             "terminal is told. With --waiter only that waiter's tables move.\n\n"
             "Success prints the number of bills moved, the day directory, the Z counter the run "
-            "used and the day's Z number. Open tables on the terminals stop the closing and are "
+            "used, the day's Z number and the outcome: \"done\"; \"done with N bills left "
+            "behind\", each bill named on stderr with the reason it stays in var/archives "
+            "(unreadable, damaged, its stamp or its copy could not be written) while the rest "
+            "of the day closes; or \"done, but\" a step after the moves failed (the day summary, "
+            "the archive index, telling the terminals). A run that fails says why; bills it "
+            "moved before stay moved. A full disk is named as such. Open tables on the terminals "
+            "stop the closing and are "
             "listed, unless --force is given. A day that already has a fiscal summary file is "
             "refused. A day that was closed as a whole before is closed again only with --force, "
             "since every run uses a Z number (waiter closings leave the day open).\n\n"
@@ -332,6 +366,13 @@ TCommand turnoverCommand()
             {ExitOpenTables,
              TCli::tr("open tables stopped the closing (see --force); with --dry-run: "
                       "they would")},
+            {ExitIncomplete,
+             TCli::tr("the day was closed, but bills were left behind in var/archives "
+                      "or a step after the moves failed (listed on stderr); a later "
+                      "closing moves the rest")},
+            {ExitDiskFull,
+             TCli::tr("the disk is full: the closing failed, or closed the day leaving "
+                      "bills behind (listed on stderr)")},
     };
     command.run = runTurnoverCommand;
     return command;

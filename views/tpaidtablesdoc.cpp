@@ -563,6 +563,10 @@ TReportResult TPaidTablesDoc::runWithProgress(const TReportRequest &request)
     connect(&run, &TReportRun::sigDataCount, progress, &TRepProgress::setSteps);
     connect(&run, &TReportRun::sigProgress, progress, &TRepProgress::setStep);
     connect(&run, &TReportRun::sigDate, progress, &TRepProgress::setDate);
+    connect(&run, &TReportRun::sigNotice, this, [this](const QString &text) {
+        if (window())
+            window()->status(text);
+    });
     // batches can be stopped like single reports
     connect(progress, &TRepProgress::cancelled, &run, &TReportRun::setStopped);
     progress->setDate(hasDate() ? m_from : businessDay(ws->getPath()));
@@ -725,6 +729,9 @@ void TPaidTablesDoc::onTurnOver()
     switch (outcome.status) {
     case TTurnoverOutcome::Done:
         QMessageBox::information(window(), outcome.caption, outcome.text);
+        break;
+    case TTurnoverOutcome::Incomplete:
+        QMessageBox::warning(window(), outcome.caption, outcome.text);
         break;
     case TTurnoverOutcome::AlreadyFiscalized:
         QMessageBox::warning(window(), outcome.caption, outcome.text);

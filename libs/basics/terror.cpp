@@ -50,18 +50,32 @@ TFileError::TFileError(int line, const char *file, int reason, int code, int osE
 {
 }
 
-static QString osText(const QString &name, int os, const char *file, int line)
+QString TOsError::osErrorText() const
 {
-    return QStringLiteral("fn %1, OS %2, file %3, line %4")
-            .arg(name)
-            .arg(os)
-            .arg(QString::fromLocal8Bit(file))
-            .arg(line);
+    return m_osError == 0 ? QString() : QString::fromLocal8Bit(std::strerror(m_osError));
+}
+
+bool TOsError::isDiskFull() const
+{
+    return m_osError == ENOSPC || m_osError == EDQUOT;
+}
+
+// "fn NAME, OS 28, file tfile.cpp, line 40: No space left on device"
+static QString osText(const TOsError &error, const QString &name)
+{
+    QString text = QStringLiteral("fn %1, OS %2, file %3, line %4")
+                           .arg(name)
+                           .arg(error.osError())
+                           .arg(QString::fromLocal8Bit(error.file()))
+                           .arg(error.line());
+    if (error.osError() != 0)
+        text += QStringLiteral(": ") + error.osErrorText();
+    return text;
 }
 
 QString TFileError::text() const
 {
-    return osText(m_fileName, osError(), file(), line());
+    return osText(*this, m_fileName);
 }
 
 TDirError::TDirError(int line, const char *file, int reason, int code, const QString &path)
@@ -72,7 +86,7 @@ TDirError::TDirError(int line, const char *file, int reason, int code, const QSt
 
 QString TDirError::text() const
 {
-    return osText(m_path, osError(), file(), line());
+    return osText(*this, m_path);
 }
 
 TInifileError::TInifileError(int line, const char *file, int code)

@@ -19,7 +19,8 @@ public:
     int code() const { return m_code; }
 
     // "file %1, line %2" for plain errors; file and directory errors add
-    // the name concerned and the OS error number.
+    // the name concerned and the OS error number, and end with the
+    // system's text of that number.
     virtual QString text() const;
 
 private:
@@ -37,6 +38,11 @@ public:
     TOsError(int line, const char *file, int reason, int code, int osError);
 
     int osError() const { return m_osError; }
+    // The operating system's own words for the error number ("No space
+    // left on device"); empty for 0.
+    QString osErrorText() const;
+    // The disk or the user's quota is full.
+    bool isDiskFull() const;
 
 private:
     int m_osError;

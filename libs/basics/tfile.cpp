@@ -3,26 +3,73 @@
 #include "tdir.h"
 #include "terror.h"
 
+#include <QHash>
+#include <QMutex>
+#include <QThread>
+
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Basics {
 
-TFile::TFile() = default;
+namespace {
 
-TFile::TFile(const QString &name)
-    : QFile(name)
-{ }
+// How often a file that was replaced while we waited for its lock is
+// opened again before we give up (a writer rewriting it without pause).
+constexpr int ReplacedAttempts = 100;
 
-TFile::~TFile()
+// 256 MB, or the megabytes that "POS_MAXFILEMB" names.
+qint64 &maxRead()
 {
-    close();
+    static qint64 bytes = [] {
+        bool ok = false;
+        const qint64 mb = qEnvironmentVariable("POS_MAXFILEMB").toLongLong(&ok);
+        return (ok && mb > 0 ? mb : 256) * 1024 * 1024;
+    }();
+    return bytes;
+}
+
+// The locks this process holds through TFile, by device and inode: the
+// number of read and of write locks. Locks of open file descriptions
+// conflict between two descriptors of the same process too, so a second
+// TFile on a file we hold must not wait for ourselves.
+struct TOwnLocks
+{
+    QMutex mutex;
+    QHash<QPair<quint64, quint64>, QPair<int, int>> held;
+};
+
+// Never destroyed: files of other static objects (the logger's) close
+// after the statics of this file are gone.
+TOwnLocks &ownLocks()
+{
+    static TOwnLocks *locks = new TOwnLocks;
+    return *locks;
+}
+
+bool conflictsWithOwn(quint64 device, quint64 inode, TFileLock::Mode wanted)
+{
+    TOwnLocks &own = ownLocks();
+    QMutexLocker guard(&own.mutex);
+    const QPair<int, int> held = own.held.value({device, inode});
+    return held.second > 0 || (wanted == TFileLock::WriteLock && held.first > 0);
+}
+
+void noteOwn(quint64 device, quint64 inode, TFileLock::Mode mode, int change)
+{
+    TOwnLocks &own = ownLocks();
+    QMutexLocker guard(&own.mutex);
+    QPair<int, int> &held = own.held[{device, inode}];
+    (mode == TFileLock::WriteLock ? held.second : held.first) += change;
+    if (held.first <= 0 && held.second <= 0)
+        own.held.remove({device, inode});
 }
 
 // QFile empties a file opened for writing only unless it appends or
 // creates a new file, and always with Truncate.
-static bool emptiesOnOpen(QIODevice::OpenMode mode)
+bool emptiesOnOpen(QIODevice::OpenMode mode)
 {
     if (!(mode & QIODevice::WriteOnly))
         return false;
@@ -31,65 +78,150 @@ static bool emptiesOnOpen(QIODevice::OpenMode mode)
     return !(mode & (QIODevice::ReadOnly | QIODevice::Append | QIODevice::NewOnly));
 }
 
-// Emptying the file before the write lock is granted would pull the data
-// away from a reader that still holds its lock. So: open without
-// truncating, wait for the lock, then empty the file. Returns the locked
-// descriptor.
-static int openLockedAndEmpty(const QString &name, QIODevice::OpenMode mode)
+int openFlags(QIODevice::OpenMode mode)
 {
-    int flags = O_CLOEXEC | ((mode & QIODevice::ReadOnly) ? O_RDWR : O_WRONLY);
+    int flags = O_CLOEXEC;
+    if (!(mode & QIODevice::WriteOnly))
+        return flags | O_RDONLY;
+    flags |= (mode & QIODevice::ReadOnly) ? O_RDWR : O_WRONLY;
     if (!(mode & QIODevice::ExistingOnly))
         flags |= O_CREAT;
     if (mode & QIODevice::NewOnly)
         flags |= O_EXCL;
     if (mode & QIODevice::Append)
         flags |= O_APPEND;
-    const int fd = ::open(QFile::encodeName(name).constData(), flags, 0666);
-    if (fd < 0)
-        throw TFileError(T_SOURCE, 301, 301, name);
-    if (!TFileLock::lock(fd, TFileLock::WriteLock)) {
-        const int err = errno;
-        ::close(fd);
-        throw TFileError(T_SOURCE, 318, 301, err, name);
+    return flags;
+}
+
+// True when `path` still names the file open as `fd`: not deleted, not
+// replaced by a rename.
+bool stillNamed(int fd, const QByteArray &path, struct stat &held)
+{
+    struct stat named;
+    if (::fstat(fd, &held) != 0 || held.st_nlink == 0)
+        return false;
+    if (::stat(path.constData(), &named) != 0)
+        return false;
+    return held.st_dev == named.st_dev && held.st_ino == named.st_ino;
+}
+
+} // namespace
+
+TFile::TFile() = default;
+
+TFile::TFile(const QString &name)
+    : QFile(name)
+    , m_name(name)
+{ }
+
+TFile::~TFile()
+{
+    close();
+}
+
+void TFile::setFileName(const QString &name)
+{
+    m_name = name;
+    QFile::setFileName(name);
+}
+
+void TFile::setLockRetry(int attempts, int pauseMs)
+{
+    m_lockAttempts = qMax(1, attempts);
+    m_lockPauseMs = qMax(0, pauseMs);
+}
+
+qint64 TFile::maxReadSize()
+{
+    return maxRead();
+}
+
+void TFile::setMaxReadSize(qint64 bytes)
+{
+    maxRead() = bytes;
+}
+
+bool TFile::lockWithRetries(int fd, TFileLock::Mode wanted)
+{
+    for (int attempt = 1;; ++attempt) {
+        if (TFileLock::tryLock(fd, wanted))
+            return true;
+        if (errno != EAGAIN && errno != EACCES && errno != EINTR)
+            return false;
+        if (attempt >= m_lockAttempts) {
+            errno = EAGAIN;
+            return false;
+        }
+        QThread::msleep(m_lockPauseMs);
     }
-    if (::ftruncate(fd, 0) != 0) {
-        const int err = errno;
+}
+
+// Opens, locks and checks; returns the descriptor, locked, of the file that
+// the name leads to. Emptying the file waits for the write lock, so a
+// waiting writer never pulls the data away from a reader that holds its
+// lock.
+int TFile::openLocked(OpenMode mode, TFileLock::Mode wanted)
+{
+    const QByteArray path = QFile::encodeName(m_name);
+    for (int round = 1;; ++round) {
+        const int fd = ::open(path.constData(), openFlags(mode), 0666);
+        if (fd < 0)
+            throw TFileError(T_SOURCE, 301, 301, errno, m_name);
+        struct stat held;
+        if (::fstat(fd, &held) != 0) {
+            const int err = errno;
+            ::close(fd);
+            throw TFileError(T_SOURCE, 301, 301, err, m_name);
+        }
+        if (conflictsWithOwn(held.st_dev, held.st_ino, wanted)) {
+            ::close(fd);
+            throw TFileError(T_SOURCE, 318, 301, EDEADLK, m_name);
+        }
+        if (!lockWithRetries(fd, wanted)) {
+            const int err = errno;
+            ::close(fd);
+            throw TFileError(T_SOURCE, 318, 301, err, m_name);
+        }
+        if (stillNamed(fd, path, held)) {
+            if (emptiesOnOpen(mode) && ::ftruncate(fd, 0) != 0) {
+                const int err = errno;
+                ::close(fd);
+                throw TFileError(T_SOURCE, 301, 301, err, m_name);
+            }
+            m_device = held.st_dev;
+            m_inode = held.st_ino;
+            return fd;
+        }
+        // replaced or deleted while we waited: our lock guards nothing
         ::close(fd);
-        throw TFileError(T_SOURCE, 301, 301, err, name);
+        if (round >= ReplacedAttempts)
+            throw TFileError(T_SOURCE, 318, 301, ESTALE, m_name);
     }
-    return fd;
 }
 
 bool TFile::open(OpenMode mode)
 {
-    const QString expanded = expandEnvironment(fileName());
-    if (expanded != fileName())
-        setFileName(expanded);
+    if (isOpen())
+        close();
+    const QString expanded = expandEnvironment(m_name.isEmpty() ? QFile::fileName() : m_name);
+    m_name = expanded;
     if (expanded.contains(QLatin1Char('%')))
         throw TFileError(T_SOURCE, 3, 301, EINVAL, expanded);
-    if (emptiesOnOpen(mode)) {
-        const int fd = openLockedAndEmpty(expanded, mode);
-        const OpenMode fdMode
-                = mode & ~(QIODevice::Truncate | QIODevice::NewOnly | QIODevice::ExistingOnly);
-        if (!QFile::open(fd, fdMode, QFileDevice::AutoCloseHandle)) {
-            const int err = errno;
-            ::close(fd);
-            throw TFileError(T_SOURCE, 301, 301, err, expanded);
-        }
-        m_lock = TFileLock::WriteLock;
-        return true;
-    }
-    if (!QFile::open(mode))
-        throw TFileError(T_SOURCE, 301, 301, expanded);
+    if (expanded.isEmpty())
+        throw TFileError(T_SOURCE, 301, 301, ENOENT, expanded);
 
     const TFileLock::Mode wanted
             = (mode & QIODevice::WriteOnly) ? TFileLock::WriteLock : TFileLock::ReadLock;
-    if (!TFileLock::lock(handle(), wanted)) {
+    const int fd = openLocked(mode, wanted);
+    const OpenMode fdMode
+            = mode & ~(QIODevice::Truncate | QIODevice::NewOnly | QIODevice::ExistingOnly);
+    if (!QFile::open(fd, fdMode, QFileDevice::AutoCloseHandle)) {
         const int err = errno;
-        QFile::close();
-        throw TFileError(T_SOURCE, 318, 301, err, expanded);
+        ::close(fd);
+        throw TFileError(T_SOURCE, 301, 301, err, expanded);
     }
     m_lock = wanted;
+    noteOwn(m_device, m_inode, m_lock, +1);
     return true;
 }
 
@@ -110,40 +242,43 @@ void TFile::unlock()
         flush();
         TFileLock::unlock(handle());
     }
+    noteOwn(m_device, m_inode, m_lock, -1);
     m_lock = TFileLock::Unlocked;
 }
 
 qint64 TFile::readBlock(char *data, qint64 max)
 {
     if (!data)
-        throw TFileError(T_SOURCE, 304, 1, EINVAL, fileName());
+        throw TFileError(T_SOURCE, 304, 1, EINVAL, m_name);
     const qint64 n = read(data, max);
     if (n < 0)
-        throw TFileError(T_SOURCE, 304, 310, fileName());
+        throw TFileError(T_SOURCE, 304, 310, m_name);
     return n;
 }
 
 QByteArray TFile::readLine()
 {
     if (!isReadable())
-        throw TFileError(T_SOURCE, 304, 310, EBADF, fileName());
+        throw TFileError(T_SOURCE, 304, 310, EBADF, m_name);
     return QIODevice::readLine();
 }
 
 QByteArray TFile::readRest()
 {
     if (!isReadable())
-        throw TFileError(T_SOURCE, 304, 310, EBADF, fileName());
+        throw TFileError(T_SOURCE, 304, 310, EBADF, m_name);
+    if (size() - pos() > maxRead())
+        throw TFileError(T_SOURCE, 304, 313, EFBIG, m_name);
     QByteArray data = readAll();
     if (error() == QFileDevice::ReadError)
-        throw TFileError(T_SOURCE, 304, 310, fileName());
+        throw TFileError(T_SOURCE, 304, 310, m_name);
     return data;
 }
 
 void TFile::at(qint64 position)
 {
     if (!seek(position))
-        throw TFileError(T_SOURCE, 306, 306, fileName());
+        throw TFileError(T_SOURCE, 306, 306, m_name);
 }
 
 int TFile::getch()
@@ -153,20 +288,20 @@ int TFile::getch()
         return static_cast<unsigned char>(c);
     if (atEnd() && error() == QFileDevice::NoError)
         return -1;
-    throw TFileError(T_SOURCE, 304, 307, fileName());
+    throw TFileError(T_SOURCE, 304, 307, m_name);
 }
 
 int TFile::putch(int ch)
 {
     if (!putChar(static_cast<char>(ch)))
-        throw TFileError(T_SOURCE, 305, 308, fileName());
+        throw TFileError(T_SOURCE, 305, 308, m_name);
     return ch;
 }
 
 int TFile::ungetch(int ch)
 {
     if (!isReadable() || pos() == 0)
-        throw TFileError(T_SOURCE, 305, 309, EINVAL, fileName());
+        throw TFileError(T_SOURCE, 305, 309, EINVAL, m_name);
     ungetChar(static_cast<char>(ch));
     return ch;
 }
@@ -174,13 +309,13 @@ int TFile::ungetch(int ch)
 void TFile::writeBlock(const QByteArray &data)
 {
     if (write(data) != data.size())
-        throw TFileError(T_SOURCE, 305, 308, fileName());
+        throw TFileError(T_SOURCE, 305, 308, m_name);
 }
 
 void TFile::sync()
 {
     if (!flush() || ::fsync(handle()) != 0)
-        throw TFileError(T_SOURCE, 305, 308, fileName());
+        throw TFileError(T_SOURCE, 305, 308, m_name);
 }
 
 } // namespace Basics

@@ -199,13 +199,27 @@ TInifile::TInifile(const char *fileName)
 
 TInifile::TInifile(const QString &fileName)
 {
-    read(fileName);
+    // a constructor that throws runs no destructor: free what was read
+    try {
+        read(fileName);
+    } catch (...) {
+        freeAll();
+        throw;
+    }
 }
 
 TInifile::~TInifile()
 {
+    freeAll();
+}
+
+void TInifile::freeAll()
+{
     qDeleteAll(m_order);
     qDeleteAll(m_lines);
+    m_order.clear();
+    m_lines.clear();
+    m_sections.clear();
 }
 
 void TInifile::read(const QString &fileName, bool own)

@@ -136,6 +136,7 @@ public:
 
 private:
     void parse(const QString &fileName, bool own, QSet<QString> &reading);
+    void freeAll();
     QString includePath(const QString &name, const QString &including) const;
 
     QHash<QString, Section *> m_sections; // by lowercased name, owned

@@ -12,6 +12,9 @@ inline constexpr char CommandLine[] = "veltrum";
 
 namespace LogClass {
 inline constexpr char Table[] = "TTable";
+inline constexpr char ValueList[] = "TValueList";
+inline constexpr char ArchTable[] = "TArchTable";
+inline constexpr char Report[] = "TReport";
 inline constexpr char ArchInfos[] = "TArchInfos";
 inline constexpr char JobParser[] = "TJobParser";
 inline constexpr char Summary[] = "TSummary";

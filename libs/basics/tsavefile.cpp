@@ -63,6 +63,7 @@ void TSaveFile::setBackupName(const QString &name)
 void TSaveFile::open()
 {
     cancel();
+    m_committed = false;
     m_error.reset();
     m_failed.reset();
     try {
@@ -129,7 +130,9 @@ void TSaveFile::commit()
         cancel();
         throw;
     }
-    m_file.close();
+    // The new file keeps our write lock until this object goes: whoever
+    // opens the name now waits until the caller is done with it.
+    m_committed = true;
     // 4. the rename itself on the disk
     const QString dir = QFileInfo(m_target).path();
     int error = injectedFault(TSaveStep::SyncDir, dir);
@@ -162,6 +165,8 @@ void TSaveFile::cancel()
     if (!m_file.isOpen())
         return;
     m_file.close();
+    if (m_committed)
+        return; // the temporary's name is the target's now
     // Our name, written by us: no one else's file.
     ::unlink(QFile::encodeName(m_temporary).constData());
 }

@@ -32,7 +32,10 @@ enum class TSaveStep {
 //     file.commit(); // throws; the old file stays when it does
 //
 // The temporary is written through TFile and holds its write lock until
-// the rename is done.
+// the rename is done, and beyond: the new file stays locked until the
+// TSaveFile is destroyed (or cancel() is called), so a caller that still
+// holds the old file's lock finishes its work before anyone else gets the
+// new one.
 class TSaveFile
 {
 public:
@@ -56,6 +59,8 @@ public:
     // for another holder). An existing target's permissions carry over.
     // Throws TFileError (301 open, 318 lock refused).
     void open();
+    // The lock attempts of open() (TFile::setLockRetry).
+    void setLockRetry(int attempts, int pauseMs) { m_file.setLockRetry(attempts, pauseMs); }
     bool isOpen() const { return m_file.isOpen(); }
 
     // Appends bytes to the temporary. After the first failure nothing more
@@ -76,8 +81,8 @@ public:
     // of the directory after the rename is thrown as 305/308 too; the
     // target then already holds the new content.
     void commit();
-    // Removes the temporary; the target stays as it was. Harmless after
-    // commit() or when not open.
+    // Removes the temporary; the target stays as it was. After commit()
+    // it only releases the new file's lock. Harmless when not open.
     void cancel();
 
     QString fileName() const { return m_target; }
@@ -93,6 +98,7 @@ private:
     TFile m_file;
     std::optional<TFileError> m_error;
     std::optional<TSaveStep> m_failed;
+    bool m_committed = false;
 };
 
 // Copies `source` durably to `target`: reads under the source's read lock

@@ -3,6 +3,8 @@
 #include "tdir.h"
 #include "terror.h"
 #include "tfile.h"
+#include "tlog.h"
+#include "tlogcategories.h"
 #include "trecordcodec.h"
 #include "tsavefile.h"
 
@@ -10,6 +12,7 @@
 #include <QDomDocument>
 #include <QFileInfo>
 #include <QTextStream>
+#include <QXmlStreamReader>
 #include <QtEndian>
 
 #include <algorithm>
@@ -241,11 +244,23 @@ bool compressionEnabled()
     return !v.isEmpty() && v != QLatin1String("0") && v != QLatin1String("false");
 }
 
-QByteArray uncompressIfMarked(const QByteArray &data)
+QByteArray uncompressIfMarked(const QByteArray &data, bool *corrupt)
 {
+    if (corrupt)
+        *corrupt = false;
     if (data.isEmpty() || uchar(data.back()) != 0xFF || !compressionEnabled())
         return data;
     const QByteArray packed = data.left(data.size() - 1);
+    // the size it claims is allocated whole before a byte is unpacked
+    if (packed.size() >= 4) {
+        const qint64 claimed = qFromBigEndian<quint32>(packed.constData());
+        if (claimed > MaxUncompressedSize
+            || claimed > qint64(packed.size()) * MaxCompressionRatio) {
+            if (corrupt)
+                *corrupt = true;
+            return QByteArray();
+        }
+    }
     const QByteArray plain = qUncompress(packed);
     // A marker byte that was no marker: keep the data for the record parser,
     // which then reports what it finds.
@@ -378,7 +393,10 @@ constexpr int CorruptCountCode = 5;
 
 int TValueList::parseData(const QByteArray &raw)
 {
-    const QByteArray data = uncompressIfMarked(raw);
+    bool corrupt = false;
+    const QByteArray data = uncompressIfMarked(raw, &corrupt);
+    if (corrupt)
+        return DataCutShort;
     TRecordReader reader(data);
     for (;;) {
         TValue *value = newValue();
@@ -412,6 +430,18 @@ int TValueList::load(const QString &dir, const QString &file)
     const QString path = normalizeDir(dir, true) + file;
     if (!QFileInfo::exists(path)) {
         clear();
+        // A save that the older scheme left half done (or a copy that lost
+        // the file) keeps the list beside the name: say so rather than
+        // giving an empty list without a word.
+        for (const char *suffix : {".new", ".old"}) {
+            const QFileInfo kept(path + QLatin1String(suffix));
+            if (kept.exists() && kept.size() > 0)
+                logWarning(QStringLiteral("%1 is missing but %2 holds a list (%3 bytes); the list "
+                                          "reads as empty until it is restored")
+                                   .arg(path, kept.filePath())
+                                   .arg(kept.size()),
+                           LogModule::Library, LogClass::ValueList);
+        }
         return NoFile;
     }
     TFile f(path);
@@ -419,7 +449,14 @@ int TValueList::load(const QString &dir, const QString &file)
     clear();
     const QByteArray data = f.readRest();
     f.close();
-    return parseData(data);
+    const int result = parseData(data);
+    if (result != Loaded)
+        logError(QStringLiteral("%1 is damaged: the list holds the %2 records read before the "
+                                "damage")
+                         .arg(path)
+                         .arg(m_values.size()),
+                 LogModule::Library, LogClass::ValueList);
+    return result;
 }
 
 QString TValueList::filePath(const char *basePath) const
@@ -453,6 +490,31 @@ void TValueList::save(const char *basePath)
 }
 
 // ---- XML ------------------------------------------------------------------
+
+bool parseListXml(const QByteArray &xml, QDomDocument &doc, QString *message, int *line,
+                  int *column)
+{
+    QXmlStreamReader reader(xml);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement && ++depth > MaxValueXmlDepth) {
+            if (message)
+                *message = QStringLiteral("elements nested deeper than %1 levels (a list, its "
+                                          "records and their fields)")
+                                   .arg(MaxValueXmlDepth);
+            if (line)
+                *line = int(reader.lineNumber());
+            if (column)
+                *column = int(reader.columnNumber());
+            return false;
+        }
+        if (token == QXmlStreamReader::EndElement)
+            --depth;
+    }
+    // the stream reader's own errors are left to the DOM's messages
+    return doc.setContent(xml, message, line, column);
+}
 
 static const QString DeleteTag = QStringLiteral("_delete_");
 

@@ -179,8 +179,8 @@ public:
     const QMap<int, TValue *> &valueMap() const { return m_values; }
 
     // The file form without touching the disk: parse or produce the bytes
-    // of a ".dat" file. parseData returns Loaded or DataCutShort and throws
-    // like load.
+    // of a ".dat" file. parseData returns Loaded or DataCutShort (also for
+    // compressed data that claims an absurd size) and throws like load.
     int parseData(const QByteArray &data);
     QByteArray toData() const;
 
@@ -230,8 +230,23 @@ QString escapeXml(const QString &text);
 
 // Decompresses the variant of a ".dat" file written with a trailing 0xFF
 // marker, when "POS_COMPRESS" holds a true value. Returns the data as is
-// otherwise.
-QByteArray uncompressIfMarked(const QByteArray &data);
+// otherwise. Sets `*corrupt` (when given) and returns nothing when the
+// compressed data claims more than it can hold: more than
+// MaxUncompressedSize, or more than MaxCompressionRatio times its own size.
+QByteArray uncompressIfMarked(const QByteArray &data, bool *corrupt = nullptr);
 bool compressionEnabled();
+
+// Element levels of a list's XML: the list, its records, their fields.
+constexpr int MaxValueXmlDepth = 3;
+// Parses the XML form of a list into `doc`. Refuses, before the DOM is
+// built, elements nested deeper than MaxValueXmlDepth (a list cannot hold
+// them, and a deep enough nesting keeps the DOM parser busy for minutes).
+// On failure returns false with the message and, where known, the line and
+// column.
+bool parseListXml(const QByteArray &xml, QDomDocument &doc, QString *message, int *line,
+                  int *column);
+constexpr qint64 MaxUncompressedSize = qint64(256) * 1024 * 1024;
+// zlib's own limit is about 1032 : 1.
+constexpr qint64 MaxCompressionRatio = 1100;
 
 } // namespace Basics

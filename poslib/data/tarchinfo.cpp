@@ -8,6 +8,8 @@
 #include "ttable.h"
 #include "ttablelist.h"
 
+#include <cerrno>
+
 #include <QFileInfo>
 #include <QThread>
 
@@ -97,11 +99,14 @@ void TArchInfos::open(TFile &file, int mode)
     else if (mode == 2)
         how = QIODevice::WriteOnly | QIODevice::Append;
     file.setFileName(m_path);
+    file.setLockRetry(1, 0);
     for (int attempt = 0; attempt < OpenAttempts; ++attempt) {
         try {
             file.open(how);
             return;
-        } catch (const TFileError &) {
+        } catch (const TFileError &e) {
+            if (e.osError() == EDEADLK)
+                throw; // this process holds it: no wait would end
             QThread::msleep(OpenPauseMs);
         }
     }

@@ -4,10 +4,14 @@
 #include "terror.h"
 #include "tfile.h"
 #include "tinstallation.h"
+#include "tlog.h"
+#include "tlogcategories.h"
 #include "tsavefile.h"
 #include "ttable.h"
 #include "ttablefacts.h"
 #include "ttablelist.h"
+
+#include <cerrno>
 
 #include <QFileInfo>
 #include <QThread>
@@ -51,14 +55,34 @@ int TArchTable::build()
 
     QByteArray data;
     int tables = 0;
-    TTableIterator it(list.get(), true, 0, nullptr, m_root);
-    it.setReleasePassed(true);
     TValue end;
     end.setInt(QStringLiteral("type"), -1);
-    for (TTable *table = it.first(); table; table = it.next()) {
+    for (int id : list->ids()) {
+        TTableInfo *info = list->info(id);
+        const QString file = info->fileName(m_root);
+        TTable *table = nullptr;
+        try {
+            table = info->table(true, 0, nullptr, nullptr, 0, m_root);
+        } catch (const TOsError &e) {
+            logError(QStringLiteral("Day summary %1 not built: %2").arg(filePath(), e.text()),
+                     LogModule::Library, LogClass::ArchTable);
+            throw TFileError(T_SOURCE, 304, 304, e.osError(), file);
+        } catch (const TError &e) {
+            logError(QStringLiteral("Day summary %1 not built: %2").arg(filePath(), e.text()),
+                     LogModule::Library, LogClass::ArchTable);
+            throw TFileError(T_SOURCE, 304, 304, EIO, file);
+        }
+        if (table->state() != TTable::Open || table->isCutOff()) {
+            logError(QStringLiteral("Day summary %1 not built: table file %2 is damaged")
+                             .arg(filePath(), file),
+                     LogModule::Library, LogClass::ArchTable);
+            info->releaseTable();
+            throw TFileError(T_SOURCE, 304, 304, EILSEQ, file);
+        }
         table->write(data);
         appendRecord(data, end);
         ++tables;
+        info->releaseTable();
     }
 
     // Written aside and renamed into place, so a report never reads half a
@@ -91,11 +115,14 @@ void TArchTable::readFile()
     if (!QFileInfo::exists(path))
         return;
     TFile file(path);
+    file.setLockRetry(1, 0);
     for (int attempt = 0;; ++attempt) {
         try {
             file.open(QIODevice::ReadOnly);
             break;
-        } catch (const TFileError &) {
+        } catch (const TFileError &e) {
+            if (e.osError() == EDEADLK)
+                throw;
             if (attempt + 1 >= OpenAttempts)
                 throw TError(LockedErrorLine, "tarchtable", 301, 301);
             QThread::msleep(OpenPauseMs);

@@ -28,7 +28,12 @@ public:
     int tableCount() const { return m_tables; }
 
     // Writes the summary from the day directory; writes nothing when the
-    // day holds no tables. Returns the number of tables written.
+    // day holds no tables. Returns the number of tables written. A table
+    // file that cannot be read whole (unreadable, empty, a creation record
+    // that is none, cut off inside an entry) makes the build fail: nothing
+    // is written, the previous summary stays, and the TFileError thrown
+    // names that file. A summary without one of the day's bills would
+    // pass for complete.
     int build();
     // True when the summary exists and no table file of the day is newer
     // than it.
@@ -37,7 +42,8 @@ public:
     // after `time`: one listing of the directory.
     bool hasTablesNewerThan(const QDateTime &time) const;
     // The next table of the summary (building it first when it is
-    // missing), owned by the caller; null at the end. A table whose
+    // missing; the errors of build() are thrown), owned by the caller;
+    // null at the end. A table whose
     // creation record is not one is skipped with its entries.
     TTable *nextTable();
     // The same for reports: the next table as facts, read once; false at

@@ -5,6 +5,8 @@
 #include "tfile.h"
 #include "trecordcodec.h"
 
+#include <cerrno>
+
 #include <QFileInfo>
 #include <QThread>
 
@@ -23,19 +25,23 @@ constexpr int CounterErrorCode = 5;
 
 // The error every counter failure raises; it names "counter.dat" whatever
 // the file.
-TFileError counterError(int line)
+TFileError counterError(int line, int osError = errno)
 {
-    return TFileError(line, "tcounter", CounterErrorReason, CounterErrorCode,
+    return TFileError(line, "tcounter", CounterErrorReason, CounterErrorCode, osError,
                       QStringLiteral("counter.dat"));
 }
 
 void openWithRetries(TFile &file, QIODevice::OpenMode mode, int attempts, int line)
 {
+    // one attempt at the lock each time: the counter's own retries bound the wait
+    file.setLockRetry(1, 0);
     for (int attempt = 0; attempt < attempts; ++attempt) {
         try {
             file.open(mode);
             return;
-        } catch (const TFileError &) {
+        } catch (const TFileError &e) {
+            if (e.osError() == EDEADLK)
+                throw; // this process holds it: no wait would end
             QThread::msleep(PauseMs);
         }
     }
@@ -70,8 +76,8 @@ long TCounter::readModifyWrite(const QString &name, bool increment, long value, 
         if (out.size() < data.size())
             file.resize(out.size());
         file.sync();
-    } catch (const TFileError &) {
-        throw counterError(line);
+    } catch (const TFileError &e) {
+        throw counterError(line, e.osError());
     }
     file.close();
     return current;

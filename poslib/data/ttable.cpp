@@ -11,6 +11,8 @@
 #include "tsavefile.h"
 #include "ttaxgroups.h"
 
+#include <cerrno>
+
 #include <QDir>
 #include <QDomDocument>
 #include <QFileInfo>
@@ -176,6 +178,7 @@ int TTable::load(const QString &path, bool withEntries, int visibility, TValueLi
 {
     resetContent();
     m_state = Closed;
+    m_cutOff = false;
     if (path.isEmpty())
         return NoPath;
     TFile file(path);
@@ -226,7 +229,9 @@ int TTable::loadData(TRecordReader &reader, bool withEntries, int visibility, TV
         const QString father = QStringLiteral("father");
         for (;;) {
             auto *e = new TTableEntry;
-            if (reader.read(*e) != TRecordReader::Ok) {
+            const TRecordReader::Status status = reader.read(*e);
+            if (status != TRecordReader::Ok) {
+                m_cutOff = status != TRecordReader::End;
                 delete e;
                 break;
             }
@@ -308,6 +313,15 @@ int TTable::openForUpdate()
         return AccessRefused;
     }
     while (TTableEntry::read(reader, m_saved)) { }
+    if (!reader.atEnd()) {
+        // cut off inside an entry: a rewrite would lose the rest of it
+        logTable(2, QStringLiteral("Table file %1 ends inside an entry; it is left as it is")
+                            .arg(path));
+        m_saved.clear();
+        m_state = Corrupt;
+        closeFile(m_file);
+        return NotUpdatable;
+    }
     setArchive(m_archiveNo);
     m_state = Open;
     return OpenedForUpdate;
@@ -335,8 +349,7 @@ int TTable::stampTurnover(const TurnoverData &data)
         setTurnoverWaiterName(waiter->getString(QStringLiteral("name")));
     }
     setModified(true);
-    close();
-    return OpenedForUpdate;
+    return close() ? OpenedForUpdate : StampNotWritten;
 }
 
 void TTable::addEntry(TTableEntry *entry)
@@ -378,15 +391,16 @@ void TTable::write(QByteArray &out) const
     m_saved.write(out);
 }
 
-void TTable::close()
+bool TTable::close()
 {
+    m_saveError.reset();
     if (m_state != Open) {
         logTable(3, QStringLiteral("No access on File m_State:%1").arg(m_state));
-        return;
+        return true;
     }
     if (m_create.isEmpty()) {
         logTable(2, QStringLiteral("No create information"));
-        return;
+        return true;
     }
     removeOwnMarker();
 
@@ -400,7 +414,7 @@ void TTable::close()
                 logTable(2, QStringLiteral("Exception ttable:close remove: %1").arg(target));
             }
         }
-        return;
+        return true;
     }
 
     const QString temporary = target + QLatin1String(".tmp");
@@ -425,19 +439,26 @@ void TTable::close()
     // The new content goes to the ".tmp" beside the table and replaces it
     // in one rename: readers see the old or the new table, never none.
     TSaveFile tmp(target, temporary);
+    tmp.setLockRetry(1, 0); // the attempts below bound the wait
     bool opened = false;
     for (int attempt = 0; attempt < CloseAttempts && !opened; ++attempt) {
         try {
             tmp.open();
             opened = true;
-        } catch (const TError &) {
+        } catch (const TFileError &e) {
+            m_saveError = e;
+            // only a lock held elsewhere is worth waiting for
+            if (e.reason() != 318 || e.osError() == EDEADLK)
+                break;
             QThread::msleep(RetryPauseMs);
         }
     }
     if (!opened) {
-        logTable(2, QStringLiteral("Temp Tablefile could not open"));
-        return;
+        logTable(2, QStringLiteral("Temp Tablefile could not open: %1").arg(m_saveError->text()));
+        closeFile(m_file);
+        return false;
     }
+    m_saveError.reset();
 
     // the stored total is repaired on every save
     const double a = computeAmount();
@@ -454,18 +475,26 @@ void TTable::close()
     try {
         tmp.write(data);
         tmp.commit();
-    } catch (const TFileError &) {
-        if (tmp.failedStep() <= TSaveStep::Sync) {
-            logTable(2, QStringLiteral("Exception ttable:close write: %1").arg(temporary));
+    } catch (const TFileError &e) {
+        if (tmp.failedStep() == TSaveStep::SyncDir) {
+            // the new content has the name; only its durability is unsure
+            logTable(2, QStringLiteral("Exception ttable:close sync: %1").arg(e.text()));
+        } else {
+            m_saveError = e;
+            if (tmp.failedStep() <= TSaveStep::Sync)
+                logTable(2, QStringLiteral("Exception ttable:close write: %1 (%2)")
+                                    .arg(temporary, e.text()));
+            else
+                logTable(2, QStringLiteral("Exception ttable:close rename %1 to %2 (%3)")
+                                    .arg(temporary, target, e.text()));
             closeFile(m_file);
-            return;
+            return false;
         }
-        logTable(2,
-                 QStringLiteral("Exception ttable:close rename %1 to %2").arg(temporary, target));
     }
     closeFile(m_file);
     if (wasEmpty)
         Q_EMIT created(this);
+    return true;
 }
 
 // ---- totals ---------------------------------------------------------------

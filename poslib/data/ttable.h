@@ -1,5 +1,6 @@
 #pragma once
 
+#include "terror.h"
 #include "tfile.h"
 #include "ttableentry.h"
 #include "tvalue.h"
@@ -8,6 +9,7 @@
 #include <QObject>
 
 #include <memory>
+#include <optional>
 
 class QDomDocument;
 class QDomElement;
@@ -49,6 +51,7 @@ public:
         NotUpdatable = 3, // an active table, or a corrupt creation record
         AccessRefused = 8,
         NoTableFile = 10016, // missing, or empty (and then deleted)
+        StampNotWritten = 305, // stampTurnover(): the stamped table could not be saved
     };
     // Visibility bits of load().
     enum Visibility {
@@ -85,14 +88,25 @@ public:
     // first record whose "type" is negative.
     int loadData(Basics::TRecordReader &reader, bool withEntries, int visibility,
                  Basics::TValueList *waiters, int teamCheck, bool stopAtEnd = false);
-    // Opens an archived table for rewriting; an UpdateResult.
+    // The last load with entries met a record cut off (or with an absurd
+    // field count) before the end of the data: the table holds the
+    // entries before it.
+    bool isCutOff() const { return m_cutOff; }
+    // Opens an archived table for rewriting; an UpdateResult. A file that
+    // ends inside an entry is NotUpdatable: rewriting it would drop what is
+    // left of that entry.
     int openForUpdate();
     // Writes pending entries through "<file>.tmp" and releases the file.
-    // Never throws: failures are logged and the old file stays.
-    void close();
+    // Never throws: failures are logged and the old file stays. False when
+    // pending changes could not be written (saveError() tells why).
+    bool close();
+    // The error of the last close() that could not write, if any.
+    const std::optional<Basics::TFileError> &saveError() const { return m_saveError; }
     // Writes the turnover stamp of a day turnover run into the header of
     // an archived table and saves it: OpenedForUpdate when done, otherwise
-    // the refusal of openForUpdate() (nothing is written then).
+    // the refusal of openForUpdate() (nothing is written then), or
+    // StampNotWritten when the stamped table could not be saved (the file
+    // stays as it was, without the stamp; saveError() tells why).
     int stampTurnover(const TurnoverData &data);
 
     // Table total in cents: orders minus payments plus the per-guest
@@ -231,8 +245,10 @@ private:
     QDate m_day;
     Basics::TValue *m_owner;
     bool m_modified = false;
+    bool m_cutOff = false;
     QString m_root;
     Basics::TFile m_file;
+    std::optional<Basics::TFileError> m_saveError;
     TTableCreate m_create;
     TTableEntries m_saved;
     TTableEntries m_new;

@@ -3,6 +3,9 @@
 #include "tarchtable.h"
 #include "tdir.h"
 #include "tentryfacts.h"
+#include "terror.h"
+#include "tlog.h"
+#include "tlogcategories.h"
 #include "trepdata.h"
 #include "tsumfilter.h"
 #include "ttable.h"
@@ -142,7 +145,24 @@ bool TReport::readSummary(const QString &path, const QDate &day, const Groups &g
     bool first = true;
     TTableFacts facts;
     for (;;) {
-        const bool more = summary.nextTable(facts);
+        bool more = false;
+        try {
+            more = summary.nextTable(facts);
+        } catch (const TError &e) {
+            // a bill the summary cannot hold: the day's own tables count,
+            // as far as they can be read
+            const QString bill = dynamic_cast<const TFileError *>(&e)
+                                         ? static_cast<const TFileError &>(e).fileName()
+                                         : e.text();
+            const QString text
+                    = tr("The day summary of %1 could not be built (%2 cannot be read); the "
+                         "report reads the day's tables instead")
+                              .arg(day.toString(Qt::ISODate), bill);
+            logWarning(text, LogModule::Library, LogClass::Report);
+            Q_EMIT sigNotice(text);
+            std::unique_ptr<TTableList> list(dayTables(path, day));
+            return readList(list.get(), path, false, groups);
+        }
         // a summary built just now: its size is known from here on
         if (first && !existed && summary.dataSize() > 0)
             Q_EMIT sigDataCount(int(summary.dataSize()));

@@ -78,6 +78,9 @@ Q_SIGNALS:
     void sigDataCount(int count);
     void sigProgress(int step);
     void sigDate(const QDate &day);
+    // Something the user should know about the figures, one sentence (a
+    // day read from its tables since its summary could not be built).
+    void sigNotice(const QString &text);
 
 public Q_SLOTS:
     void setStopped();

@@ -130,6 +130,7 @@ void TReportRun::configure(TReport &report, const TReportRequest &request, int f
     connect(&report, &TReport::sigDataCount, this, &TReportRun::sigDataCount);
     connect(&report, &TReport::sigProgress, this, &TReportRun::sigProgress);
     connect(&report, &TReport::sigDate, this, &TReportRun::sigDate);
+    connect(&report, &TReport::sigNotice, this, &TReportRun::sigNotice);
 }
 
 TReportResult TReportRun::run(const TReportRequest &request)

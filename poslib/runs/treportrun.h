@@ -78,6 +78,8 @@ Q_SIGNALS:
     void sigDataCount(int count);
     void sigProgress(int step);
     void sigDate(const QDate &day);
+    // What the generator wants the user told (TReport::sigNotice).
+    void sigNotice(const QString &text);
 
 public Q_SLOTS:
     void setStopped();

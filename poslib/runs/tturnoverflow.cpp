@@ -49,7 +49,10 @@ int officeNumber(const QString &root)
     }
 }
 
-QString failureText(int code)
+// At most this many bills are named in a message box; the log has all.
+constexpr int ListedBills = 12;
+
+QString failureText(int code, const TClosingOutcome &closing)
 {
     switch (code) {
     case TurnoverOpenTables:
@@ -57,8 +60,41 @@ QString failureText(int code)
     case TurnoverAlreadyDone:
         return Text::tr("Could not execute turn over!\nYou already finalized this day.");
     default:
-        return Text::tr("Could not execute turn over: %1").arg(code);
+        break;
     }
+    QString text = closing.diskFull ? Text::tr("Could not execute turn over: the disk is full.")
+                                    : Text::tr("Could not execute turn over: %1").arg(code);
+    if (!closing.failure.isEmpty())
+        text += QLatin1Char('\n') + closing.failure;
+    if (closing.moved > 0)
+        text += QLatin1Char('\n')
+                + Text::tr("%n bill(s) moved into the day before; they stay there.", nullptr,
+                           closing.moved);
+    return text;
+}
+
+// What the user reads when the day closed with bills left behind or a
+// step after the moves failing.
+QString incompleteText(const QDate &date, const TClosingOutcome &closing)
+{
+    QString text = Text::tr("Day turn over processed to\n%1").arg(date.toString(Qt::TextDate));
+    if (!closing.leftBehind.isEmpty()) {
+        text += QStringLiteral("\n\n")
+                + Text::tr("%n bill(s) were left behind in var/archives:", nullptr,
+                           int(closing.leftBehind.size()));
+        for (int i = 0; i < closing.leftBehind.size() && i < ListedBills; ++i)
+            text += QStringLiteral("\n  ") + closing.leftBehind.at(i).text();
+        if (closing.leftBehind.size() > ListedBills)
+            text += QStringLiteral("\n  ")
+                    + Text::tr("(%1 more in the log)").arg(closing.leftBehind.size() - ListedBills);
+    }
+    for (const QString &problem : closing.problems)
+        text += QStringLiteral("\n\n") + problem;
+    if (closing.diskFull)
+        text += QStringLiteral("\n\n")
+                + Text::tr(
+                        "The disk is full: make room, then close the day again to move the rest.");
+    return text;
 }
 
 // The parameters of the run as the back office sets them.
@@ -135,12 +171,14 @@ TTurnoverOutcome runTurnover(const TTurnoverRequest &request, const TTurnoverCon
 
     TurnoverData data;
     fillData(data, request);
-    const int code = executeTurnover(data);
+    TClosingOutcome closing;
+    const int code = executeTurnover(data, closing);
     if (code != 0) {
-        TTurnoverOutcome failed
-                = outcome(TTurnoverOutcome::Failed, code, Text::tr("Error"), failureText(code));
+        TTurnoverOutcome failed = outcome(TTurnoverOutcome::Failed, code, Text::tr("Error"),
+                                          failureText(code, closing));
         failed.zCounter = data.zCounter();
-        failed.moved = data.movedCount();
+        failed.moved = closing.moved;
+        failed.closing = closing;
         return failed;
     }
 
@@ -149,14 +187,19 @@ TTurnoverOutcome runTurnover(const TTurnoverRequest &request, const TTurnoverCon
             sendMessage(*request.terminals, FiscalTurnMessageType, QStringLiteral("fiscalturn"),
                         request.executingWaiter, request.root, request.now);
         } catch (const TError &e) {
-            // the day is closed all the same; the terminals learn it later
+            // the day is closed all the same; the terminals are not told
             logError(QStringLiteral("Could not tell the terminals: %1").arg(e.text()),
                      LogModule::Library, LogClass::Turnover);
+            closing.addProblem(Text::tr("The terminals were not told of the closing."), &e);
         }
     }
-    TTurnoverOutcome done = outcome(
-            TTurnoverOutcome::Done, 0, Text::tr("Success"),
-            Text::tr("Day turn over processed to\n%1").arg(request.date.toString(Qt::TextDate)));
+    TTurnoverOutcome done = closing.status() == TClosingOutcome::Done
+                                    ? outcome(TTurnoverOutcome::Done, 0, Text::tr("Success"),
+                                              Text::tr("Day turn over processed to\n%1")
+                                                      .arg(request.date.toString(Qt::TextDate)))
+                                    : outcome(TTurnoverOutcome::Incomplete, 0, Text::tr("Warning"),
+                                              incompleteText(request.date, closing));
+    done.closing = closing;
     done.zCounter = data.zCounter();
     done.moved = data.movedCount();
     done.dayDirectory = statistDayDir(request.date, request.root);

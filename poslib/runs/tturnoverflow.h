@@ -32,6 +32,7 @@ struct TTurnoverOutcome
 {
     enum Status {
         Done, // "Success"
+        Incomplete, // closed, but bills were left behind or a later step failed ("Warning")
         AlreadyFiscalized, // a fiscal summary of the day exists ("Error")
         Declined, // open tables, and the user did not go on
         Failed, // the run's result code in `code` ("Error")
@@ -45,6 +46,7 @@ struct TTurnoverOutcome
     long dayZ = 0; // the day's Z number
     int moved = 0; // bills moved
     QString dayDirectory; // "var/statist/tagDD.MM.YYYY/" under the root
+    TClosingOutcome closing; // how the run itself ended, bill by bill
 };
 
 // What a closing would meet, found without writing anything: the fiscal

@@ -2,6 +2,7 @@
 
 #include "tarchinfo.h"
 #include "tarchtable.h"
+#include "tclosingoutcome.h"
 #include "tclosingrun.h"
 #include "tcounter.h"
 #include "tdir.h"
@@ -18,6 +19,7 @@
 #include "tuploadstatistics.h"
 #include "turnoverdata.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -73,18 +75,21 @@ public:
     TTurnoverLock(const TTurnoverLock &) = delete;
     TTurnoverLock &operator=(const TTurnoverLock &) = delete;
 
-    // Tries until `waitMs` have passed.
+    // Tries until `waitMs` have passed. False when another run holds it,
+    // or at once when the file cannot be made (error() tells why).
     bool take(int waitMs)
     {
         QElapsedTimer timer;
         timer.start();
         while (!tryOnce()) {
-            if (timer.elapsed() >= waitMs)
+            if (m_error != 0 || timer.elapsed() >= waitMs)
                 return false;
             QThread::msleep(LockPauseMs);
         }
         return true;
     }
+    // The errno of a lock file that could not be made; 0 when it was busy.
+    int error() const { return m_error; }
 
     // Deletes the file while still holding it, then lets it go.
     void release()
@@ -100,8 +105,12 @@ private:
     bool tryOnce()
     {
         const int fd = ::open(m_path.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-        if (fd < 0)
+        if (fd < 0) {
+            // a full disk is no closing that runs elsewhere
+            if (errno != EINTR)
+                m_error = errno;
             return false;
+        }
         if (!TFileLock::tryLock(fd, TFileLock::WriteLock)) {
             ::close(fd);
             return false;
@@ -120,6 +129,7 @@ private:
 
     QByteArray m_path;
     int m_fd = -1;
+    int m_error = 0;
 };
 
 // Deletes a file that may not be there.
@@ -181,11 +191,19 @@ bool placeCopy(const QString &source, const QString &target, const QString &arch
 QPair<QString, QString> notedMove(const QString &root)
 {
     // read only: the lock directory is not made here
-    QFile file(installationDir(root, QStringLiteral("var/lock"), false)
-               + QLatin1String(IntentName));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    const QString path
+            = installationDir(root, QStringLiteral("var/lock"), false) + QLatin1String(IntentName);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (!QFileInfo::exists(path))
+            return {};
+        // a note that is there but cannot be read must not be dropped
+        throw TFileError(T_SOURCE, 301, 301, errno, path);
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw TFileError(T_SOURCE, 304, 310, EIO, path);
+    const QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
     // two complete lines
     if (lines.size() < 3 || lines.at(0).isEmpty() || lines.at(1).isEmpty())
         return {};
@@ -268,7 +286,58 @@ void appendJournal(const QString &path, const QString &line)
     syncFile(file, path);
 }
 
-int run(TurnoverData &data, TTurnoverLock &lock)
+// Stamps the bill and reads back its header. True when it is to move;
+// otherwise it stays in "var/archives", and bills that stay for a fault
+// (not for belonging to another waiter) are entered in the outcome.
+bool stampForMove(TurnoverData &data, long number, const QString &file, const QString &source,
+                  TClosingOutcome &outcome)
+{
+    TValue *waiter = data.waiter();
+    try {
+        TTable table(number, waiter, data.dataPath());
+        data.setActualDateTime(data.now());
+        const int stamped = table.stampTurnover(data);
+        if (stamped == TTable::StampNotWritten) {
+            const TFileError error = table.saveError().value_or(
+                    TFileError(T_SOURCE, 305, 308, EIO, table.filePath() + QLatin1String(".tmp")));
+            logTurnover(TLog::Error,
+                        QStringLiteral("Could not stamp file %1: %2, it stays in var/archives")
+                                .arg(source, error.text()));
+            outcome.leave(file, TLeftBill::StampNotWritten, &error);
+            return false;
+        }
+        if (stamped == 3 && table.state() == TTable::Corrupt) {
+            logTurnover(TLog::Error,
+                        QStringLiteral("Damaged table file %1 stays in var/archives").arg(source));
+            outcome.leave(file, TLeftBill::Damaged, nullptr);
+            return false;
+        }
+        // refused tables (other waiters' out of reach) stay unstamped; the
+        // header read below decides
+        report(TurnoverStep::Stamped, file);
+        if (!QFileInfo::exists(source))
+            return false; // empty, deleted by the stamp, or taken back meanwhile
+        table.load(table.filePath(), false, 0);
+        if (table.state() == TTable::Corrupt) {
+            outcome.leave(file, TLeftBill::Damaged, nullptr);
+            return false;
+        }
+        if (table.state() != TTable::Open)
+            return false;
+        if (waiter && table.create().waiter() != waiter->id())
+            return false;
+    } catch (const TError &e) {
+        // one unreadable bill does not keep the day open
+        logTurnover(TLog::Error,
+                    QStringLiteral("Could not read file %1: %2, it stays in var/archives")
+                            .arg(source, e.text()));
+        outcome.leave(file, TLeftBill::Unreadable, &e);
+        return false;
+    }
+    return true;
+}
+
+int run(TurnoverData &data, TTurnoverLock &lock, TClosingOutcome &outcome)
 {
     const QString root = data.dataPath();
     const QDate day = data.turnoverDate();
@@ -277,6 +346,7 @@ int run(TurnoverData &data, TTurnoverLock &lock)
     // the day directory
     const QString dayName = statistDayName(day);
     const QString dayDir = installationDir(root, QStringLiteral("var/statist/") + dayName, true);
+    data.setTurnoverPath(dayName);
 
     // what a cut-off run left: its bill's move, then its journal line and
     // record, so that the checks below see it
@@ -286,22 +356,30 @@ int run(TurnoverData &data, TTurnoverLock &lock)
     // a waiter closes once a day, and not while a table of theirs is open
     const QString journal = dayDir + QStringLiteral("turnover.z");
     if (waiter) {
-        if (hasOpenTable(root, waiter, TTable::ShowOwn))
+        if (hasOpenTable(root, waiter, TTable::ShowOwn)) {
+            outcome.fail(QCoreApplication::translate("TPaidTablesDoc",
+                                                     "the waiter still owns an open table"),
+                         nullptr);
             return TurnoverOpenTables;
-        if (journalHasWaiterRun(journal, waiter->id()))
+        }
+        if (journalHasWaiterRun(journal, waiter->id())) {
+            outcome.fail(QCoreApplication::translate("TPaidTablesDoc",
+                                                     "the waiter closed this day already"),
+                         nullptr);
             return TurnoverAlreadyDone;
+        }
     }
 
     removeIfThere(dayDir + QLatin1String(CopyName));
 
     // moved tables are numbered on from the day's highest ("a10.tmp" counts)
     long next = nextDayArchiveNumber(dayDir);
-    int moved = 0;
 
     const QString archives = archivesDir(root);
     const QList<QPair<long, QString>> files = archiveFiles(archives);
     if (files.isEmpty() && data.cancelTurnover()) {
         logTurnover(TLog::Info, QStringLiteral("No archive for turnover found. Cancel turnover."));
+        outcome.fail(QCoreApplication::translate("TPaidTablesDoc", "nothing to move"), nullptr);
         return TurnoverNothingToMove;
     }
 
@@ -312,29 +390,18 @@ int run(TurnoverData &data, TTurnoverLock &lock)
     for (const auto &file : files) {
         const long number = file.first;
         const QString source = archives + file.second;
-        {
-            TTable table(number, waiter, root);
-            data.setActualDateTime(data.now());
-            data.setTurnoverPath(dayName);
-            // refused tables (other waiters' out of reach, corrupt ones)
-            // stay unstamped; the header read below decides
-            table.stampTurnover(data);
-            report(TurnoverStep::Stamped, file.second);
-            if (!QFileInfo::exists(source))
-                continue; // empty, deleted by the stamp, or taken back meanwhile
-            table.load(table.filePath(), false, 0);
-            if (table.state() != TTable::Open)
-                continue;
-            if (waiter && table.create().waiter() != waiter->id())
-                continue;
-        }
+        if (!stampForMove(data, number, file.second, source, outcome))
+            continue;
         const QString target = dayDir + archiveFileName(next);
         try {
-            moveTable(root, source, target, file.second);
-            // a short copy still uses up its number and counts
-            ++next;
-            ++moved;
-        } catch (const TError &) {
+            if (moveTable(root, source, target, file.second)) {
+                ++next;
+                ++outcome.moved;
+            } else {
+                // the bill changed while it was copied: it stays for the next run
+                outcome.leave(file.second, TLeftBill::NotMoved, nullptr);
+            }
+        } catch (const TError &e) {
             try {
                 // the copy goes only while the source is still there: the
                 // bill must stay in one place, never in none
@@ -345,26 +412,63 @@ int run(TurnoverData &data, TTurnoverLock &lock)
             } catch (const TError &) {
                 // the next run clears what is left
             }
-            TLog::instance().log(TLog::Error, QStringLiteral("Could not move file %1").arg(number),
-                                 LogModule::Library, LogClass::Turnover);
+            TLog::instance().log(
+                    TLog::Error,
+                    QStringLiteral("Could not move file %1: %2").arg(number).arg(e.text()),
+                    LogModule::Library, LogClass::Turnover);
+            if (QFileInfo::exists(source)) {
+                outcome.leave(file.second, TLeftBill::NotMoved, &e);
+            } else {
+                // the source went: the copy under its name is the bill
+                ++next;
+                ++outcome.moved;
+            }
         }
     }
+    data.setMovedCount(outcome.moved);
 
-    // the day's Z number is fixed by its first run
-    if (!QFileInfo::exists(dayDir + QStringLiteral("zcount.dat"))) {
-        const long z = TCounter(statistDir(root), QStringLiteral("zcount.dat"))
-                               .next(QStringLiteral("z"));
-        TCounter(dayDir, QStringLiteral("zcount.dat")).set(QStringLiteral("z"), z);
+    // the day's Z number is fixed by its first run; the journal records
+    // the run. Either failing fails the run, the moved bills stay moved.
+    try {
+        if (!QFileInfo::exists(dayDir + QStringLiteral("zcount.dat"))) {
+            const long z = TCounter(statistDir(root), QStringLiteral("zcount.dat"))
+                                   .next(QStringLiteral("z"));
+            TCounter(dayDir, QStringLiteral("zcount.dat")).set(QStringLiteral("z"), z);
+        }
+    } catch (const TError &e) {
+        logTurnover(TLog::Error,
+                    QStringLiteral("Could not give the day its Z number: %1").arg(e.text()));
+        outcome.fail(QCoreApplication::translate("TPaidTablesDoc",
+                                                 "the day's Z number could not be stored"),
+                     &e);
     }
-
-    data.setMovedCount(moved);
-    appendJournal(journal, turnoverJournalLine(data, moved));
+    try {
+        appendJournal(journal, turnoverJournalLine(data, outcome.moved));
+    } catch (const TError &e) {
+        logTurnover(TLog::Error, QStringLiteral("Could not journal the run: %1").arg(e.text()));
+        outcome.fail(QCoreApplication::translate("TPaidTablesDoc",
+                                                 "the run could not be journalled in %1")
+                             .arg(journal),
+                     &e);
+    }
 
     // a waiter run leaves the day open for others: its summary is rebuilt
     // when a report next needs it
     TArchTable summary(root, day);
     if (!waiter) {
-        summary.build();
+        try {
+            summary.build();
+        } catch (const TError &e) {
+            // the previous summary stays; reports find it older than the
+            // day's tables and read those until a build succeeds
+            logTurnover(TLog::Error,
+                        QStringLiteral("Could not build the day summary: %1").arg(e.text()));
+            outcome.addProblem(QCoreApplication::translate(
+                                       "TPaidTablesDoc",
+                                       "the day summary was not built; reports read the day's "
+                                       "tables instead"),
+                               &e);
+        }
     } else if (QFileInfo::exists(summary.filePath())) {
         try {
             deleteFile(summary.filePath());
@@ -374,10 +478,29 @@ int run(TurnoverData &data, TTurnoverLock &lock)
         }
     }
 
-    // the record seals the bills and the summary as the run leaves them
-    finishClosing(data, closing);
+    // the record seals the bills and the summary as the run leaves them;
+    // without it the pending note stays and the next run writes it
+    try {
+        finishClosing(data, closing);
+    } catch (const TError &e) {
+        logTurnover(TLog::Error,
+                    QStringLiteral("Could not write the closing record: %1").arg(e.text()));
+        outcome.addProblem(QCoreApplication::translate("TPaidTablesDoc",
+                                                       "the closing record was not written; the "
+                                                       "next closing writes it"),
+                           &e);
+    }
 
-    TArchInfos(root).rebuild();
+    try {
+        TArchInfos(root).rebuild();
+    } catch (const TError &e) {
+        logTurnover(TLog::Error,
+                    QStringLiteral("Could not rebuild the archive index: %1").arg(e.text()));
+        outcome.addProblem(QCoreApplication::translate("TPaidTablesDoc",
+                                                       "the archive index var/.archives was not "
+                                                       "rebuilt"),
+                           &e);
+    }
 
     const int uploaded = uploadStatistics(root, QStringLiteral("UploadStatistXml"), day);
     if (uploaded != 0)
@@ -388,8 +511,10 @@ int run(TurnoverData &data, TTurnoverLock &lock)
         // every upload ended.
         logTurnover(TLog::Error, QStringLiteral("Upload statist success"));
 
+    for (const TLeftBill &bill : std::as_const(outcome.leftBehind))
+        logTurnover(TLog::Error, QStringLiteral("Left in var/archives: %1").arg(bill.text()));
     lock.release();
-    return TurnoverDone;
+    return outcome.failure.isEmpty() ? TurnoverDone : TurnoverError;
 }
 
 } // namespace
@@ -480,25 +605,55 @@ bool journalHasWaiterRun(const QString &journalPath, long waiter)
 
 int executeTurnover(TurnoverData &data)
 {
-    try {
-        TTurnoverLock lock(lockDir(data.dataPath()) + QStringLiteral("turnover.lck"));
-        if (!lock.take(LockWaitMs))
-            return TurnoverAlreadyDone;
+    TClosingOutcome outcome;
+    return executeTurnover(data, outcome);
+}
+
+int executeTurnover(TurnoverData &data, TClosingOutcome &outcome)
+{
+    outcome = TClosingOutcome();
+    outcome.code = [&] {
         try {
-            return run(data, lock);
+            const QString lockPath = lockDir(data.dataPath()) + QStringLiteral("turnover.lck");
+            TTurnoverLock lock(lockPath);
+            if (!lock.take(LockWaitMs)) {
+                if (lock.error() == 0) {
+                    outcome.fail(QCoreApplication::translate("TPaidTablesDoc",
+                                                             "another closing is running"),
+                                 nullptr);
+                    return int(TurnoverAlreadyDone);
+                }
+                // not busy: the lock file cannot be made (a full disk)
+                const TFileError error(T_SOURCE, 301, 301, lock.error(), lockPath);
+                logTurnover(TLog::Error, QStringLiteral("Turnover failed: %1").arg(error.text()));
+                outcome.fail(QCoreApplication::translate("TPaidTablesDoc",
+                                                         "the lock file cannot be made"),
+                             &error);
+                return int(TurnoverError);
+            }
+            try {
+                return run(data, lock, outcome);
+            } catch (const TError &e) {
+                logTurnover(TLog::Error, QStringLiteral("Turnover failed: %1").arg(e.text()));
+                outcome.fail(QCoreApplication::translate("TPaidTablesDoc", "the run ended early"),
+                             &e);
+            } catch (const std::exception &e) {
+                const QString what = QString::fromLocal8Bit(e.what());
+                logTurnover(TLog::Error, QStringLiteral("Turnover failed: %1").arg(what));
+                outcome.fail(what, nullptr);
+            }
+            return int(TurnoverError);
         } catch (const TError &e) {
-            logTurnover(TLog::Error, QStringLiteral("Turnover failed: %1").arg(e.text()));
-        } catch (const std::exception &e) {
-            logTurnover(
-                    TLog::Error,
-                    QStringLiteral("Turnover failed: %1").arg(QString::fromLocal8Bit(e.what())));
+            // the lock directory cannot even be made
+            logTurnover(TLog::Error, e.text());
+            outcome.fail(QCoreApplication::translate("TPaidTablesDoc",
+                                                     "the lock directory cannot be made"),
+                         &e);
+            return int(TurnoverError);
         }
-        return TurnoverError;
-    } catch (const TError &e) {
-        // the lock directory cannot even be made
-        logTurnover(TLog::Error, e.text());
-        return TurnoverAlreadyDone;
-    }
+    }();
+    data.setMovedCount(outcome.moved);
+    return outcome.code;
 }
 
 } // namespace PosLib
@@ -597,7 +752,13 @@ TTurnoverForecast forecastTurnover(const TurnoverData &data)
 
     // a killed run's copy that reached the day: the run drops its source
     QString completed;
-    const auto [source, target] = notedMove(root);
+    QPair<QString, QString> noted;
+    try {
+        noted = notedMove(root);
+    } catch (const TError &) {
+        // the run itself will say that the note cannot be read
+    }
+    const auto &[source, target] = noted;
     if (!source.isEmpty() && QFileInfo::exists(source)) {
         forecast.pendingMove = QFileInfo(source).fileName();
         if (QFileInfo::exists(target))

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "tclosingoutcome.h"
+
 #include <functional>
 
 namespace Basics {
@@ -37,6 +39,14 @@ enum TurnoverResult {
 // the intent; the next run completes that move before anything else, so
 // no bill is lost or counted twice.
 int executeTurnover(TurnoverData &data);
+// The same, telling in `outcome` how it ended: the bills it moved, those
+// it left in "var/archives" and why (an unreadable or damaged bill, a
+// stamp or a copy that could not be written: each stays, is named in the
+// log and in the outcome, and the rest of the day closes), the steps after
+// the moves that failed, and whether a full disk was the cause. A lock
+// file that cannot be made (a full disk) fails the run with 304, not as a
+// busy lock.
+int executeTurnover(TurnoverData &data, TClosingOutcome &outcome);
 
 // What a run of `data` would do, found without writing anything: the
 // same checks in the same order, the bills it would move, the counters it

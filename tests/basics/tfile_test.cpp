@@ -10,6 +10,8 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstdio>
+#include <cstring>
 #include <thread>
 
 using namespace Basics;
@@ -101,10 +103,11 @@ TEST_F(FileTest, MissingFileForReadingThrows301)
         EXPECT_EQ(301, e.code());
         EXPECT_EQ(ENOENT, e.osError());
         EXPECT_STREQ("tfile.cpp", e.file());
-        EXPECT_EQ(QString("fn %1, OS %2, file tfile.cpp, line %3")
+        EXPECT_EQ(QString("fn %1, OS %2, file tfile.cpp, line %3: %4")
                           .arg(dir.file("missing.dat"))
                           .arg(ENOENT)
-                          .arg(e.line()),
+                          .arg(e.line())
+                          .arg(QString::fromLocal8Bit(std::strerror(ENOENT))),
                   e.text());
     }
 }
@@ -113,10 +116,18 @@ TEST_F(FileTest, ErrorTexts)
 {
     const TError plain(106, "tvalue", 5, 5);
     EXPECT_EQ("file tvalue, line 106", plain.text());
+    errno = EACCES;
     const TDirError dirError(12, "tdir.cpp", 201, 201, "/a/b");
     EXPECT_EQ(201, dirError.reason());
-    EXPECT_EQ(QString("fn /a/b, OS %1, file tdir.cpp, line 12").arg(dirError.osError()),
+    EXPECT_EQ(QString("fn /a/b, OS %1, file tdir.cpp, line 12: Permission denied").arg(EACCES),
               dirError.text());
+    // the system's words, and a full disk is known as such
+    const TFileError full(40, "tsavefile.cpp", 305, 308, ENOSPC, "/var/x.new");
+    EXPECT_EQ("No space left on device", full.osErrorText());
+    EXPECT_TRUE(full.isDiskFull());
+    EXPECT_FALSE(dirError.isDiskFull());
+    const TFileError none(1, "x.cpp", 3, 301, 0, "n");
+    EXPECT_EQ("fn n, OS 0, file x.cpp, line 1", none.text());
 }
 
 TEST_F(FileTest, LockFollowsMode)
@@ -289,4 +300,137 @@ TEST_F(FileTest, UnlockKeepsFileOpen)
     EXPECT_TRUE(f.isOpen());
     EXPECT_FALSE(f.isLocked());
     EXPECT_EQ(0, runLockholder({"--try-write", path}));
+}
+
+// After a truncating open the errors still name the file (they used to
+// read "fn ,").
+TEST_F(FileTest, ErrorsAfterTruncatingOpenNameTheFile)
+{
+    const QString path = dir.file("a15");
+    for (QIODevice::OpenMode mode :
+         {QIODevice::OpenMode(QIODevice::WriteOnly), QIODevice::WriteOnly | QIODevice::Truncate,
+          QIODevice::ReadWrite | QIODevice::Truncate}) {
+        TFile f(path);
+        f.open(mode);
+        EXPECT_EQ(path, f.fileName());
+        try {
+            f.at(-4);
+            ADD_FAILURE() << "positioning before the start";
+        } catch (const TFileError &e) {
+            EXPECT_EQ(path, e.fileName());
+            EXPECT_TRUE(e.text().startsWith("fn " + path + ", OS")) << qPrintable(e.text());
+        }
+        f.close();
+        // and the file opens again under the same name
+        f.open(QIODevice::ReadOnly);
+        EXPECT_EQ(path, f.fileName());
+    }
+}
+
+// Holding a read lock and opening the same file for writing in the same
+// process used to wait forever: our own lock is never waited for.
+TEST_F(FileTest, OwnLockIsNotWaitedFor)
+{
+    dir.write("t12.001", "table");
+    const QString path = dir.file("t12.001");
+    TFile reader(path);
+    reader.open(QIODevice::ReadOnly);
+    {
+        // a second reader shares it
+        TFile second(path);
+        second.open(QIODevice::ReadOnly);
+        EXPECT_EQ("table", second.readRest());
+    }
+    for (QIODevice::OpenMode mode :
+         {QIODevice::OpenMode(QIODevice::ReadWrite), QIODevice::WriteOnly | QIODevice::Truncate,
+          QIODevice::WriteOnly | QIODevice::Append}) {
+        TFile writer(path);
+        try {
+            writer.open(mode);
+            ADD_FAILURE() << "opened for writing beside our own reader";
+        } catch (const TFileError &e) {
+            EXPECT_EQ(318, e.reason());
+            EXPECT_EQ(EDEADLK, e.osError());
+            EXPECT_EQ(path, e.fileName());
+        }
+        EXPECT_FALSE(writer.isOpen());
+    }
+    // nothing was emptied, and our reader still holds its lock
+    EXPECT_EQ("table", dir.read("t12.001"));
+    EXPECT_EQ(1, runLockholder({"--try-write", path}));
+    reader.close();
+    TFile writer(path);
+    writer.open(QIODevice::ReadWrite);
+    EXPECT_TRUE(writer.isLocked());
+}
+
+// A lock another process holds is waited for a bounded number of attempts.
+TEST_F(FileTest, LockWaitIsBounded)
+{
+    dir.write("counter.dat", "1");
+    const QString path = dir.file("counter.dat");
+    ReadLockHolder holder(path);
+    ASSERT_TRUE(holder.holds());
+    TFile writer(path);
+    writer.setLockRetry(3, 1);
+    try {
+        writer.open(QIODevice::ReadWrite);
+        ADD_FAILURE() << "granted a write lock beside another process's reader";
+    } catch (const TFileError &e) {
+        EXPECT_EQ(318, e.reason());
+        EXPECT_EQ(301, e.code());
+        EXPECT_EQ(EAGAIN, e.osError());
+    }
+    EXPECT_FALSE(writer.isOpen());
+    EXPECT_EQ("1", dir.read("counter.dat"));
+}
+
+// A writer that replaces the file through a temporary and a rename while
+// another process waits for the file's lock: the waiting process must
+// write into the new file, not into the deleted one.
+TEST_F(FileTest, WaiterFollowsAFileReplacedByRename)
+{
+    dir.write("t7.002", "old");
+    dir.write("change", "+terminal");
+    const QString path = dir.file("t7.002");
+    TFile held(path);
+    held.open(QIODevice::ReadWrite);
+
+    QProcess terminal;
+    terminal.start(binPath("lockholder"), {"--append", path, dir.file("change")});
+    ASSERT_TRUE(terminal.waitForStarted());
+    ASSERT_TRUE(waitUntilOpenedBy(terminal.processId(), path));
+
+    // our rewrite: the temporary, renamed over the name while we hold it
+    dir.write("t7.002.tmp", "new");
+    ASSERT_EQ(0, ::rename(QFile::encodeName(dir.file("t7.002.tmp")).constData(),
+                          QFile::encodeName(path).constData()));
+    held.close();
+
+    ASSERT_TRUE(terminal.waitForFinished(30000));
+    EXPECT_EQ(0, terminal.exitCode()) << terminal.readAllStandardError().constData();
+    EXPECT_EQ("new+terminal", dir.read("t7.002"));
+}
+
+// A data file beyond the size limit is refused before it is read.
+TEST_F(FileTest, OversizedFileIsRefused)
+{
+    const qint64 limit = TFile::maxReadSize();
+    EXPECT_EQ(qint64(256) * 1024 * 1024, limit);
+    dir.write("big.dat", QByteArray(64, '\0'));
+    TFile::setMaxReadSize(63);
+    TFile f(dir.file("big.dat"));
+    f.open(QIODevice::ReadOnly);
+    try {
+        f.readRest();
+        ADD_FAILURE() << "read a file beyond the limit";
+    } catch (const TFileError &e) {
+        EXPECT_EQ(304, e.reason());
+        EXPECT_EQ(EFBIG, e.osError());
+        EXPECT_EQ(dir.file("big.dat"), e.fileName());
+    }
+    TFile::setMaxReadSize(64);
+    f.at(0);
+    EXPECT_EQ(64, f.readRest().size());
+    TFile::setMaxReadSize(limit);
 }

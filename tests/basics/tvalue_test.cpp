@@ -1,13 +1,20 @@
+#include "logcapture.h"
 #include "terror.h"
 #include "testdir.h"
+#include "tfile.h"
 #include "trecordcodec.h"
+#include "tsavefile.h"
 #include "tvalue.h"
 
+#include <QDir>
 #include <QDomDocument>
+#include <QFile>
 #include <QTextStream>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <memory>
 
 using namespace Basics;
@@ -763,4 +770,128 @@ TEST(TextForms, DecimalsWithFiveDigits)
     EXPECT_EQ(QStringLiteral("1234567.00001"), Basics::decimalText(1234567.00001));
     EXPECT_EQ(12.5, Basics::parseDecimal(QStringLiteral(" 12.5 ")));
     EXPECT_EQ(42, Basics::parseInteger(QStringLiteral("42 ")));
+}
+
+// ---- what a failed save or a hostile file may not do ------------------------
+
+// A save that fails at any step leaves the list's file as it was, and its
+// name is never missing: the old scheme renamed the file away before the
+// new one took its place, so a failure (or a kill) between the two left
+// no list at all.
+TEST_F(ValueListFile, SaveFailingAtAnyStepKeepsTheFile)
+{
+    list.insert(record(1, "kept"));
+    list.save(dir.path(), "elements.dat");
+    list.save(dir.path(), "elements.dat");
+    const QByteArray before = dir.read("elements.dat");
+    list.insert(record(2, "new"));
+    for (TSaveStep failing :
+         {TSaveStep::Open, TSaveStep::Write, TSaveStep::Sync, TSaveStep::Link, TSaveStep::Rename}) {
+        bool present = true;
+        setSaveFaultHook([&](TSaveStep step, const QString &) {
+            // the name is there at every step
+            present = present && dir.exists("elements.dat");
+            return step == failing ? ENOSPC : 0;
+        });
+        try {
+            list.save(dir.path(), "elements.dat");
+            ADD_FAILURE() << "a failed save reported success, step " << int(failing);
+        } catch (const TFileError &e) {
+            EXPECT_EQ(ENOSPC, e.osError());
+            EXPECT_TRUE(e.isDiskFull());
+        }
+        setSaveFaultHook({});
+        EXPECT_TRUE(present) << int(failing);
+        EXPECT_EQ(before, dir.read("elements.dat")) << int(failing);
+        EXPECT_FALSE(dir.exists("elements.dat.new")) << int(failing);
+        TValueList back;
+        EXPECT_EQ(0, back.load(dir.path(), "elements.dat"));
+        EXPECT_EQ((QList<int> {1}), back.ids());
+    }
+}
+
+// A list file that is gone while its ".new" or ".old" holds a list is
+// named in the log, not read as an empty list without a word.
+TEST_F(ValueListFile, MissingFileBesideKeptCopyIsLogged)
+{
+    list.insert(record(1, "a"));
+    list.save(dir.path(), "elements.dat");
+    list.save(dir.path(), "elements.dat");
+    ASSERT_TRUE(QFile::rename(dir.file("elements.dat"), dir.file("elements.dat.new")));
+    LogCapture log;
+    EXPECT_EQ(7, load());
+    EXPECT_TRUE(list.isEmpty());
+    EXPECT_TRUE(log.contains(dir.file("elements.dat.new"))) << qPrintable(log.lines.join('\n'));
+    EXPECT_TRUE(log.contains(dir.file("elements.dat.old")));
+    EXPECT_TRUE(log.contains("is missing"));
+
+    // nothing beside it: a missing list is no event
+    LogCapture quiet;
+    EXPECT_EQ(7, load("other.dat"));
+    EXPECT_FALSE(quiet.contains("is missing"));
+}
+
+// Nine bytes whose size header claims 4 GB must not make the reader
+// allocate 4 GB; a claim beyond what the packed bytes can hold is corrupt.
+TEST_F(ValueListFile, CompressedSizeClaimIsChecked)
+{
+    EnvGuard env("POS_COMPRESS", "1");
+    dir.write("elements.dat", bytes({0xff, 0xff, 0xff, 0xf0, 0x78, 0x9c, 0x03, 0x00, 0xff}));
+    EXPECT_EQ(304, load());
+    EXPECT_TRUE(list.isEmpty());
+
+    bool corrupt = false;
+    const QByteArray packed = qCompress(testData("waiters.dat"));
+    // the honest claim passes
+    EXPECT_EQ(testData("waiters.dat"), uncompressIfMarked(packed + char(0xff), &corrupt));
+    EXPECT_FALSE(corrupt);
+    // within the bound but more than the bytes can unpack to
+    QByteArray lying = packed;
+    qToBigEndian<quint32>(quint32(packed.size() * MaxCompressionRatio + 1), lying.data());
+    EXPECT_TRUE(uncompressIfMarked(lying + char(0xff), &corrupt).isEmpty());
+    EXPECT_TRUE(corrupt);
+    // zeros compress about 1000 : 1 and still load
+    TValue zeros;
+    zeros.setString("z", QString(200000, QChar('0')));
+    dir.write("zeros.dat", qCompress(recordBytes(zeros), 9) + char(0xff));
+    EXPECT_EQ(0, load("zeros.dat"));
+}
+
+// A ".dat" beyond the size limit is refused with an error naming it, not
+// read whole.
+TEST_F(ValueListFile, OversizedListIsRefused)
+{
+    dir.write("elements.dat", QByteArray(4096, '\0'));
+    const qint64 limit = TFile::maxReadSize();
+    TFile::setMaxReadSize(4095);
+    try {
+        load();
+        ADD_FAILURE() << "an oversized list was read";
+    } catch (const TFileError &e) {
+        EXPECT_EQ(EFBIG, e.osError());
+        EXPECT_EQ(dir.file("elements.dat"), e.fileName());
+    }
+    TFile::setMaxReadSize(limit);
+}
+
+TEST(ValueXml, NestingDeeperThanAListIsRefused)
+{
+    QDomDocument doc;
+    QString message;
+    int line = 0;
+    int column = 0;
+    EXPECT_TRUE(parseListXml("<waiters><waiter><id>1</id><name>Ann</name></waiter></waiters>", doc,
+                             &message, &line, &column))
+            << qPrintable(message);
+    EXPECT_EQ("waiters", doc.documentElement().tagName());
+
+    // deep enough to keep a DOM parser busy for minutes
+    const QByteArray deep
+            = QByteArray("<a>").repeated(200000) + QByteArray("</a>").repeated(200000);
+    EXPECT_FALSE(parseListXml(deep, doc, &message, &line, &column));
+    EXPECT_TRUE(message.contains("deeper")) << qPrintable(message);
+    EXPECT_FALSE(parseListXml("<l><r><f><g/></f></r></l>", doc, &message, &line, &column));
+    // broken XML is still reported as such
+    EXPECT_FALSE(parseListXml("<l><r>", doc, &message, &line, &column));
+    EXPECT_FALSE(message.isEmpty());
 }

@@ -4,6 +4,9 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 TestDir::TestDir()
@@ -69,4 +72,23 @@ QByteArray testData(const QString &name)
 QString binPath(const QString &program)
 {
     return QStringLiteral(VELTRUM_BIN_DIR "/") + program;
+}
+
+bool waitUntilOpenedBy(qint64 pid, const QString &path)
+{
+    struct stat wanted;
+    if (::stat(QFile::encodeName(path).constData(), &wanted) != 0)
+        return false;
+    const QString fdDir = QStringLiteral("/proc/%1/fd").arg(pid);
+    for (int check = 0; check < 20000; ++check) {
+        const QStringList fds = QDir(fdDir).entryList(QDir::Files | QDir::System);
+        for (const QString &fd : fds) {
+            struct stat st;
+            if (::stat(QFile::encodeName(fdDir + QLatin1Char('/') + fd).constData(), &st) == 0
+                && st.st_dev == wanted.st_dev && st.st_ino == wanted.st_ino)
+                return true;
+        }
+        ::usleep(500);
+    }
+    return false;
 }

@@ -36,3 +36,8 @@ QByteArray testData(const QString &name);
 QString testDataPath(const QString &name);
 // Path of a program built into build/bin.
 QString binPath(const QString &program);
+
+// Waits until process `pid` has the file that `path` names now open (it
+// then waits in the open for that file's lock, or got past it). Bounded by
+// a count of checks, not by a deadline; false when it never happened.
+bool waitUntilOpenedBy(qint64 pid, const QString &path);

@@ -5,6 +5,10 @@
 //                                  until stdin closes or SECONDS (30) pass
 //   lockholder --try-write FILE    one attempt at a write lock
 //   lockholder --try-read FILE     one attempt at a read lock
+//   lockholder --append FILE BYTES opens FILE read-write through TFile
+//                                  (waiting for the lock as a terminal
+//                                  does), appends the bytes of the file
+//                                  BYTES and closes it; exits 0 when done
 //
 // The try modes exit 0 when the lock was granted, 1 when it was refused;
 // every other failure exits 2.
@@ -53,12 +57,32 @@ static void waitForRelease(int seconds)
     }
 }
 
+static int append(const char *path, const char *bytesFile)
+{
+    QFile bytes(QFile::decodeName(bytesFile));
+    if (!bytes.open(QIODevice::ReadOnly))
+        return 2;
+    try {
+        TFile file(QFile::decodeName(path));
+        file.open(QIODevice::ReadWrite);
+        file.at(file.size());
+        file.writeBlock(bytes.readAll());
+        file.close();
+    } catch (const TError &e) {
+        std::fprintf(stderr, "%s\n", qPrintable(e.text()));
+        return 2;
+    }
+    return 0;
+}
+
 int main(int argc, char **argv)
 {
     if (argc >= 3 && std::strcmp(argv[1], "--try-write") == 0)
         return tryLock(argv[2], TFileLock::WriteLock);
     if (argc >= 3 && std::strcmp(argv[1], "--try-read") == 0)
         return tryLock(argv[2], TFileLock::ReadLock);
+    if (argc >= 4 && std::strcmp(argv[1], "--append") == 0)
+        return append(argv[2], argv[3]);
     if (argc < 2) {
         std::fprintf(stderr,
                      "usage: lockholder FILE [SECONDS] | --try-write FILE | --try-read FILE\n");

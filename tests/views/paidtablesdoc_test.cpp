@@ -561,3 +561,33 @@ TEST_F(WalkReport, WithoutCatalogueNoGroups)
 }
 
 } // namespace
+
+// Bills the closing had to leave behind are listed in a warning, not
+// passed over with "Success".
+TEST_F(TurnoverFromWindow, BillsLeftBehindAreListedInAWarning)
+{
+    TPaidTablesDoc *doc = open(copy.path());
+    const QStringList paid = paidTables();
+    ASSERT_FALSE(paid.isEmpty());
+    QFile cut(copy.file(QStringLiteral("var/archives/") + paid.first()));
+    ASSERT_TRUE(cut.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(cut.resize(cut.size() - 3));
+    cut.close();
+
+    ModalDriver driver;
+    chooseDay(driver);
+    driver.answer(QMessageBox::Yes);
+    driver.answer(QMessageBox::Ok);
+    doc->onTurnOver();
+
+    ASSERT_EQ(2, driver.boxes.size());
+    const QString warning = driver.boxes.at(1);
+    EXPECT_TRUE(warning.startsWith(QStringLiteral("Warning: Day turn over processed to\n")
+                                   + Today.toString(Qt::TextDate)))
+            << qPrintable(warning);
+    EXPECT_TRUE(warning.contains(QStringLiteral("1 bill(s) were left behind in var/archives:\n  ")
+                                 + paid.first() + QStringLiteral(": damaged")))
+            << qPrintable(warning);
+    EXPECT_EQ(QStringList(paid.first()), paidTables());
+    EXPECT_EQ(paid.size() - 1, closedTables().size());
+}

@@ -1,5 +1,6 @@
 #include "tarchtable.h"
 
+#include "terror.h"
 #include "testdir.h"
 #include "trecordcodec.h"
 #include "ttable.h"
@@ -103,7 +104,6 @@ TEST_F(ArchTableTest, BuildTakesArchiveNumbersFromTheDayFiles)
 {
     dir.copyData(QStringLiteral("a15"), dayFile(QStringLiteral("a15")));
     dir.copyData(QStringLiteral("t12.001"), dayFile(QStringLiteral("a16")));
-    dir.write(dayFile(QStringLiteral("a17")), QByteArray()); // unreadable, left out
 
     TArchTable builder(root(), day);
     EXPECT_EQ(2, builder.build());
@@ -208,4 +208,33 @@ TEST_F(ArchTableTest, TableWithoutCreationRecordIsSkippedInStep)
     TArchTable summary(root(), day);
     EXPECT_EQ(QStringList({QStringLiteral("7/2/15")}), walk(summary));
     EXPECT_EQ(1, summary.tableCount());
+}
+
+// A bill that cannot be read whole used to be left out without a word,
+// and the summary then passed for complete.
+TEST_F(ArchTableTest, BillThatCannotBeReadFailsTheBuildAndKeepsTheOldSummary)
+{
+    dir.copyData(QStringLiteral("a15"), dayFile(QStringLiteral("a15")));
+    dir.copyData(QStringLiteral("t12.001"), dayFile(QStringLiteral("a16")));
+    ASSERT_EQ(2, TArchTable(root(), day).build());
+    const QByteArray built = dir.read(summaryFile());
+
+    const QByteArray whole = testData(QStringLiteral("a15"));
+    const QList<QPair<QString, QByteArray>> damaged = {
+            {QStringLiteral("a17"), QByteArray()}, // empty
+            {QStringLiteral("a18"), whole.left(whole.size() - 5)}, // cut off inside an entry
+            {QStringLiteral("a19"), whole.left(20)}, // cut off in its header
+    };
+    for (const auto &[name, bytes] : damaged) {
+        dir.write(dayFile(name), bytes);
+        try {
+            TArchTable(root(), day).build();
+            ADD_FAILURE() << "built a summary without " << qPrintable(name);
+        } catch (const Basics::TFileError &e) {
+            EXPECT_EQ(dir.file(dayFile(name)), e.fileName());
+        }
+        EXPECT_EQ(built, dir.read(summaryFile())) << qPrintable(name);
+        EXPECT_FALSE(dir.exists(summaryFile() + QStringLiteral(".tmp")));
+        QFile::remove(dir.file(dayFile(name)));
+    }
 }

@@ -12,6 +12,7 @@
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -911,4 +912,38 @@ TEST_F(TableTest, XmlNeedsHeaderAndCreation)
     table.setBillNum(5);
     EXPECT_FALSE(table.fromXml(element));
     EXPECT_EQ(5, table.billNum());
+}
+
+// A terminal waiting for the table's lock while the back office rewrites
+// the table through ".tmp" used to be granted the lock on the replaced,
+// deleted file, and its change was lost.
+TEST_F(TableTest, TerminalWaitingDuringARewriteWritesIntoTheNewFile)
+{
+    dir.copyData(QStringLiteral("a15"), QStringLiteral("var/archives/a15"));
+    const QString path = dir.file(QStringLiteral("var/archives/a15"));
+    QByteArray change;
+    TValue entry;
+    entry.setId(90);
+    entry.setInt(QStringLiteral("type"), 10);
+    Basics::appendRecord(change, entry);
+    dir.write(QStringLiteral("change"), change);
+
+    TTable table(15, nullptr, root());
+    ASSERT_EQ(0, table.openForUpdate());
+    QProcess terminal;
+    terminal.start(binPath(QStringLiteral("lockholder")),
+                   {QStringLiteral("--append"), path, dir.file(QStringLiteral("change"))});
+    ASSERT_TRUE(terminal.waitForStarted());
+    ASSERT_TRUE(waitUntilOpenedBy(terminal.processId(), path));
+    table.addEntry(newOrder(100, 1));
+    ASSERT_TRUE(table.close());
+    ASSERT_TRUE(terminal.waitForFinished(30000));
+    EXPECT_EQ(0, terminal.exitCode()) << terminal.readAllStandardError().constData();
+
+    // our order and the terminal's record, both
+    const QByteArray bytes = archiveBytes(15);
+    EXPECT_TRUE(bytes.endsWith(change));
+    TTable back(15, nullptr, root());
+    ASSERT_EQ(0, back.load(path, true, 0));
+    EXPECT_EQ(table.entries().count() + 1, back.entries().count());
 }

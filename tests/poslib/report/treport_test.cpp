@@ -344,3 +344,27 @@ TEST(ReportOptions, ReportsRightFollowsTheReportWaiter)
     waiter.setId(2);
     EXPECT_FALSE(TReport(QDate(), &waiter, QString()).reportsRight());
 }
+
+// A day whose summary cannot be built (one of its bills is damaged) is
+// read from its tables, and the report says so instead of passing a
+// summary without that bill for the day.
+TEST_F(ReportRun, DayWhoseSummaryCannotBeBuiltIsReadFromItsTables)
+{
+    closedDay(Day1, 1, {1, 300});
+    closedDay(Day1, 2, {2, 450});
+    const QByteArray whole = tableBytes(3, {3, 100});
+    const QString damaged
+            = QStringLiteral("var/statist/") + statistDayName(Day1) + QStringLiteral("/a3");
+    dir.write(damaged, whole.left(whole.size() - 3));
+
+    TReport report(QDate(), nullptr, root());
+    QStringList notices;
+    QObject::connect(&report, &TReport::sigNotice, [&](const QString &text) { notices << text; });
+    std::unique_ptr<TRepWaiters> groups(report.makeWaiterReport(Day1, Day1));
+    // the readable bills count (the damaged one as far as it reads)
+    EXPECT_LE(750.0, ordersAmount(*groups));
+    ASSERT_EQ(1, notices.size());
+    EXPECT_TRUE(notices.first().contains(dir.file(damaged))) << qPrintable(notices.first());
+    EXPECT_TRUE(notices.first().contains(QStringLiteral("2014-03-05")));
+    EXPECT_FALSE(dir.exists(QStringLiteral("var/summary/2014-03-05.dat")));
+}

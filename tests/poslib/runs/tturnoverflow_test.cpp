@@ -113,7 +113,8 @@ TEST_F(TurnoverFlowTest, FailuresNameTheirCause)
         EXPECT_EQ(TTurnoverOutcome::Failed, failed.status) << code;
         EXPECT_EQ(code, failed.code);
         EXPECT_EQ(QStringLiteral("Error"), failed.caption);
-        EXPECT_EQ(text, failed.text);
+        // the code's text first, then the cause
+        EXPECT_EQ(text, failed.text.left(text.size()));
         EXPECT_TRUE(names(QStringLiteral("var/messages")).isEmpty()) << code;
     };
     openTable(5, 7);
@@ -126,5 +127,26 @@ TEST_F(TurnoverFlowTest, FailuresNameTheirCause)
     // a journal that cannot be written ends the run inside
     QFile::remove(dir.file(dayFile(QStringLiteral("turnover.z"))));
     QDir().mkpath(dir.file(dayFile(QStringLiteral("turnover.z"))));
-    expectFailure(nullptr, 304, QStringLiteral("Could not execute turn over: 304"));
+    expectFailure(nullptr, 304,
+                  QStringLiteral("Could not execute turn over: 304\nthe run could not be "
+                                 "journalled in ")
+                          + dir.file(dayFile(QStringLiteral("turnover.z"))));
+}
+
+// Terminals that cannot be told of the closing used to go unmentioned
+// under "Success".
+TEST_F(TurnoverFlowTest, TerminalsThatCannotBeToldMakeAWarning)
+{
+    archive(1, 1, 7);
+    dir.write(QStringLiteral("var/messages"), "a file where the folder belongs");
+    const TTurnoverOutcome done = close(nullptr);
+    EXPECT_EQ(TTurnoverOutcome::Incomplete, done.status);
+    EXPECT_EQ(QStringLiteral("Warning"), done.caption);
+    EXPECT_TRUE(done.text.startsWith(QStringLiteral("Day turn over processed to\n")
+                                     + day.toString(Qt::TextDate)))
+            << qPrintable(done.text);
+    EXPECT_TRUE(done.text.contains(QStringLiteral("The terminals were not told of the closing.")))
+            << qPrintable(done.text);
+    EXPECT_EQ(1, done.moved);
+    EXPECT_TRUE(names(QStringLiteral("var/archives")).isEmpty());
 }
