@@ -6,6 +6,10 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt
           qt6-qpa-plugins fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
           poppler-utils qt6-charts-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
           qt6-translations-l10n)
+# The fuzz build (-DVELTRUM_FUZZ=ON) alone needs clang and its runtime.
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -181,3 +181,48 @@ TEST(VeltrumFiscalBatch, OnTheOpenDayOrARangeItStoresNothing)
     EXPECT_EQ(QStringList(QStringLiteral("20261205.%1.fiscal").arg(fiscal)),
               reports.entryList(QDir::Files));
 }
+
+// The closing's outcome on the command line: bills left behind exit 4 and
+// are named; a full disk exits 5 and says so.
+TEST(VeltrumTurnoverOutcome, BillsLeftBehindAndAFullDiskHaveTheirOwnExitCodes)
+{
+    TestDir dir;
+    const QString root = writeDemo(dir, 1, 12);
+    const QStringList paid
+            = QDir(root + QStringLiteral("/var/archives"))
+                      .entryList(QStringList(QStringLiteral("a*")), QDir::Files, QDir::Name);
+    ASSERT_FALSE(paid.isEmpty());
+    // one bill cut off inside its last entry
+    const QString damaged = root + QStringLiteral("/var/archives/") + paid.first();
+    QFile cut(damaged);
+    ASSERT_TRUE(cut.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(cut.resize(cut.size() - 3));
+    cut.close();
+
+    const Outcome left = veltrum(turnoverArgs(root) + QStringList(QStringLiteral("--force")));
+    EXPECT_EQ(4, left.code) << left.err;
+    EXPECT_TRUE(left.out.contains(QStringLiteral("Outcome: done with 1 bill(s) left behind")))
+            << left.out;
+    EXPECT_TRUE(left.err.contains(
+            QStringLiteral("left in var/archives: %1: damaged").arg(paid.first())))
+            << left.err;
+    EXPECT_EQ(QStringList(paid.first()),
+              QDir(root + QStringLiteral("/var/archives"))
+                      .entryList(QStringList(QStringLiteral("a*")), QDir::Files));
+
+    // the disk is full at the first write of the next installation's closing
+    TestDir full;
+    const QString second = writeDemo(full, 1, 12);
+    qputenv("LD_PRELOAD", QFile::encodeName(binPath(QStringLiteral("libfaultshim.so"))));
+    qputenv("VELTRUM_FAULT_ROOT", QFile::encodeName(second));
+    qputenv("VELTRUM_FAULT_OPS", "write");
+    qputenv("VELTRUM_FAULT_AT", "1");
+    qputenv("VELTRUM_FAULT_ERRNO", "ENOSPC");
+    const Outcome stopped = veltrum(turnoverArgs(second) + QStringList(QStringLiteral("--force")));
+    for (const char *name : {"LD_PRELOAD", "VELTRUM_FAULT_ROOT", "VELTRUM_FAULT_OPS",
+                             "VELTRUM_FAULT_AT", "VELTRUM_FAULT_ERRNO"})
+        qunsetenv(name);
+    EXPECT_EQ(5, stopped.code) << stopped.out << stopped.err;
+    EXPECT_TRUE(stopped.err.contains(QStringLiteral("disk is full"))) << stopped.err;
+    EXPECT_FALSE(stopped.err.contains(QStringLiteral("already finalized"))) << stopped.err;
+}
