@@ -577,7 +577,10 @@ TEST_F(TurnoverFromWindow, BillsLeftBehindAreListedInAWarning)
     ModalDriver driver;
     chooseDay(driver);
     driver.answer(QMessageBox::Yes);
-    driver.answer(QMessageBox::Ok);
+    driver.then([](QDialog *box) {
+        screenshot(box, "turnover-left-behind.png");
+        box->accept();
+    });
     doc->onTurnOver();
 
     ASSERT_EQ(2, driver.boxes.size());
