@@ -348,3 +348,35 @@ TEST_F(FaultSweep, ClosingCutAtAnyOperation)
             break;
     }
 }
+
+// A list save cut at each of its operations (a power cut, a kill): the
+// list is there at every instant, the old one or the new one, whole.
+TEST_F(FaultSweep, ListSaveCutAtEveryOperation)
+{
+    const QString list = dir.file(QStringLiteral("var/data/waiters.dat"));
+    const QStringList save = {QStringLiteral("listsave"), list, QStringLiteral("new")};
+    auto fresh = [&] {
+        QDir(dir.file(QStringLiteral("var"))).removeRecursively();
+        dir.write(QStringLiteral("var/data/waiters.dat"), testData(QStringLiteral("waiters.dat")));
+    };
+    fresh();
+    const RunResult clean = runUnderShim(0, QStringLiteral("EIO"), QString(), false, save);
+    ASSERT_EQ(QStringLiteral("saved"), clean.status);
+    for (long at = 1; at <= clean.operations; ++at) {
+        fresh();
+        const RunResult run = runUnderShim(at, QStringLiteral("EIO"), QString(), true, save);
+        SCOPED_TRACE(qPrintable(
+                QStringLiteral("cut at operation %1: %2").arg(at).arg(run.failedOperation)));
+        EXPECT_FALSE(run.finished);
+        ASSERT_TRUE(dir.exists(QStringLiteral("var/data/waiters.dat")));
+        TValueList back;
+        ASSERT_EQ(0, back.load(QFileInfo(list).path(), QStringLiteral("waiters.dat")));
+        const int before = back.count();
+        EXPECT_TRUE(before == 3 || before == 4) << before;
+        // the next save after the cut finishes and keeps the list whole
+        const RunResult rerun = runUnderShim(0, QStringLiteral("EIO"), QString(), false, save);
+        EXPECT_EQ(QStringLiteral("saved"), rerun.status);
+        ASSERT_EQ(0, back.load(QFileInfo(list).path(), QStringLiteral("waiters.dat")));
+        EXPECT_EQ(before + 1, back.count());
+    }
+}
