@@ -186,15 +186,17 @@ protected:
             EXPECT_EQ(QList<long>({1, 2, 3, 4, 100}), summaryTables());
             EXPECT_EQ(1, journal().size());
         }
-        if (run.status == QLatin1String("incomplete"))
+        if (run.status == QLatin1String("incomplete")) {
             EXPECT_EQ(inArchives.size(), run.left.size()) << qPrintable(run.left.join(' '));
+        }
         if (run.status != QLatin1String("failed")) {
             // a day closed with its journal line and Z number
             EXPECT_EQ(1, journal().size());
             EXPECT_TRUE(dir.exists(dayFile(QStringLiteral("zcount.dat"))));
         }
-        if (run.status == QLatin1String("failed"))
+        if (run.status == QLatin1String("failed")) {
             EXPECT_FALSE(run.failure.isEmpty());
+        }
     }
 
     void checkCleanRerunFinishes()
@@ -251,8 +253,9 @@ protected:
             const QList<long> inArchives = checkEveryBillOnce();
             checkFilesParse();
             checkOutcomeIsTrue(run, inArchives);
-            if (run.diskFull)
+            if (run.diskFull) {
                 EXPECT_EQ(QStringLiteral("ENOSPC"), errorName);
+            }
             QString outcome = run.status;
             if (run.status == QLatin1String("incomplete"))
                 outcome += QStringLiteral(", %1 left").arg(run.left.size());
