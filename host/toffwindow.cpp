@@ -3,6 +3,7 @@
 #include "pixmapresource.h"
 #include "tcrystalviewer.h"
 #include "terror.h"
+#include "tfilenotices.h"
 #include "tlog.h"
 #include "tlogcategories.h"
 #include "toffapplication.h"
@@ -77,6 +78,9 @@ TOffWindow::TOffWindow(TOffWorkspace *workspace, QWidget *parent)
     m_progress->setMaximumWidth(200);
     m_progress->hide();
     statusBar()->addPermanentWidget(m_progress);
+    // a list read as empty because its file went missing beside a kept copy
+    connect(&Basics::TFileNotices::instance(), &Basics::TFileNotices::notice, this,
+            [this](const QString &text) { status(text); });
 
     buildMenus();
     initText();

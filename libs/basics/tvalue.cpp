@@ -3,11 +3,13 @@
 #include "tdir.h"
 #include "terror.h"
 #include "tfile.h"
+#include "tfilenotices.h"
 #include "tlog.h"
 #include "tlogcategories.h"
 #include "trecordcodec.h"
 #include "tsavefile.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QDomDocument>
 #include <QFileInfo>
@@ -435,12 +437,18 @@ int TValueList::load(const QString &dir, const QString &file)
         // giving an empty list without a word.
         for (const char *suffix : {".new", ".old"}) {
             const QFileInfo kept(path + QLatin1String(suffix));
-            if (kept.exists() && kept.size() > 0)
+            if (kept.exists() && kept.size() > 0) {
                 logWarning(QStringLiteral("%1 is missing but %2 holds a list (%3 bytes); the list "
                                           "reads as empty until it is restored")
                                    .arg(path, kept.filePath())
                                    .arg(kept.size()),
                            LogModule::Library, LogClass::ValueList);
+                TFileNotices::instance().post(
+                        QCoreApplication::translate("TValueList",
+                                                    "%1 is missing but %2 holds a list; the list "
+                                                    "reads as empty until it is restored")
+                                .arg(path, kept.filePath()));
+            }
         }
         return NoFile;
     }

@@ -2,6 +2,7 @@
 #include "terror.h"
 #include "testdir.h"
 #include "tfile.h"
+#include "tfilenotices.h"
 #include "trecordcodec.h"
 #include "tsavefile.h"
 #include "tvalue.h"
@@ -818,17 +819,25 @@ TEST_F(ValueListFile, MissingFileBesideKeptCopyIsLogged)
     list.save(dir.path(), "elements.dat");
     list.save(dir.path(), "elements.dat");
     ASSERT_TRUE(QFile::rename(dir.file("elements.dat"), dir.file("elements.dat.new")));
+    QStringList notices;
+    const auto connection = QObject::connect(&TFileNotices::instance(), &TFileNotices::notice,
+                                             [&](const QString &text) { notices << text; });
     LogCapture log;
     EXPECT_EQ(7, load());
     EXPECT_TRUE(list.isEmpty());
     EXPECT_TRUE(log.contains(dir.file("elements.dat.new"))) << qPrintable(log.lines.join('\n'));
     EXPECT_TRUE(log.contains(dir.file("elements.dat.old")));
     EXPECT_TRUE(log.contains("is missing"));
+    // and the user is told, once for each copy
+    ASSERT_EQ(2, notices.size());
+    EXPECT_TRUE(notices.at(0).contains(dir.file("elements.dat.new")));
 
     // nothing beside it: a missing list is no event
     LogCapture quiet;
     EXPECT_EQ(7, load("other.dat"));
     EXPECT_FALSE(quiet.contains("is missing"));
+    EXPECT_EQ(2, notices.size());
+    QObject::disconnect(connection);
 }
 
 // Nine bytes whose size header claims 4 GB must not make the reader

@@ -3,6 +3,7 @@
 #include "pixmapresource.h"
 #include "taccessitem.h"
 #include "testdir.h"
+#include "tfilenotices.h"
 #include "tlistaccess.h"
 #include "toffapplication.h"
 #include "toffconfig.h"
@@ -113,6 +114,15 @@ TEST_F(OffWindow, DocumentViewIsMadeOnceAndToolsAnewEachTime)
     EXPECT_EQ(2, a->listView()->topLevelItemCount());
     EXPECT_EQ(QStringLiteral("two lines"), window.statusText());
     EXPECT_EQ(itemB, window.lastTreeItem());
+}
+
+TEST_F(OffWindow, ListMissingBesideAKeptCopyIsToldInTheStatusLine)
+{
+    data.write(QStringLiteral("var/data/waiters.dat.old"), QByteArray("kept list"));
+    Basics::TValueList list;
+    EXPECT_EQ(7, list.load(data.file(QStringLiteral("var/data")), QStringLiteral("waiters.dat")));
+    EXPECT_TRUE(window.statusText().contains(data.file(QStringLiteral("var/data/waiters.dat.old"))))
+            << qPrintable(window.statusText());
 }
 
 TEST_F(OffWindow, RemovedDocumentTakesItsTreeItemsAlong)
