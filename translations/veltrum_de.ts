@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>PosLib::TReport</name>
+    <message>
+        <source>The day summary of %1 could not be built (%2 cannot be read); the report reads the day&apos;s tables instead</source>
+        <translation>Die Tageszusammenfassung vom %1 konnte nicht erstellt werden (%2 ist nicht lesbar); der Bericht liest stattdessen die Tische des Tages</translation>
+    </message>
+</context>
+<context>
     <name>QtWidgets::TDatePicker</name>
     <message>
         <source>dd.mm.yyyy</source>
@@ -1597,6 +1604,135 @@ erneuert die Berichtsansicht</translation>
     <message>
         <source>Auswertung</source>
         <translation>Auswertung</translation>
+    </message>
+    <message>
+        <source>Could not execute turn over: the disk is full.</source>
+        <translation>Tagesabschluss nicht möglich: der Datenträger ist voll.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bill(s) moved into the day before; they stay there.</source>
+        <translation>
+            <numerusform>%n Bon wurde vorher in den Tag verschoben; er bleibt dort.</numerusform>
+            <numerusform>%n Bons wurden vorher in den Tag verschoben; sie bleiben dort.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bill(s) were left behind in var/archives:</source>
+        <translation>
+            <numerusform>%n Bon blieb in var/archives zurück:</numerusform>
+            <numerusform>%n Bons blieben in var/archives zurück:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>(%1 more in the log)</source>
+        <translation>(%1 weitere im Protokoll)</translation>
+    </message>
+    <message>
+        <source>The disk is full: make room, then close the day again to move the rest.</source>
+        <translation>Der Datenträger ist voll: Platz schaffen, dann den Tag erneut abschließen, um den Rest zu verschieben.</translation>
+    </message>
+    <message>
+        <source>The terminals were not told of the closing.</source>
+        <translation>Die Terminals wurden über den Abschluss nicht benachrichtigt.</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>damaged (no creation record, or cut off inside an entry)</source>
+        <translation>beschädigt (kein Eröffnungsdatensatz oder innerhalb eines Eintrags abgeschnitten)</translation>
+    </message>
+    <message>
+        <source>the disk is full: the turnover stamp could not be written</source>
+        <translation>der Datenträger ist voll: der Abschlussstempel konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the turnover stamp could not be written</source>
+        <translation>der Abschlussstempel konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the disk is full: it could not be copied into the day</source>
+        <translation>der Datenträger ist voll: er konnte nicht in den Tag kopiert werden</translation>
+    </message>
+    <message>
+        <source>it could not be copied into the day</source>
+        <translation>er konnte nicht in den Tag kopiert werden</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>abgeschlossen</translation>
+    </message>
+    <message numerus="yes">
+        <source>done with %n bill(s) left behind</source>
+        <translation>
+            <numerusform>abgeschlossen, %n Bon zurückgelassen</numerusform>
+            <numerusform>abgeschlossen, %n Bons zurückgelassen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>done, but: %1</source>
+        <translation>abgeschlossen, aber: %1</translation>
+    </message>
+    <message>
+        <source>failed: the disk is full: %1</source>
+        <translation>fehlgeschlagen: der Datenträger ist voll: %1</translation>
+    </message>
+    <message>
+        <source>failed: %1</source>
+        <translation>fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>the waiter still owns an open table</source>
+        <translation>der Kellner hat noch einen offenen Tisch</translation>
+    </message>
+    <message>
+        <source>the waiter closed this day already</source>
+        <translation>der Kellner hat diesen Tag bereits abgeschlossen</translation>
+    </message>
+    <message>
+        <source>nothing to move</source>
+        <translation>nichts zu verschieben</translation>
+    </message>
+    <message>
+        <source>the day&apos;s Z number could not be stored</source>
+        <translation>die Z-Nummer des Tages konnte nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>the run could not be journalled in %1</source>
+        <translation>der Lauf konnte nicht in %1 protokolliert werden</translation>
+    </message>
+    <message>
+        <source>the day summary was not built; reports read the day&apos;s tables instead</source>
+        <translation>die Tageszusammenfassung wurde nicht erstellt; Berichte lesen stattdessen die Tische des Tages</translation>
+    </message>
+    <message>
+        <source>the closing record was not written; the next closing writes it</source>
+        <translation>der Abschlussdatensatz wurde nicht geschrieben; der nächste Abschluss schreibt ihn</translation>
+    </message>
+    <message>
+        <source>the archive index var/.archives was not rebuilt</source>
+        <translation>der Archivindex var/.archives wurde nicht neu aufgebaut</translation>
+    </message>
+    <message>
+        <source>another closing is running</source>
+        <translation>ein anderer Abschluss läuft</translation>
+    </message>
+    <message>
+        <source>the lock file cannot be made</source>
+        <translation>die Sperrdatei kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the run ended early</source>
+        <translation>der Lauf endete vorzeitig</translation>
+    </message>
+    <message>
+        <source>the lock directory cannot be made</source>
+        <translation>das Sperrverzeichnis kann nicht angelegt werden</translation>
     </message>
 </context>
 <context>
@@ -3434,6 +3570,13 @@ Buchungsfilter:
     </message>
 </context>
 <context>
+    <name>TValueList</name>
+    <message>
+        <source>%1 is missing but %2 holds a list; the list reads as empty until it is restored</source>
+        <translation>%1 fehlt, aber %2 enthält eine Liste; die Liste ist leer, bis sie wiederhergestellt wird</translation>
+    </message>
+</context>
+<context>
     <name>TVariableDoc</name>
     <message>
         <source>Range statistics</source>
@@ -4758,18 +4901,6 @@ Ein Eintrag je Zeile, Kinder zwei Leerzeichen tiefer, Spalten durch einen Tabula
         <translation>den Geschäftstag abschließen (eines Kellners)</translation>
     </message>
     <message>
-        <source>Closes the business day --date as the back office does: the paid tables of var/archives move into var/statist/tagDD.MM.YYYY, stamped with the run&apos;s Z counter, the day gets its Z number, the run is journalled in the day&apos;s turnover.z, the day summary and the archive index are rebuilt, the statistics are uploaded and every terminal is told. With --waiter only that waiter&apos;s tables move.
-
-Success prints the number of bills moved, the day directory, the Z counter the run used and the day&apos;s Z number. Open tables on the terminals stop the closing and are listed, unless --force is given. A day that already has a fiscal summary file is refused. A day that was closed as a whole before is closed again only with --force, since every run uses a Z number (waiter closings leave the day open).
-
---dry-run writes nothing: it checks the lock, the fiscal files, the open and held tables and the journal, and tells which bills would move (count and amount), the Z counter the run would use and the day&apos;s Z number, then exits with the code the real run would give.</source>
-        <translation>Schließt den Geschäftstag --date ab wie das Backoffice: die bezahlten Tische aus var/archives werden nach var/statist/tagDD.MM.YYYY verschoben und mit dem Z-Zähler des Laufs versehen, der Tag erhält seine Z-Nummer, der Lauf wird im turnover.z des Tages protokolliert, Tageszusammenfassung und Archivindex werden neu aufgebaut, die Statistik wird hochgeladen und jedes Terminal wird benachrichtigt. Mit --waiter werden nur die Tische dieses Kellners verschoben.
-
-Bei Erfolg werden die Anzahl der verschobenen Bons, das Tagesverzeichnis, der vom Lauf verwendete Z-Zähler und die Z-Nummer des Tages ausgegeben. Offene Tische auf den Terminals halten den Abschluss an und werden aufgelistet, außer --force ist angegeben. Ein Tag, der bereits eine Fiskaldatei hat, wird abgelehnt. Ein Tag, der zuvor als Ganzes abgeschlossen wurde, wird nur mit --force erneut abgeschlossen, da jeder Lauf eine Z-Nummer verbraucht (Kellnerabschlüsse lassen den Tag offen).
-
---dry-run schreibt nichts: es prüft die Sperre, die Fiskaldateien, die offenen und gesperrten Tische und das Journal und sagt, welche Bons verschoben würden (Anzahl und Betrag), welchen Z-Zähler der Lauf verwenden würde und welche Z-Nummer der Tag erhielte, und endet dann mit dem Rückgabewert, den der echte Lauf liefern würde.</translation>
-    </message>
-    <message>
         <source>The business day to close.</source>
         <translation>Der abzuschließende Geschäftstag.</translation>
     </message>
@@ -5008,6 +5139,58 @@ Gibt jede Datei mit der Zahl ihrer Sätze aus.</translation>
     <message>
         <source>wrong arguments: an unknown option, filter or outlet, a bad date, no such directory</source>
         <translation>falsche Argumente: eine unbekannte Option, ein unbekannter Filter oder Betrieb, ein ungültiges Datum, kein solches Verzeichnis</translation>
+    </message>
+    <message>
+        <source>%1: too large for a list (%2 bytes)</source>
+        <translation>%1: zu groß für eine Liste (%2 Bytes)</translation>
+    </message>
+    <message>
+        <source>veltrum: report: %1</source>
+        <translation>veltrum: report: %1</translation>
+    </message>
+    <message>
+        <source>Outcome: %1</source>
+        <translation>Ergebnis: %1</translation>
+    </message>
+    <message>
+        <source>veltrum: turnover: left in var/archives: %1</source>
+        <translation>veltrum: turnover: in var/archives zurückgelassen: %1</translation>
+    </message>
+    <message>
+        <source>veltrum: turnover: %1</source>
+        <translation>veltrum: turnover: %1</translation>
+    </message>
+    <message>
+        <source>veltrum: turnover: the disk is full; make room, then run the closing again to move the rest</source>
+        <translation>veltrum: turnover: der Datenträger ist voll; Platz schaffen, dann den Abschluss erneut ausführen, um den Rest zu verschieben</translation>
+    </message>
+    <message>
+        <source>turnover: the closing of %1 failed: %2%3; %4 bills moved before stay moved</source>
+        <translation>turnover: der Abschluss vom %1 ist fehlgeschlagen: %2%3; %4 vorher verschobene Bons bleiben verschoben</translation>
+    </message>
+    <message>
+        <source>the disk is full: </source>
+        <translation>der Datenträger ist voll: </translation>
+    </message>
+    <message>
+        <source>Closes the business day --date as the back office does: the paid tables of var/archives move into var/statist/tagDD.MM.YYYY, stamped with the run&apos;s Z counter, the day gets its Z number, the run is journalled in the day&apos;s turnover.z, the day summary and the archive index are rebuilt, the statistics are uploaded and every terminal is told. With --waiter only that waiter&apos;s tables move.
+
+Success prints the number of bills moved, the day directory, the Z counter the run used, the day&apos;s Z number and the outcome: &quot;done&quot;; &quot;done with N bills left behind&quot;, each bill named on stderr with the reason it stays in var/archives (unreadable, damaged, its stamp or its copy could not be written) while the rest of the day closes; or &quot;done, but&quot; a step after the moves failed (the day summary, the archive index, telling the terminals). A run that fails says why; bills it moved before stay moved. A full disk is named as such. Open tables on the terminals stop the closing and are listed, unless --force is given. A day that already has a fiscal summary file is refused. A day that was closed as a whole before is closed again only with --force, since every run uses a Z number (waiter closings leave the day open).
+
+--dry-run writes nothing: it checks the lock, the fiscal files, the open and held tables and the journal, and tells which bills would move (count and amount), the Z counter the run would use and the day&apos;s Z number, then exits with the code the real run would give.</source>
+        <translation>Schließt den Geschäftstag --date ab wie das Backoffice: die bezahlten Tische aus var/archives werden nach var/statist/tagDD.MM.YYYY verschoben und mit dem Z-Zähler des Laufs versehen, der Tag erhält seine Z-Nummer, der Lauf wird im turnover.z des Tages protokolliert, Tageszusammenfassung und Archivindex werden neu aufgebaut, die Statistik wird hochgeladen und jedes Terminal wird benachrichtigt. Mit --waiter werden nur die Tische dieses Kellners verschoben.
+
+Bei Erfolg werden die Anzahl der verschobenen Bons, das Tagesverzeichnis, der vom Lauf verwendete Z-Zähler, die Z-Nummer des Tages und das Ergebnis ausgegeben: „abgeschlossen“; „abgeschlossen, N Bons zurückgelassen“, jeder Bon auf stderr genannt mit dem Grund, aus dem er in var/archives bleibt (nicht lesbar, beschädigt, sein Stempel oder seine Kopie konnte nicht geschrieben werden), während der Rest des Tages abgeschlossen wird; oder „abgeschlossen, aber“ ein Schritt nach dem Verschieben schlug fehl (die Tageszusammenfassung, der Archivindex, die Benachrichtigung der Terminals). Ein fehlgeschlagener Lauf sagt, warum; vorher verschobene Bons bleiben verschoben. Ein voller Datenträger wird als solcher genannt. Offene Tische auf den Terminals halten den Abschluss an und werden aufgelistet, außer --force ist angegeben. Ein Tag, der bereits eine Fiskaldatei hat, wird abgelehnt. Ein Tag, der zuvor als Ganzes abgeschlossen wurde, wird nur mit --force erneut abgeschlossen, da jeder Lauf eine Z-Nummer verbraucht (Kellnerabschlüsse lassen den Tag offen).
+
+--dry-run schreibt nichts: es prüft die Sperre, die Fiskaldateien, die offenen und gesperrten Tische und das Journal und sagt, welche Bons verschoben würden (Anzahl und Betrag), welchen Z-Zähler der Lauf verwenden würde und welche Z-Nummer der Tag erhielte, und endet dann mit dem Rückgabewert, den der echte Lauf liefern würde.</translation>
+    </message>
+    <message>
+        <source>the day was closed, but bills were left behind in var/archives or a step after the moves failed (listed on stderr); a later closing moves the rest</source>
+        <translation>der Tag wurde abgeschlossen, aber Bons blieben in var/archives zurück oder ein Schritt nach dem Verschieben schlug fehl (auf stderr aufgeführt); ein späterer Abschluss verschiebt den Rest</translation>
+    </message>
+    <message>
+        <source>the disk is full: the closing failed, or closed the day leaving bills behind (listed on stderr)</source>
+        <translation>der Datenträger ist voll: der Abschluss schlug fehl oder schloss den Tag ab und ließ Bons zurück (auf stderr aufgeführt)</translation>
     </message>
 </context>
 <context>

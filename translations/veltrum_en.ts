@@ -21,4 +21,28 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>TPaidTablesDoc</name>
+    <message numerus="yes">
+        <source>%n bill(s) moved into the day before; they stay there.</source>
+        <translation>
+            <numerusform>%n bill moved into the day before; it stays there.</numerusform>
+            <numerusform>%n bills moved into the day before; they stay there.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bill(s) were left behind in var/archives:</source>
+        <translation>
+            <numerusform>%n bill was left behind in var/archives:</numerusform>
+            <numerusform>%n bills were left behind in var/archives:</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>done with %n bill(s) left behind</source>
+        <translation>
+            <numerusform>done with %n bill left behind</numerusform>
+            <numerusform>done with %n bills left behind</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -10,10 +10,11 @@ namespace PosLib {
 
 namespace {
 
-QString tr(const char *text, int n = -1)
+// The texts of this file, translated in the context "TPaidTablesDoc".
+struct Text
 {
-    return QCoreApplication::translate("TPaidTablesDoc", text, nullptr, n);
-}
+    Q_DECLARE_TR_FUNCTIONS(TPaidTablesDoc)
+};
 
 bool diskFullError(const TError *error)
 {
@@ -28,18 +29,18 @@ QString TLeftBill::text() const
     QString why;
     switch (reason) {
     case Unreadable:
-        why = diskFull ? tr("the disk is full") : tr("cannot be read");
+        why = diskFull ? Text::tr("the disk is full") : Text::tr("cannot be read");
         break;
     case Damaged:
-        why = tr("damaged (no creation record, or cut off inside an entry)");
+        why = Text::tr("damaged (no creation record, or cut off inside an entry)");
         break;
     case StampNotWritten:
-        why = diskFull ? tr("the disk is full: the turnover stamp could not be written")
-                       : tr("the turnover stamp could not be written");
+        why = diskFull ? Text::tr("the disk is full: the turnover stamp could not be written")
+                       : Text::tr("the turnover stamp could not be written");
         break;
     case NotMoved:
-        why = diskFull ? tr("the disk is full: it could not be copied into the day")
-                       : tr("it could not be copied into the day");
+        why = diskFull ? Text::tr("the disk is full: it could not be copied into the day")
+                       : Text::tr("it could not be copied into the day");
         break;
     }
     return detail.isEmpty() ? QStringLiteral("%1: %2").arg(file, why)
@@ -83,15 +84,15 @@ QString TClosingOutcome::summary() const
 {
     switch (status()) {
     case Done:
-        return tr("done");
+        return Text::tr("done");
     case Incomplete:
         if (!leftBehind.isEmpty())
-            return tr("done with %n bill(s) left behind", int(leftBehind.size()));
-        return tr("done, but: %1").arg(problems.join(QLatin1String("; ")));
+            return Text::tr("done with %n bill(s) left behind", nullptr, int(leftBehind.size()));
+        return Text::tr("done, but: %1").arg(problems.join(QLatin1String("; ")));
     case Failed:
         if (diskFull)
-            return tr("failed: the disk is full: %1").arg(failure);
-        return tr("failed: %1").arg(failure);
+            return Text::tr("failed: the disk is full: %1").arg(failure);
+        return Text::tr("failed: %1").arg(failure);
     }
     return QString();
 }

@@ -201,7 +201,7 @@ TEST(VeltrumTurnoverOutcome, BillsLeftBehindAndAFullDiskHaveTheirOwnExitCodes)
 
     const Outcome left = veltrum(turnoverArgs(root) + QStringList(QStringLiteral("--force")));
     EXPECT_EQ(4, left.code) << left.err;
-    EXPECT_TRUE(left.out.contains(QStringLiteral("Outcome: done with 1 bill(s) left behind")))
+    EXPECT_TRUE(left.out.contains(QStringLiteral("Outcome: done with 1 bill left behind")))
             << left.out;
     EXPECT_TRUE(left.err.contains(
             QStringLiteral("left in var/archives: %1: damaged").arg(paid.first())))
