@@ -44,10 +44,10 @@ bool readHeader(const QByteArray &bytes, TListLayout &layout)
 
 } // namespace
 
-TListLayout parseListLayout(const QString &spec)
+TListLayout parseListLayout(const QString &layoutText)
 {
     TListLayout layout;
-    const QString text = spec.trimmed();
+    const QString text = layoutText.trimmed();
     for (QChar c : text) {
         if (isSeparator(c)) {
             layout.separator = c;
@@ -116,11 +116,11 @@ QString intermediateFileName(const QString &directory, const QString &name)
     return QDir(directory).filePath(name + QStringLiteral(".txt"));
 }
 
-void writeIntermediateFile(const TValueList &list, const QString &spec, const QString &file,
+void writeIntermediateFile(const TValueList &list, const QString &layoutText, const QString &file,
                            bool append)
 {
     QByteArray content;
-    TListLayout layout = parseListLayout(spec);
+    TListLayout layout = parseListLayout(layoutText);
     bool header = true;
     if (append && QFile::exists(file)) {
         QFile existing(file);

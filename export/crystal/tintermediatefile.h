@@ -24,7 +24,7 @@ struct TListLayout
     QChar separator = QLatin1Char(',');
     QStringList columns; // empty: every key of the list's records
 };
-TListLayout parseListLayout(const QString &spec);
+TListLayout parseListLayout(const QString &layoutText);
 
 // Every key of the list's records: "id" and "ref_table" first, the others
 // in alphabetical order.
@@ -42,12 +42,12 @@ QByteArray csvLines(const Basics::TValueList &list, QChar separator, const QStri
 // "<directory>/<name>.txt".
 QString intermediateFileName(const QString &directory, const QString &name);
 
-// Writes the list into `file` in the layout of `spec`, replacing the file
+// Writes the list into `file` in the layout of `layoutText`, replacing the file
 // safely (TSaveFile). With `append` and an existing file, the records are
 // added after the file's records in the file's own columns and separator
 // (read from its header line), so that the exports of several data paths
 // make one list. Throws TFileError; the file is then as it was.
-void writeIntermediateFile(const Basics::TValueList &list, const QString &spec, const QString &file,
+void writeIntermediateFile(const Basics::TValueList &list, const QString &layoutText, const QString &file,
                            bool append);
 
 // The intermediate files that an export removes before it writes:
