@@ -3,6 +3,9 @@
 #include "tcommand.h"
 
 // The commands of `veltrum`, each defined beside its handler.
+TCommand chainInitCommand();
+TCommand chainPushCommand();
+TCommand chainStatusCommand();
 TCommand datToXmlCommand();
 TCommand datFromXmlCommand();
 TCommand datToTextCommand();

@@ -53,6 +53,9 @@ int main(int argc, char **argv)
     if (!language.error().isEmpty())
         return usageError(language.error());
     const TCommandTable table({
+            chainInitCommand(),
+            chainPushCommand(),
+            chainStatusCommand(),
             datToXmlCommand(),
             datFromXmlCommand(),
             datToTextCommand(),

@@ -1,6 +1,8 @@
 #include "tstatsnapshot.h"
 
 #include "tarchtable.h"
+#include "tchainupload.h"
+#include "tchainurl.h"
 #include "tinstallation.h"
 
 #include "tdir.h"
@@ -120,6 +122,45 @@ int TStatSnapshot::run(const QString &root, const QDate &day, const QString &tar
     return Ok;
 }
 
+int TStatSnapshot::sendToDatabase(const QMap<QString, QString> &values)
+{
+    m_message.clear();
+    m_archive.clear();
+    const QString root = values.value(QStringLiteral("path"), QStringLiteral("."));
+    const QDate day = QDate::fromString(values.value(QStringLiteral("statistdate")),
+                                        QStringLiteral("dd.MM.yyyy"));
+    if (!day.isValid())
+        return fail(BadRequest, QStringLiteral("No valid statistics date"));
+    const bool login = values.value(QStringLiteral("dbusepassword")) == QLatin1String("yes");
+    ChainLib::TChainUrl url;
+    QString problem;
+    if (!ChainLib::TChainUrl::fromTarget(
+                values.value(QStringLiteral("dbserver")),
+                values.value(QStringLiteral("dbdatabasename")),
+                login ? values.value(QStringLiteral("dbusername")) : QString(),
+                login ? values.value(QStringLiteral("dbpassword")) : QString(), url, &problem))
+        return fail(NoTarget, QStringLiteral("No chain database: %1").arg(problem));
+    if (!url.resolvePassword(QString(), &problem))
+        return fail(NoTarget, problem);
+
+    const ChainLib::TPushResult pushed = ChainLib::pushDays(root, url, {day}, m_timeout);
+    const QString dayText = day.toString(QStringLiteral("dd.MM.yyyy"));
+    switch (pushed.status) {
+    case ChainLib::TPushResult::Sent:
+        m_message = QStringLiteral("Statistics of %1 sent to %2").arg(dayText, url.text());
+        return Ok;
+    case ChainLib::TPushResult::Queued:
+        return fail(Queued, QStringLiteral("Statistics of %1 queued (%2 days waiting): %3")
+                                    .arg(dayText)
+                                    .arg(pushed.queued.size())
+                                    .arg(pushed.error));
+    case ChainLib::TPushResult::Failed:
+        break;
+    }
+    return fail(QueueFailed, QStringLiteral("Statistics of %1 neither sent nor queued: %2")
+                                     .arg(dayText, pushed.error));
+}
+
 QDomDocument TStatSnapshot::answer(const QString &requestXml)
 {
     int code = BadRequest;
@@ -139,6 +180,8 @@ QDomDocument TStatSnapshot::answer(const QString &requestXml)
 
         if (function != QLatin1String("UploadStatistXml"))
             fail(BadRequest, QStringLiteral("Function %1 is not supported").arg(function));
+        else if (values.value(QStringLiteral("cloudmode")) == QLatin1String("db"))
+            code = sendToDatabase(values);
         else if (values.value(QStringLiteral("cloudmode")) != QLatin1String("localfile"))
             code = fail(UnsupportedMode, QStringLiteral("Transfer mode %1 is not supported")
                                                  .arg(values.value(QStringLiteral("cloudmode"))));
