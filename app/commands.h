@@ -5,6 +5,7 @@
 // The commands of `veltrum`, each defined beside its handler.
 TCommand chainInitCommand();
 TCommand chainPushCommand();
+TCommand chainReportCommand();
 TCommand chainStatusCommand();
 TCommand datToXmlCommand();
 TCommand datFromXmlCommand();

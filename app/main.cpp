@@ -55,6 +55,7 @@ int main(int argc, char **argv)
     const TCommandTable table({
             chainInitCommand(),
             chainPushCommand(),
+            chainReportCommand(),
             chainStatusCommand(),
             datToXmlCommand(),
             datFromXmlCommand(),

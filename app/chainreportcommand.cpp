@@ -1,0 +1,266 @@
+#include "commands.h"
+
+#include "cliutil.h"
+#include "targs.h"
+#include "tchaindb.h"
+#include "tchaininstallation.h"
+#include "tchainmigrations.h"
+#include "tchainurl.h"
+#include "tdataargs.h"
+#include "tinterrupt.h"
+#include "toutput.h"
+#include "treportkinds.h"
+#include "treportrun.h"
+#include "tsummaryexport.h"
+#include "tworkspacelists.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonObject>
+
+#include <algorithm>
+#include <limits>
+
+using namespace ChainLib;
+using namespace PosLib;
+
+namespace {
+
+// How long the command waits for the database server to answer.
+constexpr int ConnectSeconds = 5;
+
+// The office numbers of --outlets ("1,4,7"), each known to the database;
+// every outlet of the database when not given.
+QList<int> chosenOutlets(const TArgs &args, const QList<TChainOutlet> &known)
+{
+    QList<int> all;
+    for (const TChainOutlet &outlet : known)
+        all << outlet.officeId;
+    if (!args.isSet(QStringLiteral("outlets")))
+        return all;
+    QList<int> chosen;
+    const QStringList parts = args.text(QStringLiteral("outlets")).split(QLatin1Char(','));
+    for (const QString &part : parts) {
+        bool ok = false;
+        const int office = part.trimmed().toInt(&ok);
+        if (!ok)
+            args.badValue(QStringLiteral("outlets"),
+                          TCli::tr("office numbers separated by commas"));
+        if (!all.contains(office))
+            throw TUsageError {TCli::tr("--outlets: the chain database holds no outlet %1")
+                                       .arg(office)};
+        if (!chosen.contains(office))
+            chosen << office;
+    }
+    std::sort(chosen.begin(), chosen.end());
+    return chosen;
+}
+
+QString outletNames(const QList<int> &offices)
+{
+    QStringList numbers;
+    for (int office : offices)
+        numbers << QString::number(office);
+    return TCli::tr("Outlets %1").arg(numbers.join(QStringLiteral(", ")));
+}
+
+// The report over the chain installation `installation`, as the local
+// report command runs it.
+TReportResult runOver(const TChainInstallation &installation, const TReportRequest &request)
+{
+    const QString started = QDir::currentPath();
+    // files named relative to the installation ("etc/...") resolve inside it
+    QDir::setCurrent(installation.root());
+    TWorkspaceLists lists(installation.root());
+    TReportRun run(&lists, installation.root());
+    QObject::connect(&run, &TReportRun::sigNotice, &run, [](const QString &text) {
+        err() << TCli::tr("veltrum: chain report: %1").arg(text) << Qt::endl;
+    });
+    TInterrupt::install();
+    const auto stopWhenAsked = [&run] {
+        if (TInterrupt::requested())
+            run.setStopped();
+    };
+    QObject::connect(&run, &TReportRun::sigDate, &run, stopWhenAsked);
+    const TReportResult result = run.run(request);
+    QDir::setCurrent(started);
+    return result;
+}
+
+int runChainReport(TArgs &args)
+{
+    TReportRequest request;
+    request.kind = args.number(QStringLiteral("kind"), 0, std::numeric_limits<int>::max());
+    if (!isSummaryKind(request.kind))
+        throw TUsageError {TCli::tr("--kind %1: chain reports are the summaries, kinds 3 to 42 "
+                                    "(see 'veltrum report --list-kinds')")
+                                   .arg(request.kind)};
+    args.dateRange(request.from, request.to, true);
+    if (!request.from.isValid())
+        throw TUsageError {TCli::tr("--from is required: chain reports cover closed days")};
+    const QDate last = request.to.isValid() ? request.to : request.from;
+    request.period = args.number(QStringLiteral("period"), 0, 3660);
+    request.withoutCredits = args.isSet(QStringLiteral("without-credits"));
+    request.turnoverType
+            = args.choice(QStringLiteral("turnover"),
+                          {QStringLiteral("all"), QStringLiteral("in"), QStringLiteral("out")});
+    request.traineeType = args.choice(
+            QStringLiteral("trainee"),
+            {QStringLiteral("all"), QStringLiteral("without"), QStringLiteral("only")});
+    request.now = args.dateTime(QStringLiteral("now"));
+    TOutput output(args);
+    request.withData = output.format() == TOutputFormat::Json
+                       || output.format() == TOutputFormat::Csv;
+    const bool perOutlet = args.isSet(QStringLiteral("per-outlet"));
+
+    TChainUrl url;
+    QString problem;
+    if (!TChainUrl::parse(args.text(QStringLiteral("db")), url, &problem))
+        throw TUsageError {TCli::tr("--db: %1").arg(problem)};
+    if (!url.resolvePassword(args.filePath(QStringLiteral("password-file")), &problem))
+        throw TUsageError {problem};
+    TChainDb db;
+    if (!db.open(url, ConnectSeconds))
+        return fail(TCli::tr("chain report: cannot connect to %1: %2").arg(url.text(), db.error()));
+    if (schemaVersion(db) <= 0)
+        return fail(TCli::tr("chain report: %1 holds no chain schema (see 'veltrum chain init')")
+                            .arg(url.text()));
+    QList<TChainOutlet> known;
+    if (!chainOutlets(db, known, &problem))
+        return fail(TCli::tr("chain report: %1").arg(problem));
+    const QList<int> outlets = chosenOutlets(args, known);
+    if (outlets.isEmpty())
+        return fail(TCli::tr("chain report: no outlet has sent a day yet"));
+
+    // one report over all the chosen outlets, or one per outlet
+    QList<QList<int>> runs;
+    if (perOutlet) {
+        for (int office : outlets)
+            runs << QList<int> {office};
+    } else {
+        runs << outlets;
+    }
+    const TReportKind *kind = reportKind(request.kind);
+    QStringList lines;
+    QJsonArray reports;
+    QList<QStringList> rows;
+    for (const QList<int> &offices : runs) {
+        TChainInstallation installation;
+        // one outlet's report names it as its own does; several, by number
+        const QString name = offices.size() == 1 ? QString() : outletNames(offices);
+        if (!installation.fill(db, offices, request.from, last, name, &problem))
+            return fail(TCli::tr("chain report: %1").arg(problem));
+        const TReportResult result = runOver(installation, request);
+        if (result.status == TReportResult::Cancelled || TInterrupt::requested())
+            return fail(TCli::tr("chain report: interrupted; nothing was written"),
+                        ExitInterrupted);
+        if (result.status == TReportResult::NotAvailable)
+            return fail(TCli::tr("chain report: kind %1 is not available on the command line")
+                                .arg(request.kind));
+        if (perOutlet && !lines.isEmpty())
+            lines << QString();
+        lines << result.displayLines();
+        QJsonObject report = result.data;
+        QJsonArray numbers;
+        for (int office : offices)
+            numbers.append(office);
+        report.insert(QStringLiteral("outlets"), numbers);
+        reports.append(report);
+        QList<QStringList> csv = TSummaryExport::csvRows(result.data);
+        for (int i = 0; i < csv.size(); ++i) {
+            if (i == 0 && !rows.isEmpty())
+                continue; // one header row
+            csv[i].prepend(i == 0 ? QStringLiteral("outlets")
+                                  : (offices.size() == 1 ? QString::number(offices.first())
+                                                         : QStringLiteral("all")));
+            rows << csv[i];
+        }
+    }
+    const QJsonObject data = perOutlet ? QJsonObject {{QStringLiteral("format"), 1},
+                                                      {QStringLiteral("reports"), reports}}
+                                       : reports.first().toObject();
+    return output.write(lines, data, rows, reportCaption(*kind)) ? ExitOk : ExitFailure;
+}
+
+} // namespace
+
+TCommand chainReportCommand()
+{
+    TCommand command;
+    command.name = QStringLiteral("chain report");
+    command.summary = TCli::tr("print a summary over the closed days of several outlets");
+    command.description = TCli::tr(
+            "Prints the summary of report kind ID (3 to 42, as 'veltrum report') over the closed "
+            "days --from to --to of the outlets in the chain database: consolidated into one "
+            "report, or one report per outlet with --per-outlet. The report is the local one, "
+            "computed by the same report engine from the days the outlets sent: for a single "
+            "outlet it prints, line by line, what 'veltrum report' prints in that outlet's "
+            "installation over the same days. Captions, master data and settings are those of "
+            "the outlet with the lowest office number among them, as it sent them with its last "
+            "day; the header of a consolidated report names the outlets by number.\n\n"
+            "--format csv and json write the data the lines come from (csv with the outlet in "
+            "the first column), pdf the printed page.");
+    command.options = {
+            {{QStringLiteral("db")},
+             QStringLiteral("URL"),
+             TCli::tr("The chain database: postgresql://USER@HOST:PORT/DATABASE (see 'veltrum "
+                      "help chain init')."),
+             true},
+            {{QStringLiteral("password-file")},
+             QStringLiteral("FILE"),
+             TCli::tr("Read the database password from the first line of FILE."),
+             false},
+            {{QStringLiteral("kind")},
+             QStringLiteral("ID"),
+             TCli::tr("The report kind, 3 to 42."),
+             true},
+            {{QStringLiteral("from")},
+             QStringLiteral("yyyy-MM-dd"),
+             TCli::tr("The first closed day of the report."),
+             true},
+            {{QStringLiteral("to")},
+             QStringLiteral("yyyy-MM-dd"),
+             TCli::tr("The last closed day (default: --from alone)."),
+             false},
+            {{QStringLiteral("outlets")},
+             QStringLiteral("N,N,..."),
+             TCli::tr("Only these outlets (office numbers); default: every outlet of the "
+                      "database. An outlet the database does not hold is an error."),
+             false},
+            {{QStringLiteral("per-outlet")},
+             QString(),
+             TCli::tr("One report per outlet, one after another, instead of one over all."),
+             false},
+            {{QStringLiteral("period")},
+             QStringLiteral("N"),
+             TCli::tr("Cut the range into periods of N days, as 'veltrum report' does."),
+             false},
+            {{QStringLiteral("without-credits")},
+             QString(),
+             TCli::tr("Leave out credit orders."),
+             false},
+            {{QStringLiteral("turnover")},
+             QStringLiteral("all|in|out"),
+             TCli::tr("All tables (default), only those that count in the turnover, or only those "
+                      "that do not."),
+             false},
+            {{QStringLiteral("trainee")},
+             QStringLiteral("all|without|only"),
+             TCli::tr("All waiters (default), without trainee waiters, or only trainee waiters."),
+             false},
+            nowOption(),
+            formatOption(),
+            outputOption(),
+    };
+    command.exitCodes = {
+            {ExitOk, TCli::tr("the report was written (also when nothing matched)")},
+            {ExitFailure, TCli::tr("the server cannot be reached or holds no chain schema, or "
+                                   "the --output file cannot be written")},
+            {ExitUsage, TCli::tr("wrong arguments: an unknown option, a kind that is no "
+                                 "summary, an outlet the database does not hold, a bad date or "
+                                 "URL")},
+            {ExitInterrupted, TCli::tr("interrupted by Ctrl-C; nothing was written")},
+    };
+    command.run = runChainReport;
+    return command;
+}
