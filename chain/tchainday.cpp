@@ -20,15 +20,17 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 
 namespace ChainLib {
 
 namespace {
 
-QString tr(const char *text)
+// The texts of this file, translated in the context "TChainDay".
+struct Text
 {
-    return QCoreApplication::translate("TChainDay", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TChainDay)
+};
 
 bool setError(QString *error, const QString &text)
 {
@@ -100,10 +102,10 @@ bool readBill(const QString &root, const QDate &day, long number, const QString 
 {
     const PosLib::TStoredBill stored = PosLib::readStoredBill(path, day, root);
     if (!stored.ok)
-        return setError(error, tr("cannot read the bill %1").arg(path));
+        return setError(error, Text::tr("cannot read the bill %1").arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return setError(error, tr("cannot read the bill %1").arg(path));
+        return setError(error, Text::tr("cannot read the bill %1").arg(path));
     const QByteArray bytes = file.readAll();
     Basics::TValue head;
     Basics::TRecordReader headReader(bytes);
@@ -112,9 +114,9 @@ bool readBill(const QString &root, const QDate &day, long number, const QString 
     Basics::TRecordReader reader(bytes);
     try {
         if (table.loadData(reader, true, 0, nullptr, 0) != PosLib::TTable::Loaded)
-            return setError(error, tr("cannot read the bill %1").arg(path));
+            return setError(error, Text::tr("cannot read the bill %1").arg(path));
     } catch (const Basics::TError &e) {
-        return setError(error, tr("cannot read the bill %1: %2").arg(path, e.text()));
+        return setError(error, Text::tr("cannot read the bill %1: %2").arg(path, e.text()));
     }
 
     const PosLib::TTableCreate &create = table.create();
@@ -147,12 +149,12 @@ bool readClosings(const QString &dayDir, TChainDayData &data, QString *error)
     for (const QString &name : names) {
         QFile file(dayDir + name);
         if (!file.open(QIODevice::ReadOnly))
-            return setError(error, tr("cannot read the closing record %1").arg(file.fileName()));
+            return setError(error, Text::tr("cannot read the closing record %1").arg(file.fileName()));
         const QByteArray bytes = file.readAll();
         QJsonParseError parsed;
         const QJsonObject record = QJsonDocument::fromJson(bytes, &parsed).object();
         if (parsed.error != QJsonParseError::NoError || record.isEmpty())
-            return setError(error, tr("the closing record %1 is no JSON").arg(file.fileName()));
+            return setError(error, Text::tr("the closing record %1 is no JSON").arg(file.fileName()));
         QJsonObject row;
         row.insert(QStringLiteral("z"), record.value(QStringLiteral("z")).toInteger());
         row.insert(QStringLiteral("day_z"), record.value(QStringLiteral("dayZ")).toInteger());
@@ -168,6 +170,26 @@ bool readClosings(const QString &dayDir, TChainDayData &data, QString *error)
         data.closings.append(row);
     }
     return true;
+}
+
+// The installation record as the reports read it, without the passwords
+// of the upload targets: those stay in the installation.
+QByteArray withoutSecrets(const QString &dataDir)
+{
+    PosLib::TSettings settings;
+    QTemporaryDir temporary;
+    try {
+        settings.load(dataDir + QLatin1Char('/'), settings.fileName());
+        for (Basics::TValue *record : settings.valueMap()) {
+            for (const char *secret : {"dbpassword", "cloudftppassword", "cloudkorvalpassword"})
+                record->remove(QLatin1String(secret));
+        }
+        settings.save(temporary.path() + QLatin1Char('/'), settings.fileName());
+    } catch (const Basics::TError &) {
+        return QByteArray();
+    }
+    QFile file(temporary.filePath(settings.fileName()));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -191,7 +213,11 @@ QList<TChainFile> reportFiles(const QString &root)
     paths.sort();
     for (const QString &path : paths) {
         QFile file(base.filePath(path));
-        if (file.open(QIODevice::ReadOnly))
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        if (path == QLatin1String("usr/data/settings.dat"))
+            files << TChainFile {path, withoutSecrets(dataDir)};
+        else
             files << TChainFile {path, file.readAll()};
     }
     return files;
@@ -203,14 +229,14 @@ bool readChainDay(const QString &root, const QDate &day, TChainDayData &data, QS
     data.day = day;
     const QString dayDir = PosLib::statistDayDir(day, root);
     if (!QFileInfo::exists(dayDir + QStringLiteral("turnover.z")))
-        return setError(error, tr("%1 was not closed").arg(day.toString(Qt::ISODate)));
+        return setError(error, Text::tr("%1 was not closed").arg(day.toString(Qt::ISODate)));
 
     PosLib::TSettings settings;
     try {
         settings.load(PosLib::installationDir(root, QStringLiteral("usr/data"), false),
                       settings.fileName());
     } catch (const Basics::TError &e) {
-        return setError(error, tr("cannot read the installation record: %1").arg(e.text()));
+        return setError(error, Text::tr("cannot read the installation record: %1").arg(e.text()));
     }
     data.officeId = settings.officeId();
     data.installationName = settings.installationName();
@@ -234,13 +260,13 @@ bool readChainDay(const QString &root, const QDate &day, TChainDayData &data, QS
         if (!summary.isCurrent())
             summary.build();
     } catch (const Basics::TError &e) {
-        return setError(error, tr("cannot build the day summary of %1: %2")
+        return setError(error, Text::tr("cannot build the day summary of %1: %2")
                                        .arg(day.toString(Qt::ISODate), e.text()));
     }
     QFile summaryFile(summary.filePath());
     if (summaryFile.exists()) {
         if (!summaryFile.open(QIODevice::ReadOnly))
-            return setError(error, tr("cannot read %1").arg(summary.filePath()));
+            return setError(error, Text::tr("cannot read %1").arg(summary.filePath()));
         data.aggregates << TChainAggregate {QLatin1String(DaySummaryKind), DaySummaryFormat,
                                             summaryFile.readAll()};
     }

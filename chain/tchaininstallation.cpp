@@ -19,10 +19,11 @@ namespace ChainLib {
 
 namespace {
 
-QString tr(const char *text)
+// The texts of this file, translated in the context "TChainInstallation".
+struct Text
 {
-    return QCoreApplication::translate("TChainInstallation", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TChainInstallation)
+};
 
 bool setError(QString *error, const QString &text)
 {
@@ -74,9 +75,9 @@ bool TChainInstallation::fill(TChainDb &db, const QList<int> &outlets, const QDa
                               const QDate &to, const QString &name, QString *error)
 {
     if (root().isEmpty())
-        return setError(error, tr("cannot create a temporary directory"));
+        return setError(error, Text::tr("cannot create a temporary directory"));
     if (outlets.isEmpty())
-        return setError(error, tr("no outlet chosen"));
+        return setError(error, Text::tr("no outlet chosen"));
     const QString base = root();
     QDir().mkpath(base + QStringLiteral("usr/data"));
     QDir().mkpath(base + QStringLiteral("var/summary"));
@@ -95,7 +96,7 @@ bool TChainInstallation::fill(TChainDb &db, const QList<int> &outlets, const QDa
         if (path.startsWith(QLatin1Char('/')) || path.contains(QLatin1String("..")))
             continue;
         if (!writeFile(base + path, query.value(1).toByteArray(), QIODevice::WriteOnly))
-            return setError(error, tr("cannot write %1").arg(base + path));
+            return setError(error, Text::tr("cannot write %1").arg(base + path));
     }
 
     if (!name.isEmpty()) {
@@ -131,7 +132,7 @@ bool TChainInstallation::fill(TChainDb &db, const QList<int> &outlets, const QDa
         const QString path = base + QStringLiteral("var/summary/") + PosLib::summaryFileName(day);
         const bool first = day != current;
         if (!writeFile(path, data, first ? QIODevice::WriteOnly : QIODevice::Append))
-            return setError(error, tr("cannot write %1").arg(path));
+            return setError(error, Text::tr("cannot write %1").arg(path));
         if (first)
             ++m_days;
         current = day;

@@ -20,10 +20,11 @@ namespace ChainLib {
 
 namespace {
 
-QString tr(const char *text)
+// The texts of this file, translated in the context "TChainUpload".
+struct Text
 {
-    return QCoreApplication::translate("TChainUpload", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TChainUpload)
+};
 
 QString jsonText(const QJsonArray &rows)
 {
@@ -208,7 +209,7 @@ TPushResult pushDays(const QString &root, const TChainUrl &url, const QList<QDat
     // queued first, so that nothing is lost whatever happens next
     if (!queue.lock()) {
         result.status = TPushResult::Failed;
-        result.error = tr("the queue %1 is locked by another program").arg(queue.filePath());
+        result.error = Text::tr("the queue %1 is locked by another program").arg(queue.filePath());
         return result;
     }
     try {
@@ -216,7 +217,7 @@ TPushResult pushDays(const QString &root, const TChainUrl &url, const QList<QDat
             queue.add(day);
     } catch (const Basics::TError &e) {
         result.status = TPushResult::Failed;
-        result.error = tr("cannot write the queue %1: %2").arg(queue.filePath(), e.text());
+        result.error = Text::tr("cannot write the queue %1: %2").arg(queue.filePath(), e.text());
         return result;
     }
     QList<QDate> pending;
@@ -250,7 +251,7 @@ TPushResult pushDays(const QString &root, const TChainUrl &url, const QList<QDat
         TChainDayData data;
         QString error;
         if (!readChainDay(root, day, data, &error) || !uploadDay(db, data, &error))
-            return giveUp(tr("%1: %2").arg(day.toString(Qt::ISODate), error));
+            return giveUp(day.toString(Qt::ISODate) + QStringLiteral(": ") + error);
         result.sent << day;
         if (queue.lock()) {
             try {

@@ -11,10 +11,11 @@ namespace ChainLib {
 
 namespace {
 
-QString tr(const char *text)
+// The texts of this file, translated in the context "TChainUrl".
+struct Text
 {
-    return QCoreApplication::translate("TChainUrl", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(TChainUrl)
+};
 
 bool setError(QString *error, const QString &text)
 {
@@ -58,7 +59,7 @@ bool TChainUrl::parse(const QString &text, TChainUrl &url, QString *error, bool 
         }
     }
     if (!schemeFound)
-        return setError(error, tr("not a PostgreSQL URL (postgresql://USER@HOST:PORT/DATABASE)"));
+        return setError(error, Text::tr("not a PostgreSQL URL (postgresql://USER@HOST:PORT/DATABASE)"));
 
     QString query;
     const int question = rest.indexOf(QLatin1Char('?'));
@@ -89,12 +90,12 @@ bool TChainUrl::parse(const QString &text, TChainUrl &url, QString *error, bool 
     if (authority.startsWith(QLatin1Char('['))) {
         const int close = authority.indexOf(QLatin1Char(']'));
         if (close < 0)
-            return setError(error, tr("an IPv6 address without its closing \"]\""));
+            return setError(error, Text::tr("an IPv6 address without its closing \"]\""));
         url.host = authority.mid(1, close - 1);
         const QString after = authority.mid(close + 1);
         if (!after.isEmpty()) {
             if (!after.startsWith(QLatin1Char(':')))
-                return setError(error, tr("unexpected text after the IPv6 address"));
+                return setError(error, Text::tr("unexpected text after the IPv6 address"));
             portText = after.mid(1);
         }
     } else {
@@ -104,7 +105,7 @@ bool TChainUrl::parse(const QString &text, TChainUrl &url, QString *error, bool 
             portText = authority.mid(colon + 1);
     }
     if (!portText.isEmpty() && !parsePort(portText, url.port))
-        return setError(error, tr("bad port \"%1\" (1 to 65535)").arg(portText));
+        return setError(error, Text::tr("bad port \"%1\" (1 to 65535)").arg(portText));
 
     const QUrlQuery parameters(query);
     for (const auto &item : parameters.queryItems(QUrl::FullyDecoded)) {
@@ -114,7 +115,7 @@ bool TChainUrl::parse(const QString &text, TChainUrl &url, QString *error, bool 
             url.host = value;
         } else if (name == QLatin1String("port")) {
             if (!parsePort(value, url.port))
-                return setError(error, tr("bad port \"%1\" (1 to 65535)").arg(value));
+                return setError(error, Text::tr("bad port \"%1\" (1 to 65535)").arg(value));
         } else if (name == QLatin1String("user")) {
             url.user = value;
         } else if (name == QLatin1String("password")) {
@@ -122,13 +123,13 @@ bool TChainUrl::parse(const QString &text, TChainUrl &url, QString *error, bool 
         } else if (name == QLatin1String("dbname")) {
             url.database = value;
         } else {
-            return setError(error, tr("unknown parameter \"%1\" (host, port, user, password, "
+            return setError(error, Text::tr("unknown parameter \"%1\" (host, port, user, password, "
                                       "dbname)")
                                            .arg(name));
         }
     }
     if (needsDatabase && url.database.isEmpty())
-        return setError(error, tr("no database named (postgresql://USER@HOST:PORT/DATABASE)"));
+        return setError(error, Text::tr("no database named (postgresql://USER@HOST:PORT/DATABASE)"));
     return true;
 }
 
@@ -150,7 +151,7 @@ bool TChainUrl::fromTarget(const QString &server, const QString &database, const
             && target.count(QLatin1Char(':')) == 1) {
             if (!parsePort(target.mid(colon + 1), url.port))
                 return setError(error,
-                                tr("bad port \"%1\" (1 to 65535)").arg(target.mid(colon + 1)));
+                                Text::tr("bad port \"%1\" (1 to 65535)").arg(target.mid(colon + 1)));
             url.host = target.left(colon);
         } else {
             url.host = target;
@@ -165,7 +166,7 @@ bool TChainUrl::fromTarget(const QString &server, const QString &database, const
     if (!password.isEmpty())
         url.password = password;
     if (url.database.isEmpty())
-        return setError(error, tr("no database named"));
+        return setError(error, Text::tr("no database named"));
     return true;
 }
 
@@ -222,7 +223,7 @@ bool TChainUrl::resolvePassword(const QString &file, QString *error)
         return true;
     QFile in(name);
     if (!in.open(QIODevice::ReadOnly))
-        return setError(error, tr("cannot read the password file %1: %2")
+        return setError(error, Text::tr("cannot read the password file %1: %2")
                                        .arg(name, in.errorString()));
     QByteArray line = in.readLine();
     while (line.endsWith('\n') || line.endsWith('\r'))

@@ -66,6 +66,109 @@
     </message>
 </context>
 <context>
+    <name>TChainDay</name>
+    <message>
+        <source>cannot read the bill %1</source>
+        <translation>der Bon %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>cannot read the bill %1: %2</source>
+        <translation>der Bon %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot read the closing record %1</source>
+        <translation>der Abschlussdatensatz %1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>the closing record %1 is no JSON</source>
+        <translation>der Abschlussdatensatz %1 ist kein JSON</translation>
+    </message>
+    <message>
+        <source>%1 was not closed</source>
+        <translation>%1 wurde nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>cannot read the installation record: %1</source>
+        <translation>der Installationsdatensatz kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>cannot build the day summary of %1: %2</source>
+        <translation>die Tageszusammenfassung vom %1 kann nicht erstellt werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
+    <name>TChainDb</name>
+    <message>
+        <source>the PostgreSQL driver of Qt (QPSQL) is not installed</source>
+        <translation>der PostgreSQL-Treiber von Qt (QPSQL) ist nicht installiert</translation>
+    </message>
+</context>
+<context>
+    <name>TChainInstallation</name>
+    <message>
+        <source>cannot create a temporary directory</source>
+        <translation>es kann kein temporäres Verzeichnis angelegt werden</translation>
+    </message>
+    <message>
+        <source>no outlet chosen</source>
+        <translation>kein Betrieb gewählt</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>TChainUpload</name>
+    <message>
+        <source>the queue %1 is locked by another program</source>
+        <translation>die Warteschlange %1 ist von einem anderen Programm gesperrt</translation>
+    </message>
+    <message>
+        <source>cannot write the queue %1: %2</source>
+        <translation>die Warteschlange %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TChainUrl</name>
+    <message>
+        <source>not a PostgreSQL URL (postgresql://USER@HOST:PORT/DATABASE)</source>
+        <translation>keine PostgreSQL-URL (postgresql://USER@HOST:PORT/DATABASE)</translation>
+    </message>
+    <message>
+        <source>an IPv6 address without its closing &quot;]&quot;</source>
+        <translation>eine IPv6-Adresse ohne schließende &quot;]&quot;</translation>
+    </message>
+    <message>
+        <source>unexpected text after the IPv6 address</source>
+        <translation>unerwarteter Text nach der IPv6-Adresse</translation>
+    </message>
+    <message>
+        <source>bad port &quot;%1&quot; (1 to 65535)</source>
+        <translation>ungültiger Port &quot;%1&quot; (1 bis 65535)</translation>
+    </message>
+    <message>
+        <source>unknown parameter &quot;%1&quot; (host, port, user, password, dbname)</source>
+        <translation>unbekannter Parameter &quot;%1&quot; (host, port, user, password, dbname)</translation>
+    </message>
+    <message>
+        <source>no database named (postgresql://USER@HOST:PORT/DATABASE)</source>
+        <translation>keine Datenbank angegeben (postgresql://USER@HOST:PORT/DATABASE)</translation>
+    </message>
+    <message>
+        <source>no database named</source>
+        <translation>keine Datenbank angegeben</translation>
+    </message>
+    <message>
+        <source>cannot read the password file %1: %2</source>
+        <translation>die Passwortdatei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>TClosingVerifier</name>
     <message>
         <source>Z %1 (%2) is in %3 journal lines</source>
@@ -5191,6 +5294,294 @@ Bei Erfolg werden die Anzahl der verschobenen Bons, das Tagesverzeichnis, der vo
     <message>
         <source>the disk is full: the closing failed, or closed the day leaving bills behind (listed on stderr)</source>
         <translation>der Datenträger ist voll: der Abschluss schlug fehl oder schloss den Tag ab und ließ Bons zurück (auf stderr aufgeführt)</translation>
+    </message>
+    <message>
+        <source>The chain database: postgresql://USER@HOST:PORT/DATABASE (HOST may be the directory of the server&apos;s socket, written %2F for each /, or given as ?host=DIR). The password comes from --password-file, VELTRUM_CHAIN_PASSWORD, VELTRUM_CHAIN_PASSWORD_FILE, PGPASSWORD or ~/.pgpass, never from the command line.</source>
+        <translation>Die Kettendatenbank: postgresql://USER@HOST:PORT/DATABASE (HOST kann das Verzeichnis des Sockets des Servers sein, jedes / als %2F geschrieben, oder als ?host=DIR angegeben). Das Passwort kommt aus --password-file, VELTRUM_CHAIN_PASSWORD, VELTRUM_CHAIN_PASSWORD_FILE, PGPASSWORD oder ~/.pgpass, nie von der Befehlszeile.</translation>
+    </message>
+    <message>
+        <source>Read the database password from the first line of FILE.</source>
+        <translation>Das Datenbankpasswort aus der ersten Zeile von FILE lesen.</translation>
+    </message>
+    <message>
+        <source>--db: %1</source>
+        <translation>--db: %1</translation>
+    </message>
+    <message>
+        <source>the installation&apos;s record names no database for the statistics upload (&quot;cloudservice&quot; 1); give --db</source>
+        <translation>der Installationsdatensatz nennt keine Datenbank für das Hochladen der Statistik (&quot;cloudservice&quot; 1); --db angeben</translation>
+    </message>
+    <message>
+        <source>chain init: cannot connect to %1: %2</source>
+        <translation>chain init: keine Verbindung zu %1: %2</translation>
+    </message>
+    <message>
+        <source>chain init: %1</source>
+        <translation>chain init: %1</translation>
+    </message>
+    <message>
+        <source>Chain database %1: schema version %2, %3 migrations applied now</source>
+        <translation>Kettendatenbank %1: Schemaversion %2, %3 Migrationen jetzt angewendet</translation>
+    </message>
+    <message>
+        <source>Sent %1</source>
+        <translation>Gesendet: %1</translation>
+    </message>
+    <message>
+        <source>Nothing to send</source>
+        <translation>Nichts zu senden</translation>
+    </message>
+    <message>
+        <source>chain push: %1; still queued: %2</source>
+        <translation>chain push: %1; noch in der Warteschlange: %2</translation>
+    </message>
+    <message>
+        <source>chain push: %1</source>
+        <translation>chain push: %1</translation>
+    </message>
+    <message>
+        <source>give --db, --data or both</source>
+        <translation>--db, --data oder beides angeben</translation>
+    </message>
+    <message>
+        <source>chain status: cannot connect to %1: %2</source>
+        <translation>chain status: keine Verbindung zu %1: %2</translation>
+    </message>
+    <message>
+        <source>chain status: %1 holds no chain schema (see &apos;veltrum chain init&apos;)</source>
+        <translation>chain status: %1 enthält kein Kettenschema (siehe &apos;veltrum chain init&apos;)</translation>
+    </message>
+    <message>
+        <source>chain status: %1</source>
+        <translation>chain status: %1</translation>
+    </message>
+    <message>
+        <source>Chain database %1, schema version %2</source>
+        <translation>Kettendatenbank %1, Schemaversion %2</translation>
+    </message>
+    <message>
+        <source>Outlet</source>
+        <translation>Betrieb</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>First day</source>
+        <translation>Erster Tag</translation>
+    </message>
+    <message>
+        <source>Last day</source>
+        <translation>Letzter Tag</translation>
+    </message>
+    <message>
+        <source>Bills</source>
+        <translation>Bons</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>No outlet has sent a day yet.</source>
+        <translation>Noch kein Betrieb hat einen Tag gesendet.</translation>
+    </message>
+    <message>
+        <source>Queued in %1: nothing</source>
+        <translation>In der Warteschlange %1: nichts</translation>
+    </message>
+    <message>
+        <source>Queued in %1: %2 days</source>
+        <translation>In der Warteschlange %1: %2 Tage</translation>
+    </message>
+    <message>
+        <source>  %1  queued %2, %3 failed attempts</source>
+        <translation>  %1  eingereiht %2, %3 fehlgeschlagene Versuche</translation>
+    </message>
+    <message>
+        <source>  the queue file is damaged (%1 lines unreadable); &apos;veltrum chain push --from A --to B&apos; sends a range of days again</source>
+        <translation>  die Warteschlangendatei ist beschädigt (%1 Zeilen nicht lesbar); &apos;veltrum chain push --from A --to B&apos; sendet einen Bereich von Tagen erneut</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>alle</translation>
+    </message>
+    <message>
+        <source>Chain status</source>
+        <translation>Kettenstatus</translation>
+    </message>
+    <message>
+        <source>create or update the schema of the chain database</source>
+        <translation>das Schema der Kettendatenbank anlegen oder aktualisieren</translation>
+    </message>
+    <message>
+        <source>Brings the PostgreSQL database --db up to the chain statistics&apos; schema: the migrations it lacks are applied in order, each in its own transaction, and recorded in the table schema_version. Running it again changes nothing. The database itself must exist (createdb). The statistics upload of a closing and &apos;veltrum chain push&apos; apply the migrations too.</source>
+        <translation>Bringt die PostgreSQL-Datenbank --db auf das Schema der Kettenstatistik: die fehlenden Migrationen werden der Reihe nach angewendet, jede in einer eigenen Transaktion, und in der Tabelle schema_version vermerkt. Ein erneuter Aufruf ändert nichts. Die Datenbank selbst muss bestehen (createdb). Das Hochladen der Statistik beim Abschluss und &apos;veltrum chain push&apos; wenden die Migrationen ebenfalls an.</translation>
+    </message>
+    <message>
+        <source>the schema is up to date</source>
+        <translation>das Schema ist aktuell</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached or a migration failed (rolled back whole)</source>
+        <translation>der Server ist nicht erreichbar oder eine Migration schlug fehl (ganz zurückgenommen)</translation>
+    </message>
+    <message>
+        <source>wrong arguments: an unknown option, a bad URL, an unreadable password file</source>
+        <translation>falsche Argumente: eine unbekannte Option, eine ungültige URL, eine nicht lesbare Passwortdatei</translation>
+    </message>
+    <message>
+        <source>send the queued closed days to the chain database</source>
+        <translation>die eingereihten abgeschlossenen Tage an die Kettendatenbank senden</translation>
+    </message>
+    <message>
+        <source>Sends the closed days that wait in the installation&apos;s queue (var/chain.queue) to the chain database, in day order, each day in one transaction, and takes each off the queue once it arrived. With --from (and --to) the closed days of that range are queued and sent too, so a day can be sent again: a day that arrived before changes nothing. The database is --db, or the one the installation&apos;s record names for the statistics upload (&quot;cloudservice&quot; 1, &quot;dbservername&quot;, &quot;dbdatabasename&quot;, &quot;dbusername&quot;). A day closing sends its day the same way; when the server cannot be reached the days stay queued for the next closing or push.</source>
+        <translation>Sendet die abgeschlossenen Tage, die in der Warteschlange der Installation (var/chain.queue) warten, an die Kettendatenbank, nach Tagen geordnet, jeden Tag in einer Transaktion, und nimmt jeden aus der Warteschlange, sobald er angekommen ist. Mit --from (und --to) werden auch die abgeschlossenen Tage dieses Bereichs eingereiht und gesendet, so kann ein Tag erneut gesendet werden: ein Tag, der schon angekommen ist, ändert nichts. Die Datenbank ist --db oder die, die der Installationsdatensatz für das Hochladen der Statistik nennt (&quot;cloudservice&quot; 1, &quot;dbservername&quot;, &quot;dbdatabasename&quot;, &quot;dbusername&quot;). Ein Tagesabschluss sendet seinen Tag ebenso; ist der Server nicht erreichbar, bleiben die Tage für den nächsten Abschluss oder push in der Warteschlange.</translation>
+    </message>
+    <message>
+        <source>Send the closed days from this day on too.</source>
+        <translation>Auch die abgeschlossenen Tage ab diesem Tag senden.</translation>
+    </message>
+    <message>
+        <source>The last day of --from&apos;s range (default: --from alone).</source>
+        <translation>Der letzte Tag des Bereichs von --from (Standard: --from allein).</translation>
+    </message>
+    <message>
+        <source>every queued day arrived (or nothing was queued)</source>
+        <translation>jeder eingereihte Tag ist angekommen (oder nichts war eingereiht)</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached or refused a day: the days not sent stay queued; or the queue cannot be written</source>
+        <translation>der Server ist nicht erreichbar oder hat einen Tag abgelehnt: die nicht gesendeten Tage bleiben eingereiht; oder die Warteschlange kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>wrong arguments: an unknown option, a bad URL or date, no database given or named by the installation</source>
+        <translation>falsche Argumente: eine unbekannte Option, eine ungültige URL oder ein ungültiges Datum, keine Datenbank angegeben oder von der Installation genannt</translation>
+    </message>
+    <message>
+        <source>what the chain database holds per outlet, and what is queued</source>
+        <translation>was die Kettendatenbank je Betrieb enthält und was eingereiht ist</translation>
+    </message>
+    <message>
+        <source>With --db lists every outlet of the chain database: its office number and name, the number of closed days received, the first and the last one, their bills and the amount of their order lines. With --data lists the installation&apos;s queue: the closed days not sent yet, when each was queued, how often sending failed and why.</source>
+        <translation>Mit --db wird jeder Betrieb der Kettendatenbank aufgelistet: seine Betriebsnummer und sein Name, die Anzahl der empfangenen abgeschlossenen Tage, der erste und der letzte, ihre Bons und der Betrag ihrer Bonierungen. Mit --data wird die Warteschlange der Installation aufgelistet: die noch nicht gesendeten abgeschlossenen Tage, wann jeder eingereiht wurde, wie oft das Senden fehlschlug und warum.</translation>
+    </message>
+    <message>
+        <source>the status was written</source>
+        <translation>der Status wurde ausgegeben</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached or holds no chain schema</source>
+        <translation>der Server ist nicht erreichbar oder enthält kein Kettenschema</translation>
+    </message>
+    <message>
+        <source>wrong arguments: neither --db nor --data, an unknown option, a bad URL</source>
+        <translation>falsche Argumente: weder --db noch --data, eine unbekannte Option, eine ungültige URL</translation>
+    </message>
+    <message>
+        <source>office numbers separated by commas</source>
+        <translation>Betriebsnummern, durch Kommas getrennt</translation>
+    </message>
+    <message>
+        <source>--outlets: the chain database holds no outlet %1</source>
+        <translation>--outlets: die Kettendatenbank enthält keinen Betrieb %1</translation>
+    </message>
+    <message>
+        <source>Outlets %1</source>
+        <translation>Betriebe %1</translation>
+    </message>
+    <message>
+        <source>veltrum: chain report: %1</source>
+        <translation>veltrum: chain report: %1</translation>
+    </message>
+    <message>
+        <source>--kind %1: chain reports are the summaries, kinds 3 to 42 (see &apos;veltrum report --list-kinds&apos;)</source>
+        <translation>--kind %1: Kettenberichte sind die Auswertungen, Arten 3 bis 42 (siehe &apos;veltrum report --list-kinds&apos;)</translation>
+    </message>
+    <message>
+        <source>--from is required: chain reports cover closed days</source>
+        <translation>--from ist nötig: Kettenberichte umfassen abgeschlossene Tage</translation>
+    </message>
+    <message>
+        <source>chain report: cannot connect to %1: %2</source>
+        <translation>chain report: keine Verbindung zu %1: %2</translation>
+    </message>
+    <message>
+        <source>chain report: %1 holds no chain schema (see &apos;veltrum chain init&apos;)</source>
+        <translation>chain report: %1 enthält kein Kettenschema (siehe &apos;veltrum chain init&apos;)</translation>
+    </message>
+    <message>
+        <source>chain report: %1</source>
+        <translation>chain report: %1</translation>
+    </message>
+    <message>
+        <source>chain report: no outlet has sent a day yet</source>
+        <translation>chain report: noch kein Betrieb hat einen Tag gesendet</translation>
+    </message>
+    <message>
+        <source>chain report: interrupted; nothing was written</source>
+        <translation>chain report: unterbrochen; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>chain report: kind %1 is not available on the command line</source>
+        <translation>chain report: die Art %1 gibt es auf der Befehlszeile nicht</translation>
+    </message>
+    <message>
+        <source>print a summary over the closed days of several outlets</source>
+        <translation>eine Auswertung über die abgeschlossenen Tage mehrerer Betriebe ausgeben</translation>
+    </message>
+    <message>
+        <source>Prints the summary of report kind ID (3 to 42, as &apos;veltrum report&apos;) over the closed days --from to --to of the outlets in the chain database: consolidated into one report, or one report per outlet with --per-outlet. The report is the local one, computed by the same report engine from the days the outlets sent: for a single outlet it prints, line by line, what &apos;veltrum report&apos; prints in that outlet&apos;s installation over the same days. Captions, master data and settings are those of the outlet with the lowest office number among them, as it sent them with its last day; the header of a consolidated report names the outlets by number.
+
+--format csv and json write the data the lines come from (csv with the outlet in the first column), pdf the printed page.</source>
+        <translation>Gibt die Auswertung der Berichtsart ID (3 bis 42, wie &apos;veltrum report&apos;) über die abgeschlossenen Tage --from bis --to der Betriebe in der Kettendatenbank aus: zu einem Bericht zusammengefasst, oder mit --per-outlet ein Bericht je Betrieb. Der Bericht ist der lokale, von derselben Berichtsmaschine aus den Tagen berechnet, die die Betriebe gesendet haben: für einen einzelnen Betrieb gibt er Zeile für Zeile aus, was &apos;veltrum report&apos; in der Installation dieses Betriebs über dieselben Tage ausgibt. Beschriftungen, Stammdaten und Einstellungen sind die des Betriebs mit der niedrigsten Betriebsnummer unter ihnen, wie er sie mit seinem letzten Tag gesendet hat; die Kopfzeile eines zusammengefassten Berichts nennt die Betriebe mit ihrer Nummer.
+
+--format csv und json schreiben die Daten, aus denen die Zeilen stammen (csv mit dem Betrieb in der ersten Spalte), pdf die gedruckte Seite.</translation>
+    </message>
+    <message>
+        <source>The chain database: postgresql://USER@HOST:PORT/DATABASE (see &apos;veltrum help chain init&apos;).</source>
+        <translation>Die Kettendatenbank: postgresql://USER@HOST:PORT/DATABASE (siehe &apos;veltrum help chain init&apos;).</translation>
+    </message>
+    <message>
+        <source>The report kind, 3 to 42.</source>
+        <translation>Die Berichtsart, 3 bis 42.</translation>
+    </message>
+    <message>
+        <source>The first closed day of the report.</source>
+        <translation>Der erste abgeschlossene Tag des Berichts.</translation>
+    </message>
+    <message>
+        <source>The last closed day (default: --from alone).</source>
+        <translation>Der letzte abgeschlossene Tag (Standard: --from allein).</translation>
+    </message>
+    <message>
+        <source>Only these outlets (office numbers); default: every outlet of the database. An outlet the database does not hold is an error.</source>
+        <translation>Nur diese Betriebe (Betriebsnummern); Standard: jeder Betrieb der Datenbank. Ein Betrieb, den die Datenbank nicht enthält, ist ein Fehler.</translation>
+    </message>
+    <message>
+        <source>One report per outlet, one after another, instead of one over all.</source>
+        <translation>Ein Bericht je Betrieb, einer nach dem anderen, statt eines über alle.</translation>
+    </message>
+    <message>
+        <source>Cut the range into periods of N days, as &apos;veltrum report&apos; does.</source>
+        <translation>Den Bereich in Zeiträume von N Tagen teilen, wie &apos;veltrum report&apos; es tut.</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached or holds no chain schema, or the --output file cannot be written</source>
+        <translation>der Server ist nicht erreichbar oder enthält kein Kettenschema, oder die Datei von --output kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>wrong arguments: an unknown option, a kind that is no summary, an outlet the database does not hold, a bad date or URL</source>
+        <translation>falsche Argumente: eine unbekannte Option, eine Art, die keine Auswertung ist, ein Betrieb, den die Datenbank nicht enthält, ein ungültiges Datum oder eine ungültige URL</translation>
+    </message>
+    <message>
+        <source>interrupted by Ctrl-C; nothing was written</source>
+        <translation>durch Strg-C unterbrochen; nichts wurde geschrieben</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,290 @@
+#include "chainserver.h"
+
+#include "testdir.h"
+#include "tsettings.h"
+#include "veltrumprocess.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMap>
+#include <QSqlQuery>
+
+namespace {
+
+const QString First = QStringLiteral("2026-12-03");
+const QString Today = QStringLiteral("2026-12-05");
+const QString Now = QStringLiteral("2026-12-06T09:00:00");
+
+// count and amount of every item of one node, over all groups and periods
+using Items = QMap<QString, QPair<double, qint64>>;
+
+Items itemsOf(const QString &json, const QString &node)
+{
+    Items items;
+    const QJsonArray sections
+            = QJsonDocument::fromJson(json.toUtf8()).object().value(QStringLiteral("sections")).toArray();
+    for (const QJsonValue &section : sections) {
+        for (const QJsonValue &period : section.toObject().value(QStringLiteral("periods")).toArray()) {
+            for (const QJsonValue &group : period.toObject().value(QStringLiteral("groups")).toArray()) {
+                for (const QJsonValue &v : group.toObject().value(QStringLiteral("items")).toArray()) {
+                    const QJsonObject item = v.toObject();
+                    if (item.value(QStringLiteral("node")).toString() != node)
+                        continue;
+                    auto &sum = items[item.value(QStringLiteral("key")).toString()];
+                    sum.first += item.value(QStringLiteral("count")).toDouble();
+                    sum.second += item.value(QStringLiteral("amount")).toInteger();
+                }
+            }
+        }
+    }
+    return items;
+}
+
+Items added(const QList<Items> &parts)
+{
+    Items sum;
+    for (const Items &part : parts) {
+        for (auto it = part.begin(); it != part.end(); ++it) {
+            sum[it.key()].first += it.value().first;
+            sum[it.key()].second += it.value().second;
+        }
+    }
+    return sum;
+}
+
+class ChainOutletsTest : public ChainServerTest
+{
+protected:
+    // A demo installation of two closed days and today's paid bills whose
+    // record names office `office` and, for the statistics upload, the
+    // database `server`/`database`.
+    QString outlet(int office, const QString &server)
+    {
+        const QString root = dir.file(QStringLiteral("outlet%1").arg(office));
+        const Outcome demo = veltrum({QStringLiteral("demo"), root, QStringLiteral("--days"),
+                                      QStringLiteral("2"), QStringLiteral("--tables"),
+                                      QStringLiteral("10"), QStringLiteral("--seed"),
+                                      QString::number(office * 11), QStringLiteral("--today"),
+                                      Today});
+        EXPECT_EQ(0, demo.code) << demo.err;
+        PosLib::TSettings settings;
+        const QString data = root + QStringLiteral("/usr/data/");
+        settings.load(data, settings.fileName());
+        Basics::TValue *record = settings.installation();
+        EXPECT_TRUE(record);
+        if (!record)
+            return root;
+        record->setInt(QStringLiteral("officeid"), office);
+        record->setString(QStringLiteral("installationname"),
+                          QStringLiteral("Outlet %1").arg(office));
+        record->setBool(QStringLiteral("cloudserviceactive"), true);
+        record->setInt(QStringLiteral("cloudservice"), 1);
+        record->setString(QStringLiteral("dbservername"), server);
+        record->setString(QStringLiteral("dbdatabasename"), url().database);
+        record->setBool(QStringLiteral("dbnointegratedsec"), true);
+        record->setString(QStringLiteral("dbusername"), url().user);
+        // the server trusts the socket; the password must not travel
+        record->setString(QStringLiteral("dbpassword"), QStringLiteral("secret-pw"));
+        settings.save(data, settings.fileName());
+        return root;
+    }
+
+    static Outcome run(const QStringList &args) { return veltrum(args); }
+
+    Outcome chain(const QString &command, QStringList more)
+    {
+        return veltrum(QStringList {QStringLiteral("chain"), command} + more);
+    }
+
+    Outcome close(const QString &root)
+    {
+        return veltrum({QStringLiteral("turnover"), QStringLiteral("--data"), root,
+                        QStringLiteral("--date"), Today, QStringLiteral("--force")});
+    }
+
+    QStringList reportArgs(int kind) const
+    {
+        return {QStringLiteral("--kind"), QString::number(kind), QStringLiteral("--from"), First,
+                QStringLiteral("--to"), Today, QStringLiteral("--now"), Now};
+    }
+
+    QJsonArray queued(const QString &root)
+    {
+        const Outcome status = chain(QStringLiteral("status"),
+                                     {QStringLiteral("--data"), root, QStringLiteral("--format"),
+                                      QStringLiteral("json")});
+        EXPECT_EQ(0, status.code) << status.err;
+        return QJsonDocument::fromJson(status.out.toUtf8())
+                .object()
+                .value(QStringLiteral("queue"))
+                .toObject()
+                .value(QStringLiteral("days"))
+                .toArray();
+    }
+
+    TestDir dir;
+};
+
+} // namespace
+
+TEST_F(ChainOutletsTest, ThreeOutletsCloseAndTheChainReportsLikeEachOfThemAndTheirSum)
+{
+    ASSERT_EQ(0, chain(QStringLiteral("init"), {QStringLiteral("--db"), urlText()}).code);
+    QMap<int, QString> roots;
+
+    // outlets 1 and 4 reach the database: the closing sends its day
+    for (int office : {1, 4}) {
+        const QString root = outlet(office, url().host);
+        roots.insert(office, root);
+        const Outcome pushed = chain(QStringLiteral("push"),
+                                     {QStringLiteral("--data"), root, QStringLiteral("--from"),
+                                      First, QStringLiteral("--to"), QStringLiteral("2026-12-04")});
+        ASSERT_EQ(0, pushed.code) << pushed.err;
+        EXPECT_EQ(2, pushed.out.count(QStringLiteral("Sent"))) << pushed.out;
+        const Outcome closed = close(root);
+        ASSERT_EQ(0, closed.code) << closed.err;
+        EXPECT_TRUE(queued(root).isEmpty());
+    }
+
+    // outlet 7's server is down: the closing goes through, its day waits
+    const QString root7 = outlet(7, QStringLiteral("/nonexistent/veltrum-test-socket"));
+    roots.insert(7, root7);
+    const Outcome refused = chain(QStringLiteral("push"),
+                                  {QStringLiteral("--data"), root7, QStringLiteral("--from"), First,
+                                   QStringLiteral("--to"), QStringLiteral("2026-12-04")});
+    EXPECT_EQ(1, refused.code);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("still queued: 2026-12-03, 2026-12-04")))
+            << refused.err;
+    const Outcome closed7 = close(root7);
+    ASSERT_EQ(0, closed7.code) << closed7.err;
+    EXPECT_TRUE(closed7.out.contains(QStringLiteral("Outcome: done"))) << closed7.out;
+    const QJsonArray waiting = queued(root7);
+    ASSERT_EQ(3, waiting.size());
+    EXPECT_EQ(Today, waiting[2].toObject().value(QStringLiteral("day")).toString());
+    EXPECT_EQ(2, waiting[0].toObject().value(QStringLiteral("attempts")).toInt());
+    const QString before = digest();
+
+    // the push delivers the queue once; sending again changes nothing
+    const Outcome delivered = chain(QStringLiteral("push"),
+                                    {QStringLiteral("--data"), root7, QStringLiteral("--db"),
+                                     urlText()});
+    ASSERT_EQ(0, delivered.code) << delivered.err;
+    EXPECT_EQ(3, delivered.out.count(QStringLiteral("Sent"))) << delivered.out;
+    EXPECT_TRUE(queued(root7).isEmpty());
+    const QString after = digest();
+    EXPECT_NE(before, after);
+    const Outcome again = chain(QStringLiteral("push"),
+                                {QStringLiteral("--data"), root7, QStringLiteral("--db"),
+                                 urlText(), QStringLiteral("--from"), First, QStringLiteral("--to"),
+                                 Today});
+    ASSERT_EQ(0, again.code) << again.err;
+    EXPECT_EQ(after, digest());
+    EXPECT_TRUE(chain(QStringLiteral("push"), {QStringLiteral("--data"), root7,
+                                               QStringLiteral("--db"), urlText()})
+                        .out.contains(QStringLiteral("Nothing to send")));
+
+    // every outlet with its three days and the closings' records
+    EXPECT_EQ(9, number(QStringLiteral("SELECT count(*) FROM days")));
+    EXPECT_EQ(3, number(QStringLiteral("SELECT count(*) FROM closings")));
+    EXPECT_EQ(3, number(QStringLiteral("SELECT count(*) FROM days WHERE day = '%1'").arg(Today)));
+    const Outcome status = chain(QStringLiteral("status"), {QStringLiteral("--db"), urlText()});
+    ASSERT_EQ(0, status.code) << status.err;
+    EXPECT_EQ(3, status.out.count(QStringLiteral("2026-12-03  2026-12-05"))) << status.out;
+
+    // the installation record arrived without the upload's password
+    {
+        QSqlQuery query(db.database());
+        ASSERT_TRUE(db.exec(query,
+                            QStringLiteral("SELECT data FROM outlet_files WHERE office_id = 4 AND "
+                                           "path = 'usr/data/settings.dat'"),
+                            {}));
+        ASSERT_TRUE(query.next());
+        TestDir copy;
+        copy.write(QStringLiteral("settings.dat"), query.value(0).toByteArray());
+        PosLib::TSettings settings;
+        settings.load(copy.path(), settings.fileName());
+        ASSERT_TRUE(settings.installation());
+        EXPECT_EQ(QStringLiteral("Outlet 4"), settings.installationName());
+        EXPECT_FALSE(settings.installation()->has(QStringLiteral("dbpassword")));
+    }
+
+    // each outlet alone: its own report, byte for byte
+    for (int kind : {4, 5, 7, 19, 38}) {
+        for (int office : roots.keys()) {
+            const Outcome local = run(QStringList {QStringLiteral("report"),
+                                                   QStringLiteral("--data"), roots.value(office)}
+                                      + reportArgs(kind));
+            const Outcome chained = chain(QStringLiteral("report"),
+                                          QStringList {QStringLiteral("--db"), urlText(),
+                                                       QStringLiteral("--outlets"),
+                                                       QString::number(office)}
+                                                  + reportArgs(kind));
+            ASSERT_EQ(0, local.code) << local.err;
+            ASSERT_EQ(0, chained.code) << chained.err;
+            EXPECT_EQ(local.out, chained.out) << "kind " << kind << ", outlet " << office;
+        }
+    }
+
+    // all together: the articles and payment forms add up
+    for (const auto &[kind, node] : {std::pair {7, QStringLiteral("articles")},
+                                     std::pair {4, QStringLiteral("payforms")}}) {
+        QList<Items> parts;
+        for (const QString &root : roots) {
+            const Outcome local = run(QStringList {QStringLiteral("report"),
+                                                   QStringLiteral("--data"), root,
+                                                   QStringLiteral("--format"),
+                                                   QStringLiteral("json")}
+                                      + reportArgs(kind));
+            ASSERT_EQ(0, local.code) << local.err;
+            parts << itemsOf(local.out, node);
+            EXPECT_FALSE(parts.last().isEmpty()) << node;
+        }
+        const Outcome all = chain(QStringLiteral("report"),
+                                  QStringList {QStringLiteral("--db"), urlText(),
+                                               QStringLiteral("--format"), QStringLiteral("json")}
+                                          + reportArgs(kind));
+        ASSERT_EQ(0, all.code) << all.err;
+        EXPECT_EQ(added(parts), itemsOf(all.out, node)) << node;
+    }
+
+    // per outlet: the three reports one after another
+    const Outcome each = chain(QStringLiteral("report"),
+                               QStringList {QStringLiteral("--db"), urlText(),
+                                            QStringLiteral("--per-outlet"),
+                                            QStringLiteral("--outlets"), QStringLiteral("7,1")}
+                                       + reportArgs(5));
+    ASSERT_EQ(0, each.code) << each.err;
+    EXPECT_EQ(1, each.out.count(QStringLiteral("Summary for: Outlet 1\n")));
+    EXPECT_EQ(1, each.out.count(QStringLiteral("Summary for: Outlet 7\n")));
+    EXPECT_EQ(0, each.out.count(QStringLiteral("Summary for: Outlet 4\n")));
+    EXPECT_LT(each.out.indexOf(QStringLiteral("Outlet 1\n")),
+              each.out.indexOf(QStringLiteral("Outlet 7\n")));
+}
+
+TEST_F(ChainOutletsTest, WrongArgumentsAreUsageErrors)
+{
+    ASSERT_EQ(0, chain(QStringLiteral("init"), {QStringLiteral("--db"), urlText()}).code);
+    const QString root = outlet(2, url().host);
+    ASSERT_EQ(0, chain(QStringLiteral("push"), {QStringLiteral("--data"), root,
+                                                QStringLiteral("--from"), First})
+                         .code);
+    const QStringList base {QStringLiteral("--db"), urlText(), QStringLiteral("--from"), First};
+    EXPECT_EQ(2, chain(QStringLiteral("report"), base + QStringList {QStringLiteral("--kind"),
+                                                                     QStringLiteral("1")})
+                         .code);
+    const Outcome unknown
+            = chain(QStringLiteral("report"),
+                    base + QStringList {QStringLiteral("--kind"), QStringLiteral("7"),
+                                        QStringLiteral("--outlets"), QStringLiteral("2,3")});
+    EXPECT_EQ(2, unknown.code);
+    EXPECT_TRUE(unknown.err.contains(QStringLiteral("no outlet 3"))) << unknown.err;
+    EXPECT_EQ(2, chain(QStringLiteral("report"),
+                       {QStringLiteral("--db"), QStringLiteral("mysql://x/y"),
+                        QStringLiteral("--kind"), QStringLiteral("7"), QStringLiteral("--from"),
+                        First})
+                         .code);
+    EXPECT_EQ(2, chain(QStringLiteral("status"), {}).code);
+    // a server that is not there: a failure, not a usage error
+    EXPECT_EQ(1, chain(QStringLiteral("status"), {QStringLiteral("--db"), deadUrlText()}).code);
+}
