@@ -6,12 +6,14 @@
 # failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+root=$(pwd)
 bash scripts/build.sh -DVELTRUM_WERROR=ON
 export QT_QPA_PLATFORM=offscreen
 
 pgdir=$(mktemp -d /tmp/veltrum-pg.XXXXXX)
-trap 'bash scripts/pg-cluster.sh stop "$pgdir"' EXIT
-VELTRUM_TEST_DB=$(bash scripts/pg-cluster.sh start "$pgdir")
+trap 'bash "$root/scripts/pg-cluster.sh" stop "$pgdir" || true' EXIT
+trap 'exit 130' INT TERM
+VELTRUM_TEST_DB=$(bash "$root/scripts/pg-cluster.sh" start "$pgdir")
 export VELTRUM_TEST_DB
 
 cd build

@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# The chain statistics measured against a throw-away PostgreSQL server:
+#
+#   bench/chain-bench.sh BINDIR INSTALLATION [DAYS] [OUTLETS]
+#
+# BINDIR holds `veltrum` (and ../plugins); INSTALLATION is a benchmark
+# installation of 400 tables a day (bench_report writes one, e.g.
+# /work/bench-data/60x400), read through a hard-linked copy so it stays as
+# it is. Measures, in wall-clock and CPU seconds of the program:
+# 1. the upload of one closed day ('veltrum chain push' of one day into a
+#    database that holds the outlet already), for each of the last DAYS
+#    closed days (default 30): the least and the median;
+# 2. the chain report of kinds 5, 7 and 19 over those DAYS days and
+#    OUTLETS outlets (default 10; the other outlets are copies of the first
+#    made in the database), against the local report of the one
+#    installation over the same days and the chain report of one outlet.
+# The server runs with fsync off, as the tests' does: uploads on a server
+# that syncs its journal take longer by the time of a sync per day.
+set -euo pipefail
+
+bin=$(cd "$1" && pwd)
+inst=$(cd "$2" && pwd)
+days=${3:-30}
+outlets=${4:-10}
+here=$(cd "$(dirname "$0")/.." && pwd)
+export LC_ALL=C.UTF-8
+
+work=$(mktemp -d /tmp/veltrum-chain-bench.XXXXXX)
+pgdir=$work/pg
+cleanup() {
+    bash "$here/scripts/pg-cluster.sh" stop "$pgdir" || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+admin=$(bash "$here/scripts/pg-cluster.sh" start "$pgdir")
+db=${admin%/postgres}/bench
+psql -q "$admin" -c "CREATE DATABASE bench"
+"$bin/veltrum" chain init --db "$db" >/dev/null
+
+copy=$work/outlet
+cp -al "$inst" "$copy"
+mapfile -t all < <(ls "$copy/var/summary" | sed -n 's/^\([0-9-]*\)\.dat$/\1/p' | sort)
+chosen=("${all[@]: -$days}")
+from=${chosen[0]}
+to=${chosen[-1]}
+echo "installation $inst: ${#all[@]} closed days; measuring $from .. $to ($days days), $outlets outlets"
+
+# seconds: wall user+system
+timed() {
+    /usr/bin/time -f "%e %U %S" -o "$work/time" "$@" >"$work/out" 2>"$work/err" || {
+        cat "$work/err" >&2
+        return 1
+    }
+    awk '{printf "%.3f %.3f\n", $1, $2 + $3}' "$work/time"
+}
+
+echo
+echo "upload of one day (400 bills): wall s, CPU s of veltrum"
+for day in "${chosen[@]}"; do
+    timed "$bin/veltrum" chain push --data "$copy" --db "$db" --from "$day"
+done | tee "$work/uploads" | tail -n 3
+sort -n "$work/uploads" | awk '{w[NR]=$1; c[NR]=$2} END {
+    printf "least %.3f s wall, median %.3f s wall (CPU of veltrum: median %.3f s)\n",
+        w[1], w[int((NR+1)/2)], c[int((NR+1)/2)] }'
+psql -qtA "$db" -c "SELECT 'rows: ' || (SELECT count(*) FROM bills) || ' bills, '
+    || (SELECT count(*) FROM bill_entries) || ' entries, day summaries '
+    || pg_size_pretty((SELECT sum(length(data)) FROM day_aggregates))"
+
+# the other outlets: the first one's days under other office numbers
+psql -q "$db" <<SQL
+INSERT INTO outlets (office_id, name)
+    SELECT g, 'Outlet ' || g FROM generate_series(2, $outlets) g;
+INSERT INTO outlet_files SELECT g, path, sha256, data
+    FROM outlet_files, generate_series(2, $outlets) g WHERE office_id = 1;
+INSERT INTO days SELECT g, day, day_z, bills, amount, received
+    FROM days, generate_series(2, $outlets) g WHERE office_id = 1;
+INSERT INTO day_aggregates SELECT g, day, kind, format, sha256, data
+    FROM day_aggregates, generate_series(2, $outlets) g WHERE office_id = 1;
+SQL
+
+echo
+echo "reports over $days days: wall s, CPU s of veltrum (least of 3)"
+least() {
+    for _ in 1 2 3; do timed "$@"; done | sort -n | head -n 1
+}
+for kind in 5 7 19; do
+    local_t=$(least "$bin/veltrum" report --data "$copy" --kind "$kind" --from "$from" --to "$to" --quiet)
+    one_t=$(least "$bin/veltrum" chain report --db "$db" --kind "$kind" --from "$from" --to "$to" --outlets 1)
+    all_t=$(least "$bin/veltrum" chain report --db "$db" --kind "$kind" --from "$from" --to "$to")
+    echo "kind $kind: local $local_t | chain, 1 outlet $one_t | chain, $outlets outlets $all_t" \
+        | awk -v l="$local_t" -v a="$all_t" '{split(l, x, " "); split(a, y, " ");
+            printf "%s | ratio %.1f x wall\n", $0, y[1] / x[1]}'
+done
