@@ -149,6 +149,7 @@ int runReport(TArgs &args)
             QStringLiteral("trainee"),
             {QStringLiteral("all"), QStringLiteral("without"), QStringLiteral("only")});
     request.now = args.dateTime(QStringLiteral("now"));
+    request.dayCache = !args.isSet(QStringLiteral("no-cache"));
 
     TOutput output(args, true);
     const bool charted = kindHasChart(request.kind);
@@ -284,6 +285,11 @@ TCommand reportCommand()
             {{QStringLiteral("trainee")},
              QStringLiteral("all|without|only"),
              TCli::tr("All waiters (default), without trainee waiters, or only trainee waiters."),
+             false},
+            {{QStringLiteral("no-cache")},
+             QString(),
+             TCli::tr("Read every closed day from its day summary, not from the cache of "
+                      "closed days in var/reportcache (the figures are the same)."),
              false},
             {{QStringLiteral("report-waiter")},
              QStringLiteral("N"),

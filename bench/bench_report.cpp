@@ -1,6 +1,11 @@
 // Report runs over large demo installations, measured against the floor.
 //
-//   bench_report [--days 30,365] [--kinds 5,7,19] [--repeat 3] [--no-today]
+//   bench_report [--days 30,365] [--kinds 5,7,19] [--repeat 3] [--no-today] [--cache]
+//
+// Reports run without the cache of closed days. With --cache each kind is
+// also run through it: once from an empty cache ("cached, cold": reading
+// the summaries and writing the cache) and then --repeat times from what
+// that run kept ("cached, warm").
 //
 // Each case runs in a process of its own (this program started again with
 // --case), so that its CPU time (user + system, from the kernel's
@@ -83,7 +88,7 @@ int runFloor(int days)
 }
 
 // A report as the command line runs it; days 0 is the current day.
-int runReport(int kind, int days)
+int runReport(int kind, int days, bool cache)
 {
     const QString root = days > 0 ? closedDays() : currentDay();
     QDir::setCurrent(root);
@@ -96,6 +101,7 @@ int runReport(int kind, int days)
         request.to = Today.addDays(-1);
     }
     request.now = QDateTime(Today, QTime(21, 0));
+    request.dayCache = cache;
     const TReportResult result = run.run(request);
     return result.status == TReportResult::Done && !result.lines.isEmpty() ? 0 : 1;
 }
@@ -173,7 +179,8 @@ int main(int argc, char **argv)
         if (what == QLatin1String("floor"))
             return runFloor(args.value(2).toInt());
         if (what == QLatin1String("report"))
-            return runReport(args.value(2).toInt(), args.value(3).toInt());
+            return runReport(args.value(2).toInt(), args.value(3).toInt(),
+                             args.value(4) == QLatin1String("cache"));
         return 2;
     }
 
@@ -181,6 +188,7 @@ int main(int argc, char **argv)
     QList<int> kinds = {5, 7, 19};
     int repeat = 3;
     bool today = true;
+    bool cache = false;
     for (int i = 0; i < args.size(); ++i) {
         if (args.at(i) == QLatin1String("--days"))
             dayCounts = numbers(args.value(++i));
@@ -190,6 +198,8 @@ int main(int argc, char **argv)
             repeat = std::max(1, args.value(++i).toInt());
         else if (args.at(i) == QLatin1String("--no-today"))
             today = false;
+        else if (args.at(i) == QLatin1String("--cache"))
+            cache = true;
     }
     // written before anything is measured
     closedDays();
@@ -205,8 +215,15 @@ int main(int argc, char **argv)
             const TReportKind *k = reportKind(kind);
             const QString name = QStringLiteral("%1 %2").arg(kind).arg(
                     k ? QString::fromLatin1(k->caption).remove(QLatin1Char('&')) : QString());
-            printRow(d, name, measure({QStringLiteral("report"), QString::number(kind), d}, repeat),
-                     floor.cpu);
+            const QStringList run = {QStringLiteral("report"), QString::number(kind), d};
+            printRow(d, name, measure(run, repeat), floor.cpu);
+            if (!cache)
+                continue;
+            QDir(closedDays() + QStringLiteral("var/reportcache")).removeRecursively();
+            printRow(d, QStringLiteral("%1 cached, cold").arg(kind),
+                     measure(run + QStringList(QStringLiteral("cache")), 1), floor.cpu);
+            printRow(d, QStringLiteral("%1 cached, warm").arg(kind),
+                     measure(run + QStringList(QStringLiteral("cache")), repeat), floor.cpu);
         }
     }
     if (today) {

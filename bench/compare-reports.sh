@@ -3,6 +3,7 @@
 #
 #   bench/compare-reports.sh snapshot BINDIR OUTDIR [--year INSTALLATION]
 #   bench/compare-reports.sh diff OLD NEW
+#   bench/compare-reports.sh warm BINDIR OUTDIR [--year INSTALLATION]
 #
 # BINDIR holds `veltrum` and `report_export` of one build
 # (-DVELTRUM_BUILD_BENCH=ON). A snapshot holds:
@@ -15,7 +16,10 @@
 #   year-export/<run>.sha256 the checksums of the exports of the year (the
 #   files themselves run into gigabytes and are deleted).
 # `diff` compares two snapshots file by file and prints what differs; it
-# exits 1 on any difference.
+# exits 1 on any difference. `warm` takes two snapshots with the cache of
+# closed days (var/reportcache), OUTDIR/cold from an empty cache and
+# OUTDIR/warm from what the first one cached, over the same installations,
+# and compares them; diff OUTDIR/cold against an older build's snapshot.
 #
 # The year installation is the benchmark's (bench_report writes it, e.g.
 # VELTRUM_BENCH_DIR=/work/bench-data/365x400); its closed days end the day
@@ -24,7 +28,7 @@
 set -euo pipefail
 
 usage() {
-    sed -n '2,6p' "$0" >&2
+    sed -n '2,7p' "$0" >&2
     exit 2
 }
 
@@ -41,12 +45,24 @@ snapshot() {
     mkdir -p "$out"
     out=$(cd "$out" && pwd)
     local work
-    work=$(mktemp -d "${TMPDIR:-/tmp}/veltrum-compare.XXXXXX")
-    trap 'rm -rf "$work"' RETURN
+    if [ -n "${COMPARE_WORK:-}" ]; then
+        work=$COMPARE_WORK
+    else
+        work=$(mktemp -d "${TMPDIR:-/tmp}/veltrum-compare.XXXXXX")
+        trap 'rm -rf "$work"' RETURN
+    fi
+    # report_export reads the cache of closed days only when asked to
+    local cache=()
+    if [ -n "${COMPARE_CACHE:-}" ]; then cache=(--cache); fi
 
     # --- the demo ---------------------------------------------------------
-    "$here/scripts/report-snapshot.sh" "$bin/veltrum" "$out/demo"
-    "$bin/veltrum" demo "$work/inst" --days 7 --tables 40 --today 2026-12-05 --seed 1 >/dev/null
+    if [ -n "${COMPARE_WORK:-}" ]; then
+        "$here/scripts/report-snapshot.sh" "$bin/veltrum" "$out/demo" "$work/snapshot"
+    else
+        "$here/scripts/report-snapshot.sh" "$bin/veltrum" "$out/demo"
+    fi
+    [ -d "$work/inst" ] ||
+        "$bin/veltrum" demo "$work/inst" --days 7 --tables 40 --today 2026-12-05 --seed 1 >/dev/null
     local now=(--now 2026-12-05T21:00:00)
     local week=(--from 2026-11-28 --to 2026-12-04)
     for kind in 5 7 19 38; do
@@ -71,9 +87,10 @@ snapshot() {
         traineeonly) opts=(--trainee only) ;;
         waiter2) opts=(--report-waiter 2) ;;
         esac
-        "$bin/report_export" --data "$work/inst" --out "$out/demo-export/$variant-today" "${opts[@]}"
+        "$bin/report_export" --data "$work/inst" --out "$out/demo-export/$variant-today" \
+            "${opts[@]}" "${cache[@]}"
         "$bin/report_export" --data "$work/inst" --out "$out/demo-export/$variant-week" \
-            "${week[@]}" "${opts[@]}"
+            "${week[@]}" "${opts[@]}" "${cache[@]}"
     done
 
     [ -n "$year" ] || return 0
@@ -116,7 +133,7 @@ snapshot() {
     for variant in year today; do
         local dir="$work/export-$variant"
         if [ $variant = year ]; then
-            "$bin/report_export" --data "$year" --out "$dir" "${range[@]}"
+            "$bin/report_export" --data "$year" --out "$dir" "${range[@]}" "${cache[@]}"
         else
             "$bin/report_export" --data "$year" --out "$dir"
         fi
@@ -135,11 +152,31 @@ compare() {
     return 1
 }
 
+warm() {
+    local bin=$1 out=$2
+    shift 2
+    local year=""
+    if [ "${1:-}" = "--year" ]; then year=$2; fi
+    local work
+    work=$(mktemp -d "${TMPDIR:-/tmp}/veltrum-warm.XXXXXX")
+    # the year's cache starts empty: the first snapshot is a cold run
+    if [ -n "$year" ]; then rm -rf "$year/var/reportcache"; fi
+    COMPARE_WORK=$work COMPARE_CACHE=1 snapshot "$bin" "$out/cold" "$@"
+    COMPARE_WORK=$work COMPARE_CACHE=1 snapshot "$bin" "$out/warm" "$@"
+    rm -rf "$work"
+    compare "$out/cold" "$out/warm"
+}
+
 case "${1:-}" in
 snapshot)
     [ $# -ge 3 ] || usage
     shift
     snapshot "$@"
+    ;;
+warm)
+    [ $# -ge 3 ] || usage
+    shift
+    warm "$@"
     ;;
 diff)
     [ $# -eq 3 ] || usage

@@ -1,7 +1,7 @@
 // Writes the report trees of one run as their text and XML exports, so
 // that two builds can be compared byte for byte (bench/compare-reports.sh).
 //
-//   report_export --data DIR --out DIR [--from yyyy-MM-dd --to yyyy-MM-dd]
+//   report_export --data DIR --out DIR [--from yyyy-MM-dd --to yyyy-MM-dd] [--cache]
 //                 [--filter N] [--outlet N] [--open-tables] [--without-credits]
 //                 [--turnover all|in|out] [--trainee all|without|only]
 //                 [--report-waiter N]
@@ -82,6 +82,7 @@ int main(int argc, char **argv)
             {QStringLiteral("turnover"), QStringLiteral("all|in|out"), QStringLiteral("T")},
             {QStringLiteral("trainee"), QStringLiteral("all|without|only"), QStringLiteral("T")},
             {QStringLiteral("report-waiter"), QStringLiteral("waiter"), QStringLiteral("N")},
+            {QStringLiteral("cache"), QStringLiteral("closed days through var/reportcache")},
     });
     parser.process(app);
     const QString root
@@ -105,6 +106,7 @@ int main(int argc, char **argv)
         if (auto *filters = static_cast<TSumFilters *>(lists.get(QStringLiteral("sumfilters"))))
             report.setFilter(filters->filter(filter));
     }
+    report.setDayCache(parser.isSet(QStringLiteral("cache")));
     report.setWithOpenTables(parser.isSet(QStringLiteral("open-tables")));
     report.setWithoutCredits(parser.isSet(QStringLiteral("without-credits")));
     const QStringList turnover

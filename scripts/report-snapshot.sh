@@ -4,17 +4,26 @@
 # and a few filter and outlet runs. Two builds that print the same reports
 # give byte-identical directories.
 #
-#   scripts/report-snapshot.sh VELTRUM_BINARY OUTDIR
+#   scripts/report-snapshot.sh VELTRUM_BINARY OUTDIR [INSTALLATION]
+#
+# With INSTALLATION the demo is written there when it is missing and kept
+# afterwards, so that a second run reads the closed days from the report
+# cache the first one wrote (bench/compare-reports.sh warm).
 set -euo pipefail
 # in English, whatever language the caller's environment names
 export LC_ALL=C.UTF-8
 bin=$1
 out=$2
 mkdir -p "$out"
-work=$(mktemp -d "${TMPDIR:-/tmp}/veltrum-snapshot.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+if [ -n "${3:-}" ]; then
+    work=$(mkdir -p "$3" && cd "$3" && pwd)
+else
+    work=$(mktemp -d "${TMPDIR:-/tmp}/veltrum-snapshot.XXXXXX")
+    trap 'rm -rf "$work"' EXIT
+fi
 
-"$bin" demo "$work/inst" --days 7 --tables 40 --today 2026-12-05 --seed 1 >/dev/null
+[ -d "$work/inst" ] ||
+    "$bin" demo "$work/inst" --days 7 --tables 40 --today 2026-12-05 --seed 1 >/dev/null
 now=(--now 2026-12-05T21:00:00)
 range=(--from 2026-11-28 --to 2026-12-04)
 

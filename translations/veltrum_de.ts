@@ -5583,6 +5583,10 @@ Bei Erfolg werden die Anzahl der verschobenen Bons, das Tagesverzeichnis, der vo
         <source>interrupted by Ctrl-C; nothing was written</source>
         <translation>durch Strg-C unterbrochen; nichts wurde geschrieben</translation>
     </message>
+    <message>
+        <source>Read every closed day from its day summary, not from the cache of closed days in var/reportcache (the figures are the same).</source>
+        <translation>Jeden abgeschlossenen Tag aus seiner Tageszusammenfassung lesen, nicht aus dem Zwischenspeicher abgeschlossener Tage in var/reportcache (die Zahlen sind dieselben).</translation>
+    </message>
 </context>
 <context>
     <name>veltrum-office</name>

@@ -1,5 +1,6 @@
 #include "trepdata.h"
 
+#include "taggregatestream.h"
 #include "tfactsof.h"
 #include "tinifile.h"
 #include "tround.h"
@@ -321,6 +322,43 @@ void TRepData::writeXml(QDomDocument &doc, QDomNode &parent) const
     }
 }
 
+bool TRepData::writeDay(TAggregateWriter &out) const
+{
+    writeState(out);
+    out.text(m_descr);
+    for (const Nodes *nodes : {&m_orders, &m_voids, &m_pays, &m_cash, &m_balances}) {
+        out.u32(quint32(nodes->size()));
+        for (auto it = nodes->cbegin(); it != nodes->cend(); ++it) {
+            out.text(it.key());
+            if (!it.value()->writeDay(out))
+                return false;
+        }
+    }
+    return true;
+}
+
+void TRepData::mergeDay(TAggregateReader &in, bool fresh)
+{
+    readState(in, fresh);
+    const QString descr = in.text();
+    // the last table with a description sets it
+    if (in.ok() && !descr.isNull())
+        setDescription(descr);
+    for (const Nodes *nodes : {&m_orders, &m_voids, &m_pays, &m_cash, &m_balances}) {
+        if (in.u32() != quint32(nodes->size()))
+            in.fail();
+        for (auto it = nodes->cbegin(); it != nodes->cend() && in.ok(); ++it) {
+            if (in.text() != it.key()) {
+                in.fail();
+                return;
+            }
+            it.value()->mergeDay(in);
+        }
+        if (!in.ok())
+            return;
+    }
+}
+
 // ---- TRepDatas ------------------------------------------------------------
 
 TRepDatas::TRepDatas(const QString &name, TValue *reportWaiter, const QString &dataPath)
@@ -440,6 +478,50 @@ void TRepDatas::addTaxGroups(const TTableFacts &table, const std::vector<TTaxGro
         if (all != g)
             all->vatRates()->addTaxGroup(group, table);
     }
+}
+
+bool TRepDatas::writeDay(TAggregateWriter &out) const
+{
+    out.text(m_name);
+    out.boolean(m_keepRecords);
+    out.i32(m_highest);
+    out.u32(quint32(m_groups.size()));
+    for (auto it = m_groups.cbegin(); it != m_groups.cend(); ++it) {
+        out.text(it.key());
+        if (!it.value()->writeDay(out))
+            return false;
+    }
+    return true;
+}
+
+void TRepDatas::mergeDay(TAggregateReader &in)
+{
+    if (in.text() != m_name || in.boolean() != m_keepRecords) {
+        in.fail();
+        return;
+    }
+    const int highest = in.i32();
+    const quint32 groups = in.count(4);
+    for (quint32 i = 0; i < groups && in.ok(); ++i) {
+        const QString key = in.text();
+        if (!in.ok())
+            return;
+        TRepData *g = m_groups.value(key);
+        const bool fresh = !g;
+        if (fresh) {
+            g = new TRepData(nullptr, m_dataPath);
+            if (!m_keepRecords)
+                g->setKeepRecords(false);
+            m_groups.insert(key, g);
+            bool number = false;
+            const int n = key.toInt(&number);
+            if (number && QString::number(n) == key)
+                m_byNumber.insert(n, g);
+        }
+        g->mergeDay(in, fresh);
+    }
+    if (in.ok())
+        noteKey(highest);
 }
 
 void TRepDatas::writeXml(QDomDocument &doc, QDomNode &parent) const

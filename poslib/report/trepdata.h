@@ -14,6 +14,8 @@ class QTextStream;
 
 namespace PosLib {
 
+class TAggregateReader;
+class TAggregateWriter;
 class TEntryFacts;
 class TTable;
 class TTableEntry;
@@ -69,6 +71,12 @@ public:
     virtual void writeText(const QString &prefix, const Basics::TValue &record, QTextStream &out,
                            QStringList &columns) const;
     virtual void writeXml(QDomDocument &doc, QDomNode &parent) const;
+
+    // A day aggregate of the group: its own values and every node (see
+    // TReportNode::writeDay()); into a new group (`fresh`) or added to
+    // this one as a later day's.
+    bool writeDay(TAggregateWriter &out) const;
+    void mergeDay(TAggregateReader &in, bool fresh);
 
 private:
     void createNodes(const QString &dataPath);
@@ -132,6 +140,14 @@ public:
     virtual int keyNumber(const TEntryFacts *entry, const TTableFacts &table) const = 0;
 
     virtual void writeXml(QDomDocument &doc, QDomNode &parent) const;
+
+    // A day aggregate of every group (TDayAggregate reads and writes them):
+    // false when the groups cannot be written (a record node's leaves were
+    // asked for). mergeDay() adds groups written by groups of the same kind
+    // and options as if their tables came after the ones taken here; it
+    // stops at the first damaged value (the reader tells).
+    bool writeDay(TAggregateWriter &out) const;
+    void mergeDay(TAggregateReader &in);
 
 protected:
     // The group of `key`, created from `source` when missing.

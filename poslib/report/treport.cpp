@@ -1,18 +1,27 @@
 #include "treport.h"
 
 #include "tarchtable.h"
+#include "tdayaggregate.h"
 #include "tdir.h"
 #include "tentryfacts.h"
 #include "terror.h"
+#include "tinifile.h"
+#include "tinstallation.h"
 #include "tlog.h"
 #include "tlogcategories.h"
 #include "trepdata.h"
+#include "tsavefile.h"
 #include "tsumfilter.h"
 #include "ttable.h"
 #include "ttablefacts.h"
 #include "ttablelist.h"
 
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 #include <memory>
 
@@ -64,6 +73,8 @@ TRepCenters *TReport::makeCenterReport(const QDate &from, const QDate &to)
 bool TReport::runRange(TRepWaiters *waiters, TRepCenters *centers, const QDate &from,
                        const QDate &to)
 {
+    // the installation's settings are read again for a new range
+    m_cacheDirs.clear();
     for (QDate d = from; d.isValid() && d <= to; d = d.addDays(1)) {
         if (m_stopped)
             return false;
@@ -88,12 +99,231 @@ bool TReport::runDay(TRepWaiters *waiters, TRepCenters *centers, const QDate &da
         }
         return true;
     }
+    if (m_dayCache && isClosed(day))
+        return runCachedDay(waiters, centers, day);
     Q_EMIT sigDate(day);
     for (const QString &path : paths()) {
         if (!readSummary(path, day, groups))
             return false;
     }
     return true;
+}
+
+namespace {
+
+void addFileDigest(QCryptographicHash &hash, const QString &path)
+{
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        hash.addData(file.readAll());
+    hash.addData("\n");
+}
+
+// The program that reads and writes the cache: a cache another build wrote
+// is not read, whatever its version says (its nodes may count otherwise).
+const QByteArray &engineStamp()
+{
+    static const QByteArray stamp = [] {
+        struct stat st;
+        if (::stat("/proc/self/exe", &st) != 0)
+            return QByteArray("engine ?\n");
+        return "engine " + QByteArray::number(qint64(st.st_size)) + ' '
+               + QByteArray::number(qint64(st.st_mtim.tv_sec)) + '.'
+               + QByteArray::number(qint64(st.st_mtim.tv_nsec)) + ' '
+               + QByteArray::number(quint64(st.st_ino)) + '\n';
+    }();
+    return stamp;
+}
+
+// The file name of a cached day.
+QString cacheFile(const QString &dir, const QDate &day)
+{
+    return dir + QLatin1Char('/') + day.toString(Qt::ISODate) + QLatin1String(".agg");
+}
+
+// The cached day's blob; empty when there is none or it cannot be read.
+QByteArray readCached(const QString &file)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.readAll();
+}
+
+} // namespace
+
+bool TReport::isClosed(const QDate &day) const
+{
+    // the day turnover journals a day it closed in the day's folder
+    for (const QString &path : paths()) {
+        if (!QFileInfo::exists(statistDayDir(day, path) + QStringLiteral("turnover.z")))
+            return false;
+    }
+    return true;
+}
+
+QString TReport::dayCacheDir(const TRepDatas &groups) const
+{
+    const QString side
+            = groups.nodeName() + (groups.keepsRecords() ? QStringLiteral("+") : QString());
+    auto known = m_cacheDirs.constFind(side);
+    if (known != m_cacheDirs.cend())
+        return known.value();
+    // everything that changes a day's groups besides its tables
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    const QString version = QString::number(TDayAggregate::Version);
+    QStringList options = {version,
+                           groups.nodeName(),
+                           groups.keepsRecords() ? QStringLiteral("records") : QString(),
+                           QString::number(m_reportWaiter ? m_reportWaiter->id() : 0),
+                           QString::number(m_turnoverType),
+                           QString::number(m_traineeType),
+                           m_withoutCredits ? QStringLiteral("nocredits") : QString()};
+    options += paths();
+    hash.addData(options.join(QLatin1Char('\n')).toUtf8());
+    if (m_filter) {
+        for (auto it = m_filter->fields().cbegin(); it != m_filter->fields().cend(); ++it)
+            hash.addData(QStringLiteral("\n%1=%2:%3")
+                                 .arg(it.key())
+                                 .arg(it.value().type)
+                                 .arg(it.value().text)
+                                 .toUtf8());
+    }
+    // the group settings and the departments
+    addFileDigest(hash, reportsIniPath(m_dataPath));
+    addFileDigest(hash, QDir(m_dataPath).filePath(QStringLiteral("usr/data/departments.dat")));
+    const QString dir = QDir(m_dataPath).filePath(QStringLiteral("var/reportcache/"))
+                        + QString::fromLatin1(hash.result().toHex());
+    // asked for every day of a run: the options do not change within one
+    m_cacheDirs.insert(side, dir);
+    return dir;
+}
+
+QByteArray TReport::summaryStamp(const QDate &day, bool check)
+{
+    QByteArray stamp = engineStamp();
+    for (const QString &path : paths()) {
+        TArchTable summary(path, day);
+        const QString file = summary.filePath();
+        if (check) {
+            const QFileInfo info(file);
+            // a table file of the day changed since the summary was written
+            if (info.exists() && summary.hasTablesNewerThan(info.lastModified()))
+                deleteFile(file);
+        }
+        struct stat st;
+        if (::stat(QFile::encodeName(file).constData(), &st) != 0)
+            return QByteArray();
+        stamp += QFile::encodeName(file) + ' ' + QByteArray::number(qint64(st.st_size)) + ' '
+                 + QByteArray::number(qint64(st.st_mtim.tv_sec)) + '.'
+                 + QByteArray::number(qint64(st.st_mtim.tv_nsec)) + ' '
+                 + QByteArray::number(qint64(st.st_ctim.tv_sec)) + '.'
+                 + QByteArray::number(qint64(st.st_ctim.tv_nsec)) + ' '
+                 + QByteArray::number(quint64(st.st_ino)) + '\n';
+    }
+    return stamp;
+}
+
+bool TReport::runCachedDay(TRepWaiters *waiters, TRepCenters *centers, const QDate &day)
+{
+    Q_EMIT sigDate(day);
+    TRepDatas *sides[2] = {waiters, centers};
+    QString dirs[2];
+    for (int i = 0; i < 2; ++i) {
+        if (sides[i])
+            dirs[i] = dayCacheDir(*sides[i]);
+    }
+    const QByteArray stamp = summaryStamp(day, true);
+    bool merged[2] = {!waiters, !centers};
+    if (!stamp.isEmpty()) {
+        QByteArray blobs[2];
+        bool all = true;
+        for (int i = 0; i < 2 && all; ++i) {
+            if (!sides[i])
+                continue;
+            blobs[i] = readCached(cacheFile(dirs[i], day));
+            all = !blobs[i].isEmpty() && TDayAggregate::stampOf(blobs[i]) == stamp;
+        }
+        if (all) {
+            // a cached day is one step
+            Q_EMIT sigDataCount(1);
+            if (m_stopped)
+                return false;
+            for (int i = 0; i < 2; ++i) {
+                if (sides[i] && !merged[i])
+                    merged[i] = TDayAggregate::merge(blobs[i], *sides[i]);
+            }
+            Q_EMIT sigProgress(1);
+            if (merged[0] && merged[1]) {
+                ++m_cachedDays;
+                return !m_stopped;
+            }
+            logDebug(QStringLiteral("Cached day %1 could not be read; read from its summary")
+                             .arg(day.toString(Qt::ISODate)),
+                     LogModule::Library, LogClass::Report);
+        }
+    }
+
+    // the day from its summaries, into groups of its own
+    std::unique_ptr<TRepWaiters> dayWaiters;
+    std::unique_ptr<TRepCenters> dayCenters;
+    if (!merged[0]) {
+        dayWaiters = std::make_unique<TRepWaiters>(m_reportWaiter, m_dataPath);
+        dayWaiters->setKeepRecords(waiters->keepsRecords());
+    }
+    if (!merged[1]) {
+        dayCenters = std::make_unique<TRepCenters>(m_reportWaiter, m_dataPath);
+        dayCenters->setKeepRecords(centers->keepsRecords());
+    }
+    const Groups dayGroups {dayWaiters.get(), dayCenters.get()};
+    for (const QString &path : paths()) {
+        if (!readSummary(path, day, dayGroups, true))
+            return false;
+    }
+    // kept when the summaries read are the ones stamped (or were built
+    // just now)
+    const QByteArray after = summaryStamp(day, false);
+    const bool keep = !after.isEmpty() && (stamp.isEmpty() || stamp == after);
+    TRepDatas *daySides[2] = {dayWaiters.get(), dayCenters.get()};
+    for (int i = 0; i < 2; ++i) {
+        if (!daySides[i])
+            continue;
+        const QByteArray blob = TDayAggregate::toBytes(*daySides[i], after);
+        if (blob.isEmpty() || !TDayAggregate::merge(blob, *sides[i])) {
+            // cannot happen with groups just filled; the day is read once more, straight
+            logWarning(QStringLiteral("The groups of %1 could not be kept; the day is read again")
+                               .arg(day.toString(Qt::ISODate)),
+                       LogModule::Library, LogClass::Report);
+            const Groups straight {i == 0 ? waiters : nullptr, i == 1 ? centers : nullptr};
+            for (const QString &path : paths()) {
+                if (!readSummary(path, day, straight, true))
+                    return false;
+            }
+            continue;
+        }
+        if (!keep || m_cacheReadOnly)
+            continue;
+        const QString file = cacheFile(dirs[i], day);
+        if (!QDir().mkpath(dirs[i])) {
+            m_cacheReadOnly = true;
+            logDebug(QStringLiteral("Report cache not written: %1 cannot be created").arg(dirs[i]),
+                     LogModule::Library, LogClass::Report);
+            continue;
+        }
+        try {
+            TSaveFile save(file);
+            save.setLockRetry(1, 0);
+            save.open();
+            save.write(blob);
+            save.commit();
+        } catch (const TError &e) {
+            // a read-only installation: reports go on without the cache
+            m_cacheReadOnly = true;
+            logDebug(QStringLiteral("Report cache not written (%1): %2").arg(file, e.text()),
+                     LogModule::Library, LogClass::Report);
+        }
+    }
+    return !m_stopped;
 }
 
 bool TReport::readList(TTableList *list, const QString &path, bool open, const Groups &groups)
@@ -126,7 +356,7 @@ bool TReport::readList(TTableList *list, const QString &path, bool open, const G
     return !m_stopped;
 }
 
-bool TReport::readSummary(const QString &path, const QDate &day, const Groups &groups)
+bool TReport::readSummary(const QString &path, const QDate &day, const Groups &groups, bool checked)
 {
     TArchTable summary(path, day);
     summary.setBuffer(&m_buffer);
@@ -135,7 +365,7 @@ bool TReport::readSummary(const QString &path, const QDate &day, const Groups &g
     const QFileInfo info(file);
     bool existed = info.exists();
     // a table file of the day changed since the summary was written
-    if (existed && summary.hasTablesNewerThan(info.lastModified())) {
+    if (existed && !checked && summary.hasTablesNewerThan(info.lastModified())) {
         deleteFile(file);
         existed = false;
     }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QHash>
 #include <QObject>
 #include <QStringList>
 
@@ -12,6 +13,7 @@ namespace PosLib {
 class TArchTable;
 class TEntryFacts;
 class TRepCenters;
+class TRepDatas;
 class TRepWaiters;
 class TSumFilter;
 class TTable;
@@ -39,7 +41,11 @@ public:
     QString dataPath() const { return m_dataPath; }
     QDate reportDate() const { return m_reportDate; }
     const TSumFilter *filter() const { return m_filter; }
-    void setFilter(const TSumFilter *filter) { m_filter = filter; }
+    void setFilter(const TSumFilter *filter)
+    {
+        m_filter = filter;
+        m_cacheDirs.clear();
+    }
     // True without a report waiter, else the waiter's "reports" right. Kept
     // for the callers; a run does not look at it.
     bool reportsRight() const { return m_reportsRight; }
@@ -47,16 +53,49 @@ public:
     bool withOpenTables() const { return m_withOpenTables; }
     void setWithOpenTables(bool with) { m_withOpenTables = with; }
     bool withoutCredits() const { return m_withoutCredits; }
-    void setWithoutCredits(bool without) { m_withoutCredits = without; }
+    void setWithoutCredits(bool without)
+    {
+        m_withoutCredits = without;
+        m_cacheDirs.clear();
+    }
     QString outletName() const { return m_outletName; }
     void setOutletName(const QString &name) { m_outletName = name; }
     QStringList outletPaths() const { return m_outletPaths; }
-    void setOutletPaths(const QStringList &paths) { m_outletPaths = paths; }
+    void setOutletPaths(const QStringList &paths)
+    {
+        m_outletPaths = paths;
+        m_cacheDirs.clear();
+    }
     int turnoverType() const { return m_turnoverType; }
-    void setTurnoverType(int type) { m_turnoverType = type; }
+    void setTurnoverType(int type)
+    {
+        m_turnoverType = type;
+        m_cacheDirs.clear();
+    }
     int traineeType() const { return m_traineeType; }
-    void setTraineeType(int type) { m_traineeType = type; }
+    void setTraineeType(int type)
+    {
+        m_traineeType = type;
+        m_cacheDirs.clear();
+    }
     bool isStopped() const { return m_stopped; }
+
+    // Keeps the groups of every closed day (one the day turnover closed)
+    // in the installation's "var/reportcache", and reads them from there
+    // while the day's summary is the one they were made of (off by
+    // default). A cached day is one step of progress. The figures are the
+    // same either way; a cache that cannot be written (a read-only
+    // installation) is left alone.
+    void setDayCache(bool on) { m_dayCache = on; }
+    bool dayCache() const { return m_dayCache; }
+    // The folder of the cached days of groups like `groups` under this
+    // report's options: one per set of options that changes a day's
+    // figures (the groups' side and records, report waiter, filter,
+    // turnover, trainee, credits, outlet paths, the installation's group
+    // settings and departments).
+    QString dayCacheDir(const TRepDatas &groups) const;
+    // Closed days answered from the cache so far.
+    int cachedDays() const { return m_cachedDays; }
 
     // New groupings filled over from..to (invalid dates: the report date);
     // the caller owns them.
@@ -92,7 +131,17 @@ private:
         TRepCenters *centers;
     };
     bool readList(TTableList *list, const QString &path, bool open, const Groups &groups);
-    bool readSummary(const QString &path, const QDate &day, const Groups &groups);
+    // `checked`: the summary's freshness was checked just before.
+    bool readSummary(const QString &path, const QDate &day, const Groups &groups,
+                     bool checked = false);
+    // True when the day turnover closed the day (in every data path).
+    bool isClosed(const QDate &day) const;
+    // A closed day through the day cache.
+    bool runCachedDay(TRepWaiters *waiters, TRepCenters *centers, const QDate &day);
+    // The identity of the day's summaries (size, times, inode of each)
+    // and of the program, after the freshness rule; empty when a summary
+    // is missing.
+    QByteArray summaryStamp(const QDate &day, bool check);
     // One table: its facts, and the table in memory when there is one
     // (tables of lists; for a day summary's table the filter asks for it
     // through `summary`).
@@ -111,6 +160,12 @@ private:
     QString m_outletName;
     QStringList m_outletPaths;
     bool m_stopped = false;
+    bool m_dayCache = false;
+    // a cache write failed: none tried again in this run
+    bool m_cacheReadOnly = false;
+    int m_cachedDays = 0;
+    // dayCacheDir() by side, once per run
+    mutable QHash<QString, QString> m_cacheDirs;
     int m_turnoverType = AllTables;
     int m_traineeType = AllWaiters;
     qint64 m_tables = 0;

@@ -1,5 +1,6 @@
 #include "treportleaf.h"
 
+#include "taggregatestream.h"
 #include "tfactsof.h"
 #include "tround.h"
 #include "ttable.h"
@@ -93,14 +94,14 @@ TReportLeaf::TSum &TReportLeaf::sumFor(const QString &key, bool isDecimal)
 qint64 TReportLeaf::sum(const QString &key) const
 {
     if (const TSum *sum = findSum(key))
-        return sum->isDecimal ? qint64(sum->decimal) : sum->whole;
+        return sum->isDecimal ? qint64(sum->decimal.value()) : sum->whole;
     return Basics::TValue::getLong(key);
 }
 
 double TReportLeaf::doubleSum(const QString &key) const
 {
     if (const TSum *sum = findSum(key))
-        return sum->isDecimal ? sum->decimal : double(sum->whole);
+        return sum->isDecimal ? sum->decimal.value() : double(sum->whole);
     return Basics::TValue::getDouble(key);
 }
 
@@ -152,6 +153,76 @@ void TReportLeaf::writeRecord(const TValue &record, QTextStream &out, QStringLis
         out << exportText(line.getString(columns.at(i)));
     }
     out << '\n';
+}
+
+void TReportLeaf::writeState(TAggregateWriter &out) const
+{
+    // the fields as held; the sums are written into them anew after reading
+    const Fields &all = Basics::TValue::fields();
+    out.u32(quint32(all.size()));
+    for (auto it = all.cbegin(); it != all.cend(); ++it) {
+        out.text(it.key());
+        out.i32(it.value().type);
+        out.text(it.value().text);
+    }
+    out.exact(m_count);
+    out.exact(m_amount);
+    out.u32(quint32(m_sums.size()));
+    for (const TSum &sum : std::as_const(m_sums)) {
+        out.text(sum.key);
+        out.boolean(sum.isDecimal);
+        out.i64(sum.whole);
+        out.exact(sum.decimal);
+    }
+}
+
+void TReportLeaf::readState(TAggregateReader &in, bool fresh)
+{
+    const quint32 fields = in.count(12);
+    for (quint32 i = 0; i < fields && in.ok(); ++i) {
+        const QString &key = in.text();
+        const qint32 type = in.i32();
+        const QString &text = in.text();
+        if (fresh && in.ok())
+            set(key, Basics::TValueField(type, text));
+    }
+    const TExactSum count = in.exact();
+    const TExactSum amount = in.exact();
+    if (fresh) {
+        m_count = count;
+        m_amount = amount;
+    } else {
+        m_count.add(count);
+        m_amount.add(amount);
+    }
+    const quint32 sums = in.count(22);
+    for (quint32 i = 0; i < sums && in.ok(); ++i) {
+        const QString key = in.text();
+        const bool isDecimal = in.boolean();
+        const qint64 whole = in.i64();
+        const TExactSum decimal = in.exact();
+        if (!in.ok())
+            break;
+        TSum *sum = findSum(key);
+        if (!sum) {
+            if (fresh) {
+                TSum added;
+                added.key = key;
+                added.isDecimal = isDecimal;
+                added.whole = whole;
+                added.decimal = decimal;
+                m_sums.append(added);
+                continue;
+            }
+            sum = &sumFor(key, isDecimal);
+        }
+        // as the entries of that day would have added up
+        if (sum->isDecimal)
+            sum->decimal.add(isDecimal ? decimal : TExactSum(double(whole)));
+        else
+            sum->whole += isDecimal ? qint64(decimal.value()) : whole;
+    }
+    m_synced = false;
 }
 
 // ---- order leaves ---------------------------------------------------------
@@ -315,7 +386,30 @@ bool TRepVoid::add(const TEntryFacts &entry)
         return false;
     m_date = entry.date();
     m_time = entry.time();
+    m_dated = true;
     return true;
+}
+
+void TRepVoid::writeState(TAggregateWriter &out) const
+{
+    TRepVoidLeaf::writeState(out);
+    out.boolean(m_dated);
+    out.date(m_date);
+    out.time(m_time);
+}
+
+void TRepVoid::readState(TAggregateReader &in, bool fresh)
+{
+    TRepVoidLeaf::readState(in, fresh);
+    const bool dated = in.boolean();
+    const QDate date = in.date();
+    const QTime time = in.time();
+    // the last void taken sets them
+    if (dated) {
+        m_dated = true;
+        m_date = date;
+        m_time = time;
+    }
 }
 
 TRepVArticle::TRepVArticle(const TTableEntry *entry)
@@ -440,6 +534,24 @@ TRepHotelRoom::TRepHotelRoom(const TEntryFacts &entry, const TTableFacts &table)
     entry.copyTo(*this, {FRoom, FHotParty, FHotelAcc, FHotelGuest, FWaiterName, FDate, FTime});
 }
 
+void TRepHotelRoom::writeState(TAggregateWriter &out) const
+{
+    TRepPayform::writeState(out);
+    out.date(m_payDate);
+    out.time(m_payTime);
+}
+
+void TRepHotelRoom::readState(TAggregateReader &in, bool fresh)
+{
+    TRepPayform::readState(in, fresh);
+    const QDate date = in.date();
+    const QTime time = in.time();
+    if (fresh) {
+        m_payDate = date;
+        m_payTime = time;
+    }
+}
+
 bool TRepHotelRoom::add(const TEntryFacts &entry)
 {
     if (entry.isEmptyText(FRoom))
@@ -514,6 +626,30 @@ TRepCashLeaf::TRepCashLeaf(const TEntryFacts &entry)
     }
     if (m_currency.has(QStringLiteral("curr")))
         m_currency.setId(m_currency.getInt(QStringLiteral("curr")));
+}
+
+void TRepCashLeaf::writeState(TAggregateWriter &out) const
+{
+    TReportLeaf::writeState(out);
+    out.u32(quint32(m_currency.fields().size()));
+    for (auto it = m_currency.fields().cbegin(); it != m_currency.fields().cend(); ++it) {
+        out.text(it.key());
+        out.i32(it.value().type);
+        out.text(it.value().text);
+    }
+}
+
+void TRepCashLeaf::readState(TAggregateReader &in, bool fresh)
+{
+    TReportLeaf::readState(in, fresh);
+    const quint32 fields = in.count(12);
+    for (quint32 i = 0; i < fields && in.ok(); ++i) {
+        const QString &key = in.text();
+        const qint32 type = in.i32();
+        const QString &text = in.text();
+        if (fresh && in.ok())
+            m_currency.set(key, Basics::TValueField(type, text));
+    }
 }
 
 bool TRepCashLeaf::addEntry(TTableEntry *entry)

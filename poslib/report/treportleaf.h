@@ -1,5 +1,6 @@
 #pragma once
 
+#include "texactsum.h"
 #include "tvalue.h"
 
 #include <QDate>
@@ -10,6 +11,8 @@ class QTextStream;
 
 namespace PosLib {
 
+class TAggregateReader;
+class TAggregateWriter;
 class TEntryFacts;
 class TTable;
 class TTableEntry;
@@ -96,13 +99,20 @@ public:
     virtual void writeRecord(const Basics::TValue &record, QTextStream &out,
                              QStringList &columns) const;
 
+    // A day aggregate: writes everything the leaf holds; reads it into a
+    // new leaf (`fresh`), or adds it to this one as a later day's (the
+    // fields the first entry fixed stay, sums add up, what the last entry
+    // sets is taken over).
+    virtual void writeState(TAggregateWriter &out) const;
+    virtual void readState(TAggregateReader &in, bool fresh);
+
 protected:
     // Writes the sums into the record, once per change.
     void syncSums() const;
     void touch() { m_synced = false; }
 
-    double m_count = 0.0;
-    double m_amount = 0.0;
+    TExactSum m_count;
+    TExactSum m_amount;
     mutable bool m_synced = false;
 
 private:
@@ -114,7 +124,7 @@ private:
     {
         QString key;
         qint64 whole = 0;
-        double decimal = 0.0;
+        TExactSum decimal;
         bool isDecimal = false;
     };
     TSum *findSum(const QString &key) const;
@@ -140,6 +150,8 @@ public:
 class TRepOrder : public TRepOrderLeaf
 {
 public:
+    // A leaf without values yet, which a day aggregate fills.
+    TRepOrder() = default;
     TRepOrder(const TTableEntry *entry, const TTable *table);
     TRepOrder(const TEntryFacts &entry, const TTableFacts &table);
 };
@@ -147,6 +159,7 @@ public:
 class TRepFamily : public TRepOrderLeaf
 {
 public:
+    TRepFamily() = default;
     explicit TRepFamily(const TTableEntry *entry);
     explicit TRepFamily(const TEntryFacts &entry);
 };
@@ -154,6 +167,7 @@ public:
 class TRepFamGroup : public TRepOrderLeaf
 {
 public:
+    TRepFamGroup() = default;
     explicit TRepFamGroup(const TTableEntry *entry);
     explicit TRepFamGroup(const TEntryFacts &entry);
 };
@@ -169,6 +183,7 @@ public:
 class TRepDiscount : public TRepArticle
 {
 public:
+    TRepDiscount() = default;
     explicit TRepDiscount(const TTableEntry *entry);
     explicit TRepDiscount(const TEntryFacts &entry);
     using TRepArticle::addEntry;
@@ -179,6 +194,7 @@ class TRepDepartment : public TRepArticle
 {
 public:
     // The entry's "department" and "depname".
+    TRepDepartment() = default;
     explicit TRepDepartment(const TTableEntry *entry);
     // Of the department the entry counts in.
     TRepDepartment(const TEntryFacts &entry, int department, const QString &name);
@@ -187,6 +203,7 @@ public:
 class TRepHour : public TRepOrderLeaf
 {
 public:
+    TRepHour() = default;
     explicit TRepHour(int hour);
     int hour() const { return getInt(QStringLiteral("hour")); }
 };
@@ -219,21 +236,26 @@ public:
 class TRepVoid : public TRepVoidLeaf
 {
 public:
+    TRepVoid() = default;
     explicit TRepVoid(const TTableEntry *entry, const TTable *table);
     TRepVoid(const TEntryFacts &entry, const TTableFacts &table);
     using TRepVoidLeaf::addEntry;
     bool add(const TEntryFacts &entry) override;
     QDate date() const { return m_date; }
     QTime time() const { return m_time; }
+    void writeState(TAggregateWriter &out) const override;
+    void readState(TAggregateReader &in, bool fresh) override;
 
 private:
     QDate m_date;
     QTime m_time;
+    bool m_dated = false; // date and time come from a void taken
 };
 
 class TRepVArticle : public TRepVoidLeaf
 {
 public:
+    TRepVArticle() = default;
     explicit TRepVArticle(const TTableEntry *entry);
     explicit TRepVArticle(const TEntryFacts &entry);
 };
@@ -291,6 +313,9 @@ private:
 class TRepSubvent : public TRepPayform
 {
 public:
+    TRepSubvent()
+        : TRepPayform(false)
+    { }
     TRepSubvent(const TTableEntry *entry, const TTable *table);
     TRepSubvent(const TEntryFacts &entry, const TTableFacts &table);
     using TRepPayform::addEntry;
@@ -300,6 +325,9 @@ public:
 class TRepHotelRoom : public TRepPayform
 {
 public:
+    TRepHotelRoom()
+        : TRepPayform(false)
+    { }
     TRepHotelRoom(const TTableEntry *entry, const TTable *table);
     TRepHotelRoom(const TEntryFacts &entry, const TTableFacts &table);
     using TRepPayform::addEntry;
@@ -307,6 +335,8 @@ public:
     // Date and time of the pay that created the leaf.
     QDate payDate() const { return m_payDate; }
     QTime payTime() const { return m_payTime; }
+    void writeState(TAggregateWriter &out) const override;
+    void readState(TAggregateReader &in, bool fresh) override;
 
 private:
     QDate m_payDate;
@@ -356,6 +386,7 @@ private:
 class TRepCashLeaf : public TReportLeaf
 {
 public:
+    TRepCashLeaf() = default;
     explicit TRepCashLeaf(const TTableEntry *entry);
     explicit TRepCashLeaf(const TEntryFacts &entry);
     bool addEntry(TTableEntry *entry);
@@ -364,6 +395,8 @@ public:
     const Basics::TValue &currency() const { return m_currency; }
     qint64 retAmount() const { return sum(QStringLiteral("retamount")); }
     QString reason() const { return getString(QStringLiteral("reason")); }
+    void writeState(TAggregateWriter &out) const override;
+    void readState(TAggregateReader &in, bool fresh) override;
 
 private:
     Basics::TValue m_currency;

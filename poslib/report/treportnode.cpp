@@ -1,5 +1,6 @@
 #include "treportnode.h"
 
+#include "taggregatestream.h"
 #include "tdepartments.h"
 #include "terror.h"
 #include "tfactsof.h"
@@ -146,6 +147,79 @@ void TReportNode::writeXml(QDomDocument &doc, QDomNode &parent) const
     parent.appendChild(node);
 }
 
+void TReportNode::writeTotal(TAggregateWriter &out) const
+{
+    const TReportLeaf *sum = total();
+    out.boolean(sum != nullptr);
+    if (sum)
+        sum->writeState(out);
+    out.i32(m_taken);
+}
+
+void TReportNode::mergeTotal(TAggregateReader &in)
+{
+    const TReportLeaf *sum = total();
+    if (in.boolean() != (sum != nullptr)) {
+        in.fail();
+        return;
+    }
+    // the node owns its total
+    if (sum)
+        const_cast<TReportLeaf *>(sum)->readState(in, false);
+    m_taken += in.i32();
+}
+
+bool TReportNode::writeDay(TAggregateWriter &out) const
+{
+    writeTotal(out);
+    out.u32(quint32(m_leaves.size()));
+    for (auto it = m_leaves.cbegin(); it != m_leaves.cend(); ++it) {
+        out.text(it.key());
+        it.value()->writeState(out);
+    }
+    return true;
+}
+
+void TReportNode::mergeDay(TAggregateReader &in)
+{
+    const int offset = int(m_leaves.size());
+    mergeTotal(in);
+    const quint32 count = in.count(4);
+    for (quint32 i = 0; i < count && in.ok(); ++i) {
+        const QString key = mergedKey(in.text(), offset);
+        auto it = m_leaves.find(key);
+        if (it != m_leaves.end()) {
+            it.value()->readState(in, false);
+            continue;
+        }
+        std::unique_ptr<TReportLeaf> leaf(newLeaf());
+        if (!leaf) {
+            in.fail();
+            return;
+        }
+        leaf->readState(in, true);
+        if (in.ok())
+            m_leaves.insert(key, leaf.release());
+    }
+}
+
+QString TReportNode::mergedKey(const QString &key, int) const
+{
+    return key;
+}
+
+namespace {
+
+// A leaf number of a later day, after the `offset` leaves before it.
+QString numberAfter(const QString &key, int offset)
+{
+    bool ok = false;
+    const qint64 number = key.toLongLong(&ok);
+    return ok ? QString::number(number + offset) : key;
+}
+
+} // namespace
+
 // ---- order nodes ----------------------------------------------------------
 
 TRepOrderNode::TRepOrderNode(const QString &name)
@@ -274,6 +348,11 @@ TReportLeaf *TRepOrders::createLeaf(const TEntryFacts &entry, const TTableFacts 
     return new TRepOrder(entry, table);
 }
 
+TReportLeaf *TRepOrders::newLeaf() const
+{
+    return new TRepOrder;
+}
+
 bool TRepOrders::addToTotal(const TEntryFacts &entry, const TTableFacts &table)
 {
     if (!TRepOrderNode::addToTotal(entry, table))
@@ -300,6 +379,11 @@ TReportLeaf *TRepNegOrders::createLeaf(const TEntryFacts &entry, const TTableFac
     return new TRepArticle(entry);
 }
 
+TReportLeaf *TRepNegOrders::newLeaf() const
+{
+    return new TRepArticle;
+}
+
 TRepFamilies::TRepFamilies()
     : TRepOrderNode(QStringLiteral("families"))
 { }
@@ -316,6 +400,11 @@ TReportLeaf *TRepFamilies::createLeaf(const TEntryFacts &entry, const TTableFact
     return new TRepFamily(entry);
 }
 
+TReportLeaf *TRepFamilies::newLeaf() const
+{
+    return new TRepFamily;
+}
+
 TRepFamGroups::TRepFamGroups()
     : TRepOrderNode(QStringLiteral("famgroups"))
 { }
@@ -330,6 +419,11 @@ bool TRepFamGroups::numberKey(const TEntryFacts &entry, const TTableFacts &, qin
 TReportLeaf *TRepFamGroups::createLeaf(const TEntryFacts &entry, const TTableFacts &)
 {
     return new TRepFamGroup(entry);
+}
+
+TReportLeaf *TRepFamGroups::newLeaf() const
+{
+    return new TRepFamGroup;
 }
 
 TRepDiscounts::TRepDiscounts()
@@ -358,6 +452,11 @@ TReportLeaf *TRepDiscounts::keyedLeaf(const TEntryFacts &entry, const TTableFact
 TReportLeaf *TRepDiscounts::createLeaf(const TEntryFacts &entry, const TTableFacts &)
 {
     return new TRepDiscount(entry);
+}
+
+TReportLeaf *TRepDiscounts::newLeaf() const
+{
+    return new TRepDiscount;
 }
 
 QString articleKey(const TTableEntry *entry)
@@ -399,6 +498,11 @@ TReportLeaf *TRepArticles::createLeaf(const TEntryFacts &entry, const TTableFact
     return new TRepArticle(entry);
 }
 
+TReportLeaf *TRepArticles::newLeaf() const
+{
+    return new TRepArticle;
+}
+
 // ---- VAT rates ------------------------------------------------------------
 
 TRepVatRates::TRepVatRates()
@@ -427,6 +531,23 @@ bool TRepVatRates::numberKey(const TEntryFacts &entry, const TTableFacts &table,
 TReportLeaf *TRepVatRates::createLeaf(const TEntryFacts &entry, const TTableFacts &table)
 {
     return new TRepVatRate(entry, table);
+}
+
+TReportLeaf *TRepVatRates::newLeaf() const
+{
+    return new TRepVatRate;
+}
+
+bool TRepVatRates::writeDay(TAggregateWriter &out) const
+{
+    out.boolean(m_taxGroups);
+    return TRepOrderNode::writeDay(out);
+}
+
+void TRepVatRates::mergeDay(TAggregateReader &in)
+{
+    m_taxGroups = in.boolean() || m_taxGroups;
+    TRepOrderNode::mergeDay(in);
 }
 
 bool TRepVatRates::addToTotal(const TEntryFacts &entry, const TTableFacts &table)
@@ -493,6 +614,11 @@ bool TRepHours::numberKey(const TEntryFacts &entry, const TTableFacts &, qint64 
 TReportLeaf *TRepHours::createLeaf(const TEntryFacts &entry, const TTableFacts &)
 {
     return new TRepHour(entry.time().hour());
+}
+
+TReportLeaf *TRepHours::newLeaf() const
+{
+    return new TRepHour;
 }
 
 struct TRepDepartments::Department
@@ -583,6 +709,11 @@ TReportLeaf *TRepDepartments::createLeaf(TTableEntry *entry, const TTable *)
     return new TRepDepartment(entry);
 }
 
+TReportLeaf *TRepDepartments::newLeaf() const
+{
+    return new TRepDepartment;
+}
+
 // ---- void nodes -----------------------------------------------------------
 
 TRepVoidNode::TRepVoidNode(const QString &name)
@@ -648,6 +779,11 @@ TReportLeaf *TRepVArticles::createLeaf(const TEntryFacts &entry, const TTableFac
     return new TRepVArticle(entry);
 }
 
+TReportLeaf *TRepVArticles::newLeaf() const
+{
+    return new TRepVArticle;
+}
+
 TRepAllVoids::TRepAllVoids()
     : TRepVoidNode(QStringLiteral("AllVoids"))
 { }
@@ -663,6 +799,11 @@ QString TRepAllVoids::keyOf(const TEntryFacts &entry, const TTableFacts &) const
 TReportLeaf *TRepAllVoids::createLeaf(const TEntryFacts &entry, const TTableFacts &table)
 {
     return new TRepVoid(entry, table);
+}
+
+TReportLeaf *TRepAllVoids::newLeaf() const
+{
+    return new TRepVoid;
 }
 
 void TRepAllVoids::add(const TEntryFacts &entry, const TTableFacts &table)
@@ -855,6 +996,122 @@ void TRepTables::materialize() const
     std::vector<Pay>().swap(m_pays);
 }
 
+namespace {
+
+// A text of a pool, or none (TTextPool::Absent), in a day aggregate.
+void writePooled(TAggregateWriter &out, const TTextPool &pool, quint32 id)
+{
+    out.boolean(id != TTextPool::Absent);
+    if (id != TTextPool::Absent)
+        out.text(pool.text(id));
+}
+
+quint32 readPooled(TAggregateReader &in, TTextPool &pool)
+{
+    if (!in.boolean())
+        return TTextPool::Absent;
+    const QString &text = in.text();
+    return in.ok() ? pool.id(text) : TTextPool::Absent;
+}
+
+} // namespace
+
+bool TRepTables::writeDay(TAggregateWriter &out) const
+{
+    if (!m_compact)
+        return false;
+    writeTotal(out);
+    out.u32(quint32(m_rows.size()));
+    for (const Row &row : m_rows) {
+        out.i64(row.archive);
+        out.date(row.payDate);
+        out.time(row.payTime);
+        out.date(row.tableDate);
+        out.time(row.tableTime);
+        writePooled(out, m_texts, row.table);
+        writePooled(out, m_texts, row.party);
+        writePooled(out, m_texts, row.name);
+        out.boolean(row.hasTable);
+        out.boolean(row.inHouse);
+        int pays = 0;
+        for (int p = row.firstPay; p >= 0; p = m_pays[size_t(p)].next)
+            ++pays;
+        out.u32(quint32(pays));
+        for (int p = row.firstPay; p >= 0; p = m_pays[size_t(p)].next) {
+            const Pay &pay = m_pays[size_t(p)];
+            out.i64(pay.amount);
+            out.i64(pay.tip);
+            out.i64(pay.guests);
+            out.i64(pay.net);
+            out.date(pay.date);
+            out.time(pay.time);
+            writePooled(out, m_texts, pay.payform);
+        }
+    }
+    return true;
+}
+
+void TRepTables::mergeDay(TAggregateReader &in)
+{
+    if (!m_compact) {
+        in.fail();
+        return;
+    }
+    mergeTotal(in);
+    const quint32 rows = in.count(40);
+    for (quint32 r = 0; r < rows && in.ok(); ++r) {
+        Row row;
+        row.archive = in.i64();
+        row.payDate = in.date();
+        row.payTime = in.time();
+        row.tableDate = in.date();
+        row.tableTime = in.time();
+        row.table = readPooled(in, m_texts);
+        row.party = readPooled(in, m_texts);
+        row.name = readPooled(in, m_texts);
+        row.hasTable = in.boolean();
+        row.inHouse = in.boolean();
+        row.firstPay = row.lastPay = -1;
+        if (!in.ok())
+            return;
+        // the row of the same pay day and table, when an earlier day has one
+        const QDate d = row.payDate;
+        int *at = nullptr;
+        if (d.year() >= -999 && d.year() <= 9999)
+            at = &m_rowOf[Key {d.year(), d.month(), d.day(), row.archive}];
+        else
+            at = &m_rowOfText[QString::asprintf("%4d%02d%02d%8ld", d.year(), d.month(), d.day(),
+                                                long(row.archive))];
+        if (*at == 0) {
+            m_rows.push_back(row);
+            *at = int(m_rows.size());
+        }
+        const size_t target = size_t(*at - 1);
+        const quint32 pays = in.count(45);
+        for (quint32 p = 0; p < pays && in.ok(); ++p) {
+            Pay pay;
+            pay.amount = in.i64();
+            pay.tip = in.i64();
+            pay.guests = in.i64();
+            pay.net = in.i64();
+            pay.date = in.date();
+            pay.time = in.time();
+            pay.payform = readPooled(in, m_texts);
+            pay.next = -1;
+            if (!in.ok())
+                return;
+            m_pays.push_back(pay);
+            const int added = int(m_pays.size()) - 1;
+            Row &into = m_rows[target];
+            if (into.lastPay >= 0)
+                m_pays[size_t(into.lastPay)].next = added;
+            else
+                into.firstPay = added;
+            into.lastPay = added;
+        }
+    }
+}
+
 TRepPayforms::TRepPayforms()
     : TRepPayNode(QStringLiteral("payforms"))
 { }
@@ -879,6 +1136,11 @@ QString TRepPayforms::keyOf(const TEntryFacts &entry, const TTableFacts &table) 
 TReportLeaf *TRepPayforms::createLeaf(const TEntryFacts &entry, const TTableFacts &table)
 {
     return new TRepPayform(entry, table);
+}
+
+TReportLeaf *TRepPayforms::newLeaf() const
+{
+    return new TRepPayform(false);
 }
 
 bool TRepPayforms::takesPay(const TEntryFacts &) const
@@ -937,6 +1199,11 @@ quint32 TRepPayforms::copiedOf(const TEntryFacts &entry, const TTableFacts &tabl
     const TField *currency = m_returnMode ? ReturnCurrency : OwnCurrency;
     for (int i = 0; i < 5; ++i)
         c.text[Copied::Curr + i] = text(entry, currency[i]);
+    return internCopied(c);
+}
+
+quint32 TRepPayforms::internCopied(const Copied &c)
+{
     auto it = m_copiedIds.constFind(c);
     if (it != m_copiedIds.cend())
         return it.value();
@@ -946,13 +1213,44 @@ quint32 TRepPayforms::copiedOf(const TEntryFacts &entry, const TTableFacts &tabl
     return id;
 }
 
+namespace {
+
+// Takes the pay as the first of its kind when its number's text sorts
+// before the one noted so far.
+void noteFirst(TCurrencySums::Pay &first, int number, const QString &name, const QString &shortName,
+               bool hasDecPos, int decPos)
+{
+    if (first.number != 0 && !numberKeyBefore(number, first.number))
+        return;
+    first.number = number;
+    first.name = name;
+    first.shortName = shortName;
+    first.hasDecPos = hasDecPos;
+    first.decPos = decPos;
+}
+
+} // namespace
+
+void TRepPayforms::notePay(const Note &note)
+{
+    TCurrencySums &sums = m_currencySums[note.currency];
+    const QString &name = m_texts.text(note.name);
+    const QString &shortName = m_texts.text(note.shortName);
+    noteFirst(sums.first, note.number, name, shortName, note.hasDecPos, note.decPos);
+    if (note.cashReturn)
+        noteFirst(sums.firstReturn, note.number, name, shortName, note.hasDecPos, note.decPos);
+    if (note.cashRetAmount)
+        noteFirst(sums.firstRetAmount, note.number, name, shortName, note.hasDecPos, note.decPos);
+}
+
 void TRepPayforms::countCurrency(const TEntryFacts &entry, const TTableFacts &table, int number,
                                  bool taken)
 {
     // what the pay's leaf would hold: its currency's number, its sums
     // (none when not taken), the table's and the pay's flags
     const TField *currency = m_returnMode ? ReturnCurrency : OwnCurrency;
-    TCurrencySums &sums = m_currencySums[entry.getInt(currency[0])];
+    const int currencyNumber = entry.getInt(currency[0]);
+    TCurrencySums &sums = m_currencySums[currencyNumber];
     const TPayValues pay = taken ? TPayValues::of(entry) : TPayValues();
     sums.given += pay.given;
     sums.returned += pay.ret;
@@ -964,20 +1262,18 @@ void TRepPayforms::countCurrency(const TEntryFacts &entry, const TTableFacts &ta
         sums.cashReturned += pay.ret;
         sums.cashRetAmount += pay.retAmount;
     }
-    auto note = [&](TCurrencySums::Pay &first) {
-        if (first.number != 0 && !numberKeyBefore(number, first.number))
-            return;
-        first.number = number;
-        first.name = entry.getString(currency[1]);
-        first.shortName = entry.getString(currency[2]);
-        first.hasDecPos = entry.has(currency[4]);
-        first.decPos = entry.getInt(currency[4]);
-    };
-    note(sums.first);
-    if (inCash && pay.ret != 0)
-        note(sums.firstReturn);
-    if (inCash && pay.retAmount != 0)
-        note(sums.firstRetAmount);
+    // kept, so that a later day's pays are picked among the same way
+    Note note;
+    note.number = number;
+    note.currency = currencyNumber;
+    note.name = m_texts.id(entry.getString(currency[1]));
+    note.shortName = m_texts.id(entry.getString(currency[2]));
+    note.hasDecPos = entry.has(currency[4]);
+    note.decPos = entry.getInt(currency[4]);
+    note.cashReturn = inCash && pay.ret != 0;
+    note.cashRetAmount = inCash && pay.retAmount != 0;
+    m_notes.push_back(note);
+    notePay(note);
 }
 
 void TRepPayforms::add(const TEntryFacts &entry, const TTableFacts &table)
@@ -1044,6 +1340,119 @@ void TRepPayforms::materialize() const
     std::vector<Row>().swap(m_rows);
 }
 
+bool TRepPayforms::writeDay(TAggregateWriter &out) const
+{
+    if (!m_perPay)
+        return TRepPayNode::writeDay(out);
+    if (!m_compact)
+        return false;
+    writeTotal(out);
+    out.u32(quint32(m_rows.size()));
+    for (const Row &row : m_rows) {
+        const TPayValues &pay = row.pay;
+        for (qint64 v :
+             {pay.amount, pay.tip, pay.guests, pay.ret, pay.retAmount, pay.given, pay.orgGiven})
+            out.i64(v);
+        out.boolean(row.taken);
+        const Copied &c = m_copied[row.copied];
+        for (quint32 text : c.text)
+            writePooled(out, m_texts, text);
+        out.boolean(c.hasTable);
+        out.boolean(c.vatOh);
+        out.boolean(c.inSum);
+        writePooled(out, m_texts, c.billNum);
+    }
+    out.u32(quint32(m_currencySums.size()));
+    for (auto it = m_currencySums.cbegin(); it != m_currencySums.cend(); ++it) {
+        const TCurrencySums &sums = it.value();
+        out.i32(it.key());
+        for (qint64 v : {sums.given, sums.returned, sums.notInSummary, sums.orgGiven,
+                         sums.cashReturned, sums.cashRetAmount})
+            out.i64(v);
+    }
+    out.u32(quint32(m_notes.size()));
+    for (const Note &note : m_notes) {
+        out.i32(note.number);
+        out.i32(note.currency);
+        out.text(m_texts.text(note.name));
+        out.text(m_texts.text(note.shortName));
+        out.i32(note.decPos);
+        out.boolean(note.hasDecPos);
+        out.boolean(note.cashReturn);
+        out.boolean(note.cashRetAmount);
+    }
+    return true;
+}
+
+void TRepPayforms::mergeDay(TAggregateReader &in)
+{
+    if (!m_perPay) {
+        TRepPayNode::mergeDay(in);
+        return;
+    }
+    if (!m_compact) {
+        in.fail();
+        return;
+    }
+    // the pays of that day are numbered on from here
+    const int offset = leafCount();
+    mergeTotal(in);
+    const quint32 rows = in.count(63);
+    for (quint32 r = 0; r < rows && in.ok(); ++r) {
+        Row row;
+        TPayValues &pay = row.pay;
+        for (qint64 *v : {&pay.amount, &pay.tip, &pay.guests, &pay.ret, &pay.retAmount, &pay.given,
+                          &pay.orgGiven})
+            *v = in.i64();
+        row.taken = in.boolean();
+        Copied c;
+        for (quint32 &text : c.text)
+            text = readPooled(in, m_texts);
+        c.hasTable = in.boolean();
+        c.vatOh = in.boolean();
+        c.inSum = in.boolean();
+        c.billNum = readPooled(in, m_texts);
+        if (!in.ok())
+            return;
+        row.copied = internCopied(c);
+        m_rows.push_back(row);
+    }
+    const quint32 currencies = in.count(52);
+    for (quint32 i = 0; i < currencies && in.ok(); ++i) {
+        const int number = in.i32();
+        qint64 v[6];
+        for (qint64 &x : v)
+            x = in.i64();
+        if (!in.ok())
+            return;
+        TCurrencySums &sums = m_currencySums[number];
+        sums.given += v[0];
+        sums.returned += v[1];
+        sums.notInSummary += v[2];
+        sums.orgGiven += v[3];
+        sums.cashReturned += v[4];
+        sums.cashRetAmount += v[5];
+    }
+    const quint32 notes = in.count(23);
+    for (quint32 i = 0; i < notes && in.ok(); ++i) {
+        Note note;
+        note.number = in.i32() + offset;
+        note.currency = in.i32();
+        const QString &name = in.text();
+        note.name = m_texts.id(name);
+        const QString &shortName = in.text();
+        note.shortName = m_texts.id(shortName);
+        note.decPos = in.i32();
+        note.hasDecPos = in.boolean();
+        note.cashReturn = in.boolean();
+        note.cashRetAmount = in.boolean();
+        if (!in.ok())
+            return;
+        m_notes.push_back(note);
+        notePay(note);
+    }
+}
+
 TRepSubvents::TRepSubvents()
     : TRepPayNode(QStringLiteral("Subventions"))
 { }
@@ -1066,6 +1475,23 @@ QString TRepSubvents::keyOf(const TEntryFacts &entry, const TTableFacts &) const
 TReportLeaf *TRepSubvents::createLeaf(const TEntryFacts &entry, const TTableFacts &table)
 {
     return new TRepSubvent(entry, table);
+}
+
+TReportLeaf *TRepSubvents::newLeaf() const
+{
+    return new TRepSubvent;
+}
+
+bool TRepSubvents::writeDay(TAggregateWriter &out) const
+{
+    out.i32(m_subventions);
+    return TRepPayNode::writeDay(out);
+}
+
+void TRepSubvents::mergeDay(TAggregateReader &in)
+{
+    m_subventions += in.i32();
+    TRepPayNode::mergeDay(in);
 }
 
 TRepCurrencies::TRepCurrencies()
@@ -1140,6 +1566,20 @@ TReportLeaf *TRepHotelRooms::createLeaf(const TEntryFacts &entry, const TTableFa
     return new TRepHotelRoom(entry, table);
 }
 
+TReportLeaf *TRepHotelRooms::newLeaf() const
+{
+    return new TRepHotelRoom;
+}
+
+QString TRepHotelRooms::mergedKey(const QString &key, int offset) const
+{
+    // room_party_n: n leaves were there before it
+    const qsizetype cut = key.lastIndexOf(QLatin1Char('_'));
+    if (cut < 0)
+        return key;
+    return key.left(cut + 1) + numberAfter(key.mid(cut + 1), offset);
+}
+
 // ---- cash and balance -----------------------------------------------------
 
 TRepCashNode::TRepCashNode(const QString &name)
@@ -1158,6 +1598,16 @@ void TRepCashNode::add(const TEntryFacts &entry, const TTableFacts &table)
 TReportLeaf *TRepCashNode::createLeaf(const TEntryFacts &entry, const TTableFacts &)
 {
     return new TRepCashLeaf(entry);
+}
+
+TReportLeaf *TRepCashNode::newLeaf() const
+{
+    return new TRepCashLeaf;
+}
+
+QString TRepCashNode::mergedKey(const QString &key, int offset) const
+{
+    return numberAfter(key, offset);
 }
 
 TRepCashIns::TRepCashIns()
@@ -1192,6 +1642,16 @@ void TRepBalanceNode::add(const TEntryFacts &entry, const TTableFacts &table)
 TReportLeaf *TRepBalanceNode::createLeaf(const TEntryFacts &, const TTableFacts &)
 {
     return new TRepBalanceLeaf;
+}
+
+TReportLeaf *TRepBalanceNode::newLeaf() const
+{
+    return new TRepBalanceLeaf;
+}
+
+QString TRepBalanceNode::mergedKey(const QString &key, int offset) const
+{
+    return numberAfter(key, offset);
 }
 
 } // namespace PosLib

@@ -16,6 +16,8 @@ class QTextStream;
 
 namespace PosLib {
 
+class TAggregateReader;
+class TAggregateWriter;
 class TEntryFacts;
 class TTable;
 class TTableEntry;
@@ -81,7 +83,24 @@ public:
     virtual void writeFile(const QString &prefix, const Basics::TValue &record) const;
     virtual void writeXml(QDomDocument &doc, QDomNode &parent) const;
 
+    // A day aggregate: writes what the node took (its total, its leaves or
+    // rows); false when it cannot, because its record leaves were asked
+    // for already. mergeDay() adds what a node of the same kind wrote, as
+    // if those entries came after the ones this node took.
+    virtual bool writeDay(TAggregateWriter &out) const;
+    virtual void mergeDay(TAggregateReader &in);
+
 protected:
+    // The total and the records taken without leaves, of a day aggregate.
+    void writeTotal(TAggregateWriter &out) const;
+    void mergeTotal(TAggregateReader &in);
+    // A new leaf of the node's kind without values, which a day aggregate
+    // fills; null for a node without leaves.
+    virtual TReportLeaf *newLeaf() const { return nullptr; }
+    // The key here of a leaf a later day keyed `key`: the same, but for
+    // nodes that number their leaves, which go on from the `offset` leaves
+    // this node held before that day.
+    virtual QString mergedKey(const QString &key, int offset) const;
     // The leaf of `key`, created when missing; null when none can be made.
     TReportLeaf *leafFor(const QString &key, const TEntryFacts &entry, const TTableFacts &table);
     // Makes leaves of compact rows, for nodes that keep rows.
@@ -158,6 +177,7 @@ class TRepOrders : public TRepOrderNode
 {
 public:
     TRepOrders();
+    TReportLeaf *newLeaf() const override;
     using TRepOrderNode::createLeaf;
     TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
 
@@ -178,6 +198,7 @@ class TRepNegOrders : public TRepOrderNode
 {
 public:
     TRepNegOrders();
+    TReportLeaf *newLeaf() const override;
     using TRepOrderNode::createLeaf;
     TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
 
@@ -190,6 +211,7 @@ class TRepFamilies : public TRepOrderNode
 {
 public:
     TRepFamilies();
+    TReportLeaf *newLeaf() const override;
     using TRepOrderNode::createLeaf;
     TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
 
@@ -202,6 +224,7 @@ class TRepFamGroups : public TRepOrderNode
 {
 public:
     TRepFamGroups();
+    TReportLeaf *newLeaf() const override;
     using TRepOrderNode::createLeaf;
     TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
 
@@ -214,6 +237,7 @@ class TRepDiscounts : public TRepOrderNode
 {
 public:
     TRepDiscounts();
+    TReportLeaf *newLeaf() const override;
     using TRepOrderNode::createLeaf;
     using TRepOrderNode::keyOf;
     QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
@@ -232,6 +256,7 @@ class TRepArticles : public TRepOrderNode
 {
 public:
     TRepArticles();
+    TReportLeaf *newLeaf() const override;
     using TRepOrderNode::createLeaf;
     using TRepOrderNode::keyOf;
     QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
@@ -266,6 +291,9 @@ class TRepVatRates : public TRepOrderNode
 {
 public:
     TRepVatRates();
+    TReportLeaf *newLeaf() const override;
+    bool writeDay(TAggregateWriter &out) const override;
+    void mergeDay(TAggregateReader &in) override;
     void add(const TEntryFacts &entry, const TTableFacts &table) override;
     using TRepOrderNode::createLeaf;
     TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
@@ -290,6 +318,7 @@ class TRepHours : public TRepOrderNode
 {
 public:
     TRepHours();
+    TReportLeaf *newLeaf() const override;
     using TRepOrderNode::createLeaf;
     TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
 
@@ -304,6 +333,7 @@ class TRepDepartments : public TRepOrderNode
 {
 public:
     explicit TRepDepartments(const QString &dataPath);
+    TReportLeaf *newLeaf() const override;
     ~TRepDepartments() override;
     void add(const TEntryFacts &entry, const TTableFacts &table) override;
     // The entry's "department".
@@ -355,6 +385,7 @@ class TRepVArticles : public TRepVoidNode
 {
 public:
     TRepVArticles();
+    TReportLeaf *newLeaf() const override;
     using TRepVoidNode::createLeaf;
     using TRepVoidNode::keyOf;
     QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
@@ -365,6 +396,7 @@ class TRepAllVoids : public TRepVoidNode
 {
 public:
     TRepAllVoids();
+    TReportLeaf *newLeaf() const override;
     void add(const TEntryFacts &entry, const TTableFacts &table) override;
     using TRepVoidNode::createLeaf;
     using TRepVoidNode::keyOf;
@@ -407,6 +439,8 @@ class TRepTables : public TRepPayNode
 {
 public:
     TRepTables();
+    bool writeDay(TAggregateWriter &out) const override;
+    void mergeDay(TAggregateReader &in) override;
     void add(const TEntryFacts &entry, const TTableFacts &table) override;
     using TRepPayNode::createLeaf;
     using TRepPayNode::keyOf;
@@ -510,6 +544,9 @@ class TRepPayforms : public TRepPayNode
 {
 public:
     TRepPayforms();
+    TReportLeaf *newLeaf() const override;
+    bool writeDay(TAggregateWriter &out) const override;
+    void mergeDay(TAggregateReader &in) override;
     void add(const TEntryFacts &entry, const TTableFacts &table) override;
     using TRepPayNode::createLeaf;
     using TRepPayNode::keyOf;
@@ -565,6 +602,22 @@ private:
         quint32 copied; // into m_copied
         bool taken;
     };
+    // What the first pays of a currency are picked by: a pay's number,
+    // its currency and whether it counts as a return in the cash summary.
+    struct Note
+    {
+        int number;
+        int currency;
+        quint32 name; // text numbers
+        quint32 shortName;
+        int decPos;
+        bool hasDecPos;
+        bool cashReturn;
+        bool cashRetAmount;
+    };
+    void notePay(const Note &note);
+    // The copied fields by the texts of this node.
+    quint32 internCopied(const Copied &c);
     void countCurrency(const TEntryFacts &entry, const TTableFacts &table, int number, bool taken);
     quint32 copiedOf(const TEntryFacts &entry, const TTableFacts &table);
 
@@ -576,12 +629,16 @@ private:
     std::vector<Copied> m_copied;
     QHash<Copied, quint32> m_copiedIds;
     QMap<int, TCurrencySums> m_currencySums;
+    std::vector<Note> m_notes;
 };
 
 class TRepSubvents : public TRepPayNode
 {
 public:
     TRepSubvents();
+    TReportLeaf *newLeaf() const override;
+    bool writeDay(TAggregateWriter &out) const override;
+    void mergeDay(TAggregateReader &in) override;
     void add(const TEntryFacts &entry, const TTableFacts &table) override;
     using TRepPayNode::createLeaf;
     using TRepPayNode::keyOf;
@@ -624,6 +681,8 @@ class TRepHotelRooms : public TRepPayNode
 {
 public:
     TRepHotelRooms();
+    TReportLeaf *newLeaf() const override;
+    QString mergedKey(const QString &key, int offset) const override;
     void add(const TEntryFacts &entry, const TTableFacts &table) override;
     using TRepPayNode::createLeaf;
     using TRepPayNode::keyOf;
@@ -640,6 +699,8 @@ class TRepCashNode : public TReportNode
 {
 public:
     explicit TRepCashNode(const QString &name);
+    TReportLeaf *newLeaf() const override;
+    QString mergedKey(const QString &key, int offset) const override;
     void add(const TEntryFacts &entry, const TTableFacts &table) override;
     using TReportNode::createLeaf;
     TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
@@ -665,6 +726,8 @@ class TRepBalanceNode : public TReportNode
 {
 public:
     TRepBalanceNode();
+    TReportLeaf *newLeaf() const override;
+    QString mergedKey(const QString &key, int offset) const override;
     void add(const TEntryFacts &entry, const TTableFacts &table) override;
     using TReportNode::createLeaf;
     TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;

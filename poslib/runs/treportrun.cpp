@@ -114,6 +114,7 @@ void TReportRun::configure(TReport &report, const TReportRequest &request, int f
         if (auto *filters = static_cast<TSumFilters *>(m_lists->get(QStringLiteral("sumfilters"))))
             report.setFilter(filters->filter(filter));
     }
+    report.setDayCache(request.dayCache);
     report.setWithOpenTables(request.withOpenTables);
     report.setWithoutCredits(request.withoutCredits);
     report.setTurnoverType(request.turnoverType);

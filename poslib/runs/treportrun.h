@@ -34,6 +34,7 @@ struct TReportRequest
     bool withData = false; // also collect the data of the lines (TReportResult::data)
     QStringList dataNodes; // with withData: only the leaves of these nodes; empty: all
     QString title; // the title of a summary; empty: the kind's own
+    bool dayCache = true; // closed days from the cache in "var/reportcache" (TReport::setDayCache)
 };
 
 // True when the day was closed: its day directory holds a turnover journal.

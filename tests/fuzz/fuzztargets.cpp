@@ -3,10 +3,12 @@
 #include "fuzzsupport.h"
 #include "tarchinfo.h"
 #include "tarchtable.h"
+#include "tdayaggregate.h"
 #include "terror.h"
 #include "tinifile.h"
 #include "tjobparser.h"
 #include "trecordcodec.h"
+#include "trepdata.h"
 #include "tsumfilter.h"
 #include "ttable.h"
 #include "ttableentry.h"
@@ -18,6 +20,7 @@
 #include <QTextStream>
 
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 using namespace Basics;
@@ -131,6 +134,29 @@ int fuzzDaySummary(const uint8_t *data, size_t size)
             delete table;
         }
     } catch (const TError &) { }
+    return 0;
+}
+
+int fuzzDayAggregate(const uint8_t *data, size_t size)
+{
+    // as a cache file, checked whole; and as the part after the checks,
+    // which must stop at anything it cannot read
+    const QByteArray bytes = bytesOf(data, size);
+    for (bool records : {true, false}) {
+        TRepWaiters waiters(nullptr, fuzzRoot());
+        waiters.setKeepRecords(records);
+        TDayAggregate::merge(bytes, waiters);
+        TRepCenters centers(nullptr, fuzzRoot());
+        centers.setKeepRecords(records);
+        TDayAggregate::mergePayload(bytes, centers);
+        // the payload after a header, whatever the checksum says
+        if (bytes.size() >= 24) {
+            quint32 stamp = 0;
+            std::memcpy(&stamp, bytes.constData() + 8, sizeof stamp);
+            if (stamp < quint32(bytes.size()))
+                TDayAggregate::mergePayload(bytes.mid(24 + qsizetype(stamp)), waiters);
+        }
+    }
     return 0;
 }
 

@@ -16,3 +16,4 @@ int fuzzArchiveIndex(const uint8_t *data, size_t size);
 int fuzzJobParser(const uint8_t *data, size_t size); // layout files
 int fuzzSumFilter(const uint8_t *data, size_t size); // filter conditions
 int fuzzListXml(const uint8_t *data, size_t size); // XML import of a list
+int fuzzDayAggregate(const uint8_t *data, size_t size); // cached days of report groups

@@ -69,3 +69,7 @@ TEST(FuzzCorpus, ListXml)
 {
     EXPECT_LT(0, replay("listxml", fuzzListXml));
 }
+TEST(FuzzCorpus, DayAggregates)
+{
+    EXPECT_LT(0, replay("dayaggregate", fuzzDayAggregate));
+}

@@ -1,0 +1,186 @@
+#include "taggregatestream.h"
+
+#include <cstring>
+#include <limits>
+
+namespace PosLib {
+
+namespace {
+
+// a null text in the pool: its length
+constexpr quint32 NullLength = 0xffffffffu;
+
+void put(QByteArray &out, quint32 v)
+{
+    out.append(reinterpret_cast<const char *>(&v), sizeof v);
+}
+
+} // namespace
+
+void TAggregateWriter::text(const QString &text)
+{
+    if (text.isNull()) {
+        if (!m_hasNull) {
+            m_hasNull = true;
+            m_null = quint32(m_texts.size());
+            m_texts.append(QString());
+        }
+        u32(m_null);
+        return;
+    }
+    auto it = m_ids.constFind(text);
+    if (it == m_ids.cend()) {
+        it = m_ids.insert(text, quint32(m_texts.size()));
+        m_texts.append(text);
+    }
+    u32(it.value());
+}
+
+void TAggregateWriter::exact(const TExactSum &sum)
+{
+    const QList<double> parts = sum.parts();
+    u8(quint8(parts.size()));
+    for (double part : parts)
+        f64(part);
+}
+
+QByteArray TAggregateWriter::bytes() const
+{
+    QByteArray out;
+    put(out, quint32(m_texts.size()));
+    for (const QString &t : m_texts) {
+        if (t.isNull()) {
+            put(out, NullLength);
+            continue;
+        }
+        put(out, quint32(t.size()));
+        out.append(reinterpret_cast<const char *>(t.constData()), t.size() * 2);
+    }
+    out.append(m_data);
+    return out;
+}
+
+TAggregateReader::TAggregateReader(const QByteArray &bytes)
+    : m_pos(bytes.constData())
+    , m_end(bytes.constData() + bytes.size())
+{
+    const quint32 texts = count(4);
+    m_texts.reserve(texts);
+    for (quint32 i = 0; i < texts && ok(); ++i) {
+        const quint32 length = u32();
+        if (length == NullLength) {
+            m_texts.append(QString());
+            continue;
+        }
+        if (length > quint32(m_end - m_pos) / 2) {
+            fail();
+            break;
+        }
+        QString t(qsizetype(length), Qt::Uninitialized);
+        std::memcpy(t.data(), m_pos, size_t(length) * 2);
+        m_pos += size_t(length) * 2;
+        m_texts.append(t);
+    }
+}
+
+bool TAggregateReader::take(void *p, size_t n)
+{
+    if (m_failed || size_t(m_end - m_pos) < n) {
+        m_failed = true;
+        std::memset(p, 0, n);
+        return false;
+    }
+    std::memcpy(p, m_pos, n);
+    m_pos += n;
+    return true;
+}
+
+quint8 TAggregateReader::u8()
+{
+    quint8 v;
+    take(&v, sizeof v);
+    return v;
+}
+
+quint32 TAggregateReader::u32()
+{
+    quint32 v;
+    take(&v, sizeof v);
+    return v;
+}
+
+qint64 TAggregateReader::i64()
+{
+    qint64 v;
+    take(&v, sizeof v);
+    return v;
+}
+
+double TAggregateReader::f64()
+{
+    double v;
+    take(&v, sizeof v);
+    return v;
+}
+
+const QString &TAggregateReader::text()
+{
+    static const QString none;
+    const quint32 id = u32();
+    if (id >= quint32(m_texts.size())) {
+        fail();
+        return none;
+    }
+    return m_texts.at(qsizetype(id));
+}
+
+QDate TAggregateReader::date()
+{
+    const qint64 day = i64();
+    if (day == std::numeric_limits<qint64>::min())
+        return QDate();
+    const QDate d = QDate::fromJulianDay(day);
+    if (!d.isValid())
+        fail();
+    return d;
+}
+
+QTime TAggregateReader::time()
+{
+    const qint32 ms = i32();
+    if (ms == -1)
+        return QTime();
+    if (ms < 0 || ms >= 86400000) {
+        fail();
+        return QTime();
+    }
+    return QTime::fromMSecsSinceStartOfDay(ms);
+}
+
+TExactSum TAggregateReader::exact()
+{
+    const quint8 n = u8();
+    if (n == 0 || n > 64) {
+        fail();
+        return TExactSum();
+    }
+    if (n == 1)
+        return TExactSum(f64());
+    QList<double> parts;
+    parts.reserve(n);
+    for (quint8 i = 0; i < n; ++i)
+        parts.append(f64());
+    return ok() ? TExactSum::ofParts(parts) : TExactSum();
+}
+
+quint32 TAggregateReader::count(int size)
+{
+    const quint32 n = u32();
+    if (n > quint32(m_end - m_pos) / quint32(size)) {
+        fail();
+        return 0;
+    }
+    return n;
+}
+
+} // namespace PosLib

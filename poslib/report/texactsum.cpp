@@ -1,0 +1,77 @@
+#include "texactsum.h"
+
+#include <cmath>
+
+namespace PosLib {
+
+// The parts are kept the way Shewchuk's "grow expansion" keeps them (and
+// Python's math.fsum): non-overlapping, by increasing magnitude; m_high is
+// the last, largest one.
+void TExactSum::addSlow(double value)
+{
+    QList<double> parts = m_parts;
+    parts.append(m_high);
+    int kept = 0;
+    double x = value;
+    for (double y : std::as_const(parts)) {
+        if (std::fabs(x) < std::fabs(y))
+            std::swap(x, y);
+        const double high = x + y;
+        const double low = y - (high - x);
+        if (low != 0)
+            parts[kept++] = low;
+        x = high;
+    }
+    parts.resize(kept);
+    m_parts = parts;
+    m_high = x;
+}
+
+void TExactSum::add(const TExactSum &other)
+{
+    for (double part : other.m_parts)
+        add(part);
+    add(other.m_high);
+}
+
+double TExactSum::roundedSum() const
+{
+    // from the largest part down; a last half-way step is rounded by the
+    // parts below it (what fsum does)
+    double high = m_high;
+    double low = 0.0;
+    qsizetype i = m_parts.size();
+    while (i > 0) {
+        const double x = high;
+        const double y = m_parts.at(--i);
+        high = x + y;
+        const double back = high - x;
+        low = y - back;
+        if (low != 0)
+            break;
+    }
+    if (i > 0 && ((low < 0 && m_parts.at(i - 1) < 0) || (low > 0 && m_parts.at(i - 1) > 0))) {
+        const double y = low * 2;
+        const double x = high + y;
+        if (y == x - high)
+            high = x;
+    }
+    return high;
+}
+
+QList<double> TExactSum::parts() const
+{
+    QList<double> all = m_parts;
+    all.append(m_high);
+    return all;
+}
+
+TExactSum TExactSum::ofParts(const QList<double> &parts)
+{
+    TExactSum sum;
+    for (double part : parts)
+        sum.add(part);
+    return sum;
+}
+
+} // namespace PosLib

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QList>
+
+namespace PosLib {
+
+// A sum of doubles kept exactly: its value is the exact sum rounded once,
+// so it does not depend on the order the numbers came in (entry by entry,
+// or day by day). Whole counts and cents add exactly in a double anyway
+// and cost one addition; only a sum that a double cannot hold (a net
+// amount of 840.3361…) keeps the parts its double lost.
+class TExactSum
+{
+public:
+    TExactSum() = default;
+    TExactSum(double value) { add(value); }
+
+    void add(double value)
+    {
+        // two-sum: `lost` is what the double addition dropped
+        const double sum = m_high + value;
+        const double back = sum - m_high;
+        const double lost = (m_high - (sum - back)) + (value - back);
+        if (lost == 0 && m_parts.isEmpty()) {
+            m_high = sum;
+            return;
+        }
+        addSlow(value);
+    }
+    TExactSum &operator+=(double value)
+    {
+        add(value);
+        return *this;
+    }
+    // Adds another exact sum, exactly.
+    void add(const TExactSum &other);
+
+    // The exact sum rounded to the nearest double.
+    double value() const { return m_parts.isEmpty() ? m_high : roundedSum(); }
+    operator double() const { return value(); }
+
+    // The parts whose exact sum is the value (non-overlapping, smallest
+    // first); what a day aggregate stores.
+    QList<double> parts() const;
+    // A sum of exactly these parts.
+    static TExactSum ofParts(const QList<double> &parts);
+
+private:
+    void addSlow(double value);
+    double roundedSum() const;
+
+    // the sum while every addition was exact, else the largest part
+    double m_high = 0.0;
+    // the smaller parts, once an addition was not exact
+    QList<double> m_parts;
+};
+
+} // namespace PosLib

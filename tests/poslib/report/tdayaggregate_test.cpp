@@ -1,0 +1,300 @@
+#include "tarchtable.h"
+#include "tdayaggregate.h"
+#include "tdemoinstallation.h"
+#include "testdir.h"
+#include "texactsum.h"
+#include "tinstallation.h"
+#include "trepdata.h"
+#include "treport.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QDomDocument>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace PosLib;
+
+// Day aggregates over a small demo: a range added day by day from them,
+// and the same range through the day cache, give the groups of one run
+// over the range, export for export.
+
+namespace {
+
+const QDate Today(2026, 12, 5);
+const QDate First = Today.addDays(-4);
+const QDate Last = Today.addDays(-1);
+
+QString xmlOf(const TRepDatas &groups)
+{
+    QDomDocument doc;
+    QDomElement root = doc.createElement(QStringLiteral("report"));
+    doc.appendChild(root);
+    groups.writeXml(doc, root);
+    return doc.toString();
+}
+
+std::unique_ptr<TRepDatas> makeGroups(bool centers, bool records, const QString &root)
+{
+    std::unique_ptr<TRepDatas> g;
+    if (centers)
+        g = std::make_unique<TRepCenters>(nullptr, root);
+    else
+        g = std::make_unique<TRepWaiters>(nullptr, root);
+    g->setKeepRecords(records);
+    return g;
+}
+
+void run(TReport &report, TRepDatas &groups, const QDate &from, const QDate &to)
+{
+    auto *w = dynamic_cast<TRepWaiters *>(&groups);
+    auto *c = dynamic_cast<TRepCenters *>(&groups);
+    ASSERT_TRUE(report.runRange(w, c, from, to));
+}
+
+QStringList cacheFiles(const QString &root)
+{
+    QStringList files;
+    QDirIterator it(root + QStringLiteral("/var/reportcache"), {QStringLiteral("*.agg")},
+                    QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    files.sort();
+    return files;
+}
+
+class DayAggregateOverDemo : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        TDemoOptions options;
+        options.days = 5;
+        options.tables = 12;
+        options.today = Today;
+        TDemoInstallation(options).write(root());
+    }
+    QString root() const { return dir.path(); }
+
+    // One run over the range, without the cache.
+    QString cold(bool centers, bool records, const QDate &from = First, const QDate &to = Last)
+    {
+        TReport report(QDate(), nullptr, root());
+        auto groups = makeGroups(centers, records, root());
+        run(report, *groups, from, to);
+        return xmlOf(*groups);
+    }
+    // The same through the day cache; `cached` the days it read from there.
+    QString cached(bool centers, bool records, int *cachedDays = nullptr)
+    {
+        TReport report(QDate(), nullptr, root());
+        report.setDayCache(true);
+        auto groups = makeGroups(centers, records, root());
+        run(report, *groups, First, Last);
+        if (cachedDays)
+            *cachedDays = report.cachedDays();
+        return xmlOf(*groups);
+    }
+
+    TestDir dir;
+};
+
+} // namespace
+
+TEST(ExactSum, SumIsTheSameInAnyOrder)
+{
+    const QList<double> values
+            = {840.3361344537815, 0.1, 1e16, -1e16, 0.2, 159.66386554621849, 0.3, 12.5};
+    TExactSum forward;
+    for (double v : values)
+        forward.add(v);
+    TExactSum backward;
+    for (qsizetype i = values.size() - 1; i >= 0; --i)
+        backward.add(values.at(i));
+    // in two halves, then the halves added
+    TExactSum first;
+    TExactSum second;
+    for (qsizetype i = 0; i < values.size(); ++i)
+        (i < 3 ? first : second).add(values.at(i));
+    first.add(second);
+    EXPECT_EQ(forward.value(), backward.value());
+    EXPECT_EQ(forward.value(), first.value());
+    EXPECT_EQ(forward.value(), TExactSum::ofParts(forward.parts()).value());
+    // 0.1 + 0.2 + 0.3 exactly is the double nearest 0.6, unlike the plain sum
+    TExactSum tenths;
+    for (double v : {0.1, 0.2, 0.3})
+        tenths.add(v);
+    EXPECT_EQ(0.6, tenths.value());
+    TExactSum whole;
+    for (int i = 0; i < 1000; ++i)
+        whole += 1250;
+    EXPECT_EQ(1250000.0, whole.value());
+}
+
+TEST_F(DayAggregateOverDemo, DaysAddedOneByOneGiveTheGroupsOfOneRun)
+{
+    for (bool centers : {false, true}) {
+        for (bool records : {true, false}) {
+            SCOPED_TRACE(testing::Message() << "centers " << centers << " records " << records);
+            auto merged = makeGroups(centers, records, root());
+            for (QDate d = First; d <= Last; d = d.addDays(1)) {
+                TReport report(QDate(), nullptr, root());
+                auto day = makeGroups(centers, records, root());
+                run(report, *day, d, d);
+                const QByteArray blob = TDayAggregate::toBytes(*day, "stamp");
+                ASSERT_FALSE(blob.isEmpty());
+                EXPECT_EQ(QByteArray("stamp"), TDayAggregate::stampOf(blob));
+                ASSERT_TRUE(TDayAggregate::merge(blob, *merged));
+            }
+            EXPECT_EQ(cold(centers, records), xmlOf(*merged));
+        }
+    }
+}
+
+TEST_F(DayAggregateOverDemo, RoundTripKeepsEveryFigure)
+{
+    TReport report(QDate(), nullptr, root());
+    TRepWaiters day(nullptr, root());
+    ASSERT_TRUE(report.runRange(&day, nullptr, Last, Last));
+    const QByteArray blob = TDayAggregate::toBytes(day);
+    TRepWaiters read(nullptr, root());
+    ASSERT_TRUE(TDayAggregate::merge(blob, read));
+    // once more from what was read (before the export asks for the records)
+    TRepWaiters again(nullptr, root());
+    ASSERT_TRUE(TDayAggregate::merge(TDayAggregate::toBytes(read), again));
+    EXPECT_EQ(xmlOf(day), xmlOf(read));
+    EXPECT_EQ(xmlOf(day), xmlOf(again));
+}
+
+TEST_F(DayAggregateOverDemo, BlobOfOtherGroupsIsRefused)
+{
+    TReport report(QDate(), nullptr, root());
+    TRepWaiters day(nullptr, root());
+    ASSERT_TRUE(report.runRange(&day, nullptr, Last, Last));
+    const QByteArray blob = TDayAggregate::toBytes(day);
+
+    TRepCenters centers(nullptr, root());
+    EXPECT_FALSE(TDayAggregate::merge(blob, centers));
+    EXPECT_TRUE(centers.isEmpty());
+    TRepWaiters withoutRecords(nullptr, root());
+    withoutRecords.setKeepRecords(false);
+    EXPECT_FALSE(TDayAggregate::merge(blob, withoutRecords));
+    EXPECT_TRUE(withoutRecords.isEmpty());
+
+    // leaves asked for: the record rows are gone, no blob
+    day.overall()->node(QStringLiteral("tables"))->leaves();
+    EXPECT_TRUE(TDayAggregate::toBytes(day).isEmpty());
+}
+
+TEST_F(DayAggregateOverDemo, DamagedBlobsChangeNothing)
+{
+    TReport report(QDate(), nullptr, root());
+    TRepWaiters day(nullptr, root());
+    ASSERT_TRUE(report.runRange(&day, nullptr, Last, Last));
+    const QByteArray blob = TDayAggregate::toBytes(day, "stamp");
+    QList<QByteArray> damaged = {QByteArray(), blob.left(10), blob.left(blob.size() / 2),
+                                 blob + "x", QByteArray(blob.size(), '\0')};
+    QByteArray flipped = blob;
+    flipped[flipped.size() / 2] = char(flipped.at(flipped.size() / 2) ^ 0x10);
+    damaged << flipped;
+    QByteArray version = blob;
+    version[4] = char(TDayAggregate::Version + 1);
+    damaged << version;
+    for (const QByteArray &bytes : damaged) {
+        TRepWaiters into(nullptr, root());
+        EXPECT_FALSE(TDayAggregate::merge(bytes, into));
+        EXPECT_TRUE(into.isEmpty());
+    }
+    // a payload cut anywhere is refused without reading past its end
+    const QByteArray payload = blob.mid(blob.size() - (blob.size() - 24 - 5));
+    for (qsizetype cut = 0; cut < payload.size(); cut += 97) {
+        TRepWaiters into(nullptr, root());
+        EXPECT_FALSE(TDayAggregate::mergePayload(payload.left(cut), into));
+    }
+}
+
+TEST_F(DayAggregateOverDemo, CachedDaysGiveTheFiguresOfAColdRun)
+{
+    for (bool centers : {false, true}) {
+        for (bool records : {true, false}) {
+            SCOPED_TRACE(testing::Message() << "centers " << centers << " records " << records);
+            const QString expected = cold(centers, records);
+            int fromCache = -1;
+            EXPECT_EQ(expected, cached(centers, records, &fromCache));
+            EXPECT_EQ(0, fromCache);
+            EXPECT_EQ(expected, cached(centers, records, &fromCache));
+            EXPECT_EQ(4, fromCache);
+        }
+    }
+    // one folder per set of options, one file per closed day
+    EXPECT_EQ(16, cacheFiles(root()).size());
+}
+
+TEST_F(DayAggregateOverDemo, RebuiltDaySummaryIsReadAgain)
+{
+    const QString before = cached(false, true);
+    // a bill leaves the closed day: its summary is built anew without it
+    const QString dayDir = statistDayDir(Last, root());
+    QStringList bills = QDir(dayDir).entryList({QStringLiteral("a*")}, QDir::Files);
+    ASSERT_FALSE(bills.isEmpty());
+    ASSERT_TRUE(QFile::remove(dayDir + QLatin1Char('/') + bills.first()));
+    TArchTable summary(root(), Last);
+    ASSERT_TRUE(QFile::remove(summary.filePath()));
+
+    int fromCache = -1;
+    const QString after = cached(false, true, &fromCache);
+    EXPECT_EQ(3, fromCache);
+    EXPECT_NE(before, after);
+    EXPECT_EQ(cold(false, true), after);
+    // and from then on that day comes from the cache too
+    EXPECT_EQ(after, cached(false, true, &fromCache));
+    EXPECT_EQ(4, fromCache);
+}
+
+TEST_F(DayAggregateOverDemo, DamagedCacheFilesAreReadAgain)
+{
+    const QString expected = cold(false, false);
+    cached(false, false);
+    const QStringList files = cacheFiles(root());
+    ASSERT_EQ(4, files.size());
+    auto rewrite = [](const QString &file, const QByteArray &bytes) {
+        QFile f(file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+    };
+    auto content = [](const QString &file) {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray whole = content(files.at(0));
+    rewrite(files.at(0), whole.left(whole.size() / 3)); // cut
+    QByteArray flipped = content(files.at(1));
+    flipped[flipped.size() - 3] = char(flipped.at(flipped.size() - 3) ^ 1);
+    rewrite(files.at(1), flipped);
+    rewrite(files.at(2), "not an aggregate at all");
+    QByteArray version = content(files.at(3));
+    version[4] = char(version.at(4) + 1);
+    rewrite(files.at(3), version);
+
+    int fromCache = -1;
+    EXPECT_EQ(expected, cached(false, false, &fromCache));
+    EXPECT_EQ(0, fromCache);
+    // written anew
+    EXPECT_EQ(expected, cached(false, false, &fromCache));
+    EXPECT_EQ(4, fromCache);
+}
+
+TEST_F(DayAggregateOverDemo, CacheThatCannotBeWrittenIsLeftOut)
+{
+    // where the cache folder would go there is a file
+    QFile blocker(root() + QStringLiteral("/var/reportcache"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    int fromCache = -1;
+    EXPECT_EQ(cold(true, false), cached(true, false, &fromCache));
+    EXPECT_EQ(cold(true, false), cached(true, false, &fromCache));
+    EXPECT_EQ(0, fromCache);
+}
