@@ -13,7 +13,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include <cstring>
 #include <memory>
 
 using Basics::TInifile;
@@ -100,20 +99,7 @@ QString TOffConfig::failureText(const Basics::TError &error)
                                            "%1 could not be read when the back office started and "
                                            "is kept as it was.")
                 .arg(path());
-    QString name = path();
-    int os = 0;
-    if (const auto *file = dynamic_cast<const Basics::TFileError *>(&error)) {
-        name = file->fileName();
-        os = file->osError();
-    } else if (const auto *dir = dynamic_cast<const Basics::TDirError *>(&error)) {
-        name = dir->path();
-        os = dir->osError();
-    }
-    if (os == 0)
-        return QCoreApplication::translate("TOffConfig", "%1: error %2")
-                .arg(name)
-                .arg(error.code());
-    return QStringLiteral("%1: %2").arg(name, QString::fromLocal8Bit(std::strerror(os)));
+    return Basics::userText(error, path());
 }
 
 void TOffConfig::reload()

@@ -179,7 +179,7 @@ void TDlgOptAusw::accept()
             globals.writeInt(QStringLiteral("Settings"), QStringLiteral("dayoffs"), offset);
             globals.write();
         } catch (const Basics::TError &e) {
-            TOffDlg::error(this, tr("Could not write %1: %2").arg(file, e.text()));
+            TOffDlg::error(this, tr("Could not write %1").arg(Basics::userText(e, file)));
             return;
         }
         if (TOffApplication *application = TOffApplication::instance())

@@ -665,12 +665,12 @@
         <translation>Keiner</translation>
     </message>
     <message>
-        <source>Could not write %1: %2</source>
-        <translation>%1 konnte nicht geschrieben werden: %2</translation>
-    </message>
-    <message>
         <source>Could not write the configuration: %1</source>
         <translation>Die Konfiguration konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>Could not write %1</source>
+        <translation>%1 konnte nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -780,6 +780,41 @@
     </message>
 </context>
 <context>
+    <name>TError</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>access is denied</source>
+        <translation>der Zugriff wird verweigert</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>der Datenträger ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>the file or folder does not exist</source>
+        <translation>die Datei oder der Ordner existiert nicht</translation>
+    </message>
+    <message>
+        <source>a file of that name is in the way of a folder</source>
+        <translation>eine gleichnamige Datei steht einem Ordner im Weg</translation>
+    </message>
+    <message>
+        <source>the disk cannot be read or written</source>
+        <translation>der Datenträger kann nicht gelesen oder beschrieben werden</translation>
+    </message>
+    <message>
+        <source>system error %1 (%2)</source>
+        <translation>Systemfehler %1 (%2)</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>Fehler %1</translation>
+    </message>
+</context>
+<context>
     <name>TListAccess</name>
     <message>
         <source>List access</source>
@@ -799,10 +834,6 @@
     <message>
         <source>%1 could not be read when the back office started and is kept as it was.</source>
         <translation>%1 konnte beim Start des Backoffice nicht gelesen werden und bleibt, wie sie ist.</translation>
-    </message>
-    <message>
-        <source>%1: error %2</source>
-        <translation>%1: Fehler %2</translation>
     </message>
 </context>
 <context>

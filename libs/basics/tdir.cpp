@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Basics {
@@ -71,6 +72,17 @@ QString normalizeDir(const QString &path, bool create)
     return dir;
 }
 
+// Makes one directory; an existing one is fine. Returns 0 or the error of
+// mkdir itself, taken before anything else can overwrite errno (a full disk
+// must be named as such, not as the missing directory found afterwards).
+static int makeDirectory(const QString &dir)
+{
+    if (::mkdir(QFile::encodeName(dir).constData(), 0777) == 0)
+        return 0;
+    const int error = errno;
+    return QFileInfo(dir).isDir() ? 0 : error;
+}
+
 void createPath(const QString &path)
 {
     const QString p = expandEnvironment(path);
@@ -99,14 +111,14 @@ void createPath(const QString &path)
         const QString prefix = p.left(i);
         if (QFileInfo(prefix).isDir())
             continue;
-        if (!QDir().mkdir(prefix) && !QFileInfo(prefix).isDir())
-            throw TDirError(T_SOURCE, 201, 201, prefix);
+        if (const int error = makeDirectory(prefix))
+            throw TDirError(T_SOURCE, 201, 201, error, prefix);
     }
     // A path without a trailing separator names a directory too.
     if (p.size() > from && !p.endsWith(QLatin1Char('/')) && !p.endsWith(QLatin1Char('\\'))
         && !QFileInfo(p).isDir()) {
-        if (!QDir().mkdir(p) && !QFileInfo(p).isDir())
-            throw TDirError(T_SOURCE, 201, 201, p);
+        if (const int error = makeDirectory(p))
+            throw TDirError(T_SOURCE, 201, 201, error, p);
     }
 }
 

@@ -1,5 +1,7 @@
 #include "terror.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 
@@ -18,8 +20,7 @@ TError::TError(int line, const char *file, int reason, int code)
     , m_file(file)
     , m_reason(reason)
     , m_code(code)
-{
-}
+{ }
 
 QString TError::text() const
 {
@@ -28,27 +29,23 @@ QString TError::text() const
 
 TOsError::TOsError(int line, const char *file, int reason, int code)
     : TOsError(line, file, reason, code, errno)
-{
-}
+{ }
 
 TOsError::TOsError(int line, const char *file, int reason, int code, int osError)
     : TError(line, file, reason, code)
     , m_osError(osError)
-{
-}
+{ }
 
 TFileError::TFileError(int line, const char *file, int reason, int code, const QString &fileName)
     : TOsError(line, file, reason, code)
     , m_fileName(fileName)
-{
-}
+{ }
 
 TFileError::TFileError(int line, const char *file, int reason, int code, int osError,
                        const QString &fileName)
     : TOsError(line, file, reason, code, osError)
     , m_fileName(fileName)
-{
-}
+{ }
 
 QString TOsError::osErrorText() const
 {
@@ -81,8 +78,13 @@ QString TFileError::text() const
 TDirError::TDirError(int line, const char *file, int reason, int code, const QString &path)
     : TOsError(line, file, reason, code)
     , m_path(path)
-{
-}
+{ }
+
+TDirError::TDirError(int line, const char *file, int reason, int code, int osError,
+                     const QString &path)
+    : TOsError(line, file, reason, code, osError)
+    , m_path(path)
+{ }
 
 QString TDirError::text() const
 {
@@ -91,7 +93,53 @@ QString TDirError::text() const
 
 TInifileError::TInifileError(int line, const char *file, int code)
     : TOsError(line, file, code, code)
+{ }
+
+QString osCauseText(int osError)
 {
+    switch (osError) {
+    case 0:
+        return QString();
+    case ENOSPC:
+    case EDQUOT:
+        return QCoreApplication::translate("TError", "the disk is full");
+    case EACCES:
+    case EPERM:
+        return QCoreApplication::translate("TError", "access is denied");
+    case EROFS:
+        return QCoreApplication::translate("TError", "the disk is read-only");
+    case ENOENT:
+        return QCoreApplication::translate("TError", "the file or folder does not exist");
+    case EEXIST:
+    case ENOTDIR:
+        return QCoreApplication::translate("TError",
+                                           "a file of that name is in the way of a folder");
+    case EIO:
+        return QCoreApplication::translate("TError", "the disk cannot be read or written");
+    default:
+        return QCoreApplication::translate("TError", "system error %1 (%2)")
+                .arg(osError)
+                .arg(QString::fromLocal8Bit(std::strerror(osError)));
+    }
+}
+
+QString userText(const TError &error, const QString &fallbackName)
+{
+    QString name = fallbackName;
+    int os = 0;
+    if (const auto *file = dynamic_cast<const TFileError *>(&error)) {
+        name = file->fileName();
+        os = file->osError();
+    } else if (const auto *dir = dynamic_cast<const TDirError *>(&error)) {
+        name = dir->path();
+        os = dir->osError();
+    } else if (const auto *other = dynamic_cast<const TOsError *>(&error)) {
+        os = other->osError();
+    }
+    const QString cause
+            = os != 0 ? osCauseText(os)
+                      : QCoreApplication::translate("TError", "error %1").arg(error.code());
+    return name.isEmpty() ? cause : QStringLiteral("%1: %2").arg(name, cause);
 }
 
 } // namespace Basics

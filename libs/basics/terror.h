@@ -66,6 +66,7 @@ class TDirError : public TOsError
 {
 public:
     TDirError(int line, const char *file, int reason, int code, const QString &path);
+    TDirError(int line, const char *file, int reason, int code, int osError, const QString &path);
 
     QString path() const { return m_path; }
     QString text() const override;
@@ -85,6 +86,14 @@ class TCryptError : public TError
 public:
     using TError::TError;
 };
+
+// What a user reads in a message box: the file or folder concerned and the
+// cause in words ("/pos/conf: the disk is full"), without source positions.
+// `fallbackName` names the file when the error itself names none.
+QString userText(const TError &error, const QString &fallbackName = QString());
+
+// The cause of an OS error number in the user's words; empty for 0.
+QString osCauseText(int osError);
 
 // The source file name without its directory, as errors report it.
 const char *sourceBaseName(const char *path);

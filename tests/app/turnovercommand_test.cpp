@@ -210,19 +210,24 @@ TEST(VeltrumTurnoverOutcome, BillsLeftBehindAndAFullDiskHaveTheirOwnExitCodes)
               QDir(root + QStringLiteral("/var/archives"))
                       .entryList(QStringList(QStringLiteral("a*")), QDir::Files));
 
-    // the disk is full at the first write of the next installation's closing
-    TestDir full;
-    const QString second = writeDemo(full, 1, 12);
-    qputenv("LD_PRELOAD", QFile::encodeName(binPath(QStringLiteral("libfaultshim.so"))));
-    qputenv("VELTRUM_FAULT_ROOT", QFile::encodeName(second));
-    qputenv("VELTRUM_FAULT_OPS", "write");
-    qputenv("VELTRUM_FAULT_AT", "1");
-    qputenv("VELTRUM_FAULT_ERRNO", "ENOSPC");
-    const Outcome stopped = veltrum(turnoverArgs(second) + QStringList(QStringLiteral("--force")));
-    for (const char *name : {"LD_PRELOAD", "VELTRUM_FAULT_ROOT", "VELTRUM_FAULT_OPS",
-                             "VELTRUM_FAULT_AT", "VELTRUM_FAULT_ERRNO"})
-        qunsetenv(name);
-    EXPECT_EQ(5, stopped.code) << stopped.out << stopped.err;
-    EXPECT_TRUE(stopped.err.contains(QStringLiteral("disk is full"))) << stopped.err;
-    EXPECT_FALSE(stopped.err.contains(QStringLiteral("already finalized"))) << stopped.err;
+    // the disk is full at the first write of the next installation's closing,
+    // and at the first directory the one after it makes: both name the full disk
+    for (const char *operation : {"write", "mkdir"}) {
+        TestDir full;
+        const QString second = writeDemo(full, 1, 12);
+        qputenv("LD_PRELOAD", QFile::encodeName(binPath(QStringLiteral("libfaultshim.so"))));
+        qputenv("VELTRUM_FAULT_ROOT", QFile::encodeName(second));
+        qputenv("VELTRUM_FAULT_OPS", operation);
+        qputenv("VELTRUM_FAULT_AT", "1");
+        qputenv("VELTRUM_FAULT_ERRNO", "ENOSPC");
+        const Outcome stopped
+                = veltrum(turnoverArgs(second) + QStringList(QStringLiteral("--force")));
+        for (const char *name : {"LD_PRELOAD", "VELTRUM_FAULT_ROOT", "VELTRUM_FAULT_OPS",
+                                 "VELTRUM_FAULT_AT", "VELTRUM_FAULT_ERRNO"})
+            qunsetenv(name);
+        EXPECT_EQ(5, stopped.code) << operation << stopped.out << stopped.err;
+        EXPECT_TRUE(stopped.err.contains(QStringLiteral("disk is full")))
+                << operation << stopped.err;
+        EXPECT_FALSE(stopped.err.contains(QStringLiteral("already finalized"))) << stopped.err;
+    }
 }

@@ -77,7 +77,14 @@ TEST_F(DirTest, CreatePath)
         EXPECT_EQ(201, e.reason());
         EXPECT_EQ(201, e.code());
         EXPECT_EQ(dir.path() + "file", e.path());
+        // the cause is mkdir's own, and the user reads it in words
+        EXPECT_EQ(EEXIST, e.osError());
+        EXPECT_EQ(dir.path() + "file: a file of that name is in the way of a folder", userText(e));
     }
+    // a full disk is named as such, with the name from the error or the caller
+    EXPECT_EQ("/pos/var/a1: the disk is full",
+              userText(TFileError(T_SOURCE, 301, 301, ENOSPC, "/pos/var/a1")));
+    EXPECT_EQ("globals.ini: error 7", userText(TError(T_SOURCE, 7, 7), "globals.ini"));
 }
 
 TEST_F(DirTest, CreatePathSkipsServerAndShare)

@@ -134,8 +134,9 @@ TEST_F(OffConfig, FolderThatCannotBeMadeFailsTheWriteAndDropsTheChanges)
         ADD_FAILURE() << "written into a folder that is a file";
     } catch (const Basics::TError &e) {
         const QString text = TOffConfig::failureText(e);
-        EXPECT_TRUE(text.startsWith(dir.file(QStringLiteral("conf")) + QStringLiteral(": ")))
-                << text.toStdString();
+        EXPECT_EQ(dir.file(QStringLiteral("conf"))
+                          + QStringLiteral(": a file of that name is in the way of a folder"),
+                  text);
         EXPECT_FALSE(text.contains(QStringLiteral("line"))) << text.toStdString();
     }
     EXPECT_EQ(QByteArray("not a folder"), dir.read(QStringLiteral("conf")));
