@@ -75,12 +75,7 @@ void TDlgAccess::accept()
             TOffConfig::setDlgRight(dialog->key(), element->key(), element->granted());
         }
     }
-    try {
-        TOffConfig::write();
-    } catch (const Basics::TError &e) {
-        TOffDlg::error(this,
-                       tr("Could not write the configuration: %1").arg(TOffConfig::failureText(e)));
+    if (!TOffDlg::writeConfig(this))
         return;
-    }
     QDialog::accept();
 }

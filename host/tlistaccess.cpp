@@ -44,12 +44,7 @@ void TListAccess::accept()
         auto *item = static_cast<TAccessItem *>(m_items->topLevelItem(i));
         TOffConfig::setLstRight(item->key(), item->granted());
     }
-    try {
-        TOffConfig::write();
-    } catch (const Basics::TError &e) {
-        TOffDlg::error(this,
-                       tr("Could not write the configuration: %1").arg(TOffConfig::failureText(e)));
+    if (!TOffDlg::writeConfig(this))
         return;
-    }
     QDialog::accept();
 }

@@ -1,6 +1,7 @@
 #include "toffdlg.h"
 
 #include "tcombobox.h"
+#include "terror.h"
 #include "toffconfig.h"
 #include "tvalue.h"
 
@@ -136,6 +137,18 @@ void TOffDlg::showHelp(QWidget *parent, const QString &topic)
 void TOffDlg::fatal(QWidget *parent, const QString &text)
 {
     QMessageBox::critical(parent, Text::tr("Fatal error"), text);
+}
+
+bool TOffDlg::writeConfig(QWidget *parent)
+{
+    try {
+        TOffConfig::write();
+        return true;
+    } catch (const Basics::TError &e) {
+        error(parent,
+              Text::tr("Could not write the configuration: %1").arg(TOffConfig::failureText(e)));
+        return false;
+    }
 }
 
 void TOffDlg::error(QWidget *parent, const QString &text)

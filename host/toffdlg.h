@@ -56,6 +56,11 @@ public:
     // Shows the help topic; tells the user when there is no help for it.
     static void showHelp(QWidget *parent, const QString &topic);
 
+    // Writes the back office's configuration; when that fails, says so in a
+    // box over `parent` ("Could not write the configuration: …") and
+    // returns false: what was not saved is dropped and not in use.
+    static bool writeConfig(QWidget *parent);
+
     static void fatal(QWidget *parent, const QString &text);
     static void error(QWidget *parent, const QString &text);
     static void warning(QWidget *parent, const QString &text);

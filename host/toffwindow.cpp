@@ -181,14 +181,10 @@ void TOffWindow::initText()
 void TOffWindow::chooseLanguage(const QString &code)
 {
     TOffConfig::setLanguage(code);
-    try {
-        TOffConfig::write();
-    } catch (const Basics::TError &e) {
+    if (!TOffDlg::writeConfig(this)) {
         // the choice is not kept, so it is not made either: the menu shows
         // the language still in use
         initText();
-        TOffDlg::error(this,
-                       tr("Could not write the configuration: %1").arg(TOffConfig::failureText(e)));
         return;
     }
     if (TOffApplication *application = TOffApplication::instance())

@@ -199,13 +199,8 @@ void TDlgOptAusw::accept()
         TOffConfig::setDisabledReps(disabledReports());
 
     // 4. the configuration file
-    try {
-        TOffConfig::write();
-    } catch (const Basics::TError &e) {
-        TOffDlg::error(this,
-                       tr("Could not write the configuration: %1").arg(TOffConfig::failureText(e)));
+    if (!TOffDlg::writeConfig(this))
         return;
-    }
     TDlgOptAuswBase::accept();
 }
 

@@ -419,16 +419,12 @@ void TVeltrum::onHelp()
 void TVeltrum::optToolBar(bool on)
 {
     TOffConfig::ini().writeBool(QStringLiteral("Settings"), QStringLiteral("ToolAusw"), on);
-    try {
-        TOffConfig::write();
-    } catch (const Basics::TError &e) {
+    if (!TOffDlg::writeConfig(m_window)) {
         // The choice is not kept, so it is not shown as made either.
         if (m_toolToggle && m_toolToggle->isChecked() == on) {
             const QSignalBlocker blocker(m_toolToggle);
             m_toolToggle->setChecked(!on);
         }
-        TOffDlg::error(m_window,
-                       tr("Could not write the configuration: %1").arg(TOffConfig::failureText(e)));
         return;
     }
     if (m_toolbar)

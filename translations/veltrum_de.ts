@@ -462,10 +462,6 @@
         <source>Dialog</source>
         <translation>Dialog</translation>
     </message>
-    <message>
-        <source>Could not write the configuration: %1</source>
-        <translation>Die Konfiguration konnte nicht geschrieben werden: %1</translation>
-    </message>
 </context>
 <context>
     <name>TDlgCrystal</name>
@@ -665,10 +661,6 @@
         <translation>Keiner</translation>
     </message>
     <message>
-        <source>Could not write the configuration: %1</source>
-        <translation>Die Konfiguration konnte nicht geschrieben werden: %1</translation>
-    </message>
-    <message>
         <source>Could not write %1</source>
         <translation>%1 konnte nicht geschrieben werden</translation>
     </message>
@@ -824,10 +816,6 @@
         <source>List</source>
         <translation>Liste</translation>
     </message>
-    <message>
-        <source>Could not write the configuration: %1</source>
-        <translation>Die Konfiguration konnte nicht geschrieben werden: %1</translation>
-    </message>
 </context>
 <context>
     <name>TOffConfig</name>
@@ -879,6 +867,10 @@
     <message>
         <source>You have no right to use the dialog &quot;%1&quot;.</source>
         <translation>Sie haben kein Recht, den Dialog „%1“ zu benutzen.</translation>
+    </message>
+    <message>
+        <source>Could not write the configuration: %1</source>
+        <translation>Die Konfiguration konnte nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
@@ -997,10 +989,6 @@
     <message>
         <source>Back office</source>
         <translation>Backoffice</translation>
-    </message>
-    <message>
-        <source>Could not write the configuration: %1</source>
-        <translation>Die Konfiguration konnte nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>The print engine is not available.</source>
@@ -4018,10 +4006,6 @@ Buchungsfilter:
     <message>
         <source>You have no right to change the reporting options.</source>
         <translation>Sie haben kein Recht, die Auswertungsoptionen zu ändern.</translation>
-    </message>
-    <message>
-        <source>Could not write the configuration: %1</source>
-        <translation>Die Konfiguration konnte nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>Closings</source>

@@ -14,28 +14,9 @@
 
 namespace {
 
-const QString Now = QStringLiteral("2026-12-05T21:00:00");
-
-class ChartFormats : public ::testing::Test
+class ChartFormats : public DemoReportSuite<2, 16>
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        dir = new TestDir;
-        root = writeDemo(*dir, 2, 16);
-    }
-    static void TearDownTestSuite()
-    {
-        delete dir;
-        dir = nullptr;
-    }
-
-    static Outcome report(const QStringList &args)
-    {
-        return veltrum(QStringList {QStringLiteral("report"), QStringLiteral("--data"), root,
-                                    QStringLiteral("--now"), Now}
-                       + args);
-    }
     // The number of lines of the text report of `kind` that start so.
     static int linesStartingWith(const QString &kind, const QString &start)
     {
@@ -45,13 +26,7 @@ protected:
             count += line.startsWith(start) ? 1 : 0;
         return count;
     }
-
-    static TestDir *dir;
-    static QString root;
 };
-
-TestDir *ChartFormats::dir = nullptr;
-QString ChartFormats::root;
 
 TEST_F(ChartFormats, PngHasOneChartPerWaiterOfTheText)
 {

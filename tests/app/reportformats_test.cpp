@@ -17,8 +17,6 @@
 
 namespace {
 
-const QString Now = QStringLiteral("2026-12-05T21:00:00");
-
 QJsonObject schema()
 {
     QFile file(QStringLiteral(VELTRUM_DOCS "/report-schema.json"));
@@ -117,38 +115,15 @@ QList<QStringList> parseCsv(const QByteArray &bytes, bool *wellFormed)
     return rows;
 }
 
-class ReportFormats : public ::testing::Test
+class ReportFormats : public DemoReportSuite<3, 12>
 {
 protected:
-    static void SetUpTestSuite()
-    {
-        dir = new TestDir;
-        root = writeDemo(*dir, 3, 12);
-    }
-    static void TearDownTestSuite()
-    {
-        delete dir;
-        dir = nullptr;
-    }
-
-    static Outcome report(const QStringList &args)
-    {
-        return veltrum(QStringList {QStringLiteral("report"), QStringLiteral("--data"), root,
-                                    QStringLiteral("--now"), Now}
-                       + args);
-    }
     static QStringList week()
     {
         return {QStringLiteral("--from"), QStringLiteral("2026-12-02"), QStringLiteral("--to"),
                 QStringLiteral("2026-12-04")};
     }
-
-    static TestDir *dir;
-    static QString root;
 };
-
-TestDir *ReportFormats::dir = nullptr;
-QString ReportFormats::root;
 
 } // namespace
 

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "testdir.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <gtest/gtest.h>
 
 #include <ostream>
 
@@ -36,3 +40,31 @@ QProcessEnvironment languageEnvironment(const QString &locale);
 // A demo installation in dir/inst with `days` closed days of `tables`
 // tables, today 2026-12-05; returns its path.
 QString writeDemo(const TestDir &dir, int days, int tables);
+
+// Suites that read one demo installation of `Days` closed days of `Tables`
+// tables, made once for the suite, through veltrum report at a fixed now.
+template<int Days, int Tables>
+class DemoReportSuite : public ::testing::Test
+{
+protected:
+    static void SetUpTestSuite()
+    {
+        dir = new TestDir;
+        root = writeDemo(*dir, Days, Tables);
+    }
+    static void TearDownTestSuite()
+    {
+        delete dir;
+        dir = nullptr;
+    }
+
+    static Outcome report(const QStringList &args)
+    {
+        return veltrum(QStringList {QStringLiteral("report"), QStringLiteral("--data"), root,
+                                    QStringLiteral("--now"), QStringLiteral("2026-12-05T21:00:00")}
+                       + args);
+    }
+
+    inline static TestDir *dir = nullptr;
+    inline static QString root;
+};
