@@ -3,6 +3,7 @@
 #include "cliutil.h"
 #include "targs.h"
 #include "tchaindb.h"
+#include "tchaindaysource.h"
 #include "tchaininstallation.h"
 #include "tchainmigrations.h"
 #include "tchainurl.h"
@@ -65,12 +66,19 @@ QString outletNames(const QList<int> &offices)
 }
 
 // The report over the chain installation `installation`, as the local
-// report command runs it.
-TReportResult runOver(const TChainInstallation &installation, const TReportRequest &request)
+// report command runs it; the closed days from `days` when given.
+TReportResult runOver(const TChainInstallation &installation, TReportRequest request,
+                      TChainDaySource *days)
 {
     const QString started = QDir::currentPath();
     // files named relative to the installation ("etc/...") resolve inside it
     QDir::setCurrent(installation.root());
+    request.dayCache = false;
+    if (days) {
+        request.daySource = [days](const QDate &day, TRepWaiters *waiters, TRepCenters *centers) {
+            return (*days)(day, waiters, centers);
+        };
+    }
     TWorkspaceLists lists(installation.root());
     TReportRun run(&lists, installation.root());
     QObject::connect(&run, &TReportRun::sigNotice, &run, [](const QString &text) {
@@ -112,6 +120,17 @@ int runChainReport(TArgs &args)
     request.withData = output.format() == TOutputFormat::Json
                        || output.format() == TOutputFormat::Csv;
     const bool perOutlet = args.isSet(QStringLiteral("per-outlet"));
+    enum Source { Auto, Groups, Summaries };
+    const int source = args.choice(QStringLiteral("source"),
+                                   {QStringLiteral("auto"), QStringLiteral("groups"),
+                                    QStringLiteral("summaries")});
+    // the stored groups were added up without options
+    const bool plain = !request.withoutCredits && request.turnoverType == 0
+                       && request.traineeType == 0;
+    if (source == Groups && !plain)
+        throw TUsageError {TCli::tr("--source groups: the stored groups hold every table and "
+                                    "credit; --turnover, --trainee and --without-credits need "
+                                    "--source summaries")};
 
     TChainUrl url;
     QString problem;
@@ -132,6 +151,18 @@ int runChainReport(TArgs &args)
     if (outlets.isEmpty())
         return fail(TCli::tr("chain report: no outlet has sent a day yet"));
 
+    bool fromGroups = false;
+    if (source != Summaries && plain) {
+        problem.clear();
+        fromGroups = hasAllGroups(db, outlets, request.from, last, &problem);
+        if (!problem.isEmpty())
+            return fail(TCli::tr("chain report: %1").arg(problem));
+        if (!fromGroups && source == Groups)
+            return fail(TCli::tr("chain report: not every day of these outlets has its groups "
+                                 "stored (sent by an earlier version); --source summaries reads "
+                                 "the day summaries"));
+    }
+
     // one report over all the chosen outlets, or one per outlet
     QList<QList<int>> runs;
     if (perOutlet) {
@@ -148,9 +179,12 @@ int runChainReport(TArgs &args)
         TChainInstallation installation;
         // one outlet's report names it as its own does; several, by number
         const QString name = offices.size() == 1 ? QString() : outletNames(offices);
-        if (!installation.fill(db, offices, request.from, last, name, &problem))
+        if (!installation.fill(db, offices, request.from, last, name, !fromGroups, &problem))
             return fail(TCli::tr("chain report: %1").arg(problem));
-        const TReportResult result = runOver(installation, request);
+        TChainDaySource days(db, offices);
+        const TReportResult result = runOver(installation, request, fromGroups ? &days : nullptr);
+        if (!days.error().isEmpty())
+            return fail(TCli::tr("chain report: %1").arg(days.error()));
         if (result.status == TReportResult::Cancelled || TInterrupt::requested())
             return fail(TCli::tr("chain report: interrupted; nothing was written"),
                         ExitInterrupted);
@@ -198,6 +232,12 @@ TCommand chainReportCommand()
             "installation over the same days. Captions, master data and settings are those of "
             "the outlet with the lowest office number among them, as it sent them with its last "
             "day; the header of a consolidated report names the outlets by number.\n\n"
+            "The days come from the groups each outlet stored with its day, as the report "
+            "engine adds them up (--source groups): a day's groups of every outlet are added to "
+            "the report, in office order. --turnover, --trainee and --without-credits, and days "
+            "sent by an earlier version, read the stored day summaries instead (--source "
+            "summaries): every table of the day, run through the report engine. --source auto, "
+            "the default, takes the groups whenever they serve.\n\n"
             "--format csv and json write the data the lines come from (csv with the outlet in "
             "the first column), pdf the printed page.");
     command.options = {
@@ -248,14 +288,20 @@ TCommand chainReportCommand()
              QStringLiteral("all|without|only"),
              TCli::tr("All waiters (default), without trainee waiters, or only trainee waiters."),
              false},
+            {{QStringLiteral("source")},
+             QStringLiteral("auto|groups|summaries"),
+             TCli::tr("Add up the stored groups, or run the report engine over the stored day "
+                      "summaries; auto (default): the groups whenever they serve."),
+             false},
             nowOption(),
             formatOption(),
             outputOption(),
     };
     command.exitCodes = {
             {ExitOk, TCli::tr("the report was written (also when nothing matched)")},
-            {ExitFailure, TCli::tr("the server cannot be reached or holds no chain schema, or "
-                                   "the --output file cannot be written")},
+            {ExitFailure, TCli::tr("the server cannot be reached or holds no chain schema, a "
+                                   "stored day cannot be read (or, with --source groups, has no "
+                                   "groups), or the --output file cannot be written")},
             {ExitUsage, TCli::tr("wrong arguments: an unknown option, a kind that is no "
                                  "summary, an outlet the database does not hold, a bad date or "
                                  "URL")},

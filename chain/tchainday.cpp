@@ -1,6 +1,9 @@
 #include "tchainday.h"
 
 #include "tarchtable.h"
+#include "tdayaggregate.h"
+#include "trepdata.h"
+#include "treport.h"
 #include "tclosingbills.h"
 #include "tcounter.h"
 #include "tinstallation.h"
@@ -21,6 +24,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+
+#include <memory>
 
 namespace ChainLib {
 
@@ -192,7 +197,40 @@ QByteArray withoutSecrets(const QString &dataDir)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// The day's groups of both sides, with and without record rows.
+bool addGroups(const QString &root, const QDate &day, TChainDayData &data, QString *error)
+{
+    for (const bool centers : {false, true}) {
+        for (const bool records : {true, false}) {
+            std::unique_ptr<PosLib::TRepDatas> groups;
+            PosLib::TRepWaiters *waiters = nullptr;
+            PosLib::TRepCenters *costCenters = nullptr;
+            if (centers) {
+                costCenters = new PosLib::TRepCenters(nullptr, root);
+                groups.reset(costCenters);
+            } else {
+                waiters = new PosLib::TRepWaiters(nullptr, root);
+                groups.reset(waiters);
+            }
+            groups->setKeepRecords(records);
+            PosLib::TReport report(QDate(), nullptr, root);
+            if (!report.runRange(waiters, costCenters, day, day))
+                return setError(error, Text::tr("cannot add up the day %1")
+                                               .arg(day.toString(Qt::ISODate)));
+            data.aggregates << TChainAggregate {groupsKind(groups->nodeName(), records),
+                                                PosLib::TDayAggregate::Version,
+                                                PosLib::TDayAggregate::toBytes(*groups)};
+        }
+    }
+    return true;
+}
+
 } // namespace
+
+QString groupsKind(const QString &side, bool records)
+{
+    return QStringLiteral("groups/") + side + (records ? QStringLiteral("/records") : QString());
+}
 
 QList<TChainFile> reportFiles(const QString &root)
 {
@@ -270,6 +308,8 @@ bool readChainDay(const QString &root, const QDate &day, TChainDayData &data, QS
         data.aggregates << TChainAggregate {QLatin1String(DaySummaryKind), DaySummaryFormat,
                                             summaryFile.readAll()};
     }
+    if (!addGroups(root, day, data, error))
+        return false;
     data.files = reportFiles(root);
     return true;
 }

@@ -47,6 +47,13 @@ struct TChainDayData
 constexpr const char *DaySummaryKind = "daysummary";
 constexpr int DaySummaryFormat = 1;
 
+// The kind of aggregate that holds the day's groups as the report engine
+// adds them up (PosLib::TDayAggregate, format = its version), without
+// options (no filter, report waiter, turnover or trainee choice, credits
+// kept): "groups/waiters" or "groups/costcenters", with "/records" for the
+// groups that keep a row per pay or void.
+QString groupsKind(const QString &side, bool records);
+
 // Reads closed day `day` of the installation `root`: the installation
 // record, the day's closing records and bills with their entries, the day
 // summary (built first when it is missing or older than a bill) and the

@@ -72,7 +72,8 @@ QString TChainInstallation::root() const
 }
 
 bool TChainInstallation::fill(TChainDb &db, const QList<int> &outlets, const QDate &from,
-                              const QDate &to, const QString &name, QString *error)
+                              const QDate &to, const QString &name, bool summaries,
+                              QString *error)
 {
     if (root().isEmpty())
         return setError(error, Text::tr("cannot create a temporary directory"));
@@ -116,6 +117,8 @@ bool TChainInstallation::fill(TChainDb &db, const QList<int> &outlets, const QDa
         }
     }
 
+    if (!summaries)
+        return true;
     // a day's summaries one after another, in office order
     QSqlQuery days(db.database());
     days.setForwardOnly(true);

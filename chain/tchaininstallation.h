@@ -39,8 +39,10 @@ public:
     // day summaries of all of them from `from` to `to`. A non-empty `name`
     // replaces the installation name of the record (what the report's
     // header shows). False with `error`.
+    // Without `summaries` only the report files are written: the days then
+    // come from elsewhere (TChainDaySource).
     bool fill(TChainDb &db, const QList<int> &outlets, const QDate &from, const QDate &to,
-              const QString &name, QString *error = nullptr);
+              const QString &name, bool summaries, QString *error = nullptr);
 
     // What fill() read: days with data, and their bytes.
     int days() const { return m_days; }

@@ -99,6 +99,17 @@
         <source>cannot read %1</source>
         <translation>%1 kann nicht gelesen werden</translation>
     </message>
+    <message>
+        <source>cannot add up the day %1</source>
+        <translation>der Tag %1 kann nicht zusammengezählt werden</translation>
+    </message>
+</context>
+<context>
+    <name>TChainDaySource</name>
+    <message>
+        <source>outlet %1, %2: the stored groups (%3) are missing or cannot be read</source>
+        <translation>Betrieb %1, %2: die gespeicherten Gruppen (%3) fehlen oder können nicht gelesen werden</translation>
+    </message>
 </context>
 <context>
     <name>TChainDb</name>
@@ -5551,14 +5562,6 @@ Bei Erfolg werden die Anzahl der verschobenen Bons, das Tagesverzeichnis, der vo
         <translation>eine Auswertung über die abgeschlossenen Tage mehrerer Betriebe ausgeben</translation>
     </message>
     <message>
-        <source>Prints the summary of report kind ID (3 to 42, as &apos;veltrum report&apos;) over the closed days --from to --to of the outlets in the chain database: consolidated into one report, or one report per outlet with --per-outlet. The report is the local one, computed by the same report engine from the days the outlets sent: for a single outlet it prints, line by line, what &apos;veltrum report&apos; prints in that outlet&apos;s installation over the same days. Captions, master data and settings are those of the outlet with the lowest office number among them, as it sent them with its last day; the header of a consolidated report names the outlets by number.
-
---format csv and json write the data the lines come from (csv with the outlet in the first column), pdf the printed page.</source>
-        <translation>Gibt die Auswertung der Berichtsart ID (3 bis 42, wie &apos;veltrum report&apos;) über die abgeschlossenen Tage --from bis --to der Betriebe in der Kettendatenbank aus: zu einem Bericht zusammengefasst, oder mit --per-outlet ein Bericht je Betrieb. Der Bericht ist der lokale, von derselben Berichtsmaschine aus den Tagen berechnet, die die Betriebe gesendet haben: für einen einzelnen Betrieb gibt er Zeile für Zeile aus, was &apos;veltrum report&apos; in der Installation dieses Betriebs über dieselben Tage ausgibt. Beschriftungen, Stammdaten und Einstellungen sind die des Betriebs mit der niedrigsten Betriebsnummer unter ihnen, wie er sie mit seinem letzten Tag gesendet hat; die Kopfzeile eines zusammengefassten Berichts nennt die Betriebe mit ihrer Nummer.
-
---format csv und json schreiben die Daten, aus denen die Zeilen stammen (csv mit dem Betrieb in der ersten Spalte), pdf die gedruckte Seite.</translation>
-    </message>
-    <message>
         <source>The chain database: postgresql://USER@HOST:PORT/DATABASE (see &apos;veltrum help chain init&apos;).</source>
         <translation>Die Kettendatenbank: postgresql://USER@HOST:PORT/DATABASE (siehe &apos;veltrum help chain init&apos;).</translation>
     </message>
@@ -5587,10 +5590,6 @@ Bei Erfolg werden die Anzahl der verschobenen Bons, das Tagesverzeichnis, der vo
         <translation>Den Bereich in Zeiträume von N Tagen teilen, wie &apos;veltrum report&apos; es tut.</translation>
     </message>
     <message>
-        <source>the server cannot be reached or holds no chain schema, or the --output file cannot be written</source>
-        <translation>der Server ist nicht erreichbar oder enthält kein Kettenschema, oder die Datei von --output kann nicht geschrieben werden</translation>
-    </message>
-    <message>
         <source>wrong arguments: an unknown option, a kind that is no summary, an outlet the database does not hold, a bad date or URL</source>
         <translation>falsche Argumente: eine unbekannte Option, eine Art, die keine Auswertung ist, ein Betrieb, den die Datenbank nicht enthält, ein ungültiges Datum oder eine ungültige URL</translation>
     </message>
@@ -5601,6 +5600,34 @@ Bei Erfolg werden die Anzahl der verschobenen Bons, das Tagesverzeichnis, der vo
     <message>
         <source>Read every closed day from its day summary, not from the cache of closed days in var/reportcache (the figures are the same).</source>
         <translation>Jeden abgeschlossenen Tag aus seiner Tageszusammenfassung lesen, nicht aus dem Zwischenspeicher abgeschlossener Tage in var/reportcache (die Zahlen sind dieselben).</translation>
+    </message>
+    <message>
+        <source>--source groups: the stored groups hold every table and credit; --turnover, --trainee and --without-credits need --source summaries</source>
+        <translation>--source groups: die gespeicherten Gruppen enthalten jeden Tisch und jeden Kredit; --turnover, --trainee und --without-credits brauchen --source summaries</translation>
+    </message>
+    <message>
+        <source>chain report: not every day of these outlets has its groups stored (sent by an earlier version); --source summaries reads the day summaries</source>
+        <translation>chain report: nicht zu jedem Tag dieser Betriebe sind die Gruppen gespeichert (von einer früheren Version gesendet); --source summaries liest die Tageszusammenfassungen</translation>
+    </message>
+    <message>
+        <source>Prints the summary of report kind ID (3 to 42, as &apos;veltrum report&apos;) over the closed days --from to --to of the outlets in the chain database: consolidated into one report, or one report per outlet with --per-outlet. The report is the local one, computed by the same report engine from the days the outlets sent: for a single outlet it prints, line by line, what &apos;veltrum report&apos; prints in that outlet&apos;s installation over the same days. Captions, master data and settings are those of the outlet with the lowest office number among them, as it sent them with its last day; the header of a consolidated report names the outlets by number.
+
+The days come from the groups each outlet stored with its day, as the report engine adds them up (--source groups): a day&apos;s groups of every outlet are added to the report, in office order. --turnover, --trainee and --without-credits, and days sent by an earlier version, read the stored day summaries instead (--source summaries): every table of the day, run through the report engine. --source auto, the default, takes the groups whenever they serve.
+
+--format csv and json write the data the lines come from (csv with the outlet in the first column), pdf the printed page.</source>
+        <translation>Gibt die Auswertung der Berichtsart ID (3 bis 42, wie &apos;veltrum report&apos;) über die abgeschlossenen Tage --from bis --to der Betriebe in der Kettendatenbank aus: zu einem Bericht zusammengefasst, oder mit --per-outlet ein Bericht je Betrieb. Der Bericht ist der lokale, von derselben Berichtsmaschine aus den Tagen berechnet, die die Betriebe gesendet haben: für einen einzelnen Betrieb gibt er Zeile für Zeile aus, was &apos;veltrum report&apos; in der Installation dieses Betriebs über dieselben Tage ausgibt. Beschriftungen, Stammdaten und Einstellungen sind die des Betriebs mit der niedrigsten Betriebsnummer unter ihnen, wie er sie mit seinem letzten Tag gesendet hat; die Kopfzeile eines zusammengefassten Berichts nennt die Betriebe mit ihrer Nummer.
+
+Die Tage kommen aus den Gruppen, die jeder Betrieb mit seinem Tag gespeichert hat, wie die Berichtsmaschine sie zusammenzählt (--source groups): die Gruppen eines Tages werden von jedem Betrieb zum Bericht addiert, nach Betriebsnummer geordnet. --turnover, --trainee und --without-credits sowie Tage, die eine frühere Version gesendet hat, lesen stattdessen die gespeicherten Tageszusammenfassungen (--source summaries): jeden Tisch des Tages, durch die Berichtsmaschine gerechnet. --source auto, der Standard, nimmt die Gruppen, wann immer sie genügen.
+
+--format csv und json schreiben die Daten, aus denen die Zeilen stammen (csv mit dem Betrieb in der ersten Spalte), pdf die gedruckte Seite.</translation>
+    </message>
+    <message>
+        <source>Add up the stored groups, or run the report engine over the stored day summaries; auto (default): the groups whenever they serve.</source>
+        <translation>Die gespeicherten Gruppen addieren oder die Berichtsmaschine über die gespeicherten Tageszusammenfassungen laufen lassen; auto (Standard): die Gruppen, wann immer sie genügen.</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached or holds no chain schema, a stored day cannot be read (or, with --source groups, has no groups), or the --output file cannot be written</source>
+        <translation>der Server ist nicht erreichbar oder enthält kein Kettenschema, ein gespeicherter Tag kann nicht gelesen werden (oder hat, mit --source groups, keine Gruppen), oder die Datei von --output kann nicht geschrieben werden</translation>
     </message>
 </context>
 <context>

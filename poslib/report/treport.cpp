@@ -99,6 +99,10 @@ bool TReport::runDay(TRepWaiters *waiters, TRepCenters *centers, const QDate &da
         }
         return true;
     }
+    if (m_daySource) {
+        Q_EMIT sigDate(day);
+        return m_daySource(day, waiters, centers) && !m_stopped;
+    }
     if (m_dayCache && isClosed(day))
         return runCachedDay(waiters, centers, day);
     Q_EMIT sigDate(day);

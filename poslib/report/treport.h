@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
+
 namespace PosLib {
 
 class TArchTable;
@@ -97,6 +99,15 @@ public:
     // Closed days answered from the cache so far.
     int cachedDays() const { return m_cachedDays; }
 
+    // Where the closed days of a range come from instead of their day
+    // summaries (and the cache): called for each day in date order with the
+    // groups to add it to, as TDayAggregate::merge() adds a stored day;
+    // false ends the run. The chain report reads the outlets' days from its
+    // database this way.
+    using DaySource = std::function<bool(const QDate &day, TRepWaiters *waiters,
+                                         TRepCenters *centers)>;
+    void setDaySource(DaySource source) { m_daySource = std::move(source); }
+
     // New groupings filled over from..to (invalid dates: the report date);
     // the caller owns them.
     TRepWaiters *makeWaiterReport(const QDate &from, const QDate &to);
@@ -161,6 +172,7 @@ private:
     QStringList m_outletPaths;
     bool m_stopped = false;
     bool m_dayCache = false;
+    DaySource m_daySource;
     // a cache write failed: none tried again in this run
     bool m_cacheReadOnly = false;
     int m_cachedDays = 0;

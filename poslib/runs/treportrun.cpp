@@ -115,6 +115,7 @@ void TReportRun::configure(TReport &report, const TReportRequest &request, int f
             report.setFilter(filters->filter(filter));
     }
     report.setDayCache(request.dayCache);
+    report.setDaySource(request.daySource);
     report.setWithOpenTables(request.withOpenTables);
     report.setWithoutCredits(request.withoutCredits);
     report.setTurnoverType(request.turnoverType);

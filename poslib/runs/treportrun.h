@@ -1,5 +1,7 @@
 #pragma once
 
+#include "treport.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QJsonObject>
@@ -35,6 +37,7 @@ struct TReportRequest
     QStringList dataNodes; // with withData: only the leaves of these nodes; empty: all
     QString title; // the title of a summary; empty: the kind's own
     bool dayCache = true; // closed days from the cache in "var/reportcache" (TReport::setDayCache)
+    TReport::DaySource daySource; // closed days from elsewhere (TReport::setDaySource)
 };
 
 // True when the day was closed: its day directory holds a turnover journal.

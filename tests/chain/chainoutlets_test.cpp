@@ -248,7 +248,42 @@ TEST_F(ChainOutletsTest, ThreeOutletsCloseAndTheChainReportsLikeEachOfThemAndThe
         EXPECT_EQ(added(parts), itemsOf(all.out, node)) << node;
     }
 
-    // per outlet: the three reports one after another
+    // the groups add up to what the report engine makes of the day summaries
+    for (int kind : {5, 7, 9, 21, 38}) {
+        const QStringList args = QStringList {QStringLiteral("--db"), urlText()} + reportArgs(kind);
+        const Outcome groups = chain(QStringLiteral("report"),
+                                     args + QStringList {QStringLiteral("--source"),
+                                                         QStringLiteral("groups")});
+        const Outcome summaries = chain(QStringLiteral("report"),
+                                        args + QStringList {QStringLiteral("--source"),
+                                                            QStringLiteral("summaries")});
+        ASSERT_EQ(0, groups.code) << groups.err;
+        ASSERT_EQ(0, summaries.code) << summaries.err;
+        EXPECT_EQ(summaries.out, groups.out) << "kind " << kind;
+        EXPECT_TRUE(groups.out.startsWith(QStringLiteral("Summary for: Outlets 1, 4, 7\n")))
+                << groups.out;
+    }
+
+    // options the groups were not added up with read the day summaries
+    {
+        const QStringList only4 {QStringLiteral("--db"), urlText(), QStringLiteral("--outlets"),
+                                 QStringLiteral("4"), QStringLiteral("--turnover"),
+                                 QStringLiteral("in")};
+        const Outcome chained = chain(QStringLiteral("report"), only4 + reportArgs(7));
+        const Outcome local = run(QStringList {QStringLiteral("report"), QStringLiteral("--data"),
+                                               roots.value(4), QStringLiteral("--turnover"),
+                                               QStringLiteral("in")}
+                                  + reportArgs(7));
+        ASSERT_EQ(0, chained.code) << chained.err;
+        EXPECT_EQ(local.out, chained.out);
+        EXPECT_EQ(2, chain(QStringLiteral("report"),
+                           only4 + reportArgs(7)
+                                   + QStringList {QStringLiteral("--source"),
+                                                  QStringLiteral("groups")})
+                             .code);
+    }
+
+    // per outlet: the three reports one after another (damaged groups last)
     const Outcome each = chain(QStringLiteral("report"),
                                QStringList {QStringLiteral("--db"), urlText(),
                                             QStringLiteral("--per-outlet"),
@@ -260,6 +295,16 @@ TEST_F(ChainOutletsTest, ThreeOutletsCloseAndTheChainReportsLikeEachOfThemAndThe
     EXPECT_EQ(0, each.out.count(QStringLiteral("Summary for: Outlet 4\n")));
     EXPECT_LT(each.out.indexOf(QStringLiteral("Outlet 1\n")),
               each.out.indexOf(QStringLiteral("Outlet 7\n")));
+
+    // a stored day that cannot be read is named, never skipped
+    ASSERT_TRUE(db.exec(QStringLiteral("UPDATE day_aggregates SET data = '\\x0102' WHERE "
+                                       "office_id = 7 AND kind LIKE 'groups/%' AND day = '%1'")
+                                .arg(Today)))
+            << db.error().toStdString();
+    const Outcome damaged = chain(QStringLiteral("report"),
+                                  QStringList {QStringLiteral("--db"), urlText()} + reportArgs(5));
+    EXPECT_EQ(1, damaged.code);
+    EXPECT_TRUE(damaged.err.contains(QStringLiteral("outlet 7, %1").arg(Today))) << damaged.err;
 }
 
 TEST_F(ChainOutletsTest, WrongArgumentsAreUsageErrors)

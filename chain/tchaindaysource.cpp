@@ -1,0 +1,96 @@
+#include "tchaindaysource.h"
+
+#include "tchainday.h"
+#include "tchaindb.h"
+
+#include "tdayaggregate.h"
+#include "trepdata.h"
+
+#include <QCoreApplication>
+#include <QSqlQuery>
+
+namespace ChainLib {
+
+namespace {
+
+// The texts of this file, translated in the context "TChainDaySource".
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(TChainDaySource)
+};
+
+QString arrayText(const QList<int> &numbers)
+{
+    QStringList texts;
+    for (int n : numbers)
+        texts << QString::number(n);
+    return QLatin1Char('{') + texts.join(QLatin1Char(',')) + QLatin1Char('}');
+}
+
+} // namespace
+
+bool hasAllGroups(TChainDb &db, const QList<int> &outlets, const QDate &from, const QDate &to,
+                  QString *error)
+{
+    QSqlQuery query(db.database());
+    const bool ok = db.exec(
+            query,
+            QStringLiteral("SELECT count(*) FROM days d WHERE d.office_id = ANY (?::integer[]) "
+                           "AND d.day BETWEEN ? AND ? AND (SELECT count(*) FROM day_aggregates a "
+                           "WHERE a.office_id = d.office_id AND a.day = d.day AND a.format = ? "
+                           "AND a.kind IN (?, ?, ?, ?)) < 4"),
+            {arrayText(outlets), from, to, int(PosLib::TDayAggregate::Version),
+             groupsKind(QStringLiteral("waiters"), true),
+             groupsKind(QStringLiteral("waiters"), false),
+             groupsKind(QStringLiteral("costcenters"), true),
+             groupsKind(QStringLiteral("costcenters"), false)});
+    if (!ok || !query.next()) {
+        if (error)
+            *error = db.error();
+        return false;
+    }
+    return query.value(0).toLongLong() == 0;
+}
+
+TChainDaySource::TChainDaySource(TChainDb &db, const QList<int> &outlets)
+    : m_db(db), m_outlets(arrayText(outlets))
+{
+}
+
+bool TChainDaySource::operator()(const QDate &day, PosLib::TRepWaiters *waiters,
+                                 PosLib::TRepCenters *centers)
+{
+    for (PosLib::TRepDatas *groups : {static_cast<PosLib::TRepDatas *>(waiters),
+                                      static_cast<PosLib::TRepDatas *>(centers)}) {
+        if (!groups)
+            continue;
+        const QString kind = groupsKind(groups->nodeName(), groups->keepsRecords());
+        // every outlet that sent the day, its groups or none
+        QSqlQuery query(m_db.database());
+        query.setForwardOnly(true);
+        if (!m_db.exec(query,
+                       QStringLiteral("SELECT d.office_id, a.data FROM days d LEFT JOIN "
+                                      "day_aggregates a ON a.office_id = d.office_id AND a.day = "
+                                      "d.day AND a.kind = ? WHERE d.day = ? AND d.office_id = "
+                                      "ANY (?::integer[]) ORDER BY d.office_id"),
+                       {kind, day, m_outlets})) {
+            m_error = m_db.error();
+            return false;
+        }
+        while (query.next()) {
+            const QByteArray blob = query.value(1).toByteArray();
+            if (blob.isEmpty() || !PosLib::TDayAggregate::merge(blob, *groups)) {
+                m_error = Text::tr("outlet %1, %2: the stored groups (%3) are missing or "
+                                   "cannot be read")
+                                  .arg(query.value(0).toString(), day.toString(Qt::ISODate),
+                                       kind);
+                return false;
+            }
+            ++m_blobs;
+            m_bytes += blob.size();
+        }
+    }
+    return true;
+}
+
+} // namespace ChainLib
