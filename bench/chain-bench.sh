@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The chain statistics measured against a throw-away PostgreSQL server:
 #
-#   bench/chain-bench.sh BINDIR INSTALLATION [DAYS] [OUTLETS]
+#   bench/chain-bench.sh BINDIR INSTALLATION [DAYS] [OUTLETS] [groups]
 #
 # BINDIR holds `veltrum` (and ../plugins); INSTALLATION is a benchmark
 # installation of 400 tables a day (bench_report writes one, e.g.
@@ -12,8 +12,11 @@
 #    closed days (default 30): the least and the median;
 # 2. the chain report of kinds 5, 7 and 19 over those DAYS days and
 #    OUTLETS outlets (default 10; the other outlets are copies of the first
-#    made in the database), against the local report of the one
-#    installation over the same days and the chain report of one outlet.
+#    made in the database), from the stored groups and from the stored day
+#    summaries, against the local report of the one installation over the
+#    same days (without its day cache) and the chain report of one outlet.
+#    With "groups" the copies get the groups only and only the groups are
+#    measured (a year of day summaries of 10 outlets is some 11 GB).
 # The server runs with fsync off, as the tests' does: uploads on a server
 # that syncs its journal take longer by the time of a sync per day.
 set -euo pipefail
@@ -22,11 +25,12 @@ bin=$(cd "$1" && pwd)
 inst=$(cd "$2" && pwd)
 days=${3:-30}
 outlets=${4:-10}
+only_groups=${5:-}
 here=$(cd "$(dirname "$0")/.." && pwd)
 export LC_ALL=C.UTF-8
 
 work=$(mktemp -d /tmp/veltrum-chain-bench.XXXXXX)
-pgdir=$work/pg
+pgdir=$(mktemp -d /tmp/veltrum-pg.XXXXXX)
 cleanup() {
     bash "$here/scripts/pg-cluster.sh" stop "$pgdir" || true
     rm -rf "$work"
@@ -39,6 +43,11 @@ psql -q "$admin" -c "CREATE DATABASE bench"
 
 copy=$work/outlet
 cp -al "$inst" "$copy"
+# what a run may rewrite is copied for real, so the installation stays as it is
+for dir in var/summary usr etc; do
+    rm -rf "${copy:?}/$dir"
+    cp -a "$inst/$dir" "$copy/$dir"
+done
 mapfile -t all < <(ls "$copy/var/summary" | sed -n 's/^\([0-9-]*\)\.dat$/\1/p' | sort)
 chosen=("${all[@]: -$days}")
 from=${chosen[0]}
@@ -63,8 +72,9 @@ sort -n "$work/uploads" | awk '{w[NR]=$1; c[NR]=$2} END {
     printf "least %.3f s wall, median %.3f s wall (CPU of veltrum: median %.3f s)\n",
         w[1], w[int((NR+1)/2)], c[int((NR+1)/2)] }'
 psql -qtA "$db" -c "SELECT 'rows: ' || (SELECT count(*) FROM bills) || ' bills, '
-    || (SELECT count(*) FROM bill_entries) || ' entries, day summaries '
-    || pg_size_pretty((SELECT sum(length(data)) FROM day_aggregates))"
+    || (SELECT count(*) FROM bill_entries) || ' entries, day aggregates '
+    || pg_size_pretty((SELECT sum(length(data)) FROM day_aggregates)) || ', database '
+    || pg_size_pretty(pg_database_size(current_database()))"
 
 # the other outlets: the first one's days under other office numbers
 psql -q "$db" <<SQL
@@ -75,7 +85,8 @@ INSERT INTO outlet_files SELECT g, path, sha256, data
 INSERT INTO days SELECT g, day, day_z, bills, amount, received
     FROM days, generate_series(2, $outlets) g WHERE office_id = 1;
 INSERT INTO day_aggregates SELECT g, day, kind, format, sha256, data
-    FROM day_aggregates, generate_series(2, $outlets) g WHERE office_id = 1;
+    FROM day_aggregates, generate_series(2, $outlets) g
+    WHERE office_id = 1 AND ('$only_groups' = '' OR kind LIKE 'groups/%');
 SQL
 
 echo
@@ -83,11 +94,22 @@ echo "reports over $days days: wall s, CPU s of veltrum (least of 3)"
 least() {
     for _ in 1 2 3; do timed "$@"; done | sort -n | head -n 1
 }
+ratio() {
+    awk -v l="$1" -v a="$2" 'BEGIN {split(l, x, " "); split(a, y, " ");
+        printf "%.1f x wall, %.1f x CPU", y[1] / x[1], y[2] / x[2]}'
+}
 for kind in 5 7 19; do
-    local_t=$(least "$bin/veltrum" report --data "$copy" --kind "$kind" --from "$from" --to "$to" --quiet)
-    one_t=$(least "$bin/veltrum" chain report --db "$db" --kind "$kind" --from "$from" --to "$to" --outlets 1)
-    all_t=$(least "$bin/veltrum" chain report --db "$db" --kind "$kind" --from "$from" --to "$to")
-    echo "kind $kind: local $local_t | chain, 1 outlet $one_t | chain, $outlets outlets $all_t" \
-        | awk -v l="$local_t" -v a="$all_t" '{split(l, x, " "); split(a, y, " ");
-            printf "%s | ratio %.1f x wall\n", $0, y[1] / x[1]}'
+    range=(--kind "$kind" --from "$from" --to "$to")
+    local_t=$(least "$bin/veltrum" report --data "$copy" "${range[@]}" --quiet --no-cache)
+    one_t=$(least "$bin/veltrum" chain report --db "$db" "${range[@]}" --outlets 1 --source groups)
+    all_t=$(least "$bin/veltrum" chain report --db "$db" "${range[@]}" --source groups)
+    echo "kind $kind: local $local_t | chain groups: 1 outlet $one_t, $outlets outlets $all_t" \
+        "($(ratio "$local_t" "$all_t"))"
+    if [ -z "$only_groups" ]; then
+        sums_t=$(least "$bin/veltrum" chain report --db "$db" "${range[@]}" --source summaries)
+        echo "        chain summaries: $outlets outlets $sums_t ($(ratio "$local_t" "$sums_t"))"
+    fi
 done
+psql -qtA "$db" -c "SELECT 'stored per outlet and day: ' || string_agg(kind || ' '
+    || pg_size_pretty(size), ', ' ORDER BY kind) FROM (SELECT kind, avg(length(data))::bigint
+    AS size FROM day_aggregates WHERE office_id = 1 GROUP BY kind) s"
