@@ -245,6 +245,9 @@ TPushResult pushDays(const QString &root, const TChainUrl &url, const QList<QDat
     TChainDb db;
     if (!db.open(url, timeoutSeconds))
         return giveUp(db.error());
+    // a server that answers but hangs must not hold the closing either
+    if (!db.exec(QStringLiteral("SET statement_timeout TO '60s'")))
+        return giveUp(db.error());
     if (applyMigrations(db) < 0)
         return giveUp(db.error());
     for (const QDate &day : pending) {

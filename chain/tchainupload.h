@@ -38,7 +38,8 @@ struct TPushResult
 // every queued day is sent in day order, each in its own transaction, and
 // leaves the queue once it arrived. The connection waits at most
 // `timeoutSeconds`; an unreachable database leaves the days queued for the
-// next closing or 'veltrum chain push'. Applies the schema's migrations
+// next closing or 'veltrum chain push'; no statement may take longer than
+// a minute. Applies the schema's migrations
 // first when the database lacks them.
 TPushResult pushDays(const QString &root, const TChainUrl &url, const QList<QDate> &days,
                      int timeoutSeconds = 5);
