@@ -134,7 +134,9 @@ struct Names
             for (qsizetype i = 0; i < n; ++i)
                 raw.append('\0').append(name[i]);
             bytes[f] = raw;
-            int h = hash(reinterpret_cast<const uchar *>(raw.constData()), qint32(raw.size()));
+            rawData[f] = reinterpret_cast<const uchar *>(bytes[f].constData());
+            rawSize[f] = qint32(raw.size());
+            int h = hash(rawData[f], rawSize[f]);
             while (slot[h] >= 0)
                 h = (h + 1) & (Slots - 1);
             slot[h] = qint16(f);
@@ -148,6 +150,25 @@ struct Names
                    & (Slots - 1));
     }
 
+    // Names are short: compared in place, eight bytes at a time, rather
+    // than through a call of memcmp for each field of each record.
+    static bool sameBytes(const uchar *a, const uchar *b, qint32 n)
+    {
+        for (; n >= 8; a += 8, b += 8, n -= 8) {
+            quint64 x;
+            quint64 y;
+            std::memcpy(&x, a, 8);
+            std::memcpy(&y, b, 8);
+            if (x != y)
+                return false;
+        }
+        for (; n > 0; ++a, ++b, --n) {
+            if (*a != *b)
+                return false;
+        }
+        return true;
+    }
+
     bool find(TRawString name, TField &field) const
     {
         if (name.size < 2)
@@ -156,8 +177,7 @@ struct Names
             const int f = slot[h];
             if (f < 0)
                 return false;
-            if (bytes[f].size() == name.size
-                && std::memcmp(bytes[f].constData(), name.data, size_t(name.size)) == 0) {
+            if (rawSize[f] == name.size && sameBytes(rawData[f], name.data, name.size)) {
                 field = TField(f);
                 return true;
             }
@@ -166,6 +186,8 @@ struct Names
 
     QString text[FieldCount];
     QByteArray bytes[FieldCount];
+    const uchar *rawData[FieldCount];
+    qint32 rawSize[FieldCount];
     QHash<QString, TField> byName;
     qint16 slot[Slots];
 };
@@ -206,6 +228,7 @@ bool fieldOf(TRawString name, TField &field)
 void TEntryFacts::clear()
 {
     m_present[0] = m_present[1] = 0;
+    m_parsed[0] = m_parsed[1] = 0;
     m_record = nullptr;
     m_set.clear();
     m_price = 0;
@@ -217,11 +240,12 @@ void TEntryFacts::clear()
 
 void TEntryFacts::parse(TField f)
 {
+    m_parsed[f >> 6] |= quint64(1) << (f & 63);
     const quint8 kinds = Fields[f].kinds;
     m_kinds[f] = kinds;
     if (kinds == Text)
         return;
-    if (m_record || !m_set.empty()) {
+    if (m_record || setField(f)) {
         // from a text in memory
         const QString text = getString(f);
         if (kinds & Long)
@@ -247,13 +271,6 @@ void TEntryFacts::parse(TField f)
         m_date = rawDate(raw);
     if (kinds & Time)
         m_time = rawTime(raw);
-}
-
-void TEntryFacts::take(TField f, TRawString text)
-{
-    m_present[f >> 6] |= quint64(1) << (f & 63);
-    m_raw[f] = text;
-    parse(f);
 }
 
 void TEntryFacts::takeRecord(const TValue &record)
@@ -333,6 +350,14 @@ QString TEntryFacts::getString(TField f) const
     if (m_record)
         return m_record->getString(fieldName(f));
     return decodeString(m_raw[f]);
+}
+
+bool TEntryFacts::rawText(TField f, TRawString &raw) const
+{
+    if (!has(f) || m_record || setField(f))
+        return false;
+    raw = m_raw[f];
+    return true;
 }
 
 bool TEntryFacts::isEmptyText(TField f) const

@@ -143,7 +143,12 @@ public:
     // Forgets every field and child.
     void clear();
     // Takes one field read from a file.
-    void take(TField field, Basics::TRawString text);
+    void take(TField f, Basics::TRawString text)
+    {
+        m_present[f >> 6] |= quint64(1) << (f & 63);
+        m_parsed[f >> 6] &= ~(quint64(1) << (f & 63));
+        m_raw[f] = text;
+    }
     // Takes the fields of a record in memory (and its children, for an
     // entry); `record` must outlive these facts.
     void takeRecord(const Basics::TValue &record);
@@ -155,20 +160,33 @@ public:
     bool has(TField f) const { return (m_present[f >> 6] >> (f & 63)) & 1; }
     qint64 getLong(TField f, qint64 def = 0) const
     {
-        return !has(f) ? def : (m_kinds[f] & Long) ? m_long[f] : longOf(f);
+        if (!has(f))
+            return def;
+        parsed(f);
+        return (m_kinds[f] & Long) ? m_long[f] : longOf(f);
     }
     int getInt(TField f, int def = 0) const { return int(getLong(f, def)); }
     double getDouble(TField f, double def = 0.0) const
     {
-        return !has(f) ? def : (m_kinds[f] & Double) ? m_double[f] : doubleOf(f);
+        if (!has(f))
+            return def;
+        parsed(f);
+        return (m_kinds[f] & Double) ? m_double[f] : doubleOf(f);
     }
     bool getBool(TField f, bool def = false) const
     {
-        return !has(f) ? def : (m_kinds[f] & Bool) ? m_long[f] != 0 : boolOf(f);
+        if (!has(f))
+            return def;
+        parsed(f);
+        return (m_kinds[f] & Bool) ? m_long[f] != 0 : boolOf(f);
     }
     // The text, as TValue::getString(); null when absent.
     QString getString(TField f) const;
     bool isEmptyText(TField f) const;
+    // The field as the file holds it, for comparing texts without decoding
+    // them; false when the field is absent or its text is not the file's
+    // (a record in memory, a value set).
+    bool rawText(TField f, Basics::TRawString &raw) const;
     // The field with its type tag, as TValue::get().
     Basics::TValueField get(TField f) const;
     // Sets a field as TValue::set() would (used to make a component an order).
@@ -187,8 +205,8 @@ public:
     qint64 plu() const { return getLong(FPlu); }
     qint64 amount() const { return getLong(FAmount); }
     qint64 tip() const { return getLong(FTip); }
-    QDate date() const { return has(FDate) ? m_date : QDate(); }
-    QTime time() const { return has(FTime) ? m_time : QTime(); }
+    QDate date() const { return has(FDate) ? (parsed(FDate), m_date) : QDate(); }
+    QTime time() const { return has(FTime) ? (parsed(FTime), m_time) : QTime(); }
     // Unit price with the price add-ons.
     qint64 price() const { return m_price; }
 
@@ -207,6 +225,13 @@ public:
     const Basics::TValue *record() const { return m_record; }
 
 private:
+    // A field read from a file is parsed when it is first asked for: most
+    // records carry fields that no node reads.
+    void parsed(TField f) const
+    {
+        if (!((m_parsed[f >> 6] >> (f & 63)) & 1))
+            const_cast<TEntryFacts *>(this)->parse(f);
+    }
     void parse(TField f);
     // The value set by set(), if any.
     const Basics::TValueField *setField(TField f) const;
@@ -215,6 +240,7 @@ private:
     bool boolOf(TField f) const;
 
     quint64 m_present[2];
+    quint64 m_parsed[2];
     const Basics::TValue *m_record;
     Basics::TRawString m_raw[FieldCount];
     // values set by set() instead of taken from the record

@@ -106,7 +106,7 @@ bool TDayAggregate::merge(const QByteArray &blob, TRepDatas &into)
     {
         TAggregateReader probe(payload);
         if (probe.text() != into.nodeName() || probe.boolean() != into.keepsRecords()
-            || !probe.ok())
+            || probe.boolean() != into.keepsCashRecords() || !probe.ok())
             return false;
     }
     return mergePayload(payload, into);

@@ -15,14 +15,15 @@ class TRepDatas;
 // and record rows go on in order.
 //
 // A blob holds no options: it is valid only for groups made with the same
-// ones (side, records kept, report waiter, filter, turnover, trainee,
-// credits, outlet, the installation's group settings and departments).
+// ones (side, pay, void, cash and balance records kept, report waiter,
+// filter, turnover, trainee, credits, outlet, the installation's group
+// settings and departments).
 // Whoever keeps blobs keys them by those (TReport::aggregateKey()).
 class TDayAggregate
 {
 public:
     static constexpr quint32 Magic = 0x41445456; // "VTDA"
-    static constexpr quint16 Version = 1;
+    static constexpr quint16 Version = 2;
 
     // The blob of `day`, groups filled by the generator with one day and
     // nothing else, before anything asked for their record leaves (empty

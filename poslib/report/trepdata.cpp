@@ -162,6 +162,12 @@ void TRepData::setKeepRecords(bool keep)
         node(QString::fromLatin1(key))->setKeepRecords(keep);
 }
 
+void TRepData::setKeepCashRecords(bool keep)
+{
+    for (const char *key : {"cashins", "cashouts", "balances"})
+        node(QString::fromLatin1(key))->setKeepRecords(keep);
+}
+
 TRepVatRates *TRepData::vatRates() const
 {
     return static_cast<TRepVatRates *>(m_orders.value(QStringLiteral("vatrates")));
@@ -382,6 +388,8 @@ TRepData *TRepDatas::groupFor(const QString &key, const TValue *source)
     auto *g = new TRepData(key == QLatin1String("0") ? nullptr : source, m_dataPath);
     if (!m_keepRecords)
         g->setKeepRecords(false);
+    if (!m_keepCashRecords)
+        g->setKeepCashRecords(false);
     m_groups.insert(key, g);
     return g;
 }
@@ -391,6 +399,13 @@ void TRepDatas::setKeepRecords(bool keep)
     m_keepRecords = keep;
     for (TRepData *g : std::as_const(m_groups))
         g->setKeepRecords(keep);
+}
+
+void TRepDatas::setKeepCashRecords(bool keep)
+{
+    m_keepCashRecords = keep;
+    for (TRepData *g : std::as_const(m_groups))
+        g->setKeepCashRecords(keep);
 }
 
 TRepData *TRepDatas::groupOf(int key) const
@@ -484,6 +499,7 @@ bool TRepDatas::writeDay(TAggregateWriter &out) const
 {
     out.text(m_name);
     out.boolean(m_keepRecords);
+    out.boolean(m_keepCashRecords);
     out.i32(m_highest);
     out.u32(quint32(m_groups.size()));
     for (auto it = m_groups.cbegin(); it != m_groups.cend(); ++it) {
@@ -496,7 +512,7 @@ bool TRepDatas::writeDay(TAggregateWriter &out) const
 
 void TRepDatas::mergeDay(TAggregateReader &in)
 {
-    if (in.text() != m_name || in.boolean() != m_keepRecords) {
+    if (in.text() != m_name || in.boolean() != m_keepRecords || in.boolean() != m_keepCashRecords) {
         in.fail();
         return;
     }
@@ -512,6 +528,8 @@ void TRepDatas::mergeDay(TAggregateReader &in)
             g = new TRepData(nullptr, m_dataPath);
             if (!m_keepRecords)
                 g->setKeepRecords(false);
+            if (!m_keepCashRecords)
+                g->setKeepCashRecords(false);
             m_groups.insert(key, g);
             bool number = false;
             const int n = key.toInt(&number);

@@ -49,6 +49,9 @@ public:
     // Whether the record nodes keep a leaf per pay or void (see
     // TReportNode::setKeepRecords()).
     void setKeepRecords(bool keep);
+    // The same for the cash and balance nodes: a leaf per cash or balance
+    // record.
+    void setKeepCashRecords(bool keep);
     TRepVatRates *vatRates() const;
 
     void addOrder(TTableEntry *entry, const TTable *table);
@@ -124,6 +127,9 @@ public:
     // default); set before anything is added.
     void setKeepRecords(bool keep);
     bool keepsRecords() const { return m_keepRecords; }
+    // The same for the leaves per cash and balance record.
+    void setKeepCashRecords(bool keep);
+    bool keepsCashRecords() const { return m_keepCashRecords; }
 
     virtual void addEntry(TTableEntry *entry, const TTable *table);
     void addTable(const TTable *table);
@@ -168,6 +174,7 @@ protected:
     int m_highest = 0;
     bool m_simpleRep = false;
     bool m_keepRecords = true;
+    bool m_keepCashRecords = true;
 };
 
 // One group per waiter plus the overall group.

@@ -168,8 +168,9 @@ bool TReport::isClosed(const QDate &day) const
 
 QString TReport::dayCacheDir(const TRepDatas &groups) const
 {
-    const QString side
-            = groups.nodeName() + (groups.keepsRecords() ? QStringLiteral("+") : QString());
+    const QString side = groups.nodeName()
+                         + (groups.keepsRecords() ? QStringLiteral("+") : QString())
+                         + (groups.keepsCashRecords() ? QStringLiteral("$") : QString());
     auto known = m_cacheDirs.constFind(side);
     if (known != m_cacheDirs.cend())
         return known.value();
@@ -179,6 +180,7 @@ QString TReport::dayCacheDir(const TRepDatas &groups) const
     QStringList options = {version,
                            groups.nodeName(),
                            groups.keepsRecords() ? QStringLiteral("records") : QString(),
+                           groups.keepsCashRecords() ? QStringLiteral("cashrecords") : QString(),
                            QString::number(m_reportWaiter ? m_reportWaiter->id() : 0),
                            QString::number(m_turnoverType),
                            QString::number(m_traineeType),
@@ -274,10 +276,12 @@ bool TReport::runCachedDay(TRepWaiters *waiters, TRepCenters *centers, const QDa
     if (!merged[0]) {
         dayWaiters = std::make_unique<TRepWaiters>(m_reportWaiter, m_dataPath);
         dayWaiters->setKeepRecords(waiters->keepsRecords());
+        dayWaiters->setKeepCashRecords(waiters->keepsCashRecords());
     }
     if (!merged[1]) {
         dayCenters = std::make_unique<TRepCenters>(m_reportWaiter, m_dataPath);
         dayCenters->setKeepRecords(centers->keepsRecords());
+        dayCenters->setKeepCashRecords(centers->keepsCashRecords());
     }
     const Groups dayGroups {dayWaiters.get(), dayCenters.get()};
     for (const QString &path : paths()) {

@@ -51,6 +51,46 @@ QString withoutLineBreaks(QString text)
 
 } // namespace
 
+// ---- TNumberLeafIndex -----------------------------------------------------
+
+void TNumberLeafIndex::place(qint64 key, TReportLeaf *leaf)
+{
+    for (size_t i = slotOf(key);; i = (i + 1) & (m_slots.size() - 1)) {
+        Slot &slot = m_slots[i];
+        if (!slot.leaf) {
+            slot = {key, leaf};
+            ++m_used;
+            return;
+        }
+        if (slot.key == key) {
+            slot.leaf = leaf;
+            return;
+        }
+    }
+}
+
+void TNumberLeafIndex::insert(qint64 key, TReportLeaf *leaf)
+{
+    if (!leaf)
+        return;
+    // at most half full, so that a probe ends soon
+    if ((m_used + 1) * 2 > m_slots.size()) {
+        std::vector<Slot> old;
+        old.swap(m_slots);
+        const size_t size = old.empty() ? 16 : old.size() * 2;
+        m_slots.resize(size);
+        m_shift = 64;
+        for (size_t n = size; n > 1; n >>= 1)
+            --m_shift;
+        m_used = 0;
+        for (const Slot &slot : old) {
+            if (slot.leaf)
+                place(slot.key, slot.leaf);
+        }
+    }
+    place(key, leaf);
+}
+
 // ---- TReportNode ----------------------------------------------------------
 
 TReportNode::TReportNode(const QString &name)
@@ -485,11 +525,21 @@ TReportLeaf *TRepArticles::keyedLeaf(const TEntryFacts &entry, const TTableFacts
                                      bool &counted)
 {
     counted = true;
-    const Key key {entry.plu(), entry.price(), withoutLineBreaks(entry.getString(FArticle))};
-    if (TReportLeaf *leaf = m_index.find(key))
-        return leaf;
-    TReportLeaf *leaf = leafFor(articleKey(entry), entry, table);
-    m_index.insert(key, leaf);
+    TRawString raw;
+    const bool fromFile = entry.rawText(FArticle, raw) && !raw.isNull();
+    const std::pair<qint64, qint64> number(entry.plu(), entry.price());
+    if (fromFile) {
+        if (TReportLeaf *leaf = m_raw.find(number, raw))
+            return leaf;
+    }
+    const Key key {number.first, number.second, withoutLineBreaks(entry.getString(FArticle))};
+    TReportLeaf *leaf = m_index.find(key);
+    if (!leaf) {
+        leaf = leafFor(articleKey(entry), entry, table);
+        m_index.insert(key, leaf);
+    }
+    if (fromFile)
+        m_raw.insert(number, raw, leaf);
     return leaf;
 }
 
@@ -859,6 +909,11 @@ void TRepPayNode::writeXml(QDomDocument &doc, QDomNode &parent) const
 TRepPays::TRepPays()
     : TRepPayNode(QStringLiteral("Payments"))
 { }
+
+void TRepPays::add(const TEntryFacts &entry, const TTableFacts &)
+{
+    addToTotal(entry);
+}
 
 bool TRepPays::addToTotal(const TEntryFacts &entry)
 {
@@ -1279,7 +1334,22 @@ void TRepPayforms::countCurrency(const TEntryFacts &entry, const TTableFacts &ta
 void TRepPayforms::add(const TEntryFacts &entry, const TTableFacts &table)
 {
     if (!m_perPay) {
-        TRepPayNode::add(entry, table);
+        TRawString raw;
+        if (!entry.rawText(FPayformName, raw) || raw.isNull()) {
+            TRepPayNode::add(entry, table);
+            return;
+        }
+        // the key's parts but the name, which the index compares as bytes
+        const quint64 number = quint64(quint32(entry.getInt(FPayform)))
+                               | quint64(!table.isNull() && table.inSum()) << 32
+                               | quint64(entry.getBool(FInTermSum)) << 33;
+        TReportLeaf *leaf = m_raw.find(number, raw);
+        if (!leaf) {
+            leaf = leafFor(keyOf(entry, table), entry, table);
+            m_raw.insert(number, raw, leaf);
+        }
+        addToTotal(entry);
+        static_cast<TRepPayLeaf *>(leaf)->add(entry);
         return;
     }
     if (!takesPay(entry))
@@ -1582,18 +1652,223 @@ QString TRepHotelRooms::mergedKey(const QString &key, int offset) const
 
 // ---- cash and balance -----------------------------------------------------
 
-TRepCashNode::TRepCashNode(const QString &name)
+TRepRecordNode::TRepRecordNode(const QString &name, std::initializer_list<Column> columns)
     : TReportNode(name)
-{ }
-
-void TRepCashNode::add(const TEntryFacts &entry, const TTableFacts &table)
+    , m_columns(columns)
 {
-    const QString key = keyOf(entry, table);
-    if (key.isEmpty())
-        return;
-    if (auto *leaf = static_cast<TRepCashLeaf *>(leafFor(key, entry, table)))
-        leaf->add(entry);
+    for (const Column &c : m_columns) {
+        if (c.cell == Number)
+            ++m_numbers;
+        else if (c.cell == Text)
+            ++m_texts;
+    }
 }
+
+bool TRepRecordNode::takes(const TEntryFacts &) const
+{
+    return true;
+}
+
+QString TRepRecordNode::keyOf(const TEntryFacts &entry, const TTableFacts &) const
+{
+    return takes(entry) ? QString::number(leafCount() + 1) : QString();
+}
+
+void TRepRecordNode::add(const TEntryFacts &entry, const TTableFacts &)
+{
+    if (!takes(entry))
+        return;
+    if (!m_keepRecords) {
+        ++m_taken;
+        return;
+    }
+    if (!m_compact) {
+        const QString key = QString::number(leafCount() + 1);
+        if (TReportLeaf *leaf = leafOf(entry))
+            m_leaves.insert(key, leaf);
+        return;
+    }
+    quint32 flags = 0;
+    int flag = 0;
+    for (const Column &c : m_columns) {
+        switch (c.cell) {
+        case Number:
+            m_numberCells.push_back(entry.getLong(c.field));
+            break;
+        case Text:
+            if (entry.has(c.field)) {
+                const TValueField value = entry.get(c.field);
+                m_textCells.push_back(m_pool.id(value.text));
+                m_types.push_back(quint8(value.type));
+            } else {
+                m_textCells.push_back(TTextPool::Absent);
+                m_types.push_back(0);
+            }
+            break;
+        case Flag:
+            if (entry.has(c.field))
+                flags |= 1u << flag;
+            ++flag;
+            break;
+        }
+    }
+    m_flagCells.push_back(flags);
+    ++m_rows;
+}
+
+void TRepRecordNode::rowRecord(int row, TValue &record) const
+{
+    const qint64 *numbers = m_numberCells.data() + size_t(row) * size_t(m_numbers);
+    const size_t texts = size_t(row) * size_t(m_texts);
+    const quint32 flags = m_flagCells[size_t(row)];
+    int number = 0;
+    int text = 0;
+    int flag = 0;
+    for (const Column &c : m_columns) {
+        switch (c.cell) {
+        case Number:
+            record.set(fieldName(c.field), TValueField(TypeText, integerText(numbers[number++])));
+            break;
+        case Text: {
+            const quint32 id = m_textCells[texts + size_t(text)];
+            if (id != TTextPool::Absent)
+                record.set(fieldName(c.field),
+                           TValueField(m_types[texts + size_t(text)], m_pool.text(id)));
+            ++text;
+            break;
+        }
+        case Flag:
+            if (flags & (1u << flag))
+                record.set(fieldName(c.field), TValueField(TypeText, QString()));
+            ++flag;
+            break;
+        }
+    }
+}
+
+void TRepRecordNode::visitRecords(
+        const std::function<void(int number, const TReportLeaf &leaf)> &visit) const
+{
+    if (m_keepRecords && m_compact) {
+        for (int row = 0; row < m_rows; ++row) {
+            TValue record;
+            rowRecord(row, record);
+            TEntryFacts facts;
+            facts.takeRecord(record);
+            const std::unique_ptr<TReportLeaf> leaf(leafOf(facts));
+            if (leaf)
+                visit(row + 1, *leaf);
+        }
+        return;
+    }
+    std::vector<std::pair<qint64, const TReportLeaf *>> numbered;
+    for (auto it = m_leaves.cbegin(); it != m_leaves.cend(); ++it)
+        numbered.emplace_back(it.key().toLongLong(), it.value());
+    std::stable_sort(numbered.begin(), numbered.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (const auto &[number, leaf] : numbered)
+        visit(int(number), *leaf);
+}
+
+void TRepRecordNode::materialize() const
+{
+    if (!m_compact || !m_keepRecords)
+        return;
+    m_compact = false;
+    for (int row = 0; row < m_rows; ++row) {
+        TValue record;
+        rowRecord(row, record);
+        TEntryFacts facts;
+        facts.takeRecord(record);
+        if (TReportLeaf *leaf = leafOf(facts))
+            m_leaves.insert(QString::number(row + 1), leaf);
+    }
+    std::vector<qint64>().swap(m_numberCells);
+    std::vector<quint32>().swap(m_textCells);
+    std::vector<quint8>().swap(m_types);
+    std::vector<quint32>().swap(m_flagCells);
+    m_rows = 0;
+}
+
+bool TRepRecordNode::writeDay(TAggregateWriter &out) const
+{
+    out.boolean(m_compact);
+    if (!m_compact)
+        return TReportNode::writeDay(out);
+    writeTotal(out);
+    out.u32(quint32(m_rows));
+    for (int row = 0; row < m_rows; ++row) {
+        for (int i = 0; i < m_numbers; ++i)
+            out.i64(m_numberCells[size_t(row) * size_t(m_numbers) + size_t(i)]);
+        for (int i = 0; i < m_texts; ++i) {
+            const size_t at = size_t(row) * size_t(m_texts) + size_t(i);
+            writePooled(out, m_pool, m_textCells[at]);
+            out.u8(m_types[at]);
+        }
+        out.u32(m_flagCells[size_t(row)]);
+    }
+    return true;
+}
+
+void TRepRecordNode::mergeDay(TAggregateReader &in)
+{
+    if (!in.boolean()) {
+        // the day's leaves, numbered on after the records here
+        materialize();
+        TReportNode::mergeDay(in);
+        return;
+    }
+    mergeTotal(in);
+    const quint32 rows = in.count(m_numbers * 8 + m_texts * 2 + 4);
+    if (rows > 0 && !m_keepRecords) {
+        in.fail();
+        return;
+    }
+    for (quint32 r = 0; r < rows && in.ok(); ++r) {
+        for (int i = 0; i < m_numbers; ++i)
+            m_numberCells.push_back(in.i64());
+        for (int i = 0; i < m_texts; ++i) {
+            m_textCells.push_back(readPooled(in, m_pool));
+            m_types.push_back(in.u8());
+        }
+        m_flagCells.push_back(in.u32());
+        ++m_rows;
+        if (!m_compact || !in.ok()) {
+            // a node that holds leaves takes the row as a leaf
+            if (in.ok()) {
+                TValue record;
+                rowRecord(m_rows - 1, record);
+                TEntryFacts facts;
+                facts.takeRecord(record);
+                if (TReportLeaf *leaf = leafOf(facts))
+                    m_leaves.insert(QString::number(m_leaves.size() + 1), leaf);
+            }
+            m_numberCells.resize(m_numberCells.size() - size_t(m_numbers));
+            m_textCells.resize(m_textCells.size() - size_t(m_texts));
+            m_types.resize(m_types.size() - size_t(m_texts));
+            m_flagCells.pop_back();
+            --m_rows;
+        }
+    }
+}
+
+int TRepRecordNode::leafCount() const
+{
+    if (!m_keepRecords)
+        return m_taken;
+    return m_compact ? m_rows : int(m_leaves.size());
+}
+
+TRepCashNode::TRepCashNode(const QString &name)
+    : TRepRecordNode(name, {{FRetCurr, Text},
+                            {FRetCurrName, Text},
+                            {FRetCurrShort, Text},
+                            {FRetCurrRate, Text},
+                            {FRetCurrDecPos, Text},
+                            {FAmount, Number},
+                            {FRetAmount, Number},
+                            {FReason, Text}})
+{ }
 
 TReportLeaf *TRepCashNode::createLeaf(const TEntryFacts &entry, const TTableFacts &)
 {
@@ -1610,34 +1885,45 @@ QString TRepCashNode::mergedKey(const QString &key, int offset) const
     return numberAfter(key, offset);
 }
 
+TReportLeaf *TRepCashNode::leafOf(const TEntryFacts &entry) const
+{
+    auto *leaf = new TRepCashLeaf(entry);
+    leaf->add(entry);
+    return leaf;
+}
+
 TRepCashIns::TRepCashIns()
     : TRepCashNode(QStringLiteral("cashins"))
 { }
 
-QString TRepCashIns::keyOf(const TEntryFacts &entry, const TTableFacts &) const
+bool TRepCashIns::takes(const TEntryFacts &entry) const
 {
-    return entry.amount() >= 0 ? QString::number(m_leaves.size() + 1) : QString();
+    return entry.amount() >= 0;
 }
 
 TRepCashOuts::TRepCashOuts()
     : TRepCashNode(QStringLiteral("cashouts"))
 { }
 
-QString TRepCashOuts::keyOf(const TEntryFacts &entry, const TTableFacts &) const
+bool TRepCashOuts::takes(const TEntryFacts &entry) const
 {
-    return entry.amount() <= 0 ? QString::number(m_leaves.size() + 1) : QString();
+    return entry.amount() <= 0;
 }
 
 TRepBalanceNode::TRepBalanceNode()
-    : TReportNode(QStringLiteral("balances"))
+    : TRepRecordNode(QStringLiteral("balances"), {{FCcdAmount, Number},
+                                                  {FCcdBalance, Number},
+                                                  {FCcdDifferences, Number},
+                                                  {FAllWaiters, Flag},
+                                                  {FCcdTerminal, Flag},
+                                                  {FCcdCostCenter, Flag},
+                                                  {FWaiter, Text},
+                                                  {FWaiterName, Text},
+                                                  {FTerminal, Text},
+                                                  {FTermName, Text},
+                                                  {FCenter, Text},
+                                                  {FCenterName, Text}})
 { }
-
-void TRepBalanceNode::add(const TEntryFacts &entry, const TTableFacts &table)
-{
-    const QString key = keyOf(entry, table);
-    if (auto *leaf = static_cast<TRepBalanceLeaf *>(leafFor(key, entry, table)))
-        leaf->add(entry);
-}
 
 TReportLeaf *TRepBalanceNode::createLeaf(const TEntryFacts &, const TTableFacts &)
 {
@@ -1652,6 +1938,13 @@ TReportLeaf *TRepBalanceNode::newLeaf() const
 QString TRepBalanceNode::mergedKey(const QString &key, int offset) const
 {
     return numberAfter(key, offset);
+}
+
+TReportLeaf *TRepBalanceNode::leafOf(const TEntryFacts &entry) const
+{
+    auto *leaf = new TRepBalanceLeaf;
+    leaf->add(entry);
+    return leaf;
 }
 
 } // namespace PosLib

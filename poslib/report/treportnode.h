@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tentryfacts.h"
+#include "trecordcodec.h"
 #include "treportleaf.h"
 #include "ttextpool.h"
 
@@ -7,6 +9,8 @@
 #include <QMap>
 #include <QString>
 
+#include <cstring>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -56,10 +60,11 @@ public:
     int count() const { return leafCount(); }
 
     // The record nodes ("tables", "currencies", "currreturns", "hotrooms",
-    // "allvoids") keep a leaf for every pay or void (by default). Told not
-    // to, before anything is added, they keep their total and the sums per
-    // currency only: leaves() is empty then and count() counts the records
-    // taken. What the summary writer does when it reads no more.
+    // "allvoids"; "cashins", "cashouts", "balances") keep a leaf for every
+    // pay, void, cash or balance record (by default). Told not to, before
+    // anything is added, they keep their total and the sums per currency
+    // only: leaves() is empty then and count() counts the records taken.
+    // What the summary writer does when it reads no more.
     void setKeepRecords(bool keep) { m_keepRecords = keep; }
     bool keepsRecords() const { return m_keepRecords; }
     // The node's own total; null for cash and balance nodes.
@@ -131,6 +136,78 @@ private:
     QHash<Key, TReportLeaf *> m_leaves;
 };
 
+// The leaves of a node by a number, in one flat table: what every order
+// looks up several times per group, so a probe is a multiplication and a
+// compare rather than a general hash.
+class TNumberLeafIndex
+{
+public:
+    TReportLeaf *find(qint64 key) const
+    {
+        if (m_slots.empty())
+            return nullptr;
+        for (size_t i = slotOf(key);; i = (i + 1) & (m_slots.size() - 1)) {
+            const Slot &slot = m_slots[i];
+            if (!slot.leaf || slot.key == key)
+                return slot.leaf;
+        }
+    }
+    // `key` must not be in the index yet; a null leaf is not kept.
+    void insert(qint64 key, TReportLeaf *leaf);
+
+private:
+    struct Slot
+    {
+        qint64 key = 0;
+        TReportLeaf *leaf = nullptr;
+    };
+    size_t slotOf(qint64 key) const
+    {
+        return size_t((quint64(key) * 0x9E3779B97F4A7C15ull) >> m_shift);
+    }
+    void place(qint64 key, TReportLeaf *leaf);
+
+    std::vector<Slot> m_slots;
+    size_t m_used = 0;
+    int m_shift = 64;
+};
+
+// The leaves of a node by numbers and a text as a file holds its bytes, in
+// front of the node's own lookup: most entries of a file find their leaf
+// without decoding the text. Texts that spell the same key differently
+// (line breaks the key leaves out) are told apart here and share the leaf.
+template<typename Key>
+class TRawLeafIndex
+{
+public:
+    TReportLeaf *find(const Key &key, Basics::TRawString text) const
+    {
+        auto it = m_texts.constFind(key);
+        if (it == m_texts.cend())
+            return nullptr;
+        for (const Text &t : it.value()) {
+            if (t.bytes.size() == text.size
+                && std::memcmp(t.bytes.constData(), text.data, size_t(text.size)) == 0)
+                return t.leaf;
+        }
+        return nullptr;
+    }
+    void insert(const Key &key, Basics::TRawString text, TReportLeaf *leaf)
+    {
+        if (leaf && !text.isNull())
+            m_texts[key].push_back(
+                    {QByteArray(reinterpret_cast<const char *>(text.data), text.size), leaf});
+    }
+
+private:
+    struct Text
+    {
+        QByteArray bytes;
+        TReportLeaf *leaf;
+    };
+    QHash<Key, std::vector<Text>> m_texts;
+};
+
 // ---- order nodes ----------------------------------------------------------
 
 class TRepOrderNode : public TReportNode
@@ -169,7 +246,7 @@ protected:
     void addComponents(const TEntryFacts &entry, const TTableFacts &table);
 
     std::unique_ptr<TRepOrderLeaf> m_total;
-    TLeafIndex<qint64> m_numbers;
+    TNumberLeafIndex m_numbers;
 };
 
 // "orders": article number x 1000 + the table's pay form.
@@ -283,6 +360,7 @@ private:
         }
     };
     TLeafIndex<Key> m_index;
+    TRawLeafIndex<std::pair<qint64, qint64>> m_raw; // by number and unit price
 };
 QString articleKey(const TTableEntry *entry);
 QString articleKey(const TEntryFacts &entry);
@@ -349,7 +427,7 @@ private:
     const std::vector<int> &matching(qint64 plu, int family);
     std::vector<Department> m_departments;
     QHash<std::pair<qint64, int>, std::vector<int>> m_matching;
-    TLeafIndex<int> m_index;
+    TNumberLeafIndex m_index;
 };
 
 // ---- void nodes -----------------------------------------------------------
@@ -428,6 +506,8 @@ class TRepPays : public TRepPayNode
 {
 public:
     TRepPays();
+    // Every pay counts in the total; the node has no leaves.
+    void add(const TEntryFacts &entry, const TTableFacts &table) override;
 
 protected:
     bool addToTotal(const TEntryFacts &entry) override;
@@ -630,6 +710,8 @@ private:
     QHash<Copied, quint32> m_copiedIds;
     QMap<int, TCurrencySums> m_currencySums;
     std::vector<Note> m_notes;
+    // by the pay form's number and the table's and pay's summary flags
+    TRawLeafIndex<quint64> m_raw;
 };
 
 class TRepSubvents : public TRepPayNode
@@ -695,42 +777,105 @@ protected:
 
 // ---- cash and balance nodes -----------------------------------------------
 
-class TRepCashNode : public TReportNode
+// A node with a leaf per record, numbered "1", "2", … in the order taken:
+// the cash records ("cashins", "cashouts") and the balance records
+// ("balances"). The records are held as compact rows of the fields their
+// leaves read (texts kept once) and made leaves when something asks for the
+// leaves; visitRecords() reads them one at a time without that. Told to keep
+// no records (setKeepRecords()), the node counts the records it takes: what
+// a report that does not list them reads.
+class TRepRecordNode : public TReportNode
+{
+public:
+    // How a row keeps a field of the record: its value as getLong() reads
+    // it, its text with its type, or whether the record has it.
+    enum Cell : quint8 { Number, Text, Flag };
+    struct Column
+    {
+        TField field;
+        Cell cell;
+    };
+
+    TRepRecordNode(const QString &name, std::initializer_list<Column> columns);
+    void add(const TEntryFacts &entry, const TTableFacts &table) override;
+    // The next number for a record the node takes; empty when it does not.
+    using TReportNode::keyOf;
+    QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
+    // Calls `visit(number, leaf)` for every record, in the order of their
+    // numbers: the leaves, or a leaf made of each row for the call only.
+    void visitRecords(const std::function<void(int number, const TReportLeaf &leaf)> &visit) const;
+    // A day aggregate holds the rows, or the leaves once they were asked
+    // for; the records of a later day are numbered on after these.
+    bool writeDay(TAggregateWriter &out) const override;
+    void mergeDay(TAggregateReader &in) override;
+
+protected:
+    // Whether the node takes the record.
+    virtual bool takes(const TEntryFacts &entry) const;
+    // The leaf of one record, filled from it.
+    virtual TReportLeaf *leafOf(const TEntryFacts &entry) const = 0;
+    void materialize() const override;
+    int leafCount() const override;
+
+private:
+    // The record of a row, with the fields its leaf reads.
+    void rowRecord(int row, Basics::TValue &record) const;
+    std::vector<Column> m_columns;
+    int m_numbers = 0; // columns of each kind
+    int m_texts = 0;
+    mutable std::vector<qint64> m_numberCells;
+    mutable std::vector<quint32> m_textCells; // text numbers, TTextPool::Absent when missing
+    mutable std::vector<quint8> m_types;
+    mutable std::vector<quint32> m_flagCells; // a bit per flag column
+    mutable int m_rows = 0;
+    mutable bool m_compact = true;
+    TTextPool m_pool;
+};
+
+class TRepCashNode : public TRepRecordNode
 {
 public:
     explicit TRepCashNode(const QString &name);
     TReportLeaf *newLeaf() const override;
     QString mergedKey(const QString &key, int offset) const override;
-    void add(const TEntryFacts &entry, const TTableFacts &table) override;
     using TReportNode::createLeaf;
     TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
+
+protected:
+    TReportLeaf *leafOf(const TEntryFacts &entry) const override;
 };
 
+// Cash in: records with an amount of 0 or more.
 class TRepCashIns : public TRepCashNode
 {
 public:
     TRepCashIns();
-    using TRepCashNode::keyOf;
-    QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
+
+protected:
+    bool takes(const TEntryFacts &entry) const override;
 };
 
+// Cash out: records with an amount of 0 or less.
 class TRepCashOuts : public TRepCashNode
 {
 public:
     TRepCashOuts();
-    using TRepCashNode::keyOf;
-    QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
+
+protected:
+    bool takes(const TEntryFacts &entry) const override;
 };
 
-class TRepBalanceNode : public TReportNode
+class TRepBalanceNode : public TRepRecordNode
 {
 public:
     TRepBalanceNode();
     TReportLeaf *newLeaf() const override;
     QString mergedKey(const QString &key, int offset) const override;
-    void add(const TEntryFacts &entry, const TTableFacts &table) override;
     using TReportNode::createLeaf;
     TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
+
+protected:
+    TReportLeaf *leafOf(const TEntryFacts &entry) const override;
 };
 
 } // namespace PosLib

@@ -172,7 +172,7 @@ TReportResult TReportRun::runSummary(const TReportRequest &request)
                 [&exporter](const QDate &from, const QDate &to, const TRepDatas &groups) {
                     exporter.addPeriod(from, to, groups);
                 },
-                exporter.readsRecords(kind->code));
+                exporter.readsRecords(kind->code), exporter.readsCashRecords(kind->code));
     }
     const QStringList lines = kind->side == TReportKind::CenterSide
                                       ? summary.centerReport(kind->code, title)
@@ -247,15 +247,20 @@ QStringList TReportRun::batchReport(TSummary &summary, TReport &report, const TS
     // a leaf per pay and void only when a report of the batch lists them,
     // or when its data are handed out with them
     bool records = false;
+    bool cashRecords = false;
     for (int id : batch.reportIds()) {
         const TReportKind *kind = isSummaryKind(id) ? reportKind(id) : nullptr;
-        records = records
-                  || (kind
-                      && (TSummary::readsRecords(kind->code)
-                          || (exporter && exporter->readsRecords(kind->code))));
+        if (!kind)
+            continue;
+        records = records || TSummary::readsRecords(kind->code)
+                  || (exporter && exporter->readsRecords(kind->code));
+        cashRecords = cashRecords || TSummary::readsCashRecords(kind->code)
+                      || (exporter && exporter->readsCashRecords(kind->code));
     }
     waiters.setKeepRecords(records);
     centers.setKeepRecords(records);
+    waiters.setKeepCashRecords(cashRecords);
+    centers.setKeepCashRecords(cashRecords);
     if (request.from.isValid())
         report.runRange(&waiters, &centers, request.from,
                         request.to.isValid() ? request.to : request.from);

@@ -168,21 +168,6 @@ QList<const TReportLeaf *> leavesOf(const TRepData *group, const QString &node)
     return out;
 }
 
-// The leaves of a node whose keys are running numbers ("1", "2", … "10"),
-// in the order of those numbers rather than of their text.
-QList<std::pair<QString, const TReportLeaf *>> numberedLeaves(const TReportNode *node)
-{
-    QList<std::pair<QString, const TReportLeaf *>> out;
-    if (!node)
-        return out;
-    for (auto it = node->leaves().cbegin(); it != node->leaves().cend(); ++it)
-        out.append({it.key(), it.value()});
-    std::stable_sort(out.begin(), out.end(), [](const auto &a, const auto &b) {
-        return a.first.toLongLong() < b.first.toLongLong();
-    });
-    return out;
-}
-
 // The sums per currency of a "currencies" or "currreturns" node.
 QMap<int, TCurrencySums> currencySums(const TRepData *group, const QString &node)
 {
@@ -444,9 +429,11 @@ QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bo
     QStringList sections;
     // a leaf per pay and void only when something reads them
     const bool records = (m_groupsSink && m_sinkReadsRecords) || readsRecords(code);
+    const bool cashRecords = (m_groupsSink && m_sinkReadsCashRecords) || readsCashRecords(code);
     if (centers) {
         TRepCenters groups(m_report->reportWaiter(), m_dataPath);
         groups.setKeepRecords(records);
+        groups.setKeepCashRecords(cashRecords);
         if (from.isValid())
             m_report->runRange(nullptr, &groups, from, last);
         else
@@ -460,6 +447,7 @@ QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bo
     } else {
         TRepWaiters groups(m_report->reportWaiter(), m_dataPath);
         groups.setKeepRecords(records);
+        groups.setKeepCashRecords(cashRecords);
         if (from.isValid())
             m_report->runRange(&groups, nullptr, from, last);
         else
@@ -476,6 +464,11 @@ QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bo
 bool TSummary::readsRecords(int code)
 {
     return code == Tables || code == VoidEntries || code == HotelRooms;
+}
+
+bool TSummary::readsCashRecords(int code)
+{
+    return code == WaiterSummary || code == CenterSummary;
 }
 
 QStringList TSummary::groupSection(const QString &title, const QString *descr,
@@ -745,25 +738,31 @@ void TSummary::cashPart(QStringList &lines, const TRepData *group) const
             = {{QStringLiteral("cashins"), QStringLiteral("cashin")},
                {QStringLiteral("cashouts"), QStringLiteral("cashout")}};
     for (const auto &[node, key] : movements) {
-        const TReportNode *n = group->node(node);
+        // read record by record: a year holds thousands of them
+        const auto *n = dynamic_cast<const TRepRecordNode *>(group->node(node));
         qint64 sum = 0;
+        QStringList records;
+        const bool printedHere = isPrinted(key);
         if (n) {
-            for (const TReportLeaf *leaf : n->leaves())
-                sum += amountOf(leaf);
+            n->visitRecords([&](int number, const TReportLeaf &leaf) {
+                sum += amountOf(&leaf);
+                if (!printedHere)
+                    return;
+                const QString amount
+                        = (amountText(amountOf(&leaf)) + QLatin1Char(' ') + currencyText())
+                                  .trimmed();
+                records << QStringLiteral("* %1 %2: %3")
+                                   .arg(num(number),
+                                        oneLine(leaf.getString(QStringLiteral("reason"))), amount);
+            });
         }
         cash += sum;
-        if (!isPrinted(key))
+        if (!printedHere)
             continue;
         lines << amountLine(key == QLatin1String("cashin") ? caption(key, Text::tr("Cash in"))
                                                            : caption(key, Text::tr("Cash out")),
                             sum);
-        for (const auto &[number, leaf] : numberedLeaves(n)) {
-            const QString amount
-                    = (amountText(amountOf(leaf)) + QLatin1Char(' ') + currencyText()).trimmed();
-            lines << QStringLiteral("* %1 %2: %3")
-                             .arg(number, oneLine(leaf->getString(QStringLiteral("reason"))),
-                                  amount);
-        }
+        lines += records;
     }
     if (printed) {
         lines << QString();
@@ -847,12 +846,13 @@ void TSummary::balancingPart(QStringList &lines, const TRepData *group) const
 {
     if (!isPrinted(QStringLiteral("balancing")))
         return;
-    const auto leaves = numberedLeaves(group->node(QStringLiteral("balances")));
-    if (leaves.isEmpty())
+    const auto *balances
+            = dynamic_cast<const TRepRecordNode *>(group->node(QStringLiteral("balances")));
+    if (!balances || !balances->keepsRecords() || balances->count() == 0)
         return;
     lines += sectionTitle(caption(QStringLiteral("balancing"), Text::tr("Balancing")));
-    for (const auto &entry : leaves) {
-        const TReportLeaf *leaf = entry.second;
+    balances->visitRecords([&](int, const TReportLeaf &record) {
+        const TReportLeaf *leaf = &record;
         QString kind = Text::tr("Waiter");
         QString number = leaf->getString(QStringLiteral("waiter"));
         QString name = leaf->getString(QStringLiteral("waitername"));
@@ -870,7 +870,7 @@ void TSummary::balancingPart(QStringList &lines, const TRepData *group) const
                          .arg(amountText(leaf->getLong(QStringLiteral("ccdamount"))),
                               amountText(leaf->getLong(QStringLiteral("ccdbalance"))),
                               amountText(leaf->getLong(QStringLiteral("ccddifferences"))));
-    }
+    });
 }
 
 QString TSummary::articleText(const TReportLeaf *leaf) const

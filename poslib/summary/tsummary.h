@@ -98,11 +98,13 @@ public:
     using GroupsSink
             = std::function<void(const QDate &from, const QDate &to, const TRepDatas &groups)>;
     // `records`: the sink reads the leaves of the nodes with a leaf per
-    // pay or void, which the groups then keep.
-    void setGroupsSink(GroupsSink sink, bool records = true)
+    // pay or void, which the groups then keep; `cashRecords` the same for
+    // the leaves per cash and balance record.
+    void setGroupsSink(GroupsSink sink, bool records = true, bool cashRecords = true)
     {
         m_groupsSink = std::move(sink);
         m_sinkReadsRecords = records;
+        m_sinkReadsCashRecords = cashRecords;
     }
 
     // Runs the generator and writes the report of `code` per waiter (or
@@ -123,6 +125,9 @@ public:
     // (tables, void entries, hotel rooms): only then do the groups need a
     // leaf per record (TRepDatas::setKeepRecords()).
     static bool readsRecords(int code);
+    // The same for the cash and balance records, which the full summary
+    // lists (TRepDatas::setKeepCashRecords()).
+    static bool readsCashRecords(int code);
     // The lines of one report code for one group; empty when the group
     // gives nothing. `currentData` adds the open tables to the full
     // summary.
@@ -252,6 +257,7 @@ private:
     QDateTime m_now;
     GroupsSink m_groupsSink;
     bool m_sinkReadsRecords = true;
+    bool m_sinkReadsCashRecords = true;
 
     int m_fillTo = 25;
     int m_pageWidth = 40;

@@ -206,6 +206,15 @@ bool TSummaryExport::readsRecords(int code) const
                        [](const QString &node) { return records.contains(node); });
 }
 
+bool TSummaryExport::readsCashRecords(int code) const
+{
+    static const QStringList records {QStringLiteral("cashins"), QStringLiteral("cashouts"),
+                                      QStringLiteral("balances")};
+    const QStringList nodes = takenNodes(code);
+    return std::any_of(nodes.cbegin(), nodes.cend(),
+                       [](const QString &node) { return records.contains(node); });
+}
+
 void TSummaryExport::beginSection(int kind, const QString &title, int code, Grouping grouping)
 {
     m_code = code;

@@ -47,6 +47,8 @@ public:
     // Whether it takes the leaves of a node with a leaf per pay or void
     // for a report code: only then must the groups keep those leaves.
     bool readsRecords(int code) const;
+    // The same for the nodes with a leaf per cash or balance record.
+    bool readsCashRecords(int code) const;
 
     // The CSV rows of a document: a header row, then one row per item,
     // figure and sum. Columns: kind, from, to, grouping, number, name,

@@ -1,7 +1,9 @@
 #include "tdepartments.h"
 #include "testdir.h"
+#include "trecordcodec.h"
 #include "trepdata.h"
 #include "ttable.h"
+#include "ttablefacts.h"
 #include "ttaxgroups.h"
 
 #include <QDomDocument>
@@ -676,4 +678,191 @@ TEST(NumberKeys, SortAsTheirTexts)
     EXPECT_FALSE(numberKeyBefore(10, 1));
     EXPECT_TRUE(numberKeyBefore(100, 11));
     EXPECT_FALSE(numberKeyBefore(7, 7));
+}
+
+namespace {
+
+// A leaf as text: its running sums and every field with its type.
+QString leafText(int number, const TReportLeaf &leaf)
+{
+    QString text = QStringLiteral("%1 %2 %3").arg(number).arg(leaf.count()).arg(leaf.amount());
+    for (auto it = leaf.fields().cbegin(); it != leaf.fields().cend(); ++it)
+        text += QStringLiteral(" %1=%2:%3").arg(it.key()).arg(it.value().type).arg(it.value().text);
+    return text;
+}
+
+QStringList visited(const TRepDatas &groups, const char *group, const char *key)
+{
+    QStringList out;
+    const auto *n = dynamic_cast<const TRepRecordNode *>(node(groups, group, key));
+    if (n)
+        n->visitRecords(
+                [&out](int number, const TReportLeaf &leaf) { out << leafText(number, leaf); });
+    return out;
+}
+
+// Cash records in and out (a float in francs with its change currency),
+// and balances of a waiter, a terminal and a cost center.
+void cashTable(Table &table)
+{
+    auto cash = [&](qint64 amount, const QString &reason) {
+        TTableEntry *e = table.add(entry(EntryCash, 3));
+        e->setInt(QStringLiteral("amount"), amount);
+        e->setString(QStringLiteral("reason"), reason);
+        return e;
+    };
+    TTableEntry *francs = cash(500, QStringLiteral("Float\nmorning"));
+    francs->setInt(QStringLiteral("retcurr"), 2);
+    francs->setString(QStringLiteral("retcurrshort"), QStringLiteral("CHF"));
+    francs->setInt(QStringLiteral("retamount"), 480);
+    cash(0, QStringLiteral("Count"));
+    cash(-200, QString());
+    cash(-50, QStringLiteral("Supplier"));
+    auto balance = [&](const char *flag, qint64 amount) {
+        TTableEntry *e = table.add(entry(EntryBalance, 4));
+        e->setInt(QStringLiteral("ccdamount"), amount);
+        e->setInt(QStringLiteral("ccdbalance"), amount - 10);
+        e->setInt(QStringLiteral("ccddifferences"), 10);
+        e->setInt(QStringLiteral("terminal"), 2);
+        e->setString(QStringLiteral("termname"), QStringLiteral("Bar"));
+        e->setInt(QStringLiteral("center"), 1);
+        if (flag)
+            e->setString(QString::fromLatin1(flag), QStringLiteral("x"));
+    };
+    balance(nullptr, 1200);
+    balance("ccdterminal", 800);
+    balance("ccdcostcenter", 300);
+}
+
+} // namespace
+
+TEST_F(RepData, CashAndBalanceRecordsReadOneByOneAsTheirLeaves)
+{
+    Table table;
+    cashTable(table);
+    TRepWaiters rows(nullptr, dir.path());
+    table.feed(rows);
+    // leaves from the start: the node holds leaves, not rows
+    TRepWaiters leaves(nullptr, dir.path());
+    const QList<Basics::TValue *> entries = table.t.entries().values();
+    leaves.addEntry(static_cast<TTableEntry *>(entries.first()), &table.t);
+    for (const char *key : {"cashins", "cashouts", "balances"})
+        node(leaves, "0", key)->leaves();
+    for (qsizetype i = 1; i < entries.size(); ++i)
+        leaves.addEntry(static_cast<TTableEntry *>(entries.at(i)), &table.t);
+
+    const QStringList ins = visited(rows, "0", "cashins");
+    ASSERT_EQ(2, ins.size());
+    EXPECT_TRUE(ins.at(0).startsWith(QStringLiteral("1 1 500 "))) << qPrintable(ins.at(0));
+    EXPECT_TRUE(ins.at(0).contains(QStringLiteral(" retcurrshort=7:CHF"))) << qPrintable(ins.at(0));
+    EXPECT_EQ(3, visited(rows, "0", "cashouts").size());
+    for (const char *key : {"cashins", "cashouts", "balances"}) {
+        // the rows read one by one, then made leaves, equal the leaves
+        const QStringList fromRows = visited(rows, "0", key);
+        EXPECT_EQ(fromRows, visited(leaves, "0", key)) << key;
+        EXPECT_EQ(fromRows.size(), node(rows, "0", key)->count()) << key;
+        EXPECT_EQ(fromRows.size(), node(rows, "0", key)->leaves().size()) << key;
+        EXPECT_EQ(fromRows, visited(rows, "0", key)) << key;
+        // the waiter's group took them alike
+        const char *waiter = qstrcmp(key, "balances") == 0 ? "4" : "3";
+        EXPECT_EQ(fromRows, visited(rows, waiter, key)) << key;
+    }
+    const TReportLeaf *terminal = leaf(rows, "0", "balances", QStringLiteral("2"));
+    ASSERT_NE(nullptr, terminal);
+    EXPECT_TRUE(terminal->getBool(QStringLiteral("ccdterminal")));
+    EXPECT_FALSE(terminal->getBool(QStringLiteral("ccdcostcenter")));
+    EXPECT_EQ(790, terminal->getLong(QStringLiteral("ccdbalance")));
+    EXPECT_EQ(QStringLiteral("Bar"), terminal->getString(QStringLiteral("termname")));
+}
+
+TEST_F(RepData, CashAndBalanceNodesWithoutRecordsCountThem)
+{
+    Table table;
+    cashTable(table);
+    TRepWaiters kept(nullptr, dir.path());
+    TRepWaiters bare(nullptr, dir.path());
+    bare.setKeepCashRecords(false);
+    EXPECT_FALSE(bare.keepsCashRecords());
+    table.feed(kept);
+    table.feed(bare);
+    for (const char *key : {"cashins", "cashouts", "balances"}) {
+        EXPECT_EQ(node(kept, "0", key)->count(), node(bare, "0", key)->count()) << key;
+        EXPECT_TRUE(node(bare, "0", key)->leaves().isEmpty()) << key;
+        EXPECT_TRUE(visited(bare, "0", key).isEmpty()) << key;
+    }
+    // the pay and void nodes keep theirs
+    EXPECT_TRUE(bare.keepsRecords());
+}
+
+namespace {
+
+QByteArray fileRecord(std::initializer_list<std::pair<const char *, QString>> fields)
+{
+    Basics::TValue v;
+    for (const auto &[name, text] : fields)
+        v.set(QString::fromLatin1(name), Basics::TypeText, text);
+    QByteArray out;
+    Basics::appendRecord(out, v);
+    return out;
+}
+
+QByteArray articleOrder(int id, const QString &article, const char *count)
+{
+    return fileRecord({{"type", QStringLiteral("3")},
+                       {"id", QString::number(id)},
+                       {"waiter", QStringLiteral("3")},
+                       {"plu", QStringLiteral("101")},
+                       {"price", QStringLiteral("950")},
+                       {"count", QString::fromLatin1(count)},
+                       {"family", QStringLiteral("1")},
+                       {"article", article}});
+}
+
+QByteArray filePay(int id, const QString &payformName)
+{
+    return fileRecord({{"type", QStringLiteral("5")},
+                       {"id", QString::number(id)},
+                       {"waiter", QStringLiteral("3")},
+                       {"amount", QStringLiteral("1900")},
+                       {"payform", QStringLiteral("1")},
+                       {"payformname", payformName}});
+}
+
+} // namespace
+
+TEST_F(RepData, EntriesReadFromAFileCountAsTheSameEntriesInMemory)
+{
+    // texts that differ in line breaks only spell the same key
+    QByteArray data
+            = fileRecord({{"table", QStringLiteral("5")}, {"insum", QStringLiteral("yes")}});
+    data += fileRecord({{"type", QStringLiteral("1")}, {"waiter", QStringLiteral("3")}});
+    data += articleOrder(1, QStringLiteral("Pizza\nMargherita"), "1");
+    data += articleOrder(2, QStringLiteral("PizzaMargherita"), "2");
+    data += articleOrder(3, QStringLiteral("Pizza\r\nMargherita"), "0.5");
+    data += articleOrder(4, QStringLiteral("Pizza Margherita"), "1");
+    data += filePay(5, QStringLiteral("Cash"));
+    data += filePay(6, QStringLiteral("Ca\nsh"));
+    data += filePay(7, QStringLiteral("Card"));
+    data += fileRecord({{"type", QStringLiteral("-1")}});
+
+    TTableFacts facts;
+    Basics::TRecordReader reader(data);
+    ASSERT_EQ(TTableFacts::Read, facts.read(reader));
+    TRepWaiters fromFile(nullptr, dir.path());
+    for (const TEntryFacts *e : facts.entries())
+        fromFile.add(*e, facts);
+
+    TTable table(nullptr);
+    Basics::TRecordReader records(data);
+    ASSERT_EQ(0, table.loadData(records, true, 0, nullptr, 0, true));
+    TRepWaiters inMemory(nullptr, dir.path());
+    table.entries().forEach([&](TTableEntry *e) { inMemory.addEntry(e, &table); });
+
+    EXPECT_EQ(groupsXml(inMemory), groupsXml(fromFile));
+    const TReportNode *articles = node(fromFile, "0", "articles");
+    ASSERT_EQ(2, articles->count());
+    EXPECT_EQ(3.5, articles->leaf(QStringLiteral("0000000101:950:PizzaMargherita"))->count());
+    const TReportNode *payforms = node(fromFile, "0", "payforms");
+    ASSERT_EQ(2, payforms->count());
+    EXPECT_EQ(2.0, payforms->leaf(QStringLiteral("Cash_1insum"))->count());
 }

@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <memory>
+#include <vector>
 
 using namespace PosLib;
 
@@ -250,4 +252,24 @@ TEST(ReportNodeExport, XmlHoldsTheTotalAndAnElementPerLeaf)
     EXPECT_EQ(QStringLiteral("1"), out.attribute(QStringLiteral("key")));
     EXPECT_EQ(QStringLiteral("Ice"), out.firstChildElement(QStringLiteral("reason")).text());
     EXPECT_EQ(-70.0, out.firstChildElement(QStringLiteral("amount")).text().toDouble());
+}
+
+TEST(NumberLeafIndex, FindsEveryNumberItWasGivenAndNoOther)
+{
+    TNumberLeafIndex index;
+    EXPECT_EQ(nullptr, index.find(0));
+    std::vector<std::unique_ptr<TRepArticle>> leaves;
+    std::vector<qint64> keys = {0, -1, 1, 1000, qint64(1) << 40, -(qint64(1) << 50)};
+    // enough numbers to grow the table several times, close together
+    for (qint64 k = 0; k < 500; ++k)
+        keys.push_back(k * 1000 + 3);
+    for (qint64 key : keys) {
+        leaves.push_back(std::make_unique<TRepArticle>());
+        index.insert(key, leaves.back().get());
+    }
+    index.insert(7, nullptr);
+    for (size_t i = 0; i < keys.size(); ++i)
+        EXPECT_EQ(leaves[i].get(), index.find(keys[i])) << keys[i];
+    for (qint64 absent : {qint64(2), qint64(7), qint64(-2), qint64(1000) * 1000 + 3})
+        EXPECT_EQ(nullptr, index.find(absent)) << absent;
 }
