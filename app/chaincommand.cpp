@@ -2,6 +2,7 @@
 
 #include "cliutil.h"
 #include "targs.h"
+#include "tchainargs.h"
 #include "tchaindb.h"
 #include "tchainmigrations.h"
 #include "tchainqueue.h"
@@ -23,42 +24,6 @@
 using namespace ChainLib;
 
 namespace {
-
-// How long the commands wait for the database server to answer.
-constexpr int ConnectSeconds = 5;
-
-TCommandOption dbOption(bool required)
-{
-    return {{QStringLiteral("db")},
-            QStringLiteral("URL"),
-            TCli::tr("The chain database: postgresql://USER@HOST:PORT/DATABASE (HOST may be the "
-                     "directory of the server's socket, written %2F for each /, or given as "
-                     "?host=DIR). The password comes from --password-file, "
-                     "VELTRUM_CHAIN_PASSWORD, VELTRUM_CHAIN_PASSWORD_FILE, PGPASSWORD or "
-                     "~/.pgpass, never from the command line."),
-            required};
-}
-
-TCommandOption passwordFileOption()
-{
-    return {{QStringLiteral("password-file")},
-            QStringLiteral("FILE"),
-            TCli::tr("Read the database password from the first line of FILE."),
-            false};
-}
-
-// The URL of --db with its password resolved; a usage error when it
-// cannot be read.
-TChainUrl urlOf(const TArgs &args, const QString &text)
-{
-    TChainUrl url;
-    QString problem;
-    if (!TChainUrl::parse(text, url, &problem))
-        throw TUsageError {TCli::tr("--db: %1").arg(problem)};
-    if (!url.resolvePassword(args.filePath(QStringLiteral("password-file")), &problem))
-        throw TUsageError {problem};
-    return url;
-}
 
 // The database the installation's record names for the statistics upload.
 bool installationUrl(const QString &root, TChainUrl &url, QString &problem)
@@ -92,16 +57,15 @@ QString amountText(qint64 cents)
 
 int runInit(TArgs &args)
 {
-    const TChainUrl url = urlOf(args, args.text(QStringLiteral("db")));
+    const TChainUrl url = chainUrl(args);
     TChainDb db;
-    if (!db.open(url, ConnectSeconds))
+    if (!db.open(url, ChainConnectSeconds))
         return fail(TCli::tr("chain init: cannot connect to %1: %2").arg(url.text(), db.error()));
     const int applied = applyMigrations(db);
     if (applied < 0)
         return fail(TCli::tr("chain init: %1").arg(db.error()));
     out() << TCli::tr("Chain database %1: schema version %2, %3 migrations applied now")
-                     .arg(url.text(), QString::number(schemaVersion(db)),
-                          QString::number(applied))
+                     .arg(url.text(), QString::number(schemaVersion(db)), QString::number(applied))
           << Qt::endl;
     return ExitOk;
 }
@@ -113,7 +77,7 @@ int runPush(TArgs &args)
     TDataArgs data(args);
     TChainUrl url;
     if (args.isSet(QStringLiteral("db"))) {
-        url = urlOf(args, args.text(QStringLiteral("db")));
+        url = chainUrl(args);
     } else {
         QString problem;
         if (!installationUrl(data.root(), url, problem))
@@ -134,7 +98,7 @@ int runPush(TArgs &args)
         }
     }
 
-    const TPushResult result = pushDays(data.root(), url, days, ConnectSeconds);
+    const TPushResult result = pushDays(data.root(), url, days, ChainConnectSeconds);
     for (const QDate &day : result.sent)
         out() << TCli::tr("Sent %1").arg(day.toString(Qt::ISODate)) << '\n';
     if (result.sent.isEmpty() && result.status == TPushResult::Sent)
@@ -193,9 +157,9 @@ int runStatus(TArgs &args)
                          QStringLiteral("amount")};
 
     if (args.isSet(QStringLiteral("db"))) {
-        const TChainUrl url = urlOf(args, args.text(QStringLiteral("db")));
+        const TChainUrl url = chainUrl(args);
         TChainDb db;
-        if (!db.open(url, ConnectSeconds))
+        if (!db.open(url, ChainConnectSeconds))
             return fail(
                     TCli::tr("chain status: cannot connect to %1: %2").arg(url.text(), db.error()));
         const int version = schemaVersion(db);
@@ -237,17 +201,21 @@ int runStatus(TArgs &args)
             lines << statusLine({QString::number(s.office), s.name.left(24),
                                  QString::number(s.days), first, last, QString::number(s.bills),
                                  amountText(s.amount)});
-            rows << QStringList {QString::number(s.office), s.name,    QString::number(s.days),
-                                 first,                     last,      QString::number(s.bills),
+            rows << QStringList {QString::number(s.office),
+                                 s.name,
+                                 QString::number(s.days),
+                                 first,
+                                 last,
+                                 QString::number(s.bills),
                                  QString::number(s.amount)};
             QJsonObject o;
             o.insert(QStringLiteral("outlet"), s.office);
             o.insert(QStringLiteral("name"), s.name);
             o.insert(QStringLiteral("days"), s.days);
-            o.insert(QStringLiteral("firstDay"), s.first.isValid() ? QJsonValue(first)
-                                                                   : QJsonValue::Null);
-            o.insert(QStringLiteral("lastDay"), s.last.isValid() ? QJsonValue(last)
-                                                                 : QJsonValue::Null);
+            o.insert(QStringLiteral("firstDay"),
+                     s.first.isValid() ? QJsonValue(first) : QJsonValue::Null);
+            o.insert(QStringLiteral("lastDay"),
+                     s.last.isValid() ? QJsonValue(last) : QJsonValue::Null);
             o.insert(QStringLiteral("bills"), s.bills);
             o.insert(QStringLiteral("amount"), s.amount);
             list.append(o);
@@ -272,10 +240,10 @@ int runStatus(TArgs &args)
                              .arg(queue.filePath(), QString::number(contents.days.size()));
         QJsonArray queued;
         for (const TQueuedDay &day : contents.days) {
-            QString line = TCli::tr("  %1  queued %2, %3 failed attempts")
-                                   .arg(day.day.toString(Qt::ISODate),
-                                        day.queued.toString(Qt::ISODate),
-                                        QString::number(day.attempts));
+            QString line
+                    = TCli::tr("  %1  queued %2, %3 failed attempts")
+                              .arg(day.day.toString(Qt::ISODate), day.queued.toString(Qt::ISODate),
+                                   QString::number(day.attempts));
             if (!day.lastError.isEmpty())
                 line += QStringLiteral(": ") + day.lastError;
             lines << line;
@@ -289,7 +257,8 @@ int runStatus(TArgs &args)
         if (contents.isDamaged())
             lines << TCli::tr("  the queue file is damaged (%1 lines unreadable); 'veltrum chain "
                               "push --from A --to B' sends a range of days again")
-                             .arg(contents.badHeader ? TCli::tr("all") : QString::number(contents.damagedLines));
+                             .arg(contents.badHeader ? TCli::tr("all")
+                                                     : QString::number(contents.damagedLines));
         QJsonObject q;
         q.insert(QStringLiteral("file"), queue.filePath());
         q.insert(QStringLiteral("days"), queued);
@@ -314,7 +283,7 @@ TCommand chainInitCommand()
             "in the table schema_version. Running it again changes nothing. The database itself "
             "must exist (createdb). The statistics upload of a closing and 'veltrum chain push' "
             "apply the migrations too.");
-    command.options = {dbOption(true), passwordFileOption()};
+    command.options = {chainDbOption(true), chainPasswordFileOption()};
     command.exitCodes = {
             {ExitOk, TCli::tr("the schema is up to date")},
             {ExitFailure, TCli::tr("the server cannot be reached or a migration failed (rolled "
@@ -340,9 +309,7 @@ TCommand chainPushCommand()
             "statistics upload (\"cloudservice\" 1, \"dbservername\", \"dbdatabasename\", "
             "\"dbusername\"). A day closing sends its day the same way; when the server cannot "
             "be reached the days stay queued for the next closing or push.");
-    command.options = {dataOption(),
-                       dbOption(false),
-                       passwordFileOption(),
+    command.options = {dataOption(), chainDbOption(false), chainPasswordFileOption(),
                        fromOption(TCli::tr("Send the closed days from this day on too.")),
                        toOption(TCli::tr("The last day of --from's range (default: --from "
                                          "alone)."))};
@@ -369,7 +336,7 @@ TCommand chainStatusCommand()
             "closed days not sent yet, when each was queued, how often sending failed and why.");
     TCommandOption data = dataOption();
     data.required = false;
-    command.options = {dbOption(false), passwordFileOption(), data, formatOption(),
+    command.options = {chainDbOption(false), chainPasswordFileOption(), data, formatOption(),
                        outputOption()};
     command.exitCodes = {
             {ExitOk, TCli::tr("the status was written")},

@@ -2,8 +2,9 @@
 
 #include "cliutil.h"
 #include "targs.h"
-#include "tchaindb.h"
+#include "tchainargs.h"
 #include "tchaindaysource.h"
+#include "tchaindb.h"
 #include "tchaininstallation.h"
 #include "tchainmigrations.h"
 #include "tchainurl.h"
@@ -27,9 +28,6 @@ using namespace PosLib;
 
 namespace {
 
-// How long the command waits for the database server to answer.
-constexpr int ConnectSeconds = 5;
-
 // The office numbers of --outlets ("1,4,7"), each known to the database;
 // every outlet of the database when not given.
 QList<int> chosenOutlets(const TArgs &args, const QList<TChainOutlet> &known)
@@ -48,8 +46,8 @@ QList<int> chosenOutlets(const TArgs &args, const QList<TChainOutlet> &known)
             args.badValue(QStringLiteral("outlets"),
                           TCli::tr("office numbers separated by commas"));
         if (!all.contains(office))
-            throw TUsageError {TCli::tr("--outlets: the chain database holds no outlet %1")
-                                       .arg(office)};
+            throw TUsageError {
+                    TCli::tr("--outlets: the chain database holds no outlet %1").arg(office)};
         if (!chosen.contains(office))
             chosen << office;
     }
@@ -108,38 +106,28 @@ int runChainReport(TArgs &args)
         throw TUsageError {TCli::tr("--from is required: chain reports cover closed days")};
     const QDate last = request.to.isValid() ? request.to : request.from;
     request.period = args.number(QStringLiteral("period"), 0, 3660);
-    request.withoutCredits = args.isSet(QStringLiteral("without-credits"));
-    request.turnoverType
-            = args.choice(QStringLiteral("turnover"),
-                          {QStringLiteral("all"), QStringLiteral("in"), QStringLiteral("out")});
-    request.traineeType = args.choice(
-            QStringLiteral("trainee"),
-            {QStringLiteral("all"), QStringLiteral("without"), QStringLiteral("only")});
+    readTableChoices(args, request);
     request.now = args.dateTime(QStringLiteral("now"));
     TOutput output(args);
-    request.withData = output.format() == TOutputFormat::Json
-                       || output.format() == TOutputFormat::Csv;
+    request.withData
+            = output.format() == TOutputFormat::Json || output.format() == TOutputFormat::Csv;
     const bool perOutlet = args.isSet(QStringLiteral("per-outlet"));
     enum Source { Auto, Groups, Summaries };
-    const int source = args.choice(QStringLiteral("source"),
-                                   {QStringLiteral("auto"), QStringLiteral("groups"),
-                                    QStringLiteral("summaries")});
+    const int source = args.choice(
+            QStringLiteral("source"),
+            {QStringLiteral("auto"), QStringLiteral("groups"), QStringLiteral("summaries")});
     // the stored groups were added up without options
-    const bool plain = !request.withoutCredits && request.turnoverType == 0
-                       && request.traineeType == 0;
+    const bool plain
+            = !request.withoutCredits && request.turnoverType == 0 && request.traineeType == 0;
     if (source == Groups && !plain)
         throw TUsageError {TCli::tr("--source groups: the stored groups hold every table and "
                                     "credit; --turnover, --trainee and --without-credits need "
                                     "--source summaries")};
 
-    TChainUrl url;
+    const TChainUrl url = chainUrl(args);
     QString problem;
-    if (!TChainUrl::parse(args.text(QStringLiteral("db")), url, &problem))
-        throw TUsageError {TCli::tr("--db: %1").arg(problem)};
-    if (!url.resolvePassword(args.filePath(QStringLiteral("password-file")), &problem))
-        throw TUsageError {problem};
     TChainDb db;
-    if (!db.open(url, ConnectSeconds))
+    if (!db.open(url, ChainConnectSeconds))
         return fail(TCli::tr("chain report: cannot connect to %1: %2").arg(url.text(), db.error()));
     if (schemaVersion(db) <= 0)
         return fail(TCli::tr("chain report: %1 holds no chain schema (see 'veltrum chain init')")
@@ -241,15 +229,8 @@ TCommand chainReportCommand()
             "--format csv and json write the data the lines come from (csv with the outlet in "
             "the first column), pdf the printed page.");
     command.options = {
-            {{QStringLiteral("db")},
-             QStringLiteral("URL"),
-             TCli::tr("The chain database: postgresql://USER@HOST:PORT/DATABASE (see 'veltrum "
-                      "help chain init')."),
-             true},
-            {{QStringLiteral("password-file")},
-             QStringLiteral("FILE"),
-             TCli::tr("Read the database password from the first line of FILE."),
-             false},
+            chainDbOption(true),
+            chainPasswordFileOption(),
             {{QStringLiteral("kind")},
              QStringLiteral("ID"),
              TCli::tr("The report kind, 3 to 42."),
@@ -271,23 +252,10 @@ TCommand chainReportCommand()
              QString(),
              TCli::tr("One report per outlet, one after another, instead of one over all."),
              false},
-            {{QStringLiteral("period")},
-             QStringLiteral("N"),
-             TCli::tr("Cut the range into periods of N days, as 'veltrum report' does."),
-             false},
-            {{QStringLiteral("without-credits")},
-             QString(),
-             TCli::tr("Leave out credit orders."),
-             false},
-            {{QStringLiteral("turnover")},
-             QStringLiteral("all|in|out"),
-             TCli::tr("All tables (default), only those that count in the turnover, or only those "
-                      "that do not."),
-             false},
-            {{QStringLiteral("trainee")},
-             QStringLiteral("all|without|only"),
-             TCli::tr("All waiters (default), without trainee waiters, or only trainee waiters."),
-             false},
+            periodOption(),
+    };
+    command.options << tableChoiceOptions();
+    command.options << QList<TCommandOption> {
             {{QStringLiteral("source")},
              QStringLiteral("auto|groups|summaries"),
              TCli::tr("Add up the stored groups, or run the report engine over the stored day "

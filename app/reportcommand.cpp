@@ -141,13 +141,7 @@ int runReport(TArgs &args)
     if (Basics::TValue *waiter = data.waiter(QStringLiteral("report-waiter"), true))
         request.reportWaiter = waiter->id();
     request.withOpenTables = args.isSet(QStringLiteral("open-tables"));
-    request.withoutCredits = args.isSet(QStringLiteral("without-credits"));
-    request.turnoverType
-            = args.choice(QStringLiteral("turnover"),
-                          {QStringLiteral("all"), QStringLiteral("in"), QStringLiteral("out")});
-    request.traineeType = args.choice(
-            QStringLiteral("trainee"),
-            {QStringLiteral("all"), QStringLiteral("without"), QStringLiteral("only")});
+    readTableChoices(args, request);
     request.now = args.dateTime(QStringLiteral("now"));
     request.dayCache = !args.isSet(QStringLiteral("no-cache"));
 
@@ -260,32 +254,16 @@ TCommand reportCommand()
             fromOption(
                     TCli::tr("The first closed day of the report; without it, the current day.")),
             toOption(TCli::tr("The last closed day (needs --from; default: --from alone).")),
-            {{QStringLiteral("period")},
-             QStringLiteral("N"),
-             TCli::tr(
-                     "Cut the range into periods of N days, each printed with its own header and "
-                     "separated by a line of '*' (the last period ends with --to); 0, the default, "
-                     "prints the whole range at once. Has an effect only with --from."),
-             false},
+            periodOption(),
             filterOption(),
             outletOption(),
             {{QStringLiteral("open-tables")},
              QString(),
              TCli::tr("Count the entries of the open tables too (current day only)."),
              false},
-            {{QStringLiteral("without-credits")},
-             QString(),
-             TCli::tr("Leave out credit orders."),
-             false},
-            {{QStringLiteral("turnover")},
-             QStringLiteral("all|in|out"),
-             TCli::tr("All tables (default), only those that count in the turnover, or only those "
-                      "that do not."),
-             false},
-            {{QStringLiteral("trainee")},
-             QStringLiteral("all|without|only"),
-             TCli::tr("All waiters (default), without trainee waiters, or only trainee waiters."),
-             false},
+    };
+    command.options << tableChoiceOptions();
+    command.options << QList<TCommandOption> {
             {{QStringLiteral("no-cache")},
              QString(),
              TCli::tr("Read every closed day from its day summary, not from the cache of "

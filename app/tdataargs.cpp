@@ -1,5 +1,7 @@
 #include "tdataargs.h"
 
+#include "treportrun.h"
+
 #include "cliutil.h"
 #include "targs.h"
 #include "tvalue.h"
@@ -67,6 +69,46 @@ TCommandOption outletOption()
                     "Read the terminals of the outlet ID of usr/data/sumoutlets.dat instead of the "
                     "installation's own data; 0 for none. An unknown ID is an error."),
             false};
+}
+
+TCommandOption periodOption()
+{
+    return {{QStringLiteral("period")},
+            QStringLiteral("N"),
+            TCli::tr("Cut the range into periods of N days, each printed with its own header and "
+                     "separated by a line of '*' (the last period ends with --to); 0, the default, "
+                     "prints the whole range at once. Has an effect only with --from."),
+            false};
+}
+
+QList<TCommandOption> tableChoiceOptions()
+{
+    return {
+            {{QStringLiteral("without-credits")},
+             QString(),
+             TCli::tr("Leave out credit orders."),
+             false},
+            {{QStringLiteral("turnover")},
+             QStringLiteral("all|in|out"),
+             TCli::tr("All tables (default), only those that count in the turnover, or only those "
+                      "that do not."),
+             false},
+            {{QStringLiteral("trainee")},
+             QStringLiteral("all|without|only"),
+             TCli::tr("All waiters (default), without trainee waiters, or only trainee waiters."),
+             false},
+    };
+}
+
+void readTableChoices(const TArgs &args, PosLib::TReportRequest &request)
+{
+    request.withoutCredits = args.isSet(QStringLiteral("without-credits"));
+    request.turnoverType
+            = args.choice(QStringLiteral("turnover"),
+                          {QStringLiteral("all"), QStringLiteral("in"), QStringLiteral("out")});
+    request.traineeType = args.choice(
+            QStringLiteral("trainee"),
+            {QStringLiteral("all"), QStringLiteral("without"), QStringLiteral("only")});
 }
 
 TDataArgs::TDataArgs(const TArgs &args)

@@ -16,6 +16,16 @@ TCommandOption fromOption(const QString &description);
 TCommandOption toOption(const QString &description);
 TCommandOption filterOption(); // --filter ID
 TCommandOption outletOption(); // --outlet ID
+TCommandOption periodOption(); // --period N
+
+namespace PosLib {
+struct TReportRequest;
+}
+// The options that choose which tables and entries a summary counts,
+// shared by 'report' and 'chain report': --without-credits, --turnover,
+// --trainee; and their reading into a request.
+QList<TCommandOption> tableChoiceOptions();
+void readTableChoices(const TArgs &args, PosLib::TReportRequest &request);
 
 // The installation a command works on (--data) and the strict look-up of
 // the ids given on the command line: an id that the installation does not

@@ -1,16 +1,16 @@
 #include "tchainday.h"
 
 #include "tarchtable.h"
-#include "tdayaggregate.h"
-#include "trepdata.h"
-#include "treport.h"
 #include "tclosingbills.h"
 #include "tcounter.h"
+#include "tdayaggregate.h"
 #include "tinstallation.h"
+#include "trepdata.h"
+#include "treport.h"
+#include "tround.h"
 #include "tsettings.h"
 #include "ttable.h"
 #include "ttableentry.h"
-#include "tround.h"
 
 #include "terror.h"
 #include "trecordcodec.h"
@@ -64,15 +64,18 @@ QJsonValue timestamp(const QDate &date, const QTime &time)
 class EntryRows
 {
 public:
-    EntryRows(QJsonArray &rows, int archive) : m_rows(rows), m_archive(archive) { }
+    EntryRows(QJsonArray &rows, int archive)
+        : m_rows(rows)
+        , m_archive(archive)
+    { }
 
     void add(const PosLib::TTableEntry &entry, int type, const QJsonValue &parent)
     {
         const int position = m_position++;
         const double count = type == 3 || type == 4 ? entry.count() : 0;
         const qint64 price = type == 3 || type == 4 ? entry.price() : 0;
-        const qint64 amount = type == 3 || type == 4 ? PosLib::lineAmount(price, count)
-                                                     : entry.amount();
+        const qint64 amount
+                = type == 3 || type == 4 ? PosLib::lineAmount(price, count) : entry.amount();
         QJsonObject row;
         row.insert(QStringLiteral("archive"), m_archive);
         row.insert(QStringLiteral("position"), position);
@@ -90,9 +93,8 @@ public:
         row.insert(QStringLiteral("fields"), fieldsOf(entry));
         m_rows.append(row);
         if (const PosLib::TTableEntries *children = entry.children()) {
-            children->forEach([&](PosLib::TTableEntry *child) {
-                add(*child, child->type(), position);
-            });
+            children->forEach(
+                    [&](PosLib::TTableEntry *child) { add(*child, child->type(), position); });
         }
     }
 
@@ -149,17 +151,19 @@ bool readBill(const QString &root, const QDate &day, long number, const QString 
 
 bool readClosings(const QString &dayDir, TChainDayData &data, QString *error)
 {
-    const QStringList names = QDir(dayDir).entryList({QStringLiteral("closing-*.json")},
-                                                     QDir::Files, QDir::Name);
+    const QStringList names
+            = QDir(dayDir).entryList({QStringLiteral("closing-*.json")}, QDir::Files, QDir::Name);
     for (const QString &name : names) {
         QFile file(dayDir + name);
         if (!file.open(QIODevice::ReadOnly))
-            return setError(error, Text::tr("cannot read the closing record %1").arg(file.fileName()));
+            return setError(error,
+                            Text::tr("cannot read the closing record %1").arg(file.fileName()));
         const QByteArray bytes = file.readAll();
         QJsonParseError parsed;
         const QJsonObject record = QJsonDocument::fromJson(bytes, &parsed).object();
         if (parsed.error != QJsonParseError::NoError || record.isEmpty())
-            return setError(error, Text::tr("the closing record %1 is no JSON").arg(file.fileName()));
+            return setError(error,
+                            Text::tr("the closing record %1 is no JSON").arg(file.fileName()));
         QJsonObject row;
         row.insert(QStringLiteral("z"), record.value(QStringLiteral("z")).toInteger());
         row.insert(QStringLiteral("day_z"), record.value(QStringLiteral("dayZ")).toInteger());
@@ -215,8 +219,8 @@ bool addGroups(const QString &root, const QDate &day, TChainDayData &data, QStri
             groups->setKeepRecords(records);
             PosLib::TReport report(QDate(), nullptr, root);
             if (!report.runRange(waiters, costCenters, day, day))
-                return setError(error, Text::tr("cannot add up the day %1")
-                                               .arg(day.toString(Qt::ISODate)));
+                return setError(
+                        error, Text::tr("cannot add up the day %1").arg(day.toString(Qt::ISODate)));
             data.aggregates << TChainAggregate {groupsKind(groups->nodeName(), records),
                                                 PosLib::TDayAggregate::Version,
                                                 PosLib::TDayAggregate::toBytes(*groups)};

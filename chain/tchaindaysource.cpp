@@ -19,14 +19,6 @@ struct Text
     Q_DECLARE_TR_FUNCTIONS(TChainDaySource)
 };
 
-QString arrayText(const QList<int> &numbers)
-{
-    QStringList texts;
-    for (int n : numbers)
-        texts << QString::number(n);
-    return QLatin1Char('{') + texts.join(QLatin1Char(',')) + QLatin1Char('}');
-}
-
 } // namespace
 
 bool hasAllGroups(TChainDb &db, const QList<int> &outlets, const QDate &from, const QDate &to,
@@ -39,7 +31,7 @@ bool hasAllGroups(TChainDb &db, const QList<int> &outlets, const QDate &from, co
                            "AND d.day BETWEEN ? AND ? AND (SELECT count(*) FROM day_aggregates a "
                            "WHERE a.office_id = d.office_id AND a.day = d.day AND a.format = ? "
                            "AND a.kind IN (?, ?, ?, ?)) < 4"),
-            {arrayText(outlets), from, to, int(PosLib::TDayAggregate::Version),
+            {TChainDb::integerArray(outlets), from, to, int(PosLib::TDayAggregate::Version),
              groupsKind(QStringLiteral("waiters"), true),
              groupsKind(QStringLiteral("waiters"), false),
              groupsKind(QStringLiteral("costcenters"), true),
@@ -53,15 +45,15 @@ bool hasAllGroups(TChainDb &db, const QList<int> &outlets, const QDate &from, co
 }
 
 TChainDaySource::TChainDaySource(TChainDb &db, const QList<int> &outlets)
-    : m_db(db), m_outlets(arrayText(outlets))
-{
-}
+    : m_db(db)
+    , m_outlets(TChainDb::integerArray(outlets))
+{ }
 
 bool TChainDaySource::operator()(const QDate &day, PosLib::TRepWaiters *waiters,
                                  PosLib::TRepCenters *centers)
 {
-    for (PosLib::TRepDatas *groups : {static_cast<PosLib::TRepDatas *>(waiters),
-                                      static_cast<PosLib::TRepDatas *>(centers)}) {
+    for (PosLib::TRepDatas *groups :
+         {static_cast<PosLib::TRepDatas *>(waiters), static_cast<PosLib::TRepDatas *>(centers)}) {
         if (!groups)
             continue;
         const QString kind = groupsKind(groups->nodeName(), groups->keepsRecords());
@@ -82,8 +74,7 @@ bool TChainDaySource::operator()(const QDate &day, PosLib::TRepWaiters *waiters,
             if (blob.isEmpty() || !PosLib::TDayAggregate::merge(blob, *groups)) {
                 m_error = Text::tr("outlet %1, %2: the stored groups (%3) are missing or "
                                    "cannot be read")
-                                  .arg(query.value(0).toString(), day.toString(Qt::ISODate),
-                                       kind);
+                                  .arg(query.value(0).toString(), day.toString(Qt::ISODate), kind);
                 return false;
             }
             ++m_blobs;

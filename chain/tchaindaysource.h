@@ -28,8 +28,7 @@ class TChainDaySource
 public:
     TChainDaySource(TChainDb &db, const QList<int> &outlets);
 
-    bool operator()(const QDate &day, PosLib::TRepWaiters *waiters,
-                    PosLib::TRepCenters *centers);
+    bool operator()(const QDate &day, PosLib::TRepWaiters *waiters, PosLib::TRepCenters *centers);
 
     // Why a day could not be added; empty while all went well.
     QString error() const { return m_error; }

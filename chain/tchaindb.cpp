@@ -22,8 +22,7 @@ QString oneLine(QString text)
 
 TChainDb::TChainDb()
     : m_name(QStringLiteral("veltrum-chain-%1").arg(connections.fetchAndAddRelaxed(1)))
-{
-}
+{ }
 
 TChainDb::~TChainDb()
 {
@@ -59,6 +58,14 @@ bool TChainDb::open(const TChainUrl &url, int timeoutSeconds)
     // the server's notices ("already exists, skipping") are no news
     exec(QStringLiteral("SET client_min_messages TO warning"));
     return true;
+}
+
+QString TChainDb::integerArray(const QList<int> &numbers)
+{
+    QStringList texts;
+    for (int n : numbers)
+        texts << QString::number(n);
+    return QLatin1Char('{') + texts.join(QLatin1Char(',')) + QLatin1Char('}');
 }
 
 QString TChainDb::errorText(const QSqlQuery &query)

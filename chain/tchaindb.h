@@ -38,6 +38,10 @@ public:
     bool commit();
     void rollback();
 
+    // A list of numbers as an integer[] literal for "= ANY (?::integer[])":
+    // "{1,4,7}".
+    static QString integerArray(const QList<int> &numbers);
+
     // The driver's error text, trimmed to one line.
     static QString errorText(const QSqlQuery &query);
 

@@ -32,14 +32,6 @@ bool setError(QString *error, const QString &text)
     return false;
 }
 
-QString arrayText(const QList<int> &numbers)
-{
-    QStringList texts;
-    for (int n : numbers)
-        texts << QString::number(n);
-    return QLatin1Char('{') + texts.join(QLatin1Char(',')) + QLatin1Char('}');
-}
-
 bool writeFile(const QString &path, const QByteArray &bytes, QIODevice::OpenMode mode)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
@@ -72,8 +64,7 @@ QString TChainInstallation::root() const
 }
 
 bool TChainInstallation::fill(TChainDb &db, const QList<int> &outlets, const QDate &from,
-                              const QDate &to, const QString &name, bool summaries,
-                              QString *error)
+                              const QDate &to, const QString &name, bool summaries, QString *error)
 {
     if (root().isEmpty())
         return setError(error, Text::tr("cannot create a temporary directory"));
@@ -126,7 +117,7 @@ bool TChainInstallation::fill(TChainDb &db, const QList<int> &outlets, const QDa
                  QStringLiteral("SELECT day, data FROM day_aggregates WHERE kind = ? AND day "
                                 "BETWEEN ? AND ? AND office_id = ANY (?::integer[]) "
                                 "ORDER BY day, office_id"),
-                 {QLatin1String(DaySummaryKind), from, to, arrayText(outlets)}))
+                 {QLatin1String(DaySummaryKind), from, to, TChainDb::integerArray(outlets)}))
         return setError(error, db.error());
     QDate current;
     while (days.next()) {

@@ -17,8 +17,7 @@ constexpr qint64 MigrationLock = 0x76656c7472756dLL; // "veltrum"
 
 } // namespace
 
-bool orderMigrations(const QStringList &fileNames, QList<TChainMigration> &ordered,
-                     QString *error)
+bool orderMigrations(const QStringList &fileNames, QList<TChainMigration> &ordered, QString *error)
 {
     static const QRegularExpression pattern(QStringLiteral("^(\\d+)_[A-Za-z0-9_-]+\\.sql$"));
     QMap<int, TChainMigration> byVersion;
@@ -69,8 +68,7 @@ int schemaVersion(TChainDb &db)
         return -1;
     if (!query.value(0).toBool())
         return 0;
-    if (!db.exec(query, QStringLiteral("SELECT coalesce(max(version), 0) FROM schema_version"),
-                 {})
+    if (!db.exec(query, QStringLiteral("SELECT coalesce(max(version), 0) FROM schema_version"), {})
         || !query.next())
         return -1;
     return query.value(0).toInt();
@@ -87,10 +85,9 @@ int applyMigrations(TChainDb &db, const QList<TChainMigration> &migrations)
         const bool ready
                 = db.exec(query, QStringLiteral("SELECT pg_advisory_xact_lock(?)"),
                           {QVariant::fromValue(MigrationLock)})
-                  && db.exec(QStringLiteral(
-                          "CREATE TABLE IF NOT EXISTS schema_version ("
-                          " version integer PRIMARY KEY, name text NOT NULL,"
-                          " applied timestamptz NOT NULL DEFAULT now())"))
+                  && db.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS schema_version ("
+                                            " version integer PRIMARY KEY, name text NOT NULL,"
+                                            " applied timestamptz NOT NULL DEFAULT now())"))
                   && db.exec(query,
                              QStringLiteral("SELECT 1 FROM schema_version WHERE version = ?"),
                              {migration.version});

@@ -30,7 +30,11 @@ QString oneLine(QString text)
 class TChainQueue::Lock
 {
 public:
-    explicit Lock(const QString &path) : file(path) { file.setStaleLockTime(0); }
+    explicit Lock(const QString &path)
+        : file(path)
+    {
+        file.setStaleLockTime(0);
+    }
     QLockFile file;
 };
 
@@ -41,10 +45,10 @@ bool TQueuedDay::operator==(const TQueuedDay &other) const
 }
 
 TChainQueue::TChainQueue(const QString &root)
-    : m_root(root), m_path(PosLib::installationDir(root, QStringLiteral("var"), false)
-                           + QStringLiteral("chain.queue"))
-{
-}
+    : m_root(root)
+    , m_path(PosLib::installationDir(root, QStringLiteral("var"), false)
+             + QStringLiteral("chain.queue"))
+{ }
 
 QByteArray TChainQueue::toBytes(const QList<TQueuedDay> &days)
 {
@@ -55,8 +59,7 @@ QByteArray TChainQueue::toBytes(const QList<TQueuedDay> &days)
     for (const TQueuedDay &day : sorted) {
         bytes += day.day.toString(Qt::ISODate).toLatin1() + '\t'
                  + day.queued.toUTC().toString(Qt::ISODate).toLatin1() + '\t'
-                 + QByteArray::number(day.attempts) + '\t' + oneLine(day.lastError).toUtf8()
-                 + '\n';
+                 + QByteArray::number(day.attempts) + '\t' + oneLine(day.lastError).toUtf8() + '\n';
     }
     return bytes;
 }

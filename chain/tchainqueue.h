@@ -4,8 +4,8 @@
 #include <QDate>
 #include <QDateTime>
 #include <QList>
-#include <memory>
 #include <QString>
+#include <memory>
 
 namespace ChainLib {
 

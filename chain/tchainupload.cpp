@@ -63,7 +63,8 @@ bool writeDay(TChainDb &db, const TChainDayData &data)
 
     // the report files, only those that changed
     QHash<QString, QString> files;
-    if (!storedHashes(db, QStringLiteral("SELECT path, sha256 FROM outlet_files WHERE office_id = ?"),
+    if (!storedHashes(db,
+                      QStringLiteral("SELECT path, sha256 FROM outlet_files WHERE office_id = ?"),
                       {office}, files))
         return false;
     for (const TChainFile &file : data.files) {
@@ -144,19 +145,19 @@ bool writeDay(TChainDb &db, const TChainDayData &data)
             if (newArchives.contains(entry.toObject().value(QStringLiteral("archive")).toInt()))
                 entries.append(entry);
         }
-        if (!db.exec(query,
-                     QStringLiteral(
-                             "INSERT INTO bill_entries (office_id, day, archive, position, "
-                             "parent, type, entry_id, at, waiter, plu, count, price, amount, "
-                             "payform, voided, fields) SELECT ?, ?, r.archive, r.position, "
-                             "r.parent, r.type, r.entry_id, r.at, r.waiter, r.plu, r.count, "
-                             "r.price, r.amount, r.payform, r.voided, r.fields FROM "
-                             "jsonb_to_recordset(?::jsonb) AS r(archive integer, position "
-                             "integer, parent integer, type smallint, entry_id integer, at "
-                             "timestamp, waiter integer, plu bigint, count double precision, "
-                             "price bigint, amount bigint, payform integer, voided boolean, "
-                             "fields jsonb)"),
-                     {office, day, jsonText(entries)}))
+        if (!db.exec(
+                    query,
+                    QStringLiteral("INSERT INTO bill_entries (office_id, day, archive, position, "
+                                   "parent, type, entry_id, at, waiter, plu, count, price, amount, "
+                                   "payform, voided, fields) SELECT ?, ?, r.archive, r.position, "
+                                   "r.parent, r.type, r.entry_id, r.at, r.waiter, r.plu, r.count, "
+                                   "r.price, r.amount, r.payform, r.voided, r.fields FROM "
+                                   "jsonb_to_recordset(?::jsonb) AS r(archive integer, position "
+                                   "integer, parent integer, type smallint, entry_id integer, at "
+                                   "timestamp, waiter integer, plu bigint, count double precision, "
+                                   "price bigint, amount bigint, payform integer, voided boolean, "
+                                   "fields jsonb)"),
+                    {office, day, jsonText(entries)}))
             return false;
     }
 

@@ -51,7 +51,8 @@ bool TChainUrl::parse(const QString &text, TChainUrl &url, QString *error, bool 
     url = TChainUrl();
     QString rest = text.trimmed();
     bool schemeFound = false;
-    for (const QLatin1String scheme : {QLatin1String("postgresql://"), QLatin1String("postgres://")}) {
+    for (const QLatin1String scheme :
+         {QLatin1String("postgresql://"), QLatin1String("postgres://")}) {
         if (rest.startsWith(scheme, Qt::CaseInsensitive)) {
             rest = rest.mid(scheme.size());
             schemeFound = true;
@@ -59,7 +60,8 @@ bool TChainUrl::parse(const QString &text, TChainUrl &url, QString *error, bool 
         }
     }
     if (!schemeFound)
-        return setError(error, Text::tr("not a PostgreSQL URL (postgresql://USER@HOST:PORT/DATABASE)"));
+        return setError(error,
+                        Text::tr("not a PostgreSQL URL (postgresql://USER@HOST:PORT/DATABASE)"));
 
     QString query;
     const int question = rest.indexOf(QLatin1Char('?'));
@@ -124,12 +126,13 @@ bool TChainUrl::parse(const QString &text, TChainUrl &url, QString *error, bool 
             url.database = value;
         } else {
             return setError(error, Text::tr("unknown parameter \"%1\" (host, port, user, password, "
-                                      "dbname)")
+                                            "dbname)")
                                            .arg(name));
         }
     }
     if (needsDatabase && url.database.isEmpty())
-        return setError(error, Text::tr("no database named (postgresql://USER@HOST:PORT/DATABASE)"));
+        return setError(error,
+                        Text::tr("no database named (postgresql://USER@HOST:PORT/DATABASE)"));
     return true;
 }
 
@@ -150,8 +153,8 @@ bool TChainUrl::fromTarget(const QString &server, const QString &database, const
         if (colon > 0 && !(bracketed && target.endsWith(QLatin1Char(']')))
             && target.count(QLatin1Char(':')) == 1) {
             if (!parsePort(target.mid(colon + 1), url.port))
-                return setError(error,
-                                Text::tr("bad port \"%1\" (1 to 65535)").arg(target.mid(colon + 1)));
+                return setError(
+                        error, Text::tr("bad port \"%1\" (1 to 65535)").arg(target.mid(colon + 1)));
             url.host = target.left(colon);
         } else {
             url.host = target;
@@ -170,15 +173,14 @@ bool TChainUrl::fromTarget(const QString &server, const QString &database, const
     return true;
 }
 
-bool TChainUrl::fromInstallation(const Basics::TValue &installation, TChainUrl &url,
-                                 QString *error)
+bool TChainUrl::fromInstallation(const Basics::TValue &installation, TChainUrl &url, QString *error)
 {
     const bool login = installation.getBool(QStringLiteral("dbnointegratedsec"));
     return fromTarget(installation.getString(QStringLiteral("dbservername")),
                       installation.getString(QStringLiteral("dbdatabasename")),
                       login ? installation.getString(QStringLiteral("dbusername")) : QString(),
-                      login ? installation.getString(QStringLiteral("dbpassword")) : QString(),
-                      url, error);
+                      login ? installation.getString(QStringLiteral("dbpassword")) : QString(), url,
+                      error);
 }
 
 QString TChainUrl::text() const
@@ -223,8 +225,9 @@ bool TChainUrl::resolvePassword(const QString &file, QString *error)
         return true;
     QFile in(name);
     if (!in.open(QIODevice::ReadOnly))
-        return setError(error, Text::tr("cannot read the password file %1: %2")
-                                       .arg(name, in.errorString()));
+        return setError(
+                error,
+                Text::tr("cannot read the password file %1: %2").arg(name, in.errorString()));
     QByteArray line = in.readLine();
     while (line.endsWith('\n') || line.endsWith('\r'))
         line.chop(1);

@@ -5562,10 +5562,6 @@ Bei Erfolg werden die Anzahl der verschobenen Bons, das Tagesverzeichnis, der vo
         <translation>eine Auswertung über die abgeschlossenen Tage mehrerer Betriebe ausgeben</translation>
     </message>
     <message>
-        <source>The chain database: postgresql://USER@HOST:PORT/DATABASE (see &apos;veltrum help chain init&apos;).</source>
-        <translation>Die Kettendatenbank: postgresql://USER@HOST:PORT/DATABASE (siehe &apos;veltrum help chain init&apos;).</translation>
-    </message>
-    <message>
         <source>The report kind, 3 to 42.</source>
         <translation>Die Berichtsart, 3 bis 42.</translation>
     </message>
@@ -5584,10 +5580,6 @@ Bei Erfolg werden die Anzahl der verschobenen Bons, das Tagesverzeichnis, der vo
     <message>
         <source>One report per outlet, one after another, instead of one over all.</source>
         <translation>Ein Bericht je Betrieb, einer nach dem anderen, statt eines über alle.</translation>
-    </message>
-    <message>
-        <source>Cut the range into periods of N days, as &apos;veltrum report&apos; does.</source>
-        <translation>Den Bereich in Zeiträume von N Tagen teilen, wie &apos;veltrum report&apos; es tut.</translation>
     </message>
     <message>
         <source>wrong arguments: an unknown option, a kind that is no summary, an outlet the database does not hold, a bad date or URL</source>

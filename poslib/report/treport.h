@@ -104,8 +104,8 @@ public:
     // groups to add it to, as TDayAggregate::merge() adds a stored day;
     // false ends the run. The chain report reads the outlets' days from its
     // database this way.
-    using DaySource = std::function<bool(const QDate &day, TRepWaiters *waiters,
-                                         TRepCenters *centers)>;
+    using DaySource
+            = std::function<bool(const QDate &day, TRepWaiters *waiters, TRepCenters *centers)>;
     void setDaySource(DaySource source) { m_daySource = std::move(source); }
 
     // New groupings filled over from..to (invalid dates: the report date);

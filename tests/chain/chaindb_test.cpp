@@ -28,8 +28,8 @@ TEST_F(ChainServerTest, MigrationsApplyOnceInOrderAndAFailedOneRollsBackWhole)
     EXPECT_EQ(before, digest());
 
     // the command line says the same
-    const Outcome init = veltrum({QStringLiteral("chain"), QStringLiteral("init"),
-                                  QStringLiteral("--db"), urlText()});
+    const Outcome init = veltrum(
+            {QStringLiteral("chain"), QStringLiteral("init"), QStringLiteral("--db"), urlText()});
     EXPECT_EQ(0, init.code) << init.err;
     EXPECT_TRUE(init.out.contains(QStringLiteral("schema version %1, 0 migrations").arg(all)))
             << init.out;
@@ -67,8 +67,8 @@ TEST_F(ChainServerTest, DayArrivesWholeAndSendingItTwiceChangesNothing)
     EXPECT_EQ(8, number(QStringLiteral("SELECT count(*) FROM bills")));
     EXPECT_EQ(data.amount, number(QStringLiteral("SELECT sum(amount) FROM bills")));
     EXPECT_EQ(data.amount, number(QStringLiteral("SELECT amount FROM days")));
-    EXPECT_EQ(data.amount, number(QStringLiteral(
-                                   "SELECT sum(amount) FROM bill_entries WHERE type = 3")));
+    EXPECT_EQ(data.amount,
+              number(QStringLiteral("SELECT sum(amount) FROM bill_entries WHERE type = 3")));
     EXPECT_EQ(8, number(QStringLiteral("SELECT count(*) FROM bill_entries WHERE type = 1")));
     EXPECT_EQ(0, number(QStringLiteral("SELECT count(*) FROM bill_entries WHERE type = 3 AND "
                                        "(plu = 0 OR fields->>'plu' IS NULL)")));

@@ -39,7 +39,8 @@ TEST(ChainMigrations, BadNamesAndTwiceTheSameVersionAreRefused)
     EXPECT_FALSE(ChainLib::orderMigrations({QStringLiteral("x1_a.sql")}, ordered, &error));
     EXPECT_FALSE(ChainLib::orderMigrations(
             {QStringLiteral("0003_a.sql"), QStringLiteral("3_b.sql")}, ordered, &error));
-    EXPECT_TRUE(error.contains(QStringLiteral("0003_a.sql")) && error.contains(QStringLiteral("3_b.sql")))
+    EXPECT_TRUE(error.contains(QStringLiteral("0003_a.sql"))
+                && error.contains(QStringLiteral("3_b.sql")))
             << error.toStdString();
 }
 

@@ -22,12 +22,17 @@ using Items = QMap<QString, QPair<double, qint64>>;
 Items itemsOf(const QString &json, const QString &node)
 {
     Items items;
-    const QJsonArray sections
-            = QJsonDocument::fromJson(json.toUtf8()).object().value(QStringLiteral("sections")).toArray();
+    const QJsonArray sections = QJsonDocument::fromJson(json.toUtf8())
+                                        .object()
+                                        .value(QStringLiteral("sections"))
+                                        .toArray();
     for (const QJsonValue &section : sections) {
-        for (const QJsonValue &period : section.toObject().value(QStringLiteral("periods")).toArray()) {
-            for (const QJsonValue &group : period.toObject().value(QStringLiteral("groups")).toArray()) {
-                for (const QJsonValue &v : group.toObject().value(QStringLiteral("items")).toArray()) {
+        for (const QJsonValue &period :
+             section.toObject().value(QStringLiteral("periods")).toArray()) {
+            for (const QJsonValue &group :
+                 period.toObject().value(QStringLiteral("groups")).toArray()) {
+                for (const QJsonValue &v :
+                     group.toObject().value(QStringLiteral("items")).toArray()) {
                     const QJsonObject item = v.toObject();
                     if (item.value(QStringLiteral("node")).toString() != node)
                         continue;
@@ -62,11 +67,10 @@ protected:
     QString outlet(int office, const QString &server)
     {
         const QString root = dir.file(QStringLiteral("outlet%1").arg(office));
-        const Outcome demo = veltrum({QStringLiteral("demo"), root, QStringLiteral("--days"),
-                                      QStringLiteral("2"), QStringLiteral("--tables"),
-                                      QStringLiteral("10"), QStringLiteral("--seed"),
-                                      QString::number(office * 11), QStringLiteral("--today"),
-                                      Today});
+        const Outcome demo = veltrum(
+                {QStringLiteral("demo"), root, QStringLiteral("--days"), QStringLiteral("2"),
+                 QStringLiteral("--tables"), QStringLiteral("10"), QStringLiteral("--seed"),
+                 QString::number(office * 11), QStringLiteral("--today"), Today});
         EXPECT_EQ(0, demo.code) << demo.err;
         PosLib::TSettings settings;
         const QString data = root + QStringLiteral("/usr/data/");
@@ -105,8 +109,10 @@ protected:
 
     QStringList reportArgs(int kind) const
     {
-        return {QStringLiteral("--kind"), QString::number(kind), QStringLiteral("--from"), First,
-                QStringLiteral("--to"), Today, QStringLiteral("--now"), Now};
+        return {QStringLiteral("--kind"), QString::number(kind),
+                QStringLiteral("--from"), First,
+                QStringLiteral("--to"),   Today,
+                QStringLiteral("--now"),  Now};
     }
 
     QJsonArray queued(const QString &root)
@@ -166,22 +172,20 @@ TEST_F(ChainOutletsTest, ThreeOutletsCloseAndTheChainReportsLikeEachOfThemAndThe
     const QString before = digest();
 
     // the push delivers the queue once; sending again changes nothing
-    const Outcome delivered = chain(QStringLiteral("push"),
-                                    {QStringLiteral("--data"), root7, QStringLiteral("--db"),
-                                     urlText()});
+    const Outcome delivered = chain(QStringLiteral("push"), {QStringLiteral("--data"), root7,
+                                                             QStringLiteral("--db"), urlText()});
     ASSERT_EQ(0, delivered.code) << delivered.err;
     EXPECT_EQ(3, delivered.out.count(QStringLiteral("Sent"))) << delivered.out;
     EXPECT_TRUE(queued(root7).isEmpty());
     const QString after = digest();
     EXPECT_NE(before, after);
     const Outcome again = chain(QStringLiteral("push"),
-                                {QStringLiteral("--data"), root7, QStringLiteral("--db"),
-                                 urlText(), QStringLiteral("--from"), First, QStringLiteral("--to"),
-                                 Today});
+                                {QStringLiteral("--data"), root7, QStringLiteral("--db"), urlText(),
+                                 QStringLiteral("--from"), First, QStringLiteral("--to"), Today});
     ASSERT_EQ(0, again.code) << again.err;
     EXPECT_EQ(after, digest());
-    EXPECT_TRUE(chain(QStringLiteral("push"), {QStringLiteral("--data"), root7,
-                                               QStringLiteral("--db"), urlText()})
+    EXPECT_TRUE(chain(QStringLiteral("push"),
+                      {QStringLiteral("--data"), root7, QStringLiteral("--db"), urlText()})
                         .out.contains(QStringLiteral("Nothing to send")));
 
     // every outlet with its three days and the closings' records
@@ -215,11 +219,11 @@ TEST_F(ChainOutletsTest, ThreeOutletsCloseAndTheChainReportsLikeEachOfThemAndThe
             const Outcome local = run(QStringList {QStringLiteral("report"),
                                                    QStringLiteral("--data"), roots.value(office)}
                                       + reportArgs(kind));
-            const Outcome chained = chain(QStringLiteral("report"),
-                                          QStringList {QStringLiteral("--db"), urlText(),
-                                                       QStringLiteral("--outlets"),
-                                                       QString::number(office)}
-                                                  + reportArgs(kind));
+            const Outcome chained
+                    = chain(QStringLiteral("report"),
+                            QStringList {QStringLiteral("--db"), urlText(),
+                                         QStringLiteral("--outlets"), QString::number(office)}
+                                    + reportArgs(kind));
             ASSERT_EQ(0, local.code) << local.err;
             ASSERT_EQ(0, chained.code) << chained.err;
             EXPECT_EQ(local.out, chained.out) << "kind " << kind << ", outlet " << office;
@@ -227,15 +231,14 @@ TEST_F(ChainOutletsTest, ThreeOutletsCloseAndTheChainReportsLikeEachOfThemAndThe
     }
 
     // all together: the articles and payment forms add up
-    for (const auto &[kind, node] : {std::pair {7, QStringLiteral("articles")},
-                                     std::pair {4, QStringLiteral("payforms")}}) {
+    for (const auto &[kind, node] :
+         {std::pair {7, QStringLiteral("articles")}, std::pair {4, QStringLiteral("payforms")}}) {
         QList<Items> parts;
         for (const QString &root : roots) {
-            const Outcome local = run(QStringList {QStringLiteral("report"),
-                                                   QStringLiteral("--data"), root,
-                                                   QStringLiteral("--format"),
-                                                   QStringLiteral("json")}
-                                      + reportArgs(kind));
+            const Outcome local
+                    = run(QStringList {QStringLiteral("report"), QStringLiteral("--data"), root,
+                                       QStringLiteral("--format"), QStringLiteral("json")}
+                          + reportArgs(kind));
             ASSERT_EQ(0, local.code) << local.err;
             parts << itemsOf(local.out, node);
             EXPECT_FALSE(parts.last().isEmpty()) << node;
@@ -251,12 +254,12 @@ TEST_F(ChainOutletsTest, ThreeOutletsCloseAndTheChainReportsLikeEachOfThemAndThe
     // the groups add up to what the report engine makes of the day summaries
     for (int kind : {5, 7, 9, 21, 38}) {
         const QStringList args = QStringList {QStringLiteral("--db"), urlText()} + reportArgs(kind);
-        const Outcome groups = chain(QStringLiteral("report"),
-                                     args + QStringList {QStringLiteral("--source"),
-                                                         QStringLiteral("groups")});
-        const Outcome summaries = chain(QStringLiteral("report"),
-                                        args + QStringList {QStringLiteral("--source"),
-                                                            QStringLiteral("summaries")});
+        const Outcome groups
+                = chain(QStringLiteral("report"),
+                        args + QStringList {QStringLiteral("--source"), QStringLiteral("groups")});
+        const Outcome summaries = chain(
+                QStringLiteral("report"),
+                args + QStringList {QStringLiteral("--source"), QStringLiteral("summaries")});
         ASSERT_EQ(0, groups.code) << groups.err;
         ASSERT_EQ(0, summaries.code) << summaries.err;
         EXPECT_EQ(summaries.out, groups.out) << "kind " << kind;
@@ -266,9 +269,9 @@ TEST_F(ChainOutletsTest, ThreeOutletsCloseAndTheChainReportsLikeEachOfThemAndThe
 
     // options the groups were not added up with read the day summaries
     {
-        const QStringList only4 {QStringLiteral("--db"), urlText(), QStringLiteral("--outlets"),
-                                 QStringLiteral("4"), QStringLiteral("--turnover"),
-                                 QStringLiteral("in")};
+        const QStringList only4 {QStringLiteral("--db"),       urlText(),
+                                 QStringLiteral("--outlets"),  QStringLiteral("4"),
+                                 QStringLiteral("--turnover"), QStringLiteral("in")};
         const Outcome chained = chain(QStringLiteral("report"), only4 + reportArgs(7));
         const Outcome local = run(QStringList {QStringLiteral("report"), QStringLiteral("--data"),
                                                roots.value(4), QStringLiteral("--turnover"),
@@ -276,19 +279,19 @@ TEST_F(ChainOutletsTest, ThreeOutletsCloseAndTheChainReportsLikeEachOfThemAndThe
                                   + reportArgs(7));
         ASSERT_EQ(0, chained.code) << chained.err;
         EXPECT_EQ(local.out, chained.out);
-        EXPECT_EQ(2, chain(QStringLiteral("report"),
-                           only4 + reportArgs(7)
-                                   + QStringList {QStringLiteral("--source"),
-                                                  QStringLiteral("groups")})
-                             .code);
+        EXPECT_EQ(2,
+                  chain(QStringLiteral("report"), only4 + reportArgs(7)
+                                                          + QStringList {QStringLiteral("--source"),
+                                                                         QStringLiteral("groups")})
+                          .code);
     }
 
     // per outlet: the three reports one after another (damaged groups last)
-    const Outcome each = chain(QStringLiteral("report"),
-                               QStringList {QStringLiteral("--db"), urlText(),
-                                            QStringLiteral("--per-outlet"),
-                                            QStringLiteral("--outlets"), QStringLiteral("7,1")}
-                                       + reportArgs(5));
+    const Outcome each
+            = chain(QStringLiteral("report"),
+                    QStringList {QStringLiteral("--db"), urlText(), QStringLiteral("--per-outlet"),
+                                 QStringLiteral("--outlets"), QStringLiteral("7,1")}
+                            + reportArgs(5));
     ASSERT_EQ(0, each.code) << each.err;
     EXPECT_EQ(1, each.out.count(QStringLiteral("Summary for: Outlet 1\n")));
     EXPECT_EQ(1, each.out.count(QStringLiteral("Summary for: Outlet 7\n")));
@@ -311,17 +314,18 @@ TEST_F(ChainOutletsTest, WrongArgumentsAreUsageErrors)
 {
     ASSERT_EQ(0, chain(QStringLiteral("init"), {QStringLiteral("--db"), urlText()}).code);
     const QString root = outlet(2, url().host);
-    ASSERT_EQ(0, chain(QStringLiteral("push"), {QStringLiteral("--data"), root,
-                                                QStringLiteral("--from"), First})
+    ASSERT_EQ(0, chain(QStringLiteral("push"),
+                       {QStringLiteral("--data"), root, QStringLiteral("--from"), First})
                          .code);
     const QStringList base {QStringLiteral("--db"), urlText(), QStringLiteral("--from"), First};
-    EXPECT_EQ(2, chain(QStringLiteral("report"), base + QStringList {QStringLiteral("--kind"),
-                                                                     QStringLiteral("1")})
+    EXPECT_EQ(2, chain(QStringLiteral("report"),
+                       base + QStringList {QStringLiteral("--kind"), QStringLiteral("1")})
                          .code);
     const Outcome unknown
             = chain(QStringLiteral("report"),
-                    base + QStringList {QStringLiteral("--kind"), QStringLiteral("7"),
-                                        QStringLiteral("--outlets"), QStringLiteral("2,3")});
+                    base
+                            + QStringList {QStringLiteral("--kind"), QStringLiteral("7"),
+                                           QStringLiteral("--outlets"), QStringLiteral("2,3")});
     EXPECT_EQ(2, unknown.code);
     EXPECT_TRUE(unknown.err.contains(QStringLiteral("no outlet 3"))) << unknown.err;
     EXPECT_EQ(2, chain(QStringLiteral("report"),

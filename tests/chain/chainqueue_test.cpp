@@ -52,19 +52,19 @@ TEST(ChainQueue, DamagedLinesAreCountedNotGuessed)
     EXPECT_EQ(QDate(2026, 3, 7), cut.days[0].day);
 
     // garbage, a bad date, a negative count, a missing field; a day twice
-    const TQueueContents mixed = TChainQueue::fromBytes(
-            "# veltrum chain queue 1\n"
-            "\x01\x02garbage\n"
-            "2026-02-30\t2026-03-01T00:00:00Z\t0\t\n"
-            "2026-03-05\t2026-03-06T00:00:00Z\t-1\t\n"
-            "2026-03-06\t2026-03-07T00:00:00Z\n"
-            "2026-03-04\t2026-03-05T00:00:00Z\t1\tx\n"
-            "2026-03-04\t2026-03-06T00:00:00Z\t3\ty\n");
+    const TQueueContents mixed = TChainQueue::fromBytes("# veltrum chain queue 1\n"
+                                                        "\x01\x02garbage\n"
+                                                        "2026-02-30\t2026-03-01T00:00:00Z\t0\t\n"
+                                                        "2026-03-05\t2026-03-06T00:00:00Z\t-1\t\n"
+                                                        "2026-03-06\t2026-03-07T00:00:00Z\n"
+                                                        "2026-03-04\t2026-03-05T00:00:00Z\t1\tx\n"
+                                                        "2026-03-04\t2026-03-06T00:00:00Z\t3\ty\n");
     EXPECT_EQ(4, mixed.damagedLines);
     ASSERT_EQ(1, mixed.days.size());
     EXPECT_EQ(1, mixed.days[0].attempts);
 
-    const TQueueContents foreign = TChainQueue::fromBytes("2026-03-04\t2026-03-05T00:00:00Z\t1\t\n");
+    const TQueueContents foreign
+            = TChainQueue::fromBytes("2026-03-04\t2026-03-05T00:00:00Z\t1\t\n");
     EXPECT_TRUE(foreign.badHeader);
     EXPECT_TRUE(foreign.days.isEmpty());
 }

@@ -10,9 +10,9 @@ void ChainServerTest::SetUp()
         GTEST_SKIP() << "VELTRUM_TEST_DB names no PostgreSQL server; scripts/test.sh starts one";
     QString error;
     ASSERT_TRUE(ChainLib::TChainUrl::parse(admin, m_admin, &error)) << error.toStdString();
-    const QString name = QStringLiteral("chain_test_%1")
-                                 .arg(QRandomGenerator::global()->generate64(), 16, 16,
-                                      QLatin1Char('0'));
+    const QString name
+            = QStringLiteral("chain_test_%1")
+                      .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0'));
     {
         ChainLib::TChainDb server;
         ASSERT_TRUE(server.open(m_admin)) << server.error().toStdString();

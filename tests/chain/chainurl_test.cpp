@@ -13,8 +13,8 @@ TChainUrl parsed(const QString &text)
 {
     TChainUrl url;
     QString error;
-    EXPECT_TRUE(TChainUrl::parse(text, url, &error)) << text.toStdString() << ": "
-                                                      << error.toStdString();
+    EXPECT_TRUE(TChainUrl::parse(text, url, &error))
+            << text.toStdString() << ": " << error.toStdString();
     return url;
 }
 
@@ -31,7 +31,9 @@ class Environment
 {
 public:
     Environment(const char *name, const QByteArray &value)
-        : m_name(name), m_old(qgetenv(name)), m_had(qEnvironmentVariableIsSet(name))
+        : m_name(name)
+        , m_old(qgetenv(name))
+        , m_had(qEnvironmentVariableIsSet(name))
     {
         if (value.isNull())
             qunsetenv(name);
@@ -142,12 +144,13 @@ TEST(ChainUrl, InstallationRecordNamesServerDatabaseAndLogin)
     EXPECT_EQ(7000, url.port);
     EXPECT_EQ(QStringLiteral("u"), url.user);
     EXPECT_EQ(QStringLiteral("new"), url.database);
-    ASSERT_TRUE(TChainUrl::fromTarget(QStringLiteral("postgresql://u@h/"), QStringLiteral("d"),
-                                      {}, {}, url));
+    ASSERT_TRUE(TChainUrl::fromTarget(QStringLiteral("postgresql://u@h/"), QStringLiteral("d"), {},
+                                      {}, url));
     EXPECT_EQ(QStringLiteral("d"), url.database);
 
     EXPECT_FALSE(TChainUrl::fromTarget(QStringLiteral("db"), QString(), {}, {}, url));
-    EXPECT_FALSE(TChainUrl::fromTarget(QStringLiteral("db:port"), QStringLiteral("c"), {}, {}, url));
+    EXPECT_FALSE(
+            TChainUrl::fromTarget(QStringLiteral("db:port"), QStringLiteral("c"), {}, {}, url));
 }
 
 TEST(ChainUrl, PasswordFromEnvironmentOrFile)

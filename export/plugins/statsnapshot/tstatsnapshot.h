@@ -8,13 +8,12 @@
 namespace DotNetPluginLibrary {
 
 // The snapshot plug-in. "db" sends the closed day to the chain database
-// (PostgreSQL); "localfile" writes the local-file snapshot of a closed day: the day's table files of
-// "var/statist/tagDD.MM.YYYY/" and its day summary "var/summary/
-// yyyy-MM-dd.dat", copied below the target directory into the archive
-// directory "statist-yyyy-MM-dd", which holds them under the same relative
-// paths as the installation does. The archive is built in a hidden
-// temporary directory and renamed into place, so the target never shows a
-// half-written archive; an earlier archive of the day is replaced.
+// (PostgreSQL); "localfile" writes the local-file snapshot of a closed day: the day's table files
+// of "var/statist/tagDD.MM.YYYY/" and its day summary "var/summary/ yyyy-MM-dd.dat", copied below
+// the target directory into the archive directory "statist-yyyy-MM-dd", which holds them under the
+// same relative paths as the installation does. The archive is built in a hidden temporary
+// directory and renamed into place, so the target never shows a half-written archive; an earlier
+// archive of the day is replaced.
 class TStatSnapshot
 {
 public:
