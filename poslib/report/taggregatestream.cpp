@@ -28,11 +28,20 @@ void TAggregateWriter::text(const QString &text)
         u32(m_null);
         return;
     }
+    const std::pair<const void *, qsizetype> data(text.constData(), text.size());
+    auto shared = m_shared.constFind(data);
+    if (shared != m_shared.cend()) {
+        u32(shared.value());
+        return;
+    }
     auto it = m_ids.constFind(text);
     if (it == m_ids.cend()) {
         it = m_ids.insert(text, quint32(m_texts.size()));
         m_texts.append(text);
     }
+    // only for the data the pool holds a copy of
+    if (m_texts.at(qsizetype(it.value())).constData() == text.constData())
+        m_shared.insert(data, it.value());
     u32(it.value());
 }
 
@@ -81,46 +90,6 @@ TAggregateReader::TAggregateReader(const QByteArray &bytes)
         m_pos += size_t(length) * 2;
         m_texts.append(t);
     }
-}
-
-bool TAggregateReader::take(void *p, size_t n)
-{
-    if (m_failed || size_t(m_end - m_pos) < n) {
-        m_failed = true;
-        std::memset(p, 0, n);
-        return false;
-    }
-    std::memcpy(p, m_pos, n);
-    m_pos += n;
-    return true;
-}
-
-quint8 TAggregateReader::u8()
-{
-    quint8 v;
-    take(&v, sizeof v);
-    return v;
-}
-
-quint32 TAggregateReader::u32()
-{
-    quint32 v;
-    take(&v, sizeof v);
-    return v;
-}
-
-qint64 TAggregateReader::i64()
-{
-    qint64 v;
-    take(&v, sizeof v);
-    return v;
-}
-
-double TAggregateReader::f64()
-{
-    double v;
-    take(&v, sizeof v);
-    return v;
 }
 
 const QString &TAggregateReader::text()

@@ -9,7 +9,9 @@
 #include <QString>
 #include <QTime>
 
+#include <cstring>
 #include <limits>
+#include <utility>
 
 namespace PosLib {
 
@@ -33,6 +35,15 @@ public:
     void time(const QTime &t) { i32(t.isValid() ? t.msecsSinceStartOfDay() : -1); }
     void exact(const TExactSum &sum);
 
+    // A number written now and set later: where it is, and setting it.
+    qsizetype mark()
+    {
+        u32(0);
+        return m_data.size() - qsizetype(sizeof(quint32));
+    }
+    qsizetype size() const { return m_data.size(); }
+    void patch(qsizetype at, quint32 v) { std::memcpy(m_data.data() + at, &v, sizeof v); }
+
     // The pool, then the figures.
     QByteArray bytes() const;
 
@@ -40,6 +51,9 @@ private:
     void raw(const void *p, size_t n) { m_data.append(static_cast<const char *>(p), qsizetype(n)); }
     QByteArray m_data;
     QHash<QString, quint32> m_ids;
+    // the same by the text's data: copies of a text share it, and the pool
+    // holding a copy keeps the data from being freed and reused
+    QHash<std::pair<const void *, qsizetype>, quint32> m_shared;
     QList<QString> m_texts;
     bool m_hasNull = false;
     quint32 m_null = 0;
@@ -57,11 +71,11 @@ public:
     bool ok() const { return !m_failed; }
     void fail() { m_failed = true; }
 
-    quint8 u8();
-    quint32 u32();
+    quint8 u8() { return read<quint8>(); }
+    quint32 u32() { return read<quint32>(); }
     qint32 i32() { return qint32(u32()); }
-    qint64 i64();
-    double f64();
+    qint64 i64() { return read<qint64>(); }
+    double f64() { return read<double>(); }
     bool boolean() { return u8() != 0; }
     const QString &text();
     QDate date();
@@ -71,9 +85,28 @@ public:
     // when the bytes left could not hold them.
     quint32 count(int size);
     bool atEnd() const { return m_pos == m_end; }
+    // Passes over `n` bytes.
+    void skip(quint32 n)
+    {
+        if (m_failed || size_t(m_end - m_pos) < n)
+            m_failed = true;
+        else
+            m_pos += n;
+    }
 
 private:
-    bool take(void *p, size_t n);
+    template<typename T>
+    T read()
+    {
+        T v;
+        if (Q_LIKELY(!m_failed && size_t(m_end - m_pos) >= sizeof v)) {
+            std::memcpy(&v, m_pos, sizeof v);
+            m_pos += sizeof v;
+            return v;
+        }
+        m_failed = true;
+        return T();
+    }
 
     const char *m_pos;
     const char *m_end;

@@ -9,21 +9,26 @@ namespace PosLib {
 // the last, largest one.
 void TExactSum::addSlow(double value)
 {
-    QList<double> parts = m_parts;
-    parts.append(m_high);
-    int kept = 0;
+    // in place: the parts, then m_high as the last one
+    qsizetype kept = 0;
     double x = value;
-    for (double y : std::as_const(parts)) {
+    const qsizetype count = m_parts.size();
+    for (qsizetype i = 0; i <= count; ++i) {
+        double y = i < count ? m_parts.at(i) : m_high;
         if (std::fabs(x) < std::fabs(y))
             std::swap(x, y);
         const double high = x + y;
         const double low = y - (high - x);
-        if (low != 0)
-            parts[kept++] = low;
+        if (low != 0) {
+            if (kept < count)
+                m_parts[kept] = low;
+            else
+                m_parts.append(low);
+            ++kept;
+        }
         x = high;
     }
-    parts.resize(kept);
-    m_parts = parts;
+    m_parts.resize(kept);
     m_high = x;
 }
 

@@ -164,13 +164,17 @@ void TReportLeaf::writeRecord(const TValue &record, QTextStream &out, QStringLis
 void TReportLeaf::writeState(TAggregateWriter &out) const
 {
     // the fields as held; the sums are written into them anew after reading
+    // by their length first: a later day's leaf that is there already
+    // passes over them
     const Fields &all = Basics::TValue::fields();
+    const qsizetype length = out.mark();
     out.u32(quint32(all.size()));
     for (auto it = all.cbegin(); it != all.cend(); ++it) {
         out.text(it.key());
         out.i32(it.value().type);
         out.text(it.value().text);
     }
+    out.patch(length, quint32(out.size() - length - qsizetype(sizeof(quint32))));
     out.exact(m_count);
     out.exact(m_amount);
     out.u32(quint32(m_sums.size()));
@@ -184,13 +188,19 @@ void TReportLeaf::writeState(TAggregateWriter &out) const
 
 void TReportLeaf::readState(TAggregateReader &in, bool fresh)
 {
-    const quint32 fields = in.count(12);
-    for (quint32 i = 0; i < fields && in.ok(); ++i) {
-        const QString &key = in.text();
-        const qint32 type = in.i32();
-        const QString &text = in.text();
-        if (fresh && in.ok())
-            set(key, Basics::TValueField(type, text));
+    const quint32 length = in.u32();
+    if (!fresh) {
+        in.skip(length);
+    } else {
+        const quint32 fields = in.count(12);
+        reserve(int(fields));
+        for (quint32 i = 0; i < fields && in.ok(); ++i) {
+            const QString &key = in.text();
+            const qint32 type = in.i32();
+            const QString &text = in.text();
+            if (in.ok())
+                set(key, Basics::TValueField(type, text));
+        }
     }
     const TExactSum count = in.exact();
     const TExactSum amount = in.exact();

@@ -225,11 +225,16 @@ void TReportNode::mergeDay(TAggregateReader &in)
     const int offset = int(m_leaves.size());
     mergeTotal(in);
     const quint32 count = in.count(4);
+    // leaves only ever come in: the index is as big as the map, or stale
+    if (m_merged.size() != m_leaves.size()) {
+        m_merged.clear();
+        for (auto it = m_leaves.cbegin(); it != m_leaves.cend(); ++it)
+            m_merged.insert(it.key(), it.value());
+    }
     for (quint32 i = 0; i < count && in.ok(); ++i) {
         const QString key = mergedKey(in.text(), offset);
-        auto it = m_leaves.find(key);
-        if (it != m_leaves.end()) {
-            it.value()->readState(in, false);
+        if (TReportLeaf *leaf = m_merged.value(key)) {
+            leaf->readState(in, false);
             continue;
         }
         std::unique_ptr<TReportLeaf> leaf(newLeaf());
@@ -238,8 +243,10 @@ void TReportNode::mergeDay(TAggregateReader &in)
             return;
         }
         leaf->readState(in, true);
-        if (in.ok())
+        if (in.ok()) {
+            m_merged.insert(key, leaf.get());
             m_leaves.insert(key, leaf.release());
+        }
     }
 }
 

@@ -113,6 +113,8 @@ protected:
     virtual int leafCount() const { return int(m_leaves.size()); }
 
     mutable Leaves m_leaves;
+    // the leaves by key for adding later days (mergeDay), once one is added
+    QHash<QString, TReportLeaf *> m_merged;
     QString m_name;
     bool m_keepRecords = true;
     // records taken without leaves
