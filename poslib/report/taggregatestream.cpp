@@ -10,11 +10,6 @@ namespace {
 // a null text in the pool: its length
 constexpr quint32 NullLength = 0xffffffffu;
 
-void put(QByteArray &out, quint32 v)
-{
-    out.append(reinterpret_cast<const char *>(&v), sizeof v);
-}
-
 } // namespace
 
 void TAggregateWriter::text(const QString &text)
@@ -55,25 +50,24 @@ void TAggregateWriter::exact(const TExactSum &sum)
 
 QByteArray TAggregateWriter::bytes() const
 {
-    QByteArray out;
-    put(out, quint32(m_texts.size()));
+    TAggregateWriter pool;
+    pool.u32(quint32(m_texts.size()));
     for (const QString &t : m_texts) {
         if (t.isNull()) {
-            put(out, NullLength);
+            pool.u32(NullLength);
             continue;
         }
-        put(out, quint32(t.size()));
-        out.append(reinterpret_cast<const char *>(t.constData()), t.size() * 2);
+        pool.u32(quint32(t.size()));
+        pool.raw(t.constData(), size_t(t.size()) * 2);
     }
-    out.append(m_data);
-    return out;
+    return pool.m_data + m_data;
 }
 
 TAggregateReader::TAggregateReader(const QByteArray &bytes)
     : m_pos(bytes.constData())
     , m_end(bytes.constData() + bytes.size())
 {
-    const quint32 texts = count(4);
+    const quint32 texts = count(1);
     m_texts.reserve(texts);
     for (quint32 i = 0; i < texts && ok(); ++i) {
         const quint32 length = u32();
@@ -145,7 +139,7 @@ TExactSum TAggregateReader::exact()
 quint32 TAggregateReader::count(int size)
 {
     const quint32 n = u32();
-    if (n > quint32(m_end - m_pos) / quint32(size)) {
+    if (size < 1 || n > quint32(m_end - m_pos) / quint32(size)) {
         fail();
         return 0;
     }

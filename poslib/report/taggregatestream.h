@@ -21,9 +21,11 @@ class TAggregateWriter
 {
 public:
     void u8(quint8 v) { m_data.append(char(v)); }
-    void u32(quint32 v) { raw(&v, sizeof v); }
-    void i32(qint32 v) { raw(&v, sizeof v); }
-    void i64(qint64 v) { raw(&v, sizeof v); }
+    // Whole numbers take as many bytes as they need, 7 bits each (small
+    // counts and text numbers one byte); signed ones zigzag first.
+    void u32(quint32 v) { varint(v); }
+    void i32(qint32 v) { i64(v); }
+    void i64(qint64 v) { varint((quint64(v) << 1) ^ quint64(v >> 63)); }
     void f64(double v) { raw(&v, sizeof v); }
     void boolean(bool v) { u8(v ? 1 : 0); }
     // A text by its pool number (null and empty texts stay apart).
@@ -38,7 +40,8 @@ public:
     // A number written now and set later: where it is, and setting it.
     qsizetype mark()
     {
-        u32(0);
+        const quint32 zero = 0;
+        raw(&zero, sizeof zero);
         return m_data.size() - qsizetype(sizeof(quint32));
     }
     qsizetype size() const { return m_data.size(); }
@@ -49,6 +52,14 @@ public:
 
 private:
     void raw(const void *p, size_t n) { m_data.append(static_cast<const char *>(p), qsizetype(n)); }
+    void varint(quint64 v)
+    {
+        while (v >= 0x80) {
+            m_data.append(char(quint8(v) | 0x80));
+            v >>= 7;
+        }
+        m_data.append(char(v));
+    }
     QByteArray m_data;
     QHash<QString, quint32> m_ids;
     // the same by the text's data: copies of a text share it, and the pool
@@ -72,9 +83,27 @@ public:
     void fail() { m_failed = true; }
 
     quint8 u8() { return read<quint8>(); }
-    quint32 u32() { return read<quint32>(); }
-    qint32 i32() { return qint32(u32()); }
-    qint64 i64() { return read<qint64>(); }
+    quint32 u32()
+    {
+        const quint64 v = varint();
+        if (v > 0xffffffffu)
+            m_failed = true;
+        return m_failed ? 0 : quint32(v);
+    }
+    qint32 i32()
+    {
+        const qint64 v = i64();
+        if (v < std::numeric_limits<qint32>::min() || v > std::numeric_limits<qint32>::max())
+            m_failed = true;
+        return m_failed ? 0 : qint32(v);
+    }
+    qint64 i64()
+    {
+        const quint64 v = varint();
+        return qint64(v >> 1) ^ -qint64(v & 1);
+    }
+    // A number of mark(): four bytes as written.
+    quint32 fixed32() { return read<quint32>(); }
     double f64() { return read<double>(); }
     bool boolean() { return u8() != 0; }
     const QString &text();
@@ -95,6 +124,18 @@ public:
     }
 
 private:
+    quint64 varint()
+    {
+        quint64 v = 0;
+        for (int shift = 0; shift < 64 && !m_failed && m_pos != m_end; shift += 7) {
+            const quint8 byte = quint8(*m_pos++);
+            v |= quint64(byte & 0x7f) << shift;
+            if (!(byte & 0x80))
+                return v;
+        }
+        m_failed = true;
+        return 0;
+    }
     template<typename T>
     T read()
     {

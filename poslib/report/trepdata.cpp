@@ -517,7 +517,7 @@ void TRepDatas::mergeDay(TAggregateReader &in)
         return;
     }
     const int highest = in.i32();
-    const quint32 groups = in.count(4);
+    const quint32 groups = in.count(1);
     for (quint32 i = 0; i < groups && in.ok(); ++i) {
         const QString key = in.text();
         if (!in.ok())

@@ -270,6 +270,16 @@ bool TReport::runCachedDay(TRepWaiters *waiters, TRepCenters *centers, const QDa
         }
     }
 
+    // a cache that cannot be written: the day goes straight into the groups
+    if (m_cacheReadOnly) {
+        const Groups straight {merged[0] ? nullptr : waiters, merged[1] ? nullptr : centers};
+        for (const QString &path : paths()) {
+            if (!readSummary(path, day, straight, true))
+                return false;
+        }
+        return true;
+    }
+
     // the day from its summaries, into groups of its own
     std::unique_ptr<TRepWaiters> dayWaiters;
     std::unique_ptr<TRepCenters> dayCenters;

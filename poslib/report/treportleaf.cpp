@@ -188,11 +188,11 @@ void TReportLeaf::writeState(TAggregateWriter &out) const
 
 void TReportLeaf::readState(TAggregateReader &in, bool fresh)
 {
-    const quint32 length = in.u32();
+    const quint32 length = in.fixed32();
     if (!fresh) {
         in.skip(length);
     } else {
-        const quint32 fields = in.count(12);
+        const quint32 fields = in.count(3);
         reserve(int(fields));
         for (quint32 i = 0; i < fields && in.ok(); ++i) {
             const QString &key = in.text();
@@ -211,7 +211,7 @@ void TReportLeaf::readState(TAggregateReader &in, bool fresh)
         m_count.add(count);
         m_amount.add(amount);
     }
-    const quint32 sums = in.count(22);
+    const quint32 sums = in.count(12);
     for (quint32 i = 0; i < sums && in.ok(); ++i) {
         const QString key = in.text();
         const bool isDecimal = in.boolean();
@@ -658,7 +658,7 @@ void TRepCashLeaf::writeState(TAggregateWriter &out) const
 void TRepCashLeaf::readState(TAggregateReader &in, bool fresh)
 {
     TReportLeaf::readState(in, fresh);
-    const quint32 fields = in.count(12);
+    const quint32 fields = in.count(3);
     for (quint32 i = 0; i < fields && in.ok(); ++i) {
         const QString &key = in.text();
         const qint32 type = in.i32();

@@ -224,7 +224,7 @@ void TReportNode::mergeDay(TAggregateReader &in)
 {
     const int offset = int(m_leaves.size());
     mergeTotal(in);
-    const quint32 count = in.count(4);
+    const quint32 count = in.count(2);
     // leaves only ever come in: the index is as big as the map, or stale
     if (m_merged.size() != m_leaves.size()) {
         m_merged.clear();
@@ -1120,7 +1120,7 @@ void TRepTables::mergeDay(TAggregateReader &in)
         return;
     }
     mergeTotal(in);
-    const quint32 rows = in.count(40);
+    const quint32 rows = in.count(12);
     for (quint32 r = 0; r < rows && in.ok(); ++r) {
         Row row;
         row.archive = in.i64();
@@ -1149,7 +1149,7 @@ void TRepTables::mergeDay(TAggregateReader &in)
             *at = int(m_rows.size());
         }
         const size_t target = size_t(*at - 1);
-        const quint32 pays = in.count(45);
+        const quint32 pays = in.count(7);
         for (quint32 p = 0; p < pays && in.ok(); ++p) {
             Pay pay;
             pay.amount = in.i64();
@@ -1474,7 +1474,7 @@ void TRepPayforms::mergeDay(TAggregateReader &in)
     // the pays of that day are numbered on from here
     const int offset = leafCount();
     mergeTotal(in);
-    const quint32 rows = in.count(63);
+    const quint32 rows = in.count(22);
     for (quint32 r = 0; r < rows && in.ok(); ++r) {
         Row row;
         TPayValues &pay = row.pay;
@@ -1494,7 +1494,7 @@ void TRepPayforms::mergeDay(TAggregateReader &in)
         row.copied = internCopied(c);
         m_rows.push_back(row);
     }
-    const quint32 currencies = in.count(52);
+    const quint32 currencies = in.count(7);
     for (quint32 i = 0; i < currencies && in.ok(); ++i) {
         const int number = in.i32();
         qint64 v[6];
@@ -1510,7 +1510,7 @@ void TRepPayforms::mergeDay(TAggregateReader &in)
         sums.cashReturned += v[4];
         sums.cashRetAmount += v[5];
     }
-    const quint32 notes = in.count(23);
+    const quint32 notes = in.count(8);
     for (quint32 i = 0; i < notes && in.ok(); ++i) {
         Note note;
         note.number = in.i32() + offset;
