@@ -23,7 +23,7 @@ class TDayAggregate
 {
 public:
     static constexpr quint32 Magic = 0x41445456; // "VTDA"
-    static constexpr quint16 Version = 2;
+    static constexpr quint16 Version = 3;
 
     // The blob of `day`, groups filled by the generator with one day and
     // nothing else, before anything asked for their record leaves (empty

@@ -162,6 +162,12 @@ void TRepData::setKeepRecords(bool keep)
         node(QString::fromLatin1(key))->setKeepRecords(keep);
 }
 
+void TRepData::setKeepDayNotes(bool keep)
+{
+    for (const char *key : {"currencies", "currreturns"})
+        static_cast<TRepPayforms *>(node(QString::fromLatin1(key)))->setKeepDayNotes(keep);
+}
+
 void TRepData::setKeepCashRecords(bool keep)
 {
     for (const char *key : {"cashins", "cashouts", "balances"})
@@ -390,6 +396,8 @@ TRepData *TRepDatas::groupFor(const QString &key, const TValue *source)
         g->setKeepRecords(false);
     if (!m_keepCashRecords)
         g->setKeepCashRecords(false);
+    if (!m_keepDayNotes)
+        g->setKeepDayNotes(false);
     m_groups.insert(key, g);
     return g;
 }
@@ -399,6 +407,13 @@ void TRepDatas::setKeepRecords(bool keep)
     m_keepRecords = keep;
     for (TRepData *g : std::as_const(m_groups))
         g->setKeepRecords(keep);
+}
+
+void TRepDatas::setKeepDayNotes(bool keep)
+{
+    m_keepDayNotes = keep;
+    for (TRepData *g : std::as_const(m_groups))
+        g->setKeepDayNotes(keep);
 }
 
 void TRepDatas::setKeepCashRecords(bool keep)
@@ -530,6 +545,8 @@ void TRepDatas::mergeDay(TAggregateReader &in)
                 g->setKeepRecords(false);
             if (!m_keepCashRecords)
                 g->setKeepCashRecords(false);
+            if (!m_keepDayNotes)
+                g->setKeepDayNotes(false);
             m_groups.insert(key, g);
             bool number = false;
             const int n = key.toInt(&number);

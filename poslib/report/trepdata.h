@@ -52,6 +52,9 @@ public:
     // The same for the cash and balance nodes: a leaf per cash or balance
     // record.
     void setKeepCashRecords(bool keep);
+    // Whether the currency nodes keep what a day aggregate needs to pick
+    // the first pays of a later day (see TRepDatas::setKeepDayNotes()).
+    void setKeepDayNotes(bool keep);
     TRepVatRates *vatRates() const;
 
     void addOrder(TTableEntry *entry, const TTable *table);
@@ -130,6 +133,11 @@ public:
     // The same for the leaves per cash and balance record.
     void setKeepCashRecords(bool keep);
     bool keepsCashRecords() const { return m_keepCashRecords; }
+    // Whether the groups can be written as a day aggregate (by default):
+    // the currency nodes keep a note of every pay for it. Groups that are
+    // printed only, and groups later days are added to, go without
+    // (writeDay() is false then); set before anything is added.
+    void setKeepDayNotes(bool keep);
 
     virtual void addEntry(TTableEntry *entry, const TTable *table);
     void addTable(const TTable *table);
@@ -175,6 +183,7 @@ protected:
     bool m_simpleRep = false;
     bool m_keepRecords = true;
     bool m_keepCashRecords = true;
+    bool m_keepDayNotes = true;
 };
 
 // One group per waiter plus the overall group.

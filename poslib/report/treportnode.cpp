@@ -1334,7 +1334,8 @@ void TRepPayforms::countCurrency(const TEntryFacts &entry, const TTableFacts &ta
     note.decPos = entry.getInt(currency[4]);
     note.cashReturn = inCash && pay.ret != 0;
     note.cashRetAmount = inCash && pay.retAmount != 0;
-    m_notes.push_back(note);
+    if (m_dayNotes)
+        m_notes.push_back(note);
     notePay(note);
 }
 
@@ -1421,7 +1422,7 @@ bool TRepPayforms::writeDay(TAggregateWriter &out) const
 {
     if (!m_perPay)
         return TRepPayNode::writeDay(out);
-    if (!m_compact)
+    if (!m_compact || !m_dayNotes)
         return false;
     writeTotal(out);
     out.u32(quint32(m_rows.size()));
@@ -1525,7 +1526,8 @@ void TRepPayforms::mergeDay(TAggregateReader &in)
         note.cashRetAmount = in.boolean();
         if (!in.ok())
             return;
-        m_notes.push_back(note);
+        if (m_dayNotes)
+            m_notes.push_back(note);
         notePay(note);
     }
 }
@@ -1826,7 +1828,7 @@ void TRepRecordNode::mergeDay(TAggregateReader &in)
         return;
     }
     mergeTotal(in);
-    const quint32 rows = in.count(m_numbers * 8 + m_texts * 2 + 4);
+    const quint32 rows = in.count(m_numbers + m_texts * 2 + 1);
     if (rows > 0 && !m_keepRecords) {
         in.fail();
         return;

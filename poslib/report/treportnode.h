@@ -637,6 +637,9 @@ public:
 
     // By currency number; empty but for the nodes with a leaf per pay.
     const QMap<int, TCurrencySums> &currencySums() const { return m_currencySums; }
+    // Whether the node keeps a note of each pay, so that it can be written
+    // as a day aggregate (by default; TRepDatas::setKeepDayNotes()).
+    void setKeepDayNotes(bool keep) { m_dayNotes = keep; }
 
 protected:
     // A node with a leaf per pay ("currencies", "currreturns"), in the
@@ -712,6 +715,7 @@ private:
     QHash<Copied, quint32> m_copiedIds;
     QMap<int, TCurrencySums> m_currencySums;
     std::vector<Note> m_notes;
+    bool m_dayNotes = true;
     // by the pay form's number and the table's and pay's summary flags
     TRawLeafIndex<quint64> m_raw;
 };

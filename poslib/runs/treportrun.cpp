@@ -259,6 +259,9 @@ QStringList TReportRun::batchReport(TSummary &summary, TReport &report, const TS
     }
     waiters.setKeepRecords(records);
     centers.setKeepRecords(records);
+    // printed, never written as a day aggregate
+    waiters.setKeepDayNotes(false);
+    centers.setKeepDayNotes(false);
     waiters.setKeepCashRecords(cashRecords);
     centers.setKeepCashRecords(cashRecords);
     if (request.from.isValid())

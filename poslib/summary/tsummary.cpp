@@ -433,6 +433,8 @@ QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bo
     if (centers) {
         TRepCenters groups(m_report->reportWaiter(), m_dataPath);
         groups.setKeepRecords(records);
+        // printed, never written as a day aggregate
+        groups.setKeepDayNotes(false);
         groups.setKeepCashRecords(cashRecords);
         if (from.isValid())
             m_report->runRange(nullptr, &groups, from, last);
@@ -447,6 +449,7 @@ QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bo
     } else {
         TRepWaiters groups(m_report->reportWaiter(), m_dataPath);
         groups.setKeepRecords(records);
+        groups.setKeepDayNotes(false);
         groups.setKeepCashRecords(cashRecords);
         if (from.isValid())
             m_report->runRange(&groups, nullptr, from, last);

@@ -184,6 +184,12 @@ TEST_F(DayAggregateOverDemo, BlobOfOtherGroupsIsRefused)
     EXPECT_FALSE(TDayAggregate::merge(blob, withoutRecords));
     EXPECT_TRUE(withoutRecords.isEmpty());
 
+    // groups made for printing only keep no notes of their pays: no blob
+    TRepWaiters printed(nullptr, root());
+    printed.setKeepDayNotes(false);
+    ASSERT_TRUE(report.runRange(&printed, nullptr, Last, Last));
+    EXPECT_TRUE(TDayAggregate::toBytes(printed).isEmpty());
+
     // leaves asked for: the record rows are gone, no blob
     day.overall()->node(QStringLiteral("tables"))->leaves();
     EXPECT_TRUE(TDayAggregate::toBytes(day).isEmpty());
