@@ -304,3 +304,33 @@ TEST_F(DayAggregateOverDemo, CacheThatCannotBeWrittenIsLeftOut)
     EXPECT_EQ(cold(true, false), cached(true, false, &fromCache));
     EXPECT_EQ(0, fromCache);
 }
+
+TEST_F(DayAggregateOverDemo, CachedDayIsOneStepAndCancelStopsTheRun)
+{
+    cached(false, false);
+    TReport report(QDate(), nullptr, root());
+    report.setDayCache(true);
+    QList<int> counts;
+    QList<int> steps;
+    QObject::connect(&report, &TReport::sigDataCount, [&counts](int n) { counts << n; });
+    QObject::connect(&report, &TReport::sigProgress, [&steps](int n) { steps << n; });
+    TRepWaiters groups(nullptr, root());
+    groups.setKeepRecords(false);
+    ASSERT_TRUE(report.runRange(&groups, nullptr, First, Last));
+    EXPECT_EQ(QList<int>(4, 1), counts);
+    EXPECT_EQ(QList<int>(4, 1), steps);
+
+    // stopped at the second day's step: the run ends there
+    TReport stopped(QDate(), nullptr, root());
+    stopped.setDayCache(true);
+    int days = 0;
+    QObject::connect(&stopped, &TReport::sigProgress, [&]() {
+        if (++days == 2)
+            stopped.setStopped();
+    });
+    TRepWaiters partial(nullptr, root());
+    partial.setKeepRecords(false);
+    EXPECT_FALSE(stopped.runRange(&partial, nullptr, First, Last));
+    EXPECT_EQ(2, days);
+    EXPECT_EQ(2, stopped.cachedDays());
+}
