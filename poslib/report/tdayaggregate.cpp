@@ -105,8 +105,12 @@ bool TDayAggregate::merge(const QByteArray &blob, TRepDatas &into)
     // the groups' kind first: a blob of the other side or records changes nothing
     {
         TAggregateReader probe(payload);
-        if (probe.text() != into.nodeName() || probe.boolean() != into.keepsRecords()
-            || probe.boolean() != into.keepsCashRecords() || !probe.ok())
+        const QString side = probe.text();
+        const bool records = probe.boolean();
+        // cash and balance records kept go into groups that only count them
+        const bool cashRecords = probe.boolean();
+        if (side != into.nodeName() || records != into.keepsRecords()
+            || (into.keepsCashRecords() && !cashRecords) || !probe.ok())
             return false;
     }
     return mergePayload(payload, into);

@@ -527,7 +527,11 @@ bool TRepDatas::writeDay(TAggregateWriter &out) const
 
 void TRepDatas::mergeDay(TAggregateReader &in)
 {
-    if (in.text() != m_name || in.boolean() != m_keepRecords || in.boolean() != m_keepCashRecords) {
+    const QString name = in.text();
+    const bool records = in.boolean();
+    // cash and balance records kept go into groups that only count them
+    const bool cashRecords = in.boolean();
+    if (name != m_name || records != m_keepRecords || (m_keepCashRecords && !cashRecords)) {
         in.fail();
         return;
     }

@@ -1823,16 +1823,16 @@ void TRepRecordNode::mergeDay(TAggregateReader &in)
 {
     if (!in.boolean()) {
         // the day's leaves, numbered on after the records here
+        if (!m_keepRecords) {
+            in.fail();
+            return;
+        }
         materialize();
         TReportNode::mergeDay(in);
         return;
     }
     mergeTotal(in);
     const quint32 rows = in.count(m_numbers + m_texts * 2 + 1);
-    if (rows > 0 && !m_keepRecords) {
-        in.fail();
-        return;
-    }
     for (quint32 r = 0; r < rows && in.ok(); ++r) {
         for (int i = 0; i < m_numbers; ++i)
             m_numberCells.push_back(in.i64());
@@ -1842,9 +1842,12 @@ void TRepRecordNode::mergeDay(TAggregateReader &in)
         }
         m_flagCells.push_back(in.u32());
         ++m_rows;
-        if (!m_compact || !in.ok()) {
-            // a node that holds leaves takes the row as a leaf
-            if (in.ok()) {
+        if (!m_compact || !m_keepRecords || !in.ok()) {
+            // a node that keeps no records counts the row; one that holds
+            // leaves takes it as a leaf
+            if (in.ok() && !m_keepRecords) {
+                ++m_taken;
+            } else if (in.ok()) {
                 TValue record;
                 rowRecord(m_rows - 1, record);
                 TEntryFacts facts;

@@ -1,3 +1,4 @@
+#include "tdayaggregate.h"
 #include "tdepartments.h"
 #include "testdir.h"
 #include "trecordcodec.h"
@@ -865,4 +866,34 @@ TEST_F(RepData, EntriesReadFromAFileCountAsTheSameEntriesInMemory)
     const TReportNode *payforms = node(fromFile, "0", "payforms");
     ASSERT_EQ(2, payforms->count());
     EXPECT_EQ(2.0, payforms->leaf(QStringLiteral("Cash_1insum"))->count());
+}
+
+TEST_F(RepData, ADayWithCashRecordsGoesIntoGroupsThatOnlyCountThem)
+{
+    Table table;
+    cashTable(table);
+    TRepWaiters day(nullptr, dir.path());
+    table.feed(day);
+    const QByteArray blob = TDayAggregate::toBytes(day);
+    ASSERT_FALSE(blob.isEmpty());
+    TRepWaiters bare(nullptr, dir.path());
+    bare.setKeepCashRecords(false);
+    ASSERT_TRUE(TDayAggregate::merge(blob, bare));
+    for (const char *key : {"cashins", "cashouts", "balances"}) {
+        EXPECT_EQ(node(day, "0", key)->count(), node(bare, "0", key)->count()) << key;
+        EXPECT_TRUE(node(bare, "0", key)->leaves().isEmpty()) << key;
+    }
+    // the other way round the records would be missing
+    TRepWaiters bareDay(nullptr, dir.path());
+    bareDay.setKeepCashRecords(false);
+    table.feed(bareDay);
+    TRepWaiters kept(nullptr, dir.path());
+    EXPECT_FALSE(TDayAggregate::merge(TDayAggregate::toBytes(bareDay), kept));
+    // groups without the pay notes are never written as a day
+    TRepWaiters report(nullptr, dir.path());
+    report.setKeepDayNotes(false);
+    table.feed(report);
+    table.add(pay(3, 100))->setBool(QStringLiteral("intermsum"), true);
+    table.feed(report);
+    EXPECT_TRUE(TDayAggregate::toBytes(report).isEmpty());
 }
