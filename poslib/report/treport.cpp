@@ -22,6 +22,7 @@
 #include <QFileInfo>
 
 #include <sys/stat.h>
+#include <sys/time.h>
 
 #include <memory>
 
@@ -156,6 +157,23 @@ QByteArray readCached(const QString &file)
 
 } // namespace
 
+void pruneDayCaches(const QString &cacheRoot, const QString &inUse, int keep)
+{
+    const QFileInfoList folders = QDir(cacheRoot).entryInfoList(
+            QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Time);
+    const QString used = QFileInfo(inUse).absoluteFilePath();
+    // the folder in use counts as one of those kept, also before it is made
+    int others = 0;
+    for (const QFileInfo &folder : folders) {
+        if (folder.absoluteFilePath() == used || ++others < keep)
+            continue;
+        if (!QDir(folder.absoluteFilePath()).removeRecursively())
+            logDebug(QStringLiteral("Report cache folder %1 not removed")
+                             .arg(folder.absoluteFilePath()),
+                     LogModule::Library, LogClass::Report);
+    }
+}
+
 bool TReport::isClosed(const QDate &day) const
 {
     // the day turnover journals a day it closed in the day's folder
@@ -202,6 +220,12 @@ QString TReport::dayCacheDir(const TRepDatas &groups) const
                         + QString::fromLatin1(hash.result().toHex());
     // asked for every day of a run: the options do not change within one
     m_cacheDirs.insert(side, dir);
+    if (m_dayCache) {
+        // used now: the last to go when folders of other options are dropped
+        ::utimes(QFile::encodeName(dir).constData(), nullptr);
+        pruneDayCaches(QDir(m_dataPath).filePath(QStringLiteral("var/reportcache")), dir,
+                       DayCacheSets);
+    }
     return dir;
 }
 

@@ -95,7 +95,11 @@ public:
     // figures (the groups' side and records, report waiter, filter,
     // turnover, trainee, credits, outlet paths, the installation's group
     // settings and departments).
+    // Using a folder marks it as used now and drops the least recently used
+    // folders beyond `DayCacheSets` (pruneDayCaches), so trying many filters
+    // does not fill the installation's disk.
     QString dayCacheDir(const TRepDatas &groups) const;
+    static constexpr int DayCacheSets = 12;
     // Closed days answered from the cache so far.
     int cachedDays() const { return m_cachedDays; }
 
@@ -185,5 +189,11 @@ private:
     // the day summaries are read into one buffer, day after day
     QByteArray m_buffer;
 };
+
+// Keeps the `keep` most recently used folders of cached days below
+// `cacheRoot` (by their time of last use) and removes the others; `inUse`
+// stays in any case. A folder another report is reading may go: that report
+// reads the day summaries again.
+void pruneDayCaches(const QString &cacheRoot, const QString &inUse, int keep);
 
 } // namespace PosLib

@@ -16,6 +16,8 @@
 
 #include <memory>
 
+#include <sys/time.h>
+
 using namespace PosLib;
 
 // Day aggregates over a small demo: a range added day by day from them,
@@ -333,4 +335,30 @@ TEST_F(DayAggregateOverDemo, CachedDayIsOneStepAndCancelStopsTheRun)
     EXPECT_FALSE(stopped.runRange(&partial, nullptr, First, Last));
     EXPECT_EQ(2, days);
     EXPECT_EQ(2, stopped.cachedDays());
+}
+
+TEST(DayCacheFolders, TheLeastRecentlyUsedGoFirstAndTheOneInUseStays)
+{
+    TestDir dir;
+    // folders a (used longest ago) to e (used last)
+    const QString root = dir.path() + QStringLiteral("cache/");
+    const QStringList names = {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
+                               QStringLiteral("d"), QStringLiteral("e")};
+    for (int i = 0; i < names.size(); ++i) {
+        ASSERT_TRUE(QDir().mkpath(root + names.at(i)));
+        dir.write(QStringLiteral("cache/%1/2026-12-01.agg").arg(names.at(i)), "blob");
+        const timeval times[2] = {{1700000000 + i * 60, 0}, {1700000000 + i * 60, 0}};
+        ASSERT_EQ(0, ::utimes(QFile::encodeName(root + names.at(i)).constData(), times));
+    }
+    const auto left = [&] { return QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot); };
+
+    // the oldest is in use: it stays, with the newest beside it
+    pruneDayCaches(root, root + QStringLiteral("a"), 3);
+    EXPECT_EQ(QStringList({QStringLiteral("a"), QStringLiteral("d"), QStringLiteral("e")}), left());
+    // a folder about to be made counts as kept
+    pruneDayCaches(root, root + QStringLiteral("new"), 2);
+    EXPECT_EQ(QStringList({QStringLiteral("e")}), left());
+    // enough room: nothing goes
+    pruneDayCaches(root, root + QStringLiteral("e"), 12);
+    EXPECT_EQ(QStringList({QStringLiteral("e")}), left());
 }
