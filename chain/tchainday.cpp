@@ -201,11 +201,13 @@ QByteArray withoutSecrets(const QString &dataDir)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The day's groups of both sides, with and without record rows.
+// The day's groups of both sides, with and without each kind of record rows.
 bool addGroups(const QString &root, const QDate &day, TChainDayData &data, QString *error)
 {
     for (const bool centers : {false, true}) {
-        for (const bool records : {true, false}) {
+        for (const int rows : {3, 2, 1, 0}) {
+            const bool records = rows & 1;
+            const bool cashRecords = rows & 2;
             std::unique_ptr<PosLib::TRepDatas> groups;
             PosLib::TRepWaiters *waiters = nullptr;
             PosLib::TRepCenters *costCenters = nullptr;
@@ -217,13 +219,14 @@ bool addGroups(const QString &root, const QDate &day, TChainDayData &data, QStri
                 groups.reset(waiters);
             }
             groups->setKeepRecords(records);
+            groups->setKeepCashRecords(cashRecords);
             PosLib::TReport report(QDate(), nullptr, root);
             if (!report.runRange(waiters, costCenters, day, day))
                 return setError(
                         error, Text::tr("cannot add up the day %1").arg(day.toString(Qt::ISODate)));
-            data.aggregates << TChainAggregate {groupsKind(groups->nodeName(), records),
-                                                PosLib::TDayAggregate::Version,
-                                                PosLib::TDayAggregate::toBytes(*groups)};
+            data.aggregates << TChainAggregate {
+                    groupsKind(groups->nodeName(), records, cashRecords),
+                    PosLib::TDayAggregate::Version, PosLib::TDayAggregate::toBytes(*groups)};
         }
     }
     return true;
@@ -231,9 +234,20 @@ bool addGroups(const QString &root, const QDate &day, TChainDayData &data, QStri
 
 } // namespace
 
-QString groupsKind(const QString &side, bool records)
+QString groupsKind(const QString &side, bool records, bool cashRecords)
 {
-    return QStringLiteral("groups/") + side + (records ? QStringLiteral("/records") : QString());
+    return QStringLiteral("groups/") + side + (records ? QStringLiteral("/records") : QString())
+           + (cashRecords ? QStringLiteral("/cash") : QString());
+}
+
+QStringList groupsKinds()
+{
+    QStringList kinds;
+    for (const char *side : {"waiters", "costcenters"}) {
+        for (const int rows : {3, 2, 1, 0})
+            kinds << groupsKind(QLatin1String(side), rows & 1, rows & 2);
+    }
+    return kinds;
 }
 
 QList<TChainFile> reportFiles(const QString &root)

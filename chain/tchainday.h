@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace ChainLib {
 
@@ -51,8 +52,11 @@ constexpr int DaySummaryFormat = 1;
 // adds them up (PosLib::TDayAggregate, format = its version), without
 // options (no filter, report waiter, turnover or trainee choice, credits
 // kept): "groups/waiters" or "groups/costcenters", with "/records" for the
-// groups that keep a row per pay or void.
-QString groupsKind(const QString &side, bool records);
+// groups that keep a row per pay or void and "/cash" for those that keep a
+// row per cash and balance record.
+QString groupsKind(const QString &side, bool records, bool cashRecords);
+// Every kind of groups a day keeps.
+QStringList groupsKinds();
 
 // Reads closed day `day` of the installation `root`: the installation
 // record, the day's closing records and bills with their entries, the day

@@ -24,18 +24,17 @@ struct Text
 bool hasAllGroups(TChainDb &db, const QList<int> &outlets, const QDate &from, const QDate &to,
                   QString *error)
 {
+    const QStringList kinds = groupsKinds();
     QSqlQuery query(db.database());
     const bool ok = db.exec(
             query,
             QStringLiteral("SELECT count(*) FROM days d WHERE d.office_id = ANY (?::integer[]) "
                            "AND d.day BETWEEN ? AND ? AND (SELECT count(*) FROM day_aggregates a "
                            "WHERE a.office_id = d.office_id AND a.day = d.day AND a.format = ? "
-                           "AND a.kind IN (?, ?, ?, ?)) < 4"),
+                           "AND a.kind = ANY (?::text[])) < ?"),
             {TChainDb::integerArray(outlets), from, to, int(PosLib::TDayAggregate::Version),
-             groupsKind(QStringLiteral("waiters"), true),
-             groupsKind(QStringLiteral("waiters"), false),
-             groupsKind(QStringLiteral("costcenters"), true),
-             groupsKind(QStringLiteral("costcenters"), false)});
+             QLatin1Char('{') + kinds.join(QLatin1Char(',')) + QLatin1Char('}'),
+             int(kinds.size())});
     if (!ok || !query.next()) {
         if (error)
             *error = db.error();
@@ -56,7 +55,8 @@ bool TChainDaySource::operator()(const QDate &day, PosLib::TRepWaiters *waiters,
          {static_cast<PosLib::TRepDatas *>(waiters), static_cast<PosLib::TRepDatas *>(centers)}) {
         if (!groups)
             continue;
-        const QString kind = groupsKind(groups->nodeName(), groups->keepsRecords());
+        const QString kind = groupsKind(groups->nodeName(), groups->keepsRecords(),
+                                        groups->keepsCashRecords());
         // every outlet that sent the day, its groups or none
         QSqlQuery query(m_db.database());
         query.setForwardOnly(true);

@@ -14,7 +14,7 @@ namespace ChainLib {
 class TChainDb;
 
 // True when every day the outlets sent from `from` to `to` has its groups
-// stored (the four kinds of groupsKind(), in the program's format): a
+// stored (every kind of groupsKinds(), in the program's format): a
 // chain report can then be added up from them alone.
 bool hasAllGroups(TChainDb &db, const QList<int> &outlets, const QDate &from, const QDate &to,
                   QString *error = nullptr);

@@ -73,8 +73,8 @@ TEST_F(ChainServerTest, DayArrivesWholeAndSendingItTwiceChangesNothing)
     EXPECT_EQ(0, number(QStringLiteral("SELECT count(*) FROM bill_entries WHERE type = 3 AND "
                                        "(plu = 0 OR fields->>'plu' IS NULL)")));
     // the day summary, and the groups of both sides with and without record rows
-    EXPECT_EQ(5, number(QStringLiteral("SELECT count(*) FROM day_aggregates")));
-    EXPECT_EQ(4, number(QStringLiteral("SELECT count(*) FROM day_aggregates WHERE kind LIKE "
+    EXPECT_EQ(9, number(QStringLiteral("SELECT count(*) FROM day_aggregates")));
+    EXPECT_EQ(8, number(QStringLiteral("SELECT count(*) FROM day_aggregates WHERE kind LIKE "
                                        "'groups/%'")));
     EXPECT_LT(10, number(QStringLiteral("SELECT count(*) FROM outlet_files")));
 
