@@ -3,6 +3,7 @@
 #include "tarchtable.h"
 #include "tdayaggregate.h"
 #include "tdir.h"
+#include "tengineid.h"
 #include "tentryfacts.h"
 #include "terror.h"
 #include "tinifile.h"
@@ -124,19 +125,13 @@ void addFileDigest(QCryptographicHash &hash, const QString &path)
     hash.addData("\n");
 }
 
-// The program that reads and writes the cache: a cache another build wrote
-// is not read, whatever its version says (its nodes may count otherwise).
+// The build of the engine that wrote a cached day: a cache another build
+// wrote is not read, whatever its version says (its nodes may count otherwise).
 const QByteArray &engineStamp()
 {
-    static const QByteArray stamp = [] {
-        struct stat st;
-        if (::stat("/proc/self/exe", &st) != 0)
-            return QByteArray("engine ?\n");
-        return "engine " + QByteArray::number(qint64(st.st_size)) + ' '
-               + QByteArray::number(qint64(st.st_mtim.tv_sec)) + '.'
-               + QByteArray::number(qint64(st.st_mtim.tv_nsec)) + ' '
-               + QByteArray::number(quint64(st.st_ino)) + '\n';
-    }();
+    // the build of the engine, the same for every program built from the
+    // same sources
+    static const QByteArray stamp = QByteArrayLiteral("engine " VELTRUM_ENGINE_ID "\n");
     return stamp;
 }
 
