@@ -391,14 +391,20 @@ TRepData *TRepDatas::groupFor(const QString &key, const TValue *source)
 {
     if (TRepData *g = m_groups.value(key))
         return g;
-    auto *g = new TRepData(key == QLatin1String("0") ? nullptr : source, m_dataPath);
+    TRepData *g = newGroup(key == QLatin1String("0") ? nullptr : source);
+    m_groups.insert(key, g);
+    return g;
+}
+
+TRepData *TRepDatas::newGroup(const TValue *source) const
+{
+    auto *g = new TRepData(source, m_dataPath);
     if (!m_keepRecords)
         g->setKeepRecords(false);
     if (!m_keepCashRecords)
         g->setKeepCashRecords(false);
     if (!m_keepDayNotes)
         g->setKeepDayNotes(false);
-    m_groups.insert(key, g);
     return g;
 }
 
@@ -544,13 +550,7 @@ void TRepDatas::mergeDay(TAggregateReader &in)
         TRepData *g = m_groups.value(key);
         const bool fresh = !g;
         if (fresh) {
-            g = new TRepData(nullptr, m_dataPath);
-            if (!m_keepRecords)
-                g->setKeepRecords(false);
-            if (!m_keepCashRecords)
-                g->setKeepCashRecords(false);
-            if (!m_keepDayNotes)
-                g->setKeepDayNotes(false);
+            g = newGroup(nullptr);
             m_groups.insert(key, g);
             bool number = false;
             const int n = key.toInt(&number);

@@ -166,6 +166,9 @@ public:
 protected:
     // The group of `key`, created from `source` when missing.
     TRepData *groupFor(const QString &key, const Basics::TValue *source);
+    // A new group from `source` that keeps what these groups keep; not yet
+    // inserted.
+    TRepData *newGroup(const Basics::TValue *source) const;
     void noteKey(const QString &key);
     // The group of a number, when there is one.
     TRepData *groupOf(int key) const;
