@@ -109,8 +109,7 @@ bool TDayAggregate::merge(const QByteArray &blob, TRepDatas &into)
         const bool records = probe.boolean();
         // cash and balance records kept go into groups that only count them
         const bool cashRecords = probe.boolean();
-        if (side != into.nodeName() || records != into.keepsRecords()
-            || (into.keepsCashRecords() && !cashRecords) || !probe.ok())
+        if (!into.takesDay(side, records, cashRecords) || !probe.ok())
             return false;
     }
     return mergePayload(payload, into);

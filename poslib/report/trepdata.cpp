@@ -88,6 +88,32 @@ QString reportsIniPath(const QString &dataPath)
     return QDir(dataPath).filePath(QStringLiteral("etc/reports.ini"));
 }
 
+// ---- TRepScope ------------------------------------------------------------
+
+TRepScope::TRepScope(const QStringList &nodes, bool overallOnly)
+    : m_all(false)
+    , m_overallOnly(overallOnly)
+    , m_nodes(nodes)
+{
+    m_nodes.sort();
+    m_nodes.removeDuplicates();
+}
+
+TRepScope TRepScope::united(const TRepScope &other) const
+{
+    if (m_all || other.m_all)
+        return TRepScope();
+    return TRepScope(m_nodes + other.m_nodes, m_overallOnly && other.m_overallOnly);
+}
+
+QString TRepScope::key() const
+{
+    if (m_all)
+        return QString();
+    return QLatin1Char('/') + m_nodes.join(QLatin1Char(','))
+           + (m_overallOnly ? QStringLiteral("/overall") : QString());
+}
+
 // ---- TRepData -------------------------------------------------------------
 
 TRepData::TRepData(const TValue *source, const QString &dataPath)
@@ -132,13 +158,28 @@ void TRepData::createNodes(const QString &dataPath)
     m_cash.insert(QStringLiteral("cashouts"), new TRepCashOuts);
     m_balances.insert(QStringLiteral("balances"), new TRepBalanceNode);
 
+    setScope(TRepScope());
+}
+
+void TRepData::setScope(const TRepScope &scope)
+{
     // entries walk the nodes in the dictionaries' order
-    for (auto it = m_orders.cbegin(); it != m_orders.cend(); ++it)
-        m_orderWalk.emplace_back(it.value(), it.key() == QLatin1String("vatrates"));
-    m_voidWalk.assign(m_voids.cbegin(), m_voids.cend());
-    m_payWalk.assign(m_pays.cbegin(), m_pays.cend());
-    m_cashWalk.assign(m_cash.cbegin(), m_cash.cend());
-    m_balanceWalk.assign(m_balances.cbegin(), m_balances.cend());
+    m_orderWalk.clear();
+    for (auto it = m_orders.cbegin(); it != m_orders.cend(); ++it) {
+        if (scope.walks(it.key()))
+            m_orderWalk.emplace_back(it.value(), it.key() == QLatin1String("vatrates"));
+    }
+    const auto walk = [&scope](const Nodes &nodes, std::vector<TReportNode *> &into) {
+        into.clear();
+        for (auto it = nodes.cbegin(); it != nodes.cend(); ++it) {
+            if (scope.walks(it.key()))
+                into.push_back(it.value());
+        }
+    };
+    walk(m_voids, m_voidWalk);
+    walk(m_pays, m_payWalk);
+    walk(m_cash, m_cashWalk);
+    walk(m_balances, m_balanceWalk);
 }
 
 TRepData::~TRepData()
@@ -405,7 +446,21 @@ TRepData *TRepDatas::newGroup(const TValue *source) const
         g->setKeepCashRecords(false);
     if (!m_keepDayNotes)
         g->setKeepDayNotes(false);
+    if (!m_scope.isAll())
+        g->setScope(m_scope);
     return g;
+}
+
+void TRepDatas::setScope(const TRepScope &scope)
+{
+    m_scope = scope;
+    for (TRepData *g : std::as_const(m_groups))
+        g->setScope(scope);
+}
+
+QString TRepDatas::dayName() const
+{
+    return m_name + m_scope.key();
 }
 
 void TRepDatas::setKeepRecords(bool keep)
@@ -489,12 +544,16 @@ void TRepDatas::addTable(const TTableFacts &table)
         return;
     const int key = keyNumber(nullptr, table);
     noteKey(key);
+    TRepData *all = overallGroup();
+    if (key != 0 && fillsOverallOnly()) {
+        all->countTable(table);
+        return;
+    }
     TRepData *g = groupOf(key);
     if (!g) {
         const TValue names = tableNames(table);
         g = groupFor(key, &names);
     }
-    TRepData *all = overallGroup();
     g->countTable(table);
     if (all != g)
         all->countTable(table);
@@ -503,12 +562,12 @@ void TRepDatas::addTable(const TTableFacts &table)
 void TRepDatas::addTaxGroups(const TTableFacts &table, const std::vector<TTaxGroupFacts> &taxGroups)
 {
     const int key = keyNumber(nullptr, table);
-    TRepData *g = groupOf(key);
+    TRepData *all = overallGroup();
+    TRepData *g = key != 0 && fillsOverallOnly() ? all : groupOf(key);
     if (!g) {
         const TValue names = tableNames(table);
         g = groupFor(key, &names);
     }
-    TRepData *all = overallGroup();
     for (const TTaxGroupFacts &group : taxGroups) {
         g->vatRates()->addTaxGroup(group, table);
         if (all != g)
@@ -518,7 +577,7 @@ void TRepDatas::addTaxGroups(const TTableFacts &table, const std::vector<TTaxGro
 
 bool TRepDatas::writeDay(TAggregateWriter &out) const
 {
-    out.text(m_name);
+    out.text(dayName());
     out.boolean(m_keepRecords);
     out.boolean(m_keepCashRecords);
     out.i32(m_highest);
@@ -531,13 +590,20 @@ bool TRepDatas::writeDay(TAggregateWriter &out) const
     return true;
 }
 
+bool TRepDatas::takesDay(const QString &dayName, bool records, bool cashRecords) const
+{
+    // groups of everything take what any report reads
+    const bool scope = dayName == m_name || dayName == this->dayName();
+    return scope && records == m_keepRecords && (cashRecords || !m_keepCashRecords);
+}
+
 void TRepDatas::mergeDay(TAggregateReader &in)
 {
     const QString name = in.text();
     const bool records = in.boolean();
     // cash and balance records kept go into groups that only count them
     const bool cashRecords = in.boolean();
-    if (name != m_name || records != m_keepRecords || (m_keepCashRecords && !cashRecords)) {
+    if (!takesDay(name, records, cashRecords)) {
         in.fail();
         return;
     }
@@ -610,6 +676,11 @@ void TRepWaiters::add(const TEntryFacts &entry, const TTableFacts &table)
 {
     const int key = keyNumber(&entry, table);
     noteKey(key);
+    TRepData *all = overallGroup();
+    if (key != 0 && fillsOverallOnly()) {
+        all->add(entry, table);
+        return;
+    }
     TRepData *g = groupOf(key);
     if (!g) {
         const TValue source = waiterGroupSource(entry, table, m_simpleRep, m_voidWaiter);
@@ -617,7 +688,6 @@ void TRepWaiters::add(const TEntryFacts &entry, const TTableFacts &table)
     }
     if (!table.isNull() && !table.header().isEmptyText(FDescr))
         g->setDescription(table.header().getString(FDescr));
-    TRepData *all = overallGroup();
     g->add(entry, table);
     // waiter 0 shares its key with the overall group: counted once
     if (all != g)

@@ -22,6 +22,34 @@ class TTableEntry;
 class TTableFacts;
 struct TTaxGroupFacts;
 
+// What a report reads of its groups: the nodes it prints and whether it
+// prints the overall group only. Groups filled for printing walk only those
+// nodes and, for a report over all, fill only the overall group; by default
+// groups fill everything (exports, day aggregates others read).
+class TRepScope
+{
+public:
+    // everything
+    TRepScope() = default;
+    // the nodes by their dictionary keys ("articles", "vatrates", …)
+    TRepScope(const QStringList &nodes, bool overallOnly);
+
+    bool isAll() const { return m_all; }
+    bool walks(const QString &node) const { return m_all || m_nodes.contains(node); }
+    bool overallOnly() const { return !m_all && m_overallOnly; }
+    // What both read.
+    TRepScope united(const TRepScope &other) const;
+    // A short text naming the scope, empty for everything.
+    QString key() const;
+    bool operator==(const TRepScope &other) const { return key() == other.key(); }
+
+private:
+    bool m_all = true;
+    bool m_overallOnly = false;
+    // sorted, without doubles
+    QStringList m_nodes;
+};
+
 // Every aggregate of one group of tables (one waiter, one cost center or
 // the whole report): 22 nodes in five dictionaries, and the group values
 // "waiter", "waitername", "center", "centername", "descr", "tablecount",
@@ -55,6 +83,8 @@ public:
     // Whether the currency nodes keep what a day aggregate needs to pick
     // the first pays of a later day (see TRepDatas::setKeepDayNotes()).
     void setKeepDayNotes(bool keep);
+    // Walks only the nodes of `scope` from now on; the others stay empty.
+    void setScope(const TRepScope &scope);
     TRepVatRates *vatRates() const;
 
     void addOrder(TTableEntry *entry, const TTable *table);
@@ -138,6 +168,18 @@ public:
     // printed only, and groups later days are added to, go without
     // (writeDay() is false then); set before anything is added.
     void setKeepDayNotes(bool keep);
+    // What the groups are filled for (everything by default); set before
+    // anything is added. Day aggregates of groups with a scope are merged
+    // only into groups of the same scope; those of groups with everything
+    // into any.
+    void setScope(const TRepScope &scope);
+    const TRepScope &scope() const { return m_scope; }
+    // The name a day aggregate of the groups carries: nodeName() and the
+    // scope's key.
+    QString dayName() const;
+    // Whether a day aggregate of that name and kind of records can be
+    // added here.
+    bool takesDay(const QString &dayName, bool records, bool cashRecords) const;
 
     virtual void addEntry(TTableEntry *entry, const TTable *table);
     void addTable(const TTable *table);
@@ -176,6 +218,9 @@ protected:
     TRepData *groupFor(int key, const Basics::TValue *source);
     TRepData *overallGroup();
     void noteKey(int key);
+    // Whether entries, table counts and tax groups of a group other than
+    // "0" go into "0" only (a report over all waiters).
+    virtual bool fillsOverallOnly() const { return false; }
 
     Groups m_groups;
     QHash<int, TRepData *> m_byNumber;
@@ -187,6 +232,7 @@ protected:
     bool m_keepRecords = true;
     bool m_keepCashRecords = true;
     bool m_keepDayNotes = true;
+    TRepScope m_scope;
 };
 
 // One group per waiter plus the overall group.
@@ -199,6 +245,9 @@ public:
     QString keyOf(const Basics::TValue *entry, const TTable *table) const override;
     int keyNumber(const TEntryFacts *entry, const TTableFacts &table) const override;
     bool voidWaiter() const { return m_voidWaiter; }
+
+protected:
+    bool fillsOverallOnly() const override { return m_scope.overallOnly(); }
 
 private:
     bool m_voidWaiter = false;

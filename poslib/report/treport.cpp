@@ -181,7 +181,7 @@ bool TReport::isClosed(const QDate &day) const
 
 QString TReport::dayCacheDir(const TRepDatas &groups) const
 {
-    const QString side = groups.nodeName()
+    const QString side = groups.dayName()
                          + (groups.keepsRecords() ? QStringLiteral("+") : QString())
                          + (groups.keepsCashRecords() ? QStringLiteral("$") : QString());
     auto known = m_cacheDirs.constFind(side);
@@ -191,7 +191,7 @@ QString TReport::dayCacheDir(const TRepDatas &groups) const
     QCryptographicHash hash(QCryptographicHash::Sha1);
     const QString version = QString::number(TDayAggregate::Version);
     QStringList options = {version,
-                           groups.nodeName(),
+                           groups.dayName(),
                            groups.keepsRecords() ? QStringLiteral("records") : QString(),
                            groups.keepsCashRecords() ? QStringLiteral("cashrecords") : QString(),
                            QString::number(m_reportWaiter ? m_reportWaiter->id() : 0),
@@ -306,11 +306,13 @@ bool TReport::runCachedDay(TRepWaiters *waiters, TRepCenters *centers, const QDa
         dayWaiters = std::make_unique<TRepWaiters>(m_reportWaiter, m_dataPath);
         dayWaiters->setKeepRecords(waiters->keepsRecords());
         dayWaiters->setKeepCashRecords(waiters->keepsCashRecords());
+        dayWaiters->setScope(waiters->scope());
     }
     if (!merged[1]) {
         dayCenters = std::make_unique<TRepCenters>(m_reportWaiter, m_dataPath);
         dayCenters->setKeepRecords(centers->keepsRecords());
         dayCenters->setKeepCashRecords(centers->keepsCashRecords());
+        dayCenters->setScope(centers->scope());
     }
     const Groups dayGroups {dayWaiters.get(), dayCenters.get()};
     for (const QString &path : paths()) {

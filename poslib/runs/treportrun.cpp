@@ -259,6 +259,21 @@ QStringList TReportRun::batchReport(TSummary &summary, TReport &report, const TS
     }
     waiters.setKeepRecords(records);
     centers.setKeepRecords(records);
+    // what the batch's reports read of each side, when nothing else reads
+    // the groups; a side none of them reads stays empty
+    if (!exporter) {
+        TRepScope scopes[2] = {TRepScope(QStringList(), true), TRepScope(QStringList(), true)};
+        for (int id : batch.reportIds()) {
+            const TReportKind *kind = isSummaryKind(id) ? reportKind(id) : nullptr;
+            if (!kind)
+                continue;
+            const bool centerSide = kind->side == TReportKind::CenterSide;
+            scopes[centerSide] = scopes[centerSide].united(
+                    TSummary::scopeOf(kind->code, !centerSide && kind->overAll));
+        }
+        waiters.setScope(scopes[0]);
+        centers.setScope(scopes[1]);
+    }
     // printed, never written as a day aggregate
     waiters.setKeepDayNotes(false);
     centers.setKeepDayNotes(false);

@@ -433,6 +433,9 @@ QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bo
     if (centers) {
         TRepCenters groups(m_report->reportWaiter(), m_dataPath);
         groups.setKeepRecords(records);
+        // other outputs read everything
+        if (!m_groupsSink)
+            groups.setScope(scopeOf(code, false));
         // printed, never written as a day aggregate
         groups.setKeepDayNotes(false);
         groups.setKeepCashRecords(cashRecords);
@@ -449,6 +452,8 @@ QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bo
     } else {
         TRepWaiters groups(m_report->reportWaiter(), m_dataPath);
         groups.setKeepRecords(records);
+        if (!m_groupsSink)
+            groups.setScope(scopeOf(code, overAll));
         groups.setKeepDayNotes(false);
         groups.setKeepCashRecords(cashRecords);
         if (from.isValid())
@@ -462,6 +467,66 @@ QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bo
             m_groupsSink(from, to, groups);
     }
     return headerLines(title, from, to) + sections;
+}
+
+TRepScope TSummary::scopeOf(int code, bool overAll)
+{
+    QStringList nodes;
+    switch (code) {
+    case WaiterSummary:
+    case CenterSummary:
+    case Minimal:
+        // every void, pay, cash and balance node; of the order nodes those
+        // printed and "articles", which takes every order
+        nodes = QStringList {QStringLiteral("articles"),   QStringLiteral("negorders"),
+                             QStringLiteral("vatrates"),   QStringLiteral("voids"),
+                             QStringLiteral("varticles"),  QStringLiteral("allvoids"),
+                             QStringLiteral("pays"),       QStringLiteral("tables"),
+                             QStringLiteral("payforms"),   QStringLiteral("subvents"),
+                             QStringLiteral("currencies"), QStringLiteral("currreturns"),
+                             QStringLiteral("hotrooms"),   QStringLiteral("cashins"),
+                             QStringLiteral("cashouts"),   QStringLiteral("balances")};
+        break;
+    case Articles:
+        nodes << QStringLiteral("articles");
+        break;
+    case Families:
+        nodes << QStringLiteral("families");
+        break;
+    case Voids:
+        nodes << QStringLiteral("varticles");
+        break;
+    case Tables:
+        nodes << QStringLiteral("tables");
+        break;
+    case VoidEntries:
+        nodes << QStringLiteral("allvoids");
+        break;
+    case Hours:
+        nodes << QStringLiteral("hours");
+        break;
+    case Orders:
+        nodes << QStringLiteral("orders");
+        break;
+    case FamGroups:
+        nodes << QStringLiteral("famgroups");
+        break;
+    case Departments:
+        nodes << QStringLiteral("deps");
+        break;
+    case Discounts:
+        nodes << QStringLiteral("discounts");
+        break;
+    case PriceFindings:
+        nodes << QStringLiteral("subvents");
+        break;
+    case HotelRooms:
+        nodes << QStringLiteral("hotrooms");
+        break;
+    default:
+        return TRepScope();
+    }
+    return TRepScope(nodes, overAll);
 }
 
 bool TSummary::readsRecords(int code)

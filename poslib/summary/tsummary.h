@@ -23,6 +23,7 @@ class TRepData;
 class TRepDatas;
 class TReport;
 class TReportLeaf;
+class TRepScope;
 class TRepWaiters;
 class TSettings;
 
@@ -128,6 +129,10 @@ public:
     // The same for the cash and balance records, which the full summary
     // lists (TRepDatas::setKeepCashRecords()).
     static bool readsCashRecords(int code);
+    // What the lines of a report code read of the groups: its nodes and,
+    // over all, the overall group only. The summaries also keep a node that
+    // takes every order (a group with anything at all gets its lines).
+    static TRepScope scopeOf(int code, bool overAll);
     // The lines of one report code for one group; empty when the group
     // gives nothing. `currentData` adds the open tables to the full
     // summary.

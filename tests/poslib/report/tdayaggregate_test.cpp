@@ -197,6 +197,67 @@ TEST_F(DayAggregateOverDemo, BlobOfOtherGroupsIsRefused)
     EXPECT_TRUE(TDayAggregate::toBytes(day).isEmpty());
 }
 
+// Groups filled for one report (some nodes, the overall group only) hold
+// what full groups hold of those, and nothing else; their days are cached
+// apart and merged only into groups of the same scope, while full days go
+// into any groups.
+TEST_F(DayAggregateOverDemo, GroupsOfOneReportKeepTheirDaysApart)
+{
+    const TRepScope articles({QStringLiteral("articles")}, true);
+    TReport report(QDate(), nullptr, root());
+    TRepWaiters full(nullptr, root());
+    ASSERT_TRUE(report.runRange(&full, nullptr, Last, Last));
+    TRepWaiters scoped(nullptr, root());
+    scoped.setScope(articles);
+    ASSERT_TRUE(report.runRange(&scoped, nullptr, Last, Last));
+
+    ASSERT_EQ(1, scoped.groups().size());
+    const TRepData *all = scoped.overall();
+    const TReportNode *fullArticles = full.overall()->node(QStringLiteral("articles"));
+    ASSERT_EQ(fullArticles->leaves().keys(),
+              all->node(QStringLiteral("articles"))->leaves().keys());
+    for (auto it = fullArticles->leaves().cbegin(); it != fullArticles->leaves().cend(); ++it)
+        EXPECT_EQ(it.value()->amount(),
+                  all->node(QStringLiteral("articles"))->leaf(it.key())->amount());
+    EXPECT_EQ(full.overall()->getLong(QStringLiteral("tablecount")),
+              all->getLong(QStringLiteral("tablecount")));
+    EXPECT_EQ(0, all->node(QStringLiteral("hours"))->count());
+    EXPECT_EQ(0, all->node(QStringLiteral("payforms"))->count());
+
+    const QByteArray scopedBlob = TDayAggregate::toBytes(scoped);
+    const QByteArray fullBlob = TDayAggregate::toBytes(full);
+    ASSERT_FALSE(scopedBlob.isEmpty());
+    TRepWaiters other(nullptr, root());
+    EXPECT_FALSE(TDayAggregate::merge(scopedBlob, other));
+    other.setScope(TRepScope({QStringLiteral("hours")}, true));
+    EXPECT_FALSE(TDayAggregate::merge(scopedBlob, other));
+    EXPECT_TRUE(other.isEmpty());
+    TRepWaiters same(nullptr, root());
+    same.setScope(articles);
+    EXPECT_TRUE(TDayAggregate::merge(scopedBlob, same));
+    EXPECT_TRUE(TDayAggregate::merge(fullBlob, same));
+    EXPECT_EQ(2 * fullArticles->total()->amount(),
+              same.overall()->node(QStringLiteral("articles"))->total()->amount());
+
+    // through the cache: a folder of its own, the figures of a cold run
+    for (int pass = 0; pass < 2; ++pass) {
+        TReport cachedReport(QDate(), nullptr, root());
+        cachedReport.setDayCache(true);
+        TRepWaiters groups(nullptr, root());
+        groups.setScope(articles);
+        ASSERT_TRUE(cachedReport.runRange(&groups, nullptr, Last, Last));
+        EXPECT_EQ(pass, cachedReport.cachedDays());
+        EXPECT_EQ(xmlOf(scoped), xmlOf(groups));
+    }
+    TReport fullCached(QDate(), nullptr, root());
+    fullCached.setDayCache(true);
+    TRepWaiters again(nullptr, root());
+    ASSERT_TRUE(fullCached.runRange(&again, nullptr, Last, Last));
+    EXPECT_EQ(0, fullCached.cachedDays());
+    EXPECT_EQ(xmlOf(full), xmlOf(again));
+    EXPECT_EQ(2, cacheFiles(root()).size());
+}
+
 TEST_F(DayAggregateOverDemo, DamagedBlobsChangeNothing)
 {
     TReport report(QDate(), nullptr, root());

@@ -581,3 +581,51 @@ TEST_F(Summary, SumLinesRoundTheExactTotalOnce)
                       writer()->waiterReport(kind, "A", true));
     }
 }
+
+// A printed report fills only what its lines read; every report must print
+// what groups filled with everything print (a groups sink reads everything).
+// The waiters whose only records are a cash record, a void, or an order of a
+// table nobody paid yet still get their sections where the full summary
+// gives them.
+TEST_F(Summary, EveryReportPrintsTheSameFromTheNodesItReads)
+{
+    currentData();
+    const Waiter bruno {2, "Bruno"};
+    const Waiter dora {4, "Dora"};
+    const Waiter emil {6, "Emil"};
+    dir.write("var/archives/a4",
+              tableBytes(30, 1, bruno, true, {cash(2000, "Float", bruno, QTime(8, 0))}));
+    dir.write("var/archives/a5",
+              tableBytes(31, 1, dora, true, {voided(Wine, 1, dora, QTime(12, 0), "Corked")}));
+    dir.write("var/archives/a6",
+              tableBytes(32, 1, emil, true, {order(Cola, 1, emil, QTime(13, 0))}));
+
+    const auto print = [this](int code, bool centers, bool overAll, bool everything) {
+        auto s = writer();
+        if (everything)
+            s->setGroupsSink([](const QDate &, const QDate &, const TRepDatas &) {});
+        return centers ? s->centerReport(code, "Report") : s->waiterReport(code, "Report", overAll);
+    };
+    // with and without the article lists of the full summary
+    for (const char *settings : {"", "[NoPrint]\nnocontrolarts=1\nnonegcounts=1\n"})
+        for (int code = TSummary::Articles; code <= TSummary::HotelRooms; ++code) {
+            ini(settings);
+            for (const auto &[centers, overAll] :
+                 {std::pair(false, false), std::pair(false, true), std::pair(true, false)}) {
+                SCOPED_TRACE(QStringLiteral("%4code %1, centers %2, over all %3")
+                                     .arg(code)
+                                     .arg(centers)
+                                     .arg(overAll)
+                                     .arg(QLatin1String(settings))
+                                     .toStdString());
+                const QStringList lines = print(code, centers, overAll, false);
+                EXPECT_EQ(print(code, centers, overAll, true), lines);
+                if (code == TSummary::WaiterSummary && !centers && !overAll) {
+                    const QString text = lines.join('\n');
+                    for (const char *section :
+                         {"Waiter #2 - Bruno", "Waiter #4 - Dora", "Waiter #6 - Emil"})
+                        EXPECT_TRUE(text.contains(QLatin1String(section))) << section;
+                }
+            }
+        }
+}
