@@ -84,6 +84,9 @@ bool TReport::runRange(TRepWaiters *waiters, TRepCenters *centers, const QDate &
         if (!runDay(waiters, centers, d))
             return false;
     }
+    // the buffer of the largest day summary is not held while the groups
+    // are printed
+    m_buffer = QByteArray();
     return !m_stopped;
 }
 
