@@ -42,6 +42,10 @@ bool syncDirectory(const QString &dir);
 // to the millisecond. One listing of the directory and one status query per
 // matching name; a missing directory holds nothing.
 bool hasFileModifiedAfter(const QString &dir, const QString &prefix, const QDateTime &time);
+// The same with the directory as the file system names it and the time in
+// milliseconds since the epoch; touches no shared state, so threads may
+// check directories side by side.
+bool hasFileModifiedAfter(const QByteArray &dir, const QString &prefix, qint64 msecs);
 
 // Pause between the retries of deleteFile and renameFile (200 ms, ten
 // attempts). Tests shorten it.

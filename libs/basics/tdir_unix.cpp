@@ -9,20 +9,50 @@
 
 namespace Basics {
 
+namespace {
+
+// True when the file name starts with `prefix` in any case. Names whose
+// first bytes are plain ASCII are compared as bytes; others as the texts
+// they decode to, as a non-ASCII letter may fold to an ASCII one.
+bool startsWithPrefix(const char *name, const QString &prefix, const QByteArray &ascii)
+{
+    const qsizetype n = ascii.size();
+    bool plain = !ascii.isNull();
+    for (qsizetype i = 0; plain && i < n && name[i]; ++i)
+        plain = uchar(name[i]) < 0x80;
+    if (plain)
+        return qstrnicmp(name, ascii.constData(), n) == 0;
+    return QFile::decodeName(name).startsWith(prefix, Qt::CaseInsensitive);
+}
+
+} // namespace
+
 bool hasFileModifiedAfter(const QString &dir, const QString &prefix, const QDateTime &time)
 {
-    DIR *listing = ::opendir(QFile::encodeName(dir).constData());
+    return hasFileModifiedAfter(QFile::encodeName(dir), prefix, time.toMSecsSinceEpoch());
+}
+
+bool hasFileModifiedAfter(const QByteArray &dir, const QString &prefix, qint64 msecs)
+{
+    DIR *listing = ::opendir(dir.constData());
     if (!listing)
         return false;
-    const qint64 limit = time.toMSecsSinceEpoch();
+    // the byte form of a plain ASCII prefix; null for any other
+    QByteArray ascii;
+    bool isAscii = true;
+    for (QChar c : prefix)
+        isAscii = isAscii && c.unicode() < 0x80;
+    if (isAscii)
+        ascii = prefix.toLatin1();
+    if (ascii.isNull() && isAscii)
+        ascii = QByteArray("");
     const int fd = ::dirfd(listing);
     bool newer = false;
     while (!newer) {
         const struct dirent *entry = ::readdir(listing);
         if (!entry)
             break;
-        const QString name = QFile::decodeName(entry->d_name);
-        if (!name.startsWith(prefix, Qt::CaseInsensitive) || name.startsWith(QLatin1Char('.')))
+        if (entry->d_name[0] == '.' || !startsWithPrefix(entry->d_name, prefix, ascii))
             continue;
         // follows links, as a file's modification time is its target's
         struct stat status;
@@ -30,7 +60,7 @@ bool hasFileModifiedAfter(const QString &dir, const QString &prefix, const QDate
             continue;
         const qint64 modified
                 = qint64(status.st_mtim.tv_sec) * 1000 + status.st_mtim.tv_nsec / 1000000;
-        newer = modified > limit;
+        newer = modified > msecs;
     }
     ::closedir(listing);
     return newer;

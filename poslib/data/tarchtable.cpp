@@ -13,6 +13,7 @@
 
 #include <cerrno>
 
+#include <QFile>
 #include <QFileInfo>
 #include <QThread>
 
@@ -103,7 +104,13 @@ bool TArchTable::isCurrent() const
 
 bool TArchTable::hasTablesNewerThan(const QDateTime &time) const
 {
-    return hasFileModifiedAfter(statistDayDir(m_day, m_root), QStringLiteral("a"), time);
+    return hasTablesNewerThan(QFile::encodeName(statistDayDir(m_day, m_root)),
+                              time.toMSecsSinceEpoch());
+}
+
+bool TArchTable::hasTablesNewerThan(const QByteArray &dayDir, qint64 msecs)
+{
+    return hasFileModifiedAfter(dayDir, QStringLiteral("a"), msecs);
 }
 
 void TArchTable::readFile()

@@ -41,6 +41,10 @@ public:
     // True when a table file ("a*") of the day directory was modified
     // after `time`: one listing of the directory.
     bool hasTablesNewerThan(const QDateTime &time) const;
+    // The same rule for a day directory (statistDayDir(), as the file
+    // system names it) and a time in milliseconds since the epoch; safe
+    // on any thread, for checking days side by side.
+    static bool hasTablesNewerThan(const QByteArray &dayDir, qint64 msecs);
     // The next table of the summary (building it first when it is
     // missing; the errors of build() are thrown), owned by the caller;
     // null at the end. A table whose

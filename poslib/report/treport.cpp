@@ -2,6 +2,7 @@
 
 #include "tarchtable.h"
 #include "tdayaggregate.h"
+#include "tdaycachereader.h"
 #include "tdir.h"
 #include "tengineid.h"
 #include "tentryfacts.h"
@@ -21,8 +22,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
-#include <sys/stat.h>
 #include <sys/time.h>
 
 #include <memory>
@@ -77,12 +78,20 @@ bool TReport::runRange(TRepWaiters *waiters, TRepCenters *centers, const QDate &
 {
     // the installation's settings are read again for a new range
     m_cacheDirs.clear();
+    // the closed days are looked at ahead, while the days before them are added
+    const std::unique_ptr<TDayCacheReader> ahead = readAhead(waiters, centers, from, to);
+    int index = 0;
     for (QDate d = from; d.isValid() && d <= to; d = d.addDays(1)) {
         if (m_stopped)
             return false;
         Q_EMIT sigDate(d);
-        if (!runDay(waiters, centers, d))
+        if (ahead) {
+            const TCachedDayState state = ahead->take(index++);
+            if (!runDay(waiters, centers, d, &state))
+                return false;
+        } else if (!runDay(waiters, centers, d)) {
             return false;
+        }
     }
     // the buffer of the largest day summary is not held while the groups
     // are printed
@@ -91,6 +100,12 @@ bool TReport::runRange(TRepWaiters *waiters, TRepCenters *centers, const QDate &
 }
 
 bool TReport::runDay(TRepWaiters *waiters, TRepCenters *centers, const QDate &day)
+{
+    return runDay(waiters, centers, day, nullptr);
+}
+
+bool TReport::runDay(TRepWaiters *waiters, TRepCenters *centers, const QDate &day,
+                     const TCachedDayState *ahead)
 {
     const Groups groups {waiters, centers};
     if (!day.isValid()) {
@@ -108,8 +123,8 @@ bool TReport::runDay(TRepWaiters *waiters, TRepCenters *centers, const QDate &da
         Q_EMIT sigDate(day);
         return m_daySource(day, waiters, centers) && !m_stopped;
     }
-    if (m_dayCache && isClosed(day))
-        return runCachedDay(waiters, centers, day);
+    if (m_dayCache && (ahead && ahead->checked ? ahead->closed : isClosed(day)))
+        return runCachedDay(waiters, centers, day, ahead);
     Q_EMIT sigDate(day);
     for (const QString &path : paths()) {
         if (!readSummary(path, day, groups))
@@ -227,6 +242,42 @@ QString TReport::dayCacheDir(const TRepDatas &groups) const
     return dir;
 }
 
+std::unique_ptr<TDayCacheReader> TReport::readAhead(TRepWaiters *waiters, TRepCenters *centers,
+                                                    const QDate &from, const QDate &to)
+{
+    if (!m_dayCache || m_daySource || !from.isValid() || !to.isValid() || from >= to)
+        return nullptr;
+    TRepDatas *sides[2] = {waiters, centers};
+    QString dirs[2];
+    for (int i = 0; i < 2; ++i) {
+        if (sides[i])
+            dirs[i] = dayCacheDir(*sides[i]);
+    }
+    const QStringList roots = paths();
+    QStringList summaryDirs;
+    for (const QString &path : roots)
+        summaryDirs << summaryDir(path);
+    std::vector<TCachedDayFiles> days;
+    days.reserve(size_t(from.daysTo(to) + 1));
+    for (QDate d = from; d <= to; d = d.addDays(1)) {
+        TCachedDayFiles files;
+        for (qsizetype i = 0; i < roots.size(); ++i) {
+            const QString dayDir = statistDayDir(d, roots.at(i));
+            files.closedMarks << QFile::encodeName(dayDir + QStringLiteral("turnover.z"));
+            files.dayDirs << QFile::encodeName(dayDir);
+            files.summaries << QFile::encodeName(summaryDirs.at(i) + summaryFileName(d));
+        }
+        for (int i = 0; i < 2; ++i) {
+            if (sides[i])
+                files.cacheFiles[i] = QFile::encodeName(cacheFile(dirs[i], d));
+        }
+        days.push_back(std::move(files));
+    }
+    const int threads = std::min(QThread::idealThreadCount(), 4);
+    return std::make_unique<TDayCacheReader>(std::move(days), engineStamp(), threads,
+                                             4 * std::max(threads, 1));
+}
+
 QByteArray TReport::summaryStamp(const QDate &day, bool check)
 {
     QByteArray stamp = engineStamp();
@@ -239,20 +290,14 @@ QByteArray TReport::summaryStamp(const QDate &day, bool check)
             if (info.exists() && summary.hasTablesNewerThan(info.lastModified()))
                 deleteFile(file);
         }
-        struct stat st;
-        if (::stat(QFile::encodeName(file).constData(), &st) != 0)
+        if (!TDayCacheReader::appendIdentity(stamp, QFile::encodeName(file)))
             return QByteArray();
-        stamp += QFile::encodeName(file) + ' ' + QByteArray::number(qint64(st.st_size)) + ' '
-                 + QByteArray::number(qint64(st.st_mtim.tv_sec)) + '.'
-                 + QByteArray::number(qint64(st.st_mtim.tv_nsec)) + ' '
-                 + QByteArray::number(qint64(st.st_ctim.tv_sec)) + '.'
-                 + QByteArray::number(qint64(st.st_ctim.tv_nsec)) + ' '
-                 + QByteArray::number(quint64(st.st_ino)) + '\n';
     }
     return stamp;
 }
 
-bool TReport::runCachedDay(TRepWaiters *waiters, TRepCenters *centers, const QDate &day)
+bool TReport::runCachedDay(TRepWaiters *waiters, TRepCenters *centers, const QDate &day,
+                           const TCachedDayState *ahead)
 {
     Q_EMIT sigDate(day);
     TRepDatas *sides[2] = {waiters, centers};
@@ -261,7 +306,10 @@ bool TReport::runCachedDay(TRepWaiters *waiters, TRepCenters *centers, const QDa
         if (sides[i])
             dirs[i] = dayCacheDir(*sides[i]);
     }
-    const QByteArray stamp = summaryStamp(day, true);
+    // found fresh ahead: the summaries and cached days as they were then;
+    // anything else is looked at again here, where a stale summary goes
+    const bool fresh = ahead && ahead->checked && ahead->fresh;
+    const QByteArray stamp = fresh ? ahead->stamp : summaryStamp(day, true);
     bool merged[2] = {!waiters, !centers};
     if (!stamp.isEmpty()) {
         QByteArray blobs[2];
@@ -269,6 +317,11 @@ bool TReport::runCachedDay(TRepWaiters *waiters, TRepCenters *centers, const QDa
         for (int i = 0; i < 2 && all; ++i) {
             if (!sides[i])
                 continue;
+            if (fresh) {
+                blobs[i] = ahead->blobs[i];
+                all = !blobs[i].isEmpty();
+                continue;
+            }
             blobs[i] = readCached(cacheFile(dirs[i], day));
             all = !blobs[i].isEmpty() && TDayAggregate::stampOf(blobs[i]) == stamp;
         }

@@ -9,10 +9,13 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 namespace PosLib {
 
 class TArchTable;
+class TDayCacheReader;
+struct TCachedDayState;
 class TEntryFacts;
 class TRepCenters;
 class TRepDatas;
@@ -152,7 +155,15 @@ private:
     // True when the day turnover closed the day (in every data path).
     bool isClosed(const QDate &day) const;
     // A closed day through the day cache.
-    bool runCachedDay(TRepWaiters *waiters, TRepCenters *centers, const QDate &day);
+    // `ahead`: the day as the reader found it ahead, or null.
+    bool runCachedDay(TRepWaiters *waiters, TRepCenters *centers, const QDate &day,
+                      const TCachedDayState *ahead);
+    bool runDay(TRepWaiters *waiters, TRepCenters *centers, const QDate &day,
+                const TCachedDayState *ahead);
+    // Checks the closed days of a range on worker threads while the run
+    // adds the days before them; null without the cache or for one day.
+    std::unique_ptr<TDayCacheReader> readAhead(TRepWaiters *waiters, TRepCenters *centers,
+                                               const QDate &from, const QDate &to);
     // The identity of the day's summaries (size, times, inode of each)
     // and of the program, after the freshness rule; empty when a summary
     // is missing.

@@ -180,7 +180,7 @@ TEST_F(DirTest, TDirThrowsOnFailure)
 TEST_F(DirTest, FileModifiedAfterLooksAtMatchingRegularFilesOnly)
 {
     auto touch = [this](const char *name, qint64 msecs) {
-        const QString path = dir.file(QString::fromLatin1(name));
+        const QString path = dir.file(QString::fromUtf8(name));
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
         ASSERT_TRUE(file.setFileTime(QDateTime::fromMSecsSinceEpoch(msecs, Qt::UTC),
@@ -203,6 +203,32 @@ TEST_F(DirTest, FileModifiedAfterLooksAtMatchingRegularFilesOnly)
     EXPECT_FALSE(hasFileModifiedAfter(dir.path(), QStringLiteral("a"), built));
 
     EXPECT_FALSE(hasFileModifiedAfter(dir.file("missing"), QStringLiteral("a"), built));
+
+    // hidden files and names that only look alike stay out
+    dir.write(".a4", "x");
+    touch(".a4", base + 5000);
+    dir.write(QString::fromUtf8("\xc3\xa4"
+                                "5"),
+              "x"); // a-umlaut
+    touch("\xc3\xa4"
+          "5",
+          base + 5000);
+    EXPECT_FALSE(hasFileModifiedAfter(dir.path(), QStringLiteral("a"), built));
+    // a letter that folds to the prefix counts as in any other case (Kelvin sign, k)
+    dir.write(QString::fromUtf8("\xe2\x84\xaa"
+                                "6"),
+              "x");
+    touch("\xe2\x84\xaa"
+          "6",
+          base + 5000);
+    EXPECT_TRUE(hasFileModifiedAfter(dir.path(), QStringLiteral("k"), built));
+    EXPECT_FALSE(hasFileModifiedAfter(dir.path(), QStringLiteral("k"),
+                                      QDateTime::fromMSecsSinceEpoch(base + 5000, Qt::UTC)));
+    // the directory as the file system names it, the time in milliseconds
+    const QByteArray local = QFile::encodeName(dir.path());
+    EXPECT_TRUE(hasFileModifiedAfter(local, QStringLiteral("k"), base + 4999));
+    EXPECT_FALSE(hasFileModifiedAfter(local, QStringLiteral("a"), base));
+    EXPECT_TRUE(hasFileModifiedAfter(local, QString(), base));
 }
 
 TEST(EnvironmentExpansion, SelfReferenceEnds)

@@ -1,5 +1,6 @@
 #include "tarchtable.h"
 #include "tdayaggregate.h"
+#include "tdaycachereader.h"
 #include "tdemoinstallation.h"
 #include "testdir.h"
 #include "texactsum.h"
@@ -11,6 +12,7 @@
 #include <QDirIterator>
 #include <QDomDocument>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -55,6 +57,20 @@ void run(TReport &report, TRepDatas &groups, const QDate &from, const QDate &to)
     auto *w = dynamic_cast<TRepWaiters *>(&groups);
     auto *c = dynamic_cast<TRepCenters *>(&groups);
     ASSERT_TRUE(report.runRange(w, c, from, to));
+}
+
+// Makes a bill of `day` newer than the day's summary, to the millisecond.
+void touchAfterSummary(const QString &root, const QDate &day, const QString &bill)
+{
+    const QDateTime built = QFileInfo(TArchTable(root, day).filePath()).lastModified();
+    QFile file(statistDayDir(day, root) + bill);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.setFileTime(built.addMSecs(1), QFileDevice::FileModificationTime));
+}
+
+QStringList bills(const QString &root, const QDate &day)
+{
+    return QDir(statistDayDir(day, root)).entryList({QStringLiteral("a*")}, QDir::Files);
 }
 
 QStringList cacheFiles(const QString &root)
@@ -396,6 +412,140 @@ TEST_F(DayAggregateOverDemo, CachedDayIsOneStepAndCancelStopsTheRun)
     EXPECT_FALSE(stopped.runRange(&partial, nullptr, First, Last));
     EXPECT_EQ(2, days);
     EXPECT_EQ(2, stopped.cachedDays());
+
+    // stopped when the first day is announced: nothing is added
+    TReport early(QDate(), nullptr, root());
+    early.setDayCache(true);
+    QObject::connect(&early, &TReport::sigDate, &early, &TReport::setStopped);
+    TRepWaiters none(nullptr, root());
+    none.setKeepRecords(false);
+    EXPECT_FALSE(early.runRange(&none, nullptr, First, Last));
+    EXPECT_EQ(0, early.cachedDays());
+    EXPECT_TRUE(none.isEmpty());
+}
+
+// The days of a range are looked at ahead on other threads; what changed
+// after that look is still found when the day's turn comes.
+TEST_F(DayAggregateOverDemo, BillChangedAfterCachingIsReadAnewWhenLookedAtAhead)
+{
+    const QString before = cached(false, true);
+    // a bill of the last day is corrected: it holds another bill now
+    const QStringList billsLast = bills(root(), Last);
+    const QStringList billsFirst = bills(root(), First);
+    ASSERT_FALSE(billsLast.isEmpty());
+    ASSERT_FALSE(billsFirst.isEmpty());
+    const QString corrected = statistDayDir(Last, root()) + billsLast.first();
+    ASSERT_TRUE(QFile::remove(corrected));
+    ASSERT_TRUE(QFile::copy(statistDayDir(First, root()) + billsFirst.first(), corrected));
+    touchAfterSummary(root(), Last, billsLast.first());
+
+    TReport report(QDate(), nullptr, root());
+    report.setDayCache(true);
+    QList<QDate> dates;
+    QObject::connect(&report, &TReport::sigDate, [&dates](const QDate &d) { dates << d; });
+    TRepWaiters groups(nullptr, root());
+    ASSERT_TRUE(report.runRange(&groups, nullptr, First, Last));
+    EXPECT_EQ(3, report.cachedDays());
+    EXPECT_NE(before, xmlOf(groups));
+    EXPECT_EQ(cold(false, true), xmlOf(groups));
+    // every day announced in order, as without the cache (twice each)
+    QList<QDate> expected;
+    for (QDate d = First; d <= Last; d = d.addDays(1))
+        expected << d << d;
+    EXPECT_EQ(expected, dates);
+}
+
+// A failure while a day is looked at ahead is met again when the day's
+// turn comes, and told as it is told without the cache.
+TEST_F(DayAggregateOverDemo, DamagedBillIsToldAsWithoutTheCache)
+{
+    cached(true, false);
+    const QString bill
+            = statistDayDir(Last.addDays(-1), root()) + bills(root(), Last.addDays(-1)).first();
+    QFile file(bill);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray whole = file.readAll();
+    file.close();
+    ASSERT_TRUE(QFile::remove(bill));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(whole.left(whole.size() - 3));
+    file.close();
+    ASSERT_TRUE(QFile::remove(TArchTable(root(), Last.addDays(-1)).filePath()));
+
+    auto runWith = [&](bool cache, QStringList &notices) {
+        TReport report(QDate(), nullptr, root());
+        report.setDayCache(cache);
+        QObject::connect(&report, &TReport::sigNotice,
+                         [&notices](const QString &text) { notices << text; });
+        TRepCenters groups(nullptr, root());
+        groups.setKeepRecords(false);
+        EXPECT_TRUE(report.runRange(nullptr, &groups, First, Last));
+        EXPECT_EQ(cache ? 3 : 0, report.cachedDays());
+        return xmlOf(groups);
+    };
+    QStringList plain;
+    QStringList through;
+    EXPECT_EQ(runWith(false, plain), runWith(true, through));
+    ASSERT_EQ(1, plain.size());
+    EXPECT_TRUE(plain.first().contains(bill)) << qPrintable(plain.first());
+    EXPECT_EQ(plain, through);
+}
+
+TEST_F(DayAggregateOverDemo, ReaderGivesWhatTheDayShowsInOrder)
+{
+    cached(false, false);
+    const QStringList files = cacheFiles(root());
+    ASSERT_EQ(4, files.size());
+    QFile first(files.first());
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+    const QByteArray stamp = TDayAggregate::stampOf(first.readAll());
+    // the engine's line comes first
+    const QByteArray engine = stamp.left(stamp.indexOf('\n') + 1);
+    ASSERT_FALSE(engine.isEmpty());
+
+    // the four closed days, then today, not closed
+    auto filesOf = [&](const QDate &d, const QString &cached) {
+        TCachedDayFiles f;
+        const QString dayDir = statistDayDir(d, root());
+        f.closedMarks << QFile::encodeName(dayDir + QStringLiteral("turnover.z"));
+        f.dayDirs << QFile::encodeName(dayDir);
+        f.summaries << QFile::encodeName(TArchTable(root(), d).filePath());
+        f.cacheFiles[0] = QFile::encodeName(cached);
+        return f;
+    };
+    std::vector<TCachedDayFiles> days;
+    for (int i = 0; i < 4; ++i)
+        days.push_back(filesOf(First.addDays(i), files.at(i)));
+    days.push_back(filesOf(Today, files.at(0)));
+    touchAfterSummary(root(), Last.addDays(-1), bills(root(), Last.addDays(-1)).first());
+
+    TDayCacheReader reader(days, engine, 3, 1);
+    for (int i = 0; i < 5; ++i) {
+        SCOPED_TRACE(i);
+        const TCachedDayState ahead = reader.take(i);
+        const TCachedDayState here = TDayCacheReader::check(days.at(size_t(i)), engine);
+        EXPECT_TRUE(ahead.checked);
+        EXPECT_EQ(here.closed, ahead.closed);
+        EXPECT_EQ(here.fresh, ahead.fresh);
+        EXPECT_EQ(here.stamp, ahead.stamp);
+        EXPECT_EQ(here.blobs[0], ahead.blobs[0]);
+        EXPECT_TRUE(ahead.blobs[1].isEmpty());
+        EXPECT_EQ(i < 4, ahead.closed);
+        // the day whose bill is newer than its summary is not fresh
+        EXPECT_EQ(i < 4 && i != 2, ahead.fresh);
+        EXPECT_EQ(ahead.fresh, !ahead.blobs[0].isEmpty());
+        EXPECT_EQ(ahead.fresh, ahead.stamp.startsWith(engine));
+    }
+    EXPECT_FALSE(reader.take(5).checked);
+    // nothing there changed: looking did not delete or rebuild the summary
+    EXPECT_TRUE(QFileInfo::exists(TArchTable(root(), Last.addDays(-1)).filePath()));
+
+    // a reader dropped before its days are taken ends its workers
+    for (int taken = 0; taken < 3; ++taken) {
+        TDayCacheReader dropped(days, engine, 2, 1);
+        for (int i = 0; i < taken; ++i)
+            dropped.take(i);
+    }
 }
 
 TEST(DayCacheFolders, TheLeastRecentlyUsedGoFirstAndTheOneInUseStays)

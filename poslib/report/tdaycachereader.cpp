@@ -1,0 +1,158 @@
+#include "tdaycachereader.h"
+
+#include "tarchtable.h"
+#include "tdayaggregate.h"
+
+#include <algorithm>
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace PosLib {
+
+namespace {
+
+// The whole file; empty when it cannot be read.
+QByteArray readAll(const QByteArray &file)
+{
+    const int fd = ::open(file.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return QByteArray();
+    QByteArray bytes;
+    struct stat st;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
+        bytes.resize(qsizetype(st.st_size));
+        qsizetype done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = ::read(fd, bytes.data() + done, size_t(bytes.size() - done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            done += n;
+        }
+        // a file cut while it was read is as good as none
+        if (done != bytes.size())
+            bytes.clear();
+    }
+    ::close(fd);
+    return bytes;
+}
+
+} // namespace
+
+TDayCacheReader::TDayCacheReader(std::vector<TCachedDayFiles> days, const QByteArray &engineStamp,
+                                 int threads, int ahead)
+    : m_days(std::move(days))
+    , m_engineStamp(engineStamp)
+    , m_ahead(std::max(1, ahead))
+    , m_states(m_days.size())
+    , m_ready(m_days.size(), 0)
+{
+    const int count = std::clamp(threads, 1, std::max(1, int(m_days.size())));
+    m_threads.reserve(size_t(count));
+    for (int i = 0; i < count; ++i)
+        m_threads.emplace_back([this]() { work(); });
+}
+
+TDayCacheReader::~TDayCacheReader()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_stop = true;
+    }
+    m_wake.notify_all();
+    for (std::thread &t : m_threads)
+        t.join();
+}
+
+TCachedDayState TDayCacheReader::take(int index)
+{
+    if (index < 0 || size_t(index) >= m_days.size())
+        return TCachedDayState();
+    std::unique_lock<std::mutex> lock(m_mutex);
+    if (index > m_taken) {
+        m_taken = index;
+        m_wake.notify_all();
+    }
+    m_done.wait(lock, [&]() { return m_ready[size_t(index)] != 0; });
+    return std::move(m_states[size_t(index)]);
+}
+
+void TDayCacheReader::work()
+{
+    for (;;) {
+        int index = 0;
+        {
+            std::unique_lock<std::mutex> lock(m_mutex);
+            m_wake.wait(lock, [&]() {
+                return m_stop || size_t(m_next) >= m_days.size() || m_next < m_taken + m_ahead;
+            });
+            if (m_stop || size_t(m_next) >= m_days.size())
+                return;
+            index = m_next++;
+        }
+        TCachedDayState state;
+        try {
+            state = check(m_days[size_t(index)], m_engineStamp);
+        } catch (...) {
+            // out of memory: the report looks at the day itself
+            state = TCachedDayState();
+        }
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_states[size_t(index)] = std::move(state);
+            m_ready[size_t(index)] = 1;
+        }
+        m_done.notify_all();
+    }
+}
+
+bool TDayCacheReader::appendIdentity(QByteArray &stamp, const QByteArray &summary, qint64 *msecs)
+{
+    struct stat st;
+    if (::stat(summary.constData(), &st) != 0)
+        return false;
+    if (msecs)
+        *msecs = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
+    stamp += summary + ' ' + QByteArray::number(qint64(st.st_size)) + ' '
+             + QByteArray::number(qint64(st.st_mtim.tv_sec)) + '.'
+             + QByteArray::number(qint64(st.st_mtim.tv_nsec)) + ' '
+             + QByteArray::number(qint64(st.st_ctim.tv_sec)) + '.'
+             + QByteArray::number(qint64(st.st_ctim.tv_nsec)) + ' '
+             + QByteArray::number(quint64(st.st_ino)) + '\n';
+    return true;
+}
+
+TCachedDayState TDayCacheReader::check(const TCachedDayFiles &files, const QByteArray &engineStamp)
+{
+    TCachedDayState state;
+    state.checked = true;
+    struct stat st;
+    for (const QByteArray &mark : files.closedMarks) {
+        if (::stat(mark.constData(), &st) != 0)
+            return state;
+    }
+    state.closed = true;
+    QByteArray stamp = engineStamp;
+    for (qsizetype i = 0; i < files.summaries.size(); ++i) {
+        qint64 modified = 0;
+        if (!appendIdentity(stamp, files.summaries.at(i), &modified)
+            || TArchTable::hasTablesNewerThan(files.dayDirs.at(i), modified))
+            return state;
+    }
+    state.fresh = true;
+    state.stamp = stamp;
+    for (int side = 0; side < 2; ++side) {
+        if (files.cacheFiles[side].isEmpty())
+            continue;
+        QByteArray blob = readAll(files.cacheFiles[side]);
+        if (!blob.isEmpty() && TDayAggregate::stampOf(blob) == stamp)
+            state.blobs[side] = std::move(blob);
+    }
+    return state;
+}
+
+} // namespace PosLib

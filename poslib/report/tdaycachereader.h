@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QList>
+
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace PosLib {
+
+// The files a closed day's cache entry depends on, as the file system
+// names them: per data path the day's closing mark ("turnover.z"), the
+// folder of its table files and its day summary; per side (waiters, cost
+// centers) the cached day, empty for a side not asked for.
+struct TCachedDayFiles
+{
+    QList<QByteArray> closedMarks;
+    QList<QByteArray> dayDirs;
+    QList<QByteArray> summaries;
+    QByteArray cacheFiles[2];
+};
+
+// What was found for a day, read only: nothing is deleted or written.
+struct TCachedDayState
+{
+    // false when the day could not be looked at; the caller looks itself
+    bool checked = false;
+    // the day turnover closed the day in every data path
+    bool closed = false;
+    // every summary is there and no table file of its day is newer
+    bool fresh = false;
+    // the identity of the summaries (when fresh): the engine's stamp, then
+    // per summary its path, size, modification and change times, inode
+    QByteArray stamp;
+    // the cached days whose stamp is `stamp`, by side; empty otherwise
+    QByteArray blobs[2];
+};
+
+// Checks the closed days of a range ahead of a report on worker threads:
+// whether each day is closed, the freshness rule of its summaries (a stat
+// of every table file), their identity, and the cached days. Days are
+// taken in order; the workers stay at most `ahead` days in front of the
+// day taken last, and stop when the reader goes.
+class TDayCacheReader
+{
+public:
+    TDayCacheReader(std::vector<TCachedDayFiles> days, const QByteArray &engineStamp, int threads,
+                    int ahead);
+    ~TDayCacheReader();
+    TDayCacheReader(const TDayCacheReader &) = delete;
+    TDayCacheReader &operator=(const TDayCacheReader &) = delete;
+
+    // The state of day `index`, once a worker has it.
+    TCachedDayState take(int index);
+
+    // One day, on the calling thread.
+    static TCachedDayState check(const TCachedDayFiles &files, const QByteArray &engineStamp);
+    // Appends the identity line of a summary to `stamp`; false when it
+    // cannot be stat'ed. `msecs`, when given, gets its modification time.
+    static bool appendIdentity(QByteArray &stamp, const QByteArray &summary,
+                               qint64 *msecs = nullptr);
+
+private:
+    void work();
+
+    const std::vector<TCachedDayFiles> m_days;
+    const QByteArray m_engineStamp;
+    const int m_ahead;
+    std::vector<TCachedDayState> m_states;
+    std::vector<char> m_ready;
+    std::mutex m_mutex;
+    std::condition_variable m_wake; // a day may be started, or stop
+    std::condition_variable m_done; // a day is ready
+    int m_next = 0;
+    int m_taken = 0;
+    bool m_stop = false;
+    std::vector<std::thread> m_threads;
+};
+
+} // namespace PosLib
