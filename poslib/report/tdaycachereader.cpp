@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <system_error>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -51,10 +52,14 @@ TDayCacheReader::TDayCacheReader(std::vector<TCachedDayFiles> days, const QByteA
     , m_states(m_days.size())
     , m_ready(m_days.size(), 0)
 {
-    const int count = std::clamp(threads, 1, std::max(1, int(m_days.size())));
+    const int count = std::clamp(threads, 0, int(m_days.size()));
     m_threads.reserve(size_t(count));
-    for (int i = 0; i < count; ++i)
-        m_threads.emplace_back([this]() { work(); });
+    try {
+        for (int i = 0; i < count; ++i)
+            m_threads.emplace_back([this]() { work(); });
+    } catch (const std::system_error &) {
+        // no thread to be had: the days are looked at as they are taken
+    }
 }
 
 TDayCacheReader::~TDayCacheReader()
@@ -72,6 +77,8 @@ TCachedDayState TDayCacheReader::take(int index)
 {
     if (index < 0 || size_t(index) >= m_days.size())
         return TCachedDayState();
+    if (m_threads.empty())
+        return check(m_days[size_t(index)], m_engineStamp);
     std::unique_lock<std::mutex> lock(m_mutex);
     if (index > m_taken) {
         m_taken = index;

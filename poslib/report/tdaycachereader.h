@@ -43,7 +43,8 @@ struct TCachedDayState
 // whether each day is closed, the freshness rule of its summaries (a stat
 // of every table file), their identity, and the cached days. Days are
 // taken in order; the workers stay at most `ahead` days in front of the
-// day taken last, and stop when the reader goes.
+// day taken last, and stop when the reader goes. With no threads (none
+// asked for, or none to be had) each day is looked at when it is taken.
 class TDayCacheReader
 {
 public:

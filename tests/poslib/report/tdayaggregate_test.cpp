@@ -520,9 +520,14 @@ TEST_F(DayAggregateOverDemo, ReaderGivesWhatTheDayShowsInOrder)
     touchAfterSummary(root(), Last.addDays(-1), bills(root(), Last.addDays(-1)).first());
 
     TDayCacheReader reader(days, engine, 3, 1);
+    // without threads each day is looked at when taken
+    TDayCacheReader inlined(days, engine, 0, 1);
     for (int i = 0; i < 5; ++i) {
         SCOPED_TRACE(i);
         const TCachedDayState ahead = reader.take(i);
+        const TCachedDayState taken = inlined.take(i);
+        EXPECT_EQ(taken.stamp, ahead.stamp);
+        EXPECT_EQ(taken.blobs[0], ahead.blobs[0]);
         const TCachedDayState here = TDayCacheReader::check(days.at(size_t(i)), engine);
         EXPECT_TRUE(ahead.checked);
         EXPECT_EQ(here.closed, ahead.closed);
