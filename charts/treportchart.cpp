@@ -144,8 +144,11 @@ QChart *newChart(const TChartPage &page)
 void addHours(QChart *chart, const TChartPage &page, const TCurrencies *currencies)
 {
     auto *amounts = new QBarSet(Text::tr("Amount (%1)").arg(currencyName(currencies)).trimmed());
-    amounts->setColor(Palette[0]);
-    amounts->setBorderColor(Palette[0].darker(130));
+    // light bars, so that the counts' labels read where they fall on one
+    const QColor blue = Palette[0];
+    amounts->setColor(QColor::fromRgbF(0.4f * blue.redF() + 0.6f, 0.4f * blue.greenF() + 0.6f,
+                                       0.4f * blue.blueF() + 0.6f));
+    amounts->setBorderColor(blue);
     auto *counts = new QLineSeries;
     counts->setName(Text::tr("Count"));
     QPen pen(Palette[4]);
@@ -155,7 +158,10 @@ void addHours(QChart *chart, const TChartPage &page, const TCurrencies *currenci
     counts->setPointsVisible(true);
     counts->setPointLabelsVisible(true);
     counts->setPointLabelsFormat(QStringLiteral("@yPoint"));
-    counts->setPointLabelsColor(Palette[4].darker(150));
+    counts->setPointLabelsColor(Palette[4].darker(180));
+    QFont labels = counts->pointLabelsFont();
+    labels.setBold(true);
+    counts->setPointLabelsFont(labels);
     counts->setPointLabelsClipping(false);
 
     QStringList hours;

@@ -139,6 +139,22 @@ TEST_F(DemoCharts, HourChartHasABarPerPrintedHourWithItsCountAndAmount)
     }
     EXPECT_EQ(captionAmount(result.lines, QStringLiteral("Amount")), page.total);
 
+    // a count's label often falls on a bar: it reads there as on the white
+    // ground (contrast of at least 4.5 : 1 between the colours' luminances)
+    const auto luminance = [](const QColor &c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const auto contrast = [&luminance](const QColor &a, const QColor &b) {
+        const double la = luminance(a);
+        const double lb = luminance(b);
+        return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    };
+    for (const QColor &ground : {const_cast<QBarSet *>(set)->color(), QColor(Qt::white)})
+        EXPECT_GE(contrast(line->pointLabelsColor(), ground), 4.5) << ground.name().toStdString();
+
     // the amounts' axis writes its ticks as the report writes money, each
     // at the value it names
     const QList<QAbstractAxis *> axes = chart->axes(Qt::Vertical, bars);
