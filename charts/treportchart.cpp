@@ -300,6 +300,15 @@ void addHorizontalBars(QChart *chart, const TChartPage &page, const TCurrencies 
     chart->addAxis(axisX, Qt::AlignBottom);
     series->attachAxis(axisX);
     chart->legend()->hide();
+    // the last tick's label stands centred on the plot's right edge: room
+    // for its half beyond it
+    if (auto *ticks = qobject_cast<QCategoryAxis *>(axisX); ticks && ticks->count() > 0) {
+        const QString last = ticks->categoriesLabels().constLast();
+        const qreal half = QFontMetricsF(ticks->labelsFont()).horizontalAdvance(last) / 2;
+        QMargins margins = chart->margins();
+        margins.setRight(std::max(margins.right(), int(std::ceil(half)) + 4));
+        chart->setMargins(margins);
+    }
 }
 
 } // namespace
