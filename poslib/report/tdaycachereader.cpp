@@ -45,10 +45,11 @@ QByteArray readAll(const QByteArray &file)
 } // namespace
 
 TDayCacheReader::TDayCacheReader(std::vector<TCachedDayFiles> days, const QByteArray &engineStamp,
-                                 int threads, int ahead)
+                                 int threads, int ahead, Builder builder)
     : m_days(std::move(days))
     , m_engineStamp(engineStamp)
     , m_ahead(std::max(1, ahead))
+    , m_builder(std::move(builder))
     , m_states(m_days.size())
     , m_ready(m_days.size(), 0)
 {
@@ -103,7 +104,12 @@ void TDayCacheReader::work()
         }
         TCachedDayState state;
         try {
-            state = check(m_days[size_t(index)], m_engineStamp);
+            const TCachedDayFiles &files = m_days[size_t(index)];
+            state = check(files, m_engineStamp);
+            const bool missing = (!files.cacheFiles[0].isEmpty() && state.blobs[0].isEmpty())
+                                 || (!files.cacheFiles[1].isEmpty() && state.blobs[1].isEmpty());
+            if (m_builder && state.fresh && missing)
+                m_builder(index, state);
         } catch (...) {
             // out of memory: the report looks at the day itself
             state = TCachedDayState();

@@ -5,6 +5,7 @@
 #include <QList>
 
 #include <condition_variable>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -37,6 +38,14 @@ struct TCachedDayState
     QByteArray stamp;
     // the cached days whose stamp is `stamp`, by side; empty otherwise
     QByteArray blobs[2];
+    // the sides without a cached day read from the summaries ahead (by the
+    // reader's builder, when it has one): their day aggregates stamped
+    // `stamp`, or empty; the bytes of the summaries, the tables and the
+    // entries taken
+    QByteArray built[2];
+    qint64 builtBytes = 0;
+    qint64 builtTables = 0;
+    qint64 builtEntries = 0;
 };
 
 // Checks the closed days of a range ahead of a report on worker threads:
@@ -48,8 +57,12 @@ struct TCachedDayState
 class TDayCacheReader
 {
 public:
+    // Called on a worker for a fresh day with a side not cached, to fill
+    // TCachedDayState::built; it must touch nothing the caller's thread uses.
+    using Builder = std::function<void(int index, TCachedDayState &state)>;
+
     TDayCacheReader(std::vector<TCachedDayFiles> days, const QByteArray &engineStamp, int threads,
-                    int ahead);
+                    int ahead, Builder builder = Builder());
     ~TDayCacheReader();
     TDayCacheReader(const TDayCacheReader &) = delete;
     TDayCacheReader &operator=(const TDayCacheReader &) = delete;
@@ -70,6 +83,7 @@ private:
     const std::vector<TCachedDayFiles> m_days;
     const QByteArray m_engineStamp;
     const int m_ahead;
+    const Builder m_builder;
     std::vector<TCachedDayState> m_states;
     std::vector<char> m_ready;
     std::mutex m_mutex;

@@ -273,9 +273,65 @@ std::unique_ptr<TDayCacheReader> TReport::readAhead(TRepWaiters *waiters, TRepCe
         }
         days.push_back(std::move(files));
     }
+    // days not cached are read ahead too, unless a filter is asked for
+    // (it keeps caches of its own) or the cache cannot be written
+    TDayCacheReader::Builder builder;
+    if (!m_filter && !m_cacheReadOnly) {
+        DaySide like[2];
+        for (int i = 0; i < 2; ++i) {
+            if (!sides[i])
+                continue;
+            like[i].wanted = true;
+            like[i].records = sides[i]->keepsRecords();
+            like[i].cashRecords = sides[i]->keepsCashRecords();
+            like[i].scope = sides[i]->scope();
+        }
+        builder = [this, from, roots, like](int index, TCachedDayState &state) {
+            buildAhead(from.addDays(index), roots, like, state);
+        };
+    }
     const int threads = std::min(QThread::idealThreadCount(), 4);
     return std::make_unique<TDayCacheReader>(std::move(days), engineStamp(), threads,
-                                             4 * std::max(threads, 1));
+                                             4 * std::max(threads, 1), std::move(builder));
+}
+
+void TReport::buildAhead(const QDate &day, const QStringList &roots, const DaySide (&sides)[2],
+                         TCachedDayState &state) const
+{
+    std::unique_ptr<TRepWaiters> dayWaiters;
+    std::unique_ptr<TRepCenters> dayCenters;
+    if (sides[0].wanted)
+        dayWaiters = std::make_unique<TRepWaiters>(m_reportWaiter, m_dataPath);
+    if (sides[1].wanted)
+        dayCenters = std::make_unique<TRepCenters>(m_reportWaiter, m_dataPath);
+    TRepDatas *daySides[2] = {dayWaiters.get(), dayCenters.get()};
+    for (int i = 0; i < 2; ++i) {
+        if (!daySides[i])
+            continue;
+        daySides[i]->setKeepRecords(sides[i].records);
+        daySides[i]->setKeepCashRecords(sides[i].cashRecords);
+        daySides[i]->setScope(sides[i].scope);
+    }
+    const Groups dayGroups {dayWaiters.get(), dayCenters.get()};
+    // each worker reads the summaries into a buffer of its own, day after day
+    thread_local QByteArray buffer;
+    Counts counts;
+    qint64 bytes = 0;
+    for (const QString &path : roots) {
+        TArchTable summary(path, day);
+        summary.setBuffer(&buffer);
+        TTableFacts facts;
+        while (summary.nextTable(facts))
+            processTable(facts, nullptr, &summary, dayGroups, counts);
+        bytes += summary.dataSize();
+    }
+    for (int i = 0; i < 2; ++i) {
+        if (daySides[i])
+            state.built[i] = TDayAggregate::toBytes(*daySides[i], state.stamp);
+    }
+    state.builtBytes = bytes;
+    state.builtTables = counts.tables;
+    state.builtEntries = counts.entries;
 }
 
 QByteArray TReport::summaryStamp(const QDate &day, bool check)
@@ -355,16 +411,29 @@ bool TReport::runCachedDay(TRepWaiters *waiters, TRepCenters *centers, const QDa
         return true;
     }
 
+    // read from the summaries ahead, into groups of its own, on a worker
+    bool built = fresh;
+    for (int i = 0; i < 2; ++i)
+        built = built && (merged[i] || !ahead->built[i].isEmpty());
+    if (built) {
+        Q_EMIT sigDataCount(int(ahead->builtBytes));
+        if (m_stopped)
+            return false;
+        m_counts.tables += ahead->builtTables;
+        m_counts.entries += ahead->builtEntries;
+        Q_EMIT sigProgress(int(ahead->builtBytes));
+    }
+
     // the day from its summaries, into groups of its own
     std::unique_ptr<TRepWaiters> dayWaiters;
     std::unique_ptr<TRepCenters> dayCenters;
-    if (!merged[0]) {
+    if (!merged[0] && !built) {
         dayWaiters = std::make_unique<TRepWaiters>(m_reportWaiter, m_dataPath);
         dayWaiters->setKeepRecords(waiters->keepsRecords());
         dayWaiters->setKeepCashRecords(waiters->keepsCashRecords());
         dayWaiters->setScope(waiters->scope());
     }
-    if (!merged[1]) {
+    if (!merged[1] && !built) {
         dayCenters = std::make_unique<TRepCenters>(m_reportWaiter, m_dataPath);
         dayCenters->setKeepRecords(centers->keepsRecords());
         dayCenters->setKeepCashRecords(centers->keepsCashRecords());
@@ -372,7 +441,7 @@ bool TReport::runCachedDay(TRepWaiters *waiters, TRepCenters *centers, const QDa
     }
     const Groups dayGroups {dayWaiters.get(), dayCenters.get()};
     for (const QString &path : paths()) {
-        if (!readSummary(path, day, dayGroups, true))
+        if (!built && !readSummary(path, day, dayGroups, true))
             return false;
     }
     // kept when the summaries read are the ones stamped (or were built
@@ -381,9 +450,10 @@ bool TReport::runCachedDay(TRepWaiters *waiters, TRepCenters *centers, const QDa
     const bool keep = !after.isEmpty() && (stamp.isEmpty() || stamp == after);
     TRepDatas *daySides[2] = {dayWaiters.get(), dayCenters.get()};
     for (int i = 0; i < 2; ++i) {
-        if (!daySides[i])
+        if (built ? merged[i] : !daySides[i])
             continue;
-        const QByteArray blob = TDayAggregate::toBytes(*daySides[i], after);
+        const QByteArray blob
+                = built ? ahead->built[i] : TDayAggregate::toBytes(*daySides[i], after);
         if (blob.isEmpty() || !TDayAggregate::merge(blob, *sides[i])) {
             // cannot happen with groups just filled; the day is read once more, straight
             logWarning(QStringLiteral("The groups of %1 could not be kept; the day is read again")
@@ -443,9 +513,9 @@ bool TReport::readList(TTableList *list, const QString &path, bool open, const G
                     groups.centers->addTable(facts);
             }
             if (m_withOpenTables)
-                processTable(facts, table, nullptr, groups);
+                processTable(facts, table, nullptr, groups, m_counts);
         } else {
-            processTable(facts, table, nullptr, groups);
+            processTable(facts, table, nullptr, groups, m_counts);
         }
     }
     return !m_stopped;
@@ -495,7 +565,7 @@ bool TReport::readSummary(const QString &path, const QDate &day, const Groups &g
         if (!more)
             break;
         Q_EMIT sigProgress(int(summary.position()));
-        processTable(facts, nullptr, &summary, groups);
+        processTable(facts, nullptr, &summary, groups, m_counts);
         if (m_stopped)
             return false;
     }
@@ -560,7 +630,7 @@ void makeOrder(TTableEntry &child, const TTableEntry &parent)
 } // namespace
 
 void TReport::processTable(const TTableFacts &facts, TTable *table, const TArchTable *summary,
-                           const Groups &groups)
+                           const Groups &groups, Counts &counts) const
 {
     if (table && table->state() != TTable::Open)
         return;
@@ -578,10 +648,10 @@ void TReport::processTable(const TTableFacts &facts, TTable *table, const TArchT
         return;
     if (m_turnoverType == NotInSummaryOnly && facts.inSum())
         return;
-    ++m_tables;
+    ++counts.tables;
 
     auto give = [&](const TEntryFacts &entry) {
-        ++m_entries;
+        ++counts.entries;
         if (groups.waiters)
             groups.waiters->add(entry, facts);
         if (groups.centers)

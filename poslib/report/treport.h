@@ -1,5 +1,6 @@
 #pragma once
 
+#include "trepdata.h"
 #include "tvalue.h"
 
 #include <QByteArray>
@@ -128,8 +129,8 @@ public:
     bool runDay(TRepWaiters *waiters, TRepCenters *centers, const QDate &day);
 
     // Tables and entries accepted so far (for statistics and benchmarks).
-    qint64 tableCount() const { return m_tables; }
-    qint64 entryCount() const { return m_entries; }
+    qint64 tableCount() const { return m_counts.tables; }
+    qint64 entryCount() const { return m_counts.entries; }
 
 Q_SIGNALS:
     void sigDataCount(int count);
@@ -147,6 +148,20 @@ private:
     {
         TRepWaiters *waiters;
         TRepCenters *centers;
+    };
+    struct Counts
+    {
+        qint64 tables = 0;
+        qint64 entries = 0;
+    };
+    // What the day groups of a side are made like: asked for, records and
+    // cash records kept, the nodes walked.
+    struct DaySide
+    {
+        bool wanted = false;
+        bool records = false;
+        bool cashRecords = false;
+        TRepScope scope;
     };
     bool readList(TTableList *list, const QString &path, bool open, const Groups &groups);
     // `checked`: the summary's freshness was checked just before.
@@ -172,7 +187,15 @@ private:
     // (tables of lists; for a day summary's table the filter asks for it
     // through `summary`).
     void processTable(const TTableFacts &facts, TTable *table, const TArchTable *summary,
-                      const Groups &groups);
+                      const Groups &groups, Counts &counts) const;
+    // Reads a fresh day's summaries into groups of its own for each side
+    // and keeps their day aggregates in `state`; runs on a reader's worker,
+    // so it reads only options that do not change during a run (no filter:
+    // its caches are not shared), emits nothing and writes nothing but its
+    // own groups. A summary that cannot be read throws: the day is then
+    // read in its turn.
+    void buildAhead(const QDate &day, const QStringList &roots, const DaySide (&sides)[2],
+                    TCachedDayState &state) const;
     bool passesTrainee(const TTableFacts &table) const;
     QStringList paths() const;
 
@@ -195,8 +218,7 @@ private:
     mutable QHash<QString, QString> m_cacheDirs;
     int m_turnoverType = AllTables;
     int m_traineeType = AllWaiters;
-    qint64 m_tables = 0;
-    qint64 m_entries = 0;
+    Counts m_counts;
     // the day summaries are read into one buffer, day after day
     QByteArray m_buffer;
 };

@@ -491,6 +491,37 @@ TEST_F(DayAggregateOverDemo, DamagedBillIsToldAsWithoutTheCache)
     EXPECT_EQ(plain, through);
 }
 
+// Days not cached are read from their summaries ahead too, into groups of
+// their own per side; the report adds them in date order, counts their
+// tables and keeps them.
+TEST_F(DayAggregateOverDemo, DaysReadAheadAddUpAsOneRun)
+{
+    auto both = [this](bool cache) {
+        auto report = std::make_unique<TReport>(QDate(), nullptr, root());
+        report->setDayCache(cache);
+        TRepWaiters waiters(nullptr, root());
+        TRepCenters centers(nullptr, root());
+        EXPECT_TRUE(report->runRange(&waiters, &centers, First, Last));
+        const QStringList xml
+                = {xmlOf(waiters), xmlOf(centers), QString::number(report->tableCount()),
+                   QString::number(report->entryCount()), QString::number(report->cachedDays())};
+        return xml;
+    };
+    QStringList plain = both(false);
+    plain.removeLast();
+    // the waiters' side is cached, the cost centers' not: both are read ahead
+    cached(false, true);
+    QStringList first = both(true);
+    EXPECT_EQ(QStringLiteral("0"), first.takeLast());
+    EXPECT_EQ(plain, first);
+    QStringList warm = both(true);
+    EXPECT_EQ(QStringLiteral("4"), warm.takeLast());
+    // a cached day counts no tables
+    EXPECT_EQ(plain.mid(0, 2), warm.mid(0, 2));
+    // the cost centers' days kept beside the waiters'
+    EXPECT_EQ(8, cacheFiles(root()).size());
+}
+
 TEST_F(DayAggregateOverDemo, ReaderGivesWhatTheDayShowsInOrder)
 {
     cached(false, false);
