@@ -156,6 +156,11 @@ int runReport(TArgs &args)
     request.withData = output.format() == TOutputFormat::Json
                        || output.format() == TOutputFormat::Csv || output.isChart()
                        || (output.format() == TOutputFormat::Pdf && charted);
+    // a chart alone needs only the nodes charts are drawn from, not a leaf
+    // per pay of a year
+    if (request.withData && output.format() != TOutputFormat::Json
+        && output.format() != TOutputFormat::Csv)
+        request.dataNodes = chartNodes();
     const bool showProgress = showProgressOf(args);
 
     TReportRun run(&data.lists(), data.root());

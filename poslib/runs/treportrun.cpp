@@ -172,7 +172,7 @@ TReportResult TReportRun::runSummary(const TReportRequest &request)
                 [&exporter](const QDate &from, const QDate &to, const TRepDatas &groups) {
                     exporter.addPeriod(from, to, groups);
                 },
-                exporter.readsRecords(kind->code), exporter.readsCashRecords(kind->code));
+                exporter.readsRecords(kind->code), exporter.readsCashRecords(kind->code), true);
     }
     const QStringList lines = kind->side == TReportKind::CenterSide
                                       ? summary.centerReport(kind->code, title)

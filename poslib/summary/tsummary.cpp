@@ -433,8 +433,8 @@ QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bo
     if (centers) {
         TRepCenters groups(m_report->reportWaiter(), m_dataPath);
         groups.setKeepRecords(records);
-        // other outputs read everything
-        if (!m_groupsSink)
+        // other outputs read everything, unless they say otherwise
+        if (!m_groupsSink || m_sinkReadsPrintedOnly)
             groups.setScope(scopeOf(code, false));
         // printed, never written as a day aggregate
         groups.setKeepDayNotes(false);
@@ -452,7 +452,7 @@ QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bo
     } else {
         TRepWaiters groups(m_report->reportWaiter(), m_dataPath);
         groups.setKeepRecords(records);
-        if (!m_groupsSink)
+        if (!m_groupsSink || m_sinkReadsPrintedOnly)
             groups.setScope(scopeOf(code, overAll));
         groups.setKeepDayNotes(false);
         groups.setKeepCashRecords(cashRecords);

@@ -100,12 +100,16 @@ public:
             = std::function<void(const QDate &from, const QDate &to, const TRepDatas &groups)>;
     // `records`: the sink reads the leaves of the nodes with a leaf per
     // pay or void, which the groups then keep; `cashRecords` the same for
-    // the leaves per cash and balance record.
-    void setGroupsSink(GroupsSink sink, bool records = true, bool cashRecords = true)
+    // the leaves per cash and balance record. `printedOnly`: the sink reads
+    // no other nodes and groups than the lines do (scopeOf()), so the
+    // groups are filled as for the lines alone; else they get everything.
+    void setGroupsSink(GroupsSink sink, bool records = true, bool cashRecords = true,
+                       bool printedOnly = false)
     {
         m_groupsSink = std::move(sink);
         m_sinkReadsRecords = records;
         m_sinkReadsCashRecords = cashRecords;
+        m_sinkReadsPrintedOnly = printedOnly;
     }
 
     // Runs the generator and writes the report of `code` per waiter (or
@@ -261,6 +265,7 @@ private:
     bool m_fiscal = false;
     QDateTime m_now;
     GroupsSink m_groupsSink;
+    bool m_sinkReadsPrintedOnly = false;
     bool m_sinkReadsRecords = true;
     bool m_sinkReadsCashRecords = true;
 

@@ -37,7 +37,9 @@ public:
     // section.
     QJsonObject document(int kind, const QString &caption) const;
 
-    // The nodes whose leaves the report code's lines come from.
+    // The nodes whose leaves the report code's lines come from: all of
+    // them among those the lines read (TSummary::scopeOf()), so that the
+    // groups of a section need no more than the text does.
     static QStringList nodesOf(int code);
     // Takes only the leaves of these nodes (of those the lines come from);
     // empty, as at first: all of them.

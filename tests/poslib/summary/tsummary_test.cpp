@@ -6,10 +6,13 @@
 #include "tdepartments.h"
 #include "testdir.h"
 #include "tinstallation.h"
+#include "trepdata.h"
 #include "treport.h"
 #include "tsettings.h"
+#include "tsummaryexport.h"
 #include "ttable.h"
 
+#include <QJsonDocument>
 #include <QLocale>
 
 #include <gtest/gtest.h>
@@ -628,4 +631,49 @@ TEST_F(Summary, EveryReportPrintsTheSameFromTheNodesItReads)
                 }
             }
         }
+}
+
+// The data document of a report (JSON, CSV, charts) comes from the nodes
+// its lines read: made from groups filled for the lines alone, it is the
+// document made from groups filled with everything.
+TEST_F(Summary, TheDataOfAReportNeedNoMoreThanItsLines)
+{
+    currentData();
+    const Waiter bruno {2, "Bruno"};
+    dir.write("var/archives/a4",
+              tableBytes(30, 1, bruno, true, {cash(2000, "Float", bruno, QTime(8, 0))}));
+    const auto document = [this](int code, bool centers, bool overAll, bool printedOnly) {
+        auto s = writer();
+        TSummaryExport exporter(*s);
+        exporter.beginSection(1, "Report", code,
+                              centers   ? TSummaryExport::PerCenter
+                              : overAll ? TSummaryExport::AllGroups
+                                        : TSummaryExport::PerWaiter);
+        s->setGroupsSink(
+                [&exporter](const QDate &from, const QDate &to, const TRepDatas &groups) {
+                    exporter.addPeriod(from, to, groups);
+                },
+                exporter.readsRecords(code), exporter.readsCashRecords(code), printedOnly);
+        if (centers)
+            s->centerReport(code, "Report");
+        else
+            s->waiterReport(code, "Report", overAll);
+        return QJsonDocument(exporter.document(1, "Report")).toJson();
+    };
+    int withItems = 0;
+    for (int code = TSummary::Articles; code <= TSummary::HotelRooms; ++code) {
+        const TRepScope scope = TSummary::scopeOf(code, false);
+        for (const QString &node : TSummaryExport::nodesOf(code))
+            EXPECT_TRUE(scope.walks(node)) << code << " " << node.toStdString();
+        for (const auto &[centers, overAll] :
+             {std::pair(false, false), std::pair(false, true), std::pair(true, false)}) {
+            SCOPED_TRACE(testing::Message()
+                         << "code " << code << " centers " << centers << " over all " << overAll);
+            const QByteArray full = document(code, centers, overAll, false);
+            withItems += full.contains("\"items\"") ? 1 : 0;
+            EXPECT_EQ(full, document(code, centers, overAll, true));
+        }
+    }
+    // most reports of the day have groups to compare
+    EXPECT_GE(withItems, 20);
 }
