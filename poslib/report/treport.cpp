@@ -277,15 +277,7 @@ std::unique_ptr<TDayCacheReader> TReport::readAhead(TRepWaiters *waiters, TRepCe
     // (it keeps caches of its own) or the cache cannot be written
     TDayCacheReader::Builder builder;
     if (!m_filter && !m_cacheReadOnly) {
-        DaySide like[2];
-        for (int i = 0; i < 2; ++i) {
-            if (!sides[i])
-                continue;
-            like[i].wanted = true;
-            like[i].records = sides[i]->keepsRecords();
-            like[i].cashRecords = sides[i]->keepsCashRecords();
-            like[i].scope = sides[i]->scope();
-        }
+        const DaySide like[2] = {daySideOf(sides[0]), daySideOf(sides[1])};
         builder = [this, from, roots, like](int index, TCachedDayState &state) {
             buildAhead(from.addDays(index), roots, like, state);
         };
@@ -295,23 +287,42 @@ std::unique_ptr<TDayCacheReader> TReport::readAhead(TRepWaiters *waiters, TRepCe
                                              4 * std::max(threads, 1), std::move(builder));
 }
 
+TReport::DaySide TReport::daySideOf(const TRepDatas *groups)
+{
+    DaySide side;
+    if (groups) {
+        side.wanted = true;
+        side.records = groups->keepsRecords();
+        side.cashRecords = groups->keepsCashRecords();
+        side.scope = groups->scope();
+    }
+    return side;
+}
+
+void TReport::makeDayGroups(const DaySide (&sides)[2], std::unique_ptr<TRepWaiters> &waiters,
+                            std::unique_ptr<TRepCenters> &centers) const
+{
+    if (sides[0].wanted)
+        waiters = std::make_unique<TRepWaiters>(m_reportWaiter, m_dataPath);
+    if (sides[1].wanted)
+        centers = std::make_unique<TRepCenters>(m_reportWaiter, m_dataPath);
+    TRepDatas *made[2] = {waiters.get(), centers.get()};
+    for (int i = 0; i < 2; ++i) {
+        if (!made[i])
+            continue;
+        made[i]->setKeepRecords(sides[i].records);
+        made[i]->setKeepCashRecords(sides[i].cashRecords);
+        made[i]->setScope(sides[i].scope);
+    }
+}
+
 void TReport::buildAhead(const QDate &day, const QStringList &roots, const DaySide (&sides)[2],
                          TCachedDayState &state) const
 {
     std::unique_ptr<TRepWaiters> dayWaiters;
     std::unique_ptr<TRepCenters> dayCenters;
-    if (sides[0].wanted)
-        dayWaiters = std::make_unique<TRepWaiters>(m_reportWaiter, m_dataPath);
-    if (sides[1].wanted)
-        dayCenters = std::make_unique<TRepCenters>(m_reportWaiter, m_dataPath);
+    makeDayGroups(sides, dayWaiters, dayCenters);
     TRepDatas *daySides[2] = {dayWaiters.get(), dayCenters.get()};
-    for (int i = 0; i < 2; ++i) {
-        if (!daySides[i])
-            continue;
-        daySides[i]->setKeepRecords(sides[i].records);
-        daySides[i]->setKeepCashRecords(sides[i].cashRecords);
-        daySides[i]->setScope(sides[i].scope);
-    }
     const Groups dayGroups {dayWaiters.get(), dayCenters.get()};
     // each worker reads the summaries into a buffer of its own, day after day
     thread_local QByteArray buffer;
@@ -427,17 +438,10 @@ bool TReport::runCachedDay(TRepWaiters *waiters, TRepCenters *centers, const QDa
     // the day from its summaries, into groups of its own
     std::unique_ptr<TRepWaiters> dayWaiters;
     std::unique_ptr<TRepCenters> dayCenters;
-    if (!merged[0] && !built) {
-        dayWaiters = std::make_unique<TRepWaiters>(m_reportWaiter, m_dataPath);
-        dayWaiters->setKeepRecords(waiters->keepsRecords());
-        dayWaiters->setKeepCashRecords(waiters->keepsCashRecords());
-        dayWaiters->setScope(waiters->scope());
-    }
-    if (!merged[1] && !built) {
-        dayCenters = std::make_unique<TRepCenters>(m_reportWaiter, m_dataPath);
-        dayCenters->setKeepRecords(centers->keepsRecords());
-        dayCenters->setKeepCashRecords(centers->keepsCashRecords());
-        dayCenters->setScope(centers->scope());
+    if (!built) {
+        const DaySide like[2] = {daySideOf(merged[0] ? nullptr : waiters),
+                                 daySideOf(merged[1] ? nullptr : centers)};
+        makeDayGroups(like, dayWaiters, dayCenters);
     }
     const Groups dayGroups {dayWaiters.get(), dayCenters.get()};
     for (const QString &path : paths()) {

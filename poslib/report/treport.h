@@ -163,6 +163,11 @@ private:
         bool cashRecords = false;
         TRepScope scope;
     };
+    // How groups are made, for day groups like them; not wanted for null.
+    static DaySide daySideOf(const TRepDatas *groups);
+    // New day groups of each side wanted, made like `sides`.
+    void makeDayGroups(const DaySide (&sides)[2], std::unique_ptr<TRepWaiters> &waiters,
+                       std::unique_ptr<TRepCenters> &centers) const;
     bool readList(TTableList *list, const QString &path, bool open, const Groups &groups);
     // `checked`: the summary's freshness was checked just before.
     bool readSummary(const QString &path, const QDate &day, const Groups &groups,
