@@ -5,6 +5,7 @@
 #include "tchartpage.h"
 #include "tcurrencies.h"
 #include "tdataargs.h"
+#include "tdataspool.h"
 #include "tinterrupt.h"
 #include "toutput.h"
 #include "tpaidtablesjournal.h"
@@ -161,6 +162,9 @@ int runReport(TArgs &args)
     if (request.withData && output.format() != TOutputFormat::Json
         && output.format() != TOutputFormat::Csv)
         request.dataNodes = chartNodes();
+    // JSON and CSV go to a temporary file while they are made
+    TDataSpool spool(output.format());
+    request.dataSink = spool.sink();
     const bool showProgress = showProgressOf(args);
 
     TReportRun run(&data.lists(), data.root());
@@ -204,9 +208,16 @@ int runReport(TArgs &args)
         output.setCharts(
                 pages, static_cast<TCurrencies *>(data.lists().get(QStringLiteral("currencies"))));
     }
-    if (!output.write(result.displayLines(), result.data, TSummaryExport::csvRows(result.data),
-                      title))
+    if (request.dataSink && result.status == TReportResult::Done) {
+        if (!spool.write(output, result.data))
+            return ExitFailure;
+    } else if (!output.write(result.displayLines(), result.data,
+                             output.format() == TOutputFormat::Csv
+                                     ? TSummaryExport::csvRows(result.data)
+                                     : QList<QStringList>(),
+                             title)) {
         return ExitFailure;
+    }
     return result.status == TReportResult::BatchNotFound ? ExitFailure : ExitOk;
 }
 

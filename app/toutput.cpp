@@ -157,20 +157,56 @@ void TOutput::setCharts(const QList<TChartPage> &pages, const PosLib::TCurrencie
 
 bool TOutput::put(const QByteArray &bytes)
 {
+    return putPieces([&bytes](const auto &write) { return write(bytes); });
+}
+
+bool TOutput::putSpooled(const QByteArray &before, QIODevice &spool, const QByteArray &after)
+{
+    bool readable = spool.seek(0);
+    const bool done = readable && putPieces([&](const auto &write) {
+                          if (!write(before))
+                              return false;
+                          while (!spool.atEnd()) {
+                              const QByteArray chunk = spool.read(1 << 20);
+                              if (chunk.isEmpty()) {
+                                  readable = false;
+                                  return false;
+                              }
+                              if (!write(chunk))
+                                  return false;
+                          }
+                          return write(after);
+                      });
+    if (!readable)
+        fail(TCli::tr("the report's data could not be read back (%1)").arg(spool.errorString()));
+    return done;
+}
+
+bool TOutput::putPieces(const Pieces &pieces)
+{
     if (m_path.isEmpty()) {
         out().flush();
-        if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())
-            || std::fflush(stdout) != 0) {
+        bool written = true;
+        const bool done = pieces([&written](const QByteArray &bytes) {
+            written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout)
+                              == size_t(bytes.size())
+                      && std::fflush(stdout) == 0;
+            return written;
+        });
+        if (!written)
             fail(TCli::tr("standard output cannot be written"));
-            return false;
-        }
-        return true;
+        return done && written;
     }
     try {
         Basics::TSaveFile file(m_path);
         file.open();
-        file.write(bytes);
-        file.commit();
+        const bool done = pieces([&file](const QByteArray &bytes) { return file.write(bytes); });
+        // what was handed could not be read: the file stays as it was
+        if (!done && !file.hasError()) {
+            file.cancel();
+            return false;
+        }
+        file.commit(); // throws the write's error, if one failed
     } catch (const Basics::TError &e) {
         fail(TCli::tr("%1: cannot be written (%2)").arg(m_path, errorText(e)));
         return false;

@@ -9,6 +9,10 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
+class QIODevice;
+
 class TArgs;
 namespace PosLib {
 class TCurrencies;
@@ -69,8 +73,16 @@ public:
     // them to write() instead.
     bool writeRows(int kind, const QString &caption, const PosLib::TListRows &rows);
 
+    // Writes `before`, all of `spool` (from its start) and `after`: a
+    // result too large to be held whole, spooled to a file while it was
+    // made. On failure prints the reason and returns false.
+    bool putSpooled(const QByteArray &before, QIODevice &spool, const QByteArray &after);
+
 private:
+    // what hands the output's pieces, in turn, to the writer it is given
+    using Pieces = std::function<bool(const std::function<bool(const QByteArray &)> &write)>;
     bool put(const QByteArray &bytes);
+    bool putPieces(const Pieces &pieces);
 
     TOutputFormat m_format = TOutputFormat::Text;
     QString m_path;

@@ -11,10 +11,13 @@
 #   and a few more option runs;
 # - demo-export/<run>/: the report trees' text and XML exports of the demo
 #   over the current day and the closed week, plain and with each option;
+# - demo-data/: the JSON and CSV of kinds 3-42 and the batches over the
+#   demo's current day and closed week;
 # - with --year: year/ the report texts of kinds 3-42 and the batches over
-#   the installation's closed days and its current day, and
+#   the installation's closed days and its current day,
 #   year-export/<run>.sha256 the checksums of the exports of the year (the
-#   files themselves run into gigabytes and are deleted).
+#   files themselves run into gigabytes and are deleted), and
+#   year-data/<run>.sha256 those of the JSON and CSV of the year.
 # `diff` compares two snapshots file by file and prints what differs; it
 # exits 1 on any difference. `warm` takes two snapshots with the cache of
 # closed days (var/reportcache), OUTDIR/cold from an empty cache and
@@ -93,6 +96,17 @@ snapshot() {
             "${week[@]}" "${opts[@]}" "${cache[@]}"
     done
 
+    # the data of the lines, as scripts read them
+    mkdir -p "$out/demo-data"
+    for kind in $(seq 3 42) 101 102 103; do
+        for format in json csv; do
+            "$bin/veltrum" report --data "$work/inst" --kind "$kind" --format $format "${now[@]}" \
+                >"$out/demo-data/kind$kind-today.$format" 2>&1 || true
+            "$bin/veltrum" report --data "$work/inst" --kind "$kind" --format $format "${week[@]}" \
+                "${now[@]}" >"$out/demo-data/kind$kind-week.$format" 2>&1 || true
+        done
+    done
+
     [ -n "$year" ] || return 0
 
     # --- the year of the benchmark installation ---------------------------
@@ -130,6 +144,15 @@ snapshot() {
         run_year "batch$batch-today" --kind "$batch"
     done
     run_year "batch101-day" --kind 101 --from "$last"
+    # the data of the year's lines run into megabytes: their checksums
+    mkdir -p "$out/year-data"
+    for kind in $(seq 3 42) 101 102 103; do
+        for format in json csv; do
+            "$bin/veltrum" report --data "$year" --kind "$kind" --format $format "${range[@]}" \
+                "${now[@]}" 2>&1 | sha256sum >"$out/year-data/kind$kind-year.$format.sha256"
+            clean_reports
+        done
+    done
     for variant in year today; do
         local dir="$work/export-$variant"
         if [ $variant = year ]; then

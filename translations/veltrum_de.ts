@@ -5621,6 +5621,14 @@ Die Tage kommen aus den Gruppen, die jeder Betrieb mit seinem Tag gespeichert ha
         <source>the server cannot be reached or holds no chain schema, a stored day cannot be read (or, with --source groups, has no groups), or the --output file cannot be written</source>
         <translation>der Server ist nicht erreichbar oder enthält kein Kettenschema, ein gespeicherter Tag kann nicht gelesen werden (oder hat, mit --source groups, keine Gruppen), oder die Datei von --output kann nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>the report&apos;s data could not be written to the temporary file %1 (%2)</source>
+        <translation>die Daten des Berichts konnten nicht in die temporäre Datei %1 geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <source>the report&apos;s data could not be read back (%1)</source>
+        <translation>die Daten des Berichts konnten nicht zurückgelesen werden (%1)</translation>
+    </message>
 </context>
 <context>
     <name>veltrum-office</name>

@@ -49,6 +49,28 @@ QString withoutLineBreaks(QString text)
     return text;
 }
 
+// Visits `rows` rows as a map by their keys holds them: in the order of the
+// keys, and of rows with the same key the last one only, as each replaced
+// the one before. `leafOf` makes a row's leaf (null: none), kept for the
+// call only.
+template<typename KeyOf, typename LeafOf>
+void visitRowsByKey(int rows, KeyOf keyOf, LeafOf leafOf, const TReportNode::LeafVisitor &visit)
+{
+    std::vector<std::pair<QString, int>> keyed;
+    keyed.reserve(size_t(rows));
+    for (int row = 0; row < rows; ++row)
+        keyed.emplace_back(keyOf(row), row);
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (size_t i = 0; i < keyed.size(); ++i) {
+        if (i + 1 < keyed.size() && keyed[i + 1].first == keyed[i].first)
+            continue;
+        const std::unique_ptr<TReportLeaf> leaf(leafOf(keyed[i].second));
+        if (leaf)
+            visit(keyed[i].first, *leaf);
+    }
+}
+
 } // namespace
 
 // ---- TNumberLeafIndex -----------------------------------------------------
@@ -100,6 +122,13 @@ TReportNode::TReportNode(const QString &name)
 TReportNode::~TReportNode()
 {
     qDeleteAll(m_leaves);
+}
+
+void TReportNode::visitLeaves(const LeafVisitor &visit) const
+{
+    const Leaves &all = leaves();
+    for (auto it = all.cbegin(); it != all.cend(); ++it)
+        visit(it.key(), *it.value());
 }
 
 void TReportNode::addEntry(TTableEntry *entry, const TTable *table)
@@ -1026,36 +1055,53 @@ int TRepTables::leafCount() const
     return m_compact ? int(m_rows.size()) : int(m_leaves.size());
 }
 
+TReportLeaf *TRepTables::leafOf(const Row &row) const
+{
+    auto *leaf = new TRepTable(row.payDate, row.payTime, row.tableDate, row.tableTime, row.inHouse);
+    if (row.hasTable) {
+        if (row.table != TTextPool::Absent)
+            leaf->set(fieldName(FTable), Basics::TypeText, m_texts.text(row.table));
+        if (row.party != TTextPool::Absent)
+            leaf->set(fieldName(FParty), Basics::TypeText, m_texts.text(row.party));
+        leaf->setString(fieldName(FTableName), m_texts.text(row.name));
+    }
+    for (int p = row.firstPay; p >= 0; p = m_pays[size_t(p)].next) {
+        const Pay &pay = m_pays[size_t(p)];
+        TPayValues values;
+        values.amount = pay.amount;
+        values.tip = pay.tip;
+        values.guests = pay.guests;
+        leaf->takePay(values, pay.net, m_texts.text(pay.payform), pay.date, pay.time);
+    }
+    return leaf;
+}
+
+QString TRepTables::keyOf(const Row &row)
+{
+    const QDate d = row.payDate;
+    return QString::asprintf("%4d%02d%02d%8ld", d.year(), d.month(), d.day(), long(row.archive));
+}
+
 void TRepTables::materialize() const
 {
     if (!m_compact || !m_keepRecords)
         return;
     m_compact = false;
-    for (const Row &row : m_rows) {
-        auto *leaf = new TRepTable(row.payDate, row.payTime, row.tableDate, row.tableTime,
-                                   row.inHouse);
-        if (row.hasTable) {
-            if (row.table != TTextPool::Absent)
-                leaf->set(fieldName(FTable), Basics::TypeText, m_texts.text(row.table));
-            if (row.party != TTextPool::Absent)
-                leaf->set(fieldName(FParty), Basics::TypeText, m_texts.text(row.party));
-            leaf->setString(fieldName(FTableName), m_texts.text(row.name));
-        }
-        for (int p = row.firstPay; p >= 0; p = m_pays[size_t(p)].next) {
-            const Pay &pay = m_pays[size_t(p)];
-            TPayValues values;
-            values.amount = pay.amount;
-            values.tip = pay.tip;
-            values.guests = pay.guests;
-            leaf->takePay(values, pay.net, m_texts.text(pay.payform), pay.date, pay.time);
-        }
-        const QDate d = row.payDate;
-        m_leaves.insert(QString::asprintf("%4d%02d%02d%8ld", d.year(), d.month(), d.day(),
-                                          long(row.archive)),
-                        leaf);
-    }
+    for (const Row &row : m_rows)
+        m_leaves.insert(keyOf(row), leafOf(row));
     std::vector<Row>().swap(m_rows);
     std::vector<Pay>().swap(m_pays);
+}
+
+void TRepTables::visitLeaves(const LeafVisitor &visit) const
+{
+    if (!m_compact || !m_keepRecords) {
+        TRepPayNode::visitLeaves(visit);
+        return;
+    }
+    visitRowsByKey(
+            int(m_rows.size()), [this](int row) { return keyOf(m_rows[size_t(row)]); },
+            [this](int row) { return leafOf(m_rows[size_t(row)]); }, visit);
 }
 
 namespace {
@@ -1389,33 +1435,48 @@ int TRepPayforms::leafCount() const
     return m_perPay && m_compact ? int(m_rows.size()) : int(m_leaves.size());
 }
 
+TReportLeaf *TRepPayforms::leafOf(const Row &row) const
+{
+    static const TField Fields[Copied::Count]
+            = {FPayform, FPayformName, FInTermSum, FWaiter,   FWaiterName,
+               FCurr,    FCurrName,    FCurrShort, FCurrRate, FCurrDecPos};
+    const Copied &c = m_copied[row.copied];
+    auto *leaf = new TRepPayform(m_returnMode);
+    if (c.hasTable) {
+        leaf->setBool(fieldName(FVatOh), c.vatOh);
+        leaf->setBool(fieldName(FInSum), c.inSum);
+        if (c.billNum != TTextPool::Absent)
+            leaf->set(fieldName(FBillNum), Basics::TypeText, m_texts.text(c.billNum));
+    }
+    for (int i = 0; i < Copied::Count; ++i) {
+        if (c.text[i] != TTextPool::Absent)
+            leaf->set(fieldName(Fields[i]), Basics::TypeText, m_texts.text(c.text[i]));
+    }
+    if (row.taken)
+        leaf->takePay(row.pay);
+    return leaf;
+}
+
 void TRepPayforms::materialize() const
 {
     if (!m_perPay || !m_compact || !m_keepRecords)
         return;
     m_compact = false;
-    static const TField Fields[Copied::Count]
-            = {FPayform, FPayformName, FInTermSum, FWaiter,   FWaiterName,
-               FCurr,    FCurrName,    FCurrShort, FCurrRate, FCurrDecPos};
     int number = 0;
-    for (const Row &row : m_rows) {
-        const Copied &c = m_copied[row.copied];
-        auto *leaf = new TRepPayform(m_returnMode);
-        if (c.hasTable) {
-            leaf->setBool(fieldName(FVatOh), c.vatOh);
-            leaf->setBool(fieldName(FInSum), c.inSum);
-            if (c.billNum != TTextPool::Absent)
-                leaf->set(fieldName(FBillNum), Basics::TypeText, m_texts.text(c.billNum));
-        }
-        for (int i = 0; i < Copied::Count; ++i) {
-            if (c.text[i] != TTextPool::Absent)
-                leaf->set(fieldName(Fields[i]), Basics::TypeText, m_texts.text(c.text[i]));
-        }
-        if (row.taken)
-            leaf->takePay(row.pay);
-        m_leaves.insert(QString::number(++number), leaf);
-    }
+    for (const Row &row : m_rows)
+        m_leaves.insert(QString::number(++number), leafOf(row));
     std::vector<Row>().swap(m_rows);
+}
+
+void TRepPayforms::visitLeaves(const LeafVisitor &visit) const
+{
+    if (!m_perPay || !m_compact || !m_keepRecords) {
+        TRepPayNode::visitLeaves(visit);
+        return;
+    }
+    visitRowsByKey(
+            int(m_rows.size()), [](int row) { return QString::number(row + 1); },
+            [this](int row) { return leafOf(m_rows[size_t(row)]); }, visit);
 }
 
 bool TRepPayforms::writeDay(TAggregateWriter &out) const
@@ -1755,16 +1816,21 @@ void TRepRecordNode::rowRecord(int row, TValue &record) const
     }
 }
 
+TReportLeaf *TRepRecordNode::rowLeaf(int row) const
+{
+    TValue record;
+    rowRecord(row, record);
+    TEntryFacts facts;
+    facts.takeRecord(record);
+    return leafOf(facts);
+}
+
 void TRepRecordNode::visitRecords(
         const std::function<void(int number, const TReportLeaf &leaf)> &visit) const
 {
     if (m_keepRecords && m_compact) {
         for (int row = 0; row < m_rows; ++row) {
-            TValue record;
-            rowRecord(row, record);
-            TEntryFacts facts;
-            facts.takeRecord(record);
-            const std::unique_ptr<TReportLeaf> leaf(leafOf(facts));
+            const std::unique_ptr<TReportLeaf> leaf(rowLeaf(row));
             if (leaf)
                 visit(row + 1, *leaf);
         }
@@ -1779,17 +1845,24 @@ void TRepRecordNode::visitRecords(
         visit(int(number), *leaf);
 }
 
+void TRepRecordNode::visitLeaves(const LeafVisitor &visit) const
+{
+    if (!m_keepRecords || !m_compact) {
+        TReportNode::visitLeaves(visit);
+        return;
+    }
+    visitRowsByKey(
+            m_rows, [](int row) { return QString::number(row + 1); },
+            [this](int row) { return rowLeaf(row); }, visit);
+}
+
 void TRepRecordNode::materialize() const
 {
     if (!m_compact || !m_keepRecords)
         return;
     m_compact = false;
     for (int row = 0; row < m_rows; ++row) {
-        TValue record;
-        rowRecord(row, record);
-        TEntryFacts facts;
-        facts.takeRecord(record);
-        if (TReportLeaf *leaf = leafOf(facts))
+        if (TReportLeaf *leaf = rowLeaf(row))
             m_leaves.insert(QString::number(row + 1), leaf);
     }
     std::vector<qint64>().swap(m_numberCells);
@@ -1848,11 +1921,7 @@ void TRepRecordNode::mergeDay(TAggregateReader &in)
             if (in.ok() && !m_keepRecords) {
                 ++m_taken;
             } else if (in.ok()) {
-                TValue record;
-                rowRecord(m_rows - 1, record);
-                TEntryFacts facts;
-                facts.takeRecord(record);
-                if (TReportLeaf *leaf = leafOf(facts))
+                if (TReportLeaf *leaf = rowLeaf(m_rows - 1))
                     m_leaves.insert(QString::number(m_leaves.size() + 1), leaf);
             }
             m_numberCells.resize(m_numberCells.size() - size_t(m_numbers));

@@ -55,6 +55,11 @@ public:
         return m_leaves;
     }
     TReportLeaf *leaf(const QString &key) const { return leaves().value(key); }
+    // Calls `visit(key, leaf)` for every leaf in the order of leaves(). A
+    // node that holds compact rows makes a leaf of each row for the call
+    // only and stays compact: what reads a year of pays once needs.
+    using LeafVisitor = std::function<void(const QString &key, const TReportLeaf &leaf)>;
+    virtual void visitLeaves(const LeafVisitor &visit) const;
     // The number of leaves; for a node that keeps no record leaves, the
     // number of records it took.
     int count() const { return leafCount(); }
@@ -528,6 +533,7 @@ public:
     using TRepPayNode::keyOf;
     QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
     TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
+    void visitLeaves(const LeafVisitor &visit) const override;
 
 protected:
     void materialize() const override;
@@ -550,6 +556,8 @@ private:
         int firstPay; // into m_pays, -1 for none
         int lastPay;
     };
+    TReportLeaf *leafOf(const Row &row) const;
+    static QString keyOf(const Row &row);
     // a pay the leaf took
     struct Pay
     {
@@ -648,6 +656,7 @@ protected:
     TRepPayforms(const QString &name, bool returnMode);
     // Whether a pay gets a leaf of its own here.
     virtual bool takesPay(const TEntryFacts &entry) const;
+    void visitLeaves(const LeafVisitor &visit) const override;
     void materialize() const override;
     int leafCount() const override;
 
@@ -701,6 +710,7 @@ private:
         bool cashRetAmount;
     };
     void notePay(const Note &note);
+    TReportLeaf *leafOf(const Row &row) const;
     // The copied fields by the texts of this node.
     quint32 internCopied(const Copied &c);
     void countCurrency(const TEntryFacts &entry, const TTableFacts &table, int number, bool taken);
@@ -810,6 +820,7 @@ public:
     // Calls `visit(number, leaf)` for every record, in the order of their
     // numbers: the leaves, or a leaf made of each row for the call only.
     void visitRecords(const std::function<void(int number, const TReportLeaf &leaf)> &visit) const;
+    void visitLeaves(const LeafVisitor &visit) const override;
     // A day aggregate holds the rows, or the leaves once they were asked
     // for; the records of a later day are numbered on after these.
     bool writeDay(TAggregateWriter &out) const override;
@@ -826,6 +837,8 @@ protected:
 private:
     // The record of a row, with the fields its leaf reads.
     void rowRecord(int row, Basics::TValue &record) const;
+    // The leaf of a row, made now; null when the record makes none.
+    TReportLeaf *rowLeaf(int row) const;
     std::vector<Column> m_columns;
     int m_numbers = 0; // columns of each kind
     int m_texts = 0;

@@ -166,6 +166,7 @@ TReportResult TReportRun::runSummary(const TReportRequest &request)
     const QString title = request.title.isEmpty() ? reportTitle(*kind) : request.title;
     TSummaryExport exporter(summary);
     exporter.setOnlyNodes(request.dataNodes);
+    exporter.setSink(request.dataSink);
     if (request.withData) {
         exporter.beginSection(kind->id, title, kind->code, groupingOf(*kind));
         summary.setGroupsSink(
@@ -182,8 +183,10 @@ TReportResult TReportRun::runSummary(const TReportRequest &request)
     if (lines.isEmpty())
         return {TReportResult::NoData, {}, QString(), {}};
     TReportResult result {TReportResult::Done, lines, QString(), {}};
-    if (request.withData)
+    if (request.withData) {
+        exporter.finish();
         result.data = exporter.document(kind->id, reportCaption(*kind));
+    }
     return result;
 }
 
@@ -212,13 +215,16 @@ TReportResult TReportRun::runBatch(const TReportRequest &request, int number)
 
     TSummaryExport exporter(summary);
     exporter.setOnlyNodes(request.dataNodes);
+    exporter.setSink(request.dataSink);
     const QStringList lines = batchReport(summary, report, *batch, titles(), request,
                                           request.withData ? &exporter : nullptr);
     if (report.isStopped())
         return {TReportResult::Cancelled, {}, batch->name(), {}};
     TReportResult result {TReportResult::Done, lines, batch->name(), {}};
-    if (request.withData)
+    if (request.withData) {
+        exporter.finish();
         result.data = exporter.document(request.kind, batch->name());
+    }
     return result;
 }
 

@@ -14,6 +14,7 @@ namespace PosLib {
 class TReport;
 class TSumBatch;
 class TSummary;
+class TSummaryDataSink;
 class TSummaryExport;
 class TWorkspaceLists;
 
@@ -35,6 +36,9 @@ struct TReportRequest
     QDateTime now; // the clock of the header; invalid: the current time
     bool withData = false; // also collect the data of the lines (TReportResult::data)
     QStringList dataNodes; // with withData: only the leaves of these nodes; empty: all
+    // with withData: the sections go here while they are made, and the
+    // result's data hold the document's head alone
+    TSummaryDataSink *dataSink = nullptr;
     QString title; // the title of a summary; empty: the kind's own
     bool dayCache = true; // closed days from the cache in "var/reportcache" (TReport::setDayCache)
     TReport::DaySource daySource; // closed days from elsewhere (TReport::setDaySource)

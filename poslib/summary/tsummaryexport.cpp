@@ -8,6 +8,7 @@
 #include "tround.h"
 #include "tsumfilter.h"
 #include "tsummary.h"
+#include "tsummarydatasink.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -111,13 +112,6 @@ QJsonObject figuresObject(const TSummary::Figures &f, bool currentData)
     return o;
 }
 
-// Figures that are counts, not amounts (for the CSV columns).
-bool isCountFigure(const QString &name)
-{
-    return name == QLatin1String("paidTables") || name == QLatin1String("voids")
-           || name == QLatin1String("openTables") || name == QLatin1String("guests");
-}
-
 QString groupingName(TSummaryExport::Grouping grouping)
 {
     switch (grouping) {
@@ -129,15 +123,6 @@ QString groupingName(TSummaryExport::Grouping grouping)
         break;
     }
     return QStringLiteral("all");
-}
-
-QString csvNumber(const QJsonValue &value)
-{
-    if (value.isDouble()) {
-        const double d = value.toDouble();
-        return double(qint64(d)) == d ? QString::number(qint64(d)) : QString::number(d, 'g', 15);
-    }
-    return value.toVariant().toString();
 }
 
 } // namespace
@@ -224,12 +209,27 @@ void TSummaryExport::beginSection(int kind, const QString &title, int code, Grou
     section.insert(QStringLiteral("title"), title);
     section.insert(QStringLiteral("code"), code);
     section.insert(QStringLiteral("grouping"), groupingName(grouping));
+    m_hasSection = true;
+    if (m_sink) {
+        if (m_sectionOpen)
+            m_sink->endSection();
+        m_sink->beginSection(section);
+        m_sectionOpen = true;
+        return;
+    }
     section.insert(QStringLiteral("periods"), QJsonArray());
     m_sections.append(section);
 }
 
-QJsonObject TSummaryExport::groupObject(const TRepData *group, const QString &grouping, int number,
-                                        const QString &name, bool currentData) const
+void TSummaryExport::finish()
+{
+    if (m_sink && m_sectionOpen)
+        m_sink->endSection();
+    m_sectionOpen = false;
+}
+
+QJsonObject TSummaryExport::groupHead(const TRepData *group, const QString &grouping, int number,
+                                      const QString &name, bool currentData) const
 {
     QJsonObject o;
     o.insert(QStringLiteral("grouping"), grouping);
@@ -238,9 +238,17 @@ QJsonObject TSummaryExport::groupObject(const TRepData *group, const QString &gr
     const QString descr = group->getString(QStringLiteral("descr"));
     if (grouping == QLatin1String("waiter") && !descr.isEmpty())
         o.insert(QStringLiteral("description"), descr);
-
     const bool full = m_code == TSummary::WaiterSummary || m_code == TSummary::CenterSummary;
-    QJsonArray items;
+    if (full || m_code == TSummary::Minimal)
+        o.insert(QStringLiteral("figures"),
+                 figuresObject(m_writer.figures(group, currentData), currentData));
+    return o;
+}
+
+QJsonObject TSummaryExport::groupItems(const TRepData *group,
+                                       const std::function<void(const QJsonObject &)> &take) const
+{
+    const bool full = m_code == TSummary::WaiterSummary || m_code == TSummary::CenterSummary;
     QJsonObject sums;
     for (const QString &nodeName : takenNodes(m_code)) {
         const TReportNode *node = group->node(nodeName);
@@ -248,45 +256,61 @@ QJsonObject TSummaryExport::groupObject(const TRepData *group, const QString &gr
             continue;
         const bool controlOnly = full && nodeName == QLatin1String("articles");
         double exact = 0;
-        for (auto it = node->leaves().cbegin(); it != node->leaves().cend(); ++it) {
-            const TReportLeaf *leaf = it.value();
-            if (controlOnly && !leaf->getBool(QStringLiteral("iscontrol")))
-                continue;
+        // one leaf at a time: a node with a leaf per pay of a year stays compact
+        node->visitLeaves([&](const QString &key, const TReportLeaf &leaf) {
+            if (controlOnly && !leaf.getBool(QStringLiteral("iscontrol")))
+                return;
             QJsonObject item;
             item.insert(QStringLiteral("node"), nodeName);
-            item.insert(QStringLiteral("key"), it.key());
-            item.insert(QStringLiteral("text"), itemText(*leaf));
-            item.insert(QStringLiteral("count"), countValue(leaf->count()));
-            item.insert(QStringLiteral("amount"), roundHalfUp(leaf->amount()));
-            item.insert(QStringLiteral("values"), valuesOf(*leaf));
-            items.append(item);
-            exact += leaf->amount();
-        }
+            item.insert(QStringLiteral("key"), key);
+            item.insert(QStringLiteral("text"), itemText(leaf));
+            item.insert(QStringLiteral("count"), countValue(leaf.count()));
+            item.insert(QStringLiteral("amount"), roundHalfUp(leaf.amount()));
+            item.insert(QStringLiteral("values"), valuesOf(leaf));
+            take(item);
+            exact += leaf.amount();
+        });
         // the sum line rounds the exact total once, as the text does
         if (!full && m_code != TSummary::Minimal)
             sums.insert(nodeName, roundHalfUp(exact));
     }
-    o.insert(QStringLiteral("items"), items);
+    QJsonObject rest;
     if (!sums.isEmpty())
-        o.insert(QStringLiteral("sums"), sums);
-    if (full || m_code == TSummary::Minimal)
-        o.insert(QStringLiteral("figures"),
-                 figuresObject(m_writer.figures(group, currentData), currentData));
-    return o;
+        rest.insert(QStringLiteral("sums"), sums);
+    return rest;
 }
 
 void TSummaryExport::addPeriod(const QDate &from, const QDate &to, const TRepDatas &groups)
 {
-    if (m_sections.isEmpty())
+    if (!m_hasSection)
         return;
     const bool current = !from.isValid();
+    QJsonObject period;
+    period.insert(QStringLiteral("from"), dateValue(from));
+    period.insert(QStringLiteral("to"), dateValue(to.isValid() ? to : from));
+    if (m_sink)
+        m_sink->beginPeriod(period);
     QJsonArray list;
-    auto add
-            = [&](const TRepData *group, const QString &grouping, int number, const QString &name) {
-                  // the groups the text shows: those whose body gives lines
-                  if (group && !m_writer.body(m_code, group, current).isEmpty())
-                      list.append(groupObject(group, grouping, number, name, current));
-              };
+    auto add = [&](const TRepData *group, const QString &grouping, int number,
+                   const QString &name) {
+        // the groups the text shows: those whose body gives lines
+        if (!group || m_writer.body(m_code, group, current).isEmpty())
+            return;
+        QJsonObject o = groupHead(group, grouping, number, name, current);
+        if (m_sink) {
+            m_sink->beginGroup(o);
+            m_sink->endGroup(
+                    groupItems(group, [this](const QJsonObject &item) { m_sink->item(item); }));
+            return;
+        }
+        QJsonArray items;
+        const QJsonObject rest
+                = groupItems(group, [&items](const QJsonObject &item) { items.append(item); });
+        o.insert(QStringLiteral("items"), items);
+        for (auto it = rest.constBegin(); it != rest.constEnd(); ++it)
+            o.insert(it.key(), it.value());
+        list.append(o);
+    };
     if (m_grouping == AllGroups) {
         add(groups.overall(), QStringLiteral("all"), 0, QString());
     } else {
@@ -302,9 +326,10 @@ void TSummaryExport::addPeriod(const QDate &from, const QDate &to, const TRepDat
         if (!waiters)
             add(groups.overall(), QStringLiteral("center"), 0, QString());
     }
-    QJsonObject period;
-    period.insert(QStringLiteral("from"), dateValue(from));
-    period.insert(QStringLiteral("to"), dateValue(to.isValid() ? to : from));
+    if (m_sink) {
+        m_sink->endPeriod();
+        return;
+    }
     period.insert(QStringLiteral("groups"), list);
 
     QJsonObject section = m_sections.last().toObject();
@@ -337,57 +362,17 @@ QJsonObject TSummaryExport::document(int kind, const QString &caption) const
     o.insert(QStringLiteral("outlet"), report && !report->outletName().isEmpty()
                                                ? QJsonValue(report->outletName())
                                                : QJsonValue());
-    o.insert(QStringLiteral("sections"), m_sections);
+    // a document streamed to a sink has its sections there
+    if (!m_sink)
+        o.insert(QStringLiteral("sections"), m_sections);
     return o;
 }
 
 QList<QStringList> TSummaryExport::csvRows(const QJsonObject &document)
 {
-    QList<QStringList> rows;
-    rows << QStringList {
-            QStringLiteral("kind"),     QStringLiteral("from"),   QStringLiteral("to"),
-            QStringLiteral("grouping"), QStringLiteral("number"), QStringLiteral("name"),
-            QStringLiteral("node"),     QStringLiteral("key"),    QStringLiteral("text"),
-            QStringLiteral("count"),    QStringLiteral("amount")};
-    const QJsonArray sections = document.value(QStringLiteral("sections")).toArray();
-    for (const QJsonValue &s : sections) {
-        const QJsonObject section = s.toObject();
-        const QString kind = csvNumber(section.value(QStringLiteral("kind")));
-        for (const QJsonValue &p : section.value(QStringLiteral("periods")).toArray()) {
-            const QJsonObject period = p.toObject();
-            for (const QJsonValue &g : period.value(QStringLiteral("groups")).toArray()) {
-                const QJsonObject group = g.toObject();
-                const QStringList head = {kind,
-                                          period.value(QStringLiteral("from")).toString(),
-                                          period.value(QStringLiteral("to")).toString(),
-                                          group.value(QStringLiteral("grouping")).toString(),
-                                          csvNumber(group.value(QStringLiteral("number"))),
-                                          group.value(QStringLiteral("name")).toString()};
-                for (const QJsonValue &i : group.value(QStringLiteral("items")).toArray()) {
-                    const QJsonObject item = i.toObject();
-                    rows << head
-                                    + QStringList {item.value(QStringLiteral("node")).toString(),
-                                                   item.value(QStringLiteral("key")).toString(),
-                                                   item.value(QStringLiteral("text")).toString(),
-                                                   csvNumber(item.value(QStringLiteral("count"))),
-                                                   csvNumber(item.value(QStringLiteral("amount")))};
-                }
-                const QJsonObject sums = group.value(QStringLiteral("sums")).toObject();
-                for (auto it = sums.constBegin(); it != sums.constEnd(); ++it)
-                    rows << head
-                                    + QStringList {QStringLiteral("sums"), it.key(), QString(),
-                                                   QString(), csvNumber(it.value())};
-                const QJsonObject figures = group.value(QStringLiteral("figures")).toObject();
-                for (auto it = figures.constBegin(); it != figures.constEnd(); ++it) {
-                    const bool count = isCountFigure(it.key());
-                    rows << head
-                                    + QStringList {QStringLiteral("figures"), it.key(), QString(),
-                                                   count ? csvNumber(it.value()) : QString(),
-                                                   count ? QString() : csvNumber(it.value())};
-                }
-            }
-        }
-    }
+    QList<QStringList> rows {TSummaryCsvRows::header()};
+    TSummaryCsvRows sink([&rows](const QStringList &row) { rows << row; });
+    replaySections(document, sink);
     return rows;
 }
 

@@ -5,11 +5,14 @@
 #include <QJsonObject>
 #include <QStringList>
 
+#include <functional>
+
 namespace PosLib {
 
 class TRepData;
 class TRepDatas;
 class TSummary;
+class TSummaryDataSink;
 
 // The data that the lines of a summary come from, for spreadsheets and
 // scripts: per period the groups the text shows, each with the report
@@ -25,6 +28,12 @@ public:
 
     explicit TSummaryExport(const TSummary &writer);
 
+    // Hands the sections to `sink` while they are made instead of keeping
+    // them: document() then gives the head alone. Set before the first
+    // section; finish() ends the last one.
+    void setSink(TSummaryDataSink *sink) { m_sink = sink; }
+    void finish();
+
     // A report of the batch or the single report: the groups of the
     // periods that follow belong to it.
     void beginSection(int kind, const QString &title, int code, Grouping grouping);
@@ -34,7 +43,7 @@ public:
     void addPeriod(const QDate &from, const QDate &to, const TRepDatas &groups);
 
     // The whole document: the report's head (`kind`, `caption`) and every
-    // section.
+    // section (none with a sink).
     QJsonObject document(int kind, const QString &caption) const;
 
     // The nodes whose leaves the report code's lines come from: all of
@@ -58,14 +67,22 @@ public:
     static QList<QStringList> csvRows(const QJsonObject &document);
 
 private:
-    QJsonObject groupObject(const TRepData *group, const QString &grouping, int number,
-                            const QString &name, bool currentData) const;
+    // A group's fields but its items and sums.
+    QJsonObject groupHead(const TRepData *group, const QString &grouping, int number,
+                          const QString &name, bool currentData) const;
+    // Hands each item of the group to `take`; returns the fields that
+    // follow them ("sums").
+    QJsonObject groupItems(const TRepData *group,
+                           const std::function<void(const QJsonObject &)> &take) const;
 
     const TSummary &m_writer;
     QJsonArray m_sections;
     int m_code = 0;
     Grouping m_grouping = AllGroups;
     QStringList m_onlyNodes;
+    TSummaryDataSink *m_sink = nullptr;
+    bool m_hasSection = false;
+    bool m_sectionOpen = false;
 };
 
 } // namespace PosLib

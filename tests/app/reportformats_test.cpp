@@ -317,6 +317,31 @@ TEST_F(ReportFormats, OutputFileOnlyOnSuccessAndProgressOnlyWhenAsked)
     EXPECT_TRUE(r.err.contains(QStringLiteral("'xml'")));
 }
 
+// JSON and CSV go through a temporary file while the report is made; where
+// none can be made they are kept in memory and come out the same.
+TEST_F(ReportFormats, DataAreTheSameWithoutATemporaryFolder)
+{
+    const QByteArray saved = qgetenv("TMPDIR");
+    for (const char *format : {"json", "csv"}) {
+        SCOPED_TRACE(format);
+        const QStringList args
+                = QStringList {QStringLiteral("--kind"), QStringLiteral("5"),
+                               QStringLiteral("--format"), QString::fromLatin1(format)}
+                  + week();
+        const Outcome spooled = report(args);
+        ASSERT_EQ(0, spooled.code) << spooled.err;
+        qputenv("TMPDIR", dir->file(QStringLiteral("no/such/folder")).toLocal8Bit());
+        const Outcome kept = report(args);
+        if (saved.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", saved);
+        EXPECT_EQ(0, kept.code) << kept.err;
+        EXPECT_GT(spooled.out.size(), 1000);
+        EXPECT_EQ(spooled.out, kept.out);
+    }
+}
+
 TEST_F(ReportFormats, CtrlCStopsTheRunAndLeavesNoFile)
 {
     // a range of decades: the run is long enough to be interrupted after

@@ -347,3 +347,47 @@ TEST_F(ReportOverDemo, ProgressCountsUpWithinEachSource)
     EXPECT_EQ(3 + 2, sources);
     EXPECT_GT(events.progressCount(), written.closedTables);
 }
+
+// Reading a node's leaves one at a time gives the leaves it holds once it
+// is asked for them: the same keys in the same order with the same values,
+// for the nodes that keep a compact row per pay or record as for the rest.
+TEST_F(ReportOverDemo, VisitedLeavesAreTheLeavesTheNodesHold)
+{
+    const auto groups = waiters(First, Last);
+    const auto describe = [](const QString &key, const TReportLeaf &leaf) {
+        QStringList parts {key, QString::number(leaf.count(), 'g', 17),
+                           QString::number(leaf.amount(), 'g', 17)};
+        for (auto it = leaf.fields().cbegin(); it != leaf.fields().cend(); ++it)
+            parts << QStringLiteral("%1=%2:%3")
+                             .arg(it.key())
+                             .arg(it.value().type)
+                             .arg(it.value().text);
+        return parts.join(QLatin1Char('|'));
+    };
+    int leaves = 0;
+    QStringList nodesWithLeaves;
+    for (const TRepData *group : groups->groups()) {
+        for (const TRepData::Nodes *nodes :
+             {&group->orderNodes(), &group->voidNodes(), &group->payNodes(), &group->cashNodes(),
+              &group->balanceNodes()}) {
+            for (auto n = nodes->cbegin(); n != nodes->cend(); ++n) {
+                const TReportNode *node = n.value();
+                SCOPED_TRACE(n.key().toStdString());
+                QStringList visited;
+                node->visitLeaves([&](const QString &key, const TReportLeaf &leaf) {
+                    visited << describe(key, leaf);
+                });
+                QStringList held;
+                for (auto it = node->leaves().cbegin(); it != node->leaves().cend(); ++it)
+                    held << describe(it.key(), *it.value());
+                EXPECT_EQ(held, visited);
+                leaves += int(held.size());
+                if (!held.isEmpty() && !nodesWithLeaves.contains(n.key()))
+                    nodesWithLeaves << n.key();
+            }
+        }
+    }
+    EXPECT_GT(leaves, 100);
+    for (const char *name : {"tables", "currencies", "cashins", "articles"})
+        EXPECT_TRUE(nodesWithLeaves.contains(QLatin1String(name))) << name;
+}

@@ -3,9 +3,13 @@
 #include "tfiscalfiles.h"
 #include "treportrun.h"
 #include "tsumbatch.h"
+#include "tsummarydatasink.h"
+#include "tsummaryexport.h"
 #include "tworkspacelists.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QJsonDocument>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -46,7 +50,8 @@ protected:
         batches.save(dir.path().toLocal8Bit().constData());
     }
 
-    TReportResult run(int kind, const QDate &from = QDate(), const QDate &to = QDate())
+    TReportResult run(int kind, const QDate &from = QDate(), const QDate &to = QDate(),
+                      TSummaryDataSink *sink = nullptr)
     {
         TWorkspaceLists lists(dir.path());
         TReportRun runner(&lists, dir.path());
@@ -55,6 +60,8 @@ protected:
         request.from = from;
         request.to = to.isValid() ? to : from;
         request.now = QDateTime(Today, QTime(22, 0));
+        request.withData = sink || withData;
+        request.dataSink = sink;
         return runner.run(request);
     }
 
@@ -69,6 +76,7 @@ protected:
     }
 
     TestDir dir;
+    bool withData = false;
 };
 
 } // namespace
@@ -143,4 +151,46 @@ TEST_F(BatchRun, ABatchWithoutSectionsStillPrintsItsHeader)
     EXPECT_EQ(QStringLiteral("Batch 10"), r.displayLines().value(0));
     EXPECT_TRUE(r.lines.contains(QStringLiteral("Batch report")));
     EXPECT_TRUE(r.lines.filter(QStringLiteral("Printed ")).size() == 1);
+}
+
+// JSON and CSV handed out while a report is made are the bytes and rows of
+// the document the report keeps otherwise, for every summary and batch,
+// over the current day and over the closed days, by day and as one range.
+TEST_F(BatchRun, StreamedDataAreTheDocumentsBytes)
+{
+    withData = true;
+    QList<int> kinds;
+    for (int kind = 3; kind <= 42; ++kind)
+        kinds << kind;
+    kinds << 107 << 108 << 109;
+    int compared = 0;
+    for (int kind : kinds) {
+        for (const auto &[from, to] :
+             {std::pair(QDate(), QDate()), std::pair(Today.addDays(-2), Today.addDays(-1))}) {
+            SCOPED_TRACE(testing::Message() << "kind " << kind << " from "
+                                            << from.toString(Qt::ISODate).toStdString());
+            const TReportResult kept = run(kind, from, to);
+            if (kept.status != TReportResult::Done)
+                continue;
+            const QByteArray json = QJsonDocument(kept.data).toJson(QJsonDocument::Compact);
+
+            QBuffer spool;
+            spool.open(QIODevice::ReadWrite);
+            TSummaryJsonWriter writer(&spool);
+            const TReportResult streamed = run(kind, from, to, &writer);
+            ASSERT_EQ(TReportResult::Done, streamed.status);
+            EXPECT_EQ(kept.lines, streamed.lines);
+            EXPECT_FALSE(streamed.data.contains(QStringLiteral("sections")));
+            const TJsonFrame frame = jsonFrame(streamed.data, QStringLiteral("sections"));
+            EXPECT_EQ(json, frame.open + spool.data() + frame.close);
+
+            QList<QStringList> rows {TSummaryCsvRows::header()};
+            TSummaryCsvRows csv([&rows](const QStringList &row) { rows << row; });
+            run(kind, from, to, &csv);
+            EXPECT_EQ(TSummaryExport::csvRows(kept.data), rows);
+            compared += json.contains("\"items\":[{") ? 1 : 0;
+        }
+    }
+    // most of them list items
+    EXPECT_GE(compared, 40);
 }

@@ -1,0 +1,44 @@
+#include "tdataspool.h"
+
+#include "cliutil.h"
+#include "tsummarydatasink.h"
+
+using PosLib::TSummaryCsvRows;
+using PosLib::TSummaryJsonWriter;
+
+TDataSpool::TDataSpool(TOutputFormat format)
+    : m_format(format)
+{
+    if (format != TOutputFormat::Json && format != TOutputFormat::Csv)
+        return;
+    if (!m_file.open())
+        return;
+    if (format == TOutputFormat::Json) {
+        m_sink = std::make_unique<TSummaryJsonWriter>(&m_file);
+        return;
+    }
+    const auto put = [this](const QStringList &row) {
+        const QByteArray bytes = csvText({row});
+        m_ok = m_ok && m_file.write(bytes) == bytes.size();
+    };
+    put(TSummaryCsvRows::header());
+    m_sink = std::make_unique<TSummaryCsvRows>(put);
+}
+
+TDataSpool::~TDataSpool() = default;
+
+bool TDataSpool::write(TOutput &output, const QJsonObject &head)
+{
+    if (m_format == TOutputFormat::Json)
+        m_ok = m_ok && static_cast<TSummaryJsonWriter *>(m_sink.get())->ok();
+    if (!m_ok || !m_file.flush()) {
+        fail(TCli::tr("the report's data could not be written to the temporary file %1 (%2)")
+                     .arg(m_file.fileName(), m_file.errorString()));
+        return false;
+    }
+    if (m_format == TOutputFormat::Json) {
+        const PosLib::TJsonFrame frame = PosLib::jsonFrame(head, QStringLiteral("sections"));
+        return output.putSpooled(frame.open, m_file, frame.close + '\n');
+    }
+    return output.putSpooled(QByteArray(), m_file, QByteArray());
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "toutput.h"
+
+#include <QJsonObject>
+#include <QTemporaryFile>
+
+#include <memory>
+
+namespace PosLib {
+class TSummaryDataSink;
+}
+
+// The data of a summary on their way to --format json or csv: written to a
+// temporary file while the report is made, so that a year that lists every
+// pay needs no more memory than its text, and handed to the output whole
+// at the end, so that a failed or stopped run writes nothing.
+class TDataSpool
+{
+public:
+    // For JSON or CSV; sink() is null for any other format and when no
+    // temporary file can be made (the data are then kept in memory).
+    explicit TDataSpool(TOutputFormat format);
+    ~TDataSpool();
+    PosLib::TSummaryDataSink *sink() const { return m_sink.get(); }
+
+    // Writes the whole document into the output: for JSON `head` (the
+    // document without its sections) around the spooled sections. On
+    // failure prints the reason and returns false.
+    bool write(TOutput &output, const QJsonObject &head);
+
+private:
+    TOutputFormat m_format;
+    QTemporaryFile m_file;
+    std::unique_ptr<PosLib::TSummaryDataSink> m_sink;
+    bool m_ok = true;
+};
