@@ -1,5 +1,7 @@
 #include "taggregatestream.h"
 
+#include <atomic>
+
 #include <cstring>
 #include <limits>
 
@@ -67,6 +69,8 @@ TAggregateReader::TAggregateReader(const QByteArray &bytes)
     : m_pos(bytes.constData())
     , m_end(bytes.constData() + bytes.size())
 {
+    static std::atomic<quint64> readers {0};
+    m_serial = ++readers;
     const quint32 texts = count(1);
     m_texts.reserve(texts);
     for (quint32 i = 0; i < texts && ok(); ++i) {
@@ -86,15 +90,21 @@ TAggregateReader::TAggregateReader(const QByteArray &bytes)
     }
 }
 
+quint32 TAggregateReader::textNumber()
+{
+    const quint32 number = u32();
+    if (number >= quint32(m_texts.size())) {
+        fail();
+        return 0;
+    }
+    return number;
+}
+
 const QString &TAggregateReader::text()
 {
     static const QString none;
-    const quint32 id = u32();
-    if (id >= quint32(m_texts.size())) {
-        fail();
-        return none;
-    }
-    return m_texts.at(qsizetype(id));
+    const quint32 number = textNumber();
+    return ok() ? m_texts.at(qsizetype(number)) : none;
 }
 
 QDate TAggregateReader::date()

@@ -107,6 +107,14 @@ public:
     double f64() { return read<double>(); }
     bool boolean() { return u8() != 0; }
     const QString &text();
+    // A text as its number in the blob's table of texts, for a reader that
+    // looks each text up once (textAt()); 0 (and failed) when out of range.
+    quint32 textNumber();
+    const QString &textAt(quint32 number) const { return m_texts.at(qsizetype(number)); }
+    qsizetype textCount() const { return m_texts.size(); }
+    // Tells this reader from every other one made before or after it, also
+    // one made where an earlier one was.
+    quint64 serial() const { return m_serial; }
     QDate date();
     QTime time();
     TExactSum exact();
@@ -152,6 +160,7 @@ private:
     const char *m_pos;
     const char *m_end;
     QList<QString> m_texts;
+    quint64 m_serial;
     bool m_failed = false;
 };
 

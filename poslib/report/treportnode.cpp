@@ -1118,8 +1118,7 @@ quint32 readPooled(TAggregateReader &in, TTextPool &pool)
 {
     if (!in.boolean())
         return TTextPool::Absent;
-    const QString &text = in.text();
-    return in.ok() ? pool.id(text) : TTextPool::Absent;
+    return pool.id(in);
 }
 
 } // namespace
@@ -1577,10 +1576,8 @@ void TRepPayforms::mergeDay(TAggregateReader &in)
         Note note;
         note.number = in.i32() + offset;
         note.currency = in.i32();
-        const QString &name = in.text();
-        note.name = m_texts.id(name);
-        const QString &shortName = in.text();
-        note.shortName = m_texts.id(shortName);
+        note.name = m_texts.id(in);
+        note.shortName = m_texts.id(in);
         note.decPos = in.i32();
         note.hasDecPos = in.boolean();
         note.cashReturn = in.boolean();

@@ -1,5 +1,7 @@
 #include "ttextpool.h"
 
+#include "taggregatestream.h"
+
 namespace PosLib {
 
 TTextPool::TTextPool()
@@ -20,6 +22,21 @@ quint32 TTextPool::id(const QString &text)
     m_texts.append(text);
     m_ids.insert(text, id);
     return id;
+}
+
+quint32 TTextPool::id(TAggregateReader &in)
+{
+    const quint32 number = in.textNumber();
+    if (!in.ok())
+        return Absent;
+    if (in.serial() != m_reader) {
+        m_reader = in.serial();
+        m_read.assign(size_t(in.textCount()), Absent);
+    }
+    quint32 &known = m_read[number];
+    if (known == Absent)
+        known = id(in.textAt(number));
+    return known;
 }
 
 } // namespace PosLib

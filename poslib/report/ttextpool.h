@@ -4,7 +4,11 @@
 #include <QList>
 #include <QString>
 
+#include <vector>
+
 namespace PosLib {
+
+class TAggregateReader;
 
 // Texts that repeat, kept once and named by a small number: what the
 // compact rows of record nodes hold instead of texts. Number 0 stands for
@@ -18,12 +22,20 @@ public:
     static constexpr quint32 Null = 1;
 
     quint32 id(const QString &text);
+    // The number of the next text of a day aggregate being read; each text
+    // of the reader's table is looked up once. Absent when it cannot be
+    // read.
+    quint32 id(TAggregateReader &in);
     const QString &text(quint32 id) const { return m_texts.at(qsizetype(id)); }
     int size() const { return int(m_texts.size()); }
 
 private:
     QHash<QString, quint32> m_ids;
     QList<QString> m_texts;
+    // the numbers here of the texts of the reader read last, by their
+    // numbers there (Absent: not looked up yet)
+    quint64 m_reader = 0;
+    std::vector<quint32> m_read;
 };
 
 } // namespace PosLib
