@@ -188,7 +188,10 @@ int runChainReport(TArgs &args)
             numbers.append(office);
         report.insert(QStringLiteral("outlets"), numbers);
         reports.append(report);
-        QList<QStringList> csv = TSummaryExport::csvRows(result.data);
+        // the rows only for CSV: they are the data once more
+        QList<QStringList> csv;
+        if (output.format() == TOutputFormat::Csv)
+            csv = TSummaryExport::csvRows(result.data);
         for (int i = 0; i < csv.size(); ++i) {
             if (i == 0 && !rows.isEmpty())
                 continue; // one header row

@@ -111,7 +111,8 @@ snapshot() {
 
     # --- the year of the benchmark installation ---------------------------
     local first last
-    first=$(ls "$year/var/summary" | grep -E '^[0-9]{4}-[0-9]{2}-[0-9]{2}\.dat$' | sort | head -1)
+    # sed reads to the end: head would leave sort writing into a closed pipe
+    first=$(ls "$year/var/summary" | grep -E '^[0-9]{4}-[0-9]{2}-[0-9]{2}\.dat$' | sort | sed -n 1p)
     last=$(ls "$year/var/statist" | grep -E '^tag' | sed -E 's/tag(..)\.(..)\.(....)/\3-\2-\1/' |
         sort | tail -1)
     first=${first%.dat}
