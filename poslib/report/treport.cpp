@@ -351,14 +351,14 @@ QByteArray TReport::summaryStamp(const QDate &day, bool check)
     for (const QString &path : paths()) {
         TArchTable summary(path, day);
         const QString file = summary.filePath();
-        if (check) {
-            const QFileInfo info(file);
-            // a table file of the day changed since the summary was written
-            if (info.exists() && summary.hasTablesNewerThan(info.lastModified()))
-                deleteFile(file);
-        }
-        if (!TDayCacheReader::appendIdentity(stamp, QFile::encodeName(file)))
+        qint64 modified = 0;
+        if (!TDayCacheReader::appendIdentity(stamp, QFile::encodeName(file), &modified))
             return QByteArray();
+        // a table file of the day changed since the summary was written
+        if (check && summary.hasTablesNewerThan(QDateTime::fromMSecsSinceEpoch(modified))) {
+            deleteFile(file);
+            return QByteArray();
+        }
     }
     return stamp;
 }

@@ -185,8 +185,9 @@ private:
     std::unique_ptr<TDayCacheReader> readAhead(TRepWaiters *waiters, TRepCenters *centers,
                                                const QDate &from, const QDate &to);
     // The identity of the day's summaries (size, times, inode of each)
-    // and of the program, after the freshness rule; empty when a summary
-    // is missing.
+    // and of the program; empty when a summary is missing or, with
+    // `check`, older than a table file of its day (it is deleted then, to
+    // be built again).
     QByteArray summaryStamp(const QDate &day, bool check);
     // One table: its facts, and the table in memory when there is one
     // (tables of lists; for a day summary's table the filter asks for it
