@@ -25,26 +25,6 @@ using namespace ChainLib;
 
 namespace {
 
-// The database the installation's record names for the statistics upload.
-bool installationUrl(const QString &root, TChainUrl &url, QString &problem)
-{
-    PosLib::TSettings settings;
-    try {
-        settings.load(PosLib::installationDir(root, QStringLiteral("usr/data"), false),
-                      settings.fileName());
-    } catch (const Basics::TError &e) {
-        problem = errorText(e);
-        return false;
-    }
-    const Basics::TValue *record = settings.installation();
-    if (!record || record->getInt(QStringLiteral("cloudservice"), -1) != 1) {
-        problem = TCli::tr("the installation's record names no database for the statistics "
-                           "upload (\"cloudservice\" 1); give --db");
-        return false;
-    }
-    return TChainUrl::fromInstallation(*record, url, &problem);
-}
-
 QString amountText(qint64 cents)
 {
     const QString sign = cents < 0 ? QStringLiteral("-") : QString();
@@ -80,7 +60,7 @@ int runPush(TArgs &args)
         url = chainUrl(args);
     } else {
         QString problem;
-        if (!installationUrl(data.root(), url, problem))
+        if (!installationChainUrl(data.root(), url, problem))
             throw TUsageError {problem};
         if (!url.resolvePassword(args.filePath(QStringLiteral("password-file")), &problem))
             throw TUsageError {problem};

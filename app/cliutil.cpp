@@ -3,6 +3,7 @@
 #include "terror.h"
 #include "tlog.h"
 #include "tlogcategories.h"
+#include "ttranslation.h"
 
 #include <QCoreApplication>
 
@@ -18,6 +19,12 @@ QTextStream &err()
 {
     static QTextStream s(stderr);
     return s;
+}
+
+Basics::TTranslation &cliTranslation()
+{
+    static Basics::TTranslation translation;
+    return translation;
 }
 
 int fail(const QString &message, int code)

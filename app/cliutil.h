@@ -7,7 +7,8 @@
 
 namespace Basics {
 class TError;
-}
+class TTranslation;
+} // namespace Basics
 
 // Exit codes of the command line, the same for every command.
 enum ExitCode {
@@ -28,6 +29,10 @@ int fail(const QString &message, int code = ExitFailure);
 // The same with a hint to the help, of `command` when given; returns
 // ExitUsage.
 int usageError(const QString &message, const QString &command = QString());
+
+// The catalogues the command line shows its texts from; a command that
+// writes in another language (a mail job) switches it and back.
+Basics::TTranslation &cliTranslation();
 
 // What went wrong, for the user: the file concerned and the system's
 // reason, never a source position. The full error goes to the log.

@@ -48,8 +48,7 @@ int main(int argc, char **argv)
     // the language first: the commands' help texts are translated as the
     // table is built
     const TLanguageChoice language = TLanguageChoice::of(QCoreApplication::arguments().mid(1));
-    Basics::TTranslation translation;
-    translation.setLanguage(language.language);
+    cliTranslation().setLanguage(language.language);
     if (!language.error().isEmpty())
         return usageError(language.error());
     const TCommandTable table({
@@ -63,9 +62,11 @@ int main(int argc, char **argv)
             demoCommand(),
             reportCommand(),
             exportCommand(),
+            mailCommand(),
             openTablesCommand(),
             timeControlsCommand(),
             turnoverCommand(),
+            scheduledClosingCommand(),
             verifyCommand(),
             zCommand(),
     });

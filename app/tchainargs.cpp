@@ -2,6 +2,10 @@
 
 #include "cliutil.h"
 #include "targs.h"
+#include "terror.h"
+#include "tinstallation.h"
+#include "tsettings.h"
+#include "tvalue.h"
 
 TCommandOption chainDbOption(bool required)
 {
@@ -32,4 +36,23 @@ ChainLib::TChainUrl chainUrl(const TArgs &args)
     if (!url.resolvePassword(args.filePath(QStringLiteral("password-file")), &problem))
         throw TUsageError {problem};
     return url;
+}
+
+bool installationChainUrl(const QString &root, ChainLib::TChainUrl &url, QString &problem)
+{
+    PosLib::TSettings settings;
+    try {
+        settings.load(PosLib::installationDir(root, QStringLiteral("usr/data"), false),
+                      settings.fileName());
+    } catch (const Basics::TError &e) {
+        problem = errorText(e);
+        return false;
+    }
+    const Basics::TValue *record = settings.installation();
+    if (!record || record->getInt(QStringLiteral("cloudservice"), -1) != 1) {
+        problem = TCli::tr("the installation's record names no database for the statistics "
+                           "upload (\"cloudservice\" 1); give --db");
+        return false;
+    }
+    return ChainLib::TChainUrl::fromInstallation(*record, url, &problem);
 }

@@ -16,3 +16,8 @@ TCommandOption chainPasswordFileOption();
 // the environment); a usage error when the URL is bad or the password file
 // cannot be read.
 ChainLib::TChainUrl chainUrl(const TArgs &args);
+
+// The database the installation's record at `root` names for the
+// statistics upload ("cloudservice" 1); false with `problem` when it names
+// none or its record cannot be read.
+bool installationChainUrl(const QString &root, ChainLib::TChainUrl &url, QString &problem);

@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those that are
 # missing. PostgreSQL and its Qt driver serve the chain statistics and their
-# tests, which start a throw-away server (scripts/pg-cluster.sh).
+# tests, which start a throw-away server (scripts/pg-cluster.sh). libcurl
+# sends the mailed reports; the mail tests start a server of their own
+# (python3-aiosmtpd, certificates made by openssl). dpkg-dev, file and
+# lintian build and check the Debian package (scripts/package.sh); systemd
+# brings systemd-analyze, which checks the package's units.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
           qt6-qpa-plugins fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
           poppler-utils qt6-charts-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
-          qt6-translations-l10n postgresql libqt6sql6-psql)
+          qt6-translations-l10n postgresql libqt6sql6-psql libcurl4-openssl-dev
+          python3-aiosmtpd openssl dpkg-dev file lintian systemd)
 # The fuzz build (-DVELTRUM_FUZZ=ON) alone needs clang and its runtime.
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-14-dev)

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>Mail</name>
+    <message>
+        <source>&apos;%1&apos; is no schedule (daily HH:MM, weekly Mon HH:MM, monthly 1-28 HH:MM, never)</source>
+        <translation>&apos;%1&apos; ist kein Zeitplan (daily HH:MM, weekly Mon HH:MM, monthly 1-28 HH:MM, never)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no range (yesterday, last week, last month, month to date)</source>
+        <translation>&apos;%1&apos; ist kein Zeitraum (yesterday, last week, last month, month to date)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read; the mail %2 stays in the outbox</source>
+        <translation>%1: kann nicht gelesen werden; die Mail %2 bleibt im Postausgang</translation>
+    </message>
+    <message>
+        <source> (the server answered %1)</source>
+        <translation> (der Server antwortete %1)</translation>
+    </message>
+    <message>
+        <source>the mail server refused the login of %1: wrong user name or password%2</source>
+        <translation>der Mailserver hat die Anmeldung von %1 abgelehnt: falscher Benutzername oder falsches Passwort%2</translation>
+    </message>
+    <message>
+        <source>the mail server offers no STARTTLS; the mail was not sent unprotected</source>
+        <translation>der Mailserver bietet kein STARTTLS an; die Mail wurde nicht ungeschützt gesendet</translation>
+    </message>
+    <message>
+        <source>the protected connection to the mail server failed: %1</source>
+        <translation>die geschützte Verbindung zum Mailserver ist fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>the mail server refused the mail: %1%2</source>
+        <translation>der Mailserver hat die Mail abgelehnt: %1%2</translation>
+    </message>
+    <message>
+        <source>the mail could not be delivered: %1%2</source>
+        <translation>die Mail konnte nicht zugestellt werden: %1%2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no mail server (smtp://HOST:PORT or smtps://HOST:PORT)</source>
+        <translation>&apos;%1&apos; ist kein Mailserver (smtp://HOST:PORT oder smtps://HOST:PORT)</translation>
+    </message>
+    <message>
+        <source>security tls goes with smtps://, starttls and none with smtp://</source>
+        <translation>security tls gehört zu smtps://, starttls und none zu smtp://</translation>
+    </message>
+    <message>
+        <source>a password is never sent unprotected to %1: use security starttls or tls</source>
+        <translation>ein Passwort wird nie ungeschützt an %1 gesendet: security starttls oder tls verwenden</translation>
+    </message>
+    <message>
+        <source>the mail library could not be started</source>
+        <translation>die Mail-Bibliothek konnte nicht gestartet werden</translation>
+    </message>
+</context>
+<context>
     <name>PosLib::TReport</name>
     <message>
         <source>The day summary of %1 could not be built (%2 cannot be read); the report reads the day&apos;s tables instead</source>
@@ -5628,6 +5683,410 @@ Die Tage kommen aus den Gruppen, die jeder Betrieb mit seinem Tag gespeichert ha
     <message>
         <source>the report&apos;s data could not be read back (%1)</source>
         <translation>die Daten des Berichts konnten nicht zurückgelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>%1; nothing is sent, the outbox keeps every mail</source>
+        <translation>%1; nichts wird gesendet, der Postausgang behält jede Mail</translation>
+    </message>
+    <message>
+        <source>job %1: no mail was made: %2</source>
+        <translation>Auftrag %1: keine Mail erstellt: %2</translation>
+    </message>
+    <message>
+        <source>Job %1: %2 attachments for %3</source>
+        <translation>Auftrag %1: %2 Anhänge für %3</translation>
+    </message>
+    <message>
+        <source>Sent the mail of job %1 to %2</source>
+        <translation>Die Mail des Auftrags %1 an %2 gesendet</translation>
+    </message>
+    <message>
+        <source>job %1: attempt %2 of %3: %4</source>
+        <translation>Auftrag %1: Versuch %2 von %3: %4</translation>
+    </message>
+    <message>
+        <source>job %1: the mail was not delivered; it stays in the outbox (%2) and is sent again by the next run of the timer from %3</source>
+        <translation>Auftrag %1: die Mail wurde nicht zugestellt; sie bleibt im Postausgang (%2) und wird beim nächsten Lauf des Timers ab %3 erneut gesendet</translation>
+    </message>
+    <message>
+        <source>The outbox %1 is empty</source>
+        <translation>Der Postausgang %1 ist leer</translation>
+    </message>
+    <message>
+        <source>%1  job %2  to %3  made %4  %5 failed attempts</source>
+        <translation>%1  Auftrag %2  an %3  erstellt %4  %5 fehlgeschlagene Versuche</translation>
+    </message>
+    <message>
+        <source>give one of --job NAME, --due and --outbox</source>
+        <translation>genau eines von --job NAME, --due und --outbox angeben</translation>
+    </message>
+    <message>
+        <source>mail: %1</source>
+        <translation>mail: %1</translation>
+    </message>
+    <message>
+        <source>--job %1: %2 has no such job (%3)</source>
+        <translation>--job %1: %2 enthält keinen solchen Auftrag (%3)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>mail reports: one job now, or every job that is due</source>
+        <translation>Berichte mailen: einen Auftrag jetzt oder jeden fälligen Auftrag</translation>
+    </message>
+    <message>
+        <source>Mails reports as the jobs file (/etc/veltrum/mail.ini, or --jobs FILE) describes them: per job the installation, the reports (kinds, batches, the Z reports of the closings), the range in words (yesterday, last week, last month, month to date), the formats, the recipients, the language and the schedule; the [smtp] section names the server (STARTTLS or TLS, a login whose password is read from a file that no other user may read).
+
+--job NAME makes the job&apos;s mail now: every report in every format as an attachment, the subject and text in the job&apos;s language. --due, which the timer veltrum-mail.timer runs, sends what waits in the outbox and makes the mail of every job whose schedule time came since its last run (a new job waits for its first time). A mail goes into the outbox (in the state directory) before it is sent and leaves it when the server took it; a delivery that fails is tried again after a pause that doubles with every attempt, then logged with the reason and left in the outbox, where the next run of the timer finds it: no mail is lost. --outbox lists what waits there.</source>
+        <translation>Mailt Berichte, wie die Auftragsdatei (/etc/veltrum/mail.ini oder --jobs FILE) sie beschreibt: je Auftrag die Installation, die Berichte (Arten, Stapel, die Z-Berichte der Abschlüsse), den Zeitraum in Worten (yesterday, last week, last month, month to date), die Formate, die Empfänger, die Sprache und den Zeitplan; der Abschnitt [smtp] nennt den Server (STARTTLS oder TLS, eine Anmeldung, deren Passwort aus einer Datei gelesen wird, die kein anderer Benutzer lesen darf).
+
+--job NAME erstellt die Mail des Auftrags jetzt: jeden Bericht in jedem Format als Anhang, Betreff und Text in der Sprache des Auftrags. --due, das der Timer veltrum-mail.timer ausführt, sendet, was im Postausgang wartet, und erstellt die Mail jedes Auftrags, dessen Zeitpunkt seit seinem letzten Lauf gekommen ist (ein neuer Auftrag wartet auf seinen ersten Zeitpunkt). Eine Mail kommt in den Postausgang (im Zustandsverzeichnis), bevor sie gesendet wird, und verlässt ihn, wenn der Server sie angenommen hat; eine fehlgeschlagene Zustellung wird nach einer Pause, die sich mit jedem Versuch verdoppelt, erneut versucht, dann mit dem Grund protokolliert und im Postausgang gelassen, wo der nächste Lauf des Timers sie findet: keine Mail geht verloren. --outbox listet, was dort wartet.</translation>
+    </message>
+    <message>
+        <source>Mail the job NAME now.</source>
+        <translation>Den Auftrag NAME jetzt mailen.</translation>
+    </message>
+    <message>
+        <source>Send the outbox and mail the jobs whose schedule is due.</source>
+        <translation>Den Postausgang senden und die Aufträge mailen, deren Zeitpunkt fällig ist.</translation>
+    </message>
+    <message>
+        <source>List the mails that wait in the outbox.</source>
+        <translation>Die Mails auflisten, die im Postausgang warten.</translation>
+    </message>
+    <message>
+        <source>The jobs file (default /etc/veltrum/mail.ini, or $VELTRUM_CONFIG_DIR/mail.ini).</source>
+        <translation>Die Auftragsdatei (Standard /etc/veltrum/mail.ini oder $VELTRUM_CONFIG_DIR/mail.ini).</translation>
+    </message>
+    <message>
+        <source>Where the outbox and the schedules&apos; state are kept (default: the service&apos;s $STATE_DIRECTORY, else /var/lib/veltrum).</source>
+        <translation>Wo der Postausgang und der Stand der Zeitpläne liegen (Standard: $STATE_DIRECTORY des Dienstes, sonst /var/lib/veltrum).</translation>
+    </message>
+    <message>
+        <source>Fixes the clock: which jobs are due, the range, the reports&apos; print time.</source>
+        <translation>Legt die Uhr fest: welche Aufträge fällig sind, den Zeitraum, die Druckzeit der Berichte.</translation>
+    </message>
+    <message>
+        <source>every mail was delivered (or nothing was due)</source>
+        <translation>jede Mail wurde zugestellt (oder nichts war fällig)</translation>
+    </message>
+    <message>
+        <source>the jobs file or the password file cannot be read or is wrong, a report failed, or a mail was not delivered: it stays in the outbox for the next run</source>
+        <translation>die Auftrags- oder die Passwortdatei kann nicht gelesen werden oder ist fehlerhaft, ein Bericht ist fehlgeschlagen, oder eine Mail wurde nicht zugestellt: sie bleibt für den nächsten Lauf im Postausgang</translation>
+    </message>
+    <message>
+        <source>wrong arguments: an unknown option or job, not exactly one of --job, --due and --outbox</source>
+        <translation>falsche Argumente: eine unbekannte Option oder ein unbekannter Auftrag, nicht genau eines von --job, --due und --outbox</translation>
+    </message>
+    <message>
+        <source>%1 was closed already; nothing to do</source>
+        <translation>%1 wurde bereits abgeschlossen; nichts zu tun</translation>
+    </message>
+    <message>
+        <source>%1 had nothing to close; nothing to do</source>
+        <translation>%1 hatte nichts abzuschließen; nichts zu tun</translation>
+    </message>
+    <message>
+        <source>%1: exec-waiter = %2: the installation has no such waiter</source>
+        <translation>%1: exec-waiter = %2: die Installation hat keinen solchen Kellner</translation>
+    </message>
+    <message>
+        <source>Closed %1: %2 bills moved into %3; Z counter %4, the day&apos;s Z number %5</source>
+        <translation>%1 abgeschlossen: %2 Rechnungen nach %3 verschoben; Z-Zähler %4, Z-Nummer des Tages %5</translation>
+    </message>
+    <message>
+        <source>Tables open on the terminals stay open for the next day</source>
+        <translation>Auf den Terminals offene Tische bleiben für den nächsten Tag offen</translation>
+    </message>
+    <message>
+        <source>left in var/archives: %1</source>
+        <translation>in var/archives geblieben: %1</translation>
+    </message>
+    <message>
+        <source>%1 closed, but: %2</source>
+        <translation>%1 abgeschlossen, aber: %2</translation>
+    </message>
+    <message>
+        <source>tables are still open on the terminals; %1 is closed at the next run after they are (open-tables = wait in %2)</source>
+        <translation>auf den Terminals sind noch Tische offen; %1 wird beim nächsten Lauf abgeschlossen, nachdem sie geschlossen sind (open-tables = wait in %2)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Nothing to close for %1: var/archives holds no paid table</source>
+        <translation>Nichts abzuschließen für %1: var/archives enthält keinen bezahlten Tisch</translation>
+    </message>
+    <message>
+        <source>the closing of %1 failed: another closing is running (var/lock/turnover.lck is held); retried at the next run</source>
+        <translation>der Abschluss von %1 ist fehlgeschlagen: ein anderer Abschluss läuft (var/lock/turnover.lck ist belegt); erneuter Versuch beim nächsten Lauf</translation>
+    </message>
+    <message>
+        <source>code %1</source>
+        <translation>Code %1</translation>
+    </message>
+    <message>
+        <source>the closing of %1 failed: %2; %3 bills moved before stay moved; retried at the next run</source>
+        <translation>der Abschluss von %1 ist fehlgeschlagen: %2; %3 zuvor verschobene Rechnungen bleiben verschoben; erneuter Versuch beim nächsten Lauf</translation>
+    </message>
+    <message>
+        <source>chain database: %1</source>
+        <translation>Kettendatenbank: %1</translation>
+    </message>
+    <message>
+        <source>Sent %1 to the chain database</source>
+        <translation>%1 an die Kettendatenbank gesendet</translation>
+    </message>
+    <message>
+        <source>the chain database %1: %2; still queued: %3 (sent at the next run)</source>
+        <translation>die Kettendatenbank %1: %2; noch in der Warteschlange: %3 (beim nächsten Lauf gesendet)</translation>
+    </message>
+    <message>
+        <source>give --installation NAME or --config FILE</source>
+        <translation>--installation NAME oder --config FILE angeben</translation>
+    </message>
+    <message>
+        <source>scheduled-closing: %1</source>
+        <translation>scheduled-closing: %1</translation>
+    </message>
+    <message>
+        <source>Installation %1 (%2): the day due is %3</source>
+        <translation>Installation %1 (%2): fällig ist der %3</translation>
+    </message>
+    <message>
+        <source>the closing of %1 failed: %2; retried at the next run</source>
+        <translation>der Abschluss von %1 ist fehlgeschlagen: %2; erneuter Versuch beim nächsten Lauf</translation>
+    </message>
+    <message>
+        <source>the chain queue: %1</source>
+        <translation>die Warteschlange der Kette: %1</translation>
+    </message>
+    <message>
+        <source>scheduled-closing: %1: %2</source>
+        <translation>scheduled-closing: %1: %2</translation>
+    </message>
+    <message>
+        <source>close the day that is due, as the closing timer does</source>
+        <translation>den fälligen Tag abschließen, wie es der Abschluss-Timer tut</translation>
+    </message>
+    <message>
+        <source>Closes the business day of an installation that the closing timer serves (veltrum-closing@NAME.timer, configured in /etc/veltrum/NAME.conf): the day that ended at the last start of the gastronomic day (&quot;dayoffs&quot; in the installation&apos;s etc/globals.ini) is due once the delay of the configuration has passed after it. It is closed as a whole with the cancel-if-empty rule: when var/archives holds no paid table nothing is closed and no Z number is used. Tables open on the terminals stay open for the next day (open-tables = close) or stop the closing until they are closed (open-tables = wait).
+
+A day closed before (a whole-day line in its journal, also one closed from the window) or found empty before is left alone, so running it again does nothing. A closing that fails says why on stderr and exits non-zero; the day is closed at the next run. Afterwards the days waiting in the chain queue (var/chain.queue) are sent when the installation&apos;s record names a chain database; a day that does not arrive stays queued for the next run and makes the exit code non-zero.</source>
+        <translation>Schließt den Geschäftstag einer Installation ab, die der Abschluss-Timer bedient (veltrum-closing@NAME.timer, eingerichtet in /etc/veltrum/NAME.conf): der Tag, der mit dem letzten Beginn des Gastronomietages (&quot;dayoffs&quot; in etc/globals.ini der Installation) endete, ist fällig, sobald die Verzögerung der Einrichtung danach vergangen ist. Er wird als ganzer Tag mit der Regel „abbrechen, wenn leer“ abgeschlossen: enthält var/archives keinen bezahlten Tisch, wird nichts abgeschlossen und keine Z-Nummer verbraucht. Auf den Terminals offene Tische bleiben für den nächsten Tag offen (open-tables = close) oder halten den Abschluss auf, bis sie geschlossen sind (open-tables = wait).
+
+Ein zuvor abgeschlossener Tag (eine Ganztageszeile in seinem Journal, auch ein im Fenster abgeschlossener) oder ein zuvor leer gefundener Tag bleibt unberührt, ein erneuter Lauf tut also nichts. Ein fehlgeschlagener Abschluss nennt den Grund auf stderr und endet mit einem Code ungleich null; der Tag wird beim nächsten Lauf abgeschlossen. Danach werden die Tage aus der Warteschlange der Kette (var/chain.queue) gesendet, wenn der Installationsdatensatz eine Kettendatenbank nennt; ein Tag, der nicht ankommt, bleibt für den nächsten Lauf in der Warteschlange und macht den Exitcode ungleich null.</translation>
+    </message>
+    <message>
+        <source>The installation configured in /etc/veltrum/NAME.conf (or $VELTRUM_CONFIG_DIR/NAME.conf).</source>
+        <translation>Die in /etc/veltrum/NAME.conf (oder $VELTRUM_CONFIG_DIR/NAME.conf) eingerichtete Installation.</translation>
+    </message>
+    <message>
+        <source>The installation&apos;s configuration file, instead of --installation.</source>
+        <translation>Die Einrichtungsdatei der Installation, statt --installation.</translation>
+    </message>
+    <message>
+        <source>Fixes the clock: which day is due, and the time the closing records.</source>
+        <translation>Legt die Uhr fest: welcher Tag fällig ist und welche Zeit der Abschluss festhält.</translation>
+    </message>
+    <message>
+        <source>the day due was closed, or was closed or found empty before; the chain queue is empty</source>
+        <translation>der fällige Tag wurde abgeschlossen oder war zuvor abgeschlossen oder leer; die Warteschlange der Kette ist leer</translation>
+    </message>
+    <message>
+        <source>the configuration cannot be read, the closing failed, or a queued day did not reach the chain database: retried at the next run</source>
+        <translation>die Einrichtung kann nicht gelesen werden, der Abschluss ist fehlgeschlagen, oder ein Tag der Warteschlange hat die Kettendatenbank nicht erreicht: erneuter Versuch beim nächsten Lauf</translation>
+    </message>
+    <message>
+        <source>wrong arguments: an unknown option, neither or both of --installation and --config</source>
+        <translation>falsche Argumente: eine unbekannte Option, weder oder beide von --installation und --config</translation>
+    </message>
+    <message>
+        <source>open tables stopped the closing (open-tables = wait)</source>
+        <translation>offene Tische haben den Abschluss aufgehalten (open-tables = wait)</translation>
+    </message>
+    <message>
+        <source>the day was closed, but bills were left behind in var/archives or a step after the moves failed</source>
+        <translation>der Tag wurde abgeschlossen, aber Rechnungen sind in var/archives geblieben oder ein Schritt nach dem Verschieben ist fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>a section header is &quot;[name]&quot;</source>
+        <translation>ein Abschnittskopf lautet &quot;[name]&quot;</translation>
+    </message>
+    <message>
+        <source>not &quot;key = value&quot;: %1</source>
+        <translation>nicht &quot;key = value&quot;: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands before the first [section]</source>
+        <translation>&quot;%1&quot; steht vor dem ersten [Abschnitt]</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was set already in line %2</source>
+        <translation>&quot;%1&quot; wurde bereits in Zeile %2 gesetzt</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot; in [%2] (known: %3)</source>
+        <translation>unbekannter Schlüssel &quot;%1&quot; in [%2] (bekannt: %3)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no installation name (letters, digits, &apos;-&apos;, &apos;_&apos;, &apos;.&apos;)</source>
+        <translation>&apos;%1&apos; ist kein Installationsname (Buchstaben, Ziffern, &apos;-&apos;, &apos;_&apos;, &apos;.&apos;)</translation>
+    </message>
+    <message>
+        <source>unknown section [%1] (known: installation, closing)</source>
+        <translation>unbekannter Abschnitt [%1] (bekannt: installation, closing)</translation>
+    </message>
+    <message>
+        <source>%1: names no installation directory (data = DIR in [installation])</source>
+        <translation>%1: nennt kein Installationsverzeichnis (data = DIR in [installation])</translation>
+    </message>
+    <message>
+        <source>data = %1: no such directory (an absolute path)</source>
+        <translation>data = %1: kein solches Verzeichnis (ein absoluter Pfad)</translation>
+    </message>
+    <message>
+        <source>delay = %1: minutes from 0 to 1440 expected</source>
+        <translation>delay = %1: Minuten von 0 bis 1440 erwartet</translation>
+    </message>
+    <message>
+        <source>open-tables = %1: close or wait expected</source>
+        <translation>open-tables = %1: close oder wait erwartet</translation>
+    </message>
+    <message>
+        <source>exec-waiter = %1: a waiter&apos;s number expected</source>
+        <translation>exec-waiter = %1: die Nummer eines Kellners erwartet</translation>
+    </message>
+    <message>
+        <source>reports = %1: &apos;%2&apos; is no report (a kind 1-42, batch N or z)</source>
+        <translation>reports = %1: &apos;%2&apos; ist kein Bericht (eine Art 1-42, batch N oder z)</translation>
+    </message>
+    <message>
+        <source>reports: name at least one report</source>
+        <translation>reports: mindestens einen Bericht nennen</translation>
+    </message>
+    <message>
+        <source>[%1]: give installation = NAME or data = DIR</source>
+        <translation>[%1]: installation = NAME oder data = DIR angeben</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no installation name</source>
+        <translation>&apos;%1&apos; ist kein Installationsname</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no format (%2)</source>
+        <translation>&apos;%1&apos; ist kein Format (%2)</translation>
+    </message>
+    <message>
+        <source>[%1]: names no recipient (to = …)</source>
+        <translation>[%1]: nennt keinen Empfänger (to = …)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no mail address</source>
+        <translation>&apos;%1&apos; ist keine Mailadresse</translation>
+    </message>
+    <message>
+        <source>language = %1: de or en expected</source>
+        <translation>language = %1: de oder en erwartet</translation>
+    </message>
+    <message>
+        <source>a second [job %1]</source>
+        <translation>ein zweiter [job %1]</translation>
+    </message>
+    <message>
+        <source>unknown section [%1] (known: smtp, job NAME)</source>
+        <translation>unbekannter Abschnitt [%1] (bekannt: smtp, job NAME)</translation>
+    </message>
+    <message>
+        <source>%1: has no [smtp] section naming the mail server</source>
+        <translation>%1: hat keinen Abschnitt [smtp], der den Mailserver nennt</translation>
+    </message>
+    <message>
+        <source>url = %1: smtp://HOST:PORT or smtps://HOST:PORT expected</source>
+        <translation>url = %1: smtp://HOST:PORT oder smtps://HOST:PORT erwartet</translation>
+    </message>
+    <message>
+        <source>security = %1: starttls, tls or none expected</source>
+        <translation>security = %1: starttls, tls oder none erwartet</translation>
+    </message>
+    <message>
+        <source>security tls goes with smtps://, starttls and none with smtp://</source>
+        <translation>security tls gehört zu smtps://, starttls und none zu smtp://</translation>
+    </message>
+    <message>
+        <source>a user needs its password-file = FILE</source>
+        <translation>ein Benutzer braucht seine password-file = FILE</translation>
+    </message>
+    <message>
+        <source>from = %1: the sender&apos;s mail address expected</source>
+        <translation>from = %1: die Mailadresse des Absenders erwartet</translation>
+    </message>
+    <message>
+        <source>attempts: 1 to 10 expected</source>
+        <translation>attempts: 1 bis 10 erwartet</translation>
+    </message>
+    <message>
+        <source>retry-pause: 0 to 600 seconds expected</source>
+        <translation>retry-pause: 0 bis 600 Sekunden erwartet</translation>
+    </message>
+    <message>
+        <source>%1: no such file (password-file of %2)</source>
+        <translation>%1: keine solche Datei (password-file von %2)</translation>
+    </message>
+    <message>
+        <source>%1: every user of this machine may read the password; allow only the service user (chmod 600 or 640) and run again</source>
+        <translation>%1: jeder Benutzer dieses Rechners darf das Passwort lesen; nur den Dienstbenutzer zulassen (chmod 600 oder 640) und erneut ausführen</translation>
+    </message>
+    <message>
+        <source>Batch %1</source>
+        <translation>Stapel %1</translation>
+    </message>
+    <message>
+        <source>Z report %1 of %2</source>
+        <translation>Z-Bericht %1 vom %2</translation>
+    </message>
+    <message>
+        <source>%1: the program could not be run: %2</source>
+        <translation>%1: das Programm konnte nicht ausgeführt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 (&apos;veltrum %2&apos;) failed with exit code %3: %4</source>
+        <translation>%1 (&apos;veltrum %2&apos;) ist mit Exitcode %3 fehlgeschlagen: %4</translation>
+    </message>
+    <message>
+        <source>%1: no such installation directory (job %2)</source>
+        <translation>%1: kein solches Installationsverzeichnis (Auftrag %2)</translation>
+    </message>
+    <message>
+        <source>no temporary folder for the reports: %1</source>
+        <translation>kein temporärer Ordner für die Berichte: %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1: reports of %2</source>
+        <translation>%1: Berichte vom %2</translation>
+    </message>
+    <message>
+        <source>The reports of %1 of %2 are attached:</source>
+        <translation>Die Berichte von %1 vom %2 liegen bei:</translation>
+    </message>
+    <message>
+        <source>  (no closing in these days)</source>
+        <translation>  (kein Abschluss an diesen Tagen)</translation>
+    </message>
+    <message>
+        <source>Sent by Veltrum, mail job &quot;%1&quot; of %2.</source>
+        <translation>Gesendet von Veltrum, Mailauftrag &quot;%1&quot; aus %2.</translation>
     </message>
 </context>
 <context>
