@@ -77,7 +77,10 @@ mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 cd "$tmp"
 veltrum=$root/usr/bin/veltrum
-"$veltrum" --version | grep -q '^V4.1 Build' || fail "veltrum --version"
+# the same program as the build's
+version_text=$("$veltrum" --version) || fail "veltrum --version"
+[ -n "$version_text" ] && [ "$version_text" = "$("$build/bin/veltrum" --version)" ] ||
+    fail "veltrum --version printed '$version_text'"
 "$veltrum" demo "$tmp/inst" --days 2 --tables 10 --today 2026-12-05 >/dev/null ||
     fail "veltrum demo"
 now=(--now 2026-12-05T21:00:00)

@@ -16,13 +16,28 @@ QString script()
 
 } // namespace
 
+namespace {
+
+// True when the program ran and ended with 0; its output is dropped.
+bool runs(const QString &program, const QStringList &args)
+{
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(program, args);
+    return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit
+           && process.exitCode() == 0;
+}
+
+} // namespace
+
 QString SmtpTestServer::unavailable()
 {
     if (!QFileInfo(Python).isExecutable())
         return QStringLiteral("/usr/bin/python3 is missing");
-    if (QProcess::execute(Python, {QStringLiteral("-c"), QStringLiteral("import aiosmtpd")}) != 0)
+    if (!runs(Python, {QStringLiteral("-c"), QStringLiteral("import aiosmtpd")}))
         return QStringLiteral("python3-aiosmtpd is missing (scripts/deps.sh installs it)");
-    if (QProcess::execute(QStringLiteral("openssl"), {QStringLiteral("version")}) != 0)
+    if (!runs(QStringLiteral("openssl"), {QStringLiteral("version")}))
         return QStringLiteral("openssl is missing (scripts/deps.sh installs it)");
     return QString();
 }
