@@ -337,3 +337,53 @@ TEST_F(ChainOutletsTest, WrongArgumentsAreUsageErrors)
     // a server that is not there: a failure, not a usage error
     EXPECT_EQ(1, chain(QStringLiteral("status"), {QStringLiteral("--db"), deadUrlText()}).code);
 }
+
+TEST_F(ChainOutletsTest, TheClosingTimerSendsItsDayAndLaterWhatCouldNotGo)
+{
+    ASSERT_EQ(0, chain(QStringLiteral("init"), {QStringLiteral("--db"), urlText()}).code);
+    auto scheduled = [&](const QString &root) {
+        dir.write(QStringLiteral("timer.conf"),
+                  QStringLiteral("[installation]\ndata = %1\n[closing]\ndelay = 30\n")
+                          .arg(root)
+                          .toUtf8());
+        return veltrum({QStringLiteral("scheduled-closing"), QStringLiteral("--config"),
+                        dir.file(QStringLiteral("timer.conf")), QStringLiteral("--now"),
+                        QStringLiteral("2026-12-06T06:40:00")});
+    };
+
+    // the database is there: the closing of the 5th sends it
+    const QString root = outlet(3, url().host);
+    const Outcome sent = scheduled(root);
+    ASSERT_EQ(0, sent.code) << sent.err;
+    EXPECT_TRUE(sent.out.contains(QStringLiteral("Closed %1").arg(Today))) << sent.out;
+    EXPECT_TRUE(queued(root).isEmpty());
+    EXPECT_EQ(1,
+              number(QStringLiteral("SELECT count(*) FROM days WHERE office_id = 3 AND day = '%1'")
+                             .arg(Today)));
+
+    // the database is away: the day is closed and waits; the run says so
+    const QString away = outlet(5, QStringLiteral("/nonexistent/veltrum-test-socket"));
+    const Outcome waiting = scheduled(away);
+    EXPECT_EQ(1, waiting.code);
+    EXPECT_TRUE(waiting.out.contains(QStringLiteral("Closed %1").arg(Today))) << waiting.out;
+    EXPECT_TRUE(waiting.err.contains(
+            QStringLiteral("still queued: %1 (sent at the next run)").arg(Today)))
+            << waiting.err;
+    ASSERT_EQ(1, queued(away).size());
+
+    // back again: the next run closes nothing and sends what waited
+    PosLib::TSettings settings;
+    settings.load(away + QStringLiteral("/usr/data/"), settings.fileName());
+    settings.installation()->setString(QStringLiteral("dbservername"), url().host);
+    settings.save(away + QStringLiteral("/usr/data/"), settings.fileName());
+    const Outcome later = scheduled(away);
+    EXPECT_EQ(0, later.code) << later.err;
+    EXPECT_TRUE(later.out.contains(QStringLiteral("%1 was closed already").arg(Today)))
+            << later.out;
+    EXPECT_TRUE(later.out.contains(QStringLiteral("Sent %1 to the chain database").arg(Today)))
+            << later.out;
+    EXPECT_TRUE(queued(away).isEmpty());
+    EXPECT_EQ(1,
+              number(QStringLiteral("SELECT count(*) FROM days WHERE office_id = 5 AND day = '%1'")
+                             .arg(Today)));
+}
