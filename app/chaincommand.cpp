@@ -9,8 +9,10 @@
 #include "tchainupload.h"
 #include "tchainurl.h"
 #include "tdataargs.h"
+#include "tfigures.h"
 #include "tinstallation.h"
 #include "toutput.h"
+#include "tpricetext.h"
 #include "tsettings.h"
 
 #include "terror.h"
@@ -25,12 +27,11 @@ using namespace ChainLib;
 
 namespace {
 
+// The chain holds outlets of any currency: amounts in the form money takes
+// without a currency list ("1234.50").
 QString amountText(qint64 cents)
 {
-    const QString sign = cents < 0 ? QStringLiteral("-") : QString();
-    cents = qAbs(cents);
-    return sign + QString::number(cents / 100) + QLatin1Char('.')
-           + QStringLiteral("%1").arg(cents % 100, 2, 10, QLatin1Char('0'));
+    return PosLib::priceText(nullptr, long(cents));
 }
 
 // ---- chain init -------------------------------------------------------------
@@ -102,7 +103,7 @@ int runPush(TArgs &args)
 
 // ---- chain status -----------------------------------------------------------
 
-// Outlet, name, days, first and last day, bills, amount, in their columns.
+// Outlet, name, days, first and last day, bills, bill total, in their columns.
 QString statusLine(const QStringList &c)
 {
     return c.value(0).rightJustified(6) + QStringLiteral("  ") + c.value(1).leftJustified(24)
@@ -131,10 +132,13 @@ int runStatus(TArgs &args)
     QStringList lines;
     QJsonObject data;
     QList<QStringList> rows;
-    rows << QStringList {QStringLiteral("outlet"),  QStringLiteral("name"),
-                         QStringLiteral("days"),    QStringLiteral("firstDay"),
-                         QStringLiteral("lastDay"), QStringLiteral("bills"),
-                         QStringLiteral("amount")};
+    rows << QStringList {QStringLiteral("outlet"),
+                         QStringLiteral("name"),
+                         QStringLiteral("days"),
+                         QStringLiteral("firstDay"),
+                         QStringLiteral("lastDay"),
+                         PosLib::figureKey(PosLib::TFigure::Bills),
+                         PosLib::figureKey(PosLib::TFigure::BillTotal)};
 
     if (args.isSet(QStringLiteral("db"))) {
         const TChainUrl url = chainUrl(args);
@@ -172,8 +176,9 @@ int runStatus(TArgs &args)
                          .arg(url.text(), QString::number(version))
               << QString();
         lines << statusLine({TCli::tr("Outlet"), TCli::tr("Name"), TCli::tr("Days"),
-                             TCli::tr("First day"), TCli::tr("Last day"), TCli::tr("Bills"),
-                             TCli::tr("Amount")});
+                             TCli::tr("First day"), TCli::tr("Last day"),
+                             PosLib::figureCaption(PosLib::TFigure::Bills),
+                             PosLib::figureCaption(PosLib::TFigure::BillTotal)});
         QJsonArray list;
         for (const OutletStatus &s : outlets) {
             const QString first = s.first.toString(Qt::ISODate);
@@ -196,8 +201,8 @@ int runStatus(TArgs &args)
                      s.first.isValid() ? QJsonValue(first) : QJsonValue::Null);
             o.insert(QStringLiteral("lastDay"),
                      s.last.isValid() ? QJsonValue(last) : QJsonValue::Null);
-            o.insert(QStringLiteral("bills"), s.bills);
-            o.insert(QStringLiteral("amount"), s.amount);
+            o.insert(PosLib::figureKey(PosLib::TFigure::Bills), s.bills);
+            o.insert(PosLib::figureKey(PosLib::TFigure::BillTotal), s.amount);
             list.append(o);
         }
         if (outlets.isEmpty())
@@ -312,7 +317,9 @@ TCommand chainStatusCommand()
     command.description = TCli::tr(
             "With --db lists every outlet of the chain database: its office number and name, "
             "the number of closed days received, the first and the last one, their bills and "
-            "the amount of their order lines. With --data lists the installation's queue: the "
+            "bill total (the order lines of those bills, in the form money takes without a "
+            "currency list; cents in CSV and JSON). With --data lists the installation's queue: "
+            "the "
             "closed days not sent yet, when each was queued, how often sending failed and why.");
     TCommandOption data = dataOption();
     data.required = false;

@@ -7,6 +7,7 @@
 #include "tdataargs.h"
 #include "tinstallation.h"
 #include "tpluginbridge.h"
+#include "tpricetext.h"
 #include "tturnover.h"
 #include "tturnoverflow.h"
 #include "tvalue.h"
@@ -45,15 +46,11 @@ bool closedAsWhole(const QStringList &journal)
     return false;
 }
 
-// The amount as the installation writes it, with its currency.
+// The amount as the installation writes money, with its currency.
 QString amountText(TDataArgs &data, qint64 cents)
 {
-    auto *currencies = static_cast<TCurrencies *>(data.lists().get(QStringLiteral("currencies")));
-    if (!currencies || !currencies->systemCurrency())
-        return QString::number(cents);
-    return (currencies->format(long(cents), nullptr, false, false) + QLatin1Char(' ')
-            + currencies->systemCurrency()->shortname().left(3))
-            .trimmed();
+    return moneyText(static_cast<TCurrencies *>(data.lists().get(QStringLiteral("currencies"))),
+                     long(cents));
 }
 
 // Why the run itself would refuse, by its result code.
@@ -172,7 +169,7 @@ int dryRun(TDataArgs &data, const TTurnoverRequest &request, bool force)
         item("note", TCli::tr("the interrupted move of %1 is completed first").arg(f.pendingMove));
     if (f.result != TurnoverDone && !f.lockBusy)
         item("stop", refusalText(f.result, request, f));
-    item("info", TCli::tr("%1 bills would move (%2) into %3")
+    item("info", TCli::tr("%1 bills would move (bill total %2) into %3")
                          .arg(f.bills.size())
                          .arg(amountText(data, f.amount), f.dayDirectory));
     item("info", f.drawsDayZ ? TCli::tr("Z counter %1 would be used; the day would get Z number %2")

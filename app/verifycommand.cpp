@@ -4,7 +4,9 @@
 #include "targs.h"
 #include "tclosingledger.h"
 #include "tclosingverifier.h"
+#include "tcurrencies.h"
 #include "tdataargs.h"
+#include "treconciliationcheck.h"
 
 using namespace PosLib;
 
@@ -29,10 +31,17 @@ int runVerify(TArgs &args)
             && (ledger.firstRecordedZ() == 0 || closing.z < ledger.firstRecordedZ()))
             ++legacy;
     }
+    const auto *currencies
+            = static_cast<const TCurrencies *>(data.lists().get(QStringLiteral("currencies")));
+    const QList<TReconciliationFinding> reconciliation
+            = TReconciliationCheck(data.root(), ledger).run(day, currencies);
     for (const TClosingFinding &finding : findings)
         out() << finding.text << '\n';
+    for (const TReconciliationFinding &finding : reconciliation)
+        out() << finding.text << '\n';
+    const qsizetype count = findings.size() + reconciliation.size();
     const QString scope = day.isValid() ? day.toString(Qt::ISODate) : TCli::tr("all days");
-    if (findings.isEmpty())
+    if (count == 0)
         out() << TCli::tr("%1 closing(s) of %2 verified: everything holds")
                          .arg(closings)
                          .arg(scope);
@@ -40,12 +49,12 @@ int runVerify(TArgs &args)
         out() << TCli::tr("%1 closing(s) of %2 verified: %3 finding(s)")
                          .arg(closings)
                          .arg(scope)
-                         .arg(findings.size());
+                         .arg(count);
     if (legacy > 0)
         out() << TCli::tr(" (%1 made before closing records were kept: Z continuity only)")
                          .arg(legacy);
     out() << Qt::endl;
-    return findings.isEmpty() ? ExitOk : ExitFailure;
+    return count == 0 ? ExitOk : ExitFailure;
 }
 
 } // namespace
@@ -54,7 +63,8 @@ TCommand verifyCommand()
 {
     TCommand command;
     command.name = QStringLiteral("verify");
-    command.summary = TCli::tr("check the closed days against their closing records");
+    command.summary
+            = TCli::tr("check the closed days against their closing records, and reconcile them");
     command.description = TCli::tr(
             "Checks the closings of the installation against the records they left beside each "
             "day's turnover.z (closing-<Z>.json): every bill file a closing moved must still "
@@ -65,6 +75,12 @@ TCommand verifyCommand()
             "one journal line, and every journal line made since records are kept must have "
             "its record. Closings made before records were kept are checked for Z continuity "
             "only.\n\n"
+            "Then every closed day is reconciled: the totals of its closing records, the tables "
+            "of its day summary and the bills of its day directory, each added up, must agree "
+            "per payment form (number and amount of the payments), per VAT rate (gross and "
+            "net) and in the bill total; each figure that does not is a finding naming the "
+            "day and every amount. A day without records (closed before they were kept) or "
+            "without a day summary is reconciled on the sides it has.\n\n"
             "Each finding is printed on a line of its own, then a summary line. Nothing is "
             "written. Without --day all days are checked (--all says so explicitly).");
     command.options = {
@@ -82,7 +98,8 @@ TCommand verifyCommand()
             {ExitOk, TCli::tr("everything holds")},
             {ExitFailure,
              TCli::tr("findings: bills changed, missing or added, records changed or "
-                      "unreadable, broken links, Z gaps, journal lines without a record")},
+                      "unreadable, broken links, Z gaps, journal lines without a record, "
+                      "figures that do not reconcile")},
             {ExitUsage,
              TCli::tr("wrong arguments: an unknown option, a bad date, --day with --all, "
                       "no such directory")},

@@ -4,6 +4,7 @@
 #include "targs.h"
 #include "tcurrencies.h"
 #include "tdataargs.h"
+#include "tfigures.h"
 #include "toutput.h"
 #include "tzreport.h"
 
@@ -16,10 +17,10 @@ namespace {
 QList<QStringList> closingRows(const TClosingList &list)
 {
     QList<QStringList> rows;
-    rows << QStringList {QStringLiteral("z"),         QStringLiteral("date"),
-                         QStringLiteral("kind"),      QStringLiteral("bills"),
-                         QStringLiteral("firstBill"), QStringLiteral("lastBill"),
-                         QStringLiteral("amount"),    QStringLiteral("verified")};
+    rows << QStringList {QStringLiteral("z"),           QStringLiteral("date"),
+                         QStringLiteral("kind"),        figureKey(TFigure::Bills),
+                         QStringLiteral("firstBill"),   QStringLiteral("lastBill"),
+                         figureKey(TFigure::BillTotal), QStringLiteral("verified")};
     for (const TClosingRow &row : list.rows())
         rows << QStringList {QString::number(row.z),
                              row.date.toString(Qt::ISODate),
@@ -69,15 +70,20 @@ TCommand zCommand()
     command.summary = TCli::tr("list the closings, or print the Z report of one");
     command.description = TCli::tr(
             "Lists the day closings of the installation in Z order: Z counter, day, whole day or "
-            "waiter, bills moved, first and last bill number, total of the order lines, and "
-            "whether the closing verifies (\"yes\", \"no\", or \"no record\" for closings made "
-            "before closing records were kept; see 'veltrum verify').\n\n"
+            "waiter, bills moved, first and last bill number, bill total (the order lines of "
+            "those bills), and whether the closing verifies (\"yes\", \"no\", or \"no record\" "
+            "for closings made before closing records were kept; see 'veltrum verify'). Amounts "
+            "are written as the installation writes money; CSV and JSON carry them in cents.\n\n"
             "--show Z prints the Z report of the closing with Z counter Z: headed \"Day "
             "turnover <Z> from <day>\", the closing record's figures (who closed and when, the "
-            "bills with the first and last one, totals per payment form and VAT rate, voids, "
-            "the verification), then the day's summary as the reports document prints it "
-            "(\"All waiters\" over that day; a waiter's closing over that waiter). --format "
-            "json writes the record and the summary's data, pdf the printed page.");
+            "bills with the first and last one, bill total, payments per payment form, VAT "
+            "rates, voids, the verification), the reconciliation (from the bill total through "
+            "the payments per payment form, tips, non refund, credits and the tables not in "
+            "summary to the summary's \"Sum of all payforms\" and \"All amount\", ending on a "
+            "difference of 0 or on each figure that differs), then the day's summary as the "
+            "reports document prints it (\"All waiters\" over that day; a waiter's closing over "
+            "that waiter). docs/figures.md says what each figure includes. --format json writes "
+            "the record, the reconciliation and the summary's data, pdf the printed page.");
     command.options = {
             dataOption(),
             fromOption(TCli::tr("List the closings from this day on.")),

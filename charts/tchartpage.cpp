@@ -1,5 +1,6 @@
 #include "tchartpage.h"
 
+#include "tfigures.h"
 #include "treportkinds.h"
 
 #include <QCoreApplication>
@@ -172,6 +173,25 @@ void fillTopItems(TChartPage &page, const QJsonArray &items, const QString &node
     page.bars = bars;
 }
 
+// The figure the report's own sum line prints: the exact amounts added and
+// rounded once ("Amount" of the hours, "Sum articles:"), or "Sum of all
+// payforms"; the bars' rounded amounts added up when the data carry none.
+long totalOf(const TChartPage &page, const QJsonObject &group, int code)
+{
+    const QString node = page.kind == TChartPage::Hours ? QStringLiteral("hours") : itemNode(code);
+    const QJsonValue sum = page.kind == TChartPage::Payforms
+                                   ? group.value(QStringLiteral("figures"))
+                                             .toObject()
+                                             .value(figureKey(TFigure::AllPayforms))
+                                   : group.value(QStringLiteral("sums")).toObject().value(node);
+    if (sum.isDouble())
+        return long(cents(sum));
+    long total = 0;
+    for (const TChartBar &bar : page.bars)
+        total += bar.amount;
+    return total;
+}
+
 QString groupLabel(const QJsonObject &group)
 {
     const QString grouping = group.value(QStringLiteral("grouping")).toString();
@@ -300,8 +320,7 @@ QList<TChartPage> chartPages(const QJsonObject &document)
                     fillPayforms(page, items);
                 else
                     fillTopItems(page, items, itemNode(code));
-                for (const TChartBar &bar : std::as_const(page.bars))
-                    page.total += bar.amount;
+                page.total = totalOf(page, group, code);
                 pages << page;
             }
         }

@@ -30,8 +30,10 @@ struct TChartPage
     QString group; // "Waiter #2 - Maria", "Cost center 0"; empty for all
     QString period; // the period's dates when the report covers closed days
     QList<TChartBar> bars;
-    // The sum of every bar: the amount of the sum line of an item report,
-    // "Sum of all payforms" of a payform chart.
+    // What the report's sum line prints: the exact amounts of every bar
+    // added and rounded once (an item report's sum line, "Amount" of the
+    // hours), "Sum of all payforms" of a payform chart. The bars' rounded
+    // amounts may add up to a cent more or less.
     long total = 0;
     // Top items: how many items the last bar ("Others") stands for.
     int others = 0;

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QGraphicsSimpleTextItem>
 #include <QLocale>
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSeries>
@@ -76,9 +77,11 @@ QString countText(double count)
     return QLocale().toString(count, 'g', 10);
 }
 
-QString currencyName(const TCurrencies *currencies)
+// "Amount (EUR)", or "Amount" without a currency list
+QString amountTitle(const TCurrencies *currencies)
 {
-    return currencyShortName(currencies);
+    const QString name = currencyShortName(currencies);
+    return name.isEmpty() ? Text::tr("Amount") : Text::tr("Amount (%1)").arg(name);
 }
 
 // An axis from 0 (or the lowest value below it) to a round top.
@@ -141,9 +144,39 @@ QChart *newChart(const TChartPage &page)
     return chart;
 }
 
+// Each hour's amount written up its bar from the bar's foot, as the back
+// office writes money (the axis names the currency): the bars' heights
+// alone would only say it roughly. The texts follow the plot area when the
+// chart is laid out again.
+void addBarAmounts(QChart *chart, QBarSeries *bars, const TChartPage &page,
+                   const TCurrencies *currencies)
+{
+    QList<QGraphicsSimpleTextItem *> texts;
+    QFont font = chart->font();
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+    for (const TChartBar &bar : page.bars) {
+        auto *text = new QGraphicsSimpleTextItem(priceText(currencies, bar.amount), chart);
+        text->setFont(font);
+        text->setBrush(Palette[0].darker(160));
+        text->setRotation(-90);
+        text->setZValue(100); // above the series and the grid
+        texts << text;
+    }
+    auto place = [chart, bars, texts] {
+        for (int i = 0; i < texts.size(); ++i) {
+            const QPointF foot = chart->mapToPosition(QPointF(i, 0), bars);
+            const QRectF box = texts.at(i)->boundingRect();
+            // turned by -90 degrees the text runs upwards from its position
+            texts.at(i)->setPos(foot.x() - box.height() / 2, foot.y() - 3);
+        }
+    };
+    QObject::connect(chart, &QChart::plotAreaChanged, chart, place);
+    place();
+}
+
 void addHours(QChart *chart, const TChartPage &page, const TCurrencies *currencies)
 {
-    auto *amounts = new QBarSet(Text::tr("Amount (%1)").arg(currencyName(currencies)).trimmed());
+    auto *amounts = new QBarSet(amountTitle(currencies));
     // light bars, so that the counts' labels read where they fall on one
     const QColor blue = Palette[0];
     amounts->setColor(QColor::fromRgbF(0.4f * blue.redF() + 0.6f, 0.4f * blue.greenF() + 0.6f,
@@ -203,6 +236,7 @@ void addHours(QChart *chart, const TChartPage &page, const TCurrencies *currenci
     chart->addAxis(axisCount, Qt::AlignRight);
     counts->attachAxis(axisCount);
     chart->legend()->setAlignment(Qt::AlignBottom);
+    addBarAmounts(chart, bars, page, currencies);
 }
 
 QString share(long part, long total)
@@ -272,7 +306,7 @@ void addPie(QChart *chart, const TChartPage &page, const TCurrencies *currencies
 // Horizontal bars, the highest amount on top, each named with its amount.
 void addHorizontalBars(QChart *chart, const TChartPage &page, const TCurrencies *currencies)
 {
-    auto *amounts = new QBarSet(Text::tr("Amount (%1)").arg(currencyName(currencies)).trimmed());
+    auto *amounts = new QBarSet(amountTitle(currencies));
     amounts->setColor(Palette[0]);
     amounts->setBorderColor(Palette[0].darker(130));
     QStringList names;
@@ -329,13 +363,6 @@ long moneyCents(const TCurrencies *currencies, double units)
         return roundHalfUp(units * 100.0);
     return system->decpos() >= 0 ? roundHalfUp(units * system->factor())
                                  : roundHalfUp(units / system->factor());
-}
-
-QString moneyText(const TCurrencies *currencies, long cents)
-{
-    const QString name = currencyName(currencies);
-    const QString amount = priceText(currencies, cents);
-    return name.isEmpty() ? amount : amount + QLatin1Char(' ') + name;
 }
 
 QChart *reportChart(const TChartPage &page, const TCurrencies *currencies)

@@ -24,5 +24,3 @@ double moneyUnits(const PosLib::TCurrencies *currencies, long cents);
 // The other way round: units of the system currency in cents, rounded half
 // up (12.5 -> 1250).
 long moneyCents(const PosLib::TCurrencies *currencies, double units);
-// An amount as the back office writes money, with the currency's name.
-QString moneyText(const PosLib::TCurrencies *currencies, long cents);

@@ -324,20 +324,12 @@
         <translation>Art</translation>
     </message>
     <message>
-        <source>Bills</source>
-        <translation>Bons</translation>
-    </message>
-    <message>
         <source>First bill</source>
         <translation>Erster Bon</translation>
     </message>
     <message>
         <source>Last bill</source>
         <translation>Letzter Bon</translation>
-    </message>
-    <message>
-        <source>Total</source>
-        <translation>Summe</translation>
     </message>
     <message>
         <source>Verified</source>
@@ -354,10 +346,6 @@
     <message>
         <source>&amp;Verify</source>
         <translation>&amp;Prüfen</translation>
-    </message>
-    <message>
-        <source>Check every closing against its closing record</source>
-        <translation>Jeden Abschluss gegen seinen Abschlussdatensatz prüfen</translation>
     </message>
     <message>
         <source>Read the closings again (&lt;b&gt;F5&lt;/b&gt;)</source>
@@ -396,14 +384,18 @@
         <translation>Prüfen</translation>
     </message>
     <message>
-        <source>Every closing holds: its bills, record and Z number are as the closing left them.</source>
-        <translation>Jeder Abschluss ist in Ordnung: seine Bons, sein Datensatz und seine Z-Nummer sind so, wie der Abschluss sie hinterlassen hat.</translation>
-    </message>
-    <message>
         <source>%1 finding(s):
 %2</source>
         <translation>%1 Befund(e):
 %2</translation>
+    </message>
+    <message>
+        <source>Check every closing against its closing record, and every closed day&apos;s records, summary and bills against each other</source>
+        <translation>Jeden Abschluss gegen seinen Abschlussdatensatz prüfen, und bei jedem abgeschlossenen Tag Datensätze, Tageszusammenfassung und Bons gegeneinander</translation>
+    </message>
+    <message>
+        <source>Every closing holds: its bills, record and Z number are as the closing left them, and the closing records, day summaries and bills of every day agree.</source>
+        <translation>Jeder Abschluss ist in Ordnung: seine Bons, sein Datensatz und seine Z-Nummer sind so, wie der Abschluss sie hinterlassen hat, und Abschlussdatensätze, Tageszusammenfassungen und Bons jedes Tages stimmen überein.</translation>
     </message>
 </context>
 <context>
@@ -454,48 +446,12 @@
         <translation>Der laufende Geschäftstag, noch nicht abgeschlossen. F5 liest die Zahlen neu ein.</translation>
     </message>
     <message>
-        <source>Takings so far (1 paid table)</source>
-        <translation>Einnahmen bisher (1 bezahlter Tisch)</translation>
-    </message>
-    <message>
-        <source>Takings so far (%1 paid tables)</source>
-        <translation>Einnahmen bisher (%1 bezahlte Tische)</translation>
-    </message>
-    <message>
-        <source>&quot;All amount&quot; of the paid tables: opens the report of all waiters</source>
-        <translation>„Gesamtbetrag“ der bezahlten Tische: öffnet den Bericht aller Kellner</translation>
-    </message>
-    <message>
-        <source>Covers</source>
-        <translation>Gedecke</translation>
-    </message>
-    <message>
-        <source>The guests of the paid tables: opens the report of all waiters</source>
-        <translation>Die Gäste der bezahlten Tische: öffnet den Bericht aller Kellner</translation>
-    </message>
-    <message>
         <source>%1 - %2</source>
         <translation>%1 - %2</translation>
     </message>
     <message>
-        <source>Open tables</source>
-        <translation>Offene Tische</translation>
-    </message>
-    <message>
         <source>The tables still open: opens the list of open tables</source>
         <translation>Die noch offenen Tische: öffnet die Liste der offenen Tische</translation>
-    </message>
-    <message>
-        <source>Average bill</source>
-        <translation>Durchschnittsbon</translation>
-    </message>
-    <message>
-        <source>The takings per paid table: opens the table report</source>
-        <translation>Die Einnahmen je bezahltem Tisch: öffnet den Tischbericht</translation>
-    </message>
-    <message>
-        <source>Voids of the day</source>
-        <translation>Stornos des Tages</translation>
     </message>
     <message>
         <source>Voided orders: opens the report of all voids</source>
@@ -516,6 +472,33 @@
     <message>
         <source>The last day closed and its Z number: opens the range statistics</source>
         <translation>Der zuletzt abgeschlossene Tag und seine Z-Nummer: öffnet die Zeitraumstatistik</translation>
+    </message>
+    <message numerus="yes">
+        <source>Takings so far: %1 (%n paid table(s))</source>
+        <translation>
+            <numerusform>Einnahmen bisher: %1 (%n bezahlter Tisch)</numerusform>
+            <numerusform>Einnahmen bisher: %1 (%n bezahlte Tische)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: what the paid tables took in, without tips, vouchers sold and tables not in summary; the Z report&apos;s reconciliation ends on it. Opens the report of all waiters</source>
+        <translation>„%1“: was die bezahlten Tische eingenommen haben, ohne Trinkgeld, verkaufte Gutscheine und Tische außerhalb des Umsatzes; die Abstimmung im Z-Bericht endet darauf. Öffnet den Bericht aller Kellner</translation>
+    </message>
+    <message>
+        <source>The guests of the paid tables in summary: opens the report of all waiters</source>
+        <translation>Die Gäste der bezahlten Tische im Umsatz: öffnet den Bericht aller Kellner</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 per paid table</source>
+        <translation>%1 je bezahltem Tisch</translation>
+    </message>
+    <message>
+        <source>The takings per paid table (a bill paid in parts counts once per part): opens the table report</source>
+        <translation>Die Einnahmen je bezahltem Tisch (ein in Teilen bezahlter Bon zählt je Teil einmal): öffnet den Tischbericht</translation>
     </message>
 </context>
 <context>
@@ -870,6 +853,109 @@
     <message>
         <source>error %1</source>
         <translation>Fehler %1</translation>
+    </message>
+</context>
+<context>
+    <name>TFigures</name>
+    <message>
+        <source>Bills</source>
+        <translation>Bons</translation>
+    </message>
+    <message>
+        <source>Bill total</source>
+        <translation>Bonsumme</translation>
+    </message>
+    <message>
+        <source>Tax charges</source>
+        <translation>Steuerzuschläge</translation>
+    </message>
+    <message>
+        <source>Left open on the bills</source>
+        <translation>Auf den Bons offen</translation>
+    </message>
+    <message>
+        <source>Paid tables</source>
+        <translation>Bezahlte Tische</translation>
+    </message>
+    <message>
+        <source>Payments</source>
+        <translation>Zahlungen</translation>
+    </message>
+    <message>
+        <source>Tip</source>
+        <translation>Trinkgeld</translation>
+    </message>
+    <message>
+        <source>Non refund</source>
+        <translation>Nicht erstattbar</translation>
+    </message>
+    <message>
+        <source>Sum of payforms</source>
+        <translation>Summe Zahlungsarten</translation>
+    </message>
+    <message>
+        <source>Sum of payforms not in summary</source>
+        <translation>Summe Zahlungsarten nicht im Umsatz</translation>
+    </message>
+    <message>
+        <source>Sum of all payforms</source>
+        <translation>Summe aller Zahlungsarten</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Gutschriften</translation>
+    </message>
+    <message>
+        <source>Not in summary</source>
+        <translation>Nicht im Umsatz</translation>
+    </message>
+    <message>
+        <source>All amount</source>
+        <translation>Gesamtbetrag</translation>
+    </message>
+    <message>
+        <source>Payments and tips in summary</source>
+        <translation>Zahlungen und Trinkgeld im Umsatz</translation>
+    </message>
+    <message>
+        <source>Guests</source>
+        <translation>Gäste</translation>
+    </message>
+    <message>
+        <source>Voids</source>
+        <translation>Stornos</translation>
+    </message>
+    <message>
+        <source>Void amount</source>
+        <translation>Stornobetrag</translation>
+    </message>
+    <message>
+        <source>Open tables</source>
+        <translation>Offene Tische</translation>
+    </message>
+    <message>
+        <source>Open tables, sum</source>
+        <translation>Offene Tische, Summe</translation>
+    </message>
+    <message>
+        <source>Sum In House</source>
+        <translation>Summe im Haus</translation>
+    </message>
+    <message>
+        <source>Sum Out of House</source>
+        <translation>Summe außer Haus</translation>
+    </message>
+    <message>
+        <source>All amount of the orders</source>
+        <translation>Gesamtbetrag der Bestellungen</translation>
+    </message>
+    <message>
+        <source>Sum Net</source>
+        <translation>Summe netto</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
     </message>
 </context>
 <context>
@@ -1924,6 +2010,122 @@ erneuert die Berichtsansicht</translation>
     </message>
 </context>
 <context>
+    <name>TReconciliation</name>
+    <message>
+        <source>the report</source>
+        <translation>der Bericht</translation>
+    </message>
+    <message numerus="yes">
+        <source>Bill total of Z %1, %2 (%n bill(s))</source>
+        <translation>
+            <numerusform>Bonsumme von Z %1, %2 (%n Bon)</numerusform>
+            <numerusform>Bonsumme von Z %1, %2 (%n Bons)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Bill total of the day (%n bill(s))</source>
+        <translation>
+            <numerusform>Bonsumme des Tages (%n Bon)</numerusform>
+            <numerusform>Bonsumme des Tages (%n Bons)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the closing records</source>
+        <translation>die Abschlussdatensätze</translation>
+    </message>
+    <message>
+        <source>Bill total of the bills as they are now</source>
+        <translation>Bonsumme der Bons, wie sie jetzt sind</translation>
+    </message>
+    <message>
+        <source>Order lines of the other waiters</source>
+        <translation>Bestellpositionen der anderen Kellner</translation>
+    </message>
+    <message>
+        <source>Order lines of %1</source>
+        <translation>Bestellpositionen von %1</translation>
+    </message>
+    <message>
+        <source>Bills without payment</source>
+        <translation>Bons ohne Zahlung</translation>
+    </message>
+    <message>
+        <source>Further payments of bills paid in parts</source>
+        <translation>Weitere Zahlungen in Teilen bezahlter Bons</translation>
+    </message>
+    <message>
+        <source>Credits (vouchers sold)</source>
+        <translation>Gutschriften (verkaufte Gutscheine)</translation>
+    </message>
+    <message>
+        <source>Payment form</source>
+        <translation>Zahlungsart</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>Sum of payforms</source>
+        <translation>Summe Zahlungsarten</translation>
+    </message>
+    <message>
+        <source>Reconciliation</source>
+        <translation>Abstimmung</translation>
+    </message>
+    <message>
+        <source>Difference in %1</source>
+        <translation>Differenz bei %1</translation>
+    </message>
+    <message>
+        <source>the bills %1, %2 %3</source>
+        <translation>die Bons %1, %2 %3</translation>
+    </message>
+</context>
+<context>
+    <name>TReconciliationCheck</name>
+    <message>
+        <source>%1 (payment form %2)</source>
+        <translation>%1 (Zahlungsart %2)</translation>
+    </message>
+    <message>
+        <source>payments</source>
+        <translation>Zahlungen</translation>
+    </message>
+    <message>
+        <source>%1, number of payments</source>
+        <translation>%1, Anzahl der Zahlungen</translation>
+    </message>
+    <message>
+        <source>VAT %1, gross</source>
+        <translation>MwSt. %1, brutto</translation>
+    </message>
+    <message>
+        <source>VAT %1, net</source>
+        <translation>MwSt. %1, netto</translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): the day summary %3 cannot be read to reconcile it: %4</source>
+        <translation>Z %1 (%2): die Tageszusammenfassung %3 kann zum Abstimmen nicht gelesen werden: %4</translation>
+    </message>
+    <message>
+        <source>the closing records %1</source>
+        <translation>die Abschlussdatensätze %1</translation>
+    </message>
+    <message>
+        <source>the day summary %1</source>
+        <translation>die Tageszusammenfassung %1</translation>
+    </message>
+    <message>
+        <source>the bills %1</source>
+        <translation>die Bons %1</translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): %3 does not reconcile: %4</source>
+        <translation>Z %1 (%2): %3 stimmt nicht überein: %4</translation>
+    </message>
+</context>
+<context>
     <name>TRepProgress</name>
     <message>
         <source>Stopping...</source>
@@ -1990,6 +2192,10 @@ erneuert die Berichtsansicht</translation>
     <message>
         <source>Sum: %1</source>
         <translation>Summe: %1</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
     </message>
 </context>
 <context>
@@ -4256,20 +4462,12 @@ Buchungsfilter:
         <translation>Art</translation>
     </message>
     <message>
-        <source>Bills</source>
-        <translation>Bons</translation>
-    </message>
-    <message>
         <source>First bill</source>
         <translation>Erster Bon</translation>
     </message>
     <message>
         <source>Last bill</source>
         <translation>Letzter Bon</translation>
-    </message>
-    <message>
-        <source>Total</source>
-        <translation>Summe</translation>
     </message>
     <message>
         <source>Verified</source>
@@ -4328,10 +4526,6 @@ Buchungsfilter:
         <translation>%1 (Archiv %2)</translation>
     </message>
     <message>
-        <source>Payments</source>
-        <translation>Zahlungen</translation>
-    </message>
-    <message>
         <source>VAT rates</source>
         <translation>MwSt.-Sätze</translation>
     </message>
@@ -4346,14 +4540,6 @@ Buchungsfilter:
     <message>
         <source>VAT %1</source>
         <translation>MwSt. %1</translation>
-    </message>
-    <message>
-        <source>Voids</source>
-        <translation>Stornos</translation>
-    </message>
-    <message>
-        <source>Void amount</source>
-        <translation>Stornobetrag</translation>
     </message>
 </context>
 <context>
@@ -5041,10 +5227,6 @@ Ein Eintrag je Zeile, Kinder zwei Leerzeichen tiefer, Spalten durch einen Tabula
         <translation>das unterbrochene Verschieben von %1 wird zuerst abgeschlossen</translation>
     </message>
     <message>
-        <source>%1 bills would move (%2) into %3</source>
-        <translation>%1 Bons würden verschoben (%2) nach %3</translation>
-    </message>
-    <message>
         <source>Z counter %1 would be used; the day would get Z number %2</source>
         <translation>Z-Zähler %1 würde verwendet; der Tag erhielte die Z-Nummer %2</translation>
     </message>
@@ -5193,18 +5375,6 @@ Ohne --from umfasst der Bericht den laufenden, noch nicht abgeschlossenen Gesch�
         <translation> (%1 davon vor Einführung der Abschlussdatensätze: nur Z-Fortlauf geprüft)</translation>
     </message>
     <message>
-        <source>check the closed days against their closing records</source>
-        <translation>die abgeschlossenen Tage gegen ihre Abschlussdatensätze prüfen</translation>
-    </message>
-    <message>
-        <source>Checks the closings of the installation against the records they left beside each day&apos;s turnover.z (closing-&lt;Z&gt;.json): every bill file a closing moved must still have the SHA-256 its record holds, no bill file may have been added to a closed day, the day summary must be the one the day&apos;s last closing left, every record must match its seal and be the one the next record was chained to, every Z counter value from the first journalled one up to the counter must be in exactly one journal line, and every journal line made since records are kept must have its record. Closings made before records were kept are checked for Z continuity only.
-
-Each finding is printed on a line of its own, then a summary line. Nothing is written. Without --day all days are checked (--all says so explicitly).</source>
-        <translation>Prüft die Abschlüsse der Installation gegen die Datensätze, die sie neben der turnover.z jedes Tages hinterlassen haben (closing-&lt;Z&gt;.json): jede Bondatei, die ein Abschluss verschoben hat, muss noch die SHA-256 haben, die ihr Datensatz festhält, keine Bondatei darf einem abgeschlossenen Tag hinzugefügt worden sein, die Tageszusammenfassung muss die sein, die der letzte Abschluss des Tages hinterlassen hat, jeder Datensatz muss zu seinem Siegel passen und der sein, mit dem der nächste Datensatz verkettet wurde, jeder Wert des Z-Zählers vom ersten protokollierten bis zum Zählerstand muss in genau einer Journalzeile stehen, und jede Journalzeile seit Einführung der Datensätze muss ihren Datensatz haben. Abschlüsse von vor der Einführung der Datensätze werden nur auf den Z-Fortlauf geprüft.
-
-Jeder Befund wird in einer eigenen Zeile ausgegeben, dann eine Zusammenfassungszeile. Es wird nichts geschrieben. Ohne --day werden alle Tage geprüft (--all sagt es ausdrücklich).</translation>
-    </message>
-    <message>
         <source>Check only the closings of this day (and the Z gaps before them).</source>
         <translation>Nur die Abschlüsse dieses Tages prüfen (und die Z-Lücken davor).</translation>
     </message>
@@ -5215,10 +5385,6 @@ Jeder Befund wird in einer eigenen Zeile ausgegeben, dann eine Zusammenfassungsz
     <message>
         <source>everything holds</source>
         <translation>alles in Ordnung</translation>
-    </message>
-    <message>
-        <source>findings: bills changed, missing or added, records changed or unreadable, broken links, Z gaps, journal lines without a record</source>
-        <translation>Befunde: Bons verändert, fehlend oder hinzugefügt, Datensätze verändert oder nicht lesbar, gebrochene Verkettungen, Z-Lücken, Journalzeilen ohne Datensatz</translation>
     </message>
     <message>
         <source>wrong arguments: an unknown option, a bad date, --day with --all, no such directory</source>
@@ -5239,14 +5405,6 @@ Jeder Befund wird in einer eigenen Zeile ausgegeben, dann eine Zusammenfassungsz
     <message>
         <source>list the closings, or print the Z report of one</source>
         <translation>die Abschlüsse auflisten oder den Z-Bericht eines Abschlusses ausgeben</translation>
-    </message>
-    <message>
-        <source>Lists the day closings of the installation in Z order: Z counter, day, whole day or waiter, bills moved, first and last bill number, total of the order lines, and whether the closing verifies (&quot;yes&quot;, &quot;no&quot;, or &quot;no record&quot; for closings made before closing records were kept; see &apos;veltrum verify&apos;).
-
---show Z prints the Z report of the closing with Z counter Z: headed &quot;Day turnover &lt;Z&gt; from &lt;day&gt;&quot;, the closing record&apos;s figures (who closed and when, the bills with the first and last one, totals per payment form and VAT rate, voids, the verification), then the day&apos;s summary as the reports document prints it (&quot;All waiters&quot; over that day; a waiter&apos;s closing over that waiter). --format json writes the record and the summary&apos;s data, pdf the printed page.</source>
-        <translation>Listet die Tagesabschlüsse der Installation in Z-Folge: Z-Zähler, Tag, ganzer Tag oder Kellner, verschobene Bons, erste und letzte Bonnummer, Summe der Bonierzeilen und ob der Abschluss die Prüfung besteht („ja“, „nein“ oder „kein Datensatz“ für Abschlüsse von vor der Einführung der Abschlussdatensätze; siehe &apos;veltrum verify&apos;).
-
---show Z gibt den Z-Bericht des Abschlusses mit dem Z-Zähler Z aus: überschrieben mit „Tagesabschluss &lt;Z&gt; vom &lt;Tag&gt;“, die Zahlen des Abschlussdatensatzes (wer wann abgeschlossen hat, die Bons mit dem ersten und letzten, Summen je Zahlungsart und MwSt.-Satz, Stornos, die Prüfung), dann die Auswertung des Tages, wie das Berichtsdokument sie ausgibt („Alle Kellner“ über diesen Tag; beim Abschluss eines Kellners über diesen Kellner). --format json schreibt den Datensatz und die Daten der Auswertung, pdf die gedruckte Seite.</translation>
     </message>
     <message>
         <source>List the closings from this day on.</source>
@@ -5461,14 +5619,6 @@ Bei Erfolg werden die Anzahl der verschobenen Bons, das Tagesverzeichnis, der vo
         <translation>Letzter Tag</translation>
     </message>
     <message>
-        <source>Bills</source>
-        <translation>Bons</translation>
-    </message>
-    <message>
-        <source>Amount</source>
-        <translation>Betrag</translation>
-    </message>
-    <message>
         <source>No outlet has sent a day yet.</source>
         <translation>Noch kein Betrieb hat einen Tag gesendet.</translation>
     </message>
@@ -5547,10 +5697,6 @@ Bei Erfolg werden die Anzahl der verschobenen Bons, das Tagesverzeichnis, der vo
     <message>
         <source>what the chain database holds per outlet, and what is queued</source>
         <translation>was die Kettendatenbank je Betrieb enthält und was eingereiht ist</translation>
-    </message>
-    <message>
-        <source>With --db lists every outlet of the chain database: its office number and name, the number of closed days received, the first and the last one, their bills and the amount of their order lines. With --data lists the installation&apos;s queue: the closed days not sent yet, when each was queued, how often sending failed and why.</source>
-        <translation>Mit --db wird jeder Betrieb der Kettendatenbank aufgelistet: seine Betriebsnummer und sein Name, die Anzahl der empfangenen abgeschlossenen Tage, der erste und der letzte, ihre Bons und der Betrag ihrer Bonierungen. Mit --data wird die Warteschlange der Installation aufgelistet: die noch nicht gesendeten abgeschlossenen Tage, wann jeder eingereiht wurde, wie oft das Senden fehlschlug und warum.</translation>
     </message>
     <message>
         <source>the status was written</source>
@@ -6087,6 +6233,42 @@ Ein zuvor abgeschlossener Tag (eine Ganztageszeile in seinem Journal, auch ein i
     <message>
         <source>Sent by Veltrum, mail job &quot;%1&quot; of %2.</source>
         <translation>Gesendet von Veltrum, Mailauftrag &quot;%1&quot; aus %2.</translation>
+    </message>
+    <message>
+        <source>With --db lists every outlet of the chain database: its office number and name, the number of closed days received, the first and the last one, their bills and bill total (the order lines of those bills, in the form money takes without a currency list; cents in CSV and JSON). With --data lists the installation&apos;s queue: the closed days not sent yet, when each was queued, how often sending failed and why.</source>
+        <translation>Mit --db werden alle Betriebe der Kettendatenbank aufgelistet: Betriebsnummer und Name, die Zahl der empfangenen abgeschlossenen Tage, der erste und der letzte davon, ihre Bons und ihre Bonsumme (die Bestellpositionen dieser Bons, in der Form, die Geldbeträge ohne Währungsliste haben; in CSV und JSON in Cent). Mit --data wird die Warteschlange der Installation aufgelistet: die noch nicht gesendeten abgeschlossenen Tage, wann jeder eingereiht wurde, wie oft das Senden fehlschlug und warum.</translation>
+    </message>
+    <message>
+        <source>%1 bills would move (bill total %2) into %3</source>
+        <translation>%1 Bons würden verschoben (Bonsumme %2) nach %3</translation>
+    </message>
+    <message>
+        <source>check the closed days against their closing records, and reconcile them</source>
+        <translation>die abgeschlossenen Tage gegen ihre Abschlussdatensätze prüfen und abstimmen</translation>
+    </message>
+    <message>
+        <source>Checks the closings of the installation against the records they left beside each day&apos;s turnover.z (closing-&lt;Z&gt;.json): every bill file a closing moved must still have the SHA-256 its record holds, no bill file may have been added to a closed day, the day summary must be the one the day&apos;s last closing left, every record must match its seal and be the one the next record was chained to, every Z counter value from the first journalled one up to the counter must be in exactly one journal line, and every journal line made since records are kept must have its record. Closings made before records were kept are checked for Z continuity only.
+
+Then every closed day is reconciled: the totals of its closing records, the tables of its day summary and the bills of its day directory, each added up, must agree per payment form (number and amount of the payments), per VAT rate (gross and net) and in the bill total; each figure that does not is a finding naming the day and every amount. A day without records (closed before they were kept) or without a day summary is reconciled on the sides it has.
+
+Each finding is printed on a line of its own, then a summary line. Nothing is written. Without --day all days are checked (--all says so explicitly).</source>
+        <translation>Prüft die Abschlüsse der Installation gegen die Datensätze, die sie neben der turnover.z jedes Tages hinterlassen haben (closing-&lt;Z&gt;.json): jede Bondatei, die ein Abschluss verschoben hat, muss noch die SHA-256 haben, die ihr Datensatz festhält, keine Bondatei darf einem abgeschlossenen Tag hinzugefügt worden sein, die Tageszusammenfassung muss die sein, die der letzte Abschluss des Tages hinterlassen hat, jeder Datensatz muss zu seinem Siegel passen und der sein, mit dem der nächste Datensatz verkettet wurde, jeder Wert des Z-Zählers vom ersten protokollierten bis zum Zählerstand muss in genau einer Journalzeile stehen, und jede Journalzeile seit Einführung der Datensätze muss ihren Datensatz haben. Abschlüsse von vor der Einführung der Datensätze werden nur auf den Z-Fortlauf geprüft.
+
+Dann wird jeder abgeschlossene Tag abgestimmt: die Summen seiner Abschlussdatensätze, die Tische seiner Tageszusammenfassung und die Bons seines Tagesverzeichnisses, jeweils zusammengezählt, müssen je Zahlungsart (Anzahl und Betrag der Zahlungen), je Mehrwertsteuersatz (brutto und netto) und in der Bonsumme übereinstimmen; jede Zahl, die das nicht tut, ist ein Befund, der den Tag und jeden Betrag nennt. Ein Tag ohne Datensätze (abgeschlossen, bevor sie geführt wurden) oder ohne Tageszusammenfassung wird über die Seiten abgestimmt, die er hat.
+
+Jeder Befund wird in einer eigenen Zeile ausgegeben, dann eine Zusammenfassungszeile. Es wird nichts geschrieben. Ohne --day werden alle Tage geprüft (--all sagt es ausdrücklich).</translation>
+    </message>
+    <message>
+        <source>findings: bills changed, missing or added, records changed or unreadable, broken links, Z gaps, journal lines without a record, figures that do not reconcile</source>
+        <translation>Befunde: Bons geändert, fehlend oder hinzugefügt, Datensätze geändert oder nicht lesbar, unterbrochene Verkettung, Z-Lücken, Journalzeilen ohne Datensatz, Zahlen, die nicht übereinstimmen</translation>
+    </message>
+    <message>
+        <source>Lists the day closings of the installation in Z order: Z counter, day, whole day or waiter, bills moved, first and last bill number, bill total (the order lines of those bills), and whether the closing verifies (&quot;yes&quot;, &quot;no&quot;, or &quot;no record&quot; for closings made before closing records were kept; see &apos;veltrum verify&apos;). Amounts are written as the installation writes money; CSV and JSON carry them in cents.
+
+--show Z prints the Z report of the closing with Z counter Z: headed &quot;Day turnover &lt;Z&gt; from &lt;day&gt;&quot;, the closing record&apos;s figures (who closed and when, the bills with the first and last one, bill total, payments per payment form, VAT rates, voids, the verification), the reconciliation (from the bill total through the payments per payment form, tips, non refund, credits and the tables not in summary to the summary&apos;s &quot;Sum of all payforms&quot; and &quot;All amount&quot;, ending on a difference of 0 or on each figure that differs), then the day&apos;s summary as the reports document prints it (&quot;All waiters&quot; over that day; a waiter&apos;s closing over that waiter). docs/figures.md says what each figure includes. --format json writes the record, the reconciliation and the summary&apos;s data, pdf the printed page.</source>
+        <translation>Listet die Tagesabschlüsse der Installation in Z-Reihenfolge auf: Z-Zähler, Tag, ganzer Tag oder Kellner, verschobene Bons, erste und letzte Bonnummer, Bonsumme (die Bestellpositionen dieser Bons) und ob der Abschluss die Prüfung besteht („ja“, „nein“ oder „kein Datensatz“ für Abschlüsse von vor der Einführung der Abschlussdatensätze; siehe &apos;veltrum verify&apos;). Beträge werden geschrieben, wie die Installation Geld schreibt; CSV und JSON enthalten sie in Cent.
+
+--show Z gibt den Z-Bericht des Abschlusses mit dem Z-Zähler Z aus: überschrieben „Tagesabschluss &lt;Z&gt; vom &lt;Tag&gt;“, die Zahlen des Abschlussdatensatzes (wer wann abgeschlossen hat, die Bons mit dem ersten und letzten, Bonsumme, Zahlungen je Zahlungsart, Mehrwertsteuersätze, Stornos, die Prüfung), die Abstimmung (von der Bonsumme über die Zahlungen je Zahlungsart, Trinkgeld, Nicht erstattbar, Gutschriften und die Tische außerhalb des Umsatzes bis zur „Summe aller Zahlungsarten“ und zum „Gesamtbetrag“ der Auswertung, endend auf einer Differenz von 0 oder auf jeder Zahl, die abweicht), dann die Auswertung des Tages, wie das Berichtsdokument sie druckt („Alle Kellner“ über diesen Tag; beim Abschluss eines Kellners über diesen Kellner). docs/figures.md sagt, was jede Zahl enthält. --format json schreibt den Datensatz, die Abstimmung und die Daten der Auswertung, pdf die gedruckte Seite.</translation>
     </message>
 </context>
 <context>

@@ -3,10 +3,13 @@
 #include "tclosingledger.h"
 #include "tclosingverifier.h"
 #include "tcurrencies.h"
+#include "tfigures.h"
 #include "tofflistitem.h"
 #include "tofflistview.h"
 #include "toffwindow.h"
 #include "toffworkspace.h"
+#include "treconciliationcheck.h"
+#include "tworkspacelists.h"
 #include "tzreport.h"
 
 #include <QDialog>
@@ -92,8 +95,14 @@ QString TClosingsDoc::caption() const
 
 QStringList TClosingsDoc::columns() const
 {
-    return {tr("Z"),          tr("Date"),      tr("Kind"),  tr("Bills"),
-            tr("First bill"), tr("Last bill"), tr("Total"), tr("Verified")};
+    return {tr("Z"),
+            tr("Date"),
+            tr("Kind"),
+            figureCaption(TFigure::Bills),
+            tr("First bill"),
+            tr("Last bill"),
+            figureCaption(TFigure::BillTotal),
+            tr("Verified")};
 }
 
 QWidget *TClosingsDoc::createView(QWidget *parent)
@@ -148,7 +157,8 @@ void TClosingsDoc::onSelection()
                           tr("Save the Z report of the chosen closing as PDF (<b>Ctrl+S</b>)"));
     connect(m_pdf, &QToolButton::clicked, this, &TClosingsDoc::onPdf);
     m_verify = new QPushButton(tr("&Verify"));
-    m_verify->setToolTip(tr("Check every closing against its closing record"));
+    m_verify->setToolTip(tr("Check every closing against its closing record, and every closed "
+                            "day's records, summary and bills against each other"));
     connect(m_verify, &QPushButton::clicked, this, &TClosingsDoc::onVerify);
     addTool(m_verify);
     QToolButton *refresh = addToolButton(QStringLiteral("REFRESH"), Qt::Key_F5,
@@ -225,6 +235,11 @@ QStringList TClosingsDoc::verify()
         const TClosingLedger ledger(ws->getPath());
         for (const TClosingFinding &finding : verifyClosings(ws->getPath(), ledger))
             texts << finding.text;
+        const auto *currencies
+                = static_cast<const TCurrencies *>(ws->lists()->get(QStringLiteral("currencies")));
+        for (const TReconciliationFinding &finding :
+             TReconciliationCheck(ws->getPath(), ledger).run(QDate(), currencies))
+            texts << finding.text;
     }
     fill();
     return texts;
@@ -286,7 +301,8 @@ void TClosingsDoc::onVerify()
     if (findings.isEmpty())
         QMessageBox::information(window(), tr("Verify"),
                                  tr("Every closing holds: its bills, record and Z number are as "
-                                    "the closing left them."));
+                                    "the closing left them, and the closing records, day "
+                                    "summaries and bills of every day agree."));
     else
         QMessageBox::warning(window(), tr("Verify"),
                              tr("%1 finding(s):\n%2")

@@ -1,6 +1,7 @@
 #include "tdayfigurespanel.h"
 
 #include "tcurrencies.h"
+#include "tfigures.h"
 #include "tinstallation.h"
 #include "toffworkspace.h"
 #include "tpricetext.h"
@@ -69,9 +70,7 @@ QString TDayFiguresPanel::money(long cents) const
     const TCurrencies *currencies = m_workspace ? static_cast<const TCurrencies *>(
                                             m_workspace->lists()->get(QStringLiteral("currencies")))
                                                 : nullptr;
-    const QString name = currencyShortName(currencies);
-    const QString amount = priceText(currencies, cents);
-    return name.isEmpty() ? amount : amount + QLatin1Char(' ') + name;
+    return moneyText(currencies, cents);
 }
 
 void TDayFiguresPanel::refresh()
@@ -98,20 +97,27 @@ void TDayFiguresPanel::retranslate()
         QString caption;
         QString tip;
     };
+    const QString allAmount = figureCaption(TFigure::AllAmount);
     const Text texts[FigureCount] = {
-            {money(f.takings),
-             f.paidTables == 1 ? tr("Takings so far (1 paid table)")
-                               : tr("Takings so far (%1 paid tables)")
-                                         .arg(locale.toString(qlonglong(f.paidTables))),
-             tr("\"All amount\" of the paid tables: opens the report of all waiters")},
-            {locale.toString(qlonglong(f.guests)), tr("Covers"),
-             tr("The guests of the paid tables: opens the report of all waiters")},
+            {money(f.allAmount),
+             tr("Takings so far: %1 (%n paid table(s))", nullptr, int(f.paidTables)).arg(allAmount),
+             tr("\"%1\": what the paid tables took in, without tips, vouchers sold and tables "
+                "not in summary; the Z report's reconciliation ends on it. Opens the report of "
+                "all waiters")
+                     .arg(allAmount)},
+            {locale.toString(qlonglong(f.guests)), figureCaption(TFigure::Guests),
+             tr("The guests of the paid tables in summary: opens the report of all waiters")},
             {tr("%1 - %2").arg(locale.toString(qlonglong(f.openTables)), money(f.openAmount)),
-             tr("Open tables"), tr("The tables still open: opens the list of open tables")},
-            {money(f.averageBill()), tr("Average bill"),
-             tr("The takings per paid table: opens the table report")},
+             tr("%1 and %2")
+                     .arg(figureCaption(TFigure::OpenTables),
+                          figureCaption(TFigure::OpenTablesAmount)),
+             tr("The tables still open: opens the list of open tables")},
+            {money(f.averageBill()), tr("%1 per paid table").arg(allAmount),
+             tr("The takings per paid table (a bill paid in parts counts once per part): opens "
+                "the table report")},
             {tr("%1 - %2").arg(locale.toString(qlonglong(f.voids)), money(f.voidAmount)),
-             tr("Voids of the day"), tr("Voided orders: opens the report of all voids")},
+             tr("%1 and %2").arg(figureCaption(TFigure::Voids), figureCaption(TFigure::VoidAmount)),
+             tr("Voided orders: opens the report of all voids")},
             {f.lastClosing.isValid()
                      ? tr("%1 - Z %2")
                                .arg(locale.toString(f.lastClosing, QLocale::ShortFormat))

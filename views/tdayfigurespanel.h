@@ -8,11 +8,13 @@ class QCommandLinkButton;
 class QLabel;
 class TOffWorkspace;
 
-// Today's figures beside the overview's module list: the takings so far,
-// the covers, the open tables with their amount, the average bill, the
-// day's voids and the last closing with its Z number. F5 and a change of
-// the installation read them again; each figure is a button that asks for
-// the document behind it (figureActivated).
+// Today's figures beside the overview's module list: the takings so far
+// ("All amount", the figure the Z report's reconciliation ends on), the
+// guests, the open tables with their amount, the takings per paid table,
+// the day's voids and the last closing with its Z number, each captioned
+// with the report's word for it (TFigure). F5 and a change of the
+// installation read them again; each figure is a button that asks for the
+// document behind it (figureActivated).
 class TDayFiguresPanel : public QFrame
 {
     Q_OBJECT

@@ -26,6 +26,8 @@ bool outOfHouse(const TTableEntry &entry, const TTable &table)
     return table.vatOh();
 }
 
+} // namespace
+
 TClosingTotals billTotals(const TTable &table)
 {
     TClosingTotals totals;
@@ -62,8 +64,6 @@ TClosingTotals billTotals(const TTable &table)
     });
     return totals;
 }
-
-} // namespace
 
 QList<QPair<long, QString>> dayBillFiles(const QString &dayDir)
 {
@@ -136,8 +136,7 @@ void addTotals(TClosingTotals &sum, const TClosingTotals &bill)
     sum.voidAmount += bill.voidAmount;
 }
 
-TClosingContent closingContent(const QString &dayDir, const QDate &day, long z,
-                               const QString &root)
+TClosingContent closingContent(const QString &dayDir, const QDate &day, long z, const QString &root)
 {
     TClosingContent content;
     for (const auto &file : dayBillFiles(dayDir)) {

@@ -9,6 +9,8 @@
 
 namespace PosLib {
 
+class TTable;
+
 // The table files of a day directory ("a<number>", no extension), with
 // their numbers, in number order.
 QList<QPair<long, QString>> dayBillFiles(const QString &dayDir);
@@ -23,6 +25,10 @@ struct TStoredBill
     TClosingTotals totals; // of this bill alone
 };
 TStoredBill readStoredBill(const QString &path, const QDate &day, const QString &root);
+
+// The totals of one bill (a table read whole), as a closing record adds
+// them up.
+TClosingTotals billTotals(const TTable &table);
 
 // Adds the totals of one bill to a closing's.
 void addTotals(TClosingTotals &sum, const TClosingTotals &bill);

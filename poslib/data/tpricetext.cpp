@@ -22,4 +22,11 @@ QString currencyShortName(const TCurrencies *currencies)
     return system ? system->shortname() : QString();
 }
 
+QString moneyText(const TCurrencies *currencies, long cents)
+{
+    const QString name = currencyShortName(currencies);
+    const QString amount = priceText(currencies, cents);
+    return name.isEmpty() ? amount : amount + QLatin1Char(' ') + name;
+}
+
 } // namespace PosLib

@@ -13,5 +13,10 @@ class TCurrencies;
 QString priceText(const TCurrencies *currencies, long cents);
 // The system currency's short name; empty without one.
 QString currencyShortName(const TCurrencies *currencies);
+// An amount as the back office writes money wherever it is read by people
+// (reports of our own, the window, the commands): priceText() and, when
+// there is one, the system currency's short name ("9,50 EUR", or "9.50"
+// without a currency list).
+QString moneyText(const TCurrencies *currencies, long cents);
 
 } // namespace PosLib

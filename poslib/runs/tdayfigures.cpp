@@ -2,6 +2,7 @@
 
 #include "tcounter.h"
 #include "terror.h"
+#include "tfigures.h"
 #include "tinstallation.h"
 #include "tlog.h"
 #include "tlogcategories.h"
@@ -20,16 +21,16 @@ namespace {
 // "All waiters": the full summary over all waiters.
 constexpr int AllWaitersKind = 4;
 
-long figure(const QJsonObject &figures, const char *name)
+long figure(const QJsonObject &figures, TFigure figure)
 {
-    return long(figures.value(QLatin1String(name)).toDouble());
+    return long(figures.value(figureKey(figure)).toDouble());
 }
 
 } // namespace
 
 long TDayFigures::averageBill() const
 {
-    return paidTables > 0 ? long(roundHalfUp(double(takings) / double(paidTables))) : 0;
+    return paidTables > 0 ? long(roundHalfUp(double(allAmount) / double(paidTables))) : 0;
 }
 
 QDate lastClosedDay(const QString &root)
@@ -66,13 +67,13 @@ TDayFigures dayFigures(TWorkspaceLists *lists, const QString &root, const QDateT
                                       .toArray();
     if (!groups.isEmpty()) {
         const QJsonObject f = groups.first().toObject().value(QStringLiteral("figures")).toObject();
-        figures.takings = figure(f, "allAmount");
-        figures.paidTables = figure(f, "paidTables");
-        figures.guests = figure(f, "guests");
-        figures.openTables = figure(f, "openTables");
-        figures.openAmount = figure(f, "openTablesAmount");
-        figures.voids = figure(f, "voids");
-        figures.voidAmount = figure(f, "voidAmount");
+        figures.allAmount = figure(f, TFigure::AllAmount);
+        figures.paidTables = figure(f, TFigure::PaidTables);
+        figures.guests = figure(f, TFigure::Guests);
+        figures.openTables = figure(f, TFigure::OpenTables);
+        figures.openAmount = figure(f, TFigure::OpenTablesAmount);
+        figures.voids = figure(f, TFigure::Voids);
+        figures.voidAmount = figure(f, TFigure::VoidAmount);
     }
 
     figures.lastClosing = lastClosedDay(root);

@@ -9,11 +9,12 @@ namespace PosLib {
 class TWorkspaceLists;
 
 // Today's figures at a glance, as the full summary of all waiters over the
-// current, not yet closed day prints them; amounts in cents.
+// current, not yet closed day prints them (TFigure names each); amounts in
+// cents.
 struct TDayFigures
 {
     bool read = false; // false when the run was stopped
-    long takings = 0; // "All amount": what the paid tables took in so far
+    long allAmount = 0; // "All amount": the takings of the paid tables so far
     long paidTables = 0;
     long guests = 0; // "Guests" (of the tables in summary)
     long openTables = 0;
@@ -23,7 +24,7 @@ struct TDayFigures
     QDate lastClosing; // the last closed day; invalid when none was closed
     long lastZ = 0; // its Z number, 0 when it has none
 
-    // The takings per paid table, rounded half up; 0 without tables.
+    // "All amount" per paid table, rounded half up; 0 without tables.
     long averageBill() const;
 };
 

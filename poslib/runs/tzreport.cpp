@@ -1,7 +1,12 @@
 #include "tzreport.h"
 
+#include "tbillfigures.h"
 #include "tcurrencies.h"
 #include "tcurrency.h"
+#include "tfigures.h"
+#include "tpricetext.h"
+#include "treconciliation.h"
+#include "treconciliationcheck.h"
 #include "treportrun.h"
 #include "tworkspacelists.h"
 
@@ -18,20 +23,6 @@ struct Text
 {
     Q_DECLARE_TR_FUNCTIONS(TZReport)
 };
-
-QString money(const TCurrencies *currencies, qint64 cents)
-{
-    if (!currencies || !currencies->systemCurrency())
-        return QString::number(cents);
-    return currencies->format(long(cents), nullptr, false, false);
-}
-
-QString currencyName(const TCurrencies *currencies)
-{
-    if (!currencies || !currencies->systemCurrency())
-        return QString();
-    return currencies->systemCurrency()->shortname().left(3);
-}
 
 QString kindText(const TClosing &closing)
 {
@@ -54,7 +45,42 @@ QString percent(int rate)
     return QStringLiteral("%1.%2 %").arg(rate / 100).arg(rate % 100, 2, 10, QLatin1Char('0'));
 }
 
+TReconciledClosing reconciled(const TClosing &closing)
+{
+    TReconciledClosing c;
+    c.z = closing.z;
+    c.kind = kindText(closing);
+    c.bills = closing.moved();
+    c.recorded = closing.hasRecord && closing.recordReadable;
+    if (c.recorded)
+        c.billTotal = closing.record.totals.amount;
+    return c;
+}
+
 } // namespace
+
+TReconciliation TZReport::reconcile(const TClosingLedger &ledger, const TClosing &closing,
+                                    const QJsonObject &summary) const
+{
+    QList<TReconciledClosing> others;
+    for (const TClosing &other : ledger.closings()) {
+        if (other.date == closing.date && other.z != closing.z)
+            others << reconciled(other);
+    }
+    const TBillFigures day = dayBillFigures(closing.dayDir, closing.date, m_root);
+    const TBillFigures scope = closing.isWholeDay() ? day
+                                                    : dayBillFigures(closing.dayDir, closing.date,
+                                                                     m_root, closing.waiter());
+    // the one group over all the report counts
+    const QJsonObject group = summary.value(QStringLiteral("sections"))[0]
+                                      .toObject()
+                                      .value(QStringLiteral("periods"))[0]
+                                      .toObject()
+                                      .value(QStringLiteral("groups"))[0]
+                                      .toObject();
+    return TReconciliation(reconciled(closing), others, day, scope, kindText(closing),
+                           TReportedFigures::fromGroup(group));
+}
 
 TClosingList::TClosingList(const QString &root, const QDate &from, const QDate &to)
     : m_ledger(root)
@@ -100,8 +126,8 @@ QStringList TClosingList::lines(const TCurrencies *currencies) const
                 .arg(c[6], 12)
                 .arg(c[7]);
     };
-    out << line({Text::tr("Z"), Text::tr("Date"), Text::tr("Kind"), Text::tr("Bills"),
-                 Text::tr("First bill"), Text::tr("Last bill"), Text::tr("Total"),
+    out << line({Text::tr("Z"), Text::tr("Date"), Text::tr("Kind"), figureCaption(TFigure::Bills),
+                 Text::tr("First bill"), Text::tr("Last bill"), figureCaption(TFigure::BillTotal),
                  Text::tr("Verified")});
     for (const TClosingRow &row : m_rows) {
         const bool figures = row.hasRecord;
@@ -109,7 +135,8 @@ QStringList TClosingList::lines(const TCurrencies *currencies) const
                      QString::number(row.bills),
                      figures && row.bills ? QString::number(row.firstBill) : QStringLiteral("-"),
                      figures && row.bills ? QString::number(row.lastBill) : QStringLiteral("-"),
-                     figures ? money(currencies, row.amount) : QStringLiteral("-"), row.verified});
+                     figures ? priceText(currencies, long(row.amount)) : QStringLiteral("-"),
+                     row.verified});
     }
     return out;
 }
@@ -133,7 +160,7 @@ QJsonObject TClosingList::data() const
         if (row.hasRecord) {
             o.insert(QStringLiteral("firstBill"), qint64(row.firstBill));
             o.insert(QStringLiteral("lastBill"), qint64(row.lastBill));
-            o.insert(QStringLiteral("amount"), row.amount);
+            o.insert(figureKey(TFigure::BillTotal), row.amount);
         }
         closings.append(o);
     }
@@ -153,10 +180,7 @@ bool TZReport::build(long z, const QDateTime &now)
         return false;
     const QList<TClosingFinding> findings = verifyClosings(m_root, ledger, closing->date);
     const auto *currencies = static_cast<TCurrencies *>(m_lists->get(QStringLiteral("currencies")));
-    const QString unit = currencyName(currencies);
-    auto amount = [&](qint64 cents) {
-        return (money(currencies, cents) + QLatin1Char(' ') + unit).trimmed();
-    };
+    auto amount = [&](qint64 cents) { return moneyText(currencies, long(cents)); };
 
     m_title = Text::tr("Day turnover %1 from %2")
                       .arg(z)
@@ -167,7 +191,7 @@ bool TZReport::build(long z, const QDateTime &now)
     out << figure(Text::tr("Closing"), kindText(*closing));
     const bool recorded = closing->hasRecord && closing->recordReadable;
     if (!recorded) {
-        out << figure(Text::tr("Bills"), QString::number(closing->moved()));
+        out << figure(figureCaption(TFigure::Bills), QString::number(closing->moved()));
         out << figure(Text::tr("Closing record"),
                       closing->hasRecord ? Text::tr("cannot be read") : Text::tr("no record"));
     } else {
@@ -184,16 +208,17 @@ bool TZReport::build(long z, const QDateTime &now)
         if (r.completedLater)
             out << figure(Text::tr("Completed"),
                           Text::tr("by the next closing (the run was cut off)"));
-        out << figure(Text::tr("Bills"), QString::number(r.bills.size()));
+        out << figure(figureCaption(TFigure::Bills), QString::number(r.bills.size()));
         if (!r.bills.isEmpty()) {
             out << figure(Text::tr("First bill"),
                           Text::tr("%1 (archive %2)").arg(r.firstBill()).arg(r.firstArchive()));
             out << figure(Text::tr("Last bill"),
                           Text::tr("%1 (archive %2)").arg(r.lastBill()).arg(r.lastArchive()));
         }
-        out << figure(Text::tr("Total"), amount(r.totals.amount)) << QString();
+        out << figure(figureCaption(TFigure::BillTotal), amount(r.totals.amount)) << QString();
         if (!r.totals.payments.isEmpty()) {
-            out << Text::tr("Payments") << QStringLiteral("========");
+            const QString payments = figureCaption(TFigure::Payments);
+            out << payments << QString(payments.size(), QLatin1Char('='));
             for (auto it = r.totals.payments.cbegin(); it != r.totals.payments.cend(); ++it)
                 out << figure(
                         QStringLiteral("%1 (%2)")
@@ -203,7 +228,8 @@ bool TZReport::build(long z, const QDateTime &now)
             out << QString();
         }
         if (!r.totals.vatRates.isEmpty()) {
-            out << Text::tr("VAT rates") << QStringLiteral("=========");
+            const QString rates = Text::tr("VAT rates");
+            out << rates << QString(rates.size(), QLatin1Char('='));
             for (auto it = r.totals.vatRates.cbegin(); it != r.totals.vatRates.cend(); ++it) {
                 out << figure(Text::tr("Gross %1").arg(percent(it.key())), amount(it->gross));
                 out << figure(Text::tr("Net %1").arg(percent(it.key())), amount(it->net));
@@ -211,13 +237,16 @@ bool TZReport::build(long z, const QDateTime &now)
             }
             out << QString();
         }
-        out << figure(Text::tr("Voids"), QString::number(r.totals.voidCount));
-        out << figure(Text::tr("Void amount"), amount(r.totals.voidAmount));
+        out << figure(figureCaption(TFigure::Voids), QString::number(r.totals.voidCount));
+        out << figure(figureCaption(TFigure::VoidAmount), amount(r.totals.voidAmount));
         out << figure(Text::tr("Closing record"), TClosingRecord::fileName(z));
     }
     const bool legacy
             = !closing->hasRecord && (ledger.firstRecordedZ() == 0 || z < ledger.firstRecordedZ());
-    const bool holds = closingHolds(findings, z, closing->date);
+    // the day's records, summary and bills must agree as well
+    const QList<TReconciliationFinding> unreconciled
+            = TReconciliationCheck(m_root, ledger).run(closing->date, currencies);
+    const bool holds = closingHolds(findings, z, closing->date) && unreconciled.isEmpty();
     out << figure(Text::tr("Verified"), legacy  ? Text::tr("no record")
                                         : holds ? Text::tr("yes")
                                                 : Text::tr("no"));
@@ -227,6 +256,10 @@ bool TZReport::build(long z, const QDateTime &now)
             out << QStringLiteral("  ") + finding.text;
             findingTexts.append(finding.text);
         }
+    }
+    for (const TReconciliationFinding &finding : unreconciled) {
+        out << QStringLiteral("  ") + finding.text;
+        findingTexts.append(finding.text);
     }
     out << QString();
 
@@ -240,6 +273,9 @@ bool TZReport::build(long z, const QDateTime &now)
     request.withData = true;
     TReportRun run(m_lists, m_root);
     const TReportResult summary = run.run(request);
+
+    const TReconciliation reconciliation = reconcile(ledger, *closing, summary.data);
+    out << reconciliation.lines(currencies) << QString();
     out << summary.displayLines();
 
     m_data = QJsonObject {{QStringLiteral("format"), 1},
@@ -248,6 +284,7 @@ bool TZReport::build(long z, const QDateTime &now)
                           {QStringLiteral("date"), closing->date.toString(Qt::ISODate)},
                           {QStringLiteral("verified"), !legacy && holds},
                           {QStringLiteral("findings"), findingTexts},
+                          {QStringLiteral("reconciliation"), reconciliation.data()},
                           {QStringLiteral("summary"), summary.data}};
     m_data.insert(QStringLiteral("record"),
                   recorded ? QJsonDocument::fromJson(closing->recordBytes).object()

@@ -2,6 +2,7 @@
 
 #include "tclosingledger.h"
 #include "tclosingverifier.h"
+#include "treconciliation.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -58,9 +59,10 @@ private:
 // The Z report of one closing: headed "Day turnover <Z> from <date>", the
 // closing record's figures (kind, who ran it and when, the bills with the
 // first and last bill, totals per payment form, VAT rate and voids, the
-// verification) and under them the day's summary as the reports document
-// prints it ("All waiters" over that day; a waiter's closing over that
-// waiter).
+// verification), the reconciliation from the bills to the summary's
+// figures (TReconciliation) and under them the day's summary as the
+// reports document prints it ("All waiters" over that day; a waiter's
+// closing over that waiter).
 class TZReport
 {
 public:
@@ -72,14 +74,18 @@ public:
     QString title() const { return m_title; }
     QStringList lines() const { return m_lines; }
     // {"format": 1, "title", "z", "date", "record": the record as stored
-    // or null, "verified", "findings": [texts], "summary": the summary's
-    // data as the report command writes it}
+    // or null, "verified", "findings": [texts], "reconciliation":
+    // TReconciliation::data(), "summary": the summary's data as the report
+    // command writes it}
     QJsonObject data() const { return m_data; }
 
     // The report kind whose text the Z report shows under its figures.
     static constexpr int SummaryKind = 4;
 
 private:
+    TReconciliation reconcile(const TClosingLedger &ledger, const TClosing &closing,
+                              const QJsonObject &summary) const;
+
     TWorkspaceLists *m_lists;
     QString m_root;
     QString m_title;

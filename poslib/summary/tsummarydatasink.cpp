@@ -1,5 +1,7 @@
 #include "tsummarydatasink.h"
 
+#include "tfigures.h"
+
 #include <QIODevice>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -28,8 +30,8 @@ QString csvNumber(const QJsonValue &value)
 // Figures that are counts, not amounts (for the CSV columns).
 bool isCountFigure(const QString &name)
 {
-    return name == QLatin1String("paidTables") || name == QLatin1String("voids")
-           || name == QLatin1String("openTables") || name == QLatin1String("guests");
+    TFigure figure;
+    return figureOfKey(name, &figure) && figureIsCount(figure);
 }
 
 QJsonObject without(QJsonObject object, std::initializer_list<const char *> keys)

@@ -1,6 +1,7 @@
 #include "tsummaryexport.h"
 
 #include "tcurrencies.h"
+#include "tfigures.h"
 #include "trepdata.h"
 #include "treport.h"
 #include "treportleaf.h"
@@ -88,27 +89,28 @@ QString itemText(const TReportLeaf &leaf)
 QJsonObject figuresObject(const TSummary::Figures &f, bool currentData)
 {
     QJsonObject o;
-    o.insert(QStringLiteral("paidTables"), f.paidTables);
-    o.insert(QStringLiteral("voids"), f.voids);
-    o.insert(QStringLiteral("voidAmount"), f.voidAmount);
+    auto put = [&o](TFigure figure, qint64 value) { o.insert(figureKey(figure), value); };
+    put(TFigure::PaidTables, f.paidTables);
+    put(TFigure::Voids, f.voids);
+    put(TFigure::VoidAmount, f.voidAmount);
     if (currentData) {
-        o.insert(QStringLiteral("openTables"), f.openTables);
-        o.insert(QStringLiteral("openTablesAmount"), f.openTablesAmount);
+        put(TFigure::OpenTables, f.openTables);
+        put(TFigure::OpenTablesAmount, f.openTablesAmount);
     }
-    o.insert(QStringLiteral("inSummary"), f.inSummary);
-    o.insert(QStringLiteral("inSummaryAmount"), f.inSummaryAmount);
-    o.insert(QStringLiteral("notInSummary"), f.notInSummary);
-    o.insert(QStringLiteral("notInSummaryAmount"), f.notInSummaryAmount);
-    o.insert(QStringLiteral("allPayforms"), f.allPayforms);
-    o.insert(QStringLiteral("tip"), f.tip);
-    o.insert(QStringLiteral("credits"), f.credits);
-    o.insert(QStringLiteral("nonRefund"), f.nonRefund);
-    o.insert(QStringLiteral("allAmount"), f.allAmount);
-    o.insert(QStringLiteral("sumInHouse"), f.sumInHouse);
-    o.insert(QStringLiteral("sumOutOfHouse"), f.sumOutOfHouse);
-    o.insert(QStringLiteral("ordersAmount"), f.ordersAmount);
-    o.insert(QStringLiteral("netSum"), f.netSum);
-    o.insert(QStringLiteral("guests"), f.guests);
+    put(TFigure::InSummary, f.inSummary);
+    put(TFigure::InSummaryAmount, f.inSummaryAmount);
+    put(TFigure::NotInSummary, f.notInSummary);
+    put(TFigure::NotInSummaryAmount, f.notInSummaryAmount);
+    put(TFigure::AllPayforms, f.allPayforms);
+    put(TFigure::Tip, f.tip);
+    put(TFigure::Credits, f.credits);
+    put(TFigure::NonRefund, f.nonRefund);
+    put(TFigure::AllAmount, f.allAmount);
+    put(TFigure::SumInHouse, f.sumInHouse);
+    put(TFigure::SumOutOfHouse, f.sumOutOfHouse);
+    put(TFigure::OrdersAmount, f.ordersAmount);
+    put(TFigure::NetSum, f.netSum);
+    put(TFigure::Guests, f.guests);
     return o;
 }
 

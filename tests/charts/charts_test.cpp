@@ -6,6 +6,7 @@
 #include "tchartpainter.h"
 #include "tcurrencies.h"
 #include "testdir.h"
+#include "tpricetext.h"
 #include "treportchart.h"
 #include "treportrun.h"
 #include "tworkspacelists.h"
@@ -13,7 +14,9 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
@@ -424,6 +427,70 @@ TEST_F(DemoCharts, PngAndSvgHoldEveryPageOneBelowTheOther)
     ASSERT_TRUE(writeChartSvg(svgBuffer, pages, currencies(), QStringLiteral("Hours"), size));
     EXPECT_TRUE(svg.contains("<svg")) << svg.left(200).constData();
     EXPECT_TRUE(svg.contains("<title>Hours</title>"));
+}
+
+// Each hour's bar carries its amount as text, in the chart and in its SVG,
+// as the report writes money.
+TEST_F(DemoCharts, HourBarsCarryTheirAmounts)
+{
+    const QList<TChartPage> pages = chartPages(run(19).data);
+    ASSERT_EQ(1, pages.size());
+    const TChartPage &page = pages.first();
+    std::unique_ptr<QChart> chart(reportChart(page, currencies()));
+    QStringList texts;
+    for (QGraphicsItem *item : chart->childItems()) {
+        if (auto *text = dynamic_cast<QGraphicsSimpleTextItem *>(item))
+            texts << text->text();
+    }
+    QStringList expected;
+    for (const TChartBar &bar : page.bars)
+        expected << priceText(currencies(), bar.amount);
+    EXPECT_EQ(expected, texts);
+
+    QByteArray svg;
+    QBuffer buffer(&svg);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(
+            writeChartSvg(buffer, pages, currencies(), QStringLiteral("Hours"), QSize(800, 450)));
+    for (const QString &amount : expected)
+        EXPECT_TRUE(svg.contains(amount.toUtf8())) << amount.toStdString();
+}
+
+// The hours' sum is the report's sum line, the exact amounts added and
+// rounded once, not the rounded bars added up: two hours of 100.4 cents
+// are 200 as bars and 201 as the sum.
+TEST(ReportChart, SumIsTheExactSumNotTheRoundedBars)
+{
+    const QJsonObject document = QJsonDocument::fromJson(R"({"sections": [{"code": 7,
+        "title": "Hour report", "grouping": "all", "periods": [{"groups": [{"grouping": "all",
+        "number": 0, "items": [
+          {"node": "hours", "key": "12", "count": 1, "amount": 100},
+          {"node": "hours", "key": "13", "count": 1, "amount": 100}],
+        "sums": {"hours": 201}}]}]}]})")
+                                         .object();
+    const QList<TChartPage> pages = chartPages(document);
+    ASSERT_EQ(1, pages.size());
+    EXPECT_EQ(2, pages.first().bars.size());
+    EXPECT_EQ(201, pages.first().total);
+    std::unique_ptr<QChart> chart(reportChart(pages.first(), nullptr));
+    EXPECT_TRUE(chart->title().contains(QStringLiteral("2.01"))) << chart->title().toStdString();
+
+    // without a currency list the amounts' axis says so without brackets
+    const QList<QAbstractAxis *> axes = chart->axes(Qt::Vertical);
+    QStringList titles;
+    for (const QAbstractAxis *axis : axes)
+        titles << axis->titleText();
+    EXPECT_TRUE(titles.contains(QStringLiteral("Amount"))) << titles.join('|').toStdString();
+    for (const QString &title : titles)
+        EXPECT_FALSE(title.contains(QStringLiteral("()"))) << title.toStdString();
+
+    // a document without sums adds the bars up
+    const QByteArray withoutSums = QJsonDocument(document)
+                                           .toJson(QJsonDocument::Compact)
+                                           .replace(R"("sums":{"hours":201})", "\"sums\":{}");
+    const QList<TChartPage> unsummed = chartPages(QJsonDocument::fromJson(withoutSums).object());
+    ASSERT_EQ(1, unsummed.size());
+    EXPECT_EQ(200, unsummed.first().total);
 }
 
 } // namespace

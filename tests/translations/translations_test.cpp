@@ -159,3 +159,32 @@ TEST(Catalogues, TheBuiltCataloguesTranslateBesideThePrograms)
     EXPECT_EQ(QStringLiteral("%n tables (%1 %2)"),
               english.translate("TOpenTablesDoc", "%n tables (%1 %2)", nullptr, 2));
 }
+
+// The named figures of the day read in German as the summary reads them:
+// every text of the figures' context that some other context translates
+// too is translated the same way there ("All amount" is "Gesamtbetrag" in
+// the summary, the Z report, the panel and the reconciliation alike).
+TEST(Catalogues, FigureNamesReadTheSameEverywhere)
+{
+    const QList<CatalogueMessage> messages = committed("veltrum_de.ts");
+    QMap<QString, QString> figures;
+    for (const CatalogueMessage &m : messages) {
+        if (m.context == QLatin1String("TFigures") && !m.translations.isEmpty())
+            figures.insert(m.source, m.translations.first());
+    }
+    EXPECT_LE(20, figures.size());
+    QStringList differing;
+    int shared = 0;
+    for (const CatalogueMessage &m : messages) {
+        if (m.context == QLatin1String("TFigures") || m.numerus || m.translations.isEmpty()
+            || !figures.contains(m.source))
+            continue;
+        ++shared;
+        if (m.translations.first() != figures.value(m.source))
+            differing << m.name() + QStringLiteral(" -> ") + m.translations.first()
+                                 + QStringLiteral(" (figures: ") + figures.value(m.source)
+                                 + QLatin1Char(')');
+    }
+    EXPECT_LE(15, shared); // the summary's words among them
+    EXPECT_EQ("", list(differing));
+}

@@ -17,10 +17,10 @@ using namespace PosLib;
 TEST(DayFigures, AverageBillRoundsHalfUpAndIsZeroWithoutTables)
 {
     TDayFigures f;
-    f.takings = 1000;
+    f.allAmount = 1000;
     f.paidTables = 3;
     EXPECT_EQ(333, f.averageBill());
-    f.takings = 1001;
+    f.allAmount = 1001;
     f.paidTables = 2;
     EXPECT_EQ(501, f.averageBill()); // 500.5
     f.paidTables = 0;
@@ -44,7 +44,7 @@ TEST(DayFigures, TodayOfTheDemoAsTheReportOfAllWaitersPrintsIt)
                       .data[QStringLiteral("sections")][0][QStringLiteral("periods")][0]
                            [QStringLiteral("groups")][0][QStringLiteral("figures")]
                       .toObject();
-    EXPECT_EQ(long(figures[QStringLiteral("allAmount")].toDouble()), f.takings);
+    EXPECT_EQ(long(figures[QStringLiteral("allAmount")].toDouble()), f.allAmount);
     EXPECT_EQ(long(figures[QStringLiteral("guests")].toDouble()), f.guests);
     EXPECT_EQ(long(figures[QStringLiteral("openTablesAmount")].toDouble()), f.openAmount);
     EXPECT_GT(f.paidTables, 0);

@@ -1,0 +1,184 @@
+#include "treconciliationcheck.h"
+
+#include "tarchtable.h"
+#include "tclosingbills.h"
+#include "tclosingledger.h"
+#include "terror.h"
+#include "tfigures.h"
+#include "tinstallation.h"
+#include "tpricetext.h"
+#include "ttable.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QMap>
+
+#include <memory>
+
+namespace PosLib {
+
+namespace {
+
+// The texts of this file, translated in the context "TReconciliationCheck".
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(TReconciliationCheck)
+};
+
+QString percent(int rate)
+{
+    return QStringLiteral("%1.%2 %").arg(rate / 100).arg(rate % 100, 2, 10, QLatin1Char('0'));
+}
+
+// One figure as the three sides have it.
+struct Figure
+{
+    QString name;
+    bool count = false;
+    qint64 records = 0;
+    qint64 summary = 0;
+    qint64 bills = 0;
+};
+
+// Every figure compared, by a key that sorts them: the bill total, the
+// payment forms by number, the VAT rates by rate.
+using Figures = QMap<QString, Figure>;
+
+void addSide(Figures &figures, const TClosingTotals &totals, qint64 Figure::*side)
+{
+    Figure &total = figures[QStringLiteral("0")];
+    total.name = figureCaption(TFigure::BillTotal);
+    total.*side += totals.amount;
+    for (auto it = totals.payments.cbegin(); it != totals.payments.cend(); ++it) {
+        const QString key = QStringLiteral("1%1").arg(it.key(), 10, 10, QLatin1Char('0'));
+        Figure &amount = figures[key + QLatin1Char('a')];
+        Figure &count = figures[key + QLatin1Char('c')];
+        if (amount.name.isEmpty()) {
+            const QString form = Text::tr("%1 (payment form %2)")
+                                         .arg(it->name.isEmpty() ? Text::tr("payments") : it->name)
+                                         .arg(it.key());
+            amount.name = form;
+            count.name = Text::tr("%1, number of payments").arg(form);
+            count.count = true;
+        }
+        amount.*side += it->amount;
+        count.*side += it->count;
+    }
+    for (auto it = totals.vatRates.cbegin(); it != totals.vatRates.cend(); ++it) {
+        const QString key = QStringLiteral("2%1").arg(it.key(), 10, 10, QLatin1Char('0'));
+        Figure &gross = figures[key + QLatin1Char('g')];
+        Figure &net = figures[key + QLatin1Char('n')];
+        gross.name = Text::tr("VAT %1, gross").arg(percent(it.key()));
+        net.name = Text::tr("VAT %1, net").arg(percent(it.key()));
+        gross.*side += it->gross;
+        net.*side += it->net;
+    }
+}
+
+} // namespace
+
+TReconciliationCheck::TReconciliationCheck(const QString &root, const TClosingLedger &ledger)
+    : m_root(root)
+    , m_ledger(ledger)
+{ }
+
+QList<TReconciliationFinding> TReconciliationCheck::run(const QDate &day,
+                                                        const TCurrencies *currencies) const
+{
+    // the closings of each day, in date order
+    QMap<QDate, QList<const TClosing *>> days;
+    for (const TClosing &closing : m_ledger.closings()) {
+        if (!day.isValid() || closing.date == day)
+            days[closing.date] << &closing;
+    }
+    QList<TReconciliationFinding> findings;
+    for (auto it = days.cbegin(); it != days.cend(); ++it) {
+        const QDate date = it.key();
+        const QList<const TClosing *> &closings = it.value();
+        const QString dayDir = closings.first()->dayDir;
+        Figures figures;
+
+        // the records: every closing of the day must have one to add up
+        bool recorded = true;
+        for (const TClosing *closing : closings)
+            recorded = recorded && closing->hasRecord && closing->recordReadable;
+        if (recorded) {
+            for (const TClosing *closing : closings)
+                addSide(figures, closing->record.totals, &Figure::records);
+        }
+
+        // the bills as they lie in the day directory
+        for (const auto &file : dayBillFiles(dayDir)) {
+            const TStoredBill stored = readStoredBill(dayDir + file.second, date, m_root);
+            if (stored.ok)
+                addSide(figures, stored.totals, &Figure::bills);
+        }
+
+        // the day summary, when there is one: reading it must not build it
+        const QString summaryName = QStringLiteral("var/summary/") + summaryFileName(date);
+        TArchTable summary(m_root, date);
+        const bool hasSummary = QFileInfo::exists(summary.filePath());
+        QString summaryProblem;
+        if (hasSummary) {
+            try {
+                while (std::unique_ptr<TTable> table {summary.nextTable()})
+                    addSide(figures, billTotals(*table), &Figure::summary);
+            } catch (const Basics::TError &e) {
+                summaryProblem = e.text();
+            }
+        }
+        const long lastZ = closings.last()->z;
+        if (!summaryProblem.isEmpty()) {
+            TReconciliationFinding f;
+            f.z = lastZ;
+            f.date = date;
+            f.file = summaryName;
+            f.text = Text::tr("Z %1 (%2): the day summary %3 cannot be read to reconcile it: %4")
+                             .arg(lastZ)
+                             .arg(date.toString(Qt::ISODate), summaryName, summaryProblem);
+            findings << f;
+        }
+        const bool summarySide = hasSummary && summaryProblem.isEmpty();
+
+        for (const Figure &figure : std::as_const(figures)) {
+            const bool recordsDiffer = recorded && figure.records != figure.bills;
+            const bool summaryDiffers = summarySide && figure.summary != figure.bills;
+            if (!recordsDiffer && !summaryDiffers
+                && !(recorded && summarySide && figure.records != figure.summary))
+                continue;
+            TReconciliationFinding f;
+            f.z = lastZ;
+            f.date = date;
+            f.figure = figure.name;
+            // the file of the side that stands alone: the summary when the
+            // records (if any) side with the bills, else the bills
+            const bool summaryAlone
+                    = summaryDiffers && (!recorded || figure.records == figure.bills);
+            f.file = summaryAlone ? summaryName
+                                  : QStringLiteral("var/statist/") + statistDayName(date);
+            f.count = figure.count;
+            f.hasRecords = recorded;
+            f.records = figure.records;
+            f.hasSummary = summarySide;
+            f.summary = figure.summary;
+            f.bills = figure.bills;
+            auto value = [&](qint64 v) {
+                return figure.count ? QString::number(v) : moneyText(currencies, long(v));
+            };
+            QStringList sides;
+            if (recorded)
+                sides << Text::tr("the closing records %1").arg(value(figure.records));
+            if (summarySide)
+                sides << Text::tr("the day summary %1").arg(value(figure.summary));
+            sides << Text::tr("the bills %1").arg(value(figure.bills));
+            f.text = Text::tr("Z %1 (%2): %3 does not reconcile: %4")
+                             .arg(lastZ)
+                             .arg(date.toString(Qt::ISODate), figure.name,
+                                  sides.join(QStringLiteral(", ")));
+            findings << f;
+        }
+    }
+    return findings;
+}
+
+} // namespace PosLib

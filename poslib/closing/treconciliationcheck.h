@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+namespace PosLib {
+
+class TClosingLedger;
+class TCurrencies;
+
+// A figure of a closed day on which its closing records, its day summary
+// and its bills do not agree.
+struct TReconciliationFinding
+{
+    long z = 0; // the day's last closing
+    QDate date;
+    QString figure; // "Bill total", "Cash (payment form 1)", "VAT 19.00 %, gross"
+    QString file; // the day summary, or the day directory, relative to the installation
+    bool count = false; // the amounts are counts
+    // The three sides; a side that is not there (no records, no summary)
+    // is left out of the comparison.
+    bool hasRecords = false;
+    qint64 records = 0;
+    bool hasSummary = false;
+    qint64 summary = 0;
+    qint64 bills = 0;
+    QString text; // for the user, translated, naming every amount
+};
+
+// Reconciles every closed day: the totals of its closing records (added up
+// over the day's closings), the tables its day summary holds and the bills
+// of its day directory, each added up as a closing record adds up its
+// bills, must agree per payment form (count and amount), per VAT rate
+// (gross and net) and in the bill total. Days closed before records were
+// kept have no records side; a day whose summary is not there (it is built
+// again when a report needs it) has no summary side. Reads only.
+class TReconciliationCheck
+{
+public:
+    TReconciliationCheck(const QString &root, const TClosingLedger &ledger);
+
+    // The findings of every closed day, or of `day` alone when it is valid,
+    // in date order. `currencies` (may be null) writes the amounts.
+    QList<TReconciliationFinding> run(const QDate &day = QDate(),
+                                      const TCurrencies *currencies = nullptr) const;
+
+private:
+    const QString m_root;
+    const TClosingLedger &m_ledger;
+};
+
+} // namespace PosLib

@@ -1,0 +1,129 @@
+#include "closingtestsupport.h"
+
+#include "testrecords.h"
+#include "treconciliationcheck.h"
+
+#include <QFile>
+
+namespace {
+
+class ReconciliationCheck : public ClosingTest
+{
+protected:
+    QList<TReconciliationFinding> check(const QDate &day = QDate()) const
+    {
+        return TReconciliationCheck(root(), TClosingLedger(root())).run(day);
+    }
+    QString summaryOf(const QDate &date) const
+    {
+        return QStringLiteral("var/summary/") + date.toString(Qt::ISODate) + QStringLiteral(".dat");
+    }
+    // Rewrites the file record by record, the first payment with another amount.
+    void editFirstPayment(const QString &file, qint64 amount)
+    {
+        QByteArray edited;
+        bool done = false;
+        for (TValue record : records(dir.read(file))) {
+            if (!done && record.getInt(QStringLiteral("type")) == EntryPay) {
+                record.setInt(QStringLiteral("amount"), amount);
+                done = true;
+            }
+            Basics::appendRecord(edited, record);
+        }
+        ASSERT_TRUE(done);
+        dir.write(file, edited);
+    }
+    static QStringList figures(const QList<TReconciliationFinding> &findings)
+    {
+        QStringList out;
+        for (const TReconciliationFinding &f : findings)
+            out << f.figure;
+        return out;
+    }
+};
+
+} // namespace
+
+TEST_F(ReconciliationCheck, ClosedDaysReconcileWithTheirRecordsAndSummaries)
+{
+    closeTwoDays();
+    EXPECT_EQ(QStringList(), figures(check()));
+    EXPECT_EQ(QStringList(), figures(check(firstDay)));
+}
+
+// The day summary edited to another payment amount: the figure is named with
+// the amount of each side, on that day only.
+TEST_F(ReconciliationCheck, ASummaryEditedToAnotherPaymentAmountIsNamed)
+{
+    closeTwoDays();
+    editFirstPayment(summaryOf(firstDay), 600);
+    const QList<TReconciliationFinding> findings = check();
+    ASSERT_EQ(1, findings.size()) << figures(findings).join(QLatin1Char('|')).toStdString();
+    const TReconciliationFinding &f = findings.first();
+    EXPECT_EQ(firstDay, f.date);
+    EXPECT_EQ(record(firstDay, f.z).z, f.z); // the day's last closing
+    EXPECT_EQ(summaryOf(firstDay), f.file);
+    EXPECT_EQ(QStringLiteral("payments (payment form 0)"), f.figure);
+    EXPECT_TRUE(f.hasRecords);
+    EXPECT_TRUE(f.hasSummary);
+    // four bills of 500
+    EXPECT_EQ(2000, f.records);
+    EXPECT_EQ(2100, f.summary);
+    EXPECT_EQ(2000, f.bills);
+    EXPECT_EQ(QStringLiteral("Z %1 (2014-03-05): payments (payment form 0) does not reconcile: "
+                             "the closing records 20.00, the day summary 21.00, the bills 20.00")
+                      .arg(f.z),
+              f.text);
+    EXPECT_TRUE(check(secondDay).isEmpty());
+}
+
+TEST_F(ReconciliationCheck, ABillChangedAfterItsClosingShowsOnTheBillsSide)
+{
+    closeTwoDays();
+    // bill 1 of the first day with a third order line and paid for it
+    dir.write(dayDir(firstDay) + QStringLiteral("a1"), turnovertest::billBytes(11, 7, 3));
+    const QList<TReconciliationFinding> findings = check(firstDay);
+    const QStringList names = figures(findings);
+    EXPECT_TRUE(names.contains(QStringLiteral("Bill total"))) << names.join('|').toStdString();
+    EXPECT_TRUE(names.contains(QStringLiteral("payments (payment form 0)")));
+    EXPECT_TRUE(names.contains(QStringLiteral("VAT 0.00 %, gross")));
+    for (const TReconciliationFinding &f : findings) {
+        if (f.figure != QStringLiteral("Bill total"))
+            continue;
+        EXPECT_EQ(2000, f.records);
+        EXPECT_EQ(2000, f.summary);
+        EXPECT_EQ(2250, f.bills);
+        EXPECT_EQ(dayDir(firstDay).chopped(1), f.file);
+    }
+}
+
+TEST_F(ReconciliationCheck, ADayWithoutRecordsIsReconciledOnSummaryAndBills)
+{
+    closeTwoDays();
+    // as if closed before records were kept
+    for (const QString &name : names(dayDir(secondDay))) {
+        if (name.startsWith(QLatin1String("closing-"))) {
+            ASSERT_TRUE(QFile::remove(dir.file(dayDir(secondDay) + name)));
+        }
+    }
+    EXPECT_TRUE(check(secondDay).isEmpty());
+    editFirstPayment(summaryOf(secondDay), 1);
+    const QList<TReconciliationFinding> findings = check(secondDay);
+    ASSERT_EQ(1, findings.size());
+    EXPECT_FALSE(findings.first().hasRecords);
+    EXPECT_FALSE(findings.first().text.contains(QStringLiteral("closing records")))
+            << findings.first().text.toStdString();
+    // bills of 500 and 750, the first payment made 1 in the summary
+    EXPECT_TRUE(findings.first().text.endsWith(
+            QStringLiteral(": the day summary 7.51, the bills 12.50")))
+            << findings.first().text.toStdString();
+}
+
+TEST_F(ReconciliationCheck, AMissingSummaryIsBuiltWhenNeededAndNoFinding)
+{
+    closeTwoDays();
+    ASSERT_TRUE(QFile::remove(dir.file(summaryOf(firstDay))));
+    EXPECT_TRUE(check(firstDay).isEmpty());
+    // and reading does not build it
+    EXPECT_FALSE(QFile::exists(dir.file(summaryOf(firstDay))));
+}
