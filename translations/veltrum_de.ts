@@ -473,13 +473,6 @@
         <source>The last day closed and its Z number: opens the range statistics</source>
         <translation>Der zuletzt abgeschlossene Tag und seine Z-Nummer: öffnet die Zeitraumstatistik</translation>
     </message>
-    <message numerus="yes">
-        <source>Takings so far: %1 (%n paid table(s))</source>
-        <translation>
-            <numerusform>Einnahmen bisher: %1 (%n bezahlter Tisch)</numerusform>
-            <numerusform>Einnahmen bisher: %1 (%n bezahlte Tische)</numerusform>
-        </translation>
-    </message>
     <message>
         <source>&quot;%1&quot;: what the paid tables took in, without tips, vouchers sold and tables not in summary; the Z report&apos;s reconciliation ends on it. Opens the report of all waiters</source>
         <translation>„%1“: was die bezahlten Tische eingenommen haben, ohne Trinkgeld, verkaufte Gutscheine und Tische außerhalb des Umsatzes; die Abstimmung im Z-Bericht endet darauf. Öffnet den Bericht aller Kellner</translation>
@@ -499,6 +492,14 @@
     <message>
         <source>The takings per paid table (a bill paid in parts counts once per part): opens the table report</source>
         <translation>Die Einnahmen je bezahltem Tisch (ein in Teilen bezahlter Bon zählt je Teil einmal): öffnet den Tischbericht</translation>
+    </message>
+    <message>
+        <source>Takings so far: %1 (1 paid table)</source>
+        <translation>Einnahmen bisher: %1 (1 bezahlter Tisch)</translation>
+    </message>
+    <message>
+        <source>Takings so far: %1 (%2 paid tables)</source>
+        <translation>Einnahmen bisher: %1 (%2 bezahlte Tische)</translation>
     </message>
 </context>
 <context>
@@ -2015,20 +2016,6 @@ erneuert die Berichtsansicht</translation>
         <source>the report</source>
         <translation>der Bericht</translation>
     </message>
-    <message numerus="yes">
-        <source>Bill total of Z %1, %2 (%n bill(s))</source>
-        <translation>
-            <numerusform>Bonsumme von Z %1, %2 (%n Bon)</numerusform>
-            <numerusform>Bonsumme von Z %1, %2 (%n Bons)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Bill total of the day (%n bill(s))</source>
-        <translation>
-            <numerusform>Bonsumme des Tages (%n Bon)</numerusform>
-            <numerusform>Bonsumme des Tages (%n Bons)</numerusform>
-        </translation>
-    </message>
     <message>
         <source>the closing records</source>
         <translation>die Abschlussdatensätze</translation>
@@ -2080,6 +2067,22 @@ erneuert die Berichtsansicht</translation>
     <message>
         <source>the bills %1, %2 %3</source>
         <translation>die Bons %1, %2 %3</translation>
+    </message>
+    <message>
+        <source>1 bill</source>
+        <translation>1 Bon</translation>
+    </message>
+    <message>
+        <source>%1 bills</source>
+        <translation>%1 Bons</translation>
+    </message>
+    <message>
+        <source>Bill total of Z %1, %2 (%3)</source>
+        <translation>Bonsumme von Z %1, %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Bill total of the day (%1)</source>
+        <translation>Bonsumme des Tages (%1)</translation>
     </message>
 </context>
 <context>

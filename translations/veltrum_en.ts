@@ -2,16 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
-    <name>TDayFiguresPanel</name>
-    <message numerus="yes">
-        <source>Takings so far: %1 (%n paid table(s))</source>
-        <translation>
-            <numerusform>Takings so far: %1 (%n paid table)</numerusform>
-            <numerusform>Takings so far: %1 (%n paid tables)</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>TOffDataDoc</name>
     <message numerus="yes">
         <source>%n record(s)</source>
@@ -52,23 +42,6 @@
         <translation>
             <numerusform>done with %n bill left behind</numerusform>
             <numerusform>done with %n bills left behind</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>TReconciliation</name>
-    <message numerus="yes">
-        <source>Bill total of Z %1, %2 (%n bill(s))</source>
-        <translation>
-            <numerusform>Bill total of Z %1, %2 (%n bill)</numerusform>
-            <numerusform>Bill total of Z %1, %2 (%n bills)</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Bill total of the day (%n bill(s))</source>
-        <translation>
-            <numerusform>Bill total of the day (%n bill)</numerusform>
-            <numerusform>Bill total of the day (%n bills)</numerusform>
         </translation>
     </message>
 </context>

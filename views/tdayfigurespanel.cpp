@@ -100,7 +100,9 @@ void TDayFiguresPanel::retranslate()
     const QString allAmount = figureCaption(TFigure::AllAmount);
     const Text texts[FigureCount] = {
             {money(f.allAmount),
-             tr("Takings so far: %1 (%n paid table(s))", nullptr, int(f.paidTables)).arg(allAmount),
+             f.paidTables == 1 ? tr("Takings so far: %1 (1 paid table)").arg(allAmount)
+                               : tr("Takings so far: %1 (%2 paid tables)")
+                                         .arg(allAmount, locale.toString(qlonglong(f.paidTables))),
              tr("\"%1\": what the paid tables took in, without tips, vouchers sold and tables "
                 "not in summary; the Z report's reconciliation ends on it. Opens the report of "
                 "all waiters")

@@ -67,17 +67,18 @@ TReconciliation::TReconciliation(const TReconciledClosing &closing,
 {
     const QString theReport = Text::tr("the report");
     const QString closingKey = QStringLiteral("closingBillTotal");
-    auto closingCaption = [](const TReconciledClosing &c) {
-        return Text::tr("Bill total of Z %1, %2 (%n bill(s))", nullptr, c.bills)
-                .arg(c.z)
-                .arg(c.kind);
+    auto bills = [](int count) {
+        return count == 1 ? Text::tr("1 bill") : Text::tr("%1 bills").arg(count);
+    };
+    auto closingCaption = [&bills](const TReconciledClosing &c) {
+        return Text::tr("Bill total of Z %1, %2 (%3)").arg(c.z).arg(c.kind, bills(c.bills));
     };
 
     // the closing records, then the day's bills as they lie in its directory
     bool allRecorded = closing.recorded;
     for (const TReconciledClosing &other : others)
         allRecorded = allRecorded && other.recorded;
-    const QString dayCaption = Text::tr("Bill total of the day (%n bill(s))", nullptr, day.bills());
+    const QString dayCaption = Text::tr("Bill total of the day (%1)").arg(bills(day.bills()));
     if (allRecorded) {
         step(closingKey, closingCaption(closing), QLatin1Char(' '), closing.billTotal);
         qint64 recorded = closing.billTotal;
@@ -115,6 +116,7 @@ TReconciliation::TReconciliation(const TReconciledClosing &closing,
     if (scope.waiter() == 0) {
         step(figureKey(TFigure::Bills), figureCaption(TFigure::Bills), QLatin1Char(' '),
              day.bills(), true);
+        m_into->last().gap = true;
         step(QStringLiteral("billsWithoutPayment"), Text::tr("Bills without payment"),
              QLatin1Char('-'), day.billsWithoutPayment(), true);
         step(QStringLiteral("furtherPayments"), Text::tr("Further payments of bills paid in parts"),
@@ -122,6 +124,7 @@ TReconciliation::TReconciliation(const TReconciledClosing &closing,
         checked(TFigure::PaidTables, QLatin1Char('='), scope.paidTables());
     } else {
         checked(TFigure::PaidTables, QLatin1Char(' '), scope.paidTables());
+        m_into->last().gap = true;
     }
 
     // each payment form: payments, tips and what was not given back make
@@ -264,8 +267,11 @@ QStringList TReconciliation::lines(const TCurrencies *currencies) const
 
     const QString title = Text::tr("Reconciliation");
     QStringList out {title, QString(title.size(), QLatin1Char('='))};
-    for (const Step &s : m_steps)
+    for (const Step &s : m_steps) {
+        if (s.gap)
+            out << QString();
         out << line(s);
+    }
     out << QString() << payformLines(currencies) << QString();
     for (const Step &s : m_chain)
         out << line(s);

@@ -99,6 +99,7 @@ private:
         bool count = false;
         bool reported = false; // the report prints it too
         qint64 reportedValue = 0;
+        bool gap = false; // an empty line before it
     };
 
     void step(const QString &key, const QString &caption, QChar sign, qint64 value,

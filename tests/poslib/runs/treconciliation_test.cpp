@@ -116,7 +116,7 @@ TEST(Reconciliation, FromTheBillTotalToAllAmountItEndsOnZero)
     const QStringList lines = r.lines(nullptr);
     ASSERT_GE(lines.size(), 20);
     EXPECT_EQ(QStringLiteral("Reconciliation"), lines[0]);
-    EXPECT_EQ(QStringLiteral("Bill total of Z 12, whole day (4 bill(s)).........:        68.50"),
+    EXPECT_EQ(QStringLiteral("Bill total of Z 12, whole day (4 bills)...........:        68.50"),
               lines[2]);
     // 6850 of order lines are 6850 of payments; 4 bills, one without payment
     EXPECT_EQ(6850, step(r, QStringLiteral("payments"))[QStringLiteral("amount")].toInteger());
