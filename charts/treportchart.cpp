@@ -2,6 +2,7 @@
 
 #include "tcurrencies.h"
 #include "tcurrency.h"
+#include "tfigures.h"
 #include "tpricetext.h"
 #include "tround.h"
 
@@ -372,11 +373,11 @@ QChart *reportChart(const TChartPage &page, const TCurrencies *currencies)
         chart->setTitle(titleOf(page.caption(), Text::tr("No data available")));
         return chart;
     }
-    // the sum the report's own sum line shows
-    const char *sum = page.kind == TChartPage::Payforms
-                              ? QT_TRANSLATE_NOOP("TReportChart", "Sum of all payforms: %1")
-                              : QT_TRANSLATE_NOOP("TReportChart", "Sum: %1");
-    chart->setTitle(titleOf(page.caption(), Text::tr(sum).arg(moneyText(currencies, page.total))));
+    // the sum the report's own sum line shows, by the summary's word for it
+    const QString sum = page.kind == TChartPage::Payforms ? figureCaption(TFigure::AllPayforms)
+                                                          : Text::tr("Sum");
+    chart->setTitle(titleOf(page.caption(),
+                            Text::tr("%1: %2").arg(sum, moneyText(currencies, page.total))));
     const bool negative = std::any_of(page.bars.cbegin(), page.bars.cend(),
                                       [](const TChartBar &bar) { return bar.amount < 0; });
     switch (page.kind) {

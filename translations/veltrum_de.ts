@@ -2189,16 +2189,16 @@ erneuert die Berichtsansicht</translation>
         <translation>Keine Daten vorhanden</translation>
     </message>
     <message>
-        <source>Sum of all payforms: %1</source>
-        <translation>Summe aller Zahlungsarten: %1</translation>
-    </message>
-    <message>
-        <source>Sum: %1</source>
-        <translation>Summe: %1</translation>
-    </message>
-    <message>
         <source>Amount</source>
         <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Sum</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
