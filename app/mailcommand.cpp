@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QLockFile>
 #include <QThread>
 
 using namespace Mail;
@@ -259,6 +260,15 @@ int runMail(TArgs &args)
     try {
         if (args.isSet(QStringLiteral("outbox")))
             return listOutbox(run);
+        // one run at a time sends, so that no mail of the outbox goes out twice
+        if (!QDir().mkpath(stateDir))
+            return fail(TCli::tr("mail: %1: the state directory cannot be made").arg(stateDir));
+        QLockFile lock(QDir(stateDir).filePath(QStringLiteral("mail.lock")));
+        lock.setStaleLockTime(0);
+        if (!lock.tryLock(5 * 60 * 1000))
+            return fail(TCli::tr("mail: another 'veltrum mail' has been sending for five minutes "
+                                 "(%1); try again later")
+                                .arg(QDir(stateDir).filePath(QStringLiteral("mail.lock"))));
         if (args.isSet(QStringLiteral("due")))
             return runDue(config, run, stateDir, now);
         const QString name = args.text(QStringLiteral("job"));

@@ -6273,6 +6273,14 @@ Jeder Befund wird in einer eigenen Zeile ausgegeben, dann eine Zusammenfassungsz
 
 --show Z gibt den Z-Bericht des Abschlusses mit dem Z-Zähler Z aus: überschrieben „Tagesabschluss &lt;Z&gt; vom &lt;Tag&gt;“, die Zahlen des Abschlussdatensatzes (wer wann abgeschlossen hat, die Bons mit dem ersten und letzten, Bonsumme, Zahlungen je Zahlungsart, Mehrwertsteuersätze, Stornos, die Prüfung), die Abstimmung (von der Bonsumme über die Zahlungen je Zahlungsart, Trinkgeld, Nicht erstattbar, Gutschriften und die Tische außerhalb des Umsatzes bis zur „Summe aller Zahlungsarten“ und zum „Gesamtbetrag“ der Auswertung, endend auf einer Differenz von 0 oder auf jeder Zahl, die abweicht), dann die Auswertung des Tages, wie das Berichtsdokument sie druckt („Alle Kellner“ über diesen Tag; beim Abschluss eines Kellners über diesen Kellner). docs/figures.md sagt, was jede Zahl enthält. --format json schreibt den Datensatz, die Abstimmung und die Daten der Auswertung, pdf die gedruckte Seite.</translation>
     </message>
+    <message>
+        <source>mail: %1: the state directory cannot be made</source>
+        <translation>mail: %1: das Zustandsverzeichnis kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>mail: another &apos;veltrum mail&apos; has been sending for five minutes (%1); try again later</source>
+        <translation>mail: ein anderes &apos;veltrum mail&apos; sendet seit fünf Minuten (%1); später erneut versuchen</translation>
+    </message>
 </context>
 <context>
     <name>veltrum-office</name>
