@@ -59,7 +59,8 @@ private:
 // The Z report of one closing: headed "Day turnover <Z> from <date>", the
 // closing record's figures (kind, who ran it and when, the bills with the
 // first and last bill, totals per payment form, VAT rate and voids, the
-// verification), the reconciliation from the bills to the summary's
+// verification, whether the day's records, summary and bills agree), the
+// reconciliation from the bills to the summary's
 // figures (TReconciliation) and under them the day's summary as the
 // reports document prints it ("All waiters" over that day; a waiter's
 // closing over that waiter).
@@ -74,9 +75,10 @@ public:
     QString title() const { return m_title; }
     QStringList lines() const { return m_lines; }
     // {"format": 1, "title", "z", "date", "record": the record as stored
-    // or null, "verified", "findings": [texts], "reconciliation":
-    // TReconciliation::data(), "summary": the summary's data as the report
-    // command writes it}
+    // or null, "verified", "findings": [texts], "reconciled" (the day's
+    // records, summary and bills agree), "reconciliationFindings": [texts],
+    // "reconciliation": TReconciliation::data(), "summary": the summary's
+    // data as the report command writes it}
     QJsonObject data() const { return m_data; }
 
     // The report kind whose text the Z report shows under its figures.

@@ -1565,25 +1565,20 @@ QStringList TSummary::minimalItems(const TRepData *group, qint64 &vatSum) const
 {
     QStringList lines;
     const QList<Payform> pays = payforms(group);
-    qint64 inAmount = 0;
-    for (const Payform &p : pays) {
-        if (p.inSum)
-            inAmount += p.amount;
-    }
+    // the full summary's figures: one computation for every report
+    const Figures f = figures(group, pays, false);
     if (isPrinted(QStringLiteral("insummary")))
         payformList(lines, pays, true, false);
     if (isPrinted(QStringLiteral("notsummary")))
         payformList(lines, pays, false, false);
-    const qint64 tip = group->getLong(QStringLiteral("tip"));
-    const qint64 credits = group->getLong(QStringLiteral("credits"));
     if (isPrinted(QStringLiteral("sumtip")))
-        lines << amountLine(caption(QStringLiteral("sumtip"), Text::tr("Tip")), tip);
+        lines << amountLine(caption(QStringLiteral("sumtip"), Text::tr("Tip")), f.tip);
     if (isPrinted(QStringLiteral("credits")))
-        lines << amountLine(caption(QStringLiteral("credits"), Text::tr("Credits")), credits);
+        lines << amountLine(caption(QStringLiteral("credits"), Text::tr("Credits")), f.credits);
     // all payforms - (non refund + credits + tip + not in summary)
     if (isPrinted(QStringLiteral("allamount")))
         lines << amountLine(caption(QStringLiteral("allamount"), Text::tr("All amount")),
-                            inAmount - credits - tip);
+                            f.allAmount);
     vatLines(lines, group, &vatSum);
     return lines;
 }

@@ -216,6 +216,7 @@ TEST_P(FiguresAgree, TheDayBeforeAndAfterItsClosing)
                            QJsonDocument(rec.value(QStringLiteral("differences")).toArray())
                                    .toJson());
         EXPECT_TRUE(zReport.value(QStringLiteral("verified")).toBool()) << "Z " << z;
+        EXPECT_TRUE(zReport.value(QStringLiteral("reconciled")).toBool()) << "Z " << z;
         // `z` lists the bill total the record holds
         EXPECT_EQ(closing.value(figureKey(TFigure::BillTotal)).toInteger(),
                   zReport.value(QStringLiteral("record"))
@@ -311,5 +312,7 @@ TEST(FiguresDisagree, VerifyNamesADayWhoseSummaryWasEdited)
                                   QStringLiteral("--show"), z, QStringLiteral("--now"),
                                   QStringLiteral("2026-12-05T23:30:00")});
     EXPECT_TRUE(show.out.contains(QStringLiteral("Difference in All amount"))) << show.out;
+    EXPECT_TRUE(show.out.contains(QStringLiteral("\nReconciled...............: no\n  Z ")))
+            << show.out;
     EXPECT_FALSE(show.out.contains(QStringLiteral("\nDifference....."))) << show.out;
 }
