@@ -6,6 +6,7 @@
 #include "ttranslation.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 #include <cstring>
 
@@ -15,9 +16,21 @@ QTextStream &out()
     return s;
 }
 
+namespace {
+
+QFile &standardError()
+{
+    static QFile file;
+    if (!file.isOpen())
+        file.open(stderr, QIODevice::WriteOnly, QFileDevice::DontCloseHandle);
+    return file;
+}
+
+} // namespace
+
 QTextStream &err()
 {
-    static QTextStream s(stderr);
+    static QTextStream s(&standardError());
     return s;
 }
 
@@ -25,6 +38,25 @@ Basics::TTranslation &cliTranslation()
 {
     static Basics::TTranslation translation;
     return translation;
+}
+
+TMessageCapture::TMessageCapture()
+{
+    m_buffer.open(QIODevice::WriteOnly);
+    err().flush();
+    err().setDevice(&m_buffer);
+}
+
+TMessageCapture::~TMessageCapture()
+{
+    err().flush();
+    err().setDevice(&standardError());
+}
+
+QString TMessageCapture::text() const
+{
+    err().flush();
+    return QString::fromUtf8(m_buffer.data());
 }
 
 int fail(const QString &message, int code)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
@@ -23,6 +24,22 @@ enum ExitCode {
 
 QTextStream &out();
 QTextStream &err();
+
+// While it lives, what err() prints is kept instead of going to standard
+// error: a command run inside a program that shows its messages
+// elsewhere (the web view answers with them).
+class TMessageCapture
+{
+public:
+    TMessageCapture();
+    ~TMessageCapture();
+    TMessageCapture(const TMessageCapture &) = delete;
+    TMessageCapture &operator=(const TMessageCapture &) = delete;
+    QString text() const;
+
+private:
+    QBuffer m_buffer;
+};
 
 // Prints "veltrum: <message>" on stderr and returns `code`.
 int fail(const QString &message, int code = ExitFailure);

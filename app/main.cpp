@@ -2,6 +2,7 @@
 #include "commands.h"
 #include "tcommandtable.h"
 #include "tlanguagechoice.h"
+#include "tservecommand.h"
 #include "ttranslation.h"
 
 #include <QApplication>
@@ -14,9 +15,15 @@ namespace {
 
 // PDF, PNG and SVG are painted, and painting needs the GUI application,
 // charts even the widgets' one; it runs on the offscreen platform, so no
-// display is needed.
+// display is needed. The web view paints them on request.
 bool paints(int argc, char **argv)
 {
+    // the command: the first argument that is not --lang with its value
+    int first = 1;
+    while (first < argc && QByteArray(argv[first]).startsWith("--lang"))
+        first += QByteArray(argv[first]) == "--lang" ? 2 : 1;
+    if (first < argc && QByteArray(argv[first]) == "serve")
+        return true;
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
         QByteArray format;
@@ -64,6 +71,7 @@ int main(int argc, char **argv)
             exportCommand(),
             mailCommand(),
             openTablesCommand(),
+            serveCommand(),
             timeControlsCommand(),
             turnoverCommand(),
             scheduledClosingCommand(),

@@ -145,6 +145,7 @@ int runReport(TArgs &args)
     readTableChoices(args, request);
     request.now = args.dateTime(QStringLiteral("now"));
     request.dayCache = !args.isSet(QStringLiteral("no-cache"));
+    request.readOnly = args.isSet(QStringLiteral("read-only"));
 
     TOutput output(args, true);
     const bool charted = kindHasChart(request.kind);
@@ -285,6 +286,7 @@ TCommand reportCommand()
              TCli::tr("Read every closed day from its day summary, not from the cache of "
                       "closed days in var/reportcache (the figures are the same)."),
              false},
+            readOnlyOption(),
             {{QStringLiteral("report-waiter")},
              QStringLiteral("N"),
              TCli::tr(

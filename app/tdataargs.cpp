@@ -81,6 +81,19 @@ TCommandOption periodOption()
             false};
 }
 
+TCommandOption readOnlyOption()
+{
+    return {{QStringLiteral("read-only")},
+            QString(),
+            TCli::tr("Write nothing into the installation: a closed day whose day summary is "
+                     "missing or older than a table of the day is read from its tables instead "
+                     "of the summary being built again, the cache of closed days is neither "
+                     "read nor written, a fiscal batch does not store its fiscal summary file "
+                     "(the figures are the same). For an installation this user may only read; "
+                     "'veltrum serve' makes every report so."),
+            false};
+}
+
 QList<TCommandOption> tableChoiceOptions()
 {
     return {

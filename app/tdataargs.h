@@ -17,6 +17,7 @@ TCommandOption toOption(const QString &description);
 TCommandOption filterOption(); // --filter ID
 TCommandOption outletOption(); // --outlet ID
 TCommandOption periodOption(); // --period N
+TCommandOption readOnlyOption(); // --read-only
 
 namespace PosLib {
 struct TReportRequest;

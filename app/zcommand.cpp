@@ -45,6 +45,7 @@ int runZ(TArgs &args)
         if (output.format() == TOutputFormat::Csv)
             return usageError(TCli::tr("--show writes text, json or pdf"), QStringLiteral("z"));
         TZReport report(&data.lists(), data.root());
+        report.setReadOnly(args.isSet(QStringLiteral("read-only")));
         if (z == 0 || !report.build(long(z), args.dateTime(QStringLiteral("now"))))
             return fail(TCli::tr("z: the installation has no closing with Z counter %1").arg(z));
         return output.write(report.lines(), report.data(), {}, report.title()) ? ExitOk
@@ -93,6 +94,7 @@ TCommand zCommand()
              QStringLiteral("Z"),
              TCli::tr("Print the Z report of the closing with Z counter Z."),
              false},
+            readOnlyOption(),
             nowOption(),
             formatOption(),
             outputOption(),

@@ -6,13 +6,21 @@
 # (python3-aiosmtpd, certificates made by openssl). dpkg-dev, file and
 # lintian build and check the Debian package (scripts/package.sh); systemd
 # brings systemd-analyze, which checks the package's units.
+# Qt HttpServer (whose CMake files ask for Qt WebSockets) and libsodium
+# (password hashes) serve 'veltrum serve'; its browser test drives Debian's
+# Chromium with puppeteer-core from npm (tests/web), so it needs Node.js and
+# npm too (taken from Debian unless a Node.js with npm is there).
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
           qt6-qpa-plugins fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
           poppler-utils qt6-charts-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
           qt6-translations-l10n postgresql libqt6sql6-psql libcurl4-openssl-dev
-          python3-aiosmtpd openssl dpkg-dev file lintian systemd)
+          python3-aiosmtpd openssl dpkg-dev file lintian systemd qt6-httpserver-dev
+          qt6-websockets-dev libsodium-dev chromium)
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+  packages+=(nodejs npm)
+fi
 # The fuzz build (-DVELTRUM_FUZZ=ON) alone needs clang and its runtime.
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(clang libclang-rt-14-dev)

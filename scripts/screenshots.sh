@@ -26,4 +26,6 @@ trap 'rm -rf "$demo"' EXIT
     --now 2026-12-05T23:45:00 >/dev/null
 "$build/bin/veltrum" z --data "$demo/zdemo" --show 109 --now 2026-12-05T23:50:00 --format pdf \
     --output docs/z-report.pdf
+# the web view in Chromium, at desktop and phone size (its browser test)
+bash tests/web/browser/run.sh "$build/bin/veltrum" "$build/web-browser" >/dev/null
 ls -1 docs/*.png docs/*.pdf

@@ -971,6 +971,33 @@
     </message>
 </context>
 <context>
+    <name>TListenAddress</name>
+    <message>
+        <source>--listen %1: %2</source>
+        <translation>--listen %1: %2</translation>
+    </message>
+    <message>
+        <source>no &apos;]&apos; after the IPv6 address</source>
+        <translation>kein &apos;]&apos; nach der IPv6-Adresse</translation>
+    </message>
+    <message>
+        <source>&apos;:PORT&apos; expected after &apos;]&apos;</source>
+        <translation>nach &apos;]&apos; wird &apos;:PORT&apos; erwartet</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no IP address (ADDR:PORT, e.g. 127.0.0.1:8080)</source>
+        <translation>&apos;%1&apos; ist keine IP-Adresse (ADRESSE:PORT, z. B. 127.0.0.1:8080)</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no port (0 to 65535)</source>
+        <translation>&apos;%1&apos; ist kein Port (0 bis 65535)</translation>
+    </message>
+    <message>
+        <source>%1 can be reached from other machines: give --cert and --key to serve it over TLS, or --insecure to send passwords and figures unencrypted</source>
+        <translation>%1 ist von anderen Rechnern erreichbar: mit --cert und --key wird über TLS bedient, mit --insecure gehen Passwörter und Zahlen unverschlüsselt über das Netz</translation>
+    </message>
+</context>
+<context>
     <name>TOffConfig</name>
     <message>
         <source>%1 could not be read when the back office started and is kept as it was.</source>
@@ -3967,6 +3994,33 @@ Buchungsfilter:
     </message>
 </context>
 <context>
+    <name>TUsersFile</name>
+    <message>
+        <source>%1: cannot be read (%2)</source>
+        <translation>%1: kann nicht gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1, line %2: not a user (NAME:HASH as &apos;veltrum serve --add-user&apos; writes it)</source>
+        <translation>%1, Zeile %2: kein Benutzer (NAME:HASH, wie &apos;veltrum serve --add-user&apos; ihn schreibt)</translation>
+    </message>
+    <message>
+        <source>%1, line %2: user &apos;%3&apos; is there twice</source>
+        <translation>%1, Zeile %2: der Benutzer &apos;%3&apos; steht zweimal darin</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no user name (1 to 64 letters, digits and . _ - @)</source>
+        <translation>&apos;%1&apos; ist kein Benutzername (1 bis 64 Buchstaben, Ziffern und . _ - @)</translation>
+    </message>
+    <message>
+        <source>the password&apos;s hash could not be made</source>
+        <translation>der Hash des Passworts konnte nicht gebildet werden</translation>
+    </message>
+    <message>
+        <source>%1: cannot be written (%2)</source>
+        <translation>%1: kann nicht geschrieben werden (%2)</translation>
+    </message>
+</context>
+<context>
     <name>TValueList</name>
     <message>
         <source>%1 is missing but %2 holds a list; the list reads as empty until it is restored</source>
@@ -4431,6 +4485,367 @@ Buchungsfilter:
     </message>
 </context>
 <context>
+    <name>TWebApi</name>
+    <message>
+        <source>no such call</source>
+        <translation>keine solche Abfrage</translation>
+    </message>
+    <message>
+        <source>the figures could not be read</source>
+        <translation>die Zahlen konnten nicht gelesen werden</translation>
+    </message>
+</context>
+<context>
+    <name>TWebReports</name>
+    <message>
+        <source>bad value &apos;%1&apos; for %2 (1 or 0)</source>
+        <translation>ungültiger Wert &apos;%1&apos; für %2 (1 oder 0)</translation>
+    </message>
+    <message>
+        <source>from %1 to %2: the web view makes reports of at most %3 days (the command line makes longer ones)</source>
+        <translation>vom %1 bis %2: die Webansicht erstellt Berichte über höchstens %3 Tage (die Befehlszeile auch längere)</translation>
+    </message>
+    <message>
+        <source>bad value &apos;%1&apos; for format (text, json, csv, pdf, svg or png)</source>
+        <translation>ungültiger Wert &apos;%1&apos; für format (text, json, csv, pdf, svg oder png)</translation>
+    </message>
+    <message>
+        <source>bad value &apos;%1&apos; for download (1 or 0)</source>
+        <translation>ungültiger Wert &apos;%1&apos; für download (1 oder 0)</translation>
+    </message>
+    <message>
+        <source>the result is larger than the web view sends (%1 MB); the command line writes it</source>
+        <translation>das Ergebnis ist größer, als die Webansicht sendet (%1 MB); die Befehlszeile schreibt es</translation>
+    </message>
+    <message>
+        <source>there is no batch %1</source>
+        <translation>es gibt keinen Stapel %1</translation>
+    </message>
+    <message>
+        <source>z is required: the Z counter of the closing</source>
+        <translation>z ist nötig: der Z-Zähler des Abschlusses</translation>
+    </message>
+    <message>
+        <source>bad value &apos;%1&apos; for format (text, json or pdf)</source>
+        <translation>ungültiger Wert &apos;%1&apos; für format (text, json oder pdf)</translation>
+    </message>
+    <message>
+        <source>the installation has no closing with Z counter %1</source>
+        <translation>die Installation hat keinen Abschluss mit dem Z-Zähler %1</translation>
+    </message>
+    <message>
+        <source>this server has no chain database (serve --db)</source>
+        <translation>dieser Server hat keine Kettendatenbank (serve --db)</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1: %2</source>
+        <translation>keine Verbindung zu %1: %2</translation>
+    </message>
+    <message>
+        <source>bad value &apos;%1&apos; for format (text, json, csv or pdf)</source>
+        <translation>ungültiger Wert &apos;%1&apos; für format (text, json, csv oder pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>TWebTexts</name>
+    <message>
+        <source>Veltrum</source>
+        <translation>Veltrum</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>Reports</source>
+        <translation>Berichte</translation>
+    </message>
+    <message>
+        <source>Closings</source>
+        <translation>Abschlüsse</translation>
+    </message>
+    <message>
+        <source>Chain</source>
+        <translation>Kette</translation>
+    </message>
+    <message>
+        <source>Log out</source>
+        <translation>Abmelden</translation>
+    </message>
+    <message>
+        <source>Log in</source>
+        <translation>Anmelden</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>As of</source>
+        <translation>Stand</translation>
+    </message>
+    <message>
+        <source>(read again every 30 seconds)</source>
+        <translation>(alle 30 Sekunden neu gelesen)</translation>
+    </message>
+    <message>
+        <source>Takings so far (1 paid table)</source>
+        <translation>Bisherige Einnahmen (1 bezahlter Tisch)</translation>
+    </message>
+    <message>
+        <source>Takings so far (%1 paid tables)</source>
+        <translation>Bisherige Einnahmen (%1 bezahlte Tische)</translation>
+    </message>
+    <message>
+        <source>Covers</source>
+        <translation>Gedecke</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>Open tables</source>
+        <translation>Offene Tische</translation>
+    </message>
+    <message>
+        <source>Average bill</source>
+        <translation>Durchschnittliche Rechnung</translation>
+    </message>
+    <message>
+        <source>Voids of the day</source>
+        <translation>Stornos des Tages</translation>
+    </message>
+    <message>
+        <source>Last closing</source>
+        <translation>Letzter Tagesabschluss</translation>
+    </message>
+    <message>
+        <source>%1 - Z %2</source>
+        <translation>%1 - Z %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>Exceptions</source>
+        <translation>Auffälligkeiten</translation>
+    </message>
+    <message>
+        <source>Compared</source>
+        <translation>Im Vergleich</translation>
+    </message>
+    <message>
+        <source>No table is open.</source>
+        <translation>Kein Tisch ist offen.</translation>
+    </message>
+    <message>
+        <source>%1 tables, together %2</source>
+        <translation>%1 Tische, zusammen %2</translation>
+    </message>
+    <message>
+        <source>Table %1/%2</source>
+        <translation>Tisch %1/%2</translation>
+    </message>
+    <message>
+        <source>held by a terminal</source>
+        <translation>von einem Terminal gesperrt</translation>
+    </message>
+    <message>
+        <source>Waiter %1</source>
+        <translation>Kellner %1</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Bericht</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>Without a first day: the current day, not yet closed. With one: the closed days from it to the last day (or that day alone).</source>
+        <translation>Ohne ersten Tag: der laufende, noch nicht abgeschlossene Tag. Mit ihm: die abgeschlossenen Tage von ihm bis zum letzten Tag (oder dieser Tag allein).</translation>
+    </message>
+    <message>
+        <source>Summaries</source>
+        <translation>Auswertungen</translation>
+    </message>
+    <message>
+        <source>Journals</source>
+        <translation>Journale</translation>
+    </message>
+    <message>
+        <source>Batches</source>
+        <translation>Stapel</translation>
+    </message>
+    <message>
+        <source>Download:</source>
+        <translation>Herunterladen:</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>JSON</source>
+        <translation>JSON</translation>
+    </message>
+    <message>
+        <source>Chart of the %1</source>
+        <translation>Diagramm: %1</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Closing</source>
+        <translation>Abschluss</translation>
+    </message>
+    <message>
+        <source>Bills</source>
+        <translation>Bons</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Verified</source>
+        <translation>Geprüft</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>no record</source>
+        <translation>kein Datensatz</translation>
+    </message>
+    <message>
+        <source>whole day</source>
+        <translation>ganzer Tag</translation>
+    </message>
+    <message>
+        <source>No closings in this range.</source>
+        <translation>Keine Abschlüsse in diesem Zeitraum.</translation>
+    </message>
+    <message>
+        <source>One report per outlet</source>
+        <translation>Ein Bericht je Betrieb</translation>
+    </message>
+    <message>
+        <source>Read-only: this page changes nothing in the installation.</source>
+        <translation>Nur lesend: diese Seite ändert nichts an der Installation.</translation>
+    </message>
+    <message>
+        <source>the users file could not be read again (%1); the users read before stay</source>
+        <translation>die Benutzerdatei konnte nicht neu gelesen werden (%1); die zuvor gelesenen Benutzer bleiben</translation>
+    </message>
+    <message>
+        <source>users file read again: %1</source>
+        <translation>Benutzerdatei neu gelesen: %1</translation>
+    </message>
+    <message>
+        <source>Only GET and POST are answered.</source>
+        <translation>Nur GET und POST werden beantwortet.</translation>
+    </message>
+    <message>
+        <source>The request names no host.</source>
+        <translation>Die Anfrage nennt keinen Host.</translation>
+    </message>
+    <message>
+        <source>This server answers only under its loopback address.</source>
+        <translation>Dieser Server antwortet nur unter seiner Loopback-Adresse.</translation>
+    </message>
+    <message>
+        <source>No such path.</source>
+        <translation>Kein solcher Pfad.</translation>
+    </message>
+    <message>
+        <source>Not answered with this method.</source>
+        <translation>Mit dieser Methode wird nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>unknown parameter &apos;%1&apos;</source>
+        <translation>unbekannter Parameter &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>parameter &apos;%1&apos; given twice</source>
+        <translation>Parameter &apos;%1&apos; zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>Please log in.</source>
+        <translation>Bitte melden Sie sich an.</translation>
+    </message>
+    <message>
+        <source>The page&apos;s token is missing or wrong; please load the page again.</source>
+        <translation>Das Token der Seite fehlt oder ist falsch; bitte laden Sie die Seite neu.</translation>
+    </message>
+    <message>
+        <source>Sent from another site.</source>
+        <translation>Von einer anderen Website gesendet.</translation>
+    </message>
+    <message>
+        <source>JSON expected.</source>
+        <translation>JSON erwartet.</translation>
+    </message>
+    <message>
+        <source>A login is {&quot;user&quot;: NAME, &quot;password&quot;: PASSWORD}.</source>
+        <translation>Eine Anmeldung ist {&quot;user&quot;: NAME, &quot;password&quot;: PASSWORT}.</translation>
+    </message>
+    <message>
+        <source>Too many wrong passwords: please wait %1 s before the next attempt.</source>
+        <translation>Zu viele falsche Passwörter: bitte warten Sie %1 s bis zum nächsten Versuch.</translation>
+    </message>
+    <message>
+        <source>Busy; please try again in a moment.</source>
+        <translation>Beschäftigt; bitte versuchen Sie es gleich noch einmal.</translation>
+    </message>
+    <message>
+        <source>wrong password for &apos;%1&apos; from %2 (%3 in a row)</source>
+        <translation>falsches Passwort für &apos;%1&apos; von %2 (%3 nacheinander)</translation>
+    </message>
+    <message>
+        <source>Wrong user name or password.</source>
+        <translation>Falscher Benutzername oder falsches Passwort.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; logged in from %2</source>
+        <translation>&apos;%1&apos; hat sich von %2 angemeldet</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; logged out</source>
+        <translation>&apos;%1&apos; hat sich abgemeldet</translation>
+    </message>
+</context>
+<context>
     <name>TZReport</name>
     <message>
         <source>whole day</source>
@@ -4547,6 +4962,20 @@ Buchungsfilter:
     <message>
         <source>Reconciled</source>
         <translation>Abgestimmt</translation>
+    </message>
+</context>
+<context>
+    <name>WebLib::TWebService</name>
+    <message>
+        <source>cannot listen on %1: %2</source>
+        <translation>auf %1 kann nicht gelauscht werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>WebLib::TWebSite</name>
+    <message>
+        <source>%1 names nobody who may log in (add someone with &apos;veltrum serve --add-user NAME&apos;)</source>
+        <translation>%1 nennt niemanden, der sich anmelden darf (jemanden hinzufügen mit &apos;veltrum serve --add-user NAME&apos;)</translation>
     </message>
 </context>
 <context>
@@ -6284,6 +6713,178 @@ Jeder Befund wird in einer eigenen Zeile ausgegeben, dann eine Zusammenfassungsz
     <message>
         <source>mail: another &apos;veltrum mail&apos; has been sending for five minutes (%1); try again later</source>
         <translation>mail: ein anderes &apos;veltrum mail&apos; sendet seit fünf Minuten (%1); später erneut versuchen</translation>
+    </message>
+    <message>
+        <source>Write nothing into the installation: a closed day whose day summary is missing or older than a table of the day is read from its tables instead of the summary being built again, the cache of closed days is neither read nor written, a fiscal batch does not store its fiscal summary file (the figures are the same). For an installation this user may only read; &apos;veltrum serve&apos; makes every report so.</source>
+        <translation>Nichts in die Installation schreiben: ein abgeschlossener Tag, dessen Tageszusammenfassung fehlt oder älter als ein Tisch des Tages ist, wird aus seinen Tischen gelesen, statt die Zusammenfassung neu zu bilden, der Zwischenspeicher abgeschlossener Tage wird weder gelesen noch geschrieben, ein fiskalischer Stapel legt seine fiskalische Auswertungsdatei nicht ab (die Zahlen sind dieselben). Für eine Installation, die dieser Benutzer nur lesen darf; &apos;veltrum serve&apos; erstellt jeden Bericht so.</translation>
+    </message>
+    <message>
+        <source>no temporary folder can be made (%1)</source>
+        <translation>es kann kein temporärer Ordner angelegt werden (%1)</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read (%2)</source>
+        <translation>%1: kann nicht gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>no password on standard input</source>
+        <translation>kein Passwort auf der Standardeingabe</translation>
+    </message>
+    <message>
+        <source>no password given</source>
+        <translation>kein Passwort angegeben</translation>
+    </message>
+    <message>
+        <source>the two passwords differ</source>
+        <translation>die beiden Passwörter unterscheiden sich</translation>
+    </message>
+    <message>
+        <source>%1 does not go with %2</source>
+        <translation>%1 passt nicht zu %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no user name (1 to 64 letters, digits and . _ - @)</source>
+        <translation>&apos;%1&apos; ist kein Benutzername (1 bis 64 Buchstaben, Ziffern und . _ - @)</translation>
+    </message>
+    <message>
+        <source>serve: %1</source>
+        <translation>serve: %1</translation>
+    </message>
+    <message>
+        <source>serve: %1 holds no user &apos;%2&apos;</source>
+        <translation>serve: %1 enthält keinen Benutzer &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>%1 was taken out of %2; sessions of that user end within seconds</source>
+        <translation>%1 wurde aus %2 entfernt; die Sitzungen dieses Benutzers enden binnen Sekunden</translation>
+    </message>
+    <message>
+        <source>Password for %1: </source>
+        <translation>Passwort für %1: </translation>
+    </message>
+    <message>
+        <source>The same again: </source>
+        <translation>Noch einmal dasselbe: </translation>
+    </message>
+    <message>
+        <source>serve: a password has %1 to %2 characters</source>
+        <translation>serve: ein Passwort hat %1 bis %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>serve: the folder %1 cannot be made</source>
+        <translation>serve: der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1 has a new password in %2; sessions of that user end within seconds</source>
+        <translation>%1 hat in %2 ein neues Passwort; die Sitzungen dieses Benutzers enden binnen Sekunden</translation>
+    </message>
+    <message>
+        <source>%1 may now log in (added to %2)</source>
+        <translation>%1 darf sich jetzt anmelden (zu %2 hinzugefügt)</translation>
+    </message>
+    <message>
+        <source>TLS is not available (no OpenSSL library found)</source>
+        <translation>TLS ist nicht verfügbar (keine OpenSSL-Bibliothek gefunden)</translation>
+    </message>
+    <message>
+        <source>%1: no certificate in PEM form can be read</source>
+        <translation>%1: es lässt sich kein Zertifikat im PEM-Format lesen</translation>
+    </message>
+    <message>
+        <source>%1: no unencrypted private key (RSA or EC) in PEM form</source>
+        <translation>%1: kein unverschlüsselter privater Schlüssel (RSA oder EC) im PEM-Format</translation>
+    </message>
+    <message>
+        <source>--add-user and --remove-user exclude each other</source>
+        <translation>--add-user und --remove-user schließen einander aus</translation>
+    </message>
+    <message>
+        <source>--data is missing</source>
+        <translation>--data fehlt</translation>
+    </message>
+    <message>
+        <source>--cert and --key go together</source>
+        <translation>--cert und --key gehören zusammen</translation>
+    </message>
+    <message>
+        <source>--password-file goes with --db</source>
+        <translation>--password-file gehört zu --db</translation>
+    </message>
+    <message>
+        <source>Serving %1 at %2://%3/ (Ctrl-C stops)</source>
+        <translation>%1 wird unter %2://%3/ bedient (Strg-C beendet)</translation>
+    </message>
+    <message>
+        <source>veltrum: serve: running as root; the web view needs no privileges: run it as a user who may only read the installation (see packaging/systemd/veltrum-serve.service)</source>
+        <translation>veltrum: serve: läuft als root; die Webansicht braucht keine Rechte: starten Sie sie als Benutzer, der die Installation nur lesen darf (siehe packaging/systemd/veltrum-serve.service)</translation>
+    </message>
+    <message>
+        <source>Stopped.</source>
+        <translation>Beendet.</translation>
+    </message>
+    <message>
+        <source>the owner&apos;s web view: today&apos;s figures, reports, closings and the chain in a browser, read-only</source>
+        <translation>die Webansicht des Inhabers: die Zahlen von heute, Berichte, Abschlüsse und die Kette im Browser, nur lesend</translation>
+    </message>
+    <message>
+        <source>Serves a web page on which the people of the users file, once logged in, see today&apos;s figures as the back office&apos;s &quot;Today&quot; panel shows them (read again while the page is open) and the open tables; any report kind or batch over a range of closed days as the printed text and its charts, with the PDF, CSV and JSON that &apos;veltrum report&apos; writes; the closings with their Z reports, verified; and with --db every outlet of the chain database and reports over them. The page works on a phone and on a desktop, in German or English as the browser asks, and fetches nothing from elsewhere. Its JSON API is described in docs/web-api.md.
+
+The server never writes into the installation: a closed day without a current day summary is read from its tables, no report cache is kept, no fiscal file is stored. Run it as a user who may only read the installation.
+
+Locked down by default: it listens on 127.0.0.1:8080 unless --listen says otherwise, and refuses an address other machines can reach without TLS (--cert and --key) unless --insecure is given. Every page and call needs a login; wrong passwords are slowed down and then locked out, per user name and per address. Sessions are cookies only the server reads (HttpOnly, SameSite=Strict, Secure under TLS), ending after an hour without a request or twelve hours after the login; every POST carries the session&apos;s token. Requests are limited in size and time, and no file is served but the page&apos;s own.
+
+The users file (--users, by default ~/.config/veltrum/serve-users) holds one user a line with the argon2id hash of the password. --add-user NAME asks for the password twice without showing it (from standard input, one line, when that is no terminal) and adds the user or gives a new password; --remove-user NAME takes the user out. The running server reads the file again within seconds.
+
+Ctrl-C or SIGTERM stops the server.</source>
+        <translation>Bedient eine Webseite, auf der die Personen der Benutzerdatei nach der Anmeldung die Zahlen von heute sehen, wie das Feld &quot;Heute&quot; des Back Office sie zeigt (neu gelesen, solange die Seite offen ist), und die offenen Tische; jede Berichtsart und jeden Stapel über einen Zeitraum abgeschlossener Tage als gedruckten Text mit seinen Diagrammen, dazu PDF, CSV und JSON, wie &apos;veltrum report&apos; sie schreibt; die Abschlüsse mit ihren Z-Berichten, geprüft; und mit --db jeden Betrieb der Kettendatenbank und Berichte über sie. Die Seite funktioniert auf dem Telefon und am Schreibtisch, auf Deutsch oder Englisch, wie der Browser es wünscht, und lädt nichts von anderswo. Ihre JSON-Schnittstelle beschreibt docs/web-api.md.
+
+Der Server schreibt nie in die Installation: ein abgeschlossener Tag ohne aktuelle Tageszusammenfassung wird aus seinen Tischen gelesen, es wird kein Berichtszwischenspeicher geführt und keine fiskalische Datei abgelegt. Starten Sie ihn als Benutzer, der die Installation nur lesen darf.
+
+Von Haus aus abgesichert: er lauscht auf 127.0.0.1:8080, sofern --listen nichts anderes sagt, und lehnt eine von anderen Rechnern erreichbare Adresse ohne TLS (--cert und --key) ab, außer --insecure ist angegeben. Jede Seite und jede Abfrage braucht eine Anmeldung; falsche Passwörter werden gebremst und dann gesperrt, je Benutzername und je Adresse. Sitzungen sind Cookies, die nur der Server liest (HttpOnly, SameSite=Strict, unter TLS Secure), und enden nach einer Stunde ohne Anfrage oder zwölf Stunden nach der Anmeldung; jedes POST trägt das Token der Sitzung. Anfragen sind in Größe und Zeit begrenzt, und es wird keine Datei ausgeliefert außer denen der Seite.
+
+Die Benutzerdatei (--users, standardmäßig ~/.config/veltrum/serve-users) enthält einen Benutzer je Zeile mit dem argon2id-Hash des Passworts. --add-user NAME fragt zweimal nach dem Passwort, ohne es anzuzeigen (von der Standardeingabe, eine Zeile, wenn sie kein Terminal ist), und fügt den Benutzer hinzu oder gibt ihm ein neues Passwort; --remove-user NAME entfernt den Benutzer. Der laufende Server liest die Datei binnen Sekunden neu.
+
+Strg-C oder SIGTERM beendet den Server.</translation>
+    </message>
+    <message>
+        <source>The address and port to listen on (default 127.0.0.1:8080; port 0 picks a free one, printed on start). An address other than loopback needs --cert and --key, or --insecure.</source>
+        <translation>Adresse und Port, auf denen gelauscht wird (Standard 127.0.0.1:8080; Port 0 wählt einen freien, der beim Start ausgegeben wird). Eine andere Adresse als Loopback braucht --cert und --key oder --insecure.</translation>
+    </message>
+    <message>
+        <source>The server&apos;s certificate (PEM, with its chain): serve over TLS.</source>
+        <translation>Das Zertifikat des Servers (PEM, mit seiner Kette): über TLS bedienen.</translation>
+    </message>
+    <message>
+        <source>The certificate&apos;s private key (PEM, RSA or EC, not encrypted).</source>
+        <translation>Der private Schlüssel des Zertifikats (PEM, RSA oder EC, nicht verschlüsselt).</translation>
+    </message>
+    <message>
+        <source>Listen on an address other machines can reach without TLS: passwords and figures go over the network unencrypted.</source>
+        <translation>Ohne TLS auf einer Adresse lauschen, die andere Rechner erreichen: Passwörter und Zahlen gehen unverschlüsselt über das Netz.</translation>
+    </message>
+    <message>
+        <source>The users file (default ~/.config/veltrum/serve-users).</source>
+        <translation>Die Benutzerdatei (Standard ~/.config/veltrum/serve-users).</translation>
+    </message>
+    <message>
+        <source>Add NAME to the users file, or give NAME a new password; the password is read without being shown (from standard input when it is no terminal), at least 8 characters.</source>
+        <translation>NAME zur Benutzerdatei hinzufügen oder NAME ein neues Passwort geben; das Passwort wird gelesen, ohne angezeigt zu werden (von der Standardeingabe, wenn sie kein Terminal ist), mindestens 8 Zeichen.</translation>
+    </message>
+    <message>
+        <source>Take NAME out of the users file.</source>
+        <translation>NAME aus der Benutzerdatei entfernen.</translation>
+    </message>
+    <message>
+        <source>the server was stopped (Ctrl-C, SIGTERM), or the users file was changed</source>
+        <translation>der Server wurde beendet (Strg-C, SIGTERM), oder die Benutzerdatei wurde geändert</translation>
+    </message>
+    <message>
+        <source>the address cannot be listened on, the certificate, key or users file cannot be read or names nobody, a user to take out is not there, the password is too short</source>
+        <translation>auf der Adresse kann nicht gelauscht werden, Zertifikat, Schlüssel oder Benutzerdatei können nicht gelesen werden oder nennen niemanden, ein zu entfernender Benutzer ist nicht vorhanden, das Passwort ist zu kurz</translation>
+    </message>
+    <message>
+        <source>wrong arguments: an unknown option, a bad address, an address other machines reach without TLS or --insecure, --cert without --key, no such directory</source>
+        <translation>falsche Argumente: eine unbekannte Option, eine ungültige Adresse, eine von anderen Rechnern erreichbare Adresse ohne TLS oder --insecure, --cert ohne --key, kein solches Verzeichnis</translation>
     </message>
 </context>
 <context>

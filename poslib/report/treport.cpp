@@ -123,7 +123,7 @@ bool TReport::runDay(TRepWaiters *waiters, TRepCenters *centers, const QDate &da
         Q_EMIT sigDate(day);
         return m_daySource(day, waiters, centers) && !m_stopped;
     }
-    if (m_dayCache && (ahead && ahead->checked ? ahead->closed : isClosed(day)))
+    if (usesDayCache() && (ahead && ahead->checked ? ahead->closed : isClosed(day)))
         return runCachedDay(waiters, centers, day, ahead);
     Q_EMIT sigDate(day);
     for (const QString &path : paths()) {
@@ -233,7 +233,7 @@ QString TReport::dayCacheDir(const TRepDatas &groups) const
                         + QString::fromLatin1(hash.result().toHex());
     // asked for every day of a run: the options do not change within one
     m_cacheDirs.insert(side, dir);
-    if (m_dayCache) {
+    if (usesDayCache()) {
         // used now: the last to go when folders of other options are dropped
         ::utimes(QFile::encodeName(dir).constData(), nullptr);
         pruneDayCaches(QDir(m_dataPath).filePath(QStringLiteral("var/reportcache")), dir,
@@ -245,7 +245,7 @@ QString TReport::dayCacheDir(const TRepDatas &groups) const
 std::unique_ptr<TDayCacheReader> TReport::readAhead(TRepWaiters *waiters, TRepCenters *centers,
                                                     const QDate &from, const QDate &to)
 {
-    if (!m_dayCache || m_daySource || !from.isValid() || !to.isValid() || from >= to)
+    if (!usesDayCache() || m_daySource || !from.isValid() || !to.isValid() || from >= to)
         return nullptr;
     TRepDatas *sides[2] = {waiters, centers};
     QString dirs[2];
@@ -534,7 +534,14 @@ bool TReport::readSummary(const QString &path, const QDate &day, const Groups &g
     const QFileInfo info(file);
     bool existed = info.exists();
     // a table file of the day changed since the summary was written
-    if (existed && !checked && summary.hasTablesNewerThan(info.lastModified())) {
+    const bool stale = existed && (m_readOnly || !checked)
+                       && summary.hasTablesNewerThan(info.lastModified());
+    if (m_readOnly && (!existed || stale)) {
+        // the summary stays as it is (or missing): the day's own tables count
+        std::unique_ptr<TTableList> list(dayTables(path, day));
+        return readList(list.get(), path, false, groups);
+    }
+    if (stale) {
         deleteFile(file);
         existed = false;
     }

@@ -94,6 +94,13 @@ public:
     // installation) is left alone.
     void setDayCache(bool on) { m_dayCache = on; }
     bool dayCache() const { return m_dayCache; }
+    // Writes nothing into the installation (off by default): a closed day
+    // whose day summary is missing, or older than a table file of the day,
+    // is read from the day's table files, the summary left as it is; the
+    // day cache is neither read nor written. The figures are the same.
+    // For a reader that may not or must not write: the web view.
+    void setReadOnly(bool on) { m_readOnly = on; }
+    bool isReadOnly() const { return m_readOnly; }
     // The folder of the cached days of groups like `groups` under this
     // report's options: one per set of options that changes a day's
     // figures (the groups' side and records, report waiter, filter,
@@ -203,6 +210,7 @@ private:
     void buildAhead(const QDate &day, const QStringList &roots, const DaySide (&sides)[2],
                     TCachedDayState &state) const;
     bool passesTrainee(const TTableFacts &table) const;
+    bool usesDayCache() const { return m_dayCache && !m_readOnly; }
     QStringList paths() const;
 
     Basics::TValue *m_reportWaiter;
@@ -216,6 +224,7 @@ private:
     QStringList m_outletPaths;
     bool m_stopped = false;
     bool m_dayCache = false;
+    bool m_readOnly = false;
     DaySource m_daySource;
     // a cache write failed: none tried again in this run
     bool m_cacheReadOnly = false;

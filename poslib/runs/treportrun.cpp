@@ -115,6 +115,7 @@ void TReportRun::configure(TReport &report, const TReportRequest &request, int f
             report.setFilter(filters->filter(filter));
     }
     report.setDayCache(request.dayCache);
+    report.setReadOnly(request.readOnly);
     report.setDaySource(request.daySource);
     report.setWithOpenTables(request.withOpenTables);
     report.setWithoutCredits(request.withoutCredits);
@@ -319,7 +320,8 @@ QStringList TReportRun::batchReport(TSummary &summary, TReport &report, const TS
             summary.caption(QStringLiteral("batch"), Text::tr("Batch report")));
     lines << sections;
 
-    if (summary.isFiscal()) {
+    // read-only: shown as it would be stored, and stored by a later run
+    if (summary.isFiscal() && !request.readOnly) {
         reportsDir(m_root); // created when missing
         try {
             TSaveFile file(fiscalFile);

@@ -41,6 +41,9 @@ struct TReportRequest
     TSummaryDataSink *dataSink = nullptr;
     QString title; // the title of a summary; empty: the kind's own
     bool dayCache = true; // closed days from the cache in "var/reportcache" (TReport::setDayCache)
+    // nothing written into the installation (TReport::setReadOnly): no day
+    // summary built or replaced, no cache, no fiscal summary file stored
+    bool readOnly = false;
     TReport::DaySource daySource; // closed days from elsewhere (TReport::setDaySource)
 };
 

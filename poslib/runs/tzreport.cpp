@@ -274,6 +274,7 @@ bool TZReport::build(long z, const QDateTime &now)
     request.reportWaiter = closing->isWholeDay() ? 0 : closing->waiter();
     request.now = now;
     request.withData = true;
+    request.readOnly = m_readOnly;
     TReportRun run(m_lists, m_root);
     const TReportResult summary = run.run(request);
 

@@ -71,6 +71,9 @@ public:
 
     // False when the installation has no closing `z`.
     bool build(long z, const QDateTime &now = QDateTime());
+    // The day's summary is made without writing into the installation
+    // (TReportRequest::readOnly).
+    void setReadOnly(bool on) { m_readOnly = on; }
 
     QString title() const { return m_title; }
     QStringList lines() const { return m_lines; }
@@ -93,6 +96,7 @@ private:
     QString m_title;
     QStringList m_lines;
     QJsonObject m_data;
+    bool m_readOnly = false;
 };
 
 } // namespace PosLib

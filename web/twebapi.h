@@ -1,0 +1,55 @@
+#pragma once
+
+#include "tweblimits.h"
+#include "twebmessage.h"
+#include "twebsite.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QJsonObject>
+#include <QString>
+
+namespace WebLib {
+
+// What the API answers from, fixed when the server starts.
+struct TWebSource
+{
+    QString root; // the installation, absolute, with "/"
+    QDateTime now; // the clock; invalid: the current time
+    QString dbUrl; // the chain database (--db); empty without
+    QString passwordFile; // its --password-file; empty without
+    TWebLimits limits;
+};
+
+// The JSON API of the web view (docs/web-api.md), answered on the report
+// thread from what the back office and the command line compute: today's
+// figures of the "Today" panel, the open tables, the report kinds, the
+// closings; the reports, Z reports and chain reports as the commands
+// write them (TWebReports). Nothing here writes into the installation.
+class TWebApi
+{
+    Q_DECLARE_TR_FUNCTIONS(TWebApi)
+public:
+    explicit TWebApi(const TWebSource &source);
+
+    // Every route with the parameters it takes.
+    static QList<TApiRoute> routes();
+
+    TWebResponse answer(const TApiCall &call);
+
+    // The answers, one per route.
+    TWebResponse today(const TApiCall &call);
+    TWebResponse openTables(const TApiCall &call);
+    TWebResponse kinds(const TApiCall &call);
+    TWebResponse closings(const TApiCall &call);
+
+private:
+    QDateTime now() const;
+
+    TWebSource m_source;
+};
+
+// The {"error": ...} answer of a wrong parameter: 400 naming it.
+TWebResponse badParameter(const QString &message);
+
+} // namespace WebLib
