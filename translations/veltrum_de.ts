@@ -4593,32 +4593,12 @@ Buchungsfilter:
         <translation>(alle 30 Sekunden neu gelesen)</translation>
     </message>
     <message>
-        <source>Takings so far (1 paid table)</source>
-        <translation>Bisherige Einnahmen (1 bezahlter Tisch)</translation>
-    </message>
-    <message>
-        <source>Takings so far (%1 paid tables)</source>
-        <translation>Bisherige Einnahmen (%1 bezahlte Tische)</translation>
-    </message>
-    <message>
-        <source>Covers</source>
-        <translation>Gedecke</translation>
-    </message>
-    <message>
         <source>%1 - %2</source>
         <translation>%1 - %2</translation>
     </message>
     <message>
         <source>Open tables</source>
         <translation>Offene Tische</translation>
-    </message>
-    <message>
-        <source>Average bill</source>
-        <translation>Durchschnittliche Rechnung</translation>
-    </message>
-    <message>
-        <source>Voids of the day</source>
-        <translation>Stornos des Tages</translation>
     </message>
     <message>
         <source>Last closing</source>
@@ -4843,6 +4823,22 @@ Buchungsfilter:
     <message>
         <source>&apos;%1&apos; logged out</source>
         <translation>&apos;%1&apos; hat sich abgemeldet</translation>
+    </message>
+    <message>
+        <source>Takings so far: %1 (1 paid table)</source>
+        <translation>Einnahmen bisher: %1 (1 bezahlter Tisch)</translation>
+    </message>
+    <message>
+        <source>Takings so far: %1 (%2 paid tables)</source>
+        <translation>Einnahmen bisher: %1 (%2 bezahlte Tische)</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>%1 per paid table</source>
+        <translation>%1 je bezahltem Tisch</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "tchartpage.h"
 #include "tcurrencies.h"
 #include "tdayfigures.h"
+#include "tfigures.h"
 #include "tinstallation.h"
 #include "topentableslist.h"
 #include "tpricetext.h"
@@ -35,13 +36,10 @@ const TCurrencies *currenciesOf(TWorkspaceLists &lists)
     return qobject_cast<TCurrencies *>(lists.get(QStringLiteral("currencies")));
 }
 
-// The money text the back office shows: the amount in the system
-// currency's format, its short name after it.
+// The money text the back office shows (the installation's one helper).
 QString money(const TCurrencies *currencies, long cents)
 {
-    const QString name = currencyShortName(currencies);
-    const QString amount = priceText(currencies, cents);
-    return name.isEmpty() ? amount : amount + QLatin1Char(' ') + name;
+    return moneyText(currencies, cents);
 }
 
 QJsonArray detailGroups(const QList<TListRow> &details)
@@ -140,27 +138,37 @@ TWebResponse TWebApi::today(const TApiCall &)
     if (!f.read)
         return TWebResponse::error(503, tr("the figures could not be read"));
     const TCurrencies *currencies = currenciesOf(lists);
-    QJsonObject figures {
-            {QStringLiteral("takings"), qint64(f.takings)},
-            {QStringLiteral("paidTables"), qint64(f.paidTables)},
-            {QStringLiteral("guests"), qint64(f.guests)},
-            {QStringLiteral("averageBill"), qint64(f.averageBill())},
-            {QStringLiteral("openTables"), qint64(f.openTables)},
-            {QStringLiteral("openAmount"), qint64(f.openAmount)},
-            {QStringLiteral("voids"), qint64(f.voids)},
-            {QStringLiteral("voidAmount"), qint64(f.voidAmount)},
+    // the day's named figures: their keys, their captions in the visitor's
+    // language, and the money texts of the amounts
+    const QList<QPair<TFigure, long>> named {
+            {TFigure::AllAmount, f.allAmount},
+            {TFigure::PaidTables, f.paidTables},
+            {TFigure::Guests, f.guests},
+            {TFigure::OpenTables, f.openTables},
+            {TFigure::OpenTablesAmount, f.openAmount},
+            {TFigure::Voids, f.voids},
+            {TFigure::VoidAmount, f.voidAmount},
     };
+    QJsonObject figures;
+    QJsonObject captions;
     QJsonObject texts;
-    for (const char *amount : {"takings", "averageBill", "openAmount", "voidAmount"}) {
-        const QString name = QLatin1String(amount);
-        texts.insert(name, money(currencies, long(figures.value(name).toInteger())));
+    for (const auto &[figure, value] : named) {
+        const QString key = figureKey(figure);
+        figures.insert(key, qint64(value));
+        captions.insert(key, figureCaption(figure));
+        if (!figureIsCount(figure))
+            texts.insert(key, money(currencies, value));
     }
+    // the takings per paid table, as the panel shows it beside them
+    figures.insert(QStringLiteral("averageBill"), qint64(f.averageBill()));
+    texts.insert(QStringLiteral("averageBill"), money(currencies, f.averageBill()));
     QJsonObject o {
             {QStringLiteral("format"), 1},
             {QStringLiteral("day"), businessDay(m_source.root, at).toString(Qt::ISODate)},
             {QStringLiteral("asOf"), at.toString(Qt::ISODate)},
             {QStringLiteral("currency"), currencyShortName(currencies)},
             {QStringLiteral("figures"), figures},
+            {QStringLiteral("captions"), captions},
             {QStringLiteral("texts"), texts},
             {QStringLiteral("lastClosing"),
              f.lastClosing.isValid() ? QJsonValue(

@@ -308,7 +308,8 @@ TEST_F(Serve, TheApiAnswersWhatTheCommandLineWrites)
     const QJsonObject figures
             = all.value("sections")[0]["periods"][0]["groups"][0]["figures"].toObject();
     EXPECT_EQ("2026-12-05", today.value("day").toString());
-    EXPECT_EQ(figures.value("allAmount").toInteger(), today["figures"]["takings"].toInteger());
+    EXPECT_EQ(figures.value("allAmount").toInteger(), today["figures"]["allAmount"].toInteger());
+    EXPECT_EQ("All amount", today["captions"]["allAmount"].toString());
     EXPECT_EQ(figures.value("guests").toInteger(), today["figures"]["guests"].toInteger());
     EXPECT_EQ(figures.value("openTables").toInteger(), today["figures"]["openTables"].toInteger());
     EXPECT_EQ(103, today["lastClosing"]["z"].toInteger());

@@ -195,14 +195,18 @@ async function loadToday() {
   $("todayAsOf").textContent = timeText(today.asOf);
   $("todayAsOf").dateTime = today.asOf;
   const last = today.lastClosing;
+  // worded as the back office's "Today" panel words them, with the names of
+  // the day's figures
+  const c = today.captions;
   $("figures").replaceChildren(
-    figureCard(x.takings, f.paidTables === 1 ? t("takingsOne")
-      : fill(t("takingsMany"), count(f.paidTables)), "figTakings"),
-    figureCard(count(f.guests), t("covers"), "figCovers"),
-    figureCard(fill(t("countAndAmount"), count(f.openTables), x.openAmount), t("openTables"),
-      "figOpen"),
-    figureCard(x.averageBill, t("averageBill"), "figAverage"),
-    figureCard(fill(t("countAndAmount"), count(f.voids), x.voidAmount), t("voids"), "figVoids"),
+    figureCard(x.allAmount, f.paidTables === 1 ? fill(t("takingsOne"), c.allAmount)
+      : fill(t("takingsMany"), c.allAmount, count(f.paidTables)), "figTakings"),
+    figureCard(count(f.guests), c.guests, "figCovers"),
+    figureCard(fill(t("countAndAmount"), count(f.openTables), x.openTablesAmount),
+      fill(t("twoFigures"), c.openTables, c.openTablesAmount), "figOpen"),
+    figureCard(x.averageBill, fill(t("perPaidTable"), c.allAmount), "figAverage"),
+    figureCard(fill(t("countAndAmount"), count(f.voids), x.voidAmount),
+      fill(t("twoFigures"), c.voids, c.voidAmount), "figVoids"),
     figureCard(last ? fill(t("closingText"), dayText(last.day), last.z) : t("none"),
       t("lastClosing"), "figClosing"));
   // what later versions of the server add to the day

@@ -135,7 +135,7 @@ async function main() {
     check((await page.$$("#figures .figure")).length === 6, "six figures of today");
     const today = await page.evaluate(async () => (await fetch("/api/today")).json());
     const takings = await page.$eval("#figTakings .value", (e) => e.textContent);
-    check(takings === today.texts.takings, "the takings are the API's: " + takings);
+    check(takings === today.texts.allAmount, "the takings are the API's: " + takings);
     check((await page.$eval("#figTakings .caption", (e) => e.textContent))
       .includes(String(today.figures.paidTables)), "with the number of paid tables");
     const open = await page.evaluate(async () => (await fetch("/api/open-tables")).json());
@@ -208,8 +208,10 @@ async function main() {
     check(await dePage.$eval("html", (e) => e.lang) === "de", "the page speaks German");
     check((await dePage.$eval('#nav a[data-view="today"]', (e) => e.textContent)) === "Heute",
       "its parts are named in German");
-    check((await dePage.$eval("#figCovers .caption", (e) => e.textContent)) === "Gedecke",
-      "so are the figures");
+    const deToday = await dePage.evaluate(async () => (await fetch("/api/today")).json());
+    check((await dePage.$eval("#figCovers .caption", (e) => e.textContent))
+      === deToday.captions.guests && deToday.captions.guests !== "Guests",
+      "so are the figures: " + deToday.captions.guests);
     await german.close();
 
     check(problems.length === 0, "no script error, blocked content or outside request"
