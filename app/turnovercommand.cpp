@@ -73,6 +73,8 @@ QString refusalText(int code, const TTurnoverRequest &request, const TTurnoverFo
                 .arg(request.waiter->id())
                 .arg(dayText(request.date));
     case TurnoverError:
+        if (!forecast.problem.isEmpty())
+            return forecast.problem;
         return TCli::tr("The closing of %1 failed inside; what was moved stays moved (--log FILE "
                         "records the cause)")
                 .arg(dayText(request.date));
@@ -167,6 +169,8 @@ int dryRun(TDataArgs &data, const TTurnoverRequest &request, bool force)
                      .arg(f.dayDirectory));
     if (!f.pendingMove.isEmpty())
         item("note", TCli::tr("the interrupted move of %1 is completed first").arg(f.pendingMove));
+    for (const QString &note : f.notes)
+        item("note", note);
     if (f.result != TurnoverDone && !f.lockBusy)
         item("stop", refusalText(f.result, request, f));
     item("info", TCli::tr("%1 bills would move (bill total %2) into %3")

@@ -235,6 +235,25 @@
     </message>
 </context>
 <context>
+    <name>TClosingNumbers</name>
+    <message>
+        <source>%1 is missing, but %2 was used already (%3); it continues with %4</source>
+        <translation>%1 fehlt, aber %2 wurde schon vergeben (%3); es geht mit %4 weiter</translation>
+    </message>
+    <message>
+        <source>%1 is damaged and nothing was used yet; it starts with 1</source>
+        <translation>%1 ist beschädigt, und es wurde noch nichts vergeben; es beginnt mit 1</translation>
+    </message>
+    <message>
+        <source>%1 is damaged; %2 was used already (%3), it continues with %4</source>
+        <translation>%1 ist beschädigt; %2 wurde schon vergeben (%3), es geht mit %4 weiter</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, but %3 was used already (%4): the counter was set back, perhaps by a restored backup, and would hand out a number twice. If the installation is as it should be, delete %1: the next closing then continues after %3</source>
+        <translation>%1 enthält %2, aber %3 wurde schon vergeben (%4): der Zähler wurde zurückgesetzt, vielleicht durch eine zurückgespielte Sicherung, und würde eine Nummer doppelt vergeben. Wenn die Installation so ist, wie sie sein soll, löschen Sie %1: der nächste Abschluss macht dann nach %3 weiter</translation>
+    </message>
+</context>
+<context>
     <name>TClosingVerifier</name>
     <message>
         <source>Z %1 (%2) is in %3 journal lines</source>
@@ -303,6 +322,30 @@
     <message>
         <source>Z %1 (%2): the day summary was changed after the closing</source>
         <translation>Z %1 (%2): die Tageszusammenfassung wurde nach dem Abschluss verändert</translation>
+    </message>
+    <message>
+        <source>%1 is missing, but %2 was used already (%3)</source>
+        <translation>%1 fehlt, aber %2 wurde schon vergeben (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is damaged</source>
+        <translation>%1 ist beschädigt</translation>
+    </message>
+    <message>
+        <source>%1 holds %2, but %3 was used already (%4): the counter was set back</source>
+        <translation>%1 enthält %2, aber %3 wurde schon vergeben (%4): der Zähler wurde zurückgesetzt</translation>
+    </message>
+    <message>
+        <source>Z %1 has records on %2 days: %3 and %4</source>
+        <translation>Z %1 hat Abschlussdatensätze an %2 Tagen: %3 und %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 cannot be read (%3)</source>
+        <translation>%1: %2 kann nicht gelesen werden (%3)</translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): %3 (bill %4) carries its Z, but its closing record does not list it</source>
+        <translation>Z %1 (%2): %3 (Bon %4) trägt sein Z, aber sein Abschlussdatensatz führt ihn nicht auf</translation>
     </message>
 </context>
 <context>
@@ -854,6 +897,10 @@
     <message>
         <source>error %1</source>
         <translation>Fehler %1</translation>
+    </message>
+    <message>
+        <source>the file is damaged</source>
+        <translation>die Datei ist beschädigt</translation>
     </message>
 </context>
 <context>

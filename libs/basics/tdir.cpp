@@ -122,6 +122,19 @@ void createPath(const QString &path)
     }
 }
 
+namespace {
+
+// A failure that another process causes and that passes when it lets go:
+// worth the retries. A failing disk, a full one, a missing file or a
+// refused permission stay as they are, and retrying them only delays the
+// message.
+bool isPassing(int error)
+{
+    return error == EBUSY || error == ETXTBSY || error == EINTR || error == EAGAIN;
+}
+
+} // namespace
+
 void deleteFile(const QString &name)
 {
     const QString file = expandEnvironment(name);
@@ -137,6 +150,8 @@ void deleteFile(const QString &name)
         error = errno;
         if (error == ENOENT)
             return;
+        if (!isPassing(error))
+            break;
         QThread::msleep(pauseMs);
     }
     throw TFileError(T_SOURCE, 311, 311, error, file);
@@ -151,6 +166,8 @@ void renameFile(const QString &from, const QString &to)
         if (::rename(f.constData(), t.constData()) == 0)
             return;
         error = errno;
+        if (!isPassing(error))
+            break;
         QThread::msleep(pauseMs);
     }
     throw TFileError(T_SOURCE, 312, 312, error, QFile::decodeName(f));

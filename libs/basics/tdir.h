@@ -20,13 +20,14 @@ QString normalizeDir(const QString &path, bool create);
 // TDirError (201) when a directory cannot be created.
 void createPath(const QString &path);
 
-// Deletes a file, retrying while another process keeps it busy. A missing
-// file is no error. Throws TFileError (311) when it is still there after
-// the retries.
+// Deletes a file, retrying while another process keeps it busy (EBUSY and
+// the like; a failing disk or a refused permission fails at once). A
+// missing file is no error. Throws TFileError (311) when it is still there.
 void deleteFile(const QString &name);
 
 // Renames a file (replacing the target where the system allows it),
-// retrying while it fails. Throws TFileError (312) after the retries.
+// retrying while another process keeps it busy, as deleteFile does.
+// Throws TFileError (312).
 void renameFile(const QString &from, const QString &to);
 
 // Copies durably (copyDurably of tsavefile.h: under the source's read

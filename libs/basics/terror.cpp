@@ -116,6 +116,11 @@ QString osCauseText(int osError)
                                            "a file of that name is in the way of a folder");
     case EIO:
         return QCoreApplication::translate("TError", "the disk cannot be read or written");
+    case EILSEQ:
+    case EBADMSG:
+        // what the readers of this system raise for a file that holds no
+        // data of its kind
+        return QCoreApplication::translate("TError", "the file is damaged");
     default:
         return QCoreApplication::translate("TError", "system error %1 (%2)")
                 .arg(osError)

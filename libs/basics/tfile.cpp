@@ -318,4 +318,9 @@ void TFile::sync()
         throw TFileError(T_SOURCE, 305, 308, m_name);
 }
 
+bool isLockBusy(const TFileError &error)
+{
+    return error.reason() == 318 && error.osError() != EDEADLK;
+}
+
 } // namespace Basics

@@ -94,4 +94,11 @@ private:
     quint64 m_inode = 0;
 };
 
+// True when `error` is a lock that another process holds: the one failure
+// of an open worth waiting for. A file or disk that fails, a file that is
+// not there and a lock this process holds itself (no wait would end) are
+// not: retrying them only delays the message.
+class TFileError;
+bool isLockBusy(const TFileError &error);
+
 } // namespace Basics

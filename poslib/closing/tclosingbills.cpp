@@ -1,6 +1,7 @@
 #include "tclosingbills.h"
 
 #include "terror.h"
+#include "tfile.h"
 #include "trecordcodec.h"
 #include "tround.h"
 #include "ttable.h"
@@ -85,12 +86,19 @@ QList<QPair<long, QString>> dayBillFiles(const QString &dayDir)
 TStoredBill readStoredBill(const QString &path, const QDate &day, const QString &root)
 {
     TStoredBill stored;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return stored;
-    // hashed and read from the same bytes
-    const QByteArray bytes = file.readAll();
     stored.bill.file = QFileInfo(path).fileName();
+    QByteArray bytes;
+    try {
+        TFile file(path);
+        file.open(QIODevice::ReadOnly);
+        bytes = file.readRest();
+        file.close();
+    } catch (const TFileError &e) {
+        stored.error = e;
+        return stored;
+    }
+    stored.readable = true;
+    // hashed and read from the same bytes
     stored.bill.sha256 = sha256Hex(bytes);
     if (bytes.isEmpty())
         return stored;
@@ -141,6 +149,8 @@ TClosingContent closingContent(const QString &dayDir, const QDate &day, long z, 
     TClosingContent content;
     for (const auto &file : dayBillFiles(dayDir)) {
         const TStoredBill stored = readStoredBill(dayDir + file.second, day, root);
+        if (!stored.readable)
+            throw *stored.error;
         if (!stored.ok || stored.zCount != z)
             continue;
         content.bills << stored.bill;

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "tclosingrecord.h"
+#include "terror.h"
 
 #include <QDate>
 #include <QList>
 #include <QPair>
 #include <QString>
+
+#include <optional>
 
 namespace PosLib {
 
@@ -16,9 +19,13 @@ class TTable;
 QList<QPair<long, QString>> dayBillFiles(const QString &dayDir);
 
 // A bill file read as it is stored: its figures and hash, and the Z stamp
-// it carries. `ok` is false when it does not load as a table.
+// it carries. `readable` is false when the file could not be opened or
+// read (`error` tells why); `ok` is false as well when it does not load
+// as a table.
 struct TStoredBill
 {
+    bool readable = false;
+    std::optional<Basics::TFileError> error;
     bool ok = false;
     long zCount = 0;
     TClosingBill bill;
@@ -34,7 +41,9 @@ TClosingTotals billTotals(const TTable &table);
 void addTotals(TClosingTotals &sum, const TClosingTotals &bill);
 
 // The bills of `dayDir` that carry the Z stamp `z`, and their totals: what
-// the closing with that Z counter moved.
+// the closing with that Z counter moved. Throws the TFileError of a bill
+// file of the day that cannot be read: it may be one of them, and a
+// record without it would pass for complete.
 struct TClosingContent
 {
     QList<TClosingBill> bills;

@@ -74,16 +74,20 @@ TClosingLedger::TClosingLedger(const QString &root)
         }
     }
 
-    const QString counters = root.isEmpty() ? QStringLiteral("./") : root;
-    if (QFileInfo::exists(counters + QStringLiteral("counter.dat"))) {
-        try {
-            m_counter = TCounter(counters, QStringLiteral("counter.dat"))
-                                .get(QStringLiteral("zcounter"));
-        } catch (const TError &) {
-            m_counter = 0;
-        }
-    }
     m_hasPending = loadPendingClosing(root, &m_pending);
+    try {
+        const TUsedNumbers used = usedNumbers(root);
+        m_zCheck = checkZCounter(root, used, m_hasPending ? m_pending.z : 0);
+        m_dayZCheck = checkDayZCounter(root, used, m_hasPending ? m_pending.dayZ : 0);
+    } catch (const TError &) {
+        m_zCheck.verdict = TCounterCheck::Damaged;
+        m_zCheck.file = QStringLiteral("counter.dat");
+    }
+    const bool held
+            = m_zCheck.verdict == TCounterCheck::Fine || m_zCheck.verdict == TCounterCheck::Behind;
+    const QString counters = root.isEmpty() ? QStringLiteral("./") : root;
+    if (held && QFileInfo::exists(counters + QStringLiteral("counter.dat")))
+        m_counter = m_zCheck.held;
 }
 
 void TClosingLedger::readDay(const QString &dir, const QDate &day)
@@ -113,8 +117,8 @@ void TClosingLedger::readDay(const QString &dir, const QDate &day)
             closing.journal = entry;
     }
 
-    const QStringList records = QDir(dir).entryList(QStringList(QStringLiteral("closing-*.json")),
-                                                    QDir::Files);
+    const QStringList records
+            = QDir(dir).entryList(QStringList(QStringLiteral("closing-*.json")), QDir::Files);
     for (const QString &name : records) {
         const long z = TClosingRecord::zOfFileName(name);
         if (z <= 0)
@@ -123,10 +127,9 @@ void TClosingLedger::readDay(const QString &dir, const QDate &day)
         closing.hasRecord = true;
         bool ok = false;
         closing.recordBytes = readAll(dir + name, &ok);
-        closing.recordReadable
-                = ok
-                  && TClosingRecord::fromBytes(closing.recordBytes, &closing.record,
-                                               &closing.recordError);
+        closing.recordReadable = ok
+                                 && TClosingRecord::fromBytes(closing.recordBytes, &closing.record,
+                                                              &closing.recordError);
         if (!ok)
             closing.recordError = QStringLiteral("cannot be read");
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tclosingnumbers.h"
 #include "tclosingrecord.h"
 #include "tpendingclosing.h"
 
@@ -37,8 +38,10 @@ struct TClosing
     QString recordError;
     TClosingRecord record; // when readable
 
-    bool isWholeDay() const { return hasRecord && recordReadable ? record.isWholeDay()
-                                                                 : journal.waiter == 0; }
+    bool isWholeDay() const
+    {
+        return hasRecord && recordReadable ? record.isWholeDay() : journal.waiter == 0;
+    }
     int waiter() const { return hasRecord && recordReadable ? record.waiter : journal.waiter; }
     QString waiterName() const
     {
@@ -69,8 +72,11 @@ public:
     // were made before closing records were kept.
     long firstRecordedZ() const { return m_firstRecorded; }
     // The value the Z counter ("counter.dat", "zcounter") holds now; 0
-    // when the file is not there.
+    // when the file is not there or holds no readable counter.
     long counter() const { return m_counter; }
+    // "counter.dat" and "var/statist/zcount.dat" against the numbers used.
+    const TCounterCheck &zCounterCheck() const { return m_zCheck; }
+    const TCounterCheck &dayZCounterCheck() const { return m_dayZCheck; }
     // The note of a cut-off closing in "var/lock", if there is one.
     bool hasPending() const { return m_hasPending; }
     const TPendingClosing &pending() const { return m_pending; }
@@ -89,6 +95,8 @@ private:
     long m_counter = 0;
     bool m_hasPending = false;
     TPendingClosing m_pending;
+    TCounterCheck m_zCheck;
+    TCounterCheck m_dayZCheck;
 };
 
 } // namespace PosLib

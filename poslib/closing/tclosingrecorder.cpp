@@ -2,6 +2,7 @@
 
 #include "tclosingbills.h"
 #include "tclosingledger.h"
+#include "tfile.h"
 #include "tinstallation.h"
 
 #include <QFileInfo>
@@ -35,13 +36,23 @@ TClosingRecord recordClosing(const QString &root, const TPendingClosing &run, lo
     // run completed later did not build it
     const QString summary = installationDir(root, QStringLiteral("var/summary"), false)
                             + run.date.toString(Qt::ISODate) + QStringLiteral(".dat");
-    if (record.isWholeDay() && !completedLater && QFileInfo::exists(summary))
-        record.summarySha256 = fileSha256(summary);
+    if (record.isWholeDay() && !completedLater && QFileInfo::exists(summary)) {
+        // a summary that cannot be read is an error, not one left unsealed
+        Basics::TFile file(summary);
+        file.open(QIODevice::ReadOnly);
+        record.summarySha256 = sha256Hex(file.readRest());
+        file.close();
+    }
 
     const TClosingLedger ledger(root);
     if (const TClosing *before = ledger.recordBefore(run.z)) {
         record.previousZ = before->z;
-        record.previousSha256 = sha256Hex(before->recordBytes);
+        // read once more, so that a failed read is an error, not the hash
+        // of nothing: the chain would break at this record
+        Basics::TFile file(before->dayDir + TClosingRecord::fileName(before->z));
+        file.open(QIODevice::ReadOnly);
+        record.previousSha256 = sha256Hex(file.readRest());
+        file.close();
     }
     saveClosingRecord(dayDir, record);
     return record;

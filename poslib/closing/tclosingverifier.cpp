@@ -2,6 +2,8 @@
 
 #include "tclosingbills.h"
 #include "tclosingledger.h"
+#include "tclosingnumbers.h"
+#include "terror.h"
 #include "tinstallation.h"
 
 #include <QCoreApplication>
@@ -30,6 +32,29 @@ QString dateText(const QDate &day)
 QString relativeFile(const QDate &day, const QString &name)
 {
     return QStringLiteral("var/statist/") + statistDayName(day) + QLatin1Char('/') + name;
+}
+
+// A counter's finding: the check's own words, said of the installation.
+QString counterText(const TCounterCheck &check)
+{
+    switch (check.verdict) {
+    case TCounterCheck::Missing:
+        return Text::tr("%1 is missing, but %2 was used already (%3)")
+                .arg(check.file)
+                .arg(check.used)
+                .arg(check.usedFile);
+    case TCounterCheck::Damaged:
+        return Text::tr("%1 is damaged").arg(check.file);
+    case TCounterCheck::Behind:
+        return Text::tr("%1 holds %2, but %3 was used already (%4): the counter was set back")
+                .arg(check.file)
+                .arg(check.held)
+                .arg(check.used)
+                .arg(check.usedFile);
+    case TCounterCheck::Fine:
+        break;
+    }
+    return QString();
 }
 
 class TVerifier
@@ -70,34 +95,64 @@ private:
     void checkZ()
     {
         const QList<TClosing> &all = m_ledger.closings();
+        // the lines and records of each Z, over all days
+        QHash<long, int> lines;
+        QHash<long, QList<const TClosing *>> records;
+        for (const TClosing &closing : all) {
+            lines[closing.z] += closing.journalLines;
+            if (closing.hasRecord)
+                records[closing.z] << &closing;
+        }
         long before = 0;
         QDate beforeDate;
         for (const TClosing &closing : all) {
-            if (closing.journalLines > 1)
+            const QList<const TClosing *> &recorded = records.value(closing.z);
+            if (recorded.size() > 1 && recorded.last() == &closing)
+                add(TClosingFinding::ZInTwoRecords, closing.z, closing.date,
+                    relativeFile(closing.date, TClosingRecord::fileName(closing.z)),
+                    Text::tr("Z %1 has records on %2 days: %3 and %4")
+                            .arg(closing.z)
+                            .arg(recorded.size())
+                            .arg(dateText(recorded.first()->date), dateText(closing.date)));
+            if (closing.journalLines == 0)
+                continue; // a record without a line: see checkClosing
+            if (lines.value(closing.z) > 1 && closing.z == before)
+                continue; // said at its first line
+            if (lines.value(closing.z) > 1)
                 add(TClosingFinding::ZTwice, closing.z, closing.date, QString(),
                     Text::tr("Z %1 (%2) is in %3 journal lines")
                             .arg(closing.z)
                             .arg(dateText(closing.date))
-                            .arg(closing.journalLines));
-            if (closing.journalLines == 0)
-                continue; // a record without a line: see checkClosing
+                            .arg(lines.value(closing.z)));
             if (before > 0 && closing.z > before + 1)
                 gap(before + 1, closing.z - 1, closing.date);
             before = closing.z;
             beforeDate = closing.date;
         }
+        // the counters ahead of every number used (for the whole installation)
+        if (!m_day.isValid()) {
+            for (const TCounterCheck &check :
+                 {m_ledger.zCounterCheck(), m_ledger.dayZCounterCheck()}) {
+                if (check.verdict != TCounterCheck::Fine)
+                    m_findings << TClosingFinding {TClosingFinding::CounterBehind, 0, QDate(),
+                                                   check.file, counterText(check)};
+            }
+        }
+        // a closing that took its Z and was cut off or failed before its
+        // journal line and record were both written (a note whose Z the
+        // counter still holds was cut before it took one)
+        const TPendingClosing &p = m_ledger.pending();
+        const bool interrupted = m_ledger.hasPending() && m_ledger.counter() != p.z;
+        if (interrupted)
+            add(TClosingFinding::Interrupted, p.z, p.date, QStringLiteral("var/lock/turnover.run"),
+                Text::tr("Z %1 (%2): the closing was cut off; the next closing completes it")
+                        .arg(p.z)
+                        .arg(dateText(p.date)));
         // values the counter handed out after the last journal line
         if (before > 0 && m_ledger.counter() > before + 1) {
             long last = m_ledger.counter() - 1;
-            if (m_ledger.hasPending() && m_ledger.pending().z == last) {
-                const TPendingClosing &p = m_ledger.pending();
-                add(TClosingFinding::Interrupted, p.z, p.date,
-                    QStringLiteral("var/lock/turnover.run"),
-                    Text::tr("Z %1 (%2): the closing was cut off; the next closing completes it")
-                            .arg(p.z)
-                            .arg(dateText(p.date)));
+            if (interrupted && p.z == last)
                 --last;
-            }
             if (last > before)
                 gap(before + 1, last, beforeDate);
         }
@@ -141,7 +196,6 @@ private:
                         .arg(closing.z)
                         .arg(dateText(closing.date)));
         checkLink(closing, recordFile);
-        checkBills(closing);
     }
 
     // The record names the one before it, and that one is as it was.
@@ -178,31 +232,10 @@ private:
                            .arg(record.previousZ));
     }
 
-    void checkBills(const TClosing &closing)
-    {
-        for (const TClosingBill &bill : closing.record.bills) {
-            const QString path = closing.dayDir + bill.file;
-            const QString file = relativeFile(closing.date, bill.file);
-            if (!QFileInfo::exists(path)) {
-                add(TClosingFinding::BillMissing, closing.z, closing.date, file,
-                    Text::tr("Z %1 (%2): bill %3 (%4) is missing")
-                            .arg(closing.z)
-                            .arg(dateText(closing.date))
-                            .arg(bill.bill)
-                            .arg(file));
-            } else if (fileSha256(path) != bill.sha256) {
-                add(TClosingFinding::BillChanged, closing.z, closing.date, file,
-                    Text::tr("Z %1 (%2): bill %3 (%4) was changed after the closing")
-                            .arg(closing.z)
-                            .arg(dateText(closing.date))
-                            .arg(bill.bill)
-                            .arg(file));
-            }
-        }
-    }
-
-    // Per day: bill files that no record names, and the day summary the
-    // day's last record left.
+    // Per day, each bill file read once: the recorded ones against their
+    // hashes, every bill carrying a closing's Z in that closing's record,
+    // bill files that no record names, and the day summary the day's last
+    // record left.
     void checkDays()
     {
         QHash<QDate, QList<const TClosing *>> days;
@@ -210,37 +243,87 @@ private:
             if (inScope(closing.date))
                 days[closing.date] << &closing;
         }
-        for (auto it = days.cbegin(); it != days.cend(); ++it) {
-            const QList<const TClosing *> &closings = it.value();
-            bool allRecorded = true;
-            QSet<QString> recorded;
-            for (const TClosing *closing : closings) {
-                if (!closing->hasRecord || !closing->recordReadable) {
-                    allRecorded = false;
-                    continue;
-                }
-                for (const TClosingBill &bill : closing->record.bills)
-                    recorded.insert(bill.file);
+        for (auto it = days.cbegin(); it != days.cend(); ++it)
+            checkDay(it.key(), it.value());
+    }
+
+    void checkDay(const QDate &date, const QList<const TClosing *> &closings)
+    {
+        const QString dayDir = closings.first()->dayDir;
+        QHash<QString, TStoredBill> stored;
+        for (const auto &file : dayBillFiles(dayDir))
+            stored.insert(file.second, readStoredBill(dayDir + file.second, date, m_root));
+
+        bool allRecorded = true;
+        QHash<QString, long> recordedBy; // bill file -> the Z of the record naming it
+        QHash<long, const TClosing *> byZ;
+        for (const TClosing *closing : closings) {
+            if (!closing->hasRecord || !closing->recordReadable) {
+                allRecorded = false;
+                continue;
             }
-            if (!allRecorded)
-                continue; // made before records were kept, or unreadable: said already
-            const QDate date = it.key();
-            const QString dayDir = closings.first()->dayDir;
-            const bool pendingDay = m_ledger.hasPending() && m_ledger.pending().date == date;
-            for (const auto &file : dayBillFiles(dayDir)) {
-                if (recorded.contains(file.second))
-                    continue;
-                const TStoredBill stored = readStoredBill(dayDir + file.second, date, m_root);
-                // moved by the cut-off closing, which the next one records
-                if (pendingDay && stored.ok && stored.zCount == m_ledger.pending().z)
-                    continue;
-                const QString name = relativeFile(date, file.second);
-                add(TClosingFinding::BillAdded, 0, date, name,
-                    Text::tr("%1: %2 (bill %3) was added after the closings of the day")
+            byZ.insert(closing->z, closing);
+            for (const TClosingBill &bill : closing->record.bills) {
+                recordedBy.insert(bill.file, closing->z);
+                checkBill(*closing, bill, stored);
+            }
+        }
+
+        const bool pendingDay = m_ledger.hasPending() && m_ledger.pending().date == date;
+        for (const auto &file : dayBillFiles(dayDir)) {
+            const TStoredBill &bill = stored[file.second];
+            const QString name = relativeFile(date, file.second);
+            if (!bill.readable) {
+                add(TClosingFinding::BillUnreadable, 0, date, name,
+                    Text::tr("%1: %2 cannot be read (%3)")
+                            .arg(dateText(date), name, userText(*bill.error)));
+                continue;
+            }
+            // moved by the cut-off closing, which the next one records
+            if (pendingDay && bill.ok && bill.zCount == m_ledger.pending().z
+                && !byZ.contains(bill.zCount))
+                continue;
+            if (bill.ok && byZ.contains(bill.zCount)
+                && recordedBy.value(file.second) != bill.zCount) {
+                add(TClosingFinding::BillNotRecorded, bill.zCount, date, name,
+                    Text::tr("Z %1 (%2): %3 (bill %4) carries its Z, but its closing record does "
+                             "not list it")
+                            .arg(bill.zCount)
                             .arg(dateText(date), name)
-                            .arg(stored.bill.bill));
+                            .arg(bill.bill.bill));
+                continue;
             }
+            // made before records were kept, or unreadable: said already
+            if (!allRecorded || recordedBy.contains(file.second))
+                continue;
+            add(TClosingFinding::BillAdded, 0, date, name,
+                Text::tr("%1: %2 (bill %3) was added after the closings of the day")
+                        .arg(dateText(date), name)
+                        .arg(bill.bill.bill));
+        }
+        if (allRecorded)
             checkSummary(*closings.last(), date);
+    }
+
+    void checkBill(const TClosing &closing, const TClosingBill &bill,
+                   const QHash<QString, TStoredBill> &stored)
+    {
+        const QString file = relativeFile(closing.date, bill.file);
+        const auto found = stored.constFind(bill.file);
+        if (found == stored.cend()) {
+            add(TClosingFinding::BillMissing, closing.z, closing.date, file,
+                Text::tr("Z %1 (%2): bill %3 (%4) is missing")
+                        .arg(closing.z)
+                        .arg(dateText(closing.date))
+                        .arg(bill.bill)
+                        .arg(file));
+        } else if (found->readable && found->bill.sha256 != bill.sha256) {
+            add(TClosingFinding::BillChanged, closing.z, closing.date, file,
+                Text::tr("Z %1 (%2): bill %3 (%4) was changed after the closing")
+                        .arg(closing.z)
+                        .arg(dateText(closing.date))
+                        .arg(bill.bill)
+                        .arg(file));
         }
     }
 

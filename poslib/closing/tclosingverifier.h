@@ -24,6 +24,10 @@ struct TClosingFinding
         RecordWithoutJournal, // a record without its journal line
         SummaryChanged, // the day summary differs from the one the closing left
         Interrupted, // a closing was cut off; the next closing completes it
+        BillUnreadable, // a bill file of a closed day cannot be read
+        BillNotRecorded, // a bill carries a closing's Z, but its record does not list it
+        ZInTwoRecords, // two records (of two days) carry the same Z counter
+        CounterBehind, // a Z counter file is missing, damaged or set back
     };
     Kind kind = BillChanged;
     long z = 0; // the closing concerned; 0 for an added bill
@@ -33,9 +37,10 @@ struct TClosingFinding
 };
 
 // Checks the closings of `ledger`: the hashes of every recorded bill and of
-// the day summary, the seals and the chain of the records, the Z counter
-// values of the journals (no gaps, none twice, up to the counter) and
-// journal lines without records. Closings made before the first record are
+// the day summary, that each record lists every bill carrying its Z, the
+// seals and the chain of the records, the Z counter values of the journals
+// and records (no gaps, none twice, up to the counter, which must be ahead
+// of them) and journal lines without records. Closings made before the first record are
 // checked for Z continuity only. With a valid `day` only the findings of
 // that day's closings are made (a Z gap belongs to the closing after it).
 // Reads only. The findings come in Z order.

@@ -22,7 +22,8 @@ QByteArray TPendingClosing::toBytes() const
                          {QStringLiteral("application"), application},
                          {QStringLiteral("terminal"), qint64(terminal)},
                          {QStringLiteral("costCenter"), qint64(costCenter)},
-                         {QStringLiteral("start"), start.toString(Qt::ISODate)}};
+                         {QStringLiteral("start"), start.toString(Qt::ISODate)},
+                         {QStringLiteral("dayZ"), qint64(dayZ)}};
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
 
@@ -45,6 +46,7 @@ bool TPendingClosing::fromBytes(const QByteArray &bytes, TPendingClosing *pendin
     p.terminal = long(o.value(QStringLiteral("terminal")).toInteger());
     p.costCenter = long(o.value(QStringLiteral("costCenter")).toInteger());
     p.start = QDateTime::fromString(o.value(QStringLiteral("start")).toString(), Qt::ISODate);
+    p.dayZ = long(o.value(QStringLiteral("dayZ")).toInteger());
     *pending = p;
     return true;
 }

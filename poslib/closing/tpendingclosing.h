@@ -24,9 +24,13 @@ struct TPendingClosing
     long terminal = 0;
     long costCenter = 0;
     QDateTime start;
+    // The day Z number this run drew for a day that had none, noted before
+    // "var/statist/zcount.dat" moves; 0 while it has drawn none.
+    long dayZ = 0;
 
     // JSON: {"z", "date", "waiter", "waiterName", "executingWaiter",
-    // "executingWaiterName", "application", "terminal", "costCenter", "start"}.
+    // "executingWaiterName", "application", "terminal", "costCenter", "start",
+    // "dayZ"}; a note without "dayZ" drew none.
     QByteArray toBytes() const;
     static bool fromBytes(const QByteArray &bytes, TPendingClosing *pending);
 };

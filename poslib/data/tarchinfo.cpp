@@ -105,8 +105,9 @@ void TArchInfos::open(TFile &file, int mode)
             file.open(how);
             return;
         } catch (const TFileError &e) {
-            if (e.osError() == EDEADLK)
-                throw; // this process holds it: no wait would end
+            // only a lock held elsewhere is worth waiting for
+            if (!isLockBusy(e))
+                throw;
             QThread::msleep(OpenPauseMs);
         }
     }

@@ -128,7 +128,8 @@ void TArchTable::readFile()
             file.open(QIODevice::ReadOnly);
             break;
         } catch (const TFileError &e) {
-            if (e.osError() == EDEADLK)
+            // only a lock held elsewhere is worth waiting for
+            if (!isLockBusy(e))
                 throw;
             if (attempt + 1 >= OpenAttempts)
                 throw TError(LockedErrorLine, "tarchtable", 301, 301);

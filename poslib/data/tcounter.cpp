@@ -40,8 +40,10 @@ void openWithRetries(TFile &file, QIODevice::OpenMode mode, int attempts, int li
             file.open(mode);
             return;
         } catch (const TFileError &e) {
-            if (e.osError() == EDEADLK)
-                throw; // this process holds it: no wait would end
+            // only a lock held elsewhere is worth waiting for; a failing
+            // disk is named at once
+            if (!isLockBusy(e))
+                throw;
             QThread::msleep(PauseMs);
         }
     }
@@ -62,7 +64,9 @@ long TCounter::readModifyWrite(const QString &name, bool increment, long value, 
     clear();
     if (!data.isEmpty()) {
         TRecordReader reader(data);
-        reader.read(*this);
+        // a damaged record is written over, not half carried on
+        if (reader.read(*this) != TRecordReader::Ok)
+            clear();
     }
     const long current = long(getLong(name, 1));
     const long stored = increment ? current + 1 : value;
@@ -105,6 +109,34 @@ long TCounter::get(const QString &name)
 void TCounter::set(const QString &name, long value)
 {
     readModifyWrite(name, false, value, SetFailedLine);
+}
+
+TCounter::Reading TCounter::read(const QString &name)
+{
+    Reading reading;
+    if (!QFileInfo::exists(filePath()))
+        return reading;
+    TFile file(filePath());
+    openWithRetries(file, QIODevice::ReadOnly, 1000, GetFailedLine);
+    const QByteArray data = file.readRest();
+    file.close();
+    clear();
+    reading.state = Reading::Damaged;
+    TRecordReader reader(data);
+    // one whole record and nothing after it
+    if (data.isEmpty() || reader.read(*this) != TRecordReader::Ok || !reader.atEnd())
+        return reading;
+    if (!has(name)) {
+        reading.state = Reading::Absent;
+        return reading;
+    }
+    bool ok = false;
+    const long value = getString(name).trimmed().toLong(&ok);
+    if (ok && value > 0) {
+        reading.state = Reading::Held;
+        reading.value = value;
+    }
+    return reading;
 }
 
 } // namespace PosLib

@@ -20,6 +20,20 @@ public:
     long get(const QString &name);
     void set(const QString &name, long value);
 
+    // A counter as the file holds it, without the default of get().
+    struct Reading
+    {
+        enum State {
+            Absent, // no file, or a record without the counter
+            Held, // `value` is the counter
+            Damaged, // an empty file, no whole record, or a value that is no number above 0
+        };
+        State state = Absent;
+        long value = 0;
+    };
+    // Throws the file errors of get().
+    Reading read(const QString &name);
+
 private:
     long readModifyWrite(const QString &name, bool increment, long value, int line);
 

@@ -448,7 +448,7 @@ bool TTable::close()
         } catch (const TFileError &e) {
             m_saveError = e;
             // only a lock held elsewhere is worth waiting for
-            if (e.reason() != 318 || e.osError() == EDEADLK)
+            if (!isLockBusy(e))
                 break;
             QThread::msleep(RetryPauseMs);
         }

@@ -82,6 +82,13 @@ void TClosingOutcome::fail(const QString &text, const TError *error)
 
 QString TClosingOutcome::summary() const
 {
+    const QString line = statusText();
+    return notes.isEmpty() ? line
+                           : QStringLiteral("%1 (%2)").arg(line, notes.join(QLatin1String("; ")));
+}
+
+QString TClosingOutcome::statusText() const
+{
     switch (status()) {
     case Done:
         return Text::tr("done");

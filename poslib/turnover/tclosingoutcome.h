@@ -50,16 +50,25 @@ public:
     QStringList problems;
     // What ended the run, when it failed; empty otherwise.
     QString failure;
+    // What the run did besides that the user should know, without making
+    // it incomplete: a counter set again after the numbers used, an empty
+    // bill deleted. One sentence each.
+    QStringList notes;
     // A full disk (or quota) stopped a step: the remedy is room on it.
     bool diskFull = false;
 
     void leave(const QString &file, TLeftBill::Reason reason, const Basics::TError *error);
     void addProblem(const QString &text, const Basics::TError *error);
     void fail(const QString &text, const Basics::TError *error);
+    void note(const QString &text) { notes << text; }
 
     // One line: "done", "done with 2 bills left behind", "done, but …",
-    // "failed: …", "failed: the disk is full …".
+    // "failed: …", "failed: the disk is full …"; the notes follow in
+    // brackets ("done (a7 was empty and was deleted)").
     QString summary() const;
+
+private:
+    QString statusText() const;
 };
 
 } // namespace PosLib

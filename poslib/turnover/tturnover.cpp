@@ -1,7 +1,9 @@
 #include "tturnover.h"
+#include "tturnoverfiles.h"
 
 #include "tarchinfo.h"
 #include "tarchtable.h"
+#include "tclosingnumbers.h"
 #include "tclosingoutcome.h"
 #include "tclosingrun.h"
 #include "tcounter.h"
@@ -32,6 +34,7 @@
 #include <unistd.h>
 
 using namespace Basics;
+using namespace PosLib::TurnoverFiles;
 
 namespace PosLib {
 
@@ -39,11 +42,6 @@ namespace {
 
 constexpr int LockWaitMs = 1000;
 constexpr int LockPauseMs = 50;
-
-// The move in progress, and the copy that is not yet a table file (its
-// name does not start with "a", so no table list ever takes it for one).
-const char *const IntentName = "turnover.mov";
-const char *const CopyName = ".turnover.tmp";
 
 TurnoverProbe &probe()
 {
@@ -186,31 +184,6 @@ bool placeCopy(const QString &source, const QString &target, const QString &arch
                        [&] { report(TurnoverStep::Copying, archiveFile); });
 }
 
-// Source and target of the move a killed run noted, absolute; empty when
-// there is none or the note was cut off before the copy began.
-QPair<QString, QString> notedMove(const QString &root)
-{
-    // read only: the lock directory is not made here
-    const QString path
-            = installationDir(root, QStringLiteral("var/lock"), false) + QLatin1String(IntentName);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (!QFileInfo::exists(path))
-            return {};
-        // a note that is there but cannot be read must not be dropped
-        throw TFileError(T_SOURCE, 301, 301, errno, path);
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw TFileError(T_SOURCE, 304, 310, EIO, path);
-    const QStringList lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
-    // two complete lines
-    if (lines.size() < 3 || lines.at(0).isEmpty() || lines.at(1).isEmpty())
-        return {};
-    const QDir base(root.isEmpty() ? QStringLiteral(".") : root);
-    return {base.filePath(lines.at(0)), base.filePath(lines.at(1))};
-}
-
 // Finishes a move that a killed run left half done: a copy that reached
 // its final name means the bill is in the day directory, so its source
 // goes; otherwise the source stays and this run moves it.
@@ -256,23 +229,6 @@ bool moveTable(const QString &root, const QString &source, const QString &target
     removeIntent(root);
     report(TurnoverStep::Moved, archiveFile);
     return true;
-}
-
-// The "a*" files of a directory with their numbers, in number order (the
-// order the terminals archived them); names that hold no number and a
-// second name of the same number ("a12.tmp" beside "a12") are left out.
-QList<QPair<long, QString>> archiveFiles(const QString &dir)
-{
-    const QStringList names = QDir(dir).entryList(QStringList(QStringLiteral("a*")),
-                                                  QDir::Files | QDir::Hidden, QDir::Unsorted);
-    QList<QPair<long, QString>> files;
-    for (const QString &name : names) {
-        const long number = tableFileNumber(name);
-        if (number > 0 && !name.contains(QLatin1Char('.')))
-            files.append({number, name});
-    }
-    std::sort(files.begin(), files.end());
-    return files;
 }
 
 void appendJournal(const QString &path, const QString &line)
@@ -348,9 +304,16 @@ int run(TurnoverData &data, TTurnoverLock &lock, TClosingOutcome &outcome)
     const QString dayDir = installationDir(root, QStringLiteral("var/statist/") + dayName, true);
     data.setTurnoverPath(dayName);
 
-    // what a cut-off run left: its bill's move, then its journal line and
-    // record, so that the checks below see it
+    // what a cut-off run left: its bill's move, then (with the counters
+    // checked against the numbers used) its journal line and record, so
+    // that the checks below see it
     completeInterruptedMove(root);
+    const QString refused = checkClosingCounters(root, &outcome.notes);
+    if (!refused.isEmpty()) {
+        logTurnover(TLog::Error, QStringLiteral("Turnover refused: %1").arg(refused));
+        outcome.fail(refused, nullptr);
+        return TurnoverError;
+    }
     completeCutOffClosing(root, data.now());
 
     // a waiter closes once a day, and not while a table of theirs is open
@@ -385,7 +348,7 @@ int run(TurnoverData &data, TTurnoverLock &lock, TClosingOutcome &outcome)
 
     // one Z counter per run, the value before the increment, noted before
     // anything moves
-    const TPendingClosing closing = beginClosing(data);
+    TPendingClosing closing = beginClosing(data);
 
     for (const auto &file : files) {
         const long number = file.first;
@@ -428,13 +391,11 @@ int run(TurnoverData &data, TTurnoverLock &lock, TClosingOutcome &outcome)
     data.setMovedCount(outcome.moved);
 
     // the day's Z number is fixed by its first run; the journal records
-    // the run. Either failing fails the run, the moved bills stay moved.
+    // the run. Either failing fails the run, the moved bills stay moved,
+    // and the run's note stays for the next run to complete what is missing.
+    long dayZ = 0;
     try {
-        if (!QFileInfo::exists(dayDir + QStringLiteral("zcount.dat"))) {
-            const long z = TCounter(statistDir(root), QStringLiteral("zcount.dat"))
-                                   .next(QStringLiteral("z"));
-            TCounter(dayDir, QStringLiteral("zcount.dat")).set(QStringLiteral("z"), z);
-        }
+        dayZ = closingDayZ(root, closing);
     } catch (const TError &e) {
         logTurnover(TLog::Error,
                     QStringLiteral("Could not give the day its Z number: %1").arg(e.text()));
@@ -442,8 +403,10 @@ int run(TurnoverData &data, TTurnoverLock &lock, TClosingOutcome &outcome)
                                                  "the day's Z number could not be stored"),
                      &e);
     }
+    bool journalled = false;
     try {
         appendJournal(journal, turnoverJournalLine(data, outcome.moved));
+        journalled = true;
     } catch (const TError &e) {
         logTurnover(TLog::Error, QStringLiteral("Could not journal the run: %1").arg(e.text()));
         outcome.fail(QCoreApplication::translate("TPaidTablesDoc",
@@ -479,16 +442,20 @@ int run(TurnoverData &data, TTurnoverLock &lock, TClosingOutcome &outcome)
     }
 
     // the record seals the bills and the summary as the run leaves them;
-    // without it the pending note stays and the next run writes it
-    try {
-        finishClosing(data, closing);
-    } catch (const TError &e) {
-        logTurnover(TLog::Error,
-                    QStringLiteral("Could not write the closing record: %1").arg(e.text()));
-        outcome.addProblem(QCoreApplication::translate("TPaidTablesDoc",
-                                                       "the closing record was not written; the "
-                                                       "next closing writes it"),
-                           &e);
+    // without it (or without the journal line) the note stays and the next
+    // run writes what is missing. A record that could not name every bill
+    // of the day fails the run: it would pass for complete.
+    if (dayZ > 0) {
+        try {
+            finishClosing(data, closing, dayZ, !journalled);
+        } catch (const TError &e) {
+            logTurnover(TLog::Error,
+                        QStringLiteral("Could not write the closing record: %1").arg(e.text()));
+            outcome.fail(QCoreApplication::translate("TPaidTablesDoc",
+                                                     "the closing record was not written; the "
+                                                     "next closing writes it"),
+                         &e);
+        }
     }
 
     try {
@@ -654,162 +621,6 @@ int executeTurnover(TurnoverData &data, TClosingOutcome &outcome)
     }();
     data.setMovedCount(outcome.moved);
     return outcome.code;
-}
-
-} // namespace PosLib
-
-namespace PosLib {
-
-namespace {
-
-// True when another process holds a lock on "turnover.lck" that would
-// keep a run from taking it. Only asks: a file that is not there is free,
-// and nothing is locked or written.
-bool lockIsBusy(const QString &root)
-{
-    const QByteArray path
-            = QFile::encodeName(installationDir(root, QStringLiteral("var/lock"), false)
-                                + QStringLiteral("turnover.lck"));
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct flock probe = {};
-    probe.l_type = F_WRLCK;
-    probe.l_whence = SEEK_SET;
-#ifdef F_OFD_GETLK
-    const int command = F_OFD_GETLK;
-#else
-    const int command = F_GETLK;
-#endif
-    const bool busy = ::fcntl(fd, command, &probe) != 0 || probe.l_type != F_UNLCK;
-    ::close(fd);
-    return busy;
-}
-
-QStringList journalLines(const QString &path)
-{
-    QFile file(path);
-    QStringList lines;
-    if (!file.open(QIODevice::ReadOnly))
-        return lines;
-    while (!file.atEnd()) {
-        const QString line = QString::fromLocal8Bit(file.readLine()).trimmed();
-        if (!line.isEmpty())
-            lines << line;
-    }
-    return lines;
-}
-
-} // namespace
-
-TTurnoverForecast forecastTurnover(const TurnoverData &data)
-{
-    TTurnoverForecast forecast;
-    const QString root = data.dataPath();
-    const QDate day = data.turnoverDate();
-    TValue *waiter = data.waiter();
-    forecast.dayDirectory = statistDayDir(day, root);
-    forecast.journal = journalLines(forecast.dayDirectory + QStringLiteral("turnover.z"));
-
-    // the counters the run would draw, also when it would be refused
-    const QString counters = root.isEmpty() ? QStringLiteral("./") : root;
-    forecast.zCounter = QFileInfo::exists(counters + QStringLiteral("counter.dat"))
-                                ? TCounter(counters, QStringLiteral("counter.dat"))
-                                          .get(QStringLiteral("zcounter"))
-                                : 1;
-    // a cut-off run is completed first: its Z is taken
-    TPendingClosing cut;
-    if (loadPendingClosing(root, &cut) && forecast.zCounter <= cut.z)
-        forecast.zCounter = cut.z + 1;
-    const QString dayCounter = forecast.dayDirectory + QStringLiteral("zcount.dat");
-    forecast.drawsDayZ = !QFileInfo::exists(dayCounter);
-    const QString statist = statistDir(root);
-    if (!forecast.drawsDayZ)
-        forecast.dayZ = TCounter(forecast.dayDirectory, QStringLiteral("zcount.dat"))
-                                .get(QStringLiteral("z"));
-    else if (QFileInfo::exists(statist + QStringLiteral("zcount.dat")))
-        forecast.dayZ = TCounter(statist, QStringLiteral("zcount.dat")).get(QStringLiteral("z"));
-    else
-        forecast.dayZ = 1;
-
-    if (lockIsBusy(root)) {
-        forecast.lockBusy = true;
-        forecast.result = TurnoverAlreadyDone;
-        return forecast;
-    }
-    if (waiter) {
-        if (QFileInfo::exists(installationDir(root, QStringLiteral("var/tables"), false))
-            && hasOpenTable(root, waiter, TTable::ShowOwn)) {
-            forecast.result = TurnoverOpenTables;
-            return forecast;
-        }
-        if (journalHasWaiterRun(forecast.dayDirectory + QStringLiteral("turnover.z"),
-                                waiter->id())) {
-            forecast.result = TurnoverAlreadyDone;
-            return forecast;
-        }
-    }
-
-    // a killed run's copy that reached the day: the run drops its source
-    QString completed;
-    QPair<QString, QString> noted;
-    try {
-        noted = notedMove(root);
-    } catch (const TError &) {
-        // the run itself will say that the note cannot be read
-    }
-    const auto &[source, target] = noted;
-    if (!source.isEmpty() && QFileInfo::exists(source)) {
-        forecast.pendingMove = QFileInfo(source).fileName();
-        if (QFileInfo::exists(target))
-            completed = forecast.pendingMove;
-    }
-
-    const QString archives = installationDir(root, QStringLiteral("var/archives"), false);
-    QList<QPair<long, QString>> files = archiveFiles(archives);
-    files.removeIf([&](const auto &file) { return file.second == completed; });
-    if (files.isEmpty() && data.cancelTurnover()) {
-        forecast.result = TurnoverNothingToMove;
-        return forecast;
-    }
-    for (const auto &file : files) {
-        TTable table(file.first, waiter, root);
-        try {
-            table.load(table.filePath(), false, 0);
-        } catch (const TError &) {
-            continue; // the run cannot stamp it either
-        }
-        if (table.state() != TTable::Open)
-            continue;
-        if (waiter && table.create().waiter() != waiter->id())
-            continue;
-        forecast.bills << file.second;
-        // a paid bill's open amount is 0: its total is the highest it reached
-        forecast.amount += roundHalfUp(table.maxAmount());
-    }
-
-    return forecast;
-}
-
-QList<TOpenTable> openTables(const QString &root, TValue *owner)
-{
-    QList<TOpenTable> tables;
-    if (!QFileInfo::exists(installationDir(root, QStringLiteral("var/tables"), false)))
-        return tables;
-    std::unique_ptr<TTableList> list(activeTables(root));
-    TTableIterator it(list.get(), false, 0, owner, root);
-    it.setReleasePassed(true);
-    it.setIncludeHeld(true);
-    for (TTable *table = it.first(); table; table = it.next()) {
-        TOpenTable open;
-        open.table = table->table();
-        open.party = table->party();
-        open.waiter = table->create().waiter();
-        open.waiterName = table->create().waiterName();
-        open.heldBy = table->state() == TTable::Locked ? std::max(1, table->heldBy()) : 0;
-        tables << open;
-    }
-    return tables;
 }
 
 } // namespace PosLib

@@ -53,7 +53,7 @@ int executeTurnover(TurnoverData &data, TClosingOutcome &outcome);
 // would draw.
 struct TTurnoverForecast
 {
-    int result = TurnoverDone; // the code the run would return: 0, 9, 20009 or 20010
+    int result = TurnoverDone; // the code the run would return: 0, 9, 304, 20009 or 20010
     bool lockBusy = false; // another closing holds "turnover.lck" (20010)
     QString dayDirectory; // "var/statist/tagDD.MM.YYYY/" under the root
     QStringList journal; // the day's journal lines so far
@@ -63,6 +63,10 @@ struct TTurnoverForecast
     long zCounter = 0; // the Z counter the run would use
     long dayZ = 0; // the day's Z number: kept, or drawn by this run
     bool drawsDayZ = false; // the day has no Z number yet
+    // Why the run would refuse (a counter set back), with result 304.
+    QString problem;
+    // What the run would repair first (a counter missing or damaged).
+    QStringList notes;
 };
 TTurnoverForecast forecastTurnover(const TurnoverData &data);
 

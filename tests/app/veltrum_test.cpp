@@ -286,13 +286,16 @@ TEST(VeltrumTurnover, ExitCodesAndTexts)
     EXPECT_TRUE(r.err.endsWith(QStringLiteral(": Is a directory); 0 bills moved before stay "
                                               "moved\n")))
             << r.err;
-    // the log has the cause (the system's logs are UTF-16)
+    // the next run must first journal the run before: it fails on the
+    // same file, and the log has the cause (the system's logs are UTF-16)
     r = veltrum(turnover
                 + QStringList({QStringLiteral("--log"), dir.file(QStringLiteral("turnover.log"))}));
     EXPECT_EQ(1, r.code);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("(fn %1, OS 21, ").arg(journal))) << r.err;
     QStringDecoder utf16(QStringDecoder::Utf16);
     const QString log = utf16(dir.read(QStringLiteral("turnover.log")));
-    EXPECT_TRUE(log.contains(QStringLiteral("Could not journal the run: "))) << log.toStdString();
+    EXPECT_TRUE(log.contains(QStringLiteral("Turnover failed: fn %1, OS 21").arg(journal)))
+            << log.toStdString();
 
     dir.write(QStringLiteral("inst/var/reports/20261205.1.fiscal"), "report");
     r = veltrum(turnover);

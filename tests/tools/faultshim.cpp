@@ -13,6 +13,9 @@
 //                         comma-separated, default all but "create"
 //   VELTRUM_FAULT_KILL    "1": end the process at once (SIGKILL) in place
 //                         of failing the operation
+//   VELTRUM_FAULT_PATH    only files whose absolute path contains this
+//                         text count (reads, writes and syncs: those opened
+//                         under such a path); unset: every file below the root
 //   VELTRUM_FAULT_REPORT  a file that gets, at exit, the number of counted
 //                         operations and the one failed ("open /x/a1")
 //
@@ -60,6 +63,7 @@ struct State
     bool kill = false;
     bool ops[OpCount] = {};
     char report[4096] = {};
+    char filter[4096] = {};
     std::atomic<long> count {0};
     char failed[4200] = {};
     bool tracked[MaxFd] = {};
@@ -140,11 +144,22 @@ __attribute__((constructor)) void setUp()
             }
         }
     }
+    const char *filter = std::getenv("VELTRUM_FAULT_PATH");
+    if (filter && std::strlen(filter) < sizeof s.filter)
+        std::strcpy(s.filter, filter);
     const char *report = std::getenv("VELTRUM_FAULT_REPORT");
     if (report && std::strlen(report) < sizeof s.report)
         std::strcpy(s.report, report);
     s.ready = true;
     std::atexit(writeReport);
+}
+
+// A path below the root that passes the filter.
+bool counted(const char *absolute)
+{
+    const State &s = state();
+    return std::strncmp(absolute, s.root, s.rootLength) == 0
+           && (!s.filter[0] || std::strstr(absolute, s.filter));
 }
 
 // The path as an absolute one, for the comparison with the root.
@@ -154,7 +169,7 @@ bool underRoot(int dirfd, const char *path)
     if (!s.ready || !path)
         return false;
     if (path[0] == '/')
-        return std::strncmp(path, s.root, s.rootLength) == 0;
+        return counted(path);
     char base[4096];
     if (dirfd == AT_FDCWD) {
         if (!::getcwd(base, sizeof base))
@@ -172,7 +187,7 @@ bool underRoot(int dirfd, const char *path)
         return false;
     base[length] = '/';
     std::strcpy(base + length + 1, path);
-    return std::strncmp(base, s.root, s.rootLength) == 0;
+    return counted(base);
 }
 
 bool trackedFd(int fd)

@@ -278,11 +278,6 @@ TEST_F(FaultSweep, ClosingWithAFullDiskAtEveryOperation)
     sweep(QStringLiteral("ENOSPC"), QStringLiteral("create,write,fsync,rename,link,mkdir"));
 }
 
-TEST_F(FaultSweep, ClosingWithADiskErrorAtEveryOperation)
-{
-    sweep(QStringLiteral("EIO"), QStringLiteral("open,read,write,fsync,rename,link,unlink"));
-}
-
 TEST_F(FaultSweep, ListSaveFailingAtEveryOperation)
 {
     for (const QString &errorName : {QStringLiteral("ENOSPC"), QStringLiteral("EIO")}) {
