@@ -21,6 +21,7 @@
 #include "tcounter.h"
 #include "tinstallation.h"
 #include "tpendingclosing.h"
+#include "treconciliationcheck.h"
 #include "trecordcodec.h"
 #include "ttableentry.h"
 #include "tturnover.h"
@@ -285,6 +286,18 @@ protected:
         return run;
     }
 
+    // The findings of verify: the closings, then the reconciliation of the days.
+    static QStringList verified(const QString &root)
+    {
+        const TClosingLedger ledger(root);
+        QStringList texts;
+        for (const TClosingFinding &finding : verifyClosings(root, ledger))
+            texts << finding.text;
+        for (const TReconciliationFinding &finding : TReconciliationCheck(root, ledger).run())
+            texts << finding.text;
+        return texts;
+    }
+
     static bool archivesEmpty(const QString &root)
     {
         return QDir(root + QStringLiteral("var/archives"))
@@ -307,9 +320,10 @@ protected:
         }
         // what 'veltrum verify' exits with: 0 exactly when it finds nothing
         const QString state = wholeness(root);
-        QList<TClosingFinding> findings = verifyClosings(root, TClosingLedger(root));
-        EXPECT_EQ(state.isEmpty(), findings.isEmpty()) << qPrintable(state) << "\n"
-                                                       << qPrintable(findings.value(0).text);
+        QStringList findings = verified(root);
+        EXPECT_EQ(state.isEmpty(), findings.isEmpty())
+                << qPrintable(state) << "\n"
+                << qPrintable(findings.join(QLatin1Char('\n')));
         if (run.code == 0) {
             // said done: it is
             EXPECT_EQ(QString(), state);
@@ -331,8 +345,8 @@ protected:
         EXPECT_EQ(TClosingOutcome::Done, rerun.status()) << qPrintable(rerun.summary());
         EXPECT_EQ(QString(), wholeness(root));
         EXPECT_TRUE(archivesEmpty(root));
-        findings = verifyClosings(root, TClosingLedger(root));
-        EXPECT_TRUE(findings.isEmpty()) << qPrintable(findings.value(0).text);
+        findings = verified(root);
+        EXPECT_TRUE(findings.isEmpty()) << qPrintable(findings.join(QLatin1Char('\n')));
     }
 
     void sweep(bool kill)
