@@ -110,7 +110,6 @@ QDateTime TWebApi::now() const
 
 TWebResponse TWebApi::answer(const TApiCall &call)
 {
-    TWebReports reports(m_source);
     if (call.path == QLatin1String("/api/today"))
         return today(call);
     if (call.path == QLatin1String("/api/open-tables"))
@@ -119,6 +118,8 @@ TWebResponse TWebApi::answer(const TApiCall &call)
         return kinds(call);
     if (call.path == QLatin1String("/api/closings"))
         return closings(call);
+    // the rest are the commands' reports
+    TWebReports reports(m_source);
     if (call.path == QLatin1String("/api/report"))
         return reports.report(call);
     if (call.path == QLatin1String("/api/z"))

@@ -5,7 +5,8 @@
 // Screenshots at desktop and phone size for the README.
 //
 //   node browser-test.js --url URL --user NAME --password PASSWORD
-//        --downloads DIR --screenshots DIR --profile DIR
+//        --downloads DIR --screenshots DIR --profile DIR --chain 0|2
+// (--chain 2: the server has a chain database; its view is tried too)
 "use strict";
 
 const fs = require("fs");
@@ -16,7 +17,7 @@ function options() {
   const o = {};
   const argv = process.argv.slice(2);
   for (let i = 0; i < argv.length; i += 2) o[argv[i].replace(/^--/, "")] = argv[i + 1];
-  for (const name of ["url", "user", "password", "downloads", "screenshots", "profile"]) {
+  for (const name of ["url", "user", "password", "downloads", "screenshots", "profile", "chain"]) {
     if (!o[name]) throw new Error("missing --" + name);
   }
   return o;
@@ -191,13 +192,29 @@ async function main() {
     check((await page.$eval("#zText", (e) => e.textContent)).includes("Day turnover 104"),
       "a reload keeps what was shown");
 
-    // 4. logging out ends the session
+    // 4. the chain, when the server has a database of it
+    const chained = o.chain !== "0";
+    check(await page.$eval("#navChain", (e) => !e.hidden) === chained,
+      chained ? "the chain is offered" : "no chain without a database");
+    if (chained) {
+      await page.click('#nav a[data-view="chain"]');
+      await page.waitForSelector("#outlets input[type=checkbox]");
+      await page.select("#chainKind", "5");
+      await page.$eval("#chainFrom", (e) => { e.value = "2026-12-02"; });
+      await page.$eval("#chainTo", (e) => { e.value = "2026-12-04"; });
+      await page.click('#chainForm button[type="submit"]');
+      await page.waitForSelector("#chainOut:not([hidden])");
+      check((await page.$eval("#chainText", (e) => e.textContent)).includes("Waiter #"),
+        "a chain report over the outlets");
+    }
+
+    // 5. logging out ends the session
     await page.click("#logout");
     await page.waitForSelector("#login:not([hidden])");
     const after = await page.evaluate(async () => (await fetch("/api/today")).status);
     check(after === 401, "after the logout the API refuses again");
 
-    // 5. in German for a German browser
+    // 6. in German for a German browser
     const german = await browser.createBrowserContext();
     const dePage = await german.newPage();
     await watch(dePage, base, problems);

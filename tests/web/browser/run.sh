@@ -27,10 +27,14 @@ fi
 
 tmp=$(mktemp -d /tmp/veltrum-browser.XXXXXX)
 server=
+chaindb=
 cleanup() {
     if [ -n "$server" ] && kill -0 "$server" 2>/dev/null; then
         kill -TERM "$server" 2>/dev/null || true
         wait "$server" 2>/dev/null || true
+    fi
+    if [ -n "$chaindb" ]; then
+        psql -q "$VELTRUM_TEST_DB" -c "DROP DATABASE IF EXISTS $chaindb WITH (FORCE)" >/dev/null || true
     fi
     rm -rf "$tmp"
 }
@@ -43,9 +47,20 @@ trap 'exit 130' INT TERM
 "$veltrum" turnover --data "$tmp/inst" --date 2026-12-05 --waiter 4 --exec-waiter 1 --force \
     --now 2026-12-05T20:30:00 >/dev/null
 printf 'correct horse\n' | "$veltrum" serve --add-user owner --users "$tmp/users" >/dev/null
+# with the tests' PostgreSQL server (scripts/test.sh names it), the chain
+# view too: the demo's closed days in a chain database of their own
+chain=()
+if [ -n "${VELTRUM_TEST_DB:-}" ] && command -v psql >/dev/null; then
+    chaindb=web_browser_$$_$RANDOM
+    psql -q "$VELTRUM_TEST_DB" -c "CREATE DATABASE $chaindb" >/dev/null
+    url=${VELTRUM_TEST_DB%/*}/$chaindb
+    "$veltrum" chain init --db "$url" >/dev/null
+    "$veltrum" chain push --data "$tmp/inst" --db "$url" --from 2026-12-02 --to 2026-12-04 >/dev/null
+    chain=(--db "$url")
+fi
 export QT_QPA_PLATFORM=offscreen
 "$veltrum" serve --data "$tmp/inst" --users "$tmp/users" --listen 127.0.0.1:0 \
-    --now 2026-12-05T21:00:00 >"$tmp/serve.out" 2>"$tmp/serve.err" &
+    --now 2026-12-05T21:00:00 "${chain[@]}" >"$tmp/serve.out" 2>"$tmp/serve.err" &
 server=$!
 port=
 for _ in $(seq 1 600); do
@@ -64,7 +79,8 @@ shots=${VELTRUM_SCREENSHOTS:-$tmp/shots}
 mkdir -p "$shots" "$tmp/downloads"
 NODE_PATH="$workdir/node_modules" node "$here/browser-test.js" \
     --url "http://127.0.0.1:$port/" --user owner --password 'correct horse' \
-    --downloads "$tmp/downloads" --screenshots "$shots" --profile "$tmp/profile"
+    --downloads "$tmp/downloads" --screenshots "$shots" --profile "$tmp/profile" \
+    --chain "${#chain[@]}"
 
 kill -TERM "$server"
 status=0
