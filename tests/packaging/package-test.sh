@@ -43,7 +43,8 @@ for file in /usr/bin/veltrum /usr/bin/veltrum-office /usr/lib/veltrum/bin/veltru
             /usr/lib/systemd/system/veltrum-closing@.service \
             /usr/lib/systemd/system/veltrum-closing@.timer \
             /usr/lib/systemd/system/veltrum-mail.service \
-            /usr/lib/systemd/system/veltrum-mail.timer; do
+            /usr/lib/systemd/system/veltrum-mail.timer \
+            /usr/lib/systemd/system/veltrum-serve.service /usr/lib/sysusers.d/veltrum.conf; do
     grep -qxF "$file" "$tmp/files" || fail "the package lacks $file"
 done
 if grep -q '^/usr/share/veltrum/translations/.*\.ts$\|/usr/include/\|\.a$' "$tmp/files"; then
@@ -68,6 +69,15 @@ while read -r elf; do
         fail "$elf searches its libraries in the build tree"
     fi
 done < <(find "$root/usr/lib/veltrum" -type f)
+
+# every user and group a unit runs as is one the package makes (sysusers)
+sysusers=$root/usr/lib/sysusers.d/veltrum.conf
+for unit in "$root"/usr/lib/systemd/system/*; do
+    for name in $(sed -n 's/^\(User\|Group\|SupplementaryGroups\)=//p' "$unit"); do
+        grep -Eq "^[ug][[:space:]]+$name[[:space:]]" "$sysusers" ||
+            fail "$(basename "$unit") runs as '$name', which the package's sysusers.conf does not make"
+    done
+done
 
 # run with an environment of its own, in a folder of its own, away from
 # the build tree
@@ -102,7 +112,10 @@ commands=$("$veltrum" --help | awk '/^Commands:/ { on = 1; next } on && /^$/ { e
            grep -c '^  [a-z]' || true)
 sections=$(zcat "$root/usr/share/man/man1/veltrum.1.gz" | grep -c '^\.SS ' || true)
 [ "$sections" = $((commands - 1)) ] || fail "veltrum(1) has $sections command sections for $commands commands"
-zcat "$root/usr/share/man/de/man1/veltrum.1.gz" | grep -q '^\.SH BEFEHLE' || fail "German veltrum(1)"
+# read whole before grep -q looks: an early exit of grep would fail zcat
+# with SIGPIPE under pipefail
+zcat "$root/usr/share/man/de/man1/veltrum.1.gz" >"$tmp/veltrum-de.1" || fail "German veltrum(1) unreadable"
+grep -q '^\.SH BEFEHLE' "$tmp/veltrum-de.1" || fail "German veltrum(1)"
 
 # the systemd units as systemd reads them, an instance for the templates,
 # ExecStart pointing into the unpacked tree
@@ -123,7 +136,8 @@ else
         done
         verify_units "$tmp/units/veltrum-closing@trattoria.service" \
             "$tmp/units/veltrum-closing@trattoria.timer" "$tmp/units/veltrum-mail.service" \
-            "$tmp/units/veltrum-mail.timer" || fail "systemd-analyze verify found faults in the units"
+            "$tmp/units/veltrum-mail.timer" "$tmp/units/veltrum-serve.service" ||
+            fail "systemd-analyze verify found faults in the units"
         # and it does find them
         sed -i 's/^OnCalendar=.*/OnCalendar=every full moon/' "$tmp/units/veltrum-mail.timer"
         verify_units "$tmp/units/veltrum-mail.timer" >/dev/null &&
