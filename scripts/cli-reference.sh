@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
-# Regenerates the command reference in README.md from the help texts of
-# the veltrum program: the program's help, then each command's, between
-# the two marker lines of the README.
+# Regenerates the command reference in docs/command-reference.md from the
+# help texts of the veltrum program: the program's help, then each
+# command's, between the two marker lines of the page.
 #
-#   scripts/cli-reference.sh build/bin/veltrum [README.md]
+#   scripts/cli-reference.sh build/bin/veltrum [docs/command-reference.md]
 set -euo pipefail
 # in English, whatever language the caller's environment names
 export LC_ALL=C.UTF-8
 bin=$1
-readme=${2:-README.md}
+readme=${2:-docs/command-reference.md}
 begin='<!-- command reference: written by scripts/cli-reference.sh from the help texts -->'
 end='<!-- end of the command reference -->'
 
@@ -32,7 +32,7 @@ trap 'rm -f "$ref" "$new"' EXIT
         sed -n 's/^  \([^ ]\([^ ]\| [^ ]\)*\)  .*/\1/p' | grep -v '^help ' |
         while read -r name; do
             echo
-            echo "#### veltrum $name"
+            echo "## veltrum $name"
             echo
             echo '```'
             # shellcheck disable=SC2086 # "dat to-xml" is two words

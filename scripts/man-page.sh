@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Writes the manual page veltrum(1) from the help texts of the veltrum
 # program, the same texts that scripts/cli-reference.sh puts into the
-# README: the program's help as the description, then every command's help
-# as a section of its own.
+# command reference (docs/command-reference.md): the program's help as the
+# description, then every command's help as a section of its own.
 #
 #   scripts/man-page.sh build/bin/veltrum en|de OUTPUT
 set -euo pipefail

@@ -83,7 +83,7 @@ dpkg-deb --contents "$deb" | awk '{ $2 = $4 = $5 = ""; print }' | tr -s ' '
 if [ $lintian = yes ]; then
     command -v lintian >/dev/null || { echo "package: lintian is missing (scripts/deps.sh installs it)" >&2; exit 1; }
     echo "== lintian"
-    # errors fail; the warnings that stay are listed and justified in the README
+    # errors fail; the warnings that stay are listed and justified in docs/install.md
     lintian --fail-on error --tag-display-limit 0 "$deb" || {
         echo "package: lintian found errors in $deb" >&2
         exit 1

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Takes the README's pictures of the back office without a display: the
+# Takes the pictures of the docs of the back office without a display: the
 # widget tests that show what the pictures show save them into docs/.
 #
 #   scripts/screenshots.sh [BUILD_DIR]      (default: build)

@@ -1,6 +1,6 @@
 #pragma once
 
-// Widget tests take the README's pictures: with $VELTRUM_SCREENSHOTS set,
+// Widget tests take the pictures of the docs: with $VELTRUM_SCREENSHOTS set,
 // `VELTRUM_SCREENSHOTS=docs build/bin/test_views` saves them there.
 // Header-only, so that only the widget tests pull in the widgets.
 

@@ -2,7 +2,7 @@
 // report and its chart, download its PDF, see the Z list and a Z report,
 // the page in German, log out. Fails on any script error, any blocked
 // content (the content security policy), any request to another server.
-// Screenshots at desktop and phone size for the README.
+// Screenshots at desktop and phone size for docs/web-view.md.
 //
 //   node browser-test.js --url URL --user NAME --password PASSWORD
 //        --downloads DIR --screenshots DIR --profile DIR --chain 0|2

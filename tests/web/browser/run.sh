@@ -41,7 +41,7 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-# the demo the README's pictures show: three closed days, today 5 December,
+# the demo the pictures in docs/ show: three closed days, today 5 December,
 # and one waiter's closing of today with its closing record
 "$veltrum" demo --days 3 --tables 16 --today 2026-12-05 "$tmp/inst" >/dev/null
 "$veltrum" turnover --data "$tmp/inst" --date 2026-12-05 --waiter 4 --exec-waiter 1 --force \
