@@ -5,7 +5,8 @@
 # sends the mailed reports; the mail tests start a server of their own
 # (python3-aiosmtpd, certificates made by openssl). dpkg-dev, file and
 # lintian build and check the Debian package (scripts/package.sh); systemd
-# brings systemd-analyze, which checks the package's units.
+# brings systemd-analyze, which checks the package's units. python3 runs the
+# checks of the layering and of the docs (tests/layering, tests/docs).
 # Qt HttpServer (whose CMake files ask for Qt WebSockets) and libsodium
 # (password hashes) serve 'veltrum serve'; its browser test drives Debian's
 # Chromium with puppeteer-core from npm (tests/web), so it needs Node.js and
@@ -16,7 +17,7 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt
           qt6-qpa-plugins fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
           poppler-utils qt6-charts-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
           qt6-translations-l10n postgresql libqt6sql6-psql libcurl4-openssl-dev
-          python3-aiosmtpd openssl dpkg-dev file lintian systemd qt6-httpserver-dev
+          python3 python3-aiosmtpd openssl dpkg-dev file lintian systemd qt6-httpserver-dev
           qt6-websockets-dev libsodium-dev chromium)
 if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
   packages+=(nodejs npm)

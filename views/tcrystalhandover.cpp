@@ -11,10 +11,10 @@
 #include "tlogcategories.h"
 #include "toffapplication.h"
 #include "toffconfig.h"
+#include "toffdocument.h"
 #include "toffwindow.h"
 #include "toffworkspace.h"
 #include "toutlets.h"
-#include "tpaidtablesdoc.h"
 #include "tprintengine.h"
 #include "tsumfilters.h"
 #include "twaiter.h"
@@ -36,15 +36,11 @@ QString language()
     return app ? app->language() : QString();
 }
 
-int currentId(QtWidgets::TComboBox *box)
-{
-    return box ? qMax(0, box->currentId()) : 0;
-}
-
 } // namespace
 
-TCrystalHandOver::TCrystalHandOver(TPaidTablesDoc *document)
+TCrystalHandOver::TCrystalHandOver(TOffDocument *document, const TReportSelection &selection)
     : m_doc(document)
+    , m_selection(selection)
 { }
 
 QStringList TCrystalHandOver::dataPaths() const
@@ -52,7 +48,7 @@ QStringList TCrystalHandOver::dataPaths() const
     TOffWorkspace *ws = m_doc->workspace();
     Basics::TValueList *sumOutlets = ws->getData(QStringLiteral("sumoutlets"));
     Basics::TValueList *outlets = ws->getData(QStringLiteral("outlets"));
-    const int id = currentId(m_doc->outletSelector());
+    const int id = m_selection.outletId;
     if (sumOutlets && outlets && id != 0) {
         if (Basics::TValue *outlet = sumOutlets->find(id))
             return OutletsLib::TOutlets::paths(sumOutlets, outlets, outlet);
@@ -64,10 +60,10 @@ TExportRequest TCrystalHandOver::request() const
 {
     TOffWorkspace *ws = m_doc->workspace();
     TExportRequest r;
-    r.from = m_doc->fromDate();
-    r.to = m_doc->toDate();
+    r.from = m_selection.from;
+    r.to = m_selection.to;
     r.today = PosLib::businessDay(ws->getPath(), QDateTime::currentDateTime());
-    r.filterId = currentId(m_doc->filterSelector());
+    r.filterId = m_selection.filterId;
     if (auto *filters
         = qobject_cast<PosLib::TSumFilters *>(ws->getData(QStringLiteral("sumfilters")))) {
         r.filter = r.filterId != 0 ? filters->filter(r.filterId) : nullptr;
@@ -75,7 +71,7 @@ TExportRequest TCrystalHandOver::request() const
     }
     if (!r.filter)
         r.filterId = 0;
-    const int outlet = currentId(m_doc->outletSelector());
+    const int outlet = m_selection.outletId;
     Basics::TValueList *sumOutlets = ws->getData(QStringLiteral("sumoutlets"));
     r.outlet = sumOutlets && sumOutlets->find(outlet) ? outlet : 0;
     r.dataOutlets = ws->getData(QStringLiteral("outlets"));

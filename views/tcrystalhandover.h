@@ -1,11 +1,12 @@
 #pragma once
 
 #include "tintermediatelists.h"
+#include "treportselection.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 
-class TPaidTablesDoc;
+class TOffDocument;
 
 namespace Basics {
 class TInifile;
@@ -14,12 +15,14 @@ class TInifile;
 // The reports document's hand-over of its data to report designs: the
 // export of the intermediate lists of the selected range, filter and
 // outlet ("Crystal Reports", F9), and the fast reports (F8): pick a
-// prepared design, export, fill its parameter fields and show it.
+// prepared design, export, fill its parameter fields and show it. It knows
+// the document as a document of the back office (window, workspace,
+// progress, the host's part of the export) and its selection as a value.
 class TCrystalHandOver
 {
     Q_DECLARE_TR_FUNCTIONS(TPaidTablesDoc)
 public:
-    explicit TCrystalHandOver(TPaidTablesDoc *document);
+    TCrystalHandOver(TOffDocument *document, const TReportSelection &selection);
 
     // Removes the intermediate files, then exports the lists once per data
     // path of the selected outlet (once for the installation without one)
@@ -33,9 +36,10 @@ public:
 
     // The data paths of the selected outlet; the installation's without one.
     QStringList dataPaths() const;
-    // What the export covers, from the document's range and selection row.
+    // What the export covers, from the selection.
     Crystal::TExportRequest request() const;
 
 private:
-    TPaidTablesDoc *m_doc;
+    TOffDocument *m_doc;
+    TReportSelection m_selection;
 };

@@ -687,9 +687,15 @@ void TPaidTablesDoc::onNew()
 
 // Report designs -----------------------------------------------------------
 
+TReportSelection TPaidTablesDoc::selection() const
+{
+    const auto id = [](QtWidgets::TComboBox *box) { return box ? qMax(0, box->currentId()) : 0; };
+    return {m_from, m_to, id(m_filters), id(m_outlets)};
+}
+
 void TPaidTablesDoc::onFastCrystal()
 {
-    TCrystalHandOver(this).runFastReport();
+    TCrystalHandOver(this, selection()).runFastReport();
 }
 
 void TPaidTablesDoc::onCrystal()
@@ -699,7 +705,7 @@ void TPaidTablesDoc::onCrystal()
 
 bool TPaidTablesDoc::crystalExport(Basics::TInifile &ini, const QString &, bool fast)
 {
-    return TCrystalHandOver(this).exportData(ini, fast);
+    return TCrystalHandOver(this, selection()).exportData(ini, fast);
 }
 
 // Day turnover -------------------------------------------------------------

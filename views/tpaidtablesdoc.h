@@ -5,6 +5,7 @@
 #include "tcombobox.h"
 #include "tlistrow.h"
 #include "treportchartpane.h"
+#include "treportselection.h"
 #include "twalkcatalogue.h"
 #include "twalkreport.h"
 
@@ -62,6 +63,8 @@ public:
     bool hasDate() const { return m_from.isValid(); }
     // Sets the range and builds the selection row again when it is shown.
     void setRange(const QDate &from, const QDate &to, int step = 0);
+    // The range, filter and outlet the next run takes, for the hand-over.
+    TReportSelection selection() const;
 
     // The selection row's widgets; null while there is none.
     QtWidgets::TComboBox *reportSelector() const { return m_reports; }

@@ -80,11 +80,6 @@ QString sideName(const TReportKind &kind)
 
 } // namespace
 
-TWebResponse badParameter(const QString &message)
-{
-    return TWebResponse::error(400, message);
-}
-
 TWebApi::TWebApi(const TWebSource &source)
     : m_source(source)
 { }

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "tweblimits.h"
-#include "twebmessage.h"
 #include "twebsite.h"
+#include "twebsource.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -10,16 +9,6 @@
 #include <QString>
 
 namespace WebLib {
-
-// What the API answers from, fixed when the server starts.
-struct TWebSource
-{
-    QString root; // the installation, absolute, with "/"
-    QDateTime now; // the clock; invalid: the current time
-    QString dbUrl; // the chain database (--db); empty without
-    QString passwordFile; // its --password-file; empty without
-    TWebLimits limits;
-};
 
 // The JSON API of the web view (docs/web-api.md), answered on the report
 // thread from what the back office and the command line compute: today's
@@ -48,8 +37,5 @@ private:
 
     TWebSource m_source;
 };
-
-// The {"error": ...} answer of a wrong parameter: 400 naming it.
-TWebResponse badParameter(const QString &message);
 
 } // namespace WebLib

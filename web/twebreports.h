@@ -1,6 +1,7 @@
 #pragma once
 
-#include "twebapi.h"
+#include "twebsite.h"
+#include "twebsource.h"
 
 #include <QCoreApplication>
 #include <QStringList>
