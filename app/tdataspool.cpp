@@ -29,8 +29,11 @@ TDataSpool::~TDataSpool() = default;
 
 bool TDataSpool::write(TOutput &output, const QJsonObject &head)
 {
-    if (m_format == TOutputFormat::Json)
-        m_ok = m_ok && static_cast<TSummaryJsonWriter *>(m_sink.get())->ok();
+    if (m_format == TOutputFormat::Json) {
+        auto *writer = static_cast<TSummaryJsonWriter *>(m_sink.get());
+        writer->flush();
+        m_ok = m_ok && writer->ok();
+    }
     if (!m_ok || !m_file.flush()) {
         fail(TCli::tr("the report's data could not be written to the temporary file %1 (%2)")
                      .arg(m_file.fileName(), m_file.errorString()));

@@ -1,11 +1,20 @@
 // Report runs over large demo installations, measured against the floor.
 //
 //   bench_report [--days 30,365] [--kinds 5,7,19] [--repeat 3] [--no-today] [--cache]
+//                [--json]
+//   bench_report --memory [--days 30,90,180,365] [--kinds 3-42,101-103]
 //
 // Reports run without the cache of closed days. With --cache each kind is
 // also run through it: once from an empty cache ("cached, cold": reading
 // the summaries and writing the cache) and then --repeat times from what
 // that run kept ("cached, warm").
+//
+// With --json the year's waiter report is also written as JSON by `veltrum
+// report --format json` (the program beside this one) to /dev/null.
+//
+// --memory prints the peak resident memory of each kind over each number of
+// days (one run each, without the cache) and how much the last grows over
+// the first: a flat line is what a report that streams its lines shows.
 //
 // Each case runs in a process of its own (this program started again with
 // --case), so that its CPU time (user + system, from the kernel's
@@ -119,12 +128,12 @@ struct Measure
     bool ok = true;
 };
 
-Measure measure(const QStringList &args, int repeat)
+// Runs `program` with `args` `repeat` times, each in a process of its own.
+Measure measureProgram(const QString &program, const QStringList &args, int repeat)
 {
     Measure m;
-    const QByteArray program = QCoreApplication::applicationFilePath().toLocal8Bit();
     QList<QByteArray> bytes;
-    bytes << program << QByteArrayLiteral("--case");
+    bytes << program.toLocal8Bit();
     for (const QString &a : args)
         bytes << a.toLocal8Bit();
     for (int i = 0; i < repeat; ++i) {
@@ -133,6 +142,9 @@ Measure measure(const QStringList &args, int repeat)
         clock_gettime(CLOCK_MONOTONIC, &start);
         const pid_t pid = fork();
         if (pid == 0) {
+            // what the program prints is not measured here
+            if (!std::freopen("/dev/null", "w", stdout))
+                _exit(126);
             std::vector<char *> argv;
             for (QByteArray &b : bytes)
                 argv.push_back(b.data());
@@ -163,12 +175,64 @@ Measure measure(const QStringList &args, int repeat)
     return m;
 }
 
+// One case of this program.
+Measure measure(const QStringList &args, int repeat)
+{
+    return measureProgram(QCoreApplication::applicationFilePath(),
+                          QStringList(QStringLiteral("--case")) + args, repeat);
+}
+
+// "5,7,19" or ranges "3-42,101-103".
 QList<int> numbers(const QString &text)
 {
     QList<int> out;
-    for (const QString &part : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
-        out << part.toInt();
+    for (const QString &part : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QStringList range = part.split(QLatin1Char('-'));
+        const int first = range.value(0).toInt();
+        const int last = range.size() > 1 ? range.value(1).toInt() : first;
+        for (int n = first; n <= last; ++n)
+            out << n;
+    }
     return out;
+}
+
+QString kindName(int kind)
+{
+    if (kind > 100)
+        return QStringLiteral("%1 batch %2").arg(kind).arg(kind - 100);
+    const TReportKind *k = reportKind(kind);
+    return QStringLiteral("%1 %2").arg(kind).arg(
+            k ? QString::fromLatin1(k->caption).remove(QLatin1Char('&')) : QString());
+}
+
+// The peak memory of each kind over each number of days, and its growth
+// from the first to the last.
+int memoryTable(const QList<int> &dayCounts, const QList<int> &kinds)
+{
+    std::printf("%-34s", "kind \\ days: peak MB");
+    for (int days : dayCounts)
+        std::printf(" %8d", days);
+    std::printf(" %8s\n", "growth");
+    for (int kind : kinds) {
+        std::printf("%-34s", qPrintable(kindName(kind)));
+        double first = 0;
+        double last = 0;
+        bool ok = true;
+        for (int days : dayCounts) {
+            const Measure m = measure(
+                    {QStringLiteral("report"), QString::number(kind), QString::number(days)}, 1);
+            ok = ok && m.ok;
+            if (first == 0)
+                first = m.rss;
+            last = m.rss;
+            std::printf(" %8.1f", m.rss);
+            std::fflush(stdout);
+        }
+        std::printf(" %7.1f%%%s\n", first > 0 ? (last / first - 1) * 100 : 0.0,
+                    ok ? "" : "  FAILED");
+        std::fflush(stdout);
+    }
+    return 0;
 }
 
 void printRow(const QString &days, const QString &what, const Measure &m, double floor)
@@ -201,11 +265,21 @@ int main(int argc, char **argv)
     int repeat = 3;
     bool today = true;
     bool cache = false;
+    bool json = false;
+    bool memory = false;
+    bool daysGiven = false;
+    bool kindsGiven = false;
     for (int i = 0; i < args.size(); ++i) {
-        if (args.at(i) == QLatin1String("--days"))
+        if (args.at(i) == QLatin1String("--days")) {
             dayCounts = numbers(args.value(++i));
-        else if (args.at(i) == QLatin1String("--kinds"))
+            daysGiven = true;
+        } else if (args.at(i) == QLatin1String("--kinds")) {
             kinds = numbers(args.value(++i));
+            kindsGiven = true;
+        } else if (args.at(i) == QLatin1String("--json"))
+            json = true;
+        else if (args.at(i) == QLatin1String("--memory"))
+            memory = true;
         else if (args.at(i) == QLatin1String("--repeat"))
             repeat = std::max(1, args.value(++i).toInt());
         else if (args.at(i) == QLatin1String("--no-today"))
@@ -215,6 +289,13 @@ int main(int argc, char **argv)
     }
     // written before anything is measured
     closedDays();
+    if (memory) {
+        if (!daysGiven)
+            dayCounts = {30, 90, 180, envInt("VELTRUM_BENCH_DAYS", 365)};
+        if (!kindsGiven)
+            kinds = numbers(QStringLiteral("3-42,101-103"));
+        return memoryTable(dayCounts, kinds);
+    }
     if (today)
         currentDay();
 
@@ -225,9 +306,7 @@ int main(int argc, char **argv)
         const Measure floor = measure({QStringLiteral("floor"), d}, repeat);
         printRow(d, QStringLiteral("floor"), floor, floor.cpu);
         for (int kind : std::as_const(kinds)) {
-            const TReportKind *k = reportKind(kind);
-            const QString name = QStringLiteral("%1 %2").arg(kind).arg(
-                    k ? QString::fromLatin1(k->caption).remove(QLatin1Char('&')) : QString());
+            const QString name = kindName(kind);
             const QStringList run = {QStringLiteral("report"), QString::number(kind), d};
             printRow(d, name, measure(run, repeat), floor.cpu);
             if (!cache)
@@ -238,13 +317,32 @@ int main(int argc, char **argv)
             printRow(d, QStringLiteral("%1 cached, warm").arg(kind),
                      measure(run + QStringList(QStringLiteral("cache")), repeat), floor.cpu);
         }
+        if (json) {
+            // the command line's own path: the data spooled and copied out
+            const QString veltrum
+                    = QCoreApplication::applicationDirPath() + QStringLiteral("/veltrum");
+            const QStringList report = {QStringLiteral("report"),
+                                        QStringLiteral("--data"),
+                                        closedDays(),
+                                        QStringLiteral("--kind"),
+                                        QStringLiteral("5"),
+                                        QStringLiteral("--format"),
+                                        QStringLiteral("json"),
+                                        QStringLiteral("--from"),
+                                        Today.addDays(-days).toString(Qt::ISODate),
+                                        QStringLiteral("--to"),
+                                        Today.addDays(-1).toString(Qt::ISODate),
+                                        QStringLiteral("--now"),
+                                        QStringLiteral("2026-12-05T21:00:00"),
+                                        QStringLiteral("--no-cache"),
+                                        QStringLiteral("--quiet")};
+            printRow(d, QStringLiteral("5 as JSON"), measureProgram(veltrum, report, repeat),
+                     floor.cpu);
+        }
     }
     if (today) {
         for (int kind : std::as_const(kinds)) {
-            const TReportKind *k = reportKind(kind);
-            const QString name = QStringLiteral("%1 %2").arg(kind).arg(
-                    k ? QString::fromLatin1(k->caption).remove(QLatin1Char('&')) : QString());
-            printRow(QStringLiteral("today"), name,
+            printRow(QStringLiteral("today"), kindName(kind),
                      measure({QStringLiteral("report"), QString::number(kind), QStringLiteral("0")},
                              repeat),
                      0);

@@ -156,6 +156,19 @@ qint64 rawInteger(TRawString raw)
     qint64 value;
     if (raw.size > 0 && plainInteger(raw, value))
         return value;
+    // "0.00000": a decimal is no whole number, for the text conversion too
+    const qsizetype n = raw.size / 2;
+    bool point = false;
+    qsizetype i = 0;
+    for (; i < n; ++i) {
+        const char16_t c = unitAt(raw, i);
+        if (c == u'.')
+            point = true;
+        else if (!isDigit(c) && c != u'-' && c != u'+')
+            break;
+    }
+    if (point && i == n)
+        return 0;
     return parseInteger(decodeString(raw));
 }
 

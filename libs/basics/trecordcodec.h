@@ -85,6 +85,9 @@ public:
 private:
     bool readU32(quint32 &v);
     bool readRaw(TRawString &s);
+    // The string at `pos` of `data`, moving `pos` past it (past its length
+    // at least, when it is cut off).
+    static bool rawAt(const uchar *data, qsizetype size, qsizetype &pos, TRawString &s);
 
     const uchar *m_data;
     qsizetype m_size;
@@ -105,14 +108,40 @@ TRecordReader::Status TRecordReader::scan(Field &&field, Begin &&begin)
     if (qsizetype(count) * 8 > m_size - m_pos)
         return Truncated;
     begin(count);
+    // the walk over the fields keeps its place in a register: a year of
+    // day summaries has some forty million fields
+    const uchar *const data = m_data;
+    const qsizetype size = m_size;
+    qsizetype pos = m_pos;
     TRawString name;
     TRawString text;
     for (quint32 i = 0; i < count; ++i) {
-        if (!readRaw(name) || !readRaw(text))
+        if (!rawAt(data, size, pos, name) || !rawAt(data, size, pos, text)) {
+            m_pos = pos;
             return Truncated;
+        }
         field(name, text);
     }
+    m_pos = pos;
     return Ok;
+}
+
+inline bool TRecordReader::rawAt(const uchar *data, qsizetype size, qsizetype &pos, TRawString &s)
+{
+    if (size - pos < 4)
+        return false;
+    const quint32 len = qFromBigEndian<quint32>(data + pos);
+    pos += 4;
+    if (len == 0xFFFFFFFFu) {
+        s = TRawString();
+        return true;
+    }
+    if ((len & 1) || qsizetype(len) > size - pos)
+        return false;
+    s.data = data + pos;
+    s.size = qint32(len);
+    pos += len;
+    return true;
 }
 
 inline bool TRecordReader::readU32(quint32 &v)

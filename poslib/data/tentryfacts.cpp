@@ -223,6 +223,54 @@ bool fieldOf(TRawString name, TField &field)
     return names().find(name, field);
 }
 
+// ---- TFieldOrder ------------------------------------------------------------
+
+TFieldOrder::TFieldOrder()
+    : m_layouts(MaxFields)
+    , m_next(MaxFields, 0)
+    , m_recent(MaxFields, nullptr)
+{ }
+
+TFieldOrder::~TFieldOrder() = default;
+
+bool TFieldOrder::learn(quint32 index, TRawString name, TField &field)
+{
+    const bool fits = name.size >= 0 && name.size <= NameBytes;
+    if (index == 0)
+        m_layout = nullptr;
+    if (m_count < MaxFields && index == 0 && fits) {
+        // the layout of this count whose first name is this one
+        std::vector<Name> &ways = m_layouts[m_count];
+        if (ways.empty())
+            ways.resize(size_t(m_count) * Ways);
+        for (int w = 0; w < Ways; ++w) {
+            Name *names = &ways[size_t(w) * m_count];
+            if (names[0].size == name.size && sameName(names[0].bytes, name.data, name.size)) {
+                m_layout = names;
+                m_recent[m_count] = names;
+                field = TField(names[0].field);
+                return names[0].field >= 0;
+            }
+        }
+        // else the one given up next
+        quint8 &next = m_next[m_count];
+        m_layout = &ways[size_t(next) * m_count];
+        m_recent[m_count] = m_layout;
+        next = quint8((next + 1) % Ways);
+        for (quint32 i = 0; i < m_count; ++i)
+            m_layout[i].size = -2;
+    }
+    const bool known = fieldOf(name, field);
+    if (m_layout && index < m_count) {
+        Name &n = m_layout[index];
+        n.size = fits ? name.size : -2;
+        n.field = known ? qint16(field) : qint16(-1);
+        if (fits)
+            std::memcpy(n.bytes, name.data, size_t(name.size));
+    }
+    return known;
+}
+
 // ---- TEntryFacts ------------------------------------------------------------
 
 void TEntryFacts::clear()
@@ -245,7 +293,7 @@ void TEntryFacts::parse(TField f)
     m_kinds[f] = kinds;
     if (kinds == Text)
         return;
-    if (m_record || setField(f)) {
+    if (m_record || (!m_set.empty() && setField(f))) {
         // from a text in memory
         const QString text = getString(f);
         if (kinds & Long)

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTime>
 
+#include <cstring>
 #include <vector>
 
 namespace PosLib {
@@ -116,6 +117,92 @@ const QString &fieldName(TField field);
 bool fieldOf(const QString &name, TField &field);
 bool fieldOf(Basics::TRawString name, TField &field);
 
+// The fields of records as the records read before had them, by their
+// number of fields: a record laid out like an earlier one (most are: every
+// order of a day has the same fields) finds each field by comparing its
+// name in place with the name that stood there, instead of looking it up.
+// Names are kept as copies, so the bytes read before may go.
+class TFieldOrder
+{
+public:
+    TFieldOrder();
+    ~TFieldOrder();
+    TFieldOrder(const TFieldOrder &) = delete;
+    TFieldOrder &operator=(const TFieldOrder &) = delete;
+
+    // A record of `count` fields begins.
+    void begin(quint32 count)
+    {
+        m_count = count;
+        m_layout = nullptr;
+    }
+    // The field of the `index`th name of the record begun last; false for
+    // a name reports do not read (fieldOf()).
+    bool find(quint32 index, Basics::TRawString name, TField &field)
+    {
+        // a record of this count follows the layout the last one followed,
+        // most likely
+        if (index == 0 && m_count < MaxFields)
+            m_layout = m_recent[m_count];
+        if (m_layout) {
+            const Name &n = m_layout[index];
+            if (n.size == name.size && sameName(n.bytes, name.data, name.size)) {
+                field = TField(n.field);
+                return n.field >= 0;
+            }
+        }
+        return learn(index, name, field);
+    }
+
+private:
+    // names of up to this many bytes are kept
+    static constexpr int NameBytes = 48;
+    // records of up to this many fields
+    static constexpr quint32 MaxFields = 64;
+    // layouts kept per number of fields
+    static constexpr int Ways = 4;
+    struct Name
+    {
+        qint32 size = -2; // -2: nothing kept here
+        qint16 field = -1; // -1: not read by reports
+        uchar bytes[NameBytes];
+    };
+    // Names of UTF-16 code units: an even number of bytes, compared in
+    // words of eight, the last one overlapping the one before.
+    static bool sameName(const uchar *a, const uchar *b, qint32 n)
+    {
+        if (n >= 8) {
+            for (qint32 i = 0; i + 8 < n; i += 8) {
+                if (word<quint64>(a + i) != word<quint64>(b + i))
+                    return false;
+            }
+            return word<quint64>(a + n - 8) == word<quint64>(b + n - 8);
+        }
+        if (n >= 4)
+            return word<quint32>(a) == word<quint32>(b)
+                   && word<quint32>(a + n - 4) == word<quint32>(b + n - 4);
+        return n < 2 || word<quint16>(a) == word<quint16>(b);
+    }
+    template<typename T>
+    static T word(const uchar *p)
+    {
+        T v;
+        std::memcpy(&v, p, sizeof v);
+        return v;
+    }
+    bool learn(quint32 index, Basics::TRawString name, TField &field);
+
+    quint32 m_count = 0;
+    // the names of the layout the record follows, null when none
+    Name *m_layout = nullptr;
+    // per number of fields: Ways layouts of that many names, made when a
+    // record of that count is first met, and the way given up next
+    std::vector<std::vector<Name>> m_layouts;
+    std::vector<quint8> m_next;
+    // per number of fields, the layout followed last
+    std::vector<Name *> m_recent;
+};
+
 // One record of a table file as reports read it: which of the fields above
 // it has, their texts, and their values parsed once, with the results of
 // TValue's getters on the same record (getInt(), getLong(), getDouble(),
@@ -142,11 +229,11 @@ public:
 
     // Forgets every field and child.
     void clear();
-    // Takes one field read from a file.
+    // Takes one field read from a file, after clear() and before any
+    // value is asked for (a field read twice keeps its second text).
     void take(TField f, Basics::TRawString text)
     {
         m_present[f >> 6] |= quint64(1) << (f & 63);
-        m_parsed[f >> 6] &= ~(quint64(1) << (f & 63));
         m_raw[f] = text;
     }
     // Takes the fields of a record in memory (and its children, for an

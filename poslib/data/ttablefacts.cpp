@@ -176,15 +176,16 @@ TTableFacts::Result TTableFacts::read(TRecordReader &reader)
     m_begin = reader.position();
     // the number of fields of the record read last, known or not
     int fields = 0;
-    auto scan = [&reader, &fields](TEntryFacts &facts) {
+    auto scan = [&reader, &fields, this](TEntryFacts &facts) {
         facts.clear();
         fields = 0;
-        const TRecordReader::Status status = reader.scan([&](TRawString name, TRawString text) {
-            ++fields;
-            TField f;
-            if (fieldOf(name, f))
-                facts.take(f, text);
-        });
+        const TRecordReader::Status status = reader.scan(
+                [&](TRawString name, TRawString text) {
+                    TField f;
+                    if (m_order.find(quint32(fields++), name, f))
+                        facts.take(f, text);
+                },
+                [this](quint32 count) { m_order.begin(count); });
         if (status != TRecordReader::Ok) {
             facts.clear();
             fields = 0;

@@ -87,6 +87,8 @@ private:
     void file(TEntryFacts *entry);
     void derive() const;
 
+    // the fields of the records read so far, by their places
+    TFieldOrder m_order;
     TEntryFacts m_header;
     TEntryFacts m_create;
     std::vector<TEntryFacts *> m_entries;

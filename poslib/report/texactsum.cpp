@@ -14,7 +14,7 @@ void TExactSum::addSlow(double value)
     double x = value;
     const qsizetype count = m_parts.size();
     for (qsizetype i = 0; i <= count; ++i) {
-        double y = i < count ? m_parts.at(i) : m_high;
+        double y = i < count ? m_parts[i] : m_high;
         if (std::fabs(x) < std::fabs(y))
             std::swap(x, y);
         const double high = x + y;
@@ -23,7 +23,7 @@ void TExactSum::addSlow(double value)
             if (kept < count)
                 m_parts[kept] = low;
             else
-                m_parts.append(low);
+                m_parts.push_back(low);
             ++kept;
         }
         x = high;
@@ -48,14 +48,14 @@ double TExactSum::roundedSum() const
     qsizetype i = m_parts.size();
     while (i > 0) {
         const double x = high;
-        const double y = m_parts.at(--i);
+        const double y = m_parts[--i];
         high = x + y;
         const double back = high - x;
         low = y - back;
         if (low != 0)
             break;
     }
-    if (i > 0 && ((low < 0 && m_parts.at(i - 1) < 0) || (low > 0 && m_parts.at(i - 1) > 0))) {
+    if (i > 0 && ((low < 0 && m_parts[i - 1] < 0) || (low > 0 && m_parts[i - 1] > 0))) {
         const double y = low * 2;
         const double x = high + y;
         if (y == x - high)
@@ -66,7 +66,7 @@ double TExactSum::roundedSum() const
 
 QList<double> TExactSum::parts() const
 {
-    QList<double> all = m_parts;
+    QList<double> all(m_parts.cbegin(), m_parts.cend());
     all.append(m_high);
     return all;
 }

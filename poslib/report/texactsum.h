@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QVarLengthArray>
 
 namespace PosLib {
 
@@ -21,7 +22,7 @@ public:
         const double sum = m_high + value;
         const double back = sum - m_high;
         const double lost = (m_high - (sum - back)) + (value - back);
-        if (lost == 0 && m_parts.isEmpty()) {
+        if (lost == 0 && m_parts.empty()) {
             m_high = sum;
             return;
         }
@@ -36,7 +37,7 @@ public:
     void add(const TExactSum &other);
 
     // The exact sum rounded to the nearest double.
-    double value() const { return m_parts.isEmpty() ? m_high : roundedSum(); }
+    double value() const { return m_parts.empty() ? m_high : roundedSum(); }
     operator double() const { return value(); }
 
     // The parts whose exact sum is the value (non-overlapping, smallest
@@ -51,8 +52,9 @@ private:
 
     // the sum while every addition was exact, else the largest part
     double m_high = 0.0;
-    // the smaller parts, once an addition was not exact
-    QList<double> m_parts;
+    // the smaller parts, once an addition was not exact (a few at most for
+    // sums of money: kept in place)
+    QVarLengthArray<double, 3> m_parts;
 };
 
 } // namespace PosLib

@@ -90,9 +90,9 @@ QString reportsIniPath(const QString &dataPath)
 
 // ---- TRepScope ------------------------------------------------------------
 
-TRepScope::TRepScope(const QStringList &nodes, bool overallOnly)
+TRepScope::TRepScope(const QStringList &nodes, Groups groups)
     : m_all(false)
-    , m_overallOnly(overallOnly)
+    , m_groups(groups)
     , m_nodes(nodes)
 {
     m_nodes.sort();
@@ -103,34 +103,56 @@ TRepScope TRepScope::united(const TRepScope &other) const
 {
     if (m_all || other.m_all)
         return TRepScope();
-    return TRepScope(m_nodes + other.m_nodes, m_overallOnly && other.m_overallOnly);
+    Groups groups = AllGroups;
+    if (m_groups == other.m_groups || other.m_groups == NoGroups)
+        groups = m_groups;
+    else if (m_groups == NoGroups)
+        groups = other.m_groups;
+    return TRepScope(m_nodes + other.m_nodes, groups);
 }
 
 QString TRepScope::key() const
 {
     if (m_all)
         return QString();
-    return QLatin1Char('/') + m_nodes.join(QLatin1Char(','))
-           + (m_overallOnly ? QStringLiteral("/overall") : QString());
+    static const char *const groups[] = {"", "/overall", "/groups", "/none"};
+    return QLatin1Char('/') + m_nodes.join(QLatin1Char(',')) + QLatin1String(groups[m_groups]);
 }
 
 // ---- TRepData -------------------------------------------------------------
 
+std::shared_ptr<const TRepSettings> TRepSettings::read(const QString &dataPath)
+{
+    auto settings = std::make_shared<TRepSettings>();
+    const TInifile ini(reportsIniPath(dataPath));
+    settings->simpleRep
+            = ini.readBool(QStringLiteral("Settings"), QStringLiteral("SimpleRep"), false);
+    settings->voidWaiter
+            = ini.readBool(QStringLiteral("Settings"), QStringLiteral("VWaiter"), false);
+    settings->departments = departmentCovers(dataPath);
+    return settings;
+}
+
 TRepData::TRepData(const TValue *source, const QString &dataPath)
+    : TRepData(source, departmentCovers(dataPath))
+{ }
+
+TRepData::TRepData(const TValue *source,
+                   const std::shared_ptr<const TDepartmentCovers> &departments)
 {
     if (source) {
         copyFields(*source, {"waiter", "waitername", "center", "centername"});
     }
-    createNodes(dataPath);
+    createNodes(departments);
 }
 
 TRepData::TRepData(const TEntryFacts &source, const QString &dataPath)
 {
     source.copyTo(*this, {FWaiter, FWaiterName, FCenter, FCenterName});
-    createNodes(dataPath);
+    createNodes(departmentCovers(dataPath));
 }
 
-void TRepData::createNodes(const QString &dataPath)
+void TRepData::createNodes(const std::shared_ptr<const TDepartmentCovers> &departments)
 {
     for (const char *key : {"tablecount", "tableamount", "credits", "tip", "cash", "voids"})
         setInt(QString::fromLatin1(key), 0);
@@ -143,7 +165,7 @@ void TRepData::createNodes(const QString &dataPath)
     m_orders.insert(QStringLiteral("articles"), new TRepArticles);
     m_orders.insert(QStringLiteral("vatrates"), new TRepVatRates);
     m_orders.insert(QStringLiteral("hours"), new TRepHours);
-    m_orders.insert(QStringLiteral("deps"), new TRepDepartments(dataPath));
+    m_orders.insert(QStringLiteral("deps"), new TRepDepartments(departments));
     m_voids.insert(QStringLiteral("voids"), new TRepVoids);
     m_voids.insert(QStringLiteral("varticles"), new TRepVArticles);
     m_voids.insert(QStringLiteral("allvoids"), new TRepAllVoids);
@@ -267,7 +289,7 @@ void TRepData::addOrder(const TEntryFacts &entry, const TTableFacts &table)
     if (count == 0)
         return;
     if (entry.getBool(FCredit))
-        addSum(QStringLiteral("credits"), lineAmount(entry.price(), count));
+        addSum(SumCredits, lineAmount(entry.price(), count));
     // an order with its own tax split gets its VAT from the table's tax groups
     const bool ownTaxes = !entry.isEmptyText(FTaxAmounts);
     for (const auto &[node, isVat] : m_orderWalk) {
@@ -279,7 +301,7 @@ void TRepData::addOrder(const TEntryFacts &entry, const TTableFacts &table)
 
 void TRepData::addVoid(const TEntryFacts &entry, const TTableFacts &table)
 {
-    addSum(QStringLiteral("voids"), entry.amount());
+    addSum(SumVoids, entry.amount());
     for (TReportNode *n : m_voidWalk)
         n->add(entry, table);
 }
@@ -288,9 +310,9 @@ void TRepData::addPay(const TEntryFacts &entry, const TTableFacts &table)
 {
     if (entry.getBool(FVoided))
         return;
-    addSum(QStringLiteral("tip"), entry.tip());
+    addSum(SumTip, entry.tip());
     if (entry.getBool(FInTermSum))
-        addSum(QStringLiteral("cash"), entry.amount());
+        addSum(SumCash, entry.amount());
     for (TReportNode *n : m_payWalk)
         n->add(entry, table);
 }
@@ -332,8 +354,8 @@ void TRepData::add(const TEntryFacts &entry, const TTableFacts &table)
 
 void TRepData::countTable(const TTableFacts &table)
 {
-    addSum(QStringLiteral("tablecount"), 1);
-    addSum(QStringLiteral("tableamount"), roundHalfUp(table.header().getDouble(FAmount)));
+    addSum(SumTableCount, 1);
+    addSum(SumTableAmount, roundHalfUp(table.header().getDouble(FAmount)));
 }
 
 void TRepData::setDescription(const QString &descr)
@@ -414,14 +436,14 @@ void TRepData::mergeDay(TAggregateReader &in, bool fresh)
 
 // ---- TRepDatas ------------------------------------------------------------
 
-TRepDatas::TRepDatas(const QString &name, TValue *reportWaiter, const QString &dataPath)
+TRepDatas::TRepDatas(const QString &name, TValue *reportWaiter, const QString &dataPath,
+                     TRepSettingsPtr settings)
     : m_name(name)
     , m_reportWaiter(reportWaiter)
     , m_dataPath(dataPath)
-{
-    const TInifile ini(reportsIniPath(dataPath));
-    m_simpleRep = ini.readBool(QStringLiteral("Settings"), QStringLiteral("SimpleRep"), false);
-}
+    , m_settings(settings ? std::move(settings) : TRepSettings::read(dataPath))
+    , m_simpleRep(m_settings->simpleRep)
+{ }
 
 TRepDatas::~TRepDatas()
 {
@@ -439,7 +461,7 @@ TRepData *TRepDatas::groupFor(const QString &key, const TValue *source)
 
 TRepData *TRepDatas::newGroup(const TValue *source) const
 {
-    auto *g = new TRepData(source, m_dataPath);
+    auto *g = new TRepData(source, m_settings->departments);
     if (!m_keepRecords)
         g->setKeepRecords(false);
     if (!m_keepCashRecords)
@@ -454,6 +476,7 @@ TRepData *TRepDatas::newGroup(const TValue *source) const
 void TRepDatas::setScope(const TRepScope &scope)
 {
     m_scope = scope;
+    m_taxGroups = scope.walks(QStringLiteral("vatrates"));
     for (TRepData *g : std::as_const(m_groups))
         g->setScope(scope);
 }
@@ -544,7 +567,9 @@ void TRepDatas::addTable(const TTableFacts &table)
         return;
     const int key = keyNumber(nullptr, table);
     noteKey(key);
-    TRepData *all = overallGroup();
+    if (fillsGroupsOnly() && key == 0)
+        return;
+    TRepData *all = fillsGroupsOnly() ? nullptr : overallGroup();
     if (key != 0 && fillsOverallOnly()) {
         all->countTable(table);
         return;
@@ -555,14 +580,16 @@ void TRepDatas::addTable(const TTableFacts &table)
         g = groupFor(key, &names);
     }
     g->countTable(table);
-    if (all != g)
+    if (all && all != g)
         all->countTable(table);
 }
 
 void TRepDatas::addTaxGroups(const TTableFacts &table, const std::vector<TTaxGroupFacts> &taxGroups)
 {
     const int key = keyNumber(nullptr, table);
-    TRepData *all = overallGroup();
+    if (fillsGroupsOnly() && key == 0)
+        return;
+    TRepData *all = fillsGroupsOnly() ? nullptr : overallGroup();
     TRepData *g = key != 0 && fillsOverallOnly() ? all : groupOf(key);
     if (!g) {
         const TValue names = tableNames(table);
@@ -570,7 +597,7 @@ void TRepDatas::addTaxGroups(const TTableFacts &table, const std::vector<TTaxGro
     }
     for (const TTaxGroupFacts &group : taxGroups) {
         g->vatRates()->addTaxGroup(group, table);
-        if (all != g)
+        if (all && all != g)
             all->vatRates()->addTaxGroup(group, table);
     }
 }
@@ -643,12 +670,10 @@ void TRepDatas::writeXml(QDomDocument &doc, QDomNode &parent) const
 
 // ---- TRepWaiters ----------------------------------------------------------
 
-TRepWaiters::TRepWaiters(TValue *reportWaiter, const QString &dataPath)
-    : TRepDatas(QStringLiteral("waiters"), reportWaiter, dataPath)
-{
-    const TInifile ini(reportsIniPath(dataPath));
-    m_voidWaiter = ini.readBool(QStringLiteral("Settings"), QStringLiteral("VWaiter"), false);
-}
+TRepWaiters::TRepWaiters(TValue *reportWaiter, const QString &dataPath, TRepSettingsPtr settings)
+    : TRepDatas(QStringLiteral("waiters"), reportWaiter, dataPath, std::move(settings))
+    , m_voidWaiter(m_settings->voidWaiter)
+{ }
 
 QString TRepWaiters::keyOf(const TValue *entry, const TTable *table) const
 {
@@ -676,7 +701,10 @@ void TRepWaiters::add(const TEntryFacts &entry, const TTableFacts &table)
 {
     const int key = keyNumber(&entry, table);
     noteKey(key);
-    TRepData *all = overallGroup();
+    // waiter 0 shares its key with the overall group
+    if (fillsGroupsOnly() && key == 0)
+        return;
+    TRepData *all = fillsGroupsOnly() ? nullptr : overallGroup();
     if (key != 0 && fillsOverallOnly()) {
         all->add(entry, table);
         return;
@@ -690,14 +718,14 @@ void TRepWaiters::add(const TEntryFacts &entry, const TTableFacts &table)
         g->setDescription(table.header().getString(FDescr));
     g->add(entry, table);
     // waiter 0 shares its key with the overall group: counted once
-    if (all != g)
+    if (all && all != g)
         all->add(entry, table);
 }
 
 // ---- TRepCenters ----------------------------------------------------------
 
-TRepCenters::TRepCenters(TValue *reportWaiter, const QString &dataPath)
-    : TRepDatas(QStringLiteral("costcenters"), reportWaiter, dataPath)
+TRepCenters::TRepCenters(TValue *reportWaiter, const QString &dataPath, TRepSettingsPtr settings)
+    : TRepDatas(QStringLiteral("costcenters"), reportWaiter, dataPath, std::move(settings))
 { }
 
 QString TRepCenters::keyOf(const TValue *entry, const TTable *table) const

@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QMap>
 
+#include <memory>
+
 #include <vector>
 
 class QDomDocument;
@@ -22,21 +24,34 @@ class TTableEntry;
 class TTableFacts;
 struct TTaxGroupFacts;
 
-// What a report reads of its groups: the nodes it prints and whether it
-// prints the overall group only. Groups filled for printing walk only those
-// nodes and, for a report over all, fill only the overall group; by default
-// groups fill everything (exports, day aggregates others read).
+// What a report reads of its groups: the nodes it prints and which groups
+// it prints: the overall group only, the groups but the overall one, or
+// both. Groups filled for printing walk only those nodes and fill only
+// those groups; by default groups fill everything (exports, day aggregates
+// others read).
 class TRepScope
 {
 public:
+    // Which groups a report prints.
+    enum Groups {
+        AllGroups,
+        OverallOnly, // a report over all waiters
+        GroupsOnly, // a report per waiter: the overall group is not read
+        NoGroups, // nothing: what a side no report reads is filled with
+    };
     // everything
     TRepScope() = default;
     // the nodes by their dictionary keys ("articles", "vatrates", …)
-    TRepScope(const QStringList &nodes, bool overallOnly);
+    TRepScope(const QStringList &nodes, Groups groups);
+    TRepScope(const QStringList &nodes, bool overallOnly)
+        : TRepScope(nodes, overallOnly ? OverallOnly : AllGroups)
+    { }
 
     bool isAll() const { return m_all; }
     bool walks(const QString &node) const { return m_all || m_nodes.contains(node); }
-    bool overallOnly() const { return !m_all && m_overallOnly; }
+    // (a scope of nothing fills the overall group with nothing)
+    bool overallOnly() const { return !m_all && (m_groups == OverallOnly || m_groups == NoGroups); }
+    bool groupsOnly() const { return !m_all && m_groups == GroupsOnly; }
     // What both read.
     TRepScope united(const TRepScope &other) const;
     // A short text naming the scope, empty for everything.
@@ -45,10 +60,24 @@ public:
 
 private:
     bool m_all = true;
-    bool m_overallOnly = false;
+    Groups m_groups = AllGroups;
     // sorted, without doubles
     QStringList m_nodes;
 };
+
+// What the groups of one installation read of its files: the group
+// settings in section "Settings" of "etc/reports.ini" ("SimpleRep",
+// "VWaiter") and the departments. Read once for a run and shared by every
+// group made with it, the day groups of the cache among them.
+struct TRepSettings
+{
+    bool simpleRep = false;
+    bool voidWaiter = false;
+    std::shared_ptr<const TDepartmentCovers> departments;
+
+    static std::shared_ptr<const TRepSettings> read(const QString &dataPath);
+};
+using TRepSettingsPtr = std::shared_ptr<const TRepSettings>;
 
 // Every aggregate of one group of tables (one waiter, one cost center or
 // the whole report): 22 nodes in five dictionaries, and the group values
@@ -63,6 +92,9 @@ public:
     // null for the overall group. `dataPath` locates the departments.
     TRepData(const Basics::TValue *source, const QString &dataPath);
     TRepData(const TEntryFacts &source, const QString &dataPath);
+    // The same with the departments read before.
+    TRepData(const Basics::TValue *source,
+             const std::shared_ptr<const TDepartmentCovers> &departments);
     ~TRepData() override;
     TRepData(const TRepData &) = delete;
     TRepData &operator=(const TRepData &) = delete;
@@ -115,7 +147,7 @@ public:
     void mergeDay(TAggregateReader &in, bool fresh);
 
 private:
-    void createNodes(const QString &dataPath);
+    void createNodes(const std::shared_ptr<const TDepartmentCovers> &departments);
     // Sets "descr" when it changes.
     friend class TRepWaiters;
     void setDescription(const QString &descr);
@@ -142,7 +174,10 @@ class TRepDatas
 public:
     using Groups = QMap<QString, TRepData *>;
 
-    TRepDatas(const QString &name, Basics::TValue *reportWaiter, const QString &dataPath);
+    // `settings` as read from the installation at `dataPath` (read now when
+    // null).
+    TRepDatas(const QString &name, Basics::TValue *reportWaiter, const QString &dataPath,
+              TRepSettingsPtr settings = nullptr);
     virtual ~TRepDatas();
     TRepDatas(const TRepDatas &) = delete;
     TRepDatas &operator=(const TRepDatas &) = delete;
@@ -155,6 +190,7 @@ public:
     bool simpleRep() const { return m_simpleRep; }
     Basics::TValue *reportWaiter() const { return m_reportWaiter; }
     QString dataPath() const { return m_dataPath; }
+    const TRepSettingsPtr &settings() const { return m_settings; }
     bool isEmpty() const { return m_groups.isEmpty(); }
     // Whether the groups' record nodes keep a leaf per pay or void (by
     // default); set before anything is added.
@@ -174,6 +210,9 @@ public:
     // into any.
     void setScope(const TRepScope &scope);
     const TRepScope &scope() const { return m_scope; }
+    // Whether the groups take the tax groups of tables (their scope walks
+    // the VAT rates): the generator works them out only then.
+    bool takesTaxGroups() const { return m_taxGroups; }
     // The name a day aggregate of the groups carries: nodeName() and the
     // scope's key.
     QString dayName() const;
@@ -221,25 +260,31 @@ protected:
     // Whether entries, table counts and tax groups of a group other than
     // "0" go into "0" only (a report over all waiters).
     virtual bool fillsOverallOnly() const { return false; }
+    // Whether they go into their group only and the overall group "0" is
+    // not filled (a report per waiter, which never prints it).
+    virtual bool fillsGroupsOnly() const { return false; }
 
     Groups m_groups;
     QHash<int, TRepData *> m_byNumber;
     QString m_name;
     Basics::TValue *m_reportWaiter;
     QString m_dataPath;
+    TRepSettingsPtr m_settings;
     int m_highest = 0;
     bool m_simpleRep = false;
     bool m_keepRecords = true;
     bool m_keepCashRecords = true;
     bool m_keepDayNotes = true;
     TRepScope m_scope;
+    bool m_taxGroups = true;
 };
 
 // One group per waiter plus the overall group.
 class TRepWaiters : public TRepDatas
 {
 public:
-    TRepWaiters(Basics::TValue *reportWaiter, const QString &dataPath);
+    TRepWaiters(Basics::TValue *reportWaiter, const QString &dataPath,
+                TRepSettingsPtr settings = nullptr);
     using TRepDatas::addEntry;
     void add(const TEntryFacts &entry, const TTableFacts &table) override;
     QString keyOf(const Basics::TValue *entry, const TTable *table) const override;
@@ -248,6 +293,7 @@ public:
 
 protected:
     bool fillsOverallOnly() const override { return m_scope.overallOnly(); }
+    bool fillsGroupsOnly() const override { return m_scope.groupsOnly(); }
 
 private:
     bool m_voidWaiter = false;
@@ -258,7 +304,8 @@ private:
 class TRepCenters : public TRepDatas
 {
 public:
-    TRepCenters(Basics::TValue *reportWaiter, const QString &dataPath);
+    TRepCenters(Basics::TValue *reportWaiter, const QString &dataPath,
+                TRepSettingsPtr settings = nullptr);
     using TRepDatas::addEntry;
     void add(const TEntryFacts &entry, const TTableFacts &table) override;
     QString keyOf(const Basics::TValue *entry, const TTable *table) const override;

@@ -295,6 +295,7 @@ TReport::DaySide TReport::daySideOf(const TRepDatas *groups)
         side.records = groups->keepsRecords();
         side.cashRecords = groups->keepsCashRecords();
         side.scope = groups->scope();
+        side.settings = groups->settings();
     }
     return side;
 }
@@ -302,10 +303,11 @@ TReport::DaySide TReport::daySideOf(const TRepDatas *groups)
 void TReport::makeDayGroups(const DaySide (&sides)[2], std::unique_ptr<TRepWaiters> &waiters,
                             std::unique_ptr<TRepCenters> &centers) const
 {
+    // the installation's settings as the report's groups read them
     if (sides[0].wanted)
-        waiters = std::make_unique<TRepWaiters>(m_reportWaiter, m_dataPath);
+        waiters = std::make_unique<TRepWaiters>(m_reportWaiter, m_dataPath, sides[0].settings);
     if (sides[1].wanted)
-        centers = std::make_unique<TRepCenters>(m_reportWaiter, m_dataPath);
+        centers = std::make_unique<TRepCenters>(m_reportWaiter, m_dataPath, sides[1].settings);
     TRepDatas *made[2] = {waiters.get(), centers.get()};
     for (int i = 0; i < 2; ++i) {
         if (!made[i])
@@ -328,10 +330,11 @@ void TReport::buildAhead(const QDate &day, const QStringList &roots, const DaySi
     thread_local QByteArray buffer;
     Counts counts;
     qint64 bytes = 0;
+    // and its facts, which learn the layout of the records once
+    thread_local TTableFacts facts;
     for (const QString &path : roots) {
         TArchTable summary(path, day);
         summary.setBuffer(&buffer);
-        TTableFacts facts;
         while (summary.nextTable(facts))
             processTable(facts, nullptr, &summary, dayGroups, counts);
         bytes += summary.dataSize();
@@ -549,7 +552,10 @@ bool TReport::readSummary(const QString &path, const QDate &day, const Groups &g
     if (m_stopped)
         return false;
     bool first = true;
-    TTableFacts facts;
+    // kept from day to day: it learns the layout of the records once
+    if (!m_facts)
+        m_facts = std::make_unique<TTableFacts>();
+    TTableFacts &facts = *m_facts;
     for (;;) {
         bool more = false;
         try {
@@ -738,6 +744,10 @@ void TReport::processTable(const TTableFacts &facts, TTable *table, const TArchT
         give(entry);
     }
 
+    // worked out only for groups that take them
+    if (!(groups.waiters && groups.waiters->takesTaxGroups())
+        && !(groups.centers && groups.centers->takesTaxGroups()))
+        return;
     std::vector<TTaxGroupFacts> taxGroups;
     facts.taxGroups(taxGroups, m_reportWaiter);
     if (!taxGroups.empty()) {

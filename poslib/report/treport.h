@@ -169,6 +169,7 @@ private:
         bool records = false;
         bool cashRecords = false;
         TRepScope scope;
+        TRepSettingsPtr settings;
     };
     // How groups are made, for day groups like them; not wanted for null.
     static DaySide daySideOf(const TRepDatas *groups);
@@ -236,6 +237,7 @@ private:
     Counts m_counts;
     // the day summaries are read into one buffer, day after day
     QByteArray m_buffer;
+    std::unique_ptr<TTableFacts> m_facts;
 };
 
 // Keeps the `keep` most recently used folders of cached days below

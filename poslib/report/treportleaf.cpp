@@ -6,6 +6,7 @@
 #include "ttable.h"
 #include "ttableentry.h"
 
+#include <QHash>
 #include <QTextStream>
 
 using namespace Basics;
@@ -66,14 +67,51 @@ void TReportLeaf::add(double count, double amount)
     m_synced = false;
 }
 
+namespace {
+
+const char *const SumNameTexts[SumNames]
+        = {"tip",           "guests",     "return",     "retamount",    "given",
+           "orggiven",      "subvamount", "ccdamount",  "ccdbalance",   "ccddifferences",
+           "repordercount", "sumoh",      "sumih",      "repvoidcount", "reppaytermsum",
+           "discount",      "net",        "vat",        "credits",      "voids",
+           "cash",          "tablecount", "tableamount"};
+
+struct SumNameTable
+{
+    SumNameTable()
+    {
+        for (int i = 0; i < SumNames; ++i) {
+            texts[i] = QString::fromLatin1(SumNameTexts[i]);
+            numbers.insert(texts[i], TSumName(i));
+        }
+    }
+    QString texts[SumNames];
+    QHash<QString, TSumName> numbers;
+};
+
+const SumNameTable &sumNames()
+{
+    static const SumNameTable table;
+    return table;
+}
+
+} // namespace
+
+const QString &sumName(TSumName name)
+{
+    return sumNames().texts[name];
+}
+
+TSumName sumNameOf(const QString &name)
+{
+    return sumNames().numbers.value(name, SumOther);
+}
+
 TReportLeaf::TSum *TReportLeaf::findSum(const QString &key) const
 {
-    // the names come from literals: the same call adds under the same
-    // characters, so their address finds the sum without comparing texts
-    for (TSum &sum : m_sums) {
-        if (sum.key.constData() == key.constData() && sum.key.size() == key.size())
-            return &sum;
-    }
+    const TSumName name = sumNameOf(key);
+    if (name != SumOther)
+        return findSum(name);
     for (TSum &sum : m_sums) {
         if (sum.key == key)
             return &sum;
@@ -82,12 +120,13 @@ TReportLeaf::TSum *TReportLeaf::findSum(const QString &key) const
 }
 
 // A sum starts from what the record holds under its name.
-TReportLeaf::TSum &TReportLeaf::sumFor(const QString &key, bool isDecimal)
+TReportLeaf::TSum &TReportLeaf::sumFor(TSumName name, const QString &key, bool isDecimal)
 {
-    if (TSum *sum = findSum(key))
+    if (TSum *sum = name != SumOther ? findSum(name) : findSum(key))
         return *sum;
     TSum sum;
     sum.key = key;
+    sum.name = name;
     sum.isDecimal = isDecimal;
     if (isDecimal)
         sum.decimal = Basics::TValue::getDouble(key);
@@ -97,11 +136,25 @@ TReportLeaf::TSum &TReportLeaf::sumFor(const QString &key, bool isDecimal)
     return m_sums.last();
 }
 
+qint64 TReportLeaf::sum(TSumName name) const
+{
+    if (const TSum *sum = findSum(name))
+        return sum->isDecimal ? qint64(sum->decimal.value()) : sum->whole;
+    return Basics::TValue::getLong(sumName(name));
+}
+
 qint64 TReportLeaf::sum(const QString &key) const
 {
     if (const TSum *sum = findSum(key))
         return sum->isDecimal ? qint64(sum->decimal.value()) : sum->whole;
     return Basics::TValue::getLong(key);
+}
+
+double TReportLeaf::doubleSum(TSumName name) const
+{
+    if (const TSum *sum = findSum(name))
+        return sum->isDecimal ? sum->decimal.value() : double(sum->whole);
+    return Basics::TValue::getDouble(sumName(name));
 }
 
 double TReportLeaf::doubleSum(const QString &key) const
@@ -111,9 +164,8 @@ double TReportLeaf::doubleSum(const QString &key) const
     return Basics::TValue::getDouble(key);
 }
 
-void TReportLeaf::addSum(const QString &key, qint64 value)
+void TReportLeaf::addTo(TSum &sum, qint64 value)
 {
-    TSum &sum = sumFor(key, false);
     if (sum.isDecimal)
         sum.decimal += double(value);
     else
@@ -121,14 +173,35 @@ void TReportLeaf::addSum(const QString &key, qint64 value)
     m_synced = false;
 }
 
-void TReportLeaf::addDoubleSum(const QString &key, double value)
+void TReportLeaf::addTo(TSum &sum, double value)
 {
-    TSum &sum = sumFor(key, true);
     if (sum.isDecimal)
         sum.decimal += value;
     else
         sum.whole += qint64(value);
     m_synced = false;
+}
+
+void TReportLeaf::addSum(TSumName name, qint64 value)
+{
+    TSum *sum = findSum(name);
+    addTo(sum ? *sum : sumFor(name, sumName(name), false), value);
+}
+
+void TReportLeaf::addSum(const QString &key, qint64 value)
+{
+    addTo(sumFor(sumNameOf(key), key, false), value);
+}
+
+void TReportLeaf::addDoubleSum(TSumName name, double value)
+{
+    TSum *sum = findSum(name);
+    addTo(sum ? *sum : sumFor(name, sumName(name), true), value);
+}
+
+void TReportLeaf::addDoubleSum(const QString &key, double value)
+{
+    addTo(sumFor(sumNameOf(key), key, true), value);
 }
 
 void TReportLeaf::copyFields(const TValue &from, std::initializer_list<const char *> keys)
@@ -224,13 +297,14 @@ void TReportLeaf::readState(TAggregateReader &in, bool fresh)
             if (fresh) {
                 TSum added;
                 added.key = key;
+                added.name = sumNameOf(key);
                 added.isDecimal = isDecimal;
                 added.whole = whole;
                 added.decimal = decimal;
                 m_sums.append(added);
                 continue;
             }
-            sum = &sumFor(key, isDecimal);
+            sum = &sumFor(sumNameOf(key), key, isDecimal);
         }
         // as the entries of that day would have added up
         if (sum->isDecimal)
@@ -314,7 +388,7 @@ bool TRepDiscount::add(const TEntryFacts &entry, const TTableFacts &table)
 {
     if (!TRepArticle::add(entry, table))
         return false;
-    addDoubleSum(QStringLiteral("discount"), entry.count() * entry.getDouble(FDiscount));
+    addDoubleSum(SumDiscount, entry.count() * entry.getDouble(FDiscount));
     return true;
 }
 
@@ -359,14 +433,14 @@ bool TRepVatRate::add(const TEntryFacts &entry, const TTableFacts &table)
     const double gross = double(lineAmount(entry.price(), entry.count()));
     const double rate = entry.getDouble(outOfHouse(entry, table) ? FRateOh : FRateIh);
     const double net = gross * 100.0 / (100.0 + rate / 100.0);
-    addDoubleSum(QStringLiteral("net"), net);
-    addDoubleSum(QStringLiteral("vat"), gross - net);
+    addDoubleSum(SumNet, net);
+    addDoubleSum(SumVat, gross - net);
     return true;
 }
 
 void TRepVatRate::addVat(double vat)
 {
-    addDoubleSum(QStringLiteral("vat"), vat);
+    addDoubleSum(SumVat, vat);
 }
 
 // ---- void leaves ----------------------------------------------------------
@@ -470,8 +544,8 @@ bool TRepPayLeaf::add(const TEntryFacts &entry)
 void TRepPayLeaf::takePay(const TPayValues &pay)
 {
     TReportLeaf::add(1, double(pay.amount));
-    addSum(QStringLiteral("tip"), pay.tip);
-    addSum(QStringLiteral("guests"), pay.guests);
+    addSum(SumTip, pay.tip);
+    addSum(SumGuests, pay.guests);
 }
 
 TRepPayform::TRepPayform(const TTableEntry *entry, const TTable *table, bool returnMode)
@@ -512,10 +586,10 @@ void TRepPayform::takePay(const TPayValues &pay)
     // the pay form's amount is what the guest paid, tip included
     m_amount += double(pay.tip);
     touch();
-    addSum(QStringLiteral("return"), pay.ret);
-    addSum(QStringLiteral("retamount"), pay.retAmount);
-    addSum(QStringLiteral("given"), pay.given);
-    addSum(QStringLiteral("orggiven"), pay.orgGiven);
+    addSum(SumReturn, pay.ret);
+    addSum(SumRetAmount, pay.retAmount);
+    addSum(SumGiven, pay.given);
+    addSum(SumOrgGiven, pay.orgGiven);
 }
 
 TRepSubvent::TRepSubvent(const TTableEntry *entry, const TTable *table)
@@ -532,7 +606,7 @@ bool TRepSubvent::add(const TEntryFacts &entry)
 {
     if (!TRepPayform::add(entry))
         return false;
-    addSum(QStringLiteral("subvamount"), entry.getLong(FSubvAmount));
+    addSum(SumSubvAmount, entry.getLong(FSubvAmount));
     return true;
 }
 
@@ -676,7 +750,7 @@ bool TRepCashLeaf::addEntry(TTableEntry *entry)
 bool TRepCashLeaf::add(const TEntryFacts &entry)
 {
     TReportLeaf::add(1, double(entry.amount()));
-    addSum(QStringLiteral("retamount"), entry.getLong(FRetAmount));
+    addSum(SumRetAmount, entry.getLong(FRetAmount));
     setString(QStringLiteral("reason"), entry.getString(FReason));
     return true;
 }
@@ -689,9 +763,9 @@ bool TRepBalanceLeaf::addEntry(TTableEntry *entry)
 bool TRepBalanceLeaf::add(const TEntryFacts &entry)
 {
     TReportLeaf::add(1, 0);
-    addSum(QStringLiteral("ccdamount"), entry.getLong(FCcdAmount));
-    addSum(QStringLiteral("ccdbalance"), entry.getLong(FCcdBalance));
-    addSum(QStringLiteral("ccddifferences"), entry.getLong(FCcdDifferences));
+    addSum(SumCcdAmount, entry.getLong(FCcdAmount));
+    addSum(SumCcdBalance, entry.getLong(FCcdBalance));
+    addSum(SumCcdDifferences, entry.getLong(FCcdDifferences));
     for (TField flag : {FAllWaiters, FCcdTerminal, FCcdCostCenter})
         setBool(fieldName(flag), entry.has(flag));
     entry.copyTo(*this, {FWaiter, FWaiterName, FTerminal, FTermName, FCenter, FCenterName});

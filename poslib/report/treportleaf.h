@@ -18,6 +18,40 @@ class TTable;
 class TTableEntry;
 class TTableFacts;
 
+// The named sums of leaves and groups ("tip", "given", "net", …), known by
+// number: adding to a sum finds it by its number, not by its name.
+enum TSumName : qint8 {
+    SumTip,
+    SumGuests,
+    SumReturn,
+    SumRetAmount,
+    SumGiven,
+    SumOrgGiven,
+    SumSubvAmount,
+    SumCcdAmount,
+    SumCcdBalance,
+    SumCcdDifferences,
+    SumRepOrderCount,
+    SumSumOh,
+    SumSumIh,
+    SumRepVoidCount,
+    SumRepPayTermSum,
+    SumDiscount,
+    SumNet,
+    SumVat,
+    SumCredits,
+    SumVoids,
+    SumCash,
+    SumTableCount,
+    SumTableAmount,
+    SumNames, // the number of names
+    SumOther = -1, // a name not among these
+};
+// The name of a sum in the record ("tip" for SumTip).
+const QString &sumName(TSumName name);
+// The number of a name; SumOther for any other.
+TSumName sumNameOf(const QString &name);
+
 // A keyed record of a report plus two running sums, count and amount, and
 // named sums ("tip", "guests", ...). The sums are kept as numbers while
 // entries are added (a report adds millions of entries but reads each leaf a
@@ -38,6 +72,11 @@ public:
     // Adds to the running sums.
     void add(double count, double amount);
     // A named long sum of the record, e.g. "tip".
+    qint64 sum(TSumName name) const;
+    void addSum(TSumName name, qint64 value);
+    double doubleSum(TSumName name) const;
+    void addDoubleSum(TSumName name, double value);
+    // The same by name, for any name.
     qint64 sum(const QString &key) const;
     void addSum(const QString &key, qint64 value);
     double doubleSum(const QString &key) const;
@@ -123,12 +162,23 @@ private:
     struct TSum
     {
         QString key;
+        TSumName name = SumOther;
+        bool isDecimal = false;
         qint64 whole = 0;
         TExactSum decimal;
-        bool isDecimal = false;
     };
+    TSum *findSum(TSumName name) const
+    {
+        for (TSum &sum : m_sums) {
+            if (sum.name == name)
+                return &sum;
+        }
+        return nullptr;
+    }
     TSum *findSum(const QString &key) const;
-    TSum &sumFor(const QString &key, bool isDecimal);
+    TSum &sumFor(TSumName name, const QString &key, bool isDecimal);
+    void addTo(TSum &sum, qint64 value);
+    void addTo(TSum &sum, double value);
 
     mutable QList<TSum> m_sums;
 };
@@ -218,8 +268,8 @@ public:
     using TRepOrderLeaf::addEntry;
     bool add(const TEntryFacts &entry, const TTableFacts &table) override;
 
-    double net() const { return doubleSum(QStringLiteral("net")); }
-    double vat() const { return doubleSum(QStringLiteral("vat")); }
+    double net() const { return doubleSum(SumNet); }
+    double vat() const { return doubleSum(SumVat); }
     void addVat(double vat);
 };
 
@@ -393,7 +443,7 @@ public:
     bool add(const TEntryFacts &entry);
     // The currency of the cash record, from its return-currency values.
     const Basics::TValue &currency() const { return m_currency; }
-    qint64 retAmount() const { return sum(QStringLiteral("retamount")); }
+    qint64 retAmount() const { return sum(SumRetAmount); }
     QString reason() const { return getString(QStringLiteral("reason")); }
     void writeState(TAggregateWriter &out) const override;
     void readState(TAggregateReader &in, bool fresh) override;

@@ -433,7 +433,7 @@ bool TRepOrders::addToTotal(const TEntryFacts &entry, const TTableFacts &table)
 {
     if (!TRepOrderNode::addToTotal(entry, table))
         return false;
-    m_total->addSum(QStringLiteral("repordercount"), 1);
+    m_total->addSum(SumRepOrderCount, 1);
     return true;
 }
 
@@ -643,8 +643,7 @@ bool TRepVatRates::addToTotal(const TEntryFacts &entry, const TTableFacts &table
     if (!TRepOrderNode::addToTotal(entry, table))
         return false;
     const qint64 gross = lineAmount(entry.price(), entry.count());
-    m_total->addSum(outOfHouse(entry, table) ? QStringLiteral("sumoh") : QStringLiteral("sumih"),
-                    gross);
+    m_total->addSum(outOfHouse(entry, table) ? SumSumOh : SumSumIh, gross);
     return true;
 }
 
@@ -707,27 +706,30 @@ TReportLeaf *TRepHours::newLeaf() const
     return new TRepHour;
 }
 
-struct TRepDepartments::Department
+std::shared_ptr<const TDepartmentCovers> departmentCovers(const QString &dataPath)
 {
-    int id;
-    QString name;
-    QSet<int> covered; // article numbers, families as negative numbers
-};
-
-TRepDepartments::TRepDepartments(const QString &dataPath)
-    : TRepOrderNode(QStringLiteral("departments"))
-{
+    auto covers = std::make_shared<TDepartmentCovers>();
     if (dataPath.isEmpty())
-        return;
+        return covers;
     TDepartments list;
     try {
         list.load(dataPath.toLocal8Bit().constData());
     } catch (const TError &) {
-        return; // no departments: nothing counts here
+        return covers; // no departments: nothing counts here
     }
     for (TValue *d : list.valueMap())
-        m_departments.push_back({d->id(), d->name(), list.coveredItems(d)});
+        covers->push_back({d->id(), d->name(), list.coveredItems(d)});
+    return covers;
 }
+
+TRepDepartments::TRepDepartments(const QString &dataPath)
+    : TRepDepartments(departmentCovers(dataPath))
+{ }
+
+TRepDepartments::TRepDepartments(std::shared_ptr<const TDepartmentCovers> departments)
+    : TRepOrderNode(QStringLiteral("departments"))
+    , m_departments(std::move(departments))
+{ }
 
 TRepDepartments::~TRepDepartments() = default;
 
@@ -748,8 +750,8 @@ const std::vector<int> &TRepDepartments::matching(qint64 plu, int family)
     if (it != m_matching.cend())
         return it.value();
     std::vector<int> found;
-    for (int i = 0; i < int(m_departments.size()); ++i) {
-        const Department &d = m_departments[size_t(i)];
+    for (int i = 0; i < int(m_departments->size()); ++i) {
+        const TDepartmentCover &d = (*m_departments)[size_t(i)];
         const bool article = plu >= 0 && plu <= INT_MAX && d.covered.contains(int(plu));
         const bool inFamily = family > 0 && d.covered.contains(-family);
         if (article || inFamily)
@@ -760,11 +762,11 @@ const std::vector<int> &TRepDepartments::matching(qint64 plu, int family)
 
 void TRepDepartments::addMatching(const TEntryFacts &entry, const TTableFacts &table)
 {
-    if (m_departments.empty())
+    if (m_departments->empty())
         return;
     // in every department that covers the article or its family
     for (int i : matching(entry.plu(), entry.getInt(FFamily))) {
-        const Department &d = m_departments[size_t(i)];
+        const TDepartmentCover &d = (*m_departments)[size_t(i)];
         addToTotal(entry, table);
         TReportLeaf *leaf = m_index.find(d.id);
         if (!leaf) {
@@ -847,7 +849,7 @@ bool TRepVoids::addToTotal(const TEntryFacts &entry)
 {
     if (!TRepVoidNode::addToTotal(entry))
         return false;
-    m_total->addSum(QStringLiteral("repvoidcount"), 1);
+    m_total->addSum(SumRepVoidCount, 1);
     return true;
 }
 
@@ -955,10 +957,10 @@ bool TRepPays::addToTotal(const TEntryFacts &entry)
 {
     if (!TRepPayNode::addToTotal(entry))
         return false;
-    m_total->addSum(QStringLiteral("given"), entry.getLong(FGiven));
-    m_total->addSum(QStringLiteral("return"), entry.getLong(FReturn));
+    m_total->addSum(SumGiven, entry.getLong(FGiven));
+    m_total->addSum(SumReturn, entry.getLong(FReturn));
     if (entry.getBool(FInTermSum))
-        m_total->addSum(QStringLiteral("reppaytermsum"), entry.amount());
+        m_total->addSum(SumRepPayTermSum, entry.amount());
     return true;
 }
 

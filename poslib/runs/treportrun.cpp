@@ -269,14 +269,15 @@ QStringList TReportRun::batchReport(TSummary &summary, TReport &report, const TS
     // what the batch's reports read of each side, when nothing else reads
     // the groups; a side none of them reads stays empty
     if (!exporter) {
-        TRepScope scopes[2] = {TRepScope(QStringList(), true), TRepScope(QStringList(), true)};
+        TRepScope scopes[2] = {TRepScope(QStringList(), TRepScope::NoGroups),
+                               TRepScope(QStringList(), TRepScope::NoGroups)};
         for (int id : batch.reportIds()) {
             const TReportKind *kind = isSummaryKind(id) ? reportKind(id) : nullptr;
             if (!kind)
                 continue;
             const bool centerSide = kind->side == TReportKind::CenterSide;
-            scopes[centerSide] = scopes[centerSide].united(
-                    TSummary::scopeOf(kind->code, !centerSide && kind->overAll));
+            scopes[centerSide] = scopes[centerSide].united(TSummary::scopeOf(
+                    kind->code, TSummary::printedGroups(centerSide, kind->overAll)));
         }
         waiters.setScope(scopes[0]);
         centers.setScope(scopes[1]);

@@ -435,7 +435,7 @@ QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bo
         groups.setKeepRecords(records);
         // other outputs read everything, unless they say otherwise
         if (!m_groupsSink || m_sinkReadsPrintedOnly)
-            groups.setScope(scopeOf(code, false));
+            groups.setScope(scopeOf(code, printedGroups(true, false)));
         // printed, never written as a day aggregate
         groups.setKeepDayNotes(false);
         groups.setKeepCashRecords(cashRecords);
@@ -453,7 +453,7 @@ QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bo
         TRepWaiters groups(m_report->reportWaiter(), m_dataPath);
         groups.setKeepRecords(records);
         if (!m_groupsSink || m_sinkReadsPrintedOnly)
-            groups.setScope(scopeOf(code, overAll));
+            groups.setScope(scopeOf(code, printedGroups(false, overAll)));
         groups.setKeepDayNotes(false);
         groups.setKeepCashRecords(cashRecords);
         if (from.isValid())
@@ -469,7 +469,14 @@ QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bo
     return headerLines(title, from, to) + sections;
 }
 
-TRepScope TSummary::scopeOf(int code, bool overAll)
+int TSummary::printedGroups(bool centers, bool overAll)
+{
+    if (centers)
+        return TRepScope::AllGroups;
+    return overAll ? TRepScope::OverallOnly : TRepScope::GroupsOnly;
+}
+
+TRepScope TSummary::scopeOf(int code, int groups)
 {
     QStringList nodes;
     switch (code) {
@@ -526,7 +533,7 @@ TRepScope TSummary::scopeOf(int code, bool overAll)
     default:
         return TRepScope();
     }
-    return TRepScope(nodes, overAll);
+    return TRepScope(nodes, TRepScope::Groups(groups));
 }
 
 bool TSummary::readsRecords(int code)

@@ -133,10 +133,15 @@ public:
     // The same for the cash and balance records, which the full summary
     // lists (TRepDatas::setKeepCashRecords()).
     static bool readsCashRecords(int code);
-    // What the lines of a report code read of the groups: its nodes and,
-    // over all, the overall group only. The summaries also keep a node that
-    // takes every order (a group with anything at all gets its lines).
-    static TRepScope scopeOf(int code, bool overAll);
+    // What the lines of a report code read of the groups: its nodes and
+    // the groups they print (`groups`, a TRepScope::Groups: over all the
+    // overall group only, per waiter the groups but the overall one). The
+    // summaries also keep a node that takes every order (a group with
+    // anything at all gets its lines).
+    static TRepScope scopeOf(int code, int groups);
+    // The groups the lines of one side print: per waiter, over all, per
+    // cost center (where the group "0" is printed as well).
+    static int printedGroups(bool centers, bool overAll);
     // The lines of one report code for one group; empty when the group
     // gives nothing. `currentData` adds the open tables to the full
     // summary.

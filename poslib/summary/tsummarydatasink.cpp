@@ -1,6 +1,7 @@
 #include "tsummarydatasink.h"
 
 #include "tfigures.h"
+#include "tsummaryitem.h"
 
 #include <QIODevice>
 #include <QJsonArray>
@@ -42,6 +43,11 @@ QJsonObject without(QJsonObject object, std::initializer_list<const char *> keys
 }
 
 } // namespace
+
+void TSummaryDataSink::leafItem(const TSummaryItem &made)
+{
+    item(made.toJson());
+}
 
 void replaySections(const QJsonObject &document, TSummaryDataSink &sink)
 {
@@ -110,8 +116,17 @@ TSummaryJsonWriter::TSummaryJsonWriter(QIODevice *spool)
 
 void TSummaryJsonWriter::put(const QByteArray &bytes)
 {
-    if (m_ok && m_spool->write(bytes) != bytes.size())
+    m_pending.append(bytes);
+    // written in blocks: a year lists a few hundred thousand items
+    if (m_pending.size() >= 64 * 1024)
+        flush();
+}
+
+void TSummaryJsonWriter::flush()
+{
+    if (m_ok && !m_pending.isEmpty() && m_spool->write(m_pending) != m_pending.size())
         m_ok = false;
+    m_pending.clear();
 }
 
 void TSummaryJsonWriter::element()
@@ -158,6 +173,14 @@ void TSummaryJsonWriter::item(const QJsonObject &item)
     put(QJsonDocument(item).toJson(QJsonDocument::Compact));
 }
 
+void TSummaryJsonWriter::leafItem(const TSummaryItem &item)
+{
+    element();
+    item.appendJson(m_pending);
+    if (m_pending.size() >= 64 * 1024)
+        flush();
+}
+
 void TSummaryJsonWriter::endGroup(const QJsonObject &rest)
 {
     // what follows the items sorts after them, so the group opened as it
@@ -176,6 +199,7 @@ void TSummaryJsonWriter::endPeriod()
 void TSummaryJsonWriter::endSection()
 {
     close(m_section, QStringLiteral("periods"));
+    flush();
 }
 
 TSummaryCsvRows::TSummaryCsvRows(Row row)
@@ -214,12 +238,22 @@ void TSummaryCsvRows::beginGroup(const QJsonObject &group)
 
 void TSummaryCsvRows::item(const QJsonObject &item)
 {
-    m_row(m_head
-          + QStringList {item.value(QLatin1String("node")).toString(),
-                         item.value(QLatin1String("key")).toString(),
-                         item.value(QLatin1String("text")).toString(),
-                         csvNumber(item.value(QLatin1String("count"))),
-                         csvNumber(item.value(QLatin1String("amount")))});
+    itemRow(item.value(QLatin1String("node")).toString(),
+            item.value(QLatin1String("key")).toString(),
+            item.value(QLatin1String("text")).toString(), item.value(QLatin1String("count")),
+            item.value(QLatin1String("amount")));
+}
+
+void TSummaryCsvRows::leafItem(const TSummaryItem &item)
+{
+    // the columns without the leaf's values
+    itemRow(item.node, item.key, item.text(), item.count(), QJsonValue(item.amount()));
+}
+
+void TSummaryCsvRows::itemRow(const QString &node, const QString &key, const QString &text,
+                              const QJsonValue &count, const QJsonValue &amount)
+{
+    m_row(m_head + QStringList {node, key, text, csvNumber(count), csvNumber(amount)});
 }
 
 void TSummaryCsvRows::endGroup(const QJsonObject &rest)

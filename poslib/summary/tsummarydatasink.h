@@ -11,6 +11,8 @@ class QIODevice;
 
 namespace PosLib {
 
+struct TSummaryItem;
+
 // Takes the data of a summary piece by piece while TSummaryExport makes
 // them, for outputs too large to be held whole (a year's waiter report
 // lists every pay). The calls nest as the document does: sections hold
@@ -26,6 +28,10 @@ public:
     // A group's fields known before its items: all but "items" and "sums".
     virtual void beginGroup(const QJsonObject &group) = 0;
     virtual void item(const QJsonObject &item) = 0;
+    // An item as TSummaryExport makes it of a leaf: by default item() of
+    // its JSON object; a sink that writes the item's bytes or a few of its
+    // fields takes it from here without the object.
+    virtual void leafItem(const TSummaryItem &item);
     // The fields known after the items ("sums", when there are any).
     virtual void endGroup(const QJsonObject &rest) = 0;
     virtual void endPeriod() = 0;
@@ -56,10 +62,14 @@ public:
     void beginPeriod(const QJsonObject &period) override;
     void beginGroup(const QJsonObject &group) override;
     void item(const QJsonObject &item) override;
+    void leafItem(const TSummaryItem &item) override;
     void endGroup(const QJsonObject &rest) override;
     void endPeriod() override;
     void endSection() override;
 
+    // Writes what is still held to the spool (at the end of each section
+    // as well).
+    void flush();
     bool ok() const { return m_ok; }
 
 private:
@@ -71,6 +81,8 @@ private:
     void close(const QJsonObject &fields, const QString &arrayKey);
 
     QIODevice *m_spool;
+    // the bytes of items not yet written to the spool
+    QByteArray m_pending;
     QList<int> m_counts; // the elements so far of each open array
     // the fields of the open section, period and group
     QJsonObject m_section;
@@ -94,11 +106,14 @@ public:
     void beginPeriod(const QJsonObject &period) override;
     void beginGroup(const QJsonObject &group) override;
     void item(const QJsonObject &item) override;
+    void leafItem(const TSummaryItem &item) override;
     void endGroup(const QJsonObject &rest) override;
     void endPeriod() override { }
     void endSection() override { }
 
 private:
+    void itemRow(const QString &node, const QString &key, const QString &text,
+                 const QJsonValue &count, const QJsonValue &amount);
     Row m_row;
     QString m_kind;
     QString m_from;

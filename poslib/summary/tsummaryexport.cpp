@@ -10,9 +10,9 @@
 #include "tsumfilter.h"
 #include "tsummary.h"
 #include "tsummarydatasink.h"
+#include "tsummaryitem.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -25,65 +25,6 @@ namespace {
 QJsonValue dateValue(const QDate &day)
 {
     return day.isValid() ? QJsonValue(day.toString(Qt::ISODate)) : QJsonValue();
-}
-
-// A count as a whole number when it is one, else with its decimals.
-QJsonValue countValue(double count)
-{
-    const qint64 whole = roundHalfUp(count);
-    return double(whole) == count ? QJsonValue(whole) : QJsonValue(count);
-}
-
-// A value read from a file keeps no type: a plain whole number or decimal
-// becomes a number, "yes" and "no" a boolean; numbers with leading zeros
-// (article numbers) stay text.
-QJsonValue textValue(const QString &text)
-{
-    static const QRegularExpression number(QStringLiteral("^-?(0|[1-9][0-9]{0,17})(\\.[0-9]+)?$"));
-    if (number.match(text).hasMatch())
-        return text.contains(QLatin1Char('.')) ? QJsonValue(parseDecimal(text))
-                                               : QJsonValue(parseInteger(text));
-    if (text == QLatin1String("yes") || text == QLatin1String("no"))
-        return text == QLatin1String("yes");
-    return text;
-}
-
-// The leaf's named values with their types: numbers, true/false, text.
-QJsonObject valuesOf(const TReportLeaf &leaf)
-{
-    QJsonObject values;
-    const TValue::Fields &fields = leaf.fields();
-    for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
-        const QString &text = it.value().text;
-        switch (it.value().type) {
-        case TypeInteger:
-            values.insert(it.key(), parseInteger(text));
-            break;
-        case TypeDecimal:
-            values.insert(it.key(), parseDecimal(text));
-            break;
-        case TypeBoolean:
-            values.insert(it.key(), parseBoolean(text));
-            break;
-        default:
-            values.insert(it.key(), textValue(text));
-        }
-    }
-    return values;
-}
-
-// The name an item's line shows, from the first of these values it has.
-QString itemText(const TReportLeaf &leaf)
-{
-    static const char *const names[]
-            = {"article",  "payformname", "familyname",   "famgrpname", "department", "depname",
-               "currname", "subventname", "discountname", "waitername", "centername", "name"};
-    for (const char *name : names) {
-        const QString key = QString::fromLatin1(name);
-        if (leaf.has(key))
-            return leaf.getString(key);
-    }
-    return QString();
 }
 
 QJsonObject figuresObject(const TSummary::Figures &f, bool currentData)
@@ -248,30 +189,28 @@ QJsonObject TSummaryExport::groupHead(const TRepData *group, const QString &grou
 }
 
 QJsonObject TSummaryExport::groupItems(const TRepData *group,
-                                       const std::function<void(const QJsonObject &)> &take) const
+                                       const std::function<void(const TSummaryItem &)> &take) const
 {
     const bool full = m_code == TSummary::WaiterSummary || m_code == TSummary::CenterSummary;
     QJsonObject sums;
+    TSummaryItem item;
     for (const QString &nodeName : takenNodes(m_code)) {
         const TReportNode *node = group->node(nodeName);
         if (!node)
             continue;
         const bool controlOnly = full && nodeName == QLatin1String("articles");
         double exact = 0;
+        item.node = nodeName;
         // one leaf at a time: a node with a leaf per pay of a year stays compact
         node->visitLeaves([&](const QString &key, const TReportLeaf &leaf) {
             if (controlOnly && !leaf.getBool(QStringLiteral("iscontrol")))
                 return;
-            QJsonObject item;
-            item.insert(QStringLiteral("node"), nodeName);
-            item.insert(QStringLiteral("key"), key);
-            item.insert(QStringLiteral("text"), itemText(leaf));
-            item.insert(QStringLiteral("count"), countValue(leaf.count()));
-            item.insert(QStringLiteral("amount"), roundHalfUp(leaf.amount()));
-            item.insert(QStringLiteral("values"), valuesOf(leaf));
+            item.key = key;
+            item.leaf = &leaf;
             take(item);
             exact += leaf.amount();
         });
+        item.leaf = nullptr;
         // the sum line rounds the exact total once, as the text does
         if (!full && m_code != TSummary::Minimal)
             sums.insert(nodeName, roundHalfUp(exact));
@@ -293,26 +232,27 @@ void TSummaryExport::addPeriod(const QDate &from, const QDate &to, const TRepDat
     if (m_sink)
         m_sink->beginPeriod(period);
     QJsonArray list;
-    auto add = [&](const TRepData *group, const QString &grouping, int number,
-                   const QString &name) {
-        // the groups the text shows: those whose body gives lines
-        if (!group || m_writer.body(m_code, group, current).isEmpty())
-            return;
-        QJsonObject o = groupHead(group, grouping, number, name, current);
-        if (m_sink) {
-            m_sink->beginGroup(o);
-            m_sink->endGroup(
-                    groupItems(group, [this](const QJsonObject &item) { m_sink->item(item); }));
-            return;
-        }
-        QJsonArray items;
-        const QJsonObject rest
-                = groupItems(group, [&items](const QJsonObject &item) { items.append(item); });
-        o.insert(QStringLiteral("items"), items);
-        for (auto it = rest.constBegin(); it != rest.constEnd(); ++it)
-            o.insert(it.key(), it.value());
-        list.append(o);
-    };
+    auto add
+            = [&](const TRepData *group, const QString &grouping, int number, const QString &name) {
+                  // the groups the text shows: those whose body gives lines
+                  if (!group || m_writer.body(m_code, group, current).isEmpty())
+                      return;
+                  QJsonObject o = groupHead(group, grouping, number, name, current);
+                  if (m_sink) {
+                      m_sink->beginGroup(o);
+                      m_sink->endGroup(groupItems(
+                              group, [this](const TSummaryItem &item) { m_sink->leafItem(item); }));
+                      return;
+                  }
+                  QJsonArray items;
+                  const QJsonObject rest = groupItems(group, [&items](const TSummaryItem &item) {
+                      items.append(item.toJson());
+                  });
+                  o.insert(QStringLiteral("items"), items);
+                  for (auto it = rest.constBegin(); it != rest.constEnd(); ++it)
+                      o.insert(it.key(), it.value());
+                  list.append(o);
+              };
     if (m_grouping == AllGroups) {
         add(groups.overall(), QStringLiteral("all"), 0, QString());
     } else {

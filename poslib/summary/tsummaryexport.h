@@ -13,6 +13,7 @@ class TRepData;
 class TRepDatas;
 class TSummary;
 class TSummaryDataSink;
+struct TSummaryItem;
 
 // The data that the lines of a summary come from, for spreadsheets and
 // scripts: per period the groups the text shows, each with the report
@@ -73,7 +74,7 @@ private:
     // Hands each item of the group to `take`; returns the fields that
     // follow them ("sums").
     QJsonObject groupItems(const TRepData *group,
-                           const std::function<void(const QJsonObject &)> &take) const;
+                           const std::function<void(const TSummaryItem &)> &take) const;
 
     const TSummary &m_writer;
     QJsonArray m_sections;

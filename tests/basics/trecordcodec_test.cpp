@@ -288,6 +288,11 @@ TEST(RecordCodec, RawValuesReadAsTheirDecodedText)
                                QStringLiteral("-"),
                                QStringLiteral("1,5"),
                                QStringLiteral("0x10"),
+                               QStringLiteral("."),
+                               QStringLiteral("1.2.3"),
+                               QStringLiteral("-.-+"),
+                               QStringLiteral(" 12.5"),
+                               QStringLiteral("12.5 "),
                                QStringLiteral("\u0661")};
     for (const QString &text : texts) {
         const Raw r(text);

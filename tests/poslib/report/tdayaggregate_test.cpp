@@ -609,3 +609,53 @@ TEST(DayCacheFolders, TheLeastRecentlyUsedGoFirstAndTheOneInUseStays)
     pruneDayCaches(root, root + QStringLiteral("e"), 12);
     EXPECT_EQ(QStringList({QStringLiteral("e")}), left());
 }
+
+// Groups filled for a report per waiter hold each waiter's figures as full
+// groups do, without the overall group (waiter 0's entries, which share its
+// key, with it); scopes of the two kinds of report read together fill both,
+// and a side nothing reads adds nothing to either.
+TEST_F(DayAggregateOverDemo, GroupsOfAReportPerWaiterLeaveTheOverallGroupOut)
+{
+    const QStringList nodes = {QStringLiteral("articles"), QStringLiteral("vatrates")};
+    const TRepScope perWaiter(nodes, TRepScope::GroupsOnly);
+    TReport report(QDate(), nullptr, root());
+    TRepWaiters full(nullptr, root());
+    ASSERT_TRUE(report.runRange(&full, nullptr, First, Last));
+    TRepWaiters scoped(nullptr, root());
+    scoped.setScope(perWaiter);
+    ASSERT_TRUE(report.runRange(&scoped, nullptr, First, Last));
+
+    EXPECT_EQ(nullptr, scoped.overall());
+    EXPECT_EQ(full.highest(), scoped.highest());
+    int compared = 0;
+    for (int number = 1; number <= full.highest(); ++number) {
+        const TRepData *a = full.group(QString::number(number));
+        const TRepData *b = scoped.group(QString::number(number));
+        ASSERT_EQ(a != nullptr, b != nullptr) << number;
+        if (!a)
+            continue;
+        for (const QString &node : nodes) {
+            const TReportNode *x = a->node(node);
+            const TReportNode *y = b->node(node);
+            ASSERT_EQ(x->leaves().keys(), y->leaves().keys()) << number;
+            EXPECT_EQ(x->total()->amount(), y->total()->amount()) << number;
+            for (auto it = x->leaves().cbegin(); it != x->leaves().cend(); ++it)
+                EXPECT_EQ(it.value()->fields(), y->leaf(it.key())->fields()) << number;
+        }
+        EXPECT_EQ(0, b->node(QStringLiteral("hours"))->count());
+        ++compared;
+    }
+    EXPECT_GE(compared, 2);
+
+    const TRepScope overAll(nodes, TRepScope::OverallOnly);
+    const TRepScope nothing(QStringList(), TRepScope::NoGroups);
+    EXPECT_TRUE(perWaiter.united(overAll).key().endsWith(QStringLiteral("vatrates")));
+    EXPECT_FALSE(perWaiter.united(overAll).groupsOnly());
+    EXPECT_FALSE(perWaiter.united(overAll).overallOnly());
+    EXPECT_TRUE(nothing.united(perWaiter).groupsOnly());
+    EXPECT_TRUE(overAll.united(nothing).overallOnly());
+    EXPECT_NE(perWaiter.key(), overAll.key());
+    EXPECT_NE(nothing.key(), overAll.key());
+    EXPECT_TRUE(nothing.overallOnly());
+    EXPECT_FALSE(nothing.walks(QStringLiteral("articles")));
+}

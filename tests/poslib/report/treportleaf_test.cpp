@@ -1,3 +1,4 @@
+#include "taggregatestream.h"
 #include "treportleaf.h"
 
 #include <gtest/gtest.h>
@@ -29,4 +30,43 @@ TEST(ReportLeaf, EveryReadShowsTheCurrentSums)
     ASSERT_TRUE(fields.contains(QStringLiteral("count")));
     EXPECT_EQ(QStringLiteral("4.00000"), fields.constFind(QStringLiteral("count")).value().text);
     EXPECT_EQ(QStringLiteral("Cola"), leaf.name());
+}
+
+// A sum added by its number and by its name is one sum; a name of no
+// number is a sum of its own; each starts from what the record held under
+// its name; and a leaf read back from what it wrote holds the same sums.
+TEST(ReportLeaf, SumsByNumberAndByNameAreOne)
+{
+    TReportLeaf leaf;
+    leaf.setInt(QStringLiteral("given"), 100);
+    leaf.addSum(SumGiven, 5);
+    leaf.addSum(QStringLiteral("given"), 7);
+    leaf.addSum(QStringLiteral("extra"), 3);
+    leaf.addSum(QStringLiteral("extra"), 4);
+    leaf.addDoubleSum(SumNet, 0.1);
+    leaf.addDoubleSum(QStringLiteral("net"), 0.2);
+    EXPECT_EQ(112, leaf.sum(SumGiven));
+    EXPECT_EQ(112, leaf.sum(QStringLiteral("given")));
+    EXPECT_EQ(7, leaf.sum(QStringLiteral("extra")));
+    TExactSum net;
+    net.add(0.1);
+    net.add(0.2);
+    EXPECT_EQ(net.value(), leaf.doubleSum(SumNet));
+    EXPECT_EQ(QStringLiteral("112"), leaf.getString(QStringLiteral("given")));
+    EXPECT_EQ(QStringLiteral("given"), sumName(SumGiven));
+    EXPECT_EQ(SumGiven, sumNameOf(QStringLiteral("given")));
+    EXPECT_EQ(SumOther, sumNameOf(QStringLiteral("extra")));
+
+    TAggregateWriter out;
+    leaf.writeState(out);
+    const QByteArray bytes = out.bytes();
+    TAggregateReader in(bytes);
+    TReportLeaf copy;
+    copy.readState(in, true);
+    ASSERT_TRUE(in.ok());
+    EXPECT_EQ(leaf.fields(), copy.fields());
+    copy.addSum(SumGiven, 1);
+    copy.addSum(QStringLiteral("extra"), 1);
+    EXPECT_EQ(113, copy.sum(QStringLiteral("given")));
+    EXPECT_EQ(8, copy.sum(QStringLiteral("extra")));
 }

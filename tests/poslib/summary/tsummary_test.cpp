@@ -662,7 +662,7 @@ TEST_F(Summary, TheDataOfAReportNeedNoMoreThanItsLines)
     };
     int withItems = 0;
     for (int code = TSummary::Articles; code <= TSummary::HotelRooms; ++code) {
-        const TRepScope scope = TSummary::scopeOf(code, false);
+        const TRepScope scope = TSummary::scopeOf(code, TRepScope::AllGroups);
         for (const QString &node : TSummaryExport::nodesOf(code))
             EXPECT_TRUE(scope.walks(node)) << code << " " << node.toStdString();
         for (const auto &[centers, overAll] :

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonValue>
+#include <QStringView>
+
+namespace PosLib {
+
+// Single JSON values written as compact text, byte for byte as
+// QJsonDocument::toJson(QJsonDocument::Compact) writes them inside an array
+// or an object, without building a QJsonValue first: what a writer of a
+// large document that streams its values needs.
+namespace TJsonText {
+
+// A text in double quotes: printable ASCII as it is, other characters as
+// UTF-8; quotes, backslashes, control characters and lone surrogates
+// escaped as Qt escapes them.
+void appendString(QByteArray &out, QStringView text);
+void appendInteger(QByteArray &out, qint64 value);
+// The shortest form that reads back as the same double; "null" for a value
+// that is not finite.
+void appendDouble(QByteArray &out, double value);
+void appendBool(QByteArray &out, bool value);
+// Any value, through QJsonDocument (objects, arrays, null).
+void appendValue(QByteArray &out, const QJsonValue &value);
+
+} // namespace TJsonText
+
+} // namespace PosLib

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QString>
+
+namespace PosLib {
+
+class TReportLeaf;
+
+// One item of a group's data: a leaf of a node, as the data of a summary
+// list it (node, key, the name its line shows, count, amount in cents and
+// every named value of the leaf). Made while the leaves are visited; the
+// leaf is valid for the call it is handed to only.
+struct TSummaryItem
+{
+    QString node;
+    QString key;
+    const TReportLeaf *leaf = nullptr;
+
+    // The name the item's line shows: the first of "article",
+    // "payformname", "familyname", … the leaf has.
+    QString text() const;
+    // The count as a whole number when it is one, else with its decimals.
+    QJsonValue count() const;
+    // The amount in cents, rounded half up.
+    qint64 amount() const;
+    // The item as a JSON object: "node", "key", "text", "count" (whole when
+    // it is), "amount" (rounded cents) and "values", the leaf's named
+    // values typed (numbers, true/false, text).
+    QJsonObject toJson() const;
+    // The compact JSON of toJson(), byte for byte as QJsonDocument writes
+    // it, made without building the object.
+    void appendJson(QByteArray &out) const;
+};
+
+// True for a text that the data take for a number: an optional minus, a
+// whole number without leading zeros of at most 18 digits, an optional
+// fraction (a line break may end it). "0042" (an article number) is no
+// number.
+bool isPlainNumber(const QString &text);
+
+} // namespace PosLib
