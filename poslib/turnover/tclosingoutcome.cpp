@@ -61,7 +61,7 @@ void TClosingOutcome::leave(const QString &file, TLeftBill::Reason reason, const
     TLeftBill bill;
     bill.file = file;
     bill.reason = reason;
-    bill.detail = error ? error->text() : QString();
+    bill.detail = error ? userText(*error) : QString();
     bill.diskFull = diskFullError(error);
     diskFull = diskFull || bill.diskFull;
     leftBehind << bill;
@@ -69,13 +69,13 @@ void TClosingOutcome::leave(const QString &file, TLeftBill::Reason reason, const
 
 void TClosingOutcome::addProblem(const QString &text, const TError *error)
 {
-    problems << (error ? QStringLiteral("%1 (%2)").arg(text, error->text()) : text);
+    problems << (error ? QStringLiteral("%1 (%2)").arg(text, userText(*error)) : text);
     diskFull = diskFull || diskFullError(error);
 }
 
 void TClosingOutcome::fail(const QString &text, const TError *error)
 {
-    const QString line = error ? QStringLiteral("%1 (%2)").arg(text, error->text()) : text;
+    const QString line = error ? QStringLiteral("%1 (%2)").arg(text, userText(*error)) : text;
     failure = failure.isEmpty() ? line : failure + QLatin1String("; ") + line;
     diskFull = diskFull || diskFullError(error);
 }

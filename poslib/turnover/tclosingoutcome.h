@@ -22,7 +22,7 @@ struct TLeftBill
     };
     QString file; // "a17"
     Reason reason = Unreadable;
-    QString detail; // the error, as the log has it
+    QString detail; // the file and the cause in words (the log has the source position)
     bool diskFull = false;
 
     // "a17: the disk is full (fn …)" and the like, for lists.
