@@ -28,33 +28,6 @@ using namespace PosLib;
 
 namespace {
 
-// The office numbers of --outlets ("1,4,7"), each known to the database;
-// every outlet of the database when not given.
-QList<int> chosenOutlets(const TArgs &args, const QList<TChainOutlet> &known)
-{
-    QList<int> all;
-    for (const TChainOutlet &outlet : known)
-        all << outlet.officeId;
-    if (!args.isSet(QStringLiteral("outlets")))
-        return all;
-    QList<int> chosen;
-    const QStringList parts = args.text(QStringLiteral("outlets")).split(QLatin1Char(','));
-    for (const QString &part : parts) {
-        bool ok = false;
-        const int office = part.trimmed().toInt(&ok);
-        if (!ok)
-            args.badValue(QStringLiteral("outlets"),
-                          TCli::tr("office numbers separated by commas"));
-        if (!all.contains(office))
-            throw TUsageError {
-                    TCli::tr("--outlets: the chain database holds no outlet %1").arg(office)};
-        if (!chosen.contains(office))
-            chosen << office;
-    }
-    std::sort(chosen.begin(), chosen.end());
-    return chosen;
-}
-
 QString outletNames(const QList<int> &offices)
 {
     QStringList numbers;
@@ -246,11 +219,7 @@ TCommand chainReportCommand()
              QStringLiteral("yyyy-MM-dd"),
              TCli::tr("The last closed day (default: --from alone)."),
              false},
-            {{QStringLiteral("outlets")},
-             QStringLiteral("N,N,..."),
-             TCli::tr("Only these outlets (office numbers); default: every outlet of the "
-                      "database. An outlet the database does not hold is an error."),
-             false},
+            chainOutletsOption(),
             {{QStringLiteral("per-outlet")},
              QString(),
              TCli::tr("One report per outlet, one after another, instead of one over all."),

@@ -3,6 +3,7 @@
 #include "tcommand.h"
 
 // The commands of `veltrum`, each defined beside its handler.
+TCommand chainExceptionsCommand();
 TCommand chainInitCommand();
 TCommand chainPushCommand();
 TCommand chainReportCommand();
@@ -11,6 +12,7 @@ TCommand datToXmlCommand();
 TCommand datFromXmlCommand();
 TCommand datToTextCommand();
 TCommand demoCommand();
+TCommand exceptionsCommand();
 TCommand exportCommand();
 TCommand mailCommand();
 TCommand reportCommand();

@@ -59,6 +59,7 @@ int main(int argc, char **argv)
     if (!language.error().isEmpty())
         return usageError(language.error());
     const TCommandTable table({
+            chainExceptionsCommand(),
             chainInitCommand(),
             chainPushCommand(),
             chainReportCommand(),
@@ -68,6 +69,7 @@ int main(int argc, char **argv)
             datToTextCommand(),
             demoCommand(),
             reportCommand(),
+            exceptionsCommand(),
             exportCommand(),
             mailCommand(),
             openTablesCommand(),

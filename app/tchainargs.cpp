@@ -7,6 +7,8 @@
 #include "tsettings.h"
 #include "tvalue.h"
 
+#include <algorithm>
+
 TCommandOption chainDbOption(bool required)
 {
     return {{QStringLiteral("db")},
@@ -55,4 +57,38 @@ bool installationChainUrl(const QString &root, ChainLib::TChainUrl &url, QString
         return false;
     }
     return ChainLib::TChainUrl::fromInstallation(*record, url, &problem);
+}
+
+TCommandOption chainOutletsOption()
+{
+    return {{QStringLiteral("outlets")},
+            QStringLiteral("N,N,..."),
+            TCli::tr("Only these outlets (office numbers); default: every outlet of the database. "
+                     "An outlet the database does not hold is an error."),
+            false};
+}
+
+QList<int> chosenOutlets(const TArgs &args, const QList<ChainLib::TChainOutlet> &known)
+{
+    QList<int> all;
+    for (const ChainLib::TChainOutlet &outlet : known)
+        all << outlet.officeId;
+    if (!args.isSet(QStringLiteral("outlets")))
+        return all;
+    QList<int> chosen;
+    const QStringList parts = args.text(QStringLiteral("outlets")).split(QLatin1Char(','));
+    for (const QString &part : parts) {
+        bool ok = false;
+        const int office = part.trimmed().toInt(&ok);
+        if (!ok)
+            args.badValue(QStringLiteral("outlets"),
+                          TCli::tr("office numbers separated by commas"));
+        if (!all.contains(office))
+            throw TUsageError {
+                    TCli::tr("--outlets: the chain database holds no outlet %1").arg(office)};
+        if (!chosen.contains(office))
+            chosen << office;
+    }
+    std::sort(chosen.begin(), chosen.end());
+    return chosen;
 }

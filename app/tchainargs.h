@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tchaininstallation.h"
 #include "tchainurl.h"
 #include "tcommand.h"
 
@@ -21,3 +22,10 @@ ChainLib::TChainUrl chainUrl(const TArgs &args);
 // statistics upload ("cloudservice" 1); false with `problem` when it names
 // none or its record cannot be read.
 bool installationChainUrl(const QString &root, ChainLib::TChainUrl &url, QString &problem);
+
+// --outlets N,N,... of the chain's reports.
+TCommandOption chainOutletsOption();
+// The office numbers of --outlets ("1,4,7"), each known to the database,
+// in order; every outlet of the database when not given. A usage error
+// for a bad list or an outlet the database does not hold.
+QList<int> chosenOutlets(const TArgs &args, const QList<ChainLib::TChainOutlet> &known);

@@ -12,6 +12,7 @@ struct TChartBar
     QString label;
     double count = 0;
     long amount = 0;
+    bool marked = false; // rates: a flagged waiter or cost center
 };
 
 // The chart of one group of a report: one waiter, one cost center or all
@@ -23,6 +24,7 @@ struct TChartPage
         Hours, // one bar per hour with data: amounts as bars, counts as a line
         Payforms, // one slice per payment form, its net (given minus return)
         TopItems, // the items with the highest amounts, the rest in one bar
+        Rates, // one bar per waiter: a rate (count) beside the team's median
     };
 
     Kind kind = Hours;
@@ -37,6 +39,8 @@ struct TChartPage
     long total = 0;
     // Top items: how many items the last bar ("Others") stands for.
     int others = 0;
+    // Rates: the team's median, drawn across the bars.
+    double median = 0;
 
     // Which section, period and group of the printed report this is: the
     // report's sections that have lines, its periods and its groups

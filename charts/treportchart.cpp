@@ -3,6 +3,7 @@
 #include "tcurrencies.h"
 #include "tcurrency.h"
 #include "tfigures.h"
+#include "texceptionschart.h"
 #include "tpricetext.h"
 #include "tround.h"
 
@@ -373,6 +374,10 @@ QChart *reportChart(const TChartPage &page, const TCurrencies *currencies)
         chart->setTitle(titleOf(page.caption(), Text::tr("No data available")));
         return chart;
     }
+    if (page.kind == TChartPage::Rates) {
+        addRateBars(chart, page);
+        return chart;
+    }
     // the sum the report's own sum line shows, by the summary's word for it
     const QString sum = page.kind == TChartPage::Payforms ? figureCaption(TFigure::AllPayforms)
                                                           : Text::tr("Sum");
@@ -393,6 +398,8 @@ QChart *reportChart(const TChartPage &page, const TCurrencies *currencies)
         break;
     case TChartPage::TopItems:
         addHorizontalBars(chart, page, currencies);
+        break;
+    case TChartPage::Rates:
         break;
     }
     return chart;

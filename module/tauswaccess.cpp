@@ -23,6 +23,7 @@ TAuswAccess::TAuswAccess(QWidget *parent)
             {TOffWorkspace::docPaidTables, tr("Paid tables"), "PAIDTABLES"},
             {"aswvariable", tr("Range statistics"), "REPORTRANGE"},
             {"timecontrols", tr("Time controlling"), "REPORTWAITER"},
+            {"exceptions", tr("Exceptions"), "REPORTWAITER"},
             {"turnover", tr("Day turn over"), "TURNOVER"},
             {"sumoptions", tr("Report options"), "OPTIONS"},
     };

@@ -10,6 +10,7 @@
 #include "tcombobox.h"
 #include "tdlgoptausw.h"
 #include "terror.h"
+#include "texceptionsdoc.h"
 #include "tinifile.h"
 #include "tlog.h"
 #include "tlogcategories.h"
@@ -45,6 +46,7 @@ const char *const VariableKey = "aswvariable";
 const char *const TimesKey = "timecontrols";
 const char *const TurnOverKey = "turnover";
 const char *const ClosingsKey = "closings";
+const char *const ExceptionsKey = "exceptions";
 const char *const OptionsKey = "sumoptions";
 
 const char *const HelpTopic = "veltrum.html";
@@ -84,6 +86,7 @@ TVeltrum::TVeltrum(TOffWindow *window)
     documents.insert(QLatin1String(VariableKey), new TVariableDoc(this, m_window));
     documents.insert(QLatin1String(TimesKey), new TTimeControlsDoc(m_window));
     documents.insert(QLatin1String(ClosingsKey), new TClosingsDoc(m_window));
+    documents.insert(QLatin1String(ExceptionsKey), new TExceptionsDoc(m_window));
     // the day turnover uploads its statistics through the plug-ins of the
     // installation, wherever the workspace goes
     installPlugins(m_window->workspace()->getPath());
@@ -105,8 +108,9 @@ TVeltrum::~TVeltrum()
         return;
     m_window->status(tr("Unloading reporting..."));
     TOffDocDict &documents = m_window->workspace()->documents();
-    for (const char *key : {ClosingsKey, TimesKey, VariableKey, TOffWorkspace::docPaidTables,
-                            TOffWorkspace::docOpenTables, FiltersKey, BatchesKey, VeltrumKey})
+    for (const char *key :
+         {ExceptionsKey, ClosingsKey, TimesKey, VariableKey, TOffWorkspace::docPaidTables,
+          TOffWorkspace::docOpenTables, FiltersKey, BatchesKey, VeltrumKey})
         documents.remove(QLatin1String(key));
     if (PosLib::pluginBridge() == m_plugins.get())
         PosLib::setPluginBridge(nullptr);
@@ -246,6 +250,8 @@ void TVeltrum::initMenu()
           &TVeltrum::onVariable, "onVariable()");
     entry(TimesKey, "REPORTWAITER", QT_TR_NOOP("Waiters"), m_times, m_timesItem,
           &TVeltrum::onTimeControls, "onTimeControls()");
+    entry(ExceptionsKey, "REPORTWAITER", QT_TR_NOOP("Exceptions"), m_exceptions, m_exceptionsItem,
+          &TVeltrum::onExceptions, "onExceptions()");
 
     if (m_archsItem && TOffConfig::checkLstRight(TurnOverKey, m_window)) {
         m_turnOver = newAction("TURNOVER");
@@ -342,6 +348,8 @@ void TVeltrum::initText()
     setTexts(m_turnOver, tr("Day Turn Over"), tr("Day &Turn over"), tr("Execute day turn over"));
     setTexts(m_closings, tr("Closings"), tr("&Closings"),
              tr("View the day closings with their Z reports"));
+    setTexts(m_exceptions, tr("Exceptions"), tr("&Exceptions"),
+             tr("Voids, discounts, free prices and more per waiter, against the team"));
     setTexts(m_optionsAction, tr("Options"), tr("&Options"), tr("Change reporting options"));
 
     if (m_root)
@@ -360,6 +368,8 @@ void TVeltrum::initText()
         m_timesItem->setText(0, tr("Time controlling"));
     if (m_closingsItem)
         m_closingsItem->setText(0, tr("Closings"));
+    if (m_exceptionsItem)
+        m_exceptionsItem->setText(0, tr("Exceptions"));
     if (m_options)
         m_options->setTitle(tr("&Reporting options"));
     // the items inserted directly into the "&Reporting" menu
@@ -563,6 +573,11 @@ void TVeltrum::onTimeControls()
 void TVeltrum::onClosings()
 {
     selectItem(m_closingsItem);
+}
+
+void TVeltrum::onExceptions()
+{
+    selectItem(m_exceptionsItem);
 }
 
 void TVeltrum::onOptions()

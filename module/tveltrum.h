@@ -48,6 +48,7 @@ public:
     TOffTreeItem *archsItem() const { return m_archsItem; }
     TOffTreeItem *variableItem() const { return m_variableItem; }
     TOffTreeItem *timesItem() const { return m_timesItem; }
+    TOffTreeItem *exceptionsItem() const { return m_exceptionsItem; }
     TOffTreeItem *closingsItem() const { return m_closingsItem; }
     QAction *helpAction() const { return m_help; }
     QAction *toolBarAction() const { return m_toolToggle; }
@@ -89,6 +90,7 @@ public Q_SLOTS:
     void onCenterReport();
     void onVariable();
     void onTimeControls();
+    void onExceptions();
     void onClosings();
     void onOptions();
 
@@ -128,6 +130,8 @@ private:
     QAction *m_variable = nullptr;
     TOffTreeItem *m_timesItem = nullptr;
     QAction *m_times = nullptr;
+    TOffTreeItem *m_exceptionsItem = nullptr;
+    QAction *m_exceptions = nullptr;
     TOffTreeItem *m_closingsItem = nullptr;
     QAction *m_closings = nullptr;
     QAction *m_optionsAction = nullptr;

@@ -1,6 +1,7 @@
 # Writes OUT, a header naming the report engine's build by a digest of the
-# contents of the sources listed (semicolon-separated) in the file LIST. The
-# header is rewritten only when the digest changes.
+# contents of the sources listed (semicolon-separated) in the file LIST, as
+# the macro MACRO (VELTRUM_ENGINE_ID when not given). The header is
+# rewritten only when the digest changes.
 file(READ "${LIST}" sources)
 set(digests "")
 foreach(source IN LISTS sources)
@@ -10,7 +11,10 @@ foreach(source IN LISTS sources)
   endif()
 endforeach()
 string(SHA1 id "${digests}")
+if(NOT MACRO)
+  set(MACRO VELTRUM_ENGINE_ID)
+endif()
 file(WRITE "${OUT}.new"
      "#pragma once\n// Generated at build time: the digest of the report engine's sources.\n"
-     "#define VELTRUM_ENGINE_ID \"${id}\"\n")
+     "#define ${MACRO} \"${id}\"\n")
 configure_file("${OUT}.new" "${OUT}" COPYONLY)

@@ -119,6 +119,10 @@
         <source>Report options</source>
         <translation>Auswertungsoptionen</translation>
     </message>
+    <message>
+        <source>Exceptions</source>
+        <translation>Auffälligkeiten</translation>
+    </message>
 </context>
 <context>
     <name>TChainDay</name>
@@ -901,6 +905,483 @@
     <message>
         <source>the file is damaged</source>
         <translation>die Datei ist beschädigt</translation>
+    </message>
+</context>
+<context>
+    <name>TExceptions</name>
+    <message>
+        <source>The day summary of %1 could not be built (%2 cannot be read); the exceptions read the day&apos;s tables instead</source>
+        <translation>Die Tagesübersicht vom %1 konnte nicht erstellt werden (%2 ist nicht lesbar); die Auffälligkeiten lesen stattdessen die Tische des Tages</translation>
+    </message>
+    <message>
+        <source>Voids</source>
+        <translation>Stornos</translation>
+    </message>
+    <message>
+        <source>voided</source>
+        <translation>storniert</translation>
+    </message>
+    <message>
+        <source>Voided by another waiter</source>
+        <translation>Von anderem Kellner storniert</translation>
+    </message>
+    <message>
+        <source>Voids after sending</source>
+        <translation>Stornos nach dem Bonieren</translation>
+    </message>
+    <message>
+        <source>Bills voided whole</source>
+        <translation>Ganz stornierte Bons</translation>
+    </message>
+    <message>
+        <source>Discounts</source>
+        <translation>Rabatte</translation>
+    </message>
+    <message>
+        <source>lost money</source>
+        <translation>entgangen</translation>
+    </message>
+    <message>
+        <source>Late discounts</source>
+        <translation>Späte Rabatte</translation>
+    </message>
+    <message>
+        <source>Free prices</source>
+        <translation>Freie Preise</translation>
+    </message>
+    <message>
+        <source>sold</source>
+        <translation>verkauft</translation>
+    </message>
+    <message>
+        <source>Price findings</source>
+        <translation>Preisfindungen</translation>
+    </message>
+    <message>
+        <source>subsidised</source>
+        <translation>bezuschusst</translation>
+    </message>
+    <message>
+        <source>Staff account</source>
+        <translation>Personalkonto</translation>
+    </message>
+    <message>
+        <source>charged</source>
+        <translation>belastet</translation>
+    </message>
+    <message>
+        <source>Not in summary</source>
+        <translation>Nicht im Umsatz</translation>
+    </message>
+    <message>
+        <source>paid</source>
+        <translation>bezahlt</translation>
+    </message>
+    <message>
+        <source>Credits</source>
+        <translation>Gutschriften</translation>
+    </message>
+    <message>
+        <source>Moved tables</source>
+        <translation>Tischwechsel</translation>
+    </message>
+    <message>
+        <source>bill amount</source>
+        <translation>Bonbetrag</translation>
+    </message>
+    <message>
+        <source>Splits</source>
+        <translation>Splittungen</translation>
+    </message>
+    <message>
+        <source>moved</source>
+        <translation>bewegt</translation>
+    </message>
+    <message>
+        <source>Cash records</source>
+        <translation>Kassenbewegungen</translation>
+    </message>
+    <message>
+        <source>table %1/%2 (open)</source>
+        <translation>Tisch %1/%2 (offen)</translation>
+    </message>
+    <message>
+        <source>table %1/%2</source>
+        <translation>Tisch %1/%2</translation>
+    </message>
+    <message>
+        <source>bill %1</source>
+        <translation>Bon %1</translation>
+    </message>
+    <message>
+        <source>archive %1</source>
+        <translation>Archiv %1</translation>
+    </message>
+    <message>
+        <source>voided by %1 %2</source>
+        <translation>storniert von %1 %2</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>%1 per 100 bills, %2 x the team&apos;s median of %3</source>
+        <translation>%1 je 100 Bons, %2 x der Median des Teams von %3</translation>
+    </message>
+    <message>
+        <source>%1 per 100 bills, the team&apos;s median is 0</source>
+        <translation>%1 je 100 Bons, der Median des Teams ist 0</translation>
+    </message>
+    <message>
+        <source>%1 % of the takings, %2 x the team&apos;s median of %3 %</source>
+        <translation>%1 % der Einnahmen, %2 x der Median des Teams von %3 %</translation>
+    </message>
+    <message>
+        <source>%1 % of the takings, the team&apos;s median is 0</source>
+        <translation>%1 % der Einnahmen, der Median des Teams ist 0</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Without waiter</source>
+        <translation>Ohne Kellner</translation>
+    </message>
+    <message>
+        <source>Without cost center</source>
+        <translation>Ohne Kostenstelle</translation>
+    </message>
+    <message>
+        <source>Outlet %1 / %2</source>
+        <translation>Betrieb %1 / %2</translation>
+    </message>
+    <message>
+        <source>Waiters</source>
+        <translation>Kellner</translation>
+    </message>
+    <message>
+        <source>Cost centers</source>
+        <translation>Kostenstellen</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>/100 bills</source>
+        <translation>/100 Bons</translation>
+    </message>
+    <message>
+        <source>% takings</source>
+        <translation>% Einnahmen</translation>
+    </message>
+    <message>
+        <source>%1: %2 bills, takings %3</source>
+        <translation>%1: %2 Bons, Einnahmen %3</translation>
+    </message>
+    <message>
+        <source>FLAGGED</source>
+        <translation>AUFFÄLLIG</translation>
+    </message>
+    <message>
+        <source>median %1 / %2</source>
+        <translation>Median %1 / %2</translation>
+    </message>
+    <message>
+        <source>Per week, per 100 bills: %1</source>
+        <translation>Je Woche, je 100 Bons: %1</translation>
+    </message>
+    <message>
+        <source>Flagged waiters</source>
+        <translation>Auffällige Kellner</translation>
+    </message>
+    <message>
+        <source>Flagged cost centers</source>
+        <translation>Auffällige Kostenstellen</translation>
+    </message>
+    <message>
+        <source>Too few to compare (%1; at least %2 with bills)</source>
+        <translation>Zu wenige für einen Vergleich (%1; mindestens %2 mit Bons)</translation>
+    </message>
+    <message>
+        <source>None stands out.</source>
+        <translation>Niemand fällt auf.</translation>
+    </message>
+    <message>
+        <source>Exceptions</source>
+        <translation>Auffälligkeiten</translation>
+    </message>
+    <message>
+        <source>Summary for: %1</source>
+        <translation>Auswertung für: %1</translation>
+    </message>
+    <message>
+        <source>Current day %1</source>
+        <translation>Aktueller Tag %1</translation>
+    </message>
+    <message>
+        <source>Day %1</source>
+        <translation>Tag %1</translation>
+    </message>
+    <message>
+        <source>From %1 to %2</source>
+        <translation>Vom %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Outlets %1</source>
+        <translation>Betriebe %1</translation>
+    </message>
+    <message>
+        <source>Printed %1</source>
+        <translation>Gedruckt %1</translation>
+    </message>
+    <message>
+        <source>Flagged: a rate above %1 x the team&apos;s median, with at least %2 entries</source>
+        <translation>Auffällig: eine Quote über %1 x dem Median des Teams, mit mindestens %2 Buchungen</translation>
+    </message>
+    <message>
+        <source>No data available</source>
+        <translation>Keine Daten vorhanden</translation>
+    </message>
+    <message>
+        <source>%1 bills, takings %2</source>
+        <translation>%1 Bons, Einnahmen %2</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Buchungen</translation>
+    </message>
+    <message>
+        <source>Exceptions of the day</source>
+        <translation>Auffälligkeiten des Tages</translation>
+    </message>
+    <message>
+        <source>No exceptions</source>
+        <translation>Keine Auffälligkeiten</translation>
+    </message>
+    <message>
+        <source>Flagged: %1 - %2</source>
+        <translation>Auffällig: %1 - %2</translation>
+    </message>
+    <message>
+        <source>Nothing stands out.</source>
+        <translation>Nichts fällt auf.</translation>
+    </message>
+    <message>
+        <source>No waiter stands out.</source>
+        <translation>Kein Kellner fällt auf.</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
+    </message>
+</context>
+<context>
+    <name>TExceptionsChart</name>
+    <message>
+        <source>%1 per 100 bills</source>
+        <translation>%1 je 100 Bons</translation>
+    </message>
+    <message>
+        <source>Waiters</source>
+        <translation>Kellner</translation>
+    </message>
+    <message>
+        <source>Cost centers</source>
+        <translation>Kostenstellen</translation>
+    </message>
+    <message>
+        <source>Team&apos;s median: %1</source>
+        <translation>Median des Teams: %1</translation>
+    </message>
+    <message>
+        <source>Per 100 bills</source>
+        <translation>Je 100 Bons</translation>
+    </message>
+    <message>
+        <source>Team&apos;s median</source>
+        <translation>Median des Teams</translation>
+    </message>
+</context>
+<context>
+    <name>TExceptionsDoc</name>
+    <message>
+        <source>Exceptions</source>
+        <translation>Auffälligkeiten</translation>
+    </message>
+    <message>
+        <source>Waiter / cost center</source>
+        <translation>Kellner / Kostenstelle</translation>
+    </message>
+    <message>
+        <source>Bills</source>
+        <translation>Bons</translation>
+    </message>
+    <message>
+        <source>Takings</source>
+        <translation>Einnahmen</translation>
+    </message>
+    <message>
+        <source>Waiters</source>
+        <translation>Kellner</translation>
+    </message>
+    <message>
+        <source>Cost centers</source>
+        <translation>Kostenstellen</translation>
+    </message>
+    <message>
+        <source>Team</source>
+        <translation>Team</translation>
+    </message>
+    <message>
+        <source>%1: %2 entries, %3; %4 per 100 bills, %5 % of the takings</source>
+        <translation>%1: %2 Buchungen, %3; %4 je 100 Bons, %5 % der Einnahmen</translation>
+    </message>
+    <message>
+        <source>Team&apos;s median</source>
+        <translation>Median des Teams</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Von:</translation>
+    </message>
+    <message>
+        <source>The first closed day; empty for the current day</source>
+        <translation>Der erste abgeschlossene Tag; leer für den aktuellen Tag</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Bis:</translation>
+    </message>
+    <message>
+        <source>The last closed day; empty for the first day alone</source>
+        <translation>Der letzte abgeschlossene Tag; leer für den ersten Tag allein</translation>
+    </message>
+    <message>
+        <source>Chart:</source>
+        <translation>Diagramm:</translation>
+    </message>
+    <message>
+        <source>The kind whose rates the chart shows against the team&apos;s median</source>
+        <translation>Die Art, deren Quoten das Diagramm neben dem Median des Teams zeigt</translation>
+    </message>
+    <message>
+        <source>Find the exceptions of the range (&lt;b&gt;F5&lt;/b&gt;)</source>
+        <translation>Die Auffälligkeiten des Zeitraums suchen (&lt;b&gt;F5&lt;/b&gt;)</translation>
+    </message>
+    <message>
+        <source>Save the exceptions as PDF (&lt;b&gt;Ctrl+S&lt;/b&gt;)</source>
+        <translation>Die Auffälligkeiten als PDF speichern (&lt;b&gt;Strg+S&lt;/b&gt;)</translation>
+    </message>
+    <message>
+        <source>Press F5 to find the exceptions</source>
+        <translation>F5 sucht die Auffälligkeiten</translation>
+    </message>
+    <message>
+        <source>%1 waiters, none stands out</source>
+        <translation>%1 Kellner, niemand fällt auf</translation>
+    </message>
+    <message>
+        <source>%1 waiters, %2 flagged</source>
+        <translation>%1 Kellner, %2 auffällig</translation>
+    </message>
+    <message>
+        <source>Save exceptions</source>
+        <translation>Auffälligkeiten speichern</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Could not write %1</source>
+        <translation>%1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Waiter</source>
+        <translation>Kellner</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tisch</translation>
+    </message>
+    <message>
+        <source>Bill</source>
+        <translation>Bon</translation>
+    </message>
+    <message>
+        <source>Archive</source>
+        <translation>Archiv</translation>
+    </message>
+    <message>
+        <source>Article</source>
+        <translation>Artikel</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Voided by</source>
+        <translation>Storniert von</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Einzelheit</translation>
+    </message>
+    <message>
+        <source>%1/%2 (open)</source>
+        <translation>%1/%2 (offen)</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>all exceptions</source>
+        <translation>alle Auffälligkeiten</translation>
+    </message>
+    <message>
+        <source>Choose an entry to see its bill.</source>
+        <translation>Eine Buchung wählen, um ihren Bon zu sehen.</translation>
+    </message>
+    <message>
+        <source>The bill lies in the installation of outlet %1.</source>
+        <translation>Der Bon liegt in der Installation des Betriebs %1.</translation>
+    </message>
+    <message>
+        <source>The bill %1 cannot be read.</source>
+        <translation>Der Bon %1 ist nicht lesbar.</translation>
     </message>
 </context>
 <context>
@@ -4395,6 +4876,18 @@ Buchungsfilter:
         <source>View the day closings with their Z reports</source>
         <translation>Die Tagesabschlüsse mit ihren Z-Berichten anzeigen</translation>
     </message>
+    <message>
+        <source>Exceptions</source>
+        <translation>Auffälligkeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Exceptions</source>
+        <translation>&amp;Auffälligkeiten</translation>
+    </message>
+    <message>
+        <source>Voids, discounts, free prices and more per waiter, against the team</source>
+        <translation>Stornos, Rabatte, freie Preise und mehr je Kellner, verglichen mit dem Team</translation>
+    </message>
 </context>
 <context>
     <name>TVeltrumDoc</name>
@@ -6928,6 +7421,114 @@ Strg-C oder SIGTERM beendet den Server.</translation>
     <message>
         <source>wrong arguments: an unknown option, a bad address, an address other machines reach without TLS or --insecure, --cert without --key, no such directory</source>
         <translation>falsche Argumente: eine unbekannte Option, eine ungültige Adresse, eine von anderen Rechnern erreichbare Adresse ohne TLS oder --insecure, --cert ohne --key, kein solches Verzeichnis</translation>
+    </message>
+    <message>
+        <source>--from is required: the chain holds closed days</source>
+        <translation>--from ist nötig: die Kette enthält abgeschlossene Tage</translation>
+    </message>
+    <message>
+        <source>chain exceptions: cannot connect to %1: %2</source>
+        <translation>chain exceptions: keine Verbindung zu %1: %2</translation>
+    </message>
+    <message>
+        <source>chain exceptions: %1 holds no chain schema (see &apos;veltrum chain init&apos;)</source>
+        <translation>chain exceptions: %1 enthält kein Kettenschema (siehe &apos;veltrum chain init&apos;)</translation>
+    </message>
+    <message>
+        <source>chain exceptions: %1</source>
+        <translation>chain exceptions: %1</translation>
+    </message>
+    <message>
+        <source>chain exceptions: no outlet has sent a day yet</source>
+        <translation>chain exceptions: noch kein Betrieb hat einen Tag gesendet</translation>
+    </message>
+    <message>
+        <source>the exceptions per waiter over the closed days of several outlets</source>
+        <translation>die Auffälligkeiten je Kellner über die abgeschlossenen Tage mehrerer Betriebe</translation>
+    </message>
+    <message>
+        <source>Runs &apos;veltrum exceptions&apos; over the closed days --from to --to of the outlets in the chain database: each outlet&apos;s days from the day summaries it sent, each waiter and cost center of each outlet a group of its own (&quot;Outlet 3 / 12 Anna&quot;), compared with the team of all outlets together. The entries behind a flag name their outlet, day, table, bill and archive number; the bill itself lies in the outlet&apos;s installation. The rules (section [Exceptions] of etc/reports.ini), captions and currency are those of the outlet with the lowest office number among those chosen, as it sent them with its last day.</source>
+        <translation>Führt &apos;veltrum exceptions&apos; über die abgeschlossenen Tage --from bis --to der Betriebe in der Kettendatenbank aus: die Tage jedes Betriebs aus den Tagesübersichten, die er gesendet hat, jeder Kellner und jede Kostenstelle jedes Betriebs eine eigene Gruppe (&quot;Betrieb 3 / 12 Anna&quot;), verglichen mit dem Team aller Betriebe zusammen. Die Buchungen hinter einer Auffälligkeit nennen Betrieb, Tag, Tisch, Bon- und Archivnummer; der Bon selbst liegt in der Installation des Betriebs. Regeln (Abschnitt [Exceptions] der etc/reports.ini), Beschriftungen und Währung sind die des Betriebs mit der kleinsten Büronummer unter den gewählten, wie er sie mit seinem letzten Tag gesendet hat.</translation>
+    </message>
+    <message>
+        <source>The first closed day.</source>
+        <translation>Der erste abgeschlossene Tag.</translation>
+    </message>
+    <message>
+        <source>the exceptions were written (also when nothing matched)</source>
+        <translation>die Auffälligkeiten wurden ausgegeben (auch wenn nichts zutraf)</translation>
+    </message>
+    <message>
+        <source>the server cannot be reached or holds no chain schema, a stored day cannot be read, or the --output file cannot be written</source>
+        <translation>der Server ist nicht erreichbar oder enthält kein Kettenschema, ein gespeicherter Tag ist nicht lesbar, oder die Datei von --output kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>wrong arguments: an unknown option, an outlet the database does not hold, a bad date, number or URL</source>
+        <translation>falsche Argumente: eine unbekannte Option, ein Betrieb, den die Datenbank nicht enthält, ein ungültiges Datum, eine ungültige Zahl oder URL</translation>
+    </message>
+    <message>
+        <source>Flag a rate above X times the team&apos;s median (default: &quot;Multiple&quot; of section [Exceptions] in etc/reports.ini, else 3).</source>
+        <translation>Eine Quote über dem X-fachen des Medians des Teams ist auffällig (Vorgabe: &quot;Multiple&quot; im Abschnitt [Exceptions] der etc/reports.ini, sonst 3).</translation>
+    </message>
+    <message>
+        <source>Flag a figure only with at least N entries (default: &quot;MinCount&quot; of [Exceptions], else 3).</source>
+        <translation>Eine Zahl ist erst ab N Buchungen auffällig (Vorgabe: &quot;MinCount&quot; in [Exceptions], sonst 3).</translation>
+    </message>
+    <message>
+        <source>The entries listed: those behind the flagged figures (default), every entry, or none.</source>
+        <translation>Die aufgeführten Buchungen: die hinter den auffälligen Zahlen (Vorgabe), alle oder keine.</translation>
+    </message>
+    <message>
+        <source>The form of the output: the printed lines (text, default); the data as CSV (a header row, one row per figure and entry, RFC 4180) or as JSON (&quot;format&quot;: 1, see docs/exceptions.md), amounts in cents; the printed pages as PDF, with a chart of the rates per kind; the charts alone as SVG or PNG. PDF and PNG need --output when standard output is a terminal.</source>
+        <translation>Die Form der Ausgabe: die gedruckten Zeilen (text, Vorgabe); die Daten als CSV (eine Kopfzeile, eine Zeile je Zahl und Buchung, RFC 4180) oder als JSON (&quot;format&quot;: 1, siehe docs/exceptions.md), Beträge in Cent; die gedruckten Seiten als PDF, mit einem Diagramm der Quoten je Art; die Diagramme allein als SVG oder PNG. PDF und PNG brauchen --output, wenn die Standardausgabe ein Terminal ist.</translation>
+    </message>
+    <message>
+        <source>a number from 1 to 1000</source>
+        <translation>eine Zahl von 1 bis 1000</translation>
+    </message>
+    <message>
+        <source>veltrum: %1: %2</source>
+        <translation>veltrum: %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: interrupted; nothing was written</source>
+        <translation>%1: abgebrochen; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>Exceptions</source>
+        <translation>Auffälligkeiten</translation>
+    </message>
+    <message>
+        <source>--open-tables applies to the current day only</source>
+        <translation>--open-tables gilt nur für den aktuellen Tag</translation>
+    </message>
+    <message>
+        <source>voids, discounts, free prices, staff accounts and moved tables per waiter, against the team, with the outliers flagged</source>
+        <translation>Stornos, Rabatte, freie Preise, Personalkonten und Tischwechsel je Kellner, verglichen mit dem Team, Ausreißer markiert</translation>
+    </message>
+    <message>
+        <source>Puts side by side, per waiter and per cost center, what an owner looks at when money goes missing: voids (also those booked by another waiter, those of an article that had been sent already, and bills voided whole), discounts (also those at the late hours), free prices, price findings, payments to a staff account and of bills not in the summary, credits (vouchers sold), moved tables, splits and cash records. Each is counted, added up and set in relation to what the waiter did: per 100 bills and per 100 of the takings (the &quot;All amount&quot; of the waiter&apos;s summary).
+
+Each rate stands beside the team&apos;s median (of the waiters with bills; the median of fewer than 3 is no team to compare with). A rate above --multiple times the median with at least --min-count entries is flagged, with the reason in words and the entries behind it: day, time, table, bill and archive number (as the paid tables journal shows them), article, amount, who voided, why. Over closed days the same rates follow per week (Monday to Sunday), so that a sudden change stands out.
+
+Without --from the run covers the current, not yet closed business day (the paid tables, with --open-tables also the open ones); with --from the closed days --from to --to, read like the reports read them (day summaries, and the cache of closed days in var/reportcache). Voids, discounts and price findings are those the void, discount and price finding reports (kinds 13-18, 32-37) count. Section [Exceptions] of etc/reports.ini sets the defaults: Multiple, MinCount, LateFrom and LateUntil (default 22:00 to 05:00), StaffPayforms (the pay form numbers of the staff accounts; without it the pay forms whose name speaks of staff).</source>
+        <translation>Stellt je Kellner und je Kostenstelle nebeneinander, worauf ein Inhaber schaut, wenn Geld fehlt: Stornos (auch die von einem anderen Kellner gebuchten, die eines schon bonierten Artikels und ganz stornierte Bons), Rabatte (auch die zu später Stunde), freie Preise, Preisfindungen, Zahlungen auf ein Personalkonto und von Bons, die nicht im Umsatz zählen, Gutschriften (verkaufte Gutscheine), Tischwechsel, Splittungen und Kassenbewegungen. Jedes wird gezählt, summiert und ins Verhältnis zu dem gesetzt, was der Kellner tat: je 100 Bons und je 100 der Einnahmen (der &quot;Gesamtbetrag&quot; der Auswertung des Kellners).
+
+Jede Quote steht neben dem Median des Teams (der Kellner mit Bons; der Median von weniger als 3 ist kein Team zum Vergleichen). Eine Quote über dem --multiple-fachen des Medians mit mindestens --min-count Buchungen ist auffällig, mit dem Grund in Worten und den Buchungen dahinter: Tag, Zeit, Tisch, Bon- und Archivnummer (wie das Journal der bezahlten Tische sie zeigt), Artikel, Betrag, wer stornierte, warum. Über abgeschlossene Tage folgen dieselben Quoten je Woche (Montag bis Sonntag), so dass ein plötzlicher Wechsel auffällt.
+
+Ohne --from umfasst der Lauf den aktuellen, noch nicht abgeschlossenen Geschäftstag (die bezahlten Tische, mit --open-tables auch die offenen); mit --from die abgeschlossenen Tage --from bis --to, gelesen wie die Berichte sie lesen (Tagesübersichten und der Zwischenspeicher abgeschlossener Tage in var/reportcache). Stornos, Rabatte und Preisfindungen sind die, die die Storno-, Rabatt- und Preisfindungsberichte (Arten 13-18, 32-37) zählen. Der Abschnitt [Exceptions] der etc/reports.ini setzt die Vorgaben: Multiple, MinCount, LateFrom und LateUntil (Vorgabe 22:00 bis 05:00), StaffPayforms (die Zahlungsartnummern der Personalkonten; ohne sie die Zahlungsarten, deren Name von Personal spricht).</translation>
+    </message>
+    <message>
+        <source>The first closed day; without it, the current day.</source>
+        <translation>Der erste abgeschlossene Tag; ohne ihn der aktuelle Tag.</translation>
+    </message>
+    <message>
+        <source>a file that cannot be read, or the --output file cannot be written</source>
+        <translation>eine Datei ist nicht lesbar, oder die Datei von --output kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>wrong arguments: an unknown option, a bad date or number, --from after --to, --to without --from, no such directory</source>
+        <translation>falsche Argumente: eine unbekannte Option, ein ungültiges Datum oder eine ungültige Zahl, --from nach --to, --to ohne --from, kein solches Verzeichnis</translation>
     </message>
 </context>
 <context>

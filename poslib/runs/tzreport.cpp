@@ -9,6 +9,7 @@
 #include "treconciliationcheck.h"
 #include "treportrun.h"
 #include "tworkspacelists.h"
+#include "tzexceptions.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -282,6 +283,13 @@ bool TZReport::build(long z, const QDateTime &now)
     out << reconciliation.lines(currencies) << QString();
     out << summary.displayLines();
 
+    // the day's exceptions, a section of their own after the summary
+    QJsonObject exceptions;
+    out << QString()
+        << zReportExceptions(m_lists, m_root, closing->date,
+                             closing->isWholeDay() ? 0 : closing->waiter(), now, m_readOnly,
+                             &exceptions);
+
     m_data = QJsonObject {{QStringLiteral("format"), 1},
                           {QStringLiteral("title"), m_title},
                           {QStringLiteral("z"), qint64(z)},
@@ -291,7 +299,8 @@ bool TZReport::build(long z, const QDateTime &now)
                           {QStringLiteral("reconciled"), unreconciled.isEmpty()},
                           {QStringLiteral("reconciliationFindings"), reconciliationTexts},
                           {QStringLiteral("reconciliation"), reconciliation.data()},
-                          {QStringLiteral("summary"), summary.data}};
+                          {QStringLiteral("summary"), summary.data},
+                          {QStringLiteral("exceptions"), exceptions}};
     m_data.insert(QStringLiteral("record"),
                   recorded ? QJsonDocument::fromJson(closing->recordBytes).object()
                            : QJsonValue(QJsonValue::Null));

@@ -63,7 +63,8 @@ private:
 // reconciliation from the bills to the summary's
 // figures (TReconciliation) and under them the day's summary as the
 // reports document prints it ("All waiters" over that day; a waiter's
-// closing over that waiter).
+// closing over that waiter), and last the block "Exceptions of the day"
+// (zReportExceptions).
 class TZReport
 {
 public:
@@ -81,7 +82,8 @@ public:
     // or null, "verified", "findings": [texts], "reconciled" (the day's
     // records, summary and bills agree), "reconciliationFindings": [texts],
     // "reconciliation": TReconciliation::data(), "summary": the summary's
-    // data as the report command writes it}
+    // data as the report command writes it, "exceptions": the day's
+    // exceptions as 'veltrum exceptions' writes them, without entries}
     QJsonObject data() const { return m_data; }
 
     // The report kind whose text the Z report shows under its figures.

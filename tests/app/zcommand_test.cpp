@@ -127,6 +127,21 @@ TEST(ZCommand, ClosingsWithRecordsListShowAndVerify)
                          .value(QStringLiteral("z"))
                          .toInteger());
     EXPECT_TRUE(report.value(QStringLiteral("summary")).isObject());
+    // the day's exceptions, as 'veltrum exceptions' writes them, without entries
+    const QJsonObject exceptions = report.value(QStringLiteral("exceptions")).toObject();
+    EXPECT_EQ(QStringLiteral("2026-12-05"), exceptions.value(QStringLiteral("from")).toString());
+    EXPECT_GT(exceptions.value(QStringLiteral("waiters"))
+                      .toObject()
+                      .value(QStringLiteral("team"))
+                      .toObject()
+                      .value(QStringLiteral("bills"))
+                      .toInt(),
+              0);
+    EXPECT_TRUE(exceptions.value(QStringLiteral("entries")).toArray().isEmpty());
+    const Outcome text = veltrum(
+            withData(QStringLiteral("z"), root, {QStringLiteral("--show"), QString::number(z)}));
+    ASSERT_EQ(0, text.code) << text.err;
+    EXPECT_TRUE(text.out.contains(QStringLiteral("\nExceptions of the day\n====="))) << text.out;
 
     const QString pdf = dir.file(QStringLiteral("z.pdf"));
     ASSERT_EQ(0, veltrum(withData(QStringLiteral("z"), root,

@@ -69,7 +69,7 @@ TEST_F(VeltrumModule, InitMenuBuildsMenusToolBarAndTree)
     QMenu *menu = reporting();
     ASSERT_NE(nullptr, menu);
     EXPECT_EQ(QStringList({"Filter", "Batchreports", "Opentables", "&Archives", "Range", "Waiters",
-                           "-", "Turnover", "Closings"}),
+                           "Exceptions", "-", "Turnover", "Closings"}),
               textsOf(menu));
     EXPECT_TRUE(window->hasMenu(4));
     EXPECT_EQ(QStringLiteral("&Reporting"), window->menuText(4));
@@ -88,9 +88,12 @@ TEST_F(VeltrumModule, InitMenuBuildsMenusToolBarAndTree)
     EXPECT_EQ(QStringLiteral("Reporting"), moduleRoot()->text(0));
     EXPECT_EQ(workspace->get("veltrum"), moduleRoot()->document());
     EXPECT_EQ(QStringList({"Reporting filters", "Reporting batches", "Open tables", "Paid tables",
-                           "Range statistics", "Time controlling", "Closings"}),
+                           "Range statistics", "Time controlling", "Exceptions", "Closings"}),
               childTexts(moduleRoot()));
-    auto *closings = static_cast<TOffTreeItem *>(moduleRoot()->child(6));
+    auto *exceptions = static_cast<TOffTreeItem *>(moduleRoot()->child(6));
+    EXPECT_EQ(workspace->get("exceptions"), exceptions->document());
+    EXPECT_STREQ("TExceptionsDoc", workspace->get("exceptions")->metaObject()->className());
+    auto *closings = static_cast<TOffTreeItem *>(moduleRoot()->child(7));
     EXPECT_EQ(workspace->get("closings"), closings->document());
     auto *paid = static_cast<TOffTreeItem *>(moduleRoot()->child(3));
     EXPECT_EQ(workspace->get("paidtables"), paid->document());
@@ -101,7 +104,7 @@ TEST_F(VeltrumModule, InitMenuBuildsMenusToolBarAndTree)
     for (QAction *action : toolBar()->actions())
         buttons << action->iconText();
     EXPECT_EQ(QStringList({"Reporting filters", "Reporting batches", "Open tables", "Paid tables",
-                           "Range statistics", "Time controlling"}),
+                           "Range statistics", "Time controlling", "Exceptions"}),
               buttons);
     EXPECT_EQ(Qt::ToolButtonTextUnderIcon, toolBar()->toolButtonStyle());
 
@@ -116,6 +119,7 @@ TEST_F(VeltrumModule, InitMenuBuildsMenusToolBarAndTree)
 TEST_F(VeltrumModule, ListRightsGateTheEntries)
 {
     denyList("turnover");
+    denyList("exceptions");
     start();
     EXPECT_EQ(
             QStringList({"Filter", "Batchreports", "Opentables", "&Archives", "Range", "Waiters"}),

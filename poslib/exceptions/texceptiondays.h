@@ -1,0 +1,72 @@
+#pragma once
+
+#include "texceptionday.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace PosLib {
+
+class TExceptionWalker;
+class TTableList;
+
+// Reads the exception entries of an installation day by day: a closed day
+// from its day summary (built when missing, built again when a table file
+// of the day is newer, as reports do), the current day from its paid
+// tables (and open tables on request). Closed days are kept beside the
+// report engine's cached days in "var/reportcache", one folder per set of
+// rules and options, and read from there while the day summary is the one
+// they were made of; the cache follows the engine's (the same stamp of the
+// summary, the same pruning of old folders, left alone when it cannot be
+// written).
+class TExceptionDays
+{
+public:
+    // `options` names everything besides the tables that changes a day's
+    // entries (the rules, the table choice); `walker` must outlive this.
+    TExceptionDays(const QString &root, const TExceptionWalker &walker, const QString &options);
+
+    void setCache(bool on) { m_cache = on; }
+    // Nothing written into the installation: no day summary built or
+    // replaced (a day without a current one is read from its tables), no
+    // cached day read or kept.
+    void setReadOnly(bool on) { m_readOnly = on; }
+    // Called before each table; false stops the read.
+    void setKeepGoing(std::function<bool()> keepGoing) { m_keepGoing = std::move(keepGoing); }
+
+    // A closed day into `day` (cleared first); false when stopped.
+    bool readDay(const QDate &date, TExceptionDay &day);
+    // The current data: the paid tables of var/archives, and with
+    // `withOpenTables` the open ones of var/tables (held ones left out).
+    bool readCurrent(bool withOpenTables, TExceptionDay &day);
+
+    // The folder of this installation's and options' cached days.
+    QString cacheDir() const;
+    int cachedDays() const { return m_cachedDays; }
+    // What the user should know about the days read: a day read from its
+    // tables since its summary could not be built.
+    const QStringList &notices() const { return m_notices; }
+
+private:
+    bool readList(TTableList *list, const QDate &closedDay, bool open, TExceptionDay &day);
+    bool readSummary(const QDate &date, TExceptionDay &day);
+    // The stamp of the day's summary, empty when there is none.
+    QByteArray stamp(const QDate &date) const;
+    void keep(const QDate &date, const TExceptionDay &day);
+
+    QString m_root;
+    const TExceptionWalker &m_walker;
+    QString m_options;
+    bool m_cache = true;
+    bool m_readOnly = false;
+    bool m_cacheReadOnly = false;
+    mutable QString m_cacheDir;
+    int m_cachedDays = 0;
+    std::function<bool()> m_keepGoing;
+    QStringList m_notices;
+};
+
+} // namespace PosLib
