@@ -163,9 +163,11 @@ int runReport(TArgs &args)
     if (request.withData && output.format() != TOutputFormat::Json
         && output.format() != TOutputFormat::Csv)
         request.dataNodes = chartNodes();
-    // JSON and CSV go to a temporary file while they are made
+    // JSON and CSV go to a temporary file while they are made, the lines of
+    // a text likewise
     TDataSpool spool(output.format());
     request.dataSink = spool.sink();
+    request.lineSink = spool.lineSink();
     const bool showProgress = showProgressOf(args);
 
     TReportRun run(&data.lists(), data.root());
@@ -211,6 +213,10 @@ int runReport(TArgs &args)
     }
     if (request.dataSink && result.status == TReportResult::Done) {
         if (!spool.write(output, result.data))
+            return ExitFailure;
+    } else if (request.lineSink && result.status == TReportResult::Done && result.lines.isEmpty()) {
+        // the lines went to the temporary file (not those of a fiscal batch)
+        if (!spool.writeLines(output, result.batchName))
             return ExitFailure;
     } else if (!output.write(result.displayLines(), result.data,
                              output.format() == TOutputFormat::Csv

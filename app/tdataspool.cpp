@@ -9,9 +9,12 @@ using PosLib::TSummaryJsonWriter;
 TDataSpool::TDataSpool(TOutputFormat format)
     : m_format(format)
 {
-    if (format != TOutputFormat::Json && format != TOutputFormat::Csv)
+    if (format != TOutputFormat::Json && format != TOutputFormat::Csv
+        && format != TOutputFormat::Text)
         return;
     if (!m_file.open())
+        return;
+    if (format == TOutputFormat::Text)
         return;
     if (format == TOutputFormat::Json) {
         m_sink = std::make_unique<TSummaryJsonWriter>(&m_file);
@@ -44,4 +47,25 @@ bool TDataSpool::write(TOutput &output, const QJsonObject &head)
         return output.putSpooled(frame.open, m_file, frame.close + '\n');
     }
     return output.putSpooled(QByteArray(), m_file, QByteArray());
+}
+
+std::function<void(const QString &line)> TDataSpool::lineSink()
+{
+    if (m_format != TOutputFormat::Text || !m_file.isOpen())
+        return {};
+    return [this](const QString &line) {
+        const QByteArray bytes = line.toUtf8() + '\n';
+        m_ok = m_ok && m_file.write(bytes) == bytes.size();
+    };
+}
+
+bool TDataSpool::writeLines(TOutput &output, const QString &first)
+{
+    if (!m_ok || !m_file.flush()) {
+        fail(TCli::tr("the report could not be written to the temporary file %1 (%2)")
+                     .arg(m_file.fileName(), m_file.errorString()));
+        return false;
+    }
+    return output.putSpooled(first.isNull() ? QByteArray() : first.toUtf8() + '\n', m_file,
+                             QByteArray());
 }

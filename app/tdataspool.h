@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QTemporaryFile>
 
+#include <functional>
 #include <memory>
 
 namespace PosLib {
@@ -23,11 +24,19 @@ public:
     explicit TDataSpool(TOutputFormat format);
     ~TDataSpool();
     PosLib::TSummaryDataSink *sink() const { return m_sink.get(); }
+    // For text: where the report's lines go while they are made; empty for
+    // any other format and when no temporary file can be made (the lines
+    // are kept in memory then).
+    std::function<void(const QString &line)> lineSink();
 
     // Writes the whole document into the output: for JSON `head` (the
     // document without its sections) around the spooled sections. On
     // failure prints the reason and returns false.
     bool write(TOutput &output, const QJsonObject &head);
+    // Writes the spooled lines into the output, after `first` (a batch's
+    // name) when it is not null. On failure prints the reason and returns
+    // false.
+    bool writeLines(TOutput &output, const QString &first);
 
 private:
     TOutputFormat m_format;

@@ -43,6 +43,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
+#include <QTemporaryFile>
 
 #include <cstdio>
 #include <ctime>
@@ -114,8 +115,18 @@ int runReport(int kind, int days, bool cache)
     }
     request.now = QDateTime(Today, QTime(21, 0));
     request.dayCache = cache;
+    // the lines go to a temporary file while they are made, as the command
+    // line's do
+    QTemporaryFile spool;
+    if (!spool.open())
+        return 1;
+    qint64 lines = 0;
+    request.lineSink = [&spool, &lines](const QString &line) {
+        spool.write(line.toUtf8() + '\n');
+        ++lines;
+    };
     const TReportResult result = run.run(request);
-    return result.status == TReportResult::Done && !result.lines.isEmpty() ? 0 : 1;
+    return result.status == TReportResult::Done && lines + result.lines.size() > 0 ? 0 : 1;
 }
 
 // ---- the driver -------------------------------------------------------------

@@ -16,6 +16,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <limits>
 
 using namespace Basics;
 
@@ -1104,6 +1105,76 @@ void TRepTables::visitLeaves(const LeafVisitor &visit) const
     visitRowsByKey(
             int(m_rows.size()), [this](int row) { return keyOf(m_rows[size_t(row)]); },
             [this](int row) { return leafOf(m_rows[size_t(row)]); }, visit);
+}
+
+namespace {
+
+// The text the table report sorts a table by: its pay's date and time.
+QString timeKey(const QDate &d, const QTime &t)
+{
+    return QString::asprintf("%04d%02d%02d%02d%02d%02d", d.year(), d.month(), d.day(), t.hour(),
+                             t.minute(), t.second());
+}
+
+} // namespace
+
+void TRepTables::visitByTime(const std::function<void(const TRepTable &leaf)> &visit) const
+{
+    if (!m_compact || !m_keepRecords) {
+        // the leaves in the order of their keys, sorted stably by time
+        std::vector<std::pair<QString, const TRepTable *>> sorted;
+        for (const TReportLeaf *leaf : m_leaves) {
+            const auto *table = static_cast<const TRepTable *>(leaf);
+            sorted.emplace_back(timeKey(table->payDate(), table->payTime()), table);
+        }
+        std::stable_sort(sorted.begin(), sorted.end(),
+                         [](const auto &a, const auto &b) { return a.first < b.first; });
+        for (const auto &entry : sorted)
+            visit(*entry.second);
+        return;
+    }
+    // the same order without texts while the texts compare as the numbers
+    // do: four-digit years, archive numbers of up to eight digits
+    bool plain = true;
+    for (const Row &row : m_rows) {
+        const int year = row.payDate.year();
+        plain = plain && year >= 0 && year <= 9999 && row.archive >= 0 && row.archive <= 99999999;
+    }
+    std::vector<int> order(m_rows.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = int(i);
+    if (plain) {
+        const auto day = [](const QDate &d) {
+            return d.isValid() ? d.toJulianDay() : std::numeric_limits<qint64>::min();
+        };
+        const auto second = [](const QTime &t) {
+            return t.isValid() ? t.msecsSinceStartOfDay() / 1000 : -1;
+        };
+        std::sort(order.begin(), order.end(), [&](int a, int b) {
+            const Row &x = m_rows[size_t(a)];
+            const Row &y = m_rows[size_t(b)];
+            const qint64 dx = day(x.payDate);
+            const qint64 dy = day(y.payDate);
+            if (dx != dy)
+                return dx < dy;
+            const int sx = second(x.payTime);
+            const int sy = second(y.payTime);
+            if (sx != sy)
+                return sx < sy;
+            return x.archive < y.archive;
+        });
+    } else {
+        std::vector<std::pair<QString, QString>> keys;
+        keys.reserve(m_rows.size());
+        for (const Row &row : m_rows)
+            keys.emplace_back(timeKey(row.payDate, row.payTime), keyOf(row));
+        std::sort(order.begin(), order.end(),
+                  [&](int a, int b) { return keys[size_t(a)] < keys[size_t(b)]; });
+    }
+    for (int row : order) {
+        const std::unique_ptr<TReportLeaf> leaf(leafOf(m_rows[size_t(row)]));
+        visit(*static_cast<const TRepTable *>(leaf.get()));
+    }
 }
 
 namespace {

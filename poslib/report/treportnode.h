@@ -549,6 +549,11 @@ public:
     QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
     TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
     void visitLeaves(const LeafVisitor &visit) const override;
+    // Calls `visit` for every table in the order of the table report: by
+    // the date and time (to the second) of the pay that made it, tables of
+    // the same second in the order of their keys. Rows are made leaves for
+    // the call only.
+    void visitByTime(const std::function<void(const TRepTable &leaf)> &visit) const;
 
 protected:
     void materialize() const override;

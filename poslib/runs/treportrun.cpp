@@ -14,6 +14,7 @@
 #include "tsumfilters.h"
 #include "tsummary.h"
 #include "tsummaryexport.h"
+#include "tsummarylines.h"
 #include "tworkspacelists.h"
 
 #include <QCoreApplication>
@@ -176,12 +177,13 @@ TReportResult TReportRun::runSummary(const TReportRequest &request)
                 },
                 exporter.readsRecords(kind->code), exporter.readsCashRecords(kind->code), true);
     }
+    summary.setLineSink(request.lineSink);
     const QStringList lines = kind->side == TReportKind::CenterSide
                                       ? summary.centerReport(kind->code, title)
                                       : summary.waiterReport(kind->code, title, kind->overAll);
     if (report.isStopped())
         return {TReportResult::Cancelled, {}, QString(), {}};
-    if (lines.isEmpty())
+    if (lines.isEmpty() && summary.sunkLines() == 0)
         return {TReportResult::NoData, {}, QString(), {}};
     TReportResult result {TReportResult::Done, lines, QString(), {}};
     if (request.withData) {
@@ -217,6 +219,7 @@ TReportResult TReportRun::runBatch(const TReportRequest &request, int number)
     TSummaryExport exporter(summary);
     exporter.setOnlyNodes(request.dataNodes);
     exporter.setSink(request.dataSink);
+    m_sunkLines = 0;
     const QStringList lines = batchReport(summary, report, *batch, titles(), request,
                                           request.withData ? &exporter : nullptr);
     if (report.isStopped())
@@ -295,7 +298,16 @@ QStringList TReportRun::batchReport(TSummary &summary, TReport &report, const TS
     if (report.isStopped())
         return {};
 
-    QStringList sections;
+    // a batch that is not fiscal hands its lines on while they are made,
+    // the header first
+    const bool streamed = request.lineSink && !summary.isFiscal() && stored.isEmpty();
+    TSummaryLines sections(streamed ? &request.lineSink : nullptr);
+    const auto header = [&summary] {
+        return summary.headerLines(
+                summary.caption(QStringLiteral("batch"), Text::tr("Batch report")));
+    };
+    if (streamed)
+        sections.add(header());
     for (int id : batch.reportIds()) {
         const TReportKind *kind = isSummaryKind(id) ? reportKind(id) : nullptr;
         if (!kind)
@@ -307,19 +319,25 @@ QStringList TReportRun::batchReport(TSummary &summary, TReport &report, const TS
                                         ? static_cast<const TRepDatas &>(centers)
                                         : static_cast<const TRepDatas &>(waiters));
         }
-        const QStringList part = kind->side == TReportKind::CenterSide
-                                         ? summary.centerLines(&centers, kind->code)
-                                         : summary.waiterLines(&waiters, kind->code, kind->overAll);
-        if (part.isEmpty())
-            continue;
-        sections << QString() << titles.value(id) << part
-                 << QString(summary.pageWidth(), QLatin1Char('#'));
+        // the report's title only over lines
+        const qint64 before = sections.count();
+        sections.hold({QString(), titles.value(id)});
+        if (kind->side == TReportKind::CenterSide)
+            summary.centerLines(&centers, kind->code, sections);
+        else
+            summary.waiterLines(&waiters, kind->code, kind->overAll, sections);
+        sections.drop();
+        if (sections.count() > before)
+            sections.add(QString(summary.pageWidth(), QLatin1Char('#')));
+    }
+    if (streamed) {
+        m_sunkLines = sections.count();
+        return {};
     }
     if (!stored.isEmpty())
         return stored;
-    QStringList lines = summary.headerLines(
-            summary.caption(QStringLiteral("batch"), Text::tr("Batch report")));
-    lines << sections;
+    QStringList lines = header();
+    lines << sections.take();
 
     // read-only: shown as it would be stored, and stored by a later run
     if (summary.isFiscal() && !request.readOnly) {

@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
+
 namespace PosLib {
 
 class TReport;
@@ -40,6 +42,10 @@ struct TReportRequest
     // result's data hold the document's head alone
     TSummaryDataSink *dataSink = nullptr;
     QString title; // the title of a summary; empty: the kind's own
+    // the lines of a summary or of a batch that is not fiscal go here while
+    // they are made instead of into the result's lines (which hold the
+    // batch's name alone then); empty: they are kept
+    std::function<void(const QString &line)> lineSink;
     bool dayCache = true; // closed days from the cache in "var/reportcache" (TReport::setDayCache)
     // nothing written into the installation (TReport::setReadOnly): no day
     // summary built or replaced, no cache, no fiscal summary file stored
@@ -110,6 +116,8 @@ private:
     TWorkspaceLists *m_lists;
     QString m_root;
     bool m_stopped = false;
+    // the lines of the last batch handed to the request's line sink
+    qint64 m_sunkLines = 0;
 };
 
 } // namespace PosLib

@@ -61,6 +61,7 @@
 #include "tround.h"
 #include "tsettings.h"
 #include "tsumfilter.h"
+#include "tsummarylines.h"
 #include "tsumparser.h"
 
 #include <QCoreApplication>
@@ -399,34 +400,39 @@ QStringList TSummary::centerReport(int code, const QString &title)
 
 QStringList TSummary::runReport(int code, const QString &title, bool overAll, bool centers)
 {
-    if (!m_report || code < Articles || code > HotelRooms)
-        return {};
-    // an empty body still gets its header: the reader sees what was
-    // asked for and that nothing matched
-    QStringList lines;
-    if (!m_from.isValid() || m_period <= 0) {
-        lines = runPeriod(code, title, overAll, centers, m_from, m_to);
-    } else {
-        // periods of n days; the last one ends with the range
-        const QDate last = m_to.isValid() ? m_to : m_from;
-        for (QDate start = m_from; start <= last; start = start.addDays(m_period)) {
-            if (m_report->isStopped())
-                break;
-            const QDate end = std::min(start.addDays(m_period - 1), last);
-            if (!lines.isEmpty())
-                lines << QString(m_pageWidth, QLatin1Char('*')) << QString();
-            lines += runPeriod(code, title, overAll, centers, start,
-                               m_to.isValid() ? end : QDate());
-        }
-    }
-    return lines;
+    TSummaryLines out(&m_lineSink);
+    runReport(code, title, overAll, centers, out);
+    m_sunkLines += m_lineSink ? out.count() : 0;
+    return out.take();
 }
 
-QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bool centers,
-                                const QDate &from, const QDate &to)
+void TSummary::runReport(int code, const QString &title, bool overAll, bool centers,
+                         TSummaryLines &out)
+{
+    if (!m_report || code < Articles || code > HotelRooms)
+        return;
+    // an empty body still gets its header: the reader sees what was
+    // asked for and that nothing matched
+    if (!m_from.isValid() || m_period <= 0) {
+        runPeriod(code, title, overAll, centers, m_from, m_to, out);
+        return;
+    }
+    // periods of n days; the last one ends with the range
+    const QDate last = m_to.isValid() ? m_to : m_from;
+    for (QDate start = m_from; start <= last; start = start.addDays(m_period)) {
+        if (m_report->isStopped())
+            break;
+        const QDate end = std::min(start.addDays(m_period - 1), last);
+        if (!out.isEmpty())
+            out.add({QString(m_pageWidth, QLatin1Char('*')), QString()});
+        runPeriod(code, title, overAll, centers, start, m_to.isValid() ? end : QDate(), out);
+    }
+}
+
+void TSummary::runPeriod(int code, const QString &title, bool overAll, bool centers,
+                         const QDate &from, const QDate &to, TSummaryLines &out)
 {
     const QDate last = to.isValid() ? to : from;
-    QStringList sections;
     // a leaf per pay and void only when something reads them
     const bool records = (m_groupsSink && m_sinkReadsRecords) || readsRecords(code);
     const bool cashRecords = (m_groupsSink && m_sinkReadsCashRecords) || readsCashRecords(code);
@@ -445,8 +451,9 @@ QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bo
             m_report->runDay(nullptr, &groups, m_report->reportDate());
         // a stopped run is thrown away: no time spent on its lines
         if (m_report->isStopped())
-            return {};
-        sections = centerLines(&groups, code);
+            return;
+        out.add(headerLines(title, from, to));
+        centerLines(&groups, code, out);
         if (m_groupsSink)
             m_groupsSink(from, to, groups);
     } else {
@@ -461,12 +468,12 @@ QStringList TSummary::runPeriod(int code, const QString &title, bool overAll, bo
         else
             m_report->runDay(&groups, nullptr, m_report->reportDate());
         if (m_report->isStopped())
-            return {};
-        sections = waiterLines(&groups, code, overAll);
+            return;
+        out.add(headerLines(title, from, to));
+        waiterLines(&groups, code, overAll, out);
         if (m_groupsSink)
             m_groupsSink(from, to, groups);
     }
-    return headerLines(title, from, to) + sections;
 }
 
 int TSummary::printedGroups(bool centers, bool overAll)
@@ -546,15 +553,23 @@ bool TSummary::readsCashRecords(int code)
     return code == WaiterSummary || code == CenterSummary;
 }
 
-QStringList TSummary::groupSection(const QString &title, const QString *descr,
-                                   const QStringList &body) const
+QStringList TSummary::groupTitle(const QString &title, const QString *descr) const
 {
     const QString rule(title.size(), QLatin1Char('='));
     QStringList lines {rule, title};
     if (descr)
         lines << *descr;
     lines << rule << QString();
-    return lines + body;
+    return lines;
+}
+
+void TSummary::groupSection(const QString &title, const QString *descr, int code,
+                            const TRepData *group, bool currentData, TSummaryLines &out) const
+{
+    // the title only over a body that gives lines
+    out.hold(groupTitle(title, descr));
+    writeBody(code, group, currentData, out);
+    out.drop();
 }
 
 QString TSummary::waiterName(const TRepData *group, int number) const
@@ -569,16 +584,24 @@ QString TSummary::waiterName(const TRepData *group, int number) const
 
 QStringList TSummary::waiterLines(const TRepWaiters *waiters, int code, bool overAll) const
 {
+    TSummaryLines out;
+    waiterLines(waiters, code, overAll, out);
+    return out.take();
+}
+
+void TSummary::waiterLines(const TRepWaiters *waiters, int code, bool overAll,
+                           TSummaryLines &out) const
+{
     if (!waiters)
-        return {};
+        return;
     const bool current = !m_from.isValid();
-    if (overAll)
-        return body(code, waiters->overall(), current);
-    QStringList lines;
+    if (overAll) {
+        writeBody(code, waiters->overall(), current, out);
+        return;
+    }
     for (int number = 1; number <= waiters->highest(); ++number) {
         const TRepData *group = waiters->group(num(number));
-        const QStringList text = body(code, group, current);
-        if (text.isEmpty())
+        if (!hasData(group))
             continue;
         const QString title = fill(caption(QStringLiteral("waiters"), Text::tr("Waiter #%1 - %2")),
                                    {num(number), waiterName(group, number)});
@@ -587,33 +610,34 @@ QStringList TSummary::waiterLines(const TRepWaiters *waiters, int code, bool ove
                 = descr.isEmpty()
                           ? QString()
                           : fill(caption(QStringLiteral("waiterdescr"), Text::tr("(%1)")), {descr});
-        lines += groupSection(title, &line, text);
+        groupSection(title, &line, code, group, current, out);
     }
-    return lines;
 }
 
 QStringList TSummary::centerLines(const TRepCenters *centers, int code) const
 {
+    TSummaryLines out;
+    centerLines(centers, code, out);
+    return out.take();
+}
+
+void TSummary::centerLines(const TRepCenters *centers, int code, TSummaryLines &out) const
+{
     if (!centers)
-        return {};
+        return;
     const bool current = !m_from.isValid();
-    QStringList lines;
     for (int number = 1; number <= centers->highest(); ++number) {
         const TRepData *group = centers->group(num(number));
-        const QStringList text = body(code, group, current);
-        if (text.isEmpty())
+        if (!hasData(group))
             continue;
         const QString title
                 = fill(caption(QStringLiteral("centers"), Text::tr("Cost center #%1 - %2")),
                        {num(number), group->getString(QStringLiteral("centername"))});
-        lines += groupSection(title, nullptr, text);
+        groupSection(title, nullptr, code, group, current, out);
     }
     // entries booked without a cost center
-    const QStringList text = body(code, centers->overall(), current);
-    if (!text.isEmpty())
-        lines += groupSection(caption(QStringLiteral("center0"), Text::tr("Cost center 0")),
-                              nullptr, text);
-    return lines;
+    groupSection(caption(QStringLiteral("center0"), Text::tr("Cost center 0")), nullptr, code,
+                 centers->overall(), current, out);
 }
 
 bool TSummary::hasData(const TRepData *group)
@@ -635,12 +659,32 @@ bool TSummary::hasData(const TRepData *group)
 
 QStringList TSummary::body(int code, const TRepData *group, bool currentData) const
 {
+    TSummaryLines out;
+    writeBody(code, group, currentData, out);
+    return out.take();
+}
+
+bool TSummary::hasBody(int code, const TRepData *group, bool currentData) const
+{
+    // the table report lists every table: no need to make its lines to
+    // know whether there are any
+    if (code == Tables && hasData(group)) {
+        const TReportNode *n = group->node(QStringLiteral("tables"));
+        return n && n->keepsRecords() && n->count() > 0;
+    }
+    return !body(code, group, currentData).isEmpty();
+}
+
+void TSummary::writeBody(int code, const TRepData *group, bool currentData,
+                         TSummaryLines &out) const
+{
     if (!hasData(group))
-        return {};
+        return;
     switch (code) {
     case WaiterSummary:
     case CenterSummary:
-        return fullSummary(group, currentData);
+        out.add(fullSummary(group, currentData));
+        return;
     case Articles:
     case Families:
     case Voids:
@@ -654,9 +698,10 @@ QStringList TSummary::body(int code, const TRepData *group, bool currentData) co
     case Discounts:
     case PriceFindings:
     case HotelRooms:
-        return itemReport(code, group);
+        itemReport(code, group, out);
+        return;
     default:
-        return {};
+        return;
     }
 }
 
@@ -1146,7 +1191,7 @@ QStringList TSummary::fullSummary(const TRepData *group, bool currentData) const
 
 // ---- item reports ---------------------------------------------------------
 
-QStringList TSummary::itemReport(int code, const TRepData *group) const
+void TSummary::itemReport(int code, const TRepData *group, TSummaryLines &out) const
 {
     QStringList list;
     QStringList sums;
@@ -1155,6 +1200,8 @@ QStringList TSummary::itemReport(int code, const TRepData *group) const
     double exact = 0;
     qint64 vatSum = 0;
     const auto sum = [&exact] { return roundHalfUp(exact); };
+    // the lines of the tables go out as they are made
+    const qint64 before = out.count();
     switch (code) {
     case Articles:
     case Families:
@@ -1182,8 +1229,11 @@ QStringList TSummary::itemReport(int code, const TRepData *group) const
                          sum());
         break;
     case Tables:
+        tableItems(group, exact, out);
+        sums << itemLine(caption(QStringLiteral("sumpayments"), Text::tr("Sum payments:")), sum());
+        break;
     case HotelRooms:
-        list = tableItems(group, exact, code == HotelRooms);
+        list = hotelItems(group, exact);
         sums << itemLine(caption(QStringLiteral("sumpayments"), Text::tr("Sum payments:")), sum());
         break;
     case Hours:
@@ -1207,10 +1257,13 @@ QStringList TSummary::itemReport(int code, const TRepData *group) const
     default:
         break;
     }
-    if (list.isEmpty())
-        return {};
-    const QString rule(list.last().size(), QLatin1Char('-'));
-    return list << rule << sums << rule << QString();
+    out.add(list);
+    if (out.count() == before)
+        return;
+    const QString rule(out.last().size(), QLatin1Char('-'));
+    out.add(rule);
+    out.add(sums);
+    out.add({rule, QString()});
 }
 
 bool TSummary::layoutLines(const QString &layout, const QList<LayoutItem> &items,
@@ -1358,10 +1411,36 @@ QStringList TSummary::voidEntries(const TRepData *group, double &sum) const
     return lines;
 }
 
-QStringList TSummary::tableItems(const TRepData *group, double &sum, bool hotel) const
+void TSummary::tableItems(const TRepData *group, double &sum, TSummaryLines &out) const
 {
-    const TReportNode *n
-            = group->node(hotel ? QStringLiteral("hotrooms") : QStringLiteral("tables"));
+    const auto *n = dynamic_cast<const TRepTables *>(group->node(QStringLiteral("tables")));
+    if (!n)
+        return;
+    const QString currency = currencyText().leftJustified(3);
+    // by the time of the pay that made the leaf, one leaf at a time
+    n->visitByTime([&](const TRepTable &leaf) {
+        const qint64 amount = amountOf(&leaf);
+        sum += leaf.amount();
+        const QString date = leaf.payDate().toString(QStringLiteral("dd.MM.yy")).rightJustified(8);
+        const QString time = leaf.payTime().toString(QStringLiteral("hh:mm:ss")).rightJustified(8);
+        out.add(QStringLiteral("%1 %2  %3/%4 %5 %6")
+                        .arg(date, time, leaf.getString(QStringLiteral("table")).rightJustified(5),
+                             QString::asprintf("%03d", leaf.getInt(QStringLiteral("party"))),
+                             amountText(amount).rightJustified(8), currency));
+        const QStringList pays = leaf.pays().split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (const QString &pay : pays) {
+            const QStringList f = pay.split(QLatin1Char(':'));
+            out.add(QStringLiteral("%1:(Tip %2) %3 %4")
+                            .arg(f.value(0).left(13).rightJustified(13),
+                                 amountText(parseInteger(f.value(2))).rightJustified(8),
+                                 amountText(parseInteger(f.value(1))).rightJustified(8), currency));
+        }
+    });
+}
+
+QStringList TSummary::hotelItems(const TRepData *group, double &sum) const
+{
+    const TReportNode *n = group->node(QStringLiteral("hotrooms"));
     if (!n)
         return {};
     // by the time of the pay that made the leaf; the running number keeps
@@ -1369,15 +1448,8 @@ QStringList TSummary::tableItems(const TRepData *group, double &sum, bool hotel)
     QList<std::pair<QString, const TReportLeaf *>> sorted;
     long running = 0;
     for (const TReportLeaf *leaf : n->leaves()) {
-        QDate d;
-        QTime t;
-        if (const auto *table = dynamic_cast<const TRepTable *>(leaf)) {
-            d = table->payDate();
-            t = table->payTime();
-        } else {
-            d = leaf->getDate(QStringLiteral("date"));
-            t = leaf->getTime(QStringLiteral("time"));
-        }
+        const QDate d = leaf->getDate(QStringLiteral("date"));
+        const QTime t = leaf->getTime(QStringLiteral("time"));
         const QString key = QString::asprintf("%04d%02d%02d%02d%02d%02d%08ld", d.year(), d.month(),
                                               d.day(), t.hour(), t.minute(), t.second(), ++running);
         sorted.append({key, leaf});
@@ -1391,46 +1463,22 @@ QStringList TSummary::tableItems(const TRepData *group, double &sum, bool hotel)
         const TReportLeaf *leaf = entry.second;
         const qint64 amount = amountOf(leaf);
         sum += leaf->amount();
-        QDate d;
-        QTime t;
-        if (const auto *table = dynamic_cast<const TRepTable *>(leaf)) {
-            d = table->payDate();
-            t = table->payTime();
-        } else {
-            d = leaf->getDate(QStringLiteral("date"));
-            t = leaf->getTime(QStringLiteral("time"));
-        }
+        const QDate d = leaf->getDate(QStringLiteral("date"));
+        const QTime t = leaf->getTime(QStringLiteral("time"));
         const QString date = d.toString(QStringLiteral("dd.MM.yy")).rightJustified(8);
         const QString time = t.toString(QStringLiteral("hh:mm:ss")).rightJustified(8);
-        const QString table = leaf->getString(QStringLiteral("table"));
-        if (!hotel) {
-            lines << QStringLiteral("%1 %2  %3/%4 %5 %6")
-                             .arg(date, time, table.rightJustified(5),
-                                  QString::asprintf("%03d", leaf->getInt(QStringLiteral("party"))),
-                                  amountText(amount).rightJustified(8), currency);
-            const QStringList pays = leaf->getString(QStringLiteral("pays"))
-                                             .split(QLatin1Char(';'), Qt::SkipEmptyParts);
-            for (const QString &pay : pays) {
-                const QStringList f = pay.split(QLatin1Char(':'));
-                lines << QStringLiteral("%1:(Tip %2) %3 %4")
-                                 .arg(f.value(0).left(13).rightJustified(13),
-                                      amountText(parseInteger(f.value(2))).rightJustified(8),
-                                      amountText(parseInteger(f.value(1))).rightJustified(8),
-                                      currency);
-            }
-        } else {
-            lines << QStringLiteral("%1 %2  %3/%4 %5")
-                             .arg(date, time, table, leaf->getString(QStringLiteral("party")),
-                                  leaf->getString(QStringLiteral("billnum")));
-            lines << QStringLiteral("  %1 %2 %3")
-                             .arg(leaf->getString(QStringLiteral("waitername")).leftJustified(15),
-                                  amountText(amount).rightJustified(8), currency);
-            QString room = leaf->getString(QStringLiteral("room"));
-            if (room.isEmpty())
-                room = leaf->getString(QStringLiteral("hotelacc"));
-            lines << room.rightJustified(5) + QLatin1Char(' ')
-                             + leaf->getString(QStringLiteral("hotelguest"));
-        }
+        lines << QStringLiteral("%1 %2  %3/%4 %5")
+                         .arg(date, time, leaf->getString(QStringLiteral("table")),
+                              leaf->getString(QStringLiteral("party")),
+                              leaf->getString(QStringLiteral("billnum")));
+        lines << QStringLiteral("  %1 %2 %3")
+                         .arg(leaf->getString(QStringLiteral("waitername")).leftJustified(15),
+                              amountText(amount).rightJustified(8), currency);
+        QString room = leaf->getString(QStringLiteral("room"));
+        if (room.isEmpty())
+            room = leaf->getString(QStringLiteral("hotelacc"));
+        lines << room.rightJustified(5) + QLatin1Char(' ')
+                         + leaf->getString(QStringLiteral("hotelguest"));
     }
     return lines;
 }

@@ -26,6 +26,7 @@ class TReportLeaf;
 class TRepScope;
 class TRepWaiters;
 class TSettings;
+class TSummaryLines;
 
 // Turns the report data tree into the printed summary: fixed-width text
 // lines with a header, one section per waiter or cost center (or one over
@@ -112,9 +113,17 @@ public:
         m_sinkReadsPrintedOnly = printedOnly;
     }
 
+    // Hands the lines of waiterReport() and centerReport() to `sink` one by
+    // one while they are made, instead of returning them (a year's table
+    // report need not be held); set before the report. sunkLines() counts
+    // the lines handed on.
+    using LineSink = std::function<void(const QString &line)>;
+    void setLineSink(LineSink sink) { m_lineSink = std::move(sink); }
+    qint64 sunkLines() const { return m_sunkLines; }
+
     // Runs the generator and writes the report of `code` per waiter (or
     // over all waiters). Without any group's lines the header stands
-    // alone; empty only for an unknown code.
+    // alone; empty only for an unknown code (and with a line sink).
     QStringList waiterReport(int code, const QString &title, bool overAll);
     // The same per cost center, then the entries without cost center.
     QStringList centerReport(int code, const QString &title);
@@ -126,6 +135,9 @@ public:
     // has no from date.
     QStringList waiterLines(const TRepWaiters *waiters, int code, bool overAll) const;
     QStringList centerLines(const TRepCenters *centers, int code) const;
+    // The same into `out`.
+    void waiterLines(const TRepWaiters *waiters, int code, bool overAll, TSummaryLines &out) const;
+    void centerLines(const TRepCenters *centers, int code, TSummaryLines &out) const;
     // Whether the lines of a report code list the pays or voids one by one
     // (tables, void entries, hotel rooms): only then do the groups need a
     // leaf per record (TRepDatas::setKeepRecords()).
@@ -146,6 +158,10 @@ public:
     // gives nothing. `currentData` adds the open tables to the full
     // summary.
     QStringList body(int code, const TRepData *group, bool currentData) const;
+    void writeBody(int code, const TRepData *group, bool currentData, TSummaryLines &out) const;
+    // Whether body() gives lines, without making them where that is known
+    // (the table report).
+    bool hasBody(int code, const TRepData *group, bool currentData) const;
 
     // The figures of the full summary of a group, in cents (counts where
     // said): what its lines print, for other outputs than text.
@@ -219,12 +235,16 @@ private:
     QStringList headerLines(const QString &title, const QDate &from, const QDate &to) const;
     long zCounter(const QDate &day) const;
     QStringList runReport(int code, const QString &title, bool overAll, bool centers);
+    void runReport(int code, const QString &title, bool overAll, bool centers,
+                   TSummaryLines &out);
     // One period (or the current data): header and group sections.
-    QStringList runPeriod(int code, const QString &title, bool overAll, bool centers,
-                          const QDate &from, const QDate &to);
-    // Rule, title, the description line when given, rule, blank, body.
-    QStringList groupSection(const QString &title, const QString *descr,
-                             const QStringList &body) const;
+    void runPeriod(int code, const QString &title, bool overAll, bool centers, const QDate &from,
+                   const QDate &to, TSummaryLines &out);
+    // Rule, title, the description line when given, rule, blank.
+    QStringList groupTitle(const QString &title, const QString *descr) const;
+    // The title and the body of a group, nothing when the body is empty.
+    void groupSection(const QString &title, const QString *descr, int code, const TRepData *group,
+                      bool currentData, TSummaryLines &out) const;
     // Full summary and its parts.
     Figures figures(const TRepData *group, const QList<Payform> &pays, bool currentData) const;
     QStringList fullSummary(const TRepData *group, bool currentData) const;
@@ -238,10 +258,11 @@ private:
                      const QString &key, const QString &title, bool controlOnly) const;
 
     // Item reports.
-    QStringList itemReport(int code, const TRepData *group) const;
+    void itemReport(int code, const TRepData *group, TSummaryLines &out) const;
     QStringList simpleItems(int code, const TRepData *group, double &sum) const;
     QStringList voidEntries(const TRepData *group, double &sum) const;
-    QStringList tableItems(const TRepData *group, double &sum, bool hotel) const;
+    void tableItems(const TRepData *group, double &sum, TSummaryLines &out) const;
+    QStringList hotelItems(const TRepData *group, double &sum) const;
     QStringList hourItems(const TRepData *group, double &sum) const;
     QStringList orderItems(const TRepData *group, double &sum) const;
     QStringList discountItems(const TRepData *group, QStringList &sums) const;
@@ -270,6 +291,8 @@ private:
     bool m_fiscal = false;
     QDateTime m_now;
     GroupsSink m_groupsSink;
+    LineSink m_lineSink;
+    qint64 m_sunkLines = 0;
     bool m_sinkReadsPrintedOnly = false;
     bool m_sinkReadsRecords = true;
     bool m_sinkReadsCashRecords = true;

@@ -235,7 +235,7 @@ void TSummaryExport::addPeriod(const QDate &from, const QDate &to, const TRepDat
     auto add
             = [&](const TRepData *group, const QString &grouping, int number, const QString &name) {
                   // the groups the text shows: those whose body gives lines
-                  if (!group || m_writer.body(m_code, group, current).isEmpty())
+                  if (!group || !m_writer.hasBody(m_code, group, current))
                       return;
                   QJsonObject o = groupHead(group, grouping, number, name, current);
                   if (m_sink) {

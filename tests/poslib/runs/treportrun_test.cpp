@@ -62,6 +62,7 @@ protected:
         request.now = QDateTime(Today, QTime(22, 0));
         request.withData = sink || withData;
         request.dataSink = sink;
+        request.lineSink = lineSink;
         request.period = period;
         return runner.run(request);
     }
@@ -79,6 +80,7 @@ protected:
     TestDir dir;
     bool withData = false;
     int period = 0; // days per period
+    std::function<void(const QString &line)> lineSink;
 };
 
 } // namespace
@@ -202,4 +204,47 @@ TEST_F(BatchRun, StreamedDataAreTheDocumentsBytes)
     // most of them list items
     EXPECT_GE(compared, 60);
     EXPECT_GE(periods, 2);
+}
+
+// Lines handed out while a report is made are the lines the report keeps
+// otherwise, for every summary and batch, over the current day and the
+// closed days, as one range and in periods; a fiscal batch keeps its lines.
+TEST_F(BatchRun, StreamedLinesAreTheKeptLines)
+{
+    QList<int> kinds;
+    for (int kind = 3; kind <= 42; ++kind)
+        kinds << kind;
+    kinds << 107 << 108 << 110;
+    int streamed = 0;
+    for (int kind : kinds) {
+        for (const auto &[from, days] : {std::pair(QDate(), 0), std::pair(Today.addDays(-2), 0),
+                                         std::pair(Today.addDays(-2), 1)}) {
+            const QDate to = from.isValid() ? Today.addDays(-1) : QDate();
+            period = days;
+            SCOPED_TRACE(testing::Message()
+                         << "kind " << kind << " from " << from.toString(Qt::ISODate).toStdString()
+                         << " period " << days);
+            lineSink = nullptr;
+            const TReportResult kept = run(kind, from, to);
+            QStringList lines;
+            lineSink = [&lines](const QString &line) { lines << line; };
+            const TReportResult handed = run(kind, from, to);
+            ASSERT_EQ(kept.status, handed.status);
+            if (kept.status != TReportResult::Done)
+                continue;
+            EXPECT_TRUE(handed.lines.isEmpty());
+            EXPECT_EQ(kept.batchName, handed.batchName);
+            EXPECT_EQ(kept.lines, lines);
+            streamed += lines.size() > 10 ? 1 : 0;
+        }
+    }
+    EXPECT_GE(streamed, 100);
+
+    // the lines of a fiscal batch over a closed day are those it stores
+    QStringList lines;
+    lineSink = [&lines](const QString &line) { lines << line; };
+    const TReportResult fiscal = run(109, Today.addDays(-1));
+    ASSERT_EQ(TReportResult::Done, fiscal.status);
+    EXPECT_TRUE(lines.isEmpty());
+    EXPECT_TRUE(fiscal.lines.filter(QStringLiteral("Fiscal Summary ")).size() == 1);
 }
