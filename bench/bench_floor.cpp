@@ -26,7 +26,7 @@ int main(int argc, char **argv)
     if (!from.isValid() || !to.isValid()) {
         const QStringList days
                 = QDir(root + QStringLiteral("var/summary"))
-                          .entryList({QStringLiteral("????-??-??.dat")}, QDir::Files, QDir::Name);
+                          .entryList({QStringLiteral("\?\?\?\?-\?\?-\?\?.dat")}, QDir::Files, QDir::Name);
         if (days.isEmpty())
             return 1;
         from = QDate::fromString(days.first().left(10), Qt::ISODate);
