@@ -14,6 +14,7 @@ TCommand datToTextCommand();
 TCommand demoCommand();
 TCommand exceptionsCommand();
 TCommand exportCommand();
+TCommand exportBookingsCommand();
 TCommand mailCommand();
 TCommand reportCommand();
 TCommand scheduledClosingCommand();

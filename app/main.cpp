@@ -71,6 +71,7 @@ int main(int argc, char **argv)
             reportCommand(),
             exceptionsCommand(),
             exportCommand(),
+            exportBookingsCommand(),
             mailCommand(),
             openTablesCommand(),
             serveCommand(),

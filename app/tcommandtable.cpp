@@ -79,8 +79,12 @@ QString TCommandTable::help() const
 QString TCommandTable::help(const QString &name) const
 {
     QStringList texts;
-    for (const TCommand *command : matching(name))
+    for (const TCommand *command : matching(name)) {
+        // "help export" is the command "export", not also "export bookings"
+        if (command->name == name)
+            return command->help();
         texts << command->help();
+    }
     return texts.join(QLatin1Char('\n'));
 }
 

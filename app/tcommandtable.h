@@ -26,8 +26,9 @@ public:
     int run(const QStringList &args) const;
     // The program's help: usage, commands with their summaries, options.
     QString help() const;
-    // The help of every command named `name` (a group such as "dat" shows
-    // each of its subcommands); empty when there is none.
+    // The help of the command named `name`, or of every command of the
+    // group `name` ("dat" shows each of its subcommands); empty when there
+    // is none.
     QString help(const QString &name) const;
 
 private:

@@ -17,17 +17,18 @@ using namespace Basics;
 
 namespace PosLib {
 
-namespace {
-
-// Takeaway: the entry's own "isvatoh" when it has one, else the table's.
-bool outOfHouse(const TTableEntry &entry, const TTable &table)
+bool orderOutOfHouse(const TTableEntry &order, const TTable &table)
 {
-    if (entry.has(QStringLiteral("isvatoh")))
-        return entry.getBool(QStringLiteral("isvatoh"));
+    if (order.has(QStringLiteral("isvatoh")))
+        return order.getBool(QStringLiteral("isvatoh"));
     return table.vatOh();
 }
 
-} // namespace
+int orderVatRate(const TTableEntry &order, const TTable &table)
+{
+    return order.getInt(orderOutOfHouse(order, table) ? QStringLiteral("rateoh")
+                                                      : QStringLiteral("rateih"));
+}
 
 TClosingTotals billTotals(const TTable &table)
 {
@@ -37,8 +38,7 @@ TClosingTotals billTotals(const TTable &table)
         case EntryOrder: {
             // 1190 gross at 19.00 % (rate 1900): net = 1190 x 100 / 119 = 1000
             const qint64 gross = lineAmount(entry->price(), entry->count());
-            const int rate = entry->getInt(outOfHouse(*entry, table) ? QStringLiteral("rateoh")
-                                                                     : QStringLiteral("rateih"));
+            const int rate = orderVatRate(*entry, table);
             TClosingVat &vat = totals.vatRates[rate];
             vat.gross += gross;
             vat.net += roundHalfUp(double(gross) * 100.0 / (100.0 + rate / 100.0));

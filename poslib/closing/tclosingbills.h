@@ -13,6 +13,14 @@
 namespace PosLib {
 
 class TTable;
+class TTableEntry;
+
+// Whether an order line is sold to take away: its own "isvatoh" when it
+// has one, else the table's "vatoh".
+bool orderOutOfHouse(const TTableEntry &order, const TTable &table);
+// The VAT rate of an order line, in hundredths of a percent: "rateoh" out
+// of house, else "rateih".
+int orderVatRate(const TTableEntry &order, const TTable &table);
 
 // The table files of a day directory ("a<number>", no extension), with
 // their numbers, in number order.

@@ -1,0 +1,112 @@
+#include "tcloseddays.h"
+
+#include "tclosingbills.h"
+#include "terror.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+using namespace Basics;
+
+namespace PosLib {
+
+QString TClosedDay::zText() const
+{
+    if (closings.isEmpty())
+        return QString();
+    const long first = closings.first().z;
+    const long last = closings.last().z;
+    return first == last ? QStringLiteral("Z%1").arg(first)
+                         : QStringLiteral("Z%1-%2").arg(first).arg(last);
+}
+
+std::optional<qint64> countedCashDifference(const TClosing &closing)
+{
+    Q_UNUSED(closing)
+    return std::nullopt;
+}
+
+TClosedDays::TClosedDays(const QString &root)
+    : m_root(root)
+    , m_ledger(root)
+{ }
+
+QList<QDate> TClosedDays::days(const QDate &from, const QDate &to) const
+{
+    QList<QDate> out;
+    for (const TClosing &closing : m_ledger.closings()) {
+        if (closing.date < from || closing.date > to || out.contains(closing.date))
+            continue;
+        out << closing.date;
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+bool TClosedDays::load(const QDate &day, TClosedDay *out, QString *error) const
+{
+    TClosedDay result;
+    result.date = day;
+    for (const TClosing &closing : m_ledger.closings()) {
+        if (closing.date == day)
+            result.closings << closing;
+    }
+    if (result.closings.isEmpty()) {
+        *error = tr("%1: the day was not closed").arg(day.toString(Qt::ISODate));
+        return false;
+    }
+    const QList<TClosingFinding> findings = verifyClosings(m_root, m_ledger, day);
+    if (!findings.isEmpty()) {
+        const TClosingFinding &finding = findings.first();
+        *error = tr("%1 (Z %2): the closing does not verify: %3 (see 'veltrum verify')")
+                         .arg(day.toString(Qt::ISODate))
+                         .arg(finding.z)
+                         .arg(finding.text);
+        return false;
+    }
+
+    for (const TClosing &closing : std::as_const(result.closings)) {
+        if (const std::optional<qint64> difference = countedCashDifference(closing))
+            result.cashDifferences.insert(closing.z, *difference);
+        // the record names the bills; closings before records were kept
+        // are known by the Z stamp of their bills
+        QStringList files;
+        if (closing.hasRecord) {
+            for (const TClosingBill &bill : closing.record.bills)
+                files << bill.file;
+        } else {
+            for (const TClosingBill &bill :
+                 closingContent(closing.dayDir, day, closing.z, m_root).bills)
+                files << bill.file;
+        }
+        for (const QString &file : std::as_const(files)) {
+            TClosedBill bill;
+            bill.file = file;
+            bill.z = closing.z;
+            bill.table = std::make_shared<TTable>(day, file.mid(1).toLong(), nullptr, m_root);
+            const QString path = closing.dayDir + file;
+            int loaded = TTable::NoPath;
+            try {
+                loaded = bill.table->load(path, true, 0, nullptr, 0);
+            } catch (const TError &e) {
+                *error = userText(e, path);
+                return false;
+            }
+            if (loaded != TTable::Loaded || bill.table->state() != TTable::Open
+                || bill.table->isCutOff()) {
+                *error = tr("%1: the bill cannot be read (no complete table file)").arg(path);
+                return false;
+            }
+            result.bills << bill;
+        }
+    }
+    std::stable_sort(result.bills.begin(), result.bills.end(),
+                     [](const TClosedBill &a, const TClosedBill &b) {
+                         return a.table->billNum() < b.table->billNum();
+                     });
+    *out = result;
+    return true;
+}
+
+} // namespace PosLib
