@@ -1,5 +1,6 @@
 #include "tbillmoney.h"
 
+#include "tbillfigures.h"
 #include "tclosingbills.h"
 #include "tround.h"
 #include "ttable.h"
@@ -71,35 +72,32 @@ QMap<int, qint64> chargeByRate(qint64 charge, const QString &taxParts, const QMa
 TBillMoney billMoney(const TTable &table)
 {
     TBillMoney money;
-    QMap<int, TBillMoney::Payment> payments;
+    // the payments with their tips, and the vouchers sold, as the day's
+    // named figures count them
+    TBillFigures figures;
+    figures.add(table);
+    money.vouchersSold = figures.credits();
+    for (const TPayformFigures &line : figures.payforms()) {
+        if (!money.payments.isEmpty() && money.payments.last().payform == line.payform) {
+            money.payments.last().amount += line.amount;
+            money.payments.last().tip += line.tip;
+            continue;
+        }
+        money.payments.append({line.payform, line.name, line.inCashSummary, line.amount, line.tip});
+    }
+
+    // the order lines by rate, and the charges besides them
     table.entries().forEach([&](const TTableEntry *entry) {
         switch (entry->type()) {
         case EntryOrder: {
             const int rate = orderVatRate(*entry, table);
             const qint64 gross = lineAmount(entry->price(), entry->count());
-            if (entry->isCredit())
-                money.vouchersSold += gross;
-            else if (gross != 0)
+            if (!entry->isCredit() && gross != 0)
                 money.revenue[rate] += gross;
             // the deposit of a takeaway bottle: 25 per unit
             const qint64 extra = roundHalfUp(entry->count() * entry->taxAmount());
             if (extra != 0)
                 money.surcharges[rate] += extra;
-            break;
-        }
-        case EntryPay: {
-            if (entry->isVoided())
-                break;
-            auto it = payments.find(entry->payform());
-            if (it == payments.end()) {
-                TBillMoney::Payment first;
-                first.payform = entry->payform();
-                first.name = entry->getString(QStringLiteral("payformname"));
-                first.cash = entry->getBool(QStringLiteral("intermsum"));
-                it = payments.insert(first.payform, first);
-            }
-            it->amount += entry->amount();
-            it->tip += entry->tip();
             break;
         }
         case EntryCash: {
@@ -112,7 +110,6 @@ TBillMoney billMoney(const TTable &table)
             break;
         }
     });
-    money.payments = payments.values();
 
     // the charge per guest, at the rates its tax parts name
     if (table.taxAmount() != 0 && table.guests() != 0) {

@@ -9,7 +9,9 @@ namespace PosLib {
 class TTable;
 
 // What one bill took in, and what for, in cents: the figures the day's
-// bookings are made of.
+// bookings are made of. Payments, tips and vouchers sold are the day's named
+// figures of the bill (TBillFigures); the order lines by VAT rate and the
+// charges by rate are what the bookings split them into.
 struct TBillMoney
 {
     // The order lines (price × count, rounded half up, as the closing
@@ -30,7 +32,7 @@ struct TBillMoney
         qint64 amount = 0; // without tips
         qint64 tip = 0;
     };
-    // The pays that were not voided, one per payform, in payform order.
+    // The pays that were not taken back, one per payform, in payform order.
     QList<Payment> payments;
 
     struct CashMove
