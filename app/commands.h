@@ -15,6 +15,7 @@ TCommand demoCommand();
 TCommand exceptionsCommand();
 TCommand exportCommand();
 TCommand exportBookingsCommand();
+TCommand exportAuditCommand();
 TCommand mailCommand();
 TCommand reportCommand();
 TCommand scheduledClosingCommand();

@@ -72,6 +72,7 @@ int main(int argc, char **argv)
             exceptionsCommand(),
             exportCommand(),
             exportBookingsCommand(),
+            exportAuditCommand(),
             mailCommand(),
             openTablesCommand(),
             serveCommand(),
