@@ -71,6 +71,111 @@
     </message>
 </context>
 <context>
+    <name>TAccountMap</name>
+    <message>
+        <source>missing; it names the tax adviser&apos;s and the client&apos;s numbers and the accounts (see the README, &quot;Bookings for the accounting software&quot;)</source>
+        <translation>fehlt; sie nennt die Nummern des Steuerberaters und des Mandanten und die Konten (siehe README, &quot;Bookings for the accounting software&quot;)</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is missing</source>
+        <translation>[%1] %2 fehlt</translation>
+    </message>
+    <message>
+        <source>[%1] %2 = %3: not a number from %4 to %5</source>
+        <translation>[%1] %2 = %3: keine Zahl von %4 bis %5</translation>
+    </message>
+    <message>
+        <source>[%1] chart = %2: skr03 or skr04</source>
+        <translation>[%1] chart = %2: skr03 oder skr04</translation>
+    </message>
+    <message>
+        <source>[%1] fiscalyear = %2: the first day of the fiscal year as MM-dd, e.g. 01-01</source>
+        <translation>[%1] fiscalyear = %2: der erste Tag des Wirtschaftsjahres als MM-dd, z. B. 01-01</translation>
+    </message>
+    <message>
+        <source>[%1] dictation = %2: at most two letters or digits</source>
+        <translation>[%1] dictation = %2: höchstens zwei Buchstaben oder Ziffern</translation>
+    </message>
+    <message>
+        <source>[%1] %2 = %3: an account of %4 digits</source>
+        <translation>[%1] %2 = %3: ein Konto mit %4 Ziffern</translation>
+    </message>
+    <message>
+        <source>[%1] %2: no such purpose (%3, or revenue and a VAT rate such as revenue19)</source>
+        <translation>[%1] %2: diesen Zweck gibt es nicht (%3, oder revenue und ein Steuersatz wie revenue19)</translation>
+    </message>
+    <message>
+        <source>[%1] %2: not a payform number</source>
+        <translation>[%1] %2: keine Zahlungsartnummer</translation>
+    </message>
+    <message>
+        <source>[%1] %2 = %3: an account or a purpose (%4)</source>
+        <translation>[%1] %2 = %3: ein Konto oder ein Zweck (%4)</translation>
+    </message>
+</context>
+<context>
+    <name>TAuditCompany</name>
+    <message>
+        <source>missing; it names the company, its address and tax number for the audit export (see the README, &quot;The cash-register audit export&quot;)</source>
+        <translation>fehlt; sie nennt das Unternehmen, seine Anschrift und Steuernummer für den Kassen-Prüfexport (siehe README, &quot;The cash-register audit export&quot;)</translation>
+    </message>
+    <message>
+        <source>[%1] %2 is missing</source>
+        <translation>[%1] %2 fehlt</translation>
+    </message>
+    <message>
+        <source>[%1] taxnumber or vatid is missing: the audit export names the company&apos;s tax number</source>
+        <translation>[%1] taxnumber oder vatid fehlt: der Prüfexport nennt die Steuernummer des Unternehmens</translation>
+    </message>
+    <message>
+        <source>[%1] country = %2: not a three-letter country code (DEU)</source>
+        <translation>[%1] country = %2: kein dreibuchstabiger Ländercode (DEU)</translation>
+    </message>
+    <message>
+        <source>[%1] currency = %2: not a three-letter currency code (EUR)</source>
+        <translation>[%1] currency = %2: kein dreibuchstabiger Währungscode (EUR)</translation>
+    </message>
+</context>
+<context>
+    <name>TAuditExport</name>
+    <message>
+        <source>%1: the folder could not be made; nothing was written</source>
+        <translation>%1: der Ordner konnte nicht angelegt werden; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: the files could not be moved into place; nothing was written</source>
+        <translation>%1: die Dateien konnten nicht an ihren Platz gebracht werden; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>no valid range of days</source>
+        <translation>kein gültiger Zeitraum</translation>
+    </message>
+    <message>
+        <source>%1: not a folder; name a new folder or a .zip file</source>
+        <translation>%1: kein Ordner; nennen Sie einen neuen Ordner oder eine .zip-Datei</translation>
+    </message>
+    <message>
+        <source>%1: the folder holds files already; name a new or empty folder, so that the export is not mixed with others</source>
+        <translation>%1: der Ordner enthält schon Dateien; nennen Sie einen neuen oder leeren Ordner, damit sich der Export nicht mit anderen mischt</translation>
+    </message>
+    <message>
+        <source>%1: a folder of that name is there</source>
+        <translation>%1: ein Ordner dieses Namens ist vorhanden</translation>
+    </message>
+    <message>
+        <source>no closed day from %1 to %2; nothing was written</source>
+        <translation>kein abgeschlossener Tag vom %1 bis %2; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>%1; nothing was written</source>
+        <translation>%1; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: the files are too large for a ZIP archive; export into a folder</source>
+        <translation>%1: die Dateien sind zu groß für ein ZIP-Archiv; exportieren Sie in einen Ordner</translation>
+    </message>
+</context>
+<context>
     <name>TAuswAccDlg</name>
     <message>
         <source>Report filter dialog</source>
@@ -122,6 +227,44 @@
     <message>
         <source>Exceptions</source>
         <translation>Auffälligkeiten</translation>
+    </message>
+</context>
+<context>
+    <name>TBookingBatch</name>
+    <message>
+        <source>line %1: the character %2 cannot be written in Windows-1252: %3</source>
+        <translation>Zeile %1: das Zeichen %2 kann in Windows-1252 nicht geschrieben werden: %3</translation>
+    </message>
+</context>
+<context>
+    <name>TBookingsExport</name>
+    <message>
+        <source>no closed day from %1 to %2; nothing was written</source>
+        <translation>kein abgeschlossener Tag vom %1 bis %2; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing was written</source>
+        <translation>%1: %2; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>%1 exported before (to %2) with other bookings; nothing was written. --force exports them again and replaces the record</source>
+        <translation>%1 schon mit anderen Buchungen exportiert (nach %2); nichts wurde geschrieben. --force exportiert sie erneut und ersetzt den Nachweis</translation>
+    </message>
+    <message>
+        <source>%1: the folder could not be made; nothing was written</source>
+        <translation>%1: der Ordner konnte nicht angelegt werden; nichts wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>Takings %1 - %2</source>
+        <translation>Kasseneinnahmen %1 - %2</translation>
+    </message>
+    <message>
+        <source>%1; the days from %2 on were not exported</source>
+        <translation>%1; die Tage ab %2 wurden nicht exportiert</translation>
+    </message>
+    <message>
+        <source>the bookings were written, but the record of exported days was not: %1</source>
+        <translation>die Buchungen wurden geschrieben, der Nachweis der exportierten Tage aber nicht: %1</translation>
     </message>
 </context>
 <context>
@@ -236,6 +379,21 @@
     <message>
         <source>cannot read the password file %1: %2</source>
         <translation>die Passwortdatei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TClosedDays</name>
+    <message>
+        <source>%1: the day was not closed</source>
+        <translation>%1: der Tag wurde nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>%1 (Z %2): the closing does not verify: %3 (see &apos;veltrum verify&apos;)</source>
+        <translation>%1 (Z %2): der Abschluss besteht die Prüfung nicht: %3 (siehe &apos;veltrum verify&apos;)</translation>
+    </message>
+    <message>
+        <source>%1: the bill cannot be read (no complete table file)</source>
+        <translation>%1: der Bon kann nicht gelesen werden (keine vollständige Tischdatei)</translation>
     </message>
 </context>
 <context>
@@ -480,6 +638,57 @@
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>TDayBookings</name>
+    <message>
+        <source>%1: no revenue account for VAT rate %2 %; set %3 in section [%4] of %5</source>
+        <translation>%1: kein Erlöskonto für den Steuersatz %2 %; %3 im Abschnitt [%4] von %5 setzen</translation>
+    </message>
+    <message>
+        <source>Payform %1</source>
+        <translation>Zahlungsart %1</translation>
+    </message>
+    <message>
+        <source>Tips</source>
+        <translation>Trinkgeld</translation>
+    </message>
+    <message>
+        <source>Revenue %1 %</source>
+        <translation>Erlöse %1 %</translation>
+    </message>
+    <message>
+        <source>Surcharges %1 %</source>
+        <translation>Zuschläge %1 %</translation>
+    </message>
+    <message>
+        <source>Vouchers sold</source>
+        <translation>Gutscheine verkauft</translation>
+    </message>
+    <message>
+        <source>Bill differences</source>
+        <translation>Bondifferenzen</translation>
+    </message>
+    <message>
+        <source>Cash in: %1</source>
+        <translation>Einzahlung: %1</translation>
+    </message>
+    <message>
+        <source>Cash out: %1</source>
+        <translation>Auszahlung: %1</translation>
+    </message>
+    <message>
+        <source>Tips paid out</source>
+        <translation>Trinkgeld ausgezahlt</translation>
+    </message>
+    <message>
+        <source>Cash counted short (Z %1)</source>
+        <translation>Kassenfehlbetrag (Z %1)</translation>
+    </message>
+    <message>
+        <source>Cash counted over (Z %1)</source>
+        <translation>Kassenüberschuss (Z %1)</translation>
     </message>
 </context>
 <context>
@@ -1382,6 +1591,17 @@
     <message>
         <source>The bill %1 cannot be read.</source>
         <translation>Der Bon %1 ist nicht lesbar.</translation>
+    </message>
+</context>
+<context>
+    <name>TExportedDays</name>
+    <message>
+        <source>%1: not a record of exported days (%2); it keeps a day from being exported twice, so nothing is exported until it is repaired or removed</source>
+        <translation>%1: kein Nachweis exportierter Tage (%2); er verhindert, dass ein Tag zweimal exportiert wird, daher wird nichts exportiert, bis er repariert oder entfernt ist</translation>
+    </message>
+    <message>
+        <source>unknown format</source>
+        <translation>unbekanntes Format</translation>
     </message>
 </context>
 <context>
@@ -7529,6 +7749,118 @@ Ohne --from umfasst der Lauf den aktuellen, noch nicht abgeschlossenen Geschäft
     <message>
         <source>wrong arguments: an unknown option, a bad date or number, --from after --to, --to without --from, no such directory</source>
         <translation>falsche Argumente: eine unbekannte Option, ein ungültiges Datum oder eine ungültige Zahl, --from nach --to, --to ohne --from, kein solches Verzeichnis</translation>
+    </message>
+    <message>
+        <source>export audit: %1</source>
+        <translation>export audit: %1</translation>
+    </message>
+    <message>
+        <source>%1  %2 days  %3 closings  %4 bills  %5 files</source>
+        <translation>%1  %2 Tage  %3 Abschlüsse  %4 Bons  %5 Dateien</translation>
+    </message>
+    <message>
+        <source>write the cash-register audit export of closed days (for a tax audit)</source>
+        <translation>den Kassen-Prüfexport abgeschlossener Tage schreiben (für eine Betriebsprüfung)</translation>
+    </message>
+    <message>
+        <source>Writes the cash-register export a German tax audit asks for (DSFinV-K file set) for the closed days from --from to --to: the bills (transactions.csv with VAT, table, payments, lines with their business case, voided lines, discounts and menu components), the master data of every closing (cashpointclosing.csv with the first and last bill of the closing, the company, the till, its terminals and VAT keys) and what each closing adds up to (business cases, payments, cash per currency), each row keyed by the till, the closing&apos;s time and its Z counter. index.xml describes every file and column; the DTD it names lies beside it.
+
+The company&apos;s name, address and tax number come from etc/company.ini (see the README). Only closed days whose closings verify are exported; the amounts are those the closing records sealed. The fields of a technical security module stay empty: the terminals record none (see the README for what that means).
+
+The output is a new or empty folder, or a .zip file. Nothing is left half-written: the files are moved into place only when all were written.</source>
+        <translation>Schreibt den Kassenexport, den eine deutsche Betriebsprüfung verlangt (Dateisatz nach DSFinV-K), für die abgeschlossenen Tage von --from bis --to: die Bons (transactions.csv mit Umsatzsteuer, Tisch, Zahlungen, Positionen mit ihrem Geschäftsvorfall, stornierten Positionen, Rabatten und Menübestandteilen), die Stammdaten jedes Abschlusses (cashpointclosing.csv mit dem ersten und letzten Bon des Abschlusses, dem Unternehmen, der Kasse, ihren Terminals und Steuerschlüsseln) und was jeder Abschluss ergibt (Geschäftsvorfälle, Zahlungen, Bargeld je Währung); jede Zeile trägt als Schlüssel die Kasse, die Zeit des Abschlusses und seinen Z-Zähler. index.xml beschreibt jede Datei und Spalte; die DTD, die sie nennt, liegt daneben.
+
+Name, Anschrift und Steuernummer des Unternehmens kommen aus etc/company.ini (siehe README). Nur abgeschlossene Tage, deren Abschlüsse die Prüfung bestehen, werden exportiert; die Beträge sind die, die die Abschlussnachweise versiegelt haben. Die Felder einer technischen Sicherheitseinrichtung bleiben leer: die Terminals verzeichnen keine (was das bedeutet, steht im README).
+
+Die Ausgabe ist ein neuer oder leerer Ordner oder eine .zip-Datei. Nichts bleibt halb geschrieben: die Dateien kommen erst an ihren Platz, wenn alle geschrieben sind.</translation>
+    </message>
+    <message>
+        <source>The first day of the range.</source>
+        <translation>Der erste Tag des Bereichs.</translation>
+    </message>
+    <message>
+        <source>The last day of the range (default: --from alone).</source>
+        <translation>Der letzte Tag des Bereichs (Standard: --from allein).</translation>
+    </message>
+    <message>
+        <source>A new or empty folder for the files, or a ZIP archive of them (default: the folder audit_&lt;from&gt;_&lt;to&gt; in the current folder).</source>
+        <translation>Ein neuer oder leerer Ordner für die Dateien oder ein ZIP-Archiv davon (Standard: der Ordner audit_&lt;from&gt;_&lt;to&gt; im aktuellen Ordner).</translation>
+    </message>
+    <message>
+        <source>The time the archive&apos;s entries carry (default: now).</source>
+        <translation>Die Zeit, die die Einträge des Archivs tragen (Standard: jetzt).</translation>
+    </message>
+    <message>
+        <source>every file was written</source>
+        <translation>jede Datei wurde geschrieben</translation>
+    </message>
+    <message>
+        <source>nothing was written: no closed day in the range, etc/company.ini missing or wrong, a closing that does not verify, a folder that holds files, a file that cannot be written</source>
+        <translation>nichts wurde geschrieben: kein abgeschlossener Tag im Zeitraum, etc/company.ini fehlt oder ist falsch, ein Abschluss besteht die Prüfung nicht, ein Ordner enthält Dateien, eine Datei kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>wrong arguments: an unknown option, a bad date, --from after --to, no such directory</source>
+        <translation>falsche Argumente: eine unbekannte Option, ein ungültiges Datum, --from nach --to, kein solches Verzeichnis</translation>
+    </message>
+    <message>
+        <source>%1  %2 - %3  %4 days  %5 bookings%6</source>
+        <translation>%1  %2 - %3  %4 Tage  %5 Buchungen%6</translation>
+    </message>
+    <message>
+        <source>  (exported before, the same)</source>
+        <translation>  (schon exportiert, unverändert)</translation>
+    </message>
+    <message>
+        <source>export bookings: %1</source>
+        <translation>export bookings: %1</translation>
+    </message>
+    <message>
+        <source>write the bookings of closed days for the accounting software (booking batch)</source>
+        <translation>die Buchungen abgeschlossener Tage für die Buchhaltungssoftware schreiben (Buchungsstapel)</translation>
+    </message>
+    <message>
+        <source>Writes the takings of the closed days from --from to --to as a booking batch that German accounting software imports (&quot;EXTF&quot; format 700, Buchungsstapel): a format header, the column titles and one booking a line, Windows-1252, &quot;;&quot;-separated, decimal comma, CR LF. Per closed day: the revenue of each VAT rate by the payform that paid it (from the payform&apos;s account to the rate&apos;s revenue account), the per-unit and per-guest surcharges, vouchers sold (owed, not earned) and redeemed (a payform booked on the vouchers account), tips taken and paid out, cash put into and taken out of the till, and the counted cash difference of a closing that records a count. Each bill&apos;s payments are split over what it charged in proportion; the document field holds the day&apos;s Z counters, the text what was booked.
+
+The tax adviser&apos;s and the client&apos;s numbers, the fiscal year, the account length and the accounts come from etc/accounting.ini (see the README; missing accounts take the defaults of --chart or of the file&apos;s chart). Only closed days are exported, and only when their closings verify. A range across the end of a fiscal year gives one file per fiscal year (the file name gets the dates of each). Every exported day is recorded in var/exports/bookings.json: exported again, a day must give the same bytes (the same range gives the same file), otherwise nothing is written unless --force is given. A text that Windows-1252 cannot hold is an error naming the line.
+
+Prints each file written with its range, days and bookings.</source>
+        <translation>Schreibt die Einnahmen der abgeschlossenen Tage von --from bis --to als Buchungsstapel, den deutsche Buchhaltungssoftware einliest (&quot;EXTF&quot; Format 700, Buchungsstapel): ein Formatkopf, die Spaltentitel und eine Buchung je Zeile, Windows-1252, durch &quot;;&quot; getrennt, Dezimalkomma, CR LF. Je abgeschlossenem Tag: der Umsatz jedes Steuersatzes nach der Zahlungsart, die ihn bezahlt hat (vom Konto der Zahlungsart auf das Erlöskonto des Satzes), die Zuschläge je Stück und je Gast, verkaufte Gutscheine (geschuldet, nicht verdient) und eingelöste (eine Zahlungsart auf dem Gutscheinkonto), eingenommene und ausgezahlte Trinkgelder, in die Kasse eingelegtes und entnommenes Bargeld und die gezählte Kassendifferenz eines Abschlusses, der eine Zählung verzeichnet. Die Zahlungen jedes Bons werden anteilig auf das verteilt, was er berechnet hat; das Belegfeld enthält die Z-Zähler des Tages, der Text das Gebuchte.
+
+Die Nummern des Steuerberaters und des Mandanten, das Wirtschaftsjahr, die Kontenlänge und die Konten kommen aus etc/accounting.ini (siehe README; fehlende Konten nehmen die Vorgaben von --chart oder des Kontenrahmens der Datei). Exportiert werden nur abgeschlossene Tage und nur, wenn ihre Abschlüsse die Prüfung bestehen. Ein Zeitraum über das Ende eines Wirtschaftsjahres ergibt eine Datei je Wirtschaftsjahr (der Dateiname erhält die Daten jeder). Jeder exportierte Tag wird in var/exports/bookings.json festgehalten: erneut exportiert, muss ein Tag dieselben Bytes ergeben (derselbe Zeitraum ergibt dieselbe Datei), sonst wird nichts geschrieben, außer --force ist angegeben. Ein Text, den Windows-1252 nicht fassen kann, ist ein Fehler, der die Zeile nennt.
+
+Gibt jede geschriebene Datei mit ihrem Zeitraum, ihren Tagen und Buchungen aus.</translation>
+    </message>
+    <message>
+        <source>The chart of accounts whose defaults fill the accounts etc/accounting.ini leaves out (default: the file&apos;s &quot;chart&quot;, else skr03).</source>
+        <translation>Der Kontenrahmen, dessen Vorgaben die Konten füllen, die etc/accounting.ini auslässt (Standard: &quot;chart&quot; der Datei, sonst skr03).</translation>
+    </message>
+    <message>
+        <source>The batch file, or a folder for files named EXTF_Buchungsstapel_&lt;from&gt;_&lt;to&gt;.csv (default: the current folder). A file is replaced only when the export succeeds.</source>
+        <translation>Die Stapeldatei oder ein Ordner für Dateien namens EXTF_Buchungsstapel_&lt;von&gt;_&lt;bis&gt;.csv (Standard: der aktuelle Ordner). Eine Datei wird nur ersetzt, wenn der Export gelingt.</translation>
+    </message>
+    <message>
+        <source>Export days again whose bookings differ from those exported before, and record the new ones.</source>
+        <translation>Tage erneut exportieren, deren Buchungen von den früher exportierten abweichen, und die neuen festhalten.</translation>
+    </message>
+    <message>
+        <source>The creation time the header carries (default: now).</source>
+        <translation>Der Erstellungszeitpunkt im Kopf (Standard: jetzt).</translation>
+    </message>
+    <message>
+        <source>every batch was written and its days recorded</source>
+        <translation>jeder Stapel wurde geschrieben und seine Tage festgehalten</translation>
+    </message>
+    <message>
+        <source>nothing or not everything was written: no closed day in the range, etc/accounting.ini missing or wrong, a closing that does not verify, a text Windows-1252 cannot hold, a day exported before with other bookings, a file that cannot be written</source>
+        <translation>nichts oder nicht alles wurde geschrieben: kein abgeschlossener Tag im Bereich, etc/accounting.ini fehlt oder ist falsch, ein Abschluss besteht die Prüfung nicht, ein Text, den Windows-1252 nicht fassen kann, ein Tag wurde schon mit anderen Buchungen exportiert, eine Datei kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>wrong arguments: an unknown option or chart, a bad date, --from after --to, no such directory</source>
+        <translation>falsche Argumente: eine unbekannte Option oder ein unbekannter Kontenrahmen, ein ungültiges Datum, --from nach --to, kein solches Verzeichnis</translation>
+    </message>
+    <message>
+        <source>the report could not be written to the temporary file %1 (%2)</source>
+        <translation>der Bericht konnte nicht in die temporäre Datei %1 geschrieben werden (%2)</translation>
     </message>
 </context>
 <context>
