@@ -46,7 +46,7 @@ TArgs::TArgs(const TCommand &command, const QStringList &args)
     }
     for (const TCommandOption &option : command.options) {
         const QString &name = option.names.constLast();
-        if (!option.valueName.isEmpty() && m_parser.values(name).size() > 1)
+        if (!option.valueName.isEmpty() && !option.repeatable && m_parser.values(name).size() > 1)
             throw TUsageError {TCli::tr("%1 is given more than once").arg(optionText(name))};
         if (option.required && !m_parser.isSet(name)
             && (command.standalone.isEmpty() || !m_parser.isSet(command.standalone)))
@@ -70,6 +70,11 @@ void TArgs::badValue(const QString &name, const QString &expected) const
 {
     throw TUsageError {TCli::tr("bad value '%1' for %2 (%3)")
                                .arg(m_parser.value(name), optionText(name), expected)};
+}
+
+QStringList TArgs::texts(const QString &name) const
+{
+    return m_parser.values(name);
 }
 
 bool TArgs::isSet(const QString &name) const

@@ -37,6 +37,8 @@ public:
     bool isSet(const QString &name) const;
     // The value, or `fallback` when the option is not given.
     QString text(const QString &name, const QString &fallback = QString()) const;
+    // Every value of a repeatable option, in the order given.
+    QStringList texts(const QString &name) const;
     // A file name given on the command line, absolute against the directory
     // the command was started in (a command may change its working
     // directory later); empty when not given.

@@ -15,6 +15,7 @@ struct TCommandOption
     QString valueName; // "DIR"; empty for a switch
     QString description;
     bool required = false; // part of the usage line; missing is a usage error
+    bool repeatable = false; // may be given more than once (TArgs::texts())
 };
 
 // What an exit code of a command means, for its help.

@@ -3,8 +3,11 @@
 #include "cliutil.h"
 #include "dotnetpluginhost.h"
 #include "targs.h"
+#include "tclosingpreview.h"
+#include "tcountargs.h"
 #include "tcurrencies.h"
 #include "tdataargs.h"
+#include "tfigures.h"
 #include "tinstallation.h"
 #include "tpluginbridge.h"
 #include "tpricetext.h"
@@ -34,96 +37,38 @@ QString tableText(const TOpenTable &table)
             .trimmed();
 }
 
-// True when the day was closed as a whole before: closing it again uses a
-// Z number, so it takes --force. Waiter runs leave the day open for the
-// others and for the whole-day closing.
-bool closedAsWhole(const QStringList &journal)
+TCurrencies *currenciesOf(TDataArgs &data)
 {
-    for (const QString &line : journal) {
-        if (isWholeDayRun(line))
-            return true;
+    return static_cast<TCurrencies *>(data.lists().get(QStringLiteral("currencies")));
+}
+
+// The exit code of a preview's verdict.
+int verdictCode(const TClosingPreview &preview)
+{
+    switch (preview.verdict()) {
+    case TClosingPreview::GoesThrough:
+        return ExitOk;
+    case TClosingPreview::StoppedByOpenTables:
+        return ExitOpenTables;
+    case TClosingPreview::Refused:
+        break;
     }
-    return false;
+    return ExitFailure;
 }
 
-// The amount as the installation writes money, with its currency.
-QString amountText(TDataArgs &data, qint64 cents)
+// Beyond the tolerance without a comment: the count is not recorded.
+QString missingCommentText(const TCashCount &count, const TCurrencies *currencies)
 {
-    return moneyText(static_cast<TCurrencies *>(data.lists().get(QStringLiteral("currencies"))),
-                     long(cents));
+    return TCli::tr("the cash count differs by %1, more than the tolerance of %2: say why with "
+                    "--comment")
+            .arg(moneyText(currencies, long(count.difference())),
+                 moneyText(currencies, long(count.tolerance)));
 }
 
-// Why the run itself would refuse, by its result code.
-QString refusalText(int code, const TTurnoverRequest &request, const TTurnoverForecast &forecast)
+int dryRun(TDataArgs &data, const TClosingPreview &preview, const TCashCountInput &input)
 {
-    switch (code) {
-    case TurnoverNothingToMove:
-        return TCli::tr("Nothing to close for %1: var/archives holds no paid table "
-                        "(--cancel-if-empty)")
-                .arg(dayText(request.date));
-    case TurnoverOpenTables:
-        return TCli::tr("Waiter %1 still owns an open table; the closing of their tables was "
-                        "refused")
-                .arg(request.waiter ? request.waiter->id() : 0);
-    case TurnoverAlreadyDone:
-        if (forecast.lockBusy || !request.waiter)
-            return TCli::tr("Another closing is running (var/lock/turnover.lck is held); try again "
-                            "when it has ended");
-        return TCli::tr("Waiter %1 closed %2 already")
-                .arg(request.waiter->id())
-                .arg(dayText(request.date));
-    case TurnoverError:
-        if (!forecast.problem.isEmpty())
-            return forecast.problem;
-        return TCli::tr("The closing of %1 failed inside; what was moved stays moved (--log FILE "
-                        "records the cause)")
-                .arg(dayText(request.date));
-    default:
-        return TCli::tr("The closing of %1 failed with code %2")
-                .arg(dayText(request.date))
-                .arg(code);
-    }
-}
-
-// The verdict of the checks, in the order the closing makes them.
-struct Verdict
-{
-    int exitCode = ExitOk;
-    QString reason; // empty when the closing would go through
-};
-
-Verdict verdictOf(const TTurnoverCheck &check, const TTurnoverRequest &request, bool force)
-{
-    if (check.fiscalized)
-        return {ExitFailure, TCli::tr("This day is already fiscalized!")};
-    if (!force && closedAsWhole(check.forecast.journal))
-        return {ExitFailure,
-                TCli::tr(
-                        "%1 was closed already; closing it again uses Z counter %2 (add --force to "
-                        "do so)")
-                        .arg(dayText(request.date))
-                        .arg(check.forecast.zCounter)};
-    if (!force && !check.openTables().isEmpty())
-        return {ExitOpenTables,
-                TCli::tr("There still are open tables (add --force to close the day "
-                         "all the same)")};
-    if (check.forecast.result != TurnoverDone)
-        return {ExitFailure, refusalText(check.forecast.result, request, check.forecast)};
-    return {};
-}
-
-// One line of the checklist: "  ok    text".
-void item(const char *mark, const QString &text)
-{
-    out() << QStringLiteral("  %1 ").arg(QLatin1String(mark), -5) << text << '\n';
-}
-
-int dryRun(TDataArgs &data, const TTurnoverRequest &request, bool force)
-{
-    const TTurnoverCheck check = checkTurnover(request);
-    const TTurnoverForecast &f = check.forecast;
-    const Verdict verdict = verdictOf(check, request, force);
-
+    const TTurnoverRequest &request = preview.request();
+    const TCurrencies *currencies = currenciesOf(data);
     out() << TCli::tr("Dry run: closing %1 (%2); nothing is written.")
                      .arg(dayText(request.date), request.waiter
                                                          ? TCli::tr("waiter %1 %2")
@@ -131,63 +76,36 @@ int dryRun(TDataArgs &data, const TTurnoverRequest &request, bool force)
                                                                    .arg(request.waiter->name())
                                                          : TCli::tr("whole day"))
           << '\n';
-    if (f.lockBusy)
-        item("stop", TCli::tr("another closing holds var/lock/turnover.lck"));
-    else
-        item("ok", TCli::tr("the lock is free"));
-    if (request.waiter)
-        item("ok", TCli::tr("fiscal summary files are not checked for a waiter's closing"));
-    else if (check.fiscalized)
-        item("stop", TCli::tr("the day has a fiscal summary file in var/reports"));
-    else
-        item("ok", TCli::tr("no fiscal summary file of the day"));
-
-    const QList<TOpenTable> open = check.openTables();
-    if (open.isEmpty())
-        item("ok", TCli::tr("no open table on the terminals"));
-    else
-        item(force ? "note" : "stop",
-             force ? TCli::tr("open tables: %1; --force closes the day all the same")
-                             .arg(open.size())
-                   : TCli::tr("open tables: %1; they stop the closing (see --force)")
-                             .arg(open.size()));
-    for (const TOpenTable &table : open)
-        out() << QStringLiteral("          ") << tableText(table) << '\n';
-    for (const TOpenTable &table : check.tables) {
-        if (table.heldBy != 0)
-            item("note", TCli::tr("%1 is held by terminal %2 and stays open")
-                                 .arg(tableText(table))
-                                 .arg(table.heldBy));
+    for (const TPreviewItem &item : preview.items(currencies))
+        out() << QStringLiteral("  %1 ").arg(item.markText(), -5) << item.text << '\n';
+    out() << '\n';
+    for (const QString &line : preview.figureLines(currencies))
+        out() << line << '\n';
+    int code = verdictCode(preview);
+    QString reason = preview.reason();
+    if (!input.isEmpty()) {
+        const TCashCount count = preview.count(input);
+        out() << '\n';
+        for (const QString &line : cashCountLines(count, currencies))
+            out() << line << '\n';
+        if (reason.isEmpty() && count.lacksComment()) {
+            code = ExitFailure;
+            reason = missingCommentText(count, currencies);
+        }
     }
-
-    if (f.journal.isEmpty())
-        item("ok", TCli::tr("the day was not closed before"));
-    else
-        item(closedAsWhole(f.journal) && !force ? "stop" : "note",
-             TCli::tr("the day's journal has %1 run(s) already (%2turnover.z)")
-                     .arg(f.journal.size())
-                     .arg(f.dayDirectory));
-    if (!f.pendingMove.isEmpty())
-        item("note", TCli::tr("the interrupted move of %1 is completed first").arg(f.pendingMove));
-    for (const QString &note : f.notes)
-        item("note", note);
-    if (f.result != TurnoverDone && !f.lockBusy)
-        item("stop", refusalText(f.result, request, f));
-    item("info", TCli::tr("%1 bills would move (bill total %2) into %3")
-                         .arg(f.bills.size())
-                         .arg(amountText(data, f.amount), f.dayDirectory));
-    item("info", f.drawsDayZ ? TCli::tr("Z counter %1 would be used; the day would get Z number %2")
-                                       .arg(f.zCounter)
-                                       .arg(f.dayZ)
-                             : TCli::tr("Z counter %1 would be used; the day keeps its Z number %2")
-                                       .arg(f.zCounter)
-                                       .arg(f.dayZ));
-    if (verdict.reason.isEmpty())
+    out() << '\n';
+    if (reason.isEmpty())
         out() << TCli::tr("The closing would go through.") << '\n';
     else
-        out() << TCli::tr("The closing would not go through: %1").arg(verdict.reason) << '\n';
+        out() << TCli::tr("The closing would not go through: %1").arg(reason) << '\n';
     out().flush();
-    return verdict.exitCode;
+    return code;
+}
+
+QString waiterText(const Basics::TValue *waiter)
+{
+    return waiter ? QStringLiteral("%1 %2").arg(waiter->id()).arg(waiter->name()).trimmed()
+                  : QString();
 }
 
 int runTurnoverCommand(TArgs &args)
@@ -202,18 +120,27 @@ int runTurnoverCommand(TArgs &args)
     request.root = data.root();
     request.terminals = data.lists().get(QStringLiteral("terminals"));
     const bool force = args.isSet(QStringLiteral("force"));
+    const TCurrencies *currencies = currenciesOf(data);
+
+    // the preview also tells what a count can name
+    const TClosingPreview preview(request, force);
+    request.count = countInput(args, data.root(), preview.countItems(countableItems(&data.lists())),
+                               waiterText(request.executingWaiter));
     if (args.isSet(QStringLiteral("dry-run")))
-        return dryRun(data, request, force);
+        return dryRun(data, preview, request.count);
 
     // refused before anything is written
-    const TTurnoverCheck check = checkTurnover(request);
-    if (check.fiscalized || (closedAsWhole(check.forecast.journal) && !force)) {
-        return fail(TCli::tr("turnover: %1").arg(verdictOf(check, request, force).reason));
+    if (preview.check().fiscalized || (preview.closedBefore() && !force))
+        return fail(TCli::tr("turnover: %1").arg(preview.reason()));
+    if (!request.count.isEmpty()) {
+        const TCashCount count = preview.count(request.count);
+        if (count.lacksComment())
+            return fail(TCli::tr("turnover: %1").arg(missingCommentText(count, currencies)));
     }
-    if (closedAsWhole(check.forecast.journal) && check.forecast.result == TurnoverDone)
+    if (preview.closedBefore() && preview.check().forecast.result == TurnoverDone)
         err() << TCli::tr("veltrum: turnover: closing %1 again; Z counter %2 is used")
                          .arg(dayText(request.date))
-                         .arg(check.forecast.zCounter)
+                         .arg(preview.z())
               << Qt::endl;
 
     DotNetPluginLibrary::DotNetPluginHost plugins(
@@ -241,7 +168,20 @@ int runTurnoverCommand(TArgs &args)
                          .arg(result.zCounter)
                          .arg(result.dayZ)
               << '\n'
-              << TCli::tr("Outcome: %1").arg(closing.summary()) << Qt::endl;
+              << TCli::tr("Outcome: %1").arg(closing.summary()) << '\n';
+        if (result.recorded)
+            out() << TCli::tr("%1 %2, %3 %4")
+                             .arg(figureCaption(TFigure::BillTotal),
+                                  moneyText(currencies, long(result.billTotal)),
+                                  figureCaption(TFigure::AllAmount),
+                                  moneyText(currencies, long(result.takings)))
+                  << '\n';
+        if (!result.count.isEmpty()) {
+            out() << '\n';
+            for (const QString &line : cashCountLines(result.count, currencies))
+                out() << line << '\n';
+        }
+        out().flush();
         if (result.status == TTurnoverOutcome::Done)
             return ExitOk;
         for (const TLeftBill &bill : closing.leftBehind)
@@ -289,7 +229,7 @@ int runTurnoverCommand(TArgs &args)
                                 .arg(closing.moved),
                         closing.diskFull ? ExitDiskFull : ExitFailure);
         }
-        return fail(TCli::tr("turnover: %1").arg(refusalText(result.code, request, after)));
+        return fail(TCli::tr("turnover: %1").arg(closingRefusalText(result.code, request, after)));
     }
     }
     return ExitFailure;
@@ -320,9 +260,23 @@ TCommand turnoverCommand()
             "refused. A day that was closed as a whole before is closed again only with --force, "
             "since every run uses a Z number (waiter closings leave the day open).\n\n"
             "--dry-run writes nothing: it checks the lock, the fiscal files, the open and held "
-            "tables and the journal, and tells which bills would move (count and amount), the Z "
-            "counter the run would use and the day's Z number, then exits with the code the real "
-            "run would give.");
+            "tables and the journal, and tells which bills would move (count and bill total), the "
+            "Z counter the run would use and the day's Z number, the takings by their named "
+            "figures, the payment forms, the open tables with waiter and amount, and the cash "
+            "count, then exits with the code the real run would give. The closing dialog of the "
+            "window shows the same preview.\n\n"
+            "Cash count: --count NAME=AMOUNT, once per payment form or cash currency (\"cash\" "
+            "the system currency's cash, \"cash CHF\" francs counted in francs, \"EC card\" a "
+            "payment form by name or number), --float the opening float (in the system currency), "
+            "or --count-file FILE with one NAME=AMOUNT per line and the lines float=, comment= "
+            "and counted-by= (empty lines and lines starting with # are skipped). Amounts are "
+            "written 412.50 or 412,50. Expected is what the closing's bills say: per payment form "
+            "payments + tip + non refund; for cash what was handed over less the change, with "
+            "the cash in and cash out records and the float (docs/figures.md). A count whose "
+            "difference is above the tolerance (--tolerance, else cashtolerance in [Settings] of "
+            "etc/globals.ini, else 5.00) needs --comment, or the closing is refused. Counts, "
+            "float, differences, comment and who counted (--counted-by, else --exec-waiter) are "
+            "sealed into the closing record; 'veltrum z' and the Z report show them.");
     command.options = {
             dataOption(),
             {{QStringLiteral("date")},
@@ -352,18 +306,46 @@ TCommand turnoverCommand()
              QString(),
              TCli::tr("Check and tell what the closing would do, without writing anything."),
              false},
+            {{QStringLiteral("count")},
+             QStringLiteral("NAME=AMOUNT"),
+             TCli::tr("What was counted for a payment form or a cash currency; repeat for each."),
+             false,
+             true},
+            {{QStringLiteral("count-file")},
+             QStringLiteral("FILE"),
+             TCli::tr("Read the count from FILE (NAME=AMOUNT lines, float=, comment=, "
+                      "counted-by=)."),
+             false},
+            {{QStringLiteral("float")},
+             QStringLiteral("AMOUNT"),
+             TCli::tr("The opening float the drawer started with."),
+             false},
+            {{QStringLiteral("comment")},
+             QStringLiteral("TEXT"),
+             TCli::tr("Why the count differs; needed above the tolerance."),
+             false},
+            {{QStringLiteral("counted-by")},
+             QStringLiteral("NAME"),
+             TCli::tr("Who counted (default: the --exec-waiter)."),
+             false},
+            {{QStringLiteral("tolerance")},
+             QStringLiteral("AMOUNT"),
+             TCli::tr("The difference up to which no comment is needed."),
+             false},
             nowOption(),
     };
     command.exitCodes = {
             {ExitOk, TCli::tr("the day was closed (with --dry-run: it would be)")},
             {ExitFailure,
              TCli::tr("the closing was refused or failed: the day is fiscalized or was "
-                      "closed before (without --force), there is nothing to close "
+                      "closed before (without --force), the cash count differs beyond the "
+                      "tolerance without --comment, there is nothing to close "
                       "(--cancel-if-empty), the waiter owns an open table or closed this "
                       "day already, another closing is running, or a file error")},
             {ExitUsage,
              TCli::tr("wrong arguments: an unknown option or waiter, a bad date, no such "
-                      "directory")},
+                      "directory, a bad count (an amount, a name that is no payment form or "
+                      "currency, a count file that cannot be read or has a bad line)")},
             {ExitOpenTables,
              TCli::tr("open tables stopped the closing (see --force); with --dry-run: "
                       "they would")},

@@ -151,6 +151,27 @@ void TOffConfig::setDefFilter(int filter)
     ini().writeInt(Reporting, QStringLiteral("DefFilter"), filter);
 }
 
+QString TOffConfig::getReceiptPrinter()
+{
+    return ini().readString(Reporting, QStringLiteral("ReceiptPrinter"), QString()).trimmed();
+}
+
+void TOffConfig::setReceiptPrinter(const QString &printer)
+{
+    ini().writeString(Reporting, QStringLiteral("ReceiptPrinter"), printer.trimmed());
+}
+
+int TOffConfig::getReceiptWidth()
+{
+    const int columns = int(ini().readInt(Reporting, QStringLiteral("ReceiptWidth"), 42));
+    return columns == 32 || columns == 48 ? columns : 42;
+}
+
+void TOffConfig::setReceiptWidth(int columns)
+{
+    ini().writeInt(Reporting, QStringLiteral("ReceiptWidth"), columns);
+}
+
 bool TOffConfig::getDefOpenTabs()
 {
     return ini().readBool(Reporting, QStringLiteral("DefOpenTabs"), false);

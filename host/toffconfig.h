@@ -75,6 +75,13 @@ public:
     // 0 all waiters, 1 without trainees, 2 only trainees.
     static int getDefTraineeType();
     static void setDefTraineeType(int type);
+    // The receipt printer the Z report can print on: a device or file (a
+    // path starting with "/") or the name of a raw print queue; empty for
+    // none. Its width in columns: 32, 42 (default) or 48.
+    static QString getReceiptPrinter();
+    static void setReceiptPrinter(const QString &printer);
+    static int getReceiptWidth();
+    static void setReceiptWidth(int columns);
     // Report numbers (decimal texts) left out of the report selector.
     static QStringList getDisabledReps();
     static void setDisabledReps(const QStringList &reports);

@@ -2,6 +2,7 @@
 
 #include "toffdocdict.h"
 
+#include <QDate>
 #include <QObject>
 #include <QString>
 
@@ -51,6 +52,9 @@ public:
 
 Q_SIGNALS:
     void pathChanged(const QString &path);
+    // A closing of `day` went through: every view of the current day and of
+    // the closings reads its figures again.
+    void dayClosed(const QDate &day);
 
 private:
     QString m_path;

@@ -1,5 +1,6 @@
 #include "tdlgoptausw.h"
 
+#include "tcashcount.h"
 #include "tcombobox.h"
 #include "terror.h"
 #include "tinifile.h"
@@ -11,10 +12,12 @@
 #include "tvalue.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QTimeEdit>
 #include <QTreeWidget>
 
@@ -103,6 +106,13 @@ void TDlgOptAusw::fill()
 
     fillReports(TOffConfig::getDisabledReps());
     fillFilters(TOffConfig::getDefFilter());
+    const QString root = m_workspace ? m_workspace->getPath() : QDir::currentPath();
+    const qint64 tolerance = PosLib::cashTolerance(root);
+    m_Tolerance->setText(QStringLiteral("%1.%2")
+                                 .arg(tolerance / 100)
+                                 .arg(tolerance % 100, 2, 10, QLatin1Char('0')));
+    m_ReceiptPrinter->setText(TOffConfig::getReceiptPrinter());
+    m_ReceiptWidth->setCurrentIndex(m_ReceiptWidth->findData(TOffConfig::getReceiptWidth()));
     m_OpenTabs->setChecked(TOffConfig::getDefOpenTabs());
     m_WithoutCredits->setChecked(TOffConfig::getDefWithoutCredits());
 }
@@ -168,8 +178,15 @@ QStringList TDlgOptAusw::disabledReports() const
 
 void TDlgOptAusw::accept()
 {
-    // 1. the start of the day, into the installation's "globals.ini"
+    // 1. the start of the day and the count's tolerance, into the
+    // installation's "globals.ini"
     const int offset = dayOffset();
+    qint64 tolerance = 0;
+    if (!PosLib::parseCountAmount(m_Tolerance->text(), &tolerance) || tolerance < 0) {
+        TOffDlg::error(this, tr("The tolerance \"%1\" is no amount (write it as 5.00)")
+                                     .arg(m_Tolerance->text()));
+        return;
+    }
     if (TOffDlg::checkElement(this, QStringLiteral("m_Gastro"))) {
         const QString file = TOffApplication::globalsFile(m_workspace ? m_workspace->getPath()
                                                                       : QDir::currentPath());
@@ -177,6 +194,8 @@ void TDlgOptAusw::accept()
             QDir().mkpath(QFileInfo(file).absolutePath());
             Basics::TInifile globals(file);
             globals.writeInt(QStringLiteral("Settings"), QStringLiteral("dayoffs"), offset);
+            globals.writeString(QStringLiteral("Settings"), QStringLiteral("cashtolerance"),
+                                m_Tolerance->text().trimmed());
             globals.write();
         } catch (const Basics::TError &e) {
             TOffDlg::error(this, tr("Could not write %1").arg(Basics::userText(e, file)));
@@ -197,6 +216,10 @@ void TDlgOptAusw::accept()
         TOffConfig::setDefWithoutCredits(m_WithoutCredits->isChecked());
     if (TOffDlg::checkElement(this, QStringLiteral("m_Reports")))
         TOffConfig::setDisabledReps(disabledReports());
+    if (TOffDlg::checkElement(this, QStringLiteral("m_ReceiptPrinter")))
+        TOffConfig::setReceiptPrinter(m_ReceiptPrinter->text());
+    if (TOffDlg::checkElement(this, QStringLiteral("m_ReceiptWidth")))
+        TOffConfig::setReceiptWidth(m_ReceiptWidth->currentData().toInt());
 
     // 4. the configuration file
     if (!TOffDlg::writeConfig(this))

@@ -6,11 +6,13 @@
 #include "toffdlg.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimeEdit>
@@ -33,8 +35,25 @@ TDlgOptAuswBase::TDlgOptAuswBase(QWidget *parent)
     m_Gastro->setObjectName(QStringLiteral("m_Gastro"));
     m_Gastro->setDisplayFormat(QStringLiteral("hh:mm"));
     l_Gastro->setBuddy(m_Gastro);
+    l_Tolerance = new QLabel(groupTurnover);
+    m_Tolerance = new QLineEdit(groupTurnover);
+    m_Tolerance->setObjectName(QStringLiteral("m_Tolerance"));
+    l_Tolerance->setBuddy(m_Tolerance);
+    l_ReceiptPrinter = new QLabel(groupTurnover);
+    m_ReceiptPrinter = new QLineEdit(groupTurnover);
+    m_ReceiptPrinter->setObjectName(QStringLiteral("m_ReceiptPrinter"));
+    l_ReceiptPrinter->setBuddy(m_ReceiptPrinter);
+    l_ReceiptWidth = new QLabel(groupTurnover);
+    m_ReceiptWidth = new QComboBox(groupTurnover);
+    m_ReceiptWidth->setObjectName(QStringLiteral("m_ReceiptWidth"));
+    for (int columns : {32, 42, 48})
+        m_ReceiptWidth->addItem(QString::number(columns), columns);
+    l_ReceiptWidth->setBuddy(m_ReceiptWidth);
     auto *turnover = new QFormLayout(groupTurnover);
     turnover->addRow(l_Gastro, m_Gastro);
+    turnover->addRow(l_Tolerance, m_Tolerance);
+    turnover->addRow(l_ReceiptPrinter, m_ReceiptPrinter);
+    turnover->addRow(l_ReceiptWidth, m_ReceiptWidth);
 
     groupReporting = new QGroupBox(tabGeneral);
     groupReporting->setObjectName(QStringLiteral("groupReporting"));
@@ -111,6 +130,12 @@ void TDlgOptAuswBase::languageChange()
     tabWidget->setTabText(tabWidget->indexOf(tabReports), tr("R&eports"));
     groupTurnover->setTitle(tr("Turnover"));
     l_Gastro->setText(tr("&Gastron. day:"));
+    l_Tolerance->setText(tr("Cash count t&olerance:"));
+    m_Tolerance->setToolTip(tr("A count that differs by more needs a comment"));
+    l_ReceiptPrinter->setText(tr("Receipt &printer:"));
+    m_ReceiptPrinter->setToolTip(
+            tr("A device or file (/dev/usb/lp0) or the name of a raw print queue; empty for none"));
+    l_ReceiptWidth->setText(tr("Receipt &width (columns):"));
     groupReporting->setTitle(tr("Reporting"));
     l_DefRep->setText(tr("Default &report:"));
     l_DefFlt->setText(tr("Default &filter:"));

@@ -5,6 +5,8 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QLineEdit;
+class QComboBox;
 class QPushButton;
 class QTabWidget;
 class QTimeEdit;
@@ -14,7 +16,8 @@ class TComboBox;
 }
 
 // The layout of the reporting options: tab "&General" with the group
-// "Turnover" (start of the gastronomic day) and the group "Reporting"
+// "Turnover" (start of the gastronomic day, the cash count's tolerance, the
+// receipt printer and its width) and the group "Reporting"
 // (default report and filter, the two default flags), tab "R&eports" with
 // the reports allowed in the report selection; "Help", OK, "Cancel". The
 // slots are for the subclass; here they only write a debug trace.
@@ -34,6 +37,12 @@ public:
     QGroupBox *groupTurnover;
     QLabel *l_Gastro;
     QTimeEdit *m_Gastro;
+    QLabel *l_Tolerance;
+    QLineEdit *m_Tolerance; // the cash count's tolerance, an amount
+    QLabel *l_ReceiptPrinter;
+    QLineEdit *m_ReceiptPrinter; // a device or file path, or a print queue
+    QLabel *l_ReceiptWidth;
+    QComboBox *m_ReceiptWidth; // 32, 42, 48 columns
     QGroupBox *groupReporting;
     QLabel *l_DefRep;
     QtWidgets::TComboBox *m_DefRep;

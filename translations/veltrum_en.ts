@@ -2,6 +2,26 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>TClosingPreview</name>
+    <message numerus="yes">
+        <source>%n bill(s) were paid on another business day; they close into %1 too</source>
+        <translation>
+            <numerusform>%n bill was paid on another business day; it closes into %1 too</numerusform>
+            <numerusform>%n bills were paid on another business day; they close into %1 too</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>TClosingsDoc</name>
+    <message numerus="yes">
+        <source>Verification cancelled; %n finding(s) until then.</source>
+        <translation>
+            <numerusform>Verification cancelled; %n finding until then.</numerusform>
+            <numerusform>Verification cancelled; %n findings until then.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TOffDataDoc</name>
     <message numerus="yes">
         <source>%n record(s)</source>

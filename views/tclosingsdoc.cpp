@@ -1,19 +1,24 @@
 #include "tclosingsdoc.h"
 
+#include "tverifyrun.h"
+
 #include "tclosingledger.h"
 #include "tclosingverifier.h"
 #include "tcurrencies.h"
 #include "tfigures.h"
+#include "toffconfig.h"
 #include "tofflistitem.h"
 #include "tofflistview.h"
 #include "toffwindow.h"
 #include "toffworkspace.h"
+#include "treceipt.h"
 #include "treconciliationcheck.h"
 #include "tworkspacelists.h"
 #include "tzreport.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QMessageBox>
@@ -23,6 +28,7 @@
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTextDocument>
 #include <QToolButton>
@@ -59,6 +65,8 @@ public:
             return number(m_row.lastBill);
         case 6:
             return number(m_row.amount + (qint64(1) << 40));
+        case 7:
+            return number(m_row.countDifference + (qint64(1) << 40));
         default:
             return TOffListItem::key(column);
         }
@@ -102,6 +110,7 @@ QStringList TClosingsDoc::columns() const
             tr("First bill"),
             tr("Last bill"),
             figureCaption(TFigure::BillTotal),
+            tr("Count difference"),
             tr("Verified")};
 }
 
@@ -113,6 +122,8 @@ QWidget *TClosingsDoc::createView(QWidget *parent)
         list->sortByColumn(0, Qt::AscendingOrder);
         connect(list, &QTreeWidget::itemDoubleClicked, this, &TClosingsDoc::onReprint);
     }
+    if (TOffWorkspace *ws = workspace())
+        connect(ws, &TOffWorkspace::dayClosed, this, &TClosingsDoc::fill);
     return view;
 }
 
@@ -137,6 +148,7 @@ void TClosingsDoc::fill()
                 figures && row.bills ? QString::number(row.firstBill) : QString(),
                 figures && row.bills ? QString::number(row.lastBill) : QString(),
                 figures ? formatPrice(long(row.amount)) : QString(),
+                row.counted ? formatPrice(long(row.countDifference)) : QString(),
                 row.verified,
         };
         new TClosingItem(list, row, texts);
@@ -264,6 +276,15 @@ void TClosingsDoc::onReprint()
         layout->addWidget(m_reportText);
         auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close);
         QPushButton *print = buttons->addButton(tr("&Print..."), QDialogButtonBox::ActionRole);
+        // the receipt printer at the bar, when one is configured
+        m_receipt = buttons->addButton(tr("&Receipt printer"), QDialogButtonBox::ActionRole);
+        m_receipt->setObjectName(QStringLiteral("receiptPrinter"));
+        connect(m_receipt, &QPushButton::clicked, this, [this] {
+            QString error;
+            if (!printReceipt(m_reportZ, &error))
+                QMessageBox::critical(m_reportDialog, tr("Error"),
+                                      tr("The receipt was not printed: %1").arg(error));
+        });
         layout->addWidget(buttons);
         connect(buttons, &QDialogButtonBox::rejected, m_reportDialog, &QDialog::close);
         connect(print, &QPushButton::clicked, this, [this] {
@@ -276,10 +297,34 @@ void TClosingsDoc::onReprint()
             document.print(&printer);
         });
     }
+    m_reportZ = z;
+    m_receipt->setVisible(!TOffConfig::getReceiptPrinter().isEmpty());
+    m_receipt->setToolTip(tr("Print on %1, %2 columns")
+                                  .arg(TOffConfig::getReceiptPrinter())
+                                  .arg(TOffConfig::getReceiptWidth()));
     m_reportDialog->setWindowTitle(title);
     m_reportText->setPlainText(lines.join(QLatin1Char('\n')));
     m_reportDialog->show();
     m_reportDialog->raise();
+}
+
+bool TClosingsDoc::printReceipt(long z, QString *error) const
+{
+    const QString printer = TOffConfig::getReceiptPrinter();
+    if (printer.isEmpty()) {
+        if (error)
+            *error = tr("no receipt printer is set in the options");
+        return false;
+    }
+    const QStringList lines = zReport(z);
+    if (lines.isEmpty()) {
+        if (error)
+            *error = tr("there is no closing with Z counter %1").arg(z);
+        return false;
+    }
+    const QByteArray bytes = escPosBytes(receiptLines(lines, TOffConfig::getReceiptWidth()));
+    const bool path = printer.startsWith(QLatin1Char('/'));
+    return sendReceipt(bytes, path ? printer : QString(), path ? QString() : printer, error);
 }
 
 void TClosingsDoc::onPdf()
@@ -297,8 +342,45 @@ void TClosingsDoc::onPdf()
 
 void TClosingsDoc::onVerify()
 {
-    const QStringList findings = verify();
-    if (findings.isEmpty())
+    TOffWorkspace *ws = workspace();
+    if (!ws)
+        return;
+    // away from the window: verify reads every bill and summary
+    TVerifyRun run(ws->getPath());
+    QProgressDialog progress(tr("Verifying the closings and every closed day..."), tr("Cancel"), 0,
+                             0, window());
+    progress.setObjectName(QStringLiteral("verifyprogress"));
+    progress.setWindowTitle(tr("Verify"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(0);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+    QStringList findings;
+    bool cancelled = false;
+    QEventLoop loop;
+    connect(&run, &TVerifyRun::progress, &progress, [&progress](int done, int total) {
+        progress.setMaximum(total);
+        progress.setValue(done);
+    });
+    connect(&run, &TVerifyRun::finished, &loop, [&](const QStringList &texts, bool stopped) {
+        findings = texts;
+        cancelled = stopped;
+        loop.quit();
+    });
+    connect(&progress, &QProgressDialog::canceled, &run, &TVerifyRun::cancel);
+    m_verifyProgress = &progress;
+    run.start();
+    progress.show();
+    loop.exec();
+    m_verifyProgress = nullptr;
+    progress.close();
+    fill();
+
+    if (cancelled)
+        QMessageBox::information(window(), tr("Verify"),
+                                 tr("Verification cancelled; %n finding(s) until then.", nullptr,
+                                    int(findings.size())));
+    else if (findings.isEmpty())
         QMessageBox::information(window(), tr("Verify"),
                                  tr("Every closing holds: its bills, record and Z number are as "
                                     "the closing left them, and the closing records, day "

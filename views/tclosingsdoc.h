@@ -8,6 +8,7 @@
 
 #include <QDialog>
 #include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -41,6 +42,9 @@ public:
     // Writes the Z report of `z` as PDF; false when there is no such
     // closing or the file cannot be written.
     bool saveZReportPdf(long z, const QString &fileName) const;
+    // Prints the Z report of `z` on the receipt printer of the options
+    // (TOffConfig::getReceiptPrinter(), its width); false with the reason.
+    bool printReceipt(long z, QString *error = nullptr) const;
     // Checks every closing against its record; the findings' texts.
     QStringList verify();
 
@@ -51,9 +55,13 @@ public:
     // The window that shows a reprinted Z report, while it is open.
     QDialog *reportDialog() const { return m_reportDialog; }
     QPlainTextEdit *reportText() const { return m_reportText; }
+    // "Receipt printer" of that window: shown when one is configured.
+    QPushButton *receiptButton() const { return m_receipt; }
     QToolButton *reprintButton() const { return m_reprint; }
     QToolButton *pdfButton() const { return m_pdf; }
     QPushButton *verifyButton() const { return m_verify; }
+    // The progress of a verification while it runs; null otherwise.
+    QProgressDialog *verifyProgress() const { return m_verifyProgress; }
 
 public Q_SLOTS:
     // Shows the Z report of the chosen closing in a window of its own,
@@ -77,4 +85,7 @@ private:
     QPointer<QToolButton> m_reprint;
     QPointer<QToolButton> m_pdf;
     QPointer<QPushButton> m_verify;
+    QPointer<QProgressDialog> m_verifyProgress;
+    QPointer<QPushButton> m_receipt;
+    long m_reportZ = 0;
 };

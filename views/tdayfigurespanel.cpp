@@ -60,6 +60,8 @@ TDayFiguresPanel::TDayFiguresPanel(TOffWorkspace *workspace, QWidget *parent)
     connect(refreshKey, &QShortcut::activated, this, &TDayFiguresPanel::refresh);
     if (m_workspace)
         connect(m_workspace, &TOffWorkspace::pathChanged, this, &TDayFiguresPanel::refresh);
+    if (m_workspace)
+        connect(m_workspace, &TOffWorkspace::dayClosed, this, &TDayFiguresPanel::refresh);
     refresh();
 }
 

@@ -79,6 +79,8 @@ QWidget *TOpenTablesDoc::createView(QWidget *parent)
         return view;
     if (TOffWorkspace *ws = workspace())
         connect(ws, &TOffWorkspace::pathChanged, this, &TOpenTablesDoc::onRefresh);
+    if (TOffWorkspace *ws = workspace())
+        connect(ws, &TOffWorkspace::dayClosed, this, &TOpenTablesDoc::onRefresh);
     connectExpanded(list, true);
     return view;
 }

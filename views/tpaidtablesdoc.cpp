@@ -7,6 +7,7 @@
 #include "tcombobox.h"
 #include "tcrystalhandover.h"
 #include "tcurrencies.h"
+#include "tdayclosing.h"
 #include "terror.h"
 #include "tinifile.h"
 #include "tinstallation.h"
@@ -168,6 +169,11 @@ QWidget *TPaidTablesDoc::createView(QWidget *parent)
     if (TOffWorkspace *ws = workspace()) {
         connect(ws, &TOffWorkspace::pathChanged, list, &QTreeWidget::clear);
         connect(ws, &TOffWorkspace::pathChanged, m_chartPane, &TReportChartPane::clear);
+        // the current day's report shows the day after the closing
+        connect(ws, &TOffWorkspace::dayClosed, this, [this, list] {
+            if (!hasDate() && list->topLevelItemCount() > 0)
+                fillData();
+        });
     }
     if (TOffApplication *application = TOffApplication::instance())
         connect(application, &TOffApplication::lngChanged, m_chartPane,
@@ -712,42 +718,7 @@ bool TPaidTablesDoc::crystalExport(Basics::TInifile &ini, const QString &, bool 
 
 void TPaidTablesDoc::onTurnOver()
 {
-    TOffWorkspace *ws = workspace();
-    if (!ws)
-        return;
-    const QString root = ws->getPath();
-    TTurnOverDlg dialog(ws->getData(QStringLiteral("waiters")), businessDay(root), window());
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-
-    TTurnoverRequest r;
-    r.root = root;
-    r.date = dialog.date();
-    r.waiter = dialog.waiter();
-    r.executingWaiter = window() ? window()->getLoggedWaiter() : nullptr;
-    r.terminals = ws->getData(QStringLiteral("terminals"));
-    const TTurnoverOutcome outcome
-            = runTurnover(r, [this](const QString &caption, const QString &text) {
-                  return QMessageBox::warning(window(), caption, text,
-                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-                         == QMessageBox::Yes;
-              });
-    switch (outcome.status) {
-    case TTurnoverOutcome::Done:
-        QMessageBox::information(window(), outcome.caption, outcome.text);
-        break;
-    case TTurnoverOutcome::Incomplete:
-        QMessageBox::warning(window(), outcome.caption, outcome.text);
-        break;
-    case TTurnoverOutcome::AlreadyFiscalized:
-        QMessageBox::warning(window(), outcome.caption, outcome.text);
-        break;
-    case TTurnoverOutcome::Failed:
-        QMessageBox::critical(window(), outcome.caption, outcome.text);
-        break;
-    case TTurnoverOutcome::Declined:
-        break;
-    }
+    TDayClosing(window(), workspace(), window() ? window()->getLoggedWaiter() : nullptr).run();
 }
 
 // Walk reports -------------------------------------------------------------

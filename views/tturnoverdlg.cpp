@@ -1,12 +1,22 @@
 #include "tturnoverdlg.h"
 
+#include "tclosingpanel.h"
+#include "tclosingpreview.h"
 #include "tcombobox.h"
+#include "tcurrencies.h"
 #include "toffdlg.h"
+#include "tpricetext.h"
 #include "tvalue.h"
+#include "tworkspacelists.h"
 
 #include <QCalendarWidget>
 #include <QDateEdit>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QToolButton>
+#include <QVBoxLayout>
+
+using namespace PosLib;
 
 TTurnOverDlg::TTurnOverDlg(Basics::TValueList *waiters, const QDate &date, QWidget *parent)
     : TTurnOverDlgBase(parent)
@@ -18,6 +28,96 @@ TTurnOverDlg::TTurnOverDlg(Basics::TValueList *waiters, const QDate &date, QWidg
 }
 
 TTurnOverDlg::~TTurnOverDlg() = default;
+
+void TTurnOverDlg::setInstallation(const QString &root, TWorkspaceLists *lists,
+                                   const QString &countedBy, const QDateTime &now)
+{
+    m_root = root;
+    m_lists = lists;
+    m_now = now;
+    if (!m_panel) {
+        m_panel = new TClosingPanel(this);
+        if (auto *box = qobject_cast<QVBoxLayout *>(layout()))
+            box->insertWidget(1, m_panel, 1);
+        connect(m_Date, &QDateEdit::dateChanged, this, &TTurnOverDlg::refreshPreview);
+        connect(m_Waiter, &QComboBox::currentIndexChanged, this, &TTurnOverDlg::refreshPreview);
+        resize(720, 720);
+    }
+    m_panel->setCountedBy(countedBy);
+    m_panel->setTolerance(cashTolerance(root));
+    refreshPreview();
+}
+
+void TTurnOverDlg::refreshPreview()
+{
+    if (!m_panel)
+        return;
+    TTurnoverRequest request;
+    request.root = m_root;
+    request.date = date();
+    request.waiter = waiter();
+    request.now = m_now;
+    m_preview = std::make_unique<TClosingPreview>(request, false, true);
+    const auto *currencies
+            = m_lists ? static_cast<const TCurrencies *>(m_lists->get(QStringLiteral("currencies")))
+                      : nullptr;
+    m_panel->setPreview(m_preview.get(), currencies, countableItems(m_lists));
+}
+
+bool TTurnOverDlg::confirm()
+{
+    m_goOn = false;
+    m_count = TCashCountInput();
+    if (!m_preview)
+        return true;
+    // the preview as it is now: another program may have closed meanwhile
+    refreshPreview();
+    if (m_preview->verdict() == TClosingPreview::Refused) {
+        QMessageBox::critical(this, tr("Error"), m_preview->reason());
+        return false;
+    }
+    TCashCountInput input;
+    QString error;
+    if (!m_panel->input(&input, &error)) {
+        QMessageBox::warning(this, tr("Cash count"), error);
+        return false;
+    }
+    if (!input.isEmpty() && m_preview->count(input).lacksComment()) {
+        QMessageBox::warning(this, tr("Cash count"),
+                             tr("The count differs by more than the tolerance. Say why in the "
+                                "comment before closing the day."));
+        m_panel->commentEdit()->setFocus();
+        return false;
+    }
+    if (m_preview->verdict() == TClosingPreview::StoppedByOpenTables) {
+        QStringList tables;
+        const auto *currencies = m_lists ? static_cast<const TCurrencies *>(
+                                         m_lists->get(QStringLiteral("currencies")))
+                                         : nullptr;
+        for (const TOpenTable &table : m_preview->openTables())
+            tables << tr("table %1/%2, waiter %3 %4: %5")
+                              .arg(table.table)
+                              .arg(table.party)
+                              .arg(table.waiter)
+                              .arg(table.waiterName, moneyText(currencies, long(table.amount)));
+        const auto answer = QMessageBox::warning(
+                this, tr("Warning"),
+                tr("There still are open tables! Do you want to continue?") + QStringLiteral("\n\n")
+                        + tables.join(QLatin1Char('\n')),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes)
+            return false;
+        m_goOn = true;
+    }
+    m_count = input;
+    return true;
+}
+
+void TTurnOverDlg::accept()
+{
+    if (confirm())
+        TTurnOverDlgBase::accept();
+}
 
 void TTurnOverDlg::fillWaiters()
 {
@@ -79,4 +179,8 @@ void TTurnOverDlg::languageChange()
     TTurnOverDlgBase::languageChange();
     if (m_Waiter && m_Waiter->count() > 0)
         m_Waiter->setItemText(0, tr("Not specified"));
+    if (m_panel) {
+        m_panel->languageChange();
+        refreshPreview();
+    }
 }

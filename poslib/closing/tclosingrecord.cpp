@@ -93,12 +93,13 @@ long TClosingRecord::lastBill() const
 //              "voids": {"count", "amount"}},            amounts in cents
 //   "daySummary": {"file", "sha256"} or null,
 //   "previous": {"z", "sha256"} or null for the first record,
+//   "cashCount": TCashCount::toJson(), only in format 2 (a count was made),
 //   "seal": SHA-256 of the compact JSON of all other keys
 // }
 QJsonObject TClosingRecord::toJson() const
 {
     QJsonObject o;
-    o.insert(QStringLiteral("format"), Format);
+    o.insert(QStringLiteral("format"), cashCount.isEmpty() ? Format : FormatWithCount);
     o.insert(QStringLiteral("z"), qint64(z));
     o.insert(QStringLiteral("dayZ"), qint64(dayZ));
     o.insert(QStringLiteral("date"), date.toString(Qt::ISODate));
@@ -166,6 +167,9 @@ QJsonObject TClosingRecord::toJson() const
                  QJsonObject {{QStringLiteral("z"), qint64(previousZ)},
                               {QStringLiteral("sha256"), QString::fromLatin1(previousSha256)}});
 
+    if (!cashCount.isEmpty())
+        o.insert(QStringLiteral("cashCount"), cashCount.toJson());
+
     o.insert(SealKey, QString::fromLatin1(sha256Hex(sealedContent(o))));
     return o;
 }
@@ -188,7 +192,8 @@ bool TClosingRecord::fromBytes(const QByteArray &bytes, TClosingRecord *record, 
         return failed(parse.error != QJsonParseError::NoError ? parse.errorString()
                                                               : QStringLiteral("not an object"));
     const QJsonObject o = doc.object();
-    if (o.value(QStringLiteral("format")).toInt() != Format)
+    const int format = o.value(QStringLiteral("format")).toInt();
+    if (format != Format && format != FormatWithCount)
         return failed(QStringLiteral("unknown format"));
     TClosingRecord r;
     r.z = long(o.value(QStringLiteral("z")).toInteger());
@@ -252,6 +257,8 @@ bool TClosingRecord::fromBytes(const QByteArray &bytes, TClosingRecord *record, 
     const QJsonObject previous = o.value(QStringLiteral("previous")).toObject();
     r.previousZ = long(previous.value(QStringLiteral("z")).toInteger());
     r.previousSha256 = previous.value(QStringLiteral("sha256")).toString().toLatin1();
+    if (format == FormatWithCount)
+        r.cashCount = TCashCount::fromJson(o.value(QStringLiteral("cashCount")).toObject());
     *record = r;
     return true;
 }

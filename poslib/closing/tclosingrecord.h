@@ -8,6 +8,8 @@
 #include <QMap>
 #include <QString>
 
+#include "tcashcount.h"
+
 namespace PosLib {
 
 // One bill a closing moved, as it lies in the day directory.
@@ -67,7 +69,10 @@ struct TClosingTotals
 // run's Z counter; TClosingRecord::toJson() documents its keys.
 struct TClosingRecord
 {
+    // Format 2 is format 1 with the cash count ("cashCount"); a record
+    // without a count is written as format 1.
     static constexpr int Format = 1;
+    static constexpr int FormatWithCount = 2;
 
     long z = 0; // the run's Z counter
     long dayZ = 0; // the day's Z number
@@ -90,6 +95,9 @@ struct TClosingRecord
     QByteArray summarySha256;
     long previousZ = 0; // 0 for the first record of the installation
     QByteArray previousSha256; // of the previous record's file; empty for the first
+    // The drawer and payment forms counted at the closing; empty when
+    // nobody counted.
+    TCashCount cashCount;
 
     bool isWholeDay() const { return waiter == 0; }
     long firstArchive() const;

@@ -1,5 +1,6 @@
 #include "tclosingrecorder.h"
 
+#include "tcashcount.h"
 #include "tclosingbills.h"
 #include "tclosingledger.h"
 #include "tfile.h"
@@ -8,6 +9,22 @@
 #include <QFileInfo>
 
 namespace PosLib {
+
+namespace {
+
+// The count set against what the closing's bills say the drawer holds.
+TCashCount countOfClosing(const QString &root, const TPendingClosing &run,
+                          const QList<TClosingBill> &bills)
+{
+    const QString dayDir = statistDayDir(run.date, root);
+    TDrawerFigures drawer;
+    setSystemCurrency(drawer, root);
+    for (const TClosingBill &bill : bills)
+        addDrawerBillFile(drawer, dayDir + bill.file, run.date, root);
+    return makeCashCount(run.cashCount, drawer);
+}
+
+} // namespace
 
 TClosingRecord recordClosing(const QString &root, const TPendingClosing &run, long dayZ,
                              const QDateTime &end, bool completedLater)
@@ -31,6 +48,8 @@ TClosingRecord recordClosing(const QString &root, const TPendingClosing &run, lo
     const TClosingContent content = closingContent(dayDir, run.date, run.z, root);
     record.bills = content.bills;
     record.totals = content.totals;
+    if (!run.cashCount.isEmpty())
+        record.cashCount = countOfClosing(root, run, content.bills);
 
     // a waiter's closing removes the day summary: nothing to seal then; a
     // run completed later did not build it

@@ -13,17 +13,19 @@ namespace PosLib {
 
 QByteArray TPendingClosing::toBytes() const
 {
-    const QJsonObject o {{QStringLiteral("z"), qint64(z)},
-                         {QStringLiteral("date"), date.toString(Qt::ISODate)},
-                         {QStringLiteral("waiter"), waiter},
-                         {QStringLiteral("waiterName"), waiterName},
-                         {QStringLiteral("executingWaiter"), executingWaiter},
-                         {QStringLiteral("executingWaiterName"), executingWaiterName},
-                         {QStringLiteral("application"), application},
-                         {QStringLiteral("terminal"), qint64(terminal)},
-                         {QStringLiteral("costCenter"), qint64(costCenter)},
-                         {QStringLiteral("start"), start.toString(Qt::ISODate)},
-                         {QStringLiteral("dayZ"), qint64(dayZ)}};
+    QJsonObject o {{QStringLiteral("z"), qint64(z)},
+                   {QStringLiteral("date"), date.toString(Qt::ISODate)},
+                   {QStringLiteral("waiter"), waiter},
+                   {QStringLiteral("waiterName"), waiterName},
+                   {QStringLiteral("executingWaiter"), executingWaiter},
+                   {QStringLiteral("executingWaiterName"), executingWaiterName},
+                   {QStringLiteral("application"), application},
+                   {QStringLiteral("terminal"), qint64(terminal)},
+                   {QStringLiteral("costCenter"), qint64(costCenter)},
+                   {QStringLiteral("start"), start.toString(Qt::ISODate)},
+                   {QStringLiteral("dayZ"), qint64(dayZ)}};
+    if (!cashCount.isEmpty())
+        o.insert(QStringLiteral("cashCount"), cashCount.toJson());
     return QJsonDocument(o).toJson(QJsonDocument::Indented);
 }
 
@@ -47,6 +49,8 @@ bool TPendingClosing::fromBytes(const QByteArray &bytes, TPendingClosing *pendin
     p.costCenter = long(o.value(QStringLiteral("costCenter")).toInteger());
     p.start = QDateTime::fromString(o.value(QStringLiteral("start")).toString(), Qt::ISODate);
     p.dayZ = long(o.value(QStringLiteral("dayZ")).toInteger());
+    if (o.contains(QStringLiteral("cashCount")))
+        p.cashCount = TCashCountInput::fromJson(o.value(QStringLiteral("cashCount")).toObject());
     *pending = p;
     return true;
 }

@@ -5,6 +5,8 @@
 #include <QDateTime>
 #include <QString>
 
+#include "tcashcount.h"
+
 namespace PosLib {
 
 // A day closing as it starts: what it is, and the Z counter it takes. The
@@ -27,10 +29,13 @@ struct TPendingClosing
     // The day Z number this run drew for a day that had none, noted before
     // "var/statist/zcount.dat" moves; 0 while it has drawn none.
     long dayZ = 0;
+    // What was counted; the record sets it against the bills the run moved.
+    TCashCountInput cashCount;
 
     // JSON: {"z", "date", "waiter", "waiterName", "executingWaiter",
     // "executingWaiterName", "application", "terminal", "costCenter", "start",
-    // "dayZ"}; a note without "dayZ" drew none.
+    // "dayZ", "cashCount" (TCashCountInput::toJson(), only when counted)}; a
+    // note without "dayZ" drew none.
     QByteArray toBytes() const;
     static bool fromBytes(const QByteArray &bytes, TPendingClosing *pending);
 };

@@ -58,6 +58,11 @@ public:
     int movedCount() const { return m_moved; }
     void setMovedCount(int moved) { m_moved = moved; }
 
+    // What the manager counted (the cash count's input as JSON, which the
+    // closing record sets against the bills); empty when nobody counted.
+    QByteArray cashCount() const { return m_cashCount; }
+    void setCashCount(const QByteArray &json) { m_cashCount = json; }
+
     // The clock of the run: the current time unless fixed (reproducible
     // runs and tests).
     QDateTime now() const;
@@ -68,6 +73,7 @@ private:
     Basics::TValue *m_turnoverWaiter = nullptr;
     QDateTime m_clock;
     int m_moved = 0;
+    QByteArray m_cashCount;
 };
 
 } // namespace PosLib

@@ -1,18 +1,26 @@
 #include "tturnoverflow.h"
 
+#include "tbillfigures.h"
+#include "tclosingrecord.h"
 #include "tcounter.h"
 #include "terror.h"
+#include "tfigures.h"
 #include "tfiscalfiles.h"
 #include "tinstallation.h"
 #include "tlog.h"
 #include "tlogcategories.h"
 #include "tmessages.h"
+#include "tpricetext.h"
 #include "tsettings.h"
 #include "tturnover.h"
 #include "turnoverdata.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLocale>
 
 using namespace Basics;
 
@@ -108,6 +116,8 @@ void fillData(TurnoverData &data, const TTurnoverRequest &request)
     data.setDataPath(request.root);
     data.setCancelTurnover(request.cancelIfEmpty);
     data.setClock(request.now);
+    if (!request.count.isEmpty())
+        data.setCashCount(QJsonDocument(request.count.toJson()).toJson(QJsonDocument::Compact));
 }
 
 long dayZNumber(const QString &dayDirectory)
@@ -121,7 +131,57 @@ long dayZNumber(const QString &dayDirectory)
     return 0;
 }
 
+// The closing's record: its bill total, the takings of its bills and the
+// count; nothing when it cannot be read.
+void readRecordFigures(TTurnoverOutcome &outcome, const TTurnoverRequest &request)
+{
+    QFile file(outcome.dayDirectory + TClosingRecord::fileName(outcome.zCounter));
+    TClosingRecord record;
+    if (!file.open(QIODevice::ReadOnly)
+        || !TClosingRecord::fromBytes(file.readAll(), &record, nullptr))
+        return;
+    outcome.recorded = true;
+    outcome.billTotal = record.totals.amount;
+    outcome.count = record.cashCount;
+    TBillFigures figures;
+    for (const TClosingBill &bill : record.bills)
+        addBillFile(figures, outcome.dayDirectory + bill.file, request.date, request.root);
+    outcome.takings = figures.allAmount();
+}
+
 } // namespace
+
+QString closingResultText(const TTurnoverRequest &request, const TTurnoverOutcome &outcome,
+                          const TCurrencies *currencies)
+{
+    const QLocale locale;
+    const QString day = locale.toString(request.date, QLocale::LongFormat);
+    QString text = request.waiter
+                           ? Text::tr("The tables of waiter %1 %2 of %3 are closed; the day stays "
+                                      "open for the others.")
+                                     .arg(request.waiter->id())
+                                     .arg(request.waiter->name(), day)
+                           : Text::tr("The day %1 is closed.").arg(day);
+    text += QStringLiteral("\n\n")
+            + Text::tr("Z counter %1, the day's Z number %2")
+                      .arg(outcome.zCounter)
+                      .arg(outcome.dayZ);
+    text += QLatin1Char('\n')
+            + Text::tr("%1: %2").arg(figureCaption(TFigure::Bills)).arg(outcome.moved);
+    if (outcome.recorded) {
+        text += QLatin1Char('\n')
+                + Text::tr("%1: %2").arg(figureCaption(TFigure::BillTotal),
+                                         moneyText(currencies, long(outcome.billTotal)));
+        text += QLatin1Char('\n')
+                + Text::tr("%1: %2").arg(figureCaption(TFigure::AllAmount),
+                                         moneyText(currencies, long(outcome.takings)));
+    }
+    if (!outcome.count.isEmpty())
+        text += QLatin1Char('\n')
+                + Text::tr("Cash count: difference %1")
+                          .arg(moneyText(currencies, long(outcome.count.difference())));
+    return text;
+}
 
 QList<TOpenTable> TTurnoverCheck::openTables() const
 {
@@ -204,6 +264,7 @@ TTurnoverOutcome runTurnover(const TTurnoverRequest &request, const TTurnoverCon
     done.moved = data.movedCount();
     done.dayDirectory = statistDayDir(request.date, request.root);
     done.dayZ = dayZNumber(done.dayDirectory);
+    readRecordFigures(done, request);
     return done;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tcashcount.h"
 #include "tturnover.h"
 
 #include <QDate>
@@ -15,6 +16,8 @@ class TValueList;
 
 namespace PosLib {
 
+class TCurrencies;
+
 // What the user chose for one day closing.
 struct TTurnoverRequest
 {
@@ -25,6 +28,7 @@ struct TTurnoverRequest
     Basics::TValueList *terminals = nullptr; // told of the closing; may be null
     bool cancelIfEmpty = false; // give up when there is nothing to move
     QDateTime now; // the clock of the run; invalid: the current time
+    TCashCountInput count; // what the manager counted; empty when nobody did
 };
 
 // How a closing ended, with the message box the user is shown.
@@ -47,7 +51,20 @@ struct TTurnoverOutcome
     int moved = 0; // bills moved
     QString dayDirectory; // "var/statist/tagDD.MM.YYYY/" under the root
     TClosingOutcome closing; // how the run itself ended, bill by bill
+    // What the closing's record says (a run that closed the day).
+    bool recorded = false;
+    qint64 billTotal = 0; // the order lines of the bills moved
+    qint64 takings = 0; // their "All amount"
+    TCashCount count; // empty when nobody counted
 };
+
+// What the user reads when a closing went through: the day (in the
+// locale's date format), whole day or which waiter, the Z counter and the
+// day's Z number, the bills, bill total and takings, the cash count's
+// difference; amounts as `currencies` writes money. In the current
+// language.
+QString closingResultText(const TTurnoverRequest &request, const TTurnoverOutcome &outcome,
+                          const TCurrencies *currencies);
 
 // What a closing would meet, found without writing anything: the fiscal
 // check, the tables on the terminals and the run's own forecast.

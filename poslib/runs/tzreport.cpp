@@ -1,6 +1,7 @@
 #include "tzreport.h"
 
 #include "tbillfigures.h"
+#include "tclosingpreview.h"
 #include "tcurrencies.h"
 #include "tcurrency.h"
 #include "tfigures.h"
@@ -100,6 +101,8 @@ TClosingList::TClosingList(const QString &root, const QDate &from, const QDate &
             row.firstBill = closing.record.firstBill();
             row.lastBill = closing.record.lastBill();
             row.amount = closing.record.totals.amount;
+            row.counted = !closing.record.cashCount.isEmpty();
+            row.countDifference = closing.record.cashCount.difference();
         }
         row.holds = closingHolds(m_findings, closing.z, closing.date);
         // before records were kept only the Z continuity is checked
@@ -117,7 +120,7 @@ QStringList TClosingList::lines(const TCurrencies *currencies) const
 {
     QStringList out;
     auto line = [](const QStringList &c) {
-        return QStringLiteral("%1  %2  %3 %4  %5  %6  %7  %8")
+        return QStringLiteral("%1  %2  %3 %4  %5  %6  %7  %8  %9")
                 .arg(c[0], 6)
                 .arg(c[1], -10)
                 .arg(c[2], -20)
@@ -125,11 +128,12 @@ QStringList TClosingList::lines(const TCurrencies *currencies) const
                 .arg(c[4], 10)
                 .arg(c[5], 10)
                 .arg(c[6], 12)
-                .arg(c[7]);
+                .arg(c[7], 12)
+                .arg(c[8]);
     };
     out << line({Text::tr("Z"), Text::tr("Date"), Text::tr("Kind"), figureCaption(TFigure::Bills),
                  Text::tr("First bill"), Text::tr("Last bill"), figureCaption(TFigure::BillTotal),
-                 Text::tr("Verified")});
+                 Text::tr("Count diff."), Text::tr("Verified")});
     for (const TClosingRow &row : m_rows) {
         const bool figures = row.hasRecord;
         out << line({QString::number(row.z), row.date.toString(Qt::ISODate), row.kind,
@@ -137,6 +141,8 @@ QStringList TClosingList::lines(const TCurrencies *currencies) const
                      figures && row.bills ? QString::number(row.firstBill) : QStringLiteral("-"),
                      figures && row.bills ? QString::number(row.lastBill) : QStringLiteral("-"),
                      figures ? priceText(currencies, long(row.amount)) : QStringLiteral("-"),
+                     row.counted ? priceText(currencies, long(row.countDifference))
+                                 : QStringLiteral("-"),
                      row.verified});
     }
     return out;
@@ -163,6 +169,8 @@ QJsonObject TClosingList::data() const
             o.insert(QStringLiteral("lastBill"), qint64(row.lastBill));
             o.insert(figureKey(TFigure::BillTotal), row.amount);
         }
+        if (row.counted)
+            o.insert(QStringLiteral("countDifference"), row.countDifference);
         closings.append(o);
     }
     return {{QStringLiteral("format"), 1}, {QStringLiteral("closings"), closings}};
@@ -241,6 +249,8 @@ bool TZReport::build(long z, const QDateTime &now)
         out << figure(figureCaption(TFigure::Voids), QString::number(r.totals.voidCount));
         out << figure(figureCaption(TFigure::VoidAmount), amount(r.totals.voidAmount));
         out << figure(Text::tr("Closing record"), TClosingRecord::fileName(z));
+        if (!r.cashCount.isEmpty())
+            out << QString() << cashCountLines(r.cashCount, currencies) << QString();
     }
     const bool legacy
             = !closing->hasRecord && (ledger.firstRecordedZ() == 0 || z < ledger.firstRecordedZ());
@@ -301,6 +311,10 @@ bool TZReport::build(long z, const QDateTime &now)
                           {QStringLiteral("reconciliation"), reconciliation.data()},
                           {QStringLiteral("summary"), summary.data},
                           {QStringLiteral("exceptions"), exceptions}};
+    m_data.insert(QStringLiteral("cashCount"),
+                  recorded && !closing->record.cashCount.isEmpty()
+                          ? QJsonValue(closing->record.cashCount.toJson())
+                          : QJsonValue(QJsonValue::Null));
     m_data.insert(QStringLiteral("record"),
                   recorded ? QJsonDocument::fromJson(closing->recordBytes).object()
                            : QJsonValue(QJsonValue::Null));

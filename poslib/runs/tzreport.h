@@ -28,6 +28,8 @@ struct TClosingRow
     bool hasRecord = false;
     bool holds = false; // verified: nothing found about it
     QString verified; // "yes", "no" or "no record"
+    bool counted = false; // the closing carries a cash count
+    qint64 countDifference = 0; // its difference, system cents
 };
 
 // The closings of an installation between `from` and `to` (each bound
@@ -47,7 +49,8 @@ public:
     // formatted by `currencies` (cents when null).
     QStringList lines(const TCurrencies *currencies) const;
     // {"format": 1, "closings": [{"z", "date", "kind", "waiter", "bills",
-    // "firstBill", "lastBill", "amount", "record", "verified"}]}
+    // "firstBill", "lastBill", "billTotal", "record", "verified",
+    // "countDifference" (only when counted)}]}
     QJsonObject data() const;
 
 private:
@@ -79,7 +82,8 @@ public:
     QString title() const { return m_title; }
     QStringList lines() const { return m_lines; }
     // {"format": 1, "title", "z", "date", "record": the record as stored
-    // or null, "verified", "findings": [texts], "reconciled" (the day's
+    // or null, "cashCount": the record's count or null, "verified",
+    // "findings": [texts], "reconciled" (the day's
     // records, summary and bills agree), "reconciliationFindings": [texts],
     // "reconciliation": TReconciliation::data(), "summary": the summary's
     // data as the report command writes it, "exceptions": the day's

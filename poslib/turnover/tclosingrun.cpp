@@ -16,6 +16,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <cerrno>
 #include <memory>
@@ -149,6 +151,9 @@ TPendingClosing beginClosing(TurnoverData &data)
     run.terminal = data.terminalId();
     run.costCenter = data.costCenterId();
     run.start = data.now();
+    if (!data.cashCount().isEmpty())
+        run.cashCount
+                = TCashCountInput::fromJson(QJsonDocument::fromJson(data.cashCount()).object());
 
     // noted before the counter moves: a cut between the two leaves a note
     // whose Z the counter has not given out yet, never a Z without a note

@@ -78,6 +78,7 @@ struct TOpenTable
     int waiter = 0;
     QString waiterName;
     int heldBy = 0; // the terminal that holds it, 0 for none
+    qint64 amount = 0; // what it stands at, in cents
 };
 // The tables of "var/tables" that load open for `owner` without a
 // visibility filter, and those held by a terminal (which the closing

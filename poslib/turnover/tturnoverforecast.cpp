@@ -182,6 +182,7 @@ QList<TOpenTable> openTables(const QString &root, TValue *owner)
         open.waiter = table->create().waiter();
         open.waiterName = table->create().waiterName();
         open.heldBy = table->state() == TTable::Locked ? std::max(1, table->heldBy()) : 0;
+        open.amount = roundHalfUp(table->amount());
         tables << open;
     }
     return tables;

@@ -387,3 +387,30 @@ TEST_F(ChainOutletsTest, TheClosingTimerSendsItsDayAndLaterWhatCouldNotGo)
               number(QStringLiteral("SELECT count(*) FROM days WHERE office_id = 5 AND day = '%1'")
                              .arg(Today)));
 }
+
+// A closing with a cash count: the chain database has the count of the
+// closing and its lines.
+TEST_F(ChainOutletsTest, TheCashCountOfAClosingReachesTheChain)
+{
+    ASSERT_EQ(0, chain(QStringLiteral("init"), {QStringLiteral("--db"), urlText()}).code);
+    const QString root = outlet(2, url().host);
+    const Outcome closed = veltrum(
+            {QStringLiteral("turnover"), QStringLiteral("--data"), root, QStringLiteral("--date"),
+             Today, QStringLiteral("--force"), QStringLiteral("--count"), QStringLiteral("cash=0"),
+             QStringLiteral("--count"), QStringLiteral("EC card=0"), QStringLiteral("--comment"),
+             QStringLiteral("drawer left empty"), QStringLiteral("--counted-by"),
+             QStringLiteral("Manager")});
+    ASSERT_EQ(0, closed.code) << closed.err;
+    EXPECT_EQ(1, number(QStringLiteral("SELECT count(*) FROM closing_counts WHERE office_id = 2 "
+                                       "AND comment = 'drawer left empty' AND counted_by = "
+                                       "'Manager'")));
+    EXPECT_GT(
+            number(QStringLiteral("SELECT count(*) FROM closing_count_lines WHERE office_id = 2")),
+            1);
+    // the total is the sum of the counted lines
+    EXPECT_EQ(number(QStringLiteral("SELECT difference FROM closing_counts WHERE office_id = 2")),
+              number(QStringLiteral("SELECT sum(system_difference) FROM closing_count_lines WHERE "
+                                    "office_id = 2 AND counted IS NOT NULL")));
+    EXPECT_LT(number(QStringLiteral("SELECT difference FROM closing_counts WHERE office_id = 2")),
+              0);
+}

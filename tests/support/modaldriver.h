@@ -48,20 +48,30 @@ public:
     // Object names of the other dialogs seen, in order.
     QStringList dialogs;
     // Dialogs left alone: progress dialogs are shown during a run, not run.
-    QStringList ignored {QStringLiteral("trepprogress")};
+    QStringList ignored {QStringLiteral("trepprogress"), QStringLiteral("verifyprogress")};
 
 private:
     void poll()
     {
+        if (m_underBox && !m_underBox->isVisible())
+            m_underBox = nullptr;
         auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         if (!dialog || dialog == m_last || !dialog->isVisible()
             || ignored.contains(dialog->objectName()))
             return;
+        // a dialog that is modal again because a box it put up closed was
+        // handled already
+        if (dialog == m_underBox)
+            return;
         m_last = dialog;
-        if (auto *box = qobject_cast<QMessageBox *>(dialog))
+        if (auto *box = qobject_cast<QMessageBox *>(dialog)) {
             boxes << box->windowTitle() + QStringLiteral(": ") + box->text();
-        else
+            m_underBox = box->parentWidget()
+                                 ? qobject_cast<QDialog *>(box->parentWidget()->window())
+                                 : nullptr;
+        } else {
             dialogs << dialog->objectName();
+        }
         if (m_handlers.isEmpty()) {
             dialog->reject();
             return;
@@ -80,4 +90,5 @@ private:
     QTimer m_timer;
     QList<Handler> m_handlers;
     QPointer<QDialog> m_last;
+    QPointer<QDialog> m_underBox;
 };

@@ -4,11 +4,15 @@
 
 #include "tclosingsdoc.h"
 #include "toffapplication.h"
+#include "toffconfig.h"
 #include "tofflistview.h"
+#include "treceipt.h"
 #include "tturnover.h"
 #include "turnoverdata.h"
+#include "tverifyrun.h"
 
 #include <QDialog>
+#include <QEventLoop>
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -59,13 +63,13 @@ TEST_F(ClosingsDoc, ListsTheClosingsAndReprintsTheChosenZReport)
 {
     // the demo's two closed days were closed before records were kept
     ASSERT_EQ(2, list->topLevelItemCount());
-    EXPECT_EQ(QStringList({QStringLiteral("no record"), QStringLiteral("no record")}), column(7));
+    EXPECT_EQ(QStringList({QStringLiteral("no record"), QStringLiteral("no record")}), column(8));
     EXPECT_EQ(QStringLiteral("Z"), list->headerItem()->text(0));
 
     closeToday();
     doc->onRefresh();
     ASSERT_EQ(3, list->topLevelItemCount());
-    EXPECT_EQ(QStringLiteral("yes"), column(7).last());
+    EXPECT_EQ(QStringLiteral("yes"), column(8).last());
     EXPECT_EQ(QStringLiteral("whole day"), column(2).last());
     // the choice stays over a refresh; at first the newest is chosen
     const long z = column(0).last().toLong();
@@ -115,7 +119,7 @@ TEST_F(ClosingsDoc, VerifyShowsWhatDoesNotHold)
     const QStringList findings = doc->verify();
     ASSERT_EQ(1, findings.size());
     EXPECT_TRUE(findings[0].contains(QStringLiteral("a1"))) << findings[0].toStdString();
-    EXPECT_EQ(QStringLiteral("no"), column(7).last());
+    EXPECT_EQ(QStringLiteral("no"), column(8).last());
     EXPECT_TRUE(doc->getInformation().contains(QStringLiteral("1 of them")));
 }
 
@@ -127,8 +131,8 @@ TEST_F(ClosingsDoc, ALanguageChangeRetextsTitlesAndRows)
     TOffApplication::instance()->setLanguage(QStringLiteral("de"));
     EXPECT_EQ(QStringLiteral("Datum"), list->headerItem()->text(1));
     EXPECT_EQ(QStringLiteral("ganzer Tag"), column(2).last());
-    EXPECT_EQ(QStringLiteral("ja"), column(7).last());
-    EXPECT_EQ(QStringLiteral("kein Datensatz"), column(7).first());
+    EXPECT_EQ(QStringLiteral("ja"), column(8).last());
+    EXPECT_EQ(QStringLiteral("kein Datensatz"), column(8).first());
     EXPECT_EQ(QStringLiteral("&Prüfen"), doc->verifyButton()->text());
     EXPECT_EQ(z - 1, doc->currentZ());
 
@@ -136,4 +140,73 @@ TEST_F(ClosingsDoc, ALanguageChangeRetextsTitlesAndRows)
     EXPECT_EQ(QStringLiteral("Date"), list->headerItem()->text(1));
     EXPECT_EQ(QStringLiteral("whole day"), column(2).last());
     EXPECT_EQ(QStringLiteral("&Verify"), doc->verifyButton()->text());
+}
+
+// The reprint window offers the receipt printer of the options; the
+// printout is the Z report's lines at the configured width, in ESC/POS.
+TEST_F(ClosingsDoc, PrintsTheZReportOnTheReceiptPrinter)
+{
+    qputenv("VELTRUM_CONFIG", dir.file(QStringLiteral("office.ini")).toLocal8Bit());
+    TOffConfig::reload();
+    closeToday();
+    doc->onRefresh();
+    const long z = column(0).last().toLong();
+    ASSERT_TRUE(doc->selectZ(z));
+    doc->reprintButton()->click();
+    ASSERT_NE(nullptr, doc->receiptButton());
+    EXPECT_FALSE(doc->receiptButton()->isVisibleTo(doc->reportDialog()));
+    QString error;
+    EXPECT_FALSE(doc->printReceipt(z, &error));
+
+    const QString printer = dir.file(QStringLiteral("bar-printer.bin"));
+    TOffConfig::setReceiptPrinter(printer);
+    TOffConfig::setReceiptWidth(32);
+    doc->reprintButton()->click();
+    EXPECT_TRUE(doc->receiptButton()->isVisibleTo(doc->reportDialog()));
+    doc->receiptButton()->click();
+    QFile file(printer);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    error.clear();
+    const QStringList printed = PosLib::escPosText(file.readAll(), &error);
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    EXPECT_EQ(PosLib::receiptLines(doc->zReport(z), 32), printed);
+    screenshot(doc->reportDialog(), "closings-receipt.png");
+
+    TOffConfig::setReceiptPrinter(QString());
+    qunsetenv("VELTRUM_CONFIG");
+    TOffConfig::reload();
+}
+
+// Verify runs away from the window with its progress; cancelled before
+// the days are reconciled it says so.
+TEST_F(ClosingsDoc, VerifyRunsWithProgressAndCanBeCancelled)
+{
+    closeToday();
+    TVerifyRun run(dir.path());
+    QList<int> steps;
+    QStringList findings;
+    bool cancelled = true;
+    QEventLoop loop;
+    QObject::connect(&run, &TVerifyRun::progress, [&](int done, int) { steps << done; });
+    QObject::connect(&run, &TVerifyRun::finished, [&](const QStringList &texts, bool stopped) {
+        findings = texts;
+        cancelled = stopped;
+        loop.quit();
+    });
+    run.start();
+    loop.exec();
+    EXPECT_FALSE(cancelled);
+    EXPECT_EQ(doc->verify(), findings);
+    // the closings, then each of the three closed days
+    EXPECT_EQ(QList<int>({0, 1, 2, 3, 4}), steps);
+
+    TVerifyRun stopped(dir.path());
+    QObject::connect(&stopped, &TVerifyRun::finished, [&](const QStringList &, bool wasStopped) {
+        cancelled = wasStopped;
+        loop.quit();
+    });
+    stopped.cancel();
+    stopped.start();
+    loop.exec();
+    EXPECT_TRUE(cancelled);
 }

@@ -157,7 +157,7 @@ TEST_F(ClosingTest, RecordRoundTripsAndItsSealShowsAnyEdit)
     EXPECT_TRUE(TClosingRecord::fromBytes(edited, &back, &error));
     EXPECT_FALSE(TClosingRecord::sealHolds(edited));
 
-    EXPECT_FALSE(TClosingRecord::fromBytes("{\"format\": 2, \"z\": 1}", &back, &error));
+    EXPECT_FALSE(TClosingRecord::fromBytes("{\"format\": 3, \"z\": 1}", &back, &error));
     EXPECT_FALSE(TClosingRecord::fromBytes("[1]", &back, &error));
     EXPECT_FALSE(TClosingRecord::fromBytes("", &back, &error));
 
