@@ -416,6 +416,255 @@
     </message>
 </context>
 <context>
+    <name>TClosingPanel</name>
+    <message>
+        <source>&lt;b&gt;Cash count&lt;/b&gt; (cash per currency; cards and others optional)</source>
+        <translation>&lt;b&gt;Kassenzählung&lt;/b&gt; (Bargeld je Währung; Karten und andere nach Wahl)</translation>
+    </message>
+    <message>
+        <source>Payment form</source>
+        <translation>Zahlungsart</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Erwartet</translation>
+    </message>
+    <message>
+        <source>Counted</source>
+        <translation>Gezählt</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Opening &amp;float:</source>
+        <translation>&amp;Wechselgeld zu Beginn:</translation>
+    </message>
+    <message>
+        <source>Co&amp;mment:</source>
+        <translation>Be&amp;merkung:</translation>
+    </message>
+    <message>
+        <source>what the drawer started with, e.g. 150.00</source>
+        <translation>womit die Kasse begann, z. B. 150.00</translation>
+    </message>
+    <message>
+        <source>why the count differs</source>
+        <translation>warum die Zählung abweicht</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is no amount (write it as 412.50)</source>
+        <translation>%1: „%2“ ist kein Betrag (schreiben Sie ihn als 412.50)</translation>
+    </message>
+    <message>
+        <source>Opening float: &quot;%1&quot; is no amount (write it as 150.00)</source>
+        <translation>Wechselgeld zu Beginn: „%1“ ist kein Betrag (schreiben Sie ihn als 150.00)</translation>
+    </message>
+    <message>
+        <source>An opening float was entered, but nothing was counted.</source>
+        <translation>Ein Wechselgeld wurde eingegeben, aber nichts wurde gezählt.</translation>
+    </message>
+    <message>
+        <source>Nothing counted yet: the closing records no cash count.</source>
+        <translation>Noch nichts gezählt: der Abschluss hält keine Kassenzählung fest.</translation>
+    </message>
+    <message>
+        <source>Difference in total: %1 (tolerance %2)</source>
+        <translation>Differenz insgesamt: %1 (Toleranz %2)</translation>
+    </message>
+    <message>
+        <source>The difference is above the tolerance: say why in the comment.</source>
+        <translation>Die Differenz liegt über der Toleranz: sagen Sie in der Bemerkung, warum.</translation>
+    </message>
+</context>
+<context>
+    <name>TClosingPreview</name>
+    <message>
+        <source>table %1/%2</source>
+        <translation>Tisch %1/%2</translation>
+    </message>
+    <message>
+        <source>table %1/%2, waiter %3 %4</source>
+        <translation>Tisch %1/%2, Kellner %3 %4</translation>
+    </message>
+    <message>
+        <source>Nothing to close for %1: var/archives holds no paid table (--cancel-if-empty)</source>
+        <translation>Nichts abzuschließen für %1: var/archives enthält keinen bezahlten Tisch (--cancel-if-empty)</translation>
+    </message>
+    <message>
+        <source>Waiter %1 still owns an open table; the closing of their tables was refused</source>
+        <translation>Kellner %1 hat noch einen offenen Tisch; der Abschluss seiner Tische wurde abgelehnt</translation>
+    </message>
+    <message>
+        <source>Another closing is running (var/lock/turnover.lck is held); try again when it has ended</source>
+        <translation>Ein anderer Abschluss läuft (var/lock/turnover.lck ist belegt); versuchen Sie es erneut, wenn er beendet ist</translation>
+    </message>
+    <message>
+        <source>Waiter %1 closed %2 already</source>
+        <translation>Kellner %1 hat %2 bereits abgeschlossen</translation>
+    </message>
+    <message>
+        <source>The closing of %1 failed inside; what was moved stays moved (--log FILE records the cause)</source>
+        <translation>Der Abschluss von %1 schlug intern fehl; was verschoben wurde, bleibt verschoben (--log FILE hält die Ursache fest)</translation>
+    </message>
+    <message>
+        <source>The closing of %1 failed with code %2</source>
+        <translation>Der Abschluss von %1 schlug mit Code %2 fehl</translation>
+    </message>
+    <message>
+        <source>This day is already fiscalized!</source>
+        <translation>Dieser Tag ist bereits fiskalisiert!</translation>
+    </message>
+    <message>
+        <source>%1 was closed already; closing it again would use Z counter %2</source>
+        <translation>%1 wurde bereits abgeschlossen; ein erneuter Abschluss würde den Z-Zähler %2 verbrauchen</translation>
+    </message>
+    <message>
+        <source>%1 was closed already; closing it again uses Z counter %2 (add --force to do so)</source>
+        <translation>%1 wurde bereits abgeschlossen; ein erneuter Abschluss verwendet den Z-Zähler %2 (dazu --force angeben)</translation>
+    </message>
+    <message>
+        <source>There still are open tables: OK asks before closing the day all the same.</source>
+        <translation>Es gibt noch offene Tische: OK fragt nach, bevor der Tag trotzdem abgeschlossen wird.</translation>
+    </message>
+    <message>
+        <source>There still are open tables (add --force to close the day all the same)</source>
+        <translation>Es gibt noch offene Tische (mit --force wird der Tag trotzdem abgeschlossen)</translation>
+    </message>
+    <message>
+        <source>another closing holds var/lock/turnover.lck</source>
+        <translation>ein anderer Abschluss belegt var/lock/turnover.lck</translation>
+    </message>
+    <message>
+        <source>the lock is free</source>
+        <translation>die Sperre ist frei</translation>
+    </message>
+    <message>
+        <source>fiscal summary files are not checked for a waiter&apos;s closing</source>
+        <translation>beim Abschluss eines Kellners werden Fiskaldateien nicht geprüft</translation>
+    </message>
+    <message>
+        <source>the day has a fiscal summary file in var/reports</source>
+        <translation>der Tag hat eine Fiskaldatei in var/reports</translation>
+    </message>
+    <message>
+        <source>no fiscal summary file of the day</source>
+        <translation>keine Fiskaldatei des Tages</translation>
+    </message>
+    <message>
+        <source>no open table on the terminals</source>
+        <translation>kein offener Tisch auf den Terminals</translation>
+    </message>
+    <message>
+        <source>open tables: %1 (listed below)</source>
+        <translation>offene Tische: %1 (unten aufgeführt)</translation>
+    </message>
+    <message>
+        <source>open tables: %1; --force closes the day all the same</source>
+        <translation>offene Tische: %1; --force schließt den Tag trotzdem ab</translation>
+    </message>
+    <message>
+        <source>open tables: %1; they stop the closing (see --force)</source>
+        <translation>offene Tische: %1; sie halten den Abschluss an (siehe --force)</translation>
+    </message>
+    <message>
+        <source>%1 is held by terminal %2 and stays open</source>
+        <translation>%1 ist von Terminal %2 gesperrt und bleibt offen</translation>
+    </message>
+    <message>
+        <source>the day was not closed before</source>
+        <translation>der Tag wurde zuvor nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>the day&apos;s journal has %1 run(s) already (%2turnover.z)</source>
+        <translation>das Journal des Tages hat bereits %1 Lauf/Läufe (%2turnover.z)</translation>
+    </message>
+    <message>
+        <source>the interrupted move of %1 is completed first</source>
+        <translation>das unterbrochene Verschieben von %1 wird zuerst abgeschlossen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bill(s) were paid on another business day; they close into %1 too</source>
+        <translation>
+            <numerusform>%n Bon wurde an einem anderen Geschäftstag bezahlt; er wird ebenfalls in %1 abgeschlossen</numerusform>
+            <numerusform>%n Bons wurden an einem anderen Geschäftstag bezahlt; sie werden ebenfalls in %1 abgeschlossen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 cannot be read for its figures</source>
+        <translation>%1 kann für seine Zahlen nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 bills would move (bill total %2) into %3</source>
+        <translation>%1 Bons würden verschoben (Bonsumme %2) nach %3</translation>
+    </message>
+    <message>
+        <source>Z counter %1 would be used; the day would get Z number %2</source>
+        <translation>Z-Zähler %1 würde verwendet; der Tag erhielte die Z-Nummer %2</translation>
+    </message>
+    <message>
+        <source>Z counter %1 would be used; the day keeps its Z number %2</source>
+        <translation>Z-Zähler %1 würde verwendet; der Tag behält seine Z-Nummer %2</translation>
+    </message>
+    <message>
+        <source>Payment forms</source>
+        <translation>Zahlungsarten</translation>
+    </message>
+    <message>
+        <source>Cash count</source>
+        <translation>Kassenzählung</translation>
+    </message>
+    <message>
+        <source>Opening float</source>
+        <translation>Wechselgeld zu Beginn</translation>
+    </message>
+    <message>
+        <source>Cash in records</source>
+        <translation>Einlagen</translation>
+    </message>
+    <message>
+        <source>Cash out records</source>
+        <translation>Entnahmen</translation>
+    </message>
+    <message>
+        <source>  Expected</source>
+        <translation>  Erwartet</translation>
+    </message>
+    <message>
+        <source>  Counted</source>
+        <translation>  Gezählt</translation>
+    </message>
+    <message>
+        <source>not counted</source>
+        <translation>nicht gezählt</translation>
+    </message>
+    <message>
+        <source>  Difference</source>
+        <translation>  Differenz</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>Toleranz</translation>
+    </message>
+    <message>
+        <source>%1, exceeded</source>
+        <translation>%1, überschritten</translation>
+    </message>
+    <message>
+        <source>Comment</source>
+        <translation>Bemerkung</translation>
+    </message>
+    <message>
+        <source>Counted by</source>
+        <translation>Gezählt von</translation>
+    </message>
+</context>
+<context>
     <name>TClosingVerifier</name>
     <message>
         <source>Z %1 (%2) is in %3 journal lines</source>
@@ -601,6 +850,45 @@
     <message>
         <source>Every closing holds: its bills, record and Z number are as the closing left them, and the closing records, day summaries and bills of every day agree.</source>
         <translation>Jeder Abschluss ist in Ordnung: seine Bons, sein Datensatz und seine Z-Nummer sind so, wie der Abschluss sie hinterlassen hat, und Abschlussdatensätze, Tageszusammenfassungen und Bons jedes Tages stimmen überein.</translation>
+    </message>
+    <message>
+        <source>Count difference</source>
+        <translation>Zähldifferenz</translation>
+    </message>
+    <message>
+        <source>&amp;Receipt printer</source>
+        <translation>&amp;Bondrucker</translation>
+    </message>
+    <message>
+        <source>The receipt was not printed: %1</source>
+        <translation>Der Bon wurde nicht gedruckt: %1</translation>
+    </message>
+    <message>
+        <source>Print on %1, %2 columns</source>
+        <translation>Auf %1 drucken, %2 Spalten</translation>
+    </message>
+    <message>
+        <source>no receipt printer is set in the options</source>
+        <translation>in den Optionen ist kein Bondrucker eingestellt</translation>
+    </message>
+    <message>
+        <source>there is no closing with Z counter %1</source>
+        <translation>es gibt keinen Abschluss mit dem Z-Zähler %1</translation>
+    </message>
+    <message>
+        <source>Verifying the closings and every closed day...</source>
+        <translation>Die Abschlüsse und jeder abgeschlossene Tag werden geprüft...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Verification cancelled; %n finding(s) until then.</source>
+        <translation>
+            <numerusform>Prüfung abgebrochen; %n Befund bis dahin.</numerusform>
+            <numerusform>Prüfung abgebrochen; %n Befunde bis dahin.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -970,6 +1258,10 @@
         <source>Could not write %1</source>
         <translation>%1 konnte nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>The tolerance &quot;%1&quot; is no amount (write it as 5.00)</source>
+        <translation>Die Toleranz „%1“ ist kein Betrag (schreiben Sie sie als 5.00)</translation>
+    </message>
 </context>
 <context>
     <name>TDlgOptAuswBase</name>
@@ -1040,6 +1332,26 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cash count t&amp;olerance:</source>
+        <translation>T&amp;oleranz der Kassenzählung:</translation>
+    </message>
+    <message>
+        <source>A count that differs by more needs a comment</source>
+        <translation>Eine Zählung, die um mehr abweicht, braucht eine Bemerkung</translation>
+    </message>
+    <message>
+        <source>Receipt &amp;printer:</source>
+        <translation>Bon&amp;drucker:</translation>
+    </message>
+    <message>
+        <source>A device or file (/dev/usb/lp0) or the name of a raw print queue; empty for none</source>
+        <translation>Ein Gerät oder eine Datei (/dev/usb/lp0) oder der Name einer Rohdaten-Druckwarteschlange; leer für keinen</translation>
+    </message>
+    <message>
+        <source>Receipt &amp;width (columns):</source>
+        <translation>Bonb&amp;reite (Spalten):</translation>
     </message>
 </context>
 <context>
@@ -2783,6 +3095,37 @@ erneuert die Berichtsansicht</translation>
     <message>
         <source>the lock directory cannot be made</source>
         <translation>das Sperrverzeichnis kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>The tables of waiter %1 %2 of %3 are closed; the day stays open for the others.</source>
+        <translation>Die Tische von Kellner %1 %2 vom %3 sind abgeschlossen; der Tag bleibt für die anderen offen.</translation>
+    </message>
+    <message>
+        <source>The day %1 is closed.</source>
+        <translation>Der Tag %1 ist abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>Z counter %1, the day&apos;s Z number %2</source>
+        <translation>Z-Zähler %1, Z-Nummer des Tages %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Cash count: difference %1</source>
+        <translation>Kassenzählung: Differenz %1</translation>
+    </message>
+</context>
+<context>
+    <name>TReceipt</name>
+    <message>
+        <source>print queue %1: lp cannot be started: %2</source>
+        <translation>Druckwarteschlange %1: lp kann nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>print queue %1: %2</source>
+        <translation>Druckwarteschlange %1: %2</translation>
     </message>
 </context>
 <context>
@@ -4713,6 +5056,30 @@ Buchungsfilter:
         <source>Not specified</source>
         <translation>Nicht angegeben</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Cash count</source>
+        <translation>Kassenzählung</translation>
+    </message>
+    <message>
+        <source>The count differs by more than the tolerance. Say why in the comment before closing the day.</source>
+        <translation>Die Zählung weicht um mehr als die Toleranz ab. Sagen Sie in der Bemerkung, warum, bevor Sie den Tag abschließen.</translation>
+    </message>
+    <message>
+        <source>table %1/%2, waiter %3 %4: %5</source>
+        <translation>Tisch %1/%2, Kellner %3 %4: %5</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>There still are open tables! Do you want to continue?</source>
+        <translation>Es gibt noch offene Tische! Trotzdem fortfahren?</translation>
+    </message>
 </context>
 <context>
     <name>TTurnOverDlgBase</name>
@@ -5719,6 +6086,10 @@ Buchungsfilter:
         <source>Reconciled</source>
         <translation>Abgestimmt</translation>
     </message>
+    <message>
+        <source>Count diff.</source>
+        <translation>Zähldiff.</translation>
+    </message>
 </context>
 <context>
     <name>WebLib::TWebService</name>
@@ -6323,42 +6694,6 @@ Ein Eintrag je Zeile, Kinder zwei Leerzeichen tiefer, Spalten durch einen Tabula
         <translation>Tisch %1/%2, Kellner %3 %4</translation>
     </message>
     <message>
-        <source>Nothing to close for %1: var/archives holds no paid table (--cancel-if-empty)</source>
-        <translation>Nichts abzuschließen für %1: var/archives enthält keinen bezahlten Tisch (--cancel-if-empty)</translation>
-    </message>
-    <message>
-        <source>Waiter %1 still owns an open table; the closing of their tables was refused</source>
-        <translation>Kellner %1 hat noch einen offenen Tisch; der Abschluss seiner Tische wurde abgelehnt</translation>
-    </message>
-    <message>
-        <source>Another closing is running (var/lock/turnover.lck is held); try again when it has ended</source>
-        <translation>Ein anderer Abschluss läuft (var/lock/turnover.lck ist belegt); versuchen Sie es erneut, wenn er beendet ist</translation>
-    </message>
-    <message>
-        <source>Waiter %1 closed %2 already</source>
-        <translation>Kellner %1 hat %2 bereits abgeschlossen</translation>
-    </message>
-    <message>
-        <source>The closing of %1 failed inside; what was moved stays moved (--log FILE records the cause)</source>
-        <translation>Der Abschluss von %1 schlug intern fehl; was verschoben wurde, bleibt verschoben (--log FILE hält die Ursache fest)</translation>
-    </message>
-    <message>
-        <source>The closing of %1 failed with code %2</source>
-        <translation>Der Abschluss von %1 schlug mit Code %2 fehl</translation>
-    </message>
-    <message>
-        <source>This day is already fiscalized!</source>
-        <translation>Dieser Tag ist bereits fiskalisiert!</translation>
-    </message>
-    <message>
-        <source>%1 was closed already; closing it again uses Z counter %2 (add --force to do so)</source>
-        <translation>%1 wurde bereits abgeschlossen; ein erneuter Abschluss verwendet den Z-Zähler %2 (dazu --force angeben)</translation>
-    </message>
-    <message>
-        <source>There still are open tables (add --force to close the day all the same)</source>
-        <translation>Es gibt noch offene Tische (mit --force wird der Tag trotzdem abgeschlossen)</translation>
-    </message>
-    <message>
         <source>Dry run: closing %1 (%2); nothing is written.</source>
         <translation>Probelauf: Abschluss von %1 (%2); es wird nichts geschrieben.</translation>
     </message>
@@ -6369,62 +6704,6 @@ Ein Eintrag je Zeile, Kinder zwei Leerzeichen tiefer, Spalten durch einen Tabula
     <message>
         <source>whole day</source>
         <translation>ganzer Tag</translation>
-    </message>
-    <message>
-        <source>another closing holds var/lock/turnover.lck</source>
-        <translation>ein anderer Abschluss belegt var/lock/turnover.lck</translation>
-    </message>
-    <message>
-        <source>the lock is free</source>
-        <translation>die Sperre ist frei</translation>
-    </message>
-    <message>
-        <source>fiscal summary files are not checked for a waiter&apos;s closing</source>
-        <translation>beim Abschluss eines Kellners werden Fiskaldateien nicht geprüft</translation>
-    </message>
-    <message>
-        <source>the day has a fiscal summary file in var/reports</source>
-        <translation>der Tag hat eine Fiskaldatei in var/reports</translation>
-    </message>
-    <message>
-        <source>no fiscal summary file of the day</source>
-        <translation>keine Fiskaldatei des Tages</translation>
-    </message>
-    <message>
-        <source>no open table on the terminals</source>
-        <translation>kein offener Tisch auf den Terminals</translation>
-    </message>
-    <message>
-        <source>open tables: %1; --force closes the day all the same</source>
-        <translation>offene Tische: %1; --force schließt den Tag trotzdem ab</translation>
-    </message>
-    <message>
-        <source>open tables: %1; they stop the closing (see --force)</source>
-        <translation>offene Tische: %1; sie halten den Abschluss an (siehe --force)</translation>
-    </message>
-    <message>
-        <source>%1 is held by terminal %2 and stays open</source>
-        <translation>%1 ist von Terminal %2 gesperrt und bleibt offen</translation>
-    </message>
-    <message>
-        <source>the day was not closed before</source>
-        <translation>der Tag wurde zuvor nicht abgeschlossen</translation>
-    </message>
-    <message>
-        <source>the day&apos;s journal has %1 run(s) already (%2turnover.z)</source>
-        <translation>das Journal des Tages hat bereits %1 Lauf/Läufe (%2turnover.z)</translation>
-    </message>
-    <message>
-        <source>the interrupted move of %1 is completed first</source>
-        <translation>das unterbrochene Verschieben von %1 wird zuerst abgeschlossen</translation>
-    </message>
-    <message>
-        <source>Z counter %1 would be used; the day would get Z number %2</source>
-        <translation>Z-Zähler %1 würde verwendet; der Tag erhielte die Z-Nummer %2</translation>
-    </message>
-    <message>
-        <source>Z counter %1 would be used; the day keeps its Z number %2</source>
-        <translation>Z-Zähler %1 würde verwendet; der Tag behält seine Z-Nummer %2</translation>
     </message>
     <message>
         <source>The closing would go through.</source>
@@ -6485,14 +6764,6 @@ Ein Eintrag je Zeile, Kinder zwei Leerzeichen tiefer, Spalten durch einen Tabula
     <message>
         <source>the day was closed (with --dry-run: it would be)</source>
         <translation>der Tag wurde abgeschlossen (mit --dry-run: er würde es)</translation>
-    </message>
-    <message>
-        <source>the closing was refused or failed: the day is fiscalized or was closed before (without --force), there is nothing to close (--cancel-if-empty), the waiter owns an open table or closed this day already, another closing is running, or a file error</source>
-        <translation>der Abschluss wurde abgelehnt oder schlug fehl: der Tag ist fiskalisiert oder wurde zuvor abgeschlossen (ohne --force), es gibt nichts abzuschließen (--cancel-if-empty), der Kellner hat einen offenen Tisch oder diesen Tag bereits abgeschlossen, ein anderer Abschluss läuft, oder ein Dateifehler</translation>
-    </message>
-    <message>
-        <source>wrong arguments: an unknown option or waiter, a bad date, no such directory</source>
-        <translation>falsche Argumente: eine unbekannte Option oder ein unbekannter Kellner, ein ungültiges Datum, kein solches Verzeichnis</translation>
     </message>
     <message>
         <source>open tables stopped the closing (see --force); with --dry-run: they would</source>
@@ -6583,10 +6854,6 @@ Ohne --from umfasst der Bericht den laufenden, noch nicht abgeschlossenen Gesch�
         <translation>falsche Argumente: eine unbekannte Option, ein ungültiges Datum, --day mit --all, kein solches Verzeichnis</translation>
     </message>
     <message>
-        <source>--show writes text, json or pdf</source>
-        <translation>--show schreibt text, json oder pdf</translation>
-    </message>
-    <message>
         <source>z: the installation has no closing with Z counter %1</source>
         <translation>z: die Installation hat keinen Abschluss mit dem Z-Zähler %1</translation>
     </message>
@@ -6613,14 +6880,6 @@ Ohne --from umfasst der Bericht den laufenden, noch nicht abgeschlossenen Gesch�
     <message>
         <source>the list or the Z report was written</source>
         <translation>die Liste oder der Z-Bericht wurde geschrieben</translation>
-    </message>
-    <message>
-        <source>no closing with that Z counter, or the --output file could not be written</source>
-        <translation>kein Abschluss mit diesem Z-Zähler, oder die --output-Datei konnte nicht geschrieben werden</translation>
-    </message>
-    <message>
-        <source>wrong arguments: an unknown option, a bad date or number, --format csv with --show, no such directory</source>
-        <translation>falsche Argumente: eine unbekannte Option, ein ungültiges Datum oder eine ungültige Zahl, --format csv mit --show, kein solches Verzeichnis</translation>
     </message>
     <message>
         <source>--layouts %1: no such file</source>
@@ -6705,18 +6964,6 @@ Gibt jede Datei mit der Zahl ihrer Sätze aus.</translation>
     <message>
         <source>the disk is full: </source>
         <translation>der Datenträger ist voll: </translation>
-    </message>
-    <message>
-        <source>Closes the business day --date as the back office does: the paid tables of var/archives move into var/statist/tagDD.MM.YYYY, stamped with the run&apos;s Z counter, the day gets its Z number, the run is journalled in the day&apos;s turnover.z, the day summary and the archive index are rebuilt, the statistics are uploaded and every terminal is told. With --waiter only that waiter&apos;s tables move.
-
-Success prints the number of bills moved, the day directory, the Z counter the run used, the day&apos;s Z number and the outcome: &quot;done&quot;; &quot;done with N bills left behind&quot;, each bill named on stderr with the reason it stays in var/archives (unreadable, damaged, its stamp or its copy could not be written) while the rest of the day closes; or &quot;done, but&quot; a step after the moves failed (the day summary, the archive index, telling the terminals). A run that fails says why; bills it moved before stay moved. A full disk is named as such. Open tables on the terminals stop the closing and are listed, unless --force is given. A day that already has a fiscal summary file is refused. A day that was closed as a whole before is closed again only with --force, since every run uses a Z number (waiter closings leave the day open).
-
---dry-run writes nothing: it checks the lock, the fiscal files, the open and held tables and the journal, and tells which bills would move (count and amount), the Z counter the run would use and the day&apos;s Z number, then exits with the code the real run would give.</source>
-        <translation>Schließt den Geschäftstag --date ab wie das Backoffice: die bezahlten Tische aus var/archives werden nach var/statist/tagDD.MM.YYYY verschoben und mit dem Z-Zähler des Laufs versehen, der Tag erhält seine Z-Nummer, der Lauf wird im turnover.z des Tages protokolliert, Tageszusammenfassung und Archivindex werden neu aufgebaut, die Statistik wird hochgeladen und jedes Terminal wird benachrichtigt. Mit --waiter werden nur die Tische dieses Kellners verschoben.
-
-Bei Erfolg werden die Anzahl der verschobenen Bons, das Tagesverzeichnis, der vom Lauf verwendete Z-Zähler, die Z-Nummer des Tages und das Ergebnis ausgegeben: „abgeschlossen“; „abgeschlossen, N Bons zurückgelassen“, jeder Bon auf stderr genannt mit dem Grund, aus dem er in var/archives bleibt (nicht lesbar, beschädigt, sein Stempel oder seine Kopie konnte nicht geschrieben werden), während der Rest des Tages abgeschlossen wird; oder „abgeschlossen, aber“ ein Schritt nach dem Verschieben schlug fehl (die Tageszusammenfassung, der Archivindex, die Benachrichtigung der Terminals). Ein fehlgeschlagener Lauf sagt, warum; vorher verschobene Bons bleiben verschoben. Ein voller Datenträger wird als solcher genannt. Offene Tische auf den Terminals halten den Abschluss an und werden aufgelistet, außer --force ist angegeben. Ein Tag, der bereits eine Fiskaldatei hat, wird abgelehnt. Ein Tag, der zuvor als Ganzes abgeschlossen wurde, wird nur mit --force erneut abgeschlossen, da jeder Lauf eine Z-Nummer verbraucht (Kellnerabschlüsse lassen den Tag offen).
-
---dry-run schreibt nichts: es prüft die Sperre, die Fiskaldateien, die offenen und gesperrten Tische und das Journal und sagt, welche Bons verschoben würden (Anzahl und Betrag), welchen Z-Zähler der Lauf verwenden würde und welche Z-Nummer der Tag erhielte, und endet dann mit dem Rückgabewert, den der echte Lauf liefern würde.</translation>
     </message>
     <message>
         <source>the day was closed, but bills were left behind in var/archives or a step after the moves failed (listed on stderr); a later closing moves the rest</source>
@@ -7431,10 +7678,6 @@ Ein zuvor abgeschlossener Tag (eine Ganztageszeile in seinem Journal, auch ein i
         <translation>Mit --db werden alle Betriebe der Kettendatenbank aufgelistet: Betriebsnummer und Name, die Zahl der empfangenen abgeschlossenen Tage, der erste und der letzte davon, ihre Bons und ihre Bonsumme (die Bestellpositionen dieser Bons, in der Form, die Geldbeträge ohne Währungsliste haben; in CSV und JSON in Cent). Mit --data wird die Warteschlange der Installation aufgelistet: die noch nicht gesendeten abgeschlossenen Tage, wann jeder eingereiht wurde, wie oft das Senden fehlschlug und warum.</translation>
     </message>
     <message>
-        <source>%1 bills would move (bill total %2) into %3</source>
-        <translation>%1 Bons würden verschoben (Bonsumme %2) nach %3</translation>
-    </message>
-    <message>
         <source>check the closed days against their closing records, and reconcile them</source>
         <translation>die abgeschlossenen Tage gegen ihre Abschlussdatensätze prüfen und abstimmen</translation>
     </message>
@@ -7453,14 +7696,6 @@ Jeder Befund wird in einer eigenen Zeile ausgegeben, dann eine Zusammenfassungsz
     <message>
         <source>findings: bills changed, missing or added, records changed or unreadable, broken links, Z gaps, journal lines without a record, figures that do not reconcile</source>
         <translation>Befunde: Bons geändert, fehlend oder hinzugefügt, Datensätze geändert oder nicht lesbar, unterbrochene Verkettung, Z-Lücken, Journalzeilen ohne Datensatz, Zahlen, die nicht übereinstimmen</translation>
-    </message>
-    <message>
-        <source>Lists the day closings of the installation in Z order: Z counter, day, whole day or waiter, bills moved, first and last bill number, bill total (the order lines of those bills), and whether the closing verifies (&quot;yes&quot;, &quot;no&quot;, or &quot;no record&quot; for closings made before closing records were kept; see &apos;veltrum verify&apos;). Amounts are written as the installation writes money; CSV and JSON carry them in cents.
-
---show Z prints the Z report of the closing with Z counter Z: headed &quot;Day turnover &lt;Z&gt; from &lt;day&gt;&quot;, the closing record&apos;s figures (who closed and when, the bills with the first and last one, bill total, payments per payment form, VAT rates, voids, the verification, whether the day&apos;s records, summary and bills agree), the reconciliation (from the bill total through the payments per payment form, tips, non refund, credits and the tables not in summary to the summary&apos;s &quot;Sum of all payforms&quot; and &quot;All amount&quot;, ending on a difference of 0 or on each figure that differs), then the day&apos;s summary as the reports document prints it (&quot;All waiters&quot; over that day; a waiter&apos;s closing over that waiter). docs/figures.md says what each figure includes. --format json writes the record, the reconciliation and the summary&apos;s data, pdf the printed page.</source>
-        <translation>Listet die Tagesabschlüsse der Installation in Z-Reihenfolge auf: Z-Zähler, Tag, ganzer Tag oder Kellner, verschobene Bons, erste und letzte Bonnummer, Bonsumme (die Bestellpositionen dieser Bons) und ob der Abschluss die Prüfung besteht („ja“, „nein“ oder „kein Datensatz“ für Abschlüsse von vor der Einführung der Abschlussdatensätze; siehe &apos;veltrum verify&apos;). Beträge werden geschrieben, wie die Installation Geld schreibt; CSV und JSON enthalten sie in Cent.
-
---show Z gibt den Z-Bericht des Abschlusses mit dem Z-Zähler Z aus: überschrieben „Tagesabschluss &lt;Z&gt; vom &lt;Tag&gt;“, die Zahlen des Abschlussdatensatzes (wer wann abgeschlossen hat, die Bons mit dem ersten und letzten, Bonsumme, Zahlungen je Zahlungsart, Mehrwertsteuersätze, Stornos, die Prüfung, ob Datensätze, Tageszusammenfassung und Bons des Tages übereinstimmen), die Abstimmung (von der Bonsumme über die Zahlungen je Zahlungsart, Trinkgeld, Nicht erstattbar, Gutschriften und die Tische außerhalb des Umsatzes bis zur „Summe aller Zahlungsarten“ und zum „Gesamtbetrag“ der Auswertung, endend auf einer Differenz von 0 oder auf jeder Zahl, die abweicht), dann die Auswertung des Tages, wie das Berichtsdokument sie druckt („Alle Kellner“ über diesen Tag; beim Abschluss eines Kellners über diesen Kellner). docs/figures.md sagt, was jede Zahl enthält. --format json schreibt den Datensatz, die Abstimmung und die Daten der Auswertung, pdf die gedruckte Seite.</translation>
     </message>
     <message>
         <source>mail: %1: the state directory cannot be made</source>
@@ -7861,6 +8096,154 @@ Gibt jede geschriebene Datei mit ihrem Zeitraum, ihren Tagen und Buchungen aus.<
     <message>
         <source>the report could not be written to the temporary file %1 (%2)</source>
         <translation>der Bericht konnte nicht in die temporäre Datei %1 geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is no amount (write it as 412.50)</source>
+        <translation>%1: &apos;%2&apos; ist kein Betrag (schreiben Sie ihn als 412.50)</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not NAME=AMOUNT</source>
+        <translation>%1: &apos;%2&apos; ist nicht NAME=BETRAG</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is no payment form or cash currency of the installation (%3)</source>
+        <translation>%1: &apos;%2&apos; ist keine Zahlungsart und keine Bargeldwährung der Installation (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 is counted twice</source>
+        <translation>%1: %2 ist zweimal gezählt</translation>
+    </message>
+    <message>
+        <source>--count-file: %1 cannot be read: %2</source>
+        <translation>--count-file: %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 needs --count or --count-file</source>
+        <translation>%1 braucht --count oder --count-file</translation>
+    </message>
+    <message>
+        <source>--float: the opening float cannot be negative</source>
+        <translation>--float: das Wechselgeld zu Beginn kann nicht negativ sein</translation>
+    </message>
+    <message>
+        <source>--tolerance cannot be negative</source>
+        <translation>--tolerance kann nicht negativ sein</translation>
+    </message>
+    <message>
+        <source>the count names no payment form or currency</source>
+        <translation>die Zählung nennt keine Zahlungsart und keine Währung</translation>
+    </message>
+    <message>
+        <source>the cash count differs by %1, more than the tolerance of %2: say why with --comment</source>
+        <translation>die Kassenzählung weicht um %1 ab, mehr als die Toleranz von %2: sagen Sie mit --comment, warum</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 %4</source>
+        <translation>%1 %2, %3 %4</translation>
+    </message>
+    <message>
+        <source>Closes the business day --date as the back office does: the paid tables of var/archives move into var/statist/tagDD.MM.YYYY, stamped with the run&apos;s Z counter, the day gets its Z number, the run is journalled in the day&apos;s turnover.z, the day summary and the archive index are rebuilt, the statistics are uploaded and every terminal is told. With --waiter only that waiter&apos;s tables move.
+
+Success prints the number of bills moved, the day directory, the Z counter the run used, the day&apos;s Z number and the outcome: &quot;done&quot;; &quot;done with N bills left behind&quot;, each bill named on stderr with the reason it stays in var/archives (unreadable, damaged, its stamp or its copy could not be written) while the rest of the day closes; or &quot;done, but&quot; a step after the moves failed (the day summary, the archive index, telling the terminals). A run that fails says why; bills it moved before stay moved. A full disk is named as such. Open tables on the terminals stop the closing and are listed, unless --force is given. A day that already has a fiscal summary file is refused. A day that was closed as a whole before is closed again only with --force, since every run uses a Z number (waiter closings leave the day open).
+
+--dry-run writes nothing: it checks the lock, the fiscal files, the open and held tables and the journal, and tells which bills would move (count and bill total), the Z counter the run would use and the day&apos;s Z number, the takings by their named figures, the payment forms, the open tables with waiter and amount, and the cash count, then exits with the code the real run would give. The closing dialog of the window shows the same preview.
+
+Cash count: --count NAME=AMOUNT, once per payment form or cash currency (&quot;cash&quot; the system currency&apos;s cash, &quot;cash CHF&quot; francs counted in francs, &quot;EC card&quot; a payment form by name or number), --float the opening float (in the system currency), or --count-file FILE with one NAME=AMOUNT per line and the lines float=, comment= and counted-by= (empty lines and lines starting with # are skipped). Amounts are written 412.50 or 412,50. Expected is what the closing&apos;s bills say: per payment form payments + tip + non refund; for cash what was handed over less the change, with the cash in and cash out records and the float (docs/figures.md). A count whose difference is above the tolerance (--tolerance, else cashtolerance in [Settings] of etc/globals.ini, else 5.00) needs --comment, or the closing is refused. Counts, float, differences, comment and who counted (--counted-by, else --exec-waiter) are sealed into the closing record; &apos;veltrum z&apos; and the Z report show them.</source>
+        <translation>Schließt den Geschäftstag --date ab wie das Backoffice: die bezahlten Tische aus var/archives werden nach var/statist/tagDD.MM.YYYY verschoben und mit dem Z-Zähler des Laufs versehen, der Tag erhält seine Z-Nummer, der Lauf wird im turnover.z des Tages protokolliert, Tageszusammenfassung und Archivindex werden neu aufgebaut, die Statistik wird hochgeladen und jedes Terminal wird benachrichtigt. Mit --waiter werden nur die Tische dieses Kellners verschoben.
+
+Bei Erfolg werden die Anzahl der verschobenen Bons, das Tagesverzeichnis, der vom Lauf verwendete Z-Zähler, die Z-Nummer des Tages und das Ergebnis ausgegeben: „abgeschlossen“; „abgeschlossen, N Bons zurückgelassen“, jeder Bon auf stderr genannt mit dem Grund, aus dem er in var/archives bleibt (nicht lesbar, beschädigt, sein Stempel oder seine Kopie konnte nicht geschrieben werden), während der Rest des Tages abgeschlossen wird; oder „abgeschlossen, aber“ ein Schritt nach dem Verschieben schlug fehl (die Tageszusammenfassung, der Archivindex, die Benachrichtigung der Terminals). Ein fehlgeschlagener Lauf sagt, warum; vorher verschobene Bons bleiben verschoben. Ein voller Datenträger wird als solcher genannt. Offene Tische auf den Terminals halten den Abschluss an und werden aufgelistet, außer --force ist angegeben. Ein Tag, der bereits eine Fiskaldatei hat, wird abgelehnt. Ein Tag, der zuvor als Ganzes abgeschlossen wurde, wird nur mit --force erneut abgeschlossen, da jeder Lauf eine Z-Nummer verbraucht (Kellnerabschlüsse lassen den Tag offen).
+
+--dry-run schreibt nichts: es prüft die Sperre, die Fiskaldateien, die offenen und gesperrten Tische und das Journal und sagt, welche Bons verschoben würden (Anzahl und Bonsumme), welchen Z-Zähler der Lauf verwenden würde und welche Z-Nummer der Tag erhielte, die Einnahmen nach ihren benannten Zahlen, die Zahlungsarten, die offenen Tische mit Kellner und Betrag und die Kassenzählung, und endet dann mit dem Rückgabewert, den der echte Lauf liefern würde. Der Abschlussdialog des Fensters zeigt dieselbe Vorschau.
+
+Kassenzählung: --count NAME=BETRAG, einmal je Zahlungsart oder Bargeldwährung („cash“ das Bargeld der Systemwährung, „cash CHF“ Franken in Franken gezählt, „EC card“ eine Zahlungsart nach Name oder Nummer), --float das Wechselgeld zu Beginn (in der Systemwährung), oder --count-file FILE mit einer Zeile NAME=BETRAG je Posten und den Zeilen float=, comment= und counted-by= (leere Zeilen und Zeilen, die mit # beginnen, werden übersprungen). Beträge werden 412.50 oder 412,50 geschrieben. Erwartet ist, was die Bons des Abschlusses sagen: je Zahlungsart Zahlungen + Trinkgeld + Nicht erstattbar; beim Bargeld das Übergebene abzüglich des Rückgelds, mit den Einlagen und Entnahmen und dem Wechselgeld (docs/figures.md). Eine Zählung, deren Differenz über der Toleranz liegt (--tolerance, sonst cashtolerance in [Settings] von etc/globals.ini, sonst 5.00), braucht --comment, sonst wird der Abschluss abgelehnt. Zählungen, Wechselgeld, Differenzen, Bemerkung und wer gezählt hat (--counted-by, sonst --exec-waiter) werden in den Abschlussdatensatz versiegelt; &apos;veltrum z&apos; und der Z-Bericht zeigen sie.</translation>
+    </message>
+    <message>
+        <source>What was counted for a payment form or a cash currency; repeat for each.</source>
+        <translation>Was für eine Zahlungsart oder eine Bargeldwährung gezählt wurde; für jede wiederholen.</translation>
+    </message>
+    <message>
+        <source>Read the count from FILE (NAME=AMOUNT lines, float=, comment=, counted-by=).</source>
+        <translation>Die Zählung aus FILE lesen (Zeilen NAME=BETRAG, float=, comment=, counted-by=).</translation>
+    </message>
+    <message>
+        <source>The opening float the drawer started with.</source>
+        <translation>Das Wechselgeld, mit dem die Kasse begann.</translation>
+    </message>
+    <message>
+        <source>Why the count differs; needed above the tolerance.</source>
+        <translation>Warum die Zählung abweicht; nötig über der Toleranz.</translation>
+    </message>
+    <message>
+        <source>Who counted (default: the --exec-waiter).</source>
+        <translation>Wer gezählt hat (Vorgabe: der --exec-waiter).</translation>
+    </message>
+    <message>
+        <source>The difference up to which no comment is needed.</source>
+        <translation>Die Differenz, bis zu der keine Bemerkung nötig ist.</translation>
+    </message>
+    <message>
+        <source>the closing was refused or failed: the day is fiscalized or was closed before (without --force), the cash count differs beyond the tolerance without --comment, there is nothing to close (--cancel-if-empty), the waiter owns an open table or closed this day already, another closing is running, or a file error</source>
+        <translation>der Abschluss wurde abgelehnt oder schlug fehl: der Tag ist fiskalisiert oder wurde zuvor abgeschlossen (ohne --force), die Kassenzählung weicht ohne --comment über die Toleranz hinaus ab, es gibt nichts abzuschließen (--cancel-if-empty), der Kellner hat einen offenen Tisch oder diesen Tag bereits abgeschlossen, ein anderer Abschluss läuft, oder ein Dateifehler</translation>
+    </message>
+    <message>
+        <source>wrong arguments: an unknown option or waiter, a bad date, no such directory, a bad count (an amount, a name that is no payment form or currency, a count file that cannot be read or has a bad line)</source>
+        <translation>falsche Argumente: eine unbekannte Option oder ein unbekannter Kellner, ein ungültiges Datum, kein solches Verzeichnis, eine ungültige Zählung (ein Betrag, ein Name, der keine Zahlungsart oder Währung ist, eine Zähldatei, die nicht gelesen werden kann oder eine ungültige Zeile hat)</translation>
+    </message>
+    <message>
+        <source>32, 42 or 48</source>
+        <translation>32, 42 oder 48</translation>
+    </message>
+    <message>
+        <source>z: standard output cannot be written</source>
+        <translation>z: die Standardausgabe kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>z: the receipt was not printed: %1</source>
+        <translation>z: der Bon wurde nicht gedruckt: %1</translation>
+    </message>
+    <message>
+        <source>--printer takes --format escpos</source>
+        <translation>--printer verlangt --format escpos</translation>
+    </message>
+    <message>
+        <source>--format escpos prints one Z report: give --show Z</source>
+        <translation>--format escpos druckt einen Z-Bericht: geben Sie --show Z an</translation>
+    </message>
+    <message>
+        <source>--show writes text, json, pdf or escpos</source>
+        <translation>--show schreibt text, json, pdf oder escpos</translation>
+    </message>
+    <message>
+        <source>Lists the day closings of the installation in Z order: Z counter, day, whole day or waiter, bills moved, first and last bill number, bill total (the order lines of those bills), the difference of the cash count made at the closing (&quot;-&quot; when nobody counted), and whether the closing verifies (&quot;yes&quot;, &quot;no&quot;, or &quot;no record&quot; for closings made before closing records were kept; see &apos;veltrum verify&apos;). Amounts are written as the installation writes money; CSV and JSON carry them in cents.
+
+--show Z prints the Z report of the closing with Z counter Z: headed &quot;Day turnover &lt;Z&gt; from &lt;day&gt;&quot;, the closing record&apos;s figures (who closed and when, the bills with the first and last one, bill total, payments per payment form, VAT rates, voids, the cash count (expected, counted and difference per payment form and cash currency, the float, comment and who counted), the verification, whether the day&apos;s records, summary and bills agree), the reconciliation (from the bill total through the payments per payment form, tips, non refund, credits and the tables not in summary to the summary&apos;s &quot;Sum of all payforms&quot; and &quot;All amount&quot;, ending on a difference of 0 or on each figure that differs), then the day&apos;s summary as the reports document prints it (&quot;All waiters&quot; over that day; a waiter&apos;s closing over that waiter). docs/figures.md says what each figure includes. --format json writes the record, the reconciliation and the summary&apos;s data, pdf the printed page.
+
+--width 32, 42 or 48 lays the text out for a receipt printer that many columns wide (a figure&apos;s caption left, its value at the right edge); --format escpos writes it as ESC/POS (initialise, code page PC858 with the euro sign and the umlauts, headings in bold, feed and cut). The Z report of a waiter&apos;s closing is that waiter&apos;s cash-up.</source>
+        <translation>Listet die Tagesabschlüsse der Installation in Z-Reihenfolge auf: Z-Zähler, Tag, ganzer Tag oder Kellner, verschobene Bons, erste und letzte Bonnummer, Bonsumme (die Bestellpositionen dieser Bons), die Differenz der beim Abschluss gemachten Kassenzählung („-“, wenn niemand gezählt hat) und ob der Abschluss die Prüfung besteht („ja“, „nein“ oder „kein Datensatz“ für Abschlüsse von vor der Einführung der Abschlussdatensätze; siehe &apos;veltrum verify&apos;). Beträge werden geschrieben, wie die Installation Geld schreibt; CSV und JSON enthalten sie in Cent.
+
+--show Z gibt den Z-Bericht des Abschlusses mit dem Z-Zähler Z aus: überschrieben „Tagesabschluss &lt;Z&gt; vom &lt;Tag&gt;“, die Zahlen des Abschlussdatensatzes (wer wann abgeschlossen hat, die Bons mit dem ersten und letzten, Bonsumme, Zahlungen je Zahlungsart, Mehrwertsteuersätze, Stornos, die Kassenzählung (erwartet, gezählt und Differenz je Zahlungsart und Bargeldwährung, das Wechselgeld, Bemerkung und wer gezählt hat), die Prüfung, ob Datensätze, Tageszusammenfassung und Bons des Tages übereinstimmen), die Abstimmung (von der Bonsumme über die Zahlungen je Zahlungsart, Trinkgeld, Nicht erstattbar, Gutschriften und die Tische außerhalb des Umsatzes bis zur „Summe aller Zahlungsarten“ und zum „Gesamtbetrag“ der Auswertung, endend auf einer Differenz von 0 oder auf jeder Zahl, die abweicht), dann die Auswertung des Tages, wie das Berichtsdokument sie druckt („Alle Kellner“ über diesen Tag; beim Abschluss eines Kellners über diesen Kellner). docs/figures.md sagt, was jede Zahl enthält. --format json schreibt den Datensatz, die Abstimmung und die Daten der Auswertung, pdf die gedruckte Seite.
+
+--width 32, 42 oder 48 setzt den Text für einen Bondrucker mit so vielen Spalten (die Bezeichnung einer Zahl links, ihr Wert am rechten Rand); --format escpos schreibt ihn als ESC/POS (Initialisierung, Codepage PC858 mit dem Euro-Zeichen und den Umlauten, Überschriften fett, Vorschub und Schnitt). Der Z-Bericht des Abschlusses eines Kellners ist dessen Kellnerabrechnung.</translation>
+    </message>
+    <message>
+        <source>With --show also escpos: the Z report as ESC/POS for a receipt printer (--width columns, 42 when not given), to --output (a file or a device such as /dev/usb/lp0), to --printer, or to standard output.</source>
+        <translation>Mit --show auch escpos: der Z-Bericht als ESC/POS für einen Bondrucker (--width Spalten, 42 ohne Angabe), nach --output (eine Datei oder ein Gerät wie /dev/usb/lp0), an --printer oder auf die Standardausgabe.</translation>
+    </message>
+    <message>
+        <source>Lay the text out for a receipt printer N columns wide: 32, 42 or 48.</source>
+        <translation>Den Text für einen Bondrucker mit N Spalten setzen: 32, 42 oder 48.</translation>
+    </message>
+    <message>
+        <source>With --format escpos: send the receipt to the raw print queue QUEUE (lp).</source>
+        <translation>Mit --format escpos: den Bon an die Rohdaten-Druckwarteschlange QUEUE senden (lp).</translation>
+    </message>
+    <message>
+        <source>no closing with that Z counter, or the --output file, the device or the print queue could not be written</source>
+        <translation>kein Abschluss mit diesem Z-Zähler, oder die --output-Datei, das Gerät oder die Druckwarteschlange konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>wrong arguments: an unknown option, a bad date or number, --format csv with --show, escpos without --show, a width other than 32, 42 or 48, no such directory</source>
+        <translation>falsche Argumente: eine unbekannte Option, ein ungültiges Datum oder eine ungültige Zahl, --format csv mit --show, escpos ohne --show, eine andere Breite als 32, 42 oder 48, kein solches Verzeichnis</translation>
     </message>
 </context>
 <context>
