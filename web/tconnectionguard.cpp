@@ -4,6 +4,8 @@
 
 #include <QTcpSocket>
 
+#include <sys/socket.h>
+
 namespace WebLib {
 
 TConnectionGuard::TConnectionGuard(QTcpSocket *socket, const TWebLimits &limits, bool secure)
@@ -68,7 +70,22 @@ void TConnectionGuard::onReadyRead()
 
 void TConnectionGuard::onBytesWritten()
 {
+    if (m_refused) {
+        if (m_halfClosing && m_socket->bytesToWrite() == 0)
+            closeForWriting();
+        return;
+    }
     restartIdle();
+}
+
+void TConnectionGuard::closeForWriting()
+{
+    m_halfClosing = false;
+    const qintptr fd = m_socket->socketDescriptor();
+    if (fd < 0 || ::shutdown(static_cast<int>(fd), SHUT_WR) != 0)
+        m_socket->disconnectFromHost();
+    // the client reads the answer to its end and closes; what it still
+    // sends is dropped, and the idle limit ends a client that never closes
 }
 
 void TConnectionGuard::restartIdle()
@@ -131,7 +148,17 @@ void TConnectionGuard::refuse(int status)
     const TWebResponse response
             = TWebResponse::error(status, QString::fromLatin1(statusText(status)));
     m_socket->write(responseBytes(response, m_secure, true));
-    m_socket->disconnectFromHost();
+    if (m_secure) {
+        m_socket->disconnectFromHost();
+        return;
+    }
+    // Closing a socket with unread bytes makes the system reset the
+    // connection, and a reset can throw away the answer before the client
+    // has read it. So the plain connection is only closed for writing once
+    // the answer is out, and the rest of the request is read and dropped.
+    m_halfClosing = true;
+    if (m_socket->bytesToWrite() == 0)
+        closeForWriting();
 }
 
 } // namespace WebLib

@@ -16,8 +16,10 @@ namespace WebLib {
 // requestSeconds (408; also a TLS handshake that does not end), a
 // connection idle for idleSeconds or a client that takes no bytes of its
 // answer for as long (closed), more requests sent ahead than the server
-// keeps (503). A refusal is answered and the connection closed; what the
-// client sends after it is read and dropped, so the parser never sees it.
+// keeps (503). A refusal is answered and the connection closed (a plain
+// one first for writing only, so the answer is not lost to a reset); what
+// the client sends after it is read and dropped, so the parser never sees
+// it.
 // A child of its socket.
 class TConnectionGuard : public QObject
 {
@@ -44,6 +46,7 @@ private:
     void onRequestTimeout();
     void onIdleTimeout();
     void restartIdle();
+    void closeForWriting();
 
     QTcpSocket *m_socket;
     TWebLimits m_limits;
@@ -53,6 +56,7 @@ private:
     QTimer m_idleTimer;
     int m_pending = 0;
     bool m_refused = false;
+    bool m_halfClosing = false;
 };
 
 } // namespace WebLib

@@ -164,6 +164,7 @@ TEST_F(WebServer, OversizedHeadersAreRefusedAndTheConnectionClosed)
     for (int i = 0; i < 10 && socket.state() == QAbstractSocket::ConnectedState; ++i) {
         socket.write(QByteArray(1024, 'b'));
         socket.waitForBytesWritten(10000);
+        received += socket.readAll();
     }
     EXPECT_TRUE(closedByServer(socket, &received));
     EXPECT_TRUE(received.startsWith("HTTP/1.1 431")) << received.left(100).toStdString();
