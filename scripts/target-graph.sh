@@ -33,7 +33,7 @@ layers=(
     "poslib_filters poslib_closing"
     "poslib_turnover poslib_report closedday"
     "poslib_summary bookings"
-    "poslib_exceptions"
+    "poslib_exceptions auditexport"
     "poslib_runs"
     "poslib"                                          # the whole POS library
     "chain demo charts crystalexport pluginbridge"    # beside each other on the POS library
