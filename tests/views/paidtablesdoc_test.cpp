@@ -473,7 +473,17 @@ TEST_F(TurnoverFromWindow, NoToTheOpenTablesQuestionClosesNothing)
 
     ModalDriver driver;
     chooseDay(driver);
-    driver.answer(QMessageBox::No);
+    // No leaves the dialog open for another choice; the manager cancels it
+    driver.then([](QDialog *dialog) {
+        auto *box = qobject_cast<QMessageBox *>(dialog);
+        ASSERT_NE(nullptr, box);
+        QPointer<QDialog> under = qobject_cast<QDialog *>(box->parentWidget()->window());
+        box->button(QMessageBox::No)->click();
+        QTimer::singleShot(0, [under] {
+            if (under)
+                under->reject();
+        });
+    });
     doc->onTurnOver();
 
     EXPECT_EQ(1, driver.boxes.size());
