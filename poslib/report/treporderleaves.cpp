@@ -1,0 +1,152 @@
+#include "treporderleaves.h"
+
+#include "tfactsof.h"
+#include "tround.h"
+#include "ttable.h"
+#include "ttableentry.h"
+
+using namespace Basics;
+
+namespace PosLib {
+
+namespace {
+
+// Takeaway: the entry's own "isvatoh" when it has one, else the table's.
+bool outOfHouse(const TEntryFacts &entry, const TTableFacts &table)
+{
+    if (entry.has(FIsVatOh))
+        return entry.getBool(FIsVatOh);
+    return !table.isNull() && table.vatOh();
+}
+
+} // namespace
+
+// ---- order leaves ---------------------------------------------------------
+
+bool TRepOrderLeaf::addEntry(TTableEntry *entry, const TTable *table)
+{
+    const TFactsOf facts(entry, table);
+    return add(facts.entry(), facts.table());
+}
+
+bool TRepOrderLeaf::add(const TEntryFacts &entry, const TTableFacts &)
+{
+    const double count = entry.count();
+    if (count == 0)
+        return false;
+    TReportLeaf::add(count, double(entry.price()) * count);
+    return true;
+}
+
+TRepOrder::TRepOrder(const TTableEntry *entry, const TTable *table)
+    : TRepOrder(TFactsOf(entry, table).entry(), TFactsOf(nullptr, table).table())
+{ }
+
+TRepOrder::TRepOrder(const TEntryFacts &entry, const TTableFacts &table)
+{
+    if (!table.isNull())
+        table.header().copyTo(*this, {FTable, FParty, FBillNum, FVatOh});
+    entry.copyTo(*this, {FIsVatOh, FFamGroup, FFamGrpName, FFamily, FFamilyName, FArticle,
+                         FTerminal, FCenter, FWaiter, FRateIh, FRateOh});
+    setInt(QStringLiteral("price"), entry.price());
+}
+
+TRepFamily::TRepFamily(const TTableEntry *entry)
+    : TRepFamily(TFactsOf(entry, nullptr).entry())
+{ }
+
+TRepFamily::TRepFamily(const TEntryFacts &entry)
+{
+    entry.copyTo(*this, {FFamily, FFamilyName});
+}
+
+TRepFamGroup::TRepFamGroup(const TTableEntry *entry)
+    : TRepFamGroup(TFactsOf(entry, nullptr).entry())
+{ }
+
+TRepFamGroup::TRepFamGroup(const TEntryFacts &entry)
+{
+    entry.copyTo(*this, {FFamGroup, FFamGrpName});
+}
+
+TRepArticle::TRepArticle(const TTableEntry *entry)
+    : TRepArticle(TFactsOf(entry, nullptr).entry())
+{ }
+
+TRepArticle::TRepArticle(const TEntryFacts &entry)
+{
+    entry.copyTo(*this, {FArticle, FArtShort, FIsControl});
+    setInt(QStringLiteral("price"), entry.price());
+}
+
+TRepDiscount::TRepDiscount(const TTableEntry *entry)
+    : TRepDiscount(TFactsOf(entry, nullptr).entry())
+{ }
+
+TRepDiscount::TRepDiscount(const TEntryFacts &entry)
+    : TRepArticle(entry)
+{
+    entry.copyTo(*this,
+                 {FDiscBase, FDiscId, FDiscName, FDiscRate, FDiscAbs, FDiscSub, FDiscSubName});
+}
+
+bool TRepDiscount::add(const TEntryFacts &entry, const TTableFacts &table)
+{
+    if (!TRepArticle::add(entry, table))
+        return false;
+    addDoubleSum(SumDiscount, entry.count() * entry.getDouble(FDiscount));
+    return true;
+}
+
+TRepDepartment::TRepDepartment(const TTableEntry *entry)
+    : TRepArticle(entry)
+{
+    copyFields(*entry, {"department", "depname"});
+}
+
+TRepDepartment::TRepDepartment(const TEntryFacts &entry, int department, const QString &name)
+    : TRepArticle(entry)
+{
+    setInt(QStringLiteral("department"), department);
+    setString(QStringLiteral("depname"), name);
+}
+
+TRepHour::TRepHour(int hour)
+{
+    setInt(QStringLiteral("hour"), hour);
+}
+
+TRepVatRate::TRepVatRate(const TTableEntry *entry, const TTable *table)
+    : TRepVatRate(TFactsOf(entry, nullptr).entry(), TFactsOf(nullptr, table).table())
+{ }
+
+TRepVatRate::TRepVatRate(const TEntryFacts &entry, const TTableFacts &table)
+{
+    if (!table.isNull()) {
+        setBool(QStringLiteral("vatoh"), table.vatOh());
+        setBool(QStringLiteral("insum"), table.inSum());
+    }
+    entry.copyTo(*this, {FIsVatOh, FVatRate, FRateIh, FRateOh});
+}
+
+bool TRepVatRate::add(const TEntryFacts &entry, const TTableFacts &table)
+{
+    if (!table.isNull() && !table.inSum())
+        return false;
+    if (!TRepOrderLeaf::add(entry, table))
+        return false;
+    // 1190 gross at 19.00 % (rate 1900): net = 1190 x 100 / 119 = 1000
+    const double gross = double(lineAmount(entry.price(), entry.count()));
+    const double rate = entry.getDouble(outOfHouse(entry, table) ? FRateOh : FRateIh);
+    const double net = gross * 100.0 / (100.0 + rate / 100.0);
+    addDoubleSum(SumNet, net);
+    addDoubleSum(SumVat, gross - net);
+    return true;
+}
+
+void TRepVatRate::addVat(double vat)
+{
+    addDoubleSum(SumVat, vat);
+}
+
+} // namespace PosLib

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "treportleaf.h"
+
+namespace PosLib {
+
+class TEntryFacts;
+class TTable;
+class TTableEntry;
+class TTableFacts;
+
+// ---- order leaves: fed by article orders --------------------------------
+
+// Every leaf takes an entry of a table in memory (addEntry) or the facts
+// of one (add, what the report generator uses); both count alike. The
+// constructors likewise.
+
+class TRepOrderLeaf : public TReportLeaf
+{
+public:
+    // count 0: not taken; else count += count, amount += price x count.
+    virtual bool addEntry(TTableEntry *entry, const TTable *table);
+    virtual bool add(const TEntryFacts &entry, const TTableFacts &table);
+};
+
+class TRepOrder : public TRepOrderLeaf
+{
+public:
+    // A leaf without values yet, which a day aggregate fills.
+    TRepOrder() = default;
+    TRepOrder(const TTableEntry *entry, const TTable *table);
+    TRepOrder(const TEntryFacts &entry, const TTableFacts &table);
+};
+
+class TRepFamily : public TRepOrderLeaf
+{
+public:
+    TRepFamily() = default;
+    explicit TRepFamily(const TTableEntry *entry);
+    explicit TRepFamily(const TEntryFacts &entry);
+};
+
+class TRepFamGroup : public TRepOrderLeaf
+{
+public:
+    TRepFamGroup() = default;
+    explicit TRepFamGroup(const TTableEntry *entry);
+    explicit TRepFamGroup(const TEntryFacts &entry);
+};
+
+class TRepArticle : public TRepOrderLeaf
+{
+public:
+    TRepArticle() = default;
+    explicit TRepArticle(const TTableEntry *entry);
+    explicit TRepArticle(const TEntryFacts &entry);
+};
+
+class TRepDiscount : public TRepArticle
+{
+public:
+    TRepDiscount() = default;
+    explicit TRepDiscount(const TTableEntry *entry);
+    explicit TRepDiscount(const TEntryFacts &entry);
+    using TRepArticle::addEntry;
+    bool add(const TEntryFacts &entry, const TTableFacts &table) override;
+};
+
+class TRepDepartment : public TRepArticle
+{
+public:
+    // The entry's "department" and "depname".
+    TRepDepartment() = default;
+    explicit TRepDepartment(const TTableEntry *entry);
+    // Of the department the entry counts in.
+    TRepDepartment(const TEntryFacts &entry, int department, const QString &name);
+};
+
+class TRepHour : public TRepOrderLeaf
+{
+public:
+    TRepHour() = default;
+    explicit TRepHour(int hour);
+    int hour() const { return getInt(QStringLiteral("hour")); }
+};
+
+// VAT of one rate: net and VAT doubles besides count and amount.
+class TRepVatRate : public TRepOrderLeaf
+{
+public:
+    TRepVatRate() = default;
+    TRepVatRate(const TTableEntry *entry, const TTable *table);
+    TRepVatRate(const TEntryFacts &entry, const TTableFacts &table);
+    using TRepOrderLeaf::addEntry;
+    bool add(const TEntryFacts &entry, const TTableFacts &table) override;
+
+    double net() const { return doubleSum(SumNet); }
+    double vat() const { return doubleSum(SumVat); }
+    void addVat(double vat);
+};
+
+} // namespace PosLib

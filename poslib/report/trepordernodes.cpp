@@ -1,0 +1,335 @@
+#include "trepordernodes.h"
+
+#include "tfactsof.h"
+#include "tnodeparts.h"
+#include "ttable.h"
+#include "ttableentry.h"
+
+#include <QTextStream>
+
+using namespace Basics;
+
+namespace PosLib {
+
+using namespace NodeParts;
+
+// ---- order nodes ----------------------------------------------------------
+
+TRepOrderNode::TRepOrderNode(const QString &name)
+    : TRepOrderNode(name, new TRepOrderLeaf)
+{ }
+
+TRepOrderNode::TRepOrderNode(const QString &name, TRepOrderLeaf *total)
+    : TReportNode(name)
+    , m_total(total)
+{ }
+
+void TRepOrderNode::addComponents(const TEntryFacts &entry, const TTableFacts &table)
+{
+    for (const TEntryFacts &child : entry.children()) {
+        if (child.type() == EntryComponent)
+            add(child, table);
+    }
+}
+
+void TRepOrderNode::add(const TEntryFacts &entry, const TTableFacts &table)
+{
+    if (entry.hasComponents()) {
+        addComponents(entry, table);
+        return;
+    }
+    addKeyed(entry, table);
+}
+
+bool TRepOrderNode::numberKey(const TEntryFacts &, const TTableFacts &, qint64 &, bool &) const
+{
+    return false;
+}
+
+QString TRepOrderNode::keyOf(const TEntryFacts &entry, const TTableFacts &table) const
+{
+    qint64 key = 0;
+    bool counted = true;
+    if (!numberKey(entry, table, key, counted))
+        return TReportNode::keyOf(entry, table);
+    return counted ? QString::number(key) : QString();
+}
+
+TReportLeaf *TRepOrderNode::keyedLeaf(const TEntryFacts &entry, const TTableFacts &table,
+                                      bool &counted)
+{
+    qint64 number = 0;
+    counted = true;
+    if (numberKey(entry, table, number, counted)) {
+        if (!counted)
+            return nullptr;
+        if (TReportLeaf *leaf = m_numbers.find(number))
+            return leaf;
+        TReportLeaf *leaf = leafFor(QString::number(number), entry, table);
+        m_numbers.insert(number, leaf);
+        return leaf;
+    }
+    const QString key = keyOf(entry, table);
+    counted = !key.isEmpty();
+    return counted ? leafFor(key, entry, table) : nullptr;
+}
+
+void TRepOrderNode::addKeyed(const TEntryFacts &entry, const TTableFacts &table)
+{
+    bool counted = false;
+    TReportLeaf *leaf = keyedLeaf(entry, table, counted);
+    if (!counted)
+        return;
+    addToTotal(entry, table);
+    if (leaf)
+        static_cast<TRepOrderLeaf *>(leaf)->add(entry, table);
+}
+
+bool TRepOrderNode::addToTotal(const TEntryFacts &entry, const TTableFacts &table)
+{
+    return m_total->add(entry, table);
+}
+
+void TRepOrderNode::writeText(const QString &prefix, const TValue &record, QTextStream &out,
+                              QStringList &columns) const
+{
+    writeFile(prefix, record);
+    m_total->writeRecord(record, out, columns);
+}
+
+void TRepOrderNode::writeXml(QDomDocument &doc, QDomNode &parent) const
+{
+    TReportNode::writeXml(doc, parent);
+}
+
+int orderPayform(const TTable *table)
+{
+    if (!table)
+        return -1;
+    return TFactsOf(nullptr, table).table().orderPayform();
+}
+
+int orderPayform(const TTableFacts &table)
+{
+    return table.isNull() ? -1 : table.orderPayform();
+}
+
+TRepOrders::TRepOrders()
+    : TRepOrderNode(QStringLiteral("orders"))
+{ }
+
+namespace {
+
+// "orders": article number x 1000 + the pay form (0 when none)
+qint64 ordersKey(const TEntryFacts &entry, const TTableFacts &table)
+{
+    const int payform = orderPayform(table);
+    return entry.plu() * 1000 + (payform > 0 ? payform : 0);
+}
+
+} // namespace
+
+bool TRepOrders::numberKey(const TEntryFacts &entry, const TTableFacts &table, qint64 &key,
+                           bool &) const
+{
+    key = ordersKey(entry, table);
+    return true;
+}
+
+TReportLeaf *TRepOrders::createLeaf(const TEntryFacts &entry, const TTableFacts &table)
+{
+    return new TRepOrder(entry, table);
+}
+
+TReportLeaf *TRepOrders::newLeaf() const
+{
+    return new TRepOrder;
+}
+
+bool TRepOrders::addToTotal(const TEntryFacts &entry, const TTableFacts &table)
+{
+    if (!TRepOrderNode::addToTotal(entry, table))
+        return false;
+    m_total->addSum(SumRepOrderCount, 1);
+    return true;
+}
+
+TRepNegOrders::TRepNegOrders()
+    : TRepOrderNode(QStringLiteral("negorders"))
+{ }
+
+bool TRepNegOrders::numberKey(const TEntryFacts &entry, const TTableFacts &, qint64 &key,
+                              bool &counted) const
+{
+    // articles booked with a count of 0 or less
+    counted = !(entry.count() > 0);
+    key = entry.plu();
+    return true;
+}
+
+TReportLeaf *TRepNegOrders::createLeaf(const TEntryFacts &entry, const TTableFacts &)
+{
+    return new TRepArticle(entry);
+}
+
+TReportLeaf *TRepNegOrders::newLeaf() const
+{
+    return new TRepArticle;
+}
+
+TRepFamilies::TRepFamilies()
+    : TRepOrderNode(QStringLiteral("families"))
+{ }
+
+bool TRepFamilies::numberKey(const TEntryFacts &entry, const TTableFacts &, qint64 &key,
+                             bool &) const
+{
+    key = entry.getInt(FFamily);
+    return true;
+}
+
+TReportLeaf *TRepFamilies::createLeaf(const TEntryFacts &entry, const TTableFacts &)
+{
+    return new TRepFamily(entry);
+}
+
+TReportLeaf *TRepFamilies::newLeaf() const
+{
+    return new TRepFamily;
+}
+
+TRepFamGroups::TRepFamGroups()
+    : TRepOrderNode(QStringLiteral("famgroups"))
+{ }
+
+bool TRepFamGroups::numberKey(const TEntryFacts &entry, const TTableFacts &, qint64 &key,
+                              bool &) const
+{
+    key = entry.getInt(FFamGroup);
+    return true;
+}
+
+TReportLeaf *TRepFamGroups::createLeaf(const TEntryFacts &entry, const TTableFacts &)
+{
+    return new TRepFamGroup(entry);
+}
+
+TReportLeaf *TRepFamGroups::newLeaf() const
+{
+    return new TRepFamGroup;
+}
+
+TRepDiscounts::TRepDiscounts()
+    : TRepOrderNode(QStringLiteral("discounts"))
+{ }
+
+QString TRepDiscounts::keyOf(const TEntryFacts &entry, const TTableFacts &) const
+{
+    return entry.getString(FDiscId);
+}
+
+TReportLeaf *TRepDiscounts::keyedLeaf(const TEntryFacts &entry, const TTableFacts &table,
+                                      bool &counted)
+{
+    counted = !entry.isEmptyText(FDiscId);
+    if (!counted)
+        return nullptr;
+    const QString key = entry.getString(FDiscId);
+    if (TReportLeaf *leaf = m_index.find(key))
+        return leaf;
+    TReportLeaf *leaf = leafFor(key, entry, table);
+    m_index.insert(key, leaf);
+    return leaf;
+}
+
+TReportLeaf *TRepDiscounts::createLeaf(const TEntryFacts &entry, const TTableFacts &)
+{
+    return new TRepDiscount(entry);
+}
+
+TReportLeaf *TRepDiscounts::newLeaf() const
+{
+    return new TRepDiscount;
+}
+
+QString articleKey(const TTableEntry *entry)
+{
+    return articleKey(TFactsOf(entry, nullptr).entry());
+}
+
+QString articleKey(const TEntryFacts &entry)
+{
+    return QStringLiteral("%1:%2:%3")
+            .arg(entry.plu(), 10, 10, QLatin1Char('0'))
+            .arg(entry.price())
+            .arg(withoutLineBreaks(entry.getString(FArticle)));
+}
+
+TRepArticles::TRepArticles()
+    : TRepOrderNode(QStringLiteral("articles"))
+{ }
+
+QString TRepArticles::keyOf(const TEntryFacts &entry, const TTableFacts &) const
+{
+    return articleKey(entry);
+}
+
+TReportLeaf *TRepArticles::keyedLeaf(const TEntryFacts &entry, const TTableFacts &table,
+                                     bool &counted)
+{
+    counted = true;
+    TRawString raw;
+    const bool fromFile = entry.rawText(FArticle, raw) && !raw.isNull();
+    const std::pair<qint64, qint64> number(entry.plu(), entry.price());
+    if (fromFile) {
+        if (TReportLeaf *leaf = m_raw.find(number, raw))
+            return leaf;
+    }
+    const Key key {number.first, number.second, withoutLineBreaks(entry.getString(FArticle))};
+    TReportLeaf *leaf = m_index.find(key);
+    if (!leaf) {
+        leaf = leafFor(articleKey(entry), entry, table);
+        m_index.insert(key, leaf);
+    }
+    if (fromFile)
+        m_raw.insert(number, raw, leaf);
+    return leaf;
+}
+
+TReportLeaf *TRepArticles::createLeaf(const TEntryFacts &entry, const TTableFacts &)
+{
+    return new TRepArticle(entry);
+}
+
+TReportLeaf *TRepArticles::newLeaf() const
+{
+    return new TRepArticle;
+}
+
+// ---- hours ----------------------------------------------------------------
+
+TRepHours::TRepHours()
+    : TRepOrderNode(QStringLiteral("Hours"))
+{ }
+
+bool TRepHours::numberKey(const TEntryFacts &entry, const TTableFacts &, qint64 &key,
+                          bool &counted) const
+{
+    // entries without a time are not counted by the hour
+    const QTime time = entry.time();
+    counted = time.isValid();
+    key = counted ? time.hour() : 0;
+    return true;
+}
+
+TReportLeaf *TRepHours::createLeaf(const TEntryFacts &entry, const TTableFacts &)
+{
+    return new TRepHour(entry.time().hour());
+}
+
+TReportLeaf *TRepHours::newLeaf() const
+{
+    return new TRepHour;
+}
+
+} // namespace PosLib

@@ -1,0 +1,564 @@
+#include "treppaynodes.h"
+
+#include "taggregatestream.h"
+#include "tcurrencyfields.h"
+#include "tfactsof.h"
+#include "tnodeparts.h"
+#include "ttable.h"
+#include "ttableentry.h"
+
+#include <QTextStream>
+
+#include <algorithm>
+
+using namespace Basics;
+
+namespace PosLib {
+
+using namespace NodeParts;
+
+// ---- pay nodes ------------------------------------------------------------
+
+TRepPayNode::TRepPayNode(const QString &name)
+    : TReportNode(name)
+    , m_total(new TRepPayLeaf)
+{ }
+
+void TRepPayNode::add(const TEntryFacts &entry, const TTableFacts &table)
+{
+    const QString key = keyOf(entry, table);
+    if (key.isEmpty())
+        return;
+    addToTotal(entry);
+    if (auto *leaf = static_cast<TRepPayLeaf *>(leafFor(key, entry, table)))
+        leaf->add(entry);
+}
+
+bool TRepPayNode::addToTotal(const TEntryFacts &entry)
+{
+    return m_total->add(entry);
+}
+
+void TRepPayNode::writeText(const QString &prefix, const TValue &record, QTextStream &out,
+                            QStringList &columns) const
+{
+    writeFile(prefix, record);
+    m_total->writeRecord(record, out, columns);
+}
+
+void TRepPayNode::writeXml(QDomDocument &doc, QDomNode &parent) const
+{
+    TReportNode::writeXml(doc, parent);
+}
+
+TRepPays::TRepPays()
+    : TRepPayNode(QStringLiteral("Payments"))
+{ }
+
+void TRepPays::add(const TEntryFacts &entry, const TTableFacts &)
+{
+    addToTotal(entry);
+}
+
+bool TRepPays::addToTotal(const TEntryFacts &entry)
+{
+    if (!TRepPayNode::addToTotal(entry))
+        return false;
+    m_total->addSum(SumGiven, entry.getLong(FGiven));
+    m_total->addSum(SumReturn, entry.getLong(FReturn));
+    if (entry.getBool(FInTermSum))
+        m_total->addSum(SumRepPayTermSum, entry.amount());
+    return true;
+}
+
+TRepPayforms::TRepPayforms()
+    : TRepPayNode(QStringLiteral("payforms"))
+{ }
+
+TRepPayforms::TRepPayforms(const QString &name, bool returnMode)
+    : TRepPayNode(name)
+    , m_perPay(true)
+    , m_returnMode(returnMode)
+{ }
+
+QString TRepPayforms::keyOf(const TEntryFacts &entry, const TTableFacts &table) const
+{
+    QString key = withoutLineBreaks(entry.getString(FPayformName)) + QLatin1Char('_')
+                  + QString::number(entry.getInt(FPayform));
+    if (!table.isNull() && table.inSum())
+        key += QLatin1String("insum");
+    if (entry.getBool(FInTermSum))
+        key += QLatin1String("intermsum");
+    return key;
+}
+
+TReportLeaf *TRepPayforms::createLeaf(const TEntryFacts &entry, const TTableFacts &table)
+{
+    return new TRepPayform(entry, table);
+}
+
+TReportLeaf *TRepPayforms::newLeaf() const
+{
+    return new TRepPayform(false);
+}
+
+bool TRepPayforms::takesPay(const TEntryFacts &) const
+{
+    return true;
+}
+
+bool numberKeyBefore(int a, int b)
+{
+    // "10" < "9": compare the digits as far as the shorter number goes
+    int da = 1;
+    int db = 1;
+    for (int v = a; v >= 10; v /= 10)
+        ++da;
+    for (int v = b; v >= 10; v /= 10)
+        ++db;
+    qint64 x = a;
+    qint64 y = b;
+    for (int i = da; i < db; ++i)
+        x *= 10;
+    for (int i = db; i < da; ++i)
+        y *= 10;
+    return x != y ? x < y : da < db;
+}
+
+bool TRepPayforms::Copied::operator==(const Copied &o) const
+{
+    return std::equal(std::begin(text), std::end(text), std::begin(o.text))
+           && hasTable == o.hasTable && vatOh == o.vatOh && inSum == o.inSum
+           && billNum == o.billNum;
+}
+
+quint32 TRepPayforms::copiedOf(const TEntryFacts &entry, const TTableFacts &table)
+{
+    Copied c;
+    auto text = [&](const TEntryFacts &from, TField f) {
+        return from.has(f) ? m_texts.id(from.getString(f)) : TTextPool::Absent;
+    };
+    c.hasTable = !table.isNull();
+    c.vatOh = c.hasTable && table.vatOh();
+    c.inSum = c.hasTable && table.inSum();
+    c.billNum = c.hasTable ? text(table.header(), FBillNum) : TTextPool::Absent;
+    c.text[Copied::Payform] = text(entry, FPayform);
+    c.text[Copied::PayformName] = text(entry, FPayformName);
+    c.text[Copied::InTermSum] = text(entry, FInTermSum);
+    c.text[Copied::Waiter] = text(entry, FWaiter);
+    c.text[Copied::WaiterName] = text(entry, FWaiterName);
+    const TField *currency = m_returnMode ? ReturnCurrency : OwnCurrency;
+    for (int i = 0; i < 5; ++i)
+        c.text[Copied::Curr + i] = text(entry, currency[i]);
+    return internCopied(c);
+}
+
+quint32 TRepPayforms::internCopied(const Copied &c)
+{
+    auto it = m_copiedIds.constFind(c);
+    if (it != m_copiedIds.cend())
+        return it.value();
+    const quint32 id = quint32(m_copied.size());
+    m_copied.push_back(c);
+    m_copiedIds.insert(c, id);
+    return id;
+}
+
+namespace {
+
+// Takes the pay as the first of its kind when its number's text sorts
+// before the one noted so far.
+void noteFirst(TCurrencySums::Pay &first, int number, const QString &name, const QString &shortName,
+               bool hasDecPos, int decPos)
+{
+    if (first.number != 0 && !numberKeyBefore(number, first.number))
+        return;
+    first.number = number;
+    first.name = name;
+    first.shortName = shortName;
+    first.hasDecPos = hasDecPos;
+    first.decPos = decPos;
+}
+
+} // namespace
+
+void TRepPayforms::notePay(const Note &note)
+{
+    TCurrencySums &sums = m_currencySums[note.currency];
+    const QString &name = m_texts.text(note.name);
+    const QString &shortName = m_texts.text(note.shortName);
+    noteFirst(sums.first, note.number, name, shortName, note.hasDecPos, note.decPos);
+    if (note.cashReturn)
+        noteFirst(sums.firstReturn, note.number, name, shortName, note.hasDecPos, note.decPos);
+    if (note.cashRetAmount)
+        noteFirst(sums.firstRetAmount, note.number, name, shortName, note.hasDecPos, note.decPos);
+}
+
+void TRepPayforms::countCurrency(const TEntryFacts &entry, const TTableFacts &table, int number,
+                                 bool taken)
+{
+    // what the pay's leaf would hold: its currency's number, its sums
+    // (none when not taken), the table's and the pay's flags
+    const TField *currency = m_returnMode ? ReturnCurrency : OwnCurrency;
+    const int currencyNumber = entry.getInt(currency[0]);
+    TCurrencySums &sums = m_currencySums[currencyNumber];
+    const TPayValues pay = taken ? TPayValues::of(entry) : TPayValues();
+    sums.given += pay.given;
+    sums.returned += pay.ret;
+    if (!(!table.isNull() && table.inSum()))
+        sums.notInSummary += pay.given - pay.ret;
+    sums.orgGiven += pay.orgGiven;
+    const bool inCash = entry.getBool(FInTermSum);
+    if (inCash) {
+        sums.cashReturned += pay.ret;
+        sums.cashRetAmount += pay.retAmount;
+    }
+    // kept, so that a later day's pays are picked among the same way
+    Note note;
+    note.number = number;
+    note.currency = currencyNumber;
+    note.name = m_texts.id(entry.getString(currency[1]));
+    note.shortName = m_texts.id(entry.getString(currency[2]));
+    note.hasDecPos = entry.has(currency[4]);
+    note.decPos = entry.getInt(currency[4]);
+    note.cashReturn = inCash && pay.ret != 0;
+    note.cashRetAmount = inCash && pay.retAmount != 0;
+    if (m_dayNotes)
+        m_notes.push_back(note);
+    notePay(note);
+}
+
+void TRepPayforms::add(const TEntryFacts &entry, const TTableFacts &table)
+{
+    if (!m_perPay) {
+        TRawString raw;
+        if (!entry.rawText(FPayformName, raw) || raw.isNull()) {
+            TRepPayNode::add(entry, table);
+            return;
+        }
+        // the key's parts but the name, which the index compares as bytes
+        const quint64 number = quint64(quint32(entry.getInt(FPayform)))
+                               | quint64(!table.isNull() && table.inSum()) << 32
+                               | quint64(entry.getBool(FInTermSum)) << 33;
+        TReportLeaf *leaf = m_raw.find(number, raw);
+        if (!leaf) {
+            leaf = leafFor(keyOf(entry, table), entry, table);
+            m_raw.insert(number, raw, leaf);
+        }
+        addToTotal(entry);
+        static_cast<TRepPayLeaf *>(leaf)->add(entry);
+        return;
+    }
+    if (!takesPay(entry))
+        return;
+    addToTotal(entry);
+    const int number = leafCount() + 1;
+    const bool taken = !entry.getBool(FVoided);
+    countCurrency(entry, table, number, taken);
+    if (!m_keepRecords) {
+        ++m_taken;
+        return;
+    }
+    if (!m_compact) {
+        if (auto *leaf = static_cast<TRepPayLeaf *>(leafFor(QString::number(number), entry, table)))
+            leaf->add(entry);
+        return;
+    }
+    Row row;
+    row.pay = taken ? TPayValues::of(entry) : TPayValues();
+    row.copied = copiedOf(entry, table);
+    row.taken = taken;
+    m_rows.push_back(row);
+}
+
+int TRepPayforms::leafCount() const
+{
+    if (m_perPay && !m_keepRecords)
+        return m_taken;
+    return m_perPay && m_compact ? int(m_rows.size()) : int(m_leaves.size());
+}
+
+TReportLeaf *TRepPayforms::leafOf(const Row &row) const
+{
+    static const TField Fields[Copied::Count]
+            = {FPayform, FPayformName, FInTermSum, FWaiter,   FWaiterName,
+               FCurr,    FCurrName,    FCurrShort, FCurrRate, FCurrDecPos};
+    const Copied &c = m_copied[row.copied];
+    auto *leaf = new TRepPayform(m_returnMode);
+    if (c.hasTable) {
+        leaf->setBool(fieldName(FVatOh), c.vatOh);
+        leaf->setBool(fieldName(FInSum), c.inSum);
+        if (c.billNum != TTextPool::Absent)
+            leaf->set(fieldName(FBillNum), Basics::TypeText, m_texts.text(c.billNum));
+    }
+    for (int i = 0; i < Copied::Count; ++i) {
+        if (c.text[i] != TTextPool::Absent)
+            leaf->set(fieldName(Fields[i]), Basics::TypeText, m_texts.text(c.text[i]));
+    }
+    if (row.taken)
+        leaf->takePay(row.pay);
+    return leaf;
+}
+
+void TRepPayforms::materialize() const
+{
+    if (!m_perPay || !m_compact || !m_keepRecords)
+        return;
+    m_compact = false;
+    int number = 0;
+    for (const Row &row : m_rows)
+        m_leaves.insert(QString::number(++number), leafOf(row));
+    std::vector<Row>().swap(m_rows);
+}
+
+void TRepPayforms::visitLeaves(const LeafVisitor &visit) const
+{
+    if (!m_perPay || !m_compact || !m_keepRecords) {
+        TRepPayNode::visitLeaves(visit);
+        return;
+    }
+    visitRowsByKey(
+            int(m_rows.size()), [](int row) { return QString::number(row + 1); },
+            [this](int row) { return leafOf(m_rows[size_t(row)]); }, visit);
+}
+
+bool TRepPayforms::writeDay(TAggregateWriter &out) const
+{
+    if (!m_perPay)
+        return TRepPayNode::writeDay(out);
+    if (!m_compact || !m_dayNotes)
+        return false;
+    writeTotal(out);
+    out.u32(quint32(m_rows.size()));
+    for (const Row &row : m_rows) {
+        const TPayValues &pay = row.pay;
+        for (qint64 v :
+             {pay.amount, pay.tip, pay.guests, pay.ret, pay.retAmount, pay.given, pay.orgGiven})
+            out.i64(v);
+        out.boolean(row.taken);
+        const Copied &c = m_copied[row.copied];
+        for (quint32 text : c.text)
+            writePooled(out, m_texts, text);
+        out.boolean(c.hasTable);
+        out.boolean(c.vatOh);
+        out.boolean(c.inSum);
+        writePooled(out, m_texts, c.billNum);
+    }
+    out.u32(quint32(m_currencySums.size()));
+    for (auto it = m_currencySums.cbegin(); it != m_currencySums.cend(); ++it) {
+        const TCurrencySums &sums = it.value();
+        out.i32(it.key());
+        for (qint64 v : {sums.given, sums.returned, sums.notInSummary, sums.orgGiven,
+                         sums.cashReturned, sums.cashRetAmount})
+            out.i64(v);
+    }
+    out.u32(quint32(m_notes.size()));
+    for (const Note &note : m_notes) {
+        out.i32(note.number);
+        out.i32(note.currency);
+        out.text(m_texts.text(note.name));
+        out.text(m_texts.text(note.shortName));
+        out.i32(note.decPos);
+        out.boolean(note.hasDecPos);
+        out.boolean(note.cashReturn);
+        out.boolean(note.cashRetAmount);
+    }
+    return true;
+}
+
+void TRepPayforms::mergeDay(TAggregateReader &in)
+{
+    if (!m_perPay) {
+        TRepPayNode::mergeDay(in);
+        return;
+    }
+    if (!m_compact) {
+        in.fail();
+        return;
+    }
+    // the pays of that day are numbered on from here
+    const int offset = leafCount();
+    mergeTotal(in);
+    const quint32 rows = in.count(22);
+    for (quint32 r = 0; r < rows && in.ok(); ++r) {
+        Row row;
+        TPayValues &pay = row.pay;
+        for (qint64 *v : {&pay.amount, &pay.tip, &pay.guests, &pay.ret, &pay.retAmount, &pay.given,
+                          &pay.orgGiven})
+            *v = in.i64();
+        row.taken = in.boolean();
+        Copied c;
+        for (quint32 &text : c.text)
+            text = readPooled(in, m_texts);
+        c.hasTable = in.boolean();
+        c.vatOh = in.boolean();
+        c.inSum = in.boolean();
+        c.billNum = readPooled(in, m_texts);
+        if (!in.ok())
+            return;
+        row.copied = internCopied(c);
+        m_rows.push_back(row);
+    }
+    const quint32 currencies = in.count(7);
+    for (quint32 i = 0; i < currencies && in.ok(); ++i) {
+        const int number = in.i32();
+        qint64 v[6];
+        for (qint64 &x : v)
+            x = in.i64();
+        if (!in.ok())
+            return;
+        TCurrencySums &sums = m_currencySums[number];
+        sums.given += v[0];
+        sums.returned += v[1];
+        sums.notInSummary += v[2];
+        sums.orgGiven += v[3];
+        sums.cashReturned += v[4];
+        sums.cashRetAmount += v[5];
+    }
+    const quint32 notes = in.count(8);
+    for (quint32 i = 0; i < notes && in.ok(); ++i) {
+        Note note;
+        note.number = in.i32() + offset;
+        note.currency = in.i32();
+        note.name = m_texts.id(in);
+        note.shortName = m_texts.id(in);
+        note.decPos = in.i32();
+        note.hasDecPos = in.boolean();
+        note.cashReturn = in.boolean();
+        note.cashRetAmount = in.boolean();
+        if (!in.ok())
+            return;
+        if (m_dayNotes)
+            m_notes.push_back(note);
+        notePay(note);
+    }
+}
+
+TRepSubvents::TRepSubvents()
+    : TRepPayNode(QStringLiteral("Subventions"))
+{ }
+
+void TRepSubvents::add(const TEntryFacts &entry, const TTableFacts &table)
+{
+    if (entry.getLong(FSubvId) != 0)
+        ++m_subventions;
+    TRepPayNode::add(entry, table);
+}
+
+QString TRepSubvents::keyOf(const TEntryFacts &entry, const TTableFacts &) const
+{
+    const qint64 id = entry.getLong(FSubvId);
+    if (id == 0)
+        return QString();
+    return QString::number(qint64(entry.getInt(FPayform)) * 1000 + id);
+}
+
+TReportLeaf *TRepSubvents::createLeaf(const TEntryFacts &entry, const TTableFacts &table)
+{
+    return new TRepSubvent(entry, table);
+}
+
+TReportLeaf *TRepSubvents::newLeaf() const
+{
+    return new TRepSubvent;
+}
+
+bool TRepSubvents::writeDay(TAggregateWriter &out) const
+{
+    out.i32(m_subventions);
+    return TRepPayNode::writeDay(out);
+}
+
+void TRepSubvents::mergeDay(TAggregateReader &in)
+{
+    m_subventions += in.i32();
+    TRepPayNode::mergeDay(in);
+}
+
+TRepCurrencies::TRepCurrencies()
+    : TRepPayforms(QStringLiteral("currencies"), false)
+{ }
+
+QString TRepCurrencies::keyOf(const TEntryFacts &entry, const TTableFacts &) const
+{
+    if (!takesPay(entry))
+        return QString();
+    return QString::number(leafCount() + 1);
+}
+
+bool TRepCurrencies::takesPay(const TEntryFacts &entry) const
+{
+    // the pays that count in the cash summary
+    return entry.getBool(FInTermSum);
+}
+
+TRepCurrReturns::TRepCurrReturns()
+    : TRepPayforms(QStringLiteral("currreturns"), true)
+{ }
+
+QString TRepCurrReturns::keyOf(const TEntryFacts &, const TTableFacts &) const
+{
+    return QString::number(leafCount() + 1);
+}
+
+bool TRepCurrReturns::takesPay(const TEntryFacts &) const
+{
+    return true;
+}
+
+TReportLeaf *TRepCurrReturns::createLeaf(const TEntryFacts &entry, const TTableFacts &table)
+{
+    return new TRepPayform(entry, table, true);
+}
+
+TRepHotelRooms::TRepHotelRooms()
+    : TRepPayNode(QStringLiteral("hotelrooms"))
+{ }
+
+void TRepHotelRooms::add(const TEntryFacts &entry, const TTableFacts &table)
+{
+    if (m_keepRecords) {
+        TRepPayNode::add(entry, table);
+        return;
+    }
+    // the pays charged to a room
+    if (entry.isEmptyText(FRoom))
+        return;
+    addToTotal(entry);
+    ++m_taken;
+}
+
+int TRepHotelRooms::leafCount() const
+{
+    return m_keepRecords ? int(m_leaves.size()) : m_taken;
+}
+
+QString TRepHotelRooms::keyOf(const TEntryFacts &entry, const TTableFacts &) const
+{
+    const QString room = entry.getString(FRoom);
+    if (room.isEmpty())
+        return QString();
+    return room + QLatin1Char('_') + entry.getString(FHotParty) + QLatin1Char('_')
+           + QString::number(m_leaves.size());
+}
+
+TReportLeaf *TRepHotelRooms::createLeaf(const TEntryFacts &entry, const TTableFacts &table)
+{
+    return new TRepHotelRoom(entry, table);
+}
+
+TReportLeaf *TRepHotelRooms::newLeaf() const
+{
+    return new TRepHotelRoom;
+}
+
+QString TRepHotelRooms::mergedKey(const QString &key, int offset) const
+{
+    // room_party_n: n leaves were there before it
+    const qsizetype cut = key.lastIndexOf(QLatin1Char('_'));
+    if (cut < 0)
+        return key;
+    return key.left(cut + 1) + numberAfter(key.mid(cut + 1), offset);
+}
+
+} // namespace PosLib

@@ -1,0 +1,241 @@
+#pragma once
+
+#include "tleafindex.h"
+#include "treportnodebase.h"
+#include "treppayleaves.h"
+#include "ttextpool.h"
+
+#include <QHash>
+#include <QMap>
+#include <QString>
+
+#include <iterator>
+#include <memory>
+#include <vector>
+
+namespace PosLib {
+
+// ---- pay nodes ------------------------------------------------------------
+
+class TRepPayNode : public TReportNode
+{
+public:
+    explicit TRepPayNode(const QString &name);
+    const TReportLeaf *total() const override { return m_total.get(); }
+    void add(const TEntryFacts &entry, const TTableFacts &table) override;
+    void writeText(const QString &prefix, const Basics::TValue &record, QTextStream &out,
+                   QStringList &columns) const override;
+    void writeXml(QDomDocument &doc, QDomNode &parent) const override;
+
+protected:
+    virtual bool addToTotal(const TEntryFacts &entry);
+    std::unique_ptr<TRepPayLeaf> m_total;
+};
+
+class TRepPays : public TRepPayNode
+{
+public:
+    TRepPays();
+    // Every pay counts in the total; the node has no leaves.
+    void add(const TEntryFacts &entry, const TTableFacts &table) override;
+
+protected:
+    bool addToTotal(const TEntryFacts &entry) override;
+};
+
+// The pays of one currency (the number in their "curr") as the cash and
+// currency parts of a summary read them. Kept by "currencies" and
+// "currreturns" whether or not they keep a leaf per pay.
+struct TCurrencySums
+{
+    // One pay's currency as its leaf holds it.
+    struct Pay
+    {
+        int number = 0; // the pay's leaf key; 0: there is no such pay
+        QString name; // "currname"
+        QString shortName; // "currshort"
+        bool hasDecPos = false; // "currdecpos"
+        int decPos = 0;
+    };
+
+    qint64 given = 0;
+    qint64 returned = 0;
+    // given - return of tables that do not count in the turnover
+    qint64 notInSummary = 0;
+    qint64 orgGiven = 0;
+    // of the pays that count in the cash summary ("intermsum")
+    qint64 cashReturned = 0;
+    qint64 cashRetAmount = 0;
+    // The pays whose leaves come first in key order: of all, and of those
+    // in the cash summary with a return, and with a return amount.
+    Pay first;
+    Pay firstReturn;
+    Pay firstRetAmount;
+};
+
+// True when the leaf key of pay `a` sorts before that of pay `b`: their
+// keys are their numbers, in the order of the texts ("10" before "9").
+bool numberKeyBefore(int a, int b);
+
+class TRepPayforms : public TRepPayNode
+{
+public:
+    TRepPayforms();
+    TReportLeaf *newLeaf() const override;
+    bool writeDay(TAggregateWriter &out) const override;
+    void mergeDay(TAggregateReader &in) override;
+    void add(const TEntryFacts &entry, const TTableFacts &table) override;
+    using TRepPayNode::createLeaf;
+    using TRepPayNode::keyOf;
+    QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
+    TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
+
+    // By currency number; empty but for the nodes with a leaf per pay.
+    const QMap<int, TCurrencySums> &currencySums() const { return m_currencySums; }
+    // Whether the node keeps a note of each pay, so that it can be written
+    // as a day aggregate (by default; TRepDatas::setKeepDayNotes()).
+    void setKeepDayNotes(bool keep) { m_dayNotes = keep; }
+
+protected:
+    // A node with a leaf per pay ("currencies", "currreturns"), in the
+    // currency of the pay or of its change: compact rows until asked for,
+    // sums per currency always.
+    TRepPayforms(const QString &name, bool returnMode);
+    // Whether a pay gets a leaf of its own here.
+    virtual bool takesPay(const TEntryFacts &entry) const;
+    void visitLeaves(const LeafVisitor &visit) const override;
+    void materialize() const override;
+    int leafCount() const override;
+
+private:
+    // the fields a pay's leaf copies, by text numbers
+    struct Copied
+    {
+        enum {
+            Payform,
+            PayformName,
+            InTermSum,
+            Waiter,
+            WaiterName,
+            Curr,
+            CurrName,
+            CurrShort,
+            CurrRate,
+            CurrDecPos,
+            Count
+        };
+        quint32 text[Count];
+        bool hasTable;
+        bool vatOh;
+        bool inSum;
+        quint32 billNum;
+        bool operator==(const Copied &o) const;
+        friend size_t qHash(const Copied &c, size_t seed = 0)
+        {
+            return qHashMulti(seed, qHashRange(std::begin(c.text), std::end(c.text)), c.hasTable,
+                              c.vatOh, c.inSum, c.billNum);
+        }
+    };
+    // a leaf as a row
+    struct Row
+    {
+        TPayValues pay;
+        quint32 copied; // into m_copied
+        bool taken;
+    };
+    // What the first pays of a currency are picked by: a pay's number,
+    // its currency and whether it counts as a return in the cash summary.
+    struct Note
+    {
+        int number;
+        int currency;
+        quint32 name; // text numbers
+        quint32 shortName;
+        int decPos;
+        bool hasDecPos;
+        bool cashReturn;
+        bool cashRetAmount;
+    };
+    void notePay(const Note &note);
+    TReportLeaf *leafOf(const Row &row) const;
+    // The copied fields by the texts of this node.
+    quint32 internCopied(const Copied &c);
+    void countCurrency(const TEntryFacts &entry, const TTableFacts &table, int number, bool taken);
+    quint32 copiedOf(const TEntryFacts &entry, const TTableFacts &table);
+
+    bool m_perPay = false;
+    bool m_returnMode = false;
+    mutable std::vector<Row> m_rows;
+    mutable bool m_compact = true;
+    TTextPool m_texts;
+    std::vector<Copied> m_copied;
+    QHash<Copied, quint32> m_copiedIds;
+    QMap<int, TCurrencySums> m_currencySums;
+    std::vector<Note> m_notes;
+    bool m_dayNotes = true;
+    // by the pay form's number and the table's and pay's summary flags
+    TRawLeafIndex<quint64> m_raw;
+};
+
+class TRepSubvents : public TRepPayNode
+{
+public:
+    TRepSubvents();
+    TReportLeaf *newLeaf() const override;
+    bool writeDay(TAggregateWriter &out) const override;
+    void mergeDay(TAggregateReader &in) override;
+    void add(const TEntryFacts &entry, const TTableFacts &table) override;
+    using TRepPayNode::createLeaf;
+    using TRepPayNode::keyOf;
+    QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
+    TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
+    // Pays that carried a subvention.
+    int subventionCount() const { return m_subventions; }
+
+private:
+    int m_subventions = 0;
+};
+
+// "currencies": one leaf per pay that counts in the cash summary.
+class TRepCurrencies : public TRepPayforms
+{
+public:
+    TRepCurrencies();
+    using TRepPayforms::keyOf;
+    QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
+
+protected:
+    bool takesPay(const TEntryFacts &entry) const override;
+};
+
+// "currreturns": one leaf per pay, in the currency of its change.
+class TRepCurrReturns : public TRepPayforms
+{
+public:
+    TRepCurrReturns();
+    using TRepPayforms::createLeaf;
+    using TRepPayforms::keyOf;
+    QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
+    TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
+
+protected:
+    bool takesPay(const TEntryFacts &entry) const override;
+};
+
+class TRepHotelRooms : public TRepPayNode
+{
+public:
+    TRepHotelRooms();
+    TReportLeaf *newLeaf() const override;
+    QString mergedKey(const QString &key, int offset) const override;
+    void add(const TEntryFacts &entry, const TTableFacts &table) override;
+    using TRepPayNode::createLeaf;
+    using TRepPayNode::keyOf;
+    QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
+    TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
+
+protected:
+    int leafCount() const override;
+};
+
+} // namespace PosLib

@@ -1,0 +1,324 @@
+#include "treptables.h"
+
+#include "taggregatestream.h"
+#include "tfactsof.h"
+#include "tnodeparts.h"
+#include "ttable.h"
+#include "ttableentry.h"
+
+#include <algorithm>
+
+using namespace Basics;
+
+namespace PosLib {
+
+using namespace NodeParts;
+
+TRepTables::TRepTables()
+    : TRepPayNode(QStringLiteral("Tables"))
+{ }
+
+QString TRepTables::keyOf(const TEntryFacts &entry, const TTableFacts &table) const
+{
+    const QDate d = entry.date();
+    return QString::asprintf("%4d%02d%02d%8ld", d.year(), d.month(), d.day(),
+                             table.isNull() ? 0L : long(table.header().getLong(FArchive)));
+}
+
+TReportLeaf *TRepTables::createLeaf(const TEntryFacts &entry, const TTableFacts &table)
+{
+    return new TRepTable(entry, table);
+}
+
+int TRepTables::rowOf(const TEntryFacts &entry, const TTableFacts &table)
+{
+    const QDate d = entry.date();
+    const qint64 archive = table.isNull() ? 0 : long(table.header().getLong(FArchive));
+    // a year of four places keeps the key's parts apart: the parts find the row
+    int *at = nullptr;
+    const Key key {d.year(), d.month(), d.day(), archive};
+    const bool plain = d.year() >= -999 && d.year() <= 9999;
+    if (plain)
+        at = &m_rowOf[key];
+    else
+        at = &m_rowOfText[keyOf(entry, table)];
+    if (*at > 0)
+        return *at - 1;
+    Row row;
+    row.archive = archive;
+    row.payDate = d;
+    row.payTime = entry.time();
+    row.hasTable = !table.isNull();
+    row.inHouse = !(row.hasTable && table.vatOh());
+    row.table = row.party = row.name = TTextPool::Absent;
+    if (row.hasTable) {
+        if (table.header().has(FTable))
+            row.table = m_texts.id(table.header().getString(FTable));
+        if (table.header().has(FParty))
+            row.party = m_texts.id(table.header().getString(FParty));
+        row.name = m_texts.id(table.named(FTableName).getString(FTableName));
+        row.tableDate = table.named(FDate).date();
+        row.tableTime = table.named(FTime).time();
+    }
+    row.firstPay = row.lastPay = -1;
+    m_rows.push_back(row);
+    *at = int(m_rows.size());
+    return int(m_rows.size()) - 1;
+}
+
+void TRepTables::add(const TEntryFacts &entry, const TTableFacts &table)
+{
+    if (!m_compact) {
+        TRepPayNode::add(entry, table);
+        return;
+    }
+    // every pay has a key here
+    addToTotal(entry);
+    if (!m_keepRecords) {
+        ++m_taken;
+        return;
+    }
+    Row &row = m_rows[size_t(rowOf(entry, table))];
+    if (entry.getBool(FVoided))
+        return;
+    const TPayValues values = TPayValues::of(entry);
+    Pay pay;
+    pay.amount = values.amount;
+    pay.tip = values.tip;
+    pay.guests = values.guests;
+    pay.net = entry.getLong(FGiven) - entry.getLong(FReturn);
+    pay.date = entry.date();
+    pay.time = entry.time();
+    pay.payform = m_texts.id(entry.getString(FPayformName));
+    pay.next = -1;
+    m_pays.push_back(pay);
+    const int at = int(m_pays.size()) - 1;
+    if (row.lastPay >= 0)
+        m_pays[size_t(row.lastPay)].next = at;
+    else
+        row.firstPay = at;
+    row.lastPay = at;
+}
+
+int TRepTables::leafCount() const
+{
+    if (!m_keepRecords)
+        return m_taken;
+    return m_compact ? int(m_rows.size()) : int(m_leaves.size());
+}
+
+TReportLeaf *TRepTables::leafOf(const Row &row) const
+{
+    auto *leaf = new TRepTable(row.payDate, row.payTime, row.tableDate, row.tableTime, row.inHouse);
+    if (row.hasTable) {
+        if (row.table != TTextPool::Absent)
+            leaf->set(fieldName(FTable), Basics::TypeText, m_texts.text(row.table));
+        if (row.party != TTextPool::Absent)
+            leaf->set(fieldName(FParty), Basics::TypeText, m_texts.text(row.party));
+        leaf->setString(fieldName(FTableName), m_texts.text(row.name));
+    }
+    for (int p = row.firstPay; p >= 0; p = m_pays[size_t(p)].next) {
+        const Pay &pay = m_pays[size_t(p)];
+        TPayValues values;
+        values.amount = pay.amount;
+        values.tip = pay.tip;
+        values.guests = pay.guests;
+        leaf->takePay(values, pay.net, m_texts.text(pay.payform), pay.date, pay.time);
+    }
+    return leaf;
+}
+
+QString TRepTables::keyOf(const Row &row)
+{
+    const QDate d = row.payDate;
+    return QString::asprintf("%4d%02d%02d%8ld", d.year(), d.month(), d.day(), long(row.archive));
+}
+
+void TRepTables::materialize() const
+{
+    if (!m_compact || !m_keepRecords)
+        return;
+    m_compact = false;
+    for (const Row &row : m_rows)
+        m_leaves.insert(keyOf(row), leafOf(row));
+    std::vector<Row>().swap(m_rows);
+    std::vector<Pay>().swap(m_pays);
+}
+
+void TRepTables::visitLeaves(const LeafVisitor &visit) const
+{
+    if (!m_compact || !m_keepRecords) {
+        TRepPayNode::visitLeaves(visit);
+        return;
+    }
+    visitRowsByKey(
+            int(m_rows.size()), [this](int row) { return keyOf(m_rows[size_t(row)]); },
+            [this](int row) { return leafOf(m_rows[size_t(row)]); }, visit);
+}
+
+namespace {
+
+// The text the table report sorts a table by: its pay's date and time.
+QString timeKey(const QDate &d, const QTime &t)
+{
+    return QString::asprintf("%04d%02d%02d%02d%02d%02d", d.year(), d.month(), d.day(), t.hour(),
+                             t.minute(), t.second());
+}
+
+} // namespace
+
+void TRepTables::visitByTime(const std::function<void(const TRepTable &leaf)> &visit) const
+{
+    if (!m_compact || !m_keepRecords) {
+        // the leaves in the order of their keys, sorted stably by time
+        std::vector<std::pair<QString, const TRepTable *>> sorted;
+        for (const TReportLeaf *leaf : m_leaves) {
+            const auto *table = static_cast<const TRepTable *>(leaf);
+            sorted.emplace_back(timeKey(table->payDate(), table->payTime()), table);
+        }
+        std::stable_sort(sorted.begin(), sorted.end(),
+                         [](const auto &a, const auto &b) { return a.first < b.first; });
+        for (const auto &entry : sorted)
+            visit(*entry.second);
+        return;
+    }
+    // the same order without texts while the texts compare as the numbers
+    // do: four-digit years, archive numbers of up to eight digits
+    bool plain = true;
+    for (const Row &row : m_rows) {
+        const int year = row.payDate.year();
+        plain = plain && year >= 0 && year <= 9999 && row.archive >= 0 && row.archive <= 99999999;
+    }
+    std::vector<int> order(m_rows.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = int(i);
+    if (plain) {
+        const auto day = [](const QDate &d) {
+            return d.isValid() ? d.toJulianDay() : std::numeric_limits<qint64>::min();
+        };
+        const auto second
+                = [](const QTime &t) { return t.isValid() ? t.msecsSinceStartOfDay() / 1000 : -1; };
+        std::sort(order.begin(), order.end(), [&](int a, int b) {
+            const Row &x = m_rows[size_t(a)];
+            const Row &y = m_rows[size_t(b)];
+            const qint64 dx = day(x.payDate);
+            const qint64 dy = day(y.payDate);
+            if (dx != dy)
+                return dx < dy;
+            const int sx = second(x.payTime);
+            const int sy = second(y.payTime);
+            if (sx != sy)
+                return sx < sy;
+            return x.archive < y.archive;
+        });
+    } else {
+        std::vector<std::pair<QString, QString>> keys;
+        keys.reserve(m_rows.size());
+        for (const Row &row : m_rows)
+            keys.emplace_back(timeKey(row.payDate, row.payTime), keyOf(row));
+        std::sort(order.begin(), order.end(),
+                  [&](int a, int b) { return keys[size_t(a)] < keys[size_t(b)]; });
+    }
+    for (int row : order) {
+        const std::unique_ptr<TReportLeaf> leaf(leafOf(m_rows[size_t(row)]));
+        visit(*static_cast<const TRepTable *>(leaf.get()));
+    }
+}
+
+bool TRepTables::writeDay(TAggregateWriter &out) const
+{
+    if (!m_compact)
+        return false;
+    writeTotal(out);
+    out.u32(quint32(m_rows.size()));
+    for (const Row &row : m_rows) {
+        out.i64(row.archive);
+        out.date(row.payDate);
+        out.time(row.payTime);
+        out.date(row.tableDate);
+        out.time(row.tableTime);
+        writePooled(out, m_texts, row.table);
+        writePooled(out, m_texts, row.party);
+        writePooled(out, m_texts, row.name);
+        out.boolean(row.hasTable);
+        out.boolean(row.inHouse);
+        int pays = 0;
+        for (int p = row.firstPay; p >= 0; p = m_pays[size_t(p)].next)
+            ++pays;
+        out.u32(quint32(pays));
+        for (int p = row.firstPay; p >= 0; p = m_pays[size_t(p)].next) {
+            const Pay &pay = m_pays[size_t(p)];
+            out.i64(pay.amount);
+            out.i64(pay.tip);
+            out.i64(pay.guests);
+            out.i64(pay.net);
+            out.date(pay.date);
+            out.time(pay.time);
+            writePooled(out, m_texts, pay.payform);
+        }
+    }
+    return true;
+}
+
+void TRepTables::mergeDay(TAggregateReader &in)
+{
+    if (!m_compact) {
+        in.fail();
+        return;
+    }
+    mergeTotal(in);
+    const quint32 rows = in.count(12);
+    for (quint32 r = 0; r < rows && in.ok(); ++r) {
+        Row row;
+        row.archive = in.i64();
+        row.payDate = in.date();
+        row.payTime = in.time();
+        row.tableDate = in.date();
+        row.tableTime = in.time();
+        row.table = readPooled(in, m_texts);
+        row.party = readPooled(in, m_texts);
+        row.name = readPooled(in, m_texts);
+        row.hasTable = in.boolean();
+        row.inHouse = in.boolean();
+        row.firstPay = row.lastPay = -1;
+        if (!in.ok())
+            return;
+        // the row of the same pay day and table, when an earlier day has one
+        const QDate d = row.payDate;
+        int *at = nullptr;
+        if (d.year() >= -999 && d.year() <= 9999)
+            at = &m_rowOf[Key {d.year(), d.month(), d.day(), row.archive}];
+        else
+            at = &m_rowOfText[QString::asprintf("%4d%02d%02d%8ld", d.year(), d.month(), d.day(),
+                                                long(row.archive))];
+        if (*at == 0) {
+            m_rows.push_back(row);
+            *at = int(m_rows.size());
+        }
+        const size_t target = size_t(*at - 1);
+        const quint32 pays = in.count(7);
+        for (quint32 p = 0; p < pays && in.ok(); ++p) {
+            Pay pay;
+            pay.amount = in.i64();
+            pay.tip = in.i64();
+            pay.guests = in.i64();
+            pay.net = in.i64();
+            pay.date = in.date();
+            pay.time = in.time();
+            pay.payform = readPooled(in, m_texts);
+            pay.next = -1;
+            if (!in.ok())
+                return;
+            m_pays.push_back(pay);
+            const int added = int(m_pays.size()) - 1;
+            Row &into = m_rows[target];
+            if (into.lastPay >= 0)
+                m_pays[size_t(into.lastPay)].next = added;
+            else
+                into.firstPay = added;
+            into.lastPay = added;
+        }
+    }
+}
+
+} // namespace PosLib
