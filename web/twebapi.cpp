@@ -6,6 +6,8 @@
 #include "tchartpage.h"
 #include "tcurrencies.h"
 #include "tdayfigures.h"
+#include "texceptionsoutput.h"
+#include "texceptionsrun.h"
 #include "tfigures.h"
 #include "tinstallation.h"
 #include "topentableslist.h"
@@ -172,7 +174,23 @@ TWebResponse TWebApi::today(const TApiCall &)
                                   {QStringLiteral("z"), qint64(f.lastZ)}})
                                      : QJsonValue()},
     };
+    o.insert(QStringLiteral("exceptions"), todaysExceptions(lists, at));
     return jsonAnswer(o);
+}
+
+QJsonArray TWebApi::todaysExceptions(TWorkspaceLists &lists, const QDateTime &at) const
+{
+    // the day's voids, discounts and the rest against the team, with the
+    // waiters flagged, as the Z report's block; nothing written
+    TExceptionsRun run(&lists, m_source.root);
+    TExceptionsRequest request;
+    request.readOnly = true;
+    request.weeks = false;
+    request.now = at;
+    QJsonArray texts;
+    for (const QString &text : exceptionsDayTexts(run.run(request), currenciesOf(lists)))
+        texts.append(QJsonObject {{QStringLiteral("text"), text}});
+    return texts;
 }
 
 TWebResponse TWebApi::openTables(const TApiCall &)

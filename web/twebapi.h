@@ -5,8 +5,13 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
+
+namespace PosLib {
+class TWorkspaceLists;
+}
 
 namespace WebLib {
 
@@ -34,6 +39,8 @@ public:
 
 private:
     QDateTime now() const;
+    // The current day's exceptions as short texts ({"text": ...}).
+    QJsonArray todaysExceptions(PosLib::TWorkspaceLists &lists, const QDateTime &at) const;
 
     TWebSource m_source;
 };

@@ -313,6 +313,15 @@ TEST_F(Serve, TheApiAnswersWhatTheCommandLineWrites)
     EXPECT_EQ(figures.value("guests").toInteger(), today["figures"]["guests"].toInteger());
     EXPECT_EQ(figures.value("openTables").toInteger(), today["figures"]["openTables"].toInteger());
     EXPECT_EQ(103, today["lastClosing"]["z"].toInteger());
+    // the day's exceptions as the Z report words them: the team's kinds,
+    // then the flagged waiters (the demo's day has voids and a waiter who
+    // discounts far above the team)
+    QStringList exceptions;
+    for (const QJsonValue &e : today["exceptions"].toArray())
+        exceptions << e["text"].toString();
+    ASSERT_FALSE(exceptions.isEmpty());
+    EXPECT_TRUE(exceptions.first().startsWith("Voids: 3")) << exceptions.join('|').toStdString();
+    EXPECT_TRUE(exceptions.join('|').contains("Clara")) << exceptions.join('|').toStdString();
 
     // German for a German browser
     const HttpReply german = visitor.get("/api/report?kind=5", {"Accept-Language: de-DE,de;q=0.9"});

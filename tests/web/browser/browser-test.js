@@ -144,6 +144,10 @@ async function main() {
       "the open tables listed: " + open.tables.length);
     check((await page.$eval("#installation", (e) => e.textContent)).length > 0,
       "the installation's name in the head");
+    const exceptions = await page.$$eval("#exceptions:not([hidden]) #exceptionList li",
+      (items) => items.map((e) => e.textContent));
+    check(exceptions.length === today.exceptions.length && exceptions.length > 0
+      && exceptions[0] === today.exceptions[0].text, "the day's exceptions: " + exceptions[0]);
     await shot(page, o.screenshots, "web-today.png");
 
     // 2. the waiter report over two closed days, its chart, its PDF
