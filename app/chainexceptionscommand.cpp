@@ -100,14 +100,8 @@ TCommand chainExceptionsCommand()
     command.options = {
             chainDbOption(true),
             chainPasswordFileOption(),
-            {{QStringLiteral("from")},
-             QStringLiteral("yyyy-MM-dd"),
-             TCli::tr("The first closed day."),
-             true},
-            {{QStringLiteral("to")},
-             QStringLiteral("yyyy-MM-dd"),
-             TCli::tr("The last closed day (default: --from alone)."),
-             false},
+            chainFromOption(TCli::tr("The first closed day.")),
+            chainToOption(),
             chainOutletsOption(),
     };
     command.options << tableChoiceOptions();

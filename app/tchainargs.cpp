@@ -59,6 +59,19 @@ bool installationChainUrl(const QString &root, ChainLib::TChainUrl &url, QString
     return ChainLib::TChainUrl::fromInstallation(*record, url, &problem);
 }
 
+TCommandOption chainFromOption(const QString &text)
+{
+    return {{QStringLiteral("from")}, QStringLiteral("yyyy-MM-dd"), text, true};
+}
+
+TCommandOption chainToOption()
+{
+    return {{QStringLiteral("to")},
+            QStringLiteral("yyyy-MM-dd"),
+            TCli::tr("The last closed day (default: --from alone)."),
+            false};
+}
+
 TCommandOption chainOutletsOption()
 {
     return {{QStringLiteral("outlets")},

@@ -23,6 +23,11 @@ ChainLib::TChainUrl chainUrl(const TArgs &args);
 // none or its record cannot be read.
 bool installationChainUrl(const QString &root, ChainLib::TChainUrl &url, QString &problem);
 
+// --from and --to over the closed days of a chain report, --from worded
+// by the command.
+TCommandOption chainFromOption(const QString &text);
+TCommandOption chainToOption();
+
 // --outlets N,N,... of the chain's reports.
 TCommandOption chainOutletsOption();
 // The office numbers of --outlets ("1,4,7"), each known to the database,

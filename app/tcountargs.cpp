@@ -26,13 +26,13 @@ qint64 amountOf(const QString &text, const QString &where)
 }
 
 // One "NAME=AMOUNT" into the input.
-void addCount(TCashCountInput &input, const QString &spec, const QString &where,
+void addCount(TCashCountInput &input, const QString &entry, const QString &where,
               const QList<TCountItem> &items)
 {
-    const qsizetype at = spec.lastIndexOf(QLatin1Char('='));
+    const qsizetype at = entry.lastIndexOf(QLatin1Char('='));
     if (at <= 0)
-        throw TUsageError {TCli::tr("%1: '%2' is not NAME=AMOUNT").arg(where, spec)};
-    const QString name = spec.left(at).trimmed();
+        throw TUsageError {TCli::tr("%1: '%2' is not NAME=AMOUNT").arg(where, entry)};
+    const QString name = entry.left(at).trimmed();
     TCountItem item;
     if (!findCountItem(name, items, &item))
         throw TUsageError {TCli::tr("%1: '%2' is no payment form or cash currency of the "
@@ -42,7 +42,7 @@ void addCount(TCashCountInput &input, const QString &spec, const QString &where,
         if (counted.first.payform == item.payform && counted.first.currency == item.currency)
             throw TUsageError {TCli::tr("%1: %2 is counted twice").arg(where, item.name)};
     }
-    input.counted << qMakePair(item, amountOf(spec.mid(at + 1), where));
+    input.counted << qMakePair(item, amountOf(entry.mid(at + 1), where));
 }
 
 // The count file: "NAME=AMOUNT" lines, "float=", "comment=", "counted-by=";
@@ -98,8 +98,8 @@ TCashCountInput countInput(TArgs &args, const QString &root, const QList<TCountI
     }
     if (args.isSet(QStringLiteral("count-file")))
         readCountFile(input, args.filePath(QStringLiteral("count-file")), items);
-    for (const QString &spec : args.texts(QStringLiteral("count")))
-        addCount(input, spec, QStringLiteral("--count"), items);
+    for (const QString &entry : args.texts(QStringLiteral("count")))
+        addCount(input, entry, QStringLiteral("--count"), items);
     if (args.isSet(QStringLiteral("float")))
         input.openingFloat
                 = amountOf(args.text(QStringLiteral("float")), QStringLiteral("--float"));

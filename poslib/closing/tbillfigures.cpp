@@ -206,7 +206,8 @@ qint64 TBillFigures::allAmount() const
     return allPayforms() - nonRefund() - credits() - tip() - notInSummaryAmount();
 }
 
-bool addBillFile(TBillFigures &figures, const QString &path, const QDate &day, const QString &root)
+bool readBillFile(const QString &path, const QDate &day, const QString &root,
+                  const std::function<void(const TTable &)> &use)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -223,8 +224,13 @@ bool addBillFile(TBillFigures &figures, const QString &path, const QDate &day, c
     } catch (const Basics::TError &) {
         return false;
     }
-    figures.add(table);
+    use(table);
     return true;
+}
+
+bool addBillFile(TBillFigures &figures, const QString &path, const QDate &day, const QString &root)
+{
+    return readBillFile(path, day, root, [&](const TTable &table) { figures.add(table); });
 }
 
 TBillFigures dayBillFigures(const QString &dayDir, const QDate &day, const QString &root,

@@ -1,5 +1,6 @@
 #include "tcashcount.h"
 
+#include "tbillfigures.h"
 #include "tcurrencies.h"
 #include "terror.h"
 #include "tinifile.h"
@@ -208,23 +209,7 @@ void setSystemCurrency(TDrawerFigures &figures, const QString &root)
 bool addDrawerBillFile(TDrawerFigures &figures, const QString &path, const QDate &day,
                        const QString &root)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    if (bytes.isEmpty())
-        return false;
-    TTable table(day, 0, nullptr, root);
-    Basics::TRecordReader reader(bytes);
-    try {
-        if (table.loadData(reader, true, 0, nullptr, 0) != TTable::Loaded
-            || table.state() == TTable::Corrupt)
-            return false;
-    } catch (const Basics::TError &) {
-        return false;
-    }
-    figures.add(table);
-    return true;
+    return readBillFile(path, day, root, [&](const TTable &table) { figures.add(table); });
 }
 
 // ---- finding what a person names -------------------------------------------

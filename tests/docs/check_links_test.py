@@ -1,16 +1,15 @@
 #!/usr/bin/env python3
 """The documentation check finds what it looks for, on small trees made here."""
 import contextlib
-import importlib.util
 import io
 import os
+import runpy
 import tempfile
+import types
 import unittest
 
-spec = importlib.util.spec_from_file_location(
-    'check_links', os.path.join(os.path.dirname(os.path.abspath(__file__)), 'check-links.py'))
-links = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(links)
+links = types.SimpleNamespace(**runpy.run_path(
+    os.path.join(os.path.dirname(os.path.abspath(__file__)), 'check-links.py')))
 
 
 class DocsCheck(unittest.TestCase):

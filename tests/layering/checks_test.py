@@ -2,24 +2,22 @@
 """The layering checks find what they look for: run on small trees made
 here, each fails on the fault it is for and passes the same tree without it."""
 import contextlib
-import importlib.util
 import io
 import os
+import runpy
 import tempfile
+import types
 import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 
-def load(name, file):
-    spec = importlib.util.spec_from_file_location(name, os.path.join(HERE, file))
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
-    return module
+def load(file):
+    return types.SimpleNamespace(**runpy.run_path(os.path.join(HERE, file)))
 
 
-circles = load('include_circles', 'include-circles.py')
-sizes = load('file_sizes', 'file-sizes.py')
+circles = load('include-circles.py')
+sizes = load('file-sizes.py')
 
 
 class Tree:

@@ -3,6 +3,7 @@
 // the command line writes, without changing a byte of the installation.
 #include "httpclient.h"
 #include "testdir.h"
+#include "veltrumprocess.h"
 
 #include <QCryptographicHash>
 #include <QDirIterator>
@@ -19,37 +20,11 @@ namespace {
 
 const QString Now = QStringLiteral("2026-12-05T21:00:00");
 
-struct Outcome
-{
-    int code = -1;
-    QString out;
-    QString err;
-};
-
-Outcome veltrum(const QStringList &args, const QByteArray &input = QByteArray())
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    p.setProcessEnvironment(env);
-    p.start(binPath(QStringLiteral("veltrum")), args);
-    p.write(input);
-    p.closeWriteChannel();
-    p.waitForFinished(300000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
 // A demo installation with three closed days, today's tables and a
 // closing record of the last closed day's second closing... made once.
 QString writeInstallation(const TestDir &dir)
 {
-    const QString root = dir.file(QStringLiteral("inst"));
-    Outcome demo
-            = veltrum({"demo", root, "--days", "3", "--tables", "16", "--today", "2026-12-05"});
-    EXPECT_EQ(0, demo.code) << demo.err;
-    return root;
+    return writeDemo(dir, 3, 16);
 }
 
 QString addUser(const TestDir &dir)

@@ -4,6 +4,7 @@
 #include "chainserver.h"
 #include "httpclient.h"
 #include "testdir.h"
+#include "veltrumprocess.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,27 +13,6 @@
 #include <QRegularExpression>
 
 namespace {
-
-struct Ran
-{
-    int code = -1;
-    QByteArray out;
-    QString err;
-};
-
-Ran run(const QStringList &args, const QByteArray &input = QByteArray())
-{
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-    p.setProcessEnvironment(env);
-    p.start(binPath(QStringLiteral("veltrum")), args);
-    p.write(input);
-    p.closeWriteChannel();
-    p.waitForFinished(300000);
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-            QString::fromUtf8(p.readAllStandardError())};
-}
 
 class ServeChain : public ChainServerTest
 {
@@ -44,14 +24,16 @@ TEST_F(ServeChain, TheChainIsTheCommandLinesChain)
 {
     TestDir dir;
     const QString root = dir.file(QStringLiteral("inst"));
-    ASSERT_EQ(0,
-              run({"demo", root, "--days", "3", "--tables", "10", "--today", "2026-12-05"}).code);
-    ASSERT_EQ(0, run({"chain", "init", "--db", urlText()}).code);
-    const Ran pushed = run({"chain", "push", "--data", root, "--db", urlText(), "--from",
-                            "2026-12-02", "--to", "2026-12-04"});
+    ASSERT_EQ(
+            0,
+            veltrum({"demo", root, "--days", "3", "--tables", "10", "--today", "2026-12-05"}).code);
+    ASSERT_EQ(0, veltrum({"chain", "init", "--db", urlText()}).code);
+    const Outcome pushed = veltrum({"chain", "push", "--data", root, "--db", urlText(), "--from",
+                                    "2026-12-02", "--to", "2026-12-04"});
     ASSERT_EQ(0, pushed.code) << pushed.err.toStdString();
     const QString users = dir.file(QStringLiteral("users"));
-    ASSERT_EQ(0, run({"serve", "--add-user", "owner", "--users", users}, "correct horse\n").code);
+    ASSERT_EQ(0,
+              veltrum({"serve", "--add-user", "owner", "--users", users}, "correct horse\n").code);
 
     QProcess server;
     server.start(binPath(QStringLiteral("veltrum")),
@@ -82,12 +64,13 @@ TEST_F(ServeChain, TheChainIsTheCommandLinesChain)
         const HttpReply web = visitor.get("/api/chain/report?kind=5&from=2026-12-02&to=2026-12-04"
                                           "&format="
                                           + format);
-        const Ran cli = run({"chain", "report", "--db", urlText(), "--kind", "5", "--from",
-                             "2026-12-02", "--to", "2026-12-04", "--now", "2026-12-05T21:00:00",
-                             "--format", QString::fromLatin1(format)});
+        const Outcome cli
+                = veltrum({"chain", "report", "--db", urlText(), "--kind", "5", "--from",
+                           "2026-12-02", "--to", "2026-12-04", "--now", "2026-12-05T21:00:00",
+                           "--format", QString::fromLatin1(format)});
         ASSERT_EQ(0, cli.code) << cli.err.toStdString();
         EXPECT_EQ(200, web.status) << web;
-        EXPECT_EQ(cli.out, web.body) << format.toStdString();
+        EXPECT_EQ(cli.out.toUtf8(), web.body) << format.toStdString();
     }
     const HttpReply perOutlet = visitor.get("/api/chain/report?kind=7&from=2026-12-04&per-outlet=1"
                                             "&outlets="

@@ -3,6 +3,8 @@
 // Reads the files of an audit export back as an auditor's tool would: the
 // columns index.xml declares, and each CSV file's rows by column name.
 
+#include "csvfields.h"
+
 #include <QByteArray>
 #include <QDomDocument>
 #include <QMap>
@@ -14,25 +16,7 @@ namespace auditfiles {
 // The fields of one line: "," between them, quoted text with "" for ".
 inline QStringList fields(const QString &line)
 {
-    QStringList out;
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar c = line.at(i);
-        if (quoted && c == QLatin1Char('"') && i + 1 < line.size()
-            && line.at(i + 1) == QLatin1Char('"')) {
-            field += c;
-            ++i;
-        } else if (c == QLatin1Char('"')) {
-            quoted = !quoted;
-        } else if (c == QLatin1Char(',') && !quoted) {
-            out << field;
-            field.clear();
-        } else {
-            field += c;
-        }
-    }
-    return out << field;
+    return csvFields(line, QLatin1Char(','));
 }
 
 struct Csv

@@ -1,4 +1,5 @@
 #include "closeddemo.h"
+#include "csvfields.h"
 #include "taccountmap.h"
 #include "tbookingbatch.h"
 #include "tbookingsexport.h"
@@ -28,25 +29,7 @@ const QDate Today(2026, 12, 5);
 // The fields of a line of the batch; quoted fields without their quotes.
 QStringList fields(const QString &line)
 {
-    QStringList out;
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        const QChar c = line.at(i);
-        if (quoted && c == QLatin1Char('"') && i + 1 < line.size()
-            && line.at(i + 1) == QLatin1Char('"')) {
-            field += c;
-            ++i;
-        } else if (c == QLatin1Char('"')) {
-            quoted = !quoted;
-        } else if (c == QLatin1Char(';') && !quoted) {
-            out << field;
-            field.clear();
-        } else {
-            field += c;
-        }
-    }
-    return out << field;
+    return csvFields(line, QLatin1Char(';'));
 }
 
 qint64 cents(const QString &amount)

@@ -42,30 +42,17 @@ protected:
     // ending there).
     ShimRun close(const QString &ops, const QString &path, long at, bool kill = false)
     {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("LD_PRELOAD"), binPath(QStringLiteral("libfaultshim.so")));
-        env.insert(QStringLiteral("VELTRUM_FAULT_ROOT"), dir.path());
-        env.insert(QStringLiteral("VELTRUM_FAULT_PATH"), path);
-        env.insert(QStringLiteral("VELTRUM_FAULT_OPS"), ops);
-        env.insert(QStringLiteral("VELTRUM_FAULT_AT"), QString::number(at));
-        env.insert(QStringLiteral("VELTRUM_FAULT_ERRNO"), QStringLiteral("EIO"));
-        env.insert(QStringLiteral("VELTRUM_FAULT_KILL"), kill ? QStringLiteral("1") : QString());
-        process.setProcessEnvironment(env);
-        process.start(binPath(QStringLiteral("closingrun")),
-                      {QStringLiteral("closing"), root(), day.toString(Qt::ISODate)});
+        ShimFault fault;
+        fault.root = dir.path();
+        fault.path = path;
+        fault.ops = ops;
+        fault.at = at;
+        fault.kill = kill;
+        const ShimOutput output = runClosingUnderShim(
+                fault, {QStringLiteral("closing"), root(), day.toString(Qt::ISODate)});
         ShimRun result;
-        if (!process.waitForFinished(120000)) {
-            ADD_FAILURE() << "closingrun did not end";
-            process.kill();
-            process.waitForFinished();
-            return result;
-        }
-        result.finished = process.exitStatus() == QProcess::NormalExit;
-        for (const QString &line :
-             QString::fromLocal8Bit(process.readAllStandardOutput()).split(QLatin1Char('\n'))) {
-            const QString key = line.section(QLatin1Char(' '), 0, 0);
-            const QString value = line.section(QLatin1Char(' '), 1);
+        result.finished = output.finished;
+        for (const auto &[key, value] : output.lines) {
             if (key == QLatin1String("status"))
                 result.status = value;
             else if (key == QLatin1String("code"))

@@ -62,29 +62,17 @@ protected:
     {
         const QString report = dir.file(QStringLiteral("shim.report"));
         QFile::remove(report);
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("LD_PRELOAD"), binPath(QStringLiteral("libfaultshim.so")));
-        env.insert(QStringLiteral("VELTRUM_FAULT_ROOT"), dir.file(QStringLiteral("var")));
-        env.insert(QStringLiteral("VELTRUM_FAULT_AT"), QString::number(at));
-        env.insert(QStringLiteral("VELTRUM_FAULT_ERRNO"), errorName);
-        env.insert(QStringLiteral("VELTRUM_FAULT_OPS"), ops);
-        env.insert(QStringLiteral("VELTRUM_FAULT_KILL"), kill ? QStringLiteral("1") : QString());
-        env.insert(QStringLiteral("VELTRUM_FAULT_REPORT"), report);
-        process.setProcessEnvironment(env);
-        process.start(binPath(QStringLiteral("closingrun")), arguments);
+        ShimFault fault;
+        fault.root = dir.file(QStringLiteral("var"));
+        fault.ops = ops;
+        fault.at = at;
+        fault.errorName = errorName;
+        fault.kill = kill;
+        fault.report = report;
+        const ShimOutput output = runClosingUnderShim(fault, arguments);
         RunResult result;
-        if (!process.waitForFinished(120000)) {
-            ADD_FAILURE() << "closingrun did not end";
-            process.kill();
-            process.waitForFinished();
-            return result;
-        }
-        result.finished = process.exitStatus() == QProcess::NormalExit;
-        for (const QString &line :
-             QString::fromLocal8Bit(process.readAllStandardOutput()).split(QLatin1Char('\n'))) {
-            const QString key = line.section(QLatin1Char(' '), 0, 0);
-            const QString value = line.section(QLatin1Char(' '), 1);
+        result.finished = output.finished;
+        for (const auto &[key, value] : output.lines) {
             if (key == QLatin1String("status"))
                 result.status = value;
             else if (key == QLatin1String("code"))

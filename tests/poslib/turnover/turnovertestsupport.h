@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QProcessEnvironment>
 
 #include <gtest/gtest.h>
 
@@ -193,6 +194,59 @@ protected:
     const QString summaryFile = QStringLiteral("var/summary/2014-03-05.dat");
     QHash<long, int> entryCounts;
 };
+
+// One closing in a process of its own (closingrun) under the fault shim:
+// the `at`-th of the file calls `ops` under `root` whose path contains
+// `path` fails with `errorName`, or, with `kill`, the process ends there.
+struct ShimFault
+{
+    QString root;
+    QString path;
+    QString ops;
+    long at = 0;
+    QString errorName = QStringLiteral("EIO");
+    bool kill = false;
+    QString report; // where the shim writes what it counted and failed
+};
+
+// What closingrun printed, line by line as "key value"; `finished` is
+// false when it crashed, was killed or did not end.
+struct ShimOutput
+{
+    bool finished = false;
+    QList<QPair<QString, QString>> lines;
+};
+
+inline ShimOutput runClosingUnderShim(const ShimFault &fault, const QStringList &arguments)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("LD_PRELOAD"), binPath(QStringLiteral("libfaultshim.so")));
+    env.insert(QStringLiteral("VELTRUM_FAULT_ROOT"), fault.root);
+    if (!fault.path.isEmpty())
+        env.insert(QStringLiteral("VELTRUM_FAULT_PATH"), fault.path);
+    env.insert(QStringLiteral("VELTRUM_FAULT_OPS"), fault.ops);
+    env.insert(QStringLiteral("VELTRUM_FAULT_AT"), QString::number(fault.at));
+    env.insert(QStringLiteral("VELTRUM_FAULT_ERRNO"), fault.errorName);
+    env.insert(QStringLiteral("VELTRUM_FAULT_KILL"), fault.kill ? QStringLiteral("1") : QString());
+    if (!fault.report.isEmpty())
+        env.insert(QStringLiteral("VELTRUM_FAULT_REPORT"), fault.report);
+    process.setProcessEnvironment(env);
+    process.start(binPath(QStringLiteral("closingrun")), arguments);
+    ShimOutput output;
+    if (!process.waitForFinished(120000)) {
+        ADD_FAILURE() << "closingrun did not end";
+        process.kill();
+        process.waitForFinished();
+        return output;
+    }
+    output.finished = process.exitStatus() == QProcess::NormalExit;
+    for (const QString &line :
+         QString::fromLocal8Bit(process.readAllStandardOutput()).split(QLatin1Char('\n')))
+        output.lines << qMakePair(line.section(QLatin1Char(' '), 0, 0),
+                                  line.section(QLatin1Char(' '), 1));
+    return output;
+}
 
 } // namespace turnovertest
 
