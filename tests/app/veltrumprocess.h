@@ -1,5 +1,6 @@
 #pragma once
 
+#include "qstringprint.h"
 #include "testdir.h"
 
 #include <QString>
@@ -11,11 +12,6 @@
 
 class TestDir;
 
-// Readable QString values in failure messages.
-inline std::ostream &operator<<(std::ostream &os, const QString &text)
-{
-    return os << text.toStdString();
-}
 
 // How one run of the veltrum program ended.
 struct Outcome

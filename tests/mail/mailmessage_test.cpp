@@ -1,3 +1,4 @@
+#include "qstringprint.h"
 #include "testdir.h"
 #include "tmailmessage.h"
 #include "tmailschedule.h"
@@ -8,11 +9,6 @@
 #include <gtest/gtest.h>
 
 using namespace Mail;
-
-inline std::ostream &operator<<(std::ostream &os, const QString &text)
-{
-    return os << text.toStdString();
-}
 
 TEST(MailMessage, WritesTheHeadersTextAndAttachmentsAsMime)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "qstringprint.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QPair>
@@ -9,11 +11,6 @@
 
 class QSslConfiguration;
 
-// Readable QString values in failure messages.
-inline std::ostream &operator<<(std::ostream &os, const QString &text)
-{
-    return os << text.toStdString();
-}
 
 // One answer of the server, as it came over the wire.
 struct HttpReply
