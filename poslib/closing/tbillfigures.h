@@ -5,8 +5,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-
 namespace PosLib {
 
 class TTable;
@@ -99,11 +97,6 @@ private:
     qint64 m_credits = 0;
     QList<TPayformFigures> m_payforms;
 };
-
-// Reads a bill file of a day directory as it is stored and hands the table
-// to `use`; false (and `use` not called) when it does not load as a table.
-bool readBillFile(const QString &path, const QDate &day, const QString &root,
-                  const std::function<void(const TTable &)> &use);
 
 // Reads a bill file of a day directory as it is stored and adds it to
 // `figures`; false (and nothing added) when it does not load as a table.

@@ -1,6 +1,6 @@
 #include "tcashcount.h"
 
-#include "tbillfigures.h"
+#include "tbillfile.h"
 #include "tcurrencies.h"
 #include "terror.h"
 #include "tinifile.h"
