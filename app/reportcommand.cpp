@@ -135,6 +135,11 @@ int runReport(TArgs &args)
             throw TUsageError {TCli::tr("%1 applies to the paid tables journal (kind 1) only")
                                        .arg(TArgs::optionText(QLatin1String(journalOnly)))};
     }
+    // a batch runs with the filter it was saved with, as in the window
+    if (request.kind > BatchKindOffset && args.isSet(QStringLiteral("filter")))
+        throw TUsageError {TCli::tr("--filter does not apply to a batch (kind %1): a batch runs "
+                                    "with the filter it was saved with")
+                                   .arg(request.kind)};
     args.dateRange(request.from, request.to, true);
     request.period = args.number(QStringLiteral("period"), 0, 3660);
     request.filter = data.filter();
@@ -176,9 +181,11 @@ int runReport(TArgs &args)
         err() << TCli::tr("veltrum: report: %1").arg(text) << Qt::endl;
     });
     if (showProgress) {
-        QObject::connect(&run, &TReportRun::sigDataCount, &progress, &TProgressPrinter::setSteps);
-        QObject::connect(&run, &TReportRun::sigProgress, &progress, &TProgressPrinter::setStep);
-        QObject::connect(&run, &TReportRun::sigDate, &progress, &TProgressPrinter::setDate);
+        // one bar over the whole run, not one per day
+        QObject::connect(run.progress(), &TRunProgress::changed, &progress,
+                         &TProgressPrinter::setRun);
+        QObject::connect(run.progress(), &TRunProgress::dayChanged, &progress,
+                         &TProgressPrinter::setDay);
     }
     // Ctrl-C stops the generator at its next table or day
     TInterrupt::install();
@@ -241,7 +248,8 @@ TCommand reportCommand()
     command.description = TCli::tr(
             "Prints the lines that the back office's reports document lists for report kind ID: "
             "3 to 42 are the summaries (5 \"Waiter report\", 7 \"All articles\", 38 \"Table "
-            "report\", ...), 100+N runs the summary batch N of usr/data/sumbatches.dat. "
+            "report\", ...), 100+N runs the summary batch N of usr/data/sumbatches.dat with "
+            "the filter the batch was saved with (--filter is refused with a batch). "
             "'veltrum report --list-kinds' lists them all. Kind 1 (and 2, \"Journal\") is the "
             "paid tables journal: one line per paid table (closing time, date, waiter, "
             "table/party, with --show-bill its bill and with --show-arch its archive number, and "
@@ -259,9 +267,10 @@ TCommand reportCommand()
             "data: bars per hour for the hour reports (19-21), a pie of the payment forms for the "
             "waiter and minimal reports (4-6, 31), the 15 items with the highest amounts and the "
             "rest for the article, family, family group, department, void and discount reports; "
-            "one chart per waiter or cost center, one below the other. On a terminal the day being "
-            "read and a progress bar are shown on "
-            "standard error; Ctrl-C stops the run cleanly.");
+            "one chart per waiter or cost center, one below the other. On a terminal (or with "
+            "--progress) the day being read and one progress bar over the whole run (the days "
+            "done of the days asked) are shown on standard error; Ctrl-C stops the run "
+            "cleanly.");
     command.options = {
             dataOption(),
             {{QStringLiteral("kind")},

@@ -2,10 +2,10 @@
 
 #include "cliutil.h"
 #include "targs.h"
+#include "tbuildinfo.h"
 #include "terror.h"
 #include "tlog.h"
 #include "tlogcategories.h"
-#include "tversion.h"
 
 #include <exception>
 
@@ -112,7 +112,8 @@ int TCommandTable::run(const QStringList &args) const
     if (first == QLatin1String("help"))
         return helpCommand(args.mid(1));
     if (first == QLatin1String("--version") || first == QLatin1String("-v")) {
-        out() << Basics::VersionText << Qt::endl;
+        // the project's version and the day of the build
+        out() << Basics::versionLine() << Qt::endl;
         return ExitOk;
     }
     int words = 0;

@@ -19,14 +19,17 @@ TProgressPrinter::~TProgressPrinter()
     done();
 }
 
-QString TProgressPrinter::line(const QString &day, int step, int steps)
+QString TProgressPrinter::line(const QString &day, int step, int steps, int dayNumber, int days)
 {
     const int percent = steps > 0 ? int(100LL * std::clamp(step, 0, steps) / steps) : 0;
     const int filled = percent * BarWidth / 100;
-    return QStringLiteral("%1 [%2%3] %4%")
-            .arg(day, QString(filled, QLatin1Char('#')),
-                 QString(BarWidth - filled, QLatin1Char(' ')))
-            .arg(percent, 3);
+    QString text = QStringLiteral("%1 [%2%3] %4%")
+                           .arg(day, QString(filled, QLatin1Char('#')),
+                                QString(BarWidth - filled, QLatin1Char(' ')))
+                           .arg(percent, 3);
+    if (days > 1)
+        text += QLatin1Char(' ') + TCli::tr("(day %1 of %2)").arg(dayNumber).arg(days);
+    return text;
 }
 
 void TProgressPrinter::setSteps(int steps)
@@ -43,14 +46,22 @@ void TProgressPrinter::setStep(int step)
     draw();
 }
 
-void TProgressPrinter::setDate(const QDate &day)
+void TProgressPrinter::setRun(int value, int maximum)
 {
-    const QString text = day.toString(Qt::ISODate);
-    if (text == m_day)
-        return;
-    m_day = text;
-    m_steps = 0;
+    m_steps = maximum;
+    m_step = value;
+    draw();
+}
+
+void TProgressPrinter::setDay(const QDate &day, int number, int days)
+{
+    if (day.isValid())
+        m_day = day.toString(Qt::ISODate);
+    m_dayNumber = number;
+    m_days = days;
+    // the new day is shown at once
     m_shown = -1;
+    m_clock.invalidate();
     draw();
 }
 
@@ -66,7 +77,10 @@ void TProgressPrinter::draw()
         return;
     m_clock.start();
     m_shown = percent;
-    std::fprintf(m_stream, "\r%s", qPrintable(line(m_day, m_step, m_steps)));
+    // a shorter line covers the longer one before it
+    const QString text = line(m_day, m_step, m_steps, m_dayNumber, m_days);
+    m_width = std::max(m_width, int(text.size()));
+    std::fprintf(m_stream, "\r%s", qPrintable(text.leftJustified(m_width)));
     std::fflush(m_stream);
     m_drawn = true;
 }
@@ -75,7 +89,7 @@ void TProgressPrinter::done()
 {
     if (!m_drawn)
         return;
-    std::fprintf(m_stream, "\r%*s\r", int(line(m_day, 0, 0).size()), "");
+    std::fprintf(m_stream, "\r%*s\r", m_width, "");
     std::fflush(m_stream);
     m_drawn = false;
 }

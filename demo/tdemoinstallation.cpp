@@ -112,6 +112,7 @@ void TDemoInstallation::remove(const QString &path)
     removeMatching(root + QStringLiteral("usr/data/"), lists);
     removeMatching(root + QStringLiteral("etc/"),
                    {QStringLiteral("reports.ini"), QStringLiteral("globals.ini")});
+    removeMatching(root + QStringLiteral("etc/layout/"), {QStringLiteral("sumarticles.cfg")});
     removeMatching(var, {QStringLiteral(".archives")});
     removeMatching(var + QStringLiteral("tables/"), {QStringLiteral("t*.*")});
     removeMatching(var + QStringLiteral("archives/"), {QStringLiteral("a*")});

@@ -8,6 +8,7 @@
 #include "tfile.h"
 #include "tinstallation.h"
 #include "toutlets.h"
+#include "tsavefile.h"
 #include "tsettings.h"
 #include "tsumbatch.h"
 #include "tsumfilters.h"
@@ -323,6 +324,14 @@ void writeIniFiles(const QString &root)
     TInifile globals(etc + QStringLiteral("globals.ini"));
     writeSection(globals, "Settings", {{"dayoffs", QStringLiteral("600")}});
     globals.write();
+
+    // the article lists laid out with room for the names and the price
+    // each line was sold at, so that an article sold at two prices shows
+    // why it has two lines: count, name, price, amount
+    TSaveFile layout(layoutDir(root) + QStringLiteral("sumarticles.cfg"));
+    layout.open();
+    layout.write("{counttext@a-5} {name@a24} {price@p@a-7} {countsum@p@a-9} {currshort::}\n");
+    layout.commit();
 }
 
 } // namespace PosLib::Demo

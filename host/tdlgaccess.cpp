@@ -10,7 +10,9 @@
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -27,7 +29,43 @@ bool isElement(QWidget *widget)
            || qobject_cast<QAbstractItemView *>(widget);
 }
 
+// A text without its mnemonic marks and closing colon: "&Waiter:" is
+// "Waiter".
+QString plain(QString text)
+{
+    text.remove(QRegularExpression(QStringLiteral("&(?!&)")));
+    text.replace(QStringLiteral("&&"), QStringLiteral("&"));
+    text = text.simplified();
+    if (text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    return text;
+}
+
 } // namespace
+
+QString TDlgAccess::elementLabel(QWidget *dialog, QWidget *element)
+{
+    // what the user reads on or beside it: a button's text, the label whose
+    // buddy it is, its accessible name or tool tip; the name of the widget
+    // only when it has none of these
+    QString text;
+    if (auto *button = qobject_cast<QAbstractButton *>(element))
+        text = plain(button->text());
+    if (text.isEmpty() || text == QLatin1String("..."))
+        for (QLabel *label : dialog->findChildren<QLabel *>())
+            if (label->buddy() == element && !plain(label->text()).isEmpty()) {
+                text = plain(label->text());
+                break;
+            }
+    if (text.isEmpty() || text == QLatin1String("..."))
+        text = plain(element->accessibleName());
+    if (text.isEmpty())
+        text = plain(
+                QString(element->toolTip()).remove(QRegularExpression(QStringLiteral("<[^>]*>"))));
+    if (text.isEmpty() || text == QLatin1String("..."))
+        text = element->objectName();
+    return text;
+}
 
 TDlgAccess::TDlgAccess(QWidget *parent, const char *name)
     : QDialog(parent)
@@ -56,11 +94,14 @@ TAccessItem *TDlgAccess::insert(QWidget *dialog, const QString &label)
     const QString name = dialog->objectName();
     auto *item = new TAccessItem(m_items, name, label);
     item->setGranted(TOffConfig::checkDlgRight(name));
+    // an element keeps its own right while the dialog is denied, so that
+    // granting the dialog again gives back the elements as they were
     for (QWidget *child : dialog->findChildren<QWidget *>()) {
         if (!isElement(child))
             continue;
-        auto *element = new TAccessItem(item, child->objectName(), child->objectName());
-        element->setGranted(TOffConfig::checkDlgRight(name, child->objectName()));
+        auto *element = new TAccessItem(item, child->objectName(), elementLabel(dialog, child));
+        element->setToolTip(0, child->objectName());
+        element->setGranted(TOffConfig::elementRight(name, child->objectName()));
     }
     return item;
 }

@@ -18,6 +18,9 @@ public:
     // Lists the dialog and its elements; the dialog may be deleted after.
     TAccessItem *insert(QWidget *dialog, const QString &label);
     QTreeWidget *items() const { return m_items; }
+    // The name an element is listed under: the text the user reads on it
+    // or beside it ("&Waiter:" as "Waiter").
+    static QString elementLabel(QWidget *dialog, QWidget *element);
 
 public Q_SLOTS:
     void accept() override;

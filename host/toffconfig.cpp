@@ -126,6 +126,11 @@ bool TOffConfig::checkDlgRight(const QString &dialog, const QString &element)
     return element.isEmpty() || ini().readBool(DialogAccess, dialogKey(dialog, element), true);
 }
 
+bool TOffConfig::elementRight(const QString &dialog, const QString &element)
+{
+    return ini().readBool(DialogAccess, dialogKey(dialog, element), true);
+}
+
 void TOffConfig::setDlgRight(const QString &dialog, const QString &element, bool granted)
 {
     ini().writeBool(DialogAccess, dialogKey(dialog, element), granted);
@@ -224,6 +229,26 @@ QStringList TOffConfig::getDisabledReps()
 void TOffConfig::setDisabledReps(const QStringList &reports)
 {
     ini().writeString(Reporting, QStringLiteral("DisabledReps"), reports.join(QLatin1Char(';')));
+}
+
+QString TOffConfig::getInstallation()
+{
+    return ini().readString(QStringLiteral("Settings"), QStringLiteral("Installation"), QString());
+}
+
+void TOffConfig::setInstallation(const QString &path)
+{
+    ini().writeString(QStringLiteral("Settings"), QStringLiteral("Installation"), path);
+}
+
+QString TOffConfig::getPdfFolder()
+{
+    return ini().readString(QStringLiteral("Settings"), QStringLiteral("PdfFolder"), QString());
+}
+
+void TOffConfig::setPdfFolder(const QString &path)
+{
+    ini().writeString(QStringLiteral("Settings"), QStringLiteral("PdfFolder"), path);
 }
 
 QString TOffConfig::getLanguage()

@@ -58,6 +58,9 @@ public:
     // Whether the user may use an element of a dialog; an empty element
     // stands for the dialog itself.
     static bool checkDlgRight(const QString &dialog, const QString &element = QString());
+    // The right stored for the element itself, whatever the dialog's:
+    // what the rights dialog shows and keeps while the dialog is denied.
+    static bool elementRight(const QString &dialog, const QString &element);
     static void setDlgRight(const QString &dialog, const QString &element, bool granted);
 
     // Reporting defaults. Report 0 and filter 0 mean none.
@@ -90,6 +93,14 @@ public:
     // empty when none was chosen. Kept as "Language" in "Settings".
     static QString getLanguage();
     static void setLanguage(const QString &code);
+    // The installation the back office opens when started without one
+    // (chosen or made at its first start); empty when none was. Kept as
+    // "Installation" in "Settings".
+    static QString getInstallation();
+    static void setInstallation(const QString &path);
+    // The folder the last PDF went to; empty before the first.
+    static QString getPdfFolder();
+    static void setPdfFolder(const QString &path);
 
     // Report designs, section "Crystal":
     //   "Path"        the reports directory with the designs and their ini

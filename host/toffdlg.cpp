@@ -3,6 +3,7 @@
 #include "tcombobox.h"
 #include "terror.h"
 #include "toffconfig.h"
+#include "toffhelp.h"
 #include "tvalue.h"
 
 #include <QAbstractButton>
@@ -124,14 +125,7 @@ void TOffDlg::setNavigation(QWidget *first, QWidget *prev, QWidget *next, QWidge
 
 void TOffDlg::showHelp(QWidget *parent, const QString &topic)
 {
-    // Help pages are looked for in the installation's "help" folder.
-    const QString page = QDir::current().absoluteFilePath(QStringLiteral("help/") + topic);
-    if (!topic.isEmpty() && QFileInfo::exists(page)) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(page));
-        return;
-    }
-    QMessageBox::information(parent, Text::tr("Help"),
-                             Text::tr("There is no help for \"%1\".").arg(topic));
+    TOffHelp::show(parent, topic);
 }
 
 void TOffDlg::fatal(QWidget *parent, const QString &text)

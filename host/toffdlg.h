@@ -53,7 +53,7 @@ public:
     // The record before or after `record` in id order (null at the ends).
     static Basics::TValue *neighbour(Basics::TValueList *list, Basics::TValue *record, int step);
 
-    // Shows the help topic; tells the user when there is no help for it.
+    // Opens the user manual at the topic's section (TOffHelp).
     static void showHelp(QWidget *parent, const QString &topic);
 
     // Writes the back office's configuration; when that fails, says so in a

@@ -13,9 +13,11 @@
 #include "toffwindow.h"
 #include "toffworkspace.h"
 #include "tpricetext.h"
+#include "tsavefile.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenu>
@@ -24,6 +26,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressBar>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 TOffDocument::TOffDocument(const QString &key, TOffWindow *window)
@@ -118,7 +122,7 @@ void TOffDocument::addTool(QWidget *tool)
     if (!m_toolArea || !tool)
         return;
     tool->setParent(m_toolArea);
-    if (auto *layout = qobject_cast<QBoxLayout *>(m_toolArea->layout()))
+    if (QLayout *layout = m_toolArea->layout())
         layout->addWidget(tool);
     tool->show();
     m_toolArea->show();
@@ -153,6 +157,7 @@ void TOffDocument::addToolStretch()
 {
     if (!m_toolArea)
         return;
+    // a row that wraps its tools packs them to the left anyway
     if (auto *layout = qobject_cast<QBoxLayout *>(m_toolArea->layout()))
         layout->addStretch(1);
 }
@@ -241,17 +246,59 @@ bool TOffDocument::print(QPrinter *printer)
 
 bool TOffDocument::printToPdf(const QString &fileName)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(fileName);
-    printer.setDocName(caption());
-    return print(&printer);
+    // the pages go to a temporary file first: a failed print leaves the
+    // file that was there as it was
+    QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return false;
+    const QString pages = scratch.filePath(QStringLiteral("pages.pdf"));
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pages);
+        printer.setDocName(printTitle());
+        if (!print(&printer))
+            return false;
+    }
+    QFile printed(pages);
+    if (!printed.open(QIODevice::ReadOnly) || printed.size() == 0)
+        return false;
+    try {
+        Basics::TSaveFile file(fileName);
+        file.open();
+        file.write(printed.readAll());
+        file.commit();
+    } catch (const Basics::TError &e) {
+        Basics::logError(QStringLiteral("%1: %2").arg(fileName, e.text()), Basics::LogModule::Host,
+                         Basics::LogClass::OffDocument);
+        return false;
+    }
+    return true;
+}
+
+QString TOffDocument::printTitle() const
+{
+    return caption();
+}
+
+QString TOffDocument::fileNameOf(const QString &text)
+{
+    QString name = text;
+    name.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|\\x00-\\x1f]")),
+                 QStringLiteral("_"));
+    name = name.simplified();
+    return name.isEmpty() ? QStringLiteral("report") : name;
+}
+
+QString TOffDocument::pdfFileName() const
+{
+    return fileNameOf(printTitle());
 }
 
 void TOffDocument::onPrint()
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(caption());
+    printer.setDocName(printTitle());
     QPrintDialog dialog(&printer, m_window);
     if (dialog.exec() == QDialog::Accepted)
         print(&printer);

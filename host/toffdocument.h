@@ -79,8 +79,20 @@ public:
     static int printLines(QTreeWidgetItem *item);
     // Prints on a set-up printer; false when there is nothing to print.
     virtual bool print(QPrinter *printer);
-    // Prints into a PDF file; false when it could not be written.
+    // Prints into a PDF file, replacing it only when the whole file was
+    // made (through a temporary beside it); false when it could not be
+    // written.
     bool printToPdf(const QString &fileName);
+    // The title of the printed document (a PDF's title): the caption by
+    // default; a report names itself, its days and the installation.
+    virtual QString printTitle() const;
+    // The name a PDF of the document is proposed under, without folder and
+    // suffix: the print title by default, without characters that file
+    // systems refuse.
+    virtual QString pdfFileName() const;
+    // A text made fit for a file name: no folder separators and none of
+    // the characters that file systems refuse.
+    static QString fileNameOf(const QString &text);
 
     // Hand-over of report data to report designs. A document that has data
     // for them overrides the first crystalExport and calls this one first:

@@ -4,12 +4,14 @@
 #include "tcrystalviewer.h"
 #include "terror.h"
 #include "tfilenotices.h"
+#include "tflowlayout.h"
 #include "tlog.h"
 #include "tlogcategories.h"
 #include "toffapplication.h"
 #include "toffconfig.h"
 #include "toffdlg.h"
 #include "toffdocument.h"
+#include "toffhelp.h"
 #include "tofflistview.h"
 #include "tofftreeitem.h"
 #include "toffworkspace.h"
@@ -149,7 +151,8 @@ void TOffWindow::buildMenus()
     }
     m_optionsMenu->addSeparator();
     m_helpMenu = menuBar()->addMenu(QString());
-    m_aboutAction = add(m_helpMenu, "HELP", &TOffWindow::onAbout, QKeySequence());
+    m_manualAction = add(m_helpMenu, "HELP", &TOffWindow::onManual, QKeySequence::HelpContents);
+    m_aboutAction = add(m_helpMenu, nullptr, &TOffWindow::onAbout, QKeySequence());
     updateFileActions();
 }
 
@@ -173,6 +176,7 @@ void TOffWindow::initText()
     for (QAction *action : m_languageMenu->actions())
         action->setChecked(action->data().toString() == language);
     m_helpMenu->setTitle(tr("&Help"));
+    m_manualAction->setText(tr("&Manual"));
     m_aboutAction->setText(tr("&About..."));
     if (m_current)
         m_caption->setText(m_current->caption());
@@ -378,7 +382,8 @@ void TOffWindow::showDocument(TOffDocument *document)
         auto *layout = new QVBoxLayout(page);
         layout->setContentsMargins(0, 0, 0, 0);
         tools = new QWidget(page);
-        auto *toolLayout = new QHBoxLayout(tools);
+        // the tools wrap onto a second line rather than cut their texts
+        auto *toolLayout = new QtWidgets::TFlowLayout(tools);
         toolLayout->setContentsMargins(0, 2, 0, 2);
         layout->addWidget(tools);
         m_pages->addWidget(page);
@@ -408,7 +413,11 @@ void TOffWindow::showDocument(TOffDocument *document)
 
 void TOffWindow::onDocumentRemoved(const QString &, TOffDocument *document)
 {
-    // Tree items of the document go with it (their children too).
+    // Tree items of the document go with it (their children too). Removing
+    // the current item would make another one current and show its
+    // document, which may ask for something (the range statistics ask for
+    // their dates) while the program ends: the tree keeps quiet meanwhile.
+    const QSignalBlocker quiet(m_tree);
     QList<QTreeWidgetItem *> doomed;
     for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
         auto *item = dynamic_cast<TOffTreeItem *>(*it);
@@ -529,22 +538,31 @@ void TOffWindow::onFilePdf()
             this, tr("Export as PDF"), proposedPdfFile(m_current), tr("PDF files (*.pdf)"));
     if (file.isEmpty())
         return;
-    if (m_current->printToPdf(file))
-        status(tr("Written to %1").arg(file));
-    else
+    if (!m_current->printToPdf(file)) {
         QMessageBox::critical(this, tr("Error"), tr("Could not write %1").arg(file));
+        return;
+    }
+    status(tr("Written to %1").arg(file));
+    // the next PDF is proposed in the same folder
+    TOffConfig::setPdfFolder(QFileInfo(file).absolutePath());
+    try {
+        TOffConfig::write();
+    } catch (const Basics::TError &e) {
+        Basics::logError(TOffConfig::failureText(e), Basics::LogModule::Host,
+                         Basics::LogClass::OffConfig);
+    }
 }
 
 QString TOffWindow::proposedPdfFile(const TOffDocument *document)
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // the folder of the last PDF, else the user's documents folder; never
+    // the installation directory that the terminals share
+    QString folder = TOffConfig::getPdfFolder();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty())
         folder = QDir::homePath();
-    QString name = document ? document->caption() : QString();
-    // no folder separators or other characters file systems refuse
-    name.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")), QStringLiteral("_"));
-    if (name.trimmed().isEmpty())
-        name = QStringLiteral("report");
+    const QString name = document ? document->pdfFileName() : QStringLiteral("report");
     return QDir(folder).filePath(name + QStringLiteral(".pdf"));
 }
 
@@ -556,6 +574,13 @@ void TOffWindow::onFileCrystal()
         return;
     }
     QMetaObject::invokeMethod(document, "onCrystal");
+}
+
+void TOffWindow::onManual()
+{
+    // the section of the document shown, else the manual's start
+    const QString topic = m_current ? m_current->helpTopic() : QString();
+    TOffHelp::show(this, topic.isEmpty() ? QStringLiteral("index.html") : topic);
 }
 
 void TOffWindow::onAbout()

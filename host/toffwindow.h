@@ -109,9 +109,10 @@ public:
 
     void setAboutText(const QString &text) { m_aboutText = text; }
 
-    // The file the PDF export proposes for a document: its caption in the
-    // user's documents folder, never the installation directory that the
-    // terminals share.
+    // The file the PDF export proposes for a document: its PDF file name
+    // (for a report: title, days and installation) in the folder of the
+    // last PDF, else in the user's documents folder; never the installation
+    // directory that the terminals share.
     static QString proposedPdfFile(const TOffDocument *document);
 
 public Q_SLOTS:
@@ -123,6 +124,8 @@ public Q_SLOTS:
     // Starts the export of report data of the current document (its
     // onCrystal() slot); documents without one say so in the status line.
     void onFileCrystal();
+    // Help › Manual (F1): the user manual at the shown document's section.
+    void onManual();
     void onAbout();
     // Sets the texts of the menus, the tree and the caption in the current
     // language; run on every language change.
@@ -159,6 +162,7 @@ private:
     QMenu *m_languageMenu = nullptr;
     QAction *m_quitAction = nullptr;
     QAction *m_aboutAction = nullptr;
+    QAction *m_manualAction = nullptr;
     QAction *m_newAction = nullptr;
     QAction *m_openAction = nullptr;
     QAction *m_saveAction = nullptr;

@@ -280,15 +280,36 @@ void TVeltrum::initMenu()
     m_menuId = m_window->insertMenu(tr("&Reporting"), m_popup, m_menuId);
 
     initText();
-    if (TOffApplication *application = TOffApplication::instance())
+    updateReportActions();
+    if (TOffApplication *application = TOffApplication::instance()) {
         connect(application, &TOffApplication::lngChanged, this, &TVeltrum::initText,
                 Qt::UniqueConnection);
+        connect(application, &TOffApplication::configChanged, this, &TVeltrum::updateReportActions,
+                Qt::UniqueConnection);
+    }
+}
+
+void TVeltrum::updateReportActions()
+{
+    // a report left out in the reporting options is not offered here either
+    const QStringList disabled = TOffConfig::getDisabledReps();
+    const std::pair<QAction *, int> reports[]
+            = {{m_allFamilies, 10},    {m_allArticles, 7},    {m_allWaiters, 4},
+               {m_waiterFamilies, 11}, {m_waiterArticles, 8}, {m_waiterReport, 5},
+               {m_centerFamilies, 12}, {m_centerArticles, 9}, {m_centerReport, 6},
+               {m_paidTables, 1}};
+    for (const auto &[action, id] : reports)
+        if (action)
+            action->setEnabled(!disabled.contains(QString::number(id)));
 }
 
 void TVeltrum::doneMenu()
 {
-    if (TOffApplication *application = TOffApplication::instance())
+    if (TOffApplication *application = TOffApplication::instance()) {
         disconnect(application, &TOffApplication::lngChanged, this, &TVeltrum::initText);
+        disconnect(application, &TOffApplication::configChanged, this,
+                   &TVeltrum::updateReportActions);
+    }
     delete m_help;
     m_help = nullptr;
     delete m_options;
@@ -510,6 +531,10 @@ void TVeltrum::runReport(int id, int side, int code, bool overAll)
     TPaidTablesDoc *doc = paidTablesDoc();
     if (!doc)
         return;
+    if (!doc->offers(id)) {
+        doc->refuseKind(id);
+        return;
+    }
     if (QtWidgets::TComboBox *selector = doc->reportSelector())
         selector->setCurrentId(id);
     doc->report(side, code, doc->title(id), overAll);

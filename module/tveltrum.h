@@ -96,6 +96,9 @@ public Q_SLOTS:
 
 private Q_SLOTS:
     void initText();
+    // Enables the report entries of the menu that the reporting options
+    // allow.
+    void updateReportActions();
 
 private:
     QPixmap pixmap(const char *key) const;

@@ -28,7 +28,9 @@ const int EntryRole = Qt::UserRole + 1;
 TVeltrumDoc::TVeltrumDoc(TVeltrum *module, TOffWindow *window)
     : TOffDocument(QStringLiteral("veltrum"), window)
     , m_module(module)
-{ }
+{
+    setHelpTopic(QStringLiteral("overview"));
+}
 
 TVeltrumDoc::~TVeltrumDoc() = default;
 

@@ -65,4 +65,14 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>TSumListDoc</name>
+    <message numerus="yes">
+        <source>%n record(s)</source>
+        <translation>
+            <numerusform>%n record</numerusform>
+            <numerusform>%n records</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

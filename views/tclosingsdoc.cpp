@@ -6,6 +6,7 @@
 #include "tclosingverifier.h"
 #include "tcurrencies.h"
 #include "tfigures.h"
+#include "tlocaltext.h"
 #include "toffconfig.h"
 #include "tofflistitem.h"
 #include "tofflistview.h"
@@ -57,6 +58,8 @@ public:
         switch (column) {
         case 0:
             return number(m_row.z);
+        case 1:
+            return m_row.date.toString(Qt::ISODate);
         case 3:
             return number(m_row.bills);
         case 4:
@@ -89,7 +92,9 @@ void layOut(QTextDocument &document, const QStringList &lines)
 
 TClosingsDoc::TClosingsDoc(TOffWindow *window)
     : TOffDataDoc(QStringLiteral("closings"), window, false)
-{ }
+{
+    setHelpTopic(QStringLiteral("closings"));
+}
 
 TClosingsDoc::~TClosingsDoc()
 {
@@ -142,7 +147,7 @@ void TClosingsDoc::fill()
         const bool figures = row.hasRecord;
         const QStringList texts {
                 QString::number(row.z),
-                row.date.toString(QStringLiteral("dd.MM.yyyy")),
+                Basics::dateText(row.date),
                 row.kind,
                 QString::number(row.bills),
                 figures && row.bills ? QString::number(row.firstBill) : QString(),

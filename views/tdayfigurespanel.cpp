@@ -3,6 +3,7 @@
 #include "tcurrencies.h"
 #include "tfigures.h"
 #include "tinstallation.h"
+#include "tlocaltext.h"
 #include "toffworkspace.h"
 #include "tpricetext.h"
 #include "tworkspacelists.h"
@@ -15,17 +16,21 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <utility>
+
 using namespace PosLib;
 
 namespace {
 
-// The business day now: before the start of the gastronomic day it is
-// still the day before.
-QDate businessDay(const QString &root)
+// The business days the open figures belong to: from the day after the
+// last closing (what the next closing closes) to the business day of the
+// clock; without a closing, the clock's business day.
+std::pair<QDate, QDate> openDays(const QString &root, const QDate &lastClosing)
 {
-    const QDateTime now = QDateTime::currentDateTime();
-    const QTime start = dayOffset(QDir(root).filePath(QStringLiteral("etc/globals.ini")));
-    return now.time() < start ? now.date().addDays(-1) : now.date();
+    const QDate clock = businessDay(root, QDateTime::currentDateTime());
+    const QDate first = lastClosing.isValid() ? lastClosing.addDays(1) : clock;
+    return {first, std::max(first, clock)};
 }
 
 } // namespace
@@ -87,11 +92,24 @@ void TDayFiguresPanel::retranslate()
 {
     const QLocale locale;
     const TDayFigures &f = m_figures;
-    m_title->setText(tr("Today"));
-    m_day->setText(
-            m_workspace ? locale.toString(businessDay(m_workspace->getPath()), QLocale::LongFormat)
-                        : QString());
-    m_day->setToolTip(tr("The current business day, not yet closed. F5 reads the figures again."));
+    // headed with the business day the figures are of, which the next
+    // closing closes: not the clock's date
+    const auto [first, last] = m_workspace ? openDays(m_workspace->getPath(), f.lastClosing)
+                                           : std::pair<QDate, QDate>();
+    const QDate clock = m_workspace
+                                ? businessDay(m_workspace->getPath(), QDateTime::currentDateTime())
+                                : QDate();
+    m_title->setText(first == clock && last == clock ? tr("Today") : tr("Open business day"));
+    m_day->setText(first == last
+                           ? Basics::longDateText(first)
+                           : tr("%1 to %2").arg(Basics::dateText(first), Basics::dateText(last)));
+    m_day->setToolTip(
+            first == last
+                    ? tr("The business day not yet closed: the next closing closes it. F5 reads "
+                         "the figures again.")
+                    : tr("No closing since %1: the figures are those of every day since. F5 "
+                         "reads the figures again.")
+                              .arg(Basics::dateText(f.lastClosing)));
 
     struct Text
     {
@@ -123,9 +141,7 @@ void TDayFiguresPanel::retranslate()
              tr("%1 and %2").arg(figureCaption(TFigure::Voids), figureCaption(TFigure::VoidAmount)),
              tr("Voided orders: opens the report of all voids")},
             {f.lastClosing.isValid()
-                     ? tr("%1 - Z %2")
-                               .arg(locale.toString(f.lastClosing, QLocale::ShortFormat))
-                               .arg(f.lastZ)
+                     ? tr("%1 - Z %2").arg(Basics::dateText(f.lastClosing)).arg(f.lastZ)
                      : tr("none"),
              tr("Last closing"),
              tr("The last day closed and its Z number: opens the range "

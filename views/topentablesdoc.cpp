@@ -2,6 +2,7 @@
 
 #include "tcurrencies.h"
 #include "tlistviewitem.h"
+#include "tlocaltext.h"
 #include "toffapplication.h"
 #include "tofflistitem.h"
 #include "tofflistview.h"
@@ -139,7 +140,8 @@ void TOpenTablesDoc::fillData(TOffListView *list)
     // 2. read the open tables, the progress bar advancing per table file
     const auto *currencies
             = qobject_cast<PosLib::TCurrencies *>(ws->getData(QStringLiteral("currencies")));
-    TOpenTablesList tables(ws->getPath(), currencies);
+    // the dates of the detail rows in the window's language
+    TOpenTablesList tables(ws->getPath(), currencies, &Basics::dateText);
     QProgressBar *bar = nullptr;
     connect(&tables, &TOpenTablesList::sigDataCount, this,
             [this, &bar](int count) { bar = startProgressBar(count); });
@@ -195,12 +197,9 @@ QString TOpenTablesDoc::getInformation() const
 
 void TOpenTablesDoc::printHeader(QPainter &painter, QRect &area, int page)
 {
+    // the time and the day in the window's language
     const QDateTime now = QDateTime::currentDateTime();
-    const QDate today = now.date();
     printTitle(painter, area, page,
-               tr("List of open tables at %1 %2.%3.%4")
-                       .arg(now.time().toString(Qt::TextDate))
-                       .arg(today.day())
-                       .arg(today.month())
-                       .arg(today.year()));
+               tr("List of open tables at %1 on %2")
+                       .arg(Basics::timeText(now.time()), Basics::dateText(now.date())));
 }

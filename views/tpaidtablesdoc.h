@@ -50,6 +50,13 @@ public:
     void createContext(QMenu *menu) override;
     // The installation's name and the report's caption over every page.
     void printHeader(QPainter &painter, QRect &area, int page) override;
+    // "Article report of all waiters - 5 Dec 2026 - Trattoria Veltrum": the
+    // report shown, its days (the business day without a range) and the
+    // installation's name.
+    QString printTitle() const override;
+    // The same with the days as ISO dates, fit for a file name:
+    // "Article report of all waiters 2026-12-05 Trattoria Veltrum".
+    QString pdfFileName() const override;
     bool canNew() const override { return true; }
     // Exports the selected tables as the intermediate lists of report
     // designs (after the host's part).
@@ -87,6 +94,11 @@ public:
 
     // The title of a report kind.
     QString title(int id) const;
+    // Whether the report box offers the kind (the reporting options may
+    // leave kinds out; "Journal" only without a date).
+    bool offers(int id) const;
+    // Tells that a kind is not offered; for callers that run kinds by number.
+    void refuseKind(int id);
     // Runs a summary: side 1 per waiter, 0 per cost center; the summary
     // report code; the title; one report over all waiters.
     void report(int side, int code, const QString &title, bool overAll);
@@ -183,12 +195,19 @@ Q_SIGNALS:
     // A run finished and its lines are in the view.
     void runFinished();
 
+protected:
+    // Adds tools of a derived document before the boxes of the selection row.
+    virtual void addRowTools() { }
+
 private:
     // Selects the kind in the report box and runs it.
     void runKind(int id);
     // Selects the kind in the report box, when there is one.
     void selectKind(int id);
     void buildSelectionRow();
+    // A batch chosen in the report box runs with its own filter: the filter
+    // box is disabled and says so while one is chosen.
+    void showBatchFilter();
     void fillReportBox();
     void addWalkReports(const QList<int> &numbers);
     void drawTablesButton();
@@ -206,6 +225,10 @@ private:
     void showLines(const QStringList &lines);
     void showRows(const PosLib::TListRows &rows);
     void showWalkReport();
+    // The name of the installation from its settings; empty without one.
+    QString installationName() const;
+    // The days of the report shown, each date written by `date`.
+    QString periodText(QString (*date)(const QDate &)) const;
 
     QDate m_from;
     QDate m_to;
@@ -223,6 +246,7 @@ private:
     bool m_titlesMissing = true;
     // The report whose lines the view shows, for the printed pages.
     QString m_shownTitle;
+    QString m_filterTip; // the filter box's own tool tip while a batch is chosen
 
     std::unique_ptr<PosLib::TPaidTablesJournal> m_journal;
     std::unique_ptr<TRepProgress> m_progress;

@@ -1,5 +1,7 @@
 #include "trepprogressbase.h"
 
+#include "tlocaltext.h"
+
 #include <QApplication>
 #include <QDateEdit>
 #include <QGridLayout>
@@ -9,6 +11,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -34,7 +38,6 @@ TRepProgressBase::TRepProgressBase(QWidget *parent)
     m_Date->setReadOnly(true);
     m_Date->setFocusPolicy(Qt::NoFocus);
     m_Date->setButtonSymbols(QAbstractSpinBox::NoButtons);
-    m_Date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     m_Date->setDate(QDate::currentDate());
     m_Progress->setRange(0, 1);
     m_Progress->setValue(0);
@@ -94,11 +97,35 @@ void TRepProgressBase::setDate(const QDate &date)
     m_Date->setDate(date);
 }
 
+void TRepProgressBase::setRunProgress(int value, int maximum)
+{
+    processEvents();
+    if (m_Progress->maximum() != std::max(1, maximum)) {
+        m_Progress->setRange(0, std::max(1, maximum));
+        m_sinceStep.invalidate();
+    }
+    if (m_sinceStep.isValid() && m_sinceStep.elapsed() < EventInterval && value < maximum)
+        return;
+    m_Progress->setValue(std::clamp(value, 0, m_Progress->maximum()));
+    m_sinceStep.start();
+}
+
+void TRepProgressBase::setRunDay(const QDate &day, int number, int days)
+{
+    m_dayNumber = number;
+    m_days = days;
+    if (day.isValid())
+        m_Date->setDate(day);
+    languageChange();
+}
+
 void TRepProgressBase::languageChange()
 {
     setWindowTitle(tr("Generating report..."));
     m_Group->setTitle(QString());
-    m_DateLabel->setText(tr("Current date:"));
+    m_Date->setDisplayFormat(Basics::datePattern());
+    m_DateLabel->setText(m_days > 1 ? tr("Day %1 of %2:").arg(m_dayNumber).arg(m_days)
+                                    : tr("Current date:"));
     m_ProgressLabel->setText(tr("Progress:"));
     b_Cancel->setText(tr("Cancel"));
 }

@@ -31,6 +31,11 @@ public Q_SLOTS:
     virtual void setStep(int step);
     virtual void setDate(const QDate &date);
     virtual void languageChange();
+    // The position over the whole run (TRunProgress::changed): the bar
+    // only moves forward, over all days.
+    void setRunProgress(int value, int maximum);
+    // The day being read, as the number of days asked: "Day 3 of 30".
+    void setRunDay(const QDate &day, int number, int days);
 
 protected:
     // Lets the application handle its pending events, at most every few
@@ -46,4 +51,6 @@ private:
     // since the bar last moved: it moves at most every few milliseconds,
     // as each move paints it at once
     QElapsedTimer m_sinceStep;
+    int m_dayNumber = 0;
+    int m_days = 0;
 };

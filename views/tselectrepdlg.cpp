@@ -50,6 +50,7 @@ TSelectRepDlg::TSelectRepDlg(QWidget *parent)
 {
     setObjectName(QStringLiteral("TSelectRepDlg"));
     m_ReportBox->setObjectName(QStringLiteral("m_Report"));
+    b_Help->setObjectName(QStringLiteral("b_Help"));
     auto *column = new QVBoxLayout(m_ReportBox);
     for (const Choice &choice : Choices) {
         auto *button = new QRadioButton(m_ReportBox);

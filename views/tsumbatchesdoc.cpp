@@ -1,12 +1,15 @@
 #include "tsumbatchesdoc.h"
 
+#include "toffconfig.h"
 #include "toffwindow.h"
+#include "treportkinds.h"
 #include "tsumbatch.h"
 #include "tsumbatchdlg.h"
 
 TSumBatchesDoc::TSumBatchesDoc(TOffWindow *window)
     : TSumListDoc(QStringLiteral("sumbatches"), window)
 {
+    setHelpTopic(QStringLiteral("batches"));
     load();
 }
 
@@ -54,4 +57,13 @@ QString TSumBatchesDoc::loadErrorText() const
 QString TSumBatchesDoc::saveErrorText() const
 {
     return tr("Could not save summary batches");
+}
+
+QString TSumBatchesDoc::deleteQuestion(const Basics::TValue *record) const
+{
+    QString text = tr("Delete the batch %1 \"%2\"?").arg(record->id()).arg(record->name());
+    if (TOffConfig::getDefReport() == record->id() + PosLib::BatchKindOffset)
+        text += QLatin1Char('\n')
+                + tr("It is the default report; the reports document then starts without one.");
+    return text;
 }

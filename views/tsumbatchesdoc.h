@@ -23,4 +23,5 @@ protected:
     QString notFoundText() const override;
     QString loadErrorText() const override;
     QString saveErrorText() const override;
+    QString deleteQuestion(const Basics::TValue *record) const override;
 };

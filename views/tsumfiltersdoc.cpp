@@ -1,6 +1,9 @@
 #include "tsumfiltersdoc.h"
 
+#include "toffconfig.h"
 #include "toffwindow.h"
+#include "toffworkspace.h"
+#include "tsumbatch.h"
 #include "tsumfilter.h"
 #include "tsumfilterdlg.h"
 #include "tsumfilters.h"
@@ -8,6 +11,7 @@
 TSumFiltersDoc::TSumFiltersDoc(TOffWindow *window)
     : TSumListDoc(QStringLiteral("sumfilters"), window)
 {
+    setHelpTopic(QStringLiteral("filters"));
     load();
 }
 
@@ -54,4 +58,23 @@ QString TSumFiltersDoc::loadErrorText() const
 QString TSumFiltersDoc::saveErrorText() const
 {
     return tr("Could not save summary filters");
+}
+
+QString TSumFiltersDoc::deleteQuestion(const Basics::TValue *record) const
+{
+    QString text = tr("Delete the filter %1 \"%2\"?").arg(record->id()).arg(record->name());
+    // what uses it reports without a filter afterwards
+    QStringList users;
+    if (auto *batches = static_cast<PosLib::TSumBatches *>(
+                workspace() ? workspace()->getData(QStringLiteral("sumbatches")) : nullptr))
+        for (int id : batches->ids())
+            if (batches->batch(id)->filter() == record->id())
+                users << tr("the batch \"%1\"").arg(batches->batch(id)->name());
+    if (TOffConfig::getDefFilter() == record->id())
+        users << tr("the default filter of the reports");
+    if (!users.isEmpty())
+        text += QLatin1Char('\n')
+                + tr("It is used by %1, which will then report without a filter.")
+                          .arg(users.join(QStringLiteral(", ")));
+    return text;
 }

@@ -22,4 +22,5 @@ protected:
     QString notFoundText() const override;
     QString loadErrorText() const override;
     QString saveErrorText() const override;
+    QString deleteQuestion(const Basics::TValue *record) const override;
 };

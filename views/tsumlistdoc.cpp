@@ -10,7 +10,9 @@
 #include "toffworkspace.h"
 #include "tvalue.h"
 
+#include <QKeyEvent>
 #include <QMenu>
+#include <QMessageBox>
 
 #include <memory>
 
@@ -65,6 +67,8 @@ bool TSumListDoc::save()
         return false;
     }
     setChanged(false);
+    if (window() && window()->currentDocument() == this)
+        window()->status(getInformation(), false);
     return true;
 }
 
@@ -75,6 +79,8 @@ QWidget *TSumListDoc::createView(QWidget *parent)
         list->setRootIsDecorated(false);
         connect(list, &QTreeWidget::itemDoubleClicked, this, [this] { onOpenFile(); });
         connect(list, &TOffListView::returnPressed, this, [this] { onOpenFile(); });
+        // the Delete key on a row deletes it (after asking)
+        list->installEventFilter(this);
     }
     return view;
 }
@@ -104,6 +110,16 @@ void TSumListDoc::languageChange()
 {
     TOffDataDoc::languageChange();
     fill();
+}
+
+bool TSumListDoc::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && watched == listView()
+        && static_cast<QKeyEvent *>(event)->matches(QKeySequence::Delete)) {
+        deleteCurrent();
+        return true;
+    }
+    return TOffDataDoc::eventFilter(watched, event);
 }
 
 Basics::TValue *TSumListDoc::currentRecord() const
@@ -142,20 +158,36 @@ bool TSumListDoc::canSave() const
     return dataList() != nullptr && isChanged();
 }
 
+void TSumListDoc::refresh()
+{
+    fill();
+    if (window() && window()->currentDocument() == this)
+        window()->status(getInformation(), false);
+}
+
+QString TSumListDoc::getInformation() const
+{
+    Basics::TValueList *records = dataList();
+    if (!records)
+        return QString();
+    const QString count = tr("%n record(s)", nullptr, records->count());
+    return isChanged() ? tr("%1, not saved (File › Save)").arg(count) : count;
+}
+
 void TSumListDoc::onNew()
 {
-    if (!dataList())
+    Basics::TValueList *records = dataList();
+    if (!records)
         return;
-    // one new record after the other, until the dialog is cancelled
-    for (;;) {
-        bool accepted = false;
-        const bool stored = edit(nullptr, false, &accepted);
-        if (stored)
-            setChanged(true);
-        fill();
-        if (!accepted)
-            break;
-    }
+    const QList<int> before = records->ids();
+    bool accepted = false;
+    if (edit(nullptr, false, &accepted))
+        setChanged(true);
+    refresh();
+    // the record just made is the current row
+    for (Basics::TValue *record : records->values())
+        if (!before.contains(record->id()))
+            selectRecord(record);
 }
 
 void TSumListDoc::open(Basics::TValue *record)
@@ -165,12 +197,36 @@ void TSumListDoc::open(Basics::TValue *record)
     bool accepted = false;
     if (edit(record, true, &accepted))
         setChanged(true);
-    fill();
+    refresh();
 }
 
 void TSumListDoc::onOpenFile()
 {
     open(currentRecord());
+}
+
+bool TSumListDoc::deleteCurrent()
+{
+    Basics::TValueList *records = dataList();
+    Basics::TValue *record = currentRecord();
+    if (!records || !record)
+        return false;
+    if (QMessageBox::question(window(), tr("Delete"), deleteQuestion(record),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        != QMessageBox::Yes)
+        return false;
+    // the row after it becomes current, else the one before
+    TOffListView *list = listView();
+    QTreeWidgetItem *row = list ? list->currentItem() : nullptr;
+    QTreeWidgetItem *next = row && list ? list->itemBelow(row) : nullptr;
+    if (!next && row && list)
+        next = list->itemAbove(row);
+    const Basics::TValue *nextRecord = next ? dynamic_cast<TOffListItem *>(next)->value() : nullptr;
+    records->remove(record);
+    setChanged(true);
+    refresh();
+    selectRecord(nextRecord);
+    return true;
 }
 
 void TSumListDoc::onSave()
@@ -182,8 +238,11 @@ void TSumListDoc::createContext(QMenu *menu)
 {
     if (canNew())
         menu->addAction(tr("&New..."), this, &TSumListDoc::onNew);
-    if (canOpen())
+    if (canOpen()) {
         menu->addAction(tr("&Open..."), this, &TSumListDoc::onOpenFile);
+        QAction *remove = menu->addAction(tr("&Delete..."), this, &TSumListDoc::deleteCurrent);
+        remove->setShortcut(QKeySequence::Delete);
+    }
     if (canSave())
         menu->addAction(tr("&Save"), this, &TSumListDoc::onSave);
 }

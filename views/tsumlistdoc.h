@@ -9,9 +9,11 @@ class TValueList;
 
 // What the filter and batch documents share: the workspace list of their
 // key, loaded when the document is made and when the installation
-// changes; one row per record in number order; New (again and again while
-// the dialog ends with OK), Open on the current row (also by double click
-// or Enter) and Save, from the File menu and the context menu.
+// changes; one row per record in number order; New (the new record's row
+// becomes current), Open on the current row (also by double click or
+// Enter), Delete on the current row (also by the Delete key, after a
+// question) and Save, from the File menu and the context menu. The status
+// line counts the records after every change.
 //
 // Loading: a list the workspace has is shown. A missing file is no error:
 // the status line says so and an empty list takes its place, which Save
@@ -41,6 +43,9 @@ public:
     void onNew() override;
     void onOpenFile() override;
     void onSave() override;
+    // Removes the record of the current row after asking; true when it went.
+    bool deleteCurrent();
+    QString getInformation() const override;
 
     // Titles, tool row and the rows' texts in the new language.
     void languageChange() override;
@@ -51,6 +56,7 @@ public:
     void selectRecord(const Basics::TValue *record);
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     // Runs the dialog on a record (null: a new one) with or without record
     // navigation; true when it wrote to the list.
     virtual bool edit(Basics::TValue *record, bool navigate, bool *accepted) = 0;
@@ -61,7 +67,11 @@ protected:
     virtual QString notFoundText() const = 0;
     virtual QString loadErrorText() const = 0;
     virtual QString saveErrorText() const = 0;
+    // The question before deleting the record; it names what uses it.
+    virtual QString deleteQuestion(const Basics::TValue *record) const = 0;
 
 private:
     void open(Basics::TValue *record);
+    // Fills the list again and shows the count in the status line.
+    void refresh();
 };

@@ -3,6 +3,7 @@
 #include "tcombobox.h"
 #include "tdatepicker.h"
 #include "terror.h"
+#include "tlocaltext.h"
 #include "tlog.h"
 #include "tlogcategories.h"
 #include "toffapplication.h"
@@ -71,7 +72,10 @@ TTimeControlsDoc::TTimeItem::TTimeItem(TWaiterItem *waiter, QTreeWidgetItem *aft
     : QtWidgets::TListViewItem(waiter, after)
     , m_span(span)
 {
-    const QStringList texts = PosLib::spanColumns(span);
+    QStringList texts = PosLib::spanColumns(span);
+    // the day in the window's language
+    if (!texts.isEmpty())
+        texts[0] = Basics::dateText(span.day);
     for (int column = 0; column < texts.size(); ++column)
         setText(column, texts.at(column));
 }
@@ -240,6 +244,10 @@ void TTimeControlsDoc::onToChanged(const QDate &date)
 
 void TTimeControlsDoc::onRefresh()
 {
+    // a date typed and not yet confirmed counts, as the user sees it
+    for (QtWidgets::TDatePicker *edit : {m_fromEdit.data(), m_toEdit.data()})
+        if (edit && edit->isEnabled())
+            edit->commit();
     // the number in front of the box's text; "Show all" and anything
     // unreadable show every waiter
     m_waiter = m_waiterBox ? qMax(0, m_waiterBox->currentId()) : m_waiter;

@@ -1,6 +1,7 @@
 #include "tturnoverdlgbase.h"
 
 #include "tcombobox.h"
+#include "tlocaltext.h"
 #include "tlog.h"
 #include "toffdlg.h"
 
@@ -27,7 +28,6 @@ TTurnOverDlgBase::TTurnOverDlgBase(QWidget *parent)
     m_Waiter->setObjectName(QStringLiteral("m_Waiter"));
     m_Date->setObjectName(QStringLiteral("m_Date"));
     b_Date->setObjectName(QStringLiteral("b_Date"));
-    m_Date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     b_Date->setText(QStringLiteral("..."));
     m_WaiterLabel->setBuddy(m_Waiter);
     m_DateLabel->setBuddy(m_Date);
@@ -74,6 +74,8 @@ void TTurnOverDlgBase::languageChange()
     setWindowTitle(tr("Turnover settings"));
     m_WaiterLabel->setText(tr("&Waiter:"));
     m_DateLabel->setText(tr("&To date:"));
+    m_Date->setDisplayFormat(Basics::typedDatePattern());
+    b_Date->setToolTip(tr("Choose the date in a calendar"));
     b_Help->setText(tr("Help"));
     b_Ok->setText(tr("OK"));
     b_Cancel->setText(tr("Cancel"));

@@ -22,10 +22,21 @@ TDatePicker::TDatePicker(QWidget *parent)
     layout->addWidget(m_edit);
     layout->addWidget(m_button);
     m_edit->setValidator(m_validator);
-    m_edit->setPlaceholderText(tr("dd.mm.yyyy"));
+    m_edit->setPlaceholderText(tr("dd/mm/yyyy"));
     m_button->setArrowType(Qt::DownArrow);
     setFocusProxy(m_edit);
     connect(m_edit, &QLineEdit::editingFinished, this, &TDatePicker::onEdited);
+    // a whole date counts as soon as it is typed, so that a key that acts
+    // on the date (F5) takes it without Enter first
+    connect(m_edit, &QLineEdit::textEdited, this, [this](const QString &text) {
+        QString typed = text;
+        int pos = 0;
+        if (m_validator->validate(typed, pos) == QValidator::Acceptable)
+            take(date());
+    });
+    // leaving the field takes what it holds, completed, also when
+    // it is not a whole date yet ("5.3.")
+    m_edit->installEventFilter(this);
     connect(m_button, &QToolButton::clicked, this, &TDatePicker::showCalendar);
 }
 
@@ -33,8 +44,12 @@ TDatePicker::~TDatePicker() = default;
 
 void TDatePicker::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
-        m_edit->setPlaceholderText(tr("dd.mm.yyyy"));
+    if (event->type() == QEvent::LanguageChange) {
+        m_edit->setPlaceholderText(tr("dd/mm/yyyy"));
+        // the typed form of the new language
+        if (m_date.isValid())
+            m_edit->setText(TDateValidator::textOf(m_date));
+    }
     QWidget::changeEvent(event);
 }
 
@@ -53,6 +68,26 @@ void TDatePicker::setDate(const QDate &date)
     }
 }
 
+bool TDatePicker::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_edit && event->type() == QEvent::FocusOut)
+        commit();
+    return QWidget::eventFilter(watched, event);
+}
+
+void TDatePicker::take(const QDate &date)
+{
+    if (date != m_date) {
+        m_date = date;
+        emit dateChanged(m_date);
+    }
+}
+
+void TDatePicker::commit()
+{
+    onEdited();
+}
+
 void TDatePicker::onEdited()
 {
     QString text = m_edit->text();
@@ -63,10 +98,7 @@ void TDatePicker::onEdited()
         setDate(m_date.isValid() ? m_date : QDate::currentDate());
         return;
     }
-    if (typed != m_date) {
-        m_date = typed;
-        emit dateChanged(m_date);
-    }
+    take(typed);
 }
 
 void TDatePicker::showCalendar()

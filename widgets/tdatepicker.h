@@ -32,6 +32,9 @@ public:
 
 public Q_SLOTS:
     void showCalendar();
+    // Takes the typed text as the date now (completed as on leaving the
+    // field): for keys that act on the date while the field has the focus.
+    void commit();
 
 Q_SIGNALS:
     void dateChanged(const QDate &date);
@@ -39,12 +42,16 @@ Q_SIGNALS:
 protected:
     // Shows the date format in the new language.
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private Q_SLOTS:
     void onEdited();
     void onPicked(const QDate &date);
 
 private:
+    // The date shown now; dateChanged() when it is another.
+    void take(const QDate &date);
+
     QLineEdit *m_edit;
     QToolButton *m_button;
     QCalendarWidget *m_calendar = nullptr;

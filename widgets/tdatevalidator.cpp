@@ -1,5 +1,7 @@
 #include "tdatevalidator.h"
 
+#include "tlocaltext.h"
+
 #include <QRegularExpression>
 
 namespace QtWidgets {
@@ -12,13 +14,13 @@ TDateValidator::~TDateValidator() = default;
 
 QString TDateValidator::textOf(const QDate &date)
 {
-    return date.isValid() ? date.toString(QStringLiteral("dd.MM.yyyy")) : QString();
+    return date.isValid() ? date.toString(Basics::typedDatePattern()) : QString();
 }
 
 QDate TDateValidator::dateOf(const QString &text) const
 {
     static const QRegularExpression form(
-            QStringLiteral("^\\s*(\\d{1,2})\\.(\\d{1,2})\\.?(\\d{2}|\\d{4})?\\s*$"));
+            QStringLiteral("^\\s*(\\d{1,2})[./-](\\d{1,2})[./-]?(\\d{2}|\\d{4})?\\s*$"));
     const QRegularExpressionMatch match = form.match(text);
     if (!match.hasMatch())
         return QDate();
@@ -34,15 +36,16 @@ QDate TDateValidator::dateOf(const QString &text) const
 QValidator::State TDateValidator::validate(QString &input, int &) const
 {
     static const QRegularExpression complete(
-            QStringLiteral("^\\s*\\d{1,2}\\.\\d{1,2}\\.\\d{4}\\s*$"));
+            QStringLiteral("^\\s*\\d{1,2}[./-]\\d{1,2}[./-]\\d{4}\\s*$"));
     static const QRegularExpression partial(
-            QStringLiteral("^\\s*\\d{0,2}(\\.\\d{0,2}(\\.\\d{0,4})?)?\\s*$"));
+            QStringLiteral("^\\s*\\d{0,2}([./-]\\d{0,2}([./-]\\d{0,4})?)?\\s*$"));
     if (complete.match(input).hasMatch())
         return dateOf(input).isValid() ? Acceptable : Intermediate;
     if (!partial.match(input).hasMatch())
         return Invalid;
     // A day or month that can never become valid is refused at once.
-    const QStringList parts = input.trimmed().split(QLatin1Char('.'));
+    static const QRegularExpression separator(QStringLiteral("[./-]"));
+    const QStringList parts = input.trimmed().split(separator);
     if (!parts.value(0).isEmpty()
         && (parts[0].toInt() > 31 || (parts[0].size() == 2 && parts[0].toInt() == 0)))
         return Invalid;

@@ -2,21 +2,28 @@
 // veltrum-office --help | --version
 //
 // The back office: opens the installation in DIR (default: the working
-// directory, which the installation's relative files are read from), loads
-// the reporting module and shows the window. With --screenshot the window
-// is saved as a picture once it is shown, and the program ends.
+// directory when it holds one, else the installation chosen at an earlier
+// start), loads the reporting module and shows the window. Without an
+// installation it says which folder it looked at and lets the user choose
+// one or create a demo. With --screenshot the window is saved as a picture
+// once it is shown, and the program ends.
 
 #include "pixmapresource.h"
+#include "tbuildinfo.h"
+#include "tdemoinstallation.h"
+#include "terror.h"
+#include "tfirststartdlg.h"
 #include "tlanguage.h"
+#include "tlocaltext.h"
 #include "toffapplication.h"
 #include "toffconfig.h"
+#include "toffdlg.h"
 #include "tofflistview.h"
 #include "toffmodule.h"
 #include "tofftreeitem.h"
 #include "toffwindow.h"
 #include "toffworkspace.h"
 #include "ttranslation.h"
-#include "tversion.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -103,7 +110,7 @@ void setNames(QCoreApplication &app)
 {
     app.setApplicationName(QStringLiteral("veltrum-office"));
     app.setOrganizationName(QStringLiteral("Veltrum"));
-    app.setApplicationVersion(QString::fromLatin1(Basics::VersionText));
+    app.setApplicationVersion(Basics::versionLine());
 }
 
 // --help and --version are answered without a window, so they work
@@ -154,16 +161,42 @@ int main(int argc, char **argv)
     const QString picture = parser.isSet(screenshot)
                                     ? QFileInfo(parser.value(screenshot)).absoluteFilePath()
                                     : QString();
-    if (parser.isSet(data)) {
-        const QString dir = parser.value(data);
-        if (!QFileInfo(dir).isDir() || !QDir::setCurrent(dir))
-            return fail(
-                    QCoreApplication::translate("veltrum-office", "no installation directory %1")
-                            .arg(dir));
-    }
+    // the installation: --data, else the working directory when it holds
+    // one, else the one chosen at an earlier start
+    QString folder = parser.isSet(data) ? QFileInfo(parser.value(data)).absoluteFilePath()
+                                        : TFirstStartDlg::startFolder(
+                                                QDir::currentPath(), TOffConfig::getInstallation());
     // before anything shows a text
-    app.setLanguage(
-            TOffApplication::startLanguage(asked, TOffConfig::getLanguage(), QDir::currentPath()));
+    app.setLanguage(TOffApplication::startLanguage(asked, TOffConfig::getLanguage(), folder));
+    if (!TFirstStartDlg::isInstallation(folder)) {
+        if (!picture.isEmpty())
+            return fail(QCoreApplication::translate(
+                                "veltrum-office",
+                                "no installation in %1 (usr/data/settings.dat is missing)")
+                                .arg(folder));
+        // say which folder was looked at, and let the user choose or make one
+        TFirstStartDlg first(folder);
+        first.setDemoWriter([](const QString &dir, QString *error) {
+            try {
+                PosLib::TDemoInstallation(PosLib::TDemoOptions()).write(dir);
+                return true;
+            } catch (const Basics::TError &e) {
+                *error = e.text();
+                return false;
+            }
+        });
+        if (first.exec() != QDialog::Accepted)
+            return fail(QCoreApplication::translate("veltrum-office",
+                                                    "no installation in %1, and none was chosen")
+                                .arg(folder));
+        folder = first.folder();
+        // the next start opens it
+        TOffConfig::setInstallation(folder);
+        TOffDlg::writeConfig(nullptr);
+    }
+    if (!QDir::setCurrent(folder))
+        return fail(QCoreApplication::translate("veltrum-office", "cannot open the folder %1")
+                            .arg(folder));
 
     QString library = parser.value(moduleFile);
     if (library.isEmpty())
@@ -190,8 +223,6 @@ int main(int argc, char **argv)
     }
     module.initMenu();
 
-    QString version;
-    module.getVersion(version);
     QPixmap icon;
     module.getPixmap(icon);
     if (!icon.isNull())
@@ -201,8 +232,12 @@ int main(int argc, char **argv)
                 QCoreApplication::translate("veltrum-office", "Veltrum back office - %1")
                         .arg(workspace.getPath()));
         window->setAboutText(
-                QCoreApplication::translate("veltrum-office", "Veltrum back office\nReporting %1")
-                        .arg(version));
+                QCoreApplication::translate("veltrum-office",
+                                            "Veltrum back office\nVersion %1 (%2), built %3\n"
+                                            "Installation: %4")
+                        .arg(Basics::projectVersion(), Basics::buildRevision(),
+                             Basics::dateText(Basics::buildDay()),
+                             QDir::toNativeSeparators(workspace.getPath())));
     };
     windowTexts();
     QObject::connect(&app, &TOffApplication::lngChanged, window, windowTexts);

@@ -26,7 +26,9 @@
 
 #include <sys/time.h>
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 using namespace Basics;
 
@@ -109,13 +111,30 @@ bool TReport::runDay(TRepWaiters *waiters, TRepCenters *centers, const QDate &da
 {
     const Groups groups {waiters, centers};
     if (!day.isValid()) {
+        // the open and the paid tables of every path are one count of
+        // steps, so that the day's progress runs once from start to end
+        struct Part
+        {
+            std::unique_ptr<TTableList> list;
+            QString path;
+            bool open;
+        };
+        std::vector<Part> parts;
+        int steps = 0;
         for (const QString &path : paths()) {
-            std::unique_ptr<TTableList> open(activeTables(path));
-            if (!readList(open.get(), path, true, groups))
+            parts.push_back({std::unique_ptr<TTableList>(activeTables(path)), path, true});
+            parts.push_back({std::unique_ptr<TTableList>(archiveTables(path)), path, false});
+        }
+        for (const Part &part : parts)
+            steps += part.list ? part.list->count() : 0;
+        if (steps > 0)
+            Q_EMIT sigDataCount(steps);
+        int offset = 0;
+        for (Part &part : parts) {
+            if (!readList(part.list.get(), part.path, part.open, groups, offset))
                 return false;
-            std::unique_ptr<TTableList> paid(archiveTables(path));
-            if (!readList(paid.get(), path, false, groups))
-                return false;
+            offset += part.list ? part.list->count() : 0;
+            part.list.reset();
         }
         return true;
     }
@@ -498,17 +517,19 @@ bool TReport::runCachedDay(TRepWaiters *waiters, TRepCenters *centers, const QDa
     return !m_stopped;
 }
 
-bool TReport::readList(TTableList *list, const QString &path, bool open, const Groups &groups)
+bool TReport::readList(TTableList *list, const QString &path, bool open, const Groups &groups,
+                       int offset)
 {
     if (!list || list->isEmpty())
         return !m_stopped;
-    Q_EMIT sigDataCount(list->count());
+    if (offset < 0)
+        Q_EMIT sigDataCount(list->count());
     const bool fullLoad = !open || m_withOpenTables;
     TTableIterator it(list, fullLoad, 0, m_reportWaiter, path);
     it.setReleasePassed(true);
     TTableFacts facts;
     for (TTable *table = it.first(); table; table = it.next()) {
-        Q_EMIT sigProgress(it.position());
+        Q_EMIT sigProgress(std::max(0, offset) + it.position());
         if (m_stopped)
             return false;
         facts.take(*table);

@@ -176,7 +176,11 @@ private:
     // New day groups of each side wanted, made like `sides`.
     void makeDayGroups(const DaySide (&sides)[2], std::unique_ptr<TRepWaiters> &waiters,
                        std::unique_ptr<TRepCenters> &centers) const;
-    bool readList(TTableList *list, const QString &path, bool open, const Groups &groups);
+    // Reads the tables of a list. Alone (`offset` < 0) the list announces
+    // its own count of steps; as a part of a day announced as a whole, its
+    // steps follow the `offset` steps of the lists before it.
+    bool readList(TTableList *list, const QString &path, bool open, const Groups &groups,
+                  int offset = -1);
     // `checked`: the summary's freshness was checked just before.
     bool readSummary(const QString &path, const QDate &day, const Groups &groups,
                      bool checked = false);

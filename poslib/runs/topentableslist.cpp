@@ -39,6 +39,13 @@ QString timeText(const TTableEntry &entry)
 TOpenTableRow openTableRow(const TTable &table, const TCurrencies *currencies,
                            Qt::DateFormat dateFormat)
 {
+    return openTableRow(table, currencies,
+                        [dateFormat](const QDate &date) { return date.toString(dateFormat); });
+}
+
+TOpenTableRow openTableRow(const TTable &table, const TCurrencies *currencies,
+                           const TDateText &dateFormat)
+{
     TOpenTableRow row;
     const TTableCreate &create = table.create();
     row.table = table.table();
@@ -61,8 +68,7 @@ TOpenTableRow openTableRow(const TTable &table, const TCurrencies *currencies,
                create.waiterName(),
                create.tableName()};
 
-    auto dateText
-            = [dateFormat](const TTableEntry &entry) { return entry.date().toString(dateFormat); };
+    auto dateText = [&dateFormat](const TTableEntry &entry) { return dateFormat(entry.date()); };
 
     // 1. when and under which bill the table was opened
     row.details.append(
@@ -110,7 +116,15 @@ TOpenTablesList::TOpenTablesList(const QString &root, const TCurrencies *currenc
     : QObject(parent)
     , m_root(root)
     , m_currencies(currencies)
-    , m_dateFormat(dateFormat)
+    , m_dateText([dateFormat](const QDate &date) { return date.toString(dateFormat); })
+{ }
+
+TOpenTablesList::TOpenTablesList(const QString &root, const TCurrencies *currencies,
+                                 TDateText dateText, QObject *parent)
+    : QObject(parent)
+    , m_root(root)
+    , m_currencies(currencies)
+    , m_dateText(std::move(dateText))
 { }
 
 TOpenTablesList::~TOpenTablesList() = default;
@@ -134,7 +148,7 @@ void TOpenTablesList::load()
     TTableIterator it(tables.get(), true, 0, nullptr, m_root);
     it.setReleasePassed(true);
     for (TTable *table = it.first(); table; table = it.next()) {
-        TOpenTableRow row = openTableRow(*table, m_currencies, m_dateFormat);
+        TOpenTableRow row = openTableRow(*table, m_currencies, m_dateText);
         if (row.counted) {
             ++m_count;
             m_sum += row.amount;

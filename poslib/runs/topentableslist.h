@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 namespace PosLib {
 
 class TCurrencies;
@@ -28,7 +30,10 @@ struct TOpenTableRow
 // The row of one loaded table. The amount column is the currency list's
 // plain converted form right-justified to 10, or the plain number of cents
 // without a list; amounts of the detail rows are money texts
-// (priceText). Dates are written in `dateFormat`, times as "hh:mm:ss".
+// (priceText). Dates are written by `dateText`, times as "hh:mm:ss".
+using TDateText = std::function<QString(const QDate &)>;
+TOpenTableRow openTableRow(const TTable &table, const TCurrencies *currencies,
+                           const TDateText &dateText);
 TOpenTableRow openTableRow(const TTable &table, const TCurrencies *currencies,
                            Qt::DateFormat dateFormat);
 
@@ -43,6 +48,9 @@ public:
     // list's loads.
     TOpenTablesList(const QString &root, const TCurrencies *currencies,
                     Qt::DateFormat dateFormat = Qt::TextDate, QObject *parent = nullptr);
+    // Dates written by a function of the caller's (the window's language).
+    TOpenTablesList(const QString &root, const TCurrencies *currencies, TDateText dateText,
+                    QObject *parent = nullptr);
     ~TOpenTablesList() override;
 
     static QStringList columnTitles();
@@ -69,7 +77,7 @@ Q_SIGNALS:
 private:
     QString m_root;
     const TCurrencies *m_currencies;
-    Qt::DateFormat m_dateFormat;
+    TDateText m_dateText;
     QList<TOpenTableRow> m_rows;
     int m_count = 0;
     long m_sum = 0;

@@ -154,6 +154,17 @@ QString TPaidTablesJournal::entryLine(const TTableEntry &entry, QString *extra) 
         return Text::tr("Archived: %1 (%2)")
                 .arg(entry.waiter())
                 .arg(entry.waiterName().left(15), -15);
+    case EntryCash: {
+        // money put into or taken out of the till, with the reason given
+        const long amount = long(entry.amount());
+        const QString reason = text("reason", 20);
+        const QString line = (amount < 0 ? Text::tr("Cash out: %1 %2") : Text::tr("Cash in: %1 %2"))
+                                     .arg(price(amount), 10)
+                                     .arg(currencyField());
+        return reason.isEmpty() ? line : QStringLiteral("%1 (%2)").arg(line, reason);
+    }
+    case EntryBalance:
+        return Text::tr("Balance: %1 %2").arg(price(long(entry.amount())), 10).arg(currencyField());
     case 9:
         return QString();
     default:

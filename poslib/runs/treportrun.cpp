@@ -135,11 +135,15 @@ void TReportRun::configure(TReport &report, const TReportRequest &request, int f
     connect(&report, &TReport::sigProgress, this, &TReportRun::sigProgress);
     connect(&report, &TReport::sigDate, this, &TReportRun::sigDate);
     connect(&report, &TReport::sigNotice, this, &TReportRun::sigNotice);
+    connect(&report, &TReport::sigDataCount, &m_progress, &TRunProgress::setSteps);
+    connect(&report, &TReport::sigProgress, &m_progress, &TRunProgress::setStep);
+    connect(&report, &TReport::sigDate, &m_progress, &TRunProgress::setDate);
 }
 
 TReportResult TReportRun::run(const TReportRequest &request)
 {
     m_stopped = false;
+    m_progress.start(request.from, request.to);
     if (isSummaryKind(request.kind))
         return runSummary(request);
     if (request.kind == 1 || request.kind > PluginKindOffset)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "treport.h"
+#include "trunprogress.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -88,6 +89,9 @@ public:
     TReportRun(TWorkspaceLists *lists, const QString &root, QObject *parent = nullptr);
 
     TReportResult run(const TReportRequest &request);
+    // The progress over the whole run: days done of the days asked, each
+    // advanced by the generator's steps of that day.
+    TRunProgress *progress() { return &m_progress; }
     // The report titles by kind id, as the batch report heads its sections.
     static QMap<int, QString> titles();
 
@@ -118,6 +122,7 @@ private:
     bool m_stopped = false;
     // the lines of the last batch handed to the request's line sink
     qint64 m_sunkLines = 0;
+    TRunProgress m_progress;
 };
 
 } // namespace PosLib

@@ -199,6 +199,9 @@ struct TSummary::LayoutItem
     QString name;
     double count = 0;
     qint64 amount = 0;
+    qint64 number = 0; // the article's, family's … number
+    qint64 price = -1; // articles: the price in cents the line was sold at
+    bool severalPrices = false; // articles: the article has lines at other prices too
 };
 
 TSummary::TSummary(TReport *report, TCurrencies *currencies, TValueList *waiters,
@@ -1275,8 +1278,17 @@ bool TSummary::layoutLines(const QString &layout, const QList<LayoutItem> &items
     const bool articles = layout == QLatin1String("sumarticles.cfg");
     for (const LayoutItem &item : items) {
         parser.setString(QStringLiteral("name"), item.name);
-        if (articles)
+        // the count as the lists print it ("   2", "1.500") and the number
+        parser.setString(QStringLiteral("counttext"), countColumn(item.count).trimmed());
+        parser.setString(QStringLiteral("number"), num(item.number));
+        if (articles) {
             parser.setString(QStringLiteral("article"), item.name);
+            // an article sold at several prices has a line per price: a
+            // layout can say which, for example "{!severalprices}{price@p}{/if}"
+            parser.setDouble(QStringLiteral("price"), double(item.price));
+            parser.setString(QStringLiteral("severalprices"),
+                             item.severalPrices ? QStringLiteral("yes") : QString());
+        }
         parser.setDouble(QStringLiteral("count"), item.count);
         parser.setDouble(QStringLiteral("countsum"), double(item.amount));
         parser.runLines(lines);
@@ -1352,7 +1364,17 @@ QStringList TSummary::simpleItems(int code, const TRepData *group, double &sum) 
             break;
         }
         name = oneLine(name);
-        items << LayoutItem {name, leaf->count(), amount};
+        LayoutItem item {name, leaf->count(), amount, number, -1, false};
+        if (code == Articles) {
+            // "articles" keys: number, price, text
+            item.price = it.key().section(QLatin1Char(':'), 1, 1).toLongLong();
+            if (!items.isEmpty() && items.last().number == number
+                && items.last().price != item.price) {
+                item.severalPrices = true;
+                items.last().severalPrices = true;
+            }
+        }
+        items << item;
 
         QString text;
         if (code == FamGroups) {

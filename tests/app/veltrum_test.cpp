@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
 
@@ -69,8 +70,15 @@ TEST(VeltrumDat, BadInputTouchesNothing)
     EXPECT_EQ(2, veltrum({QStringLiteral("dat")}).code);
     EXPECT_EQ(2, veltrum({QStringLiteral("frobnicate")}).code);
     EXPECT_EQ(0, veltrum({QStringLiteral("--help")}).code);
+    // the project's version, the revision it was built from and the day
     const Outcome version = veltrum({QStringLiteral("--version")});
-    EXPECT_TRUE(version.out.startsWith(QStringLiteral("V4.1 Build (7) @ ")));
+    EXPECT_EQ(0, version.code);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^Veltrum \\d+\\.\\d+\\.\\d+ \\([^)]+\\), built "
+                                                  "\\d{4}-\\d{2}-\\d{2}\n$"))
+                        .match(version.out)
+                        .hasMatch())
+            << version.out.toStdString();
+    EXPECT_FALSE(version.out.contains(QStringLiteral("Build (7)")));
 }
 
 TEST(VeltrumDemo, WritesRefusesAndReplaces)

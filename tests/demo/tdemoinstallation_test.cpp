@@ -12,6 +12,7 @@
 #include "tsettings.h"
 #include "tsumbatch.h"
 #include "tsumfilters.h"
+#include "tsumparser.h"
 #include "ttable.h"
 #include "ttablelist.h"
 #include "ttaxgroups.h"
@@ -277,6 +278,22 @@ TEST(DemoInstallation, EveryFileLoadsWithItsReader)
                         && lines[0].split(QLatin1Char(';')).size() == 9
                         && lines[0].startsWith(
                                 QStringLiteral("%1:%2;").arg(z).arg(tablesIn(dayDir)));
+             }},
+            // the article lists' layout: a line per item with name and price
+            {QStringLiteral("etc/layout/sumarticles\\.cfg"),
+             [&](const QString &, const QStringList &) {
+                 TSumParser parser(nullptr, root);
+                 if (!parser.setLayout(QStringLiteral("sumarticles.cfg")))
+                     return false;
+                 parser.setString(QStringLiteral("name"), QStringLiteral("Bruschetta"));
+                 parser.setString(QStringLiteral("counttext"), QStringLiteral("2"));
+                 parser.setDouble(QStringLiteral("price"), 650);
+                 parser.setDouble(QStringLiteral("countsum"), 1300);
+                 QStringList lines;
+                 parser.runLines(lines);
+                 return lines.size() == 1 && lines[0].contains(QStringLiteral("Bruschetta"))
+                        && lines[0].contains(QStringLiteral(" 650 "))
+                        && lines[0].contains(QStringLiteral(" 1300"));
              }},
     };
 

@@ -4,6 +4,7 @@
 #include "tlistviewitem.h"
 
 #include <QLineEdit>
+#include <QLocale>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -58,16 +59,24 @@ TEST(IdComboBox, SortingByTextSortsByNumber)
     EXPECT_EQ(31, box.currentId());
 }
 
-TEST(DateValidator, CompletesShortForms)
+TEST(DateValidator, CompletesShortFormsInTheWindowsLanguage)
 {
     TDateValidator validator;
     validator.setDefaultYear(2014);
+    QLocale::setDefault(QLocale(QLocale::German));
     QString text = QStringLiteral("5.3.");
     validator.fixup(text);
     EXPECT_EQ(QStringLiteral("05.03.2014"), text);
     text = QStringLiteral("31.12.15");
     validator.fixup(text);
     EXPECT_EQ(QStringLiteral("31.12.2015"), text);
+    // English: day first too, with slashes; any of the separators is taken
+    QLocale::setDefault(QLocale(QLocale::English));
+    text = QStringLiteral("5.3.");
+    validator.fixup(text);
+    EXPECT_EQ(QStringLiteral("05/03/2014"), text);
+    EXPECT_EQ(QDate(2014, 3, 5), validator.dateOf(QStringLiteral("5/3/2014")));
+    EXPECT_EQ(QDate(2014, 3, 5), validator.dateOf(QStringLiteral("5-3-14")));
     EXPECT_EQ(QDate(2014, 12, 31), validator.dateOf(QStringLiteral("31.12.2014")));
     EXPECT_FALSE(validator.dateOf(QStringLiteral("31.04.2014")).isValid());
 }
@@ -77,15 +86,15 @@ TEST(DateValidator, RefusesWhatCanNeverBeADate)
     TDateValidator validator;
     int pos = 0;
     QString text;
-    for (const char *acceptable : {"05.03.2014", "5.3.2014"}) {
+    for (const char *acceptable : {"05.03.2014", "5.3.2014", "5/3/2014"}) {
         text = QLatin1String(acceptable);
         EXPECT_EQ(QValidator::Acceptable, validator.validate(text, pos)) << acceptable;
     }
-    for (const char *intermediate : {"", "3", "31.", "31.04.2014", "1.1.20"}) {
+    for (const char *intermediate : {"", "3", "31.", "31/", "31.04.2014", "1.1.20"}) {
         text = QLatin1String(intermediate);
         EXPECT_EQ(QValidator::Intermediate, validator.validate(text, pos)) << intermediate;
     }
-    for (const char *invalid : {"32", "12.13", "ab", "1.2.3.4", "00.1."}) {
+    for (const char *invalid : {"32", "12.13", "12/13", "ab", "1.2.3.4", "00.1."}) {
         text = QLatin1String(invalid);
         EXPECT_EQ(QValidator::Invalid, validator.validate(text, pos)) << invalid;
     }

@@ -2,6 +2,8 @@
 // rights dialog, through the loaded module.
 
 #include "modulefixture.h"
+
+#include "taccessitem.h"
 #include "tsumbatch.h"
 #include "tsumfilters.h"
 
@@ -183,6 +185,7 @@ TEST_F(Overview, DialogAccessListsTheDialogsAndTheRightsAreKept)
     ModalDriver answers;
     QStringList dialogs;
     QStringList filterElements;
+    QStringList filterLabels;
     answers.then([&](QDialog *dialog) {
         auto *items = dialog->findChild<QTreeWidget *>("m_Dialogs");
         ASSERT_NE(nullptr, items);
@@ -193,9 +196,12 @@ TEST_F(Overview, DialogAccessListsTheDialogsAndTheRightsAreKept)
         }
         QTreeWidgetItem *filter = items->topLevelItem(0);
         for (int i = 0; i < filter->childCount(); ++i) {
-            filterElements << filter->child(i)->text(0);
-            if (filter->child(i)->text(0) == QLatin1String("b_Test"))
-                filter->child(i)->setCheckState(0, Qt::Unchecked);
+            auto *element = static_cast<TAccessItem *>(filter->child(i));
+            // listed under what the dialog labels it, kept under its name
+            filterElements << element->key();
+            filterLabels << element->text(0);
+            if (element->key() == QLatin1String("b_Test"))
+                element->setGranted(false);
         }
         dialog->accept();
     });
@@ -208,6 +214,9 @@ TEST_F(Overview, DialogAccessListsTheDialogsAndTheRightsAreKept)
     for (const char *element : {"m_Number", "m_Name", "m_Descr", "b_Test", "m_Tables", "b_TabAdd",
                                 "b_EntFlags", "b_First", "buttonOk"})
         EXPECT_TRUE(filterElements.contains(QLatin1String(element))) << element;
+    for (const char *label : {"Number", "Name", "Description", "Test Filter", "Add", "OK"})
+        EXPECT_TRUE(filterLabels.contains(QLatin1String(label)))
+                << label << ": " << filterLabels.join(QLatin1Char(',')).toStdString();
 
     TOffConfig::reload();
     EXPECT_FALSE(

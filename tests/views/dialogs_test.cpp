@@ -1,19 +1,28 @@
 // The small dialogs around the reports document.
 
 #include "tcombobox.h"
+#include "toffhelp.h"
 #include "trepprogress.h"
 #include "tselectrepdlg.h"
+#include "tsumbatchdlg.h"
+#include "tsumfilter.h"
+#include "tsumfilterdlg.h"
+#include "tsumfilteritem.h"
+#include "tsumfilterlistdlg.h"
+#include "tsumfiltertest.h"
 #include "tturnoverdlg.h"
 #include "tvalue.h"
 
 #include <QButtonGroup>
 #include <QCalendarWidget>
 #include <QDateEdit>
+#include <QFile>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBrowser>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -129,3 +138,95 @@ TEST_F(TurnOverDlg, PickerUnderTheDateFieldSetsTheDate)
 }
 
 } // namespace
+
+// Each dialog's Help opens the user manual at the dialog's section, in the
+// language shown; every section the program names is in both manuals.
+class DialogHelp : public ::testing::Test
+{
+protected:
+    void SetUp() override { qputenv("VELTRUM_MANUAL_DIR", VELTRUM_MANUAL_SOURCE); }
+    void TearDown() override
+    {
+        if (TOffHelp *help = TOffHelp::window())
+            delete help;
+        qunsetenv("VELTRUM_MANUAL_DIR");
+    }
+    // The section the help window shows after the click.
+    static QString sectionAfter(QAbstractButton *help)
+    {
+        help->click();
+        TOffHelp *window = TOffHelp::window();
+        if (!window || !window->isVisible())
+            return QStringLiteral("(no help window)");
+        return window->shownUrl().fragment();
+    }
+};
+
+TEST_F(DialogHelp, EachDialogsHelpOpensItsSection)
+{
+    PosLib::TSumFilter filter;
+    TSumFilterDlg filterDialog(nullptr, nullptr, false);
+    EXPECT_EQ(QStringLiteral("filter"), sectionAfter(filterDialog.buttonHelp));
+    TSumFilterItem item;
+    EXPECT_EQ(QStringLiteral("filteritem"), sectionAfter(item.buttonHelp));
+    TSumFilterListDlg range(nullptr, QStringLiteral("Select waiters"), QStringLiteral("waiter"), 0);
+    EXPECT_EQ(QStringLiteral("filterrange"), sectionAfter(range.buttonHelp));
+    TSumFilterTest test(filter, nullptr);
+    EXPECT_EQ(QStringLiteral("filtertest"), sectionAfter(test.buttonHelp));
+    TSumBatchDlg batch(nullptr, nullptr, false);
+    EXPECT_EQ(QStringLiteral("batch"), sectionAfter(batch.buttonHelp));
+    TTurnOverDlg turnover(nullptr, QDate(2026, 12, 5));
+    EXPECT_EQ(QStringLiteral("turnover"), sectionAfter(turnover.b_Help));
+    TSelectRepDlg select;
+    EXPECT_EQ(QStringLiteral("newreport"),
+              sectionAfter(select.findChild<QPushButton *>(QStringLiteral("b_Help"))));
+    // the page shown is the English manual's
+    EXPECT_TRUE(TOffHelp::window()->shownUrl().path().endsWith(QStringLiteral("/en/index.html")))
+            << TOffHelp::window()->shownUrl().toString().toStdString();
+    EXPECT_TRUE(TOffHelp::window()->browser()->toPlainText().contains(
+            QStringLiteral("Choosing a new report")));
+}
+
+TEST_F(DialogHelp, EverySectionTheProgramNamesIsInBothManuals)
+{
+    const QStringList sections {QStringLiteral("firststart"),
+                                QStringLiteral("overview"),
+                                QStringLiteral("reports"),
+                                QStringLiteral("keys"),
+                                QStringLiteral("journal"),
+                                QStringLiteral("newreport"),
+                                QStringLiteral("pdf"),
+                                QStringLiteral("range"),
+                                QStringLiteral("reporting_opentables"),
+                                QStringLiteral("reporting_timecontrol"),
+                                QStringLiteral("closings"),
+                                QStringLiteral("turnover"),
+                                QStringLiteral("filters"),
+                                QStringLiteral("filter"),
+                                QStringLiteral("filteritem"),
+                                QStringLiteral("filterrange"),
+                                QStringLiteral("filtertest"),
+                                QStringLiteral("batches"),
+                                QStringLiteral("batch"),
+                                QStringLiteral("options"),
+                                QStringLiteral("access"),
+                                QStringLiteral("language")};
+    for (const char *language : {"en", "de"}) {
+        const QUrl url
+                = TOffHelp::topicUrl(QStringLiteral("veltrum.html#batch"), QLatin1String(language));
+        ASSERT_TRUE(url.isValid()) << language;
+        EXPECT_EQ(QStringLiteral("batch"), url.fragment());
+        QFile page(url.toLocalFile());
+        ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << url.toLocalFile().toStdString();
+        const QString html = QString::fromUtf8(page.readAll());
+        for (const QString &section : sections)
+            EXPECT_TRUE(html.contains(QStringLiteral("id=\"%1\"").arg(section)))
+                    << language << ": " << section.toStdString();
+    }
+    // a topic without a section opens the start of the manual, in German too
+    EXPECT_TRUE(TOffHelp::topicUrl(QStringLiteral("index.html"), QStringLiteral("de"))
+                        .toLocalFile()
+                        .endsWith(QStringLiteral("/de/index.html")));
+    EXPECT_EQ(QString(),
+              TOffHelp::topicUrl(QStringLiteral("index.html"), QStringLiteral("de")).fragment());
+}

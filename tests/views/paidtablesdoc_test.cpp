@@ -25,6 +25,7 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QProcess>
@@ -33,6 +34,7 @@
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -350,7 +352,7 @@ TEST_F(ReportsDoc, PdfOfAReportHoldsItsHeaderAndLines)
     EXPECT_TRUE(printed.contains(QStringLiteral("Waiter #1 - Anna")));
 }
 
-TEST_F(ReportsDoc, RangeDocumentAsksForTheRangeEachTimeItOpens)
+TEST_F(ReportsDoc, RangeDocumentAsksForTheRangeOnceAndItsButtonChangesIt)
 {
     ModalDriver driver;
     const QDate from = Today.addDays(-3);
@@ -369,18 +371,135 @@ TEST_F(ReportsDoc, RangeDocumentAsksForTheRangeEachTimeItOpens)
     // a dated document has neither "Journal" nor "With tables"
     EXPECT_EQ(-1, doc->reportSelector()->findId(2));
     EXPECT_EQ(nullptr, doc->tablesButton());
+    // the row shows the range, in the window's language
+    ASSERT_NE(nullptr, doc->rangeButton());
+    EXPECT_EQ(QStringLiteral("2 Dec 2026 - 3 Dec 2026"), doc->rangeButton()->text());
 
     const QString text = runWithF5(doc, 5);
     EXPECT_TRUE(text.contains(QStringLiteral("History Summary from  Wednesday, 2.12.2026 - "
                                              "Thursday, 3.12.2026")))
             << text.toStdString();
 
-    // opened again: asked again; cancelled, the range stays
+    // shown again: not asked again
     window->showDocument(nullptr);
     window->showDocument(doc);
+    EXPECT_EQ(1, driver.dialogs.size());
+    EXPECT_EQ(from, doc->fromDate());
+
+    // the range button asks; cancelled, the range stays
+    doc->rangeButton()->click();
     EXPECT_EQ(2, driver.dialogs.size());
     EXPECT_EQ(from, doc->fromDate());
     EXPECT_EQ(to, doc->toDate());
+    EXPECT_EQ(QStringLiteral("2 Dec 2026 - 3 Dec 2026"), doc->rangeButton()->text());
+}
+
+TEST_F(ReportsDoc, F2SelectsTheReportBoxTextSoATypedNumberReplacesIt)
+{
+    TPaidTablesDoc *doc = open();
+    ASSERT_TRUE(doc->reportSelector()->setCurrentId(5));
+    doc->listView()->setFocus();
+    QTest::keyClick(window.get(), Qt::Key_F2);
+    QLineEdit *edit = doc->reportSelector()->lineEdit();
+    EXPECT_TRUE(QTest::qWaitFor([edit] { return edit->hasFocus(); }, 5000));
+    EXPECT_EQ(edit->text(), edit->selectedText());
+    QTest::keyClicks(edit, QStringLiteral("19"));
+    EXPECT_EQ(QStringLiteral("19"), edit->text());
+    // Enter runs report 19
+    QSignalSpy finished(doc, &TPaidTablesDoc::runFinished);
+    QTest::keyClick(edit, Qt::Key_Return);
+    EXPECT_TRUE(finished.count() > 0 || finished.wait(10000));
+    EXPECT_TRUE(doc->viewText().contains(QStringLiteral("Hour report")))
+            << doc->viewText().toStdString();
+}
+
+TEST_F(ReportsDoc, F3TogglesTheTablesButtonEachTime)
+{
+    TPaidTablesDoc *doc = open();
+    const bool start = doc->withoutTables();
+    const QKeySequence key(Qt::Key_F3);
+    for (int press = 1; press <= 3; ++press) {
+        QTest::keyClick(window.get(), Qt::Key_F3);
+        EXPECT_TRUE(QTest::qWaitFor(
+                [&] { return doc->withoutTables() == ((press % 2 == 1) != start); }, 5000))
+                << "press " << press;
+        // the face changes, the key stays
+        EXPECT_EQ(key, doc->tablesButton()->shortcut()) << "press " << press;
+        EXPECT_EQ(doc->withoutTables() ? QStringLiteral("Without tables")
+                                       : QStringLiteral("With tables"),
+                  doc->tablesButton()->text());
+    }
+}
+
+TEST_F(ReportsDoc, OptionButtonsKeepTheirWidthSoStartStaysPut)
+{
+    TPaidTablesDoc *doc = open();
+    QCoreApplication::processEvents();
+    const QPoint start = doc->startButton()->mapTo(window.get(), QPoint());
+    QList<int> widths;
+    for (int i = 0; i < 3; ++i) {
+        widths << doc->traineeButton()->width();
+        doc->traineeButton()->click();
+        doc->inTurnOverButton()->click();
+        doc->creditsButton()->click();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(start, doc->startButton()->mapTo(window.get(), QPoint())) << i;
+    }
+    EXPECT_EQ(widths.first(), widths.last());
+    // as wide as the widest face
+    doc->traineeButton()->click(); // "Without trainee waiters", the longest
+    EXPECT_GE(doc->traineeButton()->width(), doc->traineeButton()->sizeHint().width());
+}
+
+TEST_F(ReportsDoc, ABatchDisablesTheFilterBoxAndUsesItsOwnFilter)
+{
+    TPaidTablesDoc *doc = open();
+    QtWidgets::TComboBox *filter = doc->filterSelector();
+    EXPECT_TRUE(filter->isEnabled());
+    ASSERT_TRUE(doc->reportSelector()->setCurrentId(107));
+    EXPECT_FALSE(filter->isEnabled());
+    EXPECT_TRUE(filter->toolTip().contains(QStringLiteral("filter it was saved with")));
+    // typed as a number too
+    doc->reportSelector()->lineEdit()->setText(QStringLiteral("7"));
+    EXPECT_TRUE(filter->isEnabled());
+    EXPECT_EQ(QStringLiteral("Select a filter"), filter->toolTip());
+    doc->reportSelector()->lineEdit()->setText(QStringLiteral("101"));
+    EXPECT_FALSE(filter->isEnabled());
+}
+
+TEST_F(ReportsDoc, AReportHiddenInTheOptionsDoesNotRunByItsNumber)
+{
+    TOffConfig::setDisabledReps({QStringLiteral("19")});
+    TPaidTablesDoc *doc = open();
+    runWithF5(doc, 5);
+    const QString before = doc->viewText();
+    ModalDriver driver;
+    doc->reportSelector()->lineEdit()->setText(QStringLiteral("19"));
+    doc->fillData();
+    ASSERT_EQ(1, driver.boxes.size());
+    EXPECT_TRUE(driver.boxes.first().contains(QStringLiteral("There is no report 19")))
+            << driver.boxes.first().toStdString();
+    // nothing ran: the list is as it was
+    EXPECT_EQ(before, doc->viewText());
+    // nor from the menu's slot
+    doc->onAllHours();
+    EXPECT_EQ(2, driver.boxes.size());
+    EXPECT_EQ(before, doc->viewText());
+}
+
+TEST_F(ReportsDoc, PdfIsProposedUnderTheReportsTitleDaysAndInstallation)
+{
+    TPaidTablesDoc *doc = open();
+    runWithF5(doc, 7);
+    const QString name = doc->pdfFileName();
+    EXPECT_TRUE(name.startsWith(QStringLiteral("Article report of all waiters ")))
+            << name.toStdString();
+    EXPECT_TRUE(name.endsWith(QStringLiteral(" Trattoria Veltrum"))) << name.toStdString();
+    EXPECT_TRUE(doc->printTitle().startsWith(QStringLiteral("Article report of all waiters - ")));
+    // in the folder of the last PDF once there was one
+    TOffConfig::setPdfFolder(config.path());
+    EXPECT_EQ(QDir(config.path()).filePath(name + QStringLiteral(".pdf")),
+              TOffWindow::proposedPdfFile(doc));
 }
 
 TEST_F(ReportsDoc, NewReportAsksForTheKind)

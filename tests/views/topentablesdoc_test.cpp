@@ -1,5 +1,7 @@
 #include "viewstest.h"
 
+#include "tlocaltext.h"
+
 #include "tofflistview.h"
 #include "topentablesdoc.h"
 #include "tround.h"
@@ -164,8 +166,9 @@ TEST_F(OpenTablesDoc, PrintedListStartsWithItsHeaderLine)
     const QDate today = QDate::currentDate();
     EXPECT_TRUE(printed.contains(QStringLiteral("List of open tables at ")))
             << printed.toStdString();
-    EXPECT_TRUE(printed.contains(
-            QStringLiteral(" %1.%2.%3").arg(today.day()).arg(today.month()).arg(today.year())));
+    // the day in the window's language
+    EXPECT_TRUE(printed.contains(QStringLiteral(" on ") + Basics::dateText(today)))
+            << printed.toStdString();
     EXPECT_TRUE(printed.contains(QStringLiteral("Creation")));
     EXPECT_TRUE(printed.contains(QStringLiteral("Cash")));
 }

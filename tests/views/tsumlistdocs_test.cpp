@@ -1,6 +1,7 @@
 // The filter and batch documents: loading, New, Open, Save and their
 // messages; a filter made in the dialog used by the command line's report.
 
+#include "toffapplication.h"
 #include "tofflistview.h"
 #include "tsumbatchdlg.h"
 #include "tsumbatchesdoc.h"
@@ -13,9 +14,11 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 #include <QTreeWidget>
 
 namespace {
@@ -99,32 +102,100 @@ TEST_F(ListDocuments, BatchesShowFiscalDescriptionAndReportCount)
               rows(document));
 }
 
-TEST_F(ListDocuments, NewRunsTheDialogAgainWhileItEndsWithOk)
+TEST_F(ListDocuments, OkInNewClosesTheDialogAndShowsTheNewRowCounted)
 {
+    TOffApplication::instance()->setLanguage(QStringLiteral("en")); // "6 records"
     TSumFiltersDoc document(window.get());
-    show(document);
+    window->showDocument(&document);
     ModalDriver answers;
     answers.then(newFilter(QStringLiteral("First")));
-    answers.then(newFilter(QStringLiteral("Second")));
-    answers.then([](QDialog *d) { d->reject(); });
     document.onNew();
-    EXPECT_EQ(QStringList({"TSumFilterDlg", "TSumFilterDlg", "TSumFilterDlg"}), answers.dialogs);
-    EXPECT_EQ(7, filters()->count());
-    EXPECT_EQ(QStringLiteral("Second"), filters()->filter(7)->name());
+    // OK ends it: no second, empty dialog
+    EXPECT_EQ(QStringList({"TSumFilterDlg"}), answers.dialogs);
+    EXPECT_FALSE(answers.pending());
+    EXPECT_EQ(6, filters()->count());
+    EXPECT_EQ(QStringLiteral("First"), filters()->filter(6)->name());
+    EXPECT_EQ(filters()->filter(6), document.currentRecord());
     EXPECT_TRUE(document.isChanged());
     EXPECT_TRUE(document.canSave());
-    EXPECT_EQ(7, rows(document).size());
+    EXPECT_EQ(6, rows(document).size());
+    // the status line counts the new one at once, and says it is not saved
+    EXPECT_EQ(QStringLiteral("6 records, not saved (File › Save)"), window->statusText());
 
     // not on disk before Save
     EXPECT_EQ(5, stored<PosLib::TSumFilters>()->count());
     ASSERT_TRUE(document.save());
     EXPECT_FALSE(document.isChanged());
+    EXPECT_EQ(QStringLiteral("6 records"), window->statusText());
     const auto saved = stored<PosLib::TSumFilters>();
-    EXPECT_EQ(7, saved->count());
+    EXPECT_EQ(6, saved->count());
     EXPECT_EQ(QStringLiteral("0:vatoh:=:yes"), saved->filter(6)->tables());
     // replaced safely: the previous list is kept, no temporary is left
     EXPECT_TRUE(dir.exists(QStringLiteral("usr/data/sumfilters.dat.old")));
     EXPECT_FALSE(dir.exists(QStringLiteral("usr/data/sumfilters.dat.new")));
+
+    // Cancel makes nothing
+    answers.then([](QDialog *d) { d->reject(); });
+    document.onNew();
+    EXPECT_EQ(6, filters()->count());
+    EXPECT_FALSE(document.isChanged());
+}
+
+TEST_F(ListDocuments, DeleteAsksNamesTheUsersAndRemovesAfterYes)
+{
+    TOffApplication::instance()->setLanguage(QStringLiteral("en"));
+    // batch 1 runs with filter 2, which is also the default filter
+    batches()->batch(1)->setFilter(2);
+    TOffConfig::setDefFilter(2);
+    TSumFiltersDoc document(window.get());
+    window->showDocument(&document);
+    document.selectRecord(filters()->filter(2));
+    const QString name = filters()->filter(2)->name();
+
+    ModalDriver answers;
+    answers.answer(QMessageBox::No);
+    EXPECT_FALSE(document.deleteCurrent());
+    ASSERT_EQ(1, answers.boxes.size());
+    EXPECT_TRUE(
+            answers.boxes.first().contains(QStringLiteral("Delete the filter 2 \"%1\"?").arg(name)))
+            << answers.boxes.first().toStdString();
+    EXPECT_TRUE(answers.boxes.first().contains(
+            QStringLiteral("the batch \"%1\"").arg(batches()->batch(1)->name())));
+    EXPECT_TRUE(answers.boxes.first().contains(QStringLiteral("the default filter")));
+    EXPECT_EQ(5, filters()->count());
+
+    // the Delete key asks too; Yes removes it, the next row becomes current
+    answers.answer(QMessageBox::Yes);
+    QTest::keyClick(document.listView(), Qt::Key_Delete);
+    EXPECT_EQ(4, filters()->count());
+    EXPECT_EQ(nullptr, filters()->filter(2));
+    EXPECT_EQ(filters()->filter(3), document.currentRecord());
+    EXPECT_EQ(4, rows(document).size());
+    EXPECT_TRUE(document.isChanged());
+    EXPECT_EQ(QStringLiteral("4 records, not saved (File › Save)"), window->statusText());
+    ASSERT_TRUE(document.save());
+    EXPECT_EQ(4, stored<PosLib::TSumFilters>()->count());
+}
+
+TEST_F(ListDocuments, BatchesAreDeletedFromTheContextMenuToo)
+{
+    TSumBatchesDoc document(window.get());
+    window->showDocument(&document);
+    document.selectRecord(batches()->batch(3));
+    QMenu menu;
+    document.createContext(&menu);
+    QAction *remove = nullptr;
+    for (QAction *action : menu.actions())
+        if (action->text() == QStringLiteral("&Delete..."))
+            remove = action;
+    ASSERT_NE(nullptr, remove);
+    ModalDriver answers;
+    answers.answer(QMessageBox::Yes);
+    remove->trigger();
+    EXPECT_EQ(nullptr, batches()->batch(3));
+    EXPECT_EQ(2, rows(document).size());
+    // the last row went: the one before it is current
+    EXPECT_EQ(batches()->batch(2), document.currentRecord());
 }
 
 TEST_F(ListDocuments, OpenEditsTheCurrentRowWithNavigation)
@@ -159,7 +230,7 @@ TEST_F(ListDocuments, OpenEditsTheCurrentRowWithNavigation)
     QStringList items;
     for (QAction *action : menu.actions())
         items << action->text();
-    EXPECT_EQ(QStringList({"&New...", "&Open...", "&Save"}), items);
+    EXPECT_EQ(QStringList({"&New...", "&Open...", "&Delete...", "&Save"}), items);
 }
 
 TEST_F(ListDocuments, AMissingFileIsNoErrorAndSaveCreatesIt)

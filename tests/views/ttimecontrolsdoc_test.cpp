@@ -11,6 +11,8 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QLocale>
+#include <QTest>
 #include <QToolButton>
 
 using namespace viewstest;
@@ -22,6 +24,8 @@ class TimeControlsDoc : public DemoWindow
 protected:
     void SetUp() override
     {
+        // dates as the English window writes them
+        QLocale::setDefault(QLocale(QLocale::English));
         DemoWindow::SetUp();
         doc = open<TTimeControlsDoc>();
         doc->setNow(QDateTime(Today, QTime(22, 0)));
@@ -72,7 +76,7 @@ TEST_F(TimeControlsDoc, APeriodPastMidnightCountsFourHours)
     EXPECT_EQ(QStringLiteral("   4 hours  0 minutes"), anna->text(2));
     ASSERT_EQ(1, anna->childCount());
     QTreeWidgetItem *period = anna->child(0);
-    EXPECT_EQ(QStringList({QStringLiteral("20.11.2026"), QString(),
+    EXPECT_EQ(QStringList({QStringLiteral("20 Nov 2026"), QString(),
                            QStringLiteral("   4 hours  0 minutes"), QStringLiteral("22:00"),
                            QStringLiteral("02:00")}),
               QStringList({period->text(0), period->text(1), period->text(2), period->text(3),
@@ -123,7 +127,7 @@ TEST_F(TimeControlsDoc, OpensOnTodayAndRestrictsToOneWaiterAndToARange)
     QTreeWidgetItem *clara = list->topLevelItem(0);
     ASSERT_GT(clara->childCount(), 0);
     for (int i = 0; i < clara->childCount(); ++i)
-        EXPECT_EQ(yesterday.toString(QStringLiteral("dd.MM.yyyy")), clara->child(i)->text(0));
+        EXPECT_EQ(yesterday.toString(QStringLiteral("d MMM yyyy")), clara->child(i)->text(0));
 
     // "Show all" lifts the restriction; return in the box refreshes
     box->setCurrentId(0);
@@ -197,3 +201,60 @@ TEST_F(TimeControlsDoc, MissingFolderIsAnEmptyListAndAnUnreadableDayABox)
 }
 
 } // namespace
+
+// A date typed into a bound counts without Enter: when the field is left,
+// and when F5 reads the list again while the field still has the focus.
+TEST_F(TimeControlsDoc, TypedDatesCountOnLeavingTheFieldAndOnF5)
+{
+    const QDate first(2026, 11, 20);
+    const QDate second(2026, 11, 21);
+    writeDay(first, 1, QStringLiteral("10:00:00#12:00:00"));
+    writeDay(second, 2, QStringLiteral("10:00:00#12:00:00"));
+    show(first, first);
+    ASSERT_EQ(QStringList({QStringLiteral("1")}), waiters());
+
+    // typed in the to date and left for the list
+    QLineEdit *to = doc->toEdit()->lineEdit();
+    to->setText(QStringLiteral("21.11.2026"));
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(to, &leave);
+    EXPECT_EQ(second, doc->toDate());
+
+    // typed in the from date, then F5 with the focus still there
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QLineEdit *from = doc->fromEdit()->lineEdit();
+    from->setFocus();
+    from->setText(QStringLiteral("21/11/2026"));
+    QTest::keyClick(window.get(), Qt::Key_F5);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return waiters() == QStringList {QStringLiteral("2")}; },
+                                5000))
+            << waiters().join(QLatin1Char(',')).toStdString();
+    EXPECT_EQ(second, doc->fromDate());
+
+    // typed key by key: the whole date counts at once
+    from->clear();
+    QTest::keyClicks(from, QStringLiteral("20.11.2026"));
+    EXPECT_EQ(first, doc->fromDate());
+}
+
+// Days, durations and numbers in the window's language; the columns as
+// wide as their texts.
+TEST_F(TimeControlsDoc, DaysInTheWindowsLanguageAndColumnsWideEnough)
+{
+    const QDate day(2026, 11, 20);
+    writeDay(day, 1, QStringLiteral("08:00:00#23:59:00"));
+    show(day, day);
+    QTreeWidgetItem *anna = list->topLevelItem(0);
+    ASSERT_NE(nullptr, anna);
+    anna->setExpanded(true);
+    list->fitColumns();
+    EXPECT_EQ(QStringLiteral("20 Nov 2026"), anna->child(0)->text(0));
+    for (QTreeWidgetItem *item : {anna, anna->child(0)})
+        for (int column = 0; column < list->columnCount(); ++column) {
+            const QModelIndex index = list->indexFromItem(item, column);
+            EXPECT_LE(list->cellWidthNeeded(index), list->visualRect(index).width())
+                    << column << " " << item->text(column).toStdString();
+        }
+}

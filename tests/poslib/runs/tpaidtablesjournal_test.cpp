@@ -139,6 +139,10 @@ TEST_F(Journal, TableLineEntriesRulesAndHeadings)
     room->setInt(QStringLiteral("hotparty"), 1);
     room->setString(QStringLiteral("hotelguest"), QStringLiteral("Mr. Smith"));
     TTableEntry *archived = entry(8, EntryArchive, QTime(21, 14, 3));
+    // money taken out of the till, named with its reason
+    TTableEntry *cash = entry(10, EntryCash);
+    cash->setInt(QStringLiteral("amount"), -2000);
+    cash->setString(QStringLiteral("reason"), QStringLiteral("Float"));
     TableWriter(14, 2, 31)
             .add(ordered)
             .add(voided)
@@ -149,7 +153,7 @@ TEST_F(Journal, TableLineEntriesRulesAndHeadings)
             .add(room)
             .add(archived)
             .add(entry(9, 9))
-            .add(entry(10, EntryCash))
+            .add(cash)
             .add(entry(11, EntryRestore))
             .write(dir);
 
@@ -171,7 +175,7 @@ TEST_F(Journal, TableLineEntriesRulesAndHeadings)
             QStringLiteral("  Bernadette Long Hotel roo       7.00    "),
             QStringLiteral("  Room:   12/1  Mr. Smith"),
             QStringLiteral("  Archived: 4 (Bernadette Long)"),
-            QStringLiteral("  Unknown action: 10"),
+            QStringLiteral("  Cash out:     -20.00     (Float)"),
             QStringLiteral("  Restored: 4 (Bernadette Long)"),
             QString(40, QLatin1Char('=')),
             QStringLiteral("Report from 6.3.2014 at 09:05:07"),

@@ -14,6 +14,7 @@
 
 #include <QJsonDocument>
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -394,6 +395,28 @@ TEST_F(Summary, LayoutFileLaysOutTheItemLines)
     dir.write("etc/layout/sumfamilies.cfg", "{count@f5.2} {name@a13}{countsum@p@a-9}\n");
     EXPECT_GOLDEN("summary/families-layout.txt",
                   writer()->waiterReport(TSummary::Families, "Families", true));
+}
+
+// An article sold at two prices has a line per price: the article layout
+// can show the price and mark the article that has lines at other prices.
+TEST_F(Summary, ArticleLayoutShowsThePriceOfEachLine)
+{
+    Article happyHour = Pizza;
+    happyHour.price = 600;
+    dir.write("var/archives/a1",
+              tableBytes(12, 1, Anna, true,
+                         {order(Pizza, 2, Anna, QTime(18, 45)), order(Cola, 3, Anna, QTime(19, 5)),
+                          order(happyHour, 1, Anna, QTime(17, 30)),
+                          pay({2600, 0, 2600, 0, 1, "Cash", true, 2}, Anna, QTime(20, 10))}));
+    dir.write("etc/layout/sumarticles.cfg",
+              "{counttext@a-5} {name@a20} {number@a-4} {price@p@a-6}{!severalprices} *{/if}\n");
+    const QStringList lines = writer()->waiterReport(TSummary::Articles, "Articles", true);
+    const QStringList items = lines.filter(QRegularExpression(QStringLiteral("^ +\\d+ ")));
+    EXPECT_EQ((QStringList {QStringLiteral("    1 Pizza Margherita      101   6.00 *"),
+                            QStringLiteral("    2 Pizza Margherita      101   8.50 *"),
+                            QStringLiteral("    3 Cola                  201   3.00")}),
+              items)
+            << lines.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(Summary, AnEmptyBodyKeepsTheHeader)

@@ -1,0 +1,28 @@
+# cmake -DSOURCE_DIR=… -DOUT=… -DPROJECT_VERSION=… -P buildinfo.cmake
+set(revision "")
+find_package(Git QUIET)
+if(GIT_FOUND AND EXISTS ${SOURCE_DIR}/.git)
+  execute_process(COMMAND ${GIT_EXECUTABLE} -C ${SOURCE_DIR} describe --tags --always --dirty=-modified
+                  OUTPUT_VARIABLE revision OUTPUT_STRIP_TRAILING_WHITESPACE
+                  RESULT_VARIABLE failed ERROR_QUIET)
+  if(failed)
+    set(revision "")
+  endif()
+endif()
+if(revision STREQUAL "")
+  set(revision "unknown")
+endif()
+# a reproducible build names its day through SOURCE_DATE_EPOCH
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+  string(TIMESTAMP day "%Y-%m-%d" UTC)
+else()
+  string(TIMESTAMP day "%Y-%m-%d")
+endif()
+set(text "// made by buildinfo.cmake at build time\n#define VELTRUM_VERSION \"${PROJECT_VERSION}\"\n#define VELTRUM_REVISION \"${revision}\"\n#define VELTRUM_BUILD_DAY \"${day}\"\n")
+set(old "")
+if(EXISTS ${OUT})
+  file(READ ${OUT} old)
+endif()
+if(NOT old STREQUAL text)
+  file(WRITE ${OUT} "${text}")
+endif()
