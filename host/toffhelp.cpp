@@ -25,9 +25,11 @@ QStringList manualCandidates()
     if (!named.isEmpty())
         dirs << named;
     const QDir program(QCoreApplication::applicationDirPath());
-    dirs << program.filePath(QStringLiteral("manual"))
-         << program.filePath(QStringLiteral("../share/veltrum/manual"))
-         << QStringLiteral("/usr/share/veltrum/manual");
+    // beside the program, as in the build and in the installed package,
+    // where "help" leads to the shared copy
+    dirs << program.filePath(QStringLiteral("help"))
+         << program.filePath(QStringLiteral("../share/veltrum/help"))
+         << QStringLiteral("/usr/share/veltrum/help");
     return dirs;
 }
 

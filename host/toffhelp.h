@@ -9,8 +9,8 @@ class QPushButton;
 class QTextBrowser;
 
 // The user manual that ships with the program: HTML pages in English and
-// German ("manual/en/index.html", "manual/de/index.html") beside the
-// programs, or in the folder $VELTRUM_MANUAL_DIR names. Each dialog's
+// German ("help/en/index.html", "help/de/index.html", made of docs/manual)
+// beside the programs, or in the folder $VELTRUM_MANUAL_DIR names. Each dialog's
 // "Help" opens it at the dialog's section ("veltrum.html#batch" opens
 // the section "batch"), in a help window of the back office; the window
 // can hand the page to the web browser.

@@ -9,7 +9,7 @@ build=${1:-build}
 export QT_QPA_PLATFORM=offscreen
 export VELTRUM_SCREENSHOTS=$PWD/docs
 "$build/bin/test_module" \
-    --gtest_filter='VeltrumModule.MenuEntriesOverADemo*:VeltrumModule.Overview*:VeltrumModule.LanguageMenuSwitches*:Options.ScreenshotsOfBothTabs' \
+    --gtest_filter='VeltrumModule.MenuEntriesOverADemo*:VeltrumModule.Overview*:VeltrumModule.LanguageMenuSwitches*:Options.ScreenshotsOfBothTabs:DailyUse.EveryDocumentAndDialog*' \
     >/dev/null
 "$build/bin/test_views" >/dev/null
 # a chart as the command line draws it, over the demo the tests use

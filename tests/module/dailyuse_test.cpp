@@ -97,6 +97,19 @@ protected:
 
     QStringList walkDocuments(ModalDriver &driver);
     QStringList walkDialogs(ModalDriver &driver);
+
+    // The README's picture of the widget, with "-de" in German; the English
+    // one of a document other tests take already.
+    static void picture(QWidget *widget, const char *name, bool germanOnly = false)
+    {
+        QString file = QLatin1String(name);
+        const bool german = TOffApplication::instance()->language() == QLatin1String("de");
+        if (german)
+            file.replace(QStringLiteral(".png"), QStringLiteral("-de.png"));
+        else if (germanOnly)
+            return;
+        screenshot(widget, file.toLatin1().constData());
+    }
 };
 
 QStringList DailyUse::walkDocuments(ModalDriver &driver)
@@ -104,6 +117,7 @@ QStringList DailyUse::walkDocuments(ModalDriver &driver)
     QStringList found;
     window->selectItem(moduleRoot());
     found << check(QStringLiteral("overview"));
+    picture(window.get(), "overview-today.png", true);
     for (TOffTreeItem *item : documentItems()) {
         TOffDocument *doc = item->document();
         const QString key = doc->key();
@@ -118,13 +132,21 @@ QStringList DailyUse::walkDocuments(ModalDriver &driver)
         } else if (key == QLatin1String("opentables")) {
             if (QTreeWidgetItem *first = doc->listView()->topLevelItem(0))
                 first->setExpanded(true);
+            picture(window.get(), "opentables.png", true);
         } else if (key == QLatin1String("timecontrols")) {
             // every day, every waiter's periods
             for (QCheckBox *bound : doc->toolArea()->findChildren<QCheckBox *>())
                 bound->setChecked(false);
+            // back to the window after the dialogs, as the window manager does
+            window->activateWindow();
+            EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
             QTest::keyClick(window.get(), Qt::Key_F5);
+            // the key clicks the refresh button a moment later
+            EXPECT_TRUE(QTest::qWaitFor(
+                    [doc] { return doc->listView()->topLevelItemCount() > 0; }, 5000));
             for (int i = 0; i < doc->listView()->topLevelItemCount(); ++i)
                 doc->listView()->topLevelItem(i)->setExpanded(true);
+            picture(window.get(), "timecontrols.png", true);
         } else if (key == QLatin1String("closings")) {
             // the Z report of the last closing, to reprint
             auto *list = doc->listView();
@@ -205,6 +227,7 @@ QStringList DailyUse::walkDialogs(ModalDriver &driver)
     TOffHelp::show(window.get(), QStringLiteral("reports"));
     if (TOffHelp *help = TOffHelp::window()) {
         found << prefixed(QStringLiteral("help"), cutoff::cutOffTexts(help));
+        picture(help, "manual.png");
         help->close();
     } else {
         ADD_FAILURE() << "no help window";
@@ -214,6 +237,7 @@ QStringList DailyUse::walkDialogs(ModalDriver &driver)
     TFirstStartDlg first(empty.path(), window.get());
     first.show();
     found << prefixed(QStringLiteral("first start"), cutoff::cutOffTexts(&first));
+    picture(&first, "first-start.png");
     return found;
 }
 
