@@ -2,6 +2,7 @@
 
 #include "dialogbuttons.h"
 #include "notimplemented.h"
+#include "tlocaltext.h"
 #include "toffdlg.h"
 
 #include <QComboBox>
@@ -38,7 +39,6 @@ TSumFilterItemBase::TSumFilterItemBase(QWidget *parent)
     m_Date = new QDateEdit(this);
     named(m_Date, "m_Date");
     m_Date->setCalendarPopup(true);
-    m_Date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     m_Time = new QTimeEdit(this);
     named(m_Time, "m_Time");
     m_Time->setDisplayFormat(QStringLiteral("hh:mm:ss"));
@@ -91,6 +91,8 @@ int TSumFilterItemBase::exec()
 
 void TSumFilterItemBase::languageChange()
 {
+    // the date as the window's language types it
+    m_Date->setDisplayFormat(Basics::typedDatePattern());
     setWindowTitle(tr("Insert new filter item..."));
     l_Note->setText(tr("All other filter items must match"));
     l_List->setText(tr("&from"));
