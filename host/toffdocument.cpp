@@ -246,21 +246,27 @@ bool TOffDocument::print(QPrinter *printer)
 
 bool TOffDocument::printToPdf(const QString &fileName)
 {
+    return savePdf(fileName, [this](const QString &scratch) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(scratch);
+        printer.setDocName(printTitle());
+        return print(&printer);
+    });
+}
+
+bool TOffDocument::savePdf(const QString &fileName,
+                           const std::function<bool(const QString &scratch)> &pages)
+{
     // the pages go to a temporary file first: a failed print leaves the
     // file that was there as it was
     QTemporaryDir scratch;
     if (!scratch.isValid())
         return false;
-    const QString pages = scratch.filePath(QStringLiteral("pages.pdf"));
-    {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pages);
-        printer.setDocName(printTitle());
-        if (!print(&printer))
-            return false;
-    }
-    QFile printed(pages);
+    const QString made = scratch.filePath(QStringLiteral("pages.pdf"));
+    if (!pages(made))
+        return false;
+    QFile printed(made);
     if (!printed.open(QIODevice::ReadOnly) || printed.size() == 0)
         return false;
     try {

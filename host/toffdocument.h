@@ -14,6 +14,8 @@ class QPrinter;
 class QProgressBar;
 class QTreeWidgetItem;
 #include <QWidget>
+
+#include <functional>
 class TOffListView;
 class TOffWindow;
 class TOffWorkspace;
@@ -83,6 +85,11 @@ public:
     // made (through a temporary beside it); false when it could not be
     // written.
     bool printToPdf(const QString &fileName);
+    // Writes a PDF that `pages` makes in a scratch file (false when it
+    // could not), then replaces `fileName` with it as a whole; false when
+    // nothing or not all of it was written.
+    static bool savePdf(const QString &fileName,
+                        const std::function<bool(const QString &scratch)> &pages);
     // The title of the printed document (a PDF's title): the caption by
     // default; a report names itself, its days and the installation.
     virtual QString printTitle() const;

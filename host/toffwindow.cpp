@@ -543,7 +543,11 @@ void TOffWindow::onFilePdf()
         return;
     }
     status(tr("Written to %1").arg(file));
-    // the next PDF is proposed in the same folder
+    rememberPdfFolder(file);
+}
+
+void TOffWindow::rememberPdfFolder(const QString &file)
+{
     TOffConfig::setPdfFolder(QFileInfo(file).absolutePath());
     try {
         TOffConfig::write();
@@ -553,17 +557,21 @@ void TOffWindow::onFilePdf()
     }
 }
 
-QString TOffWindow::proposedPdfFile(const TOffDocument *document)
+QString TOffWindow::pdfFolder()
 {
-    // the folder of the last PDF, else the user's documents folder; never
-    // the installation directory that the terminals share
+    // never the installation directory that the terminals share
     QString folder = TOffConfig::getPdfFolder();
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty())
         folder = QDir::homePath();
+    return folder;
+}
+
+QString TOffWindow::proposedPdfFile(const TOffDocument *document)
+{
     const QString name = document ? document->pdfFileName() : QStringLiteral("report");
-    return QDir(folder).filePath(name + QStringLiteral(".pdf"));
+    return QDir(pdfFolder()).filePath(name + QStringLiteral(".pdf"));
 }
 
 void TOffWindow::onFileCrystal()

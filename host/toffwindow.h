@@ -114,6 +114,11 @@ public:
     // last PDF, else in the user's documents folder; never the installation
     // directory that the terminals share.
     static QString proposedPdfFile(const TOffDocument *document);
+    // The folder PDFs are proposed in: the last PDF's, else the user's
+    // documents folder, else the home folder.
+    static QString pdfFolder();
+    // Remembers the folder of a PDF just written for the next proposal.
+    static void rememberPdfFolder(const QString &file);
 
 public Q_SLOTS:
     void onFileNew();

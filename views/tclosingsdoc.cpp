@@ -1,5 +1,6 @@
 #include "tclosingsdoc.h"
 
+#include "installationname.h"
 #include "tverifyrun.h"
 
 #include "tclosingledger.h"
@@ -19,6 +20,7 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFontDatabase>
@@ -233,16 +235,29 @@ bool TClosingsDoc::saveZReportPdf(long z, const QString &fileName) const
     const QStringList lines = zReport(z, &title);
     if (lines.isEmpty())
         return false;
-    QPdfWriter pdf(fileName);
-    pdf.setTitle(title);
-    pdf.setCreator(QStringLiteral("Veltrum"));
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                  QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-    QTextDocument document;
-    layOut(document, lines);
-    document.print(&pdf);
-    QFile written(fileName);
-    return written.exists() && written.size() > 0;
+    return savePdf(fileName, [&title, &lines](const QString &scratch) {
+        QPdfWriter pdf(scratch);
+        pdf.setTitle(title);
+        pdf.setCreator(QStringLiteral("Veltrum"));
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
+        QTextDocument document;
+        layOut(document, lines);
+        document.print(&pdf);
+        return true;
+    });
+}
+
+QString TClosingsDoc::proposedZReportPdf(long z) const
+{
+    QString title;
+    if (zReport(z, &title).isEmpty())
+        return QString();
+    TOffWorkspace *ws = workspace();
+    QStringList parts {title, ws ? installationNameIn(ws->getPath()) : QString()};
+    parts.removeAll(QString());
+    return QDir(TOffWindow::pdfFolder())
+            .filePath(fileNameOf(parts.join(QLatin1Char(' '))) + QStringLiteral(".pdf"));
 }
 
 QStringList TClosingsDoc::verify()
@@ -335,14 +350,20 @@ bool TClosingsDoc::printReceipt(long z, QString *error) const
 void TClosingsDoc::onPdf()
 {
     const long z = currentZ();
-    if (z == 0)
+    const QString proposed = z == 0 ? QString() : proposedZReportPdf(z);
+    if (proposed.isEmpty())
         return;
-    const QString fileName = QFileDialog::getSaveFileName(
-            window(), tr("Save Z report"), QStringLiteral("z%1.pdf").arg(z), tr("PDF (*.pdf)"));
+    const QString fileName = QFileDialog::getSaveFileName(window(), tr("Save Z report"), proposed,
+                                                          tr("PDF (*.pdf)"));
     if (fileName.isEmpty())
         return;
-    if (!saveZReportPdf(z, fileName))
+    if (!saveZReportPdf(z, fileName)) {
         QMessageBox::critical(window(), tr("Error"), tr("Could not write %1").arg(fileName));
+        return;
+    }
+    if (window())
+        window()->status(tr("Written to %1").arg(fileName));
+    TOffWindow::rememberPdfFolder(fileName);
 }
 
 void TClosingsDoc::onVerify()

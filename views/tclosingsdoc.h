@@ -45,6 +45,10 @@ public:
     // Prints the Z report of `z` on the receipt printer of the options
     // (TOffConfig::getReceiptPrinter(), its width); false with the reason.
     bool printReceipt(long z, QString *error = nullptr) const;
+    // The file the Z report of `z` is proposed under: its title and the
+    // installation's name, in the folder of the last PDF (else the user's
+    // documents folder); empty when there is no such closing.
+    QString proposedZReportPdf(long z) const;
     // Checks every closing against its record; the findings' texts.
     QStringList verify();
 

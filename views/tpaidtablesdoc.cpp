@@ -1,6 +1,7 @@
 #include "tpaidtablesdoc.h"
 
 #include "dotnetpluginhost.h"
+#include "installationname.h"
 #include "listrows.h"
 #include "pixmapresource.h"
 #include "tchartpage.h"
@@ -446,16 +447,7 @@ void TPaidTablesDoc::createContext(QMenu *menu)
 QString TPaidTablesDoc::installationName() const
 {
     TOffWorkspace *ws = workspace();
-    if (!ws)
-        return QString();
-    try {
-        TSettings settings;
-        if (settings.load(ws->getPath().toLocal8Bit().constData()) == 0)
-            return settings.installationName();
-    } catch (const Basics::TError &) {
-        // the pages go without the installation's name
-    }
-    return QString();
+    return ws ? installationNameIn(ws->getPath()) : QString();
 }
 
 QString TPaidTablesDoc::periodText(QString (*date)(const QDate &)) const

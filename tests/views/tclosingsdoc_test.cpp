@@ -12,8 +12,12 @@
 #include "tverifyrun.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
@@ -96,6 +100,66 @@ TEST_F(ClosingsDoc, ListsTheClosingsAndReprintsTheChosenZReport)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.read(5).startsWith("%PDF-"));
     EXPECT_FALSE(doc->saveZReportPdf(9999, pdf + QStringLiteral("x")));
+}
+
+// The Z report's PDF is proposed under its title and the installation's
+// name in the folder of the last PDF (never the installation), written
+// whole, and its folder is proposed next time.
+TEST_F(ClosingsDoc, ZReportPdfIsProposedUnderItsTitleAndRemembersItsFolder)
+{
+    TestDir config;
+    TestDir first;
+    TestDir chosen;
+    qputenv("VELTRUM_CONFIG", config.file(QStringLiteral("office.ini")).toLocal8Bit());
+    TOffConfig::reload();
+    TOffConfig::setPdfFolder(first.path());
+    const long z = doc->currentZ();
+    ASSERT_NE(0, z);
+
+    const QString proposed = doc->proposedZReportPdf(z);
+    EXPECT_EQ(QDir(first.path()).absolutePath(), QFileInfo(proposed).absolutePath());
+    EXPECT_EQ(QStringLiteral("Day turnover %1 from 04.12.2026 Trattoria Veltrum.pdf").arg(z),
+              QFileInfo(proposed).fileName());
+    EXPECT_EQ(QString(), doc->proposedZReportPdf(9999));
+
+    // a file that was there stays as it was when there is nothing to write
+    const QString kept = chosen.file(QStringLiteral("kept.pdf"));
+    {
+        QFile file(kept);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("before");
+    }
+    EXPECT_FALSE(doc->saveZReportPdf(9999, kept));
+    QFile before(kept);
+    ASSERT_TRUE(before.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QByteArray("before"), before.readAll());
+
+    // saved where the user chose, and that folder is proposed next
+    const QString target = chosen.file(QStringLiteral("z.pdf"));
+    QString offered;
+    ModalDriver driver;
+    driver.then([&offered, &target](QDialog *dialog) {
+        auto *files = qobject_cast<QFileDialog *>(dialog);
+        ASSERT_NE(nullptr, files);
+        offered = files->selectedFiles().value(0);
+        // typed into its name field, as a user would
+        auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(nullptr, name);
+        name->setText(target);
+        dialog->accept(); // the file dialog's own accept
+    });
+    doc->onPdf();
+    EXPECT_FALSE(driver.pending());
+    EXPECT_EQ(QStringList(), driver.boxes);
+    EXPECT_EQ(proposed, offered);
+    QFile written(target);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.read(5).startsWith("%PDF-"));
+    EXPECT_EQ(QDir(chosen.path()).absolutePath(),
+              QFileInfo(doc->proposedZReportPdf(z)).absolutePath());
+
+    qunsetenv("VELTRUM_CONFIG");
+    TOffConfig::reload();
 }
 
 TEST_F(ClosingsDoc, VerifyShowsWhatDoesNotHold)
