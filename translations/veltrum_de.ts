@@ -66,7 +66,7 @@
 <context>
     <name>QtWidgets::TDatePicker</name>
     <message>
-        <source>dd.mm.yyyy</source>
+        <source>dd/mm/yyyy</source>
         <translation>TT.MM.JJJJ</translation>
     </message>
 </context>
@@ -890,6 +890,10 @@
             <numerusform>Prüfung abgebrochen; %n Befunde bis dahin.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Written to %1</source>
+        <translation>Geschrieben nach %1</translation>
+    </message>
 </context>
 <context>
     <name>TCrystalViewer</name>
@@ -986,10 +990,6 @@
         <translation>Heute</translation>
     </message>
     <message>
-        <source>The current business day, not yet closed. F5 reads the figures again.</source>
-        <translation>Der laufende Geschäftstag, noch nicht abgeschlossen. F5 liest die Zahlen neu ein.</translation>
-    </message>
-    <message>
         <source>%1 - %2</source>
         <translation>%1 - %2</translation>
     </message>
@@ -1044,6 +1044,22 @@
     <message>
         <source>Takings so far: %1 (%2 paid tables)</source>
         <translation>Einnahmen bisher: %1 (%2 bezahlte Tische)</translation>
+    </message>
+    <message>
+        <source>Open business day</source>
+        <translation>Offener Geschäftstag</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>The business day not yet closed: the next closing closes it. F5 reads the figures again.</source>
+        <translation>Der noch nicht abgeschlossene Geschäftstag: der nächste Tagesabschluss schließt ihn ab. F5 liest die Zahlen neu.</translation>
+    </message>
+    <message>
+        <source>No closing since %1: the figures are those of every day since. F5 reads the figures again.</source>
+        <translation>Kein Tagesabschluss seit %1: die Zahlen sind die aller Tage seither. F5 liest die Zahlen neu.</translation>
     </message>
 </context>
 <context>
@@ -2020,6 +2036,73 @@
     </message>
 </context>
 <context>
+    <name>TFirstStartDlg</name>
+    <message>
+        <source>Veltrum back office - no installation</source>
+        <translation>Veltrum Backoffice - keine Installation</translation>
+    </message>
+    <message>
+        <source>There is no POS installation in this folder</source>
+        <translation>In diesem Ordner ist keine Kasseninstallation</translation>
+    </message>
+    <message>
+        <source>The back office looked for the data of the POS terminals in
+%1
+but found no installation there (its settings list usr/data/settings.dat is missing). Reports over this folder would show nothing but zeros.</source>
+        <translation>Das Backoffice hat die Daten der Kassen gesucht in
+%1
+aber dort keine Installation gefunden (ihre Einstellungsliste usr/data/settings.dat fehlt). Berichte über diesen Ordner zeigten nichts als Nullen.</translation>
+    </message>
+    <message>
+        <source>The back office looked for the data of the POS terminals in
+%1
+but that folder does not exist.</source>
+        <translation>Das Backoffice hat die Daten der Kassen gesucht in
+%1
+aber diesen Ordner gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>Choose the folder of your installation, or create a demo restaurant to try the program on. Your choice is remembered for the next start.</source>
+        <translation>Wählen Sie den Ordner Ihrer Installation oder legen Sie ein Demo-Restaurant an, um das Programm auszuprobieren. Ihre Wahl wird für den nächsten Start gespeichert.</translation>
+    </message>
+    <message>
+        <source>&amp;Choose the installation&apos;s folder...</source>
+        <translation>Den Ordner der Installation &amp;wählen...</translation>
+    </message>
+    <message>
+        <source>Create a &amp;demo restaurant...</source>
+        <translation>Ein &amp;Demo-Restaurant anlegen...</translation>
+    </message>
+    <message>
+        <source>&amp;How do I point the back office at an installation?</source>
+        <translation>&amp;Wie richte ich das Backoffice auf eine Installation?</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>No installation</source>
+        <translation>Keine Installation</translation>
+    </message>
+    <message>
+        <source>%1 holds no installation either: usr/data/settings.dat is missing there. Choose the folder that holds the folders usr and var of the POS installation.</source>
+        <translation>Auch %1 enthält keine Installation: dort fehlt usr/data/settings.dat. Wählen Sie den Ordner, der die Ordner usr und var der Kasseninstallation enthält.</translation>
+    </message>
+    <message>
+        <source>Create a demo restaurant</source>
+        <translation>Ein Demo-Restaurant anlegen</translation>
+    </message>
+    <message>
+        <source>%1 is not empty. A demo is written into an empty folder only, so that nothing in it is overwritten.</source>
+        <translation>%1 ist nicht leer. Ein Demo wird nur in einen leeren Ordner geschrieben, damit nichts darin überschrieben wird.</translation>
+    </message>
+    <message>
+        <source>The demo could not be written into %1: %2</source>
+        <translation>Das Demo konnte nicht nach %1 geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>TListAccess</name>
     <message>
         <source>List access</source>
@@ -2085,14 +2168,6 @@
 <context>
     <name>TOffDlg</name>
     <message>
-        <source>Help</source>
-        <translation>Hilfe</translation>
-    </message>
-    <message>
-        <source>There is no help for &quot;%1&quot;.</source>
-        <translation>Zu „%1“ gibt es keine Hilfe.</translation>
-    </message>
-    <message>
         <source>Fatal error</source>
         <translation>Schwerer Fehler</translation>
     </message>
@@ -2130,6 +2205,39 @@
     <message>
         <source>Report data written to %1</source>
         <translation>Berichtsdaten nach %1 geschrieben</translation>
+    </message>
+</context>
+<context>
+    <name>TOffHelp</name>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>The user manual is not installed. It was looked for in:
+%1</source>
+        <translation>Das Handbuch ist nicht installiert. Es wurde gesucht in:
+%1</translation>
+    </message>
+    <message>
+        <source>Veltrum manual</source>
+        <translation>Veltrum-Handbuch</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>Open in &amp;web browser</source>
+        <translation>Im &amp;Webbrowser öffnen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
@@ -2250,6 +2358,10 @@
         <source>This document hands no data to reports</source>
         <translation>Dieses Dokument übergibt keine Daten an Berichte</translation>
     </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>&amp;Handbuch</translation>
+    </message>
 </context>
 <context>
     <name>TOpenTablesDoc</name>
@@ -2345,8 +2457,8 @@
         <translation>Liste der offenen Tische neu laden (&lt;b&gt;F5&lt;/b&gt;)</translation>
     </message>
     <message>
-        <source>List of open tables at %1 %2.%3.%4</source>
-        <translation>Liste der offenen Tische am %1 %2.%3.%4</translation>
+        <source>List of open tables at %1 on %2</source>
+        <translation>Liste der offenen Tische um %1 am %2</translation>
     </message>
 </context>
 <context>
@@ -3116,6 +3228,34 @@ erneuert die Berichtsansicht</translation>
         <source>Cash count: difference %1</source>
         <translation>Kassenzählung: Differenz %1</translation>
     </message>
+    <message>
+        <source>Cash out: %1 %2</source>
+        <translation>Entnahme: %1 %2</translation>
+    </message>
+    <message>
+        <source>Cash in: %1 %2</source>
+        <translation>Einlage: %1 %2</translation>
+    </message>
+    <message>
+        <source>Balance: %1 %2</source>
+        <translation>Saldo: %1 %2</translation>
+    </message>
+    <message>
+        <source>Choose a report in the report box first.</source>
+        <translation>Wählen Sie zuerst einen Bericht im Feld Bericht.</translation>
+    </message>
+    <message>
+        <source>There is no report %1 to choose: the reporting options do not allow it, or no report has that number.</source>
+        <translation>Es gibt keinen Bericht %1 zur Auswahl: die Auswertungsoptionen erlauben ihn nicht, oder kein Bericht hat diese Nummer.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>A batch uses the filter it was saved with (Reporting batches); this box applies to single reports</source>
+        <translation>Ein Sammelbericht verwendet den Filter, mit dem er gespeichert wurde (Sammelberichte); dieses Feld gilt für einzelne Berichte</translation>
+    </message>
 </context>
 <context>
     <name>TReceipt</name>
@@ -3270,6 +3410,10 @@ erneuert die Berichtsansicht</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Day %1 of %2:</source>
+        <translation>Tag %1 von %2:</translation>
     </message>
 </context>
 <context>
@@ -3772,6 +3916,14 @@ erneuert die Berichtsansicht</translation>
     <message>
         <source>Could not save summary batches</source>
         <translation>Die Sammelberichte konnten nicht gespeichert werden</translation>
+    </message>
+    <message>
+        <source>Delete the batch %1 &quot;%2&quot;?</source>
+        <translation>Den Sammelbericht %1 „%2“ löschen?</translation>
+    </message>
+    <message>
+        <source>It is the default report; the reports document then starts without one.</source>
+        <translation>Er ist der Standardbericht; das Berichtsdokument beginnt dann ohne einen.</translation>
     </message>
 </context>
 <context>
@@ -4660,6 +4812,22 @@ Buchungsfilter:
         <source>Could not save summary filters</source>
         <translation>Die Berichtsfilter konnten nicht gespeichert werden</translation>
     </message>
+    <message>
+        <source>Delete the filter %1 &quot;%2&quot;?</source>
+        <translation>Den Filter %1 „%2“ löschen?</translation>
+    </message>
+    <message>
+        <source>the batch &quot;%1&quot;</source>
+        <translation>dem Sammelbericht „%1“</translation>
+    </message>
+    <message>
+        <source>the default filter of the reports</source>
+        <translation>dem Standardfilter der Berichte</translation>
+    </message>
+    <message>
+        <source>It is used by %1, which will then report without a filter.</source>
+        <translation>Er wird verwendet von %1, die dann ohne Filter auswerten.</translation>
+    </message>
 </context>
 <context>
     <name>TSumListDoc</name>
@@ -4674,6 +4842,25 @@ Buchungsfilter:
     <message>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n record(s)</source>
+        <translation>
+            <numerusform>%n Datensatz</numerusform>
+            <numerusform>%n Datensätze</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, not saved (File › Save)</source>
+        <translation>%1, nicht gespeichert (Datei › Speichern)</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete...</source>
+        <translation>&amp;Löschen...</translation>
     </message>
 </context>
 <context>
@@ -5107,6 +5294,10 @@ Buchungsfilter:
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Choose the date in a calendar</source>
+        <translation>Das Datum in einem Kalender wählen</translation>
+    </message>
 </context>
 <context>
     <name>TUsersFile</name>
@@ -5151,6 +5342,18 @@ Buchungsfilter:
     <message>
         <source>Select date range...</source>
         <translation>Zeitraum wählen...</translation>
+    </message>
+    <message>
+        <source>No range chosen</source>
+        <translation>Kein Zeitraum gewählt</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
+    </message>
+    <message>
+        <source>The days of this report; click to choose others (&lt;b&gt;Ctrl+N&lt;/b&gt;)</source>
+        <translation>Die Tage dieses Berichts; ein Klick wählt andere (&lt;b&gt;Strg+N&lt;/b&gt;)</translation>
     </message>
 </context>
 <context>
@@ -6778,18 +6981,6 @@ Ein Eintrag je Zeile, Kinder zwei Leerzeichen tiefer, Spalten durch einen Tabula
         <translation>--format %1: die Berichtsart %2 hat keine Grafik (Grafiken: Kellner-, Kurz-, Artikel-, Warengruppen-, Abteilungs-, Storno-, Stunden- und Rabattberichte)</translation>
     </message>
     <message>
-        <source>Prints the lines that the back office&apos;s reports document lists for report kind ID: 3 to 42 are the summaries (5 &quot;Waiter report&quot;, 7 &quot;All articles&quot;, 38 &quot;Table report&quot;, ...), 100+N runs the summary batch N of usr/data/sumbatches.dat. &apos;veltrum report --list-kinds&apos; lists them all. Kind 1 (and 2, &quot;Journal&quot;) is the paid tables journal: one line per paid table (closing time, date, waiter, table/party, with --show-bill its bill and with --show-arch its archive number, and on a second line its amount), its entries below it indented by two blanks, in the order the tables were closed; --filter applies, the summary options do not.
-
-Without --from the report covers the current, not yet closed business day: the open tables in var/tables and the paid ones in var/archives. With --from it covers the closed days from --from to --to (or the day --from alone), each read from its day summary in var/summary. When nothing matched, the header stands alone; &quot;Batch not found&quot; for an unknown batch. Captions, switches and widths come from the installation&apos;s etc/reports.ini.
-
---format csv and --format json write the data the lines come from (groups, items with counts and amounts in cents, the figures of the full summary), --format pdf the printed page. --format png and --format svg draw the report&apos;s chart from the same data: bars per hour for the hour reports (19-21), a pie of the payment forms for the waiter and minimal reports (4-6, 31), the 15 items with the highest amounts and the rest for the article, family, family group, department, void and discount reports; one chart per waiter or cost center, one below the other. On a terminal the day being read and a progress bar are shown on standard error; Ctrl-C stops the run cleanly.</source>
-        <translation>Gibt die Zeilen aus, die das Berichtsdokument des Backoffice für die Berichtsart ID auflistet: 3 bis 42 sind die Auswertungen (5 „Kellnerbericht“, 7 „Alle Artikel“, 38 „Tischbericht“, ...), 100+N führt den Sammelbericht N aus usr/data/sumbatches.dat aus. &apos;veltrum report --list-kinds&apos; listet sie alle. Art 1 (und 2, „Journal“) ist das Journal der bezahlten Tische: eine Zeile je bezahltem Tisch (Abschlusszeit, Datum, Kellner, Tisch/Teiltisch, mit --show-bill sein Bon und mit --show-arch seine Archivnummer, und in einer zweiten Zeile sein Betrag), darunter seine Buchungen um zwei Leerzeichen eingerückt, in der Reihenfolge, in der die Tische abgeschlossen wurden; --filter gilt, die Auswertungsoptionen nicht.
-
-Ohne --from umfasst der Bericht den laufenden, noch nicht abgeschlossenen Geschäftstag: die offenen Tische in var/tables und die bezahlten in var/archives. Mit --from umfasst er die abgeschlossenen Tage von --from bis --to (oder nur den Tag --from), jeder aus seiner Tageszusammenfassung in var/summary gelesen. Wenn nichts zutraf, steht der Kopf allein; „Sammelbericht nicht gefunden“ bei einem unbekannten Sammelbericht. Titel, Schalter und Breiten kommen aus etc/reports.ini der Installation.
-
---format csv und --format json schreiben die Daten, aus denen die Zeilen stammen (Gruppen, Einträge mit Anzahlen und Beträgen in Cent, die Zahlen der vollständigen Auswertung), --format pdf die gedruckte Seite. --format png und --format svg zeichnen aus denselben Daten die Grafik des Berichts: Balken je Stunde für die Stundenberichte (19-21), ein Kreis der Zahlungsarten für die Kellner- und Kurzberichte (4-6, 31), die 15 Einträge mit den höchsten Beträgen und der Rest für die Artikel-, Warengruppen-, Hauptgruppen-, Abteilungs-, Storno- und Rabattberichte; eine Grafik je Kellner oder Kostenstelle, untereinander. Auf einem Terminal werden der gerade gelesene Tag und ein Fortschrittsbalken auf der Standardfehlerausgabe gezeigt; Strg-C hält den Lauf sauber an.</translation>
-    </message>
-    <message>
         <source>Messages, help and reports in German (de) or English (en); without it, the language that LC_ALL, LC_MESSAGES or LANG names, else the &quot;language&quot; of the installation&apos;s etc/globals.ini, else English.</source>
         <translation>Meldungen, Hilfe und Berichte auf Deutsch (de) oder Englisch (en); ohne die Option die Sprache, die LC_ALL, LC_MESSAGES oder LANG nennt, sonst die „language“ aus etc/globals.ini der Installation, sonst Englisch.</translation>
     </message>
@@ -8245,6 +8436,26 @@ Kassenzählung: --count NAME=BETRAG, einmal je Zahlungsart oder Bargeldwährung 
         <source>wrong arguments: an unknown option, a bad date or number, --format csv with --show, escpos without --show, a width other than 32, 42 or 48, no such directory</source>
         <translation>falsche Argumente: eine unbekannte Option, ein ungültiges Datum oder eine ungültige Zahl, --format csv mit --show, escpos ohne --show, eine andere Breite als 32, 42 oder 48, kein solches Verzeichnis</translation>
     </message>
+    <message>
+        <source>--filter does not apply to a batch (kind %1): a batch runs with the filter it was saved with</source>
+        <translation>--filter gilt nicht für einen Sammelbericht (Art %1): ein Sammelbericht läuft mit dem Filter, mit dem er gespeichert wurde</translation>
+    </message>
+    <message>
+        <source>Prints the lines that the back office&apos;s reports document lists for report kind ID: 3 to 42 are the summaries (5 &quot;Waiter report&quot;, 7 &quot;All articles&quot;, 38 &quot;Table report&quot;, ...), 100+N runs the summary batch N of usr/data/sumbatches.dat with the filter the batch was saved with (--filter is refused with a batch). &apos;veltrum report --list-kinds&apos; lists them all. Kind 1 (and 2, &quot;Journal&quot;) is the paid tables journal: one line per paid table (closing time, date, waiter, table/party, with --show-bill its bill and with --show-arch its archive number, and on a second line its amount), its entries below it indented by two blanks, in the order the tables were closed; --filter applies, the summary options do not.
+
+Without --from the report covers the current, not yet closed business day: the open tables in var/tables and the paid ones in var/archives. With --from it covers the closed days from --from to --to (or the day --from alone), each read from its day summary in var/summary. When nothing matched, the header stands alone; &quot;Batch not found&quot; for an unknown batch. Captions, switches and widths come from the installation&apos;s etc/reports.ini.
+
+--format csv and --format json write the data the lines come from (groups, items with counts and amounts in cents, the figures of the full summary), --format pdf the printed page. --format png and --format svg draw the report&apos;s chart from the same data: bars per hour for the hour reports (19-21), a pie of the payment forms for the waiter and minimal reports (4-6, 31), the 15 items with the highest amounts and the rest for the article, family, family group, department, void and discount reports; one chart per waiter or cost center, one below the other. On a terminal (or with --progress) the day being read and one progress bar over the whole run (the days done of the days asked) are shown on standard error; Ctrl-C stops the run cleanly.</source>
+        <translation>Gibt die Zeilen aus, die das Berichtsdokument des Backoffice für die Berichtsart ID auflistet: 3 bis 42 sind die Auswertungen (5 „Kellnerbericht“, 7 „Alle Artikel“, 38 „Tischbericht“, ...), 100+N führt den Sammelbericht N aus usr/data/sumbatches.dat mit dem Filter aus, mit dem er gespeichert wurde (--filter wird bei einem Sammelbericht abgelehnt). &apos;veltrum report --list-kinds&apos; listet sie alle. Art 1 (und 2, „Journal“) ist das Journal der bezahlten Tische: eine Zeile je bezahltem Tisch (Abschlusszeit, Datum, Kellner, Tisch/Teiltisch, mit --show-bill sein Bon und mit --show-arch seine Archivnummer, und in einer zweiten Zeile sein Betrag), darunter seine Buchungen um zwei Leerzeichen eingerückt, in der Reihenfolge, in der die Tische abgeschlossen wurden; --filter gilt, die Auswertungsoptionen nicht.
+
+Ohne --from umfasst der Bericht den laufenden, noch nicht abgeschlossenen Geschäftstag: die offenen Tische in var/tables und die bezahlten in var/archives. Mit --from umfasst er die abgeschlossenen Tage von --from bis --to (oder nur den Tag --from), jeder aus seiner Tageszusammenfassung in var/summary gelesen. Wenn nichts zutraf, steht der Kopf allein; „Sammelbericht nicht gefunden“ bei einem unbekannten Sammelbericht. Titel, Schalter und Breiten kommen aus etc/reports.ini der Installation.
+
+--format csv und --format json schreiben die Daten, aus denen die Zeilen stammen (Gruppen, Einträge mit Anzahlen und Beträgen in Cent, die Zahlen der vollständigen Auswertung), --format pdf die gedruckte Seite. --format png und --format svg zeichnen aus denselben Daten die Grafik des Berichts: Balken je Stunde für die Stundenberichte (19-21), ein Kreis der Zahlungsarten für die Kellner- und Kurzberichte (4-6, 31), die 15 Einträge mit den höchsten Beträgen und der Rest für die Artikel-, Warengruppen-, Hauptgruppen-, Abteilungs-, Storno- und Rabattberichte; eine Grafik je Kellner oder Kostenstelle, untereinander. Auf einem Terminal (oder mit --progress) werden der gerade gelesene Tag und ein Fortschrittsbalken über den ganzen Lauf (die erledigten von den gewünschten Tagen) auf der Standardfehlerausgabe gezeigt; Strg-C hält den Lauf sauber an.</translation>
+    </message>
+    <message>
+        <source>(day %1 of %2)</source>
+        <translation>(Tag %1 von %2)</translation>
+    </message>
 </context>
 <context>
     <name>veltrum-office</name>
@@ -8269,22 +8480,12 @@ Kassenzählung: --count NAME=BETRAG, einmal je Zahlungsart oder Bargeldwährung 
         <translation>Veltrum Backoffice - %1</translation>
     </message>
     <message>
-        <source>Veltrum back office
-Reporting %1</source>
-        <translation>Veltrum Backoffice
-Auswertungen %1</translation>
-    </message>
-    <message>
         <source>The language of this run: de (German) or en (English). Without it, the language chosen in Options &gt; Language, else the one LC_ALL, LC_MESSAGES or LANG names, else the installation&apos;s.</source>
         <translation>Die Sprache dieses Laufs: de (Deutsch) oder en (Englisch). Ohne die Option die im Menü Optionen &gt; Sprache gewählte, sonst die, die LC_ALL, LC_MESSAGES oder LANG nennt, sonst die der Installation.</translation>
     </message>
     <message>
         <source>bad value &apos;%1&apos; for --lang (de|en)</source>
         <translation>ungültiger Wert &apos;%1&apos; für --lang (de|en)</translation>
-    </message>
-    <message>
-        <source>no installation directory %1</source>
-        <translation>kein Installationsverzeichnis %1</translation>
     </message>
     <message>
         <source>the reporting module %1 was not found</source>
@@ -8297,6 +8498,26 @@ Auswertungen %1</translation>
     <message>
         <source>could not write %1</source>
         <translation>%1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>no installation in %1 (usr/data/settings.dat is missing)</source>
+        <translation>keine Installation in %1 (usr/data/settings.dat fehlt)</translation>
+    </message>
+    <message>
+        <source>no installation in %1, and none was chosen</source>
+        <translation>keine Installation in %1, und keine wurde gewählt</translation>
+    </message>
+    <message>
+        <source>cannot open the folder %1</source>
+        <translation>der Ordner %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Veltrum back office
+Version %1 (%2), built %3
+Installation: %4</source>
+        <translation>Veltrum Backoffice
+Version %1 (%2), erstellt am %3
+Installation: %4</translation>
     </message>
 </context>
 </TS>
