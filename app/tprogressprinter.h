@@ -25,6 +25,9 @@ public:
     void setRun(int value, int maximum);
     // The day being read (PosLib::TRunProgress::dayChanged).
     void setDay(const QDate &day, int number, int days);
+    // The day being read by a run that counts its days in its own steps
+    // (the exports, the exceptions): the bar keeps its position.
+    void setDate(const QDate &day) { setDay(day, 0, 0); }
     // Clears the line.
     void done();
 
