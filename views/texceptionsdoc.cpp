@@ -1,5 +1,6 @@
 #include "texceptionsdoc.h"
 
+#include "installationname.h"
 #include "tchartpainter.h"
 #include "tcurrencies.h"
 #include "tdatepicker.h"
@@ -63,12 +64,24 @@ QString rateText(double rate)
     return rate < 0 ? QString() : QLocale().toString(rate, 'f', 1);
 }
 
-QString periodOf(const TExceptionsResult &r)
+QString shortDate(const QDate &day)
+{
+    return QLocale().toString(day, QLocale::ShortFormat);
+}
+
+QString isoDate(const QDate &day)
+{
+    return day.toString(Qt::ISODate);
+}
+
+// The days of a run, each written by `date`: one day alone, else "from - to".
+QString periodOf(const TExceptionsResult &r, QString (*date)(const QDate &) = &shortDate)
 {
     if (r.isCurrent())
-        return QLocale().toString(r.businessDay, QLocale::ShortFormat);
-    return QStringLiteral("%1 - %2").arg(QLocale().toString(r.from, QLocale::ShortFormat),
-                                         QLocale().toString(r.to, QLocale::ShortFormat));
+        return date(r.businessDay);
+    if (r.from == r.to)
+        return date(r.from);
+    return QStringLiteral("%1 - %2").arg(date(r.from), date(r.to));
 }
 
 // The text as monospace lines and the charts below it, for printing and PDF.
@@ -93,7 +106,9 @@ void layOut(QTextDocument &document, const QStringList &lines, const QList<TChar
 
 TExceptionsDoc::TExceptionsDoc(TOffWindow *window)
     : TOffDataDoc(QStringLiteral("exceptions"), window, false)
-{ }
+{
+    setHelpTopic(QStringLiteral("exceptions"));
+}
 
 TExceptionsDoc::~TExceptionsDoc()
 {
@@ -387,7 +402,7 @@ bool TExceptionsDoc::savePdf(const QString &fileName) const
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         QPdfWriter pdf(&buffer);
-        pdf.setTitle(tr("Exceptions"));
+        pdf.setTitle(printTitle());
         pdf.setCreator(QStringLiteral("Veltrum"));
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                       QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
@@ -409,11 +424,34 @@ void TExceptionsDoc::onPdf()
     if (!m_ran)
         return;
     const QString fileName = QFileDialog::getSaveFileName(
-            window(), tr("Save exceptions"), QStringLiteral("exceptions.pdf"), tr("PDF (*.pdf)"));
+            window(), tr("Save exceptions"), TOffWindow::proposedPdfFile(this), tr("PDF (*.pdf)"));
     if (fileName.isEmpty())
         return;
-    if (!savePdf(fileName))
+    if (!savePdf(fileName)) {
         QMessageBox::critical(window(), tr("Error"), tr("Could not write %1").arg(fileName));
+        return;
+    }
+    if (window())
+        window()->status(tr("Written to %1").arg(fileName));
+    TOffWindow::rememberPdfFolder(fileName);
+}
+
+QString TExceptionsDoc::printTitle() const
+{
+    TOffWorkspace *ws = workspace();
+    QStringList parts {caption(), m_ran ? periodOf(m_result) : QString(),
+                       ws ? installationNameIn(ws->getPath()) : QString()};
+    parts.removeAll(QString());
+    return parts.join(QStringLiteral(" - "));
+}
+
+QString TExceptionsDoc::pdfFileName() const
+{
+    TOffWorkspace *ws = workspace();
+    QStringList parts {caption(), m_ran ? periodOf(m_result, &isoDate) : QString(),
+                       ws ? installationNameIn(ws->getPath()) : QString()};
+    parts.removeAll(QString());
+    return fileNameOf(parts.join(QLatin1Char(' ')));
 }
 
 QDialog *TExceptionsDoc::showEntries(QTreeWidgetItem *item, int column)

@@ -46,6 +46,9 @@ public:
     void onSelection() override;
     QString getInformation() const override;
     bool print(QPrinter *printer) override;
+    // "Exceptions", the range of the run and the installation's name.
+    QString printTitle() const override;
+    QString pdfFileName() const override;
 
     // The range of the next run; an invalid `from` is the current day.
     void setRange(const QDate &from, const QDate &to);

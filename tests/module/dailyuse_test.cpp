@@ -12,6 +12,7 @@
 #include "toffhelp.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -344,6 +345,39 @@ TEST_F(DailyUse, DialogAccessRetickedGivesTheFieldsBack)
     });
     module().callMethod(QStringLiteral("onTurnOver"));
     EXPECT_FALSE(driver.pending());
+}
+
+// Help › Manual (F1) opens the section of the document shown: every
+// document of the module names one, and both manuals have it.
+TEST_F(DailyUse, EveryDocumentsManualSectionIsInBothManuals)
+{
+    qputenv("VELTRUM_MANUAL_DIR", VELTRUM_MANUAL_SOURCE);
+    open();
+    QStringList topics {moduleRoot()->document()->helpTopic()};
+    for (TOffTreeItem *item : documentItems())
+        topics << item->document()->helpTopic();
+    for (const char *language : {"en", "de"}) {
+        QFile page(TOffHelp::topicUrl(QStringLiteral("index.html"), QLatin1String(language))
+                           .toLocalFile());
+        ASSERT_TRUE(page.open(QIODevice::ReadOnly)) << page.fileName().toStdString();
+        const QString html = QString::fromUtf8(page.readAll());
+        for (int i = 0; i < topics.size(); ++i) {
+            const QString key = i == 0 ? QStringLiteral("overview")
+                                       : documentItems().at(i - 1)->document()->key();
+            EXPECT_FALSE(topics.at(i).isEmpty()) << key.toStdString();
+            EXPECT_TRUE(html.contains(QStringLiteral("id=\"%1\"").arg(topics.at(i))))
+                    << language << ": " << key.toStdString() << " -> " << topics.at(i).toStdString();
+        }
+    }
+    // F1 over the exceptions shows their section
+    for (TOffTreeItem *item : documentItems())
+        if (item->document()->key() == QLatin1String("exceptions"))
+            window->selectItem(item);
+    window->onManual();
+    ASSERT_NE(nullptr, TOffHelp::window());
+    EXPECT_EQ(QStringLiteral("exceptions"), TOffHelp::window()->shownUrl().fragment());
+    delete TOffHelp::window();
+    qunsetenv("VELTRUM_MANUAL_DIR");
 }
 
 // Every document with its reports, lists and opened rows, and every dialog,

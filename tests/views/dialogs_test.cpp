@@ -199,6 +199,7 @@ TEST_F(DialogHelp, EverySectionTheProgramNamesIsInBothManuals)
                                 QStringLiteral("range"),
                                 QStringLiteral("reporting_opentables"),
                                 QStringLiteral("reporting_timecontrol"),
+                                QStringLiteral("exceptions"),
                                 QStringLiteral("closings"),
                                 QStringLiteral("turnover"),
                                 QStringLiteral("filters"),

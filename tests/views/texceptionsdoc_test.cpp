@@ -1,11 +1,17 @@
 #include "viewstest.h"
 
+#include "modaldriver.h"
 #include "planteddata.h"
 #include "texceptionsdoc.h"
+#include "toffconfig.h"
 #include "tofflistview.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
 #include <QtCharts/QChart>
@@ -116,6 +122,56 @@ TEST_F(ExceptionsDoc, SavesTextAndChartsAsPdf)
     EXPECT_GT(pdf.size(), 20000);
     EXPECT_TRUE(doc->lines().contains(QStringLiteral("Flagged waiters")));
     EXPECT_FALSE(doc->savePdf(dir.file(QStringLiteral("no/such/folder/x.pdf"))));
+}
+
+// The PDF is proposed under the document's title, the range and the
+// installation in the folder of the last PDF (never the installation), and
+// the folder chosen is proposed next time.
+TEST_F(ExceptionsDoc, PdfIsProposedUnderItsTitleRangeAndInstallation)
+{
+    TestDir config;
+    TestDir first;
+    TestDir chosen;
+    qputenv("VELTRUM_CONFIG", config.file(QStringLiteral("office.ini")).toLocal8Bit());
+    TOffConfig::reload();
+    TOffConfig::setPdfFolder(first.path());
+
+    EXPECT_EQ(QStringLiteral("Exceptions - 11/2/26 - 11/11/26 - Trattoria Veltrum"),
+              doc->printTitle());
+    const QString proposed = TOffWindow::proposedPdfFile(doc);
+    EXPECT_EQ(QDir(first.path()).absolutePath(), QFileInfo(proposed).absolutePath());
+    EXPECT_EQ(QStringLiteral("Exceptions 2026-11-02 - 2026-11-11 Trattoria Veltrum.pdf"),
+              QFileInfo(proposed).fileName());
+
+    const QString target = chosen.file(QStringLiteral("voids.pdf"));
+    QString offered;
+    ModalDriver driver;
+    driver.then([&offered, &target](QDialog *dialog) {
+        auto *files = qobject_cast<QFileDialog *>(dialog);
+        ASSERT_NE(nullptr, files);
+        offered = files->selectedFiles().value(0);
+        auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(nullptr, name);
+        name->setText(target);
+        dialog->accept();
+    });
+    doc->onPdf();
+    EXPECT_FALSE(driver.pending());
+    EXPECT_EQ(QStringList(), driver.boxes);
+    EXPECT_EQ(proposed, offered);
+    QFile written(target);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.read(5).startsWith("%PDF-"));
+    EXPECT_EQ(QDir(chosen.path()).absolutePath(),
+              QFileInfo(TOffWindow::proposedPdfFile(doc)).absolutePath());
+
+    // one day: its date alone
+    doc->setRange(planted::lastDay(), planted::lastDay());
+    doc->onStart();
+    EXPECT_EQ(QStringLiteral("Exceptions 2026-11-11 Trattoria Veltrum"), doc->pdfFileName());
+
+    qunsetenv("VELTRUM_CONFIG");
+    TOffConfig::reload();
 }
 
 TEST_F(ExceptionsDoc, CurrentDayWithoutFrom)
