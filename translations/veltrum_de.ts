@@ -1920,6 +1920,10 @@
         <source>The bill %1 cannot be read.</source>
         <translation>Der Bon %1 ist nicht lesbar.</translation>
     </message>
+    <message>
+        <source>Written to %1</source>
+        <translation>Geschrieben nach %1</translation>
+    </message>
 </context>
 <context>
     <name>TExportedDays</name>
