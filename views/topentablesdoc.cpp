@@ -57,7 +57,9 @@ void addDetails(QTreeWidgetItem *table, const QList<TListRow> &groups)
 
 TOpenTablesDoc::TOpenTablesDoc(TOffWindow *window)
     : TOffDataDoc(QLatin1String(TOffWorkspace::docOpenTables), window, false)
-{ }
+{
+    setHelpTopic(QStringLiteral("reporting_opentables"));
+}
 
 TOpenTablesDoc::~TOpenTablesDoc() = default;
 
@@ -186,7 +188,6 @@ void TOpenTablesDoc::onSelection()
     refresh->setObjectName(QStringLiteral("refresh"));
     connect(refresh, &QToolButton::clicked, this, &TOpenTablesDoc::onRefresh);
     addToolStretch();
-    setHelpTopic(QStringLiteral("reporting_opentables"));
     TOffDataDoc::onSelection();
 }
 

@@ -102,7 +102,9 @@ TTimeControlsDoc::TTimeControlsDoc(TOffWindow *window)
     , m_to(QDate::currentDate())
     , m_fromRemembered(m_from)
     , m_toRemembered(m_to)
-{ }
+{
+    setHelpTopic(QStringLiteral("reporting_timecontrol"));
+}
 
 TTimeControlsDoc::~TTimeControlsDoc() = default;
 
@@ -199,8 +201,6 @@ void TTimeControlsDoc::onSelection()
                               tr("Refresh this view with current restrictions (<b>F5</b>)"));
     connect(m_refresh, &QToolButton::clicked, this, &TTimeControlsDoc::onRefresh);
     addToolStretch();
-
-    setHelpTopic(QStringLiteral("reporting_timecontrol"));
     TOffDataDoc::onSelection();
 }
 
