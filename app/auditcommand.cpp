@@ -74,10 +74,11 @@ TCommand exportAuditCommand()
             "keys) and what each closing adds up to (business cases, payments, cash per "
             "currency), each row keyed by the till, the closing's time and its Z counter. "
             "index.xml describes every file and column; the DTD it names lies beside it.\n\n"
-            "The company's name, address and tax number come from etc/company.ini (see the "
-            "README). Only closed days whose closings verify are exported; the amounts are "
+            "The company's name, address and tax number come from etc/company.ini (see "
+            "docs/exports.md). Only closed days whose closings verify are exported; the amounts "
+            "are "
             "those the closing records sealed. The fields of a technical security module stay "
-            "empty: the terminals record none (see the README for what that means).\n\n"
+            "empty: the terminals record none (docs/exports.md says what that means).\n\n"
             "The output is a new or empty folder, or a .zip file. Nothing is left half-written: "
             "the files are moved into place only when all were written.");
     command.options = {

@@ -81,7 +81,7 @@ TCommand exportBookingsCommand()
             "proportion; the document field holds the day's Z counters, the text what was "
             "booked.\n\n"
             "The tax adviser's and the client's numbers, the fiscal year, the account length "
-            "and the accounts come from etc/accounting.ini (see the README; missing accounts "
+            "and the accounts come from etc/accounting.ini (see docs/exports.md; missing accounts "
             "take the defaults of --chart or of the file's chart). Only closed days are "
             "exported, and only when their closings verify. A range across the end of a fiscal "
             "year gives one file per fiscal year (the file name gets the dates of each). "

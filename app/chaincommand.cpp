@@ -252,6 +252,12 @@ int runStatus(TArgs &args)
         data.insert(QStringLiteral("queue"), q);
     }
     data.insert(QStringLiteral("format"), 1);
+    // the workbook: the outlets, amounts as the text writes them (two places)
+    PosLib::TXlsxLayout layout;
+    layout.money = {PosLib::figureKey(PosLib::TFigure::BillTotal)};
+    layout.numbers = {QStringLiteral("outlet"), QStringLiteral("days"),
+                      PosLib::figureKey(PosLib::TFigure::Bills)};
+    output.setXlsxLayout(layout);
     return output.write(lines, data, rows, TCli::tr("Chain status")) ? ExitOk : ExitFailure;
 }
 

@@ -82,8 +82,7 @@ int runChainReport(TArgs &args)
     readTableChoices(args, request);
     request.now = args.dateTime(QStringLiteral("now"));
     TOutput output(args);
-    request.withData
-            = output.format() == TOutputFormat::Json || output.format() == TOutputFormat::Csv;
+    request.withData = output.format() == TOutputFormat::Json || output.wantsRows();
     const bool perOutlet = args.isSet(QStringLiteral("per-outlet"));
     enum Source { Auto, Groups, Summaries };
     const int source = args.choice(
@@ -161,10 +160,12 @@ int runChainReport(TArgs &args)
             numbers.append(office);
         report.insert(QStringLiteral("outlets"), numbers);
         reports.append(report);
-        // the rows only for CSV: they are the data once more
+        // the rows only for CSV and the workbook: they are the data once more
         QList<QStringList> csv;
-        if (output.format() == TOutputFormat::Csv)
+        if (output.wantsRows()) {
             csv = TSummaryExport::csvRows(result.data);
+            output.setCurrency(result.data);
+        }
         for (int i = 0; i < csv.size(); ++i) {
             if (i == 0 && !rows.isEmpty())
                 continue; // one header row

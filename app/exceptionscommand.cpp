@@ -56,12 +56,13 @@ QList<TCommandOption> exceptionsOutputOptions()
 TCommandOption exceptionsFormatOption()
 {
     return {{QStringLiteral("format")},
-            QStringLiteral("text|csv|json|pdf|svg|png"),
+            QStringLiteral("text|csv|json|pdf|svg|png|xlsx"),
             TCli::tr("The form of the output: the printed lines (text, default); the data as CSV "
                      "(a header row, one row per figure and entry, RFC 4180) or as JSON "
                      "(\"format\": 1, see docs/exceptions.md), amounts in cents; the printed "
                      "pages as PDF, with a chart of the rates per kind; the charts alone as SVG "
-                     "or PNG. PDF and PNG need --output when standard output is a terminal."),
+                     "or PNG. PDF and PNG need --output when standard output is a terminal.")
+                    + QLatin1Char(' ') + xlsxFormatSentence(),
             false};
 }
 
@@ -142,9 +143,29 @@ int writeExceptions(TOutput &output, const TExceptionsResult &result, const TCur
     const QJsonObject data = output.format() == TOutputFormat::Json
                                      ? exceptionsData(result, currencies, entries)
                                      : QJsonObject();
-    const QList<QStringList> rows = output.format() == TOutputFormat::Csv
-                                            ? exceptionsCsv(result, entries)
-                                            : QList<QStringList>();
+    const QList<QStringList> rows
+            = output.wantsRows() ? exceptionsCsv(result, entries) : QList<QStringList>();
+    // the workbook: the figures, each week and the entries on sheets of their own
+    TXlsxLayout layout;
+    layout.groupBy = {QStringLiteral("row"), QStringLiteral("from"), QStringLiteral("to")};
+    layout.money = {QStringLiteral("amount"), QStringLiteral("takings")};
+    layout.numbers = {QStringLiteral("outlet"),
+                      QStringLiteral("number"),
+                      QStringLiteral("count"),
+                      QStringLiteral("perBills"),
+                      QStringLiteral("perTakings"),
+                      QStringLiteral("medianPerBills"),
+                      QStringLiteral("medianPerTakings"),
+                      QStringLiteral("bills"),
+                      QStringLiteral("table"),
+                      QStringLiteral("party"),
+                      QStringLiteral("bill"),
+                      QStringLiteral("archive"),
+                      QStringLiteral("plu"),
+                      QStringLiteral("center"),
+                      QStringLiteral("voidWaiter")};
+    output.setXlsxLayout(layout);
+    output.setCurrencies(currencies);
     return output.write(lines, data, rows, TCli::tr("Exceptions")) ? ExitOk : ExitFailure;
 }
 

@@ -20,6 +20,7 @@ int runOpenTables(TArgs &args)
     TOutput output(args);
     const auto *currencies
             = qobject_cast<TCurrencies *>(data.lists().get(QStringLiteral("currencies")));
+    output.setCurrencies(currencies);
     TOpenTablesList tables(data.root(), currencies, Qt::ISODate);
     tables.load();
 

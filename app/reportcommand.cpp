@@ -88,6 +88,8 @@ int runJournal(TArgs &args, TDataArgs &data, int kind)
     TOutput output(args, true);
     if (output.isChart())
         throw TUsageError {TCli::tr("the paid tables journal (kind %1) has no chart").arg(kind)};
+    output.setCurrencies(
+            static_cast<TCurrencies *>(data.lists().get(QStringLiteral("currencies"))));
     request.filter = data.filter();
     const QStringList yesNo {QStringLiteral("no"), QStringLiteral("yes")};
     request.showBill = args.choice(QStringLiteral("show-bill"), yesNo) == 1;
@@ -153,6 +155,8 @@ int runReport(TArgs &args)
     request.readOnly = args.isSet(QStringLiteral("read-only"));
 
     TOutput output(args, true);
+    output.setCurrencies(
+            static_cast<TCurrencies *>(data.lists().get(QStringLiteral("currencies"))));
     const bool charted = kindHasChart(request.kind);
     if (output.isChart() && !charted)
         throw TUsageError {TCli::tr("--format %1: report kind %2 has no chart (charts: the waiter, "
@@ -160,13 +164,11 @@ int runReport(TArgs &args)
                                     "reports)")
                                    .arg(args.text(QStringLiteral("format")))
                                    .arg(request.kind)};
-    request.withData = output.format() == TOutputFormat::Json
-                       || output.format() == TOutputFormat::Csv || output.isChart()
-                       || (output.format() == TOutputFormat::Pdf && charted);
+    request.withData = output.format() == TOutputFormat::Json || output.wantsRows()
+                       || output.isChart() || (output.format() == TOutputFormat::Pdf && charted);
     // a chart alone needs only the nodes charts are drawn from, not a leaf
     // per pay of a year
-    if (request.withData && output.format() != TOutputFormat::Json
-        && output.format() != TOutputFormat::Csv)
+    if (request.withData && output.format() != TOutputFormat::Json && !output.wantsRows())
         request.dataNodes = chartNodes();
     // JSON and CSV go to a temporary file while they are made, the lines of
     // a text likewise
@@ -226,9 +228,8 @@ int runReport(TArgs &args)
         if (!spool.writeLines(output, result.batchName))
             return ExitFailure;
     } else if (!output.write(result.displayLines(), result.data,
-                             output.format() == TOutputFormat::Csv
-                                     ? TSummaryExport::csvRows(result.data)
-                                     : QList<QStringList>(),
+                             output.wantsRows() ? TSummaryExport::csvRows(result.data)
+                                                : QList<QStringList>(),
                              title)) {
         return ExitFailure;
     }

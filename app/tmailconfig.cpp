@@ -80,7 +80,8 @@ bool parseJob(const TConfigFile &config, const TConfigFile::Section &section, TM
     job.formats = configList(section.value(QStringLiteral("formats"), QStringLiteral("pdf")));
     const QStringList formats
             = {QStringLiteral("pdf"),  QStringLiteral("csv"), QStringLiteral("json"),
-               QStringLiteral("text"), QStringLiteral("png"), QStringLiteral("svg")};
+               QStringLiteral("text"), QStringLiteral("png"), QStringLiteral("svg"),
+               QStringLiteral("xlsx")};
     for (const QString &format : job.formats) {
         if (!formats.contains(format))
             return wrong(QStringLiteral("formats"),

@@ -6,6 +6,7 @@
 #include "terror.h"
 #include "tpdfwriter.h"
 #include "tsavefile.h"
+#include "txlsxworkbook.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -79,29 +80,34 @@ QList<QStringList> listRowsCsv(const PosLib::TListRows &rows)
     return out;
 }
 
+QString xlsxFormatSentence()
+{
+    return TCli::tr("xlsx writes the same data as an Excel workbook (needs --output): one sheet "
+                    "per group or period, amounts as numbers in the installation's currency, "
+                    "counts as numbers, a frozen title row.");
+}
+
 TCommandOption formatOption(bool charts)
 {
     if (!charts)
         return {{QStringLiteral("format")},
-                QStringLiteral("text|csv|json|pdf"),
+                QStringLiteral("text|csv|json|pdf|xlsx"),
                 TCli::tr("The form of the output: the printed lines (text, default); the data the "
-                         "lines "
-                         "come from as CSV (a header row, one row per item, RFC 4180) or as JSON "
-                         "(\"format\": 1, see docs/report-json.md), amounts in cents; or the "
-                         "printed "
-                         "page as PDF (needs --output when standard output is a terminal)."),
+                         "lines come from as CSV (a header row, one row per item, RFC 4180) or as "
+                         "JSON (\"format\": 1, see docs/report-json.md), amounts in cents; or "
+                         "the printed page as PDF (needs --output when standard output is a "
+                         "terminal).")
+                        + QLatin1Char(' ') + xlsxFormatSentence(),
                 false};
     return {{QStringLiteral("format")},
-            QStringLiteral("text|csv|json|pdf|png|svg"),
-            TCli::tr(
-                    "The form of the output: the printed lines (text, default); the data the lines "
-                    "come from as CSV (a header row, one row per item, RFC 4180) or as JSON "
-                    "(\"format\": 1, see docs/report-json.md), amounts in cents; the printed page "
-                    "as "
-                    "PDF, with the report's chart under its header; or the chart alone as PNG or "
-                    "SVG, "
-                    "one chart per waiter or cost center one below the other (PDF and PNG need "
-                    "--output when standard output is a terminal)."),
+            QStringLiteral("text|csv|json|pdf|png|svg|xlsx"),
+            TCli::tr("The form of the output: the printed lines (text, default); the data the "
+                     "lines come from as CSV (a header row, one row per item, RFC 4180) or as "
+                     "JSON (\"format\": 1, see docs/report-json.md), amounts in cents; the "
+                     "printed page as PDF, with the report's chart under its header; or the chart "
+                     "alone as PNG or SVG, one chart per waiter or cost center one below the "
+                     "other (PDF and PNG need --output when standard output is a terminal).")
+                    + QLatin1Char(' ') + xlsxFormatSentence(),
             false};
 }
 
@@ -129,18 +135,27 @@ QByteArray csvText(const QList<QStringList> &rows)
 }
 
 TOutput::TOutput(const TArgs &args, bool charts)
+    : m_layout(PosLib::reportXlsxLayout())
 {
     QStringList formats {QStringLiteral("text"), QStringLiteral("csv"), QStringLiteral("json"),
                          QStringLiteral("pdf")};
-    if (charts)
+    QList<TOutputFormat> kinds {TOutputFormat::Text, TOutputFormat::Csv, TOutputFormat::Json,
+                                TOutputFormat::Pdf};
+    if (charts) {
         formats << QStringLiteral("png") << QStringLiteral("svg");
-    m_format = TOutputFormat(args.choice(QStringLiteral("format"), formats));
+        kinds << TOutputFormat::Png << TOutputFormat::Svg;
+    }
+    formats << QStringLiteral("xlsx");
+    kinds << TOutputFormat::Xlsx;
+    m_format = kinds.at(args.choice(QStringLiteral("format"), formats));
     // relative to where the command was started, not to the installation
     m_path = args.filePath(QStringLiteral("output"));
     if (args.isSet(QStringLiteral("output")) && m_path.isEmpty())
         args.badValue(QStringLiteral("output"), TCli::tr("a file name"));
     if (m_format == TOutputFormat::Pdf && m_path.isEmpty() && ::isatty(1))
         throw TUsageError {TCli::tr("--format pdf writes no PDF to a terminal; add --output FILE")};
+    if (m_format == TOutputFormat::Xlsx && m_path.isEmpty())
+        throw TUsageError {TCli::tr("--format xlsx writes a workbook file; add --output FILE")};
     if (m_format == TOutputFormat::Png && m_path.isEmpty() && ::isatty(1))
         throw TUsageError {
                 TCli::tr("--format png writes no picture to a terminal; add --output FILE")};
@@ -214,11 +229,29 @@ bool TOutput::putPieces(const Pieces &pieces)
     return true;
 }
 
+void TOutput::setCurrency(const QJsonObject &reportData)
+{
+    const QJsonValue currency = reportData.value(QStringLiteral("currency"));
+    // without a system currency the data names none (and 0 places)
+    if (!currency.isObject() || currency[QStringLiteral("name")].toString().isEmpty())
+        return;
+    PosLib::TXlsxCurrency c;
+    c.name = currency[QStringLiteral("name")].toString();
+    c.decimals = currency[QStringLiteral("decimals")].toInt(2);
+    m_currency = c;
+}
+
 bool TOutput::writeRows(int kind, const QString &caption, const PosLib::TListRows &rows)
 {
     QStringList lines = PosLib::listRowsText(rows).split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.constLast().isEmpty())
         lines.removeLast();
+    // a list is one sheet of what the document shows: its numbers and
+    // amounts as numbers, the rest as text
+    PosLib::TXlsxLayout layout;
+    layout.numbers = {QStringLiteral("depth")};
+    layout.guessOthers = true;
+    setXlsxLayout(layout);
     return write(lines, listRowsData(kind, caption, rows), listRowsCsv(rows), caption);
 }
 
@@ -237,6 +270,19 @@ bool TOutput::write(const QStringList &lines, const QJsonObject &data,
     case TOutputFormat::Csv:
         bytes = csvText(rows);
         break;
+    case TOutputFormat::Xlsx: {
+        // one sheet per group or period, amounts in the installation's currency
+        const PosLib::TXlsxCurrency currency
+                = m_currency ? *m_currency : PosLib::TXlsxCurrency::of(m_currencies);
+        QString error;
+        if (!PosLib::TXlsxWorkbook::write(m_path,
+                                          PosLib::TXlsxWorkbook::sheets(rows, title, m_layout),
+                                          currency, &error)) {
+            fail(error);
+            return false;
+        }
+        return true;
+    }
     case TOutputFormat::Pdf: {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);

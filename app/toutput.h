@@ -3,6 +3,7 @@
 #include "tchartpage.h"
 #include "tcommand.h"
 #include "tlistrow.h"
+#include "txlsxworkbook.h"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -10,6 +11,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class QIODevice;
 
@@ -19,11 +21,14 @@ class TCurrencies;
 }
 
 // The forms a report or a list can be written in.
-enum class TOutputFormat { Text, Csv, Json, Pdf, Png, Svg };
+enum class TOutputFormat { Text, Csv, Json, Pdf, Png, Svg, Xlsx };
 
 // --format and --output, worded once for every command that writes a
 // report or a list; `charts` for the one that also draws them (png, svg).
 TCommandOption formatOption(bool charts = false);
+// The help's sentence on --format xlsx, for commands that word --format
+// themselves.
+QString xlsxFormatSentence();
 TCommandOption outputOption();
 
 // RFC 4180: fields separated by ',', a field holding ',', '"', CR or LF
@@ -46,11 +51,16 @@ class TOutput
 {
 public:
     // Reads --format (default text; png and svg only with `charts`) and
-    // --output; throws TUsageError for an unknown format, and for PDF or
-    // PNG without --output on a terminal.
+    // --output; throws TUsageError for an unknown format, for PDF or PNG
+    // without --output on a terminal and for xlsx without --output.
     explicit TOutput(const TArgs &args, bool charts = false);
 
     TOutputFormat format() const { return m_format; }
+    // CSV and Excel are written from the rows of the result.
+    bool wantsRows() const
+    {
+        return m_format == TOutputFormat::Csv || m_format == TOutputFormat::Xlsx;
+    }
     bool isChart() const
     {
         return m_format == TOutputFormat::Png || m_format == TOutputFormat::Svg;
@@ -60,10 +70,21 @@ public:
     // other, and what the PDF shows under the report's header. `currencies`
     // (may be null) formats their amounts and must outlive the writing.
     void setCharts(const QList<TChartPage> &pages, const PosLib::TCurrencies *currencies);
+    // The installation's currencies (may be null): the workbook shows
+    // amounts in the system currency's name and decimal places (without
+    // one, as a number with two places).
+    void setCurrencies(const PosLib::TCurrencies *currencies) { m_currencies = currencies; }
+    // The same from a report's data ("currency": {"name", "decimals"}), for
+    // a report whose currency list is gone when it is written.
+    void setCurrency(const QJsonObject &reportData);
+    // What the columns of the rows are, for the workbook: by default those
+    // of a report's rows (PosLib::reportXlsxLayout()).
+    void setXlsxLayout(const PosLib::TXlsxLayout &layout) { m_layout = layout; }
 
     // Writes the result in the chosen form: the text lines for text and
     // PDF (`title` names the PDF and SVG document), `data` for JSON, `rows`
-    // for CSV, the charts for PNG and SVG.
+    // for CSV and the workbook (`title` names its sheet when the rows are
+    // not split), the charts for PNG and SVG.
     // On failure prints the reason and returns false.
     bool write(const QStringList &lines, const QJsonObject &data, const QList<QStringList> &rows,
                const QString &title);
@@ -88,4 +109,6 @@ private:
     QString m_path;
     QList<TChartPage> m_charts;
     const PosLib::TCurrencies *m_currencies = nullptr;
+    PosLib::TXlsxLayout m_layout;
+    std::optional<PosLib::TXlsxCurrency> m_currency;
 };

@@ -87,7 +87,7 @@ int runZ(TArgs &args)
         report.setReadOnly(args.isSet(QStringLiteral("read-only")));
         if (!escpos) {
             const TOutput probe(args);
-            if (probe.format() == TOutputFormat::Csv)
+            if (probe.wantsRows())
                 return usageError(TCli::tr("--show writes text, json, pdf or escpos"),
                                   QStringLiteral("z"));
         }
@@ -101,6 +101,12 @@ int runZ(TArgs &args)
     }
 
     TOutput output(args);
+    output.setCurrencies(currencies);
+    TXlsxLayout layout;
+    layout.money = {figureKey(TFigure::BillTotal), QStringLiteral("countDifference")};
+    layout.numbers = {QStringLiteral("z"), figureKey(TFigure::Bills), QStringLiteral("firstBill"),
+                      QStringLiteral("lastBill")};
+    output.setXlsxLayout(layout);
     QDate from;
     QDate to;
     args.dateRange(from, to, false);
@@ -177,9 +183,10 @@ TCommand zCommand()
              TCli::tr("no closing with that Z counter, or the --output file, the device or "
                       "the print queue could not be written")},
             {ExitUsage,
-             TCli::tr("wrong arguments: an unknown option, a bad date or number, --format "
-                      "csv with --show, escpos without --show, a width other than 32, 42 or "
-                      "48, no such directory")},
+             TCli::tr(
+                     "wrong arguments: an unknown option, a bad date or number, --format "
+                     "csv or xlsx with --show, escpos without --show, a width other than 32, 42 or "
+                     "48, no such directory")},
     };
     command.run = runZ;
     return command;

@@ -95,6 +95,8 @@ QByteArray contentTypeOf(const QString &fileName)
         return "image/svg+xml";
     if (suffix == QLatin1String("txt"))
         return "text/plain; charset=UTF-8";
+    if (suffix == QLatin1String("xlsx"))
+        return "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet";
     return "application/octet-stream";
 }
 

@@ -12,7 +12,8 @@
 # Chromium with puppeteer-core from npm (tests/web), so it needs Node.js and
 # npm too (taken from Debian unless a Node.js with npm is there).
 # The audit export's test validates index.xml against its DTD with xmllint
-# (libxml2-utils) and reads its ZIP archive with python3.
+# (libxml2-utils) and reads its ZIP archive with python3; Excel workbooks are
+# written with libxlsxwriter and read back in the tests with python3-openpyxl.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite
@@ -20,7 +21,8 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt
           poppler-utils qt6-charts-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools
           qt6-translations-l10n postgresql libqt6sql6-psql libcurl4-openssl-dev
           python3 python3-aiosmtpd openssl dpkg-dev file lintian systemd qt6-httpserver-dev
-          qt6-websockets-dev libsodium-dev chromium libxml2-utils)
+          qt6-websockets-dev libsodium-dev chromium libxml2-utils
+          libxlsxwriter-dev python3-openpyxl)
 if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
   packages+=(nodejs npm)
 fi

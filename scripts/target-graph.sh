@@ -30,7 +30,7 @@ cmake -S . -B "$build" -G Ninja --graphviz="$graph/g.dot" >"$graph/cmake.log" 2>
 layers=(
     "basics buildinfo veltrumpe_core veltrumpe_api" # foundation, print engine's parts
     "poslib_data veltrumpe veltrummail"
-    "poslib_filters poslib_closing"
+    "poslib_filters poslib_closing xlsxexport"
     "poslib_turnover poslib_report closedday"
     "poslib_summary bookings"
     "poslib_exceptions auditexport"

@@ -73,10 +73,6 @@
 <context>
     <name>TAccountMap</name>
     <message>
-        <source>missing; it names the tax adviser&apos;s and the client&apos;s numbers and the accounts (see the README, &quot;Bookings for the accounting software&quot;)</source>
-        <translation>fehlt; sie nennt die Nummern des Steuerberaters und des Mandanten und die Konten (siehe README, &quot;Bookings for the accounting software&quot;)</translation>
-    </message>
-    <message>
         <source>[%1] %2 is missing</source>
         <translation>[%1] %2 fehlt</translation>
     </message>
@@ -112,13 +108,13 @@
         <source>[%1] %2 = %3: an account or a purpose (%4)</source>
         <translation>[%1] %2 = %3: ein Konto oder ein Zweck (%4)</translation>
     </message>
+    <message>
+        <source>missing; it names the tax adviser&apos;s and the client&apos;s numbers and the accounts (see docs/exports.md, &quot;Bookings for the accounting software&quot;)</source>
+        <translation>fehlt; sie nennt die Nummern des Steuerberaters und des Mandanten und die Konten (siehe docs/exports.md, &quot;Bookings for the accounting software&quot;)</translation>
+    </message>
 </context>
 <context>
     <name>TAuditCompany</name>
-    <message>
-        <source>missing; it names the company, its address and tax number for the audit export (see the README, &quot;The cash-register audit export&quot;)</source>
-        <translation>fehlt; sie nennt das Unternehmen, seine Anschrift und Steuernummer für den Kassen-Prüfexport (siehe README, &quot;The cash-register audit export&quot;)</translation>
-    </message>
     <message>
         <source>[%1] %2 is missing</source>
         <translation>[%1] %2 fehlt</translation>
@@ -134,6 +130,10 @@
     <message>
         <source>[%1] currency = %2: not a three-letter currency code (EUR)</source>
         <translation>[%1] currency = %2: kein dreibuchstabiger Währungscode (EUR)</translation>
+    </message>
+    <message>
+        <source>missing; it names the company, its address and tax number for the audit export (see docs/exports.md, &quot;The cash-register audit export&quot;)</source>
+        <translation>fehlt; sie nennt das Unternehmen, seine Anschrift und Steuernummer für den Kassen-Prüfexport (siehe docs/exports.md, &quot;The cash-register audit export&quot;)</translation>
     </message>
 </context>
 <context>
@@ -6176,6 +6176,33 @@ Buchungsfilter:
     </message>
 </context>
 <context>
+    <name>TXlsxWorkbook</name>
+    <message>
+        <source>%1: no temporary folder for the workbook (%2)</source>
+        <translation>%1: kein temporärer Ordner für die Arbeitsmappe (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the workbook could not be started</source>
+        <translation>%1: die Arbeitsmappe konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>%1: the workbook could not be written (%2)</source>
+        <translation>%1: die Arbeitsmappe konnte nicht geschrieben werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1: the workbook could not be read back (%2)</source>
+        <translation>%1: die Arbeitsmappe konnte nicht zurückgelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1: sheet &quot;%2&quot;, row %3 cannot be written (%4)</source>
+        <translation>%1: Tabellenblatt &quot;%2&quot;, Zeile %3 kann nicht geschrieben werden (%4)</translation>
+    </message>
+    <message>
+        <source>%1: sheet &quot;%2&quot; would have %3 rows, more than Excel holds (%4)</source>
+        <translation>%1: Tabellenblatt &quot;%2&quot; hätte %3 Zeilen, mehr als Excel fasst (%4)</translation>
+    </message>
+</context>
+<context>
     <name>TZReport</name>
     <message>
         <source>whole day</source>
@@ -8193,18 +8220,6 @@ Ohne --from umfasst der Lauf den aktuellen, noch nicht abgeschlossenen Geschäft
         <translation>den Kassen-Prüfexport abgeschlossener Tage schreiben (für eine Betriebsprüfung)</translation>
     </message>
     <message>
-        <source>Writes the cash-register export a German tax audit asks for (DSFinV-K file set) for the closed days from --from to --to: the bills (transactions.csv with VAT, table, payments, lines with their business case, voided lines, discounts and menu components), the master data of every closing (cashpointclosing.csv with the first and last bill of the closing, the company, the till, its terminals and VAT keys) and what each closing adds up to (business cases, payments, cash per currency), each row keyed by the till, the closing&apos;s time and its Z counter. index.xml describes every file and column; the DTD it names lies beside it.
-
-The company&apos;s name, address and tax number come from etc/company.ini (see the README). Only closed days whose closings verify are exported; the amounts are those the closing records sealed. The fields of a technical security module stay empty: the terminals record none (see the README for what that means).
-
-The output is a new or empty folder, or a .zip file. Nothing is left half-written: the files are moved into place only when all were written.</source>
-        <translation>Schreibt den Kassenexport, den eine deutsche Betriebsprüfung verlangt (Dateisatz nach DSFinV-K), für die abgeschlossenen Tage von --from bis --to: die Bons (transactions.csv mit Umsatzsteuer, Tisch, Zahlungen, Positionen mit ihrem Geschäftsvorfall, stornierten Positionen, Rabatten und Menübestandteilen), die Stammdaten jedes Abschlusses (cashpointclosing.csv mit dem ersten und letzten Bon des Abschlusses, dem Unternehmen, der Kasse, ihren Terminals und Steuerschlüsseln) und was jeder Abschluss ergibt (Geschäftsvorfälle, Zahlungen, Bargeld je Währung); jede Zeile trägt als Schlüssel die Kasse, die Zeit des Abschlusses und seinen Z-Zähler. index.xml beschreibt jede Datei und Spalte; die DTD, die sie nennt, liegt daneben.
-
-Name, Anschrift und Steuernummer des Unternehmens kommen aus etc/company.ini (siehe README). Nur abgeschlossene Tage, deren Abschlüsse die Prüfung bestehen, werden exportiert; die Beträge sind die, die die Abschlussnachweise versiegelt haben. Die Felder einer technischen Sicherheitseinrichtung bleiben leer: die Terminals verzeichnen keine (was das bedeutet, steht im README).
-
-Die Ausgabe ist ein neuer oder leerer Ordner oder eine .zip-Datei. Nichts bleibt halb geschrieben: die Dateien kommen erst an ihren Platz, wenn alle geschrieben sind.</translation>
-    </message>
-    <message>
         <source>The first day of the range.</source>
         <translation>Der erste Tag des Bereichs.</translation>
     </message>
@@ -8247,18 +8262,6 @@ Die Ausgabe ist ein neuer oder leerer Ordner oder eine .zip-Datei. Nichts bleibt
     <message>
         <source>write the bookings of closed days for the accounting software (booking batch)</source>
         <translation>die Buchungen abgeschlossener Tage für die Buchhaltungssoftware schreiben (Buchungsstapel)</translation>
-    </message>
-    <message>
-        <source>Writes the takings of the closed days from --from to --to as a booking batch that German accounting software imports (&quot;EXTF&quot; format 700, Buchungsstapel): a format header, the column titles and one booking a line, Windows-1252, &quot;;&quot;-separated, decimal comma, CR LF. Per closed day: the revenue of each VAT rate by the payform that paid it (from the payform&apos;s account to the rate&apos;s revenue account), the per-unit and per-guest surcharges, vouchers sold (owed, not earned) and redeemed (a payform booked on the vouchers account), tips taken and paid out, cash put into and taken out of the till, and the counted cash difference of a closing that records a count. Each bill&apos;s payments are split over what it charged in proportion; the document field holds the day&apos;s Z counters, the text what was booked.
-
-The tax adviser&apos;s and the client&apos;s numbers, the fiscal year, the account length and the accounts come from etc/accounting.ini (see the README; missing accounts take the defaults of --chart or of the file&apos;s chart). Only closed days are exported, and only when their closings verify. A range across the end of a fiscal year gives one file per fiscal year (the file name gets the dates of each). Every exported day is recorded in var/exports/bookings.json: exported again, a day must give the same bytes (the same range gives the same file), otherwise nothing is written unless --force is given. A text that Windows-1252 cannot hold is an error naming the line.
-
-Prints each file written with its range, days and bookings.</source>
-        <translation>Schreibt die Einnahmen der abgeschlossenen Tage von --from bis --to als Buchungsstapel, den deutsche Buchhaltungssoftware einliest (&quot;EXTF&quot; Format 700, Buchungsstapel): ein Formatkopf, die Spaltentitel und eine Buchung je Zeile, Windows-1252, durch &quot;;&quot; getrennt, Dezimalkomma, CR LF. Je abgeschlossenem Tag: der Umsatz jedes Steuersatzes nach der Zahlungsart, die ihn bezahlt hat (vom Konto der Zahlungsart auf das Erlöskonto des Satzes), die Zuschläge je Stück und je Gast, verkaufte Gutscheine (geschuldet, nicht verdient) und eingelöste (eine Zahlungsart auf dem Gutscheinkonto), eingenommene und ausgezahlte Trinkgelder, in die Kasse eingelegtes und entnommenes Bargeld und die gezählte Kassendifferenz eines Abschlusses, der eine Zählung verzeichnet. Die Zahlungen jedes Bons werden anteilig auf das verteilt, was er berechnet hat; das Belegfeld enthält die Z-Zähler des Tages, der Text das Gebuchte.
-
-Die Nummern des Steuerberaters und des Mandanten, das Wirtschaftsjahr, die Kontenlänge und die Konten kommen aus etc/accounting.ini (siehe README; fehlende Konten nehmen die Vorgaben von --chart oder des Kontenrahmens der Datei). Exportiert werden nur abgeschlossene Tage und nur, wenn ihre Abschlüsse die Prüfung bestehen. Ein Zeitraum über das Ende eines Wirtschaftsjahres ergibt eine Datei je Wirtschaftsjahr (der Dateiname erhält die Daten jeder). Jeder exportierte Tag wird in var/exports/bookings.json festgehalten: erneut exportiert, muss ein Tag dieselben Bytes ergeben (derselbe Zeitraum ergibt dieselbe Datei), sonst wird nichts geschrieben, außer --force ist angegeben. Ein Text, den Windows-1252 nicht fassen kann, ist ein Fehler, der die Zeile nennt.
-
-Gibt jede geschriebene Datei mit ihrem Zeitraum, ihren Tagen und Buchungen aus.</translation>
     </message>
     <message>
         <source>The chart of accounts whose defaults fill the accounts etc/accounting.ini leaves out (default: the file&apos;s &quot;chart&quot;, else skr03).</source>
@@ -8437,8 +8440,40 @@ Kassenzählung: --count NAME=BETRAG, einmal je Zahlungsart oder Bargeldwährung 
         <translation>kein Abschluss mit diesem Z-Zähler, oder die --output-Datei, das Gerät oder die Druckwarteschlange konnte nicht geschrieben werden</translation>
     </message>
     <message>
-        <source>wrong arguments: an unknown option, a bad date or number, --format csv with --show, escpos without --show, a width other than 32, 42 or 48, no such directory</source>
-        <translation>falsche Argumente: eine unbekannte Option, ein ungültiges Datum oder eine ungültige Zahl, --format csv mit --show, escpos ohne --show, eine andere Breite als 32, 42 oder 48, kein solches Verzeichnis</translation>
+        <source>--format xlsx writes a workbook file; add --output FILE</source>
+        <translation>--format xlsx schreibt eine Arbeitsmappen-Datei; geben Sie --output DATEI an</translation>
+    </message>
+    <message>
+        <source>Writes the cash-register export a German tax audit asks for (DSFinV-K file set) for the closed days from --from to --to: the bills (transactions.csv with VAT, table, payments, lines with their business case, voided lines, discounts and menu components), the master data of every closing (cashpointclosing.csv with the first and last bill of the closing, the company, the till, its terminals and VAT keys) and what each closing adds up to (business cases, payments, cash per currency), each row keyed by the till, the closing&apos;s time and its Z counter. index.xml describes every file and column; the DTD it names lies beside it.
+
+The company&apos;s name, address and tax number come from etc/company.ini (see docs/exports.md). Only closed days whose closings verify are exported; the amounts are those the closing records sealed. The fields of a technical security module stay empty: the terminals record none (docs/exports.md says what that means).
+
+The output is a new or empty folder, or a .zip file. Nothing is left half-written: the files are moved into place only when all were written.</source>
+        <translation>Schreibt den Kassenexport, den eine deutsche Betriebsprüfung verlangt (Dateisatz nach DSFinV-K), für die abgeschlossenen Tage von --from bis --to: die Bons (transactions.csv mit Umsatzsteuer, Tisch, Zahlungen, Positionen mit ihrem Geschäftsvorfall, stornierten Positionen, Rabatten und Menübestandteilen), die Stammdaten jedes Abschlusses (cashpointclosing.csv mit dem ersten und letzten Bon des Abschlusses, dem Unternehmen, der Kasse, ihren Terminals und Steuerschlüsseln) und was jeder Abschluss ergibt (Geschäftsvorfälle, Zahlungen, Bargeld je Währung); jede Zeile trägt als Schlüssel die Kasse, die Zeit des Abschlusses und seinen Z-Zähler. index.xml beschreibt jede Datei und Spalte; die DTD, die sie nennt, liegt daneben.
+
+Name, Anschrift und Steuernummer des Unternehmens kommen aus etc/company.ini (siehe docs/exports.md). Nur abgeschlossene Tage, deren Abschlüsse die Prüfung bestehen, werden exportiert; die Beträge sind die, die die Abschlussnachweise versiegelt haben. Die Felder einer technischen Sicherheitseinrichtung bleiben leer: die Terminals verzeichnen keine (was das bedeutet, steht in docs/exports.md).
+
+Die Ausgabe ist ein neuer oder leerer Ordner oder eine .zip-Datei. Nichts bleibt halb geschrieben: die Dateien kommen erst an ihren Platz, wenn alle geschrieben sind.</translation>
+    </message>
+    <message>
+        <source>Writes the takings of the closed days from --from to --to as a booking batch that German accounting software imports (&quot;EXTF&quot; format 700, Buchungsstapel): a format header, the column titles and one booking a line, Windows-1252, &quot;;&quot;-separated, decimal comma, CR LF. Per closed day: the revenue of each VAT rate by the payform that paid it (from the payform&apos;s account to the rate&apos;s revenue account), the per-unit and per-guest surcharges, vouchers sold (owed, not earned) and redeemed (a payform booked on the vouchers account), tips taken and paid out, cash put into and taken out of the till, and the counted cash difference of a closing that records a count. Each bill&apos;s payments are split over what it charged in proportion; the document field holds the day&apos;s Z counters, the text what was booked.
+
+The tax adviser&apos;s and the client&apos;s numbers, the fiscal year, the account length and the accounts come from etc/accounting.ini (see docs/exports.md; missing accounts take the defaults of --chart or of the file&apos;s chart). Only closed days are exported, and only when their closings verify. A range across the end of a fiscal year gives one file per fiscal year (the file name gets the dates of each). Every exported day is recorded in var/exports/bookings.json: exported again, a day must give the same bytes (the same range gives the same file), otherwise nothing is written unless --force is given. A text that Windows-1252 cannot hold is an error naming the line.
+
+Prints each file written with its range, days and bookings.</source>
+        <translation>Schreibt die Einnahmen der abgeschlossenen Tage von --from bis --to als Buchungsstapel, den deutsche Buchhaltungssoftware einliest (&quot;EXTF&quot; Format 700, Buchungsstapel): ein Formatkopf, die Spaltentitel und eine Buchung je Zeile, Windows-1252, durch &quot;;&quot; getrennt, Dezimalkomma, CR LF. Je abgeschlossenem Tag: der Umsatz jedes Steuersatzes nach der Zahlungsart, die ihn bezahlt hat (vom Konto der Zahlungsart auf das Erlöskonto des Satzes), die Zuschläge je Stück und je Gast, verkaufte Gutscheine (geschuldet, nicht verdient) und eingelöste (eine Zahlungsart auf dem Gutscheinkonto), eingenommene und ausgezahlte Trinkgelder, in die Kasse eingelegtes und entnommenes Bargeld und die gezählte Kassendifferenz eines Abschlusses, der eine Zählung verzeichnet. Die Zahlungen jedes Bons werden anteilig auf das verteilt, was er berechnet hat; das Belegfeld enthält die Z-Zähler des Tages, der Text das Gebuchte.
+
+Die Nummern des Steuerberaters und des Mandanten, das Wirtschaftsjahr, die Kontenlänge und die Konten kommen aus etc/accounting.ini (siehe docs/exports.md; fehlende Konten nehmen die Vorgaben von --chart oder des Kontenrahmens der Datei). Exportiert werden nur abgeschlossene Tage und nur, wenn ihre Abschlüsse die Prüfung bestehen. Ein Zeitraum über das Ende eines Wirtschaftsjahres ergibt eine Datei je Wirtschaftsjahr (der Dateiname erhält die Daten jeder). Jeder exportierte Tag wird in var/exports/bookings.json festgehalten: erneut exportiert, muss ein Tag dieselben Bytes ergeben (derselbe Zeitraum ergibt dieselbe Datei), sonst wird nichts geschrieben, außer --force ist angegeben. Ein Text, den Windows-1252 nicht fassen kann, ist ein Fehler, der die Zeile nennt.
+
+Gibt jede geschriebene Datei mit ihrem Zeitraum, ihren Tagen und Buchungen aus.</translation>
+    </message>
+    <message>
+        <source>xlsx writes the same data as an Excel workbook (needs --output): one sheet per group or period, amounts as numbers in the installation&apos;s currency, counts as numbers, a frozen title row.</source>
+        <translation>xlsx schreibt dieselben Daten als Excel-Arbeitsmappe (braucht --output): ein Tabellenblatt je Gruppe oder Zeitraum, Beträge als Zahlen in der Währung der Installation, Anzahlen als Zahlen, eine fixierte Titelzeile.</translation>
+    </message>
+    <message>
+        <source>wrong arguments: an unknown option, a bad date or number, --format csv or xlsx with --show, escpos without --show, a width other than 32, 42 or 48, no such directory</source>
+        <translation>falsche Argumente: eine unbekannte Option, ein ungültiges Datum oder eine ungültige Zahl, --format csv oder xlsx mit --show, escpos ohne --show, eine andere Breite als 32, 42 oder 48, kein solches Verzeichnis</translation>
     </message>
     <message>
         <source>--filter does not apply to a batch (kind %1): a batch runs with the filter it was saved with</source>

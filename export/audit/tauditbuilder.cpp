@@ -129,8 +129,9 @@ void TAuditBuilder::addDay(const TClosedDay &day)
             first = closing.record.firstBill();
             last = closing.record.lastBill();
         }
+        // a count that agreed is no business case
         if (const auto difference = day.cashDifferences.constFind(closing.z);
-            difference != day.cashDifferences.cend()) {
+            difference != day.cashDifferences.cend() && *difference != 0) {
             Sum &sum = sums.cases[{{QStringLiteral("DifferenzSollIst"), QString()}, vatKey(0)}];
             sum.gross += *difference;
             sum.net += *difference;

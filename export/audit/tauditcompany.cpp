@@ -19,7 +19,7 @@ bool TAuditCompany::read(const QString &root, TAuditCompany *out, QString *error
     };
     if (!QFileInfo(path).isFile())
         return failed(tr("missing; it names the company, its address and tax number for the "
-                         "audit export (see the README, \"The cash-register audit export\")"));
+                         "audit export (see docs/exports.md, \"The cash-register audit export\")"));
     try {
         const TInifile ini(path);
         const QString company = QStringLiteral("Company");

@@ -98,8 +98,8 @@ bool TAccountMap::read(const QString &root, const QString &chart, TAccountMap *o
     };
     if (!QFileInfo(path).isFile())
         return failed(tr("missing; it names the tax adviser's and the client's numbers and "
-                         "the accounts (see the README, \"Bookings for the accounting "
-                         "software\")"));
+                         "the accounts (see docs/exports.md, \"Bookings for the "
+                         "accounting software\")"));
     try {
         const TInifile ini(path);
         TAccountMap map;

@@ -23,8 +23,10 @@ QString TClosedDay::zText() const
 
 std::optional<qint64> countedCashDifference(const TClosing &closing)
 {
-    Q_UNUSED(closing)
-    return std::nullopt;
+    // nobody counted, or a record that cannot be read (verify names that)
+    if (!closing.hasRecord || !closing.recordReadable || closing.record.cashCount.isEmpty())
+        return std::nullopt;
+    return closing.record.cashCount.difference();
 }
 
 TClosedDays::TClosedDays(const QString &root)

@@ -65,10 +65,10 @@ private:
     TClosingLedger m_ledger;
 };
 
-// The difference between the cash counted at a closing and the till's
-// figure (cents, negative when short), when the closing's record carries a
-// cash count. Records carry none yet: the count of the closing dialog will
-// add one, and this is where it is read for the exports.
+// The difference between what was counted at a closing and what the bills
+// say the drawer and the counted payment forms should hold: the total of
+// the record's cash count in system cents, negative when short; none when
+// nobody counted (the closing's record carries no count).
 std::optional<qint64> countedCashDifference(const TClosing &closing);
 
 } // namespace PosLib

@@ -1,6 +1,7 @@
 #include "planteddata.h"
 #include "testdir.h"
 #include "veltrumprocess.h"
+#include "xlsxreader.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -118,6 +119,43 @@ TEST_F(ExceptionsCommand, JsonAndCsvCarryTheFiguresAndTheEntries)
             "2.7624,yes,\"Voids: 30 (100.0 per 100 bills, 5.0 x the team's median of 20.0; 15.53 % "
             "of the takings, 5.6 x the team's median of 2.76 %)\",30,48300")))
             << csv.out;
+}
+
+TEST_F(ExceptionsCommand, XlsxHasTheFiguresEachWeekAndTheEntriesOnSheetsOfTheirOwn)
+{
+    const QString file = dir->file(QStringLiteral("exceptions.xlsx"));
+    const Outcome made = run(
+            {QStringLiteral("--format"), QStringLiteral("xlsx"), QStringLiteral("--output"), file});
+    ASSERT_EQ(0, made.code) << made.err;
+    const QJsonArray sheets = readWorkbook(file).value(QStringLiteral("sheets")).toArray();
+    ASSERT_EQ(4, sheets.size()); // the figures, two weeks, the entries
+    EXPECT_EQ(QStringLiteral("figure"),
+              sheets.at(0)[QStringLiteral("name")].toString().section(QLatin1Char(' '), 0, 0));
+    EXPECT_EQ(QStringLiteral("week"),
+              sheets.at(1)[QStringLiteral("name")].toString().section(QLatin1Char(' '), 0, 0));
+    EXPECT_NE(sheets.at(1)[QStringLiteral("name")], sheets.at(2)[QStringLiteral("name")]);
+    const QJsonObject entries = sheets.at(3).toObject();
+    EXPECT_EQ(QStringLiteral("entry"),
+              entries[QStringLiteral("name")].toString().section(QLatin1Char(' '), 0, 0));
+    EXPECT_EQ(81, entries[QStringLiteral("cells")].toArray().size());
+
+    // Luca's voids as numbers: 30 of them, 75.00, 100 per 100 bills
+    const QJsonObject figures = sheets.at(0).toObject();
+    int found = 0;
+    const QJsonArray cells = figures[QStringLiteral("cells")].toArray();
+    for (int r = 1; r < cells.size(); ++r) {
+        if (workbookCell(figures, r, 6).toString() != QLatin1String("Luca")
+            || workbookCell(figures, r, 7).toString() != QLatin1String("voids"))
+            continue;
+        ++found;
+        EXPECT_EQ(3, workbookCell(figures, r, 5).toInteger());
+        EXPECT_EQ(30, workbookCell(figures, r, 8).toInteger());
+        EXPECT_DOUBLE_EQ(75.0, workbookCell(figures, r, 9).toDouble());
+        EXPECT_DOUBLE_EQ(100.0, workbookCell(figures, r, 10).toDouble());
+        EXPECT_EQ(QStringLiteral("yes"), workbookCell(figures, r, 14).toString());
+        EXPECT_DOUBLE_EQ(483.0, workbookCell(figures, r, 17).toDouble());
+    }
+    EXPECT_EQ(1, found);
 }
 
 TEST_F(ExceptionsCommand, ChartsAsSvgAndPdf)

@@ -2,9 +2,12 @@
 
 #include "smalldemo.h"
 #include "testdir.h"
+#include "xlsxreader.h"
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -99,6 +102,45 @@ TEST_F(ListCommands, OpenTablesListsTitlesTablesWithTheirDetailsAndTheStatus)
     EXPECT_TRUE(run.lines.value(at + 6).contains(QStringLiteral("\tCash\t")));
     EXPECT_EQ(QStringLiteral("  Order"), run.lines.value(at + 7));
     EXPECT_EQ(QStringLiteral("    Price\tArticle\t\tCount\tTime\tDate"), run.lines.value(at + 8));
+}
+
+TEST_F(ListCommands, OpenTablesAsAWorkbookHaveNumbersAndAmountsAsNumbers)
+{
+    const QString file = dir.file(QStringLiteral("open.xlsx"));
+    const Listing run = veltrum(
+            QStringLiteral("open-tables"),
+            {QStringLiteral("--format"), QStringLiteral("xlsx"), QStringLiteral("--output"), file});
+    ASSERT_EQ(0, run.code) << run.err.toStdString();
+    const Listing text = veltrum(QStringLiteral("open-tables"), {});
+    const QStringList top = topLevel(text.lines);
+    ASSERT_EQ(4, top.size());
+    const QJsonArray sheets = readWorkbook(file).value(QStringLiteral("sheets")).toArray();
+    ASSERT_EQ(1, sheets.size());
+    const QJsonObject sheet = sheets.first().toObject();
+    EXPECT_EQ(QStringLiteral("Open tables"), sheet.value(QStringLiteral("name")).toString());
+    // the title row, then the list's rows with their depth
+    EXPECT_EQ(QStringLiteral("depth"), workbookCell(sheet, 0, 0).toString());
+    EXPECT_EQ(QStringLiteral("Table"), workbookCell(sheet, 1, 1).toString());
+    int tables = 0;
+    const QJsonArray cells = sheet.value(QStringLiteral("cells")).toArray();
+    for (int r = 2; r < cells.size(); ++r) {
+        if (workbookCell(sheet, r, 0).toInteger() != 0)
+            continue;
+        const QJsonValue table = workbookCell(sheet, r, 1);
+        if (!table.isDouble())
+            continue; // the status line
+        // table, party and amount as numbers, the amount in the currency
+        const QStringList shown = top.value(1 + tables).split(QLatin1Char('\t'));
+        EXPECT_EQ(shown.at(0).toLongLong(), table.toInteger());
+        EXPECT_EQ(shown.at(1).toLongLong(), workbookCell(sheet, r, 2).toInteger());
+        EXPECT_EQ(QString(shown.at(2)).remove(QLatin1Char(',')).toLongLong(),
+                  qRound64(workbookCell(sheet, r, 3).toDouble() * 100));
+        EXPECT_TRUE(workbookCell(sheet, r, 3, 2).toString().contains(QStringLiteral("\"EUR\"")));
+        EXPECT_EQ(shown.at(4), workbookCell(sheet, r, 5).toString());
+        ++tables;
+    }
+    EXPECT_EQ(2, tables);
+    EXPECT_EQ(top.at(3), workbookCell(sheet, cells.size() - 1, 1).toString());
 }
 
 TEST_F(ListCommands, OpenTablesWithoutACurrencyListShowCents)
@@ -207,7 +249,7 @@ TEST_F(ListCommands, BadArgumentsAreUsageErrors)
                                      QStringLiteral("--to"), QStringLiteral("2026-12-04")},
                                     {QStringLiteral("--now"), QStringLiteral("tomorrow")},
                                     {QStringLiteral("--since"), QStringLiteral("2026-12-01")},
-            {QStringLiteral("--format"), QStringLiteral("xml")},
+                                    {QStringLiteral("--format"), QStringLiteral("xml")},
                                     {QStringLiteral("--to")}};
     for (const QStringList &args : bad) {
         const Listing run = veltrum(QStringLiteral("time-controls"), args);

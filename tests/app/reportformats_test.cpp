@@ -1,6 +1,7 @@
 #include "jsonschema.h"
 #include "testdir.h"
 #include "veltrumprocess.h"
+#include "xlsxreader.h"
 
 #include <QDir>
 #include <QFile>
@@ -218,6 +219,92 @@ TEST_F(ReportFormats, CsvHasAHeaderAndOneRowPerItem)
     EXPECT_EQ(sum, rows.last().at(10).toLongLong());
     const Outcome text = report(kind7);
     EXPECT_EQ(figureOf(text.out.section(QStringLiteral("Sum articles:"), 1).trimmed()), sum);
+}
+
+TEST_F(ReportFormats, XlsxHasASheetPerWaiterAndPeriodWithTheCsvsFiguresAsNumbers)
+{
+    const QStringList kind5 = QStringList {QStringLiteral("--kind"), QStringLiteral("5")} + week();
+    bool wellFormed = false;
+    const QList<QStringList> csv = parseCsv(
+            report(kind5 + QStringList {QStringLiteral("--format"), QStringLiteral("csv")})
+                    .out.toUtf8(),
+            &wellFormed);
+    ASSERT_GT(csv.size(), 2);
+    const QString file = dir->file(QStringLiteral("kind5.xlsx"));
+    const Outcome made = report(kind5
+                                + QStringList {QStringLiteral("--format"), QStringLiteral("xlsx"),
+                                               QStringLiteral("--output"), file});
+    ASSERT_EQ(0, made.code) << made.err;
+    EXPECT_TRUE(made.out.isEmpty());
+
+    // the CSV's rows per waiter ("number name"), in their order (rows of
+    // no waiter would be on a sheet named after the report)
+    QStringList waiters;
+    QMap<QString, QList<QStringList>> byWaiter;
+    for (qsizetype i = 1; i < csv.size(); ++i) {
+        const QString key = QStringList {csv.at(i).at(4), csv.at(i).at(5)}
+                                    .filter(QRegularExpression(QStringLiteral(".")))
+                                    .join(QLatin1Char(' '));
+        if (!byWaiter.contains(key))
+            waiters << key;
+        byWaiter[key] << csv.at(i);
+    }
+    ASSERT_GT(waiters.size(), 2);
+    const QJsonArray sheets = readWorkbook(file).value(QStringLiteral("sheets")).toArray();
+    ASSERT_EQ(waiters.size(), sheets.size());
+    int amounts = 0;
+    for (qsizetype s = 0; s < sheets.size(); ++s) {
+        const QJsonObject sheet = sheets.at(s).toObject();
+        EXPECT_EQ(waiters.at(s), sheet.value(QStringLiteral("name")).toString());
+        EXPECT_EQ(QStringLiteral("A2"), sheet.value(QStringLiteral("frozen")).toString());
+        const QJsonArray cells = sheet.value(QStringLiteral("cells")).toArray();
+        const QList<QStringList> rows = byWaiter.value(waiters.at(s));
+        ASSERT_EQ(rows.size() + 1, cells.size()) << waiters.at(s);
+        for (int c = 0; c < csv.first().size(); ++c) {
+            EXPECT_EQ(csv.first().at(c), workbookCell(sheet, 0, c).toString());
+            EXPECT_TRUE(workbookCell(sheet, 0, c, 3).toBool());
+        }
+        for (int r = 0; r < rows.size(); ++r) {
+            const QString amount = rows.at(r).at(10);
+            if (amount.isEmpty()) {
+                EXPECT_TRUE(workbookCell(sheet, r + 1, 10).isNull());
+                continue;
+            }
+            // cents in the CSV, the currency's units in the workbook
+            const QString type = workbookCell(sheet, r + 1, 10, 1).toString();
+            EXPECT_TRUE(type == QLatin1String("float") || type == QLatin1String("int")) << type;
+            EXPECT_EQ(amount.toLongLong(),
+                      qRound64(workbookCell(sheet, r + 1, 10).toDouble() * 100))
+                    << waiters.at(s) << " row " << r;
+            EXPECT_TRUE(workbookCell(sheet, r + 1, 10, 2)
+                                .toString()
+                                .contains(QStringLiteral("\"EUR\"")));
+            EXPECT_EQ(rows.at(r).at(8), workbookCell(sheet, r + 1, 8).toString());
+            ++amounts;
+        }
+    }
+    EXPECT_GT(amounts, 20);
+
+    // a period a day: a sheet per day, named by its dates
+    const QString days = dir->file(QStringLiteral("kind7.xlsx"));
+    ASSERT_EQ(0, report(QStringList {QStringLiteral("--kind"), QStringLiteral("7"),
+                                     QStringLiteral("--period"), QStringLiteral("1"),
+                                     QStringLiteral("--format"), QStringLiteral("xlsx"),
+                                     QStringLiteral("--output"), days}
+                        + week())
+                         .code);
+    const QJsonArray daySheets = readWorkbook(days).value(QStringLiteral("sheets")).toArray();
+    ASSERT_EQ(3, daySheets.size());
+    EXPECT_EQ(QStringLiteral("2026-12-02 2026-12-02"),
+              daySheets.at(0)[QStringLiteral("name")].toString());
+    EXPECT_EQ(QStringLiteral("2026-12-04 2026-12-04"),
+              daySheets.at(2)[QStringLiteral("name")].toString());
+
+    // a workbook is a file: without --output it is refused before any work
+    const Outcome bare
+            = report(kind5 + QStringList {QStringLiteral("--format"), QStringLiteral("xlsx")});
+    EXPECT_EQ(2, bare.code);
+    EXPECT_TRUE(bare.err.contains(QStringLiteral("--output"))) << bare.err;
 }
 
 TEST_F(ReportFormats, PdfHoldsTheLinesOfTheText)

@@ -1,5 +1,7 @@
+#include "tcurrencies.h"
 #include "testdir.h"
 #include "veltrumprocess.h"
+#include "xlsxreader.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -81,6 +83,16 @@ TEST(ZCommand, WrongRequestsAreRefused)
                                   {QStringLiteral("--show"), QStringLiteral("101"),
                                    QStringLiteral("--format"), QStringLiteral("csv")}))
                          .code);
+    // the Z report has no rows: no workbook of it; the list's needs a file
+    EXPECT_EQ(2, veltrum(withData(QStringLiteral("z"), root,
+                                  {QStringLiteral("--show"), QStringLiteral("101"),
+                                   QStringLiteral("--format"), QStringLiteral("xlsx"),
+                                   QStringLiteral("--output"), dir.file(QStringLiteral("z.xlsx"))}))
+                         .code);
+    EXPECT_EQ(2, veltrum(withData(QStringLiteral("z"), root,
+                                  {QStringLiteral("--format"), QStringLiteral("xlsx")}))
+                         .code);
+    EXPECT_FALSE(dir.exists(QStringLiteral("z.xlsx")));
     EXPECT_EQ(2, veltrum(withData(QStringLiteral("verify"), root,
                                   {QStringLiteral("--day"), QStringLiteral("2026-12-04"),
                                    QStringLiteral("--all")}))
@@ -163,4 +175,40 @@ TEST(ZCommand, ClosingsWithRecordsListShowAndVerify)
     EXPECT_TRUE(verify.out.contains(QStringLiteral("var/statist/tag05.12.2026/a1) was changed")))
             << verify.out;
     EXPECT_TRUE(veltrum(withData(QStringLiteral("z"), root)).out.contains(QStringLiteral(" no\n")));
+
+    // the list as a workbook, its amounts in the installation's currency
+    PosLib::TCurrencies currencies;
+    const QByteArray base = root.toLocal8Bit();
+    ASSERT_EQ(0, currencies.load(base.constData()));
+    ASSERT_TRUE(currencies.systemCurrency());
+    currencies.systemCurrency()->setShortname(QStringLiteral("CHF"));
+    currencies.save(base.constData());
+    const QString book = dir.file(QStringLiteral("closings.xlsx"));
+    const Outcome csv = veltrum(withData(QStringLiteral("z"), root,
+                                         {QStringLiteral("--format"), QStringLiteral("csv")}));
+    ASSERT_EQ(0, veltrum(withData(QStringLiteral("z"), root,
+                                  {QStringLiteral("--format"), QStringLiteral("xlsx"),
+                                   QStringLiteral("--output"), book}))
+                         .code);
+    const QStringList csvLines = csv.out.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    const QJsonArray sheets = readWorkbook(book).value(QStringLiteral("sheets")).toArray();
+    ASSERT_EQ(1, sheets.size());
+    const QJsonObject sheet = sheets.first().toObject();
+    EXPECT_EQ(QStringLiteral("Closings"), sheet.value(QStringLiteral("name")).toString());
+    ASSERT_EQ(csvLines.size(), sheet.value(QStringLiteral("cells")).toArray().size());
+    EXPECT_EQ(QStringLiteral("billTotal"), workbookCell(sheet, 0, 6).toString());
+    for (int r = 1; r < csvLines.size(); ++r) {
+        const QStringList fields = csvLines.at(r).split(QLatin1Char(','));
+        EXPECT_EQ(fields.at(0).toLongLong(), workbookCell(sheet, r, 0).toInteger()) << r;
+        // a closing before records were kept has no bill total: an empty cell
+        if (fields.at(6).isEmpty()) {
+            EXPECT_TRUE(workbookCell(sheet, r, 6).isNull()) << r;
+            continue;
+        }
+        EXPECT_EQ(fields.at(6).toLongLong(), qRound64(workbookCell(sheet, r, 6).toDouble() * 100))
+                << r;
+        EXPECT_TRUE(workbookCell(sheet, r, 6, 2).toString().contains(QStringLiteral("\"CHF\"")))
+                << workbookCell(sheet, r, 6, 2).toString();
+        EXPECT_EQ(fields.at(8), workbookCell(sheet, r, 8).toString());
+    }
 }

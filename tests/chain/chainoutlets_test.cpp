@@ -3,6 +3,7 @@
 #include "testdir.h"
 #include "tsettings.h"
 #include "veltrumprocess.h"
+#include "xlsxreader.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -298,6 +299,33 @@ TEST_F(ChainOutletsTest, ThreeOutletsCloseAndTheChainReportsLikeEachOfThemAndThe
     EXPECT_EQ(0, each.out.count(QStringLiteral("Summary for: Outlet 4\n")));
     EXPECT_LT(each.out.indexOf(QStringLiteral("Outlet 1\n")),
               each.out.indexOf(QStringLiteral("Outlet 7\n")));
+
+    // as a workbook: a sheet per outlet, amounts as numbers in the outlets' currency
+    const QString book = dir.file(QStringLiteral("outlets.xlsx"));
+    const QStringList perOutlet {QStringLiteral("--db"),         urlText(),
+                                 QStringLiteral("--per-outlet"), QStringLiteral("--outlets"),
+                                 QStringLiteral("7,1"),          QStringLiteral("--format")};
+    const Outcome csv = chain(QStringLiteral("report"),
+                              perOutlet + QStringList {QStringLiteral("csv")} + reportArgs(7));
+    ASSERT_EQ(0,
+              chain(QStringLiteral("report"),
+                    perOutlet
+                            + QStringList {QStringLiteral("xlsx"), QStringLiteral("--output"), book}
+                            + reportArgs(7))
+                      .code);
+    const QJsonArray sheets = readWorkbook(book).value(QStringLiteral("sheets")).toArray();
+    ASSERT_EQ(2, sheets.size());
+    EXPECT_EQ(QStringLiteral("1"), sheets.at(0)[QStringLiteral("name")].toString());
+    EXPECT_EQ(QStringLiteral("7"), sheets.at(1)[QStringLiteral("name")].toString());
+    // the CSV's rows, the sheets' rows under their titles
+    const QStringList csvRows = csv.out.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    EXPECT_EQ(csvRows.size() + 1, sheets.at(0)[QStringLiteral("cells")].toArray().size()
+                                          + sheets.at(1)[QStringLiteral("cells")].toArray().size());
+    const QJsonObject first = sheets.at(0).toObject();
+    const QStringList firstRow = csvRows.value(1).split(QLatin1Char(','));
+    ASSERT_EQ(QStringLiteral("amount"), workbookCell(first, 0, 11).toString());
+    EXPECT_EQ(firstRow.last().toLongLong(), qRound64(workbookCell(first, 1, 11).toDouble() * 100));
+    EXPECT_TRUE(workbookCell(first, 1, 11, 2).toString().contains(QStringLiteral("\"EUR\"")));
 
     // a stored day that cannot be read is named, never skipped
     ASSERT_TRUE(db.exec(QStringLiteral("UPDATE day_aggregates SET data = '\\x0102' WHERE "

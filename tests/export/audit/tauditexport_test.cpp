@@ -318,10 +318,11 @@ TEST_F(AuditExportTest, ClosingsAndBillsAreTheClosingRecordsAndTheZReports)
         types.insert(cases.value(i, QStringLiteral("GV_TYP")));
     EXPECT_TRUE(types.contains(QStringLiteral("TrinkgeldAN")));
     // every line is a business case the format knows
-    const QSet<QString> known {QStringLiteral("Umsatz"), QStringLiteral("MehrzweckgutscheinKauf"),
-                               QStringLiteral("Pfand"), QStringLiteral("Einzahlung"),
-                               QStringLiteral("Auszahlung"), QStringLiteral("TrinkgeldAN"),
-                               QStringLiteral("DifferenzSollIst")};
+    const QSet<QString> known {
+            QStringLiteral("Umsatz"),          QStringLiteral("MehrzweckgutscheinKauf"),
+            QStringLiteral("Pfand"),           QStringLiteral("Einzahlung"),
+            QStringLiteral("Auszahlung"),      QStringLiteral("TrinkgeldAN"),
+            QStringLiteral("DifferenzSollIst")};
     for (qsizetype i = 0; i < lines.rows.size(); ++i)
         types.insert(lines.value(i, QStringLiteral("GV_TYP")));
     EXPECT_EQ(QSet<QString>(), types - known);
@@ -355,6 +356,47 @@ TEST_F(AuditExportTest, TheArchiveHoldsTheSameFilesAndAnExportAgainIsTheSame)
     ASSERT_TRUE(p.waitForFinished(60000));
     EXPECT_EQ(0, p.exitCode()) << p.readAllStandardError().toStdString();
     EXPECT_EQ("22", p.readAllStandardOutput().trimmed());
+}
+
+TEST_F(AuditExportTest, ACountedCashDifferenceIsTheClosingsDifferenzSollIst)
+{
+    // the 3rd counted with an empty drawer (short), the 4th not counted
+    const QDate from(2026, 12, 3), to(2026, 12, 4);
+    closeddemo::write(root, 2, 6, Today, {{from, 0}});
+    writeCompany("[Company]\nname = Linde\nstreet = Weg 2\nzip = 1\ncity = Au\nvatid = DE1\n");
+    ASSERT_EQ(QString(), exportRange(from, to, QStringLiteral("audit")));
+
+    const Csv cases = csv(QStringLiteral("audit/businesscases.csv"));
+    const Csv vat = csv(QStringLiteral("audit/vat.csv"));
+    int counted = 0;
+    const TClosingLedger sealedLedger(root);
+    for (const TClosing &closing : sealedLedger.closings()) {
+        if (closing.date < from || closing.date > to)
+            continue;
+        const QString z = QString::number(closing.z);
+        SCOPED_TRACE(z.toStdString());
+        QList<qsizetype> rows;
+        for (qsizetype i = 0; i < cases.rows.size(); ++i) {
+            if (cases.value(i, QStringLiteral("Z_NR")) == z
+                && cases.value(i, QStringLiteral("GV_TYP")) == QLatin1String("DifferenzSollIst"))
+                rows << i;
+        }
+        if (closing.record.cashCount.isEmpty()) {
+            EXPECT_TRUE(rows.isEmpty());
+            continue;
+        }
+        ++counted;
+        const qint64 difference = closing.record.cashCount.difference();
+        ASSERT_LT(difference, 0);
+        ASSERT_EQ(1, rows.size());
+        // not taxable: gross and net are the difference, under the key of 0 %
+        EXPECT_EQ(difference, cents(cases.value(rows.first(), QStringLiteral("Z_UMS_BRUTTO"))));
+        EXPECT_EQ(difference, cents(cases.value(rows.first(), QStringLiteral("Z_UMS_NETTO"))));
+        EXPECT_EQ(QStringLiteral("5"), cases.value(rows.first(), QStringLiteral("UST_SCHLUESSEL")));
+        EXPECT_EQ(1, sumBy(vat, z, QStringLiteral("UST_SCHLUESSEL"), QStringLiteral("UST_SATZ"))
+                             .count(QStringLiteral("5")));
+    }
+    EXPECT_EQ(1, counted);
 }
 
 TEST_F(AuditExportTest, NothingIsWrittenWhenItCannotBeWhole)

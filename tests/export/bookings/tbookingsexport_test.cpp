@@ -365,3 +365,48 @@ TEST_F(BookingsExportTest, OnlyClosedDaysAndOnlyWithTheMappingFile)
                         .startsWith(root + QStringLiteral("etc/accounting.ini: missing")));
     EXPECT_FALSE(dir.exists(QStringLiteral("x.csv")));
 }
+
+TEST_F(BookingsExportTest, ACountedCashDifferenceIsBookedAsShortOrOverOnItsDay)
+{
+    // the 2nd counted with an empty drawer, the 3rd with far too much, the
+    // 4th not counted
+    const QDate shortDay(2026, 12, 2), overDay(2026, 12, 3);
+    closeddemo::write(root, 3, 6, Today, {{shortDay, 0}, {overDay, 10000000}});
+    closeddemo::writeAccounting(root);
+    ASSERT_EQ(QString(), exportRange(shortDay, QDate(2026, 12, 4), QStringLiteral("count.csv")));
+
+    // the differences the closing records sealed, by Z
+    QMap<long, qint64> sealed;
+    const TClosingLedger ledger(root);
+    for (const TClosing &closing : ledger.closings()) {
+        ASSERT_TRUE(closing.recordReadable);
+        if (!closing.record.cashCount.isEmpty())
+            sealed.insert(closing.z, closing.record.cashCount.difference());
+        EXPECT_EQ(closing.record.cashCount.isEmpty(), !countedCashDifference(closing).has_value());
+    }
+    ASSERT_EQ(2, sealed.size());
+
+    QStringList lines = fromWindows1252(dir.read(QStringLiteral("count.csv")))
+                                .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    QMap<long, qint64> booked;
+    QMap<long, QDate> bookedOn;
+    for (qsizetype i = 2; i < lines.size(); ++i) {
+        const QStringList f = fields(lines[i]);
+        const QString text = f.value(13);
+        if (!text.startsWith(QLatin1String("Cash counted")))
+            continue;
+        const long z = text.section(QStringLiteral("(Z "), 1).chopped(1).toLong();
+        const bool isShort = text.startsWith(QLatin1String("Cash counted short"));
+        booked[z] += isShort ? -cents(f[0]) : cents(f[0]);
+        bookedOn[z] = QDate(2026, f[9].mid(2, 2).toInt(), f[9].left(2).toInt());
+        // short: the loss against the till, over: the till against the gain
+        EXPECT_EQ(QStringLiteral("1000"), isShort ? f[7] : f[6]) << text.toStdString();
+    }
+    EXPECT_EQ(sealed, booked);
+    for (auto it = sealed.cbegin(); it != sealed.cend(); ++it) {
+        const TClosing *closing = ledger.find(it.key());
+        ASSERT_TRUE(closing);
+        EXPECT_EQ(closing->date, bookedOn.value(it.key()));
+        EXPECT_EQ(closing->date == shortDay, it.value() < 0);
+    }
+}
