@@ -16,6 +16,7 @@ TCommand exceptionsCommand();
 TCommand exportCommand();
 TCommand exportBookingsCommand();
 TCommand exportAuditCommand();
+TCommand labourCommand();
 TCommand mailCommand();
 TCommand reportCommand();
 TCommand scheduledClosingCommand();

@@ -73,6 +73,7 @@ int main(int argc, char **argv)
             exportCommand(),
             exportBookingsCommand(),
             exportAuditCommand(),
+            labourCommand(),
             mailCommand(),
             openTablesCommand(),
             serveCommand(),

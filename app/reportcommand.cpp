@@ -3,6 +3,7 @@
 #include "cliutil.h"
 #include "targs.h"
 #include "tchartpage.h"
+#include "tcomparisondata.h"
 #include "tcurrencies.h"
 #include "tdataargs.h"
 #include "tdataspool.h"
@@ -77,7 +78,7 @@ bool showProgressOf(const TArgs &args)
 int runJournal(TArgs &args, TDataArgs &data, int kind)
 {
     for (const char *summaryOnly : {"period", "outlet", "open-tables", "without-credits",
-                                    "turnover", "trainee", "report-waiter"}) {
+                                    "turnover", "trainee", "report-waiter", "compare"}) {
         if (args.isSet(QLatin1String(summaryOnly)))
             throw TUsageError {TCli::tr("%1 does not apply to the paid tables journal (kind %2)")
                                        .arg(TArgs::optionText(QLatin1String(summaryOnly)))
@@ -153,6 +154,9 @@ int runReport(TArgs &args)
     request.now = args.dateTime(QStringLiteral("now"));
     request.dayCache = !args.isSet(QStringLiteral("no-cache"));
     request.readOnly = args.isSet(QStringLiteral("read-only"));
+    if (!TCompareWith::parse(args.text(QStringLiteral("compare")), &request.compare))
+        args.badValue(QStringLiteral("compare"),
+                      TCli::tr("previous, week, year, yyyy-MM-dd..yyyy-MM-dd or yyyy-MM-dd"));
 
     TOutput output(args, true);
     output.setCurrencies(
@@ -171,10 +175,12 @@ int runReport(TArgs &args)
     if (request.withData && output.format() != TOutputFormat::Json && !output.wantsRows())
         request.dataNodes = chartNodes();
     // JSON and CSV go to a temporary file while they are made, the lines of
-    // a text likewise
+    // a text likewise; a comparison joins two documents in memory
     TDataSpool spool(output.format());
-    request.dataSink = spool.sink();
-    request.lineSink = spool.lineSink();
+    if (!request.compare.isSet()) {
+        request.dataSink = spool.sink();
+        request.lineSink = spool.lineSink();
+    }
     const bool showProgress = showProgressOf(args);
 
     TReportRun run(&data.lists(), data.root());
@@ -228,8 +234,9 @@ int runReport(TArgs &args)
         if (!spool.writeLines(output, result.batchName))
             return ExitFailure;
     } else if (!output.write(result.displayLines(), result.data,
-                             output.wantsRows() ? TSummaryExport::csvRows(result.data)
-                                                : QList<QStringList>(),
+                             !output.wantsRows()       ? QList<QStringList>()
+                             : request.compare.isSet() ? comparisonCsvRows(result.data)
+                                                       : TSummaryExport::csvRows(result.data),
                              title)) {
         return ExitFailure;
     }
@@ -288,6 +295,17 @@ TCommand reportCommand()
                     TCli::tr("The first closed day of the report; without it, the current day.")),
             toOption(TCli::tr("The last closed day (needs --from; default: --from alone).")),
             periodOption(),
+            {{QStringLiteral("compare")},
+             QStringLiteral("previous|week|year|FROM..TO"),
+             TCli::tr("Compare the report with other days, computed with the same options: "
+                      "'previous' the days just before (whole months with the months before), "
+                      "'week' the same days a week earlier, 'year' the same weekdays 52 weeks "
+                      "earlier, FROM..TO (yyyy-MM-dd) days of your own, or FROM alone as many "
+                      "days as the report's from there. The current day is compared with the "
+                      "compared day up to the same hour. The text shows beside each count and "
+                      "amount the difference and the change in percent; JSON and CSV carry both "
+                      "values and the difference; charts show both periods."),
+             false},
             filterOption(),
             outletOption(),
             {{QStringLiteral("open-tables")},

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QJsonArray>
+#include <QTime>
 #include <QLocale>
 #include <QMap>
 
@@ -64,6 +65,19 @@ qint64 cents(const QJsonValue &value)
     return qint64(value.toDouble());
 }
 
+// The compared days' count and amount of an item (0 without a comparison).
+QJsonObject comparedOf(const QJsonObject &item)
+{
+    return item.value(QStringLiteral("compared")).toObject();
+}
+
+// Whether the item was found in the current period (always, without a
+// comparison).
+bool isCurrent(const QJsonObject &item)
+{
+    return item.value(QStringLiteral("presentIn")).toString() != QLatin1String("compared");
+}
+
 // The name an item shows in the chart. A department's leaf also carries the
 // article it was first met with, so its own name comes first.
 QString itemLabel(const QJsonObject &item)
@@ -91,6 +105,8 @@ QList<TChartBar> merged(const QList<TChartBar> &bars)
         } else {
             out[*it].count += bar.count;
             out[*it].amount += bar.amount;
+            out[*it].comparedCount += bar.comparedCount;
+            out[*it].comparedAmount += bar.comparedAmount;
         }
     }
     return out;
@@ -120,6 +136,8 @@ void fillHours(TChartPage &page, const QJsonArray &items)
         bar.label = QStringLiteral("%1:00").arg(hour, 2, 10, QLatin1Char('0'));
         bar.count += item.value(QStringLiteral("count")).toDouble();
         bar.amount += cents(item.value(QStringLiteral("amount")));
+        bar.comparedCount += comparedOf(item).value(QStringLiteral("count")).toDouble();
+        bar.comparedAmount += cents(comparedOf(item).value(QStringLiteral("amount")));
     }
     page.bars = hours.values();
 }
@@ -138,9 +156,17 @@ void fillPayforms(TChartPage &page, const QJsonArray &items)
         bar.label = values.value(QStringLiteral("payformname")).toString();
         if (bar.label.isEmpty())
             bar.label = item.value(QStringLiteral("text")).toString();
-        bar.count = item.value(QStringLiteral("count")).toDouble();
-        bar.amount = cents(values.value(QStringLiteral("given")))
-                     - cents(values.value(QStringLiteral("return")));
+        const auto net = [](const QJsonObject &v) {
+            return long(cents(v.value(QStringLiteral("given")))
+                        - cents(v.value(QStringLiteral("return"))));
+        };
+        if (isCurrent(item)) {
+            bar.count = item.value(QStringLiteral("count")).toDouble();
+            bar.amount = net(values);
+        }
+        const QJsonObject compared = comparedOf(item);
+        bar.comparedCount = compared.value(QStringLiteral("count")).toDouble();
+        bar.comparedAmount = net(compared.value(QStringLiteral("values")).toObject());
         bars << bar;
     }
     page.bars = merged(bars);
@@ -155,7 +181,9 @@ void fillTopItems(TChartPage &page, const QJsonArray &items, const QString &node
         if (item.value(QStringLiteral("node")).toString() != node)
             continue;
         bars << TChartBar {itemLabel(item), item.value(QStringLiteral("count")).toDouble(),
-                           long(cents(item.value(QStringLiteral("amount"))))};
+                           long(cents(item.value(QStringLiteral("amount")))),
+                           comparedOf(item).value(QStringLiteral("count")).toDouble(),
+                           long(cents(comparedOf(item).value(QStringLiteral("amount"))))};
     }
     bars = merged(bars);
     sortByAmount(bars);
@@ -165,6 +193,8 @@ void fillTopItems(TChartPage &page, const QJsonArray &items, const QString &node
         for (qsizetype i = TopItemCount; i < bars.size(); ++i) {
             rest.count += bars.at(i).count;
             rest.amount += bars.at(i).amount;
+            rest.comparedCount += bars.at(i).comparedCount;
+            rest.comparedAmount += bars.at(i).comparedAmount;
         }
         rest.label = Text::tr("Others (%1)").arg(page.others);
         bars = bars.mid(0, TopItemCount);
@@ -176,19 +206,21 @@ void fillTopItems(TChartPage &page, const QJsonArray &items, const QString &node
 // The figure the report's own sum line prints: the exact amounts added and
 // rounded once ("Amount" of the hours, "Sum articles:"), or "Sum of all
 // payforms"; the bars' rounded amounts added up when the data carry none.
-long totalOf(const TChartPage &page, const QJsonObject &group, int code)
+// `numbers` holds the group's "figures" and "sums" (the group itself, or
+// its "compared" part); `compared` adds up the bars' compared amounts.
+long totalOf(const TChartPage &page, const QJsonObject &numbers, int code, bool compared)
 {
     const QString node = page.kind == TChartPage::Hours ? QStringLiteral("hours") : itemNode(code);
     const QJsonValue sum = page.kind == TChartPage::Payforms
-                                   ? group.value(QStringLiteral("figures"))
+                                   ? numbers.value(QStringLiteral("figures"))
                                              .toObject()
                                              .value(figureKey(TFigure::AllPayforms))
-                                   : group.value(QStringLiteral("sums")).toObject().value(node);
+                                   : numbers.value(QStringLiteral("sums")).toObject().value(node);
     if (sum.isDouble())
         return long(cents(sum));
     long total = 0;
     for (const TChartBar &bar : page.bars)
-        total += bar.amount;
+        total += compared ? bar.comparedAmount : bar.amount;
     return total;
 }
 
@@ -203,6 +235,26 @@ QString groupLabel(const QJsonObject &group)
         return number == 0 ? Text::tr("Cost center 0")
                            : Text::tr("Cost center #%1 - %2").arg(number).arg(name);
     return QString();
+}
+
+QString periodLabel(const QJsonObject &period);
+
+// The legend's names of the two periods of a comparison.
+void nameComparison(TChartPage &page, const QJsonObject &document, const QJsonObject &period)
+{
+    const QString current = periodLabel(period);
+    page.currentName = current.isEmpty() ? Text::tr("Today") : current;
+    const QJsonObject compared = period.value(QStringLiteral("compared")).toObject();
+    page.comparedName = periodLabel(compared);
+    const QTime until = QTime::fromString(document.value(QStringLiteral("compared"))
+                                                  .toObject()
+                                                  .value(QStringLiteral("until"))
+                                                  .toString(),
+                                          Qt::ISODate);
+    if (until.isValid())
+        page.comparedName = Text::tr("%1 until %2")
+                                    .arg(page.comparedName,
+                                         QLocale().toString(until, QLocale::ShortFormat));
 }
 
 QString periodLabel(const QJsonObject &period)
@@ -320,7 +372,13 @@ QList<TChartPage> chartPages(const QJsonObject &document)
                     fillPayforms(page, items);
                 else
                     fillTopItems(page, items, itemNode(code));
-                page.total = totalOf(page, group, code);
+                page.total = totalOf(page, group, code, false);
+                if (document.contains(QStringLiteral("compared"))) {
+                    page.compared = true;
+                    nameComparison(page, document, period);
+                    page.comparedTotal = totalOf(
+                            page, group.value(QStringLiteral("compared")).toObject(), code, true);
+                }
                 pages << page;
             }
         }

@@ -12,6 +12,9 @@ struct TChartBar
     QString label;
     double count = 0;
     long amount = 0;
+    // Of the compared days, in a comparison (TChartPage::compared).
+    double comparedCount = 0;
+    long comparedAmount = 0;
     bool marked = false; // rates: a flagged waiter or cost center
 };
 
@@ -42,6 +45,15 @@ struct TChartPage
     // Rates: the team's median, drawn across the bars.
     double median = 0;
 
+    // A comparison: every bar has the compared days' count and amount too,
+    // drawn as a second series beside the first; the two periods' names
+    // for the legend ("1.12.26 - 7.12.26"; the current day "Today" and the
+    // compared one with the hour it goes up to), and the compared sum.
+    bool compared = false;
+    QString currentName;
+    QString comparedName;
+    long comparedTotal = 0;
+
     // Which section, period and group of the printed report this is: the
     // report's sections that have lines, its periods and its groups
     // counted from 0 in the order the text prints them.
@@ -69,8 +81,9 @@ bool kindHasChart(int id);
 // data a run has to hand out for its charts (TReportRequest::dataNodes).
 QStringList chartNodes();
 
-// The chart pages of a report's data document (TSummaryExport::document),
-// section by section, period by period, group by group.
+// The chart pages of a report's data document (TSummaryExport::document,
+// or a comparison's, comparisonDocument()), section by section, period by
+// period, group by group.
 QList<TChartPage> chartPages(const QJsonObject &document);
 
 // The page whose group the printed line `line` of `lines` belongs to, or

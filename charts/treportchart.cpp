@@ -1,5 +1,6 @@
 #include "treportchart.h"
 
+#include "tcomparisontext.h"
 #include "tcurrencies.h"
 #include "tcurrency.h"
 #include "tfigures.h"
@@ -150,26 +151,38 @@ QChart *newChart(const TChartPage &page)
 // office writes money (the axis names the currency): the bars' heights
 // alone would only say it roughly. The texts follow the plot area when the
 // chart is laid out again.
+// In a comparison every hour has two bars side by side, each with its text.
 void addBarAmounts(QChart *chart, QBarSeries *bars, const TChartPage &page,
                    const TCurrencies *currencies)
 {
-    QList<QGraphicsSimpleTextItem *> texts;
+    struct Placed
+    {
+        QGraphicsSimpleTextItem *text;
+        double x; // the bar's centre on the hours' axis
+    };
+    QList<Placed> texts;
     QFont font = chart->font();
-    font.setPointSizeF(font.pointSizeF() * 0.85);
-    for (const TChartBar &bar : page.bars) {
-        auto *text = new QGraphicsSimpleTextItem(priceText(currencies, bar.amount), chart);
-        text->setFont(font);
-        text->setBrush(Palette[0].darker(160));
-        text->setRotation(-90);
-        text->setZValue(100); // above the series and the grid
-        texts << text;
+    font.setPointSizeF(font.pointSizeF() * (page.compared ? 0.75 : 0.85));
+    const int sets = page.compared ? 2 : 1;
+    const double width = bars->barWidth() / sets;
+    for (int i = 0; i < page.bars.size(); ++i) {
+        const TChartBar &bar = page.bars.at(i);
+        for (int set = 0; set < sets; ++set) {
+            const long amount = set == 0 ? bar.amount : bar.comparedAmount;
+            auto *text = new QGraphicsSimpleTextItem(priceText(currencies, amount), chart);
+            text->setFont(font);
+            text->setBrush(Palette[set].darker(set == 0 ? 160 : 220));
+            text->setRotation(-90);
+            text->setZValue(100); // above the series and the grid
+            texts << Placed {text, i - bars->barWidth() / 2 + width * (set + 0.5)};
+        }
     }
     auto place = [chart, bars, texts] {
-        for (int i = 0; i < texts.size(); ++i) {
-            const QPointF foot = chart->mapToPosition(QPointF(i, 0), bars);
-            const QRectF box = texts.at(i)->boundingRect();
+        for (const Placed &placed : texts) {
+            const QPointF foot = chart->mapToPosition(QPointF(placed.x, 0), bars);
+            const QRectF box = placed.text->boundingRect();
             // turned by -90 degrees the text runs upwards from its position
-            texts.at(i)->setPos(foot.x() - box.height() / 2, foot.y() - 3);
+            placed.text->setPos(foot.x() - box.height() / 2, foot.y() - 3);
         }
     };
     QObject::connect(chart, &QChart::plotAreaChanged, chart, place);
@@ -178,12 +191,20 @@ void addBarAmounts(QChart *chart, QBarSeries *bars, const TChartPage &page,
 
 void addHours(QChart *chart, const TChartPage &page, const TCurrencies *currencies)
 {
-    auto *amounts = new QBarSet(amountTitle(currencies));
+    // a comparison names its periods, the amounts' axis the currency
+    auto *amounts = new QBarSet(page.compared ? page.currentName : amountTitle(currencies));
+    auto *compared = page.compared ? new QBarSet(page.comparedName) : nullptr;
     // light bars, so that the counts' labels read where they fall on one
-    const QColor blue = Palette[0];
-    amounts->setColor(QColor::fromRgbF(0.4f * blue.redF() + 0.6f, 0.4f * blue.greenF() + 0.6f,
-                                       0.4f * blue.blueF() + 0.6f));
-    amounts->setBorderColor(blue);
+    const auto light = [](const QColor &c) {
+        return QColor::fromRgbF(0.4f * c.redF() + 0.6f, 0.4f * c.greenF() + 0.6f,
+                                0.4f * c.blueF() + 0.6f);
+    };
+    amounts->setColor(light(Palette[0]));
+    amounts->setBorderColor(Palette[0]);
+    if (compared) {
+        compared->setColor(light(Palette[1]));
+        compared->setBorderColor(Palette[1].darker(130));
+    }
     auto *counts = new QLineSeries;
     counts->setName(Text::tr("Count"));
     QPen pen(Palette[4]);
@@ -210,6 +231,12 @@ void addHours(QChart *chart, const TChartPage &page, const TCurrencies *currenci
         *amounts << value;
         high = std::max(high, value);
         low = std::min(low, value);
+        if (compared) {
+            const double then = moneyUnits(currencies, bar.comparedAmount);
+            *compared << then;
+            high = std::max(high, then);
+            low = std::min(low, then);
+        }
         // the count as the hour's line prints it
         const double count = double(roundHalfUp(bar.count));
         counts->append(i, count);
@@ -217,7 +244,9 @@ void addHours(QChart *chart, const TChartPage &page, const TCurrencies *currenci
     }
     auto *bars = new QBarSeries;
     bars->append(amounts);
-    bars->setBarWidth(0.7);
+    if (compared)
+        bars->append(compared);
+    bars->setBarWidth(compared ? 0.8 : 0.7);
     chart->addSeries(bars);
     chart->addSeries(counts);
 
@@ -229,7 +258,7 @@ void addHours(QChart *chart, const TChartPage &page, const TCurrencies *currenci
     counts->attachAxis(axisX);
 
     QValueAxis *axisAmount = moneyAxis(low, high * 1.1, currencies);
-    axisAmount->setTitleText(amounts->label());
+    axisAmount->setTitleText(amountTitle(currencies));
     chart->addAxis(axisAmount, Qt::AlignLeft);
     bars->attachAxis(axisAmount);
 
@@ -306,36 +335,61 @@ void addPie(QChart *chart, const TChartPage &page, const TCurrencies *currencies
 }
 
 // Horizontal bars, the highest amount on top, each named with its amount.
+// In a comparison each has a second bar of the compared days, and its name
+// both amounts, the compared one in brackets.
 void addHorizontalBars(QChart *chart, const TChartPage &page, const TCurrencies *currencies)
 {
-    auto *amounts = new QBarSet(amountTitle(currencies));
+    auto *amounts = new QBarSet(page.compared ? page.currentName : amountTitle(currencies));
     amounts->setColor(Palette[0]);
     amounts->setBorderColor(Palette[0].darker(130));
+    auto *compared = page.compared ? new QBarSet(page.comparedName) : nullptr;
+    if (compared) {
+        compared->setColor(Palette[1]);
+        compared->setBorderColor(Palette[1].darker(130));
+    }
     QStringList names;
     double high = 0;
     double low = 0;
     for (qsizetype i = page.bars.size() - 1; i >= 0; --i) {
         const TChartBar &bar = page.bars.at(i);
-        names << QStringLiteral("%1  %2 × %3")
-                         .arg(bar.label, countText(bar.count), moneyText(currencies, bar.amount));
+        if (compared)
+            names << Text::tr("%1  %2 (%3)")
+                             .arg(bar.label, moneyText(currencies, bar.amount),
+                                  moneyText(currencies, bar.comparedAmount));
+        else
+            names << QStringLiteral("%1  %2 × %3")
+                             .arg(bar.label, countText(bar.count),
+                                  moneyText(currencies, bar.amount));
         const double value = moneyUnits(currencies, bar.amount);
         *amounts << value;
         high = std::max(high, value);
         low = std::min(low, value);
+        if (compared) {
+            const double then = moneyUnits(currencies, bar.comparedAmount);
+            *compared << then;
+            high = std::max(high, then);
+            low = std::min(low, then);
+        }
     }
     auto *series = new QHorizontalBarSeries;
     series->append(amounts);
-    series->setBarWidth(0.75);
+    if (compared)
+        series->append(compared);
+    series->setBarWidth(compared ? 0.85 : 0.75);
     chart->addSeries(series);
     auto *axisY = new QBarCategoryAxis;
     axisY->append(names);
     chart->addAxis(axisY, Qt::AlignLeft);
     series->attachAxis(axisY);
     QValueAxis *axisX = moneyAxis(low, high * 1.05, currencies);
-    axisX->setTitleText(amounts->label());
+    axisX->setTitleText(amountTitle(currencies));
     chart->addAxis(axisX, Qt::AlignBottom);
     series->attachAxis(axisX);
-    chart->legend()->hide();
+    // the legend names the two periods
+    if (compared)
+        chart->legend()->setAlignment(Qt::AlignBottom);
+    else
+        chart->legend()->hide();
     // the last tick's label stands centred on the plot's right edge: room
     // for its half beyond it
     if (auto *ticks = qobject_cast<QCategoryAxis *>(axisX); ticks && ticks->count() > 0) {
@@ -381,8 +435,14 @@ QChart *reportChart(const TChartPage &page, const TCurrencies *currencies)
     // the sum the report's own sum line shows, by the summary's word for it
     const QString sum = page.kind == TChartPage::Payforms ? figureCaption(TFigure::AllPayforms)
                                                           : Text::tr("Sum");
-    chart->setTitle(titleOf(page.caption(),
-                            Text::tr("%1: %2").arg(sum, moneyText(currencies, page.total))));
+    QString total = Text::tr("%1: %2").arg(sum, moneyText(currencies, page.total));
+    if (page.compared)
+        total = Text::tr("%1: %2 against %3 (%4)")
+                        .arg(sum, moneyText(currencies, page.total),
+                             moneyText(currencies, page.comparedTotal),
+                             TComparisonText::percentText(double(page.total),
+                                                          double(page.comparedTotal)));
+    chart->setTitle(titleOf(page.caption(), total));
     const bool negative = std::any_of(page.bars.cbegin(), page.bars.cend(),
                                       [](const TChartBar &bar) { return bar.amount < 0; });
     switch (page.kind) {
@@ -390,8 +450,8 @@ QChart *reportChart(const TChartPage &page, const TCurrencies *currencies)
         addHours(chart, page, currencies);
         break;
     case TChartPage::Payforms:
-        // a pie cannot show a refund
-        if (negative)
+        // a pie cannot show a refund, nor two periods
+        if (negative || page.compared)
             addHorizontalBars(chart, page, currencies);
         else
             addPie(chart, page, currencies);

@@ -1,5 +1,6 @@
 #include "tdayfigurespanel.h"
 
+#include "tcomparisontext.h"
 #include "tcurrencies.h"
 #include "tfigures.h"
 #include "tinstallation.h"
@@ -83,7 +84,7 @@ QString TDayFiguresPanel::money(long cents) const
 void TDayFiguresPanel::refresh()
 {
     if (m_workspace)
-        m_figures = dayFigures(m_workspace->lists(), m_workspace->getPath());
+        m_figures = dayFigures(m_workspace->lists(), m_workspace->getPath(), QDateTime(), true);
     retranslate();
     emit refreshed();
 }
@@ -147,9 +148,32 @@ void TDayFiguresPanel::retranslate()
              tr("The last day closed and its Z number: opens the range "
                 "statistics")},
     };
+    // the same weekday a week before, up to the same time of day
+    const TDayFigures::LastWeek &w = f.lastWeek;
+    QString against[FigureCount];
+    if (w.read) {
+        const QString when = w.until.isValid()
+                                     ? tr("%1 until %2")
+                                               .arg(locale.toString(w.day, QLocale::ShortFormat),
+                                                    locale.toString(w.until, QLocale::ShortFormat))
+                                     : locale.toString(w.day, QLocale::ShortFormat);
+        auto line = [&](const QString &value, double now, double then) {
+            const QString percent = TComparisonText::percentText(now, then);
+            return percent.isEmpty() ? tr("Last week (%1): %2").arg(when, value)
+                                     : tr("Last week (%1): %2, %3").arg(when, value, percent);
+        };
+        against[Takings] = line(money(w.allAmount), f.allAmount, w.allAmount);
+        against[Covers] = line(locale.toString(qlonglong(w.guests)), f.guests, w.guests);
+        against[AverageBill] = line(money(w.averageBill()), f.averageBill(), w.averageBill());
+        against[Voids] = line(tr("%1 - %2").arg(locale.toString(qlonglong(w.voids)),
+                                                money(w.voidAmount)),
+                              f.voidAmount, w.voidAmount);
+    }
     for (int i = 0; i < FigureCount; ++i) {
         m_buttons[i]->setText(texts[i].value);
-        m_buttons[i]->setDescription(texts[i].caption);
+        m_buttons[i]->setDescription(against[i].isEmpty()
+                                             ? texts[i].caption
+                                             : texts[i].caption + QLatin1Char('\n') + against[i]);
         m_buttons[i]->setToolTip(texts[i].tip);
         m_buttons[i]->setAccessibleName(texts[i].caption + QStringLiteral(": ") + texts[i].value);
     }

@@ -254,6 +254,8 @@ TReportRequest TPaidTablesDoc::request(int kind) const
         r.traineeType = m_trainee;
     if (window() && window()->getReportWaiter())
         r.reportWaiter = window()->getReportWaiter()->id();
+    if (m_compare)
+        r.compare = m_compare->value();
     // the chart is drawn from the data the lines come from
     r.withData = kindHasChart(kind);
     // of the data, what the charts read: a full summary's data would

@@ -3,6 +3,7 @@
 #include "toffdatadoc.h"
 
 #include "tcombobox.h"
+#include "tcomparechoice.h"
 #include "tlistrow.h"
 #include "treportchartpane.h"
 #include "treportselection.h"
@@ -262,6 +263,7 @@ private:
     QPointer<QtWidgets::TComboBox> m_groups;
     QPointer<QtWidgets::TComboBox> m_filters;
     QPointer<QtWidgets::TComboBox> m_outlets;
+    QPointer<TCompareChoice> m_compare;
     QPointer<QPushButton> m_tablesButton;
     QPointer<QPushButton> m_creditsButton;
     QPointer<QPushButton> m_traineeButton;

@@ -187,6 +187,10 @@ void TPaidTablesDoc::buildSelectionRow()
         addTool(m_outlets);
     }
 
+    m_compare = new TCompareChoice;
+    label(tr("Compare with:"), m_compare);
+    addTool(m_compare);
+
     auto button = [this](const char *name, const QString &text, void (TPaidTablesDoc::*slot)()) {
         auto *b = new QPushButton(text);
         b->setObjectName(QLatin1String(name));

@@ -33,6 +33,11 @@ long TDayFigures::averageBill() const
     return paidTables > 0 ? long(roundHalfUp(double(allAmount) / double(paidTables))) : 0;
 }
 
+long TDayFigures::LastWeek::averageBill() const
+{
+    return paidTables > 0 ? long(roundHalfUp(double(allAmount) / double(paidTables))) : 0;
+}
+
 QDate lastClosedDay(const QString &root)
 {
     QDate last;
@@ -46,7 +51,8 @@ QDate lastClosedDay(const QString &root)
     return last;
 }
 
-TDayFigures dayFigures(TWorkspaceLists *lists, const QString &root, const QDateTime &now)
+TDayFigures dayFigures(TWorkspaceLists *lists, const QString &root, const QDateTime &now,
+                       bool againstLastWeek)
 {
     TDayFigures figures;
     TReportRun run(lists, root);
@@ -54,6 +60,8 @@ TDayFigures dayFigures(TWorkspaceLists *lists, const QString &root, const QDateT
     request.kind = AllWaitersKind;
     request.withData = true;
     request.now = now;
+    if (againstLastWeek)
+        request.compare.mode = TCompareWith::Week;
     const TReportResult result = run.run(request);
     if (result.status == TReportResult::Cancelled)
         return figures;
@@ -74,6 +82,28 @@ TDayFigures dayFigures(TWorkspaceLists *lists, const QString &root, const QDateT
         figures.openAmount = figure(f, TFigure::OpenTablesAmount);
         figures.voids = figure(f, TFigure::Voids);
         figures.voidAmount = figure(f, TFigure::VoidAmount);
+    }
+    if (againstLastWeek) {
+        const QJsonObject compared = result.data.value(QStringLiteral("compared")).toObject();
+        TDayFigures::LastWeek &week = figures.lastWeek;
+        week.read = true;
+        week.day = QDate::fromString(compared.value(QStringLiteral("from")).toString(),
+                                     Qt::ISODate);
+        week.until = QTime::fromString(compared.value(QStringLiteral("until")).toString(),
+                                       Qt::ISODate);
+        if (!groups.isEmpty()) {
+            const QJsonObject f = groups.first()
+                                          .toObject()
+                                          .value(QStringLiteral("compared"))
+                                          .toObject()
+                                          .value(QStringLiteral("figures"))
+                                          .toObject();
+            week.allAmount = figure(f, TFigure::AllAmount);
+            week.paidTables = figure(f, TFigure::PaidTables);
+            week.guests = figure(f, TFigure::Guests);
+            week.voids = figure(f, TFigure::Voids);
+            week.voidAmount = figure(f, TFigure::VoidAmount);
+        }
     }
 
     figures.lastClosing = lastClosedDay(root);

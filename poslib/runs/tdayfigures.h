@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QString>
+#include <QTime>
 
 namespace PosLib {
 
@@ -26,13 +27,32 @@ struct TDayFigures
 
     // "All amount" per paid table, rounded half up; 0 without tables.
     long averageBill() const;
+
+    // The same weekday a week before, up to the same time of day (only
+    // when asked for, see dayFigures()).
+    struct LastWeek
+    {
+        bool read = false;
+        QDate day;
+        QTime until;
+        long allAmount = 0;
+        long paidTables = 0;
+        long guests = 0;
+        long voids = 0;
+        long voidAmount = 0;
+
+        long averageBill() const;
+    };
+    LastWeek lastWeek;
 };
 
 // Reads the figures of the current day from the installation at `root`
 // (the report "All waiters" without its options) and its last closing.
-// `now` is the report's clock; invalid: the current time.
+// `now` is the report's clock; invalid: the current time. With
+// `againstLastWeek` the same run also reads the figures of the same weekday
+// a week before up to the same time of day (TDayFigures::lastWeek).
 TDayFigures dayFigures(TWorkspaceLists *lists, const QString &root,
-                       const QDateTime &now = QDateTime());
+                       const QDateTime &now = QDateTime(), bool againstLastWeek = false);
 
 // The latest day whose closing is journaled in "var/statist"; invalid when
 // there is none.

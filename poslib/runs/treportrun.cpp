@@ -1,5 +1,6 @@
 #include "treportrun.h"
 
+#include "tbookedby.h"
 #include "tcurrencies.h"
 #include "tfiscalfiles.h"
 #include "tinstallation.h"
@@ -18,6 +19,7 @@
 #include "tworkspacelists.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -84,6 +86,8 @@ TReportRun::TReportRun(TWorkspaceLists *lists, const QString &root, QObject *par
     , m_root(root)
 { }
 
+TReportRun::~TReportRun() = default;
+
 void TReportRun::setStopped()
 {
     m_stopped = true;
@@ -111,12 +115,23 @@ void TReportRun::stopOnRequest(TReport &report)
 
 void TReportRun::configure(TReport &report, const TReportRequest &request, int filter)
 {
+    const TSumFilter *chosen = nullptr;
     if (filter != 0) {
         if (auto *filters = static_cast<TSumFilters *>(m_lists->get(QStringLiteral("sumfilters"))))
-            report.setFilter(filters->filter(filter));
+            chosen = filters->filter(filter);
     }
+    report.setFilter(chosen);
     report.setDayCache(request.dayCache);
     report.setReadOnly(request.readOnly);
+    if (request.until.isValid()) {
+        // the tables paid by then, unless the open ones count too
+        m_bookedBy = std::make_unique<TSumFilter>(bookedByFilter(
+                chosen, dayOffset(QDir(m_root).filePath(QStringLiteral("etc/globals.ini"))),
+                request.until, !request.withOpenTables));
+        report.setFilter(m_bookedBy.get());
+        // a cut of its own each time: no cache folder for it
+        report.setDayCache(false);
+    }
     report.setDaySource(request.daySource);
     report.setWithOpenTables(request.withOpenTables);
     report.setWithoutCredits(request.withoutCredits);
@@ -144,6 +159,8 @@ TReportResult TReportRun::run(const TReportRequest &request)
 {
     m_stopped = false;
     m_progress.start(request.from, request.to);
+    if (request.compare.isSet() && (isSummaryKind(request.kind) || request.kind < PluginKindOffset))
+        return runComparison(request);
     if (isSummaryKind(request.kind))
         return runSummary(request);
     if (request.kind == 1 || request.kind > PluginKindOffset)
@@ -214,7 +231,7 @@ TReportResult TReportRun::runBatch(const TReportRequest &request, int number)
     auto *currencies = static_cast<TCurrencies *>(m_lists->get(QStringLiteral("currencies")));
     TSummary summary(&report, currencies, waiters, m_root);
     // a fiscal run covers its one day, and its header says so
-    const bool fiscal = isFiscalRun(*batch, request.from, request.to, m_root);
+    const bool fiscal = !m_comparing && isFiscalRun(*batch, request.from, request.to, m_root);
     if (request.from.isValid())
         summary.setRange(request.from, fiscal ? QDate() : request.to);
     summary.setFiscal(fiscal);

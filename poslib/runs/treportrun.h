@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tcompareperiod.h"
 #include "treport.h"
 #include "trunprogress.h"
 
@@ -11,11 +12,13 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 namespace PosLib {
 
 class TReport;
 class TSumBatch;
+class TSumFilter;
 class TSummary;
 class TSummaryDataSink;
 class TSummaryExport;
@@ -52,6 +55,17 @@ struct TReportRequest
     // summary built or replaced, no cache, no fiscal summary file stored
     bool readOnly = false;
     TReport::DaySource daySource; // closed days from elsewhere (TReport::setDaySource)
+    // Compares the report with other days (TCompareWith): both are made by
+    // the same run with the same options, the result's lines are the
+    // comparison's text (TComparisonText) and its data the comparison's
+    // document (comparisonDocument(); withData and dataSink do not apply).
+    // The current day is compared with the compared day up to the hour of
+    // the report's clock. A comparison never stores a fiscal summary.
+    TCompareWith compare;
+    // Closed days: only what was booked up to this time of each business day
+    // (bookedByFilter()); null: everything. Such a run reads the day
+    // summaries, not the cache.
+    QTime until;
 };
 
 // True when the day was closed: its day directory holds a turnover journal.
@@ -87,6 +101,7 @@ class TReportRun : public QObject
     Q_OBJECT
 public:
     TReportRun(TWorkspaceLists *lists, const QString &root, QObject *parent = nullptr);
+    ~TReportRun() override;
 
     TReportResult run(const TReportRequest &request);
     // The progress over the whole run: days done of the days asked, each
@@ -107,6 +122,9 @@ public Q_SLOTS:
 
 private:
     void configure(TReport &report, const TReportRequest &request, int filter);
+    // Two runs, the report's and the compared days', joined.
+    TReportResult runComparison(const TReportRequest &request);
+    QStringList comparisonLines(const TReportRequest &request, const QJsonObject &document);
     // Passes setStopped() on to the generator at its next step.
     void stopOnRequest(TReport &report);
     TReportResult runSummary(const TReportRequest &request);
@@ -123,6 +141,10 @@ private:
     // the lines of the last batch handed to the request's line sink
     qint64 m_sunkLines = 0;
     TRunProgress m_progress;
+    // a comparison prints; it stores no fiscal summary
+    bool m_comparing = false;
+    // the filter of a run with TReportRequest::until
+    std::unique_ptr<TSumFilter> m_bookedBy;
 };
 
 } // namespace PosLib

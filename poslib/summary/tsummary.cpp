@@ -252,6 +252,21 @@ QString TSummary::caption(const QString &key, const QString &defaultText) const
     return m_ini ? m_ini->readString(Reports, key, defaultText) : defaultText;
 }
 
+QString TSummary::caption(const QString &key, const QString &defaultText,
+                          const QStringList &args) const
+{
+    return fill(caption(key, defaultText), args);
+}
+
+QString TSummary::rangeText(const QDate &from, const QDate &to) const
+{
+    QString text = fill(caption(QStringLiteral("headerfrom"), Text::tr("%1, %2.%3.%4")),
+                        dateArgs(from));
+    if (to.isValid())
+        text += fill(caption(QStringLiteral("headerto"), Text::tr(" - %1, %2.%3.%4")), dateArgs(to));
+    return text;
+}
+
 bool TSummary::isPrinted(const QString &key) const
 {
     return !(m_ini && m_ini->readBool(NoPrint, QStringLiteral("no") + key, false));

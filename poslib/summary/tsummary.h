@@ -204,6 +204,12 @@ public:
 
     // The caption of `key` in section "reports", else `defaultText`.
     QString caption(const QString &key, const QString &defaultText) const;
+    // The caption with its placeholders %1 … %9 filled from `args`.
+    QString caption(const QString &key, const QString &defaultText, const QStringList &args) const;
+    // "Monday, 30.11.2026 - Sunday, 6.12.2026" as the history header writes
+    // a range (captions "headerfrom", "headerto"); the first day alone
+    // without a valid `to`.
+    QString rangeText(const QDate &from, const QDate &to) const;
     // False when section "NoPrint" switches "no" + key on.
     bool isPrinted(const QString &key) const;
     // The business day of the writer's clock: back one day per full 2400

@@ -18,16 +18,6 @@ QByteArray compact(const QJsonValue &value)
     return array.mid(1, array.size() - 2);
 }
 
-// A number as the CSV shows it: whole numbers without decimals.
-QString csvNumber(const QJsonValue &value)
-{
-    if (value.isDouble()) {
-        const double d = value.toDouble();
-        return double(qint64(d)) == d ? QString::number(qint64(d)) : QString::number(d, 'g', 15);
-    }
-    return value.toVariant().toString();
-}
-
 // Figures that are counts, not amounts (for the CSV columns).
 bool isCountFigure(const QString &name)
 {
@@ -47,6 +37,15 @@ QJsonObject without(QJsonObject object, std::initializer_list<const char *> keys
 void TSummaryDataSink::leafItem(const TSummaryItem &made)
 {
     item(made.toJson());
+}
+
+QString csvNumber(const QJsonValue &value)
+{
+    if (value.isDouble()) {
+        const double d = value.toDouble();
+        return double(qint64(d)) == d ? QString::number(qint64(d)) : QString::number(d, 'g', 15);
+    }
+    return value.toVariant().toString();
 }
 
 void replaySections(const QJsonObject &document, TSummaryDataSink &sink)

@@ -38,6 +38,9 @@ public:
     virtual void endSection() = 0;
 };
 
+// A number as the CSV shows it: whole numbers without decimals.
+QString csvNumber(const QJsonValue &value);
+
 // Passes the sections of a whole document to a sink as they were made.
 void replaySections(const QJsonObject &document, TSummaryDataSink &sink);
 

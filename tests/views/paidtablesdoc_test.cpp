@@ -164,6 +164,28 @@ TEST_F(ReportsDoc, ChosenKindAndF5ShowTheReportsLines)
     EXPECT_EQ(QStringLiteral("Courier New"), doc->listView()->font().family());
 }
 
+TEST_F(ReportsDoc, CompareWithLastWeekShowsBothPeriodsInTextAndChart)
+{
+    TPaidTablesDoc *doc = open();
+    auto *compare = window->findChild<TCompareChoice *>(QStringLiteral("m_Compare"));
+    ASSERT_NE(nullptr, compare);
+    EXPECT_EQ(PosLib::TCompareWith::None, compare->value().mode);
+    compare->setValue(PosLib::TCompareWith::Week);
+    const QString text = runWithF5(doc, 19);
+    EXPECT_TRUE(text.contains(QStringLiteral("Compared with "))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("+/-"))) << text.toStdString();
+    // the hour chart draws both periods
+    ASSERT_FALSE(doc->chartPane()->pages().isEmpty());
+    EXPECT_TRUE(doc->chartPane()->pages().first().compared);
+    doc->chartPane()->setMode(TReportChartPane::Both);
+    screenshot(window.get(), "compare-report.png");
+
+    // back to nothing: the report as it always was
+    compare->setValue(PosLib::TCompareWith::None);
+    const QString plain = runWithF5(doc, 19);
+    EXPECT_FALSE(plain.contains(QStringLiteral("Compared with "))) << plain.toStdString();
+}
+
 TEST_F(ReportsDoc, CancelStopsTheRunAndTheDialogWaitsForIt)
 {
     TPaidTablesDoc *doc = open();

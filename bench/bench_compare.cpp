@@ -1,0 +1,156 @@
+// A month compared with the same weekdays a year before, through the cache
+// of closed days, against the two plain runs it is made of.
+//
+//   bench_compare [--kinds 4,7,19] [--repeat 3]
+//
+// The installation (VELTRUM_BENCH_COMPARE_DIR, default
+// bench-data/compare-<days>x<tables> under the working directory) holds
+// VELTRUM_BENCH_COMPARE_DAYS (430) closed days of VELTRUM_BENCH_TABLES (400)
+// tables up to 4 December 2026; it is written on first use and reused.
+// Each kind runs November 2026 alone, the 52 weeks earlier alone
+// (2 November - 2 December 2025) and the comparison of both; before the
+// timed runs one run of each fills the cache. The least CPU time (the
+// process's, all threads) and wall time of --repeat runs are printed, and
+// the comparison as a multiple of the two plain runs added up.
+#include "tdemoinstallation.h"
+#include "treportrun.h"
+#include "tworkspacelists.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <ctime>
+
+using namespace PosLib;
+
+namespace {
+
+const QDate Today(2026, 12, 5);
+
+int envInt(const char *name, int def)
+{
+    bool ok = false;
+    const int v = qEnvironmentVariableIntValue(name, &ok);
+    return ok && v > 0 ? v : def;
+}
+
+QString installation()
+{
+    const int days = envInt("VELTRUM_BENCH_COMPARE_DAYS", 430);
+    const int tables = envInt("VELTRUM_BENCH_TABLES", 400);
+    QString root = qEnvironmentVariable("VELTRUM_BENCH_COMPARE_DIR");
+    if (root.isEmpty())
+        root = QDir::current().filePath(
+                QStringLiteral("bench-data/compare-%1x%2").arg(days).arg(tables));
+    root = QDir(root).absolutePath() + QLatin1Char('/');
+    if (!QFileInfo::exists(root + TDemoInstallation::markerName())) {
+        std::fprintf(stderr, "writing %s ...\n", qPrintable(root));
+        TDemoOptions options;
+        options.days = days;
+        options.tables = tables;
+        options.today = Today;
+        TDemoInstallation(options).write(root);
+    }
+    return root;
+}
+
+double seconds(clockid_t clock)
+{
+    struct timespec t = {};
+    clock_gettime(clock, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) / 1e9;
+}
+
+struct Measure
+{
+    double cpu = -1;
+    double wall = -1;
+    bool ok = true;
+};
+
+Measure measure(TReportRun &run, const TReportRequest &request, int repeat)
+{
+    Measure m;
+    for (int i = 0; i < repeat; ++i) {
+        const double cpu = seconds(CLOCK_PROCESS_CPUTIME_ID);
+        const double wall = seconds(CLOCK_MONOTONIC);
+        const TReportResult result = run.run(request);
+        const double usedCpu = seconds(CLOCK_PROCESS_CPUTIME_ID) - cpu;
+        const double usedWall = seconds(CLOCK_MONOTONIC) - wall;
+        m.ok = m.ok && result.status == TReportResult::Done && !result.lines.isEmpty();
+        if (m.cpu < 0 || usedCpu < m.cpu)
+            m.cpu = usedCpu;
+        if (m.wall < 0 || usedWall < m.wall)
+            m.wall = usedWall;
+    }
+    return m;
+}
+
+void printRow(int kind, const char *what, const Measure &m)
+{
+    std::printf("%4d  %-26s %9.3f %9.3f%s\n", kind, what, m.cpu, m.wall, m.ok ? "" : "  FAILED");
+    std::fflush(stdout);
+}
+
+QList<int> numbers(const QString &text)
+{
+    QList<int> out;
+    for (const QString &part : text.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        out << part.toInt();
+    return out;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    QList<int> kinds = {4, 7, 19};
+    int repeat = 3;
+    for (int i = 0; i + 1 < args.size(); i += 2) {
+        if (args.at(i) == QLatin1String("--kinds"))
+            kinds = numbers(args.at(i + 1));
+        else if (args.at(i) == QLatin1String("--repeat"))
+            repeat = std::max(1, args.at(i + 1).toInt());
+    }
+    const QString root = installation();
+    QDir::setCurrent(root);
+    TWorkspaceLists lists(root);
+    TReportRun run(&lists, root);
+
+    const TDayRange month {QDate(2026, 11, 1), QDate(2026, 11, 30)};
+    TCompareWith year;
+    year.mode = TCompareWith::Year;
+    const TDayRange before = comparedRange(year, month);
+
+    std::printf("kind  %-26s %9s %9s\n", "run", "cpu s", "wall s");
+    bool ok = true;
+    for (int kind : kinds) {
+        TReportRequest plain;
+        plain.kind = kind;
+        plain.from = month.from;
+        plain.to = month.to;
+        plain.now = QDateTime(Today, QTime(21, 0));
+        TReportRequest earlier = plain;
+        earlier.from = before.from;
+        earlier.to = before.to;
+        TReportRequest compared = plain;
+        compared.compare = year;
+        // fill the cache
+        for (const TReportRequest *r : {&plain, &earlier, &compared})
+            run.run(*r);
+        const Measure a = measure(run, plain, repeat);
+        const Measure b = measure(run, earlier, repeat);
+        const Measure c = measure(run, compared, repeat);
+        printRow(kind, "November 2026", a);
+        printRow(kind, "52 weeks before", b);
+        printRow(kind, "compared", c);
+        std::printf("%4d  %-26s %9.2f %9.2f\n", kind, "compared / both", c.cpu / (a.cpu + b.cpu),
+                    c.wall / (a.wall + b.wall));
+        ok = ok && a.ok && b.ok && c.ok;
+    }
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,389 @@
+#include "tcomparisondata.h"
+
+#include "tfigures.h"
+#include "tsummarydatasink.h"
+
+#include <QHash>
+#include <QJsonArray>
+#include <QSet>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace PosLib {
+
+namespace {
+
+QString str(const char *text)
+{
+    return QString::fromLatin1(text);
+}
+
+QJsonValue dateValue(const QDate &day)
+{
+    return day.isValid() ? QJsonValue(day.toString(Qt::ISODate)) : QJsonValue();
+}
+
+// A whole number as one, anything else with its decimals.
+QJsonValue numberValue(double value)
+{
+    const double whole = std::round(value);
+    return std::abs(whole - value) < 1e-9 ? QJsonValue(qint64(whole)) : QJsonValue(value);
+}
+
+QJsonObject countAndAmount(double count, double amount)
+{
+    return {{str("count"), numberValue(count)}, {str("amount"), numberValue(amount)}};
+}
+
+QString presence(bool current, bool compared)
+{
+    return current && compared ? str("both") : current ? str("current") : str("compared");
+}
+
+// Figures or sums of both periods: every name of either, missing as 0.
+struct Numbers
+{
+    QJsonObject current;
+    QJsonObject compared;
+    QJsonObject difference;
+};
+
+Numbers joinNumbers(const QJsonObject &current, const QJsonObject &compared)
+{
+    Numbers n;
+    QStringList names = current.keys();
+    for (const QString &name : compared.keys()) {
+        if (!current.contains(name))
+            names << name;
+    }
+    for (const QString &name : std::as_const(names)) {
+        const double c = current.value(name).toDouble();
+        const double p = compared.value(name).toDouble();
+        n.current.insert(name, numberValue(c));
+        n.compared.insert(name, numberValue(p));
+        n.difference.insert(name, numberValue(c - p));
+    }
+    return n;
+}
+
+QString itemId(const QJsonObject &item)
+{
+    return item.value(str("node")).toString() + QLatin1Char('\n')
+           + item.value(str("key")).toString();
+}
+
+// `item` with the counts and amounts of both periods; `other` is the
+// compared period's item, null when it has none.
+QJsonObject joinedItem(QJsonObject item, double count, double amount, const QJsonObject *other,
+                       const QString &presentIn)
+{
+    const double comparedCount = other ? other->value(str("count")).toDouble() : 0;
+    const double comparedAmount = other ? other->value(str("amount")).toDouble() : 0;
+    item.insert(str("count"), numberValue(count));
+    item.insert(str("amount"), numberValue(amount));
+    item.insert(str("presentIn"), presentIn);
+    QJsonObject compared = countAndAmount(comparedCount, comparedAmount);
+    if (other)
+        compared.insert(str("values"), other->value(str("values")));
+    item.insert(str("compared"), compared);
+    item.insert(str("difference"), countAndAmount(count - comparedCount, amount - comparedAmount));
+    return item;
+}
+
+// The items of both periods, node by node in the order the nodes first
+// appear: the current period's in their order, then those of the
+// compared period alone.
+QJsonArray joinItems(const QJsonArray &current, const QJsonArray &compared)
+{
+    QHash<QString, QJsonObject> comparedById;
+    for (const QJsonValue &v : compared) {
+        const QJsonObject item = v.toObject();
+        if (!isRecordNode(item.value(str("node")).toString()))
+            comparedById.insert(itemId(item), item);
+    }
+    QStringList nodes;
+    QHash<QString, QJsonArray> byNode;
+    QSet<QString> paired;
+    for (const QJsonValue &v : current) {
+        const QJsonObject item = v.toObject();
+        const QString node = item.value(str("node")).toString();
+        if (!byNode.contains(node))
+            nodes << node;
+        const auto other = comparedById.constFind(itemId(item));
+        const bool both = other != comparedById.constEnd();
+        if (both)
+            paired.insert(itemId(item));
+        byNode[node].append(joinedItem(item, item.value(str("count")).toDouble(),
+                                       item.value(str("amount")).toDouble(),
+                                       both ? &*other : nullptr, presence(true, both)));
+    }
+    for (const QJsonValue &v : compared) {
+        const QJsonObject item = v.toObject();
+        const QString node = item.value(str("node")).toString();
+        if (!isRecordNode(node) && paired.contains(itemId(item)))
+            continue;
+        if (!byNode.contains(node))
+            nodes << node;
+        byNode[node].append(joinedItem(item, 0, 0, &item, presence(false, true)));
+    }
+    QJsonArray items;
+    for (const QString &node : std::as_const(nodes)) {
+        for (const QJsonValue &item : byNode.value(node))
+            items.append(item);
+    }
+    return items;
+}
+
+QJsonObject joinGroups(const QJsonObject *current, const QJsonObject *compared)
+{
+    QJsonObject group = current ? *current : *compared;
+    const QJsonObject none;
+    const QJsonObject &c = current ? *current : none;
+    const QJsonObject &p = compared ? *compared : none;
+    group.insert(str("presentIn"), presence(current, compared));
+    group.insert(str("items"),
+                 joinItems(c.value(str("items")).toArray(), p.value(str("items")).toArray()));
+    QJsonObject comparedNumbers;
+    QJsonObject difference;
+    for (const char *name : {"figures", "sums"}) {
+        const QString key = str(name);
+        if (!c.contains(key) && !p.contains(key))
+            continue;
+        const Numbers n = joinNumbers(c.value(key).toObject(), p.value(key).toObject());
+        group.insert(key, n.current);
+        comparedNumbers.insert(key, n.compared);
+        difference.insert(key, n.difference);
+    }
+    group.insert(str("compared"), comparedNumbers);
+    group.insert(str("difference"), difference);
+    return group;
+}
+
+// The order the text lists groups in: by number, the entries without
+// cost center (0) after the numbered ones.
+qint64 groupRank(const QJsonObject &group)
+{
+    const qint64 number = group.value(str("number")).toInteger();
+    return number == 0 && group.value(str("grouping")).toString() == QLatin1String("center")
+                   ? LLONG_MAX
+                   : number;
+}
+
+QJsonArray joinGroupLists(const QJsonArray &current, const QJsonArray &compared)
+{
+    auto id = [](const QJsonObject &g) {
+        return g.value(str("grouping")).toString() + QLatin1Char(':')
+               + QString::number(g.value(str("number")).toInteger());
+    };
+    QList<QJsonObject> currentGroups;
+    QHash<QString, QJsonObject> comparedById;
+    QStringList comparedOrder;
+    for (const QJsonValue &v : current)
+        currentGroups << v.toObject();
+    for (const QJsonValue &v : compared) {
+        const QJsonObject g = v.toObject();
+        comparedById.insert(id(g), g);
+        comparedOrder << id(g);
+    }
+    QList<QJsonObject> joined;
+    QSet<QString> paired;
+    for (const QJsonObject &g : std::as_const(currentGroups)) {
+        const auto other = comparedById.constFind(id(g));
+        const bool both = other != comparedById.constEnd();
+        if (both)
+            paired.insert(id(g));
+        joined << joinGroups(&g, both ? &*other : nullptr);
+    }
+    for (const QString &key : std::as_const(comparedOrder)) {
+        if (!paired.contains(key))
+            joined << joinGroups(nullptr, &comparedById[key]);
+    }
+    std::stable_sort(joined.begin(), joined.end(), [](const QJsonObject &a, const QJsonObject &b) {
+        return groupRank(a) < groupRank(b);
+    });
+    QJsonArray groups;
+    for (const QJsonObject &g : std::as_const(joined))
+        groups.append(g);
+    return groups;
+}
+
+QJsonArray joinPeriods(const QJsonArray &current, const QJsonArray &compared)
+{
+    QJsonArray periods;
+    const qsizetype count = std::max(current.size(), compared.size());
+    for (qsizetype i = 0; i < count; ++i) {
+        const QJsonObject c = i < current.size() ? current.at(i).toObject() : QJsonObject();
+        const QJsonObject p = i < compared.size() ? compared.at(i).toObject() : QJsonObject();
+        QJsonObject period;
+        period.insert(str("from"), c.value(str("from")));
+        period.insert(str("to"), c.value(str("to")));
+        period.insert(str("compared"), QJsonObject {{str("from"), p.value(str("from"))},
+                                                    {str("to"), p.value(str("to"))}});
+        period.insert(str("groups"), joinGroupLists(c.value(str("groups")).toArray(),
+                                                    p.value(str("groups")).toArray()));
+        periods.append(period);
+    }
+    return periods;
+}
+
+} // namespace
+
+bool isRecordNode(const QString &node)
+{
+    static const QSet<QString> records {str("tables"),     str("allvoids"),    str("hotrooms"),
+                                        str("currencies"), str("currreturns"), str("cashins"),
+                                        str("cashouts"),   str("balances")};
+    return records.contains(node);
+}
+
+bool percentChange(double current, double compared, double *percent)
+{
+    if (compared == 0)
+        return false;
+    *percent = (current - compared) * 100.0 / std::abs(compared);
+    return true;
+}
+
+QJsonObject comparisonDocument(const QJsonObject &current, const QJsonObject &compared,
+                               const TComparedDays &days)
+{
+    QJsonObject document = current;
+    QJsonObject head;
+    head.insert(str("mode"),
+                days.with.mode == TCompareWith::Range ? str("range") : days.with.text());
+    head.insert(str("from"), dateValue(days.range.from));
+    head.insert(str("to"), dateValue(days.range.to));
+    head.insert(str("until"), days.until.isValid()
+                                      ? QJsonValue(days.until.toString(QStringLiteral("hh:mm:ss")))
+                                      : QJsonValue());
+    document.insert(str("compared"), head);
+
+    const QJsonArray currentSections = current.value(str("sections")).toArray();
+    const QJsonArray comparedSections = compared.value(str("sections")).toArray();
+    QJsonArray sections;
+    for (qsizetype i = 0; i < currentSections.size(); ++i) {
+        QJsonObject section = currentSections.at(i).toObject();
+        const QJsonObject other
+                = i < comparedSections.size() ? comparedSections.at(i).toObject() : QJsonObject();
+        section.insert(str("periods"), joinPeriods(section.value(str("periods")).toArray(),
+                                                   other.value(str("periods")).toArray()));
+        sections.append(section);
+    }
+    document.insert(str("sections"), sections);
+    return document;
+}
+
+QStringList comparisonCsvHeader()
+{
+    return TSummaryCsvRows::header()
+           + QStringList {str("comparedFrom"),   str("comparedTo"),      str("comparedCount"),
+                          str("comparedAmount"), str("countDifference"), str("amountDifference")};
+}
+
+namespace {
+
+// The rows of TSummaryCsvRows, each with the compared days, the compared
+// count and amount and the differences.
+class TComparisonCsvRows : public TSummaryDataSink
+{
+public:
+    explicit TComparisonCsvRows(QList<QStringList> &rows)
+        : m_rows(rows)
+    { }
+
+    void beginSection(const QJsonObject &section) override
+    {
+        m_kind = csvNumber(section.value(str("kind")));
+    }
+    void beginPeriod(const QJsonObject &period) override
+    {
+        const QJsonObject compared = period.value(str("compared")).toObject();
+        m_dates = {period.value(str("from")).toString(), period.value(str("to")).toString(),
+                   compared.value(str("from")).toString(), compared.value(str("to")).toString()};
+    }
+    void beginGroup(const QJsonObject &group) override
+    {
+        m_group = group;
+        m_head = {m_kind,
+                  m_dates.at(0),
+                  m_dates.at(1),
+                  group.value(str("grouping")).toString(),
+                  csvNumber(group.value(str("number"))),
+                  group.value(str("name")).toString()};
+    }
+    void item(const QJsonObject &item) override
+    {
+        const QJsonObject compared = item.value(str("compared")).toObject();
+        const QJsonObject difference = item.value(str("difference")).toObject();
+        m_rows << m_head
+                          + QStringList {item.value(str("node")).toString(),
+                                         item.value(str("key")).toString(),
+                                         item.value(str("text")).toString(),
+                                         csvNumber(item.value(str("count"))),
+                                         csvNumber(item.value(str("amount"))),
+                                         m_dates.at(2),
+                                         m_dates.at(3),
+                                         csvNumber(compared.value(str("count"))),
+                                         csvNumber(compared.value(str("amount"))),
+                                         csvNumber(difference.value(str("count"))),
+                                         csvNumber(difference.value(str("amount")))};
+    }
+    void endGroup(const QJsonObject &rest) override
+    {
+        numberRows(str("sums"), rest.value(str("sums")).toObject(), false);
+        numberRows(str("figures"), m_group.value(str("figures")).toObject(), true);
+    }
+    void endPeriod() override { }
+    void endSection() override { }
+
+private:
+    // A row per sum or figure: a count in the count columns, an amount in
+    // the amount columns.
+    void numberRows(const QString &kind, const QJsonObject &current, bool figures)
+    {
+        const QJsonObject compared
+                = m_group.value(str("compared")).toObject().value(kind).toObject();
+        const QJsonObject difference
+                = m_group.value(str("difference")).toObject().value(kind).toObject();
+        for (auto it = current.constBegin(); it != current.constEnd(); ++it) {
+            TFigure figure;
+            const bool count = figures && figureOfKey(it.key(), &figure) && figureIsCount(figure);
+            auto cell = [count](const QJsonValue &value, bool countColumn) {
+                return count == countColumn ? csvNumber(value) : QString();
+            };
+            const QJsonValue c = compared.value(it.key());
+            const QJsonValue d = difference.value(it.key());
+            m_rows << m_head + QStringList {kind,
+                                            it.key(),
+                                            QString(),
+                                            cell(*it, true),
+                                            cell(*it, false),
+                                            m_dates.at(2),
+                                            m_dates.at(3),
+                                            cell(c, true),
+                                            cell(c, false),
+                                            cell(d, true),
+                                            cell(d, false)};
+        }
+    }
+
+    QList<QStringList> &m_rows;
+    QString m_kind;
+    QStringList m_dates;
+    QStringList m_head;
+    QJsonObject m_group;
+};
+
+} // namespace
+
+QList<QStringList> comparisonCsvRows(const QJsonObject &document)
+{
+    QList<QStringList> rows {comparisonCsvHeader()};
+    TComparisonCsvRows sink(rows);
+    replaySections(document, sink);
+    return rows;
+}
+
+} // namespace PosLib

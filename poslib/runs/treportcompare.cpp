@@ -1,0 +1,121 @@
+// TReportRun's comparisons: the report and the same report over the
+// compared days, joined.
+
+#include "tcomparisondata.h"
+#include "tcomparisontext.h"
+#include "tcurrencies.h"
+#include "tinstallation.h"
+#include "treportkinds.h"
+#include "treportrun.h"
+#include "tsumbatch.h"
+#include "tsummary.h"
+#include "tworkspacelists.h"
+
+#include <QCoreApplication>
+
+using namespace Basics;
+
+namespace PosLib {
+
+namespace {
+
+// The batch report's title, translated as the summary translates it.
+struct Text
+{
+    Q_DECLARE_TR_FUNCTIONS(TPaidTablesDoc)
+};
+
+// Sets a flag for as long as it lives.
+class TFlagGuard
+{
+public:
+    explicit TFlagGuard(bool &flag)
+        : m_flag(flag)
+    {
+        m_flag = true;
+    }
+    ~TFlagGuard() { m_flag = false; }
+    TFlagGuard(const TFlagGuard &) = delete;
+    TFlagGuard &operator=(const TFlagGuard &) = delete;
+
+private:
+    bool &m_flag;
+};
+
+} // namespace
+
+TReportResult TReportRun::runComparison(const TReportRequest &request)
+{
+    // both runs and the header read the same clock
+    const QDateTime clock = request.now.isValid() ? request.now : QDateTime::currentDateTime();
+    TReportRequest report = request;
+    report.compare = TCompareWith();
+    report.withData = true;
+    report.dataSink = nullptr;
+    report.lineSink = nullptr; // the text is made from both documents
+    report.dataNodes.clear(); // the text reads every node of its code
+    report.now = clock;
+
+    const bool currentDay = !request.from.isValid();
+    const QDate business = businessDay(m_root, clock);
+    const TDayRange reportDays
+            = currentDay
+                      ? TDayRange {business, business}
+                      : TDayRange {request.from, request.to.isValid() ? request.to : request.from};
+    TComparedDays days;
+    days.with = request.compare;
+    days.range = comparedRange(request.compare, reportDays);
+    // the day so far against the same hours of the compared day
+    if (currentDay)
+        days.until = clock.time();
+    TReportRequest compared = report;
+    compared.from = days.range.from;
+    compared.to = days.range.to;
+    compared.until = days.until;
+
+    const TFlagGuard comparing(m_comparing);
+    const TReportResult now = run(report);
+    if (now.status == TReportResult::Cancelled || now.status == TReportResult::NotAvailable
+        || now.status == TReportResult::BatchNotFound)
+        return now;
+    const TReportResult then = run(compared);
+    if (then.status == TReportResult::Cancelled)
+        return then;
+
+    TReportResult result {TReportResult::Done, {}, now.batchName, {}};
+    result.data = comparisonDocument(now.data, then.data, days);
+    result.lines = comparisonLines(report, result.data);
+    return result;
+}
+
+QStringList TReportRun::comparisonLines(const TReportRequest &request, const QJsonObject &document)
+{
+    const TReportKind *kind = reportKind(request.kind);
+    const bool batch = !isSummaryKind(request.kind);
+    int filter = request.filter;
+    if (batch) {
+        auto *batches = static_cast<TSumBatches *>(m_lists->get(QStringLiteral("sumbatches")));
+        const TSumBatch *record
+                = batches ? batches->batch(request.kind - BatchKindOffset) : nullptr;
+        filter = record ? record->filter() : 0;
+    }
+    TValueList *waiters = m_lists->get(QStringLiteral("waiters"));
+    TValue *reportWaiter
+            = request.reportWaiter != 0 && waiters ? waiters->find(request.reportWaiter) : nullptr;
+    // the header of the report's own run: its range, filter and outlet
+    TReport report(QDate(), reportWaiter, m_root);
+    configure(report, request, filter);
+    auto *currencies = static_cast<TCurrencies *>(m_lists->get(QStringLiteral("currencies")));
+    TSummary summary(&report, currencies, waiters, m_root);
+    if (request.from.isValid())
+        summary.setRange(request.from, request.to);
+    summary.setNow(request.now);
+    QString title = request.title;
+    if (batch)
+        title = summary.caption(QStringLiteral("batch"), Text::tr("Batch report"));
+    else if (title.isEmpty())
+        title = reportTitle(*kind);
+    return TComparisonText(summary).lines(title, document, batch);
+}
+
+} // namespace PosLib
