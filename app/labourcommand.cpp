@@ -4,6 +4,7 @@
 #include "targs.h"
 #include "tcurrencies.h"
 #include "tdataargs.h"
+#include "tlabourchart.h"
 #include "tlabourreport.h"
 #include "toutput.h"
 
@@ -18,7 +19,7 @@ int runLabour(TArgs &args)
     QDate to;
     args.dateRange(from, to, true);
     const QDateTime now = args.dateTime(QStringLiteral("now"));
-    TOutput output(args);
+    TOutput output(args, true);
 
     TLabourReport report;
     QString error;
@@ -26,6 +27,7 @@ int runLabour(TArgs &args)
         return fail(error);
     const auto *currencies
             = static_cast<TCurrencies *>(data.lists().get(QStringLiteral("currencies")));
+    output.setCharts({labourChartPage(report)}, currencies);
     return output.write(report.lines(currencies), report.document(), report.csvRows(),
                         TLabourReport::tr("Sales per labour hour"))
                    ? ExitOk
@@ -53,7 +55,8 @@ TCommand labourCommand()
             "share of the sales; a waiter who worked without a wage is named and left out of "
             "the costs.\n\n"
             "--format json and csv write the same figures in cents and seconds "
-            "(docs/labour.md), pdf the printed page.");
+            "(docs/labour.md); png and svg draw the sales and the hours worked per hour of the "
+            "clock, pdf prints the report with that chart below it.");
     command.options = {
             dataOption(),
             fromOption(TCli::tr("The first closed day; without it, the current day.")),
@@ -63,7 +66,7 @@ TCommand labourCommand()
              TCli::tr("Fixes the clock (the current day, running logon periods), so that the "
                       "output can be reproduced."),
              false},
-            formatOption(),
+            formatOption(true),
             outputOption(),
     };
     command.exitCodes = {

@@ -44,6 +44,10 @@ struct TChartPage
     int others = 0;
     // Rates: the team's median, drawn across the bars.
     double median = 0;
+    // Hours: what the line's counts are ("Hours worked"; empty: the
+    // report's counts) and the decimals their labels show.
+    QString countName;
+    int countDecimals = 0;
 
     // A comparison: every bar has the compared days' count and amount too,
     // drawn as a second series beside the first; the two periods' names

@@ -3,8 +3,8 @@
 #include "tcomparisontext.h"
 #include "tcurrencies.h"
 #include "tcurrency.h"
-#include "tfigures.h"
 #include "texceptionschart.h"
+#include "tfigures.h"
 #include "tpricetext.h"
 #include "tround.h"
 
@@ -205,8 +205,9 @@ void addHours(QChart *chart, const TChartPage &page, const TCurrencies *currenci
         compared->setColor(light(Palette[1]));
         compared->setBorderColor(Palette[1].darker(130));
     }
+    const QString countName = page.countName.isEmpty() ? Text::tr("Count") : page.countName;
     auto *counts = new QLineSeries;
-    counts->setName(Text::tr("Count"));
+    counts->setName(countName);
     QPen pen(Palette[4]);
     pen.setWidthF(2.5);
     pen.setStyle(Qt::DashLine);
@@ -238,7 +239,8 @@ void addHours(QChart *chart, const TChartPage &page, const TCurrencies *currenci
             low = std::min(low, then);
         }
         // the count as the hour's line prints it
-        const double count = double(roundHalfUp(bar.count));
+        const double scale = std::pow(10.0, page.countDecimals);
+        const double count = double(roundHalfUp(bar.count * scale)) / scale;
         counts->append(i, count);
         most = std::max(most, count);
     }
@@ -263,7 +265,9 @@ void addHours(QChart *chart, const TChartPage &page, const TCurrencies *currenci
     bars->attachAxis(axisAmount);
 
     QValueAxis *axisCount = countAxis(most * 1.15);
-    axisCount->setTitleText(Text::tr("Count"));
+    if (page.countDecimals > 0)
+        axisCount->setLabelFormat(QStringLiteral("%.1f"));
+    axisCount->setTitleText(countName);
     chart->addAxis(axisCount, Qt::AlignRight);
     counts->attachAxis(axisCount);
     chart->legend()->setAlignment(Qt::AlignBottom);

@@ -24,6 +24,7 @@ TAuswAccess::TAuswAccess(QWidget *parent)
             {"aswvariable", tr("Range statistics"), "REPORTRANGE"},
             {"timecontrols", tr("Time controlling"), "REPORTWAITER"},
             {"exceptions", tr("Exceptions"), "REPORTWAITER"},
+            {"labour", tr("Sales per labour hour"), "REPORTWAITER"},
             {"turnover", tr("Day turn over"), "TURNOVER"},
             {"sumoptions", tr("Report options"), "OPTIONS"},
     };

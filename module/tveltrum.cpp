@@ -12,6 +12,7 @@
 #include "terror.h"
 #include "texceptionsdoc.h"
 #include "tinifile.h"
+#include "tlabourdoc.h"
 #include "tlog.h"
 #include "tlogcategories.h"
 #include "toffapplication.h"
@@ -47,6 +48,7 @@ const char *const TimesKey = "timecontrols";
 const char *const TurnOverKey = "turnover";
 const char *const ClosingsKey = "closings";
 const char *const ExceptionsKey = "exceptions";
+const char *const LabourKey = "labour";
 const char *const OptionsKey = "sumoptions";
 
 const char *const HelpTopic = "veltrum.html";
@@ -87,6 +89,7 @@ TVeltrum::TVeltrum(TOffWindow *window)
     documents.insert(QLatin1String(TimesKey), new TTimeControlsDoc(m_window));
     documents.insert(QLatin1String(ClosingsKey), new TClosingsDoc(m_window));
     documents.insert(QLatin1String(ExceptionsKey), new TExceptionsDoc(m_window));
+    documents.insert(QLatin1String(LabourKey), new TLabourDoc(m_window));
     // the day turnover uploads its statistics through the plug-ins of the
     // installation, wherever the workspace goes
     installPlugins(m_window->workspace()->getPath());
@@ -108,9 +111,9 @@ TVeltrum::~TVeltrum()
         return;
     m_window->status(tr("Unloading reporting..."));
     TOffDocDict &documents = m_window->workspace()->documents();
-    for (const char *key :
-         {ExceptionsKey, ClosingsKey, TimesKey, VariableKey, TOffWorkspace::docPaidTables,
-          TOffWorkspace::docOpenTables, FiltersKey, BatchesKey, VeltrumKey})
+    for (const char *key : {LabourKey, ExceptionsKey, ClosingsKey, TimesKey, VariableKey,
+                            TOffWorkspace::docPaidTables, TOffWorkspace::docOpenTables, FiltersKey,
+                            BatchesKey, VeltrumKey})
         documents.remove(QLatin1String(key));
     if (PosLib::pluginBridge() == m_plugins.get())
         PosLib::setPluginBridge(nullptr);
@@ -252,6 +255,8 @@ void TVeltrum::initMenu()
           &TVeltrum::onTimeControls, "onTimeControls()");
     entry(ExceptionsKey, "REPORTWAITER", QT_TR_NOOP("Exceptions"), m_exceptions, m_exceptionsItem,
           &TVeltrum::onExceptions, "onExceptions()");
+    entry(LabourKey, "REPORTWAITER", QT_TR_NOOP("Labour"), m_labour, m_labourItem,
+          &TVeltrum::onLabour, "onLabour()");
 
     if (m_archsItem && TOffConfig::checkLstRight(TurnOverKey, m_window)) {
         m_turnOver = newAction("TURNOVER");
@@ -371,6 +376,8 @@ void TVeltrum::initText()
              tr("View the day closings with their Z reports"));
     setTexts(m_exceptions, tr("Exceptions"), tr("&Exceptions"),
              tr("Voids, discounts, free prices and more per waiter, against the team"));
+    setTexts(m_labour, tr("Sales per labour hour"), tr("&Sales per labour hour"),
+             tr("The hours the waiters worked beside what they sold"));
     setTexts(m_optionsAction, tr("Options"), tr("&Options"), tr("Change reporting options"));
 
     if (m_root)
@@ -391,6 +398,8 @@ void TVeltrum::initText()
         m_closingsItem->setText(0, tr("Closings"));
     if (m_exceptionsItem)
         m_exceptionsItem->setText(0, tr("Exceptions"));
+    if (m_labourItem)
+        m_labourItem->setText(0, tr("Sales per labour hour"));
     if (m_options)
         m_options->setTitle(tr("&Reporting options"));
     // the items inserted directly into the "&Reporting" menu
@@ -603,6 +612,11 @@ void TVeltrum::onClosings()
 void TVeltrum::onExceptions()
 {
     selectItem(m_exceptionsItem);
+}
+
+void TVeltrum::onLabour()
+{
+    selectItem(m_labourItem);
 }
 
 void TVeltrum::onOptions()

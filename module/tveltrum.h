@@ -49,6 +49,7 @@ public:
     TOffTreeItem *variableItem() const { return m_variableItem; }
     TOffTreeItem *timesItem() const { return m_timesItem; }
     TOffTreeItem *exceptionsItem() const { return m_exceptionsItem; }
+    TOffTreeItem *labourItem() const { return m_labourItem; }
     TOffTreeItem *closingsItem() const { return m_closingsItem; }
     QAction *helpAction() const { return m_help; }
     QAction *toolBarAction() const { return m_toolToggle; }
@@ -91,6 +92,7 @@ public Q_SLOTS:
     void onVariable();
     void onTimeControls();
     void onExceptions();
+    void onLabour();
     void onClosings();
     void onOptions();
 
@@ -135,6 +137,8 @@ private:
     QAction *m_times = nullptr;
     TOffTreeItem *m_exceptionsItem = nullptr;
     QAction *m_exceptions = nullptr;
+    TOffTreeItem *m_labourItem = nullptr;
+    QAction *m_labour = nullptr;
     TOffTreeItem *m_closingsItem = nullptr;
     QAction *m_closings = nullptr;
     QAction *m_optionsAction = nullptr;

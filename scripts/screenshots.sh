@@ -18,6 +18,12 @@ trap 'rm -rf "$demo"' EXIT
 "$build/bin/veltrum" demo --days 2 --tables 16 --today 2026-12-05 "$demo/inst" >/dev/null
 "$build/bin/veltrum" report --data "$demo/inst" --kind 7 --now 2026-12-05T21:00:00 \
     --format png --output docs/cli-articles.png
+# a day's hours against the same day a week before, and the labour chart
+"$build/bin/veltrum" demo --days 9 --tables 16 --today 2026-12-05 "$demo/weeks" >/dev/null
+"$build/bin/veltrum" report --data "$demo/weeks" --kind 19 --from 2026-12-04 --compare week \
+    --now 2026-12-05T21:00:00 --format png --output docs/cli-compare-hours.png
+"$build/bin/veltrum" labour --data "$demo/weeks" --from 2026-12-04 --now 2026-12-05T21:00:00 \
+    --format png --output docs/cli-labour.png
 # the Z report of the whole-day closing after a waiter's closing
 "$build/bin/veltrum" demo --today 2026-12-05 "$demo/zdemo" >/dev/null
 "$build/bin/veltrum" turnover --data "$demo/zdemo" --date 2026-12-05 --waiter 3 --exec-waiter 1 \

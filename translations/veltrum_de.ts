@@ -228,6 +228,10 @@
         <source>Exceptions</source>
         <translation>Auffälligkeiten</translation>
     </message>
+    <message>
+        <source>Sales per labour hour</source>
+        <translation>Umsatz je Arbeitsstunde</translation>
+    </message>
 </context>
 <context>
     <name>TBookingBatch</name>
@@ -896,6 +900,52 @@
     </message>
 </context>
 <context>
+    <name>TCompareChoice</name>
+    <message>
+        <source>Nothing</source>
+        <translation>Nichts</translation>
+    </message>
+    <message>
+        <source>Days before</source>
+        <translation>Tage davor</translation>
+    </message>
+    <message>
+        <source>Last week</source>
+        <translation>Vorwoche</translation>
+    </message>
+    <message>
+        <source>Last year</source>
+        <translation>Vorjahr</translation>
+    </message>
+    <message>
+        <source>Compare the report with other days: the same number of days just before (whole months with the months before), the same days a week earlier, or the same weekdays a year earlier. The current day is compared up to the same hour.</source>
+        <translation>Den Bericht mit anderen Tagen vergleichen: ebenso vielen Tagen direkt davor (ganze Monate mit den Monaten davor), denselben Tagen eine Woche früher oder denselben Wochentagen ein Jahr früher. Der laufende Tag wird bis zur selben Uhrzeit verglichen.</translation>
+    </message>
+</context>
+<context>
+    <name>TComparisonText</name>
+    <message>
+        <source>new</source>
+        <translation>neu</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Compared with </source>
+        <translation>Verglichen mit </translation>
+    </message>
+    <message>
+        <source> until %1</source>
+        <translation> bis %1</translation>
+    </message>
+</context>
+<context>
     <name>TCrystalViewer</name>
     <message>
         <source>Print</source>
@@ -1060,6 +1110,18 @@
     <message>
         <source>No closing since %1: the figures are those of every day since. F5 reads the figures again.</source>
         <translation>Kein Tagesabschluss seit %1: die Zahlen sind die aller Tage seither. F5 liest die Zahlen neu.</translation>
+    </message>
+    <message>
+        <source>%1 until %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>Last week (%1): %2</source>
+        <translation>Vorwoche (%1): %2</translation>
+    </message>
+    <message>
+        <source>Last week (%1): %2, %3</source>
+        <translation>Vorwoche (%1): %2, %3</translation>
     </message>
 </context>
 <context>
@@ -2104,6 +2166,195 @@ aber diesen Ordner gibt es nicht.</translation>
     <message>
         <source>The demo could not be written into %1: %2</source>
         <translation>Das Demo konnte nicht nach %1 geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TLabourChart</name>
+    <message>
+        <source>Sales and hours worked per hour</source>
+        <translation>Umsatz und gearbeitete Stunden je Stunde</translation>
+    </message>
+    <message>
+        <source>Current day %1</source>
+        <translation>Laufender Tag %1</translation>
+    </message>
+    <message>
+        <source>Hours worked</source>
+        <translation>Gearbeitete Stunden</translation>
+    </message>
+</context>
+<context>
+    <name>TLabourDoc</name>
+    <message>
+        <source>Sales per labour hour</source>
+        <translation>Umsatz je Arbeitsstunde</translation>
+    </message>
+    <message>
+        <source>Waiter / hour</source>
+        <translation>Kellner / Stunde</translation>
+    </message>
+    <message>
+        <source>Hours worked</source>
+        <translation>Gearbeitete Stunden</translation>
+    </message>
+    <message>
+        <source>Sales</source>
+        <translation>Umsatz</translation>
+    </message>
+    <message>
+        <source>Sales per hour</source>
+        <translation>Umsatz je Stunde</translation>
+    </message>
+    <message>
+        <source>Covers</source>
+        <translation>Gäste</translation>
+    </message>
+    <message>
+        <source>Covers per hour</source>
+        <translation>Gäste je Stunde</translation>
+    </message>
+    <message>
+        <source>Labour cost</source>
+        <translation>Personalkosten</translation>
+    </message>
+    <message>
+        <source>Share of sales</source>
+        <translation>Anteil am Umsatz</translation>
+    </message>
+    <message>
+        <source>The labour figures cannot be made: %1</source>
+        <translation>Die Arbeitszahlen können nicht erstellt werden: %1</translation>
+    </message>
+    <message>
+        <source>Waiters</source>
+        <translation>Kellner</translation>
+    </message>
+    <message>
+        <source>No wage in etc/wages.ini</source>
+        <translation>Kein Lohn in etc/wages.ini</translation>
+    </message>
+    <message>
+        <source>Hours of the clock</source>
+        <translation>Uhrzeiten</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Von:</translation>
+    </message>
+    <message>
+        <source>The first closed day; empty for the current day</source>
+        <translation>Der erste abgeschlossene Tag; leer für den laufenden Tag</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Bis:</translation>
+    </message>
+    <message>
+        <source>The last closed day; empty for the first day alone</source>
+        <translation>Der letzte abgeschlossene Tag; leer für den ersten Tag allein</translation>
+    </message>
+    <message>
+        <source>Put the hours worked beside the sales (&lt;b&gt;F5&lt;/b&gt;)</source>
+        <translation>Die gearbeiteten Stunden neben den Umsatz stellen (&lt;b&gt;F5&lt;/b&gt;)</translation>
+    </message>
+    <message>
+        <source>Save the labour figures as PDF (&lt;b&gt;Ctrl+S&lt;/b&gt;)</source>
+        <translation>Die Arbeitszahlen als PDF speichern (&lt;b&gt;Strg+S&lt;/b&gt;)</translation>
+    </message>
+    <message>
+        <source>Press F5 to put the hours worked beside the sales</source>
+        <translation>F5 stellt die gearbeiteten Stunden neben den Umsatz</translation>
+    </message>
+    <message>
+        <source>%1 hours worked, %2 per hour</source>
+        <translation>%1 Stunden gearbeitet, %2 je Stunde</translation>
+    </message>
+    <message>
+        <source>no wage for waiter %1</source>
+        <translation>kein Lohn für Kellner %1</translation>
+    </message>
+    <message>
+        <source>Save labour figures</source>
+        <translation>Arbeitszahlen speichern</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Could not write %1</source>
+        <translation>%1 konnte nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>TLabourReport</name>
+    <message>
+        <source>Sales per labour hour</source>
+        <translation>Umsatz je Arbeitsstunde</translation>
+    </message>
+    <message>
+        <source>The time controls in %1 cannot be read: %2</source>
+        <translation>Die Zeiterfassung in %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The time controls in %1 cannot be read (code %2)</source>
+        <translation>Die Zeiterfassung in %1 kann nicht gelesen werden (Code %2)</translation>
+    </message>
+    <message>
+        <source>The reports over the days of the labour report did not finish</source>
+        <translation>Die Berichte über die Tage des Arbeitszeitberichts wurden nicht fertig</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>Sales</source>
+        <translation>Umsatz</translation>
+    </message>
+    <message>
+        <source>Per hour</source>
+        <translation>Je Std.</translation>
+    </message>
+    <message>
+        <source>Covers</source>
+        <translation>Gäste</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Kosten</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Anteil</translation>
+    </message>
+    <message>
+        <source>Current day %1</source>
+        <translation>Laufender Tag %1</translation>
+    </message>
+    <message>
+        <source>Waiter</source>
+        <translation>Kellner</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Stunde</translation>
+    </message>
+    <message>
+        <source>No wage for waiter %1 in etc/wages.ini: the costs leave their hours out.</source>
+        <translation>Kein Lohn für Kellner %1 in etc/wages.ini: die Kosten lassen ihre Stunden aus.</translation>
     </message>
 </context>
 <context>
@@ -3260,6 +3511,10 @@ erneuert die Berichtsansicht</translation>
         <source>A batch uses the filter it was saved with (Reporting batches); this box applies to single reports</source>
         <translation>Ein Sammelbericht verwendet den Filter, mit dem er gespeichert wurde (Sammelberichte); dieses Feld gilt für einzelne Berichte</translation>
     </message>
+    <message>
+        <source>Compare with:</source>
+        <translation>Vergleichen mit:</translation>
+    </message>
 </context>
 <context>
     <name>TReceipt</name>
@@ -3465,6 +3720,22 @@ erneuert die Berichtsansicht</translation>
     <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Today</source>
+        <translation>Heute</translation>
+    </message>
+    <message>
+        <source>%1 until %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1  %2 (%3)</source>
+        <translation>%1  %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: %2 against %3 (%4)</source>
+        <translation>%1: %2 gegenüber %3 (%4)</translation>
     </message>
 </context>
 <context>
@@ -5682,6 +5953,22 @@ Buchungsfilter:
         <source>Voids, discounts, free prices and more per waiter, against the team</source>
         <translation>Stornos, Rabatte, freie Preise und mehr je Kellner, verglichen mit dem Team</translation>
     </message>
+    <message>
+        <source>Labour</source>
+        <translation>Arbeitszeit</translation>
+    </message>
+    <message>
+        <source>Sales per labour hour</source>
+        <translation>Umsatz je Arbeitsstunde</translation>
+    </message>
+    <message>
+        <source>&amp;Sales per labour hour</source>
+        <translation>&amp;Umsatz je Arbeitsstunde</translation>
+    </message>
+    <message>
+        <source>The hours the waiters worked beside what they sold</source>
+        <translation>Die gearbeiteten Stunden der Kellner neben ihrem Umsatz</translation>
+    </message>
 </context>
 <context>
     <name>TVeltrumDoc</name>
@@ -5816,6 +6103,17 @@ Buchungsfilter:
     <message>
         <source>Edit reporting &amp;options</source>
         <translation>Auswertungs&amp;optionen bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>TWages</name>
+    <message>
+        <source>%1: the wage &quot;%2=%3&quot; cannot be read (a waiter number or &quot;default&quot;, then an amount such as 12.50)</source>
+        <translation>%1: der Lohn „%2=%3“ kann nicht gelesen werden (eine Kellnernummer oder „default“, dann ein Betrag wie 12.50)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
@@ -8494,6 +8792,50 @@ Ohne --from umfasst der Bericht den laufenden, noch nicht abgeschlossenen Gesch�
     <message>
         <source>(day %1 of %2)</source>
         <translation>(Tag %1 von %2)</translation>
+    </message>
+    <message>
+        <source>sales per labour hour, from the time controls</source>
+        <translation>Umsatz je Arbeitsstunde, aus der Zeiterfassung</translation>
+    </message>
+    <message>
+        <source>Prints the hours the waiters worked (their logon periods in var/control) beside the takings: per waiter the hours, &quot;All amount&quot; and the guests of the waiter&apos;s full summary, sales and covers per hour worked; per hour of the clock the hours worked in it and the hour report&apos;s amount; then the total.
+
+Logon periods are split at the full hours and counted for the business day they lie in (the day starts at the gastronomic day start of etc/globals.ini), so a night shift after midnight belongs to the evening before. A period still running counts up to --now. A waiter who sold without time controls shows no hours.
+
+With hourly wages in etc/wages.ini (section [Wages], a waiter number or &quot;default&quot;, then the wage such as 12.50) the report adds the labour cost and its share of the sales; a waiter who worked without a wage is named and left out of the costs.
+
+--format json and csv write the same figures in cents and seconds (docs/labour.md); png and svg draw the sales and the hours worked per hour of the clock, pdf prints the report with that chart below it.</source>
+        <translation>Druckt die Stunden, die die Kellner gearbeitet haben (ihre Anmeldezeiten in var/control), neben dem Umsatz: je Kellner die Stunden, &quot;All amount&quot; und die Gäste des vollen Berichts des Kellners, Umsatz und Gäste je gearbeiteter Stunde; je Uhrzeit die darin gearbeiteten Stunden und der Betrag des Stundenberichts; dann die Summe.
+
+Anmeldezeiten werden an den vollen Stunden geteilt und dem Geschäftstag zugerechnet, in dem sie liegen (der Tag beginnt mit dem gastronomischen Tagesbeginn aus etc/globals.ini), so gehört eine Nachtschicht nach Mitternacht zum Abend davor. Eine noch laufende Anmeldung zählt bis --now. Ein Kellner, der ohne Zeiterfassung verkauft hat, zeigt keine Stunden.
+
+Mit Stundenlöhnen in etc/wages.ini (Abschnitt [Wages], eine Kellnernummer oder &quot;default&quot;, dann der Lohn wie 12.50) fügt der Bericht die Personalkosten und ihren Anteil am Umsatz hinzu; ein Kellner, der ohne Lohn gearbeitet hat, wird genannt und bei den Kosten ausgelassen.
+
+--format json und csv schreiben dieselben Zahlen in Cent und Sekunden (docs/labour.md); png und svg zeichnen Umsatz und gearbeitete Stunden je Uhrzeit, pdf druckt den Bericht mit diesem Diagramm darunter.</translation>
+    </message>
+    <message>
+        <source>Fixes the clock (the current day, running logon periods), so that the output can be reproduced.</source>
+        <translation>Legt die Uhr fest (den laufenden Tag, laufende Anmeldezeiten), damit sich die Ausgabe wiederholen lässt.</translation>
+    </message>
+    <message>
+        <source>the report was printed</source>
+        <translation>der Bericht wurde ausgegeben</translation>
+    </message>
+    <message>
+        <source>the time controls, etc/wages.ini or the --output file could not be read or written (the message names the file and the reason)</source>
+        <translation>die Zeiterfassung, etc/wages.ini oder die Datei von --output konnte nicht gelesen oder geschrieben werden (die Meldung nennt Datei und Grund)</translation>
+    </message>
+    <message>
+        <source>wrong arguments: an unknown option, a bad date or time, --from after --to, no such directory</source>
+        <translation>falsche Argumente: eine unbekannte Option, ein ungültiges Datum oder eine ungültige Uhrzeit, --from nach --to, kein solches Verzeichnis</translation>
+    </message>
+    <message>
+        <source>previous, week, year, yyyy-MM-dd..yyyy-MM-dd or yyyy-MM-dd</source>
+        <translation>previous, week, year, yyyy-MM-dd..yyyy-MM-dd oder yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>Compare the report with other days, computed with the same options: &apos;previous&apos; the days just before (whole months with the months before), &apos;week&apos; the same days a week earlier, &apos;year&apos; the same weekdays 52 weeks earlier, FROM..TO (yyyy-MM-dd) days of your own, or FROM alone as many days as the report&apos;s from there. The current day is compared with the compared day up to the same hour. The text shows beside each count and amount the difference and the change in percent; JSON and CSV carry both values and the difference; charts show both periods.</source>
+        <translation>Vergleicht den Bericht mit anderen Tagen, mit denselben Optionen berechnet: &apos;previous&apos; die Tage direkt davor (ganze Monate mit den Monaten davor), &apos;week&apos; dieselben Tage eine Woche früher, &apos;year&apos; dieselben Wochentage 52 Wochen früher, FROM..TO (yyyy-MM-dd) eigene Tage, oder FROM allein so viele Tage wie der Bericht ab dort. Der laufende Tag wird mit dem verglichenen Tag bis zur selben Uhrzeit verglichen. Der Text zeigt neben jeder Anzahl und jedem Betrag den Unterschied und die Veränderung in Prozent; JSON und CSV enthalten beide Werte und den Unterschied; Diagramme zeigen beide Zeiträume.</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,6 @@
 #include "texceptionsdoc.h"
 
 #include "installationname.h"
-#include "tchartpainter.h"
 #include "tcurrencies.h"
 #include "tdatepicker.h"
 #include "terror.h"
@@ -12,13 +11,12 @@
 #include "toffworkspace.h"
 #include "tpaidtablesjournal.h"
 #include "treportchart.h"
-#include "tsavefile.h"
 #include "ttable.h"
 #include "ttableentry.h"
+#include "ttextchartsprint.h"
 #include "tworkspacelists.h"
 
 #include <QBrush>
-#include <QBuffer>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -27,14 +25,10 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProgressBar>
 #include <QSplitter>
-#include <QTextDocument>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -82,24 +76,6 @@ QString periodOf(const TExceptionsResult &r, QString (*date)(const QDate &) = &s
     if (r.from == r.to)
         return date(r.from);
     return QStringLiteral("%1 - %2").arg(date(r.from), date(r.to));
-}
-
-// The text as monospace lines and the charts below it, for printing and PDF.
-void layOut(QTextDocument &document, const QStringList &lines, const QList<TChartPage> &pages,
-            const TCurrencies *currencies)
-{
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSizeF(8);
-    document.setDefaultFont(font);
-    QString html = QStringLiteral("<pre>") + lines.join(QLatin1Char('\n')).toHtmlEscaped()
-                   + QStringLiteral("</pre>");
-    for (int i = 0; i < pages.size(); ++i) {
-        const QString name = QStringLiteral("chart%1.png").arg(i);
-        document.addResource(QTextDocument::ImageResource, QUrl(name),
-                             chartImage({pages.at(i)}, currencies, QSize(900, 500)));
-        html += QStringLiteral("<p><img src=\"%1\" width=\"600\"></p>").arg(name);
-    }
-    document.setHtml(html);
 }
 
 } // namespace
@@ -378,11 +354,9 @@ QStringList TExceptionsDoc::lines() const
 
 void TExceptionsDoc::printOn(QPagedPaintDevice *device) const
 {
-    QTextDocument document;
-    layOut(document, lines(),
-           exceptionsChartPages(m_result, TExceptionSide::Waiters, periodOf(m_result)),
-           currencies());
-    document.print(device);
+    printTextAndCharts(device, lines(),
+                       exceptionsChartPages(m_result, TExceptionSide::Waiters, periodOf(m_result)),
+                       currencies());
 }
 
 bool TExceptionsDoc::print(QPrinter *printer)
@@ -397,26 +371,10 @@ bool TExceptionsDoc::savePdf(const QString &fileName) const
 {
     if (!m_ran)
         return false;
-    QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter pdf(&buffer);
-        pdf.setTitle(printTitle());
-        pdf.setCreator(QStringLiteral("Veltrum"));
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
-        printOn(&pdf);
-    }
-    try {
-        Basics::TSaveFile save(fileName);
-        save.open();
-        save.write(bytes);
-        save.commit();
-    } catch (const Basics::TError &) {
-        return false;
-    }
-    return true;
+    return saveTextAndChartsPdf(
+            fileName, printTitle(), lines(),
+            exceptionsChartPages(m_result, TExceptionSide::Waiters, periodOf(m_result)),
+            currencies());
 }
 
 void TExceptionsDoc::onPdf()

@@ -52,7 +52,7 @@ QDate lastClosedDay(const QString &root)
 }
 
 TDayFigures dayFigures(TWorkspaceLists *lists, const QString &root, const QDateTime &now,
-                       bool againstLastWeek)
+                       bool againstLastWeek, bool readOnly)
 {
     TDayFigures figures;
     TReportRun run(lists, root);
@@ -60,6 +60,7 @@ TDayFigures dayFigures(TWorkspaceLists *lists, const QString &root, const QDateT
     request.kind = AllWaitersKind;
     request.withData = true;
     request.now = now;
+    request.readOnly = readOnly;
     if (againstLastWeek)
         request.compare.mode = TCompareWith::Week;
     const TReportResult result = run.run(request);
@@ -87,8 +88,8 @@ TDayFigures dayFigures(TWorkspaceLists *lists, const QString &root, const QDateT
         const QJsonObject compared = result.data.value(QStringLiteral("compared")).toObject();
         TDayFigures::LastWeek &week = figures.lastWeek;
         week.read = true;
-        week.day = QDate::fromString(compared.value(QStringLiteral("from")).toString(),
-                                     Qt::ISODate);
+        week.day
+                = QDate::fromString(compared.value(QStringLiteral("from")).toString(), Qt::ISODate);
         week.until = QTime::fromString(compared.value(QStringLiteral("until")).toString(),
                                        Qt::ISODate);
         if (!groups.isEmpty()) {

@@ -50,9 +50,12 @@ struct TDayFigures
 // (the report "All waiters" without its options) and its last closing.
 // `now` is the report's clock; invalid: the current time. With
 // `againstLastWeek` the same run also reads the figures of the same weekday
-// a week before up to the same time of day (TDayFigures::lastWeek).
+// a week before up to the same time of day (TDayFigures::lastWeek). With
+// `readOnly` nothing is written into the installation (no day summary or
+// cache built; TReportRequest::readOnly).
 TDayFigures dayFigures(TWorkspaceLists *lists, const QString &root,
-                       const QDateTime &now = QDateTime(), bool againstLastWeek = false);
+                       const QDateTime &now = QDateTime(), bool againstLastWeek = false,
+                       bool readOnly = false);
 
 // The latest day whose closing is journaled in "var/statist"; invalid when
 // there is none.

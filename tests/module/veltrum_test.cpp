@@ -69,7 +69,7 @@ TEST_F(VeltrumModule, InitMenuBuildsMenusToolBarAndTree)
     QMenu *menu = reporting();
     ASSERT_NE(nullptr, menu);
     EXPECT_EQ(QStringList({"Filter", "Batchreports", "Opentables", "&Archives", "Range", "Waiters",
-                           "Exceptions", "-", "Turnover", "Closings"}),
+                           "Exceptions", "Labour", "-", "Turnover", "Closings"}),
               textsOf(menu));
     EXPECT_TRUE(window->hasMenu(4));
     EXPECT_EQ(QStringLiteral("&Reporting"), window->menuText(4));
@@ -88,12 +88,16 @@ TEST_F(VeltrumModule, InitMenuBuildsMenusToolBarAndTree)
     EXPECT_EQ(QStringLiteral("Reporting"), moduleRoot()->text(0));
     EXPECT_EQ(workspace->get("veltrum"), moduleRoot()->document());
     EXPECT_EQ(QStringList({"Reporting filters", "Reporting batches", "Open tables", "Paid tables",
-                           "Range statistics", "Time controlling", "Exceptions", "Closings"}),
+                           "Range statistics", "Time controlling", "Exceptions",
+                           "Sales per labour hour", "Closings"}),
               childTexts(moduleRoot()));
     auto *exceptions = static_cast<TOffTreeItem *>(moduleRoot()->child(6));
     EXPECT_EQ(workspace->get("exceptions"), exceptions->document());
     EXPECT_STREQ("TExceptionsDoc", workspace->get("exceptions")->metaObject()->className());
-    auto *closings = static_cast<TOffTreeItem *>(moduleRoot()->child(7));
+    auto *labour = static_cast<TOffTreeItem *>(moduleRoot()->child(7));
+    EXPECT_EQ(workspace->get("labour"), labour->document());
+    EXPECT_STREQ("TLabourDoc", workspace->get("labour")->metaObject()->className());
+    auto *closings = static_cast<TOffTreeItem *>(moduleRoot()->child(8));
     EXPECT_EQ(workspace->get("closings"), closings->document());
     auto *paid = static_cast<TOffTreeItem *>(moduleRoot()->child(3));
     EXPECT_EQ(workspace->get("paidtables"), paid->document());
@@ -104,7 +108,8 @@ TEST_F(VeltrumModule, InitMenuBuildsMenusToolBarAndTree)
     for (QAction *action : toolBar()->actions())
         buttons << action->iconText();
     EXPECT_EQ(QStringList({"Reporting filters", "Reporting batches", "Open tables", "Paid tables",
-                           "Range statistics", "Time controlling", "Exceptions"}),
+                           "Range statistics", "Time controlling", "Exceptions",
+                           "Sales per labour hour"}),
               buttons);
     EXPECT_EQ(Qt::ToolButtonTextUnderIcon, toolBar()->toolButtonStyle());
 
@@ -120,6 +125,7 @@ TEST_F(VeltrumModule, ListRightsGateTheEntries)
 {
     denyList("turnover");
     denyList("exceptions");
+    denyList("labour");
     start();
     EXPECT_EQ(
             QStringList({"Filter", "Batchreports", "Opentables", "&Archives", "Range", "Waiters"}),

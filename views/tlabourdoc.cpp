@@ -1,0 +1,271 @@
+#include "tlabourdoc.h"
+
+#include "tcurrencies.h"
+#include "tdatepicker.h"
+#include "tlabourchart.h"
+#include "tofflistview.h"
+#include "toffwindow.h"
+#include "toffworkspace.h"
+#include "treportchart.h"
+#include "ttextchartsprint.h"
+#include "tworkspacelists.h"
+
+#include <QBrush>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QSplitter>
+#include <QToolButton>
+#include <QtCharts/QChart>
+
+using namespace PosLib;
+
+TLabourDoc::TLabourDoc(TOffWindow *window)
+    : TOffDataDoc(QStringLiteral("labour"), window, false)
+{ }
+
+TLabourDoc::~TLabourDoc() = default;
+
+QString TLabourDoc::caption() const
+{
+    return tr("Sales per labour hour");
+}
+
+QStringList TLabourDoc::columns() const
+{
+    return {tr("Waiter / hour"), tr("Hours worked"),    tr("Sales"),       tr("Sales per hour"),
+            tr("Covers"),        tr("Covers per hour"), tr("Labour cost"), tr("Share of sales")};
+}
+
+void TLabourDoc::setRange(const QDate &from, const QDate &to)
+{
+    m_from = from;
+    m_to = from.isValid() && to.isValid() ? to : from;
+    if (m_fromEdit)
+        m_fromEdit->setDate(m_from);
+    if (m_toEdit)
+        m_toEdit->setDate(from.isValid() ? m_to : QDate());
+}
+
+QWidget *TLabourDoc::createView(QWidget *parent)
+{
+    m_splitter = new QSplitter(Qt::Vertical, parent);
+    QWidget *list = TOffDataDoc::createView(m_splitter);
+    if (auto *view = qobject_cast<TOffListView *>(list)) {
+        view->setRootIsDecorated(true);
+        view->header()->setStretchLastSection(false);
+    }
+    m_splitter->addWidget(list);
+    m_chartView = new QChartView(m_splitter);
+    m_chartView->setRenderHint(QPainter::Antialiasing);
+    m_chartView->setMinimumHeight(260);
+    m_splitter->addWidget(m_chartView);
+    m_splitter->setStretchFactor(0, 1);
+    m_splitter->setStretchFactor(1, 1);
+    return m_splitter;
+}
+
+const TCurrencies *TLabourDoc::currencies() const
+{
+    TOffWorkspace *ws = workspace();
+    return ws ? static_cast<TCurrencies *>(ws->lists()->get(QStringLiteral("currencies")))
+              : nullptr;
+}
+
+void TLabourDoc::onStart()
+{
+    TOffWorkspace *ws = workspace();
+    if (!ws)
+        return;
+    if (m_fromEdit)
+        m_from = m_fromEdit->date();
+    if (m_toEdit)
+        m_to = m_toEdit->date().isValid() ? m_toEdit->date() : m_from;
+    if (m_from.isValid() && m_to < m_from)
+        std::swap(m_from, m_to);
+    QProgressBar *bar = startProgressBar(1);
+    TLabourReport report;
+    QString error;
+    const bool read = report.read(ws->lists(), ws->getPath(), m_from, m_to,
+                                  m_now.isValid() ? m_now : QDateTime::currentDateTime(), &error);
+    endProgressBar(bar);
+    // a run that failed leaves nothing of the one before on view
+    m_report = read ? report : TLabourReport();
+    m_error = read ? QString() : error;
+    m_ran = read;
+    fill();
+    TOffDataDoc::onSelection();
+}
+
+void TLabourDoc::setRow(QTreeWidgetItem *item, const QString &name, const TLabourLine &line,
+                        bool covers) const
+{
+    const QLocale locale;
+    item->setText(NameColumn, name);
+    item->setText(HoursColumn, TLabourReport::hoursText(line.seconds));
+    item->setText(SalesColumn, formatPrice(long(line.sales)));
+    qint64 perHour = 0;
+    if (line.salesPerHour(&perHour))
+        item->setText(SalesPerHourColumn, formatPrice(long(perHour)));
+    double coversPerHour = 0;
+    if (covers && line.covers >= 0) {
+        item->setText(CoversColumn, locale.toString(line.covers));
+        if (line.coversPerHour(&coversPerHour))
+            item->setText(CoversPerHourColumn, locale.toString(coversPerHour, 'f', 2));
+    }
+    double share = 0;
+    if (m_report.withWages && line.withCost) {
+        item->setText(CostColumn, formatPrice(long(line.cost)));
+        if (line.costShare(&share))
+            item->setText(ShareColumn, locale.toString(share, 'f', 1) + QStringLiteral(" %"));
+    }
+    for (int c = HoursColumn; c < ColumnCount; ++c)
+        item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void TLabourDoc::fill()
+{
+    TOffListView *list = listView();
+    if (!list)
+        return;
+    list->clear();
+    if (!m_error.isEmpty()) {
+        // what could not be read, where the figures would stand
+        auto *item = new QTreeWidgetItem(list);
+        item->setText(NameColumn, tr("The labour figures cannot be made: %1").arg(m_error));
+        item->setForeground(NameColumn, QBrush(Qt::darkRed));
+        item->setFirstColumnSpanned(true);
+    }
+    if (m_ran) {
+        auto *waiters = new QTreeWidgetItem(list);
+        waiters->setText(NameColumn, tr("Waiters"));
+        for (const TLabourLine &line : m_report.waiters) {
+            QString name = QStringLiteral("%1 %2").arg(line.number).arg(line.name).trimmed();
+            auto *item = new QTreeWidgetItem(waiters);
+            // a waiter who worked without a wage is left out of the costs
+            if (m_report.withWages && !line.withCost && line.seconds > 0)
+                item->setToolTip(CostColumn, tr("No wage in etc/wages.ini"));
+            setRow(item, name, line, true);
+        }
+        auto *hours = new QTreeWidgetItem(list);
+        hours->setText(NameColumn, tr("Hours of the clock"));
+        for (const TLabourLine &line : m_report.hours)
+            setRow(new QTreeWidgetItem(hours), line.name, line, false);
+        auto *total = new QTreeWidgetItem(list);
+        setRow(total, tr("Total"), m_report.total, true);
+        for (QTreeWidgetItem *top : {waiters, hours, total}) {
+            QFont bold = top->font(NameColumn);
+            bold.setBold(true);
+            top->setFont(NameColumn, bold);
+            top->setExpanded(true);
+        }
+    }
+    // without wages there is no cost to show
+    list->setColumnHidden(CostColumn, !m_report.withWages);
+    list->setColumnHidden(ShareColumn, !m_report.withWages);
+    for (int c = 0; c < list->columnCount(); ++c)
+        list->resizeColumnToContents(c);
+    fillChart();
+}
+
+void TLabourDoc::fillChart()
+{
+    if (!m_chartView)
+        return;
+    QChart *old = m_chartView->chart();
+    if (m_ran)
+        m_chartView->setChart(reportChart(labourChartPage(m_report), currencies()));
+    else
+        m_chartView->setChart(new QChart);
+    delete old;
+}
+
+void TLabourDoc::onSelection()
+{
+    auto *fromLabel = new QLabel(tr("From:"));
+    addTool(fromLabel);
+    m_fromEdit = new QtWidgets::TDatePicker;
+    m_fromEdit->setToolTip(tr("The first closed day; empty for the current day"));
+    m_fromEdit->setDate(m_from);
+    fromLabel->setBuddy(m_fromEdit);
+    addTool(m_fromEdit);
+    auto *toLabel = new QLabel(tr("To:"));
+    addTool(toLabel);
+    m_toEdit = new QtWidgets::TDatePicker;
+    m_toEdit->setToolTip(tr("The last closed day; empty for the first day alone"));
+    m_toEdit->setDate(m_from.isValid() ? m_to : QDate());
+    toLabel->setBuddy(m_toEdit);
+    addTool(m_toEdit);
+
+    QToolButton *start = addToolButton(QStringLiteral("REFRESH"), Qt::Key_F5,
+                                       tr("Put the hours worked beside the sales (<b>F5</b>)"));
+    connect(start, &QToolButton::clicked, this, &TLabourDoc::onStart);
+    QToolButton *pdf = addToolButton(QStringLiteral("PDF"), Qt::CTRL | Qt::Key_S,
+                                     tr("Save the labour figures as PDF (<b>Ctrl+S</b>)"));
+    connect(pdf, &QToolButton::clicked, this, &TLabourDoc::onPdf);
+    addToolStretch();
+    TOffDataDoc::onSelection();
+}
+
+QString TLabourDoc::getInformation() const
+{
+    if (!m_error.isEmpty())
+        return tr("The labour figures cannot be made: %1").arg(m_error);
+    if (!m_ran)
+        return tr("Press F5 to put the hours worked beside the sales");
+    QString text = tr("%1 hours worked, %2 per hour")
+                           .arg(TLabourReport::hoursText(m_report.total.seconds));
+    qint64 perHour = 0;
+    text = text.arg(m_report.total.salesPerHour(&perHour) ? formatPrice(long(perHour))
+                                                          : QStringLiteral("-"));
+    if (!m_report.withoutWage.isEmpty()) {
+        QStringList numbers;
+        for (int waiter : m_report.withoutWage)
+            numbers << QString::number(waiter);
+        text += QStringLiteral("; ")
+                + tr("no wage for waiter %1").arg(numbers.join(QStringLiteral(", ")));
+    }
+    return text;
+}
+
+QStringList TLabourDoc::lines() const
+{
+    return m_report.lines(currencies());
+}
+
+bool TLabourDoc::print(QPrinter *printer)
+{
+    if (!m_ran)
+        return false;
+    printTextAndCharts(printer, lines(), {labourChartPage(m_report)}, currencies());
+    return true;
+}
+
+bool TLabourDoc::savePdf(const QString &fileName) const
+{
+    if (!m_ran)
+        return false;
+    return saveTextAndChartsPdf(fileName, caption(), lines(), {labourChartPage(m_report)},
+                                currencies());
+}
+
+void TLabourDoc::onPdf()
+{
+    if (!m_ran)
+        return;
+    const QString fileName = QFileDialog::getSaveFileName(
+            window(), tr("Save labour figures"), QStringLiteral("labour.pdf"), tr("PDF (*.pdf)"));
+    if (fileName.isEmpty())
+        return;
+    if (!savePdf(fileName))
+        QMessageBox::critical(window(), tr("Error"), tr("Could not write %1").arg(fileName));
+}
+
+void TLabourDoc::languageChange()
+{
+    TOffDataDoc::languageChange();
+    fill();
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "tlabourreport.h"
+#include "toffdatadoc.h"
+
+#include <QDateTime>
+#include <QPointer>
+#include <QtCharts/QChartView>
+
+class QSplitter;
+class QTreeWidgetItem;
+namespace PosLib {
+class TCurrencies;
+}
+namespace QtWidgets {
+class TDatePicker;
+}
+
+// Sales per labour hour: the hours the waiters worked (from the time
+// controls) beside what they sold, per waiter, per hour of the clock and in
+// total, with sales and covers per labour hour and, with wages, the labour
+// cost and its share; below the list the chart of sales and hours worked
+// per hour. The same run as 'veltrum labour'. The tool row takes the range
+// (without "From" the current day), "Start" (F5) and "PDF"; printing prints
+// the text and the chart.
+class TLabourDoc : public TOffDataDoc
+{
+    Q_OBJECT
+public:
+    // The list's columns.
+    enum Column {
+        NameColumn,
+        HoursColumn,
+        SalesColumn,
+        SalesPerHourColumn,
+        CoversColumn,
+        CoversPerHourColumn,
+        CostColumn,
+        ShareColumn,
+        ColumnCount
+    };
+    // The list's top rows, in this order.
+    enum Row { WaitersRow, HoursRow, TotalRow };
+
+    explicit TLabourDoc(TOffWindow *window);
+    ~TLabourDoc() override;
+
+    QString caption() const override;
+    QStringList columns() const override;
+    QWidget *createView(QWidget *parent) override;
+    void fill() override;
+    void onSelection() override;
+    QString getInformation() const override;
+    bool print(QPrinter *printer) override;
+
+    // The range of the next run; an invalid `from` is the current day.
+    void setRange(const QDate &from, const QDate &to);
+    QDate from() const { return m_from; }
+    QDate to() const { return m_to; }
+    // The clock of the run (the current day, running logon periods); the
+    // current time unless set.
+    void setNow(const QDateTime &now) { m_now = now; }
+    const PosLib::TLabourReport &report() const { return m_report; }
+    // Why the last run failed (the file and the reason); empty after one
+    // that worked.
+    QString error() const { return m_error; }
+    QChartView *chartView() const { return m_chartView; }
+
+    // The text of the run, as 'veltrum labour' prints it.
+    QStringList lines() const;
+    // Writes the text and the chart as PDF; false when it cannot be written.
+    bool savePdf(const QString &fileName) const;
+
+public Q_SLOTS:
+    void onStart();
+    void onPdf();
+    void languageChange() override;
+
+private:
+    const PosLib::TCurrencies *currencies() const;
+    void setRow(QTreeWidgetItem *item, const QString &name, const PosLib::TLabourLine &line,
+                bool covers) const;
+    void fillChart();
+
+    QDate m_from;
+    QDate m_to;
+    QDateTime m_now;
+    PosLib::TLabourReport m_report;
+    QString m_error;
+    bool m_ran = false;
+    QPointer<QSplitter> m_splitter;
+    QPointer<QChartView> m_chartView;
+    QPointer<QtWidgets::TDatePicker> m_fromEdit;
+    QPointer<QtWidgets::TDatePicker> m_toEdit;
+};
