@@ -2293,6 +2293,10 @@ aber diesen Ordner gibt es nicht.</translation>
         <source>Could not write %1</source>
         <translation>%1 konnte nicht geschrieben werden</translation>
     </message>
+    <message>
+        <source>Written to %1</source>
+        <translation>Geschrieben nach %1</translation>
+    </message>
 </context>
 <context>
     <name>TLabourReport</name>
@@ -6125,6 +6129,30 @@ Buchungsfilter:
     <message>
         <source>the figures could not be read</source>
         <translation>die Zahlen konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Same weekday last week, %1 until %2</source>
+        <translation>Gleicher Wochentag der Vorwoche, %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Same weekday last week, %1</source>
+        <translation>Gleicher Wochentag der Vorwoche, %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 against %3</source>
+        <translation>%1: %2 gegenüber %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 against %3 (%4)</source>
+        <translation>%1: %2 gegenüber %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Average bill</source>
+        <translation>Durchschnittliche Rechnung</translation>
+    </message>
+    <message>
+        <source>%1 - %2</source>
+        <translation>%1 - %2</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "tlabourdoc.h"
 
+#include "installationname.h"
 #include "tcurrencies.h"
 #include "tdatepicker.h"
 #include "tlabourchart.h"
@@ -25,7 +26,9 @@ using namespace PosLib;
 
 TLabourDoc::TLabourDoc(TOffWindow *window)
     : TOffDataDoc(QStringLiteral("labour"), window, false)
-{ }
+{
+    setHelpTopic(QStringLiteral("labour"));
+}
 
 TLabourDoc::~TLabourDoc() = default;
 
@@ -248,7 +251,7 @@ bool TLabourDoc::savePdf(const QString &fileName) const
 {
     if (!m_ran)
         return false;
-    return saveTextAndChartsPdf(fileName, caption(), lines(), {labourChartPage(m_report)},
+    return saveTextAndChartsPdf(fileName, printTitle(), lines(), {labourChartPage(m_report)},
                                 currencies());
 }
 
@@ -256,12 +259,48 @@ void TLabourDoc::onPdf()
 {
     if (!m_ran)
         return;
-    const QString fileName = QFileDialog::getSaveFileName(
-            window(), tr("Save labour figures"), QStringLiteral("labour.pdf"), tr("PDF (*.pdf)"));
+    const QString fileName
+            = QFileDialog::getSaveFileName(window(), tr("Save labour figures"),
+                                           TOffWindow::proposedPdfFile(this), tr("PDF (*.pdf)"));
     if (fileName.isEmpty())
         return;
-    if (!savePdf(fileName))
+    if (!savePdf(fileName)) {
         QMessageBox::critical(window(), tr("Error"), tr("Could not write %1").arg(fileName));
+        return;
+    }
+    if (window())
+        window()->status(tr("Written to %1").arg(fileName));
+    TOffWindow::rememberPdfFolder(fileName);
+}
+
+QString TLabourDoc::periodText(QString (*date)(const QDate &)) const
+{
+    if (!m_ran || !m_report.from.isValid())
+        return QString();
+    if (m_report.from == m_report.to)
+        return date(m_report.from);
+    return QStringLiteral("%1 - %2").arg(date(m_report.from), date(m_report.to));
+}
+
+QString TLabourDoc::printTitle() const
+{
+    TOffWorkspace *ws = workspace();
+    QStringList parts {caption(), periodText([](const QDate &day) {
+                           return QLocale().toString(day, QLocale::ShortFormat);
+                       }),
+                       ws ? installationNameIn(ws->getPath()) : QString()};
+    parts.removeAll(QString());
+    return parts.join(QStringLiteral(" - "));
+}
+
+QString TLabourDoc::pdfFileName() const
+{
+    TOffWorkspace *ws = workspace();
+    QStringList parts {caption(),
+                       periodText([](const QDate &day) { return day.toString(Qt::ISODate); }),
+                       ws ? installationNameIn(ws->getPath()) : QString()};
+    parts.removeAll(QString());
+    return fileNameOf(parts.join(QLatin1Char(' ')));
 }
 
 void TLabourDoc::languageChange()

@@ -52,6 +52,9 @@ public:
     void onSelection() override;
     QString getInformation() const override;
     bool print(QPrinter *printer) override;
+    // "Sales per labour hour", the days of the run and the installation.
+    QString printTitle() const override;
+    QString pdfFileName() const override;
 
     // The range of the next run; an invalid `from` is the current day.
     void setRange(const QDate &from, const QDate &to);
@@ -78,6 +81,8 @@ public Q_SLOTS:
 
 private:
     const PosLib::TCurrencies *currencies() const;
+    // The days of the last run, each written by `date`; empty before one.
+    QString periodText(QString (*date)(const QDate &)) const;
     void setRow(QTreeWidgetItem *item, const QString &name, const PosLib::TLabourLine &line,
                 bool covers) const;
     void fillChart();

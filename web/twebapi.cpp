@@ -4,6 +4,7 @@
 #include "commands.h"
 #include "targs.h"
 #include "tchartpage.h"
+#include "tcomparisontext.h"
 #include "tcurrencies.h"
 #include "tdayfigures.h"
 #include "texceptionsoutput.h"
@@ -132,7 +133,7 @@ TWebResponse TWebApi::today(const TApiCall &)
 {
     TWorkspaceLists lists(m_source.root);
     const QDateTime at = now();
-    const TDayFigures f = dayFigures(&lists, m_source.root, at);
+    const TDayFigures f = dayFigures(&lists, m_source.root, at, true, true);
     if (!f.read)
         return TWebResponse::error(503, tr("the figures could not be read"));
     const TCurrencies *currencies = currenciesOf(lists);
@@ -175,7 +176,47 @@ TWebResponse TWebApi::today(const TApiCall &)
                                      : QJsonValue()},
     };
     o.insert(QStringLiteral("exceptions"), todaysExceptions(lists, at));
+    const QStringList compared = comparisonTexts(f, currencies);
+    if (!compared.isEmpty()) {
+        QJsonArray items;
+        for (const QString &text : compared)
+            items.append(QJsonObject {{QStringLiteral("text"), text}});
+        o.insert(QStringLiteral("comparison"), items);
+    }
     return jsonAnswer(o);
+}
+
+QStringList TWebApi::comparisonTexts(const TDayFigures &f, const TCurrencies *currencies)
+{
+    const TDayFigures::LastWeek &w = f.lastWeek;
+    // nothing to hold the day against when that day had nothing
+    if (!w.read || (w.paidTables == 0 && w.allAmount == 0 && w.voids == 0))
+        return {};
+    const QLocale locale;
+    QStringList texts;
+    texts << (w.until.isValid() ? tr("Same weekday last week, %1 until %2")
+                                          .arg(locale.toString(w.day, QLocale::ShortFormat),
+                                               locale.toString(w.until, QLocale::ShortFormat))
+                                : tr("Same weekday last week, %1")
+                                          .arg(locale.toString(w.day, QLocale::ShortFormat)));
+    auto line = [&](const QString &caption, const QString &now, const QString &then, double a,
+                    double b) {
+        const QString percent = TComparisonText::percentText(a, b);
+        return percent.isEmpty() ? tr("%1: %2 against %3").arg(caption, now, then)
+                                 : tr("%1: %2 against %3 (%4)").arg(caption, now, then, percent);
+    };
+    texts << line(figureCaption(TFigure::AllAmount), money(currencies, f.allAmount),
+                  money(currencies, w.allAmount), f.allAmount, w.allAmount);
+    texts << line(figureCaption(TFigure::Guests), locale.toString(qlonglong(f.guests)),
+                  locale.toString(qlonglong(w.guests)), f.guests, w.guests);
+    texts << line(tr("Average bill"), money(currencies, f.averageBill()),
+                  money(currencies, w.averageBill()), f.averageBill(), w.averageBill());
+    texts << line(
+            figureCaption(TFigure::Voids),
+            tr("%1 - %2").arg(locale.toString(qlonglong(f.voids)), money(currencies, f.voidAmount)),
+            tr("%1 - %2").arg(locale.toString(qlonglong(w.voids)), money(currencies, w.voidAmount)),
+            f.voidAmount, w.voidAmount);
+    return texts;
 }
 
 QJsonArray TWebApi::todaysExceptions(TWorkspaceLists &lists, const QDateTime &at) const

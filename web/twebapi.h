@@ -8,10 +8,13 @@
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
 namespace PosLib {
+class TCurrencies;
 class TWorkspaceLists;
-}
+struct TDayFigures;
+} // namespace PosLib
 
 namespace WebLib {
 
@@ -36,6 +39,12 @@ public:
     TWebResponse openTables(const TApiCall &call);
     TWebResponse kinds(const TApiCall &call);
     TWebResponse closings(const TApiCall &call);
+
+    // Today's figures against the same weekday last week up to the same
+    // time, in short sentences (a head naming that day, then one per
+    // figure with the change in percent); empty when that day had nothing.
+    static QStringList comparisonTexts(const PosLib::TDayFigures &f,
+                                       const PosLib::TCurrencies *currencies);
 
 private:
     QDateTime now() const;
