@@ -28,6 +28,15 @@ int runLabour(TArgs &args)
     const auto *currencies
             = static_cast<TCurrencies *>(data.lists().get(QStringLiteral("currencies")));
     output.setCharts({labourChartPage(report)}, currencies);
+    // a sheet each for the waiters, the hours and the total
+    TXlsxLayout layout;
+    layout.groupBy = {QStringLiteral("line")};
+    layout.money
+            = {QStringLiteral("sales"), QStringLiteral("salesPerHour"), QStringLiteral("cost")};
+    layout.numbers = {QStringLiteral("number"), QStringLiteral("seconds"), QStringLiteral("covers"),
+                      QStringLiteral("coversPerHour"), QStringLiteral("costShare")};
+    output.setXlsxLayout(layout);
+    output.setCurrencies(currencies);
     return output.write(report.lines(currencies), report.document(), report.csvRows(),
                         TLabourReport::tr("Sales per labour hour"))
                    ? ExitOk

@@ -1,11 +1,13 @@
 #include "jsonschema.h"
 #include "veltrumprocess.h"
+#include "xlsxreader.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -136,6 +138,23 @@ TEST_F(LabourCommand, TextJsonCsvAndABadWagesFile)
     const Outcome csv = labour({QStringLiteral("--format"), QStringLiteral("csv")});
     ASSERT_EQ(0, csv.code) << csv.err;
     EXPECT_TRUE(csv.out.startsWith(QStringLiteral("line,number,name,seconds,sales,")));
+
+    // Excel: a sheet each for the waiters, the hours and the total, the
+    // amounts as numbers of the currency
+    QTemporaryDir out;
+    const QString file = out.filePath(QStringLiteral("labour.xlsx"));
+    const Outcome xlsx = labour({QStringLiteral("--from"), QStringLiteral("2026-12-02"),
+                                 QStringLiteral("--to"), QStringLiteral("2026-12-04"),
+                                 QStringLiteral("--format"), QStringLiteral("xlsx"),
+                                 QStringLiteral("--output"), file});
+    ASSERT_EQ(0, xlsx.code) << xlsx.err;
+    const QJsonArray sheets = readWorkbook(file).value(QStringLiteral("sheets")).toArray();
+    ASSERT_EQ(3, sheets.size());
+    const QJsonObject total = sheets.at(2).toObject();
+    EXPECT_EQ(QStringLiteral("total"), workbookCell(total, 1, 0).toString());
+    EXPECT_EQ(seconds, workbookCell(total, 1, 3).toInteger());
+    EXPECT_DOUBLE_EQ(doc[QStringLiteral("total")][QStringLiteral("sales")].toDouble() / 100,
+                     workbookCell(total, 1, 4).toDouble());
 
     // a wage that cannot be read: exit 1 naming the file, nothing printed
     QDir(root).mkpath(QStringLiteral("etc"));
