@@ -317,6 +317,16 @@ QStringList TComparisonText::figureLines(const QJsonObject &group) const
     return lines;
 }
 
+QStringList TComparisonText::nodesRead()
+{
+    QStringList nodes {str("payforms"),  str("vatrates"), str("articles"),
+                       str("negorders"), str("cashins"),  str("cashouts")};
+    for (const ItemReport &report : ItemReports)
+        nodes << str(report.node);
+    nodes.removeDuplicates();
+    return nodes;
+}
+
 QStringList TComparisonText::fullSummaryLines(const QJsonObject &group) const
 {
     QStringList lines = figureLines(group);

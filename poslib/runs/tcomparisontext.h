@@ -35,6 +35,10 @@ public:
     static QString percentText(double current, double compared);
     // A count as the lists print it: whole, or with three decimals.
     static QString countText(double count);
+    // The nodes whose items the lines read: every node but the full
+    // summary's records of foreign-currency pays and returns and its cash
+    // balances, which the compared text does not show.
+    static QStringList nodesRead();
 
 private:
     struct Values

@@ -53,7 +53,16 @@ TReportResult TReportRun::runComparison(const TReportRequest &request)
     report.withData = true;
     report.dataSink = nullptr;
     report.lineSink = nullptr; // the text is made from both documents
-    report.dataNodes.clear(); // the text reads every node of its code
+    // the text reads only some nodes (a month's full summary holds tens of
+    // thousands of foreign-currency records it does not show); data asked
+    // for besides the charts (JSON, CSV, a workbook) takes every node
+    if (request.withData && request.dataNodes.isEmpty()) {
+        report.dataNodes.clear();
+    } else {
+        report.dataNodes = TComparisonText::nodesRead();
+        if (request.withData)
+            report.dataNodes += request.dataNodes;
+    }
     report.now = clock;
 
     const bool currentDay = !request.from.isValid();
