@@ -7,11 +7,15 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
 
 #include <functional>
+
+#include <gtest/gtest.h>
 
 // Each modal dialog that comes up is handed to the next handler in line;
 // without one it is rejected. Message boxes are noted as "caption: text".
@@ -40,6 +44,28 @@ public:
                 box->button(button)->click();
             else
                 dialog->reject();
+        });
+    }
+
+    // Answers the next file dialog as a user would: `fileName` typed into
+    // its name field and accepted. The file the dialog offered goes to
+    // `offered`.
+    void chooseFile(const QString &fileName, QString *offered = nullptr)
+    {
+        then([fileName, offered](QDialog *dialog) {
+            auto *files = qobject_cast<QFileDialog *>(dialog);
+            auto *name = files ? files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))
+                               : nullptr;
+            if (!name) {
+                ADD_FAILURE() << "a file dialog was expected, not "
+                              << dialog->objectName().toStdString();
+                dialog->reject();
+                return;
+            }
+            if (offered)
+                *offered = files->selectedFiles().value(0);
+            name->setText(fileName);
+            dialog->accept(); // the file dialog's own accept
         });
     }
 

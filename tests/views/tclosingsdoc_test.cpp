@@ -138,16 +138,7 @@ TEST_F(ClosingsDoc, ZReportPdfIsProposedUnderItsTitleAndRemembersItsFolder)
     const QString target = chosen.file(QStringLiteral("z.pdf"));
     QString offered;
     ModalDriver driver;
-    driver.then([&offered, &target](QDialog *dialog) {
-        auto *files = qobject_cast<QFileDialog *>(dialog);
-        ASSERT_NE(nullptr, files);
-        offered = files->selectedFiles().value(0);
-        // typed into its name field, as a user would
-        auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        ASSERT_NE(nullptr, name);
-        name->setText(target);
-        dialog->accept(); // the file dialog's own accept
-    });
+    driver.chooseFile(target, &offered);
     doc->onPdf();
     EXPECT_FALSE(driver.pending());
     EXPECT_EQ(QStringList(), driver.boxes);

@@ -146,15 +146,7 @@ TEST_F(ExceptionsDoc, PdfIsProposedUnderItsTitleRangeAndInstallation)
     const QString target = chosen.file(QStringLiteral("voids.pdf"));
     QString offered;
     ModalDriver driver;
-    driver.then([&offered, &target](QDialog *dialog) {
-        auto *files = qobject_cast<QFileDialog *>(dialog);
-        ASSERT_NE(nullptr, files);
-        offered = files->selectedFiles().value(0);
-        auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
-        ASSERT_NE(nullptr, name);
-        name->setText(target);
-        dialog->accept();
-    });
+    driver.chooseFile(target, &offered);
     doc->onPdf();
     EXPECT_FALSE(driver.pending());
     EXPECT_EQ(QStringList(), driver.boxes);

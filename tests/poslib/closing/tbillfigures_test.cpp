@@ -1,5 +1,6 @@
 #include "tbillfigures.h"
 
+#include "payentry.h"
 #include "ttable.h"
 #include "ttableentry.h"
 
@@ -8,6 +9,8 @@
 #include <memory>
 
 using namespace PosLib;
+using closingtest::Pay;
+using closingtest::pay;
 
 namespace {
 
@@ -31,36 +34,6 @@ TTableEntry *child(int type, qint64 price, bool credit = false)
     e->setDouble(QStringLiteral("count"), 1);
     if (credit)
         e->setBool(QStringLiteral("credit"), true);
-    return e;
-}
-
-struct Pay
-{
-    qint64 amount = 0;
-    int payform = 1;
-    QString name = QStringLiteral("Cash");
-    qint64 tip = 0;
-    qint64 given = 0;
-    qint64 returned = 0;
-    bool cash = true;
-    bool voided = false;
-    int waiter = 1;
-};
-
-TTableEntry *pay(const Pay &p)
-{
-    auto *e = new TTableEntry;
-    e->setType(EntryPay);
-    e->setInt(QStringLiteral("amount"), p.amount);
-    e->setInt(QStringLiteral("payform"), p.payform);
-    e->setString(QStringLiteral("payformname"), p.name);
-    e->setInt(QStringLiteral("tip"), p.tip);
-    e->setInt(QStringLiteral("given"), p.given);
-    e->setInt(QStringLiteral("return"), p.returned);
-    e->setInt(QStringLiteral("guests"), 2);
-    e->setBool(QStringLiteral("intermsum"), p.cash);
-    e->setBool(QStringLiteral("voided"), p.voided);
-    e->setInt(QStringLiteral("waiter"), p.waiter);
     return e;
 }
 

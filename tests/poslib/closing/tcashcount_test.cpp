@@ -1,5 +1,6 @@
 #include "tcashcount.h"
 
+#include "payentry.h"
 #include "tclosingrecord.h"
 #include "tpendingclosing.h"
 #include "ttable.h"
@@ -12,46 +13,10 @@
 #include <memory>
 
 using namespace PosLib;
+using closingtest::Pay;
+using closingtest::pay;
 
 namespace {
-
-struct Pay
-{
-    qint64 amount = 0;
-    int payform = 1;
-    QString name = QStringLiteral("Cash");
-    qint64 tip = 0;
-    qint64 given = 0;
-    qint64 returned = 0;
-    bool cash = true;
-    int currency = 1; // the euro, the system currency
-    qint64 original = 0; // handed over in a foreign currency
-    bool voided = false;
-};
-
-TTableEntry *pay(const Pay &p)
-{
-    auto *e = new TTableEntry;
-    e->setType(EntryPay);
-    e->setInt(QStringLiteral("amount"), p.amount);
-    e->setInt(QStringLiteral("payform"), p.payform);
-    e->setString(QStringLiteral("payformname"), p.name);
-    e->setInt(QStringLiteral("tip"), p.tip);
-    e->setInt(QStringLiteral("given"), p.given);
-    e->setInt(QStringLiteral("return"), p.returned);
-    e->setInt(QStringLiteral("retamount"), p.returned);
-    e->setInt(QStringLiteral("retcurr"), 1);
-    e->setBool(QStringLiteral("intermsum"), p.cash);
-    e->setBool(QStringLiteral("voided"), p.voided);
-    e->setInt(QStringLiteral("curr"), p.currency);
-    e->setString(QStringLiteral("currshort"),
-                 p.currency == 1 ? QStringLiteral("EUR") : QStringLiteral("CHF"));
-    e->setString(QStringLiteral("currrate"),
-                 p.currency == 1 ? QStringLiteral("1") : QStringLiteral("0.94"));
-    if (p.original)
-        e->setInt(QStringLiteral("orggiven"), p.original);
-    return e;
-}
 
 TTableEntry *cashRecord(qint64 amount)
 {
@@ -73,11 +38,12 @@ TDrawerFigures dayDrawer()
     TTable a(nullptr);
     a.entries().append(pay({2800, 1, QStringLiteral("Cash"), 300, 3500, 400}));
     a.entries().append(pay({1200, 2, QStringLiteral("EC card"), 100, 1300, 0, false}));
-    a.entries().append(pay({999, 3, QStringLiteral("Visa"), 0, 999, 0, false, 1, 0, true}));
+    a.entries().append(pay({999, 3, QStringLiteral("Visa"), 0, 999, 0, false, true}));
     drawer.add(a);
     TTable b(nullptr);
     // 20 francs are 2128 cents at 0.94; 18,00 due, 3,28 back in euro
-    b.entries().append(pay({1800, 1, QStringLiteral("Cash"), 0, 2128, 328, true, 2, 2000}));
+    b.entries().append(
+            pay({1800, 1, QStringLiteral("Cash"), 0, 2128, 328, true, false, 1, 2, 2000}));
     drawer.add(b);
     TTable drawerBill(nullptr);
     drawerBill.entries().append(cashRecord(15000));
