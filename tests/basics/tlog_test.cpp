@@ -15,9 +15,13 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <arpa/inet.h>
 #include <future>
 #include <memory>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 using namespace Basics;
@@ -114,15 +118,39 @@ private:
     std::vector<QByteArray> m_payloads;
 };
 
-// A port on 127.0.0.1 where nobody listens.
-int closedPort()
+// A port on 127.0.0.1 where nobody listens, held while the object lives:
+// bound but not listening, so a connection is refused, and the system gives
+// the port to no other test (a port closed again could be given to a
+// collector of a test running beside this one, which would then receive
+// this test's messages).
+class ClosedPort
 {
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost, 0);
-    const int port = server.serverPort();
-    server.close();
-    return port;
-}
+public:
+    ClosedPort()
+    {
+        m_fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address {};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (m_fd >= 0 && ::bind(m_fd, reinterpret_cast<sockaddr *>(&address), length) == 0
+            && ::getsockname(m_fd, reinterpret_cast<sockaddr *>(&address), &length) == 0)
+            m_port = ntohs(address.sin_port);
+    }
+    ~ClosedPort()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    ClosedPort(const ClosedPort &) = delete;
+    ClosedPort &operator=(const ClosedPort &) = delete;
+
+    int port() const { return m_port; }
+
+private:
+    int m_fd = -1;
+    int m_port = 0;
+};
 
 // Clears the logger's variables for each test and restores them afterwards.
 class LogTest : public ::testing::Test
@@ -423,7 +451,9 @@ TEST_F(LogTest, RemoteMessageReachesTheCollector)
 TEST_F(LogTest, DeadCollectorKeepsTheLocalOutput)
 {
     TLog log(dir.file(QStringLiteral("app.log")), clock.clock());
-    log.setRemote(QStringLiteral("127.0.0.1"), closedPort());
+    const ClosedPort closed;
+    ASSERT_NE(0, closed.port());
+    log.setRemote(QStringLiteral("127.0.0.1"), closed.port());
     EXPECT_NO_THROW(log.write(2, QStringLiteral("one")));
     EXPECT_TRUE(log.remoteBackingOff());
     EXPECT_NO_THROW(log.write(2, QStringLiteral("two")));
@@ -433,7 +463,11 @@ TEST_F(LogTest, DeadCollectorKeepsTheLocalOutput)
 
 TEST(TcpClient, DeadServerBacksOff)
 {
-    TTcpClient client(QStringLiteral("127.0.0.1"), closedPort());
+    const ClosedPort closed;
+    const ClosedPort other;
+    ASSERT_NE(0, closed.port());
+    ASSERT_NE(0, other.port());
+    TTcpClient client(QStringLiteral("127.0.0.1"), closed.port());
     EXPECT_FALSE(client.send("hello"));
     EXPECT_EQ(1, client.attempts());
     EXPECT_TRUE(client.backingOff());
@@ -441,7 +475,7 @@ TEST(TcpClient, DeadServerBacksOff)
     EXPECT_FALSE(client.send("hello"));
     EXPECT_EQ(1, client.attempts());
     // A new server ends the back-off.
-    client.setServer(QStringLiteral("127.0.0.1"), closedPort());
+    client.setServer(QStringLiteral("127.0.0.1"), other.port());
     EXPECT_FALSE(client.backingOff());
 }
 
