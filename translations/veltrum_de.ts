@@ -1851,22 +1851,6 @@
         <translation>Median des Teams</translation>
     </message>
     <message>
-        <source>From:</source>
-        <translation>Von:</translation>
-    </message>
-    <message>
-        <source>The first closed day; empty for the current day</source>
-        <translation>Der erste abgeschlossene Tag; leer für den aktuellen Tag</translation>
-    </message>
-    <message>
-        <source>To:</source>
-        <translation>Bis:</translation>
-    </message>
-    <message>
-        <source>The last closed day; empty for the first day alone</source>
-        <translation>Der letzte abgeschlossene Tag; leer für den ersten Tag allein</translation>
-    </message>
-    <message>
         <source>Chart:</source>
         <translation>Diagramm:</translation>
     </message>
@@ -1897,18 +1881,6 @@
     <message>
         <source>Save exceptions</source>
         <translation>Auffälligkeiten speichern</translation>
-    </message>
-    <message>
-        <source>PDF (*.pdf)</source>
-        <translation>PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>Could not write %1</source>
-        <translation>%1 konnte nicht geschrieben werden</translation>
     </message>
     <message>
         <source>Kind</source>
@@ -1981,10 +1953,6 @@
     <message>
         <source>The bill %1 cannot be read.</source>
         <translation>Der Bon %1 ist nicht lesbar.</translation>
-    </message>
-    <message>
-        <source>Written to %1</source>
-        <translation>Geschrieben nach %1</translation>
     </message>
 </context>
 <context>
@@ -2242,22 +2210,6 @@ aber diesen Ordner gibt es nicht.</translation>
         <translation>Gesamt</translation>
     </message>
     <message>
-        <source>From:</source>
-        <translation>Von:</translation>
-    </message>
-    <message>
-        <source>The first closed day; empty for the current day</source>
-        <translation>Der erste abgeschlossene Tag; leer für den laufenden Tag</translation>
-    </message>
-    <message>
-        <source>To:</source>
-        <translation>Bis:</translation>
-    </message>
-    <message>
-        <source>The last closed day; empty for the first day alone</source>
-        <translation>Der letzte abgeschlossene Tag; leer für den ersten Tag allein</translation>
-    </message>
-    <message>
         <source>Put the hours worked beside the sales (&lt;b&gt;F5&lt;/b&gt;)</source>
         <translation>Die gearbeiteten Stunden neben den Umsatz stellen (&lt;b&gt;F5&lt;/b&gt;)</translation>
     </message>
@@ -2280,22 +2232,6 @@ aber diesen Ordner gibt es nicht.</translation>
     <message>
         <source>Save labour figures</source>
         <translation>Arbeitszahlen speichern</translation>
-    </message>
-    <message>
-        <source>PDF (*.pdf)</source>
-        <translation>PDF (*.pdf)</translation>
-    </message>
-    <message>
-        <source>Error</source>
-        <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>Could not write %1</source>
-        <translation>%1 konnte nicht geschrieben werden</translation>
-    </message>
-    <message>
-        <source>Written to %1</source>
-        <translation>Geschrieben nach %1</translation>
     </message>
 </context>
 <context>
@@ -3518,6 +3454,41 @@ erneuert die Berichtsansicht</translation>
     <message>
         <source>Compare with:</source>
         <translation>Vergleichen mit:</translation>
+    </message>
+</context>
+<context>
+    <name>TRangeChartDoc</name>
+    <message>
+        <source>From:</source>
+        <translation>Von:</translation>
+    </message>
+    <message>
+        <source>The first closed day; empty for the current day</source>
+        <translation>Der erste abgeschlossene Tag; leer für den aktuellen Tag</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Bis:</translation>
+    </message>
+    <message>
+        <source>The last closed day; empty for the first day alone</source>
+        <translation>Der letzte abgeschlossene Tag; leer für den ersten Tag allein</translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation>PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Could not write %1</source>
+        <translation>%1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Written to %1</source>
+        <translation>Geschrieben nach %1</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,5 @@
 #include "texceptionsdoc.h"
 
-#include "installationname.h"
 #include "tcurrencies.h"
 #include "tdatepicker.h"
 #include "terror.h"
@@ -63,25 +62,16 @@ QString shortDate(const QDate &day)
     return QLocale().toString(day, QLocale::ShortFormat);
 }
 
-QString isoDate(const QDate &day)
-{
-    return day.toString(Qt::ISODate);
-}
-
 // The days of a run, each written by `date`: one day alone, else "from - to".
 QString periodOf(const TExceptionsResult &r, QString (*date)(const QDate &) = &shortDate)
 {
-    if (r.isCurrent())
-        return date(r.businessDay);
-    if (r.from == r.to)
-        return date(r.from);
-    return QStringLiteral("%1 - %2").arg(date(r.from), date(r.to));
+    return r.isCurrent() ? date(r.businessDay) : rangeText(r.from, r.to, date);
 }
 
 } // namespace
 
 TExceptionsDoc::TExceptionsDoc(TOffWindow *window)
-    : TOffDataDoc(QStringLiteral("exceptions"), window, false)
+    : TRangeChartDoc(QStringLiteral("exceptions"), window)
 {
     setHelpTopic(QStringLiteral("exceptions"));
 }
@@ -109,41 +99,11 @@ int TExceptionsDoc::columnOf(TExceptionKind kind)
     return KindColumn + indexOf(kind);
 }
 
-void TExceptionsDoc::setRange(const QDate &from, const QDate &to)
+void TExceptionsDoc::prepareList(TOffListView *list)
 {
-    m_from = from;
-    m_to = from.isValid() && to.isValid() ? to : from;
-    if (m_fromEdit)
-        m_fromEdit->setDate(m_from);
-    if (m_toEdit)
-        m_toEdit->setDate(from.isValid() ? m_to : QDate());
-}
-
-QWidget *TExceptionsDoc::createView(QWidget *parent)
-{
-    m_splitter = new QSplitter(Qt::Vertical, parent);
-    QWidget *list = TOffDataDoc::createView(m_splitter);
-    if (auto *view = qobject_cast<TOffListView *>(list)) {
-        view->setRootIsDecorated(true);
-        view->header()->setStretchLastSection(false);
-        connect(view, &QTreeWidget::itemDoubleClicked, this,
-                [this](QTreeWidgetItem *item, int column) { showEntries(item, column); });
-    }
-    m_splitter->addWidget(list);
-    m_chartView = new QChartView(m_splitter);
-    m_chartView->setRenderHint(QPainter::Antialiasing);
-    m_chartView->setMinimumHeight(260);
-    m_splitter->addWidget(m_chartView);
-    m_splitter->setStretchFactor(0, 1);
-    m_splitter->setStretchFactor(1, 1);
-    return m_splitter;
-}
-
-const TCurrencies *TExceptionsDoc::currencies() const
-{
-    TOffWorkspace *ws = workspace();
-    return ws ? static_cast<TCurrencies *>(ws->lists()->get(QStringLiteral("currencies")))
-              : nullptr;
+    TRangeChartDoc::prepareList(list);
+    connect(list, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem *item, int column) { showEntries(item, column); });
 }
 
 void TExceptionsDoc::onStart()
@@ -151,12 +111,7 @@ void TExceptionsDoc::onStart()
     TOffWorkspace *ws = workspace();
     if (!ws)
         return;
-    if (m_fromEdit)
-        m_from = m_fromEdit->date();
-    if (m_toEdit)
-        m_to = m_toEdit->date().isValid() ? m_toEdit->date() : m_from;
-    if (m_from.isValid() && m_to < m_from)
-        std::swap(m_from, m_to);
+    takeRange();
     TExceptionsRun run(ws->lists(), ws->getPath());
     TExceptionsRequest request;
     request.from = m_from;
@@ -299,20 +254,7 @@ void TExceptionsDoc::fillChart()
 
 void TExceptionsDoc::onSelection()
 {
-    auto *fromLabel = new QLabel(tr("From:"));
-    addTool(fromLabel);
-    m_fromEdit = new QtWidgets::TDatePicker;
-    m_fromEdit->setToolTip(tr("The first closed day; empty for the current day"));
-    m_fromEdit->setDate(m_from);
-    fromLabel->setBuddy(m_fromEdit);
-    addTool(m_fromEdit);
-    auto *toLabel = new QLabel(tr("To:"));
-    addTool(toLabel);
-    m_toEdit = new QtWidgets::TDatePicker;
-    m_toEdit->setToolTip(tr("The last closed day; empty for the first day alone"));
-    m_toEdit->setDate(m_from.isValid() ? m_to : QDate());
-    toLabel->setBuddy(m_toEdit);
-    addTool(m_toEdit);
+    addRangeTools();
 
     auto *chartLabel = new QLabel(tr("Chart:"));
     addTool(chartLabel);
@@ -379,37 +321,13 @@ bool TExceptionsDoc::savePdf(const QString &fileName) const
 
 void TExceptionsDoc::onPdf()
 {
-    if (!m_ran)
-        return;
-    const QString fileName = QFileDialog::getSaveFileName(
-            window(), tr("Save exceptions"), TOffWindow::proposedPdfFile(this), tr("PDF (*.pdf)"));
-    if (fileName.isEmpty())
-        return;
-    if (!savePdf(fileName)) {
-        QMessageBox::critical(window(), tr("Error"), tr("Could not write %1").arg(fileName));
-        return;
-    }
-    if (window())
-        window()->status(tr("Written to %1").arg(fileName));
-    TOffWindow::rememberPdfFolder(fileName);
+    if (m_ran)
+        saveAsPdf(tr("Save exceptions"));
 }
 
-QString TExceptionsDoc::printTitle() const
+QString TExceptionsDoc::runDays(QString (*date)(const QDate &)) const
 {
-    TOffWorkspace *ws = workspace();
-    QStringList parts {caption(), m_ran ? periodOf(m_result) : QString(),
-                       ws ? installationNameIn(ws->getPath()) : QString()};
-    parts.removeAll(QString());
-    return parts.join(QStringLiteral(" - "));
-}
-
-QString TExceptionsDoc::pdfFileName() const
-{
-    TOffWorkspace *ws = workspace();
-    QStringList parts {caption(), m_ran ? periodOf(m_result, &isoDate) : QString(),
-                       ws ? installationNameIn(ws->getPath()) : QString()};
-    parts.removeAll(QString());
-    return fileNameOf(parts.join(QLatin1Char(' ')));
+    return m_ran ? periodOf(m_result, date) : QString();
 }
 
 QDialog *TExceptionsDoc::showEntries(QTreeWidgetItem *item, int column)

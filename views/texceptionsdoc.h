@@ -1,7 +1,7 @@
 #pragma once
 
 #include "texceptionsrun.h"
-#include "toffdatadoc.h"
+#include "trangechartdoc.h"
 
 #include <QDateTime>
 #include <QPointer>
@@ -32,7 +32,7 @@ class TDatePicker;
 // bill as the paid tables journal does. The tool row takes the range
 // (without "From" the current day), the kind the chart shows, "Start"
 // (F5) and "PDF"; printing prints the text and the charts.
-class TExceptionsDoc : public TOffDataDoc
+class TExceptionsDoc : public TRangeChartDoc
 {
     Q_OBJECT
 public:
@@ -41,19 +41,10 @@ public:
 
     QString caption() const override;
     QStringList columns() const override;
-    QWidget *createView(QWidget *parent) override;
     void fill() override;
     void onSelection() override;
     QString getInformation() const override;
     bool print(QPrinter *printer) override;
-    // "Exceptions", the range of the run and the installation's name.
-    QString printTitle() const override;
-    QString pdfFileName() const override;
-
-    // The range of the next run; an invalid `from` is the current day.
-    void setRange(const QDate &from, const QDate &to);
-    QDate from() const { return m_from; }
-    QDate to() const { return m_to; }
     // The clock the run is printed with; the current time unless set.
     void setNow(const QDateTime &now) { m_now = now; }
     const PosLib::TExceptionsResult &result() const { return m_result; }
@@ -65,7 +56,6 @@ public:
     // The kind the chart shows.
     PosLib::TExceptionKind chartKind() const { return m_chartKind; }
     void setChartKind(PosLib::TExceptionKind kind);
-    QChartView *chartView() const { return m_chartView; }
 
     // The entries behind the figure of `item` in `column` (every kind in
     // the columns before the kinds'), in a window of their own; returns it.
@@ -78,30 +68,28 @@ public:
     // The text of the run, as 'veltrum exceptions' prints it.
     QStringList lines() const;
     // Writes the text and the charts as PDF; false when it cannot be written.
-    bool savePdf(const QString &fileName) const;
+    bool savePdf(const QString &fileName) const override;
 
 public Q_SLOTS:
     void onStart();
     void onPdf();
     void languageChange() override;
 
+protected:
+    QString runDays(QString (*date)(const QDate &)) const override;
+    // Items fold; a double click on a figure lists its entries.
+    void prepareList(TOffListView *list) override;
+
 private:
-    const PosLib::TCurrencies *currencies() const;
     // The text and the charts on the pages of `device`.
     void printOn(QPagedPaintDevice *device) const;
     void fillChart();
     void showBill();
 
-    QDate m_from;
-    QDate m_to;
     QDateTime m_now;
     PosLib::TExceptionsResult m_result;
     bool m_ran = false;
     PosLib::TExceptionKind m_chartKind = PosLib::TExceptionKind::Voids;
-    QPointer<QSplitter> m_splitter;
-    QPointer<QChartView> m_chartView;
-    QPointer<QtWidgets::TDatePicker> m_fromEdit;
-    QPointer<QtWidgets::TDatePicker> m_toEdit;
     QPointer<QComboBox> m_chartBox;
     QPointer<QDialog> m_entriesDialog;
     QPointer<QTreeWidget> m_entries;

@@ -1,6 +1,5 @@
 #include "tlabourdoc.h"
 
-#include "installationname.h"
 #include "tcurrencies.h"
 #include "tdatepicker.h"
 #include "tlabourchart.h"
@@ -25,7 +24,7 @@
 using namespace PosLib;
 
 TLabourDoc::TLabourDoc(TOffWindow *window)
-    : TOffDataDoc(QStringLiteral("labour"), window, false)
+    : TRangeChartDoc(QStringLiteral("labour"), window)
 {
     setHelpTopic(QStringLiteral("labour"));
 }
@@ -43,52 +42,12 @@ QStringList TLabourDoc::columns() const
             tr("Covers"),        tr("Covers per hour"), tr("Labour cost"), tr("Share of sales")};
 }
 
-void TLabourDoc::setRange(const QDate &from, const QDate &to)
-{
-    m_from = from;
-    m_to = from.isValid() && to.isValid() ? to : from;
-    if (m_fromEdit)
-        m_fromEdit->setDate(m_from);
-    if (m_toEdit)
-        m_toEdit->setDate(from.isValid() ? m_to : QDate());
-}
-
-QWidget *TLabourDoc::createView(QWidget *parent)
-{
-    m_splitter = new QSplitter(Qt::Vertical, parent);
-    QWidget *list = TOffDataDoc::createView(m_splitter);
-    if (auto *view = qobject_cast<TOffListView *>(list)) {
-        view->setRootIsDecorated(true);
-        view->header()->setStretchLastSection(false);
-    }
-    m_splitter->addWidget(list);
-    m_chartView = new QChartView(m_splitter);
-    m_chartView->setRenderHint(QPainter::Antialiasing);
-    m_chartView->setMinimumHeight(260);
-    m_splitter->addWidget(m_chartView);
-    m_splitter->setStretchFactor(0, 1);
-    m_splitter->setStretchFactor(1, 1);
-    return m_splitter;
-}
-
-const TCurrencies *TLabourDoc::currencies() const
-{
-    TOffWorkspace *ws = workspace();
-    return ws ? static_cast<TCurrencies *>(ws->lists()->get(QStringLiteral("currencies")))
-              : nullptr;
-}
-
 void TLabourDoc::onStart()
 {
     TOffWorkspace *ws = workspace();
     if (!ws)
         return;
-    if (m_fromEdit)
-        m_from = m_fromEdit->date();
-    if (m_toEdit)
-        m_to = m_toEdit->date().isValid() ? m_toEdit->date() : m_from;
-    if (m_from.isValid() && m_to < m_from)
-        std::swap(m_from, m_to);
+    takeRange();
     QProgressBar *bar = startProgressBar(1);
     TLabourReport report;
     QString error;
@@ -188,20 +147,7 @@ void TLabourDoc::fillChart()
 
 void TLabourDoc::onSelection()
 {
-    auto *fromLabel = new QLabel(tr("From:"));
-    addTool(fromLabel);
-    m_fromEdit = new QtWidgets::TDatePicker;
-    m_fromEdit->setToolTip(tr("The first closed day; empty for the current day"));
-    m_fromEdit->setDate(m_from);
-    fromLabel->setBuddy(m_fromEdit);
-    addTool(m_fromEdit);
-    auto *toLabel = new QLabel(tr("To:"));
-    addTool(toLabel);
-    m_toEdit = new QtWidgets::TDatePicker;
-    m_toEdit->setToolTip(tr("The last closed day; empty for the first day alone"));
-    m_toEdit->setDate(m_from.isValid() ? m_to : QDate());
-    toLabel->setBuddy(m_toEdit);
-    addTool(m_toEdit);
+    addRangeTools();
 
     QToolButton *start = addToolButton(QStringLiteral("REFRESH"), Qt::Key_F5,
                                        tr("Put the hours worked beside the sales (<b>F5</b>)"));
@@ -257,50 +203,15 @@ bool TLabourDoc::savePdf(const QString &fileName) const
 
 void TLabourDoc::onPdf()
 {
-    if (!m_ran)
-        return;
-    const QString fileName
-            = QFileDialog::getSaveFileName(window(), tr("Save labour figures"),
-                                           TOffWindow::proposedPdfFile(this), tr("PDF (*.pdf)"));
-    if (fileName.isEmpty())
-        return;
-    if (!savePdf(fileName)) {
-        QMessageBox::critical(window(), tr("Error"), tr("Could not write %1").arg(fileName));
-        return;
-    }
-    if (window())
-        window()->status(tr("Written to %1").arg(fileName));
-    TOffWindow::rememberPdfFolder(fileName);
+    if (m_ran)
+        saveAsPdf(tr("Save labour figures"));
 }
 
-QString TLabourDoc::periodText(QString (*date)(const QDate &)) const
+QString TLabourDoc::runDays(QString (*date)(const QDate &)) const
 {
     if (!m_ran || !m_report.from.isValid())
         return QString();
-    if (m_report.from == m_report.to)
-        return date(m_report.from);
-    return QStringLiteral("%1 - %2").arg(date(m_report.from), date(m_report.to));
-}
-
-QString TLabourDoc::printTitle() const
-{
-    TOffWorkspace *ws = workspace();
-    QStringList parts {caption(), periodText([](const QDate &day) {
-                           return QLocale().toString(day, QLocale::ShortFormat);
-                       }),
-                       ws ? installationNameIn(ws->getPath()) : QString()};
-    parts.removeAll(QString());
-    return parts.join(QStringLiteral(" - "));
-}
-
-QString TLabourDoc::pdfFileName() const
-{
-    TOffWorkspace *ws = workspace();
-    QStringList parts {caption(),
-                       periodText([](const QDate &day) { return day.toString(Qt::ISODate); }),
-                       ws ? installationNameIn(ws->getPath()) : QString()};
-    parts.removeAll(QString());
-    return fileNameOf(parts.join(QLatin1Char(' ')));
+    return rangeText(m_report.from, m_report.to, date);
 }
 
 void TLabourDoc::languageChange()

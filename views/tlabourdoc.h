@@ -1,7 +1,7 @@
 #pragma once
 
 #include "tlabourreport.h"
-#include "toffdatadoc.h"
+#include "trangechartdoc.h"
 
 #include <QDateTime>
 #include <QPointer>
@@ -23,7 +23,7 @@ class TDatePicker;
 // per hour. The same run as 'veltrum labour'. The tool row takes the range
 // (without "From" the current day), "Start" (F5) and "PDF"; printing prints
 // the text and the chart.
-class TLabourDoc : public TOffDataDoc
+class TLabourDoc : public TRangeChartDoc
 {
     Q_OBJECT
 public:
@@ -47,19 +47,10 @@ public:
 
     QString caption() const override;
     QStringList columns() const override;
-    QWidget *createView(QWidget *parent) override;
     void fill() override;
     void onSelection() override;
     QString getInformation() const override;
     bool print(QPrinter *printer) override;
-    // "Sales per labour hour", the days of the run and the installation.
-    QString printTitle() const override;
-    QString pdfFileName() const override;
-
-    // The range of the next run; an invalid `from` is the current day.
-    void setRange(const QDate &from, const QDate &to);
-    QDate from() const { return m_from; }
-    QDate to() const { return m_to; }
     // The clock of the run (the current day, running logon periods); the
     // current time unless set.
     void setNow(const QDateTime &now) { m_now = now; }
@@ -67,34 +58,27 @@ public:
     // Why the last run failed (the file and the reason); empty after one
     // that worked.
     QString error() const { return m_error; }
-    QChartView *chartView() const { return m_chartView; }
 
     // The text of the run, as 'veltrum labour' prints it.
     QStringList lines() const;
     // Writes the text and the chart as PDF; false when it cannot be written.
-    bool savePdf(const QString &fileName) const;
+    bool savePdf(const QString &fileName) const override;
 
 public Q_SLOTS:
     void onStart();
     void onPdf();
     void languageChange() override;
 
+protected:
+    QString runDays(QString (*date)(const QDate &)) const override;
+
 private:
-    const PosLib::TCurrencies *currencies() const;
-    // The days of the last run, each written by `date`; empty before one.
-    QString periodText(QString (*date)(const QDate &)) const;
     void setRow(QTreeWidgetItem *item, const QString &name, const PosLib::TLabourLine &line,
                 bool covers) const;
     void fillChart();
 
-    QDate m_from;
-    QDate m_to;
     QDateTime m_now;
     PosLib::TLabourReport m_report;
     QString m_error;
     bool m_ran = false;
-    QPointer<QSplitter> m_splitter;
-    QPointer<QChartView> m_chartView;
-    QPointer<QtWidgets::TDatePicker> m_fromEdit;
-    QPointer<QtWidgets::TDatePicker> m_toEdit;
 };

@@ -187,6 +187,10 @@ TEST_F(LabourDoc, CurrentDayWithoutFromAndThePdf)
     EXPECT_TRUE(doc->report().currentDay);
     EXPECT_EQ(Today, doc->report().from);
     EXPECT_EQ(direct(QDate(), QDate()).lines(currencies()), doc->lines());
+    // its PDF is proposed by the document, the day and the installation
+    EXPECT_TRUE(doc->pdfFileName().startsWith(
+            QStringLiteral("Sales per labour hour %1").arg(Today.toString(Qt::ISODate))))
+            << doc->pdfFileName().toStdString();
 
     const QString file = dir.file(QStringLiteral("labour.pdf"));
     ASSERT_TRUE(doc->savePdf(file));
