@@ -8,6 +8,7 @@
 // The installation is the one of bench_report: VELTRUM_BENCH_DIR, or
 // bench-data/<days>x<tables> (VELTRUM_BENCH_DAYS 365, VELTRUM_BENCH_TABLES
 // 400), written once when missing.
+#include "benchenv.h"
 #include "tdemoinstallation.h"
 #include "toffapplication.h"
 #include "tofflistview.h"
@@ -29,13 +30,6 @@
 namespace {
 
 const QDate Today(2026, 12, 5);
-
-int envInt(const char *name, int def)
-{
-    bool ok = false;
-    const int v = qEnvironmentVariableIntValue(name, &ok);
-    return ok && v > 0 ? v : def;
-}
 
 QString installation(int days)
 {

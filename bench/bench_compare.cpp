@@ -12,6 +12,7 @@
 // timed runs one run of each fills the cache. The least CPU time (the
 // process's, all threads) and wall time of --repeat runs are printed, and
 // the comparison as a multiple of the two plain runs added up.
+#include "benchenv.h"
 #include "tdemoinstallation.h"
 #include "treportrun.h"
 #include "tworkspacelists.h"
@@ -28,13 +29,6 @@ using namespace PosLib;
 namespace {
 
 const QDate Today(2026, 12, 5);
-
-int envInt(const char *name, int def)
-{
-    bool ok = false;
-    const int v = qEnvironmentVariableIntValue(name, &ok);
-    return ok && v > 0 ? v : def;
-}
 
 QString installation()
 {

@@ -33,6 +33,7 @@
 //   VELTRUM_BENCH_TODAY_DIR  the current day with 1000 tables (default
 //                            bench-data/1x1000).
 // A run over N days reads the last N closed days.
+#include "benchenv.h"
 #include "tdemoinstallation.h"
 #include "tfloor.h"
 #include "treportkinds.h"
@@ -56,13 +57,6 @@ using namespace PosLib;
 namespace {
 
 const QDate Today(2026, 12, 5);
-
-int envInt(const char *name, int def)
-{
-    bool ok = false;
-    const int v = qEnvironmentVariableIntValue(name, &ok);
-    return ok && v > 0 ? v : def;
-}
 
 QString installation(const char *variable, int days, int tables)
 {
