@@ -85,9 +85,21 @@ int runPush(TArgs &args)
     if (result.sent.isEmpty() && result.status == TPushResult::Sent)
         out() << TCli::tr("Nothing to send") << '\n';
     out().flush();
+    if (!result.damagedQueue.isEmpty()) {
+        const QString lines = result.damagedLines < 0
+                                      ? TCli::tr("no line")
+                                      : TCli::tr("%1 lines").arg(result.damagedLines);
+        err() << TCli::tr("veltrum: chain push: the queue %1 was damaged (%2 unreadable); it is "
+                          "kept as %3. The days it named there may not have been sent: 'veltrum "
+                          "chain push --from A --to B' sends a range of days again")
+                         .arg(QFileInfo(result.damagedQueue).path()
+                                      + QStringLiteral("/chain.queue"),
+                              lines, result.damagedQueue)
+              << Qt::endl;
+    }
     switch (result.status) {
     case TPushResult::Sent:
-        return ExitOk;
+        return result.damagedQueue.isEmpty() ? ExitOk : ExitFailure;
     case TPushResult::Queued: {
         QStringList left;
         for (const QDate &day : result.queued)

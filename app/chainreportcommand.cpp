@@ -111,6 +111,12 @@ int runChainReport(TArgs &args)
     if (outlets.isEmpty())
         return fail(TCli::tr("chain report: no outlet has sent a day yet"));
 
+    // days an outlet never sent are no part of the figures: said, and a
+    // failure unless accepted
+    QMap<int, QList<QDate>> missing;
+    if (!missingDays(db, outlets, request.from, last, missing, &problem))
+        return fail(TCli::tr("chain report: %1").arg(problem));
+
     bool fromGroups = false;
     if (source != Summaries && plain) {
         problem.clear();
@@ -178,7 +184,23 @@ int runChainReport(TArgs &args)
     const QJsonObject data = perOutlet ? QJsonObject {{QStringLiteral("format"), 1},
                                                       {QStringLiteral("reports"), reports}}
                                        : reports.first().toObject();
-    return output.write(lines, data, rows, reportCaption(*kind)) ? ExitOk : ExitFailure;
+    if (!output.write(lines, data, rows, reportCaption(*kind)))
+        return ExitFailure;
+    if (missing.isEmpty())
+        return ExitOk;
+    QStringList gaps;
+    for (auto it = missing.cbegin(); it != missing.cend(); ++it)
+        gaps << TCli::tr("outlet %1: %2").arg(it.key()).arg(dayRangesText(it.value()));
+    const bool allowed = args.isSet(QStringLiteral("allow-missing"));
+    const QString text = TCli::tr("the chain database does not hold these days, which the "
+                                  "figures leave out: %1")
+                                 .arg(gaps.join(QStringLiteral("; ")));
+    if (allowed) {
+        err() << TCli::tr("veltrum: chain report: %1").arg(text) << Qt::endl;
+        return ExitOk;
+    }
+    return fail(
+            TCli::tr("chain report: %1 (--allow-missing accepts a report without them)").arg(text));
 }
 
 } // namespace
@@ -220,6 +242,11 @@ TCommand chainReportCommand()
              TCli::tr("One report per outlet, one after another, instead of one over all."),
              false},
             periodOption(),
+            {{QStringLiteral("allow-missing")},
+             QString(),
+             TCli::tr("Accept days of the range that an outlet never sent: the report leaves "
+                      "them out and names them on standard error, with exit code 0."),
+             false},
     };
     command.options << tableChoiceOptions();
     command.options << QList<TCommandOption> {
@@ -234,7 +261,9 @@ TCommand chainReportCommand()
     };
     command.exitCodes = {
             {ExitOk, TCli::tr("the report was written (also when nothing matched)")},
-            {ExitFailure, TCli::tr("the server cannot be reached or holds no chain schema, a "
+            {ExitFailure, TCli::tr("a day of the range that an outlet never sent (listed per "
+                                   "outlet after the report; see --allow-missing), the server "
+                                   "cannot be reached or holds no chain schema, a "
                                    "stored day cannot be read (or, with --source groups, has no "
                                    "groups), or the --output file cannot be written")},
             {ExitUsage, TCli::tr("wrong arguments: an unknown option, a kind that is no "

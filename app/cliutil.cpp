@@ -1,6 +1,7 @@
 #include "cliutil.h"
 
 #include "terror.h"
+#include "tinilineerror.h"
 #include "tlog.h"
 #include "tlogcategories.h"
 #include "ttranslation.h"
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <cerrno>
 #include <cstring>
 
 QTextStream &out()
@@ -79,6 +81,8 @@ int usageError(const QString &message, const QString &command)
 QString errorText(const Basics::TError &error)
 {
     Basics::logError(error.text(), Basics::LogModule::CommandLine, Basics::LogClass::CommandLine);
+    if (dynamic_cast<const Basics::TIniLineError *>(&error))
+        return Basics::userText(error); // file and line
     QString name;
     int os = 0;
     if (const auto *file = dynamic_cast<const Basics::TFileError *>(&error)) {
@@ -92,5 +96,7 @@ QString errorText(const Basics::TError &error)
         return TCli::tr("error %1").arg(error.code());
     if (os == 0)
         return TCli::tr("%1: cannot be read or written (error %2)").arg(name).arg(error.code());
+    if (os == EBADMSG || os == EILSEQ) // what this system's readers raise for damaged data
+        return QStringLiteral("%1: %2").arg(name, Basics::osCauseText(os));
     return QStringLiteral("%1: %2").arg(name, QString::fromLocal8Bit(std::strerror(os)));
 }

@@ -2,8 +2,10 @@
 
 #include "cliutil.h"
 #include "targs.h"
+#include "tdatsequence.h"
 #include "terror.h"
 #include "tfile.h"
+#include "tsavefile.h"
 #include "tvalue.h"
 
 #include <QCoreApplication>
@@ -111,7 +113,22 @@ int toXml(const QString &path)
     QDomDocument doc;
     doc.appendChild(doc.createProcessingInstruction(
             QStringLiteral("xml"), QStringLiteral("version=\"1.0\" encoding=\"UTF-8\"")));
-    list.exportXml(doc, doc);
+    // records that a list keyed by id would not keep (a day summary's
+    // tables one after another): every one of them, in file order
+    QByteArray data;
+    try {
+        TFile file(path);
+        file.open(QIODevice::ReadOnly);
+        data = file.readRest();
+    } catch (const TError &e) {
+        return fail(TCli::tr("%1: cannot open the file (%2)").arg(path, errorText(e)));
+    }
+    if (TDatSequence::isSequence(data)) {
+        if (!TDatSequence::toXml(data, list.listName(), list.elementName(), doc, &problem))
+            return fail(QStringLiteral("%1: %2").arg(path, problem));
+    } else {
+        list.exportXml(doc, doc);
+    }
     out() << doc.toString(1);
     out().flush();
     return ExitOk;
@@ -127,6 +144,30 @@ int toText(const QString &path, const QStringList &keys)
         return fail(problem);
     list.exportText(out(), keys);
     out().flush();
+    return ExitOk;
+}
+
+// Records in file order replace the file as a whole, byte for byte as
+// 'dat to-xml' read them.
+int sequenceFromXml(const QDomElement &root, const QString &xmlPath, const QString &path)
+{
+    QByteArray data;
+    QString problem;
+    if (!TDatSequence::fromXml(root, data, &problem))
+        return fail(QStringLiteral("%1: %2").arg(xmlPath, problem));
+    int records = 0;
+    for (QDomElement e = root.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
+        ++records;
+    try {
+        TSaveFile file(path, path + QLatin1String(".new"));
+        file.setBackupName(path + QLatin1String(".old"));
+        file.open();
+        file.write(data);
+        file.commit();
+    } catch (const TError &e) {
+        return fail(TCli::tr("%1: cannot write the file (%2)").arg(path, errorText(e)));
+    }
+    err() << TCli::tr("%1: %2 records").arg(path).arg(records) << Qt::endl;
     return ExitOk;
 }
 
@@ -158,6 +199,8 @@ int fromXml(const QString &xmlPath, const QString &path)
     const QFileInfo target(path);
     if (target.exists() && !target.isFile())
         return fail(TCli::tr("%1: not a file").arg(path));
+    if (TDatSequence::isSequenceXml(root))
+        return sequenceFromXml(root, xmlPath, path);
     TFileValueList list(path);
     if (target.exists()) {
         if (const QString problem = list.loadExisting(); !problem.isEmpty())
@@ -186,7 +229,10 @@ TCommand datToXmlCommand()
             "one element per record (<waiter>) and one child per field, in field-name order. A "
             "file name that XML refuses as an element name gets a valid form: refused characters "
             "become '_', and a name that cannot start an element gets a leading '_' "
-            "(2026-12-01.dat gives <_2026-12-01>). 'dat from-xml' reads the output back.");
+            "(2026-12-01.dat gives <_2026-12-01>). A file whose records are no list in id order "
+            "(a day summary: every table of the day one after another) is printed record by "
+            "record in file order under <LIST order=\"file\">; texts that XML would change are "
+            "written encoded. 'dat from-xml' reads the output back, such a file byte for byte.");
     command.exitCodes = {
             {ExitOk, TCli::tr("the XML was printed")},
             {ExitFailure, TCli::tr("the file is missing, unreadable or corrupt")},
@@ -207,7 +253,9 @@ TCommand datFromXmlCommand()
             "an id get the next free id; records with an id replace or extend the stored record "
             "of that id; an element whose first child is <_delete_/> deletes that record; a list "
             "whose first child is <_delete_/> replaces the whole list. A root element named "
-            "settings merges into the stored records. The file is replaced safely: the new list "
+            "settings merges into the stored records. A root element with order=\"file\" (from "
+            "'dat to-xml' of a file that is no list in id order) replaces FILE with exactly its "
+            "records, in that order. The file is replaced safely: the new list "
             "is written to FILE.new, the previous file is kept as FILE.old.");
     command.exitCodes = {
             {ExitOk, TCli::tr("the list was written")},

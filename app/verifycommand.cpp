@@ -2,11 +2,18 @@
 
 #include "cliutil.h"
 #include "targs.h"
+#include "tchainargs.h"
+#include "tchaindb.h"
+#include "tchainwitness.h"
 #include "tclosingledger.h"
 #include "tclosingverifier.h"
 #include "tcurrencies.h"
 #include "tdataargs.h"
+#include "tmasterlist.h"
 #include "treconciliationcheck.h"
+#include "tsettings.h"
+
+#include <algorithm>
 
 using namespace PosLib;
 
@@ -35,11 +42,35 @@ int runVerify(TArgs &args)
             = static_cast<const TCurrencies *>(data.lists().get(QStringLiteral("currencies")));
     const QList<TReconciliationFinding> reconciliation
             = TReconciliationCheck(data.root(), ledger).run(day, currencies);
+    // the chain database as the outside witness of the records sent
+    QList<TClosingFinding> witnessed;
+    int compared = 0;
+    if (args.isSet(QStringLiteral("db"))) {
+        const ChainLib::TChainUrl url = chainUrl(args);
+        PosLib::TSettings settings;
+        if (!loadMasterList(settings, data.root()) || !settings.installation())
+            return fail(TCli::tr("verify: --db compares the records of this outlet, but %1 "
+                                 "holds no installation record with its number (officeid)")
+                                .arg(QStringLiteral("usr/data/") + settings.fileName()));
+        ChainLib::TChainDb db;
+        if (!db.open(url, ChainConnectSeconds))
+            return fail(TCli::tr("verify: cannot connect to %1: %2").arg(url.text(), db.error()));
+        QString problem;
+        if (!ChainLib::witnessFindings(db, settings.officeId(), ledger, witnessed, &compared,
+                                       &problem))
+            return fail(TCli::tr("verify: %1: %2").arg(url.text(), problem));
+        if (day.isValid())
+            witnessed.erase(std::remove_if(witnessed.begin(), witnessed.end(),
+                                           [&](const TClosingFinding &f) { return f.date != day; }),
+                            witnessed.end());
+    }
     for (const TClosingFinding &finding : findings)
+        out() << finding.text << '\n';
+    for (const TClosingFinding &finding : witnessed)
         out() << finding.text << '\n';
     for (const TReconciliationFinding &finding : reconciliation)
         out() << finding.text << '\n';
-    const qsizetype count = findings.size() + reconciliation.size();
+    const qsizetype count = findings.size() + reconciliation.size() + witnessed.size();
     const QString scope = day.isValid() ? day.toString(Qt::ISODate) : TCli::tr("all days");
     if (count == 0)
         out() << TCli::tr("%1 closing(s) of %2 verified: everything holds")
@@ -53,6 +84,8 @@ int runVerify(TArgs &args)
     if (legacy > 0)
         out() << TCli::tr(" (%1 made before closing records were kept: Z continuity only)")
                          .arg(legacy);
+    if (args.isSet(QStringLiteral("db")))
+        out() << TCli::tr("; the chain database holds %1 record(s) of this outlet").arg(compared);
     out() << Qt::endl;
     return count == 0 ? ExitOk : ExitFailure;
 }
@@ -81,6 +114,14 @@ TCommand verifyCommand()
             "net) and in the bill total; each figure that does not is a finding naming the "
             "day and every amount. A day without records (closed before they were kept) or "
             "without a day summary is reconciled on the sides it has.\n\n"
+            "The newest record is noted a second time in var/closing.anchor (its Z, day and "
+            "SHA-256, and the first Z with a record): a missing anchor, a newest record that "
+            "is not the one it names, and a journal line without its record from that first Z "
+            "on are findings, as are a journal line whose count of moved bills differs from its "
+            "record and a day summary a whole-day closing sealed that is gone. With --db the "
+            "records are also compared with the ones the chain database received: someone "
+            "who can write the installation's files can rewrite its records and anchor "
+            "together, but not what the database received.\n\n"
             "Each finding is printed on a line of its own, then a summary line. Nothing is "
             "written. Without --day all days are checked (--all says so explicitly).");
     command.options = {
@@ -93,13 +134,22 @@ TCommand verifyCommand()
              QString(),
              TCli::tr("Check every closed day (the default)."),
              false},
+            {{QStringLiteral("db")},
+             QStringLiteral("URL"),
+             TCli::tr("Compare the closing records with those this outlet (officeid of "
+                      "usr/data/settings.dat) sent to the chain database at URL, which keeps "
+                      "each record as it was sent: a record changed, resealed or gone after it "
+                      "was sent is a finding."),
+             false},
+            chainPasswordFileOption(),
     };
     command.exitCodes = {
             {ExitOk, TCli::tr("everything holds")},
             {ExitFailure,
              TCli::tr("findings: bills changed, missing or added, records changed or "
-                      "unreadable, broken links, Z gaps, journal lines without a record, "
-                      "figures that do not reconcile")},
+                      "unreadable, broken links, Z gaps, journal lines without a record, an "
+                      "anchor that does not hold, figures that do not reconcile, records the "
+                      "chain database holds otherwise; or the chain database cannot be asked")},
             {ExitUsage,
              TCli::tr("wrong arguments: an unknown option, a bad date, --day with --all, "
                       "no such directory")},

@@ -7,6 +7,7 @@
 #include "trepdata.h"
 
 #include <QCoreApplication>
+#include <QSet>
 #include <QSqlQuery>
 
 namespace ChainLib {
@@ -41,6 +42,48 @@ bool hasAllGroups(TChainDb &db, const QList<int> &outlets, const QDate &from, co
         return false;
     }
     return query.value(0).toLongLong() == 0;
+}
+
+bool missingDays(TChainDb &db, const QList<int> &outlets, const QDate &from, const QDate &to,
+                 QMap<int, QList<QDate>> &missing, QString *error)
+{
+    missing.clear();
+    QSqlQuery query(db.database());
+    query.setForwardOnly(true);
+    if (!db.exec(query,
+                 QStringLiteral("SELECT office_id, day FROM days WHERE office_id = ANY "
+                                "(?::integer[]) AND day BETWEEN ? AND ?"),
+                 {TChainDb::integerArray(outlets), from, to})) {
+        if (error)
+            *error = db.error();
+        return false;
+    }
+    QMap<int, QSet<QDate>> held;
+    while (query.next())
+        held[query.value(0).toInt()].insert(query.value(1).toDate());
+    for (int office : outlets) {
+        const QSet<QDate> days = held.value(office);
+        for (QDate day = from; day <= to; day = day.addDays(1)) {
+            if (!days.contains(day))
+                missing[office] << day;
+        }
+    }
+    return true;
+}
+
+QString dayRangesText(const QList<QDate> &days)
+{
+    QStringList parts;
+    for (int i = 0; i < days.size();) {
+        int j = i;
+        while (j + 1 < days.size() && days.at(j + 1) == days.at(j).addDays(1))
+            ++j;
+        const QString first = days.at(i).toString(Qt::ISODate);
+        parts << (j == i ? first
+                         : Text::tr("%1 to %2").arg(first, days.at(j).toString(Qt::ISODate)));
+        i = j + 1;
+    }
+    return parts.join(QStringLiteral(", "));
 }
 
 TChainDaySource::TChainDaySource(TChainDb &db, const QList<int> &outlets)

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QMap>
 #include <QString>
 
 namespace PosLib {
@@ -18,6 +19,15 @@ class TChainDb;
 // chain report can then be added up from them alone.
 bool hasAllGroups(TChainDb &db, const QList<int> &outlets, const QDate &from, const QDate &to,
                   QString *error = nullptr);
+
+// The days from `from` to `to` that the database does not hold, per
+// outlet of `outlets` (an outlet that sent them all is left out); false
+// with `error` set when the database cannot be asked.
+bool missingDays(TChainDb &db, const QList<int> &outlets, const QDate &from, const QDate &to,
+                 QMap<int, QList<QDate>> &missing, QString *error = nullptr);
+
+// Days as short ranges: "2026-12-01 to 2026-12-03, 2026-12-05".
+QString dayRangesText(const QList<QDate> &days);
 
 // The closed days of a chain report from the stored groups: for each day,
 // the groups of every chosen outlet that sent it, added in office order

@@ -214,6 +214,14 @@ TPushResult pushDays(const QString &root, const TChainUrl &url, const QList<QDat
         return result;
     }
     try {
+        // a damaged queue is kept aside and written again with what can be
+        // read of it: the caller names it
+        const TQueueContents before = queue.load();
+        if (before.isDamaged()) {
+            queue.save(before.days);
+            result.damagedQueue = queue.filePath() + QStringLiteral(".damaged");
+            result.damagedLines = before.badHeader ? -1 : before.damagedLines;
+        }
         for (const QDate &day : days)
             queue.add(day);
     } catch (const Basics::TError &e) {

@@ -31,6 +31,10 @@ struct TPushResult
     QList<QDate> sent;
     QList<QDate> queued; // what is left in the queue
     QString error;
+    // The queue file was damaged: kept aside under this name (the readable
+    // days were sent); days it named in its damaged lines may not be sent.
+    QString damagedQueue;
+    int damagedLines = 0; // -1: the whole file
 };
 
 // Sends the closed days of the installation `root` to the database at

@@ -20,7 +20,8 @@ QString basePath(const QString &path)
 TOffWorkspace::TOffWorkspace(const QString &path, QObject *parent)
     : QObject(parent)
     , m_path(basePath(path))
-    , m_lists(std::make_unique<PosLib::TWorkspaceLists>(m_path))
+    , m_lists(std::make_unique<PosLib::TWorkspaceLists>(m_path,
+                                                        PosLib::TWorkspaceLists::OnDamage::Notice))
     , m_documents(new TOffDocDict(this))
 { }
 
@@ -36,7 +37,8 @@ void TOffWorkspace::setPath(const QString &path)
     if (base == m_path)
         return;
     m_path = base;
-    m_lists = std::make_unique<PosLib::TWorkspaceLists>(m_path);
+    m_lists = std::make_unique<PosLib::TWorkspaceLists>(m_path,
+                                                        PosLib::TWorkspaceLists::OnDamage::Notice);
     emit pathChanged(m_path);
 }
 

@@ -316,6 +316,10 @@
         <source>outlet %1, %2: the stored groups (%3) are missing or cannot be read</source>
         <translation>Betrieb %1, %2: die gespeicherten Gruppen (%3) fehlen oder können nicht gelesen werden</translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
 </context>
 <context>
     <name>TChainDb</name>
@@ -383,6 +387,17 @@
     <message>
         <source>cannot read the password file %1: %2</source>
         <translation>die Passwortdatei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>TChainWitness</name>
+    <message>
+        <source>Z %1 (%2): the chain database holds the closing record this outlet sent, but the installation has none</source>
+        <translation>Z %1 (%2): die Kettendatenbank hat den Abschlussdatensatz, den diese Filiale gesendet hat, die Installation aber keinen</translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): the closing record is not the one this outlet sent to the chain database: it was changed after it was sent</source>
+        <translation>Z %1 (%2): der Abschlussdatensatz ist nicht der, den diese Filiale an die Kettendatenbank gesendet hat: er wurde nach dem Senden geändert</translation>
     </message>
 </context>
 <context>
@@ -761,6 +776,30 @@
     <message>
         <source>Z %1 (%2): %3 (bill %4) carries its Z, but its closing record does not list it</source>
         <translation>Z %1 (%2): %3 (Bon %4) trägt sein Z, aber sein Abschlussdatensatz führt ihn nicht auf</translation>
+    </message>
+    <message>
+        <source>%1 is missing, but the closings have records up to Z %2 (%3)</source>
+        <translation>%1 fehlt, aber die Abschlüsse haben Datensätze bis Z %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): %3 names its closing record as the newest, but it is gone</source>
+        <translation>Z %1 (%2): %3 nennt seinen Abschlussdatensatz als den neuesten, aber er ist nicht mehr da</translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): the closing record is not the one %3 names: it was changed or replaced after it was written</source>
+        <translation>Z %1 (%2): der Abschlussdatensatz ist nicht der, den %3 nennt: er wurde nach dem Schreiben geändert oder ersetzt</translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): the closing record is newer than the newest one %3 names</source>
+        <translation>Z %1 (%2): der Abschlussdatensatz ist neuer als der neueste, den %3 nennt</translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): the journal line says %3 bills moved, the closing record lists %4</source>
+        <translation>Z %1 (%2): die Journalzeile nennt %3 verschobene Bons, der Abschlussdatensatz führt %4 auf</translation>
+    </message>
+    <message>
+        <source>Z %1 (%2): the day summary the closing left is missing</source>
+        <translation>Z %1 (%2): die Tageszusammenfassung, die der Abschluss hinterlassen hat, fehlt</translation>
     </message>
 </context>
 <context>
@@ -1504,6 +1543,22 @@
     <message>
         <source>the file is damaged</source>
         <translation>die Datei ist beschädigt</translation>
+    </message>
+    <message>
+        <source>a section header without &apos;]&apos;</source>
+        <translation>eine Abschnittsüberschrift ohne &apos;]&apos;</translation>
+    </message>
+    <message>
+        <source>an include line without &apos;&lt;file&gt;&apos;</source>
+        <translation>eine Include-Zeile ohne &apos;&lt;Datei&gt;&apos;</translation>
+    </message>
+    <message>
+        <source>the line cannot be read (error %1)</source>
+        <translation>die Zeile kann nicht gelesen werden (Fehler %1)</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <translation>%1, Zeile %2: %3</translation>
     </message>
 </context>
 <context>
@@ -3454,6 +3509,10 @@ erneuert die Berichtsansicht</translation>
     <message>
         <source>Compare with:</source>
         <translation>Vergleichen mit:</translation>
+    </message>
+    <message>
+        <source>the empty bill %1 was deleted</source>
+        <translation>der leere Bon %1 wurde gelöscht</translation>
     </message>
 </context>
 <context>
@@ -6699,10 +6758,6 @@ Buchungsfilter:
         <translation>eine binäre Listendatei (.dat) als XML ausgeben</translation>
     </message>
     <message>
-        <source>Prints the list element, named after the file (waiters.dat gives &lt;waiters&gt;), with one element per record (&lt;waiter&gt;) and one child per field, in field-name order. A file name that XML refuses as an element name gets a valid form: refused characters become &apos;_&apos;, and a name that cannot start an element gets a leading &apos;_&apos; (2026-12-01.dat gives &lt;_2026-12-01&gt;). &apos;dat from-xml&apos; reads the output back.</source>
-        <translation>Gibt das Listenelement aus, benannt nach der Datei (waiters.dat ergibt &lt;waiters&gt;), mit einem Element je Datensatz (&lt;waiter&gt;) und einem Kindelement je Feld, nach Feldnamen geordnet. Ein Dateiname, den XML als Elementname ablehnt, erhält eine gültige Form: abgelehnte Zeichen werden zu &apos;_&apos;, und ein Name, der kein Element beginnen kann, erhält ein führendes &apos;_&apos; (2026-12-01.dat ergibt &lt;_2026-12-01&gt;). &apos;dat from-xml&apos; liest die Ausgabe wieder ein.</translation>
-    </message>
-    <message>
         <source>the XML was printed</source>
         <translation>das XML wurde ausgegeben</translation>
     </message>
@@ -6717,10 +6772,6 @@ Buchungsfilter:
     <message>
         <source>import XML into a list file (created if missing)</source>
         <translation>XML in eine Listendatei einlesen (sie wird angelegt, wenn sie fehlt)</translation>
-    </message>
-    <message>
-        <source>Reads the XML&apos;s root element as the list and merges it into FILE. Records without an id get the next free id; records with an id replace or extend the stored record of that id; an element whose first child is &lt;_delete_/&gt; deletes that record; a list whose first child is &lt;_delete_/&gt; replaces the whole list. A root element named settings merges into the stored records. The file is replaced safely: the new list is written to FILE.new, the previous file is kept as FILE.old.</source>
-        <translation>Liest das Wurzelelement des XML als Liste und führt sie mit FILE zusammen. Datensätze ohne id erhalten die nächste freie id; Datensätze mit id ersetzen oder ergänzen den gespeicherten Datensatz dieser id; ein Element, dessen erstes Kind &lt;_delete_/&gt; ist, löscht diesen Datensatz; eine Liste, deren erstes Kind &lt;_delete_/&gt; ist, ersetzt die ganze Liste. Ein Wurzelelement namens settings wird in die gespeicherten Datensätze übernommen. Die Datei wird sicher ersetzt: die neue Liste wird nach FILE.new geschrieben, die bisherige Datei bleibt als FILE.old erhalten.</translation>
     </message>
     <message>
         <source>the list was written</source>
@@ -7777,10 +7828,6 @@ Die Tage kommen aus den Gruppen, die jeder Betrieb mit seinem Tag gespeichert ha
         <translation>Die gespeicherten Gruppen addieren oder die Berichtsmaschine über die gespeicherten Tageszusammenfassungen laufen lassen; auto (Standard): die Gruppen, wann immer sie genügen.</translation>
     </message>
     <message>
-        <source>the server cannot be reached or holds no chain schema, a stored day cannot be read (or, with --source groups, has no groups), or the --output file cannot be written</source>
-        <translation>der Server ist nicht erreichbar oder enthält kein Kettenschema, ein gespeicherter Tag kann nicht gelesen werden (oder hat, mit --source groups, keine Gruppen), oder die Datei von --output kann nicht geschrieben werden</translation>
-    </message>
-    <message>
         <source>the report&apos;s data could not be written to the temporary file %1 (%2)</source>
         <translation>die Daten des Berichts konnten nicht in die temporäre Datei %1 geschrieben werden (%2)</translation>
     </message>
@@ -8199,22 +8246,6 @@ Ein zuvor abgeschlossener Tag (eine Ganztageszeile in seinem Journal, auch ein i
     <message>
         <source>check the closed days against their closing records, and reconcile them</source>
         <translation>die abgeschlossenen Tage gegen ihre Abschlussdatensätze prüfen und abstimmen</translation>
-    </message>
-    <message>
-        <source>Checks the closings of the installation against the records they left beside each day&apos;s turnover.z (closing-&lt;Z&gt;.json): every bill file a closing moved must still have the SHA-256 its record holds, no bill file may have been added to a closed day, the day summary must be the one the day&apos;s last closing left, every record must match its seal and be the one the next record was chained to, every Z counter value from the first journalled one up to the counter must be in exactly one journal line, and every journal line made since records are kept must have its record. Closings made before records were kept are checked for Z continuity only.
-
-Then every closed day is reconciled: the totals of its closing records, the tables of its day summary and the bills of its day directory, each added up, must agree per payment form (number and amount of the payments), per VAT rate (gross and net) and in the bill total; each figure that does not is a finding naming the day and every amount. A day without records (closed before they were kept) or without a day summary is reconciled on the sides it has.
-
-Each finding is printed on a line of its own, then a summary line. Nothing is written. Without --day all days are checked (--all says so explicitly).</source>
-        <translation>Prüft die Abschlüsse der Installation gegen die Datensätze, die sie neben der turnover.z jedes Tages hinterlassen haben (closing-&lt;Z&gt;.json): jede Bondatei, die ein Abschluss verschoben hat, muss noch die SHA-256 haben, die ihr Datensatz festhält, keine Bondatei darf einem abgeschlossenen Tag hinzugefügt worden sein, die Tageszusammenfassung muss die sein, die der letzte Abschluss des Tages hinterlassen hat, jeder Datensatz muss zu seinem Siegel passen und der sein, mit dem der nächste Datensatz verkettet wurde, jeder Wert des Z-Zählers vom ersten protokollierten bis zum Zählerstand muss in genau einer Journalzeile stehen, und jede Journalzeile seit Einführung der Datensätze muss ihren Datensatz haben. Abschlüsse von vor der Einführung der Datensätze werden nur auf den Z-Fortlauf geprüft.
-
-Dann wird jeder abgeschlossene Tag abgestimmt: die Summen seiner Abschlussdatensätze, die Tische seiner Tageszusammenfassung und die Bons seines Tagesverzeichnisses, jeweils zusammengezählt, müssen je Zahlungsart (Anzahl und Betrag der Zahlungen), je Mehrwertsteuersatz (brutto und netto) und in der Bonsumme übereinstimmen; jede Zahl, die das nicht tut, ist ein Befund, der den Tag und jeden Betrag nennt. Ein Tag ohne Datensätze (abgeschlossen, bevor sie geführt wurden) oder ohne Tageszusammenfassung wird über die Seiten abgestimmt, die er hat.
-
-Jeder Befund wird in einer eigenen Zeile ausgegeben, dann eine Zusammenfassungszeile. Es wird nichts geschrieben. Ohne --day werden alle Tage geprüft (--all sagt es ausdrücklich).</translation>
-    </message>
-    <message>
-        <source>findings: bills changed, missing or added, records changed or unreadable, broken links, Z gaps, journal lines without a record, figures that do not reconcile</source>
-        <translation>Befunde: Bons geändert, fehlend oder hinzugefügt, Datensätze geändert oder nicht lesbar, unterbrochene Verkettung, Z-Lücken, Journalzeilen ohne Datensatz, Zahlen, die nicht übereinstimmen</translation>
     </message>
     <message>
         <source>mail: %1: the state directory cannot be made</source>
@@ -8835,6 +8866,94 @@ Mit Stundenlöhnen in etc/wages.ini (Abschnitt [Wages], eine Kellnernummer oder 
     <message>
         <source>Compare the report with other days, computed with the same options: &apos;previous&apos; the days just before (whole months with the months before), &apos;week&apos; the same days a week earlier, &apos;year&apos; the same weekdays 52 weeks earlier, FROM..TO (yyyy-MM-dd) days of your own, or FROM alone as many days as the report&apos;s from there. The current day is compared with the compared day up to the same hour. The text shows beside each count and amount the difference and the change in percent; JSON and CSV carry both values and the difference; charts show both periods.</source>
         <translation>Vergleicht den Bericht mit anderen Tagen, mit denselben Optionen berechnet: &apos;previous&apos; die Tage direkt davor (ganze Monate mit den Monaten davor), &apos;week&apos; dieselben Tage eine Woche früher, &apos;year&apos; dieselben Wochentage 52 Wochen früher, FROM..TO (yyyy-MM-dd) eigene Tage, oder FROM allein so viele Tage wie der Bericht ab dort. Der laufende Tag wird mit dem verglichenen Tag bis zur selben Uhrzeit verglichen. Der Text zeigt neben jeder Anzahl und jedem Betrag den Unterschied und die Veränderung in Prozent; JSON und CSV enthalten beide Werte und den Unterschied; Diagramme zeigen beide Zeiträume.</translation>
+    </message>
+    <message>
+        <source>no line</source>
+        <translation>keine Zeile</translation>
+    </message>
+    <message>
+        <source>%1 lines</source>
+        <translation>%1 Zeilen</translation>
+    </message>
+    <message>
+        <source>veltrum: chain push: the queue %1 was damaged (%2 unreadable); it is kept as %3. The days it named there may not have been sent: &apos;veltrum chain push --from A --to B&apos; sends a range of days again</source>
+        <translation>veltrum: chain push: die Warteschlange %1 war beschädigt (%2 unlesbar); sie wird als %3 aufbewahrt. Die Tage, die sie dort nannte, wurden vielleicht nicht gesendet: &apos;veltrum chain push --from A --to B&apos; sendet einen Bereich von Tagen erneut</translation>
+    </message>
+    <message>
+        <source>outlet %1: %2</source>
+        <translation>Filiale %1: %2</translation>
+    </message>
+    <message>
+        <source>the chain database does not hold these days, which the figures leave out: %1</source>
+        <translation>die Kettendatenbank hat diese Tage nicht, die Zahlen lassen sie aus: %1</translation>
+    </message>
+    <message>
+        <source>chain report: %1 (--allow-missing accepts a report without them)</source>
+        <translation>chain report: %1 (--allow-missing nimmt einen Bericht ohne sie an)</translation>
+    </message>
+    <message>
+        <source>Accept days of the range that an outlet never sent: the report leaves them out and names them on standard error, with exit code 0.</source>
+        <translation>Tage des Bereichs annehmen, die eine Filiale nie gesendet hat: der Bericht lässt sie aus und nennt sie auf der Standardfehlerausgabe, mit Exit-Code 0.</translation>
+    </message>
+    <message>
+        <source>a day of the range that an outlet never sent (listed per outlet after the report; see --allow-missing), the server cannot be reached or holds no chain schema, a stored day cannot be read (or, with --source groups, has no groups), or the --output file cannot be written</source>
+        <translation>ein Tag des Bereichs, den eine Filiale nie gesendet hat (nach dem Bericht je Filiale aufgeführt; siehe --allow-missing), der Server ist nicht erreichbar oder hat kein Kettenschema, ein gespeicherter Tag kann nicht gelesen werden (oder hat mit --source groups keine Gruppen), oder die --output-Datei kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>Prints the list element, named after the file (waiters.dat gives &lt;waiters&gt;), with one element per record (&lt;waiter&gt;) and one child per field, in field-name order. A file name that XML refuses as an element name gets a valid form: refused characters become &apos;_&apos;, and a name that cannot start an element gets a leading &apos;_&apos; (2026-12-01.dat gives &lt;_2026-12-01&gt;). A file whose records are no list in id order (a day summary: every table of the day one after another) is printed record by record in file order under &lt;LIST order=&quot;file&quot;&gt;; texts that XML would change are written encoded. &apos;dat from-xml&apos; reads the output back, such a file byte for byte.</source>
+        <translation>Gibt das Listenelement aus, benannt nach der Datei (waiters.dat ergibt &lt;waiters&gt;), mit einem Element je Datensatz (&lt;waiter&gt;) und einem Kindelement je Feld, nach Feldnamen geordnet. Ein Dateiname, den XML als Elementname ablehnt, erhält eine gültige Form: abgelehnte Zeichen werden zu &apos;_&apos;, und ein Name, der kein Element beginnen kann, erhält ein führendes &apos;_&apos; (2026-12-01.dat ergibt &lt;_2026-12-01&gt;). Eine Datei, deren Datensätze keine Liste in id-Reihenfolge sind (eine Tageszusammenfassung: alle Tische des Tages nacheinander), wird Datensatz für Datensatz in Dateireihenfolge unter &lt;LIST order=&quot;file&quot;&gt; ausgegeben; Texte, die XML verändern würde, werden kodiert geschrieben. &apos;dat from-xml&apos; liest die Ausgabe wieder ein, eine solche Datei Byte für Byte.</translation>
+    </message>
+    <message>
+        <source>Reads the XML&apos;s root element as the list and merges it into FILE. Records without an id get the next free id; records with an id replace or extend the stored record of that id; an element whose first child is &lt;_delete_/&gt; deletes that record; a list whose first child is &lt;_delete_/&gt; replaces the whole list. A root element named settings merges into the stored records. A root element with order=&quot;file&quot; (from &apos;dat to-xml&apos; of a file that is no list in id order) replaces FILE with exactly its records, in that order. The file is replaced safely: the new list is written to FILE.new, the previous file is kept as FILE.old.</source>
+        <translation>Liest das Wurzelelement des XML als Liste und führt sie mit FILE zusammen. Datensätze ohne id erhalten die nächste freie id; Datensätze mit id ersetzen oder ergänzen den gespeicherten Datensatz dieser id; ein Element, dessen erstes Kind &lt;_delete_/&gt; ist, löscht diesen Datensatz; eine Liste, deren erstes Kind &lt;_delete_/&gt; ist, ersetzt die ganze Liste. Ein Wurzelelement namens settings wird in die gespeicherten Datensätze übernommen. Ein Wurzelelement mit order=&quot;file&quot; (aus &apos;dat to-xml&apos; einer Datei, die keine Liste in id-Reihenfolge ist) ersetzt FILE durch genau seine Datensätze, in dieser Reihenfolge. Die Datei wird sicher ersetzt: die neue Liste wird nach FILE.new geschrieben, die bisherige Datei bleibt als FILE.old erhalten.</translation>
+    </message>
+    <message>
+        <source>the file is corrupt (record %1, at byte %2, is cut short)</source>
+        <translation>die Datei ist beschädigt (Datensatz %1 bei Byte %2 ist abgeschnitten)</translation>
+    </message>
+    <message>
+        <source>record %1: the field %2 holds no text of its encoding</source>
+        <translation>Datensatz %1: das Feld %2 enthält keinen Text seiner Kodierung</translation>
+    </message>
+    <message>
+        <source>verify: --db compares the records of this outlet, but %1 holds no installation record with its number (officeid)</source>
+        <translation>verify: --db vergleicht die Abschlussdatensätze dieser Filiale, aber %1 enthält keinen Installationsdatensatz mit ihrer Nummer (officeid)</translation>
+    </message>
+    <message>
+        <source>verify: cannot connect to %1: %2</source>
+        <translation>verify: keine Verbindung zu %1: %2</translation>
+    </message>
+    <message>
+        <source>verify: %1: %2</source>
+        <translation>verify: %1: %2</translation>
+    </message>
+    <message>
+        <source>; the chain database holds %1 record(s) of this outlet</source>
+        <translation>; die Kettendatenbank hat %1 Datensatz/Datensätze dieser Filiale</translation>
+    </message>
+    <message>
+        <source>Checks the closings of the installation against the records they left beside each day&apos;s turnover.z (closing-&lt;Z&gt;.json): every bill file a closing moved must still have the SHA-256 its record holds, no bill file may have been added to a closed day, the day summary must be the one the day&apos;s last closing left, every record must match its seal and be the one the next record was chained to, every Z counter value from the first journalled one up to the counter must be in exactly one journal line, and every journal line made since records are kept must have its record. Closings made before records were kept are checked for Z continuity only.
+
+Then every closed day is reconciled: the totals of its closing records, the tables of its day summary and the bills of its day directory, each added up, must agree per payment form (number and amount of the payments), per VAT rate (gross and net) and in the bill total; each figure that does not is a finding naming the day and every amount. A day without records (closed before they were kept) or without a day summary is reconciled on the sides it has.
+
+The newest record is noted a second time in var/closing.anchor (its Z, day and SHA-256, and the first Z with a record): a missing anchor, a newest record that is not the one it names, and a journal line without its record from that first Z on are findings, as are a journal line whose count of moved bills differs from its record and a day summary a whole-day closing sealed that is gone. With --db the records are also compared with the ones the chain database received: someone who can write the installation&apos;s files can rewrite its records and anchor together, but not what the database received.
+
+Each finding is printed on a line of its own, then a summary line. Nothing is written. Without --day all days are checked (--all says so explicitly).</source>
+        <translation>Prüft die Abschlüsse der Installation gegen die Datensätze, die sie neben der turnover.z jedes Tages hinterlassen haben (closing-&lt;Z&gt;.json): jede Bondatei, die ein Abschluss verschoben hat, muss noch die SHA-256 haben, die ihr Datensatz festhält, keine Bondatei darf einem abgeschlossenen Tag hinzugefügt worden sein, die Tageszusammenfassung muss die sein, die der letzte Abschluss des Tages hinterlassen hat, jeder Datensatz muss zu seinem Siegel passen und der sein, mit dem der nächste Datensatz verkettet wurde, jeder Wert des Z-Zählers vom ersten protokollierten bis zum Zählerstand muss in genau einer Journalzeile stehen, und jede Journalzeile seit Einführung der Datensätze muss ihren Datensatz haben. Abschlüsse von vor der Einführung der Datensätze werden nur auf den Z-Fortlauf geprüft.
+
+Dann wird jeder abgeschlossene Tag abgestimmt: die Summen seiner Abschlussdatensätze, die Tische seiner Tageszusammenfassung und die Bons seines Tagesverzeichnisses, jeweils zusammengezählt, müssen je Zahlungsart (Anzahl und Betrag der Zahlungen), je Mehrwertsteuersatz (brutto und netto) und in der Bonsumme übereinstimmen; jede Zahl, die das nicht tut, ist ein Befund, der den Tag und jeden Betrag nennt. Ein Tag ohne Datensätze (abgeschlossen, bevor sie geführt wurden) oder ohne Tageszusammenfassung wird über die Seiten abgestimmt, die er hat.
+
+Der neueste Datensatz wird ein zweites Mal in var/closing.anchor festgehalten (sein Z, Tag und SHA-256 sowie das erste Z mit Datensatz): ein fehlender Anker, ein neuester Datensatz, der nicht der genannte ist, und eine Journalzeile ohne ihren Datensatz ab diesem ersten Z sind Befunde, ebenso eine Journalzeile, deren Zahl verschobener Bons von ihrem Datensatz abweicht, und eine von einem Tagesabschluss versiegelte Tageszusammenfassung, die fehlt. Mit --db werden die Datensätze außerdem mit denen verglichen, die die Kettendatenbank erhalten hat: wer die Dateien der Installation schreiben kann, kann Datensätze und Anker zusammen umschreiben, aber nicht, was die Datenbank erhalten hat.
+
+Jeder Befund wird in einer eigenen Zeile ausgegeben, dann eine Zusammenfassungszeile. Es wird nichts geschrieben. Ohne --day werden alle Tage geprüft (--all sagt es ausdrücklich).</translation>
+    </message>
+    <message>
+        <source>Compare the closing records with those this outlet (officeid of usr/data/settings.dat) sent to the chain database at URL, which keeps each record as it was sent: a record changed, resealed or gone after it was sent is a finding.</source>
+        <translation>Die Abschlussdatensätze mit denen vergleichen, die diese Filiale (officeid aus usr/data/settings.dat) an die Kettendatenbank unter URL gesendet hat, die jeden Datensatz so behält, wie er gesendet wurde: ein Datensatz, der nach dem Senden geändert, neu versiegelt oder entfernt wurde, ist ein Befund.</translation>
+    </message>
+    <message>
+        <source>findings: bills changed, missing or added, records changed or unreadable, broken links, Z gaps, journal lines without a record, an anchor that does not hold, figures that do not reconcile, records the chain database holds otherwise; or the chain database cannot be asked</source>
+        <translation>Befunde: Bons geändert, fehlend oder hinzugefügt, Datensätze geändert oder unlesbar, gebrochene Verkettungen, Z-Lücken, Journalzeilen ohne Datensatz, ein Anker, der nicht stimmt, Zahlen, die nicht übereinstimmen, Datensätze, die die Kettendatenbank anders hat; oder die Kettendatenbank kann nicht gefragt werden</translation>
     </message>
 </context>
 <context>

@@ -306,7 +306,13 @@ TReportResult TPaidTablesDoc::runWithProgress(const TReportRequest &request)
                                 : businessDay(ws->getPath(), QDateTime::currentDateTime()));
     progress->show();
     emit runStarted(progress);
-    return run.run(request);
+    try {
+        return run.run(request);
+    } catch (const Basics::TError &e) {
+        // a master data list that is there but damaged: no figures at all
+        TOffDlg::error(window(), Basics::userText(e));
+        return {};
+    }
 }
 
 void TPaidTablesDoc::finishRun(const TReportResult &result)

@@ -1,4 +1,5 @@
 #include "tdir.h"
+#include "tdirchanges.h"
 
 #include <QFile>
 
@@ -32,7 +33,15 @@ bool hasFileModifiedAfter(const QString &dir, const QString &prefix, const QDate
     return hasFileModifiedAfter(QFile::encodeName(dir), prefix, time.toMSecsSinceEpoch());
 }
 
-bool hasFileModifiedAfter(const QByteArray &dir, const QString &prefix, qint64 msecs)
+namespace {
+
+qint64 msecsOf(const struct timespec &time)
+{
+    return qint64(time.tv_sec) * 1000 + time.tv_nsec / 1000000;
+}
+
+// The listing behind hasFileModifiedAfter() and hasEntriesChangedAfter().
+bool changedAfter(const QByteArray &dir, const QString &prefix, qint64 msecs, bool entries)
 {
     DIR *listing = ::opendir(dir.constData());
     if (!listing)
@@ -48,6 +57,11 @@ bool hasFileModifiedAfter(const QByteArray &dir, const QString &prefix, qint64 m
         ascii = QByteArray("");
     const int fd = ::dirfd(listing);
     bool newer = false;
+    if (entries) {
+        // a file added, removed or renamed changes the directory itself
+        struct stat status;
+        newer = ::fstat(fd, &status) == 0 && msecsOf(status.st_mtim) > msecs;
+    }
     while (!newer) {
         const struct dirent *entry = ::readdir(listing);
         if (!entry)
@@ -58,12 +72,26 @@ bool hasFileModifiedAfter(const QByteArray &dir, const QString &prefix, qint64 m
         struct stat status;
         if (::fstatat(fd, entry->d_name, &status, 0) != 0 || !S_ISREG(status.st_mode))
             continue;
-        const qint64 modified
-                = qint64(status.st_mtim.tv_sec) * 1000 + status.st_mtim.tv_nsec / 1000000;
-        newer = modified > msecs;
+        newer = msecsOf(status.st_mtim) > msecs;
+        // moved in, or copied in keeping an older modification time: its
+        // status changed then, and that time cannot be set back
+        if (entries && !newer)
+            newer = msecsOf(status.st_ctim) > msecs;
     }
     ::closedir(listing);
     return newer;
+}
+
+} // namespace
+
+bool hasFileModifiedAfter(const QByteArray &dir, const QString &prefix, qint64 msecs)
+{
+    return changedAfter(dir, prefix, msecs, false);
+}
+
+bool hasEntriesChangedAfter(const QByteArray &dir, const QString &prefix, qint64 msecs)
+{
+    return changedAfter(dir, prefix, msecs, true);
 }
 
 } // namespace Basics

@@ -1,4 +1,5 @@
 #include "terror.h"
+#include "tinilineerror.h"
 
 #include <QCoreApplication>
 
@@ -95,6 +96,45 @@ TInifileError::TInifileError(int line, const char *file, int code)
     : TOsError(line, file, code, code)
 { }
 
+TIniLineError::TIniLineError(int line, const char *file, int code, const QString &iniFile,
+                             int iniLine)
+    : TInifileError(line, file, code)
+    , m_iniFile(iniFile)
+    , m_iniLine(iniLine)
+{ }
+
+QString TIniLineError::text() const
+{
+    const QString base = TError::text();
+    return QStringLiteral("fn %1, line %2, error %3, %4")
+            .arg(m_iniFile)
+            .arg(m_iniLine)
+            .arg(code())
+            .arg(base);
+}
+
+// "etc/reports.ini, line 7: a section header without ']'"
+static QString iniLineText(const TIniLineError &error)
+{
+    QString cause;
+    switch (error.code()) {
+    case 510:
+        cause = QCoreApplication::translate("TError", "a section header without ']'");
+        break;
+    case 511:
+        cause = QCoreApplication::translate("TError", "an include line without '<file>'");
+        break;
+    default:
+        cause = QCoreApplication::translate("TError", "the line cannot be read (error %1)")
+                        .arg(error.code());
+        break;
+    }
+    return QCoreApplication::translate("TError", "%1, line %2: %3")
+            .arg(error.iniFile())
+            .arg(error.iniLine())
+            .arg(cause);
+}
+
 QString osCauseText(int osError)
 {
     switch (osError) {
@@ -130,6 +170,8 @@ QString osCauseText(int osError)
 
 QString userText(const TError &error, const QString &fallbackName)
 {
+    if (const auto *ini = dynamic_cast<const TIniLineError *>(&error))
+        return iniLineText(*ini);
     QString name = fallbackName;
     int os = 0;
     if (const auto *file = dynamic_cast<const TFileError *>(&error)) {

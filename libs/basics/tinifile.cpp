@@ -2,6 +2,7 @@
 
 #include "tdir.h"
 #include "terror.h"
+#include "tinilineerror.h"
 #include "tfile.h"
 #include "tsavefile.h"
 
@@ -251,7 +252,9 @@ void TInifile::parse(const QString &fileName, bool own, QSet<QString> &reading)
     }
 
     Section *current = nullptr;
+    int number = 0;
     for (const QString &text : splitLines(decode(data))) {
+        ++number;
         Line *line = create<Line>(501, text, own);
         m_lines.append(line);
 
@@ -260,7 +263,7 @@ void TInifile::parse(const QString &fileName, bool own, QSet<QString> &reading)
             const int lt = text.indexOf(QLatin1Char('<'), firstChar(text) + 1);
             const int gt = lt < 0 ? -1 : text.indexOf(QLatin1Char('>'), lt + 1);
             if (lt < 0 || gt < 0)
-                throw TInifileError(T_SOURCE, 511);
+                throw TIniLineError(T_SOURCE, 511, info.filePath(), number);
             const QString name = text.mid(lt + 1, gt - lt - 1).trimmed();
             parse(includePath(name, info.filePath()), false, reading);
             break;
@@ -269,7 +272,7 @@ void TInifile::parse(const QString &fileName, bool own, QSet<QString> &reading)
             const int lb = text.indexOf(QLatin1Char('['));
             const int rb = lb < 0 ? -1 : text.indexOf(QLatin1Char(']'), lb + 1);
             if (lb < 0 || rb < 0)
-                throw TInifileError(T_SOURCE, 510);
+                throw TIniLineError(T_SOURCE, 510, info.filePath(), number);
             const QString name = text.mid(lb + 1, rb - lb - 1);
             current = section(name);
             if (!current) {

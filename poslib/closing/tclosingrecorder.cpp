@@ -1,5 +1,6 @@
 #include "tclosingrecorder.h"
 
+#include "tclosinganchor.h"
 #include "tcashcount.h"
 #include "tclosingbills.h"
 #include "tclosingledger.h"
@@ -7,6 +8,8 @@
 #include "tinstallation.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace PosLib {
 
@@ -74,7 +77,27 @@ TClosingRecord recordClosing(const QString &root, const TPendingClosing &run, lo
         file.close();
     }
     saveClosingRecord(dayDir, record);
+    // the anchor outside the day directories: from here on the record
+    // cannot go, or be edited and resealed, without verify seeing it
+    const long first = ledger.firstRecordedZ();
+    advanceClosingAnchor(root, record, record.toBytes(),
+                         first > 0 ? std::min(first, record.z) : record.z);
     return record;
+}
+
+void anchorClosingRecord(const QString &root, const QDate &date, long z)
+{
+    Basics::TFile file(statistDayDir(date, root) + TClosingRecord::fileName(z));
+    file.open(QIODevice::ReadOnly);
+    const QByteArray bytes = file.readRest();
+    file.close();
+    TClosingRecord record;
+    QString error;
+    if (!TClosingRecord::fromBytes(bytes, &record, &error))
+        return; // verify names a record that is none
+    const TClosingLedger ledger(root);
+    const long first = ledger.firstRecordedZ();
+    advanceClosingAnchor(root, record, bytes, first > 0 ? std::min(first, z) : z);
 }
 
 } // namespace PosLib

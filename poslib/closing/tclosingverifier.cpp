@@ -1,5 +1,6 @@
 #include "tclosingverifier.h"
 
+#include "tclosinganchor.h"
 #include "tclosingbills.h"
 #include "tclosingledger.h"
 #include "tclosingnumbers.h"
@@ -68,6 +69,12 @@ public:
 
     QList<TClosingFinding> run()
     {
+        m_anchor = readClosingAnchor(m_root);
+        m_firstRecorded = m_ledger.firstRecordedZ();
+        if (m_anchor.state == TAnchorReading::Read
+            && (m_firstRecorded == 0 || m_anchor.anchor.firstZ < m_firstRecorded))
+            m_firstRecorded = m_anchor.anchor.firstZ;
+        checkAnchor();
         checkZ();
         for (const TClosing &closing : m_ledger.closings()) {
             if (inScope(closing.date))
@@ -158,6 +165,57 @@ private:
         }
     }
 
+    // The anchor names the newest record as it was; none is newer (but
+    // the one a cut-off closing wrote before its anchor).
+    void checkAnchor()
+    {
+        const QString file = QStringLiteral("var/closing.anchor");
+        const TClosing *newest = m_ledger.lastRecord();
+        const bool pending = m_ledger.hasPending();
+        if (m_anchor.state == TAnchorReading::Missing) {
+            // but the first record, written by a closing cut off before
+            // its anchor: said as the cut-off closing
+            if (newest && !(pending && m_ledger.pending().z == newest->z))
+                add(TClosingFinding::AnchorBroken, newest->z, newest->date, file,
+                    Text::tr("%1 is missing, but the closings have records up to Z %2 (%3)")
+                            .arg(file)
+                            .arg(newest->z)
+                            .arg(dateText(newest->date)));
+            return;
+        }
+        if (m_anchor.state == TAnchorReading::Damaged) {
+            if (!m_day.isValid())
+                m_findings << TClosingFinding {TClosingFinding::AnchorBroken, 0, QDate(), file,
+                                               Text::tr("%1 is damaged").arg(file)};
+            return;
+        }
+        const TClosingAnchor &a = m_anchor.anchor;
+        const TClosing *named = m_ledger.find(a.z);
+        if (!named || !named->hasRecord)
+            add(TClosingFinding::AnchorBroken, a.z, a.date, file,
+                Text::tr("Z %1 (%2): %3 names its closing record as the newest, but it is "
+                         "gone")
+                        .arg(a.z)
+                        .arg(dateText(a.date), file));
+        else if (sha256Hex(named->recordBytes) != a.sha256)
+            add(TClosingFinding::AnchorBroken, a.z, a.date, file,
+                Text::tr("Z %1 (%2): the closing record is not the one %3 names: it was changed "
+                         "or replaced after it was written")
+                        .arg(a.z)
+                        .arg(dateText(a.date), file));
+        for (const TClosing &closing : m_ledger.closings()) {
+            if (!closing.hasRecord || closing.z <= a.z)
+                continue;
+            if (pending && m_ledger.pending().z == closing.z)
+                continue; // the cut-off closing: said as such
+            add(TClosingFinding::RecordAfterAnchor, closing.z, closing.date,
+                relativeFile(closing.date, TClosingRecord::fileName(closing.z)),
+                Text::tr("Z %1 (%2): the closing record is newer than the newest one %3 names")
+                        .arg(closing.z)
+                        .arg(dateText(closing.date), file));
+        }
+    }
+
     void gap(long first, long last, const QDate &date)
     {
         add(TClosingFinding::ZGap, first, date, QString(),
@@ -170,7 +228,7 @@ private:
         const QString recordFile = relativeFile(closing.date, TClosingRecord::fileName(closing.z));
         if (!closing.hasRecord) {
             // closings before the first record were made without them
-            if (m_ledger.firstRecordedZ() > 0 && closing.z > m_ledger.firstRecordedZ())
+            if (m_firstRecorded > 0 && closing.z >= m_firstRecorded)
                 add(TClosingFinding::JournalWithoutRecord, closing.z, closing.date,
                     relativeFile(closing.date, QStringLiteral("turnover.z")),
                     Text::tr("Z %1 (%2): the journal line has no closing record")
@@ -190,6 +248,16 @@ private:
                         .arg(dateText(closing.date), closing.recordError));
             return;
         }
+        if (closing.journalLines > 0 && closing.journal.ok
+            && closing.journal.moved != int(closing.record.bills.size()))
+            add(TClosingFinding::JournalCountWrong, closing.z, closing.date,
+                relativeFile(closing.date, QStringLiteral("turnover.z")),
+                Text::tr("Z %1 (%2): the journal line says %3 bills moved, the closing record "
+                         "lists %4")
+                        .arg(closing.z)
+                        .arg(dateText(closing.date))
+                        .arg(closing.journal.moved)
+                        .arg(closing.record.bills.size()));
         if (!TClosingRecord::sealHolds(closing.recordBytes))
             add(TClosingFinding::RecordChanged, closing.z, closing.date, recordFile,
                 Text::tr("Z %1 (%2): the closing record was changed after it was written")
@@ -334,8 +402,16 @@ private:
         const QString name = QStringLiteral("var/summary/") + date.toString(Qt::ISODate)
                              + QStringLiteral(".dat");
         const QString path = (m_root.isEmpty() ? QString() : m_root) + name;
-        // a missing summary is built again from the bills when a report needs it
-        if (QFileInfo::exists(path) && fileSha256(path) != last.record.summarySha256)
+        // a report builds a missing summary again from the bills, but
+        // until then the day lacks what the closing sealed
+        if (!QFileInfo::exists(path)) {
+            add(TClosingFinding::SummaryMissing, last.z, date, name,
+                Text::tr("Z %1 (%2): the day summary the closing left is missing")
+                        .arg(last.z)
+                        .arg(dateText(date)));
+            return;
+        }
+        if (fileSha256(path) != last.record.summarySha256)
             add(TClosingFinding::SummaryChanged, last.z, date, name,
                 Text::tr("Z %1 (%2): the day summary was changed after the closing")
                         .arg(last.z)
@@ -345,6 +421,8 @@ private:
     const QString m_root;
     const TClosingLedger &m_ledger;
     const QDate m_day;
+    TAnchorReading m_anchor;
+    long m_firstRecorded = 0; // from here on every closing has a record
     QList<TClosingFinding> m_findings;
 };
 

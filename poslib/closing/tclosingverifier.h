@@ -28,6 +28,12 @@ struct TClosingFinding
         BillNotRecorded, // a bill carries a closing's Z, but its record does not list it
         ZInTwoRecords, // two records (of two days) carry the same Z counter
         CounterBehind, // a Z counter file is missing, damaged or set back
+        AnchorBroken, // "var/closing.anchor" is missing, damaged, or names a record not there
+        RecordAfterAnchor, // a record newer than the one the anchor names
+        JournalCountWrong, // the journal line's moved count is not the record's bills
+        SummaryMissing, // the day summary a whole-day closing sealed is gone
+        WitnessDiffers, // the chain database holds another record of the closing
+        WitnessOnly, // the chain database holds a record the installation lacks
     };
     Kind kind = BillChanged;
     long z = 0; // the closing concerned; 0 for an added bill
@@ -36,9 +42,12 @@ struct TClosingFinding
     QString text; // for the user, translated
 };
 
-// Checks the closings of `ledger`: the hashes of every recorded bill and of
+// Checks the closings of `ledger` against the anchor "var/closing.anchor"
+// (every closing from its first Z on has a record; the newest record is
+// the one it names, as it was), the hashes of every recorded bill and of
 // the day summary, that each record lists every bill carrying its Z, the
-// seals and the chain of the records, the Z counter values of the journals
+// seals and the chain of the records, the moved count of each journal
+// line, the presence of a sealed day summary, the Z counter values of the journals
 // and records (no gaps, none twice, up to the counter, which must be ahead
 // of them) and journal lines without records. Closings made before the first record are
 // checked for Z continuity only. With a valid `day` only the findings of

@@ -1,6 +1,7 @@
 #include "tarchtable.h"
 
 #include "tdir.h"
+#include "tdirchanges.h"
 #include "terror.h"
 #include "tfile.h"
 #include "tinstallation.h"
@@ -110,7 +111,35 @@ bool TArchTable::hasTablesNewerThan(const QDateTime &time) const
 
 bool TArchTable::hasTablesNewerThan(const QByteArray &dayDir, qint64 msecs)
 {
-    return hasFileModifiedAfter(dayDir, QStringLiteral("a"), msecs);
+    return hasEntriesChangedAfter(dayDir, QStringLiteral("a"), msecs);
+}
+
+namespace {
+
+// The record that ends every table of a summary: "type" = -1 alone.
+const QByteArray &tableEnd()
+{
+    static const QByteArray bytes = [] {
+        TValue end;
+        end.setInt(QStringLiteral("type"), -1);
+        QByteArray out;
+        appendRecord(out, end);
+        return out;
+    }();
+    return bytes;
+}
+
+} // namespace
+
+void TArchTable::dropDamaged(const QString &why)
+{
+    const QString path = filePath();
+    logError(QStringLiteral("Day summary %1 is damaged (%2)").arg(path, why), LogModule::Library,
+             LogClass::ArchTable);
+    m_reader.reset();
+    if (m_readOnly)
+        throw TFileError(T_SOURCE, 304, 304, EBADMSG, path);
+    deleteFile(path);
 }
 
 void TArchTable::readFile()
@@ -147,6 +176,15 @@ void TArchTable::readFile()
         data = file.readRest();
     }
     file.close();
+    // every table ends with its end record, the last one the file: a
+    // summary cut short is rebuilt before a report reads any of it
+    if (!data.endsWith(tableEnd()) && !m_rebuilt) {
+        m_rebuilt = true;
+        dropDamaged(QStringLiteral("it does not end with a complete table"));
+        data.clear();
+        readFile();
+        return;
+    }
     m_size = data.size();
     m_reader = std::make_unique<TRecordReader>(data.constData(), m_size);
 }
@@ -183,8 +221,17 @@ bool TArchTable::nextTable(TTableFacts &table)
             ++m_tables;
             return true;
         }
-        if (result == TTableFacts::End)
-            break; // no record could be read: the rest is no table
+        if (result == TTableFacts::End) {
+            if (m_reader->atEnd())
+                break;
+            // bytes that are no table inside the summary: what was read of
+            // it is not the day; the next read builds it again
+            const QString path = filePath();
+            dropDamaged(
+                    QStringLiteral("no table can be read at byte %1").arg(m_reader->position()));
+            table.clear();
+            throw TFileError(T_SOURCE, 304, 304, EBADMSG, path);
+        }
         // a table without a valid creation record is left out, as build()
         // leaves it out; its entries were skipped
     }

@@ -35,19 +35,25 @@ public:
     // names that file. A summary without one of the day's bills would
     // pass for complete.
     int build();
-    // True when the summary exists and no table file of the day is newer
-    // than it.
+    // True when the summary exists and the day's tables did not change
+    // after it was written.
     bool isCurrent() const;
-    // True when a table file ("a*") of the day directory was modified
-    // after `time`: one listing of the directory.
+    // True when the day's tables changed after `time`: a table file ("a*")
+    // of the day directory was modified or moved in (also one that kept an
+    // older modification time), or a file was added to or removed from the
+    // directory. One listing of the directory; a report then builds the
+    // summary again.
     bool hasTablesNewerThan(const QDateTime &time) const;
     // The same rule for a day directory (statistDayDir(), as the file
     // system names it) and a time in milliseconds since the epoch; safe
     // on any thread, for checking days side by side.
     static bool hasTablesNewerThan(const QByteArray &dayDir, qint64 msecs);
     // The next table of the summary (building it first when it is
-    // missing; the errors of build() are thrown), owned by the caller;
-    // null at the end. A table whose
+    // missing, or when it does not end with a complete table: cut short;
+    // the errors of build() are thrown), owned by the caller; null at the
+    // end. Bytes inside the summary that hold no table make the reads
+    // throw TFileError (EBADMSG) naming it; the file is removed then, so
+    // the next read builds it again. A table whose
     // creation record is not one is skipped with its entries.
     TTable *nextTable();
     // The same for reports: the next table as facts, read once; false at
@@ -56,6 +62,9 @@ public:
     // The table of facts read by nextTable() as a table in memory (owned by
     // the caller), for what needs the whole records.
     TTable *loadTable(const TTableFacts &table) const;
+    // Leaves a damaged summary as it is (nothing is removed or built):
+    // reading it throws TFileError (EBADMSG) naming it instead.
+    void setReadOnly(bool readOnly) { m_readOnly = readOnly; }
     // Reads the summary into `buffer` (kept by the caller for the next day)
     // instead of a buffer of its own. Call before the first nextTable().
     void setBuffer(QByteArray *buffer) { m_buffer = buffer; }
@@ -65,11 +74,14 @@ public:
 
 private:
     void readFile();
+    void dropDamaged(const QString &why);
 
     QString m_root;
     QDate m_day;
     mutable QString m_path;
     bool m_read = false;
+    bool m_rebuilt = false;
+    bool m_readOnly = false;
     int m_tables = 0;
     QByteArray m_data;
     QByteArray *m_buffer = nullptr;

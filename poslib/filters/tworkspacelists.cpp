@@ -3,15 +3,15 @@
 #include "tcurrencies.h"
 #include "terror.h"
 #include "tfamgroups.h"
+#include "tfilenotices.h"
 #include "tinstallation.h"
 #include "tlog.h"
 #include "tlogcategories.h"
+#include "tmasterlist.h"
 #include "toutlets.h"
 #include "tsumbatch.h"
 #include "tsumfilters.h"
 #include "twaiters.h"
-
-#include <QFileInfo>
 
 using namespace Basics;
 
@@ -81,8 +81,9 @@ TValueList *makeList(const QString &name)
 
 } // namespace
 
-TWorkspaceLists::TWorkspaceLists(const QString &root)
+TWorkspaceLists::TWorkspaceLists(const QString &root, OnDamage onDamage)
     : m_root(root)
+    , m_onDamage(onDamage)
 { }
 
 TWorkspaceLists::~TWorkspaceLists() = default;
@@ -121,15 +122,14 @@ TValueList *TWorkspaceLists::get(const QString &name)
         return it.value().get();
     std::shared_ptr<TValueList> list(makeList(name));
     if (list) {
-        const QString path
-                = installationDir(m_root, QStringLiteral("usr/data"), false) + list->fileName();
         try {
-            if (!QFileInfo::exists(path)
-                || list->load(m_root.toLocal8Bit().constData()) != TValueList::Loaded)
+            if (!loadMasterList(*list, m_root))
                 list.reset();
         } catch (const TError &e) {
-            logError(QStringLiteral("%1: %2").arg(path, e.text()), LogModule::Library,
-                     LogClass::WorkspaceLists);
+            if (m_onDamage == OnDamage::Throw)
+                throw;
+            logError(e.text(), LogModule::Library, LogClass::WorkspaceLists);
+            TFileNotices::instance().post(userText(e));
             list.reset();
         }
     }

@@ -14,12 +14,17 @@ namespace PosLib {
 // "sumoutlets", "sumfilters", "sumbatches", and for the filter dialogs'
 // selections "costcenters" ("centers.dat"), "tablecfgs", "articles",
 // "families", "famgroups", "payforms" and "vatrates", each from its file
-// in "usr/data". A list whose file is missing (or unreadable) does not
-// exist, until one is put in its place with set().
+// in "usr/data". A list whose file is missing does not exist, until one is
+// put in its place with set(). A list whose file is there but damaged or
+// unreadable is never taken for a missing one: get() throws the TFileError
+// naming the file (a command stops on it), or, for a window that shows
+// such news in its status line, logs it, posts it as a file notice and
+// leaves the list out.
 class TWorkspaceLists
 {
 public:
-    explicit TWorkspaceLists(const QString &root);
+    enum class OnDamage { Throw, Notice };
+    explicit TWorkspaceLists(const QString &root, OnDamage onDamage = OnDamage::Throw);
     ~TWorkspaceLists();
 
     QString root() const { return m_root; }
@@ -37,6 +42,7 @@ public:
 
 private:
     QString m_root;
+    OnDamage m_onDamage;
     QHash<QString, std::shared_ptr<Basics::TValueList>> m_lists;
 };
 

@@ -3,6 +3,7 @@
 #include "tdepartments.h"
 #include "terror.h"
 #include "tfactsof.h"
+#include "tmasterlist.h"
 #include "ttable.h"
 #include "ttableentry.h"
 
@@ -16,11 +17,9 @@ std::shared_ptr<const TDepartmentCovers> departmentCovers(const QString &dataPat
     if (dataPath.isEmpty())
         return covers;
     TDepartments list;
-    try {
-        list.load(dataPath.toLocal8Bit().constData());
-    } catch (const TError &) {
-        return covers; // no departments: nothing counts here
-    }
+    // no file, no departments: nothing counts here; a damaged one throws
+    // naming the file rather than counting nothing
+    loadMasterList(list, dataPath);
     for (TValue *d : list.valueMap())
         covers->push_back({d->id(), d->name(), list.coveredItems(d)});
     return covers;

@@ -532,6 +532,14 @@ bool TReport::readList(TTableList *list, const QString &path, bool open, const G
         Q_EMIT sigProgress(std::max(0, offset) + it.position());
         if (m_stopped)
             return false;
+        // a paid bill cut off inside an entry counts nothing: half of it
+        // would pass for the whole (the closing names it as unreadable)
+        if (!open && table->isCutOff()) {
+            logWarning(QStringLiteral("%1 ends inside an entry; the report leaves it out")
+                               .arg(table->filePath()),
+                       LogModule::Library, LogClass::Report);
+            continue;
+        }
         facts.take(*table);
         if (open) {
             if (passesTrainee(facts)) {
@@ -553,6 +561,7 @@ bool TReport::readSummary(const QString &path, const QDate &day, const Groups &g
 {
     TArchTable summary(path, day);
     summary.setBuffer(&m_buffer);
+    summary.setReadOnly(m_readOnly);
     const QString file = summary.filePath();
     // asked once: a summary built by the first read exists afterwards
     const QFileInfo info(file);
@@ -582,8 +591,13 @@ bool TReport::readSummary(const QString &path, const QDate &day, const Groups &g
         try {
             more = summary.nextTable(facts);
         } catch (const TError &e) {
-            // a bill the summary cannot hold: the day's own tables count,
-            // as far as they can be read
+            // damage found inside a summary after some of its tables were
+            // counted: no figures (it is gone, the next run builds it)
+            if (!first)
+                throw;
+            // a bill the summary cannot hold, or a damaged summary left
+            // as it is: the day's own tables count, as far as they can be
+            // read
             const QString bill = dynamic_cast<const TFileError *>(&e)
                                          ? static_cast<const TFileError &>(e).fileName()
                                          : e.text();

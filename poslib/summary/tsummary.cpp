@@ -15,6 +15,7 @@
 #include "terror.h"
 #include "tinifile.h"
 #include "tinstallation.h"
+#include "tmasterlist.h"
 #include "trepdata.h"
 #include "treport.h"
 #include "tsettings.h"
@@ -72,11 +73,8 @@ TSummary::TSummary(TReport *report, TCurrencies *currencies, TValueList *waiters
         m_shortForm = m_ini->readBool(Reports, QStringLiteral("shortform"), false);
     }
     m_settings = std::make_unique<TSettings>();
-    try {
-        m_settings->load(m_dataPath.toLocal8Bit().constData());
-    } catch (const TError &) {
-        m_settings->clear(); // no installation name then
-    }
+    // no file: no installation name then; a damaged one throws naming it
+    loadMasterList(*m_settings, m_dataPath);
 }
 
 TSummary::~TSummary() = default;

@@ -287,6 +287,8 @@ long completeCutOffClosing(const QString &root, const QDateTime &now)
     }
     if (!QFileInfo::exists(dayDir + TClosingRecord::fileName(run.z)))
         recordClosing(root, run, dayZ, now, true);
+    else
+        anchorClosingRecord(root, run.date, run.z); // cut after the record
     removePendingClosing(root);
     TLog::instance().log(
             TLog::Warning,

@@ -14,6 +14,7 @@
 #include "tinstallation.h"
 #include "tlog.h"
 #include "tlogcategories.h"
+#include "tpendingclosing.h"
 #include "tround.h"
 #include "tsavefile.h"
 #include "ttable.h"
@@ -24,10 +25,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QThread>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
@@ -165,6 +169,34 @@ void removeIntent(const QString &root)
     removeIfThere(lockDir(root) + QLatin1String(IntentName));
 }
 
+// What a killed run left while it wrote its note or a closing record
+// ("turnover.run.<pid>.tmp", "closing-<Z>.json.<pid>.tmp"): with the
+// turnover lock held nobody writes them, so they go.
+void removeLeftTemporaries(const QString &root, const QString &dayDir)
+{
+    QStringList dirs {dayDir};
+    TPendingClosing pending;
+    if (loadPendingClosing(root, &pending) && pending.date.isValid())
+        dirs << statistDayDir(pending.date, root);
+    const auto clean = [](const QString &dir, const QString &pattern) {
+        const QDir listing(dir);
+        for (const QString &name : listing.entryList({pattern}, QDir::Files | QDir::Hidden)) {
+            const QString path = listing.filePath(name);
+            try {
+                deleteFile(path);
+                logTurnover(TLog::Warning,
+                            QStringLiteral("Removed %1, left by a run that was stopped").arg(path));
+            } catch (const TError &e) {
+                logTurnover(TLog::Error,
+                            QStringLiteral("Could not remove %1: %2").arg(path, e.text()));
+            }
+        }
+    };
+    clean(lockDir(root), QStringLiteral("turnover.run.*.tmp"));
+    for (const QString &dir : std::as_const(dirs))
+        clean(dir, QStringLiteral("closing-*.json.*.tmp"));
+}
+
 bool sameContent(const QString &first, const QString &second)
 {
     TFile a(first);
@@ -252,7 +284,17 @@ bool stampForMove(TurnoverData &data, long number, const QString &file, const QS
     try {
         TTable table(number, waiter, data.dataPath());
         data.setActualDateTime(data.now());
+        // an empty bill is deleted by the stamp: said, not done silently
+        const bool empty = QFileInfo(source).size() == 0;
         const int stamped = table.stampTurnover(data);
+        if (empty && stamped == TTable::NoTableFile && !QFileInfo::exists(source)) {
+            logTurnover(TLog::Warning,
+                        QStringLiteral("Empty table file %1 was deleted").arg(source));
+            outcome.note(
+                    QCoreApplication::translate("TPaidTablesDoc", "the empty bill %1 was deleted")
+                            .arg(file));
+            return false;
+        }
         if (stamped == TTable::StampNotWritten) {
             const TFileError error = table.saveError().value_or(
                     TFileError(T_SOURCE, 305, 308, EIO, table.filePath() + QLatin1String(".tmp")));
@@ -308,6 +350,7 @@ int run(TurnoverData &data, TTurnoverLock &lock, TClosingOutcome &outcome)
     // checked against the numbers used) its journal line and record, so
     // that the checks below see it
     completeInterruptedMove(root);
+    removeLeftTemporaries(root, dayDir);
     const QString refused = checkClosingCounters(root, &outcome.notes);
     if (!refused.isEmpty()) {
         logTurnover(TLog::Error, QStringLiteral("Turnover refused: %1").arg(refused));
@@ -418,9 +461,11 @@ int run(TurnoverData &data, TTurnoverLock &lock, TClosingOutcome &outcome)
     // a waiter run leaves the day open for others: its summary is rebuilt
     // when a report next needs it
     TArchTable summary(root, day);
+    bool summaryBuilt = false;
     if (!waiter) {
         try {
             summary.build();
+            summaryBuilt = true;
         } catch (const TError &e) {
             // the previous summary stays; reports find it older than the
             // day's tables and read those until a build succeeds
@@ -457,6 +502,16 @@ int run(TurnoverData &data, TTurnoverLock &lock, TClosingOutcome &outcome)
                          &e);
         }
     }
+
+    // the record went into the day directory after the summary: the
+    // summary is still the day's, and reports must not take the new file
+    // for a change of the day's tables
+    if (summaryBuilt
+        && ::utimensat(AT_FDCWD, QFile::encodeName(summary.filePath()).constData(), nullptr, 0)
+                   != 0)
+        logTurnover(TLog::Warning,
+                    QStringLiteral("Could not stamp the day summary %1: %2")
+                            .arg(summary.filePath(), QString::fromLocal8Bit(std::strerror(errno))));
 
     try {
         TArchInfos(root).rebuild();

@@ -1,10 +1,14 @@
 #include "chainserver.h"
 
+#include "tclosinganchor.h"
+#include "tclosingrecord.h"
 #include "testdir.h"
+#include "tinstallation.h"
 #include "tsettings.h"
 #include "veltrumprocess.h"
 #include "xlsxreader.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -441,4 +445,112 @@ TEST_F(ChainOutletsTest, TheCashCountOfAClosingReachesTheChain)
                                     "office_id = 2 AND counted IS NOT NULL")));
     EXPECT_LT(number(QStringLiteral("SELECT difference FROM closing_counts WHERE office_id = 2")),
               0);
+}
+
+TEST_F(ChainOutletsTest, AReportOverDaysTheDatabaseNeverReceivedNamesThemAndFails)
+{
+    ASSERT_EQ(0, chain(QStringLiteral("init"), {QStringLiteral("--db"), urlText()}).code);
+    const QString root = outlet(3, url().host);
+    const Outcome pushed = chain(QStringLiteral("push"),
+                                 {QStringLiteral("--data"), root, QStringLiteral("--from"), First,
+                                  QStringLiteral("--to"), First});
+    ASSERT_EQ(0, pushed.code) << pushed.err;
+
+    const QStringList args = QStringList {QStringLiteral("--db"), urlText()} + reportArgs(5);
+    const Outcome partial = chain(QStringLiteral("report"), args);
+    EXPECT_EQ(1, partial.code);
+    EXPECT_TRUE(partial.err.contains(QStringLiteral("outlet 3: 2026-12-04 to 2026-12-05")))
+            << partial.err;
+    EXPECT_TRUE(partial.err.contains(QStringLiteral("--allow-missing"))) << partial.err;
+
+    const Outcome allowed = chain(QStringLiteral("report"),
+                                  args + QStringList {QStringLiteral("--allow-missing")});
+    EXPECT_EQ(0, allowed.code) << allowed.err;
+    EXPECT_EQ(partial.out, allowed.out);
+    EXPECT_TRUE(allowed.err.contains(QStringLiteral("outlet 3: 2026-12-04 to 2026-12-05")))
+            << allowed.err;
+
+    // every day there: nothing to say
+    const Outcome whole
+            = chain(QStringLiteral("report"),
+                    QStringList {QStringLiteral("--db"), urlText(), QStringLiteral("--kind"),
+                                 QStringLiteral("5"), QStringLiteral("--from"), First,
+                                 QStringLiteral("--now"), Now});
+    EXPECT_EQ(0, whole.code) << whole.err;
+    EXPECT_TRUE(whole.err.isEmpty()) << whole.err;
+}
+
+// The chain database as the outside witness of the closing records: a
+// record edited and resealed together with the anchor, or deleted with it,
+// passes every local check but not the comparison with what was sent.
+TEST_F(ChainOutletsTest, VerifyWithTheDatabaseSeesRecordsRewrittenConsistentlyOrGone)
+{
+    ASSERT_EQ(0, chain(QStringLiteral("init"), {QStringLiteral("--db"), urlText()}).code);
+    const QString root = outlet(4, url().host);
+    const Outcome closed = close(root);
+    ASSERT_EQ(0, closed.code) << closed.err;
+    ASSERT_EQ(1, number(QStringLiteral("SELECT count(*) FROM closings WHERE office_id = 4")));
+    const long z = long(number(QStringLiteral("SELECT z FROM closings WHERE office_id = 4")));
+
+    const QStringList local {QStringLiteral("verify"), QStringLiteral("--data"), root};
+    const QStringList witnessed = local + QStringList {QStringLiteral("--db"), urlText()};
+    Outcome verified = run(witnessed);
+    EXPECT_EQ(0, verified.code) << verified.out.toStdString() << verified.err.toStdString();
+    EXPECT_TRUE(verified.out.contains(
+            QStringLiteral("everything holds (2 made before closing records were kept: Z "
+                           "continuity only); the chain database holds 1 record(s) of this "
+                           "outlet")))
+            << verified.out;
+
+    // the record's takings lowered, resealed, and the anchor written to
+    // match, as someone with write access to the files could
+    const QString file = PosLib::statistDayDir(QDate::fromString(Today, Qt::ISODate), root)
+                         + PosLib::TClosingRecord::fileName(z);
+    QFile stored(file);
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    PosLib::TClosingRecord forged;
+    QString error;
+    ASSERT_TRUE(PosLib::TClosingRecord::fromBytes(stored.readAll(), &forged, &error))
+            << error.toStdString();
+    stored.close();
+    forged.totals.amount -= 1000;
+    const QByteArray bytes = forged.toBytes();
+    ASSERT_TRUE(stored.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(bytes.size(), stored.write(bytes));
+    stored.close();
+    PosLib::advanceClosingAnchor(root, forged, bytes, z);
+    const PosLib::TAnchorReading anchor = PosLib::readClosingAnchor(root);
+    ASSERT_EQ(PosLib::TAnchorReading::Read, anchor.state);
+    ASSERT_EQ(PosLib::sha256Hex(bytes), anchor.anchor.sha256);
+
+    verified = run(local);
+    EXPECT_EQ(0, verified.code) << verified.out; // nothing local can tell
+    verified = run(witnessed);
+    EXPECT_EQ(1, verified.code) << verified.out;
+    EXPECT_TRUE(verified.out.contains(
+            QStringLiteral("Z %1 (%2): the closing record is not the one this outlet sent to the "
+                           "chain database: it was changed after it was sent")
+                    .arg(z)
+                    .arg(Today)))
+            << verified.out;
+
+    // the record and the anchor gone: the installation looks as if it
+    // never kept records, the database still holds what it sent
+    ASSERT_TRUE(QFile::remove(file));
+    ASSERT_TRUE(QFile::remove(PosLib::closingAnchorPath(root)));
+    verified = run(local);
+    EXPECT_EQ(0, verified.code) << verified.out;
+    verified = run(witnessed);
+    EXPECT_EQ(1, verified.code) << verified.out;
+    EXPECT_TRUE(verified.out.contains(
+            QStringLiteral("Z %1 (%2): the chain database holds the closing record this outlet "
+                           "sent, but the installation has none")
+                    .arg(z)
+                    .arg(Today)))
+            << verified.out;
+
+    // a database that cannot be asked is no "everything holds"
+    const Outcome dead = run(local + QStringList {QStringLiteral("--db"), deadUrlText()});
+    EXPECT_EQ(1, dead.code);
+    EXPECT_TRUE(dead.err.contains(QStringLiteral("cannot connect"))) << dead.err;
 }

@@ -70,8 +70,12 @@ TEST_F(ClosingTest, EditedRecordIsReportedChangedAlsoTheNewest)
         ASSERT_NE(original, edited);
         dir.write(path, edited);
 
+        // the newest record is also not the one the anchor names
         const QList<TClosingFinding> findings = verify();
-        ASSERT_EQ(QList<K::Kind>({K::RecordChanged}), kinds(findings)) << z;
+        ASSERT_EQ(z == 3 ? QList<K::Kind>({K::AnchorBroken, K::RecordChanged})
+                         : QList<K::Kind>({K::RecordChanged}),
+                  kinds(findings))
+                << z;
         EXPECT_EQ(z, findings[0].z);
         dir.write(path, original);
     }
