@@ -1,5 +1,4 @@
 #include "terror.h"
-#include "tinilineerror.h"
 
 #include <QCoreApplication>
 
@@ -96,45 +95,6 @@ TInifileError::TInifileError(int line, const char *file, int code)
     : TOsError(line, file, code, code)
 { }
 
-TIniLineError::TIniLineError(int line, const char *file, int code, const QString &iniFile,
-                             int iniLine)
-    : TInifileError(line, file, code)
-    , m_iniFile(iniFile)
-    , m_iniLine(iniLine)
-{ }
-
-QString TIniLineError::text() const
-{
-    const QString base = TError::text();
-    return QStringLiteral("fn %1, line %2, error %3, %4")
-            .arg(m_iniFile)
-            .arg(m_iniLine)
-            .arg(code())
-            .arg(base);
-}
-
-// "etc/reports.ini, line 7: a section header without ']'"
-static QString iniLineText(const TIniLineError &error)
-{
-    QString cause;
-    switch (error.code()) {
-    case 510:
-        cause = QCoreApplication::translate("TError", "a section header without ']'");
-        break;
-    case 511:
-        cause = QCoreApplication::translate("TError", "an include line without '<file>'");
-        break;
-    default:
-        cause = QCoreApplication::translate("TError", "the line cannot be read (error %1)")
-                        .arg(error.code());
-        break;
-    }
-    return QCoreApplication::translate("TError", "%1, line %2: %3")
-            .arg(error.iniFile())
-            .arg(error.iniLine())
-            .arg(cause);
-}
-
 QString osCauseText(int osError)
 {
     switch (osError) {
@@ -166,27 +126,6 @@ QString osCauseText(int osError)
                 .arg(osError)
                 .arg(QString::fromLocal8Bit(std::strerror(osError)));
     }
-}
-
-QString userText(const TError &error, const QString &fallbackName)
-{
-    if (const auto *ini = dynamic_cast<const TIniLineError *>(&error))
-        return iniLineText(*ini);
-    QString name = fallbackName;
-    int os = 0;
-    if (const auto *file = dynamic_cast<const TFileError *>(&error)) {
-        name = file->fileName();
-        os = file->osError();
-    } else if (const auto *dir = dynamic_cast<const TDirError *>(&error)) {
-        name = dir->path();
-        os = dir->osError();
-    } else if (const auto *other = dynamic_cast<const TOsError *>(&error)) {
-        os = other->osError();
-    }
-    const QString cause
-            = os != 0 ? osCauseText(os)
-                      : QCoreApplication::translate("TError", "error %1").arg(error.code());
-    return name.isEmpty() ? cause : QStringLiteral("%1: %2").arg(name, cause);
 }
 
 } // namespace Basics

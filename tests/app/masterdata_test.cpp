@@ -122,17 +122,46 @@ TEST_F(DamagedMasterData, EveryCommandThatNeedsTheListStopsNamingTheFile)
     EXPECT_EQ(before.out, run(waiterReport).out);
 }
 
+// What follows the captions of a report ("All amount.......: 12,50 EUR"),
+// in the order of its lines.
+QStringList captionedValues(const QString &report)
+{
+    QStringList values;
+    for (const QString &line : report.split(QLatin1Char('\n'))) {
+        const int at = line.indexOf(QStringLiteral(".: "));
+        if (at >= 0)
+            values << line.mid(at + 3);
+    }
+    return values;
+}
+
 TEST_F(DamagedMasterData, AMissingCurrencyListStaysTheModeWithoutCurrencies)
 {
     const QString path = dataFile(QStringLiteral("currency.dat"));
     const QByteArray good = readFile(path);
     ASSERT_TRUE(QFile::remove(path));
-    const Outcome r
-            = run({QStringLiteral("report"), QStringLiteral("--kind"), QStringLiteral("5")});
+    const QStringList waiterReport {QStringLiteral("report"), QStringLiteral("--kind"),
+                                    QStringLiteral("5")};
+    const Outcome without = run(waiterReport);
     writeFile(path, good);
-    EXPECT_EQ(0, r.code) << r.err;
-    EXPECT_TRUE(r.out.contains(QStringLiteral("Waiter #1 - Anna"))) << r.out;
-    EXPECT_FALSE(r.out.contains(QStringLiteral(" EUR"))) << r.out;
+    EXPECT_EQ(0, without.code) << without.err;
+    EXPECT_TRUE(without.err.isEmpty()) << without.err;
+    EXPECT_TRUE(without.out.contains(QStringLiteral("Waiter #1 - Anna"))) << without.out;
+    // amounts as plain cents without a currency text; the block of the
+    // currencies paid in still names each by the short name its pays carry
+    const QStringList plain = captionedValues(without.out);
+    ASSERT_FALSE(plain.isEmpty()) << without.out;
+    for (const QString &value : plain) {
+        EXPECT_FALSE(value.contains(QStringLiteral("EUR"))) << value;
+        EXPECT_FALSE(value.contains(QLatin1Char(','))) << value;
+    }
+
+    // the same lines with the list: amounts in euros with their decimals
+    const Outcome with = run(waiterReport);
+    EXPECT_EQ(0, with.code) << with.err;
+    const QStringList formatted = captionedValues(with.out);
+    ASSERT_EQ(plain.size(), formatted.size()) << with.out;
+    EXPECT_GT(formatted.filter(QStringLiteral(" EUR")).size(), plain.size() / 2) << with.out;
 }
 
 } // namespace

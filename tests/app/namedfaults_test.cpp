@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
+#include <QStringEncoder>
 
 #include <gtest/gtest.h>
 
@@ -109,11 +111,17 @@ TEST_F(NamedFaults, AHalfCutBillOfAClosedDayCountsNothing)
 
 TEST_F(NamedFaults, AMalformedIniLineNamesTheFileAndTheLine)
 {
-    QByteArray ini = read(QStringLiteral("etc/reports.ini"));
-    if (!ini.endsWith('\n'))
-        ini += "\r\n";
-    const int line = int(ini.count('\n')) + 1;
-    write(QStringLiteral("etc/reports.ini"), ini + "#> include <broken\r\n");
+    // the installation's reports.ini is UTF-16 with its byte order mark:
+    // the line goes in as the file's own text
+    const QByteArray ini = read(QStringLiteral("etc/reports.ini"));
+    ASSERT_TRUE(ini.startsWith("\xFF\xFE"));
+    QString text = QStringDecoder(QStringConverter::Utf16LE).decode(ini.mid(2));
+    if (!text.endsWith(QLatin1Char('\n')))
+        text += QStringLiteral("\r\n");
+    const int line = int(text.count(QLatin1Char('\n'))) + 1;
+    text += QStringLiteral("#> include <broken\r\n");
+    write(QStringLiteral("etc/reports.ini"),
+          "\xFF\xFE" + QByteArray(QStringEncoder(QStringConverter::Utf16LE).encode(text)));
     const Outcome r = report({});
     EXPECT_EQ(1, r.code);
     EXPECT_TRUE(r.out.isEmpty()) << r.out;
