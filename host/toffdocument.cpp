@@ -14,6 +14,7 @@
 #include "toffworkspace.h"
 #include "tpricetext.h"
 #include "tsavefile.h"
+#include "txlsxworkbook.h"
 
 #include <QApplication>
 #include <QDir>
@@ -299,6 +300,44 @@ QString TOffDocument::fileNameOf(const QString &text)
 QString TOffDocument::pdfFileName() const
 {
     return fileNameOf(printTitle());
+}
+
+bool TOffDocument::canExportWorkbook() const
+{
+    return listView() != nullptr;
+}
+
+bool TOffDocument::exportWorkbook(const QString &fileName, QString *error)
+{
+    const TOffListView *list = listView();
+    if (!list) {
+        *error = tr("%1: this document has no rows for a workbook").arg(fileName);
+        return false;
+    }
+    QStringList header(QStringLiteral("depth"));
+    for (int c = 0; c < list->columnCount(); ++c)
+        header << list->headerItem()->text(c);
+    QList<QStringList> rows {header};
+    for (QTreeWidgetItem *item : list->allItems()) {
+        int depth = 0;
+        for (const QTreeWidgetItem *up = item->parent(); up; up = up->parent())
+            ++depth;
+        QStringList row(QString::number(depth));
+        // the view pads numbers to align them
+        for (int c = 0; c < list->columnCount(); ++c)
+            row << item->text(c).trimmed();
+        rows << row;
+    }
+    PosLib::TXlsxLayout layout;
+    layout.numbers = {QStringLiteral("depth")};
+    layout.guessOthers = true;
+    TOffWorkspace *ws = workspace();
+    const auto *currencies
+            = ws ? qobject_cast<PosLib::TCurrencies *>(ws->getData(QStringLiteral("currencies")))
+                 : nullptr;
+    return PosLib::TXlsxWorkbook::write(fileName,
+                                        PosLib::TXlsxWorkbook::sheets(rows, caption(), layout),
+                                        PosLib::TXlsxCurrency::of(currencies), error);
 }
 
 void TOffDocument::onPrint()

@@ -100,6 +100,14 @@ public:
     // A text made fit for a file name: no folder separators and none of
     // the characters that file systems refuse.
     static QString fileNameOf(const QString &text);
+    // "Export as Excel": the document's rows as a workbook. The default
+    // writes the list view's rows on one sheet named by the caption: a
+    // title row ("depth" and the column titles), then every row depth
+    // first with its depth; whole numbers and money in the system
+    // currency's text as numbers, the rest as text. False with `error`
+    // naming the file and why (also when there is no list view).
+    virtual bool canExportWorkbook() const;
+    virtual bool exportWorkbook(const QString &fileName, QString *error);
 
     // Hand-over of report data to report designs. A document that has data
     // for them overrides the first crystalExport and calls this one first:

@@ -130,6 +130,7 @@ void TOffWindow::buildMenus()
     m_fileMenu->addSeparator();
     m_printAction = add(m_fileMenu, "PRINT", &TOffWindow::onFilePrint, QKeySequence::Print);
     m_pdfAction = add(m_fileMenu, "PDF", &TOffWindow::onFilePdf, QKeySequence());
+    m_xlsxAction = add(m_fileMenu, nullptr, &TOffWindow::onFileXlsx, QKeySequence());
     m_fileMenu->addSeparator();
     m_quitAction = m_fileMenu->addAction(QString());
     m_quitAction->setShortcut(QKeySequence::Quit);
@@ -168,6 +169,7 @@ void TOffWindow::initText()
     m_saveAction->setText(tr("&Save"));
     m_printAction->setText(tr("&Print..."));
     m_pdfAction->setText(tr("Export as P&DF..."));
+    m_xlsxAction->setText(tr("Export as &Excel..."));
     m_quitAction->setText(tr("&Quit"));
     m_optionsMenu->setTitle(tr("&Options"));
     m_languageMenu->setTitle(tr("&Language"));
@@ -482,6 +484,7 @@ void TOffWindow::updateFileActions()
     m_saveAction->setEnabled(document && document->canSave());
     m_printAction->setEnabled(document && document->listView());
     m_pdfAction->setEnabled(document && document->listView());
+    m_xlsxAction->setEnabled(document && document->canExportWorkbook());
 }
 
 QProgressBar *TOffWindow::startProgressBar(int steps)
@@ -568,10 +571,34 @@ QString TOffWindow::pdfFolder()
     return folder;
 }
 
+void TOffWindow::onFileXlsx()
+{
+    if (!m_current || !m_current->canExportWorkbook())
+        return;
+    const QString file = QFileDialog::getSaveFileName(
+            this, tr("Export as Excel"), proposedFile(m_current, QStringLiteral("xlsx")),
+            tr("Excel workbooks (*.xlsx)"));
+    if (file.isEmpty())
+        return;
+    QString error;
+    if (!m_current->exportWorkbook(file, &error)) {
+        QMessageBox::critical(this, tr("Error"), error);
+        return;
+    }
+    status(tr("Written to %1").arg(file));
+    // the next PDF or workbook is proposed beside it
+    rememberPdfFolder(file);
+}
+
 QString TOffWindow::proposedPdfFile(const TOffDocument *document)
 {
+    return proposedFile(document, QStringLiteral("pdf"));
+}
+
+QString TOffWindow::proposedFile(const TOffDocument *document, const QString &suffix)
+{
     const QString name = document ? document->pdfFileName() : QStringLiteral("report");
-    return QDir(pdfFolder()).filePath(name + QStringLiteral(".pdf"));
+    return QDir(pdfFolder()).filePath(name + QLatin1Char('.') + suffix);
 }
 
 void TOffWindow::onFileCrystal()

@@ -119,6 +119,9 @@ public:
     static QString pdfFolder();
     // Remembers the folder of a PDF just written for the next proposal.
     static void rememberPdfFolder(const QString &file);
+    // The file another export proposes for a document ("xlsx"): the PDF's
+    // name and folder with that suffix.
+    static QString proposedFile(const TOffDocument *document, const QString &suffix);
 
 public Q_SLOTS:
     void onFileNew();
@@ -126,6 +129,9 @@ public Q_SLOTS:
     void onFileSave();
     void onFilePrint();
     void onFilePdf();
+    // "Export as Excel": the current document's rows as a workbook
+    // (TOffDocument::exportWorkbook()); a failure in a message box.
+    void onFileXlsx();
     // Starts the export of report data of the current document (its
     // onCrystal() slot); documents without one say so in the status line.
     void onFileCrystal();
@@ -173,6 +179,7 @@ private:
     QAction *m_saveAction = nullptr;
     QAction *m_printAction = nullptr;
     QAction *m_pdfAction = nullptr;
+    QAction *m_xlsxAction = nullptr;
     QMap<int, QPointer<QAction>> m_menus;
 
     TOffListView *m_tree;

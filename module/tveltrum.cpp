@@ -6,6 +6,7 @@
 #include "pixmapresource.h"
 #include "tauswaccdlg.h"
 #include "tauswaccess.h"
+#include "tclosedexportdlg.h"
 #include "tclosingsdoc.h"
 #include "tcombobox.h"
 #include "tdlgoptausw.h"
@@ -275,6 +276,15 @@ void TVeltrum::initMenu()
                                           slotText("onClosings()"));
         m_closingsItem->setIcon(0, pixmap("TURNOVER"));
         after = m_closingsItem;
+        // the closed days for the tax adviser and the tax auditor
+        m_popup->addSeparator();
+        m_menuItems.append({m_popup->insertItem(QIcon(pixmap("TURNOVER")), tr("Export bookings..."),
+                                                this, SLOT(onExportBookings())),
+                            QT_TR_NOOP("Export bookings...")});
+        m_menuItems.append(
+                {m_popup->insertItem(QIcon(pixmap("TURNOVER")), tr("Export for the tax audit..."),
+                                     this, SLOT(onExportAudit())),
+                 QT_TR_NOOP("Export for the tax audit...")});
     }
 
     // 7. Text labels under the tool bar's icons.
@@ -617,6 +627,26 @@ void TVeltrum::onExceptions()
 void TVeltrum::onLabour()
 {
     selectItem(m_labourItem);
+}
+
+void TVeltrum::onExportBookings()
+{
+    runClosedExport(TClosedExportDlg::Bookings);
+}
+
+void TVeltrum::onExportAudit()
+{
+    runClosedExport(TClosedExportDlg::Audit);
+}
+
+void TVeltrum::runClosedExport(int kind)
+{
+    TOffWorkspace *workspace = m_window ? m_window->workspace() : nullptr;
+    if (!workspace)
+        return;
+    TClosedExportDlg dialog(TClosedExportDlg::Kind(kind), workspace->getPath(), m_window);
+    if (dialog.exec() == QDialog::Accepted)
+        m_window->status(dialog.resultText().replace(QLatin1Char('\n'), QStringLiteral("; ")));
 }
 
 void TVeltrum::onOptions()

@@ -94,6 +94,11 @@ public Q_SLOTS:
     void onExceptions();
     void onLabour();
     void onClosings();
+    // The closed days as bookings for the accounting software, or as the
+    // cash-register audit export (TClosedExportDlg); what was written in
+    // the status line.
+    void onExportBookings();
+    void onExportAudit();
     void onOptions();
 
 private Q_SLOTS:
@@ -103,6 +108,7 @@ private Q_SLOTS:
     void updateReportActions();
 
 private:
+    void runClosedExport(int kind);
     QPixmap pixmap(const char *key) const;
     QAction *newAction(const char *icon);
     // Makes the item the tree's current, selected item and opens the root.

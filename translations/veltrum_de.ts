@@ -416,6 +416,146 @@
     </message>
 </context>
 <context>
+    <name>TClosedExportDlg</name>
+    <message>
+        <source>Export bookings</source>
+        <translation>Buchungen exportieren</translation>
+    </message>
+    <message>
+        <source>Export for the tax audit</source>
+        <translation>Für die Betriebsprüfung exportieren</translation>
+    </message>
+    <message>
+        <source>Choose where the export goes</source>
+        <translation>Wählen, wohin der Export geht</translation>
+    </message>
+    <message>
+        <source>&amp;From:</source>
+        <translation>&amp;Von:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Bis:</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>&amp;Datei:</translation>
+    </message>
+    <message>
+        <source>&amp;Folder or .zip:</source>
+        <translation>&amp;Ordner oder .zip:</translation>
+    </message>
+    <message>
+        <source>As etc/accounting.ini says</source>
+        <translation>Wie in etc/accounting.ini angegeben</translation>
+    </message>
+    <message>
+        <source>SKR03</source>
+        <translation>SKR03</translation>
+    </message>
+    <message>
+        <source>SKR04</source>
+        <translation>SKR04</translation>
+    </message>
+    <message>
+        <source>&amp;Chart of accounts:</source>
+        <translation>&amp;Kontenrahmen:</translation>
+    </message>
+    <message>
+        <source>Export days again that went out with other bookings</source>
+        <translation>Tage erneut exportieren, die mit anderen Buchungen hinausgingen</translation>
+    </message>
+    <message>
+        <source>A day exported before goes out again only as the same bookings; this replaces the record of the days exported</source>
+        <translation>Ein bereits exportierter Tag geht sonst nur mit denselben Buchungen erneut hinaus; dies ersetzt den Nachweis der exportierten Tage</translation>
+    </message>
+    <message>
+        <source>Only closed days whose closings verify are exported. The accounts come from etc/accounting.ini (see docs/exports.md).</source>
+        <translation>Exportiert werden nur abgeschlossene Tage, deren Abschlüsse die Prüfung bestehen. Die Konten kommen aus etc/accounting.ini (siehe docs/exports.md).</translation>
+    </message>
+    <message>
+        <source>Only closed days whose closings verify are exported. The company comes from etc/company.ini (see docs/exports.md). The terminals record no security module: its fields stay empty.</source>
+        <translation>Exportiert werden nur abgeschlossene Tage, deren Abschlüsse die Prüfung bestehen. Das Unternehmen kommt aus etc/company.ini (siehe docs/exports.md). Die Terminals verzeichnen keine Sicherheitseinrichtung: deren Felder bleiben leer.</translation>
+    </message>
+    <message>
+        <source>&amp;Export</source>
+        <translation>&amp;Exportieren</translation>
+    </message>
+    <message>
+        <source>Booking batches (*.csv)</source>
+        <translation>Buchungsstapel (*.csv)</translation>
+    </message>
+    <message>
+        <source>ZIP archives (*.zip);;A new folder (*)</source>
+        <translation>ZIP-Archive (*.zip);;Ein neuer Ordner (*)</translation>
+    </message>
+    <message>
+        <source>Please enter a range whose first day is not after its last.</source>
+        <translation>Bitte einen Zeitraum eingeben, dessen erster Tag nicht nach seinem letzten liegt.</translation>
+    </message>
+    <message>
+        <source>Please name where the export goes.</source>
+        <translation>Bitte angeben, wohin der Export geht.</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3%4</source>
+        <translation>%1: %2, %3%4</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n closed day(s)</source>
+        <translation>
+            <numerusform>%n abgeschlossener Tag</numerusform>
+            <numerusform>%n abgeschlossene Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n booking(s)</source>
+        <translation>
+            <numerusform>%n Buchung</numerusform>
+            <numerusform>%n Buchungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> (exported before, the same bytes)</source>
+        <translation> (bereits exportiert, dieselben Bytes)</translation>
+    </message>
+    <message>
+        <source>%1
+
+Written before:
+%2</source>
+        <translation>%1
+
+Zuvor geschrieben:
+%2</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4, %5</source>
+        <translation>%1: %2, %3, %4, %5</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n closing(s)</source>
+        <translation>
+            <numerusform>%n Abschluss</numerusform>
+            <numerusform>%n Abschlüsse</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bill(s)</source>
+        <translation>
+            <numerusform>%n Bon</numerusform>
+            <numerusform>%n Bons</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TClosingNumbers</name>
     <message>
         <source>%1 is missing, but %2 was used already (%3); it continues with %4</source>
@@ -2456,6 +2596,10 @@ aber diesen Ordner gibt es nicht.</translation>
         <source>Report data written to %1</source>
         <translation>Berichtsdaten nach %1 geschrieben</translation>
     </message>
+    <message>
+        <source>%1: this document has no rows for a workbook</source>
+        <translation>%1: dieses Dokument hat keine Zeilen für eine Arbeitsmappe</translation>
+    </message>
 </context>
 <context>
     <name>TOffHelp</name>
@@ -2611,6 +2755,18 @@ aber diesen Ordner gibt es nicht.</translation>
     <message>
         <source>&amp;Manual</source>
         <translation>&amp;Handbuch</translation>
+    </message>
+    <message>
+        <source>Export as &amp;Excel...</source>
+        <translation>Als &amp;Excel exportieren...</translation>
+    </message>
+    <message>
+        <source>Export as Excel</source>
+        <translation>Als Excel exportieren</translation>
+    </message>
+    <message>
+        <source>Excel workbooks (*.xlsx)</source>
+        <translation>Excel-Arbeitsmappen (*.xlsx)</translation>
     </message>
 </context>
 <context>
@@ -3809,6 +3965,13 @@ erneuert die Berichtsansicht</translation>
     <message>
         <source>The waiter, cost center or period that the chart shows; choosing a line in the text chooses its section</source>
         <translation>Der Kellner, die Kostenstelle oder der Zeitraum, den die Grafik zeigt; eine Zeile im Text wählt ihren Abschnitt</translation>
+    </message>
+</context>
+<context>
+    <name>TReportWorkbook</name>
+    <message>
+        <source>%1: the report could not be made again for the workbook; nothing was written</source>
+        <translation>%1: der Bericht konnte für die Arbeitsmappe nicht erneut erstellt werden; nichts wurde geschrieben</translation>
     </message>
 </context>
 <context>
@@ -6002,6 +6165,14 @@ Buchungsfilter:
     <message>
         <source>The hours the waiters worked beside what they sold</source>
         <translation>Die gearbeiteten Stunden der Kellner neben ihrem Umsatz</translation>
+    </message>
+    <message>
+        <source>Export bookings...</source>
+        <translation>Buchungen exportieren...</translation>
+    </message>
+    <message>
+        <source>Export for the tax audit...</source>
+        <translation>Für die Betriebsprüfung exportieren...</translation>
     </message>
 </context>
 <context>

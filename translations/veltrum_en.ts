@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>TClosedExportDlg</name>
+    <message numerus="yes">
+        <source>%n closed day(s)</source>
+        <translation>
+            <numerusform>%n closed day</numerusform>
+            <numerusform>%n closed days</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n booking(s)</source>
+        <translation>
+            <numerusform>%n booking</numerusform>
+            <numerusform>%n bookings</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n closing(s)</source>
+        <translation>
+            <numerusform>%n closing</numerusform>
+            <numerusform>%n closings</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n bill(s)</source>
+        <translation>
+            <numerusform>%n bill</numerusform>
+            <numerusform>%n bills</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n file(s)</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n files</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>TClosingPreview</name>
     <message numerus="yes">
         <source>%n bill(s) were paid on another business day; they close into %1 too</source>

@@ -22,6 +22,7 @@
 #include "treportchartpane.h"
 #include "treportkinds.h"
 #include "treportrun.h"
+#include "treportworkbook.h"
 #include "trepprogress.h"
 #include "tselectrepdlg.h"
 #include "tsettings.h"
@@ -29,6 +30,7 @@
 #include "twaiter.h"
 #include "tworkspacelists.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
@@ -306,6 +308,7 @@ TReportResult TPaidTablesDoc::runWithProgress(const TReportRequest &request)
                                 : businessDay(ws->getPath(), QDateTime::currentDateTime()));
     progress->show();
     emit runStarted(progress);
+    m_shown = std::make_unique<TReportRequest>(request);
     try {
         return run.run(request);
     } catch (const Basics::TError &e) {
@@ -361,11 +364,26 @@ void TPaidTablesDoc::onPaidTables()
     emit runFinished();
 }
 
+bool TPaidTablesDoc::exportWorkbook(const QString &fileName, QString *error)
+{
+    TOffWorkspace *ws = workspace();
+    if (!m_shown || !ws)
+        return TOffDataDoc::exportWorkbook(fileName, error);
+    // the report runs again, for every leaf of its data
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool written = writeReportWorkbook(ws->lists(), ws->getPath(), *m_shown,
+                                             m_shownTitle.isEmpty() ? caption() : m_shownTitle,
+                                             fileName, error);
+    QApplication::restoreOverrideCursor();
+    return written;
+}
+
 void TPaidTablesDoc::startView(bool multiLine)
 {
     // a new run: its chart comes with its lines
     if (m_chartPane)
         m_chartPane->clear();
+    m_shown.reset();
     TOffListView *list = listView();
     if (!list)
         return;

@@ -64,6 +64,11 @@ public:
     bool crystalExport(Basics::TInifile &ini, const QString &name, bool fast) override;
     using TOffDocument::crystalExport;
 
+    // "Export as Excel": the shown report's rows (run again for its data,
+    // see writeReportWorkbook()); the journal and the rest as the host
+    // writes a list.
+    bool exportWorkbook(const QString &fileName, QString *error) override;
+
     // The date range; an invalid from date means the current day.
     QDate fromDate() const { return m_from; }
     QDate toDate() const { return m_to; }
@@ -248,6 +253,9 @@ private:
     // The report whose lines the view shows, for the printed pages.
     QString m_shownTitle;
     QString m_filterTip; // the filter box's own tool tip while a batch is chosen
+    // the request of the report shown (none for the journal, a walk report
+    // or an empty view), for its workbook
+    std::unique_ptr<PosLib::TReportRequest> m_shown;
 
     std::unique_ptr<PosLib::TPaidTablesJournal> m_journal;
     std::unique_ptr<TRepProgress> m_progress;

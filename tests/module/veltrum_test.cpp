@@ -69,8 +69,16 @@ TEST_F(VeltrumModule, InitMenuBuildsMenusToolBarAndTree)
     QMenu *menu = reporting();
     ASSERT_NE(nullptr, menu);
     EXPECT_EQ(QStringList({"Filter", "Batchreports", "Opentables", "&Archives", "Range", "Waiters",
-                           "Exceptions", "Labour", "-", "Turnover", "Closings"}),
+                           "Exceptions", "Labour", "-", "Turnover", "Closings", "-",
+                           "Export bookings...", "Export for the tax audit..."}),
               textsOf(menu));
+    // each export asks for its range and output in a dialog of its own
+    {
+        ModalDriver driver;
+        actionOf(menu, QStringLiteral("Export bookings..."))->trigger();
+        actionOf(menu, QStringLiteral("Export for the tax audit..."))->trigger();
+        EXPECT_EQ(QStringList({"TExportBookingsDlg", "TExportAuditDlg"}), driver.dialogs);
+    }
     EXPECT_TRUE(window->hasMenu(4));
     EXPECT_EQ(QStringLiteral("&Reporting"), window->menuText(4));
 

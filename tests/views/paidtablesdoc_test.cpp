@@ -2,6 +2,7 @@
 // in a host window without a display, by its selection row and its keys.
 
 #include "modaldriver.h"
+#include "reportsdocfixture.h"
 #include "screenshot.h"
 #include "tcounter.h"
 #include "tdemoinstallation.h"
@@ -28,11 +29,9 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
-#include <QProcess>
 #include <QProgressBar>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTest>
 #include <QToolButton>
 
@@ -44,97 +43,9 @@ using namespace PosLib;
 
 namespace {
 
-const QDate Today(2026, 12, 5);
-
-void writeDemo(const QString &root, int days = 7, int tables = 16)
-{
-    TDemoOptions options;
-    options.days = days;
-    options.tables = tables;
-    options.today = Today;
-    TDemoInstallation(options).write(root);
-}
-
-class ReportsDoc : public ::testing::Test
-{
-protected:
-    static void SetUpTestSuite()
-    {
-        QLocale::setDefault(QLocale(QLocale::English));
-        demo = new TestDir;
-        writeDemo(demo->path());
-        // a batch of the test's own, next to the demo's
-        TSumBatches batches;
-        ASSERT_EQ(0, batches.load(demo->path().toLocal8Bit().constData()));
-        auto *batch = new TSumBatch;
-        batch->setId(7);
-        batch->setName(QStringLiteral("Evening check"));
-        batch->setReports({QStringLiteral("7"), QStringLiteral("4")});
-        batches.insert(batch);
-        batches.save(demo->path().toLocal8Bit().constData());
-    }
-    static void TearDownTestSuite()
-    {
-        delete demo;
-        demo = nullptr;
-    }
-
-    void SetUp() override
-    {
-        qputenv("VELTRUM_CONFIG", config.file(QStringLiteral("office.ini")).toLocal8Bit());
-        TOffConfig::reload();
-    }
-    void TearDown() override
-    {
-        window.reset();
-        workspace.reset();
-        TOffConfig::reload();
-    }
-
-    // Opens the document in a shown, active host window.
-    template<typename Doc = TPaidTablesDoc>
-    Doc *open(const QString &root = demo->path())
-    {
-        workspace = std::make_unique<TOffWorkspace>(root);
-        window = std::make_unique<TOffWindow>(workspace.get());
-        Doc *doc = makeDoc<Doc>();
-        workspace->documents().insert(doc->key(), doc);
-        window->show();
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        window->showDocument(doc);
-        return doc;
-    }
-    template<typename Doc>
-    Doc *makeDoc()
-    {
-        if constexpr (std::is_same_v<Doc, TVariableDoc>)
-            return new TVariableDoc(nullptr, window.get());
-        else
-            return new Doc(window.get());
-    }
-
-    // Chooses a kind and presses F5.
-    QString runWithF5(TPaidTablesDoc *doc, int kind)
-    {
-        EXPECT_TRUE(doc->reportSelector()->setCurrentId(kind)) << kind;
-        QSignalSpy finished(doc, &TPaidTablesDoc::runFinished);
-        // back to the window, as the window manager does when a dialog goes
-        window->activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        QTest::keyClick(window.get(), Qt::Key_F5);
-        // a shortcut clicks its button a moment later, as the user sees it
-        EXPECT_TRUE(finished.count() > 0 || finished.wait(10000));
-        return doc->viewText();
-    }
-
-    static TestDir *demo;
-    TestDir config;
-    std::unique_ptr<TOffWorkspace> workspace;
-    std::unique_ptr<TOffWindow> window;
-};
-
-TestDir *ReportsDoc::demo = nullptr;
+using reportsdoc::ReportsDoc;
+using reportsdoc::Today;
+using reportsdoc::writeDemo;
 
 TEST_F(ReportsDoc, ChosenKindAndF5ShowTheReportsLines)
 {
@@ -353,27 +264,6 @@ TEST_F(ReportsDoc, ContextMenuOffersTheReportsTurnoverJournalAndPrinting)
     EXPECT_EQ(7, doc->reportSelector()->currentId());
 }
 
-TEST_F(ReportsDoc, PdfOfAReportHoldsItsHeaderAndLines)
-{
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-        GTEST_FAIL() << "pdftotext is missing: run scripts/deps.sh";
-    TPaidTablesDoc *doc = open();
-    runWithF5(doc, 5);
-    const QString pdf = config.file(QStringLiteral("waiters.pdf"));
-    ASSERT_TRUE(doc->printToPdf(pdf));
-
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    ASSERT_TRUE(text.waitForFinished(30000));
-    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
-    EXPECT_TRUE(printed.contains(QStringLiteral("Trattoria Veltrum - List of all waiters")))
-            << printed.toStdString();
-    EXPECT_TRUE(printed.contains(QStringLiteral("Page 1")));
-    EXPECT_TRUE(printed.contains(QStringLiteral("Summary for: Trattoria Veltrum")));
-    EXPECT_TRUE(printed.contains(QStringLiteral("Printed ")));
-    EXPECT_TRUE(printed.contains(QStringLiteral("Waiter #1 - Anna")));
-}
-
 TEST_F(ReportsDoc, RangeDocumentAsksForTheRangeOnceAndItsButtonChangesIt)
 {
     ModalDriver driver;
@@ -507,21 +397,6 @@ TEST_F(ReportsDoc, AReportHiddenInTheOptionsDoesNotRunByItsNumber)
     doc->onAllHours();
     EXPECT_EQ(2, driver.boxes.size());
     EXPECT_EQ(before, doc->viewText());
-}
-
-TEST_F(ReportsDoc, PdfIsProposedUnderTheReportsTitleDaysAndInstallation)
-{
-    TPaidTablesDoc *doc = open();
-    runWithF5(doc, 7);
-    const QString name = doc->pdfFileName();
-    EXPECT_TRUE(name.startsWith(QStringLiteral("Article report of all waiters ")))
-            << name.toStdString();
-    EXPECT_TRUE(name.endsWith(QStringLiteral(" Trattoria Veltrum"))) << name.toStdString();
-    EXPECT_TRUE(doc->printTitle().startsWith(QStringLiteral("Article report of all waiters - ")));
-    // in the folder of the last PDF once there was one
-    TOffConfig::setPdfFolder(config.path());
-    EXPECT_EQ(QDir(config.path()).filePath(name + QStringLiteral(".pdf")),
-              TOffWindow::proposedPdfFile(doc));
 }
 
 TEST_F(ReportsDoc, NewReportAsksForTheKind)
