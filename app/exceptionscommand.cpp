@@ -146,25 +146,7 @@ int writeExceptions(TOutput &output, const TExceptionsResult &result, const TCur
     const QList<QStringList> rows
             = output.wantsRows() ? exceptionsCsv(result, entries) : QList<QStringList>();
     // the workbook: the figures, each week and the entries on sheets of their own
-    TXlsxLayout layout;
-    layout.groupBy = {QStringLiteral("row"), QStringLiteral("from"), QStringLiteral("to")};
-    layout.money = {QStringLiteral("amount"), QStringLiteral("takings")};
-    layout.numbers = {QStringLiteral("outlet"),
-                      QStringLiteral("number"),
-                      QStringLiteral("count"),
-                      QStringLiteral("perBills"),
-                      QStringLiteral("perTakings"),
-                      QStringLiteral("medianPerBills"),
-                      QStringLiteral("medianPerTakings"),
-                      QStringLiteral("bills"),
-                      QStringLiteral("table"),
-                      QStringLiteral("party"),
-                      QStringLiteral("bill"),
-                      QStringLiteral("archive"),
-                      QStringLiteral("plu"),
-                      QStringLiteral("center"),
-                      QStringLiteral("voidWaiter")};
-    output.setXlsxLayout(layout);
+    output.setXlsxLayout(exceptionsXlsxLayout());
     output.setCurrencies(currencies);
     return output.write(lines, data, rows, TCli::tr("Exceptions")) ? ExitOk : ExitFailure;
 }

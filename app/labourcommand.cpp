@@ -29,13 +29,7 @@ int runLabour(TArgs &args)
             = static_cast<TCurrencies *>(data.lists().get(QStringLiteral("currencies")));
     output.setCharts({labourChartPage(report)}, currencies);
     // a sheet each for the waiters, the hours and the total
-    TXlsxLayout layout;
-    layout.groupBy = {QStringLiteral("line")};
-    layout.money
-            = {QStringLiteral("sales"), QStringLiteral("salesPerHour"), QStringLiteral("cost")};
-    layout.numbers = {QStringLiteral("number"), QStringLiteral("seconds"), QStringLiteral("covers"),
-                      QStringLiteral("coversPerHour"), QStringLiteral("costShare")};
-    output.setXlsxLayout(layout);
+    output.setXlsxLayout(labourXlsxLayout());
     output.setCurrencies(currencies);
     return output.write(report.lines(currencies), report.document(), report.csvRows(),
                         TLabourReport::tr("Sales per labour hour"))

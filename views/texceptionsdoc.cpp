@@ -14,6 +14,7 @@
 #include "ttableentry.h"
 #include "ttextchartsprint.h"
 #include "tworkspacelists.h"
+#include "txlsxworkbook.h"
 
 #include <QBrush>
 #include <QComboBox>
@@ -317,6 +318,16 @@ bool TExceptionsDoc::savePdf(const QString &fileName) const
             fileName, printTitle(), lines(),
             exceptionsChartPages(m_result, TExceptionSide::Waiters, periodOf(m_result)),
             currencies());
+}
+
+bool TExceptionsDoc::exportWorkbook(const QString &fileName, QString *error)
+{
+    if (!m_ran)
+        return TRangeChartDoc::exportWorkbook(fileName, error);
+    return TXlsxWorkbook::write(
+            fileName,
+            TXlsxWorkbook::sheets(exceptionsCsv(m_result), caption(), exceptionsXlsxLayout()),
+            TXlsxCurrency::of(currencies()), error);
 }
 
 void TExceptionsDoc::onPdf()

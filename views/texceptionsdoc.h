@@ -45,6 +45,10 @@ public:
     void onSelection() override;
     QString getInformation() const override;
     bool print(QPrinter *printer) override;
+    // The last run as 'veltrum exceptions --format xlsx' writes it: the
+    // figures, each week and the entries behind the flags on sheets of
+    // their own; before a run the list.
+    bool exportWorkbook(const QString &fileName, QString *error) override;
     // The clock the run is printed with; the current time unless set.
     void setNow(const QDateTime &now) { m_now = now; }
     const PosLib::TExceptionsResult &result() const { return m_result; }

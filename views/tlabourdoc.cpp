@@ -9,6 +9,7 @@
 #include "treportchart.h"
 #include "ttextchartsprint.h"
 #include "tworkspacelists.h"
+#include "txlsxworkbook.h"
 
 #include <QBrush>
 #include <QFileDialog>
@@ -199,6 +200,15 @@ bool TLabourDoc::savePdf(const QString &fileName) const
         return false;
     return saveTextAndChartsPdf(fileName, printTitle(), lines(), {labourChartPage(m_report)},
                                 currencies());
+}
+
+bool TLabourDoc::exportWorkbook(const QString &fileName, QString *error)
+{
+    if (!m_ran)
+        return TRangeChartDoc::exportWorkbook(fileName, error);
+    return TXlsxWorkbook::write(
+            fileName, TXlsxWorkbook::sheets(m_report.csvRows(), caption(), labourXlsxLayout()),
+            TXlsxCurrency::of(currencies()), error);
 }
 
 void TLabourDoc::onPdf()

@@ -51,6 +51,9 @@ public:
     void onSelection() override;
     QString getInformation() const override;
     bool print(QPrinter *printer) override;
+    // The last run as 'veltrum labour --format xlsx' writes it: a sheet each
+    // for the waiters, the hours and the total; before a run the list.
+    bool exportWorkbook(const QString &fileName, QString *error) override;
     // The clock of the run (the current day, running logon periods); the
     // current time unless set.
     void setNow(const QDateTime &now) { m_now = now; }

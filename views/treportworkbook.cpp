@@ -1,5 +1,6 @@
 #include "treportworkbook.h"
 
+#include "tcomparisondata.h"
 #include "tcurrencies.h"
 #include "treportrun.h"
 #include "tsummaryexport.h"
@@ -31,6 +32,8 @@ bool writeReportWorkbook(TWorkspaceLists *lists, const QString &root, const TRep
     const auto *currencies = qobject_cast<TCurrencies *>(lists->get(QStringLiteral("currencies")));
     return TXlsxWorkbook::write(
             fileName,
-            TXlsxWorkbook::sheets(TSummaryExport::csvRows(result.data), title, reportXlsxLayout()),
+            TXlsxWorkbook::sheets(r.compare.isSet() ? comparisonCsvRows(result.data)
+                                                    : TSummaryExport::csvRows(result.data),
+                                  title, reportXlsxLayout()),
             TXlsxCurrency::of(currencies), error);
 }

@@ -75,6 +75,40 @@ TXlsxLayout reportXlsxLayout()
     return layout;
 }
 
+TXlsxLayout labourXlsxLayout()
+{
+    TXlsxLayout layout;
+    layout.groupBy = {QStringLiteral("line")};
+    layout.money
+            = {QStringLiteral("sales"), QStringLiteral("salesPerHour"), QStringLiteral("cost")};
+    layout.numbers = {QStringLiteral("number"), QStringLiteral("seconds"), QStringLiteral("covers"),
+                      QStringLiteral("coversPerHour"), QStringLiteral("costShare")};
+    return layout;
+}
+
+TXlsxLayout exceptionsXlsxLayout()
+{
+    TXlsxLayout layout;
+    layout.groupBy = {QStringLiteral("row"), QStringLiteral("from"), QStringLiteral("to")};
+    layout.money = {QStringLiteral("amount"), QStringLiteral("takings")};
+    layout.numbers = {QStringLiteral("outlet"),
+                      QStringLiteral("number"),
+                      QStringLiteral("count"),
+                      QStringLiteral("perBills"),
+                      QStringLiteral("perTakings"),
+                      QStringLiteral("medianPerBills"),
+                      QStringLiteral("medianPerTakings"),
+                      QStringLiteral("bills"),
+                      QStringLiteral("table"),
+                      QStringLiteral("party"),
+                      QStringLiteral("bill"),
+                      QStringLiteral("archive"),
+                      QStringLiteral("plu"),
+                      QStringLiteral("center"),
+                      QStringLiteral("voidWaiter")};
+    return layout;
+}
+
 bool TXlsxCurrency::amountOf(const QString &text, double *amount) const
 {
     if (decimals <= 0 || decimalMark.isEmpty())

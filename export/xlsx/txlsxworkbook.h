@@ -71,6 +71,16 @@ struct TXlsxCurrency
 // and group, amounts and counts as numbers.
 TXlsxLayout reportXlsxLayout();
 
+// The columns of the rows of sales per labour hour (TLabourReport::csvRows()):
+// a sheet each for the waiters, the hours and the total, sales and costs as
+// amounts, hours worked (in seconds), covers and shares as numbers.
+TXlsxLayout labourXlsxLayout();
+
+// The columns of the exceptions' rows (exceptionsCsv()): the figures, each
+// week and the entries on sheets of their own, amounts and takings as
+// amounts, counts, rates, medians, bill and table numbers as numbers.
+TXlsxLayout exceptionsXlsxLayout();
+
 // A workbook written with libxlsxwriter: numbers as numbers, amounts in
 // the currency's format, the title row frozen and in bold, each column as
 // wide as its longest cell (at most 60 characters).

@@ -22,10 +22,13 @@
 #include "tturnoverdlg.h"
 #include "tvariabledoc.h"
 #include "tworkspacelists.h"
+#include "xlsxreader.h"
 
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
@@ -90,6 +93,18 @@ TEST_F(ReportsDoc, CompareWithLastWeekShowsBothPeriodsInTextAndChart)
     EXPECT_TRUE(doc->chartPane()->pages().first().compared);
     doc->chartPane()->setMode(TReportChartPane::Both);
     screenshot(window.get(), "compare-report.png");
+    // as Excel the comparison's rows: both periods and the difference
+    const QString book = config.file(QStringLiteral("compared.xlsx"));
+    QString error;
+    ASSERT_TRUE(doc->exportWorkbook(book, &error)) << error.toStdString();
+    const QJsonArray sheets = readWorkbook(book).value(QStringLiteral("sheets")).toArray();
+    ASSERT_FALSE(sheets.isEmpty());
+    const QJsonObject sheet = sheets.at(0).toObject();
+    QStringList titles;
+    for (int c = 0; c < sheet[QStringLiteral("cells")].toArray().at(0).toArray().size(); ++c)
+        titles << workbookCell(sheet, 0, c).toString();
+    EXPECT_TRUE(titles.contains(QStringLiteral("comparedAmount")))
+            << titles.join(',').toStdString();
 
     // back to nothing: the report as it always was
     compare->setValue(PosLib::TCompareWith::None);

@@ -5,12 +5,15 @@
 #include "texceptionsdoc.h"
 #include "toffconfig.h"
 #include "tofflistview.h"
+#include "xlsxreader.h"
 
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTreeWidget>
@@ -122,6 +125,21 @@ TEST_F(ExceptionsDoc, SavesTextAndChartsAsPdf)
     EXPECT_GT(pdf.size(), 20000);
     EXPECT_TRUE(doc->lines().contains(QStringLiteral("Flagged waiters")));
     EXPECT_FALSE(doc->savePdf(dir.file(QStringLiteral("no/such/folder/x.pdf"))));
+
+    // as Excel the command line's workbook: the figures first, the
+    // entries behind the flags last
+    const QString book = dir.file(QStringLiteral("exceptions.xlsx"));
+    QString error;
+    ASSERT_TRUE(doc->exportWorkbook(book, &error)) << error.toStdString();
+    const QJsonArray sheets = readWorkbook(book).value(QStringLiteral("sheets")).toArray();
+    ASSERT_GE(sheets.size(), 2);
+    EXPECT_TRUE(
+            sheets.first()[QStringLiteral("name")].toString().startsWith(QStringLiteral("figure")));
+    EXPECT_TRUE(
+            sheets.last()[QStringLiteral("name")].toString().startsWith(QStringLiteral("entry")));
+    QString refused;
+    EXPECT_FALSE(doc->exportWorkbook(dir.file(QStringLiteral("no/such/folder/x.xlsx")), &refused));
+    EXPECT_TRUE(refused.contains(QStringLiteral("x.xlsx"))) << refused.toStdString();
 }
 
 // The PDF is proposed under the document's title, the range and the

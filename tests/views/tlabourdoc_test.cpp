@@ -4,8 +4,10 @@
 #include "tlabourdoc.h"
 #include "tofflistview.h"
 #include "tworkspacelists.h"
+#include "xlsxreader.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QBarSet>
 #include <QtCharts/QChart>
@@ -198,4 +200,15 @@ TEST_F(LabourDoc, CurrentDayWithoutFromAndThePdf)
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5).startsWith("%PDF"));
     EXPECT_FALSE(doc->savePdf(dir.file(QStringLiteral("no/such/folder/labour.pdf"))));
+
+    // Excel: the command line's workbook, a sheet each for the waiters,
+    // the hours and the total, sales as numbers of the currency
+    const QString book = dir.file(QStringLiteral("labour.xlsx"));
+    QString error;
+    ASSERT_TRUE(doc->exportWorkbook(book, &error)) << error.toStdString();
+    const QJsonArray sheets = readWorkbook(book).value(QStringLiteral("sheets")).toArray();
+    ASSERT_EQ(3, sheets.size());
+    const QJsonObject total = sheets.at(2).toObject();
+    EXPECT_EQ(doc->report().total.seconds, workbookCell(total, 1, 3).toInteger());
+    EXPECT_DOUBLE_EQ(double(doc->report().total.sales) / 100, workbookCell(total, 1, 4).toDouble());
 }
