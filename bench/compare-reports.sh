@@ -17,7 +17,8 @@
 #   the installation's closed days and its current day,
 #   year-export/<run>.sha256 the checksums of the exports of the year (the
 #   files themselves run into gigabytes and are deleted), and
-#   year-data/<run>.sha256 those of the JSON and CSV of the year.
+#   year-data/<run>.sha256 those of the JSON and CSV of the year and of the
+#   current day.
 # `diff` compares two snapshots file by file and prints what differs; it
 # exits 1 on any difference. `warm` takes two snapshots with the cache of
 # closed days (var/reportcache), OUTDIR/cold from an empty cache and
@@ -151,6 +152,9 @@ snapshot() {
         for format in json csv; do
             "$bin/veltrum" report --data "$year" --kind "$kind" --format $format "${range[@]}" \
                 "${now[@]}" 2>&1 | sha256sum >"$out/year-data/kind$kind-year.$format.sha256"
+            clean_reports
+            "$bin/veltrum" report --data "$year" --kind "$kind" --format $format "${now[@]}" \
+                2>&1 | sha256sum >"$out/year-data/kind$kind-today.$format.sha256"
             clean_reports
         done
     done

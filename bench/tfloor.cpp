@@ -1,5 +1,6 @@
 #include "tfloor.h"
 
+#include <QDir>
 #include <QFile>
 #include <QtEndian>
 
@@ -55,78 +56,113 @@ double number(const uchar *p, quint32 len)
 
 } // namespace
 
+namespace {
+
+// Reads a file whole into `buffer` (grown as needed); the bytes read, 0
+// when the file cannot be read.
+qint64 readFile(const QString &path, QByteArray &buffer)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    const qsizetype size = qsizetype(file.size());
+    if (buffer.size() < size)
+        buffer.resize(size);
+    const qint64 read = file.read(buffer.data(), size);
+    return read > 0 ? read : 0;
+}
+
+// Walks the records of `size` bytes, decoding the four values of orders.
+void walkRecords(const QByteArray &buffer, qint64 size, TFloorResult &result, QString &article)
+{
+    result.bytes += size;
+    const uchar *data = reinterpret_cast<const uchar *>(buffer.constData());
+    const uchar *end = data + size;
+    const uchar *p = data;
+    auto u32 = [&](quint32 &v) {
+        if (end - p < 4)
+            return false;
+        v = qFromBigEndian<quint32>(p);
+        p += 4;
+        return true;
+    };
+    // a string: its bytes, or null for a null string
+    auto string = [&](const uchar *&s, quint32 &len) {
+        if (!u32(len))
+            return false;
+        if (len == 0xFFFFFFFFu) {
+            s = nullptr;
+            len = 0;
+            return true;
+        }
+        if (quint32(end - p) < len)
+            return false;
+        s = p;
+        p += len;
+        return true;
+    };
+    quint32 fields;
+    while (u32(fields)) {
+        ++result.records;
+        int type = 0;
+        double price = 0;
+        double count = 0;
+        for (quint32 i = 0; i < fields; ++i) {
+            const uchar *name;
+            const uchar *value;
+            quint32 nameLen;
+            quint32 valueLen;
+            if (!string(name, nameLen) || !string(value, valueLen))
+                return;
+            if (Type.is(name, nameLen)) {
+                type = int(number(value, valueLen));
+            } else if (Article.is(name, nameLen)) {
+                article.resize(valueLen / 2);
+                qFromBigEndian<quint16>(value, valueLen / 2,
+                                        reinterpret_cast<quint16 *>(article.data()));
+                result.articleChars += article.size();
+            } else if (Price.is(name, nameLen)) {
+                price = number(value, valueLen);
+            } else if (Count.is(name, nameLen)) {
+                count = number(value, valueLen);
+            }
+        }
+        if (type == 3) {
+            ++result.orders;
+            result.amount += price * count;
+        }
+    }
+}
+
+} // namespace
+
 TFloorResult walkDaySummaries(const QString &root, const QDate &from, const QDate &to)
 {
     TFloorResult result;
     QByteArray buffer;
     QString article;
     for (QDate day = from; day.isValid() && day <= to; day = day.addDays(1)) {
-        QFile file(root + QStringLiteral("var/summary/") + day.toString(Qt::ISODate)
-                   + QStringLiteral(".dat"));
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        const qsizetype size = qsizetype(file.size());
-        if (buffer.size() < size)
-            buffer.resize(size);
-        const qint64 read = file.read(buffer.data(), size);
-        if (read <= 0)
-            continue;
-        result.bytes += read;
-        const uchar *data = reinterpret_cast<const uchar *>(buffer.constData());
-        const uchar *end = data + read;
-        const uchar *p = data;
-        auto u32 = [&](quint32 &v) {
-            if (end - p < 4)
-                return false;
-            v = qFromBigEndian<quint32>(p);
-            p += 4;
-            return true;
-        };
-        // a string: its bytes, or null for a null string
-        auto string = [&](const uchar *&s, quint32 &len) {
-            if (!u32(len))
-                return false;
-            if (len == 0xFFFFFFFFu) {
-                s = nullptr;
-                len = 0;
-                return true;
-            }
-            if (quint32(end - p) < len)
-                return false;
-            s = p;
-            p += len;
-            return true;
-        };
-        quint32 fields;
-        while (u32(fields)) {
-            ++result.records;
-            int type = 0;
-            double price = 0;
-            double count = 0;
-            for (quint32 i = 0; i < fields; ++i) {
-                const uchar *name;
-                const uchar *value;
-                quint32 nameLen;
-                quint32 valueLen;
-                if (!string(name, nameLen) || !string(value, valueLen))
-                    return result;
-                if (Type.is(name, nameLen)) {
-                    type = int(number(value, valueLen));
-                } else if (Article.is(name, nameLen)) {
-                    article.resize(valueLen / 2);
-                    qFromBigEndian<quint16>(value, valueLen / 2,
-                                            reinterpret_cast<quint16 *>(article.data()));
-                    result.articleChars += article.size();
-                } else if (Price.is(name, nameLen)) {
-                    price = number(value, valueLen);
-                } else if (Count.is(name, nameLen)) {
-                    count = number(value, valueLen);
-                }
-            }
-            if (type == 3) {
-                ++result.orders;
-                result.amount += price * count;
-            }
+        const qint64 size = readFile(root + QStringLiteral("var/summary/")
+                                             + day.toString(Qt::ISODate) + QStringLiteral(".dat"),
+                                     buffer);
+        if (size > 0)
+            walkRecords(buffer, size, result, article);
+    }
+    return result;
+}
+
+TFloorResult walkTableFiles(const QString &root)
+{
+    TFloorResult result;
+    QByteArray buffer;
+    QString article;
+    const QStringList dirs = {QStringLiteral("var/tables/"), QStringLiteral("var/archives/")};
+    for (const QString &dir : dirs) {
+        const QStringList names = QDir(root + dir).entryList(QDir::Files, QDir::Unsorted);
+        for (const QString &name : names) {
+            const qint64 size = readFile(root + dir + name, buffer);
+            if (size > 0)
+                walkRecords(buffer, size, result, article);
         }
     }
     return result;

@@ -18,3 +18,8 @@ struct TFloorResult
 };
 
 TFloorResult walkDaySummaries(const QString &root, const QDate &from, const QDate &to);
+
+// The floor of the current day: every file of its open and paid tables
+// ("var/tables", "var/archives") read into one reused buffer and its
+// records walked as above.
+TFloorResult walkTableFiles(const QString &root);

@@ -280,9 +280,10 @@ public:
     // Deletes the table created before.
     void releaseTable() { m_table.reset(); }
     QString fileName(const QString &root) const;
+    // The installation the table lies in: its own "path", else `root`.
+    QString rootFor(const QString &root) const;
 
 private:
-    QString rootFor(const QString &root) const;
     TTable *makeTable(Basics::TValue *owner, const QString &root) const;
 
     std::unique_ptr<TTable> m_table;

@@ -120,6 +120,7 @@ void TTableFacts::clear()
     m_entries.clear();
     m_table = nullptr;
     m_given = false;
+    m_cutOff = false;
     m_begin = m_end = 0;
     m_derived = false;
 }
@@ -171,6 +172,16 @@ void TTableFacts::file(TEntryFacts *entry)
 
 TTableFacts::Result TTableFacts::read(TRecordReader &reader)
 {
+    return readRecords(reader, true, true);
+}
+
+TTableFacts::Result TTableFacts::readFile(TRecordReader &reader, bool withEntries)
+{
+    return readRecords(reader, withEntries, false);
+}
+
+TTableFacts::Result TTableFacts::readRecords(TRecordReader &reader, bool withEntries, bool untilEnd)
+{
     clear();
     m_given = true;
     m_begin = reader.position();
@@ -197,9 +208,10 @@ TTableFacts::Result TTableFacts::read(TRecordReader &reader)
     const int headerFields = fields;
     scan(m_create);
     if (m_create.type() != EntryCreate) {
-        // the table is left out; its entries up to the end record are passed over
+        // the table is left out; in a day summary, its entries up to the end
+        // record are passed over
         const int createFields = fields;
-        for (;;) {
+        while (untilEnd) {
             int type = 0;
             const TRecordReader::Status status
                     = reader.scan([&type](TRawString name, TRawString text) {
@@ -213,9 +225,11 @@ TTableFacts::Result TTableFacts::read(TRecordReader &reader)
         return headerFields == 0 && createFields == 0 ? End : Skipped;
     }
 
-    for (;;) {
+    while (withEntries) {
         TEntryFacts *e = newEntry();
-        if (scan(*e) != TRecordReader::Ok || e->type() < 0) {
+        const TRecordReader::Status status = scan(*e);
+        m_cutOff = status != TRecordReader::Ok && status != TRecordReader::End;
+        if (status != TRecordReader::Ok || (untilEnd && e->type() < 0)) {
             e->clear();
             m_spare.push_back(e);
             break;

@@ -48,11 +48,22 @@ public:
     // type, children filed under their parents. The facts point into the
     // reader's bytes.
     Result read(Basics::TRecordReader &reader);
+    // A table file's records, as TTable::load() reads them: header,
+    // creation record and, `withEntries`, every record after them as an
+    // entry (a table file has no end record), children filed under their
+    // parents. Skipped when the second record is no creation record. The
+    // facts point into the reader's bytes.
+    Result readFile(Basics::TRecordReader &reader, bool withEntries);
+    // Sets a header field after reading, as TValue::set() would.
+    void setHeader(TField f, const Basics::TValueField &value) { m_header.set(f, value); }
     // Takes a table in memory, which must outlive these facts.
     void take(const TTable &table);
     void clear();
     // True when no table was read or taken (a leaf or node given no table).
     bool isNull() const { return !m_given; }
+    // True when the entries read ended inside a record (the bytes end in it
+    // or a length is damaged), as TTable::isCutOff().
+    bool isCutOff() const { return m_cutOff; }
 
     const TEntryFacts &header() const { return m_header; }
     const TEntryFacts &create() const { return m_create; }
@@ -83,6 +94,9 @@ public:
     void taxGroups(std::vector<TTaxGroupFacts> &out, const Basics::TValue *waiter) const;
 
 private:
+    // `untilEnd`: records up to one of a negative type, as a day summary
+    // holds them; else to the end of the bytes.
+    Result readRecords(Basics::TRecordReader &reader, bool withEntries, bool untilEnd);
     TEntryFacts *newEntry();
     void file(TEntryFacts *entry);
     void derive() const;
@@ -96,6 +110,7 @@ private:
     std::vector<TEntryFacts *> m_spare;
     const TTable *m_table = nullptr;
     bool m_given = false;
+    bool m_cutOff = false;
     qsizetype m_begin = 0;
     qsizetype m_end = 0;
     mutable bool m_derived = false;

@@ -16,6 +16,7 @@
 #include "tsumfilter.h"
 #include "ttable.h"
 #include "ttablefacts.h"
+#include "ttablefactswalk.h"
 #include "ttablelist.h"
 
 #include <QCryptographicHash>
@@ -525,22 +526,16 @@ bool TReport::readList(TTableList *list, const QString &path, bool open, const G
     if (offset < 0)
         Q_EMIT sigDataCount(list->count());
     const bool fullLoad = !open || m_withOpenTables;
-    TTableIterator it(list, fullLoad, 0, m_reportWaiter, path);
-    it.setReleasePassed(true);
-    TTableFacts facts;
-    for (TTable *table = it.first(); table; table = it.next()) {
-        Q_EMIT sigProgress(std::max(0, offset) + it.position());
-        if (m_stopped)
+    // a paid bill cut off inside an entry counts nothing: half of it would
+    // pass for the whole (the closing names it as unreadable)
+    auto leftOut = [open](bool cutOff, const QString &file) {
+        if (open || !cutOff)
             return false;
-        // a paid bill cut off inside an entry counts nothing: half of it
-        // would pass for the whole (the closing names it as unreadable)
-        if (!open && table->isCutOff()) {
-            logWarning(QStringLiteral("%1 ends inside an entry; the report leaves it out")
-                               .arg(table->filePath()),
-                       LogModule::Library, LogClass::Report);
-            continue;
-        }
-        facts.take(*table);
+        logWarning(QStringLiteral("%1 ends inside an entry; the report leaves it out").arg(file),
+                   LogModule::Library, LogClass::Report);
+        return true;
+    };
+    auto take = [&](const TTableFacts &facts, TTable *table) {
         if (open) {
             if (passesTrainee(facts)) {
                 if (groups.waiters)
@@ -553,6 +548,31 @@ bool TReport::readList(TTableList *list, const QString &path, bool open, const G
         } else {
             processTable(facts, table, nullptr, groups, m_counts);
         }
+    };
+    if (!m_filter) {
+        // nothing needs the tables in memory: their files' records are read
+        // as they lie
+        TTableFactsWalk walk(list, fullLoad, path);
+        while (const TTableFacts *facts = walk.next()) {
+            Q_EMIT sigProgress(std::max(0, offset) + walk.position());
+            if (m_stopped)
+                return false;
+            if (!leftOut(facts->isCutOff(), walk.filePath()))
+                take(*facts, nullptr);
+        }
+        return !m_stopped;
+    }
+    TTableIterator it(list, fullLoad, 0, m_reportWaiter, path);
+    it.setReleasePassed(true);
+    TTableFacts facts;
+    for (TTable *table = it.first(); table; table = it.next()) {
+        Q_EMIT sigProgress(std::max(0, offset) + it.position());
+        if (m_stopped)
+            return false;
+        if (leftOut(table->isCutOff(), table->filePath()))
+            continue;
+        facts.take(*table);
+        take(facts, table);
     }
     return !m_stopped;
 }

@@ -1,9 +1,12 @@
 #include "tarchtable.h"
 #include "tdemoinstallation.h"
 #include "testdir.h"
+#include "tinstallation.h"
 #include "trecordcodec.h"
 #include "ttable.h"
 #include "ttablefacts.h"
+#include "ttablefactswalk.h"
+#include "ttablelist.h"
 #include "ttaxgroups.h"
 
 #include <QDir>
@@ -11,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 
 using namespace PosLib;
 using Basics::TValue;
@@ -59,6 +63,38 @@ void expectSameEntry(const TTableEntry &entry, const TEntryFacts &facts, const Q
                         where + QStringLiteral("/%1").arg(i));
 }
 
+// A table in memory and the facts read of the same records.
+void expectSameTable(const TTable &classic, const TTableFacts &table, const QString &where)
+{
+    expectSame(classic, table.header(), where + QStringLiteral(" header"));
+    expectSame(classic.create(), table.create(), where + QStringLiteral(" creation"));
+    const QList<TValue *> entries = classic.entries().values();
+    EXPECT_EQ(size_t(entries.size()), table.entries().size()) << qPrintable(where);
+    for (qsizetype i = 0; i < entries.size() && size_t(i) < table.entries().size(); ++i)
+        expectSameEntry(*static_cast<TTableEntry *>(entries.at(i)), *table.entries()[size_t(i)],
+                        where + QStringLiteral(" entry %1").arg(i));
+
+    // what reports derive from the whole table
+    EXPECT_EQ(classic.getBool(QStringLiteral("vatoh")), table.vatOh());
+    EXPECT_EQ(classic.getBool(QStringLiteral("insum")), table.inSum());
+    bool pays = false;
+    classic.entries().forEach([&pays](TTableEntry *e) { pays |= e->type() == EntryPay; });
+    EXPECT_EQ(pays, table.hasPays()) << qPrintable(where);
+    TTaxGroups groups;
+    classic.taxGroups(&groups, nullptr);
+    std::vector<TTaxGroupFacts> typed;
+    table.taxGroups(typed, nullptr);
+    ASSERT_EQ(size_t(groups.count()), typed.size()) << qPrintable(where);
+    size_t g = 0;
+    for (const TValue *group : groups.valueMap()) {
+        EXPECT_EQ(group->id(), typed[g].id);
+        EXPECT_EQ(group->name(), typed[g].name);
+        EXPECT_EQ(group->getString(QStringLiteral("rate")), typed[g].rate);
+        EXPECT_EQ(group->getLong(QStringLiteral("amount")), typed[g].amount);
+        ++g;
+    }
+}
+
 // Every table of a day summary's bytes, read as facts and as tables in
 // memory side by side (as TArchTable::nextTable() reads them).
 int expectSameTables(const QByteArray &data)
@@ -84,37 +120,29 @@ int expectSameTables(const QByteArray &data)
         }
         EXPECT_EQ(TTableFacts::Read, result) << "table at " << at;
         ++tables;
-        const QString where = QStringLiteral("table at %1").arg(at);
-        expectSame(classic, table.header(), where + QStringLiteral(" header"));
-        expectSame(classic.create(), table.create(), where + QStringLiteral(" creation"));
-        const QList<TValue *> entries = classic.entries().values();
-        EXPECT_EQ(size_t(entries.size()), table.entries().size()) << qPrintable(where);
-        for (qsizetype i = 0; i < entries.size() && size_t(i) < table.entries().size(); ++i)
-            expectSameEntry(*static_cast<TTableEntry *>(entries.at(i)), *table.entries()[size_t(i)],
-                            where + QStringLiteral(" entry %1").arg(i));
-
-        // what reports derive from the whole table
-        EXPECT_EQ(classic.getBool(QStringLiteral("vatoh")), table.vatOh());
-        EXPECT_EQ(classic.getBool(QStringLiteral("insum")), table.inSum());
-        bool pays = false;
-        classic.entries().forEach([&pays](TTableEntry *e) { pays |= e->type() == EntryPay; });
-        EXPECT_EQ(pays, table.hasPays()) << qPrintable(where);
-        TTaxGroups groups;
-        classic.taxGroups(&groups, nullptr);
-        std::vector<TTaxGroupFacts> typed;
-        table.taxGroups(typed, nullptr);
-        EXPECT_EQ(size_t(groups.count()), typed.size()) << qPrintable(where);
-        if (size_t(groups.count()) != typed.size())
-            continue;
-        size_t g = 0;
-        for (const TValue *group : groups.valueMap()) {
-            EXPECT_EQ(group->id(), typed[g].id);
-            EXPECT_EQ(group->name(), typed[g].name);
-            EXPECT_EQ(group->getString(QStringLiteral("rate")), typed[g].rate);
-            EXPECT_EQ(group->getLong(QStringLiteral("amount")), typed[g].amount);
-            ++g;
-        }
+        expectSameTable(classic, table, QStringLiteral("table at %1").arg(at));
     }
+}
+
+// A table file's bytes loaded as a table and read as facts, with and
+// without the entries; the result of the read.
+TTableFacts::Result expectSameTableFile(const QByteArray &data, const QString &where)
+{
+    TTableFacts::Result result = TTableFacts::End;
+    for (const bool withEntries : {true, false}) {
+        Basics::TRecordReader records(data);
+        TTable classic(nullptr);
+        const int rc = classic.loadData(records, withEntries, 0, nullptr, 0, false);
+        Basics::TRecordReader bytes(data);
+        TTableFacts table;
+        result = table.readFile(bytes, withEntries);
+        const QString at = where + (withEntries ? QStringLiteral(" with entries") : QString());
+        EXPECT_EQ(rc == TTable::Loaded, result == TTableFacts::Read) << qPrintable(at);
+        EXPECT_EQ(classic.isCutOff(), table.isCutOff()) << qPrintable(at);
+        if (rc == TTable::Loaded && result == TTableFacts::Read)
+            expectSameTable(classic, table, at);
+    }
+    return result;
 }
 
 QByteArray record(std::initializer_list<std::pair<const char *, QString>> fields)
@@ -209,6 +237,54 @@ TEST(TableFacts, OddRecordsReadAsTheTablesInMemoryRead)
     EXPECT_EQ(3, expectSameTables(data));
 }
 
+TEST(TableFacts, TableFilesReadAsTheTablesInMemoryLoadThem)
+{
+    // a file has no end record: one of a negative type is an entry like
+    // any other, and the last record may be cut off
+    QByteArray data = header("12") + creation();
+    data += record({{"type", QStringLiteral("3")},
+                    {"id", QStringLiteral("1")},
+                    {"plu", QStringLiteral("101")},
+                    {"price", QStringLiteral("250")},
+                    {"count", QStringLiteral("2")},
+                    {"taxamounts", QStringLiteral("1,19.5")},
+                    {"taxih", QStringLiteral("1,VAT 19%,1900")}});
+    data += record({{"type", QStringLiteral("11")},
+                    {"father", QStringLiteral("1")},
+                    {"price", QStringLiteral("50")}});
+    data += record({{"type", QStringLiteral("12")},
+                    {"father", QStringLiteral("1")},
+                    {"price", QStringLiteral("100")}});
+    data += end() + record({{"type", QStringLiteral("-2")}, {"id", QStringLiteral("6")}});
+    data += record({{"type", QStringLiteral("5")},
+                    {"id", QStringLiteral("3")},
+                    {"amount", QStringLiteral("600")},
+                    {"payform", QStringLiteral("1")}});
+    data += record({{"type", QStringLiteral("5")},
+                    {"id", QStringLiteral("3")},
+                    {"amount", QStringLiteral("650")},
+                    {"voided", QStringLiteral("yes")}});
+    EXPECT_EQ(TTableFacts::Read, expectSameTableFile(data, QStringLiteral("whole")));
+    const QByteArray cut = data + record({{"type", QStringLiteral("3")}}).chopped(2);
+    EXPECT_EQ(TTableFacts::Read, expectSameTableFile(cut, QStringLiteral("cut off")));
+    TTableFacts facts;
+    Basics::TRecordReader cutReader(cut);
+    facts.readFile(cutReader, true);
+    EXPECT_TRUE(facts.isCutOff());
+    Basics::TRecordReader wholeReader(data);
+    facts.readFile(wholeReader, true);
+    EXPECT_FALSE(facts.isCutOff());
+
+    EXPECT_EQ(TTableFacts::Read,
+              expectSameTableFile(header("13") + creation(), QStringLiteral("no entries")));
+    EXPECT_NE(TTableFacts::Read,
+              expectSameTableFile(header("14") + record({{"type", QStringLiteral("3")}}) + end(),
+                                  QStringLiteral("no creation record")));
+    EXPECT_NE(TTableFacts::Read, expectSameTableFile(header("15"), QStringLiteral("header only")));
+    EXPECT_NE(TTableFacts::Read, expectSameTableFile(header("16") + creation().chopped(1),
+                                                     QStringLiteral("creation cut off")));
+}
+
 TEST(TableFacts, EveryTableOfTheDemoReadsAsInMemory)
 {
     TestDir dir;
@@ -295,4 +371,84 @@ TEST(TableFacts, SetFieldsReadLikeTheRecordWouldAfterSet)
     facts.remove(FRateIh);
     component.remove(QStringLiteral("rateih"));
     expectSame(component, facts, QStringLiteral("component"));
+}
+
+TEST(TableFactsWalk, ReadsTheFilesAsTheIteratorLoadsTheTables)
+{
+    TestDir dir;
+    TDemoOptions options;
+    options.days = 1;
+    options.tables = 12;
+    options.today = QDate(2026, 12, 5);
+    TDemoInstallation(options).write(dir.path());
+    const QString root = dir.path();
+    const QString tables = tablesDir(root);
+    const QString archives = archivesDir(root);
+    const QStringList open = QDir(tables).entryList(QDir::Files, QDir::Name);
+    const QStringList paid = QDir(archives).entryList(QDir::Files, QDir::Name);
+    ASSERT_FALSE(open.isEmpty());
+    ASSERT_FALSE(paid.isEmpty());
+    // odd files: empty, without a creation record, the copy of another
+    // table under its own number, held by a marker in small letters, a
+    // marker of another party only, files gone after the listing, and a
+    // paid table cut off inside its last entry
+    const QByteArray table = dir.read(QStringLiteral("var/tables/") + open.first());
+    dir.write(QStringLiteral("var/tables/t90.001"), QByteArray());
+    dir.write(QStringLiteral("var/tables/t91.001"), header("91") + end());
+    dir.write(QStringLiteral("var/tables/t92.001"), table);
+    dir.write(QStringLiteral("var/activetables/t92p1.5"), QByteArray());
+    dir.write(QStringLiteral("var/tables/t93.001"), table);
+    dir.write(QStringLiteral("var/tables/t93.010"), table);
+    dir.write(QStringLiteral("var/activetables/T93P10.2"), QByteArray());
+    dir.write(QStringLiteral("var/tables/t94.001"), table);
+    dir.write(QStringLiteral("var/archives/a900"), QByteArray());
+    dir.write(QStringLiteral("var/archives/a901"),
+              dir.read(QStringLiteral("var/archives/") + paid.first()));
+    dir.write(QStringLiteral("var/archives/a902"),
+              dir.read(QStringLiteral("var/archives/") + paid.last()));
+    dir.write(QStringLiteral("var/archives/a903"),
+              dir.read(QStringLiteral("var/archives/") + paid.last()).chopped(3));
+
+    THeldTables held;
+    int terminal = 0;
+    EXPECT_TRUE(held.held(root, 92, 1, &terminal));
+    TTable classic(92, 1, nullptr, root);
+    EXPECT_TRUE(classic.checkHeld());
+    EXPECT_EQ(classic.heldBy(), terminal);
+    EXPECT_FALSE(held.held(root, 93, 1));
+    EXPECT_TRUE(held.held(root, 93, 10));
+
+    for (const bool active : {true, false}) {
+        for (const bool withEntries : {true, false}) {
+            std::unique_ptr<TTableList> list(active ? activeTables(root) : archiveTables(root));
+            QFile::remove(active ? tables + QStringLiteral("t94.001")
+                                 : archives + QStringLiteral("a902"));
+            TTableIterator it(list.get(), withEntries, 0, nullptr, root);
+            TTableFactsWalk walk(list.get(), withEntries, root);
+            QList<qint64> numbers;
+            for (TTable *loaded = it.first(); loaded; loaded = it.next()) {
+                const QString where = QStringLiteral("%1 %2").arg(active).arg(it.position());
+                const TTableFacts *facts = walk.next();
+                ASSERT_TRUE(facts) << qPrintable(where);
+                EXPECT_EQ(it.position(), walk.position());
+                EXPECT_EQ(loaded->filePath(), walk.filePath());
+                EXPECT_EQ(loaded->isCutOff(), facts->isCutOff()) << qPrintable(where);
+                expectSameTable(*loaded, *facts, where);
+                numbers.append(facts->header().getLong(active ? FTable : FArchive));
+            }
+            EXPECT_EQ(nullptr, walk.next());
+            const QList<qint64> read = active ? QList<qint64> {93} : QList<qint64> {901, 903};
+            const QList<qint64> left
+                    = active ? QList<qint64> {90, 91, 92, 94} : QList<qint64> {900, 902};
+            for (const qint64 n : read)
+                EXPECT_TRUE(numbers.contains(n)) << n;
+            for (const qint64 n : left)
+                EXPECT_FALSE(numbers.contains(n)) << n;
+            if (active)
+                dir.write(QStringLiteral("var/tables/t94.001"), table);
+            else
+                dir.write(QStringLiteral("var/archives/a902"),
+                          dir.read(QStringLiteral("var/archives/") + paid.last()));
+        }
+    }
 }
