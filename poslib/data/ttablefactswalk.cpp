@@ -10,6 +10,11 @@
 
 #include <QDir>
 
+#include <algorithm>
+#include <cerrno>
+
+#include <unistd.h>
+
 using namespace Basics;
 
 namespace PosLib {
@@ -53,7 +58,7 @@ const TTableFacts *TTableFactsWalk::next()
         const int party = active ? info->getInt(QStringLiteral("party")) : 0;
         if (active && m_held.held(info->rootFor(m_root), table, party))
             continue;
-        m_path = info->fileName(m_root);
+        m_path = pathOf(*info, active, table, party);
         if (!read())
             continue;
         // the loaded table's numbers are those of its file's name
@@ -69,22 +74,60 @@ const TTableFacts *TTableFactsWalk::next()
     return nullptr;
 }
 
+QString TTableFactsWalk::pathOf(const TTableInfo &info, bool active, long table, int party)
+{
+    if (!active && info.has(QStringLiteral("date")))
+        return info.fileName(m_root);
+    // the folder is asked of the installation (which makes it when it is
+    // missing) once, not for every file
+    const QString root = info.rootFor(m_root);
+    QString &dir = (active ? m_tablesDirs : m_archivesDirs)[root];
+    if (dir.isEmpty())
+        dir = active ? tablesDir(root) : archivesDir(root);
+    return dir
+           + (active ? activeTableFileName(table, party)
+                     : archiveFileName(long(info.getLong(QStringLiteral("archive")))));
+}
+
 bool TTableFactsWalk::read()
 {
+    qsizetype size = 0;
     try {
         TFile file(m_path);
         file.open(QIODevice::ReadOnly);
-        m_bytes = file.readRest();
+        size = readWhole(file);
     } catch (const TError &e) {
         // gone or unreadable meanwhile (a terminal or the day closing moved
         // it): not a table of this walk
         logDebug(e.text(), LogModule::Library, LogClass::Table);
         return false;
     }
-    if (m_bytes.isEmpty())
+    if (size == 0)
         return false;
-    TRecordReader reader(m_bytes);
+    TRecordReader reader(m_bytes.constData(), size);
     return m_facts.readFile(reader, m_withEntries) == TTableFacts::Read;
+}
+
+qsizetype TTableFactsWalk::readWhole(TFile &file)
+{
+    constexpr qsizetype Step = 64 * 1024;
+    const int fd = file.handle();
+    qsizetype size = 0;
+    for (;;) {
+        if (m_bytes.size() - size < Step)
+            m_bytes.resize(std::max(m_bytes.size() * 2, size + Step));
+        const ssize_t n = ::read(fd, m_bytes.data() + size, size_t(m_bytes.size() - size));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            throw TFileError(T_SOURCE, 304, 310, errno, file.fileName());
+        }
+        if (n == 0)
+            return size;
+        size += qsizetype(n);
+        if (size > TFile::maxReadSize())
+            throw TFileError(T_SOURCE, 304, 313, EFBIG, file.fileName());
+    }
 }
 
 } // namespace PosLib

@@ -8,8 +8,13 @@
 #include <QString>
 #include <QStringList>
 
+namespace Basics {
+class TFile;
+}
+
 namespace PosLib {
 
+class TTableInfo;
 class TTableList;
 
 // The markers of the open tables that terminals hold ("T<table>P<party>.
@@ -45,7 +50,15 @@ public:
     const QString &filePath() const { return m_path; }
 
 private:
+    // The file of a table of the list.
+    QString pathOf(const TTableInfo &info, bool active, long table, int party);
+    // Reads the table's file into the walk's bytes and its records into the
+    // facts; false when it is no table to report.
     bool read();
+    // Reads the open file whole into the walk's bytes, reusing their memory,
+    // straight from its descriptor (no questions of size or position); the
+    // number of bytes. Throws as TFile::readRest() does.
+    qsizetype readWhole(Basics::TFile &file);
 
     TTableList *m_list;
     QList<int> m_ids;
@@ -54,6 +67,9 @@ private:
     QString m_root;
     QString m_path;
     THeldTables m_held;
+    // the folders of open and paid tables by installation
+    QHash<QString, QString> m_tablesDirs;
+    QHash<QString, QString> m_archivesDirs;
     QByteArray m_bytes;
     TTableFacts m_facts;
 };

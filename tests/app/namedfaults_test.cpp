@@ -109,6 +109,30 @@ TEST_F(NamedFaults, AHalfCutBillOfAClosedDayCountsNothing)
     EXPECT_EQ(without.out, cut.out);
 }
 
+TEST_F(NamedFaults, AHalfCutBillOfTheCurrentDayCountsNothing)
+{
+    const QStringList bills = QDir(path(QStringLiteral("var/archives")))
+                                      .entryList({QStringLiteral("a*")}, QDir::Files, QDir::Name);
+    ASSERT_GE(bills.size(), 2);
+    const QString bill = QStringLiteral("var/archives/") + bills.last();
+    const QByteArray whole = read(bill);
+    // read as it lies, and loaded in memory for a filter
+    const QList<QStringList> runs {{}, {QStringLiteral("--filter"), QStringLiteral("1")}};
+
+    ASSERT_TRUE(QFile::rename(path(bill), dir.file(QStringLiteral("bill"))));
+    QList<Outcome> without;
+    for (const QStringList &run : runs) {
+        without.append(report(run));
+        ASSERT_EQ(0, without.last().code) << without.last().err;
+    }
+    write(bill, whole.left(whole.size() - 7));
+    for (qsizetype i = 0; i < runs.size(); ++i) {
+        const Outcome cut = report(runs.at(i));
+        EXPECT_EQ(0, cut.code) << cut.err;
+        EXPECT_EQ(without.at(i).out, cut.out);
+    }
+}
+
 TEST_F(NamedFaults, AMalformedIniLineNamesTheFileAndTheLine)
 {
     // the installation's reports.ini is UTF-16 with its byte order mark:

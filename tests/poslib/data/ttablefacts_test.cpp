@@ -404,10 +404,9 @@ TEST(TableFactsWalk, ReadsTheFilesAsTheIteratorLoadsTheTables)
     dir.write(QStringLiteral("var/archives/a900"), QByteArray());
     dir.write(QStringLiteral("var/archives/a901"),
               dir.read(QStringLiteral("var/archives/") + paid.first()));
-    dir.write(QStringLiteral("var/archives/a902"),
-              dir.read(QStringLiteral("var/archives/") + paid.last()));
-    dir.write(QStringLiteral("var/archives/a903"),
-              dir.read(QStringLiteral("var/archives/") + paid.last()).chopped(3));
+    const QByteArray paidBytes = dir.read(QStringLiteral("var/archives/") + paid.last());
+    dir.write(QStringLiteral("var/archives/a902"), paidBytes);
+    dir.write(QStringLiteral("var/archives/a903"), paidBytes.chopped(3));
 
     THeldTables held;
     int terminal = 0;
@@ -418,37 +417,46 @@ TEST(TableFactsWalk, ReadsTheFilesAsTheIteratorLoadsTheTables)
     EXPECT_FALSE(held.held(root, 93, 1));
     EXPECT_TRUE(held.held(root, 93, 10));
 
-    for (const bool active : {true, false}) {
-        for (const bool withEntries : {true, false}) {
-            std::unique_ptr<TTableList> list(active ? activeTables(root) : archiveTables(root));
-            QFile::remove(active ? tables + QStringLiteral("t94.001")
-                                 : archives + QStringLiteral("a902"));
-            TTableIterator it(list.get(), withEntries, 0, nullptr, root);
-            TTableFactsWalk walk(list.get(), withEntries, root);
-            QList<qint64> numbers;
-            for (TTable *loaded = it.first(); loaded; loaded = it.next()) {
-                const QString where = QStringLiteral("%1 %2").arg(active).arg(it.position());
-                const TTableFacts *facts = walk.next();
-                ASSERT_TRUE(facts) << qPrintable(where);
-                EXPECT_EQ(it.position(), walk.position());
-                EXPECT_EQ(loaded->filePath(), walk.filePath());
-                EXPECT_EQ(loaded->isCutOff(), facts->isCutOff()) << qPrintable(where);
-                expectSameTable(*loaded, *facts, where);
-                numbers.append(facts->header().getLong(active ? FTable : FArchive));
-            }
-            EXPECT_EQ(nullptr, walk.next());
-            const QList<qint64> read = active ? QList<qint64> {93} : QList<qint64> {901, 903};
-            const QList<qint64> left
-                    = active ? QList<qint64> {90, 91, 92, 94} : QList<qint64> {900, 902};
-            for (const qint64 n : read)
-                EXPECT_TRUE(numbers.contains(n)) << n;
-            for (const qint64 n : left)
-                EXPECT_FALSE(numbers.contains(n)) << n;
-            if (active)
-                dir.write(QStringLiteral("var/tables/t94.001"), table);
-            else
-                dir.write(QStringLiteral("var/archives/a902"),
-                          dir.read(QStringLiteral("var/archives/") + paid.last()));
+    // the tables the walk read, by their numbers, after comparing them with
+    // those the iterator loads
+    auto walked = [&root](TTableList *list, bool withEntries, TField number) {
+        TTableIterator it(list, withEntries, 0, nullptr, root);
+        TTableFactsWalk walk(list, withEntries, root);
+        QList<qint64> numbers;
+        for (TTable *loaded = it.first(); loaded; loaded = it.next()) {
+            const QString where = QStringLiteral("%1 %2").arg(number).arg(it.position());
+            const TTableFacts *facts = walk.next();
+            EXPECT_TRUE(facts) << qPrintable(where);
+            if (!facts)
+                break;
+            EXPECT_EQ(it.position(), walk.position());
+            EXPECT_EQ(loaded->filePath(), walk.filePath());
+            EXPECT_EQ(loaded->isCutOff(), facts->isCutOff()) << qPrintable(where);
+            expectSameTable(*loaded, *facts, where);
+            numbers.append(facts->header().getLong(number));
         }
+        EXPECT_EQ(nullptr, walk.next());
+        return numbers;
+    };
+    for (const bool withEntries : {true, false}) {
+        std::unique_ptr<TTableList> openList(activeTables(root));
+        QFile::remove(tables + QStringLiteral("t94.001"));
+        QList<qint64> numbers = walked(openList.get(), withEntries, FTable);
+        EXPECT_TRUE(numbers.contains(93));
+        for (const qint64 n : {90, 91, 92, 94})
+            EXPECT_FALSE(numbers.contains(n)) << n;
+        dir.write(QStringLiteral("var/tables/t94.001"), table);
+
+        std::unique_ptr<TTableList> paidList(archiveTables(root));
+        QFile::remove(archives + QStringLiteral("a902"));
+        numbers = walked(paidList.get(), withEntries, FArchive);
+        for (const qint64 n : {901, 903})
+            EXPECT_TRUE(numbers.contains(n)) << n;
+        for (const qint64 n : {900, 902})
+            EXPECT_FALSE(numbers.contains(n)) << n;
+        dir.write(QStringLiteral("var/archives/a902"), paidBytes);
     }
+    // the paid tables of a closed day
+    std::unique_ptr<TTableList> day(dayTables(root, options.today.addDays(-1)));
+    EXPECT_EQ(day->count(), walked(day.get(), true, FArchive).size());
 }
