@@ -29,25 +29,13 @@
 
 namespace {
 
-const QDate Today(2026, 12, 5);
+const QDate Today = benchToday();
 
 QString installation(int days)
 {
     const int tables = envInt("VELTRUM_BENCH_TABLES", 400);
-    QString root = qEnvironmentVariable("VELTRUM_BENCH_DIR");
-    if (root.isEmpty())
-        root = QDir::current().filePath(QStringLiteral("bench-data/%1x%2").arg(days).arg(tables));
-    root = QDir(root).absolutePath() + QLatin1Char('/');
-    if (!QFileInfo::exists(root + PosLib::TDemoInstallation::markerName())) {
-        std::printf("writing the installation %s ...\n", qPrintable(root));
-        std::fflush(stdout);
-        PosLib::TDemoOptions options;
-        options.days = days;
-        options.tables = tables;
-        options.today = Today;
-        PosLib::TDemoInstallation(options).write(root);
-    }
-    return root;
+    return benchInstallation("VELTRUM_BENCH_DIR", QStringLiteral("%1x%2").arg(days).arg(tables),
+                             days, tables);
 }
 
 // Notes when the progress dialog paints.

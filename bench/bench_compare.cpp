@@ -28,26 +28,14 @@ using namespace PosLib;
 
 namespace {
 
-const QDate Today(2026, 12, 5);
+const QDate Today = benchToday();
 
 QString installation()
 {
     const int days = envInt("VELTRUM_BENCH_COMPARE_DAYS", 430);
     const int tables = envInt("VELTRUM_BENCH_TABLES", 400);
-    QString root = qEnvironmentVariable("VELTRUM_BENCH_COMPARE_DIR");
-    if (root.isEmpty())
-        root = QDir::current().filePath(
-                QStringLiteral("bench-data/compare-%1x%2").arg(days).arg(tables));
-    root = QDir(root).absolutePath() + QLatin1Char('/');
-    if (!QFileInfo::exists(root + TDemoInstallation::markerName())) {
-        std::fprintf(stderr, "writing %s ...\n", qPrintable(root));
-        TDemoOptions options;
-        options.days = days;
-        options.tables = tables;
-        options.today = Today;
-        TDemoInstallation(options).write(root);
-    }
-    return root;
+    return benchInstallation("VELTRUM_BENCH_COMPARE_DIR",
+                             QStringLiteral("compare-%1x%2").arg(days).arg(tables), days, tables);
 }
 
 double seconds(clockid_t clock)

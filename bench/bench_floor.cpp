@@ -24,9 +24,9 @@ int main(int argc, char **argv)
     QDate from = QDate::fromString(args.value(1), Qt::ISODate);
     QDate to = QDate::fromString(args.value(2), Qt::ISODate);
     if (!from.isValid() || !to.isValid()) {
-        const QStringList days
-                = QDir(root + QStringLiteral("var/summary"))
-                          .entryList({QStringLiteral("\?\?\?\?-\?\?-\?\?.dat")}, QDir::Files, QDir::Name);
+        const QStringList days = QDir(root + QStringLiteral("var/summary"))
+                                         .entryList({QStringLiteral("\?\?\?\?-\?\?-\?\?.dat")},
+                                                    QDir::Files, QDir::Name);
         if (days.isEmpty())
             return 1;
         from = QDate::fromString(days.first().left(10), Qt::ISODate);

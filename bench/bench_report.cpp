@@ -57,23 +57,11 @@ using namespace PosLib;
 
 namespace {
 
-const QDate Today(2026, 12, 5);
+const QDate Today = benchToday();
 
 QString installation(const char *variable, int days, int tables)
 {
-    QString root = qEnvironmentVariable(variable);
-    if (root.isEmpty())
-        root = QDir::current().filePath(QStringLiteral("bench-data/%1x%2").arg(days).arg(tables));
-    root = QDir(root).absolutePath() + QLatin1Char('/');
-    if (!QFileInfo::exists(root + TDemoInstallation::markerName())) {
-        std::fprintf(stderr, "writing %s ...\n", qPrintable(root));
-        TDemoOptions options;
-        options.days = days;
-        options.tables = tables;
-        options.today = Today;
-        TDemoInstallation(options).write(root);
-    }
-    return root;
+    return benchInstallation(variable, QStringLiteral("%1x%2").arg(days).arg(tables), days, tables);
 }
 
 QString closedDays()

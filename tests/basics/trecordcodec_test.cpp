@@ -1,6 +1,7 @@
 #include "testdir.h"
 #include "trecordcodec.h"
 #include "tvalue.h"
+#include "tvaluefixture.h"
 
 #include <QList>
 
@@ -10,13 +11,7 @@ using namespace Basics;
 
 namespace {
 
-QByteArray bytes(std::initializer_list<int> list)
-{
-    QByteArray out;
-    for (int b : list)
-        out.append(char(b));
-    return out;
-}
+using ValueTest::bytes;
 
 // Every record of a file in its order, as the reader returns them.
 QList<TValue> readAll(const QByteArray &data, TRecordReader::Status *last = nullptr)

@@ -22,21 +22,6 @@ using namespace ValueTest;
 
 namespace {
 
-QByteArray bytes(std::initializer_list<int> list)
-{
-    QByteArray out;
-    for (int b : list)
-        out.append(char(b));
-    return out;
-}
-
-QByteArray recordBytes(const TValue &v)
-{
-    QByteArray out;
-    appendRecord(out, v);
-    return out;
-}
-
 // Sets or unsets a variable for one test and restores it afterwards.
 class EnvGuard
 {

@@ -1,13 +1,18 @@
 #pragma once
 
-// What the value list tests share: a record made in one line and a watcher
-// of every signal a list sends.
+// What the value tests share: a record made in one line, bytes written out
+// one by one, a record's stored bytes and a watcher of every signal a list
+// sends.
 
+#include "trecordcodec.h"
 #include "tvalue.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QObject>
 #include <QString>
+
+#include <initializer_list>
 
 namespace ValueTest {
 
@@ -20,6 +25,23 @@ inline TValue *record(int id, const QString &name = QString())
     if (!name.isNull())
         v->setName(name);
     return v;
+}
+
+// The bytes listed, each given as a number 0..255.
+inline QByteArray bytes(std::initializer_list<int> list)
+{
+    QByteArray out;
+    for (int b : list)
+        out.append(char(b));
+    return out;
+}
+
+// The bytes of `v` as a record in a file.
+inline QByteArray recordBytes(const TValue &v)
+{
+    QByteArray out;
+    appendRecord(out, v);
+    return out;
 }
 
 // Records every signal of a list. Declare it after the list it watches.
