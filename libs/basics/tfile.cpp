@@ -1,4 +1,5 @@
 #include "tfile.h"
+#include "tfileread.h"
 
 #include "tdir.h"
 #include "terror.h"
@@ -7,6 +8,7 @@
 #include <QMutex>
 #include <QThread>
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -316,6 +318,76 @@ void TFile::sync()
 {
     if (!flush() || ::fsync(handle()) != 0)
         throw TFileError(T_SOURCE, 305, 308, m_name);
+}
+
+namespace {
+
+// Reads `fd` to its end into `buffer` from its start on.
+qsizetype readToEnd(int fd, QByteArray &buffer, const QString &name)
+{
+    constexpr qsizetype Step = 64 * 1024;
+    qsizetype size = 0;
+    for (;;) {
+        if (buffer.size() - size < Step)
+            buffer.resize(std::max(buffer.size() * 2, size + Step));
+        const ssize_t n = ::read(fd, buffer.data() + size, size_t(buffer.size() - size));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            throw TFileError(T_SOURCE, 304, 310, errno, name);
+        }
+        if (n == 0)
+            return size;
+        size += qsizetype(n);
+        if (size > maxRead())
+            throw TFileError(T_SOURCE, 304, 313, EFBIG, name);
+    }
+}
+
+// The plain case in few system calls: the lock granted at once and the name
+// still leading to the locked file. -1 when it is not that case, the file
+// closed again and nothing thrown (TFile then takes the long way, with its
+// waits and its messages).
+qsizetype readWholeAtOnce(const QString &name, QByteArray &buffer)
+{
+    if (name.contains(QLatin1Char('$')) || name.contains(QLatin1Char('%')))
+        return -1;
+    const QByteArray path = QFile::encodeName(name);
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    struct stat held, named;
+    if (!TFileLock::tryLock(fd, TFileLock::ReadLock) || ::fstat(fd, &held) != 0
+        || held.st_nlink == 0 || ::stat(path.constData(), &named) != 0
+        || held.st_dev != named.st_dev || held.st_ino != named.st_ino) {
+        ::close(fd);
+        return -1;
+    }
+    noteOwn(held.st_dev, held.st_ino, TFileLock::ReadLock, +1);
+    qsizetype size = 0;
+    try {
+        size = readToEnd(fd, buffer, name);
+    } catch (...) {
+        noteOwn(held.st_dev, held.st_ino, TFileLock::ReadLock, -1);
+        ::close(fd);
+        throw;
+    }
+    // closing the only descriptor of the description releases the lock
+    noteOwn(held.st_dev, held.st_ino, TFileLock::ReadLock, -1);
+    ::close(fd);
+    return size;
+}
+
+} // namespace
+
+qsizetype readWholeFile(const QString &name, QByteArray &buffer)
+{
+    const qsizetype size = readWholeAtOnce(name, buffer);
+    if (size >= 0)
+        return size;
+    TFile file(name);
+    file.open(QIODevice::ReadOnly);
+    return readToEnd(file.handle(), buffer, file.fileName());
 }
 
 bool isLockBusy(const TFileError &error)

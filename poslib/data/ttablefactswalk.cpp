@@ -1,7 +1,7 @@
 #include "ttablefactswalk.h"
 
 #include "terror.h"
-#include "tfile.h"
+#include "tfileread.h"
 #include "tinstallation.h"
 #include "tlog.h"
 #include "tlogcategories.h"
@@ -9,11 +9,6 @@
 #include "ttablelist.h"
 
 #include <QDir>
-
-#include <algorithm>
-#include <cerrno>
-
-#include <unistd.h>
 
 using namespace Basics;
 
@@ -93,9 +88,7 @@ bool TTableFactsWalk::read()
 {
     qsizetype size = 0;
     try {
-        TFile file(m_path);
-        file.open(QIODevice::ReadOnly);
-        size = readWhole(file);
+        size = readWholeFile(m_path, m_bytes);
     } catch (const TError &e) {
         // gone or unreadable meanwhile (a terminal or the day closing moved
         // it): not a table of this walk
@@ -106,28 +99,6 @@ bool TTableFactsWalk::read()
         return false;
     TRecordReader reader(m_bytes.constData(), size);
     return m_facts.readFile(reader, m_withEntries) == TTableFacts::Read;
-}
-
-qsizetype TTableFactsWalk::readWhole(TFile &file)
-{
-    constexpr qsizetype Step = 64 * 1024;
-    const int fd = file.handle();
-    qsizetype size = 0;
-    for (;;) {
-        if (m_bytes.size() - size < Step)
-            m_bytes.resize(std::max(m_bytes.size() * 2, size + Step));
-        const ssize_t n = ::read(fd, m_bytes.data() + size, size_t(m_bytes.size() - size));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            throw TFileError(T_SOURCE, 304, 310, errno, file.fileName());
-        }
-        if (n == 0)
-            return size;
-        size += qsizetype(n);
-        if (size > TFile::maxReadSize())
-            throw TFileError(T_SOURCE, 304, 313, EFBIG, file.fileName());
-    }
 }
 
 } // namespace PosLib

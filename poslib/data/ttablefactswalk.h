@@ -8,10 +8,6 @@
 #include <QString>
 #include <QStringList>
 
-namespace Basics {
-class TFile;
-}
-
 namespace PosLib {
 
 class TTableInfo;
@@ -55,11 +51,6 @@ private:
     // Reads the table's file into the walk's bytes and its records into the
     // facts; false when it is no table to report.
     bool read();
-    // Reads the open file whole into the walk's bytes, reusing their memory,
-    // straight from its descriptor (no questions of size or position); the
-    // number of bytes. Throws as TFile::readRest() does.
-    qsizetype readWhole(Basics::TFile &file);
-
     TTableList *m_list;
     QList<int> m_ids;
     int m_index = 0;

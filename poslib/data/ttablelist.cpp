@@ -1,11 +1,12 @@
 #include "ttablelist.h"
 
 #include "terror.h"
+#include "tfilenames.h"
 #include "tinstallation.h"
 #include "tlog.h"
 #include "tlogcategories.h"
 
-#include <QDir>
+#include <algorithm>
 
 using namespace Basics;
 
@@ -25,8 +26,7 @@ namespace {
 // Files being rewritten (".tmp") are no tables of their own.
 QStringList tableFiles(const QString &dir, const QString &pattern)
 {
-    QStringList names
-            = QDir(dir).entryList(QStringList(pattern), QDir::Files, QDir::Name | QDir::IgnoreCase);
+    QStringList names = Basics::fileNamesMatching(dir, pattern);
     names.erase(std::remove_if(names.begin(), names.end(),
                                [](const QString &n) {
                                    return n.endsWith(QLatin1String(".tmp"), Qt::CaseInsensitive);
