@@ -7,7 +7,9 @@
 // Reports run without the cache of closed days. With --cache each kind is
 // also run through it: once from an empty cache ("cached, cold": reading
 // the summaries and writing the cache) and then --repeat times from what
-// that run kept ("cached, warm").
+// that run kept ("cached, warm"), after the freshness rule alone ("freshness
+// rule": what a run through the cache asks the file system about each day,
+// a stat of every table file), which no warm run can go below.
 //
 // With --json the year's waiter report is also written as JSON by `veltrum
 // report --format json` (the program beside this one) to /dev/null.
@@ -35,8 +37,10 @@
 //                            bench-data/1x1000).
 // A run over N days reads the last N closed days.
 #include "benchenv.h"
+#include "tarchtable.h"
 #include "tdemoinstallation.h"
 #include "tfloor.h"
+#include "tinstallation.h"
 #include "treportkinds.h"
 #include "treportrun.h"
 #include "tworkspacelists.h"
@@ -50,6 +54,7 @@
 #include <cstdio>
 #include <ctime>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -84,6 +89,30 @@ int runFloor(int days)
             = days > 0 ? walkDaySummaries(closedDays(), Today.addDays(-days), Today.addDays(-1))
                        : walkTableFiles(currentDay());
     return r.orders > 0 ? 0 : 1;
+}
+
+// The floor of a run through the cache of closed days: the freshness rule
+// alone over the last days, as the cache asks it of each day (its closing
+// mark and day summary looked at, every table file of the day compared
+// with the summary's time).
+int runFreshness(int days)
+{
+    const QString root = closedDays();
+    int fresh = 0;
+    for (QDate day = Today.addDays(-days); day < Today; day = day.addDays(1)) {
+        const QByteArray dayDir = QFile::encodeName(statistDayDir(day, root));
+        const QByteArray summary
+                = QFile::encodeName(root + QStringLiteral("var/summary/")
+                                    + day.toString(Qt::ISODate) + QStringLiteral(".dat"));
+        struct stat st;
+        if (::stat((dayDir + "turnover.z").constData(), &st) != 0
+            || ::stat(summary.constData(), &st) != 0)
+            continue;
+        const qint64 msecs = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
+        if (!TArchTable::hasTablesNewerThan(dayDir, msecs))
+            ++fresh;
+    }
+    return fresh > 0 ? 0 : 1;
 }
 
 // A report as the command line runs it; days 0 is the current day.
@@ -251,6 +280,8 @@ int main(int argc, char **argv)
         const QString what = args.value(1);
         if (what == QLatin1String("floor"))
             return runFloor(args.value(2).toInt());
+        if (what == QLatin1String("freshness"))
+            return runFreshness(args.value(2).toInt());
         if (what == QLatin1String("report"))
             return runReport(args.value(2).toInt(), args.value(3).toInt(),
                              args.value(4) == QLatin1String("cache"));
@@ -302,12 +333,19 @@ int main(int argc, char **argv)
         const QString d = QString::number(days);
         const Measure floor = measure({QStringLiteral("floor"), d}, repeat);
         printRow(d, QStringLiteral("floor"), floor, floor.cpu);
+        bool freshnessMeasured = false;
         for (int kind : std::as_const(kinds)) {
             const QString name = kindName(kind);
             const QStringList run = {QStringLiteral("report"), QString::number(kind), d};
             printRow(d, name, measure(run, repeat), floor.cpu);
             if (!cache)
                 continue;
+            if (!freshnessMeasured) {
+                // what every run through the cache pays before it adds a day
+                printRow(d, QStringLiteral("freshness rule"),
+                         measure({QStringLiteral("freshness"), d}, repeat), floor.cpu);
+                freshnessMeasured = true;
+            }
             QDir(closedDays() + QStringLiteral("var/reportcache")).removeRecursively();
             printRow(d, QStringLiteral("%1 cached, cold").arg(kind),
                      measure(run + QStringList(QStringLiteral("cache")), 1), floor.cpu);

@@ -30,7 +30,52 @@ QString decimalsText(quint64 fraction, const TCurrency &currency)
            + QString::number(fraction).rightJustified(currency.decpos(), QLatin1Char('0'));
 }
 
+// Appends the decimal digits of `value`, at least `width` of them (zeros in
+// front).
+void appendDigits(QString &out, quint64 value, int width)
+{
+    char digits[24];
+    int n = 0;
+    do {
+        digits[n++] = char('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    for (int i = n; i < width; ++i)
+        out.append(QLatin1Char('0'));
+    while (n > 0)
+        out.append(QLatin1Char(digits[--n]));
+}
+
 } // namespace
+
+TPlainAmounts::TPlainAmounts(const TCurrency &currency)
+    : m_currency(true)
+    , m_places(currency.decpos())
+    , m_factor(currency.factor())
+    , m_point(currency.decchar())
+{
+    if (m_point.isEmpty())
+        m_point = QStringLiteral(".");
+}
+
+QString TPlainAmounts::text(long amount) const
+{
+    // as TCurrencies::format() writes it, without its questions to the currency
+    if (!m_currency || m_places < 1)
+        return QString::number(m_currency && m_places < 0 ? qint64(amount) * m_factor
+                                                          : qint64(amount));
+    const qint64 integer = qint64(amount) / m_factor; // truncated toward zero
+    const quint64 fraction = quint64(std::llabs(qint64(amount) % m_factor));
+    QString text;
+    text.reserve(24 + m_point.size() + m_places);
+    // -5 cents: a zero integer part carries no sign of its own
+    if (amount < 0)
+        text.append(QLatin1Char('-'));
+    appendDigits(text, integer < 0 ? 0 - quint64(integer) : quint64(integer), 1);
+    text.append(m_point);
+    appendDigits(text, fraction, m_places);
+    return text;
+}
 
 TCurrencies::TCurrencies(bool autoDelete, QObject *parent)
     : Basics::TValueList(autoDelete, parent)
@@ -192,6 +237,13 @@ QString TCurrencies::format(long amount, const TCurrency *currency, bool convert
     // the leftmost group, which is "0" for an amount below one unit
     digits.prepend(QString::number(integer));
     return (negative ? QStringLiteral("-") : QString()) + digits + decimals;
+}
+
+TPlainAmounts TCurrencies::plainAmounts(const TCurrency *currency) const
+{
+    if (!currency)
+        currency = systemCurrency();
+    return currency ? TPlainAmounts(*currency) : TPlainAmounts();
 }
 
 QString TCurrencies::formatConverted(long amount, const TCurrency *currency) const

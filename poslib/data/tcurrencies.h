@@ -4,6 +4,25 @@
 
 namespace PosLib {
 
+// The plain text of amounts in one currency with its settings read once:
+// text(a) is what TCurrencies::format(a, currency, false, false) gives,
+// for reports that print an amount per line of a long list. Without a
+// currency, the plain number.
+class TPlainAmounts
+{
+public:
+    TPlainAmounts() = default;
+    explicit TPlainAmounts(const TCurrency &currency);
+
+    QString text(long amount) const;
+
+private:
+    bool m_currency = false;
+    int m_places = 0;
+    qint64 m_factor = 1;
+    QString m_point;
+};
+
 // The currency list ("currency.dat"). Currencies have ids from 1; the record
 // with id 0 belongs to the list itself and names the system currency in
 // "syscurr" (1 when absent), the currency in which every amount of the table
@@ -51,6 +70,9 @@ public:
     QString formatPlain(long amount, const TCurrency *currency = nullptr) const;
     QString formatRight(long amount, int width, const TCurrency *currency = nullptr,
                         bool convert = true) const;
+    // format(amount, currency, false, false) prepared for many amounts; null
+    // stands for the system currency, as there.
+    TPlainAmounts plainAmounts(const TCurrency *currency = nullptr) const;
 };
 
 } // namespace PosLib

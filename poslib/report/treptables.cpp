@@ -182,6 +182,42 @@ void TRepTables::visitByTime(const std::function<void(const TRepTable &leaf)> &v
             visit(*entry.second);
         return;
     }
+    for (int row : rowsByTime()) {
+        const std::unique_ptr<TReportLeaf> leaf(leafOf(m_rows[size_t(row)]));
+        visit(*static_cast<const TRepTable *>(leaf.get()));
+    }
+}
+
+void TRepTables::visitLinesByTime(const std::function<void(const Line &line)> &line,
+                                  const std::function<void(const TRepTable &leaf)> &leaf) const
+{
+    if (!m_compact || !m_keepRecords) {
+        visitByTime(leaf);
+        return;
+    }
+    Line out;
+    for (int index : rowsByTime()) {
+        const Row &row = m_rows[size_t(index)];
+        out.payDate = row.payDate;
+        out.payTime = row.payTime;
+        // as leafOf() sets the fields and the leaf reads them
+        const bool table = row.hasTable && row.table != TTextPool::Absent;
+        const bool party = row.hasTable && row.party != TTextPool::Absent;
+        out.table = table ? m_texts.text(row.table) : QString();
+        out.party = party ? m_texts.text(row.party) : QString();
+        out.amount = 0;
+        out.pays.clear();
+        for (int p = row.firstPay; p >= 0; p = m_pays[size_t(p)].next) {
+            const Pay &pay = m_pays[size_t(p)];
+            out.amount += double(pay.amount);
+            out.pays.push_back({m_texts.text(pay.payform), pay.net, pay.tip});
+        }
+        line(out);
+    }
+}
+
+std::vector<int> TRepTables::rowsByTime() const
+{
     // the same order without texts while the texts compare as the numbers
     // do: four-digit years, archive numbers of up to eight digits
     bool plain = true;
@@ -219,10 +255,7 @@ void TRepTables::visitByTime(const std::function<void(const TRepTable &leaf)> &v
         std::sort(order.begin(), order.end(),
                   [&](int a, int b) { return keys[size_t(a)] < keys[size_t(b)]; });
     }
-    for (int row : order) {
-        const std::unique_ptr<TReportLeaf> leaf(leafOf(m_rows[size_t(row)]));
-        visit(*static_cast<const TRepTable *>(leaf.get()));
-    }
+    return order;
 }
 
 bool TRepTables::writeDay(TAggregateWriter &out) const

@@ -34,6 +34,28 @@ public:
     // the call only.
     void visitByTime(const std::function<void(const TRepTable &leaf)> &visit) const;
 
+    // A table as the table report prints it, straight from a kept row: what
+    // the leaf visitByTime() makes of the row would read the same.
+    struct Line
+    {
+        QDate payDate;
+        QTime payTime;
+        QString table; // empty when the row has none
+        QString party;
+        double amount = 0; // the pays' amounts added in order, as amount()
+        struct Pay
+        {
+            QString payform;
+            qint64 net; // given - return
+            qint64 tip;
+        };
+        std::vector<Pay> pays;
+    };
+    // The same order as visitByTime(): `line` for each table while the node
+    // holds rows, `leaf` for each leaf once it holds leaves.
+    void visitLinesByTime(const std::function<void(const Line &line)> &line,
+                          const std::function<void(const TRepTable &leaf)> &leaf) const;
+
 protected:
     void materialize() const override;
     int leafCount() const override;
@@ -56,6 +78,8 @@ private:
         int lastPay;
     };
     TReportLeaf *leafOf(const Row &row) const;
+    // the rows in the order of the table report
+    std::vector<int> rowsByTime() const;
     static QString keyOf(const Row &row);
     // a pay the leaf took
     struct Pay

@@ -20,9 +20,11 @@
 
 #include "tsummary.h"
 
+#include "tcurrencies.h"
 #include "trepdata.h"
 #include "treportleaf.h"
 #include "treportnode.h"
+#include "treptables.h"
 #include "tround.h"
 #include "tsummarylines.h"
 #include "tsummarytext.h"
@@ -298,31 +300,109 @@ QStringList TSummary::voidEntries(const TRepData *group, double &sum) const
     return lines;
 }
 
+namespace {
+
+// A pay of a table's line: the pay form's name, given - return, tip.
+struct TablePay
+{
+    QString payform;
+    qint64 net;
+    qint64 tip;
+};
+
+// The pays of a table as the leaf's "pays" text lists them ("name:net:tip"
+// joined by ";"), read back as the table report reads that text.
+void paysOfText(const QString &text, std::vector<TablePay> &pays)
+{
+    const QStringList parts = text.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    for (const QString &pay : parts) {
+        const QStringList f = pay.split(QLatin1Char(':'));
+        pays.push_back({f.value(0), parseInteger(f.value(1)), parseInteger(f.value(2))});
+    }
+}
+
+// True when a name would read back from the "pays" text as it is.
+bool plainPayName(const QString &name)
+{
+    return !name.contains(QLatin1Char(';')) && !name.contains(QLatin1Char(':'));
+}
+
+} // namespace
+
 void TSummary::tableItems(const TRepData *group, double &sum, TSummaryLines &out) const
 {
     const auto *n = dynamic_cast<const TRepTables *>(group->node(QStringLiteral("tables")));
     if (!n)
         return;
     const QString currency = currencyText().leftJustified(3);
-    // by the time of the pay that made the leaf, one leaf at a time
-    n->visitByTime([&](const TRepTable &leaf) {
-        const qint64 amount = amountOf(&leaf);
-        sum += leaf.amount();
-        const QString date = leaf.payDate().toString(QStringLiteral("dd.MM.yy")).rightJustified(8);
-        const QString time = leaf.payTime().toString(QStringLiteral("hh:mm:ss")).rightJustified(8);
-        out.add(QStringLiteral("%1 %2  %3/%4 %5 %6")
-                        .arg(date, time, leaf.getString(QStringLiteral("table")).rightJustified(5),
-                             QString::asprintf("%03d", leaf.getInt(QStringLiteral("party"))),
-                             amountText(amount).rightJustified(8), currency));
-        const QStringList pays = leaf.pays().split(QLatin1Char(';'), Qt::SkipEmptyParts);
-        for (const QString &pay : pays) {
-            const QStringList f = pay.split(QLatin1Char(':'));
-            out.add(QStringLiteral("%1:(Tip %2) %3 %4")
-                            .arg(f.value(0).left(13).rightJustified(13),
-                                 amountText(parseInteger(f.value(2))).rightJustified(8),
-                                 amountText(parseInteger(f.value(1))).rightJustified(8), currency));
+    // the currency's settings read once for the many lines
+    const TPlainAmounts amounts = m_currencies ? m_currencies->plainAmounts() : TPlainAmounts();
+    std::vector<TablePay> pays;
+    // each line is handed on as it is: a new one for each
+    QString line;
+    const auto start = [&line]() {
+        line = QString();
+        line.reserve(64);
+    };
+    const auto write = [&](const QDate &payDate, const QTime &payTime, const QString &table,
+                           int party, double amount) {
+        sum += amount;
+        start();
+        appendRight(line, dayText(payDate), 8);
+        line += QLatin1Char(' ');
+        appendRight(line, timeText(payTime), 8);
+        line += QLatin1String("  ");
+        appendRight(line, table, 5);
+        line += QLatin1Char('/');
+        line += party >= 0 && party <= 999 ? zeroPadded(party, 3)
+                                           : QString::asprintf("%03d", party);
+        line += QLatin1Char(' ');
+        appendRight(line, amounts.text(long(roundHalfUp(amount))), 8);
+        line += QLatin1Char(' ');
+        line += currency;
+        out.add(line);
+        for (const TablePay &pay : pays) {
+            start();
+            appendRight(line, pay.payform.left(13), 13);
+            line += QLatin1String(":(Tip ");
+            appendRight(line, amounts.text(long(pay.tip)), 8);
+            line += QLatin1String(") ");
+            appendRight(line, amounts.text(long(pay.net)), 8);
+            line += QLatin1Char(' ');
+            line += currency;
+            out.add(line);
         }
-    });
+    };
+    // by the time of the pay that made the leaf, one table at a time
+    n->visitLinesByTime(
+            [&](const TRepTables::Line &table) {
+                pays.clear();
+                bool plain = true;
+                for (const TRepTables::Line::Pay &pay : table.pays)
+                    plain = plain && plainPayName(pay.payform);
+                if (plain) {
+                    for (const TRepTables::Line::Pay &pay : table.pays)
+                        pays.push_back({pay.payform, pay.net, pay.tip});
+                } else {
+                    // as the leaf's text of its pays reads
+                    QString text;
+                    for (const TRepTables::Line::Pay &pay : table.pays) {
+                        if (!text.isEmpty())
+                            text += QLatin1Char(';');
+                        text += pay.payform + QLatin1Char(':') + QString::number(pay.net)
+                                + QLatin1Char(':') + QString::number(pay.tip);
+                    }
+                    paysOfText(text, pays);
+                }
+                write(table.payDate, table.payTime, table.table, int(parseInteger(table.party)),
+                      table.amount);
+            },
+            [&](const TRepTable &leaf) {
+                pays.clear();
+                paysOfText(leaf.pays(), pays);
+                write(leaf.payDate(), leaf.payTime(), leaf.getString(QStringLiteral("table")),
+                      leaf.getInt(QStringLiteral("party")), leaf.amount());
+            });
 }
 
 QStringList TSummary::hotelItems(const TRepData *group, double &sum) const

@@ -6,6 +6,7 @@
 
 using PosLib::TCurrencies;
 using PosLib::TCurrency;
+using PosLib::TPlainAmounts;
 
 namespace {
 
@@ -81,6 +82,44 @@ TEST_F(CurrencyList, PlainForm)
     TCurrency *tens = addCurrency(list, 4, QStringLiteral("ITL"), 1.0, -1);
     EXPECT_EQ(QStringLiteral("120"), list.formatPlain(12, tens));
     EXPECT_EQ(QStringLiteral("-120"), list.formatPlain(-12, tens));
+}
+
+// The prepared plain form writes what format() writes, for every kind of
+// currency and the amounts where signs and places are easy to get wrong.
+TEST_F(CurrencyList, PreparedPlainFormIsThePlainForm)
+{
+    const QList<TCurrency *> currencies
+            = {euro, addCurrency(list, 2, QStringLiteral("USD"), 1.0, 3, QString()),
+               addCurrency(list, 3, QStringLiteral("JPY"), 1.0, 0),
+               addCurrency(list, 4, QStringLiteral("ITL"), 1.0, -1),
+               addCurrency(list, 5, QStringLiteral("XBT"), 1.0, 11, QStringLiteral("::"))};
+    const QList<long> amounts = {0,
+                                 1,
+                                 -1,
+                                 5,
+                                 -5,
+                                 99,
+                                 -99,
+                                 100,
+                                 -100,
+                                 1005,
+                                 -1005,
+                                 123456,
+                                 -123456,
+                                 1234567890123L,
+                                 -1234567890123L};
+    for (TCurrency *currency : currencies) {
+        const TPlainAmounts prepared = list.plainAmounts(currency);
+        for (long amount : amounts)
+            EXPECT_EQ(list.format(amount, currency, false, false), prepared.text(amount))
+                    << qPrintable(currency->shortname()) << " " << amount;
+    }
+    // none: the system currency
+    EXPECT_EQ(QStringLiteral("-0,05"), list.plainAmounts().text(-5));
+    TCurrencies none;
+    none.setSystemCurrencyId(7);
+    EXPECT_EQ(QStringLiteral("-12345"), none.plainAmounts().text(-12345));
+    EXPECT_EQ(QStringLiteral("-12345"), TPlainAmounts().text(-12345));
 }
 
 TEST_F(CurrencyList, GroupedForm)

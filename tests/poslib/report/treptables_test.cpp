@@ -81,3 +81,74 @@ TEST(RepTables, TablesComeByTheTimeOfTheirPayThenByArchiveNumber)
     EXPECT_EQ(expected, amountsByTime(rows));
     EXPECT_EQ(expected, amountsByTime(leaves));
 }
+
+// What the table report prints of a table comes from its row as it would
+// from the leaf made of it: table and party texts, the amount, and every
+// pay with its form's name, given minus return and tip, also for names
+// with the characters that separate the leaf's list of pays.
+TEST(RepTables, LinesOfTheRowsReadAsTheLeaves)
+{
+    TestDir dir;
+    TRepWaiters groups(nullptr, dir.path());
+    groups.setKeepRecords(true);
+    TTable t(nullptr);
+    t.setTable(12);
+    t.setParty(3);
+    t.setArchive(40);
+    t.setInSum(true);
+    t.create().setInt(QStringLiteral("waiter"), 3);
+    const QList<std::pair<QString, qint64>> pays
+            = {{QStringLiteral("Cash"), 1250}, {QStringLiteral("Card: Visa;Gold"), -300}, {{}, 0}};
+    int second = 0;
+    for (const auto &[name, amount] : pays) {
+        auto *e = new TTableEntry;
+        e->setType(EntryPay);
+        e->setInt(QStringLiteral("waiter"), 3);
+        e->setDate(QStringLiteral("date"), Day);
+        e->setTime(QStringLiteral("time"), QTime(20, 15, ++second));
+        e->setInt(QStringLiteral("amount"), amount);
+        e->setInt(QStringLiteral("tip"), 50);
+        e->setInt(QStringLiteral("given"), amount + 100);
+        e->setInt(QStringLiteral("return"), 100);
+        e->setInt(QStringLiteral("payform"), 1);
+        if (!name.isNull())
+            e->setString(QStringLiteral("payformname"), name);
+        e->setBool(QStringLiteral("intermsum"), true);
+        t.entries().append(e);
+    }
+    t.entries().forEach([&](TTableEntry *e) { groups.addEntry(e, &t); });
+    const auto *tables = dynamic_cast<const TRepTables *>(
+            groups.group(QStringLiteral("0"))->node(QStringLiteral("tables")));
+    ASSERT_NE(nullptr, tables);
+
+    QStringList fromRows;
+    tables->visitLinesByTime(
+            [&](const TRepTables::Line &line) {
+                QStringList texts;
+                for (const TRepTables::Line::Pay &pay : line.pays)
+                    texts << pay.payform + ':' + QString::number(pay.net) + ':'
+                                     + QString::number(pay.tip);
+                fromRows << line.payDate.toString() + ' ' + line.payTime.toString() + ' '
+                                    + line.table + '/' + line.party + ' '
+                                    + QString::number(line.amount) + ' ' + texts.join(';');
+            },
+            [&](const TRepTable &) { ADD_FAILURE() << "rows were made leaves"; });
+    QStringList fromLeaves;
+    tables->visitByTime([&](const TRepTable &leaf) {
+        fromLeaves << leaf.payDate().toString() + ' ' + leaf.payTime().toString() + ' '
+                              + leaf.getString(QStringLiteral("table")) + '/'
+                              + leaf.getString(QStringLiteral("party")) + ' '
+                              + QString::number(leaf.amount()) + ' ' + leaf.pays();
+    });
+    ASSERT_EQ(1, fromRows.size());
+    EXPECT_EQ(fromLeaves, fromRows);
+    EXPECT_TRUE(fromRows.first().contains(QLatin1String("12/3 950 Cash:1250:50;Card: Visa;Gold")))
+            << qPrintable(fromRows.first());
+
+    // once leaves, the leaves themselves
+    tables->leaves();
+    int leaves = 0;
+    tables->visitLinesByTime([&](const TRepTables::Line &) { ADD_FAILURE() << "a row"; },
+                             [&](const TRepTable &) { ++leaves; });
+    EXPECT_EQ(1, leaves);
+}

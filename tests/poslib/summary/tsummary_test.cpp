@@ -1,4 +1,5 @@
 #include "tsummary.h"
+#include "tsummarytext.h"
 
 #include "golden.h"
 #include "tcounter.h"
@@ -305,6 +306,36 @@ TEST_F(Summary, ItemReportsOverAllWaiters)
                       writer()->waiterReport(r.first, "Report", true));
     }
     EXPECT_TRUE(writer()->waiterReport(15, "Report", true).isEmpty());
+}
+
+// The table report's dates and times are what Qt writes for "dd.MM.yy"
+// and "hh:mm:ss", invalid ones empty.
+TEST(SummaryText, DatesAndTimesAsQtWritesThem)
+{
+    for (const QDate &d :
+         {QDate(2026, 12, 5), QDate(2000, 1, 1), QDate(1999, 12, 31), QDate(1, 1, 9),
+          QDate(905, 7, 4), QDate(9999, 12, 31), QDate(-44, 3, 15), QDate(10000, 1, 1), QDate()})
+        EXPECT_EQ(d.toString(QStringLiteral("dd.MM.yy")), SummaryText::dayText(d))
+                << qPrintable(d.toString(Qt::ISODate));
+    for (const QTime &t : {QTime(0, 0), QTime(9, 5, 7), QTime(23, 59, 59, 999), QTime()})
+        EXPECT_EQ(t.toString(QStringLiteral("hh:mm:ss")), SummaryText::timeText(t));
+}
+
+// A pay form's name with the characters that separate a table's pays
+// prints as the table report always read it: cut at them.
+TEST_F(Summary, TablesWithPayFormNamesThatSeparatePays)
+{
+    dir.write("var/archives/a1", tableBytes(9, 4, Carla, true,
+                                            {order(Pizza, 1, Carla, QTime(20, 15)),
+                                             pay({850, 0, 850, 0, 2, "Card: Visa;Gold", true, 1},
+                                                 Carla, QTime(22, 0))}));
+    const QStringList lines = writer()->waiterReport(TSummary::Tables, "Report", true);
+    const QStringList expected = {"10.03.14 22:00:00      9/004     8.50 EUR",
+                                  "         Card:(Tip     0.00)     0.00 EUR",
+                                  "         Gold:(Tip     0.00)     8.50 EUR"};
+    const qsizetype at = lines.indexOf(expected.first());
+    ASSERT_GE(at, 0) << qPrintable(lines.join('\n'));
+    EXPECT_EQ(expected, lines.mid(at, 3));
 }
 
 TEST_F(Summary, NoPrintSwitchRemovesOneLineAndCaptionsReplaceDefaults)
