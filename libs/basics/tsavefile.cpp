@@ -133,7 +133,9 @@ void TSaveFile::commit()
     // The new file keeps our write lock until this object goes: whoever
     // opens the name now waits until the caller is done with it.
     m_committed = true;
-    // 4. the rename itself on the disk
+    // 4. the rename itself on the disk, unless the caller syncs the folder
+    if (!m_syncDirectory)
+        return;
     const QString dir = QFileInfo(m_target).path();
     int error = injectedFault(TSaveStep::SyncDir, dir);
     if (!error && !syncDirectory(dir))

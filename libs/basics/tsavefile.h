@@ -62,6 +62,12 @@ public:
     // The lock attempts of open() (TFile::setLockRetry).
     void setLockRetry(int attempts, int pauseMs) { m_file.setLockRetry(attempts, pauseMs); }
     bool isOpen() const { return m_file.isOpen(); }
+    // Whether commit() syncs the directory after the rename (by default).
+    // Off for a caller that saves many files into one folder and syncs it
+    // once after the last (syncDirectory()): each file is still synced
+    // before its rename, so its name holds the old content or the whole
+    // new one; only the renames may be lost to a crash before that sync.
+    void setSyncDirectory(bool sync) { m_syncDirectory = sync; }
 
     // Appends bytes to the temporary. After the first failure nothing more
     // is written and every call returns false; commit() then fails with
@@ -74,12 +80,12 @@ public:
 
     // Puts the new content in place: flush and fsync the temporary, keep
     // the backup, rename the temporary over the target (one ::rename,
-    // retried like renameFile), fsync the directory. On a failure before
-    // the rename the temporary is removed, the target is untouched and
-    // the error is thrown: the first write error (305/308), a failed sync
-    // (305/308), a failed backup (311/312) or rename (312). A failed sync
-    // of the directory after the rename is thrown as 305/308 too; the
-    // target then already holds the new content.
+    // retried like renameFile), fsync the directory (unless turned off).
+    // On a failure before the rename the temporary is removed, the target
+    // is untouched and the error is thrown: the first write error
+    // (305/308), a failed sync (305/308), a failed backup (311/312) or
+    // rename (312). A failed sync of the directory after the rename is
+    // thrown as 305/308 too; the target then already holds the new content.
     void commit();
     // Removes the temporary; the target stays as it was. After commit()
     // it only releases the new file's lock. Harmless when not open.
@@ -99,6 +105,7 @@ private:
     std::optional<TFileError> m_error;
     std::optional<TSaveStep> m_failed;
     bool m_committed = false;
+    bool m_syncDirectory = true;
 };
 
 // Copies `source` durably to `target`: reads under the source's read lock

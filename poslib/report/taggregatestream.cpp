@@ -1,5 +1,7 @@
 #include "taggregatestream.h"
 
+#include "ttextpool.h"
+
 #include <atomic>
 
 #include <cstring>
@@ -14,7 +16,7 @@ constexpr quint32 NullLength = 0xffffffffu;
 
 } // namespace
 
-void TAggregateWriter::text(const QString &text)
+quint32 TAggregateWriter::numberOf(const QString &text)
 {
     if (text.isNull()) {
         if (!m_hasNull) {
@@ -22,38 +24,60 @@ void TAggregateWriter::text(const QString &text)
             m_null = quint32(m_texts.size());
             m_texts.append(QString());
         }
-        u32(m_null);
-        return;
+        return m_null;
     }
-    const std::pair<const void *, qsizetype> data(text.constData(), text.size());
-    auto shared = m_shared.constFind(data);
-    if (shared != m_shared.cend()) {
-        u32(shared.value());
-        return;
-    }
+    const void *data = text.constData();
+    Recent &recent = m_recent[(quintptr(data) >> 4) % RecentSize];
+    if (recent.data == data && recent.size == text.size())
+        return recent.id;
     auto it = m_ids.constFind(text);
     if (it == m_ids.cend()) {
         it = m_ids.insert(text, quint32(m_texts.size()));
         m_texts.append(text);
     }
     // only for the data the pool holds a copy of
-    if (m_texts.at(qsizetype(it.value())).constData() == text.constData())
-        m_shared.insert(data, it.value());
-    u32(it.value());
+    if (m_texts.at(qsizetype(it.value())).constData() == data)
+        recent = Recent {data, text.size(), it.value()};
+    return it.value();
+}
+
+void TAggregateWriter::pooled(const TTextPool &pool, quint32 id)
+{
+    if (&pool != m_pool) {
+        m_pool = &pool;
+        m_poolIds = &m_pools[&pool];
+    }
+    if (m_poolIds->size() <= size_t(id))
+        m_poolIds->resize(size_t(pool.size()) > size_t(id) ? size_t(pool.size()) : size_t(id) + 1);
+    quint32 &known = (*m_poolIds)[size_t(id)];
+    if (known == 0)
+        known = numberOf(pool.text(id)) + 1;
+    u32(known - 1);
 }
 
 void TAggregateWriter::exact(const TExactSum &sum)
 {
-    const QList<double> parts = sum.parts();
-    u8(quint8(parts.size()));
-    for (double part : parts)
-        f64(part);
+    const int parts = sum.partCount();
+    u8(quint8(parts));
+    for (int i = 0; i < parts; ++i)
+        f64(sum.part(i));
 }
 
 QByteArray TAggregateWriter::bytes() const
 {
+    QByteArray out;
+    appendTo(out);
+    return out;
+}
+
+void TAggregateWriter::appendTo(QByteArray &out) const
+{
     TAggregateWriter pool;
     pool.u32(quint32(m_texts.size()));
+    qsizetype characters = 0;
+    for (const QString &t : m_texts)
+        characters += t.size();
+    pool.m_data.reserve(pool.m_data.size() + size_t(m_texts.size()) * 3 + size_t(characters) * 2);
     for (const QString &t : m_texts) {
         if (t.isNull()) {
             pool.u32(NullLength);
@@ -62,7 +86,9 @@ QByteArray TAggregateWriter::bytes() const
         pool.u32(quint32(t.size()));
         pool.raw(t.constData(), size_t(t.size()) * 2);
     }
-    return pool.m_data + m_data;
+    out.reserve(out.size() + pool.size() + size());
+    out.append(pool.m_data.data(), pool.size());
+    out.append(m_data.data(), size());
 }
 
 TAggregateReader::TAggregateReader(const QByteArray &bytes)

@@ -11,16 +11,23 @@
 
 #include <cstring>
 #include <limits>
+#include <string>
+#include <unordered_map>
 #include <utility>
+#include <vector>
 
 namespace PosLib {
+
+class TTextPool;
 
 // Writes the figures of a day aggregate: numbers little-endian, each
 // text once in a pool at the front and referred to by its number.
 class TAggregateWriter
 {
 public:
-    void u8(quint8 v) { m_data.append(char(v)); }
+    TAggregateWriter() { m_data.reserve(16 * 1024); }
+
+    void u8(quint8 v) { m_data.push_back(char(v)); }
     // Whole numbers take as many bytes as they need, 7 bits each (small
     // counts and text numbers one byte); signed ones zigzag first.
     void u32(quint32 v) { varint(v); }
@@ -29,7 +36,10 @@ public:
     void f64(double v) { raw(&v, sizeof v); }
     void boolean(bool v) { u8(v ? 1 : 0); }
     // A text by its pool number (null and empty texts stay apart).
-    void text(const QString &text);
+    void text(const QString &text) { u32(numberOf(text)); }
+    // Text `id` of `pool`, as text(): each number of a pool is looked up
+    // once per writer. The pool must not change while the writer is used.
+    void pooled(const TTextPool &pool, quint32 id);
     void date(const QDate &d)
     {
         i64(d.isValid() ? d.toJulianDay() : std::numeric_limits<qint64>::min());
@@ -42,32 +52,52 @@ public:
     {
         const quint32 zero = 0;
         raw(&zero, sizeof zero);
-        return m_data.size() - qsizetype(sizeof(quint32));
+        return size() - qsizetype(sizeof(quint32));
     }
-    qsizetype size() const { return m_data.size(); }
-    void patch(qsizetype at, quint32 v) { std::memcpy(m_data.data() + at, &v, sizeof v); }
+    qsizetype size() const { return qsizetype(m_data.size()); }
+    void patch(qsizetype at, quint32 v) { std::memcpy(&m_data[size_t(at)], &v, sizeof v); }
 
     // The pool, then the figures.
     QByteArray bytes() const;
+    // The same appended to `out`.
+    void appendTo(QByteArray &out) const;
 
 private:
-    void raw(const void *p, size_t n) { m_data.append(static_cast<const char *>(p), qsizetype(n)); }
+    // The text's number in the pool, added when new.
+    quint32 numberOf(const QString &text);
+    void raw(const void *p, size_t n) { m_data.append(static_cast<const char *>(p), n); }
     void varint(quint64 v)
     {
+        char bytes[10];
+        size_t n = 0;
         while (v >= 0x80) {
-            m_data.append(char(quint8(v) | 0x80));
+            bytes[n++] = char(quint8(v) | 0x80);
             v >>= 7;
         }
-        m_data.append(char(v));
+        bytes[n++] = char(v);
+        m_data.append(bytes, n);
     }
-    QByteArray m_data;
+    std::string m_data;
     QHash<QString, quint32> m_ids;
-    // the same by the text's data: copies of a text share it, and the pool
-    // holding a copy keeps the data from being freed and reused
-    QHash<std::pair<const void *, qsizetype>, quint32> m_shared;
+    // the last texts written by the address of their data: copies of a text
+    // share it, and the pool holding a copy keeps the data from being freed
+    // and reused; a text not found here is looked up by its characters
+    struct Recent
+    {
+        const void *data = nullptr;
+        qsizetype size = 0;
+        quint32 id = 0;
+    };
+    static constexpr size_t RecentSize = 1024;
+    std::vector<Recent> m_recent = std::vector<Recent>(RecentSize);
     QList<QString> m_texts;
     bool m_hasNull = false;
     quint32 m_null = 0;
+    // the numbers here of the texts of pools, by their numbers there
+    // (0: not looked up yet, else the number + 1)
+    const TTextPool *m_pool = nullptr;
+    std::vector<quint32> *m_poolIds = nullptr;
+    std::unordered_map<const TTextPool *, std::vector<quint32>> m_pools;
 };
 
 // Reads what TAggregateWriter wrote, checking every read against the bytes

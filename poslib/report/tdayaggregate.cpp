@@ -74,17 +74,17 @@ QByteArray TDayAggregate::toBytes(const TRepDatas &day, const QByteArray &stamp)
     TAggregateWriter writer;
     if (!day.writeDay(writer))
         return QByteArray();
-    const QByteArray payload = writer.bytes();
     QByteArray out;
-    out.reserve(HeaderSize + stamp.size() + payload.size());
     put(out, Magic);
     put(out, Version);
     put(out, quint16(0));
     put(out, quint32(stamp.size()));
-    put(out, quint32(payload.size()));
+    put(out, quint32(0)); // the payload's length, once written
     put(out, quint64(0));
     out.append(stamp);
-    out.append(payload);
+    writer.appendTo(out);
+    const quint32 payload = quint32(out.size() - HeaderSize - stamp.size());
+    std::memcpy(out.data() + 12, &payload, sizeof payload);
     const quint64 sum = checksum(out.constData() + HeaderSize, out.size() - HeaderSize);
     std::memcpy(out.data() + 16, &sum, sizeof sum);
     return out;

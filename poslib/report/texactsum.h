@@ -43,6 +43,9 @@ public:
     // The parts whose exact sum is the value (non-overlapping, smallest
     // first); what a day aggregate stores.
     QList<double> parts() const;
+    // The same one by one: partCount() of them, part(0) the smallest.
+    int partCount() const { return int(m_parts.size()) + 1; }
+    double part(int i) const { return i < m_parts.size() ? m_parts[i] : m_high; }
     // A sum of exactly these parts.
     static TExactSum ofParts(const QList<double> &parts);
 

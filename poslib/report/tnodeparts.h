@@ -62,7 +62,7 @@ inline void writePooled(TAggregateWriter &out, const TTextPool &pool, quint32 id
 {
     out.boolean(id != TTextPool::Absent);
     if (id != TTextPool::Absent)
-        out.text(pool.text(id));
+        out.pooled(pool, id);
 }
 
 inline quint32 readPooled(TAggregateReader &in, TTextPool &pool)

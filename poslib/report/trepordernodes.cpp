@@ -7,6 +7,8 @@
 
 #include <QTextStream>
 
+#include <algorithm>
+
 using namespace Basics;
 
 namespace PosLib {
@@ -259,10 +261,24 @@ QString articleKey(const TTableEntry *entry)
 
 QString articleKey(const TEntryFacts &entry)
 {
-    return QStringLiteral("%1:%2:%3")
-            .arg(entry.plu(), 10, 10, QLatin1Char('0'))
-            .arg(entry.price())
-            .arg(withoutLineBreaks(entry.getString(FArticle)));
+    const qint64 plu = entry.plu();
+    const QString name = withoutLineBreaks(entry.getString(FArticle));
+    if (plu < 0) {
+        return QStringLiteral("%1:%2:%3")
+                .arg(plu, 10, 10, QLatin1Char('0'))
+                .arg(entry.price())
+                .arg(name);
+    }
+    // the number at least 10 digits wide, the price, the name: built in one
+    // piece, as a key is made for every new article of every day cached
+    const QString number = QString::number(plu);
+    const QString price = QString::number(entry.price());
+    QString key;
+    key.reserve(std::max<qsizetype>(number.size(), 10) + price.size() + name.size() + 2);
+    for (qsizetype i = number.size(); i < 10; ++i)
+        key.append(QLatin1Char('0'));
+    key.append(number).append(QLatin1Char(':')).append(price).append(QLatin1Char(':')).append(name);
+    return key;
 }
 
 TRepArticles::TRepArticles()

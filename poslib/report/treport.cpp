@@ -80,6 +80,13 @@ bool TReport::runRange(TRepWaiters *waiters, TRepCenters *centers, const QDate &
 {
     // the installation's settings are read again for a new range
     m_cacheDirs.clear();
+    // the folders of the cached days written are synced once, at the end,
+    // after the reader's workers are done (the reader goes first)
+    struct SyncAtEnd
+    {
+        TReport *report;
+        ~SyncAtEnd() { report->finishCacheWrites(); }
+    } syncAtEnd {this};
     // the closed days are looked at ahead, while the days before them are added
     const std::unique_ptr<TDayCacheReader> ahead = readAhead(waiters, centers, from, to);
     int index = 0;
@@ -91,7 +98,7 @@ bool TReport::runRange(TRepWaiters *waiters, TRepCenters *centers, const QDate &
             const TCachedDayState state = ahead->take(index++);
             if (!runDay(waiters, centers, d, &state))
                 return false;
-        } else if (!runDay(waiters, centers, d)) {
+        } else if (!runDay(waiters, centers, d, nullptr)) {
             return false;
         }
     }
@@ -103,7 +110,28 @@ bool TReport::runRange(TRepWaiters *waiters, TRepCenters *centers, const QDate &
 
 bool TReport::runDay(TRepWaiters *waiters, TRepCenters *centers, const QDate &day)
 {
-    return runDay(waiters, centers, day, nullptr);
+    const bool done = runDay(waiters, centers, day, nullptr);
+    finishCacheWrites();
+    return done;
+}
+
+bool TReport::cacheWritable()
+{
+    if (!m_cacheReadOnly && m_cacheWriter.failed()) {
+        // a read-only installation: reports go on without the cache
+        m_cacheReadOnly = true;
+        logDebug(QStringLiteral("Report cache not written: %1").arg(m_cacheWriter.failure()),
+                 LogModule::Library, LogClass::Report);
+    }
+    return !m_cacheReadOnly;
+}
+
+void TReport::finishCacheWrites()
+{
+    if (!m_cacheWriter.finish())
+        logDebug(QStringLiteral("Report cache folder not synced"), LogModule::Library,
+                 LogClass::Report);
+    cacheWritable();
 }
 
 bool TReport::runDay(TRepWaiters *waiters, TRepCenters *centers, const QDate &day,
@@ -295,10 +323,10 @@ std::unique_ptr<TDayCacheReader> TReport::readAhead(TRepWaiters *waiters, TRepCe
     // days not cached are read ahead too, unless a filter is asked for
     // (it keeps caches of its own) or the cache cannot be written
     TDayCacheReader::Builder builder;
-    if (!m_filter && !m_cacheReadOnly) {
+    if (!m_filter && cacheWritable()) {
         const DaySide like[2] = {daySideOf(sides[0]), daySideOf(sides[1])};
-        builder = [this, from, roots, like](int index, TCachedDayState &state) {
-            buildAhead(from.addDays(index), roots, like, state);
+        builder = [this, from, roots, like, dirs](int index, TCachedDayState &state) {
+            buildAhead(from.addDays(index), roots, like, dirs, &m_cacheWriter, state);
         };
     }
     const int threads = std::min(QThread::idealThreadCount(), 4);
@@ -338,6 +366,7 @@ void TReport::makeDayGroups(const DaySide (&sides)[2], std::unique_ptr<TRepWaite
 }
 
 void TReport::buildAhead(const QDate &day, const QStringList &roots, const DaySide (&sides)[2],
+                         const QString (&dirs)[2], TDayCacheWriter *writer,
                          TCachedDayState &state) const
 {
     std::unique_ptr<TRepWaiters> dayWaiters;
@@ -361,6 +390,19 @@ void TReport::buildAhead(const QDate &day, const QStringList &roots, const DaySi
     for (int i = 0; i < 2; ++i) {
         if (daySides[i])
             state.built[i] = TDayAggregate::toBytes(*daySides[i], state.stamp);
+    }
+    // kept when the summaries read are still the ones stamped
+    QByteArray after = engineStamp();
+    for (const QString &path : roots) {
+        if (!TDayCacheReader::appendIdentity(after,
+                                             QFile::encodeName(TArchTable(path, day).filePath()))) {
+            after.clear();
+            break;
+        }
+    }
+    for (int i = 0; i < 2; ++i) {
+        if (!state.built[i].isEmpty() && after == state.stamp)
+            writer->save(dirs[i], cacheFile(dirs[i], day), state.built[i]);
     }
     state.builtBytes = bytes;
     state.builtTables = counts.tables;
@@ -435,7 +477,7 @@ bool TReport::runCachedDay(TRepWaiters *waiters, TRepCenters *centers, const QDa
     }
 
     // a cache that cannot be written: the day goes straight into the groups
-    if (m_cacheReadOnly) {
+    if (!cacheWritable()) {
         const Groups straight {merged[0] ? nullptr : waiters, merged[1] ? nullptr : centers};
         for (const QString &path : paths()) {
             if (!readSummary(path, day, straight, true))
@@ -470,10 +512,10 @@ bool TReport::runCachedDay(TRepWaiters *waiters, TRepCenters *centers, const QDa
         if (!built && !readSummary(path, day, dayGroups, true))
             return false;
     }
-    // kept when the summaries read are the ones stamped (or were built
-    // just now)
-    const QByteArray after = summaryStamp(day, false);
-    const bool keep = !after.isEmpty() && (stamp.isEmpty() || stamp == after);
+    // kept when the summaries read are the ones stamped (those built ahead
+    // were written there)
+    const QByteArray after = built ? QByteArray() : summaryStamp(day, false);
+    const bool keep = !built && !after.isEmpty() && (stamp.isEmpty() || stamp == after);
     TRepDatas *daySides[2] = {dayWaiters.get(), dayCenters.get()};
     for (int i = 0; i < 2; ++i) {
         if (built ? merged[i] : !daySides[i])
@@ -492,28 +534,10 @@ bool TReport::runCachedDay(TRepWaiters *waiters, TRepCenters *centers, const QDa
             }
             continue;
         }
-        if (!keep || m_cacheReadOnly)
-            continue;
-        const QString file = cacheFile(dirs[i], day);
-        if (!QDir().mkpath(dirs[i])) {
-            m_cacheReadOnly = true;
-            logDebug(QStringLiteral("Report cache not written: %1 cannot be created").arg(dirs[i]),
-                     LogModule::Library, LogClass::Report);
-            continue;
-        }
-        try {
-            TSaveFile save(file);
-            save.setLockRetry(1, 0);
-            save.open();
-            save.write(blob);
-            save.commit();
-        } catch (const TError &e) {
-            // a read-only installation: reports go on without the cache
-            m_cacheReadOnly = true;
-            logDebug(QStringLiteral("Report cache not written (%1): %2").arg(file, e.text()),
-                     LogModule::Library, LogClass::Report);
-        }
+        if (keep && cacheWritable())
+            m_cacheWriter.save(dirs[i], cacheFile(dirs[i], day), blob);
     }
+    cacheWritable();
     return !m_stopped;
 }
 

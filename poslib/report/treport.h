@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tdaycachewriter.h"
 #include "trepdata.h"
 #include "tvalue.h"
 
@@ -212,8 +213,16 @@ private:
     // its caches are not shared), emits nothing and writes nothing but its
     // own groups. A summary that cannot be read throws: the day is then
     // read in its turn.
+    // Writes them to the cache (`dirs` by side) through `writer` when the
+    // summaries are still the ones stamped.
     void buildAhead(const QDate &day, const QStringList &roots, const DaySide (&sides)[2],
+                    const QString (&dirs)[2], TDayCacheWriter *writer,
                     TCachedDayState &state) const;
+    // Takes a failed cache write (on a worker or here) as a cache that
+    // cannot be written for the rest of the run; true when writing goes on.
+    bool cacheWritable();
+    // Syncs the folders of the cached days written (once per run).
+    void finishCacheWrites();
     bool passesTrainee(const TTableFacts &table) const;
     bool usesDayCache() const { return m_dayCache && !m_readOnly; }
     QStringList paths() const;
@@ -233,6 +242,8 @@ private:
     DaySource m_daySource;
     // a cache write failed: none tried again in this run
     bool m_cacheReadOnly = false;
+    // writes the cached days, here and on the reader's workers
+    TDayCacheWriter m_cacheWriter;
     int m_cachedDays = 0;
     // dayCacheDir() by side, once per run
     mutable QHash<QString, QString> m_cacheDirs;

@@ -356,8 +356,8 @@ bool TRepPayforms::writeDay(TAggregateWriter &out) const
     for (const Note &note : m_notes) {
         out.i32(note.number);
         out.i32(note.currency);
-        out.text(m_texts.text(note.name));
-        out.text(m_texts.text(note.shortName));
+        out.pooled(m_texts, note.name);
+        out.pooled(m_texts, note.shortName);
         out.i32(note.decPos);
         out.boolean(note.hasDecPos);
         out.boolean(note.cashReturn);

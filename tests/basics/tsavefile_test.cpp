@@ -143,6 +143,23 @@ TEST_F(SaveFileTest, FailedDirectorySyncIsReportedAfterTheRename)
     EXPECT_EQ(QStringList {"file"}, dir.entries());
 }
 
+// Saving many files into one folder: each is synced before its rename, the
+// folder is left to the caller.
+TEST_F(SaveFileTest, WithoutTheDirectorySyncEachFileIsStillSyncedBeforeItsRename)
+{
+    TSaveFile file(target);
+    file.setSyncDirectory(false);
+    save(file);
+    EXPECT_EQ("the new content\n", dir.read("file"));
+    const QList<TSaveStep> steps = {TSaveStep::Open, TSaveStep::Write, TSaveStep::Write,
+                                    TSaveStep::Sync, TSaveStep::Rename};
+    EXPECT_EQ(steps, faults.seen);
+    faults.seen.clear();
+    TSaveFile synced(target);
+    save(synced);
+    EXPECT_EQ(steps + QList<TSaveStep> {TSaveStep::SyncDir}, faults.seen);
+}
+
 TEST_F(SaveFileTest, CancelAndDestructorRemoveTheTemporary)
 {
     {

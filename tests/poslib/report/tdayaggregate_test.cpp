@@ -1,12 +1,14 @@
 #include "tarchtable.h"
 #include "tdayaggregate.h"
 #include "tdaycachereader.h"
+#include "tdaycachewriter.h"
 #include "tdemoinstallation.h"
 #include "testdir.h"
 #include "texactsum.h"
 #include "tinstallation.h"
 #include "trepdata.h"
 #include "treport.h"
+#include "tsavefile.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -658,4 +660,58 @@ TEST_F(DayAggregateOverDemo, GroupsOfAReportPerWaiterLeaveTheOverallGroupOut)
     EXPECT_NE(nothing.key(), overAll.key());
     EXPECT_TRUE(nothing.overallOnly());
     EXPECT_FALSE(nothing.walks(QStringLiteral("articles")));
+}
+
+namespace {
+
+// The steps of every save while it lives.
+struct SaveSteps
+{
+    QList<Basics::TSaveStep> seen;
+    SaveSteps()
+    {
+        Basics::setSaveFaultHook([this](Basics::TSaveStep step, const QString &) {
+            seen.append(step);
+            return 0;
+        });
+    }
+    ~SaveSteps() { Basics::setSaveFaultHook({}); }
+    int count(Basics::TSaveStep step) const { return int(seen.count(step)); }
+};
+
+} // namespace
+
+// A run's cached days: each file synced before its rename, the folder made
+// once and synced by finish(), not per file; a folder that cannot be made
+// ends the writing, and nothing half-written stays.
+TEST(DayCacheWriter, FilesAreSyncedOneByOneAndTheirFolderOnce)
+{
+    TestDir dir;
+    const QString days = dir.file(QStringLiteral("cache/a"));
+    SaveSteps steps;
+    TDayCacheWriter writer;
+    for (const char *day : {"1", "2", "3"})
+        EXPECT_TRUE(writer.save(days, days + QLatin1Char('/') + QLatin1String(day), day));
+    EXPECT_EQ(3, steps.count(Basics::TSaveStep::Sync));
+    EXPECT_EQ(3, steps.count(Basics::TSaveStep::Rename));
+    EXPECT_EQ(0, steps.count(Basics::TSaveStep::SyncDir));
+    EXPECT_TRUE(writer.finish());
+    EXPECT_FALSE(writer.failed());
+    EXPECT_EQ(QStringList({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}),
+              QDir(days).entryList(QDir::Files, QDir::Name));
+    QFile two(days + QStringLiteral("/2"));
+    ASSERT_TRUE(two.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QByteArray("2"), two.readAll());
+
+    // where a folder would go there is a file
+    QFile blocker(dir.file(QStringLiteral("blocked")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString blocked = dir.file(QStringLiteral("blocked/b"));
+    EXPECT_FALSE(writer.save(blocked, blocked + QStringLiteral("/1"), "x"));
+    EXPECT_TRUE(writer.failed());
+    EXPECT_TRUE(writer.failure().contains(blocked));
+    // nothing more is written in this run
+    EXPECT_FALSE(writer.save(days, days + QStringLiteral("/4"), "4"));
+    EXPECT_EQ(3, int(QDir(days).entryList(QDir::Files).size()));
 }

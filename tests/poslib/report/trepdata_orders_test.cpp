@@ -153,3 +153,24 @@ TEST(RepOrders, OrdersFallUnderThePayformOfTheirTable)
     // the table's own pay form wins
     EXPECT_EQ(QStringLiteral("101004"), key({pay(3, 100, 1), pay(3, 200, 2)}, 4));
 }
+
+// An article's leaf key: the number at least ten digits wide, the unit
+// price, the name without line breaks; long and negative numbers too.
+TEST(RepOrders, ArticleKeysAreNumberPriceAndName)
+{
+    auto key = [](qint64 plu, qint64 price, const QString &name) {
+        std::unique_ptr<TTableEntry> e(child(EntryOrder, plu, price));
+        e->setString(QStringLiteral("article"), name);
+        return articleKey(e.get());
+    };
+    EXPECT_EQ(QStringLiteral("0000000101:300:Soup"), key(101, 300, QStringLiteral("Soup")));
+    EXPECT_EQ(QStringLiteral("0000000000:-250:"), key(0, -250, QString()));
+    EXPECT_EQ(QStringLiteral("1234567890:1:A"), key(1234567890, 1, QStringLiteral("A")));
+    EXPECT_EQ(QStringLiteral("12345678901:0:Two lines"),
+              key(12345678901LL, 0, QStringLiteral("Two\r\n lines")));
+    EXPECT_EQ(QStringLiteral("%1:%2:%3")
+                      .arg(qint64(-42), 10, 10, QLatin1Char('0'))
+                      .arg(5)
+                      .arg(QStringLiteral("%1")),
+              key(-42, 5, QStringLiteral("%1")));
+}
