@@ -1,7 +1,5 @@
 #include "taggregatestream.h"
 
-#include "ttextpool.h"
-
 #include <atomic>
 
 #include <cstring>
@@ -39,20 +37,6 @@ quint32 TAggregateWriter::numberOf(const QString &text)
     if (m_texts.at(qsizetype(it.value())).constData() == data)
         recent = Recent {data, text.size(), it.value()};
     return it.value();
-}
-
-void TAggregateWriter::pooled(const TTextPool &pool, quint32 id)
-{
-    if (&pool != m_pool) {
-        m_pool = &pool;
-        m_poolIds = &m_pools[&pool];
-    }
-    if (m_poolIds->size() <= size_t(id))
-        m_poolIds->resize(size_t(pool.size()) > size_t(id) ? size_t(pool.size()) : size_t(id) + 1);
-    quint32 &known = (*m_poolIds)[size_t(id)];
-    if (known == 0)
-        known = numberOf(pool.text(id)) + 1;
-    u32(known - 1);
 }
 
 void TAggregateWriter::exact(const TExactSum &sum)

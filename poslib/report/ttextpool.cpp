@@ -39,4 +39,20 @@ quint32 TTextPool::id(TAggregateReader &in)
     return known;
 }
 
+// Kept with the pool, so that the writer needs to know no more of it than
+// its name.
+void TAggregateWriter::pooled(const TTextPool &pool, quint32 id)
+{
+    if (&pool != m_pool) {
+        m_pool = &pool;
+        m_poolIds = &m_pools[&pool];
+    }
+    if (m_poolIds->size() <= size_t(id))
+        m_poolIds->resize(size_t(pool.size()) > size_t(id) ? size_t(pool.size()) : size_t(id) + 1);
+    quint32 &known = (*m_poolIds)[size_t(id)];
+    if (known == 0)
+        known = numberOf(pool.text(id)) + 1;
+    u32(known - 1);
+}
+
 } // namespace PosLib
