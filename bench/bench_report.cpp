@@ -12,8 +12,10 @@
 // system about each day, a stat of every table file), which no warm run can
 // go below.
 //
-// With --json the year's waiter report is also written as JSON by `veltrum
-// report --format json` (the program beside this one) to /dev/null.
+// With --json the waiter report over each number of days is also written
+// as JSON and as CSV by `veltrum report --format json|csv` (the program
+// beside this one) to /dev/null: the data streamed from the report's rows,
+// spooled and copied out, against the floor of the same days.
 //
 // --memory prints the peak resident memory of each kind over each number of
 // days (one run each, without the cache) and how much the last grows over
@@ -362,17 +364,18 @@ int main(int argc, char **argv)
             printRow(d, QStringLiteral("%1 cached, warm").arg(kind),
                      measure(run + QStringList(QStringLiteral("cache")), repeat), floor.cpu);
         }
-        if (json) {
-            // the command line's own path: the data spooled and copied out
-            const QString veltrum
-                    = QCoreApplication::applicationDirPath() + QStringLiteral("/veltrum");
+        // the command line's own path: the data spooled and copied out
+        const QString veltrum = QCoreApplication::applicationDirPath() + QStringLiteral("/veltrum");
+        for (const char *format : {"json", "csv"}) {
+            if (!json)
+                break;
             const QStringList report = {QStringLiteral("report"),
                                         QStringLiteral("--data"),
                                         closedDays(),
                                         QStringLiteral("--kind"),
                                         QStringLiteral("5"),
                                         QStringLiteral("--format"),
-                                        QStringLiteral("json"),
+                                        QString::fromLatin1(format),
                                         QStringLiteral("--from"),
                                         Today.addDays(-days).toString(Qt::ISODate),
                                         QStringLiteral("--to"),
@@ -381,8 +384,8 @@ int main(int argc, char **argv)
                                         QStringLiteral("2026-12-05T21:00:00"),
                                         QStringLiteral("--no-cache"),
                                         QStringLiteral("--quiet")};
-            printRow(d, QStringLiteral("5 as JSON"), measureProgram(veltrum, report, repeat),
-                     floor.cpu);
+            printRow(d, QStringLiteral("5 as %1").arg(QString::fromLatin1(format).toUpper()),
+                     measureProgram(veltrum, report, repeat), floor.cpu);
         }
     }
     if (today) {

@@ -27,6 +27,25 @@ inline QString withoutLineBreaks(QString text)
     return text;
 }
 
+// Calls `visit(n)` for the numbers 1 to `count` in the order of their
+// texts ("1", "10", "100", "11", …, "2"), as a map keyed by them holds them.
+template<typename Visit>
+void forNumbersAsTexts(int count, Visit visit)
+{
+    qint64 number = 1;
+    for (int i = 0; i < count; ++i) {
+        visit(int(number));
+        if (number * 10 <= count) {
+            number *= 10;
+            continue;
+        }
+        // the next text after this one and all that begin with it
+        while (number >= count || number % 10 == 9)
+            number /= 10;
+        ++number;
+    }
+}
+
 // Visits `rows` rows as a map by their keys holds them: in the order of the
 // keys, and of rows with the same key the last one only, as each replaced
 // the one before. `leafOf` makes a row's leaf (null: none), kept for the

@@ -219,10 +219,12 @@ TReportNode *TRepData::node(const QString &key) const
     return nullptr;
 }
 
-void TRepData::setKeepRecords(bool keep)
+void TRepData::setKeepRecords(bool keep, const QStringList &only)
 {
-    for (const char *key : {"tables", "currencies", "currreturns", "hotrooms", "allvoids"})
-        node(QString::fromLatin1(key))->setKeepRecords(keep);
+    for (const char *key : {"tables", "currencies", "currreturns", "hotrooms", "allvoids"}) {
+        const QString name = QString::fromLatin1(key);
+        node(name)->setKeepRecords(keep && (only.isEmpty() || only.contains(name)));
+    }
 }
 
 void TRepData::setKeepDayNotes(bool keep)
@@ -462,8 +464,8 @@ TRepData *TRepDatas::groupFor(const QString &key, const TValue *source)
 TRepData *TRepDatas::newGroup(const TValue *source) const
 {
     auto *g = new TRepData(source, m_settings->departments);
-    if (!m_keepRecords)
-        g->setKeepRecords(false);
+    if (!m_keepRecords || !m_recordNodes.isEmpty())
+        g->setKeepRecords(m_keepRecords, m_recordNodes);
     if (!m_keepCashRecords)
         g->setKeepCashRecords(false);
     if (!m_keepDayNotes)
@@ -483,6 +485,9 @@ void TRepDatas::setScope(const TRepScope &scope)
 
 QString TRepDatas::dayName() const
 {
+    // records of some nodes only: groups of their own
+    if (m_keepRecords && !m_recordNodes.isEmpty())
+        return m_name + m_scope.key() + QLatin1Char('#') + m_recordNodes.join(QLatin1Char(','));
     return m_name + m_scope.key();
 }
 
@@ -490,7 +495,16 @@ void TRepDatas::setKeepRecords(bool keep)
 {
     m_keepRecords = keep;
     for (TRepData *g : std::as_const(m_groups))
-        g->setKeepRecords(keep);
+        g->setKeepRecords(keep, m_recordNodes);
+}
+
+void TRepDatas::setRecordNodes(const QStringList &nodes)
+{
+    m_recordNodes = nodes;
+    m_recordNodes.sort();
+    m_recordNodes.removeDuplicates();
+    for (TRepData *g : std::as_const(m_groups))
+        g->setKeepRecords(m_keepRecords, m_recordNodes);
 }
 
 void TRepDatas::setKeepDayNotes(bool keep)
@@ -619,8 +633,10 @@ bool TRepDatas::writeDay(TAggregateWriter &out) const
 
 bool TRepDatas::takesDay(const QString &dayName, bool records, bool cashRecords) const
 {
-    // groups of everything take what any report reads
-    const bool scope = dayName == m_name || dayName == this->dayName();
+    // groups of everything take what any report reads, but for groups
+    // that keep the records of some nodes only
+    const bool some = m_keepRecords && !m_recordNodes.isEmpty();
+    const bool scope = (dayName == m_name && !some) || dayName == this->dayName();
     return scope && records == m_keepRecords && (cashRecords || !m_keepCashRecords);
 }
 

@@ -107,8 +107,9 @@ public:
     // A node by its dictionary key ("orders", "deps", "payforms", …).
     TReportNode *node(const QString &key) const;
     // Whether the record nodes keep a leaf per pay or void (see
-    // TReportNode::setKeepRecords()).
-    void setKeepRecords(bool keep);
+    // TReportNode::setKeepRecords()); `only`, when not empty: of these
+    // nodes only, the others count their records.
+    void setKeepRecords(bool keep, const QStringList &only = QStringList());
     // The same for the cash and balance nodes: a leaf per cash or balance
     // record.
     void setKeepCashRecords(bool keep);
@@ -196,6 +197,10 @@ public:
     // default); set before anything is added.
     void setKeepRecords(bool keep);
     bool keepsRecords() const { return m_keepRecords; }
+    // Of the record nodes, those that keep their leaves when records are
+    // kept; empty, as at first: all of them. Set before anything is added;
+    // a day aggregate of some of them is one of its own (dayName()).
+    void setRecordNodes(const QStringList &nodes);
     // The same for the leaves per cash and balance record.
     void setKeepCashRecords(bool keep);
     bool keepsCashRecords() const { return m_keepCashRecords; }
@@ -273,6 +278,7 @@ protected:
     int m_highest = 0;
     bool m_simpleRep = false;
     bool m_keepRecords = true;
+    QStringList m_recordNodes; // sorted; empty: all
     bool m_keepCashRecords = true;
     bool m_keepDayNotes = true;
     TRepScope m_scope;

@@ -10,6 +10,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <limits>
 
 using namespace Basics;
 
@@ -128,12 +129,45 @@ bool numberKeyBefore(int a, int b)
 bool TRepPayforms::Copied::operator==(const Copied &o) const
 {
     return std::equal(std::begin(text), std::end(text), std::begin(o.text))
-           && hasTable == o.hasTable && vatOh == o.vatOh && inSum == o.inSum
-           && billNum == o.billNum;
+           && hasTable == o.hasTable && vatOh == o.vatOh && inSum == o.inSum;
 }
+
+namespace {
+
+// The fields a pay's leaf copies, by TPayRow::Text, in the currency of the
+// pay or of its change.
+const TField CopiedFields[2][TPayRow::Texts]
+        = {{FPayform, FPayformName, FInTermSum, FWaiter, FWaiterName, OwnCurrency[0],
+            OwnCurrency[1], OwnCurrency[2], OwnCurrency[3], OwnCurrency[4]},
+           {FPayform, FPayformName, FInTermSum, FWaiter, FWaiterName, ReturnCurrency[0],
+            ReturnCurrency[1], ReturnCurrency[2], ReturnCurrency[3], ReturnCurrency[4]}};
+
+// The value of digits written plainly: no sign, no leading zero, at most
+// nine digits, so that the number's text is the same text again.
+template<typename Unit>
+bool plainNumber(const Unit *digit, qsizetype length, int step, quint32 &value)
+{
+    if (length < 1 || length > 9)
+        return false;
+    quint32 v = 0;
+    for (qsizetype i = 0; i < length; ++i) {
+        const char16_t c
+                = step == 2 ? char16_t(digit[2 * i] << 8 | digit[2 * i + 1]) : char16_t(digit[i]);
+        if (c < '0' || c > '9' || (i == 0 && c == '0' && length > 1))
+            return false;
+        v = v * 10 + quint32(c - '0');
+    }
+    value = v;
+    return true;
+}
+
+} // namespace
 
 quint32 TRepPayforms::copiedOf(const TEntryFacts &entry, const TTableFacts &table)
 {
+    quint32 id = 0;
+    if (rawCopiedOf(entry, table, id))
+        return id;
     Copied c;
     auto text = [&](const TEntryFacts &from, TField f) {
         return from.has(f) ? m_texts.id(from.getString(f)) : TTextPool::Absent;
@@ -141,16 +175,72 @@ quint32 TRepPayforms::copiedOf(const TEntryFacts &entry, const TTableFacts &tabl
     c.hasTable = !table.isNull();
     c.vatOh = c.hasTable && table.vatOh();
     c.inSum = c.hasTable && table.inSum();
-    c.billNum = c.hasTable ? text(table.header(), FBillNum) : TTextPool::Absent;
-    c.text[Copied::Payform] = text(entry, FPayform);
-    c.text[Copied::PayformName] = text(entry, FPayformName);
-    c.text[Copied::InTermSum] = text(entry, FInTermSum);
-    c.text[Copied::Waiter] = text(entry, FWaiter);
-    c.text[Copied::WaiterName] = text(entry, FWaiterName);
-    const TField *currency = m_returnMode ? ReturnCurrency : OwnCurrency;
-    for (int i = 0; i < 5; ++i)
-        c.text[Copied::Curr + i] = text(entry, currency[i]);
+    for (int i = 0; i < TPayRow::Texts; ++i)
+        c.text[i] = text(entry, CopiedFields[m_returnMode][i]);
     return internCopied(c);
+}
+
+bool TRepPayforms::rawCopiedOf(const TEntryFacts &entry, const TTableFacts &table, quint32 &id)
+{
+    // the bytes of each field with its length (-1: null), 0xff for one
+    // the pay has not, then the table's flags
+    m_rawKey.resize(0);
+    for (TField f : CopiedFields[m_returnMode]) {
+        if (!entry.has(f)) {
+            m_rawKey.append(char(0xff));
+            continue;
+        }
+        TRawString raw;
+        if (!entry.rawText(f, raw))
+            return false;
+        m_rawKey.append(char(0));
+        m_rawKey.append(reinterpret_cast<const char *>(&raw.size), sizeof raw.size);
+        if (raw.size > 0)
+            m_rawKey.append(reinterpret_cast<const char *>(raw.data), raw.size);
+    }
+    const bool hasTable = !table.isNull();
+    m_rawKey.append(char(hasTable ? 1 + (table.vatOh() ? 2 : 0) + (table.inSum() ? 4 : 0) : 0));
+    auto it = m_rawCopied.constFind(m_rawKey);
+    if (it != m_rawCopied.cend()) {
+        id = it.value();
+        return true;
+    }
+    Copied c;
+    c.hasTable = hasTable;
+    c.vatOh = hasTable && table.vatOh();
+    c.inSum = hasTable && table.inSum();
+    for (int i = 0; i < TPayRow::Texts; ++i) {
+        const TField f = CopiedFields[m_returnMode][i];
+        c.text[i] = entry.has(f) ? m_texts.id(entry.getString(f)) : TTextPool::Absent;
+    }
+    id = internCopied(c);
+    m_rawCopied.insert(m_rawKey, id);
+    return true;
+}
+
+void TRepPayforms::setBillNum(Row &row, const TTableFacts &table)
+{
+    row.billIsNumber = false;
+    row.billNum = TTextPool::Absent;
+    if (table.isNull() || !table.header().has(FBillNum))
+        return;
+    TRawString raw;
+    quint32 number = 0;
+    if (table.header().rawText(FBillNum, raw)) {
+        if (raw.size > 0 && plainNumber(raw.data, raw.size / 2, 2, number)) {
+            row.billIsNumber = true;
+            row.billNum = number;
+            return;
+        }
+    }
+    setBillNum(row, table.header().getString(FBillNum), true);
+}
+
+void TRepPayforms::setBillNum(Row &row, const QString &text, bool present)
+{
+    quint32 number = 0;
+    row.billIsNumber = present && plainNumber(text.utf16(), text.size(), 1, number);
+    row.billNum = row.billIsNumber ? number : present ? m_texts.id(text) : TTextPool::Absent;
 }
 
 quint32 TRepPayforms::internCopied(const Copied &c)
@@ -265,8 +355,9 @@ void TRepPayforms::add(const TEntryFacts &entry, const TTableFacts &table)
         return;
     }
     Row row;
-    row.pay = taken ? TPayValues::of(entry) : TPayValues();
+    setPay(row, taken ? TPayValues::of(entry) : TPayValues());
     row.copied = copiedOf(entry, table);
+    setBillNum(row, table);
     row.taken = taken;
     m_rows.push_back(row);
 }
@@ -278,9 +369,41 @@ int TRepPayforms::leafCount() const
     return m_perPay && m_compact ? int(m_rows.size()) : int(m_leaves.size());
 }
 
+void TRepPayforms::setPay(Row &row, const TPayValues &pay)
+{
+    const qint64 values[7]
+            = {pay.amount, pay.tip, pay.guests, pay.ret, pay.retAmount, pay.given, pay.orgGiven};
+    row.wide = std::any_of(std::begin(values), std::end(values), [](qint64 v) {
+        return v < std::numeric_limits<qint32>::min() || v > std::numeric_limits<qint32>::max();
+    });
+    if (row.wide) {
+        std::fill(std::begin(row.pay), std::end(row.pay), 0);
+        row.pay[0] = qint32(m_wide.size());
+        m_wide.push_back(pay);
+        return;
+    }
+    for (int i = 0; i < 7; ++i)
+        row.pay[i] = qint32(values[i]);
+}
+
+TPayValues TRepPayforms::payOf(const Row &row) const
+{
+    if (row.wide)
+        return m_wide[size_t(row.pay[0])];
+    TPayValues pay;
+    pay.amount = row.pay[0];
+    pay.tip = row.pay[1];
+    pay.guests = row.pay[2];
+    pay.ret = row.pay[3];
+    pay.retAmount = row.pay[4];
+    pay.given = row.pay[5];
+    pay.orgGiven = row.pay[6];
+    return pay;
+}
+
 TReportLeaf *TRepPayforms::leafOf(const Row &row) const
 {
-    static const TField Fields[Copied::Count]
+    static const TField Fields[TPayRow::Texts]
             = {FPayform, FPayformName, FInTermSum, FWaiter,   FWaiterName,
                FCurr,    FCurrName,    FCurrShort, FCurrRate, FCurrDecPos};
     const Copied &c = m_copied[row.copied];
@@ -288,16 +411,38 @@ TReportLeaf *TRepPayforms::leafOf(const Row &row) const
     if (c.hasTable) {
         leaf->setBool(fieldName(FVatOh), c.vatOh);
         leaf->setBool(fieldName(FInSum), c.inSum);
-        if (c.billNum != TTextPool::Absent)
-            leaf->set(fieldName(FBillNum), Basics::TypeText, m_texts.text(c.billNum));
+        if (row.billIsNumber)
+            leaf->set(fieldName(FBillNum), Basics::TypeText, QString::number(row.billNum));
+        else if (row.billNum != TTextPool::Absent)
+            leaf->set(fieldName(FBillNum), Basics::TypeText, m_texts.text(row.billNum));
     }
-    for (int i = 0; i < Copied::Count; ++i) {
+    for (int i = 0; i < TPayRow::Texts; ++i) {
         if (c.text[i] != TTextPool::Absent)
             leaf->set(fieldName(Fields[i]), Basics::TypeText, m_texts.text(c.text[i]));
     }
     if (row.taken)
-        leaf->takePay(row.pay);
+        leaf->takePay(payOf(row));
     return leaf;
+}
+
+TPayRow TRepPayforms::payRow(const Row &row, int number) const
+{
+    const Copied &c = m_copied[row.copied];
+    TPayRow p;
+    p.number = number;
+    for (int i = 0; i < TPayRow::Texts; ++i)
+        p.texts[i] = c.text[i] != TTextPool::Absent ? &m_texts.text(c.text[i]) : nullptr;
+    p.hasTable = c.hasTable;
+    p.vatOh = c.vatOh;
+    p.inSum = c.inSum;
+    if (c.hasTable && row.billIsNumber)
+        p.billNumber = row.billNum;
+    else if (c.hasTable && row.billNum != TTextPool::Absent)
+        p.billText = &m_texts.text(row.billNum);
+    p.taken = row.taken;
+    if (row.taken)
+        p.pay = payOf(row);
+    return p;
 }
 
 void TRepPayforms::materialize() const
@@ -308,7 +453,8 @@ void TRepPayforms::materialize() const
     int number = 0;
     for (const Row &row : m_rows)
         m_leaves.insert(QString::number(++number), leafOf(row));
-    std::vector<Row>().swap(m_rows);
+    std::deque<Row>().swap(m_rows);
+    std::vector<TPayValues>().swap(m_wide);
 }
 
 void TRepPayforms::visitLeaves(const LeafVisitor &visit) const
@@ -317,9 +463,20 @@ void TRepPayforms::visitLeaves(const LeafVisitor &visit) const
         TRepPayNode::visitLeaves(visit);
         return;
     }
-    visitRowsByKey(
-            int(m_rows.size()), [](int row) { return QString::number(row + 1); },
-            [this](int row) { return leafOf(m_rows[size_t(row)]); }, visit);
+    // the keys are the numbers 1 to n, in the order of their texts
+    forNumbersAsTexts(int(m_rows.size()), [&](int number) {
+        const std::unique_ptr<TReportLeaf> leaf(leafOf(m_rows[size_t(number - 1)]));
+        visit(QString::number(number), *leaf);
+    });
+}
+
+bool TRepPayforms::visitRows(const RowVisitor &visit) const
+{
+    if (!m_perPay || !m_compact || !m_keepRecords)
+        return false;
+    forNumbersAsTexts(int(m_rows.size()),
+                      [&](int number) { visit(payRow(m_rows[size_t(number - 1)], number)); });
+    return true;
 }
 
 bool TRepPayforms::writeDay(TAggregateWriter &out) const
@@ -331,7 +488,7 @@ bool TRepPayforms::writeDay(TAggregateWriter &out) const
     writeTotal(out);
     out.u32(quint32(m_rows.size()));
     for (const Row &row : m_rows) {
-        const TPayValues &pay = row.pay;
+        const TPayValues pay = payOf(row);
         for (qint64 v :
              {pay.amount, pay.tip, pay.guests, pay.ret, pay.retAmount, pay.given, pay.orgGiven})
             out.i64(v);
@@ -342,7 +499,12 @@ bool TRepPayforms::writeDay(TAggregateWriter &out) const
         out.boolean(c.hasTable);
         out.boolean(c.vatOh);
         out.boolean(c.inSum);
-        writePooled(out, m_texts, c.billNum);
+        if (row.billIsNumber) {
+            out.boolean(true);
+            out.text(QString::number(row.billNum));
+        } else {
+            writePooled(out, m_texts, row.billNum);
+        }
     }
     out.u32(quint32(m_currencySums.size()));
     for (auto it = m_currencySums.cbegin(); it != m_currencySums.cend(); ++it) {
@@ -382,10 +544,11 @@ void TRepPayforms::mergeDay(TAggregateReader &in)
     const quint32 rows = in.count(22);
     for (quint32 r = 0; r < rows && in.ok(); ++r) {
         Row row;
-        TPayValues &pay = row.pay;
+        TPayValues pay;
         for (qint64 *v : {&pay.amount, &pay.tip, &pay.guests, &pay.ret, &pay.retAmount, &pay.given,
                           &pay.orgGiven})
             *v = in.i64();
+        setPay(row, pay);
         row.taken = in.boolean();
         Copied c;
         for (quint32 &text : c.text)
@@ -393,10 +556,11 @@ void TRepPayforms::mergeDay(TAggregateReader &in)
         c.hasTable = in.boolean();
         c.vatOh = in.boolean();
         c.inSum = in.boolean();
-        c.billNum = readPooled(in, m_texts);
+        const quint32 billNum = readPooled(in, m_texts);
         if (!in.ok())
             return;
         row.copied = internCopied(c);
+        setBillNum(row, m_texts.text(billNum), billNum != TTextPool::Absent);
         m_rows.push_back(row);
     }
     const quint32 currencies = in.count(7);

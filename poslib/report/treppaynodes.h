@@ -9,6 +9,8 @@
 #include <QMap>
 #include <QString>
 
+#include <deque>
+#include <functional>
 #include <iterator>
 #include <memory>
 #include <vector>
@@ -77,6 +79,46 @@ struct TCurrencySums
 // keys are their numbers, in the order of the texts ("10" before "9").
 bool numberKeyBefore(int a, int b);
 
+// A pay of a node with a leaf per pay as its compact row holds it: what
+// the pay's leaf would hold, for a writer that reads a year of pays without
+// making a leaf of each (TRepPayforms::visitRows()).
+struct TPayRow
+{
+    // the texts the leaf copies from the pay, named as the leaf names them
+    // ("payform", "payformname", "intermsum", "waiter", "waitername",
+    // "curr", "currname", "currshort", "currrate", "currdecpos")
+    enum Text {
+        Payform,
+        PayformName,
+        InTermSum,
+        Waiter,
+        WaiterName,
+        Curr,
+        CurrName,
+        CurrShort,
+        CurrRate,
+        CurrDecPos,
+        Texts
+    };
+    int number = 0; // the leaf's key
+    const QString *texts[Texts] {}; // null where the pay had no such field
+    // "vatoh", "insum" and "billnum" come with a table only
+    bool hasTable = false;
+    bool vatOh = false;
+    bool inSum = false;
+    // "billnum" as a text, or as a number when the text is one written
+    // plainly (no sign, no leading zero); neither: the table had none
+    const QString *billText = nullptr;
+    qint64 billNumber = -1;
+    // the pay's sums, when it is taken: a voided pay's leaf has none
+    bool taken = false;
+    TPayValues pay;
+
+    // The leaf's count and amount (tip included).
+    double count() const { return taken ? 1.0 : 0.0; }
+    double amount() const { return taken ? double(pay.amount) + double(pay.tip) : 0.0; }
+};
+
 class TRepPayforms : public TRepPayNode
 {
 public:
@@ -95,6 +137,11 @@ public:
     // Whether the node keeps a note of each pay, so that it can be written
     // as a day aggregate (by default; TRepDatas::setKeepDayNotes()).
     void setKeepDayNotes(bool keep) { m_dayNotes = keep; }
+    // Calls `visit` for each pay of a node with a leaf per pay, in the
+    // order of leaves() and visitLeaves(), without making leaves; false
+    // (nothing visited) when the node holds leaves instead of rows.
+    using RowVisitor = std::function<void(const TPayRow &row)>;
+    bool visitRows(const RowVisitor &visit) const;
 
 protected:
     // A node with a leaf per pay ("currencies", "currreturns"), in the
@@ -108,41 +155,37 @@ protected:
     int leafCount() const override;
 
 private:
-    // the fields a pay's leaf copies, by text numbers
+    // the fields a pay's leaf copies but the bill number, by text numbers
+    // (by TPayRow::Text), which repeat from pay to pay
     struct Copied
     {
-        enum {
-            Payform,
-            PayformName,
-            InTermSum,
-            Waiter,
-            WaiterName,
-            Curr,
-            CurrName,
-            CurrShort,
-            CurrRate,
-            CurrDecPos,
-            Count
-        };
-        quint32 text[Count];
+        quint32 text[TPayRow::Texts];
         bool hasTable;
         bool vatOh;
         bool inSum;
-        quint32 billNum;
         bool operator==(const Copied &o) const;
         friend size_t qHash(const Copied &c, size_t seed = 0)
         {
             return qHashMulti(seed, qHashRange(std::begin(c.text), std::end(c.text)), c.hasTable,
-                              c.vatOh, c.inSum, c.billNum);
+                              c.vatOh, c.inSum);
         }
     };
-    // a leaf as a row
+    // a leaf as a row: a year's waiter report keeps a few hundred
+    // thousand, so the pay's sums are kept in 32 bits where they fit
     struct Row
     {
-        TPayValues pay;
+        // amount, tip, guests, return, retamount, given, orggiven; for a
+        // wide row the first is the number of its sums in m_wide
+        qint32 pay[7];
         quint32 copied; // into m_copied
+        // the table's bill number, or the number of its text
+        quint32 billNum;
+        bool billIsNumber;
         bool taken;
+        bool wide;
     };
+    void setPay(Row &row, const TPayValues &pay);
+    TPayValues payOf(const Row &row) const;
     // What the first pays of a currency are picked by: a pay's number,
     // its currency and whether it counts as a return in the cash summary.
     struct Note
@@ -162,14 +205,27 @@ private:
     quint32 internCopied(const Copied &c);
     void countCurrency(const TEntryFacts &entry, const TTableFacts &table, int number, bool taken);
     quint32 copiedOf(const TEntryFacts &entry, const TTableFacts &table);
+    // The same through the bytes of the fields as the file holds them:
+    // one lookup instead of a text per field; false for facts of a record
+    // in memory.
+    bool rawCopiedOf(const TEntryFacts &entry, const TTableFacts &table, quint32 &id);
+    // The bill number of a pay's table into a row.
+    void setBillNum(Row &row, const TTableFacts &table);
+    void setBillNum(Row &row, const QString &text, bool present);
+    TPayRow payRow(const Row &row, int number) const;
 
     bool m_perPay = false;
     bool m_returnMode = false;
-    mutable std::vector<Row> m_rows;
+    // in blocks: no copy of them all as they grow
+    mutable std::deque<Row> m_rows;
+    mutable std::vector<TPayValues> m_wide;
     mutable bool m_compact = true;
     TTextPool m_texts;
     std::vector<Copied> m_copied;
     QHash<Copied, quint32> m_copiedIds;
+    // by the raw bytes of the copied fields (rawCopiedOf)
+    QHash<QByteArray, quint32> m_rawCopied;
+    QByteArray m_rawKey;
     QMap<int, TCurrencySums> m_currencySums;
     std::vector<Note> m_notes;
     bool m_dayNotes = true;

@@ -197,6 +197,7 @@ TReportResult TReportRun::runSummary(const TReportRequest &request)
                     exporter.addPeriod(from, to, groups);
                 },
                 exporter.readsRecords(kind->code), exporter.readsCashRecords(kind->code), true);
+        summary.setSinkRecordNodes(exporter.recordNodes(kind->code));
     }
     summary.setLineSink(request.lineSink);
     const QStringList lines = kind->side == TReportKind::CenterSide

@@ -112,6 +112,10 @@ public:
         m_sinkReadsCashRecords = cashRecords;
         m_sinkReadsPrintedOnly = printedOnly;
     }
+    // Of the nodes with a leaf per pay or void, those the sink reads (when
+    // it reads them and the lines do not): only these keep their leaves.
+    // Empty, as at first: all of them.
+    void setSinkRecordNodes(const QStringList &nodes) { m_sinkRecordNodes = nodes; }
 
     // Hands the lines of waiterReport() and centerReport() to `sink` one by
     // one while they are made, instead of returning them (a year's table
@@ -241,8 +245,7 @@ private:
     QStringList headerLines(const QString &title, const QDate &from, const QDate &to) const;
     long zCounter(const QDate &day) const;
     QStringList runReport(int code, const QString &title, bool overAll, bool centers);
-    void runReport(int code, const QString &title, bool overAll, bool centers,
-                   TSummaryLines &out);
+    void runReport(int code, const QString &title, bool overAll, bool centers, TSummaryLines &out);
     // One period (or the current data): header and group sections.
     void runPeriod(int code, const QString &title, bool overAll, bool centers, const QDate &from,
                    const QDate &to, TSummaryLines &out);
@@ -301,6 +304,7 @@ private:
     qint64 m_sunkLines = 0;
     bool m_sinkReadsPrintedOnly = false;
     bool m_sinkReadsRecords = true;
+    QStringList m_sinkRecordNodes;
     bool m_sinkReadsCashRecords = true;
 
     int m_fillTo = 25;

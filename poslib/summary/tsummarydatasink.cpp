@@ -246,7 +246,7 @@ void TSummaryCsvRows::item(const QJsonObject &item)
 void TSummaryCsvRows::leafItem(const TSummaryItem &item)
 {
     // the columns without the leaf's values
-    itemRow(item.node, item.key, item.text(), item.count(), QJsonValue(item.amount()));
+    itemRow(item.node, item.keyText(), item.text(), item.count(), QJsonValue(item.amount()));
 }
 
 void TSummaryCsvRows::itemRow(const QString &node, const QString &key, const QString &text,

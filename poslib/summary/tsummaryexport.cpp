@@ -6,6 +6,7 @@
 #include "treport.h"
 #include "treportleaf.h"
 #include "treportnode.h"
+#include "treppaynodes.h"
 #include "tround.h"
 #include "tsumfilter.h"
 #include "tsummary.h"
@@ -124,14 +125,14 @@ QStringList TSummaryExport::takenNodes(int code) const
     return nodes;
 }
 
-bool TSummaryExport::readsRecords(int code) const
+QStringList TSummaryExport::recordNodes(int code) const
 {
     static const QStringList records {QStringLiteral("tables"), QStringLiteral("currencies"),
                                       QStringLiteral("currreturns"), QStringLiteral("hotrooms"),
                                       QStringLiteral("allvoids")};
-    const QStringList nodes = takenNodes(code);
-    return std::any_of(nodes.cbegin(), nodes.cend(),
-                       [](const QString &node) { return records.contains(node); });
+    QStringList nodes = takenNodes(code);
+    nodes.removeIf([](const QString &node) { return !records.contains(node); });
+    return nodes;
 }
 
 bool TSummaryExport::readsCashRecords(int code) const
@@ -189,7 +190,8 @@ QJsonObject TSummaryExport::groupHead(const TRepData *group, const QString &grou
 }
 
 QJsonObject TSummaryExport::groupItems(const TRepData *group,
-                                       const std::function<void(const TSummaryItem &)> &take) const
+                                       const std::function<void(const TSummaryItem &)> &take,
+                                       bool rows) const
 {
     const bool full = m_code == TSummary::WaiterSummary || m_code == TSummary::CenterSummary;
     QJsonObject sums;
@@ -201,6 +203,18 @@ QJsonObject TSummaryExport::groupItems(const TRepData *group,
         const bool controlOnly = full && nodeName == QLatin1String("articles");
         double exact = 0;
         item.node = nodeName;
+        // a node with a leaf per pay hands its pays as they are kept
+        const auto *pays = rows ? dynamic_cast<const TRepPayforms *>(node) : nullptr;
+        if (pays && pays->visitRows([&](const TPayRow &row) {
+                item.row = &row;
+                take(item);
+                exact += row.amount();
+            })) {
+            item.row = nullptr;
+            if (!full && m_code != TSummary::Minimal)
+                sums.insert(nodeName, roundHalfUp(exact));
+            continue;
+        }
         // one leaf at a time: a node with a leaf per pay of a year stays compact
         node->visitLeaves([&](const QString &key, const TReportLeaf &leaf) {
             if (controlOnly && !leaf.getBool(QStringLiteral("iscontrol")))
@@ -232,27 +246,27 @@ void TSummaryExport::addPeriod(const QDate &from, const QDate &to, const TRepDat
     if (m_sink)
         m_sink->beginPeriod(period);
     QJsonArray list;
-    auto add
-            = [&](const TRepData *group, const QString &grouping, int number, const QString &name) {
-                  // the groups the text shows: those whose body gives lines
-                  if (!group || !m_writer.hasBody(m_code, group, current))
-                      return;
-                  QJsonObject o = groupHead(group, grouping, number, name, current);
-                  if (m_sink) {
-                      m_sink->beginGroup(o);
-                      m_sink->endGroup(groupItems(
-                              group, [this](const TSummaryItem &item) { m_sink->leafItem(item); }));
-                      return;
-                  }
-                  QJsonArray items;
-                  const QJsonObject rest = groupItems(group, [&items](const TSummaryItem &item) {
-                      items.append(item.toJson());
-                  });
-                  o.insert(QStringLiteral("items"), items);
-                  for (auto it = rest.constBegin(); it != rest.constEnd(); ++it)
-                      o.insert(it.key(), it.value());
-                  list.append(o);
-              };
+    auto add = [&](const TRepData *group, const QString &grouping, int number,
+                   const QString &name) {
+        // the groups the text shows: those whose body gives lines
+        if (!group || !m_writer.hasBody(m_code, group, current))
+            return;
+        QJsonObject o = groupHead(group, grouping, number, name, current);
+        if (m_sink) {
+            m_sink->beginGroup(o);
+            m_sink->endGroup(groupItems(
+                    group, [this](const TSummaryItem &item) { m_sink->leafItem(item); }, true));
+            return;
+        }
+        QJsonArray items;
+        // of the leaves, as their readers see them
+        const QJsonObject rest = groupItems(
+                group, [&items](const TSummaryItem &item) { items.append(item.toJson()); }, false);
+        o.insert(QStringLiteral("items"), items);
+        for (auto it = rest.constBegin(); it != rest.constEnd(); ++it)
+            o.insert(it.key(), it.value());
+        list.append(o);
+    };
     if (m_grouping == AllGroups) {
         add(groups.overall(), QStringLiteral("all"), 0, QString());
     } else {

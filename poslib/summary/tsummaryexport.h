@@ -58,7 +58,9 @@ public:
     QStringList takenNodes(int code) const;
     // Whether it takes the leaves of a node with a leaf per pay or void
     // for a report code: only then must the groups keep those leaves.
-    bool readsRecords(int code) const;
+    bool readsRecords(int code) const { return !recordNodes(code).isEmpty(); }
+    // Those nodes.
+    QStringList recordNodes(int code) const;
     // The same for the nodes with a leaf per cash or balance record.
     bool readsCashRecords(int code) const;
 
@@ -72,9 +74,10 @@ private:
     QJsonObject groupHead(const TRepData *group, const QString &grouping, int number,
                           const QString &name, bool currentData) const;
     // Hands each item of the group to `take`; returns the fields that
-    // follow them ("sums").
+    // follow them ("sums"). `rows`: the pays of a node with a leaf per pay
+    // as rows (what a sink writes straight from them), else as leaves.
     QJsonObject groupItems(const TRepData *group,
-                           const std::function<void(const TSummaryItem &)> &take) const;
+                           const std::function<void(const TSummaryItem &)> &take, bool rows) const;
 
     const TSummary &m_writer;
     QJsonArray m_sections;

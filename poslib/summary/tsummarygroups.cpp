@@ -69,6 +69,8 @@ void TSummary::runPeriod(int code, const QString &title, bool overAll, bool cent
     if (centers) {
         TRepCenters groups(m_report->reportWaiter(), m_dataPath);
         groups.setKeepRecords(records);
+        if (!readsRecords(code) && m_groupsSink)
+            groups.setRecordNodes(m_sinkRecordNodes);
         // other outputs read everything, unless they say otherwise
         if (!m_groupsSink || m_sinkReadsPrintedOnly)
             groups.setScope(scopeOf(code, printedGroups(true, false)));
@@ -89,6 +91,8 @@ void TSummary::runPeriod(int code, const QString &title, bool overAll, bool cent
     } else {
         TRepWaiters groups(m_report->reportWaiter(), m_dataPath);
         groups.setKeepRecords(records);
+        if (!readsRecords(code) && m_groupsSink)
+            groups.setRecordNodes(m_sinkRecordNodes);
         if (!m_groupsSink || m_sinkReadsPrintedOnly)
             groups.setScope(scopeOf(code, printedGroups(false, overAll)));
         groups.setKeepDayNotes(false);

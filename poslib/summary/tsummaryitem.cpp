@@ -2,9 +2,12 @@
 
 #include "tjsontext.h"
 #include "treportleaf.h"
+#include "treppaynodes.h"
 #include "tround.h"
 
 #include <QJsonDocument>
+
+#include <cmath>
 
 using namespace Basics;
 
@@ -85,10 +88,30 @@ TTyped countValue(double count)
     return double(whole) == count ? integerValue(whole) : doubleValue(count);
 }
 
-// A field of a leaf's record with its type: numbers, true/false, text. A
-// value read from a file keeps no type: a plain whole number or decimal
-// becomes a number, "yes" and "no" a boolean; numbers with leading zeros
-// (article numbers) stay text.
+// A text field without a type, as a value read from a file keeps it: a
+// plain whole number or decimal becomes a number, "yes" and "no" a
+// boolean; numbers with leading zeros (article numbers) stay text.
+TTyped typedText(const QString &text)
+{
+    if (isPlainNumber(text)) {
+        if (text.contains(QLatin1Char('.')))
+            return doubleValue(parseDecimal(text));
+        // at most 18 digits, as parseInteger() reads them
+        qint64 v = 0;
+        const bool negative = text.at(0) == QLatin1Char('-');
+        for (qsizetype i = negative ? 1 : 0; i < text.size() && text.at(i) != QLatin1Char('\n');
+             ++i)
+            v = v * 10 + (text.at(i).unicode() - '0');
+        return integerValue(negative ? -v : v);
+    }
+    if (text == QLatin1String("yes") || text == QLatin1String("no"))
+        return boolValue(text == QLatin1String("yes"));
+    TTyped t;
+    t.text = &text;
+    return t;
+}
+
+// A field of a leaf's record with its type: numbers, true/false, text.
 TTyped typedValue(const TValueField &field)
 {
     const QString &text = field.text;
@@ -102,14 +125,58 @@ TTyped typedValue(const TValueField &field)
     default:
         break;
     }
-    if (isPlainNumber(text))
-        return text.contains(QLatin1Char('.')) ? doubleValue(parseDecimal(text))
-                                               : integerValue(parseInteger(text));
-    if (text == QLatin1String("yes") || text == QLatin1String("no"))
-        return boolValue(text == QLatin1String("yes"));
-    TTyped t;
-    t.text = &text;
-    return t;
+    return typedText(text);
+}
+
+// A sum a leaf writes into its record as a decimal, as read back: whole
+// numbers of up to eleven digits are exact in its text.
+TTyped decimalSum(double value)
+{
+    if (std::floor(value) == value && std::fabs(value) < 9e10)
+        return doubleValue(value);
+    return doubleValue(parseDecimal(decimalText(value)));
+}
+
+// Calls `put(name, value)` for each value of a pay's leaf in the order of
+// the leaf's fields (by name), as its record would hold them.
+template<typename Put>
+void forRowValues(const TPayRow &row, Put put)
+{
+    const auto text = [&](const char *name, TPayRow::Text which) {
+        if (const QString *t = row.texts[which])
+            put(name, typedText(*t));
+    };
+    const TPayValues *pay = row.taken ? &row.pay : nullptr;
+    const auto sum = [&](const char *name, qint64 value) {
+        if (pay)
+            put(name, integerValue(value));
+    };
+    put("amount", decimalSum(row.amount()));
+    if (row.billNumber >= 0)
+        put("billnum", integerValue(row.billNumber));
+    else if (row.billText)
+        put("billnum", typedText(*row.billText));
+    put("count", decimalSum(row.count()));
+    text("curr", TPayRow::Curr);
+    text("currdecpos", TPayRow::CurrDecPos);
+    text("currname", TPayRow::CurrName);
+    text("currrate", TPayRow::CurrRate);
+    text("currshort", TPayRow::CurrShort);
+    sum("given", pay ? pay->given : 0);
+    sum("guests", pay ? pay->guests : 0);
+    if (row.hasTable)
+        put("insum", boolValue(row.inSum));
+    text("intermsum", TPayRow::InTermSum);
+    sum("orggiven", pay ? pay->orgGiven : 0);
+    text("payform", TPayRow::Payform);
+    text("payformname", TPayRow::PayformName);
+    sum("retamount", pay ? pay->retAmount : 0);
+    sum("return", pay ? pay->ret : 0);
+    sum("tip", pay ? pay->tip : 0);
+    if (row.hasTable)
+        put("vatoh", boolValue(row.vatOh));
+    text("waiter", TPayRow::Waiter);
+    text("waitername", TPayRow::WaiterName);
 }
 
 bool isDigit(QChar c)
@@ -157,8 +224,21 @@ bool isPlainNumber(const QString &text)
     return i == end;
 }
 
+QString TSummaryItem::keyText() const
+{
+    return row ? QString::number(row->number) : key;
+}
+
 QString TSummaryItem::text() const
 {
+    if (row) {
+        // the first of the names below that a pay's leaf has
+        for (TPayRow::Text name : {TPayRow::PayformName, TPayRow::CurrName, TPayRow::WaiterName}) {
+            if (row->texts[name])
+                return *row->texts[name];
+        }
+        return QString();
+    }
     static const char *const names[]
             = {"article",  "payformname", "familyname",   "famgrpname", "department", "depname",
                "currname", "subventname", "discountname", "waitername", "centername", "name"};
@@ -172,23 +252,29 @@ QString TSummaryItem::text() const
 
 QJsonValue TSummaryItem::count() const
 {
-    return countValue(leaf->count()).json();
+    return countValue(row ? row->count() : leaf->count()).json();
 }
 
 qint64 TSummaryItem::amount() const
 {
-    return roundHalfUp(leaf->amount());
+    return roundHalfUp(row ? row->amount() : leaf->amount());
 }
 
 QJsonObject TSummaryItem::toJson() const
 {
     QJsonObject values;
-    const TValue::Fields &fields = leaf->fields();
-    for (auto it = fields.cbegin(); it != fields.cend(); ++it)
-        values.insert(it.key(), typedValue(it.value()).json());
+    if (row) {
+        forRowValues(*row, [&values](const char *name, const TTyped &value) {
+            values.insert(QLatin1String(name), value.json());
+        });
+    } else {
+        const TValue::Fields &fields = leaf->fields();
+        for (auto it = fields.cbegin(); it != fields.cend(); ++it)
+            values.insert(it.key(), typedValue(it.value()).json());
+    }
     QJsonObject item;
     item.insert(QStringLiteral("node"), node);
-    item.insert(QStringLiteral("key"), key);
+    item.insert(QStringLiteral("key"), keyText());
     item.insert(QStringLiteral("text"), text());
     item.insert(QStringLiteral("count"), count());
     item.insert(QStringLiteral("amount"), amount());
@@ -198,34 +284,56 @@ QJsonObject TSummaryItem::toJson() const
 
 void TSummaryItem::appendJson(QByteArray &out) const
 {
-    const TValue::Fields &fields = leaf->fields();
-    // the object's keys in QJsonObject's order: for names of plain ASCII
-    // the order of the record's fields
-    for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
-        if (!isAscii(it.key())) {
-            out.append(QJsonDocument(toJson()).toJson(QJsonDocument::Compact));
-            return;
+    if (!row) {
+        const TValue::Fields &fields = leaf->fields();
+        // the object's keys in QJsonObject's order: for names of plain
+        // ASCII the order of the record's fields
+        for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
+            if (!isAscii(it.key())) {
+                out.append(QJsonDocument(toJson()).toJson(QJsonDocument::Compact));
+                return;
+            }
         }
     }
     out.append("{\"amount\":");
     TJsonText::appendInteger(out, amount());
     out.append(",\"count\":");
-    countValue(leaf->count()).append(out);
+    countValue(row ? row->count() : leaf->count()).append(out);
     out.append(",\"key\":");
-    TJsonText::appendString(out, key);
+    if (row) {
+        out.append('"');
+        TJsonText::appendInteger(out, row->number);
+        out.append('"');
+    } else {
+        TJsonText::appendString(out, key);
+    }
     out.append(",\"node\":");
     TJsonText::appendString(out, node);
     out.append(",\"text\":");
     TJsonText::appendString(out, text());
     out.append(",\"values\":{");
     bool first = true;
-    for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
+    const auto put = [&](const char *name, const TTyped &value) {
         if (!first)
             out.append(',');
         first = false;
-        TJsonText::appendString(out, it.key());
-        out.append(':');
-        typedValue(it.value()).append(out);
+        out.append('"');
+        out.append(name);
+        out.append("\":");
+        value.append(out);
+    };
+    if (row) {
+        forRowValues(*row, put);
+    } else {
+        const TValue::Fields &fields = leaf->fields();
+        for (auto it = fields.cbegin(); it != fields.cend(); ++it) {
+            if (!first)
+                out.append(',');
+            first = false;
+            TJsonText::appendString(out, it.key());
+            out.append(':');
+            typedValue(it.value()).append(out);
+        }
     }
     out.append("}}");
 }

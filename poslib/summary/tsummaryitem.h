@@ -7,16 +7,23 @@
 namespace PosLib {
 
 class TReportLeaf;
+struct TPayRow;
 
 // One item of a group's data: a leaf of a node, as the data of a summary
 // list it (node, key, the name its line shows, count, amount in cents and
 // every named value of the leaf). Made while the leaves are visited; the
-// leaf is valid for the call it is handed to only.
+// leaf is valid for the call it is handed to only. A node with a leaf per
+// pay hands its pays as rows instead, which give the same item as their
+// leaves would.
 struct TSummaryItem
 {
     QString node;
-    QString key;
+    QString key; // of a leaf; a row's key is its number
     const TReportLeaf *leaf = nullptr;
+    const TPayRow *row = nullptr; // when there is no leaf
+
+    // The key of the leaf or row.
+    QString keyText() const;
 
     // The name the item's line shows: the first of "article",
     // "payformname", "familyname", … the leaf has.

@@ -2,6 +2,7 @@
 // a record per pay, and what groups without records still count.
 
 #include "tdayaggregate.h"
+#include "tnodeparts.h"
 #include "trepdatafixture.h"
 
 using namespace PosLib;
@@ -196,6 +197,54 @@ TEST_F(RepData, RecordNodesWithoutLeavesKeepTheirTotalsCountsAndSumsPerCurrency)
             = static_cast<const TRepPayforms *>(node(bare, "0", "currreturns"))->currencySums()[1];
     EXPECT_EQ(400, change.cashReturned);
     EXPECT_EQ(1, change.firstReturn.number);
+}
+
+// Groups that keep the records of some nodes only: those hold a leaf per
+// pay, the others count their records as without any; their day
+// aggregates are of their own and groups of everything do not take them.
+TEST_F(RepData, RecordsOfSomeNodesOnly)
+{
+    Table first;
+    Table second;
+    payTables(first, second);
+    TRepWaiters all(nullptr, dir.path());
+    TRepWaiters some(nullptr, dir.path());
+    some.setRecordNodes({QStringLiteral("currreturns"), QStringLiteral("currencies")});
+    TRepWaiters bare(nullptr, dir.path());
+    bare.setKeepRecords(false);
+    for (TRepWaiters *groups : {&all, &some, &bare}) {
+        first.feed(*groups);
+        second.feed(*groups);
+    }
+    for (const char *key : RecordNodes) {
+        const bool kept = qstrcmp(key, "currencies") == 0 || qstrcmp(key, "currreturns") == 0;
+        const TRepWaiters &like = kept ? all : bare;
+        EXPECT_EQ(node(like, "0", key)->count(), node(some, "0", key)->count()) << key;
+        EXPECT_EQ(node(like, "0", key)->leaves().keys(), node(some, "0", key)->leaves().keys())
+                << key;
+        EXPECT_EQ(kept, !node(some, "0", key)->leaves().isEmpty()) << key;
+    }
+    EXPECT_EQ(all.dayName() + QStringLiteral("#currencies,currreturns"), some.dayName());
+    EXPECT_TRUE(some.takesDay(some.dayName(), true, true));
+    EXPECT_FALSE(some.takesDay(all.dayName(), true, true));
+    EXPECT_FALSE(all.takesDay(some.dayName(), true, true));
+    // without records, the nodes named do not matter
+    bare.setRecordNodes({QStringLiteral("tables")});
+    EXPECT_EQ(all.dayName(), bare.dayName());
+}
+
+// The numbers of a node's leaves come in the order of their texts.
+TEST(NumberKeys, ComeInTheOrderOfTheirTexts)
+{
+    for (int count : {0, 1, 9, 10, 11, 99, 100, 101, 109, 110, 999, 1000, 4321, 10000}) {
+        QStringList texts;
+        for (int n = 1; n <= count; ++n)
+            texts << QString::number(n);
+        texts.sort();
+        QStringList visited;
+        NodeParts::forNumbersAsTexts(count, [&](int n) { visited << QString::number(n); });
+        ASSERT_EQ(texts, visited) << count;
+    }
 }
 
 TEST(NumberKeys, SortAsTheirTexts)
