@@ -159,7 +159,9 @@ TEST_F(BatchRun, ABatchWithoutSectionsStillPrintsItsHeader)
 
 // JSON and CSV handed out while a report is made are the bytes and rows of
 // the document the report keeps otherwise, for every summary and batch,
-// over the current day and over the closed days, by day and as one range.
+// over the current day and over the closed days, by day and as one range:
+// the streamed items of the pays come from their rows, the kept ones from
+// their leaves.
 TEST_F(BatchRun, StreamedDataAreTheDocumentsBytes)
 {
     withData = true;
