@@ -197,7 +197,10 @@ TReportResult TReportRun::runSummary(const TReportRequest &request)
                     exporter.addPeriod(from, to, groups);
                 },
                 exporter.readsRecords(kind->code), exporter.readsCashRecords(kind->code), true);
-        summary.setSinkRecordNodes(exporter.recordNodes(kind->code));
+        // days from elsewhere (the chain's stored groups) come with the
+        // records of every node, as they were stored
+        if (!request.daySource)
+            summary.setSinkRecordNodes(exporter.recordNodes(kind->code));
     }
     summary.setLineSink(request.lineSink);
     const QStringList lines = kind->side == TReportKind::CenterSide
