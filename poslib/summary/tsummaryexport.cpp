@@ -205,26 +205,24 @@ QJsonObject TSummaryExport::groupItems(const TRepData *group,
         item.node = nodeName;
         // a node with a leaf per pay hands its pays as they are kept
         const auto *pays = rows ? dynamic_cast<const TRepPayforms *>(node) : nullptr;
-        if (pays && pays->visitRows([&](const TPayRow &row) {
-                item.row = &row;
-                take(item);
-                exact += row.amount();
-            })) {
-            item.row = nullptr;
-            if (!full && m_code != TSummary::Minimal)
-                sums.insert(nodeName, roundHalfUp(exact));
-            continue;
-        }
-        // one leaf at a time: a node with a leaf per pay of a year stays compact
-        node->visitLeaves([&](const QString &key, const TReportLeaf &leaf) {
-            if (controlOnly && !leaf.getBool(QStringLiteral("iscontrol")))
-                return;
-            item.key = key;
-            item.leaf = &leaf;
+        const bool byRows = pays && pays->visitRows([&](const TPayRow &row) {
+            item.row = &row;
             take(item);
-            exact += leaf.amount();
+            exact += row.amount();
         });
-        item.leaf = nullptr;
+        item.row = nullptr;
+        // else one leaf at a time: a node with a leaf per pay of a year stays compact
+        if (!byRows) {
+            node->visitLeaves([&](const QString &key, const TReportLeaf &leaf) {
+                if (controlOnly && !leaf.getBool(QStringLiteral("iscontrol")))
+                    return;
+                item.key = key;
+                item.leaf = &leaf;
+                take(item);
+                exact += leaf.amount();
+            });
+            item.leaf = nullptr;
+        }
         // the sum line rounds the exact total once, as the text does
         if (!full && m_code != TSummary::Minimal)
             sums.insert(nodeName, roundHalfUp(exact));
