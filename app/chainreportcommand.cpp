@@ -147,7 +147,7 @@ int runChainReport(TArgs &args)
         const QString name = offices.size() == 1 ? QString() : outletNames(offices);
         if (!installation.fill(db, offices, request.from, last, name, !fromGroups, &problem))
             return fail(TCli::tr("chain report: %1").arg(problem));
-        TChainDaySource days(db, offices);
+        TChainDaySource days(db, offices, last);
         const TReportResult result = runOver(installation, request, fromGroups ? &days : nullptr);
         if (!days.error().isEmpty())
             return fail(TCli::tr("chain report: %1").arg(days.error()));

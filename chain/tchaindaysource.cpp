@@ -2,6 +2,7 @@
 
 #include "tchainday.h"
 #include "tchaindb.h"
+#include "tchaingrouprows.h"
 
 #include "tdayaggregate.h"
 #include "trepdata.h"
@@ -9,6 +10,8 @@
 #include <QCoreApplication>
 #include <QSet>
 #include <QSqlQuery>
+
+#include <algorithm>
 
 namespace ChainLib {
 
@@ -86,43 +89,61 @@ QString dayRangesText(const QList<QDate> &days)
     return parts.join(QStringLiteral(", "));
 }
 
-TChainDaySource::TChainDaySource(TChainDb &db, const QList<int> &outlets)
-    : m_db(db)
-    , m_outlets(TChainDb::integerArray(outlets))
+TChainDaySource::TChainDaySource(TChainDb &db, const QList<int> &outlets, const QDate &to)
+    : m_outlets(TChainDb::integerArray(outlets))
+    , m_to(to)
+    , m_rows(std::make_unique<TChainGroupRows>(db))
 { }
+
+TChainDaySource::~TChainDaySource() = default;
 
 bool TChainDaySource::operator()(const QDate &day, PosLib::TRepWaiters *waiters,
                                  PosLib::TRepCenters *centers)
 {
-    for (PosLib::TRepDatas *groups :
-         {static_cast<PosLib::TRepDatas *>(waiters), static_cast<PosLib::TRepDatas *>(centers)}) {
+    PosLib::TRepDatas *sides[2] = {waiters, centers};
+    QStringList kinds;
+    PosLib::TRepDatas *byKind[2] = {nullptr, nullptr};
+    for (PosLib::TRepDatas *groups : sides) {
         if (!groups)
             continue;
-        const QString kind = groupsKind(groups->nodeName(), groups->keepsRecords(),
-                                        groups->keepsCashRecords());
-        // every outlet that sent the day, its groups or none
-        QSqlQuery query(m_db.database());
-        query.setForwardOnly(true);
-        if (!m_db.exec(query,
-                       QStringLiteral("SELECT d.office_id, a.data FROM days d LEFT JOIN "
-                                      "day_aggregates a ON a.office_id = d.office_id AND a.day = "
-                                      "d.day AND a.kind = ? WHERE d.day = ? AND d.office_id = "
-                                      "ANY (?::integer[]) ORDER BY d.office_id"),
-                       {kind, day, m_outlets})) {
-            m_error = m_db.error();
+        byKind[kinds.size()] = groups;
+        kinds << groupsKind(groups->nodeName(), groups->keepsRecords(), groups->keepsCashRecords());
+    }
+    if (kinds.isEmpty())
+        return true;
+    if (!m_rows->isStarted() || kinds != m_kinds || day < m_next) {
+        if (!m_rows->start(m_outlets, kinds, day, std::max(day, m_to))) {
+            m_error = m_rows->error();
             return false;
         }
-        while (query.next()) {
-            const QByteArray blob = query.value(1).toByteArray();
-            if (blob.isEmpty() || !PosLib::TDayAggregate::merge(blob, *groups)) {
+        m_kinds = kinds;
+    }
+    m_next = day.addDays(1);
+    // every outlet that sent the day, each with its groups of every kind
+    TChainGroupRows::Row row;
+    while (m_rows->current(row) && row.day <= day) {
+        if (row.day == day) {
+            const QByteArray blob = QByteArray::fromRawData(row.data, row.size);
+            if (!row.stored || row.kind < 0 || row.kind >= kinds.size()
+                || !PosLib::TDayAggregate::merge(blob, *byKind[row.kind])) {
                 m_error = Text::tr("outlet %1, %2: the stored groups (%3) are missing or "
                                    "cannot be read")
-                                  .arg(query.value(0).toString(), day.toString(Qt::ISODate), kind);
+                                  .arg(row.office)
+                                  .arg(day.toString(Qt::ISODate),
+                                       kinds.value(row.kind, QStringLiteral("?")));
+                m_rows->close();
                 return false;
             }
             ++m_blobs;
-            m_bytes += blob.size();
+            m_bytes += row.size;
         }
+        // a day before is one the report did not ask for
+        m_rows->pass();
+    }
+    if (!m_rows->error().isEmpty()) {
+        m_error = m_rows->error();
+        m_rows->close();
+        return false;
     }
     return true;
 }

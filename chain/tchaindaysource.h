@@ -4,6 +4,9 @@
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <QStringList>
+
+#include <memory>
 
 namespace PosLib {
 class TRepCenters;
@@ -13,6 +16,7 @@ class TRepWaiters;
 namespace ChainLib {
 
 class TChainDb;
+class TChainGroupRows;
 
 // True when every day the outlets sent from `from` to `to` has its groups
 // stored (every kind of groupsKinds(), in the program's format): a
@@ -33,10 +37,17 @@ QString dayRangesText(const QList<QDate> &days);
 // the groups of every chosen outlet that sent it, added in office order
 // (PosLib::TDayAggregate::merge), so one outlet's days give exactly what
 // its own report over its day summaries gives. For TReport::setDaySource.
+// The days from the one asked for first to `to` come in one stream of rows
+// (TChainGroupRows), read as the report asks for the days in order; a day
+// before one asked for already, or other groups, start a stream anew. The
+// connection runs nothing else while the source lives.
 class TChainDaySource
 {
 public:
-    TChainDaySource(TChainDb &db, const QList<int> &outlets);
+    TChainDaySource(TChainDb &db, const QList<int> &outlets, const QDate &to);
+    ~TChainDaySource();
+    TChainDaySource(const TChainDaySource &) = delete;
+    TChainDaySource &operator=(const TChainDaySource &) = delete;
 
     bool operator()(const QDate &day, PosLib::TRepWaiters *waiters, PosLib::TRepCenters *centers);
 
@@ -46,8 +57,11 @@ public:
     qint64 bytes() const { return m_bytes; }
 
 private:
-    TChainDb &m_db;
     QString m_outlets; // "{1,4,7}"
+    QDate m_to;
+    std::unique_ptr<TChainGroupRows> m_rows;
+    QStringList m_kinds; // of the stream
+    QDate m_next; // the first day the stream has not been asked for
     QString m_error;
     int m_blobs = 0;
     qint64 m_bytes = 0;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those that are
-# missing. PostgreSQL and its Qt driver serve the chain statistics and their
+# missing. PostgreSQL, its Qt driver and libpq (which reads a chain report's
+# stored groups as binary rows) serve the chain statistics and their
 # tests, which start a throw-away server (scripts/pg-cluster.sh). libcurl
 # sends the mailed reports; the mail tests start a server of their own
 # (python3-aiosmtpd, certificates made by openssl). dpkg-dev, file and
@@ -22,7 +23,7 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-base-dev-tools libqt
           qt6-translations-l10n postgresql libqt6sql6-psql libcurl4-openssl-dev
           python3 python3-aiosmtpd openssl dpkg-dev file lintian systemd qt6-httpserver-dev
           qt6-websockets-dev libsodium-dev chromium libxml2-utils
-          libxlsxwriter-dev python3-openpyxl)
+          libxlsxwriter-dev python3-openpyxl libpq-dev)
 if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
   packages+=(nodejs npm)
 fi

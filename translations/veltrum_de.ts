@@ -329,6 +329,21 @@
     </message>
 </context>
 <context>
+    <name>TChainGroupRows</name>
+    <message>
+        <source>the connection is no PostgreSQL connection</source>
+        <translation>die Verbindung ist keine PostgreSQL-Verbindung</translation>
+    </message>
+    <message>
+        <source>the server&apos;s rows cannot be read one by one</source>
+        <translation>die Zeilen des Servers können nicht einzeln gelesen werden</translation>
+    </message>
+    <message>
+        <source>the server gave an unexpected answer</source>
+        <translation>der Server hat unerwartet geantwortet</translation>
+    </message>
+</context>
+<context>
     <name>TChainInstallation</name>
     <message>
         <source>cannot create a temporary directory</source>
