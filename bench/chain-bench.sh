@@ -5,8 +5,8 @@
 #
 # BINDIR holds `veltrum` (and ../plugins); INSTALLATION is a benchmark
 # installation of 400 tables a day (bench_report writes one, e.g.
-# /work/bench-data/60x400), read through a hard-linked copy so it stays as
-# it is. Measures, in wall-clock and CPU seconds of the program:
+# /work/bench-data/60x400), read through a copy so it stays as it is (its
+# table files through a link to their folder). Measures, in wall-clock and CPU seconds of the program:
 # 1. the upload of one closed day ('veltrum chain push' of one day into a
 #    database that holds the outlet already), for each of the last DAYS
 #    closed days (default 30): the least and the median;
@@ -75,12 +75,20 @@ else
     "$bin/veltrum" chain init --db "$db" >/dev/null
 
     copy=${keep:-$work}/outlet
-    cp -al "$inst" "$copy"
-    # what a run may rewrite is copied for real, so the installation stays as it is
-    for dir in var/summary usr etc; do
-        rm -rf "${copy:?}/$dir"
-        cp -a "$inst/$dir" "$copy/$dir"
+    # a copy, so the installation stays as it is: everything but the closed
+    # days' table files for real (the day cache is left out: the local
+    # report runs without it); the table files are read where they are,
+    # through a link to their folder, as hard links to them would change
+    # their status time, which the freshness rule of the day summaries counts
+    mkdir -p "$copy/var"
+    for entry in "$inst"/* "$inst"/.[!.]* "$inst"/var/* "$inst"/var/.[!.]*; do
+        case "${entry#"$inst"/}" in
+        var | var/statist | var/reportcache) ;;
+        var/*) if [ -e "$entry" ]; then cp -a "$entry" "$copy/var/"; fi ;;
+        *) if [ -e "$entry" ]; then cp -a "$entry" "$copy/"; fi ;;
+        esac
     done
+    ln -s "$inst/var/statist" "$copy/var/statist"
     mapfile -t all < <(ls "$copy/var/summary" | sed -n 's/^\([0-9-]*\)\.dat$/\1/p' | sort)
     chosen=("${all[@]: -$days}")
     from=${chosen[0]}
