@@ -7,6 +7,7 @@
 #include "ttableentry.h"
 
 #include <algorithm>
+#include <atomic>
 
 using namespace Basics;
 
@@ -14,9 +15,28 @@ namespace PosLib {
 
 using namespace NodeParts;
 
+namespace {
+
+std::atomic<int> g_spoolRows {1024};
+
+} // namespace
+
+void TRepTables::setSpoolRows(int rows)
+{
+    g_spoolRows = rows;
+}
+
+int TRepTables::spoolRows()
+{
+    return g_spoolRows;
+}
+
 TRepTables::TRepTables()
     : TRepPayNode(QStringLiteral("Tables"))
+    , m_spoolRows(g_spoolRows)
 { }
+
+TRepTables::~TRepTables() = default;
 
 QString TRepTables::keyOf(const TEntryFacts &entry, const TTableFacts &table) const
 {
@@ -34,6 +54,7 @@ int TRepTables::rowOf(const TEntryFacts &entry, const TTableFacts &table)
 {
     const QDate d = entry.date();
     const qint64 archive = table.isNull() ? 0 : long(table.header().getLong(FArchive));
+    noteOrder(d, archive);
     // a year of four places keeps the key's parts apart: the parts find the row
     int *at = nullptr;
     const Key key {d.year(), d.month(), d.day(), archive};
@@ -61,9 +82,82 @@ int TRepTables::rowOf(const TEntryFacts &entry, const TTableFacts &table)
         row.tableTime = table.named(FTime).time();
     }
     row.firstPay = row.lastPay = -1;
+    newRow(row);
     m_rows.push_back(row);
     *at = int(m_rows.size());
     return int(m_rows.size()) - 1;
+}
+
+void TRepTables::noteOrder(const QDate &payDate, qint64 archive)
+{
+    // as rowsByTime() and the keys order them: by number
+    const int year = payDate.year();
+    if (!m_plain || (year >= 0 && year <= 9999 && archive >= 0 && archive <= 99999999))
+        return;
+    m_plain = false;
+    unspool();
+}
+
+void TRepTables::newRow(Row &row)
+{
+    row.seq = m_nextSeq++;
+    m_spooledCount = -1;
+}
+
+void TRepTables::spoolWhenFull()
+{
+    if (!m_plain || m_spoolFailed || m_spoolRows <= 0 || int(m_rows.size()) < m_spoolRows)
+        return;
+    if (!m_spool)
+        m_spool = std::make_unique<TTableRowSpool>();
+    if (!m_spool->add(m_rows, m_pays)) {
+        // held in memory from now on
+        m_spoolFailed = true;
+        return;
+    }
+    m_rows.clear();
+    m_pays.clear();
+    m_rowOf.clear();
+}
+
+void TRepTables::forEachDay(const TTableRowSpool::Day &day) const
+{
+    m_spool->forEachDay(m_rows, m_pays, day);
+}
+
+void TRepTables::unspool() const
+{
+    if (!spooled())
+        return;
+    std::vector<Row> rows;
+    std::vector<Pay> pays;
+    forEachDay([&rows, &pays](std::vector<Row> &dayRows, std::vector<Pay> &dayPays) {
+        for (Row row : dayRows) {
+            const int first = row.firstPay;
+            row.firstPay = row.lastPay = -1;
+            for (int p = first; p >= 0; p = dayPays[size_t(p)].next) {
+                pays.push_back(dayPays[size_t(p)]);
+                pays.back().next = -1;
+                const int at = int(pays.size()) - 1;
+                if (row.lastPay >= 0)
+                    pays[size_t(row.lastPay)].next = at;
+                else
+                    row.firstPay = at;
+                row.lastPay = at;
+            }
+            rows.push_back(row);
+        }
+    });
+    // in the order taken, as if they had been held all along
+    std::sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) { return a.seq < b.seq; });
+    m_rows = std::move(rows);
+    m_pays = std::move(pays);
+    m_spool.reset();
+    m_rowOf.clear();
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        const QDate &d = m_rows[i].payDate;
+        m_rowOf.insert(Key {d.year(), d.month(), d.day(), m_rows[i].archive}, int(i) + 1);
+    }
 }
 
 void TRepTables::add(const TEntryFacts &entry, const TTableFacts &table)
@@ -78,6 +172,7 @@ void TRepTables::add(const TEntryFacts &entry, const TTableFacts &table)
         ++m_taken;
         return;
     }
+    spoolWhenFull();
     Row &row = m_rows[size_t(rowOf(entry, table))];
     if (entry.getBool(FVoided))
         return;
@@ -104,10 +199,21 @@ int TRepTables::leafCount() const
 {
     if (!m_keepRecords)
         return m_taken;
-    return m_compact ? int(m_rows.size()) : int(m_leaves.size());
+    if (!m_compact)
+        return int(m_leaves.size());
+    if (!spooled())
+        return int(m_rows.size());
+    if (m_spooledCount < 0) {
+        int count = 0;
+        forEachDay([&count](std::vector<Row> &rows, std::vector<Pay> &) {
+            count += int(rows.size());
+        });
+        m_spooledCount = count;
+    }
+    return m_spooledCount;
 }
 
-TReportLeaf *TRepTables::leafOf(const Row &row) const
+TReportLeaf *TRepTables::leafOf(const Row &row, const std::vector<Pay> &pays) const
 {
     auto *leaf = new TRepTable(row.payDate, row.payTime, row.tableDate, row.tableTime, row.inHouse);
     if (row.hasTable) {
@@ -117,8 +223,8 @@ TReportLeaf *TRepTables::leafOf(const Row &row) const
             leaf->set(fieldName(FParty), Basics::TypeText, m_texts.text(row.party));
         leaf->setString(fieldName(FTableName), m_texts.text(row.name));
     }
-    for (int p = row.firstPay; p >= 0; p = m_pays[size_t(p)].next) {
-        const Pay &pay = m_pays[size_t(p)];
+    for (int p = row.firstPay; p >= 0; p = pays[size_t(p)].next) {
+        const Pay &pay = pays[size_t(p)];
         TPayValues values;
         values.amount = pay.amount;
         values.tip = pay.tip;
@@ -138,9 +244,10 @@ void TRepTables::materialize() const
 {
     if (!m_compact || !m_keepRecords)
         return;
+    unspool();
     m_compact = false;
     for (const Row &row : m_rows)
-        m_leaves.insert(keyOf(row), leafOf(row));
+        m_leaves.insert(keyOf(row), leafOf(row, m_pays));
     std::vector<Row>().swap(m_rows);
     std::vector<Pay>().swap(m_pays);
 }
@@ -151,9 +258,20 @@ void TRepTables::visitLeaves(const LeafVisitor &visit) const
         TRepPayNode::visitLeaves(visit);
         return;
     }
-    visitRowsByKey(
-            int(m_rows.size()), [this](int row) { return keyOf(m_rows[size_t(row)]); },
-            [this](int row) { return leafOf(m_rows[size_t(row)]); }, visit);
+    const auto visitRows = [this, &visit](const std::vector<Row> &rows,
+                                          const std::vector<Pay> &pays) {
+        visitRowsByKey(
+                int(rows.size()), [&rows](int row) { return keyOf(rows[size_t(row)]); },
+                [this, &rows, &pays](int row) { return leafOf(rows[size_t(row)], pays); }, visit);
+    };
+    if (!spooled()) {
+        visitRows(m_rows, m_pays);
+        return;
+    }
+    // the keys begin with the pay day
+    forEachDay([&visitRows](std::vector<Row> &rows, std::vector<Pay> &pays) {
+        visitRows(rows, pays);
+    });
 }
 
 namespace {
@@ -182,8 +300,9 @@ void TRepTables::visitByTime(const std::function<void(const TRepTable &leaf)> &v
             visit(*entry.second);
         return;
     }
+    unspool();
     for (int row : rowsByTime()) {
-        const std::unique_ptr<TReportLeaf> leaf(leafOf(m_rows[size_t(row)]));
+        const std::unique_ptr<TReportLeaf> leaf(leafOf(m_rows[size_t(row)], m_pays));
         visit(*static_cast<const TRepTable *>(leaf.get()));
     }
 }
@@ -195,25 +314,56 @@ void TRepTables::visitLinesByTime(const std::function<void(const Line &line)> &l
         visitByTime(leaf);
         return;
     }
-    Line out;
-    for (int index : rowsByTime()) {
-        const Row &row = m_rows[size_t(index)];
-        out.payDate = row.payDate;
-        out.payTime = row.payTime;
-        // as leafOf() sets the fields and the leaf reads them
-        const bool table = row.hasTable && row.table != TTextPool::Absent;
-        const bool party = row.hasTable && row.party != TTextPool::Absent;
-        out.table = table ? m_texts.text(row.table) : QString();
-        out.party = party ? m_texts.text(row.party) : QString();
-        out.amount = 0;
-        out.pays.clear();
-        for (int p = row.firstPay; p >= 0; p = m_pays[size_t(p)].next) {
-            const Pay &pay = m_pays[size_t(p)];
-            out.amount += double(pay.amount);
-            out.pays.push_back({m_texts.text(pay.payform), pay.net, pay.tip});
-        }
-        line(out);
+    if (!spooled()) {
+        for (int index : rowsByTime())
+            line(lineOf(m_rows[size_t(index)], m_pays));
+        return;
     }
+    // a pay day at a time: every row spooled is ordered by number
+    std::vector<int> order;
+    forEachDay([&](std::vector<Row> &rows, std::vector<Pay> &pays) {
+        order.resize(rows.size());
+        for (size_t i = 0; i < order.size(); ++i)
+            order[i] = int(i);
+        std::sort(order.begin(), order.end(),
+                  [&rows](int a, int b) { return lineOrder(rows[size_t(a)], rows[size_t(b)]); });
+        for (int index : order)
+            line(lineOf(rows[size_t(index)], pays));
+    });
+}
+
+TRepTables::Line TRepTables::lineOf(const Row &row, const std::vector<Pay> &pays) const
+{
+    Line out;
+    out.payDate = row.payDate;
+    out.payTime = row.payTime;
+    // as leafOf() sets the fields and the leaf reads them
+    const bool table = row.hasTable && row.table != TTextPool::Absent;
+    const bool party = row.hasTable && row.party != TTextPool::Absent;
+    out.table = table ? m_texts.text(row.table) : QString();
+    out.party = party ? m_texts.text(row.party) : QString();
+    out.amount = 0;
+    for (int p = row.firstPay; p >= 0; p = pays[size_t(p)].next) {
+        const Pay &pay = pays[size_t(p)];
+        out.amount += double(pay.amount);
+        out.pays.push_back({m_texts.text(pay.payform), pay.net, pay.tip});
+    }
+    return out;
+}
+
+bool TRepTables::lineOrder(const Row &x, const Row &y)
+{
+    const qint64 dx = TTableRowSpool::dayOf(x.payDate);
+    const qint64 dy = TTableRowSpool::dayOf(y.payDate);
+    if (dx != dy)
+        return dx < dy;
+    const auto second
+            = [](const QTime &t) { return t.isValid() ? t.msecsSinceStartOfDay() / 1000 : -1; };
+    const int sx = second(x.payTime);
+    const int sy = second(y.payTime);
+    if (sx != sy)
+        return sx < sy;
+    return x.archive < y.archive;
 }
 
 std::vector<int> TRepTables::rowsByTime() const
@@ -229,24 +379,8 @@ std::vector<int> TRepTables::rowsByTime() const
     for (size_t i = 0; i < order.size(); ++i)
         order[i] = int(i);
     if (plain) {
-        const auto day = [](const QDate &d) {
-            return d.isValid() ? d.toJulianDay() : std::numeric_limits<qint64>::min();
-        };
-        const auto second
-                = [](const QTime &t) { return t.isValid() ? t.msecsSinceStartOfDay() / 1000 : -1; };
-        std::sort(order.begin(), order.end(), [&](int a, int b) {
-            const Row &x = m_rows[size_t(a)];
-            const Row &y = m_rows[size_t(b)];
-            const qint64 dx = day(x.payDate);
-            const qint64 dy = day(y.payDate);
-            if (dx != dy)
-                return dx < dy;
-            const int sx = second(x.payTime);
-            const int sy = second(y.payTime);
-            if (sx != sy)
-                return sx < sy;
-            return x.archive < y.archive;
-        });
+        std::sort(order.begin(), order.end(),
+                  [this](int a, int b) { return lineOrder(m_rows[size_t(a)], m_rows[size_t(b)]); });
     } else {
         std::vector<std::pair<QString, QString>> keys;
         keys.reserve(m_rows.size());
@@ -262,6 +396,7 @@ bool TRepTables::writeDay(TAggregateWriter &out) const
 {
     if (!m_compact)
         return false;
+    unspool();
     writeTotal(out);
     out.u32(quint32(m_rows.size()));
     for (const Row &row : m_rows) {
@@ -316,6 +451,8 @@ void TRepTables::mergeDay(TAggregateReader &in)
         row.firstPay = row.lastPay = -1;
         if (!in.ok())
             return;
+        noteOrder(row.payDate, row.archive);
+        spoolWhenFull();
         // the row of the same pay day and table, when an earlier day has one
         const QDate d = row.payDate;
         int *at = nullptr;
@@ -325,6 +462,7 @@ void TRepTables::mergeDay(TAggregateReader &in)
             at = &m_rowOfText[QString::asprintf("%4d%02d%02d%8ld", d.year(), d.month(), d.day(),
                                                 long(row.archive))];
         if (*at == 0) {
+            newRow(row);
             m_rows.push_back(row);
             *at = int(m_rows.size());
         }

@@ -2,6 +2,7 @@
 
 #include "treppayleaves.h"
 #include "treppaynodes.h"
+#include "ttablerowspool.h"
 #include "ttextpool.h"
 
 #include <QDate>
@@ -10,16 +11,27 @@
 #include <QTime>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace PosLib {
 
 // "tables": one leaf per table and pay day. The leaves are held as compact
 // rows (the table's texts by number, its pays' figures) until asked for.
+// Beyond a number of rows they go to a temporary file (TTableRowSpool), so
+// that a year's tables need no more memory than a month's: the table
+// report's lines, the leaves visited and the count come from there a pay
+// day at a time; leaves(), a day aggregate and a node asked for leaves
+// read them back whole.
 class TRepTables : public TRepPayNode
 {
 public:
     TRepTables();
+    ~TRepTables() override;
+    // The rows a node holds in memory before it spools them (0: never), for
+    // the nodes made from then on; 1024 unless set (tests set a few).
+    static void setSpoolRows(int rows);
+    static int spoolRows();
     bool writeDay(TAggregateWriter &out) const override;
     void mergeDay(TAggregateReader &in) override;
     void add(const TEntryFacts &entry, const TTableFacts &table) override;
@@ -61,38 +73,13 @@ protected:
     int leafCount() const override;
 
 private:
-    // a leaf as a row
-    struct Row
-    {
-        qint64 archive;
-        QDate payDate;
-        QDate tableDate;
-        QTime payTime;
-        QTime tableTime;
-        quint32 table; // text numbers, TTextPool::Absent when missing
-        quint32 party;
-        quint32 name;
-        bool hasTable;
-        bool inHouse;
-        int firstPay; // into m_pays, -1 for none
-        int lastPay;
-    };
-    TReportLeaf *leafOf(const Row &row) const;
+    using Row = TTableRow;
+    using Pay = TTableRowPay;
+    TReportLeaf *leafOf(const Row &row, const std::vector<Pay> &pays) const;
+    Line lineOf(const Row &row, const std::vector<Pay> &pays) const;
     // the rows in the order of the table report
     std::vector<int> rowsByTime() const;
     static QString keyOf(const Row &row);
-    // a pay the leaf took
-    struct Pay
-    {
-        qint64 amount;
-        qint64 tip;
-        qint64 guests;
-        qint64 net; // given - return
-        QDate date;
-        QTime time;
-        quint32 payform; // the pay form's name
-        int next;
-    };
     // the key's parts: the pay's day and the table's archive number
     struct Key
     {
@@ -110,13 +97,34 @@ private:
         }
     };
     int rowOf(const TEntryFacts &entry, const TTableFacts &table);
+    // Before the row of a pay day and archive number is looked up: a year
+    // or archive number whose order by number is not its key's ends the
+    // spooling (what was spooled is read back).
+    void noteOrder(const QDate &payDate, qint64 archive);
+    // A new row, in the order rows are taken.
+    void newRow(Row &row);
+    // Writes the rows held to the spool when they are many.
+    void spoolWhenFull();
+    // Reads the spool back into the rows held.
+    void unspool() const;
+    bool spooled() const { return m_spool && !m_spool->isEmpty(); }
+    // The rows of each pay day, spooled and held, in date order.
+    void forEachDay(const TTableRowSpool::Day &day) const;
+    static bool lineOrder(const Row &x, const Row &y);
 
     mutable std::vector<Row> m_rows;
     mutable std::vector<Pay> m_pays;
     mutable bool m_compact = true;
-    QHash<Key, int> m_rowOf;
+    mutable QHash<Key, int> m_rowOf;
     QHash<QString, int> m_rowOfText; // keys whose year is not four places wide
     TTextPool m_texts;
+    mutable std::unique_ptr<TTableRowSpool> m_spool;
+    int m_spoolRows;
+    // false once a row's order by number differs from its key's
+    bool m_plain = true;
+    bool m_spoolFailed = false;
+    qint64 m_nextSeq = 0;
+    mutable int m_spooledCount = -1; // counted once spooled, -1: not yet
 };
 
 } // namespace PosLib

@@ -281,19 +281,27 @@ QStringList TReportRun::batchReport(TSummary &summary, TReport &report, const TS
     TRepCenters centers(report.reportWaiter(), m_root);
     // a leaf per pay and void only when a report of the batch lists them,
     // or when its data are handed out with them
-    bool records = false;
+    QStringList recordNodes;
     bool cashRecords = false;
     for (int id : batch.reportIds()) {
         const TReportKind *kind = isSummaryKind(id) ? reportKind(id) : nullptr;
         if (!kind)
             continue;
-        records = records || TSummary::readsRecords(kind->code)
-                  || (exporter && exporter->readsRecords(kind->code));
+        recordNodes << TSummary::recordNodes(kind->code);
+        if (exporter)
+            recordNodes << exporter->recordNodes(kind->code);
         cashRecords = cashRecords || TSummary::readsCashRecords(kind->code)
                       || (exporter && exporter->readsCashRecords(kind->code));
     }
+    const bool records = !recordNodes.isEmpty();
     waiters.setKeepRecords(records);
     centers.setKeepRecords(records);
+    // of those nodes only (the tables of one report keep no pay of another's
+    // currencies), unless the days come as stored groups, which hold them all
+    if (records && !request.daySource) {
+        waiters.setRecordNodes(recordNodes);
+        centers.setRecordNodes(recordNodes);
+    }
     // what the batch's reports read of each side, when nothing else reads
     // the groups; a side none of them reads stays empty
     if (!exporter) {

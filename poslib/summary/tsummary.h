@@ -146,6 +146,9 @@ public:
     // (tables, void entries, hotel rooms): only then do the groups need a
     // leaf per record (TRepDatas::setKeepRecords()).
     static bool readsRecords(int code);
+    // The record nodes whose leaves those lines read ("tables", "allvoids",
+    // "hotrooms"); empty when they read none (TRepDatas::setRecordNodes()).
+    static QStringList recordNodes(int code);
     // The same for the cash and balance records, which the full summary
     // lists (TRepDatas::setKeepCashRecords()).
     static bool readsCashRecords(int code);

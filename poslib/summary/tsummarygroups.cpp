@@ -179,7 +179,21 @@ TRepScope TSummary::scopeOf(int code, int groups)
 
 bool TSummary::readsRecords(int code)
 {
-    return code == Tables || code == VoidEntries || code == HotelRooms;
+    return !recordNodes(code).isEmpty();
+}
+
+QStringList TSummary::recordNodes(int code)
+{
+    switch (code) {
+    case Tables:
+        return {QStringLiteral("tables")};
+    case VoidEntries:
+        return {QStringLiteral("allvoids")};
+    case HotelRooms:
+        return {QStringLiteral("hotrooms")};
+    default:
+        return {};
+    }
 }
 
 bool TSummary::readsCashRecords(int code)

@@ -1,7 +1,9 @@
+#include "taggregatestream.h"
 #include "testdir.h"
 #include "trepdata.h"
 #include "treportleaf.h"
 #include "treportnode.h"
+#include "treptables.h"
 #include "ttable.h"
 
 #include <gtest/gtest.h>
@@ -151,4 +153,150 @@ TEST(RepTables, LinesOfTheRowsReadAsTheLeaves)
     tables->visitLinesByTime([&](const TRepTables::Line &) { ADD_FAILURE() << "a row"; },
                              [&](const TRepTable &) { ++leaves; });
     EXPECT_EQ(1, leaves);
+}
+
+namespace {
+
+// What a table node gives out: its lines in the table report's order, its
+// leaves by key, its count and its day aggregate.
+struct TablesSeen
+{
+    explicit TablesSeen(const TRepTables &node)
+    {
+        node.visitLinesByTime(
+                [this](const TRepTables::Line &line) {
+                    QString text = line.payDate.toString(Qt::ISODate) + ' '
+                                   + line.payTime.toString(Qt::ISODate) + ' ' + line.table + '/'
+                                   + line.party + ' ' + QString::number(line.amount);
+                    for (const TRepTables::Line::Pay &pay : line.pays)
+                        text += ' ' + pay.payform + ':' + QString::number(pay.net) + ':'
+                                + QString::number(pay.tip);
+                    lines << text;
+                },
+                [](const TRepTable &) { ADD_FAILURE() << "rows were made leaves"; });
+        node.visitLeaves([this](const QString &key, const TReportLeaf &leaf) {
+            leaves << key + ' ' + static_cast<const TRepTable &>(leaf).pays() + ' '
+                              + leaf.getString(QStringLiteral("tablename"));
+        });
+        count = node.count();
+        TAggregateWriter out;
+        EXPECT_TRUE(node.writeDay(out));
+        day = out.bytes();
+    }
+    QStringList lines;
+    QStringList leaves;
+    int count = 0;
+    QByteArray day;
+};
+
+// A pay of `amount` on table `archive` (table number archive % 7).
+void pay(TRepTables &node, qint64 archive, const QDateTime &at, qint64 amount,
+         const QString &payform = QStringLiteral("Cash"))
+{
+    TTable t(nullptr);
+    t.setTable(int(archive % 7) + 1);
+    t.setParty(1);
+    t.setArchive(archive);
+    t.setInSum(true);
+    t.create().setString(QStringLiteral("tablename"), QStringLiteral("T%1").arg(archive));
+    auto *e = new TTableEntry;
+    e->setType(EntryPay);
+    e->setInt(QStringLiteral("waiter"), 3);
+    e->setDate(QStringLiteral("date"), at.date());
+    e->setTime(QStringLiteral("time"), at.time());
+    e->setInt(QStringLiteral("amount"), amount);
+    e->setInt(QStringLiteral("given"), amount + 5);
+    e->setInt(QStringLiteral("return"), 5);
+    e->setInt(QStringLiteral("payform"), 1);
+    e->setString(QStringLiteral("payformname"), payform);
+    e->setBool(QStringLiteral("intermsum"), true);
+    t.entries().append(e);
+    node.addEntry(e, &t);
+}
+
+// Tables of several days in the order a report meets them: a day's
+// summary also holds pays after midnight, a table paid in two parts far
+// apart, tables of the same second, out of order.
+void feedDays(TRepTables &node)
+{
+    for (int d = 0; d < 6; ++d) {
+        const QDate day = Day.addDays(d);
+        for (int t = 0; t < 9; ++t) {
+            const qint64 archive = 100 * d + (t * 5) % 9 + 1;
+            pay(node, archive, QDateTime(day, QTime(18 + t / 3, 59 - t, t % 2 ? 7 : 8)),
+                1000 + archive, t % 3 ? QStringLiteral("Cash") : QStringLiteral("Card"));
+        }
+        // after midnight, in the day's own summary
+        pay(node, 100 * d + 50, QDateTime(day.addDays(1), QTime(0, 30)), 77);
+        // the first table of the day paid the rest much later
+        pay(node, 100 * d + 1, QDateTime(day, QTime(23, 0)), -300, QStringLiteral("Voucher"));
+    }
+    // a table of the first day paid in full days later
+    pay(node, 1, QDateTime(Day, QTime(12, 0)), 5);
+}
+
+} // namespace
+
+// A node spooling its rows to a file every few rows gives out the same
+// lines, leaves, count and day aggregate as one holding them, also when a
+// table's pays came in several runs, once it read the file back for a row
+// it cannot order by number, and when it was filled by merging day
+// aggregates.
+TEST(RepTables, SpooledRowsReadAsHeldRows)
+{
+    const int rows = TRepTables::spoolRows();
+    TRepTables::setSpoolRows(0);
+    TRepTables held;
+    TRepTables::setSpoolRows(4);
+    TRepTables spooled;
+    TRepTables byDays;
+    TRepTables::setSpoolRows(rows);
+    feedDays(held);
+    feedDays(spooled);
+    {
+        // each day a node of its own, written and merged in order
+        TRepTables::setSpoolRows(0);
+        for (int d = 0; d < 6; ++d) {
+            TRepTables day;
+            for (int t = 0; t < 3; ++t)
+                pay(day, 100 * d + t, QDateTime(Day.addDays(d), QTime(20, t)), 10 * t);
+            pay(day, 1, QDateTime(Day, QTime(23, 30 + d)), 1);
+            TAggregateWriter out;
+            ASSERT_TRUE(day.writeDay(out));
+            const QByteArray bytes = out.bytes();
+            TAggregateReader in(bytes);
+            byDays.mergeDay(in);
+            ASSERT_TRUE(in.ok());
+            TAggregateReader again(bytes);
+            held.mergeDay(again);
+            TAggregateReader third(bytes);
+            spooled.mergeDay(third);
+        }
+        TRepTables::setSpoolRows(rows);
+    }
+
+    const TablesSeen fromHeld(held);
+    const TablesSeen fromSpool(spooled);
+    EXPECT_EQ(fromHeld.lines, fromSpool.lines);
+    EXPECT_EQ(fromHeld.leaves, fromSpool.leaves);
+    EXPECT_EQ(fromHeld.count, fromSpool.count);
+    EXPECT_EQ(fromHeld.day, fromSpool.day);
+    // ten tables a day (nine and one after midnight) and one more a day merged
+    EXPECT_EQ(6 * 10 + 6, fromHeld.count);
+    EXPECT_GE(fromHeld.lines.filter(QStringLiteral(" Voucher:")).size(), 6);
+    // the first table's pays of three runs in the order they came
+    EXPECT_EQ(1,
+              fromHeld.lines.filter(QStringLiteral("Card:1001:0 Voucher:-300:0 Cash:5:0")).size());
+
+    // an archive number beyond eight places: read back, ordered as before
+    for (TRepTables *node : {&held, &spooled})
+        pay(*node, 123456789012LL, QDateTime(Day.addDays(2), QTime(19, 0)), 9);
+    const TablesSeen heldLater(held);
+    const TablesSeen spooledLater(spooled);
+    EXPECT_EQ(heldLater.lines, spooledLater.lines);
+    EXPECT_EQ(heldLater.leaves, spooledLater.leaves);
+    EXPECT_EQ(fromHeld.count + 1, spooledLater.count);
+
+    // leaves made of the rows read back
+    EXPECT_EQ(held.leaves().keys(), spooled.leaves().keys());
 }

@@ -2,6 +2,7 @@
 #include "testdir.h"
 #include "tfiscalfiles.h"
 #include "treportrun.h"
+#include "treptables.h"
 #include "tsumbatch.h"
 #include "tsummarydatasink.h"
 #include "tsummaryexport.h"
@@ -249,4 +250,40 @@ TEST_F(BatchRun, StreamedLinesAreTheKeptLines)
     ASSERT_EQ(TReportResult::Done, fiscal.status);
     EXPECT_TRUE(lines.isEmpty());
     EXPECT_TRUE(fiscal.lines.filter(QStringLiteral("Fiscal Summary ")).size() == 1);
+}
+
+// A report whose tables went to a temporary file every few rows prints
+// and hands out the same as one that held them: the table reports, per
+// waiter and per cost center, and a batch with one of them, over the
+// closed days as one range and day by day, and over the current day.
+TEST_F(BatchRun, SpooledTablesReportAsHeldTables)
+{
+    withData = true;
+    const int rows = TRepTables::spoolRows();
+    int compared = 0;
+    for (int kind : {3, 38, 39, 102}) {
+        for (const auto &[from, days] : {std::pair(QDate(), 0), std::pair(Today.addDays(-2), 0),
+                                         std::pair(Today.addDays(-2), 1)}) {
+            const QDate to = from.isValid() ? Today.addDays(-1) : QDate();
+            period = days;
+            SCOPED_TRACE(testing::Message()
+                         << "kind " << kind << " from " << from.toString(Qt::ISODate).toStdString()
+                         << " period " << days);
+            TRepTables::setSpoolRows(0);
+            const TReportResult held = run(kind, from, to);
+            TRepTables::setSpoolRows(2);
+            const TReportResult spooled = run(kind, from, to);
+            QStringList lines;
+            lineSink = [&lines](const QString &line) { lines << line; };
+            run(kind, from, to);
+            lineSink = nullptr;
+            TRepTables::setSpoolRows(rows);
+            ASSERT_EQ(TReportResult::Done, held.status);
+            EXPECT_EQ(held.lines, spooled.lines);
+            EXPECT_EQ(held.data, spooled.data);
+            EXPECT_EQ(held.lines, lines);
+            compared += held.lines.size() > 20 ? 1 : 0;
+        }
+    }
+    EXPECT_GE(compared, 10);
 }

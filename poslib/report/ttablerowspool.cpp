@@ -1,0 +1,230 @@
+#include "ttablerowspool.h"
+
+#include "terror.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QTemporaryFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <limits>
+#include <unistd.h>
+
+using namespace Basics;
+
+namespace PosLib {
+
+namespace {
+
+// what a run's reader holds of the file at a time
+constexpr qint64 ReadBlock = 4096;
+
+} // namespace
+
+// The rows of a run one after another: the row's bytes, its count of pays
+// as a 32-bit number, the pays' bytes. Reads a block of the file at a time.
+class TTableRowSpool::Cursor
+{
+public:
+    Cursor(const QTemporaryFile *file, const Run &run)
+        : m_file(file)
+        , m_pos(run.begin)
+        , m_end(run.end)
+    {
+        advance();
+    }
+    bool atEnd() const { return m_atEnd; }
+    qint64 day() const { return m_day; }
+    const TTableRow &row() const { return m_row; }
+    // The pays of the current row, appended to `pays`, then the next row.
+    template<typename Take>
+    void takePays(Take take)
+    {
+        for (qint32 p = 0; p < m_pays; ++p) {
+            TTableRowPay pay;
+            read(&pay, sizeof pay);
+            take(pay);
+        }
+        advance();
+    }
+
+private:
+    void advance()
+    {
+        if (m_pos - m_buffer.size() + m_at >= m_end) {
+            m_atEnd = true;
+            return;
+        }
+        read(&m_row, sizeof m_row);
+        read(&m_pays, sizeof m_pays);
+        m_day = dayOf(m_row.payDate);
+    }
+    void read(void *to, qint64 size)
+    {
+        auto *out = static_cast<char *>(to);
+        while (size > 0) {
+            if (m_at == m_buffer.size())
+                fill();
+            const qint64 n = std::min(size, qint64(m_buffer.size()) - m_at);
+            std::memcpy(out, m_buffer.constData() + m_at, size_t(n));
+            out += n;
+            m_at += int(n);
+            size -= n;
+        }
+    }
+    void fill()
+    {
+        const qint64 want = std::min(ReadBlock, m_end - m_pos);
+        if (want <= 0)
+            fail(EIO);
+        m_buffer.resize(int(want));
+        qint64 got = 0;
+        while (got < want) {
+            const ssize_t n = ::pread(m_file->handle(), m_buffer.data() + got, size_t(want - got),
+                                      off_t(m_pos + got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                fail(n < 0 ? errno : EIO);
+            got += n;
+        }
+        m_pos += want;
+        m_at = 0;
+    }
+    [[noreturn]] void fail(int error) const
+    {
+        throw TFileError(T_SOURCE, 304, 310, error, m_file->fileName());
+    }
+
+    const QTemporaryFile *m_file;
+    qint64 m_pos; // of the file, after the buffer
+    qint64 m_end;
+    QByteArray m_buffer;
+    int m_at = 0;
+    bool m_atEnd = false;
+    TTableRow m_row {};
+    qint32 m_pays = 0;
+    qint64 m_day = 0;
+};
+
+TTableRowSpool::TTableRowSpool() = default;
+
+TTableRowSpool::~TTableRowSpool() = default;
+
+qint64 TTableRowSpool::dayOf(const QDate &date)
+{
+    return date.isValid() ? date.toJulianDay() : std::numeric_limits<qint64>::min();
+}
+
+bool TTableRowSpool::add(const std::vector<TTableRow> &rows, const std::vector<TTableRowPay> &pays)
+{
+    if (!m_file) {
+        auto file = std::make_unique<QTemporaryFile>();
+        if (!file->open())
+            return false;
+        m_file = std::move(file);
+    }
+    // by pay day, in the order taken within a day
+    std::vector<int> order(rows.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = int(i);
+    std::stable_sort(order.begin(), order.end(), [&rows](int a, int b) {
+        return dayOf(rows[size_t(a)].payDate) < dayOf(rows[size_t(b)].payDate);
+    });
+    QByteArray bytes;
+    bytes.reserve(int(rows.size() * (sizeof(TTableRow) + 4) + pays.size() * sizeof(TTableRowPay)));
+    for (int index : order) {
+        const TTableRow &row = rows[size_t(index)];
+        bytes.append(reinterpret_cast<const char *>(&row), sizeof row);
+        qint32 count = 0;
+        for (int p = row.firstPay; p >= 0; p = pays[size_t(p)].next)
+            ++count;
+        bytes.append(reinterpret_cast<const char *>(&count), sizeof count);
+        for (int p = row.firstPay; p >= 0; p = pays[size_t(p)].next)
+            bytes.append(reinterpret_cast<const char *>(&pays[size_t(p)]), sizeof(TTableRowPay));
+    }
+    if (!m_file->seek(m_end) || m_file->write(bytes) != bytes.size() || !m_file->flush())
+        return false;
+    m_runs.push_back({m_end, m_end + bytes.size()});
+    m_end += bytes.size();
+    return true;
+}
+
+void TTableRowSpool::forEachDay(const std::vector<TTableRow> &tailRows,
+                                const std::vector<TTableRowPay> &tailPays, const Day &day) const
+{
+    std::vector<std::unique_ptr<Cursor>> cursors;
+    for (const Run &run : m_runs)
+        cursors.push_back(std::make_unique<Cursor>(m_file.get(), run));
+    // the rows not written yet, by day as a run is
+    std::vector<int> tail(tailRows.size());
+    for (size_t i = 0; i < tail.size(); ++i)
+        tail[i] = int(i);
+    std::stable_sort(tail.begin(), tail.end(), [&tailRows](int a, int b) {
+        return dayOf(tailRows[size_t(a)].payDate) < dayOf(tailRows[size_t(b)].payDate);
+    });
+    size_t tailAt = 0;
+
+    std::vector<TTableRow> rows;
+    std::vector<TTableRowPay> pays;
+    QHash<qint64, int> rowOfArchive;
+    const auto append = [&rows, &pays](int target, const TTableRowPay &pay) {
+        pays.push_back(pay);
+        const int at = int(pays.size()) - 1;
+        pays.back().next = -1;
+        TTableRow &into = rows[size_t(target)];
+        if (into.lastPay >= 0)
+            pays[size_t(into.lastPay)].next = at;
+        else
+            into.firstPay = at;
+        into.lastPay = at;
+    };
+    // the row of the day for `row`: the first one of its table
+    const auto rowFor = [&rows, &rowOfArchive](const TTableRow &row) {
+        int &at = rowOfArchive[row.archive];
+        if (at == 0) {
+            rows.push_back(row);
+            rows.back().firstPay = rows.back().lastPay = -1;
+            at = int(rows.size());
+        }
+        return at - 1;
+    };
+    for (;;) {
+        bool any = false;
+        qint64 next = std::numeric_limits<qint64>::max();
+        for (const auto &cursor : cursors) {
+            if (!cursor->atEnd()) {
+                next = std::min(next, cursor->day());
+                any = true;
+            }
+        }
+        if (tailAt < tail.size()) {
+            next = std::min(next, dayOf(tailRows[size_t(tail[tailAt])].payDate));
+            any = true;
+        }
+        if (!any)
+            return;
+        rows.clear();
+        pays.clear();
+        rowOfArchive.clear();
+        for (const auto &cursor : cursors) {
+            while (!cursor->atEnd() && cursor->day() == next) {
+                const int target = rowFor(cursor->row());
+                cursor->takePays([&](const TTableRowPay &pay) { append(target, pay); });
+            }
+        }
+        while (tailAt < tail.size() && dayOf(tailRows[size_t(tail[tailAt])].payDate) == next) {
+            const TTableRow &row = tailRows[size_t(tail[tailAt++])];
+            const int target = rowFor(row);
+            for (int p = row.firstPay; p >= 0; p = tailPays[size_t(p)].next)
+                append(target, tailPays[size_t(p)]);
+        }
+        std::sort(rows.begin(), rows.end(),
+                  [](const TTableRow &a, const TTableRow &b) { return a.seq < b.seq; });
+        day(rows, pays);
+    }
+}
+
+} // namespace PosLib
