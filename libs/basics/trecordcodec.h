@@ -81,6 +81,8 @@ public:
     // Continues reading at `position` (a position this reader returned).
     void seek(qsizetype position) { m_pos = position; }
     const uchar *data() const { return m_data; }
+    // The bytes read from, in all.
+    qsizetype size() const { return m_size; }
 
 private:
     bool readU32(quint32 &v);

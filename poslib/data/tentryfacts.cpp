@@ -192,6 +192,48 @@ struct Names
     qint16 slot[Slots];
 };
 
+// Up to 18 digits without a sign, nothing else: the number, as
+// rawInteger() gives it.
+inline bool plainDigits(TRawString raw, qint64 &value)
+{
+    if (raw.size < 2 || raw.size > 36)
+        return false;
+    qint64 v = 0;
+    for (const uchar *p = raw.data, *end = raw.data + raw.size; p < end; p += 2) {
+        const unsigned digit = unsigned(p[1]) - unsigned('0');
+        if (p[0] != 0 || digit > 9)
+            return false;
+        v = v * 10 + qint64(digit);
+    }
+    value = v;
+    return true;
+}
+
+// rawDecimal() of a field's text, remembered for the text read last in
+// that field on this thread: a count is "1.00000" on most orders.
+double decimalOf(TField f, TRawString raw)
+{
+    struct Last
+    {
+        quint64 bytes[2];
+        qint32 size = -2;
+        double value = 0;
+    };
+    thread_local Last last[FieldCount];
+    if (raw.size < 0 || raw.size > 16)
+        return rawDecimal(raw);
+    quint64 bytes[2] = {0, 0};
+    std::memcpy(bytes, raw.data, size_t(raw.size));
+    Last &l = last[f];
+    if (l.size != raw.size || l.bytes[0] != bytes[0] || l.bytes[1] != bytes[1]) {
+        l.value = rawDecimal(raw);
+        l.size = raw.size;
+        l.bytes[0] = bytes[0];
+        l.bytes[1] = bytes[1];
+    }
+    return l.value;
+}
+
 const Names &names()
 {
     static const Names *const n = [] {
@@ -227,6 +269,7 @@ bool fieldOf(TRawString name, TField &field)
 
 TFieldOrder::TFieldOrder()
     : m_layouts(MaxFields)
+    , m_ways(MaxFields)
     , m_next(MaxFields, 0)
     , m_recent(MaxFields, nullptr)
 { }
@@ -241,8 +284,10 @@ bool TFieldOrder::learn(quint32 index, TRawString name, TField &field)
     if (m_count < MaxFields && index == 0 && fits) {
         // the layout of this count whose first name is this one
         std::vector<Name> &ways = m_layouts[m_count];
-        if (ways.empty())
+        if (ways.empty()) {
             ways.resize(size_t(m_count) * Ways);
+            m_ways[m_count].resize(Ways);
+        }
         for (int w = 0; w < Ways; ++w) {
             Name *names = &ways[size_t(w) * m_count];
             if (names[0].size == name.size && sameName(names[0].bytes, name.data, name.size)) {
@@ -262,6 +307,8 @@ bool TFieldOrder::learn(quint32 index, TRawString name, TField &field)
     }
     const bool known = fieldOf(name, field);
     if (m_layout && index < m_count) {
+        // read field by field until learned() looks at it again
+        wayOf(m_layout, m_count).whole = false;
         Name &n = m_layout[index];
         n.size = fits ? name.size : -2;
         n.field = known ? qint16(field) : qint16(-1);
@@ -269,6 +316,94 @@ bool TFieldOrder::learn(quint32 index, TRawString name, TField &field)
             std::memcpy(n.bytes, name.data, size_t(name.size));
     }
     return known;
+}
+
+void TFieldOrder::learned()
+{
+    if (!m_layout || m_count == 0 || m_count >= MaxFields)
+        return;
+    Way &way = wayOf(m_layout, m_count);
+    way.whole = true;
+    way.present[0] = way.present[1] = 0;
+    for (quint32 i = 0; i < m_count; ++i) {
+        const Name &n = m_layout[i];
+        if (n.size < 0) {
+            way.whole = false;
+            return;
+        }
+        if (n.field >= 0)
+            way.present[n.field >> 6] |= quint64(1) << (n.field & 63);
+    }
+}
+
+bool TFieldOrder::readKnown(TRecordReader &reader, TEntryFacts &facts)
+{
+    facts.clear();
+    const uchar *const data = reader.data();
+    const qsizetype size = reader.size();
+    const qsizetype start = reader.position();
+    if (size - start < 4)
+        return false;
+    const quint32 count = qFromBigEndian<quint32>(data + start);
+    if (count == 0 || count >= MaxFields || qsizetype(count) * 8 > size - start - 4)
+        return false;
+    // the layout followed last by records of this count, else the one
+    // whose first name is this record's
+    Name *layout = m_recent[count];
+    if (!layout)
+        return false;
+    qsizetype pos = start + 4;
+    const quint32 firstSize = qFromBigEndian<quint32>(data + pos);
+    auto startsLike = [&](const Name *names) {
+        return quint32(names[0].size) == firstSize && qsizetype(firstSize) <= size - pos - 4
+               && sameName(names[0].bytes, data + pos + 4, qint32(firstSize));
+    };
+    if (!startsLike(layout)) {
+        layout = nullptr;
+        for (int w = 0; w < Ways && !layout; ++w) {
+            Name *names = &m_layouts[count][size_t(w) * count];
+            if (m_ways[count][w].whole && startsLike(names))
+                layout = names;
+        }
+        if (!layout)
+            return false;
+        m_recent[count] = layout;
+    }
+    const Way &way = wayOf(layout, count);
+    if (!way.whole)
+        return false;
+    TRawString *const raw = facts.m_raw;
+    for (quint32 i = 0; i < count; ++i) {
+        const Name &n = layout[i];
+        // the name: the one that stood here
+        if (size - pos < 4)
+            return false;
+        const quint32 nameSize = qFromBigEndian<quint32>(data + pos);
+        pos += 4;
+        if (nameSize != quint32(n.size) || qsizetype(nameSize) > size - pos
+            || !sameName(n.bytes, data + pos, qint32(nameSize)))
+            return false;
+        pos += nameSize;
+        // its text
+        if (size - pos < 4)
+            return false;
+        const quint32 textSize = qFromBigEndian<quint32>(data + pos);
+        pos += 4;
+        TRawString text;
+        if (textSize != 0xFFFFFFFFu) {
+            if ((textSize & 1) || qsizetype(textSize) > size - pos)
+                return false;
+            text.data = data + pos;
+            text.size = qint32(textSize);
+            pos += textSize;
+        }
+        // a field reports do not read goes to the place after the last
+        raw[n.field >= 0 ? int(n.field) : int(FieldCount)] = text;
+    }
+    facts.m_present[0] = way.present[0];
+    facts.m_present[1] = way.present[1];
+    reader.seek(pos);
+    return true;
 }
 
 // ---- TEntryFacts ------------------------------------------------------------
@@ -309,10 +444,18 @@ void TEntryFacts::parse(TField f)
         return;
     }
     const TRawString raw = m_raw[f];
-    if (kinds & Long)
-        m_long[f] = rawInteger(raw);
+    if (kinds == Long) {
+        // most are a few plain digits: read here, as rawInteger() reads them
+        qint64 v;
+        m_long[f] = plainDigits(raw, v) ? v : rawInteger(raw);
+        return;
+    }
+    if (kinds & Long) {
+        qint64 v;
+        m_long[f] = plainDigits(raw, v) ? v : rawInteger(raw);
+    }
     if (kinds & Double)
-        m_double[f] = rawDecimal(raw);
+        m_double[f] = decimalOf(f, raw);
     if (kinds & Bool)
         m_long[f] = rawBoolean(raw);
     if (kinds & Date)

@@ -12,6 +12,7 @@
 
 namespace PosLib {
 
+class TEntryFacts;
 class TTableEntry;
 
 // The fields of table files that reports read or copy, as small numbers.
@@ -130,12 +131,24 @@ public:
     TFieldOrder(const TFieldOrder &) = delete;
     TFieldOrder &operator=(const TFieldOrder &) = delete;
 
+    // Reads the next record of `reader` into `facts` (cleared first) when
+    // it is laid out as a record read before: each name is compared in
+    // place with the one that stood there, the fields reports read are
+    // taken by their places and the others passed over. False, with the
+    // reader where it was and `facts` cleared, for any other record, a
+    // damaged one and the end of the bytes: read those field by field
+    // (begin(), find(), then learned()).
+    bool readKnown(Basics::TRecordReader &reader, TEntryFacts &facts);
+
     // A record of `count` fields begins.
     void begin(quint32 count)
     {
         m_count = count;
         m_layout = nullptr;
     }
+    // The record begun last was read field by field: a layout all of
+    // whose names were kept is read whole from now on.
+    void learned();
     // The field of the `index`th name of the record begun last; false for
     // a name reports do not read (fieldOf()).
     bool find(quint32 index, Basics::TRawString name, TField &field)
@@ -191,6 +204,17 @@ private:
         return v;
     }
     bool learn(quint32 index, Basics::TRawString name, TField &field);
+    // What a layout of names gives a record that follows it whole.
+    struct Way
+    {
+        // every name kept, and the fields of its names below
+        bool whole = false;
+        quint64 present[2] = {0, 0};
+    };
+    Way &wayOf(const Name *layout, quint32 count)
+    {
+        return m_ways[count][size_t(layout - m_layouts[count].data()) / count];
+    }
 
     quint32 m_count = 0;
     // the names of the layout the record follows, null when none
@@ -198,6 +222,7 @@ private:
     // per number of fields: Ways layouts of that many names, made when a
     // record of that count is first met, and the way given up next
     std::vector<std::vector<Name>> m_layouts;
+    std::vector<std::vector<Way>> m_ways;
     std::vector<quint8> m_next;
     // per number of fields, the layout followed last
     std::vector<Name *> m_recent;
@@ -312,6 +337,8 @@ public:
     const Basics::TValue *record() const { return m_record; }
 
 private:
+    friend class TFieldOrder;
+
     // A field read from a file is parsed when it is first asked for: most
     // records carry fields that no node reads.
     void parsed(TField f) const
@@ -329,7 +356,8 @@ private:
     quint64 m_present[2];
     quint64 m_parsed[2];
     const Basics::TValue *m_record;
-    Basics::TRawString m_raw[FieldCount];
+    // one more for the fields a record has and reports do not read
+    Basics::TRawString m_raw[FieldCount + 1];
     // values set by set() instead of taken from the record
     std::vector<std::pair<TField, Basics::TValueField>> m_set;
     quint8 m_kinds[FieldCount];

@@ -7,6 +7,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <cstring>
 
 using namespace Basics;
 
@@ -51,43 +52,97 @@ private:
     QHash<QString, QList<T>> m_cache;
 };
 
-const QList<TaxItem> &taxItems(const QString &text)
+// The same by the bytes a file holds a text in, so that a list read again
+// is neither decoded nor hashed as text: a few hundred lists, each in the
+// slot of its bytes.
+template<typename T>
+class TRawSplitCache
 {
+public:
+    template<typename Split>
+    const QList<T> &get(Basics::TRawString raw, Split split)
+    {
+        quint32 h = 2166136261u;
+        for (qint32 i = 0; i < raw.size; ++i)
+            h = (h ^ raw.data[i]) * 16777619u;
+        Slot &slot = m_slots[h & (Slots - 1)];
+        const auto *bytes = reinterpret_cast<const char *>(raw.data);
+        if (!slot.used || slot.bytes.size() != raw.size
+            || std::memcmp(slot.bytes.constData(), bytes, size_t(raw.size)) != 0) {
+            slot.items = split(decodeString(raw));
+            slot.bytes = QByteArray(bytes, raw.size);
+            slot.used = true;
+        }
+        return slot.items;
+    }
+
+private:
+    static constexpr int Slots = 512;
+    struct Slot
+    {
+        bool used = false;
+        QByteArray bytes;
+        QList<T> items;
+    };
+    Slot m_slots[Slots];
+};
+
+QList<TaxItem> splitTaxItems(const QString &t)
+{
+    QList<TaxItem> items;
+    for (const QString &item : t.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        const QStringList f = item.split(QLatin1Char(','));
+        items.append({f.value(0), int(parseInteger(f.value(0))), parseInteger(f.value(1)),
+                      parseDecimal(f.value(1))});
+    }
+    return items;
+}
+
+QList<TaxDefinition> splitTaxDefinitions(const QString &t)
+{
+    QList<TaxDefinition> defs;
+    for (const QString &item : t.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        const QStringList f = item.split(QLatin1Char(','));
+        defs.append({f.value(0), f.value(1), decimalText(parseDecimal(f.value(2)) / 100.0)});
+    }
+    return defs;
+}
+
+// The items of a "taxamounts" list of a record.
+const QList<TaxItem> &taxItems(const TEntryFacts &record, TField f)
+{
+    TRawString raw;
+    if (record.rawText(f, raw) && !raw.isNull()) {
+        thread_local TRawSplitCache<TaxItem> cache;
+        return cache.get(raw, splitTaxItems);
+    }
     thread_local TSplitCache<TaxItem> cache;
-    return cache.get(text, [](const QString &t) {
-        QList<TaxItem> items;
-        for (const QString &item : t.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
-            const QStringList f = item.split(QLatin1Char(','));
-            items.append({f.value(0), int(parseInteger(f.value(0))), parseInteger(f.value(1)),
-                          parseDecimal(f.value(1))});
-        }
-        return items;
-    });
+    return cache.get(record.getString(f), splitTaxItems);
 }
 
-const QList<TaxDefinition> &taxDefinitions(const QString &text)
+// The definitions of a "taxoh" / "taxih" list of a record.
+const QList<TaxDefinition> &taxDefinitions(const TEntryFacts &record, TField f)
 {
+    TRawString raw;
+    if (record.rawText(f, raw) && !raw.isNull()) {
+        thread_local TRawSplitCache<TaxDefinition> cache;
+        return cache.get(raw, splitTaxDefinitions);
+    }
     thread_local TSplitCache<TaxDefinition> cache;
-    return cache.get(text, [](const QString &t) {
-        QList<TaxDefinition> defs;
-        for (const QString &item : t.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
-            const QStringList f = item.split(QLatin1Char(','));
-            defs.append({f.value(0), f.value(1), decimalText(parseDecimal(f.value(2)) / 100.0)});
-        }
-        return defs;
-    });
+    return cache.get(record.getString(f), splitTaxDefinitions);
 }
 
-// The group of a tax id, made from the first matching definition when the
-// table has none yet; null when the id is not defined.
+// The group of a tax id, made from the first matching definition of the
+// record's list `definitions` when the table has none yet; null when the id
+// is not defined.
 TTaxGroupFacts *groupFor(std::vector<TTaxGroupFacts> &out, const TaxItem &item,
-                         const QString &definitions)
+                         const TEntryFacts &record, TField definitions)
 {
     auto at = std::lower_bound(out.begin(), out.end(), item.key,
                                [](const TTaxGroupFacts &g, int key) { return g.id < key; });
     if (at != out.end() && at->id == item.key)
         return &*at;
-    for (const TaxDefinition &def : taxDefinitions(definitions)) {
+    for (const TaxDefinition &def : taxDefinitions(record, definitions)) {
         if (def.id != item.id)
             continue;
         TTaxGroupFacts group;
@@ -188,7 +243,11 @@ TTableFacts::Result TTableFacts::readRecords(TRecordReader &reader, bool withEnt
     // the number of fields of the record read last, known or not
     int fields = 0;
     auto scan = [&reader, &fields, this](TEntryFacts &facts) {
-        facts.clear();
+        // most records are laid out as one before them
+        if (m_order.readKnown(reader, facts)) {
+            fields = 1;
+            return TRecordReader::Ok;
+        }
         fields = 0;
         const TRecordReader::Status status = reader.scan(
                 [&](TRawString name, TRawString text) {
@@ -197,6 +256,7 @@ TTableFacts::Result TTableFacts::readRecords(TRecordReader &reader, bool withEnt
                         facts.take(f, text);
                 },
                 [this](quint32 count) { m_order.begin(count); });
+        m_order.learned();
         if (status != TRecordReader::Ok) {
             facts.clear();
             fields = 0;
@@ -315,10 +375,10 @@ void TTableFacts::taxGroups(std::vector<TTaxGroupFacts> &out, const TValue *wait
         return;
     }
     // per guest: cents x guests
-    const QString tableDefs = vatOh() ? m_header.getString(FTaxOh) : m_header.getString(FTaxIh);
+    const TField tableDefs = vatOh() ? FTaxOh : FTaxIh;
     const qint64 guests = m_header.getInt(FGuests);
-    for (const TaxItem &item : taxItems(m_header.getString(FTaxAmounts))) {
-        if (TTaxGroupFacts *group = groupFor(out, item, tableDefs))
+    for (const TaxItem &item : taxItems(m_header, FTaxAmounts)) {
+        if (TTaxGroupFacts *group = groupFor(out, item, m_header, tableDefs))
             group->amount += item.cents * guests;
     }
     // per order: cents per unit x count, the running total cut to whole cents
@@ -332,9 +392,9 @@ void TTableFacts::taxGroups(std::vector<TTaxGroupFacts> &out, const TValue *wait
         if (e->isEmptyText(FTaxAmounts))
             continue;
         const bool takeaway = e->has(FIsVatOh) ? e->getBool(FIsVatOh) : vatOh();
-        const QString defs = e->getString(takeaway ? FTaxOh : FTaxIh);
-        for (const TaxItem &item : taxItems(e->getString(FTaxAmounts))) {
-            if (TTaxGroupFacts *group = groupFor(out, item, defs))
+        const TField defs = takeaway ? FTaxOh : FTaxIh;
+        for (const TaxItem &item : taxItems(*e, FTaxAmounts)) {
+            if (TTaxGroupFacts *group = groupFor(out, item, *e, defs))
                 group->amount = qint64(double(group->amount) + item.exact * count);
         }
     }

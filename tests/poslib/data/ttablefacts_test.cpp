@@ -237,6 +237,77 @@ TEST(TableFacts, OddRecordsReadAsTheTablesInMemoryRead)
     EXPECT_EQ(3, expectSameTables(data));
 }
 
+namespace {
+
+// A record with its fields in the order given (names may repeat or be
+// null), as no TValue would write it.
+QByteArray rawRecord(const QList<std::pair<QString, QString>> &fields)
+{
+    QByteArray out;
+    const quint32 count = quint32(fields.size());
+    out.append(char(count >> 24)).append(char(count >> 16)).append(char(count >> 8));
+    out.append(char(count));
+    for (const auto &[name, text] : fields) {
+        Basics::appendString(out, name);
+        Basics::appendString(out, text);
+    }
+    return out;
+}
+
+QList<std::pair<QString, QString>> order(const QString &id)
+{
+    return {{QStringLiteral("article"), QStringLiteral("Soup")},
+            {QStringLiteral("count"), QStringLiteral("1.00000")},
+            {QStringLiteral("id"), id},
+            {QStringLiteral("plu"), QStringLiteral("101")},
+            {QStringLiteral("price"), QStringLiteral("350")},
+            {QStringLiteral("round"), QStringLiteral("1")},
+            {QStringLiteral("type"), QStringLiteral("3")}};
+}
+
+} // namespace
+
+// Records laid out as records before them are read whole, each name
+// compared where it stood: whatever differs from the layout seen last (a
+// name changed, one of another length, a null name or text, a name read
+// twice, another first name under the same number of fields, a record
+// cut off) reads as the tables in memory read it.
+TEST(TableFacts, RecordsLaidOutAsBeforeReadAsTheTablesInMemoryRead)
+{
+    QByteArray data;
+    for (int t = 0; t < 3; ++t) {
+        data += header("20") + creation();
+        for (int i = 1; i <= 5; ++i)
+            data += rawRecord(order(QString::number(i)));
+        auto changed = [](int index, const QString &name, const QString &text) {
+            QList<std::pair<QString, QString>> fields = order(QStringLiteral("6"));
+            fields[index] = {name, text};
+            return rawRecord(fields);
+        };
+        // "price" becomes "prize" (same length), "plu" becomes "plus"
+        data += changed(4, QStringLiteral("prize"), QStringLiteral("400"));
+        data += changed(3, QStringLiteral("plus"), QStringLiteral("102"));
+        data += rawRecord(order(QStringLiteral("7")));
+        // a null text, a null name, "count" read twice
+        data += changed(1, QStringLiteral("count"), QString());
+        data += changed(5, QString(), QStringLiteral("1"));
+        data += changed(5, QStringLiteral("count"), QStringLiteral("2.00000"));
+        // another first name under the same number of fields, then both
+        // in turn
+        data += changed(0, QStringLiteral("amount"), QStringLiteral("350"));
+        for (int i = 8; i <= 11; ++i) {
+            data += rawRecord(order(QString::number(i)));
+            data += changed(0, QStringLiteral("amount"), QString::number(i));
+        }
+        data += end();
+    }
+    // a record cut off inside its last text, after many like it
+    data += header("21") + creation() + rawRecord(order(QStringLiteral("1")));
+    data += rawRecord(order(QStringLiteral("2"))).chopped(1);
+
+    EXPECT_EQ(4, expectSameTables(data));
+}
+
 TEST(TableFacts, TableFilesReadAsTheTablesInMemoryLoadThem)
 {
     // a file has no end record: one of a negative type is an entry like
