@@ -18,7 +18,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <memory>
+#include <thread>
+#include <vector>
 
 #include <sys/time.h>
 
@@ -692,10 +695,11 @@ TEST(DayCacheWriter, FilesAreSyncedOneByOneAndTheirFolderOnce)
     TDayCacheWriter writer;
     for (const char *day : {"1", "2", "3"})
         EXPECT_TRUE(writer.save(days, days + QLatin1Char('/') + QLatin1String(day), day));
+    // written on the writer's thread: all of them once finish() is back
+    EXPECT_TRUE(writer.finish());
     EXPECT_EQ(3, steps.count(Basics::TSaveStep::Sync));
     EXPECT_EQ(3, steps.count(Basics::TSaveStep::Rename));
     EXPECT_EQ(0, steps.count(Basics::TSaveStep::SyncDir));
-    EXPECT_TRUE(writer.finish());
     EXPECT_FALSE(writer.failed());
     EXPECT_EQ(QStringList({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")}),
               QDir(days).entryList(QDir::Files, QDir::Name));
@@ -714,4 +718,62 @@ TEST(DayCacheWriter, FilesAreSyncedOneByOneAndTheirFolderOnce)
     // nothing more is written in this run
     EXPECT_FALSE(writer.save(days, days + QStringLiteral("/4"), "4"));
     EXPECT_EQ(3, int(QDir(days).entryList(QDir::Files).size()));
+}
+
+// The days come from the threads that build them and are written on the
+// writer's own: all of them by finish(). A file that cannot be written
+// there ends the writing as one whose folder cannot be made: the days
+// queued behind it are dropped, later saves are refused, and the target
+// of the failed file is not made.
+TEST(DayCacheWriter, DaysFromSeveralThreadsAreWrittenAndAFailureEndsTheRun)
+{
+    TestDir dir;
+    const QString days = dir.file(QStringLiteral("cache/b"));
+    {
+        TDayCacheWriter writer;
+        std::vector<std::thread> builders;
+        for (int t = 0; t < 3; ++t) {
+            builders.emplace_back([&writer, &days, t] {
+                for (int d = 0; d < 20; ++d) {
+                    const QByteArray name = QByteArray::number(t * 100 + d);
+                    writer.save(days, days + QLatin1Char('/') + QLatin1String(name), name);
+                }
+            });
+        }
+        for (std::thread &builder : builders)
+            builder.join();
+        EXPECT_TRUE(writer.finish());
+        EXPECT_FALSE(writer.failed());
+    }
+    const QStringList written = QDir(days).entryList(QDir::Files);
+    ASSERT_EQ(60, int(written.size()));
+    for (const QString &name : written) {
+        QFile file(days + QLatin1Char('/') + name);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(name.toLatin1(), file.readAll());
+    }
+
+    // the disk is full from the third write on
+    int writes = 0;
+    Basics::setSaveFaultHook([&writes](Basics::TSaveStep step, const QString &) {
+        return step == Basics::TSaveStep::Write && ++writes >= 3 ? ENOSPC : 0;
+    });
+    const QString full = dir.file(QStringLiteral("cache/c"));
+    TDayCacheWriter writer;
+    for (int d = 0; d < 5; ++d)
+        writer.save(full, full + QStringLiteral("/%1").arg(d), "new");
+    writer.finish();
+    Basics::setSaveFaultHook({});
+    EXPECT_TRUE(writer.failed());
+    EXPECT_TRUE(writer.failure().contains(full + QStringLiteral("/2")))
+            << qPrintable(writer.failure());
+    EXPECT_FALSE(writer.save(full, full + QStringLiteral("/9"), "new"));
+    EXPECT_TRUE(writer.finish());
+    QFile first(full + QStringLiteral("/1"));
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QByteArray("new"), first.readAll());
+    for (const char *name : {"2", "3", "4", "9"})
+        EXPECT_FALSE(QFileInfo::exists(full + QLatin1Char('/') + QLatin1String(name))) << name;
+    // nothing half-written stays beside them
+    EXPECT_EQ(2, int(QDir(full).entryList(QDir::Files | QDir::Hidden).size()));
 }
