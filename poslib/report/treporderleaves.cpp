@@ -44,6 +44,8 @@ TRepOrder::TRepOrder(const TTableEntry *entry, const TTable *table)
 
 TRepOrder::TRepOrder(const TEntryFacts &entry, const TTableFacts &table)
 {
+    // one allocation for the fields (a leaf is made per new key of a day)
+    reserve(16);
     if (!table.isNull())
         table.header().copyTo(*this, {FTable, FParty, FBillNum, FVatOh});
     entry.copyTo(*this, {FIsVatOh, FFamGroup, FFamGrpName, FFamily, FFamilyName, FArticle,
@@ -75,6 +77,7 @@ TRepArticle::TRepArticle(const TTableEntry *entry)
 
 TRepArticle::TRepArticle(const TEntryFacts &entry)
 {
+    reserve(4);
     entry.copyTo(*this, {FArticle, FArtShort, FIsControl});
     setInt(QStringLiteral("price"), entry.price());
 }
@@ -122,6 +125,7 @@ TRepVatRate::TRepVatRate(const TTableEntry *entry, const TTable *table)
 
 TRepVatRate::TRepVatRate(const TEntryFacts &entry, const TTableFacts &table)
 {
+    reserve(6);
     if (!table.isNull()) {
         setBool(QStringLiteral("vatoh"), table.vatOh());
         setBool(QStringLiteral("insum"), table.inSum());

@@ -259,26 +259,46 @@ QString articleKey(const TTableEntry *entry)
     return articleKey(TFactsOf(entry, nullptr).entry());
 }
 
+namespace {
+
+// The key of an article from its parts: the number at least 10 digits
+// wide, the price, the name (without line breaks); built in one piece, as a
+// key is made for every new article of every day cached.
+QString articleKeyOf(qint64 plu, qint64 price, const QString &name)
+{
+    if (plu < 0) {
+        return QStringLiteral("%1:%2:%3").arg(plu, 10, 10, QLatin1Char('0')).arg(price).arg(name);
+    }
+    char digits[2 * 20 + 2];
+    char *end = digits + sizeof digits;
+    char *at = end;
+    auto put = [&at](quint64 v) {
+        do {
+            *--at = char('0' + v % 10);
+            v /= 10;
+        } while (v != 0);
+    };
+    // the price (a sign of its own), then the number, right to left
+    put(price < 0 ? 0 - quint64(price) : quint64(price));
+    if (price < 0)
+        *--at = '-';
+    *--at = ':';
+    char *const numberEnd = at;
+    put(quint64(plu));
+    while (numberEnd - at < 10)
+        *--at = '0';
+    QString key;
+    key.reserve(qsizetype(end - at) + 1 + name.size());
+    key.append(QLatin1String(at, qsizetype(end - at)));
+    key.append(QLatin1Char(':')).append(name);
+    return key;
+}
+
+} // namespace
+
 QString articleKey(const TEntryFacts &entry)
 {
-    const qint64 plu = entry.plu();
-    const QString name = withoutLineBreaks(entry.getString(FArticle));
-    if (plu < 0) {
-        return QStringLiteral("%1:%2:%3")
-                .arg(plu, 10, 10, QLatin1Char('0'))
-                .arg(entry.price())
-                .arg(name);
-    }
-    // the number at least 10 digits wide, the price, the name: built in one
-    // piece, as a key is made for every new article of every day cached
-    const QString number = QString::number(plu);
-    const QString price = QString::number(entry.price());
-    QString key;
-    key.reserve(std::max<qsizetype>(number.size(), 10) + price.size() + name.size() + 2);
-    for (qsizetype i = number.size(); i < 10; ++i)
-        key.append(QLatin1Char('0'));
-    key.append(number).append(QLatin1Char(':')).append(price).append(QLatin1Char(':')).append(name);
-    return key;
+    return articleKeyOf(entry.plu(), entry.price(), withoutLineBreaks(entry.getString(FArticle)));
 }
 
 TRepArticles::TRepArticles()
@@ -302,10 +322,14 @@ TReportLeaf *TRepArticles::keyedLeaf(const TEntryFacts &entry, const TTableFacts
             return leaf;
     }
     const Key key {number.first, number.second, withoutLineBreaks(entry.getString(FArticle))};
-    TReportLeaf *leaf = m_index.find(key);
+    // the index by text serves the records in memory; those of a file are
+    // found by their bytes, and the leaves of the same article spelled
+    // otherwise by their key
+    TReportLeaf *leaf = fromFile ? nullptr : m_index.find(key);
     if (!leaf) {
-        leaf = leafFor(articleKey(entry), entry, table);
-        m_index.insert(key, leaf);
+        leaf = leafFor(articleKeyOf(key.plu, key.price, key.text), entry, table);
+        if (!fromFile)
+            m_index.insert(key, leaf);
     }
     if (fromFile)
         m_raw.insert(number, raw, leaf);

@@ -78,12 +78,13 @@ QString TReportNode::keyOf(const TEntryFacts &, const TTableFacts &) const
 TReportLeaf *TReportNode::leafFor(const QString &key, const TEntryFacts &entry,
                                   const TTableFacts &table)
 {
-    auto it = m_leaves.constFind(key);
-    if (it != m_leaves.cend())
-        return it.value();
+    // one walk down the tree: where the key is, or goes
+    const auto at = m_leaves.lowerBound(key);
+    if (at != m_leaves.end() && !(key < at.key()))
+        return at.value();
     TReportLeaf *leaf = createLeaf(entry, table);
     if (leaf)
-        m_leaves.insert(key, leaf);
+        m_leaves.insert(at, key, leaf);
     return leaf;
 }
 

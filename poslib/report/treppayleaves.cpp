@@ -54,6 +54,7 @@ TRepPayform::TRepPayform(const TTableEntry *entry, const TTable *table, bool ret
 TRepPayform::TRepPayform(const TEntryFacts &entry, const TTableFacts &table, bool returnMode)
     : m_returnMode(returnMode)
 {
+    reserve(13);
     if (!table.isNull()) {
         setBool(QStringLiteral("vatoh"), table.vatOh());
         setBool(QStringLiteral("insum"), table.inSum());

@@ -10,6 +10,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 using namespace Basics;
@@ -285,14 +286,13 @@ void TRepPayforms::notePay(const Note &note)
 }
 
 void TRepPayforms::countCurrency(const TEntryFacts &entry, const TTableFacts &table, int number,
-                                 bool taken)
+                                 const TPayValues &pay, const Copied *copied)
 {
     // what the pay's leaf would hold: its currency's number, its sums
     // (none when not taken), the table's and the pay's flags
     const TField *currency = m_returnMode ? ReturnCurrency : OwnCurrency;
     const int currencyNumber = entry.getInt(currency[0]);
     TCurrencySums &sums = m_currencySums[currencyNumber];
-    const TPayValues pay = taken ? TPayValues::of(entry) : TPayValues();
     sums.given += pay.given;
     sums.returned += pay.ret;
     if (!(!table.isNull() && table.inSum()))
@@ -307,8 +307,24 @@ void TRepPayforms::countCurrency(const TEntryFacts &entry, const TTableFacts &ta
     Note note;
     note.number = number;
     note.currency = currencyNumber;
-    note.name = m_texts.id(entry.getString(currency[1]));
-    note.shortName = m_texts.id(entry.getString(currency[2]));
+    // the texts of the pay's row when it has them (the same numbers), else
+    // those of the last pay whose text had the same bytes in its file
+    auto pooled = [&](TPayRow::Text text, LastText &last) {
+        if (copied && copied->text[text] != TTextPool::Absent)
+            return copied->text[text];
+        const TField field = CopiedFields[m_returnMode][text];
+        TRawString raw;
+        if (!entry.rawText(field, raw) || raw.isNull())
+            return m_texts.id(entry.getString(field));
+        if (last.id == TTextPool::Absent || last.raw.size() != raw.size
+            || std::memcmp(last.raw.constData(), raw.data, size_t(raw.size)) != 0) {
+            last.raw = QByteArray(reinterpret_cast<const char *>(raw.data), raw.size);
+            last.id = m_texts.id(entry.getString(field));
+        }
+        return last.id;
+    };
+    note.name = pooled(TPayRow::CurrName, m_lastName);
+    note.shortName = pooled(TPayRow::CurrShort, m_lastShortName);
     note.hasDecPos = entry.has(currency[4]);
     note.decPos = entry.getInt(currency[4]);
     note.cashReturn = inCash && pay.ret != 0;
@@ -344,7 +360,11 @@ void TRepPayforms::add(const TEntryFacts &entry, const TTableFacts &table)
     addToTotal(entry);
     const int number = leafCount() + 1;
     const bool taken = !entry.getBool(FVoided);
-    countCurrency(entry, table, number, taken);
+    const TPayValues pay = taken ? TPayValues::of(entry) : TPayValues();
+    // a row's texts first: the currency's note takes its names from them
+    const bool kept = m_keepRecords && m_compact;
+    const quint32 copied = kept ? copiedOf(entry, table) : 0;
+    countCurrency(entry, table, number, pay, kept ? &m_copied[copied] : nullptr);
     if (!m_keepRecords) {
         ++m_taken;
         return;
@@ -355,8 +375,8 @@ void TRepPayforms::add(const TEntryFacts &entry, const TTableFacts &table)
         return;
     }
     Row row;
-    setPay(row, taken ? TPayValues::of(entry) : TPayValues());
-    row.copied = copiedOf(entry, table);
+    setPay(row, pay);
+    row.copied = copied;
     setBillNum(row, table);
     row.taken = taken;
     m_rows.push_back(row);

@@ -203,7 +203,10 @@ private:
     TReportLeaf *leafOf(const Row &row) const;
     // The copied fields by the texts of this node.
     quint32 internCopied(const Copied &c);
-    void countCurrency(const TEntryFacts &entry, const TTableFacts &table, int number, bool taken);
+    // `pay`: its sums, none when it is not taken; `copied`: the fields of
+    // its row, when it has one.
+    void countCurrency(const TEntryFacts &entry, const TTableFacts &table, int number,
+                       const TPayValues &pay, const Copied *copied);
     quint32 copiedOf(const TEntryFacts &entry, const TTableFacts &table);
     // The same through the bytes of the fields as the file holds them:
     // one lookup instead of a text per field; false for facts of a record
@@ -228,6 +231,15 @@ private:
     QByteArray m_rawKey;
     QMap<int, TCurrencySums> m_currencySums;
     std::vector<Note> m_notes;
+    // the number of a currency's name by the bytes the last pay's file
+    // held it in (null: none yet)
+    struct LastText
+    {
+        QByteArray raw;
+        quint32 id = TTextPool::Absent;
+    };
+    LastText m_lastName;
+    LastText m_lastShortName;
     bool m_dayNotes = true;
     // by the pay form's number and the table's and pay's summary flags
     TRawLeafIndex<quint64> m_raw;

@@ -4,6 +4,8 @@
 #include "tdepartments.h"
 #include "trepdatafixture.h"
 
+#include <limits>
+
 using namespace PosLib;
 using namespace RepDataTest;
 
@@ -166,6 +168,10 @@ TEST(RepOrders, ArticleKeysAreNumberPriceAndName)
     EXPECT_EQ(QStringLiteral("0000000101:300:Soup"), key(101, 300, QStringLiteral("Soup")));
     EXPECT_EQ(QStringLiteral("0000000000:-250:"), key(0, -250, QString()));
     EXPECT_EQ(QStringLiteral("1234567890:1:A"), key(1234567890, 1, QStringLiteral("A")));
+    EXPECT_EQ(QStringLiteral("0000000007:-9223372036854775808:X"),
+              key(7, std::numeric_limits<qint64>::min(), QStringLiteral("X")));
+    EXPECT_EQ(QStringLiteral("0000000007:9223372036854775807:"),
+              key(7, std::numeric_limits<qint64>::max(), QStringLiteral("")));
     EXPECT_EQ(QStringLiteral("12345678901:0:Two lines"),
               key(12345678901LL, 0, QStringLiteral("Two\r\n lines")));
     EXPECT_EQ(QStringLiteral("%1:%2:%3")
