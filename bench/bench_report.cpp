@@ -317,6 +317,17 @@ int main(int argc, char **argv)
             today = false;
         else if (args.at(i) == QLatin1String("--cache"))
             cache = true;
+        else {
+            // nothing is written or measured for a call it does not understand
+            std::fprintf(stderr,
+                         "bench_report: unknown option %s\n"
+                         "usage: bench_report [--days 30,365] [--kinds 5,7,19] [--repeat 3] "
+                         "[--no-today] [--cache] [--json]\n"
+                         "       bench_report --memory [--days 30,90,180,365] "
+                         "[--kinds 3-42,101-103]\n",
+                         qPrintable(args.at(i)));
+            return 2;
+        }
     }
     // written before anything is measured
     closedDays();
