@@ -108,28 +108,31 @@ QList<TaxDefinition> splitTaxDefinitions(const QString &t)
     return defs;
 }
 
-// The items of a "taxamounts" list of a record.
-const QList<TaxItem> &taxItems(const TEntryFacts &record, TField f)
+// A list field of a record, split once: by the bytes a file holds it in,
+// or by its text for a record in memory. Each split function has caches
+// of its own.
+template<typename T, QList<T> (*Split)(const QString &)>
+const QList<T> &splitList(const TEntryFacts &record, TField f)
 {
     TRawString raw;
     if (record.rawText(f, raw) && !raw.isNull()) {
-        thread_local TRawSplitCache<TaxItem> cache;
-        return cache.get(raw, splitTaxItems);
+        thread_local TRawSplitCache<T> cache;
+        return cache.get(raw, Split);
     }
-    thread_local TSplitCache<TaxItem> cache;
-    return cache.get(record.getString(f), splitTaxItems);
+    thread_local TSplitCache<T> cache;
+    return cache.get(record.getString(f), Split);
+}
+
+// The items of a "taxamounts" list of a record.
+const QList<TaxItem> &taxItems(const TEntryFacts &record, TField f)
+{
+    return splitList<TaxItem, splitTaxItems>(record, f);
 }
 
 // The definitions of a "taxoh" / "taxih" list of a record.
 const QList<TaxDefinition> &taxDefinitions(const TEntryFacts &record, TField f)
 {
-    TRawString raw;
-    if (record.rawText(f, raw) && !raw.isNull()) {
-        thread_local TRawSplitCache<TaxDefinition> cache;
-        return cache.get(raw, splitTaxDefinitions);
-    }
-    thread_local TSplitCache<TaxDefinition> cache;
-    return cache.get(record.getString(f), splitTaxDefinitions);
+    return splitList<TaxDefinition, splitTaxDefinitions>(record, f);
 }
 
 // The group of a tax id, made from the first matching definition of the
