@@ -3,6 +3,7 @@
 #include "tchaindaysource.h"
 #include "testdir.h"
 #include "trepdata.h"
+#include "trepdatafixture.h"
 #include "veltrumprocess.h"
 
 #include <QDomDocument>
@@ -11,21 +12,13 @@
 
 using namespace ChainLib;
 using namespace PosLib;
+using RepDataTest::groupsXml;
 
 namespace {
 
 const QDate Today(2026, 12, 5);
 const QDate First = Today.addDays(-3);
 const QDate Last = Today.addDays(-1);
-
-QString xmlOf(const TRepDatas &groups)
-{
-    QDomDocument doc;
-    QDomElement root = doc.createElement(QStringLiteral("report"));
-    doc.appendChild(root);
-    groups.writeXml(doc, root);
-    return doc.toString();
-}
 
 // Two outlets that sent three closed days each.
 class ChainDaySourceTest : public ChainServerTest
@@ -73,7 +66,7 @@ protected:
         TRepWaiters waiters(nullptr, m_root + QLatin1Char('/'));
         for (const QDate &day : days)
             EXPECT_TRUE(source(day, &waiters, nullptr)) << source.error().toStdString();
-        return xmlOf(waiters);
+        return groupsXml(waiters);
     }
 
     TestDir dir;
@@ -92,7 +85,7 @@ TEST_F(ChainDaySourceTest, DaysAskedAgainOrForOtherGroupsAddWhatDaysInOrderAdd)
         ASSERT_TRUE(alone(day, &expected, nullptr)) << alone.error().toStdString();
         EXPECT_EQ(day == First.addDays(1) ? 1 : 2, alone.blobs());
     }
-    const QString wanted = xmlOf(expected);
+    const QString wanted = groupsXml(expected);
     ASSERT_TRUE(wanted.contains(QStringLiteral("<element")));
 
     TChainDaySource source(db, outlets(), Last);
@@ -101,7 +94,7 @@ TEST_F(ChainDaySourceTest, DaysAskedAgainOrForOtherGroupsAddWhatDaysInOrderAdd)
     // the range once more, after it was read to its end
     EXPECT_EQ(wanted, waitersOf(source, {First, First.addDays(1), Last}));
     // after the last day, and after the cost centers of the first
-    EXPECT_EQ(xmlOf(TRepWaiters(nullptr, m_root + QLatin1Char('/'))),
+    EXPECT_EQ(groupsXml(TRepWaiters(nullptr, m_root + QLatin1Char('/'))),
               waitersOf(source, {Last.addDays(1)}));
     TRepCenters centers(nullptr, m_root + QLatin1Char('/'));
     ASSERT_TRUE(source(First, nullptr, &centers));
@@ -112,7 +105,7 @@ TEST_F(ChainDaySourceTest, DaysAskedAgainOrForOtherGroupsAddWhatDaysInOrderAdd)
     ASSERT_TRUE(skipping(First, &twoDays, nullptr));
     ASSERT_TRUE(skipping(Last, &twoDays, nullptr));
     EXPECT_EQ(4, skipping.blobs());
-    EXPECT_NE(wanted, xmlOf(twoDays));
+    EXPECT_NE(wanted, groupsXml(twoDays));
 }
 
 TEST_F(ChainDaySourceTest, AGroupsKindNotStoredIsNamedWithItsOutletAndDay)

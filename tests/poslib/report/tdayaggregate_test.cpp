@@ -7,6 +7,7 @@
 #include "texactsum.h"
 #include "tinstallation.h"
 #include "trepdata.h"
+#include "trepdatafixture.h"
 #include "treport.h"
 #include "tsavefile.h"
 
@@ -26,6 +27,7 @@
 #include <sys/time.h>
 
 using namespace PosLib;
+using RepDataTest::groupsXml;
 
 // Day aggregates over a small demo: a range added day by day from them,
 // and the same range through the day cache, give the groups of one run
@@ -36,15 +38,6 @@ namespace {
 const QDate Today(2026, 12, 5);
 const QDate First = Today.addDays(-4);
 const QDate Last = Today.addDays(-1);
-
-QString xmlOf(const TRepDatas &groups)
-{
-    QDomDocument doc;
-    QDomElement root = doc.createElement(QStringLiteral("report"));
-    doc.appendChild(root);
-    groups.writeXml(doc, root);
-    return doc.toString();
-}
 
 std::unique_ptr<TRepDatas> makeGroups(bool centers, bool records, const QString &root)
 {
@@ -108,7 +101,7 @@ protected:
         TReport report(QDate(), nullptr, root());
         auto groups = makeGroups(centers, records, root());
         run(report, *groups, from, to);
-        return xmlOf(*groups);
+        return groupsXml(*groups);
     }
     // The same through the day cache; `cached` the days it read from there.
     QString cached(bool centers, bool records, int *cachedDays = nullptr)
@@ -119,7 +112,7 @@ protected:
         run(report, *groups, First, Last);
         if (cachedDays)
             *cachedDays = report.cachedDays();
-        return xmlOf(*groups);
+        return groupsXml(*groups);
     }
 
     TestDir dir;
@@ -172,7 +165,7 @@ TEST_F(DayAggregateOverDemo, DaysAddedOneByOneGiveTheGroupsOfOneRun)
                 EXPECT_EQ(QByteArray("stamp"), TDayAggregate::stampOf(blob));
                 ASSERT_TRUE(TDayAggregate::merge(blob, *merged));
             }
-            EXPECT_EQ(cold(centers, records), xmlOf(*merged));
+            EXPECT_EQ(cold(centers, records), groupsXml(*merged));
         }
     }
 }
@@ -188,8 +181,8 @@ TEST_F(DayAggregateOverDemo, RoundTripKeepsEveryFigure)
     // once more from what was read (before the export asks for the records)
     TRepWaiters again(nullptr, root());
     ASSERT_TRUE(TDayAggregate::merge(TDayAggregate::toBytes(read), again));
-    EXPECT_EQ(xmlOf(day), xmlOf(read));
-    EXPECT_EQ(xmlOf(day), xmlOf(again));
+    EXPECT_EQ(groupsXml(day), groupsXml(read));
+    EXPECT_EQ(groupsXml(day), groupsXml(again));
 }
 
 TEST_F(DayAggregateOverDemo, BlobOfOtherGroupsIsRefused)
@@ -268,14 +261,14 @@ TEST_F(DayAggregateOverDemo, GroupsOfOneReportKeepTheirDaysApart)
         groups.setScope(articles);
         ASSERT_TRUE(cachedReport.runRange(&groups, nullptr, Last, Last));
         EXPECT_EQ(pass, cachedReport.cachedDays());
-        EXPECT_EQ(xmlOf(scoped), xmlOf(groups));
+        EXPECT_EQ(groupsXml(scoped), groupsXml(groups));
     }
     TReport fullCached(QDate(), nullptr, root());
     fullCached.setDayCache(true);
     TRepWaiters again(nullptr, root());
     ASSERT_TRUE(fullCached.runRange(&again, nullptr, Last, Last));
     EXPECT_EQ(0, fullCached.cachedDays());
-    EXPECT_EQ(xmlOf(full), xmlOf(again));
+    EXPECT_EQ(groupsXml(full), groupsXml(again));
     EXPECT_EQ(2, cacheFiles(root()).size());
 }
 
@@ -451,8 +444,8 @@ TEST_F(DayAggregateOverDemo, BillChangedAfterCachingIsReadAnewWhenLookedAtAhead)
     TRepWaiters groups(nullptr, root());
     ASSERT_TRUE(report.runRange(&groups, nullptr, First, Last));
     EXPECT_EQ(3, report.cachedDays());
-    EXPECT_NE(before, xmlOf(groups));
-    EXPECT_EQ(cold(false, true), xmlOf(groups));
+    EXPECT_NE(before, groupsXml(groups));
+    EXPECT_EQ(cold(false, true), groupsXml(groups));
     // every day announced in order, as without the cache (twice each)
     QList<QDate> expected;
     for (QDate d = First; d <= Last; d = d.addDays(1))
@@ -486,7 +479,7 @@ TEST_F(DayAggregateOverDemo, DamagedBillIsToldAsWithoutTheCache)
         groups.setKeepRecords(false);
         EXPECT_TRUE(report.runRange(nullptr, &groups, First, Last));
         EXPECT_EQ(cache ? 3 : 0, report.cachedDays());
-        return xmlOf(groups);
+        return groupsXml(groups);
     };
     QStringList plain;
     QStringList through;
@@ -508,7 +501,7 @@ TEST_F(DayAggregateOverDemo, DaysReadAheadAddUpAsOneRun)
         TRepCenters centers(nullptr, root());
         EXPECT_TRUE(report->runRange(&waiters, &centers, First, Last));
         const QStringList xml
-                = {xmlOf(waiters), xmlOf(centers), QString::number(report->tableCount()),
+                = {groupsXml(waiters), groupsXml(centers), QString::number(report->tableCount()),
                    QString::number(report->entryCount()), QString::number(report->cachedDays())};
         return xml;
     };
