@@ -135,16 +135,8 @@ void TRepTables::unspool() const
         for (Row row : dayRows) {
             const int first = row.firstPay;
             row.firstPay = row.lastPay = -1;
-            for (int p = first; p >= 0; p = dayPays[size_t(p)].next) {
-                pays.push_back(dayPays[size_t(p)]);
-                pays.back().next = -1;
-                const int at = int(pays.size()) - 1;
-                if (row.lastPay >= 0)
-                    pays[size_t(row.lastPay)].next = at;
-                else
-                    row.firstPay = at;
-                row.lastPay = at;
-            }
+            for (int p = first; p >= 0; p = dayPays[size_t(p)].next)
+                appendPay(row, pays, dayPays[size_t(p)]);
             rows.push_back(row);
         }
     });
@@ -185,14 +177,7 @@ void TRepTables::add(const TEntryFacts &entry, const TTableFacts &table)
     pay.date = entry.date();
     pay.time = entry.time();
     pay.payform = m_texts.id(entry.getString(FPayformName));
-    pay.next = -1;
-    m_pays.push_back(pay);
-    const int at = int(m_pays.size()) - 1;
-    if (row.lastPay >= 0)
-        m_pays[size_t(row.lastPay)].next = at;
-    else
-        row.firstPay = at;
-    row.lastPay = at;
+    appendPay(row, m_pays, pay);
 }
 
 int TRepTables::leafCount() const
@@ -477,17 +462,9 @@ void TRepTables::mergeDay(TAggregateReader &in)
             pay.date = in.date();
             pay.time = in.time();
             pay.payform = readPooled(in, m_texts);
-            pay.next = -1;
             if (!in.ok())
                 return;
-            m_pays.push_back(pay);
-            const int added = int(m_pays.size()) - 1;
-            Row &into = m_rows[target];
-            if (into.lastPay >= 0)
-                m_pays[size_t(into.lastPay)].next = added;
-            else
-                into.firstPay = added;
-            into.lastPay = added;
+            appendPay(m_rows[target], m_pays, pay);
         }
     }
 }

@@ -171,15 +171,7 @@ void TTableRowSpool::forEachDay(const std::vector<TTableRow> &tailRows,
     std::vector<TTableRowPay> pays;
     QHash<qint64, int> rowOfArchive;
     const auto append = [&rows, &pays](int target, const TTableRowPay &pay) {
-        pays.push_back(pay);
-        const int at = int(pays.size()) - 1;
-        pays.back().next = -1;
-        TTableRow &into = rows[size_t(target)];
-        if (into.lastPay >= 0)
-            pays[size_t(into.lastPay)].next = at;
-        else
-            into.firstPay = at;
-        into.lastPay = at;
+        appendPay(rows[size_t(target)], pays, pay);
     };
     // the row of the day for `row`: the first one of its table
     const auto rowFor = [&rows, &rowOfArchive](const TTableRow &row) {

@@ -45,6 +45,19 @@ struct TTableRowPay
     int next;
 };
 
+// Links `pay` to `row` as the last of its pays, kept in `pays`.
+inline void appendPay(TTableRow &row, std::vector<TTableRowPay> &pays, TTableRowPay pay)
+{
+    pay.next = -1;
+    pays.push_back(pay);
+    const int at = int(pays.size()) - 1;
+    if (row.lastPay >= 0)
+        pays[size_t(row.lastPay)].next = at;
+    else
+        row.firstPay = at;
+    row.lastPay = at;
+}
+
 static_assert(std::is_trivially_copyable_v<TTableRow> && std::is_trivially_copyable_v<TTableRowPay>,
               "rows are spooled as their bytes");
 
