@@ -35,6 +35,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QMenu>
 #include <QProcess>
 
@@ -453,6 +454,65 @@ QStringList TVeltrum::helpArguments(const QString &folder, const QString &topic)
     QString destination = topic;
     destination.replace(QLatin1Char('#'), QLatin1Char('_'));
     return {file + QStringLiteral(".pdf"), QStringLiteral("-nameddest"), destination};
+}
+
+TOffTreeItem *TVeltrum::areaItem(Area area) const
+{
+    switch (area) {
+    case Area::Filters:
+        return m_filtersItem;
+    case Area::Batches:
+        return m_batchesItem;
+    case Area::Tables:
+        return m_tablesItem;
+    case Area::Archs:
+        return m_archsItem;
+    case Area::Variable:
+        return m_variableItem;
+    case Area::Times:
+        return m_timesItem;
+    }
+    return nullptr;
+}
+
+bool TVeltrum::hasCommand(Command command) const
+{
+    switch (command) {
+    case Command::TurnOver:
+        return m_turnOver;
+    case Command::PaidTables:
+        return m_paidTables;
+    case Command::Options:
+        return m_optionsAction;
+    default:
+        return true;
+    }
+}
+
+void TVeltrum::run(Command command)
+{
+    static const QHash<int, void (TVeltrum::*)()> handlers = {
+            {int(Command::Tables), &TVeltrum::onTables},
+            {int(Command::Archs), &TVeltrum::onArchs},
+            {int(Command::Filters), &TVeltrum::onFilters},
+            {int(Command::Variable), &TVeltrum::onVariable},
+            {int(Command::Batches), &TVeltrum::onBatches},
+            {int(Command::TimeControls), &TVeltrum::onTimeControls},
+            {int(Command::Options), &TVeltrum::onOptions},
+            {int(Command::TurnOver), &TVeltrum::onTurnOver},
+            {int(Command::AllFamilies), &TVeltrum::onAllFamilies},
+            {int(Command::AllArticles), &TVeltrum::onAllArticles},
+            {int(Command::AllWaiters), &TVeltrum::onAllWaiters},
+            {int(Command::WaiterFamilies), &TVeltrum::onWaiterFamilies},
+            {int(Command::WaiterArticles), &TVeltrum::onWaiterArticles},
+            {int(Command::WaiterReport), &TVeltrum::onWaiterReport},
+            {int(Command::CenterFamilies), &TVeltrum::onCenterFamilies},
+            {int(Command::CenterArticles), &TVeltrum::onCenterArticles},
+            {int(Command::CenterReport), &TVeltrum::onCenterReport},
+            {int(Command::PaidTables), &TVeltrum::onPaidTables},
+    };
+    if (const auto handler = handlers.value(int(command)))
+        (this->*handler)();
 }
 
 void TVeltrum::onHelp()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "treportingentry.h"
+
 #include <QObject>
 #include <QPixmap>
 #include <QPointer>
@@ -21,7 +23,7 @@ class DotNetPluginHost;
 // documents with the host workspace, adds the "&Reporting" menu, the
 // "&Reporting options" submenu, the tool bar and the tree branch, and
 // routes every command to the document that serves it.
-class TVeltrum : public QObject
+class TVeltrum : public QObject, public TReportingEntry
 {
     Q_OBJECT
 public:
@@ -68,6 +70,10 @@ public:
     // The viewer's arguments for a help topic: the help file with ".html"
     // replaced by ".pdf", "-nameddest" and the topic with "#" as "_".
     static QStringList helpArguments(const QString &folder, const QString &topic);
+
+    TOffTreeItem *areaItem(Area area) const override;
+    bool hasCommand(Command command) const override;
+    void run(Command command) override;
 
 public Q_SLOTS:
     void onHelp();

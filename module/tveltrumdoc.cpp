@@ -13,7 +13,6 @@
 #include "tsumbatchesdoc.h"
 #include "tsumfilterdlg.h"
 #include "tsumfiltersdoc.h"
-#include "tveltrum.h"
 
 #include <QMenu>
 #include <QSplitter>
@@ -25,7 +24,7 @@ const int EntryRole = Qt::UserRole + 1;
 
 } // namespace
 
-TVeltrumDoc::TVeltrumDoc(TVeltrum *module, TOffWindow *window)
+TVeltrumDoc::TVeltrumDoc(TReportingEntry *module, TOffWindow *window)
     : TOffDocument(QStringLiteral("veltrum"), window)
     , m_module(module)
 {
@@ -73,7 +72,7 @@ void TVeltrumDoc::openFigure(int figure)
         return;
     // a report of the reports document, chosen there as from its box
     auto report = [this](void (TPaidTablesDoc::*slot)()) {
-        m_module->onArchs();
+        m_module->run(Command::Archs);
         if (auto *doc = qobject_cast<TPaidTablesDoc *>(
                     workspace()->get(QLatin1String(TOffWorkspace::docPaidTables))))
             (doc->*slot)();
@@ -81,10 +80,10 @@ void TVeltrumDoc::openFigure(int figure)
     switch (figure) {
     case TDayFiguresPanel::Takings:
     case TDayFiguresPanel::Covers:
-        m_module->onAllWaiters();
+        m_module->run(Command::AllWaiters);
         break;
     case TDayFiguresPanel::OpenTables:
-        m_module->onTables();
+        m_module->run(Command::Tables);
         break;
     case TDayFiguresPanel::AverageBill:
         report(&TPaidTablesDoc::onAllTables);
@@ -93,7 +92,7 @@ void TVeltrumDoc::openFigure(int figure)
         report(&TPaidTablesDoc::onAllVoids);
         break;
     case TDayFiguresPanel::LastClosing:
-        m_module->onVariable();
+        m_module->run(Command::Variable);
         break;
     default:
         break;
@@ -114,18 +113,18 @@ void TVeltrumDoc::fill()
         QString description;
         const char *icon;
     } rows[] = {
-            {3, m_module->filtersItem(), tr("Reporting filters"), tr("Show all Reporting filters"),
-             "FILTER"},
-            {6, m_module->batchesItem(), tr("Reporting batches"), tr("Show all reporting batches"),
-             "BATCHREPORT"},
-            {0, m_module->tablesItem(), tr("Open tables"), tr("Show current open tables"),
+            {3, m_module->areaItem(Area::Filters), tr("Reporting filters"),
+             tr("Show all Reporting filters"), "FILTER"},
+            {6, m_module->areaItem(Area::Batches), tr("Reporting batches"),
+             tr("Show all reporting batches"), "BATCHREPORT"},
+            {0, m_module->areaItem(Area::Tables), tr("Open tables"), tr("Show current open tables"),
              "OPENTABLES"},
-            {1, m_module->archsItem(), tr("Paid tables"), tr("Show already paid tables"),
+            {1, m_module->areaItem(Area::Archs), tr("Paid tables"), tr("Show already paid tables"),
              "PAIDTABLES"},
-            {5, m_module->variableItem(), tr("Range statistics"), tr("Show range statistics"),
-             "REPORTRANGE"},
-            {7, m_module->timesItem(), tr("Time controlling"), tr("Show time controllings"),
-             "REPORTWAITER"},
+            {5, m_module->areaItem(Area::Variable), tr("Range statistics"),
+             tr("Show range statistics"), "REPORTRANGE"},
+            {7, m_module->areaItem(Area::Times), tr("Time controlling"),
+             tr("Show time controllings"), "REPORTWAITER"},
     };
     QTreeWidgetItem *after = nullptr;
     for (const auto &row : rows) {
@@ -149,25 +148,25 @@ void TVeltrumDoc::onOpen()
         return;
     switch (item->data(0, EntryRole).toInt()) {
     case 0:
-        m_module->onTables();
+        m_module->run(Command::Tables);
         break;
     case 1:
-        m_module->onArchs();
+        m_module->run(Command::Archs);
         break;
     case 3:
-        m_module->onFilters();
+        m_module->run(Command::Filters);
         break;
     case 5:
-        m_module->onVariable();
+        m_module->run(Command::Variable);
         break;
     case 6:
-        m_module->onBatches();
+        m_module->run(Command::Batches);
         break;
     case 7:
-        m_module->onTimeControls();
+        m_module->run(Command::TimeControls);
         break;
     case 8:
-        m_module->onOptions();
+        m_module->run(Command::Options);
         break;
     default:
         break;
@@ -220,47 +219,56 @@ void TVeltrumDoc::createContext(QMenu *menu)
             action->setIcon(icon(iconKey));
         return action;
     };
+    // a command of the module, run when the menu item is chosen
+    auto command = [this](QMenu *target, const char *iconKey, const QString &text, Command which) {
+        QAction *action = target->addAction(text, this, [this, which] {
+            if (m_module)
+                m_module->run(which);
+        });
+        if (iconKey)
+            action->setIcon(icon(iconKey));
+        return action;
+    };
 
-    if (m_module->turnOverAction())
-        item(menu, "TURNOVER", tr("Day &turn over"), &TVeltrumDoc::onTurnOver);
+    if (m_module->hasCommand(Command::TurnOver))
+        command(menu, "TURNOVER", tr("Day &turn over"), Command::TurnOver);
     separate();
-    if (m_module->filtersItem())
+    if (m_module->areaItem(Area::Filters))
         item(menu, "FILTER", tr("Insert reporting &filter"), &TVeltrumDoc::onNewFilter);
-    if (m_module->batchesItem())
+    if (m_module->areaItem(Area::Batches))
         item(menu, "BATCHREPORT", tr("Insert reporting &batch"), &TVeltrumDoc::onNewBatch);
     separate();
-    if (m_module->tablesItem())
-        item(menu, "OPENTABLES", tr("&Open tables"), &TVeltrumDoc::onTables);
-    if (m_module->archsItem())
-        item(menu, "PAIDTABLES", tr("&Paid tables"), &TVeltrumDoc::onArchs);
-    if (m_module->variableItem())
-        item(menu, "REPORTRANGE", tr("&Range statistics"), &TVeltrumDoc::onVariable);
-    if (m_module->timesItem())
-        item(menu, "REPORTWAITER", tr("Time &controlling"), &TVeltrumDoc::onTimes);
+    if (m_module->areaItem(Area::Tables))
+        command(menu, "OPENTABLES", tr("&Open tables"), Command::Tables);
+    if (m_module->areaItem(Area::Archs))
+        command(menu, "PAIDTABLES", tr("&Paid tables"), Command::Archs);
+    if (m_module->areaItem(Area::Variable))
+        command(menu, "REPORTRANGE", tr("&Range statistics"), Command::Variable);
+    if (m_module->areaItem(Area::Times))
+        command(menu, "REPORTWAITER", tr("Time &controlling"), Command::TimeControls);
     separate();
     // the report entries exist with the paid tables
-    if (m_module->archsItem() && m_module->paidTablesAction()) {
+    if (m_module->areaItem(Area::Archs) && m_module->hasCommand(Command::PaidTables)) {
         auto *reports = new QMenu(tr("R&eports"), menu);
         reports->setIcon(icon("REPORTING"));
-        item(reports, nullptr, tr("All &families"), &TVeltrumDoc::onAllFamilies);
-        item(reports, nullptr, tr("All &articles"), &TVeltrumDoc::onAllArticles);
-        item(reports, nullptr, tr("All &waiters"), &TVeltrumDoc::onAllWaiters);
+        command(reports, nullptr, tr("All &families"), Command::AllFamilies);
+        command(reports, nullptr, tr("All &articles"), Command::AllArticles);
+        command(reports, nullptr, tr("All &waiters"), Command::AllWaiters);
         reports->addSeparator();
-        item(reports, nullptr, tr("Fa&milies per waiter"), &TVeltrumDoc::onWaiterFamilies);
-        item(reports, nullptr, tr("A&rticles per waiter"), &TVeltrumDoc::onWaiterArticles);
-        item(reports, nullptr, tr("Wa&iter report"), &TVeltrumDoc::onWaiterReport);
+        command(reports, nullptr, tr("Fa&milies per waiter"), Command::WaiterFamilies);
+        command(reports, nullptr, tr("A&rticles per waiter"), Command::WaiterArticles);
+        command(reports, nullptr, tr("Wa&iter report"), Command::WaiterReport);
         reports->addSeparator();
-        item(reports, nullptr, tr("Fami&lies per cost center"), &TVeltrumDoc::onCenterFamilies);
-        item(reports, nullptr, tr("A&rticles per cost center"), &TVeltrumDoc::onCenterArticles);
-        item(reports, nullptr, tr("&Cost center report"), &TVeltrumDoc::onCenterReport);
+        command(reports, nullptr, tr("Fami&lies per cost center"), Command::CenterFamilies);
+        command(reports, nullptr, tr("A&rticles per cost center"), Command::CenterArticles);
+        command(reports, nullptr, tr("&Cost center report"), Command::CenterReport);
         reports->addSeparator();
-        item(reports, nullptr, tr("&Paid tables"), &TVeltrumDoc::onPaidTables);
+        command(reports, nullptr, tr("&Paid tables"), Command::PaidTables);
         menu->addMenu(reports);
     }
     separate();
-    if (m_module->optionsAction())
-        menu->addAction(icon("EDITENTRY"), tr("Edit reporting &options"), m_module,
-                        &TVeltrum::onOptions);
+    if (m_module->hasCommand(Command::Options))
+        command(menu, "EDITENTRY", tr("Edit reporting &options"), Command::Options);
     if (!menu->isEmpty() && menu->actions().last()->isSeparator())
         menu->removeAction(menu->actions().last());
 }
@@ -301,94 +309,4 @@ void TVeltrumDoc::onNewBatch()
         batches->fill();
         batches->save();
     }
-}
-
-void TVeltrumDoc::onTurnOver()
-{
-    if (m_module)
-        m_module->onTurnOver();
-}
-
-void TVeltrumDoc::onTables()
-{
-    if (m_module)
-        m_module->onTables();
-}
-
-void TVeltrumDoc::onArchs()
-{
-    if (m_module)
-        m_module->onArchs();
-}
-
-void TVeltrumDoc::onVariable()
-{
-    if (m_module)
-        m_module->onVariable();
-}
-
-void TVeltrumDoc::onTimes()
-{
-    if (m_module)
-        m_module->onTimeControls();
-}
-
-void TVeltrumDoc::onAllFamilies()
-{
-    if (m_module)
-        m_module->onAllFamilies();
-}
-
-void TVeltrumDoc::onAllArticles()
-{
-    if (m_module)
-        m_module->onAllArticles();
-}
-
-void TVeltrumDoc::onAllWaiters()
-{
-    if (m_module)
-        m_module->onAllWaiters();
-}
-
-void TVeltrumDoc::onWaiterFamilies()
-{
-    if (m_module)
-        m_module->onWaiterFamilies();
-}
-
-void TVeltrumDoc::onWaiterArticles()
-{
-    if (m_module)
-        m_module->onWaiterArticles();
-}
-
-void TVeltrumDoc::onWaiterReport()
-{
-    if (m_module)
-        m_module->onWaiterReport();
-}
-
-void TVeltrumDoc::onCenterFamilies()
-{
-    if (m_module)
-        m_module->onCenterFamilies();
-}
-
-void TVeltrumDoc::onCenterArticles()
-{
-    if (m_module)
-        m_module->onCenterArticles();
-}
-
-void TVeltrumDoc::onCenterReport()
-{
-    if (m_module)
-        m_module->onCenterReport();
-}
-
-void TVeltrumDoc::onPaidTables()
-{
-    if (m_module)
-        m_module->onPaidTables();
 }

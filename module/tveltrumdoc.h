@@ -1,22 +1,22 @@
 #pragma once
 
 #include "toffdocument.h"
+#include "treportingentry.h"
 
 #include <QPointer>
 
 class TDayFiguresPanel;
-class TVeltrum;
 
 // The module overview behind the "Reporting" tree item: one row per area
 // the user may open, with a short description; double click or Enter
-// opens the area through the module object. Beside the list, today's
+// opens the area through the module (TReportingEntry). Beside the list, today's
 // figures, each opening the document behind it. Its context menu holds
 // the module's commands, each only where the module has it for this user.
 class TVeltrumDoc : public TOffDocument
 {
     Q_OBJECT
 public:
-    TVeltrumDoc(TVeltrum *module, TOffWindow *window);
+    TVeltrumDoc(TReportingEntry *module, TOffWindow *window);
     ~TVeltrumDoc() override;
 
     QString caption() const override;
@@ -36,28 +36,16 @@ protected Q_SLOTS:
     // batches document (the overview has no Save of its own).
     void onNewFilter();
     void onNewBatch();
-    void onTurnOver();
-    void onTables();
-    void onArchs();
-    void onVariable();
-    void onTimes();
-    void onAllFamilies();
-    void onAllArticles();
-    void onAllWaiters();
-    void onWaiterFamilies();
-    void onWaiterArticles();
-    void onWaiterReport();
-    void onCenterFamilies();
-    void onCenterArticles();
-    void onCenterReport();
-    void onPaidTables();
     void setColumnTexts();
 
 private:
+    using Area = TReportingEntry::Area;
+    using Command = TReportingEntry::Command;
+
     QIcon icon(const char *key) const;
     // Opens the document behind a figure of today's figures.
     void openFigure(int figure);
 
-    TVeltrum *m_module;
+    TReportingEntry *m_module;
     QPointer<TDayFiguresPanel> m_figures;
 };
