@@ -147,7 +147,7 @@ QJsonObject joinGroups(const QJsonObject *current, const QJsonObject *compared)
                  joinItems(c.value(str("items")).toArray(), p.value(str("items")).toArray()));
     QJsonObject comparedNumbers;
     QJsonObject difference;
-    for (const char *name : {"figures", "sums"}) {
+    for (const char *name : {"figures", "sums", "records"}) {
         const QString key = str(name);
         if (!c.contains(key) && !p.contains(key))
             continue;

@@ -5,6 +5,7 @@
 #include "tround.h"
 #include "tsummary.h"
 
+#include <QHash>
 #include <QJsonArray>
 #include <QLocale>
 
@@ -274,6 +275,9 @@ QStringList TComparisonText::itemLines(const QList<QJsonObject> &unsorted,
         labels << label;
         whole << label.name + QLatin1Char(' ') + label.number;
     }
+    QHash<QString, int> times;
+    for (const QString &label : std::as_const(whole))
+        ++times[label];
     const int width = m_summary.fillTo();
     QStringList lines;
     for (qsizetype i = 0; i < items.size(); ++i) {
@@ -282,7 +286,7 @@ QStringList TComparisonText::itemLines(const QList<QJsonObject> &unsorted,
                                                      : QLatin1Char(' ') + labels.at(i).number;
         // an article sold at two prices has a line per price: the price
         // tells them apart
-        if (whole.count(whole.at(i)) > 1) {
+        if (times.value(whole.at(i)) > 1) {
             const QJsonObject values = item.value(str("values")).toObject();
             tail += values.contains(str("price"))
                             ? QStringLiteral(" @")
@@ -323,6 +327,17 @@ QStringList TComparisonText::nodesRead()
                        str("negorders"), str("cashins"),  str("cashouts")};
     for (const ItemReport &report : ItemReports)
         nodes << str(report.node);
+    nodes.removeDuplicates();
+    return nodes;
+}
+
+QStringList TComparisonText::nodesCounted()
+{
+    QStringList nodes;
+    for (const ItemReport &report : ItemReports) {
+        if (isRecordNode(str(report.node)))
+            nodes << str(report.node);
+    }
     nodes.removeDuplicates();
     return nodes;
 }
@@ -413,6 +428,12 @@ QStringList TComparisonText::itemReportLines(int code, const QJsonObject &group)
     // the sum line: the exact sums of both periods, as the lists add them;
     // for lists of records how many there are
     Values count;
+    const auto counted = [&node](const QJsonObject &of) {
+        return of.value(str("records")).toObject().value(node).toDouble();
+    };
+    if (group.contains(str("records"))) {
+        count = {counted(group), counted(group.value(str("compared")).toObject())};
+    }
     for (const QJsonObject &item : items) {
         if (records) {
             const bool now = item.value(str("presentIn")).toString() != QLatin1String("compared");
@@ -429,7 +450,8 @@ QStringList TComparisonText::itemReportLines(int code, const QJsonObject &group)
                                  .toObject()
                                  .value(node)
                                  .toDouble()};
-    if (items.isEmpty() && amount.current == 0 && amount.compared == 0)
+    if (items.isEmpty() && count.current == 0 && count.compared == 0 && amount.current == 0
+        && amount.compared == 0)
         return {};
     QStringList lines = records ? QStringList() : itemLines(items);
     const QString sum = row(m_summary.caption(str(report->sumKey), Summary::tr(report->sumCaption)),

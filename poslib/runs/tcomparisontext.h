@@ -39,6 +39,9 @@ public:
     // summary's records of foreign-currency pays and returns and its cash
     // balances, which the compared text does not show.
     static QStringList nodesRead();
+    // Of those, the lists of records whose items the lines only count: the
+    // data may hold "records" with their number instead of the items.
+    static QStringList nodesCounted();
 
 private:
     struct Values

@@ -60,8 +60,14 @@ TReportResult TReportRun::runComparison(const TReportRequest &request)
         report.dataNodes.clear();
     } else {
         report.dataNodes = TComparisonText::nodesRead();
-        if (request.withData)
+        // of a list of records the text shows how many there are and their
+        // sum, not each one (a month's table report lists some 12,000)
+        report.countedNodes = TComparisonText::nodesCounted();
+        if (request.withData) {
             report.dataNodes += request.dataNodes;
+            report.countedNodes.removeIf(
+                    [&](const QString &node) { return request.dataNodes.contains(node); });
+        }
     }
     report.now = clock;
 

@@ -189,6 +189,7 @@ TReportResult TReportRun::runSummary(const TReportRequest &request)
     const QString title = request.title.isEmpty() ? reportTitle(*kind) : request.title;
     TSummaryExport exporter(summary);
     exporter.setOnlyNodes(request.dataNodes);
+    exporter.setCountedNodes(request.countedNodes);
     exporter.setSink(request.dataSink);
     if (request.withData) {
         exporter.beginSection(kind->id, title, kind->code, groupingOf(*kind));
@@ -243,6 +244,7 @@ TReportResult TReportRun::runBatch(const TReportRequest &request, int number)
 
     TSummaryExport exporter(summary);
     exporter.setOnlyNodes(request.dataNodes);
+    exporter.setCountedNodes(request.countedNodes);
     exporter.setSink(request.dataSink);
     m_sunkLines = 0;
     const QStringList lines = batchReport(summary, report, *batch, titles(), request,

@@ -42,6 +42,9 @@ struct TReportRequest
     QDateTime now; // the clock of the header; invalid: the current time
     bool withData = false; // also collect the data of the lines (TReportResult::data)
     QStringList dataNodes; // with withData: only the leaves of these nodes; empty: all
+    // with withData: the leaves of these nodes counted, not listed
+    // (TSummaryExport::setCountedNodes)
+    QStringList countedNodes;
     // with withData: the sections go here while they are made, and the
     // result's data hold the document's head alone
     TSummaryDataSink *dataSink = nullptr;

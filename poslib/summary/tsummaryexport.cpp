@@ -195,6 +195,7 @@ QJsonObject TSummaryExport::groupItems(const TRepData *group,
 {
     const bool full = m_code == TSummary::WaiterSummary || m_code == TSummary::CenterSummary;
     QJsonObject sums;
+    QJsonObject records;
     TSummaryItem item;
     for (const QString &nodeName : takenNodes(m_code)) {
         const TReportNode *node = group->node(nodeName);
@@ -202,6 +203,17 @@ QJsonObject TSummaryExport::groupItems(const TRepData *group,
             continue;
         const bool controlOnly = full && nodeName == QLatin1String("articles");
         double exact = 0;
+        if (m_countedNodes.contains(nodeName)) {
+            qint64 count = 0;
+            node->visitLeaves([&](const QString &, const TReportLeaf &leaf) {
+                ++count;
+                exact += leaf.amount();
+            });
+            records.insert(nodeName, count);
+            if (!full && m_code != TSummary::Minimal)
+                sums.insert(nodeName, roundHalfUp(exact));
+            continue;
+        }
         item.node = nodeName;
         // a node with a leaf per pay hands its pays as they are kept
         const auto *pays = rows ? dynamic_cast<const TRepPayforms *>(node) : nullptr;
@@ -230,6 +242,8 @@ QJsonObject TSummaryExport::groupItems(const TRepData *group,
     QJsonObject rest;
     if (!sums.isEmpty())
         rest.insert(QStringLiteral("sums"), sums);
+    if (!records.isEmpty())
+        rest.insert(QStringLiteral("records"), records);
     return rest;
 }
 

@@ -54,6 +54,11 @@ public:
     // Takes only the leaves of these nodes (of those the lines come from);
     // empty, as at first: all of them.
     void setOnlyNodes(const QStringList &nodes) { m_onlyNodes = nodes; }
+    // Of the nodes it takes, these are counted instead of listed: their
+    // groups get "records" with the number of leaves per node beside the
+    // sums, and no items of them (what a comparison's text shows of a list
+    // of records).
+    void setCountedNodes(const QStringList &nodes) { m_countedNodes = nodes; }
     // The nodes it takes the leaves of for a report code.
     QStringList takenNodes(int code) const;
     // Whether it takes the leaves of a node with a leaf per pay or void
@@ -84,6 +89,7 @@ private:
     int m_code = 0;
     Grouping m_grouping = AllGroups;
     QStringList m_onlyNodes;
+    QStringList m_countedNodes;
     TSummaryDataSink *m_sink = nullptr;
     bool m_hasSection = false;
     bool m_sectionOpen = false;

@@ -260,6 +260,30 @@ TEST_F(ReportComparison, TheTextShowsTheDifferenceAndThePercentBesideEachFigure)
                             [&](const QString &l) { return paid.match(l).hasMatch(); }));
 }
 
+// The text alone counts the lists of records (tables, voids, hotel rooms)
+// instead of listing them; it reads the same as the text made beside the
+// whole data, which lists every record.
+TEST_F(ReportComparison, TheTextCountsListsOfRecordsAsTheWholeDataDoes)
+{
+    for (int kind : {38, 18, 40, 102}) {
+        SCOPED_TRACE(kind);
+        TReportRequest r = request(kind, QDate(2026, 11, 30), QDate(2026, 12, 4));
+        r.compare.mode = TCompareWith::Week;
+        const TReportResult whole = run(r);
+        r.withData = false;
+        const TReportResult text = run(r);
+        ASSERT_EQ(TReportResult::Done, text.status);
+        EXPECT_EQ(whole.lines, text.lines);
+        // the counted lists are in the text's data as numbers, not as items
+        for (const QJsonObject &group : groupsOf(text.data)) {
+            for (const QJsonValue &v : array(group, "items")) {
+                const QString node = v[QStringLiteral("node")].toString();
+                EXPECT_FALSE(TComparisonText::nodesCounted().contains(node)) << node.toStdString();
+            }
+        }
+    }
+}
+
 TEST_F(ReportComparison, AComparisonStoresNoFiscalSummary)
 {
     // batch 1 of the demo is fiscal: over one closed day a run of its own
