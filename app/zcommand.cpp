@@ -85,6 +85,7 @@ int runZ(TArgs &args)
         const qulonglong z = args.unsignedNumber(QStringLiteral("show"));
         TZReport report(&data.lists(), data.root());
         report.setReadOnly(args.isSet(QStringLiteral("read-only")));
+        report.setReceipt(escpos || width != 0);
         if (!escpos) {
             const TOutput probe(args);
             if (probe.wantsRows())

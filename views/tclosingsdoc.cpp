@@ -216,12 +216,13 @@ bool TClosingsDoc::selectZ(long z)
     return false;
 }
 
-QStringList TClosingsDoc::zReport(long z, QString *title) const
+QStringList TClosingsDoc::zReport(long z, QString *title, bool receipt) const
 {
     TOffWorkspace *ws = workspace();
     if (!ws || z == 0)
         return {};
     TZReport report(ws->lists(), ws->getPath());
+    report.setReceipt(receipt);
     if (!report.build(z, m_now))
         return {};
     if (title)
@@ -336,7 +337,7 @@ bool TClosingsDoc::printReceipt(long z, QString *error) const
             *error = tr("no receipt printer is set in the options");
         return false;
     }
-    const QStringList lines = zReport(z);
+    const QStringList lines = zReport(z, nullptr, true);
     if (lines.isEmpty()) {
         if (error)
             *error = tr("there is no closing with Z counter %1").arg(z);

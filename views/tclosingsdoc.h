@@ -37,8 +37,9 @@ public:
     bool selectZ(long z);
 
     // The Z report of `z` as its lines, headed "Day turnover <Z> from …";
-    // empty when there is no such closing.
-    QStringList zReport(long z, QString *title = nullptr) const;
+    // empty when there is no such closing. `receipt`: laid out for the
+    // receipt printer (TZReport::setReceipt).
+    QStringList zReport(long z, QString *title = nullptr, bool receipt = false) const;
     // Writes the Z report of `z` as PDF; false when there is no such
     // closing or the file cannot be written.
     bool saveZReportPdf(long z, const QString &fileName) const;

@@ -32,9 +32,11 @@ QStringList exceptionsLines(const TExceptionsResult &result, const TCurrencies *
 // The lines of a day's block of the Z report, "Exceptions of the day": the
 // team's counts and amounts of the kinds it has, then the flagged waiters
 // with their reasons; "No exceptions" when there are none. With `waiter`
-// (a waiter's closing) that waiter's figures and flags alone.
+// (a waiter's closing) that waiter's figures and flags alone. `receipt`:
+// each kind as "Caption (count): amount", which a receipt narrows to its
+// width, in place of the columns.
 QStringList exceptionsDayBlock(const TExceptionsResult &result, const TCurrencies *currencies,
-                               int waiter = 0);
+                               int waiter = 0, bool receipt = false);
 
 // The day's exceptions in short sentences for a glance (the web view's
 // "exceptions" of today): one per kind the team has ("Voids: 4, 12,50

@@ -198,7 +198,7 @@ QStringList exceptionsLines(const TExceptionsResult &result, const TCurrencies *
 }
 
 QStringList exceptionsDayBlock(const TExceptionsResult &result, const TCurrencies *currencies,
-                               int waiter)
+                               int waiter, bool receipt)
 {
     QStringList lines;
     const QString title = Text::tr("Exceptions of the day");
@@ -212,6 +212,13 @@ QStringList exceptionsDayBlock(const TExceptionsResult &result, const TCurrencie
         if (f.count == 0)
             continue;
         any = true;
+        if (receipt) {
+            lines << QStringLiteral("  %1 (%2): %3")
+                             .arg(exceptionCaption(kind))
+                             .arg(f.count)
+                             .arg(priceText(currencies, long(f.amount())));
+            continue;
+        }
         lines << QStringLiteral("  ") + exceptionCaption(kind).left(25).leftJustified(26)
                          + QString::number(f.count).rightJustified(5)
                          + priceText(currencies, long(f.amount())).rightJustified(13);

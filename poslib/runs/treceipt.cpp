@@ -120,6 +120,9 @@ QStringList receiptLines(const QStringList &lines, int width)
             if (dots >= 1) {
                 out << caption + QLatin1Char(' ') + QString(dots, QLatin1Char('.'))
                                 + QLatin1Char(' ') + value;
+            } else if (value.size() > width) {
+                // a sentence rather than a figure: its words, as they come
+                out << wrapped(caption + QStringLiteral(": ") + value, width);
             } else {
                 out << wrapped(caption, width);
                 for (const QString &part : wrapped(value, width))

@@ -201,26 +201,40 @@ void TReconciliation::differ(const QString &key, const QString &caption, qint64 
     m_differences << d;
 }
 
-QStringList TReconciliation::payformLines(const TCurrencies *currencies) const
+QStringList TReconciliation::payformLines(const TCurrencies *currencies, bool receipt) const
 {
     auto amount = [currencies](qint64 cents) {
         return priceText(currencies, long(cents)).rightJustified(AmountWidth);
     };
-    auto row = [&](const QString &name, qint64 payments, qint64 tip, qint64 nonRefund,
-                   const QString &report) {
-        return name.left(NameWidth).leftJustified(NameWidth) + amount(payments) + amount(tip)
-               + amount(nonRefund) + report.rightJustified(AmountWidth);
+    auto head = [](const QString &caption) {
+        return caption.right(AmountWidth - 1).rightJustified(AmountWidth);
     };
     QStringList out;
-    out << Text::tr("Payment form").left(NameWidth).leftJustified(NameWidth)
-                    + figureCaption(TFigure::Payments)
-                              .right(AmountWidth - 1)
-                              .rightJustified(AmountWidth)
-                    + figureCaption(TFigure::Tip).right(AmountWidth - 1).rightJustified(AmountWidth)
-                    + figureCaption(TFigure::NonRefund)
-                              .right(AmountWidth - 1)
-                              .rightJustified(AmountWidth)
-                    + Text::tr("Report").right(AmountWidth - 1).rightJustified(AmountWidth);
+    // a row of the table, or on a receipt the name with its figures below it
+    auto put = [&](const QString &name, qint64 payments, qint64 tip, qint64 nonRefund,
+                   const QString &report) {
+        if (!receipt) {
+            out << name.left(NameWidth).leftJustified(NameWidth) + amount(payments) + amount(tip)
+                            + amount(nonRefund) + report.rightJustified(AmountWidth);
+            return;
+        }
+        out << name;
+        const std::pair<QString, QString> figures[]
+                = {{figureCaption(TFigure::Payments), priceText(currencies, long(payments))},
+                   {figureCaption(TFigure::Tip), priceText(currencies, long(tip))},
+                   {figureCaption(TFigure::NonRefund), priceText(currencies, long(nonRefund))},
+                   {Text::tr("Report"), report}};
+        for (const auto &[caption, value] : figures)
+            out << QStringLiteral("  ") + caption + QStringLiteral(": ") + value;
+    };
+    if (receipt) {
+        const QString title = Text::tr("Payment form");
+        out << title << QString(title.size(), QLatin1Char('-'));
+    } else {
+        out << Text::tr("Payment form").left(NameWidth).leftJustified(NameWidth)
+                        + head(figureCaption(TFigure::Payments)) + head(figureCaption(TFigure::Tip))
+                        + head(figureCaption(TFigure::NonRefund)) + head(Text::tr("Report"));
+    }
     for (bool inSummary : {true, false}) {
         qint64 payments = 0, tip = 0, nonRefund = 0;
         bool any = false;
@@ -231,26 +245,25 @@ QStringList TReconciliation::payformLines(const TCurrencies *currencies) const
                 out << figureCaption(TFigure::NotInSummaryAmount);
             any = true;
             const auto line = m_reported.payforms.constFind(p.key());
-            out << row(payformName(p), p.amount, p.tip, p.nonRefund(),
-                       line == m_reported.payforms.cend() ? QStringLiteral("-")
-                                                          : priceText(currencies, long(line->net)));
+            put(payformName(p), p.amount, p.tip, p.nonRefund(),
+                line == m_reported.payforms.cend() ? QStringLiteral("-")
+                                                   : priceText(currencies, long(line->net)));
             payments += p.amount;
             tip += p.tip;
             nonRefund += p.nonRefund();
         }
         if (any) {
             const TFigure sum = inSummary ? TFigure::InSummary : TFigure::NotInSummary;
-            out << row(Text::tr("Sum of payforms"), payments, tip, nonRefund,
-                       priceText(currencies, long(m_reported.value(sum))));
+            put(Text::tr("Sum of payforms"), payments, tip, nonRefund,
+                priceText(currencies, long(m_reported.value(sum))));
         }
     }
-    out << row(figureCaption(TFigure::AllPayforms), m_scope.payments(), m_scope.tip(),
-               m_scope.nonRefund(),
-               priceText(currencies, long(m_reported.value(TFigure::AllPayforms))));
+    put(figureCaption(TFigure::AllPayforms), m_scope.payments(), m_scope.tip(), m_scope.nonRefund(),
+        priceText(currencies, long(m_reported.value(TFigure::AllPayforms))));
     return out;
 }
 
-QStringList TReconciliation::lines(const TCurrencies *currencies) const
+QStringList TReconciliation::lines(const TCurrencies *currencies, bool receipt) const
 {
     const QString unit = currencyShortName(currencies);
     auto money = [&](qint64 cents) {
@@ -272,7 +285,7 @@ QStringList TReconciliation::lines(const TCurrencies *currencies) const
             out << QString();
         out << line(s);
     }
-    out << QString() << payformLines(currencies) << QString();
+    out << QString() << payformLines(currencies, receipt) << QString();
     for (const Step &s : m_chain)
         out << line(s);
     if (m_differences.isEmpty()) {

@@ -77,8 +77,11 @@ public:
                     const TReportedFigures &reported);
 
     // The block as fixed-width lines, titled "Reconciliation"; amounts as
-    // the back office writes money (`currencies` may be null).
-    QStringList lines(const TCurrencies *currencies) const;
+    // the back office writes money (`currencies` may be null). `receipt`:
+    // the payment forms one below the other, each figure on a line of its
+    // own ("Caption: value", as a receipt narrows them), for a printer too
+    // narrow for their table.
+    QStringList lines(const TCurrencies *currencies, bool receipt = false) const;
     // {"lines": [{"key", "caption", "sign", "amount" | "count", "report"}],
     //  "payforms": [{"key", "name", "count", "payments", "tip", "nonRefund",
     //  "net", "report"}], "differences": [{"key", "caption", "bills",
@@ -108,7 +111,7 @@ private:
     void checked(TFigure figure, QChar sign, qint64 value, const QString &caption = QString());
     void differ(const QString &key, const QString &caption, qint64 bills, qint64 reported,
                 bool count, const QString &otherSide);
-    QStringList payformLines(const TCurrencies *currencies) const;
+    QStringList payformLines(const TCurrencies *currencies, bool receipt) const;
 
     QList<Step> m_steps; // up to "Payments"
     QList<Step> m_chain; // from "Sum of all payforms" to "All amount"

@@ -8,7 +8,8 @@
 namespace PosLib {
 
 QStringList zReportExceptions(TWorkspaceLists *lists, const QString &root, const QDate &day,
-                              int waiter, const QDateTime &now, bool readOnly, QJsonObject *data)
+                              int waiter, const QDateTime &now, bool readOnly, QJsonObject *data,
+                              bool receipt)
 {
     TExceptionsRun run(lists, root);
     TExceptionsRequest request;
@@ -21,7 +22,7 @@ QStringList zReportExceptions(TWorkspaceLists *lists, const QString &root, const
     const auto *currencies = static_cast<TCurrencies *>(lists->get(QStringLiteral("currencies")));
     if (data)
         *data = exceptionsData(result, currencies, TExceptionEntries::None);
-    return exceptionsDayBlock(result, currencies, waiter);
+    return exceptionsDayBlock(result, currencies, waiter, receipt);
 }
 
 } // namespace PosLib

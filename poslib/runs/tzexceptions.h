@@ -14,9 +14,9 @@ class TWorkspaceLists;
 // lines (exceptionsDayBlock) and, into `data` when given, as the run's
 // data without entries. `waiter` (a waiter's closing) shows that waiter's
 // figures alone. `readOnly`: nothing written into the installation
-// (TExceptionsRequest::readOnly).
+// (TExceptionsRequest::readOnly). `receipt`: laid out for a receipt printer.
 QStringList zReportExceptions(TWorkspaceLists *lists, const QString &root, const QDate &day,
                               int waiter, const QDateTime &now, bool readOnly,
-                              QJsonObject *data = nullptr);
+                              QJsonObject *data = nullptr, bool receipt = false);
 
 } // namespace PosLib

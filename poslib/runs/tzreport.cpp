@@ -290,7 +290,7 @@ bool TZReport::build(long z, const QDateTime &now)
     const TReportResult summary = run.run(request);
 
     const TReconciliation reconciliation = reconcile(ledger, *closing, summary.data);
-    out << reconciliation.lines(currencies) << QString();
+    out << reconciliation.lines(currencies, m_receipt) << QString();
     out << summary.displayLines();
 
     // the day's exceptions, a section of their own after the summary
@@ -298,7 +298,7 @@ bool TZReport::build(long z, const QDateTime &now)
     out << QString()
         << zReportExceptions(m_lists, m_root, closing->date,
                              closing->isWholeDay() ? 0 : closing->waiter(), now, m_readOnly,
-                             &exceptions);
+                             &exceptions, m_receipt);
 
     m_data = QJsonObject {{QStringLiteral("format"), 1},
                           {QStringLiteral("title"), m_title},

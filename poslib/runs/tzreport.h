@@ -78,6 +78,10 @@ public:
     // The day's summary is made without writing into the installation
     // (TReportRequest::readOnly).
     void setReadOnly(bool on) { m_readOnly = on; }
+    // Lines for a receipt printer (receiptLines() narrows them): the
+    // reconciliation's payment forms one below the other, not as a table.
+    // Set before build().
+    void setReceipt(bool on) { m_receipt = on; }
 
     QString title() const { return m_title; }
     QStringList lines() const { return m_lines; }
@@ -103,6 +107,7 @@ private:
     QStringList m_lines;
     QJsonObject m_data;
     bool m_readOnly = false;
+    bool m_receipt = false;
 };
 
 } // namespace PosLib

@@ -184,6 +184,14 @@ TEST(VeltrumReceipt, TheZReportAsNarrowTextAndEscPos)
         lines.removeLast();
     for (const QString &line : lines)
         EXPECT_LE(line.size(), 32) << line.toStdString();
+    // the reconciliation's payment forms and the exceptions come one figure
+    // a line with its value at the edge, not as the words of a table row
+    EXPECT_GE(
+            lines.filter(QRegularExpression(QStringLiteral("^  Payments \\.+ -?[0-9.,]+$"))).size(),
+            2);
+    EXPECT_EQ(1,
+              lines.filter(QRegularExpression(QStringLiteral("^  Voids \\(\\d+\\) \\.+ [0-9.,]+$")))
+                      .size());
 
     const QString file = dir.file(QStringLiteral("z.escpos"));
     const Outcome escpos = veltrum(

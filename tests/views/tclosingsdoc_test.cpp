@@ -224,7 +224,7 @@ TEST_F(ClosingsDoc, PrintsTheZReportOnTheReceiptPrinter)
     error.clear();
     const QStringList printed = PosLib::escPosText(file.readAll(), &error);
     EXPECT_TRUE(error.isEmpty()) << error.toStdString();
-    EXPECT_EQ(PosLib::receiptLines(doc->zReport(z), 32), printed);
+    EXPECT_EQ(PosLib::receiptLines(doc->zReport(z, nullptr, true), 32), printed);
     screenshot(doc->reportDialog(), "closings-receipt.png");
 
     TOffConfig::setReceiptPrinter(QString());
