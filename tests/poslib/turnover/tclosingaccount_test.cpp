@@ -185,3 +185,25 @@ TEST_F(ClosingAccount, JournalThatCannotBeOpenedKeepsTheNoteUntilTheNextClosingA
     EXPECT_FALSE(noted());
     EXPECT_EQ(QStringList(), findings());
 }
+
+// A failing disk is named at once: an open that fails for any other reason
+// than a lock held elsewhere is not tried again (it used to be tried 100
+// times, which took a closing two minutes before it said anything). A
+// single failed open, where a retry would have gone through, fails the
+// closing when it is the counters' (naming the file) and leaves it
+// incomplete when it is the archive index's, rebuilt after the moves.
+TEST_F(ClosingAccount, AFailedOpenOfALockedFileIsNotRetried)
+{
+    install();
+    const ShimRun counters = close(QStringLiteral("open"), QStringLiteral("/counter.dat"), 1);
+    ASSERT_TRUE(counters.finished);
+    EXPECT_EQ(QStringLiteral("failed"), counters.status);
+    EXPECT_NE(0, counters.code);
+    EXPECT_TRUE(counters.failure.contains(QLatin1String("counter.dat")))
+            << qPrintable(counters.failure);
+
+    install();
+    const ShimRun index = close(QStringLiteral("open"), QStringLiteral("/var/.archives"), 1);
+    ASSERT_TRUE(index.finished);
+    EXPECT_EQ(QStringLiteral("incomplete"), index.status);
+}
