@@ -100,19 +100,10 @@ bool TDayAggregate::merge(const QByteArray &blob, TRepDatas &into)
     const Header h = readHeader(blob);
     if (!h.ok)
         return false;
-    const QByteArray payload
-            = QByteArray::fromRawData(blob.constData() + h.payload, blob.size() - h.payload);
-    // the groups' kind first: a blob of the other side or records changes nothing
-    {
-        TAggregateReader probe(payload);
-        const QString side = probe.text();
-        const bool records = probe.boolean();
-        // cash and balance records kept go into groups that only count them
-        const bool cashRecords = probe.boolean();
-        if (!into.takesDay(side, records, cashRecords) || !probe.ok())
-            return false;
-    }
-    return mergePayload(payload, into);
+    // a blob of the other side or records changes nothing: the groups look
+    // at its kind before they take anything (its texts are read once)
+    return mergePayload(
+            QByteArray::fromRawData(blob.constData() + h.payload, blob.size() - h.payload), into);
 }
 
 bool TDayAggregate::mergePayload(const QByteArray &payload, TRepDatas &into)
