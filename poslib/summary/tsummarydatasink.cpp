@@ -125,7 +125,8 @@ void TSummaryJsonWriter::flush()
 {
     if (m_ok && !m_pending.isEmpty() && m_spool->write(m_pending) != m_pending.size())
         m_ok = false;
-    m_pending.clear();
+    // the block keeps its room for the next
+    m_pending.resize(0);
 }
 
 void TSummaryJsonWriter::element()
@@ -163,6 +164,8 @@ void TSummaryJsonWriter::beginPeriod(const QJsonObject &period)
 void TSummaryJsonWriter::beginGroup(const QJsonObject &group)
 {
     m_group = group;
+    // the rows of this group's nodes come next
+    m_items.forget();
     open(group, QStringLiteral("items"));
 }
 
@@ -175,7 +178,7 @@ void TSummaryJsonWriter::item(const QJsonObject &item)
 void TSummaryJsonWriter::leafItem(const TSummaryItem &item)
 {
     element();
-    item.appendJson(m_pending);
+    m_items.append(m_pending, item);
     if (m_pending.size() >= 64 * 1024)
         flush();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tsummaryitem.h"
+
 #include <QByteArray>
 #include <QJsonObject>
 #include <QList>
@@ -10,8 +12,6 @@
 class QIODevice;
 
 namespace PosLib {
-
-struct TSummaryItem;
 
 // Takes the data of a summary piece by piece while TSummaryExport makes
 // them, for outputs too large to be held whole (a year's waiter report
@@ -86,6 +86,7 @@ private:
     QIODevice *m_spool;
     // the bytes of items not yet written to the spool
     QByteArray m_pending;
+    TSummaryItemJson m_items;
     QList<int> m_counts; // the elements so far of each open array
     // the fields of the open section, period and group
     QJsonObject m_section;

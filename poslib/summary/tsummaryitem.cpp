@@ -5,9 +5,12 @@
 #include "treppaynodes.h"
 #include "tround.h"
 
+#include <QHash>
 #include <QJsonDocument>
 
 #include <cmath>
+#include <cstring>
+#include <optional>
 
 using namespace Basics;
 
@@ -336,6 +339,224 @@ void TSummaryItem::appendJson(QByteArray &out) const
         }
     }
     out.append("}}");
+}
+
+} // namespace PosLib
+
+namespace PosLib {
+
+namespace {
+
+char *putBytes(char *at, const QByteArray &bytes)
+{
+    std::memcpy(at, bytes.constData(), size_t(bytes.size()));
+    return at + bytes.size();
+}
+
+template<size_t N>
+char *putLiteral(char *at, const char (&text)[N])
+{
+    std::memcpy(at, text, N - 1);
+    return at + N - 1;
+}
+
+// As TJsonText::appendInteger() writes it.
+char *putInteger(char *at, qint64 value)
+{
+    char digits[24];
+    char *d = digits + sizeof digits;
+    quint64 v = value < 0 ? 0 - quint64(value) : quint64(value);
+    do {
+        *--d = char('0' + v % 10);
+        v /= 10;
+    } while (v != 0);
+    if (value < 0)
+        *--d = '-';
+    const size_t n = size_t(digits + sizeof digits - d);
+    std::memcpy(at, d, n);
+    return at + n;
+}
+
+// The texts of a row whose item parts are the same.
+struct TRowTexts
+{
+    const QString *texts[TPayRow::Texts];
+    bool hasTable;
+    bool vatOh;
+    bool inSum;
+
+    explicit TRowTexts(const TPayRow &row)
+        : hasTable(row.hasTable)
+        , vatOh(row.vatOh)
+        , inSum(row.inSum)
+    {
+        std::copy(std::begin(row.texts), std::end(row.texts), std::begin(texts));
+    }
+    bool operator==(const TRowTexts &o) const
+    {
+        return std::equal(std::begin(texts), std::end(texts), std::begin(o.texts))
+               && hasTable == o.hasTable && vatOh == o.vatOh && inSum == o.inSum;
+    }
+    friend size_t qHash(const TRowTexts &t, size_t seed = 0)
+    {
+        return qHashMulti(seed, qHashRange(std::begin(t.texts), std::end(t.texts)), t.hasTable,
+                          t.vatOh, t.inSum);
+    }
+};
+
+// What the item of a row takes from its texts, written as appendJson()
+// writes it, between the numbers of the pay.
+struct TRowParts
+{
+    QByteArray head; // ,"node":…,"text":…,"values":{"amount":
+    QByteArray currency; // ,"curr":… to ,"currshort":…
+    QByteArray summary; // ,"insum":…,"intermsum":…
+    QByteArray payform; // ,"payform":…,"payformname":…
+    QByteArray tail; // ,"vatoh":…,"waitername":…}}
+    qsizetype size = 0;
+
+    TRowParts(const TSummaryItem &item)
+    {
+        const TPayRow &row = *item.row;
+        const auto text = [&row](QByteArray &out, const char *name, TPayRow::Text which) {
+            if (const QString *t = row.texts[which]) {
+                out.append(",\"");
+                out.append(name);
+                out.append("\":");
+                typedText(*t).append(out);
+            }
+        };
+        const auto flag = [&row](QByteArray &out, const char *name, bool value) {
+            if (row.hasTable) {
+                out.append(",\"");
+                out.append(name);
+                out.append("\":");
+                boolValue(value).append(out);
+            }
+        };
+        head.append(",\"node\":");
+        TJsonText::appendString(head, item.node);
+        head.append(",\"text\":");
+        TJsonText::appendString(head, item.text());
+        head.append(",\"values\":{\"amount\":");
+        text(currency, "curr", TPayRow::Curr);
+        text(currency, "currdecpos", TPayRow::CurrDecPos);
+        text(currency, "currname", TPayRow::CurrName);
+        text(currency, "currrate", TPayRow::CurrRate);
+        text(currency, "currshort", TPayRow::CurrShort);
+        flag(summary, "insum", row.inSum);
+        text(summary, "intermsum", TPayRow::InTermSum);
+        text(payform, "payform", TPayRow::Payform);
+        text(payform, "payformname", TPayRow::PayformName);
+        flag(tail, "vatoh", row.vatOh);
+        text(tail, "waiter", TPayRow::Waiter);
+        text(tail, "waitername", TPayRow::WaiterName);
+        tail.append("}}");
+        size = head.size() + currency.size() + summary.size() + payform.size() + tail.size();
+    }
+};
+
+} // namespace
+
+struct TSummaryItemJson::Parts
+{
+    QString node;
+    QHash<TRowTexts, TRowParts> made;
+    // the last row's, which the next row mostly shares
+    std::optional<TRowTexts> lastTexts;
+    const TRowParts *last = nullptr;
+    QByteArray billText;
+};
+
+TSummaryItemJson::TSummaryItemJson()
+    : m_parts(std::make_unique<Parts>())
+{ }
+
+TSummaryItemJson::~TSummaryItemJson() = default;
+
+void TSummaryItemJson::forget()
+{
+    m_parts->made.clear();
+    m_parts->lastTexts.reset();
+    m_parts->last = nullptr;
+}
+
+void TSummaryItemJson::append(QByteArray &out, const TSummaryItem &item)
+{
+    const TPayRow *row = item.row;
+    const double amount = row ? row->amount() : 0;
+    // sums written as their digits; a larger one as appendJson() has it
+    if (!row || !(std::fabs(amount) < 9e10)) {
+        item.appendJson(out);
+        return;
+    }
+    Parts &p = *m_parts;
+    if (item.node != p.node) {
+        forget();
+        p.node = item.node;
+    }
+    const TRowTexts texts(*row);
+    if (!p.last || !(*p.lastTexts == texts)) {
+        auto it = p.made.find(texts);
+        if (it == p.made.end())
+            it = p.made.emplace(texts, item);
+        p.last = &it.value();
+        p.lastTexts = texts;
+    }
+    const TRowParts &parts = *p.last;
+    p.billText.clear();
+    if (row->billNumber < 0 && row->billText)
+        typedText(*row->billText).append(p.billText);
+    // the parts, p.billText and at most 12 numbers of 20 characters with
+    // their names
+    const qsizetype at = out.size();
+    out.resize(at + parts.size + p.billText.size() + 12 * 32 + 16);
+    char *const begin = out.data();
+    char *o = begin + at;
+    const qint64 whole = qint64(amount);
+    const char count = row->taken ? '1' : '0';
+    o = putLiteral(o, "{\"amount\":");
+    o = putInteger(o, whole);
+    o = putLiteral(o, ",\"count\":");
+    *o++ = count;
+    o = putLiteral(o, ",\"key\":\"");
+    o = putInteger(o, row->number);
+    *o++ = '"';
+    o = putBytes(o, parts.head);
+    o = putInteger(o, whole);
+    if (row->billNumber >= 0) {
+        o = putLiteral(o, ",\"billnum\":");
+        o = putInteger(o, row->billNumber);
+    } else if (row->billText) {
+        o = putLiteral(o, ",\"billnum\":");
+        o = putBytes(o, p.billText);
+    }
+    o = putLiteral(o, ",\"count\":");
+    *o++ = count;
+    o = putBytes(o, parts.currency);
+    const TPayValues &pay = row->pay;
+    if (row->taken) {
+        o = putLiteral(o, ",\"given\":");
+        o = putInteger(o, pay.given);
+        o = putLiteral(o, ",\"guests\":");
+        o = putInteger(o, pay.guests);
+    }
+    o = putBytes(o, parts.summary);
+    if (row->taken) {
+        o = putLiteral(o, ",\"orggiven\":");
+        o = putInteger(o, pay.orgGiven);
+    }
+    o = putBytes(o, parts.payform);
+    if (row->taken) {
+        o = putLiteral(o, ",\"retamount\":");
+        o = putInteger(o, pay.retAmount);
+        o = putLiteral(o, ",\"return\":");
+        o = putInteger(o, pay.ret);
+        o = putLiteral(o, ",\"tip\":");
+        o = putInteger(o, pay.tip);
+    }
+    o = putBytes(o, parts.tail);
+    out.resize(o - begin);
 }
 
 } // namespace PosLib

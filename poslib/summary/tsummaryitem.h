@@ -4,6 +4,8 @@
 #include <QJsonObject>
 #include <QString>
 
+#include <memory>
+
 namespace PosLib {
 
 class TReportLeaf;
@@ -39,6 +41,28 @@ struct TSummaryItem
     // The compact JSON of toJson(), byte for byte as QJsonDocument writes
     // it, made without building the object.
     void appendJson(QByteArray &out) const;
+};
+
+// Writes items as TSummaryItem::appendJson() does, byte for byte, the rows
+// of a node with a leaf per pay (a year lists a few hundred thousand) with
+// less work: what an item takes from the texts its pay copies (pay form,
+// waiter, currency, the node's name and the item's text) repeats from pay
+// to pay and is made once per set of texts, the numbers go straight into
+// the bytes. A row's texts are known by their addresses, which belong to
+// the node that hands them: forget() before the rows of another group.
+class TSummaryItemJson
+{
+public:
+    TSummaryItemJson();
+    ~TSummaryItemJson();
+    void append(QByteArray &out, const TSummaryItem &item);
+    // Forgets the parts made so far (a new node's texts may take the
+    // addresses of a node gone).
+    void forget();
+
+private:
+    struct Parts;
+    std::unique_ptr<Parts> m_parts;
 };
 
 // True for a text that the data take for a number: an optional minus, a

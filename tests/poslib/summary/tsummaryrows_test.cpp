@@ -1,5 +1,6 @@
 // The pays of the nodes with a leaf per pay, handed as rows: the items they
-// give are those of the leaves the rows stand for, byte for byte.
+// give are those of the leaves the rows stand for, byte for byte, also as
+// TSummaryItemJson writes them with the parts it keeps per set of texts.
 
 #include "testdir.h"
 #include "trepdata.h"
@@ -8,6 +9,8 @@
 #include "ttable.h"
 
 #include <QJsonDocument>
+
+#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -72,7 +75,10 @@ TTableEntry *payOf(int n)
                  n % 3 ? QStringLiteral("J\u00fcrgen \"Kr\u00e4mer\"\\") : QStringLiteral("0042"));
     e->setDate(QStringLiteral("date"), QDate(2014, 3, 5));
     e->setTime(QStringLiteral("time"), QTime(19, 30));
-    e->setInt(QStringLiteral("amount"), n % 5 == 0 ? -1250 * n : 1250 * n);
+    // an amount whose decimal text the data read back, and negative ones
+    e->setInt(QStringLiteral("amount"), n == 26      ? Q_INT64_C(120000000005)
+                                        : n % 5 == 0 ? -1250 * n
+                                                     : 1250 * n);
     e->setInt(QStringLiteral("payform"), 1 + n % 4);
     if (n % 7 != 0)
         e->setString(QStringLiteral("payformname"),
@@ -137,9 +143,14 @@ TEST(PayRows, ItemsAreThoseOfTheirLeaves)
             TSummaryItem item;
             item.node = QString::fromLatin1(name);
             std::vector<Seen> ofRows;
+            // one writer for the node's rows, its parts shared between them
+            TSummaryItemJson writer;
             ASSERT_TRUE(node->visitRows([&](const TPayRow &row) {
                 item.row = &row;
                 ofRows.push_back(seen(item));
+                QByteArray written("[");
+                writer.append(written, item);
+                EXPECT_EQ('[' + ofRows.back().bytes, written) << row.number;
             }));
             item.row = nullptr;
             std::vector<Seen> ofLeaves;
@@ -148,6 +159,9 @@ TEST(PayRows, ItemsAreThoseOfTheirLeaves)
                 item.key = key;
                 item.leaf = &leaf;
                 ofLeaves.push_back(seen(item));
+                QByteArray written;
+                writer.append(written, item);
+                EXPECT_EQ(ofLeaves.back().bytes, written) << key.toStdString();
             });
             ASSERT_EQ(ofLeaves.size(), ofRows.size());
             for (size_t i = 0; i < ofRows.size(); ++i)
@@ -162,4 +176,81 @@ TEST(PayRows, ItemsAreThoseOfTheirLeaves)
     // currreturns: every pay, currencies: those in the cash summary, in
     // the waiter's group and the overall one
     EXPECT_GT(rows, 2 * pays);
+}
+
+// Rows made by hand: the sums at their limits, a count of none, bill
+// numbers as numbers and as texts. Rows that share their texts share the
+// parts made of them, within one node; forget() lets texts at the same
+// addresses say something else.
+TEST(PayRows, WrittenItemsKeepTheirTextsUntilForgotten)
+{
+    QString payform = QStringLiteral("3");
+    QString payformName = QStringLiteral("Karte \u20ac \"Visa\"\\\n");
+    QString waiter = QStringLiteral("0042");
+    QString rate = QStringLiteral("1.25");
+    QString yes = QStringLiteral("yes");
+    QString bill = QStringLiteral("B-17\t");
+    TPayRow row;
+    row.number = 12;
+    row.texts[TPayRow::Payform] = &payform;
+    row.texts[TPayRow::PayformName] = &payformName;
+    row.texts[TPayRow::Waiter] = &waiter;
+    row.texts[TPayRow::CurrRate] = &rate;
+    row.texts[TPayRow::InTermSum] = &yes;
+    row.hasTable = true;
+    row.vatOh = true;
+    row.taken = true;
+    row.pay.amount = 1999;
+    row.pay.tip = 1;
+    row.pay.guests = 4;
+    row.pay.given = std::numeric_limits<qint64>::min();
+    row.pay.orgGiven = std::numeric_limits<qint64>::max();
+    row.pay.ret = -7;
+    row.pay.retAmount = Q_INT64_C(-5000000000);
+    TSummaryItem item;
+    item.node = QStringLiteral("currencies");
+    item.row = &row;
+    TSummaryItemJson writer;
+    const auto same = [&](const char *what) {
+        QByteArray expected;
+        item.appendJson(expected);
+        QByteArray written;
+        writer.append(written, item);
+        EXPECT_EQ(expected, written) << what;
+        return written;
+    };
+    same("first");
+    row.billNumber = 0;
+    same("bill number 0");
+    row.billNumber = -1;
+    row.billText = &bill;
+    row.number = 1;
+    same("bill text");
+    row.inSum = true;
+    row.texts[TPayRow::CurrRate] = nullptr;
+    same("other texts");
+    row.taken = false;
+    same("voided");
+    row.taken = true;
+    for (qint64 amount : {Q_INT64_C(89999999999), Q_INT64_C(90000000000), Q_INT64_C(-90000000001),
+                          Q_INT64_C(123456789012345)}) {
+        row.pay.amount = amount;
+        same("large amount");
+    }
+    row.pay.amount = -2500;
+    row.hasTable = false;
+    same("no table");
+    item.node = QStringLiteral("currreturns");
+    same("another node");
+
+    // the same addresses, other texts
+    const QByteArray before = same("before");
+    payformName = QStringLiteral("Cash");
+    QByteArray kept;
+    writer.append(kept, item);
+    EXPECT_EQ(before, kept);
+    writer.forget();
+    const QByteArray after = same("forgotten");
+    EXPECT_NE(before, after);
+    EXPECT_TRUE(after.contains("\"text\":\"Cash\""));
 }
