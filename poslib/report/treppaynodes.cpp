@@ -184,23 +184,39 @@ quint32 TRepPayforms::copiedOf(const TEntryFacts &entry, const TTableFacts &tabl
 bool TRepPayforms::rawCopiedOf(const TEntryFacts &entry, const TTableFacts &table, quint32 &id)
 {
     // the bytes of each field with its length (-1: null), 0xff for one
-    // the pay has not, then the table's flags
-    m_rawKey.resize(0);
-    for (TField f : CopiedFields[m_returnMode]) {
-        if (!entry.has(f)) {
-            m_rawKey.append(char(0xff));
+    // the pay has not, then the table's flags; made in one piece, as each
+    // pay of a year's data asks for it
+    TRawString raws[TPayRow::Texts];
+    bool present[TPayRow::Texts];
+    qsizetype size = 1;
+    for (int i = 0; i < TPayRow::Texts; ++i) {
+        const TField f = CopiedFields[m_returnMode][i];
+        present[i] = entry.has(f);
+        if (!present[i]) {
+            ++size;
             continue;
         }
-        TRawString raw;
-        if (!entry.rawText(f, raw))
+        if (!entry.rawText(f, raws[i]))
             return false;
-        m_rawKey.append(char(0));
-        m_rawKey.append(reinterpret_cast<const char *>(&raw.size), sizeof raw.size);
-        if (raw.size > 0)
-            m_rawKey.append(reinterpret_cast<const char *>(raw.data), raw.size);
+        size += 1 + qsizetype(sizeof raws[i].size) + std::max(raws[i].size, 0);
+    }
+    m_rawKey.resize(size);
+    char *o = m_rawKey.data();
+    for (int i = 0; i < TPayRow::Texts; ++i) {
+        if (!present[i]) {
+            *o++ = char(0xff);
+            continue;
+        }
+        *o++ = char(0);
+        std::memcpy(o, &raws[i].size, sizeof raws[i].size);
+        o += sizeof raws[i].size;
+        if (raws[i].size > 0) {
+            std::memcpy(o, raws[i].data, size_t(raws[i].size));
+            o += raws[i].size;
+        }
     }
     const bool hasTable = !table.isNull();
-    m_rawKey.append(char(hasTable ? 1 + (table.vatOh() ? 2 : 0) + (table.inSum() ? 4 : 0) : 0));
+    *o = char(hasTable ? 1 + (table.vatOh() ? 2 : 0) + (table.inSum() ? 4 : 0) : 0);
     auto it = m_rawCopied.constFind(m_rawKey);
     if (it != m_rawCopied.cend()) {
         id = it.value();
