@@ -51,6 +51,10 @@ bool TDataSpool::write(TOutput &output, const QJsonObject &head)
 
 std::function<void(const QString &line)> TDataSpool::lineSink()
 {
+    // JSON and CSV are written of the data: the lines are made (whether
+    // there are any tells an empty report) and let go, not held
+    if (m_sink)
+        return [](const QString &) {};
     if (m_format != TOutputFormat::Text || !m_file.isOpen())
         return {};
     return [this](const QString &line) {

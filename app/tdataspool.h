@@ -24,9 +24,10 @@ public:
     explicit TDataSpool(TOutputFormat format);
     ~TDataSpool();
     PosLib::TSummaryDataSink *sink() const { return m_sink.get(); }
-    // For text: where the report's lines go while they are made; empty for
-    // any other format and when no temporary file can be made (the lines
-    // are kept in memory then).
+    // For text: where the report's lines go while they are made; for JSON
+    // and CSV written through sink(): nowhere (they are not written); empty
+    // for any other format and when no temporary file can be made (the
+    // lines are kept in memory then).
     std::function<void(const QString &line)> lineSink();
 
     // Writes the whole document into the output: for JSON `head` (the

@@ -10,7 +10,10 @@
 #include "ttableentry.h"
 
 #include <QDomDocument>
+#include <QSet>
 #include <QTextStream>
+
+#include <atomic>
 
 using namespace Basics;
 
@@ -27,9 +30,21 @@ void appendFields(const TValue &value, QDomDocument &doc, QDomElement &element)
     }
 }
 
+std::atomic<int> g_spoolLeaves {64};
+
 } // namespace
 
 // ---- TReportNode ----------------------------------------------------------
+
+void TReportNode::setSpoolLeaves(int leaves)
+{
+    g_spoolLeaves = leaves;
+}
+
+int TReportNode::spoolLeaves()
+{
+    return g_spoolLeaves;
+}
 
 TReportNode::TReportNode(const QString &name)
     : m_name(name)
@@ -40,8 +55,97 @@ TReportNode::~TReportNode()
     qDeleteAll(m_leaves);
 }
 
+void TReportNode::spoolLeavesBeyond(const TLeafSpool::Order &order)
+{
+    m_spoolAt = g_spoolLeaves;
+    m_spoolOrder = order;
+}
+
+std::vector<TLeafSpool::Held> TReportNode::heldLeaves() const
+{
+    std::vector<TLeafSpool::Held> held;
+    held.reserve(size_t(m_leaves.size()));
+    for (auto it = m_leaves.cbegin(); it != m_leaves.cend(); ++it)
+        held.push_back({it.key(), it.value()});
+    return held;
+}
+
+void TReportNode::spoolWhenFull()
+{
+    m_keyCount = -1;
+    if (m_spoolAt <= 0 || int(m_leaves.size()) < m_spoolAt)
+        return;
+    if (!spoolable()) {
+        unspool();
+        m_spoolAt = 0;
+        return;
+    }
+    if (!m_spool)
+        m_spool = std::make_unique<TLeafSpool>([this] { return newLeaf(); }, m_spoolOrder);
+    if (!m_spool->add(heldLeaves())) {
+        // held in memory from now on
+        m_spoolAt = 0;
+        return;
+    }
+    qDeleteAll(m_leaves);
+    m_leaves.clear();
+    m_merged.clear();
+}
+
+void TReportNode::unspool() const
+{
+    if (!spooled())
+        return;
+    const std::vector<TLeafSpool::Held> held = heldLeaves();
+    Leaves all;
+    QSet<const TReportLeaf *> kept;
+    m_spool->forEach(
+            held, false,
+            [&](const QString &key, TReportLeaf &leaf, std::unique_ptr<TReportLeaf> &made) {
+                if (!made)
+                    kept.insert(&leaf);
+                all.insert(all.cend(), key, made ? made.release() : &leaf);
+            });
+    // a held leaf of a key spooled before was added to the spooled one
+    for (const TLeafSpool::Held &h : held) {
+        if (!kept.contains(h.leaf))
+            delete h.leaf;
+    }
+    m_leaves = std::move(all);
+    m_merged.clear();
+    m_spool.reset();
+    // what holds the leaves now may keep them
+    m_spoolAt = 0;
+}
+
+int TReportNode::recordLeafCount() const
+{
+    if (!spooled())
+        return int(m_leaves.size());
+    if (m_keyCount < 0)
+        m_keyCount = m_spool->keyCount(heldLeaves());
+    return m_keyCount;
+}
+
+void TReportNode::visitSpoolOrder(const LeafVisitor &visit) const
+{
+    if (!spooled()) {
+        visitLeaves(visit);
+        return;
+    }
+    m_spool->forEach(heldLeaves(), true,
+                     [&visit](const QString &key, TReportLeaf &leaf,
+                              std::unique_ptr<TReportLeaf> &) { visit(key, leaf); });
+}
+
 void TReportNode::visitLeaves(const LeafVisitor &visit) const
 {
+    if (spooled()) {
+        m_spool->forEach(heldLeaves(), false,
+                         [&visit](const QString &key, TReportLeaf &leaf,
+                                  std::unique_ptr<TReportLeaf> &) { visit(key, leaf); });
+        return;
+    }
     const Leaves &all = leaves();
     for (auto it = all.cbegin(); it != all.cend(); ++it)
         visit(it.key(), *it.value());
@@ -157,6 +261,7 @@ void TReportNode::mergeTotal(TAggregateReader &in)
 
 bool TReportNode::writeDay(TAggregateWriter &out) const
 {
+    materialize();
     writeTotal(out);
     out.u32(quint32(m_leaves.size()));
     for (auto it = m_leaves.cbegin(); it != m_leaves.cend(); ++it) {
@@ -168,7 +273,7 @@ bool TReportNode::writeDay(TAggregateWriter &out) const
 
 void TReportNode::mergeDay(TAggregateReader &in)
 {
-    const int offset = int(m_leaves.size());
+    const int offset = leavesTaken();
     mergeTotal(in);
     const quint32 count = in.count(2);
     // leaves only ever come in: the index is as big as the map, or stale
@@ -194,6 +299,7 @@ void TReportNode::mergeDay(TAggregateReader &in)
             m_leaves.insert(key, leaf.release());
         }
     }
+    spoolWhenFull();
 }
 
 QString TReportNode::mergedKey(const QString &key, int) const

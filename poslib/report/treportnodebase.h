@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tleafspool.h"
 #include "treportleaf.h"
 
 #include <QHash>
@@ -8,6 +9,8 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
+#include <vector>
 
 class QDomDocument;
 class QDomNode;
@@ -58,6 +61,12 @@ public:
     // number of records it took.
     int count() const { return leafCount(); }
 
+    // The leaves a node with a leaf per void or hotel room pay holds before
+    // it writes them to a temporary file (TLeafSpool; 0: never), for the
+    // nodes made from then on; 64 unless set (tests set a few).
+    static void setSpoolLeaves(int leaves);
+    static int spoolLeaves();
+
     // The record nodes ("tables", "currencies", "currreturns", "hotrooms",
     // "allvoids"; "cashins", "cashouts", "balances") keep a leaf for every
     // pay, void, cash or balance record (by default). Told not to, before
@@ -107,17 +116,47 @@ protected:
     virtual QString mergedKey(const QString &key, int offset) const;
     // The leaf of `key`, created when missing; null when none can be made.
     TReportLeaf *leafFor(const QString &key, const TEntryFacts &entry, const TTableFacts &table);
-    // Makes leaves of compact rows, for nodes that keep rows.
-    virtual void materialize() const { }
+    // Makes leaves of compact rows, for nodes that keep rows; reads the
+    // spooled leaves back, for nodes that spool them.
+    virtual void materialize() const { unspool(); }
     virtual int leafCount() const { return int(m_leaves.size()); }
+
+    // A node with a leaf per record writes its leaves to a spool once it
+    // holds spoolLeaves() of them (called by its constructor; `order`: the
+    // second order a spool keeps, see visitSpoolOrder()). The spool is read
+    // back by visitLeaves() a leaf at a time, by leaves() and a day
+    // aggregate whole, and holds no more from then on.
+    void spoolLeavesBeyond(const TLeafSpool::Order &order = TLeafSpool::Order());
+    // After adding: spools the leaves held when they are many.
+    void spoolWhenFull();
+    // False when the leaves held cannot be spooled in their order: what was
+    // spooled is read back then and the node holds its leaves from then on.
+    virtual bool spoolable() const { return true; }
+    bool spooled() const { return m_spool && !m_spool->isEmpty(); }
+    // The leaves held and spooled (a key spooled twice counted twice).
+    int leavesTaken() const { return int(m_leaves.size()) + (m_spool ? m_spool->written() : 0); }
+    // The number of keys, held and spooled.
+    int recordLeafCount() const;
+    // Calls `visit` for every leaf in the spool's second order (a node that
+    // holds its leaves has none: in key order then).
+    void visitSpoolOrder(const LeafVisitor &visit) const;
+    void unspool() const;
 
     mutable Leaves m_leaves;
     // the leaves by key for adding later days (mergeDay), once one is added
-    QHash<QString, TReportLeaf *> m_merged;
+    mutable QHash<QString, TReportLeaf *> m_merged;
     QString m_name;
     bool m_keepRecords = true;
     // records taken without leaves
     int m_taken = 0;
+
+private:
+    std::vector<TLeafSpool::Held> heldLeaves() const;
+
+    mutable std::unique_ptr<TLeafSpool> m_spool;
+    TLeafSpool::Order m_spoolOrder;
+    mutable int m_spoolAt = 0; // leaves held before spooling, 0: never
+    mutable int m_keyCount = -1; // recordLeafCount() once spooled, -1: not counted
 };
 
 } // namespace PosLib

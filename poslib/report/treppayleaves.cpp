@@ -124,6 +124,16 @@ TRepHotelRoom::TRepHotelRoom(const TEntryFacts &entry, const TTableFacts &table)
     entry.copyTo(*this, {FRoom, FHotParty, FHotelAcc, FHotelGuest, FWaiterName, FDate, FTime});
 }
 
+QDate TRepHotelRoom::fieldDate() const
+{
+    return Basics::TValue::getDate(fieldName(FDate));
+}
+
+QTime TRepHotelRoom::fieldTime() const
+{
+    return Basics::TValue::getTime(fieldName(FTime));
+}
+
 void TRepHotelRoom::writeState(TAggregateWriter &out) const
 {
     TRepPayform::writeState(out);

@@ -90,6 +90,10 @@ public:
     // Date and time of the pay that created the leaf.
     QDate payDate() const { return m_payDate; }
     QTime payTime() const { return m_payTime; }
+    // Its "date" and "time" fields, read without writing the sums into the
+    // record first (a day aggregate of the leaf would hold them then).
+    QDate fieldDate() const;
+    QTime fieldTime() const;
     void writeState(TAggregateWriter &out) const override;
     void readState(TAggregateReader &in, bool fresh) override;
 

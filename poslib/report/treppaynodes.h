@@ -301,9 +301,18 @@ public:
     using TRepPayNode::keyOf;
     QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
     TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
+    // Calls `visit` for every leaf in the order of the hotel room report: by
+    // the date and time (to the second) of its pay, leaves of the same
+    // second in the order of their keys.
+    void visitByTime(const std::function<void(const TReportLeaf &leaf)> &visit) const;
 
 protected:
     int leafCount() const override;
+    bool spoolable() const override;
+
+private:
+    // "yyyyMMddhhmmss" of the leaf's pay
+    static QString timeText(const TReportLeaf &leaf);
 };
 
 } // namespace PosLib

@@ -82,7 +82,10 @@ TReportLeaf *TRepVArticles::newLeaf() const
 
 TRepAllVoids::TRepAllVoids()
     : TRepVoidNode(QStringLiteral("AllVoids"))
-{ }
+{
+    // a leaf per second with voids: a year's are many
+    spoolLeavesBeyond();
+}
 
 QString TRepAllVoids::keyOf(const TEntryFacts &entry, const TTableFacts &) const
 {
@@ -106,6 +109,7 @@ void TRepAllVoids::add(const TEntryFacts &entry, const TTableFacts &table)
 {
     if (m_keepRecords) {
         TRepVoidNode::add(entry, table);
+        spoolWhenFull();
         return;
     }
     // every void has a key here
@@ -115,7 +119,7 @@ void TRepAllVoids::add(const TEntryFacts &entry, const TTableFacts &table)
 
 int TRepAllVoids::leafCount() const
 {
-    return m_keepRecords ? int(m_leaves.size()) : m_taken;
+    return m_keepRecords ? recordLeafCount() : m_taken;
 }
 
 } // namespace PosLib

@@ -272,9 +272,9 @@ private:
     // Item reports.
     void itemReport(int code, const TRepData *group, TSummaryLines &out) const;
     QStringList simpleItems(int code, const TRepData *group, double &sum) const;
-    QStringList voidEntries(const TRepData *group, double &sum) const;
+    void voidEntries(const TRepData *group, double &sum, TSummaryLines &out) const;
     void tableItems(const TRepData *group, double &sum, TSummaryLines &out) const;
-    QStringList hotelItems(const TRepData *group, double &sum) const;
+    void hotelItems(const TRepData *group, double &sum, TSummaryLines &out) const;
     QStringList hourItems(const TRepData *group, double &sum) const;
     QStringList orderItems(const TRepData *group, double &sum) const;
     QStringList discountItems(const TRepData *group, QStringList &sums) const;

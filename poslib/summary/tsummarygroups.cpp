@@ -8,6 +8,7 @@
 #include "treportnode.h"
 #include "tsummarylines.h"
 #include "tsummarytext.h"
+#include "tsumparser.h"
 #include "tvalue.h"
 
 #include <algorithm>
@@ -318,6 +319,17 @@ bool TSummary::hasBody(int code, const TRepData *group, bool currentData) const
     // know whether there are any
     if (code == Tables && hasData(group)) {
         const TReportNode *n = group->node(QStringLiteral("tables"));
+        return n && n->keepsRecords() && n->count() > 0;
+    }
+    // nor the hotel rooms and void entries, lines for each leaf (unless a
+    // layout lays the voids out)
+    if ((code == HotelRooms
+         || (code == VoidEntries
+             && !TSumParser(m_currencies, m_dataPath)
+                         .setLayout(QStringLiteral("sumvoidentries.cfg"))))
+        && hasData(group)) {
+        const TReportNode *n = group->node(code == HotelRooms ? QStringLiteral("hotrooms")
+                                                              : QStringLiteral("allvoids"));
         return n && n->keepsRecords() && n->count() > 0;
     }
     return !body(code, group, currentData).isEmpty();

@@ -24,7 +24,9 @@
 #include "trepdata.h"
 #include "treportleaf.h"
 #include "treportnode.h"
+#include "treppaynodes.h"
 #include "treptables.h"
+#include "trepvoidleaves.h"
 #include "tround.h"
 #include "tsummarylines.h"
 #include "tsummarytext.h"
@@ -94,7 +96,7 @@ void TSummary::itemReport(int code, const TRepData *group, TSummaryLines &out) c
         break;
     }
     case VoidEntries:
-        list = voidEntries(group, exact);
+        voidEntries(group, exact, out);
         sums << itemLine(caption(QStringLiteral("sumvoidentries"), Text::tr("Sum void entries:")),
                          sum());
         break;
@@ -103,7 +105,7 @@ void TSummary::itemReport(int code, const TRepData *group, TSummaryLines &out) c
         sums << itemLine(caption(QStringLiteral("sumpayments"), Text::tr("Sum payments:")), sum());
         break;
     case HotelRooms:
-        list = hotelItems(group, exact);
+        hotelItems(group, exact, out);
         sums << itemLine(caption(QStringLiteral("sumpayments"), Text::tr("Sum payments:")), sum());
         break;
     case Hours:
@@ -262,42 +264,46 @@ QStringList TSummary::simpleItems(int code, const TRepData *group, double &sum) 
     return lines;
 }
 
-QStringList TSummary::voidEntries(const TRepData *group, double &sum) const
+void TSummary::voidEntries(const TRepData *group, double &sum, TSummaryLines &out) const
 {
     const TReportNode *n = group->node(QStringLiteral("allvoids"));
     if (!n)
-        return {};
-    QStringList lines;
+        return;
+    // a layout lays out all items at once; else each void's lines go out as
+    // they are made, one leaf at a time (a year's voids may be spooled)
+    const QString layout = QStringLiteral("sumvoidentries.cfg");
+    const bool laidOut = TSumParser(m_currencies, m_dataPath).setLayout(layout);
     QList<LayoutItem> items;
-    for (const TReportLeaf *value : n->leaves()) {
-        const auto *leaf = static_cast<const TRepVoid *>(value);
+    n->visitLeaves([&](const QString &, const TReportLeaf &value) {
+        const auto *leaf = static_cast<const TRepVoid *>(&value);
         const qint64 amount = amountOf(leaf);
         sum += leaf->amount();
         const QString article = oneLine(leaf->getString(QStringLiteral("article")));
-        items << LayoutItem {article, leaf->count(), amount};
-
+        if (laidOut) {
+            items << LayoutItem {article, leaf->count(), amount};
+            return;
+        }
         const QDate d = leaf->date();
-        lines << QStringLiteral("%1 %2 %3/%4")
-                         .arg(QString::asprintf("%02d.%02d.%04d", d.day(), d.month(), d.year()),
-                              leaf->time().toString(QStringLiteral("hh:mm:ss")),
-                              leaf->getString(QStringLiteral("table")).rightJustified(5),
-                              leaf->getString(QStringLiteral("party")).rightJustified(3));
-        lines << itemLine(QStringLiteral("%1 %2 (%3)")
-                                  .arg(num(roundHalfUp(leaf->count())).rightJustified(4),
-                                       cut(article, 14),
-                                       num(leaf->getLong(QStringLiteral("plu"))).rightJustified(4)),
-                          amount);
-        lines << QStringLiteral("(%1: %2)")
-                         .arg(leaf->getString(QStringLiteral("vwaiter")),
-                              leaf->getString(QStringLiteral("vwaitername")));
+        out.add(QStringLiteral("%1 %2 %3/%4")
+                        .arg(QString::asprintf("%02d.%02d.%04d", d.day(), d.month(), d.year()),
+                             leaf->time().toString(QStringLiteral("hh:mm:ss")),
+                             leaf->getString(QStringLiteral("table")).rightJustified(5),
+                             leaf->getString(QStringLiteral("party")).rightJustified(3)));
+        out.add(itemLine(QStringLiteral("%1 %2 (%3)")
+                                 .arg(num(roundHalfUp(leaf->count())).rightJustified(4),
+                                      cut(article, 14),
+                                      num(leaf->getLong(QStringLiteral("plu"))).rightJustified(4)),
+                         amount));
+        out.add(QStringLiteral("(%1: %2)")
+                        .arg(leaf->getString(QStringLiteral("vwaiter")),
+                             leaf->getString(QStringLiteral("vwaitername"))));
         const QString reason = oneLine(leaf->getString(QStringLiteral("reason")));
         if (!reason.isEmpty())
-            lines << reason;
-    }
-    QStringList laidOut;
-    if (!items.isEmpty() && layoutLines(QStringLiteral("sumvoidentries.cfg"), items, laidOut))
-        return laidOut;
-    return lines;
+            out.add(reason);
+    });
+    QStringList lines;
+    if (!items.isEmpty() && layoutLines(layout, items, lines))
+        out.add(lines);
 }
 
 namespace {
@@ -405,49 +411,33 @@ void TSummary::tableItems(const TRepData *group, double &sum, TSummaryLines &out
             });
 }
 
-QStringList TSummary::hotelItems(const TRepData *group, double &sum) const
+void TSummary::hotelItems(const TRepData *group, double &sum, TSummaryLines &out) const
 {
-    const TReportNode *n = group->node(QStringLiteral("hotrooms"));
+    const auto *n = dynamic_cast<const TRepHotelRooms *>(group->node(QStringLiteral("hotrooms")));
     if (!n)
-        return {};
-    // by the time of the pay that made the leaf; the running number keeps
-    // equal times apart
-    QList<std::pair<QString, const TReportLeaf *>> sorted;
-    long running = 0;
-    for (const TReportLeaf *leaf : n->leaves()) {
-        const QDate d = leaf->getDate(QStringLiteral("date"));
-        const QTime t = leaf->getTime(QStringLiteral("time"));
-        const QString key = QString::asprintf("%04d%02d%02d%02d%02d%02d%08ld", d.year(), d.month(),
-                                              d.day(), t.hour(), t.minute(), t.second(), ++running);
-        sorted.append({key, leaf});
-    }
-    std::sort(sorted.begin(), sorted.end(),
-              [](const auto &a, const auto &b) { return a.first < b.first; });
-
-    QStringList lines;
+        return;
     const QString currency = currencyText().leftJustified(3);
-    for (const auto &entry : sorted) {
-        const TReportLeaf *leaf = entry.second;
-        const qint64 amount = amountOf(leaf);
-        sum += leaf->amount();
-        const QDate d = leaf->getDate(QStringLiteral("date"));
-        const QTime t = leaf->getTime(QStringLiteral("time"));
+    // by the time of the pay that made the leaf, one leaf at a time
+    n->visitByTime([&](const TReportLeaf &leaf) {
+        const qint64 amount = amountOf(&leaf);
+        sum += leaf.amount();
+        const QDate d = leaf.getDate(QStringLiteral("date"));
+        const QTime t = leaf.getTime(QStringLiteral("time"));
         const QString date = d.toString(QStringLiteral("dd.MM.yy")).rightJustified(8);
         const QString time = t.toString(QStringLiteral("hh:mm:ss")).rightJustified(8);
-        lines << QStringLiteral("%1 %2  %3/%4 %5")
-                         .arg(date, time, leaf->getString(QStringLiteral("table")),
-                              leaf->getString(QStringLiteral("party")),
-                              leaf->getString(QStringLiteral("billnum")));
-        lines << QStringLiteral("  %1 %2 %3")
-                         .arg(leaf->getString(QStringLiteral("waitername")).leftJustified(15),
-                              amountText(amount).rightJustified(8), currency);
-        QString room = leaf->getString(QStringLiteral("room"));
+        out.add(QStringLiteral("%1 %2  %3/%4 %5")
+                        .arg(date, time, leaf.getString(QStringLiteral("table")),
+                             leaf.getString(QStringLiteral("party")),
+                             leaf.getString(QStringLiteral("billnum"))));
+        out.add(QStringLiteral("  %1 %2 %3")
+                        .arg(leaf.getString(QStringLiteral("waitername")).leftJustified(15),
+                             amountText(amount).rightJustified(8), currency));
+        QString room = leaf.getString(QStringLiteral("room"));
         if (room.isEmpty())
-            room = leaf->getString(QStringLiteral("hotelacc"));
-        lines << room.rightJustified(5) + QLatin1Char(' ')
-                         + leaf->getString(QStringLiteral("hotelguest"));
-    }
-    return lines;
+            room = leaf.getString(QStringLiteral("hotelacc"));
+        out.add(room.rightJustified(5) + QLatin1Char(' ')
+                + leaf.getString(QStringLiteral("hotelguest")));
+    });
 }
 
 QStringList TSummary::hourItems(const TRepData *group, double &sum) const

@@ -1,0 +1,314 @@
+#include "tleafspool.h"
+
+#include "taggregatestream.h"
+#include "terror.h"
+#include "treportleaf.h"
+
+#include <QByteArray>
+#include <QTemporaryFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+using namespace Basics;
+
+namespace PosLib {
+
+namespace {
+
+// what a run's reader holds of the file at a time
+constexpr qint64 ReadBlock = 4096;
+
+void appendNumber(QByteArray &out, quint32 n)
+{
+    out.append(reinterpret_cast<const char *>(&n), sizeof n);
+}
+
+void appendText(QByteArray &out, const QString &text)
+{
+    appendNumber(out, quint32(text.size()));
+    out.append(reinterpret_cast<const char *>(text.constData()),
+               qsizetype(text.size() * qsizetype(sizeof(QChar))));
+}
+
+// A leaf's state as a day aggregate of its own.
+QByteArray stateOf(const TReportLeaf &leaf)
+{
+    TAggregateWriter out;
+    leaf.writeState(out);
+    return out.bytes();
+}
+
+} // namespace
+
+// The records of a section one after another: their length, the order
+// text, the key, the leaf's state. Reads a block of the file at a time.
+class TLeafSpool::Cursor
+{
+public:
+    // `byOrder`: the records are read in the order of their order texts,
+    // else of their keys (and their order texts are passed over)
+    Cursor(const QTemporaryFile *file, const Section &section, bool byOrder)
+        : m_file(file)
+        , m_pos(section.begin)
+        , m_end(section.end)
+        , m_byOrder(byOrder)
+    {
+        advance();
+    }
+    bool atEnd() const { return m_atEnd; }
+    const QString &order() const { return m_orderText; }
+    const QString &key() const { return m_key; }
+    const QByteArray &state() const { return m_state; }
+    void advance()
+    {
+        if (m_pos - m_buffer.size() + m_at >= m_end) {
+            m_atEnd = true;
+            return;
+        }
+        quint32 size = 0;
+        read(&size, sizeof size);
+        m_record.resize(qsizetype(size));
+        read(m_record.data(), size);
+        qsizetype at = 0;
+        const QString order = textAt(at);
+        if (m_byOrder)
+            m_orderText = order;
+        m_key = textAt(at);
+        m_state = m_record.mid(at);
+    }
+
+private:
+    QString textAt(qsizetype &at) const
+    {
+        quint32 n = 0;
+        if (at + qsizetype(sizeof n) > m_record.size())
+            fail(EIO);
+        std::memcpy(&n, m_record.constData() + at, sizeof n);
+        at += qsizetype(sizeof n);
+        const qsizetype bytes = qsizetype(n) * qsizetype(sizeof(QChar));
+        if (at + bytes > m_record.size())
+            fail(EIO);
+        QString text(qsizetype(n), Qt::Uninitialized);
+        std::memcpy(text.data(), m_record.constData() + at, size_t(bytes));
+        at += bytes;
+        return text;
+    }
+    void read(void *to, qint64 size)
+    {
+        auto *out = static_cast<char *>(to);
+        while (size > 0) {
+            if (m_at == m_buffer.size())
+                fill();
+            const qint64 n = std::min(size, qint64(m_buffer.size()) - m_at);
+            std::memcpy(out, m_buffer.constData() + m_at, size_t(n));
+            out += n;
+            m_at += int(n);
+            size -= n;
+        }
+    }
+    void fill()
+    {
+        const qint64 want = std::min(ReadBlock, m_end - m_pos);
+        if (want <= 0)
+            fail(EIO);
+        m_buffer.resize(int(want));
+        qint64 got = 0;
+        while (got < want) {
+            const ssize_t n = ::pread(m_file->handle(), m_buffer.data() + got, size_t(want - got),
+                                      off_t(m_pos + got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                fail(n < 0 ? errno : EIO);
+            got += n;
+        }
+        m_pos += want;
+        m_at = 0;
+    }
+    [[noreturn]] void fail(int error) const
+    {
+        throw TFileError(T_SOURCE, 304, 310, error, m_file->fileName());
+    }
+
+    const QTemporaryFile *m_file;
+    qint64 m_pos; // of the file, after the buffer
+    qint64 m_end;
+    bool m_byOrder;
+    QByteArray m_buffer;
+    int m_at = 0;
+    bool m_atEnd = false;
+    QByteArray m_record;
+    QString m_orderText;
+    QString m_key;
+    QByteArray m_state;
+};
+
+TLeafSpool::TLeafSpool(NewLeaf newLeaf, Order order)
+    : m_newLeaf(std::move(newLeaf))
+    , m_order(std::move(order))
+{ }
+
+TLeafSpool::~TLeafSpool() = default;
+
+bool TLeafSpool::write(const QByteArray &bytes, Section &section)
+{
+    if (!m_file->seek(m_end) || m_file->write(bytes) != bytes.size() || !m_file->flush())
+        return false;
+    section = {m_end, m_end + bytes.size()};
+    m_end += bytes.size();
+    return true;
+}
+
+bool TLeafSpool::add(const std::vector<Held> &leaves)
+{
+    if (!m_file) {
+        auto file = std::make_unique<QTemporaryFile>();
+        if (!file->open())
+            return false;
+        m_file = std::move(file);
+    }
+    std::vector<QByteArray> records;
+    std::vector<QString> orders;
+    records.reserve(leaves.size());
+    for (const Held &held : leaves) {
+        const QString order = m_order ? m_order(*held.leaf) : QString();
+        QByteArray record;
+        appendText(record, order);
+        appendText(record, held.key);
+        record.append(stateOf(*held.leaf));
+        records.push_back(std::move(record));
+        orders.push_back(order);
+    }
+    const auto section = [&records](const std::vector<size_t> &indexes) {
+        QByteArray bytes;
+        for (size_t i : indexes) {
+            appendNumber(bytes, quint32(records[i].size()));
+            bytes.append(records[i]);
+        }
+        return bytes;
+    };
+    std::vector<size_t> indexes(leaves.size());
+    for (size_t i = 0; i < indexes.size(); ++i)
+        indexes[i] = i;
+    Run run {};
+    const qint64 end = m_end;
+    bool ok = write(section(indexes), run.byKey);
+    if (ok && m_order) {
+        std::sort(indexes.begin(), indexes.end(), [&](size_t a, size_t b) {
+            if (orders[a] != orders[b])
+                return orders[a] < orders[b];
+            return leaves[a].key < leaves[b].key;
+        });
+        ok = write(section(indexes), run.byOrder);
+    }
+    if (!ok) {
+        m_end = end;
+        return false;
+    }
+    m_runs.push_back(run);
+    m_written += int(leaves.size());
+    return true;
+}
+
+void TLeafSpool::merge(const std::vector<Held> &held, bool byOrder, int *keys,
+                       const Visit &visit) const
+{
+    const bool keysOnly = keys != nullptr;
+    std::vector<std::unique_ptr<Cursor>> cursors;
+    for (const Run &run : m_runs)
+        cursors.push_back(
+                std::make_unique<Cursor>(m_file.get(), byOrder ? run.byOrder : run.byKey, byOrder));
+    // the leaves held, in the order read
+    std::vector<std::pair<QString, size_t>> tail;
+    tail.reserve(held.size());
+    for (size_t i = 0; i < held.size(); ++i)
+        tail.emplace_back(byOrder ? m_order(*held[i].leaf) : QString(), i);
+    if (byOrder) {
+        std::sort(tail.begin(), tail.end(), [&held](const auto &a, const auto &b) {
+            if (a.first != b.first)
+                return a.first < b.first;
+            return held[a.second].key < held[b.second].key;
+        });
+    }
+    size_t tailAt = 0;
+    const auto less = [](const QString &order, const QString &key, const QString &otherOrder,
+                         const QString &otherKey) {
+        if (order != otherOrder)
+            return order < otherOrder;
+        return key < otherKey;
+    };
+    for (;;) {
+        const QString *order = nullptr;
+        const QString *key = nullptr;
+        for (const auto &cursor : cursors) {
+            if (!cursor->atEnd() && (!key || less(cursor->order(), cursor->key(), *order, *key))) {
+                order = &cursor->order();
+                key = &cursor->key();
+            }
+        }
+        if (tailAt < tail.size()) {
+            const auto &t = tail[tailAt];
+            if (!key || less(t.first, held[t.second].key, *order, *key)) {
+                order = &t.first;
+                key = &held[t.second].key;
+            }
+        }
+        if (!key)
+            return;
+        // copies: the cursors move on
+        const QString nextOrder = *order;
+        const QString nextKey = *key;
+        std::unique_ptr<TReportLeaf> made;
+        for (const auto &cursor : cursors) {
+            while (!cursor->atEnd() && cursor->order() == nextOrder && cursor->key() == nextKey) {
+                if (!keysOnly) {
+                    const bool fresh = !made;
+                    if (fresh)
+                        made.reset(m_newLeaf());
+                    TAggregateReader in(cursor->state());
+                    made->readState(in, fresh);
+                    if (!in.ok())
+                        throw TFileError(T_SOURCE, 304, 310, EIO, m_file->fileName());
+                }
+                cursor->advance();
+            }
+        }
+        TReportLeaf *leaf = made.get();
+        while (tailAt < tail.size() && tail[tailAt].first == nextOrder
+               && held[tail[tailAt].second].key == nextKey) {
+            TReportLeaf *tailLeaf = held[tail[tailAt].second].leaf;
+            ++tailAt;
+            if (keysOnly)
+                continue;
+            if (!leaf) {
+                leaf = tailLeaf;
+                continue;
+            }
+            // a later day's, as the node would have added it
+            const QByteArray state = stateOf(*tailLeaf);
+            TAggregateReader in(state);
+            leaf->readState(in, false);
+        }
+        if (keysOnly)
+            ++*keys;
+        else
+            visit(nextKey, *leaf, made);
+    }
+}
+
+void TLeafSpool::forEach(const std::vector<Held> &held, bool byOrder, const Visit &visit) const
+{
+    merge(held, byOrder && m_order, nullptr, visit);
+}
+
+int TLeafSpool::keyCount(const std::vector<Held> &held) const
+{
+    int count = 0;
+    merge(held, false, &count, Visit());
+    return count;
+}
+
+} // namespace PosLib
