@@ -3,6 +3,7 @@
 #include "taggregatestream.h"
 #include "terror.h"
 #include "treportleaf.h"
+#include "tspoolreader.h"
 
 #include <QByteArray>
 #include <QTemporaryFile>
@@ -17,9 +18,6 @@ using namespace Basics;
 namespace PosLib {
 
 namespace {
-
-// what a run's reader holds of the file at a time
-constexpr qint64 ReadBlock = 4096;
 
 void appendNumber(QByteArray &out, quint32 n)
 {
@@ -51,9 +49,7 @@ public:
     // `byOrder`: the records are read in the order of their order texts,
     // else of their keys (and their order texts are passed over)
     Cursor(const QTemporaryFile *file, const Section &section, bool byOrder)
-        : m_file(file)
-        , m_pos(section.begin)
-        , m_end(section.end)
+        : m_in(file, section.begin, section.end)
         , m_byOrder(byOrder)
     {
         advance();
@@ -64,14 +60,14 @@ public:
     const QByteArray &state() const { return m_state; }
     void advance()
     {
-        if (m_pos - m_buffer.size() + m_at >= m_end) {
+        if (m_in.atEnd()) {
             m_atEnd = true;
             return;
         }
         quint32 size = 0;
-        read(&size, sizeof size);
+        m_in.read(&size, sizeof size);
         m_record.resize(qsizetype(size));
-        read(m_record.data(), size);
+        m_in.read(m_record.data(), size);
         qsizetype at = 0;
         const QString order = textAt(at);
         if (m_byOrder)
@@ -85,60 +81,19 @@ private:
     {
         quint32 n = 0;
         if (at + qsizetype(sizeof n) > m_record.size())
-            fail(EIO);
+            m_in.fail(EIO);
         std::memcpy(&n, m_record.constData() + at, sizeof n);
         at += qsizetype(sizeof n);
         const qsizetype bytes = qsizetype(n) * qsizetype(sizeof(QChar));
         if (at + bytes > m_record.size())
-            fail(EIO);
+            m_in.fail(EIO);
         QString text(qsizetype(n), Qt::Uninitialized);
         std::memcpy(text.data(), m_record.constData() + at, size_t(bytes));
         at += bytes;
         return text;
     }
-    void read(void *to, qint64 size)
-    {
-        auto *out = static_cast<char *>(to);
-        while (size > 0) {
-            if (m_at == m_buffer.size())
-                fill();
-            const qint64 n = std::min(size, qint64(m_buffer.size()) - m_at);
-            std::memcpy(out, m_buffer.constData() + m_at, size_t(n));
-            out += n;
-            m_at += int(n);
-            size -= n;
-        }
-    }
-    void fill()
-    {
-        const qint64 want = std::min(ReadBlock, m_end - m_pos);
-        if (want <= 0)
-            fail(EIO);
-        m_buffer.resize(int(want));
-        qint64 got = 0;
-        while (got < want) {
-            const ssize_t n = ::pread(m_file->handle(), m_buffer.data() + got, size_t(want - got),
-                                      off_t(m_pos + got));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                fail(n < 0 ? errno : EIO);
-            got += n;
-        }
-        m_pos += want;
-        m_at = 0;
-    }
-    [[noreturn]] void fail(int error) const
-    {
-        throw TFileError(T_SOURCE, 304, 310, error, m_file->fileName());
-    }
-
-    const QTemporaryFile *m_file;
-    qint64 m_pos; // of the file, after the buffer
-    qint64 m_end;
+    TSpoolReader m_in;
     bool m_byOrder;
-    QByteArray m_buffer;
-    int m_at = 0;
     bool m_atEnd = false;
     QByteArray m_record;
     QString m_orderText;

@@ -1,6 +1,7 @@
 #include "ttablerowspool.h"
 
 #include "terror.h"
+#include "tspoolreader.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -16,22 +17,13 @@ using namespace Basics;
 
 namespace PosLib {
 
-namespace {
-
-// what a run's reader holds of the file at a time
-constexpr qint64 ReadBlock = 4096;
-
-} // namespace
-
 // The rows of a run one after another: the row's bytes, its count of pays
 // as a 32-bit number, the pays' bytes. Reads a block of the file at a time.
 class TTableRowSpool::Cursor
 {
 public:
     Cursor(const QTemporaryFile *file, const Run &run)
-        : m_file(file)
-        , m_pos(run.begin)
-        , m_end(run.end)
+        : m_in(file, run.begin, run.end)
     {
         advance();
     }
@@ -44,7 +36,7 @@ public:
     {
         for (qint32 p = 0; p < m_pays; ++p) {
             TTableRowPay pay;
-            read(&pay, sizeof pay);
+            m_in.read(&pay, sizeof pay);
             take(pay);
         }
         advance();
@@ -53,56 +45,15 @@ public:
 private:
     void advance()
     {
-        if (m_pos - m_buffer.size() + m_at >= m_end) {
+        if (m_in.atEnd()) {
             m_atEnd = true;
             return;
         }
-        read(&m_row, sizeof m_row);
-        read(&m_pays, sizeof m_pays);
+        m_in.read(&m_row, sizeof m_row);
+        m_in.read(&m_pays, sizeof m_pays);
         m_day = dayOf(m_row.payDate);
     }
-    void read(void *to, qint64 size)
-    {
-        auto *out = static_cast<char *>(to);
-        while (size > 0) {
-            if (m_at == m_buffer.size())
-                fill();
-            const qint64 n = std::min(size, qint64(m_buffer.size()) - m_at);
-            std::memcpy(out, m_buffer.constData() + m_at, size_t(n));
-            out += n;
-            m_at += int(n);
-            size -= n;
-        }
-    }
-    void fill()
-    {
-        const qint64 want = std::min(ReadBlock, m_end - m_pos);
-        if (want <= 0)
-            fail(EIO);
-        m_buffer.resize(int(want));
-        qint64 got = 0;
-        while (got < want) {
-            const ssize_t n = ::pread(m_file->handle(), m_buffer.data() + got, size_t(want - got),
-                                      off_t(m_pos + got));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                fail(n < 0 ? errno : EIO);
-            got += n;
-        }
-        m_pos += want;
-        m_at = 0;
-    }
-    [[noreturn]] void fail(int error) const
-    {
-        throw TFileError(T_SOURCE, 304, 310, error, m_file->fileName());
-    }
-
-    const QTemporaryFile *m_file;
-    qint64 m_pos; // of the file, after the buffer
-    qint64 m_end;
-    QByteArray m_buffer;
-    int m_at = 0;
+    TSpoolReader m_in;
     bool m_atEnd = false;
     TTableRow m_row {};
     qint32 m_pays = 0;

@@ -1,5 +1,7 @@
 #include "tjsontext.h"
 
+#include <cstring>
+
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLocale>
@@ -91,19 +93,27 @@ void appendString(QByteArray &out, QStringView text)
     out.append('"');
 }
 
-void appendInteger(QByteArray &out, qint64 value)
+char *putInteger(char *at, qint64 value)
 {
     char digits[24];
-    char *at = digits + sizeof digits;
+    char *d = digits + sizeof digits;
     // the magnitude as unsigned: the smallest value has no positive twin
     quint64 v = value < 0 ? 0 - quint64(value) : quint64(value);
     do {
-        *--at = char('0' + v % 10);
+        *--d = char('0' + v % 10);
         v /= 10;
     } while (v != 0);
     if (value < 0)
-        *--at = '-';
-    out.append(at, qsizetype(digits + sizeof digits - at));
+        *--d = '-';
+    const size_t n = size_t(digits + sizeof digits - d);
+    std::memcpy(at, d, n);
+    return at + n;
+}
+
+void appendInteger(QByteArray &out, qint64 value)
+{
+    char digits[24];
+    out.append(digits, qsizetype(putInteger(digits, value) - digits));
 }
 
 void appendDouble(QByteArray &out, double value)

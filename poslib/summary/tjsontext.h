@@ -16,6 +16,9 @@ namespace TJsonText {
 // UTF-8; quotes, backslashes, control characters and lone surrogates
 // escaped as Qt escapes them.
 void appendString(QByteArray &out, QStringView text);
+// The digits of `value` (a '-' first when negative) written at `at`, at
+// most 20 bytes; returns the end of what was written.
+char *putInteger(char *at, qint64 value);
 void appendInteger(QByteArray &out, qint64 value);
 // The shortest form that reads back as the same double; "null" for a value
 // that is not finite.

@@ -360,23 +360,6 @@ char *putLiteral(char *at, const char (&text)[N])
     return at + N - 1;
 }
 
-// As TJsonText::appendInteger() writes it.
-char *putInteger(char *at, qint64 value)
-{
-    char digits[24];
-    char *d = digits + sizeof digits;
-    quint64 v = value < 0 ? 0 - quint64(value) : quint64(value);
-    do {
-        *--d = char('0' + v % 10);
-        v /= 10;
-    } while (v != 0);
-    if (value < 0)
-        *--d = '-';
-    const size_t n = size_t(digits + sizeof digits - d);
-    std::memcpy(at, d, n);
-    return at + n;
-}
-
 // The texts of a row whose item parts are the same.
 struct TRowTexts
 {
@@ -516,17 +499,17 @@ void TSummaryItemJson::append(QByteArray &out, const TSummaryItem &item)
     const qint64 whole = qint64(amount);
     const char count = row->taken ? '1' : '0';
     o = putLiteral(o, "{\"amount\":");
-    o = putInteger(o, whole);
+    o = TJsonText::putInteger(o, whole);
     o = putLiteral(o, ",\"count\":");
     *o++ = count;
     o = putLiteral(o, ",\"key\":\"");
-    o = putInteger(o, row->number);
+    o = TJsonText::putInteger(o, row->number);
     *o++ = '"';
     o = putBytes(o, parts.head);
-    o = putInteger(o, whole);
+    o = TJsonText::putInteger(o, whole);
     if (row->billNumber >= 0) {
         o = putLiteral(o, ",\"billnum\":");
-        o = putInteger(o, row->billNumber);
+        o = TJsonText::putInteger(o, row->billNumber);
     } else if (row->billText) {
         o = putLiteral(o, ",\"billnum\":");
         o = putBytes(o, p.billText);
@@ -537,23 +520,23 @@ void TSummaryItemJson::append(QByteArray &out, const TSummaryItem &item)
     const TPayValues &pay = row->pay;
     if (row->taken) {
         o = putLiteral(o, ",\"given\":");
-        o = putInteger(o, pay.given);
+        o = TJsonText::putInteger(o, pay.given);
         o = putLiteral(o, ",\"guests\":");
-        o = putInteger(o, pay.guests);
+        o = TJsonText::putInteger(o, pay.guests);
     }
     o = putBytes(o, parts.summary);
     if (row->taken) {
         o = putLiteral(o, ",\"orggiven\":");
-        o = putInteger(o, pay.orgGiven);
+        o = TJsonText::putInteger(o, pay.orgGiven);
     }
     o = putBytes(o, parts.payform);
     if (row->taken) {
         o = putLiteral(o, ",\"retamount\":");
-        o = putInteger(o, pay.retAmount);
+        o = TJsonText::putInteger(o, pay.retAmount);
         o = putLiteral(o, ",\"return\":");
-        o = putInteger(o, pay.ret);
+        o = TJsonText::putInteger(o, pay.ret);
         o = putLiteral(o, ",\"tip\":");
-        o = putInteger(o, pay.tip);
+        o = TJsonText::putInteger(o, pay.tip);
     }
     o = putBytes(o, parts.tail);
     out.resize(o - begin);
