@@ -1,3 +1,4 @@
+#include "spoolthresholds.h"
 #include "taggregatestream.h"
 #include "treportleaf.h"
 #include "treportnode.h"
@@ -150,12 +151,12 @@ void mergeDays(const std::vector<TReportNode *> &into, Feed feed)
 // by merging day aggregates, and as leaves() read back.
 TEST(LeafSpool, SpooledVoidsReadAsHeldVoids)
 {
-    const int leaves = TReportNode::spoolLeaves();
-    TReportNode::setSpoolLeaves(0);
+    const SpoolThresholds spool;
+    spool.leaves(0);
     TRepAllVoids held;
-    TReportNode::setSpoolLeaves(3);
+    spool.leaves(3);
     TRepAllVoids spooled;
-    TReportNode::setSpoolLeaves(0);
+    spool.leaves(0);
     feedVoids(held);
     feedVoids(spooled);
     const Seen fromHeld(held);
@@ -184,13 +185,12 @@ TEST(LeafSpool, SpooledVoidsReadAsHeldVoids)
     // the day aggregate of nodes not read before (reading a leaf writes its
     // sums into its record, which the aggregate holds)
     TRepAllVoids heldDay;
-    TReportNode::setSpoolLeaves(3);
+    spool.leaves(3);
     TRepAllVoids spooledDay;
-    TReportNode::setSpoolLeaves(0);
+    spool.leaves(0);
     feedVoids(heldDay);
     feedVoids(spooledDay);
     EXPECT_EQ(Seen(heldDay, true).day, Seen(spooledDay, true).day);
-    TReportNode::setSpoolLeaves(leaves);
 }
 
 // Hotel room pays spooled every few leaves list as held ones, by key and in
@@ -199,12 +199,12 @@ TEST(LeafSpool, SpooledVoidsReadAsHeldVoids)
 // has another length than the others' reads everything back.
 TEST(LeafSpool, SpooledRoomsReadAsHeldRooms)
 {
-    const int leaves = TReportNode::spoolLeaves();
-    TReportNode::setSpoolLeaves(0);
+    const SpoolThresholds spool;
+    spool.leaves(0);
     TRepHotelRooms held;
-    TReportNode::setSpoolLeaves(4);
+    spool.leaves(4);
     TRepHotelRooms spooled;
-    TReportNode::setSpoolLeaves(0);
+    spool.leaves(0);
     feedRooms(held);
     feedRooms(spooled);
     mergeDays<TRepHotelRooms>({&held, &spooled}, [](TReportNode &day, int d) {
@@ -234,11 +234,10 @@ TEST(LeafSpool, SpooledRoomsReadAsHeldRooms)
 
     // the day aggregate of nodes not read before
     TRepHotelRooms heldDay;
-    TReportNode::setSpoolLeaves(4);
+    spool.leaves(4);
     TRepHotelRooms spooledDay;
-    TReportNode::setSpoolLeaves(0);
+    spool.leaves(0);
     feedRooms(heldDay);
     feedRooms(spooledDay);
     EXPECT_EQ(Seen(heldDay, true).day, Seen(spooledDay, true).day);
-    TReportNode::setSpoolLeaves(leaves);
 }

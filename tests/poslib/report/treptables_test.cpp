@@ -1,3 +1,4 @@
+#include "spoolthresholds.h"
 #include "taggregatestream.h"
 #include "testdir.h"
 #include "trepdata.h"
@@ -244,18 +245,18 @@ void feedDays(TRepTables &node)
 // aggregates.
 TEST(RepTables, SpooledRowsReadAsHeldRows)
 {
-    const int rows = TRepTables::spoolRows();
-    TRepTables::setSpoolRows(0);
+    const SpoolThresholds spool;
+    spool.rows(0);
     TRepTables held;
-    TRepTables::setSpoolRows(4);
+    spool.rows(4);
     TRepTables spooled;
     TRepTables byDays;
-    TRepTables::setSpoolRows(rows);
+    spool.restore();
     feedDays(held);
     feedDays(spooled);
     {
         // each day a node of its own, written and merged in order
-        TRepTables::setSpoolRows(0);
+        spool.rows(0);
         for (int d = 0; d < 6; ++d) {
             TRepTables day;
             for (int t = 0; t < 3; ++t)
@@ -272,7 +273,7 @@ TEST(RepTables, SpooledRowsReadAsHeldRows)
             TAggregateReader third(bytes);
             spooled.mergeDay(third);
         }
-        TRepTables::setSpoolRows(rows);
+        spool.restore();
     }
 
     const TablesSeen fromHeld(held);

@@ -1,3 +1,4 @@
+#include "spoolthresholds.h"
 #include "tdemoinstallation.h"
 #include "testdir.h"
 #include "tfiscalfiles.h"
@@ -260,12 +261,7 @@ TEST_F(BatchRun, StreamedLinesAreTheKeptLines)
 TEST_F(BatchRun, SpooledRecordsReportAsHeldRecords)
 {
     withData = true;
-    const int rows = TRepTables::spoolRows();
-    const int leaves = TReportNode::spoolLeaves();
-    const auto spoolEvery = [](int n) {
-        TRepTables::setSpoolRows(n);
-        TReportNode::setSpoolLeaves(n);
-    };
+    const SpoolThresholds spool;
     int compared = 0;
     for (int kind : {3, 16, 17, 18, 38, 39, 40, 41, 42, 102}) {
         for (const auto &[from, days] : {std::pair(QDate(), 0), std::pair(Today.addDays(-2), 0),
@@ -275,16 +271,15 @@ TEST_F(BatchRun, SpooledRecordsReportAsHeldRecords)
             SCOPED_TRACE(testing::Message()
                          << "kind " << kind << " from " << from.toString(Qt::ISODate).toStdString()
                          << " period " << days);
-            spoolEvery(0);
+            spool.both(0);
             const TReportResult held = run(kind, from, to);
-            spoolEvery(2);
+            spool.both(2);
             const TReportResult spooled = run(kind, from, to);
             QStringList lines;
             lineSink = [&lines](const QString &line) { lines << line; };
             run(kind, from, to);
             lineSink = nullptr;
-            TRepTables::setSpoolRows(rows);
-            TReportNode::setSpoolLeaves(leaves);
+            spool.restore();
             ASSERT_EQ(TReportResult::Done, held.status);
             EXPECT_EQ(held.lines, spooled.lines);
             EXPECT_EQ(held.data, spooled.data);

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "treportnodebase.h"
+#include "treptables.h"
+
+// Sets how many table rows and leaves a node holds before it writes them to a
+// temporary file, and gives back the thresholds it found when it ends, also
+// when a failed assertion leaves the test early: the tests after it keep the
+// program's own thresholds.
+class SpoolThresholds
+{
+public:
+    SpoolThresholds()
+        : m_rows(PosLib::TRepTables::spoolRows())
+        , m_leaves(PosLib::TReportNode::spoolLeaves())
+    { }
+    ~SpoolThresholds() { restore(); }
+    SpoolThresholds(const SpoolThresholds &) = delete;
+    SpoolThresholds &operator=(const SpoolThresholds &) = delete;
+
+    static void rows(int n) { PosLib::TRepTables::setSpoolRows(n); }
+    static void leaves(int n) { PosLib::TReportNode::setSpoolLeaves(n); }
+    static void both(int n)
+    {
+        rows(n);
+        leaves(n);
+    }
+    void restore() const
+    {
+        rows(m_rows);
+        leaves(m_leaves);
+    }
+
+private:
+    const int m_rows;
+    const int m_leaves;
+};
