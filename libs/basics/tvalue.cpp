@@ -6,6 +6,7 @@
 #include "tfilenotices.h"
 #include "tlog.h"
 #include "tlogcategories.h"
+#include "tnumbertext.h"
 #include "trecordcodec.h"
 #include "tsavefile.h"
 
@@ -26,7 +27,9 @@ namespace Basics {
 
 QString integerText(qint64 value)
 {
-    return QString::number(value);
+    char16_t buffer[20];
+    const int size = writeInteger(value, buffer);
+    return QString(reinterpret_cast<const QChar *>(buffer + 20 - size), size);
 }
 
 QString decimalText(double value)
@@ -56,6 +59,23 @@ QString booleanText(bool value)
 
 qint64 parseInteger(const QString &text)
 {
+    // most texts are up to 18 plain digits, perhaps after a minus: read
+    // here, with the value toLongLong() gives them
+    const QChar *const chars = text.constData();
+    const qsizetype size = text.size();
+    const qsizetype first = size > 0 && chars[0] == QLatin1Char('-') ? 1 : 0;
+    if (size > first && size - first <= 18) {
+        qint64 v = 0;
+        qsizetype i = first;
+        for (; i < size; ++i) {
+            const unsigned digit = unsigned(chars[i].unicode()) - unsigned(u'0');
+            if (digit > 9)
+                break;
+            v = v * 10 + qint64(digit);
+        }
+        if (i == size)
+            return first ? -v : v;
+    }
     bool ok = false;
     qint64 v = text.toLongLong(&ok);
     if (!ok)

@@ -1,5 +1,6 @@
 #include "ttable.h"
 #include "tlogcategories.h"
+#include "ttablefilenames.h"
 #include "turnoverdata.h"
 
 #include "tdir.h"
@@ -121,12 +122,16 @@ bool TTable::checkHeld()
 
 QString activeTableFileName(long table, int party)
 {
-    return QStringLiteral("t%1.%2").arg(table).arg(party, 3, 10, QLatin1Char('0'));
+    QString name;
+    appendActiveTableFileName(name, table, party);
+    return name;
 }
 
 QString archiveFileName(long archive)
 {
-    return QStringLiteral("a%1").arg(archive);
+    QString name;
+    appendArchiveFileName(name, archive);
+    return name;
 }
 
 // ---- loading --------------------------------------------------------------

@@ -5,7 +5,9 @@
 #include "tinstallation.h"
 #include "tlog.h"
 #include "tlogcategories.h"
+#include "tnumbertext.h"
 #include "trecordcodec.h"
+#include "ttablefilenames.h"
 #include "ttablelist.h"
 
 #include <QDir>
@@ -22,8 +24,16 @@ bool THeldTables::held(const QString &root, long table, int party, int *terminal
                 root, QDir(activeTablesDir(root))
                               .entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot,
                                          QDir::Name | QDir::IgnoreCase));
+    if (markers.value().isEmpty())
+        return false;
     // the first of the names "T<table>P<party>.*" in the listing's order
-    const QString prefix = QStringLiteral("T%1P%2.").arg(table).arg(party);
+    QString prefix;
+    prefix.reserve(48);
+    prefix += QLatin1Char('T');
+    appendInteger(prefix, table);
+    prefix += QLatin1Char('P');
+    appendInteger(prefix, party);
+    prefix += QLatin1Char('.');
     for (const QString &name : markers.value()) {
         if (!name.startsWith(prefix, Qt::CaseInsensitive))
             continue;
@@ -34,54 +44,46 @@ bool THeldTables::held(const QString &root, long table, int party, int *terminal
     return false;
 }
 
-TTableFactsWalk::TTableFactsWalk(TTableList *list, bool withEntries, const QString &root)
-    : m_list(list)
-    , m_ids(list ? list->ids() : QList<int>())
+TTableFactsWalk::TTableFactsWalk(const TTableFiles &files, bool withEntries)
+    : m_files(files)
     , m_withEntries(withEntries)
-    , m_root(root)
 { }
 
 const TTableFacts *TTableFactsWalk::next()
 {
-    const QString tableKey = QStringLiteral("table");
-    while (m_index < m_ids.size()) {
-        const TTableInfo *info = m_list->info(m_ids.at(m_index++));
-        if (!info)
+    const TTableFiles::Kind kind = m_files.kind;
+    const bool active = kind == TTableFiles::Open;
+    const QString &root = m_files.root;
+    while (m_index < m_files.count()) {
+        const TTableFiles::File &file = m_files.files[size_t(m_index++)];
+        if (active && m_held.held(root, file.number, file.party))
             continue;
-        const bool active = info->has(tableKey);
-        const long table = active ? long(info->getLong(tableKey)) : 0;
-        const int party = active ? info->getInt(QStringLiteral("party")) : 0;
-        if (active && m_held.held(info->rootFor(m_root), table, party))
-            continue;
-        m_path = pathOf(*info, active, table, party);
+        // the folder is asked of the installation (which makes it when it
+        // is missing) once, not for every file
+        if (m_dir.isEmpty()) {
+            m_dir = kind == TTableFiles::Open   ? tablesDir(root)
+                    : kind == TTableFiles::Paid ? archivesDir(root)
+                                                : statistDayDir(m_files.day, root);
+        }
+        // the path made in the same buffer each time
+        m_path.truncate(0);
+        m_path += m_dir;
+        if (active)
+            appendActiveTableFileName(m_path, file.number, file.party);
+        else
+            appendArchiveFileName(m_path, file.number);
         if (!read())
             continue;
         // the loaded table's numbers are those of its file's name
         if (active) {
-            m_facts.setHeader(FTable, TValueField(TypeInteger, integerText(table)));
-            m_facts.setHeader(FParty, TValueField(TypeInteger, integerText(party)));
+            m_facts.setHeader(FTable, TValueField(TypeInteger, integerText(file.number)));
+            m_facts.setHeader(FParty, TValueField(TypeInteger, integerText(file.party)));
         } else {
-            const qint64 archive = long(info->getLong(QStringLiteral("archive")));
-            m_facts.setHeader(FArchive, TValueField(TypeInteger, integerText(archive)));
+            m_facts.setHeader(FArchive, TValueField(TypeInteger, integerText(file.number)));
         }
         return &m_facts;
     }
     return nullptr;
-}
-
-QString TTableFactsWalk::pathOf(const TTableInfo &info, bool active, long table, int party)
-{
-    if (!active && info.has(QStringLiteral("date")))
-        return info.fileName(m_root);
-    // the folder is asked of the installation (which makes it when it is
-    // missing) once, not for every file
-    const QString root = info.rootFor(m_root);
-    QString &dir = (active ? m_tablesDirs : m_archivesDirs)[root];
-    if (dir.isEmpty())
-        dir = active ? tablesDir(root) : archivesDir(root);
-    return dir
-           + (active ? activeTableFileName(table, party)
-                     : archiveFileName(long(info.getLong(QStringLiteral("archive")))));
 }
 
 bool TTableFactsWalk::read()

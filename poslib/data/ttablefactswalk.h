@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ttablefacts.h"
+#include "ttablelist.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -9,9 +10,6 @@
 #include <QStringList>
 
 namespace PosLib {
-
-class TTableInfo;
-class TTableList;
 
 // The markers of the open tables that terminals hold ("T<table>P<party>.
 // <terminal>" in "var/activetables"), listed once per folder instead of
@@ -27,40 +25,37 @@ private:
     QHash<QString, QStringList> m_markers;
 };
 
-// Walks a table list as TTableIterator does for a report (every table
-// visible, held and unreadable tables left out), reading each table file's
-// records straight into facts instead of loading the table: the facts are
-// those TTableFacts::take() gives of the loaded table, with the table and
-// party (or archive) numbers of the file's name in the header. The facts
-// returned point into the walk's bytes and last until the next call.
+// Walks the table files of a listing as TTableIterator walks their list
+// for a report (every table visible, held and unreadable tables left out),
+// reading each table file's records straight into facts instead of loading
+// the table: the facts are those TTableFacts::take() gives of the loaded
+// table, with the table and party (or archive) numbers of the file's name
+// in the header. The facts returned point into the walk's bytes and last
+// until the next call.
 class TTableFactsWalk
 {
 public:
-    TTableFactsWalk(TTableList *list, bool withEntries, const QString &root);
+    // `files` must outlive the walk.
+    TTableFactsWalk(const TTableFiles &files, bool withEntries);
 
     // The next table's facts; null after the last.
     const TTableFacts *next();
-    // Position in the list (from 1) of the table returned last.
+    // Position in the listing (from 1) of the table returned last.
     int position() const { return m_index; }
     // The file of the table returned last.
     const QString &filePath() const { return m_path; }
 
 private:
-    // The file of a table of the list.
-    QString pathOf(const TTableInfo &info, bool active, long table, int party);
     // Reads the table's file into the walk's bytes and its records into the
     // facts; false when it is no table to report.
     bool read();
-    TTableList *m_list;
-    QList<int> m_ids;
+    const TTableFiles &m_files;
     int m_index = 0;
     bool m_withEntries;
-    QString m_root;
+    // the folder of the files, asked of the installation once
+    QString m_dir;
     QString m_path;
     THeldTables m_held;
-    // the folders of open and paid tables by installation
-    QHash<QString, QString> m_tablesDirs;
-    QHash<QString, QString> m_archivesDirs;
     QByteArray m_bytes;
     TTableFacts m_facts;
 };

@@ -35,54 +35,121 @@ QStringList tableFiles(const QString &dir, const QString &pattern)
     return names;
 }
 
+// The number `digits` hold, as toLongLong() reads it; names hold a few
+// plain digits, read here.
+qint64 numberOf(QStringView digits, bool *ok = nullptr)
+{
+    if (!digits.isEmpty() && digits.size() <= 18) {
+        qint64 v = 0;
+        qsizetype i = 0;
+        for (; i < digits.size(); ++i) {
+            const unsigned digit = unsigned(digits[i].unicode()) - unsigned(u'0');
+            if (digit > 9)
+                break;
+            v = v * 10 + qint64(digit);
+        }
+        if (i == digits.size()) {
+            if (ok)
+                *ok = true;
+            return v;
+        }
+    }
+    return digits.toLongLong(ok);
+}
+
 // Archive number of "a1234": the digits after the "a", up to a "."; -1 when
 // the name holds no number.
 long archiveNumber(const QString &name)
 {
-    QString digits = name.mid(1);
-    const int dot = digits.indexOf(QLatin1Char('.'));
+    QStringView digits = QStringView(name).mid(1);
+    const qsizetype dot = digits.indexOf(QLatin1Char('.'));
     if (dot >= 0)
         digits.truncate(dot);
     bool ok = false;
-    const long number = digits.toLong(&ok);
+    const long number = long(numberOf(digits, &ok));
     return ok ? number : -1;
 }
 
-TTableList *archiveList(const QString &dir, const QDate &day, const QString &root)
+TTableFiles archiveFiles(const QString &dir, TTableFiles::Kind kind, const QDate &day,
+                         const QString &root)
 {
-    auto *list = new TTableList;
-    for (const QString &name : tableFiles(dir, QStringLiteral("a*"))) {
+    TTableFiles files;
+    files.kind = kind;
+    files.day = day;
+    files.root = root;
+    const QStringList names = tableFiles(dir, QStringLiteral("a*"));
+    files.files.reserve(size_t(names.size()));
+    for (const QString &name : names) {
         const long number = archiveNumber(name);
-        if (number < 0)
-            continue;
-        list->append(day.isValid() ? TTableInfo::ofDay(day, number, root)
-                                   : TTableInfo::archived(number, root));
+        if (number >= 0)
+            files.files.push_back({number, 0});
     }
-    return list;
+    return files;
 }
 
 } // namespace
 
-TTableList *activeTables(const QString &root)
+TTableList *TTableFiles::list() const
 {
     auto *list = new TTableList;
-    for (const QString &name : tableFiles(tablesDir(root), QStringLiteral("t*.*"))) {
-        const int dot = name.indexOf(QLatin1Char('.'));
-        const long table = name.mid(1, dot - 1).toLong();
-        const int party = name.mid(dot + 1).toInt();
-        list->append(TTableInfo::active(table, party, root));
+    for (const File &file : files) {
+        switch (kind) {
+        case Open:
+            list->append(TTableInfo::active(file.number, file.party, root));
+            break;
+        case Paid:
+            list->append(TTableInfo::archived(file.number, root));
+            break;
+        case PaidOfDay:
+            list->append(TTableInfo::ofDay(day, file.number, root));
+            break;
+        }
     }
     return list;
 }
 
+TTableFiles activeTableFiles(const QString &root)
+{
+    TTableFiles files;
+    files.kind = TTableFiles::Open;
+    files.root = root;
+    const QStringList names = tableFiles(tablesDir(root), QStringLiteral("t*.*"));
+    files.files.reserve(size_t(names.size()));
+    for (const QString &name : names) {
+        const qsizetype dot = name.indexOf(QLatin1Char('.'));
+        const long table = long(numberOf(QStringView(name).mid(1, dot - 1)));
+        // toInt(): 0 beyond the range of an int
+        const QStringView partyDigits = QStringView(name).mid(dot + 1);
+        const int party
+                = partyDigits.size() <= 9 ? int(numberOf(partyDigits)) : partyDigits.toInt();
+        files.files.push_back({table, party});
+    }
+    return files;
+}
+
+TTableFiles archiveTableFiles(const QString &root)
+{
+    return archiveFiles(archivesDir(root), TTableFiles::Paid, QDate(), root);
+}
+
+TTableFiles dayTableFiles(const QString &root, const QDate &day)
+{
+    return archiveFiles(statistDayDir(day, root), TTableFiles::PaidOfDay, day, root);
+}
+
+TTableList *activeTables(const QString &root)
+{
+    return activeTableFiles(root).list();
+}
+
 TTableList *archiveTables(const QString &root)
 {
-    return archiveList(archivesDir(root), QDate(), root);
+    return archiveTableFiles(root).list();
 }
 
 TTableList *dayTables(const QString &root, const QDate &day)
 {
-    return archiveList(statistDayDir(day, root), day, root);
+    return dayTableFiles(root, day).list();
 }
 
 TTableList *paidTables(const QString &root, const QDate &from, const QDate &to)

@@ -5,6 +5,8 @@
 
 #include <QDate>
 
+#include <vector>
+
 namespace PosLib {
 
 // A list of table files (TTableInfo records, owned), numbered in the order
@@ -18,6 +20,36 @@ public:
 
     TTableInfo *info(int id) const { return static_cast<TTableInfo *>(find(id)); }
 };
+
+// The table files of a folder as its listing names them, in its order,
+// without a record per file: an open table's numbers, or a paid table's
+// archive number.
+struct TTableFiles
+{
+    enum Kind {
+        Open, // "t<table>.<party>" of "var/tables"
+        Paid, // "a<archive>" of "var/archives"
+        PaidOfDay, // "a<archive>" of a closed day's statistics folder
+    };
+    struct File
+    {
+        long number = 0; // the table, or the archive
+        int party = 0;
+    };
+    Kind kind = Open;
+    QDate day; // of PaidOfDay
+    QString root;
+    std::vector<File> files;
+
+    int count() const { return int(files.size()); }
+    bool isEmpty() const { return files.empty(); }
+    // The records of the same files (TTableInfo), numbered from 1 in this
+    // order: the list activeTables(), archiveTables() or dayTables() gives.
+    TTableList *list() const;
+};
+TTableFiles activeTableFiles(const QString &root);
+TTableFiles archiveTableFiles(const QString &root);
+TTableFiles dayTableFiles(const QString &root, const QDate &day);
 
 // The open tables: every "t<table>.<party>" of "var/tables".
 TTableList *activeTables(const QString &root);

@@ -141,28 +141,22 @@ bool TReport::runDay(TRepWaiters *waiters, TRepCenters *centers, const QDate &da
     if (!day.isValid()) {
         // the open and the paid tables of every path are one count of
         // steps, so that the day's progress runs once from start to end
-        struct Part
-        {
-            std::unique_ptr<TTableList> list;
-            QString path;
-            bool open;
-        };
-        std::vector<Part> parts;
+        std::vector<TTableFiles> parts;
         int steps = 0;
         for (const QString &path : paths()) {
-            parts.push_back({std::unique_ptr<TTableList>(activeTables(path)), path, true});
-            parts.push_back({std::unique_ptr<TTableList>(archiveTables(path)), path, false});
+            parts.push_back(activeTableFiles(path));
+            parts.push_back(archiveTableFiles(path));
         }
-        for (const Part &part : parts)
-            steps += part.list ? part.list->count() : 0;
+        for (const TTableFiles &part : parts)
+            steps += part.count();
         if (steps > 0)
             Q_EMIT sigDataCount(steps);
         int offset = 0;
-        for (Part &part : parts) {
-            if (!readList(part.list.get(), part.path, part.open, groups, offset))
+        for (TTableFiles &part : parts) {
+            if (!readList(part, groups, offset))
                 return false;
-            offset += part.list ? part.list->count() : 0;
-            part.list.reset();
+            offset += part.count();
+            part = TTableFiles();
         }
         return true;
     }
@@ -555,8 +549,7 @@ bool TReport::readSummary(const QString &path, const QDate &day, const Groups &g
                        && summary.hasTablesNewerThan(info.lastModified());
     if (m_readOnly && (!existed || stale)) {
         // the summary stays as it is (or missing): the day's own tables count
-        std::unique_ptr<TTableList> list(dayTables(path, day));
-        return readList(list.get(), path, false, groups);
+        return readList(dayTableFiles(path, day), groups);
     }
     if (stale) {
         deleteFile(file);
@@ -591,8 +584,7 @@ bool TReport::readSummary(const QString &path, const QDate &day, const Groups &g
                               .arg(day.toString(Qt::ISODate), bill);
             logWarning(text, LogModule::Library, LogClass::Report);
             Q_EMIT sigNotice(text);
-            std::unique_ptr<TTableList> list(dayTables(path, day));
-            return readList(list.get(), path, false, groups);
+            return readList(dayTableFiles(path, day), groups);
         }
         // a summary built just now: its size is known from here on
         if (first && !existed && summary.dataSize() > 0)

@@ -26,7 +26,7 @@ class TSumFilter;
 class TTable;
 class TTableEntry;
 class TTableFacts;
-class TTableList;
+struct TTableFiles;
 
 // Walks the table files of an installation (or of the terminals of one
 // outlet) for a range of days, or the current unclosed data, and feeds the
@@ -180,8 +180,7 @@ private:
     // Reads the tables of a list. Alone (`offset` < 0) the list announces
     // its own count of steps; as a part of a day announced as a whole, its
     // steps follow the `offset` steps of the lists before it.
-    bool readList(TTableList *list, const QString &path, bool open, const Groups &groups,
-                  int offset = -1);
+    bool readList(const TTableFiles &files, const Groups &groups, int offset = -1);
     // `checked`: the summary's freshness was checked just before.
     bool readSummary(const QString &path, const QDate &day, const Groups &groups,
                      bool checked = false);

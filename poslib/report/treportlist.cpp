@@ -9,6 +9,7 @@
 #include "ttablelist.h"
 
 #include <algorithm>
+#include <memory>
 
 using namespace Basics;
 
@@ -17,13 +18,14 @@ namespace PosLib {
 // The tables of a list of the current day (open or paid), each taken
 // into the groups: read straight from their files where nothing needs the
 // tables in memory, else loaded (a filter reads the records themselves).
-bool TReport::readList(TTableList *list, const QString &path, bool open, const Groups &groups,
-                       int offset)
+bool TReport::readList(const TTableFiles &files, const Groups &groups, int offset)
 {
-    if (!list || list->isEmpty())
+    if (files.isEmpty())
         return !m_stopped;
     if (offset < 0)
-        Q_EMIT sigDataCount(list->count());
+        Q_EMIT sigDataCount(files.count());
+    const bool open = files.kind == TTableFiles::Open;
+    const QString &path = files.root;
     const bool fullLoad = !open || m_withOpenTables;
     // a paid bill cut off inside an entry counts nothing: half of it would
     // pass for the whole (the closing names it as unreadable)
@@ -51,7 +53,7 @@ bool TReport::readList(TTableList *list, const QString &path, bool open, const G
     if (!m_filter) {
         // nothing needs the tables in memory: their files' records are read
         // as they lie
-        TTableFactsWalk walk(list, fullLoad, path);
+        TTableFactsWalk walk(files, fullLoad);
         while (const TTableFacts *facts = walk.next()) {
             Q_EMIT sigProgress(std::max(0, offset) + walk.position());
             if (m_stopped)
@@ -61,7 +63,8 @@ bool TReport::readList(TTableList *list, const QString &path, bool open, const G
         }
         return !m_stopped;
     }
-    TTableIterator it(list, fullLoad, 0, m_reportWaiter, path);
+    const std::unique_ptr<TTableList> list(files.list());
+    TTableIterator it(list.get(), fullLoad, 0, m_reportWaiter, path);
     it.setReleasePassed(true);
     TTableFacts facts;
     for (TTable *table = it.first(); table; table = it.next()) {

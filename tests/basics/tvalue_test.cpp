@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 using namespace Basics;
@@ -312,4 +313,46 @@ TEST(TextForms, DecimalsWithFiveDigits)
     EXPECT_EQ(QStringLiteral("1234567.00001"), Basics::decimalText(1234567.00001));
     EXPECT_EQ(12.5, Basics::parseDecimal(QStringLiteral(" 12.5 ")));
     EXPECT_EQ(42, Basics::parseInteger(QStringLiteral("42 ")));
+}
+
+TEST(TextForms, IntegersAsQtWritesAndReadsThem)
+{
+    const qint64 values[] = {0,
+                             7,
+                             -7,
+                             10,
+                             -100,
+                             999999999999999999LL,
+                             -999999999999999999LL,
+                             1000000000000000000LL,
+                             std::numeric_limits<qint64>::max(),
+                             std::numeric_limits<qint64>::min()};
+    for (qint64 v : values) {
+        EXPECT_EQ(QString::number(v), Basics::integerText(v)) << v;
+        EXPECT_EQ(v, Basics::parseInteger(Basics::integerText(v))) << v;
+    }
+    // the forms toLongLong() reads, and those it does not
+    const char *texts[] = {"0042",
+                           "-0",
+                           "+5",
+                           " 5",
+                           "5 ",
+                           "-",
+                           "",
+                           "--5",
+                           "5-",
+                           "1e3",
+                           "12abc",
+                           "123456789012345678",
+                           "1234567890123456789",
+                           "99999999999999999999",
+                           "\u0665"};
+    for (const char *t : texts) {
+        const QString text = QString::fromUtf8(t);
+        bool ok = false;
+        qint64 expected = text.toLongLong(&ok);
+        if (!ok)
+            expected = text.trimmed().toLongLong(&ok);
+        EXPECT_EQ(ok ? expected : 0, Basics::parseInteger(text)) << t;
+    }
 }

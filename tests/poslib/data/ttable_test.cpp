@@ -45,6 +45,8 @@ TEST_F(TableTest, InfoNamesItsFileAndPrefersItsOwnRoot)
 {
     std::unique_ptr<TTableInfo> active(TTableInfo::active(7, 2));
     EXPECT_EQ(root() + "var/tables/t7.002", active->fileName(root()));
+    EXPECT_EQ("t12.1234", PosLib::activeTableFileName(12, 1234));
+    EXPECT_EQ("t-1.000", PosLib::activeTableFileName(-1, 0));
     std::unique_ptr<TTableInfo> archived(TTableInfo::archived(1234));
     EXPECT_EQ(root() + "var/archives/a1234", archived->fileName(root()));
     std::unique_ptr<TTableInfo> day(TTableInfo::ofDay(QDate(2014, 3, 5), 15));

@@ -490,9 +490,10 @@ TEST(TableFactsWalk, ReadsTheFilesAsTheIteratorLoadsTheTables)
 
     // the tables the walk read, by their numbers, after comparing them with
     // those the iterator loads
-    auto walked = [&root](TTableList *list, bool withEntries, TField number) {
-        TTableIterator it(list, withEntries, 0, nullptr, root);
-        TTableFactsWalk walk(list, withEntries, root);
+    auto walked = [&root](const TTableFiles &files, bool withEntries, TField number) {
+        const std::unique_ptr<TTableList> list(files.list());
+        TTableIterator it(list.get(), withEntries, 0, nullptr, root);
+        TTableFactsWalk walk(files, withEntries);
         QList<qint64> numbers;
         for (TTable *loaded = it.first(); loaded; loaded = it.next()) {
             const QString where = QStringLiteral("%1 %2").arg(number).arg(it.position());
@@ -510,17 +511,17 @@ TEST(TableFactsWalk, ReadsTheFilesAsTheIteratorLoadsTheTables)
         return numbers;
     };
     for (const bool withEntries : {true, false}) {
-        std::unique_ptr<TTableList> openList(activeTables(root));
+        const TTableFiles openFiles = activeTableFiles(root);
         QFile::remove(tables + QStringLiteral("t94.001"));
-        QList<qint64> numbers = walked(openList.get(), withEntries, FTable);
+        QList<qint64> numbers = walked(openFiles, withEntries, FTable);
         EXPECT_TRUE(numbers.contains(93));
         for (const qint64 n : {90, 91, 92, 94})
             EXPECT_FALSE(numbers.contains(n)) << n;
         dir.write(QStringLiteral("var/tables/t94.001"), table);
 
-        std::unique_ptr<TTableList> paidList(archiveTables(root));
+        const TTableFiles paidFiles = archiveTableFiles(root);
         QFile::remove(archives + QStringLiteral("a902"));
-        numbers = walked(paidList.get(), withEntries, FArchive);
+        numbers = walked(paidFiles, withEntries, FArchive);
         for (const qint64 n : {901, 903})
             EXPECT_TRUE(numbers.contains(n)) << n;
         for (const qint64 n : {900, 902})
@@ -528,6 +529,6 @@ TEST(TableFactsWalk, ReadsTheFilesAsTheIteratorLoadsTheTables)
         dir.write(QStringLiteral("var/archives/a902"), paidBytes);
     }
     // the paid tables of a closed day
-    std::unique_ptr<TTableList> day(dayTables(root, options.today.addDays(-1)));
-    EXPECT_EQ(day->count(), walked(day.get(), true, FArchive).size());
+    const TTableFiles day = dayTableFiles(root, options.today.addDays(-1));
+    EXPECT_EQ(day.count(), walked(day, true, FArchive).size());
 }

@@ -73,6 +73,28 @@ TEST_F(TableListTest, ActiveTablesComeFromTheirNames)
     EXPECT_EQ(TTable::ActiveTable, table->mode());
 }
 
+TEST_F(TableListTest, NumbersOfUnusualNamesAsTheTextsConvertThem)
+{
+    for (const char *name : {"t7.2", "t8.1234", "t9.x", "t10.12345678901", "t011.-3", "tx.5"})
+        dir.write(QStringLiteral("var/tables/") + QLatin1String(name), "");
+    for (const char *name :
+         {"a007", "a+5", "a-4", "a99999999999999999999", "a1234567890123456789", "a12.5"})
+        dir.write(QStringLiteral("var/archives/") + QLatin1String(name), "");
+
+    const PosLib::TTableFiles open = PosLib::activeTableFiles(root());
+    std::unique_ptr<TTableList> openList(open.list());
+    EXPECT_EQ(QStringList({"11/-3", "10/0", "7/2", "8/1234", "9/0", "0/5"}), names(*openList));
+    EXPECT_EQ(PosLib::TTableFiles::Open, open.kind);
+    EXPECT_EQ(6, open.count());
+
+    // numbers below 0 and beyond 64 bits are left out
+    std::unique_ptr<TTableList> paid(PosLib::archiveTables(root()));
+    EXPECT_EQ(QStringList({"5", "7", "12", "1234567890123456789"}), names(*paid));
+    const PosLib::TTableFiles day = PosLib::dayTableFiles(root(), QDate(2014, 3, 5));
+    EXPECT_TRUE(day.isEmpty());
+    EXPECT_EQ(PosLib::TTableFiles::PaidOfDay, day.kind);
+}
+
 TEST_F(TableListTest, ArchiveTablesSkipNamesWithoutNumberAndTmpFiles)
 {
     dir.copyData(QStringLiteral("a15"), QStringLiteral("var/archives/a15"));
