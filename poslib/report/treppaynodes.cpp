@@ -10,6 +10,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <limits>
 
@@ -73,6 +74,22 @@ bool TRepPays::addToTotal(const TEntryFacts &entry)
     return true;
 }
 
+namespace {
+
+std::atomic<int> g_spoolRows {1024};
+
+} // namespace
+
+void TRepPayforms::setSpoolRows(int rows)
+{
+    g_spoolRows = rows;
+}
+
+int TRepPayforms::spoolRows()
+{
+    return g_spoolRows;
+}
+
 TRepPayforms::TRepPayforms()
     : TRepPayNode(QStringLiteral("payforms"))
 { }
@@ -81,6 +98,7 @@ TRepPayforms::TRepPayforms(const QString &name, bool returnMode)
     : TRepPayNode(name)
     , m_perPay(true)
     , m_returnMode(returnMode)
+    , m_rows(g_spoolRows)
 { }
 
 QString TRepPayforms::keyOf(const TEntryFacts &entry, const TTableFacts &table) const
@@ -402,7 +420,7 @@ int TRepPayforms::leafCount() const
 {
     if (m_perPay && !m_keepRecords)
         return m_taken;
-    return m_perPay && m_compact ? int(m_rows.size()) : int(m_leaves.size());
+    return m_perPay && m_compact ? m_rows.size() : int(m_leaves.size());
 }
 
 void TRepPayforms::setPay(Row &row, const TPayValues &pay)
@@ -487,9 +505,9 @@ void TRepPayforms::materialize() const
         return;
     m_compact = false;
     int number = 0;
-    for (const Row &row : m_rows)
-        m_leaves.insert(QString::number(++number), leafOf(row));
-    std::deque<Row>().swap(m_rows);
+    m_rows.forEachByNumber(
+            [&](const Row &row) { m_leaves.insert(QString::number(++number), leafOf(row)); });
+    m_rows.clear();
     std::vector<TPayValues>().swap(m_wide);
 }
 
@@ -500,8 +518,8 @@ void TRepPayforms::visitLeaves(const LeafVisitor &visit) const
         return;
     }
     // the keys are the numbers 1 to n, in the order of their texts
-    forNumbersAsTexts(int(m_rows.size()), [&](int number) {
-        const std::unique_ptr<TReportLeaf> leaf(leafOf(m_rows[size_t(number - 1)]));
+    m_rows.forEachByText([&](int number, const Row &row) {
+        const std::unique_ptr<TReportLeaf> leaf(leafOf(row));
         visit(QString::number(number), *leaf);
     });
 }
@@ -510,8 +528,7 @@ bool TRepPayforms::visitRows(const RowVisitor &visit) const
 {
     if (!m_perPay || !m_compact || !m_keepRecords)
         return false;
-    forNumbersAsTexts(int(m_rows.size()),
-                      [&](int number) { visit(payRow(m_rows[size_t(number - 1)], number)); });
+    m_rows.forEachByText([&](int number, const Row &row) { visit(payRow(row, number)); });
     return true;
 }
 
@@ -523,7 +540,7 @@ bool TRepPayforms::writeDay(TAggregateWriter &out) const
         return false;
     writeTotal(out);
     out.u32(quint32(m_rows.size()));
-    for (const Row &row : m_rows) {
+    m_rows.forEachByNumber([&](const Row &row) {
         const TPayValues pay = payOf(row);
         for (qint64 v :
              {pay.amount, pay.tip, pay.guests, pay.ret, pay.retAmount, pay.given, pay.orgGiven})
@@ -541,7 +558,7 @@ bool TRepPayforms::writeDay(TAggregateWriter &out) const
         } else {
             writePooled(out, m_texts, row.billNum);
         }
-    }
+    });
     out.u32(quint32(m_currencySums.size()));
     for (auto it = m_currencySums.cbegin(); it != m_currencySums.cend(); ++it) {
         const TCurrencySums &sums = it.value();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tleafindex.h"
+#include "tnumberedrows.h"
 #include "treportnodebase.h"
 #include "treppayleaves.h"
 #include "ttextpool.h"
@@ -123,6 +124,11 @@ class TRepPayforms : public TRepPayNode
 {
 public:
     TRepPayforms();
+    // The rows a node with a leaf per pay holds in memory before it writes
+    // them to a temporary file (TNumberedRows; 0: never), for the nodes
+    // made from then on; 1024 unless set (tests set a few).
+    static void setSpoolRows(int rows);
+    static int spoolRows();
     TReportLeaf *newLeaf() const override;
     bool writeDay(TAggregateWriter &out) const override;
     void mergeDay(TAggregateReader &in) override;
@@ -146,7 +152,8 @@ public:
 protected:
     // A node with a leaf per pay ("currencies", "currreturns"), in the
     // currency of the pay or of its change: compact rows until asked for,
-    // sums per currency always.
+    // beyond spoolRows() of them in a temporary file, sums per currency
+    // always.
     TRepPayforms(const QString &name, bool returnMode);
     // Whether a pay gets a leaf of its own here.
     virtual bool takesPay(const TEntryFacts &entry) const;
@@ -219,8 +226,7 @@ private:
 
     bool m_perPay = false;
     bool m_returnMode = false;
-    // in blocks: no copy of them all as they grow
-    mutable std::deque<Row> m_rows;
+    mutable TNumberedRows<Row> m_rows;
     mutable std::vector<TPayValues> m_wide;
     mutable bool m_compact = true;
     TTextPool m_texts;
