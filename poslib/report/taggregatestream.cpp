@@ -1,5 +1,6 @@
 #include "taggregatestream.h"
 
+#include <algorithm>
 #include <atomic>
 
 #include <cstring>
@@ -39,6 +40,18 @@ quint32 TAggregateWriter::numberOf(const QString &text)
     return it.value();
 }
 
+void TAggregateWriter::reserve(size_t size)
+{
+    if (size <= m_capacity)
+        return;
+    const size_t capacity = std::max(size, m_capacity + m_capacity / 2);
+    std::unique_ptr<char[]> data(new char[capacity]);
+    if (m_size > 0)
+        std::memcpy(data.get(), m_data.get(), m_size);
+    m_data = std::move(data);
+    m_capacity = capacity;
+}
+
 void TAggregateWriter::exact(const TExactSum &sum)
 {
     const int parts = sum.partCount();
@@ -61,7 +74,7 @@ void TAggregateWriter::appendTo(QByteArray &out) const
     qsizetype characters = 0;
     for (const QString &t : m_texts)
         characters += t.size();
-    pool.m_data.reserve(pool.m_data.size() + size_t(m_texts.size()) * 3 + size_t(characters) * 2);
+    pool.reserve(pool.m_size + size_t(m_texts.size()) * 3 + size_t(characters) * 2);
     for (const QString &t : m_texts) {
         if (t.isNull()) {
             pool.u32(NullLength);
@@ -71,8 +84,8 @@ void TAggregateWriter::appendTo(QByteArray &out) const
         pool.raw(t.constData(), size_t(t.size()) * 2);
     }
     out.reserve(out.size() + pool.size() + size());
-    out.append(pool.m_data.data(), pool.size());
-    out.append(m_data.data(), size());
+    out.append(pool.m_data.get(), pool.size());
+    out.append(m_data.get(), size());
 }
 
 TAggregateReader::TAggregateReader(const QByteArray &bytes)

@@ -11,6 +11,7 @@
 
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -25,9 +26,9 @@ class TTextPool;
 class TAggregateWriter
 {
 public:
-    TAggregateWriter() { m_data.reserve(16 * 1024); }
+    TAggregateWriter() { reserve(16 * 1024); }
 
-    void u8(quint8 v) { m_data.push_back(char(v)); }
+    void u8(quint8 v) { *room(1) = char(v); }
     // Whole numbers take as many bytes as they need, 7 bits each (small
     // counts and text numbers one byte); signed ones zigzag first.
     void u32(quint32 v) { varint(v); }
@@ -54,8 +55,8 @@ public:
         raw(&zero, sizeof zero);
         return size() - qsizetype(sizeof(quint32));
     }
-    qsizetype size() const { return qsizetype(m_data.size()); }
-    void patch(qsizetype at, quint32 v) { std::memcpy(&m_data[size_t(at)], &v, sizeof v); }
+    qsizetype size() const { return qsizetype(m_size); }
+    void patch(qsizetype at, quint32 v) { std::memcpy(m_data.get() + at, &v, sizeof v); }
 
     // The pool, then the figures.
     QByteArray bytes() const;
@@ -65,19 +66,36 @@ public:
 private:
     // The text's number in the pool, added when new.
     quint32 numberOf(const QString &text);
-    void raw(const void *p, size_t n) { m_data.append(static_cast<const char *>(p), n); }
+    void raw(const void *p, size_t n) { std::memcpy(room(n), p, n); }
     void varint(quint64 v)
     {
-        char bytes[10];
-        size_t n = 0;
+        // written in place: most numbers take one byte
+        if (m_capacity - m_size < 10)
+            reserve(m_size + 10);
+        char *at = m_data.get() + m_size;
+        char *const start = at;
         while (v >= 0x80) {
-            bytes[n++] = char(quint8(v) | 0x80);
+            *at++ = char(quint8(v) | 0x80);
             v >>= 7;
         }
-        bytes[n++] = char(v);
-        m_data.append(bytes, n);
+        *at++ = char(v);
+        m_size += size_t(at - start);
     }
-    std::string m_data;
+    // `n` bytes more, to be written
+    char *room(size_t n)
+    {
+        if (m_capacity - m_size < n)
+            reserve(m_size + n);
+        char *at = m_data.get() + m_size;
+        m_size += n;
+        return at;
+    }
+    // room for `size` bytes in all (growing by half at least)
+    void reserve(size_t size);
+    // the figures written (m_size of m_capacity bytes)
+    std::unique_ptr<char[]> m_data;
+    size_t m_size = 0;
+    size_t m_capacity = 0;
     QHash<QString, quint32> m_ids;
     // the last texts written by the address of their data: copies of a text
     // share it, and the pool holding a copy keeps the data from being freed

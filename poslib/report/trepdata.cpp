@@ -154,6 +154,7 @@ TRepData::TRepData(const TEntryFacts &source, const QString &dataPath)
 
 void TRepData::createNodes(const std::shared_ptr<const TDepartmentCovers> &departments)
 {
+    m_departments = departments;
     for (const char *key : {"tablecount", "tableamount", "credits", "tip", "cash", "voids"})
         setInt(QString::fromLatin1(key), 0);
 
@@ -450,13 +451,17 @@ TRepDatas::TRepDatas(const QString &name, TValue *reportWaiter, const QString &d
 TRepDatas::~TRepDatas()
 {
     qDeleteAll(m_groups);
+    qDeleteAll(m_spare);
 }
 
 TRepData *TRepDatas::groupFor(const QString &key, const TValue *source)
 {
     if (TRepData *g = m_groups.value(key))
         return g;
-    TRepData *g = newGroup(key == QLatin1String("0") ? nullptr : source);
+    const TValue *from = key == QLatin1String("0") ? nullptr : source;
+    TRepData *g = spareGroup(key, from);
+    if (!g)
+        g = newGroup(from);
     m_groups.insert(key, g);
     return g;
 }
@@ -464,6 +469,12 @@ TRepData *TRepDatas::groupFor(const QString &key, const TValue *source)
 TRepData *TRepDatas::newGroup(const TValue *source) const
 {
     auto *g = new TRepData(source, m_settings->departments);
+    configure(g);
+    return g;
+}
+
+void TRepDatas::configure(TRepData *g) const
+{
     if (!m_keepRecords || !m_recordNodes.isEmpty())
         g->setKeepRecords(m_keepRecords, m_recordNodes);
     if (!m_keepCashRecords)
@@ -472,7 +483,6 @@ TRepData *TRepDatas::newGroup(const TValue *source) const
         g->setKeepDayNotes(false);
     if (!m_scope.isAll())
         g->setScope(m_scope);
-    return g;
 }
 
 void TRepDatas::setScope(const TRepScope &scope)

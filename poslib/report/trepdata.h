@@ -147,8 +147,17 @@ public:
     bool writeDay(TAggregateWriter &out) const;
     void mergeDay(TAggregateReader &in, bool fresh);
 
+    // Back to a group just made from `source`, for another day's tables:
+    // the nodes entries walk are emptied (TReportNode::restart()) or made
+    // anew, the others took nothing. True when nodes were made anew: their
+    // options and the walks are to be set again (TRepDatas does).
+    bool restartDay(const Basics::TValue *source);
+
 private:
     void createNodes(const std::shared_ptr<const TDepartmentCovers> &departments);
+    // A new node of a dictionary key ("articles", "deps", …).
+    TReportNode *makeNode(const QString &key) const;
+    bool walks(const TReportNode *node) const;
     // Sets "descr" when it changes.
     friend class TRepWaiters;
     void setDescription(const QString &descr);
@@ -166,6 +175,7 @@ private:
     std::vector<TReportNode *> m_cashWalk;
     std::vector<TReportNode *> m_balanceWalk;
     QString m_descr;
+    std::shared_ptr<const TDepartmentCovers> m_departments;
 };
 
 // The groups of one report, keyed by waiter or cost-center number; "0"
@@ -249,12 +259,24 @@ public:
     bool writeDay(TAggregateWriter &out) const;
     void mergeDay(TAggregateReader &in);
 
+    // Empties the groups for another day's tables, as if just made: what
+    // the day groups of the cache do from one day to the next. The groups
+    // held are kept aside, and a group of the same key the day needs again
+    // is restarted (TRepData::restartDay()) instead of made: its nodes keep
+    // their leaves, indexes and pools.
+    void restartDay();
+
 protected:
     // The group of `key`, created from `source` when missing.
     TRepData *groupFor(const QString &key, const Basics::TValue *source);
     // A new group from `source` that keeps what these groups keep; not yet
     // inserted.
     TRepData *newGroup(const Basics::TValue *source) const;
+    // Sets what these groups keep on `g`.
+    void configure(TRepData *g) const;
+    // The group of `key` kept aside by restartDay(), restarted from
+    // `source`; null when there is none.
+    TRepData *spareGroup(const QString &key, const Basics::TValue *source);
     void noteKey(const QString &key);
     // The group of a number, when there is one.
     TRepData *groupOf(int key) const;
@@ -271,6 +293,7 @@ protected:
 
     Groups m_groups;
     QHash<int, TRepData *> m_byNumber;
+    QHash<QString, TRepData *> m_spare; // restartDay()
     QString m_name;
     Basics::TValue *m_reportWaiter;
     QString m_dataPath;

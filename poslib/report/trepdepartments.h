@@ -42,6 +42,8 @@ public:
     QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
     TReportLeaf *createLeaf(TTableEntry *entry, const TTable *table) override;
     using TRepOrderNode::createLeaf;
+    // Made anew instead: its leaves are found by department, not by key.
+    bool restart() override { return false; }
 
 private:
     void addMatching(const TEntryFacts &entry, const TTableFacts &table);

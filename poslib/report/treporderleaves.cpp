@@ -77,6 +77,11 @@ TRepArticle::TRepArticle(const TTableEntry *entry)
 
 TRepArticle::TRepArticle(const TEntryFacts &entry)
 {
+    fill(entry);
+}
+
+void TRepArticle::fill(const TEntryFacts &entry)
+{
     reserve(4);
     entry.copyTo(*this, {FArticle, FArtShort, FIsControl});
     setInt(QStringLiteral("price"), entry.price());

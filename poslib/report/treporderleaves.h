@@ -54,6 +54,8 @@ public:
     TRepArticle() = default;
     explicit TRepArticle(const TTableEntry *entry);
     explicit TRepArticle(const TEntryFacts &entry);
+    // Sets the fields the constructor sets (on a leaf without fields).
+    void fill(const TEntryFacts &entry);
 };
 
 class TRepDiscount : public TRepArticle

@@ -66,7 +66,7 @@ TReportLeaf *TRepOrderNode::keyedLeaf(const TEntryFacts &entry, const TTableFact
         if (!counted)
             return nullptr;
         if (TReportLeaf *leaf = m_numbers.find(number))
-            return leaf;
+            return current(leaf, entry, table);
         TReportLeaf *leaf = leafFor(QString::number(number), entry, table);
         m_numbers.insert(number, leaf);
         return leaf;
@@ -102,6 +102,13 @@ void TRepOrderNode::writeText(const QString &prefix, const TValue &record, QText
 void TRepOrderNode::writeXml(QDomDocument &doc, QDomNode &parent) const
 {
     TReportNode::writeXml(doc, parent);
+}
+
+bool TRepOrderNode::restart()
+{
+    nextDay();
+    m_total->restart();
+    return true;
 }
 
 int orderPayform(const TTable *table)
@@ -238,7 +245,7 @@ TReportLeaf *TRepDiscounts::keyedLeaf(const TEntryFacts &entry, const TTableFact
         return nullptr;
     const QString key = entry.getString(FDiscId);
     if (TReportLeaf *leaf = m_index.find(key))
-        return leaf;
+        return current(leaf, entry, table);
     TReportLeaf *leaf = leafFor(key, entry, table);
     m_index.insert(key, leaf);
     return leaf;
@@ -319,13 +326,13 @@ TReportLeaf *TRepArticles::keyedLeaf(const TEntryFacts &entry, const TTableFacts
     const std::pair<qint64, qint64> number(entry.plu(), entry.price());
     if (fromFile) {
         if (TReportLeaf *leaf = m_raw.find(number, raw))
-            return leaf;
+            return current(leaf, entry, table);
     }
     const Key key {number.first, number.second, withoutLineBreaks(entry.getString(FArticle))};
     // the index by text serves the records in memory; those of a file are
     // found by their bytes, and the leaves of the same article spelled
     // otherwise by their key
-    TReportLeaf *leaf = fromFile ? nullptr : m_index.find(key);
+    TReportLeaf *leaf = fromFile ? nullptr : current(m_index.find(key), entry, table);
     if (!leaf) {
         leaf = leafFor(articleKeyOf(key.plu, key.price, key.text), entry, table);
         if (!fromFile)
@@ -344,6 +351,12 @@ TReportLeaf *TRepArticles::createLeaf(const TEntryFacts &entry, const TTableFact
 TReportLeaf *TRepArticles::newLeaf() const
 {
     return new TRepArticle;
+}
+
+void TRepArticles::refill(TReportLeaf &leaf, const TEntryFacts &entry, const TTableFacts &)
+{
+    leaf.restart();
+    static_cast<TRepArticle &>(leaf).fill(entry);
 }
 
 // ---- hours ----------------------------------------------------------------

@@ -29,6 +29,8 @@ public:
     void writeText(const QString &prefix, const Basics::TValue &record, QTextStream &out,
                    QStringList &columns) const override;
     void writeXml(QDomDocument &doc, QDomNode &parent) const override;
+    // The total emptied, the leaves and their indexes kept.
+    bool restart() override;
 
 protected:
     TRepOrderNode(const QString &name, TRepOrderLeaf *total);
@@ -145,6 +147,7 @@ public:
 protected:
     TReportLeaf *keyedLeaf(const TEntryFacts &entry, const TTableFacts &table,
                            bool &counted) override;
+    void refill(TReportLeaf &leaf, const TEntryFacts &entry, const TTableFacts &table) override;
 
 private:
     // article number, unit price and the text without line breaks

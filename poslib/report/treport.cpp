@@ -319,8 +319,10 @@ std::unique_ptr<TDayCacheReader> TReport::readAhead(TRepWaiters *waiters, TRepCe
     TDayCacheReader::Builder builder;
     if (!m_filter && cacheWritable()) {
         const DaySide like[2] = {daySideOf(sides[0]), daySideOf(sides[1])};
-        builder = [this, from, roots, like, dirs](int index, TCachedDayState &state) {
-            buildAhead(from.addDays(index), roots, like, dirs, &m_cacheWriter, state);
+        // one set of day groups per worker, kept from day to day
+        const auto pool = std::make_shared<TDayGroupsPool>();
+        builder = [this, from, roots, like, dirs, pool](int index, TCachedDayState &state) {
+            buildAhead(from.addDays(index), roots, like, dirs, &m_cacheWriter, *pool, state);
         };
     }
     const int threads = std::min(QThread::idealThreadCount(), 4);
@@ -360,14 +362,16 @@ void TReport::makeDayGroups(const DaySide (&sides)[2], std::unique_ptr<TRepWaite
 }
 
 void TReport::buildAhead(const QDate &day, const QStringList &roots, const DaySide (&sides)[2],
-                         const QString (&dirs)[2], TDayCacheWriter *writer,
+                         const QString (&dirs)[2], TDayCacheWriter *writer, TDayGroupsPool &pool,
                          TCachedDayState &state) const
 {
-    std::unique_ptr<TRepWaiters> dayWaiters;
-    std::unique_ptr<TRepCenters> dayCenters;
-    makeDayGroups(sides, dayWaiters, dayCenters);
-    TRepDatas *daySides[2] = {dayWaiters.get(), dayCenters.get()};
-    const Groups dayGroups {dayWaiters.get(), dayCenters.get()};
+    std::unique_ptr<TDayGroupsPool::Set> set = pool.take();
+    if (!set) {
+        set = std::make_unique<TDayGroupsPool::Set>();
+        makeDayGroups(sides, set->waiters, set->centers);
+    }
+    TRepDatas *daySides[2] = {set->waiters.get(), set->centers.get()};
+    const Groups dayGroups {set->waiters.get(), set->centers.get()};
     // each worker reads the summaries into a buffer of its own, day after day
     thread_local QByteArray buffer;
     Counts counts;
@@ -401,6 +405,7 @@ void TReport::buildAhead(const QDate &day, const QStringList &roots, const DaySi
     state.builtBytes = bytes;
     state.builtTables = counts.tables;
     state.builtEntries = counts.entries;
+    pool.give(std::move(set));
 }
 
 QByteArray TReport::summaryStamp(const QDate &day, bool check)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tdaycachewriter.h"
+#include "tdaygroupspool.h"
 #include "trepdata.h"
 #include "tvalue.h"
 
@@ -214,8 +215,10 @@ private:
     // read in its turn.
     // Writes them to the cache (`dirs` by side) through `writer` when the
     // summaries are still the ones stamped.
+    // The groups come from `pool` (made like `sides` when it has none)
+    // and go back to it.
     void buildAhead(const QDate &day, const QStringList &roots, const DaySide (&sides)[2],
-                    const QString (&dirs)[2], TDayCacheWriter *writer,
+                    const QString (&dirs)[2], TDayCacheWriter *writer, TDayGroupsPool &pool,
                     TCachedDayState &state) const;
     // Takes a failed cache write (on a worker or here) as a cache that
     // cannot be written for the rest of the run; true when writing goes on.

@@ -32,6 +32,21 @@ TReportLeaf::TReportLeaf() = default;
 
 TReportLeaf::~TReportLeaf() = default;
 
+void TReportLeaf::restart()
+{
+    Basics::TValue::clear();
+    m_count = TExactSum();
+    m_amount = TExactSum();
+    m_sums.clear();
+    m_synced = false;
+}
+
+void TReportLeaf::takeFields(const TReportLeaf &other)
+{
+    static_cast<Basics::TValue &>(*this) = static_cast<const Basics::TValue &>(other);
+    m_synced = false;
+}
+
 void TReportLeaf::syncSums() const
 {
     if (m_synced)

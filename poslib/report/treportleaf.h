@@ -145,6 +145,17 @@ public:
     virtual void writeState(TAggregateWriter &out) const;
     virtual void readState(TAggregateReader &in, bool fresh);
 
+    // Back to a leaf without fields and sums, its room kept: what a node
+    // that keeps its leaves from one day to the next does before the
+    // day's first entry of the leaf's key fills it again.
+    void restart();
+    // The fields of `other` in place of this leaf's own.
+    void takeFields(const TReportLeaf &other);
+    // The day of its node the leaf was filled in last (see
+    // TReportNode::restart()).
+    quint32 day() const { return m_day; }
+    void setDay(quint32 day) { m_day = day; }
+
 protected:
     // Writes the sums into the record, once per change.
     void syncSums() const;
@@ -155,6 +166,7 @@ protected:
     mutable bool m_synced = false;
 
 private:
+    quint32 m_day = 0;
     // The named sums, kept as numbers while entries are added and written
     // into the record with "count" and "amount": a year's report holds a
     // leaf per table and pay, and text fields rewritten on every entry

@@ -185,11 +185,28 @@ TReportLeaf *TReportNode::leafFor(const QString &key, const TEntryFacts &entry,
     // one walk down the tree: where the key is, or goes
     const auto at = m_leaves.lowerBound(key);
     if (at != m_leaves.end() && !(key < at.key()))
-        return at.value();
+        return current(at.value(), entry, table);
     TReportLeaf *leaf = createLeaf(entry, table);
-    if (leaf)
+    if (leaf) {
+        leaf->setDay(m_day);
         m_leaves.insert(at, key, leaf);
+    }
     return leaf;
+}
+
+void TReportNode::refill(TReportLeaf &leaf, const TEntryFacts &entry, const TTableFacts &table)
+{
+    leaf.restart();
+    const std::unique_ptr<TReportLeaf> made(createLeaf(entry, table));
+    if (made)
+        leaf.takeFields(*made);
+}
+
+void TReportNode::nextDay()
+{
+    ++m_day;
+    m_taken = 0;
+    m_merged.clear();
 }
 
 void TReportNode::writeText(const QString &, const TValue &, QTextStream &, QStringList &) const { }
@@ -263,8 +280,22 @@ bool TReportNode::writeDay(TAggregateWriter &out) const
 {
     materialize();
     writeTotal(out);
-    out.u32(quint32(m_leaves.size()));
+    if (m_day == 0) {
+        out.u32(quint32(m_leaves.size()));
+        for (auto it = m_leaves.cbegin(); it != m_leaves.cend(); ++it) {
+            out.text(it.key());
+            it.value()->writeState(out);
+        }
+        return true;
+    }
+    // restarted: the leaves kept from earlier days are not the day's
+    quint32 today = 0;
+    for (const TReportLeaf *leaf : std::as_const(m_leaves))
+        today += ofToday(*leaf) ? 1 : 0;
+    out.u32(today);
     for (auto it = m_leaves.cbegin(); it != m_leaves.cend(); ++it) {
+        if (!ofToday(*it.value()))
+            continue;
         out.text(it.key());
         it.value()->writeState(out);
     }

@@ -103,6 +103,13 @@ public:
     virtual bool writeDay(TAggregateWriter &out) const;
     virtual void mergeDay(TAggregateReader &in);
 
+    // Empties the node for another day's entries, as when it was made, but
+    // keeps its leaves and their indexes: a leaf a later day's entry finds
+    // is filled anew by that entry (refill()), and a day aggregate holds
+    // the leaves of its day only. False for a node that cannot (it is made
+    // anew then). What the day groups of the cache do from day to day.
+    virtual bool restart() { return false; }
+
 protected:
     // The total and the records taken without leaves, of a day aggregate.
     void writeTotal(TAggregateWriter &out) const;
@@ -116,6 +123,24 @@ protected:
     virtual QString mergedKey(const QString &key, int offset) const;
     // The leaf of `key`, created when missing; null when none can be made.
     TReportLeaf *leafFor(const QString &key, const TEntryFacts &entry, const TTableFacts &table);
+    // `leaf` (of this node, or null) as the day's entries find it: one kept
+    // from an earlier day is filled by `entry` first, as a new one would be.
+    TReportLeaf *current(TReportLeaf *leaf, const TEntryFacts &entry, const TTableFacts &table)
+    {
+        if (leaf && leaf->day() != m_day) {
+            refill(*leaf, entry, table);
+            leaf->setDay(m_day);
+        }
+        return leaf;
+    }
+    // Fills a kept leaf as createLeaf() fills a new one (by default through
+    // a new one).
+    virtual void refill(TReportLeaf &leaf, const TEntryFacts &entry, const TTableFacts &table);
+    // Whether a leaf belongs to the day the node holds.
+    bool ofToday(const TReportLeaf &leaf) const { return leaf.day() == m_day; }
+    // Starts another day (restart()): the leaves held are of earlier days
+    // from now on.
+    void nextDay();
     // Makes leaves of compact rows, for nodes that keep rows; reads the
     // spooled leaves back, for nodes that spool them.
     virtual void materialize() const { unspool(); }
@@ -149,6 +174,8 @@ protected:
     bool m_keepRecords = true;
     // records taken without leaves
     int m_taken = 0;
+    // the day of restart() (0: never restarted, every leaf is of today)
+    quint32 m_day = 0;
 
 private:
     std::vector<TLeafSpool::Held> heldLeaves() const;

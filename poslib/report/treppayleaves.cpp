@@ -54,6 +54,11 @@ TRepPayform::TRepPayform(const TTableEntry *entry, const TTable *table, bool ret
 TRepPayform::TRepPayform(const TEntryFacts &entry, const TTableFacts &table, bool returnMode)
     : m_returnMode(returnMode)
 {
+    fill(entry, table);
+}
+
+void TRepPayform::fill(const TEntryFacts &entry, const TTableFacts &table)
+{
     reserve(13);
     if (!table.isNull()) {
         setBool(QStringLiteral("vatoh"), table.vatOh());
@@ -61,7 +66,7 @@ TRepPayform::TRepPayform(const TEntryFacts &entry, const TTableFacts &table, boo
         table.header().copyTo(*this, {FBillNum});
     }
     entry.copyTo(*this, {FPayform, FPayformName, FInTermSum, FWaiter, FWaiterName});
-    const TField *from = returnMode ? ReturnCurrency : OwnCurrency;
+    const TField *from = m_returnMode ? ReturnCurrency : OwnCurrency;
     for (int i = 0; i < 5; ++i) {
         if (entry.has(from[i]))
             set(fieldName(OwnCurrency[i]), entry.get(from[i]));

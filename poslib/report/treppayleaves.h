@@ -55,6 +55,8 @@ public:
     TRepPayform(const TEntryFacts &entry, const TTableFacts &table, bool returnMode = false);
     // A leaf without values yet, which its node fills from a pay it kept.
     explicit TRepPayform(bool returnMode);
+    // Sets the fields the constructor sets (on a leaf without fields).
+    void fill(const TEntryFacts &entry, const TTableFacts &table);
     using TRepPayLeaf::addEntry;
     bool add(const TEntryFacts &entry) override;
     bool returnMode() const { return m_returnMode; }

@@ -90,9 +90,35 @@ int TRepPayforms::spoolRows()
     return g_spoolRows;
 }
 
+bool TRepPays::restart()
+{
+    nextDay();
+    m_total->restart();
+    return true;
+}
+
 TRepPayforms::TRepPayforms()
     : TRepPayNode(QStringLiteral("payforms"))
 { }
+
+bool TRepPayforms::restart()
+{
+    if (m_perPay && (!m_compact || !m_leaves.isEmpty()))
+        return false;
+    nextDay();
+    m_total->restart();
+    m_rows.clear();
+    m_wide.clear();
+    m_currencySums.clear();
+    m_notes.clear();
+    return true;
+}
+
+void TRepPayforms::refill(TReportLeaf &leaf, const TEntryFacts &entry, const TTableFacts &table)
+{
+    leaf.restart();
+    static_cast<TRepPayform &>(leaf).fill(entry, table);
+}
 
 TRepPayforms::TRepPayforms(const QString &name, bool returnMode)
     : TRepPayNode(name)
@@ -380,7 +406,7 @@ void TRepPayforms::add(const TEntryFacts &entry, const TTableFacts &table)
         const quint64 number = quint64(quint32(entry.getInt(FPayform)))
                                | quint64(!table.isNull() && table.inSum()) << 32
                                | quint64(entry.getBool(FInTermSum)) << 33;
-        TReportLeaf *leaf = m_raw.find(number, raw);
+        TReportLeaf *leaf = current(m_raw.find(number, raw), entry, table);
         if (!leaf) {
             leaf = leafFor(keyOf(entry, table), entry, table);
             m_raw.insert(number, raw, leaf);

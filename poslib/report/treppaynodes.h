@@ -41,6 +41,7 @@ public:
     TRepPays();
     // Every pay counts in the total; the node has no leaves.
     void add(const TEntryFacts &entry, const TTableFacts &table) override;
+    bool restart() override;
 
 protected:
     bool addToTotal(const TEntryFacts &entry) override;
@@ -132,6 +133,10 @@ public:
     TReportLeaf *newLeaf() const override;
     bool writeDay(TAggregateWriter &out) const override;
     void mergeDay(TAggregateReader &in) override;
+    // The leaves and their index kept, or the rows and notes emptied (the
+    // texts and copied fields they are numbered by kept); false for a node
+    // whose rows were made leaves.
+    bool restart() override;
     void add(const TEntryFacts &entry, const TTableFacts &table) override;
     using TRepPayNode::createLeaf;
     using TRepPayNode::keyOf;
@@ -160,6 +165,7 @@ protected:
     void visitLeaves(const LeafVisitor &visit) const override;
     void materialize() const override;
     int leafCount() const override;
+    void refill(TReportLeaf &leaf, const TEntryFacts &entry, const TTableFacts &table) override;
 
 private:
     // the fields a pay's leaf copies but the bill number, by text numbers

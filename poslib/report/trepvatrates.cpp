@@ -60,6 +60,12 @@ bool TRepVatRates::writeDay(TAggregateWriter &out) const
     return TRepOrderNode::writeDay(out);
 }
 
+bool TRepVatRates::restart()
+{
+    m_taxGroups = false;
+    return TRepOrderNode::restart();
+}
+
 void TRepVatRates::mergeDay(TAggregateReader &in)
 {
     m_taxGroups = in.boolean() || m_taxGroups;
@@ -94,8 +100,15 @@ void TRepVatRates::addTaxGroup(int id, const QString &name, const TValueField &r
 {
     const QString key = QString::number(id);
     auto *leaf = static_cast<TRepVatRate *>(m_leaves.value(key));
-    if (!leaf) {
-        leaf = new TRepVatRate;
+    // a leaf kept from an earlier day (restart()) is filled as a new one
+    if (!leaf || !ofToday(*leaf)) {
+        if (leaf) {
+            leaf->restart();
+        } else {
+            leaf = new TRepVatRate;
+            m_leaves.insert(key, leaf);
+        }
+        leaf->setDay(m_day);
         leaf->setName(name);
         if (!table.isNull()) {
             leaf->setBool(QStringLiteral("vatoh"), table.vatOh());
@@ -103,7 +116,6 @@ void TRepVatRates::addTaxGroup(int id, const QString &name, const TValueField &r
         }
         leaf->set(QStringLiteral("rate"), rate);
         leaf->set(QStringLiteral("vatrate"), TypeInteger, key);
-        m_leaves.insert(key, leaf);
     }
     if (!table.isNull() && table.inSum())
         leaf->addVat(double(amount));

@@ -20,6 +20,7 @@ public:
     void addTaxGroup(const Basics::TValue &group, const TTable *table);
     void addTaxGroup(const TTaxGroupFacts &group, const TTableFacts &table);
     bool hasTaxGroups() const { return m_taxGroups; }
+    bool restart() override;
 
 protected:
     bool addToTotal(const TEntryFacts &entry, const TTableFacts &table) override;

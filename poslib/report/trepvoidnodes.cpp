@@ -27,6 +27,20 @@ void TRepVoidNode::add(const TEntryFacts &entry, const TTableFacts &table)
         leaf->add(entry);
 }
 
+bool TRepVoids::restart()
+{
+    nextDay();
+    m_total->restart();
+    return true;
+}
+
+bool TRepVArticles::restart()
+{
+    nextDay();
+    m_total->restart();
+    return true;
+}
+
 bool TRepVoidNode::addToTotal(const TEntryFacts &entry)
 {
     return m_total->add(entry);

@@ -31,6 +31,8 @@ public:
     TRepVoids();
     using TRepVoidNode::keyOf;
     QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
+    // The total emptied (the node has no leaves of its own).
+    bool restart() override;
 
 protected:
     bool addToTotal(const TEntryFacts &entry) override;
@@ -41,6 +43,8 @@ class TRepVArticles : public TRepVoidNode
 public:
     TRepVArticles();
     TReportLeaf *newLeaf() const override;
+    // The total emptied, the leaves kept.
+    bool restart() override;
     using TRepVoidNode::createLeaf;
     using TRepVoidNode::keyOf;
     QString keyOf(const TEntryFacts &entry, const TTableFacts &table) const override;
