@@ -1,3 +1,4 @@
+#include "spoolthresholds.h"
 #include "tdayaggregate.h"
 #include "tdaygroupspool.h"
 #include "tdemoinstallation.h"
@@ -75,26 +76,34 @@ TEST_F(DayGroupsRestart, RestartedGroupsWriteTheDayAsNewGroups)
     // days again and out of order: leaves and groups kept from later days
     const QDate days[] = {Today.addDays(-4), Today.addDays(-3), Today.addDays(-1),
                           Today.addDays(-4), Today.addDays(-2), Today.addDays(-1)};
-    for (const Options &o : {Options {false, true, TRepScope()}, Options {true, false, TRepScope()},
-                             Options {false, false, printed}, Options {true, true, printed},
-                             Options {false, true, hours}}) {
-        SCOPED_TRACE(testing::Message() << "centers " << o.centers << " records " << o.records
-                                        << " scope " << o.scope.key().toStdString());
-        auto kept = makeGroups(o, dir.path());
-        bool first = true;
-        for (const QDate &day : days) {
-            SCOPED_TRACE(day.toString(Qt::ISODate).toStdString());
-            if (!first)
-                kept->restartDay();
-            first = false;
-            fill(dir.path(), *kept, day);
-            auto made = makeGroups(o, dir.path());
-            fill(dir.path(), *made, day);
-            const QByteArray expected = TDayAggregate::toBytes(*made, "stamp");
-            ASSERT_FALSE(expected.isEmpty());
-            EXPECT_EQ(expected, TDayAggregate::toBytes(*kept, "stamp"));
+    // also with rows and leaves gone to their temporary files every two,
+    // which a restart must empty with the rest
+    const SpoolThresholds spool;
+    for (const bool spooled : {false, true})
+        for (const Options &o :
+             {Options {false, true, TRepScope()}, Options {true, false, TRepScope()},
+              Options {false, false, printed}, Options {true, true, printed},
+              Options {false, true, hours}}) {
+            if (spooled)
+                spool.all(2);
+            SCOPED_TRACE(testing::Message()
+                         << "centers " << o.centers << " records " << o.records << " scope "
+                         << o.scope.key().toStdString() << " spooled " << spooled);
+            auto kept = makeGroups(o, dir.path());
+            bool first = true;
+            for (const QDate &day : days) {
+                SCOPED_TRACE(day.toString(Qt::ISODate).toStdString());
+                if (!first)
+                    kept->restartDay();
+                first = false;
+                fill(dir.path(), *kept, day);
+                auto made = makeGroups(o, dir.path());
+                fill(dir.path(), *made, day);
+                const QByteArray expected = TDayAggregate::toBytes(*made, "stamp");
+                ASSERT_FALSE(expected.isEmpty());
+                EXPECT_EQ(expected, TDayAggregate::toBytes(*kept, "stamp"));
+            }
         }
-    }
 }
 
 TEST(DayGroupsPool, SetsGivenBackAreTakenEmptied)
