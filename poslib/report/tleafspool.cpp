@@ -108,23 +108,8 @@ TLeafSpool::TLeafSpool(NewLeaf newLeaf, Order order)
 
 TLeafSpool::~TLeafSpool() = default;
 
-bool TLeafSpool::write(const QByteArray &bytes, Section &section)
-{
-    if (!m_file->seek(m_end) || m_file->write(bytes) != bytes.size() || !m_file->flush())
-        return false;
-    section = {m_end, m_end + bytes.size()};
-    m_end += bytes.size();
-    return true;
-}
-
 bool TLeafSpool::add(const std::vector<Held> &leaves)
 {
-    if (!m_file) {
-        auto file = std::make_unique<QTemporaryFile>();
-        if (!file->open())
-            return false;
-        m_file = std::move(file);
-    }
     std::vector<QByteArray> records;
     std::vector<QString> orders;
     records.reserve(leaves.size());
@@ -149,18 +134,18 @@ bool TLeafSpool::add(const std::vector<Held> &leaves)
     for (size_t i = 0; i < indexes.size(); ++i)
         indexes[i] = i;
     Run run {};
-    const qint64 end = m_end;
-    bool ok = write(section(indexes), run.byKey);
+    const qint64 end = m_file.end();
+    bool ok = m_file.append(section(indexes), run.byKey.begin, run.byKey.end);
     if (ok && m_order) {
         std::sort(indexes.begin(), indexes.end(), [&](size_t a, size_t b) {
             if (orders[a] != orders[b])
                 return orders[a] < orders[b];
             return leaves[a].key < leaves[b].key;
         });
-        ok = write(section(indexes), run.byOrder);
+        ok = m_file.append(section(indexes), run.byOrder.begin, run.byOrder.end);
     }
     if (!ok) {
-        m_end = end;
+        m_file.rewind(end);
         return false;
     }
     m_runs.push_back(run);
@@ -174,8 +159,8 @@ void TLeafSpool::merge(const std::vector<Held> &held, bool byOrder, int *keys,
     const bool keysOnly = keys != nullptr;
     std::vector<std::unique_ptr<Cursor>> cursors;
     for (const Run &run : m_runs)
-        cursors.push_back(
-                std::make_unique<Cursor>(m_file.get(), byOrder ? run.byOrder : run.byKey, byOrder));
+        cursors.push_back(std::make_unique<Cursor>(m_file.file(), byOrder ? run.byOrder : run.byKey,
+                                                   byOrder));
     // the leaves held, in the order read
     std::vector<std::pair<QString, size_t>> tail;
     tail.reserve(held.size());
@@ -226,7 +211,7 @@ void TLeafSpool::merge(const std::vector<Held> &held, bool byOrder, int *keys,
                     TAggregateReader in(cursor->state());
                     made->readState(in, fresh);
                     if (!in.ok())
-                        throw TFileError(T_SOURCE, 304, 310, EIO, m_file->fileName());
+                        throw TFileError(T_SOURCE, 304, 310, EIO, m_file.file()->fileName());
                 }
                 cursor->advance();
             }

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "tspoolfile.h"
+
 #include <QString>
 
 #include <functional>
 #include <memory>
 #include <vector>
-
-class QTemporaryFile;
 
 namespace PosLib {
 
@@ -72,15 +72,13 @@ private:
         Section byOrder;
     };
     class Cursor;
-    bool write(const QByteArray &bytes, Section &section);
     // `keys`: counts the keys instead of visiting them
     void merge(const std::vector<Held> &held, bool byOrder, int *keys, const Visit &visit) const;
 
     NewLeaf m_newLeaf;
     Order m_order;
-    std::unique_ptr<QTemporaryFile> m_file;
+    TSpoolFile m_file;
     std::vector<Run> m_runs;
-    qint64 m_end = 0;
     int m_written = 0;
 };
 

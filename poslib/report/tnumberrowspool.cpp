@@ -98,12 +98,6 @@ bool TNumberRowSpool::add(int count, const RowAt &row)
 {
     if (count <= 0)
         return true;
-    if (!m_file) {
-        auto file = std::make_unique<QTemporaryFile>();
-        if (!file->open())
-            return false;
-        m_file = std::move(file);
-    }
     const int first = m_written + 1;
     const qsizetype step = qsizetype(sizeof(qint32)) + m_rowSize;
     QByteArray bytes(count * step, Qt::Uninitialized);
@@ -114,10 +108,10 @@ bool TNumberRowSpool::add(int count, const RowAt &row)
         std::memcpy(out + sizeof number, row(index), size_t(m_rowSize));
         out += step;
     }
-    if (!m_file->seek(m_end) || m_file->write(bytes) != bytes.size() || !m_file->flush())
+    Run run {0, 0, first, count};
+    if (!m_file.append(bytes, run.begin, run.end))
         return false;
-    m_runs.push_back({m_end, m_end + bytes.size(), first, count});
-    m_end += bytes.size();
+    m_runs.push_back(run);
     m_written += count;
     return true;
 }
@@ -153,7 +147,7 @@ TNumberRowSpool::ByText::ByText(const TNumberRowSpool &spool, int held)
     m_parts->cursors.reserve(spool.m_runs.size());
     for (const Run &run : spool.m_runs)
         m_parts->cursors.push_back(
-                std::make_unique<Cursor>(spool.m_file.get(), run, spool.m_rowSize));
+                std::make_unique<Cursor>(spool.m_file.file(), run, spool.m_rowSize));
     m_parts->held = byText(spool.m_written + 1, held);
     m_parts->written = spool.m_written;
 }
@@ -189,7 +183,7 @@ void TNumberRowSpool::forEachByNumber(const Visit &visit) const
     QByteArray rows;
     for (const Run &run : m_runs) {
         // a run at a time, each row put at its number's place
-        Cursor cursor(m_file.get(), run, m_rowSize);
+        Cursor cursor(m_file.file(), run, m_rowSize);
         rows.resize(run.count * m_rowSize);
         while (cursor.next()) {
             const qsizetype at = cursor.number() - run.first;

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "tspoolfile.h"
+
 #include <QtGlobal>
 
 #include <functional>
 #include <memory>
 #include <vector>
-
-class QTemporaryFile;
 
 namespace PosLib {
 
@@ -84,9 +84,8 @@ private:
     class Cursor;
 
     int m_rowSize;
-    std::unique_ptr<QTemporaryFile> m_file;
+    TSpoolFile m_file;
     std::vector<Run> m_runs;
-    qint64 m_end = 0;
     int m_written = 0;
 };
 

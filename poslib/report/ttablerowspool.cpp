@@ -71,12 +71,6 @@ qint64 TTableRowSpool::dayOf(const QDate &date)
 
 bool TTableRowSpool::add(const std::vector<TTableRow> &rows, const std::vector<TTableRowPay> &pays)
 {
-    if (!m_file) {
-        auto file = std::make_unique<QTemporaryFile>();
-        if (!file->open())
-            return false;
-        m_file = std::move(file);
-    }
     // by pay day, in the order taken within a day
     std::vector<int> order(rows.size());
     for (size_t i = 0; i < order.size(); ++i)
@@ -96,10 +90,10 @@ bool TTableRowSpool::add(const std::vector<TTableRow> &rows, const std::vector<T
         for (int p = row.firstPay; p >= 0; p = pays[size_t(p)].next)
             bytes.append(reinterpret_cast<const char *>(&pays[size_t(p)]), sizeof(TTableRowPay));
     }
-    if (!m_file->seek(m_end) || m_file->write(bytes) != bytes.size() || !m_file->flush())
+    Run run {};
+    if (!m_file.append(bytes, run.begin, run.end))
         return false;
-    m_runs.push_back({m_end, m_end + bytes.size()});
-    m_end += bytes.size();
+    m_runs.push_back(run);
     return true;
 }
 
@@ -108,7 +102,7 @@ void TTableRowSpool::forEachDay(const std::vector<TTableRow> &tailRows,
 {
     std::vector<std::unique_ptr<Cursor>> cursors;
     for (const Run &run : m_runs)
-        cursors.push_back(std::make_unique<Cursor>(m_file.get(), run));
+        cursors.push_back(std::make_unique<Cursor>(m_file.file(), run));
     // the rows not written yet, by day as a run is
     std::vector<int> tail(tailRows.size());
     for (size_t i = 0; i < tail.size(); ++i)

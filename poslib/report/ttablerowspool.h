@@ -1,14 +1,13 @@
 #pragma once
 
+#include "tspoolfile.h"
+
 #include <QDate>
 #include <QTime>
 
 #include <functional>
-#include <memory>
 #include <type_traits>
 #include <vector>
-
-class QTemporaryFile;
 
 namespace PosLib {
 
@@ -98,9 +97,8 @@ private:
         qint64 end;
     };
     class Cursor;
-    std::unique_ptr<QTemporaryFile> m_file;
+    TSpoolFile m_file;
     std::vector<Run> m_runs;
-    qint64 m_end = 0;
 };
 
 } // namespace PosLib
