@@ -106,15 +106,9 @@ TEST_F(DayGroupsRestart, RestartedGroupsWriteTheDayAsNewGroups)
         }
 }
 
-TEST(DayGroupsPool, SetsGivenBackAreTakenEmptied)
+// A set of day groups given back to the pool comes out of it emptied.
+TEST_F(DayGroupsRestart, SetsGivenBackToThePoolAreTakenEmptied)
 {
-    TestDir dir;
-    TDemoOptions options;
-    options.days = 2;
-    options.tables = 6;
-    options.today = Today;
-    TDemoInstallation(options).write(dir.path());
-
     TDayGroupsPool pool;
     EXPECT_EQ(nullptr, pool.take());
     auto set = std::make_unique<TDayGroupsPool::Set>();
