@@ -58,8 +58,10 @@ std::function<void(const QString &line)> TDataSpool::lineSink()
     if (m_format != TOutputFormat::Text || !m_file.isOpen())
         return {};
     return [this](const QString &line) {
-        const QByteArray bytes = line.toUtf8() + '\n';
-        m_ok = m_ok && m_file.write(bytes) == bytes.size();
+        // the line feed written on its own: added to the text it would
+        // make the text anew
+        const QByteArray bytes = line.toUtf8();
+        m_ok = m_ok && m_file.write(bytes) == bytes.size() && m_file.putChar('\n');
     };
 }
 

@@ -173,7 +173,9 @@ int runReport(int kind, int days, bool cache)
         return 1;
     qint64 lines = 0;
     request.lineSink = [&spool, &lines](const QString &line) {
-        spool.write(line.toUtf8() + '\n');
+        // as the command line's spool writes it
+        spool.write(line.toUtf8());
+        spool.putChar('\n');
         ++lines;
     };
     const TReportResult result = run.run(request);

@@ -2,6 +2,9 @@
 
 #include "tround.h"
 
+#include <QVarLengthArray>
+
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -32,18 +35,26 @@ QString decimalsText(quint64 fraction, const TCurrency &currency)
 
 // Appends the decimal digits of `value`, at least `width` of them (zeros in
 // front).
-void appendDigits(QString &out, quint64 value, int width)
+// `value` in decimal digits with zeros in front to `width` places.
+qsizetype writeDigits(char16_t *out, quint64 value, int width)
 {
-    char digits[24];
+    char16_t digits[24];
     int n = 0;
     do {
-        digits[n++] = char('0' + value % 10);
+        digits[n++] = char16_t(u'0' + value % 10);
         value /= 10;
     } while (value != 0);
+    qsizetype written = 0;
     for (int i = n; i < width; ++i)
-        out.append(QLatin1Char('0'));
+        out[written++] = u'0';
     while (n > 0)
-        out.append(QLatin1Char(digits[--n]));
+        out[written++] = digits[--n];
+    return written;
+}
+
+quint64 magnitude(qint64 value)
+{
+    return value < 0 ? 0 - quint64(value) : quint64(value);
 }
 
 } // namespace
@@ -60,21 +71,37 @@ TPlainAmounts::TPlainAmounts(const TCurrency &currency)
 
 QString TPlainAmounts::text(long amount) const
 {
+    QVarLengthArray<char16_t, 64> text(maxTextLength());
+    const qsizetype length = writeText(text.data(), amount);
+    return QString(reinterpret_cast<const QChar *>(text.constData()), length);
+}
+
+qsizetype TPlainAmounts::maxTextLength() const
+{
+    // a sign, the integer part, the point and the places of the fraction
+    return 1 + 20 + m_point.size() + std::max(20, m_places);
+}
+
+qsizetype TPlainAmounts::writeText(char16_t *out, long amount) const
+{
     // as TCurrencies::format() writes it, without its questions to the currency
-    if (!m_currency || m_places < 1)
-        return QString::number(m_currency && m_places < 0 ? qint64(amount) * m_factor
-                                                          : qint64(amount));
+    qsizetype written = 0;
+    if (!m_currency || m_places < 1) {
+        const qint64 value
+                = m_currency && m_places < 0 ? qint64(amount) * m_factor : qint64(amount);
+        if (value < 0)
+            out[written++] = u'-';
+        return written + writeDigits(out + written, magnitude(value), 1);
+    }
     const qint64 integer = qint64(amount) / m_factor; // truncated toward zero
     const quint64 fraction = quint64(std::llabs(qint64(amount) % m_factor));
-    QString text;
-    text.reserve(24 + m_point.size() + m_places);
     // -5 cents: a zero integer part carries no sign of its own
     if (amount < 0)
-        text.append(QLatin1Char('-'));
-    appendDigits(text, integer < 0 ? 0 - quint64(integer) : quint64(integer), 1);
-    text.append(m_point);
-    appendDigits(text, fraction, m_places);
-    return text;
+        out[written++] = u'-';
+    written += writeDigits(out + written, magnitude(integer), 1);
+    for (QChar c : m_point)
+        out[written++] = c.unicode();
+    return written + writeDigits(out + written, fraction, m_places);
 }
 
 TCurrencies::TCurrencies(bool autoDelete, QObject *parent)

@@ -15,6 +15,10 @@ public:
     explicit TPlainAmounts(const TCurrency &currency);
 
     QString text(long amount) const;
+    // The same text written to `out`, which has room for maxTextLength()
+    // characters; returns the number written.
+    qsizetype writeText(char16_t *out, long amount) const;
+    qsizetype maxTextLength() const;
 
 private:
     bool m_currency = false;

@@ -19,6 +19,12 @@ namespace {
 
 std::atomic<int> g_spoolRows {1024};
 
+// the second of the day a pay was taken in, -1 for none
+int secondOf(const QTime &t)
+{
+    return t.isValid() ? t.msecsSinceStartOfDay() / 1000 : -1;
+}
+
 } // namespace
 
 void TRepTables::setSpoolRows(int rows)
@@ -54,11 +60,15 @@ int TRepTables::rowOf(const TEntryFacts &entry, const TTableFacts &table)
 {
     const QDate d = entry.date();
     const qint64 archive = table.isNull() ? 0 : long(table.header().getLong(FArchive));
-    noteOrder(d, archive);
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    d.getDate(&year, &month, &day);
+    noteOrder(year, archive);
     // a year of four places keeps the key's parts apart: the parts find the row
     int *at = nullptr;
-    const Key key {d.year(), d.month(), d.day(), archive};
-    const bool plain = d.year() >= -999 && d.year() <= 9999;
+    const Key key {year, month, day, archive};
+    const bool plain = year >= -999 && year <= 9999;
     if (plain)
         at = &m_rowOf[key];
     else
@@ -88,10 +98,9 @@ int TRepTables::rowOf(const TEntryFacts &entry, const TTableFacts &table)
     return int(m_rows.size()) - 1;
 }
 
-void TRepTables::noteOrder(const QDate &payDate, qint64 archive)
+void TRepTables::noteOrder(int year, qint64 archive)
 {
     // as rowsByTime() and the keys order them: by number
-    const int year = payDate.year();
     if (!m_plain || (year >= 0 && year <= 9999 && archive >= 0 && archive <= 99999999))
         return;
     m_plain = false;
@@ -305,15 +314,33 @@ void TRepTables::visitLinesByTime(const std::function<void(const Line &line)> &l
         return;
     }
     // a pay day at a time: every row spooled is ordered by number
-    std::vector<int> order;
+    // the keys of lineOrder() taken once per row, compared as it compares them
+    struct Ordered
+    {
+        qint64 day;
+        int second;
+        qint64 archive;
+        int index;
+        bool operator<(const Ordered &o) const
+        {
+            if (day != o.day)
+                return day < o.day;
+            if (second != o.second)
+                return second < o.second;
+            return archive < o.archive;
+        }
+    };
+    std::vector<Ordered> order;
     forEachDay([&](std::vector<Row> &rows, std::vector<Pay> &pays) {
         order.resize(rows.size());
-        for (size_t i = 0; i < order.size(); ++i)
-            order[i] = int(i);
-        std::sort(order.begin(), order.end(),
-                  [&rows](int a, int b) { return lineOrder(rows[size_t(a)], rows[size_t(b)]); });
-        for (int index : order)
-            line(lineOf(rows[size_t(index)], pays));
+        for (size_t i = 0; i < order.size(); ++i) {
+            const Row &row = rows[i];
+            order[i] = {TTableRowSpool::dayOf(row.payDate), secondOf(row.payTime), row.archive,
+                        int(i)};
+        }
+        std::sort(order.begin(), order.end());
+        for (const Ordered &o : order)
+            line(lineOf(rows[size_t(o.index)], pays));
     });
 }
 
@@ -342,10 +369,8 @@ bool TRepTables::lineOrder(const Row &x, const Row &y)
     const qint64 dy = TTableRowSpool::dayOf(y.payDate);
     if (dx != dy)
         return dx < dy;
-    const auto second
-            = [](const QTime &t) { return t.isValid() ? t.msecsSinceStartOfDay() / 1000 : -1; };
-    const int sx = second(x.payTime);
-    const int sy = second(y.payTime);
+    const int sx = secondOf(x.payTime);
+    const int sy = secondOf(y.payTime);
     if (sx != sy)
         return sx < sy;
     return x.archive < y.archive;
@@ -436,15 +461,18 @@ void TRepTables::mergeDay(TAggregateReader &in)
         row.firstPay = row.lastPay = -1;
         if (!in.ok())
             return;
-        noteOrder(row.payDate, row.archive);
+        int year = 0;
+        int month = 0;
+        int day = 0;
+        row.payDate.getDate(&year, &month, &day);
+        noteOrder(year, row.archive);
         spoolWhenFull();
         // the row of the same pay day and table, when an earlier day has one
-        const QDate d = row.payDate;
         int *at = nullptr;
-        if (d.year() >= -999 && d.year() <= 9999)
-            at = &m_rowOf[Key {d.year(), d.month(), d.day(), row.archive}];
+        if (year >= -999 && year <= 9999)
+            at = &m_rowOf[Key {year, month, day, row.archive}];
         else
-            at = &m_rowOfText[QString::asprintf("%4d%02d%02d%8ld", d.year(), d.month(), d.day(),
+            at = &m_rowOfText[QString::asprintf("%4d%02d%02d%8ld", year, month, day,
                                                 long(row.archive))];
         if (*at == 0) {
             newRow(row);

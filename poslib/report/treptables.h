@@ -100,7 +100,7 @@ private:
     // Before the row of a pay day and archive number is looked up: a year
     // or archive number whose order by number is not its key's ends the
     // spooling (what was spooled is read back).
-    void noteOrder(const QDate &payDate, qint64 archive);
+    void noteOrder(int payYear, qint64 archive);
     // A new row, in the order rows are taken.
     void newRow(Row &row);
     // Writes the rows held to the spool when they are many.

@@ -21,6 +21,7 @@
 #include "tsummary.h"
 
 #include "tcurrencies.h"
+#include "tlinetext.h"
 #include "trepdata.h"
 #include "treportleaf.h"
 #include "treportnode.h"
@@ -344,39 +345,37 @@ void TSummary::tableItems(const TRepData *group, double &sum, TSummaryLines &out
     // the currency's settings read once for the many lines
     const TPlainAmounts amounts = m_currencies ? m_currencies->plainAmounts() : TPlainAmounts();
     std::vector<TablePay> pays;
-    // each line is handed on as it is: a new one for each
-    QString line;
-    const auto start = [&line]() {
-        line = QString();
-        line.reserve(64);
-    };
+    TLineText line;
+    TDayTexts days;
     const auto write = [&](const QDate &payDate, const QTime &payTime, const QString &table,
                            int party, double amount) {
         sum += amount;
-        start();
-        appendRight(line, dayText(payDate), 8);
-        line += QLatin1Char(' ');
-        appendRight(line, timeText(payTime), 8);
-        line += QLatin1String("  ");
-        appendRight(line, table, 5);
-        line += QLatin1Char('/');
-        line += party >= 0 && party <= 999 ? zeroPadded(party, 3)
-                                           : QString::asprintf("%03d", party);
-        line += QLatin1Char(' ');
-        appendRight(line, amounts.text(long(roundHalfUp(amount))), 8);
-        line += QLatin1Char(' ');
-        line += currency;
-        out.add(line);
+        line.clear();
+        line.appendRight(days.text(payDate), 8);
+        line.append(u' ');
+        line.appendTimeRight(payTime);
+        line.append(QLatin1StringView("  "));
+        line.appendRight(table, 5);
+        line.append(u'/');
+        if (party >= 0 && party <= 999)
+            line.appendThreeDigits(party);
+        else
+            line.append(QString::asprintf("%03d", party));
+        line.append(u' ');
+        line.appendAmountRight(amounts, long(roundHalfUp(amount)), 8);
+        line.append(u' ');
+        line.append(currency);
+        out.add(line.text());
         for (const TablePay &pay : pays) {
-            start();
-            appendRight(line, pay.payform.left(13), 13);
-            line += QLatin1String(":(Tip ");
-            appendRight(line, amounts.text(long(pay.tip)), 8);
-            line += QLatin1String(") ");
-            appendRight(line, amounts.text(long(pay.net)), 8);
-            line += QLatin1Char(' ');
-            line += currency;
-            out.add(line);
+            line.clear();
+            line.appendRight(QStringView(pay.payform).left(13), 13);
+            line.append(QLatin1StringView(":(Tip "));
+            line.appendAmountRight(amounts, long(pay.tip), 8);
+            line.append(QLatin1StringView(") "));
+            line.appendAmountRight(amounts, long(pay.net), 8);
+            line.append(u' ');
+            line.append(currency);
+            out.add(line.text());
         }
     };
     // by the time of the pay that made the leaf, one table at a time

@@ -1,4 +1,8 @@
+#include "tcurrency.h"
+#include "tlinetext.h"
 #include "tsummarylines.h"
+
+#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -44,4 +48,38 @@ TEST(SummaryLines, HeldLinesComeOnlyBeforeALineThatFollows)
     TSummaryLines unset(&none);
     unset.add(QStringLiteral("x"));
     EXPECT_EQ(QStringList(QStringLiteral("x")), unset.take());
+}
+
+// A line built in place reads as the texts it stands for: amounts of any
+// currency (one with more places than the line's own room for digits too),
+// times valid or not, dates repeated, invalid and changing.
+TEST(LineText, FieldsReadAsTheirTexts)
+{
+    QList<TPlainAmounts> currencies = {TPlainAmounts()};
+    for (int places : {0, -2, 2, 3, 60}) {
+        TCurrency currency;
+        currency.setDecpos(places);
+        currency.setDecchar(places == 3 ? QStringLiteral("::") : QStringLiteral(","));
+        currencies << TPlainAmounts(currency);
+    }
+    for (const TPlainAmounts &amounts : currencies) {
+        for (long amount : {0L, 5L, -5L, 1005L, -123456L, std::numeric_limits<long>::min(),
+                            std::numeric_limits<long>::max()}) {
+            TLineText line;
+            line.append(u'|');
+            line.appendAmountRight(amounts, amount, 8);
+            EXPECT_EQ(QLatin1Char('|') + amounts.text(amount).rightJustified(8), line.text())
+                    << amount;
+        }
+    }
+    TLineText times;
+    for (const QTime &t : {QTime(0, 0), QTime(23, 59, 59, 999), QTime(7, 5, 3), QTime()})
+        times.appendTimeRight(t);
+    EXPECT_EQ(QStringLiteral("00:00:0023:59:5907:05:03        "), times.text());
+    TDayTexts days;
+    EXPECT_EQ(QStringLiteral("05.12.26"), days.text(QDate(2026, 12, 5)));
+    EXPECT_EQ(QStringLiteral("05.12.26"), days.text(QDate(2026, 12, 5)));
+    EXPECT_EQ(QString(), days.text(QDate()));
+    EXPECT_EQ(QStringLiteral("01.01.27"), days.text(QDate(2027, 1, 1)));
+    EXPECT_EQ(QStringLiteral("31.12.99"), days.text(QDate(1999, 12, 31)));
 }
