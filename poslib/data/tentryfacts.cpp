@@ -3,6 +3,7 @@
 #include "ttableentry.h"
 
 #include <QHash>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cstring>
@@ -234,6 +235,31 @@ double decimalOf(TField f, TRawString raw)
     return l.value;
 }
 
+template<typename T>
+T wordAt(const uchar *p)
+{
+    T v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+// The head of a name (its length and bytes, `n` >= 4 bytes) compared with
+// the bytes of a record: in words of eight, the last one overlapping the one
+// before, without a branch per word.
+bool sameHead(const uchar *a, const uchar *b, qint32 n)
+{
+    if (n >= 8) {
+        quint64 diff = 0;
+        for (qint32 i = 0; i + 8 < n; i += 8)
+            diff |= wordAt<quint64>(a + i) ^ wordAt<quint64>(b + i);
+        diff |= wordAt<quint64>(a + n - 8) ^ wordAt<quint64>(b + n - 8);
+        return diff == 0;
+    }
+    return ((wordAt<quint32>(a) ^ wordAt<quint32>(b))
+            | (wordAt<quint32>(a + n - 4) ^ wordAt<quint32>(b + n - 4)))
+           == 0;
+}
+
 const Names &names()
 {
     static const Names *const n = [] {
@@ -276,6 +302,20 @@ TFieldOrder::TFieldOrder()
 
 TFieldOrder::~TFieldOrder() = default;
 
+TFieldOrder::Name *TFieldOrder::nextLayout(const Name *keep)
+{
+    quint8 &next = m_next[m_count];
+    Name *names = &m_layouts[m_count][size_t(next) * m_count];
+    if (names == keep) {
+        next = quint8((next + 1) % Ways);
+        names = &m_layouts[m_count][size_t(next) * m_count];
+    }
+    next = quint8((next + 1) % Ways);
+    for (quint32 i = 0; i < m_count; ++i)
+        names[i].size = -2;
+    return names;
+}
+
 bool TFieldOrder::learn(quint32 index, TRawString name, TField &field)
 {
     const bool fits = name.size >= 0 && name.size <= NameBytes;
@@ -290,7 +330,7 @@ bool TFieldOrder::learn(quint32 index, TRawString name, TField &field)
         }
         for (int w = 0; w < Ways; ++w) {
             Name *names = &ways[size_t(w) * m_count];
-            if (names[0].size == name.size && sameName(names[0].bytes, name.data, name.size)) {
+            if (names[0].size == name.size && sameName(names[0].head + 4, name.data, name.size)) {
                 m_layout = names;
                 m_recent[m_count] = names;
                 field = TField(names[0].field);
@@ -298,12 +338,15 @@ bool TFieldOrder::learn(quint32 index, TRawString name, TField &field)
             }
         }
         // else the one given up next
-        quint8 &next = m_next[m_count];
-        m_layout = &ways[size_t(next) * m_count];
+        m_layout = nextLayout(nullptr);
         m_recent[m_count] = m_layout;
-        next = quint8((next + 1) % Ways);
-        for (quint32 i = 0; i < m_count; ++i)
-            m_layout[i].size = -2;
+    } else if (m_layout && index > 0 && index < m_count && wayOf(m_layout, m_count).whole) {
+        // a record that begins as a layout kept and then differs is a
+        // layout of its own, learned beside the one kept
+        Name *fresh = nextLayout(m_layout);
+        std::copy(m_layout, m_layout + index, fresh);
+        m_layout = fresh;
+        m_recent[m_count] = fresh;
     }
     const bool known = fieldOf(name, field);
     if (m_layout && index < m_count) {
@@ -312,8 +355,18 @@ bool TFieldOrder::learn(quint32 index, TRawString name, TField &field)
         Name &n = m_layout[index];
         n.size = fits ? name.size : -2;
         n.field = known ? qint16(field) : qint16(-1);
-        if (fits)
-            std::memcpy(n.bytes, name.data, size_t(name.size));
+        n.place = known ? quint8(field) : quint8(FieldCount);
+        if (fits) {
+            qToBigEndian<quint32>(quint32(name.size), n.head);
+            std::memcpy(n.head + 4, name.data, size_t(name.size));
+            const qint32 head = name.size + 4;
+            uchar bytes[24] = {};
+            uchar ones[24] = {};
+            std::memcpy(bytes, n.head, size_t(std::min(head, 24)));
+            std::memset(ones, 0xFF, size_t(std::min(head, 24)));
+            std::memcpy(n.word, bytes, sizeof bytes);
+            std::memcpy(n.mask, ones, sizeof ones);
+        }
     }
     return known;
 }
@@ -336,6 +389,42 @@ void TFieldOrder::learned()
     }
 }
 
+const uchar *TFieldOrder::readAs(const Name *layout, quint32 count, const uchar *p,
+                                 const uchar *end, TRawString *raw) const
+{
+    if (!wayOf(layout, count).whole)
+        return nullptr;
+    for (const Name *n = layout, *last = layout + count; n < last; ++n) {
+        // the name, its length first: the one that stood here; then the
+        // length of its text
+        const qint32 head = n->size + 4;
+        if (head <= 24 && end - p >= 28) {
+            const quint64 diff = ((wordAt<quint64>(p) ^ n->word[0]) & n->mask[0])
+                                 | ((wordAt<quint64>(p + 8) ^ n->word[1]) & n->mask[1])
+                                 | ((wordAt<quint64>(p + 16) ^ n->word[2]) & n->mask[2]);
+            if (diff != 0)
+                return nullptr;
+        } else if (end - p < head + 4 || !sameHead(n->head, p, head)) {
+            return nullptr;
+        }
+        const quint32 textSize = qFromBigEndian<quint32>(p + head);
+        p += head + 4;
+        TRawString text;
+        if (!(textSize & 1)) {
+            if (qsizetype(textSize) > end - p)
+                return nullptr;
+            text.data = p;
+            text.size = qint32(textSize);
+            p += textSize;
+        } else if (textSize != 0xFFFFFFFFu) {
+            return nullptr;
+        }
+        // a field reports do not read goes to the place after the last
+        raw[n->place] = text;
+    }
+    return p;
+}
+
 bool TFieldOrder::readKnown(TRecordReader &reader, TEntryFacts &facts)
 {
     facts.clear();
@@ -347,62 +436,32 @@ bool TFieldOrder::readKnown(TRecordReader &reader, TEntryFacts &facts)
     const quint32 count = qFromBigEndian<quint32>(data + start);
     if (count == 0 || count >= MaxFields || qsizetype(count) * 8 > size - start - 4)
         return false;
-    // the layout followed last by records of this count, else the one
-    // whose first name is this record's
-    Name *layout = m_recent[count];
-    if (!layout)
+    // the layout followed last by records of this count, else any other
+    // kept whole (a text read into the facts by a layout that then differs
+    // is read again or cleared)
+    Name *const recent = m_recent[count];
+    if (!recent)
         return false;
-    qsizetype pos = start + 4;
-    const quint32 firstSize = qFromBigEndian<quint32>(data + pos);
-    auto startsLike = [&](const Name *names) {
-        return quint32(names[0].size) == firstSize && qsizetype(firstSize) <= size - pos - 4
-               && sameName(names[0].bytes, data + pos + 4, qint32(firstSize));
-    };
-    if (!startsLike(layout)) {
-        layout = nullptr;
-        for (int w = 0; w < Ways && !layout; ++w) {
-            Name *names = &m_layouts[count][size_t(w) * count];
-            if (m_ways[count][w].whole && startsLike(names))
-                layout = names;
+    const uchar *const first = data + start + 4;
+    const uchar *const end = data + size;
+    const Name *layout = recent;
+    const uchar *p = readAs(recent, count, first, end, facts.m_raw);
+    for (int w = 0; w < Ways && !p; ++w) {
+        Name *names = &m_layouts[count][size_t(w) * count];
+        if (names == recent)
+            continue;
+        p = readAs(names, count, first, end, facts.m_raw);
+        if (p) {
+            m_recent[count] = names;
+            layout = names;
         }
-        if (!layout)
-            return false;
-        m_recent[count] = layout;
     }
+    if (!p)
+        return false;
     const Way &way = wayOf(layout, count);
-    if (!way.whole)
-        return false;
-    TRawString *const raw = facts.m_raw;
-    for (quint32 i = 0; i < count; ++i) {
-        const Name &n = layout[i];
-        // the name: the one that stood here
-        if (size - pos < 4)
-            return false;
-        const quint32 nameSize = qFromBigEndian<quint32>(data + pos);
-        pos += 4;
-        if (nameSize != quint32(n.size) || qsizetype(nameSize) > size - pos
-            || !sameName(n.bytes, data + pos, qint32(nameSize)))
-            return false;
-        pos += nameSize;
-        // its text
-        if (size - pos < 4)
-            return false;
-        const quint32 textSize = qFromBigEndian<quint32>(data + pos);
-        pos += 4;
-        TRawString text;
-        if (textSize != 0xFFFFFFFFu) {
-            if ((textSize & 1) || qsizetype(textSize) > size - pos)
-                return false;
-            text.data = data + pos;
-            text.size = qint32(textSize);
-            pos += textSize;
-        }
-        // a field reports do not read goes to the place after the last
-        raw[n.field >= 0 ? int(n.field) : int(FieldCount)] = text;
-    }
     facts.m_present[0] = way.present[0];
     facts.m_present[1] = way.present[1];
-    reader.seek(pos);
+    reader.seek(qsizetype(p - data));
     return true;
 }
 

@@ -159,7 +159,7 @@ public:
             m_layout = m_recent[m_count];
         if (m_layout) {
             const Name &n = m_layout[index];
-            if (n.size == name.size && sameName(n.bytes, name.data, name.size)) {
+            if (n.size == name.size && sameName(n.head + 4, name.data, name.size)) {
                 field = TField(n.field);
                 return n.field >= 0;
             }
@@ -172,13 +172,24 @@ private:
     static constexpr int NameBytes = 48;
     // records of up to this many fields
     static constexpr quint32 MaxFields = 64;
-    // layouts kept per number of fields
-    static constexpr int Ways = 4;
+    // layouts kept per number of fields: the orders of a day have several
+    // of the same count that begin with the same name
+    static constexpr int Ways = 8;
     struct Name
     {
+        // the first 24 bytes of the head below (zeros after its end), and
+        // ones in the bytes that are the head's: a head of up to 24 bytes is
+        // compared in three words
+        quint64 word[3] = {0, 0, 0};
+        quint64 mask[3] = {0, 0, 0};
         qint32 size = -2; // -2: nothing kept here
         qint16 field = -1; // -1: not read by reports
-        uchar bytes[NameBytes];
+        // where the text goes in TEntryFacts: the field, or the place after
+        // the last for a field reports do not read
+        quint8 place = 0;
+        // the name as the file holds it: its length (four bytes, most
+        // significant first), then its bytes
+        uchar head[4 + NameBytes];
     };
     // Names of UTF-16 code units: an even number of bytes, compared in
     // words of eight, the last one overlapping the one before.
@@ -204,6 +215,13 @@ private:
         return v;
     }
     bool learn(quint32 index, Basics::TRawString name, TField &field);
+    // The layout of `m_count` names given up next, other than `keep`.
+    Name *nextLayout(const Name *keep);
+    // Reads the fields of a record of `count` fields from `p` as `layout`
+    // lays them out; the end of the record, or null when it is not laid
+    // out so, is damaged or is cut off.
+    const uchar *readAs(const Name *layout, quint32 count, const uchar *p, const uchar *end,
+                        Basics::TRawString *raw) const;
     // What a layout of names gives a record that follows it whole.
     struct Way
     {
@@ -212,6 +230,10 @@ private:
         quint64 present[2] = {0, 0};
     };
     Way &wayOf(const Name *layout, quint32 count)
+    {
+        return m_ways[count][size_t(layout - m_layouts[count].data()) / count];
+    }
+    const Way &wayOf(const Name *layout, quint32 count) const
     {
         return m_ways[count][size_t(layout - m_layouts[count].data()) / count];
     }

@@ -262,16 +262,19 @@ QList<std::pair<QString, QString>> order(const QString &id)
             {QStringLiteral("plu"), QStringLiteral("101")},
             {QStringLiteral("price"), QStringLiteral("350")},
             {QStringLiteral("round"), QStringLiteral("1")},
-            {QStringLiteral("type"), QStringLiteral("3")}};
+            {QStringLiteral("type"), QStringLiteral("3")},
+            {QStringLiteral("famgrpname"), QStringLiteral("Soups")},
+            {QStringLiteral("payformname"), QStringLiteral("Cash")}};
 }
 
 } // namespace
 
 // Records laid out as records before them are read whole, each name
 // compared where it stood: whatever differs from the layout seen last (a
-// name changed, one of another length, a null name or text, a name read
-// twice, another first name under the same number of fields, a record
-// cut off) reads as the tables in memory read it.
+// name changed, also past its first eight characters, one of another
+// length, a null name or text, a name read twice, another first name under
+// the same number of fields, layouts of the same first name in turn, a
+// record cut off) reads as the tables in memory read it.
 TEST(TableFacts, RecordsLaidOutAsBeforeReadAsTheTablesInMemoryRead)
 {
     QByteArray data;
@@ -298,6 +301,16 @@ TEST(TableFacts, RecordsLaidOutAsBeforeReadAsTheTablesInMemoryRead)
         for (int i = 8; i <= 11; ++i) {
             data += rawRecord(order(QString::number(i)));
             data += changed(0, QStringLiteral("amount"), QString::number(i));
+        }
+        // names that differ past their first words (of ten and eleven
+        // characters)
+        data += changed(7, QStringLiteral("famgrpnamx"), QStringLiteral("Soups"));
+        data += changed(8, QStringLiteral("payformnamx"), QStringLiteral("Card"));
+        // three layouts of the same count and first name in turn
+        for (int i = 12; i <= 20; ++i) {
+            data += rawRecord(order(QString::number(i)));
+            data += changed(6, QStringLiteral("typf"), QString::number(i));
+            data += changed(8, QStringLiteral("payformnamf"), QString::number(i));
         }
         data += end();
     }
