@@ -22,99 +22,30 @@ constexpr quint8 Bool = TEntryFacts::Bool;
 constexpr quint8 Date = TEntryFacts::Date;
 constexpr quint8 Time = TEntryFacts::Time;
 
-struct FieldInfo
-{
-    const char *name;
-    quint8 kinds;
-};
-
 // In the order of TField.
-const FieldInfo Fields[FieldCount] = {
-        {"type", Long},
-        {"id", Long},
-        {"father", Long},
-        {"date", Date},
-        {"time", Time},
-        {"waiter", Long},
-        {"waitername", Text},
-        {"terminal", Long},
-        {"termname", Text},
-        {"center", Long},
-        {"centername", Text},
-        {"plu", Long},
-        {"article", Text},
-        {"artshort", Text},
-        {"price", Long},
-        {"count", Double},
-        {"family", Long},
-        {"familyname", Text},
-        {"famgroup", Long},
-        {"famgrpname", Text},
-        {"vatrate", Long},
-        {"rateih", Long | Double},
-        {"rateoh", Long | Double},
-        {"isvatoh", Bool},
-        {"taxamounts", Text},
-        {"taxoh", Text},
-        {"taxih", Text},
-        {"discount", Double},
-        {"discid", Text},
-        {"discname", Text},
-        {"discrate", Double},
-        {"discbase", Text},
-        {"discabs", Text},
-        {"discsub", Text},
-        {"discsubname", Text},
-        {"credit", Bool},
-        {"voided", Bool},
-        {"roundingart", Text},
-        {"iscontrol", Bool},
-        {"vwaiter", Long},
-        {"vwaitername", Text},
-        {"reason", Text},
-        {"amount", Long | Double},
-        {"given", Long},
-        {"orggiven", Long},
-        {"return", Long},
-        {"retamount", Long},
-        {"tip", Long},
-        {"payform", Long},
-        {"payformname", Text},
-        {"guests", Long},
-        {"curr", Long},
-        {"currname", Text},
-        {"currshort", Text},
-        {"currrate", Text},
-        {"currdecpos", Long},
-        {"retcurr", Long},
-        {"retcurrname", Text},
-        {"retcurrshort", Text},
-        {"retcurrrate", Text},
-        {"retcurrdecpos", Long},
-        {"intermsum", Bool},
-        {"room", Text},
-        {"hotparty", Text},
-        {"hotelacc", Text},
-        {"hotelguest", Text},
-        {"subvent", Text},
-        {"subvid", Long},
-        {"subvname", Text},
-        {"subvamount", Long},
-        {"ccdamount", Long},
-        {"ccdbalance", Long},
-        {"ccddifferences", Long},
-        {"allwaiters", Text},
-        {"ccdterminal", Text},
-        {"ccdcostcenter", Text},
-        {"table", Long},
-        {"party", Long},
-        {"archive", Long},
-        {"billnum", Long},
-        {"vatoh", Bool},
-        {"insum", Bool},
-        {"trainee", Bool},
-        {"descr", Text},
-        {"tablename", Text},
+const char *const FieldNames[FieldCount] = {
+        "type",           "id",          "father",       "date",
+        "time",           "waiter",      "waitername",   "terminal",
+        "termname",       "center",      "centername",   "plu",
+        "article",        "artshort",    "price",        "count",
+        "family",         "familyname",  "famgroup",     "famgrpname",
+        "vatrate",        "rateih",      "rateoh",       "isvatoh",
+        "taxamounts",     "taxoh",       "taxih",        "discount",
+        "discid",         "discname",    "discrate",     "discbase",
+        "discabs",        "discsub",     "discsubname",  "credit",
+        "voided",         "roundingart", "iscontrol",    "vwaiter",
+        "vwaitername",    "reason",      "amount",       "given",
+        "orggiven",       "return",      "retamount",    "tip",
+        "payform",        "payformname", "guests",       "curr",
+        "currname",       "currshort",   "currrate",     "currdecpos",
+        "retcurr",        "retcurrname", "retcurrshort", "retcurrrate",
+        "retcurrdecpos",  "intermsum",   "room",         "hotparty",
+        "hotelacc",       "hotelguest",  "subvent",      "subvid",
+        "subvname",       "subvamount",  "ccdamount",    "ccdbalance",
+        "ccddifferences", "allwaiters",  "ccdterminal",  "ccdcostcenter",
+        "table",          "party",       "archive",      "billnum",
+        "vatoh",          "insum",       "trainee",      "descr",
+        "tablename",
 };
 
 // The names as QStrings and as the bytes of a file, and a small hash of
@@ -127,7 +58,7 @@ struct Names
     {
         std::fill(std::begin(slot), std::end(slot), qint16(-1));
         for (int f = 0; f < FieldCount; ++f) {
-            const char *name = Fields[f].name;
+            const char *name = FieldNames[f];
             const qsizetype n = qsizetype(std::strlen(name));
             text[f] = QString::fromLatin1(name, n);
             byName.insert(text[f], TField(f));
@@ -192,23 +123,6 @@ struct Names
     QHash<QString, TField> byName;
     qint16 slot[Slots];
 };
-
-// Up to 18 digits without a sign, nothing else: the number, as
-// rawInteger() gives it.
-inline bool plainDigits(TRawString raw, qint64 &value)
-{
-    if (raw.size < 2 || raw.size > 36)
-        return false;
-    qint64 v = 0;
-    for (const uchar *p = raw.data, *end = raw.data + raw.size; p < end; p += 2) {
-        const unsigned digit = unsigned(p[1]) - unsigned('0');
-        if (p[0] != 0 || digit > 9)
-            return false;
-        v = v * 10 + qint64(digit);
-    }
-    value = v;
-    return true;
-}
 
 // rawDecimal() of a field's text, remembered for the text read last in
 // that field on this thread: a count is "1.00000" on most orders.
@@ -483,7 +397,7 @@ void TEntryFacts::clear()
 void TEntryFacts::parse(TField f)
 {
     m_parsed[f >> 6] |= quint64(1) << (f & 63);
-    const quint8 kinds = Fields[f].kinds;
+    const quint8 kinds = fieldKinds(f);
     m_kinds[f] = kinds;
     if (kinds == Text)
         return;

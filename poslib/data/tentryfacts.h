@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tfield.h"
 #include "trecordcodec.h"
 #include "tvalue.h"
 
@@ -14,109 +15,6 @@ namespace PosLib {
 
 class TEntryFacts;
 class TTableEntry;
-
-// The fields of table files that reports read or copy, as small numbers.
-// Every other field of a record is passed over by reports.
-enum TField : quint8 {
-    // every entry
-    FType,
-    FId,
-    FFather,
-    FDate,
-    FTime,
-    FWaiter,
-    FWaiterName,
-    FTerminal,
-    FTermName,
-    FCenter,
-    FCenterName,
-    // orders and components
-    FPlu,
-    FArticle,
-    FArtShort,
-    FPrice,
-    FCount,
-    FFamily,
-    FFamilyName,
-    FFamGroup,
-    FFamGrpName,
-    FVatRate,
-    FRateIh,
-    FRateOh,
-    FIsVatOh,
-    FTaxAmounts,
-    FTaxOh,
-    FTaxIh,
-    FDiscount,
-    FDiscId,
-    FDiscName,
-    FDiscRate,
-    FDiscBase,
-    FDiscAbs,
-    FDiscSub,
-    FDiscSubName,
-    FCredit,
-    FVoided,
-    FRoundingArt,
-    FIsControl,
-    // voids
-    FVWaiter,
-    FVWaiterName,
-    FReason,
-    // payments and cash records
-    FAmount,
-    FGiven,
-    FOrgGiven,
-    FReturn,
-    FRetAmount,
-    FTip,
-    FPayform,
-    FPayformName,
-    FGuests,
-    FCurr,
-    FCurrName,
-    FCurrShort,
-    FCurrRate,
-    FCurrDecPos,
-    FRetCurr,
-    FRetCurrName,
-    FRetCurrShort,
-    FRetCurrRate,
-    FRetCurrDecPos,
-    FInTermSum,
-    FRoom,
-    FHotParty,
-    FHotelAcc,
-    FHotelGuest,
-    FSubvent,
-    FSubvId,
-    FSubvName,
-    FSubvAmount,
-    // balance records
-    FCcdAmount,
-    FCcdBalance,
-    FCcdDifferences,
-    FAllWaiters,
-    FCcdTerminal,
-    FCcdCostCenter,
-    // table header and creation record
-    FTable,
-    FParty,
-    FArchive,
-    FBillNum,
-    FVatOh,
-    FInSum,
-    FTrainee,
-    FDescr,
-    FTableName,
-    FieldCount
-};
-
-// The field's name in records ("plu" for FPlu).
-const QString &fieldName(TField field);
-// The field of a name; false for a name reports do not read.
-bool fieldOf(const QString &name, TField &field);
-bool fieldOf(Basics::TRawString name, TField &field);
 
 // The fields of records as the records read before had them, by their
 // number of fields: a record laid out like an earlier one (most are: every
@@ -264,12 +162,12 @@ class TEntryFacts
 public:
     // The parsed forms kept for a field besides its text.
     enum Kind : quint8 {
-        Text = 0,
-        Long = 1, // getLong(), getInt()
-        Double = 2, // getDouble()
-        Bool = 4, // getBool()
-        Date = 8,
-        Time = 16,
+        Text = FieldKind::Text,
+        Long = FieldKind::Long,
+        Double = FieldKind::Double,
+        Bool = FieldKind::Bool,
+        Date = FieldKind::Date,
+        Time = FieldKind::Time,
     };
 
     TEntryFacts() { clear(); }
@@ -296,6 +194,18 @@ public:
     {
         if (!has(f))
             return def;
+        // a field of a file that is an integer alone, in plain digits (most
+        // are), is read here the first time
+        if (fieldKinds(f) == Long && !isParsed(f) && !m_record && m_set.empty()) {
+            qint64 v;
+            if (plainDigits(m_raw[f], v)) {
+                auto *self = const_cast<TEntryFacts *>(this);
+                self->m_parsed[f >> 6] |= quint64(1) << (f & 63);
+                self->m_kinds[f] = Long;
+                self->m_long[f] = v;
+                return v;
+            }
+        }
         parsed(f);
         return (m_kinds[f] & Long) ? m_long[f] : longOf(f);
     }
@@ -363,9 +273,10 @@ private:
 
     // A field read from a file is parsed when it is first asked for: most
     // records carry fields that no node reads.
+    bool isParsed(TField f) const { return (m_parsed[f >> 6] >> (f & 63)) & 1; }
     void parsed(TField f) const
     {
-        if (!((m_parsed[f >> 6] >> (f & 63)) & 1))
+        if (!isParsed(f))
             const_cast<TEntryFacts *>(this)->parse(f);
     }
     void parse(TField f);
