@@ -158,8 +158,14 @@ public:
     // A text as its number in the blob's table of texts, for a reader that
     // looks each text up once (textAt()); 0 (and failed) when out of range.
     quint32 textNumber();
-    const QString &textAt(quint32 number) const { return m_texts.at(qsizetype(number)); }
-    qsizetype textCount() const { return m_texts.size(); }
+    const QString &textAt(quint32 number) const
+    {
+        Text &t = m_texts[size_t(number)];
+        if (!t.decoded)
+            decode(t);
+        return t.text;
+    }
+    qsizetype textCount() const { return qsizetype(m_texts.size()); }
     // Tells this reader from every other one made before or after it, also
     // one made where an earlier one was.
     quint64 serial() const { return m_serial; }
@@ -205,9 +211,20 @@ private:
         return T();
     }
 
+    // The table of texts, each made a QString when it is first read: the
+    // texts of the fields a later day's leaf passes over are never made.
+    struct Text
+    {
+        const char *at = nullptr; // the characters in the bytes, null for a null text
+        quint32 length = 0;
+        bool decoded = false;
+        QString text;
+    };
+    static void decode(Text &t);
+
     const char *m_pos;
     const char *m_end;
-    QList<QString> m_texts;
+    mutable std::vector<Text> m_texts;
     quint64 m_serial;
     bool m_failed = false;
 };
