@@ -95,8 +95,11 @@ void TRepData::restartDay(const TValue *source)
     TReportLeaf::restart();
     if (source)
         copyFields(*source, {"waiter", "waitername", "center", "centername"});
-    for (const char *key : {"tablecount", "tableamount", "credits", "tip", "cash", "voids"})
-        setInt(QString::fromLatin1(key), 0);
+    static const QString zeroed[] = {QStringLiteral("tablecount"), QStringLiteral("tableamount"),
+                                     QStringLiteral("credits"),    QStringLiteral("tip"),
+                                     QStringLiteral("cash"),       QStringLiteral("voids")};
+    for (const QString &key : zeroed)
+        setInt(key, 0);
     m_descr = QString();
     for (Nodes *nodes : {&m_orders, &m_voids, &m_pays, &m_cash, &m_balances}) {
         for (auto it = nodes->begin(); it != nodes->end(); ++it) {
