@@ -58,6 +58,14 @@ public:
     qsizetype size() const { return qsizetype(m_size); }
     void patch(qsizetype at, quint32 v) { std::memcpy(m_data.get() + at, &v, sizeof v); }
 
+    // Room for `texts` texts in the pool (what a writer of a like day took).
+    void reserveTexts(qsizetype texts)
+    {
+        m_ids.reserve(texts);
+        m_texts.reserve(texts);
+    }
+    qsizetype textCount() const { return m_texts.size(); }
+
     // The pool, then the figures.
     QByteArray bytes() const;
     // The same appended to `out`.
