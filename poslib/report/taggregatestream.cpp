@@ -95,22 +95,37 @@ TAggregateReader::TAggregateReader(const QByteArray &bytes)
     static std::atomic<quint64> readers {0};
     m_serial = ++readers;
     const quint32 texts = count(1);
-    m_texts.reserve(texts);
+    m_texts.resize(texts);
     for (quint32 i = 0; i < texts && ok(); ++i) {
         const quint32 length = u32();
+        if (!ok()) {
+            m_texts.resize(i);
+            break;
+        }
+        Text &t = m_texts[i];
         if (length == NullLength) {
-            m_texts.append(QString());
+            t.decoded = true;
             continue;
         }
         if (length > quint32(m_end - m_pos) / 2) {
             fail();
+            // the texts read before, as a damaged table leaves them
+            m_texts.resize(i);
             break;
         }
-        QString t(qsizetype(length), Qt::Uninitialized);
-        std::memcpy(t.data(), m_pos, size_t(length) * 2);
+        t.at = m_pos;
+        t.length = length;
         m_pos += size_t(length) * 2;
-        m_texts.append(t);
     }
+}
+
+void TAggregateReader::decode(Text &t)
+{
+    QString text(qsizetype(t.length), Qt::Uninitialized);
+    if (t.length > 0)
+        std::memcpy(text.data(), t.at, size_t(t.length) * 2);
+    t.text = std::move(text);
+    t.decoded = true;
 }
 
 quint32 TAggregateReader::textNumber()
@@ -127,7 +142,7 @@ const QString &TAggregateReader::text()
 {
     static const QString none;
     const quint32 number = textNumber();
-    return ok() ? m_texts.at(qsizetype(number)) : none;
+    return ok() ? textAt(number) : none;
 }
 
 QDate TAggregateReader::date()

@@ -58,6 +58,14 @@ public:
     qsizetype size() const { return qsizetype(m_size); }
     void patch(qsizetype at, quint32 v) { std::memcpy(m_data.get() + at, &v, sizeof v); }
 
+    // Room for `texts` texts in the pool (what a writer of a like day took).
+    void reserveTexts(qsizetype texts)
+    {
+        m_ids.reserve(texts);
+        m_texts.reserve(texts);
+    }
+    qsizetype textCount() const { return m_texts.size(); }
+
     // The pool, then the figures.
     QByteArray bytes() const;
     // The same appended to `out`.
@@ -158,8 +166,14 @@ public:
     // A text as its number in the blob's table of texts, for a reader that
     // looks each text up once (textAt()); 0 (and failed) when out of range.
     quint32 textNumber();
-    const QString &textAt(quint32 number) const { return m_texts.at(qsizetype(number)); }
-    qsizetype textCount() const { return m_texts.size(); }
+    const QString &textAt(quint32 number) const
+    {
+        Text &t = m_texts[size_t(number)];
+        if (!t.decoded)
+            decode(t);
+        return t.text;
+    }
+    qsizetype textCount() const { return qsizetype(m_texts.size()); }
     // Tells this reader from every other one made before or after it, also
     // one made where an earlier one was.
     quint64 serial() const { return m_serial; }
@@ -205,9 +219,20 @@ private:
         return T();
     }
 
+    // The table of texts, each made a QString when it is first read: the
+    // texts of the fields a later day's leaf passes over are never made.
+    struct Text
+    {
+        const char *at = nullptr; // the characters in the bytes, null for a null text
+        quint32 length = 0;
+        bool decoded = false;
+        QString text;
+    };
+    static void decode(Text &t);
+
     const char *m_pos;
     const char *m_end;
-    QList<QString> m_texts;
+    mutable std::vector<Text> m_texts;
     quint64 m_serial;
     bool m_failed = false;
 };

@@ -72,8 +72,12 @@ Header readHeader(const QByteArray &blob)
 QByteArray TDayAggregate::toBytes(const TRepDatas &day, const QByteArray &stamp)
 {
     TAggregateWriter writer;
+    // the days a thread writes are alike: room for as many texts as the last
+    thread_local qsizetype texts = 0;
+    writer.reserveTexts(texts);
     if (!day.writeDay(writer))
         return QByteArray();
+    texts = writer.textCount();
     QByteArray out;
     put(out, Magic);
     put(out, Version);

@@ -149,15 +149,17 @@ public:
 
     // Back to a group just made from `source`, for another day's tables:
     // the nodes entries walk are emptied (TReportNode::restart()) or made
-    // anew, the others took nothing. True when nodes were made anew: their
-    // options and the walks are to be set again (TRepDatas does).
-    bool restartDay(const Basics::TValue *source);
+    // anew with the options of the node they replace, the others took
+    // nothing.
+    void restartDay(const Basics::TValue *source);
 
 private:
     void createNodes(const std::shared_ptr<const TDepartmentCovers> &departments);
     // A new node of a dictionary key ("articles", "deps", …).
     TReportNode *makeNode(const QString &key) const;
     bool walks(const TReportNode *node) const;
+    // `made` in place of `old` in the walks, keeping what `old` kept.
+    void replaceNode(TReportNode *old, TReportNode *made);
     // Sets "descr" when it changes.
     friend class TRepWaiters;
     void setDescription(const QString &descr);

@@ -75,16 +75,32 @@ bool TRepData::walks(const TReportNode *node) const
     return in(m_voidWalk) || in(m_payWalk) || in(m_cashWalk) || in(m_balanceWalk);
 }
 
-bool TRepData::restartDay(const TValue *source)
+void TRepData::replaceNode(TReportNode *old, TReportNode *made)
+{
+    // the options configure() and setKeepDayNotes() set
+    made->setKeepRecords(old->keepsRecords());
+    if (auto *pays = dynamic_cast<TRepPayforms *>(old))
+        static_cast<TRepPayforms *>(made)->setKeepDayNotes(pays->keepsDayNotes());
+    for (auto &step : m_orderWalk) {
+        if (step.first == old)
+            step.first = made;
+    }
+    for (std::vector<TReportNode *> *walk : {&m_voidWalk, &m_payWalk, &m_cashWalk, &m_balanceWalk})
+        std::replace(walk->begin(), walk->end(), old, made);
+}
+
+void TRepData::restartDay(const TValue *source)
 {
     // the group's own values as a new group's
     TReportLeaf::restart();
     if (source)
         copyFields(*source, {"waiter", "waitername", "center", "centername"});
-    for (const char *key : {"tablecount", "tableamount", "credits", "tip", "cash", "voids"})
-        setInt(QString::fromLatin1(key), 0);
+    static const QString zeroed[] = {QStringLiteral("tablecount"), QStringLiteral("tableamount"),
+                                     QStringLiteral("credits"),    QStringLiteral("tip"),
+                                     QStringLiteral("cash"),       QStringLiteral("voids")};
+    for (const QString &key : zeroed)
+        setInt(key, 0);
     m_descr = QString();
-    bool made = false;
     for (Nodes *nodes : {&m_orders, &m_voids, &m_pays, &m_cash, &m_balances}) {
         for (auto it = nodes->begin(); it != nodes->end(); ++it) {
             // a node that cannot restart is made anew, unless no entry walks
@@ -95,12 +111,11 @@ bool TRepData::restartDay(const TValue *source)
             TReportNode *node = makeNode(it.key());
             if (!node)
                 continue;
+            replaceNode(it.value(), node);
             delete it.value();
             it.value() = node;
-            made = true;
         }
     }
-    return made;
 }
 
 void TRepDatas::restartDay()
@@ -117,11 +132,8 @@ TRepData *TRepDatas::spareGroup(const QString &key, const TValue *source)
     if (m_spare.isEmpty())
         return nullptr;
     TRepData *g = m_spare.take(key);
-    if (g && g->restartDay(source)) {
-        // the nodes made anew: what they keep, and the walks through them
-        configure(g);
-        g->setScope(m_scope);
-    }
+    if (g)
+        g->restartDay(source);
     return g;
 }
 

@@ -1,6 +1,7 @@
 #include "treporderleaves.h"
 
 #include "tfactsof.h"
+#include "tkeptfill.h"
 #include "tround.h"
 #include "ttable.h"
 #include "ttableentry.h"
@@ -53,6 +54,20 @@ TRepOrder::TRepOrder(const TEntryFacts &entry, const TTableFacts &table)
     setInt(QStringLiteral("price"), entry.price());
 }
 
+void TRepArticle::refill(const TEntryFacts &entry)
+{
+    restart();
+    if (!m_kept)
+        m_kept = std::make_unique<TKeptFill>();
+    Basics::TValue &record = *this;
+    m_kept->start(record);
+    m_kept->copy(record, 0, entry, FArticle);
+    m_kept->copy(record, 1, entry, FArtShort);
+    m_kept->copy(record, 2, entry, FIsControl);
+    m_kept->setInt(record, 3, QStringLiteral("price"), entry.price());
+    m_kept->finish(record);
+}
+
 TRepFamily::TRepFamily(const TTableEntry *entry)
     : TRepFamily(TFactsOf(entry, nullptr).entry())
 { }
@@ -70,6 +85,10 @@ TRepFamGroup::TRepFamGroup(const TEntryFacts &entry)
 {
     entry.copyTo(*this, {FFamGroup, FFamGrpName});
 }
+
+TRepArticle::TRepArticle() = default;
+
+TRepArticle::~TRepArticle() = default;
 
 TRepArticle::TRepArticle(const TTableEntry *entry)
     : TRepArticle(TFactsOf(entry, nullptr).entry())

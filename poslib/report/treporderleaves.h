@@ -2,9 +2,12 @@
 
 #include "treportleaf.h"
 
+#include <memory>
+
 namespace PosLib {
 
 class TEntryFacts;
+class TKeptFill;
 class TTable;
 class TTableEntry;
 class TTableFacts;
@@ -51,11 +54,18 @@ public:
 class TRepArticle : public TRepOrderLeaf
 {
 public:
-    TRepArticle() = default;
+    TRepArticle();
     explicit TRepArticle(const TTableEntry *entry);
     explicit TRepArticle(const TEntryFacts &entry);
+    ~TRepArticle() override;
     // Sets the fields the constructor sets (on a leaf without fields).
     void fill(const TEntryFacts &entry);
+    // Empties the leaf and fills it as fill() does, setting again only the
+    // fields that changed since the last refill (TKeptFill).
+    void refill(const TEntryFacts &entry);
+
+private:
+    std::unique_ptr<TKeptFill> m_kept;
 };
 
 class TRepDiscount : public TRepArticle

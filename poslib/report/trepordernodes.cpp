@@ -355,8 +355,7 @@ TReportLeaf *TRepArticles::newLeaf() const
 
 void TRepArticles::refill(TReportLeaf &leaf, const TEntryFacts &entry, const TTableFacts &)
 {
-    leaf.restart();
-    static_cast<TRepArticle &>(leaf).fill(entry);
+    static_cast<TRepArticle &>(leaf).refill(entry);
 }
 
 // ---- hours ----------------------------------------------------------------

@@ -9,6 +9,8 @@
 #include <QHash>
 #include <QTextStream>
 
+#include <vector>
+
 using namespace Basics;
 
 namespace PosLib {
@@ -22,6 +24,23 @@ QString exportText(QString text)
     text.replace(QLatin1Char('\n'), QLatin1Char('|'));
     text.replace(QLatin1Char('"'), QLatin1Char('\''));
     return text;
+}
+
+// The sum a text of a day aggregate's table names, looked up once per
+// reader: the leaves of a day name the same few sums.
+TSumName sumNameAt(const TAggregateReader &in, quint32 number)
+{
+    constexpr qint8 Unknown = -2;
+    thread_local quint64 reader = 0;
+    thread_local std::vector<qint8> names;
+    if (in.serial() != reader) {
+        reader = in.serial();
+        names.assign(size_t(in.textCount()), Unknown);
+    }
+    qint8 &name = names[size_t(number)];
+    if (name == Unknown)
+        name = qint8(sumNameOf(in.textAt(number)));
+    return TSumName(name);
 }
 
 } // namespace
@@ -289,25 +308,27 @@ void TReportLeaf::readState(TAggregateReader &in, bool fresh)
     }
     const quint32 sums = in.count(12);
     for (quint32 i = 0; i < sums && in.ok(); ++i) {
-        const QString key = in.text();
+        const quint32 number = in.textNumber();
         const bool isDecimal = in.boolean();
         const qint64 whole = in.i64();
         const TExactSum decimal = in.exact();
         if (!in.ok())
             break;
-        TSum *sum = findSum(key);
+        const QString &key = in.textAt(number);
+        const TSumName name = sumNameAt(in, number);
+        TSum *sum = name != SumOther ? findSum(name) : findSum(key);
         if (!sum) {
             if (fresh) {
                 TSum added;
                 added.key = key;
-                added.name = sumNameOf(key);
+                added.name = name;
                 added.isDecimal = isDecimal;
                 added.whole = whole;
                 added.decimal = decimal;
                 m_sums.append(added);
                 continue;
             }
-            sum = &sumFor(sumNameOf(key), key, isDecimal);
+            sum = &sumFor(name, key, isDecimal);
         }
         // as the entries of that day would have added up
         if (sum->isDecimal)

@@ -3,6 +3,7 @@
 #include "taggregatestream.h"
 #include "tcurrencyfields.h"
 #include "tfactsof.h"
+#include "tkeptfill.h"
 #include "ttable.h"
 #include "ttableentry.h"
 
@@ -73,9 +74,36 @@ void TRepPayform::fill(const TEntryFacts &entry, const TTableFacts &table)
     }
 }
 
+void TRepPayform::refill(const TEntryFacts &entry, const TTableFacts &table)
+{
+    restart();
+    if (!m_kept)
+        m_kept = std::make_unique<TKeptFill>();
+    Basics::TValue &record = *this;
+    // the table's values are set or not, by the table: a leaf filled without
+    // one starts from nothing, and so does the next one after it
+    const bool withTable = !table.isNull();
+    m_kept->start(record, withTable && m_keptWithTable);
+    m_keptWithTable = withTable;
+    if (withTable) {
+        m_kept->setBool(record, 0, QStringLiteral("vatoh"), table.vatOh());
+        m_kept->setBool(record, 1, QStringLiteral("insum"), table.inSum());
+        m_kept->copy(record, 2, table.header(), FBillNum);
+    }
+    int slot = 3;
+    for (TField field : {FPayform, FPayformName, FInTermSum, FWaiter, FWaiterName})
+        m_kept->copy(record, slot++, entry, field);
+    const TField *from = m_returnMode ? ReturnCurrency : OwnCurrency;
+    for (int i = 0; i < 5; ++i)
+        m_kept->copy(record, slot++, entry, from[i], OwnCurrency[i]);
+    m_kept->finish(record);
+}
+
 TRepPayform::TRepPayform(bool returnMode)
     : m_returnMode(returnMode)
 { }
+
+TRepPayform::~TRepPayform() = default;
 
 bool TRepPayform::add(const TEntryFacts &entry)
 {

@@ -6,11 +6,14 @@
 #include <QString>
 #include <QTime>
 
+#include <memory>
+
 namespace PosLib {
 
 class TAggregateReader;
 class TAggregateWriter;
 class TEntryFacts;
+class TKeptFill;
 class TTable;
 class TTableEntry;
 class TTableFacts;
@@ -55,8 +58,12 @@ public:
     TRepPayform(const TEntryFacts &entry, const TTableFacts &table, bool returnMode = false);
     // A leaf without values yet, which its node fills from a pay it kept.
     explicit TRepPayform(bool returnMode);
+    ~TRepPayform() override;
     // Sets the fields the constructor sets (on a leaf without fields).
     void fill(const TEntryFacts &entry, const TTableFacts &table);
+    // Empties the leaf and fills it as fill() does, setting again only the
+    // fields that changed since the last refill (TKeptFill).
+    void refill(const TEntryFacts &entry, const TTableFacts &table);
     using TRepPayLeaf::addEntry;
     bool add(const TEntryFacts &entry) override;
     bool returnMode() const { return m_returnMode; }
@@ -65,6 +72,8 @@ public:
 
 private:
     bool m_returnMode;
+    std::unique_ptr<TKeptFill> m_kept;
+    bool m_keptWithTable = false; // the last refill's table
 };
 
 class TRepSubvent : public TRepPayform

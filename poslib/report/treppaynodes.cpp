@@ -116,8 +116,7 @@ bool TRepPayforms::restart()
 
 void TRepPayforms::refill(TReportLeaf &leaf, const TEntryFacts &entry, const TTableFacts &table)
 {
-    leaf.restart();
-    static_cast<TRepPayform &>(leaf).fill(entry, table);
+    static_cast<TRepPayform &>(leaf).refill(entry, table);
 }
 
 TRepPayforms::TRepPayforms(const QString &name, bool returnMode)

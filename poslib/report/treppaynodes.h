@@ -148,6 +148,7 @@ public:
     // Whether the node keeps a note of each pay, so that it can be written
     // as a day aggregate (by default; TRepDatas::setKeepDayNotes()).
     void setKeepDayNotes(bool keep) { m_dayNotes = keep; }
+    bool keepsDayNotes() const { return m_dayNotes; }
     // Calls `visit` for each pay of a node with a leaf per pay, in the
     // order of leaves() and visitLeaves(), without making leaves; false
     // (nothing visited) when the node holds leaves instead of rows.

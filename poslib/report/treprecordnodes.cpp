@@ -166,6 +166,19 @@ void TRepRecordNode::materialize() const
     m_rows = 0;
 }
 
+bool TRepRecordNode::restart()
+{
+    if (!m_compact)
+        return false;
+    nextDay();
+    m_numberCells.clear();
+    m_textCells.clear();
+    m_types.clear();
+    m_flagCells.clear();
+    m_rows = 0;
+    return true;
+}
+
 bool TRepRecordNode::writeDay(TAggregateWriter &out) const
 {
     out.boolean(m_compact);

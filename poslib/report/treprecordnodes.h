@@ -45,6 +45,9 @@ public:
     // for; the records of a later day are numbered on after these.
     bool writeDay(TAggregateWriter &out) const override;
     void mergeDay(TAggregateReader &in) override;
+    // Empties the rows, keeping the text pool; a node that made leaves of
+    // its rows cannot.
+    bool restart() override;
 
 protected:
     // Whether the node takes the record.
