@@ -16,16 +16,30 @@ namespace smalldemo {
 // The demo's current day.
 inline const QDate Today(2026, 12, 5);
 
+// A demo of `days` closed days before today and today's, `tables` tables
+// a day.
+inline void writeDays(const QString &root, int days, int tables)
+{
+    PosLib::TDemoOptions options;
+    options.days = days;
+    options.tables = tables;
+    options.today = Today;
+    PosLib::TDemoInstallation(options).write(root);
+}
+
 // Two closed days of 16 tables, and today's: 13 paid tables and the open
 // tables 27 (held by a handheld), 28 (partly paid) and 45; time controls
 // of all three days.
 inline void write(const QString &root)
 {
-    PosLib::TDemoOptions options;
-    options.days = 2;
-    options.tables = 16;
-    options.today = Today;
-    PosLib::TDemoInstallation(options).write(root);
+    writeDays(root, 2, 16);
+}
+
+// Five closed days of 12 tables and today's, which the day cache's tests
+// run on.
+inline void writeFiveDays(const QString &root)
+{
+    writeDays(root, 5, 12);
 }
 
 // The small demo written once per test program, for tests that only read

@@ -11,3 +11,12 @@ QList<Basics::TValue> records(const QByteArray &data)
         out << v;
     return out;
 }
+
+QByteArray fileText(const QString &text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size() * 2);
+    for (QChar c : text)
+        bytes.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xff));
+    return bytes;
+}

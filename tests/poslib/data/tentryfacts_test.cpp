@@ -1,4 +1,5 @@
 #include "tentryfacts.h"
+#include "testrecords.h"
 #include "trecordcodec.h"
 
 #include <QRandomGenerator>
@@ -10,19 +11,6 @@
 using namespace PosLib;
 using Basics::TRawString;
 
-namespace {
-
-// A field name as a file holds it: UTF-16, most significant byte first.
-QByteArray fileName(const QString &name)
-{
-    QByteArray bytes;
-    for (QChar c : name)
-        bytes.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xff));
-    return bytes;
-}
-
-} // namespace
-
 // The fields found by their places are those a lookup by name finds, over
 // records whose layouts change under the same number of fields (more of
 // them than are kept per number), with names the reports do not read,
@@ -32,13 +20,13 @@ TEST(FieldOrder, FindsWhatTheLookupFinds)
 {
     QList<QByteArray> names;
     for (int f = 0; f < FieldCount; ++f)
-        names << fileName(fieldName(TField(f)));
+        names << fileText(fieldName(TField(f)));
     for (const char *other : {"tmp", "teams", "netcardproperties", "zcount", "x"})
-        names << fileName(QString::fromLatin1(other));
+        names << fileText(QString::fromLatin1(other));
     // 26 characters: longer than a kept name
-    names << fileName(QStringLiteral("averyveryverylongfieldname"));
+    names << fileText(QStringLiteral("averyveryverylongfieldname"));
     // the same length as "waiter" and its first and last characters
-    names << fileName(QStringLiteral("wxxxxr"));
+    names << fileText(QStringLiteral("wxxxxr"));
 
     QRandomGenerator random(28);
     // a few layouts per number of fields, taken in turn and at random

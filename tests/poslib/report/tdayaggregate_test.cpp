@@ -1,8 +1,8 @@
+#include "smalldemo.h"
 #include "tarchtable.h"
 #include "tdayaggregate.h"
 #include "tdaycachereader.h"
 #include "tdaycachewriter.h"
-#include "tdemoinstallation.h"
 #include "testdir.h"
 #include "texactsum.h"
 #include "tinstallation.h"
@@ -35,7 +35,7 @@ using RepDataTest::groupsXml;
 
 namespace {
 
-const QDate Today(2026, 12, 5);
+const QDate Today = smalldemo::Today;
 const QDate First = Today.addDays(-4);
 const QDate Last = Today.addDays(-1);
 
@@ -85,14 +85,7 @@ QStringList cacheFiles(const QString &root)
 class DayAggregateOverDemo : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        TDemoOptions options;
-        options.days = 5;
-        options.tables = 12;
-        options.today = Today;
-        TDemoInstallation(options).write(root());
-    }
+    void SetUp() override { smalldemo::writeFiveDays(root()); }
     QString root() const { return dir.path(); }
 
     // One run over the range, without the cache.

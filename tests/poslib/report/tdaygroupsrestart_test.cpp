@@ -1,7 +1,7 @@
+#include "smalldemo.h"
 #include "spoolthresholds.h"
 #include "tdayaggregate.h"
 #include "tdaygroupspool.h"
-#include "tdemoinstallation.h"
 #include "testdir.h"
 #include "trepdata.h"
 #include "treport.h"
@@ -20,7 +20,7 @@ using namespace PosLib;
 
 namespace {
 
-const QDate Today(2026, 12, 5);
+const QDate Today = smalldemo::Today;
 
 struct Options
 {
@@ -51,14 +51,7 @@ void fill(const QString &root, TRepDatas &groups, const QDate &day)
 class DayGroupsRestart : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        TDemoOptions options;
-        options.days = 5;
-        options.tables = 12;
-        options.today = Today;
-        TDemoInstallation(options).write(dir.path());
-    }
+    void SetUp() override { smalldemo::writeFiveDays(dir.path()); }
 
     TestDir dir;
 };

@@ -1,4 +1,5 @@
 #include "tentryfacts.h"
+#include "testrecords.h"
 #include "treporderleaves.h"
 #include "treppayleaves.h"
 #include "ttable.h"
@@ -23,15 +24,6 @@ using Basics::TValue;
 // sums the day before wrote into its record.
 
 namespace {
-
-// A text as a file holds it: UTF-16, most significant byte first.
-QByteArray fileText(const QString &text)
-{
-    QByteArray bytes;
-    for (QChar c : text)
-        bytes.append(char(c.unicode() >> 8)).append(char(c.unicode() & 0xff));
-    return bytes;
-}
 
 // The fields of an entry, as a file or a record in memory gives them.
 class Entry
