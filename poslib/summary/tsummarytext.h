@@ -43,23 +43,8 @@ inline QString fill(const QString &text, const QStringList &args)
     return out;
 }
 
-// Appends `text` with blanks in front to `width` characters, as
-// text.rightJustified(width) (a longer text whole).
-inline void appendRight(QString &out, const QString &text, int width)
-{
-    for (qsizetype i = text.size(); i < width; ++i)
-        out += QLatin1Char(' ');
-    out += text;
-}
-
-// `value` (0 and up) with zeros in front to `width` places.
-inline QString zeroPadded(int value, int width)
-{
-    return QString::number(value).rightJustified(width, QLatin1Char('0'));
-}
-
-// A date as "dd.MM.yy" and a time as "hh:mm:ss" (what QDate::toString and
-// QTime::toString give for these patterns), empty when invalid.
+// A date as "dd.MM.yy" (what QDate::toString gives for the pattern), empty
+// when invalid.
 inline QString dayText(const QDate &d)
 {
     int year = 0;
@@ -71,17 +56,6 @@ inline QString dayText(const QDate &d)
     const char16_t text[8] = {char16_t(u'0' + day / 10),       char16_t(u'0' + day % 10),   u'.',
                               char16_t(u'0' + month / 10),     char16_t(u'0' + month % 10), u'.',
                               char16_t(u'0' + year / 10 % 10), char16_t(u'0' + year % 10)};
-    return QString(reinterpret_cast<const QChar *>(text), 8);
-}
-
-inline QString timeText(const QTime &t)
-{
-    if (!t.isValid())
-        return QString();
-    const char16_t text[8]
-            = {char16_t(u'0' + t.hour() / 10),   char16_t(u'0' + t.hour() % 10),   u':',
-               char16_t(u'0' + t.minute() / 10), char16_t(u'0' + t.minute() % 10), u':',
-               char16_t(u'0' + t.second() / 10), char16_t(u'0' + t.second() % 10)};
     return QString(reinterpret_cast<const QChar *>(text), 8);
 }
 

@@ -7,6 +7,7 @@
 #include "tdepartments.h"
 #include "testdir.h"
 #include "tinstallation.h"
+#include "tlinetext.h"
 #include "trepdata.h"
 #include "treport.h"
 #include "tsettings.h"
@@ -309,7 +310,7 @@ TEST_F(Summary, ItemReportsOverAllWaiters)
 }
 
 // The table report's dates and times are what Qt writes for "dd.MM.yy"
-// and "hh:mm:ss", invalid ones empty.
+// and "hh:mm:ss", invalid ones empty (a time's field then blank).
 TEST(SummaryText, DatesAndTimesAsQtWritesThem)
 {
     for (const QDate &d :
@@ -317,8 +318,11 @@ TEST(SummaryText, DatesAndTimesAsQtWritesThem)
           QDate(905, 7, 4), QDate(9999, 12, 31), QDate(-44, 3, 15), QDate(10000, 1, 1), QDate()})
         EXPECT_EQ(d.toString(QStringLiteral("dd.MM.yy")), SummaryText::dayText(d))
                 << qPrintable(d.toString(Qt::ISODate));
-    for (const QTime &t : {QTime(0, 0), QTime(9, 5, 7), QTime(23, 59, 59, 999), QTime()})
-        EXPECT_EQ(t.toString(QStringLiteral("hh:mm:ss")), SummaryText::timeText(t));
+    for (const QTime &t : {QTime(0, 0), QTime(9, 5, 7), QTime(23, 59, 59, 999), QTime()}) {
+        TLineText line;
+        line.appendTimeRight(t);
+        EXPECT_EQ(t.toString(QStringLiteral("hh:mm:ss")).rightJustified(8), line.text());
+    }
 }
 
 // A pay form's name with the characters that separate a table's pays

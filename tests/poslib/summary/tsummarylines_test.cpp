@@ -52,7 +52,7 @@ TEST(SummaryLines, HeldLinesComeOnlyBeforeALineThatFollows)
 
 // A line built in place reads as the texts it stands for: amounts of any
 // currency (one with more places than the line's own room for digits too),
-// times valid or not, dates repeated, invalid and changing.
+// dates repeated, invalid and changing.
 TEST(LineText, FieldsReadAsTheirTexts)
 {
     QList<TPlainAmounts> currencies = {TPlainAmounts()};
@@ -72,10 +72,6 @@ TEST(LineText, FieldsReadAsTheirTexts)
                     << amount;
         }
     }
-    TLineText times;
-    for (const QTime &t : {QTime(0, 0), QTime(23, 59, 59, 999), QTime(7, 5, 3), QTime()})
-        times.appendTimeRight(t);
-    EXPECT_EQ(QStringLiteral("00:00:0023:59:5907:05:03        "), times.text());
     TDayTexts days;
     EXPECT_EQ(QStringLiteral("05.12.26"), days.text(QDate(2026, 12, 5)));
     EXPECT_EQ(QStringLiteral("05.12.26"), days.text(QDate(2026, 12, 5)));
