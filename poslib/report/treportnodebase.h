@@ -60,6 +60,9 @@ public:
     // The number of leaves; for a node that keeps no record leaves, the
     // number of records it took.
     int count() const { return leafCount(); }
+    // No leaf and no record taken; cheaper than count() for a node that
+    // has to read its spool to count.
+    bool isEmpty() const { return !holdsLeaves(); }
 
     // The leaves a node with a leaf per void or hotel room pay holds before
     // it writes them to a temporary file (TLeafSpool; 0: never), for the
@@ -145,6 +148,7 @@ protected:
     // spooled leaves back, for nodes that spool them.
     virtual void materialize() const { unspool(); }
     virtual int leafCount() const { return int(m_leaves.size()); }
+    virtual bool holdsLeaves() const { return leafCount() > 0; }
 
     // A node with a leaf per record writes its leaves to a spool once it
     // holds spoolLeaves() of them (called by its constructor; `order`: the

@@ -207,6 +207,15 @@ int TRepTables::leafCount() const
     return m_spooledCount;
 }
 
+bool TRepTables::holdsLeaves() const
+{
+    // a run is spooled only once rows were added, and the rows read back
+    // are never fewer than one per run
+    if (m_keepRecords && m_compact && spooled())
+        return true;
+    return leafCount() > 0;
+}
+
 TReportLeaf *TRepTables::leafOf(const Row &row, const std::vector<Pay> &pays) const
 {
     auto *leaf = new TRepTable(row.payDate, row.payTime, row.tableDate, row.tableTime, row.inHouse);

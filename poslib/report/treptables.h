@@ -71,6 +71,7 @@ public:
 protected:
     void materialize() const override;
     int leafCount() const override;
+    bool holdsLeaves() const override;
 
 private:
     using Row = TTableRow;

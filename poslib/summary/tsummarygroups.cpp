@@ -299,7 +299,7 @@ bool TSummary::hasData(const TRepData *group)
          {&group->orderNodes(), &group->voidNodes(), &group->payNodes(), &group->cashNodes(),
           &group->balanceNodes()}) {
         for (const TReportNode *node : *nodes) {
-            if (node->count() > 0 || (node->total() && node->total()->count() != 0))
+            if (!node->isEmpty() || (node->total() && node->total()->count() != 0))
                 return true;
         }
     }
@@ -319,7 +319,7 @@ bool TSummary::hasBody(int code, const TRepData *group, bool currentData) const
     // know whether there are any
     if (code == Tables && hasData(group)) {
         const TReportNode *n = group->node(QStringLiteral("tables"));
-        return n && n->keepsRecords() && n->count() > 0;
+        return n && n->keepsRecords() && !n->isEmpty();
     }
     // nor the hotel rooms and void entries, lines for each leaf (unless a
     // layout lays the voids out)
@@ -330,7 +330,7 @@ bool TSummary::hasBody(int code, const TRepData *group, bool currentData) const
         && hasData(group)) {
         const TReportNode *n = group->node(code == HotelRooms ? QStringLiteral("hotrooms")
                                                               : QStringLiteral("allvoids"));
-        return n && n->keepsRecords() && n->count() > 0;
+        return n && n->keepsRecords() && !n->isEmpty();
     }
     return !body(code, group, currentData).isEmpty();
 }
