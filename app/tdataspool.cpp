@@ -57,16 +57,12 @@ std::function<void(const QString &line)> TDataSpool::lineSink()
         return [](const QString &) {};
     if (m_format != TOutputFormat::Text || !m_file.isOpen())
         return {};
-    return [this](const QString &line) {
-        // the line feed written on its own: added to the text it would
-        // make the text anew
-        const QByteArray bytes = line.toUtf8();
-        m_ok = m_ok && m_file.write(bytes) == bytes.size() && m_file.putChar('\n');
-    };
+    return [this](const QString &line) { m_lines.writeLine(line); };
 }
 
 bool TDataSpool::writeLines(TOutput &output, const QString &first)
 {
+    m_ok = m_lines.flush() && m_ok;
     if (!m_ok || !m_file.flush()) {
         fail(TCli::tr("the report could not be written to the temporary file %1 (%2)")
                      .arg(m_file.fileName(), m_file.errorString()));

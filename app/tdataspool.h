@@ -1,6 +1,7 @@
 #pragma once
 
 #include "toutput.h"
+#include "tutf8linewriter.h"
 
 #include <QJsonObject>
 #include <QTemporaryFile>
@@ -43,5 +44,7 @@ private:
     TOutputFormat m_format;
     QTemporaryFile m_file;
     std::unique_ptr<PosLib::TSummaryDataSink> m_sink;
+    // the text's lines, gathered into chunks
+    PosLib::TUtf8LineWriter m_lines {&m_file};
     bool m_ok = true;
 };
