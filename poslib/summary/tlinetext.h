@@ -9,6 +9,7 @@
 #include <QTime>
 #include <QVarLengthArray>
 
+#include <algorithm>
 #include <iterator>
 
 namespace PosLib {
@@ -81,13 +82,19 @@ public:
     }
 
     qsizetype size() const { return m_chars.size(); }
-    QString text() const
+    // The line as a text, valid until the next call: one kept text whose
+    // room serves every line not held on to meanwhile.
+    const QString &text()
     {
-        return QString(reinterpret_cast<const QChar *>(m_chars.constData()), m_chars.size());
+        m_text.resize(m_chars.size());
+        std::copy_n(m_chars.constData(), m_chars.size(),
+                    reinterpret_cast<char16_t *>(m_text.data()));
+        return m_text;
     }
 
 private:
     QVarLengthArray<char16_t, 160> m_chars;
+    QString m_text;
 };
 
 // The "dd.MM.yy" text of dates, remembering the last one asked for: the

@@ -133,7 +133,7 @@ void TSummary::itemReport(int code, const TRepData *group, TSummaryLines &out) c
     out.add(list);
     if (out.count() == before)
         return;
-    const QString rule(out.last().size(), QLatin1Char('-'));
+    const QString rule(out.lastSize(), QLatin1Char('-'));
     out.add(rule);
     out.add(sums);
     out.add({rule, QString()});

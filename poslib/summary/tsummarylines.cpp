@@ -15,7 +15,7 @@ void TSummaryLines::put(const QString &line)
     else
         m_lines.append(line);
     ++m_count;
-    m_last = line;
+    m_lastSize = line.size();
 }
 
 void TSummaryLines::hold(const QStringList &lines)

@@ -29,10 +29,11 @@ public:
     // Forgets the lines of the last hold() when no line followed them.
     void drop();
 
-    // The lines written so far (held ones not), and the last of them.
+    // The lines written so far (held ones not), and the length of the last
+    // of them.
     qint64 count() const { return m_count; }
     bool isEmpty() const { return m_count == 0; }
-    const QString &last() const { return m_last; }
+    qsizetype lastSize() const { return m_lastSize; }
     // The lines collected (none with a sink).
     QStringList take();
 
@@ -44,7 +45,7 @@ private:
     QStringList m_held;
     std::vector<qsizetype> m_marks; // where each hold's lines begin in m_held
     qint64 m_count = 0;
-    QString m_last;
+    qsizetype m_lastSize = 0;
 };
 
 } // namespace PosLib
