@@ -8,7 +8,6 @@
 
 #include <cmath>
 #include <cstring>
-#include <utility>
 
 using namespace Basics;
 
@@ -183,7 +182,7 @@ void TRepVatRate::addLine(double count, qint64 price, double rate)
         makeSum(SumVat, true);
         m_heldRate = rate;
     }
-    ++m_held[lineAmount(price, count)];
+    m_held.add(lineAmount(price, count));
     touch();
 }
 
@@ -192,14 +191,13 @@ void TRepVatRate::settle() const
     if (m_held.isEmpty())
         return;
     auto *self = const_cast<TRepVatRate *>(this);
-    const QHash<qint64, qint64> held = std::exchange(self->m_held, {});
-    for (auto it = held.cbegin(); it != held.cend(); ++it) {
+    self->m_held.take([self](qint64 amount, qint64 times) {
         // 1190 gross at 19.00 % (rate 1900): net = 1190 x 100 / 119 = 1000
-        const double gross = double(it.key());
-        const double net = gross * 100.0 / (100.0 + m_heldRate / 100.0);
-        self->addTimes(SumNet, net, it.value());
-        self->addTimes(SumVat, gross - net, it.value());
-    }
+        const double gross = double(amount);
+        const double net = gross * 100.0 / (100.0 + self->m_heldRate / 100.0);
+        self->addTimes(SumNet, net, times);
+        self->addTimes(SumVat, gross - net, times);
+    });
 }
 
 void TRepVatRate::addTimes(TSumName name, double value, qint64 times)

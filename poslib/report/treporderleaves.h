@@ -1,8 +1,7 @@
 #pragma once
 
+#include "tamountcounts.h"
 #include "treportleaf.h"
-
-#include <QHash>
 
 #include <memory>
 
@@ -129,7 +128,7 @@ private:
 
     // the orders not in the sums yet: their number by gross amount, all
     // at `m_heldRate`
-    QHash<qint64, qint64> m_held;
+    TAmountCounts m_held;
     double m_heldRate = 0.0;
 };
 
