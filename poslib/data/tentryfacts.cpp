@@ -516,14 +516,6 @@ QString TEntryFacts::getString(TField f) const
     return decodeString(m_raw[f]);
 }
 
-bool TEntryFacts::rawText(TField f, TRawString &raw) const
-{
-    if (!has(f) || m_record || setField(f))
-        return false;
-    raw = m_raw[f];
-    return true;
-}
-
 bool TEntryFacts::isEmptyText(TField f) const
 {
     if (!has(f))

@@ -230,7 +230,13 @@ public:
     // The field as the file holds it, for comparing texts without decoding
     // them; false when the field is absent or its text is not the file's
     // (a record in memory, a value set).
-    bool rawText(TField f, Basics::TRawString &raw) const;
+    bool rawText(TField f, Basics::TRawString &raw) const
+    {
+        if (!has(f) || m_record || (!m_set.empty() && setField(f)))
+            return false;
+        raw = m_raw[f];
+        return true;
+    }
     // The field with its type tag, as TValue::get().
     Basics::TValueField get(TField f) const;
     // Sets a field as TValue::set() would (used to make a component an order).

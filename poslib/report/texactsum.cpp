@@ -28,7 +28,10 @@ void TExactSum::addSlow(double value)
         }
         x = high;
     }
-    m_parts.resize(kept);
+    // resize() reallocates even when the size stays: most additions keep
+    // as many parts as there were
+    while (m_parts.size() > kept)
+        m_parts.removeLast();
     m_high = x;
 }
 

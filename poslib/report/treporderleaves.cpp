@@ -6,6 +6,9 @@
 #include "ttable.h"
 #include "ttableentry.h"
 
+#include <cmath>
+#include <cstring>
+
 using namespace Basics;
 
 namespace PosLib {
@@ -161,15 +164,58 @@ bool TRepVatRate::add(const TEntryFacts &entry, const TTableFacts &table)
 {
     if (!table.isNull() && !table.inSum())
         return false;
-    if (!TRepOrderLeaf::add(entry, table))
+    const double count = entry.count();
+    if (count == 0)
         return false;
-    // 1190 gross at 19.00 % (rate 1900): net = 1190 x 100 / 119 = 1000
-    const double gross = double(lineAmount(entry.price(), entry.count()));
-    const double rate = entry.getDouble(outOfHouse(entry, table) ? FRateOh : FRateIh);
-    const double net = gross * 100.0 / (100.0 + rate / 100.0);
-    addDoubleSum(SumNet, net);
-    addDoubleSum(SumVat, gross - net);
+    addLine(count, entry.price(), entry.getDouble(outOfHouse(entry, table) ? FRateOh : FRateIh));
     return true;
+}
+
+void TRepVatRate::addLine(double count, qint64 price, double rate)
+{
+    TReportLeaf::add(count, double(price) * count);
+    if (!m_held.isEmpty() && std::memcmp(&rate, &m_heldRate, sizeof rate) != 0)
+        settle();
+    if (m_held.isEmpty()) {
+        // the sums take their places as the first order would make them
+        makeSum(SumNet, true);
+        makeSum(SumVat, true);
+        m_heldRate = rate;
+    }
+    m_held.add(lineAmount(price, count));
+    touch();
+}
+
+void TRepVatRate::settle() const
+{
+    if (m_held.isEmpty())
+        return;
+    auto *self = const_cast<TRepVatRate *>(this);
+    self->m_held.take([self](qint64 amount, qint64 times) {
+        // 1190 gross at 19.00 % (rate 1900): net = 1190 x 100 / 119 = 1000
+        const double gross = double(amount);
+        const double net = gross * 100.0 / (100.0 + self->m_heldRate / 100.0);
+        self->addTimes(SumNet, net, times);
+        self->addTimes(SumVat, gross - net, times);
+    });
+}
+
+void TRepVatRate::addTimes(TSumName name, double value, qint64 times)
+{
+    // value x times exactly: the product rounded and what the rounding
+    // dropped, where neither overflows nor loses bits below the smallest
+    // normal double; else one by one
+    const double n = double(times);
+    const double high = value * n;
+    if (times > 1 && qint64(n) == times && std::isfinite(high) && std::fabs(high) >= 0x1p-900) {
+        addDoubleSum(name, high);
+        const double low = std::fma(value, n, -high);
+        if (low != 0)
+            addDoubleSum(name, low);
+        return;
+    }
+    for (qint64 i = 0; i < times; ++i)
+        addDoubleSum(name, value);
 }
 
 void TRepVatRate::addVat(double vat)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tamountcounts.h"
 #include "treportleaf.h"
 
 #include <memory>
@@ -96,7 +97,11 @@ public:
     int hour() const { return getInt(QStringLiteral("hour")); }
 };
 
-// VAT of one rate: net and VAT doubles besides count and amount.
+// VAT of one rate: net and VAT doubles besides count and amount. The net
+// and VAT of an order depend on its gross amount and rate alone, and a
+// rate's orders repeat a few amounts: the leaf counts its orders by amount
+// and adds each amount's net and VAT once, times its count, when the sums
+// are read (exactly, as the orders one by one would have added up).
 class TRepVatRate : public TRepOrderLeaf
 {
 public:
@@ -106,9 +111,25 @@ public:
     using TRepOrderLeaf::addEntry;
     bool add(const TEntryFacts &entry, const TTableFacts &table) override;
 
+    // An order taken: `count` at the unit `price`, at the VAT `rate`
+    // (1900: 19.00 %).
+    void addLine(double count, qint64 price, double rate);
+
     double net() const { return doubleSum(SumNet); }
     double vat() const { return doubleSum(SumVat); }
     void addVat(double vat);
+
+protected:
+    void settle() const override;
+
+private:
+    // `times` orders of `value` each to the named sum.
+    void addTimes(TSumName name, double value, qint64 times);
+
+    // the orders not in the sums yet: their number by gross amount, all
+    // at `m_heldRate`
+    TAmountCounts m_held;
+    double m_heldRate = 0.0;
 };
 
 } // namespace PosLib

@@ -53,6 +53,7 @@ TReportLeaf::~TReportLeaf() = default;
 
 void TReportLeaf::restart()
 {
+    settle();
     Basics::TValue::clear();
     m_count = TExactSum();
     m_amount = TExactSum();
@@ -68,6 +69,7 @@ void TReportLeaf::takeFields(const TReportLeaf &other)
 
 void TReportLeaf::syncSums() const
 {
+    settle();
     if (m_synced)
         return;
     auto *self = const_cast<TReportLeaf *>(this);
@@ -160,6 +162,7 @@ TReportLeaf::TSum &TReportLeaf::sumFor(TSumName name, const QString &key, bool i
 
 qint64 TReportLeaf::sum(TSumName name) const
 {
+    settle();
     if (const TSum *sum = findSum(name))
         return sum->isDecimal ? qint64(sum->decimal.value()) : sum->whole;
     return Basics::TValue::getLong(sumName(name));
@@ -167,6 +170,7 @@ qint64 TReportLeaf::sum(TSumName name) const
 
 qint64 TReportLeaf::sum(const QString &key) const
 {
+    settle();
     if (const TSum *sum = findSum(key))
         return sum->isDecimal ? qint64(sum->decimal.value()) : sum->whole;
     return Basics::TValue::getLong(key);
@@ -174,6 +178,7 @@ qint64 TReportLeaf::sum(const QString &key) const
 
 double TReportLeaf::doubleSum(TSumName name) const
 {
+    settle();
     if (const TSum *sum = findSum(name))
         return sum->isDecimal ? sum->decimal.value() : double(sum->whole);
     return Basics::TValue::getDouble(sumName(name));
@@ -181,6 +186,7 @@ double TReportLeaf::doubleSum(TSumName name) const
 
 double TReportLeaf::doubleSum(const QString &key) const
 {
+    settle();
     if (const TSum *sum = findSum(key))
         return sum->isDecimal ? sum->decimal.value() : double(sum->whole);
     return Basics::TValue::getDouble(key);
@@ -204,9 +210,8 @@ void TReportLeaf::addTo(TSum &sum, double value)
     m_synced = false;
 }
 
-void TReportLeaf::addSum(TSumName name, qint64 value)
+void TReportLeaf::addSum(TSum *sum, TSumName name, qint64 value)
 {
-    TSum *sum = findSum(name);
     addTo(sum ? *sum : sumFor(name, sumName(name), false), value);
 }
 
@@ -217,13 +222,19 @@ void TReportLeaf::addSum(const QString &key, qint64 value)
 
 void TReportLeaf::addDoubleSum(TSumName name, double value)
 {
-    TSum *sum = findSum(name);
+    TSum *sum = findSumToAdd(name);
     addTo(sum ? *sum : sumFor(name, sumName(name), true), value);
 }
 
 void TReportLeaf::addDoubleSum(const QString &key, double value)
 {
     addTo(sumFor(sumNameOf(key), key, true), value);
+}
+
+void TReportLeaf::makeSum(TSumName name, bool isDecimal)
+{
+    if (!findSum(name))
+        sumFor(name, sumName(name), isDecimal);
 }
 
 void TReportLeaf::copyFields(const TValue &from, std::initializer_list<const char *> keys)
@@ -258,6 +269,7 @@ void TReportLeaf::writeRecord(const TValue &record, QTextStream &out, QStringLis
 
 void TReportLeaf::writeState(TAggregateWriter &out) const
 {
+    settle();
     // the fields as held; the sums are written into them anew after reading
     // by their length first: a later day's leaf that is there already
     // passes over them
@@ -283,6 +295,7 @@ void TReportLeaf::writeState(TAggregateWriter &out) const
 
 void TReportLeaf::readState(TAggregateReader &in, bool fresh)
 {
+    settle();
     const quint32 length = in.fixed32();
     if (!fresh) {
         in.skip(length);

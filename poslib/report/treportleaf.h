@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTime>
 
+#include <algorithm>
+
 class QTextStream;
 
 namespace PosLib {
@@ -73,7 +75,17 @@ public:
     void add(double count, double amount);
     // A named long sum of the record, e.g. "tip".
     qint64 sum(TSumName name) const;
-    void addSum(TSumName name, qint64 value);
+    void addSum(TSumName name, qint64 value)
+    {
+        // most add to a whole sum the leaf has
+        TSum *sum = findSumToAdd(name);
+        if (sum && !sum->isDecimal) {
+            sum->whole += value;
+            m_synced = false;
+            return;
+        }
+        addSum(sum, name, value);
+    }
     double doubleSum(TSumName name) const;
     void addDoubleSum(TSumName name, double value);
     // The same by name, for any name.
@@ -160,12 +172,21 @@ protected:
     // Writes the sums into the record, once per change.
     void syncSums() const;
     void touch() { m_synced = false; }
+    // Adds what a leaf held back while entries were added to its named
+    // sums; called before anything reads or replaces them. A leaf that
+    // holds nothing back has nothing to do.
+    virtual void settle() const { }
+    // Makes the named sum where the leaf has none yet, as adding to it
+    // would, without adding: a sum held back keeps its place among them.
+    void makeSum(TSumName name, bool isDecimal);
 
     TExactSum m_count;
     TExactSum m_amount;
     mutable bool m_synced = false;
 
 private:
+    // where findSumToAdd() looks first
+    quint8 m_nextSum = 0;
     quint32 m_day = 0;
     // The named sums, kept as numbers while entries are added and written
     // into the record with "count" and "amount": a year's report holds a
@@ -187,8 +208,26 @@ private:
         }
         return nullptr;
     }
+    // The same for adding: leaves add their sums in the same order entry
+    // by entry, so the sum after the one added last is tried first.
+    TSum *findSumToAdd(TSumName name)
+    {
+        TSum *sums = m_sums.data();
+        const qsizetype count = m_sums.size();
+        if (m_nextSum < count && sums[m_nextSum].name == name)
+            return &sums[m_nextSum++];
+        for (qsizetype i = 0; i < count; ++i) {
+            if (sums[i].name == name) {
+                m_nextSum = quint8(std::min<qsizetype>(i + 1, 255));
+                return &sums[i];
+            }
+        }
+        return nullptr;
+    }
     TSum *findSum(const QString &key) const;
     TSum &sumFor(TSumName name, const QString &key, bool isDecimal);
+    // addSum() to the sum found (null: none yet)
+    void addSum(TSum *sum, TSumName name, qint64 value);
     void addTo(TSum &sum, qint64 value);
     void addTo(TSum &sum, double value);
 

@@ -43,8 +43,6 @@ public:
     // A voided pay is not taken; else count + 1, amount, "tip", "guests".
     virtual bool addEntry(TTableEntry *entry);
     virtual bool add(const TEntryFacts &entry);
-
-protected:
     // Counts a pay that is taken.
     void takePay(const TPayValues &pay);
 };

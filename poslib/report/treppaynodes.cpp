@@ -332,9 +332,8 @@ void noteFirst(TCurrencySums::Pay &first, int number, const QString &name, const
 
 } // namespace
 
-void TRepPayforms::notePay(const Note &note)
+void TRepPayforms::notePay(const Note &note, TCurrencySums &sums)
 {
-    TCurrencySums &sums = m_currencySums[note.currency];
     const QString &name = m_texts.text(note.name);
     const QString &shortName = m_texts.text(note.shortName);
     noteFirst(sums.first, note.number, name, shortName, note.hasDecPos, note.decPos);
@@ -372,6 +371,9 @@ void TRepPayforms::countCurrency(const TEntryFacts &entry, const TTableFacts &ta
         if (copied && copied->text[text] != TTextPool::Absent)
             return copied->text[text];
         const TField field = CopiedFields[m_returnMode][text];
+        // the number of the null text that an absent field reads as
+        if (!entry.has(field))
+            return TTextPool::Null;
         TRawString raw;
         if (!entry.rawText(field, raw) || raw.isNull())
             return m_texts.id(entry.getString(field));
@@ -390,7 +392,7 @@ void TRepPayforms::countCurrency(const TEntryFacts &entry, const TTableFacts &ta
     note.cashRetAmount = inCash && pay.retAmount != 0;
     if (m_dayNotes)
         m_notes.push_back(note);
-    notePay(note);
+    notePay(note, sums);
 }
 
 void TRepPayforms::add(const TEntryFacts &entry, const TTableFacts &table)
@@ -410,16 +412,21 @@ void TRepPayforms::add(const TEntryFacts &entry, const TTableFacts &table)
             leaf = leafFor(keyOf(entry, table), entry, table);
             m_raw.insert(number, raw, leaf);
         }
-        addToTotal(entry);
-        static_cast<TRepPayLeaf *>(leaf)->add(entry);
+        // the total and the leaf take the same values of a pay not voided
+        if (!entry.getBool(FVoided)) {
+            const TPayValues pay = TPayValues::of(entry);
+            m_total->takePay(pay);
+            static_cast<TRepPayform *>(leaf)->takePay(pay);
+        }
         return;
     }
     if (!takesPay(entry))
         return;
-    addToTotal(entry);
-    const int number = leafCount() + 1;
     const bool taken = !entry.getBool(FVoided);
     const TPayValues pay = taken ? TPayValues::of(entry) : TPayValues();
+    if (taken)
+        m_total->takePay(pay);
+    const int number = leafCount() + 1;
     // a row's texts first: the currency's note takes its names from them
     const bool kept = m_keepRecords && m_compact;
     const quint32 copied = kept ? copiedOf(entry, table) : 0;
@@ -672,7 +679,7 @@ void TRepPayforms::mergeDay(TAggregateReader &in)
             return;
         if (m_dayNotes)
             m_notes.push_back(note);
-        notePay(note);
+        notePay(note, m_currencySums[note.currency]);
     }
 }
 

@@ -213,7 +213,8 @@ private:
         bool cashReturn;
         bool cashRetAmount;
     };
-    void notePay(const Note &note);
+    // `sums`: those of the note's currency.
+    void notePay(const Note &note, TCurrencySums &sums);
     TReportLeaf *leafOf(const Row &row) const;
     // The copied fields by the texts of this node.
     quint32 internCopied(const Copied &c);

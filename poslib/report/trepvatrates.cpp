@@ -6,6 +6,8 @@
 #include "ttable.h"
 #include "ttableentry.h"
 
+#include <cstring>
+
 using namespace Basics;
 
 namespace PosLib {
@@ -25,6 +27,29 @@ TRepVatRates::TRepVatRates()
     : TRepOrderNode(QStringLiteral("vatrates"))
 { }
 
+TTaxRateTexts::Rate TTaxRateTexts::of(const TEntryFacts &entry, TField field)
+{
+    TRawString raw;
+    if (!entry.rawText(field, raw) || raw.size < 0 || raw.size > TextBytes)
+        return {entry.getLong(field), entry.getDouble(field)};
+    for (const Known &k : m_known) {
+        if (k.field == field && k.size == raw.size
+            && std::memcmp(k.bytes, raw.data, size_t(raw.size)) == 0)
+            return k.rate;
+    }
+    const Rate rate = {entry.getLong(field), entry.getDouble(field)};
+    // texts that do not repeat are read as they come
+    if (m_known.size() >= MaxKnown)
+        return rate;
+    Known k;
+    k.field = field;
+    k.size = raw.size;
+    std::memcpy(k.bytes, raw.data, size_t(raw.size));
+    k.rate = rate;
+    m_known.push_back(k);
+    return k.rate;
+}
+
 void TRepVatRates::add(const TEntryFacts &entry, const TTableFacts &table)
 {
     if (entry.getBool(FCredit) || entry.has(FRoundingArt))
@@ -34,7 +59,33 @@ void TRepVatRates::add(const TEntryFacts &entry, const TTableFacts &table)
     // pays (nobody took money) matters here
     if (!entry.hasChildren() && !table.hasPays())
         return;
-    TRepOrderNode::add(entry, table);
+    if (entry.hasComponents())
+        addComponents(entry, table);
+    else
+        addLine(entry, table);
+}
+
+void TRepVatRates::addLine(const TEntryFacts &entry, const TTableFacts &table)
+{
+    // what numberKey(), addToTotal() and the leaf's add() read, read once
+    const bool oh = outOfHouse(entry, table);
+    const TTaxRateTexts::Rate rate = m_rates.of(entry, oh ? FRateOh : FRateIh);
+    TReportLeaf *leaf = m_numbers.find(rate.key);
+    if (leaf) {
+        leaf = current(leaf, entry, table);
+    } else {
+        leaf = leafFor(QString::number(rate.key), entry, table);
+        m_numbers.insert(rate.key, leaf);
+    }
+    const double count = entry.count();
+    const qint64 price = entry.price();
+    const bool hasTable = !table.isNull();
+    if (count != 0 && hasTable && table.hasPays()) {
+        m_total->TReportLeaf::add(count, double(price) * count);
+        m_total->addSum(oh ? SumSumOh : SumSumIh, lineAmount(price, count));
+    }
+    if (leaf && count != 0 && !(hasTable && !table.inSum()))
+        static_cast<TRepVatRate *>(leaf)->addLine(count, price, rate.value);
 }
 
 bool TRepVatRates::numberKey(const TEntryFacts &entry, const TTableFacts &table, qint64 &key,

@@ -1,5 +1,7 @@
 #include "taggregatestream.h"
+#include "treporderleaves.h"
 #include "treportleaf.h"
+#include "tround.h"
 
 #include <gtest/gtest.h>
 
@@ -69,4 +71,59 @@ TEST(ReportLeaf, SumsByNumberAndByNameAreOne)
     copy.addSum(QStringLiteral("extra"), 1);
     EXPECT_EQ(113, copy.sum(QStringLiteral("given")));
     EXPECT_EQ(8, copy.sum(QStringLiteral("extra")));
+}
+
+// A VAT leaf counts its orders by amount and adds their net and VAT when
+// read: each read in between, the rate changing, VAT of tax groups added
+// and a day aggregate give what the orders added one by one would give.
+TEST(ReportLeaf, VatRateHeldOrdersAddUpAsOneByOne)
+{
+    TRepVatRate leaf;
+    TReportLeaf ref;
+    auto order = [&](double count, qint64 price, double rate) {
+        leaf.addLine(count, price, rate);
+        ref.add(count, double(price) * count);
+        const double gross = double(lineAmount(price, count));
+        const double net = gross * 100.0 / (100.0 + rate / 100.0);
+        ref.addDoubleSum(SumNet, net);
+        ref.addDoubleSum(SumVat, gross - net);
+    };
+    // the sums first, then the record: each reads what was held back
+    auto expectSame = [&](const char *when) {
+        SCOPED_TRACE(when);
+        EXPECT_EQ(ref.doubleSum(SumNet), leaf.net());
+        EXPECT_EQ(ref.doubleSum(SumVat), leaf.vat());
+        for (const char *key : {"count", "amount", "net", "vat"})
+            EXPECT_EQ(ref.getString(QLatin1String(key)), leaf.getString(QLatin1String(key))) << key;
+    };
+    // 999 at 19 %: a net no double holds, a thousand times over
+    for (int i = 0; i < 1001; ++i)
+        order(1, 999, 1900);
+    order(1.5, 199, 1900);
+    expectSame("first read");
+    for (int i = 0; i < 333; ++i) {
+        order(1, 999, 1900);
+        order(3, 1, 1900);
+        order(-1, 999, 1900);
+    }
+    leaf.addVat(0.3);
+    ref.addDoubleSum(SumVat, 0.3);
+    expectSame("after tax groups");
+    for (int i = 0; i < 77; ++i)
+        order(1, 1234567, 700);
+    order(1, 999, 1900.5);
+    expectSame("after other rates");
+
+    TAggregateWriter out;
+    leaf.writeState(out);
+    const QByteArray bytes = out.bytes();
+    TAggregateReader in(bytes);
+    TRepVatRate read;
+    read.readState(in, true);
+    ASSERT_TRUE(in.ok());
+    EXPECT_EQ(leaf.net(), read.net());
+    EXPECT_EQ(leaf.vat(), read.vat());
+    for (int i = 0; i < 5; ++i)
+        order(2, 999, 1900);
+    expectSame("after the aggregate");
 }
