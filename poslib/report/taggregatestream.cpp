@@ -1,5 +1,7 @@
 #include "taggregatestream.h"
 
+#include "ttextnumbers.h"
+
 #include <algorithm>
 #include <atomic>
 
@@ -15,29 +17,37 @@ constexpr quint32 NullLength = 0xffffffffu;
 
 } // namespace
 
-quint32 TAggregateWriter::numberOf(const QString &text)
+TAggregateWriter::TAggregateWriter(TTextNumbers *numbers)
+    : m_numbers(numbers)
+{
+    if (!m_numbers) {
+        m_own = std::make_unique<TTextNumbers>();
+        m_numbers = m_own.get();
+    }
+    reserve(16 * 1024);
+}
+
+TAggregateWriter::~TAggregateWriter() = default;
+
+quint32 TAggregateWriter::addToPool(const QString &text)
 {
     if (text.isNull()) {
         if (!m_hasNull) {
             m_hasNull = true;
-            m_null = quint32(m_texts.size());
-            m_texts.append(QString());
+            m_null = quint32(m_order.size());
+            m_order.push_back(NullText);
         }
         return m_null;
     }
-    const void *data = text.constData();
-    Recent &recent = m_recent[(quintptr(data) >> 4) % RecentSize];
-    if (recent.data == data && recent.size == text.size())
-        return recent.id;
-    auto it = m_ids.constFind(text);
-    if (it == m_ids.cend()) {
-        it = m_ids.insert(text, quint32(m_texts.size()));
-        m_texts.append(text);
+    const quint32 number = m_numbers->number(text);
+    if (number >= m_inPool.size())
+        m_inPool.resize(std::max(size_t(m_numbers->count()), size_t(number) + 1));
+    quint32 &inPool = m_inPool[number];
+    if (inPool == 0) {
+        m_order.push_back(number);
+        inPool = quint32(m_order.size());
     }
-    // only for the data the pool holds a copy of
-    if (m_texts.at(qsizetype(it.value())).constData() == data)
-        recent = Recent {data, text.size(), it.value()};
-    return it.value();
+    return inPool - 1;
 }
 
 void TAggregateWriter::reserve(size_t size)
@@ -52,7 +62,7 @@ void TAggregateWriter::reserve(size_t size)
     m_capacity = capacity;
 }
 
-void TAggregateWriter::exact(const TExactSum &sum)
+void TAggregateWriter::exactParts(const TExactSum &sum)
 {
     const int parts = sum.partCount();
     u8(quint8(parts));
@@ -69,23 +79,48 @@ QByteArray TAggregateWriter::bytes() const
 
 void TAggregateWriter::appendTo(QByteArray &out) const
 {
-    TAggregateWriter pool;
-    pool.u32(quint32(m_texts.size()));
-    qsizetype characters = 0;
-    for (const QString &t : m_texts)
-        characters += t.size();
-    pool.reserve(pool.m_size + size_t(m_texts.size()) * 3 + size_t(characters) * 2);
-    for (const QString &t : m_texts) {
-        if (t.isNull()) {
-            pool.u32(NullLength);
+    // the pool's size first: it is written straight into `out`
+    const auto varintSize = [](quint64 v) {
+        qsizetype n = 1;
+        while (v >= 0x80) {
+            v >>= 7;
+            ++n;
+        }
+        return n;
+    };
+    qsizetype poolSize = varintSize(m_order.size());
+    for (const quint32 number : m_order) {
+        if (number == NullText) {
+            poolSize += varintSize(NullLength);
             continue;
         }
-        pool.u32(quint32(t.size()));
-        pool.raw(t.constData(), size_t(t.size()) * 2);
+        const qsizetype length = m_numbers->text(number).size();
+        poolSize += varintSize(quint64(length)) + length * 2;
     }
-    out.reserve(out.size() + pool.size() + size());
-    out.append(pool.m_data.get(), pool.size());
-    out.append(m_data.get(), size());
+    const qsizetype start = out.size();
+    out.resize(start + poolSize + size());
+    char *at = out.data() + start;
+    const auto put = [&at](quint64 v) {
+        while (v >= 0x80) {
+            *at++ = char(quint8(v) | 0x80);
+            v >>= 7;
+        }
+        *at++ = char(v);
+    };
+    put(m_order.size());
+    for (const quint32 number : m_order) {
+        if (number == NullText) {
+            put(NullLength);
+            continue;
+        }
+        const QString &t = m_numbers->text(number);
+        put(quint64(t.size()));
+        if (t.size() > 0)
+            std::memcpy(at, t.constData(), size_t(t.size()) * 2);
+        at += t.size() * 2;
+    }
+    if (m_size > 0)
+        std::memcpy(at, m_data.get(), m_size);
 }
 
 TAggregateReader::TAggregateReader(const QByteArray &bytes)

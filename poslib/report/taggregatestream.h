@@ -1,6 +1,7 @@
 #pragma once
 
 #include "texactsum.h"
+#include "ttextnumbers.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -9,6 +10,8 @@
 #include <QString>
 #include <QTime>
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <limits>
 #include <memory>
@@ -26,7 +29,17 @@ class TTextPool;
 class TAggregateWriter
 {
 public:
-    TAggregateWriter() { reserve(16 * 1024); }
+    TAggregateWriter()
+        : TAggregateWriter(nullptr)
+    { }
+    // With the text numbers of a worker that writes day after day (see
+    // TTextNumbers), or null for numbers of this writer's own. `numbers`
+    // must outlive the writer, and is neither trimmed nor used on another
+    // thread meanwhile (other writers may number with it in turn).
+    explicit TAggregateWriter(TTextNumbers *numbers);
+    ~TAggregateWriter();
+    TAggregateWriter(const TAggregateWriter &) = delete;
+    TAggregateWriter &operator=(const TAggregateWriter &) = delete;
 
     void u8(quint8 v) { *room(1) = char(v); }
     // Whole numbers take as many bytes as they need, 7 bits each (small
@@ -46,7 +59,16 @@ public:
         i64(d.isValid() ? d.toJulianDay() : std::numeric_limits<qint64>::min());
     }
     void time(const QTime &t) { i32(t.isValid() ? t.msecsSinceStartOfDay() : -1); }
-    void exact(const TExactSum &sum);
+    void exact(const TExactSum &sum)
+    {
+        // most sums are one double
+        if (sum.partCount() != 1)
+            return exactParts(sum);
+        char *at = room(1 + sizeof(double));
+        *at = char(1);
+        const double v = sum.part(0);
+        std::memcpy(at + 1, &v, sizeof v);
+    }
 
     // A number written now and set later: where it is, and setting it.
     qsizetype mark()
@@ -59,12 +81,10 @@ public:
     void patch(qsizetype at, quint32 v) { std::memcpy(m_data.get() + at, &v, sizeof v); }
 
     // Room for `texts` texts in the pool (what a writer of a like day took).
-    void reserveTexts(qsizetype texts)
-    {
-        m_ids.reserve(texts);
-        m_texts.reserve(texts);
-    }
-    qsizetype textCount() const { return m_texts.size(); }
+    void reserveTexts(qsizetype texts) { m_order.reserve(size_t(texts)); }
+    // Room for `bytes` of figures (what a writer of a like day wrote).
+    void reserveBytes(qsizetype bytes) { reserve(size_t(std::max<qsizetype>(bytes, 0))); }
+    qsizetype textCount() const { return qsizetype(m_order.size()); }
 
     // The pool, then the figures.
     QByteArray bytes() const;
@@ -73,7 +93,18 @@ public:
 
 private:
     // The text's number in the pool, added when new.
-    quint32 numberOf(const QString &text);
+    quint32 numberOf(const QString &text)
+    {
+        if (!text.isNull()) {
+            const quint32 number = m_numbers->number(text);
+            if (number < m_inPool.size() && m_inPool[number] != 0)
+                return m_inPool[number] - 1;
+        }
+        return addToPool(text);
+    }
+    // numberOf() of a text not in the pool yet
+    quint32 addToPool(const QString &text);
+    void exactParts(const TExactSum &sum);
     void raw(const void *p, size_t n) { std::memcpy(room(n), p, n); }
     void varint(quint64 v)
     {
@@ -104,19 +135,15 @@ private:
     std::unique_ptr<char[]> m_data;
     size_t m_size = 0;
     size_t m_capacity = 0;
-    QHash<QString, quint32> m_ids;
-    // the last texts written by the address of their data: copies of a text
-    // share it, and the pool holding a copy keeps the data from being freed
-    // and reused; a text not found here is looked up by its characters
-    struct Recent
-    {
-        const void *data = nullptr;
-        qsizetype size = 0;
-        quint32 id = 0;
-    };
-    static constexpr size_t RecentSize = 1024;
-    std::vector<Recent> m_recent = std::vector<Recent>(RecentSize);
-    QList<QString> m_texts;
+    // the texts' numbers in m_numbers, of its own when none is given
+    std::unique_ptr<TTextNumbers> m_own;
+    TTextNumbers *m_numbers;
+    // the pool: the numbers there of its texts (NullText for a null text),
+    // in the order they came; and by those numbers, their numbers in the
+    // pool + 1 (0: not in the pool yet)
+    static constexpr quint32 NullText = 0xffffffffu;
+    std::vector<quint32> m_order;
+    std::vector<quint32> m_inPool;
     bool m_hasNull = false;
     quint32 m_null = 0;
     // the numbers here of the texts of pools, by their numbers there
@@ -180,6 +207,24 @@ public:
     QDate date();
     QTime time();
     TExactSum exact();
+    // Adds the next exact() to `into`, as into.add(exact()) does.
+    void addExact(TExactSum &into)
+    {
+        // a sum of one double (finite: what the sum of it alone holds) is
+        // added straight
+        if (Q_LIKELY(!m_failed && m_end - m_pos >= 1 + qsizetype(sizeof(double))
+                     && quint8(*m_pos) == 1)) {
+            double v;
+            std::memcpy(&v, m_pos + 1, sizeof v);
+            if (std::isfinite(v)) {
+                m_pos += 1 + sizeof v;
+                // 0.0 + v: a sum made of -0.0 holds 0.0
+                into.add(0.0 + v);
+                return;
+            }
+        }
+        into.add(exact());
+    }
     // A count of things each at least `size` bytes long; 0 (and failed)
     // when the bytes left could not hold them.
     quint32 count(int size);
@@ -196,6 +241,9 @@ public:
 private:
     quint64 varint()
     {
+        // most numbers take one byte
+        if (Q_LIKELY(!m_failed && m_pos != m_end && !(quint8(*m_pos) & 0x80)))
+            return quint8(*m_pos++);
         quint64 v = 0;
         for (int shift = 0; shift < 64 && !m_failed && m_pos != m_end; shift += 7) {
             const quint8 byte = quint8(*m_pos++);

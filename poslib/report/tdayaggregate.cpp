@@ -69,15 +69,19 @@ Header readHeader(const QByteArray &blob)
 
 } // namespace
 
-QByteArray TDayAggregate::toBytes(const TRepDatas &day, const QByteArray &stamp)
+QByteArray TDayAggregate::toBytes(const TRepDatas &day, const QByteArray &stamp,
+                                  TTextNumbers *numbers)
 {
-    TAggregateWriter writer;
+    TAggregateWriter writer(numbers);
     // the days a thread writes are alike: room for as many texts as the last
     thread_local qsizetype texts = 0;
+    thread_local qsizetype bytes = 0;
     writer.reserveTexts(texts);
+    writer.reserveBytes(bytes);
     if (!day.writeDay(writer))
         return QByteArray();
     texts = writer.textCount();
+    bytes = writer.size();
     QByteArray out;
     put(out, Magic);
     put(out, Version);

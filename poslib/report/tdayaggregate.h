@@ -5,6 +5,7 @@
 namespace PosLib {
 
 class TRepDatas;
+class TTextNumbers;
 
 // The figures of one day as the report engine holds them: the groups of a
 // TRepWaiters or TRepCenters filled with that day's tables (every group,
@@ -29,7 +30,10 @@ public:
     // nothing else, before anything asked for their record leaves (empty
     // otherwise). `stamp` is the caller's identity of the day's data (the
     // cache's: the day summary's size, time and inode), kept beside.
-    static QByteArray toBytes(const TRepDatas &day, const QByteArray &stamp = QByteArray());
+    // `numbers`: the text numbers of a writer of day after day (the blob is
+    // the same with or without them).
+    static QByteArray toBytes(const TRepDatas &day, const QByteArray &stamp = QByteArray(),
+                              TTextNumbers *numbers = nullptr);
 
     // Adds a blob to `into` as a day after everything it holds. False for
     // a blob that is damaged (length, checksum), of another version, or of

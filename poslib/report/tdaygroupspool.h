@@ -1,6 +1,7 @@
 #pragma once
 
 #include "trepdata.h"
+#include "ttextnumbers.h"
 
 #include <memory>
 #include <mutex>
@@ -20,6 +21,9 @@ public:
     {
         std::unique_ptr<TRepWaiters> waiters;
         std::unique_ptr<TRepCenters> centers;
+        // the numbers its days' texts are written with, kept as its leaves
+        // are (a leaf kept from day to day keeps its texts)
+        TTextNumbers texts {4096};
     };
 
     // A set given back before, empty for another day; null when none is

@@ -194,6 +194,9 @@ const QByteArray &engineStamp()
     return stamp;
 }
 
+// The texts a worker keeps numbered from day to day, at most.
+constexpr quint32 TextsKept = 8 * 1024;
+
 // The file name of a cached day.
 QString cacheFile(const QString &dir, const QDate &day)
 {
@@ -385,9 +388,11 @@ void TReport::buildAhead(const QDate &day, const QStringList &roots, const DaySi
             processTable(facts, nullptr, &summary, dayGroups, counts);
         bytes += summary.dataSize();
     }
+    // the texts of days with many new ones are not kept for the run
+    set->texts.trim(TextsKept);
     for (int i = 0; i < 2; ++i) {
         if (daySides[i])
-            state.built[i] = TDayAggregate::toBytes(*daySides[i], state.stamp);
+            state.built[i] = TDayAggregate::toBytes(*daySides[i], state.stamp, &set->texts);
     }
     // kept when the summaries read are still the ones stamped
     QByteArray after = engineStamp();

@@ -310,14 +310,12 @@ void TReportLeaf::readState(TAggregateReader &in, bool fresh)
                 set(key, Basics::TValueField(type, text));
         }
     }
-    const TExactSum count = in.exact();
-    const TExactSum amount = in.exact();
     if (fresh) {
-        m_count = count;
-        m_amount = amount;
+        m_count = in.exact();
+        m_amount = in.exact();
     } else {
-        m_count.add(count);
-        m_amount.add(amount);
+        in.addExact(m_count);
+        in.addExact(m_amount);
     }
     const quint32 sums = in.count(12);
     for (quint32 i = 0; i < sums && in.ok(); ++i) {

@@ -2,6 +2,8 @@
 
 #include "taggregatestream.h"
 
+#include <algorithm>
+
 namespace PosLib {
 
 TTextPool::TTextPool()
@@ -31,12 +33,20 @@ quint32 TTextPool::id(TAggregateReader &in)
         return Absent;
     if (in.serial() != m_reader) {
         m_reader = in.serial();
-        m_read.assign(size_t(in.textCount()), Absent);
+        if (++m_turn == 0) {
+            // the turns start anew: every entry is of an old one
+            std::fill(m_read.begin(), m_read.end(), Read());
+            m_turn = 1;
+        }
+        if (m_read.size() < size_t(in.textCount()))
+            m_read.resize(size_t(in.textCount()));
     }
-    quint32 &known = m_read[number];
-    if (known == Absent)
-        known = id(in.textAt(number));
-    return known;
+    Read &known = m_read[number];
+    if (known.turn != m_turn) {
+        known.turn = m_turn;
+        known.id = id(in.textAt(number));
+    }
+    return known.id;
 }
 
 // Kept with the pool, so that the writer needs to know no more of it than

@@ -33,9 +33,16 @@ private:
     QHash<QString, quint32> m_ids;
     QList<QString> m_texts;
     // the numbers here of the texts of the reader read last, by their
-    // numbers there (Absent: not looked up yet)
+    // numbers there: valid where the entry's turn is the reader's (each
+    // reader has a turn of its own, so that no entry is cleared for it)
+    struct Read
+    {
+        quint32 turn = 0;
+        quint32 id = Absent;
+    };
     quint64 m_reader = 0;
-    std::vector<quint32> m_read;
+    quint32 m_turn = 0;
+    std::vector<Read> m_read;
 };
 
 } // namespace PosLib
