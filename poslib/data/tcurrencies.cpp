@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace PosLib {
@@ -33,23 +34,36 @@ QString decimalsText(quint64 fraction, const TCurrency &currency)
            + QString::number(fraction).rightJustified(currency.decpos(), QLatin1Char('0'));
 }
 
-// Appends the decimal digits of `value`, at least `width` of them (zeros in
-// front).
-// `value` in decimal digits with zeros in front to `width` places.
+// Writes the decimal digits of `value`, at least `width` of them (zeros in
+// front); their count.
 qsizetype writeDigits(char16_t *out, quint64 value, int width)
 {
+    static constexpr char Pairs[] = "00010203040506070809101112131415161718192021222324"
+                                    "25262728293031323334353637383940414243444546474849"
+                                    "50515253545556575859606162636465666768697071727374"
+                                    "75767778798081828384858687888990919293949596979899";
+    // from the last digit back, two at a time
     char16_t digits[24];
-    int n = 0;
-    do {
-        digits[n++] = char16_t(u'0' + value % 10);
-        value /= 10;
-    } while (value != 0);
+    char16_t *at = digits + 24;
+    while (value >= 100) {
+        const char *pair = Pairs + 2 * (value % 100);
+        value /= 100;
+        *--at = char16_t(pair[1]);
+        *--at = char16_t(pair[0]);
+    }
+    if (value >= 10) {
+        const char *pair = Pairs + 2 * value;
+        *--at = char16_t(pair[1]);
+        *--at = char16_t(pair[0]);
+    } else {
+        *--at = char16_t(u'0' + value);
+    }
+    const qsizetype n = digits + 24 - at;
     qsizetype written = 0;
-    for (int i = n; i < width; ++i)
+    for (qsizetype i = n; i < width; ++i)
         out[written++] = u'0';
-    while (n > 0)
-        out[written++] = digits[--n];
-    return written;
+    std::memcpy(out + written, at, size_t(n) * sizeof(char16_t));
+    return written + n;
 }
 
 quint64 magnitude(qint64 value)

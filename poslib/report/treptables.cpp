@@ -126,7 +126,9 @@ void TRepTables::spoolWhenFull()
     }
     m_rows.clear();
     m_pays.clear();
+    // as many rows come before the next run
     m_rowOf.clear();
+    m_rowOf.reserve(m_spoolRows);
 }
 
 void TRepTables::forEachDay(const TTableRowSpool::Day &day) const

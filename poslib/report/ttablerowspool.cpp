@@ -60,6 +60,42 @@ private:
     qint64 m_day = 0;
 };
 
+namespace {
+
+// The indexes of `rows` by pay day, in the order taken within a day. Rows
+// come a day at a time, so a run has few pay days: one pass per day.
+std::vector<int> byPayDay(const std::vector<TTableRow> &rows)
+{
+    constexpr size_t FewDays = 16;
+    std::vector<qint64> days(rows.size());
+    std::vector<qint64> distinct;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        days[i] = TTableRowSpool::dayOf(rows[i].payDate);
+        if (distinct.size() <= FewDays
+            && std::find(distinct.begin(), distinct.end(), days[i]) == distinct.end())
+            distinct.push_back(days[i]);
+    }
+    std::vector<int> order;
+    order.reserve(rows.size());
+    if (distinct.size() <= FewDays) {
+        std::sort(distinct.begin(), distinct.end());
+        for (const qint64 day : distinct) {
+            for (size_t i = 0; i < days.size(); ++i) {
+                if (days[i] == day)
+                    order.push_back(int(i));
+            }
+        }
+        return order;
+    }
+    for (size_t i = 0; i < rows.size(); ++i)
+        order.push_back(int(i));
+    std::stable_sort(order.begin(), order.end(),
+                     [&days](int a, int b) { return days[size_t(a)] < days[size_t(b)]; });
+    return order;
+}
+
+} // namespace
+
 TTableRowSpool::TTableRowSpool() = default;
 
 TTableRowSpool::~TTableRowSpool() = default;
@@ -72,23 +108,29 @@ qint64 TTableRowSpool::dayOf(const QDate &date)
 bool TTableRowSpool::add(const std::vector<TTableRow> &rows, const std::vector<TTableRowPay> &pays)
 {
     // by pay day, in the order taken within a day
-    std::vector<int> order(rows.size());
-    for (size_t i = 0; i < order.size(); ++i)
-        order[i] = int(i);
-    std::stable_sort(order.begin(), order.end(), [&rows](int a, int b) {
-        return dayOf(rows[size_t(a)].payDate) < dayOf(rows[size_t(b)].payDate);
-    });
-    QByteArray bytes;
-    bytes.reserve(int(rows.size() * (sizeof(TTableRow) + 4) + pays.size() * sizeof(TTableRowPay)));
+    const std::vector<int> order = byPayDay(rows);
+    // each row's count of pays first, so the run is sized once
+    std::vector<qint32> counts(rows.size());
+    qsizetype size = 0;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        qint32 count = 0;
+        for (int p = rows[i].firstPay; p >= 0; p = pays[size_t(p)].next)
+            ++count;
+        counts[i] = count;
+        size += qsizetype(sizeof(TTableRow) + sizeof count + size_t(count) * sizeof(TTableRowPay));
+    }
+    QByteArray bytes(size, Qt::Uninitialized);
+    char *at = bytes.data();
+    const auto put = [&at](const void *data, size_t n) {
+        std::memcpy(at, data, n);
+        at += n;
+    };
     for (int index : order) {
         const TTableRow &row = rows[size_t(index)];
-        bytes.append(reinterpret_cast<const char *>(&row), sizeof row);
-        qint32 count = 0;
+        put(&row, sizeof row);
+        put(&counts[size_t(index)], sizeof(qint32));
         for (int p = row.firstPay; p >= 0; p = pays[size_t(p)].next)
-            ++count;
-        bytes.append(reinterpret_cast<const char *>(&count), sizeof count);
-        for (int p = row.firstPay; p >= 0; p = pays[size_t(p)].next)
-            bytes.append(reinterpret_cast<const char *>(&pays[size_t(p)]), sizeof(TTableRowPay));
+            put(&pays[size_t(p)], sizeof(TTableRowPay));
     }
     Run run {};
     if (!m_file.append(bytes, run.begin, run.end))
@@ -104,12 +146,7 @@ void TTableRowSpool::forEachDay(const std::vector<TTableRow> &tailRows,
     for (const Run &run : m_runs)
         cursors.push_back(std::make_unique<Cursor>(m_file.file(), run));
     // the rows not written yet, by day as a run is
-    std::vector<int> tail(tailRows.size());
-    for (size_t i = 0; i < tail.size(); ++i)
-        tail[i] = int(i);
-    std::stable_sort(tail.begin(), tail.end(), [&tailRows](int a, int b) {
-        return dayOf(tailRows[size_t(a)].payDate) < dayOf(tailRows[size_t(b)].payDate);
-    });
+    const std::vector<int> tail = byPayDay(tailRows);
     size_t tailAt = 0;
 
     std::vector<TTableRow> rows;

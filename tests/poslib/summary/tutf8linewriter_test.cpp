@@ -19,14 +19,24 @@ TEST(Utf8LineWriter, WritesTheBytesOfEachLineAndItsLineFeed)
             QString(QChar(0xd800)) + QStringLiteral("lone"),
             QStringLiteral("ÿ߿ࠀ￿"),
     };
+    // a letter outside ASCII at every place of the blocks read at once,
+    // with a low byte that looks like ASCII or one that is the largest
+    QStringList all = lines;
+    for (char16_t letter : {u'\u00ff', u'\u0100', u'\u0141', u'\u07ff', u'\u0800'}) {
+        for (int at = 0; at < 19; ++at) {
+            QString line = QStringLiteral("0123456789abcdefghi");
+            line[at] = QChar(letter);
+            all << line;
+        }
+    }
     QByteArray expected;
-    for (const QString &line : lines)
+    for (const QString &line : all)
         expected += line.toUtf8() + '\n';
     for (qsizetype chunk : {qsizetype(1), qsizetype(7), qsizetype(64 * 1024)}) {
         QBuffer device;
         ASSERT_TRUE(device.open(QIODevice::WriteOnly));
         TUtf8LineWriter writer(&device, chunk);
-        for (const QString &line : lines)
+        for (const QString &line : all)
             writer.writeLine(line);
         EXPECT_TRUE(writer.flush());
         EXPECT_EQ(expected, device.data()) << chunk;
