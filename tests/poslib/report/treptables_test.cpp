@@ -301,3 +301,32 @@ TEST(RepTables, SpooledRowsReadAsHeldRows)
     // leaves made of the rows read back
     EXPECT_EQ(held.leaves().keys(), spooled.leaves().keys());
 }
+
+// A run written with rows of many pay days out of order (a table paid days
+// later, days taken backwards) is read back by pay day as held rows are,
+// whether it holds a few pay days or more than a few.
+TEST(RepTables, ARunOfManyPayDaysReadsAsHeldRows)
+{
+    for (const int days : {3, 40}) {
+        const SpoolThresholds spool;
+        spool.rows(0);
+        TRepTables held;
+        spool.rows(2 * days);
+        TRepTables spooled;
+        spool.restore();
+        for (TRepTables *node : {&held, &spooled}) {
+            for (int d = days - 1; d >= 0; --d) {
+                pay(*node, 10 * d + 1, QDateTime(Day.addDays(d), QTime(20, d % 60)), 100 + d);
+                pay(*node, 10 * d + 2, QDateTime(Day.addDays(d + 3), QTime(9, 0)), 7);
+            }
+            // one more than a run: it stays held
+            pay(*node, 5, QDateTime(Day.addDays(1), QTime(21, 0)), 3);
+        }
+        const TablesSeen fromHeld(held);
+        const TablesSeen fromSpool(spooled);
+        EXPECT_EQ(2 * days + 1, fromHeld.count) << days;
+        EXPECT_EQ(fromHeld.lines, fromSpool.lines) << days;
+        EXPECT_EQ(fromHeld.leaves, fromSpool.leaves) << days;
+        EXPECT_EQ(fromHeld.day, fromSpool.day) << days;
+    }
+}
