@@ -244,8 +244,9 @@ QTime rawTime(TRawString raw)
         const int h = twoDigits(raw, 0);
         const int m = twoDigits(raw, 3);
         const int s = twoDigits(raw, 6);
+        // what QTime(h, m, s) makes, without its call
         if (h >= 0 && h <= 23 && m >= 0 && m <= 59 && s >= 0 && s <= 59)
-            return QTime(h, m, s);
+            return QTime::fromMSecsSinceStartOfDay(((h * 60 + m) * 60 + s) * 1000);
     }
     return QTime::fromString(decodeString(raw), Qt::ISODate);
 }
