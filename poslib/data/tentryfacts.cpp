@@ -268,6 +268,8 @@ bool TFieldOrder::learn(quint32 index, TRawString name, TField &field)
         wayOf(m_layout, m_count).whole = false;
         Name &n = m_layout[index];
         n.size = fits ? name.size : -2;
+        n.headBytes = fits ? name.size + 4 : 0;
+        n.wordsFrom = fits && name.size + 4 <= 24 ? 28 : std::numeric_limits<qint64>::max();
         n.field = known ? qint16(field) : qint16(-1);
         n.place = known ? quint8(field) : quint8(FieldCount);
         if (fits) {
@@ -311,30 +313,33 @@ const uchar *TFieldOrder::readAs(const Name *layout, quint32 count, const uchar 
     for (const Name *n = layout, *last = layout + count; n < last; ++n) {
         // the name, its length first: the one that stood here; then the
         // length of its text
-        const qint32 head = n->size + 4;
-        if (head <= 24 && end - p >= 28) {
+        qint64 left = end - p;
+        const qint64 head = n->headBytes;
+        if (Q_LIKELY(left >= n->wordsFrom)) {
             const quint64 diff = ((wordAt<quint64>(p) ^ n->word[0]) & n->mask[0])
                                  | ((wordAt<quint64>(p + 8) ^ n->word[1]) & n->mask[1])
                                  | ((wordAt<quint64>(p + 16) ^ n->word[2]) & n->mask[2]);
             if (diff != 0)
                 return nullptr;
-        } else if (end - p < head + 4 || !sameHead(n->head, p, head)) {
+        } else if (left < head + 4 || !sameHead(n->head, p, qint32(head))) {
             return nullptr;
         }
         const quint32 textSize = qFromBigEndian<quint32>(p + head);
         p += head + 4;
-        TRawString text;
-        if (!(textSize & 1)) {
-            if (qsizetype(textSize) > end - p)
+        left -= head + 4;
+        // a field reports do not read goes to the place after the last
+        TRawString &text = raw[n->place];
+        if (Q_LIKELY(!(textSize & 1))) {
+            if (qint64(textSize) > left)
                 return nullptr;
             text.data = p;
             text.size = qint32(textSize);
             p += textSize;
-        } else if (textSize != 0xFFFFFFFFu) {
+        } else if (textSize == 0xFFFFFFFFu) {
+            text = TRawString();
+        } else {
             return nullptr;
         }
-        // a field reports do not read goes to the place after the last
-        raw[n->place] = text;
     }
     return p;
 }

@@ -9,6 +9,7 @@
 #include <QTime>
 
 #include <cstring>
+#include <limits>
 #include <vector>
 
 namespace PosLib {
@@ -81,6 +82,11 @@ private:
         quint64 word[3] = {0, 0, 0};
         quint64 mask[3] = {0, 0, 0};
         qint32 size = -2; // -2: nothing kept here
+        // the bytes of the head (size + 4), and the bytes that must be left
+        // for it to be compared in the three words (beyond any for a
+        // longer head)
+        qint64 headBytes = 0;
+        qint64 wordsFrom = std::numeric_limits<qint64>::max();
         qint16 field = -1; // -1: not read by reports
         // where the text goes in TEntryFacts: the field, or the place after
         // the last for a field reports do not read
