@@ -169,13 +169,21 @@ quint32 TCurrencyTally::currencyOf(const TEntryFacts &entry)
 
 TCurrencySums &TCurrencyTally::sumsOf(int number)
 {
+    // the notes of a day come in runs of the same currency
+    if (m_lastSums.turn == m_turn && m_lastSums.number == number)
+        return m_sums[m_lastSums.index];
     auto it = m_index.constFind(number);
-    if (it != m_index.cend())
-        return m_sums[it.value()];
-    m_index.insert(number, quint32(m_sums.size()));
-    m_numbers.push_back(number);
-    m_sums.emplace_back();
-    return m_sums.back();
+    quint32 index;
+    if (it != m_index.cend()) {
+        index = it.value();
+    } else {
+        index = quint32(m_sums.size());
+        m_index.insert(number, index);
+        m_numbers.push_back(number);
+        m_sums.emplace_back();
+    }
+    m_lastSums = {number, index, m_turn};
+    return m_sums[index];
 }
 
 TCurrencySums &TCurrencyTally::sumsOf(Currency &currency)

@@ -139,6 +139,14 @@ private:
     std::vector<int> m_numbers;
     QHash<int, quint32> m_index;
     quint32 m_turn = 1;
+    // the currency asked for last, valid while `turn` is m_turn
+    struct LastSums
+    {
+        int number = 0;
+        quint32 index = 0;
+        quint32 turn = 0;
+    };
+    LastSums m_lastSums;
     std::vector<Note> m_notes;
     // sums() by number, made when asked for after a change
     mutable QMap<int, TCurrencySums> m_byNumber;
