@@ -99,6 +99,7 @@ bool TRepPays::restart()
 
 TRepPayforms::TRepPayforms()
     : TRepPayNode(QStringLiteral("payforms"))
+    , m_tally(m_texts, false)
 { }
 
 bool TRepPayforms::restart()
@@ -109,8 +110,7 @@ bool TRepPayforms::restart()
     m_total->restart();
     m_rows.clear();
     m_wide.clear();
-    m_currencySums.clear();
-    m_notes.clear();
+    m_tally.clear();
     return true;
 }
 
@@ -124,6 +124,7 @@ TRepPayforms::TRepPayforms(const QString &name, bool returnMode)
     , m_perPay(true)
     , m_returnMode(returnMode)
     , m_rows(g_spoolRows)
+    , m_tally(m_texts, returnMode)
 { }
 
 QString TRepPayforms::keyOf(const TEntryFacts &entry, const TTableFacts &table) const
@@ -150,24 +151,6 @@ TReportLeaf *TRepPayforms::newLeaf() const
 bool TRepPayforms::takesPay(const TEntryFacts &) const
 {
     return true;
-}
-
-bool numberKeyBefore(int a, int b)
-{
-    // "10" < "9": compare the digits as far as the shorter number goes
-    int da = 1;
-    int db = 1;
-    for (int v = a; v >= 10; v /= 10)
-        ++da;
-    for (int v = b; v >= 10; v /= 10)
-        ++db;
-    qint64 x = a;
-    qint64 y = b;
-    for (int i = da; i < db; ++i)
-        x *= 10;
-    for (int i = db; i < da; ++i)
-        y *= 10;
-    return x != y ? x < y : da < db;
 }
 
 bool TRepPayforms::Copied::operator==(const Copied &o) const
@@ -314,87 +297,6 @@ quint32 TRepPayforms::internCopied(const Copied &c)
     return id;
 }
 
-namespace {
-
-// Takes the pay as the first of its kind when its number's text sorts
-// before the one noted so far.
-void noteFirst(TCurrencySums::Pay &first, int number, const QString &name, const QString &shortName,
-               bool hasDecPos, int decPos)
-{
-    if (first.number != 0 && !numberKeyBefore(number, first.number))
-        return;
-    first.number = number;
-    first.name = name;
-    first.shortName = shortName;
-    first.hasDecPos = hasDecPos;
-    first.decPos = decPos;
-}
-
-} // namespace
-
-void TRepPayforms::notePay(const Note &note, TCurrencySums &sums)
-{
-    const QString &name = m_texts.text(note.name);
-    const QString &shortName = m_texts.text(note.shortName);
-    noteFirst(sums.first, note.number, name, shortName, note.hasDecPos, note.decPos);
-    if (note.cashReturn)
-        noteFirst(sums.firstReturn, note.number, name, shortName, note.hasDecPos, note.decPos);
-    if (note.cashRetAmount)
-        noteFirst(sums.firstRetAmount, note.number, name, shortName, note.hasDecPos, note.decPos);
-}
-
-void TRepPayforms::countCurrency(const TEntryFacts &entry, const TTableFacts &table, int number,
-                                 const TPayValues &pay, const Copied *copied)
-{
-    // what the pay's leaf would hold: its currency's number, its sums
-    // (none when not taken), the table's and the pay's flags
-    const TField *currency = m_returnMode ? ReturnCurrency : OwnCurrency;
-    const int currencyNumber = entry.getInt(currency[0]);
-    TCurrencySums &sums = m_currencySums[currencyNumber];
-    sums.given += pay.given;
-    sums.returned += pay.ret;
-    if (!(!table.isNull() && table.inSum()))
-        sums.notInSummary += pay.given - pay.ret;
-    sums.orgGiven += pay.orgGiven;
-    const bool inCash = entry.getBool(FInTermSum);
-    if (inCash) {
-        sums.cashReturned += pay.ret;
-        sums.cashRetAmount += pay.retAmount;
-    }
-    // kept, so that a later day's pays are picked among the same way
-    Note note;
-    note.number = number;
-    note.currency = currencyNumber;
-    // the texts of the pay's row when it has them (the same numbers), else
-    // those of the last pay whose text had the same bytes in its file
-    auto pooled = [&](TPayRow::Text text, LastText &last) {
-        if (copied && copied->text[text] != TTextPool::Absent)
-            return copied->text[text];
-        const TField field = CopiedFields[m_returnMode][text];
-        // the number of the null text that an absent field reads as
-        if (!entry.has(field))
-            return TTextPool::Null;
-        TRawString raw;
-        if (!entry.rawText(field, raw) || raw.isNull())
-            return m_texts.id(entry.getString(field));
-        if (last.id == TTextPool::Absent || last.raw.size() != raw.size
-            || std::memcmp(last.raw.constData(), raw.data, size_t(raw.size)) != 0) {
-            last.raw = QByteArray(reinterpret_cast<const char *>(raw.data), raw.size);
-            last.id = m_texts.id(entry.getString(field));
-        }
-        return last.id;
-    };
-    note.name = pooled(TPayRow::CurrName, m_lastName);
-    note.shortName = pooled(TPayRow::CurrShort, m_lastShortName);
-    note.hasDecPos = entry.has(currency[4]);
-    note.decPos = entry.getInt(currency[4]);
-    note.cashReturn = inCash && pay.ret != 0;
-    note.cashRetAmount = inCash && pay.retAmount != 0;
-    if (m_dayNotes)
-        m_notes.push_back(note);
-    notePay(note, sums);
-}
-
 void TRepPayforms::add(const TEntryFacts &entry, const TTableFacts &table)
 {
     if (!m_perPay) {
@@ -427,10 +329,9 @@ void TRepPayforms::add(const TEntryFacts &entry, const TTableFacts &table)
     if (taken)
         m_total->takePay(pay);
     const int number = leafCount() + 1;
-    // a row's texts first: the currency's note takes its names from them
     const bool kept = m_keepRecords && m_compact;
     const quint32 copied = kept ? copiedOf(entry, table) : 0;
-    countCurrency(entry, table, number, pay, kept ? &m_copied[copied] : nullptr);
+    m_tally.count(entry, table, number, pay);
     if (!m_keepRecords) {
         ++m_taken;
         return;
@@ -568,7 +469,7 @@ bool TRepPayforms::writeDay(TAggregateWriter &out) const
 {
     if (!m_perPay)
         return TRepPayNode::writeDay(out);
-    if (!m_compact || !m_dayNotes)
+    if (!m_compact || !keepsDayNotes())
         return false;
     writeTotal(out);
     out.u32(quint32(m_rows.size()));
@@ -591,25 +492,7 @@ bool TRepPayforms::writeDay(TAggregateWriter &out) const
             writePooled(out, m_texts, row.billNum);
         }
     });
-    out.u32(quint32(m_currencySums.size()));
-    for (auto it = m_currencySums.cbegin(); it != m_currencySums.cend(); ++it) {
-        const TCurrencySums &sums = it.value();
-        out.i32(it.key());
-        for (qint64 v : {sums.given, sums.returned, sums.notInSummary, sums.orgGiven,
-                         sums.cashReturned, sums.cashRetAmount})
-            out.i64(v);
-    }
-    out.u32(quint32(m_notes.size()));
-    for (const Note &note : m_notes) {
-        out.i32(note.number);
-        out.i32(note.currency);
-        out.pooled(m_texts, note.name);
-        out.pooled(m_texts, note.shortName);
-        out.i32(note.decPos);
-        out.boolean(note.hasDecPos);
-        out.boolean(note.cashReturn);
-        out.boolean(note.cashRetAmount);
-    }
+    m_tally.write(out);
     return true;
 }
 
@@ -648,39 +531,7 @@ void TRepPayforms::mergeDay(TAggregateReader &in)
         setBillNum(row, m_texts.text(billNum), billNum != TTextPool::Absent);
         m_rows.push_back(row);
     }
-    const quint32 currencies = in.count(7);
-    for (quint32 i = 0; i < currencies && in.ok(); ++i) {
-        const int number = in.i32();
-        qint64 v[6];
-        for (qint64 &x : v)
-            x = in.i64();
-        if (!in.ok())
-            return;
-        TCurrencySums &sums = m_currencySums[number];
-        sums.given += v[0];
-        sums.returned += v[1];
-        sums.notInSummary += v[2];
-        sums.orgGiven += v[3];
-        sums.cashReturned += v[4];
-        sums.cashRetAmount += v[5];
-    }
-    const quint32 notes = in.count(8);
-    for (quint32 i = 0; i < notes && in.ok(); ++i) {
-        Note note;
-        note.number = in.i32() + offset;
-        note.currency = in.i32();
-        note.name = m_texts.id(in);
-        note.shortName = m_texts.id(in);
-        note.decPos = in.i32();
-        note.hasDecPos = in.boolean();
-        note.cashReturn = in.boolean();
-        note.cashRetAmount = in.boolean();
-        if (!in.ok())
-            return;
-        if (m_dayNotes)
-            m_notes.push_back(note);
-        notePay(note, m_currencySums[note.currency]);
-    }
+    m_tally.merge(in, offset);
 }
 
 TRepSubvents::TRepSubvents()

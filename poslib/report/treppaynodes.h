@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tcurrencytally.h"
 #include "tleafindex.h"
 #include "tnumberedrows.h"
 #include "treportnodebase.h"
@@ -46,40 +47,6 @@ public:
 protected:
     bool addToTotal(const TEntryFacts &entry) override;
 };
-
-// The pays of one currency (the number in their "curr") as the cash and
-// currency parts of a summary read them. Kept by "currencies" and
-// "currreturns" whether or not they keep a leaf per pay.
-struct TCurrencySums
-{
-    // One pay's currency as its leaf holds it.
-    struct Pay
-    {
-        int number = 0; // the pay's leaf key; 0: there is no such pay
-        QString name; // "currname"
-        QString shortName; // "currshort"
-        bool hasDecPos = false; // "currdecpos"
-        int decPos = 0;
-    };
-
-    qint64 given = 0;
-    qint64 returned = 0;
-    // given - return of tables that do not count in the turnover
-    qint64 notInSummary = 0;
-    qint64 orgGiven = 0;
-    // of the pays that count in the cash summary ("intermsum")
-    qint64 cashReturned = 0;
-    qint64 cashRetAmount = 0;
-    // The pays whose leaves come first in key order: of all, and of those
-    // in the cash summary with a return, and with a return amount.
-    Pay first;
-    Pay firstReturn;
-    Pay firstRetAmount;
-};
-
-// True when the leaf key of pay `a` sorts before that of pay `b`: their
-// keys are their numbers, in the order of the texts ("10" before "9").
-bool numberKeyBefore(int a, int b);
 
 // A pay of a node with a leaf per pay as its compact row holds it: what
 // the pay's leaf would hold, for a writer that reads a year of pays without
@@ -144,11 +111,11 @@ public:
     TReportLeaf *createLeaf(const TEntryFacts &entry, const TTableFacts &table) override;
 
     // By currency number; empty but for the nodes with a leaf per pay.
-    const QMap<int, TCurrencySums> &currencySums() const { return m_currencySums; }
+    const QMap<int, TCurrencySums> &currencySums() const { return m_tally.sums(); }
     // Whether the node keeps a note of each pay, so that it can be written
     // as a day aggregate (by default; TRepDatas::setKeepDayNotes()).
-    void setKeepDayNotes(bool keep) { m_dayNotes = keep; }
-    bool keepsDayNotes() const { return m_dayNotes; }
+    void setKeepDayNotes(bool keep) { m_tally.setKeepNotes(keep); }
+    bool keepsDayNotes() const { return m_tally.keepsNotes(); }
     // Calls `visit` for each pay of a node with a leaf per pay, in the
     // order of leaves() and visitLeaves(), without making leaves; false
     // (nothing visited) when the node holds leaves instead of rows.
@@ -200,28 +167,9 @@ private:
     };
     void setPay(Row &row, const TPayValues &pay);
     TPayValues payOf(const Row &row) const;
-    // What the first pays of a currency are picked by: a pay's number,
-    // its currency and whether it counts as a return in the cash summary.
-    struct Note
-    {
-        int number;
-        int currency;
-        quint32 name; // text numbers
-        quint32 shortName;
-        int decPos;
-        bool hasDecPos;
-        bool cashReturn;
-        bool cashRetAmount;
-    };
-    // `sums`: those of the note's currency.
-    void notePay(const Note &note, TCurrencySums &sums);
     TReportLeaf *leafOf(const Row &row) const;
     // The copied fields by the texts of this node.
     quint32 internCopied(const Copied &c);
-    // `pay`: its sums, none when it is not taken; `copied`: the fields of
-    // its row, when it has one.
-    void countCurrency(const TEntryFacts &entry, const TTableFacts &table, int number,
-                       const TPayValues &pay, const Copied *copied);
     quint32 copiedOf(const TEntryFacts &entry, const TTableFacts &table);
     // The same through the bytes of the fields as the file holds them:
     // one lookup instead of a text per field; false for facts of a record
@@ -243,18 +191,7 @@ private:
     // by the raw bytes of the copied fields (rawCopiedOf)
     QHash<QByteArray, quint32> m_rawCopied;
     QByteArray m_rawKey;
-    QMap<int, TCurrencySums> m_currencySums;
-    std::vector<Note> m_notes;
-    // the number of a currency's name by the bytes the last pay's file
-    // held it in (null: none yet)
-    struct LastText
-    {
-        QByteArray raw;
-        quint32 id = TTextPool::Absent;
-    };
-    LastText m_lastName;
-    LastText m_lastShortName;
-    bool m_dayNotes = true;
+    TCurrencyTally m_tally;
     // by the pay form's number and the table's and pay's summary flags
     TRawLeafIndex<quint64> m_raw;
 };

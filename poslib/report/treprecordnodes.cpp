@@ -139,6 +139,21 @@ void TRepRecordNode::visitRecords(
         visit(int(number), *leaf);
 }
 
+bool TRepRecordNode::visitRows(const std::function<void(const Row &row)> &visit) const
+{
+    if (!m_keepRecords || !m_compact)
+        return false;
+    Row r;
+    r.m_pool = &m_pool;
+    for (int row = 0; row < m_rows; ++row) {
+        r.m_numbers = m_numberCells.data() + size_t(row) * size_t(m_numbers);
+        r.m_texts = m_textCells.data() + size_t(row) * size_t(m_texts);
+        r.m_flags = m_flagCells[size_t(row)];
+        visit(r);
+    }
+    return true;
+}
+
 void TRepRecordNode::visitLeaves(const LeafVisitor &visit) const
 {
     if (!m_keepRecords || !m_compact) {
@@ -326,6 +341,44 @@ TReportLeaf *TRepBalanceNode::newLeaf() const
 QString TRepBalanceNode::mergedKey(const QString &key, int offset) const
 {
     return numberAfter(key, offset);
+}
+
+void TRepBalanceNode::visitBalances(
+        const std::function<void(const TBalanceRecord &record)> &visit) const
+{
+    TBalanceRecord b;
+    // by the columns of the constructor
+    auto text = [](const QString *t) { return t ? *t : QString(); };
+    const bool rows = visitRows([&](const Row &row) {
+        b.amount = row.number(0);
+        b.balance = row.number(1);
+        b.differences = row.number(2);
+        b.terminal = row.flag(1);
+        b.costCenter = row.flag(2);
+        b.waiter = text(row.text(0));
+        b.waiterName = text(row.text(1));
+        b.terminalNumber = text(row.text(2));
+        b.termName = text(row.text(3));
+        b.center = text(row.text(4));
+        b.centerName = text(row.text(5));
+        visit(b);
+    });
+    if (rows)
+        return;
+    visitRecords([&](int, const TReportLeaf &leaf) {
+        b.amount = leaf.getLong(QStringLiteral("ccdamount"));
+        b.balance = leaf.getLong(QStringLiteral("ccdbalance"));
+        b.differences = leaf.getLong(QStringLiteral("ccddifferences"));
+        b.terminal = leaf.getBool(QStringLiteral("ccdterminal"));
+        b.costCenter = leaf.getBool(QStringLiteral("ccdcostcenter"));
+        b.waiter = leaf.getString(QStringLiteral("waiter"));
+        b.waiterName = leaf.getString(QStringLiteral("waitername"));
+        b.terminalNumber = leaf.getString(QStringLiteral("terminal"));
+        b.termName = leaf.getString(QStringLiteral("termname"));
+        b.center = leaf.getString(QStringLiteral("center"));
+        b.centerName = leaf.getString(QStringLiteral("centername"));
+        visit(b);
+    });
 }
 
 TReportLeaf *TRepBalanceNode::leafOf(const TEntryFacts &entry) const

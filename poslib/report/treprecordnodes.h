@@ -40,6 +40,29 @@ public:
     // Calls `visit(number, leaf)` for every record, in the order of their
     // numbers: the leaves, or a leaf made of each row for the call only.
     void visitRecords(const std::function<void(int number, const TReportLeaf &leaf)> &visit) const;
+    // One record as its row holds it, by the node's columns of each kind
+    // in their order.
+    class Row
+    {
+    public:
+        qint64 number(int i) const { return m_numbers[i]; }
+        // null where the record has not the field
+        const QString *text(int i) const
+        {
+            return m_texts[i] == TTextPool::Absent ? nullptr : &m_pool->text(m_texts[i]);
+        }
+        bool flag(int i) const { return (m_flags >> i) & 1; }
+
+    private:
+        friend class TRepRecordNode;
+        const qint64 *m_numbers = nullptr;
+        const quint32 *m_texts = nullptr;
+        quint32 m_flags = 0;
+        const TTextPool *m_pool = nullptr;
+    };
+    // Calls `visit` for every record in the order of their numbers without
+    // making leaves; false (nothing visited) when the node holds leaves.
+    bool visitRows(const std::function<void(const Row &row)> &visit) const;
     void visitLeaves(const LeafVisitor &visit) const override;
     // A day aggregate holds the rows, or the leaves once they were asked
     // for; the records of a later day are numbered on after these.
@@ -107,10 +130,29 @@ protected:
     bool takes(const TEntryFacts &entry) const override;
 };
 
+// A balance record as the balancing part of a summary prints it.
+struct TBalanceRecord
+{
+    bool terminal = false; // "ccdterminal"
+    bool costCenter = false; // "ccdcostcenter"
+    QString waiter;
+    QString waiterName;
+    QString terminalNumber; // "terminal"
+    QString termName;
+    QString center;
+    QString centerName;
+    qint64 amount = 0; // "ccdamount"
+    qint64 balance = 0; // "ccdbalance"
+    qint64 differences = 0; // "ccddifferences"
+};
+
 class TRepBalanceNode : public TRepRecordNode
 {
 public:
     TRepBalanceNode();
+    // Calls `visit` for every balance record in the order of their numbers,
+    // as its leaf holds it (a leaf is made of none).
+    void visitBalances(const std::function<void(const TBalanceRecord &record)> &visit) const;
     TReportLeaf *newLeaf() const override;
     QString mergedKey(const QString &key, int offset) const override;
     using TReportNode::createLeaf;

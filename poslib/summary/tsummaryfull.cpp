@@ -346,29 +346,23 @@ void TSummary::balancingPart(QStringList &lines, const TRepData *group) const
     if (!isPrinted(QStringLiteral("balancing")))
         return;
     const auto *balances
-            = dynamic_cast<const TRepRecordNode *>(group->node(QStringLiteral("balances")));
+            = dynamic_cast<const TRepBalanceNode *>(group->node(QStringLiteral("balances")));
     if (!balances || !balances->keepsRecords() || balances->count() == 0)
         return;
     lines += sectionTitle(caption(QStringLiteral("balancing"), Text::tr("Balancing")));
-    balances->visitRecords([&](int, const TReportLeaf &record) {
-        const TReportLeaf *leaf = &record;
-        QString kind = Text::tr("Waiter");
-        QString number = leaf->getString(QStringLiteral("waiter"));
-        QString name = leaf->getString(QStringLiteral("waitername"));
-        if (leaf->getBool(QStringLiteral("ccdterminal"))) {
-            kind = Text::tr("Terminal");
-            number = leaf->getString(QStringLiteral("terminal"));
-            name = leaf->getString(QStringLiteral("termname"));
-        } else if (leaf->getBool(QStringLiteral("ccdcostcenter"))) {
-            kind = Text::tr("Cost center");
-            number = leaf->getString(QStringLiteral("center"));
-            name = leaf->getString(QStringLiteral("centername"));
-        }
-        lines << QStringLiteral("%1 %2 %3").arg(kind, number, name);
+    const QString waiter = Text::tr("Waiter");
+    const QString terminal = Text::tr("Terminal");
+    const QString costCenter = Text::tr("Cost center");
+    balances->visitBalances([&](const TBalanceRecord &b) {
+        if (b.terminal)
+            lines << QStringLiteral("%1 %2 %3").arg(terminal, b.terminalNumber, b.termName);
+        else if (b.costCenter)
+            lines << QStringLiteral("%1 %2 %3").arg(costCenter, b.center, b.centerName);
+        else
+            lines << QStringLiteral("%1 %2 %3").arg(waiter, b.waiter, b.waiterName);
         lines << QStringLiteral("I: %1    S: %2    D: %3")
-                         .arg(amountText(leaf->getLong(QStringLiteral("ccdamount"))),
-                              amountText(leaf->getLong(QStringLiteral("ccdbalance"))),
-                              amountText(leaf->getLong(QStringLiteral("ccddifferences"))));
+                         .arg(amountText(b.amount), amountText(b.balance),
+                              amountText(b.differences));
     });
 }
 
