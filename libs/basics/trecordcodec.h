@@ -6,6 +6,8 @@
 #include <QTime>
 #include <QtEndian>
 
+#include <cstring>
+
 namespace Basics {
 
 class TValue;
@@ -28,6 +30,32 @@ struct TRawString
     // Equal to the Latin-1 text `latin1` (of `length` characters).
     bool equals(const char *latin1, qsizetype length) const;
 };
+
+// Whether the `n` bytes at `a` and `b` are the same. For the short texts of
+// records, compared in place in words, the last one overlapping the one
+// before, rather than through a call of memcmp.
+inline bool sameBytes(const uchar *a, const uchar *b, qint32 n)
+{
+    const auto same = [a, b](qint32 at, auto word) {
+        decltype(word) x;
+        decltype(word) y;
+        std::memcpy(&x, a + at, sizeof x);
+        std::memcpy(&y, b + at, sizeof y);
+        return x == y;
+    };
+    if (n >= 8) {
+        for (qint32 i = 0; i + 8 < n; i += 8) {
+            if (!same(i, quint64()))
+                return false;
+        }
+        return same(n - 8, quint64());
+    }
+    if (n >= 4)
+        return same(0, quint32()) && same(n - 4, quint32());
+    if (n >= 2)
+        return same(0, quint16()) && same(n - 2, quint16());
+    return n < 1 || *a == *b;
+}
 
 // The text of a raw string, as TRecordReader::read() decodes it: short
 // texts that repeat share one copy.

@@ -82,25 +82,6 @@ struct Names
                    & (Slots - 1));
     }
 
-    // Names are short: compared in place, eight bytes at a time, rather
-    // than through a call of memcmp for each field of each record.
-    static bool sameBytes(const uchar *a, const uchar *b, qint32 n)
-    {
-        for (; n >= 8; a += 8, b += 8, n -= 8) {
-            quint64 x;
-            quint64 y;
-            std::memcpy(&x, a, 8);
-            std::memcpy(&y, b, 8);
-            if (x != y)
-                return false;
-        }
-        for (; n > 0; ++a, ++b, --n) {
-            if (*a != *b)
-                return false;
-        }
-        return true;
-    }
-
     bool find(TRawString name, TField &field) const
     {
         if (name.size < 2)
@@ -109,7 +90,7 @@ struct Names
             const int f = slot[h];
             if (f < 0)
                 return false;
-            if (rawSize[f] == name.size && sameBytes(rawData[f], name.data, name.size)) {
+            if (rawSize[f] == name.size && Basics::sameBytes(rawData[f], name.data, name.size)) {
                 field = TField(f);
                 return true;
             }
@@ -244,7 +225,8 @@ bool TFieldOrder::learn(quint32 index, TRawString name, TField &field)
         }
         for (int w = 0; w < Ways; ++w) {
             Name *names = &ways[size_t(w) * m_count];
-            if (names[0].size == name.size && sameName(names[0].head + 4, name.data, name.size)) {
+            if (names[0].size == name.size
+                && Basics::sameBytes(names[0].head + 4, name.data, name.size)) {
                 m_layout = names;
                 m_recent[m_count] = names;
                 field = TField(names[0].field);

@@ -58,7 +58,7 @@ public:
             m_layout = m_recent[m_count];
         if (m_layout) {
             const Name &n = m_layout[index];
-            if (n.size == name.size && sameName(n.head + 4, name.data, name.size)) {
+            if (n.size == name.size && Basics::sameBytes(n.head + 4, name.data, name.size)) {
                 field = TField(n.field);
                 return n.field >= 0;
             }
@@ -95,29 +95,6 @@ private:
         // significant first), then its bytes
         uchar head[4 + NameBytes];
     };
-    // Names of UTF-16 code units: an even number of bytes, compared in
-    // words of eight, the last one overlapping the one before.
-    static bool sameName(const uchar *a, const uchar *b, qint32 n)
-    {
-        if (n >= 8) {
-            for (qint32 i = 0; i + 8 < n; i += 8) {
-                if (word<quint64>(a + i) != word<quint64>(b + i))
-                    return false;
-            }
-            return word<quint64>(a + n - 8) == word<quint64>(b + n - 8);
-        }
-        if (n >= 4)
-            return word<quint32>(a) == word<quint32>(b)
-                   && word<quint32>(a + n - 4) == word<quint32>(b + n - 4);
-        return n < 2 || word<quint16>(a) == word<quint16>(b);
-    }
-    template<typename T>
-    static T word(const uchar *p)
-    {
-        T v;
-        std::memcpy(&v, p, sizeof v);
-        return v;
-    }
     bool learn(quint32 index, Basics::TRawString name, TField &field);
     // The layout of `m_count` names given up next, other than `keep`.
     Name *nextLayout(const Name *keep);

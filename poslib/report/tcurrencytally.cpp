@@ -84,37 +84,6 @@ quint32 TCurrencyTally::decodedCurrency(const TEntryFacts &entry)
     return quint32(m_currencies.size() - 1);
 }
 
-namespace {
-
-template<typename T>
-T word(const uchar *p)
-{
-    T v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-
-// The `n` bytes at `a` and `b` are the same: compared in words, the last
-// one overlapping the one before.
-bool sameBytes(const uchar *a, const uchar *b, qint32 n)
-{
-    if (n >= 8) {
-        for (qint32 i = 0; i + 8 < n; i += 8) {
-            if (word<quint64>(a + i) != word<quint64>(b + i))
-                return false;
-        }
-        return word<quint64>(a + n - 8) == word<quint64>(b + n - 8);
-    }
-    if (n >= 4)
-        return word<quint32>(a) == word<quint32>(b)
-               && word<quint32>(a + n - 4) == word<quint32>(b + n - 4);
-    if (n >= 2)
-        return word<quint16>(a) == word<quint16>(b) && a[n - 1] == b[n - 1];
-    return n < 1 || a[0] == b[0];
-}
-
-} // namespace
-
 bool TCurrencyTally::RawCurrency::matches(const TRawString *raws) const
 {
     const uchar *p = reinterpret_cast<const uchar *>(bytes.constData());
@@ -124,7 +93,7 @@ bool TCurrencyTally::RawCurrency::matches(const TRawString *raws) const
             return false;
         if (n <= 0)
             continue;
-        if (!sameBytes(p, raws[i].data, n))
+        if (!Basics::sameBytes(p, raws[i].data, n))
             return false;
         p += n;
     }

@@ -5,6 +5,8 @@
 
 #include <QList>
 
+#include <cstring>
+
 #include <gtest/gtest.h>
 
 using namespace Basics;
@@ -367,4 +369,24 @@ TEST(RecordCodec, ScanWalksTheFieldsReadWouldRead)
     seen.clear();
     EXPECT_EQ(TRecordReader::Ok, reader.scan(collect));
     EXPECT_EQ(QStringList({"type=-1"}), seen);
+}
+
+// Bytes compared in words tell any one byte that differs, at every place of
+// every length up to a few words, and equal bytes apart in memory.
+TEST(RecordCodec, SameBytesSeesEveryByte)
+{
+    uchar a[40];
+    uchar b[40 + 3];
+    for (int i = 0; i < 40; ++i)
+        a[i] = uchar('a' + i % 26);
+    for (qint32 n = 0; n <= 40; ++n) {
+        uchar *c = b + n % 4; // not aligned as `a` is
+        std::memcpy(c, a, size_t(n));
+        EXPECT_TRUE(sameBytes(a, c, n)) << n;
+        for (qint32 at = 0; at < n; ++at) {
+            c[at] ^= 0x01;
+            EXPECT_FALSE(sameBytes(a, c, n)) << n << " " << at;
+            c[at] ^= 0x01;
+        }
+    }
 }
