@@ -138,23 +138,6 @@ T wordAt(const uchar *p)
     return v;
 }
 
-// The head of a name (its length and bytes, `n` >= 4 bytes) compared with
-// the bytes of a record: in words of eight, the last one overlapping the one
-// before, without a branch per word.
-bool sameHead(const uchar *a, const uchar *b, qint32 n)
-{
-    if (n >= 8) {
-        quint64 diff = 0;
-        for (qint32 i = 0; i + 8 < n; i += 8)
-            diff |= wordAt<quint64>(a + i) ^ wordAt<quint64>(b + i);
-        diff |= wordAt<quint64>(a + n - 8) ^ wordAt<quint64>(b + n - 8);
-        return diff == 0;
-    }
-    return ((wordAt<quint32>(a) ^ wordAt<quint32>(b))
-            | (wordAt<quint32>(a + n - 4) ^ wordAt<quint32>(b + n - 4)))
-           == 0;
-}
-
 const Names &names()
 {
     static const Names *const n = [] {
@@ -303,7 +286,7 @@ const uchar *TFieldOrder::readAs(const Name *layout, quint32 count, const uchar 
                                  | ((wordAt<quint64>(p + 16) ^ n->word[2]) & n->mask[2]);
             if (diff != 0)
                 return nullptr;
-        } else if (left < head + 4 || !sameHead(n->head, p, qint32(head))) {
+        } else if (left < head + 4 || !Basics::sameBytes(n->head, p, qint32(head))) {
             return nullptr;
         }
         const quint32 textSize = qFromBigEndian<quint32>(p + head);
