@@ -146,6 +146,11 @@ void TArchTable::readFile()
 {
     m_read = true;
     const QString path = filePath();
+    if (m_given) {
+        m_given = false;
+        useData(m_data);
+        return;
+    }
     if (!QFileInfo::exists(path))
         build();
     if (!QFileInfo::exists(path))
@@ -176,6 +181,11 @@ void TArchTable::readFile()
         data = file.readRest();
     }
     file.close();
+    useData(data);
+}
+
+void TArchTable::useData(QByteArray &data)
+{
     // every table ends with its end record, the last one the file: a
     // summary cut short is rebuilt before a report reads any of it
     if (!data.endsWith(tableEnd()) && !m_rebuilt) {

@@ -68,12 +68,23 @@ public:
     // Reads the summary into `buffer` (kept by the caller for the next day)
     // instead of a buffer of its own. Call before the first nextTable().
     void setBuffer(QByteArray *buffer) { m_buffer = buffer; }
+    // The summary's bytes as read already (ahead, on another thread): the
+    // first read takes them instead of the file's. Call before the first
+    // nextTable(); the buffer of setBuffer() is not used then.
+    void setBytes(const QByteArray &bytes)
+    {
+        m_data = bytes;
+        m_given = true;
+        m_buffer = nullptr;
+    }
     // Bytes of the summary read so far, and in all (once read).
     qsizetype position() const { return m_reader ? m_reader->position() : 0; }
     qsizetype dataSize() const { return m_size; }
 
 private:
     void readFile();
+    // Reads the summary's bytes, once they are in `data`.
+    void useData(QByteArray &data);
     void dropDamaged(const QString &why);
 
     QString m_root;
@@ -81,6 +92,7 @@ private:
     mutable QString m_path;
     bool m_read = false;
     bool m_rebuilt = false;
+    bool m_given = false;
     bool m_readOnly = false;
     int m_tables = 0;
     QByteArray m_data;

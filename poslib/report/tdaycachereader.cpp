@@ -2,6 +2,8 @@
 
 #include "tarchtable.h"
 #include "tdayaggregate.h"
+#include "terror.h"
+#include "tfile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -42,14 +44,42 @@ QByteArray readAll(const QByteArray &file)
     return bytes;
 }
 
+// A summary's identity (appended to `stamp`) and bytes, both of the file
+// open under the shared lock; false when it is not there. A lock held
+// elsewhere or a failed read leave `bytes` empty: the caller reads it then.
+bool readSummaryFile(QByteArray &stamp, const QByteArray &summary, qint64 *msecs, QByteArray &bytes)
+{
+    Basics::TFile file(QFile::decodeName(summary));
+    file.setLockRetry(1, 0);
+    try {
+        file.open(QIODevice::ReadOnly);
+    } catch (const Basics::TFileError &) {
+        // not there, or locked: asked again the usual way
+        return TDayCacheReader::appendIdentity(stamp, summary, msecs);
+    }
+    struct stat st;
+    if (::fstat(file.handle(), &st) != 0)
+        return false;
+    TDayCacheReader::appendIdentity(stamp, summary, st, msecs);
+    try {
+        bytes = file.readRest();
+    } catch (const Basics::TError &) {
+        bytes.clear();
+    }
+    if (bytes.size() != qsizetype(st.st_size))
+        bytes.clear();
+    return true;
+}
+
 } // namespace
 
 TDayCacheReader::TDayCacheReader(std::vector<TCachedDayFiles> days, const QByteArray &engineStamp,
-                                 int threads, int ahead, Builder builder)
+                                 int threads, int ahead, Builder builder, Extra extra)
     : m_days(std::move(days))
     , m_engineStamp(engineStamp)
     , m_ahead(std::max(1, ahead))
     , m_builder(std::move(builder))
+    , m_extra(extra)
     , m_states(m_days.size())
     , m_ready(m_days.size(), 0)
 {
@@ -79,7 +109,7 @@ TCachedDayState TDayCacheReader::take(int index)
     if (index < 0 || size_t(index) >= m_days.size())
         return TCachedDayState();
     if (m_threads.empty())
-        return check(m_days[size_t(index)], m_engineStamp);
+        return check(m_days[size_t(index)], m_engineStamp, m_extra);
     std::unique_lock<std::mutex> lock(m_mutex);
     if (index > m_taken) {
         m_taken = index;
@@ -105,7 +135,7 @@ void TDayCacheReader::work()
         TCachedDayState state;
         try {
             const TCachedDayFiles &files = m_days[size_t(index)];
-            state = check(files, m_engineStamp);
+            state = check(files, m_engineStamp, m_extra);
             const bool missing = (!files.cacheFiles[0].isEmpty() && state.blobs[0].isEmpty())
                                  || (!files.cacheFiles[1].isEmpty() && state.blobs[1].isEmpty());
             if (m_builder && state.fresh && missing)
@@ -128,6 +158,13 @@ bool TDayCacheReader::appendIdentity(QByteArray &stamp, const QByteArray &summar
     struct stat st;
     if (::stat(summary.constData(), &st) != 0)
         return false;
+    appendIdentity(stamp, summary, st, msecs);
+    return true;
+}
+
+void TDayCacheReader::appendIdentity(QByteArray &stamp, const QByteArray &summary,
+                                     const struct stat &st, qint64 *msecs)
+{
     if (msecs)
         *msecs = qint64(st.st_mtim.tv_sec) * 1000 + st.st_mtim.tv_nsec / 1000000;
     stamp += summary + ' ' + QByteArray::number(qint64(st.st_size)) + ' '
@@ -136,10 +173,10 @@ bool TDayCacheReader::appendIdentity(QByteArray &stamp, const QByteArray &summar
              + QByteArray::number(qint64(st.st_ctim.tv_sec)) + '.'
              + QByteArray::number(qint64(st.st_ctim.tv_nsec)) + ' '
              + QByteArray::number(quint64(st.st_ino)) + '\n';
-    return true;
 }
 
-TCachedDayState TDayCacheReader::check(const TCachedDayFiles &files, const QByteArray &engineStamp)
+TCachedDayState TDayCacheReader::check(const TCachedDayFiles &files, const QByteArray &engineStamp,
+                                       Extra extra)
 {
     TCachedDayState state;
     state.checked = true;
@@ -152,10 +189,21 @@ TCachedDayState TDayCacheReader::check(const TCachedDayFiles &files, const QByte
     QByteArray stamp = engineStamp;
     for (qsizetype i = 0; i < files.summaries.size(); ++i) {
         qint64 modified = 0;
+        if (extra == Extra::ReadSummaries) {
+            QByteArray bytes;
+            if (!readSummaryFile(stamp, files.summaries.at(i), &modified, bytes)
+                || TArchTable::hasTablesNewerThan(files.dayDirs.at(i), modified))
+                return state;
+            state.summaryBytes << bytes;
+            continue;
+        }
         if (!appendIdentity(stamp, files.summaries.at(i), &modified)
             || TArchTable::hasTablesNewerThan(files.dayDirs.at(i), modified))
             return state;
     }
+    // a summary not read is read by the caller
+    if (state.summaryBytes.contains(QByteArray()))
+        state.summaryBytes.clear();
     state.fresh = true;
     state.stamp = stamp;
     for (int side = 0; side < 2; ++side) {

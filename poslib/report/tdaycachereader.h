@@ -10,6 +10,8 @@
 #include <thread>
 #include <vector>
 
+#include <sys/stat.h>
+
 namespace PosLib {
 
 // The files a closed day's cache entry depends on, as the file system
@@ -43,6 +45,9 @@ struct TCachedDayState
     // `stamp`, or empty; the bytes of the summaries, the tables and the
     // entries taken
     QByteArray built[2];
+    // by data path, the bytes of the fresh summaries when the reader reads
+    // them ahead (a run without the cache); empty otherwise
+    QList<QByteArray> summaryBytes;
     qint64 builtBytes = 0;
     qint64 builtTables = 0;
     qint64 builtEntries = 0;
@@ -61,8 +66,11 @@ public:
     // TCachedDayState::built; it must touch nothing the caller's thread uses.
     using Builder = std::function<void(int index, TCachedDayState &state)>;
 
+    // What the workers do besides checking a day.
+    enum class Extra { Nothing, ReadSummaries };
+
     TDayCacheReader(std::vector<TCachedDayFiles> days, const QByteArray &engineStamp, int threads,
-                    int ahead, Builder builder = Builder());
+                    int ahead, Builder builder = Builder(), Extra extra = Extra::Nothing);
     ~TDayCacheReader();
     TDayCacheReader(const TDayCacheReader &) = delete;
     TDayCacheReader &operator=(const TDayCacheReader &) = delete;
@@ -70,11 +78,17 @@ public:
     // The state of day `index`, once a worker has it.
     TCachedDayState take(int index);
 
-    // One day, on the calling thread.
-    static TCachedDayState check(const TCachedDayFiles &files, const QByteArray &engineStamp);
+    // One day, on the calling thread. With Extra::ReadSummaries each fresh
+    // summary is read too, from the file whose identity and modification
+    // time were checked (none when its lock is held elsewhere).
+    static TCachedDayState check(const TCachedDayFiles &files, const QByteArray &engineStamp,
+                                 Extra extra = Extra::Nothing);
     // Appends the identity line of a summary to `stamp`; false when it
     // cannot be stat'ed. `msecs`, when given, gets its modification time.
     static bool appendIdentity(QByteArray &stamp, const QByteArray &summary,
+                               qint64 *msecs = nullptr);
+    // The same for a summary's status as the caller has it.
+    static void appendIdentity(QByteArray &stamp, const QByteArray &summary, const struct stat &st,
                                qint64 *msecs = nullptr);
 
 private:
@@ -84,6 +98,7 @@ private:
     const QByteArray m_engineStamp;
     const int m_ahead;
     const Builder m_builder;
+    const Extra m_extra;
     std::vector<TCachedDayState> m_states;
     std::vector<char> m_ready;
     std::mutex m_mutex;

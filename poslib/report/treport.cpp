@@ -167,8 +167,13 @@ bool TReport::runDay(TRepWaiters *waiters, TRepCenters *centers, const QDate &da
     if (usesDayCache() && (ahead && ahead->checked ? ahead->closed : isClosed(day)))
         return runCachedDay(waiters, centers, day, ahead);
     Q_EMIT sigDate(day);
-    for (const QString &path : paths()) {
-        if (!readSummary(path, day, groups))
+    // found fresh ahead: the stat of its table files is not made again,
+    // and the summaries read there are not read again
+    const bool fresh = ahead && ahead->checked && ahead->fresh;
+    const QStringList roots = paths();
+    for (qsizetype i = 0; i < roots.size(); ++i) {
+        const QByteArray bytes = fresh ? ahead->summaryBytes.value(i) : QByteArray();
+        if (!readSummary(roots.at(i), day, groups, fresh, bytes))
             return false;
     }
     return true;
@@ -184,25 +189,6 @@ void addFileDigest(QCryptographicHash &hash, const QString &path)
     hash.addData("\n");
 }
 
-// The build of the engine that wrote a cached day: a cache another build
-// wrote is not read, whatever its version says (its nodes may count otherwise).
-const QByteArray &engineStamp()
-{
-    // the build of the engine, the same for every program built from the
-    // same sources
-    static const QByteArray stamp = QByteArrayLiteral("engine " VELTRUM_ENGINE_ID "\n");
-    return stamp;
-}
-
-// The texts a worker keeps numbered from day to day, at most.
-constexpr quint32 TextsKept = 8 * 1024;
-
-// The file name of a cached day.
-QString cacheFile(const QString &dir, const QDate &day)
-{
-    return dir + QLatin1Char('/') + day.toString(Qt::ISODate) + QLatin1String(".agg");
-}
-
 // The cached day's blob; empty when there is none or it cannot be read.
 QByteArray readCached(const QString &file)
 {
@@ -213,6 +199,19 @@ QByteArray readCached(const QString &file)
 }
 
 } // namespace
+
+const QByteArray &TReport::engineStamp()
+{
+    // the build of the engine, the same for every program built from the
+    // same sources
+    static const QByteArray stamp = QByteArrayLiteral("engine " VELTRUM_ENGINE_ID "\n");
+    return stamp;
+}
+
+QString TReport::cacheFile(const QString &dir, const QDate &day)
+{
+    return dir + QLatin1Char('/') + day.toString(Qt::ISODate) + QLatin1String(".agg");
+}
 
 void pruneDayCaches(const QString &cacheRoot, const QString &inUse, int keep)
 {
@@ -284,133 +283,6 @@ QString TReport::dayCacheDir(const TRepDatas &groups) const
                        DayCacheSets);
     }
     return dir;
-}
-
-std::unique_ptr<TDayCacheReader> TReport::readAhead(TRepWaiters *waiters, TRepCenters *centers,
-                                                    const QDate &from, const QDate &to)
-{
-    if (!usesDayCache() || m_daySource || !from.isValid() || !to.isValid() || from >= to)
-        return nullptr;
-    TRepDatas *sides[2] = {waiters, centers};
-    QString dirs[2];
-    for (int i = 0; i < 2; ++i) {
-        if (sides[i])
-            dirs[i] = dayCacheDir(*sides[i]);
-    }
-    const QStringList roots = paths();
-    QStringList summaryDirs;
-    for (const QString &path : roots)
-        summaryDirs << summaryDir(path);
-    std::vector<TCachedDayFiles> days;
-    days.reserve(size_t(from.daysTo(to) + 1));
-    for (QDate d = from; d <= to; d = d.addDays(1)) {
-        TCachedDayFiles files;
-        for (qsizetype i = 0; i < roots.size(); ++i) {
-            const QString dayDir = statistDayDir(d, roots.at(i));
-            files.closedMarks << QFile::encodeName(dayDir + QStringLiteral("turnover.z"));
-            files.dayDirs << QFile::encodeName(dayDir);
-            files.summaries << QFile::encodeName(summaryDirs.at(i) + summaryFileName(d));
-        }
-        for (int i = 0; i < 2; ++i) {
-            if (sides[i])
-                files.cacheFiles[i] = QFile::encodeName(cacheFile(dirs[i], d));
-        }
-        days.push_back(std::move(files));
-    }
-    // days not cached are read ahead too, unless a filter is asked for
-    // (it keeps caches of its own) or the cache cannot be written
-    TDayCacheReader::Builder builder;
-    if (!m_filter && cacheWritable()) {
-        const DaySide like[2] = {daySideOf(sides[0]), daySideOf(sides[1])};
-        // one set of day groups per worker, kept from day to day
-        const auto pool = std::make_shared<TDayGroupsPool>();
-        builder = [this, from, roots, like, dirs, pool](int index, TCachedDayState &state) {
-            buildAhead(from.addDays(index), roots, like, dirs, &m_cacheWriter, *pool, state);
-        };
-    }
-    const int threads = std::min(QThread::idealThreadCount(), 4);
-    return std::make_unique<TDayCacheReader>(std::move(days), engineStamp(), threads,
-                                             4 * std::max(threads, 1), std::move(builder));
-}
-
-TReport::DaySide TReport::daySideOf(const TRepDatas *groups)
-{
-    DaySide side;
-    if (groups) {
-        side.wanted = true;
-        side.records = groups->keepsRecords();
-        side.cashRecords = groups->keepsCashRecords();
-        side.scope = groups->scope();
-        side.settings = groups->settings();
-    }
-    return side;
-}
-
-void TReport::makeDayGroups(const DaySide (&sides)[2], std::unique_ptr<TRepWaiters> &waiters,
-                            std::unique_ptr<TRepCenters> &centers) const
-{
-    // the installation's settings as the report's groups read them
-    if (sides[0].wanted)
-        waiters = std::make_unique<TRepWaiters>(m_reportWaiter, m_dataPath, sides[0].settings);
-    if (sides[1].wanted)
-        centers = std::make_unique<TRepCenters>(m_reportWaiter, m_dataPath, sides[1].settings);
-    TRepDatas *made[2] = {waiters.get(), centers.get()};
-    for (int i = 0; i < 2; ++i) {
-        if (!made[i])
-            continue;
-        made[i]->setKeepRecords(sides[i].records);
-        made[i]->setKeepCashRecords(sides[i].cashRecords);
-        made[i]->setScope(sides[i].scope);
-    }
-}
-
-void TReport::buildAhead(const QDate &day, const QStringList &roots, const DaySide (&sides)[2],
-                         const QString (&dirs)[2], TDayCacheWriter *writer, TDayGroupsPool &pool,
-                         TCachedDayState &state) const
-{
-    std::unique_ptr<TDayGroupsPool::Set> set = pool.take();
-    if (!set) {
-        set = std::make_unique<TDayGroupsPool::Set>();
-        makeDayGroups(sides, set->waiters, set->centers);
-    }
-    TRepDatas *daySides[2] = {set->waiters.get(), set->centers.get()};
-    const Groups dayGroups {set->waiters.get(), set->centers.get()};
-    // each worker reads the summaries into a buffer of its own, day after day
-    thread_local QByteArray buffer;
-    Counts counts;
-    qint64 bytes = 0;
-    // and its facts, which learn the layout of the records once
-    thread_local TTableFacts facts;
-    for (const QString &path : roots) {
-        TArchTable summary(path, day);
-        summary.setBuffer(&buffer);
-        while (summary.nextTable(facts))
-            processTable(facts, nullptr, &summary, dayGroups, counts);
-        bytes += summary.dataSize();
-    }
-    // the texts of days with many new ones are not kept for the run
-    set->texts.trim(TextsKept);
-    for (int i = 0; i < 2; ++i) {
-        if (daySides[i])
-            state.built[i] = TDayAggregate::toBytes(*daySides[i], state.stamp, &set->texts);
-    }
-    // kept when the summaries read are still the ones stamped
-    QByteArray after = engineStamp();
-    for (const QString &path : roots) {
-        if (!TDayCacheReader::appendIdentity(after,
-                                             QFile::encodeName(TArchTable(path, day).filePath()))) {
-            after.clear();
-            break;
-        }
-    }
-    for (int i = 0; i < 2; ++i) {
-        if (!state.built[i].isEmpty() && after == state.stamp)
-            writer->save(dirs[i], cacheFile(dirs[i], day), state.built[i]);
-    }
-    state.builtBytes = bytes;
-    state.builtTables = counts.tables;
-    state.builtEntries = counts.entries;
-    pool.give(std::move(set));
 }
 
 QByteArray TReport::summaryStamp(const QDate &day, bool check)
@@ -545,18 +417,21 @@ bool TReport::runCachedDay(TRepWaiters *waiters, TRepCenters *centers, const QDa
     return !m_stopped;
 }
 
-bool TReport::readSummary(const QString &path, const QDate &day, const Groups &groups, bool checked)
+bool TReport::readSummary(const QString &path, const QDate &day, const Groups &groups, bool checked,
+                          const QByteArray &bytes)
 {
     TArchTable summary(path, day);
-    summary.setBuffer(&m_buffer);
     summary.setReadOnly(m_readOnly);
+    if (bytes.isEmpty())
+        summary.setBuffer(&m_buffer);
+    else
+        summary.setBytes(bytes);
     const QString file = summary.filePath();
     // asked once: a summary built by the first read exists afterwards
     const QFileInfo info(file);
-    bool existed = info.exists();
+    bool existed = !bytes.isEmpty() || info.exists();
     // a table file of the day changed since the summary was written
-    const bool stale = existed && (m_readOnly || !checked)
-                       && summary.hasTablesNewerThan(info.lastModified());
+    const bool stale = existed && !checked && summary.hasTablesNewerThan(info.lastModified());
     if (m_readOnly && (!existed || stale)) {
         // the summary stays as it is (or missing): the day's own tables count
         return readList(dayTableFiles(path, day), groups);
@@ -565,7 +440,7 @@ bool TReport::readSummary(const QString &path, const QDate &day, const Groups &g
         deleteFile(file);
         existed = false;
     }
-    Q_EMIT sigDataCount(existed ? int(info.size()) : 0);
+    Q_EMIT sigDataCount(!bytes.isEmpty() ? int(bytes.size()) : existed ? int(info.size()) : 0);
     if (m_stopped)
         return false;
     bool first = true;

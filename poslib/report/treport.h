@@ -13,12 +13,14 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace PosLib {
 
 class TArchTable;
 class TDayCacheReader;
 struct TCachedDayState;
+struct TCachedDayFiles;
 class TEntryFacts;
 class TRepCenters;
 class TRepDatas;
@@ -182,9 +184,10 @@ private:
     // its own count of steps; as a part of a day announced as a whole, its
     // steps follow the `offset` steps of the lists before it.
     bool readList(const TTableFiles &files, const Groups &groups, int offset = -1);
-    // `checked`: the summary's freshness was checked just before.
+    // `checked`: the summary's freshness was checked just before; `bytes`,
+    // when not empty, the summary as it was read then.
     bool readSummary(const QString &path, const QDate &day, const Groups &groups,
-                     bool checked = false);
+                     bool checked = false, const QByteArray &bytes = QByteArray());
     // True when the day turnover closed the day (in every data path).
     bool isClosed(const QDate &day) const;
     // A closed day through the day cache.
@@ -194,9 +197,20 @@ private:
     bool runDay(TRepWaiters *waiters, TRepCenters *centers, const QDate &day,
                 const TCachedDayState *ahead);
     // Checks the closed days of a range on worker threads while the run
-    // adds the days before them; null without the cache or for one day.
+    // adds the days before them; without the cache only the freshness of
+    // each day's summaries, on one thread. Null for one day.
     std::unique_ptr<TDayCacheReader> readAhead(TRepWaiters *waiters, TRepCenters *centers,
                                                const QDate &from, const QDate &to);
+    std::unique_ptr<TDayCacheReader> checkAhead(const QDate &from, const QDate &to) const;
+    // The build of the engine that wrote a cached day: a cache another
+    // build wrote is not read, whatever its version says (its nodes may
+    // count otherwise).
+    static const QByteArray &engineStamp();
+    // The file name of a cached day.
+    static QString cacheFile(const QString &dir, const QDate &day);
+    // The files each day of a range depends on, its closing marks if asked.
+    std::vector<TCachedDayFiles> rangeFiles(const QDate &from, const QDate &to,
+                                            bool closedMarks) const;
     // The identity of the day's summaries (size, times, inode of each)
     // and of the program; empty when a summary is missing or, with
     // `check`, older than a table file of its day (it is deleted then, to

@@ -1,0 +1,148 @@
+#include "smalldemo.h"
+#include "tarchtable.h"
+#include "tdaycachereader.h"
+#include "testdir.h"
+#include "tfile.h"
+#include "tinstallation.h"
+#include "trepdata.h"
+#include "trepdatafixture.h"
+#include "treport.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+using namespace PosLib;
+using RepDataTest::groupsXml;
+
+// A range read without the cache looks at each day's freshness ahead of
+// the day it adds: a day whose bills changed after its summary was written
+// still counts its bills, whether the summary may be built anew or not.
+
+namespace {
+
+const QDate Today = smalldemo::Today;
+const QDate First = Today.addDays(-4);
+const QDate Last = Today.addDays(-1);
+
+class ReportRangeWithoutCache : public ::testing::Test
+{
+protected:
+    void SetUp() override { smalldemo::writeFiveDays(root()); }
+    QString root() const { return dir.path(); }
+
+    QString run(bool readOnly)
+    {
+        TReport report(QDate(), nullptr, root());
+        report.setReadOnly(readOnly);
+        TRepWaiters groups(nullptr, root());
+        groups.setKeepRecords(true);
+        EXPECT_TRUE(report.runRange(&groups, nullptr, First, Last));
+        return groupsXml(groups);
+    }
+
+    // A bill of `day` replaced by one of the first day, newer than the summary.
+    void correctABill(const QDate &day)
+    {
+        const QString dayDir = statistDayDir(day, root());
+        const QStringList names = QDir(dayDir).entryList({QStringLiteral("a*")}, QDir::Files);
+        const QStringList firsts
+                = QDir(statistDayDir(First, root())).entryList({QStringLiteral("a*")}, QDir::Files);
+        ASSERT_FALSE(names.isEmpty());
+        ASSERT_FALSE(firsts.isEmpty());
+        ASSERT_TRUE(QFile::remove(dayDir + names.first()));
+        ASSERT_TRUE(
+                QFile::copy(statistDayDir(First, root()) + firsts.first(), dayDir + names.first()));
+        const QDateTime built = QFileInfo(TArchTable(root(), day).filePath()).lastModified();
+        QFile file(dayDir + names.first());
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(built.addMSecs(1), QFileDevice::FileModificationTime));
+    }
+
+    TestDir dir;
+};
+
+} // namespace
+
+TEST_F(ReportRangeWithoutCache, DaysWhoseBillsChangedCountTheirBills)
+{
+    const QString before = run(false);
+    for (const QDate &day : {First.addDays(1), Last})
+        correctABill(day);
+    const QString summaryOfLast = TArchTable(root(), Last).filePath();
+    const QDateTime stale = QFileInfo(summaryOfLast).lastModified();
+
+    // a run that may write nothing reads the bills and leaves the summary
+    const QString readOnly = run(true);
+    EXPECT_EQ(stale, QFileInfo(summaryOfLast).lastModified());
+    // the others build it anew
+    const QString plain = run(false);
+    EXPECT_NE(stale, QFileInfo(summaryOfLast).lastModified());
+
+    // the figures of summaries built from nothing
+    for (QDate d = First; d <= Last; d = d.addDays(1))
+        ASSERT_TRUE(QFile::remove(TArchTable(root(), d).filePath()));
+    const QString fromBills = run(false);
+    EXPECT_NE(before, fromBills);
+    EXPECT_EQ(fromBills, readOnly);
+    EXPECT_EQ(fromBills, plain);
+    // and the run after them reads the summaries, found fresh
+    EXPECT_EQ(fromBills, run(false));
+    EXPECT_EQ(fromBills, run(true));
+}
+
+// The reader of a run without the cache hands over each fresh summary as
+// the file it checked; what it cannot vouch for it leaves to the run.
+TEST_F(ReportRangeWithoutCache, SummariesReadAheadAreTheFilesChecked)
+{
+    run(false);
+    std::vector<TCachedDayFiles> days;
+    for (QDate d = First; d <= Last; d = d.addDays(1)) {
+        TCachedDayFiles files;
+        files.dayDirs << QFile::encodeName(statistDayDir(d, root()));
+        files.summaries << QFile::encodeName(TArchTable(root(), d).filePath());
+        days.push_back(files);
+    }
+    auto fileOf = [&](const QDate &d) {
+        QFile f(TArchTable(root(), d).filePath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const auto read = [&](const QDate &d) {
+        return TDayCacheReader::check(days[size_t(First.daysTo(d))], "engine\n",
+                                      TDayCacheReader::Extra::ReadSummaries);
+    };
+
+    {
+        TDayCacheReader reader(days, "engine\n", 1, 2, TDayCacheReader::Builder(),
+                               TDayCacheReader::Extra::ReadSummaries);
+        for (QDate d = First; d <= Last; d = d.addDays(1)) {
+            const TCachedDayState state = reader.take(int(First.daysTo(d)));
+            EXPECT_TRUE(state.fresh) << qPrintable(d.toString());
+            ASSERT_EQ(1, state.summaryBytes.size());
+            EXPECT_EQ(fileOf(d), state.summaryBytes.first());
+            EXPECT_GT(state.summaryBytes.first().size(), 100);
+        }
+    }
+
+    // a bill changed after its summary: neither fresh nor read
+    correctABill(Last);
+    TCachedDayState state = read(Last);
+    EXPECT_FALSE(state.fresh);
+    EXPECT_TRUE(state.summaryBytes.isEmpty());
+    // a summary being written (its lock held): fresh, but read by the run
+    {
+        Basics::TFile writer(TArchTable(root(), First).filePath());
+        writer.open(QIODevice::ReadWrite);
+        state = read(First);
+        EXPECT_TRUE(state.fresh);
+        EXPECT_TRUE(state.summaryBytes.isEmpty());
+    }
+    // a summary not there
+    ASSERT_TRUE(QFile::remove(TArchTable(root(), First).filePath()));
+    state = read(First);
+    EXPECT_FALSE(state.fresh);
+    EXPECT_TRUE(state.summaryBytes.isEmpty());
+}
