@@ -29,8 +29,10 @@
 // printed as seconds and as a multiple of the floor (tfloor.h) over the
 // same days, measured in the same run; the current day's against reading
 // its table files (tfloor.h too). Wall-clock time is printed beside
-// it: a run through the cache looks at the days ahead on other threads,
-// which shortens the wait, not the CPU time. The machine is shared, so
+// it: a run over several days looks at the days ahead on other threads
+// (through the cache it checks, reads or builds them; without it a
+// summary's check and read are a day ahead of adding it up), which
+// shortens the wait, not the CPU time. The machine is shared, so
 // each case is run --repeat times and the least CPU time, the least wall
 // time and the largest peak memory are kept.
 //

@@ -44,29 +44,41 @@ QByteArray readAll(const QByteArray &file)
     return bytes;
 }
 
-// A summary's identity (appended to `stamp`) and bytes, both of the file
-// open under the shared lock; false when it is not there. A lock held
-// elsewhere or a failed read leave `bytes` empty: the caller reads it then.
-bool readSummaryFile(QByteArray &stamp, const QByteArray &summary, qint64 *msecs, QByteArray &bytes)
+// Whether a summary is fresh (appending its identity to `stamp`) and, when
+// it is, its bytes: all from the file open under the shared lock, so the
+// bytes are those checked. `bytes` comes with room kept from an earlier
+// day, if any. A lock held elsewhere or a read cut short leave it empty:
+// the caller reads the summary then.
+bool checkAndRead(QByteArray &stamp, const QByteArray &summary, const QByteArray &dayDir,
+                  QByteArray &bytes)
 {
     Basics::TFile file(QFile::decodeName(summary));
     file.setLockRetry(1, 0);
     try {
         file.open(QIODevice::ReadOnly);
     } catch (const Basics::TFileError &) {
-        // not there, or locked: asked again the usual way
-        return TDayCacheReader::appendIdentity(stamp, summary, msecs);
+        // not there, or locked: asked the usual way
+        bytes.clear();
+        qint64 modified = 0;
+        return TDayCacheReader::appendIdentity(stamp, summary, &modified)
+               && !TArchTable::hasTablesNewerThan(dayDir, modified);
     }
     struct stat st;
+    qint64 modified = 0;
     if (::fstat(file.handle(), &st) != 0)
         return false;
-    TDayCacheReader::appendIdentity(stamp, summary, st, msecs);
-    try {
-        bytes = file.readRest();
-    } catch (const Basics::TError &) {
-        bytes.clear();
+    TDayCacheReader::appendIdentity(stamp, summary, st, &modified);
+    if (TArchTable::hasTablesNewerThan(dayDir, modified))
+        return false;
+    bytes.resize(qsizetype(st.st_size));
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = file.read(bytes.data() + done, bytes.size() - done);
+        if (n <= 0)
+            break;
+        done += n;
     }
-    if (bytes.size() != qsizetype(st.st_size))
+    if (done != bytes.size())
         bytes.clear();
     return true;
 }
@@ -123,6 +135,7 @@ void TDayCacheReader::work()
 {
     for (;;) {
         int index = 0;
+        std::vector<QByteArray> spare;
         {
             std::unique_lock<std::mutex> lock(m_mutex);
             m_wake.wait(lock, [&]() {
@@ -131,11 +144,12 @@ void TDayCacheReader::work()
             if (m_stop || size_t(m_next) >= m_days.size())
                 return;
             index = m_next++;
+            spare.swap(m_spare);
         }
         TCachedDayState state;
         try {
             const TCachedDayFiles &files = m_days[size_t(index)];
-            state = check(files, m_engineStamp, m_extra);
+            state = check(files, m_engineStamp, m_extra, &spare);
             const bool missing = (!files.cacheFiles[0].isEmpty() && state.blobs[0].isEmpty())
                                  || (!files.cacheFiles[1].isEmpty() && state.blobs[1].isEmpty());
             if (m_builder && state.fresh && missing)
@@ -148,9 +162,31 @@ void TDayCacheReader::work()
             std::lock_guard<std::mutex> lock(m_mutex);
             m_states[size_t(index)] = std::move(state);
             m_ready[size_t(index)] = 1;
+            keepSpare(spare);
         }
         m_done.notify_all();
     }
+}
+
+void TDayCacheReader::giveBack(QList<QByteArray> bytes)
+{
+    std::vector<QByteArray> given;
+    for (QByteArray &b : bytes)
+        given.push_back(std::move(b));
+    std::lock_guard<std::mutex> lock(m_mutex);
+    keepSpare(given);
+}
+
+void TDayCacheReader::keepSpare(std::vector<QByteArray> &bytes)
+{
+    for (QByteArray &b : bytes) {
+        // room for a day of a few data paths is enough
+        if (m_spare.size() >= SpareKept)
+            break;
+        if (b.capacity() > 0)
+            m_spare.push_back(std::move(b));
+    }
+    bytes.clear();
 }
 
 bool TDayCacheReader::appendIdentity(QByteArray &stamp, const QByteArray &summary, qint64 *msecs)
@@ -176,7 +212,7 @@ void TDayCacheReader::appendIdentity(QByteArray &stamp, const QByteArray &summar
 }
 
 TCachedDayState TDayCacheReader::check(const TCachedDayFiles &files, const QByteArray &engineStamp,
-                                       Extra extra)
+                                       Extra extra, std::vector<QByteArray> *spare)
 {
     TCachedDayState state;
     state.checked = true;
@@ -191,10 +227,22 @@ TCachedDayState TDayCacheReader::check(const TCachedDayFiles &files, const QByte
         qint64 modified = 0;
         if (extra == Extra::ReadSummaries) {
             QByteArray bytes;
-            if (!readSummaryFile(stamp, files.summaries.at(i), &modified, bytes)
-                || TArchTable::hasTablesNewerThan(files.dayDirs.at(i), modified))
+            if (spare && !spare->empty()) {
+                bytes = std::move(spare->back());
+                spare->pop_back();
+            }
+            const bool fresh
+                    = checkAndRead(stamp, files.summaries.at(i), files.dayDirs.at(i), bytes);
+            state.summaryBytes << std::move(bytes);
+            if (!fresh) {
+                // no bytes for a day not fresh; their room is kept
+                if (spare) {
+                    for (QByteArray &kept : state.summaryBytes)
+                        spare->push_back(std::move(kept));
+                }
+                state.summaryBytes.clear();
                 return state;
-            state.summaryBytes << bytes;
+            }
             continue;
         }
         if (!appendIdentity(stamp, files.summaries.at(i), &modified)

@@ -77,12 +77,17 @@ public:
 
     // The state of day `index`, once a worker has it.
     TCachedDayState take(int index);
+    // The summary bytes of a day taken, once read: a later day's summaries
+    // are read into their room.
+    void giveBack(QList<QByteArray> bytes);
 
     // One day, on the calling thread. With Extra::ReadSummaries each fresh
     // summary is read too, from the file whose identity and modification
     // time were checked (none when its lock is held elsewhere).
+    // `spare`: byte arrays whose room the summaries are read into.
     static TCachedDayState check(const TCachedDayFiles &files, const QByteArray &engineStamp,
-                                 Extra extra = Extra::Nothing);
+                                 Extra extra = Extra::Nothing,
+                                 std::vector<QByteArray> *spare = nullptr);
     // Appends the identity line of a summary to `stamp`; false when it
     // cannot be stat'ed. `msecs`, when given, gets its modification time.
     static bool appendIdentity(QByteArray &stamp, const QByteArray &summary,
@@ -93,6 +98,11 @@ public:
 
 private:
     void work();
+    // Keeps byte arrays with room for later summaries (a few at most);
+    // called with the mutex held.
+    void keepSpare(std::vector<QByteArray> &bytes);
+
+    static constexpr size_t SpareKept = 4;
 
     const std::vector<TCachedDayFiles> m_days;
     const QByteArray m_engineStamp;
@@ -101,6 +111,7 @@ private:
     const Extra m_extra;
     std::vector<TCachedDayState> m_states;
     std::vector<char> m_ready;
+    std::vector<QByteArray> m_spare;
     std::mutex m_mutex;
     std::condition_variable m_wake; // a day may be started, or stop
     std::condition_variable m_done; // a day is ready

@@ -95,9 +95,10 @@ bool TReport::runRange(TRepWaiters *waiters, TRepCenters *centers, const QDate &
             return false;
         Q_EMIT sigDate(d);
         if (ahead) {
-            const TCachedDayState state = ahead->take(index++);
+            TCachedDayState state = ahead->take(index++);
             if (!runDay(waiters, centers, d, &state))
                 return false;
+            ahead->giveBack(std::move(state.summaryBytes));
         } else if (!runDay(waiters, centers, d, nullptr)) {
             return false;
         }

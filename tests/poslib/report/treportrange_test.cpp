@@ -119,11 +119,13 @@ TEST_F(ReportRangeWithoutCache, SummariesReadAheadAreTheFilesChecked)
         TDayCacheReader reader(days, "engine\n", 1, 2, TDayCacheReader::Builder(),
                                TDayCacheReader::Extra::ReadSummaries);
         for (QDate d = First; d <= Last; d = d.addDays(1)) {
-            const TCachedDayState state = reader.take(int(First.daysTo(d)));
+            TCachedDayState state = reader.take(int(First.daysTo(d)));
             EXPECT_TRUE(state.fresh) << qPrintable(d.toString());
             ASSERT_EQ(1, state.summaryBytes.size());
             EXPECT_EQ(fileOf(d), state.summaryBytes.first());
             EXPECT_GT(state.summaryBytes.first().size(), 100);
+            // the next days are read into its room, larger or smaller
+            reader.giveBack(std::move(state.summaryBytes));
         }
     }
 
