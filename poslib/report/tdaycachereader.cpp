@@ -17,6 +17,24 @@ namespace PosLib {
 
 namespace {
 
+// `size` bytes of an open file into `bytes`, keeping its room; empty when
+// the file gives fewer (cut while it was read: as good as none).
+void readWhole(int fd, qsizetype size, QByteArray &bytes)
+{
+    bytes.resize(size);
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    if (done != bytes.size())
+        bytes.clear();
+}
+
 // The whole file; empty when it cannot be read.
 QByteArray readAll(const QByteArray &file)
 {
@@ -25,21 +43,8 @@ QByteArray readAll(const QByteArray &file)
         return QByteArray();
     QByteArray bytes;
     struct stat st;
-    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
-        bytes.resize(qsizetype(st.st_size));
-        qsizetype done = 0;
-        while (done < bytes.size()) {
-            const ssize_t n = ::read(fd, bytes.data() + done, size_t(bytes.size() - done));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n <= 0)
-                break;
-            done += n;
-        }
-        // a file cut while it was read is as good as none
-        if (done != bytes.size())
-            bytes.clear();
-    }
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
+        readWhole(fd, qsizetype(st.st_size), bytes);
     ::close(fd);
     return bytes;
 }
@@ -70,16 +75,7 @@ bool checkAndRead(QByteArray &stamp, const QByteArray &summary, const QByteArray
     TDayCacheReader::appendIdentity(stamp, summary, st, &modified);
     if (TArchTable::hasTablesNewerThan(dayDir, modified))
         return false;
-    bytes.resize(qsizetype(st.st_size));
-    qint64 done = 0;
-    while (done < bytes.size()) {
-        const qint64 n = file.read(bytes.data() + done, bytes.size() - done);
-        if (n <= 0)
-            break;
-        done += n;
-    }
-    if (done != bytes.size())
-        bytes.clear();
+    readWhole(file.handle(), qsizetype(st.st_size), bytes);
     return true;
 }
 

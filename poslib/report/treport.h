@@ -197,10 +197,12 @@ private:
     bool runDay(TRepWaiters *waiters, TRepCenters *centers, const QDate &day,
                 const TCachedDayState *ahead);
     // Checks the closed days of a range on worker threads while the run
-    // adds the days before them; without the cache only the freshness of
-    // each day's summaries, on one thread. Null for one day.
+    // adds the days before them (checkAhead() without the cache). Null for
+    // one day.
     std::unique_ptr<TDayCacheReader> readAhead(TRepWaiters *waiters, TRepCenters *centers,
                                                const QDate &from, const QDate &to);
+    // Without the cache: each day's summaries checked and read one day
+    // ahead, on one thread; null on a machine of one core.
     std::unique_ptr<TDayCacheReader> checkAhead(const QDate &from, const QDate &to) const;
     // The build of the engine that wrote a cached day: a cache another
     // build wrote is not read, whatever its version says (its nodes may

@@ -70,8 +70,8 @@ std::unique_ptr<TDayCacheReader> TReport::checkAhead(const QDate &from, const QD
     // one core: the check stays where the day is read
     if (QThread::idealThreadCount() < 2)
         return nullptr;
-    // no closing marks asked for: a day is fresh when its summaries are
-    // one day ahead: a day's summary is held at most twice
+    // No closing marks are asked for: a day is fresh when its summaries
+    // are. One day ahead, so at most two days' summaries are held.
     return std::make_unique<TDayCacheReader>(rangeFiles(from, to, false), engineStamp(), 1, 2,
                                              TDayCacheReader::Builder(),
                                              TDayCacheReader::Extra::ReadSummaries);
