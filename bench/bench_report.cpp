@@ -1,7 +1,7 @@
 // Report runs over large demo installations, measured against the floor.
 //
 //   bench_report [--days 30,365] [--kinds 5,7,19] [--repeat 3] [--no-today] [--cache]
-//                [--keep-aside] [--json]
+//                [--keep-aside] [--json] [--exceptions]
 //   bench_report --memory [--days 30,90,180,365] [--kinds 3-42,101-103]
 //
 // Reports run without the cache of closed days. With --cache each kind is
@@ -18,6 +18,12 @@
 // as JSON and as CSV by `veltrum report --format json|csv` (the program
 // beside this one) to /dev/null: the data streamed from the report's rows,
 // spooled and copied out, against the floor of the same days.
+//
+// With --exceptions `veltrum exceptions` runs over each number of days
+// (entries behind the flags, weeks included): without the cache, and with
+// --cache also cold and warm, as the kinds are. It reads every day twice,
+// once for its exception entries and once for the takings, which the
+// waiter and cost-center reports give.
 //
 // --memory prints the peak resident memory of each kind over each number of
 // days (one run each, without the cache) and how much the last grows over
@@ -201,6 +207,16 @@ struct Measure
     double wall = -1; // seconds, the least of the runs
     double rss = 0; // megabytes, the most of the runs
     bool ok = true;
+
+    // Keeps the least CPU and wall time and the largest memory of `m` and
+    // the runs kept before.
+    void keepLeast(const Measure &m)
+    {
+        cpu = cpu < 0 ? m.cpu : std::min(cpu, m.cpu);
+        wall = wall < 0 ? m.wall : std::min(wall, m.wall);
+        rss = std::max(rss, m.rss);
+        ok = ok && m.ok;
+    }
 };
 
 // Runs `program` with `args` `repeat` times, each in a process of its own.
@@ -344,6 +360,7 @@ int main(int argc, char **argv)
     bool cache = false;
     bool keepAside = false;
     bool json = false;
+    bool exceptions = false;
     bool memory = false;
     bool daysGiven = false;
     bool kindsGiven = false;
@@ -356,6 +373,8 @@ int main(int argc, char **argv)
             kindsGiven = true;
         } else if (args.at(i) == QLatin1String("--json"))
             json = true;
+        else if (args.at(i) == QLatin1String("--exceptions"))
+            exceptions = true;
         else if (args.at(i) == QLatin1String("--memory"))
             memory = true;
         else if (args.at(i) == QLatin1String("--repeat"))
@@ -371,7 +390,7 @@ int main(int argc, char **argv)
             std::fprintf(stderr,
                          "bench_report: unknown option %s\n"
                          "usage: bench_report [--days 30,365] [--kinds 5,7,19] [--repeat 3] "
-                         "[--no-today] [--cache] [--keep-aside] [--json]\n"
+                         "[--no-today] [--cache] [--keep-aside] [--json] [--exceptions]\n"
                          "       bench_report --memory [--days 30,90,180,365] "
                          "[--kinds 3-42,101-103]\n",
                          qPrintable(args.at(i)));
@@ -414,11 +433,7 @@ int main(int argc, char **argv)
             Measure cold;
             for (int i = 0; i < repeat; ++i) {
                 setCacheAside();
-                const Measure m = measure(run + QStringList(QStringLiteral("cache")), 1);
-                cold.cpu = cold.cpu < 0 ? m.cpu : std::min(cold.cpu, m.cpu);
-                cold.wall = cold.wall < 0 ? m.wall : std::min(cold.wall, m.wall);
-                cold.rss = std::max(cold.rss, m.rss);
-                cold.ok = cold.ok && m.ok;
+                cold.keepLeast(measure(run + QStringList(QStringLiteral("cache")), 1));
             }
             printRow(d, QStringLiteral("%1 cached, cold").arg(kind), cold, floor.cpu);
             printRow(d, QStringLiteral("%1 cached, warm").arg(kind),
@@ -426,6 +441,32 @@ int main(int argc, char **argv)
         }
         // the command line's own path: the data spooled and copied out
         const QString veltrum = QCoreApplication::applicationDirPath() + QStringLiteral("/veltrum");
+        if (exceptions) {
+            const QStringList run = {QStringLiteral("exceptions"),
+                                     QStringLiteral("--data"),
+                                     closedDays(),
+                                     QStringLiteral("--from"),
+                                     Today.addDays(-days).toString(Qt::ISODate),
+                                     QStringLiteral("--to"),
+                                     Today.addDays(-1).toString(Qt::ISODate),
+                                     QStringLiteral("--now"),
+                                     QStringLiteral("2026-12-05T21:00:00"),
+                                     QStringLiteral("--quiet")};
+            printRow(d, QStringLiteral("exceptions"),
+                     measureProgram(veltrum, run + QStringList(QStringLiteral("--no-cache")),
+                                    repeat),
+                     floor.cpu);
+            if (cache) {
+                Measure cold;
+                for (int i = 0; i < repeat; ++i) {
+                    setCacheAside();
+                    cold.keepLeast(measureProgram(veltrum, run, 1));
+                }
+                printRow(d, QStringLiteral("exceptions cached, cold"), cold, floor.cpu);
+                printRow(d, QStringLiteral("exceptions cached, warm"),
+                         measureProgram(veltrum, run, repeat), floor.cpu);
+            }
+        }
         for (const char *format : {"json", "csv"}) {
             if (!json)
                 break;

@@ -45,7 +45,9 @@ const char *const FieldNames[FieldCount] = {
         "ccddifferences", "allwaiters",  "ccdterminal",  "ccdcostcenter",
         "table",          "party",       "archive",      "billnum",
         "vatoh",          "insum",       "trainee",      "descr",
-        "tablename",
+        "tablename",      "round",       "freeprice",    "fromtable",
+        "fromparty",      "totable",     "toparty",      "fromwaiter",
+        "towaiter",
 };
 
 // The names as QStrings and as the bytes of a file, and a small hash of

@@ -6,7 +6,8 @@
 
 namespace PosLib {
 
-// The fields of table files that reports read or copy, as small numbers.
+// The fields of table files that reports and the exceptions read or copy,
+// as small numbers.
 // Every other field of a record is passed over by reports.
 enum TField : quint8 {
     // every entry
@@ -100,6 +101,16 @@ enum TField : quint8 {
     FTrainee,
     FDescr,
     FTableName,
+    // looked at by the exceptions: the round an order was sent in, a price
+    // typed in, where a table was moved or split to
+    FRound,
+    FFreePrice,
+    FFromTable,
+    FFromParty,
+    FToTable,
+    FToParty,
+    FFromWaiter,
+    FToWaiter,
     FieldCount
 };
 
@@ -207,6 +218,14 @@ inline constexpr quint8 FieldKinds[FieldCount] = {
         FieldKind::Bool, // trainee
         FieldKind::Text, // descr
         FieldKind::Text, // tablename
+        FieldKind::Long, // round
+        FieldKind::Bool, // freeprice
+        FieldKind::Long, // fromtable
+        FieldKind::Long, // fromparty
+        FieldKind::Long, // totable
+        FieldKind::Long, // toparty
+        FieldKind::Long, // fromwaiter
+        FieldKind::Long, // towaiter
 };
 
 constexpr quint8 fieldKinds(TField f)

@@ -13,6 +13,7 @@
 #include "treport.h"
 #include "tsavefile.h"
 #include "ttable.h"
+#include "ttablefacts.h"
 #include "ttablelist.h"
 
 #include <QCoreApplication>
@@ -55,6 +56,8 @@ TExceptionDays::TExceptionDays(const QString &root, const TExceptionWalker &walk
     , m_walker(walker)
     , m_options(options)
 { }
+
+TExceptionDays::~TExceptionDays() = default;
 
 QString TExceptionDays::cacheDir() const
 {
@@ -152,15 +155,25 @@ void TExceptionDays::keep(const QDate &date, const TExceptionDay &day)
 bool TExceptionDays::readSummary(const QDate &date, TExceptionDay &day)
 {
     TArchTable summary(m_root, date);
+    summary.setReadOnly(m_readOnly);
+    summary.setBuffer(&m_buffer);
+    if (!m_facts)
+        m_facts = std::make_unique<TTableFacts>();
+    TTableFacts &facts = *m_facts;
+    bool first = true;
     for (;;) {
         if (m_keepGoing && !m_keepGoing())
             return false;
-        std::unique_ptr<TTable> table;
+        bool more = false;
         try {
-            table.reset(summary.nextTable());
+            more = summary.nextTable(facts);
         } catch (const TError &e) {
-            // a bill the summary cannot hold: the day's own tables count,
-            // as far as they can be read
+            // damage found inside a summary after some of its tables were
+            // counted: no figures (it is gone, the next run builds it)
+            if (!first)
+                throw;
+            // a bill the summary cannot hold, or a damaged summary left as
+            // it is: the day's own tables count, as far as they can be read
             const QString bill = dynamic_cast<const TFileError *>(&e)
                                          ? static_cast<const TFileError &>(e).fileName()
                                          : e.text();
@@ -173,9 +186,10 @@ bool TExceptionDays::readSummary(const QDate &date, TExceptionDay &day)
             std::unique_ptr<TTableList> list(dayTables(m_root, date));
             return readList(list.get(), date, false, day);
         }
-        if (!table)
+        first = false;
+        if (!more)
             return true;
-        m_walker.addTable(*table, date, false, day);
+        m_walker.addTable(facts, date, false, day);
     }
 }
 

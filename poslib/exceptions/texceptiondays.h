@@ -7,10 +7,12 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 namespace PosLib {
 
 class TExceptionWalker;
+class TTableFacts;
 class TTableList;
 
 // Reads the exception entries of an installation day by day: a closed day
@@ -28,6 +30,7 @@ public:
     // `options` names everything besides the tables that changes a day's
     // entries (the rules, the table choice); `walker` must outlive this.
     TExceptionDays(const QString &root, const TExceptionWalker &walker, const QString &options);
+    ~TExceptionDays();
 
     void setCache(bool on) { m_cache = on; }
     // Nothing written into the installation: no day summary built or
@@ -67,6 +70,10 @@ private:
     int m_cachedDays = 0;
     std::function<bool()> m_keepGoing;
     QStringList m_notices;
+    // kept from day to day: the bytes of a summary, and the facts, which
+    // learn the layout of the records once
+    QByteArray m_buffer;
+    std::unique_ptr<TTableFacts> m_facts;
 };
 
 } // namespace PosLib

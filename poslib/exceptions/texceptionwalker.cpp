@@ -33,17 +33,9 @@ size_t qHash(const LineKey &key, size_t seed = 0)
     return qHashMulti(seed, key.plu, key.date.toJulianDay(), key.time.msecsSinceStartOfDay());
 }
 
-const Basics::TValue &recordOf(const TEntryFacts &entry)
-{
-    // the walker takes tables in memory only, whose facts keep their records
-    static const Basics::TValue none;
-    return entry.record() ? *entry.record() : none;
-}
-
 int roundOf(const TEntryFacts &entry)
 {
-    const Basics::TValue &record = recordOf(entry);
-    return record.has(QStringLiteral("round")) ? record.getInt(QStringLiteral("round")) : -1;
+    return entry.has(FRound) ? entry.getInt(FRound) : -1;
 }
 
 // A component as the reports count it: an order of its own, booked like its
@@ -149,6 +141,12 @@ void TExceptionWalker::addTable(const TTable &table, const QDate &closedDay, boo
 {
     TTableFacts facts;
     facts.take(table);
+    addTable(facts, closedDay, open, day);
+}
+
+void TExceptionWalker::addTable(const TTableFacts &facts, const QDate &closedDay, bool open,
+                                TExceptionDay &day) const
+{
     if (!counts(facts))
         return;
     ++day.waiterBills[m_waiters.keyNumber(nullptr, facts)];
@@ -171,12 +169,11 @@ void TExceptionWalker::addTable(const TTable &table, const QDate &closedDay, boo
         if (entry->type() != EntryOrder)
             continue;
         const int round = roundOf(*entry);
-        const Basics::TValue &record = recordOf(*entry);
         if (round < 0)
             continue;
-        if (entry->count() < 0 && record.getBool(QStringLiteral("voided"))) {
+        if (entry->count() < 0 && entry->getBool(FVoided)) {
             bill.cancelRound.insert({entry->plu(), entry->date(), entry->time()}, round);
-        } else if (entry->count() > 0 && !record.getBool(QStringLiteral("voided"))) {
+        } else if (entry->count() > 0 && !entry->getBool(FVoided)) {
             auto first = bill.firstRound.find(entry->plu());
             if (first == bill.firstRound.end())
                 bill.firstRound.insert(entry->plu(), round);
@@ -249,7 +246,6 @@ void TExceptionWalker::addOrder(const TEntryFacts &order, Bill &bill) const
     bill.lines += line;
     if (line > 0)
         bill.positiveLines += line;
-    const Basics::TValue &record = recordOf(order);
     if (order.getBool(FCredit)) {
         TExceptionEntry e = entryOf(TExceptionKind::Credits, order, bill);
         e.amount = double(line);
@@ -268,7 +264,7 @@ void TExceptionWalker::addOrder(const TEntryFacts &order, Bill &bill) const
             bill.day.entries.push_back(std::move(e));
         }
     }
-    if (record.getBool(QStringLiteral("freeprice"))) {
+    if (order.getBool(FFreePrice)) {
         TExceptionEntry e = entryOf(TExceptionKind::FreePrices, order, bill);
         e.amount = double(order.price()) * count;
         bill.day.entries.push_back(std::move(e));
@@ -335,8 +331,6 @@ void TExceptionWalker::addPay(const TEntryFacts &entry, Bill &bill) const
 
 void TExceptionWalker::addOther(const TEntryFacts &entry, Bill &bill) const
 {
-    const Basics::TValue &record = recordOf(entry);
-    auto number = [&record](const char *name) { return record.getLong(QString::fromLatin1(name)); };
     TExceptionEntry e;
     switch (entry.type()) {
     case EntryChange:
@@ -344,17 +338,19 @@ void TExceptionWalker::addOther(const TEntryFacts &entry, Bill &bill) const
         e.count = 1;
         e.amount = double(roundHalfUp(bill.facts.header().getDouble(FAmount)));
         e.detail = QStringLiteral("%1/%2 -> %3/%4, %5 -> %6")
-                           .arg(number("fromtable"))
-                           .arg(number("fromparty"))
-                           .arg(number("totable"))
-                           .arg(number("toparty"))
-                           .arg(number("fromwaiter"))
-                           .arg(number("towaiter"));
+                           .arg(entry.getLong(FFromTable))
+                           .arg(entry.getLong(FFromParty))
+                           .arg(entry.getLong(FToTable))
+                           .arg(entry.getLong(FToParty))
+                           .arg(entry.getLong(FFromWaiter))
+                           .arg(entry.getLong(FToWaiter));
         break;
     case EntrySplit:
         e = entryOf(TExceptionKind::Splits, entry, bill);
         e.amount = entry.getDouble(FAmount);
-        e.detail = QStringLiteral("-> %1/%2").arg(number("totable")).arg(number("toparty"));
+        e.detail = QStringLiteral("-> %1/%2")
+                           .arg(entry.getLong(FToTable))
+                           .arg(entry.getLong(FToParty));
         break;
     default: // cash
         e = entryOf(TExceptionKind::CashRecords, entry, bill);

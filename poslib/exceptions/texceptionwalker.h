@@ -39,6 +39,9 @@ public:
     // closed on (invalid: the current day), `open` a table still open.
     // Tables the choice leaves out add nothing.
     void addTable(const TTable &table, const QDate &closedDay, bool open, TExceptionDay &day) const;
+    // The same for a table read from a day summary, or taken.
+    void addTable(const TTableFacts &facts, const QDate &closedDay, bool open,
+                  TExceptionDay &day) const;
 
 private:
     // A bill's context shared by all its entries.

@@ -1,6 +1,8 @@
 #include "planteddata.h"
 #include "texceptionday.h"
 #include "texceptionwalker.h"
+#include "trecordcodec.h"
+#include "ttablefacts.h"
 
 #include <gtest/gtest.h>
 
@@ -52,6 +54,21 @@ protected:
         TExceptionWalker walker(dir.path(), rules, choice);
         TExceptionDay day;
         walker.addTable(table, Day, false, day);
+        // the same table read from the bytes of a day summary, which
+        // closed days are read from: the same entries and bills
+        QByteArray bytes;
+        table.write(bytes);
+        Basics::TValue end;
+        end.setInt(QStringLiteral("type"), -1);
+        Basics::appendRecord(bytes, end);
+        Basics::TRecordReader reader(bytes.constData(), bytes.size());
+        TTableFacts facts;
+        TExceptionDay read;
+        if (facts.read(reader) == TTableFacts::Read)
+            walker.addTable(facts, Day, false, read);
+        EXPECT_TRUE(read.entries == day.entries);
+        EXPECT_EQ(day.waiterBills, read.waiterBills);
+        EXPECT_EQ(day.centerBills, read.centerBills);
         return day;
     }
 
