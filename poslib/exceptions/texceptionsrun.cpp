@@ -1,6 +1,7 @@
 #include "texceptionsrun.h"
 
 #include "tcurrencies.h"
+#include "tdayaggregate.h"
 #include "texceptiondays.h"
 #include "trepdata.h"
 #include "treport.h"
@@ -120,10 +121,10 @@ TExceptionsResult TExceptionsRun::run(const TExceptionsRequest &request)
     // one week: its figures are the range's
     const bool ownWeeks = periods.size() > 2;
     for (const TExceptionSource &source : sources) {
-        for (int i = 0; i < periods.size() && !m_stopped; ++i) {
-            if (i == 0 || ownWeeks)
-                readTakings(source, request, periods[i].from, periods[i].to, periods[i].tally);
-        }
+        if (ownWeeks)
+            readWeekTakings(source, request, periods);
+        else
+            readTakings(source, request, periods[0].from, periods[0].to, periods[0].tally);
         if (m_stopped || !readEntries(source, request, result.rules, periods, result))
             break;
     }
@@ -146,8 +147,85 @@ TExceptionsResult TExceptionsRun::run(const TExceptionsRequest &request)
     return result;
 }
 
+// The groups of the waiter and cost-center reports, which share their
+// cached days. `written`: groups that are added to others afterwards, as
+// a day of the cache is.
+struct TExceptionsRun::Takings
+{
+    explicit Takings(const QString &root, bool written = false)
+        : waiters(nullptr, root)
+        , centers(nullptr, root)
+    {
+        const int codes[2] = {TSummary::WaiterSummary, TSummary::CenterSummary};
+        for (int i = 0; i < 2; ++i) {
+            sides[i]->setKeepRecords(TSummary::readsRecords(codes[i]));
+            sides[i]->setScope(TSummary::scopeOf(codes[i], false));
+            sides[i]->setKeepDayNotes(written);
+            sides[i]->setKeepCashRecords(TSummary::readsCashRecords(codes[i]));
+        }
+    }
+
+    TRepWaiters waiters;
+    TRepCenters centers;
+    TRepDatas *sides[2] = {&waiters, &centers};
+};
+
 bool TExceptionsRun::readTakings(const TExceptionSource &source, const TExceptionsRequest &request,
                                  const QDate &from, const QDate &to, TExceptionTally &tally)
+{
+    Takings takings(source.root);
+    if (!fillTakings(source, request, from, to, takings))
+        return false;
+    setTakings(source, request, takings, !from.isValid(), tally);
+    return true;
+}
+
+bool TExceptionsRun::readWeekTakings(const TExceptionSource &source,
+                                     const TExceptionsRequest &request, QList<Period> &periods)
+{
+    // The range's groups are its weeks' added up, as a run through the
+    // cache adds up its days: every day is read once.
+    Takings range(source.root);
+    bool added = true;
+    for (int i = 1; i < periods.size(); ++i) {
+        Takings week(source.root, true);
+        if (!fillTakings(source, request, periods[i].from, periods[i].to, week))
+            return false;
+        for (int side = 0; side < 2 && added; ++side)
+            added = TDayAggregate::merge(TDayAggregate::toBytes(*week.sides[side]),
+                                         *range.sides[side]);
+        setTakings(source, request, week, false, periods[i].tally);
+    }
+    if (!added)
+        return readTakings(source, request, periods[0].from, periods[0].to, periods[0].tally);
+    setTakings(source, request, range, false, periods[0].tally);
+    return true;
+}
+
+bool TExceptionsRun::fillTakings(const TExceptionSource &source, const TExceptionsRequest &request,
+                                 const QDate &from, const QDate &to, Takings &takings)
+{
+    TReport report(QDate(), nullptr, source.root);
+    configure(report, request);
+    connect(&report, &TReport::sigDataCount, this, &TExceptionsRun::sigDataCount);
+    connect(&report, &TReport::sigProgress, this, &TExceptionsRun::sigProgress);
+    connect(&report, &TReport::sigDate, this, &TExceptionsRun::sigDate);
+    connect(&report, &TReport::sigNotice, this, &TExceptionsRun::sigNotice);
+    m_report = &report;
+    if (from.isValid())
+        report.runRange(&takings.waiters, &takings.centers, from, to);
+    else
+        report.runDay(&takings.waiters, &takings.centers, QDate());
+    m_report = nullptr;
+    if (report.isStopped() || m_stopped) {
+        m_stopped = true;
+        return false;
+    }
+    return true;
+}
+
+void TExceptionsRun::setTakings(const TExceptionSource &source, const TExceptionsRequest &request,
+                                const Takings &takings, bool current, TExceptionTally &tally)
 {
     std::unique_ptr<TWorkspaceLists> ownLists;
     TWorkspaceLists *lists = m_lists;
@@ -157,35 +235,10 @@ bool TExceptionsRun::readTakings(const TExceptionSource &source, const TExceptio
     }
     TReport report(QDate(), nullptr, source.root);
     configure(report, request);
-    connect(&report, &TReport::sigDataCount, this, &TExceptionsRun::sigDataCount);
-    connect(&report, &TReport::sigProgress, this, &TExceptionsRun::sigProgress);
-    connect(&report, &TReport::sigDate, this, &TExceptionsRun::sigDate);
-    connect(&report, &TReport::sigNotice, this, &TExceptionsRun::sigNotice);
-    m_report = &report;
-    // the groups of the waiter and cost-center reports, which share their
-    // cached days
-    TRepWaiters waiters(nullptr, source.root);
-    TRepCenters centers(nullptr, source.root);
-    const int codes[2] = {TSummary::WaiterSummary, TSummary::CenterSummary};
-    TRepDatas *sides[2] = {&waiters, &centers};
-    for (int i = 0; i < 2; ++i) {
-        sides[i]->setKeepRecords(TSummary::readsRecords(codes[i]));
-        sides[i]->setScope(TSummary::scopeOf(codes[i], false));
-        sides[i]->setKeepDayNotes(false);
-        sides[i]->setKeepCashRecords(TSummary::readsCashRecords(codes[i]));
-    }
-    if (from.isValid())
-        report.runRange(&waiters, &centers, from, to);
-    else
-        report.runDay(&waiters, &centers, QDate());
-    m_report = nullptr;
-    if (report.isStopped() || m_stopped) {
-        m_stopped = true;
-        return false;
-    }
     TSummary summary(&report, static_cast<TCurrencies *>(lists->get(QStringLiteral("currencies"))),
                      lists->get(QStringLiteral("waiters")), source.root);
-    const bool current = !from.isValid();
+    const TRepWaiters &waiters = takings.waiters;
+    const TRepCenters &centers = takings.centers;
     for (auto it = waiters.groups().cbegin(); it != waiters.groups().cend(); ++it) {
         const int number = it.key().toInt();
         // "0" is all waiters together
@@ -200,7 +253,6 @@ bool TExceptionsRun::readTakings(const TExceptionSource &source, const TExceptio
                          summary.figures(it.value(), current).allAmount,
                          it.value()->getString(QStringLiteral("centername")));
     }
-    return true;
 }
 
 bool TExceptionsRun::readEntries(const TExceptionSource &source, const TExceptionsRequest &request,

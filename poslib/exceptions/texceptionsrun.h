@@ -107,9 +107,20 @@ public Q_SLOTS:
 
 private:
     struct Period;
+    struct Takings;
     // The takings and names of each group from the report engine.
     bool readTakings(const TExceptionSource &source, const TExceptionsRequest &request,
                      const QDate &from, const QDate &to, TExceptionTally &tally);
+    // Those of each week (periods after the first) and of the whole range
+    // (the first), which is the weeks'.
+    bool readWeekTakings(const TExceptionSource &source, const TExceptionsRequest &request,
+                         QList<Period> &periods);
+    // Runs the report engine over the days into `takings`; false when
+    // stopped.
+    bool fillTakings(const TExceptionSource &source, const TExceptionsRequest &request,
+                     const QDate &from, const QDate &to, Takings &takings);
+    void setTakings(const TExceptionSource &source, const TExceptionsRequest &request,
+                    const Takings &takings, bool current, TExceptionTally &tally);
     bool readEntries(const TExceptionSource &source, const TExceptionsRequest &request,
                      const TExceptionRules &rules, QList<Period> &periods,
                      TExceptionsResult &result);

@@ -164,6 +164,27 @@ TEST_F(PlantedTeam, WeeksShowWhenTheRateChanged)
     }
     EXPECT_EQ(result.waiters.group(0, 1)->takings, takings);
     EXPECT_EQ(result.waiters.group(0, 1)->bills, bills);
+
+    // the range's takings, added up from its weeks, are those of one read
+    // over the range, with the cache and without it
+    for (bool cache : {false, true}) {
+        TExceptionsRun runner(nullptr, dir.path());
+        TExceptionsRequest request;
+        request.from = planted::FirstDay;
+        request.to = planted::lastDay();
+        request.dayCache = cache;
+        request.weeks = false;
+        const TExceptionsResult whole = runner.run(request);
+        const TExceptionsResult weekly = runAgain(cache);
+        for (auto side : {&TExceptionsResult::waiters, &TExceptionsResult::centers}) {
+            ASSERT_EQ((whole.*side).groups.size(), (weekly.*side).groups.size());
+            for (const TExceptionGroup &g : (whole.*side).groups) {
+                EXPECT_EQ(g.takings, (weekly.*side).group(0, g.number)->takings) << g.number;
+                EXPECT_EQ(g.name, (weekly.*side).group(0, g.number)->name) << g.number;
+            }
+            EXPECT_EQ((whole.*side).total.takings, (weekly.*side).total.takings);
+        }
+    }
 }
 
 TEST_F(PlantedTeam, CachedDaysGiveTheFiguresOfAColdRunAndFollowChangedBills)
