@@ -326,6 +326,22 @@ int memoryTable(const QList<int> &dayCounts, const QList<int> &kinds)
     return 0;
 }
 
+// The arguments of a `veltrum` command over the last `days` closed days,
+// printed at a fixed time and without progress.
+QStringList overClosedDays(const QString &command, int days)
+{
+    return {command,
+            QStringLiteral("--data"),
+            closedDays(),
+            QStringLiteral("--from"),
+            Today.addDays(-days).toString(Qt::ISODate),
+            QStringLiteral("--to"),
+            Today.addDays(-1).toString(Qt::ISODate),
+            QStringLiteral("--now"),
+            QStringLiteral("2026-12-05T21:00:00"),
+            QStringLiteral("--quiet")};
+}
+
 void printRow(const QString &days, const QString &what, const Measure &m, double floor)
 {
     const QString ratio = floor > 0 ? QString::number(m.cpu / floor, 'f', 2) : QStringLiteral("-");
@@ -442,16 +458,7 @@ int main(int argc, char **argv)
         // the command line's own path: the data spooled and copied out
         const QString veltrum = QCoreApplication::applicationDirPath() + QStringLiteral("/veltrum");
         if (exceptions) {
-            const QStringList run = {QStringLiteral("exceptions"),
-                                     QStringLiteral("--data"),
-                                     closedDays(),
-                                     QStringLiteral("--from"),
-                                     Today.addDays(-days).toString(Qt::ISODate),
-                                     QStringLiteral("--to"),
-                                     Today.addDays(-1).toString(Qt::ISODate),
-                                     QStringLiteral("--now"),
-                                     QStringLiteral("2026-12-05T21:00:00"),
-                                     QStringLiteral("--quiet")};
+            const QStringList run = overClosedDays(QStringLiteral("exceptions"), days);
             printRow(d, QStringLiteral("exceptions"),
                      measureProgram(veltrum, run + QStringList(QStringLiteral("--no-cache")),
                                     repeat),
@@ -470,21 +477,11 @@ int main(int argc, char **argv)
         for (const char *format : {"json", "csv"}) {
             if (!json)
                 break;
-            const QStringList report = {QStringLiteral("report"),
-                                        QStringLiteral("--data"),
-                                        closedDays(),
-                                        QStringLiteral("--kind"),
-                                        QStringLiteral("5"),
-                                        QStringLiteral("--format"),
-                                        QString::fromLatin1(format),
-                                        QStringLiteral("--from"),
-                                        Today.addDays(-days).toString(Qt::ISODate),
-                                        QStringLiteral("--to"),
-                                        Today.addDays(-1).toString(Qt::ISODate),
-                                        QStringLiteral("--now"),
-                                        QStringLiteral("2026-12-05T21:00:00"),
-                                        QStringLiteral("--no-cache"),
-                                        QStringLiteral("--quiet")};
+            const QStringList report
+                    = overClosedDays(QStringLiteral("report"), days)
+                      + QStringList {QStringLiteral("--kind"), QStringLiteral("5"),
+                                     QStringLiteral("--format"), QString::fromLatin1(format),
+                                     QStringLiteral("--no-cache")};
             printRow(d, QStringLiteral("5 as %1").arg(QString::fromLatin1(format).toUpper()),
                      measureProgram(veltrum, report, repeat), floor.cpu);
         }
