@@ -153,6 +153,9 @@ bool TLabourReport::read(TWorkspaceLists *lists, const QString &root, const QDat
         TReportRequest request;
         request.kind = kind;
         request.withData = true;
+        // the figures of the groups and the hours: not a leaf per pay of a
+        // year, nor a line per table
+        request.dataNodes = {QStringLiteral("hours")};
         request.now = clock;
         if (!currentDay) {
             request.from = from;

@@ -113,6 +113,32 @@ TEST_F(LabourReport, SalesBesideTheHoursOfTheWaitersWhoWorked)
     EXPECT_EQ(7200, worked.value(11));
     EXPECT_EQ(3600 + 1800, worked.value(13));
     EXPECT_EQ(0, worked.value(14));
+    // their sales are the hour report's, with every node of it made
+    TWorkspaceLists lists(dir.path());
+    TReportRun run(&lists, dir.path());
+    TReportRequest request;
+    request.kind = 19;
+    request.withData = true;
+    request.now = QDateTime(Today, QTime(14, 0));
+    const QJsonObject data = run.run(request).data;
+    QMap<int, qint64> expected;
+    const QJsonValue period
+            = data.value(QStringLiteral("sections"))[0][QStringLiteral("periods")][0];
+    for (const QJsonValue &group : period[QStringLiteral("groups")].toArray()) {
+        for (const QJsonValue &item : group[QStringLiteral("items")].toArray()) {
+            if (item[QStringLiteral("node")].toString() == QLatin1String("hours"))
+                expected[item[QStringLiteral("values")][QStringLiteral("hour")].toInt()]
+                        += qint64(item[QStringLiteral("amount")].toDouble());
+        }
+    }
+    expected.removeIf([](const auto &hour) { return hour.value() == 0; });
+    QMap<int, qint64> sold;
+    for (const TLabourLine &line : report.hours) {
+        if (line.sales != 0)
+            sold[line.number] = line.sales;
+    }
+    EXPECT_FALSE(sold.isEmpty());
+    EXPECT_EQ(expected, sold);
 
     const QStringList text = report.lines(nullptr);
     EXPECT_EQ(QStringLiteral("Sales per labour hour"), text.value(0));
