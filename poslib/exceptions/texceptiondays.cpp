@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
 #include <sys/time.h>
 
@@ -83,9 +84,59 @@ QByteArray TExceptionDays::stamp(const QDate &date) const
     return stamp;
 }
 
+void TExceptionDays::readAhead(const QDate &from, const QDate &to)
+{
+    m_ahead.reset();
+    // through the cache each day is looked at here; on one core the check
+    // stays where the day is read
+    if ((m_cache && !m_readOnly) || !from.isValid() || !to.isValid() || from >= to
+        || QThread::idealThreadCount() < 2)
+        return;
+    const QString summaries = summaryDir(m_root);
+    std::vector<TCachedDayFiles> days;
+    days.reserve(size_t(from.daysTo(to) + 1));
+    for (QDate d = from; d <= to; d = d.addDays(1)) {
+        TCachedDayFiles files;
+        files.dayDirs << QFile::encodeName(statistDayDir(d, m_root));
+        files.summaries << QFile::encodeName(summaries + summaryFileName(d));
+        days.push_back(std::move(files));
+    }
+    // one day ahead: at most two days' summaries are held
+    m_ahead = std::make_unique<TDayCacheReader>(std::move(days), buildStamp(), 1, 2,
+                                                TDayCacheReader::Builder(),
+                                                TDayCacheReader::Extra::ReadSummaries);
+    m_aheadFrom = from;
+    m_aheadNext = 0;
+}
+
+QList<QByteArray> TExceptionDays::takeAhead(const QDate &date)
+{
+    if (!m_ahead)
+        return {};
+    if (m_aheadFrom.daysTo(date) != m_aheadNext) {
+        // not the next day: the days are read here from now on
+        m_ahead.reset();
+        return {};
+    }
+    TCachedDayState state = m_ahead->take(m_aheadNext++);
+    // a summary locked elsewhere, missing or older than a table of its day
+    // is looked at here, as without the worker
+    if (!state.checked || !state.fresh || state.summaryBytes.size() != 1
+        || state.summaryBytes.first().isEmpty())
+        return {};
+    return std::move(state.summaryBytes);
+}
+
 bool TExceptionDays::readDay(const QDate &date, TExceptionDay &day)
 {
     day.clear();
+    // found fresh and read ahead (a day read without the cache, or read-only)
+    QList<QByteArray> ahead = takeAhead(date);
+    if (!ahead.isEmpty()) {
+        const bool read = readSummary(date, day, ahead.first());
+        m_ahead->giveBack(std::move(ahead));
+        return read;
+    }
     // a day summary older than a table file of its day is built again
     TArchTable summary(m_root, date);
     const QFileInfo info(summary.filePath());
@@ -152,11 +203,14 @@ void TExceptionDays::keep(const QDate &date, const TExceptionDay &day)
     }
 }
 
-bool TExceptionDays::readSummary(const QDate &date, TExceptionDay &day)
+bool TExceptionDays::readSummary(const QDate &date, TExceptionDay &day, const QByteArray &bytes)
 {
     TArchTable summary(m_root, date);
     summary.setReadOnly(m_readOnly);
-    summary.setBuffer(&m_buffer);
+    if (bytes.isEmpty())
+        summary.setBuffer(&m_buffer);
+    else
+        summary.setBytes(bytes);
     if (!m_facts)
         m_facts = std::make_unique<TTableFacts>();
     TTableFacts &facts = *m_facts;

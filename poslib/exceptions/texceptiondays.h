@@ -2,7 +2,9 @@
 
 #include "texceptionday.h"
 
+#include <QByteArray>
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +13,7 @@
 
 namespace PosLib {
 
+class TDayCacheReader;
 class TExceptionWalker;
 class TTableFacts;
 class TTableList;
@@ -40,6 +43,11 @@ public:
     // Called before each table; false stops the read.
     void setKeepGoing(std::function<bool()> keepGoing) { m_keepGoing = std::move(keepGoing); }
 
+    // Looks at the closed days from `from` to `to` a day ahead on another
+    // thread when they are read from their summaries (without the cache,
+    // or read-only): there each summary's freshness is checked and its
+    // bytes are read. The days are then read in order, each once.
+    void readAhead(const QDate &from, const QDate &to);
     // A closed day into `day` (cleared first); false when stopped.
     bool readDay(const QDate &date, TExceptionDay &day);
     // The current data: the paid tables of var/archives, and with
@@ -55,7 +63,10 @@ public:
 
 private:
     bool readList(TTableList *list, const QDate &closedDay, bool open, TExceptionDay &day);
-    bool readSummary(const QDate &date, TExceptionDay &day);
+    // `bytes`: the summary as read ahead, fresh; empty: read here.
+    bool readSummary(const QDate &date, TExceptionDay &day, const QByteArray &bytes = QByteArray());
+    // The summary of `date` as read ahead: fresh, or empty.
+    QList<QByteArray> takeAhead(const QDate &date);
     // The stamp of the day's summary, empty when there is none.
     QByteArray stamp(const QDate &date) const;
     void keep(const QDate &date, const TExceptionDay &day);
@@ -74,6 +85,10 @@ private:
     // learn the layout of the records once
     QByteArray m_buffer;
     std::unique_ptr<TTableFacts> m_facts;
+    // the days looked at ahead, from m_aheadFrom; the next one to take
+    std::unique_ptr<TDayCacheReader> m_ahead;
+    QDate m_aheadFrom;
+    int m_aheadNext = 0;
 };
 
 } // namespace PosLib

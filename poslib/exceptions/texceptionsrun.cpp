@@ -288,6 +288,7 @@ bool TExceptionsRun::readEntries(const TExceptionSource &source, const TExceptio
         take(QDate());
         Q_EMIT sigProgress(1);
     } else {
+        days.readAhead(result.from, result.to);
         const int count = int(result.from.daysTo(result.to)) + 1;
         Q_EMIT sigDataCount(count);
         int step = 0;

@@ -212,6 +212,15 @@ TEST_F(PlantedTeam, CachedDaysGiveTheFiguresOfAColdRunAndFollowChangedBills)
     ASSERT_TRUE(summary.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
                                     QFileDevice::FileModificationTime));
     summary.close();
+    // read without the cache, read-only and not, the day is read again too
+    TExceptionsRequest readOnly;
+    readOnly.from = planted::FirstDay;
+    readOnly.to = planted::lastDay();
+    readOnly.readOnly = true;
+    const TExceptionsResult seen = TExceptionsRun(nullptr, dir.path()).run(readOnly);
+    EXPECT_EQ(1, seen.waiters.group(0, 1)->figure(TExceptionKind::StaffAccount).count);
+    const TExceptionsResult rebuilt = runAgain(false);
+    EXPECT_EQ(1, rebuilt.waiters.group(0, 1)->figure(TExceptionKind::StaffAccount).count);
     const TExceptionsResult changed = runAgain();
     EXPECT_EQ(1, changed.waiters.group(0, 1)->figure(TExceptionKind::StaffAccount).count);
 }
