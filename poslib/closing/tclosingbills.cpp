@@ -83,7 +83,8 @@ QList<QPair<long, QString>> dayBillFiles(const QString &dayDir)
     return files;
 }
 
-TStoredBill readStoredBill(const QString &path, const QDate &day, const QString &root)
+TStoredBill readStoredBill(const QString &path, const QDate &day, const QString &root,
+                           TBillHash hash)
 {
     TStoredBill stored;
     stored.bill.file = QFileInfo(path).fileName();
@@ -99,7 +100,8 @@ TStoredBill readStoredBill(const QString &path, const QDate &day, const QString 
     }
     stored.readable = true;
     // hashed and read from the same bytes
-    stored.bill.sha256 = sha256Hex(bytes);
+    if (hash == TBillHash::Taken)
+        stored.bill.sha256 = sha256Hex(bytes);
     if (bytes.isEmpty())
         return stored;
     // the header as stored: loading sets "archive" to the number it loads under

@@ -39,7 +39,11 @@ struct TStoredBill
     TClosingBill bill;
     TClosingTotals totals; // of this bill alone
 };
-TStoredBill readStoredBill(const QString &path, const QDate &day, const QString &root);
+// Whether readStoredBill() takes the file's SHA-256: a reader that only
+// adds up the figures goes without (bill.sha256 stays empty).
+enum class TBillHash { Taken, Skipped };
+TStoredBill readStoredBill(const QString &path, const QDate &day, const QString &root,
+                           TBillHash hash = TBillHash::Taken);
 
 // The totals of one bill (a table read whole), as a closing record adds
 // them up.

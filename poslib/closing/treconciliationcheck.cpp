@@ -107,9 +107,11 @@ QList<TReconciliationFinding> TReconciliationCheck::run(const QDate &day,
                 addSide(figures, closing->record.totals, &Figure::records);
         }
 
-        // the bills as they lie in the day directory
+        // the bills as they lie in the day directory: their figures (their
+        // hashes are the verifier's)
         for (const auto &file : dayBillFiles(dayDir)) {
-            const TStoredBill stored = readStoredBill(dayDir + file.second, date, m_root);
+            const TStoredBill stored
+                    = readStoredBill(dayDir + file.second, date, m_root, TBillHash::Skipped);
             if (stored.ok)
                 addSide(figures, stored.totals, &Figure::bills);
         }
