@@ -21,7 +21,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QThread>
 
 #include <sys/time.h>
 
@@ -87,24 +86,10 @@ QByteArray TExceptionDays::stamp(const QDate &date) const
 void TExceptionDays::readAhead(const QDate &from, const QDate &to)
 {
     m_ahead.reset();
-    // through the cache each day is looked at here; on one core the check
-    // stays where the day is read
-    if ((m_cache && !m_readOnly) || !from.isValid() || !to.isValid() || from >= to
-        || QThread::idealThreadCount() < 2)
+    // through the cache each day is looked at here
+    if ((m_cache && !m_readOnly) || !from.isValid() || !to.isValid() || from >= to)
         return;
-    const QString summaries = summaryDir(m_root);
-    std::vector<TCachedDayFiles> days;
-    days.reserve(size_t(from.daysTo(to) + 1));
-    for (QDate d = from; d <= to; d = d.addDays(1)) {
-        TCachedDayFiles files;
-        files.dayDirs << QFile::encodeName(statistDayDir(d, m_root));
-        files.summaries << QFile::encodeName(summaries + summaryFileName(d));
-        days.push_back(std::move(files));
-    }
-    // one day ahead: at most two days' summaries are held
-    m_ahead = std::make_unique<TDayCacheReader>(std::move(days), buildStamp(), 1, 2,
-                                                TDayCacheReader::Builder(),
-                                                TDayCacheReader::Extra::ReadSummaries);
+    m_ahead = TReport::checkAhead({m_root}, from, to, buildStamp());
     m_aheadFrom = from;
     m_aheadNext = 0;
 }

@@ -143,6 +143,12 @@ public:
     qint64 tableCount() const { return m_counts.tables; }
     qint64 entryCount() const { return m_counts.entries; }
 
+    // Days read without the cache: each day's summaries in the data paths
+    // `roots` checked and read one day ahead, on one thread (`stamp` heads
+    // the identity kept of them); null on a machine of one core.
+    static std::unique_ptr<TDayCacheReader> checkAhead(const QStringList &roots, const QDate &from,
+                                                       const QDate &to, const QByteArray &stamp);
+
 Q_SIGNALS:
     void sigDataCount(int count);
     void sigProgress(int step);
@@ -201,18 +207,16 @@ private:
     // one day.
     std::unique_ptr<TDayCacheReader> readAhead(TRepWaiters *waiters, TRepCenters *centers,
                                                const QDate &from, const QDate &to);
-    // Without the cache: each day's summaries checked and read one day
-    // ahead, on one thread; null on a machine of one core.
-    std::unique_ptr<TDayCacheReader> checkAhead(const QDate &from, const QDate &to) const;
     // The build of the engine that wrote a cached day: a cache another
     // build wrote is not read, whatever its version says (its nodes may
     // count otherwise).
     static const QByteArray &engineStamp();
     // The file name of a cached day.
     static QString cacheFile(const QString &dir, const QDate &day);
-    // The files each day of a range depends on, its closing marks if asked.
-    std::vector<TCachedDayFiles> rangeFiles(const QDate &from, const QDate &to,
-                                            bool closedMarks) const;
+    // The files each day of a range depends on in each data path, its
+    // closing marks if asked.
+    static std::vector<TCachedDayFiles> rangeFiles(const QStringList &roots, const QDate &from,
+                                                   const QDate &to, bool closedMarks);
     // The identity of the day's summaries (size, times, inode of each)
     // and of the program; empty when a summary is missing or, with
     // `check`, older than a table file of its day (it is deleted then, to

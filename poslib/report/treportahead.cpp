@@ -33,7 +33,7 @@ std::unique_ptr<TDayCacheReader> TReport::readAhead(TRepWaiters *waiters, TRepCe
     if (m_daySource || !from.isValid() || !to.isValid() || from >= to)
         return nullptr;
     if (!usesDayCache())
-        return checkAhead(from, to);
+        return checkAhead(paths(), from, to, engineStamp());
     TRepDatas *sides[2] = {waiters, centers};
     QString dirs[2];
     for (int i = 0; i < 2; ++i) {
@@ -41,7 +41,7 @@ std::unique_ptr<TDayCacheReader> TReport::readAhead(TRepWaiters *waiters, TRepCe
             dirs[i] = dayCacheDir(*sides[i]);
     }
     const QStringList roots = paths();
-    std::vector<TCachedDayFiles> days = rangeFiles(from, to, true);
+    std::vector<TCachedDayFiles> days = rangeFiles(roots, from, to, true);
     for (size_t index = 0; index < days.size(); ++index) {
         const QDate d = from.addDays(qint64(index));
         for (int i = 0; i < 2; ++i) {
@@ -65,22 +65,22 @@ std::unique_ptr<TDayCacheReader> TReport::readAhead(TRepWaiters *waiters, TRepCe
                                              4 * std::max(threads, 1), std::move(builder));
 }
 
-std::unique_ptr<TDayCacheReader> TReport::checkAhead(const QDate &from, const QDate &to) const
+std::unique_ptr<TDayCacheReader> TReport::checkAhead(const QStringList &roots, const QDate &from,
+                                                     const QDate &to, const QByteArray &stamp)
 {
     // one core: the check stays where the day is read
     if (QThread::idealThreadCount() < 2)
         return nullptr;
     // No closing marks are asked for: a day is fresh when its summaries
     // are. One day ahead, so at most two days' summaries are held.
-    return std::make_unique<TDayCacheReader>(rangeFiles(from, to, false), engineStamp(), 1, 2,
+    return std::make_unique<TDayCacheReader>(rangeFiles(roots, from, to, false), stamp, 1, 2,
                                              TDayCacheReader::Builder(),
                                              TDayCacheReader::Extra::ReadSummaries);
 }
 
-std::vector<TCachedDayFiles> TReport::rangeFiles(const QDate &from, const QDate &to,
-                                                 bool closedMarks) const
+std::vector<TCachedDayFiles> TReport::rangeFiles(const QStringList &roots, const QDate &from,
+                                                 const QDate &to, bool closedMarks)
 {
-    const QStringList roots = paths();
     QStringList summaryDirs;
     for (const QString &path : roots)
         summaryDirs << summaryDir(path);
