@@ -27,7 +27,9 @@ int runVerify(TArgs &args)
         return usageError(TCli::tr("--day and --all exclude each other"), QStringLiteral("verify"));
 
     const TClosingLedger ledger(data.root());
-    const QList<TClosingFinding> findings = verifyClosings(data.root(), ledger, day);
+    // the bills are read once, for both checks
+    TDayBillTotals bills;
+    const QList<TClosingFinding> findings = verifyClosings(data.root(), ledger, day, &bills);
     int closings = 0;
     int legacy = 0;
     for (const TClosing &closing : ledger.closings()) {
@@ -41,7 +43,7 @@ int runVerify(TArgs &args)
     const auto *currencies
             = static_cast<const TCurrencies *>(data.lists().get(QStringLiteral("currencies")));
     const QList<TReconciliationFinding> reconciliation
-            = TReconciliationCheck(data.root(), ledger).run(day, currencies);
+            = TReconciliationCheck(data.root(), ledger).run(day, currencies, &bills);
     // the chain database as the outside witness of the records sent
     QList<TClosingFinding> witnessed;
     int compared = 0;

@@ -266,12 +266,14 @@ QStringList TClosingsDoc::verify()
     QStringList texts;
     if (TOffWorkspace *ws = workspace()) {
         const TClosingLedger ledger(ws->getPath());
-        for (const TClosingFinding &finding : verifyClosings(ws->getPath(), ledger))
+        TDayBillTotals bills;
+        for (const TClosingFinding &finding :
+             verifyClosings(ws->getPath(), ledger, QDate(), &bills))
             texts << finding.text;
         const auto *currencies
                 = static_cast<const TCurrencies *>(ws->lists()->get(QStringLiteral("currencies")));
         for (const TReconciliationFinding &finding :
-             TReconciliationCheck(ws->getPath(), ledger).run(QDate(), currencies))
+             TReconciliationCheck(ws->getPath(), ledger).run(QDate(), currencies, &bills))
             texts << finding.text;
     }
     fill();

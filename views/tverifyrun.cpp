@@ -52,7 +52,8 @@ void TVerifyRun::work()
     std::sort(days.begin(), days.end());
     const int total = int(days.size()) + 1;
     emit progress(0, total);
-    for (const TClosingFinding &finding : verifyClosings(m_root, ledger))
+    TDayBillTotals bills;
+    for (const TClosingFinding &finding : verifyClosings(m_root, ledger, QDate(), &bills))
         texts << finding.text;
     emit progress(1, total);
 
@@ -72,7 +73,7 @@ void TVerifyRun::work()
             emit finished(texts, true);
             return;
         }
-        for (const TReconciliationFinding &finding : check.run(day, money))
+        for (const TReconciliationFinding &finding : check.run(day, money, &bills))
             texts << finding.text;
         emit progress(++done, total);
     }

@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include <dirent.h>
@@ -18,18 +19,50 @@ bool sameLetter(QChar a, QChar b)
     return a == b || a.toCaseFolded() == b.toCaseFolded();
 }
 
+// ASCII letters fold as QChar folds them; no other character folds into
+// one of them.
+bool sameLetter(char a, char b)
+{
+    const auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return a == b || fold(a) == fold(b);
+}
+
+// A name or pattern held as Latin-1 bytes (only ASCII ones are).
+struct AsciiText
+{
+    const char *data;
+    qsizetype length;
+    qsizetype size() const { return length; }
+    char at(qsizetype i) const { return data[i]; }
+};
+
+bool isAscii(const char *text, qsizetype length)
+{
+    return std::all_of(text, text + length, [](char c) { return uchar(c) < 0x80; });
+}
+
+bool isChar(QChar c, char ascii)
+{
+    return c == QLatin1Char(ascii);
+}
+
+bool isChar(char c, char ascii)
+{
+    return c == ascii;
+}
+
 // Matches from name[n] and pattern[p] on; a "*" tries the shortest run
 // first and backs up to the last star only.
-bool matchFrom(const QString &name, const QString &pattern)
+template<typename Text>
+bool matchFrom(const Text &name, const Text &pattern)
 {
     qsizetype n = 0, p = 0, starP = -1, starN = 0;
     while (n < name.size()) {
-        if (p < pattern.size() && pattern.at(p) == QLatin1Char('*')) {
+        if (p < pattern.size() && isChar(pattern.at(p), '*')) {
             starP = p++;
             starN = n;
         } else if (p < pattern.size()
-                   && (pattern.at(p) == QLatin1Char('?')
-                       || sameLetter(pattern.at(p), name.at(n)))) {
+                   && (isChar(pattern.at(p), '?') || sameLetter(pattern.at(p), name.at(n)))) {
             ++p;
             ++n;
         } else if (starP >= 0) {
@@ -39,7 +72,7 @@ bool matchFrom(const QString &name, const QString &pattern)
             return false;
         }
     }
-    while (p < pattern.size() && pattern.at(p) == QLatin1Char('*'))
+    while (p < pattern.size() && isChar(pattern.at(p), '*'))
         ++p;
     return p == pattern.size();
 }
@@ -75,13 +108,24 @@ QStringList fileNamesMatching(const QString &dir, const QString &pattern)
     if (!d)
         return {};
     const int fd = ::dirfd(d);
+    // an ASCII name is matched in its bytes, before it is decoded
+    const QByteArray asciiPattern = pattern.toLatin1();
+    const bool asciiOnly = isAscii(asciiPattern.constData(), asciiPattern.size())
+                           && QString::fromLatin1(asciiPattern) == pattern;
+    const AsciiText bytePattern {asciiPattern.constData(), asciiPattern.size()};
     while (const dirent *entry = ::readdir(d)) {
         if (entry->d_name[0] == '.')
             continue;
-        const QString name = QFile::decodeName(entry->d_name);
-        if (!matchFrom(name, pattern) || !isFile(fd, *entry))
+        const qsizetype length = qsizetype(std::strlen(entry->d_name));
+        if (asciiOnly && isAscii(entry->d_name, length)) {
+            if (!matchFrom(AsciiText {entry->d_name, length}, bytePattern))
+                continue;
+        } else if (!matchFrom(QFile::decodeName(entry->d_name), pattern)) {
             continue;
-        items.push_back({name, QString()});
+        }
+        if (!isFile(fd, *entry))
+            continue;
+        items.push_back({QFile::decodeName(entry->d_name), QString()});
     }
     ::closedir(d);
     // The order QDir gives: its comparison of the lower-case names, through

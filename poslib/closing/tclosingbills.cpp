@@ -2,12 +2,12 @@
 
 #include "terror.h"
 #include "tfile.h"
+#include "tfilenames.h"
 #include "trecordcodec.h"
 #include "tround.h"
 #include "ttable.h"
 #include "ttableentry.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -68,8 +68,7 @@ TClosingTotals billTotals(const TTable &table)
 
 QList<QPair<long, QString>> dayBillFiles(const QString &dayDir)
 {
-    const QStringList names = QDir(dayDir).entryList(QStringList(QStringLiteral("a*")),
-                                                     QDir::Files | QDir::Hidden, QDir::Unsorted);
+    const QStringList names = fileNamesMatching(dayDir, QStringLiteral("a*"));
     QList<QPair<long, QString>> files;
     for (const QString &name : names) {
         if (name.contains(QLatin1Char('.')))

@@ -2,6 +2,7 @@
 
 #include "tcounter.h"
 #include "terror.h"
+#include "tfilenames.h"
 #include "tinstallation.h"
 
 #include <QDir>
@@ -117,8 +118,7 @@ void TClosingLedger::readDay(const QString &dir, const QDate &day)
             closing.journal = entry;
     }
 
-    const QStringList records
-            = QDir(dir).entryList(QStringList(QStringLiteral("closing-*.json")), QDir::Files);
+    const QStringList records = fileNamesMatching(dir, QStringLiteral("closing-*.json"));
     for (const QString &name : records) {
         const long z = TClosingRecord::zOfFileName(name);
         if (z <= 0)

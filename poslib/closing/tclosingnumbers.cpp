@@ -4,6 +4,7 @@
 #include "tclosingrecord.h"
 #include "tcounter.h"
 #include "terror.h"
+#include "tfilenames.h"
 #include "tinstallation.h"
 
 #include <QCoreApplication>
@@ -112,8 +113,8 @@ TUsedNumbers usedNumbers(const QString &root)
                     raise(used.z, used.zFile, entry.z, file);
             }
         }
-        const QStringList records = QDir(dayDir).entryList(
-                QStringList(QStringLiteral("closing-*.json")), QDir::Files);
+        const QStringList records
+                = Basics::fileNamesMatching(dayDir, QStringLiteral("closing-*.json"));
         for (const QString &name : records)
             raise(used.z, used.zFile, TClosingRecord::zOfFileName(name),
                   relativeDay(dayName, name));
@@ -126,8 +127,7 @@ TUsedNumbers usedNumbers(const QString &root)
 
 long recordedDayZ(const QString &dayDir)
 {
-    const QStringList records
-            = QDir(dayDir).entryList(QStringList(QStringLiteral("closing-*.json")), QDir::Files);
+    const QStringList records = Basics::fileNamesMatching(dayDir, QStringLiteral("closing-*.json"));
     for (const QString &name : records) {
         QFile file(dayDir + name);
         TClosingRecord record;

@@ -61,10 +61,12 @@ QString counterText(const TCounterCheck &check)
 class TVerifier
 {
 public:
-    TVerifier(const QString &root, const TClosingLedger &ledger, const QDate &day)
+    TVerifier(const QString &root, const TClosingLedger &ledger, const QDate &day,
+              TDayBillTotals *bills)
         : m_root(root)
         , m_ledger(ledger)
         , m_day(day)
+        , m_bills(bills)
     { }
 
     QList<TClosingFinding> run()
@@ -318,9 +320,23 @@ private:
     void checkDay(const QDate &date, const QList<const TClosing *> &closings)
     {
         const QString dayDir = closings.first()->dayDir;
+        // a bill's hash is compared with a record's only
+        const bool hashed
+                = std::any_of(closings.cbegin(), closings.cend(), [](const TClosing *closing) {
+                      return closing->hasRecord && closing->recordReadable;
+                  });
+        const QList<QPair<long, QString>> files = dayBillFiles(dayDir);
         QHash<QString, TStoredBill> stored;
-        for (const auto &file : dayBillFiles(dayDir))
-            stored.insert(file.second, readStoredBill(dayDir + file.second, date, m_root));
+        TClosingTotals totals;
+        for (const auto &file : files) {
+            TStoredBill bill = readStoredBill(dayDir + file.second, date, m_root,
+                                              hashed ? TBillHash::Taken : TBillHash::Skipped);
+            if (bill.ok)
+                addReconciledBill(totals, bill.totals);
+            stored.insert(file.second, std::move(bill));
+        }
+        if (m_bills)
+            m_bills->insert(date, totals);
 
         bool allRecorded = true;
         QHash<QString, long> recordedBy; // bill file -> the Z of the record naming it
@@ -338,7 +354,7 @@ private:
         }
 
         const bool pendingDay = m_ledger.hasPending() && m_ledger.pending().date == date;
-        for (const auto &file : dayBillFiles(dayDir)) {
+        for (const auto &file : files) {
             const TStoredBill &bill = stored[file.second];
             const QString name = relativeFile(date, file.second);
             if (!bill.readable) {
@@ -421,6 +437,7 @@ private:
     const QString m_root;
     const TClosingLedger &m_ledger;
     const QDate m_day;
+    TDayBillTotals *const m_bills;
     TAnchorReading m_anchor;
     long m_firstRecorded = 0; // from here on every closing has a record
     QList<TClosingFinding> m_findings;
@@ -429,9 +446,9 @@ private:
 } // namespace
 
 QList<TClosingFinding> verifyClosings(const QString &root, const TClosingLedger &ledger,
-                                      const QDate &day)
+                                      const QDate &day, TDayBillTotals *bills)
 {
-    return TVerifier(root, ledger, day).run();
+    return TVerifier(root, ledger, day, bills).run();
 }
 
 bool closingHolds(const QList<TClosingFinding> &findings, long z, const QDate &date)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "treconciliationcheck.h"
+
 #include <QDate>
 #include <QList>
 #include <QString>
@@ -52,9 +54,10 @@ struct TClosingFinding
 // of them) and journal lines without records. Closings made before the first record are
 // checked for Z continuity only. With a valid `day` only the findings of
 // that day's closings are made (a Z gap belongs to the closing after it).
-// Reads only. The findings come in Z order.
+// Reads only. The findings come in Z order. `bills`, when given, gets the
+// bills of each day checked, added up for TReconciliationCheck::run().
 QList<TClosingFinding> verifyClosings(const QString &root, const TClosingLedger &ledger,
-                                      const QDate &day = QDate());
+                                      const QDate &day = QDate(), TDayBillTotals *bills = nullptr);
 
 // True when none of `findings` concerns the closing `z` of `date` (a bill
 // added to its day concerns every closing of the day).

@@ -75,7 +75,39 @@ void addSide(Figures &figures, const TClosingTotals &totals, qint64 Figure::*sid
     }
 }
 
+// The bills of a day directory that load, added up.
+TClosingTotals dayBillTotals(const QString &dayDir, const QDate &day, const QString &root)
+{
+    TClosingTotals sum;
+    for (const auto &file : dayBillFiles(dayDir)) {
+        const TStoredBill stored
+                = readStoredBill(dayDir + file.second, day, root, TBillHash::Skipped);
+        if (stored.ok)
+            addReconciledBill(sum, stored.totals);
+    }
+    return sum;
+}
+
 } // namespace
+
+void addReconciledBill(TClosingTotals &sum, const TClosingTotals &bill)
+{
+    sum.amount += bill.amount;
+    for (auto it = bill.payments.cbegin(); it != bill.payments.cend(); ++it) {
+        auto payment = sum.payments.find(it.key());
+        if (payment == sum.payments.end())
+            payment = sum.payments.insert(it.key(), TClosingPayment {it->name, 0, 0});
+        payment->count += it->count;
+        payment->amount += it->amount;
+    }
+    for (auto it = bill.vatRates.cbegin(); it != bill.vatRates.cend(); ++it) {
+        TClosingVat &vat = sum.vatRates[it.key()];
+        vat.gross += it->gross;
+        vat.net += it->net;
+    }
+    sum.voidCount += bill.voidCount;
+    sum.voidAmount += bill.voidAmount;
+}
 
 TReconciliationCheck::TReconciliationCheck(const QString &root, const TClosingLedger &ledger)
     : m_root(root)
@@ -83,7 +115,8 @@ TReconciliationCheck::TReconciliationCheck(const QString &root, const TClosingLe
 { }
 
 QList<TReconciliationFinding> TReconciliationCheck::run(const QDate &day,
-                                                        const TCurrencies *currencies) const
+                                                        const TCurrencies *currencies,
+                                                        const TDayBillTotals *bills) const
 {
     // the closings of each day, in date order
     QMap<QDate, QList<const TClosing *>> days;
@@ -108,13 +141,10 @@ QList<TReconciliationFinding> TReconciliationCheck::run(const QDate &day,
         }
 
         // the bills as they lie in the day directory: their figures (their
-        // hashes are the verifier's)
-        for (const auto &file : dayBillFiles(dayDir)) {
-            const TStoredBill stored
-                    = readStoredBill(dayDir + file.second, date, m_root, TBillHash::Skipped);
-            if (stored.ok)
-                addSide(figures, stored.totals, &Figure::bills);
-        }
+        // hashes are the verifier's), added up once per day
+        const bool given = bills && bills->contains(date);
+        addSide(figures, given ? bills->value(date) : dayBillTotals(dayDir, date, m_root),
+                &Figure::bills);
 
         // the day summary, when there is one: reading it must not build it
         const QString summaryName = QStringLiteral("var/summary/") + summaryFileName(date);

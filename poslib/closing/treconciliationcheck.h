@@ -1,6 +1,9 @@
 #pragma once
 
+#include "tclosingrecord.h"
+
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -28,6 +31,16 @@ struct TReconciliationFinding
     QString text; // for the user, translated, naming every amount
 };
 
+// The bills of closed days added up as the reconciliation adds them, by
+// day: what a reader of the bills (the verifier) hands on, so that they
+// are not read a second time.
+using TDayBillTotals = QHash<QDate, TClosingTotals>;
+
+// Adds the totals of one bill to a day's as the reconciliation does: a
+// payment form keeps the name of the first bill that has it, even an
+// empty one (the figure is then called "payments").
+void addReconciledBill(TClosingTotals &sum, const TClosingTotals &bill);
+
 // Reconciles every closed day: the totals of its closing records (added up
 // over the day's closings), the tables its day summary holds and the bills
 // of its day directory, each added up as a closing record adds up its
@@ -41,9 +54,11 @@ public:
     TReconciliationCheck(const QString &root, const TClosingLedger &ledger);
 
     // The findings of every closed day, or of `day` alone when it is valid,
-    // in date order. `currencies` (may be null) writes the amounts.
+    // in date order. `currencies` (may be null) writes the amounts. The
+    // bills of a day in `bills` are taken from there; the others are read.
     QList<TReconciliationFinding> run(const QDate &day = QDate(),
-                                      const TCurrencies *currencies = nullptr) const;
+                                      const TCurrencies *currencies = nullptr,
+                                      const TDayBillTotals *bills = nullptr) const;
 
 private:
     const QString m_root;

@@ -1,37 +1,70 @@
 #include "closingtestsupport.h"
 
+#include "tclosingverifier.h"
 #include "testrecords.h"
 #include "treconciliationcheck.h"
 
 #include <QFile>
+
+#include <algorithm>
+#include <functional>
 
 namespace {
 
 class ReconciliationCheck : public ClosingTest
 {
 protected:
+    // The findings with the bills read by the check, which must be those
+    // with the bills the verifier read and handed on.
     QList<TReconciliationFinding> check(const QDate &day = QDate()) const
     {
-        return TReconciliationCheck(root(), TClosingLedger(root())).run(day);
+        const TClosingLedger ledger(root());
+        const QList<TReconciliationFinding> read = TReconciliationCheck(root(), ledger).run(day);
+        TDayBillTotals bills;
+        verifyClosings(root(), ledger, day, &bills);
+        const QList<TReconciliationFinding> given
+                = TReconciliationCheck(root(), ledger).run(day, nullptr, &bills);
+        EXPECT_EQ(texts(read), texts(given));
+        return read;
     }
     QString summaryOf(const QDate &date) const
     {
         return QStringLiteral("var/summary/") + date.toString(Qt::ISODate) + QStringLiteral(".dat");
     }
-    // Rewrites the file record by record, the first payment with another amount.
-    void editFirstPayment(const QString &file, qint64 amount)
+    // Rewrites the file record by record, the first payment edited.
+    void editFirstPayment(const QString &file, const std::function<void(TValue &)> &edit)
     {
         QByteArray edited;
         bool done = false;
         for (TValue record : records(dir.read(file))) {
             if (!done && record.getInt(QStringLiteral("type")) == EntryPay) {
-                record.setInt(QStringLiteral("amount"), amount);
+                edit(record);
                 done = true;
             }
             Basics::appendRecord(edited, record);
         }
         ASSERT_TRUE(done);
         dir.write(file, edited);
+    }
+    void editFirstPayment(const QString &file, qint64 amount)
+    {
+        editFirstPayment(file,
+                         [amount](TValue &pay) { pay.setInt(QStringLiteral("amount"), amount); });
+    }
+    void removeRecords(const QDate &day)
+    {
+        for (const QString &name : names(dayDir(day))) {
+            if (name.startsWith(QLatin1String("closing-"))) {
+                ASSERT_TRUE(QFile::remove(dir.file(dayDir(day) + name)));
+            }
+        }
+    }
+    static QStringList texts(const QList<TReconciliationFinding> &findings)
+    {
+        QStringList out;
+        for (const TReconciliationFinding &f : findings)
+            out << f.text;
+        return out;
     }
     static QStringList figures(const QList<TReconciliationFinding> &findings)
     {
@@ -101,11 +134,7 @@ TEST_F(ReconciliationCheck, ADayWithoutRecordsIsReconciledOnSummaryAndBills)
 {
     closeTwoDays();
     // as if closed before records were kept
-    for (const QString &name : names(dayDir(secondDay))) {
-        if (name.startsWith(QLatin1String("closing-"))) {
-            ASSERT_TRUE(QFile::remove(dir.file(dayDir(secondDay) + name)));
-        }
-    }
+    removeRecords(secondDay);
     EXPECT_TRUE(check(secondDay).isEmpty());
     editFirstPayment(summaryOf(secondDay), 1);
     const QList<TReconciliationFinding> findings = check(secondDay);
@@ -126,4 +155,25 @@ TEST_F(ReconciliationCheck, AMissingSummaryIsBuiltWhenNeededAndNoFinding)
     EXPECT_TRUE(check(firstDay).isEmpty());
     // and reading does not build it
     EXPECT_FALSE(QFile::exists(dir.file(summaryOf(firstDay))));
+}
+
+// Without records a payment form is called as the first bill that has it
+// calls it, even without a name, and not after a later bill's name.
+TEST_F(ReconciliationCheck, APaymentFormIsNamedAfterItsFirstBill)
+{
+    closeTwoDays();
+    removeRecords(secondDay);
+    QStringList bills;
+    for (const QString &name : names(dayDir(secondDay))) {
+        if (name.startsWith(QLatin1Char('a')))
+            bills << name;
+    }
+    ASSERT_EQ(2, bills.size());
+    std::sort(bills.begin(), bills.end());
+    editFirstPayment(dayDir(secondDay) + bills.last(),
+                     [](TValue &pay) { pay.setString(QStringLiteral("payformname"), "Cash"); });
+    editFirstPayment(summaryOf(secondDay), 1);
+    const QList<TReconciliationFinding> findings = check(secondDay);
+    ASSERT_EQ(1, findings.size());
+    EXPECT_EQ(QStringLiteral("payments (payment form 0)"), findings.first().figure);
 }
