@@ -149,6 +149,9 @@ QList<TReconciliationFinding> TReconciliationCheck::run(const QDate &day,
         // the day summary, when there is one: reading it must not build it
         const QString summaryName = QStringLiteral("var/summary/") + summaryFileName(date);
         TArchTable summary(m_root, date);
+        // a damaged summary is a finding, left as it is for whoever looks
+        // into it (a report would build it again)
+        summary.setReadOnly(true);
         const bool hasSummary = QFileInfo::exists(summary.filePath());
         QString summaryProblem;
         if (hasSummary) {
@@ -156,7 +159,7 @@ QList<TReconciliationFinding> TReconciliationCheck::run(const QDate &day,
                 while (std::unique_ptr<TTable> table {summary.nextTable()})
                     addSide(figures, billTotals(*table), &Figure::summary);
             } catch (const Basics::TError &e) {
-                summaryProblem = e.text();
+                summaryProblem = Basics::userText(e);
             }
         }
         const long lastZ = closings.last()->z;

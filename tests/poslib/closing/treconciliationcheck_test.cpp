@@ -177,3 +177,19 @@ TEST_F(ReconciliationCheck, APaymentFormIsNamedAfterItsFirstBill)
     ASSERT_EQ(1, findings.size());
     EXPECT_EQ(QStringLiteral("payments (payment form 0)"), findings.first().figure);
 }
+
+// A summary cut off after its closing is named, and left as it is: the
+// check reads only, and a report would build the summary again.
+TEST_F(ReconciliationCheck, ADamagedSummaryIsNamedAndLeftAsItIs)
+{
+    closeTwoDays();
+    const QByteArray whole = dir.read(summaryOf(firstDay));
+    const QByteArray cut = whole.left(whole.size() / 2);
+    dir.write(summaryOf(firstDay), cut);
+    const QList<TReconciliationFinding> findings = check(firstDay);
+    ASSERT_EQ(1, findings.size()) << texts(findings).join('|').toStdString();
+    EXPECT_EQ(summaryOf(firstDay), findings.first().file);
+    EXPECT_TRUE(findings.first().text.contains(QStringLiteral("cannot be read to reconcile it")))
+            << findings.first().text.toStdString();
+    EXPECT_EQ(cut, dir.read(summaryOf(firstDay)));
+}
