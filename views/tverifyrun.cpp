@@ -66,16 +66,13 @@ void TVerifyRun::work()
     } catch (const Basics::TError &) {
         // amounts in cents then
     }
-    const TReconciliationCheck check(m_root, ledger);
     int done = 1;
-    for (const QDate &day : std::as_const(days)) {
-        if (m_cancelled) {
-            emit finished(texts, true);
-            return;
-        }
-        for (const TReconciliationFinding &finding : check.run(day, money, &bills))
-            texts << finding.text;
-        emit progress(++done, total);
-    }
-    emit finished(texts, false);
+    const QList<TReconciliationFinding> findings
+            = TReconciliationCheck(m_root, ledger).run(QDate(), money, &bills, [&]() {
+                  emit progress(++done, total);
+                  return !m_cancelled;
+              });
+    for (const TReconciliationFinding &finding : findings)
+        texts << finding.text;
+    emit finished(texts, done < total);
 }

@@ -6,6 +6,7 @@
 #include "tclosingnumbers.h"
 #include "terror.h"
 #include "tinstallation.h"
+#include "ttwoatatime.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -13,6 +14,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <vector>
 
 namespace PosLib {
 
@@ -302,10 +304,35 @@ private:
                            .arg(record.previousZ));
     }
 
+    // The bill files of a day as they lie there, and the figures of those
+    // that load, added up.
+    struct StoredDay
+    {
+        QList<QPair<long, QString>> files;
+        QHash<QString, TStoredBill> bills;
+        TClosingTotals totals;
+    };
+
+    // `hashed`: each bill's SHA-256 is taken too.
+    static StoredDay readDay(const QString &dayDir, const QDate &date, const QString &root,
+                             bool hashed)
+    {
+        StoredDay day;
+        day.files = dayBillFiles(dayDir);
+        for (const auto &file : std::as_const(day.files)) {
+            TStoredBill bill = readStoredBill(dayDir + file.second, date, root,
+                                              hashed ? TBillHash::Taken : TBillHash::Skipped);
+            if (bill.ok)
+                addReconciledBill(day.totals, bill.totals);
+            day.bills.insert(file.second, std::move(bill));
+        }
+        return day;
+    }
+
     // Per day, each bill file read once: the recorded ones against their
     // hashes, every bill carrying a closing's Z in that closing's record,
     // bill files that no record names, and the day summary the day's last
-    // record left.
+    // record left. The bills of the next day are read meanwhile.
     void checkDays()
     {
         QHash<QDate, QList<const TClosing *>> days;
@@ -313,31 +340,39 @@ private:
             if (inScope(closing.date))
                 days[closing.date] << &closing;
         }
-        for (auto it = days.cbegin(); it != days.cend(); ++it)
-            checkDay(it.key(), it.value());
+        struct Day
+        {
+            QDate date;
+            QList<const TClosing *> closings;
+            QString dir;
+            bool hashed = false; // a bill's hash is compared with a record's only
+        };
+        std::vector<Day> order;
+        for (auto it = days.cbegin(); it != days.cend(); ++it) {
+            const bool hashed = std::any_of(it->cbegin(), it->cend(), [](const TClosing *closing) {
+                return closing->hasRecord && closing->recordReadable;
+            });
+            order.push_back({it.key(), it.value(), it->first()->dayDir, hashed});
+        }
+        const QString root = m_root;
+        Basics::makeTwoAtATime(
+                int(order.size()),
+                [&order, &root](int i) {
+                    const Day &day = order[size_t(i)];
+                    return readDay(day.dir, day.date, root, day.hashed);
+                },
+                [this, &order](int i, const StoredDay &stored) {
+                    const Day &day = order[size_t(i)];
+                    if (m_bills)
+                        m_bills->insert(day.date, stored.totals);
+                    checkDay(day.date, day.closings, stored);
+                    return true;
+                });
     }
 
-    void checkDay(const QDate &date, const QList<const TClosing *> &closings)
+    void checkDay(const QDate &date, const QList<const TClosing *> &closings, const StoredDay &day)
     {
-        const QString dayDir = closings.first()->dayDir;
-        // a bill's hash is compared with a record's only
-        const bool hashed
-                = std::any_of(closings.cbegin(), closings.cend(), [](const TClosing *closing) {
-                      return closing->hasRecord && closing->recordReadable;
-                  });
-        const QList<QPair<long, QString>> files = dayBillFiles(dayDir);
-        QHash<QString, TStoredBill> stored;
-        TClosingTotals totals;
-        for (const auto &file : files) {
-            TStoredBill bill = readStoredBill(dayDir + file.second, date, m_root,
-                                              hashed ? TBillHash::Taken : TBillHash::Skipped);
-            if (bill.ok)
-                addReconciledBill(totals, bill.totals);
-            stored.insert(file.second, std::move(bill));
-        }
-        if (m_bills)
-            m_bills->insert(date, totals);
-
+        const QHash<QString, TStoredBill> &stored = day.bills;
         bool allRecorded = true;
         QHash<QString, long> recordedBy; // bill file -> the Z of the record naming it
         QHash<long, const TClosing *> byZ;
@@ -354,8 +389,8 @@ private:
         }
 
         const bool pendingDay = m_ledger.hasPending() && m_ledger.pending().date == date;
-        for (const auto &file : files) {
-            const TStoredBill &bill = stored[file.second];
+        for (const auto &file : day.files) {
+            const TStoredBill &bill = *stored.constFind(file.second);
             const QString name = relativeFile(date, file.second);
             if (!bill.readable) {
                 add(TClosingFinding::BillUnreadable, 0, date, name,

@@ -8,12 +8,15 @@
 #include "tinstallation.h"
 #include "tpricetext.h"
 #include "ttable.h"
+#include "ttwoatatime.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMap>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace PosLib {
 
@@ -88,6 +91,114 @@ TClosingTotals dayBillTotals(const QString &dayDir, const QDate &day, const QStr
     return sum;
 }
 
+// The three sides of a closed day, added up.
+struct DaySides
+{
+    Figures figures;
+    // every closing of the day has a readable record
+    bool recorded = false;
+    bool hasSummary = false;
+    // why the summary could not be read; empty when it was
+    QString summaryProblem;
+    bool summarySide() const { return hasSummary && summaryProblem.isEmpty(); }
+};
+
+// The records of the day's closings, its bills (those of `bills` when it
+// has the day) and its summary, each added up.
+DaySides sidesOf(const QString &root, const QDate &date, const QList<const TClosing *> &closings,
+                 const TDayBillTotals *bills)
+{
+    DaySides sides;
+    Figures &figures = sides.figures;
+
+    // the records: every closing of the day must have one to add up
+    sides.recorded = true;
+    for (const TClosing *closing : closings)
+        sides.recorded = sides.recorded && closing->hasRecord && closing->recordReadable;
+    if (sides.recorded) {
+        for (const TClosing *closing : closings)
+            addSide(figures, closing->record.totals, &Figure::records);
+    }
+
+    // the bills as they lie in the day directory: their figures (their
+    // hashes are the verifier's), added up once per day
+    const bool given = bills && bills->contains(date);
+    addSide(figures,
+            given ? bills->value(date) : dayBillTotals(closings.first()->dayDir, date, root),
+            &Figure::bills);
+
+    // the day summary, when there is one: reading it must not build it
+    TArchTable summary(root, date);
+    // a damaged summary is a finding, left as it is for whoever looks into
+    // it (a report would build it again)
+    summary.setReadOnly(true);
+    sides.hasSummary = QFileInfo::exists(summary.filePath());
+    if (sides.hasSummary) {
+        try {
+            while (std::unique_ptr<TTable> table {summary.nextTable()})
+                addSide(figures, billTotals(*table), &Figure::summary);
+        } catch (const Basics::TError &e) {
+            sides.summaryProblem = Basics::userText(e);
+        }
+    }
+    return sides;
+}
+
+// The findings of a day whose last closing is `lastZ`: an unreadable
+// summary, and each figure on which the sides there are differ.
+void addFindings(QList<TReconciliationFinding> &findings, const QDate &date, long lastZ,
+                 const DaySides &sides, const TCurrencies *currencies)
+{
+    const QString summaryName = QStringLiteral("var/summary/") + summaryFileName(date);
+    if (!sides.summaryProblem.isEmpty()) {
+        TReconciliationFinding f;
+        f.z = lastZ;
+        f.date = date;
+        f.file = summaryName;
+        f.text = Text::tr("Z %1 (%2): the day summary %3 cannot be read to reconcile it: %4")
+                         .arg(lastZ)
+                         .arg(date.toString(Qt::ISODate), summaryName, sides.summaryProblem);
+        findings << f;
+    }
+    const bool recorded = sides.recorded;
+    const bool summarySide = sides.summarySide();
+    for (const Figure &figure : sides.figures) {
+        const bool recordsDiffer = recorded && figure.records != figure.bills;
+        const bool summaryDiffers = summarySide && figure.summary != figure.bills;
+        if (!recordsDiffer && !summaryDiffers
+            && !(recorded && summarySide && figure.records != figure.summary))
+            continue;
+        TReconciliationFinding f;
+        f.z = lastZ;
+        f.date = date;
+        f.figure = figure.name;
+        // the file of the side that stands alone: the summary when the
+        // records (if any) side with the bills, else the bills
+        const bool summaryAlone = summaryDiffers && (!recorded || figure.records == figure.bills);
+        f.file = summaryAlone ? summaryName : QStringLiteral("var/statist/") + statistDayName(date);
+        f.count = figure.count;
+        f.hasRecords = recorded;
+        f.records = figure.records;
+        f.hasSummary = summarySide;
+        f.summary = figure.summary;
+        f.bills = figure.bills;
+        auto value = [&](qint64 v) {
+            return figure.count ? QString::number(v) : moneyText(currencies, long(v));
+        };
+        QStringList amounts;
+        if (recorded)
+            amounts << Text::tr("the closing records %1").arg(value(figure.records));
+        if (summarySide)
+            amounts << Text::tr("the day summary %1").arg(value(figure.summary));
+        amounts << Text::tr("the bills %1").arg(value(figure.bills));
+        f.text = Text::tr("Z %1 (%2): %3 does not reconcile: %4")
+                         .arg(lastZ)
+                         .arg(date.toString(Qt::ISODate), figure.name,
+                              amounts.join(QStringLiteral(", ")));
+        findings << f;
+    }
+}
+
 } // namespace
 
 void addReconciledBill(TClosingTotals &sum, const TClosingTotals &bill)
@@ -116,7 +227,8 @@ TReconciliationCheck::TReconciliationCheck(const QString &root, const TClosingLe
 
 QList<TReconciliationFinding> TReconciliationCheck::run(const QDate &day,
                                                         const TCurrencies *currencies,
-                                                        const TDayBillTotals *bills) const
+                                                        const TDayBillTotals *bills,
+                                                        const std::function<bool()> &dayDone) const
 {
     // the closings of each day, in date order
     QMap<QDate, QList<const TClosing *>> days;
@@ -124,95 +236,23 @@ QList<TReconciliationFinding> TReconciliationCheck::run(const QDate &day,
         if (!day.isValid() || closing.date == day)
             days[closing.date] << &closing;
     }
+    std::vector<std::pair<QDate, QList<const TClosing *>>> order;
+    for (auto it = days.cbegin(); it != days.cend(); ++it)
+        order.emplace_back(it.key(), it.value());
     QList<TReconciliationFinding> findings;
-    for (auto it = days.cbegin(); it != days.cend(); ++it) {
-        const QDate date = it.key();
-        const QList<const TClosing *> &closings = it.value();
-        const QString dayDir = closings.first()->dayDir;
-        Figures figures;
-
-        // the records: every closing of the day must have one to add up
-        bool recorded = true;
-        for (const TClosing *closing : closings)
-            recorded = recorded && closing->hasRecord && closing->recordReadable;
-        if (recorded) {
-            for (const TClosing *closing : closings)
-                addSide(figures, closing->record.totals, &Figure::records);
-        }
-
-        // the bills as they lie in the day directory: their figures (their
-        // hashes are the verifier's), added up once per day
-        const bool given = bills && bills->contains(date);
-        addSide(figures, given ? bills->value(date) : dayBillTotals(dayDir, date, m_root),
-                &Figure::bills);
-
-        // the day summary, when there is one: reading it must not build it
-        const QString summaryName = QStringLiteral("var/summary/") + summaryFileName(date);
-        TArchTable summary(m_root, date);
-        // a damaged summary is a finding, left as it is for whoever looks
-        // into it (a report would build it again)
-        summary.setReadOnly(true);
-        const bool hasSummary = QFileInfo::exists(summary.filePath());
-        QString summaryProblem;
-        if (hasSummary) {
-            try {
-                while (std::unique_ptr<TTable> table {summary.nextTable()})
-                    addSide(figures, billTotals(*table), &Figure::summary);
-            } catch (const Basics::TError &e) {
-                summaryProblem = Basics::userText(e);
-            }
-        }
-        const long lastZ = closings.last()->z;
-        if (!summaryProblem.isEmpty()) {
-            TReconciliationFinding f;
-            f.z = lastZ;
-            f.date = date;
-            f.file = summaryName;
-            f.text = Text::tr("Z %1 (%2): the day summary %3 cannot be read to reconcile it: %4")
-                             .arg(lastZ)
-                             .arg(date.toString(Qt::ISODate), summaryName, summaryProblem);
-            findings << f;
-        }
-        const bool summarySide = hasSummary && summaryProblem.isEmpty();
-
-        for (const Figure &figure : std::as_const(figures)) {
-            const bool recordsDiffer = recorded && figure.records != figure.bills;
-            const bool summaryDiffers = summarySide && figure.summary != figure.bills;
-            if (!recordsDiffer && !summaryDiffers
-                && !(recorded && summarySide && figure.records != figure.summary))
-                continue;
-            TReconciliationFinding f;
-            f.z = lastZ;
-            f.date = date;
-            f.figure = figure.name;
-            // the file of the side that stands alone: the summary when the
-            // records (if any) side with the bills, else the bills
-            const bool summaryAlone
-                    = summaryDiffers && (!recorded || figure.records == figure.bills);
-            f.file = summaryAlone ? summaryName
-                                  : QStringLiteral("var/statist/") + statistDayName(date);
-            f.count = figure.count;
-            f.hasRecords = recorded;
-            f.records = figure.records;
-            f.hasSummary = summarySide;
-            f.summary = figure.summary;
-            f.bills = figure.bills;
-            auto value = [&](qint64 v) {
-                return figure.count ? QString::number(v) : moneyText(currencies, long(v));
-            };
-            QStringList sides;
-            if (recorded)
-                sides << Text::tr("the closing records %1").arg(value(figure.records));
-            if (summarySide)
-                sides << Text::tr("the day summary %1").arg(value(figure.summary));
-            sides << Text::tr("the bills %1").arg(value(figure.bills));
-            f.text = Text::tr("Z %1 (%2): %3 does not reconcile: %4")
-                             .arg(lastZ)
-                             .arg(date.toString(Qt::ISODate), figure.name,
-                                  sides.join(QStringLiteral(", ")));
-            findings << f;
-        }
-    }
+    // the next day is read while the findings of one are made
+    const QString root = m_root;
+    Basics::makeTwoAtATime(
+            int(order.size()),
+            [&order, &root, bills](int i) {
+                const auto &day = order[size_t(i)];
+                return sidesOf(root, day.first, day.second, bills);
+            },
+            [&order, &findings, currencies, &dayDone](int i, const DaySides &sides) {
+                const auto &day = order[size_t(i)];
+                addFindings(findings, day.first, day.second.last()->z, sides, currencies);
+                return !dayDone || dayDone();
+            });
     return findings;
 }
 

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 namespace PosLib {
 
 class TClosingLedger;
@@ -56,9 +58,12 @@ public:
     // The findings of every closed day, or of `day` alone when it is valid,
     // in date order. `currencies` (may be null) writes the amounts. The
     // bills of a day in `bills` are taken from there; the others are read.
+    // `dayDone`, when given, is called after each day; when it returns
+    // false the check stops there (the findings so far are returned).
     QList<TReconciliationFinding> run(const QDate &day = QDate(),
                                       const TCurrencies *currencies = nullptr,
-                                      const TDayBillTotals *bills = nullptr) const;
+                                      const TDayBillTotals *bills = nullptr,
+                                      const std::function<bool()> &dayDone = {}) const;
 
 private:
     const QString m_root;
