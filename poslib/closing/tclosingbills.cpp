@@ -82,12 +82,12 @@ QList<QPair<long, QString>> dayBillFiles(const QString &dayDir)
     return files;
 }
 
-TStoredBill readStoredBill(const QString &path, const QDate &day, const QString &root,
-                           TBillHash hash)
+namespace {
+
+// Reads the whole file into `bytes`; `stored` says whether it could.
+void readBillBytes(const QString &path, TStoredBill &stored, QByteArray &bytes)
 {
-    TStoredBill stored;
     stored.bill.file = QFileInfo(path).fileName();
-    QByteArray bytes;
     try {
         TFile file(path);
         file.open(QIODevice::ReadOnly);
@@ -95,9 +95,29 @@ TStoredBill readStoredBill(const QString &path, const QDate &day, const QString 
         file.close();
     } catch (const TFileError &e) {
         stored.error = e;
-        return stored;
+        return;
     }
     stored.readable = true;
+}
+
+} // namespace
+
+TStoredBill readableBill(const QString &path)
+{
+    TStoredBill stored;
+    QByteArray bytes;
+    readBillBytes(path, stored, bytes);
+    return stored;
+}
+
+TStoredBill readStoredBill(const QString &path, const QDate &day, const QString &root,
+                           TBillHash hash)
+{
+    TStoredBill stored;
+    QByteArray bytes;
+    readBillBytes(path, stored, bytes);
+    if (!stored.readable)
+        return stored;
     // hashed and read from the same bytes
     if (hash == TBillHash::Taken)
         stored.bill.sha256 = sha256Hex(bytes);

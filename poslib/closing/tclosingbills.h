@@ -44,6 +44,9 @@ struct TStoredBill
 enum class TBillHash { Taken, Skipped };
 TStoredBill readStoredBill(const QString &path, const QDate &day, const QString &root,
                            TBillHash hash = TBillHash::Taken);
+// Only whether the bill file can be read (`readable`, `error`, bill.file):
+// it is read, but neither hashed nor loaded (`ok` stays false).
+TStoredBill readableBill(const QString &path);
 
 // The totals of one bill (a table read whole), as a closing record adds
 // them up.

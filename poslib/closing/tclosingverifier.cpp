@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
+#include <QMap>
 #include <QSet>
 
 #include <algorithm>
@@ -313,15 +314,26 @@ private:
         TClosingTotals totals;
     };
 
-    // `hashed`: each bill's SHA-256 is taken too.
+    // What a day's bills are read for.
+    enum class Reading {
+        Readable, // whether they can be read: a day without records
+        Figures, // their figures too, to hand them on
+        Hashed, // their figures and SHA-256: a day with records
+    };
     static StoredDay readDay(const QString &dayDir, const QDate &date, const QString &root,
-                             bool hashed)
+                             Reading reading)
     {
         StoredDay day;
         day.files = dayBillFiles(dayDir);
         for (const auto &file : std::as_const(day.files)) {
-            TStoredBill bill = readStoredBill(dayDir + file.second, date, root,
-                                              hashed ? TBillHash::Taken : TBillHash::Skipped);
+            const QString path = dayDir + file.second;
+            if (reading == Reading::Readable) {
+                day.bills.insert(file.second, readableBill(path));
+                continue;
+            }
+            TStoredBill bill = readStoredBill(path, date, root,
+                                              reading == Reading::Hashed ? TBillHash::Taken
+                                                                         : TBillHash::Skipped);
             if (bill.ok)
                 addReconciledBill(day.totals, bill.totals);
             day.bills.insert(file.second, std::move(bill));
@@ -335,7 +347,8 @@ private:
     // record left. The bills of the next day are read meanwhile.
     void checkDays()
     {
-        QHash<QDate, QList<const TClosing *>> days;
+        // in date order, which the findings of a day that carry no Z keep
+        QMap<QDate, QList<const TClosing *>> days;
         for (const TClosing &closing : m_ledger.closings()) {
             if (inScope(closing.date))
                 days[closing.date] << &closing;
@@ -345,21 +358,27 @@ private:
             QDate date;
             QList<const TClosing *> closings;
             QString dir;
-            bool hashed = false; // a bill's hash is compared with a record's only
+            Reading reading = Reading::Readable;
         };
         std::vector<Day> order;
         for (auto it = days.cbegin(); it != days.cend(); ++it) {
-            const bool hashed = std::any_of(it->cbegin(), it->cend(), [](const TClosing *closing) {
-                return closing->hasRecord && closing->recordReadable;
-            });
-            order.push_back({it.key(), it.value(), it->first()->dayDir, hashed});
+            // a bill's hash is compared with a record's only; without a
+            // record of the day only an unreadable bill is a finding
+            const bool recorded
+                    = std::any_of(it->cbegin(), it->cend(), [](const TClosing *closing) {
+                          return closing->hasRecord && closing->recordReadable;
+                      });
+            const Reading reading = recorded  ? Reading::Hashed
+                                    : m_bills ? Reading::Figures
+                                              : Reading::Readable;
+            order.push_back({it.key(), it.value(), it->first()->dayDir, reading});
         }
         const QString root = m_root;
         Basics::makeTwoAtATime(
                 int(order.size()),
                 [&order, &root](int i) {
                     const Day &day = order[size_t(i)];
-                    return readDay(day.dir, day.date, root, day.hashed);
+                    return readDay(day.dir, day.date, root, day.reading);
                 },
                 [this, &order](int i, const StoredDay &stored) {
                     const Day &day = order[size_t(i)];

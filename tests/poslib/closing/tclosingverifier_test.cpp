@@ -1,5 +1,7 @@
 #include "closingtestsupport.h"
 
+#include "tfile.h"
+
 #include <QFile>
 
 #include <gtest/gtest.h>
@@ -142,4 +144,39 @@ TEST_F(ClosingTest, ClosingsBeforeTheFirstRecordAreCheckedForZContinuityOnly)
     // a gap among them still shows
     dir.write(QStringLiteral("var/statist/tag04.03.2014/turnover.z"), QByteArray());
     EXPECT_EQ(QList<K::Kind>({K::ZGap}), kinds(verify()));
+}
+
+// A bill file of a closed day that cannot be read is named, on a day with
+// records and on one without, whether the verifier also reads the bills'
+// figures for the reconciliation or not. A damaged bill that can be read
+// is no finding on a day without records.
+TEST_F(ClosingTest, AnUnreadableBillIsNamedOnEveryDay)
+{
+    const QByteArray big = billBytes(1, 7, 40);
+    dir.write(QStringLiteral("var/statist/tag03.03.2014/turnover.z"),
+              "1:2;;;;;Mon Mar 3 2014;old;1;0\r\n");
+    dir.write(QStringLiteral("var/statist/tag03.03.2014/a1"), big);
+    const QByteArray whole = billBytes(2, 7);
+    dir.write(QStringLiteral("var/statist/tag03.03.2014/a2"), whole.left(whole.size() - 3));
+    dir.write(QStringLiteral("var/statist/tag04.03.2014/turnover.z"),
+              "2:0;;;;;Tue Mar 4 2014;old;1;0\r\n");
+    TCounter(root(), QStringLiteral("counter.dat")).set(QStringLiteral("zcounter"), 3);
+    closeTwoDays();
+    ASSERT_TRUE(verify().isEmpty());
+    dir.write(dayDir(firstDay) + QStringLiteral("a1"), big);
+
+    const qint64 limit = Basics::TFile::maxReadSize();
+    Basics::TFile::setMaxReadSize(big.size() - 1);
+    const QList<TClosingFinding> findings = verify();
+    TDayBillTotals bills;
+    const QList<TClosingFinding> withBills
+            = verifyClosings(root(), TClosingLedger(root()), QDate(), &bills);
+    Basics::TFile::setMaxReadSize(limit);
+
+    EXPECT_EQ(texts(findings), texts(withBills));
+    ASSERT_EQ(QList<K::Kind>({K::BillUnreadable, K::BillUnreadable}), kinds(findings))
+            << texts(findings).join('|').toStdString();
+    // in the order of the days
+    EXPECT_EQ(QStringLiteral("var/statist/tag03.03.2014/a1"), findings[0].file);
+    EXPECT_EQ(dayDir(firstDay) + QStringLiteral("a1"), findings[1].file);
 }
