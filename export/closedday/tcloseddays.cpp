@@ -79,7 +79,7 @@ bool TClosedDays::load(const QDate &day, TClosedDay *out, QString *error) const
                 files << bill.file;
         } else {
             for (const TClosingBill &bill :
-                 closingContent(closing.dayDir, day, closing.z, m_root).bills)
+                 closingContent(closing.dayDir, day, closing.z, m_root, TBillHash::Skipped).bills)
                 files << bill.file;
         }
         for (const QString &file : std::as_const(files)) {

@@ -64,7 +64,9 @@ struct TClosingContent
     QList<TClosingBill> bills;
     TClosingTotals totals;
 };
-TClosingContent closingContent(const QString &dayDir, const QDate &day, long z,
-                               const QString &root);
+// `hash`: Skipped for a reader that only wants to know the bills (their
+// sha256 stays empty).
+TClosingContent closingContent(const QString &dayDir, const QDate &day, long z, const QString &root,
+                               TBillHash hash = TBillHash::Taken);
 
 } // namespace PosLib

@@ -15,6 +15,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace PosLib {
@@ -72,6 +73,14 @@ public:
         , m_bills(bills)
     { }
 
+    // Reads the bills of the days from `from` to `to` (each bound optional)
+    // only, and of days whose closings share a Z with one of those days.
+    void setBillDays(const QDate &from, const QDate &to)
+    {
+        m_billsFrom = from;
+        m_billsTo = to;
+    }
+
     QList<TClosingFinding> run()
     {
         m_anchor = readClosingAnchor(m_root);
@@ -94,6 +103,11 @@ public:
 
 private:
     bool inScope(const QDate &date) const { return !m_day.isValid() || date == m_day; }
+    bool isBillDay(const QDate &date) const
+    {
+        return (!m_billsFrom.isValid() || date >= m_billsFrom)
+               && (!m_billsTo.isValid() || date <= m_billsTo);
+    }
 
     void add(TClosingFinding::Kind kind, long z, const QDate &date, const QString &file,
              const QString &text)
@@ -353,6 +367,19 @@ private:
             if (inScope(closing.date))
                 days[closing.date] << &closing;
         }
+        // a day's findings carry its date and the Z of its closings (or
+        // none): a day left out concerns no closing of the bill days
+        QSet<long> billZ;
+        for (const TClosing &closing : m_ledger.closings()) {
+            if (isBillDay(closing.date))
+                billZ.insert(closing.z);
+        }
+        for (auto it = days.begin(); it != days.end();) {
+            const bool shares = std::any_of(it->cbegin(), it->cend(), [&](const TClosing *c) {
+                return billZ.contains(c->z);
+            });
+            it = isBillDay(it.key()) || shares ? std::next(it) : days.erase(it);
+        }
         struct Day
         {
             QDate date;
@@ -492,6 +519,8 @@ private:
     const TClosingLedger &m_ledger;
     const QDate m_day;
     TDayBillTotals *const m_bills;
+    QDate m_billsFrom;
+    QDate m_billsTo;
     TAnchorReading m_anchor;
     long m_firstRecorded = 0; // from here on every closing has a record
     QList<TClosingFinding> m_findings;
@@ -503,6 +532,14 @@ QList<TClosingFinding> verifyClosings(const QString &root, const TClosingLedger 
                                       const QDate &day, TDayBillTotals *bills)
 {
     return TVerifier(root, ledger, day, bills).run();
+}
+
+QList<TClosingFinding> verifyClosingsOf(const QString &root, const TClosingLedger &ledger,
+                                        const QDate &from, const QDate &to)
+{
+    TVerifier verifier(root, ledger, QDate(), nullptr);
+    verifier.setBillDays(from, to);
+    return verifier.run();
 }
 
 bool closingHolds(const QList<TClosingFinding> &findings, long z, const QDate &date)

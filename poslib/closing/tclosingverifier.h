@@ -59,6 +59,13 @@ struct TClosingFinding
 QList<TClosingFinding> verifyClosings(const QString &root, const TClosingLedger &ledger,
                                       const QDate &day = QDate(), TDayBillTotals *bills = nullptr);
 
+// The findings closingHolds() needs for the closings from `from` to `to`
+// (each bound optional): those of verifyClosings() but for the bills of
+// days outside, which are not read (unless a closing of theirs shares its Z
+// with one of the range). Whether a closing of the range holds is the same.
+QList<TClosingFinding> verifyClosingsOf(const QString &root, const TClosingLedger &ledger,
+                                        const QDate &from, const QDate &to);
+
 // True when none of `findings` concerns the closing `z` of `date` (a bill
 // added to its day concerns every closing of the day).
 bool closingHolds(const QList<TClosingFinding> &findings, long z, const QDate &date);

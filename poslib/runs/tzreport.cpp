@@ -87,7 +87,7 @@ TReconciliation TZReport::reconcile(const TClosingLedger &ledger, const TClosing
 TClosingList::TClosingList(const QString &root, const QDate &from, const QDate &to)
     : m_ledger(root)
 {
-    m_findings = verifyClosings(root, m_ledger);
+    m_findings = verifyClosingsOf(root, m_ledger, from, to);
     for (const TClosing &closing : m_ledger.closings()) {
         if ((from.isValid() && closing.date < from) || (to.isValid() && closing.date > to))
             continue;

@@ -42,7 +42,8 @@ public:
 
     const TClosingLedger &ledger() const { return m_ledger; }
     const QList<TClosingRow> &rows() const { return m_rows; }
-    // Every finding of the installation (not only those of the range).
+    // The findings that tell whether the closings of the range hold: every
+    // finding of the installation but those of bills outside the range.
     const QList<TClosingFinding> &findings() const { return m_findings; }
 
     // Fixed-width text: a title row, then one line per closing, amounts

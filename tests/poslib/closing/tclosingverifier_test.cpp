@@ -4,6 +4,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 using K = TClosingFinding;
@@ -179,4 +181,47 @@ TEST_F(ClosingTest, AnUnreadableBillIsNamedOnEveryDay)
     // in the order of the days
     EXPECT_EQ(QStringLiteral("var/statist/tag03.03.2014/a1"), findings[0].file);
     EXPECT_EQ(dayDir(firstDay) + QStringLiteral("a1"), findings[1].file);
+}
+
+// A list of the closings of some days reads the bills of those days only:
+// a bill changed on another day is not seen, and each closing of the range
+// holds or not as it does when every day is verified, also when another
+// day carries the Z of one of them.
+TEST_F(ClosingTest, TheClosingsOfARangeReadTheBillsOfItsDaysOnly)
+{
+    closeTwoDays();
+    QString bill;
+    for (const QString &name : names(dayDir(secondDay))) {
+        if (name.startsWith(QLatin1Char('a')))
+            bill = dayDir(secondDay) + name;
+    }
+    QByteArray bytes = dir.read(bill);
+    ASSERT_FALSE(bytes.isEmpty());
+    bytes[bytes.size() - 1] = char(bytes.at(bytes.size() - 1) ^ 1);
+    dir.write(bill, bytes);
+
+    auto sameHolds = [this](const QDate &day) {
+        const TClosingLedger ledger(root());
+        const QList<TClosingFinding> all = verifyClosings(root(), ledger);
+        const QList<TClosingFinding> range = verifyClosingsOf(root(), ledger, day, day);
+        for (const TClosing &closing : ledger.closings()) {
+            if (closing.date != day)
+                continue;
+            EXPECT_EQ(closingHolds(all, closing.z, day), closingHolds(range, closing.z, day))
+                    << closing.z << " " << texts(range).join('|').toStdString();
+        }
+        return range;
+    };
+    EXPECT_FALSE(kinds(sameHolds(firstDay)).contains(K::BillChanged));
+    EXPECT_TRUE(kinds(sameHolds(secondDay)).contains(K::BillChanged));
+
+    // Anna's record of the first day copied to the second: her Z is on both
+    // days, and the second day's bills of the same names concern it
+    const long anna = TClosingLedger(root()).closings().first().z;
+    const QString name = TClosingRecord::fileName(anna);
+    dir.write(dayDir(secondDay) + name, dir.read(dayDir(firstDay) + name));
+    const QList<TClosingFinding> first = sameHolds(firstDay);
+    EXPECT_TRUE(std::any_of(first.cbegin(), first.cend(), [&](const TClosingFinding &f) {
+        return f.kind == K::BillChanged && f.z == anna && f.date == secondDay;
+    })) << texts(first).join('|').toStdString();
 }
