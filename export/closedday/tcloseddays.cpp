@@ -4,6 +4,7 @@
 #include "terror.h"
 
 #include <QFileInfo>
+#include <QHash>
 
 #include <algorithm>
 
@@ -28,6 +29,32 @@ std::optional<qint64> countedCashDifference(const TClosing &closing)
         return std::nullopt;
     return closing.record.cashCount.difference();
 }
+
+namespace {
+
+// A bill file of a day, loaded as the exports load it.
+struct TLoadedBill
+{
+    std::shared_ptr<TTable> table;
+    int loaded = TTable::NoPath;
+    QString error; // why the file cannot be read; empty when it can
+};
+
+TLoadedBill loadBill(const QDate &day, const QString &dayDir, const QString &file,
+                     const QString &root)
+{
+    TLoadedBill bill;
+    bill.table = std::make_shared<TTable>(day, file.mid(1).toLong(), nullptr, root);
+    const QString path = dayDir + file;
+    try {
+        bill.loaded = bill.table->load(path, true, 0, nullptr, 0);
+    } catch (const TError &e) {
+        bill.error = userText(e, path);
+    }
+    return bill;
+}
+
+} // namespace
 
 TClosedDays::TClosedDays(const QString &root)
     : m_root(root)
@@ -68,39 +95,48 @@ bool TClosedDays::load(const QDate &day, TClosedDay *out, QString *error) const
         return false;
     }
 
+    // each bill file of the day is loaded once
+    QHash<QString, TLoadedBill> loaded;
+    auto billOf = [&](const TClosing &closing, const QString &file) -> const TLoadedBill & {
+        auto it = loaded.find(file);
+        if (it == loaded.end())
+            it = loaded.insert(file, loadBill(day, closing.dayDir, file, m_root));
+        return *it;
+    };
     for (const TClosing &closing : std::as_const(result.closings)) {
         if (const std::optional<qint64> difference = countedCashDifference(closing))
             result.cashDifferences.insert(closing.z, *difference);
         // the record names the bills; closings before records were kept
-        // are known by the Z stamp of their bills
+        // are known by the Z stamp of their bills (of those that load)
         QStringList files;
         if (closing.hasRecord) {
             for (const TClosingBill &bill : closing.record.bills)
                 files << bill.file;
         } else {
-            for (const TClosingBill &bill :
-                 closingContent(closing.dayDir, day, closing.z, m_root, TBillHash::Skipped).bills)
-                files << bill.file;
+            for (const auto &file : dayBillFiles(closing.dayDir)) {
+                const TLoadedBill &bill = billOf(closing, file.second);
+                if (!bill.error.isEmpty()) {
+                    *error = bill.error;
+                    return false;
+                }
+                if (bill.loaded == TTable::Loaded && bill.table->state() != TTable::Corrupt
+                    && bill.table->zCount() == closing.z)
+                    files << file.second;
+            }
         }
         for (const QString &file : std::as_const(files)) {
-            TClosedBill bill;
-            bill.file = file;
-            bill.z = closing.z;
-            bill.table = std::make_shared<TTable>(day, file.mid(1).toLong(), nullptr, m_root);
+            const TLoadedBill &bill = billOf(closing, file);
             const QString path = closing.dayDir + file;
-            int loaded = TTable::NoPath;
-            try {
-                loaded = bill.table->load(path, true, 0, nullptr, 0);
-            } catch (const TError &e) {
-                *error = userText(e, path);
+            if (!bill.error.isEmpty()) {
+                *error = bill.error;
                 return false;
             }
-            if (loaded != TTable::Loaded || bill.table->state() != TTable::Open
+            if (bill.loaded != TTable::Loaded || bill.table->state() != TTable::Open
                 || bill.table->isCutOff()) {
                 *error = tr("%1: the bill cannot be read (no complete table file)").arg(path);
                 return false;
             }
-            result.bills << bill;
+            result.bills << TClosedBill {file, closing.z, bill.table};
         }
     }
     std::stable_sort(result.bills.begin(), result.bills.end(),
