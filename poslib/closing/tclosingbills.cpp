@@ -165,12 +165,11 @@ void addTotals(TClosingTotals &sum, const TClosingTotals &bill)
     sum.voidAmount += bill.voidAmount;
 }
 
-TClosingContent closingContent(const QString &dayDir, const QDate &day, long z, const QString &root,
-                               TBillHash hash)
+TClosingContent closingContent(const QString &dayDir, const QDate &day, long z, const QString &root)
 {
     TClosingContent content;
     for (const auto &file : dayBillFiles(dayDir)) {
-        const TStoredBill stored = readStoredBill(dayDir + file.second, day, root, hash);
+        const TStoredBill stored = readStoredBill(dayDir + file.second, day, root);
         if (!stored.readable)
             throw *stored.error;
         if (!stored.ok || stored.zCount != z)

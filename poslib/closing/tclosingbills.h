@@ -64,9 +64,7 @@ struct TClosingContent
     QList<TClosingBill> bills;
     TClosingTotals totals;
 };
-// `hash`: Skipped for a reader that only wants to know the bills (their
-// sha256 stays empty).
-TClosingContent closingContent(const QString &dayDir, const QDate &day, long z, const QString &root,
-                               TBillHash hash = TBillHash::Taken);
+TClosingContent closingContent(const QString &dayDir, const QDate &day, long z,
+                               const QString &root);
 
 } // namespace PosLib
