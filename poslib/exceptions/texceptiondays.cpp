@@ -83,11 +83,29 @@ QByteArray TExceptionDays::stamp(const QDate &date) const
     return stamp;
 }
 
+void TExceptionDays::beginDay(const QDate &date)
+{
+    m_seenDate = date;
+    m_seenDay.clear();
+}
+
+void TExceptionDays::addTable(const TTableFacts &facts)
+{
+    m_walker.addTable(facts, m_seenDate, false, m_seenDay);
+}
+
+void TExceptionDays::endDay()
+{
+    m_seen.insert(m_seenDate, std::move(m_seenDay));
+    m_seenDay.clear();
+}
+
 void TExceptionDays::readAhead(const QDate &from, const QDate &to)
 {
     m_ahead.reset();
     // through the cache each day is looked at here
-    if ((m_cache && !m_readOnly) || !from.isValid() || !to.isValid() || from >= to)
+    if ((m_cache && !m_readOnly) || !from.isValid() || !to.isValid() || from >= to
+        || !m_seen.isEmpty())
         return;
     m_ahead = TReport::checkAhead({m_root}, from, to, buildStamp());
     m_aheadFrom = from;
@@ -115,6 +133,12 @@ QList<QByteArray> TExceptionDays::takeAhead(const QDate &date)
 bool TExceptionDays::readDay(const QDate &date, TExceptionDay &day)
 {
     day.clear();
+    const auto seen = m_seen.find(date);
+    if (seen != m_seen.end()) {
+        day = std::move(seen.value());
+        m_seen.erase(seen);
+        return !m_keepGoing || m_keepGoing();
+    }
     // found fresh and read ahead (a day read without the cache, or read-only)
     QList<QByteArray> ahead = takeAhead(date);
     if (!ahead.isEmpty()) {

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "texceptionday.h"
+#include "treport.h"
 
 #include <QByteArray>
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -26,14 +28,16 @@ class TTableList;
 // rules and options, and read from there while the day summary is the one
 // they were made of; the cache follows the engine's (the same stamp of the
 // summary, the same pruning of old folders, left alone when it cannot be
-// written).
-class TExceptionDays
+// written). A day another run reads whole from its summary (the report
+// engine's run for the takings, given this as its TSummaryTables) is taken
+// from that read instead of being read again.
+class TExceptionDays : public TSummaryTables
 {
 public:
     // `options` names everything besides the tables that changes a day's
     // entries (the rules, the table choice); `walker` must outlive this.
     TExceptionDays(const QString &root, const TExceptionWalker &walker, const QString &options);
-    ~TExceptionDays();
+    ~TExceptionDays() override;
 
     void setCache(bool on) { m_cache = on; }
     // Nothing written into the installation: no day summary built or
@@ -43,12 +47,20 @@ public:
     // Called before each table; false stops the read.
     void setKeepGoing(std::function<bool()> keepGoing) { m_keepGoing = std::move(keepGoing); }
 
+    // The tables of a day another run reads from its summary.
+    void beginDay(const QDate &date) override;
+    void addTable(const TTableFacts &facts) override;
+    void endDay() override;
+
     // Looks at the closed days from `from` to `to` a day ahead on another
     // thread when they are read from their summaries (without the cache,
     // or read-only): there each summary's freshness is checked and its
-    // bytes are read. The days are then read in order, each once.
+    // bytes are read. The days are then read in order, each once. Not
+    // when another run has read days here already: the others are read in
+    // their turn.
     void readAhead(const QDate &from, const QDate &to);
-    // A closed day into `day` (cleared first); false when stopped.
+    // A closed day into `day` (cleared first); false when stopped. A day
+    // another run read whole is taken from there.
     bool readDay(const QDate &date, TExceptionDay &day);
     // The current data: the paid tables of var/archives, and with
     // `withOpenTables` the open ones of var/tables (held ones left out).
@@ -89,6 +101,10 @@ private:
     std::unique_ptr<TDayCacheReader> m_ahead;
     QDate m_aheadFrom;
     int m_aheadNext = 0;
+    // the days other runs read whole, and the one they are reading
+    QHash<QDate, TExceptionDay> m_seen;
+    QDate m_seenDate;
+    TExceptionDay m_seenDay;
 };
 
 } // namespace PosLib

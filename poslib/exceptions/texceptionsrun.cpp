@@ -3,6 +3,7 @@
 #include "tcurrencies.h"
 #include "tdayaggregate.h"
 #include "texceptiondays.h"
+#include "texceptionwalker.h"
 #include "trepdata.h"
 #include "treport.h"
 #include "tsummary.h"
@@ -121,11 +122,26 @@ TExceptionsResult TExceptionsRun::run(const TExceptionsRequest &request)
     // one week: its figures are the range's
     const bool ownWeeks = periods.size() > 2;
     for (const TExceptionSource &source : sources) {
+        const TExceptionWalker walker(source.root, result.rules, request.choice);
+        const QString options = result.rules.text()
+                                + QStringLiteral("\nturnover %1 trainee %2 credits %3")
+                                          .arg(request.choice.turnoverType)
+                                          .arg(request.choice.traineeType)
+                                          .arg(request.choice.withoutCredits ? 0 : 1);
+        TExceptionDays days(source.root, walker, options);
+        days.setCache(request.dayCache);
+        days.setReadOnly(request.readOnly);
+        days.setKeepGoing([this] { return !m_stopped; });
+        // without the cache the engine reads the day summaries the entries
+        // come from too (through the cache, each side has its own)
+        if (!request.dayCache || request.readOnly)
+            m_entryDays = &days;
         if (ownWeeks)
             readWeekTakings(source, request, periods);
         else
             readTakings(source, request, periods[0].from, periods[0].to, periods[0].tally);
-        if (m_stopped || !readEntries(source, request, result.rules, periods, result))
+        m_entryDays = nullptr;
+        if (m_stopped || !readEntries(source, days, request, periods, result))
             break;
     }
     if (m_stopped) {
@@ -212,6 +228,7 @@ bool TExceptionsRun::fillTakings(const TExceptionSource &source, const TExceptio
     connect(&report, &TReport::sigDate, this, &TExceptionsRun::sigDate);
     connect(&report, &TReport::sigNotice, this, &TExceptionsRun::sigNotice);
     m_report = &report;
+    report.setSummaryTables(m_entryDays);
     if (from.isValid())
         report.runRange(&takings.waiters, &takings.centers, from, to);
     else
@@ -255,20 +272,10 @@ void TExceptionsRun::setTakings(const TExceptionSource &source, const TException
     }
 }
 
-bool TExceptionsRun::readEntries(const TExceptionSource &source, const TExceptionsRequest &request,
-                                 const TExceptionRules &rules, QList<Period> &periods,
+bool TExceptionsRun::readEntries(const TExceptionSource &source, TExceptionDays &days,
+                                 const TExceptionsRequest &request, QList<Period> &periods,
                                  TExceptionsResult &result)
 {
-    const TExceptionWalker walker(source.root, rules, request.choice);
-    const QString options = rules.text()
-                            + QStringLiteral("\nturnover %1 trainee %2 credits %3")
-                                      .arg(request.choice.turnoverType)
-                                      .arg(request.choice.traineeType)
-                                      .arg(request.choice.withoutCredits ? 0 : 1);
-    TExceptionDays days(source.root, walker, options);
-    days.setCache(request.dayCache);
-    days.setReadOnly(request.readOnly);
-    days.setKeepGoing([this] { return !m_stopped; });
     TExceptionDay day;
     auto take = [&](const QDate &date) {
         for (int i = 0; i < periods.size(); ++i) {

@@ -12,6 +12,7 @@
 
 namespace PosLib {
 
+class TExceptionDays;
 class TReport;
 class TWorkspaceLists;
 
@@ -121,8 +122,10 @@ private:
                      const QDate &from, const QDate &to, Takings &takings);
     void setTakings(const TExceptionSource &source, const TExceptionsRequest &request,
                     const Takings &takings, bool current, TExceptionTally &tally);
-    bool readEntries(const TExceptionSource &source, const TExceptionsRequest &request,
-                     const TExceptionRules &rules, QList<Period> &periods,
+    // The entries of the days into `result` and the periods' tallies,
+    // through `days`.
+    bool readEntries(const TExceptionSource &source, TExceptionDays &days,
+                     const TExceptionsRequest &request, QList<Period> &periods,
                      TExceptionsResult &result);
     void configure(TReport &report, const TExceptionsRequest &request) const;
 
@@ -131,6 +134,9 @@ private:
     QString m_root;
     QList<TExceptionSource> m_sources;
     TReport *m_report = nullptr; // the engine's run going on, for setStopped()
+    // the entries' days, shown the summaries the engine reads for the
+    // takings (runs without the cache) so that each is read once
+    TExceptionDays *m_entryDays = nullptr;
     bool m_stopped = false;
 };
 

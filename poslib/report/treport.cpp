@@ -449,6 +449,8 @@ bool TReport::readSummary(const QString &path, const QDate &day, const Groups &g
     if (!m_facts)
         m_facts = std::make_unique<TTableFacts>();
     TTableFacts &facts = *m_facts;
+    if (m_summaryTables)
+        m_summaryTables->beginDay(day);
     for (;;) {
         bool more = false;
         try {
@@ -479,10 +481,14 @@ bool TReport::readSummary(const QString &path, const QDate &day, const Groups &g
         if (!more)
             break;
         Q_EMIT sigProgress(int(summary.position()));
+        if (m_summaryTables)
+            m_summaryTables->addTable(facts);
         processTable(facts, nullptr, &summary, groups, m_counts);
         if (m_stopped)
             return false;
     }
+    if (m_summaryTables)
+        m_summaryTables->endDay();
     return true;
 }
 

@@ -31,6 +31,20 @@ class TTableEntry;
 class TTableFacts;
 struct TTableFiles;
 
+// Sees the tables of the closed days a run reads from their day summaries,
+// besides the run: each day begun, each of its tables (every one, whatever
+// the run's choice), and the end of a day read whole. A day begun and not
+// ended (a damaged summary, a stop) is incomplete; a day read from its
+// table files instead, or answered from the cache, is not seen at all.
+class TSummaryTables
+{
+public:
+    virtual ~TSummaryTables() = default;
+    virtual void beginDay(const QDate &day) = 0;
+    virtual void addTable(const TTableFacts &facts) = 0;
+    virtual void endDay() = 0;
+};
+
 // Walks the table files of an installation (or of the terminals of one
 // outlet) for a range of days, or the current unclosed data, and feeds the
 // accepted entries into per-waiter and per-cost-center groups. Progress is
@@ -126,6 +140,9 @@ public:
     using DaySource
             = std::function<bool(const QDate &day, TRepWaiters *waiters, TRepCenters *centers)>;
     void setDaySource(DaySource source) { m_daySource = std::move(source); }
+    // Shows the tables read from day summaries to `tables` as well (null:
+    // to none); for a run over one data path. Not owned.
+    void setSummaryTables(TSummaryTables *tables) { m_summaryTables = tables; }
 
     // New groupings filled over from..to (invalid dates: the report date);
     // the caller owns them.
@@ -262,6 +279,7 @@ private:
     bool m_dayCache = false;
     bool m_readOnly = false;
     DaySource m_daySource;
+    TSummaryTables *m_summaryTables = nullptr;
     // a cache write failed: none tried again in this run
     bool m_cacheReadOnly = false;
     // writes the cached days, here and on the reader's workers

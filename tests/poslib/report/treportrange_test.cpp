@@ -7,6 +7,7 @@
 #include "trepdata.h"
 #include "trepdatafixture.h"
 #include "treport.h"
+#include "ttablefacts.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -34,10 +35,11 @@ protected:
     void SetUp() override { smalldemo::writeFiveDays(root()); }
     QString root() const { return dir.path(); }
 
-    QString run(bool readOnly)
+    QString run(bool readOnly, TSummaryTables *shown = nullptr)
     {
         TReport report(QDate(), nullptr, root());
         report.setReadOnly(readOnly);
+        report.setSummaryTables(shown);
         TRepWaiters groups(nullptr, root());
         groups.setKeepRecords(true);
         EXPECT_TRUE(report.runRange(&groups, nullptr, First, Last));
@@ -147,4 +149,71 @@ TEST_F(ReportRangeWithoutCache, SummariesReadAheadAreTheFilesChecked)
     state = read(First);
     EXPECT_FALSE(state.fresh);
     EXPECT_TRUE(state.summaryBytes.isEmpty());
+}
+
+namespace {
+
+// What a run showed of each day: its tables (where each ends), and
+// whether the day ended.
+struct ShownDays : TSummaryTables
+{
+    void beginDay(const QDate &day) override
+    {
+        current = day;
+        ++begun[day];
+        tables[day].clear();
+    }
+    void addTable(const TTableFacts &facts) override { tables[current] << facts.end(); }
+    void endDay() override { ended << current; }
+
+    QDate current;
+    QMap<QDate, int> begun;
+    QMap<QDate, QList<qint64>> tables;
+    QList<QDate> ended;
+};
+
+// Where each table of a day summary ends, as read alone.
+QList<qint64> billsOf(const QString &root, const QDate &day)
+{
+    TArchTable summary(root, day);
+    summary.setReadOnly(true);
+    TTableFacts facts;
+    QList<qint64> bills;
+    while (summary.nextTable(facts))
+        bills << facts.end();
+    return bills;
+}
+
+} // namespace
+
+// Another reader of the summaries (the exceptions' entries) is shown each
+// table of each day the run reads from its summary, in the summary's
+// order; a day read from its bills instead is not shown.
+TEST_F(ReportRangeWithoutCache, TablesOfEachSummaryAreShownOnce)
+{
+    ShownDays plain;
+    const QString figures = run(false, &plain);
+    EXPECT_EQ(figures, run(false));
+    QList<QDate> days;
+    for (QDate d = First; d <= Last; d = d.addDays(1)) {
+        days << d;
+        EXPECT_EQ(1, plain.begun.value(d)) << qPrintable(d.toString());
+        const QList<qint64> bills = billsOf(root(), d);
+        EXPECT_FALSE(bills.isEmpty());
+        EXPECT_EQ(bills, plain.tables.value(d)) << qPrintable(d.toString());
+    }
+    EXPECT_EQ(days, plain.ended);
+
+    // read-only, a day whose bill changed is read from its bills
+    correctABill(Last);
+    ShownDays readOnly;
+    run(true, &readOnly);
+    EXPECT_EQ(0, readOnly.begun.value(Last));
+    days.removeLast();
+    EXPECT_EQ(days, readOnly.ended);
+    // a run that may write builds its summary again, and shows it
+    ShownDays rebuilt;
+    run(false, &rebuilt);
+    EXPECT_EQ(billsOf(root(), Last), rebuilt.tables.value(Last));
+    EXPECT_EQ(Last, rebuilt.ended.value(rebuilt.ended.size() - 1));
 }
