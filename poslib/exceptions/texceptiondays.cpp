@@ -83,21 +83,30 @@ QByteArray TExceptionDays::stamp(const QDate &date) const
     return stamp;
 }
 
+// Through the cache a day is read here or taken from its cached entries,
+// which keeps them for the next run.
 void TExceptionDays::beginDay(const QDate &date)
 {
-    m_seenDate = date;
+    m_seenDate = m_cache && !m_readOnly ? QDate() : date;
     m_seenDay.clear();
 }
 
 void TExceptionDays::addTable(const TTableFacts &facts)
 {
-    m_walker.addTable(facts, m_seenDate, false, m_seenDay);
+    if (m_seenDate.isValid())
+        m_walker.addTable(facts, m_seenDate, false, m_seenDay);
 }
 
 void TExceptionDays::endDay()
 {
-    m_seen.insert(m_seenDate, std::move(m_seenDay));
+    if (m_seenDate.isValid())
+        m_seen.insert(m_seenDate, std::move(m_seenDay));
     m_seenDay.clear();
+}
+
+void TExceptionDays::foundFresh(const QDate &date)
+{
+    m_fresh.insert(date);
 }
 
 void TExceptionDays::readAhead(const QDate &from, const QDate &to)
@@ -146,10 +155,12 @@ bool TExceptionDays::readDay(const QDate &date, TExceptionDay &day)
         m_ahead->giveBack(std::move(ahead));
         return read;
     }
-    // a day summary older than a table file of its day is built again
+    // a day summary older than a table file of its day is built again;
+    // one found fresh by the takings' run is the one their figures are of
     TArchTable summary(m_root, date);
     const QFileInfo info(summary.filePath());
-    const bool stale = info.exists() && summary.hasTablesNewerThan(info.lastModified());
+    const bool stale = info.exists() && !m_fresh.remove(date)
+                       && summary.hasTablesNewerThan(info.lastModified());
     if (m_readOnly) {
         if (info.exists() && !stale)
             return readSummary(date, day);

@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -28,10 +29,12 @@ class TTableList;
 // rules and options, and read from there while the day summary is the one
 // they were made of; the cache follows the engine's (the same stamp of the
 // summary, the same pruning of old folders, left alone when it cannot be
-// written). A day another run reads whole from its summary (the report
-// engine's run for the takings, given this as its TSummaryTables) is taken
-// from that read instead of being read again.
-class TExceptionDays : public TSummaryTables
+// written). Another run over the same days (the report engine's for the
+// takings, given this as its TSummaryWatcher) spares reading them again:
+// without the cache a day it read whole from its summary is taken from that
+// read; through the cache a day whose summary it found fresh is not checked
+// again.
+class TExceptionDays : public TSummaryWatcher
 {
 public:
     // `options` names everything besides the tables that changes a day's
@@ -47,10 +50,11 @@ public:
     // Called before each table; false stops the read.
     void setKeepGoing(std::function<bool()> keepGoing) { m_keepGoing = std::move(keepGoing); }
 
-    // The tables of a day another run reads from its summary.
+    // The days another run reads.
     void beginDay(const QDate &date) override;
     void addTable(const TTableFacts &facts) override;
     void endDay() override;
+    void foundFresh(const QDate &date) override;
 
     // Looks at the closed days from `from` to `to` a day ahead on another
     // thread when they are read from their summaries (without the cache,
@@ -105,6 +109,8 @@ private:
     QHash<QDate, TExceptionDay> m_seen;
     QDate m_seenDate;
     TExceptionDay m_seenDay;
+    // the days whose summaries other runs found fresh for the cache
+    QSet<QDate> m_fresh;
 };
 
 } // namespace PosLib

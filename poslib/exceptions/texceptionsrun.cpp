@@ -132,10 +132,9 @@ TExceptionsResult TExceptionsRun::run(const TExceptionsRequest &request)
         days.setCache(request.dayCache);
         days.setReadOnly(request.readOnly);
         days.setKeepGoing([this] { return !m_stopped; });
-        // without the cache the engine reads the day summaries the entries
-        // come from too (through the cache, each side has its own)
-        if (!request.dayCache || request.readOnly)
-            m_entryDays = &days;
+        // the engine reads or checks the day summaries the entries come
+        // from too
+        m_entryDays = &days;
         if (ownWeeks)
             readWeekTakings(source, request, periods);
         else
@@ -228,7 +227,7 @@ bool TExceptionsRun::fillTakings(const TExceptionSource &source, const TExceptio
     connect(&report, &TReport::sigDate, this, &TExceptionsRun::sigDate);
     connect(&report, &TReport::sigNotice, this, &TExceptionsRun::sigNotice);
     m_report = &report;
-    report.setSummaryTables(m_entryDays);
+    report.setSummaryWatcher(m_entryDays);
     if (from.isValid())
         report.runRange(&takings.waiters, &takings.centers, from, to);
     else

@@ -134,8 +134,8 @@ private:
     QString m_root;
     QList<TExceptionSource> m_sources;
     TReport *m_report = nullptr; // the engine's run going on, for setStopped()
-    // the entries' days, shown the summaries the engine reads for the
-    // takings (runs without the cache) so that each is read once
+    // the entries' days, shown the days the engine reads for the takings
+    // so that each is read (or checked) once
     TExceptionDays *m_entryDays = nullptr;
     bool m_stopped = false;
 };

@@ -318,6 +318,8 @@ bool TReport::runCachedDay(TRepWaiters *waiters, TRepCenters *centers, const QDa
     // anything else is looked at again here, where a stale summary goes
     const bool fresh = ahead && ahead->checked && ahead->fresh;
     const QByteArray stamp = fresh ? ahead->stamp : summaryStamp(day, true);
+    if (m_summaryWatcher && !stamp.isEmpty())
+        m_summaryWatcher->foundFresh(day);
     bool merged[2] = {!waiters, !centers};
     if (!stamp.isEmpty()) {
         QByteArray blobs[2];
@@ -449,8 +451,8 @@ bool TReport::readSummary(const QString &path, const QDate &day, const Groups &g
     if (!m_facts)
         m_facts = std::make_unique<TTableFacts>();
     TTableFacts &facts = *m_facts;
-    if (m_summaryTables)
-        m_summaryTables->beginDay(day);
+    if (m_summaryWatcher)
+        m_summaryWatcher->beginDay(day);
     for (;;) {
         bool more = false;
         try {
@@ -481,14 +483,14 @@ bool TReport::readSummary(const QString &path, const QDate &day, const Groups &g
         if (!more)
             break;
         Q_EMIT sigProgress(int(summary.position()));
-        if (m_summaryTables)
-            m_summaryTables->addTable(facts);
+        if (m_summaryWatcher)
+            m_summaryWatcher->addTable(facts);
         processTable(facts, nullptr, &summary, groups, m_counts);
         if (m_stopped)
             return false;
     }
-    if (m_summaryTables)
-        m_summaryTables->endDay();
+    if (m_summaryWatcher)
+        m_summaryWatcher->endDay();
     return true;
 }
 

@@ -31,18 +31,20 @@ class TTableEntry;
 class TTableFacts;
 struct TTableFiles;
 
-// Sees the tables of the closed days a run reads from their day summaries,
-// besides the run: each day begun, each of its tables (every one, whatever
-// the run's choice), and the end of a day read whole. A day begun and not
-// ended (a damaged summary, a stop) is incomplete; a day read from its
-// table files instead, or answered from the cache, is not seen at all.
-class TSummaryTables
+// Sees the closed days a run reads, besides the run. Of a day read from its
+// day summaries: the day begun, each of its tables (every one, whatever the
+// run's choice), and the end of a day read whole. A day begun and not ended
+// (a damaged summary, a stop) is incomplete; a day read from its table
+// files instead is not seen. Of a day the cache answers or keeps: that its
+// summary was found no older than the day's table files.
+class TSummaryWatcher
 {
 public:
-    virtual ~TSummaryTables() = default;
+    virtual ~TSummaryWatcher() = default;
     virtual void beginDay(const QDate &day) = 0;
     virtual void addTable(const TTableFacts &facts) = 0;
     virtual void endDay() = 0;
+    virtual void foundFresh(const QDate &day) = 0;
 };
 
 // Walks the table files of an installation (or of the terminals of one
@@ -140,9 +142,9 @@ public:
     using DaySource
             = std::function<bool(const QDate &day, TRepWaiters *waiters, TRepCenters *centers)>;
     void setDaySource(DaySource source) { m_daySource = std::move(source); }
-    // Shows the tables read from day summaries to `tables` as well (null:
-    // to none); for a run over one data path. Not owned.
-    void setSummaryTables(TSummaryTables *tables) { m_summaryTables = tables; }
+    // Shows the days read to `watcher` as well (null: to none); for a run
+    // over one data path. Not owned.
+    void setSummaryWatcher(TSummaryWatcher *watcher) { m_summaryWatcher = watcher; }
 
     // New groupings filled over from..to (invalid dates: the report date);
     // the caller owns them.
@@ -279,7 +281,7 @@ private:
     bool m_dayCache = false;
     bool m_readOnly = false;
     DaySource m_daySource;
-    TSummaryTables *m_summaryTables = nullptr;
+    TSummaryWatcher *m_summaryWatcher = nullptr;
     // a cache write failed: none tried again in this run
     bool m_cacheReadOnly = false;
     // writes the cached days, here and on the reader's workers

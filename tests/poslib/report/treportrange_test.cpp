@@ -35,11 +35,12 @@ protected:
     void SetUp() override { smalldemo::writeFiveDays(root()); }
     QString root() const { return dir.path(); }
 
-    QString run(bool readOnly, TSummaryTables *shown = nullptr)
+    QString run(bool readOnly, TSummaryWatcher *shown = nullptr, bool cache = false)
     {
         TReport report(QDate(), nullptr, root());
         report.setReadOnly(readOnly);
-        report.setSummaryTables(shown);
+        report.setDayCache(cache);
+        report.setSummaryWatcher(shown);
         TRepWaiters groups(nullptr, root());
         groups.setKeepRecords(true);
         EXPECT_TRUE(report.runRange(&groups, nullptr, First, Last));
@@ -153,9 +154,9 @@ TEST_F(ReportRangeWithoutCache, SummariesReadAheadAreTheFilesChecked)
 
 namespace {
 
-// What a run showed of each day: its tables (where each ends), and
-// whether the day ended.
-struct ShownDays : TSummaryTables
+// What a run showed of each day: its tables (where each ends), whether
+// the day ended, whether it was found fresh.
+struct ShownDays : TSummaryWatcher
 {
     void beginDay(const QDate &day) override
     {
@@ -165,11 +166,13 @@ struct ShownDays : TSummaryTables
     }
     void addTable(const TTableFacts &facts) override { tables[current] << facts.end(); }
     void endDay() override { ended << current; }
+    void foundFresh(const QDate &day) override { fresh << day; }
 
     QDate current;
     QMap<QDate, int> begun;
     QMap<QDate, QList<qint64>> tables;
     QList<QDate> ended;
+    QList<QDate> fresh;
 };
 
 // Where each table of a day summary ends, as read alone.
@@ -216,4 +219,33 @@ TEST_F(ReportRangeWithoutCache, TablesOfEachSummaryAreShownOnce)
     run(false, &rebuilt);
     EXPECT_EQ(billsOf(root(), Last), rebuilt.tables.value(Last));
     EXPECT_EQ(Last, rebuilt.ended.value(rebuilt.ended.size() - 1));
+}
+
+// Through the cache, a day the cache answers or keeps is shown as found
+// fresh, so that another reader of it need not look at its table files
+// again; a day whose bill changed is not, and its summary built again is
+// shown.
+TEST_F(ReportRangeWithoutCache, DaysOfTheCacheAreShownFoundFresh)
+{
+    QList<QDate> days;
+    for (QDate d = First; d <= Last; d = d.addDays(1))
+        days << d;
+    // the summaries there (the demo leaves the last one to be built)
+    run(false);
+    ShownDays cold;
+    const QString figures = run(false, &cold, true);
+    EXPECT_EQ(days, cold.fresh);
+    ShownDays warm;
+    EXPECT_EQ(figures, run(false, &warm, true));
+    EXPECT_EQ(days, warm.fresh);
+    EXPECT_TRUE(warm.begun.isEmpty());
+    EXPECT_TRUE(warm.ended.isEmpty());
+
+    correctABill(Last);
+    ShownDays changed;
+    run(false, &changed, true);
+    days.removeLast();
+    EXPECT_EQ(days, changed.fresh);
+    EXPECT_EQ(billsOf(root(), Last), changed.tables.value(Last));
+    EXPECT_EQ(QList<QDate>({Last}), changed.ended);
 }
