@@ -306,6 +306,33 @@ TEST(RecordCodec, RawValuesReadAsTheirDecodedText)
     }
 }
 
+// Short texts are kept once decoded and handed out again; however many
+// texts meet in the cache, and in whatever turn they come back, each one
+// decodes to itself (a longer one is never kept).
+TEST(RecordCodec, TextsDecodedAgainAreThemselves)
+{
+    std::vector<QString> texts;
+    for (int i = 0; i < 3000; ++i) {
+        // 1 to 24 characters: one word of bytes, several, and past the
+        // length kept
+        const QString text = QString::number(i * 7919).repeated(1 + i % 5).left(1 + i % 24);
+        texts.push_back(i % 11 == 0 ? text + QChar(0x00e9 + i % 3) : text);
+    }
+    std::vector<Raw> raws;
+    raws.reserve(texts.size());
+    for (const QString &text : texts)
+        raws.emplace_back(text);
+    // the same text twice in a row, pairs taking turns, a pass back
+    for (int round = 0; round < 3; ++round) {
+        for (size_t i = 0; i < texts.size(); ++i) {
+            const size_t j = round == 2 ? texts.size() - 1 - i : (i * (round + 1)) % texts.size();
+            ASSERT_EQ(texts[j], decodeString(raws[j].raw)) << j;
+            ASSERT_EQ(texts[j], decodeString(raws[j].raw)) << j;
+            ASSERT_EQ(texts[j / 2], decodeString(raws[j / 2].raw)) << j / 2;
+        }
+    }
+}
+
 TEST(RecordCodec, RawDatesAndTimesReadAsTheirDecodedText)
 {
     const QStringList dates = {QStringLiteral("2014-03-05"), QStringLiteral("2014-02-29"),
