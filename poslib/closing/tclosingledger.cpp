@@ -61,10 +61,12 @@ TClosingLedger::TClosingLedger(const QString &root)
     const QString statist = installationDir(root, QStringLiteral("var/statist"), false);
     const QStringList days = QDir(statist).entryList(QStringList(QStringLiteral("tag*")),
                                                      QDir::Dirs | QDir::NoDotAndDotDot);
+    // each day's records listed once, for the closings and the numbers used
+    QHash<QString, QStringList> records;
     for (const QString &name : days) {
         const QDate day = dayOfDirectory(name);
         if (day.isValid())
-            readDay(statist + name + QLatin1Char('/'), day);
+            readDay(statist + name + QLatin1Char('/'), day, records[name]);
     }
     std::stable_sort(m_closings.begin(), m_closings.end(),
                      [](const TClosing &a, const TClosing &b) { return a.z < b.z; });
@@ -77,7 +79,7 @@ TClosingLedger::TClosingLedger(const QString &root)
 
     m_hasPending = loadPendingClosing(root, &m_pending);
     try {
-        const TUsedNumbers used = usedNumbers(root);
+        const TUsedNumbers used = usedNumbers(root, &records);
         m_zCheck = checkZCounter(root, used, m_hasPending ? m_pending.z : 0);
         m_dayZCheck = checkDayZCounter(root, used, m_hasPending ? m_pending.dayZ : 0);
     } catch (const TError &) {
@@ -91,7 +93,7 @@ TClosingLedger::TClosingLedger(const QString &root)
         m_counter = m_zCheck.held;
 }
 
-void TClosingLedger::readDay(const QString &dir, const QDate &day)
+void TClosingLedger::readDay(const QString &dir, const QDate &day, QStringList &records)
 {
     QList<TClosing> found;
     auto closingOf = [&](long z) -> TClosing & {
@@ -118,8 +120,8 @@ void TClosingLedger::readDay(const QString &dir, const QDate &day)
             closing.journal = entry;
     }
 
-    const QStringList records = fileNamesMatching(dir, QStringLiteral("closing-*.json"));
-    for (const QString &name : records) {
+    records = fileNamesMatching(dir, QStringLiteral("closing-*.json"));
+    for (const QString &name : std::as_const(records)) {
         const long z = TClosingRecord::zOfFileName(name);
         if (z <= 0)
             continue;

@@ -87,7 +87,8 @@ public:
     static QDate dayOfDirectory(const QString &name);
 
 private:
-    void readDay(const QString &dir, const QDate &day);
+    // Adds the day's closings; its records' names go to `records`.
+    void readDay(const QString &dir, const QDate &day, QStringList &records);
 
     QString m_root;
     QList<TClosing> m_closings;

@@ -86,6 +86,19 @@ long dayNumber(const QString &dayDir)
     return recordedDayZ(dayDir);
 }
 
+// The names of a day's closing records: as the caller listed them, else
+// listed here.
+QStringList recordNames(const QString &dayDir, const QString &dayName,
+                        const QHash<QString, QStringList> *records)
+{
+    if (records) {
+        const auto known = records->constFind(dayName);
+        if (known != records->cend())
+            return *known;
+    }
+    return Basics::fileNamesMatching(dayDir, QStringLiteral("closing-*.json"));
+}
+
 QString countersDir(const QString &root)
 {
     return root.isEmpty() ? QStringLiteral("./") : root;
@@ -93,7 +106,7 @@ QString countersDir(const QString &root)
 
 } // namespace
 
-TUsedNumbers usedNumbers(const QString &root)
+TUsedNumbers usedNumbers(const QString &root, const QHash<QString, QStringList> *records)
 {
     TUsedNumbers used;
     const QString statist = installationDir(root, QStringLiteral("var/statist"), false);
@@ -113,9 +126,7 @@ TUsedNumbers usedNumbers(const QString &root)
                     raise(used.z, used.zFile, entry.z, file);
             }
         }
-        const QStringList records
-                = Basics::fileNamesMatching(dayDir, QStringLiteral("closing-*.json"));
-        for (const QString &name : records)
+        for (const QString &name : recordNames(dayDir, dayName, records))
             raise(used.z, used.zFile, TClosingRecord::zOfFileName(name),
                   relativeDay(dayName, name));
 

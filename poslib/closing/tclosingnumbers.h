@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
+#include <QStringList>
 
 namespace PosLib {
 
@@ -17,8 +19,11 @@ struct TUsedNumbers
 };
 // Reads the days' journals, the names of their closing records and their
 // "zcount.dat" (for a day whose counter is damaged: its records). Reads
-// only; files that cannot be read add nothing.
-TUsedNumbers usedNumbers(const QString &root);
+// only; files that cannot be read add nothing. `records`, when given,
+// holds the names of each day directory's closing records ("closing-*.json")
+// by the directory's name, as a reader of the days listed them just now: a
+// day found there is not listed again.
+TUsedNumbers usedNumbers(const QString &root, const QHash<QString, QStringList> *records = nullptr);
 
 // The day Z number the closing records of the day directory `dayDir` name;
 // 0 when none does.

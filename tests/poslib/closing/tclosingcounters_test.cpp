@@ -6,6 +6,7 @@
 #include "closingtestsupport.h"
 
 #include "tclosingnumbers.h"
+#include "tcounter.h"
 
 #include <QFile>
 
@@ -109,6 +110,27 @@ TEST_F(ClosingCounters, CounterSetBackStopsTheClosingAndVerifyNamesIt)
     EXPECT_EQ(QStringList(), texts(verify()));
 }
 
+// Verify lists each day's records once for the closings and the numbers
+// used: a Z that only a record still shows counts as used.
+TEST_F(ClosingCounters, AZOnlyARecordShowsCountsAsUsed)
+{
+    closeTwoDays(); // Z 1 to 3
+    const QString journal = dayDir(secondDay) + QStringLiteral("turnover.z");
+    dir.write(journal, QByteArray());
+    TCounter(dir.path(), QStringLiteral("counter.dat")).set(QStringLiteral("zcounter"), 2);
+    const QList<TClosingFinding> findings = verify();
+    QStringList behind;
+    for (const TClosingFinding &f : findings) {
+        if (f.kind == K::CounterBehind)
+            behind << f.text;
+    }
+    EXPECT_EQ(QStringList({QStringLiteral("counter.dat holds 2, but 3 was used already (")
+                           + dayDir(secondDay) + TClosingRecord::fileName(3)
+                           + QStringLiteral("): the counter was set back")}),
+              behind)
+            << texts(findings).join(QLatin1Char('\n')).toStdString();
+}
+
 TEST_F(ClosingCounters, VerifyReportsAZInTwoRecordsAndInJournalsOfTwoDays)
 {
     closeTwoDays();
@@ -153,6 +175,18 @@ TEST(ClosingNumbers, UsedNumbersComeFromJournalsRecordsAndDayCounters)
     EXPECT_EQ(0, ahead.next());
     EXPECT_EQ(TCounterCheck::Missing, checkDayZCounter(dir.path(), used, 0).verdict);
     EXPECT_EQ(13, checkDayZCounter(dir.path(), used, 0).next());
+    // the records a reader of the days listed just now are not listed
+    // again; a day it did not list is
+    QHash<QString, QStringList> listed;
+    listed.insert(QStringLiteral("tag03.03.2014"), {QStringLiteral("closing-11.json")});
+    const TUsedNumbers given = usedNumbers(dir.path(), &listed);
+    EXPECT_EQ(11, given.z);
+    EXPECT_EQ(QStringLiteral("var/statist/tag03.03.2014/closing-11.json"), given.zFile);
+    listed.insert(QStringLiteral("tag04.03.2014"), {});
+    EXPECT_EQ(11, usedNumbers(dir.path(), &listed).z);
+    listed.remove(QStringLiteral("tag03.03.2014"));
+    EXPECT_EQ(5, usedNumbers(dir.path(), &listed).z);
+
     // nothing used, no file: a fresh installation starts at 1
     TestDir fresh;
     const TCounterCheck first = checkZCounter(fresh.path(), usedNumbers(fresh.path()), 0);
