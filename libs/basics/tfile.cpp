@@ -347,15 +347,17 @@ qsizetype readToEnd(int fd, QByteArray &buffer, const QString &name)
 // The plain case in few system calls: the lock granted at once and the name
 // still leading to the locked file. -1 when it is not that case, the file
 // closed again and nothing thrown (TFile then takes the long way, with its
-// waits and its messages).
+// waits and its messages). A file that cannot be opened throws what
+// TFile::open throws.
 qsizetype readWholeAtOnce(const QString &name, QByteArray &buffer)
 {
     if (name.contains(QLatin1Char('$')) || name.contains(QLatin1Char('%')))
         return -1;
     const QByteArray path = QFile::encodeName(name);
     const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    // as TFile::open fails: not tried a second time
     if (fd < 0)
-        return -1;
+        throw TFileError(T_SOURCE, 301, 301, errno, name);
     struct stat held, named;
     if (!TFileLock::tryLock(fd, TFileLock::ReadLock) || ::fstat(fd, &held) != 0
         || held.st_nlink == 0 || ::stat(path.constData(), &named) != 0

@@ -2,6 +2,7 @@
 
 #include "terror.h"
 #include "tfile.h"
+#include "tfileread.h"
 #include "tfilenames.h"
 #include "trecordcodec.h"
 #include "tround.h"
@@ -89,10 +90,8 @@ void readBillBytes(const QString &path, TStoredBill &stored, QByteArray &bytes)
 {
     stored.bill.file = QFileInfo(path).fileName();
     try {
-        TFile file(path);
-        file.open(QIODevice::ReadOnly);
-        bytes = file.readRest();
-        file.close();
+        // under a shared lock, in a few system calls when nobody writes it
+        bytes.truncate(readWholeFile(path, bytes));
     } catch (const TFileError &e) {
         stored.error = e;
         return;

@@ -5,6 +5,7 @@
 
 #include "tdir.h"
 #include "terror.h"
+#include "tfileread.h"
 #include "tinstallation.h"
 #include "tlog.h"
 #include "trecordcodec.h"
@@ -186,10 +187,9 @@ int TTable::load(const QString &path, bool withEntries, int visibility, TValueLi
     m_cutOff = false;
     if (path.isEmpty())
         return NoPath;
-    TFile file(path);
-    file.open(QIODevice::ReadOnly);
-    const QByteArray data = file.readRest();
-    file.close();
+    // under a shared lock, in a few system calls when nobody writes it
+    QByteArray data;
+    data.truncate(readWholeFile(path, data));
     if (data.isEmpty())
         return EmptyFile;
     TRecordReader reader(data);
