@@ -1,7 +1,6 @@
 #include "tclosingbills.h"
 
 #include "terror.h"
-#include "tfile.h"
 #include "tfileread.h"
 #include "tfilenames.h"
 #include "trecordcodec.h"
