@@ -176,15 +176,15 @@ struct ShownDays : TSummaryWatcher
 };
 
 // Where each table of a day summary ends, as read alone.
-QList<qint64> billsOf(const QString &root, const QDate &day)
+QList<qint64> tableEndsOf(const QString &root, const QDate &day)
 {
     TArchTable summary(root, day);
     summary.setReadOnly(true);
     TTableFacts facts;
-    QList<qint64> bills;
+    QList<qint64> ends;
     while (summary.nextTable(facts))
-        bills << facts.end();
-    return bills;
+        ends << facts.end();
+    return ends;
 }
 
 } // namespace
@@ -201,9 +201,9 @@ TEST_F(ReportRangeWithoutCache, TablesOfEachSummaryAreShownOnce)
     for (QDate d = First; d <= Last; d = d.addDays(1)) {
         days << d;
         EXPECT_EQ(1, plain.begun.value(d)) << qPrintable(d.toString());
-        const QList<qint64> bills = billsOf(root(), d);
-        EXPECT_FALSE(bills.isEmpty());
-        EXPECT_EQ(bills, plain.tables.value(d)) << qPrintable(d.toString());
+        const QList<qint64> ends = tableEndsOf(root(), d);
+        EXPECT_FALSE(ends.isEmpty());
+        EXPECT_EQ(ends, plain.tables.value(d)) << qPrintable(d.toString());
     }
     EXPECT_EQ(days, plain.ended);
 
@@ -217,7 +217,7 @@ TEST_F(ReportRangeWithoutCache, TablesOfEachSummaryAreShownOnce)
     // a run that may write builds its summary again, and shows it
     ShownDays rebuilt;
     run(false, &rebuilt);
-    EXPECT_EQ(billsOf(root(), Last), rebuilt.tables.value(Last));
+    EXPECT_EQ(tableEndsOf(root(), Last), rebuilt.tables.value(Last));
     EXPECT_EQ(Last, rebuilt.ended.value(rebuilt.ended.size() - 1));
 }
 
@@ -246,6 +246,6 @@ TEST_F(ReportRangeWithoutCache, DaysOfTheCacheAreShownFoundFresh)
     run(false, &changed, true);
     days.removeLast();
     EXPECT_EQ(days, changed.fresh);
-    EXPECT_EQ(billsOf(root(), Last), changed.tables.value(Last));
+    EXPECT_EQ(tableEndsOf(root(), Last), changed.tables.value(Last));
     EXPECT_EQ(QList<QDate>({Last}), changed.ended);
 }
