@@ -146,7 +146,14 @@ QByteArray TTcpClient::messagePayload(const QString &text, bool plain, int milli
 {
     if (plain)
         return '*' + text.toUtf8();
-    return TCryption().encipherText(QString::number(millisecond) + text);
+    // A payload that begins with '*' is plain text to the collector: an
+    // enciphered one whose nonce begins so (one in 256) is made again.
+    const TCryption cipher;
+    for (;;) {
+        QByteArray payload = cipher.encipherText(QString::number(millisecond) + text);
+        if (!payload.startsWith('*'))
+            return payload;
+    }
 }
 
 bool TTcpClient::parseMessage(const QByteArray &payload, QStringList *headers, TValue *record,

@@ -548,6 +548,14 @@ TEST(TcpMessage, PlainAndEncipheredPayloads)
         EXPECT_EQ(record, parsed);
     }
     EXPECT_FALSE(TTcpClient::parseMessage("*no separator", nullptr, nullptr));
+
+    // the nonce is random: no enciphered payload may look like a plain one
+    // (with one in 256 doing so, 3,000 would show it but for 1 run in 10^5)
+    for (int i = 0; i < 3000; ++i) {
+        const QByteArray payload = TTcpClient::messagePayload(text, false, i % 1000);
+        ASSERT_NE('*', payload.at(0)) << i;
+        ASSERT_TRUE(TTcpClient::parseMessage(payload, nullptr, nullptr)) << i;
+    }
 }
 
 TEST(Cryption, RoundTripWithFreshNonce)
