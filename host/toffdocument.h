@@ -49,6 +49,9 @@ public:
     virtual QStringList columns() const;
     // Fills the view with the document's data.
     virtual void fill();
+    // True while the data of the last fill() is still being read away from
+    // the window; the view then shows what it showed before.
+    virtual bool isFilling() const { return false; }
     // The document became the selected one; its tool area is empty. The
     // default shows getInformation() in the status line.
     virtual void onSelection();

@@ -1092,6 +1092,14 @@ Zuvor geschrieben:
         <source>Written to %1</source>
         <translation>Geschrieben nach %1</translation>
     </message>
+    <message>
+        <source>Reading and verifying the closings...</source>
+        <translation>Die Abschlüsse werden gelesen und geprüft...</translation>
+    </message>
+    <message>
+        <source>The closings could not be read: %1</source>
+        <translation>Die Abschlüsse konnten nicht gelesen werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>TCompareChoice</name>

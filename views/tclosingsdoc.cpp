@@ -1,6 +1,7 @@
 #include "tclosingsdoc.h"
 
 #include "installationname.h"
+#include "tclosingsread.h"
 #include "tverifyrun.h"
 
 #include "tclosingledger.h"
@@ -94,8 +95,10 @@ void layOut(QTextDocument &document, const QStringList &lines)
 
 TClosingsDoc::TClosingsDoc(TOffWindow *window)
     : TOffDataDoc(QStringLiteral("closings"), window, false)
+    , m_read(new TClosingsRead(this))
 {
     setHelpTopic(QStringLiteral("closings"));
+    connect(m_read, &TClosingsRead::read, this, &TClosingsDoc::showRows);
 }
 
 TClosingsDoc::~TClosingsDoc()
@@ -136,16 +139,31 @@ QWidget *TClosingsDoc::createView(QWidget *parent)
 
 void TClosingsDoc::fill()
 {
-    TOffListView *list = listView();
     TOffWorkspace *ws = workspace();
-    if (!list || !ws)
+    if (!listView() || !ws)
         return;
+    m_read->start(ws->getPath());
+    if (window() && window()->currentDocument() == this)
+        window()->status(getInformation(), false);
+}
+
+bool TClosingsDoc::isFilling() const
+{
+    return m_read->isRunning();
+}
+
+void TClosingsDoc::showRows(const QList<TClosingRow> &rows, const QString &error)
+{
+    TOffListView *list = listView();
+    if (!list)
+        return;
+    // the row chosen meanwhile stays chosen
     const long chosen = currentZ();
     list->clear();
-    const TClosingList closings(ws->getPath());
     m_count = 0;
     m_failing = 0;
-    for (const TClosingRow &row : closings.rows()) {
+    m_readError = error;
+    for (const TClosingRow &row : rows) {
         const bool figures = row.hasRecord;
         const QStringList texts {
                 QString::number(row.z),
@@ -165,6 +183,9 @@ void TClosingsDoc::fill()
     }
     if (!selectZ(chosen) && list->topLevelItemCount() > 0)
         list->setCurrentItem(list->topLevelItem(list->topLevelItemCount() - 1));
+    if (window() && window()->currentDocument() == this)
+        window()->status(getInformation(), false);
+    emit filled();
 }
 
 void TClosingsDoc::onSelection()
@@ -189,6 +210,10 @@ void TClosingsDoc::onSelection()
 
 QString TClosingsDoc::getInformation() const
 {
+    if (isFilling())
+        return tr("Reading and verifying the closings...");
+    if (!m_readError.isEmpty())
+        return tr("The closings could not be read: %1").arg(m_readError);
     if (m_failing > 0)
         return tr("%1 closings, %2 of them do not verify").arg(m_count).arg(m_failing);
     return tr("%1 closings").arg(m_count);

@@ -12,11 +12,19 @@
 #include <QPushButton>
 #include <QToolButton>
 
+class TClosingsRead;
+
+namespace PosLib {
+struct TClosingRow;
+}
+
 // The day closings of the installation, one row each in Z order (Z, day,
 // whole day or waiter, bills, first and last bill, total, verified), as
 // `veltrum z` lists them. The tool row reprints the Z report of the chosen
 // closing, saves it as PDF, verifies every closing against its record and
-// fills the list again (F5).
+// fills the list again (F5). The closings are read and verified away from
+// the window (TClosingsRead); the list shows the rows it had until they
+// come.
 class TClosingsDoc : public TOffDataDoc
 {
     Q_OBJECT
@@ -28,6 +36,7 @@ public:
     QStringList columns() const override;
     QWidget *createView(QWidget *parent) override;
     void fill() override;
+    bool isFilling() const override;
     void onSelection() override;
     QString getInformation() const override;
 
@@ -68,6 +77,10 @@ public:
     // The progress of a verification while it runs; null otherwise.
     QProgressDialog *verifyProgress() const { return m_verifyProgress; }
 
+Q_SIGNALS:
+    // The rows of the last fill() are shown.
+    void filled();
+
 public Q_SLOTS:
     // Shows the Z report of the chosen closing in a window of its own,
     // with "Print…" and "Close".
@@ -82,6 +95,10 @@ public Q_SLOTS:
     void languageChange() override;
 
 private:
+    void showRows(const QList<PosLib::TClosingRow> &rows, const QString &error);
+
+    TClosingsRead *m_read = nullptr;
+    QString m_readError;
     QDateTime m_now;
     int m_count = 0;
     int m_failing = 0;

@@ -126,6 +126,8 @@ QStringList DailyUse::walkDocuments(ModalDriver &driver)
             driver.then(chooseRange(&found));
         window->selectItem(item);
         QApplication::processEvents();
+        // documents that read away from the window show their rows first
+        EXPECT_TRUE(QTest::qWaitFor([doc] { return !doc->isFilling(); }, 60000)) << qPrintable(key);
         if (key == QLatin1String("paidtables") || key == QLatin1String("aswvariable")) {
             for (int kind : {7, 8, 9, 5, 6, 37, 19, 1})
                 if (key == QLatin1String("paidtables") || kind != 1)

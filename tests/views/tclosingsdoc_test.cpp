@@ -3,6 +3,7 @@
 #include "modaldriver.h"
 
 #include "tclosingsdoc.h"
+#include "tclosingsread.h"
 #include "toffapplication.h"
 #include "toffconfig.h"
 #include "tofflistview.h"
@@ -20,6 +21,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
 #include <QToolButton>
 
 using namespace viewstest;
@@ -36,6 +39,20 @@ protected:
         doc->setNow(QDateTime(Today, QTime(23, 0)));
         list = doc->listView();
         ASSERT_NE(nullptr, list);
+        refreshed();
+    }
+
+    // Waits until the rows of the last fill are shown: the closings are
+    // read away from the window.
+    void refreshed()
+    {
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !doc->isFilling(); }, 60000));
+    }
+
+    void refresh()
+    {
+        doc->onRefresh();
+        refreshed();
     }
 
     // Closes today as a whole, as the reports document would.
@@ -71,7 +88,7 @@ TEST_F(ClosingsDoc, ListsTheClosingsAndReprintsTheChosenZReport)
     EXPECT_EQ(QStringLiteral("Z"), list->headerItem()->text(0));
 
     closeToday();
-    doc->onRefresh();
+    refresh();
     ASSERT_EQ(3, list->topLevelItemCount());
     EXPECT_EQ(QStringLiteral("yes"), column(8).last());
     EXPECT_EQ(QStringLiteral("whole day"), column(2).last());
@@ -100,6 +117,33 @@ TEST_F(ClosingsDoc, ListsTheClosingsAndReprintsTheChosenZReport)
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_TRUE(file.read(5).startsWith("%PDF-"));
     EXPECT_FALSE(doc->saveZReportPdf(9999, pdf + QStringLiteral("x")));
+}
+
+// The closings are read away from the window: the list keeps its rows
+// until the new ones come, and of refreshes asked meanwhile only the last
+// one's rows are shown.
+TEST_F(ClosingsDoc, ReadsAwayFromTheWindowAndShowsTheLastRefresh)
+{
+    ASSERT_EQ(2, list->topLevelItemCount());
+    EXPECT_EQ(QStringLiteral("2 closings"), doc->getInformation());
+    closeToday();
+    QSignalSpy filled(doc, &TClosingsDoc::filled);
+    doc->onRefresh();
+    doc->onRefresh();
+    EXPECT_TRUE(doc->isFilling());
+    EXPECT_EQ(2, list->topLevelItemCount());
+    EXPECT_EQ(QStringLiteral("Reading and verifying the closings..."), doc->getInformation());
+    refreshed();
+    EXPECT_EQ(1, filled.count());
+    EXPECT_EQ(3, list->topLevelItemCount());
+    EXPECT_EQ(QStringLiteral("3 closings"), doc->getInformation());
+
+    // a read under way is waited for when its owner goes
+    {
+        TClosingsRead read;
+        read.start(dir.path());
+        EXPECT_TRUE(read.isRunning());
+    }
 }
 
 // The Z report's PDF is proposed under its title and the installation's
@@ -156,7 +200,7 @@ TEST_F(ClosingsDoc, ZReportPdfIsProposedUnderItsTitleAndRemembersItsFolder)
 TEST_F(ClosingsDoc, VerifyShowsWhatDoesNotHold)
 {
     closeToday();
-    doc->onRefresh();
+    refresh();
     ModalDriver driver;
     driver.answer(QMessageBox::Ok);
     ASSERT_NE(nullptr, doc->verifyButton());
@@ -172,6 +216,7 @@ TEST_F(ClosingsDoc, VerifyShowsWhatDoesNotHold)
     file.write("x");
     file.close();
     const QStringList findings = doc->verify();
+    refreshed();
     ASSERT_EQ(1, findings.size());
     EXPECT_TRUE(findings[0].contains(QStringLiteral("a1"))) << findings[0].toStdString();
     EXPECT_EQ(QStringLiteral("no"), column(8).last());
@@ -181,9 +226,10 @@ TEST_F(ClosingsDoc, VerifyShowsWhatDoesNotHold)
 TEST_F(ClosingsDoc, ALanguageChangeRetextsTitlesAndRows)
 {
     closeToday();
-    doc->onRefresh();
+    refresh();
     const long z = column(0).last().toLong();
     TOffApplication::instance()->setLanguage(QStringLiteral("de"));
+    refreshed();
     EXPECT_EQ(QStringLiteral("Datum"), list->headerItem()->text(1));
     EXPECT_EQ(QStringLiteral("ganzer Tag"), column(2).last());
     EXPECT_EQ(QStringLiteral("ja"), column(8).last());
@@ -192,6 +238,7 @@ TEST_F(ClosingsDoc, ALanguageChangeRetextsTitlesAndRows)
     EXPECT_EQ(z - 1, doc->currentZ());
 
     TOffApplication::instance()->setLanguage(QStringLiteral("en"));
+    refreshed();
     EXPECT_EQ(QStringLiteral("Date"), list->headerItem()->text(1));
     EXPECT_EQ(QStringLiteral("whole day"), column(2).last());
     EXPECT_EQ(QStringLiteral("&Verify"), doc->verifyButton()->text());
@@ -204,7 +251,7 @@ TEST_F(ClosingsDoc, PrintsTheZReportOnTheReceiptPrinter)
     qputenv("VELTRUM_CONFIG", dir.file(QStringLiteral("office.ini")).toLocal8Bit());
     TOffConfig::reload();
     closeToday();
-    doc->onRefresh();
+    refresh();
     const long z = column(0).last().toLong();
     ASSERT_TRUE(doc->selectZ(z));
     doc->reprintButton()->click();
