@@ -53,46 +53,59 @@ namespace {
 // Field names repeat in every record, and so do short values ("0", "yes",
 // "1.00000"): decoded once, they are shared by every record that holds
 // them, which saves an allocation per field and the memory of the copies.
-// Two texts share a set, the one met last first, so that two frequent texts
-// of the same set do not push each other out.
+// Two texts share a set, and the one met last is kept when a third comes,
+// so that two frequent texts of the same set do not push each other out.
+// The bytes are kept in the slot itself: a text met once and pushed out
+// again costs no allocation of its own, and a look-up reads no other memory.
+constexpr int CacheSets = 512;
+constexpr quint32 CacheableBytes = 40;
 struct TCachedString
 {
-    QByteArray raw;
+    quint32 len = CacheableBytes + 1; // matches no text while empty
+    uchar raw[CacheableBytes];
     QString text;
 };
-constexpr int CacheSlots = 1024;
-constexpr quint32 CacheableBytes = 40;
-
-TCachedString *stringCache()
+struct TCacheSet
 {
-    thread_local std::unique_ptr<TCachedString[]> cache(new TCachedString[CacheSlots]);
+    TCachedString slot[2];
+    int last = 0; // the slot met last
+};
+
+TCacheSet *stringCache()
+{
+    thread_local std::unique_ptr<TCacheSet[]> cache(new TCacheSet[CacheSets]);
     return cache.get();
 }
 
 // The set of a text of at most CacheableBytes: eight bytes at a time,
-// multiplied in, the length too (a general hash costs several times this
-// for such short keys, and the cache is asked for every field).
+// multiplied in, the last word overlapping the one before, and the length
+// too (a general hash costs several times this for such short keys, and
+// the cache is asked for every field).
 quint32 setOf(const uchar *data, quint32 len)
 {
     constexpr quint64 Mul = 0x9E3779B97F4A7C15ull;
+    const auto load = [data](quint32 at, auto word) {
+        std::memcpy(&word, data + at, sizeof word);
+        return quint64(word);
+    };
     quint64 h = len * Mul;
-    quint32 i = 0;
-    for (; i + 8 <= len; i += 8) {
-        quint64 word;
-        std::memcpy(&word, data + i, 8);
-        h = (h ^ word) * Mul;
+    if (len >= 8) {
+        for (quint32 i = 0; i + 8 < len; i += 8)
+            h = (h ^ load(i, quint64())) * Mul;
+        h = (h ^ load(len - 8, quint64())) * Mul;
+    } else if (len >= 4) {
+        h = (h ^ (load(0, quint32()) << 32 | load(len - 4, quint32()))) * Mul;
+    } else if (len >= 2) {
+        h = (h ^ (load(0, quint16()) << 16 | load(len - 2, quint16()))) * Mul;
+    } else if (len == 1) {
+        h = (h ^ data[0]) * Mul;
     }
-    if (i < len) {
-        quint64 word = 0;
-        std::memcpy(&word, data + i, len - i);
-        h = (h ^ word) * Mul;
-    }
-    return quint32(h >> 40) & (CacheSlots / 2 - 1);
+    return quint32(h >> 40) & (CacheSets - 1);
 }
 
 bool holds(const TCachedString &slot, const uchar *data, quint32 len)
 {
-    return slot.raw.size() == qsizetype(len) && std::memcmp(slot.raw.constData(), data, len) == 0;
+    return slot.len == len && sameBytes(slot.raw, data, qint32(len));
 }
 
 } // namespace
@@ -105,22 +118,25 @@ QString decodeString(TRawString raw)
     if (n == 0)
         return QLatin1String(""); // empty, not null
     const quint32 len = quint32(raw.size);
-    TCachedString *set = nullptr;
+    TCacheSet *set = nullptr;
     if (len <= CacheableBytes) {
-        set = stringCache() + 2 * setOf(raw.data, len);
-        if (holds(set[0], raw.data, len))
-            return set[0].text;
-        if (holds(set[1], raw.data, len)) {
-            std::swap(set[0], set[1]);
-            return set[0].text;
+        set = stringCache() + setOf(raw.data, len);
+        if (holds(set->slot[set->last], raw.data, len))
+            return set->slot[set->last].text;
+        if (holds(set->slot[1 - set->last], raw.data, len)) {
+            set->last = 1 - set->last;
+            return set->slot[set->last].text;
         }
     }
     QString s(n, Qt::Uninitialized);
     qFromBigEndian<quint16>(raw.data, n, reinterpret_cast<quint16 *>(s.data()));
     if (set) {
-        std::swap(set[0], set[1]);
-        set[0].raw = QByteArray(reinterpret_cast<const char *>(raw.data), len);
-        set[0].text = s;
+        // in place of the one met before the last
+        set->last = 1 - set->last;
+        TCachedString &slot = set->slot[set->last];
+        slot.len = len;
+        std::memcpy(slot.raw, raw.data, len);
+        slot.text = s;
     }
     return s;
 }
