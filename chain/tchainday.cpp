@@ -107,7 +107,7 @@ private:
 bool readBill(const QString &root, const QDate &day, long number, const QString &path,
               TChainDayData &data, QString *error)
 {
-    const PosLib::TStoredBill stored = PosLib::readStoredBill(path, day, root);
+    const PosLib::TStoredBill stored = PosLib::readStoredBill(path);
     if (!stored.ok)
         return setError(error, Text::tr("cannot read the bill %1").arg(path));
     QFile file(path);

@@ -1,12 +1,13 @@
 #include "tclosingbills.h"
 
 #include "terror.h"
-#include "tfileread.h"
 #include "tfilenames.h"
+#include "tfileread.h"
 #include "trecordcodec.h"
 #include "tround.h"
 #include "ttable.h"
 #include "ttableentry.h"
+#include "ttablefacts.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -30,10 +31,20 @@ int orderVatRate(const TTableEntry &order, const TTable &table)
                                                       : QStringLiteral("rateih"));
 }
 
-TClosingTotals billTotals(const TTable &table)
+bool orderOutOfHouse(const TEntryFacts &order, const TTableFacts &table)
+{
+    return order.has(FIsVatOh) ? order.getBool(FIsVatOh) : table.vatOh();
+}
+
+int orderVatRate(const TEntryFacts &order, const TTableFacts &table)
+{
+    return order.getInt(orderOutOfHouse(order, table) ? FRateOh : FRateIh);
+}
+
+TClosingTotals billTotals(const TTableFacts &table)
 {
     TClosingTotals totals;
-    table.entries().forEach([&](const TTableEntry *entry) {
+    for (const TEntryFacts *entry : table.entries()) {
         switch (entry->type()) {
         case EntryOrder: {
             // 1190 gross at 19.00 % (rate 1900): net = 1190 x 100 / 119 = 1000
@@ -47,14 +58,14 @@ TClosingTotals billTotals(const TTable &table)
         }
         case EntryVoid:
             totals.voidCount += entry->count();
-            totals.voidAmount += roundHalfUp(entry->getDouble(QStringLiteral("amount")));
+            totals.voidAmount += roundHalfUp(entry->getDouble(FAmount));
             break;
         case EntryPay: {
-            if (entry->isVoided())
+            if (entry->getBool(FVoided))
                 break;
-            TClosingPayment &payment = totals.payments[entry->payform()];
+            TClosingPayment &payment = totals.payments[entry->getInt(FPayform)];
             if (payment.name.isEmpty())
-                payment.name = entry->getString(QStringLiteral("payformname"));
+                payment.name = entry->getString(FPayformName);
             ++payment.count;
             payment.amount += entry->amount();
             break;
@@ -62,7 +73,7 @@ TClosingTotals billTotals(const TTable &table)
         default:
             break;
         }
-    });
+    }
     return totals;
 }
 
@@ -108,8 +119,7 @@ TStoredBill readableBill(const QString &path)
     return stored;
 }
 
-TStoredBill readStoredBill(const QString &path, const QDate &day, const QString &root,
-                           TBillHash hash)
+TStoredBill readStoredBill(const QString &path, TBillHash hash)
 {
     TStoredBill stored;
     QByteArray bytes;
@@ -121,27 +131,26 @@ TStoredBill readStoredBill(const QString &path, const QDate &day, const QString 
         stored.bill.sha256 = sha256Hex(bytes);
     if (bytes.isEmpty())
         return stored;
-    // the header as stored: loading sets "archive" to the number it loads under
-    TValue head;
-    TRecordReader headReader(bytes);
-    headReader.read(head);
-    TTable table(day, 0, nullptr, root);
+    // read in place, as a table file loads: the layouts of the records
+    // learned on one bill serve the next ones of this thread
+    thread_local TTableFacts table;
     TRecordReader reader(bytes);
     try {
-        if (table.loadData(reader, true, 0, nullptr, 0) != TTable::Loaded
-            || table.state() == TTable::Corrupt)
+        if (table.readFile(reader, true) != TTableFacts::Read)
             return stored;
     } catch (const TError &) {
         return stored;
     }
+    const TEntryFacts &head = table.header();
     stored.ok = true;
-    stored.zCount = table.zCount();
-    stored.bill.archive = long(head.getLong(QStringLiteral("archive")));
-    stored.bill.table = table.table();
-    stored.bill.party = table.party();
-    stored.bill.bill = table.billNum();
+    stored.zCount = long(head.getLong(FZCount));
+    stored.bill.archive = long(head.getLong(FArchive));
+    stored.bill.table = long(head.getLong(FTable));
+    stored.bill.party = head.getInt(FParty);
+    stored.bill.bill = long(head.getLong(FBillNum));
     stored.totals = billTotals(table);
     stored.bill.amount = stored.totals.amount;
+    table.clear();
     return stored;
 }
 
@@ -163,11 +172,11 @@ void addTotals(TClosingTotals &sum, const TClosingTotals &bill)
     sum.voidAmount += bill.voidAmount;
 }
 
-TClosingContent closingContent(const QString &dayDir, const QDate &day, long z, const QString &root)
+TClosingContent closingContent(const QString &dayDir, long z)
 {
     TClosingContent content;
     for (const auto &file : dayBillFiles(dayDir)) {
-        const TStoredBill stored = readStoredBill(dayDir + file.second, day, root);
+        const TStoredBill stored = readStoredBill(dayDir + file.second);
         if (!stored.readable)
             throw *stored.error;
         if (!stored.ok || stored.zCount != z)

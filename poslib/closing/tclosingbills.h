@@ -12,15 +12,19 @@
 
 namespace PosLib {
 
+class TEntryFacts;
 class TTable;
 class TTableEntry;
+class TTableFacts;
 
 // Whether an order line is sold to take away: its own "isvatoh" when it
 // has one, else the table's "vatoh".
 bool orderOutOfHouse(const TTableEntry &order, const TTable &table);
+bool orderOutOfHouse(const TEntryFacts &order, const TTableFacts &table);
 // The VAT rate of an order line, in hundredths of a percent: "rateoh" out
 // of house, else "rateih".
 int orderVatRate(const TTableEntry &order, const TTable &table);
+int orderVatRate(const TEntryFacts &order, const TTableFacts &table);
 
 // The table files of a day directory ("a<number>", no extension), with
 // their numbers, in number order.
@@ -42,15 +46,14 @@ struct TStoredBill
 // Whether readStoredBill() takes the file's SHA-256: a reader that only
 // adds up the figures goes without (bill.sha256 stays empty).
 enum class TBillHash { Taken, Skipped };
-TStoredBill readStoredBill(const QString &path, const QDate &day, const QString &root,
-                           TBillHash hash = TBillHash::Taken);
+TStoredBill readStoredBill(const QString &path, TBillHash hash = TBillHash::Taken);
 // Only whether the bill file can be read (`readable`, `error`, bill.file):
 // it is read, but neither hashed nor loaded (`ok` stays false).
 TStoredBill readableBill(const QString &path);
 
-// The totals of one bill (a table read whole), as a closing record adds
-// them up.
-TClosingTotals billTotals(const TTable &table);
+// The totals of one bill, as a closing record adds them up: a table file
+// read as facts, or a table in memory taken by them (TTableFacts::take()).
+TClosingTotals billTotals(const TTableFacts &table);
 
 // Adds the totals of one bill to a closing's.
 void addTotals(TClosingTotals &sum, const TClosingTotals &bill);
@@ -64,7 +67,6 @@ struct TClosingContent
     QList<TClosingBill> bills;
     TClosingTotals totals;
 };
-TClosingContent closingContent(const QString &dayDir, const QDate &day, long z,
-                               const QString &root);
+TClosingContent closingContent(const QString &dayDir, long z);
 
 } // namespace PosLib

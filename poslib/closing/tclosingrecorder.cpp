@@ -1,7 +1,7 @@
 #include "tclosingrecorder.h"
 
-#include "tclosinganchor.h"
 #include "tcashcount.h"
+#include "tclosinganchor.h"
 #include "tclosingbills.h"
 #include "tclosingledger.h"
 #include "tfile.h"
@@ -48,7 +48,7 @@ TClosingRecord recordClosing(const QString &root, const TPendingClosing &run, lo
     record.end = end;
     record.completedLater = completedLater;
 
-    const TClosingContent content = closingContent(dayDir, run.date, run.z, root);
+    const TClosingContent content = closingContent(dayDir, run.z);
     record.bills = content.bills;
     record.totals = content.totals;
     if (!run.cashCount.isEmpty())

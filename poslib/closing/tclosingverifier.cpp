@@ -334,8 +334,7 @@ private:
         Figures, // their figures too, to hand them on
         Hashed, // their figures and SHA-256: a day with records
     };
-    static StoredDay readDay(const QString &dayDir, const QDate &date, const QString &root,
-                             Reading reading)
+    static StoredDay readDay(const QString &dayDir, Reading reading)
     {
         StoredDay day;
         day.files = dayBillFiles(dayDir);
@@ -345,9 +344,8 @@ private:
                 day.bills.insert(file.second, readableBill(path));
                 continue;
             }
-            TStoredBill bill = readStoredBill(path, date, root,
-                                              reading == Reading::Hashed ? TBillHash::Taken
-                                                                         : TBillHash::Skipped);
+            TStoredBill bill = readStoredBill(
+                    path, reading == Reading::Hashed ? TBillHash::Taken : TBillHash::Skipped);
             if (bill.ok)
                 addReconciledBill(day.totals, bill.totals);
             day.bills.insert(file.second, std::move(bill));
@@ -405,7 +403,7 @@ private:
                 int(order.size()),
                 [&order, &root](int i) {
                     const Day &day = order[size_t(i)];
-                    return readDay(day.dir, day.date, root, day.reading);
+                    return readDay(day.dir, day.reading);
                 },
                 [this, &order](int i, const StoredDay &stored) {
                     const Day &day = order[size_t(i)];

@@ -8,6 +8,7 @@
 #include "tinstallation.h"
 #include "tpricetext.h"
 #include "ttable.h"
+#include "ttablefacts.h"
 #include "ttwoatatime.h"
 
 #include <QCoreApplication>
@@ -79,12 +80,11 @@ void addSide(Figures &figures, const TClosingTotals &totals, qint64 Figure::*sid
 }
 
 // The bills of a day directory that load, added up.
-TClosingTotals dayBillTotals(const QString &dayDir, const QDate &day, const QString &root)
+TClosingTotals dayBillTotals(const QString &dayDir)
 {
     TClosingTotals sum;
     for (const auto &file : dayBillFiles(dayDir)) {
-        const TStoredBill stored
-                = readStoredBill(dayDir + file.second, day, root, TBillHash::Skipped);
+        const TStoredBill stored = readStoredBill(dayDir + file.second, TBillHash::Skipped);
         if (stored.ok)
             addReconciledBill(sum, stored.totals);
     }
@@ -123,8 +123,7 @@ DaySides sidesOf(const QString &root, const QDate &date, const QList<const TClos
     // the bills as they lie in the day directory: their figures (their
     // hashes are the verifier's), added up once per day
     const bool given = bills && bills->contains(date);
-    addSide(figures,
-            given ? bills->value(date) : dayBillTotals(closings.first()->dayDir, date, root),
+    addSide(figures, given ? bills->value(date) : dayBillTotals(closings.first()->dayDir),
             &Figure::bills);
 
     // the day summary, when there is one: reading it must not build it
@@ -135,8 +134,10 @@ DaySides sidesOf(const QString &root, const QDate &date, const QList<const TClos
     sides.hasSummary = QFileInfo::exists(summary.filePath());
     if (sides.hasSummary) {
         try {
-            while (std::unique_ptr<TTable> table {summary.nextTable()})
-                addSide(figures, billTotals(*table), &Figure::summary);
+            // read in place, as the reports read it
+            TTableFacts table;
+            while (summary.nextTable(table))
+                addSide(figures, billTotals(table), &Figure::summary);
         } catch (const Basics::TError &e) {
             sides.summaryProblem = Basics::userText(e);
         }

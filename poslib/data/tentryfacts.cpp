@@ -47,7 +47,7 @@ const char *const FieldNames[FieldCount] = {
         "vatoh",          "insum",       "trainee",      "descr",
         "tablename",      "round",       "freeprice",    "fromtable",
         "fromparty",      "totable",     "toparty",      "fromwaiter",
-        "towaiter",
+        "towaiter",       "zcount",
 };
 
 // The names as QStrings and as the bytes of a file, and a small hash of

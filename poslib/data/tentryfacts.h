@@ -275,6 +275,7 @@ private:
     double doubleOf(TField f) const;
     bool boolOf(TField f) const;
 
+    static_assert(FieldCount <= 128, "a field's bit in two words");
     quint64 m_present[2];
     quint64 m_parsed[2];
     const Basics::TValue *m_record;

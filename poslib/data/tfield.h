@@ -111,6 +111,8 @@ enum TField : quint8 {
     FToParty,
     FFromWaiter,
     FToWaiter,
+    // the Z counter a closing stamped a bill with
+    FZCount,
     FieldCount
 };
 
@@ -226,6 +228,7 @@ inline constexpr quint8 FieldKinds[FieldCount] = {
         FieldKind::Long, // toparty
         FieldKind::Long, // fromwaiter
         FieldKind::Long, // towaiter
+        FieldKind::Long, // zcount
 };
 
 constexpr quint8 fieldKinds(TField f)

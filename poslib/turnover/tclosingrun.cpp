@@ -261,7 +261,7 @@ long completeCutOffClosing(const QString &root, const QDateTime &now)
     if (!journalHasZ(journal, run.z)) {
         int moved = 0;
         for (const auto &file : dayBillFiles(dayDir)) {
-            const TStoredBill stored = readStoredBill(dayDir + file.second, run.date, root);
+            const TStoredBill stored = readStoredBill(dayDir + file.second);
             if (!stored.readable)
                 throw *stored.error; // it may carry this Z
             if (stored.ok && stored.zCount == run.z)

@@ -145,7 +145,7 @@ QString wholeness(const QString &root)
                         .arg(dayZ);
         }
         for (const auto &file : dayBillFiles(dayDir)) {
-            const TStoredBill bill = readStoredBill(dayDir + file.second, Day, root);
+            const TStoredBill bill = readStoredBill(dayDir + file.second);
             if (!bill.ok)
                 return day + QLatin1Char('/') + file.second + QStringLiteral(" does not load");
             if (tables.contains(bill.bill.table))
@@ -181,13 +181,13 @@ QString wholeness(const QString &root)
     for (auto it = records.cbegin(); it != records.cend(); ++it) {
         const QString dayDir = statist + recordDay.value(it.key()) + QLatin1Char('/');
         for (const TClosingBill &bill : it->bills) {
-            const TStoredBill stored = readStoredBill(dayDir + bill.file, Day, root);
+            const TStoredBill stored = readStoredBill(dayDir + bill.file);
             if (!stored.ok || stored.zCount != it.key() || stored.bill.sha256 != bill.sha256)
                 return QStringLiteral("Z %1: %2 is not as recorded").arg(it.key()).arg(bill.file);
         }
         int carrying = 0;
         for (const auto &file : dayBillFiles(dayDir))
-            carrying += readStoredBill(dayDir + file.second, Day, root).zCount == it.key();
+            carrying += readStoredBill(dayDir + file.second).zCount == it.key();
         if (carrying != it->bills.size())
             return QStringLiteral("Z %1: %2 bills carry it, its record lists %3")
                     .arg(it.key())

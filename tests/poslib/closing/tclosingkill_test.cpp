@@ -75,7 +75,7 @@ protected:
         for (const QDate &date : {firstDay, secondDay}) {
             for (const auto &file : dayBillFiles(dir.file(dayDir(date)))) {
                 const TStoredBill stored
-                        = readStoredBill(dir.file(dayDir(date) + file.second), date, root());
+                        = readStoredBill(dir.file(dayDir(date) + file.second));
                 EXPECT_TRUE(stored.ok) << qPrintable(file.second);
                 tables << stored.bill.table;
             }

@@ -65,7 +65,7 @@ QByteArray mixedBill()
 TEST_F(ClosingTest, StoredBillAddsUpPerPaymentFormVatRateAndVoids)
 {
     dir.write(QStringLiteral("a1"), mixedBill());
-    const TStoredBill stored = readStoredBill(dir.file(QStringLiteral("a1")), day, root());
+    const TStoredBill stored = readStoredBill(dir.file(QStringLiteral("a1")));
     ASSERT_TRUE(stored.ok);
     EXPECT_EQ(77, stored.bill.archive);
     EXPECT_EQ(5001, stored.bill.bill);
@@ -101,9 +101,71 @@ TEST_F(ClosingTest, StoredBillAddsUpPerPaymentFormVatRateAndVoids)
 
     // what does not load as a table is no bill, but is hashed
     dir.write(QStringLiteral("a2"), "not a table");
-    const TStoredBill broken = readStoredBill(dir.file(QStringLiteral("a2")), day, root());
+    const TStoredBill broken = readStoredBill(dir.file(QStringLiteral("a2")));
     EXPECT_FALSE(broken.ok);
     EXPECT_EQ(sha256Hex("not a table"), broken.bill.sha256);
+}
+
+// A bill as the terminals leave it: an add-on filed under its order, an
+// order written again under its id (the later one counts), a table sold to
+// take away with a line in house, a payment form whose later payment
+// names it otherwise, a voided payment, and the closing's Z stamp.
+TEST_F(ClosingTest, StoredBillCountsAddOnsTheLastWriteOfAnEntryAndItsZStamp)
+{
+    QByteArray data;
+    TValue head;
+    head.setInt(QStringLiteral("table"), 3);
+    head.setBool(QStringLiteral("vatoh"), true);
+    head.setInt(QStringLiteral("zcount"), 42);
+    Basics::appendRecord(data, head);
+    Basics::appendRecord(data, entry(0, EntryCreate));
+    auto order = [&](int id, int type, int price, double count) {
+        TValue o = entry(id, type);
+        o.setInt(QStringLiteral("price"), price);
+        o.setDouble(QStringLiteral("count"), count);
+        o.setInt(QStringLiteral("rateih"), 1900);
+        o.setInt(QStringLiteral("rateoh"), 700);
+        return o;
+    };
+    Basics::appendRecord(data, order(1, EntryOrder, 1000, 2));
+    TValue addOn = order(2, EntryAddOn, 50, 1);
+    addOn.setInt(QStringLiteral("father"), 1);
+    Basics::appendRecord(data, addOn);
+    TValue inHouse = order(3, EntryOrder, 300, 1);
+    inHouse.setBool(QStringLiteral("isvatoh"), false);
+    Basics::appendRecord(data, inHouse);
+    Basics::appendRecord(data, order(4, EntryOrder, 999, 1));
+    Basics::appendRecord(data, order(4, EntryOrder, 400, 1));
+    auto pay = [&](int id, int form, const char *name, int amount, bool voided) {
+        TValue p = entry(id, EntryPay);
+        p.setInt(QStringLiteral("payform"), form);
+        p.setString(QStringLiteral("payformname"), QLatin1String(name));
+        p.setInt(QStringLiteral("amount"), amount);
+        if (voided)
+            p.setBool(QStringLiteral("voided"), true);
+        Basics::appendRecord(data, p);
+    };
+    pay(5, 1, "Cash", 2000, false);
+    pay(6, 1, "Bar", 500, false);
+    pay(7, 2, "Card", 300, true);
+    dir.write(QStringLiteral("a1"), data);
+
+    const TStoredBill stored = readStoredBill(dir.file(QStringLiteral("a1")), TBillHash::Skipped);
+    ASSERT_TRUE(stored.ok);
+    EXPECT_EQ(42, stored.zCount);
+    EXPECT_EQ(3, stored.bill.table);
+    EXPECT_TRUE(stored.bill.sha256.isEmpty());
+    const TClosingTotals &t = stored.totals;
+    // (1000 + 50) x 2 and 400 to take away at 7 %, 300 in house at 19 %
+    EXPECT_EQ(2800, t.amount);
+    ASSERT_EQ(QList<int>({700, 1900}), t.vatRates.keys());
+    EXPECT_EQ(2500, t.vatRates[700].gross);
+    // 2100 x 100 / 107 = 1962.6 and 400 x 100 / 107 = 373.8, each rounded
+    EXPECT_EQ(1963 + 374, t.vatRates[700].net);
+    EXPECT_EQ(300, t.vatRates[1900].gross);
+    EXPECT_EQ(252, t.vatRates[1900].net);
+    ASSERT_EQ(QList<int>({1}), t.payments.keys());
+    EXPECT_EQ((TClosingPayment {QStringLiteral("Cash"), 2, 2500}), t.payments[1]);
 }
 
 TEST_F(ClosingTest, RecordRoundTripsAndItsSealShowsAnyEdit)

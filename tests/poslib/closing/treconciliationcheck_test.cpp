@@ -192,4 +192,17 @@ TEST_F(ReconciliationCheck, ADamagedSummaryIsNamedAndLeftAsItIs)
     EXPECT_TRUE(findings.first().text.contains(QStringLiteral("cannot be read to reconcile it")))
             << findings.first().text.toStdString();
     EXPECT_EQ(cut, dir.read(summaryOf(firstDay)));
+
+    // whole, but with bytes before its first table that are no record: the
+    // table they spoil is missing from the summary's figures, and each
+    // figure it held is named
+    const QByteArray spoilt = QByteArray("\x7f\xff\xff\xff", 4) + whole;
+    dir.write(summaryOf(firstDay), spoilt);
+    const QStringList again = texts(check(firstDay));
+    EXPECT_EQ(5, again.size()) << again.join('|').toStdString();
+    for (const QString &text : again)
+        EXPECT_TRUE(text.contains(QStringLiteral("the day summary 15.00"))
+                    || text.contains(QStringLiteral("the day summary 3,")))
+                << text.toStdString();
+    EXPECT_EQ(spoilt, dir.read(summaryOf(firstDay)));
 }
