@@ -17,6 +17,17 @@ TValue entry(int id, int type)
     return e;
 }
 
+// An order line (or a child of one) at 19 % in house and 7 % taken away.
+TValue orderLine(int id, int type, int price, double count)
+{
+    TValue o = entry(id, type);
+    o.setInt(QStringLiteral("price"), price);
+    o.setDouble(QStringLiteral("count"), count);
+    o.setInt(QStringLiteral("rateih"), 1900);
+    o.setInt(QStringLiteral("rateoh"), 700);
+    return o;
+}
+
 // Two orders at 19 % in house (1190 and 2 x 595 = 1190), one takeaway line
 // at 7 % (535), a void of one order at 595, paid 2000 cash and 915 by card.
 QByteArray mixedBill()
@@ -32,11 +43,7 @@ QByteArray mixedBill()
     create.setInt(QStringLiteral("waiter"), 7);
     Basics::appendRecord(data, create);
     auto order = [&](int id, int price, double count, bool takeaway) {
-        TValue o = entry(id, EntryOrder);
-        o.setInt(QStringLiteral("price"), price);
-        o.setDouble(QStringLiteral("count"), count);
-        o.setInt(QStringLiteral("rateih"), 1900);
-        o.setInt(QStringLiteral("rateoh"), 700);
+        TValue o = orderLine(id, EntryOrder, price, count);
         if (takeaway)
             o.setBool(QStringLiteral("isvatoh"), true);
         Basics::appendRecord(data, o);
@@ -119,23 +126,15 @@ TEST_F(ClosingTest, StoredBillCountsAddOnsTheLastWriteOfAnEntryAndItsZStamp)
     head.setInt(QStringLiteral("zcount"), 42);
     Basics::appendRecord(data, head);
     Basics::appendRecord(data, entry(0, EntryCreate));
-    auto order = [&](int id, int type, int price, double count) {
-        TValue o = entry(id, type);
-        o.setInt(QStringLiteral("price"), price);
-        o.setDouble(QStringLiteral("count"), count);
-        o.setInt(QStringLiteral("rateih"), 1900);
-        o.setInt(QStringLiteral("rateoh"), 700);
-        return o;
-    };
-    Basics::appendRecord(data, order(1, EntryOrder, 1000, 2));
-    TValue addOn = order(2, EntryAddOn, 50, 1);
+    Basics::appendRecord(data, orderLine(1, EntryOrder, 1000, 2));
+    TValue addOn = orderLine(2, EntryAddOn, 50, 1);
     addOn.setInt(QStringLiteral("father"), 1);
     Basics::appendRecord(data, addOn);
-    TValue inHouse = order(3, EntryOrder, 300, 1);
+    TValue inHouse = orderLine(3, EntryOrder, 300, 1);
     inHouse.setBool(QStringLiteral("isvatoh"), false);
     Basics::appendRecord(data, inHouse);
-    Basics::appendRecord(data, order(4, EntryOrder, 999, 1));
-    Basics::appendRecord(data, order(4, EntryOrder, 400, 1));
+    Basics::appendRecord(data, orderLine(4, EntryOrder, 999, 1));
+    Basics::appendRecord(data, orderLine(4, EntryOrder, 400, 1));
     auto pay = [&](int id, int form, const char *name, int amount, bool voided) {
         TValue p = entry(id, EntryPay);
         p.setInt(QStringLiteral("payform"), form);
