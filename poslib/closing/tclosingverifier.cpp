@@ -398,10 +398,9 @@ private:
                                               : Reading::Readable;
             order.push_back({it.key(), it.value(), it->first()->dayDir, reading});
         }
-        const QString root = m_root;
         Basics::makeTwoAtATime(
                 int(order.size()),
-                [&order, &root](int i) {
+                [&order](int i) {
                     const Day &day = order[size_t(i)];
                     return readDay(day.dir, day.reading);
                 },
