@@ -205,4 +205,15 @@ TEST_F(ReconciliationCheck, ADamagedSummaryIsNamedAndLeftAsItIs)
                     || text.contains(QStringLiteral("the day summary 3,")))
                 << text.toStdString();
     EXPECT_EQ(spoilt, dir.read(summaryOf(firstDay)));
+
+    // bytes from which not even a table's first two records can be read:
+    // the summary is named as unreadable, not taken for a day whose tables
+    // end there
+    const QByteArray unreadable = QByteArray("\x7f\xff\xff\xff\x7f\xff\xff\xff", 8) + whole;
+    dir.write(summaryOf(firstDay), unreadable);
+    const QList<TReconciliationFinding> named = check(firstDay);
+    ASSERT_EQ(1, named.size()) << texts(named).join('|').toStdString();
+    EXPECT_TRUE(named.first().text.contains(QStringLiteral("cannot be read to reconcile it")))
+            << named.first().text.toStdString();
+    EXPECT_EQ(unreadable, dir.read(summaryOf(firstDay)));
 }
