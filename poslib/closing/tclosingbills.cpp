@@ -9,7 +9,6 @@
 #include "ttableentry.h"
 #include "ttablefacts.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>

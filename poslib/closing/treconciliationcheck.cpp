@@ -7,7 +7,6 @@
 #include "tfigures.h"
 #include "tinstallation.h"
 #include "tpricetext.h"
-#include "ttable.h"
 #include "ttablefacts.h"
 #include "ttwoatatime.h"
 
@@ -15,7 +14,6 @@
 #include <QFileInfo>
 #include <QMap>
 
-#include <memory>
 #include <utility>
 #include <vector>
 
