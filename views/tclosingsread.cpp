@@ -38,7 +38,7 @@ void TClosingsRead::begin(const QString &root)
         try {
             m_rows = TClosingList(root).rows();
         } catch (const Basics::TError &e) {
-            m_error = e.text();
+            m_error = Basics::userText(e);
         } catch (const std::exception &e) {
             m_error = QString::fromLocal8Bit(e.what());
         }
