@@ -59,15 +59,10 @@ TClosingLedger::TClosingLedger(const QString &root)
     : m_root(root)
 {
     const QString statist = installationDir(root, QStringLiteral("var/statist"), false);
-    const QStringList days = QDir(statist).entryList(QStringList(QStringLiteral("tag*")),
-                                                     QDir::Dirs | QDir::NoDotAndDotDot);
-    // each day's records listed once, for the closings and the numbers used
-    QHash<QString, QStringList> records;
-    for (const QString &name : days) {
-        const QDate day = dayOfDirectory(name);
-        if (day.isValid())
-            readDay(statist + name + QLatin1Char('/'), day, records[name]);
-    }
+    // each day read once, for the closings and the numbers used
+    QList<TDayNumbers> days;
+    for (const QString &name : dayDirectoryNames(statist))
+        days << readDay(statist + name + QLatin1Char('/'), name);
     std::stable_sort(m_closings.begin(), m_closings.end(),
                      [](const TClosing &a, const TClosing &b) { return a.z < b.z; });
     for (const TClosing &closing : std::as_const(m_closings)) {
@@ -79,7 +74,7 @@ TClosingLedger::TClosingLedger(const QString &root)
 
     m_hasPending = loadPendingClosing(root, &m_pending);
     try {
-        const TUsedNumbers used = usedNumbers(root, &records);
+        const TUsedNumbers used = usedNumbers(root, days);
         m_zCheck = checkZCounter(root, used, m_hasPending ? m_pending.z : 0);
         m_dayZCheck = checkDayZCounter(root, used, m_hasPending ? m_pending.dayZ : 0);
     } catch (const TError &) {
@@ -93,8 +88,11 @@ TClosingLedger::TClosingLedger(const QString &root)
         m_counter = m_zCheck.held;
 }
 
-void TClosingLedger::readDay(const QString &dir, const QDate &day, QStringList &records)
+TDayNumbers TClosingLedger::readDay(const QString &dir, const QString &name)
 {
+    const QDate day = dayOfDirectory(name);
+    TDayNumbers numbers;
+    numbers.name = name;
     QList<TClosing> found;
     auto closingOf = [&](long z) -> TClosing & {
         for (TClosing &closing : found) {
@@ -115,20 +113,21 @@ void TClosingLedger::readDay(const QString &dir, const QDate &day, QStringList &
         const TJournalEntry entry = parseJournalLine(line);
         if (!entry.ok)
             continue;
+        numbers.journalZ = std::max(numbers.journalZ, entry.z);
         TClosing &closing = closingOf(entry.z);
         if (closing.journalLines++ == 0)
             closing.journal = entry;
     }
 
-    records = fileNamesMatching(dir, QStringLiteral("closing-*.json"));
-    for (const QString &name : std::as_const(records)) {
-        const long z = TClosingRecord::zOfFileName(name);
+    numbers.records = fileNamesMatching(dir, QStringLiteral("closing-*.json"));
+    for (const QString &record : std::as_const(numbers.records)) {
+        const long z = TClosingRecord::zOfFileName(record);
         if (z <= 0)
             continue;
         TClosing &closing = closingOf(z);
         closing.hasRecord = true;
         bool ok = false;
-        closing.recordBytes = readAll(dir + name, &ok);
+        closing.recordBytes = readAll(dir + record, &ok);
         closing.recordReadable = ok
                                  && TClosingRecord::fromBytes(closing.recordBytes, &closing.record,
                                                               &closing.recordError);
@@ -136,6 +135,7 @@ void TClosingLedger::readDay(const QString &dir, const QDate &day, QStringList &
             closing.recordError = QStringLiteral("cannot be read");
     }
     m_closings << found;
+    return numbers;
 }
 
 const TClosing *TClosingLedger::find(long z) const
@@ -171,6 +171,16 @@ const TClosing *TClosingLedger::lastRecord() const
 QString TClosingLedger::dayDirectory(const QString &root, const QDate &day)
 {
     return statistDayDir(day, root);
+}
+
+QStringList TClosingLedger::dayDirectoryNames(const QString &statist)
+{
+    QStringList names = QDir(statist).entryList(QStringList(QStringLiteral("tag*")),
+                                                QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    names.erase(std::remove_if(names.begin(), names.end(),
+                               [](const QString &name) { return !dayOfDirectory(name).isValid(); }),
+                names.end());
+    return names;
 }
 
 QDate TClosingLedger::dayOfDirectory(const QString &name)

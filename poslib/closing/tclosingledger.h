@@ -85,10 +85,13 @@ public:
     static QString dayDirectory(const QString &root, const QDate &day);
     // The day of a day directory name ("tag05.03.2014"); invalid for others.
     static QDate dayOfDirectory(const QString &name);
+    // The names of the day directories in `statist`, in name order.
+    static QStringList dayDirectoryNames(const QString &statist);
 
 private:
-    // Adds the day's closings; its records' names go to `records`.
-    void readDay(const QString &dir, const QDate &day, QStringList &records);
+    // Adds the closings of the day directory `dir` named `name`; returns
+    // the Z counter values it tells of.
+    TDayNumbers readDay(const QString &dir, const QString &name);
 
     QString m_root;
     QList<TClosing> m_closings;

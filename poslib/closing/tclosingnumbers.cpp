@@ -8,9 +8,10 @@
 #include "tinstallation.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace PosLib {
 
@@ -86,19 +87,6 @@ long dayNumber(const QString &dayDir)
     return recordedDayZ(dayDir);
 }
 
-// The names of a day's closing records: as the caller listed them, else
-// listed here.
-QStringList recordNames(const QString &dayDir, const QString &dayName,
-                        const QHash<QString, QStringList> *records)
-{
-    if (records) {
-        const auto known = records->constFind(dayName);
-        if (known != records->cend())
-            return *known;
-    }
-    return Basics::fileNamesMatching(dayDir, QStringLiteral("closing-*.json"));
-}
-
 QString countersDir(const QString &root)
 {
     return root.isEmpty() ? QStringLiteral("./") : root;
@@ -106,32 +94,44 @@ QString countersDir(const QString &root)
 
 } // namespace
 
-TUsedNumbers usedNumbers(const QString &root, const QHash<QString, QStringList> *records)
+TDayNumbers readDayNumbers(const QString &dayDir, const QString &name)
+{
+    TDayNumbers day;
+    day.name = name;
+    QFile journal(dayDir + QStringLiteral("turnover.z"));
+    if (journal.open(QIODevice::ReadOnly)) {
+        for (const QByteArray &line : journal.readAll().split('\n')) {
+            const TJournalEntry entry = parseJournalLine(QString::fromLocal8Bit(line).trimmed());
+            if (entry.ok)
+                day.journalZ = std::max(day.journalZ, entry.z);
+        }
+    }
+    day.records = Basics::fileNamesMatching(dayDir, QStringLiteral("closing-*.json"));
+    return day;
+}
+
+TUsedNumbers usedNumbers(const QString &root)
+{
+    const QString statist = installationDir(root, QStringLiteral("var/statist"), false);
+    QList<TDayNumbers> days;
+    for (const QString &name : TClosingLedger::dayDirectoryNames(statist))
+        days << readDayNumbers(statist + name + QLatin1Char('/'), name);
+    return usedNumbers(root, days);
+}
+
+TUsedNumbers usedNumbers(const QString &root, const QList<TDayNumbers> &days)
 {
     TUsedNumbers used;
     const QString statist = installationDir(root, QStringLiteral("var/statist"), false);
-    const QStringList days = QDir(statist).entryList(QStringList(QStringLiteral("tag*")),
-                                                     QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString &dayName : days) {
-        if (!TClosingLedger::dayOfDirectory(dayName).isValid())
-            continue;
-        const QString dayDir = statist + dayName + QLatin1Char('/');
-        QFile journal(dayDir + QStringLiteral("turnover.z"));
-        if (journal.open(QIODevice::ReadOnly)) {
-            const QString file = relativeDay(dayName, QStringLiteral("turnover.z"));
-            for (const QByteArray &line : journal.readAll().split('\n')) {
-                const TJournalEntry entry
-                        = parseJournalLine(QString::fromLocal8Bit(line).trimmed());
-                if (entry.ok)
-                    raise(used.z, used.zFile, entry.z, file);
-            }
-        }
-        for (const QString &name : recordNames(dayDir, dayName, records))
+    for (const TDayNumbers &day : days) {
+        raise(used.z, used.zFile, day.journalZ,
+              relativeDay(day.name, QStringLiteral("turnover.z")));
+        for (const QString &name : day.records)
             raise(used.z, used.zFile, TClosingRecord::zOfFileName(name),
-                  relativeDay(dayName, name));
+                  relativeDay(day.name, name));
 
-        const long dayZ = dayNumber(dayDir);
-        raise(used.dayZ, used.dayZFile, dayZ, relativeDay(dayName, QStringLiteral("zcount.dat")));
+        const long dayZ = dayNumber(statist + day.name + QLatin1Char('/'));
+        raise(used.dayZ, used.dayZFile, dayZ, relativeDay(day.name, QStringLiteral("zcount.dat")));
     }
     return used;
 }

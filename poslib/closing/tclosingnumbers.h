@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QHash>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -17,13 +17,26 @@ struct TUsedNumbers
     long dayZ = 0; // the highest day Z number of a day directory; 0 for none
     QString dayZFile;
 };
+// What one day directory tells of the Z counter values used: the highest
+// of its journal ("turnover.z") and the names of its closing records.
+struct TDayNumbers
+{
+    QString name; // the directory's name, "tag05.03.2014"
+    long journalZ = 0; // 0 when the journal holds none or cannot be read
+    QStringList records; // "closing-*.json"
+};
+// Reads the journal of the day directory `dayDir` (with "/") and lists its
+// closing records.
+TDayNumbers readDayNumbers(const QString &dayDir, const QString &name);
+
 // Reads the days' journals, the names of their closing records and their
 // "zcount.dat" (for a day whose counter is damaged: its records). Reads
-// only; files that cannot be read add nothing. `records`, when given,
-// holds the names of each day directory's closing records ("closing-*.json")
-// by the directory's name, as a reader of the days listed them just now: a
-// day found there is not listed again.
-TUsedNumbers usedNumbers(const QString &root, const QHash<QString, QStringList> *records = nullptr);
+// only; files that cannot be read add nothing.
+TUsedNumbers usedNumbers(const QString &root);
+// The same for a reader that has just read the day directories itself:
+// `days` holds every day directory in name order, and only the days'
+// counters are read here.
+TUsedNumbers usedNumbers(const QString &root, const QList<TDayNumbers> &days);
 
 // The day Z number the closing records of the day directory `dayDir` name;
 // 0 when none does.

@@ -175,17 +175,22 @@ TEST(ClosingNumbers, UsedNumbersComeFromJournalsRecordsAndDayCounters)
     EXPECT_EQ(0, ahead.next());
     EXPECT_EQ(TCounterCheck::Missing, checkDayZCounter(dir.path(), used, 0).verdict);
     EXPECT_EQ(13, checkDayZCounter(dir.path(), used, 0).next());
-    // the records a reader of the days listed just now are not listed
-    // again; a day it did not list is
-    QHash<QString, QStringList> listed;
-    listed.insert(QStringLiteral("tag03.03.2014"), {QStringLiteral("closing-11.json")});
-    const TUsedNumbers given = usedNumbers(dir.path(), &listed);
+    // the days a reader read just now are not read again, their counters are
+    TDayNumbers third;
+    third.name = QStringLiteral("tag03.03.2014");
+    third.journalZ = 5;
+    third.records = QStringList {QStringLiteral("closing-11.json")};
+    const TUsedNumbers given = usedNumbers(dir.path(), {third});
     EXPECT_EQ(11, given.z);
     EXPECT_EQ(QStringLiteral("var/statist/tag03.03.2014/closing-11.json"), given.zFile);
-    listed.insert(QStringLiteral("tag04.03.2014"), {});
-    EXPECT_EQ(11, usedNumbers(dir.path(), &listed).z);
-    listed.remove(QStringLiteral("tag03.03.2014"));
-    EXPECT_EQ(5, usedNumbers(dir.path(), &listed).z);
+    EXPECT_EQ(12, given.dayZ);
+    EXPECT_EQ(QStringLiteral("var/statist/tag03.03.2014/zcount.dat"), given.dayZFile);
+    // the reader's own reading of a day gives what the day holds
+    const TDayNumbers read = readDayNumbers(dir.file(QStringLiteral("var/statist/tag03.03.2014"))
+                                                    + QLatin1Char('/'),
+                                            QStringLiteral("tag03.03.2014"));
+    EXPECT_EQ(5, read.journalZ);
+    EXPECT_TRUE(read.records.isEmpty());
 
     // nothing used, no file: a fresh installation starts at 1
     TestDir fresh;
