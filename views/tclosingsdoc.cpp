@@ -4,9 +4,6 @@
 #include "tclosingsread.h"
 #include "tverifyrun.h"
 
-#include "tclosingledger.h"
-#include "tclosingverifier.h"
-#include "tcurrencies.h"
 #include "tfigures.h"
 #include "tlocaltext.h"
 #include "toffconfig.h"
@@ -15,7 +12,6 @@
 #include "toffwindow.h"
 #include "toffworkspace.h"
 #include "treceipt.h"
-#include "treconciliationcheck.h"
 #include "tworkspacelists.h"
 #include "tzreport.h"
 
@@ -284,25 +280,6 @@ QString TClosingsDoc::proposedZReportPdf(long z) const
     parts.removeAll(QString());
     return QDir(TOffWindow::pdfFolder())
             .filePath(fileNameOf(parts.join(QLatin1Char(' '))) + QStringLiteral(".pdf"));
-}
-
-QStringList TClosingsDoc::verify()
-{
-    QStringList texts;
-    if (TOffWorkspace *ws = workspace()) {
-        const TClosingLedger ledger(ws->getPath());
-        TDayBillTotals bills;
-        for (const TClosingFinding &finding :
-             verifyClosings(ws->getPath(), ledger, QDate(), &bills))
-            texts << finding.text;
-        const auto *currencies
-                = static_cast<const TCurrencies *>(ws->lists()->get(QStringLiteral("currencies")));
-        for (const TReconciliationFinding &finding :
-             TReconciliationCheck(ws->getPath(), ledger).run(QDate(), currencies, &bills))
-            texts << finding.text;
-    }
-    fill();
-    return texts;
 }
 
 void TClosingsDoc::onReprint()

@@ -59,8 +59,6 @@ public:
     // installation's name, in the folder of the last PDF (else the user's
     // documents folder); empty when there is no such closing.
     QString proposedZReportPdf(long z) const;
-    // Checks every closing against its record; the findings' texts.
-    QStringList verify();
 
     // The clock the Z report's summary is printed with; the current time
     // unless set.

@@ -215,10 +215,12 @@ TEST_F(ClosingsDoc, VerifyShowsWhatDoesNotHold)
     ASSERT_TRUE(file.open(QIODevice::Append));
     file.write("x");
     file.close();
-    const QStringList findings = doc->verify();
+    doc->verifyButton()->click();
     refreshed();
-    ASSERT_EQ(1, findings.size());
-    EXPECT_TRUE(findings[0].contains(QStringLiteral("a1"))) << findings[0].toStdString();
+    ASSERT_EQ(2, driver.boxes.size());
+    EXPECT_TRUE(driver.boxes[1].startsWith(QStringLiteral("Verify: 1 finding(s):\n")))
+            << driver.boxes[1].toStdString();
+    EXPECT_TRUE(driver.boxes[1].contains(QStringLiteral("a1"))) << driver.boxes[1].toStdString();
     EXPECT_EQ(QStringLiteral("no"), column(8).last());
     EXPECT_TRUE(doc->getInformation().contains(QStringLiteral("1 of them")));
 }
@@ -298,7 +300,7 @@ TEST_F(ClosingsDoc, VerifyRunsWithProgressAndCanBeCancelled)
     run.start();
     loop.exec();
     EXPECT_FALSE(cancelled);
-    EXPECT_EQ(doc->verify(), findings);
+    EXPECT_TRUE(findings.isEmpty()) << findings.join(QLatin1Char('\n')).toStdString();
     // the closings, then each of the three closed days
     EXPECT_EQ(QList<int>({0, 1, 2, 3, 4}), steps);
 
