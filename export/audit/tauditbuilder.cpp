@@ -107,7 +107,7 @@ qint64 TAuditBuilder::net(qint64 gross, int rate) const
 
 void TAuditBuilder::append(const QString &file, const QStringList &key, const QStringList &values)
 {
-    table(file).rows.append(key + values);
+    table(file).append(key + values);
 }
 
 void TAuditBuilder::addDay(const TClosedDay &day)

@@ -59,26 +59,25 @@ QStringList TAuditTable::columnNames() const
     return out;
 }
 
-QByteArray TAuditTable::csv() const
+void TAuditTable::append(const QStringList &row)
 {
-    QByteArray out;
-    const QStringList names = columnNames();
-    out += names.join(QLatin1Char(',')).toUtf8() + "\r\n";
-    for (const QStringList &row : rows) {
-        for (qsizetype i = 0; i < columns.size(); ++i) {
-            if (i > 0)
-                out += ',';
-            const QString value = row.value(i);
-            const TAuditType type = columns.at(i).type;
-            // text in quotes, also when empty; numbers and dates bare
-            if (type == T::Text || type == T::Timestamp)
-                out += quoted(value);
-            else
-                out += value.toUtf8();
-        }
-        out += "\r\n";
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        if (i > 0)
+            lines += ',';
+        const QString value = row.value(i);
+        const TAuditType type = columns.at(i).type;
+        // text in quotes, also when empty; numbers and dates bare
+        if (type == T::Text || type == T::Timestamp)
+            lines += quoted(value);
+        else
+            lines += value.toUtf8();
     }
-    return out;
+    lines += "\r\n";
+}
+
+QByteArray TAuditTable::header() const
+{
+    return columnNames().join(QLatin1Char(',')).toUtf8() + "\r\n";
 }
 
 QStringList auditKeyColumns()

@@ -26,20 +26,26 @@ struct TAuditColumn
 
 // One file of the audit export: its name, what index.xml calls and says
 // about it, its columns (the first three are the closing's key) and, once
-// filled, its rows (each value already as text, see auditValue()).
+// filled, its rows as the file's lines. The file is UTF-8: a line of column
+// names, then one line a row, "," between fields, text in double quotes (a
+// quote doubled), CR LF.
 struct TAuditTable
 {
     QString file; // "transactions.csv"
     QString name; // "Bonkopf"
     QString description;
     QList<TAuditColumn> columns;
-    QList<QStringList> rows;
+    // The rows appended and not yet taken by a writer, as lines of the file.
+    QByteArray lines;
 
     int column(const QString &name) const;
     QStringList columnNames() const;
-    // The file's bytes: UTF-8, a line of column names, then one line a row,
-    // "," between fields, text in double quotes (a quote doubled), CR LF.
-    QByteArray csv() const;
+    // Adds a row, each value already as text (auditAmount() and the like).
+    void append(const QStringList &row);
+    // The line of column names the file starts with.
+    QByteArray header() const;
+    // The file's bytes: the header and the lines not yet taken.
+    QByteArray csv() const { return header() + lines; }
 };
 
 // The key every row of every file starts with: the cash register, the time

@@ -26,7 +26,7 @@ TEST(AuditSchema, AmountsQuantitiesAndTextAreWrittenSoTheyReadBack)
     row[table.column(QStringLiteral("BON_NOTIZ"))]
             = QStringLiteral("Tisch \"am Fenster\", 2 € — ä");
     row[table.column(QStringLiteral("UMS_BRUTTO"))] = auditAmount(-250);
-    table.rows << row;
+    table.append(row);
     const auditfiles::Csv back = auditfiles::parse(table.csv());
     EXPECT_TRUE(back.linesEndInCrLf);
     EXPECT_EQ(table.columnNames(), back.columns);
