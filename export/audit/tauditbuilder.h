@@ -27,6 +27,8 @@ public:
     void addDay(const TClosedDay &day);
 
     const QList<TAuditTable> &tables() const { return m_tables; }
+    // For a writer that takes the tables' lines as they fill.
+    QList<TAuditTable> &tables() { return m_tables; }
     TAuditTable &table(const QString &file);
     int closings() const { return m_closings; }
     int bills() const { return m_bills; }

@@ -12,48 +12,98 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <memory>
+#include <vector>
+
 using namespace Basics;
 
 namespace PosLib {
 
 namespace {
 
-// Writes `files` into the new folder `dir` through a folder beside it that
-// takes its name only when every file is in place. Throws the file errors;
-// false with `error` for a folder that cannot be made or renamed.
-bool writeFolder(const QString &dir, const QList<QPair<QString, QByteArray>> &files, QString *error)
+// The folder the files of an export are written into, beside the target
+// and named after it and the process. It takes the target's name (or goes
+// into the target's archive) only when every file is whole, and is removed
+// when it does not.
+class TPartialFolder
 {
-    QString target = QDir::cleanPath(dir);
-    const QString partial
-            = QStringLiteral("%1.part-%2").arg(target).arg(QCoreApplication::applicationPid());
-    QDir(partial).removeRecursively();
-    if (!QDir().mkpath(partial)) {
-        *error = TAuditExport::tr("%1: the folder could not be made; nothing was written")
-                         .arg(partial);
-        return false;
+public:
+    explicit TPartialFolder(const QString &target)
+        : m_path(QStringLiteral("%1.part-%2").arg(target).arg(QCoreApplication::applicationPid()))
+    { }
+    ~TPartialFolder()
+    {
+        if (!m_renamed)
+            QDir(m_path).removeRecursively();
     }
-    try {
-        for (const auto &file : files) {
-            TSaveFile save(partial + QLatin1Char('/') + file.first);
-            save.open();
-            save.write(file.second);
-            save.commit();
+    TPartialFolder(const TPartialFolder &) = delete;
+    TPartialFolder &operator=(const TPartialFolder &) = delete;
+
+    QString path() const { return m_path; }
+    QString file(const QString &name) const { return m_path + QLatin1Char('/') + name; }
+    // Makes the folder empty; false when it cannot be made.
+    bool make()
+    {
+        QDir(m_path).removeRecursively();
+        return QDir().mkpath(m_path);
+    }
+    // Gives the folder the name `target`, which is not there or an empty
+    // folder; false when it cannot.
+    bool renameTo(const QString &target)
+    {
+        // an empty folder of that name gives way; one with files was refused before
+        if (QFileInfo(target).isDir())
+            QDir().rmdir(target);
+        m_renamed = QDir().rename(m_path, target);
+        return m_renamed;
+    }
+
+private:
+    QString m_path;
+    bool m_renamed = false;
+};
+
+// The files of the tables, written into the partial folder as the days
+// add rows to them, so that no file is held in memory whole.
+class TTableFiles
+{
+public:
+    TTableFiles(const TPartialFolder &folder, const QList<TAuditTable> &tables)
+    {
+        for (const TAuditTable &table : tables) {
+            m_files.push_back(std::make_unique<TSaveFile>(folder.file(table.file)));
+            m_files.back()->open();
+            m_files.back()->write(table.header());
         }
-    } catch (...) {
-        QDir(partial).removeRecursively();
-        throw;
     }
-    // an empty folder of that name gives way; one with files was refused before
-    if (QFileInfo(target).isDir())
-        QDir().rmdir(target);
-    if (!QDir().rename(partial, target)) {
-        QDir(partial).removeRecursively();
-        *error = TAuditExport::tr("%1: the files could not be moved into place; nothing was "
-                                  "written")
-                         .arg(target);
-        return false;
+    // Writes the lines the tables gathered and empties them. Throws the
+    // error of a file that could not be written.
+    void take(QList<TAuditTable> &tables)
+    {
+        for (size_t i = 0; i < m_files.size(); ++i) {
+            TAuditTable &table = tables[qsizetype(i)];
+            m_files[i]->write(table.lines);
+            table.lines.clear();
+            if (m_files[i]->hasError())
+                m_files[i]->commit(); // throws the write's error
+        }
     }
-    return true;
+    void commit()
+    {
+        for (const auto &file : m_files)
+            file->commit();
+    }
+
+private:
+    std::vector<std::unique_ptr<TSaveFile>> m_files;
+};
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    TSaveFile save(path);
+    save.open();
+    save.write(bytes);
+    save.commit();
 }
 
 } // namespace
@@ -96,55 +146,62 @@ bool TAuditExport::run(const TAuditRequest &request, TAuditResult *result, QStri
                          .arg(request.from.toString(Qt::ISODate), request.to.toString(Qt::ISODate));
         return false;
     }
-    TAuditBuilder builder(company);
-    for (int i = 0; i < days.size(); ++i) {
-        if (m_progress)
-            m_progress(days.at(i), i, int(days.size()));
-        TClosedDay day;
-        if (!closed.load(days.at(i), &day, error)) {
-            *error = tr("%1; nothing was written").arg(*error);
-            return false;
-        }
-        builder.addDay(day);
+    TPartialFolder partial(target);
+    if (!partial.make()) {
+        *error = tr("%1: the folder could not be made; nothing was written").arg(partial.path());
+        return false;
     }
-
-    QList<QPair<QString, QByteArray>> files;
-    for (const TAuditTable &table : builder.tables())
-        files.append({table.file, table.csv()});
-    const TAuditSupplier supplier {
-            company.name, QStringLiteral("%1 %2").arg(company.zip, company.city),
-            QStringLiteral("Kassendaten %1 bis %2; ohne Daten einer Sicherheitseinrichtung "
-                           "(die Terminals verzeichnen keine)")
-                    .arg(days.first().toString(QStringLiteral("dd.MM.yyyy")),
-                         days.last().toString(QStringLiteral("dd.MM.yyyy")))};
-    files.append({QStringLiteral("index.xml"),
-                  auditIndexXml(builder.tables(), supplier, request.from, request.to)});
-    files.append({auditDtdName(), auditDtd()});
-
+    TAuditBuilder builder(company);
+    QStringList names;
     try {
+        {
+            // the files stay locked until their writers go
+            TTableFiles tables(partial, builder.tables());
+            for (int i = 0; i < days.size(); ++i) {
+                if (m_progress)
+                    m_progress(days.at(i), i, int(days.size()));
+                TClosedDay day;
+                if (!closed.load(days.at(i), &day, error)) {
+                    *error = tr("%1; nothing was written").arg(*error);
+                    return false;
+                }
+                builder.addDay(day);
+                tables.take(builder.tables());
+            }
+            tables.commit();
+        }
+        for (const TAuditTable &table : builder.tables())
+            names << table.file;
+
+        const TAuditSupplier supplier {
+                company.name, QStringLiteral("%1 %2").arg(company.zip, company.city),
+                QStringLiteral("Kassendaten %1 bis %2; ohne Daten einer Sicherheitseinrichtung "
+                               "(die Terminals verzeichnen keine)")
+                        .arg(days.first().toString(QStringLiteral("dd.MM.yyyy")),
+                             days.last().toString(QStringLiteral("dd.MM.yyyy")))};
+        names << QStringLiteral("index.xml") << auditDtdName();
+        writeFile(partial.file(names.at(names.size() - 2)),
+                  auditIndexXml(builder.tables(), supplier, request.from, request.to));
+        writeFile(partial.file(names.last()), auditDtd());
+
         if (zip) {
             TZipWriter archive(request.now.isValid() ? request.now : QDateTime::currentDateTime());
-            qint64 size = 0;
-            for (const auto &file : std::as_const(files)) {
-                archive.add(file.first, file.second);
-                size += file.second.size();
-            }
-            if (size >= 0xFFFFFFFFll) {
+            for (const QString &name : std::as_const(names))
+                archive.addFile(name, partial.file(name));
+            if (archive.contentSize() >= 0xFFFFFFFFll) {
                 *error = tr("%1: the files are too large for a ZIP archive; export into a "
                             "folder")
                                  .arg(target);
                 return false;
             }
-            const QString parent = QFileInfo(target).absolutePath();
-            if (!QDir().mkpath(parent)) {
-                *error = tr("%1: the folder could not be made; nothing was written").arg(parent);
-                return false;
-            }
+            // the partial folder beside it made the archive's folder
             TSaveFile save(target);
             save.open();
-            save.write(archive.bytes());
+            archive.write([&save](const char *data, qint64 size) { save.write(data, size); });
             save.commit();
-        } else if (!writeFolder(target, files, error)) {
+        } else if (!partial.renameTo(target)) {
+            *error = tr("%1: the files could not be moved into place; nothing was written")
+                             .arg(target);
             return false;
         }
     } catch (const TError &e) {
@@ -155,7 +212,7 @@ bool TAuditExport::run(const TAuditRequest &request, TAuditResult *result, QStri
     result->days = int(days.size());
     result->closings = builder.closings();
     result->bills = builder.bills();
-    result->files = int(files.size());
+    result->files = int(names.size());
     return true;
 }
 

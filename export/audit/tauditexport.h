@@ -48,7 +48,8 @@ public:
     // etc/company.ini missing or wrong, a closing that does not verify, an
     // output folder that holds files, a file that cannot be written. Then
     // nothing of it is left: the files are written into a folder beside the
-    // target and renamed to it at the end, an archive in one replace.
+    // target as the days are read and renamed to it at the end; an archive
+    // is made of them at the end, in one replace.
     bool run(const TAuditRequest &request, TAuditResult *result, QString *error);
 
 private:

@@ -3,6 +3,7 @@
 #include "tauditexport.h"
 #include "tclosingledger.h"
 #include "testdir.h"
+#include "tsavefile.h"
 #include "tworkspacelists.h"
 #include "tzreport.h"
 
@@ -447,4 +448,25 @@ TEST_F(AuditExportTest, NothingIsWrittenWhenItCannotBeWhole)
     error = exportRange(from, to, QStringLiteral("out"));
     EXPECT_TRUE(error.contains(QStringLiteral("nothing was written"))) << error.toStdString();
     EXPECT_EQ(QStringList(), leftOver());
+    bill.open(QIODevice::ReadWrite);
+    bill.resize(bill.size() - 1);
+    bill.close();
+
+    // a file that cannot be written (the disk full) after the first day's
+    // lines were: the file is named, nothing is left, in a folder or archive
+    for (const QString &target : {QStringLiteral("out"), QStringLiteral("out.zip")}) {
+        int writes = 0;
+        Basics::setSaveFaultHook([&](Basics::TSaveStep step, const QString &path) {
+            const bool lines = step == Basics::TSaveStep::Write
+                               && path.contains(QStringLiteral("/lines.csv"));
+            return lines && ++writes == 3 ? ENOSPC : 0;
+        });
+        error = exportRange(from, to, target);
+        Basics::setSaveFaultHook({});
+        EXPECT_EQ(3, writes);
+        EXPECT_TRUE(error.contains(QStringLiteral("lines.csv"))) << error.toStdString();
+        EXPECT_TRUE(error.contains(QStringLiteral("nothing was written"))) << error.toStdString();
+        EXPECT_EQ(QStringList(), leftOver());
+    }
+    EXPECT_EQ(QString(), exportRange(from, to, QStringLiteral("out.zip")));
 }
