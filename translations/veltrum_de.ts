@@ -174,6 +174,10 @@
         <source>%1: the files are too large for a ZIP archive; export into a folder</source>
         <translation>%1: die Dateien sind zu groß für ein ZIP-Archiv; exportieren Sie in einen Ordner</translation>
     </message>
+    <message>
+        <source>cancelled; nothing was written</source>
+        <translation>abgebrochen; nichts wurde geschrieben</translation>
+    </message>
 </context>
 <context>
     <name>TAuswAccDlg</name>
@@ -269,6 +273,10 @@
     <message>
         <source>the bookings were written, but the record of exported days was not: %1</source>
         <translation>die Buchungen wurden geschrieben, der Nachweis der exportierten Tage aber nicht: %1</translation>
+    </message>
+    <message>
+        <source>cancelled; nothing was written</source>
+        <translation>abgebrochen; nichts wurde geschrieben</translation>
     </message>
 </context>
 <context>
@@ -568,6 +576,10 @@ Zuvor geschrieben:
             <numerusform>%n Datei</numerusform>
             <numerusform>%n Dateien</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Reading the closed days...</source>
+        <translation>Die abgeschlossenen Tage werden gelesen...</translation>
     </message>
 </context>
 <context>
@@ -3692,6 +3704,13 @@ erneuert die Berichtsansicht</translation>
     <message>
         <source>the empty bill %1 was deleted</source>
         <translation>der leere Bon %1 wurde gelöscht</translation>
+    </message>
+</context>
+<context>
+    <name>TProgressRun</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

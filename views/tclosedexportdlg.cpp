@@ -3,8 +3,8 @@
 #include "tauditexport.h"
 #include "tbookingsexport.h"
 #include "tdatepicker.h"
+#include "tprogressrun.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -175,6 +175,19 @@ void TClosedExportDlg::chooseOutput()
         setOutput(path);
 }
 
+template<typename Exporter>
+void TClosedExportDlg::runAway(Exporter &exporter, const std::function<void()> &work)
+{
+    // a year of closed days takes a while: the window stays responsive
+    TProgressRun progress(this, windowTitle(), tr("Reading the closed days..."));
+    exporter.setProgress(
+            [&progress](const QDate &, int index, int count) { progress.step(index, count); });
+    exporter.setKeepGoing([&progress] { return !progress.isCancelled(); });
+    m_progress = &progress;
+    progress.run(work);
+    m_progress = nullptr;
+}
+
 bool TClosedExportDlg::runExport(QString *result)
 {
     if (!from().isValid() || !to().isValid() || from() > to()) {
@@ -196,7 +209,9 @@ bool TClosedExportDlg::runExport(QString *result)
         request.force = force();
         request.now = m_now;
         QList<TBookingsFile> files;
-        const bool done = TBookingsExport().run(request, &files, &error);
+        TBookingsExport exporter;
+        bool done = false;
+        runAway(exporter, [&] { done = exporter.run(request, &files, &error); });
         QStringList lines;
         for (const TBookingsFile &file : std::as_const(files))
             lines << tr("%1: %2, %3%4")
@@ -221,7 +236,10 @@ bool TClosedExportDlg::runExport(QString *result)
     request.output = output();
     request.now = m_now;
     TAuditResult written;
-    if (!TAuditExport().run(request, &written, &error)) {
+    TAuditExport exporter;
+    bool done = false;
+    runAway(exporter, [&] { done = exporter.run(request, &written, &error); });
+    if (!done) {
         *result = error;
         return false;
     }
@@ -237,9 +255,7 @@ bool TClosedExportDlg::runExport(QString *result)
 void TClosedExportDlg::accept()
 {
     QString result;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool written = runExport(&result);
-    QApplication::restoreOverrideCursor();
     if (!written) {
         QMessageBox::warning(this, windowTitle(), result);
         return;

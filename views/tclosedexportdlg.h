@@ -4,11 +4,14 @@
 #include <QDateTime>
 #include <QDialog>
 
+#include <functional>
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QToolButton;
+class TProgressRun;
 namespace QtWidgets {
 class TDatePicker;
 }
@@ -45,10 +48,13 @@ public:
     // The clock of the bookings' header; the current time unless set.
     void setNow(const QDateTime &now) { m_now = now; }
 
-    // Runs the export. True with `result` saying what was written (one line
-    // per file); false with `result` naming the day, file or key and why
-    // (nothing or not everything was written).
+    // Runs the export away from the window, with its progress per day and
+    // Cancel. True with `result` saying what was written (one line per
+    // file); false with `result` naming the day, file or key and why
+    // (nothing or not everything was written), or saying it was cancelled.
     bool runExport(QString *result);
+    // The progress of an export while it runs; null otherwise.
+    TProgressRun *progress() const { return m_progress; }
     // What the last successful export wrote, as runExport() said it.
     QString resultText() const { return m_result; }
 
@@ -63,6 +69,10 @@ public Q_SLOTS:
     void accept() override;
 
 private:
+    // Runs `work`, an export's run(), on a thread of its own with the
+    // exporter's progress shown and Cancel passed on.
+    template<typename Exporter>
+    void runAway(Exporter &exporter, const std::function<void()> &work);
     void chooseOutput();
     // The output proposed for the range: in the user's documents folder.
     QString proposedOutput() const;
@@ -72,6 +82,7 @@ private:
     QString m_root;
     QDateTime m_now;
     QString m_result;
+    TProgressRun *m_progress = nullptr;
     bool m_outputChosen = false;
     QtWidgets::TDatePicker *m_from;
     QtWidgets::TDatePicker *m_to;

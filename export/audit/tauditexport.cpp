@@ -158,6 +158,10 @@ bool TAuditExport::run(const TAuditRequest &request, TAuditResult *result, QStri
             // the files stay locked until their writers go
             TTableFiles tables(partial, builder.tables());
             for (int i = 0; i < days.size(); ++i) {
+                if (m_keepGoing && !m_keepGoing()) {
+                    *error = tr("cancelled; nothing was written");
+                    return false;
+                }
                 if (m_progress)
                     m_progress(days.at(i), i, int(days.size()));
                 TClosedDay day;

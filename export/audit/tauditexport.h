@@ -42,6 +42,9 @@ class TAuditExport
 public:
     using Progress = std::function<void(const QDate &day, int index, int count)>;
     void setProgress(Progress progress) { m_progress = std::move(progress); }
+    // Asked before each day is read; false stops the export and leaves
+    // nothing of it (run() then fails with "cancelled").
+    void setKeepGoing(std::function<bool()> keepGoing) { m_keepGoing = std::move(keepGoing); }
 
     // False, with `error` naming the day, file or key and why, when the
     // export could not be written whole: no closed day in the range,
@@ -54,6 +57,7 @@ public:
 
 private:
     Progress m_progress;
+    std::function<bool()> m_keepGoing;
 };
 
 } // namespace PosLib

@@ -96,6 +96,10 @@ bool TBookingsExport::run(const TBookingsRequest &request, QList<TBookingsFile> 
     QStringList refused;
     for (qsizetype i = 0; i < days.size(); ++i) {
         const QDate day = days.at(i);
+        if (m_keepGoing && !m_keepGoing()) {
+            *error = tr("cancelled; nothing was written");
+            return false;
+        }
         if (m_progress)
             m_progress(day, int(i), int(days.size()));
         const QDate start = fiscalYearStart(day, map.fiscalMonth, map.fiscalDay);

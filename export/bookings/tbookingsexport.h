@@ -49,6 +49,9 @@ public:
     // Called before each day is read: the day, its number and the count.
     using Progress = std::function<void(const QDate &day, int index, int count)>;
     void setProgress(Progress progress) { m_progress = std::move(progress); }
+    // Asked before each day is read; false stops the export before anything
+    // is written (run() then fails with "cancelled").
+    void setKeepGoing(std::function<bool()> keepGoing) { m_keepGoing = std::move(keepGoing); }
 
     // False, with `error` naming the day, file or key and why, when
     // nothing or not everything could be written: no closed day in the
@@ -68,6 +71,7 @@ public:
 
 private:
     Progress m_progress;
+    std::function<bool()> m_keepGoing;
 };
 
 } // namespace PosLib

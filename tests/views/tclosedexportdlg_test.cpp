@@ -9,13 +9,17 @@
 #include "tclosedexportdlg.h"
 #include "tdatepicker.h"
 #include "toffapplication.h"
+#include "tprogressrun.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QThread>
+#include <QTimer>
 
 using namespace viewstest;
 
@@ -203,4 +207,38 @@ TEST_F(ClosedExportDlg, TheDialogsWriteWhatTheCommandLineWrites)
             + QStringList {QStringLiteral("--output"), out.file(QStringLiteral("cli.zip"))});
     EXPECT_TRUE(out.read(QStringLiteral("cli.zip")).startsWith("PK"));
     EXPECT_EQ(out.read(QStringLiteral("cli.zip")), out.read(QStringLiteral("window.zip")));
+}
+
+// An export runs on a thread of its own: the progress dialog follows its
+// steps while the window goes on, and Cancel reaches the work.
+TEST(ProgressRun, ShowsTheStepsAndPassesCancelOn)
+{
+    QWidget window;
+    TProgressRun run(&window, QStringLiteral("Export"), QStringLiteral("Reading..."));
+    int valueSeen = -1;
+    QTimer driver;
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        QProgressDialog *progress = run.dialog();
+        if (!progress || progress->value() != 1)
+            return;
+        valueSeen = progress->value();
+        EXPECT_EQ(3, progress->maximum());
+        EXPECT_EQ(QStringLiteral("Reading..."), progress->labelText());
+        driver.stop();
+        // as the user does: the dialog's button
+        ASSERT_NE(nullptr, progress->findChild<QPushButton *>());
+        progress->findChild<QPushButton *>()->click();
+    });
+    driver.start(1);
+    bool sawCancel = false;
+    run.run([&] {
+        run.step(1, 3);
+        // the window's thread must press Cancel for this to end
+        while (!run.isCancelled())
+            QThread::msleep(1);
+        sawCancel = true;
+    });
+    EXPECT_EQ(1, valueSeen);
+    EXPECT_TRUE(sawCancel);
+    EXPECT_EQ(nullptr, run.dialog());
 }

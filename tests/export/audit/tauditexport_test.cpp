@@ -43,7 +43,8 @@ protected:
     }
     // Exports the range into `output` of the test directory; the error,
     // empty on success.
-    QString exportRange(const QDate &from, const QDate &to, const QString &output)
+    QString exportRange(const QDate &from, const QDate &to, const QString &output,
+                        std::function<bool()> keepGoing = {})
     {
         TAuditRequest request;
         request.root = root;
@@ -52,7 +53,9 @@ protected:
         request.output = dir.file(output);
         request.now = QDateTime(QDate(2026, 12, 6), QTime(9, 30, 14));
         QString error;
-        return TAuditExport().run(request, &result, &error) ? QString() : error;
+        TAuditExport exporter;
+        exporter.setKeepGoing(std::move(keepGoing));
+        return exporter.run(request, &result, &error) ? QString() : error;
     }
     Csv csv(const QString &name) { return parse(dir.read(name)); }
 
@@ -466,6 +469,15 @@ TEST_F(AuditExportTest, NothingIsWrittenWhenItCannotBeWhole)
         EXPECT_EQ(3, writes);
         EXPECT_TRUE(error.contains(QStringLiteral("lines.csv"))) << error.toStdString();
         EXPECT_TRUE(error.contains(QStringLiteral("nothing was written"))) << error.toStdString();
+        EXPECT_EQ(QStringList(), leftOver());
+    }
+
+    // cancelled after the first day
+    for (const QString &target : {QStringLiteral("out"), QStringLiteral("out.zip")}) {
+        int asked = 0;
+        error = exportRange(from, to, target, [&asked] { return ++asked < 2; });
+        EXPECT_EQ(2, asked);
+        EXPECT_EQ(QStringLiteral("cancelled; nothing was written"), error);
         EXPECT_EQ(QStringList(), leftOver());
     }
     EXPECT_EQ(QString(), exportRange(from, to, QStringLiteral("out.zip")));

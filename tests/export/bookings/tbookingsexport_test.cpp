@@ -15,6 +15,7 @@
 #include "tworkspacelists.h"
 #include "tzreport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 
@@ -74,7 +75,8 @@ protected:
     // Exports the range into `output` (a file or folder of the test
     // directory); the error, empty on success.
     QString exportRange(const QDate &from, const QDate &to, const QString &output,
-                        bool force = false, const QString &chart = QString())
+                        bool force = false, const QString &chart = QString(),
+                        std::function<bool()> keepGoing = {})
     {
         TBookingsRequest request;
         request.root = root;
@@ -86,7 +88,9 @@ protected:
         request.now = QDateTime(QDate(2026, 12, 6), QTime(9, 30, 15, 250));
         files.clear();
         QString error;
-        return TBookingsExport().run(request, &files, &error) ? QString() : error;
+        TBookingsExport exporter;
+        exporter.setKeepGoing(std::move(keepGoing));
+        return exporter.run(request, &files, &error) ? QString() : error;
     }
 
     TestDir dir;
@@ -280,6 +284,19 @@ TEST_F(BookingsExportTest, ARangeAcrossTheFiscalYearsEndIsTwoFiles)
 {
     // the fiscal year starts on 1 December
     writeDemo(6, 6, "fiscalyear = 12-01\n");
+    // cancelled in the second fiscal year: not even the first one's file
+    int asked = 0;
+    EXPECT_EQ(QStringLiteral("cancelled; nothing was written"),
+              exportRange(QDate(2026, 11, 15), QDate(2026, 12, 31), QStringLiteral("takings.csv"),
+                          false, QString(), [&asked] { return ++asked < 4; }));
+    EXPECT_EQ(4, asked);
+    EXPECT_TRUE(files.isEmpty());
+    EXPECT_EQ(QStringList(), QDir(dir.path()).entryList({QStringLiteral("takings*")}));
+    TExportedDays record;
+    QString error;
+    ASSERT_TRUE(record.read(root, &error)) << error.toStdString();
+    EXPECT_FALSE(record.contains(QDate(2026, 11, 30)));
+
     ASSERT_EQ(QString(),
               exportRange(QDate(2026, 11, 15), QDate(2026, 12, 31), QStringLiteral("takings.csv")));
     ASSERT_EQ(2, files.size());
