@@ -1089,10 +1089,6 @@ Zuvor geschrieben:
         <source>Verifying the closings and every closed day...</source>
         <translation>Die Abschlüsse und jeder abgeschlossene Tag werden geprüft...</translation>
     </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
     <message numerus="yes">
         <source>Verification cancelled; %n finding(s) until then.</source>
         <translation>

@@ -2,7 +2,8 @@
 
 #include "installationname.h"
 #include "tclosingsread.h"
-#include "tverifyrun.h"
+#include "tprogressrun.h"
+#include "verifyinstallation.h"
 
 #include "tfigures.h"
 #include "tlocaltext.h"
@@ -18,7 +19,6 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QMessageBox>
@@ -371,40 +371,30 @@ void TClosingsDoc::onPdf()
     TOffWindow::rememberPdfFolder(fileName);
 }
 
+QProgressDialog *TClosingsDoc::verifyProgress() const
+{
+    return m_verifyRun ? m_verifyRun->dialog() : nullptr;
+}
+
 void TClosingsDoc::onVerify()
 {
     TOffWorkspace *ws = workspace();
     if (!ws)
         return;
     // away from the window: verify reads every bill and summary
-    TVerifyRun run(ws->getPath());
-    QProgressDialog progress(tr("Verifying the closings and every closed day..."), tr("Cancel"), 0,
-                             0, window());
-    progress.setObjectName(QStringLiteral("verifyprogress"));
-    progress.setWindowTitle(tr("Verify"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(0);
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
-    QStringList findings;
-    bool cancelled = false;
-    QEventLoop loop;
-    connect(&run, &TVerifyRun::progress, &progress, [&progress](int done, int total) {
-        progress.setMaximum(total);
-        progress.setValue(done);
+    TProgressRun progress(window(), tr("Verify"),
+                          tr("Verifying the closings and every closed day..."));
+    const QString root = ws->getPath();
+    TVerification result;
+    m_verifyRun = &progress;
+    progress.run([&] {
+        result = verifyInstallation(
+                root, [&progress](int done, int total) { progress.step(done, total); },
+                [&progress] { return !progress.isCancelled(); });
     });
-    connect(&run, &TVerifyRun::finished, &loop, [&](const QStringList &texts, bool stopped) {
-        findings = texts;
-        cancelled = stopped;
-        loop.quit();
-    });
-    connect(&progress, &QProgressDialog::canceled, &run, &TVerifyRun::cancel);
-    m_verifyProgress = &progress;
-    run.start();
-    progress.show();
-    loop.exec();
-    m_verifyProgress = nullptr;
-    progress.close();
+    m_verifyRun = nullptr;
+    const QStringList &findings = result.findings;
+    const bool cancelled = result.cancelled;
     fill();
 
     if (cancelled)

@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 class TClosingsRead;
+class TProgressRun;
 
 namespace PosLib {
 struct TClosingRow;
@@ -73,7 +74,7 @@ public:
     QToolButton *pdfButton() const { return m_pdf; }
     QPushButton *verifyButton() const { return m_verify; }
     // The progress of a verification while it runs; null otherwise.
-    QProgressDialog *verifyProgress() const { return m_verifyProgress; }
+    QProgressDialog *verifyProgress() const;
 
 Q_SIGNALS:
     // The rows of the last fill() are shown.
@@ -105,7 +106,7 @@ private:
     QPointer<QToolButton> m_reprint;
     QPointer<QToolButton> m_pdf;
     QPointer<QPushButton> m_verify;
-    QPointer<QProgressDialog> m_verifyProgress;
+    TProgressRun *m_verifyRun = nullptr;
     QPointer<QPushButton> m_receipt;
     long m_reportZ = 0;
 };

@@ -74,7 +74,7 @@ public:
     // Object names of the other dialogs seen, in order.
     QStringList dialogs;
     // Dialogs left alone: progress dialogs are shown during a run, not run.
-    QStringList ignored {QStringLiteral("trepprogress"), QStringLiteral("verifyprogress")};
+    QStringList ignored {QStringLiteral("trepprogress"), QStringLiteral("progressrun")};
 
 private:
     void poll()

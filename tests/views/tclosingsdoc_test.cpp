@@ -10,11 +10,10 @@
 #include "treceipt.h"
 #include "tturnover.h"
 #include "turnoverdata.h"
-#include "tverifyrun.h"
+#include "verifyinstallation.h"
 
 #include <QDialog>
 #include <QDir>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -281,36 +280,22 @@ TEST_F(ClosingsDoc, PrintsTheZReportOnTheReceiptPrinter)
     TOffConfig::reload();
 }
 
-// Verify runs away from the window with its progress; cancelled before
-// the days are reconciled it says so.
-TEST_F(ClosingsDoc, VerifyRunsWithProgressAndCanBeCancelled)
+// Verify (which the window runs on a thread of its own, TProgressRun)
+// tells its progress per closed day and stops between two days when asked.
+TEST_F(ClosingsDoc, VerifyTellsItsProgressAndCanBeCancelled)
 {
     closeToday();
-    TVerifyRun run(dir.path());
     QList<int> steps;
-    QStringList findings;
-    bool cancelled = true;
-    QEventLoop loop;
-    QObject::connect(&run, &TVerifyRun::progress, [&](int done, int) { steps << done; });
-    QObject::connect(&run, &TVerifyRun::finished, [&](const QStringList &texts, bool stopped) {
-        findings = texts;
-        cancelled = stopped;
-        loop.quit();
-    });
-    run.start();
-    loop.exec();
-    EXPECT_FALSE(cancelled);
-    EXPECT_TRUE(findings.isEmpty()) << findings.join(QLatin1Char('\n')).toStdString();
+    const TVerification whole = verifyInstallation(
+            dir.path(), [&steps](int done, int) { steps << done; }, [] { return true; });
+    EXPECT_FALSE(whole.cancelled);
+    EXPECT_TRUE(whole.findings.isEmpty()) << whole.findings.join(QLatin1Char('\n')).toStdString();
     // the closings, then each of the three closed days
     EXPECT_EQ(QList<int>({0, 1, 2, 3, 4}), steps);
 
-    TVerifyRun stopped(dir.path());
-    QObject::connect(&stopped, &TVerifyRun::finished, [&](const QStringList &, bool wasStopped) {
-        cancelled = wasStopped;
-        loop.quit();
-    });
-    stopped.cancel();
-    stopped.start();
-    loop.exec();
-    EXPECT_TRUE(cancelled);
+    int asked = 0;
+    const TVerification stopped = verifyInstallation(
+            dir.path(), [](int, int) {}, [&asked] { return ++asked < 2; });
+    EXPECT_EQ(2, asked);
+    EXPECT_TRUE(stopped.cancelled);
 }
