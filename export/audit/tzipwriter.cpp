@@ -105,25 +105,29 @@ QByteArray TZipWriter::bytes() const
     return out;
 }
 
+void TZipWriter::putEntryFields(QByteArray &out, const Entry &e) const
+{
+    put16(out, 20); // version needed: 2.0
+    put16(out, 1 << 11); // names in UTF-8
+    put16(out, 0); // stored
+    put16(out, m_time);
+    put16(out, m_date);
+    put32(out, e.crc);
+    put32(out, quint32(e.size)); // compressed
+    put32(out, quint32(e.size));
+    put16(out, quint32(e.name.size()));
+}
+
 void TZipWriter::write(const Sink &sink) const
 {
     QByteArray head;
     QByteArray central;
     quint32 offset = 0;
-    const quint16 utf8 = 1 << 11; // names in UTF-8
     for (const Entry &e : m_entries) {
         head.clear();
         put32(head, 0x04034b50);
-        put16(head, 20); // version needed: 2.0
-        put16(head, utf8);
-        put16(head, 0); // stored
-        put16(head, m_time);
-        put16(head, m_date);
-        put32(head, e.crc);
-        put32(head, quint32(e.size));
-        put32(head, quint32(e.size));
-        put16(head, quint32(e.name.size()));
-        put16(head, 0);
+        putEntryFields(head, e);
+        put16(head, 0); // extra
         head += e.name;
         sink(head.constData(), head.size());
         if (e.path.isEmpty()) {
@@ -140,15 +144,7 @@ void TZipWriter::write(const Sink &sink) const
 
         put32(central, 0x02014b50);
         put16(central, 0x0314); // made by: Unix, 2.0
-        put16(central, 20);
-        put16(central, utf8);
-        put16(central, 0);
-        put16(central, m_time);
-        put16(central, m_date);
-        put32(central, e.crc);
-        put32(central, quint32(e.size));
-        put32(central, quint32(e.size));
-        put16(central, quint32(e.name.size()));
+        putEntryFields(central, e);
         put16(central, 0); // extra
         put16(central, 0); // comment
         put16(central, 0); // disk

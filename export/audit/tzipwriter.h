@@ -47,6 +47,10 @@ private:
         qint64 size = 0;
         quint32 crc = 0;
     };
+    // The fields the local header and the central directory share: from
+    // the version needed to the name's length.
+    void putEntryFields(QByteArray &out, const Entry &e) const;
+
     QList<Entry> m_entries;
     quint16 m_time = 0;
     quint16 m_date = 0;
