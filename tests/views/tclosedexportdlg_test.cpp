@@ -18,6 +18,7 @@
 #include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QTest>
 #include <QThread>
 #include <QTimer>
 
@@ -241,4 +242,19 @@ TEST(ProgressRun, ShowsTheStepsAndPassesCancelOn)
     EXPECT_EQ(1, valueSeen);
     EXPECT_TRUE(sawCancel);
     EXPECT_EQ(nullptr, run.dialog());
+
+    // Escape, which hides the dialog, cancels too
+    TProgressRun escaped(&window, QStringLiteral("Export"), QStringLiteral("Reading..."));
+    QObject::connect(&driver, &QTimer::timeout, [&] {
+        if (QProgressDialog *progress = escaped.dialog()) {
+            driver.stop();
+            QTest::keyClick(progress, Qt::Key_Escape);
+        }
+    });
+    driver.start(1);
+    escaped.run([&] {
+        while (!escaped.isCancelled())
+            QThread::msleep(1);
+    });
+    EXPECT_TRUE(escaped.isCancelled());
 }
