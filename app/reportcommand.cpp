@@ -227,7 +227,7 @@ int runReport(TArgs &args)
                 pages, static_cast<TCurrencies *>(data.lists().get(QStringLiteral("currencies"))));
     }
     if (request.dataSink && result.status == TReportResult::Done) {
-        if (!spool.write(output, result.data))
+        if (!spool.write(output, result.data, title))
             return ExitFailure;
     } else if (request.lineSink && result.status == TReportResult::Done && result.lines.isEmpty()) {
         // the lines went to the temporary file (not those of a fiscal batch)

@@ -1,8 +1,10 @@
 #include "tdataspool.h"
 
 #include "cliutil.h"
+#include "trowsspool.h"
 #include "tsummarydatasink.h"
 
+using PosLib::TRowsSpool;
 using PosLib::TSummaryCsvRows;
 using PosLib::TSummaryJsonWriter;
 
@@ -10,8 +12,18 @@ TDataSpool::TDataSpool(TOutputFormat format)
     : m_format(format)
 {
     if (format != TOutputFormat::Json && format != TOutputFormat::Csv
-        && format != TOutputFormat::Text)
+        && format != TOutputFormat::Text && format != TOutputFormat::Xlsx)
         return;
+    if (format == TOutputFormat::Xlsx) {
+        m_rows = std::make_unique<TRowsSpool>();
+        if (!m_rows->isOpen())
+            return;
+        TRowsSpool *rows = m_rows.get();
+        rows->add(TSummaryCsvRows::header());
+        m_sink = std::make_unique<TSummaryCsvRows>(
+                [rows](const QStringList &row) { rows->add(row); });
+        return;
+    }
     if (!m_file.open())
         return;
     if (format == TOutputFormat::Text)
@@ -30,18 +42,31 @@ TDataSpool::TDataSpool(TOutputFormat format)
 
 TDataSpool::~TDataSpool() = default;
 
-bool TDataSpool::write(TOutput &output, const QJsonObject &head)
+bool TDataSpool::failed(const QString &file, const QString &why)
 {
+    fail(TCli::tr("the report's data could not be written to the temporary file %1 (%2)")
+                 .arg(file, why));
+    return false;
+}
+
+bool TDataSpool::write(TOutput &output, const QJsonObject &head, const QString &title)
+{
+    if (m_format == TOutputFormat::Xlsx) {
+        if (!m_rows->ok())
+            return failed(m_rows->fileName(), m_rows->errorString());
+        return output.putWorkbook(
+                [this](const std::function<void(const QStringList &)> &take) {
+                    return m_rows->replay(take);
+                },
+                title);
+    }
     if (m_format == TOutputFormat::Json) {
         auto *writer = static_cast<TSummaryJsonWriter *>(m_sink.get());
         writer->flush();
         m_ok = m_ok && writer->ok();
     }
-    if (!m_ok || !m_file.flush()) {
-        fail(TCli::tr("the report's data could not be written to the temporary file %1 (%2)")
-                     .arg(m_file.fileName(), m_file.errorString()));
-        return false;
-    }
+    if (!m_ok || !m_file.flush())
+        return failed(m_file.fileName(), m_file.errorString());
     if (m_format == TOutputFormat::Json) {
         const PosLib::TJsonFrame frame = PosLib::jsonFrame(head, QStringLiteral("sections"));
         return output.putSpooled(frame.open, m_file, frame.close + '\n');

@@ -10,17 +10,19 @@
 #include <memory>
 
 namespace PosLib {
+class TRowsSpool;
 class TSummaryDataSink;
-}
+} // namespace PosLib
 
-// The data of a summary on their way to --format json or csv: written to a
-// temporary file while the report is made, so that a year that lists every
-// pay needs no more memory than its text, and handed to the output whole
-// at the end, so that a failed or stopped run writes nothing.
+// The data of a summary on their way to --format json, csv or xlsx: written
+// to a temporary file while the report is made (the workbook's rows as
+// lists of texts in a data stream), so that a year that lists every pay
+// needs no more memory than its text, and handed to the output whole at
+// the end, so that a failed or stopped run writes nothing.
 class TDataSpool
 {
 public:
-    // For JSON or CSV; sink() is null for any other format and when no
+    // For JSON, CSV or xlsx; sink() is null for any other format and when no
     // temporary file can be made (the data are then kept in memory).
     explicit TDataSpool(TOutputFormat format);
     ~TDataSpool();
@@ -32,19 +34,25 @@ public:
     std::function<void(const QString &line)> lineSink();
 
     // Writes the whole document into the output: for JSON `head` (the
-    // document without its sections) around the spooled sections. On
+    // document without its sections) around the spooled sections, for the
+    // workbook its sheets (`title` names the sheet of rows not split). On
     // failure prints the reason and returns false.
-    bool write(TOutput &output, const QJsonObject &head);
+    bool write(TOutput &output, const QJsonObject &head, const QString &title);
     // Writes the spooled lines into the output, after `first` (a batch's
     // name) when it is not null. On failure prints the reason and returns
     // false.
     bool writeLines(TOutput &output, const QString &first);
 
 private:
+    // Prints that the data could not be spooled to `file`; false.
+    bool failed(const QString &file, const QString &why);
+
     TOutputFormat m_format;
     QTemporaryFile m_file;
     std::unique_ptr<PosLib::TSummaryDataSink> m_sink;
     // the text's lines, gathered into chunks
     PosLib::TUtf8LineWriter m_lines {&m_file};
+    // the workbook's rows
+    std::unique_ptr<PosLib::TRowsSpool> m_rows;
     bool m_ok = true;
 };

@@ -175,6 +175,19 @@ bool TOutput::put(const QByteArray &bytes)
     return putPieces([&bytes](const auto &write) { return write(bytes); });
 }
 
+bool TOutput::putWorkbook(const PosLib::TXlsxRows &rows, const QString &title)
+{
+    // one sheet per group or period, amounts in the installation's currency
+    const PosLib::TXlsxCurrency currency
+            = m_currency ? *m_currency : PosLib::TXlsxCurrency::of(m_currencies);
+    QString error;
+    if (!PosLib::TXlsxWorkbook::writeRows(m_path, rows, title, m_layout, currency, &error)) {
+        fail(error);
+        return false;
+    }
+    return true;
+}
+
 bool TOutput::putSpooled(const QByteArray &before, QIODevice &spool, const QByteArray &after)
 {
     bool readable = spool.seek(0);
@@ -270,19 +283,14 @@ bool TOutput::write(const QStringList &lines, const QJsonObject &data,
     case TOutputFormat::Csv:
         bytes = csvText(rows);
         break;
-    case TOutputFormat::Xlsx: {
-        // one sheet per group or period, amounts in the installation's currency
-        const PosLib::TXlsxCurrency currency
-                = m_currency ? *m_currency : PosLib::TXlsxCurrency::of(m_currencies);
-        QString error;
-        if (!PosLib::TXlsxWorkbook::write(m_path,
-                                          PosLib::TXlsxWorkbook::sheets(rows, title, m_layout),
-                                          currency, &error)) {
-            fail(error);
-            return false;
-        }
-        return true;
-    }
+    case TOutputFormat::Xlsx:
+        return putWorkbook(
+                [&rows](const std::function<void(const QStringList &)> &take) {
+                    for (const QStringList &row : rows)
+                        take(row);
+                    return true;
+                },
+                title);
     case TOutputFormat::Pdf: {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);

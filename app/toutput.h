@@ -98,6 +98,10 @@ public:
     // result too large to be held whole, spooled to a file while it was
     // made. On failure prints the reason and returns false.
     bool putSpooled(const QByteArray &before, QIODevice &spool, const QByteArray &after);
+    // The workbook of rows spooled to a file while they were made, read
+    // back as `rows` replays them (`title` as in write()). On failure
+    // prints the reason and returns false.
+    bool putWorkbook(const PosLib::TXlsxRows &rows, const QString &title);
 
 private:
     // what hands the output's pieces, in turn, to the writer it is given

@@ -6755,16 +6755,20 @@ Buchungsfilter:
         <translation>%1: die Arbeitsmappe konnte nicht geschrieben werden (%2)</translation>
     </message>
     <message>
-        <source>%1: the workbook could not be read back (%2)</source>
-        <translation>%1: die Arbeitsmappe konnte nicht zurückgelesen werden (%2)</translation>
-    </message>
-    <message>
         <source>%1: sheet &quot;%2&quot;, row %3 cannot be written (%4)</source>
         <translation>%1: Tabellenblatt &quot;%2&quot;, Zeile %3 kann nicht geschrieben werden (%4)</translation>
     </message>
     <message>
         <source>%1: sheet &quot;%2&quot; would have %3 rows, more than Excel holds (%4)</source>
         <translation>%1: Tabellenblatt &quot;%2&quot; hätte %3 Zeilen, mehr als Excel fasst (%4)</translation>
+    </message>
+    <message>
+        <source>%1: the workbook could not be read back whole</source>
+        <translation>%1: die Arbeitsmappe konnte nicht ganz zurückgelesen werden</translation>
+    </message>
+    <message>
+        <source>%1: the rows could not be read back; nothing was written</source>
+        <translation>%1: die Zeilen konnten nicht zurückgelesen werden; nichts wurde geschrieben</translation>
     </message>
 </context>
 <context>

@@ -147,191 +147,377 @@ QString TXlsxCurrency::numberFormat() const
     return withName + QStringLiteral(";-") + withName;
 }
 
+namespace {
+
+// Which sheet each row goes to: a sheet per value of the grouping columns
+// that change somewhere, in order of appearance, and its count of rows.
+struct TSheetPlan
+{
+    bool hasHeader = false;
+    QList<TXlsxColumn> columns;
+    QList<int> keys; // the columns that split
+    QString title;
+    QStringList order; // the sheets' keys in order of appearance
+    QHash<QString, qsizetype> rows; // per sheet
+
+    QString keyOf(const QStringList &row) const
+    {
+        QStringList parts;
+        for (const int k : keys) {
+            if (!row.value(k).isEmpty())
+                parts << row.value(k);
+        }
+        return parts.isEmpty() ? title : parts.join(QLatin1Char(' '));
+    }
+};
+
+// Goes once through the rows (the title row first).
+TSheetPlan planOf(const TXlsxRows &rows, const QString &title, const TXlsxLayout &layout,
+                  bool *readable)
+{
+    TSheetPlan plan;
+    plan.title = title;
+    QList<int> grouping; // the grouping columns there are
+    QStringList first; // their values in the first row
+    QList<bool> changes;
+    // the rows per combination of their values, in order of appearance
+    QList<QStringList> seen;
+    QHash<QStringList, qsizetype> counts;
+    *readable = rows([&](const QStringList &row) {
+        if (!plan.hasHeader) {
+            plan.hasHeader = true;
+            for (const QString &name : row)
+                plan.columns.append({name, layout.money.contains(name)     ? TXlsxColumn::Money
+                                           : layout.numbers.contains(name) ? TXlsxColumn::Number
+                                           : layout.guessOthers            ? TXlsxColumn::Guess
+                                                                           : TXlsxColumn::Text});
+            for (const QString &name : layout.groupBy) {
+                const int k = int(row.indexOf(name));
+                if (k >= 0)
+                    grouping << k;
+            }
+            changes.fill(false, grouping.size());
+            return;
+        }
+        QStringList values;
+        for (const int k : std::as_const(grouping))
+            values << row.value(k);
+        if (seen.isEmpty())
+            first = values;
+        for (qsizetype i = 0; i < values.size(); ++i)
+            changes[i] = changes[i] || values.at(i) != first.at(i);
+        auto at = counts.find(values);
+        if (at == counts.end()) {
+            seen << values;
+            counts.insert(values, 1);
+        } else {
+            ++*at;
+        }
+    });
+    for (qsizetype i = 0; i < grouping.size(); ++i) {
+        if (changes.at(i))
+            plan.keys << grouping.at(i);
+    }
+    for (const QStringList &values : std::as_const(seen)) {
+        QStringList row;
+        // a row holding just the grouping values, where the key looks for them
+        for (qsizetype i = 0; i < grouping.size(); ++i) {
+            while (row.size() <= grouping.at(i))
+                row << QString();
+            row[grouping.at(i)] = values.at(i);
+        }
+        const QString key = plan.keyOf(row);
+        if (!plan.rows.contains(key))
+            plan.order << key;
+        plan.rows[key] += counts.value(values);
+    }
+    return plan;
+}
+
+// The rows of a list, replayed.
+TXlsxRows rowsOf(const QList<QStringList> &rows)
+{
+    return [&rows](const std::function<void(const QStringList &)> &take) {
+        for (const QStringList &row : rows)
+            take(row);
+        return true;
+    };
+}
+
+// A workbook being written. libxlsxwriter writes a named file: a private
+// one first, its rows going to temporary files as they come (so that a
+// sheet of any length needs little memory); finish() puts its bytes in
+// place through the safe replace. Each sheet's rows come in order.
+class TXlsxBook
+{
+    Q_DECLARE_TR_FUNCTIONS(TXlsxWorkbook)
+public:
+    TXlsxBook(const QString &path, const TXlsxCurrency &currency)
+        : m_path(path)
+        , m_currency(currency)
+    {
+        if (!m_scratch.isValid()) {
+            fail(tr("%1: no temporary folder for the workbook (%2)")
+                         .arg(path, m_scratch.errorString()));
+            return;
+        }
+        m_temporary = QFile::encodeName(m_scratch.filePath(QStringLiteral("book.xlsx")));
+        m_folder = QFile::encodeName(m_scratch.path());
+        lxw_workbook_options options {};
+        options.constant_memory = LXW_TRUE;
+        options.tmpdir = m_folder.data();
+        m_book = workbook_new_opt(m_temporary.constData(), &options);
+        if (!m_book) {
+            fail(tr("%1: the workbook could not be started").arg(path));
+            return;
+        }
+        m_bold = workbook_add_format(m_book);
+        format_set_bold(m_bold);
+        m_amount = workbook_add_format(m_book);
+        m_moneyFormat = currency.numberFormat().toUtf8();
+        format_set_num_format(m_amount, m_moneyFormat.constData());
+    }
+    ~TXlsxBook()
+    {
+        if (m_book)
+            workbook_close(m_book);
+    }
+    TXlsxBook(const TXlsxBook &) = delete;
+    TXlsxBook &operator=(const TXlsxBook &) = delete;
+
+    bool hasFailed() const { return !m_failed.isEmpty(); }
+    qsizetype sheetCount() const { return m_sheets.size(); }
+    void fail(const QString &text)
+    {
+        if (m_failed.isEmpty())
+            m_failed = text;
+    }
+
+    // Adds a sheet of `rows` rows below its title row; false (and the
+    // workbook failed) when Excel cannot hold them.
+    bool addSheet(const QString &wanted, const QList<TXlsxColumn> &columns, qsizetype rows)
+    {
+        const QString name = TXlsxWorkbook::sheetName(wanted, m_taken);
+        m_taken << name;
+        if (rows >= qsizetype(LXW_ROW_MAX)) {
+            fail(tr("%1: sheet \"%2\" would have %3 rows, more than Excel holds (%4)")
+                         .arg(m_path, name)
+                         .arg(rows + 1)
+                         .arg(LXW_ROW_MAX));
+            return false;
+        }
+        if (!m_book)
+            return false;
+        Sheet sheet;
+        sheet.name = name;
+        sheet.ws = workbook_add_worksheet(m_book, name.toUtf8().constData());
+        sheet.columns = columns;
+        for (qsizetype c = 0; c < columns.size(); ++c) {
+            const QByteArray title = columns.at(c).title.toUtf8();
+            check(worksheet_write_string(sheet.ws, 0, lxw_col_t(c), title.constData(), m_bold),
+                  sheet.name, 0);
+            sheet.widths << int(columns.at(c).title.size());
+        }
+        m_sheets << sheet;
+        return true;
+    }
+
+    // The next row of the sheet `index` (in the order added).
+    void writeRow(qsizetype index, const QStringList &row)
+    {
+        if (!m_book || index < 0 || index >= m_sheets.size())
+            return;
+        Sheet &sheet = m_sheets[index];
+        const lxw_row_t at = sheet.next++;
+        for (qsizetype c = 0; c < sheet.columns.size() && c < row.size(); ++c)
+            writeCell(sheet, at, c, row.at(c));
+    }
+
+    // Closes the workbook and puts it in place; false with `error`.
+    bool finish(QString *error)
+    {
+        if (m_book) {
+            for (const Sheet &sheet : std::as_const(m_sheets)) {
+                for (qsizetype c = 0; c < sheet.widths.size(); ++c)
+                    worksheet_set_column(sheet.ws, lxw_col_t(c), lxw_col_t(c),
+                                         std::min(60, sheet.widths.at(c) + 2), nullptr);
+                worksheet_freeze_panes(sheet.ws, 1, 0);
+            }
+            const lxw_error closed = workbook_close(m_book);
+            m_book = nullptr;
+            if (closed != LXW_NO_ERROR)
+                fail(tr("%1: the workbook could not be written (%2)")
+                             .arg(m_path, QString::fromUtf8(lxw_strerror(closed))));
+        }
+        if (hasFailed()) {
+            *error = m_failed;
+            return false;
+        }
+        try {
+            if (!copyDurably(QFile::decodeName(m_temporary), m_path)) {
+                *error = tr("%1: the workbook could not be read back whole").arg(m_path);
+                return false;
+            }
+        } catch (const TError &e) {
+            *error = userText(e, m_path);
+            return false;
+        }
+        return true;
+    }
+
+private:
+    struct Sheet
+    {
+        QString name;
+        lxw_worksheet *ws = nullptr;
+        QList<TXlsxColumn> columns;
+        QList<int> widths;
+        lxw_row_t next = 1;
+    };
+
+    void check(lxw_error written, const QString &sheet, lxw_row_t row)
+    {
+        if (written != LXW_NO_ERROR)
+            fail(tr("%1: sheet \"%2\", row %3 cannot be written (%4)")
+                         .arg(m_path, sheet)
+                         .arg(qint64(row) + 1)
+                         .arg(QString::fromUtf8(lxw_strerror(written))));
+    }
+
+    void writeCell(Sheet &sheet, lxw_row_t at, qsizetype c, const QString &text)
+    {
+        lxw_worksheet *ws = sheet.ws;
+        int &width = sheet.widths[c];
+        bool ok = false;
+        switch (sheet.columns.at(c).kind) {
+        case TXlsxColumn::Money: {
+            const qint64 cents = text.toLongLong(&ok);
+            if (ok) {
+                check(worksheet_write_number(ws, at, lxw_col_t(c), m_currency.value(cents),
+                                             m_amount),
+                      sheet.name, at);
+                width = std::max(width, int(text.size()) + 6);
+                return;
+            }
+            break;
+        }
+        case TXlsxColumn::Number: {
+            const double value = text.toDouble(&ok);
+            if (ok) {
+                check(worksheet_write_number(ws, at, lxw_col_t(c), value, nullptr), sheet.name, at);
+                width = std::max(width, int(text.size()));
+                return;
+            }
+            break;
+        }
+        case TXlsxColumn::Guess: {
+            static const QRegularExpression whole(QStringLiteral("^-?(0|[1-9]\\d{0,14})$"));
+            double value = 0;
+            if (whole.match(text).hasMatch()) {
+                check(worksheet_write_number(ws, at, lxw_col_t(c), text.toDouble(), nullptr),
+                      sheet.name, at);
+            } else if (m_currency.amountOf(text, &value)) {
+                check(worksheet_write_number(ws, at, lxw_col_t(c), value, m_amount), sheet.name,
+                      at);
+            } else {
+                break;
+            }
+            width = std::max(width, int(text.size()) + 6);
+            return;
+        }
+        case TXlsxColumn::Text:
+            break;
+        }
+        if (!text.isEmpty()) {
+            const QByteArray bytes = text.toUtf8();
+            check(worksheet_write_string(ws, at, lxw_col_t(c), bytes.constData(), nullptr),
+                  sheet.name, at);
+        }
+        width = std::max(width, int(text.size()));
+    }
+
+    QString m_path;
+    TXlsxCurrency m_currency;
+    QTemporaryDir m_scratch;
+    QByteArray m_temporary;
+    QByteArray m_folder;
+    lxw_workbook *m_book = nullptr;
+    lxw_format *m_bold = nullptr;
+    lxw_format *m_amount = nullptr;
+    QByteArray m_moneyFormat;
+    QStringList m_taken;
+    QList<Sheet> m_sheets;
+    QString m_failed;
+};
+
+} // namespace
+
 QList<TXlsxSheet> TXlsxWorkbook::sheets(const QList<QStringList> &rows, const QString &title,
                                         const TXlsxLayout &layout)
 {
-    if (rows.isEmpty())
+    bool readable = true;
+    const TSheetPlan plan = planOf(rowsOf(rows), title, layout, &readable);
+    if (!plan.hasHeader)
         return {};
-    const QStringList header = rows.first();
-    QList<TXlsxColumn> columns;
-    for (const QString &name : header)
-        columns.append({name, layout.money.contains(name)     ? TXlsxColumn::Money
-                              : layout.numbers.contains(name) ? TXlsxColumn::Number
-                              : layout.guessOthers            ? TXlsxColumn::Guess
-                                                              : TXlsxColumn::Text});
-    // the grouping columns whose value changes somewhere
-    QList<int> keys;
-    for (const QString &name : layout.groupBy) {
-        const int k = int(header.indexOf(name));
-        if (k < 0)
-            continue;
-        for (qsizetype i = 2; i < rows.size(); ++i) {
-            if (rows.at(i).value(k) != rows.at(1).value(k)) {
-                keys << k;
-                break;
-            }
-        }
-    }
-    QStringList order;
-    QHash<QString, TXlsxSheet> byKey;
-    for (qsizetype i = 1; i < rows.size(); ++i) {
-        QStringList parts;
-        for (const int k : std::as_const(keys)) {
-            if (!rows.at(i).value(k).isEmpty())
-                parts << rows.at(i).value(k);
-        }
-        const QString key = parts.isEmpty() ? title : parts.join(QLatin1Char(' '));
-        auto at = byKey.find(key);
-        if (at == byKey.end()) {
-            order << key;
-            at = byKey.insert(key, {key, columns, {}});
-        }
-        at->rows << rows.at(i);
-    }
-    if (order.isEmpty())
-        return {{title, columns, {}}};
+    if (plan.order.isEmpty())
+        return {{title, plan.columns, {}}};
     QList<TXlsxSheet> out;
-    for (const QString &key : std::as_const(order))
-        out << byKey.value(key);
+    QHash<QString, qsizetype> index;
+    for (const QString &key : plan.order) {
+        index.insert(key, out.size());
+        out.append({key, plan.columns, {}});
+        out.last().rows.reserve(plan.rows.value(key));
+    }
+    for (qsizetype i = 1; i < rows.size(); ++i)
+        out[index.value(plan.keyOf(rows.at(i)))].rows << rows.at(i);
     return out;
 }
 
 bool TXlsxWorkbook::write(const QString &path, const QList<TXlsxSheet> &sheets,
                           const TXlsxCurrency &currency, QString *error)
 {
-    // libxlsxwriter writes a named file: a private one first, then its
-    // bytes through the safe replace
-    QTemporaryDir scratch;
-    if (!scratch.isValid()) {
-        *error = tr("%1: no temporary folder for the workbook (%2)")
-                         .arg(path, scratch.errorString());
-        return false;
-    }
-    const QByteArray temporary = QFile::encodeName(scratch.filePath(QStringLiteral("book.xlsx")));
-    lxw_workbook *book = workbook_new(temporary.constData());
-    if (!book) {
-        *error = tr("%1: the workbook could not be started").arg(path);
-        return false;
-    }
-    lxw_format *bold = workbook_add_format(book);
-    format_set_bold(bold);
-    lxw_format *amount = workbook_add_format(book);
-    const QByteArray moneyFormat = currency.numberFormat().toUtf8();
-    format_set_num_format(amount, moneyFormat.constData());
-
-    // the first cell that could not be written, if any
-    QString failed;
-    auto check = [&](lxw_error written, const QString &sheet, qsizetype row) {
-        if (written != LXW_NO_ERROR && failed.isEmpty())
-            failed = tr("%1: sheet \"%2\", row %3 cannot be written (%4)")
-                             .arg(path, sheet)
-                             .arg(row + 1)
-                             .arg(QString::fromUtf8(lxw_strerror(written)));
-    };
-    QStringList taken;
+    TXlsxBook book(path, currency);
     for (const TXlsxSheet &sheet : sheets) {
-        const QString name = sheetName(sheet.name, taken);
-        taken << name;
-        if (sheet.rows.size() >= qsizetype(LXW_ROW_MAX)) {
-            failed = tr("%1: sheet \"%2\" would have %3 rows, more than Excel holds (%4)")
-                             .arg(path, name)
-                             .arg(sheet.rows.size() + 1)
-                             .arg(LXW_ROW_MAX);
+        if (!book.addSheet(sheet.name, sheet.columns, sheet.rows.size()))
             break;
-        }
-        lxw_worksheet *ws = workbook_add_worksheet(book, name.toUtf8().constData());
-        QList<int> widths;
-        for (qsizetype c = 0; c < sheet.columns.size(); ++c) {
-            const QByteArray title = sheet.columns.at(c).title.toUtf8();
-            check(worksheet_write_string(ws, 0, lxw_col_t(c), title.constData(), bold), name, 0);
-            widths << int(sheet.columns.at(c).title.size());
-        }
-        for (qsizetype r = 0; r < sheet.rows.size(); ++r) {
-            const QStringList &row = sheet.rows.at(r);
-            for (qsizetype c = 0; c < sheet.columns.size() && c < row.size(); ++c) {
-                const QString &text = row.at(c);
-                const lxw_row_t at = lxw_row_t(r + 1);
-                bool ok = false;
-                switch (sheet.columns.at(c).kind) {
-                case TXlsxColumn::Money: {
-                    const qint64 cents = text.toLongLong(&ok);
-                    if (ok) {
-                        check(worksheet_write_number(ws, at, lxw_col_t(c), currency.value(cents),
-                                                     amount),
-                              name, at);
-                        widths[c] = std::max(widths[c], int(text.size()) + 6);
-                        continue;
-                    }
-                    break;
-                }
-                case TXlsxColumn::Number: {
-                    const double value = text.toDouble(&ok);
-                    if (ok) {
-                        check(worksheet_write_number(ws, at, lxw_col_t(c), value, nullptr), name,
-                              at);
-                        widths[c] = std::max(widths[c], int(text.size()));
-                        continue;
-                    }
-                    break;
-                }
-                case TXlsxColumn::Guess: {
-                    static const QRegularExpression whole(QStringLiteral("^-?(0|[1-9]\\d{0,14})$"));
-                    double value = 0;
-                    if (whole.match(text).hasMatch()) {
-                        check(worksheet_write_number(ws, at, lxw_col_t(c), text.toDouble(),
-                                                     nullptr),
-                              name, at);
-                    } else if (currency.amountOf(text, &value)) {
-                        check(worksheet_write_number(ws, at, lxw_col_t(c), value, amount), name,
-                              at);
-                    } else {
-                        break;
-                    }
-                    widths[c] = std::max(widths[c], int(text.size()) + 6);
-                    continue;
-                }
-                case TXlsxColumn::Text:
-                    break;
-                }
-                if (!text.isEmpty()) {
-                    const QByteArray bytes = text.toUtf8();
-                    check(worksheet_write_string(ws, at, lxw_col_t(c), bytes.constData(), nullptr),
-                          name, at);
-                }
-                widths[c] = std::max(widths[c], int(text.size()));
+        for (const QStringList &row : sheet.rows)
+            book.writeRow(book.sheetCount() - 1, row);
+    }
+    return book.finish(error);
+}
+
+bool TXlsxWorkbook::writeRows(const QString &path, const TXlsxRows &rows, const QString &title,
+                              const TXlsxLayout &layout, const TXlsxCurrency &currency,
+                              QString *error)
+{
+    bool readable = true;
+    const TSheetPlan plan = planOf(rows, title, layout, &readable);
+    if (!readable) {
+        *error = tr("%1: the rows could not be read back; nothing was written").arg(path);
+        return false;
+    }
+    TXlsxBook book(path, currency);
+    if (plan.hasHeader && plan.order.isEmpty())
+        book.addSheet(title, plan.columns, 0);
+    QHash<QString, qsizetype> index;
+    for (const QString &key : plan.order) {
+        if (!book.addSheet(key, plan.columns, plan.rows.value(key)))
+            break;
+        index.insert(key, index.size());
+    }
+    if (!book.hasFailed() && !plan.order.isEmpty()) {
+        bool header = true;
+        readable = rows([&](const QStringList &row) {
+            if (header) {
+                header = false;
+                return;
             }
-        }
-        for (qsizetype c = 0; c < widths.size(); ++c)
-            worksheet_set_column(ws, lxw_col_t(c), lxw_col_t(c), std::min(60, widths.at(c) + 2),
-                                 nullptr);
-        worksheet_freeze_panes(ws, 1, 0);
+            book.writeRow(index.value(plan.keyOf(row), -1), row);
+        });
+        if (!readable)
+            book.fail(tr("%1: the rows could not be read back; nothing was written").arg(path));
     }
-    const lxw_error closed = workbook_close(book);
-    if (!failed.isEmpty()) {
-        *error = failed;
-        return false;
-    }
-    if (closed != LXW_NO_ERROR) {
-        *error = tr("%1: the workbook could not be written (%2)")
-                         .arg(path, QString::fromUtf8(lxw_strerror(closed)));
-        return false;
-    }
-    QFile made(QFile::decodeName(temporary));
-    if (!made.open(QIODevice::ReadOnly)) {
-        *error = tr("%1: the workbook could not be read back (%2)").arg(path, made.errorString());
-        return false;
-    }
-    const QByteArray bytes = made.readAll();
-    try {
-        TSaveFile save(path);
-        save.open();
-        save.write(bytes);
-        save.commit();
-    } catch (const TError &e) {
-        *error = userText(e, path);
-        return false;
-    }
-    return true;
+    return book.finish(error);
 }
 
 } // namespace PosLib

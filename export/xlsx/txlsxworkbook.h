@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace PosLib {
 
 class TCurrencies;
@@ -81,6 +83,11 @@ TXlsxLayout labourXlsxLayout();
 // amounts, counts, rates, medians, bill and table numbers as numbers.
 TXlsxLayout exceptionsXlsxLayout();
 
+// Rows handed on one at a time, the title row first: each call hands them
+// all again, in the same order, to `take`; false when they could not be
+// read.
+using TXlsxRows = std::function<bool(const std::function<void(const QStringList &row)> &take)>;
+
 // A workbook written with libxlsxwriter: numbers as numbers, amounts in
 // the currency's format, the title row frozen and in bold, each column as
 // wide as its longest cell (at most 60 characters).
@@ -92,6 +99,11 @@ public:
     // `error` naming the file and why when it cannot be written whole.
     static bool write(const QString &path, const QList<TXlsxSheet> &sheets,
                       const TXlsxCurrency &currency, QString *error);
+    // Writes the sheets of `rows` (as sheets() splits them) into `path`,
+    // going through the rows twice and holding none of them: a year of a
+    // report's rows needs no more memory than a day's.
+    static bool writeRows(const QString &path, const TXlsxRows &rows, const QString &title,
+                          const TXlsxLayout &layout, const TXlsxCurrency &currency, QString *error);
 
     // A name Excel accepts for a sheet: without []:*?/\, at most 31
     // characters, not empty, and not one of `taken` (then " (2)" …).

@@ -162,3 +162,56 @@ TEST(XlsxWorkbook, OnlyColumnsThatChangeSplitAndNameTheSheets)
     EXPECT_EQ(5, empty.first().columns.size());
     EXPECT_TRUE(empty.first().rows.isEmpty());
 }
+
+// Rows handed on twice (as from a spool) give the workbook of their sheets,
+// also when the rows of two sheets come in turn; what cannot be read back
+// leaves no file.
+TEST(XlsxWorkbook, RowsReplayedGiveTheWorkbookOfTheirSheets)
+{
+    const QStringList header {QStringLiteral("number"), QStringLiteral("name"),
+                              QStringLiteral("amount")};
+    QList<QStringList> rows {header};
+    for (int i = 0; i < 300; ++i)
+        rows << QStringList {QString::number(i % 3), QStringLiteral("Waiter %1").arg(i % 3),
+                             QString::number(i * 25)};
+    const TXlsxLayout layout {{QStringLiteral("number"), QStringLiteral("name")},
+                              {QStringLiteral("amount")},
+                              {QStringLiteral("number")}};
+    int replays = 0;
+    const TXlsxRows replay = [&](const std::function<void(const QStringList &)> &take) {
+        ++replays;
+        for (const QStringList &row : std::as_const(rows))
+            take(row);
+        return true;
+    };
+    TestDir dir;
+    QString error;
+    const QString whole = dir.file(QStringLiteral("whole.xlsx"));
+    const QString replayed = dir.file(QStringLiteral("replayed.xlsx"));
+    ASSERT_TRUE(TXlsxWorkbook::write(whole,
+                                     TXlsxWorkbook::sheets(rows, QStringLiteral("R"), layout),
+                                     {QStringLiteral("EUR"), 2}, &error))
+            << error.toStdString();
+    ASSERT_TRUE(TXlsxWorkbook::writeRows(replayed, replay, QStringLiteral("R"), layout,
+                                         {QStringLiteral("EUR"), 2}, &error))
+            << error.toStdString();
+    EXPECT_EQ(2, replays);
+    const QJsonObject book = readWorkbook(replayed);
+    EXPECT_EQ(readWorkbook(whole), book);
+    const QJsonArray sheets = book.value(QStringLiteral("sheets")).toArray();
+    ASSERT_EQ(3, sheets.size());
+    EXPECT_EQ(QStringLiteral("1 Waiter 1"), sheets.at(1)[QStringLiteral("name")].toString());
+    EXPECT_EQ(101, sheets.at(1)[QStringLiteral("cells")].toArray().size());
+    EXPECT_DOUBLE_EQ(0.25, workbookCell(sheets.at(1).toObject(), 1, 2).toDouble());
+
+    const QString lost = dir.file(QStringLiteral("lost.xlsx"));
+    const TXlsxRows broken = [&](const std::function<void(const QStringList &)> &take) {
+        take(header);
+        take(rows.at(1));
+        // the second time the rows cannot be read back
+        return replays++ == 2;
+    };
+    EXPECT_FALSE(TXlsxWorkbook::writeRows(lost, broken, QStringLiteral("R"), layout, {}, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("lost.xlsx"))) << error.toStdString();
+    EXPECT_FALSE(dir.exists(QStringLiteral("lost.xlsx")));
+}

@@ -1,3 +1,4 @@
+#include "trowsspool.h"
 #include "tsummarydatasink.h"
 
 #include <QBuffer>
@@ -55,4 +56,23 @@ TEST(SummaryJsonWriter, PiecesMakeTheBytesOfTheWhole)
     const TJsonFrame frame = jsonFrame(head, QStringLiteral("sections"));
     EXPECT_EQ(QJsonDocument(document).toJson(QJsonDocument::Compact),
               frame.open + spool.data() + frame.close);
+}
+
+// The rows of a workbook pass through a temporary file: handed back as
+// often as asked, each text as it was (empty, null, any script).
+TEST(RowsSpool, HandsTheRowsBackAsOftenAsAsked)
+{
+    TRowsSpool spool;
+    ASSERT_TRUE(spool.isOpen());
+    const QList<QStringList> rows {{QStringLiteral("kind"), QStringLiteral("amount")},
+                                   {QString(), QStringLiteral("Kaffee «groß» 🍰")},
+                                   {}};
+    for (const QStringList &row : rows)
+        spool.add(row);
+    for (int time = 0; time < 2; ++time) {
+        QList<QStringList> back;
+        EXPECT_TRUE(spool.replay([&back](const QStringList &row) { back << row; }));
+        EXPECT_EQ(rows, back);
+    }
+    EXPECT_TRUE(spool.ok());
 }
