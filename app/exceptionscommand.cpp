@@ -85,9 +85,12 @@ TExceptionEntries readExceptionsOptions(const TArgs &args, TExceptionsRequest &r
             QStringLiteral("trainee"),
             {QStringLiteral("all"), QStringLiteral("without"), QStringLiteral("only")});
     request.now = args.dateTime(QStringLiteral("now"));
-    return TExceptionEntries(args.choice(
+    const auto entries = TExceptionEntries(args.choice(
             QStringLiteral("entries"),
             {QStringLiteral("flagged"), QStringLiteral("all"), QStringLiteral("none")}));
+    // entries nobody lists are counted, not kept
+    request.keepEntries = entries != TExceptionEntries::None;
+    return entries;
 }
 
 void followExceptionsRun(const TArgs &args, TExceptionsRun &run, TProgressPrinter &progress)

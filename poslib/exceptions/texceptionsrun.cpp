@@ -282,6 +282,8 @@ bool TExceptionsRun::readEntries(const TExceptionSource &source, TExceptionDays 
             if (in)
                 periods[i].tally.addDay(day, source.outlet);
         }
+        if (!request.keepEntries)
+            return;
         for (TExceptionEntry &e : day.entries) {
             e.outlet = source.outlet;
             result.entries.push_back(std::move(e));

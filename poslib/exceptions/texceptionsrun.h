@@ -32,6 +32,9 @@ struct TExceptionsRequest
     double multiple = 0; // > 0: instead of the rules' multiple of the median
     int minCount = 0; // > 0: instead of the rules' minimum count
     QDateTime now; // the clock of the outputs; invalid: the current time
+    // false: the entries are counted, but not kept in the result (for an
+    // output that lists none of them: a year's entries take tens of MB)
+    bool keepEntries = true;
 };
 
 // An installation the run reads; a chain run reads one per outlet.
@@ -55,7 +58,7 @@ struct TExceptionsResult
     TExceptionSide waiters;
     TExceptionSide centers;
     QList<TExceptionWeek> weeks;
-    // every entry, by outlet, day and bill
+    // every entry, by outlet, day and bill (none when the request keeps none)
     std::vector<TExceptionEntry> entries;
     QStringList notices;
 

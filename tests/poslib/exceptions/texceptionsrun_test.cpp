@@ -258,6 +258,14 @@ TEST_F(PlantedTeam, ReadOnlyRunWritesNothingAndGivesTheSameFigures)
               exceptionsData(TExceptionsRun(nullptr, dir.path()).run(request), nullptr,
                              TExceptionEntries::All));
     EXPECT_EQ(built, files());
+
+    // entries nobody lists are counted, not kept: the same figures
+    request.keepEntries = false;
+    const TExceptionsResult counted = TExceptionsRun(nullptr, dir.path()).run(request);
+    EXPECT_TRUE(counted.entries.empty());
+    EXPECT_FALSE(written.entries.empty());
+    EXPECT_EQ(exceptionsData(written, nullptr, TExceptionEntries::None),
+              exceptionsData(counted, nullptr, TExceptionEntries::None));
 }
 
 TEST_F(PlantedTeam, FlagRuleFollowsTheInstallationAndTheRequest)
