@@ -4011,6 +4011,10 @@ erneuert die Berichtsansicht</translation>
         <source>%1: the report could not be made again for the workbook; nothing was written</source>
         <translation>%1: der Bericht konnte für die Arbeitsmappe nicht erneut erstellt werden; nichts wurde geschrieben</translation>
     </message>
+    <message>
+        <source>%1: cancelled; nothing was written</source>
+        <translation>%1: abgebrochen; nichts wurde geschrieben</translation>
+    </message>
 </context>
 <context>
     <name>TSelectRepDlg</name>

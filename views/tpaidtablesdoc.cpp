@@ -30,7 +30,6 @@
 #include "twaiter.h"
 #include "tworkspacelists.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
@@ -369,12 +368,22 @@ bool TPaidTablesDoc::exportWorkbook(const QString &fileName, QString *error)
     TOffWorkspace *ws = workspace();
     if (!m_shown || !ws)
         return TOffDataDoc::exportWorkbook(fileName, error);
-    // the report runs again, for every leaf of its data
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // the report runs again, for every leaf of its data, with its progress
+    // and Cancel as when it was shown
+    TRepProgress progress(window());
+    const auto follow = [&progress](TReportRun &run) {
+        connect(run.progress(), &TRunProgress::changed, &progress, &TRepProgress::setRunProgress);
+        connect(run.progress(), &TRunProgress::dayChanged, &progress, &TRepProgress::setRunDay);
+        connect(&progress, &TRepProgress::cancelled, &run, &TReportRun::setStopped);
+    };
+    progress.setDate(m_shown->from.isValid()
+                             ? m_shown->from
+                             : businessDay(ws->getPath(), QDateTime::currentDateTime()));
+    progress.show();
     const bool written = writeReportWorkbook(ws->lists(), ws->getPath(), *m_shown,
                                              m_shownTitle.isEmpty() ? caption() : m_shownTitle,
-                                             fileName, error);
-    QApplication::restoreOverrideCursor();
+                                             fileName, error, follow);
+    progress.finish();
     return written;
 }
 

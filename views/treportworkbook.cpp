@@ -16,7 +16,8 @@
 using namespace PosLib;
 
 bool writeReportWorkbook(TWorkspaceLists *lists, const QString &root, const TReportRequest &request,
-                         const QString &title, const QString &fileName, QString *error)
+                         const QString &title, const QString &fileName, QString *error,
+                         const std::function<void(TReportRun &run)> &follow)
 {
     TReportRequest r = request;
     // every leaf of the data, as the command line's CSV has it
@@ -36,7 +37,15 @@ bool writeReportWorkbook(TWorkspaceLists *lists, const QString &root, const TRep
         r.lineSink = [](const QString &) {};
     }
     TReportRun run(lists, root);
+    if (follow)
+        follow(run);
     const TReportResult result = run.run(r);
+    if (result.status == TReportResult::Cancelled) {
+        *error = QCoreApplication::translate("TReportWorkbook",
+                                             "%1: cancelled; nothing was written")
+                         .arg(fileName);
+        return false;
+    }
     if (result.status != TReportResult::Done) {
         *error = QCoreApplication::translate("TReportWorkbook",
                                              "%1: the report could not be made again for the "

@@ -2,7 +2,10 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace PosLib {
+class TReportRun;
 class TWorkspaceLists;
 struct TReportRequest;
 } // namespace PosLib
@@ -13,6 +16,9 @@ struct TReportRequest;
 // amounts as numbers in the installation's currency; `title` names a sheet
 // that nothing splits). False with `error` naming the file and why, also
 // when the run was stopped or the report has no data on this side.
+// `follow`, when given, is handed the run before it starts (to show its
+// progress and pass a Cancel on); a run stopped that way writes nothing.
 bool writeReportWorkbook(PosLib::TWorkspaceLists *lists, const QString &root,
                          const PosLib::TReportRequest &request, const QString &title,
-                         const QString &fileName, QString *error);
+                         const QString &fileName, QString *error,
+                         const std::function<void(PosLib::TReportRun &run)> &follow = {});

@@ -4,6 +4,9 @@
 #include "modaldriver.h"
 #include "reportsdocfixture.h"
 #include "tofflistview.h"
+#include "treportrun.h"
+#include "treportworkbook.h"
+#include "tworkspacelists.h"
 #include "xlsxreader.h"
 
 #include <QDir>
@@ -14,6 +17,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+using namespace PosLib;
 using reportsdoc::ReportsDoc;
 
 TEST_F(ReportsDoc, PdfOfAReportHoldsItsHeaderAndLines)
@@ -97,6 +101,24 @@ TEST_F(ReportsDoc, ExcelOfAReportHasASheetPerWaiterAndOfTheJournalItsRows)
     // a file that cannot be written is named
     EXPECT_FALSE(doc->exportWorkbook(config.file(QStringLiteral("no/such/folder/x.xlsx")), &error));
     EXPECT_TRUE(error.contains(QStringLiteral("no/such/folder/x.xlsx"))) << error.toStdString();
+
+    // the run again stopped (Cancel on its progress): nothing is written
+    TWorkspaceLists lists(demo->path());
+    TReportRequest request;
+    request.kind = 5;
+    request.from = QDate(2026, 12, 1);
+    request.to = QDate(2026, 12, 4);
+    const QString stopped = config.file(QStringLiteral("stopped.xlsx"));
+    EXPECT_FALSE(writeReportWorkbook(&lists, demo->path(), request, QStringLiteral("Waiters"),
+                                     stopped, &error, [](TReportRun &run) {
+                                         QObject::connect(&run, &TReportRun::sigProgress, &run,
+                                                          &TReportRun::setStopped);
+                                     }));
+    EXPECT_EQ(stopped + QStringLiteral(": cancelled; nothing was written"), error);
+    EXPECT_FALSE(QFileInfo::exists(stopped));
+    EXPECT_TRUE(writeReportWorkbook(&lists, demo->path(), request, QStringLiteral("Waiters"),
+                                    stopped, &error))
+            << error.toStdString();
 }
 
 TEST_F(ReportsDoc, PdfIsProposedUnderTheReportsTitleDaysAndInstallation)
