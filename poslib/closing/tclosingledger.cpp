@@ -55,6 +55,18 @@ TJournalEntry parseJournalLine(const QString &line)
     return entry;
 }
 
+QList<TJournalEntry> readJournal(const QString &dayDir)
+{
+    QList<TJournalEntry> entries;
+    const QString journal = QString::fromLocal8Bit(readAll(dayDir + QStringLiteral("turnover.z")));
+    for (const QString &line : journal.split(QLatin1Char('\n'))) {
+        const TJournalEntry entry = parseJournalLine(line.trimmed());
+        if (entry.ok)
+            entries << entry;
+    }
+    return entries;
+}
+
 TClosingLedger::TClosingLedger(const QString &root)
     : m_root(root)
 {
@@ -107,12 +119,7 @@ TDayNumbers TClosingLedger::readDay(const QString &dir, const QString &name)
         return found.last();
     };
 
-    const QString journal = QString::fromLocal8Bit(readAll(dir + QStringLiteral("turnover.z")));
-    for (const QString &raw : journal.split(QLatin1Char('\n'))) {
-        const QString line = raw.trimmed();
-        const TJournalEntry entry = parseJournalLine(line);
-        if (!entry.ok)
-            continue;
+    for (const TJournalEntry &entry : readJournal(dir)) {
         numbers.journalZ = std::max(numbers.journalZ, entry.z);
         TClosing &closing = closingOf(entry.z);
         if (closing.journalLines++ == 0)

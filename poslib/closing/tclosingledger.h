@@ -23,6 +23,9 @@ struct TJournalEntry
     QString line; // as written, without the line end
 };
 TJournalEntry parseJournalLine(const QString &line);
+// The lines of the "turnover.z" of the day directory `dayDir` (with "/")
+// that hold a Z counter, in order; none when it cannot be read.
+QList<TJournalEntry> readJournal(const QString &dayDir);
 
 // One closing of an installation, as its journal line and its record tell.
 struct TClosing

@@ -98,14 +98,8 @@ TDayNumbers readDayNumbers(const QString &dayDir, const QString &name)
 {
     TDayNumbers day;
     day.name = name;
-    QFile journal(dayDir + QStringLiteral("turnover.z"));
-    if (journal.open(QIODevice::ReadOnly)) {
-        for (const QByteArray &line : journal.readAll().split('\n')) {
-            const TJournalEntry entry = parseJournalLine(QString::fromLocal8Bit(line).trimmed());
-            if (entry.ok)
-                day.journalZ = std::max(day.journalZ, entry.z);
-        }
-    }
+    for (const TJournalEntry &entry : readJournal(dayDir))
+        day.journalZ = std::max(day.journalZ, entry.z);
     day.records = Basics::fileNamesMatching(dayDir, QStringLiteral("closing-*.json"));
     return day;
 }
