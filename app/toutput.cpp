@@ -284,13 +284,7 @@ bool TOutput::write(const QStringList &lines, const QJsonObject &data,
         bytes = csvText(rows);
         break;
     case TOutputFormat::Xlsx:
-        return putWorkbook(
-                [&rows](const std::function<void(const QStringList &)> &take) {
-                    for (const QStringList &row : rows)
-                        take(row);
-                    return true;
-                },
-                title);
+        return putWorkbook(PosLib::TXlsxWorkbook::listRows(rows), title);
     case TOutputFormat::Pdf: {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);

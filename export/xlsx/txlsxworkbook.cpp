@@ -180,7 +180,8 @@ TSheetPlan planOf(const TXlsxRows &rows, const QString &title, const TXlsxLayout
     QList<int> grouping; // the grouping columns there are
     QStringList first; // their values in the first row
     QList<bool> changes;
-    // the rows per combination of their values, in order of appearance
+    // the rows per combination of their values, and the first row of each
+    // in order of appearance
     QList<QStringList> seen;
     QHash<QStringList, qsizetype> counts;
     *readable = rows([&](const QStringList &row) {
@@ -208,7 +209,7 @@ TSheetPlan planOf(const TXlsxRows &rows, const QString &title, const TXlsxLayout
             changes[i] = changes[i] || values.at(i) != first.at(i);
         auto at = counts.find(values);
         if (at == counts.end()) {
-            seen << values;
+            seen << row;
             counts.insert(values, 1);
         } else {
             ++*at;
@@ -218,30 +219,16 @@ TSheetPlan planOf(const TXlsxRows &rows, const QString &title, const TXlsxLayout
         if (changes.at(i))
             plan.keys << grouping.at(i);
     }
-    for (const QStringList &values : std::as_const(seen)) {
-        QStringList row;
-        // a row holding just the grouping values, where the key looks for them
-        for (qsizetype i = 0; i < grouping.size(); ++i) {
-            while (row.size() <= grouping.at(i))
-                row << QString();
-            row[grouping.at(i)] = values.at(i);
-        }
+    for (const QStringList &row : std::as_const(seen)) {
+        QStringList values;
+        for (const int k : std::as_const(grouping))
+            values << row.value(k);
         const QString key = plan.keyOf(row);
         if (!plan.rows.contains(key))
             plan.order << key;
         plan.rows[key] += counts.value(values);
     }
     return plan;
-}
-
-// The rows of a list, replayed.
-TXlsxRows rowsOf(const QList<QStringList> &rows)
-{
-    return [&rows](const std::function<void(const QStringList &)> &take) {
-        for (const QStringList &row : rows)
-            take(row);
-        return true;
-    };
 }
 
 // A workbook being written. libxlsxwriter writes a named file: a private
@@ -452,11 +439,20 @@ private:
 
 } // namespace
 
+TXlsxRows TXlsxWorkbook::listRows(const QList<QStringList> &rows)
+{
+    return [&rows](const std::function<void(const QStringList &)> &take) {
+        for (const QStringList &row : rows)
+            take(row);
+        return true;
+    };
+}
+
 QList<TXlsxSheet> TXlsxWorkbook::sheets(const QList<QStringList> &rows, const QString &title,
                                         const TXlsxLayout &layout)
 {
     bool readable = true;
-    const TSheetPlan plan = planOf(rowsOf(rows), title, layout, &readable);
+    const TSheetPlan plan = planOf(listRows(rows), title, layout, &readable);
     if (!plan.hasHeader)
         return {};
     if (plan.order.isEmpty())

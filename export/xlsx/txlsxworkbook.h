@@ -104,6 +104,9 @@ public:
     // report's rows needs no more memory than a day's.
     static bool writeRows(const QString &path, const TXlsxRows &rows, const QString &title,
                           const TXlsxLayout &layout, const TXlsxCurrency &currency, QString *error);
+    // The rows of a list, as writeRows() takes them; `rows` must outlive
+    // the writing.
+    static TXlsxRows listRows(const QList<QStringList> &rows);
 
     // A name Excel accepts for a sheet: without []:*?/\, at most 31
     // characters, not empty, and not one of `taken` (then " (2)" …).
