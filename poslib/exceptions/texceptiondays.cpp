@@ -83,11 +83,20 @@ QByteArray TExceptionDays::stamp(const QDate &date) const
     return stamp;
 }
 
+void TExceptionDays::setTaker(const QDate &from, Taker take)
+{
+    m_take = std::move(take);
+    m_takenFrom = from;
+    m_takeNext = from;
+}
+
 // Through the cache a day is read here or taken from its cached entries,
 // which keeps them for the next run.
 void TExceptionDays::beginDay(const QDate &date)
 {
-    m_seenDate = m_cache && !m_readOnly ? QDate() : date;
+    // a day read again (the range's takings after its weeks') went there
+    // already
+    m_seenDate = (m_cache && !m_readOnly) || taken(date) ? QDate() : date;
     m_seenDay.clear();
 }
 
@@ -99,8 +108,12 @@ void TExceptionDays::addTable(const TTableFacts &facts)
 
 void TExceptionDays::endDay()
 {
-    if (m_seenDate.isValid())
+    if (m_take && m_seenDate.isValid() && m_seenDate == m_takeNext) {
+        m_take(m_seenDate, m_seenDay);
+        m_takeNext = m_takeNext.addDays(1);
+    } else if (m_seenDate.isValid()) {
         m_seen.insert(m_seenDate, std::move(m_seenDay));
+    }
     m_seenDay.clear();
 }
 
@@ -114,7 +127,7 @@ void TExceptionDays::readAhead(const QDate &from, const QDate &to)
     m_ahead.reset();
     // through the cache each day is looked at here
     if ((m_cache && !m_readOnly) || !from.isValid() || !to.isValid() || from >= to
-        || !m_seen.isEmpty())
+        || !m_seen.isEmpty() || taken(from))
         return;
     m_ahead = TReport::checkAhead({m_root}, from, to, buildStamp());
     m_aheadFrom = from;
@@ -142,6 +155,8 @@ QList<QByteArray> TExceptionDays::takeAhead(const QDate &date)
 bool TExceptionDays::readDay(const QDate &date, TExceptionDay &day)
 {
     day.clear();
+    if (taken(date))
+        return !m_keepGoing || m_keepGoing();
     const auto seen = m_seen.find(date);
     if (seen != m_seen.end()) {
         day = std::move(seen.value());

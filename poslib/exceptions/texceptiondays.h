@@ -49,6 +49,12 @@ public:
     void setReadOnly(bool on) { m_readOnly = on; }
     // Called before each table; false stops the read.
     void setKeepGoing(std::function<bool()> keepGoing) { m_keepGoing = std::move(keepGoing); }
+    // A day another run reads whole goes to `take` as soon as it is read,
+    // when every day from `from` up to it has gone there: in date order,
+    // so held by nobody. readDay() then gives it empty. A day after one
+    // that went elsewhere is kept for readDay(), as without `take`.
+    using Taker = std::function<void(const QDate &date, TExceptionDay &day)>;
+    void setTaker(const QDate &from, Taker take);
 
     // The days another run reads.
     void beginDay(const QDate &date) override;
@@ -78,6 +84,11 @@ public:
     const QStringList &notices() const { return m_notices; }
 
 private:
+    // Went to the taker already.
+    bool taken(const QDate &date) const
+    {
+        return m_take && date >= m_takenFrom && date < m_takeNext;
+    }
     bool readList(TTableList *list, const QDate &closedDay, bool open, TExceptionDay &day);
     // `bytes`: the summary as read ahead, fresh; empty: read here.
     bool readSummary(const QDate &date, TExceptionDay &day, const QByteArray &bytes = QByteArray());
@@ -105,7 +116,11 @@ private:
     std::unique_ptr<TDayCacheReader> m_ahead;
     QDate m_aheadFrom;
     int m_aheadNext = 0;
-    // the days other runs read whole, and the one they are reading
+    // the days other runs read whole, and the one they are reading; those
+    // from m_takenFrom to before m_takeNext went to m_take
+    Taker m_take;
+    QDate m_takenFrom;
+    QDate m_takeNext;
     QHash<QDate, TExceptionDay> m_seen;
     QDate m_seenDate;
     TExceptionDay m_seenDay;

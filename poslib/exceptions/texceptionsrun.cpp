@@ -132,6 +132,13 @@ TExceptionsResult TExceptionsRun::run(const TExceptionsRequest &request)
         days.setCache(request.dayCache);
         days.setReadOnly(request.readOnly);
         days.setKeepGoing([this] { return !m_stopped; });
+        // a day the engine reads whole counts at once: a year's entries
+        // are not held until the engine is done
+        if (!result.isCurrent()) {
+            days.setTaker(result.from, [&](const QDate &date, TExceptionDay &day) {
+                addDay(date, day, source.outlet, request, periods, result);
+            });
+        }
         // the engine reads or checks the day summaries the entries come
         // from too
         m_entryDays = &days;
@@ -271,23 +278,30 @@ void TExceptionsRun::setTakings(const TExceptionSource &source, const TException
     }
 }
 
+void TExceptionsRun::addDay(const QDate &date, TExceptionDay &day, int outlet,
+                            const TExceptionsRequest &request, QList<Period> &periods,
+                            TExceptionsResult &result)
+{
+    for (int i = 0; i < periods.size(); ++i) {
+        const bool in = i == 0 || (date >= periods[i].from && date <= periods[i].to);
+        if (in)
+            periods[i].tally.addDay(day, outlet);
+    }
+    if (!request.keepEntries)
+        return;
+    for (TExceptionEntry &e : day.entries) {
+        e.outlet = outlet;
+        result.entries.push_back(std::move(e));
+    }
+}
+
 bool TExceptionsRun::readEntries(const TExceptionSource &source, TExceptionDays &days,
                                  const TExceptionsRequest &request, QList<Period> &periods,
                                  TExceptionsResult &result)
 {
     TExceptionDay day;
     auto take = [&](const QDate &date) {
-        for (int i = 0; i < periods.size(); ++i) {
-            const bool in = i == 0 || (date >= periods[i].from && date <= periods[i].to);
-            if (in)
-                periods[i].tally.addDay(day, source.outlet);
-        }
-        if (!request.keepEntries)
-            return;
-        for (TExceptionEntry &e : day.entries) {
-            e.outlet = source.outlet;
-            result.entries.push_back(std::move(e));
-        }
+        addDay(date, day, source.outlet, request, periods, result);
     };
     if (result.isCurrent()) {
         Q_EMIT sigDataCount(1);

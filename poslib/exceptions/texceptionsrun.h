@@ -12,6 +12,7 @@
 
 namespace PosLib {
 
+struct TExceptionDay;
 class TExceptionDays;
 class TReport;
 class TWorkspaceLists;
@@ -125,6 +126,11 @@ private:
                      const QDate &from, const QDate &to, Takings &takings);
     void setTakings(const TExceptionSource &source, const TExceptionsRequest &request,
                     const Takings &takings, bool current, TExceptionTally &tally);
+    // A day's entries into the tallies of the periods it is in, and into
+    // `result` when the request keeps them (moved out of `day`).
+    void addDay(const QDate &date, TExceptionDay &day, int outlet,
+                const TExceptionsRequest &request, QList<Period> &periods,
+                TExceptionsResult &result);
     // The entries of the days into `result` and the periods' tallies,
     // through `days`.
     bool readEntries(const TExceptionSource &source, TExceptionDays &days,
