@@ -110,9 +110,25 @@ int runJournal(TArgs &args, TDataArgs &data, int kind)
         if (TInterrupt::requested())
             journal.setStopped();
     });
+    const auto interrupted = [&] { return journal.isStopped() || TInterrupt::requested(); };
+    // The text goes through a temporary file a table at a time: a year's
+    // journal is hundreds of MB of text. Any other format is made of the
+    // whole list.
+    TDataSpool spool(output.format());
+    const auto line = output.format() == TOutputFormat::Text ? spool.lineSink() : nullptr;
+    if (line) {
+        const bool walked = journal.run(request, [&line](const TListRows &rows) {
+            for (const QString &text : listRowsLines(rows))
+                line(text);
+        });
+        progress.done();
+        if (!walked || interrupted())
+            return fail(TCli::tr("report: interrupted; nothing was written"), ExitInterrupted);
+        return spool.writeLines(output, QString()) ? ExitOk : ExitFailure;
+    }
     const TListRows rows = journal.run(request);
     progress.done();
-    if (journal.isStopped() || TInterrupt::requested())
+    if (interrupted())
         return fail(TCli::tr("report: interrupted; nothing was written"), ExitInterrupted);
     return output.writeRows(kind, reportCaption(*reportKind(kind)), rows) ? ExitOk : ExitFailure;
 }

@@ -256,16 +256,18 @@ void TOutput::setCurrency(const QJsonObject &reportData)
 
 bool TOutput::writeRows(int kind, const QString &caption, const PosLib::TListRows &rows)
 {
-    QStringList lines = PosLib::listRowsText(rows).split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.constLast().isEmpty())
-        lines.removeLast();
+    const QStringList lines = PosLib::listRowsLines(rows);
     // a list is one sheet of what the document shows: its numbers and
     // amounts as numbers, the rest as text
     PosLib::TXlsxLayout layout;
     layout.numbers = {QStringLiteral("depth")};
     layout.guessOthers = true;
     setXlsxLayout(layout);
-    return write(lines, listRowsData(kind, caption, rows), listRowsCsv(rows), caption);
+    // each format makes only what it writes
+    const bool json = m_format == TOutputFormat::Json;
+    const bool table = m_format == TOutputFormat::Csv || m_format == TOutputFormat::Xlsx;
+    return write(lines, json ? listRowsData(kind, caption, rows) : QJsonObject(),
+                 table ? listRowsCsv(rows) : QList<QStringList>(), caption);
 }
 
 bool TOutput::write(const QStringList &lines, const QJsonObject &data,

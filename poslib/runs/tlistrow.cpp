@@ -44,6 +44,15 @@ QString listRowsText(const TListRows &rows)
     return text;
 }
 
+QStringList listRowsLines(const TListRows &rows)
+{
+    QStringList lines = listRowsText(rows).split(QLatin1Char('\n'));
+    // after the last line's end
+    if (!lines.isEmpty() && lines.constLast().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
 void writeListRows(QTextStream &out, const TListRows &rows)
 {
     for (const TListRow &row : rows)

@@ -41,6 +41,8 @@ using TListRows = QList<TListRow>;
 // is written; the columns of an item are joined by one tab, trailing empty
 // columns dropped. Every line ends in "\n".
 QString listRowsText(const TListRows &rows);
+// The same text's lines, without their "\n".
+QStringList listRowsLines(const TListRows &rows);
 void writeListRows(QTextStream &out, const TListRows &rows);
 
 } // namespace PosLib

@@ -1,8 +1,7 @@
 #include "tpaidtablesjournal.h"
 
 #include "tcurrencies.h"
-#include "tlog.h"
-#include "tlogcategories.h"
+#include "tjournaltables.h"
 #include "tpricetext.h"
 #include "tsumfilters.h"
 #include "ttable.h"
@@ -10,10 +9,9 @@
 #include "tworkspacelists.h"
 
 #include <QCoreApplication>
-#include <QMap>
-#include <QSet>
 
 #include <cmath>
+#include <memory>
 
 using namespace Basics;
 
@@ -193,44 +191,110 @@ QString TPaidTablesJournal::heading(const TJournalRequest &request) const
     return text;
 }
 
-TTableList *TPaidTablesJournal::loadList(const QDate &from, const QDate &to) const
+namespace {
+
+// The days of a run: the current day (invalid) or each day of the range.
+// Their tables are listed when they are walked: a year's records of the
+// tables (TTableInfo) take tens of MB.
+QList<QDate> journalDays(const TJournalRequest &request)
 {
-    return paidTables(m_root, from, to);
+    if (!request.from.isValid())
+        return {QDate()};
+    QList<QDate> days;
+    const QDate last = request.to.isValid() ? request.to : request.from;
+    for (QDate day = request.from; day <= last; day = day.addDays(1))
+        days << day;
+    return days;
 }
+
+TTableFiles tablesOf(const QString &root, const QDate &day)
+{
+    return day.isValid() ? dayTableFiles(root, day) : archiveTableFiles(root);
+}
+
+int tableCount(const QString &root, const QList<QDate> &days)
+{
+    int count = 0;
+    for (const QDate &day : days)
+        count += tablesOf(root, day).count();
+    return count;
+}
+
+} // namespace
 
 TListRows TPaidTablesJournal::run(const TJournalRequest &request)
 {
     m_stopped = false;
-    m_list.reset(loadList(request.from, request.to));
-    if (!m_list || m_list->isEmpty())
+    const QList<QDate> days = journalDays(request);
+    const int count = tableCount(m_root, days);
+    if (count == 0)
         return {TListRow(Text::tr("No table list available"))};
+    TJournalTables tables(false);
+    if (!walk(request, days, count, tables))
+        return {};
+    TListRows rows;
+    tables.forEach([&rows](const TListRows &table) { rows += table; });
+    rows += closingRows(request);
+    return rows;
+}
 
+bool TPaidTablesJournal::run(const TJournalRequest &request, const Take &take)
+{
+    m_stopped = false;
+    const QList<QDate> days = journalDays(request);
+    const int count = tableCount(m_root, days);
+    if (count == 0) {
+        take({TListRow(Text::tr("No table list available"))});
+        return true;
+    }
+    TJournalTables tables(true);
+    if (!walk(request, days, count, tables))
+        return false;
+    tables.forEach(take);
+    take(closingRows(request));
+    return true;
+}
+
+bool TPaidTablesJournal::walk(const TJournalRequest &request, const QList<QDate> &days, int count,
+                              TJournalTables &tables)
+{
     const TSumFilter *filter = nullptr;
     if (request.filter != 0 && m_lists) {
         if (auto *filters = qobject_cast<TSumFilters *>(m_lists->get(QStringLiteral("sumfilters"))))
             filter = filters->filter(request.filter);
     }
 
-    // one walk over the tables: each table's items under its sort key
-    QMap<QString, TListRows> byKey;
-    QSet<QString> seen;
-    TTableIterator it(m_list.get(), true, 0, nullptr, m_root);
+    // one walk over the tables, a day's list at a time: each table's items
+    // under its sort key
+    int before = 0;
+    for (const QDate &day : days) {
+        const TTableFiles files = tablesOf(m_root, day);
+        if (!walkDay(request, files, filter, before, count, tables))
+            return false;
+        tables.endDay();
+        before += files.count();
+    }
+    return true;
+}
+
+bool TPaidTablesJournal::walkDay(const TJournalRequest &request, const TTableFiles &files,
+                                 const TSumFilter *filter, int before, int count,
+                                 TJournalTables &tables)
+{
+    const std::unique_ptr<TTableList> list(files.list());
+    TTableIterator it(list.get(), true, 0, nullptr, m_root);
     it.setReleasePassed(true);
-    const int count = it.count();
     for (TTable *table = it.first(); table; table = it.next()) {
         if (m_progress)
-            m_progress(it.position(), count);
+            m_progress(before + it.position(), count);
         if (m_stopped)
-            return {};
-        const QString key = sortKey(*table);
-        if (seen.contains(key)) {
-            logError(QStringLiteral("Error: billnum used twice"), LogModule::Library,
-                     LogClass::PaidTablesDoc);
+            return false;
+        // ASCII: ordered as its text
+        const QByteArray key = sortKey(*table).toLatin1();
+        if (filter && !filter->testTable(table)) {
+            tables.skip(key);
             continue;
         }
-        seen.insert(key);
-        if (filter && !filter->testTable(table))
-            continue;
 
         TListRow item(tableLine(*table, request.showBill, request.showArch));
         table->entries().forEach([&](const TTableEntry *entry) {
@@ -249,16 +313,15 @@ TListRows TPaidTablesJournal::run(const TJournalRequest &request)
         TListRows rows {item};
         if (!item.children.isEmpty())
             rows.append(TListRow(QString(RuleWidth, QLatin1Char('='))));
-        byKey.insert(key, rows);
+        tables.add(key, rows);
     }
+    return true;
+}
 
-    TListRows rows;
-    for (const TListRows &table : std::as_const(byKey))
-        rows += table;
+TListRows TPaidTablesJournal::closingRows(const TJournalRequest &request) const
+{
     const QDateTime now = request.now.isValid() ? request.now : QDateTime::currentDateTime();
-    rows.append(TListRow(reportLine(now)));
-    rows.append(TListRow(heading(request)));
-    return rows;
+    return {TListRow(reportLine(now)), TListRow(heading(request))};
 }
 
 } // namespace PosLib

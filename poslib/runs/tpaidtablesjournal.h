@@ -4,17 +4,18 @@
 
 #include <QDate>
 #include <QDateTime>
+#include <QList>
 
 #include <functional>
-#include <memory>
 
 namespace PosLib {
 
 class TCurrencies;
+class TJournalTables;
 class TSumFilter;
 class TTable;
 class TTableEntry;
-class TTableList;
+struct TTableFiles;
 class TWorkspaceLists;
 
 // What one journal run asks for.
@@ -54,9 +55,14 @@ public:
     // single "No table list available" when the range holds no table;
     // nothing when stopped.
     TListRows run(const TJournalRequest &request);
-
-    // The table list of the last run (owned; replaced by the next run).
-    TTableList *tableList() const { return m_list.get(); }
+    // The same items handed to `take` as they follow each other: a table's
+    // item with the rule below it at a time, then the last two lines. The
+    // tables wait for their turn in a temporary file, so that a year's
+    // journal (hundreds of MB of text) is not held in memory. False when
+    // stopped: nothing was handed on. Throws a TFileError when the
+    // temporary file cannot be written or read back.
+    using Take = std::function<void(const TListRows &rows)>;
+    bool run(const TJournalRequest &request, const Take &take);
 
     // The pieces, for the document and the tests.
     QString tableLine(const TTable &table, bool showBill, bool showArch) const;
@@ -71,12 +77,18 @@ public:
     QString price(long cents) const;
 
 private:
-    TTableList *loadList(const QDate &from, const QDate &to) const;
+    // Walks the `count` tables of `days` into `tables`; false when stopped.
+    bool walk(const TJournalRequest &request, const QList<QDate> &days, int count,
+              TJournalTables &tables);
+    // Those of one day; `before` tables were walked of `count`.
+    bool walkDay(const TJournalRequest &request, const TTableFiles &files, const TSumFilter *filter,
+                 int before, int count, TJournalTables &tables);
+    // The two lines after the tables.
+    TListRows closingRows(const TJournalRequest &request) const;
 
     TWorkspaceLists *m_lists;
     QString m_root;
     TCurrencies *m_currencies = nullptr;
-    std::unique_ptr<TTableList> m_list;
     Progress m_progress;
     bool m_stopped = false;
 };

@@ -5,6 +5,8 @@
 #include "tworkspacelists.h"
 #include "veltrumprocess.h"
 
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -120,6 +122,75 @@ TEST_F(JournalCommand, RangeFilterAndOtherForms)
     const Outcome none = journal({QStringLiteral("--from"), QStringLiteral("2020-01-01")});
     EXPECT_EQ(0, none.code);
     EXPECT_EQ(QStringLiteral("No table list available\n"), none.out);
+}
+
+// Sets environment variables for as long as it lives.
+class ScopedEnvironment
+{
+public:
+    void set(const char *name, const QString &value)
+    {
+        m_saved.append({name, qgetenv(name)});
+        qputenv(name, value.toLocal8Bit());
+    }
+    ~ScopedEnvironment()
+    {
+        for (auto it = m_saved.crbegin(); it != m_saved.crend(); ++it) {
+            if (it->second.isNull())
+                qunsetenv(it->first);
+            else
+                qputenv(it->first, it->second);
+        }
+    }
+
+private:
+    QList<QPair<const char *, QByteArray>> m_saved;
+};
+
+// A range's text goes through temporary files a table at a time, and
+// without them it is made in memory: the same text. A write into them that
+// fails (a full disk) names the file, and nothing is written.
+TEST_F(JournalCommand, RangeTextThroughTemporaryFilesOrInMemory)
+{
+    const QStringList range {QStringLiteral("--from"), QStringLiteral("2026-12-03"),
+                             QStringLiteral("--to"), QStringLiteral("2026-12-04"),
+                             QStringLiteral("--quiet")};
+    const Outcome spooled = journal(range);
+    ASSERT_EQ(0, spooled.code) << spooled.err;
+    QLocale::setDefault(QLocale(QLocale::English));
+    TWorkspaceLists lists(root + QLatin1Char('/'));
+    TJournalRequest request;
+    request.from = QDate(2026, 12, 3);
+    request.to = QDate(2026, 12, 4);
+    request.now = QDateTime(QDate(2026, 12, 5), QTime(21, 0));
+    EXPECT_EQ(listRowsText(TPaidTablesJournal(&lists, root + QLatin1Char('/')).run(request)),
+              spooled.out);
+    EXPECT_GT(spooled.out.count(QString(40, QLatin1Char('='))), 15);
+    {
+        ScopedEnvironment env;
+        env.set("TMPDIR", dir->file(QStringLiteral("no/such/folder")));
+        const Outcome kept = journal(range);
+        EXPECT_EQ(0, kept.code) << kept.err;
+        EXPECT_EQ(spooled.out, kept.out);
+    }
+
+    const QString tmp = dir->file(QStringLiteral("full"));
+    QDir().mkpath(tmp);
+    const QString file = dir->file(QStringLiteral("journal.txt"));
+    Outcome full;
+    {
+        ScopedEnvironment env;
+        env.set("TMPDIR", tmp);
+        env.set("LD_PRELOAD", binPath(QStringLiteral("libfaultshim.so")));
+        env.set("VELTRUM_FAULT_ROOT", tmp);
+        env.set("VELTRUM_FAULT_OPS", QStringLiteral("write"));
+        env.set("VELTRUM_FAULT_AT", QStringLiteral("1"));
+        full = journal(range + QStringList {QStringLiteral("--output"), file});
+    }
+    EXPECT_EQ(1, full.code) << full.err;
+    EXPECT_TRUE(full.err.contains(tmp)) << full.err;
+    EXPECT_TRUE(full.err.contains(QStringLiteral("No space left on device"))) << full.err;
+    EXPECT_FALSE(QFile::exists(file));
 }
 
 TEST_F(JournalCommand, WrongArgumentsAreUsageErrors)

@@ -268,6 +268,62 @@ TEST_F(Journal, RangeWalksTheClosedDaysSingleDayWithoutToDate)
     EXPECT_EQ(QStringLiteral("No table list available\n"), listRowsText(run(r)));
 }
 
+// A range handed on table by table comes out of a temporary file a day at a
+// time: the days are merged by closing time, not simply put one after the
+// other, and of two tables with one key the first day's stays.
+TEST_F(Journal, RangeHandedOnTableByTableIsTheListInClosingOrder)
+{
+    const QDate next = Day.addDays(1);
+    const QDate third = Day.addDays(2);
+    // every closing record is dated `Day`: the clock of the later days was
+    // set back
+    TableWriter(1, 1, 1).add(entry(1, EntryArchive, QTime(22, 0))).write(dir, Day);
+    TableWriter(2, 1, 2).add(entry(1, EntryArchive, QTime(19, 0))).write(dir, Day);
+    TableWriter(5, 1, 7).add(entry(1, EntryArchive, QTime(21, 0))).write(dir, Day);
+    TableWriter(3, 1, 3).add(entry(1, EntryArchive, QTime(20, 0))).write(dir, next);
+    TableWriter(6, 1, 7).add(entry(1, EntryArchive, QTime(21, 0))).write(dir, next);
+    TableWriter(4, 1, 4).add(entry(1, EntryArchive, QTime(18, 0))).write(dir, third);
+
+    TJournalRequest r = request();
+    r.from = Day;
+    r.to = third;
+    TWorkspaceLists lists(dir.path());
+    TPaidTablesJournal journal(&lists, dir.path());
+    QList<int> steps;
+    journal.setProgress([&](int step, int count) {
+        EXPECT_EQ(6, count);
+        steps << step;
+    });
+    TListRows handed;
+    int calls = 0;
+    ASSERT_TRUE(journal.run(r, [&](const TListRows &rows) {
+        handed += rows;
+        ++calls;
+    }));
+    EXPECT_EQ((QList<int> {1, 2, 3, 4, 5, 6}), steps);
+    EXPECT_EQ(6, calls); // five tables, then the last two lines
+    const QRegularExpression tableParty(QStringLiteral(" (\\d+/\\d+) "));
+    QStringList tables;
+    for (const TListRow &row : std::as_const(handed)) {
+        const QRegularExpressionMatch match = tableParty.match(row.text());
+        if (match.hasMatch())
+            tables << match.captured(1);
+    }
+    EXPECT_EQ((QStringList {QStringLiteral("4/1"), QStringLiteral("2/1"), QStringLiteral("3/1"),
+                            QStringLiteral("5/1"), QStringLiteral("1/1")}),
+              tables);
+    EXPECT_EQ(listRowsText(run(r)), listRowsText(handed));
+
+    // stopped while walking: nothing is handed on
+    journal.setProgress([&](int step, int) {
+        if (step == 4)
+            journal.setStopped();
+    });
+    calls = 0;
+    EXPECT_FALSE(journal.run(r, [&](const TListRows &) { ++calls; }));
+    EXPECT_EQ(0, calls);
+}
+
 TEST_F(Journal, StoppedFromTheProgressGivesNothing)
 {
     for (long n = 1; n <= 3; ++n)
