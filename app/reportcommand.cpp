@@ -190,13 +190,13 @@ int runReport(TArgs &args)
     // per pay of a year
     if (request.withData && output.format() != TOutputFormat::Json && !output.wantsRows())
         request.dataNodes = chartNodes();
-    // JSON and CSV go to a temporary file while they are made, the lines of
-    // a text likewise; a comparison joins two documents in memory
-    TDataSpool spool(output.format());
-    if (!request.compare.isSet()) {
-        request.dataSink = spool.sink();
+    // JSON, CSV and a workbook go to a temporary file while they are made,
+    // the lines of a text likewise (a comparison's text is made of the two
+    // documents' nodes it shows)
+    TDataSpool spool(output.format(), request.compare.isSet());
+    request.dataSink = spool.sink();
+    if (!request.compare.isSet())
         request.lineSink = spool.lineSink();
-    }
     const bool showProgress = showProgressOf(args);
 
     TReportRun run(&data.lists(), data.root());

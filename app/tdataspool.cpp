@@ -1,6 +1,7 @@
 #include "tdataspool.h"
 
 #include "cliutil.h"
+#include "tcomparisondata.h"
 #include "trowsspool.h"
 #include "tsummarydatasink.h"
 
@@ -8,7 +9,22 @@ using PosLib::TRowsSpool;
 using PosLib::TSummaryCsvRows;
 using PosLib::TSummaryJsonWriter;
 
-TDataSpool::TDataSpool(TOutputFormat format)
+namespace {
+
+// The sink of a report's rows, or of a comparison's, each row to `row`
+// after the header.
+std::unique_ptr<PosLib::TSummaryDataSink>
+rowsSink(bool comparison, const std::function<void(const QStringList &)> &row)
+{
+    row(comparison ? PosLib::comparisonCsvHeader() : TSummaryCsvRows::header());
+    if (comparison)
+        return PosLib::comparisonCsvSink(row);
+    return std::make_unique<TSummaryCsvRows>(row);
+}
+
+} // namespace
+
+TDataSpool::TDataSpool(TOutputFormat format, bool comparison)
     : m_format(format)
 {
     if (format != TOutputFormat::Json && format != TOutputFormat::Csv
@@ -19,9 +35,7 @@ TDataSpool::TDataSpool(TOutputFormat format)
         if (!m_rows->isOpen())
             return;
         TRowsSpool *rows = m_rows.get();
-        rows->add(TSummaryCsvRows::header());
-        m_sink = std::make_unique<TSummaryCsvRows>(
-                [rows](const QStringList &row) { rows->add(row); });
+        m_sink = rowsSink(comparison, [rows](const QStringList &row) { rows->add(row); });
         return;
     }
     if (!m_file.open())
@@ -36,8 +50,7 @@ TDataSpool::TDataSpool(TOutputFormat format)
         const QByteArray bytes = csvText({row});
         m_ok = m_ok && m_file.write(bytes) == bytes.size();
     };
-    put(TSummaryCsvRows::header());
-    m_sink = std::make_unique<TSummaryCsvRows>(put);
+    m_sink = rowsSink(comparison, put);
 }
 
 TDataSpool::~TDataSpool() = default;

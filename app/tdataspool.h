@@ -24,7 +24,9 @@ class TDataSpool
 public:
     // For JSON, CSV or xlsx; sink() is null for any other format and when no
     // temporary file can be made (the data are then kept in memory).
-    explicit TDataSpool(TOutputFormat format);
+    // `comparison`: the CSV rows and the workbook's are a comparison's
+    // (comparisonCsvHeader()).
+    explicit TDataSpool(TOutputFormat format, bool comparison = false);
     ~TDataSpool();
     PosLib::TSummaryDataSink *sink() const { return m_sink.get(); }
     // For text: where the report's lines go while they are made; for JSON

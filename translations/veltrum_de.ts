@@ -4015,6 +4015,10 @@ erneuert die Berichtsansicht</translation>
         <source>%1: cancelled; nothing was written</source>
         <translation>%1: abgebrochen; nichts wurde geschrieben</translation>
     </message>
+    <message>
+        <source>%1: %2; nothing was written</source>
+        <translation>%1: %2; nichts wurde geschrieben</translation>
+    </message>
 </context>
 <context>
     <name>TSelectRepDlg</name>

@@ -2,6 +2,7 @@
 
 #include "tcomparisondata.h"
 #include "tcurrencies.h"
+#include "terror.h"
 #include "treportrun.h"
 #include "trowsspool.h"
 #include "tsummarydatasink.h"
@@ -25,21 +26,34 @@ bool writeReportWorkbook(TWorkspaceLists *lists, const QString &root, const TRep
     r.dataNodes.clear();
     r.dataSink = nullptr;
     r.lineSink = nullptr;
-    // the rows go to a temporary file as they are made (a comparison joins
-    // its two documents in memory)
+    // the rows go to a temporary file as they are made (a comparison's
+    // once its two documents are joined)
     TRowsSpool spool;
-    std::unique_ptr<TSummaryCsvRows> rows;
-    if (!r.compare.isSet() && spool.isOpen()) {
-        spool.add(TSummaryCsvRows::header());
-        rows = std::make_unique<TSummaryCsvRows>(
-                [&spool](const QStringList &row) { spool.add(row); });
+    std::unique_ptr<TSummaryDataSink> rows;
+    if (spool.isOpen()) {
+        const auto add = [&spool](const QStringList &row) { spool.add(row); };
+        if (r.compare.isSet()) {
+            spool.add(comparisonCsvHeader());
+            rows = comparisonCsvSink(add);
+        } else {
+            spool.add(TSummaryCsvRows::header());
+            rows = std::make_unique<TSummaryCsvRows>(add);
+            r.lineSink = [](const QString &) {};
+        }
         r.dataSink = rows.get();
-        r.lineSink = [](const QString &) {};
     }
     TReportRun run(lists, root);
     if (follow)
         follow(run);
-    const TReportResult result = run.run(r);
+    TReportResult result;
+    try {
+        result = run.run(r);
+    } catch (const Basics::TError &e) {
+        // a temporary file of the comparison could not be written or read
+        *error = QCoreApplication::translate("TReportWorkbook", "%1: %2; nothing was written")
+                         .arg(fileName, e.text());
+        return false;
+    }
     if (result.status == TReportResult::Cancelled) {
         *error = QCoreApplication::translate("TReportWorkbook",
                                              "%1: cancelled; nothing was written")

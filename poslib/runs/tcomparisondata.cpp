@@ -289,8 +289,9 @@ namespace {
 class TComparisonCsvRows : public TSummaryDataSink
 {
 public:
-    explicit TComparisonCsvRows(QList<QStringList> &rows)
-        : m_rows(rows)
+    using Row = std::function<void(const QStringList &row)>;
+    explicit TComparisonCsvRows(Row row)
+        : m_row(std::move(row))
     { }
 
     void beginSection(const QJsonObject &section) override
@@ -317,18 +318,15 @@ public:
     {
         const QJsonObject compared = item.value(str("compared")).toObject();
         const QJsonObject difference = item.value(str("difference")).toObject();
-        m_rows << m_head
-                          + QStringList {item.value(str("node")).toString(),
-                                         item.value(str("key")).toString(),
-                                         item.value(str("text")).toString(),
-                                         csvNumber(item.value(str("count"))),
-                                         csvNumber(item.value(str("amount"))),
-                                         m_dates.at(2),
-                                         m_dates.at(3),
-                                         csvNumber(compared.value(str("count"))),
-                                         csvNumber(compared.value(str("amount"))),
-                                         csvNumber(difference.value(str("count"))),
-                                         csvNumber(difference.value(str("amount")))};
+        m_row(m_head
+              + QStringList {item.value(str("node")).toString(), item.value(str("key")).toString(),
+                             item.value(str("text")).toString(),
+                             csvNumber(item.value(str("count"))),
+                             csvNumber(item.value(str("amount"))), m_dates.at(2), m_dates.at(3),
+                             csvNumber(compared.value(str("count"))),
+                             csvNumber(compared.value(str("amount"))),
+                             csvNumber(difference.value(str("count"))),
+                             csvNumber(difference.value(str("amount")))});
     }
     void endGroup(const QJsonObject &rest) override
     {
@@ -355,21 +353,14 @@ private:
             };
             const QJsonValue c = compared.value(it.key());
             const QJsonValue d = difference.value(it.key());
-            m_rows << m_head + QStringList {kind,
-                                            it.key(),
-                                            QString(),
-                                            cell(*it, true),
-                                            cell(*it, false),
-                                            m_dates.at(2),
-                                            m_dates.at(3),
-                                            cell(c, true),
-                                            cell(c, false),
-                                            cell(d, true),
-                                            cell(d, false)};
+            m_row(m_head
+                  + QStringList {kind, it.key(), QString(), cell(*it, true), cell(*it, false),
+                                 m_dates.at(2), m_dates.at(3), cell(c, true), cell(c, false),
+                                 cell(d, true), cell(d, false)});
         }
     }
 
-    QList<QStringList> &m_rows;
+    Row m_row;
     QString m_kind;
     QStringList m_dates;
     QStringList m_head;
@@ -381,9 +372,23 @@ private:
 QList<QStringList> comparisonCsvRows(const QJsonObject &document)
 {
     QList<QStringList> rows {comparisonCsvHeader()};
-    TComparisonCsvRows sink(rows);
+    TComparisonCsvRows sink([&rows](const QStringList &row) { rows << row; });
     replaySections(document, sink);
     return rows;
+}
+
+std::unique_ptr<TSummaryDataSink> comparisonCsvSink(std::function<void(const QStringList &)> row)
+{
+    return std::make_unique<TComparisonCsvRows>(std::move(row));
+}
+
+QJsonObject joinedRecord(const QJsonObject &record, bool current)
+{
+    // as joinItems() joins it: never paired
+    return current ? joinedItem(record, record.value(str("count")).toDouble(),
+                                record.value(str("amount")).toDouble(), nullptr,
+                                presence(true, false))
+                   : joinedItem(record, 0, 0, &record, presence(false, true));
 }
 
 } // namespace PosLib

@@ -7,7 +7,12 @@
 #include <QStringList>
 #include <QTime>
 
+#include <functional>
+#include <memory>
+
 namespace PosLib {
+
+class TSummaryDataSink;
 
 // The days a report was compared with.
 struct TComparedDays
@@ -52,5 +57,12 @@ bool percentChange(double current, double compared, double *percent);
 // one row per item, sum and figure.
 QList<QStringList> comparisonCsvRows(const QJsonObject &document);
 QStringList comparisonCsvHeader();
+// The sink those rows come from, but for the header: each row handed on as
+// its group ends.
+std::unique_ptr<TSummaryDataSink> comparisonCsvSink(std::function<void(const QStringList &)> row);
+
+// An item of a record node of the report's own days (`current`) or of the
+// compared days, as comparisonDocument() lists it.
+QJsonObject joinedRecord(const QJsonObject &record, bool current);
 
 } // namespace PosLib

@@ -1,17 +1,22 @@
 // TReportRun's comparisons: the report and the same report over the
 // compared days, joined.
 
+#include "tcomparisoncapture.h"
 #include "tcomparisondata.h"
 #include "tcomparisontext.h"
 #include "tcurrencies.h"
+#include "terror.h"
 #include "tinstallation.h"
 #include "treportkinds.h"
 #include "treportrun.h"
 #include "tsumbatch.h"
 #include "tsummary.h"
+#include "tsummarydatasink.h"
 #include "tworkspacelists.h"
 
 #include <QCoreApplication>
+
+#include <cerrno>
 
 using namespace Basics;
 
@@ -89,17 +94,43 @@ TReportResult TReportRun::runComparison(const TReportRequest &request)
     compared.until = days.until;
 
     const TFlagGuard comparing(m_comparing);
-    const TReportResult now = run(report);
+    // The data go to a sink: each run's records wait in a temporary file
+    // (without one the documents are held whole, as for the lines).
+    TComparisonRecords records;
+    const bool captured = request.dataSink && records.isOpen();
+    TComparisonCapture nowCapture(records);
+    TComparisonCapture thenCapture(records);
+    if (captured) {
+        report.dataSink = &nowCapture;
+        compared.dataSink = &thenCapture;
+    }
+    TReportResult now = run(report);
     if (now.status == TReportResult::Cancelled || now.status == TReportResult::NotAvailable
         || now.status == TReportResult::BatchNotFound)
         return now;
-    const TReportResult then = run(compared);
+    TReportResult then = run(compared);
     if (then.status == TReportResult::Cancelled)
         return then;
+    if (captured) {
+        // the data of a run without any are none, captured or not
+        now.data
+                = now.status == TReportResult::Done ? nowCapture.document(now.data) : QJsonObject();
+        then.data = then.status == TReportResult::Done ? thenCapture.document(then.data)
+                                                       : QJsonObject();
+    }
 
     TReportResult result {TReportResult::Done, {}, now.batchName, {}};
     result.data = comparisonDocument(now.data, then.data, days);
-    result.lines = comparisonLines(report, result.data);
+    if (!request.dataSink) {
+        result.lines = comparisonLines(report, result.data);
+        return result;
+    }
+    const bool handed
+            = captured ? records.ok() && replayComparison(result.data, records, *request.dataSink)
+                       : (replaySections(result.data, *request.dataSink), true);
+    if (!handed)
+        throw TFileError(T_SOURCE, 305, 308, records.osError(), records.fileName());
+    result.data.remove(QStringLiteral("sections"));
     return result;
 }
 

@@ -61,7 +61,11 @@ struct TReportRequest
     // Compares the report with other days (TCompareWith): both are made by
     // the same run with the same options, the result's lines are the
     // comparison's text (TComparisonText) and its data the comparison's
-    // document (comparisonDocument(); withData and dataSink do not apply).
+    // document (comparisonDocument(); withData does not apply). With a
+    // dataSink the document's sections go there instead of into the data,
+    // and the lines are left out: the two documents' items of record nodes
+    // wait in a temporary file meanwhile, which is read once they are
+    // joined.
     // The current day is compared with the compared day up to the hour of
     // the report's clock. A comparison never stores a fiscal summary.
     TCompareWith compare;

@@ -7,11 +7,21 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
+
+// What a report's JSON breaks of the schema docs/report-schema.json.
+QStringList reportSchemaViolations(const QJsonObject &document)
+{
+    QFile file(QStringLiteral(VELTRUM_DOCS "/report-schema.json"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {file.fileName() + QStringLiteral(": ") + file.errorString()};
+    return schemaViolations(document, QJsonDocument::fromJson(file.readAll()).object());
+}
 
 class CompareCommand : public DemoReportSuite<16, 8>
 {
@@ -42,10 +52,7 @@ TEST_F(CompareCommand, TextJsonAndCsvOfOneComparison)
     const Outcome json = report(lastWeek(7) + format("json"));
     ASSERT_EQ(0, json.code) << json.err;
     const QJsonObject doc = QJsonDocument::fromJson(json.out.toUtf8()).object();
-    QFile file(QStringLiteral(VELTRUM_DOCS "/report-schema.json"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QStringList(),
-              schemaViolations(doc, QJsonDocument::fromJson(file.readAll()).object()));
+    EXPECT_EQ(QStringList(), reportSchemaViolations(doc));
     EXPECT_EQ(QStringLiteral("2026-11-23"),
               doc[QStringLiteral("compared")][QStringLiteral("from")].toString());
 
@@ -61,6 +68,44 @@ TEST_F(CompareCommand, TextJsonAndCsvOfOneComparison)
                                 [QStringLiteral("groups")][0][QStringLiteral("items")]
                                         .toArray();
     EXPECT_EQ(items.size() + 2, rows.size());
+}
+
+// The records of both periods (the waiter report's foreign pays) wait in a
+// temporary file until the two documents are joined; a write there that
+// fails (a full disk) names the file, and nothing is written.
+TEST_F(CompareCommand, RecordsOfBothPeriodsGoThroughATemporaryFile)
+{
+    const Outcome json = report(lastWeek(5) + format("json"));
+    ASSERT_EQ(0, json.code) << json.err;
+    const QJsonObject doc = QJsonDocument::fromJson(json.out.toUtf8()).object();
+    EXPECT_EQ(QStringList(), reportSchemaViolations(doc));
+    QMap<QString, int> pays;
+    for (const QJsonValue &group :
+         doc[QStringLiteral("sections")][0][QStringLiteral("periods")][0][QStringLiteral("groups")]
+                 .toArray()) {
+        for (const QJsonValue &item : group[QStringLiteral("items")].toArray()) {
+            // a pay in a foreign currency is a record
+            if (item[QStringLiteral("node")].toString() == QLatin1String("currencies"))
+                ++pays[item[QStringLiteral("presentIn")].toString()];
+        }
+    }
+    EXPECT_GT(pays.value(QStringLiteral("current")), 0);
+    EXPECT_GT(pays.value(QStringLiteral("compared")), 0);
+    EXPECT_EQ(2, pays.size());
+
+    const QString tmp = dir->file(QStringLiteral("full"));
+    const QString output = dir->file(QStringLiteral("compared.json"));
+    Outcome full;
+    {
+        ScopedEnvironment env;
+        fullTemporaryFolder(env, tmp);
+        full = report(lastWeek(5) + format("json")
+                      + QStringList {QStringLiteral("--output"), output});
+    }
+    EXPECT_EQ(1, full.code) << full.err;
+    EXPECT_TRUE(full.err.contains(tmp)) << full.err;
+    EXPECT_TRUE(full.err.contains(QStringLiteral("No space left on device"))) << full.err;
+    EXPECT_FALSE(QFile::exists(output));
 }
 
 TEST_F(CompareCommand, ChartsAndPdfOfAComparison)

@@ -124,29 +124,6 @@ TEST_F(JournalCommand, RangeFilterAndOtherForms)
     EXPECT_EQ(QStringLiteral("No table list available\n"), none.out);
 }
 
-// Sets environment variables for as long as it lives.
-class ScopedEnvironment
-{
-public:
-    void set(const char *name, const QString &value)
-    {
-        m_saved.append({name, qgetenv(name)});
-        qputenv(name, value.toLocal8Bit());
-    }
-    ~ScopedEnvironment()
-    {
-        for (auto it = m_saved.crbegin(); it != m_saved.crend(); ++it) {
-            if (it->second.isNull())
-                qunsetenv(it->first);
-            else
-                qputenv(it->first, it->second);
-        }
-    }
-
-private:
-    QList<QPair<const char *, QByteArray>> m_saved;
-};
-
 // A range's text goes through temporary files a table at a time, and
 // without them it is made in memory: the same text. A write into them that
 // fails (a full disk) names the file, and nothing is written.
@@ -175,16 +152,11 @@ TEST_F(JournalCommand, RangeTextThroughTemporaryFilesOrInMemory)
     }
 
     const QString tmp = dir->file(QStringLiteral("full"));
-    QDir().mkpath(tmp);
     const QString file = dir->file(QStringLiteral("journal.txt"));
     Outcome full;
     {
         ScopedEnvironment env;
-        env.set("TMPDIR", tmp);
-        env.set("LD_PRELOAD", binPath(QStringLiteral("libfaultshim.so")));
-        env.set("VELTRUM_FAULT_ROOT", tmp);
-        env.set("VELTRUM_FAULT_OPS", QStringLiteral("write"));
-        env.set("VELTRUM_FAULT_AT", QStringLiteral("1"));
+        fullTemporaryFolder(env, tmp);
         full = journal(range + QStringList {QStringLiteral("--output"), file});
     }
     EXPECT_EQ(1, full.code) << full.err;

@@ -3,6 +3,9 @@
 #include "qstringprint.h"
 #include "testdir.h"
 
+#include <QDir>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -11,7 +14,6 @@
 #include <ostream>
 
 class TestDir;
-
 
 // How one run of the veltrum program ended.
 struct Outcome
@@ -64,3 +66,38 @@ protected:
     inline static TestDir *dir = nullptr;
     inline static QString root;
 };
+
+// Sets environment variables for as long as it lives.
+class ScopedEnvironment
+{
+public:
+    void set(const char *name, const QString &value)
+    {
+        m_saved.append({name, qgetenv(name)});
+        qputenv(name, value.toLocal8Bit());
+    }
+    ~ScopedEnvironment()
+    {
+        for (auto it = m_saved.crbegin(); it != m_saved.crend(); ++it) {
+            if (it->second.isNull())
+                qunsetenv(it->first);
+            else
+                qputenv(it->first, it->second);
+        }
+    }
+
+private:
+    QList<QPair<const char *, QByteArray>> m_saved;
+};
+
+// Temporary files go to `folder` (made here), where the first write fails
+// as on a full disk (the fault shim), for as long as `env` lives.
+inline void fullTemporaryFolder(ScopedEnvironment &env, const QString &folder)
+{
+    QDir().mkpath(folder);
+    env.set("TMPDIR", folder);
+    env.set("LD_PRELOAD", binPath(QStringLiteral("libfaultshim.so")));
+    env.set("VELTRUM_FAULT_ROOT", folder);
+    env.set("VELTRUM_FAULT_OPS", QStringLiteral("write"));
+    env.set("VELTRUM_FAULT_AT", QStringLiteral("1"));
+}

@@ -2,10 +2,13 @@
 #include "tdemoinstallation.h"
 #include "testdir.h"
 #include "treportrun.h"
+#include "tsummarydatasink.h"
 #include "tworkspacelists.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QLocale>
 #include <QRegularExpression>
 
@@ -160,6 +163,46 @@ TEST_F(ReportComparison, AComparisonHoldsTheFiguresOfTwoSeparateRuns)
                     EXPECT_EQ(0, item[QStringLiteral("amount")].toDouble());
                 }
             }
+        }
+    }
+}
+
+// Handed to a sink, a comparison's sections are those of its document: the
+// records of both runs wait in a temporary file until the documents are
+// joined, and without one the documents are held whole.
+TEST_F(ReportComparison, SectionsHandedToASinkAreTheDocuments)
+{
+    for (int kind : {5, 38, 3}) {
+        SCOPED_TRACE(kind);
+        TReportRequest r = request(kind, Today.addDays(-7), Today.addDays(-1));
+        r.compare.mode = TCompareWith::Previous;
+        const TReportResult whole = run(r);
+        ASSERT_EQ(TReportResult::Done, whole.status);
+        const QByteArray expected = QJsonDocument(whole.data).toJson(QJsonDocument::Compact);
+        // pays and voids of both weeks among the items
+        EXPECT_GT(expected.count("\"presentIn\":\"compared\""), 20);
+
+        const QByteArray saved = qgetenv("TMPDIR");
+        for (bool spooled : {true, false}) {
+            SCOPED_TRACE(spooled);
+            if (!spooled)
+                qputenv("TMPDIR", dir->file(QStringLiteral("no/such/folder")).toLocal8Bit());
+            QBuffer sections;
+            sections.open(QIODevice::WriteOnly);
+            TSummaryJsonWriter writer(&sections);
+            r.dataSink = &writer;
+            const TReportResult sunk = run(r);
+            r.dataSink = nullptr;
+            if (saved.isNull())
+                qunsetenv("TMPDIR");
+            else
+                qputenv("TMPDIR", saved);
+            ASSERT_EQ(TReportResult::Done, sunk.status);
+            writer.flush();
+            EXPECT_FALSE(sunk.data.contains(QStringLiteral("sections")));
+            EXPECT_TRUE(sunk.lines.isEmpty());
+            const TJsonFrame frame = jsonFrame(sunk.data, QStringLiteral("sections"));
+            EXPECT_EQ(expected, frame.open + sections.data() + frame.close);
         }
     }
 }
