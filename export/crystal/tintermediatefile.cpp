@@ -6,9 +6,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSet>
 
 #include <algorithm>
+#include <cerrno>
+#include <vector>
 
 using namespace Basics;
 
@@ -62,18 +63,11 @@ TListLayout parseListLayout(const QString &layoutText)
     return layout;
 }
 
-QStringList defaultColumns(const TValueList &list)
+namespace {
+
+// "id" and "ref_table" first, the other names in alphabetical order.
+QStringList columnsOf(QStringList rest)
 {
-    QSet<QString> seen;
-    QStringList rest;
-    for (const TValue *record : list.valueMap()) {
-        for (auto it = record->fields().cbegin(); it != record->fields().cend(); ++it) {
-            if (!seen.contains(it.key())) {
-                seen.insert(it.key());
-                rest.append(it.key());
-            }
-        }
-    }
     QStringList columns;
     for (const char *first : {"id", "ref_table"}) {
         const QString name = QLatin1String(first);
@@ -83,6 +77,11 @@ QStringList defaultColumns(const TValueList &list)
     std::sort(rest.begin(), rest.end());
     return columns + rest;
 }
+
+// a private file of this process: any version of the stream will do
+constexpr QDataStream::Version SpoolVersion = QDataStream::Qt_6_0;
+
+} // namespace
 
 QString csvField(const QString &text, QChar separator)
 {
@@ -94,23 +93,6 @@ QString csvField(const QString &text, QChar separator)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-QByteArray csvLines(const TValueList &list, QChar separator, const QStringList &columns,
-                    bool header)
-{
-    QString text;
-    if (header)
-        text += columns.join(separator) + QLatin1String("\r\n");
-    for (const TValue *record : list.valueMap()) {
-        for (int i = 0; i < columns.size(); ++i) {
-            if (i > 0)
-                text += separator;
-            text += csvField(record->getString(columns.at(i)), separator);
-        }
-        text += QLatin1String("\r\n");
-    }
-    return text.toUtf8();
-}
-
 QString intermediateFileName(const QString &directory, const QString &name)
 {
     return QDir(directory).filePath(name + QStringLiteral(".txt"));
@@ -119,32 +101,132 @@ QString intermediateFileName(const QString &directory, const QString &name)
 void writeIntermediateFile(const TValueList &list, const QString &layoutText, const QString &file,
                            bool append)
 {
-    QByteArray content;
-    TListLayout layout = parseListLayout(layoutText);
-    bool header = true;
-    if (append && QFile::exists(file)) {
-        QFile existing(file);
+    TIntermediateWriter writer(layoutText, file, append);
+    for (const TValue *record : list.valueMap())
+        writer.add(*record);
+    writer.commit();
+}
+
+TIntermediateWriter::TIntermediateWriter(const QString &layoutText, const QString &file,
+                                         bool append)
+    : m_layout(parseListLayout(layoutText))
+    , m_out(file)
+{
+    QFile existing(file);
+    QByteArray first;
+    if (append && existing.exists()) {
         if (!existing.open(QIODevice::ReadOnly))
             throw TFileError(T_SOURCE, 301, 301, existing.fileName());
-        content = existing.readAll();
+        first = existing.readLine();
         TListLayout own;
-        if (readHeader(content, own)) {
-            layout = own;
-            header = false;
-            if (!content.endsWith('\n'))
-                content += "\r\n";
+        if (readHeader(first, own)) {
+            m_layout = own;
+            m_header = false;
         } else {
-            content.clear();
+            existing.close();
         }
     }
-    if (layout.columns.isEmpty())
-        layout.columns = defaultColumns(list);
-    content += csvLines(list, layout.separator, layout.columns, header);
+    m_out.open();
+    if (!m_header) {
+        // the records of the paths before, as they are
+        QByteArray last = first;
+        m_out.write(first);
+        while (!existing.atEnd()) {
+            const QByteArray block = existing.read(1 << 16);
+            if (block.isEmpty())
+                throw TFileError(T_SOURCE, 304, 310, existing.fileName());
+            m_out.write(block);
+            last = block;
+        }
+        if (!last.endsWith('\n'))
+            m_out.write("\r\n");
+    }
+    if (!m_layout.columns.isEmpty()) {
+        if (m_header)
+            m_out.write(
+                    (m_layout.columns.join(m_layout.separator) + QLatin1String("\r\n")).toUtf8());
+        return;
+    }
+    if (m_spoolFile.open()) {
+        m_spool = &m_spoolFile;
+    } else {
+        m_spoolBuffer.setBuffer(&m_spoolBytes);
+        m_spoolBuffer.open(QIODevice::ReadWrite);
+        m_spool = &m_spoolBuffer;
+    }
+    m_spoolOut.setDevice(m_spool);
+    m_spoolOut.setVersion(SpoolVersion);
+}
 
-    TSaveFile out(file);
-    out.open();
-    out.write(content);
-    out.commit();
+TIntermediateWriter::~TIntermediateWriter() = default;
+
+void TIntermediateWriter::writeLine(const QStringList &values)
+{
+    QString line;
+    for (int i = 0; i < values.size(); ++i) {
+        if (i > 0)
+            line += m_layout.separator;
+        line += csvField(values.at(i), m_layout.separator);
+    }
+    line += QLatin1String("\r\n");
+    m_out.write(line.toUtf8());
+}
+
+void TIntermediateWriter::add(const TValue &record)
+{
+    ++m_count;
+    if (!m_spool) {
+        QStringList values;
+        for (const QString &column : std::as_const(m_layout.columns))
+            values << record.getString(column);
+        writeLine(values);
+        return;
+    }
+    // each field as the number of its name and its text
+    m_spoolOut << qint32(record.fields().size());
+    for (auto it = record.fields().cbegin(); it != record.fields().cend(); ++it) {
+        auto named = m_named.constFind(it.key());
+        if (named == m_named.cend()) {
+            named = m_named.insert(it.key(), qint32(m_names.size()));
+            m_names.append(it.key());
+        }
+        m_spoolOut << *named << record.getString(it.key());
+    }
+}
+
+void TIntermediateWriter::commit()
+{
+    if (m_spool) {
+        m_layout.columns = columnsOf(m_names);
+        if (m_header)
+            m_out.write(
+                    (m_layout.columns.join(m_layout.separator) + QLatin1String("\r\n")).toUtf8());
+        const bool written = m_spoolOut.status() == QDataStream::Ok && m_spool->seek(0);
+        if (!written)
+            throw TFileError(T_SOURCE, 305, 308, m_spoolFile.fileName());
+        // the column of each name's number
+        std::vector<qsizetype> columnOf(size_t(m_names.size()));
+        for (qsizetype i = 0; i < m_names.size(); ++i)
+            columnOf[size_t(i)] = m_layout.columns.indexOf(m_names.at(i));
+        QDataStream in(m_spool);
+        in.setVersion(SpoolVersion);
+        for (int n = 0; n < m_count; ++n) {
+            QStringList values(m_layout.columns.size());
+            qint32 fields = 0;
+            in >> fields;
+            for (qint32 i = 0; i < fields && in.status() == QDataStream::Ok; ++i) {
+                qint32 name = -1;
+                QString text;
+                in >> name >> text;
+                if (name >= 0 && name < qint32(columnOf.size()))
+                    values[columnOf[size_t(name)]] = text;
+            }
+            if (in.status() != QDataStream::Ok)
+                throw TFileError(T_SOURCE, 304, 310, EIO, m_spoolFile.fileName());
+            writeLine(values);
+        }
+    }
+    m_out.commit();
 }
 
 QStringList removedIntermediateFiles()

@@ -12,6 +12,9 @@
 
 #include <QDir>
 
+#include <memory>
+#include <vector>
+
 using namespace Basics;
 using namespace PosLib;
 
@@ -149,22 +152,30 @@ void TIntermediateLists::outletOf(const QString &path, int &id, QString &name) c
     }
 }
 
-TValue *TIntermediateLists::record(const QString &list, const TValue &source, int ref)
+std::unique_ptr<TValue> TIntermediateLists::record(const QString &list, const TValue &source,
+                                                   int ref)
 {
-    auto *copy = new TValue(source);
+    auto copy = std::make_unique<TValue>(source);
     copy->setString(RefTable, QString::number(ref));
     copy->setId(++m_lastId[list]);
-    m_lists.value(list)->insert(copy);
     return copy;
+}
+
+void TIntermediateLists::keep(const QString &list, std::unique_ptr<TValue> record)
+{
+    if (m_sink)
+        m_sink(list, *record);
+    else
+        m_lists.value(list)->insert(record.release());
 }
 
 void TIntermediateLists::build(const QString &path, const Progress &progress)
 {
     for (const auto &list : std::as_const(m_lists))
         list->clear();
-    TValue *info = infos(path);
+    std::unique_ptr<TValue> info(infos(path));
     info->setId(++m_lastId[QStringLiteral("infos")]);
-    list(QStringLiteral("infos"))->insert(info);
+    keep(QStringLiteral("infos"), std::move(info));
 
     int outletId = 0;
     QString outletName;
@@ -193,25 +204,27 @@ void TIntermediateLists::addTable(TTable &table, const QDate &day, const QString
     if (!table.has(MaxAmount))
         table.computeAmount();
 
-    TValue *header = record(QStringLiteral("tables"), table, ref);
+    std::unique_ptr<TValue> header = record(QStringLiteral("tables"), table, ref);
     header->setString(QStringLiteral("rep_date"), isoDate(day));
     header->setString(QStringLiteral("rep_outlet"), QString::number(m_request.outlet));
     header->setString(QStringLiteral("rep_info"), path);
     header->setString(QStringLiteral("c_outletid"), QString::number(outletId));
     header->setString(QStringLiteral("c_outletname"), outletName);
     header->setString(MaxAmount, QString::number(roundHalfUp(table.maxAmount())));
+    keep(QStringLiteral("tables"), std::move(header));
 
-    TValue *create = record(QStringLiteral("creates"), table.create(), ref);
+    std::unique_ptr<TValue> create = record(QStringLiteral("creates"), table.create(), ref);
     for (const char *key : {"waiter", "waitername", "time", "date", "center", "centername"})
         if (!create->has(QLatin1String(key)))
             create->setString(QLatin1String(key), QString());
+    keep(QStringLiteral("creates"), std::move(create));
 
     const TSumFilter *filter = m_request.filter;
     table.entries().forEach([&](const TTableEntry *entry) {
         const QString name = listOf(*entry);
         if (name.isEmpty() || (filter && !filter->testEntry(&table, entry)))
             return;
-        TValue *line = record(name, *entry, ref);
+        std::unique_ptr<TValue> line = record(name, *entry, ref);
         // the entry's own number within its table
         line->setString(QStringLiteral("entry"), QString::number(entry->id()));
         if (line->has(QStringLiteral("count")))
@@ -219,6 +232,7 @@ void TIntermediateLists::addTable(TTable &table, const QDate &day, const QString
                             line->getString(QStringLiteral("count"))
                                     .replace(QLatin1Char(','), QLatin1Char('.')));
         line->setString(MaxAmount, QString::number(entryAmount(*entry)));
+        keep(name, std::move(line));
     });
 }
 
@@ -230,13 +244,21 @@ QHash<QString, int> exportIntermediateLists(const TExportRequest &request, const
     removeIntermediateFiles(directory);
     QHash<QString, int> counts;
     TIntermediateLists lists(request);
+    const QStringList names = TIntermediateLists::names();
     for (int i = 0; i < paths.size(); ++i) {
+        // each record goes into its file as it is made: a month of a
+        // restaurant's lists takes hundreds of MB as records
+        std::vector<std::unique_ptr<TIntermediateWriter>> writers;
+        for (const QString &name : names)
+            writers.push_back(std::make_unique<TIntermediateWriter>(
+                    layouts.value(name), intermediateFileName(directory, name), i > 0));
+        lists.setSink([&](const QString &list, const TValue &record) {
+            writers.at(size_t(names.indexOf(list)))->add(record);
+        });
         lists.build(paths.at(i), progress);
-        for (const QString &name : TIntermediateLists::names()) {
-            const Basics::TValueList &list = *lists.list(name);
-            writeIntermediateFile(list, layouts.value(name), intermediateFileName(directory, name),
-                                  i > 0);
-            counts[name] += list.count();
+        for (qsizetype n = 0; n < names.size(); ++n) {
+            writers.at(size_t(n))->commit();
+            counts[names.at(n)] += writers.at(size_t(n))->count();
         }
     }
     return counts;

@@ -69,6 +69,11 @@ public:
     // The list of that name from the last build; null for another name.
     Basics::TValueList *list(const QString &name) const;
 
+    // Where the records go instead of the lists (which then stay empty):
+    // each once it is whole, in the order of its list.
+    using Sink = std::function<void(const QString &list, const Basics::TValue &record)>;
+    void setSink(Sink sink) { m_sink = std::move(sink); }
+
     // The "infos" record of a data path: the request's texts, filter,
     // range and the installation's address record.
     Basics::TValue *infos(const QString &path) const;
@@ -76,13 +81,18 @@ public:
 private:
     void addTable(PosLib::TTable &table, const QDate &day, const QString &path, int outletId,
                   const QString &outletName);
-    Basics::TValue *record(const QString &list, const Basics::TValue &source, int ref);
+    // A record of the list copied from `source`, numbered and linked.
+    std::unique_ptr<Basics::TValue> record(const QString &list, const Basics::TValue &source,
+                                           int ref);
+    // Into the list, or to the sink.
+    void keep(const QString &list, std::unique_ptr<Basics::TValue> record);
     void outletOf(const QString &path, int &id, QString &name) const;
 
     TExportRequest m_request;
     QHash<QString, std::shared_ptr<Basics::TValueList>> m_lists;
     QHash<QString, int> m_lastId;
     int m_lastRef = 0;
+    Sink m_sink;
 };
 
 // Writes the intermediate lists of the data paths into `directory`, one

@@ -52,14 +52,44 @@ TEST(IntermediateFile, FieldsQuotedAsRfc4180AsksAndColumnsInAStableOrder)
     EXPECT_EQ(QStringLiteral("\"Soup|Tomato\r\nlarge\""),
               csvField(QStringLiteral("Soup|Tomato\r\nlarge"), QLatin1Char(',')));
 
+    // every column of the records: "id" and "ref_table" first, then by name
+    TestDir dir;
     Basics::TValueList list;
     list.insert(record(1, {{"ref_table", QStringLiteral("1")}, {"zone", QStringLiteral("x")}}));
     list.insert(record(2, {{"amount", QStringLiteral("5")}, {"ref_table", QStringLiteral("1")}}));
-    EXPECT_EQ((QStringList {QStringLiteral("id"), QStringLiteral("ref_table"),
-                            QStringLiteral("amount"), QStringLiteral("zone")}),
-              defaultColumns(list));
+    writeIntermediateFile(list, QString(), dir.file(QStringLiteral("a.txt")), false);
     EXPECT_EQ(QByteArray("id,ref_table,amount,zone\r\n1,1,,x\r\n2,1,5,\r\n"),
-              csvLines(list, QLatin1Char(','), defaultColumns(list), true));
+              dir.read(QStringLiteral("a.txt")));
+    // no record: a header of no columns
+    writeIntermediateFile(Basics::TValueList(), QString(), dir.file(QStringLiteral("b.txt")),
+                          false);
+    EXPECT_EQ(QByteArray("\r\n"), dir.read(QStringLiteral("b.txt")));
+}
+
+// Records whose columns are known only at the end wait in a temporary
+// file, and in memory where none can be made: the same file either way.
+TEST(IntermediateFile, RecordsWaitingForTheirColumnsGiveTheSameFileWithoutATemporaryFolder)
+{
+    TestDir dir;
+    Basics::TValueList list;
+    for (int id = 1; id <= 50; ++id)
+        list.insert(record(id, {{"ref_table", QString::number(id)},
+                                {id % 3 ? "article" : "payformname", QStringLiteral("a,\"b\"")},
+                                {id % 7 ? "count" : "zone", QString::number(id * 1.5)}}));
+    writeIntermediateFile(list, QStringLiteral(";"), dir.file(QStringLiteral("spooled.txt")),
+                          false);
+    const QByteArray saved = qgetenv("TMPDIR");
+    qputenv("TMPDIR", dir.file(QStringLiteral("no/such/folder")).toLocal8Bit());
+    writeIntermediateFile(list, QStringLiteral(";"), dir.file(QStringLiteral("held.txt")), false);
+    if (saved.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", saved);
+    const QByteArray spooled = dir.read(QStringLiteral("spooled.txt"));
+    EXPECT_TRUE(spooled.startsWith("id;ref_table;article;count;payformname;zone\r\n1;1;"))
+            << spooled.left(80).constData();
+    EXPECT_EQ(51, spooled.count("\r\n"));
+    EXPECT_EQ(spooled, dir.read(QStringLiteral("held.txt")));
 }
 
 TEST(IntermediateFile, AppendingKeepsTheFilesColumnsAndSeparator)
