@@ -181,20 +181,23 @@ void TIntermediateLists::build(const QString &path, const Progress &progress)
     QString outletName;
     outletOf(path, outletId, outletName);
 
-    std::unique_ptr<TTableList> tables(paidTables(path, m_request.from, m_request.to));
-    if (!tables)
-        return;
-    TTableIterator it(tables.get(), true, 0, nullptr, path);
-    it.setReleasePassed(true);
-    const int count = it.count();
-    for (TTable *table = it.first(); table; table = it.next()) {
-        if (progress)
-            progress(it.position(), count);
-        if (m_request.filter && !m_request.filter->testTable(table))
-            continue;
-        const QDate day = table->day().isValid() ? table->day() : m_request.today;
-        addTable(*table, day, path, outletId, outletName);
-    }
+    // a day's tables at a time
+    const TPaidTableDays days(path, m_request.from, m_request.to);
+    int before = 0;
+    days.forEachDay([&](const QDate &, TTableList *list) {
+        TTableIterator it(list, true, 0, nullptr, path);
+        it.setReleasePassed(true);
+        for (TTable *table = it.first(); table; table = it.next()) {
+            if (progress)
+                progress(before + it.position(), days.count());
+            if (m_request.filter && !m_request.filter->testTable(table))
+                continue;
+            const QDate day = table->day().isValid() ? table->day() : m_request.today;
+            addTable(*table, day, path, outletId, outletName);
+        }
+        before += list->count();
+        return true;
+    });
 }
 
 void TIntermediateLists::addTable(TTable &table, const QDate &day, const QString &path,

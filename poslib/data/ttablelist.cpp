@@ -152,21 +152,34 @@ TTableList *dayTables(const QString &root, const QDate &day)
     return dayTableFiles(root, day).list();
 }
 
-TTableList *paidTables(const QString &root, const QDate &from, const QDate &to)
+TPaidTableDays::TPaidTableDays(const QString &root, const QDate &from, const QDate &to)
+    : m_root(root)
 {
-    if (!from.isValid())
-        return archiveTables(root);
-    const QDate last = to.isValid() ? to : from;
-    auto *list = new TTableList;
-    for (QDate day = from; day <= last; day = day.addDays(1)) {
-        const QString dir = statistDayDir(day, root);
-        for (const QString &name : tableFiles(dir, QStringLiteral("a*"))) {
-            const long number = archiveNumber(name);
-            if (number >= 0)
-                list->append(TTableInfo::ofDay(day, number, root));
-        }
+    if (!from.isValid()) {
+        m_days << QDate();
+    } else {
+        const QDate last = to.isValid() ? to : from;
+        for (QDate day = from; day <= last; day = day.addDays(1))
+            m_days << day;
     }
-    return list;
+    for (const QDate &day : std::as_const(m_days))
+        m_count += filesOf(day).count();
+}
+
+TTableFiles TPaidTableDays::filesOf(const QDate &day) const
+{
+    return day.isValid() ? dayTableFiles(m_root, day) : archiveTableFiles(m_root);
+}
+
+bool TPaidTableDays::forEachDay(
+        const std::function<bool(const QDate &day, TTableList *list)> &walk) const
+{
+    for (const QDate &day : m_days) {
+        const std::unique_ptr<TTableList> list(filesOf(day).list());
+        if (!walk(day, list.get()))
+            return false;
+    }
+    return true;
 }
 
 // ---- iterator -------------------------------------------------------------

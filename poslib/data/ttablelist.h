@@ -4,6 +4,10 @@
 #include "tvalue.h"
 
 #include <QDate>
+#include <QList>
+
+#include <functional>
+#include <memory>
 
 #include <vector>
 
@@ -57,10 +61,28 @@ TTableList *activeTables(const QString &root);
 TTableList *archiveTables(const QString &root);
 // The tables of a closed day: every "a<archive>" of its statistics folder.
 TTableList *dayTables(const QString &root, const QDate &day);
-// The paid tables a journal or an export covers: those of the closed days
-// `from` … `to` day by day (of `from` alone when `to` is invalid), or the
-// current day's (archiveTables) when `from` is invalid.
-TTableList *paidTables(const QString &root, const QDate &from, const QDate &to);
+// The paid tables a journal or an export covers, a day at a time: those of
+// the closed days `from` … `to` (of `from` alone when `to` is invalid), or
+// the current day's (archiveTables) when `from` is invalid. A day's records
+// (TTableInfo) are made when its turn comes: a year's would take tens of MB.
+class TPaidTableDays
+{
+public:
+    TPaidTableDays(const QString &root, const QDate &from, const QDate &to);
+
+    // The tables of all the days, as their folders list them now.
+    int count() const { return m_count; }
+    // Hands each day's list to `walk` in turn (the current day as an
+    // invalid date); false when `walk` said to stop.
+    bool forEachDay(const std::function<bool(const QDate &day, TTableList *list)> &walk) const;
+
+private:
+    TTableFiles filesOf(const QDate &day) const;
+
+    QString m_root;
+    QList<QDate> m_days;
+    int m_count = 0;
+};
 
 // Walks a table list, loading each table and skipping those that are held
 // by a terminal or hidden from the owner (unless asked to include them).

@@ -191,46 +191,16 @@ QString TPaidTablesJournal::heading(const TJournalRequest &request) const
     return text;
 }
 
-namespace {
-
-// The days of a run: the current day (invalid) or each day of the range.
-// Their tables are listed when they are walked: a year's records of the
-// tables (TTableInfo) take tens of MB.
-QList<QDate> journalDays(const TJournalRequest &request)
-{
-    if (!request.from.isValid())
-        return {QDate()};
-    QList<QDate> days;
-    const QDate last = request.to.isValid() ? request.to : request.from;
-    for (QDate day = request.from; day <= last; day = day.addDays(1))
-        days << day;
-    return days;
-}
-
-TTableFiles tablesOf(const QString &root, const QDate &day)
-{
-    return day.isValid() ? dayTableFiles(root, day) : archiveTableFiles(root);
-}
-
-int tableCount(const QString &root, const QList<QDate> &days)
-{
-    int count = 0;
-    for (const QDate &day : days)
-        count += tablesOf(root, day).count();
-    return count;
-}
-
-} // namespace
+namespace { } // namespace
 
 TListRows TPaidTablesJournal::run(const TJournalRequest &request)
 {
     m_stopped = false;
-    const QList<QDate> days = journalDays(request);
-    const int count = tableCount(m_root, days);
-    if (count == 0)
+    const TPaidTableDays days(m_root, request.from, request.to);
+    if (days.count() == 0)
         return {TListRow(Text::tr("No table list available"))};
     TJournalTables tables(false);
-    if (!walk(request, days, count, tables))
+    if (!walk(request, days, tables))
         return {};
     TListRows rows;
     tables.forEach([&rows](const TListRows &table) { rows += table; });
@@ -241,21 +211,20 @@ TListRows TPaidTablesJournal::run(const TJournalRequest &request)
 bool TPaidTablesJournal::run(const TJournalRequest &request, const Take &take)
 {
     m_stopped = false;
-    const QList<QDate> days = journalDays(request);
-    const int count = tableCount(m_root, days);
-    if (count == 0) {
+    const TPaidTableDays days(m_root, request.from, request.to);
+    if (days.count() == 0) {
         take({TListRow(Text::tr("No table list available"))});
         return true;
     }
     TJournalTables tables(true);
-    if (!walk(request, days, count, tables))
+    if (!walk(request, days, tables))
         return false;
     tables.forEach(take);
     take(closingRows(request));
     return true;
 }
 
-bool TPaidTablesJournal::walk(const TJournalRequest &request, const QList<QDate> &days, int count,
+bool TPaidTablesJournal::walk(const TJournalRequest &request, const TPaidTableDays &days,
                               TJournalTables &tables)
 {
     const TSumFilter *filter = nullptr;
@@ -267,22 +236,20 @@ bool TPaidTablesJournal::walk(const TJournalRequest &request, const QList<QDate>
     // one walk over the tables, a day's list at a time: each table's items
     // under its sort key
     int before = 0;
-    for (const QDate &day : days) {
-        const TTableFiles files = tablesOf(m_root, day);
-        if (!walkDay(request, files, filter, before, count, tables))
+    return days.forEachDay([&](const QDate &, TTableList *list) {
+        if (!walkDay(request, list, filter, before, days.count(), tables))
             return false;
         tables.endDay();
-        before += files.count();
-    }
-    return true;
+        before += list->count();
+        return true;
+    });
 }
 
-bool TPaidTablesJournal::walkDay(const TJournalRequest &request, const TTableFiles &files,
+bool TPaidTablesJournal::walkDay(const TJournalRequest &request, TTableList *list,
                                  const TSumFilter *filter, int before, int count,
                                  TJournalTables &tables)
 {
-    const std::unique_ptr<TTableList> list(files.list());
-    TTableIterator it(list.get(), true, 0, nullptr, m_root);
+    TTableIterator it(list, true, 0, nullptr, m_root);
     it.setReleasePassed(true);
     for (TTable *table = it.first(); table; table = it.next()) {
         if (m_progress)

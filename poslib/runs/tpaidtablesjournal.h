@@ -4,7 +4,6 @@
 
 #include <QDate>
 #include <QDateTime>
-#include <QList>
 
 #include <functional>
 
@@ -12,10 +11,11 @@ namespace PosLib {
 
 class TCurrencies;
 class TJournalTables;
+class TPaidTableDays;
 class TSumFilter;
 class TTable;
 class TTableEntry;
-struct TTableFiles;
+class TTableList;
 class TWorkspaceLists;
 
 // What one journal run asks for.
@@ -77,11 +77,10 @@ public:
     QString price(long cents) const;
 
 private:
-    // Walks the `count` tables of `days` into `tables`; false when stopped.
-    bool walk(const TJournalRequest &request, const QList<QDate> &days, int count,
-              TJournalTables &tables);
+    // Walks the tables of `days` into `tables`; false when stopped.
+    bool walk(const TJournalRequest &request, const TPaidTableDays &days, TJournalTables &tables);
     // Those of one day; `before` tables were walked of `count`.
-    bool walkDay(const TJournalRequest &request, const TTableFiles &files, const TSumFilter *filter,
+    bool walkDay(const TJournalRequest &request, TTableList *list, const TSumFilter *filter,
                  int before, int count, TJournalTables &tables);
     // The two lines after the tables.
     TListRows closingRows(const TJournalRequest &request) const;
