@@ -143,8 +143,7 @@ TIntermediateWriter::TIntermediateWriter(const QString &layoutText, const QStrin
     }
     if (!m_layout.columns.isEmpty()) {
         if (m_header)
-            m_out.write(
-                    (m_layout.columns.join(m_layout.separator) + QLatin1String("\r\n")).toUtf8());
+            writeHeader();
         return;
     }
     if (m_spoolFile.open()) {
@@ -159,6 +158,12 @@ TIntermediateWriter::TIntermediateWriter(const QString &layoutText, const QStrin
 }
 
 TIntermediateWriter::~TIntermediateWriter() = default;
+
+// Column names never need quotes.
+void TIntermediateWriter::writeHeader()
+{
+    m_out.write((m_layout.columns.join(m_layout.separator) + QLatin1String("\r\n")).toUtf8());
+}
 
 void TIntermediateWriter::writeLine(const QStringList &values)
 {
@@ -199,8 +204,7 @@ void TIntermediateWriter::commit()
     if (m_spool) {
         m_layout.columns = columnsOf(m_names);
         if (m_header)
-            m_out.write(
-                    (m_layout.columns.join(m_layout.separator) + QLatin1String("\r\n")).toUtf8());
+            writeHeader();
         const bool written = m_spoolOut.status() == QDataStream::Ok && m_spool->seek(0);
         if (!written)
             throw TFileError(T_SOURCE, 305, 308, m_spoolFile.fileName());

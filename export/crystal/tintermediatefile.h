@@ -71,6 +71,7 @@ public:
     int count() const { return m_count; }
 
 private:
+    void writeHeader();
     void writeLine(const QStringList &values);
 
     TListLayout m_layout;

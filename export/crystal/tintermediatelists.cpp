@@ -183,19 +183,13 @@ void TIntermediateLists::build(const QString &path, const Progress &progress)
 
     // a day's tables at a time
     const TPaidTableDays days(path, m_request.from, m_request.to);
-    int before = 0;
-    days.forEachDay([&](const QDate &, TTableList *list) {
-        TTableIterator it(list, true, 0, nullptr, path);
-        it.setReleasePassed(true);
-        for (TTable *table = it.first(); table; table = it.next()) {
-            if (progress)
-                progress(before + it.position(), days.count());
-            if (m_request.filter && !m_request.filter->testTable(table))
-                continue;
-            const QDate day = table->day().isValid() ? table->day() : m_request.today;
-            addTable(*table, day, path, outletId, outletName);
-        }
-        before += list->count();
+    days.forEachTable([&](TTable &table, int position) {
+        if (progress)
+            progress(position, days.count());
+        if (m_request.filter && !m_request.filter->testTable(&table))
+            return true;
+        const QDate day = table.day().isValid() ? table.day() : m_request.today;
+        addTable(table, day, path, outletId, outletName);
         return true;
     });
 }

@@ -171,13 +171,21 @@ TTableFiles TPaidTableDays::filesOf(const QDate &day) const
     return day.isValid() ? dayTableFiles(m_root, day) : archiveTableFiles(m_root);
 }
 
-bool TPaidTableDays::forEachDay(
-        const std::function<bool(const QDate &day, TTableList *list)> &walk) const
+bool TPaidTableDays::forEachTable(const std::function<bool(TTable &table, int position)> &visit,
+                                  const std::function<void()> &dayDone) const
 {
+    int before = 0;
     for (const QDate &day : m_days) {
         const std::unique_ptr<TTableList> list(filesOf(day).list());
-        if (!walk(day, list.get()))
-            return false;
+        TTableIterator it(list.get(), true, 0, nullptr, m_root);
+        it.setReleasePassed(true);
+        for (TTable *table = it.first(); table; table = it.next()) {
+            if (!visit(*table, before + it.position()))
+                return false;
+        }
+        if (dayDone)
+            dayDone();
+        before += list->count();
     }
     return true;
 }

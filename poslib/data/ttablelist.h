@@ -72,9 +72,12 @@ public:
 
     // The tables of all the days, as their folders list them now.
     int count() const { return m_count; }
-    // Hands each day's list to `walk` in turn (the current day as an
-    // invalid date); false when `walk` said to stop.
-    bool forEachDay(const std::function<bool(const QDate &day, TTableList *list)> &walk) const;
+    // Hands each table of the days to `visit` in turn, loaded with its
+    // entries (TTableIterator, each released once passed), with its
+    // position among all of them (from 1); calls `dayDone`, when given,
+    // after each day. False when `visit` said to stop.
+    bool forEachTable(const std::function<bool(TTable &table, int position)> &visit,
+                      const std::function<void()> &dayDone = {}) const;
 
 private:
     TTableFiles filesOf(const QDate &day) const;

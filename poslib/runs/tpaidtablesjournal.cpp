@@ -233,56 +233,48 @@ bool TPaidTablesJournal::walk(const TJournalRequest &request, const TPaidTableDa
             filter = filters->filter(request.filter);
     }
 
-    // one walk over the tables, a day's list at a time: each table's items
-    // under its sort key
-    int before = 0;
-    return days.forEachDay([&](const QDate &, TTableList *list) {
-        if (!walkDay(request, list, filter, before, days.count(), tables))
-            return false;
-        tables.endDay();
-        before += list->count();
-        return true;
-    });
+    // one walk over the tables, a day at a time: each table's items under
+    // its sort key
+    return days.forEachTable(
+            [&](TTable &table, int position) {
+                if (m_progress)
+                    m_progress(position, days.count());
+                if (m_stopped)
+                    return false;
+                addTable(request, table, filter, tables);
+                return true;
+            },
+            [&tables] { tables.endDay(); });
 }
 
-bool TPaidTablesJournal::walkDay(const TJournalRequest &request, TTableList *list,
-                                 const TSumFilter *filter, int before, int count,
-                                 TJournalTables &tables)
+void TPaidTablesJournal::addTable(const TJournalRequest &request, TTable &table,
+                                  const TSumFilter *filter, TJournalTables &tables) const
 {
-    TTableIterator it(list, true, 0, nullptr, m_root);
-    it.setReleasePassed(true);
-    for (TTable *table = it.first(); table; table = it.next()) {
-        if (m_progress)
-            m_progress(before + it.position(), count);
-        if (m_stopped)
-            return false;
-        // ASCII: ordered as its text
-        const QByteArray key = sortKey(*table).toLatin1();
-        if (filter && !filter->testTable(table)) {
-            tables.skip(key);
-            continue;
-        }
-
-        TListRow item(tableLine(*table, request.showBill, request.showArch));
-        table->entries().forEach([&](const TTableEntry *entry) {
-            if (filter && !filter->testEntry(table, entry))
-                return;
-            QString room;
-            const QString line = entryLine(*entry, &room);
-            if (line.isNull())
-                return;
-            if (entry->type() == EntryPay && !item.children.isEmpty())
-                item.addChild(QString(RuleWidth, QLatin1Char('-')));
-            item.addChild(line);
-            if (!room.isEmpty())
-                item.addChild(room);
-        });
-        TListRows rows {item};
-        if (!item.children.isEmpty())
-            rows.append(TListRow(QString(RuleWidth, QLatin1Char('='))));
-        tables.add(key, rows);
+    // ASCII: ordered as its text
+    const QByteArray key = sortKey(table).toLatin1();
+    if (filter && !filter->testTable(&table)) {
+        tables.skip(key);
+        return;
     }
-    return true;
+
+    TListRow item(tableLine(table, request.showBill, request.showArch));
+    table.entries().forEach([&](const TTableEntry *entry) {
+        if (filter && !filter->testEntry(&table, entry))
+            return;
+        QString room;
+        const QString line = entryLine(*entry, &room);
+        if (line.isNull())
+            return;
+        if (entry->type() == EntryPay && !item.children.isEmpty())
+            item.addChild(QString(RuleWidth, QLatin1Char('-')));
+        item.addChild(line);
+        if (!room.isEmpty())
+            item.addChild(room);
+    });
+    TListRows rows {item};
+    if (!item.children.isEmpty())
+        rows.append(TListRow(QString(RuleWidth, QLatin1Char('='))));
+    tables.add(key, rows);
 }
 
 TListRows TPaidTablesJournal::closingRows(const TJournalRequest &request) const

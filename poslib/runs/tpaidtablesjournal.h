@@ -15,7 +15,6 @@ class TPaidTableDays;
 class TSumFilter;
 class TTable;
 class TTableEntry;
-class TTableList;
 class TWorkspaceLists;
 
 // What one journal run asks for.
@@ -79,9 +78,10 @@ public:
 private:
     // Walks the tables of `days` into `tables`; false when stopped.
     bool walk(const TJournalRequest &request, const TPaidTableDays &days, TJournalTables &tables);
-    // Those of one day; `before` tables were walked of `count`.
-    bool walkDay(const TJournalRequest &request, TTableList *list, const TSumFilter *filter,
-                 int before, int count, TJournalTables &tables);
+    // The items of one table into `tables` (its key alone when the filter
+    // leaves it out).
+    void addTable(const TJournalRequest &request, TTable &table, const TSumFilter *filter,
+                  TJournalTables &tables) const;
     // The two lines after the tables.
     TListRows closingRows(const TJournalRequest &request) const;
 
