@@ -2,8 +2,7 @@
 
 #include "tcomparisondata.h"
 
-#include <QCborMap>
-#include <QCborValue>
+#include <QJsonDocument>
 
 #include <cerrno>
 
@@ -41,8 +40,8 @@ public:
         m_ok = m_ok
                && m_records.read(item.value(str("@records")).toInteger(),
                                  item.value(str("@count")).toInt(),
-                                 [this, current](const QJsonObject &record) {
-                                     m_sink.item(joinedRecord(record, current));
+                                 [this, current](const QByteArray &record) {
+                                     m_sink.itemJson(joinedRecordJson(record, current));
                                  });
     }
     void endGroup(const QJsonObject &rest) override { m_sink.endGroup(rest); }
@@ -62,7 +61,7 @@ TComparisonRecords::TComparisonRecords()
     m_ok = m_file.open();
 }
 
-qint64 TComparisonRecords::add(const QJsonObject &item)
+qint64 TComparisonRecords::add(const QByteArray &bytes)
 {
     const qint64 at = m_end;
     // after a read the file stands elsewhere
@@ -70,8 +69,6 @@ qint64 TComparisonRecords::add(const QJsonObject &item)
         failed();
         return at;
     }
-    // CBOR keeps each value's type (a whole number stays one)
-    const QByteArray bytes = QCborMap::fromJsonObject(item).toCborValue().toCbor();
     const quint32 size = quint32(bytes.size());
     const char head[4] = {char(size >> 24), char(size >> 16), char(size >> 8), char(size)};
     if (m_file.write(head, 4) != 4 || m_file.write(bytes) != bytes.size())
@@ -81,7 +78,7 @@ qint64 TComparisonRecords::add(const QJsonObject &item)
 }
 
 bool TComparisonRecords::read(qint64 at, int count,
-                              const std::function<void(const QJsonObject &item)> &take)
+                              const std::function<void(const QByteArray &compact)> &take)
 {
     if (!m_ok || !m_file.flush())
         return failed();
@@ -93,16 +90,10 @@ bool TComparisonRecords::read(qint64 at, int count,
         if (m_file.read(reinterpret_cast<char *>(head), 4) != 4)
             return failed();
         const qint64 size = qint64(head[0]) << 24 | head[1] << 16 | head[2] << 8 | head[3];
-        const QByteArray bytes = m_file.read(size);
-        if (bytes.size() != size)
+        m_bytes.resize(size);
+        if (m_file.read(m_bytes.data(), size) != size)
             return failed();
-        QCborParserError error;
-        const QCborValue value = QCborValue::fromCbor(bytes, &error);
-        if (error.error != QCborError::NoError || !value.isMap()) {
-            errno = EIO;
-            return failed();
-        }
-        take(value.toMap().toJsonObject());
+        take(m_bytes);
     }
     return true;
 }
@@ -137,6 +128,8 @@ void TComparisonCapture::beginGroup(const QJsonObject &group)
     m_group = group;
     m_items = QJsonArray();
     m_runCount = 0;
+    // the rows of this group's nodes come next
+    m_json.forget();
 }
 
 void TComparisonCapture::item(const QJsonObject &item)
@@ -147,7 +140,23 @@ void TComparisonCapture::item(const QJsonObject &item)
         m_items.append(item);
         return;
     }
-    const qint64 at = m_records.add(item);
+    addRecord(node, QJsonDocument(item).toJson(QJsonDocument::Compact));
+}
+
+void TComparisonCapture::leafItem(const TSummaryItem &made)
+{
+    if (!isRecordNode(made.node)) {
+        item(made.toJson());
+        return;
+    }
+    m_bytes.resize(0);
+    m_json.append(m_bytes, made);
+    addRecord(made.node, m_bytes);
+}
+
+void TComparisonCapture::addRecord(const QString &node, const QByteArray &compact)
+{
+    const qint64 at = m_records.add(compact);
     if (m_runCount > 0 && node == m_runNode) {
         ++m_runCount;
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "tsummarydatasink.h"
+#include "tsummaryitem.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -21,13 +22,14 @@ public:
 
     // False when no temporary file could be made.
     bool isOpen() const { return m_file.isOpen(); }
-    // Keeps `item`; returns where it starts.
-    qint64 add(const QJsonObject &item);
+    // Keeps an item given as its compact JSON; returns where it starts.
+    qint64 add(const QByteArray &compact);
     // Where the next item added will start.
     qint64 end() const { return m_end; }
-    // Hands the `count` items from `at` on, in the order added; false when
-    // they cannot be read back (or were not all written).
-    bool read(qint64 at, int count, const std::function<void(const QJsonObject &item)> &take);
+    // Hands the `count` items from `at` on, in the order added, as their
+    // compact JSON; false when they cannot be read back (or were not all
+    // written).
+    bool read(qint64 at, int count, const std::function<void(const QByteArray &compact)> &take);
     bool ok() const { return m_ok; }
     QString fileName() const { return m_file.fileName(); }
     // The system's error number of the write or read that failed.
@@ -38,6 +40,7 @@ private:
 
     QTemporaryFile m_file;
     qint64 m_end = 0;
+    QByteArray m_bytes; // of the item read last
     bool m_ok = true;
     int m_osError = 0;
 };
@@ -55,6 +58,9 @@ public:
     void beginPeriod(const QJsonObject &period) override;
     void beginGroup(const QJsonObject &group) override;
     void item(const QJsonObject &item) override;
+    // A record's item is kept as the JSON writer writes it, without its
+    // object.
+    void leafItem(const TSummaryItem &item) override;
     void endGroup(const QJsonObject &rest) override;
     void endPeriod() override;
     void endSection() override;
@@ -64,6 +70,8 @@ public:
     QJsonObject document(QJsonObject head) const;
 
 private:
+    // `compact` (a record of `node`) into the records and the group's run
+    void addRecord(const QString &node, const QByteArray &compact);
     // the run of records the group lists last into the items
     void endRun();
 
@@ -75,6 +83,8 @@ private:
     QJsonArray m_groups;
     QJsonObject m_group;
     QJsonArray m_items;
+    TSummaryItemJson m_json;
+    QByteArray m_bytes; // of the record kept last
     QString m_runNode;
     qint64 m_runStart = -1;
     int m_runCount = 0;

@@ -1,15 +1,18 @@
 #include "tcomparisondata.h"
 
 #include "tfigures.h"
+#include "tjsontext.h"
 #include "tsummarydatasink.h"
 
 #include <QHash>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QSet>
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstring>
 
 namespace PosLib {
 
@@ -389,6 +392,143 @@ QJsonObject joinedRecord(const QJsonObject &record, bool current)
                                 record.value(str("amount")).toDouble(), nullptr,
                                 presence(true, false))
                    : joinedItem(record, 0, 0, &record, presence(false, true));
+}
+
+namespace {
+
+// Reads the compact JSON of a record's item as the data list it:
+// {"amount":…,"count":…,"key":"…","node":"…","text":"…","values":{…}}.
+class TRecordBytes
+{
+public:
+    explicit TRecordBytes(const QByteArray &bytes)
+        : m_bytes(bytes)
+    {
+        m_ok = literal("{\"amount\":") && whole(m_amount) && literal(",\"count\":")
+               && whole(m_count);
+        m_keyAt = m_at;
+        m_ok = m_ok && literal(",\"key\":") && text() && literal(",\"node\":") && text();
+        m_textAt = m_at;
+        m_ok = m_ok && literal(",\"text\":") && text();
+        m_valuesAt = m_at;
+        m_ok = m_ok && literal(",\"values\":{") && m_bytes.endsWith("}}");
+    }
+
+    bool ok() const { return m_ok; }
+    qint64 amount() const { return m_amount; }
+    qint64 count() const { return m_count; }
+    // ,"key":…,"node":…
+    QByteArrayView keyAndNode() const { return view(m_keyAt, m_textAt); }
+    // ,"text":…,"values":{…}}
+    QByteArrayView textToEnd() const { return view(m_textAt, m_bytes.size()); }
+    // {…}
+    QByteArrayView values() const
+    {
+        return view(m_valuesAt + qsizetype(std::strlen(",\"values\":")), m_bytes.size() - 1);
+    }
+
+private:
+    QByteArrayView view(qsizetype from, qsizetype to) const
+    {
+        return QByteArrayView(m_bytes.constData() + from, to - from);
+    }
+    bool literal(const char *text)
+    {
+        const qsizetype n = qsizetype(std::strlen(text));
+        if (!m_ok || m_bytes.size() - m_at < n
+            || std::memcmp(m_bytes.constData() + m_at, text, size_t(n)) != 0)
+            return false;
+        m_at += n;
+        return true;
+    }
+    // a whole number of at most 15 digits, which a double holds exactly
+    bool whole(qint64 &value)
+    {
+        qsizetype i = m_at;
+        const bool negative = i < m_bytes.size() && m_bytes.at(i) == '-';
+        if (negative)
+            ++i;
+        const qsizetype digits = i;
+        qint64 v = 0;
+        for (; i < m_bytes.size() && m_bytes.at(i) >= '0' && m_bytes.at(i) <= '9'; ++i) {
+            if (i - digits >= 15)
+                return false;
+            v = v * 10 + (m_bytes.at(i) - '0');
+        }
+        if (i == digits)
+            return false;
+        value = negative ? -v : v;
+        m_at = i;
+        return true;
+    }
+    // a text in quotes, its escapes passed over
+    bool text()
+    {
+        if (m_at >= m_bytes.size() || m_bytes.at(m_at) != '"')
+            return false;
+        for (qsizetype i = m_at + 1; i < m_bytes.size(); ++i) {
+            if (m_bytes.at(i) == '\\') {
+                ++i;
+            } else if (m_bytes.at(i) == '"') {
+                m_at = i + 1;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    const QByteArray &m_bytes;
+    qsizetype m_at = 0;
+    qsizetype m_keyAt = 0;
+    qsizetype m_textAt = 0;
+    qsizetype m_valuesAt = 0;
+    qint64 m_amount = 0;
+    qint64 m_count = 0;
+    bool m_ok = true;
+};
+
+void appendCountAndAmount(QByteArray &out, qint64 count, qint64 amount)
+{
+    out.append("{\"amount\":");
+    TJsonText::appendInteger(out, amount);
+    out.append(",\"count\":");
+    TJsonText::appendInteger(out, count);
+}
+
+} // namespace
+
+QByteArray joinedRecordJson(const QByteArray &bytes, bool current)
+{
+    const TRecordBytes record(bytes);
+    if (!record.ok()) {
+        const QJsonObject item = QJsonDocument::fromJson(bytes).object();
+        return QJsonDocument(joinedRecord(item, current)).toJson(QJsonDocument::Compact);
+    }
+    // the keys in the order QJsonObject keeps them
+    const qint64 count = current ? record.count() : 0;
+    const qint64 amount = current ? record.amount() : 0;
+    QByteArray out;
+    out.reserve(bytes.size() * (current ? 1 : 2) + 160);
+    out.append("{\"amount\":");
+    TJsonText::appendInteger(out, amount);
+    out.append(",\"compared\":");
+    if (current) {
+        appendCountAndAmount(out, 0, 0);
+    } else {
+        appendCountAndAmount(out, record.count(), record.amount());
+        out.append(",\"values\":");
+        out.append(record.values());
+    }
+    out.append("},\"count\":");
+    TJsonText::appendInteger(out, count);
+    out.append(",\"difference\":");
+    appendCountAndAmount(out, count - (current ? 0 : record.count()),
+                         amount - (current ? 0 : record.amount()));
+    out.append('}');
+    out.append(record.keyAndNode());
+    out.append(current ? ",\"presentIn\":\"current\"" : ",\"presentIn\":\"compared\"");
+    out.append(record.textToEnd());
+    return out;
 }
 
 } // namespace PosLib

@@ -64,5 +64,9 @@ std::unique_ptr<TSummaryDataSink> comparisonCsvSink(std::function<void(const QSt
 // An item of a record node of the report's own days (`current`) or of the
 // compared days, as comparisonDocument() lists it.
 QJsonObject joinedRecord(const QJsonObject &record, bool current);
+// The same of a record given as its compact JSON, as QJsonDocument writes
+// the joined object; a record as the data list it (whole count and amount,
+// key, node, text and values) is joined in its bytes.
+QByteArray joinedRecordJson(const QByteArray &record, bool current);
 
 } // namespace PosLib

@@ -39,6 +39,11 @@ void TSummaryDataSink::leafItem(const TSummaryItem &made)
     item(made.toJson());
 }
 
+void TSummaryDataSink::itemJson(const QByteArray &compact)
+{
+    item(QJsonDocument::fromJson(compact).object());
+}
+
 QString csvNumber(const QJsonValue &value)
 {
     if (value.isDouble()) {
@@ -181,6 +186,12 @@ void TSummaryJsonWriter::leafItem(const TSummaryItem &item)
     m_items.append(m_pending, item);
     if (m_pending.size() >= 64 * 1024)
         flush();
+}
+
+void TSummaryJsonWriter::itemJson(const QByteArray &compact)
+{
+    element();
+    put(compact);
 }
 
 void TSummaryJsonWriter::endGroup(const QJsonObject &rest)

@@ -32,6 +32,10 @@ public:
     // its JSON object; a sink that writes the item's bytes or a few of its
     // fields takes it from here without the object.
     virtual void leafItem(const TSummaryItem &item);
+    // An item given as its compact JSON (as QJsonDocument writes it): by
+    // default item() of the object it holds; a sink that writes JSON
+    // takes the bytes as they are.
+    virtual void itemJson(const QByteArray &compact);
     // The fields known after the items ("sums", when there are any).
     virtual void endGroup(const QJsonObject &rest) = 0;
     virtual void endPeriod() = 0;
@@ -66,6 +70,7 @@ public:
     void beginGroup(const QJsonObject &group) override;
     void item(const QJsonObject &item) override;
     void leafItem(const TSummaryItem &item) override;
+    void itemJson(const QByteArray &compact) override;
     void endGroup(const QJsonObject &rest) override;
     void endPeriod() override;
     void endSection() override;

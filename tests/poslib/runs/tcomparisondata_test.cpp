@@ -175,6 +175,39 @@ TEST(ComparisonDocument, RecordsAreNeverPairedByTheirKeys)
     EXPECT_FALSE(isRecordNode(QStringLiteral("payforms")));
 }
 
+TEST(ComparisonDocument, RecordJoinedInItsBytesIsTheJoinedObject)
+{
+    // records as the data list them, and some that are joined as objects
+    const char *records[] = {
+            R"({"node": "currencies", "key": "17", "text": "Cash", "count": 1, "amount": 1300,
+                "values": {"billnum": 153320, "given": 1500, "insum": true, "payformname": "Cash"}})",
+            R"({"node": "allvoids", "key": "3", "text": "Cola \"light\" \\ 0,33", "count": -2,
+                "amount": -700, "values": {"article": "Cola \"light\"", "reason": "Gäste\n"}})",
+            R"({"node": "cashouts", "key": "a\"b", "text": "", "count": 0, "amount": 0, "values": {}})",
+            R"({"node": "tables", "key": "9", "text": "Tisch 9 ✓", "count": 1, "amount": -1,
+                "values": {"€": 1.5, "guests": 3}})",
+            // a count with decimals, an amount of more digits than a double holds
+            R"({"node": "allvoids", "key": "4", "text": "Wine", "count": 0.5, "amount": 450,
+                "values": {"price": 900}})",
+            R"({"node": "tables", "key": "5", "text": "", "count": 1,
+                "amount": 12345678901234567, "values": {}})",
+            // fields a record of the data never lacks
+            R"({"node": "tables", "key": "6", "count": 1, "amount": 5, "values": {}})",
+            R"({"node": "tables", "key": 7, "text": "", "count": 1, "amount": 5, "values": {}})",
+    };
+    for (const char *json : records) {
+        SCOPED_TRACE(json);
+        const QJsonObject record = object(json);
+        ASSERT_FALSE(record.isEmpty());
+        const QByteArray bytes = QJsonDocument(record).toJson(QJsonDocument::Compact);
+        for (bool current : {true, false}) {
+            SCOPED_TRACE(current);
+            EXPECT_EQ(QJsonDocument(joinedRecord(record, current)).toJson(QJsonDocument::Compact),
+                      joinedRecordJson(bytes, current));
+        }
+    }
+}
+
 TEST(ComparisonDocument, CsvRowsCarryBothPeriodsAndTheDifference)
 {
     const QJsonObject now = report("2026-11-30", R"([{"grouping": "waiter", "number": 1,
