@@ -10,6 +10,7 @@
 #include <QSet>
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cmath>
 #include <cstring>
@@ -321,15 +322,39 @@ public:
     {
         const QJsonObject compared = item.value(str("compared")).toObject();
         const QJsonObject difference = item.value(str("difference")).toObject();
-        m_row(m_head
-              + QStringList {item.value(str("node")).toString(), item.value(str("key")).toString(),
-                             item.value(str("text")).toString(),
-                             csvNumber(item.value(str("count"))),
-                             csvNumber(item.value(str("amount"))), m_dates.at(2), m_dates.at(3),
-                             csvNumber(compared.value(str("count"))),
-                             csvNumber(compared.value(str("amount"))),
-                             csvNumber(difference.value(str("count"))),
-                             csvNumber(difference.value(str("amount")))});
+        itemRow({item.value(str("node")).toString(), item.value(str("key")).toString(),
+                 item.value(str("text")).toString(), csvNumber(item.value(str("count"))),
+                 csvNumber(item.value(str("amount"))), csvNumber(compared.value(str("count"))),
+                 csvNumber(compared.value(str("amount"))),
+                 csvNumber(difference.value(str("count"))),
+                 csvNumber(difference.value(str("amount")))});
+    }
+    // The columns are read from the bytes, the item's values passed over.
+    void itemJson(const QByteArray &compact) override
+    {
+        const auto l1 = [](const char *name) { return QLatin1String(name); };
+        // node, key, text, count, amount, compared, difference
+        QByteArrayView fields[7];
+        TJsonText::members(compact,
+                           {l1("node"), l1("key"), l1("text"), l1("count"), l1("amount"),
+                            l1("compared"), l1("difference")},
+                           fields);
+        QByteArrayView compared[2];
+        QByteArrayView difference[2];
+        TJsonText::members(fields[5], {l1("count"), l1("amount")}, compared);
+        TJsonText::members(fields[6], {l1("count"), l1("amount")}, difference);
+        const QByteArrayView cells[]
+                = {fields[0],   fields[1],   fields[2],     fields[3],    fields[4],
+                   compared[0], compared[1], difference[0], difference[1]};
+        for (const QByteArrayView &cell : cells) {
+            if (cell.isEmpty()) {
+                item(QJsonDocument::fromJson(compact).object());
+                return;
+            }
+        }
+        itemRow({textOf(cells[0]), textOf(cells[1]), textOf(cells[2]), numberOf(cells[3]),
+                 numberOf(cells[4]), numberOf(cells[5]), numberOf(cells[6]), numberOf(cells[7]),
+                 numberOf(cells[8])});
     }
     void endGroup(const QJsonObject &rest) override
     {
@@ -340,6 +365,31 @@ public:
     void endSection() override { }
 
 private:
+    // node, key, text, count, amount, the compared count and amount, the
+    // differences of count and amount
+    void itemRow(const std::array<QString, 9> &cells)
+    {
+        m_row(m_head
+              + QStringList {cells[0], cells[1], cells[2], cells[3], cells[4], m_dates.at(2),
+                             m_dates.at(3), cells[5], cells[6], cells[7], cells[8]});
+    }
+    // A string member's text: plain ones straight from their bytes.
+    static QString textOf(QByteArrayView json)
+    {
+        if (json.size() >= 2 && json.front() == '"' && !json.contains('\\'))
+            return QString::fromUtf8(json.sliced(1, json.size() - 2));
+        return TJsonText::value(json).toString();
+    }
+    // A number member as csvNumber() writes it: a whole one of up to 15
+    // digits is its bytes.
+    static QString numberOf(QByteArrayView json)
+    {
+        const qsizetype sign = json.startsWith('-') ? 1 : 0;
+        bool whole = json.size() > sign && json.size() - sign <= 15;
+        for (qsizetype i = sign; whole && i < json.size(); ++i)
+            whole = json.at(i) >= '0' && json.at(i) <= '9';
+        return whole ? QString::fromLatin1(json) : csvNumber(TJsonText::value(json));
+    }
     // A row per sum or figure: a count in the count columns, an amount in
     // the amount columns.
     void numberRows(const QString &kind, const QJsonObject &current, bool figures)

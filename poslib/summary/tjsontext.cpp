@@ -6,6 +6,7 @@
 #include <QJsonDocument>
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace PosLib {
@@ -140,6 +141,75 @@ void appendValue(QByteArray &out, const QJsonValue &value)
 {
     const QByteArray array = QJsonDocument(QJsonArray {value}).toJson(QJsonDocument::Compact);
     out.append(array.constData() + 1, array.size() - 2);
+}
+
+namespace {
+
+// The end of the value starting at `at`; -1 when it does not end.
+qsizetype valueEnd(QByteArrayView json, qsizetype at)
+{
+    int depth = 0;
+    for (qsizetype i = at; i < json.size(); ++i) {
+        const char c = json.at(i);
+        if (c == '"') {
+            for (++i; i < json.size() && json.at(i) != '"'; ++i) {
+                if (json.at(i) == '\\')
+                    ++i;
+            }
+            if (i >= json.size())
+                return -1;
+        } else if (c == '{' || c == '[') {
+            ++depth;
+        } else if (c == '}' || c == ']') {
+            if (depth == 0)
+                return i;
+            --depth;
+        } else if (c == ',' && depth == 0) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+void members(QByteArrayView json, std::initializer_list<QLatin1String> names,
+             QByteArrayView *values)
+{
+    std::fill(values, values + names.size(), QByteArrayView());
+    if (json.isEmpty() || json.front() != '{')
+        return;
+    qsizetype at = 1;
+    while (at < json.size() && json.at(at) == '"') {
+        // the name, then its value
+        qsizetype close = at + 1;
+        for (; close < json.size() && json.at(close) != '"'; ++close) {
+            if (json.at(close) == '\\')
+                ++close;
+        }
+        if (close + 1 >= json.size() || json.at(close + 1) != ':')
+            return;
+        const QByteArrayView key = json.sliced(at + 1, close - at - 1);
+        const qsizetype from = close + 2;
+        const qsizetype end = valueEnd(json, from);
+        if (end < 0 || end == from)
+            return;
+        QByteArrayView *value = values;
+        for (const QLatin1String &name : names) {
+            if (key == QByteArrayView(name.data(), name.size()))
+                *value = json.sliced(from, end - from);
+            ++value;
+        }
+        if (json.at(end) != ',')
+            return;
+        at = end + 1;
+    }
+}
+
+QJsonValue value(QByteArrayView text)
+{
+    const QByteArray array = '[' + text.toByteArray() + ']';
+    return QJsonDocument::fromJson(array).array().at(0);
 }
 
 } // namespace TJsonText

@@ -4,6 +4,8 @@
 #include <QJsonValue>
 #include <QStringView>
 
+#include <initializer_list>
+
 namespace PosLib {
 
 // Single JSON values written as compact text, byte for byte as
@@ -26,6 +28,15 @@ void appendDouble(QByteArray &out, double value);
 void appendBool(QByteArray &out, bool value);
 // Any value, through QJsonDocument (objects, arrays, null).
 void appendValue(QByteArray &out, const QJsonValue &value);
+
+// The texts of the values of the members `names` of the object `json`
+// (compact, as QJsonDocument writes it), read in one pass with nested
+// values passed over unread: `values[i]` for `names[i]`, empty where the
+// object has no such member or is not of that form.
+void members(QByteArrayView json, std::initializer_list<QLatin1String> names,
+             QByteArrayView *values);
+// The value of a member's text (members()).
+QJsonValue value(QByteArrayView text);
 
 } // namespace TJsonText
 

@@ -1,5 +1,6 @@
 #include "tcomparisondata.h"
 #include "tcomparisontext.h"
+#include "tsummarydatasink.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -202,8 +203,20 @@ TEST(ComparisonDocument, RecordJoinedInItsBytesIsTheJoinedObject)
         const QByteArray bytes = QJsonDocument(record).toJson(QJsonDocument::Compact);
         for (bool current : {true, false}) {
             SCOPED_TRACE(current);
-            EXPECT_EQ(QJsonDocument(joinedRecord(record, current)).toJson(QJsonDocument::Compact),
-                      joinedRecordJson(bytes, current));
+            const QJsonObject joined = joinedRecord(record, current);
+            const QByteArray joinedBytes = joinedRecordJson(bytes, current);
+            EXPECT_EQ(QJsonDocument(joined).toJson(QJsonDocument::Compact), joinedBytes);
+            // the CSV reads its columns from the bytes
+            QList<QStringList> rows;
+            const auto csv = comparisonCsvSink([&rows](const QStringList &row) { rows << row; });
+            csv->beginSection(object(R"({"kind": 5})"));
+            csv->beginPeriod(object(R"({"from": "2026-11-30", "to": "2026-11-30",
+                "compared": {"from": "2026-11-23", "to": "2026-11-23"}})"));
+            csv->beginGroup(object(R"({"grouping": "waiter", "number": 1, "name": "Anna"})"));
+            csv->item(joined);
+            csv->itemJson(joinedBytes);
+            ASSERT_EQ(2, rows.size());
+            EXPECT_EQ(rows[0], rows[1]);
         }
     }
 }

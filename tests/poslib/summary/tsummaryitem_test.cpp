@@ -153,6 +153,32 @@ TEST(JsonText, IntegersBooleansAndTextsAsQtWritesThem)
     }
 }
 
+TEST(JsonText, MembersReadFromTheBytesPastNestedValues)
+{
+    const QByteArray json = QJsonDocument::fromJson(R"({"a": {"b": "}\"{", "c": [1, {"d": 2}]},
+        "e\"f": "x,y", "g": -12.5, "h": null, "i": [], "j": {}})")
+                                    .toJson(QJsonDocument::Compact);
+    ASSERT_FALSE(json.isEmpty());
+    const auto member = [](QByteArrayView json, const char *name) {
+        QByteArrayView value;
+        TJsonText::members(json, {QLatin1String(name)}, &value);
+        return value.toByteArray();
+    };
+    QByteArrayView values[3];
+    TJsonText::members(json, {QLatin1String("g"), QLatin1String("a"), QLatin1String("k")}, values);
+    EXPECT_EQ(R"({"b":"}\"{","c":[1,{"d":2}]})", values[1].toByteArray());
+    EXPECT_EQ("-12.5", values[0].toByteArray());
+    EXPECT_TRUE(values[2].isEmpty());
+    EXPECT_EQ(R"("x,y")", member(json, "e\\\"f"));
+    EXPECT_EQ("null", member(json, "h"));
+    EXPECT_EQ("[]", member(json, "i"));
+    EXPECT_EQ("{}", member(json, "j"));
+    EXPECT_TRUE(member(json, "b").isEmpty()); // nested, not the object's own
+    EXPECT_TRUE(member("[1]", "a").isEmpty());
+    EXPECT_TRUE(member(R"({"a":"cut)", "a").isEmpty());
+    EXPECT_EQ(QJsonValue(-12.5), TJsonText::value(values[0]));
+}
+
 // The data take a text for a number exactly when the pattern of whole
 // numbers and decimals matches it (a line break may end it, as "$" lets
 // it).
