@@ -57,7 +57,9 @@ TReportResult TReportRun::runComparison(const TReportRequest &request)
     report.compare = TCompareWith();
     report.withData = true;
     report.dataSink = nullptr;
-    report.lineSink = nullptr; // the text is made from both documents
+    // the text is made from both documents: the runs' own lines (a line per
+    // table in the table report) are not kept
+    report.lineSink = [](const QString &) {};
     // the text reads only some nodes (a month's full summary holds tens of
     // thousands of foreign-currency records it does not show); data asked
     // for besides the charts (JSON, CSV, a workbook) takes every node
