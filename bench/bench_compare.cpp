@@ -1,7 +1,7 @@
 // A month compared with the same weekdays a year before, through the cache
 // of closed days, against the two plain runs it is made of.
 //
-//   bench_compare [--kinds 4,7,19] [--repeat 3]
+//   bench_compare [--kinds 4,7,19] [--repeat 3] [--json]
 //
 // The installation (VELTRUM_BENCH_COMPARE_DIR, default
 // bench-data/compare-<days>x<tables> under the working directory) holds
@@ -11,15 +11,19 @@
 // (2 November - 2 December 2025) and the comparison of both; before the
 // timed runs one run of each fills the cache. The least CPU time (the
 // process's, all threads) and wall time of --repeat runs are printed, and
-// the comparison as a multiple of the two plain runs added up.
+// the comparison as a multiple of the two plain runs added up. With --json
+// every run writes its data as JSON into a temporary file, as `veltrum
+// report --format json` does, each record of both periods included.
 #include "benchenv.h"
 #include "tdemoinstallation.h"
 #include "treportrun.h"
+#include "tsummarydatasink.h"
 #include "tworkspacelists.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 #include <cstdio>
 #include <ctime>
@@ -52,16 +56,34 @@ struct Measure
     bool ok = true;
 };
 
-Measure measure(TReportRun &run, const TReportRequest &request, int repeat)
+Measure measure(TReportRun &run, TReportRequest request, int repeat, bool json)
 {
     Measure m;
+    QTemporaryFile data;
+    if (json) {
+        m.ok = data.open();
+        request.withData = true;
+        request.dataNodes.clear();
+        // the lines are made and let go
+        if (!request.compare.isSet())
+            request.lineSink = [](const QString &) {};
+    }
     for (int i = 0; i < repeat; ++i) {
+        if (json) {
+            data.resize(0);
+            data.seek(0);
+        }
+        TSummaryJsonWriter writer(&data);
+        if (json)
+            request.dataSink = &writer;
         const double cpu = seconds(CLOCK_PROCESS_CPUTIME_ID);
         const double wall = seconds(CLOCK_MONOTONIC);
         const TReportResult result = run.run(request);
+        writer.flush();
         const double usedCpu = seconds(CLOCK_PROCESS_CPUTIME_ID) - cpu;
         const double usedWall = seconds(CLOCK_MONOTONIC) - wall;
-        m.ok = m.ok && result.status == TReportResult::Done && !result.lines.isEmpty();
+        m.ok = m.ok && result.status == TReportResult::Done
+               && (json ? writer.ok() && data.size() > 0 : !result.lines.isEmpty());
         if (m.cpu < 0 || usedCpu < m.cpu)
             m.cpu = usedCpu;
         if (m.wall < 0 || usedWall < m.wall)
@@ -92,11 +114,14 @@ int main(int argc, char **argv)
     const QStringList args = app.arguments().mid(1);
     QList<int> kinds = {4, 7, 19};
     int repeat = 3;
-    for (int i = 0; i + 1 < args.size(); i += 2) {
-        if (args.at(i) == QLatin1String("--kinds"))
-            kinds = numbers(args.at(i + 1));
-        else if (args.at(i) == QLatin1String("--repeat"))
-            repeat = std::max(1, args.at(i + 1).toInt());
+    bool json = false;
+    for (int i = 0; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--json"))
+            json = true;
+        else if (args.at(i) == QLatin1String("--kinds") && i + 1 < args.size())
+            kinds = numbers(args.at(++i));
+        else if (args.at(i) == QLatin1String("--repeat") && i + 1 < args.size())
+            repeat = std::max(1, args.at(++i).toInt());
     }
     const QString root = installation();
     QDir::setCurrent(root);
@@ -123,10 +148,10 @@ int main(int argc, char **argv)
         compared.compare = year;
         // fill the cache
         for (const TReportRequest *r : {&plain, &earlier, &compared})
-            run.run(*r);
-        const Measure a = measure(run, plain, repeat);
-        const Measure b = measure(run, earlier, repeat);
-        const Measure c = measure(run, compared, repeat);
+            measure(run, *r, 1, json);
+        const Measure a = measure(run, plain, repeat, json);
+        const Measure b = measure(run, earlier, repeat, json);
+        const Measure c = measure(run, compared, repeat, json);
         printRow(kind, "November 2026", a);
         printRow(kind, "52 weeks before", b);
         printRow(kind, "compared", c);
