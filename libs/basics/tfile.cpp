@@ -322,13 +322,21 @@ void TFile::sync()
 
 namespace {
 
-// Reads `fd` to its end into `buffer` from its start on.
-qsizetype readToEnd(int fd, QByteArray &buffer, const QString &name)
+// Reads `fd` to its end into `buffer` from its start on. `expected` is the
+// file's size as its status gives it (-1 unknown): the buffer is given room
+// for that and a byte more, so that a file is read without growing the
+// buffer and copying what was read; one that grows meanwhile is read on.
+qsizetype readToEnd(int fd, QByteArray &buffer, const QString &name, qint64 expected)
 {
     constexpr qsizetype Step = 64 * 1024;
+    if (expected > maxRead())
+        throw TFileError(T_SOURCE, 304, 313, EFBIG, name);
+    const qsizetype room = expected >= 0 ? qsizetype(expected) + 1 : Step;
+    if (buffer.size() < room)
+        buffer.resize(room);
     qsizetype size = 0;
     for (;;) {
-        if (buffer.size() - size < Step)
+        if (size == buffer.size())
             buffer.resize(std::max(buffer.size() * 2, size + Step));
         const ssize_t n = ::read(fd, buffer.data() + size, size_t(buffer.size() - size));
         if (n < 0) {
@@ -368,7 +376,7 @@ qsizetype readWholeAtOnce(const QString &name, QByteArray &buffer)
     noteOwn(held.st_dev, held.st_ino, TFileLock::ReadLock, +1);
     qsizetype size = 0;
     try {
-        size = readToEnd(fd, buffer, name);
+        size = readToEnd(fd, buffer, name, S_ISREG(held.st_mode) ? held.st_size : -1);
     } catch (...) {
         noteOwn(held.st_dev, held.st_ino, TFileLock::ReadLock, -1);
         ::close(fd);
@@ -389,7 +397,9 @@ qsizetype readWholeFile(const QString &name, QByteArray &buffer)
         return size;
     TFile file(name);
     file.open(QIODevice::ReadOnly);
-    return readToEnd(file.handle(), buffer, file.fileName());
+    struct stat status;
+    const bool regular = ::fstat(file.handle(), &status) == 0 && S_ISREG(status.st_mode);
+    return readToEnd(file.handle(), buffer, file.fileName(), regular ? status.st_size : -1);
 }
 
 bool isLockBusy(const TFileError &error)
