@@ -36,6 +36,23 @@ QJsonValue numberValue(double value)
     return std::abs(whole - value) < 1e-9 ? QJsonValue(qint64(whole)) : QJsonValue(value);
 }
 
+// A whole number of at most 15 digits (which a double holds exactly), as
+// the JSON writer writes it; false for any other text.
+bool wholeNumber(QByteArrayView text, qint64 *value)
+{
+    const qsizetype sign = text.startsWith('-') ? 1 : 0;
+    if (text.size() <= sign || text.size() - sign > 15)
+        return false;
+    qint64 v = 0;
+    for (qsizetype i = sign; i < text.size(); ++i) {
+        if (text.at(i) < '0' || text.at(i) > '9')
+            return false;
+        v = v * 10 + (text.at(i) - '0');
+    }
+    *value = sign ? -v : v;
+    return true;
+}
+
 QJsonObject countAndAmount(double count, double amount)
 {
     return {{str("count"), numberValue(count)}, {str("amount"), numberValue(amount)}};
@@ -384,11 +401,9 @@ private:
     // digits is its bytes.
     static QString numberOf(QByteArrayView json)
     {
-        const qsizetype sign = json.startsWith('-') ? 1 : 0;
-        bool whole = json.size() > sign && json.size() - sign <= 15;
-        for (qsizetype i = sign; whole && i < json.size(); ++i)
-            whole = json.at(i) >= '0' && json.at(i) <= '9';
-        return whole ? QString::fromLatin1(json) : csvNumber(TJsonText::value(json));
+        qint64 whole = 0;
+        return wholeNumber(json, &whole) ? QString::fromLatin1(json)
+                                         : csvNumber(TJsonText::value(json));
     }
     // A row per sum or figure: a count in the count columns, an amount in
     // the amount columns.
@@ -446,92 +461,62 @@ QJsonObject joinedRecord(const QJsonObject &record, bool current)
 
 namespace {
 
-// Reads the compact JSON of a record's item as the data list it:
-// {"amount":…,"count":…,"key":"…","node":"…","text":"…","values":{…}}.
+// The members of a record's item as the data list it, each right after the
+// one before: {"amount":…,"count":…,"key":"…","node":"…","text":"…",
+// "values":{…}} with a whole count and amount.
 class TRecordBytes
 {
 public:
+    enum Member { Amount, Count, Key, Node, Text, Values };
+
     explicit TRecordBytes(const QByteArray &bytes)
         : m_bytes(bytes)
     {
-        m_ok = literal("{\"amount\":") && whole(m_amount) && literal(",\"count\":")
-               && whole(m_count);
-        m_keyAt = m_at;
-        m_ok = m_ok && literal(",\"key\":") && text() && literal(",\"node\":") && text();
-        m_textAt = m_at;
-        m_ok = m_ok && literal(",\"text\":") && text();
-        m_valuesAt = m_at;
-        m_ok = m_ok && literal(",\"values\":{") && m_bytes.endsWith("}}");
+        const auto l1 = [](const char *name) { return QLatin1String(name); };
+        TJsonText::members(
+                bytes, {l1("amount"), l1("count"), l1("key"), l1("node"), l1("text"), l1("values")},
+                m_members);
+        // no other member among them: each begins where the one before
+        // ends, after its name
+        const char *const heads[] = {"{\"amount\":", ",\"count\":", ",\"key\":",
+                                     ",\"node\":",   ",\"text\":",  ",\"values\":"};
+        const QByteArrayView all(bytes);
+        qsizetype at = 0;
+        for (int i = Amount; i <= Values && m_ok; ++i) {
+            const QByteArrayView head(heads[i]);
+            m_ok = !m_members[i].isEmpty() && all.size() - at >= head.size()
+                   && all.sliced(at, head.size()) == head
+                   && m_members[i].data() == all.data() + at + head.size();
+            at += head.size() + m_members[i].size();
+        }
+        m_ok = m_ok && at == bytes.size() - 1 && wholeNumber(m_members[Amount], &m_amount)
+               && wholeNumber(m_members[Count], &m_count) && m_members[Key].startsWith('"')
+               && m_members[Node].startsWith('"') && m_members[Text].startsWith('"')
+               && m_members[Values].startsWith('{');
     }
 
     bool ok() const { return m_ok; }
     qint64 amount() const { return m_amount; }
     qint64 count() const { return m_count; }
     // ,"key":…,"node":…
-    QByteArrayView keyAndNode() const { return view(m_keyAt, m_textAt); }
+    QByteArrayView keyAndNode() const { return span(end(Count), end(Node)); }
     // ,"text":…,"values":{…}}
-    QByteArrayView textToEnd() const { return view(m_textAt, m_bytes.size()); }
-    // {…}
-    QByteArrayView values() const
+    QByteArrayView textToEnd() const
     {
-        return view(m_valuesAt + qsizetype(std::strlen(",\"values\":")), m_bytes.size() - 1);
+        return span(end(Node), m_bytes.constData() + m_bytes.size());
     }
+    // {…}
+    QByteArrayView values() const { return m_members[Values]; }
 
 private:
-    QByteArrayView view(qsizetype from, qsizetype to) const
+    const char *end(Member m) const { return m_members[m].data() + m_members[m].size(); }
+    static QByteArrayView span(const char *from, const char *to)
     {
-        return QByteArrayView(m_bytes.constData() + from, to - from);
-    }
-    bool literal(const char *text)
-    {
-        const qsizetype n = qsizetype(std::strlen(text));
-        if (!m_ok || m_bytes.size() - m_at < n
-            || std::memcmp(m_bytes.constData() + m_at, text, size_t(n)) != 0)
-            return false;
-        m_at += n;
-        return true;
-    }
-    // a whole number of at most 15 digits, which a double holds exactly
-    bool whole(qint64 &value)
-    {
-        qsizetype i = m_at;
-        const bool negative = i < m_bytes.size() && m_bytes.at(i) == '-';
-        if (negative)
-            ++i;
-        const qsizetype digits = i;
-        qint64 v = 0;
-        for (; i < m_bytes.size() && m_bytes.at(i) >= '0' && m_bytes.at(i) <= '9'; ++i) {
-            if (i - digits >= 15)
-                return false;
-            v = v * 10 + (m_bytes.at(i) - '0');
-        }
-        if (i == digits)
-            return false;
-        value = negative ? -v : v;
-        m_at = i;
-        return true;
-    }
-    // a text in quotes, its escapes passed over
-    bool text()
-    {
-        if (m_at >= m_bytes.size() || m_bytes.at(m_at) != '"')
-            return false;
-        for (qsizetype i = m_at + 1; i < m_bytes.size(); ++i) {
-            if (m_bytes.at(i) == '\\') {
-                ++i;
-            } else if (m_bytes.at(i) == '"') {
-                m_at = i + 1;
-                return true;
-            }
-        }
-        return false;
+        return QByteArrayView(from, to - from);
     }
 
     const QByteArray &m_bytes;
-    qsizetype m_at = 0;
-    qsizetype m_keyAt = 0;
-    qsizetype m_textAt = 0;
-    qsizetype m_valuesAt = 0;
+    QByteArrayView m_members[6];
     qint64 m_amount = 0;
     qint64 m_count = 0;
     bool m_ok = true;
