@@ -10,8 +10,12 @@
 #include "tinterrupt.h"
 #include "toutput.h"
 #include "tprogressprinter.h"
+#include "trowsspool.h"
+#include "tsummarydatasink.h"
 
+#include <QBuffer>
 #include <QLocale>
+#include <QTemporaryFile>
 
 #include <unistd.h>
 
@@ -117,6 +121,108 @@ void followExceptionsRun(const TArgs &args, TExceptionsRun &run, TProgressPrinte
     QObject::connect(&run, &TExceptionsRun::sigDate, &run, stopWhenAsked);
 }
 
+namespace {
+
+// What the run writes piece by piece on its way to the output: a
+// temporary file (in memory when none can be made), so that a year of
+// every entry needs no more memory than its figures; the output gets it
+// whole at the end.
+class TExceptionsSpool
+{
+public:
+    TExceptionsSpool()
+    {
+        if (!m_file.open()) {
+            m_memory.open(QIODevice::ReadWrite);
+            m_device = &m_memory;
+        }
+    }
+    void write(const QByteArray &bytes)
+    {
+        m_block += bytes;
+        if (m_block.size() >= 64 * 1024)
+            flush();
+    }
+    // `before`, what was written and `after` into the output.
+    bool put(TOutput &output, const QByteArray &before, const QByteArray &after)
+    {
+        flush();
+        if (!m_ok || (m_device == &m_file && !m_file.flush())) {
+            fail(TCli::tr("the report's data could not be written to the temporary file %1 (%2)")
+                         .arg(m_file.fileName(), m_file.errorString()));
+            return false;
+        }
+        return output.putSpooled(before, *m_device, after);
+    }
+
+private:
+    void flush()
+    {
+        m_ok = m_ok && m_device->write(m_block) == m_block.size();
+        m_block.clear();
+    }
+
+    QTemporaryFile m_file;
+    QBuffer m_memory;
+    QIODevice *m_device = &m_file;
+    QByteArray m_block;
+    bool m_ok = true;
+};
+
+// JSON: the entries one at a time into the frame of the rest.
+bool writeExceptionsJson(TOutput &output, const TExceptionsResult &result,
+                         const TCurrencies *currencies, TExceptionEntries entries)
+{
+    const TJsonFrame frame = jsonFrame(exceptionsData(result, currencies, TExceptionEntries::None),
+                                       QStringLiteral("entries"));
+    TExceptionsSpool spool;
+    bool first = true;
+    for (const TExceptionEntry *entry : listedEntries(result, entries)) {
+        spool.write(first ? exceptionEntryJson(*entry) : ',' + exceptionEntryJson(*entry));
+        first = false;
+    }
+    return spool.put(output, frame.open, frame.close + '\n');
+}
+
+// Text: the lines one at a time.
+bool writeExceptionsText(TOutput &output, const TExceptionsResult &result,
+                         const TCurrencies *currencies, TExceptionEntries entries)
+{
+    TExceptionsSpool spool;
+    exceptionsLines(result, currencies, entries,
+                    [&spool](const QString &line) { spool.write(line.toUtf8() + '\n'); });
+    return spool.put(output, QByteArray(), QByteArray());
+}
+
+// CSV: the rows one at a time; the workbook's rows wait in a file of their
+// own until they are written into it.
+bool writeExceptionsRows(TOutput &output, const TExceptionsResult &result,
+                         TExceptionEntries entries)
+{
+    if (output.format() == TOutputFormat::Csv) {
+        TExceptionsSpool spool;
+        exceptionsCsv(result, entries,
+                      [&spool](const QStringList &row) { spool.write(csvText({row})); });
+        return spool.put(output, QByteArray(), QByteArray());
+    }
+    TRowsSpool rows;
+    if (!rows.isOpen())
+        return output.write({}, {}, exceptionsCsv(result, entries), TCli::tr("Exceptions"));
+    exceptionsCsv(result, entries, [&rows](const QStringList &row) { rows.add(row); });
+    if (!rows.ok()) {
+        fail(TCli::tr("the report's data could not be written to the temporary file %1 (%2)")
+                     .arg(rows.fileName(), rows.errorString()));
+        return false;
+    }
+    return output.putWorkbook(
+            [&rows](const std::function<void(const QStringList &)> &take) {
+                return rows.replay(take);
+            },
+            TCli::tr("Exceptions"));
+}
+
+} // namespace
+
 int writeExceptions(TOutput &output, const TExceptionsResult &result, const TCurrencies *currencies,
                     TExceptionEntries entries, const QString &command)
 {
@@ -139,19 +245,22 @@ int writeExceptions(TOutput &output, const TExceptionsResult &result, const TCur
         }
         output.setCharts(pages, currencies);
     }
-    const QStringList lines
-            = output.format() == TOutputFormat::Text || output.format() == TOutputFormat::Pdf
-                      ? exceptionsLines(result, currencies, entries)
-                      : QStringList();
-    const QJsonObject data = output.format() == TOutputFormat::Json
-                                     ? exceptionsData(result, currencies, entries)
-                                     : QJsonObject();
-    const QList<QStringList> rows
-            = output.wantsRows() ? exceptionsCsv(result, entries) : QList<QStringList>();
     // the workbook: the figures, each week and the entries on sheets of their own
     output.setXlsxLayout(exceptionsXlsxLayout());
     output.setCurrencies(currencies);
-    return output.write(lines, data, rows, TCli::tr("Exceptions")) ? ExitOk : ExitFailure;
+    bool written = false;
+    if (output.format() == TOutputFormat::Json)
+        written = writeExceptionsJson(output, result, currencies, entries);
+    else if (output.format() == TOutputFormat::Text)
+        written = writeExceptionsText(output, result, currencies, entries);
+    else if (output.wantsRows())
+        written = writeExceptionsRows(output, result, entries);
+    else
+        written = output.write(output.format() == TOutputFormat::Pdf
+                                       ? exceptionsLines(result, currencies, entries)
+                                       : QStringList(),
+                               QJsonObject(), QList<QStringList>(), TCli::tr("Exceptions"));
+    return written ? ExitOk : ExitFailure;
 }
 
 namespace {

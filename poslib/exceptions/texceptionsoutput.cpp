@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QLocale>
 #include <QSet>
 
@@ -208,6 +209,11 @@ QJsonObject exceptionsData(const TExceptionsResult &result, const TCurrencies *c
     o.insert(QStringLiteral("entries"), listed);
     o.insert(QStringLiteral("notices"), QJsonArray::fromStringList(result.notices));
     return o;
+}
+
+QByteArray exceptionEntryJson(const TExceptionEntry &entry)
+{
+    return QJsonDocument(entryData(entry)).toJson(QJsonDocument::Compact);
 }
 
 QString exceptionEntryText(const TExceptionEntry &e, const TCurrencies *currencies)

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 namespace PosLib {
 
 class TCurrencies;
@@ -23,11 +25,19 @@ enum class TExceptionEntries { Flagged, All, None };
 QJsonObject exceptionsData(const TExceptionsResult &result, const TCurrencies *currencies,
                            TExceptionEntries entries = TExceptionEntries::Flagged);
 
+// One entry as exceptionsData() lists it, as compact JSON (the bytes
+// QJsonDocument writes for it inside the "entries").
+QByteArray exceptionEntryJson(const TExceptionEntry &entry);
+
 // The run as text: head, the team, the flagged groups with their reasons
 // and entries, the trend of the flagged figures per week, then every group
 // with the figures it has.
 QStringList exceptionsLines(const TExceptionsResult &result, const TCurrencies *currencies,
                             TExceptionEntries entries = TExceptionEntries::Flagged);
+// The same lines handed on one at a time (a year of every entry is a long
+// list).
+void exceptionsLines(const TExceptionsResult &result, const TCurrencies *currencies,
+                     TExceptionEntries entries, const std::function<void(const QString &)> &take);
 
 // The lines of a day's block of the Z report, "Exceptions of the day": the
 // team's counts and amounts of the kinds it has, then the flagged waiters
@@ -49,6 +59,9 @@ QStringList exceptionsDayTexts(const TExceptionsResult &result, const TCurrencie
 // per entry listed.
 QList<QStringList> exceptionsCsv(const TExceptionsResult &result,
                                  TExceptionEntries entries = TExceptionEntries::Flagged);
+// The same rows handed on one at a time.
+void exceptionsCsv(const TExceptionsResult &result, TExceptionEntries entries,
+                   const std::function<void(const QStringList &)> &take);
 
 // One entry in a line: date, time, table/party, bill, article, count,
 // amount, who voided, the detail.

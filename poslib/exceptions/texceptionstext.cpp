@@ -132,8 +132,8 @@ void appendFlagged(QStringList &lines, const TExceptionsResult &result, TExcepti
 
 } // namespace
 
-QStringList exceptionsLines(const TExceptionsResult &result, const TCurrencies *currencies,
-                            TExceptionEntries entries)
+void exceptionsLines(const TExceptionsResult &result, const TCurrencies *currencies,
+                     TExceptionEntries entries, const std::function<void(const QString &)> &take)
 {
     QStringList lines;
     lines << Text::tr("Exceptions");
@@ -159,7 +159,9 @@ QStringList exceptionsLines(const TExceptionsResult &result, const TCurrencies *
         lines << notice;
     if (result.isEmpty()) {
         lines << QString() << Text::tr("No data available");
-        return lines;
+        for (const QString &line : std::as_const(lines))
+            take(line);
+        return;
     }
 
     lines << QString() << Text::tr("Team");
@@ -182,18 +184,28 @@ QStringList exceptionsLines(const TExceptionsResult &result, const TCurrencies *
         for (const TExceptionGroup &g : side.groups)
             appendGroup(lines, side, g, currencies);
     }
-    if (entries == TExceptionEntries::All) {
-        lines << QString() << Text::tr("Entries");
-        for (const TExceptionEntry *e : listedEntries(result, entries)) {
-            TExceptionGroup waiter;
-            waiter.outlet = e->outlet;
-            waiter.number = e->waiter;
-            waiter.name = e->waiterName;
-            lines << QStringLiteral("  ") + exceptionCaption(e->kind) + QStringLiteral(": ")
-                             + groupTitle(TExceptionSide::Waiters, waiter) + QStringLiteral("  ")
-                             + exceptionEntryText(*e, currencies);
-        }
+    for (const QString &line : std::as_const(lines))
+        take(line);
+    if (entries != TExceptionEntries::All)
+        return;
+    take(QString());
+    take(Text::tr("Entries"));
+    for (const TExceptionEntry *e : listedEntries(result, entries)) {
+        TExceptionGroup waiter;
+        waiter.outlet = e->outlet;
+        waiter.number = e->waiter;
+        waiter.name = e->waiterName;
+        take(QStringLiteral("  ") + exceptionCaption(e->kind) + QStringLiteral(": ")
+             + groupTitle(TExceptionSide::Waiters, waiter) + QStringLiteral("  ")
+             + exceptionEntryText(*e, currencies));
     }
+}
+
+QStringList exceptionsLines(const TExceptionsResult &result, const TCurrencies *currencies,
+                            TExceptionEntries entries)
+{
+    QStringList lines;
+    exceptionsLines(result, currencies, entries, [&lines](const QString &line) { lines << line; });
     return lines;
 }
 
@@ -271,41 +283,41 @@ QString csvRate(double rate)
 
 } // namespace
 
-QList<QStringList> exceptionsCsv(const TExceptionsResult &result, TExceptionEntries entries)
+void exceptionsCsv(const TExceptionsResult &result, TExceptionEntries entries,
+                   const std::function<void(const QStringList &)> &take)
 {
-    QList<QStringList> rows;
-    rows << QStringList {QStringLiteral("row"),
-                         QStringLiteral("from"),
-                         QStringLiteral("to"),
-                         QStringLiteral("grouping"),
-                         QStringLiteral("outlet"),
-                         QStringLiteral("number"),
-                         QStringLiteral("name"),
-                         QStringLiteral("kind"),
-                         QStringLiteral("count"),
-                         QStringLiteral("amount"),
-                         QStringLiteral("perBills"),
-                         QStringLiteral("perTakings"),
-                         QStringLiteral("medianPerBills"),
-                         QStringLiteral("medianPerTakings"),
-                         QStringLiteral("flagged"),
-                         QStringLiteral("reason"),
-                         QStringLiteral("bills"),
-                         QStringLiteral("takings"),
-                         QStringLiteral("day"),
-                         QStringLiteral("date"),
-                         QStringLiteral("time"),
-                         QStringLiteral("table"),
-                         QStringLiteral("party"),
-                         QStringLiteral("bill"),
-                         QStringLiteral("archive"),
-                         QStringLiteral("plu"),
-                         QStringLiteral("article"),
-                         QStringLiteral("center"),
-                         QStringLiteral("centerName"),
-                         QStringLiteral("voidWaiter"),
-                         QStringLiteral("voidWaiterName"),
-                         QStringLiteral("detail")};
+    take(QStringList {QStringLiteral("row"),
+                      QStringLiteral("from"),
+                      QStringLiteral("to"),
+                      QStringLiteral("grouping"),
+                      QStringLiteral("outlet"),
+                      QStringLiteral("number"),
+                      QStringLiteral("name"),
+                      QStringLiteral("kind"),
+                      QStringLiteral("count"),
+                      QStringLiteral("amount"),
+                      QStringLiteral("perBills"),
+                      QStringLiteral("perTakings"),
+                      QStringLiteral("medianPerBills"),
+                      QStringLiteral("medianPerTakings"),
+                      QStringLiteral("flagged"),
+                      QStringLiteral("reason"),
+                      QStringLiteral("bills"),
+                      QStringLiteral("takings"),
+                      QStringLiteral("day"),
+                      QStringLiteral("date"),
+                      QStringLiteral("time"),
+                      QStringLiteral("table"),
+                      QStringLiteral("party"),
+                      QStringLiteral("bill"),
+                      QStringLiteral("archive"),
+                      QStringLiteral("plu"),
+                      QStringLiteral("article"),
+                      QStringLiteral("center"),
+                      QStringLiteral("centerName"),
+                      QStringLiteral("voidWaiter"),
+                      QStringLiteral("voidWaiterName"),
+                      QStringLiteral("detail")});
     const auto iso
             = [](const QDate &d) { return d.isValid() ? d.toString(Qt::ISODate) : QString(); };
     auto addSide = [&](const QString &row, const QDate &from, const QDate &to,
@@ -320,25 +332,16 @@ QList<QStringList> exceptionsCsv(const TExceptionsResult &result, TExceptionEntr
             for (TExceptionKind kind : allExceptionKinds()) {
                 const TExceptionFigure &f = g->figure(kind);
                 const int i = indexOf(kind);
-                rows << QStringList {row,
-                                     iso(from),
-                                     iso(to),
-                                     team ? QStringLiteral("team") : grouping,
-                                     team || g->outlet == 0 ? QString()
-                                                            : QString::number(g->outlet),
-                                     team ? QString() : QString::number(g->number),
-                                     g->name,
-                                     exceptionKey(kind),
-                                     QString::number(f.count),
-                                     QString::number(f.amount()),
-                                     csvRate(f.perBills),
-                                     csvRate(f.perTakings),
-                                     csvRate(side.medianPerBills[i]),
-                                     csvRate(side.medianPerTakings[i]),
-                                     f.flagged ? QStringLiteral("yes") : QStringLiteral("no"),
-                                     flagReason(side, *g, kind),
-                                     QString::number(g->bills),
-                                     QString::number(g->takings)};
+                take(QStringList {row, iso(from), iso(to), team ? QStringLiteral("team") : grouping,
+                                  team || g->outlet == 0 ? QString() : QString::number(g->outlet),
+                                  team ? QString() : QString::number(g->number), g->name,
+                                  exceptionKey(kind), QString::number(f.count),
+                                  QString::number(f.amount()), csvRate(f.perBills),
+                                  csvRate(f.perTakings), csvRate(side.medianPerBills[i]),
+                                  csvRate(side.medianPerTakings[i]),
+                                  f.flagged ? QStringLiteral("yes") : QStringLiteral("no"),
+                                  flagReason(side, *g, kind), QString::number(g->bills),
+                                  QString::number(g->takings)});
             }
         }
     };
@@ -367,8 +370,14 @@ QList<QStringList> exceptionsCsv(const TExceptionsResult &result, TExceptionEntr
             << QString::number(e->archive) << QString::number(e->plu) << e->article
             << QString::number(e->center) << e->centerName << QString::number(e->voidWaiter)
             << e->voidWaiterName << e->detail;
-        rows << row;
+        take(row);
     }
+}
+
+QList<QStringList> exceptionsCsv(const TExceptionsResult &result, TExceptionEntries entries)
+{
+    QList<QStringList> rows;
+    exceptionsCsv(result, entries, [&rows](const QStringList &row) { rows << row; });
     return rows;
 }
 

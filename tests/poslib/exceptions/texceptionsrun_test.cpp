@@ -1,11 +1,13 @@
 #include "planteddata.h"
 #include "texceptionsoutput.h"
 #include "texceptionsrun.h"
+#include "tsummarydatasink.h"
 #include "tworkspacelists.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QLocale>
 
 #include <gtest/gtest.h>
@@ -138,6 +140,27 @@ TEST_F(PlantedTeam, ExactlyThePlantedWaitersAreFlaggedWithReasonsAndBills)
     // the data list the entries of the flagged figures and no other
     const QJsonObject data = exceptionsData(result, nullptr);
     EXPECT_EQ(30 + 30 + 10 + 10, data.value(QStringLiteral("entries")).toArray().size());
+}
+
+// The command line writes the entries one at a time into the frame of the
+// rest: the same bytes as the whole document.
+TEST_F(PlantedTeam, EntriesWrittenOneAtATimeMakeTheWholeDocument)
+{
+    planted::Plan plan;
+    plan.voider = 3;
+    const TExceptionsResult result = run(plan);
+    const TJsonFrame frame = jsonFrame(exceptionsData(result, nullptr, TExceptionEntries::None),
+                                       QStringLiteral("entries"));
+    for (TExceptionEntries entries :
+         {TExceptionEntries::Flagged, TExceptionEntries::All, TExceptionEntries::None}) {
+        QByteArrayList listed;
+        for (const TExceptionEntry *e : listedEntries(result, entries))
+            listed << exceptionEntryJson(*e);
+        EXPECT_EQ(QJsonDocument(exceptionsData(result, nullptr, entries))
+                          .toJson(QJsonDocument::Compact),
+                  frame.open + listed.join(',') + frame.close);
+    }
+    EXPECT_GT(listedEntries(result, TExceptionEntries::All).size(), 30u);
 }
 
 TEST_F(PlantedTeam, WeeksShowWhenTheRateChanged)
