@@ -8,6 +8,7 @@
 #include "tdataargs.h"
 #include "tdataspool.h"
 #include "tinterrupt.h"
+#include "tlistrowsspool.h"
 #include "toutput.h"
 #include "tpaidtablesjournal.h"
 #include "tprogressprinter.h"
@@ -111,19 +112,27 @@ int runJournal(TArgs &args, TDataArgs &data, int kind)
             journal.setStopped();
     });
     const auto interrupted = [&] { return journal.isStopped() || TInterrupt::requested(); };
-    // The text goes through a temporary file a table at a time: a year's
-    // journal is hundreds of MB of text. Any other format is made of the
-    // whole list.
+    // The text, JSON, CSV and workbook go through a temporary file a table
+    // at a time: a year's journal is hundreds of MB of text. The PDF is
+    // made of the whole list.
     TDataSpool spool(output.format());
     const auto line = output.format() == TOutputFormat::Text ? spool.lineSink() : nullptr;
-    if (line) {
-        const bool walked = journal.run(request, [&line](const TListRows &rows) {
+    TListRowsSpool rowsSpool(output.format());
+    if (line || rowsSpool.isOpen()) {
+        const bool walked = journal.run(request, [&](const TListRows &rows) {
+            if (!line) {
+                rowsSpool.add(rows);
+                return;
+            }
             for (const QString &text : listRowsLines(rows))
                 line(text);
         });
         progress.done();
         if (!walked || interrupted())
             return fail(TCli::tr("report: interrupted; nothing was written"), ExitInterrupted);
+        if (!line)
+            return rowsSpool.write(output, kind, reportCaption(*reportKind(kind))) ? ExitOk
+                                                                                   : ExitFailure;
         return spool.writeLines(output, QString()) ? ExitOk : ExitFailure;
     }
     const TListRows rows = journal.run(request);

@@ -41,15 +41,46 @@ QJsonArray rowsArray(const PosLib::TListRows &rows)
     return array;
 }
 
-void addCsvRows(QList<QStringList> &out, const PosLib::TListRows &rows, int depth)
+void addCsvRows(const std::function<void(const QStringList &)> &take, const PosLib::TListRows &rows,
+                int depth)
 {
     for (const PosLib::TListRow &row : rows) {
-        out << (QStringList(QString::number(depth)) + row.columns);
-        addCsvRows(out, row.children, depth + 1);
+        take(QStringList(QString::number(depth)) + row.columns);
+        addCsvRows(take, row.children, depth + 1);
     }
 }
 
 } // namespace
+
+QByteArray listRowsJson(const PosLib::TListRows &rows)
+{
+    const QByteArray array = QJsonDocument(rowsArray(rows)).toJson(QJsonDocument::Compact);
+    return array.mid(1, array.size() - 2);
+}
+
+void listCsvRows(const PosLib::TListRows &rows,
+                 const std::function<void(const QStringList &)> &take)
+{
+    addCsvRows(take, rows, 0);
+}
+
+QStringList listCsvHeader(qsizetype columns)
+{
+    QStringList header(QStringLiteral("depth"));
+    for (qsizetype i = 1; i <= columns; ++i)
+        header << QStringLiteral("column%1").arg(i);
+    return header;
+}
+
+PosLib::TXlsxLayout listRowsXlsxLayout()
+{
+    // a list is one sheet of what the document shows: its numbers and
+    // amounts as numbers, the rest as text
+    PosLib::TXlsxLayout layout;
+    layout.numbers = {QStringLiteral("depth")};
+    layout.guessOthers = true;
+    return layout;
+}
 
 QJsonObject listRowsData(int kind, const QString &caption, const PosLib::TListRows &rows)
 {
@@ -64,14 +95,12 @@ QJsonObject listRowsData(int kind, const QString &caption, const PosLib::TListRo
 QList<QStringList> listRowsCsv(const PosLib::TListRows &rows)
 {
     QList<QStringList> out;
-    addCsvRows(out, rows, 0);
+    listCsvRows(rows, [&out](const QStringList &row) { out << row; });
     qsizetype columns = 0;
     for (const QStringList &row : std::as_const(out))
         columns = std::max(columns, row.size() - 1);
     // every record has the same number of fields
-    QStringList header(QStringLiteral("depth"));
-    for (qsizetype i = 1; i <= columns; ++i)
-        header << QStringLiteral("column%1").arg(i);
+    const QStringList header = listCsvHeader(columns);
     for (QStringList &row : out) {
         while (row.size() < header.size())
             row << QString();
@@ -257,12 +286,7 @@ void TOutput::setCurrency(const QJsonObject &reportData)
 bool TOutput::writeRows(int kind, const QString &caption, const PosLib::TListRows &rows)
 {
     const QStringList lines = PosLib::listRowsLines(rows);
-    // a list is one sheet of what the document shows: its numbers and
-    // amounts as numbers, the rest as text
-    PosLib::TXlsxLayout layout;
-    layout.numbers = {QStringLiteral("depth")};
-    layout.guessOthers = true;
-    setXlsxLayout(layout);
+    setXlsxLayout(listRowsXlsxLayout());
     // each format makes only what it writes
     const bool json = m_format == TOutputFormat::Json;
     const bool table = m_format == TOutputFormat::Csv || m_format == TOutputFormat::Xlsx;

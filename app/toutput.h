@@ -38,9 +38,20 @@ QByteArray csvText(const QList<QStringList> &rows);
 // A list document's items as data: {"format": 1, "kind", "caption",
 // "rows": [{"columns": [...], "children": [...]}]}.
 QJsonObject listRowsData(int kind, const QString &caption, const PosLib::TListRows &rows);
+// The elements of "rows" those rows are, as compact JSON between commas.
+QByteArray listRowsJson(const PosLib::TListRows &rows);
 // A header row ("depth", "column1", ...), then one row per item in the
 // list's order: its depth (0 at the top) and its columns.
 QList<QStringList> listRowsCsv(const PosLib::TListRows &rows);
+// The records of listRowsCsv() before the header, each as long as its row
+// (depth and columns), handed on one at a time.
+void listCsvRows(const PosLib::TListRows &rows,
+                 const std::function<void(const QStringList &)> &take);
+// The header of rows of up to `columns` columns: depth, column1, ...
+QStringList listCsvHeader(qsizetype columns);
+// The workbook's layout of a list: "depth" a number, the others as their
+// texts look.
+PosLib::TXlsxLayout listRowsXlsxLayout();
 
 // Where a command's result goes: standard output, or the file of
 // --output. The result is written whole at the end of a run; a file

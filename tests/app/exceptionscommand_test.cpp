@@ -133,26 +133,7 @@ TEST_F(ExceptionsCommand, EntriesGoThroughATemporaryFile)
         const Outcome spooled = run(args);
         ASSERT_EQ(0, spooled.code) << spooled.err;
         EXPECT_GT(spooled.out.count(QStringLiteral("Article 901")), 30);
-        Outcome kept;
-        {
-            ScopedEnvironment env;
-            env.set("TMPDIR", dir->file(QStringLiteral("no/such/folder")));
-            kept = run(args);
-        }
-        EXPECT_EQ(0, kept.code) << kept.err;
-        EXPECT_EQ(spooled.out, kept.out);
-
-        const QString tmp = dir->file(QStringLiteral("full"));
-        const QString file = dir->file(QStringLiteral("exceptions.out"));
-        Outcome full;
-        {
-            ScopedEnvironment env;
-            fullTemporaryFolder(env, tmp);
-            full = run(args + QStringList {QStringLiteral("--output"), file});
-        }
-        EXPECT_EQ(1, full.code) << full.err;
-        EXPECT_TRUE(full.err.contains(tmp)) << full.err;
-        EXPECT_FALSE(QFile::exists(file));
+        expectSpoolsKeptOrNamed(&run, args, spooled, *dir);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "testdir.h"
 
 #include <QDir>
+#include <QFile>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 
 class TestDir;
@@ -100,4 +102,33 @@ inline void fullTemporaryFolder(ScopedEnvironment &env, const QString &folder)
     env.set("VELTRUM_FAULT_ROOT", folder);
     env.set("VELTRUM_FAULT_OPS", QStringLiteral("write"));
     env.set("VELTRUM_FAULT_AT", QStringLiteral("1"));
+}
+
+// For a command whose output waits in temporary files until it is whole:
+// `run` with `args` writes `spooled` (its output with a temporary folder)
+// also without a temporary folder (in memory), and with a full one it
+// fails, naming the folder, and writes no --output file. Files go to `dir`.
+inline void expectSpoolsKeptOrNamed(const std::function<Outcome(const QStringList &)> &run,
+                                    const QStringList &args, const Outcome &spooled,
+                                    const TestDir &dir)
+{
+    {
+        ScopedEnvironment env;
+        env.set("TMPDIR", dir.file(QStringLiteral("no/such/folder")));
+        const Outcome kept = run(args);
+        EXPECT_EQ(0, kept.code) << kept.err;
+        EXPECT_EQ(spooled.out, kept.out);
+    }
+    const QString tmp = dir.file(QStringLiteral("full"));
+    const QString file = dir.file(QStringLiteral("spooled.out"));
+    Outcome full;
+    {
+        ScopedEnvironment env;
+        fullTemporaryFolder(env, tmp);
+        full = run(args + QStringList {QStringLiteral("--output"), file});
+    }
+    EXPECT_EQ(1, full.code) << full.err;
+    EXPECT_TRUE(full.err.contains(tmp)) << full.err;
+    EXPECT_TRUE(full.err.contains(QStringLiteral("No space left on device"))) << full.err;
+    EXPECT_FALSE(QFile::exists(file));
 }
