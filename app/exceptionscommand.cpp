@@ -3,6 +3,7 @@
 #include "cliutil.h"
 #include "exceptionsargs.h"
 #include "targs.h"
+#include "tbytespool.h"
 #include "tcurrencies.h"
 #include "tdataargs.h"
 #include "texceptionschart.h"
@@ -13,9 +14,7 @@
 #include "trowsspool.h"
 #include "tsummarydatasink.h"
 
-#include <QBuffer>
 #include <QLocale>
-#include <QTemporaryFile>
 
 #include <unistd.h>
 
@@ -123,59 +122,13 @@ void followExceptionsRun(const TArgs &args, TExceptionsRun &run, TProgressPrinte
 
 namespace {
 
-// What the run writes piece by piece on its way to the output: a
-// temporary file (in memory when none can be made), so that a year of
-// every entry needs no more memory than its figures; the output gets it
-// whole at the end.
-class TExceptionsSpool
-{
-public:
-    TExceptionsSpool()
-    {
-        if (!m_file.open()) {
-            m_memory.open(QIODevice::ReadWrite);
-            m_device = &m_memory;
-        }
-    }
-    void write(const QByteArray &bytes)
-    {
-        m_block += bytes;
-        if (m_block.size() >= 64 * 1024)
-            flush();
-    }
-    // `before`, what was written and `after` into the output.
-    bool put(TOutput &output, const QByteArray &before, const QByteArray &after)
-    {
-        flush();
-        if (!m_ok || (m_device == &m_file && !m_file.flush())) {
-            fail(TCli::tr("the report's data could not be written to the temporary file %1 (%2)")
-                         .arg(m_file.fileName(), m_file.errorString()));
-            return false;
-        }
-        return output.putSpooled(before, *m_device, after);
-    }
-
-private:
-    void flush()
-    {
-        m_ok = m_ok && m_device->write(m_block) == m_block.size();
-        m_block.clear();
-    }
-
-    QTemporaryFile m_file;
-    QBuffer m_memory;
-    QIODevice *m_device = &m_file;
-    QByteArray m_block;
-    bool m_ok = true;
-};
-
 // JSON: the entries one at a time into the frame of the rest.
 bool writeExceptionsJson(TOutput &output, const TExceptionsResult &result,
                          const TCurrencies *currencies, TExceptionEntries entries)
 {
     const TJsonFrame frame = jsonFrame(exceptionsData(result, currencies, TExceptionEntries::None),
                                        QStringLiteral("entries"));
-    TExceptionsSpool spool;
+    TByteSpool spool;
     bool first = true;
     for (const TExceptionEntry *entry : listedEntries(result, entries)) {
         spool.write(first ? exceptionEntryJson(*entry) : ',' + exceptionEntryJson(*entry));
@@ -188,7 +141,7 @@ bool writeExceptionsJson(TOutput &output, const TExceptionsResult &result,
 bool writeExceptionsText(TOutput &output, const TExceptionsResult &result,
                          const TCurrencies *currencies, TExceptionEntries entries)
 {
-    TExceptionsSpool spool;
+    TByteSpool spool;
     exceptionsLines(result, currencies, entries,
                     [&spool](const QString &line) { spool.write(line.toUtf8() + '\n'); });
     return spool.put(output, QByteArray(), QByteArray());
@@ -200,7 +153,7 @@ bool writeExceptionsRows(TOutput &output, const TExceptionsResult &result,
                          TExceptionEntries entries)
 {
     if (output.format() == TOutputFormat::Csv) {
-        TExceptionsSpool spool;
+        TByteSpool spool;
         exceptionsCsv(result, entries,
                       [&spool](const QStringList &row) { spool.write(csvText({row})); });
         return spool.put(output, QByteArray(), QByteArray());

@@ -8,7 +8,7 @@ TListRowsSpool::TListRowsSpool(TOutputFormat format)
     : m_format(format)
 {
     if (format == TOutputFormat::Json)
-        m_file.open();
+        m_json = std::make_unique<TByteSpool>();
     else if (format == TOutputFormat::Csv || format == TOutputFormat::Xlsx)
         m_rows = std::make_unique<PosLib::TRowsSpool>();
 }
@@ -17,7 +17,7 @@ TListRowsSpool::~TListRowsSpool() = default;
 
 bool TListRowsSpool::isOpen() const
 {
-    return m_rows ? m_rows->isOpen() : m_file.isOpen();
+    return m_rows ? m_rows->isOpen() : m_json && m_json->isFile();
 }
 
 void TListRowsSpool::add(const PosLib::TListRows &rows)
@@ -31,26 +31,16 @@ void TListRowsSpool::add(const PosLib::TListRows &rows)
     }
     if (rows.isEmpty())
         return;
-    if (!m_first)
-        m_block += ',';
+    m_json->write(m_first ? listRowsJson(rows) : ',' + listRowsJson(rows));
     m_first = false;
-    m_block += listRowsJson(rows);
-    if (m_block.size() >= 64 * 1024) {
-        m_ok = m_ok && m_file.write(m_block) == m_block.size();
-        m_block.clear();
-    }
 }
 
 bool TListRowsSpool::write(TOutput &output, int kind, const QString &caption)
 {
     if (!m_rows) {
-        m_ok = m_ok && m_file.write(m_block) == m_block.size();
-        m_block.clear();
-        if (!m_ok || !m_file.flush())
-            return failed(m_file.fileName(), m_file.errorString());
         const PosLib::TJsonFrame frame
                 = PosLib::jsonFrame(listRowsData(kind, caption, {}), QStringLiteral("rows"));
-        return output.putSpooled(frame.open, m_file, frame.close + '\n');
+        return m_json->put(output, frame.open, frame.close + '\n');
     }
     if (!m_rows->ok())
         return failed(m_rows->fileName(), m_rows->errorString());
@@ -70,24 +60,10 @@ bool TListRowsSpool::write(TOutput &output, int kind, const QString &caption)
         output.setXlsxLayout(listRowsXlsxLayout());
         return output.putWorkbook(padded, caption);
     }
-    QTemporaryFile text;
-    if (!text.open())
-        return failed(text.fileName(), text.errorString());
-    QByteArray block;
-    bool written = true;
-    const bool replayed = padded([&](const QStringList &record) {
-        block += csvText({record});
-        if (block.size() >= 64 * 1024) {
-            written = written && text.write(block) == block.size();
-            block.clear();
-        }
-    });
-    written = written && text.write(block) == block.size() && text.flush();
-    if (!replayed)
+    TByteSpool text;
+    if (!padded([&text](const QStringList &record) { text.write(csvText({record})); }))
         return failed(m_rows->fileName(), m_rows->errorString());
-    if (!written)
-        return failed(text.fileName(), text.errorString());
-    return output.putSpooled(QByteArray(), text, QByteArray());
+    return text.put(output, QByteArray(), QByteArray());
 }
 
 bool TListRowsSpool::failed(const QString &file, const QString &why)

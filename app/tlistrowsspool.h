@@ -1,9 +1,8 @@
 #pragma once
 
+#include "tbytespool.h"
 #include "tlistrow.h"
 #include "toutput.h"
-
-#include <QTemporaryFile>
 
 #include <memory>
 
@@ -38,11 +37,9 @@ private:
 
     TOutputFormat m_format;
     // JSON: the rows' elements
-    QTemporaryFile m_file;
-    QByteArray m_block;
+    std::unique_ptr<TByteSpool> m_json;
     bool m_first = true;
     // CSV and the workbook: depth and columns, as long as each row
     std::unique_ptr<PosLib::TRowsSpool> m_rows;
     qsizetype m_columns = 0;
-    bool m_ok = true;
 };
