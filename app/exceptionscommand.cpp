@@ -162,11 +162,8 @@ bool writeExceptionsRows(TOutput &output, const TExceptionsResult &result,
     if (!rows.isOpen())
         return output.write({}, {}, exceptionsCsv(result, entries), TCli::tr("Exceptions"));
     exceptionsCsv(result, entries, [&rows](const QStringList &row) { rows.add(row); });
-    if (!rows.ok()) {
-        fail(TCli::tr("the report's data could not be written to the temporary file %1 (%2)")
-                     .arg(rows.fileName(), rows.errorString()));
-        return false;
-    }
+    if (!rows.ok())
+        return spoolFailed(rows.fileName(), rows.errorString());
     return output.putWorkbook(
             [&rows](const std::function<void(const QStringList &)> &take) {
                 return rows.replay(take);

@@ -2,6 +2,13 @@
 
 #include "cliutil.h"
 
+bool spoolFailed(const QString &file, const QString &why)
+{
+    fail(TCli::tr("the report's data could not be written to the temporary file %1 (%2)")
+                 .arg(file, why));
+    return false;
+}
+
 TByteSpool::TByteSpool()
 {
     if (!m_file.open()) {
@@ -26,10 +33,7 @@ void TByteSpool::flush()
 bool TByteSpool::put(TOutput &output, const QByteArray &before, const QByteArray &after)
 {
     flush();
-    if (!m_ok || (isFile() && !m_file.flush())) {
-        fail(TCli::tr("the report's data could not be written to the temporary file %1 (%2)")
-                     .arg(m_file.fileName(), m_file.errorString()));
-        return false;
-    }
+    if (!m_ok || (isFile() && !m_file.flush()))
+        return spoolFailed(m_file.fileName(), m_file.errorString());
     return output.putSpooled(before, *m_device, after);
 }

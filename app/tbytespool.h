@@ -6,6 +6,10 @@
 #include <QByteArray>
 #include <QTemporaryFile>
 
+// Prints that the report's data could not be written to the temporary file
+// `file` (`why`); false.
+bool spoolFailed(const QString &file, const QString &why);
+
 // Bytes on their way to the output, written piece by piece: gathered into
 // blocks and written into a temporary file (in memory when none can be
 // made), then put into the output whole at the end, so that a large result

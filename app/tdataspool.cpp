@@ -1,6 +1,7 @@
 #include "tdataspool.h"
 
 #include "cliutil.h"
+#include "tbytespool.h"
 #include "tcomparisondata.h"
 #include "trowsspool.h"
 #include "tsummarydatasink.h"
@@ -55,18 +56,11 @@ TDataSpool::TDataSpool(TOutputFormat format, bool comparison)
 
 TDataSpool::~TDataSpool() = default;
 
-bool TDataSpool::failed(const QString &file, const QString &why)
-{
-    fail(TCli::tr("the report's data could not be written to the temporary file %1 (%2)")
-                 .arg(file, why));
-    return false;
-}
-
 bool TDataSpool::write(TOutput &output, const QJsonObject &head, const QString &title)
 {
     if (m_format == TOutputFormat::Xlsx) {
         if (!m_rows->ok())
-            return failed(m_rows->fileName(), m_rows->errorString());
+            return spoolFailed(m_rows->fileName(), m_rows->errorString());
         return output.putWorkbook(
                 [this](const std::function<void(const QStringList &)> &take) {
                     return m_rows->replay(take);
@@ -79,7 +73,7 @@ bool TDataSpool::write(TOutput &output, const QJsonObject &head, const QString &
         m_ok = m_ok && writer->ok();
     }
     if (!m_ok || !m_file.flush())
-        return failed(m_file.fileName(), m_file.errorString());
+        return spoolFailed(m_file.fileName(), m_file.errorString());
     if (m_format == TOutputFormat::Json) {
         const PosLib::TJsonFrame frame = PosLib::jsonFrame(head, QStringLiteral("sections"));
         return output.putSpooled(frame.open, m_file, frame.close + '\n');

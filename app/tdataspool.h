@@ -46,9 +46,6 @@ public:
     bool writeLines(TOutput &output, const QString &first);
 
 private:
-    // Prints that the data could not be spooled to `file`; false.
-    bool failed(const QString &file, const QString &why);
-
     TOutputFormat m_format;
     QTemporaryFile m_file;
     std::unique_ptr<PosLib::TSummaryDataSink> m_sink;

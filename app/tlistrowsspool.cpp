@@ -1,6 +1,5 @@
 #include "tlistrowsspool.h"
 
-#include "cliutil.h"
 #include "trowsspool.h"
 #include "tsummarydatasink.h"
 
@@ -43,7 +42,7 @@ bool TListRowsSpool::write(TOutput &output, int kind, const QString &caption)
         return m_json->put(output, frame.open, frame.close + '\n');
     }
     if (!m_rows->ok())
-        return failed(m_rows->fileName(), m_rows->errorString());
+        return spoolFailed(m_rows->fileName(), m_rows->errorString());
     // every record as long as the longest, after the header
     const QStringList header = listCsvHeader(m_columns);
     const PosLib::TXlsxRows padded
@@ -62,13 +61,6 @@ bool TListRowsSpool::write(TOutput &output, int kind, const QString &caption)
     }
     TByteSpool text;
     if (!padded([&text](const QStringList &record) { text.write(csvText({record})); }))
-        return failed(m_rows->fileName(), m_rows->errorString());
+        return spoolFailed(m_rows->fileName(), m_rows->errorString());
     return text.put(output, QByteArray(), QByteArray());
-}
-
-bool TListRowsSpool::failed(const QString &file, const QString &why)
-{
-    fail(TCli::tr("the report's data could not be written to the temporary file %1 (%2)")
-                 .arg(file, why));
-    return false;
 }

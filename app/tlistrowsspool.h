@@ -33,8 +33,6 @@ public:
     bool write(TOutput &output, int kind, const QString &caption);
 
 private:
-    bool failed(const QString &file, const QString &why);
-
     TOutputFormat m_format;
     // JSON: the rows' elements
     std::unique_ptr<TByteSpool> m_json;
