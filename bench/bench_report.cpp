@@ -33,18 +33,20 @@
 //
 // Each case runs in a process of its own (this program started again with
 // --case), so that its CPU time (user + system, from the kernel's
-// accounting) and its peak resident memory are its own. CPU time is
-// printed as seconds and as a multiple of the floor (tfloor.h) over the
-// same days, measured in the same run; the current day's against reading
-// its table files (tfloor.h too). Over closed days the freshness rule is
-// measured after the floor, and each run's CPU time less the rule's is
-// printed as a multiple of the floor too ("less rule"): what the report
-// itself costs beside reading, since every run over closed days, with the
-// cache or without it, asks every table file of every day for its time. Wall-clock time is printed
-// beside it: a run over several days looks at the days ahead on other threads (through the cache it
-// checks, reads or builds them; without it a summary's check and read are a day ahead of adding it
-// up), which shortens the wait, not the CPU time. The machine is shared, so each case is run
-// --repeat times and the least CPU time, the least wall time and the largest peak memory are kept.
+// accounting) and its peak resident memory are its own. CPU time is printed
+// as seconds and as a multiple of the floor (tfloor.h) over the same days,
+// measured in the same run; the current day's against reading its table
+// files (tfloor.h too). Over closed days the freshness rule is measured
+// after the floor, and each run's CPU time less the rule's is printed as a
+// multiple of the floor too ("less rule"): what the report itself costs
+// beside reading, since every run over closed days, with the cache or
+// without it, asks every table file of every day for its time. Wall-clock
+// time is printed beside it: a run over several days looks at the days ahead
+// on other threads (through the cache it checks, reads or builds them;
+// without it a summary's check and read are a day ahead of adding it up),
+// which shortens the wait, not the CPU time. The machine is shared, so each
+// case is run --repeat times and the least CPU time, the least wall time and
+// the largest peak memory are kept.
 //
 // Installations, written on first use and reused:
 //   VELTRUM_BENCH_DIR        the closed days (default bench-data/<days>x<tables>
